@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need; does nothing when
+# all of them are present. Sourced by the other scripts.
+set -euo pipefail
+
+VISTARO_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-pdf-dev qt6-svg-dev libgl-dev
+    qt6-qpa-plugins qt6-image-formats-plugins
+    fonts-liberation xvfb xauth
+)
+
+vistaro_install_deps() {
+    local missing=()
+    local pkg
+    for pkg in "${VISTARO_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+vistaro_build() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default
+}

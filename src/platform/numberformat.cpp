@@ -1,0 +1,89 @@
+#include "platform/numberformat.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace vistaro::num {
+
+namespace {
+
+QChar regionalDecimalPoint() {
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
+// Shortest "%.15G" form with a plain "." and an upper-case exponent; -0 is written as 0.
+QString cFormat(double value) {
+    if (value == 0.0)
+        value = 0.0;
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    return text.replace(u'e', u'E');
+}
+
+} // namespace
+
+bool isNumeric(QStringView text, QStringView otherSeparator) {
+    const QString cleaned = removeSeparator(text.toString(), otherSeparator).trimmed();
+    const QString point = QRegularExpression::escape(QString(regionalDecimalPoint()));
+    const QRegularExpression pattern(
+        QStringLiteral("\\A[+-]?(?:[0-9]+(?:%1[0-9]*)?|%1[0-9]+)(?:[eE][+-]?[0-9]+)?\\z")
+            .arg(point));
+    return pattern.match(cleaned).hasMatch();
+}
+
+QString removeSeparator(const QString& text, QStringView otherSeparator) {
+    if (otherSeparator.isEmpty())
+        return text;
+    QString cleaned = text;
+    return cleaned.remove(otherSeparator.toString());
+}
+
+std::optional<double> toDouble(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString toText(double value) {
+    return cFormat(value).replace(u'.', regionalDecimalPoint());
+}
+
+std::optional<QString> toShownText(double value) {
+    const double hundredfold = value * 100;
+    if (!std::isfinite(hundredfold))
+        return std::nullopt;
+    // Int() works on the product as it reads at 15 digits, so that 0.29 * 100, which the
+    // hardware gives as 28.999999999999996, truncates to 29 and not to 28.
+    double readable = hundredfold;
+    const QByteArray digits = cFormat(hundredfold).toLatin1();
+    std::from_chars(digits.constData(), digits.constData() + digits.size(), readable);
+    return toText(std::floor(readable) / 100);
+}
+
+QString toSceneText(double value) {
+    QString text = cFormat(value);
+    const bool negative = text.startsWith(u'-');
+    if (negative)
+        text.remove(0, 1);
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    return (negative ? QLatin1String("-") : QLatin1String(" ")) + text;
+}
+
+std::optional<std::int32_t> roundHalfEven(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+} // namespace vistaro::num

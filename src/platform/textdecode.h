@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace vistaro {
+
+// Files made on Windows are in its 8-bit code page; ours are UTF-8. Bytes that are valid UTF-8
+// are read as such (a byte-order mark is dropped), anything else as Windows-1252.
+QString decode8Bit(const QByteArray& bytes);
+
+} // namespace vistaro
