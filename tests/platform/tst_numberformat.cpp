@@ -86,7 +86,7 @@ private slots:
         QTest::newRow("point decimal, group comma") << false << "1,000.5"
                                                     << "," << true << "1000.5";
         QTest::newRow("only separators") << false << ",,"
-                                         << "," << false << ",,";
+                                         << "," << false << "";
         QTest::newRow("no other separator set") << false << "2,8"
                                                 << "" << false << "2,8";
         QTest::newRow("nothing to remove") << false << "12"
