@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+
+namespace vistaro {
+
+// The four fields of one calculator row.
+enum class CalcField { Focale, L, H, V };
+
+// The texts the row's four text boxes show. A handler reads them and writes back the ones it
+// changes; the window copies them into its text boxes afterwards.
+struct RowTexts {
+    QString Focale;
+    QString L;
+    QString H;
+    QString V;
+
+    friend bool operator==(const RowTexts&, const RowTexts&) = default;
+};
+
+// One row of the calculator: its stored values at full precision and which field drives it.
+class CalcRow {
+public:
+    // Stored values copied from the texts the fields show; the focal length drives.
+    explicit CalcRow(const RowTexts& shown = {});
+
+    // The click handler of `field` (Focale1_Click, L1_Click, ... for this row): `field` becomes
+    // the driver, then its text is tested, cleaned, stored and the dependent fields
+    // recalculated, each step on its own. `showValNum` is called where a size field holds no
+    // number, before that field is reset.
+    void click(CalcField field, RowTexts& texts, double sensorHeight, QStringView otherSeparator,
+               const std::function<void()>& showValNum);
+
+    // What a CalcoloFocale tick does for this row: the driver's handler again.
+    void tick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
+              const std::function<void()>& showValNum);
+
+    CalcField driver() const { return m_driver; }
+    const QString& ValFocale() const { return m_valFocale; }
+    const QString& ValL() const { return m_valL; }
+    const QString& ValH() const { return m_valH; }
+    const QString& ValV() const { return m_valV; }
+
+private:
+    QString m_valFocale;
+    QString m_valL;
+    QString m_valH;
+    QString m_valV;
+    CalcField m_driver = CalcField::Focale;
+};
+
+} // namespace vistaro
