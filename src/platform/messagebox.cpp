@@ -1,0 +1,26 @@
+#include "platform/messagebox.h"
+
+#include <QMessageBox>
+
+namespace vistaro {
+
+namespace {
+
+QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vistaro"), text, buttons, parent);
+    box.setObjectName(QStringLiteral("VistaroMessage"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void showMessage(QWidget* parent, const QString& text) {
+    ask(parent, text, QMessageBox::Ok);
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    return ask(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace vistaro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vistaro {
+
+// The program's message boxes: modal, titled "Vistaro", no icon.
+void showMessage(QWidget* parent, const QString& text);
+
+// Yes and No buttons; true for Yes.
+bool askYesNo(QWidget* parent, const QString& text);
+
+} // namespace vistaro
