@@ -35,6 +35,7 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setIndentation(8);
     setUniformRowHeights(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

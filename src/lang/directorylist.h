@@ -23,6 +23,10 @@ public:
 signals:
     void changed();
 
+protected:
+    // Every folder shown is open, so there is nothing to expand or collapse.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
 private:
     void showPath();
     void openLater(const QTreeWidgetItem* item);
