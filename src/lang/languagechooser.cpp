@@ -1,6 +1,7 @@
 #include "lang/languagechooser.h"
 
 #include "app/sharedstate.h"
+#include "catalogue/catalogueloader.h"
 #include "lang/directorylist.h"
 #include "lang/filelist.h"
 #include "lang/languagechooserhost.h"
@@ -22,12 +23,6 @@ namespace vistaro {
 namespace {
 
 constexpr int RootRole = Qt::UserRole;
-
-// The catalogue whose numbers use the chosen decimal separator.
-QString catalogueFileFor(const QString& decimalSeparator) {
-    return decimalSeparator == u',' ? QStringLiteral("Obbiettivi1.txt")
-                                    : QStringLiteral("Obbiettivi2.txt");
-}
 
 bool sameFolder(const QString& a, const QString& b) {
 #ifdef Q_OS_WIN
@@ -140,7 +135,7 @@ void frmSceltaLingua::File1_Click() {
     m_state.DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
     m_state.OtherSeparator = comma ? QStringLiteral(".") : QStringLiteral(",");
     m_host.saveSettings();
-    m_host.CaricaDatiDa(catalogueFileFor(m_state.DecimalSeparator));
+    m_host.CaricaDatiDa(catalogueFileName(m_state.DecimalSeparator));
     close();
 }
 
