@@ -67,8 +67,10 @@ PdfViewer::PdfViewer(const QString& path, QWidget* parent)
 
     // The window shows what went wrong instead of staying blank; nothing else reports it.
     m_document->load(path);
-    m_status->setText(isLoaded() ? tr("%n page(s)", nullptr, pageCount())
-                                 : tr("This datasheet cannot be displayed."));
+    if (!isLoaded())
+        m_status->setText(tr("This datasheet cannot be displayed."));
+    else
+        m_status->setText(pageCount() == 1 ? tr("1 page") : tr("%1 pages").arg(pageCount()));
     fitWidth();
 
     const QRect screen = QGuiApplication::primaryScreen()

@@ -4,9 +4,12 @@
 #include "match/recommendationhost.h"
 #include "support/messageboxanswer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -220,6 +223,22 @@ private slots:
             viewer->zoomOut();
         QVERIFY(viewer->zoomFactor() > 0.05);
         viewer->close();
+    }
+
+    void damagedDatasheet() {
+        QTemporaryDir cd;
+        QVERIFY(QDir().mkpath(cd.path() + "/Pdf/Obiettivi/FF"));
+        QFile damaged(cd.path() + "/Pdf/Obiettivi/FF/T4012DD.pdf");
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("%PDF-1.4\nnot a document\n");
+        damaged.close();
+        m_host.main.Drive = cd.path() + u'/';
+        m_window->Visualizza(0);
+        control<QPushButton>("Command2")->click();
+        const QList<PdfViewer*> viewers = m_window->findChildren<PdfViewer*>();
+        QCOMPARE(viewers.size(), 1);
+        QVERIFY(!viewers.front()->isLoaded());
+        QVERIFY(viewers.front()->isVisible());
     }
 };
 
