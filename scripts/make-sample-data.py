@@ -99,7 +99,7 @@ def pdf_escape(text):
 
 
 def datasheet(lens):
-    """One A4 page with the lens name and its main specifications, xref offsets exact."""
+    """One A4 page with the lens name and its main figures, xref offsets exact."""
     type_code, name, iris, fmin, fmax, fstop, min_focus, _, note = lens
     focal = f"{fmin}-{fmax} mm" if type_code in ("VAR", "ZOOM") else f"{fmin} mm"
     rows = [
