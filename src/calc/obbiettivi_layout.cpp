@@ -2,6 +2,7 @@
 #include "platform/twips.h"
 
 #include <QButtonGroup>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -94,7 +95,10 @@ Obbiettivi::Obbiettivi(ProgramState& program, QWidget* parent)
     : QMainWindow(parent), m_program(program) {
     setObjectName(QStringLiteral("Obbiettivi"));
     setWindowTitle(QStringLiteral("Vistaro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vistaro.svg")));
+    // A build without the icon resource keeps the platform's default icon, without warnings.
+    const QString icon = QStringLiteral(":/icons/vistaro.svg");
+    if (QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
     // A fixed dialog frame: the close button only, and the size is not the user's to change.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
