@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 namespace vistaro {
@@ -88,6 +90,24 @@ QLabel* logoLetters(QWidget* parent, const char* name, const QString& letters,
     text->setPalette(palette);
     return text;
 }
+
+// A push button whose caption wraps onto a second line when one line is too narrow for it.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+        painter.drawText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                         text());
+    }
+};
 
 } // namespace
 
@@ -176,7 +196,7 @@ void Obbiettivi::buildOptionGroups(QWidget* client) {
     m_m->setEnabled(false);
     m_dc->setChecked(true);
 
-    m_marvantoCons = place<QPushButton>(client, "MarvantoCons", 5280, 120, 1440, 615);
+    m_marvantoCons = place<WrappingButton>(client, "MarvantoCons", 5280, 120, 1440, 615);
     m_marvantoCons->setText(QStringLiteral("marvanto consiglia"));
     m_marvantoCons->setFont(arial(9.75, true));
 }
