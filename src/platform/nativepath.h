@@ -8,4 +8,7 @@ namespace vistaro {
 // "\" becomes "/" so the file system can find them.
 QString toNativeSeparators(QString path);
 
+// Whether two paths name the same folder, with the file system's case rule.
+bool sameFolder(const QString& a, const QString& b);
+
 } // namespace vistaro
