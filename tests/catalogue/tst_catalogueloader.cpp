@@ -38,9 +38,7 @@ class TestCatalogueLoader : public QObject {
         if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
             qFatal("cannot write %s", qPrintable(file.fileName()));
         file.close();
-        LensRecord old;
-        old.Name = QStringLiteral("old");
-        m_catalogue = Catalogue(4, old);
+        m_catalogue = Catalogue(4, LensRecord{"FF", "old", "", "", "", "", "", "", ""});
         m_bounds = earlier;
         return CaricaDatiDa(catalogueName, {folder}, m_catalogue, m_bounds);
     }

@@ -23,8 +23,7 @@ public:
 
     void CaricaLingua(const QString& lingua) override { calls << "CaricaLingua " + lingua; }
     void saveSettings() override {
-        calls << QStringList{"saveSettings", m_state.DecimalSeparator, m_state.OtherSeparator}.join(
-            u' ');
+        calls << "saveSettings " + m_state.DecimalSeparator + u' ' + m_state.OtherSeparator;
     }
     void showMainWindow() override { calls << "showMainWindow"; }
     void enableTimerMove() override { calls << "enableTimerMove"; }
@@ -61,8 +60,7 @@ private slots:
 
     void init() {
         m_state = {};
-        m_state.DecimalSeparator = QStringLiteral("old");
-        m_state.OtherSeparator = QStringLiteral("old");
+        m_state.DecimalSeparator = m_state.OtherSeparator = QStringLiteral("old");
         m_host = std::make_unique<FakeHost>(m_state);
         m_chooser = new frmSceltaLingua(m_state, *m_host);
         m_chooser->show();
