@@ -83,9 +83,6 @@ private slots:
             << ",|.|/l/it.lng|" + first + "|Obbiettivi1.txt|" + (first.isEmpty() ? "" : "Volume1");
         QTest::newRow("line 4 no root") << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n")
                                         << ".|,|/l/it.lng|X:\\|Obbiettivi2.txt|";
-        QTest::newRow("one line") << QByteArray(",\r\n")
-                                  << ",|||" + home + "|Obbiettivi1.txt|" +
-                                         (home == first ? "Volume1" : "");
     }
 
     void start() {
