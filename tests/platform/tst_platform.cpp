@@ -1,0 +1,94 @@
+#include "platform/datapaths.h"
+#include "platform/numberformat.h"
+#include "platform/textdecode.h"
+#include "support/regionallocale.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vistaro;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // `in` → `out` for one conversion, run in a point and in a comma locale; "none" is no value.
+    void conversions_data() {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        // Rows are "in>out".
+        const auto add = [](const char* op, std::initializer_list<const char*> rows) {
+            for (const char* row : rows) {
+                const QList<QByteArray> parts = QByteArray(row).split('>');
+                QTest::addRow("%s %s", op, row)
+                    << QString::fromLatin1(op) << QString::fromLatin1(parts[0])
+                    << QString::fromUtf8(parts[1]);
+            }
+        };
+        add("numeric",
+            {"10>yes", ".5>yes", "5.>yes", " -1.5E-3 >yes", "+3>yes", ">no", " >no", ".>no", "->no",
+             "1.2.3>no", "12a>no", "1 2>no", "1E>no", "--1>no", "inf>no"});
+        // The comma locale types "1..5", "2.8" and "1.250,5".
+        add("clean", {"1,,5>15", "2,8>28", "1,250.5>1250.5", ",,>none"});
+        add("double", {"-1.25>-1.25", "2.57142857142857>2.57142857142857", ">none", "abc>none",
+                       "1E400>none", "nan>none"});
+        add("text", {"1.33333333333333333>1.33333333333333", "0.00001>1E-05", "1E15>1E+15",
+                     "1234567.5>1234567.5", "-0>0"});
+        add("shown", {"2.999>2.99", "-1.231>-1.24", "0.29>0.29", "0.005>0", "1E307>none"});
+        add("scene", {"0.48> .48", "-0.5>-.5", "0> 0", "0.00001> 1E-05"}); // always a point
+        add("round", {"2.5>2", "3.5>4", "-2.5>-2", "2147483648>none"});
+        // decode8Bit takes the bytes of `in`: UTF-8 (a byte-order mark dropped), else Windows-1252.
+        add("decode", {"Fran\303\247ais>Français", "\357\273\277Deutsch>Deutsch",
+                       "\200 \223ok\224>€ “ok”", "\303\050>Ã("});
+    }
+
+    void conversions() {
+        QFETCH(QString, op);
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        for (const bool comma : {false, true}) {
+            test::useLocale(comma);
+            const QString text = test::regional(in, comma);
+            const QString other = test::regional(QStringLiteral(","), comma);
+            const double value = in.toDouble();
+            std::optional<QString> got;
+            if (op == u"numeric")
+                got = num::isNumeric(text, {}) ? "yes" : "no";
+            else if (op == u"clean" && num::isNumeric(text, other))
+                got = num::removeSeparator(text, other);
+            else if (op == u"double" && num::toDouble(text))
+                got = num::toText(*num::toDouble(text));
+            else if (op == u"text")
+                got = num::toText(value);
+            else if (op == u"shown")
+                got = num::toShownText(value);
+            else if (op == u"scene")
+                got = num::toSceneText(value);
+            else if (op == u"round" && num::roundHalfEven(value))
+                got = QString::number(*num::roundHalfEven(value));
+            else if (op == u"decode")
+                got = decode8Bit(in.toLatin1());
+            QCOMPARE(got.value_or("none"), op == u"scene" ? out : test::regional(out, comma));
+        }
+    }
+
+    // The working directory first; started in its own folder, the program looks there once.
+    void dataFolders() {
+        const QString start = QDir::currentPath(), exe = QCoreApplication::applicationDirPath();
+        const QString data = QDir::cleanPath(QStringLiteral(VISTARO_DATA_DIR));
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QCOMPARE(vistaro::dataFolders(), (QStringList{QDir::currentPath(), data, exe}));
+        QVERIFY(QDir::setCurrent(exe));
+        QCOMPARE(vistaro::dataFolders(), (QStringList{exe, data}));
+        QDir::setCurrent(start);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
