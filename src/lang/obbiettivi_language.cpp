@@ -39,12 +39,13 @@ void writeCaption(QObject* target, const QString& text) {
 } // namespace
 
 void Obbiettivi::CaricaLingua(const QString& lingua) {
+    // Settings without line 3 name no file: the captions on show stay, and there is nothing to
+    // report.
+    if (lingua.isEmpty())
+        return;
     const std::optional<QStringList> texts = readLanguageFile(lingua);
     if (!texts) {
-        // Without a file named (settings that lack line 3) there is nothing to report; the
-        // captions on show stay either way.
-        if (!lingua.isEmpty())
-            showMessage(this, unreadableLanguageFileMessage(lingua));
+        showMessage(this, unreadableLanguageFileMessage(lingua));
         return;
     }
     for (const LanguageTargetInfo& info : languageTargets()) {

@@ -66,7 +66,7 @@ private:
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        test::quietOffscreenSizeHints();
+        test::quietOffscreen();
         QVERIFY(m_workDir.isValid());
         QVERIFY(QDir::setCurrent(m_workDir.path()));
         writeCatalogues();
@@ -93,7 +93,8 @@ private slots:
         if (!settings.isEmpty())
             writeSettings(settings);
         start();
-        QVERIFY(m_window->isVisible());
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(m_window->languageChooser() && m_window->languageChooser()->isVisible());
         QVERIFY(!m_window->TimerMove()->isActive());
         QVERIFY(m_window->CalcoloFocale()->isActive());
         QCOMPARE(m_window->publicState().Drive, defaultDriveRoot());
@@ -143,6 +144,7 @@ private slots:
         QFETCH(QString, catalogue);
         QFETCH(bool, checksFirst);
         writeSettings(settings);
+        test::MessageBoxAnswer unreadableLanguage; // the language file named does not exist
         start();
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_program->DecimalSeparator, decimal);

@@ -2,6 +2,7 @@
 #include "platform/twips.h"
 #include "support/messageboxanswer.h"
 #include "support/quietoffscreen.h"
+#include "support/sampleworkfolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,21 +15,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 using namespace vistaro;
 
-// The main window as the user meets it on a first start (no settings file): the design-time
+// The main window as the user meets it before a language file is applied: the design-time
 // layout, the calculator at work and the option groups.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
+    test::SampleWorkFolder m_folder;
     std::unique_ptr<ProgramState> m_program;
     std::unique_ptr<Obbiettivi> m_window;
 
@@ -67,16 +66,14 @@ private:
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        test::quietOffscreenSizeHints();
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        test::quietOffscreen();
+        QVERIFY(m_folder.prepare());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void init() {
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                      QStringLiteral("/vistaro/lens.ini"));
+        // A normal start that names no language file keeps the design-time captions.
+        QVERIFY(test::SampleWorkFolder::writeSettings(".\r\n,\r\n\r\n/media/cdrom/\r\n"));
         m_program = std::make_unique<ProgramState>();
         m_window = std::make_unique<Obbiettivi>(*m_program);
         m_window->Form_Load();
