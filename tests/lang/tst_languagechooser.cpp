@@ -5,6 +5,7 @@
 #include "lang/languagechooserhost.h"
 #include "platform/twips.h"
 #include "support/messageboxanswer.h"
+#include "support/quietoffscreen.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -64,6 +65,7 @@ class TestLanguageChooser : public QObject {
 
 private slots:
     void initTestCase() {
+        test::quietOffscreen();
         QVERIFY(m_dir.isValid());
         QDir dir(m_dir.path());
         QVERIFY(dir.mkdir("sub"));

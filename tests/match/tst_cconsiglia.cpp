@@ -3,6 +3,7 @@
 #include "match/pdfviewer.h"
 #include "match/recommendationhost.h"
 #include "support/messageboxanswer.h"
+#include "support/quietoffscreen.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { test::usePointLocale(); }
+    void initTestCase() {
+        test::usePointLocale();
+        test::quietOffscreen();
+    }
 
     void init() {
         m_host = FakeHost();
