@@ -135,6 +135,23 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("Language menu")));
     }
 
+    void labelCaptionWithoutAccessKeys_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QStringLiteral("focal (mm)") << QStringLiteral("focal (mm)");
+        QTest::newRow("access key") << QStringLiteral("&Focal") << QStringLiteral("Focal");
+        QTest::newRow("double") << QStringLiteral("A && B") << QStringLiteral("A & B");
+        QTest::newRow("three") << QStringLiteral("A &&&B") << QStringLiteral("A &B");
+        QTest::newRow("last alone") << QStringLiteral("A&") << QStringLiteral("A&");
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void labelCaptionWithoutAccessKeys() {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        QCOMPARE(withoutAccessKeys(caption), shown);
+    }
+
     void separatorQuestionIsNeverEmpty() {
         QCOMPARE(separatorQuestion(QStringLiteral("Virgola?")), QStringLiteral("Virgola?"));
         QVERIFY(separatorQuestion({}).contains(QStringLiteral("comma")));
