@@ -1,4 +1,5 @@
 #include "calc/obbiettivi.h"
+#include "lang/languagefile.h"
 #include "platform/driveroots.h"
 #include "platform/messagebox.h"
 
@@ -31,6 +32,7 @@ void Obbiettivi::buildMenus() {
     QMenuBar* bar = menuBar();
     m_language = bar->addAction(QStringLiteral("&Lingua"));
     m_language->setObjectName(QStringLiteral("Language"));
+    connect(m_language, &QAction::triggered, this, &Obbiettivi::Language_Click);
     m_decSeparator = bar->addAction(QStringLiteral("&Separatore Decimale"));
     m_decSeparator->setObjectName(QStringLiteral("DecSeparator"));
     connect(m_decSeparator, &QAction::triggered, this, &Obbiettivi::DecSeparator_Click);
@@ -84,7 +86,7 @@ void Obbiettivi::otherFolderClick() {
 }
 
 void Obbiettivi::DecSeparator_Click() {
-    if (askYesNo(this, m_public.Sep)) {
+    if (askYesNo(this, separatorQuestion())) {
         m_program.DecimalSeparator = QStringLiteral(",");
         m_program.OtherSeparator = QStringLiteral(".");
     } else {
@@ -92,6 +94,10 @@ void Obbiettivi::DecSeparator_Click() {
         m_program.OtherSeparator = QStringLiteral(",");
     }
     saveSettingsFile();
+}
+
+QString Obbiettivi::separatorQuestion() const {
+    return vistaro::separatorQuestion(m_public.Sep);
 }
 
 } // namespace vistaro

@@ -36,18 +36,19 @@ void Obbiettivi::Form_Load() {
     m_public.Drive = settings.Drive;
 
     checkDriveItemOf(m_public.Drive);
-    loadCatalogue();
+    loadCatalogue(catalogueFileName(m_program.DecimalSeparator));
     m_timerMove->start();
     centreOnScreen();
     show();
 }
 
-// No settings yet: the window opens with its design-time captions and the default drive.
+// No settings yet: the language chooser completes the start and shows the main window, centred.
 void Obbiettivi::startFirstRun() {
+    showLanguageChooser();
+    centreOnScreen();
+    hide();
     m_timerMove->stop();
     checkDriveItemOf(m_public.Drive);
-    centreOnScreen();
-    show();
 }
 
 // Only an exact match is checked: a stored root that names no item leaves every item unchecked.
@@ -57,22 +58,39 @@ void Obbiettivi::checkDriveItemOf(const QString& root) {
             markDriveItem(item.action);
 }
 
+// Switched off first: a message about an unreadable language file must not let it tick again.
 void Obbiettivi::TimerMove_Timer() {
     m_timerMove->stop();
+    CaricaLingua(m_program.LanguageFile);
 }
 
 void Obbiettivi::saveSettingsFile() {
     const Settings settings{m_program.DecimalSeparator, m_program.OtherSeparator,
                             m_program.LanguageFile, m_public.Drive};
-    if (const std::optional<QString> failure = saveSettings(settingsFilePath(), settings))
+    if (const std::optional<QString> failure = vistaro::saveSettings(settingsFilePath(), settings))
         showMessage(this, *failure);
 }
 
-void Obbiettivi::loadCatalogue() {
-    if (const std::optional<QString> problem =
-            CaricaDatiDa(catalogueFileName(m_program.DecimalSeparator), dataFolders(),
-                         m_program.LensCatalogue, m_private.Blocks))
+void Obbiettivi::loadCatalogue(const QString& fileName) {
+    if (const std::optional<QString> problem = vistaro::CaricaDatiDa(
+            fileName, dataFolders(), m_program.LensCatalogue, m_private.Blocks))
         showMessage(this, *problem);
+}
+
+void Obbiettivi::saveSettings() {
+    saveSettingsFile();
+}
+
+void Obbiettivi::showMainWindow() {
+    show();
+}
+
+void Obbiettivi::enableTimerMove() {
+    m_timerMove->start();
+}
+
+void Obbiettivi::CaricaDatiDa(const QString& fileName) {
+    loadCatalogue(fileName);
 }
 
 // Every setting was saved when it changed, so closing ends the program at once.

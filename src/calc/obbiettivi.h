@@ -3,12 +3,17 @@
 #include "app/sharedstate.h"
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
+#include "lang/languagechooser.h"
+#include "lang/languagechooserhost.h"
+#include "match/recommendationhost.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -23,14 +28,18 @@ class QTimer;
 
 namespace vistaro {
 
+class CConsiglia;
+
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
-// ones through the reference it is given.
-class Obbiettivi : public QMainWindow {
+// ones through the reference it is given. It is the host of the language chooser and of the
+// recommendation window, which reach it through their small interfaces.
+class Obbiettivi : public QMainWindow, public LanguageChooserHost, public RecommendationHost {
     Q_OBJECT
 
 public:
     explicit Obbiettivi(ProgramState& program, QWidget* parent = nullptr);
+    ~Obbiettivi() override;
 
     ProgramState& program() { return m_program; }
     const ProgramState& program() const { return m_program; }
@@ -50,6 +59,8 @@ public:
     QAction* Language() const { return m_language; }
     QAction* DecSeparator() const { return m_decSeparator; }
     QMenu* CDDrive() const { return m_cdDrive; }
+    // The language chooser while it is open.
+    frmSceltaLingua* languageChooser() const { return m_chooser; }
 
     // The window's outer height as the lens-type handlers last set it (3900 or 4400 twips).
     int windowHeightTwips() const { return m_heightTwips; }
@@ -63,8 +74,24 @@ public:
 
     // Writes the four settings; a failure is reported once, naming the file.
     void saveSettingsFile();
-    // Loads the catalogue that DecimalSeparator selects; a problem is reported once.
-    void loadCatalogue();
+    // Loads the catalogue file `fileName` (a bare name); a problem is reported once.
+    void loadCatalogue(const QString& fileName);
+
+    // Puts the texts of the language file `lingua` in their places. A file that cannot be read
+    // keeps every text on show and says so once.
+    void CaricaLingua(const QString& lingua) override;
+
+    // LanguageChooserHost
+    void saveSettings() override;
+    void showMainWindow() override;
+    void enableTimerMove() override;
+    QString separatorQuestion() const override;
+    void CaricaDatiDa(const QString& fileName) override;
+
+    // RecommendationHost
+    ProgramState& programState() override { return m_program; }
+    MainPublic& mainPublic() override { return m_public; }
+    MainSelection mainSelection() const override;
 
     void Focale1_Click();
     void L1_Click();
@@ -92,6 +119,8 @@ public:
     void M_Click();
 
     void DecSeparator_Click();
+    void Language_Click();
+    void MarvantoCons_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +165,10 @@ private:
 
     void Form_Unload();
     void startFirstRun();
+    void showLanguageChooser();
+    void setCaption(const char* name, const QString& text);
+    // The recommendation window, created hidden on first use.
+    CConsiglia& consiglia();
     void markDriveItem(const QAction* item);
     void checkDriveItemOf(const QString& root);
     void cdDriveClick(const DriveItem& item);
@@ -173,6 +206,9 @@ private:
     QAction* m_otherFolder = nullptr;
     const QAction* m_checkedDrive = nullptr;
     FolderPicker m_folderPicker;
+
+    QPointer<frmSceltaLingua> m_chooser;
+    std::unique_ptr<CConsiglia> m_consiglia;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;

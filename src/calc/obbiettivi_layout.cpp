@@ -1,4 +1,5 @@
 #include "calc/obbiettivi.h"
+#include "match/cconsiglia.h" // the constructor may have to destroy m_consiglia
 #include "platform/twips.h"
 
 #include <QButtonGroup>
@@ -104,8 +105,8 @@ protected:
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
         const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
-        painter.drawText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                         text());
+        painter.drawText(rect().adjusted(margin, 0, -margin, 0),
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -27,6 +28,7 @@ void onSelected(QRadioButton* button, Obbiettivi* window, void (Obbiettivi::*han
 void Obbiettivi::connectHandlers() {
     connect(m_calcoloFocale, &QTimer::timeout, this, &Obbiettivi::CalcoloFocale_Timer);
     connect(m_timerMove, &QTimer::timeout, this, &Obbiettivi::TimerMove_Timer);
+    connect(m_marvantoCons, &QPushButton::clicked, this, &Obbiettivi::MarvantoCons_Click);
 
     void (Obbiettivi::*const sensorHandlers[])() = {
         &Obbiettivi::un_Click, &Obbiettivi::dueterzi_Click, &Obbiettivi::unmezzo_Click,

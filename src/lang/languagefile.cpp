@@ -89,6 +89,17 @@ std::optional<QStringList> readLanguageFile(const QString& path) {
     return texts;
 }
 
+QString withoutAccessKeys(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
+        shown.append(caption.at(i));
+    }
+    return shown;
+}
+
 QString unreadableLanguageFileMessage(const QString& path) {
     return QStringLiteral("The language file \"%1\" could not be read, so the texts on show are "
                           "kept. Choose another language file with the Language menu.")

@@ -64,6 +64,10 @@ inline const QString& languageText(const QStringList& texts, LanguageTarget targ
 // holds no line at all, so that the caller can keep the texts on show.
 std::optional<QStringList> readLanguageFile(const QString& path);
 
+// What a label shows for a caption written with access-key marks: a single "&" marks the next
+// letter and is not shown, "&&" shows one "&".
+QString withoutAccessKeys(const QString& caption);
+
 // The one message that says `path` could not be used and how to choose another file.
 QString unreadableLanguageFileMessage(const QString& path);
 

@@ -9,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,7 +63,9 @@ CConsiglia::CConsiglia(RecommendationHost& host, QWidget* parent)
       m_host(host) {
     setObjectName(QStringLiteral("CConsiglia"));
     setWindowTitle(QStringLiteral("marvanto"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vistaro.svg")));
+    // Without the icon resource the frame shows the platform's default.
+    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
     setFont(arial(8.25));
     setFixedSize(twipsToPixels(5745, this), twipsToPixels(4425, this));
     setModal(false);

@@ -2,6 +2,7 @@
 #include "platform/twips.h"
 #include "support/messageboxanswer.h"
 #include "support/quietoffscreen.h"
+#include "support/sampleworkfolder.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -12,12 +13,12 @@
 
 using namespace vistaro;
 
-// The main window as the user meets it on a first start (no settings file).
+// The main window as the user meets it before a language file is applied.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
+    test::SampleWorkFolder m_folder;
     std::unique_ptr<ProgramState> m_program;
     std::unique_ptr<Obbiettivi> m_window;
 
@@ -57,16 +58,14 @@ private:
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        test::quietOffscreenSizeHints();
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        test::quietOffscreen();
+        QVERIFY(m_folder.prepare());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void init() {
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                      QStringLiteral("/vistaro/lens.ini"));
+        // A normal start that names no language file, so the design-time captions stay.
+        QVERIFY(test::SampleWorkFolder::writeSettings(".\r\n,\r\n\r\nD:\\\r\n"));
         m_program = std::make_unique<ProgramState>();
         m_window = std::make_unique<Obbiettivi>(*m_program);
         m_window->Form_Load();

@@ -51,7 +51,7 @@ class TestLanguageChooser : public QObject {
 
 private slots:
     void initTestCase() {
-        test::quietOffscreenSizeHints();
+        test::quietOffscreen();
         QVERIFY(m_dir.isValid());
         QFile file(m_dir.filePath(QStringLiteral("English.lng")));
         QVERIFY(file.open(QIODevice::WriteOnly));

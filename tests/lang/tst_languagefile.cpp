@@ -62,6 +62,20 @@ private slots:
         QCOMPARE(texts->last(), QStringLiteral("€"));
     }
 
+    void labelCaptionWithoutAccessKeys_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("access key") << QStringLiteral("&Focal") << QStringLiteral("Focal");
+        QTest::newRow("double") << QStringLiteral("A && B") << QStringLiteral("A & B");
+        QTest::newRow("last alone") << QStringLiteral("A&") << QStringLiteral("A&");
+    }
+
+    void labelCaptionWithoutAccessKeys() {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        QCOMPARE(withoutAccessKeys(caption), shown);
+    }
+
     void missingFile() {
         QCOMPARE(readLanguageFile(m_dir.filePath(QStringLiteral("missing.lng"))), std::nullopt);
     }

@@ -1,0 +1,90 @@
+#include "calc/obbiettivi.h"
+#include "lang/languagechooser.h"
+#include "lang/languagefile.h"
+#include "match/cconsiglia.h"
+#include "platform/messagebox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace vistaro {
+
+namespace {
+
+// The public texts of the language file's first lines, in the order of LanguageTarget.
+constexpr QString MainPublic::*mainTexts[] = {
+    &MainPublic::Sep,      &MainPublic::ValNum,      &MainPublic::IRISCont,
+    &MainPublic::At,       &MainPublic::InquadraMin, &MainPublic::InquadraMax,
+    &MainPublic::Inquadra, &MainPublic::MinimoFuoco,
+};
+
+// Menus and buttons show an "&" as the mark of an access key; a label has no access key, so
+// it shows the caption as those would.
+void writeCaption(QObject* target, const QString& text) {
+    if (auto* action = qobject_cast<QAction*>(target))
+        action->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(target))
+        frame->setTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(target)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(withoutAccessKeys(text));
+    }
+}
+
+} // namespace
+
+void Obbiettivi::CaricaLingua(const QString& lingua) {
+    // Settings without line 3 name no file: the captions on show stay, and there is nothing to
+    // report.
+    if (lingua.isEmpty())
+        return;
+    const std::optional<QStringList> texts = readLanguageFile(lingua);
+    if (!texts) {
+        showMessage(this, unreadableLanguageFileMessage(lingua));
+        return;
+    }
+    for (const LanguageTargetInfo& info : languageTargets()) {
+        const QString& text = languageText(*texts, info.target);
+        const QString name = QLatin1String(info.name);
+        switch (info.kind) {
+        case LanguageTargetKind::MainText:
+            m_public.*mainTexts[static_cast<int>(info.target)] = text;
+            break;
+        case LanguageTargetKind::MainCaption:
+            if (QWidget* control = m_client->findChild<QWidget*>(name))
+                writeCaption(control, text);
+            else
+                writeCaption(menuBar()->findChild<QAction*>(name), text);
+            break;
+        case LanguageTargetKind::RecommendationCaption:
+            writeCaption(consiglia().findChild<QLabel*>(name), text);
+            break;
+        }
+    }
+}
+
+// Modeless, and the same window while it is open; closing it on a first run, before anything
+// was picked, ends the program rather than leave it running without a window.
+void Obbiettivi::showLanguageChooser() {
+    if (!m_chooser) {
+        m_chooser = new frmSceltaLingua(m_program, *this, this);
+        connect(m_chooser, &frmSceltaLingua::closedWithoutPick, this, [this] {
+            if (!isVisible())
+                Form_Unload();
+        });
+    }
+    m_chooser->show();
+    m_chooser->raise();
+    m_chooser->activateWindow();
+}
+
+void Obbiettivi::Language_Click() {
+    showLanguageChooser();
+}
+
+} // namespace vistaro
