@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <optional>
 
 namespace vistaro {
 
@@ -44,6 +45,24 @@ public:
     const QString& ValV() const { return m_valV; }
 
 private:
+    // The handlers, named after the field whose click runs them.
+    void focaleClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator);
+    void lClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator);
+    void hClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
+                const std::function<void()>& showValNum);
+    void vClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
+                const std::function<void()>& showValNum);
+
+    // The first steps every handler shares: `field` becomes the driver; a text that passes the
+    // numeric test is cleaned of the group mark in its field and stored. False for no number.
+    bool takeTyped(CalcField field, QString& text, QString& stored, QStringView otherSeparator);
+
+    // The relations on the stored values as they read at the moment of the call.
+    std::optional<double> vFromFocale(double sensorHeight) const;
+    std::optional<double> focaleFromV(double sensorHeight) const;
+    std::optional<double> hFromV() const;
+    std::optional<double> vFromH() const;
+
     QString m_valFocale;
     QString m_valL;
     QString m_valH;

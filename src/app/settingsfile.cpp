@@ -1,0 +1,66 @@
+#include "app/settingsfile.h"
+
+#include "platform/textlines.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <array>
+
+namespace vistaro {
+
+namespace {
+
+// Serves both reading (Settings) and writing (const Settings).
+template <typename AnySettings> auto fieldsInLineOrder(AnySettings& settings) {
+    return std::array{&settings.DecimalSeparator, &settings.OtherSeparator, &settings.LanguageFile,
+                      &settings.Drive};
+}
+
+// Windows keeps the file in the system's 8-bit code page, as other programs there expect;
+// elsewhere text files are UTF-8.
+QByteArray encodeText(const QString& text) {
+#ifdef Q_OS_WIN
+    return text.toLocal8Bit();
+#else
+    return text.toUtf8();
+#endif
+}
+
+QString saveFailure(const QString& path, const QString& reason) {
+    return QStringLiteral("The settings could not be saved to \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+QString probeSettings(const QString& path) {
+    const std::optional<QStringList> lines = readTextLines(path);
+    return lines && !lines->isEmpty() ? lines->first() : QString();
+}
+
+void loadSettings(const QString& path, Settings& settings) {
+    const std::optional<QStringList> lines = readTextLines(path);
+    if (!lines)
+        return;
+    const auto fields = fieldsInLineOrder(settings);
+    for (qsizetype i = 0; i < lines->size() && i < qsizetype(fields.size()); ++i)
+        *fields[i] = lines->at(i);
+}
+
+std::optional<QString> saveSettings(const QString& path, const Settings& settings) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return saveFailure(path, QStringLiteral("its folder could not be created"));
+
+    QByteArray bytes;
+    for (const QString* field : fieldsInLineOrder(settings))
+        bytes += encodeText(*field) + "\r\n";
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return saveFailure(path, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace vistaro

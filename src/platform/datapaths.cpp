@@ -1,0 +1,32 @@
+#include "platform/datapaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace vistaro {
+
+namespace {
+
+void appendOnce(QStringList& folders, const QString& folder) {
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
+#endif
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (!folders.contains(clean, fileNameCase))
+        folders.append(clean);
+}
+
+} // namespace
+
+QStringList dataFolders() {
+    QStringList folders;
+    appendOnce(folders, QDir::currentPath());
+    appendOnce(folders, QStringLiteral(VISTARO_DATA_DIR));
+    if (QCoreApplication::instance())
+        appendOnce(folders, QCoreApplication::applicationDirPath());
+    return folders;
+}
+
+} // namespace vistaro

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace vistaro {
+
+// The one settings file of the machine's user: "C:\lens.ini" on Windows; elsewhere
+// "vistaro/lens.ini" in the user's configuration folder, since a shared world-writable file would
+// let any local user change another's settings.
+QString settingsFilePath();
+
+} // namespace vistaro

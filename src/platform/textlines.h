@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vistaro {
+
+// Lines end with CR LF, LF alone or CR alone; a line is everything before its end. A last line
+// without an end still counts; an end at the very end of the text starts no further line.
+QStringList splitLines(const QString& text);
+
+// The lines of a whole text file, decoded with decode8Bit. No value when the file cannot be
+// opened or read; `error` then receives the reason when given.
+std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr);
+
+} // namespace vistaro
