@@ -1,12 +1,14 @@
 #include "lang/languagechooser.h"
 
 #include "app/sharedstate.h"
+#include "catalogue/catalogueloader.h"
 #include "lang/directorylist.h"
 #include "lang/filelist.h"
 #include "lang/languagechooserhost.h"
 #include "lang/languagefile.h"
 #include "platform/driveroots.h"
 #include "platform/messagebox.h"
+#include "platform/nativepath.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -22,22 +24,6 @@ namespace vistaro {
 namespace {
 
 constexpr int RootRole = Qt::UserRole;
-
-// The catalogue whose numbers use the chosen decimal separator.
-QString catalogueFileFor(const QString& decimalSeparator) {
-    return decimalSeparator == u',' ? QStringLiteral("Obbiettivi1.txt")
-                                    : QStringLiteral("Obbiettivi2.txt");
-}
-
-bool sameFolder(const QString& a, const QString& b) {
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
-#endif
-    return QDir::cleanPath(QDir::fromNativeSeparators(a))
-               .compare(QDir::cleanPath(QDir::fromNativeSeparators(b)), sensitivity) == 0;
-}
 
 // The root of the drive that holds the working directory.
 QString workingRoot() {
@@ -140,7 +126,7 @@ void frmSceltaLingua::File1_Click() {
     m_state.DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
     m_state.OtherSeparator = comma ? QStringLiteral(".") : QStringLiteral(",");
     m_host.saveSettings();
-    m_host.CaricaDatiDa(catalogueFileFor(m_state.DecimalSeparator));
+    m_host.CaricaDatiDa(catalogueFileName(m_state.DecimalSeparator));
     close();
 }
 
