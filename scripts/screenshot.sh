@@ -64,7 +64,7 @@ for _ in $(seq 100); do
     sleep 0.2
 done
 # The start-up timer applies the language file half a second after the window shows.
-sleep 1.5
+sleep 2
 
 if [ -n "$window" ]; then
     eval "$(xdotool getwindowgeometry --shell "$window")"
