@@ -6,8 +6,11 @@ set -euo pipefail
 VISTARO_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-pdf-dev qt6-svg-dev libgl-dev
-    qt6-qpa-plugins qt6-image-formats-plugins
+    qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
     fonts-liberation xvfb xauth
+    librsvg2-bin                    # renders the bitmap icons from the SVG
+    desktop-file-utils appstream    # validate the desktop entry and the metainfo
+    dpkg-dev file                   # cpack's dependency list of the .deb
 )
 
 vistaro_install_deps() {
