@@ -5,7 +5,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <poll.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,10 +84,8 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
     close(fds[0]);
 
     int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    result.peakRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
     if (timedOut)
         result.failure = "timed out";
     else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)

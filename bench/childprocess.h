@@ -7,15 +7,14 @@ namespace vistaro::bench {
 
 // What one run of a window program gave.
 struct ChildResult {
-    bool ok = false;          // it said "painted" and exited with status 0 in time
-    double paintedMs = 0;     // from starting the process to its "painted" line
-    std::string output;       // everything it wrote to standard output
-    double peakRssMiB = 0;    // its peak resident set size
-    std::string failure;      // why it is not ok
+    bool ok = false;      // it said "painted" and exited with status 0 in time
+    double paintedMs = 0; // from starting the process to its "painted" line
+    std::string output;   // everything it wrote to standard output
+    std::string failure;  // why it is not ok
 };
 
 // Starts `program` with `arguments` in `workDir` and the current environment, reads its
-// standard output until it ends, and collects its resource use. A program still running after
+// standard output until it ends. A program still running after
 // `timeoutMs` is killed.
 ChildResult runChild(const std::string& program, const std::vector<std::string>& arguments,
                      const std::string& workDir, int timeoutMs);

@@ -12,13 +12,11 @@ constexpr std::size_t Columns = 6;
 using Line = std::array<std::string, Columns>;
 
 Line cellsOf(const ResultRow& row) {
-    const std::string target = std::string(row.strict ? "< " : "<= ") + formatted(row.limit, 2, "x");
-    return {row.measure,
-            row.product,
-            row.baseline,
-            row.measured ? formatted(row.ratio, 2, "x") : "-",
-            target,
-            row.met() ? "yes" : "NO"};
+    const std::string target =
+        std::string(row.strict ? "< " : "<= ") + formatted(row.limit, 2, "x");
+    return {row.measure,  row.product,
+            row.baseline, row.measured ? formatted(row.ratio, 2, "x") : "-",
+            target,       row.met() ? "yes" : "NO"};
 }
 
 void printLine(const Line& line, const std::array<std::size_t, Columns>& widths) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -20,9 +21,20 @@ std::int64_t cpuTimeUs() {
     return us(usage.ru_utime) + us(usage.ru_stime);
 }
 
-void report(const char* line) {
-    std::fputs(line, stdout);
+void report(const QByteArray& line) {
+    std::fputs(line.constData(), stdout);
     std::fflush(stdout);
+}
+
+// The peak resident set size of this process image (VmHWM). getrusage's ru_maxrss would not do:
+// it keeps the peak of the forked copy of the parent that the program was started from.
+QByteArray peakRssKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0);
+    return QByteArrayLiteral("-1");
 }
 
 } // namespace
@@ -53,14 +65,18 @@ bool WindowProbe::eventFilter(QObject* watched, QEvent* event) {
         m_cpuAtPaintUs = cpuTimeUs();
         QTimer::singleShot(m_mode.idleMs, this, [this] { endIdle(); });
     } else {
-        QCoreApplication::exit(0);
+        // Once the paint has reached the screen.
+        QTimer::singleShot(0, this, [] {
+            report("peak-rss-kib " + peakRssKiB() + '\n');
+            QCoreApplication::exit(0);
+        });
     }
     return false;
 }
 
 void WindowProbe::endIdle() {
     const std::int64_t used = cpuTimeUs() - m_cpuAtPaintUs;
-    report(QByteArray("idle-cpu-us " + QByteArray::number(used) + '\n').constData());
+    report("idle-cpu-us " + QByteArray::number(used) + '\n');
     QCoreApplication::exit(0);
 }
 

@@ -20,8 +20,8 @@ ProbeMode probeModeFromArguments();
 
 // Watches the application's paint events. At the first one for `window` or one of its children
 // it writes the line "painted" to standard output (the parent times the start-up by it), then
-// ends the program at once ("startup") or after the idle time, having written
-// "idle-cpu-us N".
+// ends the program once that paint is done, having written "peak-rss-kib N" ("startup"), or
+// after the idle time, having written "idle-cpu-us N".
 class WindowProbe : public QObject {
 public:
     WindowProbe(const QWidget& window, ProbeMode mode);
