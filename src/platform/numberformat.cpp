@@ -26,15 +26,26 @@ QString cFormat(double value) {
     return text.replace(u'e', u'E');
 }
 
+// The calculator tests its fields on every timer tick, and compiling the pattern costs far more
+// than matching it: the pattern is kept for the decimal point it was last built for.
+const QRegularExpression& numberPattern(QChar point) {
+    thread_local QChar builtFor;
+    thread_local QRegularExpression pattern;
+    if (pattern.pattern().isEmpty() || builtFor != point) {
+        const QString escaped = QRegularExpression::escape(QString(point));
+        pattern.setPattern(
+            QStringLiteral("\\A[+-]?(?:[0-9]+(?:%1[0-9]*)?|%1[0-9]+)(?:[eE][+-]?[0-9]+)?\\z")
+                .arg(escaped));
+        builtFor = point;
+    }
+    return pattern;
+}
+
 } // namespace
 
 bool isNumeric(QStringView text, QStringView otherSeparator) {
     const QString cleaned = removeSeparator(text.toString(), otherSeparator).trimmed();
-    const QString point = QRegularExpression::escape(QString(regionalDecimalPoint()));
-    const QRegularExpression pattern(
-        QStringLiteral("\\A[+-]?(?:[0-9]+(?:%1[0-9]*)?|%1[0-9]+)(?:[eE][+-]?[0-9]+)?\\z")
-            .arg(point));
-    return pattern.match(cleaned).hasMatch();
+    return numberPattern(regionalDecimalPoint()).match(cleaned).hasMatch();
 }
 
 QString removeSeparator(const QString& text, QStringView otherSeparator) {

@@ -1,0 +1,262 @@
+// Measures the program against plain baselines side by side in one run and prints one table:
+// catalogue loading against a line-by-line read, a search with browsing against its time budget,
+// and start-up, peak memory and idle CPU of the main window against a bare Qt window.
+#include "catalogue/catalogueloader.h"
+#include "cataloguefixture.h"
+#include "childprocess.h"
+#include "match/browse.h"
+#include "match/searchstart.h"
+#include "resulttable.h"
+#include "timing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+#include <functional>
+
+namespace vistaro::bench {
+
+namespace {
+
+constexpr int LoadRepetitions = 11;
+constexpr int SearchRepetitions = 11;
+constexpr int StartupRepetitions = 7;
+constexpr int IdleMs = 10'000;
+constexpr int BrowseSteps = 100;
+constexpr double SearchBudgetMs = 100;
+constexpr int ChildTimeoutMs = 60'000;
+
+struct Pair {
+    double product = 0;
+    double baseline = 0;
+};
+
+// Runs the two alternately so that both see the same machine load; one untimed run of each
+// first fills the caches.
+Pair medianPair(int repetitions, const std::function<void()>& product,
+                const std::function<void()>& baseline) {
+    product();
+    baseline();
+    std::vector<double> productMs;
+    std::vector<double> baselineMs;
+    for (int i = 0; i < repetitions; ++i) {
+        baselineMs.push_back(elapsedMs(baseline));
+        productMs.push_back(elapsedMs(product));
+    }
+    return {median(productMs), median(baselineMs)};
+}
+
+ResultRow failedRow(const std::string& measure, const std::string& why, double limit) {
+    ResultRow row{measure, "failed: " + why, "-", 0, limit};
+    row.measured = false;
+    return row;
+}
+
+ResultRow loadRow(const QString& folder, Catalogue& loaded, BlockBounds& bounds) {
+    const std::string measure = "Load 32766-line catalogue";
+    const QString fileName = catalogueFileName(QStringLiteral("."));
+    const QString path = QDir(folder).filePath(fileName);
+    if (!writeCatalogue(path, MaxCatalogueLines))
+        return failedRow(measure, "cannot write the catalogue", 3);
+
+    int linesRead = 0;
+    const Pair ms = medianPair(
+        LoadRepetitions,
+        [&] {
+            Catalogue catalogue;
+            BlockBounds blocks;
+            CaricaDatiDa(fileName, {folder}, catalogue, blocks);
+            loaded = std::move(catalogue);
+            bounds = blocks;
+        },
+        [&] {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return;
+            linesRead = 0;
+            while (!file.atEnd()) {
+                file.readLine();
+                ++linesRead;
+            }
+        });
+    if (linesRead != MaxCatalogueLines || loaded.size() != MaxCatalogueLines + 2)
+        return failedRow(measure, "the catalogue did not load whole", 3);
+    return {measure, formatted(ms.product, 2, "ms"),
+            formatted(ms.baseline, 2, "ms") + " (QFile::readLine)", ms.product / ms.baseline, 3};
+}
+
+ResultRow searchRow(ProgramState& state, const BlockBounds& bounds) {
+    const std::string measure = "Search + 100 browse steps";
+    state.LensTypeCode = QStringLiteral("FF");
+    state.IrisCode = QStringLiteral("DD");
+    MainSelection selection;
+    selection.sensor = SensorFormat::Half;
+    MainPublic main;
+    std::int16_t last = -1;
+    int matches = 0;
+    const PresentEntry present = [&](std::int16_t index) {
+        last = index;
+        ++matches;
+    };
+
+    std::vector<double> samples;
+    for (int i = 0; i <= SearchRepetitions; ++i) {
+        matches = 0;
+        const double ms = elapsedMs([&] {
+            startSearch(state, main, bounds, QStringLiteral("12"), QString(), selection.sensor,
+                        present);
+            std::int16_t attuale = last;
+            for (int step = 0; step < BrowseSteps; ++step) {
+                const bool back = step < BrowseSteps / 2;
+                if (const auto next = back ? Indietro(attuale, state, main, selection)
+                                           : Avanti(attuale, state, main, selection))
+                    attuale = *next;
+            }
+        });
+        if (i > 0) // the first run warms the caches
+            samples.push_back(ms);
+    }
+    if (matches < 1000)
+        return failedRow(measure, "too few matches", 1);
+    const double ms = median(samples);
+    return {measure,
+            formatted(ms, 2, "ms") + " (" + std::to_string(matches) + " matches)",
+            formatted(SearchBudgetMs, 0, "ms budget"),
+            ms / SearchBudgetMs,
+            1,
+            true};
+}
+
+// A settings file of the four lines, so that the program starts as it normally does.
+bool writeSettings(const QString& configHome, const QString& dataDir) {
+    if (!QDir().mkpath(configHome + QStringLiteral("/vistaro")))
+        return false;
+    QSaveFile file(configHome + QStringLiteral("/vistaro/lens.ini"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QString lines =
+        QStringLiteral(".\r\n,\r\n%1/lang/English.lng\r\n%1/cd/\r\n").arg(dataDir);
+    file.write(lines.toUtf8());
+    return file.commit();
+}
+
+struct WindowPrograms {
+    std::string product = VISTARO_BENCH_WINDOW;
+    std::string baseline = VISTARO_BENCH_BARE;
+    std::string workDir = VISTARO_SOURCE_DATA_DIR;
+};
+
+std::vector<ResultRow> startupRows(const WindowPrograms& programs) {
+    const std::string timeMeasure = "Start-up to first paint";
+    const std::string memoryMeasure = "Peak RSS at start-up";
+    std::vector<double> productMs, baselineMs, productMiB, baselineMiB;
+    for (int i = 0; i <= StartupRepetitions; ++i) {
+        const ChildResult baseline =
+            runChild(programs.baseline, {"startup"}, programs.workDir, ChildTimeoutMs);
+        const ChildResult product =
+            runChild(programs.product, {"startup"}, programs.workDir, ChildTimeoutMs);
+        const long long productKiB = reportedValue(product.output, "peak-rss-kib");
+        const long long baselineKiB = reportedValue(baseline.output, "peak-rss-kib");
+        for (const ChildResult* run : {&baseline, &product})
+            if (!run->ok)
+                return {failedRow(timeMeasure, run->failure, 1.3),
+                        failedRow(memoryMeasure, run->failure, 1.15)};
+        if (productKiB <= 0 || baselineKiB <= 0)
+            return {failedRow(timeMeasure, "no peak RSS reported", 1.3),
+                    failedRow(memoryMeasure, "no peak RSS reported", 1.15)};
+        if (i == 0) // the first runs fill the caches
+            continue;
+        productMs.push_back(product.paintedMs);
+        baselineMs.push_back(baseline.paintedMs);
+        productMiB.push_back(static_cast<double>(productKiB) / 1024);
+        baselineMiB.push_back(static_cast<double>(baselineKiB) / 1024);
+    }
+    const double pMs = median(productMs), bMs = median(baselineMs);
+    const double pMiB = median(productMiB), bMiB = median(baselineMiB);
+    return {{timeMeasure, formatted(pMs, 1, "ms"), formatted(bMs, 1, "ms") + " (bare window)",
+             pMs / bMs, 1.3},
+            {memoryMeasure, formatted(pMiB, 1, "MiB"), formatted(bMiB, 1, "MiB") + " (bare window)",
+             pMiB / bMiB, 1.15}};
+}
+
+ResultRow idleRow(const WindowPrograms& programs) {
+    const std::string measure = "Idle CPU over 10 s";
+    const std::vector<std::string> arguments = {"idle", std::to_string(IdleMs)};
+    const ChildResult baseline =
+        runChild(programs.baseline, arguments, programs.workDir, ChildTimeoutMs);
+    const ChildResult product =
+        runChild(programs.product, arguments, programs.workDir, ChildTimeoutMs);
+    for (const ChildResult* run : {&baseline, &product})
+        if (!run->ok)
+            return failedRow(measure, run->failure, 1.5);
+    const long long productUs = reportedValue(product.output, "idle-cpu-us");
+    const long long baselineUs = reportedValue(baseline.output, "idle-cpu-us");
+    if (productUs < 0 || baselineUs <= 0)
+        return failedRow(measure, "no CPU time reported", 1.5);
+    return {measure, formatted(productUs / 1000.0, 1, "ms CPU"),
+            formatted(baselineUs / 1000.0, 1, "ms CPU") + " (bare window, 50 ms timer)",
+            static_cast<double>(productUs) / static_cast<double>(baselineUs), 1.5};
+}
+
+std::string cpuModel() {
+    // A /proc file reports no size, so it is read whole rather than by lines.
+    QFile file(QStringLiteral("/proc/cpuinfo"));
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.startsWith("model name"))
+                return line.mid(line.indexOf(':') + 1).trimmed().toStdString();
+    return QSysInfo::currentCpuArchitecture().toStdString();
+}
+
+int run() {
+    // The generated catalogue writes "." decimals; read them so whatever the machine's region.
+    QLocale::setDefault(QLocale::c());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir temp;
+    if (!temp.isValid()) {
+        std::fprintf(stderr, "vistaro_bench: cannot create a temporary folder\n");
+        return 1;
+    }
+    const QString configHome = temp.filePath(QStringLiteral("config"));
+    const WindowPrograms programs;
+    if (!writeSettings(configHome, QString::fromStdString(programs.workDir))) {
+        std::fprintf(stderr, "vistaro_bench: cannot write the settings file\n");
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    // QTemporaryDir makes its folder private to the user, as a runtime folder must be.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", temp.path().toLocal8Bit());
+
+    std::printf("Machine: %d cores, %s, Qt %s, QPA %s\n\n", QThread::idealThreadCount(),
+                cpuModel().c_str(), qVersion(), qgetenv("QT_QPA_PLATFORM").constData());
+    std::fflush(stdout);
+
+    // The window programs run first, while this process is still small to fork.
+    std::vector<ResultRow> windowRows = startupRows(programs);
+    windowRows.push_back(idleRow(programs));
+    ProgramState state;
+    BlockBounds bounds;
+    std::vector<ResultRow> rows;
+    rows.push_back(loadRow(temp.path(), state.LensCatalogue, bounds));
+    rows.push_back(searchRow(state, bounds));
+    rows.insert(rows.end(), windowRows.begin(), windowRows.end());
+    printTable(rows);
+    return std::all_of(rows.cbegin(), rows.cend(), [](const ResultRow& row) { return row.met(); })
+               ? 0
+               : 2;
+}
+
+} // namespace
+
+} // namespace vistaro::bench
+
+int main() {
+    return vistaro::bench::run();
+}
