@@ -8,6 +8,7 @@ VISTARO_PACKAGES=(
     qt6-base-dev qt6-pdf-dev qt6-svg-dev libgl-dev
     qt6-qpa-plugins qt6-image-formats-plugins
     fonts-liberation xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 vistaro_install_deps() {
@@ -27,7 +28,9 @@ vistaro_install_deps() {
         "${missing[@]}"
 }
 
+# vistaro_build [preset]: configures and builds one preset of CMakePresets.json (default unless
+# named): default in build/, asan in build-asan/, fuzz in build-fuzz/.
 vistaro_build() {
-    cmake --preset default >/dev/null
-    cmake --build --preset default
+    local preset=${1:-default}
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"
 }
