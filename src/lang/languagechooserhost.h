@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace vistaro {
+
+// What the language chooser asks of the main window when the user picks a file, so that the
+// chooser needs no window class of its own beyond this.
+class LanguageChooserHost {
+public:
+    virtual ~LanguageChooserHost() = default;
+
+    // Applies the language file at the full path `lingua` to the texts and captions.
+    virtual void CaricaLingua(const QString& lingua) = 0;
+    // Rewrites the settings file with DecimalSeparator, OtherSeparator, LanguageFile and Drive;
+    // reports a failed save itself.
+    virtual void saveSettings() = 0;
+    virtual void showMainWindow() = 0;
+    // Arms the one-shot start-up timer, which applies LanguageFile once more.
+    virtual void enableTimerMove() = 0;
+    // The language file's decimal-separator question (`Sep`).
+    virtual QString separatorQuestion() const = 0;
+    // Loads the lens catalogue from `fileName`.
+    virtual void CaricaDatiDa(const QString& fileName) = 0;
+};
+
+} // namespace vistaro
