@@ -1,12 +1,13 @@
+#include "app/sharedstate.h"
+#include "calc/obbiettivi.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistaro"));
-    QWidget window;
-    window.setObjectName(QStringLiteral("Obbiettivi"));
-    window.setWindowTitle(QStringLiteral("Vistaro"));
-    window.show();
+    vistaro::ProgramState program;
+    vistaro::Obbiettivi window(program);
+    window.Form_Load();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "app/settingsfile.h"
 
+#include "platform/textdecode.h"
 #include "platform/textlines.h"
 
 #include <QDir>
@@ -15,16 +16,6 @@ namespace {
 template <typename AnySettings> auto fieldsInLineOrder(AnySettings& settings) {
     return std::array{&settings.DecimalSeparator, &settings.OtherSeparator, &settings.LanguageFile,
                       &settings.Drive};
-}
-
-// Windows keeps the file in the system's 8-bit code page, as other programs there expect;
-// elsewhere text files are UTF-8.
-QByteArray encodeText(const QString& text) {
-#ifdef Q_OS_WIN
-    return text.toLocal8Bit();
-#else
-    return text.toUtf8();
-#endif
 }
 
 QString saveFailure(const QString& path, const QString& reason) {
@@ -55,7 +46,7 @@ std::optional<QString> saveSettings(const QString& path, const Settings& setting
 
     QByteArray bytes;
     for (const QString* field : fieldsInLineOrder(settings))
-        bytes += encodeText(*field) + "\r\n";
+        bytes += encode8Bit(*field) + "\r\n";
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -8,6 +8,7 @@
 #include "lang/languagefile.h"
 #include "platform/driveroots.h"
 #include "platform/messagebox.h"
+#include "platform/nativepath.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -23,16 +24,6 @@ namespace vistaro {
 namespace {
 
 constexpr int RootRole = Qt::UserRole;
-
-bool sameFolder(const QString& a, const QString& b) {
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
-#endif
-    return QDir::cleanPath(QDir::fromNativeSeparators(a))
-               .compare(QDir::cleanPath(QDir::fromNativeSeparators(b)), sensitivity) == 0;
-}
 
 // The root of the drive that holds the working directory.
 QString workingRoot() {

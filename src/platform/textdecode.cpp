@@ -32,4 +32,12 @@ QString decode8Bit(const QByteArray& bytes) {
     return utf8.hasError() ? decodeWindows1252(bytes) : text;
 }
 
+QByteArray encode8Bit(const QString& text) {
+#ifdef Q_OS_WIN
+    return text.toLocal8Bit();
+#else
+    return text.toUtf8();
+#endif
+}
+
 } // namespace vistaro

@@ -9,4 +9,8 @@ namespace vistaro {
 // are read as such (a byte-order mark is dropped), anything else as Windows-1252.
 QString decode8Bit(const QByteArray& bytes);
 
+// Text the program writes: the system's 8-bit code page on Windows, as other programs there
+// expect; UTF-8 elsewhere.
+QByteArray encode8Bit(const QString& text);
+
 } // namespace vistaro

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-
 #include <memory>
 
 namespace vistaro::test {
@@ -15,8 +14,7 @@ namespace vistaro::test {
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
-        : m_button(button)
-    {
+        : m_button(button) {
         m_timer->setInterval(5);
         QObject::connect(m_timer.get(), &QTimer::timeout, [this] { answer(); });
         m_timer->start();
@@ -27,8 +25,7 @@ public:
     QString title() const { return m_title; }
 
 private:
-    void answer()
-    {
+    void answer() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == m_last)
             return;

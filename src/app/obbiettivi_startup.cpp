@@ -1,0 +1,88 @@
+#include "app/settingsfile.h"
+#include "calc/obbiettivi.h"
+#include "catalogue/catalogueloader.h"
+#include "platform/datapaths.h"
+#include "platform/driveroots.h"
+#include "platform/messagebox.h"
+#include "platform/settingspath.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace vistaro {
+
+void Obbiettivi::Form_Load() {
+    m_public.Drive = defaultDriveRoot();
+    m_private.SensorHeight = DefaultSensorHeight;
+    m_program.IrisCode = DefaultIrisCode;
+    m_program.LensTypeCode = DefaultLensTypeCode;
+    // The stored values start as the texts the fields show; the focal lengths drive.
+    m_private.Row1 = CalcRow(readRow(0));
+    m_private.Row2 = CalcRow(readRow(1));
+
+    const QString path = settingsFilePath();
+    if (probeSettings(path).isEmpty()) {
+        startFirstRun();
+        return;
+    }
+    Settings settings{m_program.DecimalSeparator, m_program.OtherSeparator, m_program.LanguageFile,
+                      m_public.Drive};
+    loadSettings(path, settings);
+    m_program.DecimalSeparator = settings.DecimalSeparator;
+    m_program.OtherSeparator = settings.OtherSeparator;
+    m_program.LanguageFile = settings.LanguageFile;
+    m_public.Drive = settings.Drive;
+
+    checkDriveItemOf(m_public.Drive);
+    loadCatalogue();
+    m_timerMove->start();
+    centreOnScreen();
+    show();
+}
+
+// No settings yet: the window opens with its design-time captions and the default drive.
+void Obbiettivi::startFirstRun() {
+    m_timerMove->stop();
+    checkDriveItemOf(m_public.Drive);
+    centreOnScreen();
+    show();
+}
+
+// Only an exact match is checked: a stored root that names no item leaves every item unchecked.
+void Obbiettivi::checkDriveItemOf(const QString& root) {
+    for (const DriveItem& item : m_driveItems)
+        if (item.root == root)
+            markDriveItem(item.action);
+}
+
+void Obbiettivi::TimerMove_Timer() {
+    m_timerMove->stop();
+}
+
+void Obbiettivi::saveSettingsFile() {
+    const Settings settings{m_program.DecimalSeparator, m_program.OtherSeparator,
+                            m_program.LanguageFile, m_public.Drive};
+    if (const std::optional<QString> failure = saveSettings(settingsFilePath(), settings))
+        showMessage(this, *failure);
+}
+
+void Obbiettivi::loadCatalogue() {
+    if (const std::optional<QString> problem =
+            CaricaDatiDa(catalogueFileName(m_program.DecimalSeparator), dataFolders(),
+                         m_program.LensCatalogue, m_private.Blocks))
+        showMessage(this, *problem);
+}
+
+// Every setting was saved when it changed, so closing ends the program at once.
+void Obbiettivi::Form_Unload() {
+    QApplication::quit();
+}
+
+void Obbiettivi::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace vistaro

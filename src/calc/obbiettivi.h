@@ -1,0 +1,182 @@
+#pragma once
+
+#include "app/sharedstate.h"
+#include "calc/calcrow.h"
+#include "calc/sensorformat.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace vistaro {
+
+// The main window: the three option groups, the logo, the calculator with its two rows and the
+// menus. It owns the main window's public and private variables and reaches the program-wide
+// ones through the reference it is given.
+class Obbiettivi : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Obbiettivi(ProgramState& program, QWidget* parent = nullptr);
+
+    ProgramState& program() { return m_program; }
+    const ProgramState& program() const { return m_program; }
+    MainPublic& publicState() { return m_public; }
+    const MainPublic& publicState() const { return m_public; }
+    MainPrivate& privateState() { return m_private; }
+    const MainPrivate& privateState() const { return m_private; }
+
+    // The selections the recommendation feature reads.
+    SensorFormat sensorFormat() const;
+    bool zoomSelected() const;
+    bool varSelected() const;
+
+    QTimer* CalcoloFocale() const { return m_calcoloFocale; }
+    QTimer* TimerMove() const { return m_timerMove; }
+    QPushButton* MarvantoCons() const { return m_marvantoCons; }
+    QAction* Language() const { return m_language; }
+    QAction* DecSeparator() const { return m_decSeparator; }
+    QMenu* CDDrive() const { return m_cdDrive; }
+
+    // The window's outer height as the lens-type handlers last set it (3900 or 4400 twips).
+    int windowHeightTwips() const { return m_heightTwips; }
+
+    // Asks for the folder of the CD menu's "Other folder" item; empty when the user cancels.
+    using FolderPicker = std::function<QString(QWidget* parent)>;
+    void setFolderPicker(FolderPicker picker) { m_folderPicker = std::move(picker); }
+
+    // Start-up: defaults, settings, the CD drive's check mark, the catalogue, TimerMove.
+    void Form_Load();
+
+    // Writes the four settings; a failure is reported once, naming the file.
+    void saveSettingsFile();
+    // Loads the catalogue that DecimalSeparator selects; a problem is reported once.
+    void loadCatalogue();
+
+    void Focale1_Click();
+    void L1_Click();
+    void H1_Click();
+    void V1_Click();
+    void Focale2_Click();
+    void L2_Click();
+    void H2_Click();
+    void V2_Click();
+    void CalcoloFocale_Timer();
+    void TimerMove_Timer();
+
+    void un_Click();
+    void dueterzi_Click();
+    void unmezzo_Click();
+    void unterzo_Click();
+    void unquarto_Click();
+    void FF_Click();
+    void HSP_Click();
+    void VAR_Click();
+    void zoom_Click();
+    void Manual_Click();
+    void DC_Click();
+    void VD_Click();
+    void M_Click();
+
+    void DecSeparator_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Outer window heights for one calculator row and for two (zoom).
+    static constexpr int OneRowHeightTwips = 3900;
+    static constexpr int TwoRowHeightTwips = 4400;
+
+    struct RowFields {
+        QLineEdit* Focale;
+        QLineEdit* L;
+        QLineEdit* H;
+        QLineEdit* V;
+    };
+    struct SensorButton {
+        QRadioButton* button;
+        SensorFormat format;
+    };
+    struct DriveItem {
+        QAction* action;
+        QString root;
+    };
+
+    void buildOptionGroups(QWidget* client);
+    void buildLogo(QWidget* client);
+    void buildCalculator(QWidget* client);
+    void buildMenus();
+    void buildTabOrder();
+    void connectHandlers();
+    void centreOnScreen();
+
+    RowTexts readRow(int row) const;
+    void writeRow(int row, const RowTexts& texts);
+    void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
+    void clickField(int row, CalcField field);
+    void showValNum();
+
+    void setLensLayout(bool zoom, const QString& code);
+    void setWindowHeightTwips(int twips);
+
+    void Form_Unload();
+    void startFirstRun();
+    void markDriveItem(const QAction* item);
+    void checkDriveItemOf(const QString& root);
+    void cdDriveClick(const DriveItem& item);
+    void otherFolderClick();
+
+    ProgramState& m_program;
+    MainPublic m_public;
+    MainPrivate m_private;
+
+    QWidget* m_client = nullptr;
+    QGroupBox* m_sensore = nullptr;
+    QGroupBox* m_frame1 = nullptr;
+    QGroupBox* m_frame2 = nullptr;
+    QGroupBox* m_calcoli = nullptr;
+    QList<SensorButton> m_sensorButtons;
+    QRadioButton* m_zoom = nullptr;
+    QRadioButton* m_var = nullptr;
+    QRadioButton* m_hsp = nullptr;
+    QRadioButton* m_ff = nullptr;
+    QRadioButton* m_manual = nullptr;
+    QRadioButton* m_dc = nullptr;
+    QRadioButton* m_vd = nullptr;
+    QRadioButton* m_m = nullptr;
+    QPushButton* m_marvantoCons = nullptr;
+    std::array<RowFields, 2> m_rows{};
+    QLabel* m_macro = nullptr;
+    QLabel* m_tele = nullptr;
+    QTimer* m_calcoloFocale = nullptr;
+    QTimer* m_timerMove = nullptr;
+
+    QAction* m_language = nullptr;
+    QAction* m_decSeparator = nullptr;
+    QMenu* m_cdDrive = nullptr;
+    QList<DriveItem> m_driveItems;
+    QAction* m_otherFolder = nullptr;
+    const QAction* m_checkedDrive = nullptr;
+    FolderPicker m_folderPicker;
+
+    int m_heightTwips = 0;
+    QLineEdit* m_pressedField = nullptr;
+    bool m_valNumOpen = false; // ticks wait while the ValNum message is open
+};
+
+} // namespace vistaro

@@ -1,0 +1,117 @@
+#include "calc/obbiettivi.h"
+#include "platform/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace vistaro {
+
+namespace {
+
+constexpr int OneRowCalcoliTwips = 1200;
+constexpr int TwoRowCalcoliTwips = 1695;
+
+// An option button's handler runs whenever it becomes the selected one of its group.
+void onSelected(QRadioButton* button, Obbiettivi* window, void (Obbiettivi::*handler)()) {
+    QObject::connect(button, &QRadioButton::toggled, window, [window, handler](bool checked) {
+        if (checked)
+            (window->*handler)();
+    });
+}
+
+} // namespace
+
+void Obbiettivi::connectHandlers() {
+    connect(m_calcoloFocale, &QTimer::timeout, this, &Obbiettivi::CalcoloFocale_Timer);
+    connect(m_timerMove, &QTimer::timeout, this, &Obbiettivi::TimerMove_Timer);
+
+    void (Obbiettivi::*const sensorHandlers[])() = {
+        &Obbiettivi::un_Click, &Obbiettivi::dueterzi_Click, &Obbiettivi::unmezzo_Click,
+        &Obbiettivi::unterzo_Click, &Obbiettivi::unquarto_Click};
+    for (qsizetype i = 0; i < m_sensorButtons.size(); ++i)
+        onSelected(m_sensorButtons[i].button, this, sensorHandlers[i]);
+    onSelected(m_ff, this, &Obbiettivi::FF_Click);
+    onSelected(m_hsp, this, &Obbiettivi::HSP_Click);
+    onSelected(m_var, this, &Obbiettivi::VAR_Click);
+    onSelected(m_zoom, this, &Obbiettivi::zoom_Click);
+    onSelected(m_manual, this, &Obbiettivi::Manual_Click);
+    onSelected(m_dc, this, &Obbiettivi::DC_Click);
+    onSelected(m_vd, this, &Obbiettivi::VD_Click);
+    onSelected(m_m, this, &Obbiettivi::M_Click);
+}
+
+SensorFormat Obbiettivi::sensorFormat() const {
+    for (const SensorButton& sensor : m_sensorButtons)
+        if (sensor.button->isChecked())
+            return sensor.format;
+    return SensorFormat::Third;
+}
+
+bool Obbiettivi::zoomSelected() const {
+    return m_zoom->isChecked();
+}
+bool Obbiettivi::varSelected() const {
+    return m_var->isChecked();
+}
+
+void Obbiettivi::un_Click() {
+    m_private.SensorHeight = sensorHeight(SensorFormat::One);
+}
+void Obbiettivi::dueterzi_Click() {
+    m_private.SensorHeight = sensorHeight(SensorFormat::TwoThirds);
+}
+void Obbiettivi::unmezzo_Click() {
+    m_private.SensorHeight = sensorHeight(SensorFormat::Half);
+}
+void Obbiettivi::unterzo_Click() {
+    m_private.SensorHeight = sensorHeight(SensorFormat::Third);
+}
+void Obbiettivi::unquarto_Click() {
+    m_private.SensorHeight = sensorHeight(SensorFormat::Quarter);
+}
+
+// The second row (TELE) and the motor iris belong to zoom lenses. The calculator is not touched:
+// the hidden row goes on being recalculated, and a selected motor iris stays selected.
+void Obbiettivi::setLensLayout(bool zoom, const QString& code) {
+    m_m->setEnabled(zoom);
+    m_macro->setVisible(zoom);
+    m_tele->setVisible(zoom);
+    const RowFields& second = m_rows[1];
+    for (QLineEdit* edit : {second.Focale, second.L, second.H, second.V})
+        edit->setVisible(zoom);
+    setWindowHeightTwips(zoom ? TwoRowHeightTwips : OneRowHeightTwips);
+    m_calcoli->resize(m_calcoli->width(),
+                      twipsToPixels(zoom ? TwoRowCalcoliTwips : OneRowCalcoliTwips, m_calcoli));
+    m_program.LensTypeCode = code;
+}
+
+void Obbiettivi::FF_Click() {
+    setLensLayout(false, QStringLiteral("FF"));
+}
+void Obbiettivi::HSP_Click() {
+    setLensLayout(false, QStringLiteral("HSP"));
+}
+void Obbiettivi::VAR_Click() {
+    setLensLayout(false, QStringLiteral("VAR"));
+}
+void Obbiettivi::zoom_Click() {
+    setLensLayout(true, QStringLiteral("ZOOM"));
+}
+
+void Obbiettivi::Manual_Click() {
+    m_program.IrisCode = QStringLiteral("MI");
+}
+void Obbiettivi::DC_Click() {
+    m_program.IrisCode = QStringLiteral("DD");
+}
+void Obbiettivi::VD_Click() {
+    m_program.IrisCode = QStringLiteral("VD");
+}
+void Obbiettivi::M_Click() {
+    m_program.IrisCode = QStringLiteral("M");
+}
+
+} // namespace vistaro

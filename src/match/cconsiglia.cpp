@@ -1,0 +1,184 @@
+#include "match/cconsiglia.h"
+
+#include "match/browse.h"
+#include "match/catalogueentry.h"
+#include "match/datasheet.h"
+#include "match/pdfviewer.h"
+#include "match/presentation.h"
+#include "match/recommendationhost.h"
+#include "platform/messagebox.h"
+#include "platform/twips.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vistaro {
+
+namespace {
+
+QFont arial(double pointSize, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+template <typename Control>
+Control* place(QWidget* window, const char* name, const QString& caption, Place at) {
+    auto* control = new Control(caption, window);
+    control->setObjectName(QLatin1String(name));
+    setTwipsGeometry(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+
+QLabel* label(QWidget* window, const char* name, const QString& caption, Place at,
+              const QFont& font) {
+    auto* control = place<QLabel>(window, name, caption, at);
+    control->setFont(font);
+    control->setWordWrap(true);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return control;
+}
+
+void setCaption(QLabel* label, const std::optional<QString>& caption) {
+    if (caption)
+        label->setText(*caption);
+}
+
+} // namespace
+
+CConsiglia::CConsiglia(RecommendationHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_host(host) {
+    setObjectName(QStringLiteral("CConsiglia"));
+    setWindowTitle(QStringLiteral("marvanto"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vistaro.svg")));
+    setFont(arial(8.25));
+    setFixedSize(twipsToPixels(5745, this), twipsToPixels(4425, this));
+    setModal(false);
+    createControls();
+}
+
+void CConsiglia::createControls() {
+    const QFont large = arial(9.75);
+
+    // The Index panel lies below the client area, out of sight and disabled.
+    m_command3 = place<QPushButton>(this, "Command3", QStringLiteral(">"), {2280, 5040, 615, 375});
+    m_command3->setEnabled(false);
+    m_text1 = place<QLineEdit>(this, "Text1", QString(), {1560, 5040, 615, 375});
+    m_text1->setEnabled(false);
+    // The datasheet button sits beside ">" so that the datasheet can be reached.
+    m_command2 =
+        place<QPushButton>(this, "Command2", QStringLiteral("PDF 2"), {4200, 3600, 1335, 375});
+    m_command1 =
+        place<QPushButton>(this, "Command1", QStringLiteral("azzera"), {240, 5040, 1215, 375});
+    m_command1->setEnabled(false);
+    m_avanti = place<QPushButton>(this, "Avanti", QStringLiteral(">"), {3240, 3600, 735, 375});
+    m_avanti->setFont(large);
+    m_indietro = place<QPushButton>(this, "Indietro", QStringLiteral("<"), {1560, 3600, 735, 375});
+    m_indietro->setFont(large);
+
+    m_label2 =
+        label(this, "Label2", QStringLiteral("updated at 22/01/2003"), {0, 4080, 5655, 375}, large);
+    m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_minFuoco = label(this, "MinFuoco", QStringLiteral("Minima distanza di messa a fuoco:"),
+                       {120, 1560, 4575, 375}, large);
+    m_label1 = label(this, "Label1", QString(), {120, 2040, 5535, 1455}, large);
+    m_iride = label(this, "Iride", QStringLiteral("iride"), {2160, 600, 3495, 375}, large);
+    m_fstop = label(this, "Fstop", QStringLiteral("Fstop"), {120, 1080, 5535, 375}, large);
+    m_f = label(this, "f", QStringLiteral("f"), {120, 600, 1935, 375}, large);
+    m_nome = label(this, "Nome", QStringLiteral("Nome"), {120, 0, 5535, 495}, arial(9.75, true));
+
+    setTabOrder(m_indietro, m_avanti);
+    setTabOrder(m_avanti, m_command1);
+    setTabOrder(m_command1, m_command2);
+    setTabOrder(m_command2, m_text1);
+    setTabOrder(m_text1, m_command3);
+
+    connect(m_avanti, &QPushButton::clicked, this, &CConsiglia::Avanti_Click);
+    connect(m_indietro, &QPushButton::clicked, this, &CConsiglia::Indietro_Click);
+    connect(m_command1, &QPushButton::clicked, this, &CConsiglia::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &CConsiglia::Command2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &CConsiglia::Command3_Click);
+}
+
+void CConsiglia::Visualizza(std::int16_t dato) {
+    show();
+    raise();
+    activateWindow();
+    Attuale = dato;
+
+    const LensPresentation shown = presentLens(entryAt(m_host.programState().LensCatalogue, dato),
+                                               m_host.mainPublic(), m_host.mainSelection());
+    setCaption(m_nome, shown.Nome);
+    setCaption(m_f, shown.f);
+    setCaption(m_fstop, shown.Fstop);
+    setCaption(m_iride, shown.Iride);
+    // A label breaks lines at "\n"; the presentation ends each line with a CR.
+    if (shown.Label1)
+        m_label1->setText(QString(*shown.Label1).replace(LineBreak, u'\n'));
+    setCaption(m_minFuoco, shown.MinFuoco);
+    setMinFuocoRed(shown.MinFuocoRed);
+
+    m_host.mainPublic().PDFattuale = QString::number(dato);
+}
+
+void CConsiglia::setMinFuocoRed(bool red) {
+    QPalette colours = m_minFuoco->palette();
+    colours.setColor(QPalette::WindowText,
+                     red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+    m_minFuoco->setPalette(colours);
+}
+
+void CConsiglia::Avanti_Click() {
+    if (const auto next =
+            Avanti(Attuale, m_host.programState(), m_host.mainPublic(), m_host.mainSelection()))
+        Visualizza(*next);
+}
+
+void CConsiglia::Indietro_Click() {
+    if (const auto previous =
+            Indietro(Attuale, m_host.programState(), m_host.mainPublic(), m_host.mainSelection()))
+        Visualizza(*previous);
+}
+
+void CConsiglia::Command1_Click() {
+    QString& index = m_host.mainPublic().PDFattuale;
+    index = QStringLiteral("0");
+    m_text1->setText(index);
+}
+
+void CConsiglia::Command2_Click() {
+    const DatasheetCheck check =
+        checkDatasheet(m_host.programState().LensCatalogue, m_host.mainPublic());
+    switch (check.outcome) {
+    case DatasheetCheck::Outcome::NoDatasheet:
+        showMessage(this, NoDatasheetMessage);
+        break;
+    case DatasheetCheck::Outcome::InsertCd:
+        showMessage(this, InsertCdMessage);
+        break;
+    case DatasheetCheck::Outcome::Open:
+        (new PdfViewer(check.path, this))->show();
+        break;
+    }
+}
+
+void CConsiglia::Command3_Click() {
+    QString& index = m_host.mainPublic().PDFattuale;
+    if (const auto next = nextIndexText(index))
+        index = *next;
+    m_text1->setText(index);
+}
+
+} // namespace vistaro

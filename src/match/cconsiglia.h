@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vistaro {
+
+class RecommendationHost;
+
+// The recommendation window: one catalogue entry at a time, "<" and ">" to step through the
+// suitable ones and "PDF 2" for its datasheet. Created once by the main window and kept.
+class CConsiglia : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CConsiglia(RecommendationHost& host, QWidget* parent = nullptr);
+
+    // Catalogue index of the entry on show.
+    std::int16_t Attuale = 0;
+
+    // Brings the window up and shows entry `dato`; PDFattuale follows it.
+    void Visualizza(std::int16_t dato);
+
+public slots:
+    void Avanti_Click();
+    void Indietro_Click();
+    void Command1_Click(); // Index panel "azzera"
+    void Command2_Click(); // datasheet
+    void Command3_Click(); // Index panel ">"
+
+private:
+    void createControls();
+    void setMinFuocoRed(bool red);
+
+    RecommendationHost& m_host;
+    QPushButton* m_command3 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_avanti = nullptr;
+    QPushButton* m_indietro = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_minFuoco = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_iride = nullptr;
+    QLabel* m_fstop = nullptr;
+    QLabel* m_f = nullptr;
+    QLabel* m_nome = nullptr;
+};
+
+} // namespace vistaro

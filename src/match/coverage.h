@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/sensorformat.h"
+
+#include <QString>
+
+namespace vistaro {
+
+// The first character of a lens name tells the largest sensor format the lens covers ("T"
+// 1/3", "H" 1/2", "M" 2/3", "V" 1"); a lens serves that format and every smaller one. Any
+// other first character, or an empty name, serves none.
+bool coversSensor(const QString& name, SensorFormat selected);
+
+} // namespace vistaro

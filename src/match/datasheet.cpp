@@ -1,0 +1,49 @@
+#include "match/datasheet.h"
+
+#include "match/catalogueentry.h"
+#include "platform/nativepath.h"
+#include "platform/numberformat.h"
+
+#include <QFile>
+
+namespace vistaro {
+
+namespace {
+
+const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale) {
+    const auto number = num::toDouble(pdfAttuale);
+    if (!number)
+        return nullptr;
+    const auto index = num::roundHalfEven(*number);
+    return index ? entryAt(catalogue, *index) : nullptr;
+}
+
+// A datasheet counts as readable when its first line can be read and is not empty; a missing
+// disc, an absent file and an empty file all fail alike.
+bool firstLineReadable(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The first line ends at the first CR or LF.
+    const QByteArray line = file.readLine();
+    return !line.isEmpty() && line.front() != '\r' && line.front() != '\n';
+}
+
+} // namespace
+
+QString datasheetPath(const QString& drive, const LensRecord& lens) {
+    return toNativeSeparators(drive + QStringLiteral("Pdf\\Obiettivi\\") + lens.PdfFolder +
+                              lens.Name + QStringLiteral(".pdf"));
+}
+
+DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main) {
+    const LensRecord* lens = entryOnShow(catalogue, main.PDFattuale);
+    if (!lens || lens->PdfFolder == QLatin1String("XX"))
+        return {};
+    const QString path = datasheetPath(main.Drive, *lens);
+    return {firstLineReadable(path) ? DatasheetCheck::Outcome::Open
+                                    : DatasheetCheck::Outcome::InsertCd,
+            path};
+}
+
+} // namespace vistaro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/sharedstate.h"
+#include "catalogue/lensrecord.h"
+
+#include <QString>
+
+namespace vistaro {
+
+inline const QString NoDatasheetMessage = QStringLiteral("      No .pdf file!");
+inline const QString InsertCdMessage = QStringLiteral("Please, insert CD!");
+
+// Drive + "Pdf\Obiettivi\" + PdfFolder + Name + ".pdf", concatenated as the catalogue's
+// Windows paths are written, then with the platform's separators.
+QString datasheetPath(const QString& drive, const LensRecord& lens);
+
+struct DatasheetCheck {
+    enum class Outcome {
+        NoDatasheet, // PdfFolder "XX", or no entry on show: NoDatasheetMessage
+        InsertCd,    // the file cannot be read or its first line is empty: InsertCdMessage
+        Open         // the file at `path` may be shown
+    };
+    Outcome outcome = Outcome::NoDatasheet;
+    QString path; // empty for NoDatasheet
+};
+
+// The datasheet button's test of the entry whose index PDFattuale holds, on the drive Drive.
+DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main);
+
+} // namespace vistaro

@@ -1,0 +1,260 @@
+#include "match/browse.h"
+#include "match/datasheet.h"
+#include "match/presentation.h"
+#include "match/search.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <utility>
+
+using namespace vistaro;
+
+namespace {
+
+// One entry per text: "TypeCode|Name|Iris|FocalMin|FocalMax|FStop|Note|MinFocus|PdfFolder".
+Catalogue catalogueOf(const QStringList& rows) {
+    Catalogue catalogue;
+    for (const QString& row : rows) {
+        const QStringList f = row.split(u'|');
+        catalogue.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5),
+                          f.value(6), f.value(7), f.value(8)});
+    }
+    return catalogue;
+}
+
+ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QString& tele = {}) {
+    ProgramState state;
+    state.LensCatalogue = catalogueOf(rows);
+    state.IrisCode = QStringLiteral("DD");
+    state.TargetFocalWide = wide;
+    state.TargetFocalTele = tele;
+    return state;
+}
+
+const MainPublic languageTexts{
+    0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
+
+MainSelection selectionOf(const QString& l1, const QString& l2, const QString& option = {}) {
+    return {SensorFormat::Third, option == u"ZOOM", option == u"VAR", l1, l2, DefaultSensorHeight};
+}
+
+QStringList dataLines(const char* name) {
+    QFile file(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T80|DD|8"};
+
+} // namespace
+
+Q_DECLARE_METATYPE(vistaro::SensorFormat)
+Q_DECLARE_METATYPE(vistaro::DatasheetCheck::Outcome)
+
+class TestMatch : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_cd;
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(m_cd.isValid());
+        const QDir folder(m_cd.filePath(QStringLiteral("Pdf/Obiettivi")));
+        QVERIFY(folder.mkpath(QStringLiteral("FF")));
+        const std::pair<const char*, const char*> files[] = {{"XXT1.pdf", "%PDF"},
+                                                             {"xxT2.pdf", "%PDF"},
+                                                             {"FF/T4.pdf", "\r\n%PDF"},
+                                                             {"FF/T5.pdf", "%PDF\r\n"}};
+        for (const auto& [name, content] : files) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+        }
+    }
+
+    // Min is 0 and the last row lies at Max; `lengths` is "wide|tele".
+    void searches_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("lengths");
+        QTest::addColumn<SensorFormat>("sensor");
+        QTest::addColumn<QList<int>>("presented");
+        const auto third = SensorFormat::Third;
+        QTest::newRow("Trova shows all up to 6 mm, ends on 6")
+            << "Trova" << fixedT << "6|" << third << QList<int>{0, 1, 2};
+        QTest::newRow("Trova: entry at Max not examined")
+            << "Trova" << fixedT << "8|" << third << QList<int>{0, 1, 2};
+        QTest::newRow("Trova: 1 inch passes only V")
+            << "Trova" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""} << "8|"
+            << SensorFormat::One << QList<int>{2};
+        QTest::newRow("Trova: unreadable focal length, wrong iris")
+            << "Trova" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << "6|"
+            << third << QList<int>{2};
+        QTest::newRow("TrovaVAR: 8 in 3.5-8")
+            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8|" << third << QList<int>{0};
+        QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
+            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8.01|" << third
+            << QList<int>{};
+        QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
+            << "TrovaZoom"
+            << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
+                           "ZOOM|H660|DD|6|60", ""}
+            << "6|48" << third << QList<int>{2};
+    }
+
+    void searches() {
+        QFETCH(QString, search);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, lengths);
+        QFETCH(SensorFormat, sensor);
+        QFETCH(QList<int>, presented);
+        MainPublic main;
+        main.Max = std::int16_t(rows.size() - 1);
+        const auto find = search == u"Trova" ? Trova : search == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
+        const ProgramState state =
+            stateOf(rows, lengths.section(u'|', 0, 0), lengths.section(u'|', 1));
+        QList<int> shown;
+        const bool found = find(state, main, sensor, [&](std::int16_t i) { shown.append(i); });
+        QCOMPARE(shown, presented);
+        QCOMPARE(found, !presented.isEmpty());
+    }
+
+    // Clicks repeatedly from `start` over entries where `suitable` are "T" lenses and the rest
+    // "X"; -1 is a click the guard ends.
+    void browse_data() {
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QList<int>>("suitable");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("results");
+        QTest::newRow("> to the nearest, then the last again")
+            << true << QList<int>{5, 9} << 0 << 10 << 3 << QList<int>{5, 9, 9};
+        QTest::newRow("> reaches the entry at Max, then stops")
+            << true << QList<int>{10, 11} << 0 << 10 << 9 << QList<int>{10, -1};
+        QTest::newRow("< reaches Min, then stops")
+            << false << QList<int>{2, 4} << 2 << 7 << 5 << QList<int>{4, 2, -1};
+        QTest::newRow("< never looks below Min")
+            << false << QList<int>{1, 4} << 2 << 7 << 5 << QList<int>{4, 4};
+    }
+
+    void browse() {
+        QFETCH(bool, forward);
+        QFETCH(QList<int>, suitable);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(int, start);
+        QFETCH(QList<int>, results);
+        QStringList rows;
+        for (int i = 0; i < 12; ++i)
+            rows << (suitable.contains(i) ? "FF|T|DD|4|4" : "FF|X|DD|4|4");
+        const ProgramState state = stateOf(rows);
+        MainPublic main;
+        main.Min = std::int16_t(min);
+        main.Max = std::int16_t(max);
+        auto attuale = std::int16_t(start);
+        for (const int expected : results) {
+            const auto next =
+                forward ? Avanti(attuale, state, main, {}) : Indietro(attuale, state, main, {});
+            QCOMPARE(next.value_or(-1), expected);
+            attuale = next.value_or(attuale);
+        }
+    }
+
+    void captions() {
+        const LensRecord lens = catalogueOf({"VAR|T358|DD|3.5|8|1.4|no|0.3"})[0];
+        const LensPresentation shown = presentLens(&lens, languageTexts, selectionOf("5", "5"));
+        QCOMPARE(shown.Nome, QStringLiteral("T358"));
+        QCOMPARE(shown.f, QStringLiteral("f:3.5-8mm"));
+        QCOMPARE(shown.Fstop, QStringLiteral("F:1.4"));
+        QCOMPARE(shown.Iride, QStringLiteral("Iris: DD"));
+        QCOMPARE(shown.MinFuoco, QStringLiteral("Min. focus: 0.3m"));
+
+        const LensPresentation outside = presentLens(nullptr, languageTexts, {});
+        QVERIFY(!outside.Nome && !outside.f && !outside.Label1 && !outside.MinFuoco);
+        QVERIFY(outside.MinFuocoRed);
+    }
+
+    // Inputs: the entry, the lens-type option, L1 and L2. MinFuoco is red when the lens cannot
+    // focus at L1 or at L2 (even hidden), or that is unknown.
+    void sceneLines_data() {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("fixed 6 mm at 5 m") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "5", "5"}
+                                           << "at 5 m:  4 X  3 (m X m)\r" << false;
+        QTest::newRow("closer than L1") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
+                                        << "at 0.2 m:  .16 X  .12 (m X m)\r" << true;
+        QTest::newRow("no zero before the point, closer than a hidden L2")
+            << QStringList{"FF|T4|DD|4|4|1.2|no|0.3", "FF", "1", "0.2"}
+            << "at 1 m:  1.2 X  .9 (m X m)\r" << true;
+        QTest::newRow("remark No is shown, focus at L1 and L2")
+            << QStringList{"FF|T6|DD|6|6|1.2|No|0.3", "FF", "0.3", "0.3"}
+            << "No\rat 0.3 m:  .24 X  .18 (m X m)\r" << false;
+        QTest::newRow("varifocal: wide and tele, no minimum focus")
+            << QStringList{"VAR|T358|DD|3.5|8|1.4|no|0", "VAR", "7", "9"}
+            << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r" << false;
+        QTest::newRow("unreadable focal length leaves its line out, L2 empty")
+            << QStringList{"VAR|T6|DD|x|8|1.2|no|0", "VAR", "7", ""}
+            << "at 7 m tele:  4.2 X  3.15 (m X m)\r" << true;
+    }
+
+    void sceneLines() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, label1);
+        QFETCH(bool, red);
+        const LensRecord entry = catalogueOf({inputs[0]})[0];
+        const LensPresentation shown =
+            presentLens(&entry, languageTexts, selectionOf(inputs[2], inputs[3], inputs[1]));
+        QCOMPARE(shown.Label1, label1);
+        QCOMPARE(shown.MinFuocoRed, red);
+    }
+
+    void datasheet_data() {
+        using Outcome = DatasheetCheck::Outcome;
+        QTest::addColumn<QString>("pdfAttuale");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("XX: none, even with a file") << "0" << Outcome::NoDatasheet << "";
+        QTest::newRow("xx is a folder") << "1" << Outcome::Open << "Pdf/Obiettivi/xxT2.pdf";
+        QTest::newRow("missing file") << "2" << Outcome::InsertCd << "Pdf/Obiettivi/FF/T3.pdf";
+        QTest::newRow("empty first line") << "3" << Outcome::InsertCd << "Pdf/Obiettivi/FF/T4.pdf";
+        QTest::newRow("good file") << "4" << Outcome::Open << "Pdf/Obiettivi/FF/T5.pdf";
+    }
+
+    void datasheet() {
+        QFETCH(QString, pdfAttuale);
+        QFETCH(DatasheetCheck::Outcome, outcome);
+        QFETCH(QString, path);
+        const Catalogue catalogue =
+            catalogueOf({"FF|T1|||||||XX", "FF|T2|||||||xx", "FF|T3|||||||FF\\", "FF|T4|||||||FF\\",
+                         "FF|T5|||||||FF\\"});
+        MainPublic main;
+        main.Drive = m_cd.path() + u'/';
+        main.PDFattuale = pdfAttuale;
+        const DatasheetCheck result = checkDatasheet(catalogue, main);
+        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(result.path, path.isEmpty() ? QString() : main.Drive + path);
+    }
+
+    // The shipped catalogues agree but for the decimal separator of the numeric columns.
+    void sampleCatalogues() {
+        const QStringList point = dataLines("Obbiettivi2.txt");
+        const QStringList comma = dataLines("Obbiettivi1.txt");
+        QVERIFY(point.size() > 50);
+        QCOMPARE(comma.size(), point.size());
+        for (qsizetype row = 0; row < point.size(); ++row) {
+            QStringList fields = comma[row].split(u'\t');
+            QCOMPARE(fields.size(), 9);
+            for (const int column : {3, 4, 5, 6})
+                fields[column].replace(u',', u'.');
+            QCOMPARE(fields.join(u'\t'), point[row]);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMatch)
+#include "tst_match.moc"
