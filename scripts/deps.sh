@@ -11,6 +11,7 @@ VISTARO_PACKAGES=(
     librsvg2-bin                    # renders the bitmap icons from the SVG
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     dpkg-dev file                   # cpack's dependency list of the .deb
+    clang libclang-rt-14-dev
 )
 
 vistaro_install_deps() {
@@ -30,7 +31,9 @@ vistaro_install_deps() {
         "${missing[@]}"
 }
 
+# vistaro_build [preset]: configures and builds one preset of CMakePresets.json (default unless
+# named): default in build/, asan in build-asan/, fuzz in build-fuzz/.
 vistaro_build() {
-    cmake --preset default >/dev/null
-    cmake --build --preset default
+    local preset=${1:-default}
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"
 }

@@ -1,9 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds incrementally in build/ and runs every test.
+# Installs what is missing, then builds and runs every test three times: plainly (build/), under
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), and the fuzz targets for a
+# short run each (build-fuzz/). All three must pass; any sanitizer report fails its run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 vistaro_install_deps
-vistaro_build
 export QT_QPA_PLATFORM=offscreen
-ctest --preset default
+
+summary=()
+failed=0
+for preset in default asan fuzz; do
+    echo "=== ${preset}: build and test"
+    started=$SECONDS
+    if vistaro_build "$preset" && ctest --preset "$preset"; then
+        result=passed
+    else
+        result=FAILED
+        failed=1
+    fi
+    summary+=("$(printf '%-8s %-7s %4d s' "$preset" "$result" $((SECONDS - started)))")
+done
+
+echo "=== summary"
+printf '%s\n' "${summary[@]}"
+exit $failed
