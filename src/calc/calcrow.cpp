@@ -3,6 +3,7 @@
 #include "calc/geometry.h"
 #include "platform/numberformat.h"
 
+#include <QLocale>
 #include <type_traits>
 
 namespace vistaro {
@@ -65,7 +66,25 @@ void CalcRow::click(CalcField field, RowTexts& texts, double sensorHeight,
 
 void CalcRow::tick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
                    const std::function<void()>& showValNum) {
+    const Inputs before = inputs(texts, sensorHeight, otherSeparator);
+    if (m_settled == before)
+        return;
     click(m_driver, texts, sensorHeight, otherSeparator, showValNum);
+    const Inputs after = inputs(texts, sensorHeight, otherSeparator);
+    m_settled = after == before ? std::optional(after) : std::nullopt;
+}
+
+CalcRow::Inputs CalcRow::inputs(const RowTexts& texts, double sensorHeight,
+                                QStringView otherSeparator) const {
+    return {texts,
+            m_valFocale,
+            m_valL,
+            m_valH,
+            m_valV,
+            m_driver,
+            sensorHeight,
+            otherSeparator.toString(),
+            QLocale().decimalPoint()};
 }
 
 void CalcRow::focaleClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator) {

@@ -34,7 +34,9 @@ public:
     void click(CalcField field, RowTexts& texts, double sensorHeight, QStringView otherSeparator,
                const std::function<void()>& showValNum);
 
-    // What a CalcoloFocale tick does for this row: the driver's handler again.
+    // What a CalcoloFocale tick does for this row: the driver's handler again. A tick that
+    // finds the row exactly as the previous tick left it, with nothing changed by that tick,
+    // would do nothing again and is skipped, so an idle window costs almost no work.
     void tick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
               const std::function<void()>& showValNum);
 
@@ -63,11 +65,28 @@ private:
     std::optional<double> hFromV() const;
     std::optional<double> vFromH() const;
 
+    // Everything a handler's result depends on.
+    struct Inputs {
+        RowTexts texts;
+        QString valFocale;
+        QString valL;
+        QString valH;
+        QString valV;
+        CalcField driver;
+        double sensorHeight;
+        QString otherSeparator;
+        QString decimalPoint;
+
+        friend bool operator==(const Inputs&, const Inputs&) = default;
+    };
+    Inputs inputs(const RowTexts& texts, double sensorHeight, QStringView otherSeparator) const;
+
     QString m_valFocale;
     QString m_valL;
     QString m_valH;
     QString m_valV;
     CalcField m_driver = CalcField::Focale;
+    std::optional<Inputs> m_settled; // the inputs of a tick that changed nothing
 };
 
 } // namespace vistaro
