@@ -11,23 +11,6 @@
 
 namespace vistaro {
 
-namespace {
-
-// The menu item's design name: the drive letter on Windows ("f" for F:, as it always was),
-// a running number for the mounted volumes elsewhere.
-QString driveItemName(const DriveRoot& drive, qsizetype index) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(index);
-    const QString letter = drive.caption.left(1);
-    return letter == u"F" ? QStringLiteral("f") : letter;
-#else
-    Q_UNUSED(drive);
-    return QStringLiteral("Volume%1").arg(index + 1);
-#endif
-}
-
-} // namespace
-
 void Obbiettivi::buildMenus() {
     QMenuBar* bar = menuBar();
     m_language = bar->addAction(QStringLiteral("&Lingua"));
@@ -47,13 +30,13 @@ void Obbiettivi::buildMenus() {
         m_driveItems.append({item, drives[i].root});
         connect(item, &QAction::triggered, this, [this, i] { cdDriveClick(m_driveItems[i]); });
     }
-#ifndef Q_OS_WIN
-    // A copy of the product CD may live in any folder.
-    m_otherFolder = m_cdDrive->addAction(QStringLiteral("Other folder..."));
-    m_otherFolder->setObjectName(QStringLiteral("OtherFolder"));
-    m_otherFolder->setCheckable(true);
-    connect(m_otherFolder, &QAction::triggered, this, &Obbiettivi::otherFolderClick);
-#endif
+    if constexpr (DriveMenuOffersAnyFolder) {
+        // A copy of the product CD may live in any folder.
+        m_otherFolder = m_cdDrive->addAction(QStringLiteral("Other folder..."));
+        m_otherFolder->setObjectName(QStringLiteral("OtherFolder"));
+        m_otherFolder->setCheckable(true);
+        connect(m_otherFolder, &QAction::triggered, this, &Obbiettivi::otherFolderClick);
+    }
     m_folderPicker = [](QWidget* parent) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("CD Drive"));
     };

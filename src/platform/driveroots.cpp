@@ -33,6 +33,17 @@ QList<DriveRoot> availableDrives() {
     return drives;
 }
 
+QString driveItemName(const DriveRoot& drive, qsizetype index) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(index);
+    const QString letter = drive.caption.left(1);
+    return letter == u"F" ? QStringLiteral("f") : letter;
+#else
+    Q_UNUSED(drive);
+    return QStringLiteral("Volume%1").arg(index + 1);
+#endif
+}
+
 QList<DriveRoot> cdDriveRoots() {
 #ifdef Q_OS_WIN
     QList<DriveRoot> drives;

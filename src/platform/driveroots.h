@@ -21,6 +21,18 @@ QString defaultDriveRoot();
 // a trailing "/" on each root.
 QList<DriveRoot> cdDriveRoots();
 
+// The objectName of the CD-drive menu item for `drive`, the `index`th of cdDriveRoots(): its
+// letter on Windows ("f" for F:, as it always was), a running number for mounted volumes.
+QString driveItemName(const DriveRoot& drive, qsizetype index);
+
+// Whether the CD-drive menu also offers any folder, for a copy of the product CD: elsewhere
+// than Windows, where the CD itself may be mounted anywhere.
+#ifdef Q_OS_WIN
+constexpr bool DriveMenuOffersAnyFolder = false;
+#else
+constexpr bool DriveMenuOffersAnyFolder = true;
+#endif
+
 // Every drive (Windows) or mounted, ready volume (elsewhere), for a drive list.
 QList<DriveRoot> availableDrives();
 
