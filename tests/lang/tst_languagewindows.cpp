@@ -27,19 +27,32 @@ struct FakeHost : LanguageChooserHost {
     QStringList calls;
 };
 
-// What `window` shows on its control or menu `name`.
-QString caption(const QObject* window, const char* name) {
-    const QObject* target = window->findChild<QObject*>(QLatin1String(name));
-    return target ? target->property(target->inherits("QGroupBox") ? "title" : "text").toString()
-                  : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
 // The recommendation window, made on first use as a window of its own.
 QWidget* recommendationWindow() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("CConsiglia"))
             return window;
     return nullptr;
+}
+
+// What `window` shows on its control or menu `name`.
+QString caption(const QObject* window, const char* name) {
+    const QObject* target = window ? window->findChild<QObject*>(QLatin1String(name)) : nullptr;
+    return target ? target->property(target->inherits("QGroupBox") ? "title" : "text").toString()
+                  : QString();
+}
+
+// The 26 texts on show, in the order of the file's lines.
+QStringList shown(const Obbiettivi& window) {
+    const MainPublic& p = window.publicState();
+    QStringList texts{p.Sep,         p.ValNum,      p.IRISCont, p.At,
+                      p.InquadraMin, p.InquadraMax, p.Inquadra, p.MinimoFuoco};
+    for (const LanguageTargetInfo& info : languageTargets())
+        if (info.kind != LanguageTargetKind::MainText)
+            texts << caption(info.kind == LanguageTargetKind::MainCaption ? &window
+                                                                          : recommendationWindow(),
+                             info.name);
+    return texts;
 }
 
 } // namespace
@@ -50,27 +63,7 @@ class TestLanguageWindows : public QObject {
 
     test::SampleWorkFolder m_folder;
     ProgramState m_program;
-    std::unique_ptr<Obbiettivi> m_window;
     FakeHost m_host;
-    QPointer<frmSceltaLingua> m_chooser;
-
-    // The main window's eight texts and its captions, in the order of the file's lines.
-    QStringList shown() const {
-        const MainPublic& p = m_window->publicState();
-        QStringList texts{p.Sep,         p.ValNum,      p.IRISCont, p.At,
-                          p.InquadraMin, p.InquadraMax, p.Inquadra, p.MinimoFuoco};
-        for (const LanguageTargetInfo& info : languageTargets())
-            if (info.kind == LanguageTargetKind::MainCaption)
-                texts << caption(m_window.get(), info.name);
-        return texts;
-    }
-
-    void openChooser() {
-        m_host.calls.clear();
-        m_host.state.DecimalSeparator = m_host.state.OtherSeparator = QStringLiteral("old");
-        m_chooser = new frmSceltaLingua(m_host.state, m_host);
-        m_chooser->show();
-    }
 
 private slots:
     void initTestCase() {
@@ -78,60 +71,52 @@ private slots:
         QVERIFY(m_folder.prepare());
     }
 
-    void init() {
-        test::SampleWorkFolder::removeSettings();
-        m_program = {};
-        m_window = std::make_unique<Obbiettivi>(m_program);
-    }
-
-    void cleanup() {
-        delete m_chooser.data();
-        m_window.reset();
-    }
-
-    // Applied, saved, shown and armed before the question; the answer is saved and picks the
-    // catalogue.
-    void pickRunsTheStepsInOrder_data() {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QStringList>("afterAnswer");
+    // A pick applies the file, saves, shows and arms before the question, then saves the
+    // answer and loads its catalogue; closing without a pick does nothing but say so.
+    void chooserRunsTheStepsInOrder_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("answer"); // no button: closed instead
+        QTest::addColumn<QStringList>("calls");
+        const QStringList picked{"CaricaLingua " +
+                                     QDir::toNativeSeparators(QDir::currentPath() + "/English.lng"),
+                                 "saveSettings oldold", "showMainWindow", "enableTimerMove"};
         QTest::newRow("Yes: comma")
-            << QMessageBox::Yes << QStringList{"saveSettings ,.", "CaricaDatiDa Obbiettivi1.txt"};
+            << QMessageBox::Yes
+            << picked + QStringList{"saveSettings ,.", "CaricaDatiDa Obbiettivi1.txt"};
         QTest::newRow("No: point")
-            << QMessageBox::No << QStringList{"saveSettings .,", "CaricaDatiDa Obbiettivi2.txt"};
+            << QMessageBox::No
+            << picked + QStringList{"saveSettings .,", "CaricaDatiDa Obbiettivi2.txt"};
+        QTest::newRow("closed") << QMessageBox::NoButton << QStringList();
     }
 
-    void pickRunsTheStepsInOrder() {
+    void chooserRunsTheStepsInOrder() {
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, afterAnswer);
-        openChooser();
+        QFETCH(QStringList, calls);
+        m_host.calls.clear();
+        m_host.state.DecimalSeparator = m_host.state.OtherSeparator = QStringLiteral("old");
+        const QPointer chooser = new frmSceltaLingua(m_host.state, m_host);
+        chooser->show();
+        const QSignalSpy unpicked(chooser.data(), &frmSceltaLingua::closedWithoutPick);
         const test::MessageBoxAnswer box(answer);
-        auto* files = m_chooser->findChild<FileList*>(QStringLiteral("File1"));
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(0)).center());
+        const auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
+        if (answer == QMessageBox::NoButton)
+            chooser->close();
+        else
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                              files->visualItemRect(files->item(0)).center());
 
-        const QString path = QDir::toNativeSeparators(QDir::currentPath() + "/English.lng");
-        QCOMPARE(m_host.calls, QStringList({"CaricaLingua " + path, "saveSettings oldold",
-                                            "showMainWindow", "enableTimerMove"}) +
-                                   afterAnswer);
-        QCOMPARE(box.texts(), QStringList{QStringLiteral("Comma?")});
-        QTRY_VERIFY(m_chooser.isNull());
-    }
-
-    void closingWithoutPickSaysSo() {
-        openChooser();
-        const QSignalSpy unpicked(m_chooser.data(), &frmSceltaLingua::closedWithoutPick);
-        m_chooser->close();
-        QCOMPARE(unpicked.count(), 1);
-        QVERIFY(m_host.calls.isEmpty());
-        QTRY_VERIFY(m_chooser.isNull());
+        QCOMPARE(m_host.calls, calls);
+        QCOMPARE(box.texts(), calls.isEmpty() ? QStringList() : QStringList{"Comma?"});
+        QCOMPARE(unpicked.count(), calls.isEmpty() ? 1 : 0);
+        QTRY_VERIFY(chooser.isNull());
     }
 
     void languageMenuReusesTheChooser() {
-        m_window->Language()->trigger();
-        const QPointer<frmSceltaLingua> first = m_window->languageChooser();
+        Obbiettivi window(m_program);
+        window.Language()->trigger();
+        const QPointer<frmSceltaLingua> first = window.languageChooser();
         QVERIFY(first && first->isVisible());
-        m_window->Language()->trigger();
-        QCOMPARE(m_window->findChildren<frmSceltaLingua*>(), QList<frmSceltaLingua*>{first});
+        window.Language()->trigger();
+        QCOMPARE(window.findChildren<frmSceltaLingua*>(), QList<frmSceltaLingua*>{first});
     }
 
     // Every line goes to its own target, in the order of the file; a menu keeps its "&" marks,
@@ -143,28 +128,23 @@ private slots:
             lines << QStringLiteral("line %1").arg(line);
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
         lines[24] = QStringLiteral("&Decimal && separator"); // DecSeparator, a menu
-        QFile file(m_folder.filePath(QStringLiteral("distinct.lng")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
+        const QString path = m_folder.filePath(QStringLiteral("distinct.lng"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines.join("\r\n").toUtf8()) > 0);
         file.close();
+        Obbiettivi window(m_program);
         QVERIFY(!recommendationWindow());
 
-        m_window->CaricaLingua(file.fileName());
-        QStringList expected = lines.mid(0, 8) + lines.mid(10);
-        expected[18] = QStringLiteral("Focal & zoom (mm)");
-        QCOMPARE(shown(), expected);
-        const QWidget* recommendation = recommendationWindow();
-        QVERIFY(recommendation && !recommendation->isVisible());
-        QCOMPARE(caption(recommendation, "MinFuoco"), lines[8]);
-        QCOMPARE(caption(recommendation, "Iride"), lines[9]);
+        window.CaricaLingua(path);
+        QVERIFY(recommendationWindow() && !recommendationWindow()->isVisible());
+        lines[20] = QStringLiteral("Focal & zoom (mm)");
+        QCOMPARE(shown(window), lines);
 
         const QString missing = m_folder.filePath(QStringLiteral("missing.lng"));
         const test::MessageBoxAnswer answer;
-        m_window->CaricaLingua(missing);
-        QTest::qWait(50);
-        QCOMPARE(answer.texts().size(), 1);
-        QVERIFY(answer.texts().first().contains(QDir::toNativeSeparators(missing)));
-        QCOMPARE(shown(), expected);
+        window.CaricaLingua(missing);
+        QCOMPARE(answer.texts(), QStringList{unreadableLanguageFileMessage(missing)});
+        QCOMPARE(shown(window), lines);
     }
 
     // On a normal start the stored language file is applied once, half a second later.
