@@ -1,20 +1,22 @@
 #include "lang/languagefile.h"
+#include "support/hostilefiles.h"
 
-#include <QDir>
-#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace vistaro;
+using vistaro::test::HostileFile;
 
 namespace {
 
-// "line 1" to "line n", each ended by `end`.
-QByteArray numberedLines(int n, const QByteArray& end = "\r\n") {
-    QByteArray bytes;
-    for (int i = 1; i <= n; ++i)
-        bytes += "line " + QByteArray::number(i) + end;
-    return bytes;
+// "line 1" to "line n", each ended by CR LF, every line stated.
+HostileFile numberedLines(int n) {
+    HostileFile file{HostileFile::Kind::Bytes, {}, n, {}};
+    for (int i = 1; i <= n; ++i) {
+        file.lines << QStringLiteral("line %1").arg(i);
+        file.bytes += file.lines.constLast().toLatin1() + "\r\n";
+    }
+    return file;
 }
 
 } // namespace
@@ -22,78 +24,51 @@ QByteArray numberedLines(int n, const QByteArray& end = "\r\n") {
 class TestLanguageFile : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    int m_files = 0;
-
-    QString write(const QByteArray& bytes) {
-        QFile file(m_dir.filePath(QString::number(++m_files)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
-    }
-
 private slots:
-    // A file of `lines` numbered lines, ended by `end`, gives line 1 to line `last`, the last
-    // repeated into the remaining targets.
-    void reads_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("last");
-        QTest::newRow("26 distinct lines") << numberedLines(26) << 26;
-        QTest::newRow("a 27th line is ignored") << numberedLines(27) << 26;
-        QTest::newRow("nine lines") << numberedLines(9) << 9;
-        QTest::newRow("CR alone") << numberedLines(26, "\r") << 26;
-        QTest::newRow("last line without end") << numberedLines(25) + "line 26" << 26;
+    // Whatever the file holds, the reader ends: nothing when it has no line or cannot be read,
+    // so the captions on show stay; otherwise 26 texts, the stated lines in order and, when
+    // every line is stated, the last one repeated into the remaining targets.
+    void read_data() {
+        QTest::addColumn<HostileFile>("file");
+        HostileFile unended = numberedLines(26);
+        unended.bytes.chop(2);
+        QTest::newRow("26 distinct lines") << numberedLines(26);
+        QTest::newRow("a 27th line is ignored") << numberedLines(27);
+        QTest::newRow("nine lines") << numberedLines(9);
+        QTest::newRow("last line without end") << unended;
+        for (const auto& [name, file] : test::hostile::files())
+            QTest::newRow(name) << file;
     }
 
-    void reads() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, last);
-        QStringList texts;
-        for (int i = 1; i <= LanguageLineCount; ++i)
-            texts << QStringLiteral("line %1").arg(qMin(i, last));
-        QCOMPARE(readLanguageFile(write(bytes)), std::optional(texts));
+    void read() {
+        QFETCH(HostileFile, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Italiano.lng"));
+        VISTARO_PLACE_HOSTILE(file, path);
+
+        const std::optional<QStringList> texts = readLanguageFile(path);
+
+        QCOMPARE(texts.has_value(), file.lineCount > 0);
+        if (!texts)
+            return;
+        QCOMPARE(texts->size(), LanguageLineCount);
+        QStringList expected = file.lines.mid(0, LanguageLineCount);
+        while (file.lines.size() == file.lineCount && expected.size() < LanguageLineCount)
+            expected << expected.constLast();
+        QCOMPARE(texts->mid(0, expected.size()), expected);
     }
 
-    void windows1252() {
-        const std::optional<QStringList> texts = readLanguageFile(write("Fran\xe7"
-                                                                        "ais\r\n\x80"));
-        QVERIFY(texts && texts->size() == LanguageLineCount);
-        QCOMPARE(texts->first(), QStringLiteral("Français"));
-        QCOMPARE(texts->last(), QStringLiteral("€"));
-    }
-
-    void labelCaptionWithoutAccessKeys_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("access key") << QStringLiteral("&Focal") << QStringLiteral("Focal");
-        QTest::newRow("double") << QStringLiteral("A && B") << QStringLiteral("A & B");
-        QTest::newRow("last alone") << QStringLiteral("A&") << QStringLiteral("A&");
-    }
-
-    void labelCaptionWithoutAccessKeys() {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
-        QCOMPARE(withoutAccessKeys(caption), shown);
-    }
-
-    void missingFile() {
-        QCOMPARE(readLanguageFile(m_dir.filePath(QStringLiteral("missing.lng"))), std::nullopt);
-    }
-
-    // Every shipped file: 26 lines, each ended by CR LF and none of them empty.
+    // Every shipped file: 26 lines with text, each ended by CR LF.
     void shippedFiles() {
         const QDir folder(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang"));
         const QStringList names = folder.entryList({QStringLiteral("*.lng")});
         QCOMPARE(names.size(), 5);
+        const QRegularExpression lines(QStringLiteral("\\A([^\r\n]+\r\n){26}\\z"));
         for (const QString& name : names) {
             QFile file(folder.filePath(name));
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-            const QByteArray bytes = file.readAll();
-            QVERIFY2(bytes.endsWith("\r\n") && !bytes.startsWith("\r\n") &&
-                         !bytes.contains("\r\n\r\n"),
+            QVERIFY2(file.open(QIODevice::ReadOnly) &&
+                         lines.match(QString::fromLatin1(file.readAll())).hasMatch(),
                      qPrintable(name));
-            QCOMPARE(bytes.count("\r\n"), LanguageLineCount);
-            QCOMPARE(bytes.count('\n'), LanguageLineCount);
         }
     }
 };
