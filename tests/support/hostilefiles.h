@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QList>
-#include <QMetaType>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <random>
 
@@ -26,26 +21,15 @@ struct HostileFile {
 
 namespace hostile {
 
-inline QByteArray repeated(const QByteArray& line, int times) {
-    QByteArray bytes;
-    bytes.reserve(line.size() * times);
-    for (int i = 0; i < times; ++i)
-        bytes += line;
-    return bytes;
-}
-
 // 200 lines of 99 random bytes each (fixed seed), ended by CR LF; no CR or LF inside a line.
 inline QByteArray randomBinary() {
     std::mt19937 generator(20240611);
-    std::uniform_int_distribution<int> byte(0, 255);
     QByteArray bytes;
-    for (int line = 0; line < 200; ++line) {
-        for (int i = 0; i < 99; ++i) {
-            const int b = byte(generator);
-            bytes += char(b == '\r' || b == '\n' ? 0 : b);
-        }
-        bytes += "\r\n";
-    }
+    for (int i = 0; i < 200 * 99; ++i)
+        bytes += char(generator());
+    bytes.replace('\r', '\0').replace('\n', '\0');
+    for (qsizetype end = 99; end <= bytes.size(); end += 101)
+        bytes.insert(end, "\r\n");
     return bytes;
 }
 
@@ -80,7 +64,7 @@ inline QList<std::pair<const char*, HostileFile>> files() {
         {"Windows-1252",
          {Kind::Bytes, "Caf\xE9 \x80 5\r\n", 1, {QStringLiteral("Caf\u00E9 \u20AC 5")}}},
         {"40000 lines",
-         {Kind::Bytes, repeated(lensLine + "\r\n", 40000), 40000, {lens, lens, lens, lens}}},
+         {Kind::Bytes, (lensLine + "\r\n").repeated(40000), 40000, {lens, lens, lens, lens}}},
         {"folder in place of the file", {Kind::Folder, "", 0, {}}},
         {"no read permission", {Kind::Unreadable, ",\r\n.\r\n", 0, {}}},
     };
