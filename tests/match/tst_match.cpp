@@ -159,8 +159,6 @@ private slots:
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("label1");
         QTest::addColumn<bool>("red");
-        QTest::newRow("fixed 6 mm at 5 m") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "5", "5"}
-                                           << "at 5 m:  4 X  3 (m X m)\r" << false;
         QTest::newRow("closer than L1") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
                                         << "at 0.2 m:  .16 X  .12 (m X m)\r" << true;
         QTest::newRow("no zero before the point, closer than a hidden L2")

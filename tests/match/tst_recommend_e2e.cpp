@@ -30,10 +30,7 @@ class TestRecommendE2e : public QObject {
     }
 
     template <typename T = QWidget> T* in(QWidget* parent, const char* name) const {
-        T* found = parent->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return parent->findChild<T*>(QLatin1String(name));
     }
 
     QString caption(const char* name) const { return in<QLabel>(consiglia(), name)->text(); }
