@@ -1,11 +1,11 @@
 #include "catalogue/catalogueloader.h"
+#include "support/hostilefiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
+using vistaro::test::HostileFile;
 
 namespace {
 
@@ -21,31 +21,28 @@ QList<int> asList(const BlockBounds& b) {
 const BlockBounds earlier{3, 5, 7, 1, 4, 6, 8, 2};
 const QList<int> earlierList{1, 2, 3, 4, 5, 6, 7, 8};
 
+HostileFile text(const QByteArray& bytes, int lines) {
+    return {HostileFile::Kind::Bytes, bytes, lines, {}};
+}
+
 } // namespace
 
 class TestCatalogueLoader : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    int m_loads = 0;
     Catalogue m_catalogue;
     BlockBounds m_bounds;
 
-    // Writes `bytes` as the catalogue in a fresh folder and loads it over an earlier catalogue.
-    std::optional<QString> load(const QByteArray& bytes) {
-        const QString folder = m_dir.filePath(QString::number(m_loads++));
-        QFile file(QDir(folder).filePath(catalogueName));
-        if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        file.close();
+    // Loads `name` over an earlier catalogue from `dir`, after looking in a folder that is not
+    // there.
+    std::optional<QString> load(const QTemporaryDir& dir, const QString& name = catalogueName) {
         m_catalogue = Catalogue(4, LensRecord{"FF", "old", "", "", "", "", "", "", ""});
         m_bounds = earlier;
-        return CaricaDatiDa(catalogueName, {folder}, m_catalogue, m_bounds);
+        return CaricaDatiDa(name, {dir.filePath(QStringLiteral("none")), dir.path()}, m_catalogue,
+                            m_bounds);
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
-
     // Fields are written "|"-separated in the file's column order, Note last.
     void fields_data() {
         QTest::addColumn<QByteArray>("line");
@@ -65,63 +62,62 @@ private slots:
     void fields() {
         QFETCH(QByteArray, line);
         QFETCH(QString, fields);
-        QCOMPARE(load(line + "\r\n"), std::nullopt);
+        QTemporaryDir dir;
+        VISTARO_PLACE_HOSTILE(text(line, 1), dir.filePath(catalogueName));
+        QCOMPARE(load(dir), std::nullopt);
         const LensRecord& r = m_catalogue[0];
         QCOMPARE((QStringList{r.TypeCode, r.Name, r.Iris, r.FocalMin, r.FocalMax, r.FStop,
                               r.MinFocus, r.PdfFolder, r.Note}),
                  fields.split(u'|'));
     }
 
-    // N lines give N + 2 rows, the last two empty; bounds of absent types stay.
-    void blocks_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("lines");
+    // Whatever the file holds, N lines give N + 2 rows (at most 32766 lines load), the last two
+    // empty; bounds of absent types stay (none stated: not checked); a message, naming the file
+    // and the folders, comes exactly when the file cannot be found or read or is too long.
+    void load_data() {
+        QTest::addColumn<HostileFile>("file");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QList<int>>("bounds");
-        QTest::newRow("three lines")
-            << QByteArray("FF\r\nHSP\r\nVAR\r\n") << 3 << QList<int>{0, 0, 1, 1, 2, 2, 7, 8};
+        QTest::addColumn<QString>("message");
+        QTest::newRow("three lines") << text("FF\r\nHSP\r\nVAR\r\n", 3) << catalogueName
+                                     << QList<int>{0, 0, 1, 1, 2, 2, 7, 8} << "";
         QTest::newRow("ungrouped: the last block counts")
-            << QByteArray("FF\r\nHSP\r\nFF\r\n") << 3 << QList<int>{2, 2, 1, 1, 5, 6, 7, 8};
-        QTest::newRow("lower case is no code")
-            << QByteArray("ff\r\nFF\r\nZoom\r\n") << 3 << QList<int>{1, 1, 3, 4, 5, 6, 7, 8};
-        QTest::newRow("empty file") << QByteArray() << 0 << earlierList;
+            << text("FF\r\nHSP\r\nFF\r\n", 3) << catalogueName << QList<int>{2, 2, 1, 1, 5, 6, 7, 8}
+            << "";
+        QTest::newRow("lower case is no code") << text("ff\r\nFF\r\nZoom\r\n", 3) << catalogueName
+                                               << QList<int>{1, 1, 3, 4, 5, 6, 7, 8} << "";
+        QTest::newRow("empty file") << text("", 0) << catalogueName << earlierList << "";
+        QTest::newRow("missing file")
+            << text("", 0) << QStringLiteral("absent.txt") << earlierList << "was not found";
+        for (const auto& [name, file] : test::hostile::files()) {
+            using Kind = HostileFile::Kind;
+            QString message;
+            if (file.kind == Kind::Folder)
+                message = QStringLiteral("was not found");
+            else if (file.kind == Kind::Unreadable)
+                message = QStringLiteral("could not be read");
+            else if (file.lineCount > MaxCatalogueLines)
+                message = QStringLiteral("only the first 32766 were loaded");
+            QTest::newRow(name) << file << catalogueName << QList<int>{} << message;
+        }
     }
 
-    void blocks() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, lines);
+    void load() {
+        QFETCH(HostileFile, file);
+        QFETCH(QString, name);
         QFETCH(QList<int>, bounds);
-        QCOMPARE(load(bytes), std::nullopt);
-        QCOMPARE(m_catalogue.size(), lines + 2);
-        QCOMPARE(m_catalogue.mid(lines), Catalogue(2));
-        QCOMPARE(asList(m_bounds), bounds);
-    }
-
-    // Loads as an empty file would, and names the file and every folder searched.
-    void missingFile() {
-        const QStringList folders{m_dir.filePath(QStringLiteral("none")), m_dir.path()};
-        Catalogue catalogue(4);
-        BlockBounds bounds = earlier;
-        const std::optional<QString> message =
-            CaricaDatiDa(QStringLiteral("absent.txt"), folders, catalogue, bounds);
-        QVERIFY(message && message->contains(QStringLiteral("absent.txt")));
-        for (const QString& folder : folders)
-            QVERIFY2(message->contains(QDir::toNativeSeparators(folder)), qPrintable(*message));
-        QCOMPARE(catalogue, Catalogue(2));
-        QCOMPARE(asList(bounds), earlierList);
-    }
-
-    // The first 32766 lines load whole; a longer file says the rest was not loaded.
-    void overLongFile() {
-        QByteArray bytes;
-        for (int i = 0; i <= MaxCatalogueLines; ++i)
-            bytes += "FF\tT" + QByteArray::number(i) + "\r\n";
-        const std::optional<QString> message = load(bytes);
-        QVERIFY(message && message->contains(catalogueName));
-        QVERIFY2(message->contains(QStringLiteral("32767")), qPrintable(*message));
-        QVERIFY2(message->contains(QStringLiteral("not loaded")), qPrintable(*message));
-        QCOMPARE(m_catalogue.size(), MaxCatalogueLines + 2);
-        QCOMPARE(m_catalogue[MaxCatalogueLines - 1].Name, QStringLiteral("T32765"));
-        QCOMPARE(m_catalogue.mid(MaxCatalogueLines), Catalogue(2));
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        VISTARO_PLACE_HOSTILE(file, dir.filePath(catalogueName));
+        const std::optional<QString> result = load(dir, name);
+        const int rows = std::min<int>(file.lineCount, MaxCatalogueLines) + 2;
+        QCOMPARE(m_catalogue.size(), rows);
+        QCOMPARE(m_catalogue.mid(rows - 2), Catalogue(2));
+        if (!bounds.isEmpty())
+            QCOMPARE(asList(m_bounds), bounds);
+        QCOMPARE(result.has_value(), !message.isEmpty());
+        for (const QString& part : {message, name, QDir::toNativeSeparators(dir.path())})
+            QVERIFY2(!result || result->contains(part), qPrintable(result.value_or(part)));
     }
 };
 

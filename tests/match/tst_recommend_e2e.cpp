@@ -9,16 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace vistaro;
 
 // The recommendation on the real windows: the sample catalogue, typed values, the button, the
-// browsing buttons and a sample datasheet.
+// browsing buttons, the Index panel and a sample datasheet.
 class TestRecommendE2e : public QObject {
     Q_OBJECT
 
-private:
     test::SampleWorkFolder m_folder;
     std::unique_ptr<test::StartedProgram> m_started;
 
@@ -31,24 +29,23 @@ private:
         return nullptr;
     }
 
-    QString caption(const char* name) const {
-        return consiglia()->findChild<QLabel*>(QLatin1String(name))->text();
+    template <typename T = QWidget> T* in(QWidget* parent, const char* name) const {
+        return parent->findChild<T*>(QLatin1String(name));
     }
 
-    // Clicks field `name` of the main window and types `text` in place of what it holds.
+    QString caption(const char* name) const { return in<QLabel>(consiglia(), name)->text(); }
+
+    // Types `text` in place of what field `name` of the main window holds.
     void type(const char* name, const QString& text) {
-        auto* edit = window().findChild<QLineEdit*>(QLatin1String(name));
-        QVERIFY(edit);
+        auto* edit = in<QLineEdit>(&window(), name);
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
         QTest::qWait(200); // a few CalcoloFocale ticks take the typed text in
     }
 
-    void clickIn(QWidget* parent, const char* name) {
-        auto* button = parent->findChild<QPushButton*>(QLatin1String(name));
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
+    void click(QWidget* parent, const char* name) {
+        QTest::mouseClick(in<QPushButton>(parent, name), Qt::LeftButton);
     }
 
 private slots:
@@ -56,10 +53,9 @@ private slots:
         test::quietOffscreen();
         test::useLocale(false);
         QVERIFY(m_folder.prepare());
-        const QString cd = QStringLiteral(VISTARO_SOURCE_DATA_DIR "/cd/");
         QVERIFY(test::SampleWorkFolder::writeSettings(
             ".\r\n,\r\n" + m_folder.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
-            cd.toUtf8() + "\r\n"));
+            VISTARO_SOURCE_DATA_DIR "/cd/\r\n"));
     }
 
     void init() {
@@ -76,36 +72,46 @@ private slots:
         type("L1", QStringLiteral("10"));
         type("H1", QStringLiteral("8"));
         QCOMPARE(window().privateState().Row1.ValFocale(), QStringLiteral("6"));
-        QVERIFY(consiglia()); // the language file wrote two of its captions
-        QVERIFY(!consiglia()->isVisible());
+        QVERIFY(consiglia() && !consiglia()->isVisible()); // made by the language file's captions
 
-        clickIn(&window(), "MarvantoCons");
+        click(&window(), "MarvantoCons");
         CConsiglia* shown = consiglia();
-        QVERIFY(shown);
-        QVERIFY(shown->isVisible());
-        QVERIFY(shown->parentWidget() == nullptr);
+        QVERIFY(shown->isVisible() && !shown->parentWidget());
         QCOMPARE(caption("Nome"), QStringLiteral("H6012DD"));
         QCOMPARE(caption("f"), QStringLiteral("f:6mm"));
         QVERIFY(caption("Label1").contains(QStringLiteral("At 10 m the lens covers")));
+        // The datasheet button is in reach, the Index panel out of sight.
+        const QRect client = shown->rect();
+        QWidget* pdf = in(shown, "Command2");
+        QVERIFY(pdf->isVisible() && pdf->isEnabled() && client.contains(pdf->geometry()));
+        for (const char* name : {"Command1", "Command3", "Text1"})
+            QVERIFY2(!client.intersects(in(shown, name)->geometry()), name);
+
         const std::int16_t first = shown->Attuale;
         QCOMPARE(window().program().LensCatalogue.at(first).Name, QStringLiteral("H6012DD"));
-
-        clickIn(shown, "Avanti");
+        click(shown, "Avanti");
         QCOMPARE(caption("Nome"), QStringLiteral("H8012DD"));
         QVERIFY(shown->Attuale > first);
-        clickIn(shown, "Indietro");
+        click(shown, "Indietro");
         QCOMPARE(shown->Attuale, first);
         QCOMPARE(caption("Nome"), QStringLiteral("H6012DD"));
 
-        // A second search presents in the same window.
-        clickIn(&window(), "MarvantoCons");
+        // The Index panel counts from 0 and leaves the entry on show.
+        shown->Command1_Click();
+        for (const char* index : {"0", "1", "2"}) {
+            QCOMPARE(in<QLineEdit>(shown, "Text1")->text(), QLatin1String(index));
+            shown->Command3_Click();
+        }
+        QCOMPARE(shown->Attuale, first);
+
+        click(&window(), "MarvantoCons"); // a second search presents in the same window
         QCOMPARE(consiglia(), shown);
     }
 
     void nothingFits() {
         type("Focale1", QStringLiteral("1"));
         test::MessageBoxAnswer answer;
-        clickIn(&window(), "MarvantoCons");
+        click(&window(), "MarvantoCons");
         QTest::qWait(50);
         QCOMPARE(answer.texts(), QStringList{NothingFitsMessage});
         QCOMPARE(answer.title(), QStringLiteral("Vistaro"));
@@ -113,15 +119,13 @@ private slots:
     }
 
     void sampleDatasheetOpens() {
-        clickIn(&window(), "MarvantoCons");
-        QVERIFY(consiglia());
-        clickIn(consiglia(), "Command2");
-        QWidget* viewer = nullptr;
+        click(&window(), "MarvantoCons");
+        click(consiglia(), "Command2");
+        bool opened = false;
         for (QWidget* shown : QApplication::topLevelWidgets())
-            if (shown->isVisible() && shown->windowTitle().startsWith(QStringLiteral("PDF: ")))
-                viewer = shown;
-        QVERIFY(viewer);
-        QVERIFY(viewer->windowTitle().endsWith(QStringLiteral("/Pdf/Obiettivi/FF/H6012DD.pdf")));
+            opened |= shown->isVisible() && shown->windowTitle().startsWith(u"PDF: ") &&
+                      shown->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
+        QVERIFY(opened);
     }
 };
 

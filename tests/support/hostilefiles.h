@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QList>
-#include <QMetaType>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <random>
 
@@ -26,26 +21,15 @@ struct HostileFile {
 
 namespace hostile {
 
-inline QByteArray repeated(const QByteArray& line, int times) {
-    QByteArray bytes;
-    bytes.reserve(line.size() * times);
-    for (int i = 0; i < times; ++i)
-        bytes += line;
-    return bytes;
-}
-
 // 200 lines of 99 random bytes each (fixed seed), ended by CR LF; no CR or LF inside a line.
 inline QByteArray randomBinary() {
     std::mt19937 generator(20240611);
-    std::uniform_int_distribution<int> byte(0, 255);
     QByteArray bytes;
-    for (int line = 0; line < 200; ++line) {
-        for (int i = 0; i < 99; ++i) {
-            const int b = byte(generator);
-            bytes += char(b == '\r' || b == '\n' ? 0 : b);
-        }
-        bytes += "\r\n";
-    }
+    for (int i = 0; i < 200 * 99; ++i)
+        bytes += char(generator());
+    bytes.replace('\r', '\0').replace('\n', '\0');
+    for (qsizetype end = 99; end <= bytes.size(); end += 101)
+        bytes.insert(end, "\r\n");
     return bytes;
 }
 
@@ -53,18 +37,14 @@ inline QList<std::pair<const char*, HostileFile>> files() {
     using Kind = HostileFile::Kind;
     const QByteArray lensLine = "FF\tMT0412\tMI\t4\t4\tF1.2\t0.3\tXX\tno";
     const QString lens = QString::fromLatin1(lensLine);
-    const QString megabyteLine(1 << 20, u'x');
     return {
         {"empty", {Kind::Bytes, "", 0, {}}},
         {"only line ends", {Kind::Bytes, "\r\n\n\r\r\n", 4, {"", "", "", ""}}},
         {"no tabs",
-         {Kind::Bytes,
-          "FF MT0412 MI 4 4\r\nplain words\r\n",
-          2,
-          {"FF MT0412 MI 4 4", "plain words"}}},
+         {Kind::Bytes, "FF MT0412 4\r\nplain words\r\n", 2, {"FF MT0412 4", "plain words"}}},
         {"only tabs",
          {Kind::Bytes, QByteArray(12, '\t') + "\r\n\t\r\n", 2, {QString(12, u'\t'), "\t"}}},
-        {"one 1 MB line", {Kind::Bytes, QByteArray(1 << 20, 'x'), 1, {megabyteLine}}},
+        {"one 1 MB line", {Kind::Bytes, QByteArray(1 << 20, 'x'), 1, {QString(1 << 20, u'x')}}},
         {"NUL bytes",
          {Kind::Bytes,
           QByteArray("FF\0\tN\0\r\n\0\r\n", 11),
@@ -80,7 +60,7 @@ inline QList<std::pair<const char*, HostileFile>> files() {
         {"Windows-1252",
          {Kind::Bytes, "Caf\xE9 \x80 5\r\n", 1, {QStringLiteral("Caf\u00E9 \u20AC 5")}}},
         {"40000 lines",
-         {Kind::Bytes, repeated(lensLine + "\r\n", 40000), 40000, {lens, lens, lens, lens}}},
+         {Kind::Bytes, (lensLine + "\r\n").repeated(40000), 40000, {lens, lens, lens, lens}}},
         {"folder in place of the file", {Kind::Folder, "", 0, {}}},
         {"no read permission", {Kind::Unreadable, ",\r\n.\r\n", 0, {}}},
     };
@@ -95,10 +75,8 @@ inline bool place(const HostileFile& file, const QString& path) {
     if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size())
         return false;
     out.close();
-    if (file.kind != HostileFile::Kind::Unreadable)
-        return true;
-    out.setPermissions(QFileDevice::Permissions());
-    return !QFile(path).open(QIODevice::ReadOnly);
+    return file.kind != HostileFile::Kind::Unreadable ||
+           (out.setPermissions({}) && !QFile(path).open(QIODevice::ReadOnly));
 }
 
 } // namespace hostile

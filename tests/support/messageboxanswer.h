@@ -13,36 +13,31 @@ namespace vistaro::test {
 // said, so a window test drives a handler that asks something without blocking.
 class MessageBoxAnswer {
 public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
-        : m_button(button) {
-        m_timer->setInterval(5);
-        QObject::connect(m_timer.get(), &QTimer::timeout, [this] { answer(); });
-        m_timer->start();
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        m_timer->callOnTimeout([this, button] { answer(button); });
+        m_timer->start(5);
     }
 
-    int count() const { return m_count; }
+    int count() const { return int(m_texts.size()); }
     const QStringList& texts() const { return m_texts; }
     QString title() const { return m_title; }
 
 private:
-    void answer() {
+    void answer(QMessageBox::StandardButton choice) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == m_last)
             return;
         m_last = box;
-        ++m_count;
         m_texts.append(box->text());
         m_title = box->windowTitle();
-        if (QAbstractButton* button = box->button(m_button))
+        if (QAbstractButton* button = box->button(choice))
             button->click();
         else
             box->reject();
     }
 
-    QMessageBox::StandardButton m_button;
     std::unique_ptr<QTimer> m_timer = std::make_unique<QTimer>();
     QPointer<QMessageBox> m_last;
-    int m_count = 0;
     QStringList m_texts;
     QString m_title;
 };

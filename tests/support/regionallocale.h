@@ -8,14 +8,9 @@
 namespace vistaro::test {
 
 inline QString regional(QString text, bool comma) {
-    if (!comma)
-        return text;
-    for (QChar& c : text) {
-        if (c == u'.')
-            c = u',';
-        else if (c == u',')
-            c = u'.';
-    }
+    if (comma)
+        for (QChar& c : text)
+            c = c == u'.' ? QChar(u',') : c == u',' ? QChar(u'.') : c;
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "app/sharedstate.h"
 #include "calc/obbiettivi.h"
 #include "platform/settingspath.h"
+#include "platform/textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,13 +36,7 @@ public:
 
     // Lines of `name`, read as the program reads them.
     QStringList lines(const QString& name) const {
-        QFile file(filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList result = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-        if (!result.isEmpty() && result.constLast().isEmpty())
-            result.removeLast();
-        return result;
+        return readTextLines(filePath(name)).value_or(QStringList());
     }
 
     static void removeSettings() { QFile::remove(settingsFilePath()); }
