@@ -27,7 +27,8 @@ QString decodeWindows1252(const QByteArray& bytes) {
 } // namespace
 
 QString decode8Bit(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut short by the end of the bytes is an error too, not dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     return utf8.hasError() ? decodeWindows1252(bytes) : text;
 }
