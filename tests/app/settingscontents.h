@@ -4,8 +4,8 @@
 
 #include <array>
 
-// The two complete settings the writer alternates, and the one the file starts with. They
-// differ in every line and in length, so a torn or mixed file matches none of them.
+// The two complete settings the writer alternates. They differ in every line and in length, so
+// a torn or mixed file matches neither.
 namespace vistaro::test {
 
 inline const std::array<Settings, 2>& alternatingSettings() {
@@ -13,10 +13,6 @@ inline const std::array<Settings, 2>& alternatingSettings() {
         Settings{",", ".", "/opt/vistaro/lingue/Italiano.lng", "/media/cdrom/"},
         Settings{".", ",", "/home/user/" + QString(4000, u'l') + "/English.lng", "D:\\"}};
     return contents;
-}
-
-inline Settings initialSettings() {
-    return {",", ".", "/usr/share/vistaro/Deutsch.lng", "/media/usb/"};
 }
 
 } // namespace vistaro::test

@@ -1,10 +1,10 @@
-#include "app/settingsfile.h"
 #include "settingscontents.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <algorithm>
 #include <random>
 
 using namespace vistaro;
@@ -21,11 +21,7 @@ private slots:
 #endif
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));
-        QVERIFY(!saveSettings(path, test::initialSettings()));
-        QList<Settings> complete{test::initialSettings()};
-        for (const Settings& settings : test::alternatingSettings())
-            complete.append(settings);
-
+        const auto& complete = test::alternatingSettings();
         std::mt19937 generator(4711);
         std::uniform_int_distribution<int> delayMs(0, 12);
         for (int kill = 0; kill < 50; ++kill) {
@@ -39,7 +35,8 @@ private slots:
 
             Settings found{"?", "?", "?", "?"};
             loadSettings(path, found);
-            QVERIFY2(complete.contains(found), qPrintable(QStringLiteral("kill %1").arg(kill)));
+            QVERIFY2(std::find(complete.begin(), complete.end(), found) != complete.end(),
+                     qPrintable(QStringLiteral("kill %1").arg(kill)));
         }
     }
 };

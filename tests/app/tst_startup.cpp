@@ -1,76 +1,74 @@
-#include "calc/obbiettivi.h"
+#include "lang/filelist.h"
 #include "platform/driveroots.h"
-#include "platform/settingspath.h"
 #include "support/messageboxanswer.h"
 #include "support/quietoffscreen.h"
+#include "support/sampleworkfolder.h"
 
-#include <QDir>
+#include <QAction>
+#include <QGroupBox>
 #include <QMenu>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vistaro;
+using test::SampleWorkFolder;
 
-// Start-up, the settings menus and shut-down, seen through the settings file and the check
-// marks of the CD-drive menu.
+// Start-up, the first run through the language chooser, the settings menus and shut-down, seen
+// through the settings file, the catalogue loaded and the check marks of the CD-drive menu.
 class TestStartup : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    std::unique_ptr<ProgramState> m_program;
-    std::unique_ptr<Obbiettivi> m_window;
+    SampleWorkFolder m_folder;
+    std::unique_ptr<test::StartedProgram> m_started;
     const QString m_first = cdDriveRoots().isEmpty() ? QString() : cdDriveRoots().first().root;
 
-    static QByteArray settingsBytes() {
-        QFile file(settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    Obbiettivi& window() const { return *m_started->window; }
+    const ProgramState& program() const { return m_started->program; }
 
     void start(const QByteArray& settings) {
-        QFile file(settingsFilePath());
-        QVERIFY(settings.isEmpty() || (QDir().mkpath(QFileInfo(file).path()) &&
-                                       file.open(QIODevice::WriteOnly) && file.write(settings)));
-        file.close();
-        m_program = std::make_unique<ProgramState>();
-        m_window = std::make_unique<Obbiettivi>(*m_program);
-        m_window->Form_Load();
+        QVERIFY(settings.isEmpty() || SampleWorkFolder::writeSettings(settings));
+        m_started = std::make_unique<test::StartedProgram>();
     }
 
     QString checked() const {
         QStringList names;
-        for (const QAction* item : m_window->CDDrive()->actions())
+        for (const QAction* item : window().CDDrive()->actions())
             if (item->isChecked())
                 names.append(item->objectName());
         return names.join(u' ');
     }
 
+    // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
+    QString firstFocal() const {
+        return program().LensCatalogue.isEmpty() ? QString()
+                                                 : program().LensCatalogue.first().FocalMin;
+    }
+
+    // Runs the event loop until the program ends or `ms` pass; the exit code says which.
+    static int runFor(int ms) {
+        QTimer::singleShot(ms, [] { QCoreApplication::exit(2); });
+        return QCoreApplication::exec();
+    }
+
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
         test::quietOffscreen();
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        // A one-lens catalogue in each of the two files, told apart by the lens name.
-        for (const char* name : {"Obbiettivi1.txt", "Obbiettivi2.txt"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("FF\t") + name + "\tDD\t6\t6\t1.4\tno\t0.2\tXX\r\n");
-        }
+        QVERIFY(m_folder.prepare());
+        // Only the program itself may decide to end.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 
     void init() {
-        QFile::remove(settingsFilePath());
+        SampleWorkFolder::removeSettings();
         QDir(settingsFilePath()).removeRecursively();
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_program.reset();
-    }
+    void cleanup() { m_started.reset(); }
 
-    // The settings read, the first lens of the catalogue chosen and the check mark, from a
-    // settings file the start leaves as it was. An empty line 1 marks a first run.
+    // The settings, the catalogue and the check mark after start-up, from a settings file the
+    // start leaves as it was. No file or an empty line 1 is a first run: the language chooser
+    // instead of the main window.
     void start_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
@@ -80,26 +78,58 @@ private slots:
             << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "||";
         QTest::newRow("first volume")
             << ",\r\n.\r\n/l/it.lng\r\n" + first.toUtf8() + "\r\n"
-            << ",|.|/l/it.lng|" + first + "|Obbiettivi1.txt|" + (first.isEmpty() ? "" : "Volume1");
-        QTest::newRow("line 4 no root") << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n")
-                                        << ".|,|/l/it.lng|X:\\|Obbiettivi2.txt|";
+            << ",|.|/l/it.lng|" + first + "|2,8|" + (first.isEmpty() ? "" : "Volume1");
+        QTest::newRow("line 4 no root")
+            << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8|";
     }
 
     void start() {
         QFETCH(QByteArray, settings);
         QFETCH(QString, state);
         start(settings);
-        // A first run hands over to the language chooser and hides the main window.
         const bool firstRun = settings.isEmpty() || settings.startsWith("\r\n");
-        QCOMPARE(m_window->isVisible(), !firstRun);
-        QCOMPARE(m_window->languageChooser() != nullptr, firstRun);
-        const Catalogue& lenses = m_program->LensCatalogue;
-        QCOMPARE(QStringList({m_program->DecimalSeparator, m_program->OtherSeparator,
-                              m_program->LanguageFile, m_window->publicState().Drive,
-                              lenses.isEmpty() ? QString() : lenses.first().Name, checked()})
+        QCOMPARE(window().isVisible(), !firstRun);
+        QCOMPARE(window().languageChooser() && window().languageChooser()->isVisible(), firstRun);
+        QCOMPARE(QStringList({program().DecimalSeparator, program().OtherSeparator,
+                              program().LanguageFile, window().publicState().Drive, firstFocal(),
+                              checked()})
                      .join(u'|'),
                  state);
-        QCOMPARE(settingsBytes(), settings);
+        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
+    }
+
+    // Picking a language file on a first run saves all four settings, the separators as the
+    // answer says, and loads the catalogue that suits them and the language.
+    void firstRunPick_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("separators");
+        QTest::addColumn<QString>("focal");
+        QTest::newRow("Yes: comma") << QMessageBox::Yes << QByteArray(",\r\n.\r\n") << "2,8";
+        QTest::newRow("No: point") << QMessageBox::No << QByteArray(".\r\n,\r\n") << "2.8";
+    }
+
+    void firstRunPick() {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, separators);
+        QFETCH(QString, focal);
+        start({});
+        QPointer<frmSceltaLingua> chooser = window().languageChooser();
+        auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
+        const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        test::MessageBoxAnswer box(answer);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+        QTRY_VERIFY(chooser.isNull());
+
+        const QStringList english = m_folder.lines(QStringLiteral("English.lng"));
+        QCOMPARE(box.texts(), QStringList{english.first()});
+        const QString path = m_folder.filePath(QStringLiteral("English.lng"));
+        QCOMPARE(SampleWorkFolder::settingsBytes(),
+                 separators + path.toUtf8() + "\r\n" + defaultDriveRoot().toUtf8() + "\r\n");
+        QVERIFY(window().isVisible());
+        QCOMPARE(firstFocal(), focal);
+        QCOMPARE(window().findChild<QGroupBox*>(QStringLiteral("Sensore"))->title(), english[10]);
     }
 
     // A menu click saves all four settings at once.
@@ -126,8 +156,8 @@ private slots:
             QSKIP("no mounted volume to pick");
         start(";\r\n;\r\n/l.lng\r\nX:\\\r\n");
         test::MessageBoxAnswer box(answer);
-        m_window->findChild<QAction*>(item)->trigger();
-        QCOMPARE(settingsBytes(), saved);
+        window().findChild<QAction*>(item)->trigger();
+        QCOMPARE(SampleWorkFolder::settingsBytes(), saved);
         QCOMPARE(this->checked(), checked);
     }
 
@@ -139,19 +169,30 @@ private slots:
         QVERIFY(QDir().mkpath(settingsFilePath()));
         start({});
         test::MessageBoxAnswer answer;
-        m_window->CDDrive()->actions().first()->trigger();
+        window().CDDrive()->actions().first()->trigger();
         QTest::qWait(100);
         QCOMPARE(answer.count(), 1);
         QVERIFY(answer.texts().first().contains(settingsFilePath()));
-        QCOMPARE(m_window->publicState().Drive, m_first);
+        QCOMPARE(window().publicState().Drive, m_first);
         QCOMPARE(checked(), "Volume1");
     }
 
+    // Closing the chooser on a first run, or the main window, ends the program.
+    void closingEndsTheProgram_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::newRow("chooser on a first run") << QByteArray();
+        QTest::newRow("main window") << QByteArray(",\r\n.\r\n\r\nX:\\\r\n");
+    }
+
     void closingEndsTheProgram() {
-        start({});
-        QTimer::singleShot(0, m_window.get(), &QWidget::close);
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        QFETCH(QByteArray, settings);
+        start(settings);
+        QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+        QWidget* shown = window().languageChooser();
+        QTimer::singleShot(0, shown ? shown : &window(), &QWidget::close);
+        QCOMPARE(runFor(3000), 0);
+        QCOMPARE(quitting.count(), 1);
+        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 };
 
