@@ -63,19 +63,6 @@ private slots:
             QCOMPARE(readBytes(copy), file.bytes);
         }
     }
-
-    // The save fails with a message naming the file and leaves what was there as it was.
-    void failedSaveKeepsTheOldFile() {
-        QTemporaryDir dir;
-        const HostileFile old{HostileFile::Kind::Bytes, ",\r\n.\r\nIt.lng\r\nE:\\\r\n", 4, {}};
-        QVERIFY(test::hostile::place(old, dir.filePath(QStringLiteral("vistaro"))));
-        const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));
-        const auto message = saveSettings(path, Settings{".", ",", "x", "y"});
-        QVERIFY(message && message->contains(QDir::toNativeSeparators(path)));
-        QCOMPARE(readBytes(dir.filePath(QStringLiteral("vistaro"))), old.bytes);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{"vistaro"});
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
