@@ -1,77 +1,69 @@
-#include "calc/obbiettivi.h"
+#include "lang/filelist.h"
 #include "platform/driveroots.h"
-#include "platform/settingspath.h"
 #include "support/messageboxanswer.h"
 #include "support/quietoffscreen.h"
+#include "support/sampleworkfolder.h"
 
-#include <QDir>
+#include <QAction>
+#include <QGroupBox>
 #include <QMenu>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vistaro;
+using test::SampleWorkFolder;
 
-// Start-up, the settings menus and shut-down, seen through the settings file and the check
-// marks of the CD-drive menu.
+// Start-up, the first run through the language chooser, the settings menus and shut-down, seen
+// through the settings file, the catalogue loaded and the check marks of the CD-drive menu.
 class TestStartup : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    std::unique_ptr<ProgramState> m_program;
-    std::unique_ptr<Obbiettivi> m_window;
+    SampleWorkFolder m_folder;
+    std::unique_ptr<test::StartedProgram> m_started;
     const QString m_first = cdDriveRoots().isEmpty() ? QString() : cdDriveRoots().first().root;
 
-    static QByteArray settingsBytes() {
-        QFile file(settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    Obbiettivi& window() const { return *m_started->window; }
+    const ProgramState& program() const { return m_started->program; }
 
     void start(const QByteArray& settings) {
-        QFile file(settingsFilePath());
-        QVERIFY(settings.isEmpty() || (QDir().mkpath(QFileInfo(file).path()) &&
-                                       file.open(QIODevice::WriteOnly) && file.write(settings)));
-        file.close();
-        m_program = std::make_unique<ProgramState>();
-        m_window = std::make_unique<Obbiettivi>(*m_program);
-        m_window->Form_Load();
+        QVERIFY(settings.isEmpty() || SampleWorkFolder::writeSettings(settings));
+        m_started = std::make_unique<test::StartedProgram>();
     }
 
     QString checked() const {
         QStringList names;
-        for (const QAction* item : m_window->CDDrive()->actions())
+        for (const QAction* item : window().CDDrive()->actions())
             if (item->isChecked())
                 names.append(item->objectName());
         return names.join(u' ');
     }
 
+    // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
+    QString firstFocal() const {
+        return program().LensCatalogue.isEmpty() ? QString()
+                                                 : program().LensCatalogue.first().FocalMin;
+    }
+
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
         test::quietOffscreen();
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        // A one-lens catalogue in each of the two files, told apart by the lens name.
-        for (const char* name : {"Obbiettivi1.txt", "Obbiettivi2.txt"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("FF\t") + name + "\tDD\t6\t6\t1.4\tno\t0.2\tXX\r\n");
-        }
+        QVERIFY(m_folder.prepare());
+        // Only the program itself may decide to end.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void init() {
-        QFile::remove(settingsFilePath());
-        QDir(settingsFilePath()).removeRecursively();
-    }
+    void init() { SampleWorkFolder::removeSettings(); }
 
     void cleanup() {
-        m_window.reset();
-        m_program.reset();
+        m_started.reset();
+        QFile::remove(QFileInfo(settingsFilePath()).path());
     }
 
-    // The settings read, the first lens of the catalogue chosen and the check mark, from a
-    // settings file the start leaves as it was. An empty line 1 marks a first run.
-    void start_data() {
+    // The settings, the catalogue and the check mark after start-up. No file or an empty line 1
+    // is a first run: the language chooser instead of the main window. Closing the window on show
+    // ends the program, the settings file as it was.
+    void startAndClose_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
         const QString first = m_first, home = defaultDriveRoot();
@@ -80,41 +72,83 @@ private slots:
             << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "||";
         QTest::newRow("first volume")
             << ",\r\n.\r\n/l/it.lng\r\n" + first.toUtf8() + "\r\n"
-            << ",|.|/l/it.lng|" + first + "|Obbiettivi1.txt|" + (first.isEmpty() ? "" : "Volume1");
-        QTest::newRow("line 4 no root") << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n")
-                                        << ".|,|/l/it.lng|X:\\|Obbiettivi2.txt|";
+            << ",|.|/l/it.lng|" + first + "|2,8|" + (first.isEmpty() ? "" : "Volume1");
+        QTest::newRow("line 4 no root")
+            << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8|";
     }
 
-    void start() {
+    void startAndClose() {
         QFETCH(QByteArray, settings);
         QFETCH(QString, state);
         start(settings);
-        // A first run hands over to the language chooser and hides the main window.
         const bool firstRun = settings.isEmpty() || settings.startsWith("\r\n");
-        QCOMPARE(m_window->isVisible(), !firstRun);
-        QCOMPARE(m_window->languageChooser() != nullptr, firstRun);
-        const Catalogue& lenses = m_program->LensCatalogue;
-        QCOMPARE(QStringList({m_program->DecimalSeparator, m_program->OtherSeparator,
-                              m_program->LanguageFile, m_window->publicState().Drive,
-                              lenses.isEmpty() ? QString() : lenses.first().Name, checked()})
+        QCOMPARE(window().isVisible(), !firstRun);
+        QCOMPARE(window().languageChooser() && window().languageChooser()->isVisible(), firstRun);
+        QCOMPARE(QStringList({program().DecimalSeparator, program().OtherSeparator,
+                              program().LanguageFile, window().publicState().Drive, firstFocal(),
+                              checked()})
                      .join(u'|'),
                  state);
-        QCOMPARE(settingsBytes(), settings);
+        QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+        QWidget* shown = firstRun ? static_cast<QWidget*>(window().languageChooser()) : &window();
+        QTimer::singleShot(0, shown, &QWidget::close);
+        QTimer::singleShot(3000, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(quitting.count(), 1);
+        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 
-    // A menu click saves all four settings at once.
+    // Picking a language file on a first run saves all four settings, the separators as the
+    // answer says, and loads the catalogue that suits them and the language.
+    void firstRunPick_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("separators");
+        QTest::addColumn<QString>("focal");
+        QTest::newRow("Yes: comma") << QMessageBox::Yes << QByteArray(",\r\n.\r\n") << "2,8";
+        QTest::newRow("No: point") << QMessageBox::No << QByteArray(".\r\n,\r\n") << "2.8";
+    }
+
+    void firstRunPick() {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, separators);
+        QFETCH(QString, focal);
+        start({});
+        QPointer<frmSceltaLingua> chooser = window().languageChooser();
+        auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
+        const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        test::MessageBoxAnswer box(answer);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+        QTRY_VERIFY(chooser.isNull());
+
+        const QStringList english = m_folder.lines(QStringLiteral("English.lng"));
+        QCOMPARE(box.texts(), QStringList{english.first()});
+        const QString path = m_folder.filePath(QStringLiteral("English.lng"));
+        QCOMPARE(SampleWorkFolder::settingsBytes(),
+                 separators + path.toUtf8() + "\r\n" + defaultDriveRoot().toUtf8() + "\r\n");
+        QVERIFY(window().isVisible());
+        QCOMPARE(firstFocal(), focal);
+        QCOMPARE(window().findChild<QGroupBox*>(QStringLiteral("Sensore"))->title(), english[10]);
+    }
+
+    // A menu click saves all four settings at once. Where a file stands in place of the settings
+    // folder, the save fails, says so once naming the file, leaves that file alone, and the
+    // change holds for the rest of the run.
     void menuClickSaves_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QByteArray>("saved"); // null: the settings folder is blocked
         QTest::addColumn<QString>("checked");
+        const QByteArray first = m_first.toUtf8();
         QTest::newRow("first volume")
-            << "Volume1" << QMessageBox::Ok << ";\r\n;\r\n/l.lng\r\n" + m_first.toUtf8() + "\r\n"
+            << "Volume1" << QMessageBox::Ok << ";\r\n;\r\n/l.lng\r\n" + first + "\r\n"
             << "Volume1";
         QTest::newRow("comma") << "DecSeparator" << QMessageBox::Yes
                                << QByteArray(",\r\n.\r\n/l.lng\r\nX:\\\r\n") << "";
         QTest::newRow("point") << "DecSeparator" << QMessageBox::No
                                << QByteArray(".\r\n,\r\n/l.lng\r\nX:\\\r\n") << "";
+        QTest::newRow("save fails") << "Volume1" << QMessageBox::Ok << QByteArray() << "Volume1";
     }
 
     void menuClickSaves() {
@@ -124,34 +158,22 @@ private slots:
         QFETCH(QString, checked);
         if (m_first.isEmpty() && item == u"Volume1")
             QSKIP("no mounted volume to pick");
+        QFile blocker(QFileInfo(settingsFilePath()).path());
         start(";\r\n;\r\n/l.lng\r\nX:\\\r\n");
+        QVERIFY(!saved.isNull() || (QDir(blocker.fileName()).removeRecursively() &&
+                                    blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1));
+        blocker.close();
         test::MessageBoxAnswer box(answer);
-        m_window->findChild<QAction*>(item)->trigger();
-        QCOMPARE(settingsBytes(), saved);
+        window().findChild<QAction*>(item)->trigger();
+        QTest::qWait(50);
         QCOMPARE(this->checked(), checked);
-    }
-
-    // A settings file that cannot be replaced (a folder stands in its place) is reported once;
-    // the change holds for the rest of the run.
-    void failedSaveIsReportedOnce() {
-        if (m_first.isEmpty())
-            QSKIP("no mounted volume to pick");
-        QVERIFY(QDir().mkpath(settingsFilePath()));
-        start({});
-        test::MessageBoxAnswer answer;
-        m_window->CDDrive()->actions().first()->trigger();
-        QTest::qWait(100);
-        QCOMPARE(answer.count(), 1);
-        QVERIFY(answer.texts().first().contains(settingsFilePath()));
-        QCOMPARE(m_window->publicState().Drive, m_first);
-        QCOMPARE(checked(), "Volume1");
-    }
-
-    void closingEndsTheProgram() {
-        start({});
-        QTimer::singleShot(0, m_window.get(), &QWidget::close);
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        if (saved.isNull()) {
+            QCOMPARE(box.count(), 1);
+            QVERIFY(box.texts().first().contains(settingsFilePath()));
+            QVERIFY(blocker.open(QIODevice::ReadOnly) && blocker.readAll() == "x");
+        } else {
+            QCOMPARE(SampleWorkFolder::settingsBytes(), saved);
+        }
     }
 };
 

@@ -1,11 +1,7 @@
-#include "platform/datapaths.h"
 #include "platform/numberformat.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -75,18 +71,6 @@ private slots:
                 got = decode8Bit(in.toLatin1());
             QCOMPARE(got.value_or("none"), op == u"scene" ? out : test::regional(out, comma));
         }
-    }
-
-    // The working directory first; started in its own folder, the program looks there once.
-    void dataFolders() {
-        const QString start = QDir::currentPath(), exe = QCoreApplication::applicationDirPath();
-        const QString data = QDir::cleanPath(QStringLiteral(VISTARO_DATA_DIR));
-        QTemporaryDir dir;
-        QVERIFY(QDir::setCurrent(dir.path()));
-        QCOMPARE(vistaro::dataFolders(), (QStringList{QDir::currentPath(), data, exe}));
-        QVERIFY(QDir::setCurrent(exe));
-        QCOMPARE(vistaro::dataFolders(), (QStringList{exe, data}));
-        QDir::setCurrent(start);
     }
 };
 
