@@ -35,7 +35,7 @@ private:
     const QWidget& m_window;
     ProbeMode m_mode;
     bool m_painted = false;
-    std::int64_t m_cpuAtPaintUs = 0;
+    std::int64_t m_cpuAtIdleUs = 0;
 };
 
 } // namespace vistaro::bench
