@@ -11,7 +11,7 @@ namespace {
 
 // "line 1" to "line n", each ended by CR LF, every line stated.
 HostileFile numberedLines(int n) {
-    HostileFile file{HostileFile::Kind::Bytes, {}, n, {}};
+    HostileFile file{{}, n, {}};
     for (int i = 1; i <= n; ++i) {
         file.lines << QStringLiteral("line %1").arg(i);
         file.bytes += file.lines.constLast().toLatin1() + "\r\n";
@@ -36,7 +36,7 @@ private slots:
         QTest::newRow("a 27th line is ignored") << numberedLines(27);
         QTest::newRow("nine lines") << numberedLines(9);
         QTest::newRow("last line without end") << unended;
-        for (const auto& [name, file] : test::hostile::files())
+        for (const auto& [name, file] : test::hostileFiles())
             QTest::newRow(name) << file;
     }
 

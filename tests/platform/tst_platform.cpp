@@ -38,9 +38,10 @@ private slots:
         add("shown", {"2.999>2.99", "-1.231>-1.24", "0.29>0.29", "0.005>0", "1E307>none"});
         add("scene", {"0.48> .48", "-0.5>-.5", "0> 0", "0.00001> 1E-05"}); // always a point
         add("round", {"2.5>2", "3.5>4", "-2.5>-2", "2147483648>none"});
-        // decode8Bit takes the bytes of `in`: UTF-8 (a byte-order mark dropped), else Windows-1252.
+        // decode8Bit takes the bytes of `in`: UTF-8 (a byte-order mark dropped), else Windows-1252,
+        // also when the bytes end in a UTF-8 sequence cut short.
         add("decode", {"Fran\303\247ais>Français", "\357\273\277Deutsch>Deutsch",
-                       "\200 \223ok\224>€ “ok”", "\303\050>Ã("});
+                       "\200 \223ok\224>€ “ok”", "\303\050>Ã(", "ab\363>abó"});
     }
 
     void conversions() {
