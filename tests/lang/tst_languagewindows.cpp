@@ -2,8 +2,6 @@
 #include "lang/languagefile.h"
 #include "support/sampleworkfolder.h"
 
-#include <QAction>
-
 using namespace vistaro;
 
 namespace {
@@ -81,15 +79,6 @@ private slots:
         QCOMPARE(host.calls, calls);
         QCOMPARE(box.texts, QStringList{"Comma?"});
         QTRY_VERIFY(chooser.isNull());
-    }
-
-    void languageMenuReusesTheChooser() {
-        Obbiettivi window(m_program);
-        window.Language()->trigger();
-        const QPointer<frmSceltaLingua> first = window.languageChooser();
-        QVERIFY(first && first->isVisible());
-        window.Language()->trigger();
-        QCOMPARE(window.findChildren<frmSceltaLingua*>(), QList<frmSceltaLingua*>{first});
     }
 
     // Every line goes to its own target, in the order of the file; a menu keeps its "&" marks,

@@ -66,45 +66,43 @@ private slots:
         }
     }
 
-    // Min is 0 and the last row lies at Max; `lengths` is "wide|tele".
+    // Min is 0 and the last row lies at Max; `search` is "<function> <wide>|<tele>".
     void searches_data() {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("lengths");
         QTest::addColumn<SensorFormat>("sensor");
         QTest::addColumn<QList<int>>("presented");
         const auto third = SensorFormat::Third;
         QTest::newRow("Trova shows all up to 6 mm, ends on 6")
-            << "Trova" << fixedT << "6|" << third << QList<int>{0, 1, 2};
+            << "Trova 6|" << fixedT << third << QList<int>{0, 1, 2};
         QTest::newRow("Trova: entry at Max not examined")
-            << "Trova" << fixedT << "8|" << third << QList<int>{0, 1, 2};
+            << "Trova 8|" << fixedT << third << QList<int>{0, 1, 2};
         QTest::newRow("Trova: 1 inch passes only V")
-            << "Trova" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""} << "8|"
+            << "Trova 8|" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""}
             << SensorFormat::One << QList<int>{2};
         QTest::newRow("Trova: unreadable focal length, wrong iris")
-            << "Trova" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << "6|"
-            << third << QList<int>{2};
+            << "Trova 6|" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << third
+            << QList<int>{2};
         QTest::newRow("TrovaVAR: 8 in 3.5-8")
-            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8|" << third << QList<int>{0};
+            << "TrovaVAR 8|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{0};
         QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
-            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8.01|" << third
-            << QList<int>{};
+            << "TrovaVAR 8.01|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{};
         QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
-            << "TrovaZoom"
+            << "TrovaZoom 6|48"
             << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
                            "ZOOM|H660|DD|6|60", ""}
-            << "6|48" << third << QList<int>{2};
+            << third << QList<int>{2};
     }
 
     void searches() {
         QFETCH(QString, search);
         QFETCH(QStringList, rows);
-        QFETCH(QString, lengths);
         QFETCH(SensorFormat, sensor);
         QFETCH(QList<int>, presented);
         MainPublic main;
         main.Max = std::int16_t(rows.size() - 1);
-        const auto find = search == u"Trova" ? Trova : search == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
+        const QString name = search.section(u' ', 0, 0), lengths = search.section(u' ', 1);
+        const auto find = name == u"Trova" ? Trova : name == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
         const ProgramState state =
             stateOf(rows, lengths.section(u'|', 0, 0), lengths.section(u'|', 1));
         QList<int> shown;
@@ -114,37 +112,33 @@ private slots:
     }
 
     // Clicks repeatedly from `start` over entries where `suitable` are "T" lenses and the rest
-    // "X"; -1 is a click the guard ends.
+    // "X"; -1 is a click the guard ends. `bounds` is Min, Max, start.
     void browse_data() {
         QTest::addColumn<bool>("forward");
         QTest::addColumn<QList<int>>("suitable");
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("bounds");
         QTest::addColumn<QList<int>>("results");
         QTest::newRow("> to the nearest, then the last again")
-            << true << QList<int>{5, 9} << 0 << 10 << 3 << QList<int>{5, 9, 9};
+            << true << QList<int>{5, 9} << QList<int>{0, 10, 3} << QList<int>{5, 9, 9};
         QTest::newRow("> reaches the entry at Max, then stops")
-            << true << QList<int>{10, 11} << 0 << 10 << 9 << QList<int>{10, -1};
+            << true << QList<int>{10, 11} << QList<int>{0, 10, 9} << QList<int>{10, -1};
         QTest::newRow("< reaches Min, never looks below it, then stops")
-            << false << QList<int>{1, 2, 4} << 2 << 7 << 5 << QList<int>{4, 2, -1};
+            << false << QList<int>{1, 2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
     }
 
     void browse() {
         QFETCH(bool, forward);
         QFETCH(QList<int>, suitable);
-        QFETCH(int, min);
-        QFETCH(int, max);
-        QFETCH(int, start);
+        QFETCH(QList<int>, bounds);
         QFETCH(QList<int>, results);
         QStringList rows;
         for (int i = 0; i < 12; ++i)
             rows << (suitable.contains(i) ? "FF|T|DD|4|4" : "FF|X|DD|4|4");
         const ProgramState state = stateOf(rows);
         MainPublic main;
-        main.Min = std::int16_t(min);
-        main.Max = std::int16_t(max);
-        auto attuale = std::int16_t(start);
+        main.Min = std::int16_t(bounds[0]);
+        main.Max = std::int16_t(bounds[1]);
+        auto attuale = std::int16_t(bounds[2]);
         for (const int expected : results) {
             const auto next =
                 forward ? Avanti(attuale, state, main, {}) : Indietro(attuale, state, main, {});
