@@ -1,5 +1,6 @@
 #include "lang/filelist.h"
 #include "platform/driveroots.h"
+#include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAction>
@@ -38,8 +39,6 @@ private slots:
         // Only the program itself may decide to end.
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
-
-    void init() { QFile::remove(settingsFilePath()); }
 
     void cleanup() {
         m_app.stop();
@@ -109,7 +108,7 @@ private slots:
                           files->visualItemRect(items.first()).center());
         QTRY_VERIFY(chooser.isNull());
 
-        const QStringList english = m_app.lines(QStringLiteral("English.lng"));
+        const QStringList english = *readTextLines(m_app.filePath(QStringLiteral("English.lng")));
         QCOMPARE(box.texts, QStringList{english.first()});
         const QString path = m_app.filePath(QStringLiteral("English.lng"));
         QCOMPARE(SampleWorkFolder::settingsBytes(),

@@ -3,7 +3,6 @@
 #include "calc/obbiettivi.h"
 #include "match/cconsiglia.h"
 #include "platform/settingspath.h"
-#include "platform/textlines.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,10 +70,15 @@ public:
         return QDir::setCurrent(m_dir.path());
     }
 
-    // Writes `settings` unless empty, then starts the program afresh.
+    // Starts the program afresh on a settings file that holds `settings`, none when empty.
     void start(const QByteArray& settings = {}) {
         m_started.reset();
-        QVERIFY(settings.isEmpty() || writeSettings(settings));
+        QFile::remove(settingsFilePath());
+        QDir().mkpath(QFileInfo(settingsFilePath()).path());
+        QFile file(settingsFilePath());
+        QVERIFY(settings.isEmpty() ||
+                (file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size()));
+        file.close();
         m_started = std::make_unique<Started>();
         m_started->window.Form_Load();
     }
@@ -116,16 +120,6 @@ public:
     }
 
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
-    // Lines of `name`, read as the program reads them.
-    QStringList lines(const QString& name) const {
-        return readTextLines(filePath(name)).value_or(QStringList());
-    }
-
-    static bool writeSettings(const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(settingsFilePath()).path());
-        QFile file(settingsFilePath());
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
     static QByteArray settingsBytes() {
         QFile file(settingsFilePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
