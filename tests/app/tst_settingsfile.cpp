@@ -1,10 +1,37 @@
 #include "app/settingsfile.h"
 #include "support/hostilefiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <array>
+#include <cstdio>
+#include <random>
 
 using namespace vistaro;
 using test::HostileFile;
+
+namespace {
+
+// They differ in every line and in length, so a torn or mixed file matches neither.
+const std::array<Settings, 2> contents{
+    Settings{",", ".", "/opt/vistaro/lingue/Italiano.lng", "/media/cdrom/"},
+    Settings{".", ",", "/home/user/" + QString(4000, u'l') + "/English.lng", "D:\\"}};
+
+// Saves the two contents in turn for ever, saying "saving" once the first round is done.
+int saveForEver(const QString& path) {
+    for (bool announced = false;; announced = true) {
+        for (const Settings& settings : contents)
+            if (saveSettings(path, settings))
+                return 1;
+        if (!announced) {
+            std::puts("saving");
+            std::fflush(stdout);
+        }
+    }
+}
+
+} // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
@@ -52,7 +79,37 @@ private slots:
             QCOMPARE(saved.readAll(), file.bytes);
         }
     }
+
+    // A program killed in the middle of saving its settings never leaves a torn file: after every
+    // kill the file holds one of the complete contents it was given.
+    void killedWhileSaving() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));
+        std::mt19937 generator(4711);
+        std::uniform_int_distribution<int> delayMs(0, 12);
+        for (int kill = 0; kill < 50; ++kill) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(), {"--save", path});
+            QVERIFY2(writer.waitForReadyRead(60000), qPrintable(writer.errorString()));
+            QThread::msleep(delayMs(generator));
+            writer.kill();
+            QVERIFY(writer.waitForFinished(60000));
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+            Settings found{"?", "?", "?", "?"};
+            loadSettings(path, found);
+            QVERIFY2(found == contents[0] || found == contents[1],
+                     qPrintable(QString::number(kill)));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+// "--save <path>" makes this program the writer that killedWhileSaving kills.
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--save") == 0)
+        return saveForEver(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
+    TestSettingsFile test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_settingsfile.moc"
