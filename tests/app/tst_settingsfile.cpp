@@ -37,9 +37,8 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever the file holds, probe and load end without a crash: the probe gives line 1 (empty
-    // when there is none or the file cannot be read, which is a first run), and each line the
-    // file has overwrites its setting while the others keep theirs. Null bytes: no file.
+    // The probe gives line 1 (empty: a first run); each line the file has overwrites its
+    // setting, the others keep theirs. Null bytes: no file.
     void loadAndSave_data() {
         QTest::addColumn<HostileFile>("file");
         for (const auto& [name, file] : test::hostileFiles())
@@ -80,8 +79,7 @@ private slots:
         }
     }
 
-    // A program killed in the middle of saving its settings never leaves a torn file: after every
-    // kill the file holds one of the complete contents it was given.
+    // Killed while saving, the writer leaves one of the complete contents, never a torn file.
     void killedWhileSaving() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));

@@ -11,8 +11,7 @@
 using namespace vistaro;
 using test::SampleWorkFolder;
 
-// Start-up, the first run through the language chooser, the settings menus and shut-down, seen
-// through the settings file, the catalogue loaded and the check marks of the CD-drive menu.
+// Start-up, the first run, the settings menus and shut-down, seen through the settings file.
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -45,9 +44,8 @@ private slots:
         QFile::remove(QFileInfo(settingsFilePath()).path());
     }
 
-    // The settings, the catalogue and the check mark after start-up. No file or an empty line 1
-    // is a first run: the language chooser instead of the main window. Closing the window on show
-    // ends the program, the settings file as it was.
+    // No file or an empty line 1 is a first run: the chooser instead of the main window.
+    // Closing the window on show ends the program, the settings file as it was.
     void startAndClose_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
@@ -84,8 +82,7 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 
-    // Picking a language file on a first run saves all four settings, the separators as the
-    // answer says, and loads the catalogue that suits them and the language.
+    // A first-run pick saves all four settings and loads the catalogue the answer suits.
     void firstRunPick_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("separators");
@@ -127,9 +124,8 @@ private slots:
         QVERIFY(!m_app.window().TimerMove()->isActive());
     }
 
-    // A menu click saves all four settings at once. Where a file stands in place of the settings
-    // folder, the save fails, says so once naming the file, leaves that file alone, and the
-    // change holds for the rest of the run.
+    // A menu click saves all four settings. A file in place of the settings folder: the save
+    // fails, says so once naming the file and leaves it alone; the change holds for the run.
     void menuClickSaves_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QMessageBox::StandardButton>("answer");

@@ -29,8 +29,7 @@ class TestCalcRow : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // One click into `field` after typing `typed` there, the stored values being the texts:
-    // the texts and stored values after it, and the texts at each message (";" between them).
+    // Typing `typed` into `field` of `start`: texts and stored values after, texts at each message.
     void handler_data() {
         QTest::addColumn<double>("sensor");
         QTest::addColumn<QString>("start");

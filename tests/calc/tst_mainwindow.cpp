@@ -28,9 +28,7 @@ private slots:
 
     void cleanup() { m_app.stop(); }
 
-    // The row settles within a tick or two and, left alone, is not written again (that would
-    // move the cursor). With "," as the decimal mark the typed "." is a group mark and is
-    // deleted; a sensor picked while the focal length drives reaches the row at the next tick.
+    // The row settles within a tick or two and then is not rewritten (that moves the cursor).
     // "decimal field typed sensor settled", "-" for no sensor.
     void typedRowSettles_data() {
         QTest::addColumn<QString>("script");
@@ -80,8 +78,7 @@ private slots:
         QTRY_COMPARE(row(), "6|5|4|3");
     }
 
-    // Zoom shows the TELE row, a second calculator of its own, and allows the motor iris, which
-    // stays chosen when another lens type greys it again.
+    // Zoom shows the TELE row and allows the motor iris, which stays chosen when greyed again.
     void zoomLayoutAndBack() {
         const auto expectZoom = [this](bool zoom) {
             QCOMPARE(m_app.find("M")->isEnabled(), zoom);

@@ -65,9 +65,8 @@ private slots:
                  fields.split(u'|'));
     }
 
-    // Whatever the file holds, N lines give N + 2 rows (at most 32766 lines load), the last two
-    // empty; bounds of absent types stay (none stated: not checked); a message, naming the file
-    // and the folders, comes exactly when the file cannot be found or read or is too long.
+    // N lines give N + 2 rows (at most 32766 load), the last two empty; bounds of absent types
+    // stay; a message naming file and folders comes when it cannot be found, read, or is too long.
     void load_data() {
         QTest::addColumn<HostileFile>("file");
         QTest::addColumn<QString>("name");

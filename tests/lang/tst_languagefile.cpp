@@ -25,9 +25,8 @@ class TestLanguageFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever the file holds, the reader ends: nothing when it has no line or cannot be read,
-    // so the captions on show stay; otherwise 26 texts, the stated lines in order and, when
-    // every line is stated, the last one repeated into the remaining targets.
+    // Nothing when the file has no line or cannot be read; else 26 texts, a short file's last
+    // line repeated into the remaining targets.
     void read_data() {
         QTest::addColumn<HostileFile>("file");
         HostileFile unended = numberedLines(26);

@@ -39,7 +39,6 @@ QStringList shown(const Obbiettivi& window) {
 
 } // namespace
 
-// The language chooser and CaricaLingua, over a working folder with two language files.
 class TestLanguageWindows : public QObject {
     Q_OBJECT
 
@@ -49,8 +48,7 @@ class TestLanguageWindows : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_folder.prepare()); }
 
-    // A pick applies the file, saves, shows and arms before the question, then saves the
-    // answer and loads its catalogue.
+    // A pick applies, saves, shows and arms before the question, then saves and loads.
     void chooserRunsTheStepsInOrder_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QStringList>("calls");
@@ -81,9 +79,8 @@ private slots:
         QTRY_VERIFY(chooser.isNull());
     }
 
-    // Every line goes to its own target, in the order of the file; a menu keeps its "&" marks,
-    // a label shows "&&" as one "&". The recommendation window is made, hidden, for its two.
-    // A file that cannot be read then keeps all that and says so once, naming the file.
+    // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden
+    // recommendation window; an unreadable file then keeps all that and says so once.
     void everyLineInItsPlace() {
         QStringList lines;
         for (int line = 1; line <= LanguageLineCount; ++line)

@@ -111,8 +111,8 @@ private slots:
         QCOMPARE(found, !presented.isEmpty());
     }
 
-    // Clicks repeatedly from `start` over entries where `suitable` are "T" lenses and the rest
-    // "X"; -1 is a click the guard ends. `bounds` is Min, Max, start.
+    // Clicks from `start` over "T" lenses at `suitable`, "X" elsewhere; -1: the guard ends it.
+    // `bounds` is Min, Max, start.
     void browse_data() {
         QTest::addColumn<bool>("forward");
         QTest::addColumn<QList<int>>("suitable");
@@ -147,8 +147,7 @@ private slots:
         }
     }
 
-    // Inputs: the entry, the lens-type option, L1 and L2. MinFuoco is red when the lens cannot
-    // focus at L1 or at L2 (even hidden), or that is unknown.
+    // The entry, lens type, L1, L2. Red: it cannot focus at L1 or L2 (even hidden), or unknown.
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("label1");

@@ -19,8 +19,7 @@
 
 namespace vistaro::test {
 
-// Answers every modal message box with `button` as soon as it opens, and records what it said,
-// so a window test drives a handler that asks something without blocking.
+// Answers each modal message box with `button` as it opens and records what it said.
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
@@ -47,14 +46,11 @@ private:
     QTimer m_timer;
 };
 
-// The program as main() starts it, in a working folder that holds copies of the sample
-// catalogues and of two language files, with the settings file in the test-mode location.
+// The program as main() starts it, in a folder with the sample catalogues and two languages.
 class SampleWorkFolder {
 public:
-    // For initTestCase: makes the folder the working directory; false when that failed.
     bool prepare() {
-        // The offscreen platform cannot pass a fixed-size window's size hints on, nor raise a
-        // window, and says so each time; every other message reaches the test log.
+        // The offscreen platform's complaints about size hints and raise() stay out of the log.
         static QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
                 if (!message.startsWith(u"This plugin does not support "))
@@ -91,8 +87,7 @@ public:
     }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
 
-    // Clicks `name` of window `in`, the main window when null. An option button takes clicks
-    // on its circle and caption only, so it is clicked there.
+    // Clicks `name` of `in` (default: main window); an option button on its circle.
     void click(const QString& name, QWidget* in = nullptr) const {
         QWidget* widget = find(name, in);
         const QPoint point = qobject_cast<QRadioButton*>(widget) ? QPoint(6, widget->height() / 2)
