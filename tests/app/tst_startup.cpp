@@ -27,10 +27,7 @@ class TestStartup : public QObject {
     }
 
     // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
-    QString firstFocal() const {
-        const Catalogue& catalogue = m_app.program().LensCatalogue;
-        return catalogue.isEmpty() ? QString() : catalogue.first().FocalMin;
-    }
+    QString firstFocal() const { return m_app.program().LensCatalogue.value(0).FocalMin; }
 
 private slots:
     void initTestCase() {

@@ -29,21 +29,17 @@ class TestCalcRow : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Typing `typed` into `field` of `start`: texts and stored values after, texts at each message.
+    // Typing into `field`; `texts` are the row before, the typed text, the row and the stored
+    // values after, and the row at each message (";" between them).
     void handler_data() {
         QTest::addColumn<double>("sensor");
-        QTest::addColumn<QString>("start");
         QTest::addColumn<CalcField>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("texts");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("atMessage");
+        QTest::addColumn<QStringList>("texts");
         const auto add = [](const char* name, const char* start, CalcField field, const char* typed,
                             const char* texts, const char* stored, const char* atMessage = "",
                             SensorFormat sensor = SensorFormat::Third) {
-            QTest::newRow(name) << sensorHeight(sensor) << QString::fromLatin1(start) << field
-                                << QString::fromLatin1(typed) << QString::fromLatin1(texts)
-                                << QString::fromLatin1(stored) << QString::fromLatin1(atMessage);
+            QTest::newRow(name) << sensorHeight(sensor) << field
+                                << QStringList{start, typed, texts, stored, atMessage};
         };
         const char* design = "6|5|4|3";
         const auto F = CalcField::Focale, L = CalcField::L, H = CalcField::H, V = CalcField::V;
@@ -63,26 +59,24 @@ private slots:
 
     void handler() {
         QFETCH(double, sensor);
-        QFETCH(QString, start);
         QFETCH(CalcField, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, texts);
-        QFETCH(QString, stored);
-        QFETCH(QString, atMessage);
+        QFETCH(QStringList, texts);
         for (const bool comma : {false, true}) {
             test::useLocale(comma);
-            RowTexts shown = row(test::regional(start, comma));
+            QStringList t;
+            for (const QString& text : texts)
+                t << test::regional(text, comma);
+            RowTexts shown = row(t[0]);
             CalcRow calc(shown);
-            shown.*fields[int(field)] = test::regional(typed, comma);
+            shown.*fields[int(field)] = t[1];
             QStringList messages;
             // The user reads the message while the field still holds what was typed.
             calc.click(field, shown, sensor, test::regional(QStringLiteral(","), comma),
                        [&] { messages << packed(shown); });
             QCOMPARE(calc.driver(), field);
-            QCOMPARE(packed(shown), test::regional(texts, comma));
-            QCOMPARE(packed({calc.ValFocale(), calc.ValL(), calc.ValH(), calc.ValV()}),
-                     test::regional(stored, comma));
-            QCOMPARE(messages.join(u';'), test::regional(atMessage, comma));
+            QCOMPARE(packed(shown), t[2]);
+            QCOMPARE(packed({calc.ValFocale(), calc.ValL(), calc.ValH(), calc.ValV()}), t[3]);
+            QCOMPARE(messages.join(u';'), t[4]);
         }
     }
 };
