@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 
-    // A first-run pick saves all four settings and loads the catalogue the answer suits.
+    // A first-run pick applies the file, saves, shows the main window and arms TimerMove before
+    // the separator question, then saves the answer and loads the catalogue that suits it.
     void firstRunPick_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("separators");
@@ -97,19 +98,25 @@ private slots:
         auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
         const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
+        const QStringList english = *readTextLines(m_app.filePath(QStringLiteral("English.lng")));
+        const QByteArray rest = m_app.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
+                                defaultDriveRoot().toUtf8() + "\r\n";
         test::MessageBoxAnswer box(answer);
+        QStringList asked;
+        box.onOpen = [&] {
+            asked << m_app.find<QGroupBox>("Sensore")->title() << SampleWorkFolder::settingsBytes()
+                  << (m_app.window().isVisible() && m_app.window().TimerMove()->isActive()
+                          ? "shown, armed"
+                          : "");
+        };
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                           files->visualItemRect(items.first()).center());
         QTRY_VERIFY(chooser.isNull());
 
-        const QStringList english = *readTextLines(m_app.filePath(QStringLiteral("English.lng")));
+        QCOMPARE(asked, (QStringList{english[10], "\r\n\r\n" + rest, "shown, armed"}));
         QCOMPARE(box.texts, QStringList{english.first()});
-        const QString path = m_app.filePath(QStringLiteral("English.lng"));
-        QCOMPARE(SampleWorkFolder::settingsBytes(),
-                 separators + path.toUtf8() + "\r\n" + defaultDriveRoot().toUtf8() + "\r\n");
-        QVERIFY(m_app.window().isVisible());
+        QCOMPARE(SampleWorkFolder::settingsBytes(), separators + rest);
         QCOMPARE(firstFocal(), focal);
-        QCOMPARE(m_app.find<QGroupBox>("Sensore")->title(), english[10]);
     }
 
     // On a normal start the stored language file is applied once, half a second later.

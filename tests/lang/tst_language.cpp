@@ -1,4 +1,3 @@
-#include "lang/filelist.h"
 #include "lang/languagefile.h"
 #include "support/hostilefiles.h"
 #include "support/sampleworkfolder.h"
@@ -20,20 +19,6 @@ HostileFile numberedLines(int n) {
     return file;
 }
 
-// Records what the chooser asks for, in order, with the separators of each save.
-struct FakeHost : LanguageChooserHost {
-    void CaricaLingua(const QString& lingua) override { calls << "CaricaLingua " + lingua; }
-    void saveSettings() override {
-        calls << "saveSettings " + state.DecimalSeparator + state.OtherSeparator;
-    }
-    void showMainWindow() override { calls << "showMainWindow"; }
-    void enableTimerMove() override { calls << "enableTimerMove"; }
-    QString separatorQuestion() const override { return QStringLiteral("Comma?"); }
-    void CaricaDatiDa(const QString& fileName) override { calls << "CaricaDatiDa " + fileName; }
-    ProgramState state;
-    QStringList calls;
-};
-
 // The 26 texts on show, in the order of the file's lines.
 QStringList shown(const Obbiettivi& window) {
     const MainPublic& p = window.publicState();
@@ -53,7 +38,7 @@ QStringList shown(const Obbiettivi& window) {
 
 } // namespace
 
-// The language-file reader, the language chooser and CaricaLingua.
+// The language-file reader and CaricaLingua.
 class TestLanguage : public QObject {
     Q_OBJECT
 
@@ -107,37 +92,6 @@ private slots:
                          lines.match(QString::fromLatin1(file.readAll())).hasMatch(),
                      qPrintable(name));
         }
-    }
-
-    // A pick applies, saves, shows and arms before the question, then saves and loads.
-    void chooserRunsTheStepsInOrder_data() {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QStringList>("calls");
-        const QStringList picked{"CaricaLingua " +
-                                     QDir::toNativeSeparators(QDir::currentPath() + "/English.lng"),
-                                 "saveSettings oldold", "showMainWindow", "enableTimerMove"};
-        QTest::newRow("Yes: comma")
-            << QMessageBox::Yes
-            << picked + QStringList{"saveSettings ,.", "CaricaDatiDa Obbiettivi1.txt"};
-        QTest::newRow("No: point")
-            << QMessageBox::No
-            << picked + QStringList{"saveSettings .,", "CaricaDatiDa Obbiettivi2.txt"};
-    }
-
-    void chooserRunsTheStepsInOrder() {
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, calls);
-        FakeHost host;
-        host.state.DecimalSeparator = host.state.OtherSeparator = QStringLiteral("old");
-        const QPointer chooser = new frmSceltaLingua(host.state, host);
-        chooser->show();
-        const test::MessageBoxAnswer box(answer);
-        const auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(0)).center());
-        QCOMPARE(host.calls, calls);
-        QCOMPARE(box.texts, QStringList{"Comma?"});
-        QTRY_VERIFY(chooser.isNull());
     }
 
     // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace vistaro::test {
@@ -28,6 +29,8 @@ public:
             if (!box || box == m_last)
                 return;
             m_last = box;
+            if (onOpen)
+                onOpen();
             texts.append(box->text());
             title = box->windowTitle();
             if (QAbstractButton* pressed = box->button(button))
@@ -38,6 +41,7 @@ public:
         m_timer.start(5);
     }
 
+    std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
     QString title;
 
