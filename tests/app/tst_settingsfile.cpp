@@ -65,10 +65,9 @@ private slots:
         loadSettings(path, loaded);
         const QStringList fields{loaded.DecimalSeparator, loaded.OtherSeparator,
                                  loaded.LanguageFile, loaded.Drive};
-        for (int i = 0; i < fields.size(); ++i) {
+        for (int i = 0; i < fields.size(); ++i)
             if (i >= file.lineCount || i < file.lines.size())
                 QCOMPARE(fields[i], i < file.lineCount ? file.lines[i] : before[i]);
-        }
         QCOMPARE(probeSettings(path), file.lineCount > 0 ? loaded.DecimalSeparator : QString());
         if (file.bytes.count("\r\n") == 4 && file.bytes.endsWith("\r\n")) {
             const QString copy = dir.filePath(QStringLiteral("vistaro/lens.ini"));
