@@ -35,10 +35,6 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
 const MainPublic languageTexts{
     0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
 
-MainSelection selectionOf(const QString& l1, const QString& l2, const QString& option = {}) {
-    return {SensorFormat::Third, option == u"ZOOM", option == u"VAR", l1, l2, DefaultSensorHeight};
-}
-
 const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T80|DD|8"};
 
 } // namespace
@@ -183,8 +179,9 @@ private slots:
         QFETCH(QString, label1);
         QFETCH(bool, red);
         const LensRecord entry = catalogueOf({inputs[0]})[0];
-        const LensPresentation shown =
-            presentLens(&entry, languageTexts, selectionOf(inputs[2], inputs[3], inputs[1]));
+        const MainSelection selection{SensorFormat::Third, false,     inputs[1] == u"VAR",
+                                      inputs[2],           inputs[3], DefaultSensorHeight};
+        const LensPresentation shown = presentLens(&entry, languageTexts, selection);
         QCOMPARE(shown.Label1, label1);
         QCOMPARE(shown.MinFuocoRed, red);
         if (entry.Name == u"T358")
