@@ -1,68 +1,48 @@
 #include "lang/filelist.h"
 #include "platform/driveroots.h"
-#include "support/messageboxanswer.h"
-#include "support/quietoffscreen.h"
+#include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace vistaro;
 using test::SampleWorkFolder;
 
-// Start-up, the first run through the language chooser, the settings menus and shut-down, seen
-// through the settings file, the catalogue loaded and the check marks of the CD-drive menu.
+// Start-up, the first run, the settings menus and shut-down, seen through the settings file.
 class TestStartup : public QObject {
     Q_OBJECT
 
-private:
-    SampleWorkFolder m_folder;
-    std::unique_ptr<test::StartedProgram> m_started;
+    SampleWorkFolder m_app;
     const QString m_first = cdDriveRoots().isEmpty() ? QString() : cdDriveRoots().first().root;
-
-    Obbiettivi& window() const { return *m_started->window; }
-    const ProgramState& program() const { return m_started->program; }
-
-    void start(const QByteArray& settings) {
-        QVERIFY(settings.isEmpty() || SampleWorkFolder::writeSettings(settings));
-        m_started = std::make_unique<test::StartedProgram>();
-    }
 
     QString checked() const {
         QStringList names;
-        for (const QAction* item : window().CDDrive()->actions())
+        for (const QAction* item : m_app.window().CDDrive()->actions())
             if (item->isChecked())
                 names.append(item->objectName());
         return names.join(u' ');
     }
 
     // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
-    QString firstFocal() const {
-        return program().LensCatalogue.isEmpty() ? QString()
-                                                 : program().LensCatalogue.first().FocalMin;
-    }
+    QString firstFocal() const { return m_app.program().LensCatalogue.value(0).FocalMin; }
 
 private slots:
     void initTestCase() {
-        test::quietOffscreen();
-        QVERIFY(m_folder.prepare());
+        QVERIFY(m_app.prepare());
         // Only the program itself may decide to end.
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void init() { SampleWorkFolder::removeSettings(); }
-
     void cleanup() {
-        m_started.reset();
+        m_app.stop();
         QFile::remove(QFileInfo(settingsFilePath()).path());
     }
 
-    // The settings, the catalogue and the check mark after start-up. No file or an empty line 1
-    // is a first run: the language chooser instead of the main window. Closing the window on show
-    // ends the program, the settings file as it was.
+    // No file or an empty line 1 is a first run: the chooser instead of the main window.
+    // Closing the window on show ends the program, the settings file as it was.
     void startAndClose_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
@@ -80,26 +60,27 @@ private slots:
     void startAndClose() {
         QFETCH(QByteArray, settings);
         QFETCH(QString, state);
-        start(settings);
+        m_app.start(settings);
+        const ProgramState& program = m_app.program();
         const bool firstRun = settings.isEmpty() || settings.startsWith("\r\n");
-        QCOMPARE(window().isVisible(), !firstRun);
-        QCOMPARE(window().languageChooser() && window().languageChooser()->isVisible(), firstRun);
-        QCOMPARE(QStringList({program().DecimalSeparator, program().OtherSeparator,
-                              program().LanguageFile, window().publicState().Drive, firstFocal(),
-                              checked()})
-                     .join(u'|'),
-                 state);
+        QWidget* chooser = m_app.window().languageChooser();
+        QCOMPARE(m_app.window().isVisible(), !firstRun);
+        QCOMPARE(chooser && chooser->isVisible(), firstRun);
+        QCOMPARE(
+            QStringList({program.DecimalSeparator, program.OtherSeparator, program.LanguageFile,
+                         m_app.window().publicState().Drive, firstFocal(), checked()})
+                .join(u'|'),
+            state);
         QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
-        QWidget* shown = firstRun ? static_cast<QWidget*>(window().languageChooser()) : &window();
-        QTimer::singleShot(0, shown, &QWidget::close);
+        QTimer::singleShot(0, firstRun ? chooser : &m_app.window(), &QWidget::close);
         QTimer::singleShot(3000, [] { QCoreApplication::exit(2); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quitting.count(), 1);
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 
-    // Picking a language file on a first run saves all four settings, the separators as the
-    // answer says, and loads the catalogue that suits them and the language.
+    // A first-run pick applies the file, saves, shows the main window and arms TimerMove before
+    // the separator question, then saves the answer and loads the catalogue that suits it.
     void firstRunPick_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("separators");
@@ -112,64 +93,73 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QByteArray, separators);
         QFETCH(QString, focal);
-        start({});
-        QPointer<frmSceltaLingua> chooser = window().languageChooser();
+        m_app.start();
+        QPointer<frmSceltaLingua> chooser = m_app.window().languageChooser();
         auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
         const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
+        const QStringList english = *readTextLines(m_app.filePath(QStringLiteral("English.lng")));
+        const QByteArray rest = m_app.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
+                                defaultDriveRoot().toUtf8() + "\r\n";
         test::MessageBoxAnswer box(answer);
+        QStringList asked;
+        box.onOpen = [&] {
+            asked << m_app.find<QGroupBox>("Sensore")->title() << SampleWorkFolder::settingsBytes()
+                  << (m_app.window().isVisible() && m_app.window().TimerMove()->isActive()
+                          ? "shown, armed"
+                          : "");
+        };
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                           files->visualItemRect(items.first()).center());
         QTRY_VERIFY(chooser.isNull());
 
-        const QStringList english = m_folder.lines(QStringLiteral("English.lng"));
-        QCOMPARE(box.texts(), QStringList{english.first()});
-        const QString path = m_folder.filePath(QStringLiteral("English.lng"));
-        QCOMPARE(SampleWorkFolder::settingsBytes(),
-                 separators + path.toUtf8() + "\r\n" + defaultDriveRoot().toUtf8() + "\r\n");
-        QVERIFY(window().isVisible());
+        QCOMPARE(asked, (QStringList{english[10], "\r\n\r\n" + rest, "shown, armed"}));
+        QCOMPARE(box.texts, QStringList{english.first()});
+        QCOMPARE(SampleWorkFolder::settingsBytes(), separators + rest);
         QCOMPARE(firstFocal(), focal);
-        QCOMPARE(window().findChild<QGroupBox*>(QStringLiteral("Sensore"))->title(), english[10]);
     }
 
-    // A menu click saves all four settings at once. Where a file stands in place of the settings
-    // folder, the save fails, says so once naming the file, leaves that file alone, and the
-    // change holds for the rest of the run.
+    // On a normal start the stored language file is applied once, half a second later.
+    void timerMoveAppliesTheStoredFile() {
+        const QString english = m_app.filePath(QStringLiteral("English.lng"));
+        m_app.start(".\r\n,\r\n" + english.toUtf8() + "\r\n/media/cdrom/\r\n");
+        QVERIFY(m_app.window().TimerMove()->isActive());
+        QTRY_COMPARE(m_app.find<QGroupBox>("Sensore")->title(), QStringLiteral("Sensor"));
+        QVERIFY(!m_app.window().TimerMove()->isActive());
+    }
+
+    // A menu click saves all four settings. A file in place of the settings folder: the save
+    // fails, says so once naming the file and leaves it alone; the change holds for the run.
     void menuClickSaves_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("saved"); // null: the settings folder is blocked
-        QTest::addColumn<QString>("checked");
         const QByteArray first = m_first.toUtf8();
         QTest::newRow("first volume")
-            << "Volume1" << QMessageBox::Ok << ";\r\n;\r\n/l.lng\r\n" + first + "\r\n"
-            << "Volume1";
+            << "Volume1" << QMessageBox::Ok << ";\r\n;\r\n/l.lng\r\n" + first + "\r\n";
         QTest::newRow("comma") << "DecSeparator" << QMessageBox::Yes
-                               << QByteArray(",\r\n.\r\n/l.lng\r\nX:\\\r\n") << "";
-        QTest::newRow("point") << "DecSeparator" << QMessageBox::No
-                               << QByteArray(".\r\n,\r\n/l.lng\r\nX:\\\r\n") << "";
-        QTest::newRow("save fails") << "Volume1" << QMessageBox::Ok << QByteArray() << "Volume1";
+                               << QByteArray(",\r\n.\r\n/l.lng\r\nX:\\\r\n");
+        QTest::newRow("save fails") << "Volume1" << QMessageBox::Ok << QByteArray();
     }
 
     void menuClickSaves() {
         QFETCH(QString, item);
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QByteArray, saved);
-        QFETCH(QString, checked);
         if (m_first.isEmpty() && item == u"Volume1")
             QSKIP("no mounted volume to pick");
         QFile blocker(QFileInfo(settingsFilePath()).path());
-        start(";\r\n;\r\n/l.lng\r\nX:\\\r\n");
+        m_app.start(";\r\n;\r\n/l.lng\r\nX:\\\r\n");
         QVERIFY(!saved.isNull() || (QDir(blocker.fileName()).removeRecursively() &&
                                     blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1));
         blocker.close();
         test::MessageBoxAnswer box(answer);
-        window().findChild<QAction*>(item)->trigger();
+        m_app.find<QAction>(item)->trigger();
         QTest::qWait(50);
-        QCOMPARE(this->checked(), checked);
+        QCOMPARE(checked(), item == u"Volume1" ? item : QString());
         if (saved.isNull()) {
-            QCOMPARE(box.count(), 1);
-            QVERIFY(box.texts().first().contains(settingsFilePath()));
+            QCOMPARE(box.texts.size(), 1);
+            QVERIFY(box.texts.first().contains(settingsFilePath()));
             QVERIFY(blocker.open(QIODevice::ReadOnly) && blocker.readAll() == "x");
         } else {
             QCOMPARE(SampleWorkFolder::settingsBytes(), saved);

@@ -19,11 +19,6 @@ QList<int> asList(const BlockBounds& b) {
 
 // Bounds left from an earlier load: 1 to 8 in the order of asList.
 const BlockBounds earlier{3, 5, 7, 1, 4, 6, 8, 2};
-const QList<int> earlierList{1, 2, 3, 4, 5, 6, 7, 8};
-
-HostileFile text(const QByteArray& bytes, int lines) {
-    return {HostileFile::Kind::Bytes, bytes, lines, {}};
-}
 
 } // namespace
 
@@ -33,8 +28,7 @@ class TestCatalogueLoader : public QObject {
     Catalogue m_catalogue;
     BlockBounds m_bounds;
 
-    // Loads `name` over an earlier catalogue from `dir`, after looking in a folder that is not
-    // there.
+    // Loads `name` over an earlier catalogue from `dir`, after a folder that is not there.
     std::optional<QString> load(const QTemporaryDir& dir, const QString& name = catalogueName) {
         m_catalogue = Catalogue(4, LensRecord{"FF", "old", "", "", "", "", "", "", ""});
         m_bounds = earlier;
@@ -63,7 +57,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, fields);
         QTemporaryDir dir;
-        VISTARO_PLACE_HOSTILE(text(line, 1), dir.filePath(catalogueName));
+        VISTARO_PLACE_HOSTILE((HostileFile{line, 1, {}}), dir.filePath(catalogueName));
         QCOMPARE(load(dir), std::nullopt);
         const LensRecord& r = m_catalogue[0];
         QCOMPARE((QStringList{r.TypeCode, r.Name, r.Iris, r.FocalMin, r.FocalMax, r.FStop,
@@ -71,34 +65,29 @@ private slots:
                  fields.split(u'|'));
     }
 
-    // Whatever the file holds, N lines give N + 2 rows (at most 32766 lines load), the last two
-    // empty; bounds of absent types stay (none stated: not checked); a message, naming the file
-    // and the folders, comes exactly when the file cannot be found or read or is too long.
+    // N lines give N + 2 rows (at most 32766 load), the last two empty; bounds of absent types
+    // stay; a message naming file and folders comes when it cannot be found, read, or is too long.
     void load_data() {
         QTest::addColumn<HostileFile>("file");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<int>>("bounds");
         QTest::addColumn<QString>("message");
-        QTest::newRow("three lines") << text("FF\r\nHSP\r\nVAR\r\n", 3) << catalogueName
-                                     << QList<int>{0, 0, 1, 1, 2, 2, 7, 8} << "";
         QTest::newRow("ungrouped: the last block counts")
-            << text("FF\r\nHSP\r\nFF\r\n", 3) << catalogueName << QList<int>{2, 2, 1, 1, 5, 6, 7, 8}
-            << "";
-        QTest::newRow("lower case is no code") << text("ff\r\nFF\r\nZoom\r\n", 3) << catalogueName
-                                               << QList<int>{1, 1, 3, 4, 5, 6, 7, 8} << "";
-        QTest::newRow("empty file") << text("", 0) << catalogueName << earlierList << "";
-        QTest::newRow("missing file")
-            << text("", 0) << QStringLiteral("absent.txt") << earlierList << "was not found";
-        for (const auto& [name, file] : test::hostile::files()) {
+            << HostileFile{"FF\r\nHSP\r\nFF\r\n", 3, {}} << catalogueName
+            << QList<int>{2, 2, 1, 1, 5, 6, 7, 8} << "";
+        QTest::newRow("lower case is no code")
+            << HostileFile{"ff\r\nFF\r\nZoom\r\n", 3, {}} << catalogueName
+            << QList<int>{1, 1, 3, 4, 5, 6, 7, 8} << "";
+        QTest::newRow("missing file") << HostileFile{} << QStringLiteral("absent.txt")
+                                      << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << "was not found";
+        for (const auto& [name, file] : test::hostileFiles()) {
             using Kind = HostileFile::Kind;
-            QString message;
-            if (file.kind == Kind::Folder)
-                message = QStringLiteral("was not found");
-            else if (file.kind == Kind::Unreadable)
-                message = QStringLiteral("could not be read");
-            else if (file.lineCount > MaxCatalogueLines)
-                message = QStringLiteral("only the first 32766 were loaded");
-            QTest::newRow(name) << file << catalogueName << QList<int>{} << message;
+            QTest::newRow(name) << file << catalogueName << QList<int>{}
+                                << (file.kind == Kind::Folder       ? "was not found"
+                                    : file.kind == Kind::Unreadable ? "could not be read"
+                                    : file.lineCount > MaxCatalogueLines
+                                        ? "only the first 32766 were loaded"
+                                        : "");
         }
     }
 

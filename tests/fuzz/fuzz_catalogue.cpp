@@ -1,5 +1,4 @@
-// The catalogue loader on any file: N lines give N + 2 rows, the last two empty, and no message
-// (inputs stay far below the line limit).
+// Any file: N lines give N + 2 rows, the last two empty, no message (far below the line limit).
 #include "catalogue/catalogueloader.h"
 #include "fuzzinput.h"
 

@@ -1,6 +1,5 @@
-// The number conversions in a point and a comma locale: no crash, and a number read from the
-// input's text, or the double made of its first bytes, shows as a text that reads back as the
-// same number to 15 digits.
+// In both locales a number read from the input, or made of its first bytes, reads back from its
+// text to 15 digits.
 #include "fuzzinput.h"
 #include "platform/numberformat.h"
 

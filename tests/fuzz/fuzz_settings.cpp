@@ -1,5 +1,4 @@
-// The settings reader on any file: probe and load agree on line 1, and what was loaded saves
-// and loads back unchanged.
+// Any file: probe and load agree on line 1; what was loaded saves and loads back unchanged.
 #include "app/settingsfile.h"
 #include "fuzzinput.h"
 
@@ -10,8 +9,7 @@ void vistaro::fuzz::check(const QByteArray&, const QString& path) {
     Settings loaded{"1", "2", "3", "D:\\"};
     loadSettings(path, loaded);
     require(probe.isEmpty() || loaded.DecimalSeparator == probe);
-    // A leading byte-order mark is dropped on reading, so a value that starts with one cannot
-    // come back as it was; the program never writes one.
+    // Reading drops a leading byte-order mark, which the program never writes.
     if (loaded.DecimalSeparator.startsWith(QChar(0xFEFF)))
         return;
     const QString copy = path + QStringLiteral(".copy");

@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-// The harness of every target: each input is handed over as bytes and, since the readers take
-// files, as one file of a folder that lives as long as the fuzzer process; rewriting the same
-// path keeps the runs fast and the disk clean.
+// Every target's harness: each input as bytes and, rewritten in place, as one file.
 namespace vistaro::fuzz {
 
 // A broken property is a finding: abort so that libFuzzer keeps the input.

@@ -2,12 +2,11 @@
 #include "match/datasheet.h"
 #include "match/presentation.h"
 #include "match/search.h"
+#include "match/searchstart.h"
 #include "platform/textlines.h"
+#include "support/sampleworkfolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QLabel>
 
 using namespace vistaro;
 
@@ -36,10 +35,6 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
 const MainPublic languageTexts{
     0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
 
-MainSelection selectionOf(const QString& l1, const QString& l2, const QString& option = {}) {
-    return {SensorFormat::Third, option == u"ZOOM", option == u"VAR", l1, l2, DefaultSensorHeight};
-}
-
 const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T80|DD|8"};
 
 } // namespace
@@ -47,64 +42,73 @@ const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T
 Q_DECLARE_METATYPE(vistaro::SensorFormat)
 Q_DECLARE_METATYPE(vistaro::DatasheetCheck::Outcome)
 
+// The search, browsing, presentation and datasheet logic, then the same on the real windows over
+// the sample catalogue and datasheets.
 class TestMatch : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_cd;
+    test::SampleWorkFolder m_app;
+
+    QString caption(const char* name) const {
+        return m_app.find<QLabel>(name, m_app.consiglia())->text();
+    }
+
+    void startInEnglish() {
+        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
+                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
+        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
+    }
 
 private slots:
     void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(m_app.prepare());
         const QDir folder(m_cd.filePath(QStringLiteral("Pdf/Obiettivi")));
         QVERIFY(folder.mkpath(QStringLiteral("FF")));
-        for (const auto& [name, content] : {std::pair{"XXT1.pdf", "%PDF"},
-                                            {"xxT2.pdf", "%PDF"},
-                                            {"FF/T4.pdf", "\r\n%PDF"},
-                                            {"FF/T5.pdf", "%PDF\r\n"}}) {
+        for (const char* name : {"XXT1.pdf", "xxT2.pdf", "FF/T4.pdf", "FF/T5.pdf"}) {
             QFile file(folder.filePath(QLatin1String(name)));
+            const char* content = qstrcmp(name, "FF/T4.pdf") == 0 ? "\r\n%PDF" : "%PDF\r\n";
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
         }
     }
 
-    // Min is 0 and the last row lies at Max; `lengths` is "wide|tele".
+    // Min is 0 and the last row lies at Max; `search` is "<function> <wide>|<tele>".
     void searches_data() {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("lengths");
         QTest::addColumn<SensorFormat>("sensor");
         QTest::addColumn<QList<int>>("presented");
         const auto third = SensorFormat::Third;
         QTest::newRow("Trova shows all up to 6 mm, ends on 6")
-            << "Trova" << fixedT << "6|" << third << QList<int>{0, 1, 2};
+            << "Trova 6|" << fixedT << third << QList<int>{0, 1, 2};
         QTest::newRow("Trova: entry at Max not examined")
-            << "Trova" << fixedT << "8|" << third << QList<int>{0, 1, 2};
+            << "Trova 8|" << fixedT << third << QList<int>{0, 1, 2};
         QTest::newRow("Trova: 1 inch passes only V")
-            << "Trova" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""} << "8|"
+            << "Trova 8|" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""}
             << SensorFormat::One << QList<int>{2};
         QTest::newRow("Trova: unreadable focal length, wrong iris")
-            << "Trova" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << "6|"
-            << third << QList<int>{2};
+            << "Trova 6|" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << third
+            << QList<int>{2};
         QTest::newRow("TrovaVAR: 8 in 3.5-8")
-            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8|" << third << QList<int>{0};
+            << "TrovaVAR 8|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{0};
         QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
-            << "TrovaVAR" << QStringList{"VAR|T358|DD|3.5|8", ""} << "8.01|" << third
-            << QList<int>{};
+            << "TrovaVAR 8.01|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{};
         QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
-            << "TrovaZoom"
+            << "TrovaZoom 6|48"
             << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
                            "ZOOM|H660|DD|6|60", ""}
-            << "6|48" << third << QList<int>{2};
+            << third << QList<int>{2};
     }
 
     void searches() {
         QFETCH(QString, search);
         QFETCH(QStringList, rows);
-        QFETCH(QString, lengths);
         QFETCH(SensorFormat, sensor);
         QFETCH(QList<int>, presented);
         MainPublic main;
         main.Max = std::int16_t(rows.size() - 1);
-        const auto find = search == u"Trova" ? Trova : search == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
+        const QString name = search.section(u' ', 0, 0), lengths = search.section(u' ', 1);
+        const auto find = name == u"Trova" ? Trova : name == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
         const ProgramState state =
             stateOf(rows, lengths.section(u'|', 0, 0), lengths.section(u'|', 1));
         QList<int> shown;
@@ -113,38 +117,34 @@ private slots:
         QCOMPARE(found, !presented.isEmpty());
     }
 
-    // Clicks repeatedly from `start` over entries where `suitable` are "T" lenses and the rest
-    // "X"; -1 is a click the guard ends.
+    // Clicks from `start` over "T" lenses at `suitable`, "X" elsewhere; -1: the guard ends it.
+    // `bounds` is Min, Max, start.
     void browse_data() {
         QTest::addColumn<bool>("forward");
         QTest::addColumn<QList<int>>("suitable");
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("bounds");
         QTest::addColumn<QList<int>>("results");
         QTest::newRow("> to the nearest, then the last again")
-            << true << QList<int>{5, 9} << 0 << 10 << 3 << QList<int>{5, 9, 9};
+            << true << QList<int>{5, 9} << QList<int>{0, 10, 3} << QList<int>{5, 9, 9};
         QTest::newRow("> reaches the entry at Max, then stops")
-            << true << QList<int>{10, 11} << 0 << 10 << 9 << QList<int>{10, -1};
+            << true << QList<int>{10, 11} << QList<int>{0, 10, 9} << QList<int>{10, -1};
         QTest::newRow("< reaches Min, never looks below it, then stops")
-            << false << QList<int>{1, 2, 4} << 2 << 7 << 5 << QList<int>{4, 2, -1};
+            << false << QList<int>{1, 2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
     }
 
     void browse() {
         QFETCH(bool, forward);
         QFETCH(QList<int>, suitable);
-        QFETCH(int, min);
-        QFETCH(int, max);
-        QFETCH(int, start);
+        QFETCH(QList<int>, bounds);
         QFETCH(QList<int>, results);
         QStringList rows;
         for (int i = 0; i < 12; ++i)
             rows << (suitable.contains(i) ? "FF|T|DD|4|4" : "FF|X|DD|4|4");
         const ProgramState state = stateOf(rows);
         MainPublic main;
-        main.Min = std::int16_t(min);
-        main.Max = std::int16_t(max);
-        auto attuale = std::int16_t(start);
+        main.Min = std::int16_t(bounds[0]);
+        main.Max = std::int16_t(bounds[1]);
+        auto attuale = std::int16_t(bounds[2]);
         for (const int expected : results) {
             const auto next =
                 forward ? Avanti(attuale, state, main, {}) : Indietro(attuale, state, main, {});
@@ -153,8 +153,7 @@ private slots:
         }
     }
 
-    // Inputs: the entry, the lens-type option, L1 and L2. MinFuoco is red when the lens cannot
-    // focus at L1 or at L2 (even hidden), or that is unknown.
+    // The entry, lens type, L1, L2. Red: it cannot focus at L1 or L2 (even hidden), or unknown.
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("label1");
@@ -180,8 +179,9 @@ private slots:
         QFETCH(QString, label1);
         QFETCH(bool, red);
         const LensRecord entry = catalogueOf({inputs[0]})[0];
-        const LensPresentation shown =
-            presentLens(&entry, languageTexts, selectionOf(inputs[2], inputs[3], inputs[1]));
+        const MainSelection selection{SensorFormat::Third, false,     inputs[1] == u"VAR",
+                                      inputs[2],           inputs[3], DefaultSensorHeight};
+        const LensPresentation shown = presentLens(&entry, languageTexts, selection);
         QCOMPARE(shown.Label1, label1);
         QCOMPARE(shown.MinFuocoRed, red);
         if (entry.Name == u"T358")
@@ -231,7 +231,55 @@ private slots:
             QCOMPARE(fields.join(u'\t'), point[row]);
         }
     }
+
+    void cleanup() { m_app.stop(); }
+
+    // 10 m away a 1/3" camera sees 8 m across with 6 mm; the last direct-drive lens up to 6 mm
+    // stays on show, ">" and "<" step through those that cover the sensor.
+    void recommendAndBrowse() {
+        startInEnglish();
+        m_app.retype("L1", QStringLiteral("10"));
+        m_app.waitTicks();
+        m_app.retype("H1", QStringLiteral("8"));
+        m_app.waitTicks();
+        QCOMPARE(m_app.window().privateState().Row1.ValFocale(), QStringLiteral("6"));
+        m_app.click("MarvantoCons");
+        CConsiglia* shown = m_app.consiglia();
+        QVERIFY(shown->isVisible() && !shown->parentWidget());
+        QCOMPARE(caption("Nome"), QStringLiteral("H6012DD"));
+        QCOMPARE(caption("f"), QStringLiteral("f:6mm"));
+        QVERIFY(caption("Label1").contains(QStringLiteral("At 10 m the lens covers")));
+        QVERIFY(shown->rect().contains(m_app.find("Command2", shown)->geometry()));
+
+        const std::int16_t first = shown->Attuale;
+        m_app.click("Avanti", shown);
+        QCOMPARE(caption("Nome"), QStringLiteral("H8012DD"));
+        m_app.click("Indietro", shown);
+        QCOMPARE(shown->Attuale, first);
+        QCOMPARE(caption("Nome"), QStringLiteral("H6012DD"));
+        m_app.click("MarvantoCons"); // a second search presents in the same window
+        QCOMPARE(m_app.consiglia(), shown);
+
+        m_app.click("Command2", shown); // the sample datasheet opens in a viewer
+        bool opened = false;
+        for (QWidget* viewer : QApplication::topLevelWidgets())
+            opened |= viewer->isVisible() && viewer->windowTitle().startsWith(u"PDF: ") &&
+                      viewer->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
+        QVERIFY(opened);
+    }
+
+    void nothingFits() {
+        startInEnglish();
+        m_app.retype("Focale1", QStringLiteral("1"));
+        m_app.waitTicks();
+        test::MessageBoxAnswer answer;
+        m_app.click("MarvantoCons");
+        QTest::qWait(50);
+        QCOMPARE(answer.texts, QStringList{NothingFitsMessage});
+        QCOMPARE(answer.title, QStringLiteral("Vistaro"));
+        QVERIFY(!m_app.consiglia()->isVisible());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestMatch)
+QTEST_MAIN(TestMatch)
 #include "tst_match.moc"

@@ -1,5 +1,4 @@
-// The windows take their icons from the resource paths below; a missing file, a broken SVG or
-// a missing SVG plugin would leave them with the platform's blank icon.
+// A missing file, a broken SVG or no SVG plugin would leave the windows with a blank icon.
 #include <QIcon>
 #include <QImageReader>
 #include <QTest>
@@ -8,8 +7,7 @@ class TestIcons : public QObject {
     Q_OBJECT
 
 private slots:
-    // Both shapes are round-cornered: drawn at window-icon size, the corner stays see-through
-    // and the middle is drawn; the language chooser's differs from the main window's.
+    // Round-cornered: the corner see-through, the middle drawn; the two icons differ.
     void drawnAtWindowIconSize() {
         QList<QImage> images;
         for (const char* path : {":/icons/vistaro.svg", ":/icons/vistaro-language.svg"}) {

@@ -12,12 +12,11 @@ class TestPlatform : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // `in` → `out` for one conversion, run in a point and in a comma locale; "none" is no value.
+    // Rows "in>out" for one conversion, in a point and a comma locale; "none" is no value.
     void conversions_data() {
         QTest::addColumn<QString>("op");
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        // Rows are "in>out".
         const auto add = [](const char* op, std::initializer_list<const char*> rows) {
             for (const char* row : rows) {
                 const QList<QByteArray> parts = QByteArray(row).split('>');
@@ -38,9 +37,9 @@ private slots:
         add("shown", {"2.999>2.99", "-1.231>-1.24", "0.29>0.29", "0.005>0", "1E307>none"});
         add("scene", {"0.48> .48", "-0.5>-.5", "0> 0", "0.00001> 1E-05"}); // always a point
         add("round", {"2.5>2", "3.5>4", "-2.5>-2", "2147483648>none"});
-        // decode8Bit takes the bytes of `in`: UTF-8 (a byte-order mark dropped), else Windows-1252.
+        // UTF-8 (a byte-order mark dropped), else Windows-1252, also after a cut-short sequence.
         add("decode", {"Fran\303\247ais>Français", "\357\273\277Deutsch>Deutsch",
-                       "\200 \223ok\224>€ “ok”", "\303\050>Ã("});
+                       "\200 \223ok\224>€ “ok”", "\303\050>Ã(", "ab\363>abó"});
     }
 
     void conversions() {

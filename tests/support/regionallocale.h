@@ -3,8 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-// Tables are written for a locale with a decimal point and a "," group mark; the comma locale
-// runs the same rows with "." and "," swapped in every text.
+// Rows are written for a "." decimal locale; the comma locale runs them with "." and "," swapped.
 namespace vistaro::test {
 
 inline QString regional(QString text, bool comma) {

@@ -1,0 +1,123 @@
+#include "lang/languagefile.h"
+#include "support/hostilefiles.h"
+#include "support/sampleworkfolder.h"
+
+#include <QRegularExpression>
+
+using namespace vistaro;
+using test::HostileFile;
+
+namespace {
+
+// "line 1" to "line n", each ended by CR LF, every line stated.
+HostileFile numberedLines(int n) {
+    HostileFile file{{}, n, {}};
+    for (int i = 1; i <= n; ++i) {
+        file.lines << QStringLiteral("line %1").arg(i);
+        file.bytes += file.lines.constLast().toLatin1() + "\r\n";
+    }
+    return file;
+}
+
+// The 26 texts on show, in the order of the file's lines.
+QStringList shown(const Obbiettivi& window) {
+    const MainPublic& p = window.publicState();
+    QStringList texts{p.Sep,         p.ValNum,      p.IRISCont, p.At,
+                      p.InquadraMin, p.InquadraMax, p.Inquadra, p.MinimoFuoco};
+    for (const LanguageTargetInfo& info : languageTargets()) {
+        if (info.kind == LanguageTargetKind::MainText)
+            continue;
+        const QObject* in = info.kind == LanguageTargetKind::MainCaption
+                                ? static_cast<const QObject*>(&window)
+                                : test::SampleWorkFolder::consiglia();
+        const QObject* target = in->findChild<QObject*>(QLatin1String(info.name));
+        texts << target->property(target->inherits("QGroupBox") ? "title" : "text").toString();
+    }
+    return texts;
+}
+
+} // namespace
+
+// The language-file reader and CaricaLingua.
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+    test::SampleWorkFolder m_folder;
+    ProgramState m_program;
+
+private slots:
+    void initTestCase() { QVERIFY(m_folder.prepare()); }
+
+    // Nothing when the file has no line or cannot be read; else 26 texts, a short file's last
+    // line repeated into the remaining targets.
+    void read_data() {
+        QTest::addColumn<HostileFile>("file");
+        HostileFile unended = numberedLines(26);
+        unended.bytes.chop(2);
+        QTest::newRow("a 27th line is ignored") << numberedLines(27);
+        QTest::newRow("nine lines") << numberedLines(9);
+        QTest::newRow("last line without end") << unended;
+        for (const auto& [name, file] : test::hostileFiles())
+            QTest::newRow(name) << file;
+    }
+
+    void read() {
+        QFETCH(HostileFile, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Italiano.lng"));
+        VISTARO_PLACE_HOSTILE(file, path);
+
+        const std::optional<QStringList> texts = readLanguageFile(path);
+
+        QCOMPARE(texts.has_value(), file.lineCount > 0);
+        if (!texts)
+            return;
+        QCOMPARE(texts->size(), LanguageLineCount);
+        QStringList expected = file.lines.mid(0, LanguageLineCount);
+        while (file.lines.size() == file.lineCount && expected.size() < LanguageLineCount)
+            expected << expected.constLast();
+        QCOMPARE(texts->mid(0, expected.size()), expected);
+    }
+
+    // Every shipped file: 26 lines with text, each ended by CR LF.
+    void shippedFiles() {
+        const QDir folder(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang"));
+        const QStringList names = folder.entryList({QStringLiteral("*.lng")});
+        QCOMPARE(names.size(), 5);
+        const QRegularExpression lines(QStringLiteral("\\A([^\r\n]+\r\n){26}\\z"));
+        for (const QString& name : names) {
+            QFile file(folder.filePath(name));
+            QVERIFY2(file.open(QIODevice::ReadOnly) &&
+                         lines.match(QString::fromLatin1(file.readAll())).hasMatch(),
+                     qPrintable(name));
+        }
+    }
+
+    // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden
+    // recommendation window; an unreadable file then keeps all that and says so once.
+    void everyLineInItsPlace() {
+        QStringList lines = numberedLines(LanguageLineCount).lines;
+        lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
+        lines[24] = QStringLiteral("&Decimal && separator"); // DecSeparator, a menu
+        const QString path = m_folder.filePath(QStringLiteral("distinct.lng"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines.join("\r\n").toUtf8()) > 0);
+        file.close();
+        Obbiettivi window(m_program);
+        QVERIFY(!m_folder.consiglia());
+
+        window.CaricaLingua(path);
+        QVERIFY(m_folder.consiglia() && !m_folder.consiglia()->isVisible());
+        lines[20] = QStringLiteral("Focal & zoom (mm)");
+        QCOMPARE(shown(window), lines);
+
+        const QString missing = m_folder.filePath(QStringLiteral("missing.lng"));
+        const test::MessageBoxAnswer answer;
+        window.CaricaLingua(missing);
+        QCOMPARE(answer.texts, QStringList{unreadableLanguageFileMessage(missing)});
+        QCOMPARE(shown(window), lines);
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
