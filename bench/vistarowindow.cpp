@@ -1,7 +1,7 @@
 // The program's start-up exactly as src/app/main.cpp does it, with the probe that reports the
 // first paint attached before the window shows.
-#include "app/sharedstate.h"
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
+#include "state/sharedstate.h"
 #include "windowprobe.h"
 
 #include <QApplication>

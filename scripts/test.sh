@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test three times: plainly (build/), under
-# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), and the fuzz targets for a
-# short run each (build-fuzz/). All three must pass; any sanitizer report fails its run.
+# Checks that includes point down the layers, installs what is missing, then builds and runs
+# every test three times: plainly (build/), under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/), and the fuzz targets for a short run each (build-fuzz/). All must pass; any
+# sanitizer report fails its run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -10,6 +11,12 @@ export QT_QPA_PLATFORM=offscreen
 
 summary=()
 failed=0
+if bash scripts/check-layers.sh; then
+    summary+=("$(printf '%-8s %-7s' layers passed)")
+else
+    summary+=("$(printf '%-8s %-7s' layers FAILED)")
+    failed=1
+fi
 for preset in default asan fuzz; do
     echo "=== ${preset}: build and test"
     started=$SECONDS

@@ -1,5 +1,5 @@
-#include "app/sharedstate.h"
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
+#include "state/sharedstate.h"
 
 #include <QApplication>
 

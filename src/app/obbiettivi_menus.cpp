@@ -1,4 +1,4 @@
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "lang/languagefile.h"
 #include "platform/driveroots.h"
 #include "platform/messagebox.h"

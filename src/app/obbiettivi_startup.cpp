@@ -1,5 +1,5 @@
+#include "app/obbiettivi.h"
 #include "app/settingsfile.h"
-#include "calc/obbiettivi.h"
 #include "catalogue/catalogueloader.h"
 #include "platform/datapaths.h"
 #include "platform/driveroots.h"

@@ -1,6 +1,5 @@
 #include "lang/languagechooser.h"
 
-#include "app/sharedstate.h"
 #include "catalogue/catalogueloader.h"
 #include "lang/directorylist.h"
 #include "lang/filelist.h"
@@ -10,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/nativepath.h"
 #include "platform/twips.h"
+#include "state/sharedstate.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "calc/sensorformat.h"
+#include "state/sharedstate.h"
 
 #include <QString>
 

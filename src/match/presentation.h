@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "catalogue/lensrecord.h"
 #include "match/mainselection.h"
+#include "state/sharedstate.h"
 
 #include <QString>
 #include <optional>

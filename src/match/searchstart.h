@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "calc/sensorformat.h"
 #include "match/search.h"
+#include "state/sharedstate.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "catalogue/lensrecord.h"
+#include "state/sharedstate.h"
 
 namespace vistaro {
 

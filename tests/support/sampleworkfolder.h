@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "match/cconsiglia.h"
 #include "platform/settingspath.h"
 

@@ -1,4 +1,4 @@
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "match/cconsiglia.h" // the constructor may have to destroy m_consiglia
 #include "platform/twips.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
+#include "state/sharedstate.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "lang/languagechooser.h"
 #include "lang/languagefile.h"
 #include "match/cconsiglia.h"

@@ -1,4 +1,4 @@
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "platform/messagebox.h"

@@ -1,4 +1,4 @@
-#include "calc/obbiettivi.h"
+#include "app/obbiettivi.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>
