@@ -2,6 +2,7 @@
 
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
+#include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
@@ -59,6 +60,7 @@ public:
     QAction* Language() const { return m_language; }
     QAction* DecSeparator() const { return m_decSeparator; }
     QMenu* CDDrive() const { return m_cdDrive; }
+    QMenu* Tools() const { return m_tools; }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -123,6 +125,7 @@ public:
     void MarvantoCons_Click();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -150,6 +153,10 @@ private:
     void buildLogo(QWidget* client);
     void buildCalculator(QWidget* client);
     void buildMenus();
+    void buildToolsMenu();
+    void retranslateTools();
+    // Translates the windows beyond the calculator into the language of `languageFile`.
+    void applyInterfaceLanguage(const QString& languageFile);
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
@@ -206,6 +213,8 @@ private:
     QAction* m_otherFolder = nullptr;
     const QAction* m_checkedDrive = nullptr;
     FolderPicker m_folderPicker;
+    QMenu* m_tools = nullptr;
+    InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
     std::unique_ptr<CConsiglia> m_consiglia;

@@ -48,6 +48,7 @@ void Obbiettivi::CaricaLingua(const QString& lingua) {
         showMessage(this, unreadableLanguageFileMessage(lingua));
         return;
     }
+    applyInterfaceLanguage(lingua);
     for (const LanguageTargetInfo& info : languageTargets()) {
         const QString& text = languageText(*texts, info.target);
         const QString name = QLatin1String(info.name);

@@ -40,6 +40,7 @@ void Obbiettivi::buildMenus() {
     m_folderPicker = [](QWidget* parent) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("CD Drive"));
     };
+    buildToolsMenu();
 }
 
 void Obbiettivi::markDriveItem(const QAction* item) {

@@ -34,6 +34,7 @@ void Obbiettivi::Form_Load() {
     m_program.OtherSeparator = settings.OtherSeparator;
     m_program.LanguageFile = settings.LanguageFile;
     m_public.Drive = settings.Drive;
+    applyInterfaceLanguage(m_program.LanguageFile);
 
     checkDriveItemOf(m_public.Drive);
     loadCatalogue(catalogueFileName(m_program.DecimalSeparator));
@@ -44,6 +45,7 @@ void Obbiettivi::Form_Load() {
 
 // No settings yet: the language chooser completes the start and shows the main window, centred.
 void Obbiettivi::startFirstRun() {
+    applyInterfaceLanguage(QString());
     showLanguageChooser();
     centreOnScreen();
     hide();

@@ -1,7 +1,9 @@
+#include "lang/interfacelanguage.h"
 #include "lang/languagefile.h"
 #include "support/hostilefiles.h"
 #include "support/sampleworkfolder.h"
 
+#include <QMenuBar>
 #include <QRegularExpression>
 
 using namespace vistaro;
@@ -116,6 +118,63 @@ private slots:
         window.CaricaLingua(missing);
         QCOMPARE(answer.texts, QStringList{unreadableLanguageFileMessage(missing)});
         QCOMPARE(shown(window), lines);
+    }
+
+    // The windows beyond the calculator speak the language file's language when it is a
+    // shipped one, else the system's when that is shipped, else English.
+    void interfaceLanguage_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Italian file, English system") << "/opt/x/Italiano.lng"
+                                                      << "en_GB"
+                                                      << "it";
+        QTest::newRow("German file") << "Deutsch.lng"
+                                     << "fr_FR"
+                                     << "de";
+        QTest::newRow("French file") << "/l/Francais.lng"
+                                     << "de_DE"
+                                     << "fr";
+        QTest::newRow("Spanish, accented") << "/l/Español.lng"
+                                           << "en_US"
+                                           << "es";
+        QTest::newRow("English file, Italian system") << "/l/English.lng"
+                                                      << "it_IT"
+                                                      << "en";
+        QTest::newRow("own file, French system") << "/l/mine.lng"
+                                                 << "fr_CA"
+                                                 << "fr";
+        QTest::newRow("own file, Japanese system") << "/l/mine.lng"
+                                                   << "ja_JP"
+                                                   << "en";
+        QTest::newRow("no file, Spanish system") << ""
+                                                 << "es_ES"
+                                                 << "es";
+        QTest::newRow("name only starts alike") << "/l/Italiano2.lng"
+                                                << "en_GB"
+                                                << "en";
+    }
+
+    void interfaceLanguage() {
+        QFETCH(QString, file);
+        QFETCH(QString, system);
+        QFETCH(QString, language);
+        QCOMPARE(vistaro::interfaceLanguage(file, QLocale(system)), language);
+    }
+
+    // The Tools menu ends the menu bar and follows the language file that CaricaLingua applies
+    // (the windows retranslate on the LanguageChange event that Qt posts).
+    void toolsMenuFollowsTheLanguage() {
+        Obbiettivi window(m_program);
+        const QList<QAction*> menus = window.menuBar()->actions();
+        QCOMPARE(menus.constLast()->menu(), window.Tools());
+        QCOMPARE(window.Tools()->title(), QStringLiteral("&Tools"));
+        window.CaricaLingua(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang/Italiano.lng"));
+        QTRY_COMPARE(window.Tools()->title(), QStringLiteral("&Strumenti"));
+        window.CaricaLingua(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang/Deutsch.lng"));
+        QTRY_COMPARE(window.Tools()->title(), QStringLiteral("&Werkzeuge"));
+        window.CaricaLingua(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang/English.lng"));
+        QTRY_COMPARE(window.Tools()->title(), QStringLiteral("&Tools"));
     }
 };
 
