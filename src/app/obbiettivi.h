@@ -6,6 +6,7 @@
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
+#include "platform/driveroots.h"
 #include "state/sharedstate.h"
 
 #include <QList>
@@ -70,6 +71,9 @@ public:
     // Asks for the folder of the CD menu's "Other folder" item; empty when the user cancels.
     using FolderPicker = std::function<QString(QWidget* parent)>;
     void setFolderPicker(FolderPicker picker) { m_folderPicker = std::move(picker); }
+    // Lists the CD menu's drives (cdDriveRoots() unless replaced).
+    using DriveLister = std::function<QList<DriveRoot>()>;
+    void setDriveLister(DriveLister lister) { m_driveLister = std::move(lister); }
 
     // Start-up: defaults, settings, the CD drive's check mark, the catalogue, TimerMove.
     void Form_Load();
@@ -157,6 +161,8 @@ private:
     void retranslateTools();
     // Translates the windows beyond the calculator into the language of `languageFile`.
     void applyInterfaceLanguage(const QString& languageFile);
+    // CaricaLingua, reporting a file that gives no texts only when `reportProblem`.
+    void applyLanguageFile(const QString& lingua, bool reportProblem);
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
@@ -176,9 +182,10 @@ private:
     void setCaption(const char* name, const QString& text);
     // The recommendation window, created hidden on first use.
     CConsiglia& consiglia();
-    void markDriveItem(const QAction* item);
-    void checkDriveItemOf(const QString& root);
-    void cdDriveClick(const DriveItem& item);
+    // The CD menu's drives as the lister gives them now, each checked when its root is in use.
+    void listDrives();
+    void showDriveInUse();
+    void chooseDriveRoot(const QString& root);
     void otherFolderClick();
 
     ProgramState& m_program;
@@ -210,9 +217,9 @@ private:
     QAction* m_decSeparator = nullptr;
     QMenu* m_cdDrive = nullptr;
     QList<DriveItem> m_driveItems;
-    QAction* m_otherFolder = nullptr;
-    const QAction* m_checkedDrive = nullptr;
+    QAction* m_folderItem = nullptr; // the root in use that is no drive's, elsewhere than Windows
     FolderPicker m_folderPicker;
+    DriveLister m_driveLister = cdDriveRoots;
     QMenu* m_tools = nullptr;
     InterfaceTranslator m_translator;
 
@@ -221,7 +228,8 @@ private:
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;
-    bool m_valNumOpen = false; // ticks wait while the ValNum message is open
+    bool m_valNumOpen = false;  // ticks wait while the ValNum message is open
+    bool m_armedByPick = false; // TimerMove was armed by the language chooser's pick
 };
 
 } // namespace vistaro

@@ -1,7 +1,10 @@
+#include "platform/driveroots.h"
 #include "platform/numberformat.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -70,6 +73,26 @@ private slots:
                 got = decode8Bit(in.toLatin1());
             QCOMPARE(got.value_or("none"), op == u"scene" ? out : test::regional(out, comma));
         }
+    }
+
+    // Without an optical disc, a fresh start looks for datasheets in the sample ones that come
+    // with the program (the first data folder is the working one), else in /media/cdrom/.
+    void defaultDriveRootPrefersTheSampleDatasheets() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows starts on D:\\");
+#endif
+        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+            if (volume.fileSystemType() == "iso9660" || volume.fileSystemType() == "udf")
+                QSKIP("an optical disc is mounted");
+        const QString before = QDir::currentPath();
+        QTemporaryDir work;
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("cd")) && QDir::setCurrent(work.path()));
+        const QString withSamples = defaultDriveRoot();
+        QVERIFY(QDir(work.path()).rmdir(QStringLiteral("cd")));
+        const QString without = defaultDriveRoot();
+        QVERIFY(QDir::setCurrent(before));
+        QCOMPARE(withSamples, work.path() + "/cd/");
+        QVERIFY(without == "/media/cdrom/" || without.endsWith("/vistaro/cd/"));
     }
 };
 
