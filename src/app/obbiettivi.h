@@ -155,6 +155,7 @@ private:
     void buildMenus();
     void buildToolsMenu();
     void retranslateTools();
+    void showAbout();
     // Translates the windows beyond the calculator into the language of `languageFile`.
     void applyInterfaceLanguage(const QString& languageFile);
     void buildTabOrder();
@@ -214,6 +215,7 @@ private:
     const QAction* m_checkedDrive = nullptr;
     FolderPicker m_folderPicker;
     QMenu* m_tools = nullptr;
+    QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
