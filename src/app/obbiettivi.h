@@ -159,6 +159,7 @@ private:
     void buildMenus();
     void buildToolsMenu();
     void retranslateTools();
+    void showAbout();
     // Translates the windows beyond the calculator into the language of `languageFile`.
     void applyInterfaceLanguage(const QString& languageFile);
     // CaricaLingua, reporting a file that gives no texts only when `reportProblem`.
@@ -221,6 +222,7 @@ private:
     FolderPicker m_folderPicker;
     DriveLister m_driveLister = cdDriveRoots;
     QMenu* m_tools = nullptr;
+    QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
