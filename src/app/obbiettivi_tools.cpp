@@ -1,6 +1,7 @@
 #include "app/obbiettivi.h"
 #include "lang/interfacelanguage.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +13,16 @@ namespace vistaro {
 void Obbiettivi::buildToolsMenu() {
     m_tools = menuBar()->addMenu(QString());
     m_tools->setObjectName(QStringLiteral("Tools"));
+    m_openCoverage = m_tools->addAction(QString());
+    m_openCoverage->setObjectName(QStringLiteral("OpenCoverage"));
+    m_openCoverage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(m_openCoverage, &QAction::triggered, this, &Obbiettivi::OpenCoverage_Click);
     retranslateTools();
 }
 
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
+    m_openCoverage->setText(tr("&Coverage..."));
 }
 
 void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {
