@@ -52,7 +52,7 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
     if (read.camera && std::max(read.camera->sensor.widthMm, read.camera->sensor.heightMm) >
                            largestOf(Quantity::SensorWidth))
         read.camera.reset();
-    read.cameraProblem = {Quantity::PixelSize, Fault::TooLarge};
+    read.cameraProblem = {Quantity::SensorWidth, Fault::TooLarge};
     return read;
 }
 
