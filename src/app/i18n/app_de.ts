@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Werkzeuge</translation>
     </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Abdeckung...</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Herramientas</translation>
     </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Cobertura...</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Couverture...</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Strumenti</translation>
     </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Copertura...</translation>
+    </message>
 </context>
 </TS>

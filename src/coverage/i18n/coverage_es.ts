@@ -5,277 +5,277 @@
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinación %1, vertical %2</translation>
     </message>
     <message>
         <source>dead zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zona muerta %1</translation>
     </message>
     <message>
         <source>far edge %1</source>
-        <translation type="unfinished"></translation>
+        <translation>borde lejano %1</translation>
     </message>
 </context>
 <context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
-        <translation type="unfinished"></translation>
+        <translation>La focal de la calculadora</translation>
     </message>
     <message>
         <source>The calculator&apos;s distance</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia de la calculadora</translation>
     </message>
     <message>
         <source>The sensor width</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho del sensor</translation>
     </message>
     <message>
         <source>The sensor height</source>
-        <translation type="unfinished"></translation>
+        <translation>El alto del sensor</translation>
     </message>
     <message>
         <source>The pixel size</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño del píxel</translation>
     </message>
     <message>
         <source>The number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de columnas</translation>
     </message>
     <message>
         <source>The number of rows</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de filas</translation>
     </message>
     <message>
         <source>The mounting height</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura de montaje</translation>
     </message>
     <message>
         <source>The target height</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura del objetivo</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>px/ft</source>
-        <translation type="unfinished"></translation>
+        <translation>px/ft</translation>
     </message>
     <message>
         <source>px/m</source>
-        <translation type="unfinished"></translation>
+        <translation>px/m</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección</translation>
     </message>
     <message>
         <source>Observation</source>
-        <translation type="unfinished"></translation>
+        <translation>Observación</translation>
     </message>
     <message>
         <source>Recognition</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento</translation>
     </message>
     <message>
         <source>Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificación</translation>
     </message>
     <message>
         <source>Below detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Por debajo de detección</translation>
     </message>
     <message>
         <source>Unbounded (horizon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilimitado (horizonte)</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número.</translation>
     </message>
     <message>
         <source>%1 must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser mayor que cero.</translation>
     </message>
     <message>
         <source>%1 is too large: at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande: como máximo %2.</translation>
     </message>
     <message>
         <source>The camera is below the target and looks above the horizon: it sees no ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cámara está por debajo del objetivo y mira sobre el horizonte: no ve el suelo.</translation>
     </message>
     <message>
         <source>Tele end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extremo tele: %1</translation>
     </message>
     <message>
         <source>Horizontal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo horizontal</translation>
     </message>
     <message>
         <source>Vertical angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo vertical</translation>
     </message>
     <message>
         <source>Diagonal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo diagonal</translation>
     </message>
     <message>
         <source>Scene width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de la escena</translation>
     </message>
     <message>
         <source>Scene height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto de la escena</translation>
     </message>
     <message>
         <source>Pixel density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de píxeles</translation>
     </message>
     <message>
         <source>Level reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel alcanzado</translation>
     </message>
     <message>
         <source>Detection up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección hasta</translation>
     </message>
     <message>
         <source>Observation up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Observación hasta</translation>
     </message>
     <message>
         <source>Recognition up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento hasta</translation>
     </message>
     <message>
         <source>Identification up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificación hasta</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal necesaria (%1)</translation>
     </message>
     <message>
         <source>Dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona muerta</translation>
     </message>
     <message>
         <source>Near ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde cercano en el suelo</translation>
     </message>
     <message>
         <source>Far ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde lejano en el suelo</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CoverageWindow</name>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplazamiento</translation>
     </message>
     <message>
         <source>What the camera sees</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ve la cámara</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Size (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del píxel (µm)</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>Columns x rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas x filas</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel deseado</translation>
     </message>
     <message>
         <source>Mounting height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura de montaje (%1)</translation>
     </message>
     <message>
         <source>Target height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del objetivo (%1)</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>The calculator&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de la calculadora</translation>
     </message>
     <message>
         <source>Custom size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño personalizado</translation>
     </message>
     <message>
         <source>Pixel size x resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del píxel x resolución</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada</translation>
     </message>
     <message>
         <source>Metric (m, px/m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrico (m, px/m)</translation>
     </message>
     <message>
         <source>Imperial (ft, px/ft)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperial (ft, px/ft)</translation>
     </message>
     <message>
         <source>WIDE</source>
-        <translation type="unfinished"></translation>
+        <translation>WIDE</translation>
     </message>
     <message>
         <source>TELE</source>
-        <translation type="unfinished"></translation>
+        <translation>TELE</translation>
     </message>
     <message>
         <source>Use in calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar en la calculadora</translation>
     </message>
     <message>
         <source>Use in calculator (TELE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar en la calculadora (TELE)</translation>
     </message>
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tamaños de escena de la calculadora son los de su propio formato, no los de este sensor.</translation>
     </message>
 </context>
 </TS>

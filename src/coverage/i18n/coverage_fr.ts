@@ -5,277 +5,277 @@
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinaison %1, verticale %2</translation>
     </message>
     <message>
         <source>dead zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zone morte %1</translation>
     </message>
     <message>
         <source>far edge %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bord lointain %1</translation>
     </message>
 </context>
 <context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
-        <translation type="unfinished"></translation>
+        <translation>La focale du calculateur</translation>
     </message>
     <message>
         <source>The calculator&apos;s distance</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance du calculateur</translation>
     </message>
     <message>
         <source>The sensor width</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du capteur</translation>
     </message>
     <message>
         <source>The sensor height</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur du capteur</translation>
     </message>
     <message>
         <source>The pixel size</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille du pixel</translation>
     </message>
     <message>
         <source>The number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de colonnes</translation>
     </message>
     <message>
         <source>The number of rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de lignes</translation>
     </message>
     <message>
         <source>The mounting height</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur de montage</translation>
     </message>
     <message>
         <source>The target height</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur de la cible</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>px/ft</source>
-        <translation type="unfinished"></translation>
+        <translation>px/ft</translation>
     </message>
     <message>
         <source>px/m</source>
-        <translation type="unfinished"></translation>
+        <translation>px/m</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection</translation>
     </message>
     <message>
         <source>Observation</source>
-        <translation type="unfinished"></translation>
+        <translation>Observation</translation>
     </message>
     <message>
         <source>Recognition</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance</translation>
     </message>
     <message>
         <source>Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Identification</translation>
     </message>
     <message>
         <source>Below detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous la détection</translation>
     </message>
     <message>
         <source>Unbounded (horizon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Illimité (horizon)</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>%1 must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit dépasser zéro.</translation>
     </message>
     <message>
         <source>%1 is too large: at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse la limite : au plus %2.</translation>
     </message>
     <message>
         <source>The camera is below the target and looks above the horizon: it sees no ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caméra est sous la cible et regarde au-dessus de l&apos;horizon : elle ne voit pas le sol.</translation>
     </message>
     <message>
         <source>Tele end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Position télé : %1</translation>
     </message>
     <message>
         <source>Horizontal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle horizontal</translation>
     </message>
     <message>
         <source>Vertical angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle vertical</translation>
     </message>
     <message>
         <source>Diagonal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle diagonal</translation>
     </message>
     <message>
         <source>Scene width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de la scène</translation>
     </message>
     <message>
         <source>Scene height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de la scène</translation>
     </message>
     <message>
         <source>Pixel density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité de pixels</translation>
     </message>
     <message>
         <source>Level reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau atteint</translation>
     </message>
     <message>
         <source>Detection up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection jusqu&apos;à</translation>
     </message>
     <message>
         <source>Observation up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Observation jusqu&apos;à</translation>
     </message>
     <message>
         <source>Recognition up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance jusqu&apos;à</translation>
     </message>
     <message>
         <source>Identification up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Identification jusqu&apos;à</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Focale nécessaire (%1)</translation>
     </message>
     <message>
         <source>Dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone morte</translation>
     </message>
     <message>
         <source>Near ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord proche au sol</translation>
     </message>
     <message>
         <source>Far ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord lointain au sol</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CoverageWindow</name>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>What the camera sees</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que voit la caméra</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Size (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du pixel (µm)</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Columns x rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes x lignes</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau voulu</translation>
     </message>
     <message>
         <source>Mounting height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de montage (%1)</translation>
     </message>
     <message>
         <source>Target height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de la cible (%1)</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>The calculator&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format du calculateur</translation>
     </message>
     <message>
         <source>Custom size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille personnalisée</translation>
     </message>
     <message>
         <source>Pixel size x resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du pixel x résolution</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>Metric (m, px/m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrique (m, px/m)</translation>
     </message>
     <message>
         <source>Imperial (ft, px/ft)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial (ft, px/ft)</translation>
     </message>
     <message>
         <source>WIDE</source>
-        <translation type="unfinished"></translation>
+        <translation>WIDE</translation>
     </message>
     <message>
         <source>TELE</source>
-        <translation type="unfinished"></translation>
+        <translation>TELE</translation>
     </message>
     <message>
         <source>Use in calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser dans le calculateur</translation>
     </message>
     <message>
         <source>Use in calculator (TELE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser dans le calculateur (TELE)</translation>
     </message>
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tailles de scène du calculateur sont celles de son propre format, pas de ce capteur.</translation>
     </message>
 </context>
 </TS>

@@ -5,277 +5,277 @@
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinazione %1, verticale %2</translation>
     </message>
     <message>
         <source>dead zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zona cieca %1</translation>
     </message>
     <message>
         <source>far edge %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bordo lontano %1</translation>
     </message>
 </context>
 <context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
-        <translation type="unfinished"></translation>
+        <translation>La focale del calcolatore</translation>
     </message>
     <message>
         <source>The calculator&apos;s distance</source>
-        <translation type="unfinished"></translation>
+        <translation>La distanza del calcolatore</translation>
     </message>
     <message>
         <source>The sensor width</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza del sensore</translation>
     </message>
     <message>
         <source>The sensor height</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza del sensore</translation>
     </message>
     <message>
         <source>The pixel size</source>
-        <translation type="unfinished"></translation>
+        <translation>La dimensione del pixel</translation>
     </message>
     <message>
         <source>The number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di colonne</translation>
     </message>
     <message>
         <source>The number of rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di righe</translation>
     </message>
     <message>
         <source>The mounting height</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza di montaggio</translation>
     </message>
     <message>
         <source>The target height</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza del soggetto</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>px/ft</source>
-        <translation type="unfinished"></translation>
+        <translation>px/ft</translation>
     </message>
     <message>
         <source>px/m</source>
-        <translation type="unfinished"></translation>
+        <translation>px/m</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento</translation>
     </message>
     <message>
         <source>Observation</source>
-        <translation type="unfinished"></translation>
+        <translation>Osservazione</translation>
     </message>
     <message>
         <source>Recognition</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconoscimento</translation>
     </message>
     <message>
         <source>Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificazione</translation>
     </message>
     <message>
         <source>Below detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sotto il rilevamento</translation>
     </message>
     <message>
         <source>Unbounded (horizon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Illimitato (orizzonte)</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero.</translation>
     </message>
     <message>
         <source>%1 must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve essere maggiore di zero.</translation>
     </message>
     <message>
         <source>%1 is too large: at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande: al massimo %2.</translation>
     </message>
     <message>
         <source>The camera is below the target and looks above the horizon: it sees no ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>La telecamera è più in basso del soggetto e guarda sopra l&apos;orizzonte: non vede il suolo.</translation>
     </message>
     <message>
         <source>Tele end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estremo tele: %1</translation>
     </message>
     <message>
         <source>Horizontal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo orizzontale</translation>
     </message>
     <message>
         <source>Vertical angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo verticale</translation>
     </message>
     <message>
         <source>Diagonal angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo diagonale</translation>
     </message>
     <message>
         <source>Scene width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza della scena</translation>
     </message>
     <message>
         <source>Scene height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza della scena</translation>
     </message>
     <message>
         <source>Pixel density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densità di pixel</translation>
     </message>
     <message>
         <source>Level reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello raggiunto</translation>
     </message>
     <message>
         <source>Detection up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento fino a</translation>
     </message>
     <message>
         <source>Observation up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Osservazione fino a</translation>
     </message>
     <message>
         <source>Recognition up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconoscimento fino a</translation>
     </message>
     <message>
         <source>Identification up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificazione fino a</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Focale necessaria (%1)</translation>
     </message>
     <message>
         <source>Dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona cieca</translation>
     </message>
     <message>
         <source>Near ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo vicino a terra</translation>
     </message>
     <message>
         <source>Far ground edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo lontano a terra</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CoverageWindow</name>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertura</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecamera</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo</translation>
     </message>
     <message>
         <source>What the camera sees</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa vede la telecamera</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore</translation>
     </message>
     <message>
         <source>Size (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione pixel (µm)</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <source>Columns x rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne x righe</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello voluto</translation>
     </message>
     <message>
         <source>Mounting height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza di montaggio (%1)</translation>
     </message>
     <message>
         <source>Target height (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza del soggetto (%1)</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>The calculator&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato del calcolatore</translation>
     </message>
     <message>
         <source>Custom size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni a scelta</translation>
     </message>
     <message>
         <source>Pixel size x resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione pixel x risoluzione</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>A scelta</translation>
     </message>
     <message>
         <source>Metric (m, px/m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrico (m, px/m)</translation>
     </message>
     <message>
         <source>Imperial (ft, px/ft)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiale (ft, px/ft)</translation>
     </message>
     <message>
         <source>WIDE</source>
-        <translation type="unfinished"></translation>
+        <translation>WIDE</translation>
     </message>
     <message>
         <source>TELE</source>
-        <translation type="unfinished"></translation>
+        <translation>TELE</translation>
     </message>
     <message>
         <source>Use in calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa nel calcolatore</translation>
     </message>
     <message>
         <source>Use in calculator (TELE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa nel calcolatore (TELE)</translation>
     </message>
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dimensioni della scena nel calcolatore sono quelle del suo formato, non di questo sensore.</translation>
     </message>
 </context>
 </TS>
