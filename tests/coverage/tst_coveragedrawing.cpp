@@ -144,8 +144,11 @@ private slots:
 
         sensor->setCurrentIndex(sensor->findText("Custom size"));
         QVERIFY(!edit("SensorWidthMm")->isReadOnly());
-        edit("SensorWidthMm")->setText("9.6");
-        emit edit("SensorWidthMm")->textEdited("9.6");
+        for (const auto& [name, typed] :
+             {std::pair{"SensorWidthMm", "9.6"}, {"SensorHeightMm", "7.2"}}) {
+            edit(name)->selectAll();
+            QTest::keyClicks(edit(name), typed);
+        }
         QCOMPARE(text("PixelDensity"), "120 px/m");
         QCOMPARE(text("LevelReached"), "Observation");
 
