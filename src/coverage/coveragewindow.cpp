@@ -182,7 +182,9 @@ void CoverageWindow::buildFigures(QGridLayout* grid) {
 }
 
 void CoverageWindow::connectInputs() {
+    // The fields then show the inputs' values; reading them back would round those.
     const auto choiceChanged = [this] {
+        const CoverageInputs before = m_inputs;
         m_inputs.units = static_cast<Units>(m_units->currentIndex());
         m_inputs.level = static_cast<Level>(m_level->currentIndex());
         const QString source = m_sensorFormat->currentData().toString();
@@ -196,7 +198,8 @@ void CoverageWindow::connectInputs() {
             m_inputs.image = resolutionPresets()[m_resolution->currentIndex()];
         retranslate();
         showInputs();
-        inputEdited();
+        remember(before);
+        recompute();
     };
     for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_units})
         connect(combo, &QComboBox::currentIndexChanged, this, choiceChanged);
@@ -294,8 +297,8 @@ void CoverageWindow::showInputs() {
     show(m_columns, QString::number(m_inputs.image.columns), customResolution());
     show(m_rows, QString::number(m_inputs.image.rows), customResolution());
     const double unit = m_inputs.units == Units::Imperial ? MetresPerFoot : 1;
-    show(m_mountHeight, CoverageText::number(m_inputs.mountHeightM / unit, 2), true);
-    show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 2), true);
+    show(m_mountHeight, CoverageText::number(m_inputs.mountHeightM / unit, 4), true);
+    show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 4), true);
 }
 
 CoverageFields CoverageWindow::fieldTexts() const {
@@ -306,11 +309,15 @@ CoverageFields CoverageWindow::fieldTexts() const {
 void CoverageWindow::inputEdited() {
     const CoverageInputs before = m_inputs;
     readFields(m_inputs, fieldTexts(), customResolution(), m_reading.format);
-    if (m_inputs != before) {
-        saveCoverageInputs(m_settings, m_inputs);
-        emit inputsChanged();
-    }
+    remember(before);
     recompute();
+}
+
+void CoverageWindow::remember(const CoverageInputs& before) {
+    if (m_inputs == before)
+        return;
+    saveCoverageInputs(m_settings, m_inputs);
+    emit inputsChanged();
 }
 
 void CoverageWindow::follow() {

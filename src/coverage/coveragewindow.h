@@ -65,6 +65,8 @@ private:
     // Shows the inputs' values in the fields that do not take typing for the current choices.
     void showInputs();
     void inputEdited();
+    // Saves the inputs and says so when they differ from `before`.
+    void remember(const CoverageInputs& before);
     void recompute();
     CoverageFields fieldTexts() const;
     bool customResolution() const;

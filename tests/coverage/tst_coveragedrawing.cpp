@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(text("LevelReached"), "Observation");
 
         window.findChild<QComboBox*>("Units")->setCurrentIndex(1);
-        QCOMPARE(edit("MountHeight")->text(), "9.84");
+        QCOMPARE(edit("MountHeight")->text(), "9.8425");
         QCOMPARE(text("PixelDensity"), "36.6 px/ft");
         QCOMPARE(window.inputs().mountHeightM, 3.0);
 
