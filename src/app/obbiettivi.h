@@ -2,6 +2,7 @@
 
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
+#include "coverage/coveragehost.h"
 #include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
@@ -31,12 +32,17 @@ class QTimer;
 namespace vistaro {
 
 class CConsiglia;
+class CoverageWindow;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window, which reach it through their small interfaces.
-class Obbiettivi : public QMainWindow, public LanguageChooserHost, public RecommendationHost {
+// recommendation window and of the coverage window, which reach it through their small
+// interfaces.
+class Obbiettivi : public QMainWindow,
+                   public LanguageChooserHost,
+                   public RecommendationHost,
+                   public CoverageHost {
     Q_OBJECT
 
 public:
@@ -62,6 +68,9 @@ public:
     QAction* DecSeparator() const { return m_decSeparator; }
     QMenu* CDDrive() const { return m_cdDrive; }
     QMenu* Tools() const { return m_tools; }
+    QAction* OpenCoverage() const { return m_openCoverage; }
+    // The coverage window once it has been opened, else none.
+    CoverageWindow* coverageWindow() const { return m_coverage.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -99,6 +108,10 @@ public:
     MainPublic& mainPublic() override { return m_public; }
     MainSelection mainSelection() const override;
 
+    // CoverageHost
+    CalculatorReading calculatorReading() const override;
+    void typeFocalLength(int row, const QString& text) override;
+
     void Focale1_Click();
     void L1_Click();
     void H1_Click();
@@ -127,6 +140,7 @@ public:
     void DecSeparator_Click();
     void Language_Click();
     void MarvantoCons_Click();
+    void OpenCoverage_Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -173,6 +187,8 @@ private:
     void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
     void clickField(int row, CalcField field);
     void showValNum();
+    // The coverage window, when open, catches up with the calculator.
+    void followCoverage();
 
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
@@ -222,11 +238,13 @@ private:
     FolderPicker m_folderPicker;
     DriveLister m_driveLister = cdDriveRoots;
     QMenu* m_tools = nullptr;
+    QAction* m_openCoverage = nullptr;
     QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
     std::unique_ptr<CConsiglia> m_consiglia;
+    std::unique_ptr<CoverageWindow> m_coverage;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;

@@ -14,6 +14,10 @@ namespace vistaro {
 void Obbiettivi::buildToolsMenu() {
     m_tools = menuBar()->addMenu(QString());
     m_tools->setObjectName(QStringLiteral("Tools"));
+    m_openCoverage = m_tools->addAction(QString());
+    m_openCoverage->setObjectName(QStringLiteral("OpenCoverage"));
+    m_openCoverage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(m_openCoverage, &QAction::triggered, this, &Obbiettivi::OpenCoverage_Click);
     m_tools->addSeparator();
     m_about = m_tools->addAction(QString());
     m_about->setObjectName(QStringLiteral("About"));
@@ -24,6 +28,7 @@ void Obbiettivi::buildToolsMenu() {
 
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
+    m_openCoverage->setText(tr("&Coverage..."));
     m_about->setText(tr("About Vistaro"));
 }
 

@@ -39,6 +39,10 @@
         <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Abdeckung...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Über Vistaro</translation>
     </message>

@@ -39,6 +39,10 @@
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Cobertura...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Acerca de Vistaro</translation>
     </message>

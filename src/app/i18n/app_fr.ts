@@ -39,6 +39,10 @@
         <translation>&amp;Outils</translation>
     </message>
     <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Couverture...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>À propos de Vistaro</translation>
     </message>

@@ -39,6 +39,10 @@
         <translation>&amp;Strumenti</translation>
     </message>
     <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Copertura...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Informazioni su Vistaro</translation>
     </message>
