@@ -7,8 +7,6 @@ namespace vistaro {
 
 namespace {
 
-using Search = bool (*)(const ProgramState&, const MainPublic&, SensorFormat, const PresentEntry&);
-
 struct Block {
     std::int16_t first;
     std::int16_t last;
@@ -16,15 +14,11 @@ struct Block {
 };
 
 std::optional<Block> blockOf(const QString& typeCode, const BlockBounds& blocks) {
-    if (typeCode == QLatin1String("FF"))
-        return Block{blocks.FirstFF, blocks.LastFF, Trova};
-    if (typeCode == QLatin1String("HSP"))
-        return Block{blocks.FirstHSP, blocks.LastHSP, Trova};
-    if (typeCode == QLatin1String("VAR"))
-        return Block{blocks.FirstVAR, blocks.LastVAR, TrovaVAR};
-    if (typeCode == QLatin1String("ZOOM"))
-        return Block{blocks.FirstZOOM, blocks.LastZOOM, TrovaZoom};
-    return std::nullopt;
+    const auto bounds = typeBlock(typeCode, blocks);
+    const auto search = searchOf(typeCode);
+    if (!bounds || !search)
+        return std::nullopt;
+    return Block{bounds->first, bounds->last, search->search};
 }
 
 bool catalogueHolds(const Catalogue& catalogue, const QString& typeCode) {
@@ -33,6 +27,18 @@ bool catalogueHolds(const Catalogue& catalogue, const QString& typeCode) {
 }
 
 } // namespace
+
+std::optional<TypeBlock> typeBlock(const QString& typeCode, const BlockBounds& blocks) {
+    if (typeCode == QLatin1String("FF"))
+        return TypeBlock{blocks.FirstFF, blocks.LastFF};
+    if (typeCode == QLatin1String("HSP"))
+        return TypeBlock{blocks.FirstHSP, blocks.LastHSP};
+    if (typeCode == QLatin1String("VAR"))
+        return TypeBlock{blocks.FirstVAR, blocks.LastVAR};
+    if (typeCode == QLatin1String("ZOOM"))
+        return TypeBlock{blocks.FirstZOOM, blocks.LastZOOM};
+    return std::nullopt;
+}
 
 bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& blocks,
                  const QString& valFocale1, const QString& valFocale2, SensorFormat sensor,

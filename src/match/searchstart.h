@@ -5,6 +5,8 @@
 #include "state/sharedstate.h"
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace vistaro {
 
@@ -18,6 +20,14 @@ inline const QString NothingFitsMessage =
 // index + 1 while the search runs, then its last index, so that ">" ends on the block's last
 // record. A lens type with no record in the loaded catalogue (its bounds may be left from an
 // earlier catalogue) finds nothing and changes nothing. Returns whether anything was presented.
+// The first and last catalogue index of a lens type's block; none for a code other than "FF",
+// "HSP", "VAR" and "ZOOM".
+struct TypeBlock {
+    std::int16_t first;
+    std::int16_t last;
+};
+std::optional<TypeBlock> typeBlock(const QString& typeCode, const BlockBounds& blocks);
+
 bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& blocks,
                  const QString& valFocale1, const QString& valFocale2, SensorFormat sensor,
                  const PresentEntry& present);
