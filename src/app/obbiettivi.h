@@ -2,6 +2,8 @@
 
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
+#include "coverage/coverageinputs.h"
+#include "finder/lensfinderhost.h"
 #include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
@@ -30,12 +32,16 @@ class QTimer;
 namespace vistaro {
 
 class CConsiglia;
+class LensFinder;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window, which reach it through their small interfaces.
-class Obbiettivi : public QMainWindow, public LanguageChooserHost, public RecommendationHost {
+// recommendation window and of the lens finder, which reach it through their small interfaces.
+class Obbiettivi : public QMainWindow,
+                   public LanguageChooserHost,
+                   public RecommendationHost,
+                   public LensFinderHost {
     Q_OBJECT
 
 public:
@@ -61,6 +67,9 @@ public:
     QAction* DecSeparator() const { return m_decSeparator; }
     QMenu* CDDrive() const { return m_cdDrive; }
     QMenu* Tools() const { return m_tools; }
+    QAction* OpenLensFinder() const { return m_openLensFinder; }
+    // The lens finder once it has been opened, else none.
+    LensFinder* lensFinder() const { return m_lensFinder.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -95,6 +104,12 @@ public:
     MainPublic& mainPublic() override { return m_public; }
     MainSelection mainSelection() const override;
 
+    // LensFinderHost
+    const Catalogue& finderCatalogue() const override { return m_program.LensCatalogue; }
+    FinderSelection finderSelection() const override;
+    CoverageInputs finderCoverageInputs() const override { return m_finderCoverage; }
+    void presentFromFinder(std::int16_t index) override;
+
     void Focale1_Click();
     void L1_Click();
     void H1_Click();
@@ -123,6 +138,7 @@ public:
     void DecSeparator_Click();
     void Language_Click();
     void MarvantoCons_Click();
+    void OpenLensFinder_Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -166,6 +182,8 @@ private:
     void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
     void clickField(int row, CalcField field);
     void showValNum();
+    // The lens finder, when open, catches up with the main window.
+    void refreshLensFinder();
 
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
@@ -214,10 +232,14 @@ private:
     const QAction* m_checkedDrive = nullptr;
     FolderPicker m_folderPicker;
     QMenu* m_tools = nullptr;
+    QAction* m_openLensFinder = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
     std::unique_ptr<CConsiglia> m_consiglia;
+    std::unique_ptr<LensFinder> m_lensFinder;
+    // The coverage window's inputs as remembered in the settings file, read when the finder opens.
+    CoverageInputs m_finderCoverage;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;

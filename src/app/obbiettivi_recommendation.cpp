@@ -1,4 +1,5 @@
 #include "app/obbiettivi.h"
+#include "finder/lensfinder.h" // the destructor destroys m_lensFinder
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "platform/messagebox.h"

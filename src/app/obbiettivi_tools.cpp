@@ -1,6 +1,7 @@
 #include "app/obbiettivi.h"
 #include "lang/interfacelanguage.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +13,16 @@ namespace vistaro {
 void Obbiettivi::buildToolsMenu() {
     m_tools = menuBar()->addMenu(QString());
     m_tools->setObjectName(QStringLiteral("Tools"));
+    m_openLensFinder = m_tools->addAction(QString());
+    m_openLensFinder->setObjectName(QStringLiteral("OpenLensFinder"));
+    m_openLensFinder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(m_openLensFinder, &QAction::triggered, this, &Obbiettivi::OpenLensFinder_Click);
     retranslateTools();
 }
 
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
+    m_openLensFinder->setText(tr("Lens &finder..."));
 }
 
 void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {
