@@ -32,8 +32,9 @@ FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
     const QStringList formats = {"1", "2/3", "1/2", "1/3", "1/4"};
     FinderInputs inputs;
-    inputs.selection = {f[0],      f[1],      static_cast<SensorFormat>(formats.indexOf(f[2])),
-                        {f[3], f[4]}, f[5], f[6], drive};
+    inputs.selection = {f[0],         f[1], static_cast<SensorFormat>(formats.indexOf(f[2])),
+                        {f[3], f[4]}, f[5], f[6],
+                        drive};
     return inputs;
 }
 
@@ -68,57 +69,66 @@ private slots:
         QTest::addColumn<Verdict>("verdict");
         QTest::addColumn<QString>("why");
         const auto pass = Verdict::Pass, fail = Verdict::Fail, unknown = Verdict::Unknown;
-        QTest::newRow("Trova: as long as wanted")
-            << "FF|T6|DD|6|6" << Usual << Check::Focal << pass
-            << "6 mm is not longer than the wanted 6 mm";
+        QTest::newRow("Trova: as long as wanted") << "FF|T6|DD|6|6" << Usual << Check::Focal << pass
+                                                  << "6 mm is not longer than the wanted 6 mm";
         QTest::newRow("Trova: longer than wanted")
-            << "FF|T6|DD|6|6" << "FF|DD|1/3|5.99|5.99|10|100" << Check::Focal << fail
+            << "FF|T6|DD|6|6"
+            << "FF|DD|1/3|5.99|5.99|10|100" << Check::Focal << fail
             << "6 mm is longer than the wanted 5.99 mm";
         QTest::newRow("TrovaVAR: at the long end")
-            << "VAR|T358|DD|3.5|8" << "VAR|DD|1/3|8|8|10|100" << Check::Focal << pass
+            << "VAR|T358|DD|3.5|8"
+            << "VAR|DD|1/3|8|8|10|100" << Check::Focal << pass
             << "the wanted 8 mm lies within 3.5-8 mm";
-        QTest::newRow("TrovaVAR: past it")
-            << "VAR|T358|DD|3.5|8" << "VAR|DD|1/3|8.01|8.01|10|100" << Check::Focal << fail
-            << "the wanted 8.01 mm lies outside 3.5-8 mm";
+        QTest::newRow("TrovaVAR: past it") << "VAR|T358|DD|3.5|8"
+                                           << "VAR|DD|1/3|8.01|8.01|10|100" << Check::Focal << fail
+                                           << "the wanted 8.01 mm lies outside 3.5-8 mm";
         QTest::newRow("TrovaZoom: reaches both ends")
-            << "ZOOM|T660|DD|6|60" << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << pass
+            << "ZOOM|T660|DD|6|60"
+            << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << pass
             << "6-60 mm reaches the wanted 6-48 mm";
         QTest::newRow("TrovaZoom: starts too long")
-            << "ZOOM|T880|DD|8|80" << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << fail
+            << "ZOOM|T880|DD|8|80"
+            << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << fail
             << "8-80 mm does not reach the wanted 6-48 mm";
         QTest::newRow("focal length unreadable")
             << "FF|T6|DD|six|6" << Usual << Check::Focal << unknown
             << "Unknown: the focal length \"six\" cannot be read";
         QTest::newRow("no wanted focal length")
-            << "FF|T6|DD|6|6" << "FF|DD|1/3|||10|100" << Check::Focal << unknown
+            << "FF|T6|DD|6|6"
+            << "FF|DD|1/3|||10|100" << Check::Focal << unknown
             << "Unknown: the wanted focal length \"\" cannot be read";
-        QTest::newRow("iris as selected") << "FF|T6|DD|6|6" << Usual << Check::Iris << pass
-                                          << "iris DD, as selected";
+        QTest::newRow("iris as selected")
+            << "FF|T6|DD|6|6" << Usual << Check::Iris << pass << "iris DD, as selected";
         QTest::newRow("iris in lower case")
             << "FF|T6|dd|6|6" << Usual << Check::Iris << fail << "iris dd; DD is selected";
         QTest::newRow("no iris") << "FF|T6||6|6" << Usual << Check::Iris << unknown
                                  << "Unknown: the catalogue gives no iris control";
-        QTest::newRow("H on 1/2\"") << "FF|H6|DD|6|6" << "FF|DD|1/2|6|6|10|100" << Check::Sensor
-                                    << pass << "covers up to 1/2\"; 1/2\" is selected";
-        QTest::newRow("H on 2/3\"") << "FF|H6|DD|6|6" << "FF|DD|2/3|6|6|10|100" << Check::Sensor
-                                    << fail << "covers only up to 1/2\"; 2/3\" is selected";
-        QTest::newRow("V on 1\"") << "FF|V6|DD|6|6" << "FF|DD|1|6|6|10|100" << Check::Sensor
-                                  << pass << "covers up to 1\"; 1\" is selected";
+        QTest::newRow("H on 1/2\"") << "FF|H6|DD|6|6"
+                                    << "FF|DD|1/2|6|6|10|100" << Check::Sensor << pass
+                                    << "covers up to 1/2\"; 1/2\" is selected";
+        QTest::newRow("H on 2/3\"") << "FF|H6|DD|6|6"
+                                    << "FF|DD|2/3|6|6|10|100" << Check::Sensor << fail
+                                    << "covers only up to 1/2\"; 2/3\" is selected";
+        QTest::newRow("V on 1\"") << "FF|V6|DD|6|6"
+                                  << "FF|DD|1|6|6|10|100" << Check::Sensor << pass
+                                  << "covers up to 1\"; 1\" is selected";
         QTest::newRow("t tells no format")
             << "FF|t6|DD|6|6" << Usual << Check::Sensor << unknown
             << "Unknown: the name's first letter \"t\" tells no sensor format";
         QTest::newRow("focuses at the distance itself")
-            << "FF|T6|DD|6|6|1.2|no|0.3" << "FF|DD|1/3|6|6|0.3|5" << Check::Focus << pass
+            << "FF|T6|DD|6|6|1.2|no|0.3"
+            << "FF|DD|1/3|6|6|0.3|5" << Check::Focus << pass
             << "focuses from 0.3 m; the nearest distance is 0.3 m";
         QTest::newRow("hidden second row closer")
-            << "FF|T6|DD|6|6|1.2|no|0.3" << "FF|DD|1/3|6|6|5|0.29" << Check::Focus << fail
+            << "FF|T6|DD|6|6|1.2|no|0.3"
+            << "FF|DD|1/3|6|6|5|0.29" << Check::Focus << fail
             << "focuses only from 0.3 m; the nearest distance is 0.29 m";
-        QTest::newRow("0: no minimum focus") << "FF|T6|DD|6|6|1.2|no|0"
-                                             << "FF|DD|1/3|6|6|0.01|0.01" << Check::Focus
-                                             << pass << "no minimum focus distance";
-        QTest::newRow("distance not typed")
-            << "FF|T6|DD|6|6|1.2|no|0.3" << "FF|DD|1/3|6|6||5" << Check::Focus << unknown
-            << "Unknown: the distance \"\" cannot be read";
+        QTest::newRow("0: no minimum focus")
+            << "FF|T6|DD|6|6|1.2|no|0"
+            << "FF|DD|1/3|6|6|0.01|0.01" << Check::Focus << pass << "no minimum focus distance";
+        QTest::newRow("distance not typed") << "FF|T6|DD|6|6|1.2|no|0.3"
+                                            << "FF|DD|1/3|6|6||5" << Check::Focus << unknown
+                                            << "Unknown: the distance \"\" cannot be read";
         QTest::newRow("level: 6 mm short of 6.25")
             << "FF|T6|DD|6|6" << Usual << Check::Level << fail
             << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 6 mm";
@@ -131,14 +141,13 @@ private slots:
         QTest::newRow("level: a fixed lens's second column does not count")
             << "FF|T4|DD|4|12" << Usual << Check::Level << fail
             << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 4 mm";
-        QTest::newRow("fits") << "FF|T625|DD|6|6.25|1.2|no|0.3" << "FF|DD|1/3|6|6|7|7"
-                              << Check::Fits << pass << "passes every test";
-        QTest::newRow("one failure decides")
-            << "FF|X6|MI|6|6|1.2|no|0.3" << Usual << Check::Fits << fail
-            << "does not fit: Iris, Level";
-        QTest::newRow("unknown without a failure")
-            << "FF|X7|DD|6|6|1.2|no|0.3" << "FF|DD|1/3|6|6|1|1" << Check::Fits << unknown
-            << "Unknown: cannot be told: Covers sensor";
+        QTest::newRow("fits") << "FF|T625|DD|6|6.25|1.2|no|0.3"
+                              << "FF|DD|1/3|6|6|7|7" << Check::Fits << pass << "passes every test";
+        QTest::newRow("one failure decides") << "FF|X6|MI|6|6|1.2|no|0.3" << Usual << Check::Fits
+                                             << fail << "does not fit: Iris, Level";
+        QTest::newRow("unknown without a failure") << "FF|X7|DD|6|6|1.2|no|0.3"
+                                                   << "FF|DD|1/3|6|6|1|1" << Check::Fits << unknown
+                                                   << "Unknown: cannot be told: Covers sensor";
     }
 
     void verdicts() {
@@ -151,8 +160,8 @@ private slots:
         LensTableModel model(catalogue);
         QVERIFY(model.update(inputsOf(inputs)));
         QCOMPARE(model.verdict(0, check), verdict);
-        const QModelIndex cell = model.index(0, static_cast<int>(LensColumn::FocalVerdict) +
-                                                     static_cast<int>(check));
+        const QModelIndex cell =
+            model.index(0, static_cast<int>(LensColumn::FocalVerdict) + static_cast<int>(check));
         QCOMPARE(cell.data(Qt::ToolTipRole).toString(), why);
         QCOMPARE(cell.data().toString(), verdict == Verdict::Pass   ? QStringLiteral("\u2714")
                                          : verdict == Verdict::Fail ? QStringLiteral("\u2718")
@@ -174,9 +183,9 @@ private slots:
             << QStringList{"FF|a||||||0.5", "FF|b||||||abc", "FF|c||||||0", "FF|d||||||0.2",
                            "FF|e||||||10"}
             << QStringList{"c", "d", "a", "e", "b"};
-        QTest::newRow("sensor by size") << LensColumn::Sensor
-                                        << QStringList{"FF|V1", "FF|T2", "FF|?3", "FF|M4", "FF|H5"}
-                                        << QStringList{"T2", "H5", "M4", "V1", "?3"};
+        QTest::newRow("sensor by size")
+            << LensColumn::Sensor << QStringList{"FF|V1", "FF|T2", "FF|?3", "FF|M4", "FF|H5"}
+            << QStringList{"T2", "H5", "M4", "V1", "?3"};
         QTest::newRow("names without regard to case")
             << LensColumn::Name << QStringList{"FF|Tb", "FF|ta", "FF|Hc"}
             << QStringList{"Hc", "ta", "Tb"};
@@ -209,13 +218,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("none") << false << "" << "" << QStringList{"T6", "T8", "M312", "H2"};
-        QTest::newRow("fits only") << true << "" << "" << QStringList{"T6", "M312"};
-        QTest::newRow("part of a remark, any case")
-            << false << "METAL" << "" << QStringList{"H2"};
-        QTest::newRow("part of a name") << false << " t8 " << "" << QStringList{"T8"};
-        QTest::newRow("one type") << false << "" << "VAR" << QStringList{"M312"};
-        QTest::newRow("all three") << true << "6" << "FF" << QStringList{"T6"};
+        QTest::newRow("none") << false << ""
+                              << "" << QStringList{"T6", "T8", "M312", "H2"};
+        QTest::newRow("fits only") << true << ""
+                                   << "" << QStringList{"T6", "M312"};
+        QTest::newRow("part of a remark, any case") << false << "METAL"
+                                                    << "" << QStringList{"H2"};
+        QTest::newRow("part of a name") << false << " t8 "
+                                        << "" << QStringList{"T8"};
+        QTest::newRow("one type") << false << ""
+                                  << "VAR" << QStringList{"M312"};
+        QTest::newRow("all three") << true << "6"
+                                   << "FF" << QStringList{"T6"};
     }
 
     void filters() {
@@ -238,9 +252,9 @@ private slots:
     // Two rows as a spreadsheet gets them, with a datasheet there and one the catalogue lacks.
     void csvBytes() {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); // decimal commas
-        const Catalogue catalogue = catalogueOf(
-            {"VAR|T3580|DD|3,5|8|1,4|Wide, \"low\" distortion|0,3|VAR\\",
-             "FF|H6|MI|6|6|1,2|=1+1|0|XX"});
+        const Catalogue catalogue =
+            catalogueOf({"VAR|T3580|DD|3,5|8|1,4|Wide, \"low\" distortion|0,3|VAR\\",
+                         "FF|H6|MI|6|6|1,2|=1+1|0|XX"});
         QTemporaryDir cd;
         QVERIFY(QDir(cd.path()).mkpath(QStringLiteral("Pdf/Obiettivi/VAR")));
         QFile pdf(cd.filePath(QStringLiteral("Pdf/Obiettivi/VAR/T3580.pdf")));
@@ -337,8 +351,8 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, bounds);
         ProgramState state;
-        state.LensCatalogue = catalogueOf(
-            {"FF|T1", "FF|T2", "VAR|T3", "VAR|T4", "ff|T5", "ZOOM|T6"});
+        state.LensCatalogue =
+            catalogueOf({"FF|T1", "FF|T2", "VAR|T3", "VAR|T4", "ff|T5", "ZOOM|T6"});
         BlockBounds blocks;
         blocks.LastFF = 1;
         blocks.FirstVAR = 2;

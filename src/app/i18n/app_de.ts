@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Werkzeuge</translation>
     </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Objektivsuche...</translation>
+    </message>
 </context>
 </TS>

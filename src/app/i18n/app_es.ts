@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Herramientas</translation>
     </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Buscador de objetivos...</translation>
+    </message>
 </context>
 </TS>

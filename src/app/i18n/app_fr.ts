@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Recherche d&apos;objectifs...</translation>
+    </message>
 </context>
 </TS>

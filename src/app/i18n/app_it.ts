@@ -7,5 +7,9 @@
         <source>&amp;Tools</source>
         <translation>&amp;Strumenti</translation>
     </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Cerca obiettivi...</translation>
+    </message>
 </context>
 </TS>
