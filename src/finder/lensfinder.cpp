@@ -49,6 +49,7 @@ LensFinder::LensFinder(LensFinderHost& host, QWidget* parent)
     m_filter = new LensFilter(*m_model, this);
     buildControls();
     retranslate();
+    m_table->resizeColumnsToContents();
     m_savePathPicker = [](QWidget* parent) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         return QFileDialog::getSaveFileName(parent, LensFinder::tr("Export CSV"),
@@ -93,6 +94,8 @@ void LensFinder::buildControls() {
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->horizontalHeader()->setSortIndicatorShown(true);
+    // Widths from the headers and the first rows: the rest of a long catalogue looks alike.
+    m_table->verticalHeader()->setResizeContentsPrecision(200);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_nameLabel);
