@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
+#include <algorithm>
 
 namespace vistaro {
 
@@ -49,7 +51,7 @@ LensFinder::LensFinder(LensFinderHost& host, QWidget* parent)
     m_filter = new LensFilter(*m_model, this);
     buildControls();
     retranslate();
-    m_table->resizeColumnsToContents();
+    sizeColumns();
     m_savePathPicker = [](QWidget* parent) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         return QFileDialog::getSaveFileName(parent, LensFinder::tr("Export CSV"),
@@ -94,8 +96,6 @@ void LensFinder::buildControls() {
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->horizontalHeader()->setSortIndicatorShown(true);
-    // Widths from the headers and the first rows: the rest of a long catalogue looks alike.
-    m_table->verticalHeader()->setResizeContentsPrecision(200);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_nameLabel);
@@ -127,6 +127,23 @@ void LensFinder::buildControls() {
     connect(m_model, &QAbstractItemModel::modelReset, this, &LensFinder::showCount);
 }
 
+// From the headers and the first rows: the rest of a long catalogue looks alike, and measuring
+// every row of it would make opening slow.
+void LensFinder::sizeColumns() {
+    constexpr int SampleRows = 50;
+    constexpr int Padding = 16;
+    const QFontMetrics metrics(m_table->font());
+    const int rows = std::min(m_filter->rowCount(), SampleRows);
+    for (int column = 0; column < LensColumnCount; ++column) {
+        int width = m_table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < rows; ++row)
+            width = std::max(
+                width, metrics.horizontalAdvance(m_filter->index(row, column).data().toString()) +
+                           Padding);
+        m_table->setColumnWidth(column, width);
+    }
+}
+
 void LensFinder::retranslate() {
     setWindowTitle(tr("Lens finder"));
     m_nameLabel->setText(tr("&Name or remark:"));
@@ -135,7 +152,6 @@ void LensFinder::retranslate() {
     m_typeFilter->setItemText(AllTypes, tr("All types"));
     m_fitsOnly->setText(tr("&Only lenses that fit"));
     m_exportCsv->setText(tr("&Export CSV..."));
-    m_model->retranslate();
     followTypeFilter();
     showCount();
 }
@@ -179,15 +195,18 @@ void LensFinder::ExportCsv_Click() {
 }
 
 void LensFinder::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        m_model->retranslate();
+    }
     QWidget::changeEvent(event);
 }
 
 void LensFinder::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    refresh();
+    // A disc may have gone in while the window was closed; on first opening, judging finds them.
     m_model->rescanDatasheets();
+    refresh();
 }
 
 void LensFinder::hideEvent(QHideEvent* event) {

@@ -52,6 +52,7 @@ protected:
 private:
     void buildControls();
     void retranslate();
+    void sizeColumns();
     // Double-click or Enter: the datasheet from its cell, the lens from any other.
     void activate(const QModelIndex& index);
     void followTypeFilter();

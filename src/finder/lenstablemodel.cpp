@@ -29,13 +29,13 @@ bool blank(const LensRecord& lens) {
 }
 
 // -1, 0 or 1. What can be read comes before what cannot; two that cannot are ordered as text.
-int compareNumbers(std::optional<double> left, std::optional<double> right, const QString& leftText,
-                   const QString& rightText) {
+int compareNumbers(std::optional<double> left, std::optional<double> right, QStringView leftText,
+                   QStringView rightText) {
     if (left && right)
         return *left < *right ? -1 : *right < *left ? 1 : 0;
     if (left || right)
         return left ? -1 : 1;
-    return QString::compare(leftText, rightText, Qt::CaseInsensitive);
+    return leftText.compare(rightText, Qt::CaseInsensitive);
 }
 
 // A minimum focus of 0 means none: the lens focuses at any distance.
@@ -86,10 +86,11 @@ bool LensTableModel::followCatalogue() {
     m_rows.reserve(static_cast<std::size_t>(m_catalogue.size()));
     // Indices are 16-bit; the loader never holds more rows than that.
     const qsizetype count = std::min<qsizetype>(m_catalogue.size(), 32767);
+    NumberCache numbers;
     for (qsizetype i = 0; i < count; ++i) {
         const LensRecord& lens = m_catalogue[i];
         if (!blank(lens))
-            m_rows.push_back({static_cast<std::int16_t>(i), readFacts(lens), {}, {}});
+            m_rows.push_back({static_cast<std::int16_t>(i), readFacts(lens, numbers), {}, {}});
     }
     if (m_judged) {
         judgeAll();
@@ -345,7 +346,7 @@ bool LensTableModel::lessThan(LensColumn column, int left, int right) const {
                               lensA.MinFocus, lensB.MinFocus) < 0;
     case LensColumn::Sensor:
         return compareNumbers(sensorKey(a.facts.largestFormat), sensorKey(b.facts.largestFormat),
-                              lensA.Name.left(1), lensB.Name.left(1)) < 0;
+                              QStringView(lensA.Name).left(1), QStringView(lensB.Name).left(1)) < 0;
     case LensColumn::Datasheet:
         return a.datasheet < b.datasheet;
     default:

@@ -45,13 +45,20 @@ QString check(Verdict verdict, const QString& reason) {
 
 } // namespace
 
-LensFacts readFacts(const LensRecord& lens) {
+std::optional<double> NumberCache::operator()(const QString& text) {
+    auto found = m_read.constFind(text);
+    if (found == m_read.constEnd())
+        found = m_read.insert(text, num::toDouble(text));
+    return *found;
+}
+
+LensFacts readFacts(const LensRecord& lens, NumberCache& numbers) {
     LensFacts facts;
-    facts.focalMin = num::toDouble(lens.FocalMin);
-    facts.focalMax = num::toDouble(lens.FocalMax);
+    facts.focalMin = numbers(lens.FocalMin);
+    facts.focalMax = numbers(lens.FocalMax);
     facts.longest = hasFocalRange(lens.TypeCode) ? facts.focalMax : facts.focalMin;
-    facts.fStop = num::toDouble(lens.FStop);
-    facts.minFocus = num::toDouble(lens.MinFocus);
+    facts.fStop = numbers(lens.FStop);
+    facts.minFocus = numbers(lens.MinFocus);
     facts.largestFormat = largestFormatCovered(lens.Name);
     return facts;
 }

@@ -9,6 +9,7 @@
 #include "match/suitability.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QString>
 #include <array>
 #include <optional>
@@ -31,7 +32,17 @@ struct LensFacts {
     std::optional<double> minFocus;
     std::optional<SensorFormat> largestFormat;
 };
-LensFacts readFacts(const LensRecord& lens);
+
+// Reads numbers of the catalogue, each distinct text once: a catalogue repeats a few values.
+class NumberCache {
+public:
+    std::optional<double> operator()(const QString& text);
+
+private:
+    QHash<QString, std::optional<double>> m_read;
+};
+
+LensFacts readFacts(const LensRecord& lens, NumberCache& numbers);
 
 // The inputs read once per change, for every lens to be judged against.
 struct Wanted {
