@@ -10,8 +10,11 @@ namespace vistaro {
 
 // A window of its own, made on first use and kept, so it reopens as it was left.
 void Obbiettivi::OpenCoverage_Click() {
-    if (!m_coverage)
+    if (!m_coverage) {
         m_coverage = std::make_unique<CoverageWindow>(*this);
+        connect(m_coverage.get(), &CoverageWindow::inputsChanged, this,
+                &Obbiettivi::refreshLensFinder);
+    }
     m_coverage->show();
     m_coverage->raise();
     m_coverage->activateWindow();

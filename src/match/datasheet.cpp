@@ -36,11 +36,21 @@ QString datasheetPath(const QString& drive, const LensRecord& lens) {
                               lens.Name + QStringLiteral(".pdf"));
 }
 
+bool namesDatasheet(const LensRecord& lens) {
+    return lens.PdfFolder != QLatin1String("XX");
+}
+
 DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main) {
     const LensRecord* lens = entryOnShow(catalogue, main.PDFattuale);
-    if (!lens || lens->PdfFolder == QLatin1String("XX"))
+    if (!lens)
         return {};
-    const QString path = datasheetPath(main.Drive, *lens);
+    return checkDatasheetOf(*lens, main.Drive);
+}
+
+DatasheetCheck checkDatasheetOf(const LensRecord& lens, const QString& drive) {
+    if (!namesDatasheet(lens))
+        return {};
+    const QString path = datasheetPath(drive, lens);
     return {firstLineReadable(path) ? DatasheetCheck::Outcome::Open
                                     : DatasheetCheck::Outcome::InsertCd,
             path};

@@ -27,4 +27,10 @@ struct DatasheetCheck {
 // The datasheet button's test of the entry whose index PDFattuale holds, on the drive Drive.
 DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main);
 
+// The same test of one lens on the drive `drive`.
+DatasheetCheck checkDatasheetOf(const LensRecord& lens, const QString& drive);
+
+// Whether the catalogue names a datasheet for the lens (its PdfFolder is not "XX").
+bool namesDatasheet(const LensRecord& lens);
+
 } // namespace vistaro
