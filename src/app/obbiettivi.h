@@ -111,6 +111,7 @@ public:
     // CoverageHost
     CalculatorReading calculatorReading() const override;
     void typeFocalLength(int row, const QString& text) override;
+    std::optional<LensOnShow> lensOnShow() const override;
 
     void Focale1_Click();
     void L1_Click();

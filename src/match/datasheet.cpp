@@ -10,14 +10,6 @@ namespace vistaro {
 
 namespace {
 
-const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale) {
-    const auto number = num::toDouble(pdfAttuale);
-    if (!number)
-        return nullptr;
-    const auto index = num::roundHalfEven(*number);
-    return index ? entryAt(catalogue, *index) : nullptr;
-}
-
 // A datasheet counts as readable when its first line can be read and is not empty; a missing
 // disc, an absent file and an empty file all fail alike.
 bool firstLineReadable(const QString& path) {
@@ -31,19 +23,33 @@ bool firstLineReadable(const QString& path) {
 
 } // namespace
 
+const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale) {
+    const auto number = num::toDouble(pdfAttuale);
+    if (!number)
+        return nullptr;
+    const auto index = num::roundHalfEven(*number);
+    return index ? entryAt(catalogue, *index) : nullptr;
+}
+
 QString datasheetPath(const QString& drive, const LensRecord& lens) {
     return toNativeSeparators(drive + QStringLiteral("Pdf\\Obiettivi\\") + lens.PdfFolder +
                               lens.Name + QStringLiteral(".pdf"));
 }
 
+std::optional<QString> datasheetOf(const QString& drive, const LensRecord& lens) {
+    if (lens.PdfFolder == QLatin1String("XX"))
+        return std::nullopt;
+    return datasheetPath(drive, lens);
+}
+
 DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main) {
     const LensRecord* lens = entryOnShow(catalogue, main.PDFattuale);
-    if (!lens || lens->PdfFolder == QLatin1String("XX"))
+    const std::optional<QString> path = lens ? datasheetOf(main.Drive, *lens) : std::nullopt;
+    if (!path)
         return {};
-    const QString path = datasheetPath(main.Drive, *lens);
-    return {firstLineReadable(path) ? DatasheetCheck::Outcome::Open
-                                    : DatasheetCheck::Outcome::InsertCd,
-            path};
+    return {firstLineReadable(*path) ? DatasheetCheck::Outcome::Open
+                                     : DatasheetCheck::Outcome::InsertCd,
+            *path};
 }
 
 } // namespace vistaro
