@@ -83,7 +83,7 @@ QString irisName(const QString& code) {
     if (code == u"MI")
         return CoverageReport::tr("Manual");
     if (code == u"DD")
-        return CoverageReport::tr("Direct drive");
+        return CoverageReport::tr("Direct drive (DC)");
     if (code == u"VD")
         return CoverageReport::tr("Video drive");
     if (code == u"M")

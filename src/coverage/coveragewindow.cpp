@@ -80,7 +80,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, QWidget* parent)
     buttons->addWidget(m_useInCalculator);
     buttons->addWidget(m_useInCalculatorTele);
     left->addLayout(buttons);
-    auto* report = new QGridLayout;
+    auto* report = new QHBoxLayout;
     buildReportButtons(report);
     left->addLayout(report);
     left->addStretch(1);

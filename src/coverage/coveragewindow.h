@@ -18,6 +18,7 @@
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -85,7 +86,7 @@ private:
     CoverageFields fieldTexts() const;
     bool customResolution() const;
     void useInCalculator(int row);
-    void buildReportButtons(QGridLayout* grid);
+    void buildReportButtons(QHBoxLayout* row);
     void retranslateReportButtons();
     // The file the user picks with `suffix` added when the name has none; empty when cancelled.
     QString pickFile(const QString& caption, const QString& filter, const QString& suffix);

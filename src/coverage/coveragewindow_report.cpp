@@ -14,9 +14,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -41,17 +40,17 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
 } // namespace
 
 // The buttons, and the dialogs they open until a test sets its own.
-void CoverageWindow::buildReportButtons(QGridLayout* grid) {
+void CoverageWindow::buildReportButtons(QHBoxLayout* row) {
     const std::pair<QPushButton*&, const char*> buttons[] = {
         {m_saveReport, "SaveReport"},
         {m_printReport, "PrintReport"},
         {m_saveImage, "SaveImage"},
         {m_copyImage, "CopyImage"},
     };
-    for (int i = 0; i < 4; ++i) {
-        buttons[i].first = new QPushButton(this);
-        buttons[i].first->setObjectName(QLatin1String(buttons[i].second));
-        grid->addWidget(buttons[i].first, i / 2, i % 2);
+    for (const auto& [button, name] : buttons) {
+        button = new QPushButton(this);
+        button->setObjectName(QLatin1String(name));
+        row->addWidget(button);
     }
     connect(m_saveReport, &QPushButton::clicked, this, &CoverageWindow::SaveReport_Click);
     connect(m_printReport, &QPushButton::clicked, this, &CoverageWindow::PrintReport_Click);

@@ -151,7 +151,7 @@ private slots:
                            "Model|H5050VDD",
                            "Type|Varifocal",
                            "Focal range|5 \u2013 50 mm",
-                           "Iris|Direct drive",
+                           "Iris|Direct drive (DC)",
                            "F-stop|F1.4",
                            "Minimum focus|0.3 m",
                            "Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
