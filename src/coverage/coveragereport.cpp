@@ -21,11 +21,15 @@ QString millimetres(SensorSize size) {
         .arg(CoverageText::number(size.widthMm, 2), CoverageText::number(size.heightMm, 2));
 }
 
+// Equal but for the rounding of the arithmetic that made them.
+bool sameSize(SensorSize a, SensorSize b) {
+    return std::abs(a.widthMm - b.widthMm) < 1e-9 && std::abs(a.heightMm - b.heightMm) < 1e-9;
+}
+
 // The trade name of a sensor of this size, as the presets write it, or none.
 QString presetName(SensorSize size) {
     for (const SensorPreset& preset : sensorPresets())
-        if (std::abs(preset.size.widthMm - size.widthMm) < 1e-9 &&
-            std::abs(preset.size.heightMm - size.heightMm) < 1e-9)
+        if (sameSize(preset.size, size))
             return QLatin1String(preset.name);
     return {};
 }
@@ -51,7 +55,7 @@ ReportSection cameraSection(const CoverageShown& shown) {
          {QStringLiteral("%1 x %2").arg(camera.image.columns).arg(camera.image.rows)}});
     // A picture of another shape than the sensor's leaves part of it unused.
     const SensorSize imaged = imagedArea(camera.sensor, camera.image);
-    if (imaged != camera.sensor)
+    if (!sameSize(imaged, camera.sensor))
         section.rows.append({CoverageReport::tr("Picture area"), {millimetres(imaged)}});
     return section;
 }

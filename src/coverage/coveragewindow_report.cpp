@@ -71,9 +71,9 @@ CoverageShown CoverageWindow::shown() const {
     CoverageInputs scratch = m_inputs;
     const FieldsRead read = readFields(scratch, fieldTexts(), customResolution(), m_reading.format);
     return {read.camera,
-            m_inputs.sensorSource,
-            m_inputs.pixelMicrometres,
-            m_inputs.level,
+            scratch.sensorSource,
+            scratch.pixelMicrometres,
+            scratch.level,
             m_reading,
             m_model,
             m_problem->text(),

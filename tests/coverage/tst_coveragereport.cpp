@@ -121,9 +121,10 @@ private slots:
         QTest::addColumn<bool>("zoom");
         QTest::addColumn<QString>("lens"); // none, Varifocal or Bare
         QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("sensor"); // the sensor choice, by its text; empty: calculator's
         QTest::addColumn<QStringList>("rows"); // "label|value|value..."
         QTest::newRow("fixed lens, none on show")
-            << false << "none" << 0
+            << false << "none" << 0 << ""
             << QStringList{"Sensor|1/3\" (4.8 x 3.6 mm)",
                            "Resolution|1920 x 1080",
                            "Picture area|4.8 x 2.7 mm",
@@ -141,7 +142,7 @@ private slots:
                            "Model|absent",
                            "Note|absent"};
         QTest::newRow("zoom, varifocal on show")
-            << true << "Varifocal" << 0
+            << true << "Varifocal" << 0 << ""
             << QStringList{"Lens/Focal length|6 mm \u2013 12 mm",
                            "What the camera sees/Focal length|6 mm|12 mm",
                            "Distance|10 m|10 m",
@@ -155,20 +156,27 @@ private slots:
                            "F-stop|F1.4",
                            "Minimum focus|0.3 m",
                            "Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
-        QTest::newRow("imperial") << false << "Varifocal" << 1
+        QTest::newRow("imperial") << false << "Varifocal" << 1 << ""
                                   << QStringList{"Mounting height|9.84 ft", "Distance|32.81 ft",
                                                  "Pixel density|73.2 px/ft",
                                                  "Minimum focus|0.98 ft"};
         QTest::newRow("unknown codes, no datasheet, no minimum focus")
-            << false << "Bare" << 0
+            << false << "Bare" << 0 << ""
             << QStringList{"Type|ODD", "Iris|Q", "Focal range|2.8 mm", "Minimum focus|-",
                            "Datasheet|None"};
+        // 2.9 um x 1920 x 1080: 5.568 x 3.132 mm, no preset, the picture fills
+        // it; 1920 / (10 x 5.568 / 6) = 206.9 px/m.
+        QTest::newRow("pixel size x resolution")
+            << false << "none" << 0 << "Pixel size x resolution"
+            << QStringList{"Sensor|5.57 x 3.13 mm", "Pixel size|2.9 \u00b5m", "Picture area|absent",
+                           "Pixel density|206.9 px/m"};
     }
 
     void pageTexts() {
         QFETCH(bool, zoom);
         QFETCH(QString, lens);
         QFETCH(int, units);
+        QFETCH(QString, sensor);
         QFETCH(QStringList, rows);
         m_calculator.reading = {"6", "10", "12", "10", zoom, SensorFormat::Third};
         m_calculator.lens = lens == u"Varifocal" ? std::optional(Varifocal)
@@ -176,6 +184,9 @@ private slots:
                                                  : std::nullopt;
         m_window->follow();
         m_window->findChild<QComboBox*>("Units")->setCurrentIndex(units);
+        auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
+        if (!sensor.isEmpty())
+            sensors->setCurrentIndex(sensors->findText(sensor));
         const ReportDocument document = CoverageReport::document(m_window->shown());
         QCOMPARE(document.sections.value(0).heading, "Camera");
         QCOMPARE(document.sections.value(3).columns,
