@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
+#include <initializer_list>
+#include <utility>
 
 namespace vistaro {
 
@@ -71,28 +73,26 @@ ReportSection siteSection(const CoverageShown& shown) {
               {CoverageText::length(shown.model.targetHeightM, units)}}}};
 }
 
-QString lensType(const QString& code) {
-    if (code == u"FF")
-        return CoverageReport::tr("Fixed focal length");
-    if (code == u"HSP")
-        return CoverageReport::tr("Aspherical");
-    if (code == u"VAR")
-        return CoverageReport::tr("Varifocal");
-    if (code == u"ZOOM")
-        return CoverageReport::tr("Zoom");
+// The words for a catalogue code, or the code itself when it is none of `names`.
+QString nameOf(const QString& code, std::initializer_list<std::pair<const char*, QString>> names) {
+    for (const auto& [known, name] : names)
+        if (code == QLatin1String(known))
+            return name;
     return code;
 }
 
+QString lensType(const QString& code) {
+    return nameOf(code, {{"FF", CoverageReport::tr("Fixed focal length")},
+                         {"HSP", CoverageReport::tr("Aspherical")},
+                         {"VAR", CoverageReport::tr("Varifocal")},
+                         {"ZOOM", CoverageReport::tr("Zoom")}});
+}
+
 QString irisName(const QString& code) {
-    if (code == u"MI")
-        return CoverageReport::tr("Manual");
-    if (code == u"DD")
-        return CoverageReport::tr("Direct drive (DC)");
-    if (code == u"VD")
-        return CoverageReport::tr("Video drive");
-    if (code == u"M")
-        return CoverageReport::tr("Motorised");
-    return code;
+    return nameOf(code, {{"MI", CoverageReport::tr("Manual")},
+                         {"DD", CoverageReport::tr("Direct drive (DC)")},
+                         {"VD", CoverageReport::tr("Video drive")},
+                         {"M", CoverageReport::tr("Motorised")}});
 }
 
 // The catalogue's minimum focus in metres: in the units on show, "-" for none, as written when

@@ -3,6 +3,7 @@
 #include "coverage/coveragewindow.h"
 #include "platform/settingspath.h"
 #include "report/reportpage.h"
+#include "support/folderlisting.h"
 #include "support/messageboxanswer.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using test::listing;
 
 namespace {
 
@@ -53,15 +55,6 @@ QString pdfText(const QString& path) {
     if (pdf.load(path) != QPdfDocument::Error::None || pdf.pageCount() != 1)
         return QStringLiteral("not a one-page PDF");
     return pdf.getAllText(0).text().simplified();
-}
-
-// Names and sizes of a folder's entries.
-QStringList listing(const QString& folder) {
-    QStringList entries;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
-    return entries;
 }
 
 } // namespace

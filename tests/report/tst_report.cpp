@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
+#include "support/folderlisting.h"
 
 #include <QDir>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using test::listing;
 
 namespace {
 
@@ -54,15 +56,6 @@ ReportDocument coverageLike() {
         drawing(QStringLiteral("Side view"), {380, 300}, QStringLiteral("dead zone"))};
     document.footer = QStringLiteral("Vistaro 1.2.3");
     return document;
-}
-
-// Names and sizes of a folder's entries: what a failed save must leave as it was.
-QStringList listing(const QString& folder) {
-    QStringList entries;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
-    return entries;
 }
 
 } // namespace
