@@ -117,6 +117,7 @@ public:
     // CoverageHost
     CalculatorReading calculatorReading() const override;
     void typeFocalLength(int row, const QString& text) override;
+    std::optional<LensOnShow> lensOnShow() const override;
     // LensFinderHost
     const Catalogue& finderCatalogue() const override { return m_program.LensCatalogue; }
     FinderSelection finderSelection() const override;

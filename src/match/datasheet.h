@@ -4,6 +4,7 @@
 #include "state/sharedstate.h"
 
 #include <QString>
+#include <optional>
 
 namespace vistaro {
 
@@ -13,6 +14,13 @@ inline const QString InsertCdMessage = QStringLiteral("Please, insert CD!");
 // Drive + "Pdf\Obiettivi\" + PdfFolder + Name + ".pdf", concatenated as the catalogue's
 // Windows paths are written, then with the platform's separators.
 QString datasheetPath(const QString& drive, const LensRecord& lens);
+
+// The datasheet path of `lens`, or none when its PdfFolder is "XX" (the lens has no datasheet).
+std::optional<QString> datasheetOf(const QString& drive, const LensRecord& lens);
+
+// The catalogue entry whose index PDFattuale holds, or none when it holds no index of the
+// catalogue.
+const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale);
 
 struct DatasheetCheck {
     enum class Outcome {

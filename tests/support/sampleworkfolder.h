@@ -3,6 +3,7 @@
 #include "app/obbiettivi.h"
 #include "match/cconsiglia.h"
 #include "platform/settingspath.h"
+#include "support/messageboxanswer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,36 +20,6 @@
 #include <memory>
 
 namespace vistaro::test {
-
-// Answers each modal message box with `button` as it opens and records what it said.
-class MessageBoxAnswer {
-public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        m_timer.callOnTimeout([this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || box == m_last)
-                return;
-            m_last = box;
-            if (onOpen)
-                onOpen();
-            texts.append(box->text());
-            title = box->windowTitle();
-            if (QAbstractButton* pressed = box->button(button))
-                pressed->click();
-            else
-                box->reject();
-        });
-        m_timer.start(5);
-    }
-
-    std::function<void()> onOpen; // looks at the program while the box is open
-    QStringList texts;
-    QString title;
-
-private:
-    QPointer<QMessageBox> m_last;
-    QTimer m_timer;
-};
 
 // The program as main() starts it, in a folder with the sample catalogues and two languages.
 class SampleWorkFolder {
