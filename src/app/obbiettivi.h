@@ -208,6 +208,9 @@ private:
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
 
+    // Shows one of the main window's modeless windows, or raises it when it is open already.
+    static void bringToFront(QWidget& window);
+
     void Form_Unload();
     void startFirstRun();
     void showLanguageChooser();

@@ -17,9 +17,7 @@ void Obbiettivi::OpenCoverage_Click() {
         connect(m_coverage.get(), &CoverageWindow::inputsChanged, this,
                 &Obbiettivi::refreshLensFinder);
     }
-    m_coverage->show();
-    m_coverage->raise();
-    m_coverage->activateWindow();
+    bringToFront(*m_coverage);
 }
 
 void Obbiettivi::followCoverage() {

@@ -40,9 +40,7 @@ void Obbiettivi::OpenLensFinder_Click() {
     m_finderCoverage = loadCoverageInputs(settings);
     if (!m_lensFinder)
         m_lensFinder = std::make_unique<LensFinder>(*this);
-    m_lensFinder->show();
-    m_lensFinder->raise();
-    m_lensFinder->activateWindow();
+    bringToFront(*m_lensFinder);
     m_lensFinder->refresh();
 }
 

@@ -87,9 +87,7 @@ void Obbiettivi::showLanguageChooser() {
                 Form_Unload();
         });
     }
-    m_chooser->show();
-    m_chooser->raise();
-    m_chooser->activateWindow();
+    bringToFront(*m_chooser);
 }
 
 void Obbiettivi::Language_Click() {

@@ -43,6 +43,12 @@ void Obbiettivi::showAbout() {
     box->open();
 }
 
+void Obbiettivi::bringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {
     m_translator.apply(interfaceLanguage(languageFile));
 }
