@@ -1,7 +1,47 @@
 #include "platform/twips.h"
 #include "support/sampleworkfolder.h"
 
+#include <QGroupBox>
+#include <QLabel>
+
 using namespace vistaro;
+
+namespace {
+
+// Tokens of what a control shows before any language file, in this order.
+QString stateOf(const QWidget* control) {
+    QStringList state;
+    const auto* radio = qobject_cast<const QRadioButton*>(control);
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const auto* edit = qobject_cast<const QLineEdit*>(control);
+    const QColor colour = control->palette().color(QPalette::WindowText);
+    const Qt::Alignment alignment = label  ? label->alignment()
+                                    : edit ? edit->alignment()
+                                           : Qt::Alignment();
+    for (const auto& [token, holds] : {std::pair{"hidden", control->isHidden()},
+                                       {"disabled", !control->isEnabled()},
+                                       {"selected", radio && radio->isChecked()},
+                                       {"centred", bool(alignment & Qt::AlignHCenter)},
+                                       {"blue", colour == QColor(0, 0, 255)},
+                                       {"red", colour == QColor(255, 0, 0)}})
+        if (holds)
+            state << QLatin1String(token);
+    return state.join(u' ');
+}
+
+// The focusable controls of `window` in the order Tab reaches them, from `first`.
+QStringList tabOrder(QWidget* first, const QStringList& names) {
+    QStringList order;
+    QWidget* widget = first;
+    do {
+        if (names.contains(widget->objectName()) && !order.contains(widget->objectName()))
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    return order;
+}
+
+} // namespace
 
 // The calculator as the user drives it with mouse and keyboard, the CalcoloFocale timer running.
 class TestMainWindow : public QObject {
@@ -27,6 +67,256 @@ private slots:
     }
 
     void cleanup() { m_app.stop(); }
+
+    // Pixels are twips x DPI / 1440, to the nearest pixel.
+    void twips_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("an inch at 96 DPI") << 1440 << 96 << 96;
+        QTest::newRow("an inch at 144 DPI") << 1440 << 144 << 144;
+        QTest::newRow("1212 at 96 DPI rounds up") << 1212 << 96 << 81;
+        QTest::newRow("1000 at 120 DPI") << 1000 << 120 << 83;
+        QTest::newRow("7 rounds down") << 7 << 96 << 0;
+    }
+
+    void twips() {
+        QFETCH(int, twips);
+        QFETCH(int, dpi);
+        QFETCH(int, pixels);
+        QCOMPARE(twipsToPixels(twips, dpi), pixels);
+    }
+
+    // Every control of the two windows as created: type, container, place in twips, caption,
+    // font (Arial) and state.
+    void controls_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QList<int>>("twips");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("state");
+        const struct {
+            const char *name, *type, *container;
+            QList<int> twips;
+            const char *caption, *font = "8.25", *state = "";
+        } controls[] = {
+            {"Sensore", "QGroupBox", "window", {120, 120, 975, 1695}, "Sensore"},
+            {"un", "QRadioButton", "Sensore", {120, 240, 735, 255}, "   1\""},
+            {"dueterzi", "QRadioButton", "Sensore", {120, 480, 735, 255}, "2/3\""},
+            {"unmezzo", "QRadioButton", "Sensore", {120, 760, 735, 255}, "1/2\""},
+            {"unterzo",
+             "QRadioButton",
+             "Sensore",
+             {120, 1020, 735, 255},
+             "1/3\"",
+             "8.25",
+             "selected"},
+            {"unquarto", "QRadioButton", "Sensore", {120, 1280, 735, 255}, "1/4\""},
+            {"Frame1", "QGroupBox", "window", {1200, 120, 1455, 1360}, "Tipo ottica"},
+            {"zoom", "QRadioButton", "Frame1", {120, 240, 855, 255}, "Zoom"},
+            {"VAR", "QRadioButton", "Frame1", {120, 500, 1095, 255}, "Varifocal"},
+            {"HSP", "QRadioButton", "Frame1", {120, 760, 1215, 255}, "Asferico"},
+            {"FF",
+             "QRadioButton",
+             "Frame1",
+             {120, 1020, 1215, 255},
+             "Focale Fissa",
+             "8.25",
+             "selected"},
+            {"Frame2", "QGroupBox", "window", {2760, 120, 2295, 1695}, "Controllo iride"},
+            {"Manual", "QRadioButton", "Frame2", {120, 240, 2055, 255}, "Manuale"},
+            {"DC", "QRadioButton", "Frame2", {120, 550, 2055, 255}, "Diretto", "8.25", "selected"},
+            {"VD", "QRadioButton", "Frame2", {120, 860, 2055, 255}, "Video"},
+            {"M",
+             "QRadioButton",
+             "Frame2",
+             {120, 1320, 2055, 255},
+             "a Motore (per zoom)",
+             "8.25",
+             "disabled"},
+            {"MarvantoCons",
+             "QPushButton",
+             "window",
+             {5280, 120, 1440, 615},
+             "marvanto consiglia",
+             "9.75 bold"},
+            {"Label5", "QLabel", "window", {1200, 1540, 1095, 375}, "marvan", "14.25 bold", "blue"},
+            {"Label6", "QLabel", "window", {2280, 1540, 255, 375}, "t", "14.25 bold", "red"},
+            {"Label7", "QLabel", "window", {2450, 1540, 255, 375}, "o", "14.25 bold", "blue"},
+            {"Calcoli", "QGroupBox", "window", {120, 1920, 6620, 1200}, ""},
+            {"Label1",
+             "QLabel",
+             "Calcoli",
+             {120, 230, 1215, 255},
+             "focale (mm)",
+             "8.25",
+             "centred"},
+            {"Label2",
+             "QLabel",
+             "Calcoli",
+             {1560, 230, 1212, 372},
+             "distanza scena (m)",
+             "8.25",
+             "centred"},
+            {"Label4",
+             "QLabel",
+             "Calcoli",
+             {2760, 230, 1455, 495},
+             "angolo di visuale orizzontale (m)",
+             "8.25",
+             "centred"},
+            {"Label3",
+             "QLabel",
+             "Calcoli",
+             {4200, 230, 1452, 492},
+             "angolo di visuale verticale (m)",
+             "8.25",
+             "centred"},
+            {"Focale1", "QLineEdit", "Calcoli", {120, 720, 1215, 285}, "6", "8.25", "centred"},
+            {"L1", "QLineEdit", "Calcoli", {1560, 720, 1200, 285}, "5", "8.25", "centred"},
+            {"H1", "QLineEdit", "Calcoli", {2880, 720, 1200, 285}, "4", "8.25", "centred"},
+            {"V1", "QLineEdit", "Calcoli", {4320, 720, 1200, 285}, "3", "8.25", "centred"},
+            {"macro", "QLabel", "Calcoli", {5640, 720, 735, 255}, "WIDE", "8.25", "hidden"},
+            {"Focale2",
+             "QLineEdit",
+             "Calcoli",
+             {120, 1200, 1215, 285},
+             "6",
+             "8.25",
+             "hidden centred"},
+            {"L2", "QLineEdit", "Calcoli", {1560, 1200, 1200, 285}, "5", "8.25", "hidden centred"},
+            {"H2", "QLineEdit", "Calcoli", {2880, 1200, 1200, 285}, "4", "8.25", "hidden centred"},
+            {"V2", "QLineEdit", "Calcoli", {4320, 1200, 1200, 285}, "3", "8.25", "hidden centred"},
+            {"Tele", "QLabel", "Calcoli", {5640, 1200, 612, 252}, "TELE", "8.25", "hidden"},
+            // The recommendation window; its datasheet button sits beside ">".
+            {"Command3",
+             "QPushButton",
+             "CConsiglia",
+             {2280, 5040, 615, 375},
+             ">",
+             "8.25",
+             "disabled"},
+            {"Text1", "QLineEdit", "CConsiglia", {1560, 5040, 615, 375}, "", "8.25", "disabled"},
+            {"Command2", "QPushButton", "CConsiglia", {4200, 3600, 1335, 375}, "PDF 2"},
+            {"Command1",
+             "QPushButton",
+             "CConsiglia",
+             {240, 5040, 1215, 375},
+             "azzera",
+             "8.25",
+             "disabled"},
+            {"Avanti", "QPushButton", "CConsiglia", {3240, 3600, 735, 375}, ">", "9.75"},
+            {"Indietro", "QPushButton", "CConsiglia", {1560, 3600, 735, 375}, "<", "9.75"},
+            {"Label2",
+             "QLabel",
+             "CConsiglia",
+             {0, 4080, 5655, 375},
+             "updated at 22/01/2003",
+             "9.75",
+             "centred"},
+            {"MinFuoco",
+             "QLabel",
+             "CConsiglia",
+             {120, 1560, 4575, 375},
+             "Minima distanza di messa a fuoco:",
+             "9.75"},
+            {"Label1", "QLabel", "CConsiglia", {120, 2040, 5535, 1455}, "", "9.75"},
+            {"Iride", "QLabel", "CConsiglia", {2160, 600, 3495, 375}, "iride", "9.75"},
+            {"Fstop", "QLabel", "CConsiglia", {120, 1080, 5535, 375}, "Fstop", "9.75"},
+            {"f", "QLabel", "CConsiglia", {120, 600, 1935, 375}, "f", "9.75"},
+            {"Nome", "QLabel", "CConsiglia", {120, 0, 5535, 495}, "Nome", "9.75 bold"},
+        };
+        for (const auto& c : controls)
+            QTest::addRow("%s %s", c.container, c.name)
+                << c.type << c.container << c.twips << c.caption << c.font << c.state;
+    }
+
+    void controls() {
+        QFETCH(QString, type);
+        QFETCH(QString, container);
+        QFETCH(QList<int>, twips);
+        QFETCH(QString, caption);
+        QFETCH(QString, font);
+        QFETCH(QString, state);
+        CConsiglia recommendation(m_app.window());
+        QWidget* window =
+            container == u"CConsiglia" ? static_cast<QWidget*>(&recommendation) : &m_app.window();
+        const QString name = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
+        QWidget* control = m_app.find(name, window);
+        QVERIFY(control);
+        QCOMPARE(control->metaObject()->className(), type);
+        QCOMPARE(control->parentWidget()->objectName(),
+                 container == u"window" ? QStringLiteral("ClientArea") : container);
+        QCOMPARE(control->geometry(), twipsRect(twips[0], twips[1], twips[2], twips[3], control));
+        QCOMPARE(control->property(control->inherits("QGroupBox") ? "title" : "text").toString(),
+                 caption);
+        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(QString::number(control->font().pointSizeF()) +
+                     (control->font().bold() ? " bold" : ""),
+                 font);
+        QCOMPARE(stateOf(control), state);
+    }
+
+    // Tab follows the tab indices; the windows' real sizes at 96 DPI.
+    void tabOrderAndSize() {
+        CConsiglia recommendation(m_app.window());
+        const QStringList main{"un",  "dueterzi", "unmezzo", "unterzo",     "unquarto", "zoom",
+                               "VAR", "HSP",      "FF",      "Manual",      "DC",       "VD",
+                               "M",   "Focale1",  "L1",      "H1",          "V1",       "Focale2",
+                               "L2",  "H2",       "V2",      "MarvantoCons"};
+        const QStringList consiglia{"Indietro", "Avanti", "Command1",
+                                    "Command2", "Text1",  "Command3"};
+        QCOMPARE(tabOrder(m_app.find("un"), main), main);
+        QCOMPARE(tabOrder(m_app.find("Indietro", &recommendation), consiglia), consiglia);
+        QCOMPARE(m_app.window().logicalDpiX(), 96);
+        QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 215));
+        QCOMPARE(recommendation.size(), QSize(383, 295));
+    }
+
+    // A start selects 1/3", fixed focal and direct drive; each option button records its
+    // choice. `clicks` are made in turn; `recorded` is SensorHeight, LensTypeCode, IrisCode.
+    void optionsRecord_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("recorded");
+        QTest::newRow("start") << ""
+                               << "3.6 FF DD";
+        QTest::newRow("1 inch") << "un"
+                                << "9.6 FF DD";
+        QTest::newRow("2/3 inch") << "dueterzi"
+                                  << "6.6 FF DD";
+        QTest::newRow("1/2 inch") << "unmezzo"
+                                  << "4.8 FF DD";
+        QTest::newRow("1/3 inch again") << "un unterzo"
+                                        << "3.6 FF DD";
+        QTest::newRow("1/4 inch") << "unquarto"
+                                  << "2.4 FF DD";
+        QTest::newRow("aspherical") << "HSP"
+                                    << "3.6 HSP DD";
+        QTest::newRow("varifocal") << "VAR"
+                                   << "3.6 VAR DD";
+        QTest::newRow("fixed again") << "HSP FF"
+                                     << "3.6 FF DD";
+        QTest::newRow("manual") << "Manual"
+                                << "3.6 FF MI";
+        QTest::newRow("video") << "VD"
+                               << "3.6 FF VD";
+        QTest::newRow("direct again") << "VD DC"
+                                      << "3.6 FF DD";
+        QTest::newRow("zoom, motor") << "zoom M"
+                                     << "3.6 ZOOM M";
+    }
+
+    void optionsRecord() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, recorded);
+        for (const QString& name : clicks.split(u' ', Qt::SkipEmptyParts))
+            m_app.click(name);
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(m_app.window().privateState().SensorHeight)
+                     .arg(m_app.program().LensTypeCode, m_app.program().IrisCode),
+                 recorded);
+    }
 
     // The row settles within a tick or two and then is not rewritten (that moves the cursor).
     // "decimal field typed sensor settled", "-" for no sensor.
@@ -84,8 +374,8 @@ private slots:
             QCOMPARE(m_app.find("M")->isEnabled(), zoom);
             QCOMPARE(m_app.edit("Focale2")->isVisible(), zoom);
             QCOMPARE(m_app.window().windowHeightTwips(), zoom ? 4400 : 3900);
-            QCOMPARE(m_app.find("Calcoli")->height(),
-                     twipsToPixels(zoom ? 1695 : 1200, &m_app.window()));
+            QCOMPARE(m_app.find("Calcoli")->height(), zoom ? 113 : 80);
+            QCOMPARE(m_app.window().centralWidget()->height(), zoom ? 248 : 215);
         };
         m_app.click("M");
         QCOMPARE(m_app.program().IrisCode, "DD");

@@ -78,16 +78,24 @@ private slots:
         QTest::newRow("lower case is no code")
             << HostileFile{"ff\r\nFF\r\nZoom\r\n", 3, {}} << catalogueName
             << QList<int>{1, 1, 3, 4, 5, 6, 7, 8} << "";
+        QTest::newRow("several rows per block")
+            << HostileFile{"FF\r\nFF\r\nHSP\r\nVAR\r\nVAR\r\nVAR\r\nZOOM\r\nZOOM\r\n", 8, {}}
+            << catalogueName << QList<int>{0, 1, 2, 2, 3, 5, 6, 7} << "";
         QTest::newRow("missing file") << HostileFile{} << QStringLiteral("absent.txt")
                                       << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << "was not found";
+        // The 16-bit limit: 32766 lines and two empty rows.
+        for (const int lines : {32766, 32767})
+            QTest::addRow("%d lines", lines)
+                << HostileFile{QByteArray("FF\r\n").repeated(lines), lines, {}} << catalogueName
+                << QList<int>{0, 32765, 3, 4, 5, 6, 7, 8}
+                << (lines > 32766 ? "only the first 32766 were loaded" : "");
         for (const auto& [name, file] : test::hostileFiles()) {
             using Kind = HostileFile::Kind;
             QTest::newRow(name) << file << catalogueName << QList<int>{}
                                 << (file.kind == Kind::Folder       ? "was not found"
                                     : file.kind == Kind::Unreadable ? "could not be read"
-                                    : file.lineCount > MaxCatalogueLines
-                                        ? "only the first 32766 were loaded"
-                                        : "");
+                                    : file.lineCount > 32766 ? "only the first 32766 were loaded"
+                                                             : "");
         }
     }
 
@@ -99,7 +107,7 @@ private slots:
         QTemporaryDir dir;
         VISTARO_PLACE_HOSTILE(file, dir.filePath(catalogueName));
         const std::optional<QString> result = load(dir, name);
-        const int rows = std::min<int>(file.lineCount, MaxCatalogueLines) + 2;
+        const int rows = std::min(file.lineCount, 32766) + 2;
         QCOMPARE(m_catalogue.size(), rows);
         QCOMPARE(m_catalogue.mid(rows - 2), Catalogue(2));
         if (!bounds.isEmpty())
