@@ -1,4 +1,5 @@
 #include "match/browse.h"
+#include "match/coverage.h"
 #include "match/datasheet.h"
 #include "match/presentation.h"
 #include "match/search.h"
@@ -93,6 +94,8 @@ private slots:
             << "TrovaVAR 8|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{0};
         QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
             << "TrovaVAR 8.01|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{};
+        QTest::newRow("TrovaZoom: 6-60 reaches 6-60 exactly")
+            << "TrovaZoom 6|60" << QStringList{"ZOOM|T660|DD|6|60", ""} << third << QList<int>{0};
         QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
             << "TrovaZoom 6|48"
             << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
@@ -153,37 +156,162 @@ private slots:
         }
     }
 
+    // The range test of TrovaZoom when the zoom or VAR option is set, none otherwise; the
+    // wanted lengths are "wide|tele", the lens's "FocalMin|FocalMax".
+    void browseFocalTest_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("lens");
+        QTest::addColumn<bool>("suitable");
+        QTest::newRow("fixed: any focal length") << "FF"
+                                                 << "6|6"
+                                                 << "50|50" << true;
+        QTest::newRow("varifocal: 12 in 5-50") << "VAR"
+                                               << "12|12"
+                                               << "5|50" << true;
+        QTest::newRow("varifocal: 12 beyond 3.5-8") << "VAR"
+                                                    << "12|12"
+                                                    << "3.5|8" << false;
+        QTest::newRow("varifocal: 12 below 15-50") << "VAR"
+                                                   << "12|12"
+                                                   << "15|50" << false;
+        QTest::newRow("zoom: 6-60 reaches 6-60") << "ZOOM"
+                                                 << "6|60"
+                                                 << "6|60" << true;
+        QTest::newRow("zoom: 48 beyond 5.5-33") << "ZOOM"
+                                                << "6|48"
+                                                << "5.5|33" << false;
+    }
+
+    void browseFocalTest() {
+        QFETCH(QString, selected);
+        QFETCH(QString, wanted);
+        QFETCH(QString, lens);
+        QFETCH(bool, suitable);
+        const ProgramState state = stateOf({"FF|X|DD|4|4", "FF|T|DD|" + lens},
+                                           wanted.section(u'|', 0, 0), wanted.section(u'|', 1));
+        MainPublic main;
+        main.Max = 1;
+        MainSelection selection;
+        selection.zoom = selected == u"ZOOM";
+        selection.var = selected == u"VAR";
+        QCOMPARE(Avanti(0, state, main, selection).value_or(-1), suitable ? 1 : 0);
+    }
+
+    // The formats a lens serves by the first letter of its name: 1", 2/3", 1/2", 1/3", 1/4".
+    void coverage_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("serves");
+        QTest::newRow("T") << "T358"
+                           << "00011";
+        QTest::newRow("H") << "H6012DD"
+                           << "00111";
+        QTest::newRow("M") << "M1214"
+                           << "01111";
+        QTest::newRow("V") << "V5014"
+                           << "11111";
+        QTest::newRow("lower-case t") << "t358"
+                                      << "00000";
+        QTest::newRow("empty") << ""
+                               << "00000";
+    }
+
+    void coverage() {
+        QFETCH(QString, name);
+        QFETCH(QString, serves);
+        QString served;
+        for (const auto format : {SensorFormat::One, SensorFormat::TwoThirds, SensorFormat::Half,
+                                  SensorFormat::Third, SensorFormat::Quarter})
+            served += coversSensor(name, format) ? u'1' : u'0';
+        QCOMPARE(served, serves);
+    }
+
+    // The recommendation button searches the selected type's block: the entries shown, then
+    // Min and Max, which ends on the block's last row.
+    void searchStart_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<QList<int>>("minMax");
+        QTest::newRow("FF: all up to 6") << "FF"
+                                         << "6|" << QList<int>{0, 1} << QList<int>{0, 1};
+        QTest::newRow("HSP: a match on the last row")
+            << "HSP"
+            << "6|" << QList<int>{2, 3} << QList<int>{2, 3};
+        QTest::newRow("VAR: the first that holds 12") << "VAR"
+                                                      << "12|" << QList<int>{5} << QList<int>{4, 5};
+        QTest::newRow("ZOOM: 8-80 on the last row") << "ZOOM"
+                                                    << "8|80" << QList<int>{7} << QList<int>{6, 7};
+    }
+
+    void searchStart() {
+        QFETCH(QString, type);
+        QFETCH(QString, wanted);
+        QFETCH(QList<int>, shown);
+        QFETCH(QList<int>, minMax);
+        ProgramState state = stateOf({"FF|T40|DD|4", "FF|T60|DD|6", "HSP|T28|DD|2.8",
+                                      "HSP|T60|DD|6", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
+                                      "ZOOM|T660|DD|6|60", "ZOOM|T880|DD|8|80", "", ""});
+        state.LensTypeCode = type;
+        const BlockBounds blocks{.FirstHSP = 2,
+                                 .FirstVAR = 4,
+                                 .FirstZOOM = 6,
+                                 .FirstFF = 0,
+                                 .LastHSP = 3,
+                                 .LastVAR = 5,
+                                 .LastZOOM = 7,
+                                 .LastFF = 1};
+        MainPublic main;
+        QList<int> presented;
+        QVERIFY(startSearch(state, main, blocks, wanted.section(u'|', 0, 0),
+                            wanted.section(u'|', 1), SensorFormat::Third,
+                            [&](std::int16_t i) { presented.append(i); }));
+        QCOMPARE(presented, shown);
+        QCOMPARE((QList<int>{main.Min, main.Max}), minMax);
+    }
+
     // The entry, lens type, L1, L2. Red: it cannot focus at L1 or L2 (even hidden), or unknown.
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("label1");
         QTest::addColumn<bool>("red");
-        QTest::newRow("closer than L1") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
-                                        << "at 0.2 m:  .16 X  .12 (m X m)\r" << true;
+        QTest::addColumn<QString>("minFuoco");
+        QTest::newRow("closer than L1")
+            << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
+            << "at 0.2 m:  .16 X  .12 (m X m)\r" << true << "Min. focus: 0.3m";
         QTest::newRow("no zero before the point, closer than a hidden L2")
             << QStringList{"FF|T4|DD|4|4|1.2|no|0.3", "FF", "1", "0.2"}
-            << "at 1 m:  1.2 X  .9 (m X m)\r" << true;
+            << "at 1 m:  1.2 X  .9 (m X m)\r" << true << "Min. focus: 0.3m";
         QTest::newRow("remark No is shown, focus at L1 and L2")
             << QStringList{"FF|T6|DD|6|6|1.2|No|0.3", "FF", "0.3", "0.3"}
-            << "No\rat 0.3 m:  .24 X  .18 (m X m)\r" << false;
+            << "No\rat 0.3 m:  .24 X  .18 (m X m)\r" << false << "Min. focus: 0.3m";
         QTest::newRow("varifocal: wide and tele, no minimum focus")
             << QStringList{"VAR|T358|DD|3.5|8|1.4|no|0", "VAR", "7", "9"}
-            << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r" << false;
+            << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r" << false
+            << "";
+        QTest::newRow("zoom: four lines, wide and tele at L1 and L2")
+            << QStringList{"ZOOM|T660|DD|6|60|1.4|no|0", "ZOOM", "5", "10"}
+            << "at 5 m wide:  4 X  3 (m X m)\rat 5 m tele:  .4 X  .3 (m X m)\r"
+               "at 10 m wide:  8 X  6 (m X m)\rat 10 m tele:  .8 X  .6 (m X m)\r"
+            << false << "";
         QTest::newRow("unreadable focal length leaves its line out, L2 empty")
             << QStringList{"VAR|T6|DD|x|8|1.2|no|0", "VAR", "7", ""}
-            << "at 7 m tele:  4.2 X  3.15 (m X m)\r" << true;
+            << "at 7 m tele:  4.2 X  3.15 (m X m)\r" << true << "";
     }
 
     void captions() {
         QFETCH(QStringList, inputs);
         QFETCH(QString, label1);
         QFETCH(bool, red);
+        QFETCH(QString, minFuoco);
         const LensRecord entry = catalogueOf({inputs[0]})[0];
-        const MainSelection selection{SensorFormat::Third, false,     inputs[1] == u"VAR",
-                                      inputs[2],           inputs[3], DefaultSensorHeight};
+        const MainSelection selection{SensorFormat::Third, inputs[1] == u"ZOOM",
+                                      inputs[1] == u"VAR", inputs[2],
+                                      inputs[3],           DefaultSensorHeight};
         const LensPresentation shown = presentLens(&entry, languageTexts, selection);
         QCOMPARE(shown.Label1, label1);
         QCOMPARE(shown.MinFuocoRed, red);
+        QCOMPARE(shown.MinFuoco, minFuoco);
         if (entry.Name == u"T358")
             QCOMPARE((QStringList{*shown.Nome, *shown.f, *shown.Fstop, *shown.Iride}),
                      (QStringList{"T358", "f:3.5-8mm", "F:1.4", "Iris: DD"}));
