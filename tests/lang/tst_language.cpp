@@ -7,19 +7,8 @@
 #include <QRegularExpression>
 
 using namespace vistaro;
-using test::HostileFile;
 
 namespace {
-
-// "line 1" to "line n", each ended by CR LF, every line stated.
-HostileFile numberedLines(int n) {
-    HostileFile file{{}, n, {}};
-    for (int i = 1; i <= n; ++i) {
-        file.lines << QStringLiteral("line %1").arg(i);
-        file.bytes += file.lines.constLast().toLatin1() + "\r\n";
-    }
-    return file;
-}
 
 // The 26 texts on show, in the order of the file's lines.
 QStringList shown(const Obbiettivi& window) {
@@ -50,37 +39,6 @@ class TestLanguage : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_folder.prepare()); }
 
-    // Nothing when the file has no line or cannot be read; else 26 texts, a short file's last
-    // line repeated into the remaining targets.
-    void read_data() {
-        QTest::addColumn<HostileFile>("file");
-        HostileFile unended = numberedLines(26);
-        unended.bytes.chop(2);
-        QTest::newRow("a 27th line is ignored") << numberedLines(27);
-        QTest::newRow("nine lines") << numberedLines(9);
-        QTest::newRow("last line without end") << unended;
-        for (const auto& [name, file] : test::hostileFiles())
-            QTest::newRow(name) << file;
-    }
-
-    void read() {
-        QFETCH(HostileFile, file);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Italiano.lng"));
-        VISTARO_PLACE_HOSTILE(file, path);
-
-        const std::optional<QStringList> texts = readLanguageFile(path);
-
-        QCOMPARE(texts.has_value(), file.lineCount > 0);
-        if (!texts)
-            return;
-        QCOMPARE(texts->size(), LanguageLineCount);
-        QStringList expected = file.lines.mid(0, LanguageLineCount);
-        while (file.lines.size() == file.lineCount && expected.size() < LanguageLineCount)
-            expected << expected.constLast();
-        QCOMPARE(texts->mid(0, expected.size()), expected);
-    }
-
     // Every shipped file: 26 lines with text, each ended by CR LF.
     void shippedFiles() {
         const QDir folder(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/lang"));
@@ -98,7 +56,7 @@ private slots:
     // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden
     // recommendation window; an unreadable file then keeps all that and says so once.
     void everyLineInItsPlace() {
-        QStringList lines = numberedLines(LanguageLineCount).lines;
+        QStringList lines = test::numberedLines(LanguageLineCount).lines;
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
         lines[24] = QStringLiteral("&Decimal && separator"); // DecSeparator, a menu
         const QString path = m_folder.filePath(QStringLiteral("distinct.lng"));
