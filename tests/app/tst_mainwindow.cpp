@@ -26,7 +26,7 @@ QString stateOf(const QWidget* control) {
                                        {"red", colour == QColor(255, 0, 0)}})
         if (holds)
             state << QLatin1String(token);
-    return state.join(u' ');
+    return state.isEmpty() ? QStringLiteral("-") : state.join(u',');
 }
 
 // The focusable controls of `window` in the order Tab reaches them, from `first`.
@@ -87,175 +87,83 @@ private slots:
         QCOMPARE(twipsToPixels(twips, dpi), pixels);
     }
 
-    // Every control of the two windows as created: type, container, place in twips, caption,
-    // font (Arial) and state.
+    // Every control of the two windows as created: "name type container left top width height
+    // font state|caption", places in twips, fonts Arial, state tokens joined by "," or "-".
     void controls_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QList<int>>("twips");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<QString>("state");
-        const struct {
-            const char *name, *type, *container;
-            QList<int> twips;
-            const char *caption, *font = "8.25", *state = "";
-        } controls[] = {
-            {"Sensore", "QGroupBox", "window", {120, 120, 975, 1695}, "Sensore"},
-            {"un", "QRadioButton", "Sensore", {120, 240, 735, 255}, "   1\""},
-            {"dueterzi", "QRadioButton", "Sensore", {120, 480, 735, 255}, "2/3\""},
-            {"unmezzo", "QRadioButton", "Sensore", {120, 760, 735, 255}, "1/2\""},
-            {"unterzo",
-             "QRadioButton",
-             "Sensore",
-             {120, 1020, 735, 255},
-             "1/3\"",
-             "8.25",
-             "selected"},
-            {"unquarto", "QRadioButton", "Sensore", {120, 1280, 735, 255}, "1/4\""},
-            {"Frame1", "QGroupBox", "window", {1200, 120, 1455, 1360}, "Tipo ottica"},
-            {"zoom", "QRadioButton", "Frame1", {120, 240, 855, 255}, "Zoom"},
-            {"VAR", "QRadioButton", "Frame1", {120, 500, 1095, 255}, "Varifocal"},
-            {"HSP", "QRadioButton", "Frame1", {120, 760, 1215, 255}, "Asferico"},
-            {"FF",
-             "QRadioButton",
-             "Frame1",
-             {120, 1020, 1215, 255},
-             "Focale Fissa",
-             "8.25",
-             "selected"},
-            {"Frame2", "QGroupBox", "window", {2760, 120, 2295, 1695}, "Controllo iride"},
-            {"Manual", "QRadioButton", "Frame2", {120, 240, 2055, 255}, "Manuale"},
-            {"DC", "QRadioButton", "Frame2", {120, 550, 2055, 255}, "Diretto", "8.25", "selected"},
-            {"VD", "QRadioButton", "Frame2", {120, 860, 2055, 255}, "Video"},
-            {"M",
-             "QRadioButton",
-             "Frame2",
-             {120, 1320, 2055, 255},
-             "a Motore (per zoom)",
-             "8.25",
-             "disabled"},
-            {"MarvantoCons",
-             "QPushButton",
-             "window",
-             {5280, 120, 1440, 615},
-             "marvanto consiglia",
-             "9.75 bold"},
-            {"Label5", "QLabel", "window", {1200, 1540, 1095, 375}, "marvan", "14.25 bold", "blue"},
-            {"Label6", "QLabel", "window", {2280, 1540, 255, 375}, "t", "14.25 bold", "red"},
-            {"Label7", "QLabel", "window", {2450, 1540, 255, 375}, "o", "14.25 bold", "blue"},
-            {"Calcoli", "QGroupBox", "window", {120, 1920, 6620, 1200}, ""},
-            {"Label1",
-             "QLabel",
-             "Calcoli",
-             {120, 230, 1215, 255},
-             "focale (mm)",
-             "8.25",
-             "centred"},
-            {"Label2",
-             "QLabel",
-             "Calcoli",
-             {1560, 230, 1212, 372},
-             "distanza scena (m)",
-             "8.25",
-             "centred"},
-            {"Label4",
-             "QLabel",
-             "Calcoli",
-             {2760, 230, 1455, 495},
-             "angolo di visuale orizzontale (m)",
-             "8.25",
-             "centred"},
-            {"Label3",
-             "QLabel",
-             "Calcoli",
-             {4200, 230, 1452, 492},
-             "angolo di visuale verticale (m)",
-             "8.25",
-             "centred"},
-            {"Focale1", "QLineEdit", "Calcoli", {120, 720, 1215, 285}, "6", "8.25", "centred"},
-            {"L1", "QLineEdit", "Calcoli", {1560, 720, 1200, 285}, "5", "8.25", "centred"},
-            {"H1", "QLineEdit", "Calcoli", {2880, 720, 1200, 285}, "4", "8.25", "centred"},
-            {"V1", "QLineEdit", "Calcoli", {4320, 720, 1200, 285}, "3", "8.25", "centred"},
-            {"macro", "QLabel", "Calcoli", {5640, 720, 735, 255}, "WIDE", "8.25", "hidden"},
-            {"Focale2",
-             "QLineEdit",
-             "Calcoli",
-             {120, 1200, 1215, 285},
-             "6",
-             "8.25",
-             "hidden centred"},
-            {"L2", "QLineEdit", "Calcoli", {1560, 1200, 1200, 285}, "5", "8.25", "hidden centred"},
-            {"H2", "QLineEdit", "Calcoli", {2880, 1200, 1200, 285}, "4", "8.25", "hidden centred"},
-            {"V2", "QLineEdit", "Calcoli", {4320, 1200, 1200, 285}, "3", "8.25", "hidden centred"},
-            {"Tele", "QLabel", "Calcoli", {5640, 1200, 612, 252}, "TELE", "8.25", "hidden"},
-            // The recommendation window; its datasheet button sits beside ">".
-            {"Command3",
-             "QPushButton",
-             "CConsiglia",
-             {2280, 5040, 615, 375},
-             ">",
-             "8.25",
-             "disabled"},
-            {"Text1", "QLineEdit", "CConsiglia", {1560, 5040, 615, 375}, "", "8.25", "disabled"},
-            {"Command2", "QPushButton", "CConsiglia", {4200, 3600, 1335, 375}, "PDF 2"},
-            {"Command1",
-             "QPushButton",
-             "CConsiglia",
-             {240, 5040, 1215, 375},
-             "azzera",
-             "8.25",
-             "disabled"},
-            {"Avanti", "QPushButton", "CConsiglia", {3240, 3600, 735, 375}, ">", "9.75"},
-            {"Indietro", "QPushButton", "CConsiglia", {1560, 3600, 735, 375}, "<", "9.75"},
-            {"Label2",
-             "QLabel",
-             "CConsiglia",
-             {0, 4080, 5655, 375},
-             "updated at 22/01/2003",
-             "9.75",
-             "centred"},
-            {"MinFuoco",
-             "QLabel",
-             "CConsiglia",
-             {120, 1560, 4575, 375},
-             "Minima distanza di messa a fuoco:",
-             "9.75"},
-            {"Label1", "QLabel", "CConsiglia", {120, 2040, 5535, 1455}, "", "9.75"},
-            {"Iride", "QLabel", "CConsiglia", {2160, 600, 3495, 375}, "iride", "9.75"},
-            {"Fstop", "QLabel", "CConsiglia", {120, 1080, 5535, 375}, "Fstop", "9.75"},
-            {"f", "QLabel", "CConsiglia", {120, 600, 1935, 375}, "f", "9.75"},
-            {"Nome", "QLabel", "CConsiglia", {120, 0, 5535, 495}, "Nome", "9.75 bold"},
-        };
-        for (const auto& c : controls)
-            QTest::addRow("%s %s", c.container, c.name)
-                << c.type << c.container << c.twips << c.caption << c.font << c.state;
+        QTest::addColumn<QString>("control");
+        for (const char* row :
+             {"Sensore QGroupBox window 120 120 975 1695 8.25 -|Sensore",
+              "un QRadioButton Sensore 120 240 735 255 8.25 -|   1\"",
+              "dueterzi QRadioButton Sensore 120 480 735 255 8.25 -|2/3\"",
+              "unmezzo QRadioButton Sensore 120 760 735 255 8.25 -|1/2\"",
+              "unterzo QRadioButton Sensore 120 1020 735 255 8.25 selected|1/3\"",
+              "unquarto QRadioButton Sensore 120 1280 735 255 8.25 -|1/4\"",
+              "Frame1 QGroupBox window 1200 120 1455 1360 8.25 -|Tipo ottica",
+              "zoom QRadioButton Frame1 120 240 855 255 8.25 -|Zoom",
+              "VAR QRadioButton Frame1 120 500 1095 255 8.25 -|Varifocal",
+              "HSP QRadioButton Frame1 120 760 1215 255 8.25 -|Asferico",
+              "FF QRadioButton Frame1 120 1020 1215 255 8.25 selected|Focale Fissa",
+              "Frame2 QGroupBox window 2760 120 2295 1695 8.25 -|Controllo iride",
+              "Manual QRadioButton Frame2 120 240 2055 255 8.25 -|Manuale",
+              "DC QRadioButton Frame2 120 550 2055 255 8.25 selected|Diretto",
+              "VD QRadioButton Frame2 120 860 2055 255 8.25 -|Video",
+              "M QRadioButton Frame2 120 1320 2055 255 8.25 disabled|a Motore (per zoom)",
+              "MarvantoCons QPushButton window 5280 120 1440 615 9.75b -|marvanto consiglia",
+              "Label5 QLabel window 1200 1540 1095 375 14.25b blue|marvan",
+              "Label6 QLabel window 2280 1540 255 375 14.25b red|t",
+              "Label7 QLabel window 2450 1540 255 375 14.25b blue|o",
+              "Calcoli QGroupBox window 120 1920 6620 1200 8.25 -|",
+              "Label1 QLabel Calcoli 120 230 1215 255 8.25 centred|focale (mm)",
+              "Label2 QLabel Calcoli 1560 230 1212 372 8.25 centred|distanza scena (m)",
+              "Label4 QLabel Calcoli 2760 230 1455 495 8.25 centred|"
+              "angolo di visuale orizzontale (m)",
+              "Label3 QLabel Calcoli 4200 230 1452 492 8.25 centred|"
+              "angolo di visuale verticale (m)",
+              "Focale1 QLineEdit Calcoli 120 720 1215 285 8.25 centred|6",
+              "L1 QLineEdit Calcoli 1560 720 1200 285 8.25 centred|5",
+              "H1 QLineEdit Calcoli 2880 720 1200 285 8.25 centred|4",
+              "V1 QLineEdit Calcoli 4320 720 1200 285 8.25 centred|3",
+              "macro QLabel Calcoli 5640 720 735 255 8.25 hidden|WIDE",
+              "Focale2 QLineEdit Calcoli 120 1200 1215 285 8.25 hidden,centred|6",
+              "L2 QLineEdit Calcoli 1560 1200 1200 285 8.25 hidden,centred|5",
+              "H2 QLineEdit Calcoli 2880 1200 1200 285 8.25 hidden,centred|4",
+              "V2 QLineEdit Calcoli 4320 1200 1200 285 8.25 hidden,centred|3",
+              "Tele QLabel Calcoli 5640 1200 612 252 8.25 hidden|TELE",
+              // The recommendation window; its datasheet button sits beside ">".
+              "Command3 QPushButton CConsiglia 2280 5040 615 375 8.25 disabled|>",
+              "Text1 QLineEdit CConsiglia 1560 5040 615 375 8.25 disabled|",
+              "Command2 QPushButton CConsiglia 4200 3600 1335 375 8.25 -|PDF 2",
+              "Command1 QPushButton CConsiglia 240 5040 1215 375 8.25 disabled|azzera",
+              "Avanti QPushButton CConsiglia 3240 3600 735 375 9.75 -|>",
+              "Indietro QPushButton CConsiglia 1560 3600 735 375 9.75 -|<",
+              "Label2 QLabel CConsiglia 0 4080 5655 375 9.75 centred|updated at 22/01/2003",
+              "MinFuoco QLabel CConsiglia 120 1560 4575 375 9.75 -|"
+              "Minima distanza di messa a fuoco:",
+              "Label1 QLabel CConsiglia 120 2040 5535 1455 9.75 -|",
+              "Iride QLabel CConsiglia 2160 600 3495 375 9.75 -|iride",
+              "Fstop QLabel CConsiglia 120 1080 5535 375 9.75 -|Fstop",
+              "f QLabel CConsiglia 120 600 1935 375 9.75 -|f",
+              "Nome QLabel CConsiglia 120 0 5535 495 9.75b -|Nome"})
+            QTest::newRow(row) << QString::fromUtf8(row);
     }
 
     void controls() {
-        QFETCH(QString, type);
-        QFETCH(QString, container);
-        QFETCH(QList<int>, twips);
-        QFETCH(QString, caption);
-        QFETCH(QString, font);
-        QFETCH(QString, state);
+        QFETCH(QString, control);
+        const QStringList w = control.section(u'|', 0, 0).split(u' ');
         CConsiglia recommendation(m_app.window());
         QWidget* window =
-            container == u"CConsiglia" ? static_cast<QWidget*>(&recommendation) : &m_app.window();
-        const QString name = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
-        QWidget* control = m_app.find(name, window);
-        QVERIFY(control);
-        QCOMPARE(control->metaObject()->className(), type);
-        QCOMPARE(control->parentWidget()->objectName(),
-                 container == u"window" ? QStringLiteral("ClientArea") : container);
-        QCOMPARE(control->geometry(), twipsRect(twips[0], twips[1], twips[2], twips[3], control));
-        QCOMPARE(control->property(control->inherits("QGroupBox") ? "title" : "text").toString(),
-                 caption);
-        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(QString::number(control->font().pointSizeF()) +
-                     (control->font().bold() ? " bold" : ""),
-                 font);
-        QCOMPARE(stateOf(control), state);
+            w[2] == u"CConsiglia" ? static_cast<QWidget*>(&recommendation) : &m_app.window();
+        QWidget* c = m_app.find(w[0], window);
+        QVERIFY(c);
+        QCOMPARE(c->metaObject()->className(), w[1]);
+        QCOMPARE(c->parentWidget()->objectName(), w[2] == u"window" ? "ClientArea" : w[2]);
+        QCOMPARE(c->geometry(),
+                 twipsRect(w[3].toInt(), w[4].toInt(), w[5].toInt(), w[6].toInt(), c));
+        QCOMPARE(c->property(c->inherits("QGroupBox") ? "title" : "text").toString(),
+                 control.section(u'|', 1));
+        QCOMPARE(c->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(QString::number(c->font().pointSizeF()) + (c->font().bold() ? "b" : ""), w[7]);
+        QCOMPARE(stateOf(c), w[8]);
     }
 
     // Tab follows the tab indices; the windows' real sizes at 96 DPI.

@@ -2,7 +2,6 @@
 #include "match/coverage.h"
 #include "match/datasheet.h"
 #include "match/presentation.h"
-#include "match/search.h"
 #include "match/searchstart.h"
 #include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
@@ -35,8 +34,6 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
 
 const MainPublic languageTexts{
     0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
-
-const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T80|DD|8"};
 
 } // namespace
 
@@ -73,51 +70,67 @@ private slots:
         }
     }
 
-    // Min is 0 and the last row lies at Max; `search` is "<function> <wide>|<tele>".
+    // The recommendation button's search over the selected type's block of the catalogue in
+    // searches(): the entries shown, then Min and Max, which ends on the block's last row.
     void searches_data() {
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("wanted"); // "wide|tele"
         QTest::addColumn<SensorFormat>("sensor");
-        QTest::addColumn<QList<int>>("presented");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<QList<int>>("minMax");
         const auto third = SensorFormat::Third;
-        QTest::newRow("Trova shows all up to 6 mm, ends on 6")
-            << "Trova 6|" << fixedT << third << QList<int>{0, 1, 2};
-        QTest::newRow("Trova: entry at Max not examined")
-            << "Trova 8|" << fixedT << third << QList<int>{0, 1, 2};
-        QTest::newRow("Trova: 1 inch passes only V")
-            << "Trova 8|" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""}
-            << SensorFormat::One << QList<int>{2};
-        QTest::newRow("Trova: unreadable focal length, wrong iris")
-            << "Trova 6|" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << third
-            << QList<int>{2};
-        QTest::newRow("TrovaVAR: 8 in 3.5-8")
-            << "TrovaVAR 8|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{0};
-        QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
-            << "TrovaVAR 8.01|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{};
-        QTest::newRow("TrovaZoom: 6-60 reaches 6-60 exactly")
-            << "TrovaZoom 6|60" << QStringList{"ZOOM|T660|DD|6|60", ""} << third << QList<int>{0};
-        QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
-            << "TrovaZoom 6|48"
-            << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
-                           "ZOOM|H660|DD|6|60", ""}
-            << third << QList<int>{2};
+        QTest::newRow("FF 6: all up to 6 of the iris")
+            << "FF"
+            << "6|" << third << QList<int>{0, 1, 2} << QList<int>{0, 4};
+        QTest::newRow("FF 8: the last row, not the next block's")
+            << "FF"
+            << "8|" << third << QList<int>{0, 1, 2, 4} << QList<int>{0, 4};
+        QTest::newRow("FF 8, 1 inch: only V")
+            << "FF"
+            << "8|" << SensorFormat::One << QList<int>{2} << QList<int>{0, 4};
+        QTest::newRow("HSP 1: an unreadable focal length passes")
+            << "HSP"
+            << "1|" << third << QList<int>{6} << QList<int>{5, 6};
+        QTest::newRow("VAR 8 in 3.5-8") << "VAR"
+                                        << "8|" << third << QList<int>{7} << QList<int>{7, 8};
+        QTest::newRow("VAR 8.01: the first that holds it")
+            << "VAR"
+            << "8.01|" << third << QList<int>{8} << QList<int>{7, 8};
+        QTest::newRow("ZOOM 6-48: the first of two that reach it")
+            << "ZOOM"
+            << "6|48" << third << QList<int>{11} << QList<int>{9, 12};
+        QTest::newRow("ZOOM 8-80 reached exactly")
+            << "ZOOM"
+            << "8|80" << third << QList<int>{9} << QList<int>{9, 12};
     }
 
     void searches() {
-        QFETCH(QString, search);
-        QFETCH(QStringList, rows);
+        QFETCH(QString, type);
+        QFETCH(QString, wanted);
         QFETCH(SensorFormat, sensor);
-        QFETCH(QList<int>, presented);
+        QFETCH(QList<int>, shown);
+        QFETCH(QList<int>, minMax);
+        ProgramState state =
+            stateOf({"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", "FF|T60|VD|abc", "FF|T80|DD|8",
+                     "HSP|T28|DD|2.8", "HSP|H60|DD|x", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
+                     "ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
+                     "ZOOM|H660|DD|6|60", "", ""});
+        state.LensTypeCode = type;
+        const BlockBounds blocks{.FirstHSP = 5,
+                                 .FirstVAR = 7,
+                                 .FirstZOOM = 9,
+                                 .FirstFF = 0,
+                                 .LastHSP = 6,
+                                 .LastVAR = 8,
+                                 .LastZOOM = 12,
+                                 .LastFF = 4};
         MainPublic main;
-        main.Max = std::int16_t(rows.size() - 1);
-        const QString name = search.section(u' ', 0, 0), lengths = search.section(u' ', 1);
-        const auto find = name == u"Trova" ? Trova : name == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
-        const ProgramState state =
-            stateOf(rows, lengths.section(u'|', 0, 0), lengths.section(u'|', 1));
-        QList<int> shown;
-        const bool found = find(state, main, sensor, [&](std::int16_t i) { shown.append(i); });
-        QCOMPARE(shown, presented);
-        QCOMPARE(found, !presented.isEmpty());
+        QList<int> presented;
+        QVERIFY(startSearch(state, main, blocks, wanted.section(u'|', 0, 0),
+                            wanted.section(u'|', 1), sensor,
+                            [&](std::int16_t i) { presented.append(i); }));
+        QCOMPARE(presented, shown);
+        QCOMPARE((QList<int>{main.Min, main.Max}), minMax);
     }
 
     // Clicks from `start` over "T" lenses at `suitable`, "X" elsewhere; -1: the guard ends it.
@@ -224,50 +237,6 @@ private slots:
                                   SensorFormat::Third, SensorFormat::Quarter})
             served += coversSensor(name, format) ? u'1' : u'0';
         QCOMPARE(served, serves);
-    }
-
-    // The recommendation button searches the selected type's block: the entries shown, then
-    // Min and Max, which ends on the block's last row.
-    void searchStart_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<QList<int>>("shown");
-        QTest::addColumn<QList<int>>("minMax");
-        QTest::newRow("FF: all up to 6") << "FF"
-                                         << "6|" << QList<int>{0, 1} << QList<int>{0, 1};
-        QTest::newRow("HSP: a match on the last row")
-            << "HSP"
-            << "6|" << QList<int>{2, 3} << QList<int>{2, 3};
-        QTest::newRow("VAR: the first that holds 12") << "VAR"
-                                                      << "12|" << QList<int>{5} << QList<int>{4, 5};
-        QTest::newRow("ZOOM: 8-80 on the last row") << "ZOOM"
-                                                    << "8|80" << QList<int>{7} << QList<int>{6, 7};
-    }
-
-    void searchStart() {
-        QFETCH(QString, type);
-        QFETCH(QString, wanted);
-        QFETCH(QList<int>, shown);
-        QFETCH(QList<int>, minMax);
-        ProgramState state = stateOf({"FF|T40|DD|4", "FF|T60|DD|6", "HSP|T28|DD|2.8",
-                                      "HSP|T60|DD|6", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
-                                      "ZOOM|T660|DD|6|60", "ZOOM|T880|DD|8|80", "", ""});
-        state.LensTypeCode = type;
-        const BlockBounds blocks{.FirstHSP = 2,
-                                 .FirstVAR = 4,
-                                 .FirstZOOM = 6,
-                                 .FirstFF = 0,
-                                 .LastHSP = 3,
-                                 .LastVAR = 5,
-                                 .LastZOOM = 7,
-                                 .LastFF = 1};
-        MainPublic main;
-        QList<int> presented;
-        QVERIFY(startSearch(state, main, blocks, wanted.section(u'|', 0, 0),
-                            wanted.section(u'|', 1), SensorFormat::Third,
-                            [&](std::int16_t i) { presented.append(i); }));
-        QCOMPARE(presented, shown);
-        QCOMPARE((QList<int>{main.Min, main.Max}), minMax);
     }
 
     // The entry, lens type, L1, L2. Red: it cannot focus at L1 or L2 (even hidden), or unknown.
