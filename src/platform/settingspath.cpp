@@ -13,4 +13,13 @@ QString settingsFilePath() {
 #endif
 }
 
+QString windowSettingsFilePath() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\vistaro.conf");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vistaro/vistaro.conf");
+#endif
+}
+
 } // namespace vistaro

@@ -9,4 +9,8 @@ namespace vistaro {
 // let any local user change another's settings.
 QString settingsFilePath();
 
+// The settings of the windows beyond the calculator, in a file of their own beside that one
+// ("vistaro.conf"), so that the four lines of lens.ini stay as they are.
+QString windowSettingsFilePath();
+
 } // namespace vistaro

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coverage/camera.h"
+
+#include <array>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+constexpr SensorSize fourThirds(SensorFormat format) {
+    return {sensorHeight(format) * 4 / 3, sensorHeight(format)};
+}
+
+constexpr std::array<SensorPreset, 9> Sensors{{
+    {"1\"", fourThirds(SensorFormat::One)},
+    {"2/3\"", fourThirds(SensorFormat::TwoThirds)},
+    {"1/2\"", fourThirds(SensorFormat::Half)},
+    {"1/3\"", fourThirds(SensorFormat::Third)},
+    {"1/4\"", fourThirds(SensorFormat::Quarter)},
+    {"1/1.8\"", {7.18, 5.32}},
+    {"1/2.7\"", {5.37, 4.04}},
+    {"1/2.8\"", {5.57, 3.13}},
+    {"1/2.9\"", {5.12, 2.88}},
+}};
+
+constexpr std::array<ImageSize, 9> Resolutions{{
+    {720, 576},
+    {1280, 720},
+    {1280, 960},
+    {1920, 1080},
+    {2560, 1440},
+    {2688, 1520},
+    {2592, 1944},
+    {3840, 2160},
+    {4000, 3000},
+}};
+
+} // namespace
+
+std::span<const SensorPreset> sensorPresets() {
+    return Sensors;
+}
+
+std::span<const ImageSize> resolutionPresets() {
+    return Resolutions;
+}
+
+SensorSize sensorOfFormat(SensorFormat format) {
+    return fourThirds(format);
+}
+
+std::optional<SensorSize> sensorOfPixels(double pixelMicrometres, ImageSize image) {
+    if (!(pixelMicrometres > 0) || !std::isfinite(pixelMicrometres) || image.columns <= 0 ||
+        image.rows <= 0)
+        return std::nullopt;
+    const SensorSize size{pixelMicrometres * image.columns / 1000,
+                          pixelMicrometres * image.rows / 1000};
+    if (!std::isfinite(size.widthMm) || !std::isfinite(size.heightMm))
+        return std::nullopt;
+    return size;
+}
+
+SensorSize imagedArea(SensorSize sensor, ImageSize image) {
+    if (image.columns <= 0 || image.rows <= 0)
+        return sensor;
+    const double aspect = double(image.rows) / image.columns;
+    const double heightAtFullWidth = sensor.widthMm * aspect;
+    if (heightAtFullWidth <= sensor.heightMm)
+        return {sensor.widthMm, heightAtFullWidth};
+    return {sensor.heightMm / aspect, sensor.heightMm};
+}
+
+} // namespace vistaro

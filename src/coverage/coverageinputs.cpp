@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coverage/coverageinputs.h"
+
+#include <QSettings>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+constexpr std::array<const char*, 4> SourceKeys{"calculator", "preset", "custom", "pixel"};
+constexpr std::array<const char*, 4> LevelKeys{"detection", "observation", "recognition",
+                                               "identification"};
+constexpr std::array<const char*, 2> UnitKeys{"metric", "imperial"};
+
+// The enumerator stored under `key` by its name in `names`; `fallback` for anything else.
+template <typename Enum, std::size_t N>
+Enum readChoice(const QSettings& settings, const char* key, const std::array<const char*, N>& names,
+                Enum fallback) {
+    const QString stored = settings.value(QLatin1String(key)).toString();
+    const auto found = std::find_if(names.begin(), names.end(), [&](const char* name) {
+        return stored == QLatin1String(name);
+    });
+    return found == names.end() ? fallback : static_cast<Enum>(found - names.begin());
+}
+
+template <typename Enum, std::size_t N>
+void writeChoice(QSettings& settings, const char* key, const std::array<const char*, N>& names,
+                 Enum value) {
+    settings.setValue(QLatin1String(key), QLatin1String(names.at(static_cast<std::size_t>(value))));
+}
+
+// A positive finite number stored under `key`; `fallback` for anything else.
+double readLength(const QSettings& settings, const char* key, double fallback) {
+    bool ok = false;
+    const double value = settings.value(QLatin1String(key)).toDouble(&ok);
+    return ok && value > 0 && std::isfinite(value) ? value : fallback;
+}
+
+int readCount(const QSettings& settings, const char* key, int fallback) {
+    bool ok = false;
+    const int value = settings.value(QLatin1String(key)).toInt(&ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+bool isPreset(const QString& name) {
+    const auto presets = sensorPresets();
+    return std::any_of(presets.begin(), presets.end(), [&](const SensorPreset& preset) {
+        return name == QLatin1String(preset.name);
+    });
+}
+
+bool positiveSize(SensorSize size) {
+    return size.widthMm > 0 && size.heightMm > 0 && std::isfinite(size.widthMm) &&
+           std::isfinite(size.heightMm);
+}
+
+} // namespace
+
+CoverageInputs loadCoverageInputs(QSettings& settings) {
+    const CoverageInputs defaults;
+    CoverageInputs inputs;
+    settings.beginGroup(QStringLiteral("Coverage"));
+    inputs.sensorSource = readChoice(settings, "sensor", SourceKeys, defaults.sensorSource);
+    const QString preset = settings.value(QStringLiteral("sensorPreset")).toString();
+    if (isPreset(preset))
+        inputs.sensorPreset = preset;
+    inputs.customSensor = {readLength(settings, "sensorWidth", defaults.customSensor.widthMm),
+                           readLength(settings, "sensorHeight", defaults.customSensor.heightMm)};
+    inputs.pixelMicrometres = readLength(settings, "pixelSize", defaults.pixelMicrometres);
+    inputs.image = {readCount(settings, "columns", defaults.image.columns),
+                    readCount(settings, "rows", defaults.image.rows)};
+    inputs.level = readChoice(settings, "level", LevelKeys, defaults.level);
+    inputs.mountHeightM = readLength(settings, "mountHeight", defaults.mountHeightM);
+    inputs.targetHeightM = readLength(settings, "targetHeight", defaults.targetHeightM);
+    inputs.units = readChoice(settings, "units", UnitKeys, defaults.units);
+    settings.endGroup();
+    return inputs;
+}
+
+void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs) {
+    settings.beginGroup(QStringLiteral("Coverage"));
+    writeChoice(settings, "sensor", SourceKeys, inputs.sensorSource);
+    settings.setValue(QStringLiteral("sensorPreset"), inputs.sensorPreset);
+    settings.setValue(QStringLiteral("sensorWidth"), inputs.customSensor.widthMm);
+    settings.setValue(QStringLiteral("sensorHeight"), inputs.customSensor.heightMm);
+    settings.setValue(QStringLiteral("pixelSize"), inputs.pixelMicrometres);
+    settings.setValue(QStringLiteral("columns"), inputs.image.columns);
+    settings.setValue(QStringLiteral("rows"), inputs.image.rows);
+    writeChoice(settings, "level", LevelKeys, inputs.level);
+    settings.setValue(QStringLiteral("mountHeight"), inputs.mountHeightM);
+    settings.setValue(QStringLiteral("targetHeight"), inputs.targetHeightM);
+    writeChoice(settings, "units", UnitKeys, inputs.units);
+    settings.endGroup();
+}
+
+std::optional<Camera> cameraOf(const CoverageInputs& inputs, SensorFormat calculatorFormat) {
+    if (inputs.image.columns <= 0 || inputs.image.rows <= 0)
+        return std::nullopt;
+    std::optional<SensorSize> sensor;
+    switch (inputs.sensorSource) {
+    case SensorSource::Calculator:
+        sensor = sensorOfFormat(calculatorFormat);
+        break;
+    case SensorSource::Preset:
+        for (const SensorPreset& preset : sensorPresets())
+            if (inputs.sensorPreset == QLatin1String(preset.name))
+                sensor = preset.size;
+        break;
+    case SensorSource::Custom:
+        sensor = inputs.customSensor;
+        break;
+    case SensorSource::PixelSize:
+        sensor = sensorOfPixels(inputs.pixelMicrometres, inputs.image);
+        break;
+    }
+    if (!sensor || !positiveSize(*sensor))
+        return std::nullopt;
+    return Camera{*sensor, inputs.image};
+}
+
+} // namespace vistaro

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calc/sensorformat.h"
+#include "coverage/camera.h"
+#include "coverage/levels.h"
+
+#include <QString>
+#include <optional>
+
+class QSettings;
+
+namespace vistaro {
+
+// Where the sensor size comes from.
+enum class SensorSource {
+    Calculator, // the format selected in the main window
+    Preset,     // one of sensorPresets(), by name
+    Custom,     // width and height typed in mm
+    PixelSize,  // pixel size x resolution
+};
+
+enum class Units { Metric, Imperial };
+
+// What the coverage window asks besides the calculator's focal length and distance, as it is
+// remembered between runs. Lengths are held in metres whatever the units on show.
+struct CoverageInputs {
+    SensorSource sensorSource = SensorSource::Calculator;
+    QString sensorPreset = QStringLiteral("1/3\"");
+    SensorSize customSensor{4.8, 3.6};
+    double pixelMicrometres = 2.9;
+    ImageSize image{1920, 1080};
+    Level level = Level::Identification;
+    double mountHeightM = 3;
+    double targetHeightM = 1.7;
+    Units units = Units::Metric;
+
+    bool operator==(const CoverageInputs&) const = default;
+};
+
+// Reads the inputs from the group "Coverage"; a value that is missing or cannot be read keeps
+// its default, so a damaged file never stops the window from opening.
+CoverageInputs loadCoverageInputs(QSettings& settings);
+void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs);
+
+// The camera the inputs describe with the calculator's format; none when the sensor or the
+// picture is not a positive finite size.
+std::optional<Camera> cameraOf(const CoverageInputs& inputs, SensorFormat calculatorFormat);
+
+} // namespace vistaro
