@@ -183,47 +183,25 @@ private slots:
     }
 
     // A start selects 1/3", fixed focal and direct drive; each option button records its
-    // choice. `clicks` are made in turn; `recorded` is SensorHeight, LensTypeCode, IrisCode.
+    // choice: "clicks made in turn>SensorHeight LensTypeCode IrisCode".
     void optionsRecord_data() {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("recorded");
-        QTest::newRow("start") << ""
-                               << "3.6 FF DD";
-        QTest::newRow("1 inch") << "un"
-                                << "9.6 FF DD";
-        QTest::newRow("2/3 inch") << "dueterzi"
-                                  << "6.6 FF DD";
-        QTest::newRow("1/2 inch") << "unmezzo"
-                                  << "4.8 FF DD";
-        QTest::newRow("1/3 inch again") << "un unterzo"
-                                        << "3.6 FF DD";
-        QTest::newRow("1/4 inch") << "unquarto"
-                                  << "2.4 FF DD";
-        QTest::newRow("aspherical") << "HSP"
-                                    << "3.6 HSP DD";
-        QTest::newRow("varifocal") << "VAR"
-                                   << "3.6 VAR DD";
-        QTest::newRow("fixed again") << "HSP FF"
-                                     << "3.6 FF DD";
-        QTest::newRow("manual") << "Manual"
-                                << "3.6 FF MI";
-        QTest::newRow("video") << "VD"
-                               << "3.6 FF VD";
-        QTest::newRow("direct again") << "VD DC"
-                                      << "3.6 FF DD";
-        QTest::newRow("zoom, motor") << "zoom M"
-                                     << "3.6 ZOOM M";
+        QTest::addColumn<QString>("row");
+        for (const char* row :
+             {">3.6 FF DD", "un>9.6 FF DD", "dueterzi>6.6 FF DD", "unmezzo>4.8 FF DD",
+              "un unterzo>3.6 FF DD", "unquarto>2.4 FF DD", "HSP>3.6 HSP DD", "VAR>3.6 VAR DD",
+              "HSP FF>3.6 FF DD", "Manual>3.6 FF MI", "VD>3.6 FF VD", "VD DC>3.6 FF DD",
+              "zoom M>3.6 ZOOM M"})
+            QTest::newRow(row) << QString::fromLatin1(row);
     }
 
     void optionsRecord() {
-        QFETCH(QString, clicks);
-        QFETCH(QString, recorded);
-        for (const QString& name : clicks.split(u' ', Qt::SkipEmptyParts))
+        QFETCH(QString, row);
+        for (const QString& name : row.section(u'>', 0, 0).split(u' ', Qt::SkipEmptyParts))
             m_app.click(name);
         QCOMPARE(QStringLiteral("%1 %2 %3")
                      .arg(m_app.window().privateState().SensorHeight)
                      .arg(m_app.program().LensTypeCode, m_app.program().IrisCode),
-                 recorded);
+                 row.section(u'>', 1));
     }
 
     // The row settles within a tick or two and then is not rewritten (that moves the cursor).
