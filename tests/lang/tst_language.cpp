@@ -81,43 +81,18 @@ private slots:
     // The windows beyond the calculator speak the language file's language when it is a
     // shipped one, else the system's when that is shipped, else English.
     void interfaceLanguage_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("system");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("Italian file, English system") << "/opt/x/Italiano.lng"
-                                                      << "en_GB"
-                                                      << "it";
-        QTest::newRow("German file") << "Deutsch.lng"
-                                     << "fr_FR"
-                                     << "de";
-        QTest::newRow("French file") << "/l/Francais.lng"
-                                     << "de_DE"
-                                     << "fr";
-        QTest::newRow("Spanish, accented") << "/l/Español.lng"
-                                           << "en_US"
-                                           << "es";
-        QTest::newRow("English file, Italian system") << "/l/English.lng"
-                                                      << "it_IT"
-                                                      << "en";
-        QTest::newRow("own file, French system") << "/l/mine.lng"
-                                                 << "fr_CA"
-                                                 << "fr";
-        QTest::newRow("own file, Japanese system") << "/l/mine.lng"
-                                                   << "ja_JP"
-                                                   << "en";
-        QTest::newRow("no file, Spanish system") << ""
-                                                 << "es_ES"
-                                                 << "es";
-        QTest::newRow("name only starts alike") << "/l/Italiano2.lng"
-                                                << "en_GB"
-                                                << "en";
+        QTest::addColumn<QString>("row"); // "language file>system locale>language"
+        for (const char* row :
+             {"/opt/x/Italiano.lng>en_GB>it", "Deutsch.lng>fr_FR>de", "/l/Francais.lng>de_DE>fr",
+              "/l/Español.lng>en_US>es", "/l/English.lng>it_IT>en", "/l/mine.lng>fr_CA>fr",
+              "/l/mine.lng>ja_JP>en", ">es_ES>es", "/l/Italiano2.lng>en_GB>en"})
+            QTest::newRow(row) << QString::fromUtf8(row);
     }
 
     void interfaceLanguage() {
-        QFETCH(QString, file);
-        QFETCH(QString, system);
-        QFETCH(QString, language);
-        QCOMPARE(vistaro::interfaceLanguage(file, QLocale(system)), language);
+        QFETCH(QString, row);
+        const QStringList parts = row.split(u'>');
+        QCOMPARE(vistaro::interfaceLanguage(parts[0], QLocale(parts[1])), parts[2]);
     }
 
     // The Tools menu ends the menu bar and follows the language file that CaricaLingua applies
