@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 
 using namespace vistaro;
 
@@ -166,8 +167,8 @@ private slots:
         QCOMPARE(stateOf(c), w[8]);
     }
 
-    // Tab follows the tab indices; the windows' real sizes at 96 DPI.
-    void tabOrderAndSize() {
+    // Tab follows the tab indices; the menus, all within reach; the windows' sizes at 96 DPI.
+    void tabOrderMenusAndSize() {
         CConsiglia recommendation(m_app.window());
         const QStringList main{"un",  "dueterzi", "unmezzo", "unterzo",     "unquarto", "zoom",
                                "VAR", "HSP",      "FF",      "Manual",      "DC",       "VD",
@@ -177,6 +178,10 @@ private slots:
                                     "Command2", "Text1",  "Command3"};
         QCOMPARE(tabOrder(m_app.find("un"), main), main);
         QCOMPARE(tabOrder(m_app.find("Indietro", &recommendation), consiglia), consiglia);
+        QStringList menus;
+        for (const QAction* menu : m_app.window().menuBar()->actions())
+            menus << menu->text() + (menu->isVisible() && menu->isEnabled() ? "" : " (off)");
+        QCOMPARE(menus, (QStringList{"&Lingua", "&Separatore Decimale", "&CD Drive", "&Tools"}));
         QCOMPARE(m_app.window().logicalDpiX(), 96);
         QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 215));
         QCOMPARE(recommendation.size(), QSize(383, 295));
