@@ -167,8 +167,9 @@ private slots:
         QCOMPARE(stateOf(c), w[8]);
     }
 
-    // Tab follows the tab indices; the menus, all within reach; the windows' sizes at 96 DPI.
-    void tabOrderMenusAndSize() {
+    // Tab follows the tab indices; the menus, all within reach; the windows, of fixed sizes
+    // (at 96 DPI) with a close button only, the recommendation window modeless.
+    void windowsAsMade() {
         CConsiglia recommendation(m_app.window());
         const QStringList main{"un",  "dueterzi", "unmezzo", "unterzo",     "unquarto", "zoom",
                                "VAR", "HSP",      "FF",      "Manual",      "DC",       "VD",
@@ -185,6 +186,14 @@ private slots:
         QCOMPARE(m_app.window().logicalDpiX(), 96);
         QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 215));
         QCOMPARE(recommendation.size(), QSize(383, 295));
+        for (const QWidget* window :
+             {static_cast<QWidget*>(&m_app.window()), static_cast<QWidget*>(&recommendation)}) {
+            QCOMPARE(window->minimumSize(), window->maximumSize());
+            QCOMPARE(window->windowFlags() & (Qt::WindowMinMaxButtonsHint |
+                                              Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+                     Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+        }
+        QVERIFY(!recommendation.isModal());
     }
 
     // A start selects 1/3", fixed focal and direct drive; each option button records its

@@ -144,8 +144,10 @@ private slots:
             << true << QList<int>{5, 9} << QList<int>{0, 10, 3} << QList<int>{5, 9, 9};
         QTest::newRow("> reaches the entry at Max, then stops")
             << true << QList<int>{10, 11} << QList<int>{0, 10, 9} << QList<int>{10, -1};
-        QTest::newRow("< reaches Min, never looks below it, then stops")
-            << false << QList<int>{1, 2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
+        QTest::newRow("< reaches Min, then stops")
+            << false << QList<int>{2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
+        QTest::newRow("< never looks below Min")
+            << false << QList<int>{1, 4} << QList<int>{2, 7, 5} << QList<int>{4, 4};
     }
 
     void browse() {
