@@ -1,17 +1,64 @@
 // The program's start-up exactly as src/app/main.cpp does it, with the probe that reports the
-// first paint attached before the window shows.
+// first paint attached before the window shows. "... coverage" opens the coverage window as
+// well; "coverage-repaint" times how long a change of the calculator takes to reach the
+// coverage window's figures and drawings.
 #include "app/obbiettivi.h"
+#include "coverage/coveragewindow.h"
 #include "state/sharedstate.h"
+#include "timing.h"
 #include "windowprobe.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+constexpr int RepaintRepetitions = 41;
+
+// Each run changes the distance of the calculator's first row, runs one CalcoloFocale tick and
+// lets the window paint what changed, at 1600 x 1000 pixels. Prints the median in microseconds.
+void timeCoverageRepaint(vistaro::Obbiettivi& window) {
+    auto* distance = window.findChild<QLineEdit*>(QStringLiteral("L1"));
+    vistaro::CoverageWindow* coverage = window.coverageWindow();
+    coverage->resize(1600, 1000);
+    QCoreApplication::processEvents();
+    window.L1_Click();
+    std::vector<double> samples;
+    for (int i = 0; i < RepaintRepetitions; ++i) {
+        distance->setText(QString::number(8 + i % 7));
+        samples.push_back(vistaro::bench::elapsedMs([&] {
+            window.CalcoloFocale_Timer();
+            QCoreApplication::processEvents();
+        }));
+    }
+    std::printf("coverage-us %lld\n",
+                static_cast<long long>(vistaro::bench::median(samples) * 1000));
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistaro"));
+    const QStringList arguments = QApplication::arguments();
     vistaro::ProgramState program;
     vistaro::Obbiettivi window(program);
+    if (arguments.value(1) == u"coverage-repaint") {
+        window.Form_Load();
+        window.OpenCoverage_Click();
+        QTimer::singleShot(1000, &window, [&window] {
+            std::puts("painted");
+            timeCoverageRepaint(window);
+            QCoreApplication::exit(0);
+        });
+        return QApplication::exec();
+    }
     vistaro::bench::WindowProbe probe(window, vistaro::bench::probeModeFromArguments());
     window.Form_Load();
+    if (arguments.contains(QStringLiteral("coverage")))
+        window.OpenCoverage_Click();
     return QApplication::exec();
 }

@@ -23,7 +23,9 @@ foreach(size 32 48 64 128 256)
 endforeach()
 add_custom_target(vistaro_icon_renders ALL DEPENDS ${icon_renders})
 
-install(FILES ${VISTARO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${VISTARO_APP_ID}.metainfo.xml)
+configure_file(${VISTARO_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The entry's Exec= and Path= name the prefix in force at install time ("cmake --install
 # --prefix" may differ from the configured one, and a package stages under DESTDIR), so the

@@ -10,8 +10,9 @@ LAYERS=(
     "catalogue"
     "calc"
     "state"
-    "match lang coverage"
-    "finder report"
+    "match lang report"
+    "coverage"
+    "finder"
     "app"
 )
 

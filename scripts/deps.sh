@@ -12,6 +12,7 @@ VISTARO_PACKAGES=(
     librsvg2-bin                    # renders the bitmap icons from the SVG
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     dpkg-dev file                   # cpack's dependency list of the .deb
+    lintian reuse                   # check the .deb, and every file's copyright and license
     clang libclang-rt-14-dev
 )
 

@@ -15,8 +15,8 @@ ROOT = Path(__file__).resolve().parent.parent / "data"
 # Grouped by type, ascending focal length within a type. FocalMax repeats FocalMin for fixed
 # lenses. Numbers are written with "." here; the comma file swaps the separator.
 LENSES = [
-    ("FF", "T2812MI", "MI", "2.8", "2.8", "2", "0.2", "FF\\", "Wide angle"),
-    ("FF", "T2812DD", "DD", "2.8", "2.8", "2", "0.2", "FF\\", "no"),
+    ("FF", "T2812MI", "MI", "2.8", "2.8", "1.2", "0.2", "FF\\", "Wide angle"),
+    ("FF", "T2812DD", "DD", "2.8", "2.8", "1.2", "0.2", "FF\\", "no"),
     ("FF", "T3614VD", "VD", "3.6", "3.6", "1.4", "0.2", "FF\\", "no"),
     ("FF", "T4012DD", "DD", "4", "4", "1.2", "0.25", "FF\\", "no"),
     ("FF", "H4014MI", "MI", "4", "4", "1.4", "0.25", "FF\\", "Metal mount"),

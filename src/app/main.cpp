@@ -1,11 +1,22 @@
+#include "app/commandline.h"
 #include "app/obbiettivi.h"
 #include "state/sharedstate.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistaro"));
+    QApplication::setApplicationVersion(QStringLiteral(VISTARO_VERSION));
+    QCommandLineParser options;
+    vistaro::describeOptions(options);
+    if (vistaro::asksForTextOnly(options, argc, argv)) {
+        QCoreApplication text(argc, argv);
+        options.process(text); // prints and ends the program
+    }
+
+    QApplication app(argc, argv);
+    options.process(app); // an unknown option: says so and ends the program
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VISTARO_APP_ID));
     vistaro::ProgramState program;

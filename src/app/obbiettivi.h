@@ -2,10 +2,12 @@
 
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
+#include "coverage/coveragehost.h"
 #include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
+#include "platform/driveroots.h"
 #include "state/sharedstate.h"
 
 #include <QList>
@@ -30,12 +32,17 @@ class QTimer;
 namespace vistaro {
 
 class CConsiglia;
+class CoverageWindow;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window, which reach it through their small interfaces.
-class Obbiettivi : public QMainWindow, public LanguageChooserHost, public RecommendationHost {
+// recommendation window and of the coverage window, which reach it through their small
+// interfaces.
+class Obbiettivi : public QMainWindow,
+                   public LanguageChooserHost,
+                   public RecommendationHost,
+                   public CoverageHost {
     Q_OBJECT
 
 public:
@@ -61,6 +68,9 @@ public:
     QAction* DecSeparator() const { return m_decSeparator; }
     QMenu* CDDrive() const { return m_cdDrive; }
     QMenu* Tools() const { return m_tools; }
+    QAction* OpenCoverage() const { return m_openCoverage; }
+    // The coverage window once it has been opened, else none.
+    CoverageWindow* coverageWindow() const { return m_coverage.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -70,6 +80,9 @@ public:
     // Asks for the folder of the CD menu's "Other folder" item; empty when the user cancels.
     using FolderPicker = std::function<QString(QWidget* parent)>;
     void setFolderPicker(FolderPicker picker) { m_folderPicker = std::move(picker); }
+    // Lists the CD menu's drives (cdDriveRoots() unless replaced).
+    using DriveLister = std::function<QList<DriveRoot>()>;
+    void setDriveLister(DriveLister lister) { m_driveLister = std::move(lister); }
 
     // Start-up: defaults, settings, the CD drive's check mark, the catalogue, TimerMove.
     void Form_Load();
@@ -94,6 +107,10 @@ public:
     ProgramState& programState() override { return m_program; }
     MainPublic& mainPublic() override { return m_public; }
     MainSelection mainSelection() const override;
+
+    // CoverageHost
+    CalculatorReading calculatorReading() const override;
+    void typeFocalLength(int row, const QString& text) override;
 
     void Focale1_Click();
     void L1_Click();
@@ -123,6 +140,7 @@ public:
     void DecSeparator_Click();
     void Language_Click();
     void MarvantoCons_Click();
+    void OpenCoverage_Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -155,8 +173,11 @@ private:
     void buildMenus();
     void buildToolsMenu();
     void retranslateTools();
+    void showAbout();
     // Translates the windows beyond the calculator into the language of `languageFile`.
     void applyInterfaceLanguage(const QString& languageFile);
+    // CaricaLingua, reporting a file that gives no texts only when `reportProblem`.
+    void applyLanguageFile(const QString& lingua, bool reportProblem);
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
@@ -166,6 +187,8 @@ private:
     void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
     void clickField(int row, CalcField field);
     void showValNum();
+    // The coverage window, when open, catches up with the calculator.
+    void followCoverage();
 
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
@@ -176,9 +199,10 @@ private:
     void setCaption(const char* name, const QString& text);
     // The recommendation window, created hidden on first use.
     CConsiglia& consiglia();
-    void markDriveItem(const QAction* item);
-    void checkDriveItemOf(const QString& root);
-    void cdDriveClick(const DriveItem& item);
+    // The CD menu's drives as the lister gives them now, each checked when its root is in use.
+    void listDrives();
+    void showDriveInUse();
+    void chooseDriveRoot(const QString& root);
     void otherFolderClick();
 
     ProgramState& m_program;
@@ -210,18 +234,22 @@ private:
     QAction* m_decSeparator = nullptr;
     QMenu* m_cdDrive = nullptr;
     QList<DriveItem> m_driveItems;
-    QAction* m_otherFolder = nullptr;
-    const QAction* m_checkedDrive = nullptr;
+    QAction* m_folderItem = nullptr; // the root in use that is no drive's, elsewhere than Windows
     FolderPicker m_folderPicker;
+    DriveLister m_driveLister = cdDriveRoots;
     QMenu* m_tools = nullptr;
+    QAction* m_openCoverage = nullptr;
+    QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
     std::unique_ptr<CConsiglia> m_consiglia;
+    std::unique_ptr<CoverageWindow> m_coverage;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;
-    bool m_valNumOpen = false; // ticks wait while the ValNum message is open
+    bool m_valNumOpen = false;  // ticks wait while the ValNum message is open
+    bool m_armedByPick = false; // TimerMove was armed by the language chooser's pick
 };
 
 } // namespace vistaro

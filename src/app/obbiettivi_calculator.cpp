@@ -82,6 +82,7 @@ void Obbiettivi::CalcoloFocale_Timer() {
                       [this] { showValNum(); });
         });
     }
+    followCoverage();
 }
 
 // Only a mouse click makes a field its row's driver; reaching it with the keyboard does not.

@@ -39,13 +39,21 @@ void writeCaption(QObject* target, const QString& text) {
 } // namespace
 
 void Obbiettivi::CaricaLingua(const QString& lingua) {
+    applyLanguageFile(lingua, true);
+}
+
+void Obbiettivi::applyLanguageFile(const QString& lingua, bool reportProblem) {
     // Settings without line 3 name no file: the captions on show stay, and there is nothing to
     // report.
     if (lingua.isEmpty())
         return;
-    const std::optional<QStringList> texts = readLanguageFile(lingua);
+    LanguageFileProblem problem{};
+    const std::optional<QStringList> texts = readLanguageFile(lingua, &problem);
     if (!texts) {
-        showMessage(this, unreadableLanguageFileMessage(lingua));
+        if (reportProblem)
+            showMessage(this, problem == LanguageFileProblem::Empty
+                                  ? emptyLanguageFileMessage(lingua)
+                                  : unreadableLanguageFileMessage(lingua));
         return;
     }
     applyInterfaceLanguage(lingua);

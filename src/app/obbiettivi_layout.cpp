@@ -1,4 +1,5 @@
 #include "app/obbiettivi.h"
+#include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h" // the constructor may have to destroy m_consiglia
 #include "platform/twips.h"
 

@@ -1,4 +1,5 @@
 #include "app/obbiettivi.h"
+#include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "platform/messagebox.h"

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
+#include <utility>
 
 namespace vistaro {
 
@@ -25,6 +26,8 @@ void Obbiettivi::Form_Load() {
     const QString path = settingsFilePath();
     if (probeSettings(path).isEmpty()) {
         startFirstRun();
+        if (const std::optional<QString> problem = oversizedSettingsMessage(path))
+            showMessage(m_chooser, *problem);
         return;
     }
     Settings settings{m_program.DecimalSeparator, m_program.OtherSeparator, m_program.LanguageFile,
@@ -36,7 +39,7 @@ void Obbiettivi::Form_Load() {
     m_public.Drive = settings.Drive;
     applyInterfaceLanguage(m_program.LanguageFile);
 
-    checkDriveItemOf(m_public.Drive);
+    showDriveInUse();
     loadCatalogue(catalogueFileName(m_program.DecimalSeparator));
     m_timerMove->start();
     centreOnScreen();
@@ -50,20 +53,14 @@ void Obbiettivi::startFirstRun() {
     centreOnScreen();
     hide();
     m_timerMove->stop();
-    checkDriveItemOf(m_public.Drive);
-}
-
-// Only an exact match is checked: a stored root that names no item leaves every item unchecked.
-void Obbiettivi::checkDriveItemOf(const QString& root) {
-    for (const DriveItem& item : m_driveItems)
-        if (item.root == root)
-            markDriveItem(item.action);
+    showDriveInUse();
 }
 
 // Switched off first: a message about an unreadable language file must not let it tick again.
+// Armed by a pick, it applies the file quietly: the pick has reported any problem with it.
 void Obbiettivi::TimerMove_Timer() {
     m_timerMove->stop();
-    CaricaLingua(m_program.LanguageFile);
+    applyLanguageFile(m_program.LanguageFile, !std::exchange(m_armedByPick, false));
 }
 
 void Obbiettivi::saveSettingsFile() {
@@ -88,6 +85,7 @@ void Obbiettivi::showMainWindow() {
 }
 
 void Obbiettivi::enableTimerMove() {
+    m_armedByPick = true;
     m_timerMove->start();
 }
 

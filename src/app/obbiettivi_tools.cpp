@@ -1,6 +1,8 @@
+#include "app/aboutbox.h"
 #include "app/obbiettivi.h"
 #include "lang/interfacelanguage.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +14,28 @@ namespace vistaro {
 void Obbiettivi::buildToolsMenu() {
     m_tools = menuBar()->addMenu(QString());
     m_tools->setObjectName(QStringLiteral("Tools"));
+    m_openCoverage = m_tools->addAction(QString());
+    m_openCoverage->setObjectName(QStringLiteral("OpenCoverage"));
+    m_openCoverage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(m_openCoverage, &QAction::triggered, this, &Obbiettivi::OpenCoverage_Click);
+    m_tools->addSeparator();
+    m_about = m_tools->addAction(QString());
+    m_about->setObjectName(QStringLiteral("About"));
+    m_about->setMenuRole(QAction::AboutRole);
+    connect(m_about, &QAction::triggered, this, &Obbiettivi::showAbout);
     retranslateTools();
 }
 
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
+    m_openCoverage->setText(tr("&Coverage..."));
+    m_about->setText(tr("About Vistaro"));
+}
+
+void Obbiettivi::showAbout() {
+    auto* box = new AboutBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {

@@ -26,17 +26,26 @@ QString saveFailure(const QString& path, const QString& reason) {
 } // namespace
 
 QString probeSettings(const QString& path) {
-    const std::optional<QStringList> lines = readTextLines(path);
+    const std::optional<QStringList> lines = readTextLines(path, nullptr, MaxSettingsFileBytes);
     return lines && !lines->isEmpty() ? lines->first() : QString();
 }
 
 void loadSettings(const QString& path, Settings& settings) {
-    const std::optional<QStringList> lines = readTextLines(path);
+    const std::optional<QStringList> lines = readTextLines(path, nullptr, MaxSettingsFileBytes);
     if (!lines)
         return;
     const auto fields = fieldsInLineOrder(settings);
     for (qsizetype i = 0; i < lines->size() && i < qsizetype(fields.size()); ++i)
         *fields[i] = lines->at(i);
+}
+
+std::optional<QString> oversizedSettingsMessage(const QString& path) {
+    if (QFileInfo(path).size() <= MaxSettingsFileBytes)
+        return std::nullopt;
+    return QStringLiteral("The settings file \"%1\" is larger than 4 MiB, which no settings file "
+                          "reaches, so it was not read. Choose the language and the decimal "
+                          "separator again.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 std::optional<QString> saveSettings(const QString& path, const Settings& settings) {

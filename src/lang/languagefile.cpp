@@ -66,19 +66,30 @@ QList<QByteArray> firstLines(const QByteArray& bytes, int count) {
     return lines;
 }
 
+// `what` befell the file at `path`.
+QString keptTextsMessage(const QString& path, const QString& what) {
+    return QStringLiteral("The language file \"%1\" %2, so the texts on show are kept. Choose "
+                          "another language file with the Language menu.")
+        .arg(QDir::toNativeSeparators(path), what);
+}
+
 } // namespace
 
 const std::array<LanguageTargetInfo, LanguageLineCount>& languageTargets() {
     return targets;
 }
 
-std::optional<QStringList> readLanguageFile(const QString& path) {
+std::optional<QStringList> readLanguageFile(const QString& path, LanguageFileProblem* problem) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.read(MaxLanguageFileBytes) : QByteArray();
+    if (bytes.isEmpty()) {
+        if (problem)
+            *problem = file.isOpen() && file.error() == QFileDevice::NoError
+                           ? LanguageFileProblem::Empty
+                           : LanguageFileProblem::Unreadable;
         return std::nullopt;
-    const QByteArray bytes = file.read(MaxLanguageFileBytes);
-    if (bytes.isEmpty())
-        return std::nullopt; // unreadable, or no line to take
+    }
     const QList<QByteArray> lines = firstLines(bytes, LanguageLineCount);
 
     // One decoding for the lines read, so a file is UTF-8 or Windows-1252 as a whole.
@@ -101,9 +112,11 @@ QString withoutAccessKeys(const QString& caption) {
 }
 
 QString unreadableLanguageFileMessage(const QString& path) {
-    return QStringLiteral("The language file \"%1\" could not be read, so the texts on show are "
-                          "kept. Choose another language file with the Language menu.")
-        .arg(QDir::toNativeSeparators(path));
+    return keptTextsMessage(path, QStringLiteral("could not be read"));
+}
+
+QString emptyLanguageFileMessage(const QString& path) {
+    return keptTextsMessage(path, QStringLiteral("is empty"));
 }
 
 QString separatorQuestion(const QString& languageQuestion) {

@@ -58,18 +58,25 @@ inline const QString& languageText(const QStringList& texts, LanguageTarget targ
     return texts.at(static_cast<qsizetype>(target));
 }
 
+// Why a language file gave no texts.
+enum class LanguageFileProblem { Unreadable, Empty };
+
 // Exactly 26 texts, one for each target in order. Lines end with CR LF, CR or LF; a last line
 // without an end counts; lines after the 26th are ignored. A file of fewer lines repeats its
 // last line into the remaining targets. Nothing when the file cannot be opened or read, or
-// holds no line at all, so that the caller can keep the texts on show.
-std::optional<QStringList> readLanguageFile(const QString& path);
+// holds no line at all, so that the caller can keep the texts on show; `problem` then says
+// which, when given.
+std::optional<QStringList> readLanguageFile(const QString& path,
+                                            LanguageFileProblem* problem = nullptr);
 
 // What a label shows for a caption written with access-key marks: a single "&" marks the next
 // letter and is not shown, "&&" shows one "&".
 QString withoutAccessKeys(const QString& caption);
 
-// The one message that says `path` could not be used and how to choose another file.
+// The one message that says `path` could not be read, or is empty, and how to choose another
+// file.
 QString unreadableLanguageFileMessage(const QString& path);
+QString emptyLanguageFileMessage(const QString& path);
 
 // The decimal-separator question to ask: the language file's own, or an English one while no
 // language file has given it, so the Yes and No buttons are never under an empty question.

@@ -44,6 +44,8 @@ Control* place(QWidget* window, const char* name, const QString& caption, Place 
 QLabel* label(QWidget* window, const char* name, const QString& caption, Place at,
               const QFont& font) {
     auto* control = place<QLabel>(window, name, caption, at);
+    // Catalogue and language-file texts are shown as written, never as markup.
+    control->setTextFormat(Qt::PlainText);
     control->setFont(font);
     control->setWordWrap(true);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -41,13 +41,25 @@ bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& block
     if (!block || !catalogueHolds(state.LensCatalogue, state.LensTypeCode))
         return false;
 
+    // A search that finds nothing leaves an open recommendation window browsing what it shows.
+    const QString wideBefore = state.TargetFocalWide;
+    const QString teleBefore = state.TargetFocalTele;
+    const std::int16_t minBefore = main.Min;
+    const std::int16_t maxBefore = main.Max;
     state.TargetFocalWide = valFocale1;
-    state.TargetFocalTele = valFocale2;
+    // A varifocal lens is wanted at one focal length, so browsing asks what TrovaVAR asked.
+    state.TargetFocalTele = state.LensTypeCode == QLatin1String("ZOOM") ? valFocale2 : valFocale1;
     main.Min = block->first;
     main.Max = static_cast<std::int16_t>(
         std::min<int>(block->last + 1, std::numeric_limits<std::int16_t>::max()));
     const bool found = block->search(state, main, sensor, present);
     main.Max = block->last;
+    if (!found) {
+        state.TargetFocalWide = wideBefore;
+        state.TargetFocalTele = teleBefore;
+        main.Min = minBefore;
+        main.Max = maxBefore;
+    }
     return found;
 }
 

@@ -14,10 +14,12 @@ inline const QString NothingFitsMessage =
 
 // The recommendation button's search for the selected lens type (state.LensTypeCode): Trova
 // over the "FF" or "HSP" block, TrovaVAR over "VAR", TrovaZoom over "ZOOM". The wanted focal
-// lengths become `valFocale1` and `valFocale2`; Min is the block's first index and Max its last
-// index + 1 while the search runs, then its last index, so that ">" ends on the block's last
-// record. A lens type with no record in the loaded catalogue (its bounds may be left from an
-// earlier catalogue) finds nothing and changes nothing. Returns whether anything was presented.
+// lengths become `valFocale1` and, for a zoom, `valFocale2` (`valFocale1` for every other lens
+// type); Min is the block's first index and Max its last index + 1 while the search runs, then
+// its last index, so that ">" ends on the block's last record. A search that presents nothing,
+// and a lens type with no record in the loaded catalogue (its bounds may be left from an earlier
+// catalogue), leave Min, Max and the wanted focal lengths as they were. Returns whether anything
+// was presented.
 bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& blocks,
                  const QString& valFocale1, const QString& valFocale2, SensorFormat sensor,
                  const PresentEntry& present);

@@ -23,6 +23,9 @@ void appendOnce(QStringList& folders, const QString& folder) {
 QStringList dataFolders() {
     QStringList folders;
     appendOnce(folders, QDir::currentPath());
+    if (QCoreApplication::instance())
+        appendOnce(folders,
+                   QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vistaro"));
     appendOnce(folders, QStringLiteral(VISTARO_DATA_DIR));
     if (QCoreApplication::instance())
         appendOnce(folders, QCoreApplication::applicationDirPath());

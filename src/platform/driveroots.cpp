@@ -1,14 +1,46 @@
 #include "platform/driveroots.h"
 
+#include "platform/datapaths.h"
+
 #include <QDir>
 #include <QStorageInfo>
 
 namespace vistaro {
 
+#ifndef Q_OS_WIN
+namespace {
+
+QString withTrailingSlash(QString folder) {
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+QList<QStorageInfo> readyVolumes() {
+    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    volumes.removeIf(
+        [](const QStorageInfo& volume) { return !volume.isValid() || !volume.isReady(); });
+    return volumes;
+}
+
+} // namespace
+#endif
+
 QString defaultDriveRoot() {
 #ifdef Q_OS_WIN
     return QStringLiteral("D:\\");
 #else
+    for (const QStorageInfo& volume : readyVolumes()) {
+        const QByteArray type = volume.fileSystemType();
+        if (type == "iso9660" || type == "udf")
+            return withTrailingSlash(volume.rootPath());
+    }
+    // The sample datasheets installed with the program, so that a fresh install opens them.
+    for (const QString& folder : dataFolders()) {
+        const QDir samples(folder + QStringLiteral("/cd"));
+        if (samples.exists())
+            return withTrailingSlash(samples.path());
+    }
     return QStringLiteral("/media/cdrom/");
 #endif
 }
@@ -21,12 +53,8 @@ QList<DriveRoot> availableDrives() {
         drives.append({root.left(2), root});
     }
 #else
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        QString root = volume.rootPath();
-        if (!root.endsWith(u'/'))
-            root += u'/';
+    for (const QStorageInfo& volume : readyVolumes()) {
+        const QString root = withTrailingSlash(volume.rootPath());
         drives.append({root, root});
     }
 #endif

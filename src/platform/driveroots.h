@@ -14,7 +14,9 @@ struct DriveRoot {
     friend bool operator==(const DriveRoot&, const DriveRoot&) = default;
 };
 
-// The CD drive a fresh start assumes: "D:\" on Windows, "/media/cdrom/" elsewhere.
+// The CD drive a fresh start assumes: "D:\" on Windows; elsewhere the first that exists of a
+// mounted optical disc (iso9660 or udf), the sample datasheets in a data folder ("cd/") and
+// "/media/cdrom/".
 QString defaultDriveRoot();
 
 // The CD-drive menu's items: "C:" to "G:" on Windows; elsewhere the mounted, ready volumes with

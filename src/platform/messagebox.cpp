@@ -10,6 +10,8 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vistaro"), text, buttons, parent);
     box.setObjectName(QStringLiteral("VistaroMessage"));
+    // Messages carry file names and language-file texts, shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -24,17 +24,23 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-std::optional<QStringList> readTextLines(const QString& path, QString* error) {
+std::optional<QStringList> readTextLines(const QString& path, QString* error,
+                                         std::optional<qint64> maxBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = maxBytes ? file.read(*maxBytes + 1) : file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
+        return std::nullopt;
+    }
+    if (maxBytes && bytes.size() > *maxBytes) {
+        if (error)
+            *error = QStringLiteral("the file is larger than %1 bytes").arg(*maxBytes);
         return std::nullopt;
     }
     return splitLines(decode8Bit(bytes));

@@ -10,8 +10,10 @@ namespace vistaro {
 // without an end still counts; an end at the very end of the text starts no further line.
 QStringList splitLines(const QString& text);
 
-// The lines of a whole text file, decoded with decode8Bit. No value when the file cannot be
-// opened or read; `error` then receives the reason when given.
-std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr);
+// The lines of a whole text file, decoded with decode8Bit. With `maxBytes`, a file larger than
+// that gives no lines, and no more than one byte past it is ever read. No value when the file
+// cannot be opened or read or is too large; `error` then receives the reason when given.
+std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr,
+                                         std::optional<qint64> maxBytes = std::nullopt);
 
 } // namespace vistaro

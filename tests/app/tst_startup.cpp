@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace vistaro;
 using test::SampleWorkFolder;
@@ -47,14 +48,14 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
         const QString first = m_first, home = defaultDriveRoot();
-        QTest::newRow("no file") << QByteArray() << "|||" + home + "||";
+        QTest::newRow("no file") << QByteArray() << "|||" + home + "||Folder";
         QTest::newRow("empty first line")
-            << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "||";
+            << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "||Folder";
         QTest::newRow("first volume")
             << ",\r\n.\r\n/l/it.lng\r\n" + first.toUtf8() + "\r\n"
             << ",|.|/l/it.lng|" + first + "|2,8|" + (first.isEmpty() ? "" : "Volume1");
         QTest::newRow("line 4 no root")
-            << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8|";
+            << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8|Folder";
     }
 
     void startAndClose() {
@@ -130,6 +131,81 @@ private slots:
         QVERIFY(!m_app.window().TimerMove()->isActive());
     }
 
+    // A settings file past 4 MiB is none the program wrote: it is not read but reported once,
+    // naming it, and the first run starts over, the file left as it was. One of 4 MiB loads.
+    void settingsSizeLimit_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("4 MiB") << (4 << 20) << ",";
+        QTest::newRow("a byte past 4 MiB") << (4 << 20) + 1 << "";
+    }
+
+    void settingsSizeLimit() {
+        QFETCH(int, size);
+        QFETCH(QString, separator);
+        QByteArray settings = ",\r\n.\r\n\r\n/cd/\r\n";
+        settings += QByteArray(size - settings.size() - 2, 'x') + "\r\n";
+        const test::MessageBoxAnswer answer;
+        m_app.start(settings);
+        QCOMPARE(m_app.program().DecimalSeparator, separator);
+        QCOMPARE(m_app.window().isVisible(), !separator.isEmpty());
+        QCOMPARE(answer.texts.size(), separator.isEmpty() ? 1 : 0);
+        if (!answer.texts.isEmpty())
+            QVERIFY2(answer.texts.first().contains(settingsFilePath()) &&
+                         answer.texts.first().contains("4 MiB"),
+                     qPrintable(answer.texts.first()));
+        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
+    }
+
+    // Elsewhere than Windows the menu lists the volumes mounted when it opens; a root in use
+    // that is none of them (a picked folder, also after a restart) is an item of its own,
+    // labelled with its path. Words: settings line 4; what "Other folder..." answers ("-" not
+    // used, "cancel"); the volumes mounted when the menu opens; the captions before "Other
+    // folder...", "*" on the checked one. "<copy>" is a folder of ours.
+    void cdDriveMenu_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/";
+        QTest::newRow("the disc taken out") << "/mnt/disc/ - / /|*/mnt/disc/";
+        QTest::newRow("a folder picked") << "/ <copy> / /|*<copy>/";
+        QTest::newRow("the picked folder after a restart") << "<copy>/ - / /|*<copy>/";
+        QTest::newRow("picking cancelled") << "<copy>/ cancel / /|*<copy>/";
+        QTest::newRow("a volume where the folder was") << "<copy>/ - /,<copy>/ /|*<copy>/";
+        QTest::newRow("an ampersand shown, no access key") << "<copy>/A&B/ - / /|*<copy>/A&&B/";
+    }
+
+    void cdDriveMenu() {
+        QFETCH(QString, script);
+        if constexpr (!DriveMenuOffersAnyFolder)
+            QSKIP("Windows lists the drive letters C: to G:");
+        const QTemporaryDir copy;
+        const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
+        m_app.start(",\r\n.\r\n\r\n" + words[0].toUtf8() + "\r\n");
+        Obbiettivi& window = m_app.window();
+        window.setDriveLister([&] {
+            QList<DriveRoot> volumes;
+            for (const QString& volume : words[2].split(u','))
+                volumes.append({volume, volume});
+            return volumes;
+        });
+        window.setFolderPicker([&](QWidget*) { return words[1] == u"cancel" ? "" : words[1]; });
+        if (words[1] != u"-")
+            m_app.find<QAction>("OtherFolder")->trigger();
+        window.CDDrive()->popup({});
+        window.CDDrive()->hide();
+
+        QStringList items;
+        QString checkedRoot;
+        for (const QAction* item : window.CDDrive()->actions()) {
+            if (item->isVisible())
+                items << (item->isChecked() ? "*" : "") + item->text();
+            if (item->isVisible() && item->isChecked())
+                checkedRoot = item->text().replace("&&", "&");
+        }
+        QCOMPARE(items.join(u'|'), words[3] + "|Other folder...");
+        QCOMPARE(window.publicState().Drive, checkedRoot);
+        QVERIFY(SampleWorkFolder::settingsBytes().endsWith(checkedRoot.toUtf8() + "\r\n"));
+    }
+
     // A menu click saves all four settings. A file in place of the settings folder: the save
     // fails, says so once naming the file and leaves it alone; the change holds for the run.
     void menuClickSaves_data() {
@@ -158,7 +234,7 @@ private slots:
         test::MessageBoxAnswer box(answer);
         m_app.find<QAction>(item)->trigger();
         QTest::qWait(50);
-        QCOMPARE(checked(), item == u"Volume1" ? item : QString());
+        QCOMPARE(checked(), item == u"Volume1" ? item : QStringLiteral("Folder"));
         if (saved.isNull()) {
             QCOMPARE(box.texts.size(), 1);
             QVERIFY(box.texts.first().contains(settingsFilePath()));

@@ -6,7 +6,9 @@
 #include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QRegularExpression>
 
 using namespace vistaro;
 
@@ -331,6 +333,24 @@ private slots:
         }
     }
 
+    // A fixed or aspherical lens's name carries its aperture: 2.8 mm at F1.2 is T2812MI, 3 mm
+    // at F1 H3010AMI. The comma file agrees (sampleCatalogues).
+    void sampleApertures() {
+        const QStringList lines = *readTextLines(VISTARO_SOURCE_DATA_DIR "/Obbiettivi2.txt");
+        const QRegularExpression name(QStringLiteral("^[THMV]\\d+(\\d\\d)A?(MI|DD|VD)$"));
+        int checked = 0;
+        for (const QString& line : lines) {
+            const QStringList fields = line.split(u'\t');
+            if (fields[0] != u"FF" && fields[0] != u"HSP")
+                continue;
+            const QString digits = name.match(fields[1]).captured(1);
+            QVERIFY2(QString::number(qRound(fields[5].toDouble() * 10)) == digits,
+                     qPrintable(fields[1] + " F" + fields[5]));
+            ++checked;
+        }
+        QCOMPARE(checked, 30);
+    }
+
     void cleanup() { m_app.stop(); }
 
     // 10 m away a 1/3" camera sees 8 m across with 6 mm; the last direct-drive lens up to 6 mm
@@ -365,6 +385,77 @@ private slots:
             opened |= viewer->isVisible() && viewer->windowTitle().startsWith(u"PDF: ") &&
                       viewer->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
         QVERIFY(opened);
+    }
+
+    // Steps: an option to click; "field=text" typed; "?name" a search that shows `name` ("?-":
+    // it finds nothing and says so); "<name" or ">name" a browsing click that shows `name`.
+    void browseAfterSearch_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("varifocal at 12 mm: only lenses that reach 12")
+            << "VAR Focale1=12 ?H5050VDD <H5050VDD >M6012VDD";
+        QTest::newRow("zoom 6 to 40 mm: only lenses that reach 40")
+            << "zoom Focale1=6 Focale2=40 ?H6060ZDD <H6060ZDD";
+        QTest::newRow("nothing found keeps the wanted focal length")
+            << "VAR Focale1=12 ?H5050VDD Focale1=100 ?- <H5050VDD >M6012VDD";
+        QTest::newRow("nothing found keeps the scan bounds")
+            << "zoom Focale1=6 Focale2=30 ?T5533ZDD FF Focale1=1 ?- <T5533ZDD";
+    }
+
+    void browseAfterSearch() {
+        QFETCH(QString, script);
+        startInEnglish();
+        test::MessageBoxAnswer answer;
+        QString showing;
+        for (const QString& step : script.split(u' ')) {
+            const QString name = step.mid(1);
+            if (step.contains(u'=')) {
+                m_app.retype(step.section(u'=', 0, 0), step.section(u'=', 1));
+                m_app.waitTicks();
+                continue;
+            }
+            if (step.startsWith(u'?')) {
+                const qsizetype said = answer.texts.size();
+                m_app.click("MarvantoCons");
+                QCOMPARE(answer.texts.size() - said, name == u"-" ? 1 : 0);
+                if (name != u"-")
+                    showing = name;
+            } else if (step.startsWith(u'<') || step.startsWith(u'>')) {
+                m_app.click(step.startsWith(u'<') ? "Indietro" : "Avanti", m_app.consiglia());
+                showing = name;
+            } else {
+                m_app.click(step);
+                continue;
+            }
+            QVERIFY2(caption("Nome") == showing, qPrintable(step + " shows " + caption("Nome")));
+        }
+    }
+
+    // Text from the catalogue or a language file that looks like markup is shown as written,
+    // never rendered (an <img> would load a local file): a screen reader gets it as written.
+    // Field or language text, its value, the label, what the label reads.
+    void markupShownAsText_data() {
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("bold remark") << QStringList{"Note", "<b>x</b>", "Label1", "<b>x</b>\nAt 5"};
+        QTest::newRow("image remark")
+            << QStringList{"Note", "<img src=\"/etc/hostname\">", "Label1", "<img src="};
+        QTest::newRow("aperture") << QStringList{"FStop", "<i>1.2</i>", "Fstop", "F:<i>1.2</i>"};
+        QTest::newRow("iris prefix") << QStringList{"IRISCont", "<b>Iris</b> ", "Iride", "</b> DD"};
+    }
+
+    void markupShownAsText() {
+        QFETCH(QStringList, shown);
+        startInEnglish();
+        LensRecord& lens = m_app.program().LensCatalogue[5];
+        QCOMPARE(lens.Name, QStringLiteral("H6012DD"));
+        if (shown[0] == u"IRISCont")
+            m_app.window().publicState().IRISCont = shown[1];
+        else
+            (shown[0] == u"Note" ? lens.Note : lens.FStop) = shown[1];
+        m_app.click("MarvantoCons");
+        QCOMPARE(caption("Nome"), QStringLiteral("H6012DD"));
+        auto* label = m_app.find<QLabel>(shown[2], m_app.consiglia());
+        const QString read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        QVERIFY2(read.contains(shown[3]), qPrintable(read));
     }
 
     void nothingFits() {

@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and checks the files, the bitmap icon sizes, the
-# desktop entry and the install manifest.
-# In: PREFIX, BUILD_DIR and the inputs of expected_files.cmake.
+# desktop entry, the install manifest and the metainfo's license and release.
+# In: PREFIX, VERSION, BUILD_DIR and the inputs of expected_files.cmake.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
@@ -31,3 +31,14 @@ file(STRINGS ${BUILD_DIR}/install_manifest.txt manifest)
 list(TRANSFORM manifest REPLACE "^${PREFIX}/" "")
 list(SORT manifest)
 vistaro_compare_files("The install manifest" manifest)
+
+# The metainfo's newest release is this build's version, under the program's license.
+file(READ ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" newest "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    message(FATAL_ERROR "The metainfo's newest release is '${CMAKE_MATCH_1}', not ${VERSION}")
+endif()
+string(FIND "${metainfo}" "<project_license>GPL-3.0-or-later</project_license>" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "The metainfo does not name the program's license")
+endif()

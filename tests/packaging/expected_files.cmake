@@ -8,6 +8,9 @@ function(vistaro_expected_files out)
         ${BINDIR}/vistaro
         ${DATADIR}/applications/${APP_ID}.desktop
         ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
+        ${DATADIR}/doc/vistaro/copyright
+        ${DATADIR}/doc/vistaro/changelog.gz
+        ${DATADIR}/man/man1/vistaro.1.gz
         ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
     foreach(size 32 48 64 128 256)
         list(APPEND files ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/obbiettivi.h"
+#include "coverage/coveragewindow.h"
+
+#include <QLineEdit>
+
+namespace vistaro {
+
+// A window of its own, made on first use and kept, so it reopens as it was left.
+void Obbiettivi::OpenCoverage_Click() {
+    if (!m_coverage)
+        m_coverage = std::make_unique<CoverageWindow>(*this);
+    m_coverage->show();
+    m_coverage->raise();
+    m_coverage->activateWindow();
+}
+
+void Obbiettivi::followCoverage() {
+    if (m_coverage)
+        m_coverage->follow();
+}
+
+CalculatorReading Obbiettivi::calculatorReading() const {
+    return {m_private.Row1.ValFocale(), m_private.Row1.ValL(), m_private.Row2.ValFocale(),
+            m_private.Row2.ValL(),      zoomSelected(),        sensorFormat()};
+}
+
+// As a user does: the text goes into the field, then a click there makes it the driver and
+// recalculates the row.
+void Obbiettivi::typeFocalLength(int row, const QString& text) {
+    m_rows.at(row == 0 ? 0 : 1).Focale->setText(text);
+    clickField(row == 0 ? 0 : 1, CalcField::Focale);
+}
+
+} // namespace vistaro

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "coverage/coverageinputs.h"
+#include "coverage/coverageresult.h"
+
+#include <QCoreApplication>
+#include <QRectF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace vistaro {
+
+// One lens setting as the drawings show it: a fixed lens has one, a zoom its wide and tele end.
+struct ViewEnd {
+    QString name; // "WIDE", "TELE", or empty for a fixed lens
+    CoverageResult result;
+    std::optional<double> distanceM;
+
+    bool operator==(const ViewEnd&) const = default;
+};
+
+// Everything the top and side views draw.
+struct ViewModel {
+    std::vector<ViewEnd> ends;
+    std::optional<double> mountHeightM;
+    std::optional<double> targetHeightM;
+    Units units = Units::Metric;
+
+    bool operator==(const ViewModel&) const = default;
+};
+
+// The drawings, the same on screen, into an image and into a PDF: `area` in the painter's
+// coordinates, the painter's font for the texts. Each end gets a panel of its own, one above
+// the other, drawn to one scale.
+class CoverageDrawing {
+    Q_DECLARE_TR_FUNCTIONS(CoverageDrawing)
+
+public:
+    // The cone seen from above, with the four level bands, the scene line and a scale.
+    static void paintTopView(QPainter& painter, const QRectF& area, const ViewModel& model);
+    // The camera on its pole, the vertical angle, dead zone, ground edges and a person.
+    static void paintSideView(QPainter& painter, const QRectF& area, const ViewModel& model);
+};
+
+} // namespace vistaro

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coverage/coveragefields.h"
+
+#include <algorithm>
+
+namespace vistaro {
+
+namespace {
+
+// Reads `text` into `kept` when it reads well; notes the first problem otherwise.
+template <typename Number>
+void readInto(Number& kept, const QString& text, Quantity quantity,
+              std::optional<Problem>& problem) {
+    const Reading reading = readNumber(text, quantity);
+    if (reading.value)
+        kept = static_cast<Number>(*reading.value);
+    else if (!problem)
+        problem = reading.problem;
+}
+
+} // namespace
+
+FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,
+                      SensorFormat calculatorFormat) {
+    std::optional<Problem> problem;
+    if (inputs.sensorSource == SensorSource::Custom) {
+        readInto(inputs.customSensor.widthMm, fields.sensorWidthMm, Quantity::SensorWidth, problem);
+        readInto(inputs.customSensor.heightMm, fields.sensorHeightMm, Quantity::SensorHeight,
+                 problem);
+    }
+    if (inputs.sensorSource == SensorSource::PixelSize)
+        readInto(inputs.pixelMicrometres, fields.pixelMicrometres, Quantity::PixelSize, problem);
+    if (customResolution) {
+        readInto(inputs.image.columns, fields.columns, Quantity::Columns, problem);
+        readInto(inputs.image.rows, fields.rows, Quantity::Rows, problem);
+    }
+    FieldsRead read;
+    read.mountHeightM = readNumber(fields.mountHeight, Quantity::MountHeight, inputs.units);
+    read.targetHeightM = readNumber(fields.targetHeight, Quantity::TargetHeight, inputs.units);
+    if (read.mountHeightM.value)
+        inputs.mountHeightM = *read.mountHeightM.value;
+    if (read.targetHeightM.value)
+        inputs.targetHeightM = *read.targetHeightM.value;
+    if (problem) {
+        read.cameraProblem = *problem;
+        return read;
+    }
+    read.camera = cameraOf(inputs, calculatorFormat);
+    // A pixel size times a resolution can make a sensor larger than any there is.
+    if (read.camera && std::max(read.camera->sensor.widthMm, read.camera->sensor.heightMm) >
+                           largestOf(Quantity::SensorWidth))
+        read.camera.reset();
+    read.cameraProblem = {Quantity::SensorWidth, Fault::TooLarge};
+    return read;
+}
+
+CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& focalText,
+                      const QString& distanceText) {
+    return {fields.camera,
+            fields.cameraProblem,
+            readNumber(focalText, Quantity::Focal),
+            readNumber(distanceText, Quantity::Distance),
+            fields.mountHeightM,
+            fields.targetHeightM,
+            level};
+}
+
+} // namespace vistaro

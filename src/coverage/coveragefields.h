@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calc/sensorformat.h"
+#include "coverage/coverageinputs.h"
+#include "coverage/coverageresult.h"
+
+#include <QString>
+
+namespace vistaro {
+
+// The texts of the coverage window's own number fields; lengths in the units on show.
+struct CoverageFields {
+    QString sensorWidthMm;
+    QString sensorHeightMm;
+    QString pixelMicrometres;
+    QString columns;
+    QString rows;
+    QString mountHeight;
+    QString targetHeight;
+};
+
+// The fields as read: the camera (or the first field that stops it) and the two heights.
+struct FieldsRead {
+    std::optional<Camera> camera;
+    Problem cameraProblem;
+    Reading mountHeightM;
+    Reading targetHeightM;
+};
+
+// Reads the fields that `inputs` uses (the custom sensor size, the pixel size, the columns and
+// rows of a custom resolution, the heights) and keeps in `inputs` every value that reads well;
+// a field that does not keeps the value it had before.
+FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,
+                      SensorFormat calculatorFormat);
+
+// The query of one calculator row, from its stored focal length and distance texts.
+CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& focalText,
+                      const QString& distanceText);
+
+} // namespace vistaro

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "coverage/coverageinputs.h"
+#include "coverage/coverageresult.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// The texts of the coverage figures, in the regional number format and the units on show; a
+// missing figure reads "-". The window and the printed report show the same texts.
+class CoverageText {
+    Q_DECLARE_TR_FUNCTIONS(CoverageText)
+
+public:
+    static QString length(std::optional<double> metres, Units units);
+    static QString angle(std::optional<double> degrees);
+    static QString density(std::optional<double> pixelsPerMetre, Units units);
+    static QString focal(std::optional<double> millimetres);
+    static QString levelName(Level level);
+    // The level's name, "below detection", or "-" without a density.
+    static QString levelReached(const CoverageResult& result);
+    static QString farEdge(const GroundEdges& ground, Units units);
+    // One line that says what is missing or out of range.
+    static QString problem(const Problem& problem, Units units);
+    static QString lengthUnit(Units units);
+    // At most `decimals` decimals, trailing zeros dropped, no digit grouping.
+    static QString number(double value, int decimals);
+};
+
+// One figure as shown: `name` is its label's object name (the tele end's adds "Tele").
+struct ShownFigure {
+    const char* name;
+    QString caption;
+    QString text;
+};
+
+// Every figure of the window, in the order it shows them.
+std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level, Units units);
+
+} // namespace vistaro

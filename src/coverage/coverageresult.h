@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "coverage/camera.h"
+#include "coverage/levels.h"
+#include "coverage/reading.h"
+
+#include <array>
+#include <optional>
+
+namespace vistaro {
+
+// What the figures of one lens setting are worked out from. A camera input that cannot be read
+// leaves `camera` empty and says why in `cameraProblem`.
+struct CoverageQuery {
+    std::optional<Camera> camera;
+    Problem cameraProblem;
+    Reading focalMm;
+    Reading distanceM;
+    Reading mountHeightM;
+    Reading targetHeightM;
+    Level level = Level::Identification;
+};
+
+// Where the ground enters and leaves the view of a camera at height h (m), tilted down by
+// `tilt` (radians, negative above the horizon), with vertical angle of view v (radians).
+struct GroundEdges {
+    std::optional<double> nearM; // none when the view stays above the horizon
+    std::optional<double> farM;  // none when unbounded or no ground is seen
+    bool farUnbounded = false;   // the upper edge of the view reaches the horizon
+
+    bool operator==(const GroundEdges&) const = default;
+};
+GroundEdges groundEdges(double mountHeightM, double tiltRad, double verticalAngleRad);
+
+// Angle of view (degrees) across `sizeMm` of the sensor with focal length f: 2 atan(size / 2f).
+double angleOfViewDeg(double sizeMm, double focalMm);
+
+// A focal length to type into the calculator for `neededMm`: rounded up to a hundredth, so the
+// level it was worked out for is still met.
+double focalToType(double neededMm);
+
+// Every figure of the coverage window for one lens setting. A figure is missing when an input
+// it needs is; `problem` names the first such input.
+struct CoverageResult {
+    std::optional<double> angleHDeg;
+    std::optional<double> angleVDeg;
+    std::optional<double> angleDDeg;
+    std::optional<double> sceneWidthM;
+    std::optional<double> sceneHeightM;
+    std::optional<double> pixelsPerMetre;
+    std::optional<Level> levelReached; // with pixelsPerMetre, none means below detection
+    std::array<std::optional<double>, 4> levelDistanceM; // by Level
+    std::optional<double> neededFocalMm;                 // for the query's level, as typed
+    std::optional<double> tiltDeg;                       // down from the horizon
+    GroundEdges ground; // nearM is also the dead zone in front of the camera
+    std::optional<Problem> problem;
+
+    bool operator==(const CoverageResult&) const = default;
+};
+
+CoverageResult computeCoverage(const CoverageQuery& query);
+
+} // namespace vistaro

@@ -1,0 +1,407 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coverage/coveragewindow.h"
+
+#include "coverage/coverageformat.h"
+#include "coverage/coverageview.h"
+#include "platform/numberformat.h"
+#include "platform/settingspath.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vistaro {
+
+namespace {
+
+const QString GeometryKey = QStringLiteral("Coverage/geometry");
+const QString CalculatorKey = QStringLiteral("calculator");
+const QString CustomKey = QStringLiteral("custom");
+const QString PixelKey = QStringLiteral("pixel");
+
+template <typename Control> Control* named(const char* name, QWidget* parent) {
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+void setTextIfChanged(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+QString resolutionText(ImageSize image) {
+    return QStringLiteral("%1 x %2").arg(image.columns).arg(image.rows);
+}
+
+} // namespace
+
+CoverageWindow::CoverageWindow(CoverageHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_host(host),
+      m_settings(windowSettingsFilePath(), QSettings::IniFormat),
+      m_inputs(loadCoverageInputs(m_settings)), m_reading(host.calculatorReading()) {
+    setObjectName(QStringLiteral("Coverage"));
+    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+
+    auto* root = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    root->addLayout(left, 0);
+    m_cameraBox = new QGroupBox(this);
+    m_siteBox = new QGroupBox(this);
+    buildInputs(m_cameraBox);
+    left->addWidget(m_cameraBox);
+    left->addWidget(m_siteBox);
+    m_figuresBox = new QGroupBox(this);
+    auto* grid = new QGridLayout(m_figuresBox);
+    buildFigures(grid);
+    left->addWidget(m_figuresBox);
+    m_problem = named<QLabel>("Problem", this);
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #a03000"));
+    m_sensorNote = named<QLabel>("SensorNote", this);
+    m_sensorNote->setWordWrap(true);
+    left->addWidget(m_problem);
+    left->addWidget(m_sensorNote);
+    auto* buttons = new QHBoxLayout;
+    m_useInCalculator = named<QPushButton>("UseInCalculator", this);
+    m_useInCalculatorTele = named<QPushButton>("UseInCalculatorTele", this);
+    buttons->addWidget(m_useInCalculator);
+    buttons->addWidget(m_useInCalculatorTele);
+    left->addLayout(buttons);
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    root->addLayout(right, 1);
+    m_topView = new CoverageView(&CoverageDrawing::paintTopView, this);
+    m_topView->setObjectName(QStringLiteral("TopView"));
+    m_sideView = new CoverageView(&CoverageDrawing::paintSideView, this);
+    m_sideView->setObjectName(QStringLiteral("SideView"));
+    right->addWidget(m_topView, 1);
+    right->addWidget(m_sideView, 1);
+
+    fillChoices();
+    retranslate();
+    showInputs();
+    connectInputs();
+    recompute();
+    if (!restoreGeometry(m_settings.value(GeometryKey).toByteArray()))
+        resize(1120, 720);
+}
+
+CoverageWindow::~CoverageWindow() {
+    if (isVisible())
+        m_settings.setValue(GeometryKey, saveGeometry());
+}
+
+void CoverageWindow::buildInputs(QGroupBox* box) {
+    auto* camera = new QGridLayout(box);
+    auto* site = new QGridLayout(m_siteBox);
+    const auto caption = [this](QGridLayout* grid, int row, const char* name) {
+        auto* label = new QLabel(this);
+        m_inputCaptions.insert(QLatin1String(name), label);
+        grid->addWidget(label, row, 0);
+    };
+    m_sensorFormat = named<QComboBox>("SensorFormat", this);
+    m_sensorWidth = named<QLineEdit>("SensorWidthMm", this);
+    m_sensorHeight = named<QLineEdit>("SensorHeightMm", this);
+    m_pixelSize = named<QLineEdit>("PixelSize", this);
+    m_resolution = named<QComboBox>("Resolution", this);
+    m_columns = named<QLineEdit>("Columns", this);
+    m_rows = named<QLineEdit>("Rows", this);
+    m_level = named<QComboBox>("Level", this);
+    m_mountHeight = named<QLineEdit>("MountHeight", this);
+    m_targetHeight = named<QLineEdit>("TargetHeight", this);
+    m_units = named<QComboBox>("Units", this);
+
+    caption(camera, 0, "SensorFormat");
+    camera->addWidget(m_sensorFormat, 0, 1, 1, 3);
+    caption(camera, 1, "SensorSize");
+    camera->addWidget(m_sensorWidth, 1, 1);
+    camera->addWidget(new QLabel(QStringLiteral("x"), this), 1, 2);
+    camera->addWidget(m_sensorHeight, 1, 3);
+    caption(camera, 2, "PixelSize");
+    camera->addWidget(m_pixelSize, 2, 1);
+    caption(camera, 3, "Resolution");
+    camera->addWidget(m_resolution, 3, 1, 1, 3);
+    caption(camera, 4, "Pixels");
+    camera->addWidget(m_columns, 4, 1);
+    camera->addWidget(new QLabel(QStringLiteral("x"), this), 4, 2);
+    camera->addWidget(m_rows, 4, 3);
+
+    caption(site, 0, "Level");
+    site->addWidget(m_level, 0, 1);
+    caption(site, 1, "MountHeight");
+    site->addWidget(m_mountHeight, 1, 1);
+    caption(site, 2, "TargetHeight");
+    site->addWidget(m_targetHeight, 2, 1);
+    caption(site, 3, "Units");
+    site->addWidget(m_units, 3, 1);
+    for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
+                            m_mountHeight, m_targetHeight})
+        edit->setMaximumWidth(80);
+    for (QGridLayout* grid : {camera, site}) {
+        grid->setVerticalSpacing(3);
+        grid->setColumnStretch(4, 1);
+    }
+}
+
+void CoverageWindow::buildFigures(QGridLayout* grid) {
+    m_wideHeading = named<QLabel>("WideHeading", this);
+    m_teleHeading = named<QLabel>("TeleHeading", this);
+    grid->addWidget(m_wideHeading, 0, 1);
+    grid->addWidget(m_teleHeading, 0, 2);
+    const std::vector<ShownFigure> figures = shownFigures({}, m_inputs.level, m_inputs.units);
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const QString name = QLatin1String(figures[i].name);
+        FigureLabels labels{new QLabel(this), named<QLabel>(figures[i].name, this),
+                            new QLabel(this)};
+        labels.tele->setObjectName(name + QStringLiteral("Tele"));
+        for (QLabel* value : {labels.wide, labels.tele})
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const int row = static_cast<int>(i) + 1;
+        grid->addWidget(labels.caption, row, 0);
+        grid->addWidget(labels.wide, row, 1);
+        grid->addWidget(labels.tele, row, 2);
+        m_figures.push_back(labels);
+    }
+    grid->setColumnMinimumWidth(1, 110);
+    grid->setColumnMinimumWidth(2, 110);
+    grid->setVerticalSpacing(1);
+}
+
+void CoverageWindow::connectInputs() {
+    // The fields then show the inputs' values; reading them back would round those.
+    const auto choiceChanged = [this] {
+        const CoverageInputs before = m_inputs;
+        m_inputs.units = static_cast<Units>(m_units->currentIndex());
+        m_inputs.level = static_cast<Level>(m_level->currentIndex());
+        const QString source = m_sensorFormat->currentData().toString();
+        m_inputs.sensorSource = source == CalculatorKey ? SensorSource::Calculator
+                                : source == CustomKey   ? SensorSource::Custom
+                                : source == PixelKey    ? SensorSource::PixelSize
+                                                        : SensorSource::Preset;
+        if (m_inputs.sensorSource == SensorSource::Preset)
+            m_inputs.sensorPreset = source;
+        if (!customResolution())
+            m_inputs.image = resolutionPresets()[m_resolution->currentIndex()];
+        retranslate();
+        showInputs();
+        remember(before);
+        recompute();
+    };
+    for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_units})
+        connect(combo, &QComboBox::currentIndexChanged, this, choiceChanged);
+    for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
+                            m_mountHeight, m_targetHeight})
+        connect(edit, &QLineEdit::textEdited, this, &CoverageWindow::inputEdited);
+    connect(m_useInCalculator, &QPushButton::clicked, this, [this] { useInCalculator(0); });
+    connect(m_useInCalculatorTele, &QPushButton::clicked, this, [this] { useInCalculator(1); });
+}
+
+// The combo boxes get their items once; retranslate() names them.
+void CoverageWindow::fillChoices() {
+    m_sensorFormat->addItem(QString(), CalculatorKey);
+    for (const SensorPreset& preset : sensorPresets())
+        m_sensorFormat->addItem(QString(), QLatin1String(preset.name));
+    m_sensorFormat->addItem(QString(), CustomKey);
+    m_sensorFormat->addItem(QString(), PixelKey);
+    const QString source = m_inputs.sensorSource == SensorSource::Calculator ? CalculatorKey
+                           : m_inputs.sensorSource == SensorSource::Custom   ? CustomKey
+                           : m_inputs.sensorSource == SensorSource::PixelSize
+                               ? PixelKey
+                               : m_inputs.sensorPreset;
+    m_sensorFormat->setCurrentIndex(std::max(0, m_sensorFormat->findData(source)));
+
+    const auto resolutions = resolutionPresets();
+    for (const ImageSize& image : resolutions)
+        m_resolution->addItem(resolutionText(image));
+    m_resolution->addItem(QString());
+    const auto preset = std::find(resolutions.begin(), resolutions.end(), m_inputs.image);
+    m_resolution->setCurrentIndex(static_cast<int>(preset - resolutions.begin()));
+
+    for (std::size_t i = 0; i < AllLevels.size(); ++i)
+        m_level->addItem(QString());
+    m_level->setCurrentIndex(static_cast<int>(m_inputs.level));
+    m_units->addItem(QString());
+    m_units->addItem(QString());
+    m_units->setCurrentIndex(static_cast<int>(m_inputs.units));
+}
+
+void CoverageWindow::retranslate() {
+    setWindowTitle(tr("Coverage"));
+    m_cameraBox->setTitle(tr("Camera"));
+    m_siteBox->setTitle(tr("Site"));
+    m_figuresBox->setTitle(tr("What the camera sees"));
+    const QString unit = CoverageText::lengthUnit(m_inputs.units);
+    const std::pair<const char*, QString> captions[] = {
+        {"SensorFormat", tr("Sensor")},
+        {"SensorSize", tr("Size (mm)")},
+        {"PixelSize", tr("Pixel size (\u00b5m)")},
+        {"Resolution", tr("Resolution")},
+        {"Pixels", tr("Columns x rows")},
+        {"Level", tr("Level wanted")},
+        {"MountHeight", tr("Mounting height (%1)").arg(unit)},
+        {"TargetHeight", tr("Target height (%1)").arg(unit)},
+        {"Units", tr("Units")},
+    };
+    for (const auto& [name, text] : captions)
+        m_inputCaptions.value(QLatin1String(name))->setText(text);
+
+    m_sensorFormat->setItemText(0, tr("The calculator's format"));
+    m_sensorFormat->setItemText(m_sensorFormat->count() - 2, tr("Custom size"));
+    m_sensorFormat->setItemText(m_sensorFormat->count() - 1, tr("Pixel size x resolution"));
+    for (std::size_t i = 0; i < sensorPresets().size(); ++i)
+        m_sensorFormat->setItemText(static_cast<int>(i) + 1,
+                                    QLatin1String(sensorPresets()[i].name));
+    m_resolution->setItemText(m_resolution->count() - 1, tr("Custom"));
+    for (const Level level : AllLevels)
+        m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    m_units->setItemText(0, tr("Metric (m, px/m)"));
+    m_units->setItemText(1, tr("Imperial (ft, px/ft)"));
+    m_wideHeading->setText(tr("WIDE"));
+    m_teleHeading->setText(tr("TELE"));
+    m_useInCalculator->setText(tr("Use in calculator"));
+    m_useInCalculatorTele->setText(tr("Use in calculator (TELE)"));
+}
+
+bool CoverageWindow::customResolution() const {
+    return m_resolution->currentIndex() == m_resolution->count() - 1;
+}
+
+void CoverageWindow::showInputs() {
+    const SensorSource source = m_inputs.sensorSource;
+    const std::optional<Camera> camera = cameraOf(m_inputs, m_reading.format);
+    const SensorSize sensor = source == SensorSource::Custom ? m_inputs.customSensor
+                              : camera                       ? camera->sensor
+                                                             : SensorSize{};
+    const auto show = [](QLineEdit* edit, const QString& text, bool typed) {
+        edit->setText(text);
+        edit->setReadOnly(!typed);
+    };
+    show(m_sensorWidth, CoverageText::number(sensor.widthMm, 3), source == SensorSource::Custom);
+    show(m_sensorHeight, CoverageText::number(sensor.heightMm, 3), source == SensorSource::Custom);
+    show(m_pixelSize, CoverageText::number(m_inputs.pixelMicrometres, 3),
+         source == SensorSource::PixelSize);
+    show(m_columns, QString::number(m_inputs.image.columns), customResolution());
+    show(m_rows, QString::number(m_inputs.image.rows), customResolution());
+    const double unit = m_inputs.units == Units::Imperial ? MetresPerFoot : 1;
+    show(m_mountHeight, CoverageText::number(m_inputs.mountHeightM / unit, 4), true);
+    show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 4), true);
+}
+
+CoverageFields CoverageWindow::fieldTexts() const {
+    return {m_sensorWidth->text(), m_sensorHeight->text(), m_pixelSize->text(),   m_columns->text(),
+            m_rows->text(),        m_mountHeight->text(),  m_targetHeight->text()};
+}
+
+void CoverageWindow::inputEdited() {
+    const CoverageInputs before = m_inputs;
+    readFields(m_inputs, fieldTexts(), customResolution(), m_reading.format);
+    remember(before);
+    recompute();
+}
+
+void CoverageWindow::remember(const CoverageInputs& before) {
+    if (m_inputs == before)
+        return;
+    saveCoverageInputs(m_settings, m_inputs);
+    emit inputsChanged();
+}
+
+void CoverageWindow::follow() {
+    const CalculatorReading reading = m_host.calculatorReading();
+    if (reading == m_reading)
+        return;
+    const bool formatChanged = reading.format != m_reading.format;
+    m_reading = reading;
+    if (formatChanged && m_inputs.sensorSource == SensorSource::Calculator)
+        showInputs();
+    recompute();
+}
+
+void CoverageWindow::recompute() {
+    CoverageInputs scratch = m_inputs;
+    const FieldsRead read = readFields(scratch, fieldTexts(), customResolution(), m_reading.format);
+    const Level level = m_inputs.level;
+    const Units units = m_inputs.units;
+    const bool zoom = m_reading.zoom;
+    m_wide = computeCoverage(queryOf(read, level, m_reading.focal1, m_reading.distance1));
+    m_tele.reset();
+    if (zoom) {
+        m_tele = computeCoverage(queryOf(read, level, m_reading.focal2, m_reading.distance2));
+        if (m_tele->problem)
+            m_tele->problem->tele = true;
+    }
+
+    const std::vector<ShownFigure> wide = shownFigures(*m_wide, level, units);
+    const std::vector<ShownFigure> tele =
+        shownFigures(m_tele.value_or(CoverageResult{}), level, units);
+    for (std::size_t i = 0; i < m_figures.size(); ++i) {
+        setTextIfChanged(m_figures[i].caption, wide[i].caption);
+        setTextIfChanged(m_figures[i].wide, wide[i].text);
+        setTextIfChanged(m_figures[i].tele, tele[i].text);
+        m_figures[i].tele->setVisible(zoom);
+    }
+    m_wideHeading->setVisible(zoom);
+    m_teleHeading->setVisible(zoom);
+    m_useInCalculatorTele->setVisible(zoom);
+    m_useInCalculator->setEnabled(m_wide->neededFocalMm.has_value());
+    m_useInCalculatorTele->setEnabled(m_tele && m_tele->neededFocalMm);
+
+    const std::optional<Problem> problem = m_wide->problem ? m_wide->problem
+                                           : m_tele        ? m_tele->problem
+                                                           : std::nullopt;
+    setTextIfChanged(m_problem, problem ? CoverageText::problem(*problem, units) : QString());
+    const bool ownSensor = read.camera && read.camera->sensor != sensorOfFormat(m_reading.format);
+    setTextIfChanged(m_sensorNote,
+                     ownSensor ? tr("The calculator's scene sizes are those of its own format, "
+                                    "not of this sensor.")
+                               : QString());
+
+    ViewModel model{{}, read.mountHeightM.value, read.targetHeightM.value, units};
+    model.ends.push_back({zoom ? tr("WIDE") : QString(), *m_wide,
+                          readNumber(m_reading.distance1, Quantity::Distance).value});
+    if (m_tele)
+        model.ends.push_back(
+            {tr("TELE"), *m_tele, readNumber(m_reading.distance2, Quantity::Distance).value});
+    m_model = model;
+    m_topView->setModel(model);
+    m_sideView->setModel(model);
+}
+
+void CoverageWindow::useInCalculator(int row) {
+    const std::optional<CoverageResult>& result = row == 0 ? m_wide : m_tele;
+    if (!result || !result->neededFocalMm)
+        return;
+    m_host.typeFocalLength(row, num::toText(*result->neededFocalMm));
+    follow();
+}
+
+void CoverageWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        recompute();
+        m_topView->update();
+        m_sideView->update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void CoverageWindow::hideEvent(QHideEvent* event) {
+    m_settings.setValue(GeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
+}
+
+} // namespace vistaro

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "report/reportfiles.h"
+
+#include "report/reportpage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace vistaro {
+
+namespace {
+
+QString failure(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("Report", "Could not save \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
+                                     const QPageSize& pageSize) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(path, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(pageSize);
+        // Screen resolution: the drawings' fonts are sized for it (see paintReport).
+        writer.setResolution(96);
+        writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
+        writer.setTitle(document.title);
+        writer.setCreator(QCoreApplication::applicationName());
+        paintReport(writer, document);
+    }
+    if (!file.commit())
+        return failure(path, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> saveImage(const QString& path, const QImage& image) {
+    if (image.isNull())
+        return failure(path, QCoreApplication::translate("Report", "there is no picture to save"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(path, file.errorString());
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return failure(path, file.errorString());
+    }
+    if (!file.commit())
+        return failure(path, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace vistaro

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "report/reportdocument.h"
+
+#include <QImage>
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+namespace vistaro {
+
+// Each writes the whole file or nothing: the file is written beside the target and renamed over
+// it only once complete, so a full disk or a folder without write permission leaves any earlier
+// file as it was. On failure the result is a message naming the file.
+std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
+                                     const QPageSize& pageSize);
+std::optional<QString> saveImage(const QString& path, const QImage& image);
+
+} // namespace vistaro

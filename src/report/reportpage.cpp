@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "report/reportpage.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace vistaro {
+
+namespace {
+
+const QColor Grey(0x55, 0x55, 0x55);
+const QColor Rule(0xbb, 0xbb, 0xbb);
+
+// Lengths in points, turned into the device's units.
+class Page {
+public:
+    Page(QPainter& painter, QPaintDevice& device)
+        : m_painter(painter), m_device(device), m_unit(device.logicalDpiY() / 72.0) {}
+
+    qreal pt(qreal points) const { return points * m_unit; }
+
+    QFont font(qreal points, bool bold = false) const {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    // Draws `text` wrapped into the width of `box` from its top, or only measures it when
+    // `draw` is false; returns the height it takes.
+    qreal text(const QRectF& box, const QString& text, const QFont& font, bool draw,
+               int flags = Qt::AlignLeft | Qt::TextWordWrap, const QColor& colour = Qt::black) {
+        const QFontMetricsF metrics(font, &m_device);
+        const QRectF needed =
+            metrics.boundingRect(QRectF(box.left(), box.top(), box.width(), 1e6), flags, text);
+        if (draw) {
+            m_painter.setFont(font);
+            m_painter.setPen(colour);
+            m_painter.drawText(QRectF(box.left(), box.top(), box.width(), needed.height()), flags,
+                               text);
+        }
+        return text.isEmpty() ? 0 : needed.height();
+    }
+
+    // A headed table in `width` from `origin`; the height it takes.
+    qreal section(QPointF origin, qreal width, const ReportSection& section, qreal size,
+                  bool draw) {
+        qreal y = origin.y();
+        y += text({origin.x(), y, width, 0}, section.heading, font(size + 1.5, true), draw);
+        if (draw) {
+            m_painter.setPen(QPen(Rule, pt(0.5)));
+            m_painter.drawLine(QPointF(origin.x(), y + pt(1)),
+                               QPointF(origin.x() + width, y + pt(1)));
+        }
+        y += pt(3);
+        const int valueColumns = std::max<int>(1, int(section.columns.size()));
+        const qreal labelWidth = width * (valueColumns > 1 ? 0.4 : 0.5);
+        const qreal valueWidth = (width - labelWidth) / valueColumns;
+        const auto row = [&](const QString& label, const QStringList& values, bool bold) {
+            const QFont rowFont = font(size, bold);
+            qreal height = text({origin.x(), y, labelWidth - pt(4), 0}, label, rowFont, draw);
+            for (int i = 0; i < valueColumns; ++i) {
+                const QRectF box(origin.x() + labelWidth + i * valueWidth, y, valueWidth - pt(4),
+                                 0);
+                height = std::max(height, text(box, values.value(i), rowFont, draw,
+                                               Qt::AlignLeft | Qt::TextWrapAnywhere));
+            }
+            y += height + pt(1.5);
+        };
+        if (section.columns.size() > 1)
+            row(QString(), section.columns, true);
+        for (const ReportRow& r : section.rows)
+            row(r.label, r.values, false);
+        return y - origin.y();
+    }
+
+    // The sections in two columns, each placed under the shorter one; the height they take.
+    qreal sections(const QRectF& area, const QList<ReportSection>& sections, qreal size,
+                   bool draw) {
+        const qreal gap = pt(14);
+        const qreal width = (area.width() - gap) / 2;
+        qreal heights[2] = {0, 0};
+        for (const ReportSection& s : sections) {
+            const int column = heights[1] < heights[0] ? 1 : 0;
+            const QPointF origin(area.left() + column * (width + gap),
+                                 area.top() + heights[column]);
+            heights[column] += section(origin, width, s, size, draw) + pt(8);
+        }
+        return std::max(heights[0], heights[1]);
+    }
+
+    // The drawings side by side or one above the other, whichever draws them larger; each is
+    // scaled to its cell with its own proportions, below its caption.
+    void drawings(const QRectF& area, const QList<ReportDrawing>& drawings) {
+        if (drawings.isEmpty())
+            return;
+        const qreal gap = pt(10);
+        const qreal caption = text(area, QStringLiteral("X"), font(9, true), false) + pt(3);
+        const auto n = qreal(drawings.size());
+        const QSizeF beside((area.width() - gap * (n - 1)) / n, area.height());
+        const QSizeF above(area.width(), (area.height() - gap * (n - 1)) / n);
+        const auto smallestScale = [&](QSizeF cell) {
+            qreal scale = 1e9;
+            for (const ReportDrawing& drawing : drawings)
+                if (!drawing.size.isEmpty())
+                    scale = std::min({scale, cell.width() / drawing.size.width(),
+                                      (cell.height() - caption) / drawing.size.height()});
+            return scale;
+        };
+        const bool stacked = smallestScale(above) > smallestScale(beside);
+        const QSizeF cell = stacked ? above : beside;
+        for (qsizetype i = 0; i < drawings.size(); ++i) {
+            const QPointF corner =
+                stacked ? QPointF(area.left(), area.top() + i * (cell.height() + gap))
+                        : QPointF(area.left() + i * (cell.width() + gap), area.top());
+            drawing(QRectF(corner, cell), drawings[i]);
+        }
+    }
+
+    void drawing(const QRectF& cell, const ReportDrawing& drawing) {
+        const qreal caption = text(cell, drawing.caption, font(9, true), true);
+        const QRectF room = cell.adjusted(0, caption + pt(3), 0, 0);
+        if (drawing.size.isEmpty() || room.height() <= 0 || !drawing.paint)
+            return;
+        const qreal scale =
+            std::min(room.width() / drawing.size.width(), room.height() / drawing.size.height());
+        m_painter.save();
+        m_painter.translate(room.left() + (room.width() - drawing.size.width() * scale) / 2,
+                            room.top());
+        m_painter.scale(scale, scale);
+        m_painter.setClipRect(QRectF(QPointF(0, 0), drawing.size));
+        drawing.paint(m_painter, QRectF(QPointF(0, 0), drawing.size));
+        m_painter.restore();
+    }
+
+private:
+    QPainter& m_painter;
+    QPaintDevice& m_device;
+    qreal m_unit;
+};
+
+} // namespace
+
+QPageSize preferredPageSize(const QLocale& locale) {
+    // The countries that print on Letter; the rest of the world uses A4.
+    static const QLocale::Territory letter[] = {
+        QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia, QLocale::Venezuela, QLocale::PuertoRico,
+    };
+    const bool usesLetter =
+        std::find(std::begin(letter), std::end(letter), locale.territory()) != std::end(letter);
+    return QPageSize(usesLetter ? QPageSize::Letter : QPageSize::A4);
+}
+
+void paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Page page(painter, device);
+    const QRectF area(0, 0, device.width(), device.height());
+
+    qreal y = area.top();
+    y += page.text({area.left(), y, area.width(), 0}, document.title, page.font(16, true), true);
+    y += page.pt(2);
+    y += page.text({area.left(), y, area.width(), 0}, document.subtitle, page.font(9), true,
+                   Qt::AlignLeft | Qt::TextWordWrap, Grey);
+    y += page.pt(12);
+
+    const QFont footerFont = page.font(8);
+    const qreal footerHeight =
+        page.text(area, document.footer, footerFont, false, Qt::AlignLeft | Qt::TextWordWrap);
+    const qreal footerTop = area.bottom() - footerHeight;
+
+    // The tables shrink when they would leave the drawings less than two fifths of the page.
+    const QRectF tables(area.left(), y, area.width(), footerTop - y);
+    qreal size = 9;
+    while (size > 6 &&
+           page.sections(tables, document.sections, size, false) > tables.height() * 0.6)
+        size -= 0.5;
+    y += page.sections(tables, document.sections, size, true);
+
+    page.drawings(QRectF(area.left(), y, area.width(), footerTop - page.pt(10) - y),
+                  document.drawings);
+    page.text({area.left(), footerTop, area.width(), footerHeight}, document.footer, footerFont,
+              true, Qt::AlignLeft | Qt::TextWordWrap, Grey);
+}
+
+std::unique_ptr<QPrinter> reportPrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    printer->setPageSize(preferredPageSize());
+    printer->setPageOrientation(QPageLayout::Portrait);
+    printer->setPageMargins(ReportMargins, QPageLayout::Millimeter);
+    return printer;
+}
+
+QImage drawingsImage(const ReportDocument& document, qreal devicePixelRatio) {
+    qreal width = 0;
+    qreal height = 0;
+    for (const ReportDrawing& drawing : document.drawings) {
+        width += drawing.size.width();
+        height = std::max(height, drawing.size.height());
+    }
+    if (width <= 0 || height <= 0)
+        return {};
+    QImage image(QSizeF(width * devicePixelRatio, height * devicePixelRatio).toSize(),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    qreal x = 0;
+    for (const ReportDrawing& drawing : document.drawings) {
+        if (drawing.paint) {
+            painter.save();
+            painter.translate(x, 0);
+            painter.setClipRect(QRectF(QPointF(0, 0), drawing.size));
+            drawing.paint(painter, QRectF(QPointF(0, 0), drawing.size));
+            painter.restore();
+        }
+        x += drawing.size.width();
+    }
+    return image;
+}
+
+} // namespace vistaro

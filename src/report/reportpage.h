@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "report/reportdocument.h"
+
+#include <QImage>
+#include <QLocale>
+#include <QPageSize>
+#include <memory>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace vistaro {
+
+// Letter where the locale's country prints on it, A4 everywhere else.
+QPageSize preferredPageSize(const QLocale& locale = QLocale());
+
+// Lays the page out on `device` (a PDF writer or a printer), which must work at screen
+// resolution (96 dots an inch) so that the drawings' text keeps its size to their lines.
+void paintReport(QPagedPaintDevice& device, const ReportDocument& document);
+
+// A printer ready for the report: screen resolution, the locale's paper, portrait, the same
+// margins as the PDF. The print dialog may still change paper and printer.
+std::unique_ptr<QPrinter> reportPrinter();
+
+// The drawings side by side at their on-screen sizes, on white, for a PNG or the clipboard.
+QImage drawingsImage(const ReportDocument& document, qreal devicePixelRatio = 1);
+
+} // namespace vistaro

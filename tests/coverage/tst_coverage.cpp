@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "coverage/coveragefields.h"
+#include "coverage/coverageformat.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace vistaro;
+
+// The coverage figures as the window shows them, from the texts of its fields and of the
+// calculator, against values worked out by hand.
+class TestCoverage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void figures_data() {
+        QTest::addColumn<QString>("fields");     // sensor w h, columns rows, mount, target
+        QTest::addColumn<QString>("calculator"); // focal distance
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("problem");
+        // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
+        // detection|NeededFocal|DeadZone|FarEdge
+        const QString thirdAt10 =
+            "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|%1|%2";
+        QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
+            << "4.8 3.6 1920 1080 3 1.7"
+            << "6 10" << 0 << thirdAt10.arg("8.2 m", "Unbounded (horizon)") << "";
+        QTest::newRow("steep enough for a far edge")
+            << "4.8 3.6 1920 1080 6 1.7"
+            << "12 10" << 0
+            << "22.6°|12.8°|25.8°|4 m|480 px/m|Identification|19.2 m|192 m|6.25 mm|10.52 m|"
+               "19.81 m"
+            << "";
+        QTest::newRow("level axis, 90° vertical: near edge at the mounting height")
+            << "4.8 3.6 1920 1080 3 3"
+            << "1.35 10" << 0
+            << "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
+               "Unbounded (horizon)"
+            << "";
+        QTest::newRow("axis above the horizon, the ground still seen")
+            << "4.8 3.6 1920 1080 1.2 1.7"
+            << "6 10" << 0 << thirdAt10.arg("6.93 m", "Unbounded (horizon)") << "";
+        QTest::newRow("below the target, looking over the ground")
+            << "4.8 3.6 1920 1080 1 1.7"
+            << "50 2" << 0
+            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-"
+            << "The camera is below the target and looks above the horizon: it sees no ground.";
+        QTest::newRow("4:3 picture fills a 4:3 sensor")
+            << "4.8 3.6 1280 960 3 1.7"
+            << "6 10" << 0
+            << "43.6°|33.4°|53.1°|8 m|160 px/m|Recognition|6.4 m|64 m|9.38 mm|6.7 m|"
+               "Unbounded (horizon)"
+            << "";
+        QTest::newRow("imperial: heights typed in feet")
+            << "4.8 3.6 1920 1080 10 5.5"
+            << "6 10" << 1
+            << "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|"
+               "26.76 ft|Unbounded (horizon)"
+            << "";
+        QTest::newRow("needed focal rounded up to a hundredth")
+            << "4.8 3.6 1920 1080 3 1.7"
+            << "6 11" << 0
+            << "43.6°|25.4°|49.3°|8.8 m|218.2 px/m|Recognition|9.6 m|96 m|6.88 mm|8.51 m|"
+               "Unbounded (horizon)"
+            << "";
+
+        const QString noFocal = "-|-|-|-|-|-|-|-|6.25 mm|-|-";
+        QTest::newRow("focal 0") << "4.8 3.6 1920 1080 3 1.7"
+                                 << "0 10" << 0 << noFocal
+                                 << "The calculator's focal length must be greater than zero.";
+        QTest::newRow("negative focal") << "4.8 3.6 1920 1080 3 1.7"
+                                        << "-6 10" << 0 << noFocal
+                                        << "The calculator's focal length must be greater than "
+                                           "zero.";
+        QTest::newRow("focal not a number")
+            << "4.8 3.6 1920 1080 3 1.7"
+            << "6mm 10" << 0 << noFocal << "The calculator's focal length is not a number.";
+        QTest::newRow("distance 1E+308")
+            << "4.8 3.6 1920 1080 3 1.7"
+            << "6 1E+308" << 0 << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-"
+            << "The calculator's distance is too large: at most 100000 m.";
+        QTest::newRow("distance 0") << "4.8 3.6 1920 1080 3 1.7"
+                                    << "6 0" << 0 << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-"
+                                    << "The calculator's distance must be greater than zero.";
+        const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-";
+        QTest::newRow("0 columns")
+            << "4.8 3.6 0 1080 3 1.7"
+            << "6 10" << 0 << noCamera << "The number of columns must be greater than zero.";
+        QTest::newRow("half a row")
+            << "4.8 3.6 1920 1.5 3 1.7"
+            << "6 10" << 0 << noCamera << "The number of rows is not a number.";
+        QTest::newRow("sensor 1 m wide")
+            << "1000 3.6 1920 1080 3 1.7"
+            << "6 10" << 0 << noCamera << "The sensor width is too large: at most 100 mm.";
+        const QString noGround =
+            "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|-|-";
+        QTest::newRow("mounting height not a number")
+            << "4.8 3.6 1920 1080 high 1.7"
+            << "6 10" << 0 << noGround << "The mounting height is not a number.";
+        QTest::newRow("negative target")
+            << "4.8 3.6 1920 1080 3 -1.7"
+            << "6 10" << 0 << noGround << "The target height must be greater than zero.";
+        QTest::newRow("mounting height in feet, too large")
+            << "4.8 3.6 1920 1080 4000 5"
+            << "6 10" << 1
+            << "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|-|-"
+            << "The mounting height is too large: at most 3280.84 ft.";
+    }
+
+    void figures() {
+        QFETCH(QString, fields);
+        QFETCH(QString, calculator);
+        QFETCH(int, units);
+        QFETCH(QString, shown);
+        QFETCH(QString, problem);
+        const QStringList typed = fields.split(u' ');
+        const QStringList calc = calculator.split(u' ');
+        CoverageInputs inputs;
+        inputs.sensorSource = SensorSource::Custom;
+        inputs.units = static_cast<Units>(units);
+        const FieldsRead read = readFields(
+            inputs, {typed[0], typed[1], QString(), typed[2], typed[3], typed[4], typed[5]}, true,
+            SensorFormat::Third);
+        const CoverageResult result =
+            computeCoverage(queryOf(read, Level::Identification, calc[0], calc[1]));
+        const std::vector<ShownFigure> figures =
+            shownFigures(result, Level::Identification, inputs.units);
+        QStringList texts;
+        for (const char* name :
+             {"AngleH", "AngleV", "AngleD", "SceneWidth", "PixelDensity", "LevelReached",
+              "DistanceIdentification", "DistanceDetection", "NeededFocal", "DeadZone", "FarEdge"})
+            for (const ShownFigure& figure : figures)
+                if (qstrcmp(figure.name, name) == 0)
+                    texts << figure.text;
+        QCOMPARE(texts.join(u'|'), shown);
+        QCOMPARE(result.problem ? CoverageText::problem(*result.problem, inputs.units) : QString(),
+                 problem);
+    }
+
+    // A field that does not read keeps the last good value in the inputs the window remembers.
+    void badFieldKeepsRememberedValue() {
+        CoverageInputs inputs;
+        inputs.sensorSource = SensorSource::PixelSize;
+        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "x"}, true, SensorFormat::Half);
+        QCOMPARE(inputs.pixelMicrometres, 1.45);
+        QCOMPARE(inputs.image, (ImageSize{2688, 1520}));
+        QCOMPARE(inputs.mountHeightM, 4.5);
+        QCOMPARE(inputs.targetHeightM, 1.7);
+        const FieldsRead read =
+            readFields(inputs, {"", "", "0", "0", "1520", "4.5", "1.7"}, true, SensorFormat::Half);
+        QCOMPARE(inputs.pixelMicrometres, 1.45);
+        QCOMPARE(inputs.image.columns, 2688);
+        QVERIFY(!read.camera);
+        QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
+    }
+
+    void regionalFormat() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CoverageInputs inputs;
+        const FieldsRead read =
+            readFields(inputs, {"", "", "", "", "", "2,5", "1,7"}, false, SensorFormat::Third);
+        const CoverageResult result =
+            computeCoverage(queryOf(read, Level::Recognition, "4,8", "12,5"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(read.mountHeightM.value, 2.5);
+        QCOMPARE(result.sceneWidthM, 12.5);   // 1/3": 4.8 mm wide
+        QCOMPARE(result.neededFocalMm, 3.91); // 125 x 12.5 x 4.8 / 1920 = 3.90625
+    }
+
+    void focalToType_data() {
+        QTest::addColumn<double>("needed");
+        QTest::addColumn<double>("typed");
+        QTest::newRow("exact") << 6.25 << 6.25;
+        QTest::newRow("a thousandth over") << 6.251 << 6.26;
+        QTest::newRow("1.1, binary 110.00000000000001 hundredths") << 1.1 << 1.1;
+        QTest::newRow("0.29, binary 28.999999999999996 hundredths") << 0.29 << 0.29;
+    }
+
+    void focalToType() {
+        QFETCH(double, needed);
+        QFETCH(double, typed);
+        QCOMPARE(vistaro::focalToType(needed), typed);
+    }
+};
+
+QTEST_MAIN(TestCoverage)
+#include "tst_coverage.moc"

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A Qt generic plugin that plays the user of an installed program from outside: Qt loads it
+// into any Qt program started with QT_PLUGIN_PATH naming its folder and
+// QT_QPA_GENERIC_PLUGINS=vistarostartprobe. The program itself knows nothing of it. It waits for
+// the main window, asks for a lens and its datasheet as a user would, prints what the windows
+// show, one "what: text" line each, and ends the program: 0 when every step showed something,
+// 1 at the first step that did not (a message box instead, or nothing within the time).
+
+#include <QApplication>
+#include <QGenericPlugin>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+QWidget* window(const char* name) {
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (shown->isVisible() && shown->objectName() == QLatin1String(name))
+            return shown;
+    return nullptr;
+}
+
+QMessageBox* messageBox() {
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
+void report(const char* what, const QString& text) {
+    std::printf("%s: %s\n", what, qPrintable(text));
+    std::fflush(stdout);
+}
+
+// Ends at once: a modal message box may be running an event loop of its own.
+[[noreturn]] void end(int status) {
+    std::fflush(stdout);
+    _exit(status);
+}
+
+// Waits for the window `name`; a message box instead ends the probe, naming its text.
+QWidget* await(const char* name) {
+    QWidget* found = nullptr;
+    const bool shown =
+        QTest::qWaitFor([&] { return (found = window(name)) || messageBox(); }, 10000);
+    if (QMessageBox* box = messageBox()) {
+        report("message", box->text());
+        end(1);
+    }
+    if (!shown) {
+        report("missing", QLatin1String(name));
+        end(1);
+    }
+    return found;
+}
+
+template <typename T> T* child(QWidget* in, const char* name) {
+    T* found = in->findChild<T*>(QLatin1String(name));
+    if (!found) {
+        report("missing", QLatin1String(name));
+        end(1);
+    }
+    return found;
+}
+
+void retype(QWidget* main, const char* name, const QString& text) {
+    auto* field = child<QLineEdit>(main, name);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::qWait(300); // the calculator's timer takes the typed value up
+}
+
+// 10 m from a 1/3" camera with a scene 8 m wide: a 6 mm lens, whose datasheet is then opened.
+void play() {
+    QWidget* main = await("Obbiettivi");
+    report("window", main->windowTitle());
+    // The language file of the settings is applied half a second after the start.
+    QTest::qWait(800);
+    report("sensor frame", child<QGroupBox>(main, "Sensore")->title());
+    retype(main, "L1", QStringLiteral("10"));
+    retype(main, "H1", QStringLiteral("8"));
+    QTest::mouseClick(child<QPushButton>(main, "MarvantoCons"), Qt::LeftButton);
+    QWidget* recommendation = await("CConsiglia");
+    report("lens", child<QLabel>(recommendation, "Nome")->text());
+    QTest::mouseClick(child<QPushButton>(recommendation, "Command2"), Qt::LeftButton);
+    report("datasheet", await("PdfViewer")->windowTitle());
+    end(0);
+}
+
+class StartProbe : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startprobe.json")
+
+public:
+    // Called while the application object is made: the probe starts with its event loop. The
+    // object returned holds the timers; Qt keeps it for the program's life.
+    QObject* create(const QString&, const QString&) override {
+        auto* probe = new QObject;
+        QTimer::singleShot(0, probe, play);
+        QTimer::singleShot(30000, probe, [] {
+            report("timeout", QStringLiteral("30 s"));
+            end(1);
+        });
+        return probe;
+    }
+};
+
+} // namespace
+
+#include "startprobe.moc"
