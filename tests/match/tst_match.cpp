@@ -73,37 +73,41 @@ private slots:
     }
 
     // The recommendation button's search over the selected type's block of the catalogue in
-    // searches(): the entries shown, then Min and Max, which ends on the block's last row.
+    // searches(), after one that left Min 3, Max 3 and the wanted lengths 1 and 2: the entries
+    // shown, then "Min Max wide|tele". Only a zoom wants the second row's focal length; a search
+    // that finds nothing changes nothing.
     void searches_data() {
         QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("wanted"); // "wide|tele"
+        QTest::addColumn<QString>("wanted"); // the rows' focal lengths, "first|second"
         QTest::addColumn<SensorFormat>("sensor");
         QTest::addColumn<QList<int>>("shown");
-        QTest::addColumn<QList<int>>("minMax");
+        QTest::addColumn<QString>("after");
         const auto third = SensorFormat::Third;
         QTest::newRow("FF 6: all up to 6 of the iris")
             << "FF"
-            << "6|" << third << QList<int>{0, 1, 2} << QList<int>{0, 4};
+            << "6|50" << third << QList<int>{0, 1, 2} << "0 4 6|6";
         QTest::newRow("FF 8: the last row, not the next block's")
             << "FF"
-            << "8|" << third << QList<int>{0, 1, 2, 4} << QList<int>{0, 4};
+            << "8|50" << third << QList<int>{0, 1, 2, 4} << "0 4 8|8";
         QTest::newRow("FF 8, 1 inch: only V")
             << "FF"
-            << "8|" << SensorFormat::One << QList<int>{2} << QList<int>{0, 4};
+            << "8|50" << SensorFormat::One << QList<int>{2} << "0 4 8|8";
         QTest::newRow("HSP 1: an unreadable focal length passes")
             << "HSP"
-            << "1|" << third << QList<int>{6} << QList<int>{5, 6};
+            << "1|50" << third << QList<int>{6} << "5 6 1|1";
         QTest::newRow("VAR 8 in 3.5-8") << "VAR"
-                                        << "8|" << third << QList<int>{7} << QList<int>{7, 8};
+                                        << "8|50" << third << QList<int>{7} << "7 8 8|8";
         QTest::newRow("VAR 8.01: the first that holds it")
             << "VAR"
-            << "8.01|" << third << QList<int>{8} << QList<int>{7, 8};
+            << "8.01|50" << third << QList<int>{8} << "7 8 8.01|8.01";
+        QTest::newRow("VAR 60: nothing") << "VAR"
+                                         << "60|50" << third << QList<int>{} << "3 3 1|2";
         QTest::newRow("ZOOM 6-48: the first of two that reach it")
             << "ZOOM"
-            << "6|48" << third << QList<int>{11} << QList<int>{9, 12};
+            << "6|48" << third << QList<int>{11} << "9 12 6|48";
         QTest::newRow("ZOOM 8-80 reached exactly")
             << "ZOOM"
-            << "8|80" << third << QList<int>{9} << QList<int>{9, 12};
+            << "8|80" << third << QList<int>{9} << "9 12 8|80";
     }
 
     void searches() {
@@ -111,12 +115,13 @@ private slots:
         QFETCH(QString, wanted);
         QFETCH(SensorFormat, sensor);
         QFETCH(QList<int>, shown);
-        QFETCH(QList<int>, minMax);
+        QFETCH(QString, after);
         ProgramState state =
             stateOf({"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", "FF|T60|VD|abc", "FF|T80|DD|8",
                      "HSP|T28|DD|2.8", "HSP|H60|DD|x", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
                      "ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
-                     "ZOOM|H660|DD|6|60", "", ""});
+                     "ZOOM|H660|DD|6|60", "", ""},
+                    "1", "2");
         state.LensTypeCode = type;
         const BlockBounds blocks{.FirstHSP = 5,
                                  .FirstVAR = 7,
@@ -127,12 +132,18 @@ private slots:
                                  .LastZOOM = 12,
                                  .LastFF = 4};
         MainPublic main;
+        main.Min = main.Max = 3;
         QList<int> presented;
-        QVERIFY(startSearch(state, main, blocks, wanted.section(u'|', 0, 0),
-                            wanted.section(u'|', 1), sensor,
-                            [&](std::int16_t i) { presented.append(i); }));
+        const bool found =
+            startSearch(state, main, blocks, wanted.section(u'|', 0, 0), wanted.section(u'|', 1),
+                        sensor, [&](std::int16_t i) { presented.append(i); });
         QCOMPARE(presented, shown);
-        QCOMPARE((QList<int>{main.Min, main.Max}), minMax);
+        QCOMPARE(found, !shown.isEmpty());
+        QCOMPARE(QStringLiteral("%1 %2 %3|%4")
+                     .arg(main.Min)
+                     .arg(main.Max)
+                     .arg(state.TargetFocalWide, state.TargetFocalTele),
+                 after);
     }
 
     // Clicks from `start` over "T" lenses at `suitable`, "X" elsewhere; -1: the guard ends it.
