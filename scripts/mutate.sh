@@ -69,6 +69,7 @@ if ! cmake --build build >"$work/log" 2>&1; then
 fi
 
 caught=0
+failed=""
 survived=0
 stale=0
 unbuilt=0
@@ -94,11 +95,14 @@ for fault in "$work"/faults/*; do
         outcome=SURVIVED
         survived=$((survived + 1))
     else
-        outcome=caught
+        # The tests that failed, so that a flaky one shows up.
+        outcome="caught"
+        failed=$(sed -n 's/^ *[0-9]* - \([^ ]*\) .*/\1/p' "$work/log" | paste -sd, -)
         caught=$((caught + 1))
     fi
     restore
-    printf '%-9s %s: %s\n' "$outcome" "$file" "$name"
+    printf '%-9s %s: %s%s\n' "$outcome" "$file" "$name" "${failed:+ ($failed)}"
+    failed=""
 done
 
 cmake --build build >/dev/null 2>&1 || true
