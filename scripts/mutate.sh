@@ -97,7 +97,7 @@ for fault in "$work"/faults/*; do
     else
         # The tests that failed, so that a flaky one shows up.
         outcome="caught"
-        failed=$(sed -n 's/^ *[0-9]* - \([^ ]*\) .*/\1/p' "$work/log" | paste -sd, -)
+        failed=$(sed -n 's/^[[:space:]]*[0-9][0-9]* - \([^ ]*\) (.*/\1/p' "$work/log" | paste -sd, -)
         caught=$((caught + 1))
     fi
     restore
