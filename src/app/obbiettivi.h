@@ -3,6 +3,7 @@
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
 #include "coverage/coveragehost.h"
+#include "finder/lensfinderhost.h"
 #include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
@@ -33,16 +34,18 @@ namespace vistaro {
 
 class CConsiglia;
 class CoverageWindow;
+class LensFinder;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window and of the coverage window, which reach it through their small
-// interfaces.
+// recommendation window, of the coverage window and of the lens finder, which reach it through
+// their small interfaces.
 class Obbiettivi : public QMainWindow,
                    public LanguageChooserHost,
                    public RecommendationHost,
-                   public CoverageHost {
+                   public CoverageHost,
+                   public LensFinderHost {
     Q_OBJECT
 
 public:
@@ -71,6 +74,9 @@ public:
     QAction* OpenCoverage() const { return m_openCoverage; }
     // The coverage window once it has been opened, else none.
     CoverageWindow* coverageWindow() const { return m_coverage.get(); }
+    QAction* OpenLensFinder() const { return m_openLensFinder; }
+    // The lens finder once it has been opened, else none.
+    LensFinder* lensFinder() const { return m_lensFinder.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -111,6 +117,12 @@ public:
     // CoverageHost
     CalculatorReading calculatorReading() const override;
     void typeFocalLength(int row, const QString& text) override;
+    std::optional<LensOnShow> lensOnShow() const override;
+    // LensFinderHost
+    const Catalogue& finderCatalogue() const override { return m_program.LensCatalogue; }
+    FinderSelection finderSelection() const override;
+    CoverageInputs finderCoverageInputs() const override;
+    void presentFromFinder(std::int16_t index) override;
 
     void Focale1_Click();
     void L1_Click();
@@ -141,6 +153,7 @@ public:
     void Language_Click();
     void MarvantoCons_Click();
     void OpenCoverage_Click();
+    void OpenLensFinder_Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -189,6 +202,8 @@ private:
     void showValNum();
     // The coverage window, when open, catches up with the calculator.
     void followCoverage();
+    // The lens finder, when open, catches up with the main window.
+    void refreshLensFinder();
 
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
@@ -239,12 +254,17 @@ private:
     DriveLister m_driveLister = cdDriveRoots;
     QMenu* m_tools = nullptr;
     QAction* m_openCoverage = nullptr;
+    QAction* m_openLensFinder = nullptr;
     QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
     QPointer<frmSceltaLingua> m_chooser;
     std::unique_ptr<CConsiglia> m_consiglia;
     std::unique_ptr<CoverageWindow> m_coverage;
+    std::unique_ptr<LensFinder> m_lensFinder;
+    // The coverage window's inputs as remembered in the settings file, read when the finder opens
+    // while the coverage window has not been opened.
+    CoverageInputs m_finderCoverage;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;

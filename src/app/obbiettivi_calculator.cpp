@@ -83,6 +83,7 @@ void Obbiettivi::CalcoloFocale_Timer() {
         });
     }
     followCoverage();
+    refreshLensFinder();
 }
 
 // Only a mouse click makes a field its row's driver; reaching it with the keyboard does not.

@@ -3,6 +3,8 @@
 
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
+#include "match/cconsiglia.h"
+#include "match/datasheet.h"
 
 #include <QLineEdit>
 
@@ -10,8 +12,11 @@ namespace vistaro {
 
 // A window of its own, made on first use and kept, so it reopens as it was left.
 void Obbiettivi::OpenCoverage_Click() {
-    if (!m_coverage)
+    if (!m_coverage) {
         m_coverage = std::make_unique<CoverageWindow>(*this);
+        connect(m_coverage.get(), &CoverageWindow::inputsChanged, this,
+                &Obbiettivi::refreshLensFinder);
+    }
     m_coverage->show();
     m_coverage->raise();
     m_coverage->activateWindow();
@@ -32,6 +37,19 @@ CalculatorReading Obbiettivi::calculatorReading() const {
 void Obbiettivi::typeFocalLength(int row, const QString& text) {
     m_rows.at(row == 0 ? 0 : 1).Focale->setText(text);
     clickField(row == 0 ? 0 : 1, CalcField::Focale);
+}
+
+// PDFattuale follows the entry on show; a closed window shows none, whatever it last held.
+std::optional<LensOnShow> Obbiettivi::lensOnShow() const {
+    if (!m_consiglia || !m_consiglia->isVisible())
+        return std::nullopt;
+    const LensRecord* lens = entryOnShow(m_program.LensCatalogue, m_public.PDFattuale);
+    if (!lens)
+        return std::nullopt;
+    return LensOnShow{lens->Name,     lens->TypeCode,
+                      lens->Iris,     lens->FocalMin,
+                      lens->FocalMax, lens->FStop,
+                      lens->MinFocus, datasheetOf(m_public.Drive, *lens).value_or(QString())};
 }
 
 } // namespace vistaro

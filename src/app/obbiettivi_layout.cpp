@@ -1,6 +1,7 @@
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
-#include "match/cconsiglia.h" // the constructor may have to destroy m_consiglia
+#include "finder/lensfinder.h" // the constructor may have to destroy m_lensFinder
+#include "match/cconsiglia.h"  // the constructor may have to destroy m_consiglia
 #include "platform/twips.h"
 
 #include <QButtonGroup>

@@ -1,5 +1,6 @@
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
+#include "finder/lensfinder.h" // the destructor destroys m_lensFinder
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "platform/messagebox.h"

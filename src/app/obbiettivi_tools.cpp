@@ -18,6 +18,10 @@ void Obbiettivi::buildToolsMenu() {
     m_openCoverage->setObjectName(QStringLiteral("OpenCoverage"));
     m_openCoverage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(m_openCoverage, &QAction::triggered, this, &Obbiettivi::OpenCoverage_Click);
+    m_openLensFinder = m_tools->addAction(QString());
+    m_openLensFinder->setObjectName(QStringLiteral("OpenLensFinder"));
+    m_openLensFinder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(m_openLensFinder, &QAction::triggered, this, &Obbiettivi::OpenLensFinder_Click);
     m_tools->addSeparator();
     m_about = m_tools->addAction(QString());
     m_about->setObjectName(QStringLiteral("About"));
@@ -29,6 +33,7 @@ void Obbiettivi::buildToolsMenu() {
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
     m_openCoverage->setText(tr("&Coverage..."));
+    m_openLensFinder->setText(tr("Lens &finder..."));
     m_about->setText(tr("About Vistaro"));
 }
 

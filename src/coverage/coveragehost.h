@@ -6,6 +6,7 @@
 #include "calc/sensorformat.h"
 
 #include <QString>
+#include <optional>
 
 namespace vistaro {
 
@@ -22,6 +23,18 @@ struct CalculatorReading {
     bool operator==(const CalculatorReading&) const = default;
 };
 
+// The lens the recommendation window shows, its catalogue fields as written.
+struct LensOnShow {
+    QString name;
+    QString typeCode; // "FF", "HSP", "VAR" or "ZOOM"
+    QString iris;     // "MI", "DD", "VD" or "M"
+    QString focalMin; // mm
+    QString focalMax; // mm, the long end of a varifocal or zoom lens
+    QString fStop;
+    QString minFocus;  // m, "0" for none
+    QString datasheet; // the datasheet's path, empty when the lens has none
+};
+
 // What the coverage window needs of the main window, which implements it.
 class CoverageHost {
 public:
@@ -31,6 +44,8 @@ public:
     // Puts `text` into the focal length field of calculator row `row` (0 or 1) as if the user
     // had typed it and clicked there.
     virtual void typeFocalLength(int row, const QString& text) = 0;
+    // The lens the recommendation window shows; none when that window is closed or shows none.
+    virtual std::optional<LensOnShow> lensOnShow() const = 0;
 
 protected:
     CoverageHost() = default;

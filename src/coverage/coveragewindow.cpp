@@ -80,6 +80,9 @@ CoverageWindow::CoverageWindow(CoverageHost& host, QWidget* parent)
     buttons->addWidget(m_useInCalculator);
     buttons->addWidget(m_useInCalculatorTele);
     left->addLayout(buttons);
+    auto* report = new QHBoxLayout;
+    buildReportButtons(report);
+    left->addLayout(report);
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
@@ -274,6 +277,7 @@ void CoverageWindow::retranslate() {
     m_teleHeading->setText(tr("TELE"));
     m_useInCalculator->setText(tr("Use in calculator"));
     m_useInCalculatorTele->setText(tr("Use in calculator (TELE)"));
+    retranslateReportButtons();
 }
 
 bool CoverageWindow::customResolution() const {

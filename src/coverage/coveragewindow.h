@@ -7,17 +7,21 @@
 #include "coverage/coveragefields.h"
 #include "coverage/coveragehost.h"
 #include "coverage/coverageinputs.h"
+#include "coverage/coveragereport.h"
 
 #include <QHash>
 #include <QSettings>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 
 namespace vistaro {
@@ -41,6 +45,17 @@ public:
 
     // Brings the window up to the calculator; does nothing when the calculator is as it was.
     void follow();
+
+    // What the window shows, for its report.
+    CoverageShown shown() const;
+
+    // Asks for the file to save to, as QFileDialog::getSaveFileName does; empty when cancelled.
+    using FilePicker = std::function<QString(QWidget* parent, const QString& caption,
+                                             const QString& path, const QString& filter)>;
+    void setFilePicker(FilePicker picker) { m_filePicker = std::move(picker); }
+    // Lets the user choose the printer and its settings; false when cancelled.
+    using PrintSetup = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void setPrintSetup(PrintSetup setup) { m_printSetup = std::move(setup); }
 
 signals:
     void inputsChanged();
@@ -71,6 +86,14 @@ private:
     CoverageFields fieldTexts() const;
     bool customResolution() const;
     void useInCalculator(int row);
+    void buildReportButtons(QHBoxLayout* row);
+    void retranslateReportButtons();
+    // The file the user picks with `suffix` added when the name has none; empty when cancelled.
+    QString pickFile(const QString& caption, const QString& filter, const QString& suffix);
+    void SaveReport_Click();
+    void PrintReport_Click();
+    void SaveImage_Click();
+    void CopyImage_Click();
 
     CoverageHost& m_host;
     QSettings m_settings;
@@ -104,6 +127,12 @@ private:
     QPushButton* m_useInCalculatorTele = nullptr;
     CoverageView* m_topView = nullptr;
     CoverageView* m_sideView = nullptr;
+    QPushButton* m_saveReport = nullptr;
+    QPushButton* m_printReport = nullptr;
+    QPushButton* m_saveImage = nullptr;
+    QPushButton* m_copyImage = nullptr;
+    FilePicker m_filePicker;
+    PrintSetup m_printSetup;
 };
 
 } // namespace vistaro

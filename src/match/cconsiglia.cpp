@@ -3,10 +3,9 @@
 #include "match/browse.h"
 #include "match/catalogueentry.h"
 #include "match/datasheet.h"
-#include "match/pdfviewer.h"
+#include "match/datasheetopener.h"
 #include "match/presentation.h"
 #include "match/recommendationhost.h"
-#include "platform/messagebox.h"
 #include "platform/twips.h"
 
 #include <QFile>
@@ -164,19 +163,7 @@ void CConsiglia::Command1_Click() {
 }
 
 void CConsiglia::Command2_Click() {
-    const DatasheetCheck check =
-        checkDatasheet(m_host.programState().LensCatalogue, m_host.mainPublic());
-    switch (check.outcome) {
-    case DatasheetCheck::Outcome::NoDatasheet:
-        showMessage(this, NoDatasheetMessage);
-        break;
-    case DatasheetCheck::Outcome::InsertCd:
-        showMessage(this, InsertCdMessage);
-        break;
-    case DatasheetCheck::Outcome::Open:
-        (new PdfViewer(check.path, this))->show();
-        break;
-    }
+    openDatasheet(this, checkDatasheet(m_host.programState().LensCatalogue, m_host.mainPublic()));
 }
 
 void CConsiglia::Command3_Click() {

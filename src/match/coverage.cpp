@@ -2,22 +2,31 @@
 
 namespace vistaro {
 
-bool coversSensor(const QString& name, SensorFormat selected) {
+std::optional<SensorFormat> largestFormatCovered(const QString& name) {
     if (name.isEmpty())
-        return false;
-    // SensorFormat runs from the largest format to the smallest, so "covers" is "not larger".
+        return std::nullopt;
     switch (name.front().unicode()) {
     case u'V':
-        return true;
+        return SensorFormat::One;
     case u'M':
-        return selected >= SensorFormat::TwoThirds;
+        return SensorFormat::TwoThirds;
     case u'H':
-        return selected >= SensorFormat::Half;
+        return SensorFormat::Half;
     case u'T':
-        return selected >= SensorFormat::Third;
+        return SensorFormat::Third;
     default:
-        return false;
+        return std::nullopt;
     }
+}
+
+bool formatServes(SensorFormat largest, SensorFormat selected) {
+    // SensorFormat runs from the largest format to the smallest, so "covers" is "not larger".
+    return selected >= largest;
+}
+
+bool coversSensor(const QString& name, SensorFormat selected) {
+    const std::optional<SensorFormat> largest = largestFormatCovered(name);
+    return largest && formatServes(*largest, selected);
 }
 
 } // namespace vistaro

@@ -3,6 +3,7 @@
 #include "calc/sensorformat.h"
 
 #include <QString>
+#include <optional>
 
 namespace vistaro {
 
@@ -10,5 +11,11 @@ namespace vistaro {
 // 1/3", "H" 1/2", "M" 2/3", "V" 1"); a lens serves that format and every smaller one. Any
 // other first character, or an empty name, serves none.
 bool coversSensor(const QString& name, SensorFormat selected);
+
+// The largest format a lens of this name covers; none for a name that tells none.
+std::optional<SensorFormat> largestFormatCovered(const QString& name);
+
+// Whether a lens that covers up to `largest` serves the `selected` format.
+bool formatServes(SensorFormat largest, SensorFormat selected);
 
 } // namespace vistaro

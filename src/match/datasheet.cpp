@@ -10,14 +10,6 @@ namespace vistaro {
 
 namespace {
 
-const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale) {
-    const auto number = num::toDouble(pdfAttuale);
-    if (!number)
-        return nullptr;
-    const auto index = num::roundHalfEven(*number);
-    return index ? entryAt(catalogue, *index) : nullptr;
-}
-
 // A datasheet counts as readable when its first line can be read and is not empty; a missing
 // disc, an absent file and an empty file all fail alike.
 bool firstLineReadable(const QString& path) {
@@ -31,19 +23,43 @@ bool firstLineReadable(const QString& path) {
 
 } // namespace
 
+const LensRecord* entryOnShow(const Catalogue& catalogue, const QString& pdfAttuale) {
+    const auto number = num::toDouble(pdfAttuale);
+    if (!number)
+        return nullptr;
+    const auto index = num::roundHalfEven(*number);
+    return index ? entryAt(catalogue, *index) : nullptr;
+}
+
 QString datasheetPath(const QString& drive, const LensRecord& lens) {
     return toNativeSeparators(drive + QStringLiteral("Pdf\\Obiettivi\\") + lens.PdfFolder +
                               lens.Name + QStringLiteral(".pdf"));
 }
 
+bool namesDatasheet(const LensRecord& lens) {
+    return lens.PdfFolder != QLatin1String("XX");
+}
+
+std::optional<QString> datasheetOf(const QString& drive, const LensRecord& lens) {
+    if (!namesDatasheet(lens))
+        return std::nullopt;
+    return datasheetPath(drive, lens);
+}
+
 DatasheetCheck checkDatasheet(const Catalogue& catalogue, const MainPublic& main) {
     const LensRecord* lens = entryOnShow(catalogue, main.PDFattuale);
-    if (!lens || lens->PdfFolder == QLatin1String("XX"))
+    if (!lens)
         return {};
-    const QString path = datasheetPath(main.Drive, *lens);
-    return {firstLineReadable(path) ? DatasheetCheck::Outcome::Open
-                                    : DatasheetCheck::Outcome::InsertCd,
-            path};
+    return checkDatasheetOf(*lens, main.Drive);
+}
+
+DatasheetCheck checkDatasheetOf(const LensRecord& lens, const QString& drive) {
+    const std::optional<QString> path = datasheetOf(drive, lens);
+    if (!path)
+        return {};
+    return {firstLineReadable(*path) ? DatasheetCheck::Outcome::Open
+                                     : DatasheetCheck::Outcome::InsertCd,
+            *path};
 }
 
 } // namespace vistaro

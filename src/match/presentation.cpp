@@ -43,11 +43,29 @@ QString sceneLines(const LensRecord& lens, const MainPublic& texts,
     return text;
 }
 
-bool isRange(const QString& typeCode) {
+} // namespace
+
+bool hasFocalRange(const QString& typeCode) {
     return typeCode == QLatin1String("ZOOM") || typeCode == QLatin1String("VAR");
 }
 
-} // namespace
+QString focalText(const LensRecord& lens) {
+    return lens.FocalMin +
+           (hasFocalRange(lens.TypeCode) ? QStringLiteral("-") + lens.FocalMax : QString());
+}
+
+std::optional<QString> remarkOf(const LensRecord& lens) {
+    if (lens.Note == QLatin1String("no"))
+        return std::nullopt;
+    return lens.Note;
+}
+
+std::optional<bool> focusesAt(std::optional<double> minFocus, std::optional<double> distance1,
+                              std::optional<double> distance2) {
+    if (!minFocus || !distance1 || !distance2)
+        return std::nullopt;
+    return *minFocus == 0 || (*minFocus <= *distance1 && *minFocus <= *distance2);
+}
 
 LensPresentation presentLens(const LensRecord* lens, const MainPublic& texts,
                              const MainSelection& selection) {
@@ -56,21 +74,18 @@ LensPresentation presentLens(const LensRecord* lens, const MainPublic& texts,
         return shown;
 
     shown.Nome = lens->Name;
-    shown.f = QStringLiteral("f:") + lens->FocalMin +
-              (isRange(lens->TypeCode) ? QStringLiteral("-") + lens->FocalMax : QString()) +
-              QStringLiteral("mm");
+    shown.f = QStringLiteral("f:") + focalText(*lens) + QStringLiteral("mm");
     shown.Fstop = QStringLiteral("F:") + lens->FStop;
     shown.Iride = texts.IRISCont + lens->Iris;
-    const QString remark = lens->Note == QLatin1String("no") ? QString() : lens->Note + LineBreak;
-    shown.Label1 = remark + sceneLines(*lens, texts, selection);
+    const std::optional<QString> remark = remarkOf(*lens);
+    shown.Label1 = (remark ? *remark + LineBreak : QString()) + sceneLines(*lens, texts, selection);
 
     // A minimum focus that cannot be read is shown as written, and counts as a warning.
     const auto m = num::toDouble(lens->MinFocus);
     shown.MinFuoco =
         !m || *m != 0 ? texts.MinimoFuoco + lens->MinFocus + QStringLiteral("m") : QString();
-    const auto d1 = num::toDouble(selection.L1);
-    const auto d2 = num::toDouble(selection.L2);
-    shown.MinFuocoRed = !m || !d1 || !d2 || ((*m > *d1 || *m > *d2) && *m != 0);
+    shown.MinFuocoRed =
+        !focusesAt(m, num::toDouble(selection.L1), num::toDouble(selection.L2)).value_or(false);
     return shown;
 }
 

@@ -32,4 +32,18 @@ struct LensPresentation {
 LensPresentation presentLens(const LensRecord* lens, const MainPublic& texts,
                              const MainSelection& selection);
 
+// Whether entries of this lens type have a focal range ("VAR" and "ZOOM").
+bool hasFocalRange(const QString& typeCode);
+
+// FocalMin as written, with "-" and FocalMax after it for a lens type with a focal range.
+QString focalText(const LensRecord& lens);
+
+// The remark; none when the note is exactly "no".
+std::optional<QString> remarkOf(const LensRecord& lens);
+
+// Whether a lens with minimum focus `minFocus` (0: none) focuses at both typed distances; none
+// when one of the numbers is missing. MinFuoco turns red unless this is true.
+std::optional<bool> focusesAt(std::optional<double> minFocus, std::optional<double> distance1,
+                              std::optional<double> distance2);
+
 } // namespace vistaro

@@ -10,6 +10,10 @@ namespace {
 
 enum class Stop { AfterEveryMatch, AtFirstMatch };
 
+constexpr FocalTest TrovaTest = FocalTest::UpTo;
+constexpr FocalTest TrovaVARTest = FocalTest::Contains;
+constexpr FocalTest TrovaZoomTest = FocalTest::ReachesBoth;
+
 bool scan(FocalTest test, Stop stop, const ProgramState& state, const MainPublic& main,
           SensorFormat sensor, const PresentEntry& present) {
     bool presented = false;
@@ -30,17 +34,27 @@ bool scan(FocalTest test, Stop stop, const ProgramState& state, const MainPublic
 
 bool Trova(const ProgramState& state, const MainPublic& main, SensorFormat sensor,
            const PresentEntry& present) {
-    return scan(FocalTest::UpTo, Stop::AfterEveryMatch, state, main, sensor, present);
+    return scan(TrovaTest, Stop::AfterEveryMatch, state, main, sensor, present);
 }
 
 bool TrovaVAR(const ProgramState& state, const MainPublic& main, SensorFormat sensor,
               const PresentEntry& present) {
-    return scan(FocalTest::Contains, Stop::AtFirstMatch, state, main, sensor, present);
+    return scan(TrovaVARTest, Stop::AtFirstMatch, state, main, sensor, present);
 }
 
 bool TrovaZoom(const ProgramState& state, const MainPublic& main, SensorFormat sensor,
                const PresentEntry& present) {
-    return scan(FocalTest::ReachesBoth, Stop::AtFirstMatch, state, main, sensor, present);
+    return scan(TrovaZoomTest, Stop::AtFirstMatch, state, main, sensor, present);
+}
+
+std::optional<TypeSearch> searchOf(const QString& typeCode) {
+    if (typeCode == QLatin1String("FF") || typeCode == QLatin1String("HSP"))
+        return TypeSearch{Trova, TrovaTest};
+    if (typeCode == QLatin1String("VAR"))
+        return TypeSearch{TrovaVAR, TrovaVARTest};
+    if (typeCode == QLatin1String("ZOOM"))
+        return TypeSearch{TrovaZoom, TrovaZoomTest};
+    return std::nullopt;
 }
 
 } // namespace vistaro

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "calc/sensorformat.h"
+#include "match/suitability.h"
 #include "state/sharedstate.h"
 
+#include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vistaro {
 
@@ -22,5 +25,15 @@ bool TrovaVAR(const ProgramState& state, const MainPublic& main, SensorFormat se
               const PresentEntry& present);
 bool TrovaZoom(const ProgramState& state, const MainPublic& main, SensorFormat sensor,
                const PresentEntry& present);
+
+using Search = bool (*)(const ProgramState&, const MainPublic&, SensorFormat, const PresentEntry&);
+
+// The search built for a lens type and the focal test it applies: Trova for "FF" and "HSP",
+// TrovaVAR for "VAR", TrovaZoom for "ZOOM"; none for any other code.
+struct TypeSearch {
+    Search search;
+    FocalTest test;
+};
+std::optional<TypeSearch> searchOf(const QString& typeCode);
 
 } // namespace vistaro

@@ -1,13 +1,13 @@
 #include "match/searchstart.h"
 
+#include "match/wantedfocal.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace vistaro {
 
 namespace {
-
-using Search = bool (*)(const ProgramState&, const MainPublic&, SensorFormat, const PresentEntry&);
 
 struct Block {
     std::int16_t first;
@@ -16,15 +16,11 @@ struct Block {
 };
 
 std::optional<Block> blockOf(const QString& typeCode, const BlockBounds& blocks) {
-    if (typeCode == QLatin1String("FF"))
-        return Block{blocks.FirstFF, blocks.LastFF, Trova};
-    if (typeCode == QLatin1String("HSP"))
-        return Block{blocks.FirstHSP, blocks.LastHSP, Trova};
-    if (typeCode == QLatin1String("VAR"))
-        return Block{blocks.FirstVAR, blocks.LastVAR, TrovaVAR};
-    if (typeCode == QLatin1String("ZOOM"))
-        return Block{blocks.FirstZOOM, blocks.LastZOOM, TrovaZoom};
-    return std::nullopt;
+    const auto bounds = typeBlock(typeCode, blocks);
+    const auto search = searchOf(typeCode);
+    if (!bounds || !search)
+        return std::nullopt;
+    return Block{bounds->first, bounds->last, search->search};
 }
 
 bool catalogueHolds(const Catalogue& catalogue, const QString& typeCode) {
@@ -33,6 +29,18 @@ bool catalogueHolds(const Catalogue& catalogue, const QString& typeCode) {
 }
 
 } // namespace
+
+std::optional<TypeBlock> typeBlock(const QString& typeCode, const BlockBounds& blocks) {
+    if (typeCode == QLatin1String("FF"))
+        return TypeBlock{blocks.FirstFF, blocks.LastFF};
+    if (typeCode == QLatin1String("HSP"))
+        return TypeBlock{blocks.FirstHSP, blocks.LastHSP};
+    if (typeCode == QLatin1String("VAR"))
+        return TypeBlock{blocks.FirstVAR, blocks.LastVAR};
+    if (typeCode == QLatin1String("ZOOM"))
+        return TypeBlock{blocks.FirstZOOM, blocks.LastZOOM};
+    return std::nullopt;
+}
 
 bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& blocks,
                  const QString& valFocale1, const QString& valFocale2, SensorFormat sensor,
@@ -46,9 +54,9 @@ bool startSearch(ProgramState& state, MainPublic& main, const BlockBounds& block
     const QString teleBefore = state.TargetFocalTele;
     const std::int16_t minBefore = main.Min;
     const std::int16_t maxBefore = main.Max;
-    state.TargetFocalWide = valFocale1;
-    // A varifocal lens is wanted at one focal length, so browsing asks what TrovaVAR asked.
-    state.TargetFocalTele = state.LensTypeCode == QLatin1String("ZOOM") ? valFocale2 : valFocale1;
+    const WantedFocal wanted = wantedFocal(state.LensTypeCode, valFocale1, valFocale2);
+    state.TargetFocalWide = wanted.wide;
+    state.TargetFocalTele = wanted.tele;
     main.Min = block->first;
     main.Max = static_cast<std::int16_t>(
         std::min<int>(block->last + 1, std::numeric_limits<std::int16_t>::max()));

@@ -5,12 +5,22 @@
 #include "state/sharedstate.h"
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace vistaro {
 
 // What the recommendation button says when its search presents nothing.
 inline const QString NothingFitsMessage =
     QStringLiteral("No lens in the catalogue fits these choices.");
+
+// The first and last catalogue index of a lens type's block; none for a code other than "FF",
+// "HSP", "VAR" and "ZOOM".
+struct TypeBlock {
+    std::int16_t first;
+    std::int16_t last;
+};
+std::optional<TypeBlock> typeBlock(const QString& typeCode, const BlockBounds& blocks);
 
 // The recommendation button's search for the selected lens type (state.LensTypeCode): Trova
 // over the "FF" or "HSP" block, TrovaVAR over "VAR", TrovaZoom over "ZOOM". The wanted focal

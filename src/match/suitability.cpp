@@ -4,37 +4,41 @@
 
 namespace vistaro {
 
-namespace {
-
-bool passesFocal(FocalTest test, const LensRecord& lens, const ProgramState& state) {
+std::optional<bool> compareFocal(FocalTest test, std::optional<double> focalMin,
+                                 std::optional<double> focalMax, std::optional<double> wide,
+                                 std::optional<double> tele) {
     if (test == FocalTest::None)
         return true;
-    const auto focalMin = num::toDouble(lens.FocalMin);
-    const auto wide = num::toDouble(state.TargetFocalWide);
     if (!focalMin || !wide)
-        return true;
+        return std::nullopt;
     switch (test) {
     case FocalTest::UpTo:
         return *focalMin <= *wide;
-    case FocalTest::Contains: {
-        const auto focalMax = num::toDouble(lens.FocalMax);
-        return !focalMax || (*focalMin <= *wide && *wide <= *focalMax);
-    }
-    case FocalTest::ReachesBoth: {
-        const auto focalMax = num::toDouble(lens.FocalMax);
-        const auto tele = num::toDouble(state.TargetFocalTele);
-        return !focalMax || !tele || (*focalMin <= *wide && *focalMax >= *tele);
-    }
+    case FocalTest::Contains:
+        if (!focalMax)
+            return std::nullopt;
+        return *focalMin <= *wide && *wide <= *focalMax;
+    case FocalTest::ReachesBoth:
+        if (!focalMax || !tele)
+            return std::nullopt;
+        return *focalMin <= *wide && *focalMax >= *tele;
     case FocalTest::None:
         break;
     }
     return true;
 }
 
-} // namespace
+bool matchesIris(const QString& lensIris, const QString& irisCode) {
+    return lensIris == irisCode;
+}
 
 bool passesFocalAndIris(FocalTest test, const LensRecord& lens, const ProgramState& state) {
-    return passesFocal(test, lens, state) && lens.Iris == state.IrisCode;
+    const bool focal =
+        test == FocalTest::None ||
+        compareFocal(test, num::toDouble(lens.FocalMin), num::toDouble(lens.FocalMax),
+                     num::toDouble(state.TargetFocalWide), num::toDouble(state.TargetFocalTele))
+            .value_or(true);
+    return focal && matchesIris(lens.Iris, state.IrisCode);
 }
 
 } // namespace vistaro

@@ -34,7 +34,11 @@ std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& 
         writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
         writer.setTitle(document.title);
         writer.setCreator(QCoreApplication::applicationName());
-        paintReport(writer, document);
+        if (!paintReport(writer, document)) {
+            file.cancelWriting();
+            return failure(path, QCoreApplication::translate("Report", "the page could not be "
+                                                                       "drawn"));
+        }
     }
     if (!file.commit())
         return failure(path, file.errorString());

@@ -32,10 +32,16 @@ public:
     }
 
     // Draws `text` wrapped into the width of `box` from its top, or only measures it when
-    // `draw` is false; returns the height it takes.
+    // `draw` is false; returns the height it takes. Lines break between words, and inside a
+    // word (a path) only where the word is wider than the box.
     qreal text(const QRectF& box, const QString& text, const QFont& font, bool draw,
                int flags = Qt::AlignLeft | Qt::TextWordWrap, const QColor& colour = Qt::black) {
         const QFontMetricsF metrics(font, &m_device);
+        const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+        if (std::any_of(words.begin(), words.end(), [&](const QString& word) {
+                return metrics.horizontalAdvance(word) > box.width();
+            }))
+            flags = (flags & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
         const QRectF needed =
             metrics.boundingRect(QRectF(box.left(), box.top(), box.width(), 1e6), flags, text);
         if (draw) {
@@ -67,8 +73,7 @@ public:
             for (int i = 0; i < valueColumns; ++i) {
                 const QRectF box(origin.x() + labelWidth + i * valueWidth, y, valueWidth - pt(4),
                                  0);
-                height = std::max(height, text(box, values.value(i), rowFont, draw,
-                                               Qt::AlignLeft | Qt::TextWrapAnywhere));
+                height = std::max(height, text(box, values.value(i), rowFont, draw));
             }
             y += height + pt(1.5);
         };
@@ -157,8 +162,10 @@ QPageSize preferredPageSize(const QLocale& locale) {
     return QPageSize(usesLetter ? QPageSize::Letter : QPageSize::A4);
 }
 
-void paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
-    QPainter painter(&device);
+bool paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     painter.setRenderHint(QPainter::Antialiasing);
     Page page(painter, device);
     const QRectF area(0, 0, device.width(), device.height());
@@ -187,6 +194,7 @@ void paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
                   document.drawings);
     page.text({area.left(), footerTop, area.width(), footerHeight}, document.footer, footerFont,
               true, Qt::AlignLeft | Qt::TextWordWrap, Grey);
+    return painter.end();
 }
 
 std::unique_ptr<QPrinter> reportPrinter() {

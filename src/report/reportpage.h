@@ -19,8 +19,10 @@ namespace vistaro {
 QPageSize preferredPageSize(const QLocale& locale = QLocale());
 
 // Lays the page out on `device` (a PDF writer or a printer), which must work at screen
-// resolution (96 dots an inch) so that the drawings' text keeps its size to their lines.
-void paintReport(QPagedPaintDevice& device, const ReportDocument& document);
+// resolution (96 dots an inch) so that the drawings' text keeps its size to their lines. False
+// when the device could not be painted on or finished (a printer's output file that cannot be
+// written).
+[[nodiscard]] bool paintReport(QPagedPaintDevice& device, const ReportDocument& document);
 
 // A printer ready for the report: screen resolution, the locale's paper, portrait, the same
 // margins as the PDF. The print dialog may still change paper and printer.

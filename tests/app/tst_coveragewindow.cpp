@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -125,6 +127,66 @@ private slots:
         QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("Coverage/mountHeight").toDouble(), 4.5);
         QVERIFY(!settings.value("Coverage/geometry").toByteArray().isEmpty());
+    }
+
+    // The page of what the windows show: the calculator's figures, the lens the recommendation
+    // window shows with its datasheet, in the language on show; a closed recommendation window
+    // names no lens.
+    void savesTheReport_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("closeRecommendation");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("English, lens on show")
+            << "" << false << QStringList{"Camera coverage",    "240 px/m",
+                                          "Recognition",        "H6012DD",
+                                          "Fixed focal length", "D:/Pdf/Obiettivi/FF/H6012DD.pdf"}
+            << QStringList{"Copertura"};
+        QTest::newRow("Italian, lens on show")
+            << "Italiano.lng" << false
+            << QStringList{"Copertura della telecamera", "240 px/m", "Riconoscimento", "H6012DD",
+                           "Focale fissa"}
+            << QStringList{"Camera coverage", "Recognition"};
+        QTest::newRow("recommendation window closed")
+            << "" << true << QStringList{"Camera coverage", "240 px/m"}
+            << QStringList{"H6012DD", "Datasheet"};
+    }
+
+    void savesTheReport() {
+        QFETCH(QString, language);
+        QFETCH(bool, closeRecommendation);
+        QFETCH(QStringList, found);
+        QFETCH(QStringList, absent);
+        if (!language.isEmpty()) {
+            m_app.window().CaricaLingua(m_app.filePath(language));
+            QTRY_COMPARE(coverage()->windowTitle(), "Copertura");
+        }
+        m_app.retype("L1", "10");
+        m_app.waitTicks();
+        m_app.retype("H1", "8");
+        m_app.waitTicks();
+        m_app.click("MarvantoCons");
+        QVERIFY(m_app.consiglia()->isVisible());
+        if (closeRecommendation)
+            m_app.consiglia()->close();
+        QTRY_COMPARE(shown("PixelDensity"), "240 px/m");
+
+        const QString path = m_app.filePath("report.pdf");
+        QFile::remove(path);
+        coverage()->setFilePicker([&](QWidget*, const QString&, const QString&, const QString&) {
+            return m_app.filePath("report");
+        });
+        m_app.click("SaveReport", coverage());
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
+        QCOMPARE(pdf.pageCount(), 1);
+        const QString text = pdf.getAllText(0).text().simplified();
+        const QString joined = QString(text).remove(u' ');
+        for (const QString& expected : found)
+            QVERIFY2(text.contains(expected) || joined.contains(QString(expected).remove(u' ')),
+                     qPrintable(expected));
+        for (const QString& unexpected : absent)
+            QVERIFY2(!text.contains(unexpected), qPrintable(unexpected));
     }
 
     void followsTheInterfaceLanguage() {

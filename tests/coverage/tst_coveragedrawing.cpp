@@ -78,6 +78,7 @@ public:
     CalculatorReading reading{"6", "10", "6", "5", false, SensorFormat::Third};
     CalculatorReading calculatorReading() const override { return reading; }
     void typeFocalLength(int, const QString&) override {}
+    std::optional<LensOnShow> lensOnShow() const override { return std::nullopt; }
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
+#include "support/folderlisting.h"
 
 #include <QDir>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using test::listing;
 
 namespace {
 
@@ -45,22 +47,15 @@ ReportDocument coverageLike() {
          {{QStringLiteral("Pixel density"),
            {QStringLiteral("240 px/m"), QStringLiteral("480 px/m")}},
           {QStringLiteral("Level reached"),
-           {QStringLiteral("recognition"), QStringLiteral("identification")}}}},
+           {QStringLiteral("recognition"), QStringLiteral("identification")}},
+          {QStringLiteral("Far ground edge"),
+           {QStringLiteral("Unbounded (horizon)"), QStringLiteral("Unbounded (horizon)")}}}},
     };
     document.drawings = {
         drawing(QStringLiteral("Top view"), {420, 300}, QStringLiteral("detection band")),
         drawing(QStringLiteral("Side view"), {380, 300}, QStringLiteral("dead zone"))};
     document.footer = QStringLiteral("Vistaro 1.2.3");
     return document;
-}
-
-// Names and sizes of a folder's entries: what a failed save must leave as it was.
-QStringList listing(const QString& folder) {
-    QStringList entries;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
-    return entries;
 }
 
 } // namespace
@@ -70,7 +65,8 @@ class TestReport : public QObject {
 
 private slots:
     // One page of real text: every figure and word can be found by a PDF reader, also those
-    // inside the drawings and at the end of a wrapped path; vectors keep the file small.
+    // inside the drawings and at the end of a wrapped path; words too long for a narrow column
+    // wrap whole; vectors keep the file small.
     void pdfReadsBack() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -86,7 +82,7 @@ private slots:
         for (const char* expected :
              {"Camera coverage", "6 December 2026", "1920 x 1080", "240 px/m", "480 px/m",
               "recognition", "identification", "H5050VDD", "Wide", "Tele", "Top view", "Side view",
-              "detection band", "dead zone", "Vistaro 1.2.3"})
+              "detection band", "dead zone", "Vistaro 1.2.3", "Unbounded (horizon)"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QVERIFY(QString(text)
                     .remove(QLatin1Char(' '))

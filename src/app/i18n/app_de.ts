@@ -43,6 +43,10 @@
         <translation>&amp;Abdeckung...</translation>
     </message>
     <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Objektivsuche...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Über Vistaro</translation>
     </message>

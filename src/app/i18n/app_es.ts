@@ -43,6 +43,10 @@
         <translation>&amp;Cobertura...</translation>
     </message>
     <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Buscador de objetivos...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Acerca de Vistaro</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>&amp;Couverture...</translation>
     </message>
     <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Recherche d&apos;objectifs...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>À propos de Vistaro</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>&amp;Copertura...</translation>
     </message>
     <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Cerca obiettivi...</translation>
+    </message>
+    <message>
         <source>About Vistaro</source>
         <translation>Informazioni su Vistaro</translation>
     </message>

@@ -17,6 +17,149 @@
     </message>
 </context>
 <context>
+    <name>CoverageReport</name>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Pixel size</source>
+        <translation>Pixelgröße</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Picture area</source>
+        <translation>Bildbereich</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Gewünschte Stufe</translation>
+    </message>
+    <message>
+        <source>Mounting height</source>
+        <translation>Montagehöhe</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Zielhöhe</translation>
+    </message>
+    <message>
+        <source>Fixed focal length</source>
+        <translation>Festbrennweite</translation>
+    </message>
+    <message>
+        <source>Aspherical</source>
+        <translation>Asphärisch</translation>
+    </message>
+    <message>
+        <source>Varifocal</source>
+        <translation>Varifokal</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Video drive</source>
+        <translation>Videosteuerung</translation>
+    </message>
+    <message>
+        <source>Motorised</source>
+        <translation>Motorisch</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Focal range</source>
+        <translation>Brennweitenbereich</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+    <message>
+        <source>F-stop</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Minimum focus</source>
+        <translation>Naheinstellgrenze</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>What the camera sees</source>
+        <translation>Was die Kamera sieht</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Camera coverage</source>
+        <translation>Kameraabdeckung</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Draufsicht</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Seitenansicht</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, Objektivrechner für CCTV-Kameras</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Abdeckung</translation>
+    </message>
+    <message>
+        <source>Direct drive (DC)</source>
+        <translation>Direktsteuerung (DC)</translation>
+    </message>
+</context>
+<context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
@@ -276,6 +419,42 @@
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
         <translation>Die Szenengrößen des Rechners gelten für sein eigenes Format, nicht für diesen Sensor.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save the views as a picture</source>
+        <translation>Ansichten als Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,149 @@
     </message>
 </context>
 <context>
+    <name>CoverageReport</name>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Pixel size</source>
+        <translation>Tamaño de píxel</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Picture area</source>
+        <translation>Área de imagen</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Emplazamiento</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Nivel deseado</translation>
+    </message>
+    <message>
+        <source>Mounting height</source>
+        <translation>Altura de montaje</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Altura del objetivo</translation>
+    </message>
+    <message>
+        <source>Fixed focal length</source>
+        <translation>Focal fija</translation>
+    </message>
+    <message>
+        <source>Aspherical</source>
+        <translation>Asférico</translation>
+    </message>
+    <message>
+        <source>Varifocal</source>
+        <translation>Varifocal</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Video drive</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Motorised</source>
+        <translation>Motorizado</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Óptica</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distancia focal</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Focal range</source>
+        <translation>Rango focal</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+    <message>
+        <source>F-stop</source>
+        <translation>Apertura</translation>
+    </message>
+    <message>
+        <source>Minimum focus</source>
+        <translation>Enfoque mínimo</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Hoja de datos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>What the camera sees</source>
+        <translation>Lo que ve la cámara</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Camera coverage</source>
+        <translation>Cobertura de la cámara</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vista superior</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vista lateral</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calculadora de ópticas para cámaras CCTV</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Cobertura</translation>
+    </message>
+    <message>
+        <source>Direct drive (DC)</source>
+        <translation>Directo (DC)</translation>
+    </message>
+</context>
+<context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
@@ -276,6 +419,42 @@
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
         <translation>Los tamaños de escena de la calculadora son los de su propio formato, no los de este sensor.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Guardar el informe como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>No se pudo imprimir el informe en «%1».</translation>
+    </message>
+    <message>
+        <source>Save the views as a picture</source>
+        <translation>Guardar las vistas como imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
 </context>
 </TS>

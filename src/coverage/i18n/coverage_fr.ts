@@ -17,6 +17,149 @@
     </message>
 </context>
 <context>
+    <name>CoverageReport</name>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Pixel size</source>
+        <translation>Taille de pixel</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Picture area</source>
+        <translation>Zone d&apos;image</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Niveau voulu</translation>
+    </message>
+    <message>
+        <source>Mounting height</source>
+        <translation>Hauteur de montage</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Hauteur de la cible</translation>
+    </message>
+    <message>
+        <source>Fixed focal length</source>
+        <translation>Focale fixe</translation>
+    </message>
+    <message>
+        <source>Aspherical</source>
+        <translation>Asphérique</translation>
+    </message>
+    <message>
+        <source>Varifocal</source>
+        <translation>Varifocale</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Video drive</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Motorised</source>
+        <translation>Motorisé</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Focal range</source>
+        <translation>Plage focale</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+    <message>
+        <source>F-stop</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Minimum focus</source>
+        <translation>Mise au point minimale</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Fiche technique</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>What the camera sees</source>
+        <translation>Ce que voit la caméra</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Camera coverage</source>
+        <translation>Couverture de la caméra</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vue de dessus</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vue de côté</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calculateur d&apos;objectifs pour caméras de vidéosurveillance</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Couverture</translation>
+    </message>
+    <message>
+        <source>Direct drive (DC)</source>
+        <translation>Direct (DC)</translation>
+    </message>
+</context>
+<context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
@@ -276,6 +419,42 @@
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
         <translation>Les tailles de scène du calculateur sont celles de son propre format, pas de ce capteur.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
+    </message>
+    <message>
+        <source>Save the views as a picture</source>
+        <translation>Enregistrer les vues en image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
     </message>
 </context>
 </TS>

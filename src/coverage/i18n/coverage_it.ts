@@ -17,6 +17,149 @@
     </message>
 </context>
 <context>
+    <name>CoverageReport</name>
+    <message>
+        <source>Camera</source>
+        <translation>Telecamera</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensore</translation>
+    </message>
+    <message>
+        <source>Pixel size</source>
+        <translation>Dimensione pixel</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Picture area</source>
+        <translation>Area dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Livello voluto</translation>
+    </message>
+    <message>
+        <source>Mounting height</source>
+        <translation>Altezza di montaggio</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Altezza del soggetto</translation>
+    </message>
+    <message>
+        <source>Fixed focal length</source>
+        <translation>Focale fissa</translation>
+    </message>
+    <message>
+        <source>Aspherical</source>
+        <translation>Asferico</translation>
+    </message>
+    <message>
+        <source>Varifocal</source>
+        <translation>Varifocale</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Video drive</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Motorised</source>
+        <translation>A motore</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Lunghezza focale</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Focal range</source>
+        <translation>Gamma focale</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iride</translation>
+    </message>
+    <message>
+        <source>F-stop</source>
+        <translation>Apertura (F)</translation>
+    </message>
+    <message>
+        <source>Minimum focus</source>
+        <translation>Messa a fuoco minima</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Scheda tecnica</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>What the camera sees</source>
+        <translation>Che cosa vede la telecamera</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Camera coverage</source>
+        <translation>Copertura della telecamera</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vista dall&apos;alto</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vista laterale</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calcolatore di obiettivi per telecamere TVCC</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Copertura</translation>
+    </message>
+    <message>
+        <source>Direct drive (DC)</source>
+        <translation>Diretto (DC)</translation>
+    </message>
+</context>
+<context>
     <name>CoverageText</name>
     <message>
         <source>The calculator&apos;s focal length</source>
@@ -276,6 +419,42 @@
     <message>
         <source>The calculator&apos;s scene sizes are those of its own format, not of this sensor.</source>
         <translation>Le dimensioni della scena nel calcolatore sono quelle del suo formato, non di questo sensore.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Salva come PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>Salva immagine...</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>Copia immagine</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Salva il rapporto come PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Non è stato possibile stampare il rapporto su &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Save the views as a picture</source>
+        <translation>Salva le viste come immagine</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
     </message>
 </context>
 </TS>

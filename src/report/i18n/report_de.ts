@@ -11,5 +11,9 @@
         <source>there is no picture to save</source>
         <translation>es gibt kein Bild zum Speichern</translation>
     </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
 </context>
 </TS>

@@ -11,5 +11,9 @@
         <source>there is no picture to save</source>
         <translation>no hay ninguna imagen que guardar</translation>
     </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>no se pudo dibujar la página</translation>
+    </message>
 </context>
 </TS>

@@ -9,7 +9,11 @@
     </message>
     <message>
         <source>there is no picture to save</source>
-        <translation>non c&#x27;è nessuna immagine da salvare</translation>
+        <translation>non c&apos;è nessuna immagine da salvare</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>non è stato possibile disegnare la pagina</translation>
     </message>
 </context>
 </TS>

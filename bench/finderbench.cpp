@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "finderbench.h"
+
+#include "finder/lensfilter.h"
+#include "finder/lensfinder.h"
+#include "finder/lensfinderhost.h"
+#include "finder/lenstablemodel.h"
+#include "timing.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+namespace vistaro::bench {
+
+namespace {
+
+constexpr int Repetitions = 11;
+constexpr double BudgetMs = 100;
+
+// The main window as the finder sees it, with a selection the benchmark changes.
+class Host : public LensFinderHost {
+public:
+    Host(const Catalogue& catalogue, const QString& drive) : m_catalogue(catalogue) {
+        selection = {QStringLiteral("FF"),
+                     QStringLiteral("DD"),
+                     SensorFormat::Half,
+                     {QStringLiteral("12"), QStringLiteral("12")},
+                     QStringLiteral("10"),
+                     QStringLiteral("10"),
+                     drive};
+    }
+    const Catalogue& finderCatalogue() const override { return m_catalogue; }
+    FinderSelection finderSelection() const override { return selection; }
+    CoverageInputs finderCoverageInputs() const override { return {}; }
+    void presentFromFinder(std::int16_t) override {}
+
+    FinderSelection selection;
+
+private:
+    const Catalogue& m_catalogue;
+};
+
+// The median of the runs after one that fills the caches.
+template <class Run> double medianMs(Run&& run) {
+    run();
+    std::vector<double> samples;
+    for (int i = 0; i < Repetitions; ++i)
+        samples.push_back(elapsedMs(run));
+    return median(samples);
+}
+
+ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail) {
+    return {measure,
+            formatted(ms, 2, "ms") + detail,
+            formatted(BudgetMs, 0, "ms budget"),
+            ms / BudgetMs,
+            1,
+            true};
+}
+
+} // namespace
+
+std::vector<ResultRow> finderRows(const Catalogue& catalogue) {
+    QTemporaryDir drive;
+    Host host(catalogue, drive.path() + u'/');
+    // Each window opened stays until the end, so that no closing is timed.
+    std::vector<std::unique_ptr<LensFinder>> opened;
+    const double openMs = medianMs([&] {
+        opened.push_back(std::make_unique<LensFinder>(host));
+        opened.back()->show();
+        QApplication::processEvents();
+    });
+    LensFinder* finder = opened.back().get();
+    const int lenses = finder->model().rowCount();
+
+    bool manual = false;
+    const double judgeMs = medianMs([&] {
+        manual = !manual;
+        host.selection.irisCode = manual ? QStringLiteral("MI") : QStringLiteral("DD");
+        finder->refresh();
+        QApplication::processEvents();
+    });
+
+    double slowestSortMs = 0;
+    for (int column = 0; column < LensColumnCount; ++column) {
+        const double ms = medianMs([&] {
+            finder->filter().sort(column, Qt::AscendingOrder);
+            finder->filter().sort(-1);
+        });
+        slowestSortMs = std::max(slowestSortMs, ms / 2);
+    }
+
+    bool narrow = false;
+    int shown = 0;
+    const double filterMs = medianMs([&] {
+        narrow = !narrow;
+        finder->filter().setNameFilter(narrow ? QStringLiteral("h12") : QString());
+        finder->filter().setFitsOnly(narrow);
+        shown = finder->filter().rowCount();
+        QApplication::processEvents();
+    });
+
+    const std::string count = " (" + std::to_string(lenses) + " lenses)";
+    return {budgetRow("Lens finder: open", openMs, count),
+            budgetRow("Lens finder: judge all again", judgeMs, count),
+            budgetRow("Lens finder: sort, slowest column", slowestSortMs, count),
+            budgetRow("Lens finder: filter", filterMs, " (" + std::to_string(shown) + " shown)")};
+}
+
+} // namespace vistaro::bench

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calc/sensorformat.h"
+#include "coverage/coverageinputs.h"
+#include "match/wantedfocal.h"
+
+#include <QString>
+
+namespace vistaro {
+
+// What the user wants now, as the main window shows it: the lens finder judges every lens
+// against it.
+struct FinderSelection {
+    QString lensTypeCode; // "FF", "HSP", "VAR" or "ZOOM"
+    QString irisCode;     // "MI", "DD", "VD" or "M"
+    SensorFormat sensor = SensorFormat::Third;
+    WantedFocal wanted; // from the calculator's focal lengths
+    QString distance1;  // L1 as typed
+    QString distance2;  // L2 as typed (it counts for the minimum focus even when hidden)
+    QString drive;      // root of the CD that holds the datasheets
+
+    bool operator==(const FinderSelection&) const = default;
+};
+
+// Everything the verdicts depend on besides the catalogue.
+struct FinderInputs {
+    FinderSelection selection;
+    CoverageInputs coverage;
+
+    bool operator==(const FinderInputs&) const = default;
+};
+
+} // namespace vistaro

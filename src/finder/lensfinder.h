@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QTableView;
+
+namespace vistaro {
+
+class LensFilter;
+class LensFinderHost;
+class LensTableModel;
+
+// The whole catalogue in one table with a verdict for every lens against what the main window
+// asks for now: sorted by any column, filtered, and opening a lens in the recommendation window
+// or its datasheet. Modeless and resizable; its size and place are remembered.
+class LensFinder : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LensFinder(LensFinderHost& host, QWidget* parent = nullptr);
+    ~LensFinder() override;
+
+    // Catches up with the main window: judges the lenses again only when an input or the
+    // catalogue changed. Nothing happens while the window is hidden.
+    void refresh();
+
+    LensTableModel& model() const { return *m_model; }
+    LensFilter& filter() const { return *m_filter; }
+
+    // Asks where to save the CSV file; empty when the user cancels. Tests answer in its place.
+    using SavePathPicker = std::function<QString(QWidget* parent)>;
+    void setSavePathPicker(SavePathPicker picker) { m_savePathPicker = std::move(picker); }
+
+public slots:
+    void ExportCsv_Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildControls();
+    void retranslate();
+    void sizeColumns();
+    // Double-click or Enter: the datasheet from its cell, the lens from any other.
+    void activate(const QModelIndex& index);
+    void followTypeFilter();
+    void showCount();
+    void rememberGeometry() const;
+
+    LensFinderHost& m_host;
+    LensTableModel* m_model = nullptr;
+    LensFilter* m_filter = nullptr;
+    QLineEdit* m_nameFilter = nullptr;
+    QComboBox* m_typeFilter = nullptr;
+    QCheckBox* m_fitsOnly = nullptr;
+    QPushButton* m_exportCsv = nullptr;
+    QLabel* m_count = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_typeLabel = nullptr;
+    QTableView* m_table = nullptr;
+    SavePathPicker m_savePathPicker;
+};
+
+} // namespace vistaro

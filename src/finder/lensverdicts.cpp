@@ -1,0 +1,277 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "finder/lensverdicts.h"
+
+#include "coverage/levels.h"
+#include "match/coverage.h"
+#include "match/presentation.h"
+#include "match/search.h"
+#include "platform/numberformat.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <algorithm>
+#include <span>
+
+namespace vistaro {
+
+namespace {
+
+Verdict verdictOf(std::optional<bool> passed) {
+    if (!passed)
+        return Verdict::Unknown;
+    return *passed ? Verdict::Pass : Verdict::Fail;
+}
+
+std::optional<bool> reachesLevel(const LensFacts& facts, const Wanted& wanted) {
+    if (!wanted.camera || !wanted.distance1 || !facts.longest)
+        return std::nullopt;
+    const std::optional<double> density =
+        pixelDensity(*wanted.camera, *facts.longest, *wanted.distance1);
+    if (!density)
+        return std::nullopt;
+    return meetsLevel(*density, wanted.inputs.coverage.level);
+}
+
+// Numbers in a reason: enough digits to compare, no binary noise.
+QString number(double value) {
+    return QLocale().toString(value, 'g', 4);
+}
+
+QString check(Verdict verdict, const QString& reason) {
+    return verdict == Verdict::Unknown ? VerdictReasons::tr("Unknown: %1").arg(reason) : reason;
+}
+
+} // namespace
+
+std::optional<double> NumberCache::operator()(const QString& text) {
+    auto found = m_read.constFind(text);
+    if (found == m_read.constEnd())
+        found = m_read.insert(text, num::toDouble(text));
+    return *found;
+}
+
+LensFacts readFacts(const LensRecord& lens, NumberCache& numbers) {
+    LensFacts facts;
+    facts.focalMin = numbers(lens.FocalMin);
+    facts.focalMax = numbers(lens.FocalMax);
+    facts.longest = hasFocalRange(lens.TypeCode) ? facts.focalMax : facts.focalMin;
+    facts.fStop = numbers(lens.FStop);
+    facts.minFocus = numbers(lens.MinFocus);
+    facts.largestFormat = largestFormatCovered(lens.Name);
+    return facts;
+}
+
+Wanted readWanted(const FinderInputs& inputs) {
+    const FinderSelection& selection = inputs.selection;
+    Wanted wanted;
+    wanted.inputs = inputs;
+    if (const std::optional<TypeSearch> search = searchOf(selection.lensTypeCode))
+        wanted.focalTest = search->test;
+    wanted.wide = num::toDouble(selection.wanted.wide);
+    wanted.tele = num::toDouble(selection.wanted.tele);
+    wanted.distance1 = num::toDouble(selection.distance1);
+    wanted.distance2 = num::toDouble(selection.distance2);
+    wanted.camera = cameraOf(inputs.coverage, selection.sensor);
+    if (wanted.camera && wanted.distance1)
+        wanted.neededFocal = neededFocal(*wanted.camera, *wanted.distance1, inputs.coverage.level);
+    return wanted;
+}
+
+LensVerdicts judge(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted) {
+    LensVerdicts verdicts{};
+    const auto set = [&](Check check, Verdict verdict) {
+        verdicts[static_cast<int>(check)] = verdict;
+    };
+    set(Check::Focal, wanted.focalTest
+                          ? verdictOf(compareFocal(*wanted.focalTest, facts.focalMin,
+                                                   facts.focalMax, wanted.wide, wanted.tele))
+                          : Verdict::Unknown);
+    set(Check::Iris, lens.Iris.isEmpty()
+                         ? Verdict::Unknown
+                         : verdictOf(matchesIris(lens.Iris, wanted.inputs.selection.irisCode)));
+    set(Check::Sensor, facts.largestFormat ? verdictOf(formatServes(*facts.largestFormat,
+                                                                    wanted.inputs.selection.sensor))
+                                           : Verdict::Unknown);
+    set(Check::Focus, verdictOf(focusesAt(facts.minFocus, wanted.distance1, wanted.distance2)));
+    set(Check::Level, verdictOf(reachesLevel(facts, wanted)));
+
+    const auto tests = std::span(verdicts).first(CheckCount - 1);
+    Verdict fits = Verdict::Pass;
+    if (std::find(tests.begin(), tests.end(), Verdict::Fail) != tests.end())
+        fits = Verdict::Fail;
+    else if (std::find(tests.begin(), tests.end(), Verdict::Unknown) != tests.end())
+        fits = Verdict::Unknown;
+    set(Check::Fits, fits);
+    return verdicts;
+}
+
+QString VerdictReasons::why(Check which, const LensRecord& lens, const LensFacts& facts,
+                            const Wanted& wanted, const LensVerdicts& verdicts) {
+    const Verdict verdict = verdicts[static_cast<int>(which)];
+    switch (which) {
+    case Check::Focal:
+        return check(verdict, focal(lens, facts, wanted, verdict));
+    case Check::Iris:
+        return check(verdict, iris(lens, wanted, verdict));
+    case Check::Sensor:
+        return check(verdict, sensor(lens, facts, wanted, verdict));
+    case Check::Focus:
+        return check(verdict, focus(lens, facts, wanted, verdict));
+    case Check::Level:
+        return check(verdict, level(lens, facts, wanted, verdict));
+    case Check::Fits:
+        return check(verdict, fits(verdicts));
+    }
+    return {};
+}
+
+QString VerdictReasons::checkName(Check which) {
+    switch (which) {
+    case Check::Focal:
+        return tr("Focal");
+    case Check::Iris:
+        return tr("Iris");
+    case Check::Sensor:
+        return tr("Covers sensor");
+    case Check::Focus:
+        return tr("Focuses");
+    case Check::Level:
+        return tr("Level");
+    case Check::Fits:
+        return tr("Fits");
+    }
+    return {};
+}
+
+QString VerdictReasons::sensorName(SensorFormat format) {
+    // The calculator's five formats come first among the presets, in the same order.
+    return QString::fromUtf8(sensorPresets()[static_cast<std::size_t>(format)].name);
+}
+
+QString VerdictReasons::levelName(Level level) {
+    switch (level) {
+    case Level::Detection:
+        return tr("detection");
+    case Level::Observation:
+        return tr("observation");
+    case Level::Recognition:
+        return tr("recognition");
+    case Level::Identification:
+        return tr("identification");
+    }
+    return {};
+}
+
+QString VerdictReasons::focal(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
+                              Verdict verdict) {
+    const FinderSelection& selection = wanted.inputs.selection;
+    if (!wanted.focalTest)
+        return tr("no search serves the lens type \"%1\"").arg(selection.lensTypeCode);
+    const bool range = *wanted.focalTest != FocalTest::UpTo;
+    if (!wanted.wide)
+        return tr("the wanted focal length \"%1\" cannot be read").arg(selection.wanted.wide);
+    if (!facts.focalMin)
+        return tr("the focal length \"%1\" cannot be read").arg(lens.FocalMin);
+    if (range && !facts.focalMax)
+        return tr("the longest focal length \"%1\" cannot be read").arg(lens.FocalMax);
+    const bool pass = verdict == Verdict::Pass;
+    switch (*wanted.focalTest) {
+    case FocalTest::UpTo:
+    case FocalTest::None:
+        return (pass ? tr("%1 mm is not longer than the wanted %2 mm")
+                     : tr("%1 mm is longer than the wanted %2 mm"))
+            .arg(number(*facts.focalMin), number(*wanted.wide));
+    case FocalTest::Contains:
+        return (pass ? tr("the wanted %1 mm lies within %2-%3 mm")
+                     : tr("the wanted %1 mm lies outside %2-%3 mm"))
+            .arg(number(*wanted.wide), number(*facts.focalMin), number(*facts.focalMax));
+    case FocalTest::ReachesBoth:
+        if (!wanted.tele)
+            return tr("the wanted tele focal length \"%1\" cannot be read")
+                .arg(selection.wanted.tele);
+        return (pass ? tr("%1-%2 mm reaches the wanted %3-%4 mm")
+                     : tr("%1-%2 mm does not reach the wanted %3-%4 mm"))
+            .arg(number(*facts.focalMin), number(*facts.focalMax), number(*wanted.wide),
+                 number(*wanted.tele));
+    }
+    return {};
+}
+
+QString VerdictReasons::iris(const LensRecord& lens, const Wanted& wanted, Verdict verdict) {
+    const QString& selected = wanted.inputs.selection.irisCode;
+    switch (verdict) {
+    case Verdict::Pass:
+        return tr("iris %1, as selected").arg(lens.Iris);
+    case Verdict::Fail:
+        return tr("iris %1; %2 is selected").arg(lens.Iris, selected);
+    case Verdict::Unknown:
+        break;
+    }
+    return tr("the catalogue gives no iris control");
+}
+
+QString VerdictReasons::sensor(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
+                               Verdict verdict) {
+    if (lens.Name.isEmpty())
+        return tr("the lens has no name, whose first letter tells the sensor format");
+    if (!facts.largestFormat)
+        return tr("the name's first letter \"%1\" tells no sensor format").arg(lens.Name.front());
+    const QString selected = sensorName(wanted.inputs.selection.sensor);
+    return (verdict == Verdict::Pass ? tr("covers up to %1; %2 is selected")
+                                     : tr("covers only up to %1; %2 is selected"))
+        .arg(sensorName(*facts.largestFormat), selected);
+}
+
+QString VerdictReasons::focus(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
+                              Verdict verdict) {
+    const FinderSelection& selection = wanted.inputs.selection;
+    if (!facts.minFocus)
+        return tr("the minimum focus distance \"%1\" cannot be read").arg(lens.MinFocus);
+    if (!wanted.distance1)
+        return tr("the distance \"%1\" cannot be read").arg(selection.distance1);
+    if (!wanted.distance2)
+        return tr("the second row's distance \"%1\" cannot be read").arg(selection.distance2);
+    if (*facts.minFocus == 0)
+        return tr("no minimum focus distance");
+    const double nearest = std::min(*wanted.distance1, *wanted.distance2);
+    return (verdict == Verdict::Pass ? tr("focuses from %1 m; the nearest distance is %2 m")
+                                     : tr("focuses only from %1 m; the nearest distance is %2 m"))
+        .arg(number(*facts.minFocus), number(nearest));
+}
+
+QString VerdictReasons::level(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
+                              Verdict verdict) {
+    const FinderSelection& selection = wanted.inputs.selection;
+    if (!wanted.camera)
+        return tr("the coverage window's sensor or picture size cannot be used");
+    if (!wanted.distance1)
+        return tr("the distance \"%1\" cannot be read").arg(selection.distance1);
+    if (!facts.longest)
+        return tr("the focal length \"%1\" cannot be read")
+            .arg(hasFocalRange(lens.TypeCode) ? lens.FocalMax : lens.FocalMin);
+    if (!wanted.neededFocal || verdict == Verdict::Unknown)
+        return tr("no level can be met at %1 m").arg(number(*wanted.distance1));
+    return tr("needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm")
+        .arg(number(*wanted.neededFocal), levelName(wanted.inputs.coverage.level),
+             number(*wanted.distance1), number(*facts.longest));
+}
+
+QString VerdictReasons::fits(const LensVerdicts& verdicts) {
+    QStringList failed;
+    QStringList unknown;
+    for (int i = 0; i < CheckCount - 1; ++i) {
+        if (verdicts[i] == Verdict::Fail)
+            failed << checkName(static_cast<Check>(i));
+        else if (verdicts[i] == Verdict::Unknown)
+            unknown << checkName(static_cast<Check>(i));
+    }
+    if (!failed.isEmpty())
+        return tr("does not fit: %1").arg(failed.join(QStringLiteral(", ")));
+    if (!unknown.isEmpty())
+        return tr("cannot be told: %1").arg(unknown.join(QStringLiteral(", ")));
+    return tr("passes every test");
+}
+
+} // namespace vistaro

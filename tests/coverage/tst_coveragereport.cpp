@@ -1,0 +1,325 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "coverage/coveragewindow.h"
+#include "platform/settingspath.h"
+#include "report/reportpage.h"
+#include "support/folderlisting.h"
+#include "support/messageboxanswer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vistaro;
+using test::listing;
+
+namespace {
+
+// Stands in for the main window: a calculator and, when set, the lens of the recommendation
+// window.
+class Calculator : public CoverageHost {
+public:
+    CalculatorReading reading{"6", "10", "6", "5", false, SensorFormat::Third};
+    std::optional<LensOnShow> lens;
+    CalculatorReading calculatorReading() const override { return reading; }
+    void typeFocalLength(int, const QString&) override {}
+    std::optional<LensOnShow> lensOnShow() const override { return lens; }
+};
+
+const LensOnShow Varifocal{"H5050VDD", "VAR", "DD",  "5",
+                           "50",       "1.4", "0.3", "/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
+const LensOnShow Bare{"T2812XX", "ODD", "Q", "2.8", "2.8", "1.2", "0", ""};
+
+// The values of the first row labelled `label`, in the section headed `heading` when it is
+// written "heading/label"; "absent" for none.
+QStringList valuesOf(const ReportDocument& document, const QString& label) {
+    const QString heading = label.section(u'/', 0, -2);
+    for (const ReportSection& section : document.sections)
+        for (const ReportRow& row : section.rows)
+            if (row.label == label.section(u'/', -1) &&
+                (heading.isEmpty() || heading == section.heading))
+                return row.values;
+    return {QStringLiteral("absent")};
+}
+
+QString pdfText(const QString& path) {
+    QPdfDocument pdf;
+    if (pdf.load(path) != QPdfDocument::Error::None || pdf.pageCount() != 1)
+        return QStringLiteral("not a one-page PDF");
+    return pdf.getAllText(0).text().simplified();
+}
+
+} // namespace
+
+// The report of the coverage window on a stand-in calculator: what the page says, and the four
+// buttons that save, print and copy it.
+class TestCoverageReport : public QObject {
+    Q_OBJECT
+
+    Calculator m_calculator;
+    std::unique_ptr<CoverageWindow> m_window;
+    QTemporaryDir m_dir;
+    QStringList m_asked;   // the paths the file dialog proposed
+    QString m_answer;      // what the file dialog answers, relative to m_dir; empty: cancel
+    QString m_printedFile; // where the print setup sends the page
+
+    void click(const char* button) {
+        QTest::mouseClick(m_window->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCoreApplication::setApplicationName(QStringLiteral("Vistaro"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+    }
+
+    void init() {
+        QFile::remove(windowSettingsFilePath());
+        m_calculator = Calculator();
+        m_window = std::make_unique<CoverageWindow>(m_calculator);
+        m_window->resize(1120, 720);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_asked.clear();
+        m_answer.clear();
+        m_window->setFilePicker(
+            [this](QWidget*, const QString&, const QString& path, const QString&) {
+                m_asked << path;
+                return m_answer.isEmpty() ? QString() : m_dir.filePath(m_answer);
+            });
+        m_window->setPrintSetup([this](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_printedFile);
+            return !m_printedFile.isEmpty();
+        });
+        for (const QFileInfo& entry : QDir(m_dir.path()).entryInfoList(QDir::Files))
+            QFile::remove(entry.filePath());
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m; the levels
+    // reach 6 x 1920 / (density x 4.8) m; the TELE end at 12 mm doubles it all.
+    void pageTexts_data() {
+        QTest::addColumn<bool>("zoom");
+        QTest::addColumn<QString>("lens"); // none, Varifocal or Bare
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("sensor"); // the sensor choice, by its text; empty: calculator's
+        QTest::addColumn<QStringList>("rows"); // "label|value|value..."
+        QTest::newRow("fixed lens, none on show")
+            << false << "none" << 0 << ""
+            << QStringList{"Sensor|1/3\" (4.8 x 3.6 mm)",
+                           "Resolution|1920 x 1080",
+                           "Picture area|4.8 x 2.7 mm",
+                           "Mounting height|3 m",
+                           "Level wanted|Identification",
+                           "Lens/Focal length|6 mm",
+                           "What the camera sees/Focal length|6 mm",
+                           "Distance|10 m",
+                           "Horizontal angle|43.6\u00b0",
+                           "Pixel density|240 px/m",
+                           "Level reached|Recognition",
+                           "Detection up to|96 m",
+                           "Identification up to|9.6 m",
+                           "Needed focal length (Identification)|6.25 mm",
+                           "Model|absent",
+                           "Note|absent"};
+        QTest::newRow("zoom, varifocal on show")
+            << true << "Varifocal" << 0 << ""
+            << QStringList{"Lens/Focal length|6 mm \u2013 12 mm",
+                           "What the camera sees/Focal length|6 mm|12 mm",
+                           "Distance|10 m|10 m",
+                           "Pixel density|240 px/m|480 px/m",
+                           "Level reached|Recognition|Identification",
+                           "Identification up to|9.6 m|19.2 m",
+                           "Model|H5050VDD",
+                           "Type|Varifocal",
+                           "Focal range|5 \u2013 50 mm",
+                           "Iris|Direct drive (DC)",
+                           "F-stop|F1.4",
+                           "Minimum focus|0.3 m",
+                           "Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
+        QTest::newRow("imperial") << false << "Varifocal" << 1 << ""
+                                  << QStringList{"Mounting height|9.84 ft", "Distance|32.81 ft",
+                                                 "Pixel density|73.2 px/ft",
+                                                 "Minimum focus|0.98 ft"};
+        QTest::newRow("unknown codes, no datasheet, no minimum focus")
+            << false << "Bare" << 0 << ""
+            << QStringList{"Type|ODD", "Iris|Q", "Focal range|2.8 mm", "Minimum focus|-",
+                           "Datasheet|None"};
+        // 2.9 um x 1920 x 1080: 5.568 x 3.132 mm, no preset, the picture fills
+        // it; 1920 / (10 x 5.568 / 6) = 206.9 px/m.
+        QTest::newRow("pixel size x resolution")
+            << false << "none" << 0 << "Pixel size x resolution"
+            << QStringList{"Sensor|5.57 x 3.13 mm", "Pixel size|2.9 \u00b5m", "Picture area|absent",
+                           "Pixel density|206.9 px/m"};
+    }
+
+    void pageTexts() {
+        QFETCH(bool, zoom);
+        QFETCH(QString, lens);
+        QFETCH(int, units);
+        QFETCH(QString, sensor);
+        QFETCH(QStringList, rows);
+        m_calculator.reading = {"6", "10", "12", "10", zoom, SensorFormat::Third};
+        m_calculator.lens = lens == u"Varifocal" ? std::optional(Varifocal)
+                            : lens == u"Bare"    ? std::optional(Bare)
+                                                 : std::nullopt;
+        m_window->follow();
+        m_window->findChild<QComboBox*>("Units")->setCurrentIndex(units);
+        auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
+        if (!sensor.isEmpty())
+            sensors->setCurrentIndex(sensors->findText(sensor));
+        const ReportDocument document = CoverageReport::document(m_window->shown());
+        QCOMPARE(document.sections.value(0).heading, "Camera");
+        QCOMPARE(document.sections.value(3).columns,
+                 zoom ? QStringList({"WIDE", "TELE"}) : QStringList());
+        for (const QString& row : rows) {
+            const QStringList expected = row.split(u'|');
+            QCOMPARE(valuesOf(document, expected[0]), expected.mid(1));
+        }
+        QCOMPARE(document.footer, "Vistaro 9.8.7, lens calculator for CCTV cameras");
+    }
+
+    // A field that does not read shows "-" in the figures that need it, and the page says why.
+    void inputThatDoesNotRead() {
+        auto* mount = m_window->findChild<QLineEdit*>("MountHeight");
+        mount->selectAll();
+        QTest::keyClicks(mount, "abc");
+        const ReportDocument document = CoverageReport::document(m_window->shown());
+        QCOMPARE(valuesOf(document, "Dead zone"), QStringList{"-"});
+        QCOMPARE(valuesOf(document, "Note"), QStringList{"The mounting height is not a number."});
+        QCOMPARE(valuesOf(document, "Pixel density"), QStringList{"240 px/m"});
+    }
+
+    // The picture is the two views as the screen shows them, pixel for pixel, side by side.
+    void pictureIsTheViews() {
+        auto* top = m_window->findChild<QWidget*>("TopView");
+        auto* side = m_window->findChild<QWidget*>("SideView");
+        const QImage image = drawingsImage(CoverageReport::document(m_window->shown()));
+        QCOMPARE(image.size(),
+                 QSize(top->width() + side->width(), std::max(top->height(), side->height())));
+        const auto format = [](const QImage& picture) {
+            return picture.convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(format(image.copy(QRect(QPoint(0, 0), top->size()))),
+                 format(top->grab().toImage()));
+        QCOMPARE(format(image.copy(QRect(QPoint(top->width(), 0), side->size()))),
+                 format(side->grab().toImage()));
+
+        click("CopyImage");
+        QCOMPARE(QApplication::clipboard()->image().size(), image.size());
+    }
+
+    // What the file dialog proposes: the Documents folder, then the folder last used; a name
+    // typed without suffix gets one.
+    void proposedAndTypedNames() {
+        m_calculator.lens = Varifocal;
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        m_answer = QStringLiteral("first");
+        click("SaveReport");
+        m_answer.clear();
+        click("SaveImage");
+        QCOMPARE(m_asked.value(0),
+                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                     .filePath("Coverage H5050VDD " + today + ".pdf"));
+        QCOMPARE(m_asked.value(1), m_dir.filePath("Coverage H5050VDD " + today + ".png"));
+        QCOMPARE(listing(m_dir.path()).size(), 1);
+        QVERIFY(QFile::exists(m_dir.filePath("first.pdf")));
+
+        m_calculator.lens = LensOnShow{"a/b:c", "FF", "DD", "4", "4", "1.2", "0", ""};
+        click("SaveReport");
+        QCOMPARE(m_asked.value(2), m_dir.filePath("Coverage a-b-c " + today + ".pdf"));
+    }
+
+    // A cancelled dialog does nothing; a target that cannot be written says so, naming the
+    // file, and leaves the folder as it was.
+    void savesThatDoNotHappen_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("message");
+        for (const char* button : {"SaveReport", "SaveImage"}) {
+            const QString name = QLatin1String(button);
+            QTest::addRow("%s cancelled", button) << name << "" << false;
+            QTest::addRow("%s into a missing folder", button) << name << "missing/x.pdf" << true;
+            QTest::addRow("%s onto a folder", button) << name << "folder.pdf" << true;
+        }
+    }
+
+    void savesThatDoNotHappen() {
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        QFETCH(bool, message);
+        QVERIFY(QDir(m_dir.path()).mkpath("folder.pdf"));
+        QFile old(m_dir.filePath("old.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("%PDF-1.4 earlier") > 0);
+        old.close();
+        const QStringList before = listing(m_dir.path());
+        m_answer = answer;
+        test::MessageBoxAnswer answered;
+        click(qPrintable(button));
+        QCOMPARE(listing(m_dir.path()), before);
+        QCOMPARE(answered.texts.size(), message ? 1 : 0);
+        if (message)
+            QVERIFY2(answered.texts[0].contains(QDir::toNativeSeparators(m_dir.filePath(answer))),
+                     qPrintable(answered.texts[0]));
+        QDir(m_dir.path()).rmdir("folder.pdf");
+    }
+
+    // The saved page reads back with its figures and lens as text, small for its vectors; the
+    // picture has the views' size; printing into a PDF file gives the same page.
+    void savedAndPrintedPages() {
+        m_calculator.lens = Varifocal;
+        m_answer = QStringLiteral("report.pdf");
+        click("SaveReport");
+        const QString saved = m_dir.filePath("report.pdf");
+        const QString text = pdfText(saved);
+        for (const char* expected : {"Camera coverage", "240 px/m", "Recognition", "H5050VDD",
+                                     "Top view", "Side view", "Vistaro 9.8.7"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        QVERIFY(QString(text).remove(u' ').contains("Obiettivi/VAR/H5050VDD.pdf"));
+        QVERIFY2(QFileInfo(saved).size() < 150 * 1024,
+                 qPrintable(QString::number(QFileInfo(saved).size())));
+
+        m_printedFile = m_dir.filePath("printed.pdf");
+        test::MessageBoxAnswer answered;
+        click("PrintReport");
+        QCOMPARE(pdfText(m_printedFile), text);
+        QCOMPARE(answered.texts, QStringList());
+
+        m_answer = QStringLiteral("views");
+        click("SaveImage");
+        const QImage png(m_dir.filePath("views.png"));
+        const QWidget* top = m_window->findChild<QWidget*>("TopView");
+        const QWidget* side = m_window->findChild<QWidget*>("SideView");
+        QCOMPARE(png.size(),
+                 QSize(top->width() + side->width(), std::max(top->height(), side->height())));
+    }
+
+    // A cancelled print dialog prints nothing; a printer file that cannot be written says so.
+    void printsThatDoNotHappen() {
+        test::MessageBoxAnswer answered;
+        m_printedFile.clear();
+        click("PrintReport");
+        QCOMPARE(answered.texts, QStringList());
+        m_printedFile = m_dir.filePath("missing/printed.pdf");
+        click("PrintReport");
+        QTRY_COMPARE(answered.texts.size(), 1);
+        QVERIFY2(answered.texts[0].contains(QDir::toNativeSeparators(m_printedFile)),
+                 qPrintable(answered.texts[0]));
+        QCOMPARE(listing(m_dir.path()), QStringList());
+    }
+};
+
+QTEST_MAIN(TestCoverageReport)
+#include "tst_coveragereport.moc"

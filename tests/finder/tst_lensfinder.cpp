@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "finder/lensfilter.h"
+#include "finder/lensfinder.h"
+#include "finder/lenstablemodel.h"
+#include "support/sampleworkfolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSettings>
+#include <QTableView>
+
+using namespace vistaro;
+
+// The lens finder on the real windows over the sample catalogue and datasheets.
+class TestLensFinder : public QObject {
+    Q_OBJECT
+
+    test::SampleWorkFolder m_app;
+
+    void startWith(const char* language) {
+        m_app.start(".\r\n,\r\n" + m_app.filePath(QLatin1String(language)).toUtf8() +
+                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
+        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
+    }
+
+    LensFinder* open() {
+        m_app.window().OpenLensFinder()->trigger();
+        LensFinder* finder = m_app.window().lensFinder();
+        return finder && finder->isVisible() ? finder : nullptr;
+    }
+
+    QTableView* table(LensFinder* finder) const {
+        return finder->findChild<QTableView*>(QStringLiteral("LensTable"));
+    }
+
+    // The row on show of the lens named `name`, -1 when it is not on show.
+    static int rowOf(LensFinder* finder, const QString& name) {
+        const LensFilter& shown = finder->filter();
+        for (int row = 0; row < shown.rowCount(); ++row)
+            if (shown.index(row, 0).data().toString() == name)
+                return row;
+        return -1;
+    }
+
+    static QString cell(LensFinder* finder, const QString& name, LensColumn column,
+                        int role = Qt::DisplayRole) {
+        return finder->filter()
+            .index(rowOf(finder, name), static_cast<int>(column))
+            .data(role)
+            .toString();
+    }
+
+    void doubleClick(LensFinder* finder, const QString& name, LensColumn column) {
+        QTableView* view = table(finder);
+        const QModelIndex index = finder->filter().index(rowOf(finder, name), int(column));
+        view->scrollTo(index);
+        const QPoint point = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_app.prepare()); }
+    void cleanup() { m_app.stop(); }
+
+    // Wanted 10 mm: a 3.5-8 mm varifocal passes Trova's test but not TrovaVAR's.
+    void followsTheLensType() {
+        startWith("English.lng");
+        m_app.retype("Focale1", QStringLiteral("10"));
+        m_app.waitTicks();
+        LensFinder* finder = open();
+        QVERIFY(finder);
+        QCOMPARE(finder->objectName(), QStringLiteral("LensFinder"));
+        QCOMPARE(finder->model().rowCount(), 60);
+        QCOMPARE(cell(finder, "T3580VDD", LensColumn::Focal), QStringLiteral("3.5-8"));
+        QCOMPARE(cell(finder, "T3580VDD", LensColumn::FocalVerdict, Qt::ToolTipRole),
+                 QStringLiteral("3.5 mm is not longer than the wanted 10 mm"));
+        m_app.click("VAR");
+        QTRY_COMPARE(cell(finder, "T3580VDD", LensColumn::FocalVerdict, Qt::ToolTipRole),
+                     QStringLiteral("the wanted 10 mm lies outside 3.5-8 mm"));
+        QCOMPARE(cell(finder, "T3580VDD", LensColumn::Fits), QStringLiteral("\u2718"));
+
+        // Only the selected type, only what fits, then by focal length.
+        finder->findChild<QComboBox*>(QStringLiteral("TypeFilter"))->setCurrentIndex(1);
+        finder->findChild<QCheckBox*>(QStringLiteral("FitsOnly"))->setChecked(true);
+        table(finder)->sortByColumn(int(LensColumn::Focal), Qt::DescendingOrder);
+        QStringList shown;
+        for (int row = 0; row < finder->filter().rowCount(); ++row)
+            shown << finder->filter().index(row, 0).data().toString();
+        // Direct-drive varifocals around 10 mm that cover 1/3" and identify at 5 m (3.125 mm).
+        QCOMPARE(shown, (QStringList{"M1050VDD", "V8016VDD", "M6012VDD", "H5050VDD"}));
+        QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("ShownCount"))->text(),
+                 QStringLiteral("4 of 60 lenses"));
+        // Fixed direct-drive lenses from 3.125 mm (identification) up to 10 mm.
+        m_app.click("FF");
+        QTRY_COMPARE(finder->filter().rowCount(), 3);
+        QCOMPARE(finder->filter().index(0, 0).data().toString(), QStringLiteral("H8012DD"));
+    }
+
+    // A double-click presents the lens; ">" goes on through its type's block.
+    void presentsInTheRecommendationWindow() {
+        startWith("English.lng");
+        LensFinder* finder = open();
+        QVERIFY(finder);
+        doubleClick(finder, "H6012DD", LensColumn::Name);
+        CConsiglia* shown = m_app.consiglia();
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(m_app.find<QLabel>("Nome", shown)->text(), QStringLiteral("H6012DD"));
+        QCOMPARE(m_app.window().publicState().Min, std::int16_t(0));
+        QCOMPARE(m_app.window().publicState().Max, std::int16_t(19));
+        m_app.click("Avanti", shown);
+        QCOMPARE(m_app.find<QLabel>("Nome", shown)->text(), QStringLiteral("H8012DD"));
+
+        // Enter on a selected row does the same.
+        QTableView* view = table(finder);
+        view->setCurrentIndex(finder->filter().index(rowOf(finder, "T5533ZDD"), 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(m_app.find<QLabel>("Nome", shown)->text(), QStringLiteral("T5533ZDD"));
+        QCOMPARE(m_app.window().publicState().Min, std::int16_t(44));
+    }
+
+    // The Datasheet cell opens the file as the PDF button does, with the same messages.
+    void opensTheDatasheet() {
+        startWith("English.lng");
+        LensFinder* finder = open();
+        QVERIFY(finder);
+        QCOMPARE(cell(finder, "H6012DD", LensColumn::Datasheet), QStringLiteral("yes"));
+        QCOMPARE(cell(finder, "T6014VD", LensColumn::Datasheet), QStringLiteral("none"));
+        doubleClick(finder, "H6012DD", LensColumn::Datasheet);
+        bool opened = false;
+        for (QWidget* viewer : QApplication::topLevelWidgets())
+            opened |= viewer->isVisible() &&
+                      viewer->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
+        QVERIFY(opened);
+        test::MessageBoxAnswer answer;
+        doubleClick(finder, "T6014VD", LensColumn::Datasheet);
+        QTRY_COMPARE(answer.texts, QStringList{QStringLiteral("      No .pdf file!")});
+    }
+
+    // Geometry in vistaro.conf; texts in the language of the language file.
+    void remembersAndTranslates() {
+        startWith("Italiano.lng");
+        LensFinder* finder = open();
+        QVERIFY(finder);
+        QCOMPARE(m_app.window().OpenLensFinder()->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+F")));
+        QCOMPARE(finder->windowTitle(), QStringLiteral("Cerca obiettivi"));
+        QCOMPARE(table(finder)->model()->headerData(int(LensColumn::Fits), Qt::Horizontal),
+                 QVariant(QStringLiteral("Adatto")));
+        finder->resize(700, 400);
+        finder->close();
+        QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
+        QVERIFY(!settings.value(QStringLiteral("LensFinder/geometry")).toByteArray().isEmpty());
+        m_app.stop();
+        startWith("English.lng");
+        finder = open();
+        QVERIFY(finder);
+        QCOMPARE(finder->size(), QSize(700, 400));
+    }
+};
+
+QTEST_MAIN(TestLensFinder)
+#include "tst_lensfinder.moc"

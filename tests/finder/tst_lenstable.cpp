@@ -1,0 +1,371 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "finder/csvexport.h"
+#include "finder/finderbrowsing.h"
+#include "finder/lensfilter.h"
+#include "finder/lenstablemodel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vistaro;
+
+namespace {
+
+// One entry per text: "TypeCode|Name|Iris|FocalMin|FocalMax|FStop|Note|MinFocus|PdfFolder".
+Catalogue catalogueOf(const QStringList& rows) {
+    Catalogue catalogue;
+    for (const QString& row : rows) {
+        const QStringList f = row.split(u'|');
+        catalogue.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5),
+                          f.value(6), f.value(7), f.value(8)});
+    }
+    return catalogue;
+}
+
+// "type|iris|sensor|wide|tele|L1|L2", sensor as 1, 2/3, 1/2, 1/3 or 1/4; the coverage inputs
+// are the remembered defaults: the calculator's format, 1920 x 1080, identification.
+FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
+    const QStringList f = text.split(u'|');
+    const QStringList formats = {"1", "2/3", "1/2", "1/3", "1/4"};
+    FinderInputs inputs;
+    inputs.selection = {f[0],         f[1], static_cast<SensorFormat>(formats.indexOf(f[2])),
+                        {f[3], f[4]}, f[5], f[6],
+                        drive};
+    return inputs;
+}
+
+const QString Usual = QStringLiteral("FF|DD|1/3|6|6|10|100");
+
+QStringList shownNames(const LensFilter& filter) {
+    QStringList names;
+    for (int row = 0; row < filter.rowCount(); ++row)
+        names << filter.index(row, 0).data().toString();
+    return names;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(vistaro::Check)
+Q_DECLARE_METATYPE(vistaro::Verdict)
+Q_DECLARE_METATYPE(vistaro::LensColumn)
+
+// The lens table's logic over catalogues of a few lenses, worked out by hand.
+class TestLensTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // Each rule passing and failing at its bounds. 1/3" is 4.8 mm wide; at 10 m identification
+    // (250 px/m over 1920 columns) needs 250 x 10 x 4.8 / 1920 = 6.25 mm.
+    void verdicts_data() {
+        QTest::addColumn<QString>("lens");
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<Check>("check");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QString>("why");
+        const auto pass = Verdict::Pass, fail = Verdict::Fail, unknown = Verdict::Unknown;
+        QTest::newRow("Trova: as long as wanted") << "FF|T6|DD|6|6" << Usual << Check::Focal << pass
+                                                  << "6 mm is not longer than the wanted 6 mm";
+        QTest::newRow("Trova: longer than wanted")
+            << "FF|T6|DD|6|6"
+            << "FF|DD|1/3|5.99|5.99|10|100" << Check::Focal << fail
+            << "6 mm is longer than the wanted 5.99 mm";
+        QTest::newRow("TrovaVAR: at the long end")
+            << "VAR|T358|DD|3.5|8"
+            << "VAR|DD|1/3|8|8|10|100" << Check::Focal << pass
+            << "the wanted 8 mm lies within 3.5-8 mm";
+        QTest::newRow("TrovaVAR: past it") << "VAR|T358|DD|3.5|8"
+                                           << "VAR|DD|1/3|8.01|8.01|10|100" << Check::Focal << fail
+                                           << "the wanted 8.01 mm lies outside 3.5-8 mm";
+        QTest::newRow("TrovaZoom: reaches both ends")
+            << "ZOOM|T660|DD|6|60"
+            << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << pass
+            << "6-60 mm reaches the wanted 6-48 mm";
+        QTest::newRow("TrovaZoom: starts too long")
+            << "ZOOM|T880|DD|8|80"
+            << "ZOOM|DD|1/3|6|48|10|100" << Check::Focal << fail
+            << "8-80 mm does not reach the wanted 6-48 mm";
+        QTest::newRow("focal length unreadable")
+            << "FF|T6|DD|six|6" << Usual << Check::Focal << unknown
+            << "Unknown: the focal length \"six\" cannot be read";
+        QTest::newRow("no wanted focal length")
+            << "FF|T6|DD|6|6"
+            << "FF|DD|1/3|||10|100" << Check::Focal << unknown
+            << "Unknown: the wanted focal length \"\" cannot be read";
+        QTest::newRow("iris as selected")
+            << "FF|T6|DD|6|6" << Usual << Check::Iris << pass << "iris DD, as selected";
+        QTest::newRow("iris in lower case")
+            << "FF|T6|dd|6|6" << Usual << Check::Iris << fail << "iris dd; DD is selected";
+        QTest::newRow("no iris") << "FF|T6||6|6" << Usual << Check::Iris << unknown
+                                 << "Unknown: the catalogue gives no iris control";
+        QTest::newRow("H on 1/2\"") << "FF|H6|DD|6|6"
+                                    << "FF|DD|1/2|6|6|10|100" << Check::Sensor << pass
+                                    << "covers up to 1/2\"; 1/2\" is selected";
+        QTest::newRow("H on 2/3\"") << "FF|H6|DD|6|6"
+                                    << "FF|DD|2/3|6|6|10|100" << Check::Sensor << fail
+                                    << "covers only up to 1/2\"; 2/3\" is selected";
+        QTest::newRow("V on 1\"") << "FF|V6|DD|6|6"
+                                  << "FF|DD|1|6|6|10|100" << Check::Sensor << pass
+                                  << "covers up to 1\"; 1\" is selected";
+        QTest::newRow("t tells no format")
+            << "FF|t6|DD|6|6" << Usual << Check::Sensor << unknown
+            << "Unknown: the name's first letter \"t\" tells no sensor format";
+        QTest::newRow("focuses at the distance itself")
+            << "FF|T6|DD|6|6|1.2|no|0.3"
+            << "FF|DD|1/3|6|6|0.3|5" << Check::Focus << pass
+            << "focuses from 0.3 m; the nearest distance is 0.3 m";
+        QTest::newRow("hidden second row closer")
+            << "FF|T6|DD|6|6|1.2|no|0.3"
+            << "FF|DD|1/3|6|6|5|0.29" << Check::Focus << fail
+            << "focuses only from 0.3 m; the nearest distance is 0.29 m";
+        QTest::newRow("0: no minimum focus")
+            << "FF|T6|DD|6|6|1.2|no|0"
+            << "FF|DD|1/3|6|6|0.01|0.01" << Check::Focus << pass << "no minimum focus distance";
+        QTest::newRow("distance not typed") << "FF|T6|DD|6|6|1.2|no|0.3"
+                                            << "FF|DD|1/3|6|6||5" << Check::Focus << unknown
+                                            << "Unknown: the distance \"\" cannot be read";
+        QTest::newRow("level: 6 mm short of 6.25")
+            << "FF|T6|DD|6|6" << Usual << Check::Level << fail
+            << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 6 mm";
+        QTest::newRow("level: exactly 6.25 mm")
+            << "FF|T625|DD|6.25|6.25" << Usual << Check::Level << pass
+            << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 6.25 mm";
+        QTest::newRow("level: a varifocal's long end")
+            << "VAR|T2812|DD|2.8|12" << Usual << Check::Level << pass
+            << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 12 mm";
+        QTest::newRow("level: a fixed lens's second column does not count")
+            << "FF|T4|DD|4|12" << Usual << Check::Level << fail
+            << "needs 6.25 mm or longer for identification at 10 m; this lens reaches 4 mm";
+        QTest::newRow("fits") << "FF|T625|DD|6|6.25|1.2|no|0.3"
+                              << "FF|DD|1/3|6|6|7|7" << Check::Fits << pass << "passes every test";
+        QTest::newRow("one failure decides") << "FF|X6|MI|6|6|1.2|no|0.3" << Usual << Check::Fits
+                                             << fail << "does not fit: Iris, Level";
+        QTest::newRow("unknown without a failure") << "FF|X7|DD|6|6|1.2|no|0.3"
+                                                   << "FF|DD|1/3|6|6|1|1" << Check::Fits << unknown
+                                                   << "Unknown: cannot be told: Covers sensor";
+    }
+
+    void verdicts() {
+        QFETCH(QString, lens);
+        QFETCH(QString, inputs);
+        QFETCH(Check, check);
+        QFETCH(Verdict, verdict);
+        QFETCH(QString, why);
+        const Catalogue catalogue = catalogueOf({lens});
+        LensTableModel model(catalogue);
+        QVERIFY(model.update(inputsOf(inputs)));
+        QCOMPARE(model.verdict(0, check), verdict);
+        const QModelIndex cell =
+            model.index(0, static_cast<int>(LensColumn::FocalVerdict) + static_cast<int>(check));
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), why);
+        QCOMPARE(cell.data().toString(), verdict == Verdict::Pass   ? QStringLiteral("\u2714")
+                                         : verdict == Verdict::Fail ? QStringLiteral("\u2718")
+                                                                    : QStringLiteral("?"));
+    }
+
+    // Ascending order by names; a text sort would put "12" before "2.8".
+    void sortOrder_data() {
+        QTest::addColumn<LensColumn>("column");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("focal lengths as numbers, then the long end")
+            << LensColumn::Focal
+            << QStringList{"FF|a|DD|12|12", "VAR|b|DD|2.8|12", "FF|c|DD|x", "FF|d|DD|4|4",
+                           "VAR|e|DD|2.8|6"}
+            << QStringList{"e", "b", "d", "a", "c"};
+        QTest::newRow("minimum focus: 0 is none, first; unreadable last")
+            << LensColumn::MinFocus
+            << QStringList{"FF|a||||||0.5", "FF|b||||||abc", "FF|c||||||0", "FF|d||||||0.2",
+                           "FF|e||||||10"}
+            << QStringList{"c", "d", "a", "e", "b"};
+        QTest::newRow("sensor by size")
+            << LensColumn::Sensor << QStringList{"FF|V1", "FF|T2", "FF|?3", "FF|M4", "FF|H5"}
+            << QStringList{"T2", "H5", "M4", "V1", "?3"};
+        QTest::newRow("names without regard to case")
+            << LensColumn::Name << QStringList{"FF|Tb", "FF|ta", "FF|Hc"}
+            << QStringList{"Hc", "ta", "Tb"};
+        QTest::newRow("fits: yes, no, unknown, ties in catalogue order")
+            << LensColumn::Fits
+            << QStringList{"FF|T1|MI|6|6|1|no|0", "FF|X2|DD|7|7|1|no|0", "FF|T3|DD|7|7|1|no|0",
+                           "FF|T4|DD|6.5|6.5|1|no|0", "FF|T5|DD|9|9|1|no|0"}
+            << QStringList{"T3", "T4", "T1", "T5", "X2"};
+    }
+
+    void sortOrder() {
+        QFETCH(LensColumn, column);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, order);
+        const Catalogue catalogue = catalogueOf(rows);
+        LensTableModel model(catalogue);
+        model.update(inputsOf(QStringLiteral("FF|DD|1/3|8|8|10|10")));
+        LensFilter filter(model);
+        QStringList catalogueOrder;
+        for (const LensRecord& lens : catalogue)
+            catalogueOrder << lens.Name;
+        QCOMPARE(shownNames(filter), catalogueOrder);
+        filter.sort(static_cast<int>(column), Qt::AscendingOrder);
+        QCOMPARE(shownNames(filter), order);
+    }
+
+    // Over FF T6 (fits), FF T8 (too long), VAR M312 (fits), HSP H2 (manual iris, remark).
+    void filters_data() {
+        QTest::addColumn<bool>("fitsOnly");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("none") << false << ""
+                              << "" << QStringList{"T6", "T8", "M312", "H2"};
+        QTest::newRow("fits only") << true << ""
+                                   << "" << QStringList{"T6", "M312"};
+        QTest::newRow("part of a remark, any case") << false << "METAL"
+                                                    << "" << QStringList{"H2"};
+        QTest::newRow("part of a name") << false << " t8 "
+                                        << "" << QStringList{"T8"};
+        QTest::newRow("one type") << false << ""
+                                  << "VAR" << QStringList{"M312"};
+        QTest::newRow("all three") << true << "6"
+                                   << "FF" << QStringList{"T6"};
+    }
+
+    void filters() {
+        QFETCH(bool, fitsOnly);
+        QFETCH(QString, text);
+        QFETCH(QString, type);
+        QFETCH(QStringList, shown);
+        const Catalogue catalogue =
+            catalogueOf({"FF|T6|DD|6|6|1.2|no|0.3", "FF|T8|DD|8|8|1.2|no|0.3",
+                         "VAR|M312|DD|3|12|1.4|no|0.3", "HSP|H2|MI|2|2|1.2|Metal mount|0.3"});
+        LensTableModel model(catalogue);
+        model.update(inputsOf(QStringLiteral("FF|DD|1/3|6|6|1|1")));
+        LensFilter filter(model);
+        filter.setFitsOnly(fitsOnly);
+        filter.setNameFilter(text);
+        filter.setTypeFilter(type);
+        QCOMPARE(shownNames(filter), shown);
+    }
+
+    // Two rows as a spreadsheet gets them, with a datasheet there and one the catalogue lacks.
+    void csvBytes() {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); // decimal commas
+        const Catalogue catalogue =
+            catalogueOf({"VAR|T3580|DD|3,5|8|1,4|Wide, \"low\" distortion|0,3|VAR\\",
+                         "FF|H6|MI|6|6|1,2|=1+1|0|XX"});
+        QTemporaryDir cd;
+        QVERIFY(QDir(cd.path()).mkpath(QStringLiteral("Pdf/Obiettivi/VAR")));
+        QFile pdf(cd.filePath(QStringLiteral("Pdf/Obiettivi/VAR/T3580.pdf")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF\r\n") > 0);
+        pdf.close();
+        LensTableModel model(catalogue);
+        model.update(inputsOf(QStringLiteral("VAR|DD|1/3|6|6|10|10"), cd.path() + u'/'));
+        LensFilter filter(model);
+        filter.sort(static_cast<int>(LensColumn::Name), Qt::AscendingOrder);
+        const QByteArray expected =
+            "\xEF\xBB\xBF"
+            "Name,Type,Iris,Focal (mm),F,Min. focus (m),Sensor,Remark,Datasheet,Focal,Iris,"
+            "Covers sensor,Focuses,Level,Fits\r\n"
+            "H6,FF,MI,6,1.2,0,\"1/2\"\"\",'=1+1,none,yes,no,yes,yes,no,no\r\n"
+            "T3580,VAR,DD,3.5-8,1.4,0.3,\"1/3\"\"\",\"Wide, \"\"low\"\" distortion\",yes,yes,yes,"
+            "yes,yes,yes,yes\r\n";
+        QCOMPARE(lensCsv(filter), expected);
+
+        const QString path = cd.filePath(QStringLiteral("lenses.csv"));
+        QCOMPARE(CsvFile::save(path, expected), std::nullopt);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), expected);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    // A save that cannot be made says so, names the file and leaves nothing behind.
+    void csvSaveFails() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/lenses.csv"));
+        const std::optional<QString> failure = CsvFile::save(path, "Name\r\n");
+        QVERIFY(failure && failure->contains(QDir::toNativeSeparators(path)));
+        QVERIFY(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // The loader's empty rows and blank lines are no lenses; a short or broken line shows what
+    // it has and its verdicts are unknown with the reason.
+    void badRows() {
+        const Catalogue empty = catalogueOf({"", ""});
+        LensTableModel none(empty);
+        QVERIFY(none.update(inputsOf(Usual)));
+        QCOMPARE(none.rowCount(), 0);
+
+        const Catalogue catalogue = catalogueOf({"FF|T2", "", "FF|Q4|DD|x|x|F?|no|far", ""});
+        LensTableModel model(catalogue);
+        model.update(inputsOf(Usual));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.catalogueIndex(1), std::int16_t(2));
+        const auto cell = [&](int row, LensColumn column, int role = Qt::DisplayRole) {
+            return model.index(row, static_cast<int>(column)).data(role).toString();
+        };
+        QCOMPARE(cell(0, LensColumn::Name), QStringLiteral("T2"));
+        QCOMPARE(cell(0, LensColumn::FocalVerdict, Qt::ToolTipRole),
+                 QStringLiteral("Unknown: the focal length \"\" cannot be read"));
+        QCOMPARE(cell(0, LensColumn::Datasheet), QStringLiteral("missing"));
+        QCOMPARE(cell(1, LensColumn::Sensor), QStringLiteral("unknown"));
+        QCOMPARE(cell(1, LensColumn::MinFocus), QStringLiteral("far"));
+        QCOMPARE(cell(1, LensColumn::FocusVerdict, Qt::ToolTipRole),
+                 QStringLiteral("Unknown: the minimum focus distance \"far\" cannot be read"));
+        QCOMPARE(cell(1, LensColumn::LevelVerdict, Qt::ToolTipRole),
+                 QStringLiteral("Unknown: the focal length \"x\" cannot be read"));
+        for (int row = 0; row < 2; ++row)
+            QCOMPARE(model.verdict(row, Check::Fits), Verdict::Unknown);
+    }
+
+    // Judging again only when something changed; a replaced catalogue is followed.
+    void followsChanges() {
+        Catalogue catalogue = catalogueOf({"FF|T6|DD|6|6"});
+        LensTableModel model(catalogue);
+        QVERIFY(model.update(inputsOf(Usual)));
+        QVERIFY(!model.update(inputsOf(Usual)));
+        QCOMPARE(model.verdict(0, Check::Iris), Verdict::Pass);
+        QVERIFY(model.update(inputsOf(QStringLiteral("FF|MI|1/3|6|6|10|100"))));
+        QCOMPARE(model.verdict(0, Check::Iris), Verdict::Fail);
+        catalogue = catalogueOf({"FF|T6|MI|6|6", "FF|T8|DD|8|8"});
+        QVERIFY(model.update(inputsOf(QStringLiteral("FF|MI|1/3|6|6|10|100"))));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.verdict(0, Check::Iris), Verdict::Pass);
+    }
+
+    // Min, Max and the wanted focal lengths before the finder presents an entry. Blocks: FF 0-1,
+    // VAR 2-3; `bounds` is "Min Max" afterwards.
+    void browsing_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("bounds");
+        QTest::newRow("its own type's block") << 3 << "2 3";
+        QTest::newRow("a fixed lens") << 0 << "0 1";
+        QTest::newRow("no known type") << 4 << "4 4";
+        QTest::newRow("block left from another catalogue") << 5 << "5 5";
+        QTest::newRow("outside the catalogue") << 9 << "9 9";
+    }
+
+    void browsing() {
+        QFETCH(int, index);
+        QFETCH(QString, bounds);
+        ProgramState state;
+        state.LensCatalogue =
+            catalogueOf({"FF|T1", "FF|T2", "VAR|T3", "VAR|T4", "ff|T5", "ZOOM|T6"});
+        BlockBounds blocks;
+        blocks.LastFF = 1;
+        blocks.FirstVAR = 2;
+        blocks.LastVAR = 3;
+        blocks.FirstZOOM = 7; // from an earlier, longer catalogue
+        blocks.LastZOOM = 8;
+        MainPublic main;
+        prepareBrowsing(state, main, blocks, std::int16_t(index), {"6", "12"});
+        QCOMPARE(QStringLiteral("%1 %2").arg(main.Min).arg(main.Max), bounds);
+        QCOMPARE(state.TargetFocalWide, QStringLiteral("6"));
+        QCOMPARE(state.TargetFocalTele, QStringLiteral("12"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLensTable)
+#include "tst_lenstable.moc"
