@@ -7,9 +7,12 @@ namespace vistaro {
 
 // Layouts are measured in twips (1/1440 inch); a widget's logical DPI turns them into pixels,
 // 15 twips a pixel at 96 DPI. Qt's high-DPI scaling does the rest.
-inline int twipsToPixels(int twips, const QWidget* widget) {
-    const int dpi = widget ? widget->logicalDpiX() : 96;
+constexpr int twipsToPixels(int twips, int dpi) {
     return (twips * dpi + 720) / 1440;
+}
+
+inline int twipsToPixels(int twips, const QWidget* widget) {
+    return twipsToPixels(twips, widget ? widget->logicalDpiX() : 96);
 }
 
 inline QRect twipsRect(int left, int top, int width, int height, const QWidget* widget) {

@@ -1,7 +1,7 @@
 #include "match/browse.h"
+#include "match/coverage.h"
 #include "match/datasheet.h"
 #include "match/presentation.h"
-#include "match/search.h"
 #include "match/searchstart.h"
 #include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
@@ -36,8 +36,6 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
 
 const MainPublic languageTexts{
     0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
-
-const QStringList fixedT = {"FF|T28|DD|2.8", "FF|T40|DD|4", "FF|T60|DD|6", "FF|T80|DD|8"};
 
 } // namespace
 
@@ -74,49 +72,78 @@ private slots:
         }
     }
 
-    // Min is 0 and the last row lies at Max; `search` is "<function> <wide>|<tele>".
+    // The recommendation button's search over the selected type's block of the catalogue in
+    // searches(), after one that left Min 3, Max 3 and the wanted lengths 1 and 2: the entries
+    // shown, then "Min Max wide|tele". Only a zoom wants the second row's focal length; a search
+    // that finds nothing changes nothing.
     void searches_data() {
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("wanted"); // the rows' focal lengths, "first|second"
         QTest::addColumn<SensorFormat>("sensor");
-        QTest::addColumn<QList<int>>("presented");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<QString>("after");
         const auto third = SensorFormat::Third;
-        QTest::newRow("Trova shows all up to 6 mm, ends on 6")
-            << "Trova 6|" << fixedT << third << QList<int>{0, 1, 2};
-        QTest::newRow("Trova: entry at Max not examined")
-            << "Trova 8|" << fixedT << third << QList<int>{0, 1, 2};
-        QTest::newRow("Trova: 1 inch passes only V")
-            << "Trova 8|" << QStringList{"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", ""}
-            << SensorFormat::One << QList<int>{2};
-        QTest::newRow("Trova: unreadable focal length, wrong iris")
-            << "Trova 6|" << QStringList{"FF|T28|VD|", "FF|T40|VD|abc", "FF|T60|DD|x", ""} << third
-            << QList<int>{2};
-        QTest::newRow("TrovaVAR: 8 in 3.5-8")
-            << "TrovaVAR 8|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{0};
-        QTest::newRow("TrovaVAR: 8.01 beyond 3.5-8")
-            << "TrovaVAR 8.01|" << QStringList{"VAR|T358|DD|3.5|8", ""} << third << QList<int>{};
-        QTest::newRow("TrovaZoom: 6-48 in 6-60 only, first of two")
-            << "TrovaZoom 6|48"
-            << QStringList{"ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
-                           "ZOOM|H660|DD|6|60", ""}
-            << third << QList<int>{2};
+        QTest::newRow("FF 6: all up to 6 of the iris")
+            << "FF"
+            << "6|50" << third << QList<int>{0, 1, 2} << "0 4 6|6";
+        QTest::newRow("FF 8: the last row, not the next block's")
+            << "FF"
+            << "8|50" << third << QList<int>{0, 1, 2, 4} << "0 4 8|8";
+        QTest::newRow("FF 8, 1 inch: only V")
+            << "FF"
+            << "8|50" << SensorFormat::One << QList<int>{2} << "0 4 8|8";
+        QTest::newRow("HSP 1: an unreadable focal length passes")
+            << "HSP"
+            << "1|50" << third << QList<int>{6} << "5 6 1|1";
+        QTest::newRow("VAR 8 in 3.5-8") << "VAR"
+                                        << "8|50" << third << QList<int>{7} << "7 8 8|8";
+        QTest::newRow("VAR 8.01: the first that holds it")
+            << "VAR"
+            << "8.01|50" << third << QList<int>{8} << "7 8 8.01|8.01";
+        QTest::newRow("VAR 60: nothing") << "VAR"
+                                         << "60|50" << third << QList<int>{} << "3 3 1|2";
+        QTest::newRow("ZOOM 6-48: the first of two that reach it")
+            << "ZOOM"
+            << "6|48" << third << QList<int>{11} << "9 12 6|48";
+        QTest::newRow("ZOOM 8-80 reached exactly")
+            << "ZOOM"
+            << "8|80" << third << QList<int>{9} << "9 12 8|80";
     }
 
     void searches() {
-        QFETCH(QString, search);
-        QFETCH(QStringList, rows);
+        QFETCH(QString, type);
+        QFETCH(QString, wanted);
         QFETCH(SensorFormat, sensor);
-        QFETCH(QList<int>, presented);
+        QFETCH(QList<int>, shown);
+        QFETCH(QString, after);
+        ProgramState state =
+            stateOf({"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", "FF|T60|VD|abc", "FF|T80|DD|8",
+                     "HSP|T28|DD|2.8", "HSP|H60|DD|x", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
+                     "ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
+                     "ZOOM|H660|DD|6|60", "", ""},
+                    "1", "2");
+        state.LensTypeCode = type;
+        const BlockBounds blocks{.FirstHSP = 5,
+                                 .FirstVAR = 7,
+                                 .FirstZOOM = 9,
+                                 .FirstFF = 0,
+                                 .LastHSP = 6,
+                                 .LastVAR = 8,
+                                 .LastZOOM = 12,
+                                 .LastFF = 4};
         MainPublic main;
-        main.Max = std::int16_t(rows.size() - 1);
-        const QString name = search.section(u' ', 0, 0), lengths = search.section(u' ', 1);
-        const auto find = name == u"Trova" ? Trova : name == u"TrovaVAR" ? TrovaVAR : TrovaZoom;
-        const ProgramState state =
-            stateOf(rows, lengths.section(u'|', 0, 0), lengths.section(u'|', 1));
-        QList<int> shown;
-        const bool found = find(state, main, sensor, [&](std::int16_t i) { shown.append(i); });
-        QCOMPARE(shown, presented);
-        QCOMPARE(found, !presented.isEmpty());
+        main.Min = main.Max = 3;
+        QList<int> presented;
+        const bool found =
+            startSearch(state, main, blocks, wanted.section(u'|', 0, 0), wanted.section(u'|', 1),
+                        sensor, [&](std::int16_t i) { presented.append(i); });
+        QCOMPARE(presented, shown);
+        QCOMPARE(found, !shown.isEmpty());
+        QCOMPARE(QStringLiteral("%1 %2 %3|%4")
+                     .arg(main.Min)
+                     .arg(main.Max)
+                     .arg(state.TargetFocalWide, state.TargetFocalTele),
+                 after);
     }
 
     // Clicks from `start` over "T" lenses at `suitable`, "X" elsewhere; -1: the guard ends it.
@@ -130,8 +157,10 @@ private slots:
             << true << QList<int>{5, 9} << QList<int>{0, 10, 3} << QList<int>{5, 9, 9};
         QTest::newRow("> reaches the entry at Max, then stops")
             << true << QList<int>{10, 11} << QList<int>{0, 10, 9} << QList<int>{10, -1};
-        QTest::newRow("< reaches Min, never looks below it, then stops")
-            << false << QList<int>{1, 2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
+        QTest::newRow("< reaches Min, then stops")
+            << false << QList<int>{2, 4} << QList<int>{2, 7, 5} << QList<int>{4, 2, -1};
+        QTest::newRow("< never looks below Min")
+            << false << QList<int>{1, 4} << QList<int>{2, 7, 5} << QList<int>{4, 4};
     }
 
     void browse() {
@@ -155,37 +184,118 @@ private slots:
         }
     }
 
+    // The range test of TrovaZoom when the zoom or VAR option is set, none otherwise; the
+    // wanted lengths are "wide|tele", the lens's "FocalMin|FocalMax".
+    void browseFocalTest_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("lens");
+        QTest::addColumn<bool>("suitable");
+        QTest::newRow("fixed: any focal length") << "FF"
+                                                 << "6|6"
+                                                 << "50|50" << true;
+        QTest::newRow("varifocal: 12 in 5-50") << "VAR"
+                                               << "12|12"
+                                               << "5|50" << true;
+        QTest::newRow("varifocal: 12 beyond 3.5-8") << "VAR"
+                                                    << "12|12"
+                                                    << "3.5|8" << false;
+        QTest::newRow("varifocal: 12 below 15-50") << "VAR"
+                                                   << "12|12"
+                                                   << "15|50" << false;
+        QTest::newRow("zoom: 6-60 reaches 6-60") << "ZOOM"
+                                                 << "6|60"
+                                                 << "6|60" << true;
+        QTest::newRow("zoom: 48 beyond 5.5-33") << "ZOOM"
+                                                << "6|48"
+                                                << "5.5|33" << false;
+    }
+
+    void browseFocalTest() {
+        QFETCH(QString, selected);
+        QFETCH(QString, wanted);
+        QFETCH(QString, lens);
+        QFETCH(bool, suitable);
+        const ProgramState state = stateOf({"FF|X|DD|4|4", "FF|T|DD|" + lens},
+                                           wanted.section(u'|', 0, 0), wanted.section(u'|', 1));
+        MainPublic main;
+        main.Max = 1;
+        MainSelection selection;
+        selection.zoom = selected == u"ZOOM";
+        selection.var = selected == u"VAR";
+        QCOMPARE(Avanti(0, state, main, selection).value_or(-1), suitable ? 1 : 0);
+    }
+
+    // The formats a lens serves by the first letter of its name: 1", 2/3", 1/2", 1/3", 1/4".
+    void coverage_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("serves");
+        QTest::newRow("T") << "T358"
+                           << "00011";
+        QTest::newRow("H") << "H6012DD"
+                           << "00111";
+        QTest::newRow("M") << "M1214"
+                           << "01111";
+        QTest::newRow("V") << "V5014"
+                           << "11111";
+        QTest::newRow("lower-case t") << "t358"
+                                      << "00000";
+        QTest::newRow("empty") << ""
+                               << "00000";
+    }
+
+    void coverage() {
+        QFETCH(QString, name);
+        QFETCH(QString, serves);
+        QString served;
+        for (const auto format : {SensorFormat::One, SensorFormat::TwoThirds, SensorFormat::Half,
+                                  SensorFormat::Third, SensorFormat::Quarter})
+            served += coversSensor(name, format) ? u'1' : u'0';
+        QCOMPARE(served, serves);
+    }
+
     // The entry, lens type, L1, L2. Red: it cannot focus at L1 or L2 (even hidden), or unknown.
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("label1");
         QTest::addColumn<bool>("red");
-        QTest::newRow("closer than L1") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
-                                        << "at 0.2 m:  .16 X  .12 (m X m)\r" << true;
+        QTest::addColumn<QString>("minFuoco");
+        QTest::newRow("closer than L1")
+            << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "FF", "0.2", "5"}
+            << "at 0.2 m:  .16 X  .12 (m X m)\r" << true << "Min. focus: 0.3m";
         QTest::newRow("no zero before the point, closer than a hidden L2")
             << QStringList{"FF|T4|DD|4|4|1.2|no|0.3", "FF", "1", "0.2"}
-            << "at 1 m:  1.2 X  .9 (m X m)\r" << true;
+            << "at 1 m:  1.2 X  .9 (m X m)\r" << true << "Min. focus: 0.3m";
         QTest::newRow("remark No is shown, focus at L1 and L2")
             << QStringList{"FF|T6|DD|6|6|1.2|No|0.3", "FF", "0.3", "0.3"}
-            << "No\rat 0.3 m:  .24 X  .18 (m X m)\r" << false;
+            << "No\rat 0.3 m:  .24 X  .18 (m X m)\r" << false << "Min. focus: 0.3m";
         QTest::newRow("varifocal: wide and tele, no minimum focus")
             << QStringList{"VAR|T358|DD|3.5|8|1.4|no|0", "VAR", "7", "9"}
-            << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r" << false;
+            << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r" << false
+            << "";
+        QTest::newRow("zoom: four lines, wide and tele at L1 and L2")
+            << QStringList{"ZOOM|T660|DD|6|60|1.4|no|0", "ZOOM", "5", "10"}
+            << "at 5 m wide:  4 X  3 (m X m)\rat 5 m tele:  .4 X  .3 (m X m)\r"
+               "at 10 m wide:  8 X  6 (m X m)\rat 10 m tele:  .8 X  .6 (m X m)\r"
+            << false << "";
         QTest::newRow("unreadable focal length leaves its line out, L2 empty")
             << QStringList{"VAR|T6|DD|x|8|1.2|no|0", "VAR", "7", ""}
-            << "at 7 m tele:  4.2 X  3.15 (m X m)\r" << true;
+            << "at 7 m tele:  4.2 X  3.15 (m X m)\r" << true << "";
     }
 
     void captions() {
         QFETCH(QStringList, inputs);
         QFETCH(QString, label1);
         QFETCH(bool, red);
+        QFETCH(QString, minFuoco);
         const LensRecord entry = catalogueOf({inputs[0]})[0];
-        const MainSelection selection{SensorFormat::Third, false,     inputs[1] == u"VAR",
-                                      inputs[2],           inputs[3], DefaultSensorHeight};
+        const MainSelection selection{SensorFormat::Third, inputs[1] == u"ZOOM",
+                                      inputs[1] == u"VAR", inputs[2],
+                                      inputs[3],           DefaultSensorHeight};
         const LensPresentation shown = presentLens(&entry, languageTexts, selection);
         QCOMPARE(shown.Label1, label1);
         QCOMPARE(shown.MinFuocoRed, red);
+        QCOMPARE(shown.MinFuoco, minFuoco);
         if (entry.Name == u"T358")
             QCOMPARE((QStringList{*shown.Nome, *shown.f, *shown.Fstop, *shown.Iride}),
                      (QStringList{"T358", "f:3.5-8mm", "F:1.4", "Iris: DD"}));

@@ -1,6 +1,7 @@
 #include "platform/datapaths.h"
 #include "platform/driveroots.h"
 #include "platform/numberformat.h"
+#include "platform/settingspath.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
@@ -31,8 +32,8 @@ private slots:
             }
         };
         add("numeric",
-            {"10>yes", ".5>yes", "5.>yes", " -1.5E-3 >yes", "+3>yes", ">no", " >no", ".>no", "->no",
-             "1.2.3>no", "12a>no", "1 2>no", "1E>no", "--1>no", "inf>no"});
+            {"10>yes", ".5>yes", "5.>yes", " -1.5E-3 >yes", "2e3>yes", "+3>yes", ">no", " >no",
+             ".>no", "->no", "1.2.3>no", "12a>no", "1 2>no", "1E>no", "--1>no", "inf>no"});
         // The comma locale types "1..5", "2.8" and "1.250,5".
         add("clean", {"1,,5>15", "2,8>28", "1,250.5>1250.5", ",,>none"});
         add("double", {"-1.25>-1.25", "2.57142857142857>2.57142857142857", ">none", "abc>none",
@@ -43,8 +44,9 @@ private slots:
         add("scene", {"0.48> .48", "-0.5>-.5", "0> 0", "0.00001> 1E-05"}); // always a point
         add("round", {"2.5>2", "3.5>4", "-2.5>-2", "2147483648>none"});
         // UTF-8 (a byte-order mark dropped), else Windows-1252, also after a cut-short sequence.
-        add("decode", {"Fran\303\247ais>Français", "\357\273\277Deutsch>Deutsch",
-                       "\200 \223ok\224>€ “ok”", "\303\050>Ã(", "ab\363>abó"});
+        add("decode",
+            {"Fran\303\247ais>Français", "\357\273\277Deutsch>Deutsch", "\200 \223ok\224>€ “ok”",
+             "\303\050>Ã(", "ab\363>abó", "\177\226\227\237\240>\177–—Ÿ\302\240"});
     }
 
     void conversions() {
@@ -75,6 +77,20 @@ private slots:
                 got = decode8Bit(in.toLatin1());
             QCOMPARE(got.value_or("none"), op == u"scene" ? out : test::regional(out, comma));
         }
+    }
+
+    // The user's own settings file; on Windows the one machine-wide file.
+    void settingsFile() {
+#if defined(Q_OS_WIN)
+        QCOMPARE(settingsFilePath(), "C:\\lens.ini");
+#elif defined(Q_OS_MACOS)
+        QCOMPARE(settingsFilePath(), QDir::homePath() + "/Library/Preferences/vistaro/lens.ini");
+#else
+        qputenv("XDG_CONFIG_HOME", "/srv/conf");
+        QCOMPARE(settingsFilePath(), "/srv/conf/vistaro/lens.ini");
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/vistaro/lens.ini");
+#endif
     }
 
     // Without an optical disc, a fresh start looks for datasheets in the sample ones that come

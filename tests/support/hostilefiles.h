@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTest>
 
-// Files a user or a broken copy could hand to a reader; each reader's test adds its outcome.
+// Files a user or a broken copy could hand to a reader.
 namespace vistaro::test {
 
 struct HostileFile {
@@ -15,22 +15,14 @@ struct HostileFile {
     enum class Kind { Bytes, Folder, Unreadable } kind = Kind::Bytes;
 };
 
-inline QList<std::pair<const char*, HostileFile>> hostileFiles() {
-    using Kind = HostileFile::Kind;
-    const QByteArray lensLine = "FF\tMT0412\tMI\t4\t4\tF1.2\t0.3\tXX\tno";
-    const QString lens = QString::fromLatin1(lensLine);
-    return {
-        {"empty", {"", 0, {}}},
-        {"one 1 MB line", {QByteArray(1 << 20, 'x'), 1, {QString(1 << 20, u'x')}}},
-        {"NUL bytes",
-         {QByteArray("F\0\r\n\0", 5), 2, {QString::fromLatin1("F\0", 2), QString(1, u'\0')}}},
-        {"CR-only ends", {"FF\tA\rHSP\tB\rVAR\tC", 3, {"FF\tA", "HSP\tB", "VAR\tC"}}},
-        {"UTF-8 byte-order mark", {"\xEF\xBB\xBF,\r\n.\r\n", 2, {",", "."}}},
-        {"Windows-1252", {"Caf\xE9 \x80 5\r\n", 1, {QStringLiteral("Caf\u00E9 \u20AC 5")}}},
-        {"40000 lines", {(lensLine + "\r\n").repeated(40000), 40000, {lens, lens, lens, lens}}},
-        {"folder in place of the file", {"", 0, {}, Kind::Folder}},
-        {"no read permission", {",\r\n.\r\n", 0, {}, Kind::Unreadable}},
-    };
+// "line 1" to "line n", each ended by CR LF, every line stated.
+inline HostileFile numberedLines(int n) {
+    HostileFile file{{}, n, {}};
+    for (int i = 1; i <= n; ++i) {
+        file.lines << QStringLiteral("line %1").arg(i);
+        file.bytes += file.lines.constLast().toLatin1() + "\r\n";
+    }
+    return file;
 }
 
 // Puts `file` at `path`; false when it cannot be made here (root reads any file).

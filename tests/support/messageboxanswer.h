@@ -7,15 +7,19 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
 namespace vistaro::test {
 
-// Answers each modal message box with `button` as it opens and records what it said.
+// Answers each modal message box with `button` as it opens and records what it said. While
+// none is alive and the watch runs, a message box fails the running test at once, naming its
+// text, and is closed, so that a test never waits on a box that nobody answers.
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        ++alive();
         m_timer.callOnTimeout([this, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || box == m_last)
@@ -32,12 +36,35 @@ public:
         });
         m_timer.start(5);
     }
+    ~MessageBoxAnswer() { --alive(); }
+    MessageBoxAnswer(const MessageBoxAnswer&) = delete;
+    MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
 
     std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
     QString title;
 
+    // Starts the watch for boxes that no MessageBoxAnswer expects; once, after the application.
+    static void failOnUnexpectedBoxes() {
+        auto* watch = new QTimer(QCoreApplication::instance());
+        watch->callOnTimeout([] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || alive() > 0)
+                return;
+            const QString text = box->text();
+            box->reject();
+            QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + text), __FILE__,
+                         __LINE__);
+        });
+        watch->start(5);
+    }
+
 private:
+    static int& alive() {
+        static int count = 0;
+        return count;
+    }
+
     QPointer<QMessageBox> m_last;
     QTimer m_timer;
 };

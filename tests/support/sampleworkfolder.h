@@ -31,6 +31,7 @@ public:
                 if (!message.startsWith(u"This plugin does not support "))
                     previous(type, context, message);
             });
+        MessageBoxAnswer::failOnUnexpectedBoxes();
         QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString data = QStringLiteral(VISTARO_SOURCE_DATA_DIR "/");
