@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline window program: a QMainWindow with nothing in it. When idling it runs an empty
 // 50 ms timer, the tick rate an idle window of the program is allowed.
 #include "windowprobe.h"

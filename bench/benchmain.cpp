@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the program against plain baselines side by side in one run and prints one table:
 // catalogue loading against a line-by-line read, a search with browsing and the lens finder's
 // work against their time budgets, and start-up, peak memory and idle CPU of the main window

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up exactly as src/app/main.cpp does it, with the probe that reports the
 // first paint attached before the window shows. "... coverage" opens the coverage window as
 // well; "coverage-repaint" times how long a change of the calculator takes to reach the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # "cpack" in the build folder packages what "cmake --install" installs: a .deb on Linux, a
 # zip archive elsewhere.
 

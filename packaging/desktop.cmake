@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Desktop integration on Linux: hicolor icons, AppStream metadata and the desktop entry, all
 # named after VISTARO_APP_ID.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs inside "cmake --install" (and cpack's staging install): writes the desktop entry from its
 # template with the install prefix in force, and records it in the install manifest.
 # In: VISTARO_DESKTOP_TEMPLATE, VISTARO_DESKTOP_NAME, VISTARO_BINDIR, VISTARO_DATADIR.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when an #include under src/ points up a layer or sideways into another folder of the
 # same layer, naming the file and the include. The layer order lives here and nowhere else:
 # one line a layer, from the bottom; folders on one line are independent of each other.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build, the tests and the program need; does nothing when
 # all of them are present. Sourced by the other scripts.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # fuzz.sh [seconds]: builds the fuzz targets (build-fuzz/) and runs each for the given time
 # (60 s unless given) on its corpus in build-fuzz/, which grows from run to run; the seeds in
 # tests/fuzz/ are never written. Findings are kept in

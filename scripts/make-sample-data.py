@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the sample lens catalogue and its datasheets under data/.
 
 data/Obbiettivi2.txt has decimal points, data/Obbiettivi1.txt decimal commas; otherwise they

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds incrementally in build/ and starts the program in build/run,
 # a folder laid out like the installed data folder: the catalogue files with the language files
 # beside them (the language chooser opens in the working directory) and the datasheets in cd/.

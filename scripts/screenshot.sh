@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Usage: scripts/screenshot.sh RUN_DIR OUTPUT.png, on an X display (run.sh runs it under
 # xvfb-run). Starts the program in RUN_DIR with settings of its own, which name a language
 # file there so that the main window opens rather than the first-run language chooser, and

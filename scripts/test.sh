@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that includes point down the layers, installs what is missing, then builds and runs
 # every test three times: plainly (build/), under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), and the fuzz targets for a short run each (build-fuzz/). All must pass; any

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
 #include "finder/lensfinder.h" // the constructor may have to destroy m_lensFinder

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file: N lines give N + 2 rows, the last two empty, no message (far below the line limit).
 #include "catalogue/catalogueloader.h"
 #include "fuzzinput.h"

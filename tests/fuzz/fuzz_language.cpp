@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file with a byte gives 26 texts without a line end; an empty one nothing.
 #include "fuzzinput.h"
 #include "lang/languagefile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // In both locales a number read from the input, or made of its first bytes, reads back from its
 // text to 15 digits.
 #include "fuzzinput.h"

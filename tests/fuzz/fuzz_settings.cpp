@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file: probe and load agree on line 1; what was loaded saves and loads back unchanged.
 #include "app/settingsfile.h"
 #include "fuzzinput.h"

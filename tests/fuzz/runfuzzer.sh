@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # runfuzzer.sh <fuzzer> <seed folder> <work folder>: fuzzes a working copy of the seeds, so the
 # repository is never written, for VISTARO_FUZZ_SECONDS (15 unless set). libFuzzer exits
 # non-zero on a crash, a sanitizer report, a leak, an input slower than 5 s or 2 GB of memory.

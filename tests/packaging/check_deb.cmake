@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package into WORK_DIR and checks its name, its control fields, its files
 # (under /usr whatever the build's prefix), the copyright file and the changelog; leaves the
 # package unpacked in WORK_DIR/root for the checks that follow.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a fresh prefix and checks the files, the bitmap icon sizes, the
 # desktop entry, the install manifest and the metainfo's license and release.
 # In: PREFIX, VERSION, BUILD_DIR and the inputs of expected_files.cmake.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vistaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The files that an install holds, relative to its prefix, and the checks that an install and
 # a package share. In: DATA_SOURCE, APP_ID, BINDIR, DATADIR.
 

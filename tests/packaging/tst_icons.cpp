@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A missing file, a broken SVG or no SVG plugin would leave the windows with a blank icon.
 #include <QIcon>
 #include <QImageReader>
