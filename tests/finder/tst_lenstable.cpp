@@ -4,6 +4,7 @@
 #include "finder/finderbrowsing.h"
 #include "finder/lensfilter.h"
 #include "finder/lenstablemodel.h"
+#include "support/catalogueof.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,19 +13,9 @@
 #include <QTest>
 
 using namespace vistaro;
+using test::catalogueOf;
 
 namespace {
-
-// One entry per text: "TypeCode|Name|Iris|FocalMin|FocalMax|FStop|Note|MinFocus|PdfFolder".
-Catalogue catalogueOf(const QStringList& rows) {
-    Catalogue catalogue;
-    for (const QString& row : rows) {
-        const QStringList f = row.split(u'|');
-        catalogue.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5),
-                          f.value(6), f.value(7), f.value(8)});
-    }
-    return catalogue;
-}
 
 // "type|iris|sensor|wide|tele|L1|L2", sensor as 1, 2/3, 1/2, 1/3 or 1/4; the coverage inputs
 // are the remembered defaults: the calculator's format, 1920 x 1080, identification.

@@ -6,6 +6,7 @@
 #include "match/presentation.h"
 #include "match/searchstart.h"
 #include "platform/textlines.h"
+#include "support/catalogueof.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAccessible>
@@ -13,19 +14,9 @@
 #include <QRegularExpression>
 
 using namespace vistaro;
+using test::catalogueOf;
 
 namespace {
-
-// One entry per text: "TypeCode|Name|Iris|FocalMin|FocalMax|FStop|Note|MinFocus|PdfFolder".
-Catalogue catalogueOf(const QStringList& rows) {
-    Catalogue catalogue;
-    for (const QString& row : rows) {
-        const QStringList f = row.split(u'|');
-        catalogue.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5),
-                          f.value(6), f.value(7), f.value(8)});
-    }
-    return catalogue;
-}
 
 ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QString& tele = {}) {
     ProgramState state;
