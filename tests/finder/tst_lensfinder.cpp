@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "coverage/coveragewindow.h"
 #include "finder/lensfilter.h"
 #include "finder/lensfinder.h"
 #include "finder/lenstablemodel.h"
@@ -66,6 +67,19 @@ class TestLensFinder : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_app.prepare()); }
     void cleanup() { m_app.stop(); }
+
+    // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250), past
+    // detection (25). The level the coverage window asks for reaches the verdict at once.
+    void levelFollowsTheCoverageWindow() {
+        startWith("English.lng");
+        LensFinder* finder = open();
+        QVERIFY(finder);
+        QCOMPARE(cell(finder, "T2812MI", LensColumn::LevelVerdict), QStringLiteral("✘"));
+        m_app.window().OpenCoverage()->trigger();
+        auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>("Level");
+        level->setCurrentIndex(int(Level::Detection));
+        QCOMPARE(cell(finder, "T2812MI", LensColumn::LevelVerdict), QStringLiteral("✔"));
+    }
 
     // Wanted 10 mm: a 3.5-8 mm varifocal passes Trova's test but not TrovaVAR's.
     void followsTheLensType() {
