@@ -76,7 +76,12 @@ private slots:
             state);
         QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
         QTimer::singleShot(0, firstRun ? chooser : &m_app.window(), &QWidget::close);
-        QTimer::singleShot(3000, [] { QCoreApplication::exit(2); });
+        // The way out should the close not end the loop; it goes with this test, so that it
+        // never cuts short a message box of a later one.
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        stuck.callOnTimeout([] { QCoreApplication::exit(2); });
+        stuck.start(3000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quitting.count(), 1);
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
