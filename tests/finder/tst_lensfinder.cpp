@@ -66,7 +66,11 @@ class TestLensFinder : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(m_app.prepare()); }
-    void cleanup() { m_app.stop(); }
+    // The coverage window remembers the level a test picked; each test starts from the defaults.
+    void cleanup() {
+        m_app.stop();
+        QFile::remove(windowSettingsFilePath());
+    }
 
     // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250), past
     // detection (25). The level the coverage window asks for reaches the verdict at once.
