@@ -20,8 +20,8 @@ class TestLevels : public QObject {
     Q_OBJECT
 
 private slots:
-    // Worked by hand: 1/3" (4.8 x 3.6 mm), 1920 x 1080, f = 6 mm, D = 10 m gives a scene 8 m
-    // wide, 240 px/m, recognition; identification up to 9.6 m; 6.25 mm for it at 10 m.
+    // Worked by hand, the cases the window's figures do not reach: a focal length worked out for
+    // exactly a level, a picture taller than the sensor, a distance that would overflow.
     void optics_data() {
         QTest::addColumn<Camera>("camera");
         QTest::addColumn<double>("focal");
@@ -31,31 +31,14 @@ private slots:
         QTest::addColumn<double>("identificationUpTo");
         QTest::addColumn<double>("detectionUpTo");
         QTest::addColumn<double>("focalForIdentification");
-        QTest::newRow("1/3\" full HD 6 mm 10 m")
-            << ThirdFullHd << 6.0 << 10.0 << 240.0 << 2 << 9.6 << 96.0 << 6.25;
         QTest::newRow("exactly the needed focal length")
             << ThirdFullHd << 6.25 << 10.0 << 250.0 << 3 << 10.0 << 100.0 << 6.25;
-        // A 4:3 picture fills the 4:3 sensor.
-        QTest::newRow("1280 x 960 on 1/3\"")
-            << Camera{{4.8, 3.6}, {1280, 960}} << 6.0 << 10.0 << 160.0 << 2 << 6.4 << 64.0 << 9.375;
         // A 4:3 picture on a 16:9 sensor spans its height: 3.13 x 4/3 mm wide.
         QTest::newRow("4:3 picture on 1/2.8\"")
             << Camera{{5.57, 3.13}, {1280, 960}} << 4.0 << 5.0 << 245.3674121405751 << 2
             << 4.9073482 << 49.073482 << 4.0755208;
-        QTest::newRow("far away") << ThirdFullHd << 2.8 << 200.0 << 5.6 << -1 << 4.48 << 44.8
-                                  << 125.0;
-        QTest::newRow("focal 0") << ThirdFullHd << 0.0 << 10.0 << None << -1 << None << None
-                                 << 6.25;
-        QTest::newRow("distance 0")
-            << ThirdFullHd << 6.0 << 0.0 << None << -1 << 9.6 << 96.0 << None;
         QTest::newRow("distance 1E+308")
             << ThirdFullHd << 6.0 << 1e308 << 2.4e-305 << -1 << 9.6 << 96.0 << None;
-        QTest::newRow("negative focal")
-            << ThirdFullHd << -6.0 << 10.0 << None << -1 << None << None << 6.25;
-        QTest::newRow("no columns")
-            << Camera{{4.8, 3.6}, {0, 1080}} << 6.0 << 10.0 << None << -1 << None << None << None;
-        QTest::newRow("sensor 0 wide")
-            << Camera{{0, 3.6}, {1920, 1080}} << 6.0 << 10.0 << None << -1 << None << None << None;
     }
 
     void optics() {
