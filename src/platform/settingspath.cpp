@@ -6,22 +6,26 @@
 
 namespace vistaro {
 
-QString settingsFilePath() {
+namespace {
+
+// A settings file of the user's: at the root of C: on Windows, else in the configuration folder.
+QString settingsFile(const QString& name) {
 #ifdef Q_OS_WIN
-    return QStringLiteral("C:\\lens.ini");
+    return QStringLiteral("C:\\") + name;
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vistaro/lens.ini");
+           QStringLiteral("/vistaro/") + name;
 #endif
 }
 
+} // namespace
+
+QString settingsFilePath() {
+    return settingsFile(QStringLiteral("lens.ini"));
+}
+
 QString windowSettingsFilePath() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\vistaro.conf");
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vistaro/vistaro.conf");
-#endif
+    return settingsFile(QStringLiteral("vistaro.conf"));
 }
 
 } // namespace vistaro
