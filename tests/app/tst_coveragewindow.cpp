@@ -188,13 +188,6 @@ private slots:
         for (const QString& unexpected : absent)
             QVERIFY2(!text.contains(unexpected), qPrintable(unexpected));
     }
-
-    void followsTheInterfaceLanguage() {
-        m_app.window().CaricaLingua(m_app.filePath("Italiano.lng"));
-        QTRY_COMPARE(coverage()->windowTitle(), "Copertura");
-        QCOMPARE(m_app.window().OpenCoverage()->text(), "&Copertura...");
-        QCOMPARE(shown("LevelReached"), "Identificazione");
-    }
 };
 
 QTEST_MAIN(TestCoverageWindow)

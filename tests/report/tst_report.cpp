@@ -65,7 +65,6 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("drawings");
         QTest::newRow("nothing at all") << 0 << false;
-        QTest::newRow("80 rows") << 80 << true;
         QTest::newRow("400 rows") << 400 << true;
     }
 
