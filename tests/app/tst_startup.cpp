@@ -174,7 +174,6 @@ private slots:
         QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/";
         QTest::newRow("the disc taken out") << "/mnt/disc/ - / /|*/mnt/disc/";
         QTest::newRow("a folder picked") << "/ <copy> / /|*<copy>/";
-        QTest::newRow("the picked folder after a restart") << "<copy>/ - / /|*<copy>/";
         QTest::newRow("picking cancelled") << "<copy>/ cancel / /|*<copy>/";
         QTest::newRow("a volume where the folder was") << "<copy>/ - /,<copy>/ /|*<copy>/";
         QTest::newRow("an ampersand shown, no access key") << "<copy>/A&B/ - / /|*<copy>/A&&B/";
