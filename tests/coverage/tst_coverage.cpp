@@ -17,88 +17,70 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void figures_data() {
-        QTest::addColumn<QString>("fields");     // sensor w h, columns rows, mount, target
-        QTest::addColumn<QString>("calculator"); // focal distance
+        // sensor w h, columns rows, mount, target; the calculator's focal length and distance
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("units");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("problem");
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
-        // detection|NeededFocal|DeadZone|FarEdge
-        const QString thirdAt10 =
-            "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|%1|%2";
+        // detection|NeededFocal|DeadZone|FarEdge|Problem
+        QTest::addColumn<QString>("shown");
+        // 1/3" full HD, 6 mm at 10 m: all but the ground's figures and the problem
+        const QString metric = "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|";
+        const QString imperial =
+            "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|";
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
-            << "4.8 3.6 1920 1080 3 1.7"
-            << "6 10" << 0 << thirdAt10.arg("8.2 m", "Unbounded (horizon)") << "";
+            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + "8.2 m|Unbounded (horizon)|";
         QTest::newRow("steep enough for a far edge")
-            << "4.8 3.6 1920 1080 6 1.7"
-            << "12 10" << 0
+            << "4.8 3.6 1920 1080 6 1.7 12 10" << 0
             << "22.6°|12.8°|25.8°|4 m|480 px/m|Identification|19.2 m|192 m|6.25 mm|10.52 m|"
-               "19.81 m"
-            << "";
+               "19.81 m|";
         QTest::newRow("level axis, 90° vertical: near edge at the mounting height")
-            << "4.8 3.6 1920 1080 3 3"
-            << "1.35 10" << 0
+            << "4.8 3.6 1920 1080 3 3 1.35 10" << 0
             << "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
-               "Unbounded (horizon)"
-            << "";
+               "Unbounded (horizon)|";
         QTest::newRow("below the target, looking over the ground")
-            << "4.8 3.6 1920 1080 1 1.7"
-            << "50 2" << 0
-            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-"
-            << "The camera is below the target and looks above the horizon: it sees no ground.";
+            << "4.8 3.6 1920 1080 1 1.7 50 2" << 0
+            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-|The camera "
+               "is below the target and looks above the horizon: it sees no ground.";
         QTest::newRow("imperial: heights typed in feet")
-            << "4.8 3.6 1920 1080 10 5.5"
-            << "6 10" << 1
-            << "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|"
-               "26.76 ft|Unbounded (horizon)"
-            << "";
+            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1 << imperial + "26.76 ft|Unbounded (horizon)|";
 
-        const QString noFocal = "-|-|-|-|-|-|-|-|6.25 mm|-|-";
-        QTest::newRow("focal 0") << "4.8 3.6 1920 1080 3 1.7"
-                                 << "0 10" << 0 << noFocal
-                                 << "The calculator's focal length must be greater than zero.";
+        const QString noFocal = "-|-|-|-|-|-|-|-|6.25 mm|-|-|";
+        QTest::newRow("focal length 0")
+            << "4.8 3.6 1920 1080 3 1.7 0 10" << 0
+            << noFocal + "The calculator's focal length must be greater than zero.";
         QTest::newRow("focal not a number")
-            << "4.8 3.6 1920 1080 3 1.7"
-            << "6mm 10" << 0 << noFocal << "The calculator's focal length is not a number.";
+            << "4.8 3.6 1920 1080 3 1.7 6mm 10" << 0
+            << noFocal + "The calculator's focal length is not a number.";
         QTest::newRow("distance 1E+308")
-            << "4.8 3.6 1920 1080 3 1.7"
-            << "6 1E+308" << 0 << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-"
-            << "The calculator's distance is too large: at most 100000 m.";
-        const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-";
-        QTest::newRow("0 columns")
-            << "4.8 3.6 0 1080 3 1.7"
-            << "6 10" << 0 << noCamera << "The number of columns must be greater than zero.";
+            << "4.8 3.6 1920 1080 3 1.7 6 1E+308" << 0
+            << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-|The calculator's distance is too large: "
+               "at most 100000 m.";
+        const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-|";
+        QTest::newRow("0 columns") << "4.8 3.6 0 1080 3 1.7 6 10" << 0
+                                   << noCamera + "The number of columns must be greater than zero.";
         QTest::newRow("sensor 1 m wide")
-            << "1000 3.6 1920 1080 3 1.7"
-            << "6 10" << 0 << noCamera << "The sensor width is too large: at most 100 mm.";
-        const QString noGround =
-            "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|-|-";
+            << "1000 3.6 1920 1080 3 1.7 6 10" << 0
+            << noCamera + "The sensor width is too large: at most 100 mm.";
         QTest::newRow("mounting height not a number")
-            << "4.8 3.6 1920 1080 high 1.7"
-            << "6 10" << 0 << noGround << "The mounting height is not a number.";
+            << "4.8 3.6 1920 1080 high 1.7 6 10" << 0
+            << metric + "-|-|The mounting height is not a number.";
         QTest::newRow("mounting height in feet, too large")
-            << "4.8 3.6 1920 1080 4000 5"
-            << "6 10" << 1
-            << "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|-|-"
-            << "The mounting height is too large: at most 3280.84 ft.";
+            << "4.8 3.6 1920 1080 4000 5 6 10" << 1
+            << imperial + "-|-|The mounting height is too large: at most 3280.84 ft.";
     }
 
     void figures() {
-        QFETCH(QString, fields);
-        QFETCH(QString, calculator);
+        QFETCH(QString, typed);
         QFETCH(int, units);
         QFETCH(QString, shown);
-        QFETCH(QString, problem);
-        const QStringList typed = fields.split(u' ');
-        const QStringList calc = calculator.split(u' ');
+        const QStringList t = typed.split(u' ');
         CoverageInputs inputs;
         inputs.sensorSource = SensorSource::Custom;
         inputs.units = static_cast<Units>(units);
-        const FieldsRead read = readFields(
-            inputs, {typed[0], typed[1], QString(), typed[2], typed[3], typed[4], typed[5]}, true,
-            SensorFormat::Third);
+        const FieldsRead read = readFields(inputs, {t[0], t[1], QString(), t[2], t[3], t[4], t[5]},
+                                           true, SensorFormat::Third);
         const CoverageResult result =
-            computeCoverage(queryOf(read, Level::Identification, calc[0], calc[1]));
+            computeCoverage(queryOf(read, Level::Identification, t[6], t[7]));
         const std::vector<ShownFigure> figures =
             shownFigures(result, Level::Identification, inputs.units);
         QStringList texts;
@@ -108,23 +90,22 @@ private slots:
             for (const ShownFigure& figure : figures)
                 if (qstrcmp(figure.name, name) == 0)
                     texts << figure.text;
+        texts << (result.problem ? CoverageText::problem(*result.problem, inputs.units)
+                                 : QString());
         QCOMPARE(texts.join(u'|'), shown);
-        QCOMPARE(result.problem ? CoverageText::problem(*result.problem, inputs.units) : QString(),
-                 problem);
     }
 
     // A field that does not read keeps the last good value in the inputs the window remembers.
     void badFieldKeepsRememberedValue() {
         CoverageInputs inputs;
         inputs.sensorSource = SensorSource::PixelSize;
-        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "x"}, true, SensorFormat::Half);
-        QCOMPARE(inputs.pixelMicrometres, 1.45);
-        QCOMPARE(inputs.mountHeightM, 4.5);
-        QCOMPARE(inputs.targetHeightM, 1.7);
+        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "1.2"}, true,
+                   SensorFormat::Half);
         const FieldsRead read =
-            readFields(inputs, {"", "", "0", "0", "1520", "4.5", "1.7"}, true, SensorFormat::Half);
-        QCOMPARE(inputs.pixelMicrometres, 1.45);
-        QCOMPARE(inputs.image.columns, 2688);
+            readFields(inputs, {"", "", "0", "0", "1520", "4.5", "x"}, true, SensorFormat::Half);
+        QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, "1/3\"", SensorSize{4.8, 3.6},
+                                         1.45, ImageSize{2688, 1520}, Level::Identification, 4.5,
+                                         1.2, Units::Metric}));
         QVERIFY(!read.camera);
         QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
     }
