@@ -21,12 +21,8 @@ namespace {
 // are the remembered defaults: the calculator's format, 1920 x 1080, identification.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
-    const QStringList formats = {"1", "2/3", "1/2", "1/3", "1/4"};
-    FinderInputs inputs;
-    inputs.selection = {f[0],         f[1], static_cast<SensorFormat>(formats.indexOf(f[2])),
-                        {f[3], f[4]}, f[5], f[6],
-                        drive};
-    return inputs;
+    const auto sensor = SensorFormat(QStringList{"1", "2/3", "1/2", "1/3", "1/4"}.indexOf(f[2]));
+    return {{f[0], f[1], sensor, {f[3], f[4]}, f[5], f[6], drive}, {}};
 }
 
 const QString Usual = QStringLiteral("FF|DD|1/3|6|6|10|100");
