@@ -114,24 +114,40 @@ private slots:
                  after);
     }
 
-    // Clicks of ">" or "<" over "T" lenses at `suitable`, "X" elsewhere: "Min Max start", the
-    // button, then each click's result, "-" when the guard ends it.
+    // Clicks of ">" or "<" over "T" lenses at `suitable`, "X" elsewhere; `lenses` is the option
+    // set in the main window, the wanted lengths "wide|tele" and every lens's "FocalMin|FocalMax"
+    // (TrovaZoom's range test with the zoom or VAR option, none otherwise). `clicks` is
+    // "Min Max start", the button, then each click's result (the entry on show, "-" when the
+    // guard ends it).
     void browse_data() {
+        QTest::addColumn<QString>("lenses");
         QTest::addColumn<QList<int>>("suitable");
         QTest::addColumn<QString>("clicks");
-        QTest::newRow("> to the nearest, then the last") << QList<int>{5, 9} << "0 10 3 > 5 9 9";
-        QTest::newRow("> reaches Max, then stops") << QList<int>{10, 11} << "0 10 9 > 10 -";
-        QTest::newRow("< reaches Min, then stops") << QList<int>{2, 4} << "2 7 5 < 4 2 -";
-        QTest::newRow("< never looks below Min") << QList<int>{1, 4} << "2 7 5 < 4 4";
+        const QString fixed = QStringLiteral("FF 4|4 4|4");
+        QTest::newRow("> nearest, then the last") << fixed << QList<int>{5, 9} << "0 10 3 > 5 9 9";
+        QTest::newRow("> reaches Max, stops") << fixed << QList<int>{10, 11} << "0 10 9 > 10 -";
+        QTest::newRow("< reaches Min, then stops") << fixed << QList<int>{2, 4} << "2 7 5 < 4 2 -";
+        QTest::newRow("< never looks below Min") << fixed << QList<int>{1, 4} << "2 7 5 < 4 4";
+        QTest::newRow("FF: any focal length") << "FF 6|6 50|50" << QList<int>{1} << "0 1 0 > 1";
+        QTest::newRow("VAR: 12 in 5-50") << "VAR 12|12 5|50" << QList<int>{1} << "0 1 0 > 1";
+        QTest::newRow("VAR: 12 beyond 3.5-8") << "VAR 12|12 3.5|8" << QList<int>{1} << "0 1 0 > 0";
+        QTest::newRow("ZOOM: 48 beyond 5.5-33")
+            << "ZOOM 6|48 5.5|33" << QList<int>{1} << "0 1 0 > 0";
     }
 
     void browse() {
+        QFETCH(QString, lenses);
         QFETCH(QList<int>, suitable);
         QFETCH(QString, clicks);
+        const QStringList lens = lenses.split(u' ');
         QStringList rows;
         for (int i = 0; i < 12; ++i)
-            rows << (suitable.contains(i) ? "FF|T|DD|4|4" : "FF|X|DD|4|4");
-        const ProgramState state = stateOf(rows);
+            rows << (suitable.contains(i) ? "FF|T|DD|" : "FF|X|DD|") + lens[2];
+        const ProgramState state =
+            stateOf(rows, lens[1].section(u'|', 0, 0), lens[1].section(u'|', 1));
+        MainSelection selection;
+        selection.zoom = lens[0] == u"ZOOM";
+        selection.var = lens[0] == u"VAR";
         const QStringList part = clicks.split(u' ');
         MainPublic main;
         main.Min = part[0].toShort();
@@ -139,37 +155,12 @@ private slots:
         std::int16_t attuale = part[2].toShort();
         QStringList results;
         while (results.size() < part.size() - 4) {
-            const auto next = part[3] == u">" ? Avanti(attuale, state, main, {})
-                                              : Indietro(attuale, state, main, {});
+            const auto next = part[3] == u">" ? Avanti(attuale, state, main, selection)
+                                              : Indietro(attuale, state, main, selection);
             results << (next ? QString::number(*next) : QStringLiteral("-"));
             attuale = next.value_or(attuale);
         }
         QCOMPARE(results, part.mid(4));
-    }
-
-    // The range test of TrovaZoom when the zoom or VAR option is set, none otherwise: the option,
-    // the wanted lengths "wide|tele" and the lens's "FocalMin|FocalMax".
-    void browseFocalTest_data() {
-        QTest::addColumn<QString>("test");
-        QTest::addColumn<bool>("suitable");
-        QTest::newRow("fixed: any focal length") << "FF 6|6 50|50" << true;
-        QTest::newRow("varifocal: 12 in 5-50") << "VAR 12|12 5|50" << true;
-        QTest::newRow("varifocal: 12 beyond 3.5-8") << "VAR 12|12 3.5|8" << false;
-        QTest::newRow("zoom: 48 beyond 5.5-33") << "ZOOM 6|48 5.5|33" << false;
-    }
-
-    void browseFocalTest() {
-        QFETCH(QString, test);
-        QFETCH(bool, suitable);
-        const QStringList part = test.split(u' ');
-        const ProgramState state = stateOf({"FF|X|DD|4|4", "FF|T|DD|" + part[2]},
-                                           part[1].section(u'|', 0, 0), part[1].section(u'|', 1));
-        MainPublic main;
-        main.Max = 1;
-        MainSelection selection;
-        selection.zoom = part[0] == u"ZOOM";
-        selection.var = part[0] == u"VAR";
-        QCOMPARE(Avanti(0, state, main, selection).value_or(-1), suitable ? 1 : 0);
     }
 
     // The formats a lens serves by the first letter of its name: 1", 2/3", 1/2", 1/3", 1/4".
