@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lang/filelist.h"
 #include "lang/interfacelanguage.h"
 #include "lang/languagefile.h"
 #include "support/hostilefiles.h"
@@ -56,7 +55,7 @@ private slots:
     }
 
     // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden
-    // recommendation window; an unreadable file then keeps all that and says so once.
+    // recommendation window; a missing or an empty file then keeps all that and says so once.
     void everyLineInItsPlace() {
         QStringList lines = test::numberedLines(LanguageLineCount).lines;
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
@@ -74,34 +73,14 @@ private slots:
         QCOMPARE(shown(window), lines);
 
         const QString missing = m_folder.filePath(QStringLiteral("missing.lng"));
+        const QString empty = m_folder.filePath(QStringLiteral("empty.lng"));
+        QVERIFY(QFile(empty).open(QIODevice::WriteOnly));
         const test::MessageBoxAnswer answer;
         window.CaricaLingua(missing);
-        QCOMPARE(answer.texts, QStringList{unreadableLanguageFileMessage(missing)});
+        window.CaricaLingua(empty);
+        QCOMPARE(answer.texts, (QStringList{unreadableLanguageFileMessage(missing),
+                                            emptyLanguageFileMessage(empty)}));
         QCOMPARE(shown(window), lines);
-    }
-
-    // A picked language file that gives no texts is reported once, naming it and saying why, then
-    // the separator question: the start-up timer that the pick arms applies the file again
-    // without a second message.
-    void oneMessagePerProblem() {
-        const QString path = m_folder.filePath(QStringLiteral("Nothing.lng"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        test::MessageBoxAnswer answer(QMessageBox::Yes);
-        m_folder.start();
-        auto* files = m_folder.window().languageChooser()->findChild<FileList*>("File1");
-        const QList<QListWidgetItem*> items = files->findItems("Nothing.lng", Qt::MatchExactly);
-        QCOMPARE(items.size(), 1);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(items.first()).center());
-        QTest::qWait(800); // past TimerMove's half second
-        m_folder.stop();
-        QFile::remove(path);
-        QCOMPARE(answer.texts.size(), 2);
-        QVERIFY2(answer.texts[0].contains(path) && answer.texts[0].contains("is empty"),
-                 qPrintable(answer.texts[0]));
-        QVERIFY(!answer.texts[1].contains(path)); // the separator question
     }
 
     // The windows beyond the calculator speak the language file's language when it is a
