@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lang/filelist.h"
 #include "lang/interfacelanguage.h"
 #include "lang/languagefile.h"
 #include "support/hostilefiles.h"
@@ -56,7 +55,7 @@ private slots:
     }
 
     // Each line to its own target (a label shows "&&" as "&"), two of them on the hidden
-    // recommendation window; an unreadable file then keeps all that and says so once.
+    // recommendation window; a missing or an empty file then keeps all that and says so once.
     void everyLineInItsPlace() {
         QStringList lines = test::numberedLines(LanguageLineCount).lines;
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
@@ -74,65 +73,14 @@ private slots:
         QCOMPARE(shown(window), lines);
 
         const QString missing = m_folder.filePath(QStringLiteral("missing.lng"));
+        const QString empty = m_folder.filePath(QStringLiteral("empty.lng"));
+        QVERIFY(QFile(empty).open(QIODevice::WriteOnly));
         const test::MessageBoxAnswer answer;
         window.CaricaLingua(missing);
-        QCOMPARE(answer.texts, QStringList{unreadableLanguageFileMessage(missing)});
+        window.CaricaLingua(empty);
+        QCOMPARE(answer.texts, (QStringList{unreadableLanguageFileMessage(missing),
+                                            emptyLanguageFileMessage(empty)}));
         QCOMPARE(shown(window), lines);
-    }
-
-    // A language file that gives no texts is reported once per pick or start, saying why; the
-    // start-up timer that a pick arms applies the file again without a second message.
-    // `messages`: "reported" names the file and says `why`, "asked" is the separator question.
-    void oneMessagePerProblem_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<QString>("why");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList picked{"reported", "asked"};
-        QTest::newRow("empty file picked on the first run")
-            << "first run" << true << "is empty" << picked;
-        QTest::newRow("empty file picked in the Language menu")
-            << "menu" << true << "is empty" << picked;
-        QTest::newRow("empty file named in the settings")
-            << "start" << true << "is empty" << QStringList{"reported"};
-        QTest::newRow("missing file named in the settings")
-            << "start" << false << "could not be read" << QStringList{"reported"};
-    }
-
-    void oneMessagePerProblem() {
-        QFETCH(QString, how);
-        QFETCH(bool, exists);
-        QFETCH(QString, why);
-        QFETCH(QStringList, messages);
-        const QString path = m_folder.filePath(QStringLiteral("Nothing.lng"));
-        QFile file(path);
-        QVERIFY(!exists || file.open(QIODevice::WriteOnly));
-        file.close();
-        const QString named = how == u"start" ? path : m_folder.filePath("English.lng");
-        test::MessageBoxAnswer answer(QMessageBox::Yes);
-        if (how == u"first run")
-            m_folder.start();
-        else
-            m_folder.start(".\r\n,\r\n" + named.toUtf8() + "\r\n/cd/\r\n");
-        if (how != u"start") {
-            if (how == u"menu") {
-                QTRY_VERIFY(!m_folder.window().TimerMove()->isActive());
-                m_folder.window().Language()->trigger();
-            }
-            auto* files = m_folder.window().languageChooser()->findChild<FileList*>("File1");
-            const QList<QListWidgetItem*> items = files->findItems("Nothing.lng", Qt::MatchExactly);
-            QCOMPARE(items.size(), 1);
-            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                              files->visualItemRect(items.first()).center());
-        }
-        QTest::qWait(800); // past TimerMove's half second
-        m_folder.stop();
-        QFile::remove(path);
-
-        QStringList seen;
-        for (const QString& text : answer.texts)
-            seen << (!text.contains(path) ? "asked" : text.contains(why) ? "reported" : text);
-        QCOMPARE(seen, messages);
     }
 
     // The windows beyond the calculator speak the language file's language when it is a
