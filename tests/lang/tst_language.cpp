@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lang/filelist.h"
 #include "lang/interfacelanguage.h"
 #include "lang/languagefile.h"
 #include "support/hostilefiles.h"
@@ -81,6 +82,33 @@ private slots:
         QCOMPARE(answer.texts, (QStringList{unreadableLanguageFileMessage(missing),
                                             emptyLanguageFileMessage(empty)}));
         QCOMPARE(shown(window), lines);
+    }
+
+    // A file that gives no texts is reported once: named in the settings, by the start; picked
+    // on the first run, by the pick, not again by the start-up timer that the pick arms.
+    void emptyFileReportedOnce_data() {
+        QTest::addColumn<bool>("picked");
+        QTest::newRow("named in the settings") << false;
+        QTest::newRow("picked on the first run") << true;
+    }
+
+    void emptyFileReportedOnce() {
+        QFETCH(bool, picked);
+        const QString path = m_folder.filePath(QStringLiteral("Nothing.lng"));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        test::MessageBoxAnswer answer(QMessageBox::Yes);
+        m_folder.start(picked ? QByteArray() : ".\r\n,\r\n" + path.toUtf8() + "\r\n/cd/\r\n");
+        if (picked) {
+            auto* files = m_folder.window().languageChooser()->findChild<FileList*>("File1");
+            const QList<QListWidgetItem*> items = files->findItems("Nothing.lng", Qt::MatchExactly);
+            QCOMPARE(items.size(), 1);
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                              files->visualItemRect(items.first()).center());
+        }
+        QTest::qWait(800); // past TimerMove's half second
+        m_folder.stop();
+        QCOMPARE(answer.texts.count(emptyLanguageFileMessage(path)), 1);
+        QCOMPARE(answer.texts.size(), picked ? 2 : 1); // the pick also asks for the separator
     }
 
     // The windows beyond the calculator speak the language file's language when it is a
