@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #pragma once
 
 #include <QAbstractButton>
@@ -37,8 +36,6 @@ public:
         m_timer.start(5);
     }
     ~MessageBoxAnswer() { --alive(); }
-    MessageBoxAnswer(const MessageBoxAnswer&) = delete;
-    MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
 
     std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
