@@ -66,22 +66,17 @@ private slots:
 
     void cleanup() { m_app.stop(); }
 
-    // Pixels are twips x DPI / 1440, to the nearest pixel.
+    // Pixels are twips x DPI / 1440, to the nearest pixel: "twips DPI pixels".
     void twips_data() {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("an inch at 96 DPI") << 1440 << 96 << 96;
-        QTest::newRow("1212 at 96 DPI rounds up") << 1212 << 96 << 81;
-        QTest::newRow("7 rounds down") << 7 << 96 << 0;
-        QTest::newRow("an inch at 120 DPI") << 1440 << 120 << 120;
+        QTest::addColumn<QString>("row");
+        for (const char* row : {"1440 96 96", "1212 96 81", "7 96 0", "1440 120 120"})
+            QTest::newRow(row) << QString::fromLatin1(row);
     }
 
     void twips() {
-        QFETCH(int, twips);
-        QFETCH(int, dpi);
-        QFETCH(int, pixels);
-        QCOMPARE(twipsToPixels(twips, dpi), pixels);
+        QFETCH(QString, row);
+        const QStringList n = row.split(u' ');
+        QCOMPARE(twipsToPixels(n[0].toInt(), n[1].toInt()), n[2].toInt());
     }
 
     // Every control of the two windows as created: "name type container left top width height
