@@ -46,8 +46,6 @@ private slots:
         QTest::newRow("no file") << "" << QByteArray() << "|||" + home + "|";
         QTest::newRow("empty first line")
             << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "|";
-        QTest::newRow("line 4 no root")
-            << "" << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8";
         QByteArray full = ",\r\n.\r\n\r\n/cd/\r\n";
         full += QByteArray((4 << 20) - full.size() - 2, 'x') + "\r\n";
         QTest::newRow("4 MiB") << "" << full << ",|.||/cd/|2,8";

@@ -1,15 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/datapaths.h"
-#include "platform/driveroots.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
 #include <QDir>
-#include <QStorageInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -91,29 +87,6 @@ private slots:
         QCOMPARE(settingsFilePath(), "/srv/conf/vistaro/lens.ini");
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/vistaro/lens.ini");
-#endif
-    }
-
-    // Catalogues and languages are looked for in the working folder, then "share/vistaro" beside
-    // the executable's "bin" (here the test's folder), the configured folder, the executable's
-    // folder. Without an optical disc, a fresh start opens the sample datasheets of the first
-    // of them that has a "cd" folder.
-    void dataFolders() {
-        const QString bin = QCoreApplication::applicationDirPath();
-        const QString before = QDir::currentPath();
-        QTemporaryDir work;
-        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("cd")) && QDir::setCurrent(work.path()));
-        const QStringList folders = vistaro::dataFolders();
-        const QString driveRoot = defaultDriveRoot();
-        QVERIFY(QDir::setCurrent(before));
-        QCOMPARE(folders,
-                 (QStringList{QDir(work.path()).canonicalPath(),
-                              QFileInfo(bin).path() + "/share/vistaro", VISTARO_DATA_DIR, bin}));
-#ifndef Q_OS_WIN
-        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-            if (volume.fileSystemType() == "iso9660" || volume.fileSystemType() == "udf")
-                QSKIP("an optical disc is mounted");
-        QCOMPARE(driveRoot, work.path() + "/cd/");
 #endif
     }
 };

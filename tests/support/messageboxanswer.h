@@ -18,7 +18,7 @@ namespace vistaro::test {
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        ++alive();
+        ++s_alive;
         m_timer.callOnTimeout([this, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || box == m_last)
@@ -35,7 +35,7 @@ public:
         });
         m_timer.start(5);
     }
-    ~MessageBoxAnswer() { --alive(); }
+    ~MessageBoxAnswer() { --s_alive; }
 
     std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
@@ -46,7 +46,7 @@ public:
         auto* watch = new QTimer(QCoreApplication::instance());
         watch->callOnTimeout([] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || alive() > 0)
+            if (!box || s_alive > 0)
                 return;
             const QString text = box->text();
             box->reject();
@@ -57,11 +57,7 @@ public:
     }
 
 private:
-    static int& alive() {
-        static int count = 0;
-        return count;
-    }
-
+    static inline int s_alive = 0;
     QPointer<QMessageBox> m_last;
     QTimer m_timer;
 };
