@@ -65,9 +65,7 @@ private slots:
         QFETCH(QStringList, texts);
         for (const bool comma : {false, true}) {
             test::useLocale(comma);
-            QStringList t;
-            for (const QString& text : texts)
-                t << test::regional(text, comma);
+            const QStringList t = test::regional(texts.join(u'\n'), comma).split(u'\n');
             RowTexts shown = row(t[0]);
             CalcRow calc(shown);
             shown.*fields[int(field)] = t[1];
