@@ -236,7 +236,6 @@ private slots:
             m_app.waitTicks();
         }
         QTRY_COMPARE(rows(), settled);
-        m_app.waitTicks();
         for (QLineEdit* edit : m_app.window().findChildren<QLineEdit*>())
             edit->setCursorPosition(0);
         m_app.waitTicks();

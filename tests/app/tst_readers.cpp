@@ -50,7 +50,8 @@ private slots:
         QTemporaryDir dir;
         const QString name = QStringLiteral("Obbiettivi2.txt");
         const QString path = dir.filePath(name);
-        VISTARO_PLACE_HOSTILE(file, path);
+        if (!test::placeHostile(file, path))
+            QSKIP("root can read a file without read permission");
 
         // Settings: each line the file has overwrites its setting, the others keep theirs; the
         // probe gives line 1.

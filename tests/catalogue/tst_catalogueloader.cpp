@@ -59,7 +59,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, fields);
         QTemporaryDir dir;
-        VISTARO_PLACE_HOSTILE((HostileFile{line, 1, {}}), dir.filePath(catalogueName));
+        QVERIFY(test::placeHostile({line, 1, {}}, dir.filePath(catalogueName)));
         QCOMPARE(load(dir), std::nullopt);
         const LensRecord& r = m_catalogue[0];
         QCOMPARE((QStringList{r.TypeCode, r.Name, r.Iris, r.FocalMin, r.FocalMax, r.FStop,
@@ -99,7 +99,7 @@ private slots:
         QFETCH(QList<int>, bounds);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        VISTARO_PLACE_HOSTILE(file, dir.filePath(catalogueName));
+        QVERIFY(test::placeHostile(file, dir.filePath(catalogueName)));
         const std::optional<QString> result = load(dir, name);
         const int rows = std::min(file.lineCount, 32766) + 2;
         QCOMPARE(m_catalogue.size(), rows);
