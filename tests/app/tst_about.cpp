@@ -36,7 +36,6 @@ private slots:
                 license->text().contains("href=\"https://www.gnu.org/licenses/gpl-3.0.html\""));
         m_app.click(QStringLiteral("Close"), box);
         QTRY_VERIFY(box.isNull());
-        m_app.stop();
     }
 };
 

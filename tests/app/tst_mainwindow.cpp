@@ -45,7 +45,6 @@ class TestMainWindow : public QObject {
 
     test::SampleWorkFolder m_app;
 
-    // The visible fields of both rows.
     QString rows() const {
         QStringList texts;
         for (const char* field : {"Focale1", "L1", "H1", "V1", "Focale2", "L2", "H2", "V2"})
@@ -208,10 +207,9 @@ private slots:
                  row.section(u'>', 1));
     }
 
-    // Typing settles the row, which then is not rewritten (that moves the cursor); an emptied
-    // size shows one message and comes back; zoom shows the TELE row, a row of its own.
-    // "decimal steps>visible fields settled>messages", a step is "field=typed" or a click, each
-    // given time to land.
+    // Typing settles the row, then it is not rewritten (that moves the cursor); an emptied size
+    // shows one message and comes back; zoom shows the TELE row. "decimal steps>visible fields
+    // settled>messages", a step is "field=typed" or a click, each given time to land.
     void typedRowSettles_data() {
         QTest::addColumn<QString>("script");
         for (const char* row :

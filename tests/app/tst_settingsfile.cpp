@@ -20,14 +20,13 @@ const std::array<Settings, 2> contents{
 
 // Saves the two contents in turn for ever, saying "saving" once the first round is done.
 int saveForEver(const QString& path) {
-    for (bool announced = false;; announced = true) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    for (int round = 0;; ++round) {
         for (const Settings& settings : contents)
             if (saveSettings(path, settings))
                 return 1;
-        if (!announced) {
+        if (round == 0)
             std::puts("saving");
-            std::fflush(stdout);
-        }
     }
 }
 

@@ -5,7 +5,6 @@
 #include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
@@ -26,8 +25,7 @@ class TestStartup : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_app.prepare());
-        // Only the program itself may decide to end.
-        QGuiApplication::setQuitOnLastWindowClosed(false);
+        QGuiApplication::setQuitOnLastWindowClosed(false); // only the program decides to end
     }
 
     void cleanup() {
@@ -123,10 +121,9 @@ private slots:
         QCOMPARE(firstFocal(), focal);
     }
 
-    // Elsewhere than Windows the menu lists the volumes mounted when it opens, the root in use
-    // checked; one that is none of them (a picked folder, also after a restart) is an item of
-    // its own. Words: settings line 4; what "Other folder..." answers ("-" not used, "cancel");
-    // the volumes mounted; the captions before "Other folder...", "*" on the checked one.
+    // Elsewhere than Windows the menu lists the volumes mounted as it opens, the root in use
+    // checked, an item of its own when no volume has it. Words: settings line 4; what "Other
+    // folder..." answers ("-" not used); the volumes; the captions, "*" on the checked one.
     void cdDriveMenu_data() {
         QTest::addColumn<QString>("script");
         QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/";

@@ -77,9 +77,6 @@ private slots:
         QTest::newRow("ungrouped: the last block counts")
             << HostileFile{"FF\r\nHSP\r\nFF\r\n", 3, {}} << catalogueName
             << QList<int>{2, 2, 1, 1, 5, 6, 7, 8} << "";
-        QTest::newRow("lower case is no code")
-            << HostileFile{"ff\r\nFF\r\nZoom\r\n", 3, {}} << catalogueName
-            << QList<int>{1, 1, 3, 4, 5, 6, 7, 8} << "";
         QTest::newRow("several rows per block")
             << HostileFile{"FF\r\nFF\r\nHSP\r\nVAR\r\nVAR\r\nVAR\r\nZOOM\r\nZOOM\r\n", 8, {}}
             << catalogueName << QList<int>{0, 1, 2, 2, 3, 5, 6, 7} << "";
