@@ -10,61 +10,45 @@
 
 using namespace vistaro;
 using test::HostileFile;
-using test::numberedLines;
 
-// One table of files, good and hostile, run against the three readers of text files: the
-// settings, the catalogue and the language file.
+// Good and hostile files against the three readers: settings, catalogue and language file.
 class TestReaders : public QObject {
     Q_OBJECT
 
 private slots:
-    // `catalogue`: what the catalogue loader's message says, empty for none.
     void readers_data() {
         using Kind = HostileFile::Kind;
+        QTest::addColumn<QString>("catalogue"); // what the loader's message says, empty for none
         QTest::addColumn<HostileFile>("file");
-        QTest::addColumn<QString>("catalogue");
-        const QByteArray lensLine = "FF\tMT0412\tMI\t4\t4\tF1.2\t0.3\tXX\tno";
-        const QString lens = QString::fromLatin1(lensLine);
-        HostileFile unended = numberedLines(26);
-        unended.bytes.chop(2);
-        QTest::newRow("empty") << HostileFile{"", 0, {}} << "";
+        const QString nul(1, u'\0');
+        QTest::newRow("empty") << "" << HostileFile{"", 0, {}};
         QTest::newRow("one 1 MB line")
-            << HostileFile{QByteArray(1 << 20, 'x'), 1, {QString(1 << 20, u'x')}} << "";
+            << "" << HostileFile{QByteArray(1 << 20, 'x'), 1, {QString(1 << 20, u'x')}};
         QTest::newRow("NUL bytes")
-            << HostileFile{QByteArray("F\0\r\n\0", 5),
-                           2,
-                           {QString::fromLatin1("F\0", 2), QString(1, u'\0')}}
-            << "";
+            << "" << HostileFile{QByteArray("F\0\r\n\0", 5), 2, {"F" + nul, nul}};
         QTest::newRow("CR-only ends")
-            << HostileFile{"FF\tA\rHSP\tB\rVAR\tC", 3, {"FF\tA", "HSP\tB", "VAR\tC"}} << "";
-        QTest::newRow("40000 lines")
-            << HostileFile{(lensLine + "\r\n").repeated(40000), 40000, {lens, lens, lens, lens}}
-            << "only the first 32766 were loaded";
+            << "" << HostileFile{"FF\tA\rHSP\tB\rVAR\tC", 3, {"FF\tA", "HSP\tB", "VAR\tC"}};
         QTest::newRow("folder in place of the file")
-            << HostileFile{"", 0, {}, Kind::Folder} << "was not found";
+            << "was not found" << HostileFile{"", 0, {}, Kind::Folder};
         QTest::newRow("no read permission")
-            << HostileFile{",\r\n.\r\n", 0, {}, Kind::Unreadable} << "could not be read";
-        QTest::newRow("four CR LF lines") << HostileFile{",\r\n.\r\n/zo\xc3\xab.lng\r\n/cd/\r\n",
-                                                         4,
-                                                         {",", ".", "/zoë.lng", "/cd/"}}
-                                          << "";
-        QTest::newRow("empty first line")
-            << HostileFile{"\r\n.\r\nIt.lng\r\nE:\\\r\n", 4, {"", ".", "It.lng", "E:\\"}} << "";
-        QTest::newRow("one line, one character") << HostileFile{",", 1, {","}} << "";
-        QTest::newRow("nine lines") << numberedLines(9) << "";
-        QTest::newRow("26 lines, the last without end") << unended << "";
+            << "could not be read" << HostileFile{",\r\n.\r\n", 0, {}, Kind::Unreadable};
+        QTest::newRow("four lines")
+            << ""
+            << HostileFile{",\r\n.\r\n/zoë.lng\r\n/cd/\r\n", 4, {",", ".", "/zoë.lng", "/cd/"}};
+        QTest::newRow("one line, one character") << "" << HostileFile{",", 1, {","}};
     }
 
     void readers() {
-        QFETCH(HostileFile, file);
         QFETCH(QString, catalogue);
+        QFETCH(HostileFile, file);
         QTemporaryDir dir;
         const QString name = QStringLiteral("Obbiettivi2.txt");
         const QString path = dir.filePath(name);
-        VISTARO_PLACE_HOSTILE(file, path);
+        if (!test::placeHostile(file, path))
+            QSKIP("root can read a file without read permission");
 
         // Settings: each line the file has overwrites its setting, the others keep theirs; the
-        // probe gives line 1. Four lines save back to the same bytes.
+        // probe gives line 1.
         const QStringList before{"1", "2", "3", "D:\\"};
         Settings loaded{before[0], before[1], before[2], before[3]};
         loadSettings(path, loaded);
@@ -74,19 +58,12 @@ private slots:
             if (i >= file.lineCount || i < file.lines.size())
                 QCOMPARE(fields[i], i < file.lineCount ? file.lines[i] : before[i]);
         QCOMPARE(probeSettings(path), file.lineCount > 0 ? loaded.DecimalSeparator : QString());
-        if (file.lineCount == 4 && file.bytes.count("\r\n") == 4 && file.bytes.endsWith("\r\n")) {
-            const QString copy = dir.filePath(QStringLiteral("vistaro/lens.ini"));
-            QCOMPARE(saveSettings(copy, loaded), std::nullopt);
-            QFile saved(copy);
-            QVERIFY(saved.open(QIODevice::ReadOnly));
-            QCOMPARE(saved.readAll(), file.bytes);
-        }
 
-        // Catalogue: N lines give N + 2 rows, at most 32766 lines load.
+        // Catalogue: N lines give N + 2 rows.
         Catalogue rows;
         BlockBounds bounds;
         const std::optional<QString> message = CaricaDatiDa(name, {dir.path()}, rows, bounds);
-        QCOMPARE(rows.size(), std::min(file.lineCount, 32766) + 2);
+        QCOMPARE(rows.size(), file.lineCount + 2);
         QCOMPARE(message.has_value(), !catalogue.isEmpty());
         QVERIFY2(!message || message->contains(catalogue), qPrintable(message.value_or("")));
 

@@ -8,7 +8,6 @@
 #include <QThread>
 #include <array>
 #include <cstdio>
-#include <random>
 
 using namespace vistaro;
 
@@ -21,14 +20,13 @@ const std::array<Settings, 2> contents{
 
 // Saves the two contents in turn for ever, saying "saving" once the first round is done.
 int saveForEver(const QString& path) {
-    for (bool announced = false;; announced = true) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    for (int round = 0;; ++round) {
         for (const Settings& settings : contents)
             if (saveSettings(path, settings))
                 return 1;
-        if (!announced) {
+        if (round == 0)
             std::puts("saving");
-            std::fflush(stdout);
-        }
     }
 }
 
@@ -42,13 +40,11 @@ private slots:
     void killedWhileSaving() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));
-        std::mt19937 generator(4711);
-        std::uniform_int_distribution<int> delayMs(0, 12);
         for (int kill = 0; kill < 50; ++kill) {
             QProcess writer;
             writer.start(QCoreApplication::applicationFilePath(), {"--save", path});
             QVERIFY2(writer.waitForReadyRead(60000), qPrintable(writer.errorString()));
-            QThread::msleep(delayMs(generator));
+            QThread::msleep(kill % 13); // 0 to 12 ms into the saving
             writer.kill();
             QVERIFY(writer.waitForFinished(60000));
             QCOMPARE(writer.exitStatus(), QProcess::CrashExit);

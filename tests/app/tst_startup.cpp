@@ -5,7 +5,6 @@
 #include "platform/textlines.h"
 #include "support/sampleworkfolder.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
@@ -19,15 +18,6 @@ class TestStartup : public QObject {
     Q_OBJECT
 
     SampleWorkFolder m_app;
-    const QString m_first = cdDriveRoots().isEmpty() ? QString() : cdDriveRoots().first().root;
-
-    QString checked() const {
-        QStringList names;
-        for (const QAction* item : m_app.window().CDDrive()->actions())
-            if (item->isChecked())
-                names.append(item->objectName());
-        return names.join(u' ');
-    }
 
     // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
     QString firstFocal() const { return m_app.program().LensCatalogue.value(0).FocalMin; }
@@ -35,8 +25,7 @@ class TestStartup : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_app.prepare());
-        // Only the program itself may decide to end.
-        QGuiApplication::setQuitOnLastWindowClosed(false);
+        QGuiApplication::setQuitOnLastWindowClosed(false); // only the program decides to end
     }
 
     void cleanup() {
@@ -44,44 +33,47 @@ private slots:
         QFile::remove(QFileInfo(settingsFilePath()).path());
     }
 
-    // No file or an empty line 1 is a first run: the chooser instead of the main window.
-    // Closing the window on show ends the program, the settings file as it was.
+    // No file, an empty line 1 or a file past 4 MiB (none the program wrote: not read but
+    // reported once, naming it) is a first run: the chooser instead of the main window. Closing
+    // the window on show ends the program, the settings file as it was.
     void startAndClose_data() {
+        QTest::addColumn<QString>("message"); // a part of the one message, empty for none
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
-        const QString first = m_first, home = defaultDriveRoot();
-        QTest::newRow("no file") << QByteArray() << "|||" + home + "||Folder";
+        const QString home = defaultDriveRoot();
+        QTest::newRow("no file") << "" << QByteArray() << "|||" + home + "|";
         QTest::newRow("empty first line")
-            << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "||Folder";
-        QTest::newRow("first volume")
-            << ",\r\n.\r\n/l/it.lng\r\n" + first.toUtf8() + "\r\n"
-            << ",|.|/l/it.lng|" + first + "|2,8|" + (first.isEmpty() ? "" : "Volume1");
-        QTest::newRow("line 4 no root")
-            << QByteArray(".\r\n,\r\n/l/it.lng\r\nX:\\\r\n") << ".|,|/l/it.lng|X:\\|2.8|Folder";
+            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "|";
+        QByteArray full = ",\r\n.\r\n\r\n/cd/\r\n";
+        full += QByteArray((4 << 20) - full.size() - 2, 'x') + "\r\n";
+        QTest::newRow("4 MiB") << "" << full << ",|.||/cd/|2,8";
+        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << "|||" + home + "|";
     }
 
     void startAndClose() {
+        QFETCH(QString, message);
         QFETCH(QByteArray, settings);
         QFETCH(QString, state);
+        const test::MessageBoxAnswer answer;
         m_app.start(settings);
         const ProgramState& program = m_app.program();
-        const bool firstRun = settings.isEmpty() || settings.startsWith("\r\n");
+        const bool firstRun = state.startsWith(u'|');
         QWidget* chooser = m_app.window().languageChooser();
         QCOMPARE(m_app.window().isVisible(), !firstRun);
         QCOMPARE(chooser && chooser->isVisible(), firstRun);
         QCOMPARE(
             QStringList({program.DecimalSeparator, program.OtherSeparator, program.LanguageFile,
-                         m_app.window().publicState().Drive, firstFocal(), checked()})
+                         m_app.window().publicState().Drive, firstFocal()})
                 .join(u'|'),
             state);
+        QCOMPARE(answer.texts.size(), message.isEmpty() ? 0 : 1);
+        for (const QString& text : answer.texts)
+            QVERIFY2(text.contains(message) && text.contains(settingsFilePath()), qPrintable(text));
         QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
         QTimer::singleShot(0, firstRun ? chooser : &m_app.window(), &QWidget::close);
         // The way out should the close not end the loop; it goes with this test, so that it
         // never cuts short a message box of a later one.
-        QTimer stuck;
-        stuck.setSingleShot(true);
-        stuck.callOnTimeout([] { QCoreApplication::exit(2); });
-        stuck.start(3000);
+        QTimer::singleShot(3000, &quitting, [] { QCoreApplication::exit(2); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quitting.count(), 1);
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
@@ -129,46 +121,9 @@ private slots:
         QCOMPARE(firstFocal(), focal);
     }
 
-    // On a normal start the stored language file is applied once, half a second later.
-    void timerMoveAppliesTheStoredFile() {
-        const QString english = m_app.filePath(QStringLiteral("English.lng"));
-        m_app.start(".\r\n,\r\n" + english.toUtf8() + "\r\n/media/cdrom/\r\n");
-        QVERIFY(m_app.window().TimerMove()->isActive());
-        QTRY_COMPARE(m_app.find<QGroupBox>("Sensore")->title(), QStringLiteral("Sensor"));
-        QVERIFY(!m_app.window().TimerMove()->isActive());
-    }
-
-    // A settings file past 4 MiB is none the program wrote: it is not read but reported once,
-    // naming it, and the first run starts over, the file left as it was. One of 4 MiB loads.
-    void settingsSizeLimit_data() {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("separator");
-        QTest::newRow("4 MiB") << (4 << 20) << ",";
-        QTest::newRow("a byte past 4 MiB") << (4 << 20) + 1 << "";
-    }
-
-    void settingsSizeLimit() {
-        QFETCH(int, size);
-        QFETCH(QString, separator);
-        QByteArray settings = ",\r\n.\r\n\r\n/cd/\r\n";
-        settings += QByteArray(size - settings.size() - 2, 'x') + "\r\n";
-        const test::MessageBoxAnswer answer;
-        m_app.start(settings);
-        QCOMPARE(m_app.program().DecimalSeparator, separator);
-        QCOMPARE(m_app.window().isVisible(), !separator.isEmpty());
-        QCOMPARE(answer.texts.size(), separator.isEmpty() ? 1 : 0);
-        if (!answer.texts.isEmpty())
-            QVERIFY2(answer.texts.first().contains(settingsFilePath()) &&
-                         answer.texts.first().contains("4 MiB"),
-                     qPrintable(answer.texts.first()));
-        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
-    }
-
-    // Elsewhere than Windows the menu lists the volumes mounted when it opens; a root in use
-    // that is none of them (a picked folder, also after a restart) is an item of its own,
-    // labelled with its path. Words: settings line 4; what "Other folder..." answers ("-" not
-    // used, "cancel"); the volumes mounted when the menu opens; the captions before "Other
-    // folder...", "*" on the checked one. "<copy>" is a folder of ours.
+    // Elsewhere than Windows the menu lists the volumes mounted as it opens, the root in use
+    // checked, an item of its own when no volume has it. Words: settings line 4; what "Other
+    // folder..." answers ("-" not used); the volumes; the captions, "*" on the checked one.
     void cdDriveMenu_data() {
         QTest::addColumn<QString>("script");
         QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/";
@@ -183,7 +138,7 @@ private slots:
         QFETCH(QString, script);
         if constexpr (!DriveMenuOffersAnyFolder)
             QSKIP("Windows lists the drive letters C: to G:");
-        const QTemporaryDir copy;
+        const QTemporaryDir copy; // "<copy>"
         const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
         m_app.start(",\r\n.\r\n\r\n" + words[0].toUtf8() + "\r\n");
         Obbiettivi& window = m_app.window();
@@ -200,57 +155,34 @@ private slots:
         window.CDDrive()->hide();
 
         QStringList items;
-        QString checkedRoot;
-        for (const QAction* item : window.CDDrive()->actions()) {
+        for (const QAction* item : window.CDDrive()->actions())
             if (item->isVisible())
                 items << (item->isChecked() ? "*" : "") + item->text();
-            if (item->isVisible() && item->isChecked())
-                checkedRoot = item->text().replace("&&", "&");
-        }
         QCOMPARE(items.join(u'|'), words[3] + "|Other folder...");
+        const QString checkedRoot = items.filter(u"*").value(0).mid(1).replace("&&", "&");
         QCOMPARE(window.publicState().Drive, checkedRoot);
         QVERIFY(SampleWorkFolder::settingsBytes().endsWith(checkedRoot.toUtf8() + "\r\n"));
     }
 
-    // A menu click saves all four settings. A file in place of the settings folder: the save
-    // fails, says so once naming the file and leaves it alone; the change holds for the run.
-    void menuClickSaves_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QByteArray>("saved"); // null: the settings folder is blocked
-        const QByteArray first = m_first.toUtf8();
-        QTest::newRow("first volume")
-            << "Volume1" << QMessageBox::Ok << ";\r\n;\r\n/l.lng\r\n" + first + "\r\n";
-        QTest::newRow("comma") << "DecSeparator" << QMessageBox::Yes
-                               << QByteArray(",\r\n.\r\n/l.lng\r\nX:\\\r\n");
-        QTest::newRow("save fails") << "Volume1" << QMessageBox::Ok << QByteArray();
-    }
-
-    void menuClickSaves() {
-        QFETCH(QString, item);
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QByteArray, saved);
-        if (m_first.isEmpty() && item == u"Volume1")
-            QSKIP("no mounted volume to pick");
-        QFile blocker(QFileInfo(settingsFilePath()).path());
-        m_app.start(";\r\n;\r\n/l.lng\r\nX:\\\r\n");
-        // The stored language file does not exist: on a slow machine its message would come
-        // half a second in, amid the boxes this test answers.
-        m_app.window().TimerMove()->stop();
-        QVERIFY(!saved.isNull() || (QDir(blocker.fileName()).removeRecursively() &&
-                                    blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1));
-        blocker.close();
-        test::MessageBoxAnswer box(answer);
-        m_app.find<QAction>(item)->trigger();
-        QTest::qWait(50);
-        QCOMPARE(checked(), item == u"Volume1" ? item : QStringLiteral("Folder"));
-        if (saved.isNull()) {
-            QCOMPARE(box.texts.size(), 1);
-            QVERIFY(box.texts.first().contains(settingsFilePath()));
-            QVERIFY(blocker.open(QIODevice::ReadOnly) && blocker.readAll() == "x");
-        } else {
-            QCOMPARE(SampleWorkFolder::settingsBytes(), saved);
+    // The separator answer saves all four settings. A file in place of the settings folder: the
+    // save fails, says so once naming the file and leaves it alone; the change holds for the run.
+    void separatorSaved() {
+        m_app.start(";\r\n;\r\n\r\nX:\\\r\n");
+        {
+            const test::MessageBoxAnswer yes(QMessageBox::Yes);
+            m_app.find<QAction>("DecSeparator")->trigger();
         }
+        QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\nX:\\\r\n");
+        QFile blocker(QFileInfo(settingsFilePath()).path());
+        QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
+                blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
+        blocker.close();
+        const test::MessageBoxAnswer no(QMessageBox::No);
+        m_app.find<QAction>("DecSeparator")->trigger();
+        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, ".,");
+        QCOMPARE(no.texts.size(), 2);
+        QVERIFY(no.texts.last().contains(settingsFilePath()) && blocker.open(QIODevice::ReadOnly) &&
+                blocker.readAll() == "x");
     }
 };
 

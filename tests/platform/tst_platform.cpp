@@ -1,15 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/datapaths.h"
-#include "platform/driveroots.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
 #include <QDir>
-#include <QStorageInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -92,57 +88,6 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/vistaro/lens.ini");
 #endif
-    }
-
-    // Without an optical disc, a fresh start looks for datasheets in the sample ones that come
-    // with the program (the first data folder is the working one), else in /media/cdrom/.
-    void defaultDriveRootPrefersTheSampleDatasheets() {
-#ifdef Q_OS_WIN
-        QSKIP("Windows starts on D:\\");
-#endif
-        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-            if (volume.fileSystemType() == "iso9660" || volume.fileSystemType() == "udf")
-                QSKIP("an optical disc is mounted");
-        const QString before = QDir::currentPath();
-        QTemporaryDir work;
-        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("cd")) && QDir::setCurrent(work.path()));
-        const QString withSamples = defaultDriveRoot();
-        QVERIFY(QDir(work.path()).rmdir(QStringLiteral("cd")));
-        const QString without = defaultDriveRoot();
-        QVERIFY(QDir::setCurrent(before));
-        QCOMPARE(withSamples, work.path() + "/cd/");
-        QVERIFY(without == "/media/cdrom/" || without.endsWith("/vistaro/cd/"));
-    }
-
-    // The working directory first, then "share/vistaro" beside the executable's "bin" (here the
-    // test's folder), the configured folder, the executable's folder; each once, whatever the
-    // working directory is.
-    void dataFolders_data() {
-        QTest::addColumn<QString>("workingDir"); // empty: a fresh temporary folder
-        QTest::addColumn<int>("count");
-        QTest::newRow("unrelated folder") << QString() << 4;
-        QTest::newRow("in the relative data folder") << "../share/vistaro" << 3;
-        QTest::newRow("in the executable's folder") << "." << 3;
-    }
-
-    void dataFolders() {
-        QFETCH(QString, workingDir);
-        QFETCH(int, count);
-        const QString bin = QCoreApplication::applicationDirPath();
-        const QString beside = QFileInfo(bin).path() + "/share/vistaro";
-        QTemporaryDir temporary;
-        const QString working =
-            workingDir.isEmpty() ? temporary.path() : QDir(bin).filePath(workingDir);
-        QVERIFY(QDir().mkpath(working));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(working));
-        const QStringList folders = vistaro::dataFolders();
-        QVERIFY(QDir::setCurrent(previous));
-
-        QStringList expected{QDir(working).canonicalPath(), beside, VISTARO_DATA_DIR, bin};
-        expected.removeDuplicates();
-        QCOMPARE(expected.size(), count);
-        QCOMPARE(folders, expected);
     }
 };
 

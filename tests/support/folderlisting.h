@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #pragma once
 
 #include <QDir>

@@ -42,9 +42,3 @@ inline bool placeHostile(const HostileFile& file, const QString& path) {
 } // namespace vistaro::test
 
 Q_DECLARE_METATYPE(vistaro::test::HostileFile)
-
-#define VISTARO_PLACE_HOSTILE(file, path)                                                          \
-    do {                                                                                           \
-        if (!vistaro::test::placeHostile(file, path))                                              \
-            QSKIP("root can read a file without read permission");                                 \
-    } while (false)

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #pragma once
 
 #include <QAbstractButton>
@@ -19,7 +18,7 @@ namespace vistaro::test {
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        ++alive();
+        ++s_alive;
         m_timer.callOnTimeout([this, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || box == m_last)
@@ -36,9 +35,7 @@ public:
         });
         m_timer.start(5);
     }
-    ~MessageBoxAnswer() { --alive(); }
-    MessageBoxAnswer(const MessageBoxAnswer&) = delete;
-    MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
+    ~MessageBoxAnswer() { --s_alive; }
 
     std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
@@ -49,7 +46,7 @@ public:
         auto* watch = new QTimer(QCoreApplication::instance());
         watch->callOnTimeout([] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || alive() > 0)
+            if (!box || s_alive > 0)
                 return;
             const QString text = box->text();
             box->reject();
@@ -60,11 +57,7 @@ public:
     }
 
 private:
-    static int& alive() {
-        static int count = 0;
-        return count;
-    }
-
+    static inline int s_alive = 0;
     QPointer<QMessageBox> m_last;
     QTimer m_timer;
 };

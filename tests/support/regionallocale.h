@@ -16,8 +16,7 @@ inline QString regional(QString text, bool comma) {
 }
 
 inline void useLocale(bool comma) {
-    QLocale::setDefault(comma ? QLocale(QLocale::Italian, QLocale::Italy)
-                              : QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(comma ? "it_IT" : "en_US"));
 }
 
 } // namespace vistaro::test

@@ -7,18 +7,11 @@
 #include "platform/settingspath.h"
 #include "support/messageboxanswer.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace vistaro::test {
