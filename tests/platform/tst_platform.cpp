@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/driveroots.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 #include "platform/textdecode.h"
 #include "support/regionallocale.h"
 
 #include <QDir>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -88,6 +91,22 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/vistaro/lens.ini");
 #endif
+    }
+
+    // Without an optical disc, a fresh start looks for datasheets in the sample ones that come
+    // with the program; the working folder is the first place it looks.
+    void defaultDriveRootIsTheSampleDatasheets() {
+        if constexpr (!DriveMenuOffersAnyFolder)
+            QSKIP("Windows starts on D:\\");
+        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+            if (volume.fileSystemType() == "iso9660" || volume.fileSystemType() == "udf")
+                QSKIP("an optical disc is mounted");
+        const QString before = QDir::currentPath();
+        QTemporaryDir work;
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("cd")) && QDir::setCurrent(work.path()));
+        const QString root = defaultDriveRoot();
+        QVERIFY(QDir::setCurrent(before));
+        QCOMPARE(root, work.path() + "/cd/");
     }
 };
 
