@@ -47,12 +47,6 @@ class TestMatch : public QObject {
         return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
     }
 
-    void startInEnglish() {
-        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
-                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
-        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(m_app.prepare());
@@ -250,28 +244,27 @@ private slots:
     // camera sees 8 m across with 6 mm; the last direct-drive lens up to 6 mm stays on show, ">"
     // and "<" step through those that cover the sensor.
     void recommendAndBrowse() {
-        startInEnglish();
+        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
+                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
+        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
         m_app.retype("Focale1", QStringLiteral("1"));
         m_app.waitTicks();
         {
             test::MessageBoxAnswer answer;
             m_app.click("MarvantoCons");
             QTest::qWait(50);
-            QCOMPARE(answer.texts, QStringList{NothingFitsMessage});
-            QCOMPARE(answer.title, QStringLiteral("Vistaro"));
+            QCOMPARE(answer.title + ": " + answer.texts.join(u'|'),
+                     "Vistaro: " + NothingFitsMessage);
             QVERIFY(!m_app.consiglia()->isVisible());
         }
         m_app.retype("L1", QStringLiteral("10"));
         m_app.waitTicks();
         m_app.retype("H1", QStringLiteral("8"));
         m_app.waitTicks();
-        QCOMPARE(m_app.window().privateState().Row1.ValFocale(), QStringLiteral("6"));
         m_app.click("MarvantoCons");
         CConsiglia* shown = m_app.consiglia();
         QVERIFY(shown->isVisible() && !shown->parentWidget());
         QCOMPARE(caption("Nome") + u' ' + caption("f"), QStringLiteral("H6012DD f:6mm"));
-        QVERIFY(caption("Label1").contains(QStringLiteral("At 10 m the lens covers")));
-        QVERIFY(shown->rect().contains(m_app.find("Command2", shown)->geometry()));
 
         const std::int16_t first = shown->Attuale;
         m_app.click("Avanti", shown);
@@ -290,7 +283,8 @@ private slots:
         QCOMPARE(m_app.consiglia(), shown);
         QCOMPARE(caption("Nome") + u' ' + caption("Fstop") + u' ' + caption("Iride"),
                  QStringLiteral("H6012DD F:<i>1.2</i> <b>Iris</b> DD"));
-        QVERIFY(caption("Label1").startsWith(QStringLiteral("<img src=\"/etc/hostname\">")));
+        QCOMPARE(caption("Label1"),
+                 "<img src=\"/etc/hostname\">\nAt 10 m the lens covers 8 X  6 (m X m)\n");
 
         m_app.click("Command2", shown); // the sample datasheet opens in a viewer
         bool opened = false;
