@@ -6,6 +6,7 @@
 #include "match/presentation.h"
 #include "match/searchstart.h"
 #include "support/catalogueof.h"
+#include "support/hostilefiles.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAccessible>
@@ -52,11 +53,9 @@ private slots:
         QVERIFY(m_app.prepare());
         const QDir folder(m_cd.filePath(QStringLiteral("Pdf/Obiettivi")));
         QVERIFY(folder.mkpath(QStringLiteral("FF")));
-        for (const char* name : {"XXT1.pdf", "xxT2.pdf", "FF/T4.pdf"}) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            const char* content = qstrcmp(name, "FF/T4.pdf") == 0 ? "\r\n%PDF" : "%PDF\r\n";
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
-        }
+        for (const char* name : {"XXT1.pdf", "xxT2.pdf"})
+            QVERIFY(test::placeHostile({"%PDF\r\n", 1, {"%PDF"}}, folder.filePath(name)));
+        QVERIFY(test::placeHostile({"\r\n%PDF", 2, {"", "%PDF"}}, folder.filePath("FF/T4.pdf")));
     }
 
     // The recommendation button's search over the selected type's block of the catalogue, after
