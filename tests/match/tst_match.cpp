@@ -245,7 +245,6 @@ private slots:
         {
             test::MessageBoxAnswer answer;
             m_app.click("MarvantoCons");
-            QTest::qWait(50);
             QCOMPARE(answer.title + ": " + answer.texts.join(u'|'),
                      "Vistaro: " + NothingFitsMessage);
             QVERIFY(!m_app.consiglia()->isVisible());
@@ -266,8 +265,7 @@ private slots:
         QCOMPARE(next + u' ' + caption("Nome"), QStringLiteral("H8012DD H6012DD"));
 
         // A second search presents in the same window. Markup from the catalogue or a language
-        // file is shown as written, never rendered (an <img> would load a local file), and a
-        // screen reader gets it as written.
+        // file is shown and read out as written, never rendered (an <img> would load a file).
         LensRecord& lens = m_app.program().LensCatalogue[first];
         lens.Note = QStringLiteral("<img src=\"/etc/hostname\">");
         lens.FStop = QStringLiteral("<i>1.2</i>");

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A Qt generic plugin that plays the user of an installed program from outside: Qt loads it
-// into any Qt program started with QT_PLUGIN_PATH naming its folder and
-// QT_QPA_GENERIC_PLUGINS=vistarostartprobe. The program itself knows nothing of it. It waits for
-// the main window, asks for a lens and its datasheet as a user would, prints what the windows
-// show, one "what: text" line each, and ends the program: 0 when every step showed something,
-// 1 at the first step that did not (a message box instead, or nothing within the time).
+// A Qt generic plugin that plays the user of an installed program from outside (QT_PLUGIN_PATH
+// naming its folder, QT_QPA_GENERIC_PLUGINS=vistarostartprobe); the program knows nothing of it.
+// It asks for a lens and its datasheet as a user would, prints what the windows show, one
+// "what: text" line each, and ends the program: 0 when every step showed something, 1 at the
+// first that did not (a message box instead, or nothing within the time).
 
 #include <QApplication>
 #include <QGenericPlugin>
@@ -74,8 +73,7 @@ void retype(QWidget* main, const char* name, const QString& text) {
 void play() {
     QWidget* main = await("Obbiettivi");
     report("window", main->windowTitle());
-    // The language file of the settings is applied half a second after the start.
-    QTest::qWait(800);
+    QTest::qWait(800); // the language file is applied half a second after the start
     report("sensor frame", child<QGroupBox>(main, "Sensore")->title());
     retype(main, "L1", QStringLiteral("10"));
     retype(main, "H1", QStringLiteral("8"));
