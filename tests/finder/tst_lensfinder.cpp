@@ -70,10 +70,8 @@ private slots:
         QCOMPARE(cell("T3580VDD", LensColumn::Fits), QStringLiteral("✘"));
 
         // Only the selected type, only what fits, then by focal length.
-        auto* type = m_finder->findChild<QComboBox*>("TypeFilter");
-        auto* fitsOnly = m_finder->findChild<QCheckBox*>("FitsOnly");
-        type->setCurrentIndex(1);
-        fitsOnly->setChecked(true);
+        m_finder->findChild<QComboBox*>("TypeFilter")->setCurrentIndex(1);
+        m_finder->findChild<QCheckBox*>("FitsOnly")->setChecked(true);
         table()->sortByColumn(int(LensColumn::Focal), Qt::DescendingOrder);
         // Direct-drive varifocals around 10 mm that cover 1/3" and identify at 5 m (3.125 mm).
         QCOMPARE(names(), (QStringList{"M1050VDD", "V8016VDD", "M6012VDD", "H5050VDD"}));
@@ -81,8 +79,8 @@ private slots:
 
         // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250),
         // past detection (25). The level the coverage window asks for reaches the verdict at once.
-        type->setCurrentIndex(0);
-        fitsOnly->setChecked(false);
+        m_finder->findChild<QComboBox*>("TypeFilter")->setCurrentIndex(0);
+        m_finder->findChild<QCheckBox*>("FitsOnly")->setChecked(false);
         QCOMPARE(cell("T2812MI", LensColumn::LevelVerdict), QStringLiteral("✘"));
         m_app.window().OpenCoverage()->trigger();
         auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>("Level");
