@@ -22,8 +22,8 @@ QStringList shown(const Obbiettivi& window) {
     for (const char* name : {"MinFuoco", "Iride", "Sensore", "Frame1", "HSP", "FF", "Frame2",
                              "Manual", "DC", "VD", "M", "MarvantoCons", "Label1", "Label2",
                              "Label4", "Label3", "DecSeparator", "Language"}) {
-        const QObject* target =
-            (texts.size() < 10 ? consiglia : &window)->findChild<QObject*>(name);
+        const bool inConsiglia = texts.size() < 10;
+        const QObject* target = (inConsiglia ? consiglia : &window)->findChild<QObject*>(name);
         texts << target->property(target->inherits("QGroupBox") ? "title" : "text").toString();
     }
     return texts;
