@@ -62,12 +62,8 @@ private slots:
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
         lines[24] = QStringLiteral("&Decimal && separator"); // DecSeparator, a menu
         const QString path = m_folder.filePath(QStringLiteral("distinct.lng"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines.join("\r\n").toUtf8()) > 0);
-        file.close();
+        QVERIFY(test::placeHostile({lines.join("\r\n").toUtf8(), LanguageLineCount, lines}, path));
         Obbiettivi window(m_program);
-        QVERIFY(!m_folder.consiglia());
-
         window.CaricaLingua(path);
         QVERIFY(m_folder.consiglia() && !m_folder.consiglia()->isVisible());
         lines[20] = QStringLiteral("Focal & zoom (mm)");

@@ -6,6 +6,7 @@
 #include "match/presentation.h"
 #include "match/searchstart.h"
 #include "support/catalogueof.h"
+#include "support/hostilefiles.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAccessible>
@@ -47,22 +48,14 @@ class TestMatch : public QObject {
         return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
     }
 
-    void startInEnglish() {
-        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
-                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
-        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(m_app.prepare());
         const QDir folder(m_cd.filePath(QStringLiteral("Pdf/Obiettivi")));
         QVERIFY(folder.mkpath(QStringLiteral("FF")));
-        for (const char* name : {"XXT1.pdf", "xxT2.pdf", "FF/T4.pdf"}) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            const char* content = qstrcmp(name, "FF/T4.pdf") == 0 ? "\r\n%PDF" : "%PDF\r\n";
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
-        }
+        for (const char* name : {"XXT1.pdf", "xxT2.pdf"})
+            QVERIFY(test::placeHostile({"%PDF\r\n", 1, {"%PDF"}}, folder.filePath(name)));
+        QVERIFY(test::placeHostile({"\r\n%PDF", 2, {"", "%PDF"}}, folder.filePath("FF/T4.pdf")));
     }
 
     // The recommendation button's search over the selected type's block of the catalogue, after
@@ -78,8 +71,7 @@ private slots:
         QTest::newRow("FF on 1 inch: only V") << "FF 8|50" << SensorFormat::One << "2: 0 4 8|8";
         QTest::newRow("HSP: unreadable focal length passes") << "HSP 1|50" << third << "6: 5 6 1|1";
         QTest::newRow("VAR 8 in 3.5-8") << "VAR 8|50" << third << "7: 7 8 8|8";
-        QTest::newRow("VAR 8.01: the first that holds it")
-            << "VAR 8.01|50" << third << "8: 7 8 8.01|8.01";
+        QTest::newRow("VAR 8.01 in 5-50 only") << "VAR 8.01|50" << third << "8: 7 8 8.01|8.01";
         QTest::newRow("VAR 60: nothing") << "VAR 60|50" << third << ": 3 3 1|2";
         QTest::newRow("ZOOM 6-48: the first of two") << "ZOOM 6|48" << third << "11: 9 12 6|48";
         QTest::newRow("ZOOM 8-80 reached exactly") << "ZOOM 8|80" << third << "9: 9 12 8|80";
@@ -105,10 +97,8 @@ private slots:
             startSearch(state, main, blocks, wanted.section(u'|', 0, 0), wanted.section(u'|', 1),
                         sensor, [&](std::int16_t i) { shown << QString::number(i); });
         QCOMPARE(found, !shown.isEmpty());
-        QCOMPARE(shown.join(u' ') + QStringLiteral(": %1 %2 %3|%4")
-                                        .arg(main.Min)
-                                        .arg(main.Max)
-                                        .arg(state.TargetFocalWide, state.TargetFocalTele),
+        QCOMPARE(QStringLiteral("%1: %2 %3 ").arg(shown.join(u' ')).arg(main.Min).arg(main.Max) +
+                     state.TargetFocalWide + u'|' + state.TargetFocalTele,
                  after);
     }
 
@@ -129,8 +119,7 @@ private slots:
         QTest::newRow("FF: any focal length") << "FF 6|6 50|50" << QList<int>{1} << "0 1 0 > 1";
         QTest::newRow("VAR: 12 in 5-50") << "VAR 12|12 5|50" << QList<int>{1} << "0 1 0 > 1";
         QTest::newRow("VAR: 12 beyond 3.5-8") << "VAR 12|12 3.5|8" << QList<int>{1} << "0 1 0 > 0";
-        QTest::newRow("ZOOM: 48 beyond 5.5-33")
-            << "ZOOM 6|48 5.5|33" << QList<int>{1} << "0 1 0 > 0";
+        QTest::newRow("ZOOM: 48 past 5.5-33") << "ZOOM 6|48 5.5|33" << QList<int>{1} << "0 1 0 > 0";
     }
 
     void browse() {
@@ -143,9 +132,8 @@ private slots:
             rows << (suitable.contains(i) ? "FF|T|DD|" : "FF|X|DD|") + lens[2];
         const ProgramState state =
             stateOf(rows, lens[1].section(u'|', 0, 0), lens[1].section(u'|', 1));
-        MainSelection selection;
-        selection.zoom = lens[0] == u"ZOOM";
-        selection.var = lens[0] == u"VAR";
+        const MainSelection selection{
+            SensorFormat::Third, lens[0] == u"ZOOM", lens[0] == u"VAR", {}, {}};
         const QStringList part = clicks.split(u' ');
         MainPublic main;
         main.Min = part[0].toShort();
@@ -214,9 +202,8 @@ private slots:
         QCOMPARE(lens.Label1.value_or(none) + (lens.MinFuocoRed ? "|red|" : "|black|") +
                      lens.MinFuoco.value_or(none),
                  shown);
-        if (entry.Name == u"T358")
-            QCOMPARE((QStringList{*lens.Nome, *lens.f, *lens.Fstop, *lens.Iride}),
-                     (QStringList{"T358", "f:3.5-8mm", "F:1.4", "Iris: DD"}));
+        if (entry.Name == u"T358") // a range; the window test pins the other captions
+            QCOMPARE(*lens.f, "f:3.5-8mm");
     }
 
     void datasheet_data() {
@@ -250,28 +237,26 @@ private slots:
     // camera sees 8 m across with 6 mm; the last direct-drive lens up to 6 mm stays on show, ">"
     // and "<" step through those that cover the sensor.
     void recommendAndBrowse() {
-        startInEnglish();
+        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
+                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
+        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
         m_app.retype("Focale1", QStringLiteral("1"));
         m_app.waitTicks();
         {
             test::MessageBoxAnswer answer;
             m_app.click("MarvantoCons");
-            QTest::qWait(50);
-            QCOMPARE(answer.texts, QStringList{NothingFitsMessage});
-            QCOMPARE(answer.title, QStringLiteral("Vistaro"));
+            QCOMPARE(answer.title + ": " + answer.texts.join(u'|'),
+                     "Vistaro: " + NothingFitsMessage);
             QVERIFY(!m_app.consiglia()->isVisible());
         }
         m_app.retype("L1", QStringLiteral("10"));
         m_app.waitTicks();
         m_app.retype("H1", QStringLiteral("8"));
         m_app.waitTicks();
-        QCOMPARE(m_app.window().privateState().Row1.ValFocale(), QStringLiteral("6"));
         m_app.click("MarvantoCons");
         CConsiglia* shown = m_app.consiglia();
         QVERIFY(shown->isVisible() && !shown->parentWidget());
         QCOMPARE(caption("Nome") + u' ' + caption("f"), QStringLiteral("H6012DD f:6mm"));
-        QVERIFY(caption("Label1").contains(QStringLiteral("At 10 m the lens covers")));
-        QVERIFY(shown->rect().contains(m_app.find("Command2", shown)->geometry()));
 
         const std::int16_t first = shown->Attuale;
         m_app.click("Avanti", shown);
@@ -280,8 +265,7 @@ private slots:
         QCOMPARE(next + u' ' + caption("Nome"), QStringLiteral("H8012DD H6012DD"));
 
         // A second search presents in the same window. Markup from the catalogue or a language
-        // file is shown as written, never rendered (an <img> would load a local file), and a
-        // screen reader gets it as written.
+        // file is shown and read out as written, never rendered (an <img> would load a file).
         LensRecord& lens = m_app.program().LensCatalogue[first];
         lens.Note = QStringLiteral("<img src=\"/etc/hostname\">");
         lens.FStop = QStringLiteral("<i>1.2</i>");
@@ -290,7 +274,8 @@ private slots:
         QCOMPARE(m_app.consiglia(), shown);
         QCOMPARE(caption("Nome") + u' ' + caption("Fstop") + u' ' + caption("Iride"),
                  QStringLiteral("H6012DD F:<i>1.2</i> <b>Iris</b> DD"));
-        QVERIFY(caption("Label1").startsWith(QStringLiteral("<img src=\"/etc/hostname\">")));
+        QCOMPARE(caption("Label1"),
+                 "<img src=\"/etc/hostname\">\nAt 10 m the lens covers 8 X  6 (m X m)\n");
 
         m_app.click("Command2", shown); // the sample datasheet opens in a viewer
         bool opened = false;

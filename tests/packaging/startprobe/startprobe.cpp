@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A Qt generic plugin that plays the user of an installed program from outside: Qt loads it
-// into any Qt program started with QT_PLUGIN_PATH naming its folder and
-// QT_QPA_GENERIC_PLUGINS=vistarostartprobe. The program itself knows nothing of it. It waits for
-// the main window, asks for a lens and its datasheet as a user would, prints what the windows
-// show, one "what: text" line each, and ends the program: 0 when every step showed something,
-// 1 at the first step that did not (a message box instead, or nothing within the time).
+// A Qt generic plugin that plays the user of an installed program from outside (QT_PLUGIN_PATH
+// naming its folder, QT_QPA_GENERIC_PLUGINS=vistarostartprobe); the program knows nothing of it.
+// It asks for a lens and its datasheet as a user would, prints what the windows show, one
+// "what: text" line each, and ends the program: 0 when every step showed something, 1 at the
+// first that did not (a message box instead, or nothing within the time).
 
 #include <QApplication>
 #include <QGenericPlugin>
@@ -22,53 +21,42 @@
 
 namespace {
 
-QWidget* window(const char* name) {
-    for (QWidget* shown : QApplication::topLevelWidgets())
-        if (shown->isVisible() && shown->objectName() == QLatin1String(name))
-            return shown;
-    return nullptr;
-}
-
-QMessageBox* messageBox() {
-    for (QWidget* shown : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
-            return box;
-    return nullptr;
-}
-
 void report(const char* what, const QString& text) {
     std::printf("%s: %s\n", what, qPrintable(text));
     std::fflush(stdout);
 }
 
-// Ends at once: a modal message box may be running an event loop of its own.
-[[noreturn]] void end(int status) {
-    std::fflush(stdout);
+// Reports, then ends at once: a modal message box may be running an event loop of its own.
+[[noreturn]] void end(int status, const char* what, const QString& text) {
+    report(what, text);
     _exit(status);
+}
+
+// The visible top-level `T` named `name`, of any name when none is given.
+template <typename T = QWidget> T* window(const char* name = nullptr) {
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<T*>(shown);
+            found && found->isVisible() && (!name || shown->objectName() == QLatin1String(name)))
+            return found;
+    return nullptr;
 }
 
 // Waits for the window `name`; a message box instead ends the probe, naming its text.
 QWidget* await(const char* name) {
     QWidget* found = nullptr;
     const bool shown =
-        QTest::qWaitFor([&] { return (found = window(name)) || messageBox(); }, 10000);
-    if (QMessageBox* box = messageBox()) {
-        report("message", box->text());
-        end(1);
-    }
-    if (!shown) {
-        report("missing", QLatin1String(name));
-        end(1);
-    }
+        QTest::qWaitFor([&] { return (found = window(name)) || window<QMessageBox>(); }, 10000);
+    if (QMessageBox* box = window<QMessageBox>())
+        end(1, "message", box->text());
+    if (!shown)
+        end(1, "missing", QLatin1String(name));
     return found;
 }
 
 template <typename T> T* child(QWidget* in, const char* name) {
     T* found = in->findChild<T*>(QLatin1String(name));
-    if (!found) {
-        report("missing", QLatin1String(name));
-        end(1);
-    }
+    if (!found)
+        end(1, "missing", QLatin1String(name));
     return found;
 }
 
@@ -85,8 +73,7 @@ void retype(QWidget* main, const char* name, const QString& text) {
 void play() {
     QWidget* main = await("Obbiettivi");
     report("window", main->windowTitle());
-    // The language file of the settings is applied half a second after the start.
-    QTest::qWait(800);
+    QTest::qWait(800); // the language file is applied half a second after the start
     report("sensor frame", child<QGroupBox>(main, "Sensore")->title());
     retype(main, "L1", QStringLiteral("10"));
     retype(main, "H1", QStringLiteral("8"));
@@ -94,8 +81,7 @@ void play() {
     QWidget* recommendation = await("CConsiglia");
     report("lens", child<QLabel>(recommendation, "Nome")->text());
     QTest::mouseClick(child<QPushButton>(recommendation, "Command2"), Qt::LeftButton);
-    report("datasheet", await("PdfViewer")->windowTitle());
-    end(0);
+    end(0, "datasheet", await("PdfViewer")->windowTitle());
 }
 
 class StartProbe : public QGenericPlugin {
@@ -108,10 +94,7 @@ public:
     QObject* create(const QString&, const QString&) override {
         auto* probe = new QObject;
         QTimer::singleShot(0, probe, play);
-        QTimer::singleShot(30000, probe, [] {
-            report("timeout", QStringLiteral("30 s"));
-            end(1);
-        });
+        QTimer::singleShot(30000, probe, [] { end(1, "timeout", QStringLiteral("30 s")); });
         return probe;
     }
 };
