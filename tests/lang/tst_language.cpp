@@ -71,7 +71,7 @@ private slots:
 
         const QString missing = m_folder.filePath(QStringLiteral("missing.lng"));
         const QString empty = m_folder.filePath(QStringLiteral("empty.lng"));
-        QVERIFY(QFile(empty).open(QIODevice::WriteOnly));
+        QVERIFY(test::placeHostile({}, empty));
         const test::MessageBoxAnswer answer;
         window.CaricaLingua(missing);
         window.CaricaLingua(empty);
@@ -91,7 +91,7 @@ private slots:
     void emptyFileReportedOnce() {
         QFETCH(bool, picked);
         const QString path = m_folder.filePath(QStringLiteral("Nothing.lng"));
-        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(test::placeHostile({}, path));
         test::MessageBoxAnswer answer(QMessageBox::Yes);
         m_folder.start(picked ? QByteArray() : ".\r\n,\r\n" + path.toUtf8() + "\r\n/cd/\r\n");
         if (picked) {
