@@ -13,9 +13,9 @@ LAYERS=(
     "catalogue"
     "calc"
     "state"
+    "optics"
     "match lang report"
-    "coverage"
-    "finder"
+    "coverage finder"
     "app"
 )
 

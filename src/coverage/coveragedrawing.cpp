@@ -3,7 +3,7 @@
 
 #include "coverage/coveragedrawing.h"
 
-#include "coverage/coverageformat.h"
+#include "optics/coverageformat.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "coverage/coveragereport.h"
 
-#include "coverage/coverageformat.h"
+#include "optics/coverageformat.h"
 #include "platform/numberformat.h"
 
 #include <QLocale>

@@ -3,8 +3,8 @@
 
 #include "coverage/coveragewindow.h"
 
-#include "coverage/coverageformat.h"
 #include "coverage/coverageview.h"
+#include "optics/coverageformat.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "coverage/coveragedrawing.h"
-#include "coverage/coveragefields.h"
 #include "coverage/coveragehost.h"
-#include "coverage/coverageinputs.h"
 #include "coverage/coveragereport.h"
+#include "optics/coveragefields.h"
+#include "optics/coverageinputs.h"
 
 #include <QHash>
 #include <QSettings>

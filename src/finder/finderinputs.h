@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calc/sensorformat.h"
-#include "coverage/coverageinputs.h"
 #include "match/wantedfocal.h"
+#include "optics/coverageinputs.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "catalogue/lensrecord.h"
-#include "coverage/coverageinputs.h"
 #include "finder/finderinputs.h"
+#include "optics/coverageinputs.h"
 
 #include <cstdint>
 

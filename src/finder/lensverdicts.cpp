@@ -3,10 +3,10 @@
 
 #include "finder/lensverdicts.h"
 
-#include "coverage/levels.h"
-#include "match/coverage.h"
 #include "match/presentation.h"
 #include "match/search.h"
+#include "match/sensorfit.h"
+#include "optics/levels.h"
 #include "platform/numberformat.h"
 
 #include <QLocale>

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "catalogue/lensrecord.h"
-#include "coverage/camera.h"
 #include "finder/finderinputs.h"
 #include "match/suitability.h"
+#include "optics/camera.h"
 
 #include <QCoreApplication>
 #include <QHash>

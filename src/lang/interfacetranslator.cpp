@@ -3,34 +3,28 @@
 #include "lang/interfacetranslator.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace vistaro {
 
 InterfaceTranslator::~InterfaceTranslator() {
-    removeAll();
+    remove();
 }
 
 void InterfaceTranslator::apply(const QString& language) {
     if (language == m_language)
         return;
-    removeAll();
+    remove();
     m_language = language;
-    const QDir folder(QStringLiteral(":/i18n"));
-    const QStringList files =
-        folder.entryList({QStringLiteral("*_%1.qm").arg(language)}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(folder.filePath(file)) &&
-            QCoreApplication::installTranslator(translator.get()))
-            m_installed.push_back(std::move(translator));
-    }
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral(":/i18n/vistaro_%1.qm").arg(language)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        m_installed = std::move(translator);
 }
 
-void InterfaceTranslator::removeAll() {
-    for (const auto& translator : m_installed)
-        QCoreApplication::removeTranslator(translator.get());
-    m_installed.clear();
+void InterfaceTranslator::remove() {
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed.get());
+    m_installed.reset();
 }
 
 } // namespace vistaro

@@ -5,12 +5,11 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
-#include <vector>
 
 namespace vistaro {
 
-// Installs the translations of one language for every subsystem that ships them (resources
-// ":/i18n/<subsystem>_<language>.qm"), replacing the ones it installed before. Installing
+// Installs the translations of one language (resource ":/i18n/vistaro_<language>.qm"),
+// replacing the one it installed before. Installing
 // sends every window a LanguageChange event, on which it retranslates its texts.
 class InterfaceTranslator {
 public:
@@ -23,10 +22,10 @@ public:
     const QString& language() const { return m_language; }
 
 private:
-    void removeAll();
+    void remove();
 
     QString m_language;
-    std::vector<std::unique_ptr<QTranslator>> m_installed;
+    std::unique_ptr<QTranslator> m_installed;
 };
 
 } // namespace vistaro

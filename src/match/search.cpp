@@ -3,7 +3,7 @@
 #include "match/search.h"
 
 #include "match/catalogueentry.h"
-#include "match/coverage.h"
+#include "match/sensorfit.h"
 #include "match/suitability.h"
 
 namespace vistaro {

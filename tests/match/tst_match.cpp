@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "match/browse.h"
-#include "match/coverage.h"
 #include "match/datasheet.h"
 #include "match/presentation.h"
 #include "match/searchstart.h"
+#include "match/sensorfit.h"
 #include "support/catalogueof.h"
 #include "support/hostilefiles.h"
 #include "support/sampleworkfolder.h"

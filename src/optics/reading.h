@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "coverage/coverageinputs.h"
+#include "optics/coverageinputs.h"
 
 #include <QString>
 #include <optional>

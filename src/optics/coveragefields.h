@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calc/sensorformat.h"
-#include "coverage/coverageinputs.h"
-#include "coverage/coverageresult.h"
+#include "optics/coverageinputs.h"
+#include "optics/coverageresult.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "coverage/camera.h"
-#include "coverage/levels.h"
-#include "coverage/reading.h"
+#include "optics/camera.h"
+#include "optics/levels.h"
+#include "optics/reading.h"
 
 #include <array>
 #include <optional>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "coverage/coverageinputs.h"
-#include "coverage/coverageresult.h"
+#include "optics/coverageinputs.h"
+#include "optics/coverageresult.h"
 
 #include <QCoreApplication>
 #include <QString>

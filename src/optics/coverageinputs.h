@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calc/sensorformat.h"
-#include "coverage/camera.h"
-#include "coverage/levels.h"
+#include "optics/camera.h"
+#include "optics/levels.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "match/coverage.h"
+#include "match/sensorfit.h"
 
 namespace vistaro {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "coverage/camera.h"
+#include "optics/camera.h"
 
 #include <array>
 #include <optional>
