@@ -21,27 +21,10 @@ namespace {
 constexpr int Repetitions = 11;
 constexpr double BudgetMs = 100;
 
-// The main window as the finder sees it, with a selection the benchmark changes.
+// The main window as the finder asks it; what it pushes, the benchmark changes.
 class Host : public LensFinderHost {
 public:
-    Host(const Catalogue& catalogue, const QString& drive) : m_catalogue(catalogue) {
-        selection = {QStringLiteral("FF"),
-                     QStringLiteral("DD"),
-                     SensorFormat::Half,
-                     {QStringLiteral("12"), QStringLiteral("12")},
-                     QStringLiteral("10"),
-                     QStringLiteral("10"),
-                     drive};
-    }
-    const Catalogue& finderCatalogue() const override { return m_catalogue; }
-    FinderSelection finderSelection() const override { return selection; }
-    CoverageInputs finderCoverageInputs() const override { return {}; }
     void presentFromFinder(std::int16_t) override {}
-
-    FinderSelection selection;
-
-private:
-    const Catalogue& m_catalogue;
 };
 
 // The median of the runs after one that fills the caches.
@@ -66,11 +49,20 @@ ResultRow budgetRow(const std::string& measure, double ms, const std::string& de
 
 std::vector<ResultRow> finderRows(const Catalogue& catalogue) {
     QTemporaryDir drive;
-    Host host(catalogue, drive.path() + u'/');
+    Host host;
+    FinderInputs inputs{{QStringLiteral("FF"),
+                         QStringLiteral("DD"),
+                         SensorFormat::Half,
+                         {QStringLiteral("12"), QStringLiteral("12")},
+                         QStringLiteral("10"),
+                         QStringLiteral("10"),
+                         drive.path() + u'/'},
+                        {}};
     // Each window opened stays until the end, so that no closing is timed.
     std::vector<std::unique_ptr<LensFinder>> opened;
     const double openMs = medianMs([&] {
-        opened.push_back(std::make_unique<LensFinder>(host));
+        opened.push_back(std::make_unique<LensFinder>(host, catalogue));
+        opened.back()->refresh(inputs);
         opened.back()->show();
         QApplication::processEvents();
     });
@@ -80,8 +72,8 @@ std::vector<ResultRow> finderRows(const Catalogue& catalogue) {
     bool manual = false;
     const double judgeMs = medianMs([&] {
         manual = !manual;
-        host.selection.irisCode = manual ? QStringLiteral("MI") : QStringLiteral("DD");
-        finder->refresh();
+        inputs.selection.irisCode = manual ? QStringLiteral("MI") : QStringLiteral("DD");
+        finder->refresh(inputs);
         QApplication::processEvents();
     });
 

@@ -5,11 +5,13 @@
 #include "calc/calcrow.h"
 #include "calc/sensorformat.h"
 #include "coverage/coveragehost.h"
+#include "finder/finderinputs.h"
 #include "finder/lensfinderhost.h"
 #include "lang/interfacetranslator.h"
 #include "lang/languagechooser.h"
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
+#include "optics/calculatorreading.h"
 #include "platform/driveroots.h"
 #include "state/sharedstate.h"
 
@@ -35,6 +37,7 @@ class QTimer;
 namespace vistaro {
 
 class CConsiglia;
+class CoverageSettings;
 class CoverageWindow;
 class LensFinder;
 
@@ -117,13 +120,8 @@ public:
     MainSelection mainSelection() const override;
 
     // CoverageHost
-    CalculatorReading calculatorReading() const override;
     void typeFocalLength(int row, const QString& text) override;
-    std::optional<LensOnShow> lensOnShow() const override;
     // LensFinderHost
-    const Catalogue& finderCatalogue() const override { return m_program.LensCatalogue; }
-    FinderSelection finderSelection() const override;
-    CoverageInputs finderCoverageInputs() const override;
     void presentFromFinder(std::int16_t index) override;
 
     void Focale1_Click();
@@ -202,9 +200,15 @@ private:
     void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
     void clickField(int row, CalcField field);
     void showValNum();
-    // The coverage window, when open, catches up with the calculator.
+    // What the windows that follow the main window are given, built afresh from it.
+    CalculatorReading calculatorReading() const;
+    std::optional<LensOnShow> lensOnShow() const;
+    FinderInputs finderInputs();
+    // The coverage inputs that the coverage window and the lens finder share, read on first use.
+    CoverageSettings& coverageSettings();
+    // Pushes what the main window holds now to the coverage window and the lens finder that are
+    // open; each does nothing when it is as it was.
     void followCoverage();
-    // The lens finder, when open, catches up with the main window.
     void refreshLensFinder();
 
     void setLensLayout(bool zoom, const QString& code);
@@ -267,9 +271,7 @@ private:
     std::unique_ptr<CConsiglia> m_consiglia;
     std::unique_ptr<CoverageWindow> m_coverage;
     std::unique_ptr<LensFinder> m_lensFinder;
-    // The coverage window's inputs as remembered in the settings file, read when the finder opens
-    // while the coverage window has not been opened.
-    CoverageInputs m_finderCoverage;
+    std::unique_ptr<CoverageSettings> m_coverageSettings;
 
     int m_heightTwips = 0;
     QLineEdit* m_pressedField = nullptr;

@@ -5,36 +5,49 @@
 #include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h"
 #include "match/datasheet.h"
+#include "optics/coveragesettings.h"
 
 #include <QLineEdit>
 
 namespace vistaro {
 
-// A window of its own, made on first use and kept, so it reopens as it was left.
-void Obbiettivi::OpenCoverage_Click() {
-    if (!m_coverage) {
-        m_coverage = std::make_unique<CoverageWindow>(*this);
-        connect(m_coverage.get(), &CoverageWindow::inputsChanged, this,
+CoverageSettings& Obbiettivi::coverageSettings() {
+    if (!m_coverageSettings) {
+        m_coverageSettings = std::make_unique<CoverageSettings>();
+        connect(m_coverageSettings.get(), &CoverageSettings::changed, this,
                 &Obbiettivi::refreshLensFinder);
     }
+    return *m_coverageSettings;
+}
+
+// A window of its own, made on first use and kept, so it reopens as it was left.
+void Obbiettivi::OpenCoverage_Click() {
+    if (!m_coverage)
+        m_coverage =
+            std::make_unique<CoverageWindow>(*this, coverageSettings(), calculatorReading());
+    m_coverage->showLens(lensOnShow());
     bringToFront(*m_coverage);
 }
 
 void Obbiettivi::followCoverage() {
-    if (m_coverage)
-        m_coverage->follow();
+    if (!m_coverage)
+        return;
+    m_coverage->follow(calculatorReading());
+    m_coverage->showLens(lensOnShow());
 }
 
 CalculatorReading Obbiettivi::calculatorReading() const {
     return {m_private.Row1.ValFocale(), m_private.Row1.ValL(), m_private.Row2.ValFocale(),
-            m_private.Row2.ValL(),      zoomSelected(),        sensorFormat()};
+            m_private.Row2.ValL(),      zoomSelected(),        sensorFormat(),
+            m_program.DecimalSeparator};
 }
 
 // As a user does: the text goes into the field, then a click there makes it the driver and
-// recalculates the row.
+// recalculates the row; the coverage window then follows.
 void Obbiettivi::typeFocalLength(int row, const QString& text) {
     m_rows.at(row == 0 ? 0 : 1).Focale->setText(text);
     clickField(row == 0 ? 0 : 1, CalcField::Focale);
+    followCoverage();
 }
 
 // PDFattuale follows the entry on show; a closed window shows none, whatever it last held.

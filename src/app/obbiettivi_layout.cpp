@@ -4,6 +4,7 @@
 #include "coverage/coveragewindow.h"
 #include "finder/lensfinder.h" // the constructor may have to destroy m_lensFinder
 #include "match/cconsiglia.h"  // the constructor may have to destroy m_consiglia
+#include "optics/coveragesettings.h"
 #include "platform/twips.h"
 
 #include <QButtonGroup>

@@ -5,6 +5,7 @@
 #include "finder/lensfinder.h" // the destructor destroys m_lensFinder
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
+#include "optics/coveragesettings.h"
 #include "platform/messagebox.h"
 
 #include <QLineEdit>

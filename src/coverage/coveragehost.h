@@ -3,25 +3,9 @@
 
 #pragma once
 
-#include "calc/sensorformat.h"
-
 #include <QString>
-#include <optional>
 
 namespace vistaro {
-
-// The calculator as the coverage window follows it: the stored texts of each row's focal
-// length and distance (ValFocale1, ValL1, ValFocale2, ValL2), the lens type and the format.
-struct CalculatorReading {
-    QString focal1;
-    QString distance1;
-    QString focal2;
-    QString distance2;
-    bool zoom = false;
-    SensorFormat format = SensorFormat::Third;
-
-    bool operator==(const CalculatorReading&) const = default;
-};
 
 // The lens the recommendation window shows, its catalogue fields as written.
 struct LensOnShow {
@@ -33,19 +17,19 @@ struct LensOnShow {
     QString fStop;
     QString minFocus;  // m, "0" for none
     QString datasheet; // the datasheet's path, empty when the lens has none
+
+    bool operator==(const LensOnShow&) const = default;
 };
 
-// What the coverage window needs of the main window, which implements it.
+// What the coverage window asks of the main window, which implements it. The window's data
+// comes the other way: the main window pushes it with follow() and showLens().
 class CoverageHost {
 public:
     virtual ~CoverageHost() = default;
 
-    virtual CalculatorReading calculatorReading() const = 0;
     // Puts `text` into the focal length field of calculator row `row` (0 or 1) as if the user
     // had typed it and clicked there.
     virtual void typeFocalLength(int row, const QString& text) = 0;
-    // The lens the recommendation window shows; none when that window is closed or shows none.
-    virtual std::optional<LensOnShow> lensOnShow() const = 0;
 
 protected:
     CoverageHost() = default;

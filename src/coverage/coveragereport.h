@@ -5,6 +5,7 @@
 
 #include "coverage/coveragedrawing.h"
 #include "coverage/coveragehost.h"
+#include "optics/calculatorreading.h"
 #include "report/reportdocument.h"
 
 #include <QCoreApplication>

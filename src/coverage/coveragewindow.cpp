@@ -5,6 +5,7 @@
 
 #include "coverage/coverageview.h"
 #include "optics/coverageformat.h"
+#include "optics/coveragesettings.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 
@@ -17,7 +18,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace vistaro {
@@ -35,9 +38,26 @@ template <typename Control> Control* named(const char* name, QWidget* parent) {
     return control;
 }
 
+// A needed focal length the calculator would refuse as too long is not offered.
+bool tooLong(std::optional<double> focalMm) {
+    return focalMm && *focalMm > largestOf(Quantity::Focal);
+}
+
+bool typeable(std::optional<double> focalMm) {
+    return focalMm && !tooLong(focalMm);
+}
+
 void setTextIfChanged(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
+}
+
+// The calculator takes the user's declared separator as the decimal mark and deletes the other
+// one as a group mark, whatever the regional format says.
+QString calculatorText(double value, const QString& decimalSeparator) {
+    QString text = num::toText(value);
+    text.replace(QLocale().decimalPoint(), decimalSeparator);
+    return text;
 }
 
 QString resolutionText(ImageSize image) {
@@ -46,10 +66,10 @@ QString resolutionText(ImageSize image) {
 
 } // namespace
 
-CoverageWindow::CoverageWindow(CoverageHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_host(host),
-      m_settings(windowSettingsFilePath(), QSettings::IniFormat),
-      m_inputs(loadCoverageInputs(m_settings)), m_reading(host.calculatorReading()) {
+CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
+                               const CalculatorReading& reading, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_host(host), m_owner(settings), m_settings(windowSettings()),
+      m_inputs(settings.inputs()), m_reading(reading) {
     setObjectName(QStringLiteral("Coverage"));
     if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
         setWindowIcon(QIcon(icon));
@@ -99,13 +119,13 @@ CoverageWindow::CoverageWindow(CoverageHost& host, QWidget* parent)
     showInputs();
     connectInputs();
     recompute();
-    if (!restoreGeometry(m_settings.value(GeometryKey).toByteArray()))
+    if (!restoreGeometry(m_settings->value(GeometryKey).toByteArray()))
         resize(1120, 720);
 }
 
 CoverageWindow::~CoverageWindow() {
     if (isVisible())
-        m_settings.setValue(GeometryKey, saveGeometry());
+        m_settings->setValue(GeometryKey, saveGeometry());
 }
 
 void CoverageWindow::buildInputs(QGroupBox* box) {
@@ -187,7 +207,6 @@ void CoverageWindow::buildFigures(QGridLayout* grid) {
 void CoverageWindow::connectInputs() {
     // The fields then show the inputs' values; reading them back would round those.
     const auto choiceChanged = [this] {
-        const CoverageInputs before = m_inputs;
         m_inputs.units = static_cast<Units>(m_units->currentIndex());
         m_inputs.level = static_cast<Level>(m_level->currentIndex());
         const QString source = m_sensorFormat->currentData().toString();
@@ -201,7 +220,7 @@ void CoverageWindow::connectInputs() {
             m_inputs.image = resolutionPresets()[m_resolution->currentIndex()];
         retranslate();
         showInputs();
-        remember(before);
+        remember();
         recompute();
     };
     for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_units})
@@ -311,21 +330,16 @@ CoverageFields CoverageWindow::fieldTexts() const {
 }
 
 void CoverageWindow::inputEdited() {
-    const CoverageInputs before = m_inputs;
     readFields(m_inputs, fieldTexts(), customResolution(), m_reading.format);
-    remember(before);
+    remember();
     recompute();
 }
 
-void CoverageWindow::remember(const CoverageInputs& before) {
-    if (m_inputs == before)
-        return;
-    saveCoverageInputs(m_settings, m_inputs);
-    emit inputsChanged();
+void CoverageWindow::remember() {
+    m_owner.set(m_inputs);
 }
 
-void CoverageWindow::follow() {
-    const CalculatorReading reading = m_host.calculatorReading();
+void CoverageWindow::follow(const CalculatorReading& reading) {
     if (reading == m_reading)
         return;
     const bool formatChanged = reading.format != m_reading.format;
@@ -361,13 +375,19 @@ void CoverageWindow::recompute() {
     m_wideHeading->setVisible(zoom);
     m_teleHeading->setVisible(zoom);
     m_useInCalculatorTele->setVisible(zoom);
-    m_useInCalculator->setEnabled(m_wide->neededFocalMm.has_value());
-    m_useInCalculatorTele->setEnabled(m_tele && m_tele->neededFocalMm);
+    m_useInCalculator->setEnabled(typeable(m_wide->neededFocalMm));
+    m_useInCalculatorTele->setEnabled(m_tele && typeable(m_tele->neededFocalMm));
 
     const std::optional<Problem> problem = m_wide->problem ? m_wide->problem
                                            : m_tele        ? m_tele->problem
                                                            : std::nullopt;
-    setTextIfChanged(m_problem, problem ? CoverageText::problem(*problem, units) : QString());
+    const bool beyond =
+        tooLong(m_wide->neededFocalMm) || (m_tele && tooLong(m_tele->neededFocalMm));
+    setTextIfChanged(m_problem, problem  ? CoverageText::problem(*problem, units)
+                                : beyond ? tr("The focal length the level needs is longer than the "
+                                              "calculator takes (at most %1).")
+                                               .arg(CoverageText::focal(largestOf(Quantity::Focal)))
+                                         : QString());
     const bool ownSensor = read.camera && read.camera->sensor != sensorOfFormat(m_reading.format);
     setTextIfChanged(m_sensorNote,
                      ownSensor ? tr("The calculator's scene sizes are those of its own format, "
@@ -389,8 +409,7 @@ void CoverageWindow::useInCalculator(int row) {
     const std::optional<CoverageResult>& result = row == 0 ? m_wide : m_tele;
     if (!result || !result->neededFocalMm)
         return;
-    m_host.typeFocalLength(row, num::toText(*result->neededFocalMm));
-    follow();
+    m_host.typeFocalLength(row, calculatorText(*result->neededFocalMm, m_reading.decimalSeparator));
 }
 
 void CoverageWindow::changeEvent(QEvent* event) {
@@ -404,7 +423,7 @@ void CoverageWindow::changeEvent(QEvent* event) {
 }
 
 void CoverageWindow::hideEvent(QHideEvent* event) {
-    m_settings.setValue(GeometryKey, saveGeometry());
+    m_settings->setValue(GeometryKey, saveGeometry());
     QWidget::hideEvent(event);
 }
 

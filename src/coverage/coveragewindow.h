@@ -6,13 +6,14 @@
 #include "coverage/coveragedrawing.h"
 #include "coverage/coveragehost.h"
 #include "coverage/coveragereport.h"
+#include "optics/calculatorreading.h"
 #include "optics/coveragefields.h"
 #include "optics/coverageinputs.h"
 
 #include <QHash>
-#include <QSettings>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -23,19 +24,22 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
+class QSettings;
 
 namespace vistaro {
 
+class CoverageSettings;
 class CoverageView;
 
 // What the camera sees at the calculator's distance: angles, scene, pixel density, the EN
-// 62676-4 levels, and a top and a side view. Modeless; follows the calculator through its host,
-// whose tick calls follow().
+// 62676-4 levels, and a top and a side view. Modeless; the main window pushes the calculator
+// and the lens on show to it, and its inputs live in the CoverageSettings it shares.
 class CoverageWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CoverageWindow(CoverageHost& host, QWidget* parent = nullptr);
+    CoverageWindow(CoverageHost& host, CoverageSettings& settings, const CalculatorReading& reading,
+                   QWidget* parent = nullptr);
     ~CoverageWindow() override;
 
     // The inputs as they stand, the last value that read well for each field.
@@ -44,7 +48,9 @@ public:
     const ViewModel& viewModel() const { return m_model; }
 
     // Brings the window up to the calculator; does nothing when the calculator is as it was.
-    void follow();
+    void follow(const CalculatorReading& reading);
+    // The lens the recommendation window shows, named by the report; none when it shows none.
+    void showLens(const std::optional<LensOnShow>& lens) { m_lens = lens; }
 
     // What the window shows, for its report.
     CoverageShown shown() const;
@@ -56,9 +62,6 @@ public:
     // Lets the user choose the printer and its settings; false when cancelled.
     using PrintSetup = std::function<bool(QPrinter& printer, QWidget* parent)>;
     void setPrintSetup(PrintSetup setup) { m_printSetup = std::move(setup); }
-
-signals:
-    void inputsChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -80,8 +83,8 @@ private:
     // Shows the inputs' values in the fields that do not take typing for the current choices.
     void showInputs();
     void inputEdited();
-    // Saves the inputs and says so when they differ from `before`.
-    void remember(const CoverageInputs& before);
+    // Hands the inputs to their owner, which saves them when they changed.
+    void remember();
     void recompute();
     CoverageFields fieldTexts() const;
     bool customResolution() const;
@@ -96,9 +99,11 @@ private:
     void CopyImage_Click();
 
     CoverageHost& m_host;
-    QSettings m_settings;
+    CoverageSettings& m_owner;
+    std::unique_ptr<QSettings> m_settings;
     CoverageInputs m_inputs;
     CalculatorReading m_reading;
+    std::optional<LensOnShow> m_lens;
     ViewModel m_model;
     std::optional<CoverageResult> m_wide;
     std::optional<CoverageResult> m_tele;

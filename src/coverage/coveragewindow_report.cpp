@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace vistaro {
@@ -77,7 +78,7 @@ CoverageShown CoverageWindow::shown() const {
             m_reading,
             m_model,
             m_problem->text(),
-            m_host.lensOnShow(),
+            m_lens,
             m_topView->size(),
             m_sideView->size(),
             m_topView->font(),
@@ -86,7 +87,7 @@ CoverageShown CoverageWindow::shown() const {
 
 QString CoverageWindow::pickFile(const QString& caption, const QString& filter,
                                  const QString& suffix) {
-    QString folder = m_settings.value(FolderKey).toString();
+    QString folder = m_settings->value(FolderKey).toString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString proposed =
@@ -96,7 +97,7 @@ QString CoverageWindow::pickFile(const QString& caption, const QString& filter,
         return {};
     if (QFileInfo(path).suffix().isEmpty())
         path += u'.' + suffix;
-    m_settings.setValue(FolderKey, QFileInfo(path).absolutePath());
+    m_settings->setValue(FolderKey, QFileInfo(path).absolutePath());
     return path;
 }
 

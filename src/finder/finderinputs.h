@@ -18,9 +18,9 @@ struct FinderSelection {
     QString irisCode;     // "MI", "DD", "VD" or "M"
     SensorFormat sensor = SensorFormat::Third;
     WantedFocal wanted; // from the calculator's focal lengths
-    QString distance1;  // L1 as typed
-    QString distance2;  // L2 as typed (it counts for the minimum focus even when hidden)
-    QString drive;      // root of the CD that holds the datasheets
+    QString distance1; // ValL1, the distance the calculator stores, as the coverage window reads it
+    QString distance2; // ValL2 (it counts for the minimum focus even when hidden)
+    QString drive;     // root of the CD that holds the datasheets
 
     bool operator==(const FinderSelection&) const = default;
 };

@@ -44,10 +44,10 @@ template <typename Control> Control* named(QWidget* parent, const char* name) {
 
 } // namespace
 
-LensFinder::LensFinder(LensFinderHost& host, QWidget* parent)
+LensFinder::LensFinder(LensFinderHost& host, const Catalogue& catalogue, QWidget* parent)
     : QWidget(parent, Qt::Window), m_host(host) {
     setObjectName(QStringLiteral("LensFinder"));
-    m_model = new LensTableModel(host.finderCatalogue(), this);
+    m_model = new LensTableModel(catalogue, this);
     m_filter = new LensFilter(*m_model, this);
     buildControls();
     retranslate();
@@ -59,8 +59,7 @@ LensFinder::LensFinder(LensFinderHost& host, QWidget* parent)
                                             LensFinder::tr("CSV files (*.csv)"));
     };
     resize(1100, 560);
-    QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
-    restoreGeometry(settings.value(GeometryKey).toByteArray());
+    restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
 }
 
 LensFinder::~LensFinder() {
@@ -157,7 +156,7 @@ void LensFinder::retranslate() {
 }
 
 void LensFinder::followTypeFilter() {
-    const QString selected = m_host.finderSelection().lensTypeCode;
+    const QString selected = m_inputs.selection.lensTypeCode;
     m_typeFilter->setItemText(SelectedType, tr("Selected type (%1)").arg(selected));
     m_filter->setTypeFilter(m_typeFilter->currentIndex() == SelectedType ? selected : QString());
 }
@@ -166,10 +165,13 @@ void LensFinder::showCount() {
     m_count->setText(tr("%1 of %2 lenses").arg(m_filter->rowCount()).arg(m_model->rowCount()));
 }
 
-void LensFinder::refresh() {
-    if (!isVisible())
-        return;
-    if (!m_model->update({m_host.finderSelection(), m_host.finderCoverageInputs()}))
+void LensFinder::refresh(const FinderInputs& inputs) {
+    m_inputs = inputs;
+    judge();
+}
+
+void LensFinder::judge() {
+    if (!isVisible() || !m_model->update(m_inputs))
         return;
     followTypeFilter();
     m_filter->invalidate();
@@ -181,7 +183,7 @@ void LensFinder::activate(const QModelIndex& index) {
         return;
     const int row = m_filter->mapToSource(index).row();
     if (static_cast<LensColumn>(index.column()) == LensColumn::Datasheet)
-        openDatasheet(this, checkDatasheetOf(m_model->lens(row), m_host.finderSelection().drive));
+        openDatasheet(this, checkDatasheetOf(m_model->lens(row), m_inputs.selection.drive));
     else
         m_host.presentFromFinder(m_model->catalogueIndex(row));
 }
@@ -206,7 +208,7 @@ void LensFinder::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // A disc may have gone in while the window was closed; on first opening, judging finds them.
     m_model->rescanDatasheets();
-    refresh();
+    judge();
 }
 
 void LensFinder::hideEvent(QHideEvent* event) {
@@ -215,8 +217,7 @@ void LensFinder::hideEvent(QHideEvent* event) {
 }
 
 void LensFinder::rememberGeometry() const {
-    QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
-    settings.setValue(GeometryKey, saveGeometry());
+    windowSettings()->setValue(GeometryKey, saveGeometry());
 }
 
 } // namespace vistaro

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "catalogue/lensrecord.h"
+#include "finder/finderinputs.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -27,12 +30,13 @@ class LensFinder : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LensFinder(LensFinderHost& host, QWidget* parent = nullptr);
+    // `catalogue` is the one the main window holds, read in place; a load replaces it as a whole.
+    LensFinder(LensFinderHost& host, const Catalogue& catalogue, QWidget* parent = nullptr);
     ~LensFinder() override;
 
-    // Catches up with the main window: judges the lenses again only when an input or the
-    // catalogue changed. Nothing happens while the window is hidden.
-    void refresh();
+    // Takes what the main window asks for now and judges the lenses again when an input or the
+    // catalogue changed; a hidden window only keeps the inputs until it is shown.
+    void refresh(const FinderInputs& inputs);
 
     LensTableModel& model() const { return *m_model; }
     LensFilter& filter() const { return *m_filter; }
@@ -58,8 +62,11 @@ private:
     void followTypeFilter();
     void showCount();
     void rememberGeometry() const;
+    // Judges the lenses against m_inputs when it or the catalogue changed.
+    void judge();
 
     LensFinderHost& m_host;
+    FinderInputs m_inputs;
     LensTableModel* m_model = nullptr;
     LensFilter* m_filter = nullptr;
     QLineEdit* m_nameFilter = nullptr;

@@ -11,19 +11,12 @@
 
 namespace vistaro {
 
-// What the lens finder needs of the main window, which implements it: the loaded catalogue
-// (read in place, never copied), the current selection and coverage inputs, and the
-// recommendation window.
+// What the lens finder asks of the main window, which implements it. The finder's data comes the
+// other way: the main window pushes it with LensFinder::refresh().
 class LensFinderHost {
 public:
     virtual ~LensFinderHost() = default;
 
-    // The catalogue the main window holds; it may be replaced as a whole by a load.
-    virtual const Catalogue& finderCatalogue() const = 0;
-    // Read afresh whenever the finder looks for changes; cheap to ask.
-    virtual FinderSelection finderSelection() const = 0;
-    // The coverage window's sensor, picture and level.
-    virtual CoverageInputs finderCoverageInputs() const = 0;
     // Shows catalogue entry `index` in the recommendation window, with "<" and ">" going on
     // through its lens type's block.
     virtual void presentFromFinder(std::int16_t index) = 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/settingspath.h"
 
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace vistaro {
@@ -26,6 +27,10 @@ QString settingsFilePath() {
 
 QString windowSettingsFilePath() {
     return settingsFile(QStringLiteral("vistaro.conf"));
+}
+
+std::unique_ptr<QSettings> windowSettings() {
+    return std::make_unique<QSettings>(windowSettingsFilePath(), QSettings::IniFormat);
 }
 
 } // namespace vistaro

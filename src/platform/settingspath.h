@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+class QSettings;
 
 namespace vistaro {
 
@@ -14,5 +17,8 @@ QString settingsFilePath();
 // The settings of the windows beyond the calculator, in a file of their own beside that one
 // ("vistaro.conf"), so that the four lines of lens.ini stay as they are.
 QString windowSettingsFilePath();
+
+// That file opened in the INI format: every window's remembered state goes through here.
+std::unique_ptr<QSettings> windowSettings();
 
 } // namespace vistaro

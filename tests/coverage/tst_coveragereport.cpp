@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragewindow.h"
+#include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "report/reportpage.h"
 #include "support/folderlisting.h"
@@ -24,14 +25,10 @@ using test::listing;
 
 namespace {
 
-// Stands in for the main window: a calculator and the recommendation window's lens, if any.
+// Stands in for the main window, which pushes the calculator and the lens on show.
 class Calculator : public CoverageHost {
 public:
-    CalculatorReading reading{"6", "10", "6", "5", false, SensorFormat::Third};
-    std::optional<LensOnShow> lens;
-    CalculatorReading calculatorReading() const override { return reading; }
     void typeFocalLength(int, const QString&) override {}
-    std::optional<LensOnShow> lensOnShow() const override { return lens; }
 };
 
 const LensOnShow Varifocal{"H5050VDD", "VAR", "DD",  "5",
@@ -67,6 +64,7 @@ class TestCoverageReport : public QObject {
     Q_OBJECT
 
     Calculator m_calculator;
+    std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<CoverageWindow> m_window;
     QTemporaryDir m_dir;
     QStringList m_asked;   // the paths the file dialog proposed
@@ -88,8 +86,11 @@ private slots:
 
     void init() {
         QFile::remove(windowSettingsFilePath());
-        m_calculator = Calculator();
-        m_window = std::make_unique<CoverageWindow>(m_calculator);
+        m_window.reset();
+        m_settings = std::make_unique<CoverageSettings>();
+        m_window = std::make_unique<CoverageWindow>(
+            m_calculator, *m_settings,
+            CalculatorReading{"6", "10", "6", "5", false, SensorFormat::Third});
         m_window->resize(1120, 720);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -163,9 +164,8 @@ private slots:
         QFETCH(QStringList, rows);
         const QStringList c = calculator.split(u' ');
         const bool zoom = c.size() > 2;
-        m_calculator.reading = {c[0], c[1], c.value(2), c.value(3), zoom, SensorFormat::Third};
-        m_calculator.lens = lens.name.isEmpty() ? std::nullopt : std::optional(lens);
-        m_window->follow();
+        m_window->follow({c[0], c[1], c.value(2), c.value(3), zoom, SensorFormat::Third});
+        m_window->showLens(lens.name.isEmpty() ? std::nullopt : std::optional(lens));
         m_window->findChild<QComboBox*>("Units")->setCurrentIndex(units);
         auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
         if (!sensor.isEmpty())
@@ -228,7 +228,7 @@ private slots:
     // printing into a PDF file gives the same page. The file dialog proposes the Documents
     // folder, then the folder last used; a name typed without suffix gets one.
     void savedAndPrintedPages() {
-        m_calculator.lens = Varifocal;
+        m_window->showLens(Varifocal);
         m_answer = QStringLiteral("report");
         click("SaveReport");
         const QString saved = m_dir.filePath("report.pdf");
@@ -248,7 +248,7 @@ private slots:
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         m_answer.clear();
         click("SaveImage");
-        m_calculator.lens = LensOnShow{"a/b:c", "FF", "DD", "4", "4", "1.2", "0", ""};
+        m_window->showLens(LensOnShow{"a/b:c", "FF", "DD", "4", "4", "1.2", "0", ""});
         click("SaveReport");
         QCOMPARE(
             m_asked,
