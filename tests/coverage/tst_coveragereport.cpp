@@ -28,7 +28,10 @@ namespace {
 // Stands in for the main window, which pushes the calculator and the lens on show.
 class Calculator : public CoverageHost {
 public:
-    void typeFocalLength(int, const QString&) override {}
+    void typeFocalLength(int row, const QString& text) override {
+        typed << QStringLiteral("%1:%2").arg(row).arg(text);
+    }
+    QStringList typed;
 };
 
 const LensOnShow Varifocal{"H5050VDD", "VAR", "DD",  "5",
@@ -108,7 +111,43 @@ private slots:
         });
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_window.reset();
+        m_calculator.typed.clear();
+    }
+
+    // The focal length goes into the calculator with the separator the user declared there,
+    // whatever the regional format; one the calculator would refuse as too long is not offered.
+    // 1/3" full HD at identification: 250 x D x 4.8 / 1920 mm = D / 1.6 mm.
+    void useInCalculator_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("point") << "."
+                               << "10"
+                               << "0:6.25"
+                               << "";
+        QTest::newRow("comma") << ","
+                               << "10"
+                               << "0:6,25"
+                               << "";
+        // 100 km: 62500 mm, past the 10000 mm the calculator's focal length may be.
+        QTest::newRow("too long") << "."
+                                  << "100000"
+                                  << ""
+                                  << "The focal length the level needs is longer than the "
+                                     "calculator takes (at most 10000 mm).";
+    }
+
+    void useInCalculator() {
+        QFETCH(QString, separator);
+        QFETCH(QString, distance);
+        m_window->follow({"6", distance, "", "", false, SensorFormat::Third, separator});
+        click("UseInCalculator");
+        QTEST(m_calculator.typed.join(u' '), "typed");
+        QTEST(m_window->findChild<QLabel*>("Problem")->text(), "problem");
+    }
 
     // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m; the levels
     // reach 6 x 1920 / (density x 4.8) m; the TELE end at 12 mm doubles it all.
