@@ -3,7 +3,6 @@
 
 #include "finder/csvexport.h"
 
-#include "finder/lensfilter.h"
 #include "finder/lenstablemodel.h"
 
 #include <QDir>
@@ -34,18 +33,16 @@ QByteArray line(const QStringList& cells) {
 
 } // namespace
 
-QByteArray lensCsv(const LensFilter& shown) {
-    const auto& model = static_cast<const LensTableModel&>(*shown.sourceModel());
+QByteArray lensCsv(const QAbstractItemModel& shown) {
     QByteArray bytes("\xEF\xBB\xBF");
     QStringList header;
-    for (int column = 0; column < LensColumnCount; ++column)
-        header << model.headerData(column, Qt::Horizontal).toString();
+    for (int column = 0; column < shown.columnCount(); ++column)
+        header << shown.headerData(column, Qt::Horizontal).toString();
     bytes += line(header);
     for (int row = 0; row < shown.rowCount(); ++row) {
-        const int source = shown.sourceRow(row);
         QStringList cells;
-        for (int column = 0; column < LensColumnCount; ++column)
-            cells << model.exportText(source, static_cast<LensColumn>(column));
+        for (int column = 0; column < shown.columnCount(); ++column)
+            cells << shown.index(row, column).data(ExportRole).toString();
         bytes += line(cells);
     }
     return bytes;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -10,12 +11,10 @@
 
 namespace vistaro {
 
-class LensFilter;
-
 // The lenses on show, in the order on show, with every column: UTF-8 with a byte-order mark
 // (so that spreadsheets take it for UTF-8), comma separated, CR LF, numbers with a decimal
 // point. A cell that a spreadsheet would take for a formula starts with an apostrophe.
-QByteArray lensCsv(const LensFilter& shown);
+QByteArray lensCsv(const QAbstractItemModel& shown);
 
 class CsvFile {
     Q_DECLARE_TR_FUNCTIONS(vistaro::CsvFile)

@@ -10,6 +10,7 @@ namespace vistaro {
 LensFilter::LensFilter(LensTableModel& model, QObject* parent)
     : QSortFilterProxyModel(parent), m_model(model) {
     setSourceModel(&model);
+    setSortRole(SortRole);
     // The finder re-sorts and re-filters once after judging the whole catalogue; following each
     // changed row on its own would cost far more.
     setDynamicSortFilter(false);
@@ -47,10 +48,6 @@ bool LensFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     if (!m_type.isEmpty() && m_model.lens(sourceRow).TypeCode != m_type)
         return false;
     return m_name.isEmpty() || m_model.mentions(sourceRow, m_name);
-}
-
-bool LensFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    return m_model.lessThan(static_cast<LensColumn>(left.column()), left.row(), right.row());
 }
 
 } // namespace vistaro

@@ -9,13 +9,15 @@
 #include "match/presentation.h"
 #include "platform/numberformat.h"
 
+#include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace vistaro {
 
 namespace {
 
-constexpr int FirstVerdictColumn = static_cast<int>(LensColumn::FocalVerdict);
+constexpr int FirstVerdictColumn = static_cast<int>(LensColumn::TypeVerdict);
 
 std::optional<Check> checkOf(LensColumn column) {
     const int offset = static_cast<int>(column) - FirstVerdictColumn;
@@ -61,6 +63,19 @@ QString remarkText(const LensRecord& lens) {
     return remarkOf(lens).value_or(QString());
 }
 
+// The mark on show, or the word a spreadsheet and a screen reader get.
+QString verdictText(Verdict verdict, bool mark) {
+    switch (verdict) {
+    case Verdict::Pass:
+        return mark ? QStringLiteral("\u2714") : LensTableModel::tr("yes");
+    case Verdict::Fail:
+        return mark ? QStringLiteral("\u2718") : LensTableModel::tr("no");
+    case Verdict::Unknown:
+        break;
+    }
+    return mark ? QStringLiteral("?") : LensTableModel::tr("unknown");
+}
+
 } // namespace
 
 LensTableModel::LensTableModel(const Catalogue& catalogue, QObject* parent)
@@ -83,6 +98,7 @@ bool LensTableModel::followCatalogue() {
     m_seenData = m_catalogue.constData();
     m_seenSize = m_catalogue.size();
     m_rows.clear();
+    forgetRanks();
     m_rows.reserve(static_cast<std::size_t>(m_catalogue.size()));
     // Indices are 16-bit; the loader never holds more rows than that.
     const qsizetype count = std::min<qsizetype>(m_catalogue.size(), 32767);
@@ -116,12 +132,14 @@ bool LensTableModel::update(const FinderInputs& inputs) {
 }
 
 void LensTableModel::judgeAll() {
+    forgetRanks();
     m_wanted = readWanted(m_inputs);
     for (Row& row : m_rows)
         row.verdicts = judge(m_catalogue[row.index], row.facts, m_wanted);
 }
 
 void LensTableModel::findDatasheets() {
+    forgetRanks();
     DatasheetFolders folders;
     for (Row& row : m_rows) {
         const LensRecord& lens = m_catalogue[row.index];
@@ -207,7 +225,11 @@ QVariant LensTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return toolTip(row, column);
     case Qt::AccessibleTextRole:
-        return checkOf(column) ? exportText(index.row(), column) : displayText(row, column);
+        return checkOf(column) ? cellText(row, column) : displayText(row, column);
+    case ExportRole:
+        return cellText(row, column);
+    case SortRole:
+        return ranks(column)[static_cast<std::size_t>(index.row())];
     case Qt::TextAlignmentRole:
         if (checkOf(column))
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
@@ -222,16 +244,8 @@ QVariant LensTableModel::data(const QModelIndex& index, int role) const {
 
 QString LensTableModel::displayText(const Row& row, LensColumn column) const {
     const LensRecord& entry = m_catalogue[row.index];
-    if (const std::optional<Check> check = checkOf(column)) {
-        switch (row.verdicts[static_cast<int>(*check)]) {
-        case Verdict::Pass:
-            return QStringLiteral("\u2714");
-        case Verdict::Fail:
-            return QStringLiteral("\u2718");
-        case Verdict::Unknown:
-            return QStringLiteral("?");
-        }
-    }
+    if (const std::optional<Check> check = checkOf(column))
+        return verdictText(row.verdicts[static_cast<int>(*check)], true);
     switch (column) {
     case LensColumn::MinFocus:
         return row.facts.minFocus == 0.0 ? tr("none") : entry.MinFocus;
@@ -260,22 +274,10 @@ QString LensTableModel::toolTip(const Row& row, LensColumn column) const {
     }
 }
 
-QString LensTableModel::exportText(int row, LensColumn column) const {
-    return cellText(m_rows.at(static_cast<std::size_t>(row)), column);
-}
-
 QString LensTableModel::cellText(const Row& row, LensColumn column) const {
     const LensRecord& entry = m_catalogue[row.index];
-    if (const std::optional<Check> check = checkOf(column)) {
-        switch (row.verdicts[static_cast<int>(*check)]) {
-        case Verdict::Pass:
-            return tr("yes");
-        case Verdict::Fail:
-            return tr("no");
-        case Verdict::Unknown:
-            return tr("unknown");
-        }
-    }
+    if (const std::optional<Check> check = checkOf(column))
+        return verdictText(row.verdicts[static_cast<int>(*check)], false);
     switch (column) {
     case LensColumn::Name:
         return entry.Name;
@@ -313,9 +315,33 @@ QString LensTableModel::cellText(const Row& row, LensColumn column) const {
     }
 }
 
-bool LensTableModel::lessThan(LensColumn column, int left, int right) const {
-    const Row& a = m_rows.at(static_cast<std::size_t>(left));
-    const Row& b = m_rows.at(static_cast<std::size_t>(right));
+void LensTableModel::forgetRanks() {
+    for (std::vector<int>& column : m_ranks)
+        column.clear();
+}
+
+const std::vector<int>& LensTableModel::ranks(LensColumn column) const {
+    std::vector<int>& ranks = m_ranks.at(static_cast<std::size_t>(column));
+    if (!ranks.empty() || m_rows.empty())
+        return ranks;
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto less = [&](int a, int b) {
+        return lessThan(column, m_rows[static_cast<std::size_t>(a)],
+                        m_rows[static_cast<std::size_t>(b)]);
+    };
+    std::stable_sort(order.begin(), order.end(), less);
+    ranks.resize(m_rows.size());
+    int rank = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && less(order[i - 1], order[i]))
+            ++rank;
+        ranks[static_cast<std::size_t>(order[i])] = rank;
+    }
+    return ranks;
+}
+
+bool LensTableModel::lessThan(LensColumn column, const Row& a, const Row& b) const {
     const LensRecord& lensA = m_catalogue[a.index];
     const LensRecord& lensB = m_catalogue[b.index];
     if (const std::optional<Check> check = checkOf(column))

@@ -8,6 +8,7 @@
 #include "finder/lensverdicts.h"
 
 #include <QAbstractTableModel>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,7 @@ enum class LensColumn {
     Sensor,
     Remark,
     Datasheet,
+    TypeVerdict,
     FocalVerdict,
     IrisVerdict,
     SensorVerdict,
@@ -31,7 +33,17 @@ enum class LensColumn {
     LevelVerdict,
     Fits,
 };
-inline constexpr int LensColumnCount = 15;
+inline constexpr int LensColumnCount = 16;
+
+// What the table gives besides the cells on show.
+enum LensRole {
+    // A cell as a spreadsheet should read it: numbers with a decimal point, verdicts in words.
+    ExportRole = Qt::UserRole,
+    // The cell's place in its column's order (an int; equal cells share one): numbers as
+    // numbers (a minimum focus of 0, none, before any), texts without regard to case, what
+    // cannot be read after what can.
+    SortRole,
+};
 
 enum class DatasheetState { There, Missing, None };
 
@@ -64,11 +76,6 @@ public:
     DatasheetState datasheet(int row) const;
     // Part of the name or of the remark, in any case.
     bool mentions(int row, const QString& text) const;
-    // The order of a column: numbers as numbers (a minimum focus of 0, none, before any), texts
-    // without regard to case, what cannot be read after what can.
-    bool lessThan(LensColumn column, int left, int right) const;
-    // A cell as a spreadsheet should read it: numbers with a decimal point, verdicts in words.
-    QString exportText(int row, LensColumn column) const;
 
 private:
     struct Row {
@@ -85,6 +92,11 @@ private:
     QString displayText(const Row& row, LensColumn column) const;
     QString cellText(const Row& row, LensColumn column) const;
     QString toolTip(const Row& row, LensColumn column) const;
+    bool lessThan(LensColumn column, const Row& a, const Row& b) const;
+    // The rows' places in the order of `column`, worked out once after each change.
+    const std::vector<int>& ranks(LensColumn column) const;
+    // Anything the order depends on changed.
+    void forgetRanks();
 
     const Catalogue& m_catalogue;
     const LensRecord* m_seenData = nullptr;
@@ -93,6 +105,7 @@ private:
     FinderInputs m_inputs;
     Wanted m_wanted;
     bool m_judged = false;
+    mutable std::array<std::vector<int>, LensColumnCount> m_ranks;
 };
 
 } // namespace vistaro

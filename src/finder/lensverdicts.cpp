@@ -6,6 +6,7 @@
 #include "match/presentation.h"
 #include "match/search.h"
 #include "match/sensorfit.h"
+#include "optics/coverageformat.h"
 #include "optics/levels.h"
 #include "platform/numberformat.h"
 
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace vistaro {
 
@@ -24,19 +26,53 @@ Verdict verdictOf(std::optional<bool> passed) {
     return *passed ? Verdict::Pass : Verdict::Fail;
 }
 
-std::optional<bool> reachesLevel(const LensFacts& facts, const Wanted& wanted) {
-    if (!wanted.camera || !wanted.distance1 || !facts.longest)
+// One calculator row as the level test judges it: a focal length of the lens at the row's
+// distance.
+struct LevelRow {
+    std::optional<double> focalMm;
+    std::optional<double> distanceM;
+    const QString* focalText; // as the catalogue writes it, for a reason
+};
+
+// With two rows on show a lens with a focal range is judged at each row's own distance: its
+// short end at L1, its long end at L2. Otherwise its longest focal length at L1.
+std::vector<LevelRow> levelRows(const LensRecord& lens, const LensFacts& facts,
+                                const Wanted& wanted) {
+    const bool range = hasFocalRange(lens.TypeCode);
+    if (wanted.twoRows && range)
+        return {{facts.focalMin, wanted.distance1, &lens.FocalMin},
+                {facts.focalMax, wanted.distance2, &lens.FocalMax}};
+    return {{facts.longest, wanted.distance1, range ? &lens.FocalMax : &lens.FocalMin}};
+}
+
+std::optional<bool> meets(const LevelRow& row, const Wanted& wanted) {
+    if (!wanted.camera || !row.distanceM || !row.focalMm)
         return std::nullopt;
     const std::optional<double> density =
-        pixelDensity(*wanted.camera, *facts.longest, *wanted.distance1);
+        pixelDensity(*wanted.camera, *row.focalMm, *row.distanceM);
     if (!density)
         return std::nullopt;
     return meetsLevel(*density, wanted.inputs.coverage.level);
 }
 
-// Numbers in a reason: enough digits to compare, no binary noise.
+// Every row must reach the level; one that fails decides, one that cannot be told makes the
+// whole unknown.
+std::optional<bool> reachesLevel(const LensRecord& lens, const LensFacts& facts,
+                                 const Wanted& wanted) {
+    std::optional<bool> all = true;
+    for (const LevelRow& row : levelRows(lens, facts, wanted)) {
+        const std::optional<bool> met = meets(row, wanted);
+        if (met == false)
+            return false;
+        if (!met)
+            all.reset();
+    }
+    return all;
+}
+
+// Numbers in a reason: enough digits to compare, no binary noise, never an exponent.
 QString number(double value) {
-    return QLocale().toString(value, 'g', 4);
+    return CoverageText::number(value, 3);
 }
 
 QString check(Verdict verdict, const QString& reason) {
@@ -67,15 +103,13 @@ Wanted readWanted(const FinderInputs& inputs) {
     const FinderSelection& selection = inputs.selection;
     Wanted wanted;
     wanted.inputs = inputs;
-    if (const std::optional<TypeSearch> search = searchOf(selection.lensTypeCode))
-        wanted.focalTest = search->test;
+    wanted.twoRows = selection.lensTypeCode == QLatin1String("ZOOM");
     wanted.wide = num::toDouble(selection.wanted.wide);
     wanted.tele = num::toDouble(selection.wanted.tele);
     wanted.distance1 = num::toDouble(selection.distance1);
-    wanted.distance2 = num::toDouble(selection.distance2);
+    if (wanted.twoRows)
+        wanted.distance2 = num::toDouble(selection.distance2);
     wanted.camera = cameraOf(inputs.coverage, selection.sensor);
-    if (wanted.camera && wanted.distance1)
-        wanted.neededFocal = neededFocal(*wanted.camera, *wanted.distance1, inputs.coverage.level);
     return wanted;
 }
 
@@ -84,18 +118,22 @@ LensVerdicts judge(const LensRecord& lens, const LensFacts& facts, const Wanted&
     const auto set = [&](Check check, Verdict verdict) {
         verdicts[static_cast<int>(check)] = verdict;
     };
-    set(Check::Focal, wanted.focalTest
-                          ? verdictOf(compareFocal(*wanted.focalTest, facts.focalMin,
-                                                   facts.focalMax, wanted.wide, wanted.tele))
-                          : Verdict::Unknown);
+    set(Check::Type,
+        lens.TypeCode == wanted.inputs.selection.lensTypeCode ? Verdict::Pass : Verdict::Fail);
+    const std::optional<TypeSearch> search = searchOf(lens.TypeCode);
+    set(Check::Focal, search ? verdictOf(compareFocal(search->test, facts.focalMin, facts.focalMax,
+                                                      wanted.wide, wanted.tele))
+                             : Verdict::Unknown);
     set(Check::Iris, lens.Iris.isEmpty()
                          ? Verdict::Unknown
                          : verdictOf(matchesIris(lens.Iris, wanted.inputs.selection.irisCode)));
-    set(Check::Sensor, facts.largestFormat ? verdictOf(formatServes(*facts.largestFormat,
-                                                                    wanted.inputs.selection.sensor))
-                                           : Verdict::Unknown);
-    set(Check::Focus, verdictOf(focusesAt(facts.minFocus, wanted.distance1, wanted.distance2)));
-    set(Check::Level, verdictOf(reachesLevel(facts, wanted)));
+    // A name whose first letter tells no format serves none.
+    set(Check::Sensor,
+        verdictOf(facts.largestFormat &&
+                  formatServes(*facts.largestFormat, wanted.inputs.selection.sensor)));
+    set(Check::Focus, verdictOf(focusesAt(facts.minFocus, wanted.distance1,
+                                          wanted.twoRows ? wanted.distance2 : wanted.distance1)));
+    set(Check::Level, verdictOf(reachesLevel(lens, facts, wanted)));
 
     const auto tests = std::span(verdicts).first(CheckCount - 1);
     Verdict fits = Verdict::Pass;
@@ -111,6 +149,8 @@ QString VerdictReasons::why(Check which, const LensRecord& lens, const LensFacts
                             const Wanted& wanted, const LensVerdicts& verdicts) {
     const Verdict verdict = verdicts[static_cast<int>(which)];
     switch (which) {
+    case Check::Type:
+        return check(verdict, type(lens, wanted, verdict));
     case Check::Focal:
         return check(verdict, focal(lens, facts, wanted, verdict));
     case Check::Iris:
@@ -129,6 +169,8 @@ QString VerdictReasons::why(Check which, const LensRecord& lens, const LensFacts
 
 QString VerdictReasons::checkName(Check which) {
     switch (which) {
+    case Check::Type:
+        return tr("Type wanted");
     case Check::Focal:
         return tr("Focal");
     case Check::Iris:
@@ -150,26 +192,18 @@ QString VerdictReasons::sensorName(SensorFormat format) {
     return QString::fromUtf8(sensorPresets()[static_cast<std::size_t>(format)].name);
 }
 
-QString VerdictReasons::levelName(Level level) {
-    switch (level) {
-    case Level::Detection:
-        return tr("detection");
-    case Level::Observation:
-        return tr("observation");
-    case Level::Recognition:
-        return tr("recognition");
-    case Level::Identification:
-        return tr("identification");
-    }
-    return {};
+QString VerdictReasons::type(const LensRecord& lens, const Wanted& wanted, Verdict verdict) {
+    return (verdict == Verdict::Pass ? tr("type %1, as selected") : tr("type %1; %2 is selected"))
+        .arg(lens.TypeCode, wanted.inputs.selection.lensTypeCode);
 }
 
 QString VerdictReasons::focal(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
                               Verdict verdict) {
     const FinderSelection& selection = wanted.inputs.selection;
-    if (!wanted.focalTest)
-        return tr("no search serves the lens type \"%1\"").arg(selection.lensTypeCode);
-    const bool range = *wanted.focalTest != FocalTest::UpTo;
+    const std::optional<TypeSearch> search = searchOf(lens.TypeCode);
+    if (!search)
+        return tr("no search serves the lens type \"%1\"").arg(lens.TypeCode);
+    const bool range = search->test != FocalTest::UpTo;
     if (!wanted.wide)
         return tr("the wanted focal length \"%1\" cannot be read").arg(selection.wanted.wide);
     if (!facts.focalMin)
@@ -177,7 +211,7 @@ QString VerdictReasons::focal(const LensRecord& lens, const LensFacts& facts, co
     if (range && !facts.focalMax)
         return tr("the longest focal length \"%1\" cannot be read").arg(lens.FocalMax);
     const bool pass = verdict == Verdict::Pass;
-    switch (*wanted.focalTest) {
+    switch (search->test) {
     case FocalTest::UpTo:
     case FocalTest::None:
         return (pass ? tr("%1 mm is not longer than the wanted %2 mm")
@@ -231,31 +265,39 @@ QString VerdictReasons::focus(const LensRecord& lens, const LensFacts& facts, co
         return tr("the minimum focus distance \"%1\" cannot be read").arg(lens.MinFocus);
     if (!wanted.distance1)
         return tr("the distance \"%1\" cannot be read").arg(selection.distance1);
-    if (!wanted.distance2)
+    if (wanted.twoRows && !wanted.distance2)
         return tr("the second row's distance \"%1\" cannot be read").arg(selection.distance2);
     if (*facts.minFocus == 0)
         return tr("no minimum focus distance");
-    const double nearest = std::min(*wanted.distance1, *wanted.distance2);
+    const double nearest =
+        std::min(*wanted.distance1, wanted.distance2.value_or(*wanted.distance1));
     return (verdict == Verdict::Pass ? tr("focuses from %1 m; the nearest distance is %2 m")
                                      : tr("focuses only from %1 m; the nearest distance is %2 m"))
         .arg(number(*facts.minFocus), number(nearest));
 }
 
 QString VerdictReasons::level(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
-                              Verdict verdict) {
+                              Verdict) {
     const FinderSelection& selection = wanted.inputs.selection;
     if (!wanted.camera)
         return tr("the coverage window's sensor or picture size cannot be used");
-    if (!wanted.distance1)
-        return tr("the distance \"%1\" cannot be read").arg(selection.distance1);
-    if (!facts.longest)
-        return tr("the focal length \"%1\" cannot be read")
-            .arg(hasFocalRange(lens.TypeCode) ? lens.FocalMax : lens.FocalMin);
-    if (!wanted.neededFocal || verdict == Verdict::Unknown)
-        return tr("no level can be met at %1 m").arg(number(*wanted.distance1));
-    return tr("needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm")
-        .arg(number(*wanted.neededFocal), levelName(wanted.inputs.coverage.level),
-             number(*wanted.distance1), number(*facts.longest));
+    const std::vector<LevelRow> rows = levelRows(lens, facts, wanted);
+    // The row that fails, else the last: the one that decides.
+    const auto deciding = std::find_if(
+        rows.begin(), rows.end(), [&](const LevelRow& row) { return meets(row, wanted) != true; });
+    const LevelRow& row = deciding == rows.end() ? rows.back() : *deciding;
+    if (!row.distanceM)
+        return tr("the distance \"%1\" cannot be read")
+            .arg(&row == &rows.front() ? selection.distance1 : selection.distance2);
+    if (!row.focalMm)
+        return tr("the focal length \"%1\" cannot be read").arg(*row.focalText);
+    const Level wantedLevel = wanted.inputs.coverage.level;
+    const std::optional<double> needed = neededFocal(*wanted.camera, *row.distanceM, wantedLevel);
+    if (!needed || !meets(row, wanted))
+        return tr("no level can be met at %1 m").arg(number(*row.distanceM));
+    return tr("%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm")
+        .arg(CoverageText::levelName(wantedLevel), number(*needed), number(*row.distanceM),
+             number(*row.focalMm));
 }
 
 QString VerdictReasons::fits(const LensVerdicts& verdicts) {

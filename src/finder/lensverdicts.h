@@ -19,9 +19,10 @@ namespace vistaro {
 enum class Verdict { Pass, Fail, Unknown };
 
 // The tests of a lens against what the user wants, in the order of their columns; Fits is all
-// of them.
-enum class Check { Focal, Iris, Sensor, Focus, Level, Fits };
-inline constexpr int CheckCount = 6;
+// of them. Type: the lens is of the type selected in the main window, as the recommendation
+// window would browse it.
+enum class Check { Type, Focal, Iris, Sensor, Focus, Level, Fits };
+inline constexpr int CheckCount = 7;
 
 // The numbers of one catalogue entry, read once per load: they do not change with the inputs.
 struct LensFacts {
@@ -47,20 +48,20 @@ LensFacts readFacts(const LensRecord& lens, NumberCache& numbers);
 // The inputs read once per change, for every lens to be judged against.
 struct Wanted {
     FinderInputs inputs;
-    std::optional<FocalTest> focalTest; // none for a lens type no search serves
+    bool twoRows = false; // a zoom is selected: the calculator's second row is on show
     std::optional<double> wide;
     std::optional<double> tele;
     std::optional<double> distance1;
-    std::optional<double> distance2;
+    std::optional<double> distance2; // none when the second row is hidden
     std::optional<Camera> camera;
-    std::optional<double> neededFocal; // for the level at distance1
 };
 Wanted readWanted(const FinderInputs& inputs);
 
 using LensVerdicts = std::array<Verdict, CheckCount>;
 
 // Each test with the program's own rule, as the searches, the browsing and the presentation
-// apply it; a test whose numbers cannot be read is Unknown. Fits fails when one test fails, is
+// apply it, the focal test by the rule of the lens's own type; a test whose numbers cannot be
+// read is Unknown. Fits fails when one test fails, is
 // Unknown when none fails and one is Unknown, and passes when all pass.
 LensVerdicts judge(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted);
 
@@ -74,9 +75,9 @@ public:
     // The short name of a check, as its column header says it.
     static QString checkName(Check check);
     static QString sensorName(SensorFormat format);
-    static QString levelName(Level level);
 
 private:
+    static QString type(const LensRecord& lens, const Wanted& wanted, Verdict verdict);
     static QString focal(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,
                          Verdict verdict);
     static QString iris(const LensRecord& lens, const Wanted& wanted, Verdict verdict);

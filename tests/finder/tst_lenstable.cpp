@@ -61,26 +61,55 @@ private slots:
             << "✔ the wanted 8 mm lies within 3.5-8 mm";
         QTest::newRow("no iris") << "FF|T6||6|6" << Check::Iris << Usual
                                  << "? Unknown: the catalogue gives no iris control";
+        // A hidden second row is no distance the lens must focus at.
         QTest::newRow("hidden second row closer")
             << "FF|T6|DD|6|6|1.2|no|0.3" << Check::Focus << "FF|DD|1/3|6|6|5|0.29"
+            << "✔ focuses from 0.3 m; the nearest distance is 5 m";
+        QTest::newRow("zoom: second row closer")
+            << "ZOOM|T612|DD|6|12|1.2|no|0.3" << Check::Focus << "ZOOM|DD|1/3|6|12|5|0.29"
             << "✘ focuses only from 0.3 m; the nearest distance is 0.29 m";
         QTest::newRow("distance not typed")
             << "FF|T6|DD|6|6|1.2|no|0.3" << Check::Focus << "FF|DD|1/3|6|6||5"
             << "? Unknown: the distance \"\" cannot be read";
         QTest::newRow("level: 6 mm short of 6.25, a fixed lens's second column not counted")
             << "FF|T6|DD|6|12" << Check::Level << Usual
-            << "✘ needs 6.25 mm or longer for identification at 10 m; this lens reaches 6 mm";
+            << "✘ Identification needs 6.25 mm or longer at 10 m; this lens reaches 6 mm";
         QTest::newRow("level: a varifocal's long end of exactly 6.25 mm")
             << "VAR|T3625|DD|3|6.25" << Check::Level << Usual
-            << "✔ needs 6.25 mm or longer for identification at 10 m; this lens reaches 6.25 mm";
+            << "✔ Identification needs 6.25 mm or longer at 10 m; this lens reaches 6.25 mm";
+        // Rows 6 mm at 10 m and 30 mm at 80 m: the long end, 33 mm, at 80 m gives 1920 / (80 x
+        // 4.8 / 33) = 165 px/m; identification needs 250 x 80 x 4.8 / 1920 = 50 mm. Judged at
+        // L1 alone, 33 mm would pass.
+        QTest::newRow("level: a zoom's long end at the second row's distance")
+            << "ZOOM|T5533|DD|5.5|33" << Check::Level << "ZOOM|DD|1/3|6|30|1|80"
+            << "✘ Identification needs 50 mm or longer at 80 m; this lens reaches 33 mm";
+        // 2.8 mm at 1 m: 1920 / (4.8 / 2.8) = 1120 px/m; 12 mm at 4 m: 1200 px/m.
+        QTest::newRow("level: a zoom's two ends, each at its row")
+            << "ZOOM|T2812|DD|2.8|12" << Check::Level << "ZOOM|DD|1/3|3|12|1|4"
+            << "✔ Identification needs 2.5 mm or longer at 4 m; this lens reaches 12 mm";
+        // Each lens by its own type's rule: a 3.5-8 mm varifocal holds the wanted 6 mm, though
+        // the fixed lenses' rule (not longer than wanted) would refuse its long end.
+        QTest::newRow("focal: a varifocal by its own rule with a fixed type selected")
+            << "VAR|T358|DD|3.5|8" << Check::Focal << Usual
+            << "✔ the wanted 6 mm lies within 3.5-8 mm";
+        QTest::newRow("type: another type does not fit")
+            << "VAR|T358|DD|3.5|8" << Check::Fits << Usual << "✘ does not fit: Type wanted";
+        QTest::newRow("type: the selected one")
+            << "FF|T6|DD|6|6" << Check::Type << Usual << "✔ type FF, as selected";
+        QTest::newRow("sensor: a lower-case letter tells no format")
+            << "FF|t6|DD|6|6" << Check::Sensor << Usual
+            << "✘ the name's first letter \"t\" tells no sensor format";
+        QTest::newRow("numbers in reasons without an exponent")
+            << "FF|T12500|DD|12500|12500" << Check::Focal << Usual
+            << "✘ 12500 mm is longer than the wanted 6 mm";
         QTest::newRow("fits") << "FF|T625|DD|6|6.25|1.2|no|0.3" << Check::Fits
                               << "FF|DD|1/3|6|6|7|7"
                               << "✔ passes every test";
-        QTest::newRow("one failure decides")
-            << "FF|X6|MI|6|6|1.2|no|0.3" << Check::Fits << Usual << "✘ does not fit: Iris, Level";
+        QTest::newRow("one failure decides") << "FF|X6|MI|6|6|1.2|no|0.3" << Check::Fits << Usual
+                                             << "✘ does not fit: Iris, Covers sensor, Level";
         QTest::newRow("unknown without a failure")
-            << "FF|X7|DD|6|6|1.2|no|0.3" << Check::Fits << "FF|DD|1/3|6|6|1|1"
-            << "? Unknown: cannot be told: Covers sensor";
+            << "FF|T7|DD|6|6|1.2|no|0.3" << Check::Fits << "FF|DD|1/3|6|6||1"
+            << "? Unknown: cannot be told: Focuses, Level";
     }
 
     void verdicts() {
@@ -91,7 +120,7 @@ private slots:
         const Catalogue catalogue = catalogueOf({lens});
         LensTableModel model(catalogue);
         QVERIFY(model.update(inputsOf(inputs)));
-        const QModelIndex cell = model.index(0, int(LensColumn::FocalVerdict) + int(check));
+        const QModelIndex cell = model.index(0, int(LensColumn::TypeVerdict) + int(check));
         QCOMPARE(cell.data().toString() + u' ' + cell.data(Qt::ToolTipRole).toString(), shown);
     }
 
@@ -110,8 +139,8 @@ private slots:
             << LensColumn::Sensor << "FF|V1 FF|T2 FF|?3 FF|M4 FF|H5 > T2 H5 M4 V1 ?3";
         QTest::newRow("fits: yes, no, unknown, ties in catalogue order")
             << LensColumn::Fits
-            << "FF|T1|MI|6|6|1|no|0 FF|X2|DD|7|7|1|no|0 FF|T3|DD|7|7|1|no|0 "
-               "FF|T4|DD|6.5|6.5|1|no|0 FF|T5|DD|9|9|1|no|0 > T3 T4 T1 T5 X2";
+            << "FF|T1|MI|6|6|1|no|0 FF|T2|DD|7|7|1|no|x FF|T3|DD|7|7|1|no|0 "
+               "FF|T4|DD|6.5|6.5|1|no|0 FF|T5|DD|9|9|1|no|0 > T3 T4 T1 T5 T2";
     }
 
     void sortOrder() {
@@ -126,14 +155,15 @@ private slots:
         QCOMPARE(shownNames(filter).join(u' '), sorted.section(QStringLiteral(" > "), 1));
     }
 
-    // Over FF T6 (fits), FF T8 (too long), VAR M312 (fits), HSP H2 (manual iris, remark).
+    // Over FF T6 (fits), FF T8 (too long), VAR M312 (not the type wanted), HSP H2 (manual iris,
+    // remark).
     void filters_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fitsOnly");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("none") << "" << false << "" << QStringList{"T6", "T8", "M312", "H2"};
-        QTest::newRow("fits only") << "" << true << "" << QStringList{"T6", "M312"};
+        QTest::newRow("fits only") << "" << true << "" << QStringList{"T6"};
         QTest::newRow("part of a remark, any case") << "METAL" << false << "" << QStringList{"H2"};
         QTest::newRow("part of a name") << " t8 " << false << "" << QStringList{"T8"};
         QTest::newRow("one type") << "" << false << "VAR" << QStringList{"M312"};
@@ -172,11 +202,11 @@ private slots:
         filter.sort(static_cast<int>(LensColumn::Name), Qt::AscendingOrder);
         const QByteArray expected =
             "\xEF\xBB\xBF"
-            "Name,Type,Iris,Focal (mm),F,Min. focus (m),Sensor,Remark,Datasheet,Focal,Iris,"
-            "Covers sensor,Focuses,Level,Fits\r\n"
-            "H6,FF,MI,6,1.2,0,\"1/2\"\"\",'=1+1,none,yes,no,yes,yes,no,no\r\n"
+            "Name,Type,Iris,Focal (mm),F,Min. focus (m),Sensor,Remark,Datasheet,Type wanted,"
+            "Focal,Iris,Covers sensor,Focuses,Level,Fits\r\n"
+            "H6,FF,MI,6,1.2,0,\"1/2\"\"\",'=1+1,none,no,yes,no,yes,yes,no,no\r\n"
             "T3580,VAR,DD,3.5-8,1.4,0.3,\"1/3\"\"\",\"Wide, \"\"low\"\" distortion\",yes,yes,yes,"
-            "yes,yes,yes,yes\r\n";
+            "yes,yes,yes,yes,yes\r\n";
         QCOMPARE(lensCsv(filter), expected);
 
         // Saved as given; a save that cannot be made says so, names the file, leaves nothing.
@@ -213,7 +243,7 @@ private slots:
                          cell(1, LensColumn::LevelVerdict, tip), cell(1, LensColumn::Fits)}),
             (QStringList{"Unknown: the focal length \"\" cannot be read", "missing", "?", "unknown",
                          "far", "Unknown: the minimum focus distance \"far\" cannot be read",
-                         "Unknown: the focal length \"x\" cannot be read", "?"}));
+                         "Unknown: the focal length \"x\" cannot be read", "✘"}));
 
         catalogue = catalogueOf({"FF|T6|MI|6|6"});
         QVERIFY(model.update(inputsOf(Usual)));
