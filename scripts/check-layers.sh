@@ -14,6 +14,7 @@ LAYERS=(
     "calc"
     "state"
     "optics"
+    "site"
     "match lang report"
     "coverage finder"
     "app"

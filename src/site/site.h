@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "optics/camera.h"
+#include "optics/coverageinputs.h"
+#include "optics/levels.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// A point of the plan in metres: x to the east (right), y to the north (up), as in CAD.
+struct PlanPoint {
+    double x = 0;
+    double y = 0;
+
+    bool operator==(const PlanPoint&) const = default;
+};
+
+// How a camera is aimed down: at a target height at its aim distance, or by a tilt angle.
+enum class Aim { TargetHeight, Tilt };
+
+// One camera on the plan, with everything its coverage is worked out from.
+struct SiteCamera {
+    QString name;
+    PlanPoint position;
+    double panDeg = 0; // the direction it looks, counter-clockwise from east
+    double mountHeightM = 3;
+    Aim aim = Aim::TargetHeight;
+    double targetHeightM = 1.7; // with Aim::TargetHeight, and the height the field is drawn at
+    double tiltDeg = 0;         // down from horizontal, with Aim::Tilt
+    double distanceM = 10;      // where it is aimed, along its axis
+    Camera camera{{4.8, 3.6}, {1920, 1080}};
+    double focalMm = 6;
+    std::optional<double> focalTeleMm; // the long end of a zoom
+    QString lens;                      // the catalogue's model name, empty for none
+    Level level = Level::Identification;
+
+    bool operator==(const SiteCamera&) const = default;
+};
+
+// A wall blocks sight at every height; a door or a window is a gap between two walls.
+struct SiteWall {
+    std::vector<PlanPoint> points; // a polyline, two points or more
+
+    bool operator==(const SiteWall&) const = default;
+};
+
+// An area that must be covered at a level by at least one camera.
+struct SiteArea {
+    QString name;
+    Level level = Level::Identification;
+    std::vector<PlanPoint> points; // a closed polygon, three points or more
+
+    bool operator==(const SiteArea&) const = default;
+};
+
+// Two points on the background picture, in its own pixels, and the distance between them.
+struct BackgroundScale {
+    PlanPoint from;
+    PlanPoint to;
+    double metres = 0;
+
+    bool operator==(const BackgroundScale&) const = default;
+};
+
+// A floor plan under the cameras: a picture file, placed and scaled on the plan.
+struct SiteBackground {
+    QString file; // relative to the site file when it lies beside or below it
+    std::optional<BackgroundScale> scale;
+    PlanPoint offset;    // where the picture's top left corner lies on the plan
+    double opacity = 1;  // 0 to 1: a dimmed plan lets the coverage stand out
+    bool locked = false; // a locked plan cannot be moved by mistake
+    bool visible = true;
+
+    bool operator==(const SiteBackground&) const = default;
+};
+
+// A whole site as the site plan shows it and its file keeps it.
+struct Site {
+    Units units = Units::Metric;
+    std::optional<SiteBackground> background;
+    std::vector<SiteCamera> cameras;
+    std::vector<SiteWall> walls;
+    std::vector<SiteArea> areas;
+
+    bool operator==(const Site&) const = default;
+};
+
+} // namespace vistaro
