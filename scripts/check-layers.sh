@@ -13,6 +13,7 @@ LAYERS=(
     "catalogue"
     "calc"
     "state"
+    "geometry"
     "match lang report"
     "coverage"
     "finder"
