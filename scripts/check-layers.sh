@@ -13,7 +13,7 @@ LAYERS=(
     "catalogue"
     "calc"
     "state"
-    "optics"
+    "optics geometry"
     "site"
     "match lang report"
     "coverage finder"

@@ -9,6 +9,7 @@ set -euo pipefail
 VISTARO_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-pdf-dev qt6-svg-dev libgl-dev
+    libgeos-dev                     # polygon geometry of the site plan (GEOS, its C API)
     qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools   # lupdate and lrelease, translations
     qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
     fonts-liberation xvfb xauth

@@ -1,0 +1,454 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometry/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <geos_c.h>
+#include <iterator>
+#include <numbers>
+#include <optional>
+
+namespace vistaro::plane {
+
+namespace {
+
+// Far beyond any site; what lies past it (or is not a number) is refused before GEOS sees it,
+// so that sums and products of coordinates stay finite.
+constexpr double coordinateLimit = 1e9;
+
+// A wall that the eye sees under less than this angle (radians) is seen edge-on; one seen under
+// nearly a half turn passes through the eye. Neither hides any area.
+constexpr double edgeOnAngle = 1e-9;
+
+bool usable(Point p) {
+    return std::abs(p.x) <= coordinateLimit && std::abs(p.y) <= coordinateLimit;
+}
+
+// The ring's points without repeats, the closing one included; none when a point is unusable.
+std::optional<Ring> withoutRepeats(const Ring& ring) {
+    if (!std::all_of(ring.begin(), ring.end(), usable)) {
+        return std::nullopt;
+    }
+    Ring points;
+    std::unique_copy(ring.begin(), ring.end(), std::back_inserter(points));
+    while (points.size() > 1 && points.front() == points.back()) {
+        points.pop_back();
+    }
+    return points;
+}
+
+// What the wall hides from the eye, out to `reach` from the eye: the wall, then three points
+// at `reach` on the rays through its ends and on the ray halfway between them. None when the
+// wall hides no area. With `reach` at least twice as far as the wall's ends and the field, the
+// far edges pass beyond both, since the rays are less than a quarter turn apart.
+std::optional<Ring> shadow(Point eye, const Segment& wall, double reach) {
+    const double ax = wall.a.x - eye.x;
+    const double ay = wall.a.y - eye.y;
+    const double bx = wall.b.x - eye.x;
+    const double by = wall.b.y - eye.y;
+    const double turn = std::atan2(ax * by - ay * bx, ax * bx + ay * by);
+    if (std::abs(turn) < edgeOnAngle || std::abs(turn) > std::numbers::pi - edgeOnAngle) {
+        return std::nullopt;
+    }
+    const auto atReach = [&](double dx, double dy) {
+        const double scale = reach / std::hypot(dx, dy);
+        return Point{eye.x + dx * scale, eye.y + dy * scale};
+    };
+    const double halfway = std::atan2(ay, ax) + turn / 2;
+    return Ring{wall.a, wall.b, atReach(bx, by), atReach(std::cos(halfway), std::sin(halfway)),
+                atReach(ax, ay)};
+}
+
+double distance(Point a, Point b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// A box with sides along the axes.
+struct Box {
+    Point low;
+    Point high;
+
+    static Box of(const Segment& wall) {
+        return {{std::min(wall.a.x, wall.b.x), std::min(wall.a.y, wall.b.y)},
+                {std::max(wall.a.x, wall.b.x), std::max(wall.a.y, wall.b.y)}};
+    }
+    Box with(Point p) const {
+        return {{std::min(low.x, p.x), std::min(low.y, p.y)},
+                {std::max(high.x, p.x), std::max(high.y, p.y)}};
+    }
+    bool meets(const Box& other) const {
+        return low.x <= other.high.x && other.low.x <= high.x && low.y <= other.high.y &&
+               other.low.y <= high.y;
+    }
+    double distanceTo(Point p) const {
+        return std::hypot(std::max({low.x - p.x, 0.0, p.x - high.x}),
+                          std::max({low.y - p.y, 0.0, p.y - high.y}));
+    }
+    double farthestFrom(Point p) const {
+        return std::hypot(std::max(std::abs(p.x - low.x), std::abs(high.x - p.x)),
+                          std::max(std::abs(p.y - low.y), std::abs(high.y - p.y)));
+    }
+};
+
+} // namespace
+
+// One GEOS context: every geometry made here is destroyed here. GEOS reports through the
+// handler; its notices (such as why a ring is invalid) have none and are dropped.
+class GeosContext {
+public:
+    struct Destroy {
+        GEOSContextHandle_t handle;
+        void operator()(GEOSGeometry* geometry) const { GEOSGeom_destroy_r(handle, geometry); }
+    };
+    using Owned = std::unique_ptr<GEOSGeometry, Destroy>;
+    struct Unprepare {
+        GEOSContextHandle_t handle;
+        void operator()(const GEOSPreparedGeometry* prepared) const {
+            GEOSPreparedGeom_destroy_r(handle, prepared);
+        }
+    };
+    // A geometry indexed for many tests against it, which must outlive the index.
+    using Prepared = std::unique_ptr<const GEOSPreparedGeometry, Unprepare>;
+
+    explicit GeosContext(ErrorHandler onError)
+        : handle_(GEOS_init_r()), onError_(std::move(onError)),
+          repair_(GEOSMakeValidParams_create_r(handle_)) {
+        GEOSContext_setErrorMessageHandler_r(handle_, &GeosContext::report, this);
+        // Shells united and holes taken away, so a bow-tie keeps both lobes; lines and points
+        // that a collapsed ring leaves are dropped.
+        GEOSMakeValidParams_setMethod_r(handle_, repair_, GEOS_MAKE_VALID_STRUCTURE);
+        GEOSMakeValidParams_setKeepCollapsed_r(handle_, repair_, 0);
+    }
+    ~GeosContext() {
+        GEOSMakeValidParams_destroy_r(handle_, repair_);
+        GEOS_finish_r(handle_);
+    }
+    GeosContext(const GeosContext&) = delete;
+    GeosContext& operator=(const GeosContext&) = delete;
+
+    GEOSContextHandle_t handle() const { return handle_; }
+    Owned own(GEOSGeometry* geometry) const { return Owned(geometry, Destroy{handle_}); }
+    Prepared prepare(const GEOSGeometry* geometry) const {
+        return Prepared(GEOSPrepare_r(handle_, geometry), Unprepare{handle_});
+    }
+
+    Owned rectangle(const Box& box) const {
+        return own(
+            GEOSGeom_createRectangle_r(handle_, box.low.x, box.low.y, box.high.x, box.high.y));
+    }
+
+    // The bounding box of a geometry; none when it is empty.
+    std::optional<Box> extent(const GEOSGeometry* geometry) const {
+        Box box;
+        if (empty(geometry) || !GEOSGeom_getExtent_r(handle_, geometry, &box.low.x, &box.low.y,
+                                                     &box.high.x, &box.high.y)) {
+            return std::nullopt;
+        }
+        return box;
+    }
+
+    // A valid polygon of rings that have at least three distinct points each; empty when a
+    // repair leaves nothing.
+    Owned polygon(const Ring& outer, const std::vector<Ring>& holes) const {
+        Owned shell = ring(outer);
+        std::vector<Owned> inner;
+        for (const Ring& hole : holes) {
+            inner.push_back(ring(hole));
+        }
+        if (!shell || std::any_of(inner.begin(), inner.end(), [](auto& r) { return !r; })) {
+            return {};
+        }
+        std::vector<GEOSGeometry*> released;
+        for (Owned& r : inner) {
+            released.push_back(r.release());
+        }
+        // The polygon takes over its rings.
+        Owned made = own(GEOSGeom_createPolygon_r(handle_, shell.release(), released.data(),
+                                                  unsigned(released.size())));
+        if (!made || GEOSisValid_r(handle_, made.get()) == 1) {
+            return made;
+        }
+        return own(GEOSMakeValidWithParams_r(handle_, made.get(), repair_));
+    }
+
+    // The usable polygons of the region, cleaned, appended to `parts`.
+    void addPolygons(const Region& region, std::vector<Owned>& parts) const {
+        for (const Polygon& polygon : region) {
+            const std::optional<Ring> outer = withoutRepeats(polygon.outer);
+            std::vector<Ring> holes;
+            bool usableHoles = true;
+            for (const Ring& hole : polygon.holes) {
+                std::optional<Ring> cleaned = withoutRepeats(hole);
+                usableHoles = usableHoles && cleaned;
+                if (cleaned && cleaned->size() >= 3) {
+                    holes.push_back(*std::move(cleaned));
+                }
+            }
+            if (outer && outer->size() >= 3 && usableHoles) {
+                if (Owned made = this->polygon(*outer, holes)) {
+                    parts.push_back(std::move(made));
+                }
+            }
+        }
+    }
+
+    // The union of the parts, overlaps merged.
+    Owned united(std::vector<Owned> parts) const {
+        std::vector<GEOSGeometry*> released;
+        for (Owned& part : parts) {
+            released.push_back(part.release());
+        }
+        // The collection takes over its parts.
+        const Owned all = own(GEOSGeom_createCollection_r(
+            handle_, GEOS_GEOMETRYCOLLECTION, released.data(), unsigned(released.size())));
+        return all ? own(GEOSUnaryUnion_r(handle_, all.get())) : Owned{};
+    }
+
+    // The region as one valid geometry; null only when GEOS failed.
+    Owned region(const Region& region) const {
+        std::vector<Owned> parts;
+        addPolygons(region, parts);
+        return united(std::move(parts));
+    }
+
+    bool empty(const GEOSGeometry* geometry) const {
+        return !geometry || GEOSisEmpty_r(handle_, geometry) != 0;
+    }
+
+    // The polygons of a result; its lines and points, where regions touch, have no area.
+    Region read(const GEOSGeometry* geometry) const {
+        Region region;
+        if (geometry) {
+            addRead(geometry, region);
+        }
+        return region;
+    }
+
+    using Overlay = GEOSGeometry* (*)(GEOSContextHandle_t, const GEOSGeometry*,
+                                      const GEOSGeometry*);
+    Region overlay(const Region& a, const Region& b, Overlay operation) const {
+        const Owned first = region(a);
+        const Owned second = region(b);
+        if (!first || !second) {
+            return {};
+        }
+        return read(own(operation(handle_, first.get(), second.get())).get());
+    }
+
+private:
+    // Called from C: nothing may be thrown through it, so a throwing handler is cut short.
+    static void report(const char* message, void* self) {
+        try {
+            const ErrorHandler& onError = static_cast<GeosContext*>(self)->onError_;
+            if (onError) {
+                onError(QString::fromUtf8(message));
+            }
+        } catch (...) {
+        }
+    }
+
+    // A closed ring of points given without their closing one.
+    Owned ring(const Ring& points) const {
+        std::vector<double> xy;
+        for (const Point& p : points) {
+            xy.insert(xy.end(), {p.x, p.y});
+        }
+        xy.insert(xy.end(), {points.front().x, points.front().y});
+        GEOSCoordSequence* sequence =
+            GEOSCoordSeq_copyFromBuffer_r(handle_, xy.data(), unsigned(xy.size() / 2), 0, 0);
+        // The ring takes over its sequence.
+        return own(sequence ? GEOSGeom_createLinearRing_r(handle_, sequence) : nullptr);
+    }
+
+    Ring readRing(const GEOSGeometry* ring) const {
+        const GEOSCoordSequence* sequence = GEOSGeom_getCoordSeq_r(handle_, ring);
+        unsigned int size = 0;
+        if (!sequence || !GEOSCoordSeq_getSize_r(handle_, sequence, &size) || size < 2) {
+            return {};
+        }
+        std::vector<double> xy(2 * size_t(size));
+        if (!GEOSCoordSeq_copyToBuffer_r(handle_, sequence, xy.data(), 0, 0)) {
+            return {};
+        }
+        Ring points;
+        for (size_t i = 0; i + 1 < size; ++i) {
+            points.push_back({xy[2 * i], xy[2 * i + 1]});
+        }
+        return points;
+    }
+
+    void addRead(const GEOSGeometry* geometry, Region& region) const {
+        const int type = GEOSGeomTypeId_r(handle_, geometry);
+        if (type == GEOS_MULTIPOLYGON || type == GEOS_GEOMETRYCOLLECTION) {
+            const int count = GEOSGetNumGeometries_r(handle_, geometry);
+            for (int i = 0; i < count; ++i) {
+                addRead(GEOSGetGeometryN_r(handle_, geometry, i), region);
+            }
+        } else if (type == GEOS_POLYGON && !empty(geometry)) {
+            Polygon polygon{readRing(GEOSGetExteriorRing_r(handle_, geometry)), {}};
+            const int holes = GEOSGetNumInteriorRings_r(handle_, geometry);
+            for (int i = 0; i < holes; ++i) {
+                polygon.holes.push_back(readRing(GEOSGetInteriorRingN_r(handle_, geometry, i)));
+            }
+            region.push_back(std::move(polygon));
+        }
+    }
+
+    GEOSContextHandle_t handle_;
+    ErrorHandler onError_;
+    GEOSMakeValidParams* repair_;
+};
+
+// The tree keeps the walls' bounding boxes, each pointing to its wall in `walls`, which stays
+// as it is once the tree is filled.
+struct WallIndex::Tree {
+    explicit Tree(ErrorHandler onError)
+        : context(std::move(onError)), tree(GEOSSTRtree_create_r(context.handle(), 10)) {}
+    ~Tree() {
+        if (tree) {
+            GEOSSTRtree_destroy_r(context.handle(), tree);
+        }
+    }
+
+    GeosContext context;
+    GEOSSTRtree* tree;
+    std::vector<Segment> walls;
+};
+
+WallIndex::WallIndex(const std::vector<Segment>& walls, ErrorHandler onError)
+    : tree_(std::make_unique<Tree>(std::move(onError))) {
+    std::copy_if(walls.begin(), walls.end(), std::back_inserter(tree_->walls),
+                 [](const Segment& w) { return usable(w.a) && usable(w.b) && w.a != w.b; });
+    if (!tree_->tree) {
+        return;
+    }
+    for (Segment& wall : tree_->walls) {
+        // The tree copies the box, so it can go at once.
+        if (const GeosContext::Owned box = tree_->context.rectangle(Box::of(wall))) {
+            GEOSSTRtree_insert_r(tree_->context.handle(), tree_->tree, box.get(), &wall);
+        }
+    }
+}
+
+WallIndex::~WallIndex() = default;
+WallIndex::WallIndex(WallIndex&&) noexcept = default;
+WallIndex& WallIndex::operator=(WallIndex&&) noexcept = default;
+
+std::vector<Segment> WallIndex::meeting(Point low, Point high) const {
+    std::vector<Segment> found;
+    if (!usable(low) || !usable(high) || !tree_->tree) {
+        return found;
+    }
+    const GeosContext::Owned box = tree_->context.rectangle({low, high});
+    if (!box) {
+        return found;
+    }
+    // Room for every wall, so that the callback, called from C, never allocates and so never
+    // throws.
+    std::vector<const Segment*> hits;
+    hits.reserve(tree_->walls.size());
+    GEOSSTRtree_query_r(
+        tree_->context.handle(), tree_->tree, box.get(),
+        [](void* item, void* list) {
+            static_cast<std::vector<const Segment*>*>(list)->push_back(
+                static_cast<const Segment*>(item));
+        },
+        &hits);
+    for (const Segment* wall : hits) {
+        found.push_back(*wall);
+    }
+    return found;
+}
+
+Geometry::Geometry(ErrorHandler onError)
+    : context_(std::make_unique<GeosContext>(std::move(onError))) {}
+Geometry::~Geometry() = default;
+Geometry::Geometry(Geometry&&) noexcept = default;
+Geometry& Geometry::operator=(Geometry&&) noexcept = default;
+
+double Geometry::area(const Region& region) const {
+    const GeosContext::Owned geometry = context_->region(region);
+    double area = 0;
+    if (context_->empty(geometry.get()) || !GEOSArea_r(context_->handle(), geometry.get(), &area)) {
+        return 0;
+    }
+    return area;
+}
+
+Region Geometry::unite(const std::vector<Region>& regions) const {
+    std::vector<GeosContext::Owned> parts;
+    for (const Region& region : regions) {
+        context_->addPolygons(region, parts);
+    }
+    return context_->read(context_->united(std::move(parts)).get());
+}
+
+Region Geometry::intersect(const Region& a, const Region& b) const {
+    return context_->overlay(a, b, GEOSIntersection_r);
+}
+
+Region Geometry::subtract(const Region& from, const Region& taken) const {
+    return context_->overlay(from, taken, GEOSDifference_r);
+}
+
+bool Geometry::covers(const Region& region, Point point) const {
+    const GeosContext::Owned geometry = context_->region(region);
+    if (!usable(point) || context_->empty(geometry.get())) {
+        return false;
+    }
+    const GeosContext::Owned at =
+        context_->own(GEOSGeom_createPointFromXY_r(context_->handle(), point.x, point.y));
+    return at && GEOSCovers_r(context_->handle(), geometry.get(), at.get()) == 1;
+}
+
+Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& walls) const {
+    GeosContext::Owned seen = context_->region(field);
+    std::optional<Box> sight = context_->extent(seen.get());
+    if (!usable(eye) || !sight) {
+        return {};
+    }
+    // A wall that hides part of the field from the eye lies between them, so in the box that
+    // holds both; and so it does for what is still seen after nearer walls.
+    std::vector<Segment> candidates = walls.meeting(sight->with(eye).low, sight->with(eye).high);
+    std::sort(candidates.begin(), candidates.end(), [&](const Segment& a, const Segment& b) {
+        return Box::of(a).distanceTo(eye) < Box::of(b).distanceTo(eye);
+    });
+    // One reach for every shadow, so that the edges of two walls meeting at a corner coincide.
+    double reach = sight->farthestFrom(eye);
+    for (const Segment& wall : candidates) {
+        reach = std::max({reach, distance(eye, wall.a), distance(eye, wall.b)});
+    }
+    // Nearest walls first, in batches of 1, 2, 4 and so on: a batch's shadows that fall on what
+    // is still seen are united and taken from it. In a large plan most walls are then found
+    // hidden behind nearer ones and cast no shadow at all.
+    auto next = candidates.begin();
+    for (size_t batch = 1; sight && next != candidates.end(); batch *= 2) {
+        std::vector<GeosContext::Owned> shadows;
+        {
+            // Destroyed before `seen` changes, as it indexes it.
+            const GeosContext::Prepared still = context_->prepare(seen.get());
+            const Box around = sight->with(eye);
+            for (; still && next != candidates.end() && shadows.size() < batch; ++next) {
+                const std::optional<Ring> dark =
+                    Box::of(*next).meets(around) ? shadow(eye, *next, 2 * reach) : std::nullopt;
+                GeosContext::Owned made = dark ? context_->polygon(*dark, {}) : nullptr;
+                if (made && GEOSPreparedIntersects_r(context_->handle(), still.get(), made.get())) {
+                    shadows.push_back(std::move(made));
+                }
+            }
+            if (!still) {
+                return {};
+            }
+        }
+        const GeosContext::Owned hidden = context_->united(std::move(shadows));
+        if (!hidden) {
+            return {};
+        }
+        seen = context_->own(GEOSDifference_r(context_->handle(), seen.get(), hidden.get()));
+        sight = context_->extent(seen.get());
+    }
+    return context_->read(seen.get());
+}
+
+} // namespace vistaro::plane

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Plane geometry of the site plan: areas, unions, differences and what a camera sees past the
+// walls, computed by GEOS. Callers see plain values only.
+namespace vistaro::plane {
+
+// A point of the plan in metres, x east and y north.
+struct Point {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// A closed ring: the last point joins the first, which need not be repeated.
+using Ring = std::vector<Point>;
+
+// The area inside the outer ring and outside every hole.
+struct Polygon {
+    Ring outer;
+    std::vector<Ring> holes;
+};
+
+// The union of its polygons. An input's polygons may overlap; a result's never do, and name
+// each point once.
+using Region = std::vector<Polygon>;
+
+// A wall seen from above: it blocks sight at every height.
+struct Segment {
+    Point a;
+    Point b;
+};
+
+// Receives the message of an operation that GEOS could not carry out.
+using ErrorHandler = std::function<void(const QString& message)>;
+
+// One GEOS context with its error handler; defined where GEOS is.
+class GeosContext;
+
+// The walls of a plan indexed once by their bounding boxes, for many visibility queries. A wall
+// with a coordinate that is not usable (see Geometry) or of zero length is left out. One thread
+// at a time, as for Geometry.
+class WallIndex {
+public:
+    explicit WallIndex(const std::vector<Segment>& walls, ErrorHandler onError = {});
+    ~WallIndex();
+    WallIndex(WallIndex&&) noexcept;
+    WallIndex& operator=(WallIndex&&) noexcept;
+
+    // The walls whose bounding box meets the box from `low` to `high`.
+    std::vector<Segment> meeting(Point low, Point high) const;
+
+private:
+    struct Tree;
+    std::unique_ptr<Tree> tree_;
+};
+
+// The operations over GEOS. Inputs are cleaned first: a polygon with a coordinate that is not
+// a finite number within 1e9 m of the origin is dropped whole; a ring with fewer than three
+// distinct points is dropped (an outer ring with its polygon); a self-intersecting ring is
+// repaired, keeping every lobe of a bow-tie. When GEOS fails anyway, the handler gets its
+// message and the result is empty. One object serves one thread at a time; a moved-from object
+// may only be assigned to or destroyed.
+class Geometry {
+public:
+    explicit Geometry(ErrorHandler onError = {});
+    ~Geometry();
+    Geometry(Geometry&&) noexcept;
+    Geometry& operator=(Geometry&&) noexcept;
+
+    // Square metres, overlaps counted once.
+    double area(const Region& region) const;
+    // All the regions as one, in a single cascaded union.
+    Region unite(const std::vector<Region>& regions) const;
+    Region intersect(const Region& a, const Region& b) const;
+    Region subtract(const Region& from, const Region& taken) const;
+    // Whether the point lies in the region or on its edge.
+    bool covers(const Region& region, Point point) const;
+
+    // The part of `field` that the eye sees when every wall blocks sight: the field less the
+    // shadows that the walls near the eye and the field cast. A wall seen edge-on, or that the
+    // eye lies on (a camera mounted on it), casts none.
+    Region visibleFrom(Point eye, const Region& field, const WallIndex& walls) const;
+
+private:
+    std::unique_ptr<GeosContext> context_;
+};
+
+} // namespace vistaro::plane
