@@ -77,8 +77,9 @@ private:
     void retranslate();
     void fillSensorFormats();
     void fillChoices();
-    // Shows the inputs' values in the fields that do not take typing for the current choices.
-    void showInputs();
+    // Shows the inputs' values in the fields, or only in those that do not take typing for the
+    // current choices.
+    void showInputs(bool typedToo = true);
     void inputEdited();
     // Saves the inputs and says so when they differ from `before`.
     void remember(const CoverageInputs& before);
@@ -110,9 +111,12 @@ private:
     QComboBox* m_resolution = nullptr;
     QLineEdit* m_columns = nullptr;
     QLineEdit* m_rows = nullptr;
+    QLabel* m_pictureArea = nullptr;
     QComboBox* m_level = nullptr;
     QLineEdit* m_mountHeight = nullptr;
+    QComboBox* m_aimBy = nullptr;
     QLineEdit* m_targetHeight = nullptr;
+    QLineEdit* m_tilt = nullptr;
     QComboBox* m_units = nullptr;
     QHash<QString, QLabel*> m_inputCaptions;
     QGroupBox* m_cameraBox = nullptr;
