@@ -148,18 +148,14 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_pictureArea->setWordWrap(true);
     camera->addWidget(m_pictureArea, 5, 0, 1, 5);
 
-    caption(site, 0, "Level");
-    site->addWidget(m_level, 0, 1);
-    caption(site, 1, "MountHeight");
-    site->addWidget(m_mountHeight, 1, 1);
-    caption(site, 2, "AimBy");
-    site->addWidget(m_aimBy, 2, 1, 1, 2);
-    caption(site, 3, "TargetHeight");
-    site->addWidget(m_targetHeight, 3, 1);
-    caption(site, 4, "Tilt");
-    site->addWidget(m_tilt, 4, 1);
-    caption(site, 5, "Units");
-    site->addWidget(m_units, 5, 1, 1, 2);
+    const std::pair<const char*, QWidget*> siteRows[] = {
+        {"Level", m_level}, {"MountHeight", m_mountHeight},
+        {"AimBy", m_aimBy}, {"TargetHeight", m_targetHeight},
+        {"Tilt", m_tilt},   {"Units", m_units}};
+    for (int row = 0; const auto& [name, control] : siteRows) {
+        caption(site, row, name);
+        site->addWidget(control, row++, 1);
+    }
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
         edit->setMaximumWidth(80);
