@@ -17,8 +17,8 @@ const QString Missing = QStringLiteral("-");
 enum class Rounding { Nearest, Down };
 
 // `value` to `decimals` decimals, worked on its digits as they read at 15 significant digits:
-// 1.005, 1.00499999999999989 in binary, rounds to 1.01, and 2.27, 2.2699999999999996, rounded
-// down stays 2.27.
+// 1.005, 1.00499999999999989 in binary, rounds to 1.01, and 0.29 x 100, which the arithmetic
+// leaves at 28.999999999999996, rounded down stays 0.29.
 QString numberText(double value, int decimals, Rounding rounding) {
     if (!std::isfinite(value))
         return Missing;

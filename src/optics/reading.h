@@ -54,7 +54,8 @@ inline constexpr double MetresPerFoot = 0.3048;
 // The largest value that still makes sense for a quantity, in its unit (metres for lengths): far
 // beyond any camera, yet every figure worked out from it stays finite.
 double largestOf(Quantity quantity);
-// The smallest positive value likewise: far below any camera; 0 where any positive value works.
+// The smallest value likewise, far below any camera: 0 where any positive value works. The tilt
+// must lie strictly between its two bounds, straight down and straight up.
 double smallestOf(Quantity quantity);
 
 // `value` when it is a positive finite number within what the quantity allows; a tilt lies
