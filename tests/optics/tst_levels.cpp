@@ -56,23 +56,6 @@ private slots:
         QCOMPARE(shown.join(u'|'), figures);
     }
 
-    // The pitch that a sensor and a picture give: the imaged width over the columns.
-    void pitch_data() {
-        QTest::addColumn<Camera>("camera");
-        QTest::addColumn<double>("micrometres");
-        QTest::newRow("1/3\" full HD: 4.8 mm / 1920") << ThirdFullHd << 2.5;
-        QTest::newRow("1/2.8\" full HD: 3.13 x 16/9 mm / 1920")
-            << Camera{{5.57, 3.13}, {1920, 1080}} << 2.898148148148148;
-        QTest::newRow("720 x 576 on 1/3\": 4.8 mm / 720")
-            << Camera{{4.8, 3.6}, {720, 576}} << 6.666666666666667;
-    }
-
-    void pitch() {
-        QFETCH(Camera, camera);
-        QFETCH(double, micrometres);
-        QCOMPARE(pixelPitch(camera), micrometres);
-    }
-
     // "density level": 0 detection, 1 observation, 2 recognition, 3 identification, -1 none;
     // 250 less a rounding error still identifies.
     void levelBounds_data() {
