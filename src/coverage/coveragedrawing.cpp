@@ -99,12 +99,15 @@ double detectionReach(const ViewEnd& end) {
     return end.result.levelDistanceM[0].value_or(0);
 }
 
-// The top view of one end: the cone, widest band first so the nearer ones lie on top.
-void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end, double pixelsPerMetre,
-               const QPointF& apex, Units units) {
+// The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
+// band first so the nearer ones lie on top.
+void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
+               const QTransform& toPixels, Units units) {
     const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
+    const double pixelsPerMetre = toPixels.m11();
+    const QPointF apex = toPixels.map(QPointF(0, 0));
     const auto edge = [&](double metres, double side) {
-        return apex + QPointF(metres * pixelsPerMetre, side * metres * halfTan * pixelsPerMetre);
+        return toPixels.map(QPointF(metres, side * metres * halfTan));
     };
     const QFontMetricsF metrics(painter.font());
     double nearer = 0;
@@ -141,6 +144,10 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end, doubl
         const QPointF label = edge(d, -1) + QPointF(4, 0);
         drawText(painter, QPointF(label.x(), std::max(label.y(), panel.top() + metrics.height())),
                  text, Qt::AlignLeft | Qt::AlignBottom);
+        // Where the person stands, under the scene line.
+        const QPointF foot = edge(d, 1) + QPointF(4, 0);
+        drawText(painter, QPointF(foot.x(), std::min(foot.y(), panel.bottom() - metrics.height())),
+                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
     }
 }
 
@@ -182,82 +189,159 @@ void drawLegend(QPainter& painter, const QRectF& area) {
     }
 }
 
-struct SideScale {
-    QRectF plot;
-    double extentX;
-    double extentY;
-    QPointF at(double x, double y) const {
-        return {plot.left() + x / extentX * plot.width(),
-                plot.bottom() - y / extentY * plot.height()};
-    }
+// The top view's parts: a panel for each end, the scale bar under them, the legend at the
+// bottom; and one scale for every end, so that a zoom's two cones compare at sight.
+struct TopLayout {
+    std::vector<QRectF> panels;
+    QRectF scaleBar;
+    QRectF legend;
+    double pixelsPerMetre = 0; // none when no end can be drawn
 };
 
-void paintPerson(QPainter& painter, const SideScale& scale, double distance, double height) {
-    const QPointF foot = scale.at(distance, 0);
-    const QPointF top = scale.at(distance, height);
+bool coneDrawable(const ViewEnd& end) {
+    return end.result.angleHDeg && detectionReach(end) > 0;
+}
+
+// The camera on the left of its panel, half way up, the cone's labels in a row above and below.
+QTransform coneTransform(const QRectF& panel, double pixelsPerMetre) {
+    return {pixelsPerMetre, 0, 0, pixelsPerMetre, panel.left() + 8, panel.center().y()};
+}
+
+TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const ViewModel& model) {
+    TopLayout layout;
+    const double legendTall = legendHeight(metrics, area.width() - 8);
+    layout.legend =
+        QRectF(area.left() + 4, area.bottom() - legendTall - 2, area.width() - 8, legendTall);
+    const double barTall = metrics.height() + 8;
+    layout.scaleBar = QRectF(area.left(), layout.legend.top() - barTall, area.width(), barTall);
+    layout.panels = panels(QRectF(area.topLeft(), QPointF(area.right(), layout.scaleBar.top())),
+                           model.ends.size());
+    const double labelTall = metrics.height() + 4;
+    for (std::size_t i = 0; i < model.ends.size(); ++i) {
+        const ViewEnd& end = model.ends[i];
+        if (!coneDrawable(end))
+            continue;
+        const double reach = std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
+        const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
+        const QRectF inner = layout.panels[i].adjusted(8, labelTall, -8, -labelTall);
+        const double fit = std::min(inner.width() / reach, inner.height() / (2 * reach * halfTan));
+        layout.pixelsPerMetre =
+            layout.pixelsPerMetre > 0 ? std::min(layout.pixelsPerMetre, fit) : fit;
+    }
+    return layout;
+}
+
+// The side view of one end: x along the ground from the foot of the pole, y up from the
+// ground, both to one scale; heights are multiplied by `heightFactor` where the view would
+// otherwise be too flat to read.
+struct SideLayout {
+    QRectF plot;
+    QTransform toPixels;
+    double rightM = 0; // the ground shown, from the pole
+    int heightFactor = 1;
+};
+
+// The smallest round factor that makes heights `tall` pixels high fill a third of `room`: 1
+// where they already do. Factors step by 2.5 at most, so the heights still fit.
+int heightFactor(double tall, double room) {
+    constexpr std::array<int, 10> Factors{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
+    const auto enough = std::find_if(Factors.begin(), Factors.end(),
+                                     [&](int factor) { return factor * tall * 3 >= room; });
+    return enough == Factors.end() ? Factors.back() : *enough;
+}
+
+bool sideDrawable(const ViewEnd& end, const ViewModel& model) {
+    return end.result.tiltDeg && end.result.angleVDeg && end.distanceM && model.mountHeightM;
+}
+
+// None when the panel leaves no room for the plot.
+std::optional<SideLayout> sideLayout(const QRectF& panel, const QFontMetricsF& metrics,
+                                     const ViewEnd& end, const ViewModel& model) {
+    const CoverageResult& r = end.result;
+    const double line = metrics.height();
+    const double base = std::max(*end.distanceM, r.ground.nearM.value_or(0));
+    double extentX = base * 1.25;
+    if (r.ground.farM && *r.ground.farM <= base * 3)
+        extentX = std::max(extentX, *r.ground.farM * 1.08);
+    const double extentY = std::max(*model.mountHeightM, model.targetHeightM.value_or(0)) * 1.3;
+    SideLayout layout;
+    layout.plot = panel.adjusted(line * 3.2, line * 1.3, -line * 0.6, -line * 2.4);
+    const double pixelsPerMetre =
+        std::min(layout.plot.width() / extentX, layout.plot.height() / extentY);
+    if (!(pixelsPerMetre > 0) || !std::isfinite(pixelsPerMetre))
+        return std::nullopt;
+    layout.rightM = layout.plot.width() / pixelsPerMetre;
+    layout.heightFactor = heightFactor(extentY * pixelsPerMetre, layout.plot.height());
+    layout.toPixels = QTransform(pixelsPerMetre, 0, 0, -pixelsPerMetre * layout.heightFactor,
+                                 layout.plot.left(), layout.plot.bottom());
+    return layout;
+}
+
+// A person from `foot` up to `top`, as wide as a person `heightFactor` times shorter.
+void paintPerson(QPainter& painter, const QPointF& foot, const QPointF& top, int heightFactor) {
     const double tall = foot.y() - top.y();
+    const double wide = tall / heightFactor;
     const double head = std::max(3.0, tall * 0.13);
+    const double headWide = std::max(3.0, wide * 0.13);
     painter.setPen(
-        QPen(QColor::fromRgba(Ink), std::max(1.5, tall * 0.05), Qt::SolidLine, Qt::RoundCap));
+        QPen(QColor::fromRgba(Ink), std::max(1.5, wide * 0.05), Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     const QPointF neck = top + QPointF(0, head);
     const QPointF hip = foot - QPointF(0, tall * 0.45);
-    painter.drawEllipse(QRectF(top.x() - head / 2, top.y(), head, head));
+    painter.drawEllipse(QRectF(top.x() - headWide / 2, top.y(), headWide, head));
     painter.drawLine(neck, hip);
-    painter.drawLine(hip, foot + QPointF(-tall * 0.12, 0));
-    painter.drawLine(hip, foot + QPointF(tall * 0.12, 0));
-    painter.drawLine(neck + QPointF(0, tall * 0.1), neck + QPointF(-tall * 0.14, tall * 0.35));
-    painter.drawLine(neck + QPointF(0, tall * 0.1), neck + QPointF(tall * 0.14, tall * 0.35));
+    painter.drawLine(hip, foot + QPointF(-wide * 0.12, 0));
+    painter.drawLine(hip, foot + QPointF(wide * 0.12, 0));
+    painter.drawLine(neck + QPointF(0, tall * 0.1), neck + QPointF(-wide * 0.14, tall * 0.35));
+    painter.drawLine(neck + QPointF(0, tall * 0.1), neck + QPointF(wide * 0.14, tall * 0.35));
 }
 
-void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, double mount,
-               double target, Units units) {
+void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const ViewModel& model,
+               const SideLayout& layout) {
     const CoverageResult& r = end.result;
+    const Units units = model.units;
     const double d = *end.distanceM;
+    const double mount = *model.mountHeightM;
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
-    const double nearM = r.ground.nearM.value_or(0);
-    const double base = std::max(d, nearM);
-    double extentX = base * 1.25;
-    const bool farShown = r.ground.farM && *r.ground.farM <= base * 3;
-    if (farShown)
-        extentX = std::max(extentX, *r.ground.farM * 1.08);
-    const QRectF plot = panel.adjusted(line * 3.2, line * 1.3, -line * 0.6, -line * 2.4);
-    const SideScale scale{plot, extentX, std::max(mount, target) * 1.3};
+    const QRectF& plot = layout.plot;
+    const auto at = [&layout](double x, double y) { return layout.toPixels.map(QPointF(x, y)); };
+    const double right = layout.rightM;
+    const bool farShown = r.ground.farM && *r.ground.farM <= right;
     const double tilt = radians(*r.tiltDeg);
     const double half = radians(*r.angleVDeg) / 2;
-    const QPointF camera = scale.at(0, mount);
-    const auto rayEnd = [&](double angle) {
-        return scale.at(extentX, mount - extentX * std::tan(angle));
-    };
+    const QPointF camera = at(0, mount);
+    const auto rayEnd = [&](double angle) { return at(right, mount - right * std::tan(angle)); };
 
     painter.save();
     painter.setClipRect(plot.adjusted(-2, -line, 2, 2));
     QPolygonF view{camera};
     if (r.ground.nearM) {
-        view << scale.at(nearM, 0);
+        view << at(*r.ground.nearM, 0);
         if (farShown)
-            view << scale.at(*r.ground.farM, 0);
+            view << at(*r.ground.farM, 0);
         else
-            view << scale.at(extentX, 0) << rayEnd(tilt - half);
+            view << at(right, 0) << rayEnd(tilt - half);
     } else {
         view << rayEnd(tilt + half) << rayEnd(tilt - half);
     }
     painter.setPen(QPen(QColor::fromRgba(BandColours[0]).darker(130), 0));
     painter.setBrush(QColor::fromRgba(ViewFill));
     painter.drawPolygon(view);
-    QPen axis(QColor::fromRgba(Ink), 0, Qt::DashLine);
-    painter.setPen(axis);
-    painter.drawLine(camera, scale.at(d, target));
+    // The axis up to the person, or to the ground where it meets it nearer.
+    const double axisEnd = tilt > 0 ? std::min(d, mount / std::tan(tilt)) : d;
+    painter.setPen(QPen(QColor::fromRgba(Ink), 0, Qt::DashLine));
+    painter.drawLine(camera, at(axisEnd, mount - axisEnd * std::tan(tilt)));
     painter.restore();
 
     painter.setPen(QPen(QColor::fromRgba(Ground), 2));
     painter.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.right(), plot.bottom()));
     painter.setPen(QPen(QColor::fromRgba(Ink), 2));
-    painter.drawLine(scale.at(0, 0), camera);
+    painter.drawLine(at(0, 0), camera);
     painter.setBrush(QColor::fromRgba(Ink));
     painter.drawRect(QRectF(camera - QPointF(3, 3), QSizeF(8, 6)));
-    paintPerson(painter, scale, d, target);
+    if (model.targetHeightM)
+        paintPerson(painter, at(d, 0), at(d, *model.targetHeightM), layout.heightFactor);
 
     painter.setPen(QColor::fromRgba(Ink));
     drawText(painter, QPointF(plot.left() - 4, (camera.y() + plot.bottom()) / 2),
@@ -266,30 +350,40 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, doubl
              CoverageDrawing::tr("tilt %1, vertical %2")
                  .arg(CoverageText::angle(r.tiltDeg), CoverageText::angle(r.angleVDeg)),
              Qt::AlignLeft | Qt::AlignBottom);
+    if (layout.heightFactor > 1)
+        drawText(painter, QPointF(plot.right(), panel.top() + 2),
+                 CoverageDrawing::tr("heights x %1").arg(layout.heightFactor),
+                 Qt::AlignRight | Qt::AlignTop);
 
     const double groundY = plot.bottom() + 3;
     if (r.ground.nearM) {
         painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), 5, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(scale.at(0, 0), scale.at(nearM, 0));
+        painter.drawLine(at(0, 0), at(*r.ground.nearM, 0));
         painter.setPen(QColor::fromRgba(Ink));
-        drawText(painter, QPointF(plot.left(), groundY),
-                 CoverageDrawing::tr("dead zone %1").arg(CoverageText::length(nearM, units)));
+        drawText(
+            painter, QPointF(plot.left(), groundY),
+            CoverageDrawing::tr("dead zone %1").arg(CoverageText::length(r.ground.nearM, units)));
     }
+    // Inside a sentence, so not the figure's own capitalised text.
     const QString far =
-        CoverageDrawing::tr("far edge %1").arg(CoverageText::farEdge(r.ground, units));
+        r.ground.farUnbounded
+            ? CoverageDrawing::tr("far edge unbounded (horizon)")
+            : CoverageDrawing::tr("far edge %1").arg(CoverageText::length(r.ground.farM, units));
     if (farShown) {
-        const QPointF at = scale.at(*r.ground.farM, 0);
-        painter.drawLine(at, at + QPointF(0, 4));
-        drawText(painter, QPointF(std::min(at.x(), plot.right()), groundY + line), far,
+        const QPointF edge = at(*r.ground.farM, 0);
+        painter.drawLine(edge, edge + QPointF(0, 4));
+        drawText(painter, QPointF(std::min(edge.x(), plot.right()), groundY + line), far,
                  Qt::AlignRight | Qt::AlignTop);
     } else if (r.ground.nearM) {
         drawText(painter, QPointF(plot.right(), groundY + line), far + QStringLiteral(" \u2192"),
                  Qt::AlignRight | Qt::AlignTop);
     }
-    drawText(painter, QPointF(scale.at(d, 0).x(), groundY),
-             CoverageText::length(d, units) + QStringLiteral(" / ") +
-                 CoverageText::length(target, units),
-             Qt::AlignHCenter | Qt::AlignTop);
+    // Over the person's head, clear of the labels along the ground.
+    QString person = CoverageText::length(d, units);
+    if (model.targetHeightM)
+        person += QStringLiteral(" / ") + CoverageText::length(model.targetHeightM, units);
+    drawText(painter, at(d, model.targetHeightM.value_or(0)) - QPointF(0, 2), person,
+             Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 } // namespace
@@ -299,48 +393,25 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
     const QFontMetricsF metrics(painter.font());
-    const double legendTall = legendHeight(metrics, area.width() - 8);
-    const QRectF legend(area.left() + 4, area.bottom() - legendTall - 2, area.width() - 8,
-                        legendTall);
-    const QRectF drawing = area.adjusted(0, 0, 0, -legend.height() - 4);
-    const double scaleTall = metrics.height() + 4;
-    const std::vector<QRectF> rects = panels(drawing, model.ends.size());
-
-    // One scale for every end, so that a zoom's two cones compare at sight.
-    double pixelsPerMetre = 0;
-    double spanM = 0;
+    const TopLayout layout = topLayout(area, metrics, model);
     for (std::size_t i = 0; i < model.ends.size(); ++i) {
         const ViewEnd& end = model.ends[i];
-        if (!end.result.angleHDeg || detectionReach(end) <= 0)
-            continue;
-        const double reach = std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
-        const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
-        const QRectF inner = rects[i].adjusted(8, scaleTall, -8, -4);
-        const double fit = std::min(inner.width() / reach, inner.height() / (2 * reach * halfTan));
-        pixelsPerMetre = pixelsPerMetre > 0 ? std::min(pixelsPerMetre, fit) : fit;
-        spanM = std::max(spanM, reach);
-    }
-    for (std::size_t i = 0; i < model.ends.size(); ++i) {
-        const ViewEnd& end = model.ends[i];
-        if (pixelsPerMetre > 0 && end.result.angleHDeg && detectionReach(end) > 0)
-            paintCone(painter, rects[i], end, pixelsPerMetre,
-                      QPointF(rects[i].left() + 8, rects[i].center().y() + scaleTall / 2),
+        const QRectF& panel = layout.panels[i];
+        if (layout.pixelsPerMetre > 0 && coneDrawable(end))
+            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre),
                       model.units);
         else
-            drawNothing(painter, rects[i]);
-        drawPanelName(painter, rects[i], end.name);
+            drawNothing(painter, panel);
+        drawPanelName(painter, panel, end.name);
     }
-    if (pixelsPerMetre > 0) {
-        // Top right, where the narrow start of the cone leaves room.
-        const double metres = scaleLength(spanM, model.units);
-        const double wide = metres * pixelsPerMetre +
-                            metrics.horizontalAdvance(CoverageText::length(metres, model.units)) +
-                            12;
-        drawScale(painter,
-                  QPointF(drawing.right() - wide, drawing.top() + metrics.height() / 2 + 4), metres,
-                  pixelsPerMetre, model.units);
+    if (layout.pixelsPerMetre > 0) {
+        // Under the cones, starting under the camera; a fifth of the width shown.
+        const QRectF& bar = layout.scaleBar;
+        const double metres = scaleLength(bar.width() / layout.pixelsPerMetre, model.units);
+        drawScale(painter, QPointF(bar.left() + 8, bar.center().y() + 2), metres,
+                  layout.pixelsPerMetre, model.units);
     }
-    drawLegend(painter, legend);
+    drawLegend(painter, layout.legend);
     painter.restore();
 }
 
@@ -348,18 +419,36 @@ void CoverageDrawing::paintSideView(QPainter& painter, const QRectF& area, const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
+    const QFontMetricsF metrics(painter.font());
     const std::vector<QRectF> rects = panels(area, model.ends.size());
     for (std::size_t i = 0; i < model.ends.size(); ++i) {
         const ViewEnd& end = model.ends[i];
-        if (end.result.tiltDeg && end.result.angleVDeg && end.distanceM && model.mountHeightM &&
-            model.targetHeightM)
-            paintSide(painter, rects[i], end, *model.mountHeightM, *model.targetHeightM,
-                      model.units);
+        const std::optional<SideLayout> layout =
+            sideDrawable(end, model) ? sideLayout(rects[i], metrics, end, model) : std::nullopt;
+        if (layout)
+            paintSide(painter, rects[i], end, model, *layout);
         else
             drawNothing(painter, rects[i]);
         drawPanelName(painter, rects[i], end.name);
     }
     painter.restore();
+}
+
+std::optional<QTransform> CoverageDrawing::topViewScale(const QRectF& area, const QFont& font,
+                                                        const ViewModel& model, std::size_t end) {
+    const TopLayout layout = topLayout(area, QFontMetricsF(font), model);
+    if (end >= model.ends.size() || !(layout.pixelsPerMetre > 0) || !coneDrawable(model.ends[end]))
+        return std::nullopt;
+    return coneTransform(layout.panels[end], layout.pixelsPerMetre);
+}
+
+std::optional<QTransform> CoverageDrawing::sideViewScale(const QRectF& area, const QFont& font,
+                                                         const ViewModel& model, std::size_t end) {
+    if (end >= model.ends.size() || !sideDrawable(model.ends[end], model))
+        return std::nullopt;
+    const std::optional<SideLayout> layout = sideLayout(
+        panels(area, model.ends.size())[end], QFontMetricsF(font), model.ends[end], model);
+    return layout ? std::optional(layout->toPixels) : std::nullopt;
 }
 
 } // namespace vistaro

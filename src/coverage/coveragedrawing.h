@@ -7,8 +7,10 @@
 #include "optics/coverageresult.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <optional>
 #include <vector>
 
@@ -46,6 +48,16 @@ public:
     static void paintTopView(QPainter& painter, const QRectF& area, const ViewModel& model);
     // The camera on its pole, the vertical angle, dead zone, ground edges and a person.
     static void paintSideView(QPainter& painter, const QRectF& area, const ViewModel& model);
+
+    // Where the views of `model` painted in `area` with `font` put a point of end `end` given
+    // in metres; none when that end is not drawn. Top view: x along the camera's axis, y across
+    // it, one scale for every end. Side view: x along the ground from the pole, y up from the
+    // ground, one scale for both but for heights multiplied by a round factor (said on the
+    // drawing) where the view would be too flat to read.
+    static std::optional<QTransform> topViewScale(const QRectF& area, const QFont& font,
+                                                  const ViewModel& model, std::size_t end);
+    static std::optional<QTransform> sideViewScale(const QRectF& area, const QFont& font,
+                                                   const ViewModel& model, std::size_t end);
 };
 
 } // namespace vistaro

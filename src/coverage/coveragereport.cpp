@@ -18,16 +18,6 @@ namespace {
 
 using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
 
-QString millimetres(SensorSize size) {
-    return QStringLiteral("%1 x %2 mm")
-        .arg(CoverageText::number(size.widthMm, 2), CoverageText::number(size.heightMm, 2));
-}
-
-// Equal but for the rounding of the arithmetic that made them.
-bool sameSize(SensorSize a, SensorSize b) {
-    return std::abs(a.widthMm - b.widthMm) < 1e-9 && std::abs(a.heightMm - b.heightMm) < 1e-9;
-}
-
 // The trade name of a sensor of this size, as the presets write it, or none.
 QString presetName(SensorSize size) {
     for (const SensorPreset& preset : sensorPresets())
@@ -44,10 +34,9 @@ ReportSection cameraSection(const CoverageShown& shown) {
     }
     const Camera& camera = *shown.camera;
     const QString name = presetName(camera.sensor);
-    section.rows.append(
-        {CoverageReport::tr("Sensor"),
-         {name.isEmpty() ? millimetres(camera.sensor)
-                         : QStringLiteral("%1 (%2)").arg(name, millimetres(camera.sensor))}});
+    const QString size = CoverageText::millimetres(camera.sensor);
+    section.rows.append({CoverageReport::tr("Sensor"),
+                         {name.isEmpty() ? size : QStringLiteral("%1 (%2)").arg(name, size)}});
     if (shown.sensorSource == SensorSource::PixelSize)
         section.rows.append(
             {CoverageReport::tr("Pixel size"),
@@ -58,19 +47,25 @@ ReportSection cameraSection(const CoverageShown& shown) {
     // A picture of another shape than the sensor's leaves part of it unused.
     const SensorSize imaged = imagedArea(camera.sensor, camera.image);
     if (!sameSize(imaged, camera.sensor))
-        section.rows.append({CoverageReport::tr("Picture area"), {millimetres(imaged)}});
+        section.rows.append(
+            {CoverageReport::tr("Picture area"), {CoverageText::millimetres(imaged)}});
     return section;
 }
 
 ReportSection siteSection(const CoverageShown& shown) {
     const Units units = shown.model.units;
-    return {CoverageReport::tr("Site"),
-            {},
-            {{CoverageReport::tr("Level wanted"), {CoverageText::levelName(shown.level)}},
-             {CoverageReport::tr("Mounting height"),
-              {CoverageText::length(shown.model.mountHeightM, units)}},
-             {CoverageReport::tr("Target height"),
-              {CoverageText::length(shown.model.targetHeightM, units)}}}};
+    ReportSection section{
+        CoverageReport::tr("Site"),
+        {},
+        {{CoverageReport::tr("Level wanted"), {CoverageText::levelName(shown.level)}},
+         {CoverageReport::tr("Mounting height"),
+          {CoverageText::length(shown.model.mountHeightM, units)}},
+         {CoverageReport::tr("Target height"),
+          {CoverageText::length(shown.model.targetHeightM, units)}}}};
+    if (shown.tiltDeg)
+        section.rows.append(
+            {CoverageReport::tr("Tilt angle"), {CoverageText::angle(shown.tiltDeg)}});
+    return section;
 }
 
 // The words for a catalogue code, or the code itself when it is none of `names`.
@@ -95,13 +90,20 @@ QString irisName(const QString& code) {
                          {"M", CoverageReport::tr("Motorised")}});
 }
 
-// The catalogue's minimum focus in metres: in the units on show, "-" for none, as written when
-// it is no number.
+// The catalogue's minimum focus in metres: in the units on show, "-" for none; as written, and
+// said to be so, when it is no number.
 QString minimumFocus(const QString& metres, Units units) {
     const std::optional<double> value = num::toDouble(metres);
-    if (!value)
-        return metres;
-    return CoverageText::length(*value > 0 ? value : std::nullopt, units);
+    if (value)
+        return CoverageText::length(*value > 0 ? value : std::nullopt, units);
+    if (metres.trimmed().isEmpty())
+        return QStringLiteral("-");
+    return CoverageReport::tr("%1 m, as the catalogue writes it").arg(metres.trimmed());
+}
+
+QString fStop(const QString& catalogue) {
+    const QString written = catalogue.trimmed();
+    return written.isEmpty() ? QStringLiteral("-") : QStringLiteral("F") + written;
 }
 
 std::optional<double> focalOf(const QString& text) {
@@ -128,7 +130,7 @@ ReportSection lensSection(const CoverageShown& shown) {
          {(range ? lens.focalMin + QStringLiteral(" \u2013 ") + lens.focalMax : lens.focalMin) +
           QStringLiteral(" mm")}},
         {CoverageReport::tr("Iris"), {irisName(lens.iris)}},
-        {CoverageReport::tr("F-stop"), {QStringLiteral("F") + lens.fStop}},
+        {CoverageReport::tr("F-stop"), {fStop(lens.fStop)}},
         {CoverageReport::tr("Minimum focus"), {minimumFocus(lens.minFocus, shown.model.units)}},
         {CoverageReport::tr("Datasheet"),
          {lens.datasheet.isEmpty() ? CoverageReport::tr("None") : lens.datasheet}},

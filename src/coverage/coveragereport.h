@@ -30,6 +30,7 @@ struct CoverageShown {
     QSizeF sideViewSize;
     QFont font; // the views' font
     QDate date;
+    std::optional<double> tiltDeg; // when the camera is aimed by its tilt angle
 };
 
 // The coverage as one page: the camera, the site, the lens, the results of each end in the units

@@ -143,9 +143,12 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_resolution = named<QComboBox>("Resolution", this);
     m_columns = named<QLineEdit>("Columns", this);
     m_rows = named<QLineEdit>("Rows", this);
+    m_pictureArea = named<QLabel>("PictureArea", this);
     m_level = named<QComboBox>("Level", this);
     m_mountHeight = named<QLineEdit>("MountHeight", this);
+    m_aimBy = named<QComboBox>("AimBy", this);
     m_targetHeight = named<QLineEdit>("TargetHeight", this);
+    m_tilt = named<QLineEdit>("Tilt", this);
     m_units = named<QComboBox>("Units", this);
 
     caption(camera, 0, "SensorFormat");
@@ -162,17 +165,19 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     camera->addWidget(m_columns, 4, 1);
     camera->addWidget(new QLabel(QStringLiteral("x"), this), 4, 2);
     camera->addWidget(m_rows, 4, 3);
+    m_pictureArea->setWordWrap(true);
+    camera->addWidget(m_pictureArea, 5, 0, 1, 5);
 
-    caption(site, 0, "Level");
-    site->addWidget(m_level, 0, 1);
-    caption(site, 1, "MountHeight");
-    site->addWidget(m_mountHeight, 1, 1);
-    caption(site, 2, "TargetHeight");
-    site->addWidget(m_targetHeight, 2, 1);
-    caption(site, 3, "Units");
-    site->addWidget(m_units, 3, 1);
+    const std::pair<const char*, QWidget*> siteRows[] = {
+        {"Level", m_level}, {"MountHeight", m_mountHeight},
+        {"AimBy", m_aimBy}, {"TargetHeight", m_targetHeight},
+        {"Tilt", m_tilt},   {"Units", m_units}};
+    for (int row = 0; const auto& [name, control] : siteRows) {
+        caption(site, row, name);
+        site->addWidget(control, row++, 1);
+    }
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
-                            m_mountHeight, m_targetHeight})
+                            m_mountHeight, m_targetHeight, m_tilt})
         edit->setMaximumWidth(80);
     for (QGridLayout* grid : {camera, site}) {
         grid->setVerticalSpacing(3);
@@ -209,6 +214,7 @@ void CoverageWindow::connectInputs() {
     const auto choiceChanged = [this] {
         m_inputs.units = static_cast<Units>(m_units->currentIndex());
         m_inputs.level = static_cast<Level>(m_level->currentIndex());
+        m_inputs.aim = static_cast<Aim>(m_aimBy->currentIndex());
         const QString source = m_sensorFormat->currentData().toString();
         m_inputs.sensorSource = source == CalculatorKey ? SensorSource::Calculator
                                 : source == CustomKey   ? SensorSource::Custom
@@ -223,10 +229,10 @@ void CoverageWindow::connectInputs() {
         remember();
         recompute();
     };
-    for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_units})
+    for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_aimBy, m_units})
         connect(combo, &QComboBox::currentIndexChanged, this, choiceChanged);
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
-                            m_mountHeight, m_targetHeight})
+                            m_mountHeight, m_targetHeight, m_tilt})
         connect(edit, &QLineEdit::textEdited, this, &CoverageWindow::inputEdited);
     connect(m_useInCalculator, &QPushButton::clicked, this, [this] { useInCalculator(0); });
     connect(m_useInCalculatorTele, &QPushButton::clicked, this, [this] { useInCalculator(1); });
@@ -256,6 +262,9 @@ void CoverageWindow::fillChoices() {
     for (std::size_t i = 0; i < AllLevels.size(); ++i)
         m_level->addItem(QString());
     m_level->setCurrentIndex(static_cast<int>(m_inputs.level));
+    m_aimBy->addItem(QString());
+    m_aimBy->addItem(QString());
+    m_aimBy->setCurrentIndex(static_cast<int>(m_inputs.aim));
     m_units->addItem(QString());
     m_units->addItem(QString());
     m_units->setCurrentIndex(static_cast<int>(m_inputs.units));
@@ -275,7 +284,9 @@ void CoverageWindow::retranslate() {
         {"Pixels", tr("Columns x rows")},
         {"Level", tr("Level wanted")},
         {"MountHeight", tr("Mounting height (%1)").arg(unit)},
+        {"AimBy", tr("Aim")},
         {"TargetHeight", tr("Target height (%1)").arg(unit)},
+        {"Tilt", tr("Tilt angle (\u00b0 down)")},
         {"Units", tr("Units")},
     };
     for (const auto& [name, text] : captions)
@@ -290,6 +301,8 @@ void CoverageWindow::retranslate() {
     m_resolution->setItemText(m_resolution->count() - 1, tr("Custom"));
     for (const Level level : AllLevels)
         m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    m_aimBy->setItemText(static_cast<int>(Aim::Target), tr("Aim at target height"));
+    m_aimBy->setItemText(static_cast<int>(Aim::Tilt), tr("Tilt angle"));
     m_units->setItemText(0, tr("Metric (m, px/m)"));
     m_units->setItemText(1, tr("Imperial (ft, px/ft)"));
     m_wideHeading->setText(tr("WIDE"));
@@ -303,34 +316,44 @@ bool CoverageWindow::customResolution() const {
     return m_resolution->currentIndex() == m_resolution->count() - 1;
 }
 
-void CoverageWindow::showInputs() {
+void CoverageWindow::showInputs(bool typedToo) {
     const SensorSource source = m_inputs.sensorSource;
     const std::optional<Camera> camera = cameraOf(m_inputs, m_reading.format);
     const SensorSize sensor = source == SensorSource::Custom ? m_inputs.customSensor
                               : camera                       ? camera->sensor
                                                              : SensorSize{};
-    const auto show = [](QLineEdit* edit, const QString& text, bool typed) {
-        edit->setText(text);
+    // A field that is not typed into shows what follows from the others.
+    const auto show = [typedToo](QLineEdit* edit, const QString& text, bool typed) {
+        if (typedToo || !typed)
+            edit->setText(text);
         edit->setReadOnly(!typed);
     };
     show(m_sensorWidth, CoverageText::number(sensor.widthMm, 3), source == SensorSource::Custom);
     show(m_sensorHeight, CoverageText::number(sensor.heightMm, 3), source == SensorSource::Custom);
-    show(m_pixelSize, CoverageText::number(m_inputs.pixelMicrometres, 3),
-         source == SensorSource::PixelSize);
+    const bool pixelTyped = source == SensorSource::PixelSize;
+    show(m_pixelSize,
+         pixelTyped ? CoverageText::number(m_inputs.pixelMicrometres, 3)
+         : camera   ? CoverageText::number(pixelPitch(*camera), 3)
+                    : QString(),
+         pixelTyped);
     show(m_columns, QString::number(m_inputs.image.columns), customResolution());
     show(m_rows, QString::number(m_inputs.image.rows), customResolution());
     const double unit = m_inputs.units == Units::Imperial ? MetresPerFoot : 1;
     show(m_mountHeight, CoverageText::number(m_inputs.mountHeightM / unit, 4), true);
     show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 4), true);
+    show(m_tilt, CoverageText::number(m_inputs.tiltDeg, 4), true);
+    m_tilt->setEnabled(m_inputs.aim == Aim::Tilt);
 }
 
 CoverageFields CoverageWindow::fieldTexts() const {
-    return {m_sensorWidth->text(), m_sensorHeight->text(), m_pixelSize->text(),   m_columns->text(),
-            m_rows->text(),        m_mountHeight->text(),  m_targetHeight->text()};
+    return {m_sensorWidth->text(),  m_sensorHeight->text(), m_pixelSize->text(),
+            m_columns->text(),      m_rows->text(),         m_mountHeight->text(),
+            m_targetHeight->text(), m_tilt->text()};
 }
 
 void CoverageWindow::inputEdited() {
     readFields(m_inputs, fieldTexts(), customResolution(), m_reading.format);
+    showInputs(false);
     remember();
     recompute();
 }
@@ -388,6 +411,8 @@ void CoverageWindow::recompute() {
                                               "calculator takes (at most %1).")
                                                .arg(CoverageText::focal(largestOf(Quantity::Focal)))
                                          : QString());
+    setTextIfChanged(m_pictureArea,
+                     read.camera ? CoverageText::pictureArea(*read.camera) : QString());
     const bool ownSensor = read.camera && read.camera->sensor != sensorOfFormat(m_reading.format);
     setTextIfChanged(m_sensorNote,
                      ownSensor ? tr("The calculator's scene sizes are those of its own format, "

@@ -80,8 +80,9 @@ private:
     void retranslate();
     void fillSensorFormats();
     void fillChoices();
-    // Shows the inputs' values in the fields that do not take typing for the current choices.
-    void showInputs();
+    // Shows the inputs' values in the fields, or only in those that do not take typing for the
+    // current choices.
+    void showInputs(bool typedToo = true);
     void inputEdited();
     // Hands the inputs to their owner, which saves them when they changed.
     void remember();
@@ -115,9 +116,12 @@ private:
     QComboBox* m_resolution = nullptr;
     QLineEdit* m_columns = nullptr;
     QLineEdit* m_rows = nullptr;
+    QLabel* m_pictureArea = nullptr;
     QComboBox* m_level = nullptr;
     QLineEdit* m_mountHeight = nullptr;
+    QComboBox* m_aimBy = nullptr;
     QLineEdit* m_targetHeight = nullptr;
+    QLineEdit* m_tilt = nullptr;
     QComboBox* m_units = nullptr;
     QHash<QString, QLabel*> m_inputCaptions;
     QGroupBox* m_cameraBox = nullptr;

@@ -82,7 +82,8 @@ CoverageShown CoverageWindow::shown() const {
             m_topView->size(),
             m_sideView->size(),
             m_topView->font(),
-            QDate::currentDate()};
+            QDate::currentDate(),
+            read.aim == Aim::Tilt ? read.tiltDeg.value : std::nullopt};
 }
 
 QString CoverageWindow::pickFile(const QString& caption, const QString& filter,

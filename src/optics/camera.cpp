@@ -63,14 +63,27 @@ std::optional<SensorSize> sensorOfPixels(double pixelMicrometres, ImageSize imag
     return size;
 }
 
+bool isAnalogFormat(ImageSize image) {
+    return (image.columns == 720 || image.columns == 704) &&
+           (image.rows == 576 || image.rows == 480);
+}
+
 SensorSize imagedArea(SensorSize sensor, ImageSize image) {
     if (image.columns <= 0 || image.rows <= 0)
         return sensor;
-    const double aspect = double(image.rows) / image.columns;
+    const double aspect = isAnalogFormat(image) ? 3.0 / 4 : double(image.rows) / image.columns;
     const double heightAtFullWidth = sensor.widthMm * aspect;
     if (heightAtFullWidth <= sensor.heightMm)
         return {sensor.widthMm, heightAtFullWidth};
     return {sensor.heightMm / aspect, sensor.heightMm};
+}
+
+bool sameSize(SensorSize a, SensorSize b) {
+    return std::abs(a.widthMm - b.widthMm) < 1e-9 && std::abs(a.heightMm - b.heightMm) < 1e-9;
+}
+
+double pixelPitch(const Camera& camera) {
+    return imagedArea(camera.sensor, camera.image).widthMm / camera.image.columns * 1000;
 }
 
 } // namespace vistaro

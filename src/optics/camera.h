@@ -19,7 +19,8 @@ struct SensorSize {
     bool operator==(const SensorSize&) const = default;
 };
 
-// The picture the camera delivers, in pixels; pixels are square.
+// The picture the camera delivers, in pixels; pixels are square but for the analog formats
+// (see isAnalogFormat).
 struct ImageSize {
     int columns = 0;
     int rows = 0;
@@ -46,14 +47,25 @@ SensorSize sensorOfFormat(SensorFormat format);
 // positive finite size.
 std::optional<SensorSize> sensorOfPixels(double pixelMicrometres, ImageSize image);
 
-// The part of the sensor that the picture covers: the largest area of the picture's aspect
-// that fits. A 16:9 picture spans a 4:3 sensor's width and is cropped top and bottom.
+// 720 x 576, 704 x 576, 720 x 480 and 704 x 480: the digitised analog video formats, 4:3
+// pictures of pixels that are not square.
+bool isAnalogFormat(ImageSize image);
+
+// The part of the sensor that the picture covers: the largest centred area of the picture's
+// shape. A 16:9 picture spans a 4:3 sensor's width and loses top and bottom; a 4:3 picture on
+// a 16:9 sensor loses the sides; an analog format is 4:3 whatever its pixels.
 SensorSize imagedArea(SensorSize sensor, ImageSize image);
+
+// Equal but for the rounding of the arithmetic that made them.
+bool sameSize(SensorSize a, SensorSize b);
 
 // The camera whose coverage is worked out: sensor and picture.
 struct Camera {
     SensorSize sensor;
     ImageSize image;
 };
+
+// The width of one pixel in micrometres: the imaged width over the columns.
+double pixelPitch(const Camera& camera);
 
 } // namespace vistaro

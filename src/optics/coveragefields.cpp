@@ -43,16 +43,28 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
         inputs.mountHeightM = *read.mountHeightM.value;
     if (read.targetHeightM.value)
         inputs.targetHeightM = *read.targetHeightM.value;
+    read.aim = inputs.aim;
+    if (inputs.aim == Aim::Tilt) {
+        read.tiltDeg = readNumber(fields.tiltDeg, Quantity::Tilt);
+        if (read.tiltDeg.value)
+            inputs.tiltDeg = *read.tiltDeg.value;
+    }
     if (problem) {
         read.cameraProblem = *problem;
         return read;
     }
     read.camera = cameraOf(inputs, calculatorFormat);
-    // A pixel size times a resolution can make a sensor larger than any there is.
-    if (read.camera && std::max(read.camera->sensor.widthMm, read.camera->sensor.heightMm) >
-                           largestOf(Quantity::SensorWidth))
-        read.camera.reset();
+    // A pixel size times a resolution can make a sensor larger or smaller than any there is.
     read.cameraProblem = {Quantity::SensorWidth, Fault::TooLarge};
+    if (!read.camera)
+        return read;
+    const auto [smaller, larger] =
+        std::minmax(read.camera->sensor.widthMm, read.camera->sensor.heightMm);
+    if (smaller < smallestOf(Quantity::SensorWidth))
+        read.cameraProblem.fault = Fault::TooSmall;
+    else if (larger <= largestOf(Quantity::SensorWidth))
+        return read;
+    read.camera.reset();
     return read;
 }
 
@@ -64,7 +76,9 @@ CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& foca
             readNumber(distanceText, Quantity::Distance),
             fields.mountHeightM,
             fields.targetHeightM,
-            level};
+            level,
+            fields.aim,
+            fields.tiltDeg};
 }
 
 } // namespace vistaro

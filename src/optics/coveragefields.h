@@ -20,19 +20,23 @@ struct CoverageFields {
     QString rows;
     QString mountHeight;
     QString targetHeight;
+    QString tiltDeg;
 };
 
-// The fields as read: the camera (or the first field that stops it) and the two heights.
+// The fields as read: the camera (or the first field that stops it), the two heights and how
+// the camera is aimed.
 struct FieldsRead {
     std::optional<Camera> camera;
     Problem cameraProblem;
     Reading mountHeightM;
     Reading targetHeightM;
+    Aim aim = Aim::Target;
+    Reading tiltDeg; // with Aim::Tilt
 };
 
 // Reads the fields that `inputs` uses (the custom sensor size, the pixel size, the columns and
-// rows of a custom resolution, the heights) and keeps in `inputs` every value that reads well;
-// a field that does not keeps the value it had before.
+// rows of a custom resolution, the heights, the tilt when aimed by it) and keeps in `inputs`
+// every value that reads well; a field that does not keeps the value it had before.
 FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,
                       SensorFormat calculatorFormat);
 

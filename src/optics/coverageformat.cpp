@@ -3,6 +3,8 @@
 
 #include "optics/coverageformat.h"
 
+#include "platform/numberformat.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -12,8 +14,35 @@ namespace {
 
 const QString Missing = QStringLiteral("-");
 
-QString withUnit(std::optional<double> value, int decimals, const QString& unit) {
-    return value ? CoverageText::number(*value, decimals) + u' ' + unit : Missing;
+enum class Rounding { Nearest, Down };
+
+// `value` to `decimals` decimals, worked on its digits as they read at 15 significant digits:
+// 1.005, 1.00499999999999989 in binary, rounds to 1.01, and 0.29 x 100, which the arithmetic
+// leaves at 28.999999999999996, rounded down stays 0.29.
+QString numberText(double value, int decimals, Rounding rounding) {
+    if (!std::isfinite(value))
+        return Missing;
+    const double scale = std::pow(10, decimals);
+    const double scaled = num::readAtFifteenDigits(value * scale);
+    if (std::abs(scaled) < 1e15)
+        value = (rounding == Rounding::Down ? std::floor(scaled) : std::round(scaled)) / scale;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
+QString withUnit(std::optional<double> value, int decimals, const QString& unit,
+                 Rounding rounding = Rounding::Nearest) {
+    if (!value || !std::isfinite(*value))
+        return Missing;
+    return numberText(*value, decimals, rounding) + u' ' + unit;
+}
+
+// Metres in the units on show.
+std::optional<double> inUnits(std::optional<double> metres, Units units) {
+    if (metres && units == Units::Imperial)
+        *metres /= MetresPerFoot;
+    return metres;
 }
 
 QString quantityName(Quantity quantity) {
@@ -36,28 +65,31 @@ QString quantityName(Quantity quantity) {
         return CoverageText::tr("The mounting height");
     case Quantity::TargetHeight:
         return CoverageText::tr("The target height");
+    case Quantity::Tilt:
+        return CoverageText::tr("The tilt angle");
     }
     return {};
 }
 
-QString largestText(Quantity quantity, Units units) {
-    const double largest = largestOf(quantity);
+// A bound of `quantity` in the unit it is typed in.
+QString limitText(Quantity quantity, double limit, Units units) {
     switch (quantity) {
     case Quantity::Focal:
-        return CoverageText::focal(largest);
-    case Quantity::Distance:
-        return CoverageText::length(largest, Units::Metric);
-    case Quantity::MountHeight:
-    case Quantity::TargetHeight:
-        return CoverageText::length(largest, units);
     case Quantity::SensorWidth:
     case Quantity::SensorHeight:
-        return CoverageText::number(largest, 0) + QStringLiteral(" mm");
+        return CoverageText::number(limit, 3) + u' ' + CoverageText::tr("mm");
+    case Quantity::Distance:
+        return CoverageText::number(limit, 3) + u' ' + CoverageText::lengthUnit(Units::Metric);
+    case Quantity::MountHeight:
+    case Quantity::TargetHeight:
+        return CoverageText::length(limit, units);
     case Quantity::PixelSize:
-        return CoverageText::number(largest, 0) + QStringLiteral(" \u00b5m");
+        return CoverageText::number(limit, 3) + QStringLiteral(" \u00b5m");
     case Quantity::Columns:
     case Quantity::Rows:
-        return CoverageText::number(largest, 0);
+        return CoverageText::number(limit, 0);
+    case Quantity::Tilt:
+        return CoverageText::number(limit, 1) + u'\u00b0';
     }
     return {};
 }
@@ -65,12 +97,7 @@ QString largestText(Quantity quantity, Units units) {
 } // namespace
 
 QString CoverageText::number(double value, int decimals) {
-    const double scale = std::pow(10, decimals);
-    if (std::abs(value) * scale < 1e15)
-        value = std::round(value * scale) / scale;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
+    return numberText(value, decimals, Rounding::Nearest);
 }
 
 QString CoverageText::lengthUnit(Units units) {
@@ -78,23 +105,32 @@ QString CoverageText::lengthUnit(Units units) {
 }
 
 QString CoverageText::length(std::optional<double> metres, Units units) {
-    if (metres && units == Units::Imperial)
-        *metres /= MetresPerFoot;
-    return withUnit(metres, 2, lengthUnit(units));
+    return withUnit(inUnits(metres, units), 2, lengthUnit(units));
+}
+
+QString CoverageText::reach(std::optional<double> metres, Units units) {
+    return withUnit(inUnits(metres, units), 2, lengthUnit(units), Rounding::Down);
 }
 
 QString CoverageText::angle(std::optional<double> degrees) {
-    return degrees ? QLocale().toString(*degrees, 'f', 1) + u'\u00b0' : Missing;
+    return degrees && std::isfinite(*degrees) ? QLocale().toString(*degrees, 'f', 1) + u'\u00b0'
+                                              : Missing;
 }
 
 QString CoverageText::density(std::optional<double> pixelsPerMetre, Units units) {
     if (pixelsPerMetre && units == Units::Imperial)
         *pixelsPerMetre *= MetresPerFoot;
-    return withUnit(pixelsPerMetre, 1, units == Units::Imperial ? tr("px/ft") : tr("px/m"));
+    return withUnit(pixelsPerMetre, 1, units == Units::Imperial ? tr("px/ft") : tr("px/m"),
+                    Rounding::Down);
 }
 
 QString CoverageText::focal(std::optional<double> millimetres) {
     return withUnit(millimetres, 2, tr("mm"));
+}
+
+QString CoverageText::millimetres(SensorSize size) {
+    return QStringLiteral("%1 x %2 %3")
+        .arg(number(size.widthMm, 2), number(size.heightMm, 2), tr("mm"));
 }
 
 QString CoverageText::levelName(Level level) {
@@ -130,21 +166,43 @@ QString CoverageText::problem(const Problem& problem, Units units) {
     case Fault::NotPositive:
         line = tr("%1 must be greater than zero.").arg(quantityName(problem.quantity));
         break;
+    case Fault::TooSmall:
+        line = tr("%1 is too small: at least %2.")
+                   .arg(quantityName(problem.quantity),
+                        limitText(problem.quantity, smallestOf(problem.quantity), units));
+        break;
     case Fault::TooLarge:
         line = tr("%1 is too large: at most %2.")
-                   .arg(quantityName(problem.quantity), largestText(problem.quantity, units));
+                   .arg(quantityName(problem.quantity),
+                        limitText(problem.quantity, largestOf(problem.quantity), units));
+        break;
+    case Fault::OutOfRange:
+        line = tr("%1 must be more than %2 and less than %3.")
+                   .arg(quantityName(problem.quantity),
+                        limitText(problem.quantity, smallestOf(problem.quantity), units),
+                        limitText(problem.quantity, largestOf(problem.quantity), units));
         break;
     case Fault::SeesNoGround:
-        line = tr("The camera is below the target and looks above the horizon: it sees no "
-                  "ground.");
+        line = problem.quantity == Quantity::Tilt
+                   ? tr("At this tilt angle the camera looks above the horizon: it sees no "
+                        "ground.")
+                   : tr("The camera is below the target and looks above the horizon: it sees "
+                        "no ground.");
         break;
     }
     return problem.tele ? tr("Tele end: %1").arg(line) : line;
 }
 
+QString CoverageText::pictureArea(const Camera& camera) {
+    const SensorSize imaged = imagedArea(camera.sensor, camera.image);
+    if (sameSize(imaged, camera.sensor))
+        return {};
+    return tr("The picture uses %1 of the sensor.").arg(millimetres(imaged));
+}
+
 std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level, Units units) {
     const auto upTo = [&](Level of) {
-        return CoverageText::length(result.levelDistanceM[static_cast<std::size_t>(of)], units);
+        return CoverageText::reach(result.levelDistanceM[static_cast<std::size_t>(of)], units);
     };
     return {
         {"AngleH", CoverageText::tr("Horizontal angle"), CoverageText::angle(result.angleHDeg)},
@@ -165,9 +223,7 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level,
         {"NeededFocal",
          CoverageText::tr("Needed focal length (%1)").arg(CoverageText::levelName(level)),
          CoverageText::focal(result.neededFocalMm)},
-        {"DeadZone", CoverageText::tr("Dead zone"),
-         CoverageText::length(result.ground.nearM, units)},
-        {"NearEdge", CoverageText::tr("Near ground edge"),
+        {"DeadZone", CoverageText::tr("Dead zone (near ground edge)"),
          CoverageText::length(result.ground.nearM, units)},
         {"FarEdge", CoverageText::tr("Far ground edge"),
          CoverageText::farEdge(result.ground, units)},

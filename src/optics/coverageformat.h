@@ -20,17 +20,26 @@ class CoverageText {
 
 public:
     static QString length(std::optional<double> metres, Units units);
+    // How far a level reaches: rounded down, so that the distance shown still meets the level.
+    static QString reach(std::optional<double> metres, Units units);
     static QString angle(std::optional<double> degrees);
+    // Truncated, so that no density on show claims a level that is not met.
     static QString density(std::optional<double> pixelsPerMetre, Units units);
     static QString focal(std::optional<double> millimetres);
+    // "4.8 x 3.6 mm"
+    static QString millimetres(SensorSize size);
     static QString levelName(Level level);
     // The level's name, "below detection", or "-" without a density.
     static QString levelReached(const CoverageResult& result);
+    // As a figure on its own: "Unbounded (horizon)" when the view reaches the horizon.
     static QString farEdge(const GroundEdges& ground, Units units);
     // One line that says what is missing or out of range.
     static QString problem(const Problem& problem, Units units);
+    // One line that says which part of the sensor the picture uses; empty when all of it.
+    static QString pictureArea(const Camera& camera);
     static QString lengthUnit(Units units);
-    // At most `decimals` decimals, trailing zeros dropped, no digit grouping.
+    // At most `decimals` decimals, trailing zeros dropped, no digit grouping; halves exact in
+    // decimal round up, whatever binary noise the value carries. "-" when not finite.
     static QString number(double value, int decimals);
 };
 

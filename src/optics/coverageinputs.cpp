@@ -3,6 +3,8 @@
 
 #include "optics/coverageinputs.h"
 
+#include "optics/reading.h"
+
 #include <QSettings>
 #include <algorithm>
 #include <array>
@@ -16,6 +18,7 @@ constexpr std::array<const char*, 4> SourceKeys{"calculator", "preset", "custom"
 constexpr std::array<const char*, 4> LevelKeys{"detection", "observation", "recognition",
                                                "identification"};
 constexpr std::array<const char*, 2> UnitKeys{"metric", "imperial"};
+constexpr std::array<const char*, 2> AimKeys{"target", "tilt"};
 
 // The enumerator stored under `key` by its name in `names`; `fallback` for anything else.
 template <typename Enum, std::size_t N>
@@ -34,11 +37,12 @@ void writeChoice(QSettings& settings, const char* key, const std::array<const ch
     settings.setValue(QLatin1String(key), QLatin1String(names.at(static_cast<std::size_t>(value))));
 }
 
-// A positive finite number stored under `key`; `fallback` for anything else.
-double readLength(const QSettings& settings, const char* key, double fallback) {
+// A number stored under `key` that the window would take for `quantity` (lengths in metres);
+// `fallback` for anything else.
+double readStored(const QSettings& settings, const char* key, Quantity quantity, double fallback) {
     bool ok = false;
     const double value = settings.value(QLatin1String(key)).toDouble(&ok);
-    return ok && value > 0 && std::isfinite(value) ? value : fallback;
+    return ok ? checked(value, quantity).value.value_or(fallback) : fallback;
 }
 
 int readCount(const QSettings& settings, const char* key, int fallback) {
@@ -69,15 +73,22 @@ CoverageInputs loadCoverageInputs(QSettings& settings) {
     const QString preset = settings.value(QStringLiteral("sensorPreset")).toString();
     if (isPreset(preset))
         inputs.sensorPreset = preset;
-    inputs.customSensor = {readLength(settings, "sensorWidth", defaults.customSensor.widthMm),
-                           readLength(settings, "sensorHeight", defaults.customSensor.heightMm)};
-    inputs.pixelMicrometres = readLength(settings, "pixelSize", defaults.pixelMicrometres);
+    inputs.customSensor = {
+        readStored(settings, "sensorWidth", Quantity::SensorWidth, defaults.customSensor.widthMm),
+        readStored(settings, "sensorHeight", Quantity::SensorHeight,
+                   defaults.customSensor.heightMm)};
+    inputs.pixelMicrometres =
+        readStored(settings, "pixelSize", Quantity::PixelSize, defaults.pixelMicrometres);
     inputs.image = {readCount(settings, "columns", defaults.image.columns),
                     readCount(settings, "rows", defaults.image.rows)};
     inputs.level = readChoice(settings, "level", LevelKeys, defaults.level);
-    inputs.mountHeightM = readLength(settings, "mountHeight", defaults.mountHeightM);
-    inputs.targetHeightM = readLength(settings, "targetHeight", defaults.targetHeightM);
+    inputs.mountHeightM =
+        readStored(settings, "mountHeight", Quantity::MountHeight, defaults.mountHeightM);
+    inputs.targetHeightM =
+        readStored(settings, "targetHeight", Quantity::TargetHeight, defaults.targetHeightM);
     inputs.units = readChoice(settings, "units", UnitKeys, defaults.units);
+    inputs.aim = readChoice(settings, "aim", AimKeys, defaults.aim);
+    inputs.tiltDeg = readStored(settings, "tilt", Quantity::Tilt, defaults.tiltDeg);
     settings.endGroup();
     return inputs;
 }
@@ -95,6 +106,8 @@ void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs) {
     settings.setValue(QStringLiteral("mountHeight"), inputs.mountHeightM);
     settings.setValue(QStringLiteral("targetHeight"), inputs.targetHeightM);
     writeChoice(settings, "units", UnitKeys, inputs.units);
+    writeChoice(settings, "aim", AimKeys, inputs.aim);
+    settings.setValue(QStringLiteral("tilt"), inputs.tiltDeg);
     settings.endGroup();
 }
 

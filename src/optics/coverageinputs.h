@@ -24,6 +24,10 @@ enum class SensorSource {
 
 enum class Units { Metric, Imperial };
 
+// How the camera's tilt is given: so that its axis meets the target height at the distance, or
+// as an angle typed in.
+enum class Aim { Target, Tilt };
+
 // What the coverage window asks besides the calculator's focal length and distance, as it is
 // remembered between runs. Lengths are held in metres whatever the units on show.
 struct CoverageInputs {
@@ -36,6 +40,8 @@ struct CoverageInputs {
     double mountHeightM = 3;
     double targetHeightM = 1.7;
     Units units = Units::Metric;
+    Aim aim = Aim::Target;
+    double tiltDeg = 10; // down from the horizon
 
     bool operator==(const CoverageInputs&) const = default;
 };

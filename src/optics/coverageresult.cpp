@@ -19,17 +19,24 @@ double angleOfViewRad(double sizeMm, double focalMm) {
 } // namespace
 
 GroundEdges groundEdges(double mountHeightM, double tiltRad, double verticalAngleRad) {
+    // A tilt of half the vertical angle, each worked out on its own, leaves the upper edge a
+    // rounding error off the horizon: that is the horizon, not a far edge of 10^17 m.
+    constexpr double AngleRounding = 1e-12;
+    const auto meetsGround = [mountHeightM](double downRad) -> std::optional<double> {
+        // An edge at or past the vertical sees the ground right below the camera.
+        if (downRad >= std::numbers::pi / 2)
+            return 0.0;
+        const double distance = mountHeightM / std::tan(downRad);
+        if (downRad <= AngleRounding || !(distance <= largestOf(Quantity::Distance)))
+            return std::nullopt;
+        return distance;
+    };
     GroundEdges edges;
-    const double lower = tiltRad + verticalAngleRad / 2;
-    const double upper = tiltRad - verticalAngleRad / 2;
-    if (lower <= 0)
+    edges.nearM = meetsGround(tiltRad + verticalAngleRad / 2);
+    if (!edges.nearM)
         return edges;
-    // A lower edge at or past the vertical sees the ground right below the camera.
-    edges.nearM = lower >= std::numbers::pi / 2 ? 0 : mountHeightM / std::tan(lower);
-    if (upper <= 0)
-        edges.farUnbounded = true;
-    else
-        edges.farM = mountHeightM / std::tan(upper);
+    edges.farM = meetsGround(tiltRad - verticalAngleRad / 2);
+    edges.farUnbounded = !edges.farM;
     return edges;
 }
 
@@ -51,10 +58,14 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
         return ok;
     };
     const bool camera = have(query.camera.has_value(), query.cameraProblem);
-    const bool focal = have(query.focalMm.value.has_value(), query.focalMm.problem);
+    // The distance first: the calculator turns a distance of 0 into a focal length of 0.
     const bool distance = have(query.distanceM.value.has_value(), query.distanceM.problem);
+    const bool focal = have(query.focalMm.value.has_value(), query.focalMm.problem);
     const bool mount = have(query.mountHeightM.value.has_value(), query.mountHeightM.problem);
     const bool target = have(query.targetHeightM.value.has_value(), query.targetHeightM.problem);
+    const bool byTilt = query.aim == Aim::Tilt;
+    const bool aimed =
+        byTilt ? have(query.tiltDeg.value.has_value(), query.tiltDeg.problem) : target;
     if (!camera)
         return result;
 
@@ -79,13 +90,15 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     result.pixelsPerMetre = pixelDensity(*query.camera, f, d);
     if (result.pixelsPerMetre)
         result.levelReached = levelReached(*result.pixelsPerMetre);
-    if (!mount || !target)
+    if (!mount || !aimed)
         return result;
     const double h = *query.mountHeightM.value;
-    const double tilt = std::atan2(h - *query.targetHeightM.value, d);
+    const double tilt = byTilt ? *query.tiltDeg.value / DegreesPerRadian
+                               : std::atan2(h - *query.targetHeightM.value, d);
     result.tiltDeg = tilt * DegreesPerRadian;
     result.ground = groundEdges(h, tilt, angleOfViewRad(imaged.heightMm, f));
-    have(result.ground.nearM.has_value(), {Quantity::MountHeight, Fault::SeesNoGround});
+    have(result.ground.nearM.has_value(),
+         {byTilt ? Quantity::Tilt : Quantity::MountHeight, Fault::SeesNoGround});
     return result;
 }
 

@@ -22,10 +22,13 @@ struct CoverageQuery {
     Reading mountHeightM;
     Reading targetHeightM;
     Level level = Level::Identification;
+    Aim aim = Aim::Target;
+    Reading tiltDeg; // with Aim::Tilt, down from the horizon
 };
 
 // Where the ground enters and leaves the view of a camera at height h (m), tilted down by
-// `tilt` (radians, negative above the horizon), with vertical angle of view v (radians).
+// `tilt` (radians, negative above the horizon), with vertical angle of view v (radians). An edge
+// that meets the ground beyond the largest distance the calculator takes runs to the horizon.
 struct GroundEdges {
     std::optional<double> nearM; // none when the view stays above the horizon
     std::optional<double> farM;  // none when unbounded or no ground is seen
@@ -54,7 +57,7 @@ struct CoverageResult {
     std::optional<Level> levelReached; // with pixelsPerMetre, none means below detection
     std::array<std::optional<double>, 4> levelDistanceM; // by Level
     std::optional<double> neededFocalMm;                 // for the query's level, as typed
-    std::optional<double> tiltDeg;                       // down from the horizon
+    std::optional<double> tiltDeg;                       // down from the horizon, as aimed
     GroundEdges ground; // nearM is also the dead zone in front of the camera
     std::optional<Problem> problem;
 

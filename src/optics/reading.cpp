@@ -40,6 +40,27 @@ double largestOf(Quantity quantity) {
         return 1'000;
     case Quantity::TargetHeight:
         return 100;
+    case Quantity::Tilt:
+        return 90;
+    }
+    return 0;
+}
+
+double smallestOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Focal:
+    case Quantity::SensorWidth:
+    case Quantity::SensorHeight:
+    case Quantity::PixelSize:
+    case Quantity::Distance:
+        return 0.001;
+    case Quantity::Columns:
+    case Quantity::Rows:
+    case Quantity::MountHeight:
+    case Quantity::TargetHeight:
+        return 0;
+    case Quantity::Tilt:
+        return -90;
     }
     return 0;
 }
@@ -48,8 +69,17 @@ Reading checked(double value, Quantity quantity) {
     Reading reading{std::nullopt, {quantity, Fault::NotNumber}};
     if (std::isnan(value))
         return reading;
+    if (quantity == Quantity::Tilt) {
+        if (value > smallestOf(quantity) && value < largestOf(quantity))
+            reading.value = value;
+        else
+            reading.problem.fault = Fault::OutOfRange;
+        return reading;
+    }
     if (value <= 0)
         reading.problem.fault = Fault::NotPositive;
+    else if (value < smallestOf(quantity))
+        reading.problem.fault = Fault::TooSmall;
     else if (value > largestOf(quantity))
         reading.problem.fault = Fault::TooLarge;
     else

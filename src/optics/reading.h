@@ -19,15 +19,18 @@ enum class Quantity {
     PixelSize,    // um
     Columns,
     Rows,
-    MountHeight, // m
-    TargetHeight // m
+    MountHeight,  // m
+    TargetHeight, // m
+    Tilt          // degrees down from the horizon
 };
 
 enum class Fault {
     NotNumber,
     NotPositive,
+    TooSmall,
     TooLarge,
-    SeesNoGround, // the mounting height: below the target, the view stays above the horizon
+    OutOfRange,   // the tilt: straight up or down, or beyond
+    SeesNoGround, // the mounting height or the tilt: the view stays above the horizon
 };
 
 // Why a figure cannot be worked out; `tele` for the zoom's long end.
@@ -51,8 +54,12 @@ inline constexpr double MetresPerFoot = 0.3048;
 // The largest value that still makes sense for a quantity, in its unit (metres for lengths): far
 // beyond any camera, yet every figure worked out from it stays finite.
 double largestOf(Quantity quantity);
+// The smallest value likewise, far below any camera: 0 where any positive value works. The tilt
+// must lie strictly between its two bounds, straight down and straight up.
+double smallestOf(Quantity quantity);
 
-// `value` when it is a positive finite number no larger than the quantity allows.
+// `value` when it is a positive finite number within what the quantity allows; a tilt lies
+// strictly between -90 and 90 degrees instead.
 Reading checked(double value, Quantity quantity);
 
 // Text in the regional number format, blanks around it ignored; a length is read in `units`

@@ -69,16 +69,22 @@ QString toText(double value) {
     return cFormat(value).replace(u'.', regionalDecimalPoint());
 }
 
+double readAtFifteenDigits(double value) {
+    if (!std::isfinite(value))
+        return value;
+    double readable = value;
+    const QByteArray digits = cFormat(value).toLatin1();
+    std::from_chars(digits.constData(), digits.constData() + digits.size(), readable);
+    return readable;
+}
+
 std::optional<QString> toShownText(double value) {
     const double hundredfold = value * 100;
     if (!std::isfinite(hundredfold))
         return std::nullopt;
     // Int() works on the product as it reads at 15 digits, so that 0.29 * 100, which the
     // hardware gives as 28.999999999999996, truncates to 29 and not to 28.
-    double readable = hundredfold;
-    const QByteArray digits = cFormat(hundredfold).toLatin1();
-    std::from_chars(digits.constData(), digits.constData() + digits.size(), readable);
-    return toText(std::floor(readable) / 100);
+    return toText(std::floor(readAtFifteenDigits(hundredfold)) / 100);
 }
 
 QString toSceneText(double value) {

@@ -27,6 +27,10 @@ std::optional<double> toDouble(const QString& text);
 // "%.15G" writes it ("1E-05", "1E+15").
 QString toText(double value);
 
+// `value` as it reads at 15 significant digits: binary noise such as 0.29 x 100 =
+// 28.999999999999996 reads as the 29 that the decimal figures mean. Non-finite values stay.
+double readAtFifteenDigits(double value);
+
 // The two-decimal display form: Int(x * 100) / 100, Int rounding towards minus infinity.
 // No value when x * 100 is not finite.
 std::optional<QString> toShownText(double value);

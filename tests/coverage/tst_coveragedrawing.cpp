@@ -5,8 +5,13 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 
 using namespace vistaro;
 
@@ -15,20 +20,55 @@ namespace {
 // The band colours from detection to identification, as a reader of the drawing tells them.
 const QList<QRgb> Bands{0xff56b4e9, 0xff009e73, 0xffe69f00, 0xffd55e00};
 
-// One lens setting on a 1/3" full HD camera, from the texts of the calculator.
-ViewEnd end(const QString& focal, const QString& distance, const QString& mount = "3") {
-    CoverageInputs inputs;
+using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
+
+// One lens setting on a 1/3" full HD camera, from the texts of the calculator; aimed at the
+// target height unless a tilt is given.
+ViewEnd end(const QString& focal, const QString& distance, const QString& mount = "3",
+            const QString& tilt = QString()) {
+    CoverageInputs inputs{.aim = tilt.isEmpty() ? Aim::Target : Aim::Tilt};
     const FieldsRead read =
-        readFields(inputs, {"", "", "", "", "", mount, "1.7"}, false, SensorFormat::Third);
+        readFields(inputs, {"", "", "", "", "", mount, "1.7", tilt}, false, SensorFormat::Third);
     return {QString(), computeCoverage(queryOf(read, Level::Identification, focal, distance)),
             distance.toDouble()};
 }
 
-QImage paint(void (*painter)(QPainter&, const QRectF&, const ViewModel&), const ViewModel& model) {
-    QImage image(800, 400, QImage::Format_ARGB32);
+ViewModel modelOf(const ViewEnd& shown) {
+    return {{shown}, 3, 1.7, Units::Metric};
+}
+
+const QRectF Area(0, 0, 800, 400);
+
+QImage paint(Paint painter, const ViewModel& model) {
+    QImage image(Area.size().toSize(), QImage::Format_ARGB32);
     QPainter on(&image);
-    painter(on, image.rect(), model);
+    painter(on, Area, model);
     return image;
+}
+
+// The words of a drawing, as a PDF reader finds them.
+QString drawnText(Paint painter, const ViewModel& model) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("drawing.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(96);
+        QPainter on(&writer);
+        painter(on, Area, model);
+    }
+    QPdfDocument pdf;
+    pdf.load(path);
+    return pdf.getAllText(0).text().simplified();
+}
+
+// The rightmost column holding a pixel of `colour` in the rows from `top` to `bottom`; -1 for
+// none.
+int rightmost(const QImage& image, QRgb colour, int top = 0, int bottom = -1) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = top; y < (bottom < 0 ? image.height() : bottom); ++y)
+            if (image.pixel(x, y) == colour)
+                return x;
+    return -1;
 }
 
 // The band colours met along the cone's axis between rows `top` and `bottom`, each once, in the
@@ -96,6 +136,108 @@ private slots:
         const ViewModel model{{shown}, 3, 1.7, Units::Metric};
         QCOMPARE(deadZonePixels(paint(&CoverageDrawing::paintSideView, model)) > 20, deadZone);
         paint(&CoverageDrawing::paintTopView, model);
+    }
+
+    // Both axes of the side view at one scale, the dead zone drawn as long as it is. At 10 m the
+    // axis falls 1.3 m over 10 m: tan 7.4°, in pixels too. The plot, about 740 x 340 pixels,
+    // spans 1.25 times the distance and 1.3 times the 3 m pole: at 50 m, 62.5 m wide, the 3.9 m
+    // of heights take 3.9 / 62.5 x 740 = 46 pixels, under a third of the height even twice as
+    // high, so 5 times; at 500 m 4.6 pixels, 50 times.
+    void sideViewToScale_data() {
+        QTest::addColumn<ViewEnd>("shown");
+        QTest::addColumn<int>("heightFactor");
+        QTest::newRow("10 m") << end("6", "10") << 1;
+        QTest::newRow("50 m") << end("6", "50") << 5;
+        QTest::newRow("500 m") << end("6", "500") << 50;
+        QTest::newRow("tilted 45°") << end("6", "10", "3", "45") << 1;
+    }
+
+    void sideViewToScale() {
+        QFETCH(ViewEnd, shown);
+        QFETCH(int, heightFactor);
+        const ViewModel model = modelOf(shown);
+        const std::optional<QTransform> scale =
+            CoverageDrawing::sideViewScale(Area, QFont(), model, 0);
+        QVERIFY(scale);
+        QCOMPARE(-scale->m22() / scale->m11(), double(heightFactor));
+        const QPointF camera = scale->map(QPointF(0, 3));
+        const QPointF along =
+            scale->map(QPointF(10, 3 - 10 * std::tan(*shown.result.tiltDeg * M_PI / 180)));
+        const double slope = std::tan(*shown.result.tiltDeg * M_PI / 180) * heightFactor;
+        QVERIFY(std::abs((along.y() - camera.y()) - (along.x() - camera.x()) * slope) < 1);
+        const QImage image = paint(&CoverageDrawing::paintSideView, model);
+        QVERIFY(std::abs(rightmost(image, Bands[3]) -
+                         scale->map(QPointF(*shown.result.ground.nearM, 0)).x()) <= 2);
+        QCOMPARE(drawnText(&CoverageDrawing::paintSideView, model)
+                     .contains(QStringLiteral("heights x %1").arg(heightFactor)),
+                 heightFactor > 1);
+    }
+
+    // The cone at one scale along and across: identification ends 9.6 m out, detection 96 m
+    // out, 96 x tan(43.6° / 2) = 38.4 m off the axis. The scale bar lies under the cone, a
+    // round length near a fifth of the width.
+    void topViewToScale() {
+        const ViewModel model = modelOf(end("6", "10"));
+        const std::optional<QTransform> scale =
+            CoverageDrawing::topViewScale(Area, QFont(), model, 0);
+        QVERIFY(scale);
+        QCOMPARE(scale->m22(), scale->m11());
+        const QImage image = paint(&CoverageDrawing::paintTopView, model);
+        QVERIFY(std::abs(rightmost(image, Bands[3], 0, 300) - scale->map(QPointF(9.6, 0)).x()) <=
+                2);
+        QVERIFY(std::abs(rightmost(image, Bands[0], 0, 300) - scale->map(QPointF(96, 0)).x()) <= 2);
+
+        // The longest first run of ink in a row: grey, darker than white.
+        const auto ink = [&image](int x, int y) {
+            const QColor pixel = image.pixelColor(x, y);
+            return pixel.value() < 200 && pixel.saturation() < 10;
+        };
+        int bar = 0;
+        int barRow = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            int run = 0;
+            for (int x = 0; x < image.width() && run >= 0; ++x)
+                run = ink(x, y) ? run + 1 : run > 0 ? -run : 0;
+            if (std::abs(run) > bar) {
+                bar = std::abs(run);
+                barRow = y;
+            }
+        }
+        QVERIFY(barRow > scale->map(QPointF(96, 38.4)).y());
+        const double metres = bar / scale->m11();
+        const double power = std::pow(10, std::floor(std::log10(metres)));
+        const double digit = std::round(metres / power);
+        QVERIFY(digit == 1 || digit == 2 || digit == 5);
+        QVERIFY(std::abs(bar - digit * power * scale->m11()) <= 2);
+        QVERIFY(bar > Area.width() / 12.5 && bar <= Area.width() / 5 + 2);
+    }
+
+    // Words inside a sentence keep lower case; the scene line says where the person stands;
+    // nothing reads "inf" or "nan" however far the inputs go.
+    void drawnTexts_data() {
+        QTest::addColumn<ViewEnd>("shown");
+        QTest::addColumn<QStringList>("texts"); // "top: ..." or "side: ..."
+        QTest::newRow("6 mm at 10 m")
+            << end("6", "10")
+            << QStringList({"top: 8 m", "top: at 10 m", "side: far edge unbounded (horizon)",
+                            "side: dead zone 8.2 m", "side: 10 m / 1.7 m"});
+        QTest::newRow("0.001 mm at 100 km")
+            << end("0.001", "100000") << QStringList({"side: dead zone 0 m"});
+        QTest::newRow("10000 mm at 1 mm") << end("10000", "0.001") << QStringList();
+    }
+
+    void drawnTexts() {
+        QFETCH(ViewEnd, shown);
+        QFETCH(QStringList, texts);
+        const ViewModel model = modelOf(shown);
+        const QString top = drawnText(&CoverageDrawing::paintTopView, model);
+        const QString side = drawnText(&CoverageDrawing::paintSideView, model);
+        for (const QString& text : texts)
+            QVERIFY2((text.startsWith("top") ? top : side).contains(text.section(": ", 1)),
+                     qPrintable(text));
+        for (const QString& drawn : {top, side})
+            QVERIFY2(!drawn.contains("inf", Qt::CaseInsensitive) && !drawn.contains("nan"),
+                     qPrintable(drawn));
     }
 };
 

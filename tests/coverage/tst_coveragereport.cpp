@@ -16,6 +16,7 @@
 #include <QPdfSelection>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +38,8 @@ public:
 const LensOnShow Varifocal{"H5050VDD", "VAR", "DD",  "5",
                            "50",       "1.4", "0.3", "/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
 const LensOnShow Bare{"T2812XX", "ODD", "Q", "2.8", "2.8", "1.2", "0", ""};
+// No F-stop, a minimum focus written with a decimal comma where the point is in use.
+const LensOnShow Sparse{"T0412MI", "FF", "MI", "4", "4", "", "0,3", ""};
 
 // The values of the first row labelled `label`, in the section headed `heading` when it is
 // written "heading/label"; "absent" for none.
@@ -149,8 +152,9 @@ private slots:
         QTEST(m_window->findChild<QLabel*>("Problem")->text(), "problem");
     }
 
-    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m; the levels
-    // reach 6 x 1920 / (density x 4.8) m; the TELE end at 12 mm doubles it all.
+    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m (73.152
+    // px/ft, truncated); the levels reach 6 x 1920 / (density x 4.8) m; the TELE end at 12 mm
+    // doubles it all.
     void pageTexts_data() {
         QTest::addColumn<QString>("calculator"); // focal length, distance; a zoom's tele end too
         QTest::addColumn<LensOnShow>("lens");    // no name: none on show
@@ -163,12 +167,13 @@ private slots:
             << QStringList({"Sensor|1/3\" (4.8 x 3.6 mm)", "Picture area|4.8 x 2.7 mm",
                             "Mounting height|3 m", "Level wanted|Identification",
                             "Lens/Focal length|6 mm", "What the camera sees/Focal length|6 mm",
-                            "Pixel density|240 px/m", "Model|absent", "Note|absent"});
+                            "Pixel density|240 px/m", "Dead zone (near ground edge)|8.2 m",
+                            "Near ground edge|absent", "Model|absent", "Note|absent"});
         QTest::newRow("zoom, imperial, varifocal on show")
             << "6 10 12 10" << Varifocal << 1 << "" << false
             << QStringList({"Lens/Focal length|6 mm \u2013 12 mm",
                             "What the camera sees/Focal length|6 mm|12 mm",
-                            "Mounting height|9.84 ft", "Pixel density|73.2 px/ft|146.3 px/ft",
+                            "Mounting height|9.84 ft", "Pixel density|73.1 px/ft|146.3 px/ft",
                             "Model|H5050VDD", "Type|Varifocal", "Focal range|5 \u2013 50 mm",
                             "Iris|Direct drive (DC)", "F-stop|F1.4", "Minimum focus|0.98 ft",
                             "Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"});
@@ -176,6 +181,9 @@ private slots:
             << "6 10" << Bare << 0 << "" << false
             << QStringList({"Type|ODD", "Iris|Q", "Focal range|2.8 mm", "Minimum focus|-",
                             "Datasheet|None"});
+        QTest::newRow("no F-stop, a minimum focus that does not read")
+            << "6 10" << Sparse << 1 << "" << false
+            << QStringList({"F-stop|-", "Minimum focus|0,3 m, as the catalogue writes it"});
         // 1/2.8": a 16:9 picture 3.13 mm high, 5.564 mm wide; 1920 / (10 x 5.564 / 6) = 207 px/m.
         QTest::newRow("preset 1/2.8\"")
             << "6 10" << LensOnShow() << 0 << "1/2.8\"" << true
@@ -184,11 +192,12 @@ private slots:
         QTest::newRow("custom size, as the calculator's")
             << "6 10" << LensOnShow() << 0 << "Custom size" << false
             << QStringList({"Sensor|1/3\" (4.8 x 3.6 mm)", "Pixel size|absent"});
-        // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (10 x 5.568 / 6) = 206.9 px/m.
+        // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (10 x 5.568 / 6) = 206.897 px/m,
+        // truncated.
         QTest::newRow("pixel size x resolution")
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({"Sensor|5.57 x 3.13 mm", "Pixel size|2.9 \u00b5m",
-                            "Picture area|absent", "Pixel density|206.9 px/m"});
+                            "Picture area|absent", "Pixel density|206.8 px/m"});
         QTest::newRow("a distance that does not read")
             << "6 abc" << LensOnShow() << 0 << "" << false
             << QStringList({"Pixel density|-", "Note|The calculator's distance is not a number."});
@@ -218,6 +227,68 @@ private slots:
             QCOMPARE(valuesOf(document, expected[0]), expected.mid(1));
         }
         QCOMPARE(document.footer, "Vistaro 9.8.7, lens calculator for CCTV cameras");
+    }
+
+    // The fields that follow from the others show what the figures use: the pitch of the sensor
+    // and picture (1/3": 4.8 mm / 1920 = 2.5 um; 1/2.8": 3.13 x 16/9 mm / 1920 = 2.898 um;
+    // 720 x 576, 4:3 on the whole 1/3": 4.8 mm / 720 = 6.667 um), the sensor of a typed pixel
+    // size (2 um x 1920 x 1080 = 3.84 x 2.16 mm, so 1920 / (10 x 3.84 / 6) = 300 px/m), and the
+    // part of the sensor that the picture uses.
+    void fieldsFollowTheInputs() {
+        const auto text = [this](const char* name) {
+            if (auto* edit = m_window->findChild<QLineEdit*>(name))
+                return edit->text();
+            return m_window->findChild<QLabel*>(name)->text();
+        };
+        auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
+        auto* pixelSize = m_window->findChild<QLineEdit*>("PixelSize");
+        QCOMPARE(text("PixelSize"), "2.5");
+        QVERIFY(pixelSize->isReadOnly());
+        QCOMPARE(text("PictureArea"), "The picture uses 4.8 x 2.7 mm of the sensor.");
+        sensors->setCurrentIndex(sensors->findText("1/2.8\""));
+        QCOMPARE(text("PixelSize"), "2.898");
+        QCOMPARE(text("PictureArea"), "The picture uses 5.56 x 3.13 mm of the sensor.");
+
+        sensors->setCurrentIndex(sensors->findText("Pixel size x resolution"));
+        QVERIFY(!pixelSize->isReadOnly());
+        pixelSize->selectAll();
+        QTest::keyClicks(pixelSize, "2");
+        QCOMPARE(text("SensorWidthMm") + " x " + text("SensorHeightMm"), "3.84 x 2.16");
+        QCOMPARE(text("PixelDensity"), "300 px/m");
+        QCOMPARE(text("PictureArea"), "");
+
+        sensors->setCurrentIndex(sensors->findText("1/3\""));
+        auto* resolutions = m_window->findChild<QComboBox*>("Resolution");
+        resolutions->setCurrentIndex(resolutions->findText("720 x 576"));
+        QCOMPARE(text("PixelSize"), "6.667");
+        QCOMPARE(text("SceneWidth") + ", " + text("PixelDensity"), "8 m, 90 px/m");
+        QCOMPARE(text("PictureArea"), "");
+    }
+
+    // Aimed by its tilt, 45° down from 3 m with a vertical angle of 25.36°, the camera sees the
+    // ground from 3 / tan(57.68°) = 1.9 m to 3 / tan(32.32°) = 4.74 m. The choice and the angle
+    // are remembered and reported; 90° is no tilt.
+    void aimedByTilt() {
+        auto* tilt = m_window->findChild<QLineEdit*>("Tilt");
+        QVERIFY(!tilt->isEnabled());
+        m_window->findChild<QComboBox*>("AimBy")->setCurrentIndex(int(Aim::Tilt));
+        QVERIFY(tilt->isEnabled());
+        tilt->selectAll();
+        QTest::keyClicks(tilt, "45");
+        const auto shown = [this](const char* name) {
+            return m_window->findChild<QLabel*>(name)->text();
+        };
+        QCOMPARE(shown("DeadZone") + ", " + shown("FarEdge"), "1.9 m, 4.74 m");
+        QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), "Site/Tilt angle"),
+                 QStringList("45.0°"));
+        QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(settings.value("Coverage/aim").toString() + " " +
+                     settings.value("Coverage/tilt").toString(),
+                 "tilt 45");
+        tilt->selectAll();
+        QTest::keyClicks(tilt, "90");
+        QCOMPARE(shown("DeadZone"), "-");
+        QCOMPARE(shown("Problem"), "The tilt angle must be more than -90° and less than 90°.");
     }
 
     // The picture is the two views as the screen shows them, pixel for pixel, side by side.

@@ -17,7 +17,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void figures_data() {
-        // sensor w h, columns rows, mount, target; the calculator's focal length and distance
+        // sensor w h, columns rows, mount, target; the calculator's focal length and distance;
+        // the tilt when the camera is aimed by it
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("units");
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
@@ -25,8 +26,9 @@ private slots:
         QTest::addColumn<QString>("shown");
         // 1/3" full HD, 6 mm at 10 m: all but the ground's figures and the problem
         const QString metric = "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|";
+        // 240 px/m x 0.3048 = 73.152 px/ft, truncated; 9.6 m = 31.496 ft, rounded down.
         const QString imperial =
-            "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|";
+            "43.6°|25.4°|49.3°|26.25 ft|73.1 px/ft|Recognition|31.49 ft|314.96 ft|6.25 mm|";
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
             << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + "8.2 m|Unbounded (horizon)|";
         QTest::newRow("steep enough for a far edge")
@@ -50,7 +52,66 @@ private slots:
             << "4.8 3.6 1920 1080 3 1.7 6 1E+308" << 0
             << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-|The calculator's distance is too large: "
                "at most 100000 m.";
+        // 1" 12.8 mm wide, 2592 columns, 2.8 mm: identification reaches 2.8 x 2592 / (250 x
+        // 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m, at
+        // 2.27 m 249.78 px/m. Near edge 3 / tan(29.9° + 59.7°) = 0.018 m.
+        const QString oneInch = "132.7°|119.5°|141.4°|";
+        QTest::newRow("1\" 5 MP, 2.8 mm: at the distance shown, identification")
+            << "12.8 9.6 2592 1944 3 1.7 2.8 2.26" << 0
+            << oneInch + "10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|0.02 m|"
+                         "Unbounded (horizon)|";
+        QTest::newRow("1\" 5 MP, 2.8 mm: a hundredth farther, recognition")
+            << "12.8 9.6 2592 1944 3 1.7 2.8 2.27" << 0
+            << oneInch + "10.38 m|249.7 px/m|Recognition|2.26 m|22.68 m|2.81 mm|0.02 m|"
+                         "Unbounded (horizon)|";
+        // 1920 x 6.24925 / (10 x 4.8) = 249.97 px/m; identification up to 9.9988 m.
+        QTest::newRow("249.97 px/m is no 250")
+            << "4.8 3.6 1920 1080 3 1.7 6.24925 10" << 0
+            << "42.0°|24.4°|47.6°|7.68 m|249.9 px/m|Recognition|9.99 m|99.98 m|6.25 mm|8.43 m|"
+               "Unbounded (horizon)|";
+        // 27 mm: vertical 2 atan(2.7 / 54) = 2 atan(0.05), tilt atan(1.3 / 26) = atan(0.05): the
+        // upper edge runs along the horizon. Near edge 3 / tan(2 atan(0.05)) = 29.925 m, a half
+        // that rounds up; 1920 / (26 x 4.8 / 27) = 415.38 px/m.
+        QTest::newRow("tilt half the vertical angle")
+            << "4.8 3.6 1920 1080 3 1.7 27 26" << 0
+            << "10.2°|5.7°|11.6°|4.62 m|415.3 px/m|Identification|43.2 m|432 m|16.25 mm|29.93 m|"
+               "Unbounded (horizon)|";
+        // 720 x 576 is 4:3 on the whole 4.8 x 3.6 mm: scene 10 x 4.8 / 6 = 8 m, 720 / 8 = 90
+        // px/m; identification needs 250 x 10 x 4.8 / 720 = 16.67 mm.
+        QTest::newRow("analog 720 x 576 spans a 4:3 sensor")
+            << "4.8 3.6 720 576 3 1.7 6 10" << 0
+            << "43.6°|33.4°|53.1°|8 m|90 px/m|Observation|3.6 m|36 m|16.67 mm|6.7 m|"
+               "Unbounded (horizon)|";
+        // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°).
+        QTest::newRow("tilted 45°")
+            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + "1.9 m|4.74 m|";
+        QTest::newRow("level") << "4.8 3.6 1920 1080 3 1.7 6 10 0" << 0
+                               << metric + "13.33 m|Unbounded (horizon)|";
+        QTest::newRow("below the target, tilted steeper than it")
+            << "4.8 3.6 1920 1080 1 1.7 6 10 30" << 0 << metric + "1.08 m|3.21 m|";
+        QTest::newRow("nearly straight down")
+            << "4.8 3.6 1920 1080 3 1.7 6 10 89" << 0 << metric + "0 m|0.73 m|";
+        QTest::newRow("tilted up")
+            << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
+            << metric + "-|-|At this tilt angle the camera looks above the horizon: it sees no "
+                        "ground.";
+        QTest::newRow("tilt 90°")
+            << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
+            << metric + "-|-|The tilt angle must be more than -90° and less than 90°.";
+        QTest::newRow("tilt not a number") << "4.8 3.6 1920 1080 3 1.7 6 10 x" << 0
+                                           << metric + "-|-|The tilt angle is not a number.";
+        QTest::newRow("focal length 1E-320")
+            << "4.8 3.6 1920 1080 3 1.7 1E-320 10" << 0
+            << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal length is too small: at "
+               "least 0.001 mm.";
+        // The calculator makes a focal length of 0 out of a distance of 0.
+        QTest::newRow("distance 0, and so focal length 0")
+            << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
+            << "-|-|-|-|-|-|-|-|-|-|-|The calculator's distance must be greater than zero.";
         const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-|";
+        QTest::newRow("sensor 1E-320 mm wide")
+            << "1E-320 3.6 1920 1080 3 1.7 6 10" << 0
+            << noCamera + "The sensor width is too small: at least 0.001 mm.";
         QTest::newRow("0 columns") << "4.8 3.6 0 1080 3 1.7 6 10" << 0
                                    << noCamera + "The number of columns must be greater than zero.";
         QTest::newRow("sensor 1 m wide")
@@ -67,9 +128,11 @@ private slots:
         QFETCH(QString, shown);
         const QStringList t = typed.split(u' ');
         CoverageInputs inputs{.sensorSource = SensorSource::Custom,
-                              .units = static_cast<Units>(units)};
-        const FieldsRead read = readFields(inputs, {t[0], t[1], QString(), t[2], t[3], t[4], t[5]},
-                                           true, SensorFormat::Third);
+                              .units = static_cast<Units>(units),
+                              .aim = t.size() > 8 ? Aim::Tilt : Aim::Target};
+        const FieldsRead read =
+            readFields(inputs, {t[0], t[1], QString(), t[2], t[3], t[4], t[5], t.value(8)}, true,
+                       SensorFormat::Third);
         const CoverageResult result =
             computeCoverage(queryOf(read, Level::Identification, t[6], t[7]));
         const std::vector<ShownFigure> figures =
@@ -89,10 +152,10 @@ private slots:
     // A field that does not read keeps the last good value in the inputs the window remembers.
     void badFieldKeepsRememberedValue() {
         CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};
-        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "1.2"}, true,
+        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "1.2", ""}, true,
                    SensorFormat::Half);
-        const FieldsRead read =
-            readFields(inputs, {"", "", "0", "0", "1520", "4.5", "x"}, true, SensorFormat::Half);
+        const FieldsRead read = readFields(inputs, {"", "", "0", "0", "1520", "4.5", "x", ""}, true,
+                                           SensorFormat::Half);
         QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, "1/3\"", SensorSize{4.8, 3.6},
                                          1.45, ImageSize{2688, 1520}, Level::Identification, 4.5,
                                          1.2, Units::Metric}));
@@ -104,13 +167,49 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         CoverageInputs inputs;
         const FieldsRead read =
-            readFields(inputs, {"", "", "", "", "", "2,5", "1,7"}, false, SensorFormat::Third);
+            readFields(inputs, {"", "", "", "", "", "2,5", "1,7", ""}, false, SensorFormat::Third);
         const CoverageResult result =
             computeCoverage(queryOf(read, Level::Recognition, "4,8", "12,5"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(read.mountHeightM.value, 2.5);
         QCOMPARE(result.sceneWidthM, 12.5);
         QCOMPARE(result.neededFocalMm, 3.91);
+    }
+
+    // One row a figure: the dead zone is the near ground edge.
+    void figureRows() {
+        QStringList names;
+        for (const ShownFigure& figure : shownFigures({}, Level::Detection, Units::Metric))
+            names << QLatin1String(figure.name);
+        QCOMPARE(names.join(u' '), "AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
+                                   "LevelReached DistanceDetection DistanceObservation "
+                                   "DistanceRecognition DistanceIdentification NeededFocal "
+                                   "DeadZone FarEdge");
+    }
+
+    // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is
+    // 1.00499999999999989); a level's reach rounds down and a density is truncated, but 0.29,
+    // 28.999999999999996 hundredths, stays 0.29. Nothing infinite shows.
+    void rounding_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown"); // length | reach | density | angle
+        QTest::newRow("12.375") << 12.375 << "12.38 m|12.37 m|12.3 px/m|12.4°";
+        QTest::newRow("1.005") << 1.005 << "1.01 m|1 m|1 px/m|1.0°";
+        QTest::newRow("0.29") << 0.29 << "0.29 m|0.29 m|0.2 px/m|0.3°";
+        QTest::newRow("249.97") << 249.97 << "249.97 m|249.97 m|249.9 px/m|250.0°";
+        QTest::newRow("infinite") << qInf() << "-|-|-|-";
+        QTest::newRow("not a number") << qQNaN() << "-|-|-|-";
+    }
+
+    void rounding() {
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        QCOMPARE(
+            QStringList({CoverageText::length(value, Units::Metric),
+                         CoverageText::reach(value, Units::Metric),
+                         CoverageText::density(value, Units::Metric), CoverageText::angle(value)})
+                .join(u'|'),
+            shown);
     }
 
     // "needed typed": rounded up to hundredths, 1.1 being 110.00000000000001 hundredths in binary.

@@ -29,6 +29,12 @@ private slots:
         // A 4:3 picture on a 16:9 sensor spans its height: 3.13 x 4/3 mm wide.
         QTest::newRow("4:3 picture on 1/2.8\"") << Camera{{5.57, 3.13}, {1280, 960}} << 4.0 << 5.0
                                                 << "245.367|2|4.90735|49.0735|4.07552";
+        // 720 x 576 is 4:3: the whole 4.8 mm, 720 / (10 x 4.8 / 6) = 90 px/m.
+        QTest::newRow("720 x 576 on 1/3\"")
+            << Camera{{4.8, 3.6}, {720, 576}} << 6.0 << 10.0 << "90|1|3.6|36|16.6667";
+        // On 16:9 the largest 4:3 area, 3.13 x 4/3 = 4.1733 mm wide: 704 / (10 x 4.1733 / 6).
+        QTest::newRow("704 x 480 on 1/2.8\"") << Camera{{5.57, 3.13}, {704, 480}} << 6.0 << 10.0
+                                              << "101.214|1|4.04856|40.4856|14.8201";
         QTest::newRow("distance 1E+308")
             << ThirdFullHd << 6.0 << 1e308 << "2.4e-305|-1|9.6|96|none";
     }
@@ -72,7 +78,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("vistaro.conf"));
         const CoverageInputs inputs({SensorSource::PixelSize, "1/2.8\"", SensorSize{6.4, 4.8}, 1.45,
                                      ImageSize{2688, 1520}, Level::Observation, 4.5, 1.2,
-                                     Units::Imperial});
+                                     Units::Imperial, Aim::Tilt, -12.5});
         {
             QSettings settings(path, QSettings::IniFormat);
             saveCoverageInputs(settings, inputs);
@@ -80,12 +86,14 @@ private slots:
         QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(loadCoverageInputs(settings), inputs);
 
-        for (const QString spoilt : {"sensor=Pixel", "sensorPreset=1/9\"", "columns=-3",
-                                     "mountHeight=nan", "level=3", "pixelSize=0"})
+        QCOMPARE(settings.value("Coverage/aim"), "tilt");
+        for (const QString spoilt :
+             {"sensor=Pixel", "sensorPreset=1/9\"", "columns=-3", "mountHeight=nan", "level=3",
+              "pixelSize=0", "aim=Tilt", "tilt=90"})
             settings.setValue("Coverage/" + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
         const CoverageInputs fallenBack({SensorSource::Calculator, "1/3\"", SensorSize{6.4, 4.8},
                                          2.9, ImageSize{1920, 1520}, Level::Identification, 3, 1.2,
-                                         Units::Imperial});
+                                         Units::Imperial, Aim::Target, 10});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
     }
 
