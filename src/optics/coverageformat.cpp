@@ -46,49 +46,23 @@ std::optional<double> inUnits(std::optional<double> metres, Units units) {
 }
 
 QString quantityName(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Focal:
-        return CoverageText::tr("The calculator's focal length");
-    case Quantity::Distance:
-        return CoverageText::tr("The calculator's distance");
-    case Quantity::SensorWidth:
-        return CoverageText::tr("The sensor width");
-    case Quantity::SensorHeight:
-        return CoverageText::tr("The sensor height");
-    case Quantity::PixelSize:
-        return CoverageText::tr("The pixel size");
-    case Quantity::Columns:
-        return CoverageText::tr("The number of columns");
-    case Quantity::Rows:
-        return CoverageText::tr("The number of rows");
-    case Quantity::MountHeight:
-        return CoverageText::tr("The mounting height");
-    case Quantity::TargetHeight:
-        return CoverageText::tr("The target height");
-    case Quantity::Tilt:
-        return CoverageText::tr("The tilt angle");
-    }
-    return {};
+    return CoverageText::tr(traitsOf(quantity).name);
 }
 
 // A bound of `quantity` in the unit it is typed in.
 QString limitText(Quantity quantity, double limit, Units units) {
-    switch (quantity) {
-    case Quantity::Focal:
-    case Quantity::SensorWidth:
-    case Quantity::SensorHeight:
+    switch (traitsOf(quantity).measure) {
+    case Measure::Millimetres:
         return CoverageText::number(limit, 3) + u' ' + CoverageText::tr("mm");
-    case Quantity::Distance:
+    case Measure::CalculatorMetres:
         return CoverageText::number(limit, 3) + u' ' + CoverageText::lengthUnit(Units::Metric);
-    case Quantity::MountHeight:
-    case Quantity::TargetHeight:
+    case Measure::Metres:
         return CoverageText::length(limit, units);
-    case Quantity::PixelSize:
+    case Measure::Micrometres:
         return CoverageText::number(limit, 3) + QStringLiteral(" \u00b5m");
-    case Quantity::Columns:
-    case Quantity::Rows:
+    case Measure::Count:
         return CoverageText::number(limit, 0);
-    case Quantity::Tilt:
+    case Measure::Degrees:
         return CoverageText::number(limit, 1) + u'\u00b0';
     }
     return {};

@@ -5,64 +5,40 @@
 
 #include "platform/numberformat.h"
 
+#include <QtGlobal>
+#include <array>
 #include <cmath>
 
 namespace vistaro {
 
 namespace {
 
-bool isLength(Quantity quantity) {
-    return quantity == Quantity::Distance || quantity == Quantity::MountHeight ||
-           quantity == Quantity::TargetHeight;
-}
+// By Quantity.
+constexpr std::array<QuantityTraits, 10> Traits{{
+    {Measure::Millimetres, 0.001, 10'000,
+     QT_TRANSLATE_NOOP("CoverageText", "The calculator's focal length")},
+    {Measure::CalculatorMetres, 0.001, 100'000,
+     QT_TRANSLATE_NOOP("CoverageText", "The calculator's distance")},
+    {Measure::Millimetres, 0.001, 100, QT_TRANSLATE_NOOP("CoverageText", "The sensor width")},
+    {Measure::Millimetres, 0.001, 100, QT_TRANSLATE_NOOP("CoverageText", "The sensor height")},
+    {Measure::Micrometres, 0.001, 100, QT_TRANSLATE_NOOP("CoverageText", "The pixel size")},
+    {Measure::Count, 0, 100'000, QT_TRANSLATE_NOOP("CoverageText", "The number of columns")},
+    {Measure::Count, 0, 100'000, QT_TRANSLATE_NOOP("CoverageText", "The number of rows")},
+    {Measure::Metres, 0, 1'000, QT_TRANSLATE_NOOP("CoverageText", "The mounting height")},
+    {Measure::Metres, 0, 100, QT_TRANSLATE_NOOP("CoverageText", "The target height")},
+    {Measure::Degrees, -90, 90, QT_TRANSLATE_NOOP("CoverageText", "The tilt angle")},
+}};
+static_assert(Traits.size() == static_cast<std::size_t>(Quantity::Tilt) + 1);
 
-bool isCount(Quantity quantity) {
-    return quantity == Quantity::Columns || quantity == Quantity::Rows;
+bool isLength(Quantity quantity) {
+    const Measure measure = traitsOf(quantity).measure;
+    return measure == Measure::Metres || measure == Measure::CalculatorMetres;
 }
 
 } // namespace
 
-double largestOf(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Focal:
-        return 10'000;
-    case Quantity::Distance:
-        return 100'000;
-    case Quantity::SensorWidth:
-    case Quantity::SensorHeight:
-        return 100;
-    case Quantity::PixelSize:
-        return 100;
-    case Quantity::Columns:
-    case Quantity::Rows:
-        return 100'000;
-    case Quantity::MountHeight:
-        return 1'000;
-    case Quantity::TargetHeight:
-        return 100;
-    case Quantity::Tilt:
-        return 90;
-    }
-    return 0;
-}
-
-double smallestOf(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Focal:
-    case Quantity::SensorWidth:
-    case Quantity::SensorHeight:
-    case Quantity::PixelSize:
-    case Quantity::Distance:
-        return 0.001;
-    case Quantity::Columns:
-    case Quantity::Rows:
-    case Quantity::MountHeight:
-    case Quantity::TargetHeight:
-        return 0;
-    case Quantity::Tilt:
-        return -90;
-    }
-    return 0;
+const QuantityTraits& traitsOf(Quantity quantity) {
+    return Traits.at(static_cast<std::size_t>(quantity));
 }
 
 Reading checked(double value, Quantity quantity) {
@@ -89,7 +65,7 @@ Reading checked(double value, Quantity quantity) {
 
 Reading readNumber(const QString& text, Quantity quantity, Units units) {
     const std::optional<double> number = num::toDouble(text.trimmed());
-    if (!number || (isCount(quantity) && *number != std::floor(*number)))
+    if (!number || (traitsOf(quantity).measure == Measure::Count && *number != std::floor(*number)))
         return {std::nullopt, {quantity, Fault::NotNumber}};
     const bool feet = units == Units::Imperial && isLength(quantity);
     return checked(feet ? *number * MetresPerFoot : *number, quantity);

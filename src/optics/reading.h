@@ -51,12 +51,28 @@ struct Reading {
 
 inline constexpr double MetresPerFoot = 0.3048;
 
-// The largest value that still makes sense for a quantity, in its unit (metres for lengths): far
-// beyond any camera, yet every figure worked out from it stays finite.
-double largestOf(Quantity quantity);
-// The smallest value likewise, far below any camera: 0 where any positive value works. The tilt
-// must lie strictly between its two bounds, straight down and straight up.
-double smallestOf(Quantity quantity);
+// What a quantity is measured in. The calculator's distance is always in metres; the coverage
+// window's own lengths follow its units.
+enum class Measure { Millimetres, Micrometres, CalculatorMetres, Metres, Count, Degrees };
+
+// Everything the program knows of a quantity, in one table.
+struct QuantityTraits {
+    Measure measure;
+    // The smallest value that makes sense, far below any camera (0 where any positive value
+    // works), and the largest, far beyond any camera, yet every figure worked out from it stays
+    // finite. The tilt must lie strictly between its two bounds, straight down and straight up.
+    double smallest;
+    double largest;
+    const char* name; // as a problem line names it, untranslated (context CoverageText)
+};
+const QuantityTraits& traitsOf(Quantity quantity);
+
+inline double largestOf(Quantity quantity) {
+    return traitsOf(quantity).largest;
+}
+inline double smallestOf(Quantity quantity) {
+    return traitsOf(quantity).smallest;
+}
 
 // `value` when it is a positive finite number within what the quantity allows; a tilt lies
 // strictly between -90 and 90 degrees instead.
