@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h"
 #include "match/datasheet.h"
 #include "optics/coveragesettings.h"
-
-#include <QLineEdit>
 
 namespace vistaro {
 
@@ -45,8 +44,7 @@ CalculatorReading Obbiettivi::calculatorReading() const {
 // As a user does: the text goes into the field, then a click there makes it the driver and
 // recalculates the row; the coverage window then follows.
 void Obbiettivi::typeFocalLength(int row, const QString& text) {
-    m_rows.at(row == 0 ? 0 : 1).Focale->setText(text);
-    clickField(row == 0 ? 0 : 1, CalcField::Focale);
+    m_calculator->enter(row == 0 ? 0 : 1, CalcField::Focale, text);
     followCoverage();
 }
 

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
-#include "platform/twips.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -13,9 +10,6 @@
 namespace vistaro {
 
 namespace {
-
-constexpr int OneRowCalcoliTwips = 1200;
-constexpr int TwoRowCalcoliTwips = 1695;
 
 // An option button's handler runs whenever it becomes the selected one of its group.
 void onSelected(QRadioButton* button, Obbiettivi* window, void (Obbiettivi::*handler)()) {
@@ -35,8 +29,8 @@ void Obbiettivi::connectHandlers() {
     void (Obbiettivi::*const sensorHandlers[])() = {
         &Obbiettivi::un_Click, &Obbiettivi::dueterzi_Click, &Obbiettivi::unmezzo_Click,
         &Obbiettivi::unterzo_Click, &Obbiettivi::unquarto_Click};
-    for (qsizetype i = 0; i < m_sensorButtons.size(); ++i)
-        onSelected(m_sensorButtons[i].button, this, sensorHandlers[i]);
+    for (std::size_t i = 0; i < m_sensorButtons.size(); ++i)
+        onSelected(m_sensorButtons[i], this, sensorHandlers[i]);
     onSelected(m_ff, this, &Obbiettivi::FF_Click);
     onSelected(m_hsp, this, &Obbiettivi::HSP_Click);
     onSelected(m_var, this, &Obbiettivi::VAR_Click);
@@ -48,9 +42,9 @@ void Obbiettivi::connectHandlers() {
 }
 
 SensorFormat Obbiettivi::sensorFormat() const {
-    for (const SensorButton& sensor : m_sensorButtons)
-        if (sensor.button->isChecked())
-            return sensor.format;
+    for (std::size_t i = 0; i < m_sensorButtons.size(); ++i)
+        if (m_sensorButtons[i]->isChecked())
+            return SensorFormat(i);
     return SensorFormat::Third;
 }
 
@@ -81,14 +75,8 @@ void Obbiettivi::unquarto_Click() {
 // the hidden row goes on being recalculated, and a selected motor iris stays selected.
 void Obbiettivi::setLensLayout(bool zoom, const QString& code) {
     m_m->setEnabled(zoom);
-    m_macro->setVisible(zoom);
-    m_tele->setVisible(zoom);
-    const RowFields& second = m_rows[1];
-    for (QLineEdit* edit : {second.Focale, second.L, second.H, second.V})
-        edit->setVisible(zoom);
-    setWindowHeightTwips(zoom ? TwoRowHeightTwips : OneRowHeightTwips);
-    m_calcoli->resize(m_calcoli->width(),
-                      twipsToPixels(zoom ? TwoRowCalcoliTwips : OneRowCalcoliTwips, m_calcoli));
+    m_calculator->setZoomLayout(zoom);
+    setClientHeight(zoom);
     m_program.LensTypeCode = code;
 }
 

@@ -1,18 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
-#include "coverage/coveragewindow.h"
-#include "finder/lensfinder.h" // the destructor destroys m_lensFinder
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
-#include "optics/coveragesettings.h"
 #include "platform/messagebox.h"
 
-#include <QLineEdit>
-
 namespace vistaro {
-
-Obbiettivi::~Obbiettivi() = default;
 
 // A window of its own, not owned by the main window's frame; it lives as long as the main
 // window, which is the program.
@@ -23,8 +17,12 @@ CConsiglia& Obbiettivi::consiglia() {
 }
 
 MainSelection Obbiettivi::mainSelection() const {
-    return {sensorFormat(),      zoomSelected(),      varSelected(),
-            m_rows[0].L->text(), m_rows[1].L->text(), m_private.SensorHeight};
+    return {sensorFormat(),
+            zoomSelected(),
+            varSelected(),
+            m_calculator->readRow(0).L,
+            m_calculator->readRow(1).L,
+            m_private.SensorHeight};
 }
 
 void Obbiettivi::MarvantoCons_Click() {
