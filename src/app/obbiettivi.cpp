@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/obbiettivi.h"
 
+#include "app/optiongroups.h"
 #include "coverage/coveragewindow.h"
 #include "finder/lensfinder.h"
 #include "match/cconsiglia.h"
@@ -27,11 +28,8 @@ Obbiettivi::Obbiettivi(ProgramState& program, QWidget* parent)
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    buildOptionGroups(m_client);
-    buildLogo(m_client);
-    buildCalculator(m_client);
+    buildClient();
     buildMenus();
-    buildTabOrder();
     setClientHeight(false);
 
     m_calcoloFocale = named<QTimer>("CalcoloFocale", this);

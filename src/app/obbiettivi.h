@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sensorformat.h"
 #include "coverage/coveragehost.h"
 #include "finder/finderinputs.h"
 #include "finder/lensfinderhost.h"
@@ -16,13 +15,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <array>
 #include <memory>
 
 class QAction;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QTimer;
 
 namespace vistaro {
@@ -33,6 +30,7 @@ class CdDriveMenu;
 class CoverageSettings;
 class CoverageWindow;
 class LensFinder;
+class OptionGroups;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
@@ -126,23 +124,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The selections of the option groups.
-    SensorFormat sensorFormat() const;
-    bool zoomSelected() const;
-    bool varSelected() const;
-
-    void buildOptionGroups(QWidget* client);
-    void buildLogo(QWidget* client);
-    void buildCalculator(QWidget* client);
+    void buildClient();
     void buildMenus();
     void buildToolsMenu();
     void retranslateTools();
-    void showAbout();
-    // Translates the windows beyond the calculator into the language of `languageFile`.
     void applyInterfaceLanguage(const QString& languageFile);
-    // CaricaLingua, reporting a file that gives no texts only when `reportProblem`.
     void applyLanguageFile(const QString& lingua, bool reportProblem);
-    void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
 
@@ -161,9 +148,6 @@ private:
     // The client area for one calculator row, or two for a zoom.
     void setClientHeight(bool zoom);
 
-    // Shows one of the main window's modeless windows, or raises it when it is open already.
-    static void bringToFront(QWidget& window);
-
     void Form_Unload();
     void startFirstRun();
     void showLanguageChooser();
@@ -175,15 +159,7 @@ private:
     MainPrivate m_private;
 
     QWidget* m_client = nullptr;
-    std::array<QRadioButton*, 5> m_sensorButtons{}; // in the order of SensorFormat
-    QRadioButton* m_zoom = nullptr;
-    QRadioButton* m_var = nullptr;
-    QRadioButton* m_hsp = nullptr;
-    QRadioButton* m_ff = nullptr;
-    QRadioButton* m_manual = nullptr;
-    QRadioButton* m_dc = nullptr;
-    QRadioButton* m_vd = nullptr;
-    QRadioButton* m_m = nullptr;
+    std::unique_ptr<OptionGroups> m_options;
     QPushButton* m_marvantoCons = nullptr;
     CalculatorRows* m_calculator = nullptr;
     QTimer* m_calcoloFocale = nullptr;

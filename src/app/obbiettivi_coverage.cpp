@@ -3,10 +3,12 @@
 
 #include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
+#include "app/optiongroups.h"
 #include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h"
 #include "match/datasheet.h"
 #include "optics/coveragesettings.h"
+#include "platform/forms.h"
 
 namespace vistaro {
 
@@ -36,8 +38,8 @@ void Obbiettivi::followCoverage() {
 }
 
 CalculatorReading Obbiettivi::calculatorReading() const {
-    return {m_private.Row1.ValFocale(), m_private.Row1.ValL(), m_private.Row2.ValFocale(),
-            m_private.Row2.ValL(),      zoomSelected(),        sensorFormat(),
+    return {m_private.Row1.ValFocale(), m_private.Row1.ValL(),     m_private.Row2.ValFocale(),
+            m_private.Row2.ValL(),      m_options->zoomSelected(), m_options->sensorFormat(),
             m_program.DecimalSeparator};
 }
 

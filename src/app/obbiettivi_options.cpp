@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
+#include "app/optiongroups.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,33 +27,22 @@ void Obbiettivi::connectHandlers() {
     connect(m_timerMove, &QTimer::timeout, this, &Obbiettivi::TimerMove_Timer);
     connect(m_marvantoCons, &QPushButton::clicked, this, &Obbiettivi::MarvantoCons_Click);
 
-    void (Obbiettivi::*const sensorHandlers[])() = {
-        &Obbiettivi::un_Click, &Obbiettivi::dueterzi_Click, &Obbiettivi::unmezzo_Click,
-        &Obbiettivi::unterzo_Click, &Obbiettivi::unquarto_Click};
-    for (std::size_t i = 0; i < m_sensorButtons.size(); ++i)
-        onSelected(m_sensorButtons[i], this, sensorHandlers[i]);
-    onSelected(m_ff, this, &Obbiettivi::FF_Click);
-    onSelected(m_hsp, this, &Obbiettivi::HSP_Click);
-    onSelected(m_var, this, &Obbiettivi::VAR_Click);
-    onSelected(m_zoom, this, &Obbiettivi::zoom_Click);
-    onSelected(m_manual, this, &Obbiettivi::Manual_Click);
-    onSelected(m_dc, this, &Obbiettivi::DC_Click);
-    onSelected(m_vd, this, &Obbiettivi::VD_Click);
-    onSelected(m_m, this, &Obbiettivi::M_Click);
-}
-
-SensorFormat Obbiettivi::sensorFormat() const {
-    for (std::size_t i = 0; i < m_sensorButtons.size(); ++i)
-        if (m_sensorButtons[i]->isChecked())
-            return SensorFormat(i);
-    return SensorFormat::Third;
-}
-
-bool Obbiettivi::zoomSelected() const {
-    return m_zoom->isChecked();
-}
-bool Obbiettivi::varSelected() const {
-    return m_var->isChecked();
+    const std::pair<const char*, void (Obbiettivi::*)()> options[] = {
+        {"un", &Obbiettivi::un_Click},
+        {"dueterzi", &Obbiettivi::dueterzi_Click},
+        {"unmezzo", &Obbiettivi::unmezzo_Click},
+        {"unterzo", &Obbiettivi::unterzo_Click},
+        {"unquarto", &Obbiettivi::unquarto_Click},
+        {"FF", &Obbiettivi::FF_Click},
+        {"HSP", &Obbiettivi::HSP_Click},
+        {"VAR", &Obbiettivi::VAR_Click},
+        {"zoom", &Obbiettivi::zoom_Click},
+        {"Manual", &Obbiettivi::Manual_Click},
+        {"DC", &Obbiettivi::DC_Click},
+        {"VD", &Obbiettivi::VD_Click},
+        {"M", &Obbiettivi::M_Click}};
+    for (const auto& [name, handler] : options)
+        onSelected(m_client->findChild<QRadioButton*>(QLatin1String(name)), this, handler);
 }
 
 void Obbiettivi::un_Click() {
@@ -74,7 +64,7 @@ void Obbiettivi::unquarto_Click() {
 // The second row (TELE) and the motor iris belong to zoom lenses. The calculator is not touched:
 // the hidden row goes on being recalculated, and a selected motor iris stays selected.
 void Obbiettivi::setLensLayout(bool zoom, const QString& code) {
-    m_m->setEnabled(zoom);
+    m_options->setMotorIrisEnabled(zoom);
     m_calculator->setZoomLayout(zoom);
     setClientHeight(zoom);
     m_program.LensTypeCode = code;

@@ -109,9 +109,7 @@ void CConsiglia::createControls() {
 }
 
 void CConsiglia::Visualizza(std::int16_t dato) {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
     Attuale = dato;
 
     const LensPresentation shown = presentLens(entryAt(m_host.programState().LensCatalogue, dato),

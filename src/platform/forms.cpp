@@ -33,6 +33,12 @@ void setTextIfChanged(QLineEdit* edit, const QString& text) {
     writeIfChanged(edit, text);
 }
 
+void bringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void setWindowIconIfPresent(QWidget* window, const char* resource) {
     const QString path = QLatin1String(resource);
     if (QFile::exists(path))

@@ -39,6 +39,9 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
 void setTextIfChanged(QLabel* label, const QString& text);
 void setTextIfChanged(QLineEdit* edit, const QString& text);
 
+// Shows a modeless window, or raises it when it is open already.
+void bringToFront(QWidget& window);
+
 // Gives `window` the icon `resource`; a build without it keeps the platform's default, without
 // a warning.
 void setWindowIconIfPresent(QWidget* window, const char* resource = ProgramIcon);
