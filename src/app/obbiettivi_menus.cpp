@@ -29,13 +29,7 @@ void Obbiettivi::buildMenus() {
 }
 
 void Obbiettivi::DecSeparator_Click() {
-    if (askYesNo(this, separatorQuestion())) {
-        m_program.DecimalSeparator = QStringLiteral(",");
-        m_program.OtherSeparator = QStringLiteral(".");
-    } else {
-        m_program.DecimalSeparator = QStringLiteral(".");
-        m_program.OtherSeparator = QStringLiteral(",");
-    }
+    declareDecimalSeparator(m_program, askYesNo(this, separatorQuestion()));
     saveSettingsFile();
 }
 

@@ -112,9 +112,7 @@ void frmSceltaLingua::File1_Click() {
     m_host.saveSettingsFile();
     m_host.showMainWindow();
     m_host.enableTimerMove();
-    const bool comma = askYesNo(this, m_host.separatorQuestion());
-    m_state.DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
-    m_state.OtherSeparator = comma ? QStringLiteral(".") : QStringLiteral(",");
+    declareDecimalSeparator(m_state, askYesNo(this, m_host.separatorQuestion()));
     m_host.saveSettingsFile();
     m_host.loadCatalogue(catalogueFileName(m_state.DecimalSeparator));
     close();
