@@ -10,7 +10,6 @@
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
