@@ -13,64 +13,62 @@ namespace vistaro {
 
 namespace {
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                 int width, int height) {
-    auto* box = place<QGroupBox>(parent, name, left, top, width, height);
-    box->setTitle(caption);
-    return box;
-}
+// One option button, 120 twips from its frame's left and 255 high.
+struct Option {
+    const char* name;
+    const char* caption;
+    int top;
+    int width;
+};
 
-QRadioButton* option(QGroupBox* parent, QButtonGroup* group, const char* name,
-                     const QString& caption, int left, int top, int width, int height) {
-    auto* button = place<QRadioButton>(parent, name, left, top, width, height);
-    button->setText(caption);
-    group->addButton(button);
-    return button;
+// A frame of option buttons, one of them selected at a time.
+template <std::size_t N>
+std::array<QRadioButton*, N> optionFrame(QWidget* client, const char* name, const char* caption,
+                                         const QRect& twips, const Option (&options)[N]) {
+    auto* box = place<QGroupBox>(client, name, twips.x(), twips.y(), twips.width(), twips.height());
+    box->setTitle(QString::fromUtf8(caption));
+    auto* group = new QButtonGroup(box);
+    std::array<QRadioButton*, N> buttons{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const Option& option = options[i];
+        buttons[i] = place<QRadioButton>(box, option.name, 120, option.top, option.width, 255);
+        buttons[i]->setText(QString::fromUtf8(option.caption));
+        group->addButton(buttons[i]);
+    }
+    return buttons;
 }
 
 } // namespace
 
 OptionGroups::OptionGroups(QWidget* client) {
-    QGroupBox* sensore = frame(client, "Sensore", QStringLiteral("Sensore"), 120, 120, 975, 1695);
-    auto* sensorGroup = new QButtonGroup(sensore);
-    const struct {
-        const char* name;
-        const char* caption;
-        int top;
-    } sensors[] = {
-        {"un", "   1\"", 240},      {"dueterzi", "2/3\"", 480},  {"unmezzo", "1/2\"", 760},
-        {"unterzo", "1/3\"", 1020}, {"unquarto", "1/4\"", 1280},
-    };
-    for (std::size_t i = 0; i < m_sensors.size(); ++i)
-        m_sensors[i] =
-            option(sensore, sensorGroup, sensors[i].name, QString::fromLatin1(sensors[i].caption),
-                   120, sensors[i].top, 735, 255);
-    m_sensors[3]->setChecked(true);
+    m_sensors = optionFrame(client, "Sensore", "Sensore", {120, 120, 975, 1695},
+                            {{"un", "   1\"", 240, 735},
+                             {"dueterzi", "2/3\"", 480, 735},
+                             {"unmezzo", "1/2\"", 760, 735},
+                             {"unterzo", "1/3\"", 1020, 735},
+                             {"unquarto", "1/4\"", 1280, 735}});
+    m_sensors[int(SensorFormat::Third)]->setChecked(true);
 
-    QGroupBox* frame1 =
-        frame(client, "Frame1", QStringLiteral("Tipo ottica"), 1200, 120, 1455, 1360);
-    auto* typeGroup = new QButtonGroup(frame1);
-    m_zoom = option(frame1, typeGroup, "zoom", QStringLiteral("Zoom"), 120, 240, 855, 255);
-    m_var = option(frame1, typeGroup, "VAR", QStringLiteral("Varifocal"), 120, 500, 1095, 255);
-    m_hsp = option(frame1, typeGroup, "HSP", QStringLiteral("Asferico"), 120, 760, 1215, 255);
-    m_ff = option(frame1, typeGroup, "FF", QStringLiteral("Focale Fissa"), 120, 1020, 1215, 255);
-    m_ff->setChecked(true);
+    m_lensTypes = optionFrame(client, "Frame1", "Tipo ottica", {1200, 120, 1455, 1360},
+                              {{"zoom", "Zoom", 240, 855},
+                               {"VAR", "Varifocal", 500, 1095},
+                               {"HSP", "Asferico", 760, 1215},
+                               {"FF", "Focale Fissa", 1020, 1215}});
+    m_lensTypes[FixedFocal]->setChecked(true);
 
-    QGroupBox* frame2 =
-        frame(client, "Frame2", QStringLiteral("Controllo iride"), 2760, 120, 2295, 1695);
-    auto* irisGroup = new QButtonGroup(frame2);
-    m_manual = option(frame2, irisGroup, "Manual", QStringLiteral("Manuale"), 120, 240, 2055, 255);
-    m_dc = option(frame2, irisGroup, "DC", QStringLiteral("Diretto"), 120, 550, 2055, 255);
-    m_vd = option(frame2, irisGroup, "VD", QStringLiteral("Video"), 120, 860, 2055, 255);
-    auto* line = named<QFrame>("Line1", frame2);
+    m_irises = optionFrame(client, "Frame2", "Controllo iride", {2760, 120, 2295, 1695},
+                           {{"Manual", "Manuale", 240, 2055},
+                            {"DC", "Diretto", 550, 2055},
+                            {"VD", "Video", 860, 2055},
+                            {"M", "a Motore (per zoom)", 1320, 2055}});
+    // A rule between the irises of every lens and the zoom lenses' motor iris.
+    auto* line = named<QFrame>("Line1", m_irises[MotorIris]->parentWidget());
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     const QRect rule = twipsRect(120, 1200, 2040, 0, line);
     line->setGeometry(rule.x(), rule.y() - 1, rule.width(), 2);
-    m_m =
-        option(frame2, irisGroup, "M", QStringLiteral("a Motore (per zoom)"), 120, 1320, 2055, 255);
-    m_m->setEnabled(false);
-    m_dc->setChecked(true);
+    m_irises[MotorIris]->setEnabled(false);
+    m_irises[DirectDrive]->setChecked(true);
 }
 
 SensorFormat OptionGroups::sensorFormat() const {
@@ -81,20 +79,21 @@ SensorFormat OptionGroups::sensorFormat() const {
 }
 
 bool OptionGroups::zoomSelected() const {
-    return m_zoom->isChecked();
+    return m_lensTypes[Zoom]->isChecked();
 }
 
 bool OptionGroups::varSelected() const {
-    return m_var->isChecked();
+    return m_lensTypes[Varifocal]->isChecked();
 }
 
 void OptionGroups::setMotorIrisEnabled(bool enabled) {
-    m_m->setEnabled(enabled);
+    m_irises[MotorIris]->setEnabled(enabled);
 }
 
 QList<QWidget*> OptionGroups::tabOrder() const {
     QList<QWidget*> order(m_sensors.cbegin(), m_sensors.cend());
-    order << m_zoom << m_var << m_hsp << m_ff << m_manual << m_dc << m_vd << m_m;
+    order.append(QList<QWidget*>(m_lensTypes.cbegin(), m_lensTypes.cend()));
+    order.append(QList<QWidget*>(m_irises.cbegin(), m_irises.cend()));
     return order;
 }
 

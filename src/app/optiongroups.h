@@ -29,15 +29,13 @@ public:
     QList<QWidget*> tabOrder() const;
 
 private:
+    // The buttons of each frame, top to bottom.
+    enum LensType { Zoom, Varifocal, Aspherical, FixedFocal };
+    enum Iris { ManualIris, DirectDrive, VideoDrive, MotorIris };
+
     std::array<QRadioButton*, 5> m_sensors{}; // in the order of SensorFormat
-    QRadioButton* m_zoom = nullptr;
-    QRadioButton* m_var = nullptr;
-    QRadioButton* m_hsp = nullptr;
-    QRadioButton* m_ff = nullptr;
-    QRadioButton* m_manual = nullptr;
-    QRadioButton* m_dc = nullptr;
-    QRadioButton* m_vd = nullptr;
-    QRadioButton* m_m = nullptr;
+    std::array<QRadioButton*, 4> m_lensTypes{};
+    std::array<QRadioButton*, 4> m_irises{};
 };
 
 } // namespace vistaro

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cddrivemenu.h"
+#include "support/drivemenuuser.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,17 +12,6 @@ using namespace vistaro;
 // root in use checked, an item of its own when no volume has it, and "Other folder...".
 class TestCdDriveMenu : public QObject {
     Q_OBJECT
-
-    // The captions of the visible items, "*" on the checked one, as the menu opens.
-    static QString shown(CdDriveMenu& menu) {
-        menu.popup({});
-        menu.hide();
-        QStringList items;
-        for (const QAction* item : menu.actions())
-            if (item->isVisible())
-                items << (item->isChecked() ? "*" : "") + item->text();
-        return items.join(u'|');
-    }
 
 private slots:
     // Words: the root in use; what the user does ("-" nothing, "pick=" what "Other folder..."
@@ -47,30 +37,13 @@ private slots:
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
         const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
-        const QString action = words[1].section(u'=', 1);
         CdDriveMenu menu;
-        menu.setDriveLister([&] {
-            QList<DriveRoot> volumes;
-            for (const QString& volume : words[2].split(u','))
-                volumes.append({volume, volume});
-            return volumes;
-        });
-        menu.setFolderPicker([&](QWidget*) { return action; });
         QStringList announced;
         connect(&menu, &CdDriveMenu::rootChosen, this,
                 [&](const QString& root) { announced << root; });
         menu.showRoot(words[0]);
-        shown(menu);
-
-        if (words[1].startsWith(u"pick="))
-            menu.findChild<QAction*>(QStringLiteral("OtherFolder"))->trigger();
-        // The first visible item of that caption: a drive's comes before the folder item.
-        for (QAction* item : menu.actions())
-            if (words[1].startsWith(u"click=") && item->isVisible() && item->text() == action) {
-                item->trigger();
-                break;
-            }
-        QCOMPARE(shown(menu), words[3] + "|Other folder...");
+        test::useDriveMenu(menu, words[2].split(u','), words[1]);
+        QCOMPARE(test::shownItems(menu).join(u'|'), words[3] + "|Other folder...");
         QCOMPARE(announced.join(u','), words[4]);
     }
 };

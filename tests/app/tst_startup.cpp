@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cddrivemenu.h"
 #include "lang/filelist.h"
 #include "platform/driveroots.h"
+#include "support/drivemenuuser.h"
 #include "support/sampleworkfolder.h"
 
 #include <QGroupBox>
@@ -133,31 +133,13 @@ private slots:
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
         const QString action = script.replace("<copy>", copy.path()).section(u'>', 0, 0);
-        const QString answer = action.section(u'=', 1);
         const QByteArray settings = ",\r\n.\r\n\r\n/\r\n";
         m_app.start(settings);
         CdDriveMenu* menu = m_app.window().CDDrive();
-        menu->setDriveLister([] {
-            return QList<DriveRoot>{{"/", "/"}, {"/mnt/disc/", "/mnt/disc/"}};
-        });
-        menu->setFolderPicker([&](QWidget*) { return answer; });
-        menu->popup({});
-        menu->hide();
-        if (action.startsWith(u"pick="))
-            m_app.find<QAction>("OtherFolder")->trigger();
-        // The first visible item of that caption: a drive's comes before the folder item.
-        for (QAction* item : menu->actions())
-            if (action.startsWith(u"click=") && item->isVisible() && item->text() == answer) {
-                item->trigger();
-                break;
-            }
+        test::useDriveMenu(*menu, {"/", "/mnt/disc/"}, action);
 
         const QString root = script.section(u'>', 1);
-        QStringList checked;
-        for (const QAction* item : menu->actions())
-            if (item->isVisible() && item->isChecked())
-                checked << item->text();
-        QCOMPARE(checked, QStringList{root});
+        QCOMPARE(test::shownItems(*menu).filter(QStringLiteral("*")), QStringList{"*" + root});
         QCOMPARE(m_app.window().publicState().Drive, root);
         QCOMPARE(SampleWorkFolder::settingsBytes(),
                  root == u"/" ? settings : ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
