@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
+#include "app/optiongroups.h"
 #include "coverage/coveragewindow.h"
 #include "match/cconsiglia.h"
 #include "match/datasheet.h"
 #include "optics/coveragesettings.h"
-
-#include <QLineEdit>
+#include "platform/forms.h"
 
 namespace vistaro {
 
@@ -37,16 +38,15 @@ void Obbiettivi::followCoverage() {
 }
 
 CalculatorReading Obbiettivi::calculatorReading() const {
-    return {m_private.Row1.ValFocale(), m_private.Row1.ValL(), m_private.Row2.ValFocale(),
-            m_private.Row2.ValL(),      zoomSelected(),        sensorFormat(),
+    return {m_private.Row1.ValFocale(), m_private.Row1.ValL(),     m_private.Row2.ValFocale(),
+            m_private.Row2.ValL(),      m_options->zoomSelected(), m_options->sensorFormat(),
             m_program.DecimalSeparator};
 }
 
 // As a user does: the text goes into the field, then a click there makes it the driver and
 // recalculates the row; the coverage window then follows.
 void Obbiettivi::typeFocalLength(int row, const QString& text) {
-    m_rows.at(row == 0 ? 0 : 1).Focale->setText(text);
-    clickField(row == 0 ? 0 : 1, CalcField::Focale);
+    m_calculator->enter(row == 0 ? 0 : 1, CalcField::Focale, text);
     followCoverage();
 }
 

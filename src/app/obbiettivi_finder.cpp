@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/obbiettivi.h"
+#include "app/optiongroups.h"
 #include "finder/finderbrowsing.h"
 #include "finder/lensfinder.h"
 #include "match/cconsiglia.h"
 #include "optics/coveragesettings.h"
+#include "platform/forms.h"
 
 namespace vistaro {
 
@@ -16,7 +18,7 @@ FinderInputs Obbiettivi::finderInputs() {
     const FinderSelection selection{
         m_program.LensTypeCode,
         m_program.IrisCode,
-        sensorFormat(),
+        m_options->sensorFormat(),
         wantedFocal(m_program.LensTypeCode, m_private.Row1.ValFocale(), m_private.Row2.ValFocale()),
         m_private.Row1.ValL(),
         m_private.Row2.ValL(),

@@ -4,6 +4,7 @@
 #include "lang/languagechooser.h"
 #include "lang/languagefile.h"
 #include "match/cconsiglia.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,7 @@ void Obbiettivi::CaricaLingua(const QString& lingua) {
     applyLanguageFile(lingua, true);
 }
 
+// CaricaLingua, reporting a file that gives no texts only when `reportProblem`.
 void Obbiettivi::applyLanguageFile(const QString& lingua, bool reportProblem) {
     // Settings without line 3 name no file: the captions on show stay, and there is nothing to
     // report.

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
-#include "platform/twips.h"
+#include "app/optiongroups.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -13,9 +11,6 @@
 namespace vistaro {
 
 namespace {
-
-constexpr int OneRowCalcoliTwips = 1200;
-constexpr int TwoRowCalcoliTwips = 1695;
 
 // An option button's handler runs whenever it becomes the selected one of its group.
 void onSelected(QRadioButton* button, Obbiettivi* window, void (Obbiettivi::*handler)()) {
@@ -32,33 +27,22 @@ void Obbiettivi::connectHandlers() {
     connect(m_timerMove, &QTimer::timeout, this, &Obbiettivi::TimerMove_Timer);
     connect(m_marvantoCons, &QPushButton::clicked, this, &Obbiettivi::MarvantoCons_Click);
 
-    void (Obbiettivi::*const sensorHandlers[])() = {
-        &Obbiettivi::un_Click, &Obbiettivi::dueterzi_Click, &Obbiettivi::unmezzo_Click,
-        &Obbiettivi::unterzo_Click, &Obbiettivi::unquarto_Click};
-    for (qsizetype i = 0; i < m_sensorButtons.size(); ++i)
-        onSelected(m_sensorButtons[i].button, this, sensorHandlers[i]);
-    onSelected(m_ff, this, &Obbiettivi::FF_Click);
-    onSelected(m_hsp, this, &Obbiettivi::HSP_Click);
-    onSelected(m_var, this, &Obbiettivi::VAR_Click);
-    onSelected(m_zoom, this, &Obbiettivi::zoom_Click);
-    onSelected(m_manual, this, &Obbiettivi::Manual_Click);
-    onSelected(m_dc, this, &Obbiettivi::DC_Click);
-    onSelected(m_vd, this, &Obbiettivi::VD_Click);
-    onSelected(m_m, this, &Obbiettivi::M_Click);
-}
-
-SensorFormat Obbiettivi::sensorFormat() const {
-    for (const SensorButton& sensor : m_sensorButtons)
-        if (sensor.button->isChecked())
-            return sensor.format;
-    return SensorFormat::Third;
-}
-
-bool Obbiettivi::zoomSelected() const {
-    return m_zoom->isChecked();
-}
-bool Obbiettivi::varSelected() const {
-    return m_var->isChecked();
+    const std::pair<const char*, void (Obbiettivi::*)()> options[] = {
+        {"un", &Obbiettivi::un_Click},
+        {"dueterzi", &Obbiettivi::dueterzi_Click},
+        {"unmezzo", &Obbiettivi::unmezzo_Click},
+        {"unterzo", &Obbiettivi::unterzo_Click},
+        {"unquarto", &Obbiettivi::unquarto_Click},
+        {"FF", &Obbiettivi::FF_Click},
+        {"HSP", &Obbiettivi::HSP_Click},
+        {"VAR", &Obbiettivi::VAR_Click},
+        {"zoom", &Obbiettivi::zoom_Click},
+        {"Manual", &Obbiettivi::Manual_Click},
+        {"DC", &Obbiettivi::DC_Click},
+        {"VD", &Obbiettivi::VD_Click},
+        {"M", &Obbiettivi::M_Click}};
+    for (const auto& [name, handler] : options)
+        onSelected(m_client->findChild<QRadioButton*>(QLatin1String(name)), this, handler);
 }
 
 void Obbiettivi::un_Click() {
@@ -80,15 +64,9 @@ void Obbiettivi::unquarto_Click() {
 // The second row (TELE) and the motor iris belong to zoom lenses. The calculator is not touched:
 // the hidden row goes on being recalculated, and a selected motor iris stays selected.
 void Obbiettivi::setLensLayout(bool zoom, const QString& code) {
-    m_m->setEnabled(zoom);
-    m_macro->setVisible(zoom);
-    m_tele->setVisible(zoom);
-    const RowFields& second = m_rows[1];
-    for (QLineEdit* edit : {second.Focale, second.L, second.H, second.V})
-        edit->setVisible(zoom);
-    setWindowHeightTwips(zoom ? TwoRowHeightTwips : OneRowHeightTwips);
-    m_calcoli->resize(m_calcoli->width(),
-                      twipsToPixels(zoom ? TwoRowCalcoliTwips : OneRowCalcoliTwips, m_calcoli));
+    m_options->setMotorIrisEnabled(zoom);
+    m_calculator->setZoomLayout(zoom);
+    setClientHeight(zoom);
     m_program.LensTypeCode = code;
 }
 

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/calculatorrows.h"
+#include "app/cddrivemenu.h"
 #include "app/obbiettivi.h"
 #include "app/settingsfile.h"
 #include "catalogue/catalogueloader.h"
@@ -8,7 +10,6 @@
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
@@ -22,8 +23,7 @@ void Obbiettivi::Form_Load() {
     m_program.IrisCode = DefaultIrisCode;
     m_program.LensTypeCode = DefaultLensTypeCode;
     // The stored values start as the texts the fields show; the focal lengths drive.
-    m_private.Row1 = CalcRow(readRow(0));
-    m_private.Row2 = CalcRow(readRow(1));
+    m_calculator->storeShownTexts();
 
     const QString path = settingsFilePath();
     if (probeSettings(path).isEmpty()) {
@@ -41,7 +41,7 @@ void Obbiettivi::Form_Load() {
     m_public.Drive = settings.Drive;
     applyInterfaceLanguage(m_program.LanguageFile);
 
-    showDriveInUse();
+    m_cdDrive->showRoot(m_public.Drive);
     loadCatalogue(catalogueFileName(m_program.DecimalSeparator));
     m_timerMove->start();
     centreOnScreen();
@@ -55,7 +55,7 @@ void Obbiettivi::startFirstRun() {
     centreOnScreen();
     hide();
     m_timerMove->stop();
-    showDriveInUse();
+    m_cdDrive->showRoot(m_public.Drive);
 }
 
 // Switched off first: a message about an unreadable language file must not let it tick again.
@@ -78,10 +78,6 @@ void Obbiettivi::loadCatalogue(const QString& fileName) {
         showMessage(this, *problem);
 }
 
-void Obbiettivi::saveSettings() {
-    saveSettingsFile();
-}
-
 void Obbiettivi::showMainWindow() {
     show();
 }
@@ -89,10 +85,6 @@ void Obbiettivi::showMainWindow() {
 void Obbiettivi::enableTimerMove() {
     m_armedByPick = true;
     m_timerMove->start();
-}
-
-void Obbiettivi::CaricaDatiDa(const QString& fileName) {
-    loadCatalogue(fileName);
 }
 
 // Every setting was saved when it changed, so closing ends the program at once.

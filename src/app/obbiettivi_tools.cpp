@@ -28,7 +28,11 @@ void Obbiettivi::buildToolsMenu() {
     m_about = m_tools->addAction(QString());
     m_about->setObjectName(QStringLiteral("About"));
     m_about->setMenuRole(QAction::AboutRole);
-    connect(m_about, &QAction::triggered, this, &Obbiettivi::showAbout);
+    connect(m_about, &QAction::triggered, this, [this] {
+        auto* box = new AboutBox(this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
     retranslateTools();
 }
 
@@ -39,18 +43,7 @@ void Obbiettivi::retranslateTools() {
     m_about->setText(tr("About Vistaro"));
 }
 
-void Obbiettivi::showAbout() {
-    auto* box = new AboutBox(this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-void Obbiettivi::bringToFront(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
+// The windows beyond the calculator follow the language of `languageFile`.
 void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {
     m_translator.apply(interfaceLanguage(languageFile));
 }

@@ -6,6 +6,7 @@
 #include "coverage/coverageview.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "platform/forms.h"
 #include "platform/numberformat.h"
 #include "platform/settingspath.h"
 
@@ -32,12 +33,6 @@ const QString CalculatorKey = QStringLiteral("calculator");
 const QString CustomKey = QStringLiteral("custom");
 const QString PixelKey = QStringLiteral("pixel");
 
-template <typename Control> Control* named(const char* name, QWidget* parent) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
 // A needed focal length the calculator would refuse as too long is not offered.
 bool tooLong(std::optional<double> focalMm) {
     return focalMm && *focalMm > largestOf(Quantity::Focal);
@@ -45,11 +40,6 @@ bool tooLong(std::optional<double> focalMm) {
 
 bool typeable(std::optional<double> focalMm) {
     return focalMm && !tooLong(focalMm);
-}
-
-void setTextIfChanged(QLabel* label, const QString& text) {
-    if (label->text() != text)
-        label->setText(text);
 }
 
 // The calculator takes the user's declared separator as the decimal mark and deletes the other

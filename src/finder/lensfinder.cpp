@@ -9,6 +9,7 @@
 #include "finder/lenstablemodel.h"
 #include "match/datasheet.h"
 #include "match/datasheetopener.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
 
@@ -35,12 +36,6 @@ const QString GeometryKey = QStringLiteral("LensFinder/geometry");
 
 // The type filter's items.
 enum TypeChoice { AllTypes, SelectedType };
-
-template <typename Control> Control* named(QWidget* parent, const char* name) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 } // namespace
 
@@ -69,18 +64,18 @@ LensFinder::~LensFinder() {
 
 void LensFinder::buildControls() {
     m_nameLabel = new QLabel(this);
-    m_nameFilter = named<QLineEdit>(this, "NameFilter");
+    m_nameFilter = named<QLineEdit>("NameFilter", this);
     m_nameFilter->setClearButtonEnabled(true);
     m_nameLabel->setBuddy(m_nameFilter);
     m_typeLabel = new QLabel(this);
-    m_typeFilter = named<QComboBox>(this, "TypeFilter");
+    m_typeFilter = named<QComboBox>("TypeFilter", this);
     m_typeFilter->addItems({QString(), QString()});
     m_typeLabel->setBuddy(m_typeFilter);
-    m_fitsOnly = named<QCheckBox>(this, "FitsOnly");
-    m_exportCsv = named<QPushButton>(this, "ExportCsv");
-    m_count = named<QLabel>(this, "ShownCount");
+    m_fitsOnly = named<QCheckBox>("FitsOnly", this);
+    m_exportCsv = named<QPushButton>("ExportCsv", this);
+    m_count = named<QLabel>("ShownCount", this);
 
-    m_table = named<QTableView>(this, "LensTable");
+    m_table = named<QTableView>("LensTable", this);
     m_table->setModel(m_filter);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

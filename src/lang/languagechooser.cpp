@@ -6,17 +6,15 @@
 #include "lang/directorylist.h"
 #include "lang/filelist.h"
 #include "lang/languagechooserhost.h"
-#include "lang/languagefile.h"
 #include "platform/driveroots.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/nativepath.h"
-#include "platform/twips.h"
 #include "state/sharedstate.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QStorageInfo>
@@ -37,9 +35,10 @@ QString startFolder(const QString& root) {
     return sameFolder(root, workingRoot()) ? QDir::currentPath() : root;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                  int width, int height) {
+    auto* label = place<QLabel>(parent, name, left, top, width, height);
+    label->setText(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -52,29 +51,18 @@ frmSceltaLingua::frmSceltaLingua(ProgramState& state, LanguageChooserHost& host,
     setObjectName(QStringLiteral("frmSceltaLingua"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Language"));
-    // Without the icon resource the frame shows the platform's default.
-    if (const QString icon = QStringLiteral(":/icons/vistaro-language.svg"); QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setWindowIconIfPresent(this, LanguageIcon);
+    setFont(arial(8.25));
     resize(twipsToPixels(3870, this), twipsToPixels(3420, this));
 
     File1 = new FileList(QStringLiteral("*.lng"), this);
     File1->setObjectName(QStringLiteral("File1"));
     setTwipsGeometry(File1, 2160, 1440, 1575, 1770);
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    setTwipsGeometry(Drive1, 2160, 480, 1575, 330);
-    Dir1 = new DirectoryList(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    setTwipsGeometry(Dir1, 120, 480, 1935, 2730);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Language:"));
-    setTwipsGeometry(Label3, 2280, 1080, 1455, 255);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Drive:"));
-    setTwipsGeometry(Label2, 2160, 120, 1575, 375);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Path:"));
-    setTwipsGeometry(Label1, 120, 120, 1935, 375);
+    Drive1 = place<QComboBox>(this, "Drive1", 2160, 480, 1575, 330);
+    Dir1 = place<DirectoryList>(this, "Dir1", 120, 480, 1935, 2730);
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Language:"), 2280, 1080, 1455, 255);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Drive:"), 2160, 120, 1575, 375);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Path:"), 120, 120, 1935, 375);
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);
     Dir1->setFocus();
@@ -121,14 +109,12 @@ void frmSceltaLingua::File1_Click() {
 
     m_state.LanguageFile = File1->path() + QDir::separator() + File1->fileName();
     m_host.CaricaLingua(m_state.LanguageFile);
-    m_host.saveSettings();
+    m_host.saveSettingsFile();
     m_host.showMainWindow();
     m_host.enableTimerMove();
-    const bool comma = askYesNo(this, separatorQuestion(m_host.separatorQuestion()));
-    m_state.DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
-    m_state.OtherSeparator = comma ? QStringLiteral(".") : QStringLiteral(",");
-    m_host.saveSettings();
-    m_host.CaricaDatiDa(catalogueFileName(m_state.DecimalSeparator));
+    declareDecimalSeparator(m_state, askYesNo(this, m_host.separatorQuestion()));
+    m_host.saveSettingsFile();
+    m_host.loadCatalogue(catalogueFileName(m_state.DecimalSeparator));
     close();
 }
 

@@ -16,14 +16,15 @@ public:
     virtual void CaricaLingua(const QString& lingua) = 0;
     // Rewrites the settings file with DecimalSeparator, OtherSeparator, LanguageFile and Drive;
     // reports a failed save itself.
-    virtual void saveSettings() = 0;
+    virtual void saveSettingsFile() = 0;
     virtual void showMainWindow() = 0;
     // Arms the one-shot start-up timer, which applies LanguageFile once more.
     virtual void enableTimerMove() = 0;
-    // The language file's decimal-separator question (`Sep`).
+    // The decimal-separator question to ask: the language file's (`Sep`), or the English one
+    // while no file has given it.
     virtual QString separatorQuestion() const = 0;
-    // Loads the lens catalogue from `fileName`.
-    virtual void CaricaDatiDa(const QString& fileName) = 0;
+    // Loads the lens catalogue from `fileName` (a bare name); reports a problem itself.
+    virtual void loadCatalogue(const QString& fileName) = 0;
 };
 
 } // namespace vistaro

@@ -8,10 +8,8 @@
 #include "match/datasheetopener.h"
 #include "match/presentation.h"
 #include "match/recommendationhost.h"
-#include "platform/twips.h"
+#include "platform/forms.h"
 
-#include <QFile>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,13 +17,6 @@
 namespace vistaro {
 
 namespace {
-
-QFont arial(double pointSize, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 struct Place {
     int left;
@@ -35,16 +26,15 @@ struct Place {
 };
 
 template <typename Control>
-Control* place(QWidget* window, const char* name, const QString& caption, Place at) {
-    auto* control = new Control(caption, window);
-    control->setObjectName(QLatin1String(name));
-    setTwipsGeometry(control, at.left, at.top, at.width, at.height);
+Control* captioned(QWidget* window, const char* name, const QString& caption, Place at) {
+    auto* control = place<Control>(window, name, at.left, at.top, at.width, at.height);
+    control->setText(caption);
     return control;
 }
 
 QLabel* label(QWidget* window, const char* name, const QString& caption, Place at,
               const QFont& font) {
-    auto* control = place<QLabel>(window, name, caption, at);
+    auto* control = captioned<QLabel>(window, name, caption, at);
     // Catalogue and language-file texts are shown as written, never as markup.
     control->setTextFormat(Qt::PlainText);
     control->setFont(font);
@@ -66,9 +56,7 @@ CConsiglia::CConsiglia(RecommendationHost& host, QWidget* parent)
       m_host(host) {
     setObjectName(QStringLiteral("CConsiglia"));
     setWindowTitle(QStringLiteral("marvanto"));
-    // Without the icon resource the frame shows the platform's default.
-    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
+    setWindowIconIfPresent(this);
     setFont(arial(8.25));
     setFixedSize(twipsToPixels(5745, this), twipsToPixels(4425, this));
     setModal(false);
@@ -79,19 +67,21 @@ void CConsiglia::createControls() {
     const QFont large = arial(9.75);
 
     // The Index panel lies below the client area, out of sight and disabled.
-    m_command3 = place<QPushButton>(this, "Command3", QStringLiteral(">"), {2280, 5040, 615, 375});
+    m_command3 =
+        captioned<QPushButton>(this, "Command3", QStringLiteral(">"), {2280, 5040, 615, 375});
     m_command3->setEnabled(false);
-    m_text1 = place<QLineEdit>(this, "Text1", QString(), {1560, 5040, 615, 375});
+    m_text1 = captioned<QLineEdit>(this, "Text1", QString(), {1560, 5040, 615, 375});
     m_text1->setEnabled(false);
     // The datasheet button sits beside ">" so that the datasheet can be reached.
     m_command2 =
-        place<QPushButton>(this, "Command2", QStringLiteral("PDF 2"), {4200, 3600, 1335, 375});
+        captioned<QPushButton>(this, "Command2", QStringLiteral("PDF 2"), {4200, 3600, 1335, 375});
     m_command1 =
-        place<QPushButton>(this, "Command1", QStringLiteral("azzera"), {240, 5040, 1215, 375});
+        captioned<QPushButton>(this, "Command1", QStringLiteral("azzera"), {240, 5040, 1215, 375});
     m_command1->setEnabled(false);
-    m_avanti = place<QPushButton>(this, "Avanti", QStringLiteral(">"), {3240, 3600, 735, 375});
+    m_avanti = captioned<QPushButton>(this, "Avanti", QStringLiteral(">"), {3240, 3600, 735, 375});
     m_avanti->setFont(large);
-    m_indietro = place<QPushButton>(this, "Indietro", QStringLiteral("<"), {1560, 3600, 735, 375});
+    m_indietro =
+        captioned<QPushButton>(this, "Indietro", QStringLiteral("<"), {1560, 3600, 735, 375});
     m_indietro->setFont(large);
 
     m_label2 =
@@ -119,9 +109,7 @@ void CConsiglia::createControls() {
 }
 
 void CConsiglia::Visualizza(std::int16_t dato) {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
     Attuale = dato;
 
     const LensPresentation shown = presentLens(entryAt(m_host.programState().LensCatalogue, dato),

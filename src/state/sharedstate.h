@@ -48,6 +48,13 @@ struct MainPrivate {
     CalcRow Row2; // the same for the second (TELE) row
 };
 
+// The answer to the decimal-separator question: Yes declares the comma, No the point, and the
+// other one becomes the digit-group mark.
+inline void declareDecimalSeparator(ProgramState& program, bool comma) {
+    program.DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
+    program.OtherSeparator = comma ? QStringLiteral(".") : QStringLiteral(",");
+}
+
 // Start-up defaults that are not read from anywhere.
 constexpr double DefaultSensorHeight = 3.6;
 inline const QString DefaultIrisCode = QStringLiteral("DD");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/filelist.h"
 #include "platform/driveroots.h"
+#include "support/drivemenuuser.h"
 #include "support/sampleworkfolder.h"
 
 #include <QGroupBox>
@@ -116,46 +117,32 @@ private slots:
         QCOMPARE(firstFocal(), focal);
     }
 
-    // Elsewhere than Windows the menu lists the volumes mounted as it opens, the root in use
-    // checked, an item of its own when no volume has it. Words: settings line 4; what "Other
-    // folder..." answers ("-" not used); the volumes; the captions, "*" on the checked one.
-    void cdDriveMenu_data() {
+    // A root chosen in the CD Drive menu is the one in use, checked, and saved as settings line
+    // 4 at once; a cancelled pick keeps the root and the file. "what the user does (as
+    // tst_cddrivemenu: pick= or click=)>the root then".
+    void cdDriveChoiceSaved_data() {
         QTest::addColumn<QString>("script");
-        QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/";
-        QTest::newRow("the disc taken out") << "/mnt/disc/ - / /|*/mnt/disc/";
-        QTest::newRow("a folder picked") << "/ <copy> / /|*<copy>/";
-        QTest::newRow("picking cancelled") << "<copy>/ cancel / /|*<copy>/";
-        QTest::newRow("an ampersand shown, no access key") << "<copy>/A&B/ - / /|*<copy>/A&&B/";
+        QTest::newRow("a volume clicked") << "click=/mnt/disc/>/mnt/disc/";
+        QTest::newRow("a folder picked") << "pick=<copy>><copy>/";
+        QTest::newRow("picking cancelled") << "pick=>/";
     }
 
-    void cdDriveMenu() {
+    void cdDriveChoiceSaved() {
         QFETCH(QString, script);
         if constexpr (!DriveMenuOffersAnyFolder)
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
-        const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
-        m_app.start(",\r\n.\r\n\r\n" + words[0].toUtf8() + "\r\n");
-        Obbiettivi& window = m_app.window();
-        window.setDriveLister([&] {
-            QList<DriveRoot> volumes;
-            for (const QString& volume : words[2].split(u','))
-                volumes.append({volume, volume});
-            return volumes;
-        });
-        window.setFolderPicker([&](QWidget*) { return words[1] == u"cancel" ? "" : words[1]; });
-        if (words[1] != u"-")
-            m_app.find<QAction>("OtherFolder")->trigger();
-        window.CDDrive()->popup({});
-        window.CDDrive()->hide();
+        const QString action = script.replace("<copy>", copy.path()).section(u'>', 0, 0);
+        const QByteArray settings = ",\r\n.\r\n\r\n/\r\n";
+        m_app.start(settings);
+        CdDriveMenu* menu = m_app.window().CDDrive();
+        test::useDriveMenu(*menu, {"/", "/mnt/disc/"}, action);
 
-        QStringList items;
-        for (const QAction* item : window.CDDrive()->actions())
-            if (item->isVisible())
-                items << (item->isChecked() ? "*" : "") + item->text();
-        QCOMPARE(items.join(u'|'), words[3] + "|Other folder...");
-        const QString checkedRoot = items.filter(u"*").value(0).mid(1).replace("&&", "&");
-        QCOMPARE(window.publicState().Drive, checkedRoot);
-        QVERIFY(SampleWorkFolder::settingsBytes().endsWith(checkedRoot.toUtf8() + "\r\n"));
+        const QString root = script.section(u'>', 1);
+        QCOMPARE(test::shownItems(*menu).filter(QStringLiteral("*")), QStringList{"*" + root});
+        QCOMPARE(m_app.window().publicState().Drive, root);
+        QCOMPARE(SampleWorkFolder::settingsBytes(),
+                 root == u"/" ? settings : ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
     }
 
     // The separator answer saves all four settings. A file in place of the settings folder: the
