@@ -12,11 +12,9 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -61,8 +59,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     : QWidget(parent, Qt::Window), m_host(host), m_owner(settings), m_settings(windowSettings()),
       m_inputs(settings.inputs()), m_reading(reading) {
     setObjectName(QStringLiteral("Coverage"));
-    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
+    setWindowIconIfPresent(this);
 
     auto* root = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
