@@ -8,7 +8,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <ranges>
 
 namespace vistaro {
 
@@ -63,7 +62,8 @@ CoverageQuery coverageQuery(const SiteCamera& camera) {
                                           checked(sensor.heightMm, Quantity::SensorHeight),
                                           checked(image.columns, Quantity::Columns),
                                           checked(image.rows, Quantity::Rows)};
-    const auto unread = std::ranges::find_if(readings, [](const Reading& r) { return !r.value; });
+    const auto unread =
+        std::find_if(readings.begin(), readings.end(), [](const Reading& r) { return !r.value; });
     if (unread == readings.end())
         query.camera = camera.camera;
     else
@@ -110,12 +110,12 @@ CameraFootprint cameraFootprint(const SiteCamera& camera) {
     footprint.field = AxialRange{*edges.nearM, edges.farM};
     const double far = edges.farM.value_or(std::numeric_limits<double>::infinity());
     double inner = 0;
-    for (const Level level : std::views::reverse(AllLevels)) {
-        const double outer = result.levelDistanceM[static_cast<std::size_t>(level)].value_or(0);
+    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
+        const double outer = result.levelDistanceM[static_cast<std::size_t>(*level)].value_or(0);
         const double from = std::max(inner, *edges.nearM);
         const double to = std::min(outer, far);
         if (to > from)
-            footprint.bands.push_back({level, {from, to}, placement.between(from, to)});
+            footprint.bands.push_back({*level, {from, to}, placement.between(from, to)});
         inner = outer;
     }
     return footprint;

@@ -426,13 +426,19 @@ SiteRead SiteFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(file.errorString());
-    // One byte past the limit tells a file that is too large without reading it whole.
-    const QByteArray bytes = file.read(MaxSiteFileBytes + 1);
+    const auto tooLarge = [&failed] {
+        return failed(tr("larger than %1 MiB, more than any site needs")
+                          .arg(MaxSiteFileBytes / (1024 * 1024)));
+    };
+    // A file's size tells one that is too large before it is read; of a pipe, no more than one
+    // byte past the limit is read.
+    if (!file.isSequential() && file.size() > MaxSiteFileBytes)
+        return tooLarge();
+    const QByteArray bytes = file.read((file.isSequential() ? MaxSiteFileBytes : file.size()) + 1);
     if (file.error() != QFileDevice::NoError)
         return failed(file.errorString());
     if (bytes.size() > MaxSiteFileBytes)
-        return failed(tr("larger than %1 MiB, more than any site needs")
-                          .arg(MaxSiteFileBytes / (1024 * 1024)));
+        return tooLarge();
     const SiteRead read = readSite(bytes);
     return read.site ? read : failed(read.problem);
 }
