@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragefields.h"
 #include "site/footprint.h"
+#include "support/siteexample.h"
 
 #include <QLocale>
 #include <QTest>
@@ -10,8 +11,8 @@ using namespace vistaro;
 
 namespace {
 
-// 1/3" (4.8 x 3.6 mm), 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m, looking east from
-// the origin. Worked by hand:
+// The entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m,
+// looking east from the origin), worked by hand:
 // - the 16:9 picture spans the sensor's width: imaged 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 d;
 // - level distances 6 x 1920 / (level x 4.8) = 2400 / level: identification 9.6 m, recognition
 //   19.2, observation 38.4, detection 96;
@@ -19,21 +20,10 @@ namespace {
 //   0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: the near edge at 1.7 m lies at
 //   1.3 x 0.97075 / 0.355 = 3.55486 m, the near ground edge at 3 x 0.97075 / 0.355 = 8.20352 m;
 // - t < v/2: the upper edge of the view rises above the horizon, the far edge is unbounded.
-SiteCamera entrance() {
-    SiteCamera camera;
-    camera.position = {0, 0};
-    camera.panDeg = 0;
-    camera.mountHeightM = 3;
-    camera.aim = Aim::TargetHeight;
-    camera.targetHeightM = 1.7;
-    camera.distanceM = 10;
-    camera.camera = {{4.8, 3.6}, {1920, 1080}};
-    camera.focalMm = 6;
-    return camera;
-}
 
+// The entrance camera mounted elsewhere, aimed at `target` or by `tilt`, with another lens.
 SiteCamera with(double mount, double target, std::optional<double> tilt, double focal = 6) {
-    SiteCamera camera = entrance();
+    SiteCamera camera = test::entranceCamera();
     camera.mountHeightM = mount;
     camera.targetHeightM = target;
     if (tilt) {
@@ -79,7 +69,7 @@ private slots:
         QTest::addColumn<QString>("bands");
         QTest::addColumn<QString>("deadZone"); // its far end, or none
         QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at detection")
-            << entrance() << "3.5549-unbounded"
+            << test::entranceCamera() << "3.5549-unbounded"
             << "identification 3.5549-9.6000|recognition 9.6000-19.2000|"
                "observation 19.2000-38.4000|detection 38.4000-96.0000"
             << "8.2035";
@@ -118,9 +108,9 @@ private slots:
             << "none";
         // 60 mm: tan(v/2) = 2.7 / 120 = 0.0225, tan(t + v/2) = 0.59985 / 0.98701, tan(t - v/2) =
         // 0.55485 / 1.01299; identification reaches 96 m, far past the far edge.
-        QTest::newRow("long lens, tilted 30°: one band")
-            << with(3, 1.7, 30, 60) << "2.1391-2.3734" << "identification 2.1391-2.3734"
-            << "4.9363";
+        QTest::newRow("long lens, tilted 30°: one band") << with(3, 1.7, 30, 60) << "2.1391-2.3734"
+                                                         << "identification 2.1391-2.3734"
+                                                         << "4.9363";
         QTest::newRow("focal length 0: nothing") << with(3, 1.7, std::nullopt, 0) << "none"
                                                  << ""
                                                  << "none";
@@ -169,7 +159,7 @@ private slots:
         QFETCH(PlanPoint, position);
         QFETCH(QString, identification);
         QFETCH(QString, deadZone);
-        SiteCamera camera = entrance();
+        SiteCamera camera = test::entranceCamera();
         camera.panDeg = pan;
         camera.position = position;
         const CameraFootprint footprint = cameraFootprint(camera);
@@ -183,7 +173,7 @@ private slots:
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<QString>("outline");
         QTest::newRow("unbounded: capped at detection, 96 m, half-width 38.4")
-            << entrance()
+            << test::entranceCamera()
             << "(3.5549 -1.4219) (96.0000 -38.4000) (96.0000 38.4000) (3.5549 1.4219)";
         QTest::newRow("far edge before detection")
             << with(3, 1.7, 30)
@@ -205,8 +195,8 @@ private slots:
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<QString>(
             "typed"); // sensor w h, columns rows, mount, target, focal, distance
-        QTest::newRow("the entrance") << entrance() << "4.8 3.6 1920 1080 3 1.7 6 10";
-        SiteCamera zoom = entrance();
+        QTest::newRow("the entrance") << test::entranceCamera() << "4.8 3.6 1920 1080 3 1.7 6 10";
+        SiteCamera zoom = test::entranceCamera();
         zoom.camera = {{5.57, 3.13}, {2688, 1520}};
         zoom.focalMm = 4.5;
         zoom.focalTeleMm = 45;
@@ -215,13 +205,13 @@ private slots:
         zoom.targetHeightM = 0.5;
         zoom.level = Level::Observation;
         QTest::newRow("a zoom on 1/2.8\"") << zoom << "5.57 3.13 2688 1520 6 0.5 4.5 25";
-        SiteCamera below = entrance();
+        SiteCamera below = test::entranceCamera();
         below.mountHeightM = 1;
         below.focalMm = 50;
         below.distanceM = 2;
         QTest::newRow("below the target, sees no ground")
             << below << "4.8 3.6 1920 1080 1 1.7 50 2";
-        SiteCamera tooFar = entrance();
+        SiteCamera tooFar = test::entranceCamera();
         tooFar.distanceM = 1e308;
         QTest::newRow("distance 1E+308") << tooFar << "4.8 3.6 1920 1080 3 1.7 6 1E+308";
     }

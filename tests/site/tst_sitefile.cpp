@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/sitefile.h"
+#include "support/siteexample.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,21 +42,9 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
 }
 
 Site exampleSite() {
-    SiteCamera entrance;
-    entrance.name = "Entrance";
-    entrance.position = {0, 0};
-    entrance.panDeg = 0;
-    entrance.mountHeightM = 3;
-    entrance.aim = Aim::TargetHeight;
-    entrance.targetHeightM = 1.7;
-    entrance.distanceM = 10;
-    entrance.camera = {{4.8, 3.6}, {1920, 1080}};
-    entrance.focalMm = 6;
-    entrance.lens = "T6000";
-    entrance.level = Level::Identification;
     return {Units::Metric,
             background("plan.png", BackgroundScale{{10, 20}, {410, 20}, 12.5}),
-            {entrance},
+            {test::entranceCamera()},
             {SiteWall{{{2, -10}, {2, 10}}}},
             {SiteArea{"Door", Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
 }
@@ -472,24 +461,24 @@ private slots:
         QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("beside") << "/work/site.vistaro"
-                                << "/work/plan.png"
-                                << "plan.png";
-        QTest::newRow("below") << "/work/site.vistaro"
-                               << "/work/plans/ground.svg"
-                               << "plans/ground.svg";
-        QTest::newRow("above") << "/work/sub/site.vistaro"
-                               << "/work/plan.png"
-                               << "/work/plan.png";
-        QTest::newRow("elsewhere") << "/work/site.vistaro"
-                                   << "/other/plan.png"
-                                   << "/other/plan.png";
-        QTest::newRow("a name that starts with two dots") << "/work/site.vistaro"
-                                                          << "/work/..plan.png"
-                                                          << "..plan.png";
-        QTest::newRow("a path that goes up and down") << "/work/site.vistaro"
-                                                      << "/work/plans/../plan.png"
-                                                      << "plan.png";
+        struct Row {
+            const char* name;
+            const char* site;
+            const char* picture;
+            const char* stored;
+        };
+        for (const Row& row : {
+                 Row{"beside", "/work/site.vistaro", "/work/plan.png", "plan.png"},
+                 Row{"below", "/work/site.vistaro", "/work/plans/ground.svg", "plans/ground.svg"},
+                 Row{"above", "/work/sub/site.vistaro", "/work/plan.png", "/work/plan.png"},
+                 Row{"elsewhere", "/work/site.vistaro", "/other/plan.png", "/other/plan.png"},
+                 Row{"a name that starts with two dots", "/work/site.vistaro", "/work/..plan.png",
+                     "..plan.png"},
+                 Row{"a path that goes up and down", "/work/site.vistaro",
+                     "/work/plans/../plan.png", "plan.png"},
+             })
+            QTest::newRow(row.name)
+                << QString(row.site) << QString(row.picture) << QString(row.stored);
     }
 
     void backgroundPaths() {
