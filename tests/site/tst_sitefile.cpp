@@ -237,8 +237,6 @@ private slots:
             R"(units: "nautical" is none of "metric", "imperial")");
         row("background without a file", changed(R"("file": "plan.png", )", ""),
             "background.file: missing");
-        row("background file a number", changed("\"plan.png\"", "7"),
-            "background.file: a text is expected");
         row("background file empty", changed("\"plan.png\"", "\"\""), "background.file: empty");
         row("scale between one point", changed("[410, 20]", "[10, 20]"),
             R"(background.scale.to: the same point as "from")");
@@ -256,21 +254,14 @@ private slots:
             "cameras[0].focal: a number is expected");
         row("focal 0", changed("\"focal\": 6", "\"focal\": 0"),
             "cameras[0].focal: not a positive number");
-        row("focal -6", changed("\"focal\": 6", "\"focal\": -6"),
-            "cameras[0].focal: not a positive number");
         row("focal 1e308", changed("\"focal\": 6", "\"focal\": 1e308"),
             "cameras[0].focal: larger than 10000");
         row("zoom's tele end 0", changed("\"focal\": 6", "\"focal\": 6, \"focal_tele\": 0"),
             "cameras[0].focal_tele: not a positive number");
         row("x 1e308", changed("\"x\": 0", "\"x\": 1e308"),
             "cameras[0].x: not within -1000000 to 1000000");
-        row("no y", changed("\"y\": 0,", ""), "cameras[0].y: missing");
         row("pan 720", changed("\"pan\": 0", "\"pan\": 720"),
             "cameras[0].pan: not within -360 to 360");
-        row("mounted 1e308 m up", changed("\"height\": 3", "\"height\": 1e308"),
-            "cameras[0].height: larger than 1000");
-        row("target height 0", changed("\"target_height\": 1.7", "\"target_height\": 0"),
-            "cameras[0].target_height: not a positive number");
         row("neither a target height nor a tilt", changed("\"target_height\": 1.7,", ""),
             "cameras[0].target_height: missing: a camera is aimed at a target height or by a "
             "tilt");
@@ -292,7 +283,6 @@ private slots:
             R"("recognition", "identification")");
         row("a name that is a number", changed("\"Entrance\"", "1"),
             "cameras[0].name: a text is expected");
-        row("lens null", changed("\"T6000\"", "null"), "cameras[0].lens: a text is expected");
         row("the second camera at fault",
             changed("}],\n \"walls\"",
                     "}, " + QByteArray(MinimalCamera).replace("6}", "-1}") + "],\n \"walls\""),
