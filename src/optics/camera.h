@@ -63,6 +63,8 @@ bool sameSize(SensorSize a, SensorSize b);
 struct Camera {
     SensorSize sensor;
     ImageSize image;
+
+    bool operator==(const Camera&) const = default;
 };
 
 // The width of one pixel in micrometres: the imaged width over the columns.

@@ -21,17 +21,14 @@ struct PlanPoint {
     bool operator==(const PlanPoint&) const = default;
 };
 
-// How a camera is aimed down: at a target height at its aim distance, or by a tilt angle.
-enum class Aim { TargetHeight, Tilt };
-
 // One camera on the plan, with everything its coverage is worked out from.
 struct SiteCamera {
     QString name;
     PlanPoint position;
     double panDeg = 0; // the direction it looks, counter-clockwise from east
     double mountHeightM = 3;
-    Aim aim = Aim::TargetHeight;
-    double targetHeightM = 1.7; // with Aim::TargetHeight, and the height the field is drawn at
+    Aim aim = Aim::Target;      // at the target height at its distance, or by its tilt
+    double targetHeightM = 1.7; // with Aim::Target, and the height the field is drawn at
     double tiltDeg = 0;         // down from horizontal, with Aim::Tilt
     double distanceM = 10;      // where it is aimed, along its axis
     Camera camera{{4.8, 3.6}, {1920, 1080}};

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "optics/coverageresult.h"
+#include "site/site.h"
+
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// A polygon on the plan, counter-clockwise, not closed (the last corner is not the first again).
+using PlanPolygon = std::vector<PlanPoint>;
+
+// The coverage window's query for a camera of the plan. A zoom is drawn and judged at `focalMm`,
+// its wide end, as the coverage window's first row; `focalTeleMm` is kept to show the camera
+// there and in the tables.
+CoverageQuery coverageQuery(const SiteCamera& camera);
+
+// The coverage window's figures for the camera (angles, density at the aim distance and the
+// level it reaches there, level distances), so that one camera on the plan shows what that
+// window shows. With Aim::Tilt, the tilt and the ground edges are those of the camera's tilt.
+CoverageResult cameraCoverage(const SiteCamera& camera);
+
+// Where the view meets a horizontal plane, as distances along the camera's axis from its foot.
+struct AxialRange {
+    double nearM = 0;
+    std::optional<double> farM; // none: the view reaches the horizon, unbounded
+
+    bool operator==(const AxialRange&) const = default;
+};
+
+// One level's band of the field: where that level is met, and no higher one.
+struct LevelBand {
+    Level level = Level::Identification;
+    AxialRange range; // always bounded
+    PlanPolygon corners;
+};
+
+// What a camera covers, seen from above: the horizontal field of the pinhole model, half-width
+// d x w / 2f at axial distance d (w the imaged width, f the focal length), turned by the pan and
+// placed at the camera.
+struct CameraFootprint {
+    // The field at the target height, from its near edge (h - target) / tan(t + v/2) to its far
+    // edge (h - target) / tan(t - v/2); none when the view never reaches that height.
+    std::optional<AxialRange> field;
+    // The field cut at the level distances, the highest level first, nearest the camera; a level
+    // whose band lies outside the field is left out. The detection band ends at the detection
+    // distance, so the bands are finite even when the field is not.
+    std::vector<LevelBand> bands;
+    // The ground the camera cannot see in front of it, from its foot to h / tan(t + v/2);
+    // empty when it sees the ground right below it, or no ground at all.
+    PlanPolygon deadZone;
+};
+
+// Empty when the camera's inputs do not give a field (see cameraCoverage's problem).
+CameraFootprint cameraFootprint(const SiteCamera& camera);
+
+// The whole field at the target height where any level is met: the outline of the bands, its
+// far edge capped at the detection distance (beyond it no level is met, and an unbounded field
+// gets a finite polygon). Empty when no level is met anywhere in the field.
+PlanPolygon fieldOutline(const SiteCamera& camera);
+
+} // namespace vistaro

@@ -1,0 +1,249 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optics/coveragefields.h"
+#include "site/footprint.h"
+#include "support/siteexample.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace vistaro;
+
+namespace {
+
+// The entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m,
+// looking east from the origin), worked by hand:
+// - the 16:9 picture spans the sensor's width: imaged 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 d;
+// - level distances 6 x 1920 / (level x 4.8) = 2400 / level: identification 9.6 m, recognition
+//   19.2, observation 38.4, detection 96;
+// - tan t = 1.3 / 10 = 0.13 and tan(v/2) = 2.7 / 12 = 0.225, so tan(t + v/2) =
+//   0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: the near edge at 1.7 m lies at
+//   1.3 x 0.97075 / 0.355 = 3.55486 m, the near ground edge at 3 x 0.97075 / 0.355 = 8.20352 m;
+// - t < v/2: the upper edge of the view rises above the horizon, the far edge is unbounded.
+
+// The entrance camera mounted elsewhere, aimed at `target` or by `tilt`, with another lens.
+SiteCamera with(double mount, double target, std::optional<double> tilt, double focal = 6) {
+    SiteCamera camera = test::entranceCamera();
+    camera.mountHeightM = mount;
+    camera.targetHeightM = target;
+    if (tilt) {
+        camera.aim = Aim::Tilt;
+        camera.tiltDeg = *tilt;
+    }
+    camera.focalMm = focal;
+    return camera;
+}
+
+QString shown(double value) {
+    return QString::number(value, 'f', 4);
+}
+
+QString shown(const std::optional<AxialRange>& range) {
+    if (!range)
+        return QStringLiteral("none");
+    return shown(range->nearM) + u'-' + (range->farM ? shown(*range->farM) : "unbounded");
+}
+
+QString shown(const PlanPolygon& polygon) {
+    QStringList corners;
+    for (const PlanPoint& corner : polygon)
+        corners << QStringLiteral("(%1 %2)").arg(shown(corner.x), shown(corner.y));
+    return corners.join(u' ').replace(QStringLiteral("-0.0000"), QStringLiteral("0.0000"));
+}
+
+const char* const LevelNames[] = {"detection", "observation", "recognition", "identification"};
+
+} // namespace
+
+class TestFootprint : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The coverage window's fields are read in the regional number format.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The field at the target height, its bands and the ground's dead zone, as axial distances.
+    void bands_data() {
+        QTest::addColumn<SiteCamera>("camera");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("bands");
+        QTest::addColumn<QString>("deadZone"); // its far end, or none
+        QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at detection")
+            << test::entranceCamera() << "3.5549-unbounded"
+            << "identification 3.5549-9.6000|recognition 9.6000-19.2000|"
+               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+            << "8.2035";
+        // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) =
+        // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184.
+        QTest::newRow("tilted 30°: the far edge ends inside identification")
+            << with(3, 1.7, 30) << "1.4098-4.1688"
+            << "identification 1.4098-4.1688"
+            << "3.2533";
+        // Near edge 1.3 / 0.225, dead zone 3 / 0.225.
+        QTest::newRow("level axis: sees the horizon, capped at detection")
+            << with(3, 1.7, 0) << "5.7778-unbounded"
+            << "identification 5.7778-9.6000|recognition 9.6000-19.2000|"
+               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+            << "13.3333";
+        // The lower edge is past the vertical: the field at 1.7 m starts below the camera and
+        // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225.
+        QTest::newRow("looking straight down") << with(3, 1.7, 90) << "0.0000-0.2925"
+                                               << "identification 0.0000-0.2925"
+                                               << "none";
+        // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
+        // from tan(v/2 - t') = 0.155 / 1.01575.
+        QTest::newRow("mounted at 1 m, looking up at 1.7 m")
+            << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
+            << "identification 2.3355-9.6000|recognition 9.6000-19.2000|"
+               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+            << "6.5532";
+        QTest::newRow("lens at the target height: the field starts at the camera")
+            << with(1.7, 1.7, std::nullopt) << "0.0000-unbounded"
+            << "identification 0.0000-9.6000|recognition 9.6000-19.2000|"
+               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+            << "7.5556";
+        QTest::newRow("tilted 30° up: neither the target height nor the ground")
+            << with(3, 1.7, -30) << "none"
+            << ""
+            << "none";
+        // 60 mm: tan(v/2) = 2.7 / 120 = 0.0225, tan(t + v/2) = 0.59985 / 0.98701, tan(t - v/2) =
+        // 0.55485 / 1.01299; identification reaches 96 m, far past the far edge.
+        QTest::newRow("long lens, tilted 30°: one band") << with(3, 1.7, 30, 60) << "2.1391-2.3734"
+                                                         << "identification 2.1391-2.3734"
+                                                         << "4.9363";
+        QTest::newRow("focal length 0: nothing") << with(3, 1.7, std::nullopt, 0) << "none"
+                                                 << ""
+                                                 << "none";
+    }
+
+    void bands() {
+        QFETCH(SiteCamera, camera);
+        QFETCH(QString, field);
+        QFETCH(QString, bands);
+        QFETCH(QString, deadZone);
+        const CameraFootprint footprint = cameraFootprint(camera);
+        QCOMPARE(shown(footprint.field), field);
+        QStringList shownBands;
+        for (const LevelBand& band : footprint.bands)
+            shownBands << QString::fromLatin1(LevelNames[static_cast<int>(band.level)]) + u' ' +
+                              shown(band.range);
+        QCOMPARE(shownBands.join(u'|'), bands);
+        QCOMPARE(footprint.deadZone.empty() ? QStringLiteral("none")
+                                            : shown(footprint.deadZone[1].x),
+                 deadZone);
+    }
+
+    // Corners counter-clockwise from the near right one; half-widths 0.4 d: 1.42194 at the near
+    // edge, 3.84 at 9.6 m, 3.28141 at the ground's 8.20352 m.
+    void corners_data() {
+        QTest::addColumn<double>("pan");
+        QTest::addColumn<PlanPoint>("position");
+        QTest::addColumn<QString>("identification");
+        QTest::addColumn<QString>("deadZone");
+        QTest::newRow("east from the origin")
+            << 0.0 << PlanPoint{0, 0}
+            << "(3.5549 -1.4219) (9.6000 -3.8400) (9.6000 3.8400) (3.5549 1.4219)"
+            << "(0.0000 0.0000) (8.2035 -3.2814) (8.2035 3.2814)";
+        QTest::newRow("pan 90°: north")
+            << 90.0 << PlanPoint{0, 0}
+            << "(1.4219 3.5549) (3.8400 9.6000) (-3.8400 9.6000) (-1.4219 3.5549)"
+            << "(0.0000 0.0000) (3.2814 8.2035) (-3.2814 8.2035)";
+        QTest::newRow("pan -90°: south, from (100, 50)")
+            << -90.0 << PlanPoint{100, 50}
+            << "(98.5781 46.4451) (96.1600 40.4000) (103.8400 40.4000) (101.4219 46.4451)"
+            << "(100.0000 50.0000) (96.7186 41.7965) (103.2814 41.7965)";
+    }
+
+    void corners() {
+        QFETCH(double, pan);
+        QFETCH(PlanPoint, position);
+        QFETCH(QString, identification);
+        QFETCH(QString, deadZone);
+        SiteCamera camera = test::entranceCamera();
+        camera.panDeg = pan;
+        camera.position = position;
+        const CameraFootprint footprint = cameraFootprint(camera);
+        QCOMPARE(footprint.bands.front().level, Level::Identification);
+        QCOMPARE(shown(footprint.bands.front().corners), identification);
+        QCOMPARE(shown(footprint.deadZone), deadZone);
+    }
+
+    // The bands' outline, finite when the field is not.
+    void outline_data() {
+        QTest::addColumn<SiteCamera>("camera");
+        QTest::addColumn<QString>("outline");
+        QTest::newRow("unbounded: capped at detection, 96 m, half-width 38.4")
+            << test::entranceCamera()
+            << "(3.5549 -1.4219) (96.0000 -38.4000) (96.0000 38.4000) (3.5549 1.4219)";
+        QTest::newRow("far edge before detection")
+            << with(3, 1.7, 30)
+            << "(1.4098 -0.5639) (4.1688 -1.6675) (4.1688 1.6675) (1.4098 0.5639)";
+        QTest::newRow("from the camera")
+            << with(3, 1.7, 90) << "(0.0000 0.0000) (0.2925 -0.1170) (0.2925 0.1170)";
+        QTest::newRow("no field") << with(3, 1.7, -30) << "";
+    }
+
+    void outline() {
+        QFETCH(SiteCamera, camera);
+        QFETCH(QString, outline);
+        QCOMPARE(shown(fieldOutline(camera)), outline);
+    }
+
+    // A camera aimed at a target height shows exactly what the coverage window shows for the
+    // same inputs, typed there; a zoom is judged at its wide end.
+    void sameAsCoverageWindow_data() {
+        QTest::addColumn<SiteCamera>("camera");
+        QTest::addColumn<QString>(
+            "typed"); // sensor w h, columns rows, mount, target, focal, distance
+        QTest::newRow("the entrance") << test::entranceCamera() << "4.8 3.6 1920 1080 3 1.7 6 10";
+        SiteCamera zoom = test::entranceCamera();
+        zoom.camera = {{5.57, 3.13}, {2688, 1520}};
+        zoom.focalMm = 4.5;
+        zoom.focalTeleMm = 45;
+        zoom.distanceM = 25;
+        zoom.mountHeightM = 6;
+        zoom.targetHeightM = 0.5;
+        zoom.level = Level::Observation;
+        QTest::newRow("a zoom on 1/2.8\"") << zoom << "5.57 3.13 2688 1520 6 0.5 4.5 25";
+        SiteCamera below = test::entranceCamera();
+        below.mountHeightM = 1;
+        below.focalMm = 50;
+        below.distanceM = 2;
+        QTest::newRow("below the target, sees no ground")
+            << below << "4.8 3.6 1920 1080 1 1.7 50 2";
+        SiteCamera tooFar = test::entranceCamera();
+        tooFar.distanceM = 1e308;
+        QTest::newRow("distance 1E+308") << tooFar << "4.8 3.6 1920 1080 3 1.7 6 1E+308";
+    }
+
+    void sameAsCoverageWindow() {
+        QFETCH(SiteCamera, camera);
+        QFETCH(QString, typed);
+        const QStringList t = typed.split(u' ');
+        CoverageInputs inputs;
+        inputs.sensorSource = SensorSource::Custom;
+        inputs.level = camera.level;
+        const FieldsRead fields = readFields(inputs, {t[0], t[1], {}, t[2], t[3], t[4], t[5], {}},
+                                             true, SensorFormat::Third);
+        QCOMPARE(cameraCoverage(camera),
+                 computeCoverage(queryOf(fields, camera.level, t[6], t[7])));
+    }
+
+    // Aimed by a tilt: the density and level at the aim distance stay the window's, the tilt and
+    // the ground follow the tilt (ground from 3 / tan(t ± v/2) with tan 30° = 0.57735).
+    void aimedByTilt() {
+        const CoverageResult result = cameraCoverage(with(3, 1.7, 30));
+        QCOMPARE(shown(*result.pixelsPerMetre), "240.0000");
+        QCOMPARE(result.levelReached, std::optional(Level::Recognition));
+        QCOMPARE(result.tiltDeg, std::optional(30.0));
+        QCOMPARE(shown(*result.ground.nearM), "3.2533");
+        QCOMPARE(shown(*result.ground.farM), "9.6203");
+        QVERIFY(!result.problem);
+        const CoverageResult up = cameraCoverage(with(3, 1.7, -30));
+        QVERIFY(!up.ground.nearM);
+        QCOMPARE(up.problem, std::optional(Problem{Quantity::MountHeight, Fault::SeesNoGround}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFootprint)
+#include "tst_footprint.moc"

@@ -1,0 +1,484 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site/sitefile.h"
+#include "support/siteexample.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace vistaro;
+
+namespace {
+
+// The example that the file format's documentation starts from.
+const QByteArray Example = R"({"format": "vistaro-site", "version": 1, "units": "metric",
+ "background": {"file": "plan.png", "scale": {"from": [10, 20], "to": [410, 20], "metres": 12.5}},
+ "cameras": [{"name": "Entrance", "x": 0, "y": 0, "pan": 0, "height": 3, "target_height": 1.7,
+              "distance": 10, "sensor": [4.8, 3.6], "resolution": [1920, 1080], "focal": 6,
+              "lens": "T6000", "level": "identification"}],
+ "walls": [{"points": [[2, -10], [2, 10]]}],
+ "areas": [{"name": "Door", "level": "identification", "points": [[1, -1], [3, -1], [3, 1], [1, 1]]}]}
+)";
+
+QByteArray changed(const char* from, const QByteArray& to) {
+    return QByteArray(Example).replace(from, to);
+}
+
+// A picture at the plan's origin, opaque, not locked, on show.
+SiteBackground background(const QString& file, std::optional<BackgroundScale> scale) {
+    SiteBackground background;
+    background.file = file;
+    background.scale = scale;
+    return background;
+}
+
+Site exampleSite() {
+    return {Units::Metric,
+            background("plan.png", BackgroundScale{{10, 20}, {410, 20}, 12.5}),
+            {test::entranceCamera()},
+            {SiteWall{{{2, -10}, {2, 10}}}},
+            {SiteArea{"Door", Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
+}
+
+// Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
+// at the limits of the file, a background with everything set.
+Site fullSite() {
+    SiteCamera zoom;
+    zoom.name = QStringLiteral("Gate \"north\" – 北門");
+    zoom.position = {-120.125, 3.3};
+    zoom.panDeg = -135.5;
+    zoom.mountHeightM = 6.5;
+    zoom.targetHeightM = 0.5;
+    zoom.distanceM = 42.75;
+    zoom.camera = {{5.57, 3.13}, {2688, 1520}};
+    zoom.focalMm = 4.5;
+    zoom.focalTeleMm = 45.25;
+    zoom.lens = "Z4550";
+    zoom.level = Level::Observation;
+    SiteCamera tilted;
+    tilted.position = {1e6, -1e6};
+    tilted.panDeg = 360;
+    tilted.mountHeightM = 1000;
+    tilted.aim = Aim::Tilt;
+    tilted.tiltDeg = -12.5;
+    tilted.targetHeightM = 2.25;
+    tilted.distanceM = 0.1 + 0.2;
+    tilted.camera = {{6.4, 4.8}, {1280, 960}};
+    tilted.focalMm = 10000;
+    tilted.level = Level::Detection;
+    return {Units::Imperial,
+            SiteBackground{"plans/ground floor.svg",
+                           BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
+                           {-4.5, 7.25},
+                           0.35,
+                           true,
+                           false},
+            {zoom, tilted},
+            {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{2, -10}, {2, 10}}}},
+            {SiteArea{"Car park", Level::Observation, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
+             SiteArea{"", Level::Recognition, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
+}
+
+const QByteArray MinimalCamera =
+    R"({"x": 1, "y": 1, "height": 3, "target_height": 1.7, "distance": 10,
+ "sensor": [4.8, 3.6], "resolution": [1920, 1080], "focal": 6})";
+
+// A site of `count` copies of `item` in the list `key`.
+QByteArray generated(const char* key, qsizetype count, const QByteArray& item) {
+    QByteArray json = R"({"format": "vistaro-site", "version": 1, ")" + QByteArray(key) + "\": [";
+    json.reserve(json.size() + count * (item.size() + 1) + 2);
+    for (qsizetype i = 0; i < count; ++i)
+        json += (i ? "," : "") + item;
+    return json + "]}";
+}
+
+// A wall or an area of `count` points.
+QByteArray shape(qsizetype count, const QByteArray& level = {}) {
+    QByteArray points;
+    for (qsizetype i = 0; i < count; ++i)
+        points += (i ? ",[" : "[") + QByteArray::number(i % 1000) + "," +
+                  QByteArray::number(i / 1000) + "]";
+    return "{" + level + "\"points\": [" + points + "]}";
+}
+
+QStringList listing(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+#ifdef Q_OS_UNIX
+// While it lives, writing a file past `bytes` fails as on a full disk, for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_handler)(int);
+};
+#endif
+
+} // namespace
+
+class TestSiteFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What is written reads back equal, and writes again to the same bytes.
+    void roundTrip_data() {
+        QTest::addColumn<Site>("site");
+        QTest::newRow("every field") << fullSite();
+        QTest::newRow("the example") << exampleSite();
+        QTest::newRow("an empty site") << Site{};
+    }
+
+    void roundTrip() {
+        QFETCH(Site, site);
+        const QByteArray json = siteToJson(site);
+        const SiteRead read = readSite(json);
+        QCOMPARE(read.problem, QString());
+        QVERIFY(read.site == site);
+        QCOMPARE(siteToJson(*read.site), json);
+    }
+
+    // Files as a user or a later version could write them.
+    void reads_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<Site>("site");
+        QTest::newRow("the example") << Example << exampleSite();
+        QTest::newRow("keys of a later version are ignored")
+            << changed("\"version\": 1,", "\"version\": 1, \"layers\": [1, 2], ")
+                   .replace("\"pan\": 0,", "\"pan\": 0, \"ptz\": {\"presets\": 4},")
+                   .replace("\"file\"", "\"tint\": \"red\", \"file\"")
+                   .replace("\"name\": \"Door\",", "\"name\": \"Door\", \"height\": \"x\",")
+            << exampleSite();
+        Site tilted = exampleSite();
+        tilted.cameras[0].aim = Aim::Tilt;
+        tilted.cameras[0].tiltDeg = 12.5;
+        QTest::newRow("a tilt instead of a target height")
+            << changed("\"target_height\": 1.7", "\"tilt\": 12.5") << tilted;
+        Site least;
+        least.background = background("C:/plans/site.png", std::nullopt);
+        least.cameras = {SiteCamera{}};
+        least.cameras[0].position = {1, 1};
+        QTest::newRow("what may be left out is left out")
+            << R"({"format": "vistaro-site", "version": 1, "background": {"file": "C:/plans/site.png"},
+                   "cameras": [)" +
+                   MinimalCamera + "]}"
+            << least;
+        QTest::newRow("no background") << QByteArray(R"({"version": 1, "background": null,
+                                                         "format": "vistaro-site"})")
+                                       << Site{};
+    }
+
+    void reads() {
+        QFETCH(QByteArray, json);
+        QFETCH(Site, site);
+        const SiteRead read = readSite(json);
+        QCOMPARE(read.problem, QString());
+        QVERIFY(read.site == site);
+    }
+
+    // Each fault refuses the whole file with a message that says where and what.
+    void refused_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QStringList>("says");
+        const auto row = [](const char* name, const QByteArray& json, const QString& says) {
+            QTest::newRow(name) << json << QStringList{says};
+        };
+        QTest::newRow("not JSON") << changed("\"walls\": [", "\"walls\": [}")
+                                  << QStringList{"not JSON: ", " on line 6"};
+        QTest::newRow("an empty file") << QByteArray() << QStringList{"not JSON: ", " on line 1"};
+        QTest::newRow("NaN") << changed("\"focal\": 6", "\"focal\": NaN")
+                             << QStringList{"not JSON: ", " on line 4"};
+        QTest::newRow("infinite") << changed("\"focal\": 6", "\"focal\": 1e999")
+                                  << QStringList{"not JSON: ", " on line 4"};
+        row("a list, not an object", "[]", "not a JSON object");
+        const QString notOurs = R"(format: not "vistaro-site": this is not a Vistaro site file)";
+        row("another program's file", changed("vistaro-site", "vistaro-lens"), notOurs);
+        row("no format", changed(R"("format": "vistaro-site", )", ""), notOurs);
+        row("a newer version", changed("\"version\": 1", "\"version\": 2"),
+            "version: 2 is newer than this program reads (version 1)");
+        row("version 0", changed("\"version\": 1", "\"version\": 0"),
+            "version: 0 is no version of the site file");
+        row("no version", changed("\"version\": 1,", ""), "version: missing");
+        row("version as text", changed("\"version\": 1", "\"version\": \"1\""),
+            "version: a number is expected");
+        row("unknown units", changed("\"metric\"", "\"nautical\""),
+            R"(units: "nautical" is none of "metric", "imperial")");
+        row("background without a file", changed(R"("file": "plan.png", )", ""),
+            "background.file: missing");
+        row("background file empty", changed("\"plan.png\"", "\"\""), "background.file: empty");
+        row("scale between one point", changed("[410, 20]", "[10, 20]"),
+            R"(background.scale.to: the same point as "from")");
+        row("scale of 0 m", changed("12.5", "0"), "background.scale.metres: not a positive number");
+        row("opacity 2", changed("12.5}", "12.5}, \"opacity\": 2"),
+            "background.opacity: not within 0 to 1");
+        row("locked \"yes\"", changed("12.5}", "12.5}, \"locked\": \"yes\""),
+            "background.locked: true or false is expected");
+        row("cameras not a list", R"({"format": "vistaro-site", "version": 1, "cameras": {}})",
+            "cameras: a list is expected");
+        row("a camera that is a number",
+            R"({"format": "vistaro-site", "version": 1, "cameras": [7]})",
+            "cameras[0]: an object is expected");
+        row("focal as text", changed("\"focal\": 6", "\"focal\": \"6\""),
+            "cameras[0].focal: a number is expected");
+        row("focal 0", changed("\"focal\": 6", "\"focal\": 0"),
+            "cameras[0].focal: not a positive number");
+        row("focal 1e308", changed("\"focal\": 6", "\"focal\": 1e308"),
+            "cameras[0].focal: larger than 10000");
+        row("zoom's tele end 0", changed("\"focal\": 6", "\"focal\": 6, \"focal_tele\": 0"),
+            "cameras[0].focal_tele: not a positive number");
+        row("x 1e308", changed("\"x\": 0", "\"x\": 1e308"),
+            "cameras[0].x: not within -1000000 to 1000000");
+        row("pan 720", changed("\"pan\": 0", "\"pan\": 720"),
+            "cameras[0].pan: not within -360 to 360");
+        row("neither a target height nor a tilt", changed("\"target_height\": 1.7,", ""),
+            "cameras[0].target_height: missing: a camera is aimed at a target height or by a "
+            "tilt");
+        row("tilt 95°", changed("\"target_height\": 1.7", "\"tilt\": 95"),
+            "cameras[0].tilt: not within -90 to 90");
+        row("no distance", changed("\"distance\": 10,", ""), "cameras[0].distance: missing");
+        row("a sensor of one number", changed("[4.8, 3.6]", "[4.8]"),
+            "cameras[0].sensor: a list of two numbers is expected");
+        row("sensor height as text", changed("[4.8, 3.6]", "[4.8, \"3.6\"]"),
+            "cameras[0].sensor[1]: a number is expected");
+        row("half a column", changed("[1920, 1080]", "[1920.5, 1080]"),
+            "cameras[0].resolution[0]: not a whole number");
+        row("a million rows", changed("[1920, 1080]", "[1920, 1000000]"),
+            "cameras[0].resolution[1]: larger than 100000");
+        row("level capitalised",
+            changed(R"("T6000", "level": "identification")",
+                    R"("T6000", "level": "Identification")"),
+            R"(cameras[0].level: "Identification" is none of "detection", "observation", )"
+            R"("recognition", "identification")");
+        row("a name that is a number", changed("\"Entrance\"", "1"),
+            "cameras[0].name: a text is expected");
+        row("the second camera at fault",
+            changed("}],\n \"walls\"",
+                    "}, " + QByteArray(MinimalCamera).replace("6}", "-1}") + "],\n \"walls\""),
+            "cameras[1].focal: not a positive number");
+        row("a wall of one point", changed("[[2, -10], [2, 10]]", "[[2, -10]]"),
+            "walls[0].points: 2 points or more are expected");
+        row("a wall without points", changed(R"({"points": [[2, -10], [2, 10]]})", "{}"),
+            "walls[0].points: missing");
+        row("a point of three numbers", changed("[2, 10]]", "[2, 10, 0]]"),
+            "walls[0].points[1]: a list of two numbers is expected");
+        row("a point 1e7 m away", changed("[2, 10]]", "[2, 1e7]]"),
+            "walls[0].points[1][1]: not within -1000000 to 1000000");
+        row("an area of two points",
+            changed("[[1, -1], [3, -1], [3, 1], [1, 1]]", "[[1, -1], [3, -1]]"),
+            "areas[0].points: 3 points or more are expected");
+        row("an area without a level",
+            changed(R"("Door", "level": "identification",)", "\"Door\","),
+            "areas[0].level: missing");
+    }
+
+    void refused() {
+        QFETCH(QByteArray, json);
+        QFETCH(QStringList, says);
+        const SiteRead read = readSite(json);
+        QVERIFY(!read.site);
+        for (const QString& part : says)
+            QVERIFY2(read.problem.contains(part), qPrintable(read.problem));
+    }
+
+    // What a file may hold at most is read; one more is refused before any item is read.
+    void limits_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("10000 cameras") << generated("cameras", MaxSiteCameras, MinimalCamera) << "";
+        QTest::newRow("10001 cameras") << generated("cameras", MaxSiteCameras + 1, MinimalCamera)
+                                       << "cameras: more than the 10000 items this program reads";
+        QTest::newRow("a million cameras") << generated("cameras", 1'000'000, "{}")
+                                           << "cameras: more than the 10000 items this program "
+                                              "reads";
+        const QByteArray half = shape(MaxWallPoints / 2);
+        QTest::newRow("100000 wall points") << generated("walls", 2, half) << "";
+        QTest::newRow("100002 wall points")
+            << generated("walls", 2, half).chopped(2) + ", " + shape(2) + "]}"
+            << "walls[2].points: 100002 points in all, more than the 100000 this program reads";
+        QTest::newRow("a million walls") << generated("walls", 1'000'000, "{}")
+                                         << "walls: more than the 50000 items this program reads";
+        QTest::newRow("100001 area points")
+            << generated("areas", 1, shape(MaxAreaPoints + 1, R"("level": "detection", )"))
+            << "areas[0].points: 100001 points in all, more than the 100000 this program reads";
+    }
+
+    void limits() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, problem);
+        const SiteRead read = readSite(json);
+        QCOMPARE(read.problem, problem);
+        QCOMPARE(read.site.has_value(), problem.isEmpty());
+    }
+
+    // A file on disk reads as its content does; the background's picture is not looked for.
+    // A file that cannot be read is named in the message.
+    void files_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem"); // after the file's name
+        QTest::newRow("the example") << "site.vistaro"
+                                     << "";
+        QTest::newRow("missing") << "missing.vistaro"
+                                 << " could not be read: No such file";
+        QTest::newRow("a folder") << "folder.vistaro"
+                                  << " could not be read: ";
+        QTest::newRow("a newer version")
+            << "newer.vistaro"
+            << " could not be read: version: 2 is newer than this program reads (version 1)";
+        QTest::newRow("larger than 64 MiB")
+            << "large.vistaro"
+            << " could not be read: larger than 64 MiB, more than any site needs";
+    }
+
+    void files() {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath("site.vistaro"), Example) &&
+                write(dir.filePath("newer.vistaro"), changed("\"version\": 1", "\"version\": 2")) &&
+                QDir(dir.path()).mkdir("folder.vistaro"));
+        QFile large(dir.filePath("large.vistaro"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.write(Example) == Example.size() &&
+                large.resize(MaxSiteFileBytes + 1));
+        large.close();
+        const QString path = dir.filePath(name);
+        const SiteRead read = SiteFile::read(path);
+        QVERIFY2(problem.isEmpty()
+                     ? read.problem.isEmpty()
+                     : read.problem.startsWith("The site file \"" + QDir::toNativeSeparators(path) +
+                                               "\"" + problem),
+                 qPrintable(read.problem));
+        QCOMPARE(read.site.has_value(), problem.isEmpty());
+        QVERIFY(!read.site || *read.site == exampleSite());
+    }
+
+    // A save replaces an earlier file whole.
+    void saveReplaces() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("site.vistaro");
+        QVERIFY(write(path, QByteArray(1'000'000, ' ')));
+        QCOMPARE(SiteFile::save(path, fullSite()), std::nullopt);
+        QCOMPARE(contentOf(path), siteToJson(fullSite()));
+        QCOMPARE(listing(dir.path()), QStringList{"site.vistaro"});
+    }
+
+    // A save that cannot be made names the file, leaves an earlier file as it was and leaves
+    // nothing behind.
+    void saveFails_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("limit"); // bytes a file may grow to, 0 for no limit
+        QTest::newRow("into a missing folder") << "missing/site.vistaro" << 0;
+        QTest::newRow("onto a folder") << "folder" << 0;
+        QTest::newRow("into a folder that cannot be written") << "locked/site.vistaro" << 0;
+#ifdef Q_OS_UNIX
+        QTest::newRow("disk full") << "site.vistaro" << 4096;
+#endif
+    }
+
+    void saveFails() {
+        QFETCH(QString, target);
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("folder");
+        QDir(dir.path()).mkpath("locked");
+        const QString path = dir.filePath(target);
+        const QByteArray earlier = "earlier";
+        QVERIFY(write(dir.filePath("site.vistaro"), earlier) &&
+                write(dir.filePath("locked/site.vistaro"), earlier));
+        const QString locked = dir.filePath("locked");
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        const auto unlock = qScopeGuard([&locked] {
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (target.startsWith("locked") &&
+            QFile(dir.filePath("locked/x")).open(QIODevice::WriteOnly))
+            QSKIP("This user writes into any folder.");
+        const QStringList before = listing(dir.path()) + listing(dir.filePath("locked"));
+        Site large = fullSite();
+        large.walls.assign(200, large.walls.front());
+#ifdef Q_OS_UNIX
+        std::optional<FileSizeLimit> full;
+        if (limit)
+            full.emplace(static_cast<rlim_t>(limit));
+#endif
+        const std::optional<QString> problem = SiteFile::save(path, large);
+#ifdef Q_OS_UNIX
+        full.reset();
+#endif
+        QVERIFY(problem);
+        QVERIFY2(problem->startsWith("The site could not be saved as \"" +
+                                     QDir::toNativeSeparators(path) + "\": "),
+                 qPrintable(*problem));
+        QCOMPARE(listing(dir.path()) + listing(dir.filePath("locked")), before);
+        QCOMPARE(contentOf(dir.filePath("site.vistaro")), earlier);
+        QCOMPARE(contentOf(dir.filePath("locked/site.vistaro")), earlier);
+    }
+
+    // The picture's path is kept relative when it lies beside or below the site file, and
+    // resolves to where it was.
+    void backgroundPaths_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("stored");
+        struct Row {
+            const char* name;
+            const char* site;
+            const char* picture;
+            const char* stored;
+        };
+        for (const Row& row : {
+                 Row{"beside", "/work/site.vistaro", "/work/plan.png", "plan.png"},
+                 Row{"below", "/work/site.vistaro", "/work/plans/ground.svg", "plans/ground.svg"},
+                 Row{"above", "/work/sub/site.vistaro", "/work/plan.png", "/work/plan.png"},
+                 Row{"elsewhere", "/work/site.vistaro", "/other/plan.png", "/other/plan.png"},
+                 Row{"a name that starts with two dots", "/work/site.vistaro", "/work/..plan.png",
+                     "..plan.png"},
+                 Row{"a path that goes up and down", "/work/site.vistaro",
+                     "/work/plans/../plan.png", "plan.png"},
+             })
+            QTest::newRow(row.name)
+                << QString(row.site) << QString(row.picture) << QString(row.stored);
+    }
+
+    void backgroundPaths() {
+        QFETCH(QString, site);
+        QFETCH(QString, picture);
+        QFETCH(QString, stored);
+        QCOMPARE(storedBackgroundPath(site, picture), stored);
+        QCOMPARE(resolvedBackgroundPath(site, stored), QDir::cleanPath(picture));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSiteFile)
+#include "tst_sitefile.moc"

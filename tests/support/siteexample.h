@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "site/site.h"
+
+namespace vistaro::test {
+
+// The camera of the site file's documented example: 1/3" (4.8 x 3.6 mm), 1920 x 1080, 6 mm,
+// 3 m up, aimed at 1.7 m at 10 m, looking east from the origin.
+inline SiteCamera entranceCamera() {
+    SiteCamera camera;
+    camera.name = QStringLiteral("Entrance");
+    camera.position = {0, 0};
+    camera.panDeg = 0;
+    camera.mountHeightM = 3;
+    camera.aim = Aim::Target;
+    camera.targetHeightM = 1.7;
+    camera.distanceM = 10;
+    camera.camera = {{4.8, 3.6}, {1920, 1080}};
+    camera.focalMm = 6;
+    camera.lens = QStringLiteral("T6000");
+    camera.level = Level::Identification;
+    return camera;
+}
+
+} // namespace vistaro::test
