@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "geometry/geometry.h"
+#include "site/site.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// What one camera covers on the plan once the walls have taken their part.
+struct CameraCover {
+    // By Level: where the camera meets that level and no higher one, as far as it can see.
+    std::array<plane::Region, 4> bands;
+    plane::Region deadZone; // the ground it cannot see in front of it
+    // The surface where it meets its own wanted level or better, in square metres.
+    double areaAtLevelM2 = 0;
+};
+
+// How much of an area to cover is covered at its level by at least one camera.
+struct AreaCover {
+    double areaM2 = 0;
+    plane::Region covered;
+    std::optional<double> coveredShare; // 0 to 1; none for an area of no surface
+};
+
+// Works out the plan's coverage with the walls indexed once: a camera dragged over the plan is
+// worked out again alone, and the areas from the cameras' covers as they stand.
+class SiteCoverage {
+public:
+    explicit SiteCoverage(const std::vector<SiteWall>& walls = {});
+
+    void setWalls(const std::vector<SiteWall>& walls);
+
+    CameraCover camera(const SiteCamera& camera) const;
+    // `covers` holds the cover of each of `cameras`, in the same order.
+    AreaCover area(const SiteArea& area, const std::vector<CameraCover>& covers) const;
+
+    // The region where a cover meets `level` or better.
+    plane::Region meeting(const CameraCover& cover, Level level) const;
+
+private:
+    plane::Geometry m_geometry;
+    plane::WallIndex m_walls;
+};
+
+// A polygon of the plan as the geometry takes it.
+plane::Region regionOf(const std::vector<PlanPoint>& corners);
+
+} // namespace vistaro

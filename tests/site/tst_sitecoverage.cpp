@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site/sitecoverage.h"
+#include "support/siteexample.h"
+
+#include <QTest>
+
+using namespace vistaro;
+
+namespace {
+
+// The example camera looks east from the origin: 1/3", 1920 x 1080 (a 4.8 x 2.7 mm picture),
+// 6 mm, 3 m up, aimed at 1.7 m at 10 m. Its field at 1.7 m is 2 x 0.4 d wide at axial distance
+// d, from the near edge 1.3 / tan(atan 0.13 + atan 0.225) = 1.3 / 0.365696 = 3.554866 m;
+// identification (250 px/m) is met up to 6 x 1920 / (250 x 4.8) = 9.6 m. A trapezoid of the
+// field from d1 to d2 covers 0.4 (d2² - d1²) m².
+constexpr double NearSquared = 3.554866 * 3.554866;
+
+double field(double from2, double to2) {
+    return 0.4 * (to2 - from2);
+}
+
+SiteWall wall(double x1, double y1, double x2, double y2) {
+    return {{{x1, y1}, {x2, y2}}};
+}
+
+// A camera like the example, at (x, 0), looking east (pan 0) or west (180).
+SiteCamera cameraAt(double x, double pan) {
+    SiteCamera camera = test::entranceCamera();
+    camera.position = {x, 0};
+    camera.panDeg = pan;
+    return camera;
+}
+
+SiteArea square(Level level) {
+    return {QStringLiteral("Door"), level, {{4, -1}, {6, -1}, {6, 1}, {4, 1}}};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<SiteWall>)
+Q_DECLARE_METATYPE(std::vector<SiteCamera>)
+
+class TestSiteCoverage : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The surface where the camera identifies, as far as it sees past the walls.
+    void areaAtLevel_data() {
+        QTest::addColumn<std::vector<SiteWall>>("walls");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("no wall") << std::vector<SiteWall>{} << field(NearSquared, 9.6 * 9.6);
+        // 31.809 m² up to 9.6 m; a wall across the field at x = 5 leaves 3.55 to 5 m.
+        QTest::newRow("wall across at 5 m")
+            << std::vector<SiteWall>{wall(5, -10, 5, 10)} << field(NearSquared, 25);
+        // A wall beyond the identification distance takes nothing of it.
+        QTest::newRow("wall past 9.6 m")
+            << std::vector<SiteWall>{wall(12, -10, 12, 10)} << field(NearSquared, 9.6 * 9.6);
+        // Behind the camera, or along its axis from the far side: nothing hidden.
+        QTest::newRow("wall behind")
+            << std::vector<SiteWall>{wall(-1, -10, -1, 10)} << field(NearSquared, 9.6 * 9.6);
+        // Two walls with a door gap between y = -0.5 and 0.5 at x = 5: beyond the wall only the
+        // wedge through the gap is seen, 0.5 / 5 = 0.1 m of half-width a metre, so from 5 to
+        // 9.6 m 0.1 (9.6² - 25) m² instead of 0.4 (9.6² - 25).
+        QTest::newRow("door gap") << std::vector<SiteWall>{wall(5, -10, 5, -0.5),
+                                                           wall(5, 0.5, 5, 10)}
+                                  << field(NearSquared, 25) + 0.1 * (9.6 * 9.6 - 25);
+    }
+
+    void areaAtLevel() {
+        QFETCH(std::vector<SiteWall>, walls);
+        QFETCH(double, expected);
+        const SiteCoverage coverage(walls);
+        const double got = coverage.camera(test::entranceCamera()).areaAtLevelM2;
+        QVERIFY2(qAbs(got - expected) < 1e-3,
+                 qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
+    }
+
+    // The door square from x = 4 to 6, |y| <= 1: at 4 m the field is 3.2 m wide, so all of it
+    // is identified from the west unless a wall cuts it.
+    void areaShare_data() {
+        QTest::addColumn<std::vector<SiteWall>>("walls");
+        QTest::addColumn<std::vector<SiteCamera>>("cameras");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<double>("share");
+        const std::vector<SiteWall> none;
+        const std::vector<SiteWall> across{wall(5, -10, 5, 10)};
+        const SiteCamera west = cameraAt(0, 0);
+        const SiteCamera east = cameraAt(10, 180);
+        QTest::newRow("one camera")
+            << none << std::vector{west} << int(Level::Identification) << 1.0;
+        QTest::newRow("half behind a wall")
+            << across << std::vector{west} << int(Level::Identification) << 0.5;
+        QTest::newRow("a second camera past the wall")
+            << across << std::vector{west, east} << int(Level::Identification) << 1.0;
+        QTest::newRow("two cameras over one area, counted once")
+            << none << std::vector{west, east} << int(Level::Identification) << 1.0;
+        // From 20 m away the square lies 14 to 16 m out: past identification (9.6 m) and
+        // recognition (19.2 m is the limit), so recognition covers it and identification not.
+        QTest::newRow("too far for identification")
+            << none << std::vector{cameraAt(-10, 0)} << int(Level::Identification) << 0.0;
+        QTest::newRow("near enough for recognition")
+            << none << std::vector{cameraAt(-10, 0)} << int(Level::Recognition) << 1.0;
+        QTest::newRow("no camera")
+            << none << std::vector<SiteCamera>{} << int(Level::Detection) << 0.0;
+    }
+
+    void areaShare() {
+        QFETCH(std::vector<SiteWall>, walls);
+        QFETCH(std::vector<SiteCamera>, cameras);
+        QFETCH(int, level);
+        QFETCH(double, share);
+        const SiteCoverage coverage(walls);
+        std::vector<CameraCover> covers;
+        for (const SiteCamera& camera : cameras)
+            covers.push_back(coverage.camera(camera));
+        const AreaCover cover = coverage.area(square(Level(level)), covers);
+        QCOMPARE(cover.areaM2, 4.0);
+        QVERIFY(cover.coveredShare);
+        QVERIFY2(qAbs(*cover.coveredShare - share) < 1e-9,
+                 qPrintable(QString::number(*cover.coveredShare)));
+    }
+
+    // An area of no surface has no share; a camera whose inputs give no field covers nothing.
+    void degenerate() {
+        const SiteCoverage coverage;
+        SiteCamera blind = test::entranceCamera();
+        blind.focalMm = 0;
+        const CameraCover nothing = coverage.camera(blind);
+        QCOMPARE(nothing.areaAtLevelM2, 0.0);
+        const SiteArea line{QStringLiteral("Line"), Level::Detection, {{0, 0}, {1, 0}, {2, 0}}};
+        QCOMPARE(coverage.area(line, {nothing}).coveredShare, std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSiteCoverage)
+#include "tst_sitecoverage.moc"
