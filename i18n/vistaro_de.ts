@@ -2,56 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>vistaro::AboutBox</name>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Über Vistaro</translation>
-    </message>
-    <message>
-        <source>Vistaro %1</source>
-        <translation>Vistaro %1</translation>
-    </message>
-    <message>
-        <source>Lens calculator for CCTV cameras</source>
-        <translation>Objektivrechner für CCTV-Kameras</translation>
-    </message>
-    <message>
-        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
-        <translation>Copyright 2026 die Entwickler von Vistaro. Vistaro ist freie Software unter der &lt;a href=&quot;%1&quot;&gt;GNU General Public License, Version 3 oder später&lt;/a&gt;; es wird ohne jede Gewährleistung geliefert.</translation>
-    </message>
-    <message>
-        <source>Qt %1 (built with Qt %2)</source>
-        <translation>Qt %1 (erstellt mit Qt %2)</translation>
-    </message>
-    <message>
-        <source>Settings file: %1</source>
-        <translation>Einstellungsdatei: %1</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::Obbiettivi</name>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Werkzeuge</translation>
-    </message>
-    <message>
-        <source>&amp;Coverage...</source>
-        <translation>&amp;Abdeckung...</translation>
-    </message>
-    <message>
-        <source>Lens &amp;finder...</source>
-        <translation>&amp;Objektivsuche...</translation>
-    </message>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Über Vistaro</translation>
-    </message>
-</context>
-<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -64,6 +14,18 @@
     <message>
         <source>far edge %1</source>
         <translation>fernes Ende %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>heights x %1</source>
+        <translation>Höhen x %1</translation>
+    </message>
+    <message>
+        <source>far edge unbounded (horizon)</source>
+        <translation>fernes Ende unbegrenzt (Horizont)</translation>
     </message>
 </context>
 <context>
@@ -207,6 +169,14 @@
     <message>
         <source>Direct drive (DC)</source>
         <translation>Direktsteuerung (DC)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Neigungswinkel</translation>
+    </message>
+    <message>
+        <source>%1 m, as the catalogue writes it</source>
+        <translation>%1 m, wie im Katalog geschrieben</translation>
     </message>
 </context>
 <context>
@@ -360,16 +330,78 @@
         <translation>Nötige Brennweite (%1)</translation>
     </message>
     <message>
-        <source>Dead zone</source>
-        <translation>Toter Bereich</translation>
-    </message>
-    <message>
-        <source>Near ground edge</source>
-        <translation>Nahes Bodenende</translation>
-    </message>
-    <message>
         <source>Far ground edge</source>
         <translation>Fernes Bodenende</translation>
+    </message>
+    <message>
+        <source>%1 is too small: at least %2.</source>
+        <translation>%1 ist zu klein: mindestens %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be more than %2 and less than %3.</source>
+        <translation>%1 muss größer als %2 und kleiner als %3 sein.</translation>
+    </message>
+    <message>
+        <source>At this tilt angle the camera looks above the horizon: it sees no ground.</source>
+        <translation>Bei dieser Neigung blickt die Kamera über den Horizont: sie sieht keinen Boden.</translation>
+    </message>
+    <message>
+        <source>The picture uses %1 of the sensor.</source>
+        <translation>Das Bild nutzt %1 des Sensors.</translation>
+    </message>
+    <message>
+        <source>Dead zone (near ground edge)</source>
+        <translation>Toter Bereich (nahes Bodenende)</translation>
+    </message>
+    <message>
+        <source>The tilt angle</source>
+        <translation>Der Neigungswinkel</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>es gibt kein Bild zum Speichern</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AboutBox</name>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Über Vistaro</translation>
+    </message>
+    <message>
+        <source>Vistaro %1</source>
+        <translation>Vistaro %1</translation>
+    </message>
+    <message>
+        <source>Lens calculator for CCTV cameras</source>
+        <translation>Objektivrechner für CCTV-Kameras</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
+        <translation>Copyright 2026 die Entwickler von Vistaro. Vistaro ist freie Software unter der &lt;a href=&quot;%1&quot;&gt;GNU General Public License, Version 3 oder später&lt;/a&gt;; es wird ohne jede Gewährleistung geliefert.</translation>
+    </message>
+    <message>
+        <source>Qt %1 (built with Qt %2)</source>
+        <translation>Qt %1 (erstellt mit Qt %2)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -506,6 +538,26 @@
         <source>PNG pictures (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
     </message>
+    <message>
+        <source>Aim</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Tilt angle (° down)</source>
+        <translation>Neigung (° nach unten)</translation>
+    </message>
+    <message>
+        <source>Aim at target height</source>
+        <translation>Auf Zielhöhe ausrichten</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Neigungswinkel</translation>
+    </message>
+    <message>
+        <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
+        <translation>Die für die Stufe nötige Brennweite ist länger, als der Rechner annimmt (höchstens %1).</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -625,6 +677,171 @@
     </message>
 </context>
 <context>
+    <name>vistaro::Obbiettivi</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Abdeckung...</translation>
+    </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Objektivsuche...</translation>
+    </message>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Über Vistaro</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PdfViewer</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Breite einpassen</translation>
+    </message>
+    <message>
+        <source>Fit to the width</source>
+        <translation>An die Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Seite einpassen</translation>
+    </message>
+    <message>
+        <source>Show a whole page</source>
+        <translation>Eine ganze Seite zeigen</translation>
+    </message>
+    <message>
+        <source>This datasheet cannot be displayed.</source>
+        <translation>Dieses Datenblatt kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteFile</name>
+    <message>
+        <source>a number is expected</source>
+        <translation>eine Zahl wird erwartet</translation>
+    </message>
+    <message>
+        <source>a text is expected</source>
+        <translation>ein Text wird erwartet</translation>
+    </message>
+    <message>
+        <source>true or false is expected</source>
+        <translation>true oder false wird erwartet</translation>
+    </message>
+    <message>
+        <source>an object is expected</source>
+        <translation>ein Objekt wird erwartet</translation>
+    </message>
+    <message>
+        <source>a list is expected</source>
+        <translation>eine Liste wird erwartet</translation>
+    </message>
+    <message>
+        <source>not within %1 to %2</source>
+        <translation>nicht zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>größer als %1</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>a list of two numbers is expected</source>
+        <translation>eine Liste aus zwei Zahlen wird erwartet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of %2</source>
+        <translation>&quot;%1&quot; ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>more than the %1 items this program reads</source>
+        <translation>mehr als die %1 Einträge, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>%1 points in all, more than the %2 this program reads</source>
+        <translation>insgesamt %1 Punkte, mehr als die %2, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>%1 points or more are expected</source>
+        <translation>%1 oder mehr Punkte werden erwartet</translation>
+    </message>
+    <message>
+        <source>missing: a camera is aimed at a target height or by a tilt</source>
+        <translation>fehlt: eine Kamera wird auf eine Zielhöhe oder mit einer Neigung ausgerichtet</translation>
+    </message>
+    <message>
+        <source>the same point as &quot;from&quot;</source>
+        <translation>derselbe Punkt wie &quot;from&quot;</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>not &quot;vistaro-site&quot;: this is not a Vistaro site file</source>
+        <translation>nicht &quot;vistaro-site&quot;: dies ist keine Vistaro-Standortdatei</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (version %2)</source>
+        <translation>%1 ist neuer, als dieses Programm lesen kann (Version %2)</translation>
+    </message>
+    <message>
+        <source>%1 is no version of the site file</source>
+        <translation>%1 ist keine Version der Standortdatei</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 on line %2</source>
+        <translation>kein JSON: %1 in Zeile %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Standortdatei &quot;%1&quot; konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, more than any site needs</source>
+        <translation>größer als %1 MiB, mehr als ein Standort je braucht</translation>
+    </message>
+    <message>
+        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Der Standort konnte nicht als &quot;%1&quot; gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::VerdictReasons</name>
     <message>
         <source>Unknown: %1</source>
@@ -653,22 +870,6 @@
     <message>
         <source>Fits</source>
         <translation>Passt</translation>
-    </message>
-    <message>
-        <source>detection</source>
-        <translation>Detektion</translation>
-    </message>
-    <message>
-        <source>observation</source>
-        <translation>Beobachtung</translation>
-    </message>
-    <message>
-        <source>recognition</source>
-        <translation>Erkennung</translation>
-    </message>
-    <message>
-        <source>identification</source>
-        <translation>Identifizierung</translation>
     </message>
     <message>
         <source>no search serves the lens type &quot;%1&quot;</source>
@@ -775,10 +976,6 @@
         <translation>bei %1 m ist keine Stufe erreichbar</translation>
     </message>
     <message>
-        <source>needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm</source>
-        <translation>braucht %1 mm oder mehr für %2 bei %3 m; dieses Objektiv erreicht %4 mm</translation>
-    </message>
-    <message>
         <source>does not fit: %1</source>
         <translation>passt nicht: %1</translation>
     </message>
@@ -790,20 +987,21 @@
         <source>passes every test</source>
         <translation>besteht jede Prüfung</translation>
     </message>
-</context>
-<context>
-    <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+        <source>Type wanted</source>
+        <translation>Gewünschter Typ</translation>
     </message>
     <message>
-        <source>there is no picture to save</source>
-        <translation>es gibt kein Bild zum Speichern</translation>
+        <source>type %1, as selected</source>
+        <translation>Typ %1, wie gewählt</translation>
     </message>
     <message>
-        <source>the page could not be drawn</source>
-        <translation>die Seite konnte nicht gezeichnet werden</translation>
+        <source>type %1; %2 is selected</source>
+        <translation>Typ %1; gewählt ist %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
+        <translation>%1 braucht %2 mm oder mehr bei %3 m; dieses Objektiv erreicht %4 mm</translation>
     </message>
 </context>
 </TS>

@@ -2,56 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>vistaro::AboutBox</name>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Acerca de Vistaro</translation>
-    </message>
-    <message>
-        <source>Vistaro %1</source>
-        <translation>Vistaro %1</translation>
-    </message>
-    <message>
-        <source>Lens calculator for CCTV cameras</source>
-        <translation>Calculadora de objetivos para cámaras CCTV</translation>
-    </message>
-    <message>
-        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
-        <translation>Copyright 2026 los desarrolladores de Vistaro. Vistaro es software libre bajo la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, versión 3 o posterior&lt;/a&gt;; se distribuye sin ninguna garantía.</translation>
-    </message>
-    <message>
-        <source>Qt %1 (built with Qt %2)</source>
-        <translation>Qt %1 (compilado con Qt %2)</translation>
-    </message>
-    <message>
-        <source>Settings file: %1</source>
-        <translation>Archivo de configuración: %1</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::Obbiettivi</name>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Herramientas</translation>
-    </message>
-    <message>
-        <source>&amp;Coverage...</source>
-        <translation>&amp;Cobertura...</translation>
-    </message>
-    <message>
-        <source>Lens &amp;finder...</source>
-        <translation>&amp;Buscador de objetivos...</translation>
-    </message>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Acerca de Vistaro</translation>
-    </message>
-</context>
-<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -64,6 +14,18 @@
     <message>
         <source>far edge %1</source>
         <translation>borde lejano %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>heights x %1</source>
+        <translation>alturas x %1</translation>
+    </message>
+    <message>
+        <source>far edge unbounded (horizon)</source>
+        <translation>borde lejano ilimitado (horizonte)</translation>
     </message>
 </context>
 <context>
@@ -207,6 +169,14 @@
     <message>
         <source>Direct drive (DC)</source>
         <translation>Directo (DC)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Ángulo de inclinación</translation>
+    </message>
+    <message>
+        <source>%1 m, as the catalogue writes it</source>
+        <translation>%1 m, tal como figura en el catálogo</translation>
     </message>
 </context>
 <context>
@@ -360,16 +330,78 @@
         <translation>Focal necesaria (%1)</translation>
     </message>
     <message>
-        <source>Dead zone</source>
-        <translation>Zona muerta</translation>
-    </message>
-    <message>
-        <source>Near ground edge</source>
-        <translation>Borde cercano en el suelo</translation>
-    </message>
-    <message>
         <source>Far ground edge</source>
         <translation>Borde lejano en el suelo</translation>
+    </message>
+    <message>
+        <source>%1 is too small: at least %2.</source>
+        <translation>%1 está por debajo del mínimo: al menos %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be more than %2 and less than %3.</source>
+        <translation>%1 debe ser mayor que %2 y menor que %3.</translation>
+    </message>
+    <message>
+        <source>At this tilt angle the camera looks above the horizon: it sees no ground.</source>
+        <translation>Con esta inclinación la cámara mira sobre el horizonte: no ve el suelo.</translation>
+    </message>
+    <message>
+        <source>The picture uses %1 of the sensor.</source>
+        <translation>La imagen usa %1 del sensor.</translation>
+    </message>
+    <message>
+        <source>Dead zone (near ground edge)</source>
+        <translation>Zona muerta (borde cercano en el suelo)</translation>
+    </message>
+    <message>
+        <source>The tilt angle</source>
+        <translation>El ángulo de inclinación</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>no hay ninguna imagen que guardar</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>no se pudo dibujar la página</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AboutBox</name>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Acerca de Vistaro</translation>
+    </message>
+    <message>
+        <source>Vistaro %1</source>
+        <translation>Vistaro %1</translation>
+    </message>
+    <message>
+        <source>Lens calculator for CCTV cameras</source>
+        <translation>Calculadora de objetivos para cámaras CCTV</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
+        <translation>Copyright 2026 los desarrolladores de Vistaro. Vistaro es software libre bajo la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, versión 3 o posterior&lt;/a&gt;; se distribuye sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>Qt %1 (built with Qt %2)</source>
+        <translation>Qt %1 (compilado con Qt %2)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Archivo de configuración: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -506,6 +538,26 @@
         <source>PNG pictures (*.png)</source>
         <translation>Imágenes PNG (*.png)</translation>
     </message>
+    <message>
+        <source>Aim</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Tilt angle (° down)</source>
+        <translation>Inclinación (° hacia abajo)</translation>
+    </message>
+    <message>
+        <source>Aim at target height</source>
+        <translation>Apuntar a la altura del objetivo</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Ángulo de inclinación</translation>
+    </message>
+    <message>
+        <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
+        <translation>La focal que exige el nivel es más larga de lo que admite la calculadora (como máximo %1).</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -625,6 +677,171 @@
     </message>
 </context>
 <context>
+    <name>vistaro::Obbiettivi</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Cobertura...</translation>
+    </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Buscador de objetivos...</translation>
+    </message>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Acerca de Vistaro</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PdfViewer</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit to the width</source>
+        <translation>Ajustar al ancho de la ventana</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Página entera</translation>
+    </message>
+    <message>
+        <source>Show a whole page</source>
+        <translation>Mostrar una página entera</translation>
+    </message>
+    <message>
+        <source>This datasheet cannot be displayed.</source>
+        <translation>Esta hoja de datos no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 página</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 páginas</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteFile</name>
+    <message>
+        <source>a number is expected</source>
+        <translation>se esperaba un número</translation>
+    </message>
+    <message>
+        <source>a text is expected</source>
+        <translation>se esperaba un texto</translation>
+    </message>
+    <message>
+        <source>true or false is expected</source>
+        <translation>se esperaba true o false</translation>
+    </message>
+    <message>
+        <source>an object is expected</source>
+        <translation>se esperaba un objeto</translation>
+    </message>
+    <message>
+        <source>a list is expected</source>
+        <translation>se esperaba una lista</translation>
+    </message>
+    <message>
+        <source>not within %1 to %2</source>
+        <translation>fuera del intervalo de %1 a %2</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>no es un número positivo</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>mayor que %1</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>no es un número entero</translation>
+    </message>
+    <message>
+        <source>a list of two numbers is expected</source>
+        <translation>se esperaba una lista de dos números</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of %2</source>
+        <translation>&quot;%1&quot; no es ninguno de %2</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>more than the %1 items this program reads</source>
+        <translation>más de los %1 elementos que lee este programa</translation>
+    </message>
+    <message>
+        <source>%1 points in all, more than the %2 this program reads</source>
+        <translation>%1 puntos en total, más de los %2 que lee este programa</translation>
+    </message>
+    <message>
+        <source>%1 points or more are expected</source>
+        <translation>se esperaban %1 puntos o más</translation>
+    </message>
+    <message>
+        <source>missing: a camera is aimed at a target height or by a tilt</source>
+        <translation>falta: una cámara se orienta a una altura de objetivo o con una inclinación</translation>
+    </message>
+    <message>
+        <source>the same point as &quot;from&quot;</source>
+        <translation>el mismo punto que &quot;from&quot;</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>not &quot;vistaro-site&quot;: this is not a Vistaro site file</source>
+        <translation>no es &quot;vistaro-site&quot;: no es un archivo de sitio de Vistaro</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (version %2)</source>
+        <translation>%1 es más reciente de lo que lee este programa (versión %2)</translation>
+    </message>
+    <message>
+        <source>%1 is no version of the site file</source>
+        <translation>%1 no es una versión del archivo de sitio</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 on line %2</source>
+        <translation>no es JSON: %1 en la línea %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer el archivo de sitio &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, more than any site needs</source>
+        <translation>mayor de %1 MiB, más de lo que necesita cualquier sitio</translation>
+    </message>
+    <message>
+        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>No se pudo guardar el sitio como &quot;%1&quot;: %2. No se ha escrito nada.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::VerdictReasons</name>
     <message>
         <source>Unknown: %1</source>
@@ -653,22 +870,6 @@
     <message>
         <source>Fits</source>
         <translation>Adecuado</translation>
-    </message>
-    <message>
-        <source>detection</source>
-        <translation>detección</translation>
-    </message>
-    <message>
-        <source>observation</source>
-        <translation>observación</translation>
-    </message>
-    <message>
-        <source>recognition</source>
-        <translation>reconocimiento</translation>
-    </message>
-    <message>
-        <source>identification</source>
-        <translation>identificación</translation>
     </message>
     <message>
         <source>no search serves the lens type &quot;%1&quot;</source>
@@ -775,10 +976,6 @@
         <translation>a %1 m no se alcanza ningún nivel</translation>
     </message>
     <message>
-        <source>needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm</source>
-        <translation>necesita %1 mm o más para %2 a %3 m; este objetivo llega a %4 mm</translation>
-    </message>
-    <message>
         <source>does not fit: %1</source>
         <translation>no es adecuado: %1</translation>
     </message>
@@ -790,20 +987,21 @@
         <source>passes every test</source>
         <translation>supera todas las pruebas</translation>
     </message>
-</context>
-<context>
-    <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar «%1»: %2</translation>
+        <source>Type wanted</source>
+        <translation>Tipo deseado</translation>
     </message>
     <message>
-        <source>there is no picture to save</source>
-        <translation>no hay ninguna imagen que guardar</translation>
+        <source>type %1, as selected</source>
+        <translation>tipo %1, como el seleccionado</translation>
     </message>
     <message>
-        <source>the page could not be drawn</source>
-        <translation>no se pudo dibujar la página</translation>
+        <source>type %1; %2 is selected</source>
+        <translation>tipo %1; está seleccionado %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
+        <translation>%1 necesita %2 mm o más a %3 m; este objetivo llega a %4 mm</translation>
     </message>
 </context>
 </TS>

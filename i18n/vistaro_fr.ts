@@ -2,56 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>vistaro::AboutBox</name>
-    <message>
-        <source>About Vistaro</source>
-        <translation>À propos de Vistaro</translation>
-    </message>
-    <message>
-        <source>Vistaro %1</source>
-        <translation>Vistaro %1</translation>
-    </message>
-    <message>
-        <source>Lens calculator for CCTV cameras</source>
-        <translation>Calculateur d’objectifs pour caméras de vidéosurveillance</translation>
-    </message>
-    <message>
-        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
-        <translation>Copyright 2026 les développeurs de Vistaro. Vistaro est un logiciel libre sous la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 ou ultérieure&lt;/a&gt; ; il est fourni sans aucune garantie.</translation>
-    </message>
-    <message>
-        <source>Qt %1 (built with Qt %2)</source>
-        <translation>Qt %1 (compilé avec Qt %2)</translation>
-    </message>
-    <message>
-        <source>Settings file: %1</source>
-        <translation>Fichier des réglages : %1</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::Obbiettivi</name>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Outils</translation>
-    </message>
-    <message>
-        <source>&amp;Coverage...</source>
-        <translation>&amp;Couverture...</translation>
-    </message>
-    <message>
-        <source>Lens &amp;finder...</source>
-        <translation>&amp;Recherche d&apos;objectifs...</translation>
-    </message>
-    <message>
-        <source>About Vistaro</source>
-        <translation>À propos de Vistaro</translation>
-    </message>
-</context>
-<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -64,6 +14,18 @@
     <message>
         <source>far edge %1</source>
         <translation>bord lointain %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>à %1</translation>
+    </message>
+    <message>
+        <source>heights x %1</source>
+        <translation>hauteurs x %1</translation>
+    </message>
+    <message>
+        <source>far edge unbounded (horizon)</source>
+        <translation>bord lointain illimité (horizon)</translation>
     </message>
 </context>
 <context>
@@ -207,6 +169,14 @@
     <message>
         <source>Direct drive (DC)</source>
         <translation>Direct (DC)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Angle d&apos;inclinaison</translation>
+    </message>
+    <message>
+        <source>%1 m, as the catalogue writes it</source>
+        <translation>%1 m, tel qu&apos;écrit dans le catalogue</translation>
     </message>
 </context>
 <context>
@@ -360,16 +330,78 @@
         <translation>Focale nécessaire (%1)</translation>
     </message>
     <message>
-        <source>Dead zone</source>
-        <translation>Zone morte</translation>
-    </message>
-    <message>
-        <source>Near ground edge</source>
-        <translation>Bord proche au sol</translation>
-    </message>
-    <message>
         <source>Far ground edge</source>
         <translation>Bord lointain au sol</translation>
+    </message>
+    <message>
+        <source>%1 is too small: at least %2.</source>
+        <translation>%1 est sous la limite : au moins %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be more than %2 and less than %3.</source>
+        <translation>%1 doit dépasser %2 et rester sous %3.</translation>
+    </message>
+    <message>
+        <source>At this tilt angle the camera looks above the horizon: it sees no ground.</source>
+        <translation>Avec cette inclinaison, la caméra regarde au-dessus de l&apos;horizon : elle ne voit pas le sol.</translation>
+    </message>
+    <message>
+        <source>The picture uses %1 of the sensor.</source>
+        <translation>L&apos;image utilise %1 du capteur.</translation>
+    </message>
+    <message>
+        <source>Dead zone (near ground edge)</source>
+        <translation>Zone morte (bord proche au sol)</translation>
+    </message>
+    <message>
+        <source>The tilt angle</source>
+        <translation>L&apos;angle d&apos;inclinaison</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>il n&apos;y a aucune image à enregistrer</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>la page n&apos;a pas pu être dessinée</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AboutBox</name>
+    <message>
+        <source>About Vistaro</source>
+        <translation>À propos de Vistaro</translation>
+    </message>
+    <message>
+        <source>Vistaro %1</source>
+        <translation>Vistaro %1</translation>
+    </message>
+    <message>
+        <source>Lens calculator for CCTV cameras</source>
+        <translation>Calculateur d’objectifs pour caméras de vidéosurveillance</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
+        <translation>Copyright 2026 les développeurs de Vistaro. Vistaro est un logiciel libre sous la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 ou ultérieure&lt;/a&gt; ; il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Qt %1 (built with Qt %2)</source>
+        <translation>Qt %1 (compilé avec Qt %2)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Fichier des réglages : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -506,6 +538,26 @@
         <source>PNG pictures (*.png)</source>
         <translation>Images PNG (*.png)</translation>
     </message>
+    <message>
+        <source>Aim</source>
+        <translation>Visée</translation>
+    </message>
+    <message>
+        <source>Tilt angle (° down)</source>
+        <translation>Inclinaison (° vers le bas)</translation>
+    </message>
+    <message>
+        <source>Aim at target height</source>
+        <translation>Viser la hauteur de la cible</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Angle d&apos;inclinaison</translation>
+    </message>
+    <message>
+        <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
+        <translation>La focale que demande le niveau est plus longue que ce qu&apos;accepte le calculateur (au plus %1).</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -625,6 +677,171 @@
     </message>
 </context>
 <context>
+    <name>vistaro::Obbiettivi</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Couverture...</translation>
+    </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Recherche d&apos;objectifs...</translation>
+    </message>
+    <message>
+        <source>About Vistaro</source>
+        <translation>À propos de Vistaro</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PdfViewer</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit to the width</source>
+        <translation>Ajuster à la largeur de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Show a whole page</source>
+        <translation>Afficher une page entière</translation>
+    </message>
+    <message>
+        <source>This datasheet cannot be displayed.</source>
+        <translation>Cette fiche technique ne peut pas être affichée.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 page</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 pages</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteFile</name>
+    <message>
+        <source>a number is expected</source>
+        <translation>un nombre est attendu</translation>
+    </message>
+    <message>
+        <source>a text is expected</source>
+        <translation>un texte est attendu</translation>
+    </message>
+    <message>
+        <source>true or false is expected</source>
+        <translation>true ou false est attendu</translation>
+    </message>
+    <message>
+        <source>an object is expected</source>
+        <translation>un objet est attendu</translation>
+    </message>
+    <message>
+        <source>a list is expected</source>
+        <translation>une liste est attendue</translation>
+    </message>
+    <message>
+        <source>not within %1 to %2</source>
+        <translation>hors de l&apos;intervalle de %1 à %2</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>n&apos;est pas un nombre positif</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>supérieur à %1</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>a list of two numbers is expected</source>
+        <translation>une liste de deux nombres est attendue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of %2</source>
+        <translation>« %1 » n&apos;est aucune des valeurs %2</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>more than the %1 items this program reads</source>
+        <translation>plus que les %1 éléments que ce programme lit</translation>
+    </message>
+    <message>
+        <source>%1 points in all, more than the %2 this program reads</source>
+        <translation>%1 points en tout, plus que les %2 que ce programme lit</translation>
+    </message>
+    <message>
+        <source>%1 points or more are expected</source>
+        <translation>%1 points ou plus sont attendus</translation>
+    </message>
+    <message>
+        <source>missing: a camera is aimed at a target height or by a tilt</source>
+        <translation>manquant : une caméra est orientée vers une hauteur de cible ou par une inclinaison</translation>
+    </message>
+    <message>
+        <source>the same point as &quot;from&quot;</source>
+        <translation>le même point que « from »</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not &quot;vistaro-site&quot;: this is not a Vistaro site file</source>
+        <translation>n&apos;est pas « vistaro-site » : ce n&apos;est pas un fichier de site Vistaro</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (version %2)</source>
+        <translation>%1 est plus récente que ce que ce programme lit (version %2)</translation>
+    </message>
+    <message>
+        <source>%1 is no version of the site file</source>
+        <translation>%1 n&apos;est pas une version du fichier de site</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 on line %2</source>
+        <translation>pas du JSON : %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; could not be read: %2</source>
+        <translation>Le fichier de site « %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, more than any site needs</source>
+        <translation>plus de %1 Mio, plus qu&apos;aucun site n&apos;en demande</translation>
+    </message>
+    <message>
+        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Le site n&apos;a pas pu être enregistré sous « %1 » : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::VerdictReasons</name>
     <message>
         <source>Unknown: %1</source>
@@ -653,22 +870,6 @@
     <message>
         <source>Fits</source>
         <translation>Convient</translation>
-    </message>
-    <message>
-        <source>detection</source>
-        <translation>détection</translation>
-    </message>
-    <message>
-        <source>observation</source>
-        <translation>observation</translation>
-    </message>
-    <message>
-        <source>recognition</source>
-        <translation>reconnaissance</translation>
-    </message>
-    <message>
-        <source>identification</source>
-        <translation>identification</translation>
     </message>
     <message>
         <source>no search serves the lens type &quot;%1&quot;</source>
@@ -775,10 +976,6 @@
         <translation>aucun niveau n&apos;est atteignable à %1 m</translation>
     </message>
     <message>
-        <source>needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm</source>
-        <translation>il faut %1 mm ou plus pour %2 à %3 m ; cet objectif atteint %4 mm</translation>
-    </message>
-    <message>
         <source>does not fit: %1</source>
         <translation>ne convient pas : %1</translation>
     </message>
@@ -790,20 +987,21 @@
         <source>passes every test</source>
         <translation>réussit chaque test</translation>
     </message>
-</context>
-<context>
-    <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+        <source>Type wanted</source>
+        <translation>Type voulu</translation>
     </message>
     <message>
-        <source>there is no picture to save</source>
-        <translation>il n&apos;y a aucune image à enregistrer</translation>
+        <source>type %1, as selected</source>
+        <translation>type %1, comme sélectionné</translation>
     </message>
     <message>
-        <source>the page could not be drawn</source>
-        <translation>la page n&apos;a pas pu être dessinée</translation>
+        <source>type %1; %2 is selected</source>
+        <translation>type %1 ; %2 est sélectionné</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
+        <translation>%1 demande %2 mm ou plus à %3 m ; cet objectif atteint %4 mm</translation>
     </message>
 </context>
 </TS>

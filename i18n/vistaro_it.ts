@@ -2,56 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>vistaro::AboutBox</name>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Informazioni su Vistaro</translation>
-    </message>
-    <message>
-        <source>Vistaro %1</source>
-        <translation>Vistaro %1</translation>
-    </message>
-    <message>
-        <source>Lens calculator for CCTV cameras</source>
-        <translation>Calcolatore di obiettivi per telecamere TVCC</translation>
-    </message>
-    <message>
-        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
-        <translation>Copyright 2026 gli sviluppatori di Vistaro. Vistaro è software libero secondo la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, versione 3 o successiva&lt;/a&gt;; è fornito senza alcuna garanzia.</translation>
-    </message>
-    <message>
-        <source>Qt %1 (built with Qt %2)</source>
-        <translation>Qt %1 (compilato con Qt %2)</translation>
-    </message>
-    <message>
-        <source>Settings file: %1</source>
-        <translation>File delle impostazioni: %1</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::Obbiettivi</name>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Strumenti</translation>
-    </message>
-    <message>
-        <source>&amp;Coverage...</source>
-        <translation>&amp;Copertura...</translation>
-    </message>
-    <message>
-        <source>Lens &amp;finder...</source>
-        <translation>&amp;Cerca obiettivi...</translation>
-    </message>
-    <message>
-        <source>About Vistaro</source>
-        <translation>Informazioni su Vistaro</translation>
-    </message>
-</context>
-<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -64,6 +14,18 @@
     <message>
         <source>far edge %1</source>
         <translation>bordo lontano %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>heights x %1</source>
+        <translation>altezze x %1</translation>
+    </message>
+    <message>
+        <source>far edge unbounded (horizon)</source>
+        <translation>bordo lontano illimitato (orizzonte)</translation>
     </message>
 </context>
 <context>
@@ -207,6 +169,14 @@
     <message>
         <source>Direct drive (DC)</source>
         <translation>Diretto (DC)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Angolo di inclinazione</translation>
+    </message>
+    <message>
+        <source>%1 m, as the catalogue writes it</source>
+        <translation>%1 m, come scritto nel catalogo</translation>
     </message>
 </context>
 <context>
@@ -360,16 +330,78 @@
         <translation>Focale necessaria (%1)</translation>
     </message>
     <message>
-        <source>Dead zone</source>
-        <translation>Zona cieca</translation>
-    </message>
-    <message>
-        <source>Near ground edge</source>
-        <translation>Bordo vicino a terra</translation>
-    </message>
-    <message>
         <source>Far ground edge</source>
         <translation>Bordo lontano a terra</translation>
+    </message>
+    <message>
+        <source>%1 is too small: at least %2.</source>
+        <translation>%1 è sotto il minimo: almeno %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be more than %2 and less than %3.</source>
+        <translation>%1 deve essere maggiore di %2 e minore di %3.</translation>
+    </message>
+    <message>
+        <source>At this tilt angle the camera looks above the horizon: it sees no ground.</source>
+        <translation>Con questa inclinazione la telecamera guarda sopra l&apos;orizzonte: non vede il suolo.</translation>
+    </message>
+    <message>
+        <source>The picture uses %1 of the sensor.</source>
+        <translation>L&apos;immagine usa %1 del sensore.</translation>
+    </message>
+    <message>
+        <source>Dead zone (near ground edge)</source>
+        <translation>Zona cieca (bordo vicino a terra)</translation>
+    </message>
+    <message>
+        <source>The tilt angle</source>
+        <translation>L&apos;angolo di inclinazione</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>non c&apos;è nessuna immagine da salvare</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>non è stato possibile disegnare la pagina</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AboutBox</name>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Informazioni su Vistaro</translation>
+    </message>
+    <message>
+        <source>Vistaro %1</source>
+        <translation>Vistaro %1</translation>
+    </message>
+    <message>
+        <source>Lens calculator for CCTV cameras</source>
+        <translation>Calcolatore di obiettivi per telecamere TVCC</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Vistaro developers. Vistaro is free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt;; it comes with absolutely no warranty.</source>
+        <translation>Copyright 2026 gli sviluppatori di Vistaro. Vistaro è software libero secondo la &lt;a href=&quot;%1&quot;&gt;GNU General Public License, versione 3 o successiva&lt;/a&gt;; è fornito senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <source>Qt %1 (built with Qt %2)</source>
+        <translation>Qt %1 (compilato con Qt %2)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>File delle impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -506,6 +538,26 @@
         <source>PNG pictures (*.png)</source>
         <translation>Immagini PNG (*.png)</translation>
     </message>
+    <message>
+        <source>Aim</source>
+        <translation>Puntamento</translation>
+    </message>
+    <message>
+        <source>Tilt angle (° down)</source>
+        <translation>Inclinazione (° in basso)</translation>
+    </message>
+    <message>
+        <source>Aim at target height</source>
+        <translation>Puntare all&apos;altezza del soggetto</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Angolo di inclinazione</translation>
+    </message>
+    <message>
+        <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
+        <translation>La focale richiesta dal livello è più lunga di quanto accetta il calcolatore (al massimo %1).</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -625,6 +677,171 @@
     </message>
 </context>
 <context>
+    <name>vistaro::Obbiettivi</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Coverage...</source>
+        <translation>&amp;Copertura...</translation>
+    </message>
+    <message>
+        <source>Lens &amp;finder...</source>
+        <translation>&amp;Cerca obiettivi...</translation>
+    </message>
+    <message>
+        <source>About Vistaro</source>
+        <translation>Informazioni su Vistaro</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PdfViewer</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Adatta larghezza</translation>
+    </message>
+    <message>
+        <source>Fit to the width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Adatta pagina</translation>
+    </message>
+    <message>
+        <source>Show a whole page</source>
+        <translation>Mostra una pagina intera</translation>
+    </message>
+    <message>
+        <source>This datasheet cannot be displayed.</source>
+        <translation>Questa scheda tecnica non può essere visualizzata.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 pagina</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 pagine</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteFile</name>
+    <message>
+        <source>a number is expected</source>
+        <translation>è atteso un numero</translation>
+    </message>
+    <message>
+        <source>a text is expected</source>
+        <translation>è atteso un testo</translation>
+    </message>
+    <message>
+        <source>true or false is expected</source>
+        <translation>è atteso true o false</translation>
+    </message>
+    <message>
+        <source>an object is expected</source>
+        <translation>è atteso un oggetto</translation>
+    </message>
+    <message>
+        <source>a list is expected</source>
+        <translation>è attesa una lista</translation>
+    </message>
+    <message>
+        <source>not within %1 to %2</source>
+        <translation>non compreso tra %1 e %2</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>non è un numero positivo</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>maggiore di %1</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>non è un numero intero</translation>
+    </message>
+    <message>
+        <source>a list of two numbers is expected</source>
+        <translation>è attesa una lista di due numeri</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of %2</source>
+        <translation>&quot;%1&quot; non è tra %2</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>more than the %1 items this program reads</source>
+        <translation>più dei %1 elementi che questo programma legge</translation>
+    </message>
+    <message>
+        <source>%1 points in all, more than the %2 this program reads</source>
+        <translation>%1 punti in tutto, più dei %2 che questo programma legge</translation>
+    </message>
+    <message>
+        <source>%1 points or more are expected</source>
+        <translation>sono attesi %1 punti o più</translation>
+    </message>
+    <message>
+        <source>missing: a camera is aimed at a target height or by a tilt</source>
+        <translation>mancante: una telecamera è puntata a un&apos;altezza del bersaglio o con un&apos;inclinazione</translation>
+    </message>
+    <message>
+        <source>the same point as &quot;from&quot;</source>
+        <translation>lo stesso punto di &quot;from&quot;</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not &quot;vistaro-site&quot;: this is not a Vistaro site file</source>
+        <translation>non è &quot;vistaro-site&quot;: questo non è un file di sito di Vistaro</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (version %2)</source>
+        <translation>%1 è più recente di quanto questo programma legga (versione %2)</translation>
+    </message>
+    <message>
+        <source>%1 is no version of the site file</source>
+        <translation>%1 non è una versione del file di sito</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 on line %2</source>
+        <translation>non è JSON: %1 alla riga %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; could not be read: %2</source>
+        <translation>Impossibile leggere il file di sito &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, more than any site needs</source>
+        <translation>più grande di %1 MiB, più di quanto serva a qualsiasi sito</translation>
+    </message>
+    <message>
+        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Impossibile salvare il sito come &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::VerdictReasons</name>
     <message>
         <source>Unknown: %1</source>
@@ -653,22 +870,6 @@
     <message>
         <source>Fits</source>
         <translation>Adatto</translation>
-    </message>
-    <message>
-        <source>detection</source>
-        <translation>rilevamento</translation>
-    </message>
-    <message>
-        <source>observation</source>
-        <translation>osservazione</translation>
-    </message>
-    <message>
-        <source>recognition</source>
-        <translation>riconoscimento</translation>
-    </message>
-    <message>
-        <source>identification</source>
-        <translation>identificazione</translation>
     </message>
     <message>
         <source>no search serves the lens type &quot;%1&quot;</source>
@@ -775,10 +976,6 @@
         <translation>a %1 m non si raggiunge alcun livello</translation>
     </message>
     <message>
-        <source>needs %1 mm or longer for %2 at %3 m; this lens reaches %4 mm</source>
-        <translation>servono %1 mm o più per %2 a %3 m; questo obiettivo arriva a %4 mm</translation>
-    </message>
-    <message>
         <source>does not fit: %1</source>
         <translation>non adatto: %1</translation>
     </message>
@@ -790,20 +987,21 @@
         <source>passes every test</source>
         <translation>supera ogni prova</translation>
     </message>
-</context>
-<context>
-    <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+        <source>Type wanted</source>
+        <translation>Tipo voluto</translation>
     </message>
     <message>
-        <source>there is no picture to save</source>
-        <translation>non c&apos;è nessuna immagine da salvare</translation>
+        <source>type %1, as selected</source>
+        <translation>tipo %1, come selezionato</translation>
     </message>
     <message>
-        <source>the page could not be drawn</source>
-        <translation>non è stato possibile disegnare la pagina</translation>
+        <source>type %1; %2 is selected</source>
+        <translation>tipo %1; è selezionato %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
+        <translation>%1 richiede %2 mm o più a %3 m; questo obiettivo arriva a %4 mm</translation>
     </message>
 </context>
 </TS>

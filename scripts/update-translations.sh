@@ -7,4 +7,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-"$lupdate" -silent -locations none -I src src -ts i18n/*.ts
+"$lupdate" -silent -no-obsolete -locations none -I src src -ts i18n/*.ts
