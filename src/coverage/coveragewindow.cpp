@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace vistaro {
 
@@ -373,6 +374,11 @@ void CoverageWindow::recompute() {
             m_tele->problem->tele = true;
     }
 
+    // Aimed at the target height, the tilt follows from it: the field shows it, read-only.
+    if (m_inputs.aim == Aim::Target)
+        setTextIfChanged(
+            m_tilt, CoverageText::number(
+                        m_wide->tiltDeg.value_or(std::numeric_limits<double>::quiet_NaN()), 1));
     const std::vector<ShownFigure> wide = shownFigures(*m_wide, level, units);
     const std::vector<ShownFigure> tele =
         shownFigures(m_tele.value_or(CoverageResult{}), level, units);

@@ -269,9 +269,11 @@ private slots:
     // ground from 3 / tan(57.68°) = 1.9 m to 3 / tan(32.32°) = 4.74 m. The choice and the angle
     // are remembered and reported; 90° is no tilt.
     void aimedByTilt() {
+        // Aimed at 1.7 m at 10 m from 3 m up: atan(1.3 / 10) = 7.4° down, shown, not typed.
         auto* tilt = m_window->findChild<QLineEdit*>("Tilt");
-        QVERIFY(!tilt->isEnabled());
-        m_window->findChild<QComboBox*>("AimBy")->setCurrentIndex(int(Aim::Tilt));
+        auto* aim = m_window->findChild<QComboBox*>("AimBy");
+        QCOMPARE(tilt->text() + (tilt->isEnabled() ? " typed" : " shown"), "7.4 shown");
+        aim->setCurrentIndex(int(Aim::Tilt));
         QVERIFY(tilt->isEnabled());
         tilt->selectAll();
         QTest::keyClicks(tilt, "45");
@@ -289,6 +291,12 @@ private slots:
         QTest::keyClicks(tilt, "90");
         QCOMPARE(shown("DeadZone"), "-");
         QCOMPARE(shown("Problem"), "The tilt angle must be more than -90° and less than 90°.");
+        // Back and forth: the tilt that follows from the target, then the last one typed that read
+        // well, 9 on the way to 90.
+        aim->setCurrentIndex(int(Aim::Target));
+        QCOMPARE(tilt->text(), "7.4");
+        aim->setCurrentIndex(int(Aim::Tilt));
+        QCOMPARE(tilt->text(), "9");
     }
 
     // The picture is the two views as the screen shows them, pixel for pixel, side by side.
