@@ -52,15 +52,24 @@ enum class Halt {
     ReadError,
     LongLine,
     LargeCount,
+    NoNumber,
     TooManyEntities,
     TooManyVertices
 };
 
 std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
+    constexpr std::string_view Blanks = " \t\r\v\f";
+    const auto first = text.find_first_not_of(Blanks);
     if (first == std::string_view::npos)
         return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+// The group codes of real numbers.
+bool realCode(unsigned code) {
+    return (code >= 10 && code <= 59) || (code >= 110 && code <= 149) ||
+           (code >= 210 && code <= 239) || (code >= 460 && code <= 469) ||
+           (code >= 1010 && code <= 1059);
 }
 
 // An integer as dxflib reads a group: strtol, then narrowed to int.
@@ -72,8 +81,9 @@ int dxflibInt(std::string_view text) {
 
 // Hands the device to dxflib in chunks, telling the progress, and screens every line of a chunk
 // before dxflib sees it for what dxflib does not survive: a line longer than its buffer (it
-// would loop forever), and a count of points that it would allocate as told, in int arithmetic
-// (a crash or the whole memory). Reading ends early when the progress cancels or a screen fails.
+// would loop forever), a count of points that it would allocate as told, in int arithmetic (a
+// crash or the whole memory), and a real number left blank (it would read an uninitialised
+// one). Reading ends early when the progress cancels or a screen fails.
 class Feed : public std::streambuf {
 public:
     Feed(QIODevice& device, const DxfProgress& progress)
@@ -160,8 +170,12 @@ private:
             m_code = static_cast<unsigned>(dxflibInt(text));
             return;
         }
+        const std::string_view value = trimmed(text);
+        if (value.empty() && realCode(m_code)) {
+            halt(Halt::NoNumber);
+            return;
+        }
         if (m_code == 0 || m_code == 9) {
-            const std::string_view value = trimmed(text);
             m_sawSection = m_sawSection || (m_code == 0 && value == "SECTION");
             m_sawEnd = m_sawEnd || (m_code == 0 && value == "EOF");
             const auto counted = std::find_if(CountedEntities.begin(), CountedEntities.end(),
@@ -396,6 +410,8 @@ QString haltMessage(const Feed& feed, QIODevice& device, const DxfLimits& limits
                    "Dxf", "Line %1 announces %2 points, more than the file can hold.")
             .arg(feed.line())
             .arg(feed.announced());
+    case Halt::NoNumber:
+        return QCoreApplication::translate("Dxf", "Line %1 holds no number.").arg(feed.line());
     case Halt::TooManyEntities:
         return QCoreApplication::translate("Dxf", "The drawing has more than %1 entities.")
             .arg(limits.maxEntities);

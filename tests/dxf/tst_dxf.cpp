@@ -374,6 +374,9 @@ private slots:
         QTest::newRow("line without end")
             << groups({{0, "SECTION"}, {2, "ENTITIES"}}) + QByteArray(200'000, '7')
             << "Line 5 is too long" << 0;
+        // dxflib would read an uninitialised number.
+        QTest::newRow("blank number") << withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}})
+                                      << "Line 10 holds no number." << 0;
         QTest::newRow("NUL bytes") << QByteArray(5000, '\0') << "Line 1 is too long" << 0;
         // dxflib throws on a comment "dxflib" that names no version.
         QTest::newRow("damaged") << groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}})
