@@ -50,7 +50,8 @@ bool writePlan(const QString& path) {
         bytes += pair(0, "LAYER") + pair(2, layer) + pair(70, "0") + pair(62, "7");
     bytes += pair(0, "ENDTAB") + pair(0, "ENDSEC") + pair(0, "SECTION") + pair(2, "ENTITIES");
     for (int i = 0; i < PlanEntities; ++i) {
-        const double x = (i * 7919 % 100'000) + 0.125, y = (i * 104'729 % 100'000) + 0.375;
+        const double x = double(i * 7919LL % 100'000) + 0.125;
+        const double y = double(i * 104'729LL % 100'000) + 0.375;
         const QByteArray& layer = Layers[std::size_t(i) % Layers.size()];
         if (i % 5 < 3) {
             bytes += pair(0, "LINE") + pair(8, layer) + pair(10, number(x)) + pair(20, number(y)) +

@@ -229,16 +229,11 @@ std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage)
         return failure(path, QCoreApplication::translate(
                                  "Dxf", "the drawing could not be put together in a temporary "
                                         "folder."));
+    // Unless committed, QSaveFile drops what it wrote.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return failure(path, file.errorString());
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
-    return std::nullopt;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return std::nullopt;
+    return failure(path, file.errorString());
 }
 
 } // namespace vistaro

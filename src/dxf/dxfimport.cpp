@@ -118,45 +118,57 @@ protected:
     }
 
 private:
+    // The next whole lines, screened; dxflib takes the end of its stream for the end of a line,
+    // so a line cut by the end of a chunk waits for the rest of it.
     int_type next() {
-        if (m_halt != Halt::None)
-            return traits_type::eof();
-        m_chunk.resize(ChunkBytes);
-        const qint64 read = m_device.read(m_chunk.data(), ChunkBytes);
-        if (read < 0) {
-            halt(Halt::ReadError);
-            return traits_type::eof();
+        std::size_t whole = 0;
+        bool atEnd = false;
+        while (m_halt == Halt::None && whole == 0 && !atEnd) {
+            const std::size_t kept = m_carry.size();
+            m_chunk.assign(m_carry.begin(), m_carry.end());
+            m_chunk.resize(kept + ChunkBytes);
+            const qint64 read = m_device.read(m_chunk.data() + kept, ChunkBytes);
+            if (read < 0) {
+                halt(Halt::ReadError);
+                break;
+            }
+            m_done += read;
+            m_chunk.resize(kept + static_cast<std::size_t>(read));
+            if (m_progress && !m_progress(m_done, m_total)) {
+                halt(Halt::Cancelled);
+                break;
+            }
+            atEnd = read == 0;
+            const auto lastNewline = std::find(m_chunk.rbegin(), m_chunk.rend(), '\n');
+            whole = atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
+            m_carry.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(whole), m_chunk.end());
+            if (m_carry.size() > MaxLineLength) {
+                screen(m_chunk.data(), m_chunk.data() + whole); // to count the lines before it
+                if (m_halt == Halt::None) {
+                    ++m_line;
+                    halt(Halt::LongLine);
+                }
+            }
         }
-        m_done += read;
-        if (read == 0 && !m_partial.empty())
-            screenLine(m_partial);
-        m_partial.clear();
-        if (m_progress && !m_progress(m_done, m_total))
-            halt(Halt::Cancelled);
-        else if (read > 0)
-            screen(m_chunk.data(), m_chunk.data() + read);
-        if (read == 0 || m_halt != Halt::None)
+        if (whole > 0 && m_halt == Halt::None)
+            screen(m_chunk.data(), m_chunk.data() + whole);
+        if (whole == 0 || m_halt != Halt::None)
             return traits_type::eof();
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + read);
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + whole);
         return traits_type::to_int_type(m_chunk.front());
     }
 
+    // Lines that each end with a newline, but for the file's last one.
     void screen(const char* begin, const char* end) {
         while (begin < end && m_halt == Halt::None) {
             const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
             const char* lineEnd = newline ? newline : end;
-            std::string_view piece(begin, static_cast<std::size_t>(lineEnd - begin));
-            if (m_partial.size() + piece.size() > MaxLineLength) {
+            const std::string_view line(begin, static_cast<std::size_t>(lineEnd - begin));
+            if (line.size() > MaxLineLength) {
                 ++m_line;
                 halt(Halt::LongLine);
-            } else if (!newline) {
-                m_partial.append(piece);
-            } else if (m_partial.empty()) {
-                screenLine(piece);
             } else {
-                m_partial.append(piece);
-                screenLine(m_partial);
-                m_partial.clear();
+                screenLine(line);
             }
             begin = lineEnd + 1;
         }
@@ -201,7 +213,7 @@ private:
     const qint64 m_total;
     qint64 m_done = 0;
     std::vector<char> m_chunk;
-    std::string m_partial; // a line that goes on in the next chunk
+    std::string m_carry; // a line that goes on in the next chunk
     Halt m_halt = Halt::None;
     qint64 m_line = 0;
     bool m_valueNext = false;

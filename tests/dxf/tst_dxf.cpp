@@ -46,6 +46,18 @@ QByteArray manyLines(int count) {
            groups({{0, "ENDSEC"}, {0, "EOF"}});
 }
 
+// A polyline whose value `value` of group `code` begins `into` bytes before the end of the first
+// 64 KiB that the reader takes at a time, after comments that fill them.
+QByteArray acrossAChunk(int code, const QByteArray& value, int into) {
+    QByteArray bytes = groups({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LWPOLYLINE"}, {90, "2"}});
+    const QByteArray codeLine = QByteArray::number(code) + '\n';
+    qsizetype room = 64 * 1024 - into - codeLine.size() - bytes.size();
+    for (; room >= 1010; room -= 1005)
+        bytes += groups({{999, QByteArray(1000, 'c')}});
+    bytes += groups({{999, QByteArray(room - 5, 'c')}}) + codeLine + value + '\n';
+    return bytes + groups({{10, "1"}, {20, "1"}, {10, "2"}, {20, "1"}, {0, "ENDSEC"}, {0, "EOF"}});
+}
+
 DxfReadResult readBytes(QByteArray bytes, const DxfProgress& progress = {},
                         const DxfLimits& limits = {}) {
     QBuffer buffer(&bytes);
@@ -396,6 +408,30 @@ private slots:
             QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
             QCOMPARE(read.drawing, DxfDrawing());
         }
+    }
+
+    // A line cut by the end of a chunk is screened whole.
+    void chunkBoundaries_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        for (const int into : {1, 4, 9, 10}) {
+            const QByteArray bytes = acrossAChunk(90, "1073741824", into);
+            QCOMPARE(bytes.indexOf("1073741824"), 64 * 1024 - into);
+            QTest::addRow("a count, %d bytes before", into) << bytes << "announces 1073741824";
+        }
+        for (const int into : {1, 3})
+            QTest::addRow("a number, %d bytes before", into) << acrossAChunk(10, "1.5", into) << "";
+        QTest::newRow("a blank number") << acrossAChunk(10, "", 0) << "holds no number.";
+    }
+
+    void chunkBoundaries() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const DxfReadResult read = readBytes(bytes);
+        QVERIFY2(message.isEmpty() ? read.error.isEmpty() : read.error.contains(message),
+                 qPrintable(read.error));
+        if (message.isEmpty())
+            QCOMPARE(read.drawing.polylines.size(), std::size_t(1));
     }
 
     void hostileFiles_data() {
