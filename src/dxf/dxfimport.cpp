@@ -27,8 +27,8 @@ namespace vistaro {
 namespace {
 
 constexpr qint64 ChunkBytes = 64 * 1024;
-// dxflib reads a line into a buffer of DL_DXF_MAXLINE characters, its end included; a longer one
-// leaves its stream failed but not at its end, and it reads on forever.
+// dxflib reads a line into a buffer of DL_DXF_MAXLINE characters, its terminating zero included;
+// a longer line leaves its stream failed but not at its end, and it reads on forever.
 constexpr std::size_t MaxLineLength = DL_DXF_MAXLINE - 1;
 // Each point a count announces takes a group of its own, several bytes long, in the file.
 constexpr qint64 BytesPerAnnouncedPoint = 8;
