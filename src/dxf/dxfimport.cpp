@@ -175,7 +175,9 @@ private:
     }
 
     // dxflib takes the lines in pairs: a group code, then its value.
-    void screenLine(std::string_view text) {
+    void screenLine(std::string_view line) {
+        // dxflib takes a line as a C string, up to its first zero byte.
+        const std::string_view text = line.substr(0, line.find('\0'));
         ++m_line;
         m_valueNext = !m_valueNext;
         if (m_valueNext) {

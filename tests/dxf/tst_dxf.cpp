@@ -389,6 +389,11 @@ private slots:
         // dxflib would read an uninitialised number.
         QTest::newRow("blank number") << withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}})
                                       << "Line 10 holds no number." << 0;
+        QTest::newRow("number after a zero byte") << withEntities({{0, "LINE"},
+                                                                   {10, QByteArray("\0"
+                                                                                   "5",
+                                                                                   2)}})
+                                                  << "Line 8 holds no number." << 0;
         QTest::newRow("NUL bytes") << QByteArray(5000, '\0') << "Line 1 is too long" << 0;
         // dxflib throws on a comment "dxflib" that names no version.
         QTest::newRow("damaged") << groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}})
