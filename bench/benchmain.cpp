@@ -4,10 +4,12 @@
 // Measures the program against plain baselines side by side in one run and prints one table:
 // catalogue loading against a line-by-line read, a search with browsing and the lens finder's
 // work against their time budgets, and start-up, peak memory and idle CPU of the main window
-// against a bare Qt window.
+// against a bare Qt window, and the DXF plan's opening and export against their budgets.
+// Arguments name the groups of rows to run ("windows", "catalogue", "dxf"); none runs all.
 #include "catalogue/catalogueloader.h"
 #include "cataloguefixture.h"
 #include "childprocess.h"
+#include "dxfbench.h"
 #include "finderbench.h"
 #include "match/browse.h"
 #include "match/searchstart.h"
@@ -23,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace vistaro::bench {
@@ -57,12 +60,6 @@ Pair medianPair(int repetitions, const std::function<void()>& product,
         productMs.push_back(elapsedMs(product));
     }
     return {median(productMs), median(baselineMs)};
-}
-
-ResultRow failedRow(const std::string& measure, const std::string& why, double limit) {
-    ResultRow row{measure, "failed: " + why, "-", 0, limit};
-    row.measured = false;
-    return row;
 }
 
 ResultRow loadRow(const QString& folder, Catalogue& loaded, BlockBounds& bounds) {
@@ -132,12 +129,7 @@ ResultRow searchRow(ProgramState& state, const BlockBounds& bounds) {
     if (matches < 1000)
         return failedRow(measure, "too few matches", 1);
     const double ms = median(samples);
-    return {measure,
-            formatted(ms, 2, "ms") + " (" + std::to_string(matches) + " matches)",
-            formatted(SearchBudgetMs, 0, "ms budget"),
-            ms / SearchBudgetMs,
-            1,
-            true};
+    return budgetRow(measure, ms, " (" + std::to_string(matches) + " matches)", SearchBudgetMs);
 }
 
 // A settings file of the four lines, so that the program starts as it normally does.
@@ -249,6 +241,11 @@ std::string cpuModel() {
     return QSysInfo::currentCpuArchitecture().toStdString();
 }
 
+bool wanted(int argc, char* argv[], const char* group) {
+    return argc < 2 || std::any_of(argv + 1, argv + argc,
+                                   [&](const char* name) { return std::strcmp(name, group) == 0; });
+}
+
 int run(int argc, char* argv[]) {
     // The generated catalogue writes "." decimals; read them so whatever the machine's region.
     QLocale::setDefault(QLocale::c());
@@ -275,26 +272,36 @@ int run(int argc, char* argv[]) {
     std::fflush(stdout);
 
     // The window programs run first, while this process is still small to fork.
-    std::vector<ResultRow> windowRows = startupRows(programs);
-    windowRows.push_back(idleRow(programs, "Idle CPU over 10 s"));
-    windowRows.push_back(idleRow(programs, "Idle CPU, coverage window open", {"coverage"}));
-    // A change of the calculator reaching the coverage window's figures and both drawings at
-    // 1600 x 1000, against the calculator's tick.
-    windowRows.push_back(
-        childTimedRow(programs, {"Coverage recompute + repaint", "coverage-repaint", "coverage-us",
-                                 " (1600 x 1000)", TickMs, "ms budget (one tick)"}));
-    // A click on "Save as PDF..." with the file named: the page built, drawn and written.
-    windowRows.push_back(childTimedRow(programs, {"Save the report PDF", "report-pdf", "report-us",
-                                                  " (A4, 1 page)", ReportBudgetMs, "ms budget"}));
-    ProgramState state;
-    BlockBounds bounds;
+    std::vector<ResultRow> windowRows;
+    if (wanted(argc, argv, "windows")) {
+        windowRows = startupRows(programs);
+        windowRows.push_back(idleRow(programs, "Idle CPU over 10 s"));
+        windowRows.push_back(idleRow(programs, "Idle CPU, coverage window open", {"coverage"}));
+        // A change of the calculator reaching the coverage window's figures and both drawings
+        // at 1600 x 1000, against the calculator's tick.
+        windowRows.push_back(childTimedRow(
+            programs, {"Coverage recompute + repaint", "coverage-repaint", "coverage-us",
+                       " (1600 x 1000)", TickMs, "ms budget (one tick)"}));
+        // A click on "Save as PDF..." with the file named: the page built, drawn and written.
+        windowRows.push_back(
+            childTimedRow(programs, {"Save the report PDF", "report-pdf", "report-us",
+                                     " (A4, 1 page)", ReportBudgetMs, "ms budget"}));
+    }
     std::vector<ResultRow> rows;
-    rows.push_back(loadRow(temp.path(), state.LensCatalogue, bounds));
-    rows.push_back(searchRow(state, bounds));
-    // The finder's window needs the application, made only now that the children have run.
-    QApplication app(argc, argv);
-    const std::vector<ResultRow> finder = finderRows(state.LensCatalogue);
-    rows.insert(rows.end(), finder.begin(), finder.end());
+    if (wanted(argc, argv, "catalogue")) {
+        ProgramState state;
+        BlockBounds bounds;
+        rows.push_back(loadRow(temp.path(), state.LensCatalogue, bounds));
+        rows.push_back(searchRow(state, bounds));
+        // The finder's window needs the application, made only now that the children have run.
+        QApplication app(argc, argv);
+        const std::vector<ResultRow> finder = finderRows(state.LensCatalogue);
+        rows.insert(rows.end(), finder.begin(), finder.end());
+    }
+    if (wanted(argc, argv, "dxf")) {
+        const std::vector<ResultRow> dxf = dxfRows(temp.path());
+        rows.insert(rows.end(), dxf.begin(), dxf.end());
+    }
     rows.insert(rows.end(), windowRows.begin(), windowRows.end());
     printTable(rows);
     return std::all_of(rows.cbegin(), rows.cend(), [](const ResultRow& row) { return row.met(); })

@@ -36,15 +36,6 @@ template <class Run> double medianMs(Run&& run) {
     return median(samples);
 }
 
-ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail) {
-    return {measure,
-            formatted(ms, 2, "ms") + detail,
-            formatted(BudgetMs, 0, "ms budget"),
-            ms / BudgetMs,
-            1,
-            true};
-}
-
 } // namespace
 
 std::vector<ResultRow> finderRows(const Catalogue& catalogue) {
@@ -97,10 +88,11 @@ std::vector<ResultRow> finderRows(const Catalogue& catalogue) {
     });
 
     const std::string count = " (" + std::to_string(lenses) + " lenses)";
-    return {budgetRow("Lens finder: open", openMs, count),
-            budgetRow("Lens finder: judge all again", judgeMs, count),
-            budgetRow("Lens finder: sort, slowest column", slowestSortMs, count),
-            budgetRow("Lens finder: filter", filterMs, " (" + std::to_string(shown) + " shown)")};
+    return {budgetRow("Lens finder: open", openMs, count, BudgetMs),
+            budgetRow("Lens finder: judge all again", judgeMs, count, BudgetMs),
+            budgetRow("Lens finder: sort, slowest column", slowestSortMs, count, BudgetMs),
+            budgetRow("Lens finder: filter", filterMs, " (" + std::to_string(shown) + " shown)",
+                      BudgetMs)};
 }
 
 } // namespace vistaro::bench

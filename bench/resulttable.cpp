@@ -52,4 +52,20 @@ void printTable(const std::vector<ResultRow>& rows) {
         printLine(lines[i], widths);
 }
 
+ResultRow failedRow(const std::string& measure, const std::string& why, double limit) {
+    ResultRow row{measure, "failed: " + why, "-", 0, limit};
+    row.measured = false;
+    return row;
+}
+
+ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail,
+                    double budgetMs) {
+    return {measure,
+            formatted(ms, 2, "ms") + detail,
+            formatted(budgetMs, 0, "ms budget"),
+            ms / budgetMs,
+            1,
+            true};
+}
+
 } // namespace vistaro::bench

@@ -21,6 +21,13 @@ struct ResultRow {
     bool met() const { return measured && (strict ? ratio < limit : ratio <= limit); }
 };
 
+// A row whose run failed, saying why in place of the time.
+ResultRow failedRow(const std::string& measure, const std::string& why, double limit);
+
+// A time in milliseconds with `detail` after it, met below `budgetMs`.
+ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail,
+                    double budgetMs);
+
 // Prints the rows as one aligned text table with a target and a met column.
 void printTable(const std::vector<ResultRow>& rows);
 

@@ -15,7 +15,7 @@ LAYERS=(
     "state"
     "optics geometry"
     "site"
-    "match lang report"
+    "match lang report dxf"
     "coverage finder"
     "app"
 )

@@ -12,6 +12,7 @@ VISTARO_PACKAGES=(
     libgeos-dev                     # polygon geometry of the site plan (GEOS, its C API)
     qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools   # lupdate and lrelease, translations
     qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
+    libdxflib-dev                   # reads and writes DXF drawings
     fonts-liberation xvfb xauth
     librsvg2-bin                    # renders the bitmap icons from the SVG
     desktop-file-utils appstream    # validate the desktop entry and the metainfo

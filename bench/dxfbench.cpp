@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dxfbench.h"
+
+#include "dxf/dxfexport.h"
+#include "dxf/dxfimport.h"
+#include "timing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace vistaro::bench {
+
+namespace {
+
+constexpr int PlanEntities = 200'000;
+constexpr int OpenRepetitions = 3;
+constexpr double OpenBudgetMs = 2000;
+constexpr int Cameras = 100;
+constexpr int PointsPerBand = 40;
+constexpr int ExportRepetitions = 5;
+constexpr double ExportBudgetMs = 1000;
+
+QByteArray pair(int code, const QByteArray& value) {
+    return QByteArray::number(code).rightJustified(3) + '\n' + value + '\n';
+}
+
+QByteArray number(double value) {
+    return QByteArray::number(value, 'f', 3);
+}
+
+// An architect's plan in millimetres: three lines to two closed four-corner polylines, on four
+// layers, spread over 100 m.
+bool writePlan(const QString& path) {
+    static const std::array<QByteArray, 4> Layers{"WALLS", "DOORS", "FURNITURE", "GRID"};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray bytes = pair(0, "SECTION") + pair(2, "HEADER") + pair(9, "$INSUNITS") +
+                       pair(70, "4") + pair(0, "ENDSEC") + pair(0, "SECTION") + pair(2, "TABLES") +
+                       pair(0, "TABLE") + pair(2, "LAYER") +
+                       pair(70, QByteArray::number(int(Layers.size())));
+    for (const QByteArray& layer : Layers)
+        bytes += pair(0, "LAYER") + pair(2, layer) + pair(70, "0") + pair(62, "7");
+    bytes += pair(0, "ENDTAB") + pair(0, "ENDSEC") + pair(0, "SECTION") + pair(2, "ENTITIES");
+    for (int i = 0; i < PlanEntities; ++i) {
+        const double x = double(i * 7919LL % 100'000) + 0.125;
+        const double y = double(i * 104'729LL % 100'000) + 0.375;
+        const QByteArray& layer = Layers[std::size_t(i) % Layers.size()];
+        if (i % 5 < 3) {
+            bytes += pair(0, "LINE") + pair(8, layer) + pair(10, number(x)) + pair(20, number(y)) +
+                     pair(11, number(x + 1500.25)) + pair(21, number(y + 250.5));
+        } else {
+            bytes += pair(0, "LWPOLYLINE") + pair(8, layer) + pair(90, "4") + pair(70, "1");
+            for (const auto& [dx, dy] :
+                 {std::pair{0.0, 0.0}, {900.5, 0.0}, {900.5, 600.25}, std::pair{0.0, 600.25}})
+                bytes += pair(10, number(x + dx)) + pair(20, number(y + dy));
+        }
+        if (bytes.size() > (1 << 20)) {
+            if (file.write(bytes) != bytes.size())
+                return false;
+            bytes.clear();
+        }
+    }
+    bytes += pair(0, "ENDSEC") + pair(0, "EOF");
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// A site of 100 cameras on a 10 x 10 grid, each with four bands: fans of 40 points that widen
+// with the level's reach.
+DxfCoverage site() {
+    DxfCoverage coverage;
+    for (int i = 0; i < Cameras; ++i) {
+        const PlanPoint at{(i % 10) * 20.0, (i / 10) * 20.0};
+        const double pan = i * 36.0;
+        coverage.cameras.push_back({QStringLiteral("Camera %1").arg(i + 1), at, pan});
+        coverage.walls.push_back({{{at.x - 5, at.y - 5}, {at.x + 5, at.y - 5}, {at.x + 5, at.y}}});
+        for (const Level level : AllLevels) {
+            const double reach = 30.0 / (1 + static_cast<int>(level));
+            std::vector<PlanPoint> fan{at};
+            for (int k = 0; k < PointsPerBand - 1; ++k) {
+                const double angle =
+                    (pan - 30 + 60.0 * k / (PointsPerBand - 2)) * std::numbers::pi / 180;
+                fan.push_back({at.x + reach * std::cos(angle), at.y + reach * std::sin(angle)});
+            }
+            coverage.bands.push_back({level, {fan}});
+        }
+    }
+    return coverage;
+}
+
+} // namespace
+
+std::vector<ResultRow> dxfRows(const QString& folder) {
+    std::vector<ResultRow> rows;
+    const std::string openMeasure = "Open a DXF plan";
+    const QString planPath = QDir(folder).filePath(QStringLiteral("plan.dxf"));
+    if (!writePlan(planPath)) {
+        rows.push_back(failedRow(openMeasure, "cannot write the plan", 1));
+    } else {
+        std::vector<double> samples;
+        DxfReadResult read;
+        for (int i = 0; i < OpenRepetitions; ++i)
+            samples.push_back(elapsedMs([&] { read = readDxfFile(planPath); }));
+        const std::size_t entities = read.drawing.lines.size() + read.drawing.polylines.size();
+        if (read.outcome != DxfReadResult::Outcome::Read || entities != PlanEntities)
+            rows.push_back(failedRow(openMeasure, read.error.toStdString(), 1));
+        else
+            rows.push_back(
+                budgetRow(openMeasure, median(samples),
+                          " (" + std::to_string(entities) + " entities, " +
+                              formatted(double(QFileInfo(planPath).size()) / 1e6, 1, "MB") + ")",
+                          OpenBudgetMs));
+    }
+
+    const std::string exportMeasure = "Export the coverage as DXF";
+    const DxfCoverage coverage = site();
+    const QString drawingPath = QDir(folder).filePath(QStringLiteral("coverage.dxf"));
+    std::vector<double> samples;
+    std::optional<QString> error;
+    for (int i = 0; i <= ExportRepetitions && !error; ++i) {
+        const double ms = elapsedMs([&] { error = saveDxf(drawingPath, coverage); });
+        if (i > 0) // the first run fills the caches
+            samples.push_back(ms);
+    }
+    if (error)
+        rows.push_back(failedRow(exportMeasure, error->toStdString(), 1));
+    else
+        rows.push_back(budgetRow(exportMeasure, median(samples),
+                                 " (" + std::to_string(Cameras) + " cameras, 4 bands each)",
+                                 ExportBudgetMs));
+    return rows;
+}
+
+} // namespace vistaro::bench

@@ -1,0 +1,239 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dxf/dxfexport.h"
+
+#include "dxf/dxftext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <dl_dxf.h>
+#include <memory>
+#include <numbers>
+
+namespace vistaro {
+
+namespace {
+
+constexpr double TextHeight = 0.3;
+// AutoCAD colour indices: white (black on white), magenta, red; the levels from cyan to red
+// as the coverage window colours them from blue to vermilion.
+constexpr int WallsColour = 7, AreasColour = 6, CamerasColour = 1;
+constexpr std::array<int, 4> LevelColours{4, 3, 30, 1};
+
+std::string layerName(Level level) {
+    return dxfLevelLayer(level).toStdString();
+}
+
+DL_Attributes onLayer(const std::string& layer) {
+    return DL_Attributes(layer, 256, -1, "BYLAYER", 1); // colour and line weight of the layer
+}
+
+bool fits(PlanPoint point) {
+    return std::isfinite(point.x) && std::isfinite(point.y) &&
+           std::abs(point.x) <= MaxExportMetres && std::abs(point.y) <= MaxExportMetres;
+}
+
+bool fits(const std::vector<PlanPoint>& points) {
+    return std::all_of(points.begin(), points.end(), [](PlanPoint p) { return fits(p); });
+}
+
+bool fits(const DxfCoverage& coverage) {
+    const auto allFit = [](const auto& items, const auto& points) {
+        return std::all_of(items.begin(), items.end(),
+                           [&](const auto& item) { return fits(points(item)); });
+    };
+    return allFit(coverage.walls, [](const SiteWall& w) { return w.points; }) &&
+           allFit(coverage.areas, [](const DxfAreaRing& a) { return a.ring; }) &&
+           std::all_of(coverage.cameras.begin(), coverage.cameras.end(),
+                       [](const DxfCameraMark& c) {
+                           return fits(c.position) && std::isfinite(c.panDeg);
+                       }) &&
+           std::all_of(coverage.bands.begin(), coverage.bands.end(), [&](const DxfLevelBands& b) {
+               return allFit(b.polygons, [](const std::vector<PlanPoint>& p) { return p; });
+           });
+}
+
+// Writes through one dxflib writer, entity by entity.
+class Drawing {
+public:
+    Drawing(DL_Dxf& dxf, DL_WriterA& writer) : m_dxf(dxf), m_writer(writer) {}
+
+    void polyline(const std::string& layer, std::vector<PlanPoint> points, bool closed) {
+        if (closed && points.size() > 1 && points.front() == points.back())
+            points.pop_back();
+        if (points.size() < (closed ? 3U : 2U))
+            return;
+        m_dxf.writePolyline(m_writer,
+                            DL_PolylineData(static_cast<int>(points.size()), 0, 0, closed ? 1 : 0),
+                            onLayer(layer));
+        for (const PlanPoint point : points)
+            m_dxf.writeVertex(m_writer, DL_VertexData(point.x, point.y, 0, 0));
+        m_dxf.writePolylineEnd(m_writer);
+    }
+
+    void text(const std::string& layer, PlanPoint at, const QString& text) {
+        if (text.isEmpty())
+            return;
+        m_dxf.writeText(m_writer,
+                        DL_TextData(at.x, at.y, 0, at.x, at.y, 0, TextHeight, 1, 0, 0, 0,
+                                    toDxfString(text), "Standard", 0),
+                        onLayer(layer));
+    }
+
+    void camera(const DxfCameraMark& camera) {
+        const double pan = camera.panDeg * std::numbers::pi / 180;
+        const PlanPoint ahead{camera.position.x + DxfPanLength * std::cos(pan),
+                              camera.position.y + DxfPanLength * std::sin(pan)};
+        m_dxf.writeCircle(m_writer,
+                          DL_CircleData(camera.position.x, camera.position.y, 0, DxfCameraRadius),
+                          onLayer(DxfCamerasLayer));
+        m_dxf.writeLine(m_writer,
+                        DL_LineData(camera.position.x, camera.position.y, 0, ahead.x, ahead.y, 0),
+                        onLayer(DxfCamerasLayer));
+        text(DxfCamerasLayer,
+             {camera.position.x + DxfCameraRadius, camera.position.y + DxfCameraRadius},
+             camera.name);
+    }
+
+private:
+    DL_Dxf& m_dxf;
+    DL_WriterA& m_writer;
+};
+
+void writeTables(DL_Dxf& dxf, DL_WriterA& writer) {
+    writer.sectionTables();
+    dxf.writeVPort(writer);
+    writer.tableLinetypes(3);
+    for (const char* linetype : {"BYBLOCK", "BYLAYER", "CONTINUOUS"})
+        dxf.writeLinetype(writer, DL_LinetypeData(linetype, "", 0, 0, 0));
+    writer.tableEnd();
+
+    std::vector<std::pair<std::string, int>> layers{{"0", WallsColour},
+                                                    {DxfWallsLayer, WallsColour},
+                                                    {DxfAreasLayer, AreasColour},
+                                                    {DxfCamerasLayer, CamerasColour}};
+    for (const Level level : AllLevels)
+        layers.emplace_back(layerName(level), LevelColours.at(static_cast<std::size_t>(level)));
+    writer.tableLayers(static_cast<int>(layers.size()));
+    for (const auto& [name, colour] : layers)
+        dxf.writeLayer(writer, DL_LayerData(name, 0),
+                       DL_Attributes("", colour, -1, -3, "CONTINUOUS")); // -3: default weight
+    writer.tableEnd();
+
+    writer.tableStyle(1);
+    DL_StyleData style("Standard", 0, 0, 1, 0, 0, TextHeight, "txt", "");
+    style.bold = false;
+    style.italic = false;
+    dxf.writeStyle(writer, style);
+    writer.tableEnd();
+    dxf.writeView(writer);
+    dxf.writeUcs(writer);
+    writer.tableAppid(1);
+    dxf.writeAppid(writer, "ACAD");
+    writer.tableEnd();
+    dxf.writeDimStyle(writer, 2.5, 0.625, 0.625, 0.625, 2.5);
+    dxf.writeBlockRecord(writer);
+    writer.tableEnd();
+    writer.sectionEnd();
+
+    writer.sectionBlocks();
+    for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(writer, DL_BlockData(block, 0, 0, 0, 0));
+        dxf.writeEndBlock(writer, block);
+    }
+    writer.sectionEnd();
+}
+
+// The whole drawing into a file that dxflib opens by name; false when it cannot.
+bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
+    DL_Dxf dxf;
+    const std::unique_ptr<DL_WriterA> writer(
+        dxf.out(QFile::encodeName(path).constData(), DL_Codes::AC1015));
+    if (!writer)
+        return false;
+    dxf.writeHeader(*writer);
+    writer->dxfString(9, "$INSUNITS");
+    writer->dxfInt(70, 6); // metres
+    writer->dxfString(9, "$MEASUREMENT");
+    writer->dxfInt(70, 1); // metric
+    writer->sectionEnd();
+    writeTables(dxf, *writer);
+
+    writer->sectionEntities();
+    Drawing drawing(dxf, *writer);
+    for (const SiteWall& wall : coverage.walls)
+        drawing.polyline(DxfWallsLayer, wall.points, false);
+    for (const DxfAreaRing& area : coverage.areas) {
+        drawing.polyline(DxfAreasLayer, area.ring, true);
+        if (!area.ring.empty())
+            drawing.text(DxfAreasLayer, area.ring.front(), area.name);
+    }
+    for (const DxfLevelBands& bands : coverage.bands)
+        for (const std::vector<PlanPoint>& polygon : bands.polygons)
+            drawing.polyline(layerName(bands.level), polygon, true);
+    for (const DxfCameraMark& camera : coverage.cameras)
+        drawing.camera(camera);
+    writer->sectionEnd();
+    dxf.writeObjects(*writer);
+    dxf.writeObjectsEnd(*writer);
+    writer->dxfEOF();
+    writer->close();
+    return true;
+}
+
+QString failure(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("Dxf", "Could not save \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+QString dxfLevelLayer(Level level) {
+    switch (level) {
+    case Level::Detection:
+        return QStringLiteral("VISTARO-DETECTION");
+    case Level::Observation:
+        return QStringLiteral("VISTARO-OBSERVATION");
+    case Level::Recognition:
+        return QStringLiteral("VISTARO-RECOGNITION");
+    case Level::Identification:
+        return QStringLiteral("VISTARO-IDENTIFICATION");
+    }
+    return {};
+}
+
+std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage) {
+    if (!fits(coverage))
+        return failure(path, QCoreApplication::translate(
+                                 "Dxf", "a point of the plan is not a number or lies farther "
+                                        "than 10 000 km."));
+    // dxflib writes to a path, without telling of a failed write: it drafts into a folder of its
+    // own, and the draft, once seen whole, is saved as any file is.
+    const QTemporaryDir folder;
+    const QString draftPath = folder.filePath(QStringLiteral("drawing.dxf"));
+    QFile draft(draftPath);
+    bool drafted = false;
+    try {
+        drafted = folder.isValid() && writeDrawing(draftPath, coverage);
+    } catch (...) {
+        drafted = false;
+    }
+    QByteArray bytes;
+    if (drafted && draft.open(QIODevice::ReadOnly))
+        bytes = draft.readAll();
+    if (!bytes.endsWith("\nEOF\n"))
+        return failure(path, QCoreApplication::translate(
+                                 "Dxf", "the drawing could not be put together in a temporary "
+                                        "folder."));
+    // Unless committed, QSaveFile drops what it wrote.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return std::nullopt;
+    return failure(path, file.errorString());
+}
+
+} // namespace vistaro

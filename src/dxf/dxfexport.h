@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "optics/levels.h"
+#include "site/site.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// What the coverage drawing for the architect shows, in plan metres.
+struct DxfCameraMark {
+    QString name;
+    PlanPoint position;
+    double panDeg = 0; // counter-clockwise from east
+
+    bool operator==(const DxfCameraMark&) const = default;
+};
+
+struct DxfAreaRing {
+    QString name;
+    std::vector<PlanPoint> ring; // three points or more; a repeated first point is dropped
+
+    bool operator==(const DxfAreaRing&) const = default;
+};
+
+// The polygons where a level is met, as the site plan works them out.
+struct DxfLevelBands {
+    Level level = Level::Detection;
+    std::vector<std::vector<PlanPoint>> polygons;
+
+    bool operator==(const DxfLevelBands&) const = default;
+};
+
+struct DxfCoverage {
+    std::vector<SiteWall> walls;
+    std::vector<DxfAreaRing> areas;
+    std::vector<DxfCameraMark> cameras;
+    std::vector<DxfLevelBands> bands;
+
+    bool operator==(const DxfCoverage&) const = default;
+};
+
+// The drawing's layers: walls, areas (each a closed polyline and its name), cameras (a circle
+// of DxfCameraRadius round the camera, a line of DxfPanLength along its pan and its name) and
+// one layer a level with its bands as closed polylines.
+inline constexpr char DxfWallsLayer[] = "VISTARO-WALLS";
+inline constexpr char DxfAreasLayer[] = "VISTARO-AREAS";
+inline constexpr char DxfCamerasLayer[] = "VISTARO-CAMERAS";
+inline constexpr double DxfCameraRadius = 0.25;
+inline constexpr double DxfPanLength = 1;
+// "VISTARO-DETECTION" to "VISTARO-IDENTIFICATION".
+QString dxfLevelLayer(Level level);
+
+// Farther than this from the plan's origin a point is a mistake, not a site.
+inline constexpr double MaxExportMetres = 1e7;
+
+// Writes an AutoCAD 2000 DXF drawing in metres ($INSUNITS 6) at the plan's own coordinates, so
+// that it lies on the architect's plan that the walls came from. The whole file or nothing: an
+// earlier file stays as it was on failure, and the message names the file. A point that is not
+// finite or lies beyond MaxExportMetres fails too.
+std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage);
+
+} // namespace vistaro

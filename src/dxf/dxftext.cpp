@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dxf/dxftext.h"
+
+#include "platform/textdecode.h"
+
+#include <QRegularExpression>
+
+namespace vistaro {
+
+namespace {
+
+// `text` with every match of `pattern` replaced by what `by` makes of it.
+template <class By>
+QString replaced(const QString& text, const QRegularExpression& pattern, By by) {
+    QString result;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = pattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result.append(QStringView(text).mid(done, match.capturedStart() - done));
+        result += by(match);
+        done = match.capturedEnd();
+    }
+    return result.append(QStringView(text).mid(done));
+}
+
+QString specialCharacter(const QRegularExpressionMatch& match) {
+    switch (match.captured(1).at(0).toLower().unicode()) {
+    case 'd':
+        return QString(QChar(0x00B0));
+    case 'p':
+        return QString(QChar(0x00B1));
+    case 'c':
+        return QString(QChar(0x2300));
+    case '%':
+        return QStringLiteral("%");
+    default: // the underline and overline switches
+        return {};
+    }
+}
+
+} // namespace
+
+QString fromDxfString(const std::string& bytes) {
+    const QString text = decode8Bit(QByteArray::fromStdString(bytes));
+    if (!text.contains(QLatin1String("\\U+"), Qt::CaseInsensitive))
+        return text;
+    static const QRegularExpression escape(QStringLiteral("\\\\U\\+([0-9A-Fa-f]{4})"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return replaced(text, escape, [](const QRegularExpressionMatch& match) {
+        return QString(QChar(static_cast<char16_t>(match.captured(1).toUInt(nullptr, 16))));
+    });
+}
+
+QString plainText(const std::string& bytes) {
+    const QString text = fromDxfString(bytes);
+    if (!text.contains(QLatin1String("%%")))
+        return text;
+    static const QRegularExpression code(QStringLiteral("%%([dpcuo%])"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return replaced(text, code, specialCharacter);
+}
+
+QString plainMText(const std::string& bytes) {
+    const QString text = plainText(bytes);
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'{' || c == u'}')
+            continue;
+        if (c != u'\\' || i + 1 == text.size()) {
+            plain += c;
+            continue;
+        }
+        const QChar code = text[++i];
+        switch (code.unicode()) {
+        case 'P':
+            plain += u'\n';
+            break;
+        case '~':
+            plain += u' ';
+            break;
+        case '\\':
+        case '{':
+        case '}':
+            plain += code;
+            break;
+        case 'S': { // a stacked fraction: its figures over and under a slash
+            const qsizetype end = text.indexOf(u';', i + 1);
+            const qsizetype last = end < 0 ? text.size() : end;
+            QString stacked = text.mid(i + 1, last - i - 1);
+            stacked.replace(u'^', u'/').replace(u'#', u'/');
+            plain += stacked;
+            i = last;
+            break;
+        }
+        case 'A':
+        case 'C':
+        case 'c':
+        case 'F':
+        case 'f':
+        case 'H':
+        case 'p':
+        case 'Q':
+        case 'T':
+        case 'W': { // a setting with an argument up to a semicolon
+            const qsizetype end = text.indexOf(u';', i + 1);
+            i = end < 0 ? text.size() : end;
+            break;
+        }
+        default: // a switch without argument, such as \L and \l for underlining
+            break;
+        }
+    }
+    return plain;
+}
+
+std::string toDxfString(const QString& text) {
+    std::string bytes;
+    for (const QChar c : QStringView(text).left(MaxDxfTextChars)) {
+        if (c.unicode() < 0x20)
+            bytes += ' ';
+        else if (c.unicode() < 0x80)
+            bytes += static_cast<char>(c.unicode());
+        else if (c.isHighSurrogate()) // beyond the escapes' four digits
+            bytes += '?';
+        else if (c.isLowSurrogate())
+            continue;
+        else
+            bytes += QStringLiteral("\\U+%1")
+                         .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                         .toUpper()
+                         .toStdString();
+    }
+    return bytes;
+}
+
+} // namespace vistaro

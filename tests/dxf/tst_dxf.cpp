@@ -1,0 +1,517 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dxf/dxfexport.h"
+#include "dxf/dxfimport.h"
+#include "dxf/dxftext.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace vistaro;
+
+Q_DECLARE_METATYPE(vistaro::DxfLimits)
+
+namespace {
+
+const QString PlanFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
+
+// A drawing made of group codes and values, one a line.
+QByteArray groups(const QList<std::pair<int, QByteArray>>& pairs) {
+    QByteArray bytes;
+    for (const auto& [code, value] : pairs)
+        bytes += QByteArray::number(code) + '\n' + value + '\n';
+    return bytes;
+}
+
+// A whole drawing with these entities and nothing else.
+QByteArray withEntities(const QList<std::pair<int, QByteArray>>& entities) {
+    return groups({{0, "SECTION"}, {2, "ENTITIES"}}) + groups(entities) +
+           groups({{0, "ENDSEC"}, {0, "EOF"}});
+}
+
+// `count` lines on layer WALLS, each 1 long.
+QByteArray manyLines(int count) {
+    QByteArray entities;
+    for (int i = 0; i < count; ++i)
+        entities += groups({{0, "LINE"},
+                            {8, "WALLS"},
+                            {10, QByteArray::number(i)},
+                            {20, "0"},
+                            {11, QByteArray::number(i + 1)},
+                            {21, "0"}});
+    return groups({{0, "SECTION"}, {2, "ENTITIES"}}) + entities +
+           groups({{0, "ENDSEC"}, {0, "EOF"}});
+}
+
+// A polyline whose value `value` of group `code` begins `into` bytes before the end of the first
+// 64 KiB that the reader takes at a time, after comments that fill them.
+QByteArray acrossAChunk(int code, const QByteArray& value, int into) {
+    QByteArray bytes = groups({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LWPOLYLINE"}, {90, "2"}});
+    const QByteArray codeLine = QByteArray::number(code) + '\n';
+    qsizetype room = 64 * 1024 - into - codeLine.size() - bytes.size();
+    for (; room >= 1010; room -= 1005)
+        bytes += groups({{999, QByteArray(1000, 'c')}});
+    bytes += groups({{999, QByteArray(room - 5, 'c')}}) + codeLine + value + '\n';
+    return bytes + groups({{10, "1"}, {20, "1"}, {10, "2"}, {20, "1"}, {0, "ENDSEC"}, {0, "EOF"}});
+}
+
+DxfReadResult readBytes(QByteArray bytes, const DxfProgress& progress = {},
+                        const DxfLimits& limits = {}) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readDxf(buffer, progress, limits);
+}
+
+int layerIndex(const DxfDrawing& drawing, const QString& name) {
+    for (std::size_t i = 0; i < drawing.layers.size(); ++i)
+        if (drawing.layers[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool near(QPointF a, QPointF b) {
+    return std::hypot(a.x() - b.x(), a.y() - b.y()) < 1e-9;
+}
+
+bool near(PlanPoint a, PlanPoint b) {
+    return near(QPointF(a.x, a.y), QPointF(b.x, b.y));
+}
+
+QString bounds(const DxfBounds& box) {
+    return QStringLiteral("%1 %2 %3 %4").arg(box.minX).arg(box.minY).arg(box.maxX).arg(box.maxY);
+}
+
+} // namespace
+
+class TestDxf : public QObject {
+    Q_OBJECT
+
+private slots:
+    // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR whose
+    // line lies far away, one reference to it; a line in paper space, far away too; a line with
+    // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own.
+    void readsThePlan() {
+        const DxfReadResult read = readDxfFile(PlanFile);
+        QCOMPARE(read.error, QString());
+        QCOMPARE(read.outcome, DxfReadResult::Outcome::Read);
+        const DxfDrawing& plan = read.drawing;
+        QCOMPARE(plan.insUnits, 4);
+        QCOMPARE(metresPerInsUnit(plan.insUnits), 0.001);
+        QStringList layers;
+        const std::vector<int> counts = entitiesPerLayer(plan);
+        for (std::size_t i = 0; i < plan.layers.size(); ++i) {
+            const DxfLayer& layer = plan.layers[i];
+            layers << QStringLiteral("%1 %2%3 %4")
+                          .arg(layer.name)
+                          .arg(layer.colour)
+                          .arg(layer.on ? "" : " off")
+                          .arg(counts[i]);
+        }
+        // "walls" in lower case is the layer WALLS.
+        QCOMPARE(layers.join(u'|'), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
+        QCOMPARE(plan.lines.size(), std::size_t(3));
+        QCOMPARE(plan.polylines.size(), std::size_t(1));
+        QCOMPARE(plan.arcs.size(), std::size_t(1));
+        QCOMPARE(plan.skippedInserts, 1);
+        // The bay's semicircle reaches y 10000, the stair's arc x -1000.
+        QCOMPARE(bounds(plan.bounds), QStringLiteral("-1000 0 10000 10000"));
+        QCOMPARE(plan.circles.size(), std::size_t(2));
+        QCOMPARE(plan.circles[1].centre, QPointF(3000, 5000));
+        QCOMPARE(plan.circles[1].radius, 250.0);
+    }
+
+    void texts() {
+        const DxfDrawing plan = readDxfFile(PlanFile).drawing;
+        QCOMPARE(plan.texts.size(), std::size_t(2));
+        const DxfText& text = plan.texts[0];
+        QCOMPARE(text.layer, layerIndex(plan, QStringLiteral("TEXT")));
+        QCOMPARE(text.position, QPointF(2000, 2000));
+        QCOMPARE(text.height, 250.0);
+        QCOMPARE(text.angleDeg, 0.0);
+        QCOMPARE(text.text, QStringLiteral("Office \u2300 50"));
+        const DxfText& mtext = plan.texts[1];
+        QCOMPARE(mtext.position, QPointF(7000, 2000));
+        QCOMPARE(mtext.height, 200.0);
+        QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
+        QCOMPARE(mtext.text, QStringLiteral("Store\nRoom"));
+    }
+
+    // In metres, moved by (100, 200): the two lines, the polyline with its bay (a semicircle of
+    // 2 m round (108, 208), 36 steps of 5 degrees) and the stair's arc round (100, 204).
+    void wallsFromThePlan() {
+        const DxfDrawing plan = readDxfFile(PlanFile).drawing;
+        const std::vector<SiteWall> walls =
+            wallsFromLayers(plan, {QStringLiteral("walls")}, 0.001, {100, 200});
+        QCOMPARE(walls.size(), std::size_t(4));
+        QCOMPARE(walls[0].points, (std::vector<PlanPoint>{{100, 200}, {110, 200}}));
+        QCOMPARE(walls[1].points, (std::vector<PlanPoint>{{110, 200}, {110, 208}}));
+        const std::vector<PlanPoint>& bay = walls[2].points;
+        QCOMPARE(bay.size(), std::size_t(39));
+        QVERIFY(near(bay[0], {110, 208}));
+        QVERIFY(near(bay[18], {108, 210}));
+        QVERIFY(near(bay[36], {106, 208}));
+        QVERIFY(near(bay[38], {100, 200}));
+        for (std::size_t i = 1; i < 36; ++i)
+            QVERIFY(std::abs(std::hypot(bay[i].x - 108, bay[i].y - 208) - 2) < 1e-9);
+        const std::vector<PlanPoint>& stair = walls[3].points;
+        QCOMPARE(stair.size(), std::size_t(37));
+        QVERIFY(near(stair.front(), {100, 205}));
+        QVERIFY(near(stair[18], {99, 204}));
+        QVERIFY(near(stair.back(), {100, 203}));
+        QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
+    }
+
+    // "bulge|the points of the edge from (0, 0) to (2, 0)|its bounds"
+    void bulges_data() {
+        QTest::addColumn<double>("bulge");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("box");
+        // A positive bulge turns counter-clockwise: the arc swells to the right of the chord.
+        QTest::newRow("half circle, counter-clockwise") << 1.0 << "37 (1,-1)"
+                                                        << "0 -1 2 0";
+        QTest::newRow("half circle, clockwise") << -1.0 << "37 (1,1)"
+                                                << "0 0 2 1";
+        // tan(22.5 degrees): a quarter circle round (1, 1).
+        QTest::newRow("quarter") << std::tan(std::numbers::pi / 8) << "19 (1,-0.414214)"
+                                 << "0 -0.414214 2 0";
+        QTest::newRow("straight") << 0.0 << "2 (2,0)"
+                                  << "0 0 2 0";
+    }
+
+    void bulges() {
+        QFETCH(double, bulge);
+        QFETCH(QString, points);
+        QFETCH(QString, box);
+        DxfDrawing drawing;
+        drawing.layers.push_back({QStringLiteral("0")});
+        drawing.polylines.push_back({0, {{{0, 0}, bulge}, {{2, 0}, 0}}, false});
+        const std::vector<QPointF> along = polylinePoints(drawing.polylines[0]);
+        const QPointF middle = along[along.size() / 2];
+        QCOMPARE(QStringLiteral("%1 (%2,%3)")
+                     .arg(along.size())
+                     .arg(std::round(middle.x() * 1e6) / 1e6)
+                     .arg(std::round(middle.y() * 1e6) / 1e6),
+                 points);
+        QCOMPARE(along.back(), QPointF(2, 0));
+        DxfBounds rounded = boundsOf(drawing);
+        for (double* value : {&rounded.minX, &rounded.minY, &rounded.maxX, &rounded.maxY})
+            *value = std::round(*value * 1e6) / 1e6 + 0.0; // no -0
+        QCOMPARE(bounds(rounded), box);
+    }
+
+    // A closed polyline bends its closing edge too, and ends where it began.
+    void closedPolylineBendsItsLastEdge() {
+        const DxfPolyline square{0, {{{0, 0}, 0}, {{2, 0}, 0}, {{2, 2}, 0}, {{0, 2}, 1}}, true};
+        const std::vector<QPointF> points = polylinePoints(square);
+        QCOMPARE(points.size(), std::size_t(4 + 35 + 1));
+        QCOMPARE(points.back(), QPointF(0, 0));
+        QVERIFY(near(points[4 + 17], {-1, 1}));
+    }
+
+    void units_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<double>("metres"); // 0: none
+        QTest::newRow("unitless") << 0 << 0.0;
+        QTest::newRow("inch") << 1 << 0.0254;
+        QTest::newRow("foot") << 2 << 0.3048;
+        QTest::newRow("millimetre") << 4 << 0.001;
+        QTest::newRow("centimetre") << 5 << 0.01;
+        QTest::newRow("metre") << 6 << 1.0;
+        QTest::newRow("US survey foot") << 21 << 1200.0 / 3937;
+        QTest::newRow("US survey mile") << 24 << 6336000.0 / 3937;
+        QTest::newRow("beyond the table") << 25 << 0.0;
+        QTest::newRow("negative") << -4 << 0.0;
+    }
+
+    void units() {
+        QFETCH(int, code);
+        QFETCH(double, metres);
+        QCOMPARE(metresPerInsUnit(code).value_or(0), metres);
+    }
+
+    void strings_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("mtext");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTF-8") << QByteArray("B\xc3\xbcro") << false << QStringLiteral("Büro");
+        QTest::newRow("Windows-1252") << QByteArray("B\xfcro") << false << QStringLiteral("Büro");
+        QTest::newRow("escape") << QByteArray("Entr\\U+00e9e") << false << QStringLiteral("Entrée");
+        QTest::newRow("special characters")
+            << QByteArray("%%U45%%D %%p1 %%% %%c") << false << QStringLiteral("45° ±1 % \u2300");
+        QTest::newRow("MTEXT formatting")
+            << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1/2; \\{x\\}\\~\\\\") << true
+            << QStringLiteral("Hall\nA 1/2 {x} \\");
+        QTest::newRow("MTEXT code cut short")
+            << QByteArray("A\\fArial") << true << QStringLiteral("A");
+    }
+
+    void strings() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, mtext);
+        QFETCH(QString, text);
+        QCOMPARE(mtext ? plainMText(bytes.toStdString()) : plainText(bytes.toStdString()), text);
+    }
+
+    void textWeWrite() {
+        QCOMPARE(toDxfString(QStringLiteral("Entrée\nNord\t1")),
+                 std::string("Entr\\U+00E9e Nord 1"));
+        QCOMPARE(toDxfString(QString(200, u'x')).size(), std::size_t(MaxDxfTextChars));
+        QCOMPARE(fromDxfString(toDxfString(QStringLiteral("Caméra ⌀"))),
+                 QStringLiteral("Caméra ⌀"));
+    }
+
+    // The export read back: every layer, closed bands and areas, open walls, the cameras' marks,
+    // all in metres.
+    void exportReadsBack() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
+        DxfCoverage coverage;
+        coverage.walls.push_back({{{100.5, 200}, {110, 200}, {110, 208.25}}});
+        coverage.areas.push_back({QStringLiteral("Entrée"), {{101, 201}, {105, 201}, {105, 204}}});
+        coverage.cameras.push_back({QStringLiteral("Cam 1"), {102, 203}, 90});
+        coverage.bands.push_back(
+            {Level::Identification, {{{102, 203}, {104, 207}, {100, 207}, {102, 203}}}});
+        coverage.bands.push_back(
+            {Level::Detection,
+             {{{102, 203}, {110, 220}, {94, 220}}, {{0.125, 0.25}, {1, 0.25}, {1, 1}}}});
+        QCOMPARE(saveDxf(path, coverage), std::nullopt);
+
+        const DxfReadResult read = readDxfFile(path);
+        QCOMPARE(read.error, QString());
+        const DxfDrawing& drawing = read.drawing;
+        QCOMPARE(drawing.insUnits, 6);
+        QStringList layers;
+        for (const DxfLayer& layer : drawing.layers)
+            layers << layer.name;
+        QCOMPARE(layers.join(u' '), QStringLiteral("0 VISTARO-WALLS VISTARO-AREAS VISTARO-CAMERAS "
+                                                   "VISTARO-DETECTION VISTARO-OBSERVATION "
+                                                   "VISTARO-RECOGNITION VISTARO-IDENTIFICATION"));
+        QStringList polylines;
+        for (const DxfPolyline& polyline : drawing.polylines) {
+            QStringList points;
+            for (const DxfVertex& vertex : polyline.vertices)
+                points << QStringLiteral("%1 %2").arg(vertex.point.x()).arg(vertex.point.y());
+            polylines << QStringLiteral("%1%2: %3")
+                             .arg(drawing.layers[std::size_t(polyline.layer)].name)
+                             .arg(polyline.closed ? " closed" : "")
+                             .arg(points.join(QStringLiteral(", ")));
+        }
+        QCOMPARE(polylines,
+                 (QStringList{
+                     QStringLiteral("VISTARO-WALLS: 100.5 200, 110 200, 110 208.25"),
+                     QStringLiteral("VISTARO-AREAS closed: 101 201, 105 201, 105 204"),
+                     QStringLiteral("VISTARO-IDENTIFICATION closed: 102 203, 104 207, "
+                                    "100 207"),
+                     QStringLiteral("VISTARO-DETECTION closed: 102 203, 110 220, 94 220"),
+                     QStringLiteral("VISTARO-DETECTION closed: 0.125 0.25, 1 0.25, 1 1"),
+                 }));
+        const int cameras = layerIndex(drawing, QStringLiteral("VISTARO-CAMERAS"));
+        QCOMPARE(drawing.circles, (std::vector<DxfCircle>{{cameras, {102, 203}, DxfCameraRadius}}));
+        QCOMPARE(drawing.lines.size(), std::size_t(1));
+        QVERIFY(near(drawing.lines[0].from, {102, 203}));
+        QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
+        QStringList texts;
+        for (const DxfText& text : drawing.texts)
+            texts << QStringLiteral("%1 at %2 %3")
+                         .arg(text.text)
+                         .arg(text.position.x())
+                         .arg(text.position.y());
+        QCOMPARE(texts, (QStringList{QStringLiteral("Entrée at 101 201"),
+                                     QStringLiteral("Cam 1 at 102.25 203.25")}));
+    }
+
+    // Nothing written, the earlier file kept, and the message names the file.
+    void exportFailures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("x");
+        QTest::newRow("no such folder") << "missing/coverage.dxf" << 1.0;
+        QTest::newRow("not a number") << "coverage.dxf" << std::nan("");
+        QTest::newRow("beyond 10 000 km") << "coverage.dxf" << 2e7;
+    }
+
+    void exportFailures() {
+        QFETCH(QString, name);
+        QFETCH(double, x);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QFile earlier(folder.filePath(QStringLiteral("coverage.dxf")));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        DxfCoverage coverage;
+        coverage.walls.push_back({{{0, 0}, {x, 0}}});
+        const std::optional<QString> error = saveDxf(path, coverage);
+        QVERIFY(error && error->contains(QDir::toNativeSeparators(path)));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    }
+
+    // What the file holds, and the start of the message (empty: the lines read).
+    void hostile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("lines");
+        QFile plan(PlanFile);
+        QVERIFY(plan.open(QIODevice::ReadOnly));
+        const QByteArray whole = plan.readAll();
+        QByteArray noise(4096, Qt::Uninitialized);
+        QRandomGenerator random(23);
+        for (char& byte : noise)
+            byte = static_cast<char>(random.bounded(256));
+        QTest::newRow("empty") << QByteArray() << "The file is empty." << 0;
+        QTest::newRow("cut short") << whole.left(whole.size() / 2)
+                                   << "The drawing ends early: the file may be cut short." << 0;
+        QTest::newRow("random bytes") << noise << "This is not a DXF drawing." << 0;
+        QTest::newRow("text") << QByteArray("Dear architect,\nthe plan please.\n")
+                              << "This is not a DXF drawing." << 0;
+        QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + noise
+                                    << "This is a binary DXF file" << 0;
+        QTest::newRow("DWG") << QByteArray("AC1015") + noise << "This is a DWG drawing" << 0;
+        // dxflib would allocate 4 x 2^30 doubles in int arithmetic.
+        QTest::newRow("a count of 2^30") << withEntities({{0, "LWPOLYLINE"}, {90, "1073741824"}})
+                                         << "Line 8 announces 1073741824 points" << 0;
+        // The same group elsewhere is no count.
+        QTest::newRow("90 of another entity")
+            << withEntities({{0, "LINE"}, {90, "1073741824"}, {10, "1"}, {11, "2"}}) << "" << 1;
+        QTest::newRow("coordinate 1e999")
+            << withEntities({{0, "LINE"}, {10, "1e999"}, {0, "LINE"}, {11, "1"}}) << "" << 1;
+        // dxflib reads a line of 1023 characters and hangs on a longer one.
+        QTest::newRow("longest line")
+            << withEntities({{0, "TEXT"}, {1, QByteArray(1023, 'a')}, {0, "LINE"}, {11, "1"}}) << ""
+            << 1;
+        QTest::newRow("line too long") << withEntities({{0, "TEXT"}, {1, QByteArray(1024, 'a')}})
+                                       << "Line 8 is too long for a DXF drawing." << 0;
+        QTest::newRow("line without end")
+            << groups({{0, "SECTION"}, {2, "ENTITIES"}}) + QByteArray(200'000, '7')
+            << "Line 5 is too long" << 0;
+        // dxflib would read an uninitialised number.
+        QTest::newRow("blank number") << withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}})
+                                      << "Line 10 holds no number." << 0;
+        QTest::newRow("number after a zero byte") << withEntities({{0, "LINE"},
+                                                                   {10, QByteArray("\0"
+                                                                                   "5",
+                                                                                   2)}})
+                                                  << "Line 8 holds no number." << 0;
+        QTest::newRow("NUL bytes") << QByteArray(5000, '\0') << "Line 1 is too long" << 0;
+        // dxflib throws on a comment "dxflib" that names no version.
+        QTest::newRow("damaged") << groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}})
+                                 << "The drawing is damaged." << 0;
+    }
+
+    void hostile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, lines);
+        const DxfReadResult read = readBytes(bytes);
+        if (message.isEmpty()) {
+            QCOMPARE(read.error, QString());
+            QCOMPARE(read.drawing.lines.size(), std::size_t(lines));
+        } else {
+            QVERIFY2(read.error.startsWith(message), qPrintable(read.error));
+            QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
+            QCOMPARE(read.drawing, DxfDrawing());
+        }
+    }
+
+    // A line cut by the end of a chunk is screened whole.
+    void chunkBoundaries_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        for (const int into : {1, 4, 9, 10}) {
+            const QByteArray bytes = acrossAChunk(90, "1073741824", into);
+            QCOMPARE(bytes.indexOf("1073741824"), 64 * 1024 - into);
+            QTest::addRow("a count, %d bytes before", into) << bytes << "announces 1073741824";
+        }
+        for (const int into : {1, 3})
+            QTest::addRow("a number, %d bytes before", into) << acrossAChunk(10, "1.5", into) << "";
+        QTest::newRow("a blank number") << acrossAChunk(10, "", 0) << "holds no number.";
+    }
+
+    void chunkBoundaries() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const DxfReadResult read = readBytes(bytes);
+        QVERIFY2(message.isEmpty() ? read.error.isEmpty() : read.error.contains(message),
+                 qPrintable(read.error));
+        if (message.isEmpty())
+            QCOMPARE(read.drawing.polylines.size(), std::size_t(1));
+    }
+
+    void hostileFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.dxf"
+                                 << "No such file or directory";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder.";
+    }
+
+    void hostileFiles() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("folder")));
+        const QString path = folder.filePath(name);
+        const DxfReadResult read = readDxfFile(path);
+        QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
+        QCOMPARE(read.error, QStringLiteral("Could not open \"%1\": %2")
+                                 .arg(QDir::toNativeSeparators(path), reason));
+    }
+
+    void limits_data() {
+        QTest::addColumn<DxfLimits>("limits");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray fourLines = manyLines(4);
+        QTest::newRow("entities") << DxfLimits{1 << 20, 3, 100} << fourLines
+                                  << "The drawing has more than 3 entities.";
+        QTest::newRow("entities at the limit") << DxfLimits{1 << 20, 4, 100} << fourLines << "";
+        const QByteArray polyline = withEntities({{0, "LWPOLYLINE"},
+                                                  {90, "3"},
+                                                  {10, "0"},
+                                                  {20, "0"},
+                                                  {10, "1"},
+                                                  {20, "0"},
+                                                  {10, "1"},
+                                                  {20, "1"}});
+        QTest::newRow("vertices") << DxfLimits{1 << 20, 100, 2} << polyline
+                                  << "The drawing has more than 2 polyline vertices.";
+        QTest::newRow("vertices at the limit") << DxfLimits{1 << 20, 100, 3} << polyline << "";
+        QTest::newRow("bytes") << DxfLimits{1 << 20, 1 << 30, 100} << manyLines(30'000)
+                               << "The file is larger than 1 MiB.";
+    }
+
+    void limits() {
+        QFETCH(DxfLimits, limits);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QCOMPARE(readBytes(bytes, {}, limits).error, message);
+    }
+
+    // Told of each 64 KiB and of the end; a cancel at any call leaves nothing but "cancelled".
+    void progressAndCancel() {
+        const QByteArray bytes = manyLines(5000);
+        QVERIFY(bytes.size() > 3 * 64 * 1024);
+        QList<qint64> told;
+        const DxfReadResult whole = readBytes(bytes, [&](qint64 done, qint64 total) {
+            told << done;
+            return total == bytes.size();
+        });
+        QCOMPARE(whole.drawing.lines.size(), std::size_t(5000));
+        QCOMPARE(told.size(), int(bytes.size() / (64 * 1024)) + 2); // the chunks, then the end
+        QCOMPARE(told.constLast(), qint64(bytes.size()));
+        QVERIFY(std::is_sorted(told.cbegin(), told.cend()));
+        for (int cancelAt : {1, 2, int(told.size())}) {
+            int calls = 0;
+            const DxfReadResult cancelled =
+                readBytes(bytes, [&](qint64, qint64) { return ++calls < cancelAt; });
+            QCOMPARE(cancelled, (DxfReadResult{DxfReadResult::Outcome::Cancelled, {}, {}}));
+            QCOMPARE(calls, cancelAt);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDxf)
+#include "tst_dxf.moc"
