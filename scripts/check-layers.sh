@@ -16,7 +16,7 @@ LAYERS=(
     "optics"
     "site"
     "match lang report"
-    "coverage finder"
+    "coverage finder siteplan"
     "app"
 )
 

@@ -13,6 +13,7 @@
 #include "match/recommendationhost.h"
 #include "optics/calculatorreading.h"
 #include "platform/driveroots.h"
+#include "siteplan/siteplanhost.h"
 #include "state/sharedstate.h"
 
 #include <QList>
@@ -40,17 +41,19 @@ class CConsiglia;
 class CoverageSettings;
 class CoverageWindow;
 class LensFinder;
+class SitePlan;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window, of the coverage window and of the lens finder, which reach it through
-// their small interfaces.
+// recommendation window, of the coverage window, of the lens finder and of the site plan, which
+// reach it through their small interfaces.
 class Obbiettivi : public QMainWindow,
                    public LanguageChooserHost,
                    public RecommendationHost,
                    public CoverageHost,
-                   public LensFinderHost {
+                   public LensFinderHost,
+                   public SitePlanHost {
     Q_OBJECT
 
 public:
@@ -82,6 +85,9 @@ public:
     QAction* OpenLensFinder() const { return m_openLensFinder; }
     // The lens finder once it has been opened, else none.
     LensFinder* lensFinder() const { return m_lensFinder.get(); }
+    QAction* OpenSitePlan() const { return m_openSitePlan; }
+    // The site plan once it has been opened, else none.
+    SitePlan* sitePlan() const { return m_sitePlan.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -123,6 +129,8 @@ public:
     void typeFocalLength(int row, const QString& text) override;
     // LensFinderHost
     void presentFromFinder(std::int16_t index) override;
+    // SitePlanHost
+    void showInCoverage(const SiteCamera& camera) override;
 
     void Focale1_Click();
     void L1_Click();
@@ -154,6 +162,9 @@ public:
     void MarvantoCons_Click();
     void OpenCoverage_Click();
     void OpenLensFinder_Click();
+    void OpenSitePlan_Click();
+    // Opens the site plan on `path`, as the command line asks.
+    void openSiteFile(const QString& path);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -210,6 +221,9 @@ private:
     // open; each does nothing when it is as it was.
     void followCoverage();
     void refreshLensFinder();
+    void followSitePlan();
+    // Asks the site plan about its unsaved changes; false when the user keeps it open.
+    bool sitePlanClosed();
 
     void setLensLayout(bool zoom, const QString& code);
     void setWindowHeightTwips(int twips);
@@ -264,6 +278,7 @@ private:
     QMenu* m_tools = nullptr;
     QAction* m_openCoverage = nullptr;
     QAction* m_openLensFinder = nullptr;
+    QAction* m_openSitePlan = nullptr;
     QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
@@ -271,6 +286,7 @@ private:
     std::unique_ptr<CConsiglia> m_consiglia;
     std::unique_ptr<CoverageWindow> m_coverage;
     std::unique_ptr<LensFinder> m_lensFinder;
+    std::unique_ptr<SitePlan> m_sitePlan;
     std::unique_ptr<CoverageSettings> m_coverageSettings;
 
     int m_heightTwips = 0;

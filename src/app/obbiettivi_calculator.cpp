@@ -86,6 +86,7 @@ void Obbiettivi::CalcoloFocale_Timer() {
     }
     followCoverage();
     refreshLensFinder();
+    followSitePlan();
 }
 
 // Only a mouse click makes a field its row's driver; reaching it with the keyboard does not.

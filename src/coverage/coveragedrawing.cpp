@@ -17,16 +17,13 @@ namespace vistaro {
 
 namespace {
 
-// Okabe and Ito's colours, told apart with every common colour-blindness, from detection to
-// identification.
-constexpr std::array<QRgb, 4> BandColours{0xff56b4e9, 0xff009e73, 0xffe69f00, 0xffd55e00};
 constexpr QRgb Ink = 0xff202020;
 constexpr QRgb Ground = 0xff8a8a8a;
 constexpr QRgb ViewFill = 0x5056b4e9;
 constexpr QRgb DeadZoneColour = 0xffd55e00;
 
 QColor bandColour(Level level) {
-    return QColor::fromRgba(BandColours.at(static_cast<std::size_t>(level)));
+    return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
 }
 
 double radians(double degrees) {
@@ -72,16 +69,6 @@ void drawPanelName(QPainter& painter, const QRectF& panel, const QString& name) 
 void drawNothing(QPainter& painter, const QRectF& panel) {
     painter.setPen(QColor::fromRgba(Ink));
     painter.drawText(panel, Qt::AlignCenter, QStringLiteral("-"));
-}
-
-// A round length (1, 2 or 5 times a power of ten, in the units on show) near a fifth of `span`
-// metres.
-double scaleLength(double spanM, Units units) {
-    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
-    const double wanted = spanM / unit / 5;
-    const double power = std::pow(10, std::floor(std::log10(wanted)));
-    const double step = wanted / power >= 5 ? 5 : wanted / power >= 2 ? 2 : 1;
-    return step * power * unit;
 }
 
 void drawScale(QPainter& painter, const QPointF& at, double metres, double pixelsPerMetre,
@@ -243,7 +230,7 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, doubl
     } else {
         view << rayEnd(tilt + half) << rayEnd(tilt - half);
     }
-    painter.setPen(QPen(QColor::fromRgba(BandColours[0]).darker(130), 0));
+    painter.setPen(QPen(QColor::fromRgba(LevelColours[0]).darker(130), 0));
     painter.setBrush(QColor::fromRgba(ViewFill));
     painter.drawPolygon(view);
     QPen axis(QColor::fromRgba(Ink), 0, Qt::DashLine);
@@ -332,7 +319,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
     }
     if (pixelsPerMetre > 0) {
         // Top right, where the narrow start of the cone leaves room.
-        const double metres = scaleLength(spanM, model.units);
+        const double metres = roundLength(spanM / 5, model.units);
         const double wide = metres * pixelsPerMetre +
                             metrics.horizontalAdvance(CoverageText::length(metres, model.units)) +
                             12;

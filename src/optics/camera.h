@@ -54,6 +54,8 @@ SensorSize imagedArea(SensorSize sensor, ImageSize image);
 struct Camera {
     SensorSize sensor;
     ImageSize image;
+
+    bool operator==(const Camera&) const = default;
 };
 
 } // namespace vistaro

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/obbiettivi.h"
+#include "optics/coveragesettings.h"
+#include "siteplan/fieldtriangle.h"
+#include "siteplan/newcamera.h"
+#include "siteplan/siteplan.h"
+
+#include <QLineEdit>
+
+namespace vistaro {
+
+// A window of its own, made on first use and kept, so it reopens on the site it showed.
+void Obbiettivi::OpenSitePlan_Click() {
+    if (!m_sitePlan)
+        m_sitePlan = std::make_unique<SitePlan>(*this, coverageSettings(),
+                                                std::make_unique<FieldTriangleGeometry>());
+    followSitePlan();
+    bringToFront(*m_sitePlan);
+}
+
+void Obbiettivi::openSiteFile(const QString& path) {
+    OpenSitePlan_Click();
+    m_sitePlan->openFile(path);
+}
+
+void Obbiettivi::followSitePlan() {
+    if (!m_sitePlan)
+        return;
+    const std::optional<LensOnShow> lens = lensOnShow();
+    m_sitePlan->follow(calculatorReading(),
+                       lens ? std::optional<QString>(lens->name) : std::nullopt);
+}
+
+bool Obbiettivi::sitePlanClosed() {
+    return !m_sitePlan || !m_sitePlan->isVisible() || m_sitePlan->close();
+}
+
+// As a user would: the camera's inputs into the coverage window, its distance and then its
+// focal length into the calculator's first row (the focal length drives), the tele end into
+// the second row of a zoom.
+void Obbiettivi::showInCoverage(const SiteCamera& camera) {
+    coverageSettings().set(coverageInputsOf(camera, coverageSettings().inputs()));
+    const QString& separator = m_program.DecimalSeparator;
+    m_rows[0].L->setText(calculatorText(camera.distanceM, separator));
+    clickField(0, CalcField::L);
+    if (camera.focalTeleMm && zoomSelected()) {
+        m_rows[1].L->setText(calculatorText(camera.distanceM, separator));
+        clickField(1, CalcField::L);
+        typeFocalLength(1, calculatorText(*camera.focalTeleMm, separator));
+    }
+    typeFocalLength(0, calculatorText(camera.focalMm, separator));
+    OpenCoverage_Click();
+}
+
+} // namespace vistaro
