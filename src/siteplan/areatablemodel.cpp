@@ -18,7 +18,7 @@ int AreaTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant AreaTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!shows(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const SiteArea& area = document().site().areas.at(static_cast<std::size_t>(index.row()));
     switch (static_cast<AreaColumn>(index.column())) {

@@ -40,7 +40,7 @@ int CameraTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!shows(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const SiteCamera& camera = document().site().cameras.at(static_cast<std::size_t>(index.row()));
     const bool edit = role == Qt::EditRole;
@@ -136,6 +136,8 @@ std::optional<SiteItem> CameraTableModel::edited(SiteItem item, int column,
         if (!pan)
             return std::nullopt;
         camera.panDeg = std::fmod(*pan, 360.0);
+        if (camera.panDeg < 0)
+            camera.panDeg += 360;
         return item;
     }
     case CameraColumn::Height:

@@ -175,14 +175,17 @@ void PlanView::showItem(const ItemRef& ref) {
         item->present(m_document.item(ref));
 }
 
+// The coverage follows the document first; items that it no longer has are about to go.
 void PlanView::showFootprints(int camera) {
-    for (int i = 0; i < static_cast<int>(m_footprints.size()); ++i)
+    const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
+    for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
             m_footprints[static_cast<std::size_t>(i)]->present(m_coverage.footprint(i));
 }
 
 void PlanView::showAreaCoverage(int area) {
-    for (int i = 0; i < static_cast<int>(m_areas.size()); ++i)
+    const int count = std::min(static_cast<int>(m_areas.size()), m_coverage.areaCount());
+    for (int i = 0; i < count; ++i)
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));

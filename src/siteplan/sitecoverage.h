@@ -22,6 +22,8 @@ public:
     SiteCoverage(const SiteDocument& document, const SiteGeometry& geometry,
                  QObject* parent = nullptr);
 
+    int cameraCount() const { return static_cast<int>(m_footprints.size()); }
+    int areaCount() const { return static_cast<int>(m_areas.size()); }
     const CameraFootprint& footprint(int camera) const {
         return m_footprints.at(static_cast<std::size_t>(camera));
     }

@@ -80,10 +80,11 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
                               &SiteDocument::itemRemoved})
         connect(&m_document, signal, this, &SitePlan::showSelectedCamera);
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showSelectedCamera);
-    connect(&m_document, &SiteDocument::backgroundChanged, this, [this] {
-        showBackgroundPicture();
-        showBackgroundActions();
-    });
+    for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
+        connect(&m_document, signal, this, [this] {
+            showBackgroundPicture();
+            showBackgroundActions();
+        });
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
         if (const std::optional<ItemRef> ref = selectedCamera())
             changeItem(*ref, after, 0);
@@ -102,10 +103,13 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
 SitePlan::~SitePlan() {
     if (isVisible())
         rememberGeometry();
-    // The plan and the tables would tell this window of a selection that their going away
-    // changes; it no longer listens.
+    // The plan, the tables and the panel read the document, which goes before the window's
+    // children do, so they go first; the selections that their going changes are not
+    // listened to.
     m_syncing = true;
-    delete m_view;
+    for (QWidget* reader : std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock,
+                                                          m_areaDock})
+        delete reader;
 }
 
 void SitePlan::buildTables() {

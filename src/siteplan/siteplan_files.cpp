@@ -89,7 +89,6 @@ void SitePlan::showSite(const Site& site, const QString& file) {
     m_document.reset(site);
     m_undo->clear();
     showTitle();
-    showBackgroundActions();
     m_view->zoomToFit();
 }
 

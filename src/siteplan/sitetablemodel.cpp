@@ -10,10 +10,12 @@ namespace vistaro {
 SiteTableModel::SiteTableModel(ItemKind kind, const SiteDocument& document,
                                const SiteCoverage& coverage, Edit edit, QObject* parent)
     : QAbstractTableModel(parent), m_kind(kind), m_document(document), m_coverage(coverage),
-      m_edit(std::move(edit)) {
-    // The document has changed when it says so; the rows follow at once, before any view asks.
+      m_edit(std::move(edit)), m_rows(document.count(kind)) {
+    // The document has changed when it says so; the rows follow at once. Until they have, the
+    // table has the rows it was told of, which the coverage may say changed in between.
     connect(&document, &SiteDocument::siteReset, this, [this] {
         beginResetModel();
+        m_rows = m_document.count(m_kind);
         endResetModel();
     });
     connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
@@ -24,18 +26,24 @@ SiteTableModel::SiteTableModel(ItemKind kind, const SiteDocument& document,
         if (ref.kind != m_kind)
             return;
         beginInsertRows({}, ref.index, ref.index);
+        ++m_rows;
         endInsertRows();
     });
     connect(&document, &SiteDocument::itemRemoved, this, [this](const ItemRef& ref) {
         if (ref.kind != m_kind)
             return;
         beginRemoveRows({}, ref.index, ref.index);
+        --m_rows;
         endRemoveRows();
     });
 }
 
 int SiteTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_document.count(m_kind);
+    return parent.isValid() ? 0 : m_rows;
+}
+
+bool SiteTableModel::shows(const QModelIndex& index) const {
+    return index.isValid() && index.row() < m_document.count(m_kind);
 }
 
 bool SiteTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -57,10 +65,10 @@ void SiteTableModel::retranslate() {
 }
 
 void SiteTableModel::rowChanged(int row) {
-    if (rowCount() == 0 || row >= rowCount())
+    const int rows = std::min(m_rows, m_document.count(m_kind));
+    if (rows == 0 || row >= rows)
         return;
-    emit dataChanged(index(std::max(row, 0), 0),
-                     index(row < 0 ? rowCount() - 1 : row, columnCount() - 1));
+    emit dataChanged(index(std::max(row, 0), 0), index(row < 0 ? rows - 1 : row, columnCount() - 1));
 }
 
 QString lengthInUnits(double metres, Units units) {

@@ -34,6 +34,8 @@ protected:
     const SiteDocument& document() const { return m_document; }
     const SiteCoverage& coverage() const { return m_coverage; }
     Units units() const { return m_document.site().units; }
+    // Whether `index` is a cell of an item the document holds.
+    bool shows(const QModelIndex& index) const;
     // Every cell of `row` changed; -1 for every row.
     void rowChanged(int row);
     // `item` with the cell at `column` set to `value`; none when the value does not fit.
@@ -45,6 +47,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     Edit m_edit;
+    int m_rows;
 };
 
 // A length or a surface in the units on show, without its unit, and a typed length back in metres.
