@@ -5,8 +5,8 @@
 #include "finder/lensfinder.h" // the constructor may have to destroy m_lensFinder
 #include "match/cconsiglia.h"  // the constructor may have to destroy m_consiglia
 #include "optics/coveragesettings.h"
-#include "siteplan/siteplan.h" // the constructor may have to destroy m_sitePlan
 #include "platform/twips.h"
+#include "siteplan/siteplan.h" // the constructor may have to destroy m_sitePlan
 
 #include <QButtonGroup>
 #include <QFile>

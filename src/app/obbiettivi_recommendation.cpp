@@ -6,8 +6,8 @@
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "optics/coveragesettings.h"
-#include "siteplan/siteplan.h" // the destructor destroys m_sitePlan
 #include "platform/messagebox.h"
+#include "siteplan/siteplan.h" // the destructor destroys m_sitePlan
 
 #include <QLineEdit>
 

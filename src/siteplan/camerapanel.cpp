@@ -27,43 +27,38 @@ template <typename Control> Control* named(const char* name, QWidget* parent) {
     return control;
 }
 
-// The panel's rows: the field's object name and its caption.
-QString caption(const QString& name, Units units) {
-    const QString unit = CoverageText::lengthUnit(units);
-    if (name == u"CameraName")
-        return CameraPanel::tr("Name");
-    if (name == u"CameraX")
-        return CameraPanel::tr("East (%1)").arg(unit);
-    if (name == u"CameraY")
-        return CameraPanel::tr("North (%1)").arg(unit);
-    if (name == u"CameraPan")
-        return CameraPanel::tr("Pan (\u00b0 from east)");
-    if (name == u"CameraHeight")
-        return CameraPanel::tr("Mounting height (%1)").arg(unit);
-    if (name == u"CameraAim")
-        return CameraPanel::tr("Aimed by");
-    if (name == u"CameraTargetHeight")
-        return CameraPanel::tr("Target height (%1)").arg(unit);
-    if (name == u"CameraTilt")
-        return CameraPanel::tr("Tilt (\u00b0 down)");
-    if (name == u"CameraDistance")
-        return CameraPanel::tr("Aim distance (%1)").arg(unit);
-    if (name == u"SensorWidth")
-        return CameraPanel::tr("Sensor width (mm)");
-    if (name == u"SensorHeight")
-        return CameraPanel::tr("Sensor height (mm)");
-    if (name == u"Columns")
-        return CameraPanel::tr("Columns");
-    if (name == u"Rows")
-        return CameraPanel::tr("Rows");
-    if (name == u"Focal")
-        return CameraPanel::tr("Focal length (mm)");
-    if (name == u"FocalTele")
-        return CameraPanel::tr("Tele end (mm)");
-    if (name == u"Lens")
-        return CameraPanel::tr("Lens");
-    if (name == u"CameraLevel")
-        return CameraPanel::tr("Level wanted");
+// The panel's rows by their field's object name; a length's caption takes its unit.
+struct Caption {
+    const char* field;
+    const char* text;
+    bool length;
+};
+constexpr Caption Captions[] = {
+    {"CameraName", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Name"), false},
+    {"CameraX", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "East (%1)"), true},
+    {"CameraY", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "North (%1)"), true},
+    {"CameraPan", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Pan (\u00b0 from east)"), false},
+    {"CameraHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Mounting height (%1)"), true},
+    {"CameraAim", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Aimed by"), false},
+    {"CameraTargetHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Target height (%1)"), true},
+    {"CameraTilt", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Tilt (\u00b0 down)"), false},
+    {"CameraDistance", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Aim distance (%1)"), true},
+    {"SensorWidth", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Sensor width (mm)"), false},
+    {"SensorHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Sensor height (mm)"), false},
+    {"Columns", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Columns"), false},
+    {"Rows", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Rows"), false},
+    {"Focal", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Focal length (mm)"), false},
+    {"FocalTele", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Tele end (mm)"), false},
+    {"Lens", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Lens"), false},
+    {"CameraLevel", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Level wanted"), false},
+};
+
+QString caption(const QString& field, Units units) {
+    for (const Caption& row : Captions)
+        if (field == QLatin1String(row.field)) {
+            const QString text = CameraPanel::tr(row.text);
+            return row.length ? text.arg(CoverageText::lengthUnit(units)) : text;
+        }
     return {};
 }
 
@@ -147,9 +142,8 @@ void CameraPanel::connectFields() {
                 [this, apply](double value) { change([&](SiteCamera& c) { apply(c, value); }); });
     };
     const auto onLength = [&](QDoubleSpinBox* spin, double SiteCamera::*field) {
-        onValue(spin, [this, field](SiteCamera& c, double value) {
-            c.*field = value * lengthUnit();
-        });
+        onValue(spin,
+                [this, field](SiteCamera& c, double value) { c.*field = value * lengthUnit(); });
     };
     connect(m_name, &QLineEdit::editingFinished, this,
             [this] { change([this](SiteCamera& c) { c.name = m_name->text().trimmed(); }); });
@@ -234,8 +228,7 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) 
 void CameraPanel::retranslate() {
     m_hint->setText(tr("Select one camera on the plan or in the table to see and change it here."));
     for (int row = 0; row < m_form->rowCount(); ++row) {
-        auto* label =
-            qobject_cast<QLabel*>(m_form->itemAt(row, QFormLayout::LabelRole)->widget());
+        auto* label = qobject_cast<QLabel*>(m_form->itemAt(row, QFormLayout::LabelRole)->widget());
         QWidget* field = m_form->itemAt(row, QFormLayout::FieldRole)->widget();
         label->setText(caption(field->objectName(), m_units));
         field->setAccessibleName(label->text());

@@ -14,9 +14,9 @@ namespace {
 
 QString focalText(const SiteCamera& camera) {
     const QString wide = CoverageText::number(camera.focalMm, 2);
-    return camera.focalTeleMm ? wide + QStringLiteral(" - ") +
-                                    CoverageText::number(*camera.focalTeleMm, 2)
-                              : wide;
+    return camera.focalTeleMm
+               ? wide + QStringLiteral(" - ") + CoverageText::number(*camera.focalTeleMm, 2)
+               : wide;
 }
 
 QString densityText(const SiteCamera& camera, Units units) {
@@ -57,8 +57,7 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
     case CameraColumn::Density:
         return densityText(camera, units());
     case CameraColumn::AreaAtLevel:
-        return surfaceInUnits(coverage().footprint(index.row()).areaAtLevel(camera.level),
-                              units());
+        return surfaceInUnits(coverage().footprint(index.row()).areaAtLevel(camera.level), units());
     case CameraColumn::Pan:
         return CoverageText::number(camera.panDeg, 1);
     case CameraColumn::Height:

@@ -63,8 +63,7 @@ CameraFootprint FieldTriangleGeometry::footprint(const SiteCamera& camera,
     // Identification is nearest: each band runs from the next higher level's reach to its own.
     double nearer = 0;
     for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const double farther =
-            std::min(levelDistance(camera.camera, f, *level).value_or(0), reach);
+        const double farther = std::min(levelDistance(camera.camera, f, *level).value_or(0), reach);
         if (farther <= nearer)
             continue;
         footprint.bands.push_back({*level,

@@ -150,15 +150,19 @@ private:
 
 } // namespace
 
+QPolygonF scenePolygon(const std::vector<PlanPoint>& points) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PlanPoint& point : points)
+        polygon << toScene(point);
+    return polygon;
+}
+
 QPainterPath scenePath(const PlanShape& shape) {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     for (const std::vector<PlanPoint>& ring : shape.rings) {
-        if (ring.empty())
-            continue;
-        path.moveTo(toScene(ring.front()));
-        for (std::size_t i = 1; i < ring.size(); ++i)
-            path.lineTo(toScene(ring[i]));
+        path.addPolygon(scenePolygon(ring));
         path.closeSubpath();
     }
     return path;
@@ -290,11 +294,7 @@ double PolyItem::metresPerPixel() const {
 
 QPainterPath PolyItem::outline() const {
     QPainterPath path;
-    if (points().empty())
-        return path;
-    path.moveTo(toScene(points().front()));
-    for (std::size_t i = 1; i < points().size(); ++i)
-        path.lineTo(toScene(points()[i]));
+    path.addPolygon(scenePolygon(points()));
     if (ref().kind == ItemKind::Area)
         path.closeSubpath();
     return path;
@@ -351,10 +351,10 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       Qt::NoBrush);
         labelOnScreen(*painter, path.boundingRect().center(), label());
     } else {
-        paintOnScreen(*painter, path,
-                      QPen(QColor::fromRgba(WallColour), 4, Qt::SolidLine, Qt::RoundCap,
-                           Qt::RoundJoin),
-                      Qt::NoBrush);
+        paintOnScreen(
+            *painter, path,
+            QPen(QColor::fromRgba(WallColour), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+            Qt::NoBrush);
     }
 }
 

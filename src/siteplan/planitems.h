@@ -39,8 +39,14 @@ struct CoverageLayers {
 };
 
 // Stacking order of the plan, bottom first.
-enum PlanLayer { BackgroundLayer = -30, FootprintLayer = -20, AreaLayer = -10, WallLayer = 0,
-                 CameraLayer = 10, DraftLayer = 20 };
+enum PlanLayer {
+    BackgroundLayer = -30,
+    FootprintLayer = -20,
+    AreaLayer = -10,
+    WallLayer = 0,
+    CameraLayer = 10,
+    DraftLayer = 20
+};
 
 // A camera, a wall or an area: what the user selects, moves and deletes.
 class PlanItem : public QGraphicsItem {
@@ -163,7 +169,9 @@ private:
     int m_gesture = 0;
 };
 
-// A path as QPainterPath draws it, in scene coordinates, the rings odd-even filled.
+// Points of the plan in scene coordinates, as a polyline.
+QPolygonF scenePolygon(const std::vector<PlanPoint>& points);
+// A shape in scene coordinates, its rings closed and odd-even filled.
 QPainterPath scenePath(const PlanShape& shape);
 
 } // namespace vistaro

@@ -257,8 +257,8 @@ void PlanView::zoomToFit() {
                  QMarginsF(EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres);
     const double margin = std::max(bounds.width(), bounds.height()) * 0.05;
     bounds += QMarginsF(margin, margin, margin, margin);
-    const double fit = std::min(viewport()->width() / bounds.width(),
-                                viewport()->height() / bounds.height());
+    const double fit =
+        std::min(viewport()->width() / bounds.width(), viewport()->height() / bounds.height());
     resetTransform();
     scaleBy(std::clamp(fit, SmallestScale, LargestScale));
     centerOn(bounds.center());
@@ -315,8 +315,7 @@ void PlanView::wheelEvent(QWheelEvent* event) {
 }
 
 void PlanView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton ||
-        (event->button() == Qt::LeftButton && m_spaceHeld)) {
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && m_spaceHeld)) {
         m_panFrom = event->position().toPoint();
         viewport()->setCursor(Qt::ClosedHandCursor);
         event->accept();
@@ -353,7 +352,7 @@ void PlanView::mouseMoveEvent(QMouseEvent* event) {
 void PlanView::mouseReleaseEvent(QMouseEvent* event) {
     if (m_panFrom && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
         m_panFrom.reset();
-        viewport()->setCursor(m_spaceHeld                ? Qt::OpenHandCursor
+        viewport()->setCursor(m_spaceHeld              ? Qt::OpenHandCursor
                               : m_mode == Mode::Select ? Qt::ArrowCursor
                                                        : Qt::CrossCursor);
         event->accept();
@@ -435,11 +434,11 @@ void PlanView::finishDrawing() {
 }
 
 void PlanView::showDraft(const std::optional<QPointF>& cursor) {
+    QPolygonF polygon = scenePolygon(m_drawing);
+    if (cursor && !polygon.isEmpty())
+        polygon << *cursor;
     QPainterPath path;
-    for (const PlanPoint& point : m_drawing)
-        path.isEmpty() ? path.moveTo(toScene(point)) : path.lineTo(toScene(point));
-    if (cursor && !path.isEmpty())
-        path.lineTo(*cursor);
+    path.addPolygon(polygon);
     m_draft->setPath(path);
 }
 

@@ -10,8 +10,10 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
     : QObject(parent), m_document(document), m_geometry(geometry) {
     connect(&document, &SiteDocument::siteReset, this, &SiteCoverage::recomputeAll);
     connect(&document, &SiteDocument::itemChanged, this, &SiteCoverage::itemChanged);
-    connect(&document, &SiteDocument::itemInserted, this, &SiteCoverage::itemInserted);
-    connect(&document, &SiteDocument::itemRemoved, this, &SiteCoverage::itemRemoved);
+    connect(&document, &SiteDocument::itemInserted, this,
+            [this](const ItemRef& ref) { itemCountChanged(ref, true); });
+    connect(&document, &SiteDocument::itemRemoved, this,
+            [this](const ItemRef& ref) { itemCountChanged(ref, false); });
     recomputeAll();
 }
 
@@ -59,10 +61,17 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
     }
 }
 
-void SiteCoverage::itemInserted(const ItemRef& ref) {
+void SiteCoverage::itemCountChanged(const ItemRef& ref, bool inserted) {
+    // The item comes in at its place, or leaves it; the others keep what they cover.
+    const auto follow = [&](auto& list, auto worked) {
+        if (inserted)
+            list.insert(list.begin() + ref.index, worked(ref.index));
+        else
+            list.erase(list.begin() + ref.index);
+    };
     switch (ref.kind) {
     case ItemKind::Camera:
-        m_footprints.insert(m_footprints.begin() + ref.index, footprintOf(ref.index));
+        follow(m_footprints, [this](int i) { return footprintOf(i); });
         emit cameraCoverageChanged(-1);
         recomputeAreas();
         break;
@@ -70,24 +79,7 @@ void SiteCoverage::itemInserted(const ItemRef& ref) {
         recomputeAll();
         break;
     case ItemKind::Area:
-        m_areas.insert(m_areas.begin() + ref.index, figuresOf(ref.index));
-        emit areaCoverageChanged(-1);
-        break;
-    }
-}
-
-void SiteCoverage::itemRemoved(const ItemRef& ref) {
-    switch (ref.kind) {
-    case ItemKind::Camera:
-        m_footprints.erase(m_footprints.begin() + ref.index);
-        emit cameraCoverageChanged(-1);
-        recomputeAreas();
-        break;
-    case ItemKind::Wall:
-        recomputeAll();
-        break;
-    case ItemKind::Area:
-        m_areas.erase(m_areas.begin() + ref.index);
+        follow(m_areas, [this](int i) { return figuresOf(i); });
         emit areaCoverageChanged(-1);
         break;
     }

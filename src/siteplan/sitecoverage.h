@@ -49,8 +49,7 @@ private:
     AreaFigures figuresOf(int area) const;
     void recomputeAreas();
     void itemChanged(const ItemRef& ref);
-    void itemInserted(const ItemRef& ref);
-    void itemRemoved(const ItemRef& ref);
+    void itemCountChanged(const ItemRef& ref, bool inserted);
 
     const SiteDocument& m_document;
     const SiteGeometry& m_geometry;

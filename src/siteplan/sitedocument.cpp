@@ -10,7 +10,8 @@ namespace vistaro {
 namespace {
 
 // Calls `step` with the site's list of the kind `kind` names.
-template <typename Site, typename Step> decltype(auto) withList(Site& site, ItemKind kind, Step step) {
+template <typename Site, typename Step>
+decltype(auto) withList(Site& site, ItemKind kind, Step step) {
     switch (kind) {
     case ItemKind::Wall:
         return step(site.walls);

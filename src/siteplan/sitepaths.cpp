@@ -26,7 +26,7 @@ QString pictureName(const QString& siteFile, const QString& picture) {
         return full;
     const QString relative = folderOf(siteFile).relativeFilePath(full);
     return relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative) ? full
-                                                                                         : relative;
+                                                                                        : relative;
 }
 
 QStringList recentFiles(QStringList files, const QString& opened, int keep) {

@@ -76,8 +76,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::drawn, this, &SitePlan::addDrawn);
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::modeChanged, this, &SitePlan::showModeHint);
-    for (const auto signal : {&SiteDocument::itemChanged, &SiteDocument::itemInserted,
-                              &SiteDocument::itemRemoved})
+    for (const auto signal :
+         {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
         connect(&m_document, signal, this, &SitePlan::showSelectedCamera);
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showSelectedCamera);
     for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
@@ -107,8 +107,8 @@ SitePlan::~SitePlan() {
     // children do, so they go first; the selections that their going changes are not
     // listened to.
     m_syncing = true;
-    for (QWidget* reader : std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock,
-                                                          m_areaDock})
+    for (QWidget* reader :
+         std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock, m_areaDock})
         delete reader;
 }
 
@@ -196,9 +196,9 @@ void SitePlan::showCursor(const std::optional<PlanPoint>& point) {
         return;
     }
     const Units units = m_document.site().units;
-    m_cursor->setText(tr("East %1, north %2")
-                          .arg(CoverageText::length(point->x, units),
-                               CoverageText::length(point->y, units)));
+    m_cursor->setText(
+        tr("East %1, north %2")
+            .arg(CoverageText::length(point->x, units), CoverageText::length(point->y, units)));
 }
 
 void SitePlan::showModeHint(PlanView::Mode mode) {

@@ -45,8 +45,8 @@ class SitePlan : public QMainWindow, private PlanEdits {
     Q_OBJECT
 
 public:
-    SitePlan(SitePlanHost& host, CoverageSettings& settings,
-             std::unique_ptr<SiteGeometry> geometry, QWidget* parent = nullptr);
+    SitePlan(SitePlanHost& host, CoverageSettings& settings, std::unique_ptr<SiteGeometry> geometry,
+             QWidget* parent = nullptr);
     ~SitePlan() override;
 
     void setSiteFiles(std::unique_ptr<SiteFiles> files);
@@ -138,8 +138,7 @@ private:
     void setScale(const std::vector<PlanPoint>& points);
     void showBackgroundPicture();
     void showBackgroundActions();
-    void changeBackgroundBy(const std::function<void(SiteBackground&)>& apply,
-                            const QString& text);
+    void changeBackgroundBy(const std::function<void(SiteBackground&)>& apply, const QString& text);
 
     SitePlanHost& m_host;
     CoverageSettings& m_settings;

@@ -160,10 +160,8 @@ void SitePlan::connectActions() {
 void SitePlan::showUndoSteps() {
     m_undoAction->setEnabled(m_undo->canUndo());
     m_redoAction->setEnabled(m_undo->canRedo());
-    m_undoAction->setText(m_undo->canUndo() ? tr("&Undo %1").arg(m_undo->undoText())
-                                            : tr("&Undo"));
-    m_redoAction->setText(m_undo->canRedo() ? tr("&Redo %1").arg(m_undo->redoText())
-                                            : tr("&Redo"));
+    m_undoAction->setText(m_undo->canUndo() ? tr("&Undo %1").arg(m_undo->undoText()) : tr("&Undo"));
+    m_redoAction->setText(m_undo->canRedo() ? tr("&Redo %1").arg(m_undo->redoText()) : tr("&Redo"));
 }
 
 void SitePlan::retranslate() {

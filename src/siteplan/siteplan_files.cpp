@@ -44,11 +44,11 @@ void SitePlan::useStandardDialogs() {
     };
     m_distanceAsker = [this](QWidget* parent, double shown) -> std::optional<double> {
         bool ok = false;
-        const double typed = QInputDialog::getDouble(
-            parent, tr("Background scale"),
-            tr("Distance between the two points (%1):")
-                .arg(CoverageText::lengthUnit(m_document.site().units)),
-            shown, 0.001, 1e6, 3, &ok);
+        const double typed =
+            QInputDialog::getDouble(parent, tr("Background scale"),
+                                    tr("Distance between the two points (%1):")
+                                        .arg(CoverageText::lengthUnit(m_document.site().units)),
+                                    shown, 0.001, 1e6, 3, &ok);
         return ok ? std::optional(typed) : std::nullopt;
     };
 }
@@ -158,8 +158,8 @@ bool SitePlan::writeTo(const QString& path) {
         site.background->file = pictureName(path, site.background->file);
     const QString problem = m_files->write(path, site);
     if (!problem.isEmpty()) {
-        showMessage(this,
-                    tr("The site plan %1 cannot be saved: %2").arg(QDir::toNativeSeparators(path), problem));
+        showMessage(this, tr("The site plan %1 cannot be saved: %2")
+                              .arg(QDir::toNativeSeparators(path), problem));
         return false;
     }
     m_undo->setClean();
@@ -216,8 +216,7 @@ void SitePlan::setScale(const std::vector<PlanPoint>& points) {
         return;
     const Units units = m_document.site().units;
     const double unit = units == Units::Imperial ? MetresPerFoot : 1;
-    const double shown =
-        std::hypot(points[1].x - points[0].x, points[1].y - points[0].y) / unit;
+    const double shown = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y) / unit;
     const std::optional<double> typed = m_distanceAsker(this, shown);
     if (!typed)
         return;

@@ -68,7 +68,8 @@ void SiteTableModel::rowChanged(int row) {
     const int rows = std::min(m_rows, m_document.count(m_kind));
     if (rows == 0 || row >= rows)
         return;
-    emit dataChanged(index(std::max(row, 0), 0), index(row < 0 ? rows - 1 : row, columnCount() - 1));
+    emit dataChanged(index(std::max(row, 0), 0),
+                     index(row < 0 ? rows - 1 : row, columnCount() - 1));
 }
 
 QString lengthInUnits(double metres, Units units) {

@@ -41,8 +41,7 @@ bool SetItemCommand::mergeWith(const QUndoCommand* other) {
 InsertItemsCommand::InsertItemsCommand(SiteDocument& document,
                                        std::vector<std::pair<ItemRef, SiteItem>> items,
                                        Direction direction, const QString& text)
-    : QUndoCommand(text), m_document(document), m_items(std::move(items)),
-      m_direction(direction) {
+    : QUndoCommand(text), m_document(document), m_items(std::move(items)), m_direction(direction) {
     std::sort(m_items.begin(), m_items.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
 }
@@ -66,8 +65,8 @@ void InsertItemsCommand::redo() {
 }
 
 SetBackgroundCommand::SetBackgroundCommand(SiteDocument& document,
-                                           std::optional<SiteBackground> after,
-                                           const QString& text, int gesture)
+                                           std::optional<SiteBackground> after, const QString& text,
+                                           int gesture)
     : QUndoCommand(text), m_document(document), m_before(document.site().background),
       m_after(std::move(after)), m_gesture(gesture) {}
 

@@ -18,8 +18,8 @@ namespace vistaro {
 // One item changes.
 class SetItemCommand : public QUndoCommand {
 public:
-    SetItemCommand(SiteDocument& document, const ItemRef& ref, SiteItem after,
-                   const QString& text, int gesture = 0);
+    SetItemCommand(SiteDocument& document, const ItemRef& ref, SiteItem after, const QString& text,
+                   int gesture = 0);
 
     void undo() override;
     void redo() override;

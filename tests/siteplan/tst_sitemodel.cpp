@@ -30,8 +30,8 @@ Site sample() {
     Site site;
     site.cameras = {entrance()};
     site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
-    site.areas = {SiteArea{QStringLiteral("Door"), Level::Identification,
-                           {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    site.areas = {SiteArea{
+        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
     return site;
 }
 
@@ -120,13 +120,17 @@ private slots:
         QTest::addColumn<QStringList>("taken");
         QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("copy");
-        QTest::newRow("none yet") << "Camera" << QStringList{} << "Camera 1" << "Camera 1";
-        QTest::newRow("the first gap") << "Camera" << QStringList{"Camera 1", "Camera 3"}
-                                       << "Camera 2" << "Camera 2";
-        QTest::newRow("a numbered original") << "Camera 2" << QStringList{"Camera 1", "Camera 2"}
-                                             << "Camera 2 1" << "Camera 3";
+        QTest::newRow("none yet") << "Camera" << QStringList{} << "Camera 1"
+                                  << "Camera 1";
+        QTest::newRow("the first gap")
+            << "Camera" << QStringList{"Camera 1", "Camera 3"} << "Camera 2"
+            << "Camera 2";
+        QTest::newRow("a numbered original")
+            << "Camera 2" << QStringList{"Camera 1", "Camera 2"} << "Camera 2 1"
+            << "Camera 3";
         QTest::newRow("a name of one's own")
-            << "Entrance" << QStringList{"Entrance"} << "Entrance 1" << "Entrance 1";
+            << "Entrance" << QStringList{"Entrance"} << "Entrance 1"
+            << "Entrance 1";
         QTest::newRow("a number inside") << "Gate 12b" << QStringList{"Gate 12b"} << "Gate 12b 1"
                                          << "Gate 12b 1";
     }
@@ -280,18 +284,32 @@ private slots:
         QTest::addColumn<std::optional<double>>("tele");
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QStringList>("headers");
-        QTest::newRow("metric")
-            << false << std::optional<double>()
-            << QStringList{"Entrance", "T6000", "6", "Identification", "240", "36.9", "0", "3",
-                           "1.7"}
-            << QStringList{"Name", "Lens", "Focal (mm)", "Level", "Density at aim (px/m)",
-                           "Area at level (m²)", "Pan (°)", "Height (m)", "Target height (m)"};
+        QTest::newRow("metric") << false << std::optional<double>()
+                                << QStringList{"Entrance", "T6000", "6", "Identification",
+                                               "240",      "36.9",  "0", "3",
+                                               "1.7"}
+                                << QStringList{"Name",
+                                               "Lens",
+                                               "Focal (mm)",
+                                               "Level",
+                                               "Density at aim (px/m)",
+                                               "Area at level (m²)",
+                                               "Pan (°)",
+                                               "Height (m)",
+                                               "Target height (m)"};
         QTest::newRow("imperial zoom")
             << true << std::optional<double>(60)
-            << QStringList{"Entrance", "T6000", "6 - 60", "Identification", "73.2", "396.8", "0",
-                           "9.84", "5.58"}
-            << QStringList{"Name", "Lens", "Focal (mm)", "Level", "Density at aim (px/ft)",
-                           "Area at level (ft²)", "Pan (°)", "Height (ft)", "Target height (ft)"};
+            << QStringList{"Entrance", "T6000", "6 - 60", "Identification", "73.2", "396.8",
+                           "0",        "9.84",  "5.58"}
+            << QStringList{"Name",
+                           "Lens",
+                           "Focal (mm)",
+                           "Level",
+                           "Density at aim (px/ft)",
+                           "Area at level (ft²)",
+                           "Pan (°)",
+                           "Height (ft)",
+                           "Target height (ft)"};
     }
     void cameraTable() {
         QFETCH(bool, imperial);
@@ -364,10 +382,10 @@ private slots:
         QCOMPARE(edited.has_value(), !field.isEmpty());
         if (!edited)
             return;
-        const double got = field == "focal"    ? edited->focalMm
-                           : field == "level"  ? static_cast<int>(edited->level)
-                           : field == "pan"    ? edited->panDeg
-                                               : edited->mountHeightM;
+        const double got = field == "focal"   ? edited->focalMm
+                           : field == "level" ? static_cast<int>(edited->level)
+                           : field == "pan"   ? edited->panDeg
+                                              : edited->mountHeightM;
         QVERIFY2(near(got, value), qPrintable(QString::number(got)));
     }
 
@@ -436,12 +454,21 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("beside") << "/plans/a.vistaro" << "plan.png" << "/plans/plan.png"
+        QTest::newRow("beside") << "/plans/a.vistaro"
+                                << "plan.png"
+                                << "/plans/plan.png"
                                 << "plan.png";
-        QTest::newRow("below") << "/plans/a.vistaro" << "floors/1.svg" << "/plans/floors/1.svg"
+        QTest::newRow("below") << "/plans/a.vistaro"
+                               << "floors/1.svg"
+                               << "/plans/floors/1.svg"
                                << "floors/1.svg";
-        QTest::newRow("above") << "/plans/a.vistaro" << "../x.jpg" << "/x.jpg" << "/x.jpg";
-        QTest::newRow("elsewhere") << "/plans/a.vistaro" << "/scans/x.jpg" << "/scans/x.jpg"
+        QTest::newRow("above") << "/plans/a.vistaro"
+                               << "../x.jpg"
+                               << "/x.jpg"
+                               << "/x.jpg";
+        QTest::newRow("elsewhere") << "/plans/a.vistaro"
+                                   << "/scans/x.jpg"
+                                   << "/scans/x.jpg"
                                    << "/scans/x.jpg";
     }
     void pictureFiles() {

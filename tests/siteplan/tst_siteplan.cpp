@@ -63,8 +63,8 @@ Site sample() {
     Site site;
     site.cameras = {camera("Entrance", {0, 0}), camera("Yard", {10, 6})};
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
-    site.areas = {SiteArea{QStringLiteral("Door"), Level::Identification,
-                           {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    site.areas = {SiteArea{
+        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
     return site;
 }
 
@@ -217,7 +217,8 @@ private slots:
             QCOMPARE(added.distanceM, 12.0);
             QCOMPARE(added.lens, "T8000");
             const PlanPoint centre = view().centre();
-            QVERIFY(near(added.position.x, centre.x, 1e-9) && near(added.position.y, centre.y, 1e-9));
+            QVERIFY(near(added.position.x, centre.x, 1e-9) &&
+                    near(added.position.y, centre.y, 1e-9));
         } else if (kind == "move camera") {
             // Up on screen is north.
             QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
@@ -323,7 +324,8 @@ private slots:
         QVERIFY(!plan().isWindowModified());
         QCOMPARE(m_disk->at(path("new site.vistaro")).cameras.size(), std::size_t(1));
         auto* recent = m_plan->findChild<QMenu*>("RecentFiles");
-        QCOMPARE(recent->actions().value(0)->toolTip(), QDir::toNativeSeparators(path("new site.vistaro")));
+        QCOMPARE(recent->actions().value(0)->toolTip(),
+                 QDir::toNativeSeparators(path("new site.vistaro")));
     }
 
     // Unsaved changes are asked about before closing, starting anew or opening another site:
@@ -335,7 +337,8 @@ private slots:
         QTest::addColumn<bool>("saved");
         for (const char* step : {"close", "new", "open"}) {
             QTest::addRow("%s, save", step) << step << int(QMessageBox::Save) << true << true;
-            QTest::addRow("%s, discard", step) << step << int(QMessageBox::Discard) << true << false;
+            QTest::addRow("%s, discard", step)
+                << step << int(QMessageBox::Discard) << true << false;
             QTest::addRow("%s, cancel", step) << step << int(QMessageBox::Cancel) << false << false;
         }
     }
@@ -376,9 +379,9 @@ private slots:
         {
             test::MessageBoxAnswer box;
             QVERIFY(!plan().openFile(path("broken.vistaro")));
-            QCOMPARE(box.texts.value(0),
-                     "The site plan " + QDir::toNativeSeparators(path("broken.vistaro")) +
-                         " cannot be opened: It is not a site plan.");
+            QCOMPARE(box.texts.value(0), "The site plan " +
+                                             QDir::toNativeSeparators(path("broken.vistaro")) +
+                                             " cannot be opened: It is not a site plan.");
         }
         QCOMPARE(site(), sample());
         Site withPlan = sample();
@@ -410,7 +413,8 @@ private slots:
         clickAt(first);
         clickAt(planOfPixel(*site().background, {150, 50}));
         QVERIFY(near(metresPerPixel(*site().background), 0.1, 0.002));
-        const PlanPoint kept = planOfPixel(*site().background, pixelOfPlan(*site().background, first));
+        const PlanPoint kept =
+            planOfPixel(*site().background, pixelOfPlan(*site().background, first));
         QVERIFY(near(kept.x, first.x, 1e-9));
         QCOMPARE(plan().undoStack().count(), 2);
         action("Undo")->trigger();
