@@ -307,11 +307,20 @@ void PlanView::select(const std::vector<ItemRef>& refs) {
     emit selectionChanged();
 }
 
+// The point under the cursor stays under it. Qt's own anchor follows the last mouse move,
+// which a wheel turned without moving the mouse has not made.
 void PlanView::wheelEvent(QWheelEvent* event) {
-    const double factor = std::pow(1.0015, event->angleDelta().y());
-    setTransformationAnchor(AnchorUnderMouse);
-    scaleBy(clampedFactor(scale(), factor));
+    const QPoint cursor = event->position().toPoint();
+    const QPointF held = mapToScene(cursor);
+    setTransformationAnchor(NoAnchor);
+    scaleBy(clampedFactor(scale(), std::pow(1.0015, event->angleDelta().y())));
+    scrollBy(mapFromScene(held) - cursor);
     event->accept();
+}
+
+void PlanView::scrollBy(const QPoint& pixels) {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + pixels.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + pixels.y());
 }
 
 void PlanView::mousePressEvent(QMouseEvent* event) {
@@ -337,10 +346,8 @@ void PlanView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit cursorMoved(planAt(at));
     if (m_panFrom) {
-        const QPoint step = at - *m_panFrom;
+        scrollBy(*m_panFrom - at);
         m_panFrom = at;
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - step.x());
-        verticalScrollBar()->setValue(verticalScrollBar()->value() - step.y());
         event->accept();
         return;
     }

@@ -86,6 +86,7 @@ private:
     void showAreaCoverage(int area);
     void scaleChanged();
     void scaleBy(double factor);
+    void scrollBy(const QPoint& pixels);
     void finishDrawing();
     void showDraft(const std::optional<QPointF>& cursor);
     std::vector<PlanItem*>& itemsOf(ItemKind kind);

@@ -150,7 +150,9 @@ void SitePlan::buildTables() {
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
     resizeDocks({m_cameraDock, m_areaDock}, {3, 2}, Qt::Horizontal);
-    resizeDocks({m_cameraDock}, {180}, Qt::Vertical);
+    // A few rows of each table in sight, whatever room the plan would take.
+    for (QTableView* view : {m_cameraTable, m_areaTable})
+        view->setMinimumHeight(view->fontMetrics().height() * 9);
 }
 
 void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {

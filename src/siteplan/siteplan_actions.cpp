@@ -193,7 +193,7 @@ void SitePlan::retranslateActions() {
     m_close->setText(tr("&Close"));
     showUndoSteps();
     m_delete->setText(tr("&Delete"));
-    m_duplicate->setText(tr("D&uplicate"));
+    m_duplicate->setText(tr("Du&plicate"));
     m_addCamera->setText(tr("&Camera"));
     m_addWall->setText(tr("&Wall"));
     m_addArea->setText(tr("&Area to cover"));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragesettings.h"
+#include "platform/settingspath.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/fieldtriangle.h"
 #include "siteplan/plancoordinates.h"
@@ -15,11 +16,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <map>
 
 using namespace vistaro;
@@ -364,6 +367,8 @@ private slots:
         QCOMPARE(m_disk->at(path("sample.vistaro")) == edited, saved);
         if (step == "close") {
             QCOMPARE(plan().isVisible(), !goesOn);
+            QVERIFY(!goesOn ||
+                    !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
             // Closed, the window keeps the site as saved.
             QCOMPARE(site(), goesOn ? m_disk->at(path("sample.vistaro")) : edited);
         } else {
@@ -420,6 +425,25 @@ private slots:
         action("Undo")->trigger();
         action("Undo")->trigger();
         QVERIFY(!site().background);
+    }
+
+    // The wheel zooms around the cursor: the point under it stays there. The middle button
+    // drags the plan along.
+    void wheelZoomsAndMiddleButtonPans() {
+        open();
+        const QPoint cursor = at({10, 6});
+        const double scale = view().scale();
+        QWheelEvent wheel(cursor, viewport()->mapToGlobal(cursor), {}, QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport(), &wheel);
+        QVERIFY(view().scale() > scale * 1.2);
+        QVERIFY((at({10, 6}) - cursor).manhattanLength() <= 2);
+
+        QTest::mousePress(viewport(), Qt::MiddleButton, {}, cursor);
+        QTest::mouseMove(viewport(), cursor + QPoint(60, 30));
+        QTest::mouseRelease(viewport(), Qt::MiddleButton, {}, cursor + QPoint(60, 30));
+        QVERIFY((at({10, 6}) - cursor - QPoint(60, 30)).manhattanLength() <= 2);
+        QCOMPARE(plan().undoStack().count(), 0);
     }
 
     // Everything on the plan fits into the view, however far from the origin.
