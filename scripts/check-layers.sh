@@ -16,7 +16,7 @@ LAYERS=(
     "optics geometry"
     "site"
     "match lang report dxf"
-    "coverage finder"
+    "coverage finder siteplan"
     "app"
 )
 

@@ -12,6 +12,14 @@ void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Lens calculator for CCTV cameras."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A site plan (.vistaro) to open in the site plan "
+                                                "window."),
+                                 QStringLiteral("[file]"));
+}
+
+QString siteFileArgument(const QCommandLineParser& parser) {
+    return parser.positionalArguments().value(0);
 }
 
 bool asksForTextOnly(QCommandLineParser& parser, int argc, char* argv[]) {

@@ -8,6 +8,7 @@
 #include "match/cconsiglia.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
+#include "siteplan/siteplan.h"
 
 #include <QLayout>
 #include <QTimer>

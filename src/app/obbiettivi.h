@@ -10,6 +10,7 @@
 #include "lang/languagechooserhost.h"
 #include "match/recommendationhost.h"
 #include "optics/calculatorreading.h"
+#include "siteplan/siteplanhost.h"
 #include "state/sharedstate.h"
 
 #include <QMainWindow>
@@ -31,17 +32,19 @@ class CoverageSettings;
 class CoverageWindow;
 class LensFinder;
 class OptionGroups;
+class SitePlan;
 
 // The main window: the three option groups, the logo, the calculator with its two rows and the
 // menus. It owns the main window's public and private variables and reaches the program-wide
 // ones through the reference it is given. It is the host of the language chooser and of the
-// recommendation window, of the coverage window and of the lens finder, which reach it through
-// their small interfaces.
+// recommendation window, of the coverage window, of the lens finder and of the site plan, which
+// reach it through their small interfaces.
 class Obbiettivi : public QMainWindow,
                    public LanguageChooserHost,
                    public RecommendationHost,
                    public CoverageHost,
-                   public LensFinderHost {
+                   public LensFinderHost,
+                   public SitePlanHost {
     Q_OBJECT
 
 public:
@@ -61,6 +64,9 @@ public:
     QAction* OpenLensFinder() const { return m_openLensFinder; }
     // The lens finder once it has been opened, else none.
     LensFinder* lensFinder() const { return m_lensFinder.get(); }
+    QAction* OpenSitePlan() const { return m_openSitePlan; }
+    // The site plan once it has been opened, else none.
+    SitePlan* sitePlan() const { return m_sitePlan.get(); }
     // The language chooser while it is open.
     frmSceltaLingua* languageChooser() const { return m_chooser; }
 
@@ -87,6 +93,8 @@ public:
     void typeFocalLength(int row, const QString& text) override;
     // LensFinderHost
     void presentFromFinder(std::int16_t index) override;
+    // SitePlanHost
+    void showInCoverage(const SiteCamera& camera) override;
 
     void Focale1_Click();
     void L1_Click();
@@ -118,6 +126,9 @@ public:
     void MarvantoCons_Click();
     void OpenCoverage_Click();
     void OpenLensFinder_Click();
+    void OpenSitePlan_Click();
+    // Opens the site plan on `path`, as the command line asks.
+    void openSiteFile(const QString& path);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -143,6 +154,9 @@ private:
     // open; each does nothing when it is as it was.
     void followCoverage();
     void refreshLensFinder();
+    void followSitePlan();
+    // Asks the site plan about its unsaved changes; false when the user keeps it open.
+    bool sitePlanClosed();
 
     void setLensLayout(bool zoom, const QString& code);
     // The client area for one calculator row, or two for a zoom.
@@ -169,6 +183,7 @@ private:
     QMenu* m_tools = nullptr;
     QAction* m_openCoverage = nullptr;
     QAction* m_openLensFinder = nullptr;
+    QAction* m_openSitePlan = nullptr;
     QAction* m_about = nullptr;
     InterfaceTranslator m_translator;
 
@@ -176,6 +191,7 @@ private:
     std::unique_ptr<CConsiglia> m_consiglia;
     std::unique_ptr<CoverageWindow> m_coverage;
     std::unique_ptr<LensFinder> m_lensFinder;
+    std::unique_ptr<SitePlan> m_sitePlan;
     std::unique_ptr<CoverageSettings> m_coverageSettings;
 
     bool m_armedByPick = false; // TimerMove was armed by the language chooser's pick

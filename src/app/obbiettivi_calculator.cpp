@@ -34,6 +34,7 @@ void Obbiettivi::CalcoloFocale_Timer() {
     m_calculator->tick();
     followCoverage();
     refreshLensFinder();
+    followSitePlan();
 }
 
 } // namespace vistaro

@@ -6,6 +6,7 @@
 #include "match/cconsiglia.h"
 #include "match/searchstart.h"
 #include "platform/messagebox.h"
+#include "siteplan/siteplan.h" // the destructor destroys m_sitePlan
 
 namespace vistaro {
 

@@ -93,6 +93,10 @@ void Obbiettivi::Form_Unload() {
 }
 
 void Obbiettivi::closeEvent(QCloseEvent* event) {
+    if (!sitePlanClosed()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -24,6 +24,10 @@ void Obbiettivi::buildToolsMenu() {
     m_openLensFinder->setObjectName(QStringLiteral("OpenLensFinder"));
     m_openLensFinder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(m_openLensFinder, &QAction::triggered, this, &Obbiettivi::OpenLensFinder_Click);
+    m_openSitePlan = m_tools->addAction(QString());
+    m_openSitePlan->setObjectName(QStringLiteral("OpenSitePlan"));
+    m_openSitePlan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_openSitePlan, &QAction::triggered, this, &Obbiettivi::OpenSitePlan_Click);
     m_tools->addSeparator();
     m_about = m_tools->addAction(QString());
     m_about->setObjectName(QStringLiteral("About"));
@@ -40,6 +44,7 @@ void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
     m_openCoverage->setText(tr("&Coverage..."));
     m_openLensFinder->setText(tr("Lens &finder..."));
+    m_openSitePlan->setText(tr("&Site plan..."));
     m_about->setText(tr("About Vistaro"));
 }
 

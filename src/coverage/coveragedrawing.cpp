@@ -17,16 +17,13 @@ namespace vistaro {
 
 namespace {
 
-// Okabe and Ito's colours, told apart with every common colour-blindness, from detection to
-// identification.
-constexpr std::array<QRgb, 4> BandColours{0xff56b4e9, 0xff009e73, 0xffe69f00, 0xffd55e00};
 constexpr QRgb Ink = 0xff202020;
 constexpr QRgb Ground = 0xff8a8a8a;
 constexpr QRgb ViewFill = 0x5056b4e9;
 constexpr QRgb DeadZoneColour = 0xffd55e00;
 
 QColor bandColour(Level level) {
-    return QColor::fromRgba(BandColours.at(static_cast<std::size_t>(level)));
+    return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
 }
 
 double radians(double degrees) {
@@ -72,16 +69,6 @@ void drawPanelName(QPainter& painter, const QRectF& panel, const QString& name) 
 void drawNothing(QPainter& painter, const QRectF& panel) {
     painter.setPen(QColor::fromRgba(Ink));
     painter.drawText(panel, Qt::AlignCenter, QStringLiteral("-"));
-}
-
-// A round length (1, 2 or 5 times a power of ten, in the units on show) near a fifth of `span`
-// metres.
-double scaleLength(double spanM, Units units) {
-    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
-    const double wanted = spanM / unit / 5;
-    const double power = std::pow(10, std::floor(std::log10(wanted)));
-    const double step = wanted / power >= 5 ? 5 : wanted / power >= 2 ? 2 : 1;
-    return step * power * unit;
 }
 
 void drawScale(QPainter& painter, const QPointF& at, double metres, double pixelsPerMetre,
@@ -325,7 +312,7 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const
     } else {
         view << rayEnd(tilt + half) << rayEnd(tilt - half);
     }
-    painter.setPen(QPen(QColor::fromRgba(BandColours[0]).darker(130), 0));
+    painter.setPen(QPen(QColor::fromRgba(LevelColours[0]).darker(130), 0));
     painter.setBrush(QColor::fromRgba(ViewFill));
     painter.drawPolygon(view);
     // The axis up to the person, or to the ground where it meets it nearer.
@@ -407,7 +394,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
     if (layout.pixelsPerMetre > 0) {
         // Under the cones, starting under the camera; a fifth of the width shown.
         const QRectF& bar = layout.scaleBar;
-        const double metres = scaleLength(bar.width() / layout.pixelsPerMetre, model.units);
+        const double metres = roundLength(bar.width() / layout.pixelsPerMetre / 5, model.units);
         drawScale(painter, QPointF(bar.left() + 8, bar.center().y() + 2), metres,
                   layout.pixelsPerMetre, model.units);
     }

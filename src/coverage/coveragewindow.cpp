@@ -7,7 +7,6 @@
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
-#include "platform/numberformat.h"
 #include "platform/settingspath.h"
 
 #include <QComboBox>
@@ -17,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -39,14 +37,6 @@ bool tooLong(std::optional<double> focalMm) {
 
 bool typeable(std::optional<double> focalMm) {
     return focalMm && !tooLong(focalMm);
-}
-
-// The calculator takes the user's declared separator as the decimal mark and deletes the other
-// one as a group mark, whatever the regional format says.
-QString calculatorText(double value, const QString& decimalSeparator) {
-    QString text = num::toText(value);
-    text.replace(QLocale().decimalPoint(), decimalSeparator);
-    return text;
 }
 
 QString resolutionText(ImageSize image) {
@@ -107,6 +97,16 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     showInputs();
     connectInputs();
     recompute();
+    // Another window may set the inputs too (the site plan shows one of its cameras here).
+    connect(&settings, &CoverageSettings::changed, this, [this] {
+        if (m_owner.inputs() == m_inputs)
+            return;
+        m_inputs = m_owner.inputs();
+        showChoices();
+        retranslate();
+        showInputs();
+        recompute();
+    });
     if (!restoreGeometry(m_settings->value(GeometryKey).toByteArray()))
         resize(1120, 720);
 }
@@ -233,28 +233,35 @@ void CoverageWindow::fillChoices() {
         m_sensorFormat->addItem(QString(), QLatin1String(preset.name));
     m_sensorFormat->addItem(QString(), CustomKey);
     m_sensorFormat->addItem(QString(), PixelKey);
+    for (const ImageSize& image : resolutionPresets())
+        m_resolution->addItem(resolutionText(image));
+    m_resolution->addItem(QString());
+    for (std::size_t i = 0; i < AllLevels.size(); ++i)
+        m_level->addItem(QString());
+    m_aimBy->addItem(QString());
+    m_aimBy->addItem(QString());
+    m_units->addItem(QString());
+    m_units->addItem(QString());
+    showChoices();
+}
+
+void CoverageWindow::showChoices() {
+    const QSignalBlocker sensor(m_sensorFormat);
+    const QSignalBlocker resolution(m_resolution);
+    const QSignalBlocker level(m_level);
+    const QSignalBlocker aim(m_aimBy);
+    const QSignalBlocker units(m_units);
     const QString source = m_inputs.sensorSource == SensorSource::Calculator ? CalculatorKey
                            : m_inputs.sensorSource == SensorSource::Custom   ? CustomKey
                            : m_inputs.sensorSource == SensorSource::PixelSize
                                ? PixelKey
                                : m_inputs.sensorPreset;
     m_sensorFormat->setCurrentIndex(std::max(0, m_sensorFormat->findData(source)));
-
     const auto resolutions = resolutionPresets();
-    for (const ImageSize& image : resolutions)
-        m_resolution->addItem(resolutionText(image));
-    m_resolution->addItem(QString());
     const auto preset = std::find(resolutions.begin(), resolutions.end(), m_inputs.image);
     m_resolution->setCurrentIndex(static_cast<int>(preset - resolutions.begin()));
-
-    for (std::size_t i = 0; i < AllLevels.size(); ++i)
-        m_level->addItem(QString());
     m_level->setCurrentIndex(static_cast<int>(m_inputs.level));
-    m_aimBy->addItem(QString());
-    m_aimBy->addItem(QString());
     m_aimBy->setCurrentIndex(static_cast<int>(m_inputs.aim));
-    m_units->addItem(QString());
-    m_units->addItem(QString());
     m_units->setCurrentIndex(static_cast<int>(m_inputs.units));
 }
 

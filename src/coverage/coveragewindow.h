@@ -80,6 +80,8 @@ private:
     void retranslate();
     void fillSensorFormats();
     void fillChoices();
+    // Selects the choices that the inputs hold, without taking them as the user's.
+    void showChoices();
     // Shows the inputs' values in the fields, or only in those that do not take typing for the
     // current choices.
     void showInputs(bool typedToo = true);

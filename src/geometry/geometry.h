@@ -25,6 +25,8 @@ using Ring = std::vector<Point>;
 struct Polygon {
     Ring outer;
     std::vector<Ring> holes;
+
+    friend bool operator==(const Polygon&, const Polygon&) = default;
 };
 
 // The union of its polygons. An input's polygons may overlap; a result's never do, and name

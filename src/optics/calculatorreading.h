@@ -4,7 +4,9 @@
 #pragma once
 
 #include "calc/sensorformat.h"
+#include "platform/numberformat.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace vistaro {
@@ -23,5 +25,13 @@ struct CalculatorReading {
 
     bool operator==(const CalculatorReading&) const = default;
 };
+
+// `value` as typed into the calculator: it takes the user's declared separator as the decimal
+// mark and deletes the other one as a group mark, whatever the regional format says.
+inline QString calculatorText(double value, const QString& decimalSeparator) {
+    QString text = num::toText(value);
+    text.replace(QLocale().decimalPoint(), decimalSeparator);
+    return text;
+}
 
 } // namespace vistaro

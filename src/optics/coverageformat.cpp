@@ -74,6 +74,14 @@ QString CoverageText::number(double value, int decimals) {
     return numberText(value, decimals, Rounding::Nearest);
 }
 
+double roundLength(double metres, Units units) {
+    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
+    const double wanted = metres / unit;
+    const double power = std::pow(10, std::floor(std::log10(wanted)));
+    const double step = wanted / power >= 5 ? 5 : wanted / power >= 2 ? 2 : 1;
+    return step * power * unit;
+}
+
 QString CoverageText::lengthUnit(Units units) {
     return units == Units::Imperial ? tr("ft") : tr("m");
 }

@@ -43,6 +43,10 @@ public:
     static QString number(double value, int decimals);
 };
 
+// A round length for a scale or a grid, 1, 2 or 5 times a power of ten in the units on show: the
+// largest such length that is at most `metres` (in metres).
+double roundLength(double metres, Units units);
+
 // One figure as shown: `name` is its label's object name (the tele end's adds "Tele").
 struct ShownFigure {
     const char* name;

@@ -6,6 +6,7 @@
 #include "optics/camera.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace vistaro {
@@ -15,6 +16,11 @@ enum class Level { Detection, Observation, Recognition, Identification };
 
 inline constexpr std::array<Level, 4> AllLevels{Level::Detection, Level::Observation,
                                                 Level::Recognition, Level::Identification};
+
+// Each level's colour in every drawing, 0xAARRGGBB: Okabe and Ito's colours, told apart with every
+// common colour-blindness, from detection to identification.
+inline constexpr std::array<std::uint32_t, 4> LevelColours{0xff56b4e9, 0xff009e73, 0xffe69f00,
+                                                           0xffd55e00};
 
 // The pixel density a level needs on the target, in pixels a metre: 25, 62.5, 125 and 250.
 double levelDensity(Level level);

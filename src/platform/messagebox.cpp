@@ -27,4 +27,15 @@ bool askYesNo(QWidget* parent, const QString& text) {
     return ask(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+UnsavedAnswer askAboutUnsaved(QWidget* parent, const QString& text) {
+    switch (ask(parent, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
+}
+
 } // namespace vistaro

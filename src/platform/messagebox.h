@@ -14,4 +14,8 @@ void showMessage(QWidget* parent, const QString& text);
 // Yes and No buttons; true for Yes.
 bool askYesNo(QWidget* parent, const QString& text);
 
+// Save, Discard and Cancel buttons, for changes that would be lost.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+UnsavedAnswer askAboutUnsaved(QWidget* parent, const QString& text);
+
 } // namespace vistaro

@@ -90,12 +90,12 @@ CoverageResult cameraCoverage(const SiteCamera& camera) {
     return result;
 }
 
-CameraFootprint cameraFootprint(const SiteCamera& camera) {
+FieldFootprint fieldFootprint(const SiteCamera& camera) {
     const CoverageResult result = cameraCoverage(camera);
     if (!result.tiltDeg)
         return {};
     const Placement placement(camera);
-    CameraFootprint footprint;
+    FieldFootprint footprint;
     if (result.ground.nearM && *result.ground.nearM > 0)
         footprint.deadZone = placement.between(0, *result.ground.nearM);
 
@@ -122,7 +122,7 @@ CameraFootprint cameraFootprint(const SiteCamera& camera) {
 }
 
 PlanPolygon fieldOutline(const SiteCamera& camera) {
-    const CameraFootprint footprint = cameraFootprint(camera);
+    const FieldFootprint footprint = fieldFootprint(camera);
     if (footprint.bands.empty())
         return {};
     return Placement(camera).between(footprint.bands.front().range.nearM,

@@ -33,7 +33,7 @@ struct AxialRange {
 };
 
 // One level's band of the field: where that level is met, and no higher one.
-struct LevelBand {
+struct FieldBand {
     Level level = Level::Identification;
     AxialRange range; // always bounded
     PlanPolygon corners;
@@ -42,21 +42,21 @@ struct LevelBand {
 // What a camera covers, seen from above: the horizontal field of the pinhole model, half-width
 // d x w / 2f at axial distance d (w the imaged width, f the focal length), turned by the pan and
 // placed at the camera.
-struct CameraFootprint {
+struct FieldFootprint {
     // The field at the target height, from its near edge (h - target) / tan(t + v/2) to its far
     // edge (h - target) / tan(t - v/2); none when the view never reaches that height.
     std::optional<AxialRange> field;
     // The field cut at the level distances, the highest level first, nearest the camera; a level
     // whose band lies outside the field is left out. The detection band ends at the detection
     // distance, so the bands are finite even when the field is not.
-    std::vector<LevelBand> bands;
+    std::vector<FieldBand> bands;
     // The ground the camera cannot see in front of it, from its foot to h / tan(t + v/2);
     // empty when it sees the ground right below it, or no ground at all.
     PlanPolygon deadZone;
 };
 
 // Empty when the camera's inputs do not give a field (see cameraCoverage's problem).
-CameraFootprint cameraFootprint(const SiteCamera& camera);
+FieldFootprint fieldFootprint(const SiteCamera& camera);
 
 // The whole field at the target height where any level is met: the outline of the bands, its
 // far edge capped at the detection distance (beyond it no level is met, and an unbounded field

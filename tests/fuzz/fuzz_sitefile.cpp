@@ -30,9 +30,9 @@ void vistaro::fuzz::check(const QByteArray& input, const QString& path) {
         return;
     require(readSite(siteToJson(*read.site)).site == read.site);
     for (const SiteCamera& camera : read.site->cameras) {
-        const CameraFootprint footprint = cameraFootprint(camera);
+        const FieldFootprint footprint = fieldFootprint(camera);
         require(finite(footprint.deadZone) && finite(fieldOutline(camera)));
-        for (const LevelBand& band : footprint.bands)
+        for (const FieldBand& band : footprint.bands)
             require(band.range.farM && finite(band.corners));
     }
 }

@@ -121,10 +121,10 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, bands);
         QFETCH(QString, deadZone);
-        const CameraFootprint footprint = cameraFootprint(camera);
+        const FieldFootprint footprint = fieldFootprint(camera);
         QCOMPARE(shown(footprint.field), field);
         QStringList shownBands;
-        for (const LevelBand& band : footprint.bands)
+        for (const FieldBand& band : footprint.bands)
             shownBands << QString::fromLatin1(LevelNames[static_cast<int>(band.level)]) + u' ' +
                               shown(band.range);
         QCOMPARE(shownBands.join(u'|'), bands);
@@ -162,7 +162,7 @@ private slots:
         SiteCamera camera = test::entranceCamera();
         camera.panDeg = pan;
         camera.position = position;
-        const CameraFootprint footprint = cameraFootprint(camera);
+        const FieldFootprint footprint = fieldFootprint(camera);
         QCOMPARE(footprint.bands.front().level, Level::Identification);
         QCOMPARE(shown(footprint.bands.front().corners), identification);
         QCOMPARE(shown(footprint.deadZone), deadZone);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site/sitecoverage.h"
+#include "site/plancoverage.h"
 #include "support/siteexample.h"
 
 #include <QTest>
@@ -41,7 +41,7 @@ SiteArea square(Level level) {
 Q_DECLARE_METATYPE(std::vector<SiteWall>)
 Q_DECLARE_METATYPE(std::vector<SiteCamera>)
 
-class TestSiteCoverage : public QObject {
+class TestPlanCoverage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -70,7 +70,7 @@ private slots:
     void areaAtLevel() {
         QFETCH(std::vector<SiteWall>, walls);
         QFETCH(double, expected);
-        const SiteCoverage coverage(walls);
+        const PlanCoverage coverage(walls);
         const double got = coverage.camera(test::entranceCamera()).areaAtLevelM2;
         QVERIFY2(qAbs(got - expected) < 1e-3,
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
@@ -110,11 +110,14 @@ private slots:
         QFETCH(std::vector<SiteCamera>, cameras);
         QFETCH(int, level);
         QFETCH(double, share);
-        const SiteCoverage coverage(walls);
+        const PlanCoverage coverage(walls);
         std::vector<CameraCover> covers;
         for (const SiteCamera& camera : cameras)
             covers.push_back(coverage.camera(camera));
-        const AreaCover cover = coverage.area(square(Level(level)), covers);
+        std::vector<const CameraCover*> pointers;
+        for (const CameraCover& cover : covers)
+            pointers.push_back(&cover);
+        const AreaCover cover = coverage.area(square(Level(level)), pointers);
         QCOMPARE(cover.areaM2, 4.0);
         QVERIFY(cover.coveredShare);
         QVERIFY2(qAbs(*cover.coveredShare - share) < 1e-9,
@@ -123,15 +126,15 @@ private slots:
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.
     void degenerate() {
-        const SiteCoverage coverage;
+        const PlanCoverage coverage;
         SiteCamera blind = test::entranceCamera();
         blind.focalMm = 0;
         const CameraCover nothing = coverage.camera(blind);
         QCOMPARE(nothing.areaAtLevelM2, 0.0);
         const SiteArea line{QStringLiteral("Line"), Level::Detection, {{0, 0}, {1, 0}, {2, 0}}};
-        QCOMPARE(coverage.area(line, {nothing}).coveredShare, std::nullopt);
+        QCOMPARE(coverage.area(line, {&nothing}).coveredShare, std::nullopt);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSiteCoverage)
-#include "tst_sitecoverage.moc"
+QTEST_GUILESS_MAIN(TestPlanCoverage)
+#include "tst_plancoverage.moc"

@@ -16,9 +16,13 @@ namespace vistaro {
 struct CameraCover {
     // By Level: where the camera meets that level and no higher one, as far as it can see.
     std::array<plane::Region, 4> bands;
+    // By Level: where it meets that level or better.
+    std::array<plane::Region, 4> meets;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
     double areaAtLevelM2 = 0;
+
+    bool operator==(const CameraCover&) const = default;
 };
 
 // How much of an area to cover is covered at its level by at least one camera.
@@ -30,18 +34,20 @@ struct AreaCover {
 
 // Works out the plan's coverage with the walls indexed once: a camera dragged over the plan is
 // worked out again alone, and the areas from the cameras' covers as they stand.
-class SiteCoverage {
+class PlanCoverage {
 public:
-    explicit SiteCoverage(const std::vector<SiteWall>& walls = {});
+    explicit PlanCoverage(const std::vector<SiteWall>& walls = {});
 
     void setWalls(const std::vector<SiteWall>& walls);
 
     CameraCover camera(const SiteCamera& camera) const;
-    // `covers` holds the cover of each of `cameras`, in the same order.
-    AreaCover area(const SiteArea& area, const std::vector<CameraCover>& covers) const;
-
-    // The region where a cover meets `level` or better.
-    plane::Region meeting(const CameraCover& cover, Level level) const;
+    // The part of `area` that at least one of `covers` covers at the area's level or better.
+    AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
+    // The surface of a region, in square metres.
+    double surface(const plane::Region& region) const { return m_geometry.area(region); }
+    bool covers(const plane::Region& region, PlanPoint point) const {
+        return m_geometry.covers(region, {point.x, point.y});
+    }
 
 private:
     plane::Geometry m_geometry;

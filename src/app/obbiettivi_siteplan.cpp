@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/calculatorrows.h"
+#include "app/obbiettivi.h"
+#include "app/optiongroups.h"
+#include "optics/coveragesettings.h"
+#include "platform/forms.h"
+#include "siteplan/newcamera.h"
+#include "siteplan/plangeometry.h"
+#include "siteplan/siteplan.h"
+
+namespace vistaro {
+
+// A window of its own, made on first use and kept, so it reopens on the site it showed.
+void Obbiettivi::OpenSitePlan_Click() {
+    if (!m_sitePlan)
+        m_sitePlan =
+            std::make_unique<SitePlan>(*this, coverageSettings(), std::make_unique<PlanGeometry>());
+    followSitePlan();
+    bringToFront(*m_sitePlan);
+}
+
+void Obbiettivi::openSiteFile(const QString& path) {
+    OpenSitePlan_Click();
+    m_sitePlan->openFile(path);
+}
+
+void Obbiettivi::followSitePlan() {
+    if (!m_sitePlan)
+        return;
+    const std::optional<LensOnShow> lens = lensOnShow();
+    m_sitePlan->follow(calculatorReading(),
+                       lens ? std::optional<QString>(lens->name) : std::nullopt);
+}
+
+bool Obbiettivi::sitePlanClosed() {
+    return !m_sitePlan || !m_sitePlan->isVisible() || m_sitePlan->close();
+}
+
+// As a user would: the camera's inputs into the coverage window, its distance and then its
+// focal length into the calculator's first row (the focal length drives), the tele end into
+// the second row of a zoom.
+void Obbiettivi::showInCoverage(const SiteCamera& camera) {
+    coverageSettings().set(coverageInputsOf(camera, coverageSettings().inputs()));
+    const QString& separator = m_program.DecimalSeparator;
+    m_calculator->enter(0, CalcField::L, calculatorText(camera.distanceM, separator));
+    if (camera.focalTeleMm && m_options->zoomSelected()) {
+        m_calculator->enter(1, CalcField::L, calculatorText(camera.distanceM, separator));
+        typeFocalLength(1, calculatorText(*camera.focalTeleMm, separator));
+    }
+    typeFocalLength(0, calculatorText(camera.focalMm, separator));
+    OpenCoverage_Click();
+}
+
+} // namespace vistaro

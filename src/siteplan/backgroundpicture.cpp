@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/backgroundpicture.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace vistaro {
+
+BackgroundPicture::BackgroundPicture(QImage image)
+    : m_image(std::move(image)), m_size(m_image.size()) {}
+
+BackgroundPicture::BackgroundPicture(std::shared_ptr<QSvgRenderer> drawing)
+    : m_drawing(std::move(drawing)), m_size(m_drawing->viewBoxF().size()) {}
+
+void BackgroundPicture::paint(QPainter& painter, const QRectF& target) const {
+    if (m_drawing)
+        m_drawing->render(&painter, target);
+    else
+        painter.drawImage(target, m_image);
+}
+
+std::variant<BackgroundPicture, QString> loadBackgroundPicture(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return BackgroundPicture::tr("The file does not exist.");
+    if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        auto drawing = std::make_shared<QSvgRenderer>(path);
+        if (!drawing->isValid() || drawing->viewBoxF().isEmpty())
+            return BackgroundPicture::tr("It is not an SVG drawing that can be read.");
+        return BackgroundPicture(std::move(drawing));
+    }
+    QImageReader::setAllocationLimit(BackgroundLimitMiB);
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (format != "png" && format != "jpeg")
+        return BackgroundPicture::tr("It is neither a PNG nor a JPEG picture.");
+    QImage image = reader.read();
+    if (image.isNull())
+        return BackgroundPicture::tr("The picture cannot be read: %1").arg(reader.errorString());
+    return BackgroundPicture(std::move(image));
+}
+
+} // namespace vistaro

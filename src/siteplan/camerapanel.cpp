@@ -1,0 +1,244 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/camerapanel.h"
+
+#include "optics/coverageformat.h"
+#include "optics/reading.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace vistaro {
+
+namespace {
+
+constexpr double LargestLength = 100'000; // metres, as far as the plan reaches
+
+template <typename Control> Control* named(const char* name, QWidget* parent) {
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+// The panel's rows by their field's object name; a length's caption takes its unit.
+struct Caption {
+    const char* field;
+    const char* text;
+    bool length;
+};
+constexpr Caption Captions[] = {
+    {"CameraName", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Name"), false},
+    {"CameraX", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "East (%1)"), true},
+    {"CameraY", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "North (%1)"), true},
+    {"CameraPan", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Pan (\u00b0 from east)"), false},
+    {"CameraHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Mounting height (%1)"), true},
+    {"CameraAim", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Aimed by"), false},
+    {"CameraTargetHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Target height (%1)"), true},
+    {"CameraTilt", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Tilt (\u00b0 down)"), false},
+    {"CameraDistance", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Aim distance (%1)"), true},
+    {"SensorWidth", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Sensor width (mm)"), false},
+    {"SensorHeight", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Sensor height (mm)"), false},
+    {"Columns", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Columns"), false},
+    {"Rows", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Rows"), false},
+    {"Focal", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Focal length (mm)"), false},
+    {"FocalTele", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Tele end (mm)"), false},
+    {"Lens", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Lens"), false},
+    {"CameraLevel", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Level wanted"), false},
+};
+
+QString caption(const QString& field, Units units) {
+    for (const Caption& row : Captions)
+        if (field == QLatin1String(row.field)) {
+            const QString text = CameraPanel::tr(row.text);
+            return row.length ? text.arg(CoverageText::lengthUnit(units)) : text;
+        }
+    return {};
+}
+
+} // namespace
+
+CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("CameraPanel"));
+    auto* layout = new QVBoxLayout(this);
+    m_hint = named<QLabel>("CameraPanelHint", this);
+    m_hint->setWordWrap(true);
+    layout->addWidget(m_hint);
+    m_form = new QFormLayout;
+    m_form->setVerticalSpacing(3);
+    layout->addLayout(m_form);
+
+    m_name = named<QLineEdit>("CameraName", this);
+    addRow("CameraName", m_name);
+    m_x = addNumber("CameraX", -LargestLength, LargestLength, 2);
+    m_y = addNumber("CameraY", -LargestLength, LargestLength, 2);
+    m_pan = addNumber("CameraPan", 0, 360, 1);
+    m_pan->setWrapping(true);
+    m_height = addNumber("CameraHeight", 0.01, largestOf(Quantity::MountHeight), 2);
+    m_aim = named<QComboBox>("CameraAim", this);
+    m_aim->addItems({QString(), QString()});
+    addRow("CameraAim", m_aim);
+    m_targetHeight = addNumber("CameraTargetHeight", 0, largestOf(Quantity::TargetHeight), 2);
+    m_tilt = addNumber("CameraTilt", -89.9, 89.9, 1);
+    m_distance = addNumber("CameraDistance", 0.01, largestOf(Quantity::Distance), 2);
+    m_sensorWidth = addNumber("SensorWidth", 0.1, largestOf(Quantity::SensorWidth), 3);
+    m_sensorHeight = addNumber("SensorHeight", 0.1, largestOf(Quantity::SensorHeight), 3);
+    m_columns = named<QSpinBox>("Columns", this);
+    m_rows = named<QSpinBox>("Rows", this);
+    for (QSpinBox* count : {m_columns, m_rows}) {
+        count->setRange(1, static_cast<int>(largestOf(Quantity::Columns)));
+        count->setKeyboardTracking(false);
+        addRow(count->objectName().toLatin1().constData(), count);
+    }
+    m_focal = addNumber("Focal", 0.1, largestOf(Quantity::Focal), 2);
+    // The lowest value stands for none: a fixed or varifocal lens has no tele end.
+    m_focalTele = addNumber("FocalTele", 0, largestOf(Quantity::Focal), 2);
+    m_lens = named<QLineEdit>("Lens", this);
+    addRow("Lens", m_lens);
+    m_level = named<QComboBox>("CameraLevel", this);
+    for (std::size_t i = 0; i < AllLevels.size(); ++i)
+        m_level->addItem(QString());
+    addRow("CameraLevel", m_level);
+    m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
+    layout->addWidget(m_showInCoverage);
+    layout->addStretch(1);
+
+    connectFields();
+    retranslate();
+    present(std::nullopt, Units::Metric);
+}
+
+QDoubleSpinBox* CameraPanel::addNumber(const char* name, double minimum, double maximum,
+                                       int decimals) {
+    auto* spin = named<QDoubleSpinBox>(name, this);
+    spin->setRange(minimum, maximum);
+    spin->setDecimals(decimals);
+    // A value counts once typed in whole (Enter or leaving the field) or stepped.
+    spin->setKeyboardTracking(false);
+    addRow(name, spin);
+    return spin;
+}
+
+void CameraPanel::addRow(const char* name, QWidget* field) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QLatin1String(name) + QStringLiteral("Label"));
+    label->setBuddy(field);
+    m_form->addRow(label, field);
+}
+
+double CameraPanel::lengthUnit() const {
+    return m_units == Units::Imperial ? MetresPerFoot : 1;
+}
+
+void CameraPanel::connectFields() {
+    const auto onValue = [this](QDoubleSpinBox* spin, auto apply) {
+        connect(spin, &QDoubleSpinBox::valueChanged, this,
+                [this, apply](double value) { change([&](SiteCamera& c) { apply(c, value); }); });
+    };
+    const auto onLength = [&](QDoubleSpinBox* spin, double SiteCamera::*field) {
+        onValue(spin,
+                [this, field](SiteCamera& c, double value) { c.*field = value * lengthUnit(); });
+    };
+    connect(m_name, &QLineEdit::editingFinished, this,
+            [this] { change([this](SiteCamera& c) { c.name = m_name->text().trimmed(); }); });
+    connect(m_lens, &QLineEdit::editingFinished, this,
+            [this] { change([this](SiteCamera& c) { c.lens = m_lens->text().trimmed(); }); });
+    onValue(m_x, [this](SiteCamera& c, double v) { c.position.x = v * lengthUnit(); });
+    onValue(m_y, [this](SiteCamera& c, double v) { c.position.y = v * lengthUnit(); });
+    onValue(m_pan, [](SiteCamera& c, double v) { c.panDeg = v; });
+    onLength(m_height, &SiteCamera::mountHeightM);
+    onLength(m_targetHeight, &SiteCamera::targetHeightM);
+    onLength(m_distance, &SiteCamera::distanceM);
+    onValue(m_tilt, [](SiteCamera& c, double v) { c.tiltDeg = v; });
+    onValue(m_sensorWidth, [](SiteCamera& c, double v) { c.camera.sensor.widthMm = v; });
+    onValue(m_sensorHeight, [](SiteCamera& c, double v) { c.camera.sensor.heightMm = v; });
+    onValue(m_focal, [](SiteCamera& c, double v) { c.focalMm = v; });
+    onValue(m_focalTele, [](SiteCamera& c, double v) {
+        c.focalTeleMm = v > 0 ? std::optional<double>(v) : std::nullopt;
+    });
+    connect(m_columns, &QSpinBox::valueChanged, this,
+            [this](int v) { change([v](SiteCamera& c) { c.camera.image.columns = v; }); });
+    connect(m_rows, &QSpinBox::valueChanged, this,
+            [this](int v) { change([v](SiteCamera& c) { c.camera.image.rows = v; }); });
+    connect(m_aim, &QComboBox::currentIndexChanged, this, [this](int index) {
+        change([index](SiteCamera& c) { c.aim = index == 1 ? Aim::Tilt : Aim::Target; });
+    });
+    connect(m_level, &QComboBox::currentIndexChanged, this, [this](int index) {
+        change([index](SiteCamera& c) { c.level = AllLevels.at(static_cast<std::size_t>(index)); });
+    });
+    connect(m_showInCoverage, &QPushButton::clicked, this, &CameraPanel::showInCoverage);
+}
+
+void CameraPanel::change(const std::function<void(SiteCamera&)>& apply) {
+    if (m_presenting || !m_camera)
+        return;
+    SiteCamera after = *m_camera;
+    apply(after);
+    if (after != *m_camera)
+        emit edited(after);
+}
+
+void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) {
+    m_presenting = true;
+    const bool unitsChanged = units != m_units;
+    m_camera = camera;
+    m_units = units;
+    if (unitsChanged)
+        retranslate();
+    const SiteCamera shown = camera.value_or(SiteCamera{});
+    const double unit = lengthUnit();
+    const QString suffix = u' ' + CoverageText::lengthUnit(units);
+    for (QDoubleSpinBox* length : {m_x, m_y, m_height, m_targetHeight, m_distance})
+        length->setSuffix(suffix);
+    m_name->setText(shown.name);
+    m_x->setValue(shown.position.x / unit);
+    m_y->setValue(shown.position.y / unit);
+    m_pan->setValue(shown.panDeg);
+    m_height->setValue(shown.mountHeightM / unit);
+    m_aim->setCurrentIndex(shown.aim == Aim::Tilt ? 1 : 0);
+    m_targetHeight->setValue(shown.targetHeightM / unit);
+    m_tilt->setValue(shown.tiltDeg);
+    m_distance->setValue(shown.distanceM / unit);
+    m_sensorWidth->setValue(shown.camera.sensor.widthMm);
+    m_sensorHeight->setValue(shown.camera.sensor.heightMm);
+    m_columns->setValue(shown.camera.image.columns);
+    m_rows->setValue(shown.camera.image.rows);
+    m_focal->setValue(shown.focalMm);
+    m_focalTele->setValue(shown.focalTeleMm.value_or(0));
+    m_lens->setText(shown.lens);
+    m_level->setCurrentIndex(static_cast<int>(shown.level));
+    for (int row = 0; row < m_form->rowCount(); ++row)
+        for (const auto role : {QFormLayout::LabelRole, QFormLayout::FieldRole})
+            if (QLayoutItem* item = m_form->itemAt(row, role); item && item->widget())
+                item->widget()->setEnabled(camera.has_value());
+    // Only the way the camera is aimed by can be typed.
+    m_targetHeight->setEnabled(camera && shown.aim == Aim::Target);
+    m_tilt->setEnabled(camera && shown.aim == Aim::Tilt);
+    m_showInCoverage->setEnabled(camera.has_value());
+    m_hint->setVisible(!camera);
+    m_presenting = false;
+}
+
+void CameraPanel::retranslate() {
+    m_hint->setText(tr("Select one camera on the plan or in the table to see and change it here."));
+    for (int row = 0; row < m_form->rowCount(); ++row) {
+        auto* label = qobject_cast<QLabel*>(m_form->itemAt(row, QFormLayout::LabelRole)->widget());
+        QWidget* field = m_form->itemAt(row, QFormLayout::FieldRole)->widget();
+        label->setText(caption(field->objectName(), m_units));
+        field->setAccessibleName(label->text());
+    }
+    m_aim->setItemText(0, tr("Target height"));
+    m_aim->setItemText(1, tr("Tilt"));
+    for (const Level level : AllLevels)
+        m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    m_focalTele->setSpecialValueText(tr("none"));
+    m_showInCoverage->setText(tr("&Show in coverage window"));
+}
+
+} // namespace vistaro

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/cameratablemodel.h"
+
+#include "optics/coverageformat.h"
+#include "platform/numberformat.h"
+
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+QString focalText(const SiteCamera& camera) {
+    const QString wide = CoverageText::number(camera.focalMm, 2);
+    return camera.focalTeleMm
+               ? wide + QStringLiteral(" - ") + CoverageText::number(*camera.focalTeleMm, 2)
+               : wide;
+}
+
+QString densityText(const SiteCamera& camera, Units units) {
+    const std::optional<double> density =
+        pixelDensity(camera.camera, camera.focalMm, camera.distanceM);
+    if (!density)
+        return QStringLiteral("-");
+    return CoverageText::number(units == Units::Imperial ? *density * MetresPerFoot : *density, 1);
+}
+
+} // namespace
+
+CameraTableModel::CameraTableModel(const SiteDocument& document, const SiteCoverage& coverage,
+                                   Edit edit, QObject* parent)
+    : SiteTableModel(ItemKind::Camera, document, coverage, std::move(edit), parent) {
+    connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &CameraTableModel::rowChanged);
+}
+
+int CameraTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : CameraColumnCount;
+}
+
+QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
+    if (!shows(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    const SiteCamera& camera = document().site().cameras.at(static_cast<std::size_t>(index.row()));
+    const bool edit = role == Qt::EditRole;
+    switch (static_cast<CameraColumn>(index.column())) {
+    case CameraColumn::Name:
+        return camera.name;
+    case CameraColumn::Lens:
+        return camera.lens;
+    case CameraColumn::Focal:
+        return edit ? CoverageText::number(camera.focalMm, 2) : focalText(camera);
+    case CameraColumn::Level:
+        return edit ? QVariant(static_cast<int>(camera.level))
+                    : QVariant(CoverageText::levelName(camera.level));
+    case CameraColumn::Density:
+        return densityText(camera, units());
+    case CameraColumn::AreaAtLevel:
+        return surfaceInUnits(coverage().footprint(index.row()).areaAtLevel(camera.level), units());
+    case CameraColumn::Pan:
+        return CoverageText::number(camera.panDeg, 1);
+    case CameraColumn::Height:
+        return lengthInUnits(camera.mountHeightM, units());
+    case CameraColumn::TargetHeight:
+        return camera.aim == Aim::Target ? lengthInUnits(camera.targetHeightM, units())
+                                         : QStringLiteral("-");
+    }
+    return {};
+}
+
+QVariant CameraTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const bool imperial = units() == Units::Imperial;
+    switch (static_cast<CameraColumn>(section)) {
+    case CameraColumn::Name:
+        return tr("Name");
+    case CameraColumn::Lens:
+        return tr("Lens");
+    case CameraColumn::Focal:
+        return tr("Focal (mm)");
+    case CameraColumn::Level:
+        return tr("Level");
+    case CameraColumn::Density:
+        return imperial ? tr("Density at aim (px/ft)") : tr("Density at aim (px/m)");
+    case CameraColumn::AreaAtLevel:
+        return imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)");
+    case CameraColumn::Pan:
+        return tr("Pan (\u00b0)");
+    case CameraColumn::Height:
+        return imperial ? tr("Height (ft)") : tr("Height (m)");
+    case CameraColumn::TargetHeight:
+        return imperial ? tr("Target height (ft)") : tr("Target height (m)");
+    }
+    return {};
+}
+
+Qt::ItemFlags CameraTableModel::flags(const QModelIndex& index) const {
+    switch (static_cast<CameraColumn>(index.column())) {
+    case CameraColumn::Name:
+    case CameraColumn::Focal:
+    case CameraColumn::Level:
+    case CameraColumn::Pan:
+    case CameraColumn::Height:
+    case CameraColumn::TargetHeight:
+        return SiteTableModel::flags(index) | Qt::ItemIsEditable;
+    default:
+        return SiteTableModel::flags(index);
+    }
+}
+
+std::optional<SiteItem> CameraTableModel::edited(SiteItem item, int column,
+                                                 const QVariant& value) const {
+    auto& camera = std::get<SiteCamera>(item);
+    switch (static_cast<CameraColumn>(column)) {
+    case CameraColumn::Name:
+        camera.name = value.toString().trimmed();
+        return item;
+    case CameraColumn::Focal: {
+        const std::optional<double> focal = readNumber(value.toString(), Quantity::Focal).value;
+        if (!focal)
+            return std::nullopt;
+        camera.focalMm = *focal;
+        return item;
+    }
+    case CameraColumn::Level:
+        if (const std::optional<Level> level = typedLevel(value)) {
+            camera.level = *level;
+            return item;
+        }
+        return std::nullopt;
+    case CameraColumn::Pan: {
+        const std::optional<double> pan = num::toDouble(value.toString().trimmed());
+        if (!pan)
+            return std::nullopt;
+        camera.panDeg = std::fmod(*pan, 360.0);
+        if (camera.panDeg < 0)
+            camera.panDeg += 360;
+        return item;
+    }
+    case CameraColumn::Height:
+        if (const auto height = typedLength(value, Quantity::MountHeight, units())) {
+            camera.mountHeightM = *height;
+            return item;
+        }
+        return std::nullopt;
+    case CameraColumn::TargetHeight:
+        if (const auto height = typedLength(value, Quantity::TargetHeight, units())) {
+            camera.targetHeightM = *height;
+            camera.aim = Aim::Target;
+            return item;
+        }
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace vistaro

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/newcamera.h"
+
+#include "optics/reading.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vistaro {
+
+SiteCamera cameraFromCalculator(const CalculatorReading& reading, const CoverageInputs& inputs,
+                                const std::optional<QString>& lens) {
+    SiteCamera camera;
+    if (const std::optional<Camera> own = cameraOf(inputs, reading.format))
+        camera.camera = *own;
+    camera.focalMm = readNumber(reading.focal1, Quantity::Focal).value.value_or(camera.focalMm);
+    if (reading.zoom)
+        camera.focalTeleMm = readNumber(reading.focal2, Quantity::Focal).value;
+    camera.distanceM =
+        readNumber(reading.distance1, Quantity::Distance).value.value_or(camera.distanceM);
+    camera.lens = lens.value_or(QString());
+    camera.level = inputs.level;
+    camera.mountHeightM = inputs.mountHeightM;
+    camera.targetHeightM = inputs.targetHeightM;
+    return camera;
+}
+
+CoverageInputs coverageInputsOf(const SiteCamera& camera, CoverageInputs inputs) {
+    inputs.sensorSource = SensorSource::Custom;
+    inputs.customSensor = camera.camera.sensor;
+    inputs.image = camera.camera.image;
+    inputs.level = camera.level;
+    inputs.mountHeightM = camera.mountHeightM;
+    inputs.targetHeightM =
+        camera.aim == Aim::Tilt
+            ? camera.mountHeightM -
+                  camera.distanceM * std::tan(camera.tiltDeg * std::numbers::pi / 180)
+            : camera.targetHeightM;
+    return inputs;
+}
+
+} // namespace vistaro

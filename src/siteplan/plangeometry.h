@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "site/plancoverage.h"
+#include "siteplan/sitegeometry.h"
+
+namespace vistaro {
+
+// The plan's geometry as the site plan shows it: each camera's level bands at target height,
+// what the walls leave of them, and the share of each area covered, worked out with GEOS. The
+// walls are indexed again only when they changed since the last camera.
+class PlanGeometry : public SiteGeometry {
+public:
+    CameraFootprint footprint(const SiteCamera& camera,
+                              const std::vector<SiteWall>& walls) const override;
+    AreaCoverage areaCoverage(const SiteArea& area,
+                              const std::vector<CameraFootprint>& footprints) const override;
+    double surface(const std::vector<PlanPoint>& polygon) const override;
+
+private:
+    mutable std::vector<SiteWall> m_walls;
+    mutable PlanCoverage m_coverage;
+};
+
+} // namespace vistaro

@@ -1,0 +1,454 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/planitems.h"
+
+#include "optics/coverageformat.h"
+#include "siteplan/plancoordinates.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QPalette>
+#include <QStyleOptionGraphicsItem>
+#include <cmath>
+#include <numbers>
+
+namespace vistaro {
+
+namespace {
+
+constexpr QRgb Ink = 0xff202020;
+constexpr QRgb WallColour = 0xff404040;
+// Dark hatching, so that the dead zone reads apart from every band's colour.
+constexpr QRgb DeadZoneColour = 0xff505050;
+// Okabe and Ito's blue and reddish purple, apart from the bands' colours.
+constexpr QRgb CoveredColour = 0x800072b2;
+constexpr QRgb UncoveredColour = 0xffcc79a7;
+constexpr int BandAlpha = 150;
+
+// Sizes on screen, in pixels, whatever the zoom.
+constexpr double CameraRadius = 7;
+constexpr double ArmLength = 30;
+constexpr double KnobRadius = 5;
+constexpr double HandleSize = 8;
+constexpr double PickWidth = 10;
+
+QColor levelColour(Level level, int alpha = 255) {
+    QColor colour = QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+QColor highlight() {
+    return QApplication::palette().color(QPalette::Highlight);
+}
+
+// Draws `path`, given in the painter's coordinates, with pens and patterns in screen pixels.
+void paintOnScreen(QPainter& painter, const QPainterPath& path, const QPen& pen,
+                   const QBrush& brush) {
+    const QPainterPath device = painter.transform().map(path);
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.drawPath(device);
+    painter.restore();
+}
+
+// Writes `text` centred on `at` (the painter's coordinates) in the font on screen; only where
+// it fits inside `room` (the painter's coordinates too) when one is given.
+void labelOnScreen(QPainter& painter, const QPointF& at, const QString& text,
+                   const QRectF& room = {}) {
+    const QFontMetricsF metrics(painter.font());
+    const QSizeF size(metrics.horizontalAdvance(text) + 4, metrics.height());
+    if (!room.isNull()) {
+        const QRectF onScreen = painter.transform().mapRect(room);
+        if (onScreen.width() < size.width() || onScreen.height() < size.height())
+            return;
+    }
+    const QPointF centre = painter.transform().map(at);
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(QColor::fromRgba(Ink));
+    painter.drawText(QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size),
+                     Qt::AlignCenter, text);
+    painter.restore();
+}
+
+QPointF direction(double panDeg) {
+    const double radians = panDeg * std::numbers::pi / 180;
+    return {std::cos(radians), -std::sin(radians)};
+}
+
+// The points of a wall or an area.
+template <typename Item> auto& pointsOf(Item& item) {
+    if (auto* wall = std::get_if<SiteWall>(&item))
+        return wall->points;
+    return std::get<SiteArea>(item).points;
+}
+
+// The knob at the end of a camera's arm: dragging it turns the camera.
+class TurnKnob : public QGraphicsEllipseItem {
+public:
+    explicit TurnKnob(CameraItem* camera)
+        : QGraphicsEllipseItem(-KnobRadius, -KnobRadius, 2 * KnobRadius, 2 * KnobRadius, camera),
+          m_camera(camera) {
+        setBrush(Qt::white);
+        setPen(QPen(QColor::fromRgba(Ink), 1.5));
+        setCursor(Qt::SizeAllCursor);
+        setAcceptedMouseButtons(Qt::LeftButton);
+    }
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override {
+        m_camera->setSelected(true);
+        m_gesture = m_camera->edits().startGesture();
+        event->accept();
+    }
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override {
+        m_camera->turnTowards(event->scenePos(), m_gesture);
+    }
+
+private:
+    CameraItem* m_camera;
+    int m_gesture = 0;
+};
+
+// A point of a wall or an area, dragged to move it.
+class PointHandle : public QGraphicsRectItem {
+public:
+    PointHandle(PolyItem* owner, std::size_t index)
+        : QGraphicsRectItem(-HandleSize / 2, -HandleSize / 2, HandleSize, HandleSize, owner),
+          m_owner(owner), m_index(index) {
+        setFlag(ItemIgnoresTransformations);
+        setBrush(Qt::white);
+        setPen(QPen(highlight(), 1.5));
+        setCursor(Qt::SizeAllCursor);
+        setAcceptedMouseButtons(Qt::LeftButton);
+    }
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override {
+        m_gesture = m_owner->edits().startGesture();
+        event->accept();
+    }
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override {
+        m_owner->movePoint(m_index, toPlan(event->scenePos()), m_gesture);
+    }
+
+private:
+    PolyItem* m_owner;
+    std::size_t m_index;
+    int m_gesture = 0;
+};
+
+} // namespace
+
+QPolygonF scenePolygon(const std::vector<PlanPoint>& points) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PlanPoint& point : points)
+        polygon << toScene(point);
+    return polygon;
+}
+
+QPainterPath scenePath(const PlanShape& shape) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const std::vector<PlanPoint>& ring : shape.rings) {
+        path.addPolygon(scenePolygon(ring));
+        path.closeSubpath();
+    }
+    return path;
+}
+
+PlanItem::PlanItem(const ItemRef& ref, PlanEdits& edits) : m_ref(ref), m_edits(edits) {
+    setFlags(ItemIsSelectable | ItemIsFocusable);
+}
+
+CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& edits)
+    : PlanItem(ref, edits) {
+    setFlag(ItemIgnoresTransformations);
+    setZValue(CameraLayer);
+    setCursor(Qt::OpenHandCursor);
+    m_knob = new TurnKnob(this);
+    present(camera);
+}
+
+void CameraItem::present(const SiteItem& item) {
+    const auto& camera = std::get<SiteCamera>(item);
+    if (camera.name != m_camera.name || m_label.isNull()) {
+        prepareGeometryChange();
+        const QFontMetricsF metrics(QApplication::font());
+        m_label = QRectF(CameraRadius + 3, CameraRadius - 2,
+                         metrics.horizontalAdvance(camera.name) + 4, metrics.height());
+    }
+    m_camera = camera;
+    setPos(toScene(camera.position));
+    m_knob->setPos(knobOffset());
+    update();
+}
+
+QPointF CameraItem::knobOffset() const {
+    return direction(m_camera.panDeg) * ArmLength;
+}
+
+QRectF CameraItem::boundingRect() const {
+    const double reach = ArmLength + KnobRadius + 2;
+    return QRectF(-reach, -reach, 2 * reach, 2 * reach).united(m_label);
+}
+
+QPainterPath CameraItem::shape() const {
+    QPainterPath path;
+    path.addEllipse(QPointF(), CameraRadius + 2, CameraRadius + 2);
+    path.addRect(m_label);
+    return path;
+}
+
+void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    const QColor ink = QColor::fromRgba(Ink);
+    painter->setPen(QPen(ink, 2));
+    painter->drawLine(QPointF(), knobOffset());
+    if (option->state & QStyle::State_Selected) {
+        painter->setPen(QPen(highlight(), 3));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawEllipse(QPointF(), CameraRadius + 3, CameraRadius + 3);
+    }
+    painter->setPen(QPen(Qt::white, 1.5));
+    painter->setBrush(levelColour(m_camera.level).darker(140));
+    painter->drawEllipse(QPointF(), CameraRadius, CameraRadius);
+    if (option->state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(ink, 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(m_label);
+    }
+    painter->setPen(ink);
+    painter->drawText(m_label, Qt::AlignCenter, m_camera.name);
+}
+
+void CameraItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    PlanItem::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_gesture = edits().startGesture();
+    m_grab = event->scenePos() - pos();
+}
+
+void CameraItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    SiteCamera moved = m_camera;
+    moved.position = toPlan(event->scenePos() - m_grab);
+    edits().changeItem(ref(), moved, m_gesture);
+}
+
+void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
+    SiteCamera turned = m_camera;
+    turned.panDeg = panTowards(m_camera.position, toPlan(scenePoint));
+    edits().changeItem(ref(), turned, gesture);
+}
+
+PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits)
+    : PlanItem(ref, edits), m_item(item) {
+    setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
+    present(item);
+}
+
+const std::vector<PlanPoint>& PolyItem::points() const {
+    return pointsOf(m_item);
+}
+
+void PolyItem::present(const SiteItem& item) {
+    prepareGeometryChange();
+    m_item = item;
+    while (m_handles.size() > points().size()) {
+        delete m_handles.back();
+        m_handles.pop_back();
+    }
+    while (m_handles.size() < points().size())
+        m_handles.push_back(new PointHandle(this, m_handles.size()));
+    for (std::size_t i = 0; i < m_handles.size(); ++i) {
+        m_handles[i]->setPos(toScene(points()[i]));
+        m_handles[i]->setVisible(isSelected());
+    }
+    rescale();
+}
+
+void PolyItem::showCoverage(const AreaCoverage& coverage) {
+    m_coverage = coverage;
+    rescale();
+}
+
+double PolyItem::metresPerPixel() const {
+    const QList<QGraphicsView*> views = scene() ? scene()->views() : QList<QGraphicsView*>();
+    const double scale = views.isEmpty() ? 0 : views.first()->transform().m11();
+    return scale > 0 ? 1 / scale : 0.05;
+}
+
+QPainterPath PolyItem::outline() const {
+    QPainterPath path;
+    path.addPolygon(scenePolygon(points()));
+    if (ref().kind == ItemKind::Area)
+        path.closeSubpath();
+    return path;
+}
+
+QString PolyItem::label() const {
+    const auto* area = std::get_if<SiteArea>(&m_item);
+    if (!area)
+        return {};
+    return QApplication::translate("vistaro::SitePlan", "%1: %2, %3% covered")
+        .arg(area->name, CoverageText::levelName(area->level),
+             CoverageText::number(m_coverage.share * 100, 0));
+}
+
+void PolyItem::rescale() {
+    prepareGeometryChange();
+    const double pixel = metresPerPixel();
+    m_bounds = outline().boundingRect().adjusted(-PickWidth * pixel, -PickWidth * pixel,
+                                                 PickWidth * pixel, PickWidth * pixel);
+    if (ref().kind == ItemKind::Area) {
+        const QFontMetricsF metrics(QApplication::font());
+        const QSizeF size(metrics.horizontalAdvance(label()) * pixel, metrics.height() * pixel);
+        m_bounds |= QRectF(m_bounds.center() - QPointF(size.width(), size.height()) / 2, size);
+    }
+    update();
+}
+
+QRectF PolyItem::boundingRect() const {
+    return m_bounds;
+}
+
+QPainterPath PolyItem::shape() const {
+    QPainterPathStroker stroker;
+    stroker.setWidth(PickWidth * metresPerPixel());
+    QPainterPath path = stroker.createStroke(outline());
+    if (ref().kind == ItemKind::Area)
+        path.addPath(outline());
+    return path;
+}
+
+void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    const bool selected = option->state & QStyle::State_Selected;
+    const QPainterPath path = outline();
+    if (selected)
+        paintOnScreen(*painter, path, QPen(highlight(), 8, Qt::SolidLine, Qt::RoundCap),
+                      Qt::NoBrush);
+    if (const auto* area = std::get_if<SiteArea>(&m_item)) {
+        paintOnScreen(*painter, path, Qt::NoPen,
+                      QBrush(QColor::fromRgba(UncoveredColour), Qt::DiagCrossPattern));
+        paintOnScreen(*painter, scenePath(m_coverage.covered), Qt::NoPen,
+                      QColor::fromRgba(CoveredColour));
+        paintOnScreen(*painter, path, QPen(levelColour(area->level).darker(120), 2, Qt::DashLine),
+                      Qt::NoBrush);
+        labelOnScreen(*painter, path.boundingRect().center(), label());
+    } else {
+        paintOnScreen(
+            *painter, path,
+            QPen(QColor::fromRgba(WallColour), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+            Qt::NoBrush);
+    }
+}
+
+QVariant PolyItem::itemChange(GraphicsItemChange change, const QVariant& value) {
+    if (change == ItemSelectedHasChanged)
+        for (QGraphicsItem* handle : m_handles)
+            handle->setVisible(value.toBool());
+    return PlanItem::itemChange(change, value);
+}
+
+void PolyItem::movePoint(std::size_t index, const PlanPoint& point, int gesture) {
+    SiteItem moved = m_item;
+    pointsOf(moved).at(index) = point;
+    edits().changeItem(ref(), moved, gesture);
+}
+
+FootprintItem::FootprintItem(const CoverageLayers& layers) : m_layers(layers) {
+    setZValue(FootprintLayer);
+    setAcceptedMouseButtons(Qt::NoButton);
+}
+
+void FootprintItem::present(const CameraFootprint& footprint) {
+    prepareGeometryChange();
+    m_footprint = footprint;
+    m_bands.clear();
+    m_bounds = {};
+    for (const LevelBand& band : footprint.bands) {
+        m_bands.push_back(scenePath(band.shape));
+        m_bounds |= m_bands.back().boundingRect();
+    }
+    m_deadZone = scenePath(footprint.deadZone);
+    m_bounds |= m_deadZone.boundingRect();
+    update();
+}
+
+void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+        const LevelBand& band = m_footprint.bands[i];
+        if (!m_layers.bands.at(static_cast<std::size_t>(band.level)))
+            continue;
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(levelColour(band.level, BandAlpha));
+        painter->drawPath(m_bands[i]);
+        if (band.labelAt)
+            labelOnScreen(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
+                          m_bands[i].boundingRect());
+    }
+    if (m_layers.deadZones && !m_deadZone.isEmpty())
+        paintOnScreen(*painter, m_deadZone, QPen(QColor::fromRgba(DeadZoneColour), 1),
+                      QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+}
+
+BackgroundItem::BackgroundItem(PlanEdits& edits) : m_edits(edits) {
+    setZValue(BackgroundLayer);
+    present(std::nullopt);
+}
+
+void BackgroundItem::showPicture(const BackgroundPicture& picture) {
+    prepareGeometryChange();
+    m_picture = picture;
+    update();
+}
+
+void BackgroundItem::present(const std::optional<SiteBackground>& background) {
+    m_background = background.value_or(SiteBackground{});
+    setVisible(background && background->visible);
+    setPos(toScene(m_background.offset));
+    const double scale = vistaro::metresPerPixel(m_background);
+    setTransform(QTransform::fromScale(scale, scale));
+    setOpacity(m_background.opacity);
+    setAcceptedMouseButtons(m_background.locked ? Qt::NoButton : Qt::LeftButton);
+    setCursor(m_background.locked ? Qt::ArrowCursor : Qt::SizeAllCursor);
+}
+
+QRectF BackgroundItem::boundingRect() const {
+    return {QPointF(), m_picture.size()};
+}
+
+void BackgroundItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_picture.paint(*painter, boundingRect());
+}
+
+void BackgroundItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    m_gesture = m_edits.startGesture();
+    m_grab = event->scenePos() - pos();
+    event->accept();
+}
+
+void BackgroundItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
+    SiteBackground moved = m_background;
+    moved.offset = toPlan(event->scenePos() - m_grab);
+    m_edits.changeBackground(moved, m_gesture);
+}
+
+} // namespace vistaro

@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "siteplan/backgroundpicture.h"
+#include "siteplan/sitedocument.h"
+#include "siteplan/sitegeometry.h"
+
+#include <QGraphicsItem>
+#include <array>
+#include <vector>
+
+namespace vistaro {
+
+// What the plan's items ask of the window as the user drags them; the window makes each an
+// undoable change of the document, which then moves the item.
+class PlanEdits {
+public:
+    virtual ~PlanEdits() = default;
+
+    // A new number for the steps of one drag, which merge into one undo step.
+    virtual int startGesture() = 0;
+    virtual void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) = 0;
+    virtual void changeBackground(const SiteBackground& after, int gesture) = 0;
+
+protected:
+    PlanEdits() = default;
+    PlanEdits(const PlanEdits&) = default;
+    PlanEdits& operator=(const PlanEdits&) = default;
+};
+
+// Which parts of the cameras' coverage the plan shows.
+struct CoverageLayers {
+    bool deadZones = true;
+    std::array<bool, 4> bands{true, true, true, true}; // by Level
+
+    bool operator==(const CoverageLayers&) const = default;
+};
+
+// Stacking order of the plan, bottom first.
+enum PlanLayer {
+    BackgroundLayer = -30,
+    FootprintLayer = -20,
+    AreaLayer = -10,
+    WallLayer = 0,
+    CameraLayer = 10,
+    DraftLayer = 20
+};
+
+// A camera, a wall or an area: what the user selects, moves and deletes.
+class PlanItem : public QGraphicsItem {
+public:
+    enum { Type = UserType + 1 };
+    int type() const override { return Type; }
+
+    const ItemRef& ref() const { return m_ref; }
+    // Shows the item as the document now holds it.
+    virtual void present(const SiteItem& item) = 0;
+    PlanEdits& edits() const { return m_edits; }
+
+protected:
+    PlanItem(const ItemRef& ref, PlanEdits& edits);
+
+private:
+    ItemRef m_ref;
+    PlanEdits& m_edits;
+};
+
+// A camera: a dot of constant size with an arm in the direction it looks, whose knob turns it.
+class CameraItem : public PlanItem {
+public:
+    CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& edits);
+
+    void present(const SiteItem& item) override;
+    const SiteCamera& camera() const { return m_camera; }
+    // Where the turning knob is, relative to the camera, in pixels.
+    QPointF knobOffset() const;
+    // Turns the camera to look at `scenePoint`, a step of `gesture`.
+    void turnTowards(const QPointF& scenePoint, int gesture);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    SiteCamera m_camera;
+    QGraphicsItem* m_knob = nullptr;
+    QRectF m_label;
+    QPointF m_grab;
+    int m_gesture = 0;
+};
+
+// A wall (an open polyline) or an area (a closed polygon), with a handle on each point while
+// it is selected.
+class PolyItem : public PlanItem {
+public:
+    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits);
+
+    void present(const SiteItem& item) override;
+    // The area's coverage, for its shading and label.
+    void showCoverage(const AreaCoverage& coverage);
+    // The view's scale changed: lines and labels keep their size on screen.
+    void rescale();
+    const std::vector<PlanPoint>& points() const;
+    // Moves point `index` to `point`, a step of `gesture`.
+    void movePoint(std::size_t index, const PlanPoint& point, int gesture);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+
+private:
+    QPainterPath outline() const;
+    // How many metres a pixel spans in the first view of the scene.
+    double metresPerPixel() const;
+    QString label() const;
+
+    SiteItem m_item;
+    AreaCoverage m_coverage;
+    std::vector<QGraphicsItem*> m_handles;
+    QRectF m_bounds;
+};
+
+// What one camera covers, in its level bands with their names, and its dead zone hatched.
+class FootprintItem : public QGraphicsItem {
+public:
+    explicit FootprintItem(const CoverageLayers& layers);
+
+    void present(const CameraFootprint& footprint);
+    QRectF boundingRect() const override { return m_bounds; }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    const CoverageLayers& m_layers;
+    CameraFootprint m_footprint;
+    std::vector<QPainterPath> m_bands;
+    QPainterPath m_deadZone;
+    QRectF m_bounds;
+};
+
+// The floor plan under everything; dragged while it is not locked.
+class BackgroundItem : public QGraphicsItem {
+public:
+    explicit BackgroundItem(PlanEdits& edits);
+
+    void showPicture(const BackgroundPicture& picture);
+    void present(const std::optional<SiteBackground>& background);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    PlanEdits& m_edits;
+    BackgroundPicture m_picture;
+    SiteBackground m_background;
+    QPointF m_grab;
+    int m_gesture = 0;
+};
+
+// Points of the plan in scene coordinates, as a polyline.
+QPolygonF scenePolygon(const std::vector<PlanPoint>& points);
+// A shape in scene coordinates, its rings closed and odd-even filled.
+QPainterPath scenePath(const PlanShape& shape);
+
+} // namespace vistaro

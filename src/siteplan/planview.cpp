@@ -1,0 +1,471 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/planview.h"
+
+#include "optics/coverageformat.h"
+#include "siteplan/plancoordinates.h"
+
+#include <QGraphicsPathItem>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+// The ground the scene spans, in metres each way from the origin: far beyond any site.
+constexpr double SceneReach = 100'000;
+constexpr double SmallestScale = 0.02; // pixels a metre
+constexpr double LargestScale = 2000;
+// Grid lines at least this many pixels apart; a scale bar about this long.
+constexpr double GridPixels = 60;
+constexpr double ScaleBarPixels = 120;
+// The arrow keys move the selection this far, ten times as far with Shift.
+constexpr double NudgeMetres = 0.1;
+constexpr double EmptyPlanMetres = 20;
+
+constexpr QRgb GridColour = 0xffe6e6e6;
+constexpr QRgb AxisColour = 0xffbdbdbd;
+
+double clampedFactor(double scale, double factor) {
+    return std::clamp(scale * factor, SmallestScale, LargestScale) / scale;
+}
+
+std::size_t minimumPoints(PlanView::Mode mode) {
+    return mode == PlanView::Mode::DrawArea ? 3 : 2;
+}
+
+} // namespace
+
+// The length of a round distance on screen, in the corner of the view; it lies over the view
+// rather than in the scene, so scrolling never smears it.
+class ScaleBar : public QWidget {
+public:
+    explicit ScaleBar(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setObjectName(QStringLiteral("ScaleBar"));
+    }
+
+    void showScale(double pixelsPerMetre, Units units) {
+        m_metres = roundLength(ScaleBarPixels / pixelsPerMetre, units);
+        m_pixels = m_metres * pixelsPerMetre;
+        m_text = CoverageText::length(m_metres, units);
+        const QFontMetrics metrics(font());
+        resize(static_cast<int>(m_pixels) + metrics.horizontalAdvance(m_text) + 24,
+               metrics.height() + 10);
+        update();
+    }
+    QString text() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(255, 255, 255, 200));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        const double y = height() / 2.0;
+        const QPointF start(8, y);
+        painter.drawLine(start, start + QPointF(m_pixels, 0));
+        for (const double x : {0.0, m_pixels})
+            painter.drawLine(start + QPointF(x, -4), start + QPointF(x, 4));
+        painter.drawText(QRectF(m_pixels + 14, 0, width(), height()), Qt::AlignVCenter, m_text);
+    }
+
+private:
+    double m_metres = 0;
+    double m_pixels = 0;
+    QString m_text;
+};
+
+PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, PlanEdits& edits,
+                   QWidget* parent)
+    : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
+      m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
+      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBar(this)) {
+    setObjectName(QStringLiteral("PlanView"));
+    m_scene->setSceneRect(-SceneReach, -SceneReach, 2 * SceneReach, 2 * SceneReach);
+    m_scene->setItemIndexMethod(QGraphicsScene::BspTreeIndex);
+    setScene(m_scene);
+    setRenderHint(QPainter::Antialiasing);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setDragMode(RubberBandDrag);
+    setResizeAnchor(AnchorViewCenter);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundBrush(Qt::white);
+
+    m_scene->addItem(m_background);
+    QPen draft(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    draft.setCosmetic(true);
+    m_draft->setPen(draft);
+    m_draft->setZValue(DraftLayer);
+    m_scene->addItem(m_draft);
+
+    connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
+    connect(&document, &SiteDocument::siteReset, this, &PlanView::rebuildAll);
+    connect(&document, &SiteDocument::itemChanged, this, &PlanView::showItem);
+    connect(&document, &SiteDocument::itemInserted, this,
+            [this](const ItemRef& ref) { rebuild(ref.kind); });
+    connect(&document, &SiteDocument::itemRemoved, this,
+            [this](const ItemRef& ref) { rebuild(ref.kind); });
+    connect(&document, &SiteDocument::backgroundChanged, this,
+            [this] { m_background->present(m_document.site().background); });
+    connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &PlanView::showFootprints);
+    connect(&coverage, &SiteCoverage::areaCoverageChanged, this, &PlanView::showAreaCoverage);
+
+    resetTransform();
+    QGraphicsView::scale(20, 20);
+    rebuildAll();
+}
+
+PlanView::~PlanView() {
+    // The items refer to the layers and the edits, which go before the scene does.
+    m_scene->clear();
+}
+
+std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) {
+    return kind == ItemKind::Camera ? m_cameras : kind == ItemKind::Wall ? m_walls : m_areas;
+}
+
+const std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) const {
+    return kind == ItemKind::Camera ? m_cameras : kind == ItemKind::Wall ? m_walls : m_areas;
+}
+
+void PlanView::rebuildAll() {
+    for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+        rebuild(kind);
+    m_background->present(m_document.site().background);
+    scaleChanged();
+}
+
+void PlanView::rebuild(ItemKind kind) {
+    std::vector<PlanItem*>& items = itemsOf(kind);
+    for (PlanItem* item : items)
+        delete item;
+    items.clear();
+    if (kind == ItemKind::Camera) {
+        for (FootprintItem* footprint : m_footprints)
+            delete footprint;
+        m_footprints.clear();
+    }
+    for (int i = 0; i < m_document.count(kind); ++i) {
+        const ItemRef ref{kind, i};
+        const SiteItem item = m_document.item(ref);
+        if (kind == ItemKind::Camera) {
+            items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
+            m_footprints.push_back(new FootprintItem(m_layers));
+            m_footprints.back()->present(m_coverage.footprint(i));
+            m_scene->addItem(m_footprints.back());
+        } else {
+            items.push_back(new PolyItem(ref, item, m_edits));
+        }
+        m_scene->addItem(items.back());
+        if (kind == ItemKind::Area)
+            showAreaCoverage(i);
+    }
+}
+
+void PlanView::showItem(const ItemRef& ref) {
+    if (PlanItem* item = itemOf(ref))
+        item->present(m_document.item(ref));
+}
+
+// The coverage follows the document first; items that it no longer has are about to go.
+void PlanView::showFootprints(int camera) {
+    const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
+    for (int i = 0; i < count; ++i)
+        if (camera < 0 || i == camera)
+            m_footprints[static_cast<std::size_t>(i)]->present(m_coverage.footprint(i));
+}
+
+void PlanView::showAreaCoverage(int area) {
+    const int count = std::min(static_cast<int>(m_areas.size()), m_coverage.areaCount());
+    for (int i = 0; i < count; ++i)
+        if (area < 0 || i == area)
+            static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
+                ->showCoverage(m_coverage.coverage(i));
+}
+
+PlanItem* PlanView::itemOf(const ItemRef& ref) const {
+    const std::vector<PlanItem*>& items = itemsOf(ref.kind);
+    return ref.index >= 0 && ref.index < static_cast<int>(items.size())
+               ? items[static_cast<std::size_t>(ref.index)]
+               : nullptr;
+}
+
+void PlanView::setMode(Mode mode) {
+    m_drawing.clear();
+    showDraft(std::nullopt);
+    if (mode == m_mode)
+        return;
+    m_mode = mode;
+    setDragMode(mode == Mode::Select ? RubberBandDrag : NoDrag);
+    viewport()->setCursor(mode == Mode::Select ? Qt::ArrowCursor : Qt::CrossCursor);
+    emit modeChanged(mode);
+}
+
+double PlanView::scale() const {
+    return transform().m11();
+}
+
+PlanPoint PlanView::planAt(const QPoint& viewportPoint) const {
+    return toPlan(mapToScene(viewportPoint));
+}
+
+QPoint PlanView::viewportAt(const PlanPoint& point) const {
+    return mapFromScene(toScene(point));
+}
+
+PlanPoint PlanView::centre() const {
+    return planAt(viewport()->rect().center());
+}
+
+void PlanView::scaleBy(double factor) {
+    QGraphicsView::scale(factor, factor);
+    scaleChanged();
+}
+
+void PlanView::zoomBy(double factor) {
+    setTransformationAnchor(AnchorViewCenter);
+    scaleBy(clampedFactor(scale(), factor));
+}
+
+void PlanView::zoomToFit() {
+    // Before it is first shown the view has no size of its own to fit into.
+    m_fitWhenShown = !isVisible();
+    if (m_fitWhenShown)
+        return;
+    QRectF bounds;
+    const Site& site = m_document.site();
+    for (const SiteCamera& camera : site.cameras)
+        bounds |= QRectF(toScene(camera.position), QSizeF(1e-9, 1e-9));
+    for (FootprintItem* footprint : m_footprints)
+        bounds |= footprint->boundingRect();
+    for (const auto* kind : {&m_walls, &m_areas})
+        for (PlanItem* item : *kind)
+            for (const PlanPoint& point : static_cast<PolyItem*>(item)->points())
+                bounds |= QRectF(toScene(point), QSizeF(1e-9, 1e-9));
+    if (m_background->isVisible())
+        bounds |= m_background->sceneBoundingRect();
+    if (bounds.width() < 1 && bounds.height() < 1)
+        bounds = QRectF(bounds.center(), QSizeF()) +
+                 QMarginsF(EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres);
+    const double margin = std::max(bounds.width(), bounds.height()) * 0.05;
+    bounds += QMarginsF(margin, margin, margin, margin);
+    const double fit =
+        std::min(viewport()->width() / bounds.width(), viewport()->height() / bounds.height());
+    resetTransform();
+    scaleBy(std::clamp(fit, SmallestScale, LargestScale));
+    centerOn(bounds.center());
+}
+
+void PlanView::scaleChanged() {
+    for (PlanItem* item : m_walls)
+        static_cast<PolyItem*>(item)->rescale();
+    for (PlanItem* item : m_areas)
+        static_cast<PolyItem*>(item)->rescale();
+    m_scaleBar->showScale(scale(), m_document.site().units);
+    m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
+}
+
+void PlanView::setCoverageLayers(const CoverageLayers& layers) {
+    m_layers = layers;
+    for (FootprintItem* footprint : m_footprints)
+        footprint->update();
+}
+
+void PlanView::showPicture(const BackgroundPicture& picture) {
+    m_background->showPicture(picture);
+}
+
+std::vector<ItemRef> PlanView::selection() const {
+    std::vector<ItemRef> refs;
+    for (QGraphicsItem* item : m_scene->selectedItems())
+        if (auto* planItem = qgraphicsitem_cast<PlanItem*>(item))
+            refs.push_back(planItem->ref());
+    std::sort(refs.begin(), refs.end());
+    return refs;
+}
+
+void PlanView::select(const std::vector<ItemRef>& refs) {
+    const QSignalBlocker quiet(m_scene);
+    m_scene->clearSelection();
+    for (const ItemRef& ref : refs)
+        if (PlanItem* item = itemOf(ref)) {
+            item->setSelected(true);
+            // A camera's bounds are in pixels, not metres: its place is what must be seen.
+            if (refs.size() == 1)
+                ensureVisible(item->flags() & QGraphicsItem::ItemIgnoresTransformations
+                                  ? QRectF(item->scenePos(), QSizeF())
+                                  : item->sceneBoundingRect());
+        }
+    emit selectionChanged();
+}
+
+// The point under the cursor stays under it. Qt's own anchor follows the last mouse move,
+// which a wheel turned without moving the mouse has not made.
+void PlanView::wheelEvent(QWheelEvent* event) {
+    const QPoint cursor = event->position().toPoint();
+    const QPointF held = mapToScene(cursor);
+    setTransformationAnchor(NoAnchor);
+    scaleBy(clampedFactor(scale(), std::pow(1.0015, event->angleDelta().y())));
+    scrollBy(mapFromScene(held) - cursor);
+    event->accept();
+}
+
+void PlanView::scrollBy(const QPoint& pixels) {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + pixels.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + pixels.y());
+}
+
+void PlanView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && m_spaceHeld)) {
+        m_panFrom = event->position().toPoint();
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (m_mode != Mode::Select && event->button() == Qt::LeftButton) {
+        m_drawing.push_back(planAt(event->position().toPoint()));
+        if (m_mode == Mode::PickScale && m_drawing.size() == 2)
+            finishDrawing();
+        else
+            showDraft(mapToScene(event->position().toPoint()));
+        event->accept();
+        return;
+    }
+    QGraphicsView::mousePressEvent(event);
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit cursorMoved(planAt(at));
+    if (m_panFrom) {
+        scrollBy(*m_panFrom - at);
+        m_panFrom = at;
+        event->accept();
+        return;
+    }
+    if (!m_drawing.empty())
+        showDraft(mapToScene(at));
+    QGraphicsView::mouseMoveEvent(event);
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_panFrom && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
+        m_panFrom.reset();
+        viewport()->setCursor(m_spaceHeld              ? Qt::OpenHandCursor
+                              : m_mode == Mode::Select ? Qt::ArrowCursor
+                                                       : Qt::CrossCursor);
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseReleaseEvent(event);
+}
+
+void PlanView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_mode == Mode::DrawWall || m_mode == Mode::DrawArea) {
+        finishDrawing();
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+void PlanView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_spaceHeld = true;
+        viewport()->setCursor(Qt::OpenHandCursor);
+        return;
+    }
+    if (m_mode != Mode::Select && key == Qt::Key_Escape) {
+        setMode(Mode::Select);
+        return;
+    }
+    if (m_mode != Mode::Select && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        finishDrawing();
+        return;
+    }
+    const double step = event->modifiers() & Qt::ShiftModifier ? NudgeMetres * 10 : NudgeMetres;
+    const std::pair<int, QPointF> arrows[] = {{Qt::Key_Left, {-step, 0}},
+                                              {Qt::Key_Right, {step, 0}},
+                                              {Qt::Key_Up, {0, step}},
+                                              {Qt::Key_Down, {0, -step}}};
+    for (const auto& [arrow, move] : arrows)
+        if (key == arrow && m_mode == Mode::Select && !selection().empty()) {
+            emit nudged(move.x(), move.y());
+            return;
+        }
+    QGraphicsView::keyPressEvent(event);
+}
+
+void PlanView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_spaceHeld = false;
+        viewport()->setCursor(m_mode == Mode::Select ? Qt::ArrowCursor : Qt::CrossCursor);
+        return;
+    }
+    QGraphicsView::keyReleaseEvent(event);
+}
+
+void PlanView::leaveEvent(QEvent* event) {
+    emit cursorLeft();
+    QGraphicsView::leaveEvent(event);
+}
+
+void PlanView::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    scaleChanged();
+}
+
+void PlanView::showEvent(QShowEvent* event) {
+    QGraphicsView::showEvent(event);
+    if (m_fitWhenShown)
+        zoomToFit();
+}
+
+void PlanView::finishDrawing() {
+    std::vector<PlanPoint> points = m_drawing;
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (points.size() < minimumPoints(m_mode))
+        return;
+    const Mode mode = m_mode;
+    setMode(Mode::Select);
+    emit drawn(mode, points);
+}
+
+void PlanView::showDraft(const std::optional<QPointF>& cursor) {
+    QPolygonF polygon = scenePolygon(m_drawing);
+    if (cursor && !polygon.isEmpty())
+        polygon << *cursor;
+    QPainterPath path;
+    path.addPolygon(polygon);
+    m_draft->setPath(path);
+}
+
+void PlanView::drawBackground(QPainter* painter, const QRectF& rect) {
+    painter->fillRect(rect, Qt::white);
+    const Units units = m_document.site().units;
+    const double step = roundLength(GridPixels / scale(), units);
+    if (!(step > 0) || rect.width() / step > 2000 || rect.height() / step > 2000)
+        return;
+    QPen grid(QColor::fromRgba(GridColour), 0);
+    QPen axis(QColor::fromRgba(AxisColour), 0);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    for (double x = std::floor(rect.left() / step) * step; x <= rect.right(); x += step) {
+        painter->setPen(std::abs(x) < step / 2 ? axis : grid);
+        painter->drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
+    }
+    for (double y = std::floor(rect.top() / step) * step; y <= rect.bottom(); y += step) {
+        painter->setPen(std::abs(y) < step / 2 ? axis : grid);
+        painter->drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+    }
+}
+
+} // namespace vistaro

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/sitecoverage.h"
+
+namespace vistaro {
+
+SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geometry,
+                           QObject* parent)
+    : QObject(parent), m_document(document), m_geometry(geometry) {
+    connect(&document, &SiteDocument::siteReset, this, &SiteCoverage::recomputeAll);
+    connect(&document, &SiteDocument::itemChanged, this, &SiteCoverage::itemChanged);
+    connect(&document, &SiteDocument::itemInserted, this,
+            [this](const ItemRef& ref) { itemCountChanged(ref, true); });
+    connect(&document, &SiteDocument::itemRemoved, this,
+            [this](const ItemRef& ref) { itemCountChanged(ref, false); });
+    recomputeAll();
+}
+
+CameraFootprint SiteCoverage::footprintOf(int camera) const {
+    const Site& site = m_document.site();
+    return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.walls);
+}
+
+SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
+    const SiteArea& shape = m_document.site().areas.at(static_cast<std::size_t>(area));
+    return {m_geometry.areaCoverage(shape, m_footprints), m_geometry.surface(shape.points)};
+}
+
+void SiteCoverage::recomputeAll() {
+    m_footprints.clear();
+    for (int i = 0; i < m_document.count(ItemKind::Camera); ++i)
+        m_footprints.push_back(footprintOf(i));
+    m_areas.clear();
+    for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
+        m_areas.push_back(figuresOf(i));
+    emit cameraCoverageChanged(-1);
+    emit areaCoverageChanged(-1);
+}
+
+void SiteCoverage::recomputeAreas() {
+    for (int i = 0; i < static_cast<int>(m_areas.size()); ++i)
+        m_areas[static_cast<std::size_t>(i)].coverage = figuresOf(i).coverage;
+    emit areaCoverageChanged(-1);
+}
+
+void SiteCoverage::itemChanged(const ItemRef& ref) {
+    switch (ref.kind) {
+    case ItemKind::Camera:
+        m_footprints.at(static_cast<std::size_t>(ref.index)) = footprintOf(ref.index);
+        emit cameraCoverageChanged(ref.index);
+        recomputeAreas();
+        break;
+    case ItemKind::Wall:
+        recomputeAll();
+        break;
+    case ItemKind::Area:
+        m_areas.at(static_cast<std::size_t>(ref.index)) = figuresOf(ref.index);
+        emit areaCoverageChanged(ref.index);
+        break;
+    }
+}
+
+void SiteCoverage::itemCountChanged(const ItemRef& ref, bool inserted) {
+    // The item comes in at its place, or leaves it; the others keep what they cover.
+    const auto follow = [&](auto& list, auto worked) {
+        if (inserted)
+            list.insert(list.begin() + ref.index, worked(ref.index));
+        else
+            list.erase(list.begin() + ref.index);
+    };
+    switch (ref.kind) {
+    case ItemKind::Camera:
+        follow(m_footprints, [this](int i) { return footprintOf(i); });
+        emit cameraCoverageChanged(-1);
+        recomputeAreas();
+        break;
+    case ItemKind::Wall:
+        recomputeAll();
+        break;
+    case ItemKind::Area:
+        follow(m_areas, [this](int i) { return figuresOf(i); });
+        emit areaCoverageChanged(-1);
+        break;
+    }
+}
+
+} // namespace vistaro

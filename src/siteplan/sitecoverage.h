@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "siteplan/sitedocument.h"
+#include "siteplan/sitegeometry.h"
+
+#include <QObject>
+#include <vector>
+
+namespace vistaro {
+
+// What every camera of the document covers and how much of each area is covered, kept up to
+// date as the document changes: a camera that moves is worked out again alone, a wall that
+// changes brings every camera again, and the areas follow the cameras.
+class SiteCoverage : public QObject {
+    Q_OBJECT
+
+public:
+    // Both must outlive this object.
+    SiteCoverage(const SiteDocument& document, const SiteGeometry& geometry,
+                 QObject* parent = nullptr);
+
+    int cameraCount() const { return static_cast<int>(m_footprints.size()); }
+    int areaCount() const { return static_cast<int>(m_areas.size()); }
+    const CameraFootprint& footprint(int camera) const {
+        return m_footprints.at(static_cast<std::size_t>(camera));
+    }
+    const AreaCoverage& coverage(int area) const {
+        return m_areas.at(static_cast<std::size_t>(area)).coverage;
+    }
+    // The area's surface in m².
+    double surface(int area) const { return m_areas.at(static_cast<std::size_t>(area)).surface; }
+
+signals:
+    // -1: every camera, or every area.
+    void cameraCoverageChanged(int camera);
+    void areaCoverageChanged(int area);
+
+private:
+    struct AreaFigures {
+        AreaCoverage coverage;
+        double surface = 0;
+    };
+
+    void recomputeAll();
+    CameraFootprint footprintOf(int camera) const;
+    AreaFigures figuresOf(int area) const;
+    void recomputeAreas();
+    void itemChanged(const ItemRef& ref);
+    void itemCountChanged(const ItemRef& ref, bool inserted);
+
+    const SiteDocument& m_document;
+    const SiteGeometry& m_geometry;
+    std::vector<CameraFootprint> m_footprints;
+    std::vector<AreaFigures> m_areas;
+};
+
+} // namespace vistaro

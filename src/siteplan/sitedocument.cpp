@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/sitedocument.h"
+
+#include <QRegularExpression>
+
+namespace vistaro {
+
+namespace {
+
+// Calls `step` with the site's list of the kind `kind` names.
+template <typename Site, typename Step>
+decltype(auto) withList(Site& site, ItemKind kind, Step step) {
+    switch (kind) {
+    case ItemKind::Wall:
+        return step(site.walls);
+    case ItemKind::Area:
+        return step(site.areas);
+    case ItemKind::Camera:
+        break;
+    }
+    return step(site.cameras);
+}
+
+void translate(std::vector<PlanPoint>& points, double dx, double dy) {
+    for (PlanPoint& point : points)
+        point = {point.x + dx, point.y + dy};
+}
+
+} // namespace
+
+ItemKind kindOf(const SiteItem& item) {
+    return static_cast<ItemKind>(item.index());
+}
+
+SiteItem translated(SiteItem item, double dx, double dy) {
+    if (auto* camera = std::get_if<SiteCamera>(&item))
+        camera->position = {camera->position.x + dx, camera->position.y + dy};
+    else if (auto* wall = std::get_if<SiteWall>(&item))
+        translate(wall->points, dx, dy);
+    else
+        translate(std::get<SiteArea>(item).points, dx, dy);
+    return item;
+}
+
+QString freeName(const QString& stem, const QStringList& taken) {
+    for (int number = 1;; ++number) {
+        const QString name = QStringLiteral("%1 %2").arg(stem).arg(number);
+        if (!taken.contains(name))
+            return name;
+    }
+}
+
+QString copyName(const QString& name, const QStringList& taken) {
+    static const QRegularExpression numbered(QStringLiteral("^(.*\\S)\\s+\\d+$"));
+    const QRegularExpressionMatch match = numbered.match(name);
+    return freeName(match.hasMatch() ? match.captured(1) : name, taken);
+}
+
+SiteDocument::SiteDocument(QObject* parent) : QObject(parent) {}
+
+int SiteDocument::count(ItemKind kind) const {
+    return withList(m_site, kind, [](const auto& list) { return static_cast<int>(list.size()); });
+}
+
+bool SiteDocument::holds(const ItemRef& ref) const {
+    return ref.index >= 0 && ref.index < count(ref.kind);
+}
+
+SiteItem SiteDocument::item(const ItemRef& ref) const {
+    return withList(m_site, ref.kind, [&ref](const auto& list) {
+        return SiteItem(list.at(static_cast<std::size_t>(ref.index)));
+    });
+}
+
+QStringList SiteDocument::names(ItemKind kind) const {
+    QStringList names;
+    if (kind == ItemKind::Camera)
+        for (const SiteCamera& camera : m_site.cameras)
+            names.append(camera.name);
+    else if (kind == ItemKind::Area)
+        for (const SiteArea& area : m_site.areas)
+            names.append(area.name);
+    return names;
+}
+
+void SiteDocument::reset(const Site& site) {
+    m_site = site;
+    emit siteReset();
+}
+
+void SiteDocument::setItem(const ItemRef& ref, const SiteItem& item) {
+    if (!holds(ref) || kindOf(item) != ref.kind)
+        return;
+    withList(m_site, ref.kind, [&](auto& list) {
+        list[static_cast<std::size_t>(ref.index)] =
+            std::get<typename std::decay_t<decltype(list)>::value_type>(item);
+    });
+    emit itemChanged(ref);
+}
+
+void SiteDocument::insertItem(const ItemRef& ref, const SiteItem& item) {
+    if (ref.index < 0 || ref.index > count(ref.kind) || kindOf(item) != ref.kind)
+        return;
+    withList(m_site, ref.kind, [&](auto& list) {
+        list.insert(list.begin() + ref.index,
+                    std::get<typename std::decay_t<decltype(list)>::value_type>(item));
+    });
+    emit itemInserted(ref);
+}
+
+void SiteDocument::removeItem(const ItemRef& ref) {
+    if (!holds(ref))
+        return;
+    withList(m_site, ref.kind, [&](auto& list) { list.erase(list.begin() + ref.index); });
+    emit itemRemoved(ref);
+}
+
+void SiteDocument::setBackground(const std::optional<SiteBackground>& background) {
+    m_site.background = background;
+    emit backgroundChanged();
+}
+
+} // namespace vistaro

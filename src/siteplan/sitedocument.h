@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "site/site.h"
+
+#include <QObject>
+#include <variant>
+
+namespace vistaro {
+
+// The three kinds of things placed on a plan, in the order of SiteItem's alternatives.
+enum class ItemKind { Camera, Wall, Area };
+
+// One thing on the plan: its kind and its place in the site's list of that kind.
+struct ItemRef {
+    ItemKind kind = ItemKind::Camera;
+    int index = 0;
+
+    bool operator==(const ItemRef&) const = default;
+    auto operator<=>(const ItemRef&) const = default;
+};
+
+using SiteItem = std::variant<SiteCamera, SiteWall, SiteArea>;
+
+ItemKind kindOf(const SiteItem& item);
+
+// `item` moved by (dx, dy) metres.
+SiteItem translated(SiteItem item, double dx, double dy);
+
+// `stem` followed by the lowest number from 1 up that no name in `taken` has yet.
+QString freeName(const QString& stem, const QStringList& taken);
+// A name for a copy of `name`: its stem without a trailing number, numbered afresh.
+QString copyName(const QString& name, const QStringList& taken);
+
+// The site on show, changed only through these few steps, each of which says what it changed;
+// the undo commands are made of them.
+class SiteDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SiteDocument(QObject* parent = nullptr);
+
+    const Site& site() const { return m_site; }
+    int count(ItemKind kind) const;
+    // Whether `ref` names an item of the site.
+    bool holds(const ItemRef& ref) const;
+    // The item `ref` names; it must be held.
+    SiteItem item(const ItemRef& ref) const;
+    // The names of the cameras or areas, for freeName().
+    QStringList names(ItemKind kind) const;
+
+    void reset(const Site& site);
+    // Each step does nothing when `ref` is out of range or `item` is of another kind.
+    void setItem(const ItemRef& ref, const SiteItem& item);
+    void insertItem(const ItemRef& ref, const SiteItem& item);
+    void removeItem(const ItemRef& ref);
+    void setBackground(const std::optional<SiteBackground>& background);
+
+signals:
+    void siteReset();
+    void itemChanged(vistaro::ItemRef ref);
+    void itemInserted(vistaro::ItemRef ref);
+    void itemRemoved(vistaro::ItemRef ref);
+    void backgroundChanged();
+
+private:
+    Site m_site;
+};
+
+} // namespace vistaro

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/sitepaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vistaro {
+
+namespace {
+
+QDir folderOf(const QString& siteFile) {
+    return siteFile.isEmpty() ? QDir::current() : QFileInfo(siteFile).absoluteDir();
+}
+
+} // namespace
+
+QString picturePath(const QString& siteFile, const QString& named) {
+    return QDir::cleanPath(folderOf(siteFile).absoluteFilePath(named));
+}
+
+QString pictureName(const QString& siteFile, const QString& picture) {
+    const QString full = QFileInfo(picture).absoluteFilePath();
+    if (siteFile.isEmpty())
+        return full;
+    const QString relative = folderOf(siteFile).relativeFilePath(full);
+    return relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative) ? full
+                                                                                        : relative;
+}
+
+QStringList recentFiles(QStringList files, const QString& opened, int keep) {
+    files.removeAll(opened);
+    files.prepend(opened);
+    while (files.size() > keep)
+        files.removeLast();
+    return files;
+}
+
+} // namespace vistaro

@@ -1,0 +1,382 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/siteplan.h"
+
+#include "optics/coverageformat.h"
+#include "optics/coveragesettings.h"
+#include "platform/settingspath.h"
+#include "siteplan/areatablemodel.h"
+#include "siteplan/camerapanel.h"
+#include "siteplan/cameratablemodel.h"
+#include "siteplan/leveldelegate.h"
+#include "siteplan/newcamera.h"
+#include "siteplan/siteundo.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableView>
+#include <QUndoStack>
+#include <map>
+
+namespace vistaro {
+
+namespace {
+
+const QString GeometryKey = QStringLiteral("SitePlan/geometry");
+const QString StateKey = QStringLiteral("SitePlan/state");
+// A copy lands this far east and south of its original, so that both can be seen.
+constexpr double CopyOffsetMetres = 1;
+
+template <typename Widget> Widget* named(const char* name, QWidget* parent) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
+                   std::unique_ptr<SiteGeometry> geometry, QWidget* parent)
+    : QMainWindow(parent), m_host(host), m_settings(settings), m_geometry(std::move(geometry)) {
+    setObjectName(QStringLiteral("SitePlan"));
+    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    m_document.reset(emptySite());
+    m_coverage = new SiteCoverage(m_document, *m_geometry, this);
+    m_undo = new QUndoStack(this);
+    m_view = new PlanView(m_document, *m_coverage, *this, this);
+    m_view->setAccessibleName(tr("Plan"));
+    setCentralWidget(m_view);
+    buildTables();
+    m_cursor = named<QLabel>("CursorPosition", this);
+    m_hint = named<QLabel>("ModeHint", this);
+    statusBar()->addWidget(m_hint, 1);
+    statusBar()->addPermanentWidget(m_cursor);
+    buildActions();
+    buildMenus();
+    connectActions();
+    retranslate();
+    useStandardDialogs();
+    setSiteFiles(std::make_unique<DiskSiteFiles>());
+    showBackgroundActions();
+
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
+    connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
+    connect(m_view, &PlanView::selectionChanged, this, &SitePlan::planSelectionChanged);
+    connect(m_view, &PlanView::drawn, this, &SitePlan::addDrawn);
+    connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
+    connect(m_view, &PlanView::modeChanged, this, &SitePlan::showModeHint);
+    for (const auto signal :
+         {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
+        connect(&m_document, signal, this, &SitePlan::showSelectedCamera);
+    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showSelectedCamera);
+    for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
+        connect(&m_document, signal, this, [this] {
+            showBackgroundPicture();
+            showBackgroundActions();
+        });
+    connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
+        if (const std::optional<ItemRef> ref = selectedCamera())
+            changeItem(*ref, after, 0);
+    });
+    connect(m_panel, &CameraPanel::showInCoverage, this, [this] {
+        if (const std::optional<ItemRef> ref = selectedCamera())
+            m_host.showInCoverage(std::get<SiteCamera>(m_document.item(*ref)));
+    });
+
+    resize(1200, 800);
+    const std::unique_ptr<QSettings> remembered = windowSettings();
+    restoreGeometry(remembered->value(GeometryKey).toByteArray());
+    restoreState(remembered->value(StateKey).toByteArray());
+}
+
+SitePlan::~SitePlan() {
+    if (isVisible())
+        rememberGeometry();
+    // The plan, the tables and the panel read the document, which goes before the window's
+    // children do, so they go first; the selections that their going changes are not
+    // listened to.
+    m_syncing = true;
+    for (QWidget* reader :
+         std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock, m_areaDock})
+        delete reader;
+}
+
+void SitePlan::buildTables() {
+    const auto edit = [this](const ItemRef& ref, const SiteItem& after) {
+        changeItem(ref, after, 0);
+    };
+    m_cameraModel = new CameraTableModel(m_document, *m_coverage, edit, this);
+    m_areaModel = new AreaTableModel(m_document, *m_coverage, edit, this);
+    auto* levels = new LevelDelegate(this);
+    const auto table = [this, levels](const char* name, SiteTableModel* model, int levelColumn) {
+        auto* view = named<QTableView>(name, this);
+        view->setModel(model);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+        view->setItemDelegateForColumn(levelColumn, levels);
+        view->setAlternatingRowColors(true);
+        view->verticalHeader()->hide();
+        view->horizontalHeader()->setStretchLastSection(true);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, view] { tableSelectionChanged(view); });
+        return view;
+    };
+    m_cameraTable = table("CameraTable", m_cameraModel, static_cast<int>(CameraColumn::Level));
+    m_areaTable = table("AreaTable", m_areaModel, static_cast<int>(AreaColumn::Level));
+    m_panel = new CameraPanel(this);
+
+    const auto dock = [this](const char* name, QWidget* content, Qt::DockWidgetArea area) {
+        auto* widget = named<QDockWidget>(name, this);
+        widget->setWidget(content);
+        addDockWidget(area, widget);
+        return widget;
+    };
+    m_panelDock = dock("CameraPanelDock", m_panel, Qt::RightDockWidgetArea);
+    m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
+    m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
+    splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
+    resizeDocks({m_cameraDock, m_areaDock}, {3, 2}, Qt::Horizontal);
+    // A few rows of each table in sight, whatever room the plan would take.
+    for (QTableView* view : {m_cameraTable, m_areaTable})
+        view->setMinimumHeight(view->fontMetrics().height() * 9);
+}
+
+void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {
+    m_reading = reading;
+    m_lens = lensOnShow;
+}
+
+int SitePlan::startGesture() {
+    return ++m_gestures;
+}
+
+void SitePlan::changeItem(const ItemRef& ref, const SiteItem& after, int gesture) {
+    if (!m_document.holds(ref))
+        return;
+    const SiteItem before = m_document.item(ref);
+    if (before == after)
+        return;
+    QString text;
+    if (const auto* camera = std::get_if<SiteCamera>(&after)) {
+        const auto& old = std::get<SiteCamera>(before);
+        text = camera->position != old.position ? tr("Move camera")
+               : camera->panDeg != old.panDeg   ? tr("Turn camera")
+                                                : tr("Change camera");
+    } else {
+        text = kindOf(after) == ItemKind::Wall ? tr("Change wall") : tr("Change area");
+    }
+    m_undo->push(new SetItemCommand(m_document, ref, after, text, gesture));
+}
+
+void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
+    if (m_document.site().background != after)
+        m_undo->push(new SetBackgroundCommand(m_document, after, tr("Move background"), gesture));
+}
+
+void SitePlan::showTitle() {
+    const QString name = m_file.isEmpty() ? tr("Untitled") : QFileInfo(m_file).fileName();
+    setWindowTitle(tr("%1[*] - Site plan").arg(name));
+}
+
+void SitePlan::showCursor(const std::optional<PlanPoint>& point) {
+    if (!point) {
+        m_cursor->clear();
+        return;
+    }
+    const Units units = m_document.site().units;
+    m_cursor->setText(
+        tr("East %1, north %2")
+            .arg(CoverageText::length(point->x, units), CoverageText::length(point->y, units)));
+}
+
+void SitePlan::showModeHint(PlanView::Mode mode) {
+    switch (mode) {
+    case PlanView::Mode::Select:
+        m_hint->clear();
+        break;
+    case PlanView::Mode::DrawWall:
+        m_hint->setText(tr("Click the wall's corners; double-click or Enter ends it, Esc "
+                           "cancels."));
+        break;
+    case PlanView::Mode::DrawArea:
+        m_hint->setText(tr("Click the area's corners; double-click or Enter closes it, Esc "
+                           "cancels."));
+        break;
+    case PlanView::Mode::PickScale:
+        m_hint->setText(tr("Click two points of the background whose distance you know; Esc "
+                           "cancels."));
+        break;
+    }
+    const QSignalBlocker wall(m_addWall);
+    const QSignalBlocker area(m_addArea);
+    const QSignalBlocker scale(m_setScale);
+    m_addWall->setChecked(mode == PlanView::Mode::DrawWall);
+    m_addArea->setChecked(mode == PlanView::Mode::DrawArea);
+    m_setScale->setChecked(mode == PlanView::Mode::PickScale);
+}
+
+void SitePlan::planSelectionChanged() {
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    selectInTables(m_view->selection());
+    m_syncing = false;
+    showSelectedCamera();
+}
+
+void SitePlan::tableSelectionChanged(QTableView* table) {
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
+    std::vector<ItemRef> refs;
+    for (const QModelIndex& row : table->selectionModel()->selectedRows())
+        refs.push_back({kind, row.row()});
+    QTableView* other = table == m_cameraTable ? m_areaTable : m_cameraTable;
+    other->selectionModel()->clearSelection();
+    m_view->select(refs);
+    m_syncing = false;
+    showSelectedCamera();
+}
+
+void SitePlan::selectInTables(const std::vector<ItemRef>& refs) {
+    for (QTableView* table : {m_cameraTable, m_areaTable}) {
+        const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
+        QItemSelection rows;
+        for (const ItemRef& ref : refs)
+            if (ref.kind == kind)
+                rows.select(table->model()->index(ref.index, 0),
+                            table->model()->index(ref.index, table->model()->columnCount() - 1));
+        table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+        if (!rows.isEmpty())
+            table->scrollTo(rows.indexes().first());
+    }
+}
+
+std::optional<ItemRef> SitePlan::selectedCamera() const {
+    const std::vector<ItemRef> refs = m_view->selection();
+    if (refs.size() == 1 && refs.front().kind == ItemKind::Camera)
+        return refs.front();
+    return std::nullopt;
+}
+
+void SitePlan::showSelectedCamera() {
+    const std::optional<ItemRef> ref = selectedCamera();
+    m_panel->present(ref && m_document.holds(*ref)
+                         ? std::optional(std::get<SiteCamera>(m_document.item(*ref)))
+                         : std::nullopt,
+                     m_document.site().units);
+}
+
+void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
+    std::vector<ItemRef> refs;
+    for (const auto& item : items)
+        refs.push_back(item.first);
+    m_undo->push(new InsertItemsCommand(m_document, std::move(items),
+                                        InsertItemsCommand::Direction::Insert, text));
+    m_view->select(refs);
+}
+
+void SitePlan::addCamera() {
+    SiteCamera camera = cameraFromCalculator(m_reading, m_settings.inputs(), m_lens);
+    camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
+    camera.position = m_view->centre();
+    insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},
+                tr("Add camera"));
+}
+
+void SitePlan::addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& points) {
+    if (mode == PlanView::Mode::DrawWall) {
+        insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
+                    tr("Add wall"));
+    } else if (mode == PlanView::Mode::DrawArea) {
+        const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
+                            m_settings.inputs().level, points};
+        insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
+    } else if (mode == PlanView::Mode::PickScale) {
+        setScale(points);
+    }
+}
+
+void SitePlan::deleteSelection() {
+    std::vector<std::pair<ItemRef, SiteItem>> items;
+    for (const ItemRef& ref : m_view->selection())
+        items.emplace_back(ref, m_document.item(ref));
+    if (!items.empty())
+        m_undo->push(new InsertItemsCommand(m_document, std::move(items),
+                                            InsertItemsCommand::Direction::Remove, tr("Delete")));
+}
+
+void SitePlan::duplicateSelection() {
+    std::vector<std::pair<ItemRef, SiteItem>> copies;
+    std::map<ItemKind, int> next;
+    std::map<ItemKind, QStringList> names;
+    for (const ItemRef& ref : m_view->selection()) {
+        if (!next.count(ref.kind)) {
+            next[ref.kind] = m_document.count(ref.kind);
+            names[ref.kind] = m_document.names(ref.kind);
+        }
+        SiteItem copy = translated(m_document.item(ref), CopyOffsetMetres, -CopyOffsetMetres);
+        if (auto* camera = std::get_if<SiteCamera>(&copy))
+            names[ref.kind].append(camera->name = copyName(camera->name, names[ref.kind]));
+        else if (auto* area = std::get_if<SiteArea>(&copy))
+            names[ref.kind].append(area->name = copyName(area->name, names[ref.kind]));
+        copies.emplace_back(ItemRef{ref.kind, next[ref.kind]++}, copy);
+    }
+    if (!copies.empty())
+        insertItems(std::move(copies), tr("Duplicate"));
+}
+
+void SitePlan::nudge(double dx, double dy) {
+    const std::vector<ItemRef> refs = m_view->selection();
+    m_undo->beginMacro(tr("Move"));
+    for (const ItemRef& ref : refs)
+        m_undo->push(new SetItemCommand(m_document, ref, translated(m_document.item(ref), dx, dy),
+                                        tr("Move")));
+    m_undo->endMacro();
+    m_view->select(refs);
+}
+
+void SitePlan::closeEvent(QCloseEvent* event) {
+    if (!askToSave()) {
+        event->ignore();
+        return;
+    }
+    // What was not saved is dropped: the window opens again on the site as it was saved.
+    if (!m_undo->isClean() && (m_file.isEmpty() || !load(m_file)))
+        showSite(emptySite(), {});
+    event->accept();
+}
+
+void SitePlan::hideEvent(QHideEvent* event) {
+    rememberGeometry();
+    QMainWindow::hideEvent(event);
+}
+
+void SitePlan::rememberGeometry() const {
+    const std::unique_ptr<QSettings> remembered = windowSettings();
+    remembered->setValue(GeometryKey, saveGeometry());
+    remembered->setValue(StateKey, saveState());
+}
+
+void SitePlan::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace vistaro

@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "optics/coverageformat.h"
+#include "siteplan/areatablemodel.h"
+#include "siteplan/camerapanel.h"
+#include "siteplan/cameratablemodel.h"
+#include "siteplan/siteplan.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace vistaro {
+
+namespace {
+
+constexpr double ZoomStep = 1.25;
+constexpr double DimOpacity = 0.35;
+
+} // namespace
+
+void SitePlan::buildActions() {
+    const auto action = [this](const char* name, const QKeySequence& shortcut = {},
+                               bool checkable = false) {
+        auto* made = new QAction(this);
+        made->setObjectName(QLatin1String(name));
+        made->setShortcut(shortcut);
+        made->setCheckable(checkable);
+        addAction(made);
+        return made;
+    };
+    m_new = action("SiteNew", QKeySequence::New);
+    m_open = action("SiteOpen", QKeySequence::Open);
+    m_save = action("SiteSave", QKeySequence::Save);
+    m_saveAs = action("SiteSaveAs", QKeySequence::SaveAs);
+    m_close = action("SitePlanClose", QKeySequence::Close);
+    m_undoAction = action("Undo", QKeySequence::Undo);
+    m_redoAction = action("Redo", QKeySequence::Redo);
+    m_delete = action("DeleteSelection", QKeySequence::Delete);
+    m_duplicate = action("Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
+    m_addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
+    m_loadBackground = action("LoadBackground");
+    m_setScale = action("SetScale", {}, true);
+    m_zoomToFit = action("ZoomToFit", QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_zoomIn = action("ZoomIn", QKeySequence::ZoomIn);
+    m_zoomOut = action("ZoomOut", QKeySequence::ZoomOut);
+    m_showBackground = action("ShowBackground", {}, true);
+    m_dimBackground = action("DimBackground", {}, true);
+    m_lockBackground = action("LockBackground", {}, true);
+    m_showDeadZones = action("ShowDeadZones", {}, true);
+    m_showDeadZones->setChecked(true);
+    const char* const bandNames[] = {"ShowDetection", "ShowObservation", "ShowRecognition",
+                                     "ShowIdentification"};
+    for (std::size_t i = 0; i < m_showBands.size(); ++i) {
+        m_showBands.at(i) = action(bandNames[i], {}, true);
+        m_showBands.at(i)->setChecked(true);
+    }
+}
+
+void SitePlan::buildMenus() {
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->addActions({m_new, m_open});
+    m_recentMenu = m_fileMenu->addMenu(QString());
+    m_recentMenu->setObjectName(QStringLiteral("RecentFiles"));
+    m_fileMenu->addActions({m_save, m_saveAs});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_close);
+
+    m_editMenu = menuBar()->addMenu(QString());
+    m_editMenu->addActions({m_undoAction, m_redoAction});
+    m_editMenu->addSeparator();
+    m_editMenu->addActions({m_delete, m_duplicate});
+
+    m_insertMenu = menuBar()->addMenu(QString());
+    m_insertMenu->addActions({m_addCamera, m_addWall, m_addArea});
+    m_insertMenu->addSeparator();
+    m_insertMenu->addActions({m_loadBackground, m_setScale});
+
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_viewMenu->addActions({m_zoomToFit, m_zoomIn, m_zoomOut});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addActions({m_showBackground, m_dimBackground, m_lockBackground});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(m_showDeadZones);
+    for (QAction* band : m_showBands)
+        m_viewMenu->addAction(band);
+    m_viewMenu->addSeparator();
+    for (QDockWidget* dock : {m_panelDock, m_cameraDock, m_areaDock})
+        m_viewMenu->addAction(dock->toggleViewAction());
+
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName(QStringLiteral("SitePlanToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar->addActions({m_new, m_open, m_save});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_undoAction, m_redoAction, m_delete, m_duplicate});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_addCamera, m_addWall, m_addArea, m_loadBackground, m_setScale});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_zoomToFit, m_zoomIn, m_zoomOut});
+}
+
+void SitePlan::connectActions() {
+    connect(m_undoAction, &QAction::triggered, m_undo, &QUndoStack::undo);
+    connect(m_redoAction, &QAction::triggered, m_undo, &QUndoStack::redo);
+    // The menu says what would be undone or redone.
+    connect(m_undo, &QUndoStack::indexChanged, this, &SitePlan::showUndoSteps);
+    connect(m_new, &QAction::triggered, this, &SitePlan::newSite);
+    connect(m_open, &QAction::triggered, this, &SitePlan::pickAndOpen);
+    connect(m_save, &QAction::triggered, this, &SitePlan::save);
+    connect(m_saveAs, &QAction::triggered, this, &SitePlan::saveAs);
+    connect(m_close, &QAction::triggered, this, &QWidget::close);
+    connect(m_delete, &QAction::triggered, this, &SitePlan::deleteSelection);
+    connect(m_duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
+    connect(m_addCamera, &QAction::triggered, this, &SitePlan::addCamera);
+    const auto drawing = [this](QAction* action, PlanView::Mode mode) {
+        connect(action, &QAction::triggered, this, [this, mode](bool checked) {
+            m_view->setMode(checked ? mode : PlanView::Mode::Select);
+            m_view->setFocus();
+        });
+    };
+    drawing(m_addWall, PlanView::Mode::DrawWall);
+    drawing(m_addArea, PlanView::Mode::DrawArea);
+    drawing(m_setScale, PlanView::Mode::PickScale);
+    connect(m_loadBackground, &QAction::triggered, this, &SitePlan::loadBackground);
+    connect(m_zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
+    connect(m_zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
+    connect(m_zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
+    connect(m_showBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBackgroundBy([checked](SiteBackground& b) { b.visible = checked; },
+                           checked ? tr("Show background") : tr("Hide background"));
+    });
+    connect(m_dimBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBackgroundBy([checked](SiteBackground& b) { b.opacity = checked ? DimOpacity : 1; },
+                           checked ? tr("Dim background") : tr("Brighten background"));
+    });
+    connect(m_lockBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBackgroundBy([checked](SiteBackground& b) { b.locked = checked; },
+                           checked ? tr("Lock background") : tr("Unlock background"));
+    });
+    const auto layers = [this] {
+        CoverageLayers shown;
+        shown.deadZones = m_showDeadZones->isChecked();
+        for (std::size_t i = 0; i < m_showBands.size(); ++i)
+            shown.bands.at(i) = m_showBands.at(i)->isChecked();
+        m_view->setCoverageLayers(shown);
+    };
+    connect(m_showDeadZones, &QAction::toggled, this, layers);
+    for (QAction* band : m_showBands)
+        connect(band, &QAction::toggled, this, layers);
+}
+
+void SitePlan::showUndoSteps() {
+    m_undoAction->setEnabled(m_undo->canUndo());
+    m_redoAction->setEnabled(m_undo->canRedo());
+    m_undoAction->setText(m_undo->canUndo() ? tr("&Undo %1").arg(m_undo->undoText()) : tr("&Undo"));
+    m_redoAction->setText(m_undo->canRedo() ? tr("&Redo %1").arg(m_undo->redoText()) : tr("&Redo"));
+}
+
+void SitePlan::retranslate() {
+    retranslateActions();
+    showTitle();
+    m_fileMenu->setTitle(tr("&File"));
+    m_recentMenu->setTitle(tr("Open &recent"));
+    m_editMenu->setTitle(tr("&Edit"));
+    m_insertMenu->setTitle(tr("&Insert"));
+    m_viewMenu->setTitle(tr("&View"));
+    m_toolBar->setWindowTitle(tr("Site plan tools"));
+    m_panelDock->setWindowTitle(tr("Camera"));
+    m_cameraDock->setWindowTitle(tr("Cameras"));
+    m_areaDock->setWindowTitle(tr("Areas"));
+    m_cameraTable->setAccessibleName(tr("Cameras"));
+    m_areaTable->setAccessibleName(tr("Areas"));
+    m_view->setAccessibleName(tr("Plan"));
+    m_cameraModel->retranslate();
+    m_areaModel->retranslate();
+    m_panel->retranslate();
+    showModeHint(m_view->mode());
+}
+
+void SitePlan::retranslateActions() {
+    m_new->setText(tr("&New site"));
+    m_open->setText(tr("&Open..."));
+    m_save->setText(tr("&Save"));
+    m_saveAs->setText(tr("Save &as..."));
+    m_close->setText(tr("&Close"));
+    showUndoSteps();
+    m_delete->setText(tr("&Delete"));
+    m_duplicate->setText(tr("Du&plicate"));
+    m_addCamera->setText(tr("&Camera"));
+    m_addWall->setText(tr("&Wall"));
+    m_addArea->setText(tr("&Area to cover"));
+    m_loadBackground->setText(tr("&Background picture..."));
+    m_setScale->setText(tr("Background &scale..."));
+    m_zoomToFit->setText(tr("Zoom to &fit"));
+    m_zoomIn->setText(tr("Zoom &in"));
+    m_zoomOut->setText(tr("Zoom &out"));
+    m_showBackground->setText(tr("Show &background"));
+    m_dimBackground->setText(tr("&Dim background"));
+    m_lockBackground->setText(tr("&Lock background"));
+    m_showDeadZones->setText(tr("Show dead &zones"));
+    for (const Level level : AllLevels)
+        m_showBands.at(static_cast<std::size_t>(level))
+            ->setText(tr("Show %1 band").arg(CoverageText::levelName(level)));
+}
+
+} // namespace vistaro

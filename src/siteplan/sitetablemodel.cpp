@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/sitetablemodel.h"
+
+#include "optics/coverageformat.h"
+
+namespace vistaro {
+
+SiteTableModel::SiteTableModel(ItemKind kind, const SiteDocument& document,
+                               const SiteCoverage& coverage, Edit edit, QObject* parent)
+    : QAbstractTableModel(parent), m_kind(kind), m_document(document), m_coverage(coverage),
+      m_edit(std::move(edit)), m_rows(document.count(kind)) {
+    // The document has changed when it says so; the rows follow at once. Until they have, the
+    // table has the rows it was told of, which the coverage may say changed in between.
+    connect(&document, &SiteDocument::siteReset, this, [this] {
+        beginResetModel();
+        m_rows = m_document.count(m_kind);
+        endResetModel();
+    });
+    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
+        if (ref.kind == m_kind)
+            rowChanged(ref.index);
+    });
+    connect(&document, &SiteDocument::itemInserted, this, [this](const ItemRef& ref) {
+        if (ref.kind != m_kind)
+            return;
+        beginInsertRows({}, ref.index, ref.index);
+        ++m_rows;
+        endInsertRows();
+    });
+    connect(&document, &SiteDocument::itemRemoved, this, [this](const ItemRef& ref) {
+        if (ref.kind != m_kind)
+            return;
+        beginRemoveRows({}, ref.index, ref.index);
+        --m_rows;
+        endRemoveRows();
+    });
+}
+
+int SiteTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+bool SiteTableModel::shows(const QModelIndex& index) const {
+    return index.isValid() && index.row() < m_document.count(m_kind);
+}
+
+bool SiteTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const ItemRef ref{m_kind, index.row()};
+    if (role != Qt::EditRole || !index.isValid() || !m_document.holds(ref))
+        return false;
+    const SiteItem before = m_document.item(ref);
+    const std::optional<SiteItem> after = edited(before, index.column(), value);
+    if (!after)
+        return false;
+    if (*after != before)
+        m_edit(ref, *after);
+    return true;
+}
+
+void SiteTableModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    rowChanged(-1);
+}
+
+void SiteTableModel::rowChanged(int row) {
+    const int rows = std::min(m_rows, m_document.count(m_kind));
+    if (rows == 0 || row >= rows)
+        return;
+    emit dataChanged(index(std::max(row, 0), 0),
+                     index(row < 0 ? rows - 1 : row, columnCount() - 1));
+}
+
+QString lengthInUnits(double metres, Units units) {
+    return CoverageText::number(units == Units::Imperial ? metres / MetresPerFoot : metres, 2);
+}
+
+QString surfaceInUnits(double squareMetres, Units units) {
+    return CoverageText::number(
+        units == Units::Imperial ? squareMetres / (MetresPerFoot * MetresPerFoot) : squareMetres,
+        1);
+}
+
+std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units) {
+    return readNumber(value.toString(), quantity, units).value;
+}
+
+std::optional<Level> typedLevel(const QVariant& value) {
+    bool ok = false;
+    const int index = value.toInt(&ok);
+    if (!ok || index < 0 || index >= static_cast<int>(AllLevels.size()))
+        return std::nullopt;
+    return AllLevels.at(static_cast<std::size_t>(index));
+}
+
+} // namespace vistaro

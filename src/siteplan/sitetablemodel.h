@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "optics/reading.h"
+#include "siteplan/sitecoverage.h"
+#include "siteplan/sitedocument.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+
+namespace vistaro {
+
+// One row for each item of one kind of the document, in the document's order, kept in step
+// with it. A cell typed into becomes a new item handed to `edit`, which changes the document
+// (through the undo stack), so the table never changes the site itself.
+class SiteTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using Edit = std::function<void(const ItemRef& ref, const SiteItem& after)>;
+
+    SiteTableModel(ItemKind kind, const SiteDocument& document, const SiteCoverage& coverage,
+                   Edit edit, QObject* parent = nullptr);
+
+    ItemKind kind() const { return m_kind; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // The texts change language.
+    void retranslate();
+
+protected:
+    const SiteDocument& document() const { return m_document; }
+    const SiteCoverage& coverage() const { return m_coverage; }
+    Units units() const { return m_document.site().units; }
+    // Whether `index` is a cell of an item the document holds.
+    bool shows(const QModelIndex& index) const;
+    // Every cell of `row` changed; -1 for every row.
+    void rowChanged(int row);
+    // `item` with the cell at `column` set to `value`; none when the value does not fit.
+    virtual std::optional<SiteItem> edited(SiteItem item, int column,
+                                           const QVariant& value) const = 0;
+
+private:
+    ItemKind m_kind;
+    const SiteDocument& m_document;
+    const SiteCoverage& m_coverage;
+    Edit m_edit;
+    int m_rows;
+};
+
+// A length or a surface in the units on show, without its unit, and a typed length back in metres.
+QString lengthInUnits(double metres, Units units);
+QString surfaceInUnits(double squareMetres, Units units);
+std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units);
+// A level as a table's editor gives it: its index in AllLevels.
+std::optional<Level> typedLevel(const QVariant& value);
+
+} // namespace vistaro

@@ -1,0 +1,509 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "siteplan/areatablemodel.h"
+#include "siteplan/cameratablemodel.h"
+#include "siteplan/newcamera.h"
+#include "siteplan/plancoordinates.h"
+#include "siteplan/plangeometry.h"
+#include "siteplan/sitepaths.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+
+using namespace vistaro;
+
+Q_DECLARE_METATYPE(vistaro::SiteItem)
+
+namespace {
+
+// 1/3", full HD, 6 mm, aimed at 1.7 m at 10 m from 3 m up: identification reaches 9.6 m.
+SiteCamera entrance() {
+    SiteCamera camera;
+    camera.name = QStringLiteral("Entrance");
+    camera.lens = QStringLiteral("T6000");
+    return camera;
+}
+
+Site sample() {
+    Site site;
+    site.cameras = {entrance()};
+    site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
+    site.areas = {SiteArea{
+        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    return site;
+}
+
+bool near(double a, double b) {
+    return std::abs(a - b) < 1e-9;
+}
+
+// Counts what the coverage asks for, to see that a change brings only what it must again.
+class CountingGeometry : public PlanGeometry {
+public:
+    CameraFootprint footprint(const SiteCamera& camera,
+                              const std::vector<SiteWall>& walls) const override {
+        ++footprints;
+        return PlanGeometry::footprint(camera, walls);
+    }
+    AreaCoverage areaCoverage(const SiteArea& area,
+                              const std::vector<CameraFootprint>& all) const override {
+        ++areas;
+        return PlanGeometry::areaCoverage(area, all);
+    }
+    mutable int footprints = 0;
+    mutable int areas = 0;
+};
+
+} // namespace
+
+// The site plan's logic without a window: the document's steps, the stand-in coverage, the
+// tables' cells, the coordinates and the file names.
+class TestSiteModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // A step with a reference out of range or an item of the wrong kind changes nothing and
+    // says nothing.
+    void documentSteps_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<SiteItem>("item");
+        QTest::addColumn<int>("cameras");
+        QTest::addColumn<int>("walls");
+        const SiteItem wall = SiteWall{{{0, 0}, {1, 1}}};
+        const SiteItem camera = entrance();
+        QTest::newRow("insert a wall at the end") << "insert" << 1 << 1 << wall << 1 << 2;
+        QTest::newRow("insert a camera first") << "insert" << 0 << 0 << camera << 2 << 1;
+        QTest::newRow("insert past the end") << "insert" << 1 << 2 << wall << 1 << 1;
+        QTest::newRow("insert a wall as a camera") << "insert" << 0 << 0 << wall << 1 << 1;
+        QTest::newRow("remove the wall") << "remove" << 1 << 0 << wall << 1 << 0;
+        QTest::newRow("remove beyond") << "remove" << 0 << 1 << wall << 1 << 1;
+        QTest::newRow("remove at -1") << "remove" << 0 << -1 << wall << 1 << 1;
+        QTest::newRow("set the wall") << "set" << 1 << 0 << wall << 1 << 1;
+        QTest::newRow("set a camera to a wall") << "set" << 0 << 0 << wall << 1 << 1;
+    }
+    void documentSteps() {
+        QFETCH(QString, step);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(SiteItem, item);
+        QFETCH(int, cameras);
+        QFETCH(int, walls);
+        SiteDocument document;
+        document.reset(sample());
+        QSignalSpy inserted(&document, &SiteDocument::itemInserted);
+        QSignalSpy removed(&document, &SiteDocument::itemRemoved);
+        QSignalSpy changed(&document, &SiteDocument::itemChanged);
+        const ItemRef ref{static_cast<ItemKind>(kind), index};
+        if (step == "insert")
+            document.insertItem(ref, item);
+        else if (step == "remove")
+            document.removeItem(ref);
+        else
+            document.setItem(ref, item);
+        QCOMPARE(document.count(ItemKind::Camera), cameras);
+        QCOMPARE(document.count(ItemKind::Wall), walls);
+        const Site before = sample();
+        const bool done = document.site() != before;
+        QCOMPARE(inserted.size() + removed.size() + changed.size(), done ? 1 : 0);
+        if (done && step != "remove")
+            QCOMPARE(document.item(ref), item);
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("fresh");
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("none yet") << "Camera" << QStringList{} << "Camera 1"
+                                  << "Camera 1";
+        QTest::newRow("the first gap")
+            << "Camera" << QStringList{"Camera 1", "Camera 3"} << "Camera 2"
+            << "Camera 2";
+        QTest::newRow("a numbered original")
+            << "Camera 2" << QStringList{"Camera 1", "Camera 2"} << "Camera 2 1"
+            << "Camera 3";
+        QTest::newRow("a name of one's own")
+            << "Entrance" << QStringList{"Entrance"} << "Entrance 1"
+            << "Entrance 1";
+        QTest::newRow("a number inside") << "Gate 12b" << QStringList{"Gate 12b"} << "Gate 12b 1"
+                                         << "Gate 12b 1";
+    }
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, fresh);
+        QFETCH(QString, copy);
+        QCOMPARE(freeName(name, taken), fresh);
+        QCOMPARE(copyName(name, taken), copy);
+    }
+
+    void translatedMovesEveryPoint() {
+        const auto area = std::get<SiteArea>(translated(sample().areas[0], 0.5, -2));
+        QCOMPARE(area.points.front(), (PlanPoint{1.5, -3}));
+        QCOMPARE(area.points.back(), (PlanPoint{1.5, -1}));
+        QCOMPARE(std::get<SiteCamera>(translated(entrance(), 1, 2)).position, (PlanPoint{1, 2}));
+    }
+
+    // North is up on screen: the scene's y runs the other way. Pan is counter-clockwise from
+    // east.
+    void coordinates_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("pan");
+        QTest::newRow("east") << 5.0 << 0.0 << 0.0;
+        QTest::newRow("north") << 0.0 << 5.0 << 90.0;
+        QTest::newRow("west") << -5.0 << 0.0 << 180.0;
+        QTest::newRow("south") << 0.0 << -5.0 << 270.0;
+        QTest::newRow("south-east") << 1.0 << -1.0 << 315.0;
+    }
+    void coordinates() {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, pan);
+        QCOMPARE(toScene({x, y}), QPointF(x, -y));
+        QCOMPARE(toPlan(toScene({x, y})), (PlanPoint{x, y}));
+        QCOMPARE(panTowards({1, 1}, {1 + x, 1 + y}), pan);
+    }
+
+    // Setting the scale keeps the first point where it lies on the plan.
+    void backgroundScale() {
+        SiteBackground background;
+        background.offset = {10, 20};
+        QCOMPARE(metresPerPixel(background), UnscaledMetresPerPixel);
+        QCOMPARE(planOfPixel(background, {100, 50}), (PlanPoint{12, 19}));
+        const auto scaled = scaledBackground(background, {100, 50}, {300, 50}, 10);
+        QVERIFY(scaled);
+        QCOMPARE(metresPerPixel(*scaled), 0.05);
+        QCOMPARE(planOfPixel(*scaled, {100, 50}), (PlanPoint{12, 19}));
+        const PlanPoint to = planOfPixel(*scaled, {300, 50});
+        QVERIFY(near(to.x, 22) && near(to.y, 19));
+        QCOMPARE(pixelOfPlan(*scaled, to).x, 300.0);
+        QVERIFY(!scaledBackground(background, {1, 1}, {1, 1}, 10));
+        QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, 0));
+        QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, std::nan("")));
+    }
+
+    // The bands as the plan draws them, what the walls leave of them. Camera at (1, 2), the
+    // default one: 1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m. Its field at 1.7 m
+    // is 0.4 m wide a metre out from 1.3 / tan(atan 0.13 + atan 0.225) = 3.554866 m on;
+    // identification ends at 9.6 m: 0.4 (9.6² - 3.554866²) = 31.8092 m², labelled half way,
+    // 6.577 m out. A wall across the axis 4 m out (5 m from the camera) leaves 0.4 (25 -
+    // 3.554866²) = 4.9452 m² and hides the label's place. The dead zone reaches 8.2 m.
+    void planFootprint_data() {
+        QTest::addColumn<double>("pan");
+        QTest::addColumn<bool>("walled");
+        QTest::addColumn<double>("identified");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("deadZone"); // how far it reaches along the axis
+        QTest::newRow("looking east") << 0.0 << false << 31.8092 << "7.58 2.00"
+                                      << "8.20";
+        QTest::newRow("looking north") << 90.0 << false << 31.8092 << "1.00 8.58"
+                                       << "8.20";
+        QTest::newRow("a wall 5 m out") << 0.0 << true << 4.9452 << "none"
+                                        << "5.00";
+    }
+    void planFootprint() {
+        QFETCH(double, pan);
+        QFETCH(bool, walled);
+        QFETCH(double, identified);
+        QFETCH(QString, label);
+        QFETCH(QString, deadZone);
+        SiteCamera camera = entrance();
+        camera.position = {1, 2};
+        camera.panDeg = pan;
+        const std::vector<SiteWall> walls =
+            walled ? std::vector{SiteWall{{{6, -20}, {6, 20}}}} : std::vector<SiteWall>{};
+        const CameraFootprint footprint = PlanGeometry().footprint(camera, walls);
+        const LevelBand& identification = footprint.bands.front(); // the highest level first
+        QCOMPARE(identification.level, Level::Identification);
+        QVERIFY2(std::abs(identification.areaM2 - identified) < 1e-3,
+                 qPrintable(QString::number(identification.areaM2)));
+        QCOMPARE(footprint.areaAtLevel(Level::Identification), identification.areaM2);
+        const std::optional<PlanPoint> at = identification.labelAt;
+        QCOMPARE(at ? QStringLiteral("%1 %2").arg(at->x, 0, 'f', 2).arg(at->y, 0, 'f', 2)
+                    : QStringLiteral("none"),
+                 label);
+        double deepest = 0;
+        const double pi = std::acos(-1.0);
+        for (const PlanPoint& corner : footprint.deadZone.rings.at(0))
+            deepest = std::max(deepest, (corner.x - 1) * std::cos(pan * pi / 180) +
+                                            (corner.y - 2) * std::sin(pan * pi / 180));
+        QCOMPARE(QString::number(deepest, 'f', 2), deadZone);
+    }
+
+    void footprintOfNothing() {
+        SiteCamera camera = entrance();
+        camera.focalMm = 0;
+        QVERIFY(PlanGeometry().footprint(camera, {}).bands.empty());
+        QCOMPARE(PlanGeometry().surface(sample().areas[0].points), 4.0);
+    }
+
+    // A camera that moves is worked out again alone; a wall brings every camera again; the
+    // areas follow every camera.
+    void coverageFollowsTheDocument_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("footprints");
+        QTest::addColumn<int>("areas");
+        QTest::newRow("move a camera") << 0 << 1 << 1;
+        QTest::newRow("move a wall") << 1 << 3 << 1;
+        QTest::newRow("rename an area") << 2 << 0 << 1;
+        QTest::newRow("add a camera") << 3 << 1 << 1;
+        QTest::newRow("remove a camera") << 4 << 0 << 1;
+    }
+    void coverageFollowsTheDocument() {
+        QFETCH(int, change);
+        QFETCH(int, footprints);
+        QFETCH(int, areas);
+        SiteDocument document;
+        Site site = sample();
+        site.cameras = {entrance(), entrance(), entrance()};
+        document.reset(site);
+        CountingGeometry geometry;
+        SiteCoverage coverage(document, geometry);
+        geometry.footprints = geometry.areas = 0;
+        SiteArea renamed = site.areas[0];
+        renamed.name = QStringLiteral("Gate");
+        switch (change) {
+        case 0:
+            document.setItem({ItemKind::Camera, 1}, translated(site.cameras[1], 1, 0));
+            break;
+        case 1:
+            document.setItem({ItemKind::Wall, 0}, translated(site.walls[0], 1, 0));
+            break;
+        case 2:
+            document.setItem({ItemKind::Area, 0}, renamed);
+            break;
+        case 3:
+            document.insertItem({ItemKind::Camera, 3}, entrance());
+            break;
+        default:
+            document.removeItem({ItemKind::Camera, 0});
+        }
+        QCOMPARE(geometry.footprints, footprints);
+        QCOMPARE(geometry.areas, areas);
+        QCOMPARE(coverage.surface(0), 4.0);
+        // What is kept is what the cameras cover now.
+        const Site& now = document.site();
+        QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1),
+                 PlanGeometry().footprint(now.cameras.back(), now.walls));
+    }
+
+    void cameraTable_data() {
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<std::optional<double>>("tele");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QStringList>("headers");
+        QTest::newRow("metric") << false << std::optional<double>()
+                                << QStringList{"Entrance", "T6000", "6", "Identification",
+                                               "240",      "31.8",  "0", "3",
+                                               "1.7"}
+                                << QStringList{"Name",
+                                               "Lens",
+                                               "Focal (mm)",
+                                               "Level",
+                                               "Density at aim (px/m)",
+                                               "Area at level (m²)",
+                                               "Pan (°)",
+                                               "Height (m)",
+                                               "Target height (m)"};
+        QTest::newRow("imperial zoom")
+            << true << std::optional<double>(60)
+            << QStringList{"Entrance", "T6000", "6 - 60", "Identification", "73.2", "342.4",
+                           "0",        "9.84",  "5.58"}
+            << QStringList{"Name",
+                           "Lens",
+                           "Focal (mm)",
+                           "Level",
+                           "Density at aim (px/ft)",
+                           "Area at level (ft²)",
+                           "Pan (°)",
+                           "Height (ft)",
+                           "Target height (ft)"};
+    }
+    void cameraTable() {
+        QFETCH(bool, imperial);
+        QFETCH(std::optional<double>, tele);
+        QFETCH(QStringList, cells);
+        QFETCH(QStringList, headers);
+        // No wall: identification from 3.554866 to 9.6 m, 0.4 (9.6² - 3.554866²) = 31.8092 m²,
+        // 342.39 ft² (0.3048² m² a square foot).
+        Site site = sample();
+        site.walls.clear();
+        site.units = imperial ? Units::Imperial : Units::Metric;
+        site.cameras[0].focalTeleMm = tele;
+        SiteDocument document;
+        document.reset(site);
+        PlanGeometry geometry;
+        SiteCoverage coverage(document, geometry);
+        CameraTableModel model(document, coverage, [](const ItemRef&, const SiteItem&) {});
+        QStringList shown;
+        QStringList heads;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            shown << model.index(0, column).data().toString();
+            heads << model.headerData(column, Qt::Horizontal).toString();
+        }
+        QCOMPARE(shown, cells);
+        QCOMPARE(heads, headers);
+    }
+
+    // A cell typed into hands the camera with that one value changed to the edit; the model
+    // itself never changes the site, and refuses what it cannot read.
+    void cameraTableEdits_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariant>("typed");
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        const auto row = [](const char* name, CameraColumn column, const QVariant& typed,
+                            bool imperial, const char* field, double value) {
+            QTest::newRow(name) << static_cast<int>(column) << typed << imperial << field << value;
+        };
+        row("focal", CameraColumn::Focal, "8.5", false, "focal", 8.5);
+        row("focal not a number", CameraColumn::Focal, "abc", false, "", 0);
+        row("focal zero", CameraColumn::Focal, "0", false, "", 0);
+        row("level", CameraColumn::Level, 2, false, "level", 2);
+        row("level out of range", CameraColumn::Level, 7, false, "", 0);
+        row("pan below zero", CameraColumn::Pan, "-90", false, "pan", 270);
+        row("pan past a turn", CameraColumn::Pan, "400", false, "pan", 40);
+        row("height", CameraColumn::Height, "4.5", false, "height", 4.5);
+        row("height in feet", CameraColumn::Height, "10", true, "height", 3.048);
+        row("target height zero", CameraColumn::TargetHeight, "0", false, "", 0);
+        row("lens is not typed", CameraColumn::Lens, "X", false, "", 0);
+    }
+    void cameraTableEdits() {
+        QFETCH(int, column);
+        QFETCH(QVariant, typed);
+        QFETCH(bool, imperial);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        Site site = sample();
+        site.units = imperial ? Units::Imperial : Units::Metric;
+        SiteDocument document;
+        document.reset(site);
+        PlanGeometry geometry;
+        SiteCoverage coverage(document, geometry);
+        std::optional<SiteCamera> edited;
+        CameraTableModel model(document, coverage, [&](const ItemRef& ref, const SiteItem& item) {
+            QCOMPARE(ref, (ItemRef{ItemKind::Camera, 0}));
+            edited = std::get<SiteCamera>(item);
+        });
+        const QModelIndex cell = model.index(0, column);
+        const bool typeable = model.flags(cell) & Qt::ItemIsEditable;
+        QCOMPARE(typeable && model.setData(cell, typed), !field.isEmpty());
+        QCOMPARE(document.site(), site);
+        QCOMPARE(edited.has_value(), !field.isEmpty());
+        if (!edited)
+            return;
+        const double got = field == "focal"   ? edited->focalMm
+                           : field == "level" ? static_cast<int>(edited->level)
+                           : field == "pan"   ? edited->panDeg
+                                              : edited->mountHeightM;
+        QVERIFY2(near(got, value), qPrintable(QString::number(got)));
+    }
+
+    void areaTable() {
+        Site site = sample();
+        SiteDocument document;
+        document.reset(site);
+        PlanGeometry geometry;
+        SiteCoverage coverage(document, geometry);
+        std::optional<SiteArea> edited;
+        AreaTableModel model(document, coverage, [&](const ItemRef&, const SiteItem& item) {
+            edited = std::get<SiteArea>(item);
+        });
+        QStringList shown;
+        QStringList heads;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            shown << model.index(0, column).data().toString();
+            heads << model.headerData(column, Qt::Horizontal).toString();
+        }
+        QCOMPARE(shown, (QStringList{"Door", "Identification", "4", "0"}));
+        QCOMPARE(heads, (QStringList{"Name", "Level", "Area (m²)", "Covered (%)"}));
+        QVERIFY(model.setData(model.index(0, 1), 1));
+        QCOMPARE(edited->level, Level::Observation);
+        QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
+        // The rows follow the document.
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        document.insertItem({ItemKind::Area, 0}, site.areas[0]);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(model.rowCount(), 2);
+    }
+
+    // What the calculator and the coverage window hold now; what does not read keeps the
+    // default. A camera shown in the coverage window takes its own sensor and heights there.
+    void cameraFromTheCalculator() {
+        CalculatorReading reading{"6", "10", "60", "20", false, SensorFormat::Half, "."};
+        CoverageInputs inputs;
+        inputs.level = Level::Recognition;
+        inputs.mountHeightM = 4;
+        inputs.targetHeightM = 1.5;
+        SiteCamera camera = cameraFromCalculator(reading, inputs, QStringLiteral("H6012DD"));
+        QCOMPARE(camera.camera.sensor, sensorOfFormat(SensorFormat::Half));
+        QCOMPARE(camera.focalMm, 6.0);
+        QCOMPARE(camera.focalTeleMm, std::nullopt);
+        QCOMPARE(camera.distanceM, 10.0);
+        QCOMPARE(camera.level, Level::Recognition);
+        QCOMPARE(camera.mountHeightM, 4.0);
+        QCOMPARE(camera.lens, "H6012DD");
+        reading.zoom = true;
+        reading.focal1 = "abc";
+        camera = cameraFromCalculator(reading, inputs, std::nullopt);
+        QCOMPARE(camera.focalMm, SiteCamera{}.focalMm);
+        QCOMPARE(camera.focalTeleMm, 60.0);
+        QVERIFY(camera.lens.isEmpty());
+
+        camera.aim = Aim::Tilt;
+        camera.tiltDeg = 45;
+        camera.mountHeightM = 12;
+        const CoverageInputs shown = coverageInputsOf(camera, inputs);
+        QCOMPARE(shown.sensorSource, SensorSource::Custom);
+        QCOMPARE(shown.customSensor, camera.camera.sensor);
+        QVERIFY(near(shown.targetHeightM, 2));
+    }
+
+    void pictureFiles_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("beside") << "/plans/a.vistaro"
+                                << "plan.png"
+                                << "/plans/plan.png"
+                                << "plan.png";
+        QTest::newRow("below") << "/plans/a.vistaro"
+                               << "floors/1.svg"
+                               << "/plans/floors/1.svg"
+                               << "floors/1.svg";
+        QTest::newRow("above") << "/plans/a.vistaro"
+                               << "../x.jpg"
+                               << "/x.jpg"
+                               << "/x.jpg";
+        QTest::newRow("elsewhere") << "/plans/a.vistaro"
+                                   << "/scans/x.jpg"
+                                   << "/scans/x.jpg"
+                                   << "/scans/x.jpg";
+    }
+    void pictureFiles() {
+        QFETCH(QString, site);
+        QFETCH(QString, named);
+        QFETCH(QString, path);
+        QFETCH(QString, kept);
+        QCOMPARE(picturePath(site, named), path);
+        QCOMPARE(pictureName(site, path), kept);
+        QCOMPARE(pictureName(QString(), path), path);
+    }
+
+    void recent() {
+        QCOMPARE(recentFiles({"a", "b", "c"}, "b", 3), (QStringList{"b", "a", "c"}));
+        QCOMPARE(recentFiles({"a", "b", "c"}, "d", 3), (QStringList{"d", "a", "b"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSiteModel)
+#include "tst_sitemodel.moc"

@@ -1,0 +1,466 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optics/coveragesettings.h"
+#include "platform/settingspath.h"
+#include "siteplan/camerapanel.h"
+#include "siteplan/plancoordinates.h"
+#include "siteplan/plangeometry.h"
+#include "siteplan/siteplan.h"
+#include "support/messageboxanswer.h"
+
+#include <QAction>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <QWheelEvent>
+#include <map>
+
+using namespace vistaro;
+
+namespace {
+
+class FakeHost : public SitePlanHost {
+public:
+    void showInCoverage(const SiteCamera& camera) override { shown.push_back(camera); }
+    std::vector<SiteCamera> shown;
+};
+
+// Site files in memory: what is written can be read back.
+class FakeFiles : public SiteFiles {
+public:
+    explicit FakeFiles(std::shared_ptr<std::map<QString, Site>> disk) : m_disk(std::move(disk)) {}
+    SiteRead read(const QString& path) const override {
+        const auto found = m_disk->find(path);
+        if (found == m_disk->end())
+            return {std::nullopt,
+                    QDir::toNativeSeparators(path) + QStringLiteral(" is no site plan.")};
+        return {found->second, {}};
+    }
+    std::optional<QString> write(const QString& path, const Site& site) const override {
+        (*m_disk)[path] = site;
+        return std::nullopt;
+    }
+
+private:
+    std::shared_ptr<std::map<QString, Site>> m_disk;
+};
+
+SiteCamera camera(const char* name, PlanPoint at) {
+    SiteCamera camera;
+    camera.name = QLatin1String(name);
+    camera.position = at;
+    return camera;
+}
+
+// Two cameras, a wall between them and an area in front of the first.
+Site sample() {
+    Site site;
+    site.cameras = {camera("Entrance", {0, 0}), camera("Yard", {10, 6})};
+    site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
+    site.areas = {SiteArea{
+        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    return site;
+}
+
+bool near(double a, double b, double within) {
+    return std::abs(a - b) <= within;
+}
+
+} // namespace
+
+// The site plan window on its own, with site files in memory and the stand-in geometry.
+class TestSitePlan : public QObject {
+    Q_OBJECT
+
+    FakeHost m_host;
+    std::unique_ptr<CoverageSettings> m_settings;
+    std::shared_ptr<std::map<QString, Site>> m_disk;
+    std::unique_ptr<SitePlan> m_plan;
+    QString m_picked; // what the file dialogs answer
+    QTemporaryDir m_dir;
+
+    SitePlan& plan() const { return *m_plan; }
+    PlanView& view() const { return m_plan->planView(); }
+    QWidget* viewport() const { return view().viewport(); }
+    const Site& site() const { return m_plan->document().site(); }
+    QPoint at(const PlanPoint& point) const { return view().viewportAt(point); }
+    QAction* action(const char* name) const { return m_plan->findChild<QAction*>(name); }
+    QTableView* table(const char* name) const { return m_plan->findChild<QTableView*>(name); }
+    // The pixels a metre on screen, to tell the plan's metres from a distance dragged.
+    double metres(int pixels) const { return pixels / view().scale(); }
+
+    // A fresh window showing `site` from the file "sample.vistaro", as saved.
+    void open(const Site& shown = sample()) {
+        m_plan.reset();
+        m_host.shown.clear();
+        m_disk->clear();
+        (*m_disk)[path("sample.vistaro")] = shown;
+        m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        m_plan->setSiteFiles(std::make_unique<FakeFiles>(m_disk));
+        const auto picker = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return m_picked;
+        };
+        m_plan->setOpenPicker(picker);
+        m_plan->setSavePicker(picker);
+        m_plan->resize(1000, 700);
+        m_plan->show();
+        QApplication::setActiveWindow(m_plan.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_plan.get()));
+        QVERIFY(m_plan->openFile(path("sample.vistaro")));
+        view().setFocus();
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    void drag(const QPoint& from, const QPoint& to) const {
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(viewport(), from + (to - from) * step / 4);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
+    }
+    void clickAt(const PlanPoint& point) const {
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, at(point));
+    }
+
+    // Does one kind of edit as a user would.
+    void edit(const QString& kind) {
+        if (kind == "add camera") {
+            plan().follow({"8", "12", "", "", false, SensorFormat::Third, "."}, "T8000");
+            action("AddCamera")->trigger();
+        } else if (kind == "move camera") {
+            drag(at({0, 0}), at({0, 0}) + QPoint(40, -20));
+        } else if (kind == "turn camera") {
+            const QPoint knob = at({0, 0}) + QPoint(30, 0);
+            drag(knob, at({0, 0}) + QPoint(0, -50));
+        } else if (kind == "delete camera") {
+            clickAt({0, 0});
+            QTest::keyClick(viewport(), Qt::Key_Delete);
+        } else if (kind == "nudge camera") {
+            clickAt({0, 0});
+            QTest::keyClick(viewport(), Qt::Key_Right, Qt::ShiftModifier);
+        } else if (kind == "duplicate camera") {
+            clickAt({0, 0});
+            QTest::keyClick(viewport(), Qt::Key_D, Qt::ControlModifier);
+        } else if (kind == "add wall") {
+            action("AddWall")->trigger();
+            clickAt({-5, 5});
+            clickAt({-5, -5});
+            clickAt({5, -5});
+            QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at({5, -5}));
+        } else if (kind == "move wall point") {
+            clickAt({4, 2});
+            drag(at({4, 4}), at({4, 4}) + QPoint(-40, 0));
+        } else if (kind == "add area") {
+            action("AddArea")->trigger();
+            clickAt({-6, -2});
+            clickAt({-2, -2});
+            clickAt({-2, 2});
+            QTest::keyClick(viewport(), Qt::Key_Return);
+        } else if (kind == "rename in table") {
+            QTableView* cameras = table("CameraTable");
+            cameras->setFocus();
+            cameras->setCurrentIndex(cameras->model()->index(1, 0));
+            QTest::keyClick(cameras, Qt::Key_F2);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, "Gate");
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The delegate hands the text on once the key is done with.
+            QTRY_COMPARE(plan().undoStack().count(), 1);
+        } else if (kind == "focal in panel") {
+            clickAt({0, 0});
+            m_plan->findChild<QDoubleSpinBox*>("Focal")->setValue(12);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        test::MessageBoxAnswer::failOnUnexpectedBoxes();
+        m_settings = std::make_unique<CoverageSettings>();
+        m_disk = std::make_shared<std::map<QString, Site>>();
+    }
+    void cleanupTestCase() { m_plan.reset(); }
+
+    // Each kind of edit is one undo step, a drag too; undo brings the site back as it was and
+    // redo as it was made.
+    void undoEachEdit_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"add camera", "move camera", "turn camera", "delete camera",
+                                 "nudge camera", "duplicate camera", "add wall", "move wall point",
+                                 "add area", "rename in table", "focal in panel"})
+            QTest::newRow(kind) << kind;
+    }
+    void undoEachEdit() {
+        QFETCH(QString, kind);
+        open();
+        const Site before = site();
+        edit(kind);
+        const Site after = site();
+        QVERIFY(after != before);
+        QCOMPARE(plan().undoStack().count(), 1);
+        QVERIFY(plan().isWindowModified());
+
+        if (kind == "add camera") {
+            const SiteCamera& added = after.cameras.back();
+            QCOMPARE(added.name, "Camera 1");
+            QCOMPARE(added.focalMm, 8.0);
+            QCOMPARE(added.distanceM, 12.0);
+            QCOMPARE(added.lens, "T8000");
+            const PlanPoint centre = view().centre();
+            QVERIFY(near(added.position.x, centre.x, 1e-9) &&
+                    near(added.position.y, centre.y, 1e-9));
+        } else if (kind == "move camera") {
+            // Up on screen is north.
+            QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
+            QVERIFY(near(after.cameras[0].position.y, metres(20), metres(1)));
+        } else if (kind == "turn camera") {
+            QVERIFY(near(after.cameras[0].panDeg, 90, 1));
+        } else if (kind == "delete camera") {
+            QCOMPARE(after.cameras.size(), std::size_t(1));
+            QCOMPARE(after.cameras[0].name, "Yard");
+        } else if (kind == "nudge camera") {
+            QCOMPARE(after.cameras[0].position, (PlanPoint{1, 0}));
+        } else if (kind == "duplicate camera") {
+            QCOMPARE(after.cameras.back().name, "Entrance 1");
+            QCOMPARE(after.cameras.back().position, (PlanPoint{1, -1}));
+        } else if (kind == "add wall") {
+            QCOMPARE(after.walls.back().points.size(), std::size_t(3));
+            QVERIFY(near(after.walls.back().points[0].y, 5, metres(1)));
+        } else if (kind == "move wall point") {
+            QVERIFY(near(after.walls[0].points[1].x, 4 - metres(40), metres(1)));
+            QCOMPARE(after.walls[0].points[0], (PlanPoint{4, -4}));
+        } else if (kind == "add area") {
+            QCOMPARE(after.areas.back().name, "Area 1");
+            QCOMPARE(after.areas.back().points.size(), std::size_t(3));
+        } else if (kind == "rename in table") {
+            QCOMPARE(after.cameras[1].name, "Gate");
+        } else if (kind == "focal in panel") {
+            QCOMPARE(after.cameras[0].focalMm, 12.0);
+        }
+
+        action("Undo")->trigger();
+        QCOMPARE(site(), before);
+        QVERIFY(!plan().isWindowModified());
+        action("Redo")->trigger();
+        QCOMPARE(site(), after);
+    }
+
+    // Two drags of the same camera are two steps, each drag one.
+    void dragsMergeOnlyWithinThemselves() {
+        open();
+        drag(at({0, 0}), at({0, 0}) + QPoint(30, 0));
+        drag(at(site().cameras[0].position), at(site().cameras[0].position) + QPoint(30, 0));
+        QCOMPARE(plan().undoStack().count(), 2);
+    }
+
+    // A row selected in a table selects the item on the plan and shows a camera in the panel;
+    // an item clicked on the plan selects its row, and only that.
+    void tablesAndPlanSelectTogether() {
+        open();
+        table("CameraTable")->selectRow(1);
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, 1}}));
+        QCOMPARE(m_plan->findChild<QLineEdit*>("CameraName")->text(), "Yard");
+        QVERIFY(m_plan->findChild<QLineEdit*>("CameraName")->isEnabled());
+
+        clickAt({2, 0.5});
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Area, 0}}));
+        QCOMPARE(table("AreaTable")->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(table("CameraTable")->selectionModel()->selectedRows().isEmpty());
+        QVERIFY(!m_plan->findChild<QLineEdit*>("CameraName")->isEnabled());
+
+        clickAt({10, 6});
+        QCOMPARE(table("CameraTable")->selectionModel()->selectedRows().value(0).row(), 1);
+        QVERIFY(table("AreaTable")->selectionModel()->selectedRows().isEmpty());
+        m_plan->findChild<QPushButton*>("ShowInCoverage")->click();
+        QCOMPARE(m_host.shown.size(), std::size_t(1));
+        QCOMPARE(m_host.shown[0].name, "Yard");
+    }
+
+    // The status bar reads the plan's coordinates under the cursor: up on screen is north.
+    void coordinatesUnderTheCursor_data() {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<int>("east");
+        QTest::addColumn<int>("north");
+        QTest::newRow("right") << QPoint(30, 0) << 1 << 0;
+        QTest::newRow("up") << QPoint(0, -30) << 0 << 1;
+        QTest::newRow("down and left") << QPoint(-30, 30) << -1 << -1;
+    }
+    void coordinatesUnderTheCursor() {
+        QFETCH(QPoint, offset);
+        QFETCH(int, east);
+        QFETCH(int, north);
+        open();
+        QTest::mouseMove(viewport(), at({0, 0}) + offset);
+        const QString text = m_plan->findChild<QLabel*>("CursorPosition")->text();
+        const QRegularExpressionMatch read =
+            QRegularExpression("^East (-?[0-9.]+) m, north (-?[0-9.]+) m$").match(text);
+        QVERIFY2(read.hasMatch(), qPrintable(text));
+        QVERIFY(near(read.captured(1).toDouble(), east * metres(30), 0.01));
+        QVERIFY(near(read.captured(2).toDouble(), north * metres(30), 0.01));
+    }
+
+    void titleAndModifiedMark() {
+        open();
+        m_plan->setSiteFiles(std::make_unique<FakeFiles>(m_disk));
+        QVERIFY(plan().newSite());
+        QCOMPARE(plan().windowTitle(), "Untitled[*] - Site plan");
+        QVERIFY(!plan().isWindowModified());
+        edit("add camera");
+        QVERIFY(plan().isWindowModified());
+        m_picked = path("new site");
+        action("SiteSave")->trigger();
+        QCOMPARE(plan().fileName(), path("new site.vistaro"));
+        QCOMPARE(plan().windowTitle(), "new site.vistaro[*] - Site plan");
+        QVERIFY(!plan().isWindowModified());
+        QCOMPARE(m_disk->at(path("new site.vistaro")).cameras.size(), std::size_t(1));
+        auto* recent = m_plan->findChild<QMenu*>("RecentFiles");
+        QCOMPARE(recent->actions().value(0)->toolTip(),
+                 QDir::toNativeSeparators(path("new site.vistaro")));
+    }
+
+    // Unsaved changes are asked about before closing, starting anew or opening another site:
+    // Save writes them first, Discard drops them, Cancel keeps everything as it was.
+    void unsavedChanges_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("saved");
+        for (const char* step : {"close", "new", "open"}) {
+            QTest::addRow("%s, save", step) << step << int(QMessageBox::Save) << true << true;
+            QTest::addRow("%s, discard", step)
+                << step << int(QMessageBox::Discard) << true << false;
+            QTest::addRow("%s, cancel", step) << step << int(QMessageBox::Cancel) << false << false;
+        }
+    }
+    void unsavedChanges() {
+        QFETCH(QString, step);
+        QFETCH(int, answer);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, saved);
+        open();
+        (*m_disk)[path("other.vistaro")] = Site{};
+        edit("delete camera");
+        const Site edited = site();
+        m_picked = path("other.vistaro");
+        test::MessageBoxAnswer box(static_cast<QMessageBox::StandardButton>(answer));
+        if (step == "close")
+            plan().close();
+        else if (step == "new")
+            action("SiteNew")->trigger();
+        else
+            action("SiteOpen")->trigger();
+        QCOMPARE(box.texts.size(), 1);
+        QVERIFY(box.texts[0].contains("sample.vistaro"));
+        QCOMPARE(m_disk->at(path("sample.vistaro")) == edited, saved);
+        if (step == "close") {
+            QCOMPARE(plan().isVisible(), !goesOn);
+            QVERIFY(!goesOn ||
+                    !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
+            // Closed, the window keeps the site as saved.
+            QCOMPARE(site(), goesOn ? m_disk->at(path("sample.vistaro")) : edited);
+        } else {
+            QCOMPARE(site(), goesOn ? Site{} : edited);
+        }
+        QCOMPARE(plan().isWindowModified(), !goesOn);
+    }
+
+    // A file that cannot be read is named, and the plan on show stays; a background picture
+    // that is missing is named, and the rest of the site opens.
+    void filesThatCannotBeOpened() {
+        open();
+        {
+            test::MessageBoxAnswer box;
+            QVERIFY(!plan().openFile(path("broken.vistaro")));
+            QCOMPARE(box.texts.value(0),
+                     QDir::toNativeSeparators(path("broken.vistaro")) + " is no site plan.");
+        }
+        QCOMPARE(site(), sample());
+        Site withPlan = sample();
+        withPlan.background = SiteBackground{};
+        withPlan.background->file = QStringLiteral("gone.png");
+        (*m_disk)[path("plan.vistaro")] = withPlan;
+        test::MessageBoxAnswer box;
+        QVERIFY(plan().openFile(path("plan.vistaro")));
+        QVERIFY(box.texts.value(0).contains(QDir::toNativeSeparators(path("gone.png"))));
+        QCOMPARE(site().cameras, sample().cameras);
+    }
+
+    // A picture loaded under the plan, then scaled by two points clicked on it and the distance
+    // between them; both are undone.
+    void backgroundLoadedAndScaled() {
+        open();
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QVERIFY(picture.save(path("floor.png")));
+        m_picked = path("floor.png");
+        QVERIFY(!action("SetScale")->isEnabled());
+        action("LoadBackground")->trigger();
+        QVERIFY(site().background);
+        QCOMPARE(metresPerPixel(*site().background), UnscaledMetresPerPixel);
+        QVERIFY(action("SetScale")->isEnabled());
+        plan().setDistanceAsker([](QWidget*, double) { return std::optional<double>(10); });
+        action("SetScale")->trigger();
+        const PlanPoint first = planOfPixel(*site().background, {50, 50});
+        clickAt(first);
+        clickAt(planOfPixel(*site().background, {150, 50}));
+        QVERIFY(near(metresPerPixel(*site().background), 0.1, 0.002));
+        const PlanPoint kept =
+            planOfPixel(*site().background, pixelOfPlan(*site().background, first));
+        QVERIFY(near(kept.x, first.x, 1e-9));
+        QCOMPARE(plan().undoStack().count(), 2);
+        action("Undo")->trigger();
+        action("Undo")->trigger();
+        QVERIFY(!site().background);
+    }
+
+    // The wheel zooms around the cursor: the point under it stays there. The middle button
+    // drags the plan along.
+    void wheelZoomsAndMiddleButtonPans() {
+        open();
+        const QPoint cursor = at({10, 6});
+        const double scale = view().scale();
+        QWheelEvent wheel(cursor, viewport()->mapToGlobal(cursor), {}, QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport(), &wheel);
+        QVERIFY(view().scale() > scale * 1.2);
+        QVERIFY((at({10, 6}) - cursor).manhattanLength() <= 2);
+
+        QTest::mousePress(viewport(), Qt::MiddleButton, {}, cursor);
+        QTest::mouseMove(viewport(), cursor + QPoint(60, 30));
+        QTest::mouseRelease(viewport(), Qt::MiddleButton, {}, cursor + QPoint(60, 30));
+        QVERIFY((at({10, 6}) - cursor - QPoint(60, 30)).manhattanLength() <= 2);
+        QCOMPARE(plan().undoStack().count(), 0);
+    }
+
+    // Everything on the plan fits into the view, however far from the origin.
+    void zoomToFit() {
+        Site far = sample();
+        far.cameras.push_back(camera("Far", {500, 300}));
+        far.walls.push_back(SiteWall{{{-200, -100}, {-190, -100}}});
+        open(far);
+        view().zoomBy(8);
+        action("ZoomToFit")->trigger();
+        const QRect shown = viewport()->rect();
+        for (const PlanPoint& point : {PlanPoint{500, 300}, PlanPoint{-200, -100}, PlanPoint{0, 0}})
+            QVERIFY(shown.contains(at(point)));
+        // The wall's end is the plan's corner (the fields reach east and north of the cameras):
+        // the view is no larger than it needs to be.
+        QVERIFY(!shown.adjusted(100, 100, -100, -100).contains(at({-200, -100})));
+    }
+};
+
+QTEST_MAIN(TestSitePlan)
+#include "tst_siteplan.moc"
