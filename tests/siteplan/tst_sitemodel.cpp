@@ -58,7 +58,7 @@ public:
 
 } // namespace
 
-// The site plan's logic without a window: the document's steps, the stand-in coverage, the
+// The site plan's logic without a window: the document's steps, the plan's geometry, the
 // tables' cells, the coordinates and the file names.
 class TestSiteModel : public QObject {
     Q_OBJECT

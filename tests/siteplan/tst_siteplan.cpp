@@ -78,7 +78,7 @@ bool near(double a, double b, double within) {
 
 } // namespace
 
-// The site plan window on its own, with site files in memory and the stand-in geometry.
+// The site plan window on its own, with site files in memory.
 class TestSitePlan : public QObject {
     Q_OBJECT
 
