@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is not an SVG drawing that can be read.</source>
+        <translation>Es ist keine lesbare SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>It is neither a PNG nor a JPEG picture.</source>
+        <translation>Es ist weder ein PNG- noch ein JPEG-Bild.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>Das Bild kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -359,6 +378,81 @@
     </message>
 </context>
 <context>
+    <name>Dxf</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
+        <translation>ein Punkt des Plans ist keine Zahl oder liegt weiter als 10 000 km entfernt.</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder.</source>
+        <translation>die Zeichnung konnte nicht in einem temporären Ordner erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>Die Datei ist größer als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF file; save the drawing as ASCII DXF.</source>
+        <translation>Dies ist eine binäre DXF-Datei; speichern Sie die Zeichnung als ASCII-DXF.</translation>
+    </message>
+    <message>
+        <source>This is a DWG drawing; save it as a DXF file.</source>
+        <translation>Dies ist eine DWG-Zeichnung; speichern Sie sie als DXF-Datei.</translation>
+    </message>
+    <message>
+        <source>Line %1 is too long for a DXF drawing.</source>
+        <translation>Zeile %1 ist für eine DXF-Zeichnung zu lang.</translation>
+    </message>
+    <message>
+        <source>Line %1 announces %2 points, more than the file can hold.</source>
+        <translation>Zeile %1 kündigt %2 Punkte an, mehr als die Datei enthalten kann.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds no number.</source>
+        <translation>Zeile %1 enthält keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 entities.</source>
+        <translation>Die Zeichnung hat mehr als %1 Objekte.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 polyline vertices.</source>
+        <translation>Die Zeichnung hat mehr als %1 Polylinien-Scheitelpunkte.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the drawing.</source>
+        <translation>Der Speicher reicht nicht, um die Zeichnung zu lesen.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged.</source>
+        <translation>Die Zeichnung ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is not a DXF drawing.</source>
+        <translation>Dies ist keine DXF-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>The drawing ends early: the file may be cut short.</source>
+        <translation>Die Zeichnung endet zu früh: Die Datei ist womöglich abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>es ist ein Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -402,6 +496,175 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AreaTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Fläche (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Fläche (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Abgedeckt (%)</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraPanel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>East (%1)</source>
+        <translation>Ost (%1)</translation>
+    </message>
+    <message>
+        <source>North (%1)</source>
+        <translation>Nord (%1)</translation>
+    </message>
+    <message>
+        <source>Pan (° from east)</source>
+        <translation>Schwenk (° von Ost)</translation>
+    </message>
+    <message>
+        <source>Mounting height (%1)</source>
+        <translation>Montagehöhe (%1)</translation>
+    </message>
+    <message>
+        <source>Aimed by</source>
+        <translation>Ausgerichtet nach</translation>
+    </message>
+    <message>
+        <source>Target height (%1)</source>
+        <translation>Zielhöhe (%1)</translation>
+    </message>
+    <message>
+        <source>Tilt (° down)</source>
+        <translation>Neigung (° nach unten)</translation>
+    </message>
+    <message>
+        <source>Aim distance (%1)</source>
+        <translation>Zielentfernung (%1)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Sensorbreite (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Sensorhöhe (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Tele end (mm)</source>
+        <translation>Teleende (mm)</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Gewünschte Stufe</translation>
+    </message>
+    <message>
+        <source>Select one camera on the plan or in the table to see and change it here.</source>
+        <translation>Wählen Sie eine Kamera im Plan oder in der Tabelle, um sie hier zu sehen und zu ändern.</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Zielhöhe</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Neigung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>&amp;Show in coverage window</source>
+        <translation>Im Fenster Abdeckung &amp;zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Dichte am Zielpunkt (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Dichte am Zielpunkt (px/m)</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Fläche mit Stufe (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Fläche mit Stufe (m²)</translation>
+    </message>
+    <message>
+        <source>Pan (°)</source>
+        <translation>Schwenk (°)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Höhe (ft)</translation>
+    </message>
+    <message>
+        <source>Height (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Target height (ft)</source>
+        <translation>Zielhöhe (ft)</translation>
+    </message>
+    <message>
+        <source>Target height (m)</source>
+        <translation>Zielhöhe (m)</translation>
     </message>
 </context>
 <context>
@@ -694,6 +957,10 @@
         <source>About Vistaro</source>
         <translation>Über Vistaro</translation>
     </message>
+    <message>
+        <source>&amp;Site plan...</source>
+        <translation>&amp;Lageplan...</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PdfViewer</name>
@@ -839,6 +1106,293 @@
     <message>
         <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>Der Standort konnte nicht als &quot;%1&quot; gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlan</name>
+    <message>
+        <source>%1: %2, %3% covered</source>
+        <translation>%1: %2, %3 % abgedeckt</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Move camera</source>
+        <translation>Kamera verschieben</translation>
+    </message>
+    <message>
+        <source>Turn camera</source>
+        <translation>Kamera drehen</translation>
+    </message>
+    <message>
+        <source>Change camera</source>
+        <translation>Kamera ändern</translation>
+    </message>
+    <message>
+        <source>Change wall</source>
+        <translation>Wand ändern</translation>
+    </message>
+    <message>
+        <source>Change area</source>
+        <translation>Bereich ändern</translation>
+    </message>
+    <message>
+        <source>Move background</source>
+        <translation>Hintergrund verschieben</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] - Site plan</source>
+        <translation>%1[*] - Lageplan</translation>
+    </message>
+    <message>
+        <source>East %1, north %2</source>
+        <translation>Ost %1, Nord %2</translation>
+    </message>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Klicken Sie auf die Ecken der Wand; Doppelklick oder Eingabe beendet sie, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Klicken Sie auf die Ecken des Bereichs; Doppelklick oder Eingabe schließt ihn, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Klicken Sie auf zwei Punkte des Hintergrunds, deren Abstand Sie kennen; Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Add camera</source>
+        <translation>Kamera hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add wall</source>
+        <translation>Wand hinzufügen</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Add area</source>
+        <translation>Bereich hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Show background</source>
+        <translation>Hintergrund zeigen</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Hintergrund ausblenden</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Hintergrund abdunkeln</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Hintergrund aufhellen</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Hintergrund sperren</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Hintergrund entsperren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Site plan tools</source>
+        <translation>Werkzeuge des Lageplans</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Bereiche</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Neuer Lageplan</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Du&amp;plicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Kamera</translation>
+    </message>
+    <message>
+        <source>&amp;Wall</source>
+        <translation>&amp;Wand</translation>
+    </message>
+    <message>
+        <source>&amp;Area to cover</source>
+        <translation>&amp;Zu überwachender Bereich</translation>
+    </message>
+    <message>
+        <source>&amp;Background picture...</source>
+        <translation>&amp;Hintergrundbild...</translation>
+    </message>
+    <message>
+        <source>Background &amp;scale...</source>
+        <translation>Hintergrund&amp;maßstab...</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;fit</source>
+        <translation>&amp;Alles zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Show &amp;background</source>
+        <translation>&amp;Hintergrund zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Dim background</source>
+        <translation>Hintergrund ab&amp;dunkeln</translation>
+    </message>
+    <message>
+        <source>&amp;Lock background</source>
+        <translation>Hintergrund &amp;sperren</translation>
+    </message>
+    <message>
+        <source>Show dead &amp;zones</source>
+        <translation>&amp;Tote Zonen zeigen</translation>
+    </message>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Band %1 zeigen</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Hintergrundmaßstab</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Abstand zwischen den beiden Punkten (%1):</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>Der Lageplan %1 hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Lageplan öffnen</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Lagepläne (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Lageplan speichern</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Grundrisse (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Das Hintergrundbild %1 kann nicht gezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Hintergrund laden</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Hintergrundmaßstab setzen</translation>
     </message>
 </context>
 <context>

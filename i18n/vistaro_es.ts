@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is not an SVG drawing that can be read.</source>
+        <translation>No es un dibujo SVG legible.</translation>
+    </message>
+    <message>
+        <source>It is neither a PNG nor a JPEG picture.</source>
+        <translation>No es una imagen PNG ni JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>No se puede leer la imagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -359,6 +378,81 @@
     </message>
 </context>
 <context>
+    <name>Dxf</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
+        <translation>un punto del plano no es un número o está a más de 10 000 km.</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder.</source>
+        <translation>no se pudo componer el dibujo en una carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>El archivo supera los %1 MiB.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF file; save the drawing as ASCII DXF.</source>
+        <translation>Este es un archivo DXF binario; guarde el dibujo como DXF ASCII.</translation>
+    </message>
+    <message>
+        <source>This is a DWG drawing; save it as a DXF file.</source>
+        <translation>Este es un dibujo DWG; guárdelo como archivo DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 is too long for a DXF drawing.</source>
+        <translation>La línea %1 es demasiado larga para un dibujo DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 announces %2 points, more than the file can hold.</source>
+        <translation>La línea %1 anuncia %2 puntos, más de los que el archivo puede contener.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds no number.</source>
+        <translation>La línea %1 no contiene ningún número.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 entities.</source>
+        <translation>El dibujo tiene más de %1 entidades.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 polyline vertices.</source>
+        <translation>El dibujo tiene más de %1 vértices de polilínea.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the drawing.</source>
+        <translation>No hay memoria suficiente para leer el dibujo.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged.</source>
+        <translation>El dibujo está dañado.</translation>
+    </message>
+    <message>
+        <source>This is not a DXF drawing.</source>
+        <translation>Esto no es un dibujo DXF.</translation>
+    </message>
+    <message>
+        <source>The drawing ends early: the file may be cut short.</source>
+        <translation>El dibujo termina antes de tiempo: puede que el archivo esté cortado.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>No se pudo abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>es una carpeta.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -402,6 +496,175 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AreaTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Superficie (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Superficie (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Cubierta (%)</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraPanel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>East (%1)</source>
+        <translation>Este (%1)</translation>
+    </message>
+    <message>
+        <source>North (%1)</source>
+        <translation>Norte (%1)</translation>
+    </message>
+    <message>
+        <source>Pan (° from east)</source>
+        <translation>Orientación (° desde el este)</translation>
+    </message>
+    <message>
+        <source>Mounting height (%1)</source>
+        <translation>Altura de montaje (%1)</translation>
+    </message>
+    <message>
+        <source>Aimed by</source>
+        <translation>Apuntada por</translation>
+    </message>
+    <message>
+        <source>Target height (%1)</source>
+        <translation>Altura del objetivo (%1)</translation>
+    </message>
+    <message>
+        <source>Tilt (° down)</source>
+        <translation>Inclinación (° hacia abajo)</translation>
+    </message>
+    <message>
+        <source>Aim distance (%1)</source>
+        <translation>Distancia de apuntado (%1)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Ancho del sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Alto del sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Focal (mm)</translation>
+    </message>
+    <message>
+        <source>Tele end (mm)</source>
+        <translation>Extremo tele (mm)</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Nivel deseado</translation>
+    </message>
+    <message>
+        <source>Select one camera on the plan or in the table to see and change it here.</source>
+        <translation>Seleccione una cámara en el plano o en la tabla para verla y cambiarla aquí.</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Altura del objetivo</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Inclinación</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Show in coverage window</source>
+        <translation>&amp;Mostrar en la ventana Cobertura</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focal (mm)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densidad en el punto apuntado (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densidad en el punto apuntado (px/m)</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Superficie al nivel (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Superficie al nivel (m²)</translation>
+    </message>
+    <message>
+        <source>Pan (°)</source>
+        <translation>Orientación (°)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Altura (ft)</translation>
+    </message>
+    <message>
+        <source>Height (m)</source>
+        <translation>Altura (m)</translation>
+    </message>
+    <message>
+        <source>Target height (ft)</source>
+        <translation>Altura del objetivo (ft)</translation>
+    </message>
+    <message>
+        <source>Target height (m)</source>
+        <translation>Altura del objetivo (m)</translation>
     </message>
 </context>
 <context>
@@ -694,6 +957,10 @@
         <source>About Vistaro</source>
         <translation>Acerca de Vistaro</translation>
     </message>
+    <message>
+        <source>&amp;Site plan...</source>
+        <translation>&amp;Plano del sitio...</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PdfViewer</name>
@@ -839,6 +1106,293 @@
     <message>
         <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>No se pudo guardar el sitio como &quot;%1&quot;: %2. No se ha escrito nada.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlan</name>
+    <message>
+        <source>%1: %2, %3% covered</source>
+        <translation>%1: %2, cubierta al %3 %</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plano</translation>
+    </message>
+    <message>
+        <source>Move camera</source>
+        <translation>Mover la cámara</translation>
+    </message>
+    <message>
+        <source>Turn camera</source>
+        <translation>Girar la cámara</translation>
+    </message>
+    <message>
+        <source>Change camera</source>
+        <translation>Cambiar la cámara</translation>
+    </message>
+    <message>
+        <source>Change wall</source>
+        <translation>Cambiar el muro</translation>
+    </message>
+    <message>
+        <source>Change area</source>
+        <translation>Cambiar el área</translation>
+    </message>
+    <message>
+        <source>Move background</source>
+        <translation>Mover el fondo</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] - Site plan</source>
+        <translation>%1[*] - Plano del sitio</translation>
+    </message>
+    <message>
+        <source>East %1, north %2</source>
+        <translation>Este %1, norte %2</translation>
+    </message>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Haga clic en las esquinas del muro; doble clic o Intro lo termina, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Haga clic en las esquinas del área; doble clic o Intro la cierra, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Haga clic en dos puntos del fondo cuya distancia conozca; Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Add camera</source>
+        <translation>Añadir cámara</translation>
+    </message>
+    <message>
+        <source>Add wall</source>
+        <translation>Añadir muro</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Add area</source>
+        <translation>Añadir área</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Show background</source>
+        <translation>Mostrar el fondo</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Ocultar el fondo</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Oscurecer el fondo</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Aclarar el fondo</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Bloquear el fondo</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Desbloquear el fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>Abrir &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Site plan tools</source>
+        <translation>Herramientas del plano</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Áreas</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Nuevo plano</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Du&amp;plicate</source>
+        <translation>D&amp;uplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Cámara</translation>
+    </message>
+    <message>
+        <source>&amp;Wall</source>
+        <translation>&amp;Muro</translation>
+    </message>
+    <message>
+        <source>&amp;Area to cover</source>
+        <translation>Á&amp;rea a cubrir</translation>
+    </message>
+    <message>
+        <source>&amp;Background picture...</source>
+        <translation>Imagen de &amp;fondo...</translation>
+    </message>
+    <message>
+        <source>Background &amp;scale...</source>
+        <translation>&amp;Escala del fondo...</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;fit</source>
+        <translation>&amp;Ajustar a la vista</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>A&amp;umentar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Re&amp;ducir</translation>
+    </message>
+    <message>
+        <source>Show &amp;background</source>
+        <translation>Mostrar el &amp;fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Dim background</source>
+        <translation>&amp;Oscurecer el fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Lock background</source>
+        <translation>&amp;Bloquear el fondo</translation>
+    </message>
+    <message>
+        <source>Show dead &amp;zones</source>
+        <translation>Mostrar las zonas &amp;muertas</translation>
+    </message>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Mostrar la franja %1</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Escala del fondo</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distancia entre los dos puntos (%1):</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>El plano %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Abrir plano</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Planos (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Guardar plano</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Planos de planta (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>No se puede mostrar la imagen de fondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Cargar el fondo</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Fijar la escala del fondo</translation>
     </message>
 </context>
 <context>

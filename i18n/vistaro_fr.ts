@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is not an SVG drawing that can be read.</source>
+        <translation>Ce n&apos;est pas un dessin SVG lisible.</translation>
+    </message>
+    <message>
+        <source>It is neither a PNG nor a JPEG picture.</source>
+        <translation>Ce n&apos;est ni une image PNG ni une image JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>Impossible de lire l&apos;image : %1</translation>
+    </message>
+</context>
+<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -359,6 +378,81 @@
     </message>
 </context>
 <context>
+    <name>Dxf</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
+        <translation>un point du plan n&apos;est pas un nombre ou se trouve à plus de 10 000 km.</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder.</source>
+        <translation>le dessin n&apos;a pas pu être assemblé dans un dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>Le fichier dépasse %1 Mio.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF file; save the drawing as ASCII DXF.</source>
+        <translation>Ce fichier est un DXF binaire ; enregistrez le dessin en DXF ASCII.</translation>
+    </message>
+    <message>
+        <source>This is a DWG drawing; save it as a DXF file.</source>
+        <translation>Ceci est un dessin DWG ; enregistrez-le en fichier DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 is too long for a DXF drawing.</source>
+        <translation>La ligne %1 est trop longue pour un dessin DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 announces %2 points, more than the file can hold.</source>
+        <translation>La ligne %1 annonce %2 points, plus que le fichier ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds no number.</source>
+        <translation>La ligne %1 ne contient aucun nombre.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 entities.</source>
+        <translation>Le dessin compte plus de %1 entités.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 polyline vertices.</source>
+        <translation>Le dessin compte plus de %1 sommets de polyligne.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the drawing.</source>
+        <translation>La mémoire ne suffit pas pour lire le dessin.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged.</source>
+        <translation>Le dessin est endommagé.</translation>
+    </message>
+    <message>
+        <source>This is not a DXF drawing.</source>
+        <translation>Ce n&apos;est pas un dessin DXF.</translation>
+    </message>
+    <message>
+        <source>The drawing ends early: the file may be cut short.</source>
+        <translation>Le dessin s&apos;arrête trop tôt : le fichier est peut-être tronqué.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>c&apos;est un dossier.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -402,6 +496,175 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AreaTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Surface (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Surface (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Couverte (%)</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraPanel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>East (%1)</source>
+        <translation>Est (%1)</translation>
+    </message>
+    <message>
+        <source>North (%1)</source>
+        <translation>Nord (%1)</translation>
+    </message>
+    <message>
+        <source>Pan (° from east)</source>
+        <translation>Orientation (° depuis l&apos;est)</translation>
+    </message>
+    <message>
+        <source>Mounting height (%1)</source>
+        <translation>Hauteur de montage (%1)</translation>
+    </message>
+    <message>
+        <source>Aimed by</source>
+        <translation>Visée par</translation>
+    </message>
+    <message>
+        <source>Target height (%1)</source>
+        <translation>Hauteur de la cible (%1)</translation>
+    </message>
+    <message>
+        <source>Tilt (° down)</source>
+        <translation>Inclinaison (° vers le bas)</translation>
+    </message>
+    <message>
+        <source>Aim distance (%1)</source>
+        <translation>Distance visée (%1)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Largeur du capteur (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Hauteur du capteur (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Tele end (mm)</source>
+        <translation>Extrémité télé (mm)</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Niveau voulu</translation>
+    </message>
+    <message>
+        <source>Select one camera on the plan or in the table to see and change it here.</source>
+        <translation>Sélectionnez une caméra sur le plan ou dans le tableau pour la voir et la modifier ici.</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Hauteur de la cible</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Inclinaison</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>&amp;Show in coverage window</source>
+        <translation>&amp;Afficher dans la fenêtre Couverture</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densité au point visé (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densité au point visé (px/m)</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Surface au niveau (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Surface au niveau (m²)</translation>
+    </message>
+    <message>
+        <source>Pan (°)</source>
+        <translation>Orientation (°)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Hauteur (ft)</translation>
+    </message>
+    <message>
+        <source>Height (m)</source>
+        <translation>Hauteur (m)</translation>
+    </message>
+    <message>
+        <source>Target height (ft)</source>
+        <translation>Hauteur de la cible (ft)</translation>
+    </message>
+    <message>
+        <source>Target height (m)</source>
+        <translation>Hauteur de la cible (m)</translation>
     </message>
 </context>
 <context>
@@ -694,6 +957,10 @@
         <source>About Vistaro</source>
         <translation>À propos de Vistaro</translation>
     </message>
+    <message>
+        <source>&amp;Site plan...</source>
+        <translation>&amp;Plan du site...</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PdfViewer</name>
@@ -839,6 +1106,293 @@
     <message>
         <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>Le site n&apos;a pas pu être enregistré sous « %1 » : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlan</name>
+    <message>
+        <source>%1: %2, %3% covered</source>
+        <translation>%1 : %2, couverte à %3 %</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Move camera</source>
+        <translation>Déplacer la caméra</translation>
+    </message>
+    <message>
+        <source>Turn camera</source>
+        <translation>Tourner la caméra</translation>
+    </message>
+    <message>
+        <source>Change camera</source>
+        <translation>Modifier la caméra</translation>
+    </message>
+    <message>
+        <source>Change wall</source>
+        <translation>Modifier le mur</translation>
+    </message>
+    <message>
+        <source>Change area</source>
+        <translation>Modifier la zone</translation>
+    </message>
+    <message>
+        <source>Move background</source>
+        <translation>Déplacer le fond</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1[*] - Site plan</source>
+        <translation>%1[*] - Plan du site</translation>
+    </message>
+    <message>
+        <source>East %1, north %2</source>
+        <translation>Est %1, nord %2</translation>
+    </message>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Cliquez sur les angles du mur ; un double-clic ou Entrée le termine, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Cliquez sur les angles de la zone ; un double-clic ou Entrée la ferme, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Cliquez sur deux points du fond dont vous connaissez la distance ; Échap annule.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Add camera</source>
+        <translation>Ajouter une caméra</translation>
+    </message>
+    <message>
+        <source>Add wall</source>
+        <translation>Ajouter un mur</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Add area</source>
+        <translation>Ajouter une zone</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Show background</source>
+        <translation>Afficher le fond</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Masquer le fond</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Assombrir le fond</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Éclaircir le fond</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Bloquer le fond</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Débloquer le fond</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>Ouvrir &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertion</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Site plan tools</source>
+        <translation>Outils du plan du site</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Nouveau plan</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Du&amp;plicate</source>
+        <translation>D&amp;upliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Caméra</translation>
+    </message>
+    <message>
+        <source>&amp;Wall</source>
+        <translation>&amp;Mur</translation>
+    </message>
+    <message>
+        <source>&amp;Area to cover</source>
+        <translation>&amp;Zone à couvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Background picture...</source>
+        <translation>Image de &amp;fond...</translation>
+    </message>
+    <message>
+        <source>Background &amp;scale...</source>
+        <translation>&amp;Échelle du fond...</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;fit</source>
+        <translation>&amp;Tout afficher</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Show &amp;background</source>
+        <translation>Afficher le &amp;fond</translation>
+    </message>
+    <message>
+        <source>&amp;Dim background</source>
+        <translation>Ass&amp;ombrir le fond</translation>
+    </message>
+    <message>
+        <source>&amp;Lock background</source>
+        <translation>&amp;Bloquer le fond</translation>
+    </message>
+    <message>
+        <source>Show dead &amp;zones</source>
+        <translation>Afficher les zones &amp;mortes</translation>
+    </message>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Afficher la bande %1</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Échelle du fond</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distance entre les deux points (%1) :</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>Le plan du site %1 a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Ouvrir un plan du site</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Plans du site (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Enregistrer le plan du site</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Plans d&apos;étage (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Impossible d&apos;afficher l&apos;image de fond %1 : %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Charger le fond</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Fixer l&apos;échelle du fond</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>It is not an SVG drawing that can be read.</source>
+        <translation>Non è un disegno SVG leggibile.</translation>
+    </message>
+    <message>
+        <source>It is neither a PNG nor a JPEG picture.</source>
+        <translation>Non è un&apos;immagine PNG né JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>Impossibile leggere l&apos;immagine: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoverageDrawing</name>
     <message>
         <source>tilt %1, vertical %2</source>
@@ -359,6 +378,81 @@
     </message>
 </context>
 <context>
+    <name>Dxf</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
+        <translation>un punto della planimetria non è un numero o dista più di 10 000 km.</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder.</source>
+        <translation>non è stato possibile comporre il disegno in una cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>Il file supera %1 MiB.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF file; save the drawing as ASCII DXF.</source>
+        <translation>Questo è un file DXF binario; salvare il disegno come DXF ASCII.</translation>
+    </message>
+    <message>
+        <source>This is a DWG drawing; save it as a DXF file.</source>
+        <translation>Questo è un disegno DWG; salvarlo come file DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 is too long for a DXF drawing.</source>
+        <translation>La riga %1 è troppo lunga per un disegno DXF.</translation>
+    </message>
+    <message>
+        <source>Line %1 announces %2 points, more than the file can hold.</source>
+        <translation>La riga %1 annuncia %2 punti, più di quanti il file possa contenere.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds no number.</source>
+        <translation>La riga %1 non contiene un numero.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 entities.</source>
+        <translation>Il disegno ha più di %1 entità.</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 polyline vertices.</source>
+        <translation>Il disegno ha più di %1 vertici di polilinea.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the drawing.</source>
+        <translation>Memoria insufficiente per leggere il disegno.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged.</source>
+        <translation>Il disegno è danneggiato.</translation>
+    </message>
+    <message>
+        <source>This is not a DXF drawing.</source>
+        <translation>Questo non è un disegno DXF.</translation>
+    </message>
+    <message>
+        <source>The drawing ends early: the file may be cut short.</source>
+        <translation>Il disegno termina prima del previsto: il file potrebbe essere troncato.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>è una cartella.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -402,6 +496,175 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::AreaTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Superficie (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Superficie (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Coperta (%)</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraPanel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>East (%1)</source>
+        <translation>Est (%1)</translation>
+    </message>
+    <message>
+        <source>North (%1)</source>
+        <translation>Nord (%1)</translation>
+    </message>
+    <message>
+        <source>Pan (° from east)</source>
+        <translation>Orientamento (° da est)</translation>
+    </message>
+    <message>
+        <source>Mounting height (%1)</source>
+        <translation>Altezza di montaggio (%1)</translation>
+    </message>
+    <message>
+        <source>Aimed by</source>
+        <translation>Puntata secondo</translation>
+    </message>
+    <message>
+        <source>Target height (%1)</source>
+        <translation>Altezza del soggetto (%1)</translation>
+    </message>
+    <message>
+        <source>Tilt (° down)</source>
+        <translation>Inclinazione (° verso il basso)</translation>
+    </message>
+    <message>
+        <source>Aim distance (%1)</source>
+        <translation>Distanza di puntamento (%1)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Larghezza del sensore (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Altezza del sensore (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Tele end (mm)</source>
+        <translation>Estremo tele (mm)</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation>Livello voluto</translation>
+    </message>
+    <message>
+        <source>Select one camera on the plan or in the table to see and change it here.</source>
+        <translation>Selezionare una telecamera nella pianta o nella tabella per vederla e modificarla qui.</translation>
+    </message>
+    <message>
+        <source>Target height</source>
+        <translation>Altezza del soggetto</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Inclinazione</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>&amp;Show in coverage window</source>
+        <translation>&amp;Mostra nella finestra Copertura</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CameraTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densità al punto mirato (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densità al punto mirato (px/m)</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Superficie al livello (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Superficie al livello (m²)</translation>
+    </message>
+    <message>
+        <source>Pan (°)</source>
+        <translation>Orientamento (°)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Altezza (ft)</translation>
+    </message>
+    <message>
+        <source>Height (m)</source>
+        <translation>Altezza (m)</translation>
+    </message>
+    <message>
+        <source>Target height (ft)</source>
+        <translation>Altezza del soggetto (ft)</translation>
+    </message>
+    <message>
+        <source>Target height (m)</source>
+        <translation>Altezza del soggetto (m)</translation>
     </message>
 </context>
 <context>
@@ -694,6 +957,10 @@
         <source>About Vistaro</source>
         <translation>Informazioni su Vistaro</translation>
     </message>
+    <message>
+        <source>&amp;Site plan...</source>
+        <translation>&amp;Planimetria...</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PdfViewer</name>
@@ -839,6 +1106,293 @@
     <message>
         <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>Impossibile salvare il sito come &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlan</name>
+    <message>
+        <source>%1: %2, %3% covered</source>
+        <translation>%1: %2, coperta al %3%</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Pianta</translation>
+    </message>
+    <message>
+        <source>Move camera</source>
+        <translation>Sposta telecamera</translation>
+    </message>
+    <message>
+        <source>Turn camera</source>
+        <translation>Ruota telecamera</translation>
+    </message>
+    <message>
+        <source>Change camera</source>
+        <translation>Modifica telecamera</translation>
+    </message>
+    <message>
+        <source>Change wall</source>
+        <translation>Modifica muro</translation>
+    </message>
+    <message>
+        <source>Change area</source>
+        <translation>Modifica area</translation>
+    </message>
+    <message>
+        <source>Move background</source>
+        <translation>Sposta sfondo</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>%1[*] - Site plan</source>
+        <translation>%1[*] - Planimetria</translation>
+    </message>
+    <message>
+        <source>East %1, north %2</source>
+        <translation>Est %1, nord %2</translation>
+    </message>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Fare clic sugli angoli del muro; doppio clic o Invio lo termina, Esc annulla.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Fare clic sugli angoli dell&apos;area; doppio clic o Invio la chiude, Esc annulla.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Fare clic su due punti dello sfondo di cui si conosce la distanza; Esc annulla.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Telecamera</translation>
+    </message>
+    <message>
+        <source>Add camera</source>
+        <translation>Aggiungi telecamera</translation>
+    </message>
+    <message>
+        <source>Add wall</source>
+        <translation>Aggiungi muro</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Add area</source>
+        <translation>Aggiungi area</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Show background</source>
+        <translation>Mostra sfondo</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Nascondi sfondo</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Attenua sfondo</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Ravviva sfondo</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Blocca sfondo</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Sblocca sfondo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>Apri r&amp;ecenti</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Inserisci</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Site plan tools</source>
+        <translation>Strumenti della planimetria</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Telecamere</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Aree</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Nuova planimetria</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Salva co&amp;me...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Du&amp;plicate</source>
+        <translation>&amp;Duplica</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Telecamera</translation>
+    </message>
+    <message>
+        <source>&amp;Wall</source>
+        <translation>&amp;Muro</translation>
+    </message>
+    <message>
+        <source>&amp;Area to cover</source>
+        <translation>&amp;Area da coprire</translation>
+    </message>
+    <message>
+        <source>&amp;Background picture...</source>
+        <translation>Immagine di &amp;sfondo...</translation>
+    </message>
+    <message>
+        <source>Background &amp;scale...</source>
+        <translation>Scala dello s&amp;fondo...</translation>
+    </message>
+    <message>
+        <source>Zoom to &amp;fit</source>
+        <translation>Adatta alla &amp;finestra</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>Show &amp;background</source>
+        <translation>Mostra lo &amp;sfondo</translation>
+    </message>
+    <message>
+        <source>&amp;Dim background</source>
+        <translation>&amp;Attenua lo sfondo</translation>
+    </message>
+    <message>
+        <source>&amp;Lock background</source>
+        <translation>&amp;Blocca lo sfondo</translation>
+    </message>
+    <message>
+        <source>Show dead &amp;zones</source>
+        <translation>Mostra le &amp;zone cieche</translation>
+    </message>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Mostra la fascia %1</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Scala dello sfondo</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distanza tra i due punti (%1):</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>La planimetria %1 ha modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Apri planimetria</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Planimetrie (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Salva planimetria</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Piante (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Impossibile mostrare l&apos;immagine di sfondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Carica sfondo</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Imposta scala dello sfondo</translation>
     </message>
 </context>
 <context>
