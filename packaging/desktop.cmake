@@ -30,6 +30,10 @@ set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${VISTARO_APP_ID}.metainfo.xml)
 configure_file(${VISTARO_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The site files' type, so that a file manager opens a .vistaro file with the program.
+install(FILES ${VISTARO_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${VISTARO_APP_ID}.xml)
+
 # The entry's Exec= and Path= name the prefix in force at install time ("cmake --install
 # --prefix" may differ from the configured one, and a package stages under DESTDIR), so the
 # entry is written then.

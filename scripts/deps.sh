@@ -16,6 +16,7 @@ VISTARO_PACKAGES=(
     fonts-liberation xvfb xauth
     librsvg2-bin                    # renders the bitmap icons from the SVG
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
+    shared-mime-info                # registers the site files' MIME type in a test
     dpkg-dev file                   # cpack's dependency list of the .deb
     lintian reuse                   # check the .deb, and every file's copyright and license
     clang libclang-rt-14-dev

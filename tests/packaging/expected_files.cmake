@@ -11,6 +11,7 @@ function(vistaro_expected_files out)
         ${BINDIR}/vistaro
         ${DATADIR}/applications/${APP_ID}.desktop
         ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
+        ${DATADIR}/mime/packages/${APP_ID}.xml
         ${DATADIR}/doc/vistaro/copyright
         ${DATADIR}/doc/vistaro/changelog.gz
         ${DATADIR}/man/man1/vistaro.1.gz
@@ -45,11 +46,11 @@ function(vistaro_compare_files what actual_var)
 endfunction()
 
 # vistaro_check_desktop_entry(<entry-file> <prefix>): the entry starts the installed program
-# in the installed data folder.
+# in the installed data folder, with the site file it is given, which is of the type it lists.
 function(vistaro_check_desktop_entry entry prefix)
     file(STRINGS ${entry} lines)
-    foreach(wanted "Exec=\"${prefix}/${BINDIR}/vistaro\"" "Path=${prefix}/${DATADIR}/vistaro"
-                   "Icon=${APP_ID}")
+    foreach(wanted "Exec=\"${prefix}/${BINDIR}/vistaro\" %f" "Path=${prefix}/${DATADIR}/vistaro"
+                   "Icon=${APP_ID}" "MimeType=application/x-vistaro-site")
         if(NOT wanted IN_LIST lines)
             message(FATAL_ERROR "${entry} lacks the line ${wanted}")
         endif()
