@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     vistaro::ProgramState program;
     vistaro::Obbiettivi window(program);
     window.Form_Load();
+    window.offerSiteRecovery();
     if (const QString site = vistaro::siteFileArgument(options); !site.isEmpty())
         window.openSiteFile(site);
     return QApplication::exec();

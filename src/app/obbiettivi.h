@@ -129,6 +129,8 @@ public:
     void OpenSitePlan_Click();
     // Opens the site plan on `path`, as the command line asks.
     void openSiteFile(const QString& path);
+    // Offers to restore the site plan's changes that a run did not end normally with.
+    void offerSiteRecovery();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -154,6 +156,7 @@ private:
     // open; each does nothing when it is as it was.
     void followCoverage();
     void refreshLensFinder();
+    void makeSitePlan();
     void followSitePlan();
     // Asks the site plan about its unsaved changes; false when the user keeps it open.
     bool sitePlanClosed();

@@ -9,16 +9,30 @@
 #include "siteplan/newcamera.h"
 #include "siteplan/plangeometry.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/siterecovery.h"
 
 namespace vistaro {
 
 // A window of its own, made on first use and kept, so it reopens on the site it showed.
 void Obbiettivi::OpenSitePlan_Click() {
+    makeSitePlan();
+    followSitePlan();
+    bringToFront(*m_sitePlan);
+}
+
+void Obbiettivi::makeSitePlan() {
     if (!m_sitePlan)
         m_sitePlan =
             std::make_unique<SitePlan>(*this, coverageSettings(), std::make_unique<PlanGeometry>());
-    followSitePlan();
-    bringToFront(*m_sitePlan);
+}
+
+// Made only when a run left unsaved changes behind, and shown only when they are restored.
+void Obbiettivi::offerSiteRecovery() {
+    if (!SiteRecovery::leftIn(SiteRecovery::defaultFolder()))
+        return;
+    makeSitePlan();
+    if (m_sitePlan->offerRecovery())
+        OpenSitePlan_Click();
 }
 
 void Obbiettivi::openSiteFile(const QString& path) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/messagebox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace vistaro {
@@ -9,11 +10,13 @@ namespace vistaro {
 namespace {
 
 QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
-                                QMessageBox::StandardButtons buttons) {
+                                QMessageBox::StandardButtons buttons, const QString& yes = {}) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vistaro"), text, buttons, parent);
     box.setObjectName(QStringLiteral("VistaroMessage"));
     // Messages carry file names and language-file texts, shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
+    if (!yes.isEmpty())
+        box.button(QMessageBox::Yes)->setText(yes);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -25,6 +28,10 @@ void showMessage(QWidget* parent, const QString& text) {
 
 bool askYesNo(QWidget* parent, const QString& text) {
     return ask(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool askYesOrDiscard(QWidget* parent, const QString& text, const QString& yes) {
+    return ask(parent, text, QMessageBox::Yes | QMessageBox::Discard, yes) == QMessageBox::Yes;
 }
 
 UnsavedAnswer askAboutUnsaved(QWidget* parent, const QString& text) {

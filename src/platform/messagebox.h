@@ -14,6 +14,9 @@ void showMessage(QWidget* parent, const QString& text);
 // Yes and No buttons; true for Yes.
 bool askYesNo(QWidget* parent, const QString& text);
 
+// A Yes button labelled `yes` (what is kept, "Restore") and Discard; true for Yes.
+bool askYesOrDiscard(QWidget* parent, const QString& text, const QString& yes);
+
 // Save, Discard and Cancel buttons, for changes that would be lost.
 enum class UnsavedAnswer { Save, Discard, Cancel };
 UnsavedAnswer askAboutUnsaved(QWidget* parent, const QString& text);

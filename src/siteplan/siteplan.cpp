@@ -66,6 +66,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     retranslate();
     useStandardDialogs();
     setSiteFiles(std::make_unique<DiskSiteFiles>());
+    buildRecovery();
     showBackgroundActions();
 
     connect(m_undo, &QUndoStack::cleanChanged, this,

@@ -11,6 +11,7 @@
 #include "siteplan/sitefiles.h"
 #include "siteplan/sitegeometry.h"
 #include "siteplan/siteplanhost.h"
+#include "siteplan/siterecovery.h"
 
 #include <QMainWindow>
 #include <array>
@@ -80,6 +81,14 @@ public:
     using DistanceAsker = std::function<std::optional<double>(QWidget* parent, double shown)>;
     void setDistanceAsker(DistanceAsker asker) { m_distanceAsker = std::move(asker); }
 
+    // Unsaved changes that a run left behind when it did not end normally: asks whether to
+    // restore them and shows them, unsaved, if so; true then. Otherwise they are dropped.
+    bool offerRecovery();
+    SiteRecovery& recovery() const { return *m_recovery; }
+    // Asks whether to restore; true for Restore, false for Discard.
+    using RestoreAsker = std::function<bool(QWidget* parent, const QString& text)>;
+    void setRestoreAsker(RestoreAsker asker) { m_restoreAsker = std::move(asker); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -132,6 +141,7 @@ private:
     bool writeTo(const QString& path);
     void rememberRecent(const QString& path);
     void showRecentFiles();
+    void buildRecovery();
 
     // The background.
     void loadBackground();
@@ -197,6 +207,10 @@ private:
     FilePicker m_openPicker;
     FilePicker m_savePicker;
     DistanceAsker m_distanceAsker;
+    RestoreAsker m_restoreAsker;
+    // Ends before the undo stack, a child, whose clearing as it ends is no saving: a window that
+    // goes without being closed leaves its copy, as a crash does.
+    std::unique_ptr<SiteRecovery> m_recovery;
 };
 
 } // namespace vistaro

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragewindow.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/siterecovery.h"
 #include "support/sampleworkfolder.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The site plan on the real program: opened from the Tools menu, adding a camera from what the
 // calculator and the coverage window hold, showing one in the coverage window, and keeping the
@@ -58,6 +60,42 @@ private slots:
         QVERIFY(!m_app.window().close());
         QCOMPARE(keep.texts.size(), 1);
         QVERIFY(plan->isVisible());
+    }
+
+    // Unsaved changes that a run left behind are offered at the start, in the program's data
+    // folder: restored, the site plan shows them unsaved under their file's name, and saving
+    // them drops the copy; discarded, the copy goes and the site plan stays closed.
+    void offersUnsavedChangesAtStart_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restore") << true;
+        QTest::newRow("discard") << false;
+    }
+    void offersUnsavedChangesAtStart() {
+        QFETCH(bool, restore);
+        Site site;
+        site.cameras.resize(1);
+        site.cameras[0].name = u"Gate"_s;
+        const QString file = m_app.filePath(u"gate.vistaro"_s);
+        SiteRecovery([&site, &file] { return UnsavedSite{site, file}; }).writeNow();
+        m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
+        {
+            test::MessageBoxAnswer answer(restore ? QMessageBox::Yes : QMessageBox::Discard);
+            m_app.window().offerSiteRecovery();
+            QCOMPARE(answer.texts.size(), 1);
+            QVERIFY(answer.texts[0].contains(u"gate.vistaro"_s));
+        }
+        SitePlan* plan = m_app.window().sitePlan();
+        QCOMPARE(plan && plan->isVisible(), restore);
+        QCOMPARE(SiteRecovery::leftIn(SiteRecovery::defaultFolder()), restore);
+        if (!restore)
+            return;
+        QCOMPARE(plan->windowTitle(), u"gate.vistaro[*] - Site plan"_s);
+        QVERIFY(plan->isWindowModified());
+        QCOMPARE(plan->document().site().cameras.at(0).name, u"Gate"_s);
+        test::MessageBoxAnswer save(QMessageBox::Save);
+        QVERIFY(plan->close());
+        QVERIFY(!SiteRecovery::leftIn(SiteRecovery::defaultFolder()));
+        QVERIFY(QFile::exists(file));
     }
 };
 

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/siterecovery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QtDebug>
+
+namespace vistaro {
+
+namespace {
+
+constexpr std::chrono::milliseconds DefaultInterval{2000};
+const QString CopyName = QStringLiteral("recovery.vistaro");
+const QString NoteName = QStringLiteral("recovery-of.txt");
+// The note holds one path; anything longer is not ours.
+constexpr qint64 MaxNoteBytes = 64 * 1024;
+
+} // namespace
+
+SiteRecovery::SiteRecovery(std::function<UnsavedSite()> unsaved, QObject* parent)
+    : QObject(parent), m_unsaved(std::move(unsaved)), m_folder(defaultFolder()) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(DefaultInterval);
+    m_timer.callOnTimeout(this, &SiteRecovery::writeNow);
+}
+
+QString SiteRecovery::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString SiteRecovery::filePath() const {
+    return QDir(m_folder).filePath(CopyName);
+}
+
+QString SiteRecovery::notePath() const {
+    return QDir(m_folder).filePath(NoteName);
+}
+
+void SiteRecovery::changed() {
+    m_timer.start();
+}
+
+// A copy that cannot be written is no reason to interrupt the user every few seconds: the
+// site itself is still on show and can be saved.
+void SiteRecovery::writeNow() {
+    m_timer.stop();
+    const UnsavedSite unsaved = m_unsaved();
+    if (!QDir().mkpath(m_folder)) {
+        qWarning("The recovery folder %s cannot be made", qUtf8Printable(m_folder));
+        return;
+    }
+    if (const std::optional<QString> problem = SiteFile::save(filePath(), unsaved.site)) {
+        qWarning("%s", qUtf8Printable(*problem));
+        return;
+    }
+    m_written = true;
+    QSaveFile note(notePath());
+    if (!note.open(QIODevice::WriteOnly) || note.write(unsaved.file.toUtf8()) < 0 || !note.commit())
+        qWarning("The recovery note %s cannot be written", qUtf8Printable(notePath()));
+}
+
+void SiteRecovery::clean() {
+    m_timer.stop();
+    if (std::exchange(m_written, false))
+        discard();
+}
+
+bool SiteRecovery::leftIn(const QString& folder) {
+    return QFile::exists(QDir(folder).filePath(CopyName));
+}
+
+std::optional<LeftBehind> SiteRecovery::leftBehind() const {
+    if (!leftIn(m_folder))
+        return std::nullopt;
+    LeftBehind left{SiteFile::read(filePath()), {}};
+    QFile note(notePath());
+    if (note.open(QIODevice::ReadOnly))
+        left.file = QString::fromUtf8(note.read(MaxNoteBytes));
+    return left;
+}
+
+void SiteRecovery::discard() {
+    m_timer.stop();
+    m_written = false;
+    QFile::remove(filePath());
+    QFile::remove(notePath());
+}
+
+} // namespace vistaro

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "site/sitefile.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace vistaro {
+
+// A site with unsaved changes, and the site file it belongs to (empty when it has none).
+struct UnsavedSite {
+    Site site;
+    QString file;
+};
+
+// What a run left behind when it did not end normally: the site as it was last written, or why
+// it cannot be read, and the site file it belonged to.
+struct LeftBehind {
+    SiteRead read;
+    QString file;
+};
+
+// Keeps a copy of the site's unsaved changes on disk while they last, so that a crash loses no
+// more than the last few seconds. A change restarts a single wait; the copy is written when the
+// wait ends, so a burst of edits is one write and an idle plan costs nothing. The copy goes as
+// soon as nothing is unsaved.
+//
+// The copy is a site file ("recovery.vistaro", written whole or not at all) and a note beside
+// it with the name of the site file it belongs to.
+class SiteRecovery : public QObject {
+    Q_OBJECT
+
+public:
+    // `unsaved` gives the site on show when the copy is written.
+    explicit SiteRecovery(std::function<UnsavedSite()> unsaved, QObject* parent = nullptr);
+
+    // The folder of the copy: the program's data folder unless set.
+    static QString defaultFolder();
+    void setFolder(const QString& folder) { m_folder = folder; }
+    // How long the site must stay unchanged before it is written.
+    void setInterval(std::chrono::milliseconds interval) { m_timer.setInterval(interval); }
+
+    QString filePath() const;
+
+    // The site changed and has unsaved changes: written once the interval passes without
+    // another change.
+    void changed();
+    // Written now, without waiting.
+    void writeNow();
+    // Nothing is unsaved any more: the copy that this run wrote goes, and none is written.
+    void clean();
+
+    // Whether a copy lies in `folder`, without reading it.
+    static bool leftIn(const QString& folder);
+    // The copy in the folder, if any.
+    std::optional<LeftBehind> leftBehind() const;
+    // Removes the copy in the folder, whoever wrote it.
+    void discard();
+
+private:
+    QString notePath() const;
+
+    std::function<UnsavedSite()> m_unsaved;
+    QString m_folder;
+    QTimer m_timer;
+    bool m_written = false; // this run wrote the copy in the folder
+};
+
+} // namespace vistaro
