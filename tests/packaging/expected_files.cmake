@@ -50,7 +50,7 @@ endfunction()
 function(vistaro_check_desktop_entry entry prefix)
     file(STRINGS ${entry} lines)
     foreach(wanted "Exec=\"${prefix}/${BINDIR}/vistaro\" %f" "Path=${prefix}/${DATADIR}/vistaro"
-                   "Icon=${APP_ID}" "MimeType=application/x-vistaro-site")
+                   "Icon=${APP_ID}" "MimeType=application/x-vistaro-site;")
         if(NOT wanted IN_LIST lines)
             message(FATAL_ERROR "${entry} lacks the line ${wanted}")
         endif()
