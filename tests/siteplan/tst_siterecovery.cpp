@@ -49,8 +49,15 @@ class TestSiteRecovery : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString copy() const { return path(u"data/recovery.vistaro"_s); }
-    QAction* action(const char* name) const { return m_plan->findChild<QAction*>(name); }
+    QAction* action(const char* name) const {
+        return m_plan->findChild<QAction*>(QLatin1String(name));
+    }
     QByteArray shown() const { return siteToJson(m_plan->document().site()); }
+    // The site in the copy, empty while there is none.
+    QByteArray copied() const {
+        const SiteRead read = SiteFile::read(copy());
+        return read.site ? siteToJson(*read.site) : QByteArray();
+    }
 
     // A fresh window with its copy in a folder of the test's own, quick to write; the window
     // that was there goes without being closed, as in a crash.
@@ -198,13 +205,33 @@ private slots:
         edit();
         QVERIFY(!QFile::exists(copy()));
         QTRY_VERIFY(QFile::exists(copy()));
-        QCOMPARE(siteToJson(*SiteFile::read(copy()).site), shown());
+        QCOMPARE(copied(), shown());
         QVERIFY(QFile::remove(copy()));
         idle();
         QVERIFY(!QFile::exists(copy()));
         action("Undo")->trigger();
         action("Redo")->trigger();
         QTRY_VERIFY(QFile::exists(copy()));
+    }
+
+    // A drag is one undo step that grows with each move: the copy follows it to where it ends,
+    // though it was written while the drag went on.
+    void followsADragToItsEnd() {
+        open();
+        m_plan->resize(800, 600);
+        m_plan->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_plan.get()));
+        QWidget* viewport = m_plan->planView().viewport();
+        const QPoint from = m_plan->planView().viewportAt({0, 0});
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 3; ++step) {
+            QTest::mouseMove(viewport, from + QPoint(20 * step, 0));
+            idle();
+        }
+        QVERIFY(QFile::exists(copy()));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + QPoint(60, 0));
+        QCOMPARE(m_plan->undoStack().count(), 1);
+        QTRY_COMPARE(copied(), shown());
     }
 };
 
