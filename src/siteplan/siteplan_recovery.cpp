@@ -6,9 +6,16 @@
 #include "siteplan/siteplan.h"
 
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QUndoStack>
 
 namespace vistaro {
+
+namespace {
+
+constexpr int FailureShownMs = 10'000;
+
+} // namespace
 
 // The copy follows the undo stack: written a moment after each step that leaves changes
 // unsaved, gone once the site is as saved (saved, discarded, undone back, another site shown).
@@ -24,6 +31,9 @@ void SitePlan::buildRecovery() {
     };
     connect(m_undo, &QUndoStack::indexChanged, m_recovery.get(), follow);
     connect(m_undo, &QUndoStack::cleanChanged, m_recovery.get(), follow);
+    // Said where it does not stop the work: the site on show can still be saved.
+    connect(m_recovery.get(), &SiteRecovery::failed, this,
+            [this](const QString& problem) { statusBar()->showMessage(problem, FailureShownMs); });
     m_restoreAsker = [](QWidget* parent, const QString& text) {
         return askYesOrDiscard(parent, text, tr("Restore"));
     };

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QtDebug>
 
 namespace vistaro {
 
@@ -44,23 +43,20 @@ void SiteRecovery::changed() {
     m_timer.start();
 }
 
-// A copy that cannot be written is no reason to interrupt the user every few seconds: the
-// site itself is still on show and can be saved.
 void SiteRecovery::writeNow() {
     m_timer.stop();
     const UnsavedSite unsaved = m_unsaved();
-    if (!QDir().mkpath(m_folder)) {
-        qWarning("The recovery folder %s cannot be made", qUtf8Printable(m_folder));
-        return;
-    }
+    // A folder that cannot be made fails the save, whose message names the copy.
+    QDir().mkpath(m_folder);
     if (const std::optional<QString> problem = SiteFile::save(filePath(), unsaved.site)) {
-        qWarning("%s", qUtf8Printable(*problem));
+        emit failed(*problem);
         return;
     }
     m_written = true;
+    // Without its note the copy is still restored, only as a site without a file.
     QSaveFile note(notePath());
-    if (!note.open(QIODevice::WriteOnly) || note.write(unsaved.file.toUtf8()) < 0 || !note.commit())
-        qWarning("The recovery note %s cannot be written", qUtf8Printable(notePath()));
+    if (note.open(QIODevice::WriteOnly) && note.write(unsaved.file.toUtf8()) >= 0)
+        note.commit();
 }
 
 void SiteRecovery::clean() {

@@ -64,6 +64,10 @@ public:
     // Removes the copy in the folder, whoever wrote it.
     void discard();
 
+signals:
+    // The copy could not be written; the message names it. The next change tries again.
+    void failed(const QString& problem);
+
 private:
     QString notePath() const;
 

@@ -6,8 +6,10 @@
 #include "support/messageboxanswer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -212,6 +214,20 @@ private slots:
         action("Undo")->trigger();
         action("Redo")->trigger();
         QTRY_VERIFY(QFile::exists(copy()));
+    }
+
+    // A copy that cannot be written is said in the status bar, naming it, and stops nothing.
+    void aCopyThatCannotBeWrittenIsSaid() {
+        open();
+        const QString below = path(u"sample.vistaro/data"_s); // a folder inside a file
+        m_plan->recovery().setFolder(below);
+        edit();
+        QTRY_VERIFY(!m_plan->statusBar()->currentMessage().isEmpty());
+        QVERIFY2(m_plan->statusBar()->currentMessage().contains(
+                     QDir::toNativeSeparators(m_plan->recovery().filePath())),
+                 qPrintable(m_plan->statusBar()->currentMessage()));
+        QVERIFY(m_plan->isWindowModified());
+        QVERIFY(m_plan->save());
     }
 
     // A drag is one undo step that grows with each move: the copy follows it to where it ends,
