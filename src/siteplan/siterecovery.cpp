@@ -15,8 +15,17 @@ namespace {
 constexpr std::chrono::milliseconds DefaultInterval{2000};
 const QString CopyName = QStringLiteral("recovery.vistaro");
 const QString NoteName = QStringLiteral("recovery-of.txt");
+const QString LockName = QStringLiteral("recovery.lock");
 // The note holds one path; anything longer is not ours.
 constexpr qint64 MaxNoteBytes = 64 * 1024;
+
+// The lock of the copy in `folder`. Held for as long as there are unsaved changes, which may
+// be hours: only its owner's end makes it stale.
+std::unique_ptr<QLockFile> lockIn(const QString& folder) {
+    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(LockName));
+    lock->setStaleLockTime(0);
+    return lock;
+}
 
 } // namespace
 
@@ -45,14 +54,26 @@ void SiteRecovery::changed() {
 
 void SiteRecovery::writeNow() {
     m_timer.stop();
-    const UnsavedSite unsaved = m_unsaved();
-    // A folder that cannot be made fails the save, whose message names the copy.
+    // A folder that cannot be made fails the lock, whose message names the copy.
     QDir().mkpath(m_folder);
+    if (!m_lock) {
+        std::unique_ptr<QLockFile> lock = lockIn(m_folder);
+        if (!lock->tryLock(0)) {
+            emit failed(lock->error() == QLockFile::LockFailedError
+                            ? tr("Unsaved changes are not copied for recovery: another Vistaro "
+                                 "keeps its copy in %1.")
+                                  .arg(QDir::toNativeSeparators(m_folder))
+                            : tr("The recovery copy %1 cannot be written.")
+                                  .arg(QDir::toNativeSeparators(filePath())));
+            return;
+        }
+        m_lock = std::move(lock);
+    }
+    const UnsavedSite unsaved = m_unsaved();
     if (const std::optional<QString> problem = SiteFile::save(filePath(), unsaved.site)) {
         emit failed(*problem);
         return;
     }
-    m_written = true;
     // Without its note the copy is still restored, only as a site without a file.
     QSaveFile note(notePath());
     if (note.open(QIODevice::WriteOnly) && note.write(unsaved.file.toUtf8()) >= 0)
@@ -61,12 +82,12 @@ void SiteRecovery::writeNow() {
 
 void SiteRecovery::clean() {
     m_timer.stop();
-    if (std::exchange(m_written, false))
+    if (m_lock)
         discard();
 }
 
 bool SiteRecovery::leftIn(const QString& folder) {
-    return QFile::exists(QDir(folder).filePath(CopyName));
+    return QFile::exists(QDir(folder).filePath(CopyName)) && lockIn(folder)->tryLock(0);
 }
 
 std::optional<LeftBehind> SiteRecovery::leftBehind() const {
@@ -81,7 +102,12 @@ std::optional<LeftBehind> SiteRecovery::leftBehind() const {
 
 void SiteRecovery::discard() {
     m_timer.stop();
-    m_written = false;
+    std::unique_ptr<QLockFile> lock = std::move(m_lock);
+    if (!lock) {
+        lock = lockIn(m_folder);
+        if (!lock->tryLock(0))
+            return;
+    }
     QFile::remove(filePath());
     QFile::remove(notePath());
 }

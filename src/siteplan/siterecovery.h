@@ -5,11 +5,13 @@
 
 #include "site/sitefile.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace vistaro {
@@ -33,7 +35,9 @@ struct LeftBehind {
 // soon as nothing is unsaved.
 //
 // The copy is a site file ("recovery.vistaro", written whole or not at all) and a note beside
-// it with the name of the site file it belongs to.
+// it with the name of the site file it belongs to. A lock file beside them says which running
+// program keeps them: a second program at the same time neither offers nor overwrites them,
+// while a crashed one's lock is stale.
 class SiteRecovery : public QObject {
     Q_OBJECT
 
@@ -57,11 +61,11 @@ public:
     // Nothing is unsaved any more: the copy that this run wrote goes, and none is written.
     void clean();
 
-    // Whether a copy lies in `folder`, without reading it.
+    // Whether a copy that no running program keeps lies in `folder`, without reading it.
     static bool leftIn(const QString& folder);
-    // The copy in the folder, if any.
+    // That copy in the folder, if any.
     std::optional<LeftBehind> leftBehind() const;
-    // Removes the copy in the folder, whoever wrote it.
+    // Removes the copy in the folder, unless another running program keeps it.
     void discard();
 
 signals:
@@ -74,7 +78,7 @@ private:
     std::function<UnsavedSite()> m_unsaved;
     QString m_folder;
     QTimer m_timer;
-    bool m_written = false; // this run wrote the copy in the folder
+    std::unique_ptr<QLockFile> m_lock; // held while the copy in the folder is this run's
 };
 
 } // namespace vistaro

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -214,6 +215,35 @@ private slots:
         action("Undo")->trigger();
         action("Redo")->trigger();
         QTRY_VERIFY(QFile::exists(copy()));
+    }
+
+    // The copy of another program running at the same time is neither offered nor overwritten;
+    // once that program is gone without a normal end, it is offered.
+    void anotherRunningProgramKeepsItsCopy() {
+        open();
+        edit();
+        QTRY_VERIFY(QFile::exists(copy()));
+        const QByteArray theirs = copied();
+        QLockFile other(path(u"data/recovery.lock"_s));
+        m_plan.reset();
+        other.setStaleLockTime(0);
+        QVERIFY(other.tryLock(0));
+
+        open();
+        QVERIFY(!m_plan->offerRecovery());
+        QVERIFY(!SiteRecovery::leftIn(path(u"data"_s)));
+        edit();
+        edit();
+        QTRY_VERIFY(m_plan->statusBar()->currentMessage().contains(u"another Vistaro"_s));
+        QCOMPARE(copied(), theirs);
+        m_plan->recovery().discard();
+        QCOMPARE(copied(), theirs);
+
+        other.unlock();
+        QVERIFY(SiteRecovery::leftIn(path(u"data"_s)));
+        m_plan->setRestoreAsker([](QWidget*, const QString&) { return true; });
+        QVERIFY(m_plan->offerRecovery());
+        QCOMPARE(shown(), theirs);
     }
 
     // A copy that cannot be written is said in the status bar, naming it, and stops nothing.
