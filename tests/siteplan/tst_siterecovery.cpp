@@ -88,7 +88,6 @@ private slots:
         test::MessageBoxAnswer::failOnUnexpectedBoxes();
         m_settings = std::make_unique<CoverageSettings>();
     }
-    void cleanupTestCase() { m_plan.reset(); }
     void cleanup() {
         m_plan.reset();
         QFile::remove(copy());
