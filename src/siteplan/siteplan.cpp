@@ -111,6 +111,9 @@ SitePlan::~SitePlan() {
     for (QWidget* reader :
          std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock, m_areaDock})
         delete reader;
+    // The undo stack, a child, clears itself when it goes, after this window has stopped being
+    // one: it must not call the window's handlers then.
+    disconnect(m_undo, nullptr, this, nullptr);
 }
 
 void SitePlan::buildTables() {
