@@ -240,9 +240,7 @@ PlanImport::readPdf(const SiteBackground& background) {
     if (const std::optional<QString> problem = openPdf(document, background.file))
         return *problem;
     if (background.page > document.pageCount())
-        return tr("The PDF has %n page(s); page %1 is not one of them.", nullptr,
-                  document.pageCount())
-            .arg(background.page);
+        return tr("The PDF has no page %1.").arg(background.page);
     const QSizeF pixels =
         document.pagePointSize(background.page - 1) * background.dpi / PointsPerInch;
     if (!(pixels.width() * pixels.height() <= MaxPdfPixels))

@@ -199,7 +199,7 @@ void SitePlan::retranslateActions() {
     m_addCamera->setText(tr("&Camera"));
     m_addWall->setText(tr("&Wall"));
     m_addArea->setText(tr("&Area to cover"));
-    m_loadBackground->setText(tr("&Background picture..."));
+    m_loadBackground->setText(tr("&Floor plan (picture, DXF, PDF)..."));
     m_setScale->setText(tr("Background &scale..."));
     m_zoomToFit->setText(tr("Zoom to &fit"));
     m_zoomIn->setText(tr("Zoom &in"));
