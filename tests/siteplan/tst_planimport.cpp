@@ -4,10 +4,9 @@
 #include "optics/coveragesettings.h"
 #include "siteplan/dxflayersdialog.h"
 #include "siteplan/plancoordinates.h"
-#include "siteplan/plangeometry.h"
 #include "siteplan/planimport.h"
-#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -68,14 +67,7 @@ class TestPlanImport : public QObject {
     // A fresh window on the disk's site files, its file dialogs answering m_picked.
     void start() {
         m_plan.reset();
-        m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
-        const auto picker = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return m_picked;
-        };
-        m_plan->setOpenPicker(picker);
-        m_plan->setSavePicker(picker);
-        m_plan->resize(1000, 700);
-        m_plan->show();
+        m_plan = test::shownSitePlan(m_host, *m_settings, m_picked);
         QVERIFY(QTest::qWaitForWindowExposed(m_plan.get()));
     }
 
