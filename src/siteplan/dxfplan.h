@@ -6,7 +6,7 @@
 #include "dxf/dxfdrawing.h"
 
 #include <QColor>
-#include <QPainterPath>
+#include <QLineF>
 #include <QRectF>
 #include <QStringList>
 #include <vector>
@@ -15,9 +15,10 @@ class QPainter;
 
 namespace vistaro {
 
-// A DXF drawing made ready to draw: one path per layer, built once, so that a plan of a few
-// hundred thousand entities draws in one call per layer. It draws in the background's pixels:
-// drawing units with y turned over (see BackgroundScale).
+// A DXF drawing made ready to draw: the segments of each layer, built once and sorted into the
+// cells of a grid over the drawing, so that a plan of a few hundred thousand entities draws in a
+// call per cell, and only the cells in sight when zoomed in. It draws in the
+// background's pixels: drawing units with y turned over (see BackgroundScale).
 class DxfPlan {
 public:
     explicit DxfPlan(DxfDrawing drawing);
@@ -29,12 +30,22 @@ public:
     void paint(QPainter& painter, const QStringList& hidden) const;
 
 private:
+    // The segments whose middle lies in one cell, and the box around all of them.
+    struct Cell {
+        std::vector<QLineF> lines;
+        double minX = 0;
+        double minY = 0;
+        double maxX = 0;
+        double maxY = 0;
+    };
     struct Layer {
         QString name;
         QColor colour;
-        QPainterPath lines;
+        std::vector<Cell> cells;
         std::vector<DxfText> texts;
     };
+
+    void sortIntoCells(Layer& layer, const std::vector<QLineF>& lines) const;
 
     DxfDrawing m_drawing;
     std::vector<Layer> m_layers;
