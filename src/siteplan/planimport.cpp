@@ -127,6 +127,8 @@ void PlanImport::useStandardDialogs() {
 
 std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QString& path,
                                                                         PlanPoint centre) {
+    // A file chosen again is read again: it may have changed since.
+    m_kept.reset();
     SiteBackground background;
     background.file = QFileInfo(path).absoluteFilePath();
     const BackgroundKind kind = backgroundKind(path);

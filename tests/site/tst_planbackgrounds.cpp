@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(read.problem, QString());
         QCOMPARE(read.site->background, background);
         for (const char* key : {"hidden_layers", "page", "dpi"})
-            QCOMPARE(json.contains("\"" + QByteArray(key) + "\""),
+            QCOMPARE(json.contains(QByteArray("\"" + QByteArray(key) + "\"")),
                      keys.contains(QLatin1String(key)));
     }
 

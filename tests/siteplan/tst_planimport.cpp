@@ -61,7 +61,9 @@ class TestPlanImport : public QObject {
 
     SitePlan& plan() const { return *m_plan; }
     const Site& site() const { return m_plan->document().site(); }
-    QAction* action(const char* name) const { return m_plan->findChild<QAction*>(name); }
+    QAction* action(const char* name) const {
+        return m_plan->findChild<QAction*>(QLatin1String(name));
+    }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     // A fresh window on the disk's site files, its file dialogs answering m_picked.
