@@ -186,6 +186,7 @@ void SitePlan::loadBackground() {
         return;
     }
     if (const auto* background = std::get_if<SiteBackground>(&chosen)) {
+        m_pictureShown.reset(); // the file just read is shown, even when it was on show before
         m_undo->push(new SetBackgroundCommand(m_document, *background, tr("Load background")));
         // A drawing lies where its coordinates put it, which the view may not show.
         if (backgroundKind(path) == BackgroundKind::Dxf)
