@@ -299,6 +299,8 @@ int run(int argc, char* argv[]) {
         rows.insert(rows.end(), finder.begin(), finder.end());
     }
     if (wanted(argc, argv, "dxf")) {
+        // The site plan draws the plan with fonts, which need the application.
+        QApplication app(argc, argv);
         const std::vector<ResultRow> dxf = dxfRows(temp.path());
         rows.insert(rows.end(), dxf.begin(), dxf.end());
     }

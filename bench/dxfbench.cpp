@@ -5,14 +5,18 @@
 
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
+#include "siteplan/dxfplan.h"
 #include "timing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 namespace vistaro::bench {
@@ -22,6 +26,9 @@ namespace {
 constexpr int PlanEntities = 200'000;
 constexpr int OpenRepetitions = 3;
 constexpr double OpenBudgetMs = 2000;
+constexpr double ShowBudgetMs = 1000;
+constexpr double ZoomedIn = 10;
+constexpr double ZoomBudgetMs = 100;
 constexpr int Cameras = 100;
 constexpr int PointsPerBand = 40;
 constexpr int ExportRepetitions = 5;
@@ -95,6 +102,39 @@ DxfCoverage site() {
     return coverage;
 }
 
+// Paints `plan` into `view` as the site plan shows it: the whole drawing at a zoom of 1, around
+// its centre `zoom` times closer.
+void paintPlan(const DxfPlan& plan, QImage& view, double zoom) {
+    const QRectF box = plan.rect();
+    const double scale = zoom * std::min(view.width() / box.width(), view.height() / box.height());
+    view.fill(Qt::white);
+    QPainter painter(&view);
+    painter.translate(view.width() / 2.0, view.height() / 2.0);
+    painter.scale(scale, scale);
+    painter.translate(-box.center());
+    plan.paint(painter, {});
+}
+
+// What the site plan does once a plan is read: the lines of its layers built and the whole
+// drawing painted into a full-HD view; then a zoom step into it, painted again.
+std::vector<ResultRow> drawRows(const DxfDrawing& drawing) {
+    std::vector<double> shown;
+    std::vector<double> zoomed;
+    QImage view(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 0; i < OpenRepetitions; ++i) {
+        DxfDrawing copy = drawing;
+        std::optional<DxfPlan> plan;
+        shown.push_back(elapsedMs([&] {
+            plan.emplace(std::move(copy));
+            paintPlan(*plan, view, 1);
+        }));
+        zoomed.push_back(elapsedMs([&] { paintPlan(*plan, view, ZoomedIn); }));
+    }
+    const std::string detail = " (" + std::to_string(PlanEntities) + " entities, 1920 x 1080)";
+    return {budgetRow("Show a DXF plan in the site plan", median(shown), detail, ShowBudgetMs),
+            budgetRow("Zoom 10 x into a DXF plan", median(zoomed), detail, ZoomBudgetMs)};
+}
+
 } // namespace
 
 std::vector<ResultRow> dxfRows(const QString& folder) {
@@ -111,12 +151,15 @@ std::vector<ResultRow> dxfRows(const QString& folder) {
         const std::size_t entities = read.drawing.lines.size() + read.drawing.polylines.size();
         if (read.outcome != DxfReadResult::Outcome::Read || entities != PlanEntities)
             rows.push_back(failedRow(openMeasure, read.error.toStdString(), 1));
-        else
+        else {
             rows.push_back(
                 budgetRow(openMeasure, median(samples),
                           " (" + std::to_string(entities) + " entities, " +
                               formatted(double(QFileInfo(planPath).size()) / 1e6, 1, "MB") + ")",
                           OpenBudgetMs));
+            const std::vector<ResultRow> drawn = drawRows(read.drawing);
+            rows.insert(rows.end(), drawn.begin(), drawn.end());
+        }
     }
 
     const std::string exportMeasure = "Export the coverage as DXF";

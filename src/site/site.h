@@ -8,6 +8,7 @@
 #include "optics/levels.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -56,7 +57,9 @@ struct SiteArea {
     bool operator==(const SiteArea&) const = default;
 };
 
-// Two points on the background picture, in its own pixels, and the distance between them.
+// Two points on the background picture, in its own pixels, and the distance between them. A DXF
+// drawing's pixel is one of its drawing units, x to the right and y down (the drawing's y
+// turned over), so its scale from (0, 0) to (1, 0) is the length of one unit.
 struct BackgroundScale {
     PlanPoint from;
     PlanPoint to;
@@ -65,17 +68,23 @@ struct BackgroundScale {
     bool operator==(const BackgroundScale&) const = default;
 };
 
-// A floor plan under the cameras: a picture file, placed and scaled on the plan.
+// A floor plan under the cameras: a picture, a DXF drawing or a page of a PDF, placed and scaled
+// on the plan. What the file is, its name's suffix says (backgroundKind).
 struct SiteBackground {
     QString file; // relative to the site file when it lies beside or below it
     std::optional<BackgroundScale> scale;
-    PlanPoint offset;    // where the picture's top left corner lies on the plan
-    double opacity = 1;  // 0 to 1: a dimmed plan lets the coverage stand out
+    PlanPoint offset;   // where the picture's top left corner (a drawing's origin) lies on the plan
+    double opacity = 1; // 0 to 1: a dimmed plan lets the coverage stand out
     bool locked = false; // a locked plan cannot be moved by mistake
     bool visible = true;
+    QStringList hiddenLayers; // of a DXF drawing: the layers not drawn
+    int page = 1;             // of a PDF: the page shown, counted from 1
+    double dpi = 150;         // of a PDF: the resolution the page is rendered at
 
     bool operator==(const SiteBackground&) const = default;
 };
+
+enum class BackgroundKind { Picture, Dxf, Pdf };
 
 // A whole site as the site plan shows it and its file keeps it.
 struct Site {

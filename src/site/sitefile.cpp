@@ -91,6 +91,17 @@ QJsonObject backgroundObject(const SiteBackground& background) {
         object.insert("scale"_L1, QJsonObject{{"from"_L1, pairOf(scale->from.x, scale->from.y)},
                                               {"to"_L1, pairOf(scale->to.x, scale->to.y)},
                                               {"metres"_L1, scale->metres}});
+    switch (backgroundKind(background.file)) {
+    case BackgroundKind::Dxf:
+        object.insert("hidden_layers"_L1, QJsonArray::fromStringList(background.hiddenLayers));
+        break;
+    case BackgroundKind::Pdf:
+        object.insert("page"_L1, background.page);
+        object.insert("dpi"_L1, background.dpi);
+        break;
+    case BackgroundKind::Picture:
+        break;
+    }
     return object;
 }
 
@@ -172,13 +183,18 @@ auto upTo(Quantity quantity) {
     };
 }
 
-auto wholeUpTo(Quantity quantity) {
-    return [quantity](const QJsonValue& value, const QString& where) {
-        const double x = positive(value, where, largestOf(quantity));
+// What `read` reads, refused unless a whole number.
+template <typename Read> auto whole(Read read) {
+    return [read](const QJsonValue& value, const QString& where) {
+        const double x = read(value, where);
         if (x != std::floor(x))
             refuse(where, SiteFile::tr("not a whole number"));
         return static_cast<int>(x);
     };
+}
+
+auto wholeUpTo(Quantity quantity) {
+    return whole(upTo(quantity));
 }
 
 // [a, b], each read by its reader.
@@ -322,6 +338,11 @@ SiteBackground readBackground(const Members& m) {
     background.opacity = m.valueOr("opacity"_L1, background.opacity, between(0, 1));
     background.locked = m.valueOr("locked"_L1, background.locked, asBool);
     background.visible = m.valueOr("visible"_L1, background.visible, asBool);
+    const QJsonArray hidden = m.valueOr("hidden_layers"_L1, QJsonArray(), listOf(MaxHiddenLayers));
+    for (qsizetype i = 0; i < hidden.size(); ++i)
+        background.hiddenLayers.append(asText(hidden[i], element(m.at("hidden_layers"_L1), i)));
+    background.page = m.valueOr("page"_L1, background.page, whole(between(1, MaxPdfPage)));
+    background.dpi = m.valueOr("dpi"_L1, background.dpi, between(MinPdfDpi, MaxPdfDpi));
     return background;
 }
 
@@ -458,6 +479,15 @@ QString storedBackgroundPath(const QString& sitePath, const QString& picturePath
     if (relative == ".."_L1 || relative.startsWith("../"_L1) || QDir::isAbsolutePath(relative))
         return absolute;
     return relative;
+}
+
+BackgroundKind backgroundKind(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix();
+    if (suffix.compare("dxf"_L1, Qt::CaseInsensitive) == 0)
+        return BackgroundKind::Dxf;
+    if (suffix.compare("pdf"_L1, Qt::CaseInsensitive) == 0)
+        return BackgroundKind::Pdf;
+    return BackgroundKind::Picture;
 }
 
 QString resolvedBackgroundPath(const QString& sitePath, const QString& storedPath) {

@@ -23,6 +23,10 @@ inline constexpr qsizetype MaxSiteAreas = 10'000;
 inline constexpr qsizetype MaxWallPoints = 100'000; // all walls together
 inline constexpr qsizetype MaxAreaPoints = 100'000; // all areas together
 inline constexpr double MaxPlanCoordinate = 1e6;    // metres from the origin, and picture pixels
+inline constexpr qsizetype MaxHiddenLayers = 10'000;
+inline constexpr int MaxPdfPage = 100'000;
+inline constexpr double MinPdfDpi = 10;
+inline constexpr double MaxPdfDpi = 1200;
 
 // The whole site as the file keeps it, indented, keys in alphabetical order. A camera aimed at a
 // target height writes no tilt, so a camera read back has a tilt of 0 then.
@@ -59,6 +63,10 @@ public:
 // On "Save as" into another folder, resolve the kept path against the old site file and store
 // it again against the new one.
 QString storedBackgroundPath(const QString& sitePath, const QString& picturePath);
+
+// What a background file is, by its name's suffix (".dxf", ".pdf", any case); anything else is
+// a picture.
+BackgroundKind backgroundKind(const QString& file);
 
 // The picture's absolute path from the path the site file at `sitePath` keeps.
 QString resolvedBackgroundPath(const QString& sitePath, const QString& storedPath);

@@ -3,6 +3,8 @@
 
 #include "siteplan/backgroundpicture.h"
 
+#include "siteplan/dxfplan.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -11,13 +13,18 @@
 namespace vistaro {
 
 BackgroundPicture::BackgroundPicture(QImage image)
-    : m_image(std::move(image)), m_size(m_image.size()) {}
+    : m_image(std::move(image)), m_rect(QPointF(), m_image.size()) {}
 
 BackgroundPicture::BackgroundPicture(std::shared_ptr<QSvgRenderer> drawing)
-    : m_drawing(std::move(drawing)), m_size(m_drawing->viewBoxF().size()) {}
+    : m_drawing(std::move(drawing)), m_rect(QPointF(), m_drawing->viewBoxF().size()) {}
+
+BackgroundPicture::BackgroundPicture(std::shared_ptr<const DxfPlan> plan, QStringList hidden)
+    : m_plan(std::move(plan)), m_hidden(std::move(hidden)), m_rect(m_plan->rect()) {}
 
 void BackgroundPicture::paint(QPainter& painter, const QRectF& target) const {
-    if (m_drawing)
+    if (m_plan)
+        m_plan->paint(painter, m_hidden);
+    else if (m_drawing)
         m_drawing->render(&painter, target);
     else
         painter.drawImage(target, m_image);

@@ -5,8 +5,9 @@
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QSizeF>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <variant>
 
@@ -15,8 +16,10 @@ class QSvgRenderer;
 
 namespace vistaro {
 
+class DxfPlan;
+
 // A floor plan picture as loaded: pixels, or a drawing that stays sharp at any zoom. Its size
-// is in its own pixels (an SVG's user units).
+// is in its own pixels (an SVG's user units, a DXF drawing's units).
 class BackgroundPicture {
     Q_DECLARE_TR_FUNCTIONS(BackgroundPicture)
 
@@ -24,16 +27,25 @@ public:
     BackgroundPicture() = default;
     explicit BackgroundPicture(QImage image);
     explicit BackgroundPicture(std::shared_ptr<QSvgRenderer> drawing);
+    // A DXF drawing without the layers named in `hidden`.
+    BackgroundPicture(std::shared_ptr<const DxfPlan> plan, QStringList hidden);
 
-    bool isNull() const { return m_size.isEmpty(); }
-    QSizeF size() const { return m_size; }
-    // Draws the picture over `target`, in the painter's coordinates.
+    bool isNull() const { return m_rect.isEmpty(); }
+    QSizeF size() const { return m_rect.size(); }
+    // Where the picture lies in its own pixels: from (0, 0), but for a DXF drawing, whose
+    // origin is there.
+    QRectF rect() const { return m_rect; }
+    // The DXF drawing shown, or none.
+    const std::shared_ptr<const DxfPlan>& dxf() const { return m_plan; }
+    // Draws the picture over `target`, in the painter's coordinates; a DXF drawing over rect().
     void paint(QPainter& painter, const QRectF& target) const;
 
 private:
     QImage m_image;
     std::shared_ptr<QSvgRenderer> m_drawing;
-    QSizeF m_size;
+    std::shared_ptr<const DxfPlan> m_plan;
+    QStringList m_hidden;
+    QRectF m_rect;
 };
 
 // The largest picture a background may decode to, in MiB: a floor plan scanned at a high

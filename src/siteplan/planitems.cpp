@@ -416,6 +416,8 @@ BackgroundItem::BackgroundItem(PlanEdits& edits) : m_edits(edits) {
 void BackgroundItem::showPicture(const BackgroundPicture& picture) {
     prepareGeometryChange();
     m_picture = picture;
+    // A large drawing is drawn again only when the zoom or its layers change, not on each pan.
+    setCacheMode(picture.dxf() ? DeviceCoordinateCache : NoCache);
     update();
 }
 
@@ -431,7 +433,7 @@ void BackgroundItem::present(const std::optional<SiteBackground>& background) {
 }
 
 QRectF BackgroundItem::boundingRect() const {
-    return {QPointF(), m_picture.size()};
+    return m_picture.rect();
 }
 
 void BackgroundItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

@@ -11,6 +11,7 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/newcamera.h"
+#include "siteplan/planimport.h"
 #include "siteplan/siteundo.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_hint = named<QLabel>("ModeHint", this);
     statusBar()->addWidget(m_hint, 1);
     statusBar()->addPermanentWidget(m_cursor);
+    m_plans = new PlanImport(this);
     buildActions();
     buildMenus();
     connectActions();

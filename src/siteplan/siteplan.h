@@ -32,6 +32,7 @@ class AreaTableModel;
 class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
+class PlanImport;
 class SiteTableModel;
 
 // Many cameras on one floor plan: the plan with its background, cameras, walls and areas, a
@@ -69,6 +70,8 @@ public:
     const SiteCoverage& coverage() const { return *m_coverage; }
     QUndoStack& undoStack() const { return *m_undo; }
     PlanView& planView() const { return *m_view; }
+    // Reads the floor plans and asks what they leave open; its questions can be replaced.
+    PlanImport& planImport() const { return *m_plans; }
 
     // Asks for a file as QFileDialog::getOpenFileName and getSaveFileName do; empty when
     // cancelled.
@@ -149,6 +152,7 @@ private:
     void showBackgroundPicture();
     void showBackgroundActions();
     void changeBackgroundBy(const std::function<void(SiteBackground&)>& apply, const QString& text);
+    void editDxfLayers();
 
     SitePlanHost& m_host;
     CoverageSettings& m_settings;
@@ -195,13 +199,15 @@ private:
     QAction* m_showBackground = nullptr;
     QAction* m_dimBackground = nullptr;
     QAction* m_lockBackground = nullptr;
+    QAction* m_dxfLayers = nullptr;
     QAction* m_showDeadZones = nullptr;
     std::array<QAction*, 4> m_showBands{};
 
     CalculatorReading m_reading;
     std::optional<QString> m_lens;
     QString m_file;
-    QString m_pictureFile; // the picture the plan shows, as the background names it
+    PlanImport* m_plans = nullptr;
+    std::optional<SiteBackground> m_pictureShown; // what the plan shows, as the background says
     int m_gestures = 0;
     bool m_syncing = false;
     FilePicker m_openPicker;

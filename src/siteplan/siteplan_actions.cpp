@@ -54,6 +54,7 @@ void SitePlan::buildActions() {
     m_showBackground = action("ShowBackground", {}, true);
     m_dimBackground = action("DimBackground", {}, true);
     m_lockBackground = action("LockBackground", {}, true);
+    m_dxfLayers = action("DxfLayers");
     m_showDeadZones = action("ShowDeadZones", {}, true);
     m_showDeadZones->setChecked(true);
     const char* const bandNames[] = {"ShowDetection", "ShowObservation", "ShowRecognition",
@@ -81,7 +82,7 @@ void SitePlan::buildMenus() {
     m_insertMenu = menuBar()->addMenu(QString());
     m_insertMenu->addActions({m_addCamera, m_addWall, m_addArea});
     m_insertMenu->addSeparator();
-    m_insertMenu->addActions({m_loadBackground, m_setScale});
+    m_insertMenu->addActions({m_loadBackground, m_setScale, m_dxfLayers});
 
     m_viewMenu = menuBar()->addMenu(QString());
     m_viewMenu->addActions({m_zoomToFit, m_zoomIn, m_zoomOut});
@@ -130,6 +131,7 @@ void SitePlan::connectActions() {
     drawing(m_addArea, PlanView::Mode::DrawArea);
     drawing(m_setScale, PlanView::Mode::PickScale);
     connect(m_loadBackground, &QAction::triggered, this, &SitePlan::loadBackground);
+    connect(m_dxfLayers, &QAction::triggered, this, &SitePlan::editDxfLayers);
     connect(m_zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
     connect(m_zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
@@ -197,7 +199,7 @@ void SitePlan::retranslateActions() {
     m_addCamera->setText(tr("&Camera"));
     m_addWall->setText(tr("&Wall"));
     m_addArea->setText(tr("&Area to cover"));
-    m_loadBackground->setText(tr("&Background picture..."));
+    m_loadBackground->setText(tr("&Floor plan (picture, DXF, PDF)..."));
     m_setScale->setText(tr("Background &scale..."));
     m_zoomToFit->setText(tr("Zoom to &fit"));
     m_zoomIn->setText(tr("Zoom &in"));
@@ -205,6 +207,7 @@ void SitePlan::retranslateActions() {
     m_showBackground->setText(tr("Show &background"));
     m_dimBackground->setText(tr("&Dim background"));
     m_lockBackground->setText(tr("&Lock background"));
+    m_dxfLayers->setText(tr("Drawing &layers..."));
     m_showDeadZones->setText(tr("Show dead &zones"));
     for (const Level level : AllLevels)
         m_showBands.at(static_cast<std::size_t>(level))

@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
 #include "siteplan/plancoordinates.h"
+#include "siteplan/planimport.h"
 #include "siteplan/sitepaths.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siteundo.h"
@@ -175,25 +176,22 @@ void SitePlan::showRecentFiles() {
 
 void SitePlan::loadBackground() {
     const QString path = m_openPicker(this, tr("Background picture"), QString(),
-                                      tr("Floor plans (*.png *.jpg *.jpeg *.svg)"));
+                                      tr("Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)"));
     if (path.isEmpty())
         return;
-    const auto picture = loadBackgroundPicture(path);
-    if (const auto* problem = std::get_if<QString>(&picture)) {
+    const auto chosen = m_plans->choose(path, m_view->centre());
+    if (const auto* problem = std::get_if<QString>(&chosen)) {
         showMessage(this, tr("The background picture %1 cannot be shown: %2")
                               .arg(QDir::toNativeSeparators(path), *problem));
         return;
     }
-    m_pictureFile = path;
-    m_view->showPicture(std::get<BackgroundPicture>(picture));
-    // Centred in the view, one pixel two centimetres until its scale is set.
-    SiteBackground background;
-    background.file = QFileInfo(path).absoluteFilePath();
-    const QSizeF size = std::get<BackgroundPicture>(picture).size();
-    const PlanPoint centre = m_view->centre();
-    background.offset = {centre.x - size.width() * UnscaledMetresPerPixel / 2,
-                         centre.y + size.height() * UnscaledMetresPerPixel / 2};
-    m_undo->push(new SetBackgroundCommand(m_document, background, tr("Load background")));
+    if (const auto* background = std::get_if<SiteBackground>(&chosen)) {
+        m_pictureShown.reset(); // the file just read is shown, even when it was on show before
+        m_undo->push(new SetBackgroundCommand(m_document, *background, tr("Load background")));
+        // A drawing lies where its coordinates put it, which the view may not show.
+        if (backgroundKind(path) == BackgroundKind::Dxf)
+            m_view->zoomToFit();
+    }
 }
 
 void SitePlan::setScale(const std::vector<PlanPoint>& points) {
@@ -215,28 +213,30 @@ void SitePlan::setScale(const std::vector<PlanPoint>& points) {
 
 void SitePlan::showBackgroundPicture() {
     const std::optional<SiteBackground>& background = m_document.site().background;
-    const QString file = background ? background->file : QString();
-    if (file == m_pictureFile)
+    if (background.has_value() == m_pictureShown.has_value() &&
+        (!background || showsTheSame(*background, *m_pictureShown)))
         return;
-    m_pictureFile = file;
-    if (file.isEmpty()) {
+    m_pictureShown = background;
+    if (!background) {
         m_view->showPicture({});
         return;
     }
-    const auto picture = loadBackgroundPicture(file);
-    if (const auto* problem = std::get_if<QString>(&picture)) {
-        m_view->showPicture({});
+    const auto picture = m_plans->picture(*background);
+    if (const auto* shown = std::get_if<BackgroundPicture>(&picture)) {
+        m_view->showPicture(*shown);
+        return;
+    }
+    m_view->showPicture({});
+    if (const auto* problem = std::get_if<QString>(&picture))
         showMessage(this, tr("The background picture %1 cannot be shown: %2")
-                              .arg(QDir::toNativeSeparators(file), *problem));
-        return;
-    }
-    m_view->showPicture(std::get<BackgroundPicture>(picture));
+                              .arg(QDir::toNativeSeparators(background->file), *problem));
 }
 
 void SitePlan::showBackgroundActions() {
     const std::optional<SiteBackground>& background = m_document.site().background;
     for (QAction* action : {m_showBackground, m_dimBackground, m_lockBackground, m_setScale})
         action->setEnabled(background.has_value());
+    m_dxfLayers->setEnabled(background && backgroundKind(background->file) == BackgroundKind::Dxf);
     const SiteBackground shown = background.value_or(SiteBackground{});
     const QSignalBlocker show(m_showBackground);
     const QSignalBlocker dim(m_dimBackground);

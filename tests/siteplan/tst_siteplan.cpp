@@ -4,9 +4,9 @@
 #include "platform/settingspath.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/plancoordinates.h"
-#include "siteplan/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -105,15 +105,8 @@ class TestSitePlan : public QObject {
         m_host.shown.clear();
         m_disk->clear();
         (*m_disk)[path("sample.vistaro")] = shown;
-        m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        m_plan = test::shownSitePlan(m_host, *m_settings, m_picked);
         m_plan->setSiteFiles(std::make_unique<FakeFiles>(m_disk));
-        const auto picker = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return m_picked;
-        };
-        m_plan->setOpenPicker(picker);
-        m_plan->setSavePicker(picker);
-        m_plan->resize(1000, 700);
-        m_plan->show();
         QApplication::setActiveWindow(m_plan.get());
         QVERIFY(QTest::qWaitForWindowActive(m_plan.get()));
         QVERIFY(m_plan->openFile(path("sample.vistaro")));

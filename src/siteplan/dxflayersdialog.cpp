@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/dxflayersdialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vistaro {
+
+namespace {
+
+enum Column { Name, Entities, Shown, Walls, ColumnCount };
+
+QTableWidgetItem* checkItem(bool checked) {
+    auto* item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+QTableWidgetItem* textItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& hidden,
+                                 QWidget* parent)
+    : QDialog(parent), m_table(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("DxfLayers"));
+    setWindowTitle(tr("Drawing layers"));
+    m_table->setObjectName(QStringLiteral("DxfLayerTable"));
+    m_table->setAccessibleName(tr("Drawing layers"));
+    m_table->setColumnCount(ColumnCount);
+    m_table->setHorizontalHeaderLabels(
+        {tr("Layer"), tr("Entities"), tr("Shown"), tr("Use as walls")});
+    m_table->verticalHeader()->hide();
+    const std::vector<int> counts = entitiesPerLayer(drawing);
+    m_table->setRowCount(static_cast<int>(drawing.layers.size()));
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QString& name = drawing.layers.at(static_cast<std::size_t>(row)).name;
+        m_table->setItem(row, Name, textItem(name));
+        m_table->setItem(row, Entities,
+                         textItem(QString::number(counts.at(static_cast<std::size_t>(row)))));
+        m_table->setItem(row, Shown, checkItem(!hidden.contains(name, Qt::CaseInsensitive)));
+        m_table->setItem(row, Walls, checkItem(false));
+    }
+    m_table->resizeColumnsToContents();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(buttons);
+}
+
+LayerChoice DxfLayersDialog::choice() const {
+    LayerChoice choice;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QString name = m_table->item(row, Name)->text();
+        if (m_table->item(row, Shown)->checkState() != Qt::Checked)
+            choice.hidden.append(name);
+        if (m_table->item(row, Walls)->checkState() == Qt::Checked)
+            choice.walls.append(name);
+    }
+    return choice;
+}
+
+} // namespace vistaro

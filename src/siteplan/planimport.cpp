@@ -1,0 +1,266 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/planimport.h"
+
+#include "dxf/dxfimport.h"
+#include "site/sitefile.h"
+#include "siteplan/dxfplan.h"
+#include "siteplan/plancoordinates.h"
+
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPdfDocument>
+#include <QProgressDialog>
+#include <array>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+// How long a load runs before its progress dialog shows, in milliseconds.
+constexpr int ProgressDelayMs = 500;
+constexpr int ProgressSteps = 1000;
+constexpr double PointsPerInch = 72;
+
+class DialogProgress : public LoadProgress {
+public:
+    DialogProgress(QWidget* parent, const QString& file)
+        : m_dialog(PlanImport::tr("Reading %1...").arg(QFileInfo(file).fileName()),
+                   PlanImport::tr("Cancel"), 0, ProgressSteps, parent) {
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(ProgressDelayMs);
+        m_dialog.setValue(0);
+    }
+
+    bool step(qint64 done, qint64 total) override {
+        // A modal progress dialog handles the events, the cancel button's too, as it moves.
+        if (total > 0)
+            m_dialog.setValue(static_cast<int>(done * ProgressSteps / total));
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+// A PDF opened, or why it cannot be.
+std::optional<QString> openPdf(QPdfDocument& document, const QString& file) {
+    switch (document.load(file)) {
+    case QPdfDocument::Error::None:
+        return std::nullopt;
+    case QPdfDocument::Error::FileNotFound:
+        return PlanImport::tr("The file does not exist.");
+    case QPdfDocument::Error::IncorrectPassword:
+    case QPdfDocument::Error::UnsupportedSecurityScheme:
+        return PlanImport::tr("The PDF is protected by a password.");
+    default:
+        return PlanImport::tr("It is not a PDF that can be read.");
+    }
+}
+
+// The layers a drawing keeps switched off or frozen are hidden when it is loaded.
+QStringList layersOff(const DxfDrawing& drawing) {
+    QStringList off;
+    for (const DxfLayer& layer : drawing.layers) {
+        if (!layer.on || layer.frozen)
+            off.append(layer.name);
+    }
+    return off;
+}
+
+} // namespace
+
+bool showsTheSame(const SiteBackground& one, const SiteBackground& other) {
+    return one.file == other.file && one.page == other.page && one.dpi == other.dpi &&
+           one.hiddenLayers == other.hiddenLayers;
+}
+
+PlanImport::PlanImport(QWidget* parent) : QObject(parent), m_parent(parent) {
+    useStandardDialogs();
+}
+
+void PlanImport::useStandardDialogs() {
+    m_progress = [](QWidget* parent, const QString& file) {
+        return std::make_unique<DialogProgress>(parent, file);
+    };
+    m_unitAsker = [](QWidget* parent, const QString& file) -> std::optional<double> {
+        // The $INSUNITS codes a floor plan is drawn in; millimetres first, as most are.
+        const std::array<std::pair<int, QString>, 5> units{{{4, tr("millimetres")},
+                                                            {5, tr("centimetres")},
+                                                            {6, tr("metres")},
+                                                            {1, tr("inches")},
+                                                            {2, tr("feet")}}};
+        QStringList names;
+        for (const auto& unit : units)
+            names.append(unit.second);
+        bool ok = false;
+        const QString picked = QInputDialog::getItem(
+            parent, tr("Drawing units"),
+            tr("The drawing %1 does not say in which units it is drawn. Its units are:")
+                .arg(QFileInfo(file).fileName()),
+            names, 0, false, &ok);
+        if (!ok)
+            return std::nullopt;
+        return metresPerInsUnit(units.at(static_cast<std::size_t>(names.indexOf(picked))).first);
+    };
+    m_pdfAsker = [](QWidget* parent, int pages) -> std::optional<PdfChoice> {
+        PdfChoice choice;
+        bool ok = true;
+        if (pages > 1)
+            choice.page =
+                QInputDialog::getInt(parent, tr("PDF plan"),
+                                     tr("Page to show (1 to %1):").arg(pages), 1, 1, pages, 1, &ok);
+        if (ok)
+            choice.dpi = QInputDialog::getInt(
+                parent, tr("PDF plan"), tr("Resolution to render the page at (dpi):"),
+                static_cast<int>(choice.dpi), int(MinPdfDpi), int(MaxPdfDpi), 10, &ok);
+        return ok ? std::optional(choice) : std::nullopt;
+    };
+    m_layerAsker = [](QWidget* parent, const DxfDrawing& drawing,
+                      const QStringList& hidden) -> std::optional<LayerChoice> {
+        DxfLayersDialog dialog(drawing, hidden, parent);
+        return dialog.exec() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+    };
+}
+
+std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QString& path,
+                                                                        PlanPoint centre) {
+    // A file chosen again is read again: it may have changed since.
+    m_kept.reset();
+    SiteBackground background;
+    background.file = QFileInfo(path).absoluteFilePath();
+    const BackgroundKind kind = backgroundKind(path);
+    if (kind == BackgroundKind::Pdf) {
+        QPdfDocument document;
+        if (const std::optional<QString> problem = openPdf(document, background.file))
+            return *problem;
+        const std::optional<PdfChoice> choice = m_pdfAsker(m_parent, document.pageCount());
+        if (!choice)
+            return LoadCancelled{};
+        background.page = choice->page;
+        background.dpi = choice->dpi;
+    }
+    auto read = picture(background);
+    if (const auto* problem = std::get_if<QString>(&read))
+        return *problem;
+    if (std::holds_alternative<LoadCancelled>(read))
+        return LoadCancelled{};
+    const BackgroundPicture& shown = std::get<BackgroundPicture>(read);
+    if (kind == BackgroundKind::Dxf) {
+        const DxfDrawing& drawing = shown.dxf()->drawing();
+        std::optional<double> unit = metresPerInsUnit(drawing.insUnits);
+        if (!unit)
+            unit = m_unitAsker(m_parent, background.file);
+        if (!unit)
+            return LoadCancelled{};
+        background.scale = BackgroundScale{{0, 0}, {1, 0}, *unit};
+        background.hiddenLayers = layersOff(drawing);
+        return background;
+    }
+    // Centred, one pixel two centimetres until its scale is set.
+    const QSizeF size = shown.size();
+    background.offset = {centre.x - size.width() * UnscaledMetresPerPixel / 2,
+                         centre.y + size.height() * UnscaledMetresPerPixel / 2};
+    return background;
+}
+
+std::variant<BackgroundPicture, QString, LoadCancelled>
+PlanImport::picture(const SiteBackground& background) {
+    if (!m_kept || m_kept->file != background.file || m_kept->page != background.page ||
+        m_kept->dpi != background.dpi) {
+        auto read = this->read(background);
+        const auto* picture = std::get_if<BackgroundPicture>(&read);
+        if (!picture)
+            return read;
+        m_kept = Kept{background.file, background.page, background.dpi, *picture};
+    }
+    if (const auto& plan = m_kept->picture.dxf())
+        return BackgroundPicture(plan, background.hiddenLayers);
+    return m_kept->picture;
+}
+
+std::optional<LayerEdit> PlanImport::editLayers(const SiteBackground& background) {
+    if (backgroundKind(background.file) != BackgroundKind::Dxf)
+        return std::nullopt;
+    const auto shown = picture(background);
+    const auto* read = std::get_if<BackgroundPicture>(&shown);
+    if (!read || !read->dxf())
+        return std::nullopt;
+    const DxfDrawing& drawing = read->dxf()->drawing();
+    const std::optional<LayerChoice> choice =
+        m_layerAsker(m_parent, drawing, background.hiddenLayers);
+    if (!choice)
+        return std::nullopt;
+    // A drawing unit is a pixel of the background, its y turned over: (x, y) lies at
+    // offset + (x, y) x metres a pixel.
+    return LayerEdit{
+        choice->hidden,
+        wallsFromLayers(drawing, choice->walls, metresPerPixel(background), background.offset)};
+}
+
+std::variant<BackgroundPicture, QString, LoadCancelled>
+PlanImport::read(const SiteBackground& background) {
+    switch (backgroundKind(background.file)) {
+    case BackgroundKind::Dxf:
+        return readDxf(background.file);
+    case BackgroundKind::Pdf:
+        return readPdf(background);
+    case BackgroundKind::Picture:
+        break;
+    }
+    auto picture = loadBackgroundPicture(background.file);
+    if (auto* problem = std::get_if<QString>(&picture))
+        return *problem;
+    return std::get<BackgroundPicture>(picture);
+}
+
+std::variant<BackgroundPicture, QString, LoadCancelled> PlanImport::readDxf(const QString& file) {
+    if (!QFileInfo(file).isFile())
+        return tr("The file does not exist.");
+    const std::unique_ptr<LoadProgress> progress = m_progress(m_parent, file);
+    DxfReadResult read = readDxfFile(
+        file, [&progress](qint64 done, qint64 total) { return progress->step(done, total); });
+    switch (read.outcome) {
+    case DxfReadResult::Outcome::Cancelled:
+        return LoadCancelled{};
+    case DxfReadResult::Outcome::Failed:
+        return read.error;
+    case DxfReadResult::Outcome::Read:
+        break;
+    }
+    BackgroundPicture picture(std::make_shared<const DxfPlan>(std::move(read.drawing)), {});
+    if (picture.isNull())
+        return tr("The drawing holds nothing to draw.");
+    return picture;
+}
+
+std::variant<BackgroundPicture, QString, LoadCancelled>
+PlanImport::readPdf(const SiteBackground& background) {
+    QPdfDocument document;
+    if (const std::optional<QString> problem = openPdf(document, background.file))
+        return *problem;
+    if (background.page > document.pageCount())
+        return tr("The PDF has no page %1.").arg(background.page);
+    const QSizeF pixels =
+        document.pagePointSize(background.page - 1) * background.dpi / PointsPerInch;
+    if (!(pixels.width() * pixels.height() <= MaxPdfPixels))
+        return tr("At %1 dpi page %2 would take %3 megapixels, more than the %4 a plan may take. "
+                  "Choose a lower resolution.")
+            .arg(background.dpi)
+            .arg(background.page)
+            .arg(std::round(pixels.width() * pixels.height() / 1e6))
+            .arg(MaxPdfPixels / 1e6);
+    const std::unique_ptr<LoadProgress> progress = m_progress(m_parent, background.file);
+    if (!progress->step(0, 1))
+        return LoadCancelled{};
+    const QImage page = document.render(background.page - 1, pixels.toSize());
+    if (!progress->step(1, 1))
+        return LoadCancelled{};
+    if (page.isNull())
+        return tr("Page %1 cannot be rendered.").arg(background.page);
+    return BackgroundPicture(page);
+}
+
+} // namespace vistaro

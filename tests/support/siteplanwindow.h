@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "siteplan/plangeometry.h"
+#include "siteplan/siteplan.h"
+
+#include <memory>
+
+namespace vistaro::test {
+
+// A site plan window on the screen, 1000 x 700, whose file dialogs answer what `picked` holds
+// when they open.
+inline std::unique_ptr<SitePlan> shownSitePlan(SitePlanHost& host, CoverageSettings& settings,
+                                               const QString& picked) {
+    auto plan = std::make_unique<SitePlan>(host, settings, std::make_unique<PlanGeometry>());
+    const auto picker = [&picked](QWidget*, const QString&, const QString&, const QString&) {
+        return picked;
+    };
+    plan->setOpenPicker(picker);
+    plan->setSavePicker(picker);
+    plan->resize(1000, 700);
+    plan->show();
+    return plan;
+}
+
+} // namespace vistaro::test
