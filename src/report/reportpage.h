@@ -23,6 +23,8 @@ QPageSize preferredPageSize(const QLocale& locale = QLocale());
 // when the device could not be painted on or finished (a printer's output file that cannot be
 // written).
 [[nodiscard]] bool paintReport(QPagedPaintDevice& device, const ReportDocument& document);
+// The documents one after the other, each from a new page.
+[[nodiscard]] bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents);
 
 // A printer ready for the report: screen resolution, the locale's paper, portrait, the same
 // margins as the PDF. The print dialog may still change paper and printer.
