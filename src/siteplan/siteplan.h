@@ -31,6 +31,7 @@ class AreaTableModel;
 class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
+class SiteExports;
 class SiteTableModel;
 
 // Many cameras on one floor plan: the plan with its background, cameras, walls and areas, a
@@ -68,6 +69,7 @@ public:
     const SiteCoverage& coverage() const { return *m_coverage; }
     QUndoStack& undoStack() const { return *m_undo; }
     PlanView& planView() const { return *m_view; }
+    SiteExports& exports() const { return *m_exports; }
 
     // Asks for a file as QFileDialog::getOpenFileName and getSaveFileName do; empty when
     // cancelled.
@@ -159,6 +161,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
+    SiteExports* m_exports = nullptr;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;

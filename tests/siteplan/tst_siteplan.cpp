@@ -32,6 +32,9 @@ namespace {
 class FakeHost : public SitePlanHost {
 public:
     void showInCoverage(const SiteCamera& camera) override { shown.push_back(camera); }
+    ReportDocument cameraReport(const SiteCamera& camera, Units) const override {
+        return {camera.name, {}, {}, {}, {}, {}};
+    }
     std::vector<SiteCamera> shown;
 };
 
