@@ -23,10 +23,12 @@
 namespace vistaro {
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
-                         const SiteCoverage& coverage, SitePlanHost& host, const QString& siteFile)
+                         const SiteCoverage& coverage, SitePlanHost& host,
+                         std::function<QString()> siteFile)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage), m_host(host),
-      m_siteFile(siteFile), m_savePicker([](QWidget* parent, const QString& caption,
-                                            const QString& proposed, const QString& filter) {
+      m_siteFile(std::move(siteFile)),
+      m_savePicker([](QWidget* parent, const QString& caption, const QString& proposed,
+                      const QString& filter) {
           return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
       }),
       m_printSetup([](QPrinter& printer, QWidget* parent) {
@@ -66,11 +68,12 @@ void SiteExports::retranslate() {
 
 QString SiteExports::pick(const QString& caption, const QString& filter,
                           const QString& suffix) const {
-    const QFileInfo site(m_siteFile);
-    const QString folder = m_siteFile.isEmpty()
+    const QString file = m_siteFile();
+    const QFileInfo site(file);
+    const QString folder = file.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : site.absolutePath();
-    const QString name = m_siteFile.isEmpty() ? tr("Site plan") : site.completeBaseName();
+    const QString name = file.isEmpty() ? tr("Site plan") : site.completeBaseName();
     QString path =
         m_savePicker(&m_window, caption, QDir(folder).filePath(name + u'.' + suffix), filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())

@@ -26,10 +26,10 @@ class SiteExports : public QObject {
     Q_OBJECT
 
 public:
-    // Everything given must outlive this object; `siteFile` is the window's file on show, whose
+    // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
     // name and folder the files proposed take.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
-                SitePlanHost& host, const QString& siteFile);
+                SitePlanHost& host, std::function<QString()> siteFile);
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
@@ -66,7 +66,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     SitePlanHost& m_host;
-    const QString& m_siteFile;
+    std::function<QString()> m_siteFile;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;
     QAction* m_schedule = nullptr;

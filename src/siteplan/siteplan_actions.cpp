@@ -63,7 +63,7 @@ void SitePlan::buildActions() {
         m_showBands.at(i) = action(bandNames[i], {}, true);
         m_showBands.at(i)->setChecked(true);
     }
-    m_exports = new SiteExports(*this, m_document, *m_coverage, m_host, m_file);
+    m_exports = new SiteExports(*this, m_document, *m_coverage, m_host, [this] { return m_file; });
 }
 
 void SitePlan::buildMenus() {
