@@ -30,6 +30,7 @@ constexpr qreal SvgUnit = 0.05;
 // The SVG at 1:1 in millimetres: 254 dots an inch is ten a millimetre.
 constexpr int SvgDotsPerInch = 254;
 constexpr double SvgDotsPerMetre = 10'000;
+constexpr int DeadZoneSvgAlpha = 70;
 
 QColor levelColour(Level level, int alpha = 255) {
     QColor colour = QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
@@ -103,10 +104,10 @@ QRectF planBounds(const Site& site, const SiteCoverage& coverage) {
 }
 
 // The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
-// `unit` wide: each level's bands together (one group in an SVG), the dead zones, the areas with
-// their covered parts, the walls and the cameras with their names.
+// `unit` wide: each level's bands together (one group in an SVG), the dead zones filled with
+// `deadZone`, the areas with their covered parts, the walls and the cameras with their names.
 void paintContent(QPainter& painter, const Site& site, const SiteCoverage& coverage,
-                  const QTransform& toOut, qreal unit) {
+                  const QTransform& toOut, qreal unit, const QBrush& deadZone) {
     painter.setPen(Qt::NoPen);
     for (const Level level : AllLevels) {
         painter.setBrush(levelColour(level, BandAlpha));
@@ -116,7 +117,7 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
                     painter.drawPath(pathOf(band.shape.rings, toOut));
     }
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
-    painter.setBrush(QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+    painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
         painter.drawPath(pathOf(coverage.footprint(i).deadZone.rings, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
@@ -290,16 +291,15 @@ void SiteDeliverables::paintPlan(QPainter& painter, const QRectF& area) const {
     toPage.translate(-bounds.center().x(), -bounds.center().y());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    paintContent(painter, m_site, m_coverage, toPage, 1);
+    paintContent(painter, m_site, m_coverage, toPage, 1,
+                 QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
     painter.setPen(QPen(QColor::fromRgba(WallColour), 0.5));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(toPage.mapRect(bounds));
-    paintNorth(painter,
-               QPointF(toPage.mapRect(bounds).right() - 20, toPage.mapRect(bounds).top() + 8));
-    paintLegend(
-        painter,
-        QRectF(area.left(), toPage.mapRect(bounds).bottom() + 8, area.width(), LegendHeight - 8),
-        scale, m_site.units);
+    const QRectF frame = toPage.mapRect(bounds);
+    painter.drawRect(frame);
+    const QRectF strip(area.left(), frame.bottom() + 8, area.width(), LegendHeight - 8);
+    paintLegend(painter, strip, scale, m_site.units);
+    paintNorth(painter, QPointF(strip.right() - 12, strip.bottom() - 40));
     painter.restore();
 }
 
@@ -369,7 +369,10 @@ std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
         file.cancelWriting();
         return failure(tr("the drawing could not be begun"));
     }
-    paintContent(painter, m_site, m_coverage, QTransform::fromScale(1, -1), SvgUnit);
+    // A hatching's pattern would be drawn in metres, a line every few of them: a tint instead.
+    QColor deadZone = QColor::fromRgba(DeadZoneColour);
+    deadZone.setAlpha(DeadZoneSvgAlpha);
+    paintContent(painter, m_site, m_coverage, QTransform::fromScale(1, -1), SvgUnit, deadZone);
     painter.end();
     if (!file.commit())
         return failure(file.errorString());
