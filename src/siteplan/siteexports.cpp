@@ -57,9 +57,9 @@ void SiteExports::addTo(QMenu& menu) const {
 }
 
 void SiteExports::retranslate() {
-    const std::pair<QAction*, QString> texts[] = {{m_report, tr("Export &report as PDF...")},
+    const std::pair<QAction*, QString> texts[] = {{m_report, tr("&Export report as PDF...")},
                                                   {m_print, tr("&Print report...")},
-                                                  {m_schedule, tr("Export s&chedule as CSV...")},
+                                                  {m_schedule, tr("Export sc&hedule as CSV...")},
                                                   {m_dxf, tr("Export coverage as &DXF...")},
                                                   {m_svg, tr("Export coverage as S&VG...")}};
     for (const auto& [action, text] : texts)
