@@ -2,13 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/sitecamerareport.h"
 #include "dxf/dxfimport.h"
+#include "optics/coveragesettings.h"
+#include "site/sitefile.h"
 #include "siteplan/plangeometry.h"
 #include "siteplan/sitedeliverables.h"
 #include "siteplan/siteexports.h"
+#include "siteplan/siteplan.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPdfDocument>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -85,7 +92,40 @@ class TestSiteDeliverables : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+
+    // The window's File menu holds the exports; one proposes a file beside the site, named as
+    // it, and writes what the site on show gives.
+    void windowActions() {
+        const QTemporaryDir folder;
+        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
+        QCOMPARE(SiteFile::save(sitePath, smallSite()), std::nullopt);
+        ReportHost host;
+        CoverageSettings settings;
+        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
+        QVERIFY(window.openFile(sitePath));
+        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
+        for (const char* name :
+             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
+            auto* action = window.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
+        }
+        QString proposed;
+        window.exports().setSavePicker(
+            [&](QWidget*, const QString&, const QString& path, const QString&) {
+                proposed = path;
+                return path;
+            });
+        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
+        QCOMPARE(proposed, folder.filePath(u"depot.csv"_s));
+        QFile written(proposed);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(),
+                 SiteDeliverables(window.document().site(), window.coverage()).scheduleCsv());
+    }
 
     void report_data() {
         QTest::addColumn<int>("cameras");
