@@ -52,9 +52,9 @@ struct ReportDocument {
     QString title;
     QString subtitle;
     QList<ReportSection> sections;
-    QList<ReportTable> tables; // below the sections, before the drawings
     QList<ReportDrawing> drawings;
     QString footer;
+    QList<ReportTable> tables; // below the sections, before the drawings
 };
 
 // The page's margins in millimetres, on paper and in the PDF.

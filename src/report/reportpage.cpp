@@ -3,6 +3,8 @@
 
 #include "report/reportpage.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -310,6 +312,15 @@ std::unique_ptr<QPrinter> reportPrinter() {
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setPageMargins(ReportMargins, QPageLayout::Millimeter);
     return printer;
+}
+
+std::optional<QString> printReport(QPrinter& printer, const QList<ReportDocument>& documents) {
+    if (paintReport(printer, documents))
+        return std::nullopt;
+    return QCoreApplication::translate("Report", "The report could not be printed on \"%1\".")
+        .arg(printer.outputFileName().isEmpty()
+                 ? printer.printerName()
+                 : QDir::toNativeSeparators(printer.outputFileName()));
 }
 
 QImage drawingsImage(const ReportDocument& document, qreal devicePixelRatio) {

@@ -309,14 +309,14 @@ QList<ReportDocument> SiteDeliverables::report(const CameraPage& cameraPage,
     const QString footer =
         tr("%1 %2, lens calculator for CCTV cameras")
             .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
-    ReportDocument plan{tr("Site plan"), day, {}, {}, {}, footer};
+    ReportDocument plan{tr("Site plan"), day, {}, {}, footer, {}};
     plan.drawings.append(
         {QString(), PlanPageSize,
          [copy = *this](QPainter& painter, const QRectF& area) { copy.paintPlan(painter, area); }});
     QList<ReportDocument> pages{plan};
     for (const SiteCamera& camera : m_site.cameras)
         pages.append(cameraPage(camera));
-    ReportDocument schedule{tr("Schedule"), day, {}, {}, {}, footer};
+    ReportDocument schedule{tr("Schedule"), day, {}, {}, footer, {}};
     schedule.tables = {cameraSchedule(QLocale()), areaSchedule(QLocale())};
     pages.append(schedule);
     return pages;

@@ -106,13 +106,7 @@ bool SiteExports::printReport() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     if (!m_printSetup(*printer, &m_window))
         return false;
-    if (paintReport(*printer, reportPages()))
-        return true;
-    m_messenger(&m_window, tr("The report could not be printed on \"%1\".")
-                               .arg(printer->outputFileName().isEmpty()
-                                        ? printer->printerName()
-                                        : QDir::toNativeSeparators(printer->outputFileName())));
-    return false;
+    return done(vistaro::printReport(*printer, reportPages()));
 }
 
 bool SiteExports::exportSchedule() {
