@@ -153,8 +153,10 @@ private slots:
         QCOMPARE(pages.size(), 1 + cameras + schedulePages);
         QVERIFY(pages.front().contains(u"Site plan"_s));
         QVERIFY(pages.front().contains(u"Identification"_s)); // the legend
-        QVERIFY(pages.front().contains(u"Entrance"_s) || cameras > 1);
         const Site& site = plan.document.site();
+        // Sixty names in a row on one page overlap, and the text read back runs them together.
+        if (cameras == 1)
+            QVERIFY(pages.front().contains(site.cameras.front().name));
         for (int i = 0; i < cameras; ++i) {
             const QString& page = pages.at(1 + i);
             QVERIFY2(page.startsWith(site.cameras[std::size_t(i)].name), qPrintable(page));
