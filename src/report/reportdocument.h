@@ -54,7 +54,8 @@ struct ReportDocument {
     QList<ReportSection> sections;
     QList<ReportDrawing> drawings;
     QString footer;
-    QList<ReportTable> tables; // below the sections, before the drawings
+    // Below the sections, before the drawings; a page without any need not name them.
+    QList<ReportTable> tables = {};
 };
 
 // The page's margins in millimetres, on paper and in the PDF.

@@ -22,9 +22,11 @@ ReportDocument coverageLike(int rows) {
     ReportSection results{"Results", {"Wide", "Tele"}, {{"Datasheet", {QString(150, u'x')}}}};
     for (int i = 0; i < rows; ++i)
         results.rows.append({QStringLiteral("row %1").arg(i), {"240 px/m"}});
-    return {"Camera coverage", "6 December 2026",
-            {results},         {{"Top view", {420, 300}, lines}, {"Side view", {380, 300}, lines}},
-            "Vistaro 1.2.3",   {}};
+    return {"Camera coverage",
+            "6 December 2026",
+            {results},
+            {{"Top view", {420, 300}, lines}, {"Side view", {380, 300}, lines}},
+            "Vistaro 1.2.3"};
 }
 
 } // namespace
