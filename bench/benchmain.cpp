@@ -5,10 +5,12 @@
 // catalogue loading against a line-by-line read, a search with browsing and the lens finder's
 // work against their time budgets, and start-up, peak memory and idle CPU of the main window
 // against a bare Qt window, and the DXF plan's opening and export against their budgets.
-// Arguments name the groups of rows to run ("windows", "catalogue", "dxf"); none runs all.
+// Arguments name the groups of rows to run ("windows", "catalogue", "dxf", "deliverables"); none
+// runs all.
 #include "catalogue/catalogueloader.h"
 #include "cataloguefixture.h"
 #include "childprocess.h"
+#include "deliverablesbench.h"
 #include "dxfbench.h"
 #include "finderbench.h"
 #include "match/browse.h"
@@ -303,6 +305,12 @@ int run(int argc, char* argv[]) {
         QApplication app(argc, argv);
         const std::vector<ResultRow> dxf = dxfRows(temp.path());
         rows.insert(rows.end(), dxf.begin(), dxf.end());
+    }
+    if (wanted(argc, argv, "deliverables")) {
+        // The report's text needs the fonts of an application.
+        QApplication app(argc, argv);
+        const std::vector<ResultRow> deliverables = deliverablesRows(temp.path());
+        rows.insert(rows.end(), deliverables.begin(), deliverables.end());
     }
     rows.insert(rows.end(), windowRows.begin(), windowRows.end());
     printTable(rows);

@@ -95,6 +95,7 @@ public:
     void presentFromFinder(std::int16_t index) override;
     // SitePlanHost
     void showInCoverage(const SiteCamera& camera) override;
+    ReportDocument cameraReport(const SiteCamera& camera, Units units) const override;
 
     void Focale1_Click();
     void L1_Click();

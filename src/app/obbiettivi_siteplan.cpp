@@ -4,6 +4,7 @@
 #include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
 #include "app/optiongroups.h"
+#include "coverage/sitecamerareport.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
 #include "siteplan/newcamera.h"
@@ -65,6 +66,10 @@ void Obbiettivi::showInCoverage(const SiteCamera& camera) {
     }
     typeFocalLength(0, calculatorText(camera.focalMm, separator));
     OpenCoverage_Click();
+}
+
+ReportDocument Obbiettivi::cameraReport(const SiteCamera& camera, Units units) const {
+    return siteCameraReport(camera, units, QDate::currentDate());
 }
 
 } // namespace vistaro

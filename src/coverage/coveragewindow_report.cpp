@@ -116,11 +116,8 @@ void CoverageWindow::PrintReport_Click() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     if (!m_printSetup(*printer, this))
         return;
-    if (!paintReport(*printer, CoverageReport::document(shown())))
-        showMessage(this, tr("The report could not be printed on \"%1\".")
-                              .arg(printer->outputFileName().isEmpty()
-                                       ? printer->printerName()
-                                       : QDir::toNativeSeparators(printer->outputFileName())));
+    if (const auto failure = printReport(*printer, {CoverageReport::document(shown())}))
+        showMessage(this, *failure);
 }
 
 void CoverageWindow::SaveImage_Click() {

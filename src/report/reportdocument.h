@@ -28,6 +28,14 @@ struct ReportSection {
     QList<ReportRow> rows;
 };
 
+// A table across the page, a line per row and a column per header; as long as it needs, over
+// as many pages as it takes, with its heading and header again on each.
+struct ReportTable {
+    QString heading;
+    QStringList columns;
+    QList<QStringList> rows;
+};
+
 // A drawing as the window shows it: `size` is its size on screen in pixels, and `paint` draws it
 // into a rectangle of that size. On paper the painter is scaled, so the same code draws
 // vectors at any size.
@@ -37,14 +45,17 @@ struct ReportDrawing {
     std::function<void(QPainter&, const QRectF&)> paint;
 };
 
-// One page: a title and a line below it, tables, drawings side by side and a footer. The caller
-// fills every text in the language on show; the report adds no words of its own.
+// One page: a title and a line below it, tables, drawings side by side and a footer; more pages
+// only when its long tables need them. The caller fills every text in the language on show; the
+// report adds no words of its own.
 struct ReportDocument {
     QString title;
     QString subtitle;
     QList<ReportSection> sections;
     QList<ReportDrawing> drawings;
     QString footer;
+    // Below the sections, before the drawings; a page without any need not name them.
+    QList<ReportTable> tables = {};
 };
 
 // The page's margins in millimetres, on paper and in the PDF.

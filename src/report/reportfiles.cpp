@@ -23,6 +23,11 @@ QString failure(const QString& path, const QString& reason) {
 
 std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
                                      const QPageSize& pageSize) {
+    return saveReportPdf(path, QList<ReportDocument>{document}, pageSize);
+}
+
+std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
+                                     const QPageSize& pageSize) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
@@ -32,9 +37,10 @@ std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& 
         // Screen resolution: the drawings' fonts are sized for it (see paintReport).
         writer.setResolution(96);
         writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
-        writer.setTitle(document.title);
+        if (!documents.isEmpty())
+            writer.setTitle(documents.front().title);
         writer.setCreator(QCoreApplication::applicationName());
-        if (!paintReport(writer, document)) {
+        if (!paintReport(writer, documents)) {
             file.cancelWriting();
             return failure(path, QCoreApplication::translate("Report", "the page could not be "
                                                                        "drawn"));

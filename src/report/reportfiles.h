@@ -17,6 +17,9 @@ namespace vistaro {
 // file as it was. On failure the result is a message naming the file.
 std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
                                      const QPageSize& pageSize);
+// The documents one after the other in one file, each from a new page.
+std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
+                                     const QPageSize& pageSize);
 std::optional<QString> saveImage(const QString& path, const QImage& image);
 
 } // namespace vistaro

@@ -3,11 +3,14 @@
 
 #include "report/reportpage.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <optional>
 
 namespace vistaro {
 
@@ -19,7 +22,7 @@ const QColor Rule(0xbb, 0xbb, 0xbb);
 // Lengths in points, turned into the device's units.
 class Page {
 public:
-    Page(QPainter& painter, QPaintDevice& device)
+    Page(QPainter& painter, QPagedPaintDevice& device)
         : m_painter(painter), m_device(device), m_unit(device.logicalDpiY() / 72.0) {}
 
     qreal pt(qreal points) const { return points * m_unit; }
@@ -143,9 +146,131 @@ public:
         m_painter.restore();
     }
 
+    // The document from the top of a page: its title and subtitle, sections, tables (over more
+    // pages when they need them, each with the title again), drawings and the footer.
+    bool document(const ReportDocument& document) {
+        const QRectF area(0, 0, m_device.width(), m_device.height());
+        const QFont footerFont = font(8);
+        const qreal footerHeight = text(area, document.footer, footerFont, false);
+        const qreal footerTop = area.bottom() - footerHeight;
+        const auto footer = [&] {
+            text({area.left(), footerTop, area.width(), footerHeight}, document.footer, footerFont,
+                 true, Qt::AlignLeft | Qt::TextWordWrap, Grey);
+        };
+        qreal y = heading(area, document);
+
+        // The tables shrink when they would leave the drawings less than two fifths of the page.
+        const QRectF tables(area.left(), y, area.width(), footerTop - y);
+        qreal size = 9;
+        while (size > 6 && sections(tables, document.sections, size, false) > tables.height() * 0.6)
+            size -= 0.5;
+        y += sections(tables, document.sections, size, true);
+
+        for (const ReportTable& table : document.tables) {
+            const std::optional<qreal> end = flow(area, footerTop, y, table, document, footer);
+            if (!end)
+                return false;
+            y = *end + pt(8);
+        }
+
+        drawings(QRectF(area.left(), y, area.width(), footerTop - pt(10) - y), document.drawings);
+        footer();
+        return true;
+    }
+
 private:
+    // The title and subtitle at the top of `area`; where the page goes on below them.
+    qreal heading(const QRectF& area, const ReportDocument& document) {
+        qreal y = area.top();
+        y += text({area.left(), y, area.width(), 0}, document.title, font(16, true), true);
+        y += pt(2);
+        y += text({area.left(), y, area.width(), 0}, document.subtitle, font(9), true,
+                  Qt::AlignLeft | Qt::TextWordWrap, Grey);
+        return y + pt(12);
+    }
+
+    // Each column as wide as its widest cell wants, all scaled together to `width`.
+    QList<qreal> columnWidths(const ReportTable& table, const QFont& rowFont, const QFont& headFont,
+                              qreal width) const {
+        const QFontMetricsF rows(rowFont, &m_device);
+        const QFontMetricsF head(headFont, &m_device);
+        QList<qreal> widths;
+        for (qsizetype c = 0; c < table.columns.size(); ++c) {
+            // A long header may wrap; a cell keeps to one line where it can.
+            qreal wanted = std::min(head.horizontalAdvance(table.columns[c]), pt(60));
+            for (const QStringList& row : table.rows)
+                wanted = std::max(wanted, rows.horizontalAdvance(row.value(c)));
+            widths << wanted + pt(6);
+        }
+        qreal sum = 0;
+        for (const qreal w : widths)
+            sum += w;
+        for (qreal& w : widths)
+            w *= sum > 0 ? width / sum : 0;
+        return widths;
+    }
+
+    // One line of a table from `y`, or only measured; the height it takes.
+    qreal tableRow(qreal left, qreal y, const QList<qreal>& widths, const QStringList& cells,
+                   const QFont& rowFont, bool draw) {
+        qreal height = 0;
+        qreal x = left;
+        for (qsizetype c = 0; c < widths.size(); ++c) {
+            height =
+                std::max(height, text({x, y, widths[c] - pt(4), 0}, cells.value(c), rowFont, draw));
+            x += widths[c];
+        }
+        return height + pt(1.5);
+    }
+
+    // The table from `y`, going on to a new page, under the document's title again, where a row
+    // does not fit above `footerTop`; where it ends, or none when no new page could be begun.
+    template <typename Footer>
+    std::optional<qreal> flow(const QRectF& area, qreal footerTop, qreal y,
+                              const ReportTable& table, const ReportDocument& document,
+                              const Footer& footer) {
+        const QFont rowFont = font(8);
+        const QFont headFont = font(8, true);
+        const QList<qreal> widths = columnWidths(table, rowFont, headFont, area.width());
+        const auto top = [&](qreal from) {
+            from +=
+                text({area.left(), from, area.width(), 0}, table.heading, font(10.5, true), true);
+            m_painter.setPen(QPen(Rule, pt(0.5)));
+            m_painter.drawLine(QPointF(area.left(), from + pt(1)),
+                               QPointF(area.right(), from + pt(1)));
+            from += pt(3);
+            return from + tableRow(area.left(), from, widths, table.columns, headFont, true);
+        };
+        const qreal headHeight = text(area, table.heading, font(10.5, true), false) + pt(3) +
+                                 tableRow(area.left(), 0, widths, table.columns, headFont, false);
+        const auto newPage = [&] {
+            footer();
+            if (!m_device.newPage())
+                return false;
+            y = heading(area, document);
+            return true;
+        };
+        // A heading never stands alone at the foot of a page.
+        const qreal firstRow = table.rows.isEmpty() ? 0
+                                                    : tableRow(area.left(), 0, widths,
+                                                               table.rows.front(), rowFont, false);
+        if (y + headHeight + firstRow > footerTop && !newPage())
+            return std::nullopt;
+        y = top(y);
+        for (const QStringList& row : table.rows) {
+            const qreal height = tableRow(area.left(), y, widths, row, rowFont, false);
+            if (y + height > footerTop) {
+                if (!newPage())
+                    return std::nullopt;
+                y = top(y);
+            }
+            y += tableRow(area.left(), y, widths, row, rowFont, true);
+        }
+        return y;
+    }
+
     QPainter& m_painter;
-    QPaintDevice& m_device;
+    QPagedPaintDevice& m_device;
     qreal m_unit;
 };
 
@@ -163,37 +288,21 @@ QPageSize preferredPageSize(const QLocale& locale) {
 }
 
 bool paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
+    return paintReport(device, QList<ReportDocument>{document});
+}
+
+bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     Page page(painter, device);
-    const QRectF area(0, 0, device.width(), device.height());
-
-    qreal y = area.top();
-    y += page.text({area.left(), y, area.width(), 0}, document.title, page.font(16, true), true);
-    y += page.pt(2);
-    y += page.text({area.left(), y, area.width(), 0}, document.subtitle, page.font(9), true,
-                   Qt::AlignLeft | Qt::TextWordWrap, Grey);
-    y += page.pt(12);
-
-    const QFont footerFont = page.font(8);
-    const qreal footerHeight =
-        page.text(area, document.footer, footerFont, false, Qt::AlignLeft | Qt::TextWordWrap);
-    const qreal footerTop = area.bottom() - footerHeight;
-
-    // The tables shrink when they would leave the drawings less than two fifths of the page.
-    const QRectF tables(area.left(), y, area.width(), footerTop - y);
-    qreal size = 9;
-    while (size > 6 &&
-           page.sections(tables, document.sections, size, false) > tables.height() * 0.6)
-        size -= 0.5;
-    y += page.sections(tables, document.sections, size, true);
-
-    page.drawings(QRectF(area.left(), y, area.width(), footerTop - page.pt(10) - y),
-                  document.drawings);
-    page.text({area.left(), footerTop, area.width(), footerHeight}, document.footer, footerFont,
-              true, Qt::AlignLeft | Qt::TextWordWrap, Grey);
+    for (qsizetype i = 0; i < documents.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        if (!page.document(documents[i]))
+            return false;
+    }
     return painter.end();
 }
 
@@ -203,6 +312,15 @@ std::unique_ptr<QPrinter> reportPrinter() {
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setPageMargins(ReportMargins, QPageLayout::Millimeter);
     return printer;
+}
+
+std::optional<QString> printReport(QPrinter& printer, const QList<ReportDocument>& documents) {
+    if (paintReport(printer, documents))
+        return std::nullopt;
+    return QCoreApplication::translate("Report", "The report could not be printed on \"%1\".")
+        .arg(printer.outputFileName().isEmpty()
+                 ? printer.printerName()
+                 : QDir::toNativeSeparators(printer.outputFileName()));
 }
 
 QImage drawingsImage(const ReportDocument& document, qreal devicePixelRatio) {

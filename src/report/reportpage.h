@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPageSize>
 #include <memory>
+#include <optional>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -23,10 +24,16 @@ QPageSize preferredPageSize(const QLocale& locale = QLocale());
 // when the device could not be painted on or finished (a printer's output file that cannot be
 // written).
 [[nodiscard]] bool paintReport(QPagedPaintDevice& device, const ReportDocument& document);
+// The documents one after the other, each from a new page.
+[[nodiscard]] bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents);
 
 // A printer ready for the report: screen resolution, the locale's paper, portrait, the same
 // margins as the PDF. The print dialog may still change paper and printer.
 std::unique_ptr<QPrinter> reportPrinter();
+
+// Prints the documents on `printer`; the message naming the printer (or its output file) when
+// they could not be printed.
+std::optional<QString> printReport(QPrinter& printer, const QList<ReportDocument>& documents);
 
 // The drawings side by side at their on-screen sizes, on white, for a PNG or the clipboard.
 QImage drawingsImage(const ReportDocument& document, qreal devicePixelRatio = 1);

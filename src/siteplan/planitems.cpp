@@ -4,6 +4,7 @@
 #include "siteplan/planitems.h"
 
 #include "optics/coverageformat.h"
+#include "siteplan/plancolours.h"
 #include "siteplan/plancoordinates.h"
 
 #include <QApplication>
@@ -24,13 +25,6 @@ namespace vistaro {
 namespace {
 
 constexpr QRgb Ink = 0xff202020;
-constexpr QRgb WallColour = 0xff404040;
-// Dark hatching, so that the dead zone reads apart from every band's colour.
-constexpr QRgb DeadZoneColour = 0xff505050;
-// Okabe and Ito's blue and reddish purple, apart from the bands' colours.
-constexpr QRgb CoveredColour = 0x800072b2;
-constexpr QRgb UncoveredColour = 0xffcc79a7;
-constexpr int BandAlpha = 150;
 
 // Sizes on screen, in pixels, whatever the zoom.
 constexpr double CameraRadius = 7;

@@ -33,6 +33,7 @@ class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
 class PlanImport;
+class SiteExports;
 class SiteTableModel;
 
 // Many cameras on one floor plan: the plan with its background, cameras, walls and areas, a
@@ -72,6 +73,7 @@ public:
     PlanView& planView() const { return *m_view; }
     // Reads the floor plans and asks what they leave open; its questions can be replaced.
     PlanImport& planImport() const { return *m_plans; }
+    SiteExports& exports() const { return *m_exports; }
 
     // Asks for a file as QFileDialog::getOpenFileName and getSaveFileName do; empty when
     // cancelled.
@@ -173,6 +175,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
+    SiteExports* m_exports = nullptr;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;

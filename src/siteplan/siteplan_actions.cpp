@@ -5,6 +5,7 @@
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
+#include "siteplan/siteexports.h"
 #include "siteplan/siteplan.h"
 
 #include <QAction>
@@ -63,6 +64,7 @@ void SitePlan::buildActions() {
         m_showBands.at(i) = action(bandNames[i], {}, true);
         m_showBands.at(i)->setChecked(true);
     }
+    m_exports = new SiteExports(*this, m_document, *m_coverage, m_host, [this] { return m_file; });
 }
 
 void SitePlan::buildMenus() {
@@ -71,6 +73,7 @@ void SitePlan::buildMenus() {
     m_recentMenu = m_fileMenu->addMenu(QString());
     m_recentMenu->setObjectName(QStringLiteral("RecentFiles"));
     m_fileMenu->addActions({m_save, m_saveAs});
+    m_exports->addTo(*m_fileMenu);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_close);
 
@@ -168,6 +171,7 @@ void SitePlan::showUndoSteps() {
 
 void SitePlan::retranslate() {
     retranslateActions();
+    m_exports->retranslate();
     showTitle();
     m_fileMenu->setTitle(tr("&File"));
     m_recentMenu->setTitle(tr("Open &recent"));

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "report/reportdocument.h"
 #include "site/site.h"
 
 namespace vistaro {
@@ -15,6 +16,8 @@ public:
 
     // Loads `camera` into the calculator and the coverage window and shows that window.
     virtual void showInCoverage(const SiteCamera& camera) = 0;
+    // The coverage report's page for `camera`, as the coverage window would make it.
+    virtual ReportDocument cameraReport(const SiteCamera& camera, Units units) const = 0;
 
 protected:
     SitePlanHost() = default;

@@ -25,11 +25,6 @@ namespace {
 
 const QString PlanDxf = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
 
-class NoHost : public SitePlanHost {
-public:
-    void showInCoverage(const SiteCamera&) override {}
-};
-
 // A progress that cancels at its first step.
 class Cancelling : public LoadProgress {
 public:
@@ -53,7 +48,7 @@ bool near(double a, double b) {
 class TestPlanImport : public QObject {
     Q_OBJECT
 
-    NoHost m_host;
+    test::PlanHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
     QString m_picked;

@@ -29,12 +29,6 @@ using namespace vistaro;
 
 namespace {
 
-class FakeHost : public SitePlanHost {
-public:
-    void showInCoverage(const SiteCamera& camera) override { shown.push_back(camera); }
-    std::vector<SiteCamera> shown;
-};
-
 // Site files in memory: what is written can be read back.
 class FakeFiles : public SiteFiles {
 public:
@@ -82,7 +76,7 @@ bool near(double a, double b, double within) {
 class TestSitePlan : public QObject {
     Q_OBJECT
 
-    FakeHost m_host;
+    test::PlanHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::shared_ptr<std::map<QString, Site>> m_disk;
     std::unique_ptr<SitePlan> m_plan;

@@ -4,6 +4,7 @@
 #include "siteplan/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,11 +20,6 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class FakeHost : public SitePlanHost {
-public:
-    void showInCoverage(const SiteCamera&) override {}
-};
 
 constexpr std::chrono::milliseconds Interval{40};
 
@@ -45,7 +41,7 @@ Site sample() {
 class TestSiteRecovery : public QObject {
     Q_OBJECT
 
-    FakeHost m_host;
+    test::PlanHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
     QTemporaryDir m_dir;

@@ -6,8 +6,20 @@
 #include "siteplan/siteplan.h"
 
 #include <memory>
+#include <vector>
 
 namespace vistaro::test {
+
+// The main window as the site plan asks it: the cameras it was asked to show in the coverage
+// window, and a camera's report page that only names it.
+class PlanHost : public SitePlanHost {
+public:
+    void showInCoverage(const SiteCamera& camera) override { shown.push_back(camera); }
+    ReportDocument cameraReport(const SiteCamera& camera, Units) const override {
+        return {camera.name, {}, {}, {}, {}, {}};
+    }
+    std::vector<SiteCamera> shown;
+};
 
 // A site plan window on the screen, 1000 x 700, whose file dialogs answer what `picked` holds
 // when they open.

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coverage/sitecamerareport.h"
+
+#include "optics/coverageformat.h"
+#include "site/footprint.h"
+
+#include <QLocale>
+
+namespace vistaro {
+
+namespace {
+
+// The views' sizes on paper follow from their proportions only; these are the window's.
+const QSizeF TopViewSize(420, 300);
+const QSizeF SideViewSize(420, 300);
+
+} // namespace
+
+CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate& date) {
+    CoverageShown shown;
+    shown.camera = camera.camera;
+    shown.level = camera.level;
+    shown.reading.focal1 = num::toText(camera.focalMm);
+    shown.reading.distance1 = num::toText(camera.distanceM);
+    shown.reading.zoom = camera.focalTeleMm.has_value();
+    const CoverageResult wide = cameraCoverage(camera);
+    shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units};
+    shown.model.ends.push_back(
+        {shown.reading.zoom ? CoverageReport::tr("WIDE") : QString(), wide, camera.distanceM});
+    std::optional<Problem> problem = wide.problem;
+    if (camera.focalTeleMm) {
+        SiteCamera tele = camera;
+        tele.focalMm = *camera.focalTeleMm;
+        const CoverageResult result = cameraCoverage(tele);
+        shown.reading.focal2 = num::toText(*camera.focalTeleMm);
+        shown.reading.distance2 = shown.reading.distance1;
+        shown.model.ends.push_back({CoverageReport::tr("TELE"), result, camera.distanceM});
+        if (!problem)
+            problem = result.problem;
+    }
+    if (problem)
+        shown.problem = CoverageText::problem(*problem, units);
+    shown.topViewSize = TopViewSize;
+    shown.sideViewSize = SideViewSize;
+    shown.date = date;
+    if (camera.aim == Aim::Tilt)
+        shown.tiltDeg = camera.tiltDeg;
+    return shown;
+}
+
+ReportDocument siteCameraReport(const SiteCamera& camera, Units units, const QDate& date) {
+    ReportDocument document = CoverageReport::document(siteCameraShown(camera, units, date));
+    document.title = camera.name;
+    const QString day = QLocale().toString(date, QLocale::LongFormat);
+    document.subtitle =
+        camera.lens.isEmpty()
+            ? CoverageReport::tr("Camera coverage, %1").arg(day)
+            : CoverageReport::tr("Camera coverage with %1, %2").arg(camera.lens, day);
+    return document;
+}
+
+} // namespace vistaro

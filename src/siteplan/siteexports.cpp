@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/siteexports.h"
+
+#include "platform/csvfile.h"
+#include "platform/messagebox.h"
+#include "report/reportfiles.h"
+#include "report/reportpage.h"
+#include "siteplan/sitedeliverables.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace vistaro {
+
+SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
+                         const SiteCoverage& coverage, SitePlanHost& host,
+                         std::function<QString()> siteFile)
+    : QObject(&window), m_window(window), m_document(document), m_coverage(coverage), m_host(host),
+      m_siteFile(std::move(siteFile)),
+      m_savePicker([](QWidget* parent, const QString& caption, const QString& proposed,
+                      const QString& filter) {
+          return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+      }),
+      m_printSetup([](QPrinter& printer, QWidget* parent) {
+          QPrintDialog dialog(&printer, parent);
+          return dialog.exec() == QDialog::Accepted;
+      }),
+      m_messenger(&showMessage) {
+    const auto action = [this](const char* name, bool (SiteExports::*run)()) {
+        auto* made = new QAction(&m_window);
+        made->setObjectName(QLatin1String(name));
+        m_window.addAction(made);
+        connect(made, &QAction::triggered, this, run);
+        return made;
+    };
+    m_report = action("ExportSiteReport", &SiteExports::exportReport);
+    m_print = action("PrintSite", &SiteExports::printReport);
+    m_print->setShortcut(QKeySequence::Print);
+    m_schedule = action("ExportSchedule", &SiteExports::exportSchedule);
+    m_dxf = action("ExportDxf", &SiteExports::exportDxf);
+    m_svg = action("ExportSvg", &SiteExports::exportSvg);
+}
+
+void SiteExports::addTo(QMenu& menu) const {
+    menu.addSeparator();
+    menu.addActions({m_report, m_print, m_schedule, m_dxf, m_svg});
+}
+
+void SiteExports::retranslate() {
+    const std::pair<QAction*, QString> texts[] = {{m_report, tr("&Export report as PDF...")},
+                                                  {m_print, tr("&Print report...")},
+                                                  {m_schedule, tr("Export sc&hedule as CSV...")},
+                                                  {m_dxf, tr("Export coverage as &DXF...")},
+                                                  {m_svg, tr("Export coverage as S&VG...")}};
+    for (const auto& [action, text] : texts)
+        action->setText(text);
+}
+
+QString SiteExports::pick(const QString& caption, const QString& filter,
+                          const QString& suffix) const {
+    const QString file = m_siteFile();
+    const QFileInfo site(file);
+    const QString folder = file.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : site.absolutePath();
+    const QString name = file.isEmpty() ? tr("Site plan") : site.completeBaseName();
+    QString path =
+        m_savePicker(&m_window, caption, QDir(folder).filePath(name + u'.' + suffix), filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += u'.' + suffix;
+    return path;
+}
+
+bool SiteExports::done(const std::optional<QString>& failure) const {
+    if (failure)
+        m_messenger(&m_window, *failure);
+    return !failure;
+}
+
+QList<ReportDocument> SiteExports::reportPages() const {
+    const Units units = m_document.site().units;
+    return SiteDeliverables(m_document.site(), m_coverage)
+        .report([&](const SiteCamera& camera) { return m_host.cameraReport(camera, units); },
+                QDate::currentDate());
+}
+
+bool SiteExports::exportReport() {
+    const QString path =
+        pick(tr("Export the site report"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return false;
+    return done(saveReportPdf(path, reportPages(), preferredPageSize()));
+}
+
+bool SiteExports::printReport() {
+    const std::unique_ptr<QPrinter> printer = reportPrinter();
+    if (!m_printSetup(*printer, &m_window))
+        return false;
+    return done(vistaro::printReport(*printer, reportPages()));
+}
+
+bool SiteExports::exportSchedule() {
+    const QString path =
+        pick(tr("Export the schedule"), tr("CSV files (*.csv)"), QStringLiteral("csv"));
+    return !path.isEmpty() &&
+           done(CsvFile::save(path, SiteDeliverables(m_document.site(), m_coverage).scheduleCsv()));
+}
+
+bool SiteExports::exportDxf() {
+    const QString path =
+        pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
+    return !path.isEmpty() &&
+           done(saveDxf(path, SiteDeliverables(m_document.site(), m_coverage).dxfCoverage()));
+}
+
+bool SiteExports::exportSvg() {
+    const QString path =
+        pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
+    return !path.isEmpty() && done(SiteDeliverables(m_document.site(), m_coverage).saveSvg(path));
+}
+
+} // namespace vistaro

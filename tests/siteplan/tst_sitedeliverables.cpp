@@ -1,0 +1,321 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "coverage/sitecamerareport.h"
+#include "dxf/dxfimport.h"
+#include "optics/coveragesettings.h"
+#include "site/sitefile.h"
+#include "siteplan/plangeometry.h"
+#include "siteplan/sitedeliverables.h"
+#include "siteplan/siteexports.h"
+#include "siteplan/siteplan.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <set>
+
+using namespace vistaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The coverage report's own page for each camera, as the main window gives it.
+class ReportHost : public SitePlanHost {
+public:
+    void showInCoverage(const SiteCamera&) override {}
+    ReportDocument cameraReport(const SiteCamera& camera, Units units) const override {
+        return siteCameraReport(camera, units, QDate(2026, 3, 12));
+    }
+};
+
+SiteCamera camera(const QString& name, PlanPoint at, double panDeg) {
+    SiteCamera camera;
+    camera.name = name;
+    camera.position = at;
+    camera.panDeg = panDeg;
+    return camera;
+}
+
+// The default camera (4.8 x 3.6 mm sensor, 1920 x 1080, 6 mm, 3 m high, aimed at 1.7 m at
+// 10 m) looking east from the origin, a wall across its view at x = 4, an area in front of it
+// and one that no camera sees, with a name a spreadsheet would take for a formula.
+Site smallSite() {
+    Site site;
+    site.cameras = {camera(u"Entrance"_s, {0, 0}, 0)};
+    site.cameras.front().lens = u"T6000"_s;
+    site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
+    site.areas = {
+        SiteArea{u"Door"_s, Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
+        SiteArea{u"=Store"_s, Level::Detection, {{-10, -10}, {-8, -10}, {-8, -8}, {-10, -8}}}};
+    return site;
+}
+
+// `count` cameras in a row, each looking north, and the two areas.
+Site rowOfCameras(int count) {
+    Site site = smallSite();
+    site.cameras.clear();
+    for (int i = 0; i < count; ++i)
+        site.cameras.push_back(camera(u"Camera %1"_s.arg(i + 1), {i * 12.0, 20}, 90));
+    return site;
+}
+
+// A site with its coverage worked out, as the window holds it.
+struct Plan {
+    explicit Plan(const Site& site) : coverage(document, geometry) { document.reset(site); }
+
+    SiteDocument document;
+    PlanGeometry geometry;
+    SiteCoverage coverage;
+    SiteDeliverables deliverables() const { return {document.site(), coverage}; }
+};
+
+QStringList pdfPages(const QString& path) {
+    QPdfDocument pdf;
+    if (pdf.load(path) != QPdfDocument::Error::None)
+        return {};
+    QStringList pages;
+    for (int i = 0; i < pdf.pageCount(); ++i)
+        pages << pdf.getAllText(i).text();
+    return pages;
+}
+
+} // namespace
+
+class TestSiteDeliverables : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+
+    // The window's File menu holds the exports; one proposes a file beside the site, named as
+    // it, and writes what the site on show gives.
+    void windowActions() {
+        const QTemporaryDir folder;
+        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
+        QCOMPARE(SiteFile::save(sitePath, smallSite()), std::nullopt);
+        ReportHost host;
+        CoverageSettings settings;
+        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
+        QVERIFY(window.openFile(sitePath));
+        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
+        for (const char* name :
+             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
+            auto* action = window.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
+        }
+        QString proposed;
+        window.exports().setSavePicker(
+            [&](QWidget*, const QString&, const QString& path, const QString&) {
+                proposed = path;
+                return path;
+            });
+        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
+        QCOMPARE(proposed, folder.filePath(u"depot.csv"_s));
+        QFile written(proposed);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(),
+                 SiteDeliverables(window.document().site(), window.coverage()).scheduleCsv());
+    }
+
+    void report_data() {
+        QTest::addColumn<int>("cameras");
+        QTest::addColumn<int>("schedulePages");
+        QTest::newRow("one camera") << 1 << 1;
+        // The cameras' table fills the schedule's first A4 page; the areas' goes on to a second.
+        QTest::newRow("sixty cameras") << 60 << 2;
+    }
+
+    void report() {
+        QFETCH(int, cameras);
+        QFETCH(int, schedulePages);
+        const Plan plan(cameras == 1 ? smallSite() : rowOfCameras(cameras));
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site.pdf"_s);
+        ReportHost host;
+        QWidget window;
+        SiteExports exports(window, plan.document, plan.coverage, host, [] { return QString(); });
+        exports.setSavePicker([&](QWidget*, const QString&, const QString&, const QString&) {
+            return folder.filePath(u"site"_s);
+        });
+        QVERIFY(exports.exportReport());
+
+        const QStringList pages = pdfPages(path);
+        QCOMPARE(pages.size(), 1 + cameras + schedulePages);
+        QVERIFY(pages.front().contains(u"Site plan"_s));
+        QVERIFY(pages.front().contains(u"Identification"_s)); // the legend
+        const Site& site = plan.document.site();
+        // Sixty names in a row on one page overlap, and the text read back runs them together.
+        if (cameras == 1)
+            QVERIFY(pages.front().contains(site.cameras.front().name));
+        for (int i = 0; i < cameras; ++i) {
+            const QString& page = pages.at(1 + i);
+            QVERIFY2(page.startsWith(site.cameras[std::size_t(i)].name), qPrintable(page));
+            QVERIFY(page.contains(u"What the camera sees"_s));
+        }
+        const QString schedule = pages.mid(1 + cameras).join(u'\n');
+        // Every page of the schedule is headed as its first.
+        for (const QString& page : pages.mid(1 + cameras))
+            QVERIFY(page.startsWith(u"Schedule"_s));
+        for (const SiteCamera& camera : site.cameras)
+            QVERIFY2(schedule.contains(camera.name), qPrintable(camera.name));
+        QVERIFY(schedule.contains(u"Covered (%)"_s));
+        for (int i = 0; i < plan.coverage.areaCount(); ++i)
+            QVERIFY(schedule.contains(
+                QLocale().toString(plan.coverage.coverage(i).share * 100, 'f', 1)));
+    }
+
+    // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
+    // picture 16:9 of the sensor's width, 2.7 mm high: 2 atan(1.35 / 6) = 25.4 degrees;
+    // 1920 px over 10 m x 4.8 / 6 = 8 m is 240 px/m. Identification (250 px/m) ends at 9.6 m
+    // and the field at 1.7 m starts at 1.3 / tan(atan(1.3 / 10) + 12.68 degrees) = 3.55 m; the
+    // wall at 4 m cuts it there: its band is the field between 3.55 m and 4 m, each 0.8 m wide
+    // a metre out: 0.4 x (16 - 12.63) = 1.3 m^2. The door is 4 m^2, in front of the band, so
+    // nothing of it is covered.
+    void scheduleCsv() {
+        const Plan plan(smallSite());
+        const QByteArray expected = "\xEF\xBB\xBF"
+                                    "Name,Lens,Focal (mm),Horizontal angle (\xC2\xB0),"
+                                    "Vertical angle (\xC2\xB0),Density at aim (px/m),Level,"
+                                    "Area at level (m\xC2\xB2)\r\n"
+                                    "Entrance,T6000,6.0,43.6,25.4,240.0,Identification,1.3\r\n"
+                                    "\r\n"
+                                    "Name,Level,Area (m\xC2\xB2),Covered (%)\r\n"
+                                    "Door,Identification,4.0,0.0\r\n"
+                                    "'=Store,Detection,4.0,0.0\r\n";
+        QCOMPARE(plan.deliverables().scheduleCsv(), expected);
+    }
+
+    void dxfReadBack() {
+        const Plan plan(smallSite());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site.dxf"_s);
+        QCOMPARE(saveDxf(path, plan.deliverables().dxfCoverage()), std::nullopt);
+        const DxfReadResult read = readDxfFile(path);
+        QCOMPARE(read.outcome, DxfReadResult::Outcome::Read);
+        std::set<QString> layers;
+        for (const DxfLayer& layer : read.drawing.layers)
+            layers.insert(layer.name);
+        for (const Level level : AllLevels)
+            QVERIFY(layers.count(dxfLevelLayer(level)));
+        for (const char* name : {DxfWallsLayer, DxfAreasLayer, DxfCamerasLayer})
+            QVERIFY(layers.count(QLatin1String(name)));
+        // Each band's ring comes back as a closed polyline on its level's layer.
+        std::size_t bandRings = 0;
+        for (int i = 0; i < plan.coverage.cameraCount(); ++i)
+            for (const LevelBand& band : plan.coverage.footprint(i).bands)
+                bandRings += band.shape.rings.size();
+        QVERIFY(bandRings > 0);
+        std::size_t onLevels = 0;
+        for (const DxfPolyline& polyline : read.drawing.polylines) {
+            const QString layer = read.drawing.layers.at(std::size_t(polyline.layer)).name;
+            if (!layer.startsWith(u"VISTARO-"_s) || layer == QLatin1String(DxfWallsLayer) ||
+                layer == QLatin1String(DxfCamerasLayer))
+                continue;
+            QVERIFY2(polyline.closed, qPrintable(layer));
+            onLevels += layer != QLatin1String(DxfAreasLayer);
+        }
+        QCOMPARE(onLevels, bandRings);
+    }
+
+    void svg() {
+        const Plan plan(smallSite());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site.svg"_s);
+        QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString viewBox;
+        QString fill;
+        QStringList identification; // the paths drawn in the identification band's colour
+        const QString colour =
+            QColor::fromRgba(LevelColours.at(std::size_t(Level::Identification))).name();
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"svg")
+                viewBox = xml.attributes().value(u"viewBox"_s).toString();
+            else if (xml.name() == u"g")
+                fill = xml.attributes().value(u"fill"_s).toString();
+            else if (xml.name() == u"path" && fill == colour)
+                identification << xml.attributes().value(u"d"_s).toString();
+        }
+        QVERIFY(!xml.hasError());
+
+        // Everything drawn, with a margin of 3 % of its larger side, y negated: the band reaches
+        // x = 4 at the wall; the area to the south-west holds the corner (-10, -10).
+        const QStringList box = viewBox.split(u' ');
+        QCOMPARE(box.size(), 4);
+        const double margin =
+            (box[2].toDouble() - box[3].toDouble() > 0 ? box[2] : box[3]).toDouble() / 1.06 * 0.03;
+        QVERIFY(qAbs(box[0].toDouble() - (-10 - margin)) < 1e-3);
+        QVERIFY(qAbs(box[1].toDouble() + box[3].toDouble() - (10 + margin)) < 1e-3);
+
+        QCOMPARE(identification.size(), 1);
+        const LevelBand& band = plan.coverage.footprint(0).bands.back();
+        QCOMPARE(band.level, Level::Identification);
+        const PlanPoint corner = band.shape.rings.front().front();
+        QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
+                 qPrintable(identification.front()));
+    }
+
+    void unwritableFolder_data() {
+        QTest::addColumn<QString>("suffix");
+        for (const char* suffix : {"pdf", "csv", "dxf", "svg"})
+            QTest::newRow(suffix) << QString::fromLatin1(suffix);
+    }
+
+    // A folder that is not there cannot be written: nothing is left and the message names the
+    // file.
+    void unwritableFolder() {
+        QFETCH(QString, suffix);
+        const Plan plan(smallSite());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"gone/site."_s + suffix);
+        ReportHost host;
+        QWidget window;
+        SiteExports exports(window, plan.document, plan.coverage, host, [] { return QString(); });
+        exports.setSavePicker(
+            [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
+        QStringList messages;
+        exports.setMessenger([&](QWidget*, const QString& text) { messages << text; });
+        const std::map<QString, bool (SiteExports::*)()> run{
+            {u"pdf"_s, &SiteExports::exportReport},
+            {u"csv"_s, &SiteExports::exportSchedule},
+            {u"dxf"_s, &SiteExports::exportDxf},
+            {u"svg"_s, &SiteExports::exportSvg}};
+        QVERIFY(!(exports.*run.at(suffix))());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(messages.front()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    void printCancelled() {
+        const Plan plan(smallSite());
+        ReportHost host;
+        QWidget window;
+        SiteExports exports(window, plan.document, plan.coverage, host, [] { return QString(); });
+        int asked = 0;
+        exports.setPrintSetup([&](QPrinter&, QWidget*) {
+            ++asked;
+            return false;
+        });
+        QVERIFY(!exports.printReport());
+        QCOMPARE(asked, 1);
+    }
+};
+
+QTEST_MAIN(TestSiteDeliverables)
+#include "tst_sitedeliverables.moc"
