@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::SampleWorkFolder;
 
 // Start-up, the first run, the settings menus and shut-down, seen through the settings file.
@@ -39,13 +40,13 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
         const QString home = defaultDriveRoot();
-        QTest::newRow("no file") << "" << QByteArray() << "|||" + home + "|";
+        QTest::newRow("no file") << "" << QByteArray() << u"|||"_s + home + u'|';
         QTest::newRow("empty first line")
-            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "|";
+            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << u"|||"_s + home + u'|';
         QByteArray full = ",\r\n.\r\n\r\n/cd/\r\n";
         full += QByteArray((4 << 20) - full.size() - 2, 'x') + "\r\n";
         QTest::newRow("4 MiB") << "" << full << ",|.||/cd/|2,8";
-        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << "|||" + home + "|";
+        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << u"|||"_s + home + u'|';
     }
 
     void startAndClose() {
@@ -90,17 +91,18 @@ private slots:
         m_app.start();
         QPointer<frmSceltaLingua> chooser = m_app.window().languageChooser();
         auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
-        const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
+        const QList<QListWidgetItem*> items = files->findItems(u"English.lng"_s, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         const QByteArray rest = m_app.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
                                 defaultDriveRoot().toUtf8() + "\r\n";
         test::MessageBoxAnswer box(answer);
         QStringList asked;
         box.onOpen = [&] {
-            asked << m_app.find<QGroupBox>("Sensore")->title() << SampleWorkFolder::settingsBytes()
+            asked << m_app.find<QGroupBox>(u"Sensore"_s)->title()
+                  << QString::fromUtf8(SampleWorkFolder::settingsBytes())
                   << (m_app.window().isVisible() && m_app.window().TimerMove()->isActive()
-                          ? "shown, armed"
-                          : "");
+                          ? u"shown, armed"_s
+                          : u""_s);
             if (asked.size() == 3)
                 emit files->itemClicked(items.first()); // a second pick, while it is open
         };
@@ -108,10 +110,11 @@ private slots:
                           files->visualItemRect(items.first()).center());
         QTRY_VERIFY(chooser.isNull());
 
-        QCOMPARE(asked, (QStringList{"Sensor", "\r\n\r\n" + rest, "shown, armed"}));
-        QCOMPARE(
-            box.texts,
-            QStringList{"Is your decimal separator a comma, as in 3,5? (No: a point, as in 3.5)"});
+        QCOMPARE(asked, (QStringList{u"Sensor"_s, QString::fromUtf8("\r\n\r\n" + rest),
+                                     u"shown, armed"_s}));
+        QCOMPARE(box.texts,
+                 QStringList{
+                     u"Is your decimal separator a comma, as in 3,5? (No: a point, as in 3.5)"_s});
         QCOMPARE(SampleWorkFolder::settingsBytes(), separators + rest);
         QCOMPARE(firstFocal(), focal);
     }
@@ -133,7 +136,7 @@ private slots:
         if constexpr (!DriveMenuOffersAnyFolder)
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
-        const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
+        const QStringList words = script.replace(u"<copy>"_s, copy.path()).split(u' ');
         m_app.start(",\r\n.\r\n\r\n" + words[0].toUtf8() + "\r\n");
         Obbiettivi& window = m_app.window();
         window.setDriveLister([&] {
@@ -142,20 +145,21 @@ private slots:
                 volumes.append({volume, volume});
             return volumes;
         });
-        window.setFolderPicker([&](QWidget*) { return words[1] == u"cancel" ? "" : words[1]; });
+        window.setFolderPicker([&](QWidget*) { return words[1] == u"cancel" ? u""_s : words[1]; });
         if (words[1] != u"-")
-            m_app.find<QAction>("OtherFolder")->trigger();
+            m_app.find<QAction>(u"OtherFolder"_s)->trigger();
         window.CDDrive()->popup({});
         window.CDDrive()->hide();
 
         QStringList items;
         for (const QAction* item : window.CDDrive()->actions())
             if (item->isVisible())
-                items << (item->isChecked() ? "*" : "") + item->text();
-        QCOMPARE(items.join(u'|'), words[3] + "|Other folder...");
-        const QString checkedRoot = items.filter(u"*").value(0).mid(1).replace("&&", "&");
+                items << (item->isChecked() ? u"*"_s : u""_s) + item->text();
+        QCOMPARE(items.join(u'|'), words[3] + u"|Other folder..."_s);
+        const QString checkedRoot = items.filter(u"*").value(0).mid(1).replace(u"&&"_s, u"&"_s);
         QCOMPARE(window.publicState().Drive, checkedRoot);
-        QVERIFY(SampleWorkFolder::settingsBytes().endsWith(checkedRoot.toUtf8() + "\r\n"));
+        QVERIFY(
+            SampleWorkFolder::settingsBytes().endsWith(QByteArray(checkedRoot.toUtf8() + "\r\n")));
     }
 
     // The separator answer saves all four settings. A file in place of the settings folder: the
@@ -164,7 +168,7 @@ private slots:
         m_app.start(";\r\n;\r\n\r\nX:\\\r\n");
         {
             const test::MessageBoxAnswer yes(QMessageBox::Yes);
-            m_app.find<QAction>("DecSeparator")->trigger();
+            m_app.find<QAction>(u"DecSeparator"_s)->trigger();
         }
         QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\nX:\\\r\n");
         QFile blocker(QFileInfo(settingsFilePath()).path());
@@ -172,8 +176,8 @@ private slots:
                 blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
         blocker.close();
         const test::MessageBoxAnswer no(QMessageBox::No);
-        m_app.find<QAction>("DecSeparator")->trigger();
-        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, ".,");
+        m_app.find<QAction>(u"DecSeparator"_s)->trigger();
+        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, u".,"_s);
         QCOMPARE(no.texts.size(), 2);
         QVERIFY(no.texts.last().contains(settingsFilePath()) && blocker.open(QIODevice::ReadOnly) &&
                 blocker.readAll() == "x");

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,10 +17,10 @@ namespace {
 const QList<QRgb> Bands{0xff56b4e9, 0xff009e73, 0xffe69f00, 0xffd55e00};
 
 // One lens setting on a 1/3" full HD camera, from the texts of the calculator.
-ViewEnd end(const QString& focal, const QString& distance, const QString& mount = "3") {
+ViewEnd end(const QString& focal, const QString& distance, const QString& mount = u"3"_s) {
     CoverageInputs inputs;
-    const FieldsRead read =
-        readFields(inputs, {"", "", "", "", "", mount, "1.7"}, false, SensorFormat::Third);
+    const FieldsRead read = readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, mount, u"1.7"_s},
+                                       false, SensorFormat::Third);
     return {QString(), computeCoverage(queryOf(read, Level::Identification, focal, distance)),
             distance.toDouble()};
 }
@@ -72,9 +73,9 @@ private slots:
     // of a zoom in a panel of its own.
     void topViewBandsInOrder() {
         const QList<QRgb> outwards{Bands[3], Bands[2], Bands[1], Bands[0]};
-        ViewModel model{{end("6", "10")}, 3, 1.7, Units::Metric};
+        ViewModel model{{end(u"6"_s, u"10"_s)}, 3, 1.7, Units::Metric};
         QCOMPARE(bandsAlong(paint(&CoverageDrawing::paintTopView, model), 0, 400), outwards);
-        model.ends.push_back(end("24", "20"));
+        model.ends.push_back(end(u"24"_s, u"20"_s));
         const QImage zoom = paint(&CoverageDrawing::paintTopView, model);
         QCOMPARE(bandsAlong(zoom, 0, 185), outwards);
         QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
@@ -84,10 +85,10 @@ private slots:
     void sideViewDeadZone_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<bool>("deadZone");
-        QTest::newRow("axis below the horizon") << end("6", "10") << true;
-        QTest::newRow("sees no ground") << end("50", "2", "1") << false;
-        QTest::newRow("focal 0") << end("0", "10") << false;
-        QTest::newRow("1E-300 m away: looking straight down") << end("6", "1E-300") << false;
+        QTest::newRow("axis below the horizon") << end(u"6"_s, u"10"_s) << true;
+        QTest::newRow("sees no ground") << end(u"50"_s, u"2"_s, u"1"_s) << false;
+        QTest::newRow("focal 0") << end(u"0"_s, u"10"_s) << false;
+        QTest::newRow("1E-300 m away: looking straight down") << end(u"6"_s, u"1E-300"_s) << false;
     }
 
     void sideViewDeadZone() {

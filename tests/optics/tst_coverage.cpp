@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The coverage figures as the window shows them, from the texts of its fields and of the
 // calculator, against values worked out by hand.
@@ -24,11 +25,11 @@ private slots:
         // detection|NeededFocal|DeadZone|FarEdge|Problem
         QTest::addColumn<QString>("shown");
         // 1/3" full HD, 6 mm at 10 m: all but the ground's figures and the problem
-        const QString metric = "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|";
+        const QString metric = u"43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|"_s;
         const QString imperial =
-            "43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|";
+            u"43.6°|25.4°|49.3°|26.25 ft|73.2 px/ft|Recognition|31.5 ft|314.96 ft|6.25 mm|"_s;
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
-            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + "8.2 m|Unbounded (horizon)|";
+            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + u"8.2 m|Unbounded (horizon)|"_s;
         QTest::newRow("steep enough for a far edge")
             << "4.8 3.6 1920 1080 6 1.7 12 10" << 0
             << "22.6°|12.8°|25.8°|4 m|480 px/m|Identification|19.2 m|192 m|6.25 mm|10.52 m|"
@@ -42,7 +43,8 @@ private slots:
             << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-|The camera "
                "is below the target and looks above the horizon: it sees no ground.";
         QTest::newRow("imperial: heights typed in feet")
-            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1 << imperial + "26.76 ft|Unbounded (horizon)|";
+            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1
+            << imperial + u"26.76 ft|Unbounded (horizon)|"_s;
         QTest::newRow("focal length 0") << "4.8 3.6 1920 1080 3 1.7 0 10" << 0
                                         << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal "
                                            "length must be greater than zero.";
@@ -50,15 +52,16 @@ private slots:
             << "4.8 3.6 1920 1080 3 1.7 6 1E+308" << 0
             << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-|The calculator's distance is too large: "
                "at most 100000 m.";
-        const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-|";
-        QTest::newRow("0 columns") << "4.8 3.6 0 1080 3 1.7 6 10" << 0
-                                   << noCamera + "The number of columns must be greater than zero.";
+        const QString noCamera = u"-|-|-|-|-|-|-|-|-|-|-|"_s;
+        QTest::newRow("0 columns")
+            << "4.8 3.6 0 1080 3 1.7 6 10" << 0
+            << noCamera + u"The number of columns must be greater than zero."_s;
         QTest::newRow("sensor 1 m wide")
             << "1000 3.6 1920 1080 3 1.7 6 10" << 0
-            << noCamera + "The sensor width is too large: at most 100 mm.";
+            << noCamera + u"The sensor width is too large: at most 100 mm."_s;
         QTest::newRow("mounting height in feet, too large")
             << "4.8 3.6 1920 1080 4000 5 6 10" << 1
-            << imperial + "-|-|The mounting height is too large: at most 3280.84 ft.";
+            << imperial + u"-|-|The mounting height is too large: at most 3280.84 ft."_s;
     }
 
     void figures() {
@@ -89,11 +92,12 @@ private slots:
     // A field that does not read keeps the last good value in the inputs the window remembers.
     void badFieldKeepsRememberedValue() {
         CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};
-        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "1.2"}, true,
-                   SensorFormat::Half);
+        readFields(inputs, {u""_s, u""_s, u"1.45"_s, u"2688"_s, u"1520"_s, u"4.5"_s, u"1.2"_s},
+                   true, SensorFormat::Half);
         const FieldsRead read =
-            readFields(inputs, {"", "", "0", "0", "1520", "4.5", "x"}, true, SensorFormat::Half);
-        QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, "1/3\"", SensorSize{4.8, 3.6},
+            readFields(inputs, {u""_s, u""_s, u"0"_s, u"0"_s, u"1520"_s, u"4.5"_s, u"x"_s}, true,
+                       SensorFormat::Half);
+        QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, u"1/3\""_s, SensorSize{4.8, 3.6},
                                          1.45, ImageSize{2688, 1520}, Level::Identification, 4.5,
                                          1.2, Units::Metric}));
         QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
@@ -104,9 +108,10 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         CoverageInputs inputs;
         const FieldsRead read =
-            readFields(inputs, {"", "", "", "", "", "2,5", "1,7"}, false, SensorFormat::Third);
+            readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, u"2,5"_s, u"1,7"_s}, false,
+                       SensorFormat::Third);
         const CoverageResult result =
-            computeCoverage(queryOf(read, Level::Recognition, "4,8", "12,5"));
+            computeCoverage(queryOf(read, Level::Recognition, u"4,8"_s, u"12,5"_s));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(read.mountHeightM.value, 2.5);
         QCOMPARE(result.sceneWidthM, 12.5);
