@@ -78,8 +78,8 @@ QList<DriveRoot> cdDriveRoots() {
 #ifdef Q_OS_WIN
     QList<DriveRoot> drives;
     for (const char letter : {'C', 'D', 'E', 'F', 'G'})
-        drives.append(
-            {QStringLiteral("%1:").arg(QChar(letter)), QStringLiteral("%1:\\").arg(QChar(letter))});
+        drives.append({QStringLiteral("%1:").arg(QChar::fromLatin1(letter)),
+                       QStringLiteral("%1:\\").arg(QChar::fromLatin1(letter))});
     return drives;
 #else
     return availableDrives();

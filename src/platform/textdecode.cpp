@@ -21,7 +21,8 @@ QString decodeWindows1252(const QByteArray& bytes) {
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(cp1252High[byte - 0x80]) : QChar(byte);
+        *out++ =
+            (byte >= 0x80 && byte <= 0x9F) ? QChar(cp1252High[byte - 0x80]) : QChar::fromLatin1(c);
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The calculator rows on their own, in a frame of their own.
 class TestCalculatorRows : public QObject {
@@ -89,8 +90,8 @@ private slots:
         };
         rows.clickField(0, CalcField::V);
         QCOMPARE(answer.texts, QStringList{m_texts.ValNum});
-        QCOMPARE(during, (QList<RowTexts>{{"12", "5", "4", ""}}));
-        QCOMPARE(rows.readRow(0), (RowTexts{"6", "5", "4", "3"}));
+        QCOMPARE(during, (QList<RowTexts>{{u"12"_s, u"5"_s, u"4"_s, u""_s}}));
+        QCOMPARE(rows.readRow(0), (RowTexts{u"6"_s, u"5"_s, u"4"_s, u"3"_s}));
         QCOMPARE(m_state.Row1.driver(), CalcField::V);
     }
 };

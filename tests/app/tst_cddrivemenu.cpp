@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The CD Drive menu on its own, elsewhere than Windows: the volumes mounted as it opens, the
 // root in use checked, an item of its own when no volume has it, and "Other folder...".
@@ -36,14 +37,14 @@ private slots:
         if constexpr (!DriveMenuOffersAnyFolder)
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
-        const QStringList words = script.replace("<copy>", copy.path()).split(u' ');
+        const QStringList words = script.replace(u"<copy>"_s, copy.path()).split(u' ');
         CdDriveMenu menu;
         QStringList announced;
         connect(&menu, &CdDriveMenu::rootChosen, this,
                 [&](const QString& root) { announced << root; });
         menu.showRoot(words[0]);
         test::useDriveMenu(menu, words[2].split(u','), words[1]);
-        QCOMPARE(test::shownItems(menu).join(u'|'), words[3] + "|Other folder...");
+        QCOMPARE(test::shownItems(menu).join(u'|'), words[3] + u"|Other folder..."_s);
         QCOMPARE(announced.join(u','), words[4]);
     }
 };

@@ -10,6 +10,7 @@
 #include <QSettings>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The coverage window on the real program: opened from the Tools menu, following the
 // calculator and typing into it.
@@ -41,35 +42,35 @@ private slots:
         QCOMPARE(m_app.window().Tools()->actions().value(0), m_app.window().OpenCoverage());
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());
-        m_app.retype("L1", "10");
+        m_app.retype(u"L1"_s, u"10"_s);
         m_app.waitTicks();
-        m_app.retype("Focale1", "6");
-        QTRY_COMPARE(shown("PixelDensity"), "240 px/m");
-        QCOMPARE(shown("LevelReached"), "Recognition");
-        auto* tele = coverage()->findChild<QLabel*>("PixelDensityTele");
+        m_app.retype(u"Focale1"_s, u"6"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"240 px/m"_s);
+        QCOMPARE(shown("LevelReached"), u"Recognition"_s);
+        auto* tele = coverage()->findChild<QLabel*>(u"PixelDensityTele"_s);
         QVERIFY(!tele->isVisible());
-        m_app.click("UseInCalculator", coverage());
-        QCOMPARE(m_app.edit("Focale1")->text(), "6.25");
-        QTRY_COMPARE(shown("LevelReached"), "Identification");
-        m_app.retype("Focale1", "0");
-        QTRY_COMPARE(shown("PixelDensity"), "-");
-        QCOMPARE(shown("Problem"), "The calculator's focal length must be greater than zero.");
+        m_app.click(u"UseInCalculator"_s, coverage());
+        QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"6.25"_s);
+        QTRY_COMPARE(shown("LevelReached"), u"Identification"_s);
+        m_app.retype(u"Focale1"_s, u"0"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"-"_s);
+        QCOMPARE(shown("Problem"), u"The calculator's focal length must be greater than zero."_s);
 
-        m_app.click("zoom");
-        m_app.retype("L2", "20");
-        QTRY_COMPARE(shown("PixelDensityTele"), "480 px/m");
-        m_app.click("UseInCalculatorTele", coverage());
-        QCOMPARE(m_app.edit("Focale2")->text(), "12.5");
-        QTRY_COMPARE(shown("PixelDensityTele"), "250 px/m");
-        m_app.click("FF");
+        m_app.click(u"zoom"_s);
+        m_app.retype(u"L2"_s, u"20"_s);
+        QTRY_COMPARE(shown("PixelDensityTele"), u"480 px/m"_s);
+        m_app.click(u"UseInCalculatorTele"_s, coverage());
+        QCOMPARE(m_app.edit(u"Focale2"_s)->text(), u"12.5"_s);
+        QTRY_COMPARE(shown("PixelDensityTele"), u"250 px/m"_s);
+        m_app.click(u"FF"_s);
         QTRY_VERIFY(!tele->isVisible());
 
-        m_app.window().CaricaLingua(m_app.filePath("Italiano.lng"));
-        QTRY_COMPARE(coverage()->windowTitle(), "Copertura");
-        m_app.retype("H1", "8");
+        m_app.window().CaricaLingua(m_app.filePath(u"Italiano.lng"_s));
+        QTRY_COMPARE(coverage()->windowTitle(), u"Copertura"_s);
+        m_app.retype(u"H1"_s, u"8"_s);
         m_app.waitTicks();
-        m_app.click("MarvantoCons");
-        QTRY_COMPARE(shown("PixelDensity"), "240 px/m");
+        m_app.click(u"MarvantoCons"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"240 px/m"_s);
         QTRY_VERIFY(coverage()->shown().lens);
         const ReportDocument page = CoverageReport::document(coverage()->shown());
         QStringList texts{page.title};
@@ -82,9 +83,9 @@ private slots:
         m_app.consiglia()->close();
         QTRY_VERIFY(!coverage()->shown().lens);
 
-        auto* mount = coverage()->findChild<QLineEdit*>("MountHeight");
+        auto* mount = coverage()->findChild<QLineEdit*>(u"MountHeight"_s);
         mount->selectAll();
-        QTest::keyClicks(mount, "4.5");
+        QTest::keyClicks(mount, u"4.5"_s);
         coverage()->close();
         QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("Coverage/mountHeight").toDouble(), 4.5);

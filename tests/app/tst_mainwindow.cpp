@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,8 +49,8 @@ class TestMainWindow : public QObject {
     QString rows() const {
         QStringList texts;
         for (const char* field : {"Focale1", "L1", "H1", "V1", "Focale2", "L2", "H2", "V2"})
-            if (m_app.edit(field)->isVisible())
-                texts << m_app.edit(field)->text();
+            if (m_app.edit(QLatin1String(field))->isVisible())
+                texts << m_app.edit(QLatin1String(field))->text();
         return texts.join(u'|');
     }
 
@@ -146,14 +147,15 @@ private slots:
             w[2] == u"CConsiglia" ? static_cast<QWidget*>(&recommendation) : &m_app.window();
         QWidget* c = m_app.find(w[0], window);
         QVERIFY(c);
-        QCOMPARE(c->metaObject()->className(), w[1]);
-        QCOMPARE(c->parentWidget()->objectName(), w[2] == u"window" ? "ClientArea" : w[2]);
+        QCOMPARE(QString::fromLatin1(c->metaObject()->className()), w[1]);
+        QCOMPARE(c->parentWidget()->objectName(), w[2] == u"window" ? u"ClientArea"_s : w[2]);
         QCOMPARE(c->geometry(),
                  twipsRect(w[3].toInt(), w[4].toInt(), w[5].toInt(), w[6].toInt(), c));
         QCOMPARE(c->property(c->inherits("QGroupBox") ? "title" : "text").toString(),
                  control.section(u'|', 1));
         QCOMPARE(c->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(QString::number(c->font().pointSizeF()) + (c->font().bold() ? "b" : ""), w[7]);
+        QCOMPARE(QString::number(c->font().pointSizeF()) + (c->font().bold() ? u"b"_s : u""_s),
+                 w[7]);
         QCOMPARE(stateOf(c), w[8]);
     }
 
@@ -161,24 +163,26 @@ private slots:
     // 96 DPI), the recommendation window modeless.
     void windowsAsMade() {
         CConsiglia recommendation(m_app.window());
-        const QStringList main{"un",  "dueterzi", "unmezzo", "unterzo",     "unquarto", "zoom",
-                               "VAR", "HSP",      "FF",      "Manual",      "DC",       "VD",
-                               "M",   "Focale1",  "L1",      "H1",          "V1",       "Focale2",
-                               "L2",  "H2",       "V2",      "MarvantoCons"};
-        const QStringList consiglia{"Indietro", "Avanti", "Command1",
-                                    "Command2", "Text1",  "Command3"};
-        QCOMPARE(tabOrder(m_app.find("un"), main), main);
-        QCOMPARE(tabOrder(m_app.find("Indietro", &recommendation), consiglia), consiglia);
+        const QStringList main{
+            u"un"_s,  u"dueterzi"_s, u"unmezzo"_s, u"unterzo"_s,     u"unquarto"_s, u"zoom"_s,
+            u"VAR"_s, u"HSP"_s,      u"FF"_s,      u"Manual"_s,      u"DC"_s,       u"VD"_s,
+            u"M"_s,   u"Focale1"_s,  u"L1"_s,      u"H1"_s,          u"V1"_s,       u"Focale2"_s,
+            u"L2"_s,  u"H2"_s,       u"V2"_s,      u"MarvantoCons"_s};
+        const QStringList consiglia{u"Indietro"_s, u"Avanti"_s, u"Command1"_s,
+                                    u"Command2"_s, u"Text1"_s,  u"Command3"_s};
+        QCOMPARE(tabOrder(m_app.find(u"un"_s), main), main);
+        QCOMPARE(tabOrder(m_app.find(u"Indietro"_s, &recommendation), consiglia), consiglia);
         QStringList menus;
         for (const QAction* menu : m_app.window().menuBar()->actions())
-            menus << menu->text() + (menu->isVisible() && menu->isEnabled() ? "" : " (off)");
-        QCOMPARE(menus, (QStringList{"&Lingua", "&Separatore Decimale", "&CD Drive", "&Tools"}));
+            menus << menu->text() + (menu->isVisible() && menu->isEnabled() ? u""_s : u" (off)"_s);
+        QCOMPARE(menus, (QStringList{u"&Lingua"_s, u"&Separatore Decimale"_s, u"&CD Drive"_s,
+                                     u"&Tools"_s}));
         QCOMPARE(m_app.window().logicalDpiX(), 96);
         QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 215));
         QCOMPARE(recommendation.size(), QSize(383, 295));
-        m_app.click("zoom"); // shows the TELE row
+        m_app.click(u"zoom"_s); // shows the TELE row
         QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 248));
-        m_app.click("VAR");
+        m_app.click(u"VAR"_s);
         QCOMPARE(m_app.window().centralWidget()->size(), QSize(456, 215));
         QCOMPARE(m_app.window().minimumSize(), m_app.window().maximumSize());
         QCOMPARE(recommendation.minimumSize(), recommendation.maximumSize());
@@ -223,7 +227,7 @@ private slots:
         const QStringList steps = script.section(u'>', 0, 0).split(u' ');
         const QString settled = script.section(u'>', 1, 1);
         m_app.program().DecimalSeparator = steps[0];
-        m_app.program().OtherSeparator = steps[0] == u"." ? "," : ".";
+        m_app.program().OtherSeparator = steps[0] == u"." ? u","_s : u"."_s;
         m_app.window().publicState().ValNum = QStringLiteral("Not a number");
         test::MessageBoxAnswer answer;
         for (const QString& step : steps.mid(1)) {

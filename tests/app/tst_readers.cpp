@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::HostileFile;
 
 // Good and hostile files against the three readers: settings, catalogue and language file.
@@ -25,17 +26,19 @@ private slots:
         QTest::newRow("one 1 MB line")
             << "" << HostileFile{QByteArray(1 << 20, 'x'), 1, {QString(1 << 20, u'x')}};
         QTest::newRow("NUL bytes")
-            << "" << HostileFile{QByteArray("F\0\r\n\0", 5), 2, {"F" + nul, nul}};
+            << "" << HostileFile{QByteArray("F\0\r\n\0", 5), 2, {u"F"_s + nul, nul}};
         QTest::newRow("CR-only ends")
-            << "" << HostileFile{"FF\tA\rHSP\tB\rVAR\tC", 3, {"FF\tA", "HSP\tB", "VAR\tC"}};
+            << ""
+            << HostileFile{"FF\tA\rHSP\tB\rVAR\tC", 3, {u"FF\tA"_s, u"HSP\tB"_s, u"VAR\tC"_s}};
         QTest::newRow("folder in place of the file")
             << "was not found" << HostileFile{"", 0, {}, Kind::Folder};
         QTest::newRow("no read permission")
             << "could not be read" << HostileFile{",\r\n.\r\n", 0, {}, Kind::Unreadable};
         QTest::newRow("four lines")
             << ""
-            << HostileFile{",\r\n.\r\n/zoë.lng\r\n/cd/\r\n", 4, {",", ".", "/zoë.lng", "/cd/"}};
-        QTest::newRow("one line, one character") << "" << HostileFile{",", 1, {","}};
+            << HostileFile{
+                   ",\r\n.\r\n/zoë.lng\r\n/cd/\r\n", 4, {u","_s, u"."_s, u"/zoë.lng"_s, u"/cd/"_s}};
+        QTest::newRow("one line, one character") << "" << HostileFile{",", 1, {u","_s}};
     }
 
     void readers() {
@@ -49,7 +52,7 @@ private slots:
 
         // Settings: each line the file has overwrites its setting, the others keep theirs; the
         // probe gives line 1.
-        const QStringList before{"1", "2", "3", "D:\\"};
+        const QStringList before{u"1"_s, u"2"_s, u"3"_s, u"D:\\"_s};
         Settings loaded{before[0], before[1], before[2], before[3]};
         loadSettings(path, loaded);
         const QStringList fields{loaded.DecimalSeparator, loaded.OtherSeparator,
@@ -65,7 +68,7 @@ private slots:
         const std::optional<QString> message = CaricaDatiDa(name, {dir.path()}, rows, bounds);
         QCOMPARE(rows.size(), file.lineCount + 2);
         QCOMPARE(message.has_value(), !catalogue.isEmpty());
-        QVERIFY2(!message || message->contains(catalogue), qPrintable(message.value_or("")));
+        QVERIFY2(!message || message->contains(catalogue), qPrintable(message.value_or(QString())));
 
         // Language: nothing without a line; else 26 texts, a short file's last line repeated
         // into the remaining targets.

@@ -10,13 +10,15 @@
 #include <cstdio>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // They differ in every line and in length, so a torn or mixed file matches neither.
 const std::array<Settings, 2> contents{
-    Settings{",", ".", "/opt/vistaro/lingue/Italiano.lng", "/media/cdrom/"},
-    Settings{".", ",", "/home/user/" + QString(4000, u'l') + "/English.lng", "D:\\"}};
+    Settings{u","_s, u"."_s, u"/opt/vistaro/lingue/Italiano.lng"_s, u"/media/cdrom/"_s},
+    Settings{u"."_s, u","_s, u"/home/user/"_s + QString(4000, u'l') + u"/English.lng"_s,
+             u"D:\\"_s}};
 
 // Saves the two contents in turn for ever, saying "saving" once the first round is done.
 int saveForEver(const QString& path) {
@@ -42,14 +44,14 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("vistaro/lens.ini"));
         for (int kill = 0; kill < 50; ++kill) {
             QProcess writer;
-            writer.start(QCoreApplication::applicationFilePath(), {"--save", path});
+            writer.start(QCoreApplication::applicationFilePath(), {u"--save"_s, path});
             QVERIFY2(writer.waitForReadyRead(60000), qPrintable(writer.errorString()));
             QThread::msleep(kill % 13); // 0 to 12 ms into the saving
             writer.kill();
             QVERIFY(writer.waitForFinished(60000));
             QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
 
-            Settings found{"?", "?", "?", "?"};
+            Settings found{u"?"_s, u"?"_s, u"?"_s, u"?"_s};
             loadSettings(path, found);
             QVERIFY2(found == contents[0] || found == contents[1],
                      qPrintable(QString::number(kill)));

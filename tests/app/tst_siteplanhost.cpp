@@ -31,29 +31,29 @@ private slots:
         QApplication::setActiveWindow(&m_app.window());
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
         QVERIFY(m_app.window().Tools()->actions().contains(m_app.window().OpenSitePlan()));
-        m_app.retype("L1", "10");
+        m_app.retype(u"L1"_s, u"10"_s);
         m_app.waitTicks();
-        m_app.retype("Focale1", "6");
+        m_app.retype(u"Focale1"_s, u"6"_s);
         m_app.waitTicks();
         QTest::keyClick(&m_app.window(), Qt::Key_L, Qt::ControlModifier);
         SitePlan* plan = m_app.window().sitePlan();
         QVERIFY(plan && plan->isVisible());
-        QCOMPARE(plan->windowTitle(), "Untitled[*] - Site plan");
+        QCOMPARE(plan->windowTitle(), u"Untitled[*] - Site plan"_s);
 
-        plan->findChild<QAction*>("AddCamera")->trigger();
+        plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
         QCOMPARE(plan->document().site().cameras.size(), std::size_t(1));
         const SiteCamera added = plan->document().site().cameras[0];
         QCOMPARE(added.focalMm, 6.0);
         QCOMPARE(added.distanceM, 10.0);
         QCOMPARE(added.camera.sensor, sensorOfFormat(SensorFormat::Third)); // the start-up format
 
-        plan->findChild<QDoubleSpinBox*>("Focal")->setValue(8);
-        m_app.click("ShowInCoverage", plan);
+        plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(8);
+        m_app.click(u"ShowInCoverage"_s, plan);
         CoverageWindow* coverage = m_app.window().coverageWindow();
         QVERIFY(coverage && coverage->isVisible());
-        QCOMPARE(m_app.edit("Focale1")->text(), "8");
+        QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"8"_s);
         QCOMPARE(coverage->inputs().sensorSource, SensorSource::Custom);
-        QTRY_COMPARE(coverage->findChild<QLabel*>("PixelDensity")->text(), "320 px/m");
+        QTRY_COMPARE(coverage->findChild<QLabel*>(u"PixelDensity"_s)->text(), u"320 px/m"_s);
 
         // The main window stays while the user keeps the unsaved site.
         test::MessageBoxAnswer keep(QMessageBox::Cancel);

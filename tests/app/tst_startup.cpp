@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::SampleWorkFolder;
 
 // Start-up, the first run, the settings menus and shut-down, seen through the settings file.
@@ -40,13 +41,13 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("state");
         const QString home = defaultDriveRoot();
-        QTest::newRow("no file") << "" << QByteArray() << "|||" + home + "|";
+        QTest::newRow("no file") << "" << QByteArray() << u"|||"_s + home + u'|';
         QTest::newRow("empty first line")
-            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << "|||" + home + "|";
+            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << u"|||"_s + home + u'|';
         QByteArray full = ",\r\n.\r\n\r\n/cd/\r\n";
         full += QByteArray((4 << 20) - full.size() - 2, 'x') + "\r\n";
         QTest::newRow("4 MiB") << "" << full << ",|.||/cd/|2,8";
-        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << "|||" + home + "|";
+        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << u"|||"_s + home + u'|';
     }
 
     void startAndClose() {
@@ -91,17 +92,18 @@ private slots:
         m_app.start();
         QPointer<frmSceltaLingua> chooser = m_app.window().languageChooser();
         auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
-        const QList<QListWidgetItem*> items = files->findItems("English.lng", Qt::MatchExactly);
+        const QList<QListWidgetItem*> items = files->findItems(u"English.lng"_s, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         const QByteArray rest = m_app.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
                                 defaultDriveRoot().toUtf8() + "\r\n";
         test::MessageBoxAnswer box(answer);
         QStringList asked;
         box.onOpen = [&] {
-            asked << m_app.find<QGroupBox>("Sensore")->title() << SampleWorkFolder::settingsBytes()
+            asked << m_app.find<QGroupBox>(u"Sensore"_s)->title()
+                  << QString::fromUtf8(SampleWorkFolder::settingsBytes())
                   << (m_app.window().isVisible() && m_app.window().TimerMove()->isActive()
-                          ? "shown, armed"
-                          : "");
+                          ? u"shown, armed"_s
+                          : u""_s);
             if (asked.size() == 3)
                 emit files->itemClicked(items.first()); // a second pick, while it is open
         };
@@ -109,10 +111,11 @@ private slots:
                           files->visualItemRect(items.first()).center());
         QTRY_VERIFY(chooser.isNull());
 
-        QCOMPARE(asked, (QStringList{"Sensor", "\r\n\r\n" + rest, "shown, armed"}));
-        QCOMPARE(
-            box.texts,
-            QStringList{"Is your decimal separator a comma, as in 3,5? (No: a point, as in 3.5)"});
+        QCOMPARE(asked, (QStringList{u"Sensor"_s, QString::fromUtf8("\r\n\r\n" + rest),
+                                     u"shown, armed"_s}));
+        QCOMPARE(box.texts,
+                 QStringList{
+                     u"Is your decimal separator a comma, as in 3,5? (No: a point, as in 3.5)"_s});
         QCOMPARE(SampleWorkFolder::settingsBytes(), separators + rest);
         QCOMPARE(firstFocal(), focal);
     }
@@ -132,14 +135,14 @@ private slots:
         if constexpr (!DriveMenuOffersAnyFolder)
             QSKIP("Windows lists the drive letters C: to G:");
         const QTemporaryDir copy; // "<copy>"
-        const QString action = script.replace("<copy>", copy.path()).section(u'>', 0, 0);
+        const QString action = script.replace(u"<copy>"_s, copy.path()).section(u'>', 0, 0);
         const QByteArray settings = ",\r\n.\r\n\r\n/\r\n";
         m_app.start(settings);
         CdDriveMenu* menu = m_app.window().CDDrive();
-        test::useDriveMenu(*menu, {"/", "/mnt/disc/"}, action);
+        test::useDriveMenu(*menu, {u"/"_s, u"/mnt/disc/"_s}, action);
 
         const QString root = script.section(u'>', 1);
-        QCOMPARE(test::shownItems(*menu).filter(QStringLiteral("*")), QStringList{"*" + root});
+        QCOMPARE(test::shownItems(*menu).filter(QStringLiteral("*")), QStringList{u"*"_s + root});
         QCOMPARE(m_app.window().publicState().Drive, root);
         QCOMPARE(SampleWorkFolder::settingsBytes(),
                  root == u"/" ? settings : ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
@@ -151,7 +154,7 @@ private slots:
         m_app.start(";\r\n;\r\n\r\nX:\\\r\n");
         {
             const test::MessageBoxAnswer yes(QMessageBox::Yes);
-            m_app.find<QAction>("DecSeparator")->trigger();
+            m_app.find<QAction>(u"DecSeparator"_s)->trigger();
         }
         QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\nX:\\\r\n");
         QFile blocker(QFileInfo(settingsFilePath()).path());
@@ -159,8 +162,8 @@ private slots:
                 blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
         blocker.close();
         const test::MessageBoxAnswer no(QMessageBox::No);
-        m_app.find<QAction>("DecSeparator")->trigger();
-        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, ".,");
+        m_app.find<QAction>(u"DecSeparator"_s)->trigger();
+        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, u".,"_s);
         QCOMPARE(no.texts.size(), 2);
         QVERIFY(no.texts.last().contains(settingsFilePath()) && blocker.open(QIODevice::ReadOnly) &&
                 blocker.readAll() == "x");

@@ -38,7 +38,9 @@ private slots:
                             const char* texts, const char* stored, const char* atMessage = "",
                             SensorFormat sensor = SensorFormat::Third) {
             QTest::newRow(name) << sensorHeight(sensor) << field
-                                << QStringList{start, typed, texts, stored, atMessage};
+                                << QStringList{QString::fromUtf8(start), QString::fromUtf8(typed),
+                                               QString::fromUtf8(texts), QString::fromUtf8(stored),
+                                               QString::fromUtf8(atMessage)};
         };
         const char* design = "6|5|4|3";
         const auto F = CalcField::Focale, L = CalcField::L, H = CalcField::H, V = CalcField::V;

@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using vistaro::test::HostileFile;
 
 namespace {
@@ -32,7 +33,8 @@ class TestCatalogueLoader : public QObject {
 
     // Loads `name` over an earlier catalogue from `dir`, after a folder that is not there.
     std::optional<QString> load(const QTemporaryDir& dir, const QString& name = catalogueName) {
-        m_catalogue = Catalogue(4, LensRecord{"FF", "old", "", "", "", "", "", "", ""});
+        m_catalogue = Catalogue(
+            4, LensRecord{u"FF"_s, u"old"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s});
         m_bounds = earlier;
         return CaricaDatiDa(name, {dir.filePath(QStringLiteral("none")), dir.path()}, m_catalogue,
                             m_bounds);

@@ -14,6 +14,7 @@
 #include <cmath>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,11 +25,12 @@ using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
 
 // One lens setting on a 1/3" full HD camera, from the texts of the calculator; aimed at the
 // target height unless a tilt is given.
-ViewEnd end(const QString& focal, const QString& distance, const QString& mount = "3",
+ViewEnd end(const QString& focal, const QString& distance, const QString& mount = u"3"_s,
             const QString& tilt = QString()) {
     CoverageInputs inputs{.aim = tilt.isEmpty() ? Aim::Target : Aim::Tilt};
     const FieldsRead read =
-        readFields(inputs, {"", "", "", "", "", mount, "1.7", tilt}, false, SensorFormat::Third);
+        readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, mount, u"1.7"_s, tilt}, false,
+                   SensorFormat::Third);
     return {QString(), computeCoverage(queryOf(read, Level::Identification, focal, distance)),
             distance.toDouble()};
 }
@@ -112,9 +114,9 @@ private slots:
     // of a zoom in a panel of its own.
     void topViewBandsInOrder() {
         const QList<QRgb> outwards{Bands[3], Bands[2], Bands[1], Bands[0]};
-        ViewModel model{{end("6", "10")}, 3, 1.7, Units::Metric};
+        ViewModel model{{end(u"6"_s, u"10"_s)}, 3, 1.7, Units::Metric};
         QCOMPARE(bandsAlong(paint(&CoverageDrawing::paintTopView, model), 0, 400), outwards);
-        model.ends.push_back(end("24", "20"));
+        model.ends.push_back(end(u"24"_s, u"20"_s));
         const QImage zoom = paint(&CoverageDrawing::paintTopView, model);
         QCOMPARE(bandsAlong(zoom, 0, 185), outwards);
         QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
@@ -124,10 +126,10 @@ private slots:
     void sideViewDeadZone_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<bool>("deadZone");
-        QTest::newRow("axis below the horizon") << end("6", "10") << true;
-        QTest::newRow("sees no ground") << end("50", "2", "1") << false;
-        QTest::newRow("focal 0") << end("0", "10") << false;
-        QTest::newRow("1E-300 m away: looking straight down") << end("6", "1E-300") << false;
+        QTest::newRow("axis below the horizon") << end(u"6"_s, u"10"_s) << true;
+        QTest::newRow("sees no ground") << end(u"50"_s, u"2"_s, u"1"_s) << false;
+        QTest::newRow("focal 0") << end(u"0"_s, u"10"_s) << false;
+        QTest::newRow("1E-300 m away: looking straight down") << end(u"6"_s, u"1E-300"_s) << false;
     }
 
     void sideViewDeadZone() {
@@ -146,10 +148,10 @@ private slots:
     void sideViewToScale_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<int>("heightFactor");
-        QTest::newRow("10 m") << end("6", "10") << 1;
-        QTest::newRow("50 m") << end("6", "50") << 5;
-        QTest::newRow("500 m") << end("6", "500") << 50;
-        QTest::newRow("tilted 45°") << end("6", "10", "3", "45") << 1;
+        QTest::newRow("10 m") << end(u"6"_s, u"10"_s) << 1;
+        QTest::newRow("50 m") << end(u"6"_s, u"50"_s) << 5;
+        QTest::newRow("500 m") << end(u"6"_s, u"500"_s) << 50;
+        QTest::newRow("tilted 45°") << end(u"6"_s, u"10"_s, u"3"_s, u"45"_s) << 1;
     }
 
     void sideViewToScale() {
@@ -177,7 +179,7 @@ private slots:
     // out, 96 x tan(43.6° / 2) = 38.4 m off the axis. The scale bar lies under the cone, a
     // round length near a fifth of the width.
     void topViewToScale() {
-        const ViewModel model = modelOf(end("6", "10"));
+        const ViewModel model = modelOf(end(u"6"_s, u"10"_s));
         const std::optional<QTransform> scale =
             CoverageDrawing::topViewScale(Area, QFont(), model, 0);
         QVERIFY(scale);
@@ -218,12 +220,13 @@ private slots:
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<QStringList>("texts"); // "top: ..." or "side: ..."
         QTest::newRow("6 mm at 10 m")
-            << end("6", "10")
-            << QStringList({"top: 8 m", "top: at 10 m", "side: far edge unbounded (horizon)",
-                            "side: dead zone 8.2 m", "side: 10 m / 1.7 m"});
+            << end(u"6"_s, u"10"_s)
+            << QStringList({u"top: 8 m"_s, u"top: at 10 m"_s,
+                            u"side: far edge unbounded (horizon)"_s, u"side: dead zone 8.2 m"_s,
+                            u"side: 10 m / 1.7 m"_s});
         QTest::newRow("0.001 mm at 100 km")
-            << end("0.001", "100000") << QStringList({"side: dead zone 0 m"});
-        QTest::newRow("10000 mm at 1 mm") << end("10000", "0.001") << QStringList();
+            << end(u"0.001"_s, u"100000"_s) << QStringList({u"side: dead zone 0 m"_s});
+        QTest::newRow("10000 mm at 1 mm") << end(u"10000"_s, u"0.001"_s) << QStringList();
     }
 
     void drawnTexts() {
@@ -233,10 +236,10 @@ private slots:
         const QString top = drawnText(&CoverageDrawing::paintTopView, model);
         const QString side = drawnText(&CoverageDrawing::paintSideView, model);
         for (const QString& text : texts)
-            QVERIFY2((text.startsWith("top") ? top : side).contains(text.section(": ", 1)),
+            QVERIFY2((text.startsWith(u"top"_s) ? top : side).contains(text.section(u": "_s, 1)),
                      qPrintable(text));
         for (const QString& drawn : {top, side})
-            QVERIFY2(!drawn.contains("inf", Qt::CaseInsensitive) && !drawn.contains("nan"),
+            QVERIFY2(!drawn.contains(u"inf"_s, Qt::CaseInsensitive) && !drawn.contains(u"nan"_s),
                      qPrintable(drawn));
     }
 };

@@ -22,6 +22,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::listing;
 
 namespace {
@@ -35,11 +36,12 @@ public:
     QStringList typed;
 };
 
-const LensOnShow Varifocal{"H5050VDD", "VAR", "DD",  "5",
-                           "50",       "1.4", "0.3", "/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"};
-const LensOnShow Bare{"T2812XX", "ODD", "Q", "2.8", "2.8", "1.2", "0", ""};
+const LensOnShow Varifocal{
+    u"H5050VDD"_s, u"VAR"_s, u"DD"_s,  u"5"_s,
+    u"50"_s,       u"1.4"_s, u"0.3"_s, u"/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"_s};
+const LensOnShow Bare{u"T2812XX"_s, u"ODD"_s, u"Q"_s, u"2.8"_s, u"2.8"_s, u"1.2"_s, u"0"_s, u""_s};
 // No F-stop, a minimum focus written with a decimal comma where the point is in use.
-const LensOnShow Sparse{"T0412MI", "FF", "MI", "4", "4", "", "0,3", ""};
+const LensOnShow Sparse{u"T0412MI"_s, u"FF"_s, u"MI"_s, u"4"_s, u"4"_s, u""_s, u"0,3"_s, u""_s};
 
 // The values of the first row labelled `label`, in the section headed `heading` when it is
 // written "heading/label"; "absent" for none.
@@ -78,7 +80,7 @@ class TestCoverageReport : public QObject {
     QString m_printedFile; // where the print setup sends the page
 
     void click(const char* button) {
-        QTest::mouseClick(m_window->findChild<QPushButton*>(button), Qt::LeftButton);
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
 
 private slots:
@@ -87,7 +89,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCoreApplication::setApplicationName(QStringLiteral("Vistaro"));
         QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
-        QVERIFY(QDir(m_dir.path()).mkpath("folder.pdf")); // no file can be written there
+        QVERIFY(QDir(m_dir.path()).mkpath(u"folder.pdf"_s)); // no file can be written there
     }
 
     void init() {
@@ -96,7 +98,7 @@ private slots:
         m_settings = std::make_unique<CoverageSettings>();
         m_window = std::make_unique<CoverageWindow>(
             m_calculator, *m_settings,
-            CalculatorReading{"6", "10", "6", "5", false, SensorFormat::Third});
+            CalculatorReading{u"6"_s, u"10"_s, u"6"_s, u"5"_s, false, SensorFormat::Third});
         m_window->resize(1120, 720);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -146,10 +148,10 @@ private slots:
     void useInCalculator() {
         QFETCH(QString, separator);
         QFETCH(QString, distance);
-        m_window->follow({"6", distance, "", "", false, SensorFormat::Third, separator});
+        m_window->follow({u"6"_s, distance, u""_s, u""_s, false, SensorFormat::Third, separator});
         click("UseInCalculator");
         QTEST(m_calculator.typed.join(u' '), "typed");
-        QTEST(m_window->findChild<QLabel*>("Problem")->text(), "problem");
+        QTEST(m_window->findChild<QLabel*>(u"Problem"_s)->text(), "problem");
     }
 
     // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m (73.152
@@ -164,43 +166,46 @@ private slots:
         QTest::addColumn<QStringList>("rows"); // "label|value|value..."
         QTest::newRow("fixed lens, none on show")
             << "6 10" << LensOnShow() << 0 << "" << false
-            << QStringList({"Sensor|1/3\" (4.8 x 3.6 mm)", "Picture area|4.8 x 2.7 mm",
-                            "Mounting height|3 m", "Level wanted|Identification",
-                            "Lens/Focal length|6 mm", "What the camera sees/Focal length|6 mm",
-                            "Pixel density|240 px/m", "Dead zone (near ground edge)|8.2 m",
-                            "Near ground edge|absent", "Model|absent", "Note|absent"});
+            << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Picture area|4.8 x 2.7 mm"_s,
+                            u"Mounting height|3 m"_s, u"Level wanted|Identification"_s,
+                            u"Lens/Focal length|6 mm"_s,
+                            u"What the camera sees/Focal length|6 mm"_s,
+                            u"Pixel density|240 px/m"_s, u"Dead zone (near ground edge)|8.2 m"_s,
+                            u"Near ground edge|absent"_s, u"Model|absent"_s, u"Note|absent"_s});
         QTest::newRow("zoom, imperial, varifocal on show")
             << "6 10 12 10" << Varifocal << 1 << "" << false
-            << QStringList({"Lens/Focal length|6 mm \u2013 12 mm",
-                            "What the camera sees/Focal length|6 mm|12 mm",
-                            "Mounting height|9.84 ft", "Pixel density|73.1 px/ft|146.3 px/ft",
-                            "Model|H5050VDD", "Type|Varifocal", "Focal range|5 \u2013 50 mm",
-                            "Iris|Direct drive (DC)", "F-stop|F1.4", "Minimum focus|0.98 ft",
-                            "Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"});
+            << QStringList({u"Lens/Focal length|6 mm \u2013 12 mm"_s,
+                            u"What the camera sees/Focal length|6 mm|12 mm"_s,
+                            u"Mounting height|9.84 ft"_s, u"Pixel density|73.1 px/ft|146.3 px/ft"_s,
+                            u"Model|H5050VDD"_s, u"Type|Varifocal"_s,
+                            u"Focal range|5 \u2013 50 mm"_s, u"Iris|Direct drive (DC)"_s,
+                            u"F-stop|F1.4"_s, u"Minimum focus|0.98 ft"_s,
+                            u"Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"_s});
         QTest::newRow("unknown codes, no datasheet, no minimum focus")
             << "6 10" << Bare << 0 << "" << false
-            << QStringList({"Type|ODD", "Iris|Q", "Focal range|2.8 mm", "Minimum focus|-",
-                            "Datasheet|None"});
+            << QStringList({u"Type|ODD"_s, u"Iris|Q"_s, u"Focal range|2.8 mm"_s,
+                            u"Minimum focus|-"_s, u"Datasheet|None"_s});
         QTest::newRow("no F-stop, a minimum focus that does not read")
             << "6 10" << Sparse << 1 << "" << false
-            << QStringList({"F-stop|-", "Minimum focus|0,3 m, as the catalogue writes it"});
+            << QStringList({u"F-stop|-"_s, u"Minimum focus|0,3 m, as the catalogue writes it"_s});
         // 1/2.8": a 16:9 picture 3.13 mm high, 5.564 mm wide; 1920 / (10 x 5.564 / 6) = 207 px/m.
         QTest::newRow("preset 1/2.8\"")
             << "6 10" << LensOnShow() << 0 << "1/2.8\"" << true
-            << QStringList({"Sensor|1/2.8\" (5.57 x 3.13 mm)", "Picture area|5.56 x 3.13 mm",
-                            "Pixel density|207 px/m"});
+            << QStringList({u"Sensor|1/2.8\" (5.57 x 3.13 mm)"_s, u"Picture area|5.56 x 3.13 mm"_s,
+                            u"Pixel density|207 px/m"_s});
         QTest::newRow("custom size, as the calculator's")
             << "6 10" << LensOnShow() << 0 << "Custom size" << false
-            << QStringList({"Sensor|1/3\" (4.8 x 3.6 mm)", "Pixel size|absent"});
+            << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Pixel size|absent"_s});
         // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (10 x 5.568 / 6) = 206.897 px/m,
         // truncated.
         QTest::newRow("pixel size x resolution")
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
-            << QStringList({"Sensor|5.57 x 3.13 mm", "Pixel size|2.9 \u00b5m",
-                            "Picture area|absent", "Pixel density|206.8 px/m"});
+            << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
+                            u"Picture area|absent"_s, u"Pixel density|206.8 px/m"_s});
         QTest::newRow("a distance that does not read")
             << "6 abc" << LensOnShow() << 0 << "" << false
-            << QStringList({"Pixel density|-", "Note|The calculator's distance is not a number."});
+            << QStringList(
+                   {u"Pixel density|-"_s, u"Note|The calculator's distance is not a number."_s});
     }
 
     void pageTexts() {
@@ -214,19 +219,19 @@ private slots:
         const bool zoom = c.size() > 2;
         m_window->follow({c[0], c[1], c.value(2), c.value(3), zoom, SensorFormat::Third});
         m_window->showLens(lens.name.isEmpty() ? std::nullopt : std::optional(lens));
-        m_window->findChild<QComboBox*>("Units")->setCurrentIndex(units);
-        auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
+        m_window->findChild<QComboBox*>(u"Units"_s)->setCurrentIndex(units);
+        auto* sensors = m_window->findChild<QComboBox*>(u"SensorFormat"_s);
         if (!sensor.isEmpty())
             sensors->setCurrentIndex(sensors->findText(sensor));
-        QCOMPARE(!m_window->findChild<QLabel*>("SensorNote")->text().isEmpty(), note);
+        QCOMPARE(!m_window->findChild<QLabel*>(u"SensorNote"_s)->text().isEmpty(), note);
         const ReportDocument document = CoverageReport::document(m_window->shown());
         QCOMPARE(document.sections.value(3).columns,
-                 zoom ? QStringList({"WIDE", "TELE"}) : QStringList());
+                 zoom ? QStringList({u"WIDE"_s, u"TELE"_s}) : QStringList());
         for (const QString& row : rows) {
             const QStringList expected = row.split(u'|');
             QCOMPARE(valuesOf(document, expected[0]), expected.mid(1));
         }
-        QCOMPARE(document.footer, "Vistaro 9.8.7, lens calculator for CCTV cameras");
+        QCOMPARE(document.footer, u"Vistaro 9.8.7, lens calculator for CCTV cameras"_s);
     }
 
     // The fields that follow from the others show what the figures use: the pitch of the sensor
@@ -236,33 +241,33 @@ private slots:
     // part of the sensor that the picture uses.
     void fieldsFollowTheInputs() {
         const auto text = [this](const char* name) {
-            if (auto* edit = m_window->findChild<QLineEdit*>(name))
+            if (auto* edit = m_window->findChild<QLineEdit*>(QLatin1String(name)))
                 return edit->text();
-            return m_window->findChild<QLabel*>(name)->text();
+            return m_window->findChild<QLabel*>(QLatin1String(name))->text();
         };
-        auto* sensors = m_window->findChild<QComboBox*>("SensorFormat");
-        auto* pixelSize = m_window->findChild<QLineEdit*>("PixelSize");
-        QCOMPARE(text("PixelSize"), "2.5");
+        auto* sensors = m_window->findChild<QComboBox*>(u"SensorFormat"_s);
+        auto* pixelSize = m_window->findChild<QLineEdit*>(u"PixelSize"_s);
+        QCOMPARE(text("PixelSize"), u"2.5"_s);
         QVERIFY(pixelSize->isReadOnly());
-        QCOMPARE(text("PictureArea"), "The picture uses 4.8 x 2.7 mm of the sensor.");
-        sensors->setCurrentIndex(sensors->findText("1/2.8\""));
-        QCOMPARE(text("PixelSize"), "2.898");
-        QCOMPARE(text("PictureArea"), "The picture uses 5.56 x 3.13 mm of the sensor.");
+        QCOMPARE(text("PictureArea"), u"The picture uses 4.8 x 2.7 mm of the sensor."_s);
+        sensors->setCurrentIndex(sensors->findText(u"1/2.8\""_s));
+        QCOMPARE(text("PixelSize"), u"2.898"_s);
+        QCOMPARE(text("PictureArea"), u"The picture uses 5.56 x 3.13 mm of the sensor."_s);
 
-        sensors->setCurrentIndex(sensors->findText("Pixel size x resolution"));
+        sensors->setCurrentIndex(sensors->findText(u"Pixel size x resolution"_s));
         QVERIFY(!pixelSize->isReadOnly());
         pixelSize->selectAll();
-        QTest::keyClicks(pixelSize, "2");
-        QCOMPARE(text("SensorWidthMm") + " x " + text("SensorHeightMm"), "3.84 x 2.16");
-        QCOMPARE(text("PixelDensity"), "300 px/m");
-        QCOMPARE(text("PictureArea"), "");
+        QTest::keyClicks(pixelSize, u"2"_s);
+        QCOMPARE(text("SensorWidthMm") + u" x "_s + text("SensorHeightMm"), u"3.84 x 2.16"_s);
+        QCOMPARE(text("PixelDensity"), u"300 px/m"_s);
+        QCOMPARE(text("PictureArea"), u""_s);
 
-        sensors->setCurrentIndex(sensors->findText("1/3\""));
-        auto* resolutions = m_window->findChild<QComboBox*>("Resolution");
-        resolutions->setCurrentIndex(resolutions->findText("720 x 576"));
-        QCOMPARE(text("PixelSize"), "6.667");
-        QCOMPARE(text("SceneWidth") + ", " + text("PixelDensity"), "8 m, 90 px/m");
-        QCOMPARE(text("PictureArea"), "");
+        sensors->setCurrentIndex(sensors->findText(u"1/3\""_s));
+        auto* resolutions = m_window->findChild<QComboBox*>(u"Resolution"_s);
+        resolutions->setCurrentIndex(resolutions->findText(u"720 x 576"_s));
+        QCOMPARE(text("PixelSize"), u"6.667"_s);
+        QCOMPARE(text("SceneWidth") + u", "_s + text("PixelDensity"), u"8 m, 90 px/m"_s);
+        QCOMPARE(text("PictureArea"), u""_s);
     }
 
     // Aimed by its tilt, 45° down from 3 m with a vertical angle of 25.36°, the camera sees the
@@ -270,33 +275,33 @@ private slots:
     // are remembered and reported; 90° is no tilt.
     void aimedByTilt() {
         // Aimed at 1.7 m at 10 m from 3 m up: atan(1.3 / 10) = 7.4° down, shown, not typed.
-        auto* tilt = m_window->findChild<QLineEdit*>("Tilt");
-        auto* aim = m_window->findChild<QComboBox*>("AimBy");
-        QCOMPARE(tilt->text() + (tilt->isEnabled() ? " typed" : " shown"), "7.4 shown");
+        auto* tilt = m_window->findChild<QLineEdit*>(u"Tilt"_s);
+        auto* aim = m_window->findChild<QComboBox*>(u"AimBy"_s);
+        QCOMPARE(tilt->text() + (tilt->isEnabled() ? u" typed"_s : u" shown"_s), u"7.4 shown"_s);
         aim->setCurrentIndex(int(Aim::Tilt));
         QVERIFY(tilt->isEnabled());
         tilt->selectAll();
-        QTest::keyClicks(tilt, "45");
+        QTest::keyClicks(tilt, u"45"_s);
         const auto shown = [this](const char* name) {
-            return m_window->findChild<QLabel*>(name)->text();
+            return m_window->findChild<QLabel*>(QLatin1String(name))->text();
         };
-        QCOMPARE(shown("DeadZone") + ", " + shown("FarEdge"), "1.9 m, 4.74 m");
-        QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), "Site/Tilt angle"),
-                 QStringList("45.0°"));
+        QCOMPARE(shown("DeadZone") + u", "_s + shown("FarEdge"), u"1.9 m, 4.74 m"_s);
+        QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), u"Site/Tilt angle"_s),
+                 QStringList(u"45.0°"_s));
         QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
-        QCOMPARE(settings.value("Coverage/aim").toString() + " " +
+        QCOMPARE(settings.value("Coverage/aim").toString() + u" "_s +
                      settings.value("Coverage/tilt").toString(),
-                 "tilt 45");
+                 u"tilt 45"_s);
         tilt->selectAll();
-        QTest::keyClicks(tilt, "90");
-        QCOMPARE(shown("DeadZone"), "-");
-        QCOMPARE(shown("Problem"), "The tilt angle must be more than -90° and less than 90°.");
+        QTest::keyClicks(tilt, u"90"_s);
+        QCOMPARE(shown("DeadZone"), u"-"_s);
+        QCOMPARE(shown("Problem"), u"The tilt angle must be more than -90° and less than 90°."_s);
         // Back and forth: the tilt that follows from the target, then the last one typed that read
         // well, 9 on the way to 90.
         aim->setCurrentIndex(int(Aim::Target));
-        QCOMPARE(tilt->text(), "7.4");
+        QCOMPARE(tilt->text(), u"7.4"_s);
         aim->setCurrentIndex(int(Aim::Tilt));
-        QCOMPARE(tilt->text(), "9");
+        QCOMPARE(tilt->text(), u"9"_s);
     }
 
     // The picture is the two views as the screen shows them, pixel for pixel, side by side.
@@ -304,7 +309,7 @@ private slots:
         const QImage image = drawingsImage(CoverageReport::document(m_window->shown()));
         int left = 0;
         for (const char* name : {"TopView", "SideView"}) {
-            auto* view = m_window->findChild<QWidget*>(name);
+            auto* view = m_window->findChild<QWidget*>(QLatin1String(name));
             QCOMPARE(image.copy(QRect(QPoint(left, 0), view->size())),
                      view->grab().toImage().convertToFormat(QImage::Format_RGB32));
             left += view->width();
@@ -349,15 +354,15 @@ private slots:
         m_window->showLens(Varifocal);
         m_answer = QStringLiteral("report");
         click("SaveReport");
-        const QString saved = m_dir.filePath("report.pdf");
+        const QString saved = m_dir.filePath(u"report.pdf"_s);
         const QString text = pdfText(saved);
         for (const char* expected : {"Camera coverage", "240 px/m", "Recognition", "H5050VDD",
                                      "Top view", "Side view", "Vistaro 9.8.7"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
-        QVERIFY(QString(text).remove(u' ').contains("Obiettivi/VAR/H5050VDD.pdf"));
+        QVERIFY(QString(text).remove(u' ').contains(u"Obiettivi/VAR/H5050VDD.pdf"_s));
         QVERIFY(QFileInfo(saved).size() < 150 * 1024);
 
-        m_printedFile = m_dir.filePath("printed.pdf");
+        m_printedFile = m_dir.filePath(u"printed.pdf"_s);
         test::MessageBoxAnswer answered;
         click("PrintReport");
         QCOMPARE(pdfText(m_printedFile), text);
@@ -366,16 +371,17 @@ private slots:
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         m_answer.clear();
         click("SaveImage");
-        m_window->showLens(LensOnShow{"a/b:c", "FF", "DD", "4", "4", "1.2", "0", ""});
+        m_window->showLens(
+            LensOnShow{u"a/b:c"_s, u"FF"_s, u"DD"_s, u"4"_s, u"4"_s, u"1.2"_s, u"0"_s, u""_s});
         click("SaveReport");
         QCOMPARE(
             m_asked,
             QStringList({QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                             .filePath("Coverage H5050VDD " + today + ".pdf"),
-                         m_dir.filePath("Coverage H5050VDD " + today + ".png"),
-                         m_dir.filePath("Coverage a-b-c " + today + ".pdf")}));
+                             .filePath(u"Coverage H5050VDD "_s + today + u".pdf"_s),
+                         m_dir.filePath(u"Coverage H5050VDD "_s + today + u".png"_s),
+                         m_dir.filePath(u"Coverage a-b-c "_s + today + u".pdf"_s)}));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
-                 QStringList({"printed.pdf", "report.pdf"}));
+                 QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
     }
 };
 

@@ -107,7 +107,7 @@ private slots:
             layers << QStringLiteral("%1 %2%3 %4")
                           .arg(layer.name)
                           .arg(layer.colour)
-                          .arg(layer.on ? "" : " off")
+                          .arg(layer.on ? QString() : QStringLiteral(" off"))
                           .arg(counts[i]);
         }
         // "walls" in lower case is the layer WALLS.
@@ -296,7 +296,7 @@ private slots:
                 points << QStringLiteral("%1 %2").arg(vertex.point.x()).arg(vertex.point.y());
             polylines << QStringLiteral("%1%2: %3")
                              .arg(drawing.layers[std::size_t(polyline.layer)].name)
-                             .arg(polyline.closed ? " closed" : "")
+                             .arg(polyline.closed ? QStringLiteral(" closed") : QString())
                              .arg(points.join(QStringLiteral(", ")));
         }
         QCOMPARE(polylines,

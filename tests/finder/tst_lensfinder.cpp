@@ -13,6 +13,7 @@
 #include <QTableView>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The lens finder on the real windows over the sample catalogue and datasheets.
 class TestLensFinder : public QObject {
@@ -21,7 +22,7 @@ class TestLensFinder : public QObject {
     test::SampleWorkFolder m_app;
     LensFinder* m_finder = nullptr;
 
-    QTableView* table() const { return m_finder->findChild<QTableView*>("LensTable"); }
+    QTableView* table() const { return m_finder->findChild<QTableView*>(u"LensTable"_s); }
 
     // The names on show, in their order.
     QStringList names() const {
@@ -57,59 +58,60 @@ private slots:
         m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("Italiano.lng")).toUtf8() +
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
         QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
-        QCOMPARE(m_app.window().OpenLensFinder()->shortcut().toString(), "Ctrl+F");
+        QCOMPARE(m_app.window().OpenLensFinder()->shortcut().toString(), u"Ctrl+F"_s);
         m_app.window().OpenLensFinder()->trigger();
         m_finder = m_app.window().lensFinder();
         QVERIFY(m_finder && m_finder->isVisible());
-        m_app.retype("Focale1", QStringLiteral("10"));
-        QTRY_COMPARE(cell("T3580VDD", LensColumn::FocalVerdict, Qt::ToolTipRole),
-                     "i 10 mm voluti stanno fuori da 3.5-8 mm");
-        QCOMPARE(cell("T3580VDD", LensColumn::TypeVerdict), QStringLiteral("✘"));
-        m_app.click("VAR");
-        QTRY_COMPARE(cell("T3580VDD", LensColumn::TypeVerdict), QStringLiteral("✔"));
-        QCOMPARE(cell("T3580VDD", LensColumn::Fits), QStringLiteral("✘"));
+        m_app.retype(u"Focale1"_s, QStringLiteral("10"));
+        QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::FocalVerdict, Qt::ToolTipRole),
+                     u"i 10 mm voluti stanno fuori da 3.5-8 mm"_s);
+        QCOMPARE(cell(u"T3580VDD"_s, LensColumn::TypeVerdict), QStringLiteral("✘"));
+        m_app.click(u"VAR"_s);
+        QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::TypeVerdict), QStringLiteral("✔"));
+        QCOMPARE(cell(u"T3580VDD"_s, LensColumn::Fits), QStringLiteral("✘"));
 
         // Only the selected type, only what fits, then by focal length.
-        m_finder->findChild<QComboBox*>("TypeFilter")->setCurrentIndex(1);
-        m_finder->findChild<QCheckBox*>("FitsOnly")->setChecked(true);
+        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(1);
+        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(true);
         table()->sortByColumn(int(LensColumn::Focal), Qt::DescendingOrder);
         // Direct-drive varifocals around 10 mm that cover 1/3" and identify at 5 m (3.125 mm).
-        QCOMPARE(names(), (QStringList{"M1050VDD", "V8016VDD", "M6012VDD", "H5050VDD"}));
-        QCOMPARE(m_finder->findChild<QLabel*>("ShownCount")->text(), "4 di 60 obiettivi");
+        QCOMPARE(names(),
+                 (QStringList{u"M1050VDD"_s, u"V8016VDD"_s, u"M6012VDD"_s, u"H5050VDD"_s}));
+        QCOMPARE(m_finder->findChild<QLabel*>(u"ShownCount"_s)->text(), u"4 di 60 obiettivi"_s);
 
         // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250),
         // past detection (25). The level the coverage window asks for reaches the verdict at once.
-        m_finder->findChild<QComboBox*>("TypeFilter")->setCurrentIndex(0);
-        m_finder->findChild<QCheckBox*>("FitsOnly")->setChecked(false);
-        QCOMPARE(cell("T2812MI", LensColumn::LevelVerdict), QStringLiteral("✘"));
+        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(0);
+        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(false);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
         m_app.window().OpenCoverage()->trigger();
-        auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>("Level");
+        auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
         level->setCurrentIndex(int(Level::Detection));
-        QCOMPARE(cell("T2812MI", LensColumn::LevelVerdict), QStringLiteral("✔"));
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
 
         // A double-click presents the lens, ">" goes on through its type's block, and so does
         // Enter on a selected row; on the Datasheet cell it opens the file as the PDF button does,
         // with the same messages. Back to fixed lenses: ">" browses by the type selected.
-        m_app.click("FF");
-        doubleClick("H6012DD", LensColumn::Name);
+        m_app.click(u"FF"_s);
+        doubleClick(u"H6012DD"_s, LensColumn::Name);
         CConsiglia* shown = m_app.consiglia();
         QVERIFY(shown && shown->isVisible());
-        const auto name = [&] { return m_app.find<QLabel>("Nome", shown)->text(); };
-        QCOMPARE(name(), "H6012DD");
-        m_app.click("Avanti", shown);
-        QCOMPARE(name(), "H8012DD");
-        table()->setCurrentIndex(indexOf("T5533ZDD", LensColumn::Name));
+        const auto name = [&] { return m_app.find<QLabel>(u"Nome"_s, shown)->text(); };
+        QCOMPARE(name(), u"H6012DD"_s);
+        m_app.click(u"Avanti"_s, shown);
+        QCOMPARE(name(), u"H8012DD"_s);
+        table()->setCurrentIndex(indexOf(u"T5533ZDD"_s, LensColumn::Name));
         QTest::keyClick(table(), Qt::Key_Return);
-        QCOMPARE(name(), "T5533ZDD");
+        QCOMPARE(name(), u"T5533ZDD"_s);
 
-        doubleClick("H6012DD", LensColumn::Datasheet);
+        doubleClick(u"H6012DD"_s, LensColumn::Datasheet);
         bool opened = false;
         for (QWidget* viewer : QApplication::topLevelWidgets())
             opened |= viewer->isVisible() &&
                       viewer->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
         QVERIFY(opened);
         test::MessageBoxAnswer answer;
-        doubleClick("T6014VD", LensColumn::Datasheet);
+        doubleClick(u"T6014VD"_s, LensColumn::Datasheet);
         QTRY_COMPARE(answer.texts, QStringList{QStringLiteral("      No .pdf file!")});
     }
 };

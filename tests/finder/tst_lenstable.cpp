@@ -13,6 +13,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::catalogueOf;
 
 namespace {
@@ -21,7 +22,8 @@ namespace {
 // are the remembered defaults: the calculator's format, 1920 x 1080, identification.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
-    const auto sensor = SensorFormat(QStringList{"1", "2/3", "1/2", "1/3", "1/4"}.indexOf(f[2]));
+    const auto sensor =
+        SensorFormat(QStringList{u"1"_s, u"2/3"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s}.indexOf(f[2]));
     return {{f[0], f[1], sensor, {f[3], f[4]}, f[5], f[6], drive}, {}};
 }
 
@@ -162,11 +164,13 @@ private slots:
         QTest::addColumn<bool>("fitsOnly");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("none") << "" << false << "" << QStringList{"T6", "T8", "M312", "H2"};
-        QTest::newRow("fits only") << "" << true << "" << QStringList{"T6"};
-        QTest::newRow("part of a remark, any case") << "METAL" << false << "" << QStringList{"H2"};
-        QTest::newRow("part of a name") << " t8 " << false << "" << QStringList{"T8"};
-        QTest::newRow("one type") << "" << false << "VAR" << QStringList{"M312"};
+        QTest::newRow("none") << "" << false << ""
+                              << QStringList{u"T6"_s, u"T8"_s, u"M312"_s, u"H2"_s};
+        QTest::newRow("fits only") << "" << true << "" << QStringList{u"T6"_s};
+        QTest::newRow("part of a remark, any case")
+            << "METAL" << false << "" << QStringList{u"H2"_s};
+        QTest::newRow("part of a name") << " t8 " << false << "" << QStringList{u"T8"_s};
+        QTest::newRow("one type") << "" << false << "VAR" << QStringList{u"M312"_s};
     }
 
     void filters() {
@@ -175,8 +179,8 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QStringList, shown);
         const Catalogue catalogue =
-            catalogueOf({"FF|T6|DD|6|6|1.2|no|0.3", "FF|T8|DD|8|8|1.2|no|0.3",
-                         "VAR|M312|DD|3|12|1.4|no|0.3", "HSP|H2|MI|2|2|1.2|Metal mount|0.3"});
+            catalogueOf({u"FF|T6|DD|6|6|1.2|no|0.3"_s, u"FF|T8|DD|8|8|1.2|no|0.3"_s,
+                         u"VAR|M312|DD|3|12|1.4|no|0.3"_s, u"HSP|H2|MI|2|2|1.2|Metal mount|0.3"_s});
         LensTableModel model(catalogue);
         model.update(inputsOf(QStringLiteral("FF|DD|1/3|6|6|1|1")));
         LensFilter filter(model);
@@ -190,8 +194,8 @@ private slots:
     void csvBytes() {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); // decimal commas
         const Catalogue catalogue =
-            catalogueOf({"VAR|T3580|DD|3,5|8|1,4|Wide, \"low\" distortion|0,3|VAR\\",
-                         "FF|H6|MI|6|6|1,2|=1+1|0|XX"});
+            catalogueOf({u"VAR|T3580|DD|3,5|8|1,4|Wide, \"low\" distortion|0,3|VAR\\"_s,
+                         u"FF|H6|MI|6|6|1,2|=1+1|0|XX"_s});
         QTemporaryDir cd;
         QVERIFY(QDir(cd.path()).mkpath(QStringLiteral("Pdf/Obiettivi/VAR")));
         QVERIFY(QFile(cd.filePath(QStringLiteral("Pdf/Obiettivi/VAR/T3580.pdf")))
@@ -216,7 +220,7 @@ private slots:
         const std::optional<QString> failure = CsvFile::save(missing, expected);
         QVERIFY(failure && failure->contains(QDir::toNativeSeparators(missing)));
         QCOMPARE(QDir(cd.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 (QStringList{"lenses.csv", "Pdf"}));
+                 (QStringList{u"lenses.csv"_s, u"Pdf"_s}));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), expected);
@@ -226,7 +230,7 @@ private slots:
     // it has and its verdicts are unknown with the reason. Judged again only when something
     // changed; a replaced catalogue is followed.
     void badRowsAndChanges() {
-        Catalogue catalogue = catalogueOf({"FF|T2", "", "FF|Q4|DD|x|x|F?|no|far", ""});
+        Catalogue catalogue = catalogueOf({u"FF|T2"_s, u""_s, u"FF|Q4|DD|x|x|F?|no|far"_s, u""_s});
         LensTableModel model(catalogue);
         QVERIFY(model.update(inputsOf(Usual)));
         QVERIFY(!model.update(inputsOf(Usual)));
@@ -241,11 +245,12 @@ private slots:
                          cell(0, LensColumn::Fits), cell(1, LensColumn::Sensor),
                          cell(1, LensColumn::MinFocus), cell(1, LensColumn::FocusVerdict, tip),
                          cell(1, LensColumn::LevelVerdict, tip), cell(1, LensColumn::Fits)}),
-            (QStringList{"Unknown: the focal length \"\" cannot be read", "missing", "?", "unknown",
-                         "far", "Unknown: the minimum focus distance \"far\" cannot be read",
-                         "Unknown: the focal length \"x\" cannot be read", "✘"}));
+            (QStringList{u"Unknown: the focal length \"\" cannot be read"_s, u"missing"_s, u"?"_s,
+                         u"unknown"_s, u"far"_s,
+                         u"Unknown: the minimum focus distance \"far\" cannot be read"_s,
+                         u"Unknown: the focal length \"x\" cannot be read"_s, u"✘"_s}));
 
-        catalogue = catalogueOf({"FF|T6|MI|6|6"});
+        catalogue = catalogueOf({u"FF|T6|MI|6|6"_s});
         QVERIFY(model.update(inputsOf(Usual)));
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(model.verdict(0, Check::Iris), Verdict::Fail);
@@ -265,11 +270,11 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, after);
         ProgramState state;
-        state.LensCatalogue =
-            catalogueOf({"FF|T1", "FF|T2", "VAR|T3", "VAR|T4", "ff|T5", "ZOOM|T6"});
+        state.LensCatalogue = catalogueOf(
+            {u"FF|T1"_s, u"FF|T2"_s, u"VAR|T3"_s, u"VAR|T4"_s, u"ff|T5"_s, u"ZOOM|T6"_s});
         const BlockBounds blocks{0, 2, 7, 0, 0, 3, 8, 1}; // first HSP, VAR, ZOOM, FF; then last
         MainPublic main;
-        prepareBrowsing(state, main, blocks, std::int16_t(index), {"6", "12"});
+        prepareBrowsing(state, main, blocks, std::int16_t(index), {u"6"_s, u"12"_s});
         QCOMPARE(QStringLiteral("%1 %2 %3|%4")
                      .arg(main.Min)
                      .arg(main.Max)

@@ -9,7 +9,8 @@ using namespace vistaro;
 
 void vistaro::fuzz::check(const QByteArray&, const QString& path) {
     const QString probe = probeSettings(path);
-    Settings loaded{"1", "2", "3", "D:\\"};
+    Settings loaded{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                    QStringLiteral("D:\\")};
     loadSettings(path, loaded);
     require(probe.isEmpty() || loaded.DecimalSeparator == probe);
     // Reading drops a leading byte-order mark, which the program never writes.

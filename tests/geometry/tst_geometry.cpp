@@ -123,9 +123,9 @@ private slots:
         QFETCH(double, area);
         QFETCH(int, polygons);
         QFETCH(int, holes);
-        const Region result = op == "&"   ? geometry.intersect(a, b)
-                              : op == "-" ? geometry.subtract(a, b)
-                                          : geometry.unite({a, b});
+        const Region result = op == u"&"   ? geometry.intersect(a, b)
+                              : op == u"-" ? geometry.subtract(a, b)
+                                           : geometry.unite({a, b});
         QVERIFY(sameArea(geometry.area(result), area));
         QCOMPARE(int(result.size()), polygons);
         int holesFound = 0;

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,7 +24,8 @@ QStringList shown(const Obbiettivi& window) {
                              "Manual", "DC", "VD", "M", "MarvantoCons", "Label1", "Label2",
                              "Label4", "Label3", "DecSeparator", "Language"}) {
         const bool inConsiglia = texts.size() < 10;
-        const QObject* target = (inConsiglia ? consiglia : &window)->findChild<QObject*>(name);
+        const QObject* target =
+            (inConsiglia ? consiglia : &window)->findChild<QObject*>(QLatin1String(name));
         texts << target->property(target->inherits("QGroupBox") ? "title" : "text").toString();
     }
     return texts;
@@ -62,7 +64,8 @@ private slots:
         lines[20] = QStringLiteral("&Focal && zoom (mm)");   // Label1
         lines[24] = QStringLiteral("&Decimal && separator"); // DecSeparator, a menu
         const QString path = m_folder.filePath(QStringLiteral("distinct.lng"));
-        QVERIFY(test::placeHostile({lines.join("\r\n").toUtf8(), LanguageLineCount, lines}, path));
+        QVERIFY(
+            test::placeHostile({lines.join(u"\r\n"_s).toUtf8(), LanguageLineCount, lines}, path));
         Obbiettivi window(m_program);
         window.CaricaLingua(path);
         QVERIFY(m_folder.consiglia() && !m_folder.consiglia()->isVisible());
@@ -95,8 +98,9 @@ private slots:
         test::MessageBoxAnswer answer(QMessageBox::Yes);
         m_folder.start(picked ? QByteArray() : ".\r\n,\r\n" + path.toUtf8() + "\r\n/cd/\r\n");
         if (picked) {
-            auto* files = m_folder.window().languageChooser()->findChild<FileList*>("File1");
-            const QList<QListWidgetItem*> items = files->findItems("Nothing.lng", Qt::MatchExactly);
+            auto* files = m_folder.window().languageChooser()->findChild<FileList*>(u"File1"_s);
+            const QList<QListWidgetItem*> items =
+                files->findItems(u"Nothing.lng"_s, Qt::MatchExactly);
             QCOMPARE(items.size(), 1);
             QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                               files->visualItemRect(items.first()).center());

@@ -13,6 +13,7 @@
 #include <QLabel>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 using test::catalogueOf;
 
 namespace {
@@ -26,8 +27,18 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
     return state;
 }
 
-const MainPublic languageTexts{
-    0, 0, {}, {}, {}, "Iris: ", "at ", " m wide: ", " m tele: ", " m: ", "Min. focus: ", {}};
+const MainPublic languageTexts{0,
+                               0,
+                               {},
+                               {},
+                               {},
+                               u"Iris: "_s,
+                               u"at "_s,
+                               u" m wide: "_s,
+                               u" m tele: "_s,
+                               u" m: "_s,
+                               u"Min. focus: "_s,
+                               {}};
 
 } // namespace
 
@@ -44,7 +55,7 @@ class TestMatch : public QObject {
 
     // What a screen reader gets from a label of the recommendation window.
     QString caption(const char* name) const {
-        QLabel* label = m_app.find<QLabel>(name, m_app.consiglia());
+        QLabel* label = m_app.find<QLabel>(QLatin1String(name), m_app.consiglia());
         return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
     }
 
@@ -54,8 +65,10 @@ private slots:
         const QDir folder(m_cd.filePath(QStringLiteral("Pdf/Obiettivi")));
         QVERIFY(folder.mkpath(QStringLiteral("FF")));
         for (const char* name : {"XXT1.pdf", "xxT2.pdf"})
-            QVERIFY(test::placeHostile({"%PDF\r\n", 1, {"%PDF"}}, folder.filePath(name)));
-        QVERIFY(test::placeHostile({"\r\n%PDF", 2, {"", "%PDF"}}, folder.filePath("FF/T4.pdf")));
+            QVERIFY(test::placeHostile({"%PDF\r\n", 1, {u"%PDF"_s}},
+                                       folder.filePath(QLatin1String(name))));
+        QVERIFY(test::placeHostile({"\r\n%PDF", 2, {u""_s, u"%PDF"_s}},
+                                   folder.filePath(u"FF/T4.pdf"_s)));
     }
 
     // The recommendation button's search over the selected type's block of the catalogue, after
@@ -81,12 +94,12 @@ private slots:
         QFETCH(QString, search);
         QFETCH(SensorFormat, sensor);
         QFETCH(QString, after);
-        ProgramState state =
-            stateOf({"FF|T28|DD|2.8", "FF|M40|DD|4", "FF|V60|DD|6", "FF|T60|VD|abc", "FF|T80|DD|8",
-                     "HSP|T28|DD|2.8", "HSP|H60|DD|x", "VAR|T358|DD|3.5|8", "VAR|H550|DD|5|50",
-                     "ZOOM|T880|DD|8|80", "ZOOM|T5533|DD|5.5|33", "ZOOM|T660|DD|6|60",
-                     "ZOOM|H660|DD|6|60", "", ""},
-                    "1", "2");
+        ProgramState state = stateOf(
+            {u"FF|T28|DD|2.8"_s, u"FF|M40|DD|4"_s, u"FF|V60|DD|6"_s, u"FF|T60|VD|abc"_s,
+             u"FF|T80|DD|8"_s, u"HSP|T28|DD|2.8"_s, u"HSP|H60|DD|x"_s, u"VAR|T358|DD|3.5|8"_s,
+             u"VAR|H550|DD|5|50"_s, u"ZOOM|T880|DD|8|80"_s, u"ZOOM|T5533|DD|5.5|33"_s,
+             u"ZOOM|T660|DD|6|60"_s, u"ZOOM|H660|DD|6|60"_s, u""_s, u""_s},
+            u"1"_s, u"2"_s);
         state.LensTypeCode = search.section(u' ', 0, 0);
         const QString wanted = search.section(u' ', 1);
         const BlockBounds blocks{5, 7, 9, 0, 6, 8, 12, 4}; // first HSP, VAR, ZOOM, FF; then last
@@ -129,7 +142,7 @@ private slots:
         const QStringList lens = lenses.split(u' ');
         QStringList rows;
         for (int i = 0; i < 12; ++i)
-            rows << (suitable.contains(i) ? "FF|T|DD|" : "FF|X|DD|") + lens[2];
+            rows << (suitable.contains(i) ? u"FF|T|DD|"_s : u"FF|X|DD|"_s) + lens[2];
         const ProgramState state =
             stateOf(rows, lens[1].section(u'|', 0, 0), lens[1].section(u'|', 1));
         const MainSelection selection{
@@ -171,23 +184,24 @@ private slots:
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("closer than L1") << QStringList{"FF|T6|DD|6|6|1.2|no|0.3", "0.2", "5"}
-                                        << "at 0.2 m:  .16 X  .12 (m X m)\r|red|Min. focus: 0.3m";
+        QTest::newRow("closer than L1")
+            << QStringList{u"FF|T6|DD|6|6|1.2|no|0.3"_s, u"0.2"_s, u"5"_s}
+            << "at 0.2 m:  .16 X  .12 (m X m)\r|red|Min. focus: 0.3m";
         QTest::newRow("no zero before the point, closer than a hidden L2")
-            << QStringList{"FF|T4|DD|4|4|1.2|no|0.3", "1", "0.2"}
+            << QStringList{u"FF|T4|DD|4|4|1.2|no|0.3"_s, u"1"_s, u"0.2"_s}
             << "at 1 m:  1.2 X  .9 (m X m)\r|red|Min. focus: 0.3m";
         QTest::newRow("remark No is shown, focus at L1 and L2")
-            << QStringList{"FF|T6|DD|6|6|1.2|No|0.3", "0.3", "0.3"}
+            << QStringList{u"FF|T6|DD|6|6|1.2|No|0.3"_s, u"0.3"_s, u"0.3"_s}
             << "No\rat 0.3 m:  .24 X  .18 (m X m)\r|black|Min. focus: 0.3m";
         QTest::newRow("varifocal: wide and tele, no minimum focus")
-            << QStringList{"VAR|T358|DD|3.5|8|1.4|no|0", "7", "9"}
+            << QStringList{u"VAR|T358|DD|3.5|8|1.4|no|0"_s, u"7"_s, u"9"_s}
             << "at 7 m wide:  9.6 X  7.2 (m X m)\rat 7 m tele:  4.2 X  3.15 (m X m)\r|black|";
         QTest::newRow("zoom: four lines, wide and tele at L1 and L2")
-            << QStringList{"ZOOM|T660|DD|6|60|1.4|no|0", "5", "10"}
+            << QStringList{u"ZOOM|T660|DD|6|60|1.4|no|0"_s, u"5"_s, u"10"_s}
             << "at 5 m wide:  4 X  3 (m X m)\rat 5 m tele:  .4 X  .3 (m X m)\r"
                "at 10 m wide:  8 X  6 (m X m)\rat 10 m tele:  .8 X  .6 (m X m)\r|black|";
         QTest::newRow("unreadable focal length leaves its line out, L2 empty")
-            << QStringList{"VAR|T6|DD|x|8|1.2|no|0", "7", ""}
+            << QStringList{u"VAR|T6|DD|x|8|1.2|no|0"_s, u"7"_s, u""_s}
             << "at 7 m tele:  4.2 X  3.15 (m X m)\r|red|";
     }
 
@@ -199,11 +213,11 @@ private slots:
                                       entry.TypeCode == u"VAR", inputs[1], inputs[2]};
         const LensPresentation lens = presentLens(&entry, languageTexts, selection);
         const QString none = QStringLiteral("none");
-        QCOMPARE(lens.Label1.value_or(none) + (lens.MinFuocoRed ? "|red|" : "|black|") +
+        QCOMPARE(lens.Label1.value_or(none) + (lens.MinFuocoRed ? u"|red|"_s : u"|black|"_s) +
                      lens.MinFuoco.value_or(none),
                  shown);
         if (entry.Name == u"T358") // a range; the window test pins the other captions
-            QCOMPARE(*lens.f, "f:3.5-8mm");
+            QCOMPARE(*lens.f, u"f:3.5-8mm"_s);
     }
 
     void datasheet_data() {
@@ -221,8 +235,8 @@ private slots:
         QFETCH(QString, pdfAttuale);
         QFETCH(DatasheetCheck::Outcome, outcome);
         QFETCH(QString, path);
-        const Catalogue catalogue = catalogueOf(
-            {"FF|T1|||||||XX", "FF|T2|||||||xx", "FF|T3|||||||FF\\", "FF|T4|||||||FF\\"});
+        const Catalogue catalogue = catalogueOf({u"FF|T1|||||||XX"_s, u"FF|T2|||||||xx"_s,
+                                                 u"FF|T3|||||||FF\\"_s, u"FF|T4|||||||FF\\"_s});
         MainPublic main;
         main.Drive = m_cd.path() + u'/';
         main.PDFattuale = pdfAttuale;
@@ -240,28 +254,28 @@ private slots:
         m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
         QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
-        m_app.retype("Focale1", QStringLiteral("1"));
+        m_app.retype(u"Focale1"_s, QStringLiteral("1"));
         m_app.waitTicks();
         {
             test::MessageBoxAnswer answer;
-            m_app.click("MarvantoCons");
-            QCOMPARE(answer.title + ": " + answer.texts.join(u'|'),
-                     "Vistaro: " + NothingFitsMessage);
+            m_app.click(u"MarvantoCons"_s);
+            QCOMPARE(answer.title + u": "_s + answer.texts.join(u'|'),
+                     u"Vistaro: "_s + NothingFitsMessage);
             QVERIFY(!m_app.consiglia()->isVisible());
         }
-        m_app.retype("L1", QStringLiteral("10"));
+        m_app.retype(u"L1"_s, QStringLiteral("10"));
         m_app.waitTicks();
-        m_app.retype("H1", QStringLiteral("8"));
+        m_app.retype(u"H1"_s, QStringLiteral("8"));
         m_app.waitTicks();
-        m_app.click("MarvantoCons");
+        m_app.click(u"MarvantoCons"_s);
         CConsiglia* shown = m_app.consiglia();
         QVERIFY(shown->isVisible() && !shown->parentWidget());
         QCOMPARE(caption("Nome") + u' ' + caption("f"), QStringLiteral("H6012DD f:6mm"));
 
         const std::int16_t first = shown->Attuale;
-        m_app.click("Avanti", shown);
+        m_app.click(u"Avanti"_s, shown);
         const QString next = caption("Nome");
-        m_app.click("Indietro", shown);
+        m_app.click(u"Indietro"_s, shown);
         QCOMPARE(next + u' ' + caption("Nome"), QStringLiteral("H8012DD H6012DD"));
 
         // A second search presents in the same window. Markup from the catalogue or a language
@@ -270,14 +284,14 @@ private slots:
         lens.Note = QStringLiteral("<img src=\"/etc/hostname\">");
         lens.FStop = QStringLiteral("<i>1.2</i>");
         m_app.window().publicState().IRISCont = QStringLiteral("<b>Iris</b> ");
-        m_app.click("MarvantoCons");
+        m_app.click(u"MarvantoCons"_s);
         QCOMPARE(m_app.consiglia(), shown);
         QCOMPARE(caption("Nome") + u' ' + caption("Fstop") + u' ' + caption("Iride"),
                  QStringLiteral("H6012DD F:<i>1.2</i> <b>Iris</b> DD"));
         QCOMPARE(caption("Label1"),
-                 "<img src=\"/etc/hostname\">\nAt 10 m the lens covers 8 X  6 (m X m)\n");
+                 u"<img src=\"/etc/hostname\">\nAt 10 m the lens covers 8 X  6 (m X m)\n"_s);
 
-        m_app.click("Command2", shown); // the sample datasheet opens in a viewer
+        m_app.click(u"Command2"_s, shown); // the sample datasheet opens in a viewer
         bool opened = false;
         for (QWidget* viewer : QApplication::topLevelWidgets())
             opened |= viewer->isVisible() && viewer->windowTitle().startsWith(u"PDF: ") &&

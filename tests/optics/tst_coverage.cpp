@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 // The coverage figures as the window shows them, from the texts of its fields and of the
 // calculator, against values worked out by hand.
@@ -25,12 +26,12 @@ private slots:
         // detection|NeededFocal|DeadZone|FarEdge|Problem
         QTest::addColumn<QString>("shown");
         // 1/3" full HD, 6 mm at 10 m: all but the ground's figures and the problem
-        const QString metric = "43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|";
+        const QString metric = u"43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|"_s;
         // 240 px/m x 0.3048 = 73.152 px/ft, truncated; 9.6 m = 31.496 ft, rounded down.
         const QString imperial =
-            "43.6°|25.4°|49.3°|26.25 ft|73.1 px/ft|Recognition|31.49 ft|314.96 ft|6.25 mm|";
+            u"43.6°|25.4°|49.3°|26.25 ft|73.1 px/ft|Recognition|31.49 ft|314.96 ft|6.25 mm|"_s;
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
-            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + "8.2 m|Unbounded (horizon)|";
+            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + u"8.2 m|Unbounded (horizon)|"_s;
         QTest::newRow("steep enough for a far edge")
             << "4.8 3.6 1920 1080 6 1.7 12 10" << 0
             << "22.6°|12.8°|25.8°|4 m|480 px/m|Identification|19.2 m|192 m|6.25 mm|10.52 m|"
@@ -44,7 +45,8 @@ private slots:
             << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-|The camera "
                "is below the target and looks above the horizon: it sees no ground.";
         QTest::newRow("imperial: heights typed in feet")
-            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1 << imperial + "26.76 ft|Unbounded (horizon)|";
+            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1
+            << imperial + u"26.76 ft|Unbounded (horizon)|"_s;
         QTest::newRow("focal length 0") << "4.8 3.6 1920 1080 3 1.7 0 10" << 0
                                         << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal "
                                            "length must be greater than zero.";
@@ -55,15 +57,15 @@ private slots:
         // 1" 12.8 mm wide, 2592 columns, 2.8 mm: identification reaches 2.8 x 2592 / (250 x
         // 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m, at
         // 2.27 m 249.78 px/m. Near edge 3 / tan(29.9° + 59.7°) = 0.018 m.
-        const QString oneInch = "132.7°|119.5°|141.4°|";
+        const QString oneInch = u"132.7°|119.5°|141.4°|"_s;
         QTest::newRow("1\" 5 MP, 2.8 mm: at the distance shown, identification")
             << "12.8 9.6 2592 1944 3 1.7 2.8 2.26" << 0
-            << oneInch + "10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|0.02 m|"
-                         "Unbounded (horizon)|";
+            << oneInch + u"10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|0.02 m|"
+                         u"Unbounded (horizon)|"_s;
         QTest::newRow("1\" 5 MP, 2.8 mm: a hundredth farther, recognition")
             << "12.8 9.6 2592 1944 3 1.7 2.8 2.27" << 0
-            << oneInch + "10.38 m|249.7 px/m|Recognition|2.26 m|22.68 m|2.81 mm|0.02 m|"
-                         "Unbounded (horizon)|";
+            << oneInch + u"10.38 m|249.7 px/m|Recognition|2.26 m|22.68 m|2.81 mm|0.02 m|"
+                         u"Unbounded (horizon)|"_s;
         // 1920 x 6.24925 / (10 x 4.8) = 249.97 px/m; identification up to 9.9988 m.
         QTest::newRow("249.97 px/m is no 250")
             << "4.8 3.6 1920 1080 3 1.7 6.24925 10" << 0
@@ -84,22 +86,22 @@ private slots:
                "Unbounded (horizon)|";
         // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°).
         QTest::newRow("tilted 45°")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + "1.9 m|4.74 m|";
+            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + u"1.9 m|4.74 m|"_s;
         QTest::newRow("level") << "4.8 3.6 1920 1080 3 1.7 6 10 0" << 0
-                               << metric + "13.33 m|Unbounded (horizon)|";
+                               << metric + u"13.33 m|Unbounded (horizon)|"_s;
         QTest::newRow("below the target, tilted steeper than it")
-            << "4.8 3.6 1920 1080 1 1.7 6 10 30" << 0 << metric + "1.08 m|3.21 m|";
+            << "4.8 3.6 1920 1080 1 1.7 6 10 30" << 0 << metric + u"1.08 m|3.21 m|"_s;
         QTest::newRow("nearly straight down")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 89" << 0 << metric + "0 m|0.73 m|";
+            << "4.8 3.6 1920 1080 3 1.7 6 10 89" << 0 << metric + u"0 m|0.73 m|"_s;
         QTest::newRow("tilted up")
             << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
-            << metric + "-|-|At this tilt angle the camera looks above the horizon: it sees no "
-                        "ground.";
+            << metric + u"-|-|At this tilt angle the camera looks above the horizon: it sees no "
+                        u"ground."_s;
         QTest::newRow("tilt 90°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
-            << metric + "-|-|The tilt angle must be more than -90° and less than 90°.";
+            << metric + u"-|-|The tilt angle must be more than -90° and less than 90°."_s;
         QTest::newRow("tilt not a number") << "4.8 3.6 1920 1080 3 1.7 6 10 x" << 0
-                                           << metric + "-|-|The tilt angle is not a number.";
+                                           << metric + u"-|-|The tilt angle is not a number."_s;
         QTest::newRow("focal length 1E-320")
             << "4.8 3.6 1920 1080 3 1.7 1E-320 10" << 0
             << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal length is too small: at "
@@ -108,18 +110,19 @@ private slots:
         QTest::newRow("distance 0, and so focal length 0")
             << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
             << "-|-|-|-|-|-|-|-|-|-|-|The calculator's distance must be greater than zero.";
-        const QString noCamera = "-|-|-|-|-|-|-|-|-|-|-|";
+        const QString noCamera = u"-|-|-|-|-|-|-|-|-|-|-|"_s;
         QTest::newRow("sensor 1E-320 mm wide")
             << "1E-320 3.6 1920 1080 3 1.7 6 10" << 0
-            << noCamera + "The sensor width is too small: at least 0.001 mm.";
-        QTest::newRow("0 columns") << "4.8 3.6 0 1080 3 1.7 6 10" << 0
-                                   << noCamera + "The number of columns must be greater than zero.";
+            << noCamera + u"The sensor width is too small: at least 0.001 mm."_s;
+        QTest::newRow("0 columns")
+            << "4.8 3.6 0 1080 3 1.7 6 10" << 0
+            << noCamera + u"The number of columns must be greater than zero."_s;
         QTest::newRow("sensor 1 m wide")
             << "1000 3.6 1920 1080 3 1.7 6 10" << 0
-            << noCamera + "The sensor width is too large: at most 100 mm.";
+            << noCamera + u"The sensor width is too large: at most 100 mm."_s;
         QTest::newRow("mounting height in feet, too large")
             << "4.8 3.6 1920 1080 4000 5 6 10" << 1
-            << imperial + "-|-|The mounting height is too large: at most 3280.84 ft.";
+            << imperial + u"-|-|The mounting height is too large: at most 3280.84 ft."_s;
     }
 
     void figures() {
@@ -152,11 +155,13 @@ private slots:
     // A field that does not read keeps the last good value in the inputs the window remembers.
     void badFieldKeepsRememberedValue() {
         CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};
-        readFields(inputs, {"", "", "1.45", "2688", "1520", "4.5", "1.2", ""}, true,
+        readFields(inputs,
+                   {u""_s, u""_s, u"1.45"_s, u"2688"_s, u"1520"_s, u"4.5"_s, u"1.2"_s, u""_s}, true,
                    SensorFormat::Half);
-        const FieldsRead read = readFields(inputs, {"", "", "0", "0", "1520", "4.5", "x", ""}, true,
-                                           SensorFormat::Half);
-        QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, "1/3\"", SensorSize{4.8, 3.6},
+        const FieldsRead read =
+            readFields(inputs, {u""_s, u""_s, u"0"_s, u"0"_s, u"1520"_s, u"4.5"_s, u"x"_s, u""_s},
+                       true, SensorFormat::Half);
+        QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, u"1/3\""_s, SensorSize{4.8, 3.6},
                                          1.45, ImageSize{2688, 1520}, Level::Identification, 4.5,
                                          1.2, Units::Metric}));
         QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
@@ -167,9 +172,10 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         CoverageInputs inputs;
         const FieldsRead read =
-            readFields(inputs, {"", "", "", "", "", "2,5", "1,7", ""}, false, SensorFormat::Third);
+            readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, u"2,5"_s, u"1,7"_s, u""_s},
+                       false, SensorFormat::Third);
         const CoverageResult result =
-            computeCoverage(queryOf(read, Level::Recognition, "4,8", "12,5"));
+            computeCoverage(queryOf(read, Level::Recognition, u"4,8"_s, u"12,5"_s));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(read.mountHeightM.value, 2.5);
         QCOMPARE(result.sceneWidthM, 12.5);
@@ -181,10 +187,10 @@ private slots:
         QStringList names;
         for (const ShownFigure& figure : shownFigures({}, Level::Detection, Units::Metric))
             names << QLatin1String(figure.name);
-        QCOMPARE(names.join(u' '), "AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
-                                   "LevelReached DistanceDetection DistanceObservation "
-                                   "DistanceRecognition DistanceIdentification NeededFocal "
-                                   "DeadZone FarEdge");
+        QCOMPARE(names.join(u' '), u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
+                                   u"LevelReached DistanceDetection DistanceObservation "
+                                   u"DistanceRecognition DistanceIdentification NeededFocal "
+                                   u"DeadZone FarEdge"_s);
     }
 
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is

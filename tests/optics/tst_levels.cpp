@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 const Camera ThirdFullHd{{4.8, 3.6}, {1920, 1080}};
 
@@ -76,8 +77,8 @@ private slots:
     void remembered() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vistaro.conf"));
-        const CoverageInputs inputs({SensorSource::PixelSize, "1/2.8\"", SensorSize{6.4, 4.8}, 1.45,
-                                     ImageSize{2688, 1520}, Level::Observation, 4.5, 1.2,
+        const CoverageInputs inputs({SensorSource::PixelSize, u"1/2.8\""_s, SensorSize{6.4, 4.8},
+                                     1.45, ImageSize{2688, 1520}, Level::Observation, 4.5, 1.2,
                                      Units::Imperial, Aim::Tilt, -12.5});
         {
             QSettings settings(path, QSettings::IniFormat);
@@ -86,12 +87,12 @@ private slots:
         QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(loadCoverageInputs(settings), inputs);
 
-        QCOMPARE(settings.value("Coverage/aim"), "tilt");
-        for (const QString spoilt :
-             {"sensor=Pixel", "sensorPreset=1/9\"", "columns=-3", "mountHeight=nan", "level=3",
-              "pixelSize=0", "aim=Tilt", "tilt=90"})
-            settings.setValue("Coverage/" + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
-        const CoverageInputs fallenBack({SensorSource::Calculator, "1/3\"", SensorSize{6.4, 4.8},
+        QCOMPARE(settings.value("Coverage/aim"), u"tilt"_s);
+        for (const QString& spoilt :
+             {u"sensor=Pixel"_s, u"sensorPreset=1/9\""_s, u"columns=-3"_s, u"mountHeight=nan"_s,
+              u"level=3"_s, u"pixelSize=0"_s, u"aim=Tilt"_s, u"tilt=90"_s})
+            settings.setValue(u"Coverage/"_s + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
+        const CoverageInputs fallenBack({SensorSource::Calculator, u"1/3\""_s, SensorSize{6.4, 4.8},
                                          2.9, ImageSize{1920, 1520}, Level::Identification, 3, 1.2,
                                          Units::Imperial, Aim::Target, 10});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
@@ -115,7 +116,7 @@ private slots:
         const std::optional<Camera> camera = cameraOf(inputs, SensorFormat::Half);
         const SensorSize sensor = camera ? camera->sensor : SensorSize{};
         QCOMPARE(camera ? QStringLiteral("%1 x %2").arg(sensor.widthMm).arg(sensor.heightMm)
-                        : "none",
+                        : u"none"_s,
                  size);
     }
 };

@@ -14,8 +14,8 @@ private slots:
     void drawnAtWindowIconSize() {
         QList<QImage> images;
         for (const char* path : {":/icons/vistaro.svg", ":/icons/vistaro-language.svg"}) {
-            QVERIFY2(QImageReader(path).canRead(), path);
-            images.append(QIcon(path).pixmap(32, 32).toImage());
+            QVERIFY2(QImageReader(QLatin1String(path)).canRead(), path);
+            images.append(QIcon(QLatin1String(path)).pixmap(32, 32).toImage());
             QCOMPARE(images.last().size(), QSize(32, 32));
             QCOMPARE(qAlpha(images.last().pixel(0, 0)), 0);
             QCOMPARE(qAlpha(images.last().pixel(16, 16)), 255);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -60,7 +61,7 @@ private slots:
             const double value = in.toDouble();
             std::optional<QString> got;
             if (op == u"numeric")
-                got = num::isNumeric(text, {}) ? "yes" : "no";
+                got = num::isNumeric(text, {}) ? u"yes"_s : u"no"_s;
             else if (op == u"clean" && num::isNumeric(text, other))
                 got = num::removeSeparator(text, other);
             else if (op == u"double" && num::toDouble(text))
@@ -75,21 +76,21 @@ private slots:
                 got = QString::number(*num::roundHalfEven(value));
             else if (op == u"decode")
                 got = decode8Bit(in.toLatin1());
-            QCOMPARE(got.value_or("none"), op == u"scene" ? out : test::regional(out, comma));
+            QCOMPARE(got.value_or(u"none"_s), op == u"scene" ? out : test::regional(out, comma));
         }
     }
 
     // The user's own settings file; on Windows the one machine-wide file.
     void settingsFile() {
 #if defined(Q_OS_WIN)
-        QCOMPARE(settingsFilePath(), "C:\\lens.ini");
+        QCOMPARE(settingsFilePath(), u"C:\\lens.ini"_s);
 #elif defined(Q_OS_MACOS)
-        QCOMPARE(settingsFilePath(), QDir::homePath() + "/Library/Preferences/vistaro/lens.ini");
+        QCOMPARE(settingsFilePath(), QDir::homePath() + u"/Library/Preferences/vistaro/lens.ini"_s);
 #else
         qputenv("XDG_CONFIG_HOME", "/srv/conf");
-        QCOMPARE(settingsFilePath(), "/srv/conf/vistaro/lens.ini");
+        QCOMPARE(settingsFilePath(), u"/srv/conf/vistaro/lens.ini"_s);
         qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/vistaro/lens.ini");
+        QCOMPARE(settingsFilePath(), QDir::homePath() + u"/.config/vistaro/lens.ini"_s);
 #endif
     }
 
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(QDir(work.path()).mkdir(QStringLiteral("cd")) && QDir::setCurrent(work.path()));
         const QString root = defaultDriveRoot();
         QVERIFY(QDir::setCurrent(before));
-        QCOMPARE(root, work.path() + "/cd/");
+        QCOMPARE(root, work.path() + u"/cd/"_s);
     }
 };
 

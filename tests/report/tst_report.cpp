@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,14 +20,15 @@ ReportDocument coverageLike(int rows) {
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawText(box, QStringLiteral("dead zone"));
     };
-    ReportSection results{"Results", {"Wide", "Tele"}, {{"Datasheet", {QString(150, u'x')}}}};
+    ReportSection results{
+        u"Results"_s, {u"Wide"_s, u"Tele"_s}, {{u"Datasheet"_s, {QString(150, u'x')}}}};
     for (int i = 0; i < rows; ++i)
-        results.rows.append({QStringLiteral("row %1").arg(i), {"240 px/m"}});
-    return {"Camera coverage",
-            "6 December 2026",
+        results.rows.append({QStringLiteral("row %1").arg(i), {u"240 px/m"_s}});
+    return {u"Camera coverage"_s,
+            u"6 December 2026"_s,
             {results},
-            {{"Top view", {420, 300}, lines}, {"Side view", {380, 300}, lines}},
-            "Vistaro 1.2.3"};
+            {{u"Top view"_s, {420, 300}, lines}, {u"Side view"_s, {380, 300}, lines}},
+            u"Vistaro 1.2.3"_s};
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,7 +42,7 @@ QString shown(double value) {
 QString shown(const std::optional<AxialRange>& range) {
     if (!range)
         return QStringLiteral("none");
-    return shown(range->nearM) + u'-' + (range->farM ? shown(*range->farM) : "unbounded");
+    return shown(range->nearM) + u'-' + (range->farM ? shown(*range->farM) : u"unbounded"_s);
 }
 
 QString shown(const PlanPolygon& polygon) {
@@ -233,11 +234,11 @@ private slots:
     // the ground follow the tilt (ground from 3 / tan(t ± v/2) with tan 30° = 0.57735).
     void aimedByTilt() {
         const CoverageResult result = cameraCoverage(with(3, 1.7, 30));
-        QCOMPARE(shown(*result.pixelsPerMetre), "240.0000");
+        QCOMPARE(shown(*result.pixelsPerMetre), u"240.0000"_s);
         QCOMPARE(result.levelReached, std::optional(Level::Recognition));
         QCOMPARE(result.tiltDeg, std::optional(30.0));
-        QCOMPARE(shown(*result.ground.nearM), "3.2533");
-        QCOMPARE(shown(*result.ground.farM), "9.6203");
+        QCOMPARE(shown(*result.ground.nearM), u"3.2533"_s);
+        QCOMPARE(shown(*result.ground.farM), u"9.6203"_s);
         QVERIFY(!result.problem);
         const CoverageResult up = cameraCoverage(with(3, 1.7, -30));
         QVERIFY(!up.ground.nearM);

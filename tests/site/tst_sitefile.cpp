@@ -16,6 +16,7 @@
 #endif
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,10 +44,10 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
 
 Site exampleSite() {
     return {Units::Metric,
-            background("plan.png", BackgroundScale{{10, 20}, {410, 20}, 12.5}),
+            background(u"plan.png"_s, BackgroundScale{{10, 20}, {410, 20}, 12.5}),
             {test::entranceCamera()},
             {SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{"Door", Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
+            {SiteArea{u"Door"_s, Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
 }
 
 // Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
@@ -62,7 +63,7 @@ Site fullSite() {
     zoom.camera = {{5.57, 3.13}, {2688, 1520}};
     zoom.focalMm = 4.5;
     zoom.focalTeleMm = 45.25;
-    zoom.lens = "Z4550";
+    zoom.lens = u"Z4550"_s;
     zoom.level = Level::Observation;
     SiteCamera tilted;
     tilted.position = {1e6, -1e6};
@@ -76,7 +77,7 @@ Site fullSite() {
     tilted.focalMm = 10000;
     tilted.level = Level::Detection;
     return {Units::Imperial,
-            SiteBackground{"plans/ground floor.svg",
+            SiteBackground{u"plans/ground floor.svg"_s,
                            BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
                            {-4.5, 7.25},
                            0.35,
@@ -87,8 +88,8 @@ Site fullSite() {
                            150},
             {zoom, tilted},
             {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{"Car park", Level::Observation, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
-             SiteArea{"", Level::Recognition, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
+            {SiteArea{u"Car park"_s, Level::Observation, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
+             SiteArea{u""_s, Level::Recognition, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
 }
 
 const QByteArray MinimalCamera =
@@ -190,7 +191,7 @@ private slots:
         QTest::newRow("a tilt instead of a target height")
             << changed("\"target_height\": 1.7", "\"tilt\": 12.5") << tilted;
         Site least;
-        least.background = background("C:/plans/site.png", std::nullopt);
+        least.background = background(u"C:/plans/site.png"_s, std::nullopt);
         least.cameras = {SiteCamera{}};
         least.cameras[0].position = {1, 1};
         QTest::newRow("what may be left out is left out")
@@ -219,91 +220,93 @@ private slots:
             QTest::newRow(name) << json << QStringList{says};
         };
         QTest::newRow("not JSON") << changed("\"walls\": [", "\"walls\": [}")
-                                  << QStringList{"not JSON: ", " on line 6"};
-        QTest::newRow("an empty file") << QByteArray() << QStringList{"not JSON: ", " on line 1"};
+                                  << QStringList{u"not JSON: "_s, u" on line 6"_s};
+        QTest::newRow("an empty file")
+            << QByteArray() << QStringList{u"not JSON: "_s, u" on line 1"_s};
         QTest::newRow("NaN") << changed("\"focal\": 6", "\"focal\": NaN")
-                             << QStringList{"not JSON: ", " on line 4"};
+                             << QStringList{u"not JSON: "_s, u" on line 4"_s};
         QTest::newRow("infinite") << changed("\"focal\": 6", "\"focal\": 1e999")
-                                  << QStringList{"not JSON: ", " on line 4"};
-        row("a list, not an object", "[]", "not a JSON object");
-        const QString notOurs = R"(format: not "vistaro-site": this is not a Vistaro site file)";
+                                  << QStringList{u"not JSON: "_s, u" on line 4"_s};
+        row("a list, not an object", "[]", u"not a JSON object"_s);
+        const QString notOurs = uR"(format: not "vistaro-site": this is not a Vistaro site file)"_s;
         row("another program's file", changed("vistaro-site", "vistaro-lens"), notOurs);
         row("no format", changed(R"("format": "vistaro-site", )", ""), notOurs);
         row("a newer version", changed("\"version\": 1", "\"version\": 2"),
-            "version: 2 is newer than this program reads (version 1)");
+            u"version: 2 is newer than this program reads (version 1)"_s);
         row("version 0", changed("\"version\": 1", "\"version\": 0"),
-            "version: 0 is no version of the site file");
-        row("no version", changed("\"version\": 1,", ""), "version: missing");
+            u"version: 0 is no version of the site file"_s);
+        row("no version", changed("\"version\": 1,", ""), u"version: missing"_s);
         row("version as text", changed("\"version\": 1", "\"version\": \"1\""),
-            "version: a number is expected");
+            u"version: a number is expected"_s);
         row("unknown units", changed("\"metric\"", "\"nautical\""),
-            R"(units: "nautical" is none of "metric", "imperial")");
+            uR"(units: "nautical" is none of "metric", "imperial")"_s);
         row("background without a file", changed(R"("file": "plan.png", )", ""),
-            "background.file: missing");
-        row("background file empty", changed("\"plan.png\"", "\"\""), "background.file: empty");
+            u"background.file: missing"_s);
+        row("background file empty", changed("\"plan.png\"", "\"\""), u"background.file: empty"_s);
         row("scale between one point", changed("[410, 20]", "[10, 20]"),
-            R"(background.scale.to: the same point as "from")");
-        row("scale of 0 m", changed("12.5", "0"), "background.scale.metres: not a positive number");
+            uR"(background.scale.to: the same point as "from")"_s);
+        row("scale of 0 m", changed("12.5", "0"),
+            u"background.scale.metres: not a positive number"_s);
         row("opacity 2", changed("12.5}", "12.5}, \"opacity\": 2"),
-            "background.opacity: not within 0 to 1");
+            u"background.opacity: not within 0 to 1"_s);
         row("locked \"yes\"", changed("12.5}", "12.5}, \"locked\": \"yes\""),
-            "background.locked: true or false is expected");
+            u"background.locked: true or false is expected"_s);
         row("cameras not a list", R"({"format": "vistaro-site", "version": 1, "cameras": {}})",
-            "cameras: a list is expected");
+            u"cameras: a list is expected"_s);
         row("a camera that is a number",
             R"({"format": "vistaro-site", "version": 1, "cameras": [7]})",
-            "cameras[0]: an object is expected");
+            u"cameras[0]: an object is expected"_s);
         row("focal as text", changed("\"focal\": 6", "\"focal\": \"6\""),
-            "cameras[0].focal: a number is expected");
+            u"cameras[0].focal: a number is expected"_s);
         row("focal 0", changed("\"focal\": 6", "\"focal\": 0"),
-            "cameras[0].focal: not a positive number");
+            u"cameras[0].focal: not a positive number"_s);
         row("focal 1e308", changed("\"focal\": 6", "\"focal\": 1e308"),
-            "cameras[0].focal: larger than 10000");
+            u"cameras[0].focal: larger than 10000"_s);
         row("zoom's tele end 0", changed("\"focal\": 6", "\"focal\": 6, \"focal_tele\": 0"),
-            "cameras[0].focal_tele: not a positive number");
+            u"cameras[0].focal_tele: not a positive number"_s);
         row("x 1e308", changed("\"x\": 0", "\"x\": 1e308"),
-            "cameras[0].x: not within -1000000 to 1000000");
+            u"cameras[0].x: not within -1000000 to 1000000"_s);
         row("pan 720", changed("\"pan\": 0", "\"pan\": 720"),
-            "cameras[0].pan: not within -360 to 360");
+            u"cameras[0].pan: not within -360 to 360"_s);
         row("neither a target height nor a tilt", changed("\"target_height\": 1.7,", ""),
-            "cameras[0].target_height: missing: a camera is aimed at a target height or by a "
-            "tilt");
+            u"cameras[0].target_height: missing: a camera is aimed at a target height or by a "
+            u"tilt"_s);
         row("tilt 95°", changed("\"target_height\": 1.7", "\"tilt\": 95"),
-            "cameras[0].tilt: not within -90 to 90");
-        row("no distance", changed("\"distance\": 10,", ""), "cameras[0].distance: missing");
+            u"cameras[0].tilt: not within -90 to 90"_s);
+        row("no distance", changed("\"distance\": 10,", ""), u"cameras[0].distance: missing"_s);
         row("a sensor of one number", changed("[4.8, 3.6]", "[4.8]"),
-            "cameras[0].sensor: a list of two numbers is expected");
+            u"cameras[0].sensor: a list of two numbers is expected"_s);
         row("sensor height as text", changed("[4.8, 3.6]", "[4.8, \"3.6\"]"),
-            "cameras[0].sensor[1]: a number is expected");
+            u"cameras[0].sensor[1]: a number is expected"_s);
         row("half a column", changed("[1920, 1080]", "[1920.5, 1080]"),
-            "cameras[0].resolution[0]: not a whole number");
+            u"cameras[0].resolution[0]: not a whole number"_s);
         row("a million rows", changed("[1920, 1080]", "[1920, 1000000]"),
-            "cameras[0].resolution[1]: larger than 100000");
+            u"cameras[0].resolution[1]: larger than 100000"_s);
         row("level capitalised",
             changed(R"("T6000", "level": "identification")",
                     R"("T6000", "level": "Identification")"),
-            R"(cameras[0].level: "Identification" is none of "detection", "observation", )"
-            R"("recognition", "identification")");
+            uR"(cameras[0].level: "Identification" is none of "detection", "observation", )"
+            uR"("recognition", "identification")"_s);
         row("a name that is a number", changed("\"Entrance\"", "1"),
-            "cameras[0].name: a text is expected");
+            u"cameras[0].name: a text is expected"_s);
         row("the second camera at fault",
             changed("}],\n \"walls\"",
                     "}, " + QByteArray(MinimalCamera).replace("6}", "-1}") + "],\n \"walls\""),
-            "cameras[1].focal: not a positive number");
+            u"cameras[1].focal: not a positive number"_s);
         row("a wall of one point", changed("[[2, -10], [2, 10]]", "[[2, -10]]"),
-            "walls[0].points: 2 points or more are expected");
+            u"walls[0].points: 2 points or more are expected"_s);
         row("a wall without points", changed(R"({"points": [[2, -10], [2, 10]]})", "{}"),
-            "walls[0].points: missing");
+            u"walls[0].points: missing"_s);
         row("a point of three numbers", changed("[2, 10]]", "[2, 10, 0]]"),
-            "walls[0].points[1]: a list of two numbers is expected");
+            u"walls[0].points[1]: a list of two numbers is expected"_s);
         row("a point 1e7 m away", changed("[2, 10]]", "[2, 1e7]]"),
-            "walls[0].points[1][1]: not within -1000000 to 1000000");
+            u"walls[0].points[1][1]: not within -1000000 to 1000000"_s);
         row("an area of two points",
             changed("[[1, -1], [3, -1], [3, 1], [1, 1]]", "[[1, -1], [3, -1]]"),
-            "areas[0].points: 3 points or more are expected");
+            u"areas[0].points: 3 points or more are expected"_s);
         row("an area without a level",
             changed(R"("Door", "level": "identification",)", "\"Door\","),
-            "areas[0].level: missing");
+            u"areas[0].level: missing"_s);
     }
 
     void refused() {
@@ -368,10 +371,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, problem);
         QTemporaryDir dir;
-        QVERIFY(write(dir.filePath("site.vistaro"), Example) &&
-                write(dir.filePath("newer.vistaro"), changed("\"version\": 1", "\"version\": 2")) &&
-                QDir(dir.path()).mkdir("folder.vistaro"));
-        QFile large(dir.filePath("large.vistaro"));
+        QVERIFY(
+            write(dir.filePath(u"site.vistaro"_s), Example) &&
+            write(dir.filePath(u"newer.vistaro"_s), changed("\"version\": 1", "\"version\": 2")) &&
+            QDir(dir.path()).mkdir(u"folder.vistaro"_s));
+        QFile large(dir.filePath(u"large.vistaro"_s));
         QVERIFY(large.open(QIODevice::WriteOnly) && large.write(Example) == Example.size() &&
                 large.resize(MaxSiteFileBytes + 1));
         large.close();
@@ -379,8 +383,8 @@ private slots:
         const SiteRead read = SiteFile::read(path);
         QVERIFY2(problem.isEmpty()
                      ? read.problem.isEmpty()
-                     : read.problem.startsWith("The site file \"" + QDir::toNativeSeparators(path) +
-                                               "\"" + problem),
+                     : read.problem.startsWith(u"The site file \""_s +
+                                               QDir::toNativeSeparators(path) + u"\""_s + problem),
                  qPrintable(read.problem));
         QCOMPARE(read.site.has_value(), problem.isEmpty());
         QVERIFY(!read.site || *read.site == exampleSite());
@@ -389,11 +393,11 @@ private slots:
     // A save replaces an earlier file whole.
     void saveReplaces() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("site.vistaro");
+        const QString path = dir.filePath(u"site.vistaro"_s);
         QVERIFY(write(path, QByteArray(1'000'000, ' ')));
         QCOMPARE(SiteFile::save(path, fullSite()), std::nullopt);
         QCOMPARE(contentOf(path), siteToJson(fullSite()));
-        QCOMPARE(listing(dir.path()), QStringList{"site.vistaro"});
+        QCOMPARE(listing(dir.path()), QStringList{u"site.vistaro"_s});
     }
 
     // A save that cannot be made names the file, leaves an earlier file as it was and leaves
@@ -413,21 +417,21 @@ private slots:
         QFETCH(QString, target);
         QFETCH(int, limit);
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath("folder");
-        QDir(dir.path()).mkpath("locked");
+        QDir(dir.path()).mkpath(u"folder"_s);
+        QDir(dir.path()).mkpath(u"locked"_s);
         const QString path = dir.filePath(target);
         const QByteArray earlier = "earlier";
-        QVERIFY(write(dir.filePath("site.vistaro"), earlier) &&
-                write(dir.filePath("locked/site.vistaro"), earlier));
-        const QString locked = dir.filePath("locked");
+        QVERIFY(write(dir.filePath(u"site.vistaro"_s), earlier) &&
+                write(dir.filePath(u"locked/site.vistaro"_s), earlier));
+        const QString locked = dir.filePath(u"locked"_s);
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         const auto unlock = qScopeGuard([&locked] {
             QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        if (target.startsWith("locked") &&
-            QFile(dir.filePath("locked/x")).open(QIODevice::WriteOnly))
+        if (target.startsWith(u"locked"_s) &&
+            QFile(dir.filePath(u"locked/x"_s)).open(QIODevice::WriteOnly))
             QSKIP("This user writes into any folder.");
-        const QStringList before = listing(dir.path()) + listing(dir.filePath("locked"));
+        const QStringList before = listing(dir.path()) + listing(dir.filePath(u"locked"_s));
         Site large = fullSite();
         large.walls.assign(200, large.walls.front());
 #ifdef Q_OS_UNIX
@@ -440,12 +444,12 @@ private slots:
         full.reset();
 #endif
         QVERIFY(problem);
-        QVERIFY2(problem->startsWith("The site could not be saved as \"" +
-                                     QDir::toNativeSeparators(path) + "\": "),
+        QVERIFY2(problem->startsWith(u"The site could not be saved as \""_s +
+                                     QDir::toNativeSeparators(path) + u"\": "_s),
                  qPrintable(*problem));
-        QCOMPARE(listing(dir.path()) + listing(dir.filePath("locked")), before);
-        QCOMPARE(contentOf(dir.filePath("site.vistaro")), earlier);
-        QCOMPARE(contentOf(dir.filePath("locked/site.vistaro")), earlier);
+        QCOMPARE(listing(dir.path()) + listing(dir.filePath(u"locked"_s)), before);
+        QCOMPARE(contentOf(dir.filePath(u"site.vistaro"_s)), earlier);
+        QCOMPARE(contentOf(dir.filePath(u"locked/site.vistaro"_s)), earlier);
     }
 
     // The picture's path is kept relative when it lies beside or below the site file, and
@@ -470,8 +474,8 @@ private slots:
                  Row{"a path that goes up and down", "/work/site.vistaro",
                      "/work/plans/../plan.png", "plan.png"},
              })
-            QTest::newRow(row.name)
-                << QString(row.site) << QString(row.picture) << QString(row.stored);
+            QTest::newRow(row.name) << QString::fromUtf8(row.site) << QString::fromUtf8(row.picture)
+                                    << QString::fromUtf8(row.stored);
     }
 
     void backgroundPaths() {

@@ -13,6 +13,7 @@
 #include <cmath>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::SiteItem)
 
@@ -100,9 +101,9 @@ private slots:
         QSignalSpy removed(&document, &SiteDocument::itemRemoved);
         QSignalSpy changed(&document, &SiteDocument::itemChanged);
         const ItemRef ref{static_cast<ItemKind>(kind), index};
-        if (step == "insert")
+        if (step == u"insert"_s)
             document.insertItem(ref, item);
-        else if (step == "remove")
+        else if (step == u"remove"_s)
             document.removeItem(ref);
         else
             document.setItem(ref, item);
@@ -111,7 +112,7 @@ private slots:
         const Site before = sample();
         const bool done = document.site() != before;
         QCOMPARE(inserted.size() + removed.size() + changed.size(), done ? 1 : 0);
-        if (done && step != "remove")
+        if (done && step != u"remove"_s)
             QCOMPARE(document.item(ref), item);
     }
 
@@ -123,15 +124,15 @@ private slots:
         QTest::newRow("none yet") << "Camera" << QStringList{} << "Camera 1"
                                   << "Camera 1";
         QTest::newRow("the first gap")
-            << "Camera" << QStringList{"Camera 1", "Camera 3"} << "Camera 2"
+            << "Camera" << QStringList{u"Camera 1"_s, u"Camera 3"_s} << "Camera 2"
             << "Camera 2";
         QTest::newRow("a numbered original")
-            << "Camera 2" << QStringList{"Camera 1", "Camera 2"} << "Camera 2 1"
+            << "Camera 2" << QStringList{u"Camera 1"_s, u"Camera 2"_s} << "Camera 2 1"
             << "Camera 3";
         QTest::newRow("a name of one's own")
-            << "Entrance" << QStringList{"Entrance"} << "Entrance 1"
+            << "Entrance" << QStringList{u"Entrance"_s} << "Entrance 1"
             << "Entrance 1";
-        QTest::newRow("a number inside") << "Gate 12b" << QStringList{"Gate 12b"} << "Gate 12b 1"
+        QTest::newRow("a number inside") << "Gate 12b" << QStringList{u"Gate 12b"_s} << "Gate 12b 1"
                                          << "Gate 12b 1";
     }
     void names() {
@@ -300,31 +301,34 @@ private slots:
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QStringList>("headers");
         QTest::newRow("metric") << false << std::optional<double>()
-                                << QStringList{"Entrance", "T6000", "6", "Identification",
-                                               "240",      "31.8",  "0", "3",
-                                               "1.7"}
-                                << QStringList{"Name",
-                                               "Lens",
-                                               "Focal (mm)",
-                                               "Level",
-                                               "Density at aim (px/m)",
-                                               "Area at level (m²)",
-                                               "Pan (°)",
-                                               "Height (m)",
-                                               "Target height (m)"};
+                                << QStringList{u"Entrance"_s, u"T6000"_s,
+                                               u"6"_s,        u"Identification"_s,
+                                               u"240"_s,      u"31.8"_s,
+                                               u"0"_s,        u"3"_s,
+                                               u"1.7"_s}
+                                << QStringList{u"Name"_s,
+                                               u"Lens"_s,
+                                               u"Focal (mm)"_s,
+                                               u"Level"_s,
+                                               u"Density at aim (px/m)"_s,
+                                               u"Area at level (m²)"_s,
+                                               u"Pan (°)"_s,
+                                               u"Height (m)"_s,
+                                               u"Target height (m)"_s};
         QTest::newRow("imperial zoom")
             << true << std::optional<double>(60)
-            << QStringList{"Entrance", "T6000", "6 - 60", "Identification", "73.2", "342.4",
-                           "0",        "9.84",  "5.58"}
-            << QStringList{"Name",
-                           "Lens",
-                           "Focal (mm)",
-                           "Level",
-                           "Density at aim (px/ft)",
-                           "Area at level (ft²)",
-                           "Pan (°)",
-                           "Height (ft)",
-                           "Target height (ft)"};
+            << QStringList{u"Entrance"_s, u"T6000"_s, u"6 - 60"_s, u"Identification"_s,
+                           u"73.2"_s,     u"342.4"_s, u"0"_s,      u"9.84"_s,
+                           u"5.58"_s}
+            << QStringList{u"Name"_s,
+                           u"Lens"_s,
+                           u"Focal (mm)"_s,
+                           u"Level"_s,
+                           u"Density at aim (px/ft)"_s,
+                           u"Area at level (ft²)"_s,
+                           u"Pan (°)"_s,
+                           u"Height (ft)"_s,
+                           u"Target height (ft)"_s};
     }
     void cameraTable() {
         QFETCH(bool, imperial);
@@ -364,17 +368,17 @@ private slots:
                             bool imperial, const char* field, double value) {
             QTest::newRow(name) << static_cast<int>(column) << typed << imperial << field << value;
         };
-        row("focal", CameraColumn::Focal, "8.5", false, "focal", 8.5);
-        row("focal not a number", CameraColumn::Focal, "abc", false, "", 0);
-        row("focal zero", CameraColumn::Focal, "0", false, "", 0);
+        row("focal", CameraColumn::Focal, u"8.5"_s, false, "focal", 8.5);
+        row("focal not a number", CameraColumn::Focal, u"abc"_s, false, "", 0);
+        row("focal zero", CameraColumn::Focal, u"0"_s, false, "", 0);
         row("level", CameraColumn::Level, 2, false, "level", 2);
         row("level out of range", CameraColumn::Level, 7, false, "", 0);
-        row("pan below zero", CameraColumn::Pan, "-90", false, "pan", 270);
-        row("pan past a turn", CameraColumn::Pan, "400", false, "pan", 40);
-        row("height", CameraColumn::Height, "4.5", false, "height", 4.5);
-        row("height in feet", CameraColumn::Height, "10", true, "height", 3.048);
-        row("target height zero", CameraColumn::TargetHeight, "0", false, "", 0);
-        row("lens is not typed", CameraColumn::Lens, "X", false, "", 0);
+        row("pan below zero", CameraColumn::Pan, u"-90"_s, false, "pan", 270);
+        row("pan past a turn", CameraColumn::Pan, u"400"_s, false, "pan", 40);
+        row("height", CameraColumn::Height, u"4.5"_s, false, "height", 4.5);
+        row("height in feet", CameraColumn::Height, u"10"_s, true, "height", 3.048);
+        row("target height zero", CameraColumn::TargetHeight, u"0"_s, false, "", 0);
+        row("lens is not typed", CameraColumn::Lens, u"X"_s, false, "", 0);
     }
     void cameraTableEdits() {
         QFETCH(int, column);
@@ -400,10 +404,10 @@ private slots:
         QCOMPARE(edited.has_value(), !field.isEmpty());
         if (!edited)
             return;
-        const double got = field == "focal"   ? edited->focalMm
-                           : field == "level" ? static_cast<int>(edited->level)
-                           : field == "pan"   ? edited->panDeg
-                                              : edited->mountHeightM;
+        const double got = field == u"focal"_s   ? edited->focalMm
+                           : field == u"level"_s ? static_cast<int>(edited->level)
+                           : field == u"pan"_s   ? edited->panDeg
+                                                 : edited->mountHeightM;
         QVERIFY2(near(got, value), qPrintable(QString::number(got)));
     }
 
@@ -423,8 +427,8 @@ private slots:
             shown << model.index(0, column).data().toString();
             heads << model.headerData(column, Qt::Horizontal).toString();
         }
-        QCOMPARE(shown, (QStringList{"Door", "Identification", "4", "0"}));
-        QCOMPARE(heads, (QStringList{"Name", "Level", "Area (m²)", "Covered (%)"}));
+        QCOMPARE(shown, (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
+        QCOMPARE(heads, (QStringList{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s}));
         QVERIFY(model.setData(model.index(0, 1), 1));
         QCOMPARE(edited->level, Level::Observation);
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
@@ -438,7 +442,8 @@ private slots:
     // What the calculator and the coverage window hold now; what does not read keeps the
     // default. A camera shown in the coverage window takes its own sensor and heights there.
     void cameraFromTheCalculator() {
-        CalculatorReading reading{"6", "10", "60", "20", false, SensorFormat::Half, "."};
+        CalculatorReading reading{u"6"_s, u"10"_s, u"60"_s, u"20"_s, false, SensorFormat::Half,
+                                  u"."_s};
         CoverageInputs inputs;
         inputs.level = Level::Recognition;
         inputs.mountHeightM = 4;
@@ -450,9 +455,9 @@ private slots:
         QCOMPARE(camera.distanceM, 10.0);
         QCOMPARE(camera.level, Level::Recognition);
         QCOMPARE(camera.mountHeightM, 4.0);
-        QCOMPARE(camera.lens, "H6012DD");
+        QCOMPARE(camera.lens, u"H6012DD"_s);
         reading.zoom = true;
-        reading.focal1 = "abc";
+        reading.focal1 = u"abc"_s;
         camera = cameraFromCalculator(reading, inputs, std::nullopt);
         QCOMPARE(camera.focalMm, SiteCamera{}.focalMm);
         QCOMPARE(camera.focalTeleMm, 60.0);
@@ -500,8 +505,10 @@ private slots:
     }
 
     void recent() {
-        QCOMPARE(recentFiles({"a", "b", "c"}, "b", 3), (QStringList{"b", "a", "c"}));
-        QCOMPARE(recentFiles({"a", "b", "c"}, "d", 3), (QStringList{"d", "a", "b"}));
+        QCOMPARE(recentFiles({u"a"_s, u"b"_s, u"c"_s}, u"b"_s, 3),
+                 (QStringList{u"b"_s, u"a"_s, u"c"_s}));
+        QCOMPARE(recentFiles({u"a"_s, u"b"_s, u"c"_s}, u"d"_s, 3),
+                 (QStringList{u"d"_s, u"a"_s, u"b"_s}));
     }
 };
 

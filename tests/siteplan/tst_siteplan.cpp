@@ -26,6 +26,7 @@
 #include <map>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,8 +89,12 @@ class TestSitePlan : public QObject {
     QWidget* viewport() const { return view().viewport(); }
     const Site& site() const { return m_plan->document().site(); }
     QPoint at(const PlanPoint& point) const { return view().viewportAt(point); }
-    QAction* action(const char* name) const { return m_plan->findChild<QAction*>(name); }
-    QTableView* table(const char* name) const { return m_plan->findChild<QTableView*>(name); }
+    QAction* action(const char* name) const {
+        return m_plan->findChild<QAction*>(QLatin1String(name));
+    }
+    QTableView* table(const char* name) const {
+        return m_plan->findChild<QTableView*>(QLatin1String(name));
+    }
     // The pixels a metre on screen, to tell the plan's metres from a distance dragged.
     double metres(int pixels) const { return pixels / view().scale(); }
 
@@ -98,12 +103,12 @@ class TestSitePlan : public QObject {
         m_plan.reset();
         m_host.shown.clear();
         m_disk->clear();
-        (*m_disk)[path("sample.vistaro")] = shown;
+        (*m_disk)[path(u"sample.vistaro"_s)] = shown;
         m_plan = test::shownSitePlan(m_host, *m_settings, m_picked);
         m_plan->setSiteFiles(std::make_unique<FakeFiles>(m_disk));
         QApplication::setActiveWindow(m_plan.get());
         QVERIFY(QTest::qWaitForWindowActive(m_plan.get()));
-        QVERIFY(m_plan->openFile(path("sample.vistaro")));
+        QVERIFY(m_plan->openFile(path(u"sample.vistaro"_s)));
         view().setFocus();
     }
 
@@ -121,39 +126,40 @@ class TestSitePlan : public QObject {
 
     // Does one kind of edit as a user would.
     void edit(const QString& kind) {
-        if (kind == "add camera") {
-            plan().follow({"8", "12", "", "", false, SensorFormat::Third, "."}, "T8000");
+        if (kind == u"add camera"_s) {
+            plan().follow({u"8"_s, u"12"_s, u""_s, u""_s, false, SensorFormat::Third, u"."_s},
+                          u"T8000"_s);
             action("AddCamera")->trigger();
-        } else if (kind == "move camera") {
+        } else if (kind == u"move camera"_s) {
             drag(at({0, 0}), at({0, 0}) + QPoint(40, -20));
-        } else if (kind == "turn camera") {
+        } else if (kind == u"turn camera"_s) {
             const QPoint knob = at({0, 0}) + QPoint(30, 0);
             drag(knob, at({0, 0}) + QPoint(0, -50));
-        } else if (kind == "delete camera") {
+        } else if (kind == u"delete camera"_s) {
             clickAt({0, 0});
             QTest::keyClick(viewport(), Qt::Key_Delete);
-        } else if (kind == "nudge camera") {
+        } else if (kind == u"nudge camera"_s) {
             clickAt({0, 0});
             QTest::keyClick(viewport(), Qt::Key_Right, Qt::ShiftModifier);
-        } else if (kind == "duplicate camera") {
+        } else if (kind == u"duplicate camera"_s) {
             clickAt({0, 0});
             QTest::keyClick(viewport(), Qt::Key_D, Qt::ControlModifier);
-        } else if (kind == "add wall") {
+        } else if (kind == u"add wall"_s) {
             action("AddWall")->trigger();
             clickAt({-5, 5});
             clickAt({-5, -5});
             clickAt({5, -5});
             QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at({5, -5}));
-        } else if (kind == "move wall point") {
+        } else if (kind == u"move wall point"_s) {
             clickAt({4, 2});
             drag(at({4, 4}), at({4, 4}) + QPoint(-40, 0));
-        } else if (kind == "add area") {
+        } else if (kind == u"add area"_s) {
             action("AddArea")->trigger();
             clickAt({-6, -2});
             clickAt({-2, -2});
             clickAt({-2, 2});
             QTest::keyClick(viewport(), Qt::Key_Return);
-        } else if (kind == "rename in table") {
+        } else if (kind == u"rename in table"_s) {
             QTableView* cameras = table("CameraTable");
             cameras->setFocus();
             cameras->setCurrentIndex(cameras->model()->index(1, 0));
@@ -161,13 +167,13 @@ class TestSitePlan : public QObject {
             auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             QVERIFY(editor);
             editor->selectAll();
-            QTest::keyClicks(editor, "Gate");
+            QTest::keyClicks(editor, u"Gate"_s);
             QTest::keyClick(editor, Qt::Key_Return);
             // The delegate hands the text on once the key is done with.
             QTRY_COMPARE(plan().undoStack().count(), 1);
-        } else if (kind == "focal in panel") {
+        } else if (kind == u"focal in panel"_s) {
             clickAt({0, 0});
-            m_plan->findChild<QDoubleSpinBox*>("Focal")->setValue(12);
+            m_plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(12);
         }
     }
 
@@ -200,41 +206,41 @@ private slots:
         QCOMPARE(plan().undoStack().count(), 1);
         QVERIFY(plan().isWindowModified());
 
-        if (kind == "add camera") {
+        if (kind == u"add camera"_s) {
             const SiteCamera& added = after.cameras.back();
-            QCOMPARE(added.name, "Camera 1");
+            QCOMPARE(added.name, u"Camera 1"_s);
             QCOMPARE(added.focalMm, 8.0);
             QCOMPARE(added.distanceM, 12.0);
-            QCOMPARE(added.lens, "T8000");
+            QCOMPARE(added.lens, u"T8000"_s);
             const PlanPoint centre = view().centre();
             QVERIFY(near(added.position.x, centre.x, 1e-9) &&
                     near(added.position.y, centre.y, 1e-9));
-        } else if (kind == "move camera") {
+        } else if (kind == u"move camera"_s) {
             // Up on screen is north.
             QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
             QVERIFY(near(after.cameras[0].position.y, metres(20), metres(1)));
-        } else if (kind == "turn camera") {
+        } else if (kind == u"turn camera"_s) {
             QVERIFY(near(after.cameras[0].panDeg, 90, 1));
-        } else if (kind == "delete camera") {
+        } else if (kind == u"delete camera"_s) {
             QCOMPARE(after.cameras.size(), std::size_t(1));
-            QCOMPARE(after.cameras[0].name, "Yard");
-        } else if (kind == "nudge camera") {
+            QCOMPARE(after.cameras[0].name, u"Yard"_s);
+        } else if (kind == u"nudge camera"_s) {
             QCOMPARE(after.cameras[0].position, (PlanPoint{1, 0}));
-        } else if (kind == "duplicate camera") {
-            QCOMPARE(after.cameras.back().name, "Entrance 1");
+        } else if (kind == u"duplicate camera"_s) {
+            QCOMPARE(after.cameras.back().name, u"Entrance 1"_s);
             QCOMPARE(after.cameras.back().position, (PlanPoint{1, -1}));
-        } else if (kind == "add wall") {
+        } else if (kind == u"add wall"_s) {
             QCOMPARE(after.walls.back().points.size(), std::size_t(3));
             QVERIFY(near(after.walls.back().points[0].y, 5, metres(1)));
-        } else if (kind == "move wall point") {
+        } else if (kind == u"move wall point"_s) {
             QVERIFY(near(after.walls[0].points[1].x, 4 - metres(40), metres(1)));
             QCOMPARE(after.walls[0].points[0], (PlanPoint{4, -4}));
-        } else if (kind == "add area") {
-            QCOMPARE(after.areas.back().name, "Area 1");
+        } else if (kind == u"add area"_s) {
+            QCOMPARE(after.areas.back().name, u"Area 1"_s);
             QCOMPARE(after.areas.back().points.size(), std::size_t(3));
-        } else if (kind == "rename in table") {
-            QCOMPARE(after.cameras[1].name, "Gate");
-        } else if (kind == "focal in panel") {
+        } else if (kind == u"rename in table"_s) {
+            QCOMPARE(after.cameras[1].name, u"Gate"_s);
+        } else if (kind == u"focal in panel"_s) {
             QCOMPARE(after.cameras[0].focalMm, 12.0);
         }
 
@@ -259,21 +265,21 @@ private slots:
         open();
         table("CameraTable")->selectRow(1);
         QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, 1}}));
-        QCOMPARE(m_plan->findChild<QLineEdit*>("CameraName")->text(), "Yard");
-        QVERIFY(m_plan->findChild<QLineEdit*>("CameraName")->isEnabled());
+        QCOMPARE(m_plan->findChild<QLineEdit*>(u"CameraName"_s)->text(), u"Yard"_s);
+        QVERIFY(m_plan->findChild<QLineEdit*>(u"CameraName"_s)->isEnabled());
 
         clickAt({2, 0.5});
         QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Area, 0}}));
         QCOMPARE(table("AreaTable")->selectionModel()->selectedRows().size(), 1);
         QVERIFY(table("CameraTable")->selectionModel()->selectedRows().isEmpty());
-        QVERIFY(!m_plan->findChild<QLineEdit*>("CameraName")->isEnabled());
+        QVERIFY(!m_plan->findChild<QLineEdit*>(u"CameraName"_s)->isEnabled());
 
         clickAt({10, 6});
         QCOMPARE(table("CameraTable")->selectionModel()->selectedRows().value(0).row(), 1);
         QVERIFY(table("AreaTable")->selectionModel()->selectedRows().isEmpty());
-        m_plan->findChild<QPushButton*>("ShowInCoverage")->click();
+        m_plan->findChild<QPushButton*>(u"ShowInCoverage"_s)->click();
         QCOMPARE(m_host.shown.size(), std::size_t(1));
-        QCOMPARE(m_host.shown[0].name, "Yard");
+        QCOMPARE(m_host.shown[0].name, u"Yard"_s);
     }
 
     // The status bar reads the plan's coordinates under the cursor: up on screen is north.
@@ -291,9 +297,9 @@ private slots:
         QFETCH(int, north);
         open();
         QTest::mouseMove(viewport(), at({0, 0}) + offset);
-        const QString text = m_plan->findChild<QLabel*>("CursorPosition")->text();
+        const QString text = m_plan->findChild<QLabel*>(u"CursorPosition"_s)->text();
         const QRegularExpressionMatch read =
-            QRegularExpression("^East (-?[0-9.]+) m, north (-?[0-9.]+) m$").match(text);
+            QRegularExpression(u"^East (-?[0-9.]+) m, north (-?[0-9.]+) m$"_s).match(text);
         QVERIFY2(read.hasMatch(), qPrintable(text));
         QVERIFY(near(read.captured(1).toDouble(), east * metres(30), 0.01));
         QVERIFY(near(read.captured(2).toDouble(), north * metres(30), 0.01));
@@ -303,19 +309,19 @@ private slots:
         open();
         m_plan->setSiteFiles(std::make_unique<FakeFiles>(m_disk));
         QVERIFY(plan().newSite());
-        QCOMPARE(plan().windowTitle(), "Untitled[*] - Site plan");
+        QCOMPARE(plan().windowTitle(), u"Untitled[*] - Site plan"_s);
         QVERIFY(!plan().isWindowModified());
-        edit("add camera");
+        edit(u"add camera"_s);
         QVERIFY(plan().isWindowModified());
-        m_picked = path("new site");
+        m_picked = path(u"new site"_s);
         action("SiteSave")->trigger();
-        QCOMPARE(plan().fileName(), path("new site.vistaro"));
-        QCOMPARE(plan().windowTitle(), "new site.vistaro[*] - Site plan");
+        QCOMPARE(plan().fileName(), path(u"new site.vistaro"_s));
+        QCOMPARE(plan().windowTitle(), u"new site.vistaro[*] - Site plan"_s);
         QVERIFY(!plan().isWindowModified());
-        QCOMPARE(m_disk->at(path("new site.vistaro")).cameras.size(), std::size_t(1));
-        auto* recent = m_plan->findChild<QMenu*>("RecentFiles");
+        QCOMPARE(m_disk->at(path(u"new site.vistaro"_s)).cameras.size(), std::size_t(1));
+        auto* recent = m_plan->findChild<QMenu*>(u"RecentFiles"_s);
         QCOMPARE(recent->actions().value(0)->toolTip(),
-                 QDir::toNativeSeparators(path("new site.vistaro")));
+                 QDir::toNativeSeparators(path(u"new site.vistaro"_s)));
     }
 
     // Unsaved changes are asked about before closing, starting anew or opening another site:
@@ -338,26 +344,26 @@ private slots:
         QFETCH(bool, goesOn);
         QFETCH(bool, saved);
         open();
-        (*m_disk)[path("other.vistaro")] = Site{};
-        edit("delete camera");
+        (*m_disk)[path(u"other.vistaro"_s)] = Site{};
+        edit(u"delete camera"_s);
         const Site edited = site();
-        m_picked = path("other.vistaro");
+        m_picked = path(u"other.vistaro"_s);
         test::MessageBoxAnswer box(static_cast<QMessageBox::StandardButton>(answer));
-        if (step == "close")
+        if (step == u"close"_s)
             plan().close();
-        else if (step == "new")
+        else if (step == u"new"_s)
             action("SiteNew")->trigger();
         else
             action("SiteOpen")->trigger();
         QCOMPARE(box.texts.size(), 1);
-        QVERIFY(box.texts[0].contains("sample.vistaro"));
-        QCOMPARE(m_disk->at(path("sample.vistaro")) == edited, saved);
-        if (step == "close") {
+        QVERIFY(box.texts[0].contains(u"sample.vistaro"_s));
+        QCOMPARE(m_disk->at(path(u"sample.vistaro"_s)) == edited, saved);
+        if (step == u"close"_s) {
             QCOMPARE(plan().isVisible(), !goesOn);
             QVERIFY(!goesOn ||
                     !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
             // Closed, the window keeps the site as saved.
-            QCOMPARE(site(), goesOn ? m_disk->at(path("sample.vistaro")) : edited);
+            QCOMPARE(site(), goesOn ? m_disk->at(path(u"sample.vistaro"_s)) : edited);
         } else {
             QCOMPARE(site(), goesOn ? Site{} : edited);
         }
@@ -370,18 +376,18 @@ private slots:
         open();
         {
             test::MessageBoxAnswer box;
-            QVERIFY(!plan().openFile(path("broken.vistaro")));
+            QVERIFY(!plan().openFile(path(u"broken.vistaro"_s)));
             QCOMPARE(box.texts.value(0),
-                     QDir::toNativeSeparators(path("broken.vistaro")) + " is no site plan.");
+                     QDir::toNativeSeparators(path(u"broken.vistaro"_s)) + u" is no site plan."_s);
         }
         QCOMPARE(site(), sample());
         Site withPlan = sample();
         withPlan.background = SiteBackground{};
         withPlan.background->file = QStringLiteral("gone.png");
-        (*m_disk)[path("plan.vistaro")] = withPlan;
+        (*m_disk)[path(u"plan.vistaro"_s)] = withPlan;
         test::MessageBoxAnswer box;
-        QVERIFY(plan().openFile(path("plan.vistaro")));
-        QVERIFY(box.texts.value(0).contains(QDir::toNativeSeparators(path("gone.png"))));
+        QVERIFY(plan().openFile(path(u"plan.vistaro"_s)));
+        QVERIFY(box.texts.value(0).contains(QDir::toNativeSeparators(path(u"gone.png"_s))));
         QCOMPARE(site().cameras, sample().cameras);
     }
 
@@ -391,8 +397,8 @@ private slots:
         open();
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        QVERIFY(picture.save(path("floor.png")));
-        m_picked = path("floor.png");
+        QVERIFY(picture.save(path(u"floor.png"_s)));
+        m_picked = path(u"floor.png"_s);
         QVERIFY(!action("SetScale")->isEnabled());
         action("LoadBackground")->trigger();
         QVERIFY(site().background);

@@ -40,7 +40,7 @@ inline QStringList shownItems(CdDriveMenu& menu) {
     QStringList items;
     for (const QAction* item : menu.actions())
         if (item->isVisible())
-            items << (item->isChecked() ? "*" : "") + item->text();
+            items << (item->isChecked() ? QStringLiteral("*") : QString()) + item->text();
     return items;
 }
 

@@ -16,7 +16,7 @@ inline QString regional(QString text, bool comma) {
 }
 
 inline void useLocale(bool comma) {
-    QLocale::setDefault(QLocale(comma ? "it_IT" : "en_US"));
+    QLocale::setDefault(QLocale(comma ? QStringLiteral("it_IT") : QStringLiteral("en_US")));
 }
 
 } // namespace vistaro::test

@@ -32,7 +32,8 @@ public:
         const QString data = QStringLiteral(VISTARO_SOURCE_DATA_DIR "/");
         for (const char* name :
              {"Obbiettivi1.txt", "Obbiettivi2.txt", "lang/English.lng", "lang/Italiano.lng"})
-            if (!QFile::copy(data + name, filePath(QFileInfo(name).fileName())))
+            if (!QFile::copy(data + QLatin1StringView(name),
+                             filePath(QFileInfo(QLatin1StringView(name)).fileName())))
                 return false;
         return QDir::setCurrent(m_dir.path());
     }
