@@ -197,6 +197,22 @@
         <source>%1 m, as the catalogue writes it</source>
         <translation>%1 m, wie im Katalog geschrieben</translation>
     </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Camera coverage, %1</source>
+        <translation>Abdeckung der Kamera, %1</translation>
+    </message>
+    <message>
+        <source>Camera coverage with %1, %2</source>
+        <translation>Abdeckung der Kamera mit %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -465,6 +481,10 @@
     <message>
         <source>the page could not be drawn</source>
         <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -790,10 +810,6 @@
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
-    </message>
-    <message>
         <source>Save the views as a picture</source>
         <translation>Ansichten als Bild speichern</translation>
     </message>
@@ -827,6 +843,29 @@
     <message>
         <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>Die Liste konnte nicht als &quot;%1&quot; gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::DxfLayersDialog</name>
+    <message>
+        <source>Drawing layers</source>
+        <translation>Ebenen der Zeichnung</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Ebene</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>Use as walls</source>
+        <translation>Als Wände verwenden</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1038,251 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PlanImport</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The PDF is protected by a password.</source>
+        <translation>Das PDF ist durch ein Passwort geschützt.</translation>
+    </message>
+    <message>
+        <source>It is not a PDF that can be read.</source>
+        <translation>Es ist kein lesbares PDF.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Drawing units</source>
+        <translation>Zeichnungseinheiten</translation>
+    </message>
+    <message>
+        <source>The drawing %1 does not say in which units it is drawn. Its units are:</source>
+        <translation>Die Zeichnung %1 gibt nicht an, in welchen Einheiten sie gezeichnet ist. Ihre Einheiten sind:</translation>
+    </message>
+    <message>
+        <source>PDF plan</source>
+        <translation>PDF-Plan</translation>
+    </message>
+    <message>
+        <source>Page to show (1 to %1):</source>
+        <translation>Anzuzeigende Seite (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>Resolution to render the page at (dpi):</source>
+        <translation>Auflösung, mit der die Seite gerendert wird (dpi):</translation>
+    </message>
+    <message>
+        <source>The drawing holds nothing to draw.</source>
+        <translation>Die Zeichnung enthält nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1.</source>
+        <translation>Das PDF hat keine Seite %1.</translation>
+    </message>
+    <message>
+        <source>At %1 dpi page %2 would take %3 megapixels, more than the %4 a plan may take. Choose a lower resolution.</source>
+        <translation>Bei %1 dpi hätte Seite %2 %3 Megapixel, mehr als die %4, die ein Plan haben darf. Wählen Sie eine niedrigere Auflösung.</translation>
+    </message>
+    <message>
+        <source>Page %1 cannot be rendered.</source>
+        <translation>Seite %1 kann nicht gerendert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteDeliverables</name>
+    <message>
+        <source>Dead zone</source>
+        <translation>Toter Bereich</translation>
+    </message>
+    <message>
+        <source>Area covered</source>
+        <translation>Abgedeckter Bereich</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Wand</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal angle (°)</source>
+        <translation>Horizontaler Winkel (°)</translation>
+    </message>
+    <message>
+        <source>Vertical angle (°)</source>
+        <translation>Vertikaler Winkel (°)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Dichte am Zielpunkt (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Dichte am Zielpunkt (px/m)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Fläche mit Stufe (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Fläche mit Stufe (m²)</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Bereiche</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Fläche (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Fläche (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Abgedeckt (%)</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, Objektivrechner für CCTV-Kameras</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Lageplan</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Aufstellung</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the site is too large for a drawing at 1:1</source>
+        <translation>das Gelände ist zu groß für eine Zeichnung im Maßstab 1:1</translation>
+    </message>
+    <message>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
+        <translation>Abdeckung der Kameras des Geländes, in Metern im Maßstab 1:1</translation>
+    </message>
+    <message>
+        <source>the drawing could not be begun</source>
+        <translation>die Zeichnung konnte nicht begonnen werden</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteExports</name>
+    <message>
+        <source>&amp;Export report as PDF...</source>
+        <translation>Bericht als PDF &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print report...</source>
+        <translation>Bericht &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Export sc&amp;hedule as CSV...</source>
+        <translation>&amp;Aufstellung als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export coverage as &amp;DXF...</source>
+        <translation>Abdeckung als &amp;DXF exportieren...</translation>
+    </message>
+    <message>
+        <source>Export coverage as S&amp;VG...</source>
+        <translation>Abdeckung als S&amp;VG exportieren...</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Lageplan</translation>
+    </message>
+    <message>
+        <source>Export the site report</source>
+        <translation>Bericht des Geländes exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the schedule</source>
+        <translation>Aufstellung exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as DXF</source>
+        <translation>Abdeckung als DXF exportieren</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>DXF-Zeichnungen (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as SVG</source>
+        <translation>Abdeckung als SVG exportieren</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1595,6 @@
         <translation>&amp;Zu überwachender Bereich</translation>
     </message>
     <message>
-        <source>&amp;Background picture...</source>
-        <translation>&amp;Hintergrundbild...</translation>
-    </message>
-    <message>
         <source>Background &amp;scale...</source>
         <translation>Hintergrund&amp;maßstab...</translation>
     </message>
@@ -1379,10 +1659,6 @@
         <translation>Hintergrundbild</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Grundrisse (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>The background picture %1 cannot be shown: %2</source>
         <translation>Das Hintergrundbild %1 kann nicht gezeigt werden: %2</translation>
     </message>
@@ -1393,6 +1669,49 @@
     <message>
         <source>Set background scale</source>
         <translation>Hintergrundmaßstab setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Grundriss (Bild, DXF, PDF)...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;layers...</source>
+        <translation>&amp;Ebenen der Zeichnung...</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Grundrisse (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Ebenen der Zeichnung ändern</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Wände aus Ebenen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>Der ungespeicherte Lageplan, der beim letzten Beenden von Vistaro aufbewahrt wurde, kann nicht wiederhergestellt werden. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro wurde nicht normal beendet, während der Lageplan %1 ungespeicherte Änderungen hatte. Wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteRecovery</name>
+    <message>
+        <source>Unsaved changes are not copied for recovery: another Vistaro keeps its copy in %1.</source>
+        <translation>Ungespeicherte Änderungen werden nicht zur Wiederherstellung kopiert: ein anderes Vistaro bewahrt seine Kopie in %1 auf.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be written.</source>
+        <translation>Die Wiederherstellungskopie %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

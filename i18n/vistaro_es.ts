@@ -197,6 +197,22 @@
         <source>%1 m, as the catalogue writes it</source>
         <translation>%1 m, tal como figura en el catálogo</translation>
     </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Camera coverage, %1</source>
+        <translation>Cobertura de la cámara, %1</translation>
+    </message>
+    <message>
+        <source>Camera coverage with %1, %2</source>
+        <translation>Cobertura de la cámara con %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -465,6 +481,10 @@
     <message>
         <source>the page could not be drawn</source>
         <translation>no se pudo dibujar la página</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>No se pudo imprimir el informe en «%1».</translation>
     </message>
 </context>
 <context>
@@ -790,10 +810,6 @@
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>No se pudo imprimir el informe en «%1».</translation>
-    </message>
-    <message>
         <source>Save the views as a picture</source>
         <translation>Guardar las vistas como imagen</translation>
     </message>
@@ -827,6 +843,29 @@
     <message>
         <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>No se pudo guardar la lista como &quot;%1&quot;: %2. No se ha escrito nada.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::DxfLayersDialog</name>
+    <message>
+        <source>Drawing layers</source>
+        <translation>Capas del dibujo</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Entidades</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Use as walls</source>
+        <translation>Usar como muros</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1038,251 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 páginas</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PlanImport</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>The PDF is protected by a password.</source>
+        <translation>El PDF está protegido con contraseña.</translation>
+    </message>
+    <message>
+        <source>It is not a PDF that can be read.</source>
+        <translation>No es un PDF que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>centímetros</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>Drawing units</source>
+        <translation>Unidades del dibujo</translation>
+    </message>
+    <message>
+        <source>The drawing %1 does not say in which units it is drawn. Its units are:</source>
+        <translation>El dibujo %1 no indica en qué unidades está dibujado. Sus unidades son:</translation>
+    </message>
+    <message>
+        <source>PDF plan</source>
+        <translation>Plano PDF</translation>
+    </message>
+    <message>
+        <source>Page to show (1 to %1):</source>
+        <translation>Página a mostrar (1 a %1):</translation>
+    </message>
+    <message>
+        <source>Resolution to render the page at (dpi):</source>
+        <translation>Resolución con la que representar la página (ppp):</translation>
+    </message>
+    <message>
+        <source>The drawing holds nothing to draw.</source>
+        <translation>El dibujo no contiene nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1.</source>
+        <translation>El PDF no tiene página %1.</translation>
+    </message>
+    <message>
+        <source>At %1 dpi page %2 would take %3 megapixels, more than the %4 a plan may take. Choose a lower resolution.</source>
+        <translation>A %1 ppp la página %2 ocuparía %3 megapíxeles, más de los %4 que admite un plano. Elija una resolución menor.</translation>
+    </message>
+    <message>
+        <source>Page %1 cannot be rendered.</source>
+        <translation>No se puede representar la página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteDeliverables</name>
+    <message>
+        <source>Dead zone</source>
+        <translation>Zona muerta</translation>
+    </message>
+    <message>
+        <source>Area covered</source>
+        <translation>Zona cubierta</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focal (mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal angle (°)</source>
+        <translation>Ángulo horizontal (°)</translation>
+    </message>
+    <message>
+        <source>Vertical angle (°)</source>
+        <translation>Ángulo vertical (°)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densidad en el punto apuntado (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densidad en el punto apuntado (px/m)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Superficie al nivel (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Superficie al nivel (m²)</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Áreas</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Superficie (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Superficie (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Cubierta (%)</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calculadora de ópticas para cámaras CCTV</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Plano del sitio</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Relación</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the site is too large for a drawing at 1:1</source>
+        <translation>el sitio es demasiado grande para un dibujo a escala 1:1</translation>
+    </message>
+    <message>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
+        <translation>Cobertura de las cámaras del sitio, en metros a escala 1:1</translation>
+    </message>
+    <message>
+        <source>the drawing could not be begun</source>
+        <translation>no se pudo comenzar el dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteExports</name>
+    <message>
+        <source>&amp;Export report as PDF...</source>
+        <translation>&amp;Exportar el informe como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print report...</source>
+        <translation>Im&amp;primir el informe...</translation>
+    </message>
+    <message>
+        <source>Export sc&amp;hedule as CSV...</source>
+        <translation>Exportar la relación como &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export coverage as &amp;DXF...</source>
+        <translation>Exportar la cobertura como &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Export coverage as S&amp;VG...</source>
+        <translation>Exportar la cobertura como S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Plano del sitio</translation>
+    </message>
+    <message>
+        <source>Export the site report</source>
+        <translation>Exportar el informe del sitio</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the schedule</source>
+        <translation>Exportar la relación</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as DXF</source>
+        <translation>Exportar la cobertura como DXF</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>Dibujos DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as SVG</source>
+        <translation>Exportar la cobertura como SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1595,6 @@
         <translation>Á&amp;rea a cubrir</translation>
     </message>
     <message>
-        <source>&amp;Background picture...</source>
-        <translation>Imagen de &amp;fondo...</translation>
-    </message>
-    <message>
         <source>Background &amp;scale...</source>
         <translation>&amp;Escala del fondo...</translation>
     </message>
@@ -1379,10 +1659,6 @@
         <translation>Imagen de fondo</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Planos de planta (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>The background picture %1 cannot be shown: %2</source>
         <translation>No se puede mostrar la imagen de fondo %1: %2</translation>
     </message>
@@ -1393,6 +1669,49 @@
     <message>
         <source>Set background scale</source>
         <translation>Fijar la escala del fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Plano de planta (imagen, DXF, PDF)...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;layers...</source>
+        <translation>&amp;Capas del dibujo...</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Planos de planta (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Cambiar capas del dibujo</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Muros desde capas</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>El plano del sitio sin guardar conservado al cerrar Vistaro la última vez no se puede restaurar. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro no se cerró normalmente mientras el plano del sitio %1 tenía cambios sin guardar. ¿Restaurarlos?</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteRecovery</name>
+    <message>
+        <source>Unsaved changes are not copied for recovery: another Vistaro keeps its copy in %1.</source>
+        <translation>Los cambios sin guardar no se copian para la recuperación: otro Vistaro guarda su copia en %1.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be written.</source>
+        <translation>No se puede escribir la copia de recuperación %1.</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,22 @@
         <source>%1 m, as the catalogue writes it</source>
         <translation>%1 m, tel qu&apos;écrit dans le catalogue</translation>
     </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Camera coverage, %1</source>
+        <translation>Couverture de la caméra, %1</translation>
+    </message>
+    <message>
+        <source>Camera coverage with %1, %2</source>
+        <translation>Couverture de la caméra avec %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -465,6 +481,10 @@
     <message>
         <source>the page could not be drawn</source>
         <translation>la page n&apos;a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -790,10 +810,6 @@
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
-    </message>
-    <message>
         <source>Save the views as a picture</source>
         <translation>Enregistrer les vues en image</translation>
     </message>
@@ -827,6 +843,29 @@
     <message>
         <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>La liste n&apos;a pas pu être enregistrée sous « %1 » : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::DxfLayersDialog</name>
+    <message>
+        <source>Drawing layers</source>
+        <translation>Calques du dessin</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Calque</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Entités</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Affiché</translation>
+    </message>
+    <message>
+        <source>Use as walls</source>
+        <translation>Utiliser comme murs</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1038,251 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 pages</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PlanImport</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The PDF is protected by a password.</source>
+        <translation>Le PDF est protégé par un mot de passe.</translation>
+    </message>
+    <message>
+        <source>It is not a PDF that can be read.</source>
+        <translation>Ce n&apos;est pas un PDF lisible.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>centimètres</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>Drawing units</source>
+        <translation>Unités du dessin</translation>
+    </message>
+    <message>
+        <source>The drawing %1 does not say in which units it is drawn. Its units are:</source>
+        <translation>Le dessin %1 n&apos;indique pas dans quelles unités il est dessiné. Ses unités sont :</translation>
+    </message>
+    <message>
+        <source>PDF plan</source>
+        <translation>Plan PDF</translation>
+    </message>
+    <message>
+        <source>Page to show (1 to %1):</source>
+        <translation>Page à afficher (1 à %1) :</translation>
+    </message>
+    <message>
+        <source>Resolution to render the page at (dpi):</source>
+        <translation>Résolution du rendu de la page (dpi) :</translation>
+    </message>
+    <message>
+        <source>The drawing holds nothing to draw.</source>
+        <translation>Le dessin ne contient rien à dessiner.</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1.</source>
+        <translation>Le PDF n&apos;a pas de page %1.</translation>
+    </message>
+    <message>
+        <source>At %1 dpi page %2 would take %3 megapixels, more than the %4 a plan may take. Choose a lower resolution.</source>
+        <translation>À %1 dpi, la page %2 ferait %3 mégapixels, plus que les %4 permis pour un plan. Choisissez une résolution plus basse.</translation>
+    </message>
+    <message>
+        <source>Page %1 cannot be rendered.</source>
+        <translation>La page %1 ne peut pas être rendue.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteDeliverables</name>
+    <message>
+        <source>Dead zone</source>
+        <translation>Zone morte</translation>
+    </message>
+    <message>
+        <source>Area covered</source>
+        <translation>Zone couverte</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal angle (°)</source>
+        <translation>Angle horizontal (°)</translation>
+    </message>
+    <message>
+        <source>Vertical angle (°)</source>
+        <translation>Angle vertical (°)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densité au point visé (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densité au point visé (px/m)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Surface au niveau (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Surface au niveau (m²)</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Surface (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Surface (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Couverte (%)</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calculateur d&apos;objectifs pour caméras de vidéosurveillance</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Plan du site</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Nomenclature</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the site is too large for a drawing at 1:1</source>
+        <translation>le site est trop grand pour un dessin à l&apos;échelle 1:1</translation>
+    </message>
+    <message>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
+        <translation>Couverture des caméras du site, en mètres à l&apos;échelle 1:1</translation>
+    </message>
+    <message>
+        <source>the drawing could not be begun</source>
+        <translation>le dessin n&apos;a pas pu être commencé</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteExports</name>
+    <message>
+        <source>&amp;Export report as PDF...</source>
+        <translation>&amp;Exporter le rapport en PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print report...</source>
+        <translation>Im&amp;primer le rapport...</translation>
+    </message>
+    <message>
+        <source>Export sc&amp;hedule as CSV...</source>
+        <translation>Exporter la nomen&amp;clature en CSV...</translation>
+    </message>
+    <message>
+        <source>Export coverage as &amp;DXF...</source>
+        <translation>Exporter la couverture en &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Export coverage as S&amp;VG...</source>
+        <translation>Exporter la couverture en S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Plan du site</translation>
+    </message>
+    <message>
+        <source>Export the site report</source>
+        <translation>Exporter le rapport du site</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the schedule</source>
+        <translation>Exporter la nomenclature</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as DXF</source>
+        <translation>Exporter la couverture en DXF</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>Dessins DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as SVG</source>
+        <translation>Exporter la couverture en SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1595,6 @@
         <translation>&amp;Zone à couvrir</translation>
     </message>
     <message>
-        <source>&amp;Background picture...</source>
-        <translation>Image de &amp;fond...</translation>
-    </message>
-    <message>
         <source>Background &amp;scale...</source>
         <translation>&amp;Échelle du fond...</translation>
     </message>
@@ -1379,10 +1659,6 @@
         <translation>Image de fond</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Plans d&apos;étage (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>The background picture %1 cannot be shown: %2</source>
         <translation>Impossible d&apos;afficher l&apos;image de fond %1 : %2</translation>
     </message>
@@ -1393,6 +1669,49 @@
     <message>
         <source>Set background scale</source>
         <translation>Fixer l&apos;échelle du fond</translation>
+    </message>
+    <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Plan d&apos;étage (image, DXF, PDF)...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;layers...</source>
+        <translation>&amp;Calques du dessin...</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Plans d&apos;étage (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Modifier les calques du dessin</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Murs depuis les calques</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>Le plan du site non enregistré conservé lors de la dernière fermeture de Vistaro ne peut pas être restauré. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro ne s&apos;est pas fermé normalement alors que le plan du site %1 avait des modifications non enregistrées. Les restaurer ?</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteRecovery</name>
+    <message>
+        <source>Unsaved changes are not copied for recovery: another Vistaro keeps its copy in %1.</source>
+        <translation>Les modifications non enregistrées ne sont pas copiées pour la récupération : un autre Vistaro conserve sa copie dans %1.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be written.</source>
+        <translation>La copie de récupération %1 ne peut pas être écrite.</translation>
     </message>
 </context>
 <context>

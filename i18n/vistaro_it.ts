@@ -197,6 +197,22 @@
         <source>%1 m, as the catalogue writes it</source>
         <translation>%1 m, come scritto nel catalogo</translation>
     </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Camera coverage, %1</source>
+        <translation>Copertura della telecamera, %1</translation>
+    </message>
+    <message>
+        <source>Camera coverage with %1, %2</source>
+        <translation>Copertura della telecamera con %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -465,6 +481,10 @@
     <message>
         <source>the page could not be drawn</source>
         <translation>non è stato possibile disegnare la pagina</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Non è stato possibile stampare il rapporto su &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -790,10 +810,6 @@
         <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>Non è stato possibile stampare il rapporto su &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>Save the views as a picture</source>
         <translation>Salva le viste come immagine</translation>
     </message>
@@ -827,6 +843,29 @@
     <message>
         <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
         <translation>Impossibile salvare l&apos;elenco come &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::DxfLayersDialog</name>
+    <message>
+        <source>Drawing layers</source>
+        <translation>Layer del disegno</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Entità</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Use as walls</source>
+        <translation>Usa come muri</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1038,251 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 pagine</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::PlanImport</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lettura di %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>The PDF is protected by a password.</source>
+        <translation>Il PDF è protetto da password.</translation>
+    </message>
+    <message>
+        <source>It is not a PDF that can be read.</source>
+        <translation>Non è un PDF leggibile.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetri</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>centimetri</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metri</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pollici</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>piedi</translation>
+    </message>
+    <message>
+        <source>Drawing units</source>
+        <translation>Unità del disegno</translation>
+    </message>
+    <message>
+        <source>The drawing %1 does not say in which units it is drawn. Its units are:</source>
+        <translation>Il disegno %1 non indica in quali unità è disegnato. Le sue unità sono:</translation>
+    </message>
+    <message>
+        <source>PDF plan</source>
+        <translation>Pianta PDF</translation>
+    </message>
+    <message>
+        <source>Page to show (1 to %1):</source>
+        <translation>Pagina da mostrare (da 1 a %1):</translation>
+    </message>
+    <message>
+        <source>Resolution to render the page at (dpi):</source>
+        <translation>Risoluzione a cui rendere la pagina (dpi):</translation>
+    </message>
+    <message>
+        <source>The drawing holds nothing to draw.</source>
+        <translation>Il disegno non contiene nulla da disegnare.</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1.</source>
+        <translation>Il PDF non ha una pagina %1.</translation>
+    </message>
+    <message>
+        <source>At %1 dpi page %2 would take %3 megapixels, more than the %4 a plan may take. Choose a lower resolution.</source>
+        <translation>A %1 dpi la pagina %2 occuperebbe %3 megapixel, più dei %4 ammessi per una pianta. Scegli una risoluzione più bassa.</translation>
+    </message>
+    <message>
+        <source>Page %1 cannot be rendered.</source>
+        <translation>Impossibile rendere la pagina %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteDeliverables</name>
+    <message>
+        <source>Dead zone</source>
+        <translation>Zona cieca</translation>
+    </message>
+    <message>
+        <source>Area covered</source>
+        <translation>Zona coperta</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Telecamere</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Focal (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal angle (°)</source>
+        <translation>Angolo orizzontale (°)</translation>
+    </message>
+    <message>
+        <source>Vertical angle (°)</source>
+        <translation>Angolo verticale (°)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/ft)</source>
+        <translation>Densità al punto mirato (px/ft)</translation>
+    </message>
+    <message>
+        <source>Density at aim (px/m)</source>
+        <translation>Densità al punto mirato (px/m)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Area at level (ft²)</source>
+        <translation>Superficie al livello (ft²)</translation>
+    </message>
+    <message>
+        <source>Area at level (m²)</source>
+        <translation>Superficie al livello (m²)</translation>
+    </message>
+    <message>
+        <source>Areas</source>
+        <translation>Aree</translation>
+    </message>
+    <message>
+        <source>Area (ft²)</source>
+        <translation>Superficie (ft²)</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>Superficie (m²)</translation>
+    </message>
+    <message>
+        <source>Covered (%)</source>
+        <translation>Coperta (%)</translation>
+    </message>
+    <message>
+        <source>%1 %2, lens calculator for CCTV cameras</source>
+        <translation>%1 %2, calcolatore di obiettivi per telecamere TVCC</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Planimetria</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Elenco</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the site is too large for a drawing at 1:1</source>
+        <translation>il sito è troppo grande per un disegno in scala 1:1</translation>
+    </message>
+    <message>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
+        <translation>Copertura delle telecamere del sito, in metri in scala 1:1</translation>
+    </message>
+    <message>
+        <source>the drawing could not be begun</source>
+        <translation>non è stato possibile iniziare il disegno</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteExports</name>
+    <message>
+        <source>&amp;Export report as PDF...</source>
+        <translation>&amp;Esporta il rapporto in PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print report...</source>
+        <translation>Stam&amp;pa il rapporto...</translation>
+    </message>
+    <message>
+        <source>Export sc&amp;hedule as CSV...</source>
+        <translation>Esporta l&apos;elen&amp;co in CSV...</translation>
+    </message>
+    <message>
+        <source>Export coverage as &amp;DXF...</source>
+        <translation>Esporta la copertura in &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Export coverage as S&amp;VG...</source>
+        <translation>Esporta la copertura in S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Site plan</source>
+        <translation>Planimetria</translation>
+    </message>
+    <message>
+        <source>Export the site report</source>
+        <translation>Esporta il rapporto del sito</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the schedule</source>
+        <translation>Esporta l&apos;elenco</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as DXF</source>
+        <translation>Esporta la copertura in DXF</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>Disegni DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the coverage as SVG</source>
+        <translation>Esporta la copertura in SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Disegni SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1595,6 @@
         <translation>&amp;Area da coprire</translation>
     </message>
     <message>
-        <source>&amp;Background picture...</source>
-        <translation>Immagine di &amp;sfondo...</translation>
-    </message>
-    <message>
         <source>Background &amp;scale...</source>
         <translation>Scala dello s&amp;fondo...</translation>
     </message>
@@ -1379,10 +1659,6 @@
         <translation>Immagine di sfondo</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Piante (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>The background picture %1 cannot be shown: %2</source>
         <translation>Impossibile mostrare l&apos;immagine di sfondo %1: %2</translation>
     </message>
@@ -1393,6 +1669,49 @@
     <message>
         <source>Set background scale</source>
         <translation>Imposta scala dello sfondo</translation>
+    </message>
+    <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Pianta (immagine, DXF, PDF)...</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;layers...</source>
+        <translation>&amp;Layer del disegno...</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Piante (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Modifica layer del disegno</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Muri dai layer</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>La planimetria non salvata conservata alla chiusura precedente di Vistaro non può essere ripristinata. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro non si è chiuso normalmente mentre la planimetria %1 aveva modifiche non salvate. Ripristinarle?</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SiteRecovery</name>
+    <message>
+        <source>Unsaved changes are not copied for recovery: another Vistaro keeps its copy in %1.</source>
+        <translation>Le modifiche non salvate non vengono copiate per il ripristino: un altro Vistaro conserva la sua copia in %1.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be written.</source>
+        <translation>Impossibile scrivere la copia di ripristino %1.</translation>
     </message>
 </context>
 <context>
