@@ -4,9 +4,10 @@
 // Measures the program against plain baselines side by side in one run and prints one table:
 // catalogue loading against a line-by-line read, a search with browsing and the lens finder's
 // work against their time budgets, and start-up, peak memory and idle CPU of the main window
-// against a bare Qt window, and the DXF plan's opening and export against their budgets.
-// Arguments name the groups of rows to run ("windows", "catalogue", "dxf", "deliverables"); none
-// runs all.
+// against a bare Qt window, the DXF plan's opening and export against their budgets, the site
+// plan's opening, dragging, recomputing and memory on a large site against theirs, and the site
+// report's writing against its budget. Arguments name the groups of rows to run ("windows",
+// "catalogue", "dxf", "site", "deliverables"); none runs all.
 #include "catalogue/catalogueloader.h"
 #include "cataloguefixture.h"
 #include "childprocess.h"
@@ -16,6 +17,7 @@
 #include "match/browse.h"
 #include "match/searchstart.h"
 #include "resulttable.h"
+#include "sitebench.h"
 #include "timing.h"
 
 #include <QApplication>
@@ -288,6 +290,10 @@ int run(int argc, char* argv[]) {
         windowRows.push_back(
             childTimedRow(programs, {"Save the report PDF", "report-pdf", "report-us",
                                      " (A4, 1 page)", ReportBudgetMs, "ms budget"}));
+    }
+    if (wanted(argc, argv, "site")) {
+        const std::vector<ResultRow> site = siteRows(temp.path(), programs.workDir);
+        windowRows.insert(windowRows.end(), site.begin(), site.end());
     }
     std::vector<ResultRow> rows;
     if (wanted(argc, argv, "catalogue")) {

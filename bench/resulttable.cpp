@@ -58,12 +58,12 @@ ResultRow failedRow(const std::string& measure, const std::string& why, double l
     return row;
 }
 
-ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail,
-                    double budgetMs) {
+ResultRow budgetRow(const std::string& measure, double value, const std::string& detail,
+                    double budget, const char* unit, int decimals) {
     return {measure,
-            formatted(ms, 2, "ms") + detail,
-            formatted(budgetMs, 0, "ms budget"),
-            ms / budgetMs,
+            formatted(value, decimals, unit) + detail,
+            formatted(budget, 0, (std::string(unit) + " budget").c_str()),
+            value / budget,
             1,
             true};
 }

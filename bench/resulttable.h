@@ -24,9 +24,9 @@ struct ResultRow {
 // A row whose run failed, saying why in place of the time.
 ResultRow failedRow(const std::string& measure, const std::string& why, double limit);
 
-// A time in milliseconds with `detail` after it, met below `budgetMs`.
-ResultRow budgetRow(const std::string& measure, double ms, const std::string& detail,
-                    double budgetMs);
+// A value (by default a time in milliseconds) with `detail` after it, met below `budget`.
+ResultRow budgetRow(const std::string& measure, double value, const std::string& detail,
+                    double budget, const char* unit = "ms", int decimals = 2);
 
 // Prints the rows as one aligned text table with a target and a met column.
 void printTable(const std::vector<ResultRow>& rows);

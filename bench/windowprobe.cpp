@@ -28,8 +28,8 @@ void report(const QByteArray& line) {
     std::fflush(stdout);
 }
 
-// The peak resident set size of this process image (VmHWM). getrusage's ru_maxrss would not do:
-// it keeps the peak of the forked copy of the parent that the program was started from.
+} // namespace
+
 QByteArray peakRssKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly))
@@ -38,8 +38,6 @@ QByteArray peakRssKiB() {
                 return line.mid(6).trimmed().split(' ').value(0);
     return QByteArrayLiteral("-1");
 }
-
-} // namespace
 
 ProbeMode probeModeFromArguments() {
     const QStringList arguments = QCoreApplication::arguments();

@@ -2,12 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <cstdint>
 
 class QWidget;
 
 namespace vistaro::bench {
+
+// The peak resident set size of this process image (VmHWM) in KiB, "-1" when unknown.
+// getrusage's ru_maxrss would not do: it keeps the peak of the forked copy of the parent that the
+// program was started from.
+QByteArray peakRssKiB();
 
 // What a window program measures, from its command line: "startup" ends it at the window's first
 // paint; "idle MS" keeps it running MS milliseconds after that paint and reports the CPU time

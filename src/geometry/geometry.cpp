@@ -151,6 +151,11 @@ public:
     // A valid polygon of rings that have at least three distinct points each; empty when a
     // repair leaves nothing.
     Owned polygon(const Ring& outer, const std::vector<Ring>& holes) const {
+        return valid(unchecked(outer, holes));
+    }
+
+    // The polygon of the rings as they are, which may be invalid: fit for a quick test only.
+    Owned unchecked(const Ring& outer, const std::vector<Ring>& holes) const {
         Owned shell = ring(outer);
         std::vector<Owned> inner;
         for (const Ring& hole : holes) {
@@ -164,8 +169,12 @@ public:
             released.push_back(r.release());
         }
         // The polygon takes over its rings.
-        Owned made = own(GEOSGeom_createPolygon_r(handle_, shell.release(), released.data(),
-                                                  unsigned(released.size())));
+        return own(GEOSGeom_createPolygon_r(handle_, shell.release(), released.data(),
+                                            unsigned(released.size())));
+    }
+
+    // The polygon, repaired when it is not valid.
+    Owned valid(Owned made) const {
         if (!made || GEOSisValid_r(handle_, made.get()) == 1) {
             return made;
         }
@@ -193,8 +202,12 @@ public:
         }
     }
 
-    // The union of the parts, overlaps merged.
+    // The union of the parts, overlaps merged. A polygon alone, valid as every part is, is its
+    // own union already.
     Owned united(std::vector<Owned> parts) const {
+        if (parts.size() == 1 && GEOSGeomTypeId_r(handle_, parts.front().get()) == GEOS_POLYGON) {
+            return std::move(parts.front());
+        }
         std::vector<GEOSGeometry*> released;
         for (Owned& part : parts) {
             released.push_back(part.release());
@@ -410,20 +423,31 @@ Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& wa
     }
     // A wall that hides part of the field from the eye lies between them, so in the box that
     // holds both; and so it does for what is still seen after nearer walls.
-    std::vector<Segment> candidates = walls.meeting(sight->with(eye).low, sight->with(eye).high);
-    std::sort(candidates.begin(), candidates.end(), [&](const Segment& a, const Segment& b) {
-        return Box::of(a).distanceTo(eye) < Box::of(b).distanceTo(eye);
-    });
+    // Nearest first, each wall's distance worked out once.
+    std::vector<std::pair<double, Segment>> byDistance;
+    for (const Segment& wall : walls.meeting(sight->with(eye).low, sight->with(eye).high)) {
+        byDistance.emplace_back(Box::of(wall).distanceTo(eye), wall);
+    }
+    std::sort(byDistance.begin(), byDistance.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Segment> candidates;
+    candidates.reserve(byDistance.size());
+    std::transform(byDistance.begin(), byDistance.end(), std::back_inserter(candidates),
+                   [](const auto& near) { return near.second; });
     // One reach for every shadow, so that the edges of two walls meeting at a corner coincide.
     double reach = sight->farthestFrom(eye);
     for (const Segment& wall : candidates) {
         reach = std::max({reach, distance(eye, wall.a), distance(eye, wall.b)});
     }
-    // Nearest walls first, in batches of 1, 2, 4 and so on: a batch's shadows that fall on what
-    // is still seen are united and taken from it. In a large plan most walls are then found
-    // hidden behind nearer ones and cast no shadow at all.
+    // Nearest walls first, in batches: a batch's shadows that fall on what is still seen are
+    // united and taken from it. A batch takes one shadow more than half as many as have fallen so
+    // far. In a building most walls are then found hidden behind nearer ones, whose shadows have
+    // been taken already, and cast no shadow at all; in a hall of many pillars in sight the
+    // batches still grow, so that few unions and differences do.
+    std::size_t fallen = 0;
     auto next = candidates.begin();
-    for (size_t batch = 1; sight && next != candidates.end(); batch *= 2) {
+    while (sight && next != candidates.end()) {
+        const std::size_t batch = 1 + fallen / 2;
         std::vector<GeosContext::Owned> shadows;
         {
             // Destroyed before `seen` changes, as it indexes it.
@@ -432,15 +456,22 @@ Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& wa
             for (; still && next != candidates.end() && shadows.size() < batch; ++next) {
                 const std::optional<Ring> dark =
                     Box::of(*next).meets(around) ? shadow(eye, *next, 2 * reach) : std::nullopt;
-                GeosContext::Owned made = dark ? context_->polygon(*dark, {}) : nullptr;
+                // Checked only once it is known to fall on something: most shadows do not.
+                GeosContext::Owned made = dark ? context_->unchecked(*dark, {}) : nullptr;
                 if (made && GEOSPreparedIntersects_r(context_->handle(), still.get(), made.get())) {
-                    shadows.push_back(std::move(made));
+                    if (GeosContext::Owned checked = context_->valid(std::move(made))) {
+                        shadows.push_back(std::move(checked));
+                    }
                 }
             }
             if (!still) {
                 return {};
             }
         }
+        if (shadows.empty()) { // the walls are all done
+            break;
+        }
+        fallen += shadows.size();
         const GeosContext::Owned hidden = context_->united(std::move(shadows));
         if (!hidden) {
             return {};

@@ -5,6 +5,8 @@
 
 #include "site/footprint.h"
 
+#include <algorithm>
+
 namespace vistaro {
 
 namespace {
@@ -30,6 +32,22 @@ plane::Region regionOf(const std::vector<PlanPoint>& corners) {
     return {plane::Polygon{std::move(ring), {}}};
 }
 
+QRectF boundsOf(const plane::Region& region) {
+    const auto byX = [](const plane::Point& a, const plane::Point& b) { return a.x < b.x; };
+    const auto byY = [](const plane::Point& a, const plane::Point& b) { return a.y < b.y; };
+    QRectF box;
+    for (const plane::Polygon& polygon : region) {
+        if (polygon.outer.empty())
+            continue;
+        const auto [west, east] =
+            std::minmax_element(polygon.outer.begin(), polygon.outer.end(), byX);
+        const auto [south, north] =
+            std::minmax_element(polygon.outer.begin(), polygon.outer.end(), byY);
+        box |= QRectF(QPointF(west->x, south->y), QPointF(east->x, north->y));
+    }
+    return box;
+}
+
 PlanCoverage::PlanCoverage(const std::vector<SiteWall>& walls) : m_walls(segmentsOf(walls)) {}
 
 void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
@@ -46,13 +64,15 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
         cover.bands.at(static_cast<std::size_t>(band.level)) =
             m_geometry.intersect(regionOf(band.corners), seen);
     cover.deadZone = m_geometry.visibleFrom(eye, regionOf(footprint.deadZone), m_walls);
-    // Worked out once a camera, for every area that asks for one of the levels.
-    for (const Level level : AllLevels) {
-        std::vector<plane::Region> met;
-        for (const Level band : AllLevels)
-            if (band >= level)
-                met.push_back(cover.bands.at(static_cast<std::size_t>(band)));
-        cover.meets.at(static_cast<std::size_t>(level)) = m_geometry.unite(met);
+    // Worked out once a camera, for every area that asks for one of the levels: from the highest
+    // level down, each band joins what the levels above it meet. A band or a union alone is a
+    // result of GEOS already, so it needs no union of its own.
+    plane::Region better;
+    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
+        const plane::Region& band = cover.bands.at(static_cast<std::size_t>(*level));
+        better = better.empty() ? band : band.empty() ? better : m_geometry.unite({better, band});
+        cover.meets.at(static_cast<std::size_t>(*level)) = better;
+        cover.reach.at(static_cast<std::size_t>(*level)) = boundsOf(better);
     }
     cover.areaAtLevelM2 = m_geometry.area(cover.meets.at(static_cast<std::size_t>(camera.level)));
     return cover;
@@ -62,12 +82,13 @@ AreaCover PlanCoverage::area(const SiteArea& area,
                              const std::vector<const CameraCover*>& covers) const {
     AreaCover result;
     const plane::Region surface = regionOf(area.points);
+    const QRectF box = boundsOf(surface);
+    const auto level = static_cast<std::size_t>(area.level);
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
-    met.reserve(covers.size());
     for (const CameraCover* cover : covers)
-        met.push_back(
-            m_geometry.intersect(cover->meets.at(static_cast<std::size_t>(area.level)), surface));
+        if (cover->reach.at(level).intersects(box))
+            met.push_back(m_geometry.intersect(cover->meets.at(level), surface));
     result.covered = m_geometry.unite(met);
     if (result.areaM2 > 0)
         result.coveredShare = m_geometry.area(result.covered) / result.areaM2;

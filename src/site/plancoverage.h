@@ -6,6 +6,7 @@
 #include "geometry/geometry.h"
 #include "site/site.h"
 
+#include <QRectF>
 #include <array>
 #include <optional>
 #include <vector>
@@ -18,6 +19,9 @@ struct CameraCover {
     std::array<plane::Region, 4> bands;
     // By Level: where it meets that level or better.
     std::array<plane::Region, 4> meets;
+    // By Level: the box around `meets` (plan coordinates), so that an area outside it is known
+    // to be uncovered by this camera without asking GEOS.
+    std::array<QRectF, 4> reach;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
     double areaAtLevelM2 = 0;
@@ -56,5 +60,9 @@ private:
 
 // A polygon of the plan as the geometry takes it.
 plane::Region regionOf(const std::vector<PlanPoint>& corners);
+
+// The box around a region (x east, y north); a null one for an empty region. Two regions whose
+// boxes do not overlap share no surface.
+QRectF boundsOf(const plane::Region& region);
 
 } // namespace vistaro

@@ -3,6 +3,8 @@
 
 #include "siteplan/sitecoverage.h"
 
+#include <algorithm>
+
 namespace vistaro {
 
 SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geometry,
@@ -38,19 +40,29 @@ void SiteCoverage::recomputeAll() {
     emit areaCoverageChanged(-1);
 }
 
-void SiteCoverage::recomputeAreas() {
-    for (int i = 0; i < static_cast<int>(m_areas.size()); ++i)
-        m_areas[static_cast<std::size_t>(i)].coverage = figuresOf(i).coverage;
-    emit areaCoverageChanged(-1);
+void SiteCoverage::recomputeAreasNear(const std::vector<std::array<QRectF, 4>>& reaches) {
+    const std::vector<SiteArea>& areas = m_document.site().areas;
+    for (std::size_t i = 0; i < m_areas.size() && i < areas.size(); ++i) {
+        const QRectF box = boundsOf(regionOf(areas[i].points));
+        const auto level = static_cast<std::size_t>(areas[i].level);
+        if (std::none_of(reaches.begin(), reaches.end(),
+                         [&](const auto& reach) { return reach.at(level).intersects(box); }))
+            continue;
+        m_areas[i].coverage = figuresOf(static_cast<int>(i)).coverage;
+        emit areaCoverageChanged(static_cast<int>(i));
+    }
 }
 
 void SiteCoverage::itemChanged(const ItemRef& ref) {
     switch (ref.kind) {
-    case ItemKind::Camera:
-        m_footprints.at(static_cast<std::size_t>(ref.index)) = footprintOf(ref.index);
+    case ItemKind::Camera: {
+        CameraFootprint& footprint = m_footprints.at(static_cast<std::size_t>(ref.index));
+        const std::array<QRectF, 4> before = footprint.cover.reach;
+        footprint = footprintOf(ref.index);
         emit cameraCoverageChanged(ref.index);
-        recomputeAreas();
+        recomputeAreasNear({before, footprint.cover.reach});
         break;
+    }
     case ItemKind::Wall:
         recomputeAll();
         break;
@@ -70,11 +82,17 @@ void SiteCoverage::itemCountChanged(const ItemRef& ref, bool inserted) {
             list.erase(list.begin() + ref.index);
     };
     switch (ref.kind) {
-    case ItemKind::Camera:
+    case ItemKind::Camera: {
+        // The areas that it reaches now, or reached before it went.
+        const auto reachOf = [this](int i) {
+            return m_footprints.at(static_cast<std::size_t>(i)).cover.reach;
+        };
+        const std::array<QRectF, 4> gone = inserted ? std::array<QRectF, 4>{} : reachOf(ref.index);
         follow(m_footprints, [this](int i) { return footprintOf(i); });
         emit cameraCoverageChanged(-1);
-        recomputeAreas();
+        recomputeAreasNear({inserted ? reachOf(ref.index) : gone});
         break;
+    }
     case ItemKind::Wall:
         recomputeAll();
         break;

@@ -7,13 +7,15 @@
 #include "siteplan/sitegeometry.h"
 
 #include <QObject>
+#include <array>
 #include <vector>
 
 namespace vistaro {
 
 // What every camera of the document covers and how much of each area is covered, kept up to
 // date as the document changes: a camera that moves is worked out again alone, a wall that
-// changes brings every camera again, and the areas follow the cameras.
+// changes brings every camera again, and the areas follow the cameras: those that a camera
+// reaches, before or after it changed.
 class SiteCoverage : public QObject {
     Q_OBJECT
 
@@ -47,7 +49,8 @@ private:
     void recomputeAll();
     CameraFootprint footprintOf(int camera) const;
     AreaFigures figuresOf(int area) const;
-    void recomputeAreas();
+    // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
+    void recomputeAreasNear(const std::vector<std::array<QRectF, 4>>& reaches);
     void itemChanged(const ItemRef& ref);
     void itemCountChanged(const ItemRef& ref, bool inserted);
 

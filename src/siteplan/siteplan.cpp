@@ -137,6 +137,9 @@ void SitePlan::buildTables() {
         view->verticalHeader()->hide();
         view->horizontalHeader()->setStretchLastSection(true);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        // The columns fit the rows in sight: measuring every row of a large site again at each
+        // step of a drag would take longer than the step.
+        view->horizontalHeader()->setResizeContentsPrecision(0);
         connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, view] { tableSelectionChanged(view); });
         return view;

@@ -245,17 +245,21 @@ private slots:
         QCOMPARE(PlanGeometry().surface(sample().areas[0].points), 4.0);
     }
 
-    // A camera that moves is worked out again alone; a wall brings every camera again; the
-    // areas follow every camera.
+    // A camera that moves is worked out again alone; a wall brings every camera again; an area
+    // is worked out again when a camera that changed reaches it, before or after. Of the three
+    // cameras, the second stands 2 m west of the others and sees the door from 1.55 m up to the
+    // wall; the others see none of it (their fields begin at 3.55 m, past the wall).
     void coverageFollowsTheDocument_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<int>("footprints");
         QTest::addColumn<int>("areas");
-        QTest::newRow("move a camera") << 0 << 1 << 1;
-        QTest::newRow("move a wall") << 1 << 3 << 1;
-        QTest::newRow("rename an area") << 2 << 0 << 1;
-        QTest::newRow("add a camera") << 3 << 1 << 1;
-        QTest::newRow("remove a camera") << 4 << 0 << 1;
+        QTest::newRow("move the camera that sees the door") << 0 << 1 << 1;
+        QTest::newRow("move a camera that does not") << 1 << 1 << 0;
+        QTest::newRow("move a wall") << 2 << 3 << 1;
+        QTest::newRow("rename an area") << 3 << 0 << 1;
+        QTest::newRow("add a camera that does not see the door") << 4 << 1 << 0;
+        QTest::newRow("remove the camera that sees the door") << 5 << 0 << 1;
+        QTest::newRow("remove a camera that does not") << 6 << 0 << 0;
     }
     void coverageFollowsTheDocument() {
         QFETCH(int, change);
@@ -263,36 +267,44 @@ private slots:
         QFETCH(int, areas);
         SiteDocument document;
         Site site = sample();
-        site.cameras = {entrance(), entrance(), entrance()};
+        site.cameras = {entrance(), std::get<SiteCamera>(translated(entrance(), -2, 0)),
+                        entrance()};
         document.reset(site);
         CountingGeometry geometry;
         SiteCoverage coverage(document, geometry);
+        QVERIFY(coverage.coverage(0).share > 0);
         geometry.footprints = geometry.areas = 0;
         SiteArea renamed = site.areas[0];
         renamed.name = QStringLiteral("Gate");
         switch (change) {
         case 0:
-            document.setItem({ItemKind::Camera, 1}, translated(site.cameras[1], 1, 0));
+            document.setItem({ItemKind::Camera, 1}, translated(site.cameras[1], 0, 0.5));
             break;
         case 1:
-            document.setItem({ItemKind::Wall, 0}, translated(site.walls[0], 1, 0));
+            document.setItem({ItemKind::Camera, 0}, translated(site.cameras[0], 0, 1));
             break;
         case 2:
-            document.setItem({ItemKind::Area, 0}, renamed);
+            document.setItem({ItemKind::Wall, 0}, translated(site.walls[0], 1, 0));
             break;
         case 3:
+            document.setItem({ItemKind::Area, 0}, renamed);
+            break;
+        case 4:
             document.insertItem({ItemKind::Camera, 3}, entrance());
             break;
         default:
-            document.removeItem({ItemKind::Camera, 0});
+            document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});
         }
         QCOMPARE(geometry.footprints, footprints);
         QCOMPARE(geometry.areas, areas);
         QCOMPARE(coverage.surface(0), 4.0);
-        // What is kept is what the cameras cover now.
+        // What is kept is what the cameras cover now, and the area's share of it.
         const Site& now = document.site();
-        QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1),
-                 PlanGeometry().footprint(now.cameras.back(), now.walls));
+        std::vector<CameraFootprint> all;
+        for (const SiteCamera& camera : now.cameras)
+            all.push_back(PlanGeometry().footprint(camera, now.walls));
+        QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
+        QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
     }
 
     void cameraTable_data() {

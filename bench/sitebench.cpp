@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sitebench.h"
+
+#include "childprocess.h"
+#include "site/sitefile.h"
+
+#include <QDir>
+#include <array>
+#include <cmath>
+#include <random>
+
+namespace vistaro::bench {
+
+namespace {
+
+// 25 x 20 rooms of 6 x 5 m: the inner walls have a door in the middle of each room's side, the
+// outer ones none, so that there are 2 x 19 x 25 + 2 x 25 = 1000 segments east to west and
+// 2 x 24 x 20 + 2 x 20 = 1000 north to south.
+constexpr int RoomColumns = 25;
+constexpr int RoomRows = 20;
+constexpr double RoomWidth = 6;
+constexpr double RoomDepth = 5;
+constexpr double DoorWidth = 1;
+constexpr double WallMargin = 0.5; // cameras and areas keep this far from the walls
+constexpr int Cameras = 500;
+constexpr int Areas = 36;
+constexpr unsigned Seed = 20'260'101;
+
+constexpr int ChildTimeoutMs = 120'000;
+constexpr double OpenBudgetMs = 1000;
+constexpr double DragBudgetMs = 16;
+constexpr double RecomputeBudgetMs = 300;
+constexpr double MemoryBudgetMiB = 150;
+
+// The side of a room from `a` to `b`, with a door in its middle when `door`.
+void addSide(std::vector<SiteWall>& walls, PlanPoint a, PlanPoint b, bool door) {
+    if (!door) {
+        walls.push_back({{a, b}});
+        return;
+    }
+    const PlanPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    const double ux = (b.x - a.x) / length;
+    const double uy = (b.y - a.y) / length;
+    const double half = DoorWidth / 2;
+    walls.push_back({{a, {middle.x - ux * half, middle.y - uy * half}}});
+    walls.push_back({{{middle.x + ux * half, middle.y + uy * half}, b}});
+}
+
+Site generatedSite() {
+    Site site;
+    for (int row = 0; row <= RoomRows; ++row)
+        for (int column = 0; column < RoomColumns; ++column)
+            addSide(site.walls, {column * RoomWidth, row * RoomDepth},
+                    {(column + 1) * RoomWidth, row * RoomDepth}, row > 0 && row < RoomRows);
+    for (int column = 0; column <= RoomColumns; ++column)
+        for (int row = 0; row < RoomRows; ++row)
+            addSide(site.walls, {column * RoomWidth, row * RoomDepth},
+                    {column * RoomWidth, (row + 1) * RoomDepth},
+                    column > 0 && column < RoomColumns);
+
+    std::mt19937 random(Seed);
+    const auto uniform = [&random](double from, double to) {
+        return std::uniform_real_distribution<double>(from, to)(random);
+    };
+    const auto anyRoom = [&random](int rooms) {
+        return std::uniform_int_distribution<int>(0, rooms - 1)(random);
+    };
+    static constexpr std::array<double, 5> Focals{2.8, 4, 6, 8, 12};
+    for (int i = 0; i < Cameras; ++i) {
+        SiteCamera camera;
+        camera.name = QStringLiteral("Camera %1").arg(i + 1);
+        const double left = anyRoom(RoomColumns) * RoomWidth;
+        const double bottom = anyRoom(RoomRows) * RoomDepth;
+        camera.position = {uniform(left + WallMargin, left + RoomWidth - WallMargin),
+                           uniform(bottom + WallMargin, bottom + RoomDepth - WallMargin)};
+        camera.panDeg = uniform(0, 360);
+        camera.distanceM = uniform(6, 14);
+        camera.focalMm = Focals.at(std::size_t(i) % Focals.size());
+        camera.level = AllLevels.at(std::size_t(i) % AllLevels.size());
+        site.cameras.push_back(camera);
+    }
+    // Rectangles of one to three rooms side by side, so that some lie across walls.
+    for (int i = 0; i < Areas; ++i) {
+        const int rooms = 1 + i % 3;
+        const double left = anyRoom(RoomColumns - 2) * RoomWidth + WallMargin;
+        const double bottom = anyRoom(RoomRows) * RoomDepth + WallMargin;
+        const double right = left + rooms * RoomWidth - 2 * WallMargin;
+        const double top = bottom + RoomDepth - 2 * WallMargin;
+        site.areas.push_back({QStringLiteral("Area %1").arg(i + 1),
+                              AllLevels.at(std::size_t(i) % AllLevels.size()),
+                              {{left, bottom}, {right, bottom}, {right, top}, {left, top}}});
+    }
+    return site;
+}
+
+ResultRow childRow(const ChildResult& run, const std::string& measure, const std::string& key,
+                   const std::string& detail, double budgetMs) {
+    const long long us = reportedValue(run.output, key);
+    if (!run.ok || us < 0)
+        return failedRow(measure, run.ok ? "no time reported" : run.failure, 1);
+    return budgetRow(measure, static_cast<double>(us) / 1000, detail, budgetMs);
+}
+
+} // namespace
+
+std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir) {
+    const std::vector<std::string> measures{
+        "Site plan: open the file", "Site plan: one drag step of a camera",
+        "Site plan: every camera and area again", "Site plan: peak memory"};
+    const Site site = generatedSite();
+    const QString path = QDir(folder).filePath(QStringLiteral("site.vistaro"));
+    if (const std::optional<QString> problem = SiteFile::save(path, site)) {
+        std::vector<ResultRow> rows;
+        for (const std::string& measure : measures)
+            rows.push_back(failedRow(measure, problem->toStdString(), 1));
+        return rows;
+    }
+    const ChildResult run =
+        runChild(VISTARO_BENCH_SITE, {path.toStdString()}, workDir, ChildTimeoutMs);
+    const std::string size = " (" + std::to_string(site.cameras.size()) + " cameras, " +
+                             std::to_string(site.walls.size()) + " walls, " +
+                             std::to_string(site.areas.size()) + " areas)";
+    std::vector<ResultRow> rows{childRow(run, measures[0], "site-open-us", size, OpenBudgetMs),
+                                childRow(run, measures[1], "site-drag-us",
+                                         " (median, areas and repaint included)", DragBudgetMs),
+                                childRow(run, measures[2], "site-all-us", size, RecomputeBudgetMs)};
+    const long long kib = reportedValue(run.output, "peak-rss-kib");
+    rows.push_back(run.ok && kib > 0
+                       ? budgetRow(measures[3], static_cast<double>(kib) / 1024,
+                                   " (the program, site open)", MemoryBudgetMiB, "MiB", 1)
+                       : failedRow(measures[3], run.ok ? "no peak RSS reported" : run.failure, 1));
+    return rows;
+}
+
+} // namespace vistaro::bench

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program started on a site file as "vistaro FILE.vistaro" starts it (src/app/main.cpp),
+// then timed in its site plan window: opening the file again and dragging a camera with the
+// mouse, each until the plan and the tables have repainted, and working out every camera and
+// area of the site again. Prints the medians in microseconds, then the peak memory.
+#include "app/obbiettivi.h"
+#include "siteplan/plangeometry.h"
+#include "siteplan/siteplan.h"
+#include "state/sharedstate.h"
+#include "timing.h"
+#include "windowprobe.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QUndoStack>
+#include <cstdio>
+
+namespace {
+
+using vistaro::bench::elapsedMs;
+
+constexpr int OpenRepetitions = 3;
+constexpr int RecomputeRepetitions = 5;
+constexpr int DragSteps = 41;
+// Each mouse move of the drag, in pixels: a brisk drag over the whole site on show.
+constexpr QPoint DragStep{3, 1};
+
+// What the window has to do after an event, painting included.
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+void report(const char* key, const std::vector<double>& samplesMs) {
+    std::printf("%s %lld\n", key, static_cast<long long>(vistaro::bench::median(samplesMs) * 1000));
+    std::fflush(stdout);
+}
+
+bool timeOpening(vistaro::SitePlan& plan, const QString& path) {
+    std::vector<double> samples;
+    bool opened = true;
+    for (int i = 0; i < OpenRepetitions; ++i)
+        samples.push_back(elapsedMs([&] {
+            opened = plan.openFile(path) && opened;
+            settle();
+        }));
+    report("site-open-us", samples);
+    return opened;
+}
+
+// Every camera and area worked out again, as the plan does when a site opens or a wall changes:
+// the window's site, on a geometry of its own whose walls are indexed afresh.
+bool timeRecomputing(vistaro::SitePlan& plan) {
+    std::vector<double> samples;
+    bool whole = true;
+    for (int i = 0; i < RecomputeRepetitions; ++i) {
+        const vistaro::PlanGeometry geometry;
+        samples.push_back(elapsedMs([&] {
+            const vistaro::SiteCoverage coverage(plan.document(), geometry);
+            whole =
+                whole && coverage.cameraCount() == plan.document().count(vistaro::ItemKind::Camera);
+        }));
+    }
+    report("site-all-us", samples);
+    return whole;
+}
+
+void sendMouse(QWidget* viewport, QEvent::Type type, const QPoint& at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+// The last camera, the topmost, dragged by its dot: one merged undo step in all.
+bool timeCameraDrag(vistaro::SitePlan& plan) {
+    vistaro::PlanView& view = plan.planView();
+    const std::vector<vistaro::SiteCamera>& cameras = plan.document().site().cameras;
+    const vistaro::PlanPoint start = cameras.back().position;
+    const int steps = plan.undoStack().count();
+    QPoint at = view.viewportAt(start);
+    sendMouse(view.viewport(), QEvent::MouseButtonPress, at);
+    std::vector<double> samples;
+    for (int i = 0; i < DragSteps; ++i) {
+        at += DragStep;
+        samples.push_back(elapsedMs([&] {
+            sendMouse(view.viewport(), QEvent::MouseMove, at);
+            settle();
+        }));
+    }
+    sendMouse(view.viewport(), QEvent::MouseButtonRelease, at);
+    report("site-drag-us", samples);
+    return plan.undoStack().count() == steps + 1 && cameras.back().position != start;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vistaro"));
+    const QString path = QApplication::arguments().value(1);
+    vistaro::ProgramState program;
+    vistaro::Obbiettivi window(program);
+    window.Form_Load();
+    window.openSiteFile(path);
+    QTimer::singleShot(1000, &window, [&window, &path] {
+        std::puts("painted");
+        vistaro::SitePlan& plan = *window.sitePlan();
+        const bool worked =
+            timeOpening(plan, path) && timeRecomputing(plan) && timeCameraDrag(plan);
+        std::printf("peak-rss-kib %s\n", vistaro::bench::peakRssKiB().constData());
+        std::fflush(stdout);
+        if (!worked)
+            std::fputs("vistaro_bench_site: the site plan did not do what was asked\n", stderr);
+        // Unsaved changes would be asked about; the benchmark keeps none.
+        plan.undoStack().setClean();
+        QCoreApplication::exit(worked ? 0 : 1);
+    });
+    return QApplication::exec();
+}

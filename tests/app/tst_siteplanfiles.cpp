@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+#include "site/sitefile.h"
+#include "siteplan/siteplan.h"
+#include "support/sampleworkfolder.h"
+#include "support/siteexample.h"
+
+#include <QAction>
+#include <QCommandLineParser>
+#include <QTableView>
+
+using namespace vistaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Two cameras like the site file's example (1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at
+// 10 m, looking east): "Entrance" at the origin, "Yard" 20 m north with a wall across its view
+// 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide.
+// - The field at 1.7 m is 2 x 0.4 d wide at axial distance d, from its near edge
+//   1.3 / tan(atan 0.13 + atan 0.225) = 3.554866 m; identification (250 px/m) reaches
+//   6 x 1920 / (250 x 4.8) = 9.6 m. Entrance: 0.4 (9.6² - 3.554866²) = 31.809 m².
+// - Yard sees up to the wall: 0.4 (5² - 3.554866²) = 4.945 m².
+// - Density at the aim: 1920 px over 10 x 4.8 / 6 = 8 m, 240 px/m.
+// - Door, 4 x 2 = 8 m², is identified from 8 to 9.6 m across its width (the field is 6.4 m
+//   wide at 8 m): 1.6 x 2 / 8 = 40 %.
+Site sample() {
+    SiteCamera yard = test::entranceCamera();
+    yard.name = u"Yard"_s;
+    yard.position = {0, 20};
+    Site site;
+    site.cameras = {test::entranceCamera(), yard};
+    site.walls = {SiteWall{{{5, 15}, {5, 25}}}};
+    site.areas = {SiteArea{u"Door"_s, Level::Identification, {{8, -1}, {12, -1}, {12, 1}, {8, 1}}}};
+    return site;
+}
+
+// The cells under `headers`, a row's joined by ", " and the rows by " | ".
+QString cells(const QTableView* table, const QStringList& headers) {
+    const QAbstractItemModel& model = *table->model();
+    QList<int> columns;
+    for (const QString& header : headers)
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (model.headerData(column, Qt::Horizontal).toString() == header)
+                columns.append(column);
+    if (columns.size() != headers.size())
+        return u"a column is missing"_s;
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList line;
+        for (const int column : columns)
+            line.append(model.index(row, column).data().toString());
+        rows.append(line.join(u", "));
+    }
+    return rows.join(u" | ");
+}
+
+} // namespace
+
+// The site plan on the real program, from end to end: a site file named on the command line,
+// its tables, a camera added from the calculator and taken back, the site saved under another
+// name and opened from there.
+class TestSitePlanFiles : public QObject {
+    Q_OBJECT
+
+    test::SampleWorkFolder m_app;
+
+private slots:
+    void initTestCase() { QVERIFY(m_app.prepare()); }
+
+    void opensAddsUndoesSavesAsAndOpensAgain() {
+        const QString path = m_app.filePath(u"site.vistaro"_s);
+        const QByteArray written = siteToJson(sample());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(written) == written.size());
+        file.close();
+
+        // What main() does with "vistaro site.vistaro".
+        m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
+        QCommandLineParser options;
+        describeOptions(options);
+        QVERIFY(options.parse({u"vistaro"_s, path}));
+        m_app.window().openSiteFile(siteFileArgument(options));
+        SitePlan* plan = m_app.window().sitePlan();
+        QVERIFY(plan && plan->isVisible());
+        QCOMPARE(plan->windowTitle(), u"site.vistaro[*] - Site plan"_s);
+        const auto* cameras = plan->findChild<QTableView*>(u"CameraTable"_s);
+        const auto* areas = plan->findChild<QTableView*>(u"AreaTable"_s);
+        const QStringList cameraColumns{u"Name"_s, u"Focal (mm)"_s, u"Level"_s,
+                                        u"Density at aim (px/m)"_s, u"Area at level (m²)"_s};
+        const QStringList areaColumns{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s};
+        const QString shownCameras = u"Entrance, 6, Identification, 240, 31.8 | "
+                                     u"Yard, 6, Identification, 240, 4.9"_s;
+        const QString shownAreas = u"Door, Identification, 8, 40"_s;
+        QCOMPARE(cells(cameras, cameraColumns), shownCameras);
+        QCOMPARE(cells(areas, areaColumns), shownAreas);
+
+        // The calculator at 10 m with 6 mm: the camera added takes them.
+        QApplication::setActiveWindow(&m_app.window());
+        m_app.retype(u"L1"_s, u"10"_s);
+        m_app.waitTicks();
+        m_app.retype(u"Focale1"_s, u"6"_s);
+        m_app.waitTicks();
+        plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
+        QCOMPARE(cells(cameras, {u"Name"_s, u"Focal (mm)"_s, u"Density at aim (px/m)"_s}),
+                 u"Entrance, 6, 240 | Yard, 6, 240 | Camera 1, 6, 240"_s);
+        QVERIFY(plan->isWindowModified());
+        plan->findChild<QAction*>(u"Undo"_s)->trigger();
+        QCOMPARE(cells(cameras, cameraColumns), shownCameras);
+        QVERIFY(!plan->isWindowModified());
+
+        const QString copy = m_app.filePath(u"copy.vistaro"_s);
+        const auto picked = [](const QString& answer) {
+            return [answer](QWidget*, const QString&, const QString&, const QString&) {
+                return answer;
+            };
+        };
+        plan->setSavePicker(picked(m_app.filePath(u"copy"_s))); // the suffix is added
+        plan->findChild<QAction*>(u"SiteSaveAs"_s)->trigger();
+        QCOMPARE(plan->windowTitle(), u"copy.vistaro[*] - Site plan"_s);
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), written);
+
+        QVERIFY(plan->newSite());
+        QCOMPARE(cells(cameras, cameraColumns), QString());
+        plan->setOpenPicker(picked(copy));
+        plan->findChild<QAction*>(u"SiteOpen"_s)->trigger();
+        QCOMPARE(plan->fileName(), copy);
+        QCOMPARE(plan->document().site(), sample());
+        QCOMPARE(cells(cameras, cameraColumns), shownCameras);
+        QCOMPARE(cells(areas, areaColumns), shownAreas);
+    }
+};
+
+QTEST_MAIN(TestSitePlanFiles)
+#include "tst_siteplanfiles.moc"
