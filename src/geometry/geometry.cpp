@@ -415,11 +415,16 @@ bool Geometry::covers(const Region& region, Point point) const {
     return at && GEOSCovers_r(context_->handle(), geometry.get(), at.get()) == 1;
 }
 
-Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& walls) const {
-    GeosContext::Owned seen = context_->region(field);
-    std::optional<Box> sight = context_->extent(seen.get());
+namespace {
+
+// What the eye sees of the field past the walls, as one geometry; null when the eye or the field
+// cannot be used, or GEOS failed.
+GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region& field,
+                            const WallIndex& walls) {
+    GeosContext::Owned seen = context.region(field);
+    std::optional<Box> sight = context.extent(seen.get());
     if (!usable(eye) || !sight) {
-        return {};
+        return nullptr;
     }
     // A wall that hides part of the field from the eye lies between them, so in the box that
     // holds both; and so it does for what is still seen after nearer walls.
@@ -451,35 +456,56 @@ Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& wa
         std::vector<GeosContext::Owned> shadows;
         {
             // Destroyed before `seen` changes, as it indexes it.
-            const GeosContext::Prepared still = context_->prepare(seen.get());
+            const GeosContext::Prepared still = context.prepare(seen.get());
             const Box around = sight->with(eye);
             for (; still && next != candidates.end() && shadows.size() < batch; ++next) {
                 const std::optional<Ring> dark =
                     Box::of(*next).meets(around) ? shadow(eye, *next, 2 * reach) : std::nullopt;
                 // Checked only once it is known to fall on something: most shadows do not.
-                GeosContext::Owned made = dark ? context_->unchecked(*dark, {}) : nullptr;
-                if (made && GEOSPreparedIntersects_r(context_->handle(), still.get(), made.get())) {
-                    if (GeosContext::Owned checked = context_->valid(std::move(made))) {
+                GeosContext::Owned made = dark ? context.unchecked(*dark, {}) : nullptr;
+                if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
+                    if (GeosContext::Owned checked = context.valid(std::move(made))) {
                         shadows.push_back(std::move(checked));
                     }
                 }
             }
             if (!still) {
-                return {};
+                return nullptr;
             }
         }
         if (shadows.empty()) { // the walls are all done
             break;
         }
         fallen += shadows.size();
-        const GeosContext::Owned hidden = context_->united(std::move(shadows));
+        const GeosContext::Owned hidden = context.united(std::move(shadows));
         if (!hidden) {
-            return {};
+            return nullptr;
         }
-        seen = context_->own(GEOSDifference_r(context_->handle(), seen.get(), hidden.get()));
-        sight = context_->extent(seen.get());
+        seen = context.own(GEOSDifference_r(context.handle(), seen.get(), hidden.get()));
+        sight = context.extent(seen.get());
     }
-    return context_->read(seen.get());
+    return seen;
+}
+
+} // namespace
+
+Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& walls) const {
+    return context_->read(lookPast(*context_, eye, field, walls).get());
+}
+
+std::vector<Region> Geometry::visibleParts(Point eye, const Region& field,
+                                           const std::vector<Region>& pieces,
+                                           const WallIndex& walls) const {
+    const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
+    std::vector<Region> parts;
+    for (const Region& piece : pieces) {
+        const GeosContext::Owned whole = seen ? context_->region(piece) : nullptr;
+        const GeosContext::Owned visible =
+            whole ? context_->own(GEOSIntersection_r(context_->handle(), seen.get(), whole.get()))
+                  : nullptr;
+        parts.push_back(context_->read(visible.get()));
+    }
+    return parts;
 }
 
 } // namespace vistaro::plane

@@ -89,6 +89,12 @@ public:
     // shadows that the walls near the eye and the field cast. A wall seen edge-on, or that the
     // eye lies on (a camera mounted on it), casts none.
     Region visibleFrom(Point eye, const Region& field, const WallIndex& walls) const;
+    // What the eye sees of each of `pieces`, as visibleFrom() would give for each, with the
+    // walls' shadows worked out once over `field`, which holds every piece: the bands of one
+    // camera's field take one look past the walls.
+    std::vector<Region> visibleParts(Point eye, const Region& field,
+                                     const std::vector<Region>& pieces,
+                                     const WallIndex& walls) const;
 
 private:
     std::unique_ptr<GeosContext> context_;

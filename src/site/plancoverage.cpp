@@ -59,10 +59,12 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
     const FieldFootprint footprint = fieldFootprint(camera);
     const plane::Point eye{camera.position.x, camera.position.y};
     // One look past the walls for the whole field; each band then keeps its visible part.
-    const plane::Region seen = m_geometry.visibleFrom(eye, regionOf(fieldOutline(camera)), m_walls);
+    std::vector<plane::Region> bands;
     for (const FieldBand& band : footprint.bands)
-        cover.bands.at(static_cast<std::size_t>(band.level)) =
-            m_geometry.intersect(regionOf(band.corners), seen);
+        bands.push_back(regionOf(band.corners));
+    bands = m_geometry.visibleParts(eye, regionOf(fieldOutline(camera)), bands, m_walls);
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        cover.bands.at(static_cast<std::size_t>(footprint.bands[i].level)) = std::move(bands[i]);
     cover.deadZone = m_geometry.visibleFrom(eye, regionOf(footprint.deadZone), m_walls);
     // Worked out once a camera, for every area that asks for one of the levels: from the highest
     // level down, each band joins what the levels above it meet. A band or a union alone is a

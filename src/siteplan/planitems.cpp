@@ -97,6 +97,8 @@ public:
         setPen(QPen(QColor::fromRgba(Ink), 1.5));
         setCursor(Qt::SizeAllCursor);
         setAcceptedMouseButtons(Qt::LeftButton);
+        // Drawn once into a pixmap of its size on screen, as the camera is.
+        setCacheMode(DeviceCoordinateCache);
     }
 
 protected:
@@ -169,6 +171,9 @@ PlanItem::PlanItem(const ItemRef& ref, PlanEdits& edits) : m_ref(ref), m_edits(e
 CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& edits)
     : PlanItem(ref, edits) {
     setFlag(ItemIgnoresTransformations);
+    // Its size on screen never changes, so it is drawn once into a pixmap and then only copied
+    // while the plan repaints around it, until it changes itself.
+    setCacheMode(DeviceCoordinateCache);
     setZValue(CameraLayer);
     setCursor(Qt::OpenHandCursor);
     m_knob = new TurnKnob(this);

@@ -88,7 +88,10 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
       m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBar(this)) {
     setObjectName(QStringLiteral("PlanView"));
     m_scene->setSceneRect(-SceneReach, -SceneReach, 2 * SceneReach, 2 * SceneReach);
-    m_scene->setItemIndexMethod(QGraphicsScene::BspTreeIndex);
+    // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
+    // the items' places would hand each repaint most items many times over, and a plain list of
+    // a few thousand items is quicker to go through.
+    m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     setScene(m_scene);
     setRenderHint(QPainter::Antialiasing);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

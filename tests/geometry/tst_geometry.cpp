@@ -208,6 +208,23 @@ private slots:
         }
     }
 
+    // The bands of one field, seen in one look past the walls, are what each band alone shows:
+    // before the door-gap wall 25 m2, through the door 15.
+    void visibleParts() {
+        const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
+        const Regions bands{shape({{0, 0}, {5, 5}, {5, -5}}),
+                            shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}})};
+        const Regions parts = geometry.visibleParts({0, 0}, eastField(), bands, walls);
+        QCOMPARE(parts.size(), bands.size());
+        for (size_t i = 0; i < bands.size(); ++i) {
+            QVERIFY(sameArea(geometry.area(parts[i]),
+                             geometry.area(geometry.visibleFrom({0, 0}, bands[i], walls))));
+        }
+        QVERIFY(sameArea(geometry.area(parts[0]), 25));
+        QVERIFY(sameArea(geometry.area(parts[1]), 15));
+        QCOMPARE(geometry.visibleParts({NaN, 0}, eastField(), bands, walls), Regions(2));
+    }
+
     // The share of `target` that at least one camera (eyes[i] with fields[i]) sees.
     void coveredShare_data() {
         QTest::addColumn<Region>("target");
