@@ -55,26 +55,6 @@ void paintOnScreen(QPainter& painter, const QPainterPath& path, const QPen& pen,
     painter.restore();
 }
 
-// Writes `text` centred on `at` (the painter's coordinates) in the font on screen; only where
-// it fits inside `room` (the painter's coordinates too) when one is given.
-void labelOnScreen(QPainter& painter, const QPointF& at, const QString& text,
-                   const QRectF& room = {}) {
-    const QFontMetricsF metrics(painter.font());
-    const QSizeF size(metrics.horizontalAdvance(text) + 4, metrics.height());
-    if (!room.isNull()) {
-        const QRectF onScreen = painter.transform().mapRect(room);
-        if (onScreen.width() < size.width() || onScreen.height() < size.height())
-            return;
-    }
-    const QPointF centre = painter.transform().map(at);
-    painter.save();
-    painter.resetTransform();
-    painter.setPen(QColor::fromRgba(Ink));
-    painter.drawText(QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size),
-                     Qt::AlignCenter, text);
-    painter.restore();
-}
-
 QPointF direction(double panDeg) {
     const double radians = panDeg * std::numbers::pi / 180;
     return {std::cos(radians), -std::sin(radians)};
@@ -145,6 +125,28 @@ private:
 };
 
 } // namespace
+
+void ScreenLabel::paint(QPainter& painter, const QPointF& at, const QString& text,
+                        const QRectF& room) {
+    if (m_laid.text() != text || m_font != painter.font()) {
+        m_font = painter.font();
+        m_laid.setTextFormat(Qt::PlainText);
+        m_laid.setText(text);
+        m_laid.prepare(QTransform(), m_font);
+    }
+    const QSizeF size = m_laid.size();
+    if (!room.isNull()) {
+        const QRectF onScreen = painter.transform().mapRect(room);
+        if (onScreen.width() < size.width() + 4 || onScreen.height() < size.height())
+            return;
+    }
+    const QPointF centre = painter.transform().map(at);
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(QColor::fromRgba(Ink));
+    painter.drawStaticText(centre - QPointF(size.width() / 2, size.height() / 2), m_laid);
+    painter.restore();
+}
 
 QPolygonF scenePolygon(const std::vector<PlanPoint>& points) {
     QPolygonF polygon;
@@ -257,6 +259,10 @@ void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
 PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits)
     : PlanItem(ref, edits), m_item(item) {
     setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
+    // A wall changes only when it is edited or the plan zooms, yet a large site repaints
+    // hundreds of them at each step of a drag: each is drawn once into a pixmap until then.
+    if (ref.kind == ItemKind::Wall)
+        setCacheMode(DeviceCoordinateCache);
     present(item);
 }
 
@@ -348,7 +354,7 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       QColor::fromRgba(CoveredColour));
         paintOnScreen(*painter, path, QPen(levelColour(area->level).darker(120), 2, Qt::DashLine),
                       Qt::NoBrush);
-        labelOnScreen(*painter, path.boundingRect().center(), label());
+        m_label.paint(*painter, path.boundingRect().center(), label());
     } else {
         paintOnScreen(
             *painter, path,
@@ -379,6 +385,7 @@ void FootprintItem::present(const CameraFootprint& footprint) {
     prepareGeometryChange();
     m_footprint = footprint;
     m_bands.clear();
+    m_labels.resize(footprint.bands.size());
     m_bounds = {};
     for (const LevelBand& band : footprint.bands) {
         m_bands.push_back(scenePath(band.shape));
@@ -399,8 +406,8 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         painter->setBrush(levelColour(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
         if (band.labelAt)
-            labelOnScreen(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
-                          m_bands[i].boundingRect());
+            m_labels[i].paint(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
+                              m_bands[i].boundingRect());
     }
     if (m_layers.deadZones && !m_deadZone.isEmpty())
         paintOnScreen(*painter, m_deadZone, QPen(QColor::fromRgba(DeadZoneColour), 1),

@@ -7,7 +7,9 @@
 #include "siteplan/sitedocument.h"
 #include "siteplan/sitegeometry.h"
 
+#include <QFont>
 #include <QGraphicsItem>
+#include <QStaticText>
 #include <array>
 #include <vector>
 
@@ -46,6 +48,19 @@ enum PlanLayer {
     WallLayer = 0,
     CameraLayer = 10,
     DraftLayer = 20
+};
+
+// A label in the font on screen, whatever the zoom, laid out once for as long as its text and
+// the font stay the same.
+class ScreenLabel {
+public:
+    // Writes `text` centred on `at` (the painter's coordinates); only where it fits inside
+    // `room` (the painter's coordinates too) when one is given.
+    void paint(QPainter& painter, const QPointF& at, const QString& text, const QRectF& room = {});
+
+private:
+    QStaticText m_laid;
+    QFont m_font;
 };
 
 // A camera, a wall or an area: what the user selects, moves and deletes.
@@ -125,6 +140,7 @@ private:
 
     SiteItem m_item;
     AreaCoverage m_coverage;
+    ScreenLabel m_label;
     std::vector<QGraphicsItem*> m_handles;
     QRectF m_bounds;
 };
@@ -142,6 +158,7 @@ private:
     const CoverageLayers& m_layers;
     CameraFootprint m_footprint;
     std::vector<QPainterPath> m_bands;
+    std::vector<ScreenLabel> m_labels; // one for each band
     QPainterPath m_deadZone;
     QRectF m_bounds;
 };

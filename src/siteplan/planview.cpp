@@ -9,6 +9,7 @@
 #include <QGraphicsPathItem>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -28,6 +29,7 @@ constexpr double ScaleBarPixels = 120;
 // The arrow keys move the selection this far, ten times as far with Shift.
 constexpr double NudgeMetres = 0.1;
 constexpr double EmptyPlanMetres = 20;
+constexpr int ItemPixmapsKiB = 64 * 1024;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
@@ -92,6 +94,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     // the items' places would hand each repaint most items many times over, and a plain list of
     // a few thousand items is quicker to go through.
     m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    // Room for the pixmaps that the cameras and the walls are drawn from on a site of thousands
+    // of them: when the cache is full, each repaint draws them again.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), ItemPixmapsKiB));
     setScene(m_scene);
     setRenderHint(QPainter::Antialiasing);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
