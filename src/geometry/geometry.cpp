@@ -60,8 +60,10 @@ std::optional<Ring> shadow(Point eye, const Segment& wall, double reach) {
                 atReach(ax, ay)};
 }
 
-double distance(Point a, Point b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
+// Squares of distances: they compare as the distances do, without a square root each, and
+// stay finite for usable points.
+double squaredDistance(Point a, Point b) {
+    return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
 // A box with sides along the axes.
@@ -81,9 +83,10 @@ struct Box {
         return low.x <= other.high.x && other.low.x <= high.x && low.y <= other.high.y &&
                other.low.y <= high.y;
     }
-    double distanceTo(Point p) const {
-        return std::hypot(std::max({low.x - p.x, 0.0, p.x - high.x}),
-                          std::max({low.y - p.y, 0.0, p.y - high.y}));
+    double squaredDistanceTo(Point p) const {
+        const double dx = std::max({low.x - p.x, 0.0, p.x - high.x});
+        const double dy = std::max({low.y - p.y, 0.0, p.y - high.y});
+        return dx * dx + dy * dy;
     }
     double farthestFrom(Point p) const {
         return std::hypot(std::max(std::abs(p.x - low.x), std::abs(high.x - p.x)),
@@ -431,7 +434,7 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
     // Nearest first, each wall's distance worked out once.
     std::vector<std::pair<double, Segment>> byDistance;
     for (const Segment& wall : walls.meeting(sight->with(eye).low, sight->with(eye).high)) {
-        byDistance.emplace_back(Box::of(wall).distanceTo(eye), wall);
+        byDistance.emplace_back(Box::of(wall).squaredDistanceTo(eye), wall);
     }
     std::sort(byDistance.begin(), byDistance.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -440,10 +443,11 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
     std::transform(byDistance.begin(), byDistance.end(), std::back_inserter(candidates),
                    [](const auto& near) { return near.second; });
     // One reach for every shadow, so that the edges of two walls meeting at a corner coincide.
-    double reach = sight->farthestFrom(eye);
+    double farthest = 0;
     for (const Segment& wall : candidates) {
-        reach = std::max({reach, distance(eye, wall.a), distance(eye, wall.b)});
+        farthest = std::max({farthest, squaredDistance(eye, wall.a), squaredDistance(eye, wall.b)});
     }
+    const double reach = std::max(sight->farthestFrom(eye), std::sqrt(farthest));
     // Nearest walls first, in batches: a batch's shadows that fall on what is still seen are
     // united and taken from it. A batch takes one shadow more than half as many as have fallen so
     // far. In a building most walls are then found hidden behind nearer ones, whose shadows have
