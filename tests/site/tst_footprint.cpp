@@ -181,12 +181,6 @@ private slots:
         zoom.targetHeightM = 0.5;
         zoom.level = Level::Observation;
         QTest::newRow("a zoom on 1/2.8\"") << zoom << "5.57 3.13 2688 1520 6 0.5 4.5 25";
-        SiteCamera below = test::entranceCamera();
-        below.mountHeightM = 1;
-        below.focalMm = 50;
-        below.distanceM = 2;
-        QTest::newRow("below the target, sees no ground")
-            << below << "4.8 3.6 1920 1080 1 1.7 50 2";
         SiteCamera tooFar = test::entranceCamera();
         tooFar.distanceM = 1e308;
         QTest::newRow("distance 1E+308") << tooFar << "4.8 3.6 1920 1080 3 1.7 6 1E+308";
