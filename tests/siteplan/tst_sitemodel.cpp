@@ -57,6 +57,20 @@ public:
     mutable int areas = 0;
 };
 
+QStringList firstRow(const QAbstractItemModel& model) {
+    QStringList cells;
+    for (int column = 0; column < model.columnCount(); ++column)
+        cells << model.index(0, column).data().toString();
+    return cells;
+}
+
+QStringList headers(const QAbstractItemModel& model) {
+    QStringList heads;
+    for (int column = 0; column < model.columnCount(); ++column)
+        heads << model.headerData(column, Qt::Horizontal).toString();
+    return heads;
+}
+
 } // namespace
 
 // The site plan's logic without a window: the document's steps, the plan's geometry, the
@@ -77,9 +91,7 @@ private slots:
         QTest::addColumn<int>("cameras");
         QTest::addColumn<int>("walls");
         const SiteItem wall = SiteWall{{{0, 0}, {1, 1}}};
-        const SiteItem camera = entrance();
         QTest::newRow("insert a wall at the end") << "insert" << 1 << 1 << wall << 1 << 2;
-        QTest::newRow("insert a camera first") << "insert" << 0 << 0 << camera << 2 << 1;
         QTest::newRow("insert past the end") << "insert" << 1 << 2 << wall << 1 << 1;
         QTest::newRow("insert a wall as a camera") << "insert" << 0 << 0 << wall << 1 << 1;
         QTest::newRow("remove the wall") << "remove" << 1 << 0 << wall << 1 << 0;
@@ -129,9 +141,6 @@ private slots:
         QTest::newRow("a numbered original")
             << "Camera 2" << QStringList{u"Camera 1"_s, u"Camera 2"_s} << "Camera 2 1"
             << "Camera 3";
-        QTest::newRow("a name of one's own")
-            << "Entrance" << QStringList{u"Entrance"_s} << "Entrance 1"
-            << "Entrance 1";
         QTest::newRow("a number inside") << "Gate 12b" << QStringList{u"Gate 12b"_s} << "Gate 12b 1"
                                          << "Gate 12b 1";
     }
@@ -159,8 +168,6 @@ private slots:
         QTest::addColumn<double>("pan");
         QTest::newRow("east") << 5.0 << 0.0 << 0.0;
         QTest::newRow("north") << 0.0 << 5.0 << 90.0;
-        QTest::newRow("west") << -5.0 << 0.0 << 180.0;
-        QTest::newRow("south") << 0.0 << -5.0 << 270.0;
         QTest::newRow("south-east") << 1.0 << -1.0 << 315.0;
     }
     void coordinates() {
@@ -242,7 +249,6 @@ private slots:
         SiteCamera camera = entrance();
         camera.focalMm = 0;
         QVERIFY(PlanGeometry().footprint(camera, {}).bands.empty());
-        QCOMPARE(PlanGeometry().surface(sample().areas[0].points), 4.0);
     }
 
     // A camera that moves is worked out again alone; a wall brings every camera again; an area
@@ -308,64 +314,37 @@ private slots:
     }
 
     void cameraTable_data() {
-        QTest::addColumn<bool>("imperial");
         QTest::addColumn<std::optional<double>>("tele");
-        QTest::addColumn<QStringList>("cells");
-        QTest::addColumn<QStringList>("headers");
-        QTest::newRow("metric") << false << std::optional<double>()
-                                << QStringList{u"Entrance"_s, u"T6000"_s,
-                                               u"6"_s,        u"Identification"_s,
-                                               u"240"_s,      u"31.8"_s,
-                                               u"0"_s,        u"3"_s,
-                                               u"1.7"_s}
-                                << QStringList{u"Name"_s,
-                                               u"Lens"_s,
-                                               u"Focal (mm)"_s,
-                                               u"Level"_s,
-                                               u"Density at aim (px/m)"_s,
-                                               u"Area at level (m²)"_s,
-                                               u"Pan (°)"_s,
-                                               u"Height (m)"_s,
-                                               u"Target height (m)"_s};
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("metric") << std::optional<double>()
+                                << "Entrance|T6000|6|Identification|240|31.8|0|3|1.7"
+                                << "m";
         QTest::newRow("imperial zoom")
-            << true << std::optional<double>(60)
-            << QStringList{u"Entrance"_s, u"T6000"_s, u"6 - 60"_s, u"Identification"_s,
-                           u"73.2"_s,     u"342.4"_s, u"0"_s,      u"9.84"_s,
-                           u"5.58"_s}
-            << QStringList{u"Name"_s,
-                           u"Lens"_s,
-                           u"Focal (mm)"_s,
-                           u"Level"_s,
-                           u"Density at aim (px/ft)"_s,
-                           u"Area at level (ft²)"_s,
-                           u"Pan (°)"_s,
-                           u"Height (ft)"_s,
-                           u"Target height (ft)"_s};
+            << std::optional<double>(60)
+            << "Entrance|T6000|6 - 60|Identification|73.2|342.4|0|9.84|5.58"
+            << "ft";
     }
     void cameraTable() {
-        QFETCH(bool, imperial);
         QFETCH(std::optional<double>, tele);
-        QFETCH(QStringList, cells);
-        QFETCH(QStringList, headers);
+        QFETCH(QString, cells);
+        QFETCH(QString, unit);
         // No wall: identification from 3.554866 to 9.6 m, 0.4 (9.6² - 3.554866²) = 31.8092 m²,
         // 342.39 ft² (0.3048² m² a square foot).
         Site site = sample();
         site.walls.clear();
-        site.units = imperial ? Units::Imperial : Units::Metric;
+        site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
         site.cameras[0].focalTeleMm = tele;
         SiteDocument document;
         document.reset(site);
         PlanGeometry geometry;
         SiteCoverage coverage(document, geometry);
         CameraTableModel model(document, coverage, [](const ItemRef&, const SiteItem&) {});
-        QStringList shown;
-        QStringList heads;
-        for (int column = 0; column < model.columnCount(); ++column) {
-            shown << model.index(0, column).data().toString();
-            heads << model.headerData(column, Qt::Horizontal).toString();
-        }
-        QCOMPARE(shown, cells);
-        QCOMPARE(heads, headers);
+        QCOMPARE(firstRow(model), cells.split(u'|'));
+        QCOMPARE(headers(model), u"Name|Lens|Focal (mm)|Level|Density at aim (px/%1)|"
+                                 u"Area at level (%1²)|Pan (°)|Height (%1)|Target height (%1)"_s
+                                     .replace(u"%1"_s, unit)
+                                     .split(u'|'));
     }
 
     // A cell typed into hands the camera with that one value changed to the edit; the model
@@ -386,8 +365,6 @@ private slots:
         row("level", CameraColumn::Level, 2, false, "level", 2);
         row("level out of range", CameraColumn::Level, 7, false, "", 0);
         row("pan below zero", CameraColumn::Pan, u"-90"_s, false, "pan", 270);
-        row("pan past a turn", CameraColumn::Pan, u"400"_s, false, "pan", 40);
-        row("height", CameraColumn::Height, u"4.5"_s, false, "height", 4.5);
         row("height in feet", CameraColumn::Height, u"10"_s, true, "height", 3.048);
         row("target height zero", CameraColumn::TargetHeight, u"0"_s, false, "", 0);
         row("lens is not typed", CameraColumn::Lens, u"X"_s, false, "", 0);
@@ -433,14 +410,9 @@ private slots:
         AreaTableModel model(document, coverage, [&](const ItemRef&, const SiteItem& item) {
             edited = std::get<SiteArea>(item);
         });
-        QStringList shown;
-        QStringList heads;
-        for (int column = 0; column < model.columnCount(); ++column) {
-            shown << model.index(0, column).data().toString();
-            heads << model.headerData(column, Qt::Horizontal).toString();
-        }
-        QCOMPARE(shown, (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
-        QCOMPARE(heads, (QStringList{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s}));
+        QCOMPARE(firstRow(model), (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
+        QCOMPARE(headers(model),
+                 (QStringList{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s}));
         QVERIFY(model.setData(model.index(0, 1), 1));
         QCOMPARE(edited->level, Level::Observation);
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
@@ -489,22 +461,13 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("beside") << "/plans/a.vistaro"
-                                << "plan.png"
-                                << "/plans/plan.png"
-                                << "plan.png";
-        QTest::newRow("below") << "/plans/a.vistaro"
-                               << "floors/1.svg"
-                               << "/plans/floors/1.svg"
-                               << "floors/1.svg";
-        QTest::newRow("above") << "/plans/a.vistaro"
-                               << "../x.jpg"
-                               << "/x.jpg"
-                               << "/x.jpg";
-        QTest::newRow("elsewhere") << "/plans/a.vistaro"
-                                   << "/scans/x.jpg"
-                                   << "/scans/x.jpg"
-                                   << "/scans/x.jpg";
+        const auto row = [](const char* name, const char* named, const char* path,
+                            const char* kept) {
+            QTest::newRow(name) << "/plans/a.vistaro" << named << path << kept;
+        };
+        row("beside", "plan.png", "/plans/plan.png", "plan.png");
+        row("above", "../x.jpg", "/x.jpg", "/x.jpg");
+        row("elsewhere", "/scans/x.jpg", "/scans/x.jpg", "/scans/x.jpg");
     }
     void pictureFiles() {
         QFETCH(QString, site);

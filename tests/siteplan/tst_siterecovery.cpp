@@ -7,7 +7,6 @@
 #include "support/siteplanwindow.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -134,36 +133,6 @@ private slots:
         QCOMPARE(siteToJson(*SiteFile::read(m_plan->fileName()).site), edited);
     }
 
-    // Declined, or beyond reading, the copy is dropped and the plan stays as it was.
-    void notRestored_data() {
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("discarded") << true;
-        QTest::newRow("unreadable") << false;
-    }
-    void notRestored() {
-        QFETCH(bool, readable);
-        open();
-        edit();
-        QTRY_VERIFY(QFile::exists(copy()));
-        m_plan.reset();
-        if (!readable) {
-            QFile broken(copy());
-            QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            broken.write("{\"format\": \"vistaro-site\", \"version\": 1, \"cameras\": 3}");
-        }
-
-        make();
-        m_plan->setRestoreAsker([](QWidget*, const QString&) { return false; });
-        test::MessageBoxAnswer box;
-        QVERIFY(!m_plan->offerRecovery());
-        QCOMPARE(box.texts.size(), readable ? 0 : 1);
-        QVERIFY(readable || box.texts[0].contains(u"cameras"_s));
-        QVERIFY(!QFile::exists(copy()));
-        QVERIFY(m_plan->document().site().cameras.empty());
-        QVERIFY(!m_plan->isWindowModified());
-        QVERIFY(!m_plan->offerRecovery());
-    }
-
     // Once nothing is unsaved the copy goes, and no write comes after: saved, undone back,
     // discarded on closing (as the program's normal end does), saved on closing, or another
     // site started.
@@ -239,40 +208,6 @@ private slots:
         m_plan->setRestoreAsker([](QWidget*, const QString&) { return true; });
         QVERIFY(m_plan->offerRecovery());
         QCOMPARE(shown(), theirs);
-    }
-
-    // A copy that cannot be written is said in the status bar, naming it, and stops nothing.
-    void aCopyThatCannotBeWrittenIsSaid() {
-        open();
-        const QString below = path(u"sample.vistaro/data"_s); // a folder inside a file
-        m_plan->recovery().setFolder(below);
-        edit();
-        QTRY_VERIFY(!m_plan->statusBar()->currentMessage().isEmpty());
-        QVERIFY2(m_plan->statusBar()->currentMessage().contains(
-                     QDir::toNativeSeparators(m_plan->recovery().filePath())),
-                 qPrintable(m_plan->statusBar()->currentMessage()));
-        QVERIFY(m_plan->isWindowModified());
-        QVERIFY(m_plan->save());
-    }
-
-    // A drag is one undo step that grows with each move: the copy follows it to where it ends,
-    // though it was written while the drag went on.
-    void followsADragToItsEnd() {
-        open();
-        m_plan->resize(800, 600);
-        m_plan->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_plan.get()));
-        QWidget* viewport = m_plan->planView().viewport();
-        const QPoint from = m_plan->planView().viewportAt({0, 0});
-        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-        for (int step = 1; step <= 3; ++step) {
-            QTest::mouseMove(viewport, from + QPoint(20 * step, 0));
-            idle();
-        }
-        QVERIFY(QFile::exists(copy()));
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + QPoint(60, 0));
-        QCOMPARE(m_plan->undoStack().count(), 1);
-        QTRY_COMPARE(copied(), shown());
     }
 };
 
