@@ -216,11 +216,7 @@ private slots:
         QTest::addColumn<double>("metres"); // 0: none
         QTest::newRow("unitless") << 0 << 0.0;
         QTest::newRow("inch") << 1 << 0.0254;
-        QTest::newRow("foot") << 2 << 0.3048;
-        QTest::newRow("millimetre") << 4 << 0.001;
-        QTest::newRow("centimetre") << 5 << 0.01;
         QTest::newRow("metre") << 6 << 1.0;
-        QTest::newRow("US survey foot") << 21 << 1200.0 / 3937;
         QTest::newRow("US survey mile") << 24 << 6336000.0 / 3937;
         QTest::newRow("beyond the table") << 25 << 0.0;
         QTest::newRow("negative") << -4 << 0.0;
@@ -364,8 +360,6 @@ private slots:
         QTest::newRow("cut short") << whole.left(whole.size() / 2)
                                    << "The drawing ends early: the file may be cut short." << 0;
         QTest::newRow("random bytes") << noise << "This is not a DXF drawing." << 0;
-        QTest::newRow("text") << QByteArray("Dear architect,\nthe plan please.\n")
-                              << "This is not a DXF drawing." << 0;
         QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + noise
                                     << "This is a binary DXF file" << 0;
         QTest::newRow("DWG") << QByteArray("AC1015") + noise << "This is a DWG drawing" << 0;
@@ -394,7 +388,6 @@ private slots:
                                                                                    "5",
                                                                                    2)}})
                                                   << "Line 8 holds no number." << 0;
-        QTest::newRow("NUL bytes") << QByteArray(5000, '\0') << "Line 1 is too long" << 0;
         // dxflib throws on a comment "dxflib" that names no version.
         QTest::newRow("damaged") << groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}})
                                  << "The drawing is damaged." << 0;
@@ -419,13 +412,12 @@ private slots:
     void chunkBoundaries_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        for (const int into : {1, 4, 9, 10}) {
+        for (const int into : {1, 10}) {
             const QByteArray bytes = acrossAChunk(90, "1073741824", into);
             QCOMPARE(bytes.indexOf("1073741824"), 64 * 1024 - into);
             QTest::addRow("a count, %d bytes before", into) << bytes << "announces 1073741824";
         }
-        for (const int into : {1, 3})
-            QTest::addRow("a number, %d bytes before", into) << acrossAChunk(10, "1.5", into) << "";
+        QTest::newRow("a number, 1 byte before") << acrossAChunk(10, "1.5", 1) << "";
         QTest::newRow("a blank number") << acrossAChunk(10, "", 0) << "holds no number.";
     }
 

