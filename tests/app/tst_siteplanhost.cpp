@@ -1,22 +1,72 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
 #include "coverage/coveragewindow.h"
+#include "site/sitefile.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siterecovery.h"
 #include "support/sampleworkfolder.h"
+#include "support/siteexample.h"
 
 #include <QAction>
+#include <QCommandLineParser>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
 
-// The site plan on the real program: opened from the Tools menu, adding a camera from what the
-// calculator and the coverage window hold, showing one in the coverage window, and keeping the
-// program open while its changes are not saved.
+namespace {
+
+// Two cameras like the site file's example (1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at
+// 10 m, looking east): "Entrance" at the origin, "Yard" 20 m north with a wall across its view
+// 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide.
+// - The field at 1.7 m is 2 x 0.4 d wide at axial distance d, from its near edge
+//   1.3 / tan(atan 0.13 + atan 0.225) = 3.554866 m; identification (250 px/m) reaches
+//   6 x 1920 / (250 x 4.8) = 9.6 m. Entrance: 0.4 (9.6² - 3.554866²) = 31.809 m².
+// - Yard sees up to the wall: 0.4 (5² - 3.554866²) = 4.945 m².
+// - Density at the aim: 1920 px over 10 x 4.8 / 6 = 8 m, 240 px/m.
+// - Door, 4 x 2 = 8 m², is identified from 8 to 9.6 m across its width (the field is 6.4 m
+//   wide at 8 m): 1.6 x 2 / 8 = 40 %.
+Site sample() {
+    SiteCamera yard = test::entranceCamera();
+    yard.name = u"Yard"_s;
+    yard.position = {0, 20};
+    Site site;
+    site.cameras = {test::entranceCamera(), yard};
+    site.walls = {SiteWall{{{5, 15}, {5, 25}}}};
+    site.areas = {SiteArea{u"Door"_s, Level::Identification, {{8, -1}, {12, -1}, {12, 1}, {8, 1}}}};
+    return site;
+}
+
+// The cells under `headers`, a row's joined by ", " and the rows by " | ".
+QString cells(const QTableView* table, const QStringList& headers) {
+    const QAbstractItemModel& model = *table->model();
+    QList<int> columns;
+    for (const QString& header : headers)
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (model.headerData(column, Qt::Horizontal).toString() == header)
+                columns.append(column);
+    if (columns.size() != headers.size())
+        return u"a column is missing"_s;
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList line;
+        for (const int column : columns)
+            line.append(model.index(row, column).data().toString());
+        rows.append(line.join(u", "));
+    }
+    return rows.join(u" | ");
+}
+
+} // namespace
+
+// The site plan on the real program: opened from the Tools menu or the command line, adding a
+// camera from what the calculator and the coverage window hold, showing one in the coverage
+// window, files saved and opened, and unsaved changes kept.
 class TestSitePlanHost : public QObject {
     Q_OBJECT
 
@@ -25,28 +75,57 @@ class TestSitePlanHost : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_app.prepare()); }
 
-    // 1/3", full HD: 6 mm at 10 m; the camera shown with 8 mm gives 320 px/m.
-    void addsFromTheCalculatorAndShowsInCoverage() {
+    // One run: the site plan opened with Ctrl+L, then on a site file named on the command line;
+    // a camera added from the calculator (6 mm at 10 m) and undone, added again and shown in
+    // the coverage window with 8 mm (320 px/m); the program kept open while that is unsaved;
+    // the site saved under another name and opened from there.
+    void addsShowsSavesAndOpens() {
+        const QString path = m_app.filePath(u"site.vistaro"_s);
+        QCOMPARE(SiteFile::save(path, sample()), std::nullopt);
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
         QApplication::setActiveWindow(&m_app.window());
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
         QVERIFY(m_app.window().Tools()->actions().contains(m_app.window().OpenSitePlan()));
-        m_app.retype(u"L1"_s, u"10"_s);
-        m_app.waitTicks();
-        m_app.retype(u"Focale1"_s, u"6"_s);
-        m_app.waitTicks();
         QTest::keyClick(&m_app.window(), Qt::Key_L, Qt::ControlModifier);
         SitePlan* plan = m_app.window().sitePlan();
         QVERIFY(plan && plan->isVisible());
         QCOMPARE(plan->windowTitle(), u"Untitled[*] - Site plan"_s);
 
+        // What main() does with "vistaro site.vistaro".
+        QCommandLineParser options;
+        describeOptions(options);
+        QVERIFY(options.parse({u"vistaro"_s, path}));
+        m_app.window().openSiteFile(siteFileArgument(options));
+        QCOMPARE(plan->windowTitle(), u"site.vistaro[*] - Site plan"_s);
+        const auto* cameras = plan->findChild<QTableView*>(u"CameraTable"_s);
+        const auto* areas = plan->findChild<QTableView*>(u"AreaTable"_s);
+        const QStringList cameraColumns{u"Name"_s, u"Focal (mm)"_s, u"Level"_s,
+                                        u"Density at aim (px/m)"_s, u"Area at level (m²)"_s};
+        const QStringList areaColumns{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s};
+        const QString shownCameras = u"Entrance, 6, Identification, 240, 31.8 | "
+                                     u"Yard, 6, Identification, 240, 4.9"_s;
+        const QString shownAreas = u"Door, Identification, 8, 40"_s;
+        QCOMPARE(cells(cameras, cameraColumns), shownCameras);
+        QCOMPARE(cells(areas, areaColumns), shownAreas);
+
+        QApplication::setActiveWindow(&m_app.window());
+        m_app.retype(u"L1"_s, u"10"_s);
+        m_app.waitTicks();
+        m_app.retype(u"Focale1"_s, u"6"_s);
+        m_app.waitTicks();
         plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
-        QCOMPARE(plan->document().site().cameras.size(), std::size_t(1));
-        const SiteCamera added = plan->document().site().cameras[0];
+        QCOMPARE(cells(cameras, {u"Name"_s, u"Focal (mm)"_s, u"Density at aim (px/m)"_s}),
+                 u"Entrance, 6, 240 | Yard, 6, 240 | Camera 1, 6, 240"_s);
+        const SiteCamera added = plan->document().site().cameras.at(2);
         QCOMPARE(added.focalMm, 6.0);
         QCOMPARE(added.distanceM, 10.0);
         QCOMPARE(added.camera.sensor, sensorOfFormat(SensorFormat::Third)); // the start-up format
+        QVERIFY(plan->isWindowModified());
+        plan->findChild<QAction*>(u"Undo"_s)->trigger();
+        QCOMPARE(cells(cameras, cameraColumns), shownCameras);
+        QVERIFY(!plan->isWindowModified());
 
+        plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
         plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(8);
         m_app.click(u"ShowInCoverage"_s, plan);
         CoverageWindow* coverage = m_app.window().coverageWindow();
@@ -54,12 +133,33 @@ private slots:
         QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"8"_s);
         QCOMPARE(coverage->inputs().sensorSource, SensorSource::Custom);
         QTRY_COMPARE(coverage->findChild<QLabel*>(u"PixelDensity"_s)->text(), u"320 px/m"_s);
+        {
+            test::MessageBoxAnswer keep(QMessageBox::Cancel);
+            QVERIFY(!m_app.window().close());
+            QCOMPARE(keep.texts.size(), 1);
+            QVERIFY(plan->isVisible());
+        }
 
-        // The main window stays while the user keeps the unsaved site.
-        test::MessageBoxAnswer keep(QMessageBox::Cancel);
-        QVERIFY(!m_app.window().close());
-        QCOMPARE(keep.texts.size(), 1);
-        QVERIFY(plan->isVisible());
+        const Site shown = plan->document().site();
+        const QString copy = m_app.filePath(u"copy.vistaro"_s);
+        const auto picked = [](const QString& answer) {
+            return [answer](QWidget*, const QString&, const QString&, const QString&) {
+                return answer;
+            };
+        };
+        plan->setSavePicker(picked(m_app.filePath(u"copy"_s))); // the suffix is added
+        plan->findChild<QAction*>(u"SiteSaveAs"_s)->trigger();
+        QCOMPARE(plan->windowTitle(), u"copy.vistaro[*] - Site plan"_s);
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), siteToJson(shown));
+        QVERIFY(plan->newSite());
+        QCOMPARE(cells(cameras, cameraColumns), QString());
+        plan->setOpenPicker(picked(copy));
+        plan->findChild<QAction*>(u"SiteOpen"_s)->trigger();
+        QCOMPARE(plan->fileName(), copy);
+        QCOMPARE(plan->document().site(), shown);
+        QCOMPARE(cells(areas, areaColumns), shownAreas);
     }
 
     // Unsaved changes that a run left behind are offered at the start, in the program's data
