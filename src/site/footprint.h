@@ -37,6 +37,8 @@ struct FieldBand {
     Level level = Level::Identification;
     AxialRange range; // always bounded
     PlanPolygon corners;
+    PlanPoint middle;    // on the camera's axis, halfway through the band: where its name reads
+    PlanPolygon reached; // from the field's near edge to the band's far edge: this level or better
 };
 
 // What a camera covers, seen from above: the horizontal field of the pinhole model, half-width

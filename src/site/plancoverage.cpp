@@ -57,26 +57,56 @@ void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
 CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
     CameraCover cover;
     const FieldFootprint footprint = fieldFootprint(camera);
-    const plane::Point eye{camera.position.x, camera.position.y};
-    // One look past the walls for the whole field; each band then keeps its visible part.
-    std::vector<plane::Region> bands;
-    for (const FieldBand& band : footprint.bands)
-        bands.push_back(regionOf(band.corners));
-    bands = m_geometry.visibleParts(eye, regionOf(fieldOutline(camera)), bands, m_walls);
-    for (std::size_t i = 0; i < bands.size(); ++i)
-        cover.bands.at(static_cast<std::size_t>(footprint.bands[i].level)) = std::move(bands[i]);
-    cover.deadZone = m_geometry.visibleFrom(eye, regionOf(footprint.deadZone), m_walls);
-    // Worked out once a camera, for every area that asks for one of the levels: from the highest
-    // level down, each band joins what the levels above it meet. A band or a union alone is a
-    // result of GEOS already, so it needs no union of its own.
-    plane::Region better;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const plane::Region& band = cover.bands.at(static_cast<std::size_t>(*level));
-        better = better.empty() ? band : band.empty() ? better : m_geometry.unite({better, band});
-        cover.meets.at(static_cast<std::size_t>(*level)) = better;
-        cover.reach.at(static_cast<std::size_t>(*level)) = boundsOf(better);
+    // One look past the walls for the whole field and the dead zone in front of it; then each
+    // band keeps its visible part, and so does the field out to each band's far edge, which is
+    // where that level or better is met: no union of bands is needed.
+    plane::Region field = regionOf(footprint.deadZone);
+    std::vector<plane::Piece> pieces;
+    for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
+        const FieldBand& band = footprint.bands[i];
+        pieces.push_back({regionOf(band.corners), plane::Point{band.middle.x, band.middle.y}});
+        // The nearest band reaches only itself.
+        if (i > 0)
+            pieces.push_back({regionOf(band.reached), std::nullopt});
     }
-    cover.areaAtLevelM2 = m_geometry.area(cover.meets.at(static_cast<std::size_t>(camera.level)));
+    if (!footprint.bands.empty()) {
+        const plane::Region outline = regionOf(footprint.bands.back().reached);
+        field.insert(field.end(), outline.begin(), outline.end());
+    }
+    pieces.push_back({regionOf(footprint.deadZone), std::nullopt});
+    std::vector<plane::SeenPiece> seen =
+        m_geometry.visibleParts({camera.position.x, camera.position.y}, field, pieces, m_walls);
+    cover.deadZone = std::move(seen.back().region);
+
+    // From the highest level down; a level without a band meets what the level above meets.
+    std::array<double, 4> meetsAreaM2{};
+    std::array<bool, 4> banded{};
+    auto part = seen.begin();
+    for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
+        const FieldBand& band = footprint.bands[i];
+        const auto level = static_cast<std::size_t>(band.level);
+        banded.at(level) = true;
+        cover.bands.at(level) = part->region;
+        cover.bandAreaM2.at(level) = part->area;
+        if (part->probeSeen)
+            cover.labelAt.at(level) = band.middle;
+        if (i > 0)
+            ++part;
+        cover.meets.at(level) = std::move(part->region);
+        meetsAreaM2.at(level) = part->area;
+        ++part;
+    }
+    for (auto level = AllLevels.rbegin() + 1; level != AllLevels.rend(); ++level) {
+        const auto at = static_cast<std::size_t>(*level);
+        if (!banded.at(at)) {
+            cover.meets.at(at) = cover.meets.at(at + 1);
+            meetsAreaM2.at(at) = meetsAreaM2.at(at + 1);
+        }
+    }
+    for (Level level : AllLevels)
+        cover.reach.at(static_cast<std::size_t>(level)) =
+            boundsOf(cover.meets.at(static_cast<std::size_t>(level)));
+    cover.areaAtLevelM2 = meetsAreaM2.at(static_cast<std::size_t>(camera.level));
     return cover;
 }
 

@@ -17,6 +17,10 @@ namespace vistaro {
 struct CameraCover {
     // By Level: where the camera meets that level and no higher one, as far as it can see.
     std::array<plane::Region, 4> bands;
+    // By Level: the surface of `bands`, in square metres.
+    std::array<double, 4> bandAreaM2{};
+    // By Level: the middle of the band on the camera's axis, when the camera sees it there.
+    std::array<std::optional<PlanPoint>, 4> labelAt;
     // By Level: where it meets that level or better.
     std::array<plane::Region, 4> meets;
     // By Level: the box around `meets` (plan coordinates), so that an area outside it is known
@@ -49,9 +53,6 @@ public:
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.
     double surface(const plane::Region& region) const { return m_geometry.area(region); }
-    bool covers(const plane::Region& region, PlanPoint point) const {
-        return m_geometry.covers(region, {point.x, point.y});
-    }
 
 private:
     plane::Geometry m_geometry;

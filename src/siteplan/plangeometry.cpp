@@ -3,11 +3,6 @@
 
 #include "siteplan/plangeometry.h"
 
-#include "site/footprint.h"
-
-#include <cmath>
-#include <numbers>
-
 namespace vistaro {
 
 namespace {
@@ -30,13 +25,6 @@ PlanShape shapeOf(const plane::Region& region) {
     return shape;
 }
 
-// The middle of a band on the camera's axis, where its name reads when the walls leave it.
-PlanPoint middleOf(const SiteCamera& camera, const AxialRange& range) {
-    const double along = (range.nearM + range.farM.value_or(range.nearM)) / 2;
-    const double pan = camera.panDeg * std::numbers::pi / 180;
-    return {camera.position.x + along * std::cos(pan), camera.position.y + along * std::sin(pan)};
-}
-
 } // namespace
 
 CameraFootprint PlanGeometry::footprint(const SiteCamera& camera,
@@ -47,14 +35,13 @@ CameraFootprint PlanGeometry::footprint(const SiteCamera& camera,
     }
     CameraFootprint footprint;
     footprint.cover = m_coverage.camera(camera);
-    for (const FieldBand& band : fieldFootprint(camera).bands) {
-        const plane::Region& seen = footprint.cover.bands.at(static_cast<std::size_t>(band.level));
-        if (seen.empty())
-            continue;
-        const PlanPoint middle = middleOf(camera, band.range);
-        const bool labelled = m_coverage.covers(seen, middle);
-        footprint.bands.push_back({band.level, shapeOf(seen), m_coverage.surface(seen),
-                                   labelled ? std::optional(middle) : std::nullopt});
+    // The highest level first, nearest the camera, as the field's bands come.
+    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
+        const auto at = static_cast<std::size_t>(*level);
+        const plane::Region& seen = footprint.cover.bands.at(at);
+        if (!seen.empty())
+            footprint.bands.push_back({*level, shapeOf(seen), footprint.cover.bandAreaM2.at(at),
+                                       footprint.cover.labelAt.at(at)});
     }
     footprint.deadZone = shapeOf(footprint.cover.deadZone);
     return footprint;
