@@ -468,8 +468,16 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
                 // Checked only once it is known to fall on something: most shadows do not.
                 GeosContext::Owned made = dark ? context.unchecked(*dark, {}) : nullptr;
                 if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
-                    if (GeosContext::Owned checked = context.valid(std::move(made))) {
-                        shadows.push_back(std::move(checked));
+                    // Only what falls in the box of what is still seen matters; the long far
+                    // parts of the shadows would only make their union dear.
+                    const GeosContext::Owned checked = context.valid(std::move(made));
+                    GeosContext::Owned near =
+                        checked ? context.own(GEOSClipByRect_r(context.handle(), checked.get(),
+                                                               sight->low.x, sight->low.y,
+                                                               sight->high.x, sight->high.y))
+                                : nullptr;
+                    if (!context.empty(near.get())) {
+                        shadows.push_back(std::move(near));
                     }
                 }
             }

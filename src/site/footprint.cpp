@@ -121,19 +121,13 @@ FieldFootprint fieldFootprint(const SiteCamera& camera) {
             footprint.bands.push_back({*level,
                                        {from, to},
                                        placement.between(from, to),
-                                       placement.onAxis((from + to) / 2),
-                                       placement.between(*edges.nearM, to)});
+                                       placement.onAxis((from + to) / 2)});
         inner = outer;
     }
+    if (!footprint.bands.empty())
+        footprint.outline = placement.between(footprint.bands.front().range.nearM,
+                                              *footprint.bands.back().range.farM);
     return footprint;
-}
-
-PlanPolygon fieldOutline(const SiteCamera& camera) {
-    const FieldFootprint footprint = fieldFootprint(camera);
-    if (footprint.bands.empty())
-        return {};
-    return Placement(camera).between(footprint.bands.front().range.nearM,
-                                     *footprint.bands.back().range.farM);
 }
 
 } // namespace vistaro

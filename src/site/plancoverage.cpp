@@ -58,55 +58,37 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
     CameraCover cover;
     const FieldFootprint footprint = fieldFootprint(camera);
     // One look past the walls for the whole field and the dead zone in front of it; then each
-    // band keeps its visible part, and so does the field out to each band's far edge, which is
-    // where that level or better is met: no union of bands is needed.
+    // band and the dead zone keep their visible parts.
     plane::Region field = regionOf(footprint.deadZone);
     std::vector<plane::Piece> pieces;
-    for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
-        const FieldBand& band = footprint.bands[i];
+    for (const FieldBand& band : footprint.bands)
         pieces.push_back({regionOf(band.corners), plane::Point{band.middle.x, band.middle.y}});
-        // The nearest band reaches only itself.
-        if (i > 0)
-            pieces.push_back({regionOf(band.reached), std::nullopt});
-    }
-    if (!footprint.bands.empty()) {
-        const plane::Region outline = regionOf(footprint.bands.back().reached);
-        field.insert(field.end(), outline.begin(), outline.end());
-    }
+    const plane::Region outline = regionOf(footprint.outline);
+    field.insert(field.end(), outline.begin(), outline.end());
     pieces.push_back({regionOf(footprint.deadZone), std::nullopt});
     std::vector<plane::SeenPiece> seen =
         m_geometry.visibleParts({camera.position.x, camera.position.y}, field, pieces, m_walls);
     cover.deadZone = std::move(seen.back().region);
-
-    // From the highest level down; a level without a band meets what the level above meets.
-    std::array<double, 4> meetsAreaM2{};
-    std::array<bool, 4> banded{};
-    auto part = seen.begin();
     for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
         const FieldBand& band = footprint.bands[i];
         const auto level = static_cast<std::size_t>(band.level);
-        banded.at(level) = true;
-        cover.bands.at(level) = part->region;
-        cover.bandAreaM2.at(level) = part->area;
-        if (part->probeSeen)
+        cover.bands.at(level) = std::move(seen[i].region);
+        cover.bandAreaM2.at(level) = seen[i].area;
+        if (seen[i].probeSeen)
             cover.labelAt.at(level) = band.middle;
-        if (i > 0)
-            ++part;
-        cover.meets.at(level) = std::move(part->region);
-        meetsAreaM2.at(level) = part->area;
-        ++part;
     }
-    for (auto level = AllLevels.rbegin() + 1; level != AllLevels.rend(); ++level) {
+    // The bands do not overlap: what meets a level or better adds up band by band, the highest
+    // level first.
+    QRectF reach;
+    double better = 0;
+    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
         const auto at = static_cast<std::size_t>(*level);
-        if (!banded.at(at)) {
-            cover.meets.at(at) = cover.meets.at(at + 1);
-            meetsAreaM2.at(at) = meetsAreaM2.at(at + 1);
-        }
+        reach |= boundsOf(cover.bands.at(at));
+        better += cover.bandAreaM2.at(at);
+        cover.reach.at(at) = reach;
+        if (*level == camera.level)
+            cover.areaAtLevelM2 = better;
     }
-    for (Level level : AllLevels)
-        cover.reach.at(static_cast<std::size_t>(level)) =
-            boundsOf(cover.meets.at(static_cast<std::size_t>(level)));
-    cover.areaAtLevelM2 = meetsAreaM2.at(static_cast<std::size_t>(camera.level));
     return cover;
 }
 
@@ -115,12 +97,15 @@ AreaCover PlanCoverage::area(const SiteArea& area,
     AreaCover result;
     const plane::Region surface = regionOf(area.points);
     const QRectF box = boundsOf(surface);
-    const auto level = static_cast<std::size_t>(area.level);
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
-    for (const CameraCover* cover : covers)
-        if (cover->reach.at(level).intersects(box))
-            met.push_back(m_geometry.intersect(cover->meets.at(level), surface));
+    for (const CameraCover* cover : covers) {
+        if (!cover->reach.at(static_cast<std::size_t>(area.level)).intersects(box))
+            continue;
+        for (std::size_t at = static_cast<std::size_t>(area.level); at < AllLevels.size(); ++at)
+            if (boundsOf(cover->bands.at(at)).intersects(box))
+                met.push_back(m_geometry.intersect(cover->bands.at(at), surface));
+    }
     result.covered = m_geometry.unite(met);
     if (result.areaM2 > 0)
         result.coveredShare = m_geometry.area(result.covered) / result.areaM2;

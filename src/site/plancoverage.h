@@ -21,10 +21,8 @@ struct CameraCover {
     std::array<double, 4> bandAreaM2{};
     // By Level: the middle of the band on the camera's axis, when the camera sees it there.
     std::array<std::optional<PlanPoint>, 4> labelAt;
-    // By Level: where it meets that level or better.
-    std::array<plane::Region, 4> meets;
-    // By Level: the box around `meets` (plan coordinates), so that an area outside it is known
-    // to be uncovered by this camera without asking GEOS.
+    // By Level: the box around the bands of that level or better (plan coordinates), so that an
+    // area outside it is known to be uncovered by this camera without asking GEOS.
     std::array<QRectF, 4> reach;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
