@@ -468,8 +468,16 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
                 // Checked only once it is known to fall on something: most shadows do not.
                 GeosContext::Owned made = dark ? context.unchecked(*dark, {}) : nullptr;
                 if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
-                    if (GeosContext::Owned checked = context.valid(std::move(made))) {
-                        shadows.push_back(std::move(checked));
+                    // Only what falls in the box of what is still seen matters; the long far
+                    // parts of the shadows would only make their union dear.
+                    const GeosContext::Owned checked = context.valid(std::move(made));
+                    GeosContext::Owned near =
+                        checked ? context.own(GEOSClipByRect_r(context.handle(), checked.get(),
+                                                               sight->low.x, sight->low.y,
+                                                               sight->high.x, sight->high.y))
+                                : nullptr;
+                    if (!context.empty(near.get())) {
+                        shadows.push_back(std::move(near));
                     }
                 }
             }
@@ -497,17 +505,26 @@ Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& wa
     return context_->read(lookPast(*context_, eye, field, walls).get());
 }
 
-std::vector<Region> Geometry::visibleParts(Point eye, const Region& field,
-                                           const std::vector<Region>& pieces,
-                                           const WallIndex& walls) const {
+std::vector<SeenPiece> Geometry::visibleParts(Point eye, const Region& field,
+                                              const std::vector<Piece>& pieces,
+                                              const WallIndex& walls) const {
+    const GEOSContextHandle_t handle = context_->handle();
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
-    std::vector<Region> parts;
-    for (const Region& piece : pieces) {
-        const GeosContext::Owned whole = seen ? context_->region(piece) : nullptr;
+    std::vector<SeenPiece> parts;
+    for (const Piece& piece : pieces) {
+        const GeosContext::Owned whole = seen ? context_->region(piece.region) : nullptr;
         const GeosContext::Owned visible =
-            whole ? context_->own(GEOSIntersection_r(context_->handle(), seen.get(), whole.get()))
-                  : nullptr;
-        parts.push_back(context_->read(visible.get()));
+            whole ? context_->own(GEOSIntersection_r(handle, seen.get(), whole.get())) : nullptr;
+        SeenPiece part{context_->read(visible.get())};
+        if (!context_->empty(visible.get()) && !GEOSArea_r(handle, visible.get(), &part.area)) {
+            part.area = 0;
+        }
+        if (piece.probe && usable(*piece.probe) && !context_->empty(visible.get())) {
+            const GeosContext::Owned at =
+                context_->own(GEOSGeom_createPointFromXY_r(handle, piece.probe->x, piece.probe->y));
+            part.probeSeen = at && GEOSCovers_r(handle, visible.get(), at.get()) == 1;
+        }
+        parts.push_back(std::move(part));
     }
     return parts;
 }

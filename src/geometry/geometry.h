@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Plane geometry of the site plan: areas, unions, differences and what a camera sees past the
@@ -32,6 +33,22 @@ struct Polygon {
 // The union of its polygons. An input's polygons may overlap; a result's never do, and name
 // each point once.
 using Region = std::vector<Polygon>;
+
+// A piece of a field whose sight is asked, and a point in it whose sight is asked too.
+struct Piece {
+    Region region;
+    std::optional<Point> probe;
+};
+
+// What the eye sees of a piece: its visible part, that part's surface in square metres, and
+// whether the eye sees the piece's probe point.
+struct SeenPiece {
+    Region region;
+    double area = 0;
+    bool probeSeen = false;
+
+    friend bool operator==(const SeenPiece&, const SeenPiece&) = default;
+};
 
 // A wall seen from above: it blocks sight at every height.
 struct Segment {
@@ -91,10 +108,11 @@ public:
     Region visibleFrom(Point eye, const Region& field, const WallIndex& walls) const;
     // What the eye sees of each of `pieces`, as visibleFrom() would give for each, with the
     // walls' shadows worked out once over `field`, which holds every piece: the bands of one
-    // camera's field take one look past the walls.
-    std::vector<Region> visibleParts(Point eye, const Region& field,
-                                     const std::vector<Region>& pieces,
-                                     const WallIndex& walls) const;
+    // camera's field take one look past the walls. The surfaces and probes are worked out on
+    // the way, so the parts need not be read into GEOS again.
+    std::vector<SeenPiece> visibleParts(Point eye, const Region& field,
+                                        const std::vector<Piece>& pieces,
+                                        const WallIndex& walls) const;
 
 private:
     std::unique_ptr<GeosContext> context_;

@@ -39,6 +39,9 @@ public:
         return {at_, point(far, -1), point(far, 1)};
     }
 
+    // At axial distance d, on the camera's axis.
+    PlanPoint onAxis(double d) const { return point(d, 0); }
+
 private:
     // At axial distance d, on the camera's right (side -1) or left (side 1) edge of the field.
     PlanPoint point(double d, double side) const {
@@ -115,18 +118,16 @@ FieldFootprint fieldFootprint(const SiteCamera& camera) {
         const double from = std::max(inner, *edges.nearM);
         const double to = std::min(outer, far);
         if (to > from)
-            footprint.bands.push_back({*level, {from, to}, placement.between(from, to)});
+            footprint.bands.push_back({*level,
+                                       {from, to},
+                                       placement.between(from, to),
+                                       placement.onAxis((from + to) / 2)});
         inner = outer;
     }
+    if (!footprint.bands.empty())
+        footprint.outline = placement.between(footprint.bands.front().range.nearM,
+                                              *footprint.bands.back().range.farM);
     return footprint;
-}
-
-PlanPolygon fieldOutline(const SiteCamera& camera) {
-    const FieldFootprint footprint = fieldFootprint(camera);
-    if (footprint.bands.empty())
-        return {};
-    return Placement(camera).between(footprint.bands.front().range.nearM,
-                                     *footprint.bands.back().range.farM);
 }
 
 } // namespace vistaro

@@ -37,6 +37,7 @@ struct FieldBand {
     Level level = Level::Identification;
     AxialRange range; // always bounded
     PlanPolygon corners;
+    PlanPoint middle; // on the camera's axis, halfway through the band: where its name reads
 };
 
 // What a camera covers, seen from above: the horizontal field of the pinhole model, half-width
@@ -50,6 +51,10 @@ struct FieldFootprint {
     // whose band lies outside the field is left out. The detection band ends at the detection
     // distance, so the bands are finite even when the field is not.
     std::vector<FieldBand> bands;
+    // The outline of the bands: the whole field at the target height where any level is met,
+    // its far edge capped at the detection distance (beyond it no level is met, and an
+    // unbounded field gets a finite polygon). Empty when no level is met anywhere in the field.
+    PlanPolygon outline;
     // The ground the camera cannot see in front of it, from its foot to h / tan(t + v/2);
     // empty when it sees the ground right below it, or no ground at all.
     PlanPolygon deadZone;
@@ -57,10 +62,5 @@ struct FieldFootprint {
 
 // Empty when the camera's inputs do not give a field (see cameraCoverage's problem).
 FieldFootprint fieldFootprint(const SiteCamera& camera);
-
-// The whole field at the target height where any level is met: the outline of the bands, its
-// far edge capped at the detection distance (beyond it no level is met, and an unbounded field
-// gets a finite polygon). Empty when no level is met anywhere in the field.
-PlanPolygon fieldOutline(const SiteCamera& camera);
 
 } // namespace vistaro

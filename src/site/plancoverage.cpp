@@ -57,26 +57,38 @@ void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
 CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
     CameraCover cover;
     const FieldFootprint footprint = fieldFootprint(camera);
-    const plane::Point eye{camera.position.x, camera.position.y};
-    // One look past the walls for the whole field; each band then keeps its visible part.
-    std::vector<plane::Region> bands;
+    // One look past the walls for the whole field and the dead zone in front of it; then each
+    // band and the dead zone keep their visible parts.
+    plane::Region field = regionOf(footprint.deadZone);
+    std::vector<plane::Piece> pieces;
     for (const FieldBand& band : footprint.bands)
-        bands.push_back(regionOf(band.corners));
-    bands = m_geometry.visibleParts(eye, regionOf(fieldOutline(camera)), bands, m_walls);
-    for (std::size_t i = 0; i < bands.size(); ++i)
-        cover.bands.at(static_cast<std::size_t>(footprint.bands[i].level)) = std::move(bands[i]);
-    cover.deadZone = m_geometry.visibleFrom(eye, regionOf(footprint.deadZone), m_walls);
-    // Worked out once a camera, for every area that asks for one of the levels: from the highest
-    // level down, each band joins what the levels above it meet. A band or a union alone is a
-    // result of GEOS already, so it needs no union of its own.
-    plane::Region better;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const plane::Region& band = cover.bands.at(static_cast<std::size_t>(*level));
-        better = better.empty() ? band : band.empty() ? better : m_geometry.unite({better, band});
-        cover.meets.at(static_cast<std::size_t>(*level)) = better;
-        cover.reach.at(static_cast<std::size_t>(*level)) = boundsOf(better);
+        pieces.push_back({regionOf(band.corners), plane::Point{band.middle.x, band.middle.y}});
+    const plane::Region outline = regionOf(footprint.outline);
+    field.insert(field.end(), outline.begin(), outline.end());
+    pieces.push_back({regionOf(footprint.deadZone), std::nullopt});
+    std::vector<plane::SeenPiece> seen =
+        m_geometry.visibleParts({camera.position.x, camera.position.y}, field, pieces, m_walls);
+    cover.deadZone = std::move(seen.back().region);
+    for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
+        const FieldBand& band = footprint.bands[i];
+        const auto level = static_cast<std::size_t>(band.level);
+        cover.bands.at(level) = std::move(seen[i].region);
+        cover.bandAreaM2.at(level) = seen[i].area;
+        if (seen[i].probeSeen)
+            cover.labelAt.at(level) = band.middle;
     }
-    cover.areaAtLevelM2 = m_geometry.area(cover.meets.at(static_cast<std::size_t>(camera.level)));
+    // The bands do not overlap: what meets a level or better adds up band by band, the highest
+    // level first.
+    QRectF reach;
+    double better = 0;
+    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
+        const auto at = static_cast<std::size_t>(*level);
+        reach |= boundsOf(cover.bands.at(at));
+        better += cover.bandAreaM2.at(at);
+        cover.reach.at(at) = reach;
+        if (*level == camera.level)
+            cover.areaAtLevelM2 = better;
+    }
     return cover;
 }
 
@@ -85,12 +97,15 @@ AreaCover PlanCoverage::area(const SiteArea& area,
     AreaCover result;
     const plane::Region surface = regionOf(area.points);
     const QRectF box = boundsOf(surface);
-    const auto level = static_cast<std::size_t>(area.level);
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
-    for (const CameraCover* cover : covers)
-        if (cover->reach.at(level).intersects(box))
-            met.push_back(m_geometry.intersect(cover->meets.at(level), surface));
+    for (const CameraCover* cover : covers) {
+        if (!cover->reach.at(static_cast<std::size_t>(area.level)).intersects(box))
+            continue;
+        for (std::size_t at = static_cast<std::size_t>(area.level); at < AllLevels.size(); ++at)
+            if (boundsOf(cover->bands.at(at)).intersects(box))
+                met.push_back(m_geometry.intersect(cover->bands.at(at), surface));
+    }
     result.covered = m_geometry.unite(met);
     if (result.areaM2 > 0)
         result.coveredShare = m_geometry.area(result.covered) / result.areaM2;

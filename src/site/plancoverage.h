@@ -17,10 +17,12 @@ namespace vistaro {
 struct CameraCover {
     // By Level: where the camera meets that level and no higher one, as far as it can see.
     std::array<plane::Region, 4> bands;
-    // By Level: where it meets that level or better.
-    std::array<plane::Region, 4> meets;
-    // By Level: the box around `meets` (plan coordinates), so that an area outside it is known
-    // to be uncovered by this camera without asking GEOS.
+    // By Level: the surface of `bands`, in square metres.
+    std::array<double, 4> bandAreaM2{};
+    // By Level: the middle of the band on the camera's axis, when the camera sees it there.
+    std::array<std::optional<PlanPoint>, 4> labelAt;
+    // By Level: the box around the bands of that level or better (plan coordinates), so that an
+    // area outside it is known to be uncovered by this camera without asking GEOS.
     std::array<QRectF, 4> reach;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
@@ -49,9 +51,6 @@ public:
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.
     double surface(const plane::Region& region) const { return m_geometry.area(region); }
-    bool covers(const plane::Region& region, PlanPoint point) const {
-        return m_geometry.covers(region, {point.x, point.y});
-    }
 
 private:
     plane::Geometry m_geometry;

@@ -10,16 +10,21 @@ namespace vistaro {
 
 // The plan's geometry as the site plan shows it: each camera's level bands at target height,
 // what the walls leave of them, and the share of each area covered, worked out with GEOS. The
-// walls are indexed again only when they changed since the last camera.
+// walls are indexed again only when they changed since the last camera; every camera at once is
+// worked out on every core.
 class PlanGeometry : public SiteGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera,
                               const std::vector<SiteWall>& walls) const override;
+    std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
+                                            const std::vector<SiteWall>& walls) const override;
     AreaCoverage areaCoverage(const SiteArea& area,
                               const std::vector<CameraFootprint>& footprints) const override;
     double surface(const std::vector<PlanPoint>& polygon) const override;
 
 private:
+    void useWalls(const std::vector<SiteWall>& walls) const;
+
     mutable std::vector<SiteWall> m_walls;
     mutable PlanCoverage m_coverage;
 };

@@ -30,9 +30,7 @@ SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
 }
 
 void SiteCoverage::recomputeAll() {
-    m_footprints.clear();
-    for (int i = 0; i < m_document.count(ItemKind::Camera); ++i)
-        m_footprints.push_back(footprintOf(i));
+    m_footprints = m_geometry.footprints(m_document.site().cameras, m_document.site().walls);
     m_areas.clear();
     for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
         m_areas.push_back(figuresOf(i));

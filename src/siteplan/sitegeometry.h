@@ -65,6 +65,9 @@ public:
     // What `camera` sees, clipped by `walls`.
     virtual CameraFootprint footprint(const SiteCamera& camera,
                                       const std::vector<SiteWall>& walls) const = 0;
+    // What each camera sees, as footprint() gives for each, in the cameras' order.
+    virtual std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
+                                                    const std::vector<SiteWall>& walls) const = 0;
     // The part of `area` that at least one footprint covers at the area's level or better.
     virtual AreaCoverage areaCoverage(const SiteArea& area,
                                       const std::vector<CameraFootprint>& footprints) const = 0;

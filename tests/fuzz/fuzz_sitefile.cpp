@@ -31,7 +31,7 @@ void vistaro::fuzz::check(const QByteArray& input, const QString& path) {
     require(readSite(siteToJson(*read.site)).site == read.site);
     for (const SiteCamera& camera : read.site->cameras) {
         const FieldFootprint footprint = fieldFootprint(camera);
-        require(finite(footprint.deadZone) && finite(fieldOutline(camera)));
+        require(finite(footprint.deadZone) && finite(footprint.outline));
         for (const FieldBand& band : footprint.bands)
             require(band.range.farM && finite(band.corners));
     }

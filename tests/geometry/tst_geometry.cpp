@@ -198,19 +198,27 @@ private slots:
 
     // The bands of one field, seen in one look past the walls, are what each band alone shows:
     // before the door-gap wall 25 m2, through the door (|y| <= x / 5 for x from 5 to 10) 15.
+    // The probes: one on the axis through the door, one behind the wall.
     void visibleParts() {
         const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
-        const Regions bands{shape({{0, 0}, {5, 5}, {5, -5}}),
-                            shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}})};
-        const Regions parts = geometry.visibleParts({0, 0}, eastField(), bands, walls);
+        const std::vector<Piece> bands{
+            {shape({{0, 0}, {5, 5}, {5, -5}}), Point{4, 3}},
+            {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 0}},
+            {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 4}}};
+        const std::vector<SeenPiece> parts =
+            geometry.visibleParts({0, 0}, eastField(), bands, walls);
         QCOMPARE(parts.size(), bands.size());
         for (size_t i = 0; i < bands.size(); ++i) {
-            QVERIFY(sameArea(geometry.area(parts[i]),
-                             geometry.area(geometry.visibleFrom({0, 0}, bands[i], walls))));
+            const Region alone = geometry.visibleFrom({0, 0}, bands[i].region, walls);
+            QVERIFY(sameArea(geometry.area(parts[i].region), geometry.area(alone)));
+            QVERIFY(sameArea(parts[i].area, geometry.area(alone)));
         }
-        QVERIFY(sameArea(geometry.area(parts[0]), 25));
-        QVERIFY(sameArea(geometry.area(parts[1]), 15));
-        QCOMPARE(geometry.visibleParts({NaN, 0}, eastField(), bands, walls), Regions(2));
+        QVERIFY(sameArea(parts[0].area, 25));
+        QVERIFY(sameArea(parts[1].area, 15));
+        QCOMPARE(std::vector<bool>({parts[0].probeSeen, parts[1].probeSeen, parts[2].probeSeen}),
+                 std::vector<bool>({true, true, false}));
+        QCOMPARE(geometry.visibleParts({NaN, 0}, eastField(), bands, walls),
+                 std::vector<SeenPiece>(3));
     }
 
     // The share of `target` that at least one camera (eyes[i] with fields[i]) sees.

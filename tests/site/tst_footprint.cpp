@@ -163,7 +163,7 @@ private slots:
     void outline() {
         QFETCH(SiteCamera, camera);
         QFETCH(QString, outline);
-        QCOMPARE(shown(fieldOutline(camera)), outline);
+        QCOMPARE(shown(fieldFootprint(camera).outline), outline);
     }
 
     // A camera aimed at a target height shows exactly what the coverage window shows for the

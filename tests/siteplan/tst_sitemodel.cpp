@@ -45,15 +45,20 @@ class CountingGeometry : public PlanGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera,
                               const std::vector<SiteWall>& walls) const override {
-        ++footprints;
+        ++cameras;
         return PlanGeometry::footprint(camera, walls);
+    }
+    std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
+                                            const std::vector<SiteWall>& walls) const override {
+        cameras += static_cast<int>(all.size());
+        return PlanGeometry::footprints(all, walls);
     }
     AreaCoverage areaCoverage(const SiteArea& area,
                               const std::vector<CameraFootprint>& all) const override {
         ++areas;
         return PlanGeometry::areaCoverage(area, all);
     }
-    mutable int footprints = 0;
+    mutable int cameras = 0;
     mutable int areas = 0;
 };
 
@@ -245,6 +250,27 @@ private slots:
         QCOMPARE(QString::number(deepest, 'f', 2), deadZone);
     }
 
+    // Every camera at once, shared out over the cores, is what each camera alone gives: a row of
+    // cameras along a wall with doors, some looking through them, one without a field.
+    void everyCameraAtOnce() {
+        std::vector<SiteCamera> cameras;
+        for (int i = 0; i < 40; ++i) {
+            SiteCamera camera = entrance();
+            camera.position = {0.5 * i, -3.0 + i % 3};
+            camera.panDeg = 9.0 * i;
+            camera.focalMm = i == 7 ? 0 : 4 + i % 5;
+            cameras.push_back(camera);
+        }
+        const std::vector<SiteWall> walls{SiteWall{{{-5, 0}, {4, 0}}}, SiteWall{{{5, 0}, {12, 0}}},
+                                          SiteWall{{{13, 0}, {30, 0}}}};
+        const std::vector<CameraFootprint> all = PlanGeometry().footprints(cameras, walls);
+        QCOMPARE(all.size(), cameras.size());
+        const PlanGeometry alone;
+        for (std::size_t i = 0; i < cameras.size(); ++i)
+            QCOMPARE(all[i], alone.footprint(cameras[i], walls));
+        QVERIFY(all[7].bands.empty());
+    }
+
     void footprintOfNothing() {
         SiteCamera camera = entrance();
         camera.focalMm = 0;
@@ -279,7 +305,7 @@ private slots:
         CountingGeometry geometry;
         SiteCoverage coverage(document, geometry);
         QVERIFY(coverage.coverage(0).share > 0);
-        geometry.footprints = geometry.areas = 0;
+        geometry.cameras = geometry.areas = 0;
         SiteArea renamed = site.areas[0];
         renamed.name = QStringLiteral("Gate");
         switch (change) {
@@ -301,7 +327,7 @@ private slots:
         default:
             document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});
         }
-        QCOMPARE(geometry.footprints, footprints);
+        QCOMPARE(geometry.cameras, footprints);
         QCOMPARE(geometry.areas, areas);
         QCOMPARE(coverage.surface(0), 4.0);
         // What is kept is what the cameras cover now, and the area's share of it.
