@@ -107,6 +107,8 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
     layout->addWidget(m_showInCoverage);
+    m_openPreview = named<QPushButton>("OpenPreview", this);
+    layout->addWidget(m_openPreview);
     layout->addStretch(1);
 
     connectFields();
@@ -173,6 +175,7 @@ void CameraPanel::connectFields() {
         change([index](SiteCamera& c) { c.level = AllLevels.at(static_cast<std::size_t>(index)); });
     });
     connect(m_showInCoverage, &QPushButton::clicked, this, &CameraPanel::showInCoverage);
+    connect(m_openPreview, &QPushButton::clicked, this, &CameraPanel::openPreview);
 }
 
 void CameraPanel::change(const std::function<void(SiteCamera&)>& apply) {
@@ -221,6 +224,7 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) 
     m_targetHeight->setEnabled(camera && shown.aim == Aim::Target);
     m_tilt->setEnabled(camera && shown.aim == Aim::Tilt);
     m_showInCoverage->setEnabled(camera.has_value());
+    m_openPreview->setEnabled(camera.has_value());
     m_hint->setVisible(!camera);
     m_presenting = false;
 }
@@ -239,6 +243,8 @@ void CameraPanel::retranslate() {
         m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
     m_focalTele->setSpecialValueText(tr("none"));
     m_showInCoverage->setText(tr("&Show in coverage window"));
+    m_openPreview->setText(tr("&Preview..."));
+    m_openPreview->setAccessibleName(tr("Preview of what the camera shows"));
 }
 
 } // namespace vistaro
