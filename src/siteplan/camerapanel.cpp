@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,9 +107,11 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
         m_level->addItem(QString());
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
-    layout->addWidget(m_showInCoverage);
     m_openPreview = named<QPushButton>("OpenPreview", this);
-    layout->addWidget(m_openPreview);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_showInCoverage);
+    buttons->addWidget(m_openPreview);
+    layout->addLayout(buttons);
     layout->addStretch(1);
 
     connectFields();
