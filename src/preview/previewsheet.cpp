@@ -6,7 +6,9 @@
 #include "optics/coverageformat.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 
 namespace vistaro {
 
@@ -127,9 +129,17 @@ void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
                              room.top() + (room.height() - shown.height()) / 2, shown.width(),
                              shown.height());
             // Enlarged, each camera pixel a square block; reduced only when there are more
-            // pixels than room.
+            // pixels than room. A PDF reader smooths what it enlarges, so the blocks go into a
+            // PDF or on paper already made.
             painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1);
-            painter.drawImage(box, image);
+            const bool raster = painter.paintEngine()->type() == QPaintEngine::Raster;
+            const int largest = std::max(image.width(), image.height());
+            const int most = std::max(1, std::min(16, 512 / largest));
+            const int blocks = raster ? 1 : std::clamp(int(std::ceil(scale)), 1, most);
+            painter.drawImage(box, blocks == 1
+                                       ? image
+                                       : image.scaled(image.size() * blocks, Qt::IgnoreAspectRatio,
+                                                      Qt::FastTransformation));
             const QSizeF pixels = targetSize(target) * m_columns[c].pixelsPerMetre;
             painter.drawText(QRectF(cell.left(), box.bottom(), cell.width(), line),
                              Qt::AlignHCenter | Qt::AlignTop,
