@@ -62,41 +62,35 @@ QImage areaAverage(const QImage& source, double width, double height) {
     const Spans across = spansOf(sourceWidth, width, columns);
     const Spans down = spansOf(sourceHeight, height, rows);
 
-    // Across first, into one float row of the output's width for every source row.
-    constexpr int Channels = 3;
-    const std::size_t rowFloats = std::size_t(columns) * Channels;
-    std::vector<float> narrowed(std::size_t(sourceHeight) * rowFloats);
-    for (int y = 0; y < sourceHeight; ++y) {
-        const uchar* line = rgb.constScanLine(y);
-        float* out = narrowed.data() + std::size_t(y) * rowFloats;
-        for (int column = 0; column < columns; ++column) {
-            const uchar* pixel = line + std::size_t(across.first[column]) * 4;
-            const float* weight = across.weights.data() + across.offset[column];
-            float sum[Channels] = {0, 0, 0};
-            for (int k = 0; k < across.count[column]; ++k, pixel += 4)
-                for (int c = 0; c < Channels; ++c)
-                    sum[c] += weight[k] * pixel[c];
-            for (int c = 0; c < Channels; ++c)
-                out[column * Channels + c] = sum[c] / across.total[column];
+    // Down first, over whole rows of the source at once, into one float row for every output
+    // row; then across each of those, which are few.
+    const std::size_t rowFloats = std::size_t(sourceWidth) * 4;
+    std::vector<float> narrowed(std::size_t(rows) * rowFloats, 0.0f);
+    for (int row = 0; row < rows; ++row) {
+        float* sum = narrowed.data() + std::size_t(row) * rowFloats;
+        const float* weight = down.weights.data() + down.offset[row];
+        for (int k = 0; k < down.count[row]; ++k) {
+            const uchar* in = rgb.constScanLine(down.first[row] + k);
+            const float w = weight[k] / down.total[row];
+            for (std::size_t i = 0; i < rowFloats; ++i)
+                sum[i] += w * float(in[i]);
         }
     }
 
     QImage result(columns, rows, QImage::Format_RGBX8888);
-    std::vector<float> sum(rowFloats);
     for (int row = 0; row < rows; ++row) {
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        const float* weight = down.weights.data() + down.offset[row];
-        for (int k = 0; k < down.count[row]; ++k) {
-            const float* in = narrowed.data() + std::size_t(down.first[row] + k) * rowFloats;
-            for (std::size_t i = 0; i < rowFloats; ++i)
-                sum[i] += weight[k] * in[i];
-        }
+        const float* in = narrowed.data() + std::size_t(row) * rowFloats;
         uchar* out = result.scanLine(row);
         for (int column = 0; column < columns; ++column) {
-            for (int c = 0; c < Channels; ++c)
-                out[column * 4 + c] = uchar(std::clamp(
-                    std::lround(sum[std::size_t(column) * Channels + c] / down.total[row]), 0L,
-                    255L));
+            const float* pixel = in + std::size_t(across.first[column]) * 4;
+            const float* weight = across.weights.data() + across.offset[column];
+            float sum[3] = {0, 0, 0};
+            for (int k = 0; k < across.count[column]; ++k, pixel += 4)
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += weight[k] * pixel[c];
+            for (int c = 0; c < 3; ++c)
+                out[column * 4 + c] =
+                    uchar(std::clamp(std::lround(sum[c] / across.total[column]), 0L, 255L));
             out[column * 4 + 3] = 255;
         }
     }
