@@ -147,6 +147,7 @@ void Preview::retranslate() {
 void Preview::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        m_sheet.retranslate();
         m_view->update();
     }
     QWidget::changeEvent(event);

@@ -56,6 +56,8 @@ class PreviewSheet {
 public:
     // Brings the pictures up to the scene and options; does nothing when they are as they were.
     void show(const PreviewScene& scene, const PictureOptions& options);
+    // The columns' headings again, in the language now on show.
+    void retranslate() { m_columns = previewColumns(m_scene); }
     const PreviewScene& scene() const { return m_scene; }
     const PictureOptions& options() const { return m_options; }
     const std::vector<PreviewColumn>& columns() const { return m_columns; }
