@@ -6,8 +6,9 @@
 // work against their time budgets, and start-up, peak memory and idle CPU of the main window
 // against a bare Qt window, the DXF plan's opening and export against their budgets, the site
 // plan's opening, dragging, recomputing and memory on a large site against theirs, and the site
-// report's writing against its budget. Arguments name the groups of rows to run ("windows",
-// "catalogue", "dxf", "site", "deliverables"); none runs all.
+// report's writing against its budget, and the preview's following the coverage window against
+// the calculator's tick. Arguments name the groups of rows to run ("windows", "catalogue",
+// "dxf", "site", "deliverables", "preview"); none runs all.
 #include "catalogue/catalogueloader.h"
 #include "cataloguefixture.h"
 #include "childprocess.h"
@@ -16,6 +17,7 @@
 #include "finderbench.h"
 #include "match/browse.h"
 #include "match/searchstart.h"
+#include "previewbench.h"
 #include "resulttable.h"
 #include "sitebench.h"
 #include "timing.h"
@@ -317,6 +319,11 @@ int run(int argc, char* argv[]) {
         QApplication app(argc, argv);
         const std::vector<ResultRow> deliverables = deliverablesRows(temp.path());
         rows.insert(rows.end(), deliverables.begin(), deliverables.end());
+    }
+    if (wanted(argc, argv, "preview")) {
+        QApplication app(argc, argv);
+        const std::vector<ResultRow> preview = previewRows();
+        rows.insert(rows.end(), preview.begin(), preview.end());
     }
     rows.insert(rows.end(), windowRows.begin(), windowRows.end());
     printTable(rows);

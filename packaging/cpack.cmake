@@ -27,9 +27,10 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VISTARO_MAINTAINER}")
     # The linked Qt libraries come from dpkg-shlibdeps; Qt loads the SVG icon plugin at run
-    # time, and the windows' Arial is met by Liberation Sans.
+    # time, the windows' Arial is met by Liberation Sans and the number plate's characters by
+    # Open DIN.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-liberation")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-liberation, fonts-opendin")
     # Files under /usr root-owned and world-readable, directories searchable, as Debian wants.
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 else()

@@ -16,6 +16,7 @@ LAYERS=(
     "optics geometry"
     "site"
     "match lang report dxf"
+    "preview"
     "coverage finder siteplan"
     "app"
 )

@@ -14,6 +14,7 @@ VISTARO_PACKAGES=(
     qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
     libdxflib-dev                   # reads and writes DXF drawings
     fonts-liberation xvfb xauth
+    fonts-opendin                   # the number plate's characters in the preview and test chart
     librsvg2-bin                    # renders the bitmap icons from the SVG
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     shared-mime-info                # registers the site files' MIME type in a test

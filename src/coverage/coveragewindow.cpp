@@ -81,6 +81,9 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     auto* report = new QHBoxLayout;
     buildReportButtons(report);
     left->addLayout(report);
+    auto* previewRow = new QHBoxLayout;
+    buildPreviewButtons(previewRow);
+    left->addLayout(previewRow);
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
@@ -305,6 +308,7 @@ void CoverageWindow::retranslate() {
     m_useInCalculator->setText(tr("Use in calculator"));
     m_useInCalculatorTele->setText(tr("Use in calculator (TELE)"));
     retranslateReportButtons();
+    retranslatePreviewButtons();
 }
 
 bool CoverageWindow::customResolution() const {
@@ -428,6 +432,7 @@ void CoverageWindow::recompute() {
     m_model = model;
     m_topView->setModel(model);
     m_sideView->setModel(model);
+    followInPreview();
 }
 
 void CoverageWindow::useInCalculator(int row) {

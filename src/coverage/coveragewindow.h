@@ -30,6 +30,7 @@ namespace vistaro {
 
 class CoverageSettings;
 class CoverageView;
+class Preview;
 
 // What the camera sees at the calculator's distance: angles, scene, pixel density, the EN
 // 62676-4 levels, and a top and a side view. Modeless; the main window pushes the calculator
@@ -100,6 +101,16 @@ private:
     void PrintReport_Click();
     void SaveImage_Click();
     void CopyImage_Click();
+    void buildPreviewButtons(QHBoxLayout* row);
+    void retranslatePreviewButtons();
+    // The preview window, made when first wanted.
+    Preview& preview();
+    void OpenPreview_Click();
+    void SaveTestChart_Click();
+    // Hands the figures to the preview when it is open.
+    void followInPreview();
+    // The report: the coverage page, then the page of what the camera shows.
+    QList<ReportDocument> reportPages() const;
 
     CoverageHost& m_host;
     CoverageSettings& m_owner;
@@ -142,6 +153,9 @@ private:
     QPushButton* m_printReport = nullptr;
     QPushButton* m_saveImage = nullptr;
     QPushButton* m_copyImage = nullptr;
+    QPushButton* m_openPreview = nullptr;
+    QPushButton* m_saveTestChart = nullptr;
+    Preview* m_preview = nullptr;
     FilePicker m_filePicker;
     PrintSetup m_printSetup;
 };

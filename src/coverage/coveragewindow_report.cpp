@@ -107,8 +107,7 @@ void CoverageWindow::SaveReport_Click() {
         pickFile(tr("Save the report as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (const auto failure =
-            saveReportPdf(path, CoverageReport::document(shown()), preferredPageSize()))
+    if (const auto failure = saveReportPdf(path, reportPages(), preferredPageSize()))
         showMessage(this, *failure);
 }
 
@@ -116,7 +115,7 @@ void CoverageWindow::PrintReport_Click() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     if (!m_printSetup(*printer, this))
         return;
-    if (const auto failure = printReport(*printer, {CoverageReport::document(shown())}))
+    if (const auto failure = printReport(*printer, reportPages()))
         showMessage(this, *failure);
 }
 

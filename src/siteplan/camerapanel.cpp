@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,7 +107,11 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
         m_level->addItem(QString());
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
-    layout->addWidget(m_showInCoverage);
+    m_openPreview = named<QPushButton>("OpenPreview", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_showInCoverage);
+    buttons->addWidget(m_openPreview);
+    layout->addLayout(buttons);
     layout->addStretch(1);
 
     connectFields();
@@ -173,6 +178,7 @@ void CameraPanel::connectFields() {
         change([index](SiteCamera& c) { c.level = AllLevels.at(static_cast<std::size_t>(index)); });
     });
     connect(m_showInCoverage, &QPushButton::clicked, this, &CameraPanel::showInCoverage);
+    connect(m_openPreview, &QPushButton::clicked, this, &CameraPanel::openPreview);
 }
 
 void CameraPanel::change(const std::function<void(SiteCamera&)>& apply) {
@@ -221,6 +227,7 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) 
     m_targetHeight->setEnabled(camera && shown.aim == Aim::Target);
     m_tilt->setEnabled(camera && shown.aim == Aim::Tilt);
     m_showInCoverage->setEnabled(camera.has_value());
+    m_openPreview->setEnabled(camera.has_value());
     m_hint->setVisible(!camera);
     m_presenting = false;
 }
@@ -239,6 +246,8 @@ void CameraPanel::retranslate() {
         m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
     m_focalTele->setSpecialValueText(tr("none"));
     m_showInCoverage->setText(tr("&Show in coverage window"));
+    m_openPreview->setText(tr("&Preview..."));
+    m_openPreview->setAccessibleName(tr("Preview of what the camera shows"));
 }
 
 } // namespace vistaro

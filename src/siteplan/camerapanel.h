@@ -35,6 +35,7 @@ public:
 signals:
     void edited(const vistaro::SiteCamera& after);
     void showInCoverage();
+    void openPreview();
 
 private:
     QDoubleSpinBox* addNumber(const char* name, double minimum, double maximum, int decimals);
@@ -68,6 +69,7 @@ private:
     QLineEdit* m_lens = nullptr;
     QComboBox* m_level = nullptr;
     QPushButton* m_showInCoverage = nullptr;
+    QPushButton* m_openPreview = nullptr;
 };
 
 } // namespace vistaro

@@ -96,6 +96,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
         if (const std::optional<ItemRef> ref = selectedCamera())
             m_host.showInCoverage(std::get<SiteCamera>(m_document.item(*ref)));
     });
+    connect(m_panel, &CameraPanel::openPreview, this, &SitePlan::openPreview);
 
     resize(1200, 800);
     const std::unique_ptr<QSettings> remembered = windowSettings();
@@ -289,6 +290,7 @@ void SitePlan::showSelectedCamera() {
                          ? std::optional(std::get<SiteCamera>(m_document.item(*ref)))
                          : std::nullopt,
                      m_document.site().units);
+    followInPreview();
 }
 
 void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {

@@ -33,6 +33,7 @@ class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
 class PlanImport;
+class Preview;
 class SiteExports;
 class SiteTableModel;
 
@@ -122,6 +123,10 @@ private:
     void selectInTables(const std::vector<ItemRef>& refs);
     void showSelectedCamera();
     std::optional<ItemRef> selectedCamera() const;
+    // The preview of what the selected camera shows: opened, or brought up to the camera when
+    // open.
+    void openPreview();
+    void followInPreview();
 
     void addCamera();
     void addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& points);
@@ -176,6 +181,7 @@ private:
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
     SiteExports* m_exports = nullptr;
+    Preview* m_preview = nullptr;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;

@@ -3,6 +3,7 @@
 #include "coverage/coveragewindow.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
+#include "preview/preview.h"
 #include "report/reportpage.h"
 #include "support/folderlisting.h"
 #include "support/messageboxanswer.h"
@@ -54,11 +55,12 @@ QStringList valuesOf(const ReportDocument& document, const QString& label) {
     return {QStringLiteral("absent")};
 }
 
+// The coverage page, then the page of what the camera shows.
 QString pdfText(const QString& path) {
     QPdfDocument pdf;
-    if (pdf.load(path) != QPdfDocument::Error::None || pdf.pageCount() != 1)
-        return QStringLiteral("not a one-page PDF");
-    return pdf.getAllText(0).text().simplified();
+    if (pdf.load(path) != QPdfDocument::Error::None || pdf.pageCount() != 2)
+        return QStringLiteral("not a two-page PDF");
+    return QString(pdf.getAllText(0).text() + u'\n' + pdf.getAllText(1).text()).simplified();
 }
 
 } // namespace
@@ -304,6 +306,26 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), image.size());
     }
 
+    // The preview opens on the window's figures and follows them; the test chart is saved for
+    // the aim distance.
+    void previewAndTestChart() {
+        click("OpenPreview");
+        auto* preview = m_window->findChild<Preview*>();
+        QVERIFY(preview && preview->isVisible());
+        const auto density = [&] { return preview->sheet().columns().front().detail; };
+        QCOMPARE(density(), u"10 m, 240 px/m"_s);
+        m_window->follow(
+            CalculatorReading{u"12"_s, u"10"_s, u"6"_s, u"5"_s, false, SensorFormat::Third});
+        QCOMPARE(density(), u"10 m, 480 px/m"_s);
+        m_answer = QStringLiteral("chart");
+        click("SaveTestChart");
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(m_dir.filePath(u"chart.pdf"_s)), QPdfDocument::Error::None);
+        QVERIFY(pdf.getAllText(0).text().simplified().contains(u"gives 72 pixels"_s));
+        pdf.close();
+        QVERIFY(QFile::remove(m_dir.filePath(u"chart.pdf"_s)));
+    }
+
     // A cancelled print does nothing (a cancelled save: savedAndPrintedPages); a target that cannot
     // be written says so, naming the file, and leaves the folder as it was.
     void savesThatDoNotHappen_data() {
@@ -340,8 +362,9 @@ private slots:
         click("SaveReport");
         const QString saved = m_dir.filePath(u"report.pdf"_s);
         const QString text = pdfText(saved);
-        for (const char* expected : {"Camera coverage", "240 px/m", "Recognition", "H5050VDD",
-                                     "Top view", "Side view", "Vistaro 9.8.7"})
+        for (const char* expected :
+             {"Camera coverage", "240 px/m", "Recognition", "H5050VDD", "Top view", "Side view",
+              "Vistaro 9.8.7", "What the camera shows", "9.6 m, 250 px/m"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QVERIFY(QString(text).remove(u' ').contains(u"Obiettivi/VAR/H5050VDD.pdf"_s));
         QVERIFY(QFileInfo(saved).size() < 150 * 1024);

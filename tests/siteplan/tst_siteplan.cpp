@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
+#include "preview/preview.h"
+#include "site/footprint.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/plancoordinates.h"
 #include "siteplan/siteplan.h"
@@ -218,6 +220,16 @@ private slots:
         m_plan->findChild<QPushButton*>(u"ShowInCoverage"_s)->click();
         QCOMPARE(m_host.shown.size(), std::size_t(1));
         QCOMPARE(m_host.shown[0].name, u"Yard"_s);
+
+        // The preview shows the selected camera, and follows the selection.
+        m_plan->findChild<QPushButton*>(u"OpenPreview"_s)->click();
+        auto* preview = m_plan->findChild<Preview*>();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->windowTitle(), u"Preview: Yard"_s);
+        QCOMPARE(preview->sheet().columns().front().pixelsPerMetre,
+                 *cameraCoverage(site().cameras[1]).pixelsPerMetre);
+        table("CameraTable")->selectRow(0);
+        QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
     }
 
     // The status bar reads the plan's coordinates under the cursor: down on screen is south.

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "preview/preview.h"
+
+#include "platform/forms.h"
+#include "platform/messagebox.h"
+#include "report/reportfiles.h"
+#include "report/reportpage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace vistaro {
+
+namespace {
+
+QString askFile(QWidget* parent, const QString& caption, const QString& path,
+                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+}
+
+constexpr QPageSize::PageSizeId Papers[] = {QPageSize::A4, QPageSize::A3, QPageSize::Letter};
+
+} // namespace
+
+PreviewView::PreviewView(const PreviewSheet& sheet, QWidget* parent)
+    : QWidget(parent), m_sheet(sheet) {
+    setMinimumSize(480, 360);
+}
+
+void PreviewView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    m_sheet.paint(painter, QRectF(rect()).adjusted(6, 6, -6, -6));
+}
+
+TestChartInputs testChartInputs(const PreviewScene& scene) {
+    TestChartInputs inputs;
+    inputs.units = scene.units;
+    if (!scene.ends.empty()) {
+        inputs.distanceM = scene.ends.front().distanceM;
+        inputs.pixelsPerMetre = scene.ends.front().result.pixelsPerMetre;
+    }
+    return inputs;
+}
+
+Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&askFile) {
+    setObjectName(QStringLiteral("Preview"));
+    setWindowIconIfPresent(this);
+    auto* root = new QVBoxLayout(this);
+    auto* options = new QHBoxLayout;
+    root->addLayout(options);
+    m_jpegLabel = named<QLabel>("JpegQualityLabel", this);
+    m_jpegQuality = named<QSpinBox>("JpegQuality", this);
+    m_jpegQuality->setRange(0, 100);
+    m_noiseLabel = named<QLabel>("NightNoiseLabel", this);
+    m_noise = named<QSpinBox>("NightNoise", this);
+    m_noise->setRange(0, 30);
+    m_noise->setSuffix(QStringLiteral(" %"));
+    m_paperLabel = named<QLabel>("PaperLabel", this);
+    m_paper = named<QComboBox>("Paper", this);
+    for (const QPageSize::PageSizeId id : Papers)
+        m_paper->addItem(QPageSize::name(id), int(id));
+    m_paper->setCurrentIndex(std::max(0, m_paper->findData(int(preferredPageSize().id()))));
+    m_jpegLabel->setBuddy(m_jpegQuality);
+    m_noiseLabel->setBuddy(m_noise);
+    m_paperLabel->setBuddy(m_paper);
+    options->addWidget(m_jpegLabel);
+    options->addWidget(m_jpegQuality);
+    options->addWidget(m_noiseLabel);
+    options->addWidget(m_noise);
+    options->addStretch(1);
+    m_copy = named<QPushButton>("CopyPreview", this);
+    m_save = named<QPushButton>("SavePreview", this);
+    m_testChart = named<QPushButton>("SaveTestChart", this);
+    options->addWidget(m_copy);
+    options->addWidget(m_save);
+    options->addWidget(m_paperLabel);
+    options->addWidget(m_paper);
+    options->addWidget(m_testChart);
+    m_note = named<QLabel>("PreviewNote", this);
+    m_note->setWordWrap(true);
+    root->addWidget(m_note);
+    m_view = new PreviewView(m_sheet, this);
+    m_view->setObjectName(QStringLiteral("PreviewSheet"));
+    root->addWidget(m_view, 1);
+
+    for (QSpinBox* spin : {m_jpegQuality, m_noise})
+        connect(spin, &QSpinBox::valueChanged, this, &Preview::refresh);
+    connect(m_copy, &QPushButton::clicked, this, &Preview::CopyPreview_Click);
+    connect(m_save, &QPushButton::clicked, this, &Preview::SavePreview_Click);
+    connect(m_testChart, &QPushButton::clicked, this, &Preview::SaveTestChart_Click);
+    retranslate();
+    resize(1100, 760);
+}
+
+PictureOptions Preview::options() const {
+    return {m_jpegQuality->value(), m_noise->value()};
+}
+
+void Preview::showScene(const PreviewScene& scene) {
+    m_sheet.show(scene, options());
+    m_view->update();
+}
+
+void Preview::refresh() {
+    showScene(m_sheet.scene());
+}
+
+QImage Preview::image() const {
+    return m_sheet.image(m_view->size(), m_view->font());
+}
+
+void Preview::retranslate() {
+    setWindowTitle(tr("Preview"));
+    m_jpegLabel->setText(tr("&JPEG quality"));
+    m_jpegQuality->setSpecialValueText(tr("off"));
+    m_noiseLabel->setText(tr("&Night noise"));
+    m_noise->setSpecialValueText(tr("off"));
+    m_paperLabel->setText(tr("&Paper"));
+    m_copy->setText(tr("&Copy"));
+    m_save->setText(tr("&Save..."));
+    m_testChart->setText(tr("&Test chart..."));
+    m_note->setText(tr("Each picture has the pixels the camera gives the target at that "
+                       "density, each pixel drawn as a square. Lens blur is not shown."));
+    m_jpegQuality->setAccessibleName(tr("JPEG quality"));
+    m_noise->setAccessibleName(tr("Night noise"));
+    m_paper->setAccessibleName(tr("Test chart paper"));
+    m_copy->setAccessibleName(tr("Copy the preview"));
+    m_save->setAccessibleName(tr("Save the preview as a picture"));
+    m_testChart->setAccessibleName(tr("Save the test chart as PDF"));
+    m_view->setAccessibleName(tr("What the camera shows"));
+}
+
+void Preview::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        m_sheet.retranslate();
+        m_view->update();
+    }
+    QWidget::changeEvent(event);
+}
+
+QString Preview::pickFile(const QString& caption, const QString& filter, const QString& suffix) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = m_filePicker(this, caption, folder, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += u'.' + suffix;
+    return path;
+}
+
+void Preview::CopyPreview_Click() {
+    QApplication::clipboard()->setImage(image());
+}
+
+void Preview::SavePreview_Click() {
+    const QString path = pickFile(tr("Save the preview as a picture"), tr("PNG pictures (*.png)"),
+                                  QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    if (const auto failure = saveImage(path, image()))
+        showMessage(this, *failure);
+}
+
+void Preview::SaveTestChart_Click() {
+    const QString path =
+        pickFile(tr("Save the test chart"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    const QPageSize paper(QPageSize::PageSizeId(m_paper->currentData().toInt()));
+    if (const auto failure = TestChart::save(path, testChartInputs(m_sheet.scene()), paper))
+        showMessage(this, *failure);
+}
+
+} // namespace vistaro

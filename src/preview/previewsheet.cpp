@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "preview/previewsheet.h"
+
+#include "optics/coverageformat.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <cmath>
+
+namespace vistaro {
+
+std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
+    std::vector<PreviewColumn> columns;
+    const Units units = scene.units;
+    for (const PreviewEnd& end : scene.ends)
+        if (const std::optional<double> density = end.result.pixelsPerMetre)
+            columns.push_back(
+                {end.name.isEmpty() ? PreviewSheet::tr("At the aim distance")
+                                    : PreviewSheet::tr("At the aim distance (%1)").arg(end.name),
+                 PreviewSheet::tr("%1, %2").arg(CoverageText::length(end.distanceM, units),
+                                                CoverageText::density(density, units)),
+                 *density});
+    for (const Level level : AllLevels) {
+        QStringList distances;
+        for (const PreviewEnd& end : scene.ends) {
+            const std::optional<double> reach = end.result.levelDistanceM.at(std::size_t(level));
+            if (!reach)
+                continue;
+            const QString distance = CoverageText::reach(reach, units);
+            distances << (end.name.isEmpty() ? distance
+                                             : QStringLiteral("%1 (%2)").arg(distance, end.name));
+        }
+        if (distances.isEmpty())
+            continue;
+        columns.push_back(
+            {CoverageText::levelName(level),
+             PreviewSheet::tr("%1, %2").arg(distances.join(QStringLiteral(", ")),
+                                            CoverageText::density(levelDensity(level), units)),
+             levelDensity(level)});
+    }
+    return columns;
+}
+
+void PreviewSheet::show(const PreviewScene& scene, const PictureOptions& options) {
+    if (m_shown && scene == m_scene && options == m_options)
+        return;
+    if (options != m_options)
+        m_pictures.clear();
+    m_shown = true;
+    m_scene = scene;
+    m_options = options;
+    m_columns = previewColumns(scene);
+    std::map<double, std::array<QImage, 4>> pictures;
+    for (const PreviewColumn& column : m_columns) {
+        const double density = column.pixelsPerMetre;
+        if (pictures.count(density))
+            continue;
+        const auto kept = m_pictures.find(density);
+        if (kept != m_pictures.end()) {
+            pictures[density] = kept->second;
+            continue;
+        }
+        std::array<QImage, 4>& made = pictures[density];
+        for (const Target target : AllTargets)
+            made.at(std::size_t(target)) = cameraPixels(target, density, options);
+    }
+    m_pictures = std::move(pictures);
+}
+
+QImage PreviewSheet::picture(Target target, std::size_t column) const {
+    if (column >= m_columns.size())
+        return {};
+    const auto found = m_pictures.find(m_columns[column].pixelsPerMetre);
+    return found == m_pictures.end() ? QImage() : found->second.at(std::size_t(target));
+}
+
+void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
+    painter.save();
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qreal line = metrics.lineSpacing();
+    const qreal gap = line / 2;
+    qreal labelWidth = 0;
+    for (const Target target : AllTargets)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(TargetText::name(target)));
+    labelWidth = std::min(labelWidth + gap, area.width() / 5);
+    const qreal headHeight = 3 * line + gap;
+    if (m_columns.empty()) {
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("No pixel density: the coverage window's inputs give none."));
+        painter.restore();
+        return;
+    }
+    const auto count = qreal(m_columns.size());
+    const qreal cellWidth = (area.width() - labelWidth) / count;
+    const qreal cellHeight = (area.height() - headHeight) / qreal(AllTargets.size());
+    const QFont plain = painter.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        const QRectF head(area.left() + labelWidth + qreal(c) * cellWidth, area.top(),
+                          cellWidth - gap, headHeight);
+        painter.setFont(bold);
+        painter.drawText(head, Qt::AlignLeft | Qt::AlignTop, m_columns[c].heading);
+        painter.setFont(plain);
+        painter.drawText(head.adjusted(0, line, 0, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_columns[c].detail);
+    }
+    for (const Target target : AllTargets) {
+        const qreal top = area.top() + headHeight + qreal(target) * cellHeight;
+        painter.drawText(QRectF(area.left(), top, labelWidth - gap, cellHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         TargetText::name(target));
+        for (std::size_t c = 0; c < m_columns.size(); ++c) {
+            const QRectF cell(area.left() + labelWidth + qreal(c) * cellWidth, top, cellWidth - gap,
+                              cellHeight - gap);
+            const QImage image = picture(target, c);
+            const QRectF room = cell.adjusted(0, 0, 0, -line);
+            if (image.isNull() || room.height() <= 0) {
+                painter.drawText(cell, Qt::AlignCenter, QStringLiteral("-"));
+                continue;
+            }
+            const qreal scale =
+                std::min(room.width() / image.width(), room.height() / image.height());
+            const QSizeF shown = QSizeF(image.size()) * scale;
+            const QRectF box(room.left() + (room.width() - shown.width()) / 2,
+                             room.top() + (room.height() - shown.height()) / 2, shown.width(),
+                             shown.height());
+            // Enlarged, each camera pixel a square block; reduced only when there are more
+            // pixels than room. A PDF reader smooths what it enlarges, so the blocks go into a
+            // PDF or on paper already made.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1);
+            const bool raster = painter.paintEngine()->type() == QPaintEngine::Raster;
+            const int largest = std::max(image.width(), image.height());
+            const int most = std::max(1, std::min(16, 512 / largest));
+            const int blocks = raster ? 1 : std::clamp(int(std::ceil(scale)), 1, most);
+            painter.drawImage(box, blocks == 1
+                                       ? image
+                                       : image.scaled(image.size() * blocks, Qt::IgnoreAspectRatio,
+                                                      Qt::FastTransformation));
+            const QSizeF pixels = targetSize(target) * m_columns[c].pixelsPerMetre;
+            painter.drawText(QRectF(cell.left(), box.bottom(), cell.width(), line),
+                             Qt::AlignHCenter | Qt::AlignTop,
+                             tr("%1 x %2 px")
+                                 .arg(CoverageText::number(pixels.width(), 1),
+                                      CoverageText::number(pixels.height(), 1)));
+        }
+    }
+    painter.restore();
+}
+
+QImage PreviewSheet::image(QSize size, const QFont& font) const {
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+} // namespace vistaro

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The preview of what a camera of the site plan shows.
+
+#include "platform/forms.h"
+#include "preview/preview.h"
+#include "site/footprint.h"
+#include "siteplan/siteplan.h"
+
+namespace vistaro {
+
+namespace {
+
+// The camera's ends as the coverage window would show them: its focal length, and its tele
+// end's when it has one, both at its aim distance.
+PreviewScene cameraScene(const SiteCamera& camera, Units units) {
+    PreviewScene scene;
+    scene.units = units;
+    const bool zoom = camera.focalTeleMm.has_value();
+    scene.ends.push_back(
+        {zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM, cameraCoverage(camera)});
+    if (zoom) {
+        SiteCamera tele = camera;
+        tele.focalMm = *camera.focalTeleMm;
+        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele)});
+    }
+    return scene;
+}
+
+} // namespace
+
+void SitePlan::openPreview() {
+    if (!m_preview)
+        m_preview = new Preview(this);
+    m_preview->show();
+    followInPreview();
+    bringToFront(*m_preview);
+}
+
+void SitePlan::followInPreview() {
+    const std::optional<ItemRef> ref = selectedCamera();
+    if (!m_preview || !m_preview->isVisible() || !ref || !m_document.holds(*ref))
+        return;
+    const SiteCamera camera = std::get<SiteCamera>(m_document.item(*ref));
+    m_preview->showScene(cameraScene(camera, m_document.site().units));
+    m_preview->setWindowTitle(tr("Preview: %1").arg(camera.name));
+}
+
+} // namespace vistaro

@@ -1,0 +1,291 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "preview/areaaverage.h"
+#include "preview/camerapixels.h"
+#include "preview/preview.h"
+#include "preview/targets.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace vistaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// How dark a pixel is, 0 for white to 1 for black.
+double darkness(QRgb pixel) {
+    return (255 - qGray(pixel)) / 255.0;
+}
+
+double darknessOfRow(const QImage& image, int row) {
+    double sum = 0;
+    for (int x = 0; x < image.width(); ++x)
+        sum += darkness(image.pixel(x, row));
+    return sum;
+}
+
+double darknessOf(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        sum += darknessOfRow(image, y);
+    return sum;
+}
+
+// The share of an output pixel along one axis that the source covers.
+double covered(int index, double length) {
+    return std::min(1.0, length - index);
+}
+
+CoverageResult resultAt(double pixelsPerMetre, std::array<std::optional<double>, 4> reach) {
+    CoverageResult result;
+    result.pixelsPerMetre = pixelsPerMetre;
+    result.levelDistanceM = reach;
+    return result;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(vistaro::Target)
+Q_DECLARE_METATYPE(vistaro::PreviewScene)
+
+class TestPreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    // What a sensor sums is neither lost nor made: the mean of the output, each pixel weighted
+    // by the share of it that the source covers, is the source's mean, in reductions by whole
+    // and by fractional factors and in enlargements.
+    void areaAverageKeepsTheMeanBrightness_data() {
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("by 40") << QSize(400, 200) << 10.0 << 5.0;
+        QTest::newRow("fractional") << QSize(1000, 600) << 37.3 << 12.7;
+        QTest::newRow("one pixel") << QSize(300, 50) << 0.4 << 0.3;
+        QTest::newRow("enlarged") << QSize(10, 7) << 33.3 << 25.0;
+    }
+
+    void areaAverageKeepsTheMeanBrightness() {
+        QFETCH(QSize, source);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QImage image(source, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        double sourceSum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = int(random.bounded(256));
+                image.setPixel(x, y, qRgb(grey, grey, grey));
+                sourceSum += grey;
+            }
+        const QImage averaged = areaAverage(image, width, height);
+        QCOMPARE(averaged.size(), QSize(int(std::ceil(width)), int(std::ceil(height))));
+        double sum = 0;
+        double weights = 0;
+        for (int y = 0; y < averaged.height(); ++y)
+            for (int x = 0; x < averaged.width(); ++x) {
+                const double weight = covered(x, width) * covered(y, height);
+                sum += weight * qGray(averaged.pixel(x, y));
+                weights += weight;
+            }
+        QVERIFY(std::abs(sum / weights - sourceSum / (source.width() * source.height())) < 0.5);
+    }
+
+    void areaAverageRefusesNoSize() {
+        const QImage image(4, 4, QImage::Format_RGB32);
+        QVERIFY(areaAverage(image, 0, 3).isNull());
+        QVERIFY(areaAverage(image, 3, std::nan("")).isNull());
+        QVERIFY(areaAverage(QImage(), 3, 3).isNull());
+        QVERIFY(cameraPixels(Target::Face, -1, {}).isNull());
+        QVERIFY(cameraPixels(Target::Person, 1e6, {}).isNull());
+    }
+
+    // Across a row through the widest pair the camera shows 2 x 40 mm of black, through the
+    // other three pairs 2 x (16 + 8 + 4) mm: as many pixels as the density says, whatever the
+    // bars' edges cut. The whole picture holds the bars' area in square pixels.
+    void barsGiveThePixelsTheDensitySays_data() {
+        QTest::addColumn<double>("density");
+        for (const double density : {62.5, 100.0, 125.0, 250.0, 333.0, 500.0})
+            QTest::addRow("%g px/m", density) << density;
+    }
+
+    void barsGiveThePixelsTheDensitySays() {
+        QFETCH(double, density);
+        const QImage bars = cameraPixels(Target::Bars, density, {});
+        QCOMPARE(bars.width(), int(std::ceil(targetSize(Target::Bars).width() * density)));
+        const std::vector<QRectF> rects = barRects();
+        // The first pixel row that lies wholly inside each row of bars.
+        const int wide = int(std::ceil(rects.front().top() * density));
+        const int narrow = int(std::ceil(rects.back().top() * density));
+        QVERIFY((wide + 1) / density <= rects.front().bottom());
+        QVERIFY((narrow + 1) / density <= rects.back().bottom());
+        QVERIFY(std::abs(darknessOfRow(bars, wide) - 0.08 * density) < 0.05);
+        QVERIFY(std::abs(darknessOfRow(bars, narrow) - 0.056 * density) < 0.05);
+        double area = 0;
+        for (const QRectF& bar : rects)
+            area += bar.width() * bar.height();
+        QVERIFY(std::abs(darknessOf(bars) / (area * density * density) - 1) < 0.01);
+    }
+
+    // Half the density, half the pixels across and down, and half the black across a bar.
+    void halfTheDensityHalfThePixels_data() {
+        QTest::addColumn<Target>("target");
+        for (const Target target : AllTargets)
+            QTest::addRow("%d", int(target)) << target;
+    }
+
+    void halfTheDensityHalfThePixels() {
+        QFETCH(Target, target);
+        const QSizeF size = targetSize(target);
+        for (const double density : {250.0, 125.0, 62.5}) {
+            const QImage image = cameraPixels(target, density, {});
+            QCOMPARE(image.size(), QSize(int(std::ceil(size.width() * density)),
+                                         int(std::ceil(size.height() * density))));
+        }
+        const QImage full = cameraPixels(target, 400, {});
+        const QImage half = cameraPixels(target, 200, {});
+        QVERIFY(std::abs(half.width() - full.width() / 2.0) <= 1);
+        QVERIFY(std::abs(half.height() - full.height() / 2.0) <= 1);
+        if (target == Target::Bars)
+            QVERIFY(std::abs(darknessOfRow(half, 5) * 2 - darknessOfRow(full, 10)) < 0.1);
+    }
+
+    // The face is the portrait's head at 0.16 m; the person 1.7 m tall in its box; the plate's
+    // characters 75 mm tall.
+    void targetsAtTheirSizes() {
+        QVERIFY(!targetOriginal(Target::Face).isNull());
+        QVERIFY(std::abs(targetSize(Target::Face).width() - 0.19) < 0.01);
+        QCOMPARE(targetSize(Target::Plate), QSizeF(0.52, 0.11));
+        QVERIFY(targetSize(Target::Person).height() > PersonHeightM);
+        QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().height(), 0.075);
+        QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().topLeft(), QPointF(0, 0));
+    }
+
+    // The night's grain is the same for the same inputs, and monochrome; compression changes
+    // the pixels but not their number; with neither, the picture is the sensor's average.
+    void optionsChangeThePictureReproducibly() {
+        const QImage plain = cameraPixels(Target::Face, 250, {});
+        const QSizeF size = targetSize(Target::Face) * 250;
+        QCOMPARE(plain, areaAverage(targetOriginal(Target::Face), size.width(), size.height())
+                            .convertToFormat(QImage::Format_RGB32));
+        const QImage night = cameraPixels(Target::Face, 250, {0, 10});
+        QCOMPARE(cameraPixels(Target::Face, 250, {0, 10}), night);
+        QVERIFY(night != nightNoise(plain, 10, 1));
+        QCOMPARE(qRed(night.pixel(20, 20)), qBlue(night.pixel(20, 20)));
+        const QImage jpeg = cameraPixels(Target::Face, 250, {10, 0});
+        QCOMPARE(jpeg.size(), plain.size());
+        QVERIFY(jpeg != plain);
+    }
+
+    // A column at the aim distance of each end, then one a level, each naming its distances
+    // and density in the units on show; a level that no end reaches has none.
+    void columnsOfTheScene_data() {
+        QTest::addColumn<PreviewScene>("scene");
+        QTest::addColumn<QStringList>("columns");
+        const PreviewScene fixed{{{QString(), 12.0, resultAt(180, {40.0, 16.0, 8.0, 4.0})}},
+                                 Units::Metric};
+        QTest::newRow("fixed") << fixed
+                               << QStringList{u"At the aim distance: 12 m, 180 px/m"_s,
+                                              u"Detection: 40 m, 25 px/m"_s,
+                                              u"Observation: 16 m, 62.5 px/m"_s,
+                                              u"Recognition: 8 m, 125 px/m"_s,
+                                              u"Identification: 4 m, 250 px/m"_s};
+        PreviewScene imperial = fixed;
+        imperial.units = Units::Imperial;
+        imperial.ends[0].result.levelDistanceM = {30.48, std::nullopt, std::nullopt, std::nullopt};
+        QTest::newRow("imperial") << imperial
+                                  << QStringList{u"At the aim distance: 39.37 ft, 54.8 px/ft"_s,
+                                                 u"Detection: 100 ft, 7.6 px/ft"_s};
+        const PreviewScene zoom{{{u"WIDE"_s, 10.0, resultAt(100, {20.0, 8.0, 4.0, 2.0})},
+                                 {u"TELE"_s, 10.0, resultAt(500, {100.0, 40.0, 20.0, 10.0})}},
+                                Units::Metric};
+        QTest::newRow("zoom") << zoom
+                              << QStringList{
+                                     u"At the aim distance (WIDE): 10 m, 100 px/m"_s,
+                                     u"At the aim distance (TELE): 10 m, 500 px/m"_s,
+                                     u"Detection: 20 m (WIDE), 100 m (TELE), 25 px/m"_s,
+                                     u"Observation: 8 m (WIDE), 40 m (TELE), 62.5 px/m"_s,
+                                     u"Recognition: 4 m (WIDE), 20 m (TELE), 125 px/m"_s,
+                                     u"Identification: 2 m (WIDE), 10 m (TELE), 250 px/m"_s};
+        QTest::newRow("no density")
+            << PreviewScene{{{QString(), 12.0, CoverageResult{}}}} << QStringList{};
+    }
+
+    void columnsOfTheScene() {
+        QFETCH(PreviewScene, scene);
+        QFETCH(QStringList, columns);
+        QStringList shown;
+        for (const PreviewColumn& column : previewColumns(scene))
+            shown << column.heading + u": "_s + column.detail;
+        QCOMPARE(shown, columns);
+    }
+
+    // The window shows the scene's pictures, follows its options, and copies and saves the
+    // sheet as it is on screen; a picture that cannot be written says so.
+    void window() {
+        Preview preview;
+        QTemporaryDir dir;
+        QString answer;
+        preview.setFilePicker(
+            [&](QWidget*, const QString&, const QString&, const QString&) { return answer; });
+        preview.resize(1000, 700);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        preview.showScene({{{QString(), 12.0, resultAt(180, {40.0, 16.0, 8.0, 4.0})}}});
+        QCOMPARE(preview.sheet().columns().size(), 5u);
+        const QImage before = preview.sheet().picture(Target::Plate, 0);
+        QCOMPARE(before.width(), int(std::ceil(0.52 * 180)));
+        preview.findChild<QSpinBox*>(u"JpegQuality"_s)->setValue(20);
+        QVERIFY(preview.sheet().picture(Target::Plate, 0) != before);
+        QCOMPARE(preview.options(), (PictureOptions{20, 0}));
+
+        QTest::mouseClick(preview.findChild<QPushButton*>(u"CopyPreview"_s), Qt::LeftButton);
+        const QWidget* sheet = preview.findChild<QWidget*>(u"PreviewSheet"_s);
+        QCOMPARE(QApplication::clipboard()->image().size(), sheet->size());
+        answer = dir.filePath(u"preview"_s);
+        QTest::mouseClick(preview.findChild<QPushButton*>(u"SavePreview"_s), Qt::LeftButton);
+        QCOMPARE(QImage(answer + u".png"_s).size(), sheet->size());
+        answer = dir.filePath(u"chart.pdf"_s);
+        QTest::mouseClick(preview.findChild<QPushButton*>(u"SaveTestChart"_s), Qt::LeftButton);
+        QVERIFY(QFile::exists(answer));
+    }
+
+    // The portrait's origin and licence are in the REUSE data, with the file it was cut from,
+    // and the program shows that very file.
+    void portraitOriginIsRecorded() {
+        const QString root = QStringLiteral(VISTARO_SOURCE_DATA_DIR "/..");
+        QFile dep5(root + u"/.reuse/dep5"_s);
+        QVERIFY(dep5.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(dep5.readAll());
+        const qsizetype start = text.indexOf(u"Files: data/preview/astronaut-head.png\n"_s);
+        QVERIFY(start >= 0);
+        const QString paragraph = text.mid(start, text.indexOf(u"\n\n"_s, start) - start);
+        for (const QString& expected :
+             {u"License: LicenseRef-NASA-public-domain"_s, u"public domain"_s,
+              u"python3-skimage 0.19.3-8"_s, u"skimage/data/astronaut.png"_s,
+              u"88431cd9653ccd539741b555fb0a46b61558b301d4110412b5bc28b5e3ea6cb5"_s})
+            QVERIFY2(paragraph.simplified().contains(expected), qPrintable(expected));
+        QVERIFY(QFile::exists(root + u"/LICENSES/LicenseRef-NASA-public-domain.txt"_s));
+        QCOMPARE(targetOriginal(Target::Face),
+                 QImage(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/preview/astronaut-head.png"))
+                     .convertToFormat(QImage::Format_RGBX8888));
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
