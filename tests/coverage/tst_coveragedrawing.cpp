@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragedrawing.h"
 #include "optics/coveragefields.h"
+#include "support/fisheyeexample.h"
 
 #include <QImage>
 #include <QPainter>
@@ -125,14 +126,8 @@ private slots:
     // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7° across: its bands reach behind the
     // camera, which the view moves right to make room, and the field stays in the drawing.
     void fisheyeTopView() {
-        CoverageQuery query;
-        query.camera = Camera{{5.57, 3.13}, {1920, 1080}};
-        query.focalMm = checked(1.4, Quantity::Focal);
-        query.distanceM = checked(5, Quantity::Distance);
-        query.mountHeightM = checked(3, Quantity::MountHeight);
-        query.targetHeightM = checked(1.7, Quantity::TargetHeight);
-        query.projection = Projection::Equidistant;
-        const ViewModel model = modelOf({QString(), computeCoverage(query), 5.0});
+        const ViewModel model =
+            modelOf({QString(), computeCoverage(test::fisheyeQuery(Projection::Equidistant)), 5.0});
         const QImage top = paint(&CoverageDrawing::paintTopView, model);
         const std::optional<QTransform> scale =
             CoverageDrawing::topViewScale(Area, QFont(), model, 0);

@@ -4,6 +4,7 @@
 #include "optics/coverageresult.h"
 #include "optics/coveragesettings.h"
 #include "optics/lensfields.h"
+#include "support/fisheyeexample.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -15,17 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A 1/2.8" sensor (5.57 x 3.13 mm) with a full HD picture: the 16:9 picture is as high as the
-// sensor, 3.13 mm, and 3.13 x 16 / 9 = 5.5644 mm wide; half-width 2.7822, half-height 1.565,
-// half-diagonal 3.1922 mm.
+// The fisheye example with the datasheet's angle, when given. Half-width 2.7822 mm,
+// half-height 1.565, half-diagonal 3.1922.
 CoverageQuery fisheyeQuery(Projection projection, std::optional<double> datasheetAngle) {
-    CoverageQuery query;
-    query.camera = Camera{{5.57, 3.13}, {1920, 1080}};
-    query.focalMm = checked(1.4, Quantity::Focal);
-    query.distanceM = checked(5, Quantity::Distance);
-    query.mountHeightM = checked(3, Quantity::MountHeight);
-    query.targetHeightM = checked(1.7, Quantity::TargetHeight);
-    query.projection = projection;
+    CoverageQuery query = test::fisheyeQuery(projection);
     if (datasheetAngle)
         query.datasheetAngleDeg = checked(*datasheetAngle, Quantity::DatasheetAngle);
     return query;
