@@ -177,6 +177,21 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
         const QPointF foot = edge(d, 1) + QPointF(4, 0);
         drawText(painter, QPointF(foot.x(), std::min(foot.y(), panel.bottom() - metrics.height())),
                  CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
+    } else if (end.distanceM && isSector(end)) {
+        // The aim distance as an arc across the field.
+        const double d = *end.distanceM;
+        const double degrees = drawnHalfAngle(end) * 180 / std::numbers::pi;
+        const QRectF circle = toPixels.mapRect(QRectF(-d, -d, 2 * d, 2 * d));
+        QPainterPath arc;
+        arc.arcMoveTo(circle, -degrees);
+        arc.arcTo(circle, -degrees, 2 * degrees);
+        painter.setPen(QPen(QColor::fromRgba(Ink), 2, Qt::DashLine, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(arc);
+        // Off the axis, where the bands' names are.
+        const double off = std::numbers::pi / 4;
+        drawText(painter, toPixels.map(QPointF(d * std::cos(off), d * std::sin(off))),
+                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
     }
 }
 
