@@ -86,8 +86,8 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     if (!have(field.has_value(), {Quantity::DatasheetAngle, Fault::BeyondProjection}))
         return result;
     // The projection's scale: the focal length, or the one the datasheet's angle gives. Every
-    // projection takes f millimetres a radian on the axis, so the centre's density, the level
-    // distances and the needed focal length are the pinhole's with this f.
+    // projection takes f millimetres a radian on the axis, so the centre's density and the level
+    // distances are the pinhole's with this f (the needed focal length is the pinhole's too).
     const double f = field->scaleMm;
     const bool rectilinear = query.projection == Projection::Rectilinear;
     const auto degrees = [](double halfRad) { return 2 * halfRad * DegreesPerRadian; };
