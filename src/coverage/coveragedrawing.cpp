@@ -21,6 +21,8 @@ constexpr QRgb Ink = 0xff202020;
 constexpr QRgb Ground = 0xff8a8a8a;
 constexpr QRgb ViewFill = 0x5056b4e9;
 constexpr QRgb DeadZoneColour = 0xffd55e00;
+constexpr QRgb SharpFill = 0x28009e73;
+constexpr QRgb SharpInk = 0xff00694c;
 
 QColor bandColour(Level level) {
     return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
@@ -86,13 +88,52 @@ double detectionReach(const ViewEnd& end) {
     return end.result.levelDistanceM[0].value_or(0);
 }
 
+// A lens that is not rectilinear is drawn as a sector, bands cut at distances from the camera;
+// its field may pass 180°, so the sector stops just short of all around.
+bool isSector(const ViewEnd& end) {
+    return end.result.projection != Projection::Rectilinear;
+}
+
+double drawnHalfAngle(const ViewEnd& end) {
+    return std::min(radians(*end.result.angleHDeg / 2), std::numbers::pi * 0.999);
+}
+
+// How far the field of `end`, out to `reach` metres, spreads across the axis to each side, and
+// how far behind the camera it reaches (a sector of more than 180°).
+struct ConeExtent {
+    double across = 0;
+    double behind = 0;
+};
+
+ConeExtent coneExtent(const ViewEnd& end, double reach) {
+    const double half = drawnHalfAngle(end);
+    if (!isSector(end))
+        return {reach * std::tan(half), 0};
+    return {reach * (half < std::numbers::pi / 2 ? std::sin(half) : 1),
+            std::max(0.0, -reach * std::cos(half))};
+}
+
+// The band of the field from the camera out to `metres`, in the view's metres.
+QPainterPath bandShape(const ViewEnd& end, double metres) {
+    const double half = drawnHalfAngle(end);
+    QPainterPath path(QPointF(0, 0));
+    if (isSector(end)) {
+        const double degrees = half * 180 / std::numbers::pi;
+        path.arcTo(QRectF(-metres, -metres, 2 * metres, 2 * metres), -degrees, 2 * degrees);
+    } else {
+        path.lineTo(metres, -metres * std::tan(half));
+        path.lineTo(metres, metres * std::tan(half));
+    }
+    path.closeSubpath();
+    return path;
+}
+
 // The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
 // band first so the nearer ones lie on top.
 void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
                const QTransform& toPixels, Units units) {
-    const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
+    const double halfTan = std::tan(drawnHalfAngle(end));
     const double pixelsPerMetre = toPixels.m11();
-    const QPointF apex = toPixels.map(QPointF(0, 0));
     const auto edge = [&](double metres, double side) {
         return toPixels.map(QPointF(metres, side * metres * halfTan));
     };
@@ -106,7 +147,7 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
         const double metres = reach.at(static_cast<std::size_t>(level));
         painter.setPen(Qt::NoPen);
         painter.setBrush(bandColour(level));
-        painter.drawPolygon(QPolygonF{apex, edge(metres, -1), edge(metres, 1)});
+        painter.drawPath(toPixels.map(bandShape(end, metres)));
     }
     // Each band's name where it has room, from identification outwards.
     for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
@@ -114,14 +155,15 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
         const QString name = CoverageText::levelName(*level);
         const double width = (farther - nearer) * pixelsPerMetre;
         const double middle = (nearer + farther) / 2;
-        const double height = 2 * middle * halfTan * pixelsPerMetre;
+        const double height = 2 * coneExtent(end, middle).across * pixelsPerMetre;
         if (width > metrics.horizontalAdvance(name) + 6 && height > metrics.height() + 2) {
             painter.setPen(QColor::fromRgba(Ink));
             drawText(painter, edge(middle, 0), name, Qt::AlignCenter);
         }
         nearer = farther;
     }
-    if (end.distanceM && end.result.sceneWidthM) {
+    // The scene line where the field meets the plane at the distance: never, at 180° or more.
+    if (end.distanceM && end.result.sceneWidthM && halfTan > 0) {
         const double d = *end.distanceM;
         QPen scene(QColor::fromRgba(Ink), 2);
         scene.setCapStyle(Qt::FlatCap);
@@ -134,6 +176,21 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
         // Where the person stands, under the scene line.
         const QPointF foot = edge(d, 1) + QPointF(4, 0);
         drawText(painter, QPointF(foot.x(), std::min(foot.y(), panel.bottom() - metrics.height())),
+                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
+    } else if (end.distanceM && isSector(end)) {
+        // The aim distance as an arc across the field.
+        const double d = *end.distanceM;
+        const double degrees = drawnHalfAngle(end) * 180 / std::numbers::pi;
+        const QRectF circle = toPixels.mapRect(QRectF(-d, -d, 2 * d, 2 * d));
+        QPainterPath arc;
+        arc.arcMoveTo(circle, -degrees);
+        arc.arcTo(circle, -degrees, 2 * degrees);
+        painter.setPen(QPen(QColor::fromRgba(Ink), 2, Qt::DashLine, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(arc);
+        // Off the axis, where the bands' names are.
+        const double off = std::numbers::pi / 4;
+        drawText(painter, toPixels.map(QPointF(d * std::cos(off), d * std::sin(off))),
                  CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
     }
 }
@@ -189,9 +246,17 @@ bool coneDrawable(const ViewEnd& end) {
     return end.result.angleHDeg && detectionReach(end) > 0;
 }
 
-// The camera on the left of its panel, half way up, the cone's labels in a row above and below.
-QTransform coneTransform(const QRectF& panel, double pixelsPerMetre) {
-    return {pixelsPerMetre, 0, 0, pixelsPerMetre, panel.left() + 8, panel.center().y()};
+// The farthest the top view of `end` reaches along its axis.
+double coneReach(const ViewEnd& end) {
+    return std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
+}
+
+// The camera on the left of its panel (right of what a field past 180° sees behind it), half way
+// up, the cone's labels in a row above and below.
+QTransform coneTransform(const QRectF& panel, double pixelsPerMetre, const ViewEnd& end) {
+    const double behind = coneExtent(end, coneReach(end)).behind;
+    return {pixelsPerMetre,    0, 0, pixelsPerMetre, panel.left() + 8 + behind * pixelsPerMetre,
+            panel.center().y()};
 }
 
 TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const ViewModel& model) {
@@ -208,10 +273,11 @@ TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const View
         const ViewEnd& end = model.ends[i];
         if (!coneDrawable(end))
             continue;
-        const double reach = std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
-        const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
+        const double reach = coneReach(end);
+        const ConeExtent extent = coneExtent(end, reach);
         const QRectF inner = layout.panels[i].adjusted(8, labelTall, -8, -labelTall);
-        const double fit = std::min(inner.width() / reach, inner.height() / (2 * reach * halfTan));
+        const double fit =
+            std::min(inner.width() / (reach + extent.behind), inner.height() / (2 * extent.across));
         layout.pixelsPerMetre =
             layout.pixelsPerMetre > 0 ? std::min(layout.pixelsPerMetre, fit) : fit;
     }
@@ -283,6 +349,25 @@ void paintPerson(QPainter& painter, const QPointF& foot, const QPointF& top, int
     painter.drawLine(neck + QPointF(0, tall * 0.1), neck + QPointF(wide * 0.14, tall * 0.35));
 }
 
+// Where the picture is sharp, shaded from the ground to the top of the plot: the depth of field's
+// limits are distances along the axis, drawn where they lie over the ground.
+void paintSharpZone(QPainter& painter, const SideLayout& layout, const DepthOfField& depth,
+                    double tilt) {
+    const double toGround = std::cos(tilt);
+    const double nearX = depth.nearM * toGround;
+    const double farX = std::min(depth.farM.value_or(layout.rightM) * toGround, layout.rightM);
+    if (!(farX > nearX))
+        return;
+    const QRectF& plot = layout.plot;
+    const double left = layout.toPixels.map(QPointF(nearX, 0)).x();
+    const double right = layout.toPixels.map(QPointF(farX, 0)).x();
+    const QRectF zone(QPointF(left, plot.top()), QPointF(right, plot.bottom()));
+    painter.fillRect(zone, QColor::fromRgba(SharpFill));
+    painter.setPen(QColor::fromRgba(SharpInk));
+    drawText(painter, QPointF(zone.center().x(), plot.top()), CoverageDrawing::tr("sharp"),
+             Qt::AlignHCenter | Qt::AlignTop);
+}
+
 void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const ViewModel& model,
                const SideLayout& layout) {
     const CoverageResult& r = end.result;
@@ -298,10 +383,16 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const
     const double tilt = radians(*r.tiltDeg);
     const double half = radians(*r.angleVDeg) / 2;
     const QPointF camera = at(0, mount);
-    const auto rayEnd = [&](double angle) { return at(right, mount - right * std::tan(angle)); };
+    // A field past 180° has edges beyond the vertical: drawn at it, where they leave the plot.
+    const auto rayEnd = [&](double angle) {
+        const double steepest = radians(89.9);
+        return at(right, mount - right * std::tan(std::clamp(angle, -steepest, steepest)));
+    };
 
     painter.save();
     painter.setClipRect(plot.adjusted(-2, -line, 2, 2));
+    if (r.depth)
+        paintSharpZone(painter, layout, *r.depth, tilt);
     QPolygonF view{camera};
     if (r.ground.nearM) {
         view << at(*r.ground.nearM, 0);
@@ -385,7 +476,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         const ViewEnd& end = model.ends[i];
         const QRectF& panel = layout.panels[i];
         if (layout.pixelsPerMetre > 0 && coneDrawable(end))
-            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre),
+            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre, end),
                       model.units);
         else
             drawNothing(painter, panel);
@@ -426,7 +517,7 @@ std::optional<QTransform> CoverageDrawing::topViewScale(const QRectF& area, cons
     const TopLayout layout = topLayout(area, QFontMetricsF(font), model);
     if (end >= model.ends.size() || !(layout.pixelsPerMetre > 0) || !coneDrawable(model.ends[end]))
         return std::nullopt;
-    return coneTransform(layout.panels[end], layout.pixelsPerMetre);
+    return coneTransform(layout.panels[end], layout.pixelsPerMetre, model.ends[end]);
 }
 
 std::optional<QTransform> CoverageDrawing::sideViewScale(const QRectF& area, const QFont& font,

@@ -4,11 +4,13 @@
 #include "coverage/coveragereport.h"
 
 #include "optics/coverageformat.h"
+#include "optics/lensfields.h"
 #include "platform/numberformat.h"
 
 #include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -110,6 +112,23 @@ std::optional<double> focalOf(const QString& text) {
     return readNumber(text, Quantity::Focal).value;
 }
 
+// The projection, the datasheet's angle when typed, and what the depth of field takes.
+QList<ReportRow> lensModelRows(const CoverageShown& shown) {
+    const std::optional<double> angle = shown.lensModel.datasheetAngleHDeg;
+    QList<ReportRow> rows{
+        {CoverageReport::tr("Projection"), {LensText::projectionName(shown.lensModel.projection)}}};
+    if (angle)
+        rows.append({CoverageReport::tr("Datasheet angle"), {CoverageText::angle(angle)}});
+    rows.append({CoverageReport::tr("F-number (depth of field)"),
+                 {shown.fNumber ? CoverageText::number(*shown.fNumber, 2) : QStringLiteral("-")}});
+    rows.append(
+        {CoverageReport::tr("Circle of confusion"),
+         {shown.confusionPixels
+              ? CoverageReport::tr("%1 pixels").arg(CoverageText::number(*shown.confusionPixels, 3))
+              : QStringLiteral("-")}});
+    return rows;
+}
+
 ReportSection lensSection(const CoverageShown& shown) {
     const QString wide = CoverageText::focal(focalOf(shown.reading.focal1));
     ReportSection section{
@@ -119,6 +138,7 @@ ReportSection lensSection(const CoverageShown& shown) {
           {shown.reading.zoom ? QStringLiteral("%1 \u2013 %2")
                                     .arg(wide, CoverageText::focal(focalOf(shown.reading.focal2)))
                               : wide}}}};
+    section.rows.append(lensModelRows(shown));
     if (!shown.lens)
         return section;
     const LensOnShow& lens = *shown.lens;
@@ -159,7 +179,10 @@ ReportSection resultsSection(const CoverageShown& shown) {
         ReportRow line{figures.front()[row].caption, {}};
         for (const std::vector<ShownFigure>& end : figures)
             line.values.append(end[row].text);
-        section.rows.append(line);
+        // A figure that no end has (the edge density of a rectilinear lens) is left out.
+        if (std::any_of(line.values.begin(), line.values.end(),
+                        [](const QString& text) { return !text.isEmpty(); }))
+            section.rows.append(line);
     }
     if (!shown.problem.isEmpty())
         section.rows.append({CoverageReport::tr("Note"), {shown.problem}});

@@ -31,6 +31,9 @@ struct CoverageShown {
     QFont font; // the views' font
     QDate date;
     std::optional<double> tiltDeg; // when the camera is aimed by its tilt angle
+    LensModel lensModel{};
+    std::optional<double> fNumber{}; // the depth of field's: the lens's, or typed
+    std::optional<double> confusionPixels{};
 };
 
 // The coverage as one page: the camera, the site, the lens, the results of each end in the units

@@ -6,6 +6,7 @@
 #include "coverage/coverageview.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "optics/lensfields.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
 
@@ -60,6 +61,9 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     m_siteBox = new QGroupBox(this);
     buildInputs(m_cameraBox);
     left->addWidget(m_cameraBox);
+    m_lensBox = new QGroupBox(this);
+    buildLensInputs(m_lensBox);
+    left->addWidget(m_lensBox);
     left->addWidget(m_siteBox);
     m_figuresBox = new QGroupBox(this);
     auto* grid = new QGridLayout(m_figuresBox);
@@ -99,6 +103,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     retranslate();
     showInputs();
     connectInputs();
+    connectLensInputs();
     recompute();
     // Another window may set the inputs too (the site plan shows one of its cameras here).
     connect(&settings, &CoverageSettings::changed, this, [this] {
@@ -158,6 +163,9 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     camera->addWidget(m_rows, 4, 3);
     m_pictureArea->setWordWrap(true);
     camera->addWidget(m_pictureArea, 5, 0, 1, 5);
+    m_activeArea = named<QLabel>("ActiveArea", this);
+    m_activeArea->setWordWrap(true);
+    camera->addWidget(m_activeArea, 6, 0, 1, 5);
 
     const std::pair<const char*, QWidget*> siteRows[] = {
         {"Level", m_level}, {"MountHeight", m_mountHeight},
@@ -309,6 +317,7 @@ void CoverageWindow::retranslate() {
     m_useInCalculatorTele->setText(tr("Use in calculator (TELE)"));
     retranslateReportButtons();
     retranslatePreviewButtons();
+    retranslateLens();
 }
 
 bool CoverageWindow::customResolution() const {
@@ -342,6 +351,7 @@ void CoverageWindow::showInputs(bool typedToo) {
     show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 4), true);
     show(m_tilt, CoverageText::number(m_inputs.tiltDeg, 4), true);
     m_tilt->setEnabled(m_inputs.aim == Aim::Tilt);
+    showLensInputs(typedToo);
 }
 
 CoverageFields CoverageWindow::fieldTexts() const {
@@ -351,7 +361,7 @@ CoverageFields CoverageWindow::fieldTexts() const {
 }
 
 void CoverageWindow::inputEdited() {
-    readFields(m_inputs, fieldTexts(), customResolution(), m_reading.format);
+    readInputs(m_inputs);
     showInputs(false);
     remember();
     recompute();
@@ -373,14 +383,17 @@ void CoverageWindow::follow(const CalculatorReading& reading) {
 
 void CoverageWindow::recompute() {
     CoverageInputs scratch = m_inputs;
-    const FieldsRead read = readFields(scratch, fieldTexts(), customResolution(), m_reading.format);
+    const FieldsRead read = readInputs(scratch);
     const Level level = m_inputs.level;
     const Units units = m_inputs.units;
     const bool zoom = m_reading.zoom;
     m_wide = computeCoverage(queryOf(read, level, m_reading.focal1, m_reading.distance1));
     m_tele.reset();
     if (zoom) {
-        m_tele = computeCoverage(queryOf(read, level, m_reading.focal2, m_reading.distance2));
+        CoverageQuery tele = queryOf(read, level, m_reading.focal2, m_reading.distance2);
+        // The datasheet's angle is the wide end's.
+        tele.datasheetAngleDeg.reset();
+        m_tele = computeCoverage(tele);
         if (m_tele->problem)
             m_tele->problem->tele = true;
     }
@@ -397,7 +410,11 @@ void CoverageWindow::recompute() {
         setTextIfChanged(m_figures[i].caption, wide[i].caption);
         setTextIfChanged(m_figures[i].wide, wide[i].text);
         setTextIfChanged(m_figures[i].tele, tele[i].text);
-        m_figures[i].tele->setVisible(zoom);
+        // A figure that no end has (the edge density of a rectilinear lens) is left out.
+        const bool applies = !wide[i].text.isEmpty() || (zoom && !tele[i].text.isEmpty());
+        m_figures[i].caption->setVisible(applies);
+        m_figures[i].wide->setVisible(applies);
+        m_figures[i].tele->setVisible(zoom && applies);
     }
     m_wideHeading->setVisible(zoom);
     m_teleHeading->setVisible(zoom);
@@ -417,6 +434,9 @@ void CoverageWindow::recompute() {
                                          : QString());
     setTextIfChanged(m_pictureArea,
                      read.camera ? CoverageText::pictureArea(*read.camera) : QString());
+    setTextIfChanged(m_activeArea,
+                     read.camera ? LensText::activeArea(scratch, *read.camera, m_reading.format)
+                                 : QString());
     const bool ownSensor = read.camera && read.camera->sensor != sensorOfFormat(m_reading.format);
     setTextIfChanged(m_sensorNote,
                      ownSensor ? tr("The calculator's scene sizes are those of its own format, "

@@ -50,8 +50,9 @@ public:
 
     // Brings the window up to the calculator; does nothing when the calculator is as it was.
     void follow(const CalculatorReading& reading);
-    // The lens the recommendation window shows, named by the report; none when it shows none.
-    void showLens(const std::optional<LensOnShow>& lens) { m_lens = lens; }
+    // The lens the recommendation window shows, named by the report and giving its F-number to
+    // the depth of field; none when it shows none.
+    void showLens(const std::optional<LensOnShow>& lens);
 
     // What the window shows, for its report.
     CoverageShown shown() const;
@@ -94,6 +95,14 @@ private:
     bool customResolution() const;
     void useInCalculator(int row);
     void buildReportButtons(QHBoxLayout* row);
+    void buildLensInputs(QGroupBox* box);
+    void connectLensInputs();
+    void retranslateLens();
+    void showLensInputs(bool typedToo);
+    // Every field read into `inputs`: the camera's, the site's and the lens's.
+    FieldsRead readInputs(CoverageInputs& inputs) const;
+    // The F-number of the lens on show, when the catalogue gives one.
+    std::optional<double> lensFNumber() const;
     void retranslateReportButtons();
     // The file the user picks with `suffix` added when the name has none; empty when cancelled.
     QString pickFile(const QString& caption, const QString& filter, const QString& suffix);
@@ -136,6 +145,12 @@ private:
     QLineEdit* m_targetHeight = nullptr;
     QLineEdit* m_tilt = nullptr;
     QComboBox* m_units = nullptr;
+    QGroupBox* m_lensBox = nullptr;
+    QComboBox* m_projection = nullptr;
+    QLineEdit* m_datasheetAngle = nullptr;
+    QLineEdit* m_fNumber = nullptr;
+    QLineEdit* m_confusion = nullptr;
+    QLabel* m_activeArea = nullptr;
     QHash<QString, QLabel*> m_inputCaptions;
     QGroupBox* m_cameraBox = nullptr;
     QGroupBox* m_siteBox = nullptr;

@@ -70,7 +70,7 @@ void CoverageWindow::retranslateReportButtons() {
 
 CoverageShown CoverageWindow::shown() const {
     CoverageInputs scratch = m_inputs;
-    const FieldsRead read = readFields(scratch, fieldTexts(), customResolution(), m_reading.format);
+    const FieldsRead read = readInputs(scratch);
     return {read.camera,
             scratch.sensorSource,
             scratch.pixelMicrometres,
@@ -83,7 +83,10 @@ CoverageShown CoverageWindow::shown() const {
             m_sideView->size(),
             m_topView->font(),
             QDate::currentDate(),
-            read.aim == Aim::Tilt ? read.tiltDeg.value : std::nullopt};
+            read.aim == Aim::Tilt ? read.tiltDeg.value : std::nullopt,
+            scratch.lens,
+            read.fNumber.value,
+            read.confusionPixels.value};
 }
 
 QString CoverageWindow::pickFile(const QString& caption, const QString& filter,

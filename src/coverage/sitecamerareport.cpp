@@ -33,6 +33,7 @@ CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate
     if (camera.focalTeleMm) {
         SiteCamera tele = camera;
         tele.focalMm = *camera.focalTeleMm;
+        tele.lensModel.datasheetAngleHDeg.reset(); // the wide end's
         const CoverageResult result = cameraCoverage(tele);
         shown.reading.focal2 = num::toText(*camera.focalTeleMm);
         shown.reading.distance2 = shown.reading.distance1;
@@ -47,6 +48,11 @@ CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate
     shown.date = date;
     if (camera.aim == Aim::Tilt)
         shown.tiltDeg = camera.tiltDeg;
+    // A camera of the plan keeps no F-number: its depth of field is the query's default.
+    const CoverageQuery defaults;
+    shown.lensModel = camera.lensModel;
+    shown.fNumber = defaults.fNumber.value;
+    shown.confusionPixels = defaults.confusionPixels.value;
     return shown;
 }
 

@@ -15,15 +15,15 @@ constexpr SensorSize fourThirds(SensorFormat format) {
 }
 
 constexpr std::array<SensorPreset, 9> Sensors{{
-    {"1\"", fourThirds(SensorFormat::One)},
-    {"2/3\"", fourThirds(SensorFormat::TwoThirds)},
-    {"1/2\"", fourThirds(SensorFormat::Half)},
-    {"1/3\"", fourThirds(SensorFormat::Third)},
-    {"1/4\"", fourThirds(SensorFormat::Quarter)},
-    {"1/1.8\"", {7.18, 5.32}},
-    {"1/2.7\"", {5.37, 4.04}},
-    {"1/2.8\"", {5.57, 3.13}},
-    {"1/2.9\"", {5.12, 2.88}},
+    {"1\"", fourThirds(SensorFormat::One), SizeSource::NominalFormat},
+    {"2/3\"", fourThirds(SensorFormat::TwoThirds), SizeSource::NominalFormat},
+    {"1/2\"", fourThirds(SensorFormat::Half), SizeSource::NominalFormat},
+    {"1/3\"", fourThirds(SensorFormat::Third), SizeSource::NominalFormat},
+    {"1/4\"", fourThirds(SensorFormat::Quarter), SizeSource::NominalFormat},
+    {"1/1.8\"", {7.18, 5.32}, SizeSource::TypicalActiveArea},
+    {"1/2.7\"", {5.37, 4.04}, SizeSource::TypicalActiveArea},
+    {"1/2.8\"", {5.57, 3.13}, SizeSource::TypicalActiveArea},
+    {"1/2.9\"", {5.12, 2.88}, SizeSource::TypicalActiveArea},
 }};
 
 constexpr std::array<ImageSize, 9> Resolutions{{

@@ -28,9 +28,16 @@ struct ImageSize {
     bool operator==(const ImageSize&) const = default;
 };
 
+// Where a preset's size comes from: the nominal size of its inch format (the tube-era
+// convention that the calculator's formats follow, larger than most real sensors of that name),
+// or the active area that sensors sold under the name typically have. A pixel size times the
+// resolution, where the user knows them, is the active area itself.
+enum class SizeSource { NominalFormat, TypicalActiveArea };
+
 struct SensorPreset {
     const char* name; // as the trade writes it, e.g. 1/2.8"
     SensorSize size;
+    SizeSource source;
 };
 
 // The calculator's five formats first (4:3, width = 4/3 x height), then the common formats of

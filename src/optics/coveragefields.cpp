@@ -44,6 +44,11 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
     if (read.targetHeightM.value)
         inputs.targetHeightM = *read.targetHeightM.value;
     read.aim = inputs.aim;
+    read.projection = inputs.lens.projection;
+    if (inputs.lens.datasheetAngleHDeg)
+        read.datasheetAngleDeg = checked(*inputs.lens.datasheetAngleHDeg, Quantity::DatasheetAngle);
+    read.fNumber = checked(inputs.fNumber, Quantity::FNumber);
+    read.confusionPixels = checked(inputs.confusionPixels, Quantity::Confusion);
     if (inputs.aim == Aim::Tilt) {
         read.tiltDeg = readNumber(fields.tiltDeg, Quantity::Tilt);
         if (read.tiltDeg.value)
@@ -78,7 +83,11 @@ CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& foca
             fields.targetHeightM,
             level,
             fields.aim,
-            fields.tiltDeg};
+            fields.tiltDeg,
+            fields.projection,
+            fields.datasheetAngleDeg,
+            fields.fNumber,
+            fields.confusionPixels};
 }
 
 } // namespace vistaro

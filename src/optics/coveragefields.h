@@ -32,6 +32,11 @@ struct FieldsRead {
     Reading targetHeightM;
     Aim aim = Aim::Target;
     Reading tiltDeg; // with Aim::Tilt
+    // The lens as the inputs hold it (see readLensFields for the fields that type it).
+    Projection projection = Projection::Rectilinear;
+    std::optional<Reading> datasheetAngleDeg{};
+    Reading fNumber{};
+    Reading confusionPixels{};
 };
 
 // Reads the fields that `inputs` uses (the custom sensor size, the pixel size, the columns and

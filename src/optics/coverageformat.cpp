@@ -64,6 +64,8 @@ QString limitText(Quantity quantity, double limit, Units units) {
         return CoverageText::number(limit, 0);
     case Measure::Degrees:
         return CoverageText::number(limit, 1) + u'\u00b0';
+    case Measure::Number:
+        return CoverageText::number(limit, 3);
     }
     return {};
 }
@@ -171,6 +173,10 @@ QString CoverageText::problem(const Problem& problem, Units units) {
                    : tr("The camera is below the target and looks above the horizon: it sees "
                         "no ground.");
         break;
+    case Fault::BeyondProjection:
+        line = tr("%1 is wider than this lens projection can show.")
+                   .arg(quantityName(problem.quantity));
+        break;
     }
     return problem.tele ? tr("Tele end: %1").arg(line) : line;
 }
@@ -186,6 +192,9 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level,
     const auto upTo = [&](Level of) {
         return CoverageText::reach(result.levelDistanceM[static_cast<std::size_t>(of)], units);
     };
+    const bool rectilinear = result.projection == Projection::Rectilinear;
+    const std::optional<DepthOfField>& depth = result.depth;
+    const std::optional<double> nearest = depth ? std::optional(depth->nearM) : std::nullopt;
     return {
         {"AngleH", CoverageText::tr("Horizontal angle"), CoverageText::angle(result.angleHDeg)},
         {"AngleV", CoverageText::tr("Vertical angle"), CoverageText::angle(result.angleVDeg)},
@@ -194,8 +203,13 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level,
          CoverageText::length(result.sceneWidthM, units)},
         {"SceneHeight", CoverageText::tr("Scene height"),
          CoverageText::length(result.sceneHeightM, units)},
-        {"PixelDensity", CoverageText::tr("Pixel density"),
+        {"PixelDensity",
+         rectilinear ? CoverageText::tr("Pixel density")
+                     : CoverageText::tr("Pixel density at the centre"),
          CoverageText::density(result.pixelsPerMetre, units)},
+        // Empty for a rectilinear lens, whose density the plane at the distance has throughout.
+        {"PixelDensityEdge", CoverageText::tr("Pixel density at the edge"),
+         rectilinear ? QString() : CoverageText::density(result.edgePixelsPerMetre, units)},
         {"LevelReached", CoverageText::tr("Level reached"), CoverageText::levelReached(result)},
         {"DistanceDetection", CoverageText::tr("Detection up to"), upTo(Level::Detection)},
         {"DistanceObservation", CoverageText::tr("Observation up to"), upTo(Level::Observation)},
@@ -209,6 +223,12 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level,
          CoverageText::length(result.ground.nearM, units)},
         {"FarEdge", CoverageText::tr("Far ground edge"),
          CoverageText::farEdge(result.ground, units)},
+        {"SharpFrom", CoverageText::tr("Sharp from"), CoverageText::length(nearest, units)},
+        {"SharpTo", CoverageText::tr("Sharp up to"),
+         depth && !depth->farM ? CoverageText::tr("Infinity")
+                               : CoverageText::length(depth ? depth->farM : std::nullopt, units)},
+        {"Hyperfocal", CoverageText::tr("Hyperfocal distance"),
+         CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt, units)},
     };
 }
 

@@ -89,6 +89,17 @@ CoverageInputs loadCoverageInputs(QSettings& settings) {
     inputs.units = readChoice(settings, "units", UnitKeys, defaults.units);
     inputs.aim = readChoice(settings, "aim", AimKeys, defaults.aim);
     inputs.tiltDeg = readStored(settings, "tilt", Quantity::Tilt, defaults.tiltDeg);
+    inputs.lens.projection =
+        projectionOfKey(settings.value(QStringLiteral("projection")).toString())
+            .value_or(defaults.lens.projection);
+    // None stored, or none that reads: the field follows the focal length.
+    bool angleRead = false;
+    const double angle = settings.value(QStringLiteral("datasheetAngle")).toDouble(&angleRead);
+    if (angleRead)
+        inputs.lens.datasheetAngleHDeg = checked(angle, Quantity::DatasheetAngle).value;
+    inputs.fNumber = readStored(settings, "fNumber", Quantity::FNumber, defaults.fNumber);
+    inputs.confusionPixels =
+        readStored(settings, "confusionPixels", Quantity::Confusion, defaults.confusionPixels);
     settings.endGroup();
     return inputs;
 }
@@ -108,6 +119,13 @@ void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs) {
     writeChoice(settings, "units", UnitKeys, inputs.units);
     writeChoice(settings, "aim", AimKeys, inputs.aim);
     settings.setValue(QStringLiteral("tilt"), inputs.tiltDeg);
+    settings.setValue(QStringLiteral("projection"), QString(projectionKey(inputs.lens.projection)));
+    if (inputs.lens.datasheetAngleHDeg)
+        settings.setValue(QStringLiteral("datasheetAngle"), *inputs.lens.datasheetAngleHDeg);
+    else
+        settings.remove(QStringLiteral("datasheetAngle"));
+    settings.setValue(QStringLiteral("fNumber"), inputs.fNumber);
+    settings.setValue(QStringLiteral("confusionPixels"), inputs.confusionPixels);
     settings.endGroup();
 }
 

@@ -5,6 +5,7 @@
 
 #include "calc/sensorformat.h"
 #include "optics/camera.h"
+#include "optics/lensprojection.h"
 #include "optics/levels.h"
 
 #include <QString>
@@ -41,7 +42,10 @@ struct CoverageInputs {
     double targetHeightM = 1.7;
     Units units = Units::Metric;
     Aim aim = Aim::Target;
-    double tiltDeg = 10; // down from the horizon
+    double tiltDeg = 10;        // down from the horizon
+    LensModel lens{};           // a zoom's datasheet angle is that of its wide end
+    double fNumber = 1.6;       // when the recommendation window shows no lens
+    double confusionPixels = 2; // the circle of confusion, in pixel pitches
 
     bool operator==(const CoverageInputs&) const = default;
 };

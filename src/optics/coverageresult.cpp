@@ -75,28 +75,64 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
             result.neededFocalMm = focalToType(*needed);
     if (!focal)
         return result;
-    const double f = *query.focalMm.value;
-    result.angleHDeg = angleOfViewDeg(imaged.widthMm, f);
-    result.angleVDeg = angleOfViewDeg(imaged.heightMm, f);
-    result.angleDDeg = angleOfViewDeg(std::hypot(imaged.widthMm, imaged.heightMm), f);
+    result.projection = query.projection;
+    LensModel lens{query.projection, std::nullopt};
+    if (query.datasheetAngleDeg) {
+        if (!have(query.datasheetAngleDeg->value.has_value(), query.datasheetAngleDeg->problem))
+            return result;
+        lens.datasheetAngleHDeg = query.datasheetAngleDeg->value;
+    }
+    const std::optional<LensField> field = lensField(lens, imaged, *query.focalMm.value);
+    if (!have(field.has_value(), {Quantity::DatasheetAngle, Fault::BeyondProjection}))
+        return result;
+    // The projection's scale: the focal length, or the one the datasheet's angle gives. Every
+    // projection takes f millimetres a radian on the axis, so the centre's density and the level
+    // distances are the pinhole's with this f (the needed focal length is the pinhole's too).
+    const double f = field->scaleMm;
+    const bool rectilinear = query.projection == Projection::Rectilinear;
+    const auto degrees = [](double halfRad) { return 2 * halfRad * DegreesPerRadian; };
+    result.angleHDeg = degrees(field->halfHRad);
+    result.angleVDeg = degrees(field->halfVRad);
+    result.angleDDeg = degrees(field->halfDRad);
     for (const Level level : AllLevels)
         result.levelDistanceM[static_cast<std::size_t>(level)] =
             levelDistance(*query.camera, f, level);
     if (!distance)
         return result;
     const double d = *query.distanceM.value;
-    result.sceneWidthM = d * imaged.widthMm / f;
-    result.sceneHeightM = d * imaged.heightMm / f;
+    // Across the plane at the distance, square to the axis: 2 D tan(half angle), which the
+    // pinhole's D w / f is; a field of 180° or more never ends on that plane.
+    const auto across = [&](double sizeMm, double halfRad) -> std::optional<double> {
+        if (rectilinear)
+            return d * sizeMm / f;
+        return halfRad < std::numbers::pi / 2 ? std::optional(2 * d * std::tan(halfRad))
+                                              : std::nullopt;
+    };
+    result.sceneWidthM = across(imaged.widthMm, field->halfHRad);
+    result.sceneHeightM = across(imaged.heightMm, field->halfVRad);
     result.pixelsPerMetre = pixelDensity(*query.camera, f, d);
     if (result.pixelsPerMetre)
         result.levelReached = levelReached(*result.pixelsPerMetre);
+    // At the horizontal edge of the field, θe off the axis, a target as far from the camera as
+    // the aim (the slant distance is D: beyond 90° off the axis no point of the plane at D
+    // exists, and a fisheye looks around itself). Across the line of sight there, a metre
+    // subtends 1 / D radians, which take f g'(θe) mm of the picture, at columns / w pixels a mm:
+    // columns f g'(θe) / (w D), the centre's density times g'(θe) (g' = 1 on the axis).
+    if (!rectilinear && result.pixelsPerMetre)
+        result.edgePixelsPerMetre =
+            *result.pixelsPerMetre * radiusSlope(query.projection, field->halfHRad);
+    if (have(query.fNumber.value.has_value(), query.fNumber.problem) &&
+        have(query.confusionPixels.value.has_value(), query.confusionPixels.problem))
+        result.depth =
+            depthOfField(f, *query.fNumber.value,
+                         *query.confusionPixels.value * pixelPitch(*query.camera) / 1000, d);
     if (!mount || !aimed)
         return result;
     const double h = *query.mountHeightM.value;
     const double tilt = byTilt ? *query.tiltDeg.value / DegreesPerRadian
                                : std::atan2(h - *query.targetHeightM.value, d);
     result.tiltDeg = tilt * DegreesPerRadian;
-    result.ground = groundEdges(h, tilt, angleOfViewRad(imaged.heightMm, f));
+    result.ground = groundEdges(h, tilt, 2 * field->halfVRad);
     have(result.ground.nearM.has_value(),
          {byTilt ? Quantity::Tilt : Quantity::MountHeight, Fault::SeesNoGround});
     return result;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "optics/camera.h"
+#include "optics/depthoffield.h"
+#include "optics/lensprojection.h"
 #include "optics/levels.h"
 #include "optics/reading.h"
 
@@ -24,6 +26,10 @@ struct CoverageQuery {
     Level level = Level::Identification;
     Aim aim = Aim::Target;
     Reading tiltDeg; // with Aim::Tilt, down from the horizon
+    Projection projection = Projection::Rectilinear;
+    std::optional<Reading> datasheetAngleDeg{}; // none: the field follows the focal length
+    Reading fNumber{1.6, {}};                   // for the depth of field
+    Reading confusionPixels{2, {}};             // the circle of confusion, in pixel pitches
 };
 
 // Where the ground enters and leaves the view of a camera at height h (m), tilted down by
@@ -59,6 +65,11 @@ struct CoverageResult {
     std::optional<double> neededFocalMm;                 // for the query's level, as typed
     std::optional<double> tiltDeg;                       // down from the horizon, as aimed
     GroundEdges ground; // nearM is also the dead zone in front of the camera
+    Projection projection = Projection::Rectilinear;
+    // Of a lens that is not rectilinear: pixelsPerMetre is the density at the centre of the
+    // field, this one at its horizontal edge.
+    std::optional<double> edgePixelsPerMetre{};
+    std::optional<DepthOfField> depth{}; // focused at the distance
     std::optional<Problem> problem;
 
     bool operator==(const CoverageResult&) const = default;

@@ -14,7 +14,7 @@ namespace vistaro {
 namespace {
 
 // By Quantity.
-constexpr std::array<QuantityTraits, 10> Traits{{
+constexpr std::array<QuantityTraits, 13> Traits{{
     {Measure::Millimetres, 0.001, 10'000,
      QT_TRANSLATE_NOOP("CoverageText", "The calculator's focal length")},
     {Measure::CalculatorMetres, 0.001, 100'000,
@@ -27,8 +27,11 @@ constexpr std::array<QuantityTraits, 10> Traits{{
     {Measure::Metres, 0, 1'000, QT_TRANSLATE_NOOP("CoverageText", "The mounting height")},
     {Measure::Metres, 0, 100, QT_TRANSLATE_NOOP("CoverageText", "The target height")},
     {Measure::Degrees, -90, 90, QT_TRANSLATE_NOOP("CoverageText", "The tilt angle")},
+    {Measure::Degrees, 0, 360, QT_TRANSLATE_NOOP("CoverageText", "The datasheet's angle")},
+    {Measure::Number, 0.5, 64, QT_TRANSLATE_NOOP("CoverageText", "The F-number")},
+    {Measure::Number, 0, 100, QT_TRANSLATE_NOOP("CoverageText", "The circle of confusion")},
 }};
-static_assert(Traits.size() == static_cast<std::size_t>(Quantity::Tilt) + 1);
+static_assert(Traits.size() == static_cast<std::size_t>(Quantity::Confusion) + 1);
 
 bool isLength(Quantity quantity) {
     const Measure measure = traitsOf(quantity).measure;

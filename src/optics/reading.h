@@ -19,9 +19,12 @@ enum class Quantity {
     PixelSize,    // um
     Columns,
     Rows,
-    MountHeight,  // m
-    TargetHeight, // m
-    Tilt          // degrees down from the horizon
+    MountHeight,    // m
+    TargetHeight,   // m
+    Tilt,           // degrees down from the horizon
+    DatasheetAngle, // degrees, the horizontal angle of view a lens's datasheet states
+    FNumber,
+    Confusion, // the circle of confusion, in pixel pitches
 };
 
 enum class Fault {
@@ -29,8 +32,9 @@ enum class Fault {
     NotPositive,
     TooSmall,
     TooLarge,
-    OutOfRange,   // the tilt: straight up or down, or beyond
-    SeesNoGround, // the mounting height or the tilt: the view stays above the horizon
+    OutOfRange,       // the tilt: straight up or down, or beyond
+    SeesNoGround,     // the mounting height or the tilt: the view stays above the horizon
+    BeyondProjection, // the datasheet angle: wider than the lens's projection can show
 };
 
 // Why a figure cannot be worked out; `tele` for the zoom's long end.
@@ -53,7 +57,7 @@ inline constexpr double MetresPerFoot = 0.3048;
 
 // What a quantity is measured in. The calculator's distance is always in metres; the coverage
 // window's own lengths follow its units.
-enum class Measure { Millimetres, Micrometres, CalculatorMetres, Metres, Count, Degrees };
+enum class Measure { Millimetres, Micrometres, CalculatorMetres, Metres, Count, Degrees, Number };
 
 // Everything the program knows of a quantity, in one table.
 struct QuantityTraits {

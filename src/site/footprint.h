@@ -42,7 +42,8 @@ struct FieldBand {
 
 // What a camera covers, seen from above: the horizontal field of the pinhole model, half-width
 // d x w / 2f at axial distance d (w the imaged width, f the focal length), turned by the pan and
-// placed at the camera.
+// placed at the camera. Of a lens of another projection, a sector of its horizontal angle, cut
+// at distances from the camera.
 struct FieldFootprint {
     // The field at the target height, from its near edge (h - target) / tan(t + v/2) to its far
     // edge (h - target) / tan(t - v/2); none when the view never reaches that height.

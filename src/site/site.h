@@ -37,6 +37,7 @@ struct SiteCamera {
     std::optional<double> focalTeleMm; // the long end of a zoom
     QString lens;                      // the catalogue's model name, empty for none
     Level level = Level::Identification;
+    LensModel lensModel{}; // its projection, and its datasheet's angle (of the wide end)
 
     bool operator==(const SiteCamera&) const = default;
 };

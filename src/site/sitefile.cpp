@@ -35,6 +35,16 @@ constexpr std::array<std::pair<Units, QLatin1StringView>, 2> UnitsKeys{{
     {Units::Imperial, "imperial"_L1},
 }};
 
+// By the names that the settings keep them by too.
+const std::array<std::pair<Projection, QLatin1StringView>, AllProjections.size()> ProjectionKeys =
+    [] {
+        std::array<std::pair<Projection, QLatin1StringView>, AllProjections.size()> keys;
+        std::transform(
+            AllProjections.begin(), AllProjections.end(), keys.begin(),
+            [](Projection projection) { return std::pair(projection, projectionKey(projection)); });
+        return keys;
+    }();
+
 template <typename Key, std::size_t N>
 QLatin1StringView nameOf(const std::array<std::pair<Key, QLatin1StringView>, N>& names, Key key) {
     for (const auto& [k, name] : names) {
@@ -76,6 +86,11 @@ QJsonObject cameraObject(const SiteCamera& camera) {
         object.insert("tilt"_L1, camera.tiltDeg);
     if (camera.focalTeleMm)
         object.insert("focal_tele"_L1, *camera.focalTeleMm);
+    // Only what differs from the pinhole, so that a file without it means what it always did.
+    if (camera.lensModel.projection != Projection::Rectilinear)
+        object.insert("projection"_L1, projectionKey(camera.lensModel.projection));
+    if (camera.lensModel.datasheetAngleHDeg)
+        object.insert("datasheet_angle"_L1, *camera.lensModel.datasheetAngleHDeg);
     return object;
 }
 
@@ -314,6 +329,10 @@ SiteCamera readCamera(const Members& m) {
     camera.focalTeleMm = m.valueOr("focal_tele"_L1, std::optional<double>(), upTo(Quantity::Focal));
     camera.lens = m.valueOr("lens"_L1, QString(), asText);
     camera.level = m.valueOr("level"_L1, camera.level, oneOf(LevelKeys));
+    camera.lensModel.projection =
+        m.valueOr("projection"_L1, camera.lensModel.projection, oneOf(ProjectionKeys));
+    camera.lensModel.datasheetAngleHDeg =
+        m.valueOr("datasheet_angle"_L1, std::optional<double>(), upTo(Quantity::DatasheetAngle));
     return camera;
 }
 

@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "platform/numberformat.h"
+#include "site/footprint.h"
 
 #include <cmath>
 
@@ -20,8 +21,8 @@ QString focalText(const SiteCamera& camera) {
 }
 
 QString densityText(const SiteCamera& camera, Units units) {
-    const std::optional<double> density =
-        pixelDensity(camera.camera, camera.focalMm, camera.distanceM);
+    // The coverage window's: a datasheet angle gives the lens another scale than its focal length.
+    const std::optional<double> density = cameraCoverage(camera).pixelsPerMetre;
     if (!density)
         return QStringLiteral("-");
     return CoverageText::number(units == Units::Imperial ? *density * MetresPerFoot : *density, 1);

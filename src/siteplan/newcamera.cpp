@@ -24,6 +24,7 @@ SiteCamera cameraFromCalculator(const CalculatorReading& reading, const Coverage
     camera.level = inputs.level;
     camera.mountHeightM = inputs.mountHeightM;
     camera.targetHeightM = inputs.targetHeightM;
+    camera.lensModel = inputs.lens;
     return camera;
 }
 
@@ -32,6 +33,7 @@ CoverageInputs coverageInputsOf(const SiteCamera& camera, CoverageInputs inputs)
     inputs.customSensor = camera.camera.sensor;
     inputs.image = camera.camera.image;
     inputs.level = camera.level;
+    inputs.lens = camera.lensModel;
     inputs.mountHeightM = camera.mountHeightM;
     inputs.targetHeightM =
         camera.aim == Aim::Tilt

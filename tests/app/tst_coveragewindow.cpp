@@ -4,6 +4,7 @@
 #include "support/sampleworkfolder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -90,6 +91,25 @@ private slots:
         QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("Coverage/mountHeight").toDouble(), 4.5);
         QVERIFY(!settings.value("Coverage/geometry").toByteArray().isEmpty());
+    }
+
+    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8" with 185° typed. The
+    // vertical angle follows by the same projection, 185° x 3.13 / 5.5644 mm = 104.06°, and the
+    // density shows at the edge of the field too.
+    void fisheyeTakesTheDatasheetAngle() {
+        m_app.window().OpenCoverage()->trigger();
+        QTRY_VERIFY(coverage()->isVisible());
+        auto* sensors = coverage()->findChild<QComboBox*>(u"SensorFormat"_s);
+        sensors->setCurrentIndex(sensors->findData(u"1/2.8\""_s));
+        coverage()->findChild<QComboBox*>(u"Projection"_s)->setCurrentIndex(1);
+        m_app.retype(u"Focale1"_s, u"1.4"_s);
+        QTest::keyClicks(coverage()->findChild<QLineEdit*>(u"DatasheetAngle"_s), u"185"_s);
+        const auto degrees = [](double angle) -> QString {
+            return QLocale().toString(angle, 'f', 1) + u'°';
+        };
+        QTRY_COMPARE(shown("AngleH"), degrees(185));
+        QCOMPARE(shown("AngleV"), degrees(104.1));
+        QVERIFY(coverage()->findChild<QLabel*>(u"PixelDensityEdge"_s)->isVisible());
     }
 };
 

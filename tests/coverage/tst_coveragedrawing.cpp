@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragedrawing.h"
 #include "optics/coveragefields.h"
+#include "support/fisheyeexample.h"
 
 #include <QImage>
 #include <QPainter>
@@ -120,6 +121,24 @@ private slots:
         const QImage zoom = paint(&CoverageDrawing::paintTopView, model);
         QCOMPARE(bandsAlong(zoom, 0, 185), outwards);
         QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
+    }
+
+    // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7° across: its bands reach behind the
+    // camera, which the view moves right to make room, and the field stays in the drawing.
+    void fisheyeTopView() {
+        const ViewModel model =
+            modelOf({QString(), computeCoverage(test::fisheyeQuery(Projection::Equidistant)), 5.0});
+        const QImage top = paint(&CoverageDrawing::paintTopView, model);
+        const std::optional<QTransform> scale =
+            CoverageDrawing::topViewScale(Area, QFont(), model, 0);
+        QVERIFY(scale);
+        QVERIFY(scale->map(QPointF(0, 0)).x() > 50);
+        // Identification reaches 1.4 x 1920 / (250 x 5.5644) = 1.93 m, out to 113.9° off the
+        // axis: 1 m away, 100° off it, lies behind the camera and is identified.
+        const QPointF behind = scale->map(QPointF(std::cos(1.745), std::sin(1.745)));
+        QVERIFY(behind.x() < scale->map(QPointF(0, 0)).x());
+        QCOMPARE(top.pixel(behind.toPoint()), Bands[3]);
+        paint(&CoverageDrawing::paintSideView, model);
     }
 
     // Bad inputs draw a dash, never garbage; a camera that sees no ground has no dead zone.

@@ -158,12 +158,18 @@ private slots:
         QTest::addColumn<QStringList>("rows"); // "label|value|value..."
         QTest::newRow("fixed lens, none on show")
             << "6 10" << LensOnShow() << 0 << "" << false
-            << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Picture area|4.8 x 2.7 mm"_s,
-                            u"Mounting height|3 m"_s, u"Level wanted|Identification"_s,
-                            u"Lens/Focal length|6 mm"_s,
-                            u"What the camera sees/Focal length|6 mm"_s,
-                            u"Pixel density|240 px/m"_s, u"Dead zone (near ground edge)|8.2 m"_s,
-                            u"Near ground edge|absent"_s, u"Model|absent"_s, u"Note|absent"_s});
+            << QStringList(
+                   {u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Picture area|4.8 x 2.7 mm"_s,
+                    u"Mounting height|3 m"_s, u"Level wanted|Identification"_s,
+                    u"Lens/Focal length|6 mm"_s, u"What the camera sees/Focal length|6 mm"_s,
+                    u"Pixel density|240 px/m"_s, u"Dead zone (near ground edge)|8.2 m"_s,
+                    u"Near ground edge|absent"_s, u"Model|absent"_s, u"Note|absent"_s,
+                    // A pinhole's density is the same across the plane: no edge row.
+                    // F1.6 typed, c = 2 x 2.5 um: H = 36 / (1.6 x 0.005) + 6 = 4506 mm,
+                    // near 10000 x 4500 / (4506 + 10000 - 12) = 3104.7 mm.
+                    u"Pixel density at the edge|absent"_s, u"Projection|Rectilinear (pinhole)"_s,
+                    u"F-number (depth of field)|1.6"_s, u"Sharp from|3.1 m"_s,
+                    u"Sharp up to|Infinity"_s, u"Hyperfocal distance|4.51 m"_s});
         QTest::newRow("zoom, imperial, varifocal on show")
             << "6 10 12 10" << Varifocal << 1 << "" << false
             << QStringList({u"Lens/Focal length|6 mm \u2013 12 mm"_s,
@@ -171,7 +177,8 @@ private slots:
                             u"Mounting height|9.84 ft"_s, u"Pixel density|73.1 px/ft|146.3 px/ft"_s,
                             u"Model|H5050VDD"_s, u"Type|Varifocal"_s,
                             u"Focal range|5 \u2013 50 mm"_s, u"Iris|Direct drive (DC)"_s,
-                            u"F-stop|F1.4"_s, u"Minimum focus|0.98 ft"_s,
+                            u"F-stop|F1.4"_s, u"F-number (depth of field)|1.4"_s,
+                            u"Minimum focus|0.98 ft"_s,
                             u"Datasheet|/media/cdrom/Pdf/Obiettivi/VAR/H5050VDD.pdf"_s});
         QTest::newRow("unknown codes, no datasheet, no minimum focus")
             << "6 10" << Bare << 0 << "" << false

@@ -177,9 +177,10 @@ private slots:
         for (const ShownFigure& figure : shownFigures({}, Level::Detection, Units::Metric))
             names << QLatin1String(figure.name);
         QCOMPARE(names.join(u' '), u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
-                                   u"LevelReached DistanceDetection DistanceObservation "
-                                   u"DistanceRecognition DistanceIdentification NeededFocal "
-                                   u"DeadZone FarEdge"_s);
+                                   u"PixelDensityEdge LevelReached DistanceDetection "
+                                   u"DistanceObservation DistanceRecognition "
+                                   u"DistanceIdentification NeededFocal DeadZone FarEdge "
+                                   u"SharpFrom SharpTo Hyperfocal"_s);
     }
 
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <algorithm>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -164,6 +165,24 @@ private slots:
         QFETCH(SiteCamera, camera);
         QFETCH(QString, outline);
         QCOMPARE(shown(fieldFootprint(camera).outline), outline);
+    }
+
+    // The entrance camera with an equidistant lens whose datasheet says 200°: f = 2.4 mm /
+    // 100° (1.74533 rad) = 1.37510 mm, so detection reaches 1.3751 x 1920 / (25 x 4.8) = 22.0 m.
+    // From above it sees a sector, 100° to each side of east: out to 22.0 m north, and
+    // 22.0 x cos 100° = -3.82 m behind the camera.
+    void fisheyeSector() {
+        SiteCamera camera = test::entranceCamera();
+        camera.lensModel = {Projection::Equidistant, 200};
+        const PlanPolygon outline = fieldFootprint(camera).outline;
+        QVERIFY(!outline.empty());
+        const auto [west, east] = std::minmax_element(
+            outline.begin(), outline.end(), [](PlanPoint a, PlanPoint b) { return a.x < b.x; });
+        const auto north = std::max_element(outline.begin(), outline.end(),
+                                            [](PlanPoint a, PlanPoint b) { return a.y < b.y; });
+        QCOMPARE(qRound(west->x * 100), -382);
+        QCOMPARE(qRound(east->x * 100), 2200);
+        QCOMPARE(qRound(north->y * 100), 2200);
     }
 
     // A camera aimed at a target height shows exactly what the coverage window shows for the

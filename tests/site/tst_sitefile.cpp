@@ -64,6 +64,7 @@ Site fullSite() {
     zoom.focalTeleMm = 45.25;
     zoom.lens = u"Z4550"_s;
     zoom.level = Level::Observation;
+    zoom.lensModel = {Projection::Equisolid, 187.5};
     SiteCamera tilted;
     tilted.position = {1e6, -1e6};
     tilted.panDeg = 360;
@@ -75,6 +76,7 @@ Site fullSite() {
     tilted.camera = {{6.4, 4.8}, {1280, 960}};
     tilted.focalMm = 10000;
     tilted.level = Level::Detection;
+    tilted.lensModel.projection = Projection::Orthographic;
     return {Units::Imperial,
             SiteBackground{u"plans/ground floor.svg"_s,
                            BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
@@ -239,6 +241,11 @@ private slots:
             u"version: 0 is no version of the site file"_s);
         row("unknown units", changed("\"metric\"", "\"nautical\""),
             uR"(units: "nautical" is none of "metric", "imperial")"_s);
+        row("unknown projection", changed("\"focal\": 6", "\"focal\": 6, \"projection\": \"fish\""),
+            uR"(cameras[0].projection: "fish" is none of "rectilinear", "equidistant", "equisolid", "stereographic", "orthographic")"_s);
+        row("datasheet angle past all around",
+            changed("\"focal\": 6", "\"focal\": 6, \"datasheet_angle\": 361"),
+            u"cameras[0].datasheet_angle: larger than 360"_s);
         row("background file empty", changed("\"plan.png\"", "\"\""), u"background.file: empty"_s);
         row("scale between one point", changed("[410, 20]", "[10, 20]"),
             uR"(background.scale.to: the same point as "from")"_s);

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+
+namespace vistaro {
+
+// Where the picture is sharp, in metres from the camera, for a lens focused at a distance.
+struct DepthOfField {
+    double nearM = 0;
+    std::optional<double> farM; // none: sharp to infinity
+    double hyperfocalM = 0;     // focused there, sharp from half of it to infinity
+
+    bool operator==(const DepthOfField&) const = default;
+};
+
+// The thin-lens limits for focal length f, F-number N and circle of confusion c, focused at s:
+// H = f² / (N c) + f, near = s (H - f) / (H + s - 2f), far = s (H - f) / (H - s) while s < H,
+// else infinity. None when an input is not a positive finite number or the focus is no farther
+// than the focal length (no sharp picture there).
+std::optional<DepthOfField> depthOfField(double focalMm, double fNumber, double confusionMm,
+                                         double focusM);
+
+} // namespace vistaro

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "optics/lensprojection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace vistaro {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+
+constexpr std::array<std::pair<Projection, QLatin1StringView>, 5> Keys{{
+    {Projection::Rectilinear, "rectilinear"_L1},
+    {Projection::Equidistant, "equidistant"_L1},
+    {Projection::Equisolid, "equisolid"_L1},
+    {Projection::Stereographic, "stereographic"_L1},
+    {Projection::Orthographic, "orthographic"_L1},
+}};
+
+// r / f at θ off the axis; none where the projection never reaches θ.
+std::optional<double> unitRadius(Projection projection, double theta) {
+    double radius = 0;
+    switch (projection) {
+    case Projection::Rectilinear:
+        radius = theta < Pi / 2 ? std::tan(theta) : -1;
+        break;
+    case Projection::Equidistant:
+        radius = theta;
+        break;
+    case Projection::Equisolid:
+        radius = 2 * std::sin(theta / 2);
+        break;
+    case Projection::Stereographic:
+        radius = theta < Pi ? 2 * std::tan(theta / 2) : -1;
+        break;
+    case Projection::Orthographic:
+        radius = theta <= Pi / 2 ? std::sin(theta) : -1;
+        break;
+    }
+    if (!(radius > 0) || !std::isfinite(radius))
+        return std::nullopt;
+    return radius;
+}
+
+bool positive(double value) {
+    return value > 0 && std::isfinite(value);
+}
+
+} // namespace
+
+QLatin1StringView projectionKey(Projection projection) {
+    return Keys.at(static_cast<std::size_t>(projection)).second;
+}
+
+std::optional<Projection> projectionOfKey(QStringView key) {
+    const auto found = std::find_if(Keys.begin(), Keys.end(),
+                                    [key](const auto& entry) { return key == entry.second; });
+    return found == Keys.end() ? std::nullopt : std::optional(found->first);
+}
+
+double angleOffAxis(Projection projection, double radiusMm, double scaleMm) {
+    const double x = radiusMm / scaleMm;
+    switch (projection) {
+    case Projection::Rectilinear:
+        return std::atan(x);
+    case Projection::Equidistant:
+        return std::min(x, Pi);
+    case Projection::Equisolid:
+        return x / 2 >= 1 ? Pi : 2 * std::asin(x / 2);
+    case Projection::Stereographic:
+        return 2 * std::atan(x / 2);
+    case Projection::Orthographic:
+        return x >= 1 ? Pi / 2 : std::asin(x);
+    }
+    return std::atan(x);
+}
+
+double radiusSlope(Projection projection, double thetaRad) {
+    switch (projection) {
+    case Projection::Rectilinear:
+        return 1 / std::pow(std::cos(thetaRad), 2);
+    case Projection::Equidistant:
+        return 1;
+    case Projection::Equisolid:
+        return std::cos(thetaRad / 2);
+    case Projection::Stereographic:
+        return 1 / std::pow(std::cos(thetaRad / 2), 2);
+    case Projection::Orthographic:
+        return std::max(0.0, std::cos(thetaRad));
+    }
+    return 1;
+}
+
+std::optional<LensField> lensField(const LensModel& lens, SensorSize imaged, double focalMm) {
+    if (!positive(imaged.widthMm) || !positive(imaged.heightMm) || !positive(focalMm))
+        return std::nullopt;
+    LensField field;
+    field.scaleMm = focalMm;
+    if (lens.datasheetAngleHDeg) {
+        const double half = *lens.datasheetAngleHDeg * Pi / 360;
+        const std::optional<double> unit =
+            half > 0 && half <= Pi ? unitRadius(lens.projection, half) : std::nullopt;
+        if (!unit)
+            return std::nullopt;
+        field.scaleMm = imaged.widthMm / 2 / *unit;
+    }
+    const auto half = [&](double sizeMm) {
+        return angleOffAxis(lens.projection, sizeMm / 2, field.scaleMm);
+    };
+    field.halfHRad = half(imaged.widthMm);
+    field.halfVRad = half(imaged.heightMm);
+    field.halfDRad = half(std::hypot(imaged.widthMm, imaged.heightMm));
+    return field;
+}
+
+} // namespace vistaro

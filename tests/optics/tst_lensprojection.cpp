@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optics/coverageformat.h"
+#include "optics/coverageresult.h"
+#include "optics/coveragesettings.h"
+#include "optics/lensfields.h"
+#include "support/fisheyeexample.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vistaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The fisheye example with the datasheet's angle, when given. Half-width 2.7822 mm,
+// half-height 1.565, half-diagonal 3.1922.
+CoverageQuery fisheyeQuery(Projection projection, std::optional<double> datasheetAngle) {
+    CoverageQuery query = test::fisheyeQuery(projection);
+    if (datasheetAngle)
+        query.datasheetAngleDeg = checked(*datasheetAngle, Quantity::DatasheetAngle);
+    return query;
+}
+
+QString figure(const std::vector<ShownFigure>& figures, const char* name) {
+    for (const ShownFigure& shown : figures)
+        if (qstrcmp(shown.name, name) == 0)
+            return shown.text;
+    return u"absent"_s;
+}
+
+} // namespace
+
+// The field and the pixel density of each lens projection, and the depth of field, against
+// figures worked out by hand.
+class TestLensProjection : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // A 1.4 mm lens at 5 m. Every projection takes f mm a radian on the axis, so the density at
+    // the centre is the pinhole's, 1920 x 1.4 / (5.5644 x 5) = 96.613 px/m. At the edge it is
+    // that times dr/dθ / f at the half horizontal angle θe.
+    void projections_data() {
+        QTest::addColumn<int>("projection");
+        QTest::addColumn<double>("datasheet"); // 0: none
+        // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|PixelDensityEdge|Problem
+        QTest::addColumn<QString>("shown");
+        // θ = atan(r / f): atan(1.9873) = 63.29°, atan(1.1179) = 48.19°, atan(2.2801) = 66.32°;
+        // the scene 5 x 5.5644 / 1.4 = 19.87 m. No edge density: the plane has one throughout.
+        QTest::newRow("rectilinear") << 0 << 0.0 << u"126.6°|96.4°|132.6°|19.87 m|96.6 px/m||"_s;
+        // θ = r / f: 1.9873 rad = 113.86°, 1.1179 rad = 64.05°, 2.2801 rad = 130.64°; past 90°
+        // the field never meets the plane at the distance. dr/dθ = f: the edge as the centre.
+        QTest::newRow("equidistant")
+            << 1 << 0.0 << u"227.7°|128.1°|261.3°|-|96.6 px/m|96.6 px/m|"_s;
+        // θ = 2 asin(r / 2f): 2 asin(0.99365) = 167.08°, 2 asin(0.55893) = 67.96°; the corners
+        // (3.1922 > 2f = 2.8) lie outside the image circle, whose edge is 180° off the axis.
+        // dr/dθ = f cos(θ/2): 96.613 x cos(83.54°) = 96.613 x 0.11251 = 10.87.
+        QTest::newRow("equisolid") << 2 << 0.0 << u"334.2°|135.9°|360.0°|-|96.6 px/m|10.8 px/m|"_s;
+        // θ = 2 atan(r / 2f): 2 atan(0.99365) = 89.64°, 2 atan(0.55893) = 58.40°,
+        // 2 atan(1.14006) = 97.49°; the scene 2 x 5 x tan(89.64°) = 1569.98 m.
+        // dr/dθ = f / cos²(θ/2): 96.613 / cos²(44.82°) = 96.613 / 0.50319 = 192.00.
+        QTest::newRow("stereographic")
+            << 3 << 0.0 << u"179.3°|116.8°|195.0°|1569.98 m|96.6 px/m|192 px/m|"_s;
+        // r = f sin θ reaches no more than f = 1.4 mm: every half-size is past it, so every
+        // angle is the circle's 180°, and dr/dθ = f cos 90° = 0 at its edge.
+        QTest::newRow("orthographic") << 4 << 0.0 << u"180.0°|180.0°|180.0°|-|96.6 px/m|0 px/m|"_s;
+        // The datasheet's 160°: f = 2.7822 / (80° = 1.39626 rad) = 1.99262 mm; vertical
+        // 2 x 1.565 / 1.99262 rad = 160 x 9/16 = 90°, diagonal 160 x 6.3844 / 5.5644 = 183.58°.
+        // The scene 2 x 5 x tan 80° = 56.71 m. Centre and edge 1920 x 1.99262 / (5.5644 x 5) =
+        // 1920 / (2 x 1.39626 x 5) = 137.51 px/m.
+        QTest::newRow("equidistant, datasheet 160°")
+            << 1 << 160.0 << u"160.0°|90.0°|183.6°|56.71 m|137.5 px/m|137.5 px/m|"_s;
+        // The datasheet's 120°: f = 2.7822 / tan 60° = 1.60632 mm; vertical 2 atan(1.565 /
+        // 1.60632) = 88.51°, diagonal 2 atan(3.1922 / 1.60632) = 126.58°; the scene
+        // 2 x 5 x tan 60° = 17.32 m, 1920 / 17.32 = 110.85 px/m.
+        QTest::newRow("rectilinear, datasheet 120°")
+            << 0 << 120.0 << u"120.0°|88.5°|126.6°|17.32 m|110.8 px/m||"_s;
+        QTest::newRow("rectilinear, datasheet 190°")
+            << 0 << 190.0
+            << u"-|-|-|-|-||The datasheet's angle is wider than this lens projection can show."_s;
+        QTest::newRow("orthographic, datasheet 181°")
+            << 4 << 181.0
+            << u"-|-|-|-|-|-|The datasheet's angle is wider than this lens projection can show."_s;
+    }
+
+    void projections() {
+        QFETCH(int, projection);
+        QFETCH(double, datasheet);
+        QFETCH(QString, shown);
+        const CoverageResult result =
+            computeCoverage(fisheyeQuery(AllProjections.at(static_cast<std::size_t>(projection)),
+                                         datasheet > 0 ? std::optional(datasheet) : std::nullopt));
+        const std::vector<ShownFigure> figures =
+            shownFigures(result, Level::Identification, Units::Metric);
+        QStringList texts;
+        for (const char* name :
+             {"AngleH", "AngleV", "AngleD", "SceneWidth", "PixelDensity", "PixelDensityEdge"})
+            texts << figure(figures, name);
+        texts << (result.problem ? CoverageText::problem(*result.problem, Units::Metric)
+                                 : QString());
+        QCOMPARE(texts.join(u'|'), shown);
+    }
+
+    // A fisheye's field past 180° still meets the ground: its vertical half angle, 64.05°
+    // equidistant, puts the near edge at 3 / tan(atan(1.3 / 5) + 64.05°) = 3 / tan(78.62°) =
+    // 0.6 m.
+    void fisheyeSeesTheGround() {
+        const CoverageResult result = computeCoverage(fisheyeQuery(Projection::Equidistant, {}));
+        QVERIFY(result.ground.nearM);
+        QCOMPARE(qRound(*result.ground.nearM * 100), 60);
+        QVERIFY(result.ground.farUnbounded);
+    }
+
+    // f 8 mm, N 1.4, c = 2 x 2.9 µm = 0.0058 mm: H = 64 / (1.4 x 0.0058) + 8 = 7881.77 + 8 =
+    // 7889.77 mm. Focused at 10 m, past H: near = 10000 x 7881.77 / (7889.77 + 10000 - 16) =
+    // 4409.69 mm, sharp to infinity. At 3 m: near = 3000 x 7881.77 / (7889.77 + 3000 - 16) =
+    // 2174.53 mm, far = 3000 x 7881.77 / (7889.77 - 3000) = 4835.67 mm. Focused no farther than
+    // the focal length, nothing is sharp.
+    void depthOfField_data() {
+        QTest::addColumn<double>("focus");
+        QTest::addColumn<double>("nearM");
+        QTest::addColumn<double>("farM"); // 0: infinity
+        QTest::newRow("10 m, past the hyperfocal distance") << 10.0 << 4.40969 << 0.0;
+        QTest::newRow("3 m") << 3.0 << 2.17453 << 4.83567;
+    }
+
+    void depthOfField() {
+        QFETCH(double, focus);
+        QFETCH(double, nearM);
+        QFETCH(double, farM);
+        const std::optional<DepthOfField> depth = vistaro::depthOfField(8, 1.4, 0.0058, focus);
+        QVERIFY(depth);
+        QCOMPARE(qRound(depth->hyperfocalM * 1e5), 788977);
+        QCOMPARE(qRound(depth->nearM * 1e5), qRound(nearM * 1e5));
+        QCOMPARE(qRound(depth->farM.value_or(0) * 1e5), qRound(farM * 1e5));
+        QVERIFY(!vistaro::depthOfField(8, 1.4, 0.0058, 0.008));
+        QVERIFY(!vistaro::depthOfField(8, 0, 0.0058, 10));
+    }
+
+    // The window's way: 2.9 µm pixels x full HD, 8 mm at 10 m, F1.4 typed, two pixels of blur.
+    void depthOfFieldShown() {
+        CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};
+        FieldsRead read = readFields(inputs, {{}, {}, u"2.9"_s, {}, {}, u"3"_s, u"1.7"_s, {}},
+                                     false, SensorFormat::Third);
+        readLensFields(inputs, {{}, u"1.4"_s, u"2"_s}, std::nullopt, read);
+        const std::vector<ShownFigure> figures =
+            shownFigures(computeCoverage(queryOf(read, Level::Identification, u"8"_s, u"10"_s)),
+                         Level::Identification, Units::Metric);
+        QCOMPARE(figure(figures, "SharpFrom"), u"4.41 m"_s);
+        QCOMPARE(figure(figures, "SharpTo"), u"Infinity"_s);
+        QCOMPARE(figure(figures, "Hyperfocal"), u"7.89 m"_s);
+        // The catalogue's F-number stands instead of the typed one, which stays remembered.
+        readLensFields(inputs, {{}, u"1.4"_s, u"2"_s}, catalogueFNumber(u" 2 "_s), read);
+        QCOMPARE(read.fNumber.value, 2.0);
+        QCOMPARE(inputs.fNumber, 1.4);
+        QVERIFY(!catalogueFNumber(u"F?"_s));
+    }
+
+    // The lens inputs are remembered between runs; a datasheet angle cleared is gone.
+    void inputsRemembered() {
+        QTemporaryDir folder;
+        QSettings settings(folder.filePath(u"vistaro.conf"_s), QSettings::IniFormat);
+        CoverageInputs inputs;
+        inputs.lens = {Projection::Stereographic, 187.5};
+        inputs.fNumber = 2.4;
+        inputs.confusionPixels = 1.5;
+        saveCoverageInputs(settings, inputs);
+        QCOMPARE(loadCoverageInputs(settings), inputs);
+        inputs.lens.datasheetAngleHDeg.reset();
+        saveCoverageInputs(settings, inputs);
+        QCOMPARE(loadCoverageInputs(settings), inputs);
+        settings.setValue("Coverage/projection", u"fish"_s);
+        settings.setValue("Coverage/datasheetAngle", 400);
+        QCOMPARE(loadCoverageInputs(settings).lens, LensModel());
+    }
+};
+
+QTEST_MAIN(TestLensProjection)
+#include "tst_lensprojection.moc"
