@@ -46,6 +46,10 @@
         <source>far edge unbounded (horizon)</source>
         <translation>fernes Ende unbegrenzt (Horizont)</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <translation>scharf</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -212,6 +216,34 @@
     <message>
         <source>Camera coverage with %1, %2</source>
         <translation>Abdeckung der Kamera mit %1, %2</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Was die Kamera zeigt</translation>
+    </message>
+    <message>
+        <source>A face, a person, a number plate and bars as the camera&apos;s pixels show them</source>
+        <translation>Ein Gesicht, eine Person, ein Kennzeichen und Balken, wie die Pixel der Kamera sie zeigen</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Datasheet angle</source>
+        <translation>Winkel laut Datenblatt</translation>
+    </message>
+    <message>
+        <source>F-number (depth of field)</source>
+        <translation>Blendenzahl (Schärfentiefe)</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
     </message>
 </context>
 <context>
@@ -392,6 +424,46 @@
         <source>The tilt angle</source>
         <translation>Der Neigungswinkel</translation>
     </message>
+    <message>
+        <source>%1 is wider than this lens projection can show.</source>
+        <translation>%1 ist weiter, als diese Objektivprojektion zeigen kann.</translation>
+    </message>
+    <message>
+        <source>Pixel density at the centre</source>
+        <translation>Pixeldichte in der Mitte</translation>
+    </message>
+    <message>
+        <source>Pixel density at the edge</source>
+        <translation>Pixeldichte am Rand</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Scharf ab</translation>
+    </message>
+    <message>
+        <source>Sharp up to</source>
+        <translation>Scharf bis</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Unendlich</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>The datasheet&apos;s angle</source>
+        <translation>Der Winkel laut Datenblatt</translation>
+    </message>
+    <message>
+        <source>The F-number</source>
+        <translation>Die Blendenzahl</translation>
+    </message>
+    <message>
+        <source>The circle of confusion</source>
+        <translation>Der Zerstreuungskreis</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
@@ -469,6 +541,72 @@
     </message>
 </context>
 <context>
+    <name>LensText</name>
+    <message>
+        <source>Rectilinear (pinhole)</source>
+        <translation>Rektilinear (Lochkamera)</translation>
+    </message>
+    <message>
+        <source>Equidistant fisheye (r = f·θ)</source>
+        <translation>Fisheye, abstandstreu (r = f·θ)</translation>
+    </message>
+    <message>
+        <source>Equisolid fisheye (r = 2f·sin θ/2)</source>
+        <translation>Fisheye, flächentreu (r = 2f·sin θ/2)</translation>
+    </message>
+    <message>
+        <source>Stereographic (r = 2f·tan θ/2)</source>
+        <translation>Stereografisch (r = 2f·tan θ/2)</translation>
+    </message>
+    <message>
+        <source>Orthographic (r = f·sin θ)</source>
+        <translation>Orthografisch (r = f·sin θ)</translation>
+    </message>
+    <message>
+        <source>Active area %1, diagonal %2 mm.</source>
+        <translation>Aktive Fläche %1, Diagonale %2 mm.</translation>
+    </message>
+    <message>
+        <source>As typed.</source>
+        <translation>Wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>Pixel size x resolution: the sensor&apos;s own active area.</source>
+        <translation>Pixelgröße x Auflösung: die aktive Fläche des Sensors selbst.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the size of the format&apos;s name, not a measured active area; type the pixel size where the datasheet gives it.</source>
+        <translation>Nennformat %1: die Größe, nach der das Format heißt, keine gemessene aktive Fläche; die Pixelgröße eingeben, wo das Datenblatt sie nennt.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the typical active area of sensors sold under it.</source>
+        <translation>Nennformat %1: die typische aktive Fläche der Sensoren, die unter diesem Namen verkauft werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSheet</name>
+    <message>
+        <source>At the aim distance</source>
+        <translation>In der Zielentfernung</translation>
+    </message>
+    <message>
+        <source>At the aim distance (%1)</source>
+        <translation>In der Zielentfernung (%1)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No pixel density: the coverage window&apos;s inputs give none.</source>
+        <translation>Keine Pixeldichte: die Eingaben des Abdeckungsfensters ergeben keine.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -485,6 +623,88 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetText</name>
+    <message>
+        <source>Face, 16 cm wide</source>
+        <translation>Gesicht, 16 cm breit</translation>
+    </message>
+    <message>
+        <source>Person, 1.7 m tall</source>
+        <translation>Person, 1,7 m groß</translation>
+    </message>
+    <message>
+        <source>Number plate, 520 x 110 mm</source>
+        <translation>Kennzeichen, 520 x 110 mm</translation>
+    </message>
+    <message>
+        <source>Bars of 40, 16, 8 and 4 mm</source>
+        <translation>Balken von 40, 16, 8 und 4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>TestChart</name>
+    <message>
+        <source>Printed at 100 % this line is 100 mm long. If it is not, print again at actual size (no fitting to the page).</source>
+        <translation>Bei 100 % gedruckt ist diese Linie 100 mm lang. Ist sie es nicht, in Originalgröße erneut drucken (ohne Anpassen an die Seite).</translation>
+    </message>
+    <message>
+        <source>Counting bar, %1 mm</source>
+        <translation>Zählbalken, %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 in)</source>
+        <translation>%1 mm (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Hold this sheet upright at the aim distance (%1), facing the camera. In the live picture, count the pixels across the black counting bar (%2).</source>
+        <translation>Halten Sie dieses Blatt aufrecht in der Zielentfernung (%1), der Kamera zugewandt. Zählen Sie im Livebild die Pixel über den schwarzen Zählbalken (%2).</translation>
+    </message>
+    <message>
+        <source>The design gives %1 pixels across it there.</source>
+        <translation>Die Planung ergibt dort %1 Pixel darüber.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels</source>
+        <translation>%1: %2 Pixel</translation>
+    </message>
+    <message>
+        <source>Each level needs at least: %1.</source>
+        <translation>Jede Stufe braucht mindestens: %1.</translation>
+    </message>
+    <message>
+        <source>Each pair of bars below is resolved when the picture shows the gap between them: at detection the 40 mm pair, at observation 16 mm, at recognition 8 mm, at identification 4 mm.</source>
+        <translation>Jedes Balkenpaar unten ist aufgelöst, wenn das Bild die Lücke dazwischen zeigt: bei Detektion das 40-mm-Paar, bei Beobachtung 16 mm, bei Erkennung 8 mm, bei Identifizierung 4 mm.</translation>
+    </message>
+    <message>
+        <source>Test chart: what the camera resolves</source>
+        <translation>Testtafel: was die Kamera auflöst</translation>
+    </message>
+    <message>
+        <source>Number plate characters, %1 mm tall</source>
+        <translation>Kennzeichenzeichen, %1 mm hoch</translation>
+    </message>
+    <message>
+        <source>A face at its size, the head %1 mm wide</source>
+        <translation>Ein Gesicht in Originalgröße, der Kopf %1 mm breit</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Test chart</source>
+        <translation>Testtafel</translation>
+    </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>das Blatt konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -630,6 +850,14 @@
     <message>
         <source>&amp;Show in coverage window</source>
         <translation>Im Fenster Abdeckung &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Vorschau...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Vorschau dessen, was die Kamera zeigt</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1064,58 @@
     <message>
         <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
         <translation>Die für die Stufe nötige Brennweite ist länger, als der Rechner annimmt (höchstens %1).</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Winkel laut Datenblatt (° horizontal)</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (pixels)</source>
+        <translation>Zerstreuungskreis (Pixel)</translation>
+    </message>
+    <message>
+        <source>from the focal length</source>
+        <translation>aus der Brennweite</translation>
+    </message>
+    <message>
+        <source>The horizontal angle of view the lens&apos;s datasheet states for this sensor; it stands instead of the focal length&apos;s.</source>
+        <translation>Der horizontale Bildwinkel, den das Datenblatt des Objektivs für diesen Sensor nennt; er tritt an die Stelle dessen der Brennweite.</translation>
+    </message>
+    <message>
+        <source>The blur that still reads as sharp, in pixel widths.</source>
+        <translation>Die Unschärfe, die noch als scharf gilt, in Pixelbreiten.</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Vorschau dessen, was die Kamera zeigt</translation>
+    </message>
+    <message>
+        <source>Test chart...</source>
+        <translation>Testtafel...</translation>
+    </message>
+    <message>
+        <source>Save a test chart to print</source>
+        <translation>Testtafel zum Drucken speichern</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Testtafel speichern</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1397,85 @@
     <message>
         <source>Page %1 cannot be rendered.</source>
         <translation>Seite %1 kann nicht gerendert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::Preview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;JPEG quality</source>
+        <translation>&amp;JPEG-Qualität</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>&amp;Night noise</source>
+        <translation>&amp;Nachtrauschen</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Test chart...</source>
+        <translation>&amp;Testtafel...</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
+        <translation>Jedes Bild hat die Pixel, die die Kamera dem Ziel bei dieser Dichte gibt, jedes Pixel als Quadrat gezeichnet. Die Unschärfe des Objektivs wird nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>JPEG-Qualität</translation>
+    </message>
+    <message>
+        <source>Night noise</source>
+        <translation>Nachtrauschen</translation>
+    </message>
+    <message>
+        <source>Test chart paper</source>
+        <translation>Papier der Testtafel</translation>
+    </message>
+    <message>
+        <source>Copy the preview</source>
+        <translation>Vorschau kopieren</translation>
+    </message>
+    <message>
+        <source>Save the preview as a picture</source>
+        <translation>Vorschau als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save the test chart as PDF</source>
+        <translation>Testtafel als PDF speichern</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Was die Kamera zeigt</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Testtafel speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +2060,18 @@
     <message>
         <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
         <translation>Vistaro wurde nicht normal beendet, während der Lageplan %1 ungespeicherte Änderungen hatte. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
     </message>
 </context>
 <context>

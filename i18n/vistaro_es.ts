@@ -46,6 +46,10 @@
         <source>far edge unbounded (horizon)</source>
         <translation>borde lejano ilimitado (horizonte)</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <translation>nítido</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -212,6 +216,34 @@
     <message>
         <source>Camera coverage with %1, %2</source>
         <translation>Cobertura de la cámara con %1, %2</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Lo que muestra la cámara</translation>
+    </message>
+    <message>
+        <source>A face, a person, a number plate and bars as the camera&apos;s pixels show them</source>
+        <translation>Una cara, una persona, una matrícula y barras tal como los muestran los píxeles de la cámara</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proyección</translation>
+    </message>
+    <message>
+        <source>Datasheet angle</source>
+        <translation>Ángulo de la hoja de datos</translation>
+    </message>
+    <message>
+        <source>F-number (depth of field)</source>
+        <translation>Número f (profundidad de campo)</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Círculo de confusión</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 píxeles</translation>
     </message>
 </context>
 <context>
@@ -392,6 +424,46 @@
         <source>The tilt angle</source>
         <translation>El ángulo de inclinación</translation>
     </message>
+    <message>
+        <source>%1 is wider than this lens projection can show.</source>
+        <translation>%1 es más amplio de lo que esta proyección del objetivo puede mostrar.</translation>
+    </message>
+    <message>
+        <source>Pixel density at the centre</source>
+        <translation>Densidad de píxeles en el centro</translation>
+    </message>
+    <message>
+        <source>Pixel density at the edge</source>
+        <translation>Densidad de píxeles en el borde</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Nítido desde</translation>
+    </message>
+    <message>
+        <source>Sharp up to</source>
+        <translation>Nítido hasta</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Infinito</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distancia hiperfocal</translation>
+    </message>
+    <message>
+        <source>The datasheet&apos;s angle</source>
+        <translation>El ángulo de la hoja de datos</translation>
+    </message>
+    <message>
+        <source>The F-number</source>
+        <translation>El número f</translation>
+    </message>
+    <message>
+        <source>The circle of confusion</source>
+        <translation>El círculo de confusión</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
@@ -469,6 +541,72 @@
     </message>
 </context>
 <context>
+    <name>LensText</name>
+    <message>
+        <source>Rectilinear (pinhole)</source>
+        <translation>Rectilínea (estenopeica)</translation>
+    </message>
+    <message>
+        <source>Equidistant fisheye (r = f·θ)</source>
+        <translation>Ojo de pez equidistante (r = f·θ)</translation>
+    </message>
+    <message>
+        <source>Equisolid fisheye (r = 2f·sin θ/2)</source>
+        <translation>Ojo de pez equisólido (r = 2f·sin θ/2)</translation>
+    </message>
+    <message>
+        <source>Stereographic (r = 2f·tan θ/2)</source>
+        <translation>Estereográfica (r = 2f·tan θ/2)</translation>
+    </message>
+    <message>
+        <source>Orthographic (r = f·sin θ)</source>
+        <translation>Ortográfica (r = f·sin θ)</translation>
+    </message>
+    <message>
+        <source>Active area %1, diagonal %2 mm.</source>
+        <translation>Área activa %1, diagonal %2 mm.</translation>
+    </message>
+    <message>
+        <source>As typed.</source>
+        <translation>Tal como se escribió.</translation>
+    </message>
+    <message>
+        <source>Pixel size x resolution: the sensor&apos;s own active area.</source>
+        <translation>Tamaño de píxel x resolución: el área activa del propio sensor.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the size of the format&apos;s name, not a measured active area; type the pixel size where the datasheet gives it.</source>
+        <translation>Formato nominal %1: el tamaño que da nombre al formato, no un área activa medida; escriba el tamaño de píxel si la hoja de datos lo indica.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the typical active area of sensors sold under it.</source>
+        <translation>Formato nominal %1: el área activa típica de los sensores vendidos con ese nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSheet</name>
+    <message>
+        <source>At the aim distance</source>
+        <translation>A la distancia de apuntado</translation>
+    </message>
+    <message>
+        <source>At the aim distance (%1)</source>
+        <translation>A la distancia de apuntado (%1)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No pixel density: the coverage window&apos;s inputs give none.</source>
+        <translation>Sin densidad de píxeles: los datos de la ventana de cobertura no dan ninguna.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -485,6 +623,88 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>No se pudo imprimir el informe en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TargetText</name>
+    <message>
+        <source>Face, 16 cm wide</source>
+        <translation>Cara, 16 cm de ancho</translation>
+    </message>
+    <message>
+        <source>Person, 1.7 m tall</source>
+        <translation>Persona, 1,7 m de alto</translation>
+    </message>
+    <message>
+        <source>Number plate, 520 x 110 mm</source>
+        <translation>Matrícula, 520 x 110 mm</translation>
+    </message>
+    <message>
+        <source>Bars of 40, 16, 8 and 4 mm</source>
+        <translation>Barras de 40, 16, 8 y 4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>TestChart</name>
+    <message>
+        <source>Printed at 100 % this line is 100 mm long. If it is not, print again at actual size (no fitting to the page).</source>
+        <translation>Impresa al 100 % esta línea mide 100 mm. Si no, imprima de nuevo a tamaño real (sin ajustar a la página).</translation>
+    </message>
+    <message>
+        <source>Counting bar, %1 mm</source>
+        <translation>Barra de conteo, %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 in)</source>
+        <translation>%1 mm (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Hold this sheet upright at the aim distance (%1), facing the camera. In the live picture, count the pixels across the black counting bar (%2).</source>
+        <translation>Sostenga esta hoja derecha a la distancia de apuntado (%1), frente a la cámara. En la imagen en directo, cuente los píxeles a lo largo de la barra negra de conteo (%2).</translation>
+    </message>
+    <message>
+        <source>The design gives %1 pixels across it there.</source>
+        <translation>El diseño da allí %1 píxeles a lo largo de ella.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels</source>
+        <translation>%1: %2 píxeles</translation>
+    </message>
+    <message>
+        <source>Each level needs at least: %1.</source>
+        <translation>Cada nivel necesita al menos: %1.</translation>
+    </message>
+    <message>
+        <source>Each pair of bars below is resolved when the picture shows the gap between them: at detection the 40 mm pair, at observation 16 mm, at recognition 8 mm, at identification 4 mm.</source>
+        <translation>Cada par de barras de abajo se resuelve cuando la imagen muestra el hueco entre ellas: en detección el par de 40 mm, en observación 16 mm, en reconocimiento 8 mm, en identificación 4 mm.</translation>
+    </message>
+    <message>
+        <source>Test chart: what the camera resolves</source>
+        <translation>Carta de prueba: lo que resuelve la cámara</translation>
+    </message>
+    <message>
+        <source>Number plate characters, %1 mm tall</source>
+        <translation>Caracteres de matrícula, %1 mm de alto</translation>
+    </message>
+    <message>
+        <source>A face at its size, the head %1 mm wide</source>
+        <translation>Una cara a tamaño real, la cabeza de %1 mm de ancho</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Test chart</source>
+        <translation>Carta de prueba</translation>
+    </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>la hoja no se pudo dibujar</translation>
     </message>
 </context>
 <context>
@@ -630,6 +850,14 @@
     <message>
         <source>&amp;Show in coverage window</source>
         <translation>&amp;Mostrar en la ventana Cobertura</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Vista previa de lo que muestra la cámara</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1064,58 @@
     <message>
         <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
         <translation>La focal que exige el nivel es más larga de lo que admite la calculadora (como máximo %1).</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proyección</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Ángulo de la hoja de datos (° horizontales)</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Número f</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (pixels)</source>
+        <translation>Círculo de confusión (píxeles)</translation>
+    </message>
+    <message>
+        <source>from the focal length</source>
+        <translation>según la distancia focal</translation>
+    </message>
+    <message>
+        <source>The horizontal angle of view the lens&apos;s datasheet states for this sensor; it stands instead of the focal length&apos;s.</source>
+        <translation>El ángulo de visión horizontal que indica la hoja de datos del objetivo para este sensor; sustituye al de la distancia focal.</translation>
+    </message>
+    <message>
+        <source>The blur that still reads as sharp, in pixel widths.</source>
+        <translation>El desenfoque que aún se ve nítido, en anchos de píxel.</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vista previa...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Vista previa de lo que muestra la cámara</translation>
+    </message>
+    <message>
+        <source>Test chart...</source>
+        <translation>Carta de prueba...</translation>
+    </message>
+    <message>
+        <source>Save a test chart to print</source>
+        <translation>Guardar una carta de prueba para imprimir</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Guardar la carta de prueba</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1397,85 @@
     <message>
         <source>Page %1 cannot be rendered.</source>
         <translation>No se puede representar la página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::Preview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;JPEG quality</source>
+        <translation>Calidad &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>&amp;Night noise</source>
+        <translation>Ruido &amp;nocturno</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Test chart...</source>
+        <translation>Carta de &amp;prueba...</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
+        <translation>Cada imagen tiene los píxeles que la cámara da al objetivo a esa densidad, cada píxel dibujado como un cuadrado. El desenfoque del objetivo no se muestra.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>Calidad JPEG</translation>
+    </message>
+    <message>
+        <source>Night noise</source>
+        <translation>Ruido nocturno</translation>
+    </message>
+    <message>
+        <source>Test chart paper</source>
+        <translation>Papel de la carta de prueba</translation>
+    </message>
+    <message>
+        <source>Copy the preview</source>
+        <translation>Copiar la vista previa</translation>
+    </message>
+    <message>
+        <source>Save the preview as a picture</source>
+        <translation>Guardar la vista previa como imagen</translation>
+    </message>
+    <message>
+        <source>Save the test chart as PDF</source>
+        <translation>Guardar la carta de prueba como PDF</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Lo que muestra la cámara</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Guardar la carta de prueba</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +2060,18 @@
     <message>
         <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
         <translation>Vistaro no se cerró normalmente mientras el plano del sitio %1 tenía cambios sin guardar. ¿Restaurarlos?</translation>
+    </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vista previa: %1</translation>
     </message>
 </context>
 <context>

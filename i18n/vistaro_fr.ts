@@ -46,6 +46,10 @@
         <source>far edge unbounded (horizon)</source>
         <translation>bord lointain illimité (horizon)</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <translation>net</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -212,6 +216,34 @@
     <message>
         <source>Camera coverage with %1, %2</source>
         <translation>Couverture de la caméra avec %1, %2</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Ce que montre la caméra</translation>
+    </message>
+    <message>
+        <source>A face, a person, a number plate and bars as the camera&apos;s pixels show them</source>
+        <translation>Un visage, une personne, une plaque et des barres tels que les pixels de la caméra les montrent</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Datasheet angle</source>
+        <translation>Angle de la fiche technique</translation>
+    </message>
+    <message>
+        <source>F-number (depth of field)</source>
+        <translation>Nombre d&apos;ouverture (profondeur de champ)</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Cercle de confusion</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 pixels</translation>
     </message>
 </context>
 <context>
@@ -392,6 +424,46 @@
         <source>The tilt angle</source>
         <translation>L&apos;angle d&apos;inclinaison</translation>
     </message>
+    <message>
+        <source>%1 is wider than this lens projection can show.</source>
+        <translation>%1 est plus large que ce que cette projection d&apos;objectif peut montrer.</translation>
+    </message>
+    <message>
+        <source>Pixel density at the centre</source>
+        <translation>Densité de pixels au centre</translation>
+    </message>
+    <message>
+        <source>Pixel density at the edge</source>
+        <translation>Densité de pixels au bord</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Net à partir de</translation>
+    </message>
+    <message>
+        <source>Sharp up to</source>
+        <translation>Net jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Infini</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distance hyperfocale</translation>
+    </message>
+    <message>
+        <source>The datasheet&apos;s angle</source>
+        <translation>L&apos;angle de la fiche technique</translation>
+    </message>
+    <message>
+        <source>The F-number</source>
+        <translation>Le nombre d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The circle of confusion</source>
+        <translation>Le cercle de confusion</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
@@ -469,6 +541,72 @@
     </message>
 </context>
 <context>
+    <name>LensText</name>
+    <message>
+        <source>Rectilinear (pinhole)</source>
+        <translation>Rectilinéaire (sténopé)</translation>
+    </message>
+    <message>
+        <source>Equidistant fisheye (r = f·θ)</source>
+        <translation>Fisheye équidistant (r = f·θ)</translation>
+    </message>
+    <message>
+        <source>Equisolid fisheye (r = 2f·sin θ/2)</source>
+        <translation>Fisheye équisolide (r = 2f·sin θ/2)</translation>
+    </message>
+    <message>
+        <source>Stereographic (r = 2f·tan θ/2)</source>
+        <translation>Stéréographique (r = 2f·tan θ/2)</translation>
+    </message>
+    <message>
+        <source>Orthographic (r = f·sin θ)</source>
+        <translation>Orthographique (r = f·sin θ)</translation>
+    </message>
+    <message>
+        <source>Active area %1, diagonal %2 mm.</source>
+        <translation>Surface active %1, diagonale %2 mm.</translation>
+    </message>
+    <message>
+        <source>As typed.</source>
+        <translation>Telle que saisie.</translation>
+    </message>
+    <message>
+        <source>Pixel size x resolution: the sensor&apos;s own active area.</source>
+        <translation>Taille du pixel x résolution : la surface active du capteur lui-même.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the size of the format&apos;s name, not a measured active area; type the pixel size where the datasheet gives it.</source>
+        <translation>Format nominal %1 : la taille qui donne son nom au format, pas une surface active mesurée ; saisir la taille du pixel quand la fiche technique l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the typical active area of sensors sold under it.</source>
+        <translation>Format nominal %1 : la surface active typique des capteurs vendus sous ce nom.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSheet</name>
+    <message>
+        <source>At the aim distance</source>
+        <translation>À la distance visée</translation>
+    </message>
+    <message>
+        <source>At the aim distance (%1)</source>
+        <translation>À la distance visée (%1)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No pixel density: the coverage window&apos;s inputs give none.</source>
+        <translation>Aucune densité de pixels : les données de la fenêtre de couverture n&apos;en donnent pas.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -485,6 +623,88 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>TargetText</name>
+    <message>
+        <source>Face, 16 cm wide</source>
+        <translation>Visage, 16 cm de large</translation>
+    </message>
+    <message>
+        <source>Person, 1.7 m tall</source>
+        <translation>Personne, 1,7 m de haut</translation>
+    </message>
+    <message>
+        <source>Number plate, 520 x 110 mm</source>
+        <translation>Plaque d&apos;immatriculation, 520 x 110 mm</translation>
+    </message>
+    <message>
+        <source>Bars of 40, 16, 8 and 4 mm</source>
+        <translation>Barres de 40, 16, 8 et 4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>TestChart</name>
+    <message>
+        <source>Printed at 100 % this line is 100 mm long. If it is not, print again at actual size (no fitting to the page).</source>
+        <translation>Imprimée à 100 % cette ligne mesure 100 mm. Sinon, imprimez de nouveau en taille réelle (sans ajuster à la page).</translation>
+    </message>
+    <message>
+        <source>Counting bar, %1 mm</source>
+        <translation>Barre de comptage, %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 in)</source>
+        <translation>%1 mm (%2 po)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Hold this sheet upright at the aim distance (%1), facing the camera. In the live picture, count the pixels across the black counting bar (%2).</source>
+        <translation>Tenez cette feuille droite à la distance visée (%1), face à la caméra. Dans l&apos;image en direct, comptez les pixels sur la barre noire de comptage (%2).</translation>
+    </message>
+    <message>
+        <source>The design gives %1 pixels across it there.</source>
+        <translation>La conception y donne %1 pixels.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels</source>
+        <translation>%1 : %2 pixels</translation>
+    </message>
+    <message>
+        <source>Each level needs at least: %1.</source>
+        <translation>Chaque niveau demande au moins : %1.</translation>
+    </message>
+    <message>
+        <source>Each pair of bars below is resolved when the picture shows the gap between them: at detection the 40 mm pair, at observation 16 mm, at recognition 8 mm, at identification 4 mm.</source>
+        <translation>Chaque paire de barres ci-dessous est résolue quand l&apos;image montre l&apos;espace entre elles : en détection la paire de 40 mm, en observation 16 mm, en reconnaissance 8 mm, en identification 4 mm.</translation>
+    </message>
+    <message>
+        <source>Test chart: what the camera resolves</source>
+        <translation>Mire de test : ce que la caméra résout</translation>
+    </message>
+    <message>
+        <source>Number plate characters, %1 mm tall</source>
+        <translation>Caractères de plaque, %1 mm de haut</translation>
+    </message>
+    <message>
+        <source>A face at its size, the head %1 mm wide</source>
+        <translation>Un visage en taille réelle, la tête de %1 mm de large</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Test chart</source>
+        <translation>Mire de test</translation>
+    </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>la feuille n&apos;a pas pu être dessinée</translation>
     </message>
 </context>
 <context>
@@ -630,6 +850,14 @@
     <message>
         <source>&amp;Show in coverage window</source>
         <translation>&amp;Afficher dans la fenêtre Couverture</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Aperçu...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Aperçu de ce que montre la caméra</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1064,58 @@
     <message>
         <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
         <translation>La focale que demande le niveau est plus longue que ce qu&apos;accepte le calculateur (au plus %1).</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Angle de la fiche technique (° horizontaux)</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Nombre d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (pixels)</source>
+        <translation>Cercle de confusion (pixels)</translation>
+    </message>
+    <message>
+        <source>from the focal length</source>
+        <translation>d&apos;après la focale</translation>
+    </message>
+    <message>
+        <source>The horizontal angle of view the lens&apos;s datasheet states for this sensor; it stands instead of the focal length&apos;s.</source>
+        <translation>L&apos;angle de champ horizontal que la fiche technique de l&apos;objectif indique pour ce capteur ; il remplace celui de la focale.</translation>
+    </message>
+    <message>
+        <source>The blur that still reads as sharp, in pixel widths.</source>
+        <translation>Le flou qui se lit encore comme net, en largeurs de pixel.</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Aperçu...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Aperçu de ce que montre la caméra</translation>
+    </message>
+    <message>
+        <source>Test chart...</source>
+        <translation>Mire de test...</translation>
+    </message>
+    <message>
+        <source>Save a test chart to print</source>
+        <translation>Enregistrer une mire de test à imprimer</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Enregistrer la mire de test</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1397,85 @@
     <message>
         <source>Page %1 cannot be rendered.</source>
         <translation>La page %1 ne peut pas être rendue.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::Preview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;JPEG quality</source>
+        <translation>Qualité &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>&amp;Night noise</source>
+        <translation>Bruit de &amp;nuit</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Test chart...</source>
+        <translation>&amp;Mire de test...</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
+        <translation>Chaque image a les pixels que la caméra donne à la cible à cette densité, chaque pixel dessiné en carré. Le flou de l&apos;objectif n&apos;est pas montré.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>Qualité JPEG</translation>
+    </message>
+    <message>
+        <source>Night noise</source>
+        <translation>Bruit de nuit</translation>
+    </message>
+    <message>
+        <source>Test chart paper</source>
+        <translation>Papier de la mire de test</translation>
+    </message>
+    <message>
+        <source>Copy the preview</source>
+        <translation>Copier l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Save the preview as a picture</source>
+        <translation>Enregistrer l&apos;aperçu comme image</translation>
+    </message>
+    <message>
+        <source>Save the test chart as PDF</source>
+        <translation>Enregistrer la mire de test en PDF</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Ce que montre la caméra</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Enregistrer la mire de test</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +2060,18 @@
     <message>
         <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
         <translation>Vistaro ne s&apos;est pas fermé normalement alors que le plan du site %1 avait des modifications non enregistrées. Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Aperçu : %1</translation>
     </message>
 </context>
 <context>

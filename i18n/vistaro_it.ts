@@ -46,6 +46,10 @@
         <source>far edge unbounded (horizon)</source>
         <translation>bordo lontano illimitato (orizzonte)</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <translation>nitido</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -212,6 +216,34 @@
     <message>
         <source>Camera coverage with %1, %2</source>
         <translation>Copertura della telecamera con %1, %2</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Cosa mostra la telecamera</translation>
+    </message>
+    <message>
+        <source>A face, a person, a number plate and bars as the camera&apos;s pixels show them</source>
+        <translation>Un volto, una persona, una targa e delle barre come li mostrano i pixel della telecamera</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proiezione</translation>
+    </message>
+    <message>
+        <source>Datasheet angle</source>
+        <translation>Angolo della scheda tecnica</translation>
+    </message>
+    <message>
+        <source>F-number (depth of field)</source>
+        <translation>Numero F (profondità di campo)</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Cerchio di confusione</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 pixel</translation>
     </message>
 </context>
 <context>
@@ -392,6 +424,46 @@
         <source>The tilt angle</source>
         <translation>L&apos;angolo di inclinazione</translation>
     </message>
+    <message>
+        <source>%1 is wider than this lens projection can show.</source>
+        <translation>%1 è più ampio di quanto questa proiezione dell&apos;obiettivo possa mostrare.</translation>
+    </message>
+    <message>
+        <source>Pixel density at the centre</source>
+        <translation>Densità di pixel al centro</translation>
+    </message>
+    <message>
+        <source>Pixel density at the edge</source>
+        <translation>Densità di pixel al bordo</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Nitido da</translation>
+    </message>
+    <message>
+        <source>Sharp up to</source>
+        <translation>Nitido fino a</translation>
+    </message>
+    <message>
+        <source>Infinity</source>
+        <translation>Infinito</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distanza iperfocale</translation>
+    </message>
+    <message>
+        <source>The datasheet&apos;s angle</source>
+        <translation>L&apos;angolo della scheda tecnica</translation>
+    </message>
+    <message>
+        <source>The F-number</source>
+        <translation>Il numero F</translation>
+    </message>
+    <message>
+        <source>The circle of confusion</source>
+        <translation>Il cerchio di confusione</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
@@ -469,6 +541,72 @@
     </message>
 </context>
 <context>
+    <name>LensText</name>
+    <message>
+        <source>Rectilinear (pinhole)</source>
+        <translation>Rettilineare (foro stenopeico)</translation>
+    </message>
+    <message>
+        <source>Equidistant fisheye (r = f·θ)</source>
+        <translation>Fisheye equidistante (r = f·θ)</translation>
+    </message>
+    <message>
+        <source>Equisolid fisheye (r = 2f·sin θ/2)</source>
+        <translation>Fisheye equisolido (r = 2f·sin θ/2)</translation>
+    </message>
+    <message>
+        <source>Stereographic (r = 2f·tan θ/2)</source>
+        <translation>Stereografica (r = 2f·tan θ/2)</translation>
+    </message>
+    <message>
+        <source>Orthographic (r = f·sin θ)</source>
+        <translation>Ortografica (r = f·sin θ)</translation>
+    </message>
+    <message>
+        <source>Active area %1, diagonal %2 mm.</source>
+        <translation>Area attiva %1, diagonale %2 mm.</translation>
+    </message>
+    <message>
+        <source>As typed.</source>
+        <translation>Come digitato.</translation>
+    </message>
+    <message>
+        <source>Pixel size x resolution: the sensor&apos;s own active area.</source>
+        <translation>Dimensione del pixel x risoluzione: l&apos;area attiva del sensore stesso.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the size of the format&apos;s name, not a measured active area; type the pixel size where the datasheet gives it.</source>
+        <translation>Formato nominale %1: la dimensione che dà il nome al formato, non un&apos;area attiva misurata; inserire la dimensione del pixel se la scheda tecnica la indica.</translation>
+    </message>
+    <message>
+        <source>Nominal format %1: the typical active area of sensors sold under it.</source>
+        <translation>Formato nominale %1: l&apos;area attiva tipica dei sensori venduti con questo nome.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSheet</name>
+    <message>
+        <source>At the aim distance</source>
+        <translation>Alla distanza di puntamento</translation>
+    </message>
+    <message>
+        <source>At the aim distance (%1)</source>
+        <translation>Alla distanza di puntamento (%1)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No pixel density: the coverage window&apos;s inputs give none.</source>
+        <translation>Nessuna densità di pixel: i dati della finestra di copertura non ne danno.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
@@ -485,6 +623,88 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Non è stato possibile stampare il rapporto su &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetText</name>
+    <message>
+        <source>Face, 16 cm wide</source>
+        <translation>Volto, largo 16 cm</translation>
+    </message>
+    <message>
+        <source>Person, 1.7 m tall</source>
+        <translation>Persona, alta 1,7 m</translation>
+    </message>
+    <message>
+        <source>Number plate, 520 x 110 mm</source>
+        <translation>Targa, 520 x 110 mm</translation>
+    </message>
+    <message>
+        <source>Bars of 40, 16, 8 and 4 mm</source>
+        <translation>Barre di 40, 16, 8 e 4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>TestChart</name>
+    <message>
+        <source>Printed at 100 % this line is 100 mm long. If it is not, print again at actual size (no fitting to the page).</source>
+        <translation>Stampata al 100 % questa linea è lunga 100 mm. Se non lo è, ristampa a dimensione reale (senza adattare alla pagina).</translation>
+    </message>
+    <message>
+        <source>Counting bar, %1 mm</source>
+        <translation>Barra di conteggio, %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 mm (%2 in)</source>
+        <translation>%1 mm (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Hold this sheet upright at the aim distance (%1), facing the camera. In the live picture, count the pixels across the black counting bar (%2).</source>
+        <translation>Tieni questo foglio dritto alla distanza di puntamento (%1), rivolto verso la telecamera. Nell&apos;immagine dal vivo conta i pixel lungo la barra nera di conteggio (%2).</translation>
+    </message>
+    <message>
+        <source>The design gives %1 pixels across it there.</source>
+        <translation>Il progetto vi dà %1 pixel.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pixels</source>
+        <translation>%1: %2 pixel</translation>
+    </message>
+    <message>
+        <source>Each level needs at least: %1.</source>
+        <translation>Ogni livello richiede almeno: %1.</translation>
+    </message>
+    <message>
+        <source>Each pair of bars below is resolved when the picture shows the gap between them: at detection the 40 mm pair, at observation 16 mm, at recognition 8 mm, at identification 4 mm.</source>
+        <translation>Ogni coppia di barre qui sotto è risolta quando l&apos;immagine mostra lo spazio tra le due: al rilevamento la coppia da 40 mm, all&apos;osservazione 16 mm, al riconoscimento 8 mm, all&apos;identificazione 4 mm.</translation>
+    </message>
+    <message>
+        <source>Test chart: what the camera resolves</source>
+        <translation>Mira di prova: cosa risolve la telecamera</translation>
+    </message>
+    <message>
+        <source>Number plate characters, %1 mm tall</source>
+        <translation>Caratteri di targa, alti %1 mm</translation>
+    </message>
+    <message>
+        <source>A face at its size, the head %1 mm wide</source>
+        <translation>Un volto a grandezza reale, la testa larga %1 mm</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Test chart</source>
+        <translation>Mira di prova</translation>
+    </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>il foglio non ha potuto essere disegnato</translation>
     </message>
 </context>
 <context>
@@ -630,6 +850,14 @@
     <message>
         <source>&amp;Show in coverage window</source>
         <translation>&amp;Mostra nella finestra Copertura</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Anteprima...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Anteprima di cosa mostra la telecamera</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1064,58 @@
     <message>
         <source>The focal length the level needs is longer than the calculator takes (at most %1).</source>
         <translation>La focale richiesta dal livello è più lunga di quanto accetta il calcolatore (al massimo %1).</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proiezione</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Angolo della scheda tecnica (° orizzontali)</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Numero F</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (pixels)</source>
+        <translation>Cerchio di confusione (pixel)</translation>
+    </message>
+    <message>
+        <source>from the focal length</source>
+        <translation>dalla lunghezza focale</translation>
+    </message>
+    <message>
+        <source>The horizontal angle of view the lens&apos;s datasheet states for this sensor; it stands instead of the focal length&apos;s.</source>
+        <translation>L&apos;angolo di campo orizzontale indicato dalla scheda tecnica dell&apos;obiettivo per questo sensore; sostituisce quello della lunghezza focale.</translation>
+    </message>
+    <message>
+        <source>The blur that still reads as sharp, in pixel widths.</source>
+        <translation>La sfocatura che appare ancora nitida, in larghezze di pixel.</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Anteprima...</translation>
+    </message>
+    <message>
+        <source>Preview of what the camera shows</source>
+        <translation>Anteprima di cosa mostra la telecamera</translation>
+    </message>
+    <message>
+        <source>Test chart...</source>
+        <translation>Mira di prova...</translation>
+    </message>
+    <message>
+        <source>Save a test chart to print</source>
+        <translation>Salva una mira di prova da stampare</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Salva la mira di prova</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1397,85 @@
     <message>
         <source>Page %1 cannot be rendered.</source>
         <translation>Impossibile rendere la pagina %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::Preview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;JPEG quality</source>
+        <translation>Qualità &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>&amp;Night noise</source>
+        <translation>Rumore &amp;notturno</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opia</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>&amp;Test chart...</source>
+        <translation>&amp;Mira di prova...</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
+        <translation>Ogni immagine ha i pixel che la telecamera dà al bersaglio a quella densità, ogni pixel disegnato come un quadrato. La sfocatura dell&apos;obiettivo non è mostrata.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>Qualità JPEG</translation>
+    </message>
+    <message>
+        <source>Night noise</source>
+        <translation>Rumore notturno</translation>
+    </message>
+    <message>
+        <source>Test chart paper</source>
+        <translation>Carta della mira di prova</translation>
+    </message>
+    <message>
+        <source>Copy the preview</source>
+        <translation>Copia l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Save the preview as a picture</source>
+        <translation>Salva l&apos;anteprima come immagine</translation>
+    </message>
+    <message>
+        <source>Save the test chart as PDF</source>
+        <translation>Salva la mira di prova come PDF</translation>
+    </message>
+    <message>
+        <source>What the camera shows</source>
+        <translation>Cosa mostra la telecamera</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the test chart</source>
+        <translation>Salva la mira di prova</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +2060,18 @@
     <message>
         <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
         <translation>Vistaro non si è chiuso normalmente mentre la planimetria %1 aveva modifiche non salvate. Ripristinarle?</translation>
+    </message>
+    <message>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
+    </message>
+    <message>
+        <source>TELE</source>
+        <translation>TELE</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Anteprima: %1</translation>
     </message>
 </context>
 <context>
