@@ -6,6 +6,7 @@
 #include "coverage/coverageview.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
 
@@ -67,7 +68,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     left->addWidget(m_figuresBox);
     m_problem = named<QLabel>("Problem", this);
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a03000"));
+    setReadableTextColour(m_problem, QColor(0xa0, 0x30, 0x00));
     m_sensorNote = named<QLabel>("SensorNote", this);
     m_sensorNote->setWordWrap(true);
     left->addWidget(m_problem);
@@ -166,7 +167,7 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     }
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
-        edit->setMaximumWidth(80);
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
     for (QGridLayout* grid : {camera, site}) {
         grid->setVerticalSpacing(3);
         grid->setColumnStretch(4, 1);
@@ -305,6 +306,7 @@ void CoverageWindow::retranslate() {
     m_useInCalculator->setText(tr("Use in calculator"));
     m_useInCalculatorTele->setText(tr("Use in calculator (TELE)"));
     retranslateReportButtons();
+    nameControls();
 }
 
 bool CoverageWindow::customResolution() const {
@@ -395,6 +397,7 @@ void CoverageWindow::recompute() {
         setTextIfChanged(m_figures[i].tele, tele[i].text);
         m_figures[i].tele->setVisible(zoom);
     }
+    nameFigures(zoom);
     m_wideHeading->setVisible(zoom);
     m_teleHeading->setVisible(zoom);
     m_useInCalculatorTele->setVisible(zoom);

@@ -376,6 +376,23 @@ void PolyItem::movePoint(std::size_t index, const PlanPoint& point, int gesture)
     edits().changeItem(ref(), moved, gesture);
 }
 
+bool PolyItem::removePoint(std::size_t index, int gesture) {
+    const std::size_t least = ref().kind == ItemKind::Area ? 3 : 2;
+    SiteItem fewer = m_item;
+    auto& points = pointsOf(fewer);
+    if (points.size() <= least || index >= points.size())
+        return false;
+    points.erase(points.begin() + static_cast<std::ptrdiff_t>(index));
+    edits().changeItem(ref(), fewer, gesture);
+    return true;
+}
+
+void PolyItem::showPicked(std::optional<std::size_t> index) {
+    for (std::size_t i = 0; i < m_handles.size(); ++i)
+        static_cast<QGraphicsRectItem*>(m_handles[i])
+            ->setBrush(index == i ? highlight() : QColor(Qt::white));
+}
+
 FootprintItem::FootprintItem(const CoverageLayers& layers) : m_layers(layers) {
     setZValue(FootprintLayer);
     setAcceptedMouseButtons(Qt::NoButton);

@@ -405,9 +405,13 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
                                               {Qt::Key_Right, {step, 0}},
                                               {Qt::Key_Up, {0, step}},
                                               {Qt::Key_Down, {0, -step}}};
+    m_enteredByTab = false;
+    if (editByKey(event))
+        return;
     for (const auto& [arrow, move] : arrows)
         if (key == arrow && m_mode == Mode::Select && !selection().empty()) {
-            emit nudged(move.x(), move.y());
+            if (!movePickedPoint(move.x(), move.y()))
+                emit nudged(move.x(), move.y());
             return;
         }
     QGraphicsView::keyPressEvent(event);

@@ -132,6 +132,8 @@ void SitePlan::buildTables() {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
+        // Tab leaves the table; the arrow keys move in it.
+        view->setTabKeyNavigation(false);
         view->setItemDelegateForColumn(levelColumn, levels);
         view->setAlternatingRowColors(true);
         view->verticalHeader()->hide();
@@ -322,6 +324,8 @@ void SitePlan::addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& point
 }
 
 void SitePlan::deleteSelection() {
+    if (m_view->deletePickedPoint())
+        return;
     std::vector<std::pair<ItemRef, SiteItem>> items;
     for (const ItemRef& ref : m_view->selection())
         items.emplace_back(ref, m_document.item(ref));

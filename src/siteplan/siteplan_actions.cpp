@@ -185,6 +185,8 @@ void SitePlan::retranslate() {
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
     m_view->setAccessibleName(tr("Plan"));
+    m_view->describeKeys();
+    m_addCamera->setStatusTip(PlanView::keysHelp());
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
     m_panel->retranslate();
