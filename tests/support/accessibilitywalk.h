@@ -78,6 +78,22 @@ private:
         }
     }
 
+    static bool focusable(const QObject* object) {
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        return widget && (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+               !widget->focusProxy();
+    }
+
+    // A combo box's name is its current item where Qt speaks to the desktop through AT-SPI:
+    // there, what names it is a label (a buddy) or a name of its own.
+    static bool named(QAccessibleInterface* node) {
+        if (node->role() != QAccessible::ComboBox)
+            return !node->text(QAccessible::Name).trimmed().isEmpty();
+        const auto* widget = qobject_cast<const QWidget*>(node->object());
+        return (widget && !widget->accessibleName().isEmpty()) ||
+               !node->relations(QAccessible::Label).isEmpty();
+    }
+
     static bool hasChildrenToWalk(QAccessible::Role role) {
         return role != QAccessible::Table && role != QAccessible::Tree &&
                role != QAccessible::List && role != QAccessible::ComboBox;
@@ -89,7 +105,7 @@ private:
             if (!child || child->state().invisible)
                 continue;
             const QAccessible::Role role = child->role();
-            if (interactive(role, node) && child->text(QAccessible::Name).trimmed().isEmpty())
+            if ((interactive(role, node) || focusable(child->object())) && !named(child))
                 found << nameOf(child->object()) + QStringLiteral(": no accessible name");
             if (hasChildrenToWalk(role))
                 unnamed(child, found);
