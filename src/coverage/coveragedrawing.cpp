@@ -26,6 +26,15 @@ QColor bandColour(Level level) {
     return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
 }
 
+// A band in its level's colour under its level's hatching.
+void fillBand(QPainter& painter, Level level, const QPolygonF& band) {
+    painter.setBrush(bandColour(level));
+    painter.drawPolygon(band);
+    painter.setBrush(
+        QBrush(bandColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))));
+    painter.drawPolygon(band);
+}
+
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
@@ -105,8 +114,7 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
     for (const Level level : AllLevels) {
         const double metres = reach.at(static_cast<std::size_t>(level));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(bandColour(level));
-        painter.drawPolygon(QPolygonF{apex, edge(metres, -1), edge(metres, 1)});
+        fillBand(painter, level, QPolygonF{apex, edge(metres, -1), edge(metres, 1)});
     }
     // Each band's name where it has room, from identification outwards.
     for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
@@ -167,8 +175,7 @@ void drawLegend(QPainter& painter, const QRectF& area) {
         if (at.x() > area.left() && at.x() + entry > area.right())
             at = QPointF(area.left(), at.y() + metrics.height() * 1.2);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(bandColour(level));
-        painter.drawRect(QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
+        fillBand(painter, level, QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
         painter.setPen(QColor::fromRgba(Ink));
         drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(level),
                  Qt::AlignLeft | Qt::AlignVCenter);

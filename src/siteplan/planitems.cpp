@@ -39,6 +39,11 @@ QColor levelColour(Level level, int alpha = 255) {
     return colour;
 }
 
+// A band's hatching, in a dark shade of its colour.
+QBrush levelHatch(Level level) {
+    return {levelColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))};
+}
+
 QColor highlight() {
     return QApplication::palette().color(QPalette::Highlight);
 }
@@ -422,6 +427,7 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         painter->setPen(Qt::NoPen);
         painter->setBrush(levelColour(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
+        paintOnScreen(*painter, m_bands[i], Qt::NoPen, levelHatch(band.level));
         if (band.labelAt)
             m_labels[i].paint(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
                               m_bands[i].boundingRect());
