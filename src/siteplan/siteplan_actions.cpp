@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace vistaro {
@@ -179,6 +180,9 @@ void SitePlan::retranslate() {
     m_insertMenu->setTitle(tr("&Insert"));
     m_viewMenu->setTitle(tr("&View"));
     m_toolBar->setWindowTitle(tr("Site plan tools"));
+    // The button that shows the tools a narrow window has no room for is Qt's, and unnamed.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
     m_panelDock->setWindowTitle(tr("Camera"));
     m_cameraDock->setWindowTitle(tr("Cameras"));
     m_areaDock->setWindowTitle(tr("Areas"));

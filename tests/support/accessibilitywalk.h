@@ -38,6 +38,39 @@ public:
         return found;
     }
 
+    // The texts that do not fit the room their layout gives them, as a larger font shows: a
+    // label or a button narrower or lower than its text, a field lower than a line.
+    QStringList clippedText() const {
+        QStringList found;
+        for (QWidget* widget : m_window.findChildren<QWidget*>()) {
+            // A spin box's field is its spin box's to size.
+            if (!widget->isVisible() || qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
+                continue;
+            const QSize needed = widget->minimumSizeHint();
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const bool text = !shownText(widget).isEmpty();
+            bool clipped = false;
+            if (label && label->wordWrap())
+                clipped = text && label->height() < label->heightForWidth(label->width());
+            else if (label || qobject_cast<const QAbstractButton*>(widget))
+                clipped = text && (widget->width() < needed.width() ||
+                                   widget->height() < needed.height());
+            else if (qobject_cast<const QLineEdit*>(widget) ||
+                     qobject_cast<const QComboBox*>(widget) ||
+                     qobject_cast<const QAbstractSpinBox*>(widget))
+                clipped = widget->height() < needed.height();
+            if (clipped)
+                found << nameOf(widget) + QStringLiteral(": %1 x %2 shown, %3 x %4 needed")
+                                              .arg(widget->width())
+                                              .arg(widget->height())
+                                              .arg(needed.width())
+                                              .arg(label && label->wordWrap()
+                                                       ? label->heightForWidth(label->width())
+                                                       : needed.height());
+        }
+        return found;
+    }
+
     // An object as a fault names it: its objectName, else its class and its nearest named
     // parent.
     static QString nameOf(const QObject* object) {
