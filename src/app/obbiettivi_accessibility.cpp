@@ -18,8 +18,7 @@ void Obbiettivi::nameControls() {
     const bool zoom = m_options->zoomSelected();
     const QString columns[] = {tr("Focal length in mm"), tr("Distance to the scene in m"),
                                tr("Scene width in m"), tr("Scene height in m")};
-    const char* const rows[2][4] = {{"Focale1", "L1", "H1", "V1"},
-                                    {"Focale2", "L2", "H2", "V2"}};
+    const char* const rows[2][4] = {{"Focale1", "L1", "H1", "V1"}, {"Focale2", "L2", "H2", "V2"}};
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 4; ++column) {
             const QString& what = columns[column];
@@ -30,8 +29,11 @@ void Obbiettivi::nameControls() {
                 ->setAccessibleName(name);
         }
 
-    const std::pair<const char*, const char*> sensors[] = {
-        {"un", "1"}, {"dueterzi", "2/3"}, {"unmezzo", "1/2"}, {"unterzo", "1/3"}, {"unquarto", "1/4"}};
+    const std::pair<const char*, const char*> sensors[] = {{"un", "1"},
+                                                           {"dueterzi", "2/3"},
+                                                           {"unmezzo", "1/2"},
+                                                           {"unterzo", "1/3"},
+                                                           {"unquarto", "1/4"}};
     for (const auto& [name, size] : sensors)
         m_client->findChild<QRadioButton*>(QLatin1String(name))
             ->setAccessibleName(tr("%1 inch sensor").arg(QLatin1String(size)));

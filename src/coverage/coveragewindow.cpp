@@ -167,7 +167,8 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     }
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
+        edit->setMaximumWidth(
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
     for (QGridLayout* grid : {camera, site}) {
         grid->setVerticalSpacing(3);
         grid->setColumnStretch(4, 1);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "coverage/coveragewindow.h"
 #include "coverage/coverageview.h"
+#include "coverage/coveragewindow.h"
 #include "platform/accessibility.h"
 
 #include <QComboBox>
@@ -13,12 +13,15 @@ namespace vistaro {
 
 // A caption names the control beside it; a row of two fields names each of them.
 void CoverageWindow::nameControls() {
-    const std::pair<const char*, QWidget*> captioned[] = {
-        {"SensorFormat", m_sensorFormat}, {"PixelSize", m_pixelSize},
-        {"Resolution", m_resolution},     {"Level", m_level},
-        {"MountHeight", m_mountHeight},   {"AimBy", m_aimBy},
-        {"TargetHeight", m_targetHeight}, {"Tilt", m_tilt},
-        {"Units", m_units}};
+    const std::pair<const char*, QWidget*> captioned[] = {{"SensorFormat", m_sensorFormat},
+                                                          {"PixelSize", m_pixelSize},
+                                                          {"Resolution", m_resolution},
+                                                          {"Level", m_level},
+                                                          {"MountHeight", m_mountHeight},
+                                                          {"AimBy", m_aimBy},
+                                                          {"TargetHeight", m_targetHeight},
+                                                          {"Tilt", m_tilt},
+                                                          {"Units", m_units}};
     for (const auto& [caption, control] : captioned)
         m_inputCaptions.value(QLatin1String(caption))->setBuddy(control);
     m_sensorWidth->setAccessibleName(tr("Sensor width (mm)"));

@@ -161,7 +161,8 @@ void CConsiglia::setMinFuocoRed(bool red) {
     // The colour alone says nothing to a screen reader.
     m_minFuoco->setAccessibleDescription(
         red && !m_minFuoco->text().isEmpty()
-            ? m_minFuoco->text() + QStringLiteral(" ") + tr("(the lens may not focus at the distance typed)")
+            ? m_minFuoco->text() + QStringLiteral(" ") +
+                  tr("(the lens may not focus at the distance typed)")
             : m_minFuoco->text());
 }
 

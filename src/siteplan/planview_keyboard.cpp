@@ -44,8 +44,8 @@ bool PlanView::focusNextPrevChild(bool next) {
                         ? std::find(refs.cbegin(), refs.cend(), selected.front())
                         : refs.cend();
     const std::ptrdiff_t count = std::ssize(refs);
-    const std::ptrdiff_t index = at == refs.cend() ? (next ? 0 : count - 1)
-                                                   : (at - refs.cbegin()) + (next ? 1 : -1);
+    const std::ptrdiff_t index =
+        at == refs.cend() ? (next ? 0 : count - 1) : (at - refs.cbegin()) + (next ? 1 : -1);
     if (index < 0 || index >= count)
         return QGraphicsView::focusNextPrevChild(next);
     const ItemRef ref = refs[static_cast<std::size_t>(index)];
@@ -127,10 +127,9 @@ void PlanView::stepPickedPoint(int step) {
     }
     auto* item = static_cast<PolyItem*>(itemOf(selected.front()));
     const auto count = static_cast<std::ptrdiff_t>(item->points().size());
-    const std::ptrdiff_t from =
-        m_pickedPoint && m_pickedOf == selected.front()
-            ? static_cast<std::ptrdiff_t>(*m_pickedPoint) + step
-            : (step > 0 ? 0 : count - 1);
+    const std::ptrdiff_t from = m_pickedPoint && m_pickedOf == selected.front()
+                                    ? static_cast<std::ptrdiff_t>(*m_pickedPoint) + step
+                                    : (step > 0 ? 0 : count - 1);
     m_pickedOf = selected.front();
     m_pickedPoint = static_cast<std::size_t>((from % count + count) % count);
     item->showPicked(m_pickedPoint);

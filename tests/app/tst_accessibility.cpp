@@ -14,14 +14,14 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QScopeGuard>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QMenu>
 #include <functional>
 
 using namespace vistaro;
@@ -67,7 +67,8 @@ const WindowToWalk Windows[] = {
          app.window().Language_Click();
          return app.window().languageChooser();
      },
-     {}, false},
+     {},
+     false},
     {"coverage",
      [](test::SampleWorkFolder& app) -> QWidget* {
          app.window().OpenCoverage_Click();
@@ -192,26 +193,28 @@ private slots:
     // What a screen reader says for a control: "window|objectName|name|description".
     void spoken_data() {
         QTest::addColumn<QString>("row");
-        for (const QString& row :
-             QStringList{u"main window|L1|Distance to the scene in m|"_s,
-              u"main window|unterzo|1/3 inch sensor|"_s,
-              u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
-              u"main window, zoom|V2|Scene height in m, tele end|"_s,
-              u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
-              u"recommendation|Nome|Lens model|H6012DD"_s, u"language chooser|File1|Language files|"_s,
-              u"coverage|PixelDensity|Pixel density|480 px/m"_s,
-              u"coverage|LevelReached|Level reached|Identification"_s,
-              u"coverage|MountHeight|Mounting height (m)|"_s, u"coverage|Rows|Rows|"_s,
-              QString(u"site plan|PlanView|Plan|"_s + PlanView::keysHelp()),
-              u"datasheet|PdfView|Datasheet pages|"_s})
+        for (const QString& row : QStringList{
+                 u"main window|L1|Distance to the scene in m|"_s,
+                 u"main window|unterzo|1/3 inch sensor|"_s,
+                 u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
+                 u"main window, zoom|V2|Scene height in m, tele end|"_s,
+                 u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
+                 u"recommendation|Nome|Lens model|H6012DD"_s,
+                 u"language chooser|File1|Language files|"_s,
+                 u"coverage|PixelDensity|Pixel density|480 px/m"_s,
+                 u"coverage|LevelReached|Level reached|Identification"_s,
+                 u"coverage|MountHeight|Mounting height (m)|"_s, u"coverage|Rows|Rows|"_s,
+                 QString(u"site plan|PlanView|Plan|"_s + PlanView::keysHelp()),
+                 u"datasheet|PdfView|Datasheet pages|"_s})
             QTest::newRow(qPrintable(row.section(u'|', 0, 1))) << row;
     }
 
     void spoken() {
         QFETCH(QString, row);
         const QStringList part = row.split(u'|');
-        const auto window = std::find_if(std::begin(Windows), std::end(Windows),
-                                         [&](const WindowToWalk& w) { return part[0] == QLatin1String(w.name); });
+        const auto window =
+            std::find_if(std::begin(Windows), std::end(Windows),
+                         [&](const WindowToWalk& w) { return part[0] == QLatin1String(w.name); });
         QWidget* opened = window->open(m_app);
         QVERIFY(opened);
         QObject* control = opened->findChild<QObject*>(part[1]);
@@ -298,7 +301,6 @@ private slots:
         QCOMPARE(test::AccessibilityWalk(*window).faults(), expected);
     }
 };
-
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -62,15 +62,15 @@ private slots:
         QTest::newRow("move north, far") << u"Tab Shift+Up"_s << u"0 1 0; 0 5, 4 5, 8 5"_s;
         QTest::newRow("turn right") << u"Tab ]"_s << u"0 0 355; 0 5, 4 5, 8 5"_s;
         QTest::newRow("turn left, far") << u"Tab Shift+["_s << u"0 0 45; 0 5, 4 5, 8 5"_s;
-        QTest::newRow("turn by arrows") << u"Tab Ctrl+Left Ctrl+Left Ctrl+Right"_s
-                                        << u"0 0 5; 0 5, 4 5, 8 5"_s;
-        QTest::newRow("back to the camera") << u"Tab Tab Shift+Tab Left"_s
-                                            << u"-0.1 0 0; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("turn by arrows")
+            << u"Tab Ctrl+Left Ctrl+Left Ctrl+Right"_s << u"0 0 5; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("back to the camera")
+            << u"Tab Tab Shift+Tab Left"_s << u"-0.1 0 0; 0 5, 4 5, 8 5"_s;
         QTest::newRow("wall moves") << u"Tab Tab Down"_s << u"0 0 0; 0 4.9, 4 4.9, 8 4.9"_s;
         QTest::newRow("first point") << u"Tab Tab . Right"_s << u"0 0 0; 0.1 5, 4 5, 8 5"_s;
         QTest::newRow("last point") << u"Tab Tab , Shift+Left"_s << u"0 0 0; 0 5, 4 5, 7 5"_s;
-        QTest::newRow("point dropped") << u"Tab Tab . Esc Right"_s
-                                       << u"0 0 0; 0.1 5, 4.1 5, 8.1 5"_s;
+        QTest::newRow("point dropped")
+            << u"Tab Tab . Esc Right"_s << u"0 0 0; 0.1 5, 4.1 5, 8.1 5"_s;
         QTest::newRow("point deleted") << u"Tab Tab . . Del"_s << u"0 0 0; 0 5, 8 5"_s;
         QTest::newRow("wall keeps two") << u"Tab Tab . . Del Del"_s << u"0 0 0; 0 5, 8 5"_s;
         QTest::newRow("undone") << u"Tab ] Ctrl+Z"_s << untouched;

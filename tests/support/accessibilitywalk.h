@@ -7,8 +7,8 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QButtonGroup>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,8 +53,8 @@ public:
             if (label && label->wordWrap())
                 clipped = text && label->height() < label->heightForWidth(label->width());
             else if (label || qobject_cast<const QAbstractButton*>(widget))
-                clipped = text && (widget->width() < needed.width() ||
-                                   widget->height() < needed.height());
+                clipped = text &&
+                          (widget->width() < needed.width() || widget->height() < needed.height());
             else if (qobject_cast<const QLineEdit*>(widget) ||
                      qobject_cast<const QComboBox*>(widget) ||
                      qobject_cast<const QAbstractSpinBox*>(widget))
@@ -236,10 +236,9 @@ private:
             const QColor text = widget->palette().color(QPalette::Active, widget->foregroundRole());
             const double ratio = contrastRatio(text, backgroundOf(widget));
             if (ratio < ReadableContrast)
-                found << nameOf(widget) +
-                             QStringLiteral(": text contrast %1:1, under %2:1")
-                                 .arg(ratio, 0, 'f', 2)
-                                 .arg(ReadableContrast);
+                found << nameOf(widget) + QStringLiteral(": text contrast %1:1, under %2:1")
+                                              .arg(ratio, 0, 'f', 2)
+                                              .arg(ReadableContrast);
         }
     }
 
@@ -252,6 +251,7 @@ private:
 // Fails the test function with every fault of `window` (a QWidget&) found, one a line.
 #define VERIFY_ACCESSIBLE(window, fixedColours)                                                    \
     do {                                                                                           \
-        const QStringList faults_ = vistaro::test::AccessibilityWalk(window, fixedColours).faults(); \
+        const QStringList faults_ =                                                                \
+            vistaro::test::AccessibilityWalk(window, fixedColours).faults();                       \
         QVERIFY2(faults_.isEmpty(), qPrintable(faults_.join(u'\n')));                              \
     } while (false)
