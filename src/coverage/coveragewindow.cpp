@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <limits>
@@ -54,9 +55,11 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     setWindowIconIfPresent(this);
 
     auto* root = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
+    auto* panel = named<QWidget>("CoverageInputs", this);
+    auto* left = new QVBoxLayout(panel);
+    left->setContentsMargins({});
     left->setSpacing(4);
-    root->addLayout(left, 0);
+    root->addWidget(scrollingPanel(panel), 0);
     m_cameraBox = new QGroupBox(this);
     m_siteBox = new QGroupBox(this);
     buildInputs(m_cameraBox);

@@ -4,12 +4,28 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
 namespace vistaro {
 
 namespace {
+
+// As large as its column would be on its own, and at least as wide as its column needs beside
+// a scroll bar; as high as a few lines at least.
+class PanelScroller : public QScrollArea {
+public:
+    QSize minimumSizeHint() const override {
+        return {widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
+                    2 * frameWidth(),
+                QScrollArea::minimumSizeHint().height()};
+    }
+    QSize sizeHint() const override {
+        return widget()->sizeHint().expandedTo(minimumSizeHint()) + QSize(0, 2 * frameWidth());
+    }
+};
 
 double linear(double channel) {
     return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
@@ -45,6 +61,21 @@ void setReadableTextColour(QWidget* widget, const QColor& hue) {
     palette.setColor(widget->foregroundRole(),
                      readableOn(hue, palette.color(widget->backgroundRole())));
     widget->setPalette(palette);
+}
+
+QScrollArea* scrollingPanel(QWidget* panel) {
+    auto* area = new PanelScroller;
+    area->setObjectName(panel->objectName() + QStringLiteral("Scroller"));
+    area->setWidget(panel);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The controls in it take the focus, and it scrolls to show them.
+    area->setFocusPolicy(Qt::NoFocus);
+    // The window's own background shows through.
+    area->viewport()->setAutoFillBackground(false);
+    panel->setAutoFillBackground(false);
+    return area;
 }
 
 void nameFigure(QLabel* figure, const QString& name) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QScrollArea;
 class QWidget;
 
 namespace vistaro {
@@ -30,5 +31,9 @@ void setReadableTextColour(QWidget* widget, const QColor& hue);
 void nameFigure(QLabel* figure, const QString& name);
 // The description of a figure follows its text; other labels speak their text anyway.
 void describeFigure(QLabel* label);
+
+// A column of controls that scrolls up and down when a large font makes it taller than the
+// screen, as wide as its widest control.
+QScrollArea* scrollingPanel(QWidget* panel);
 
 } // namespace vistaro

@@ -40,7 +40,8 @@ bool PlanView::focusNextPrevChild(bool next) {
         for (int i = 0; i < m_document.count(kind); ++i)
             refs.push_back({kind, i});
     const std::vector<ItemRef> selected = selection();
-    const auto at = selected.size() == 1 && !std::exchange(m_enteredByTab, false)
+    const bool fromStart = std::exchange(m_enteredByTab, false);
+    const auto at = selected.size() == 1 && !fromStart
                         ? std::find(refs.cbegin(), refs.cend(), selected.front())
                         : refs.cend();
     const std::ptrdiff_t count = std::ssize(refs);

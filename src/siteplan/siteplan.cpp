@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "platform/accessibility.h"
 #include "platform/settingspath.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -156,7 +158,7 @@ void SitePlan::buildTables() {
         addDockWidget(area, widget);
         return widget;
     };
-    m_panelDock = dock("CameraPanelDock", m_panel, Qt::RightDockWidgetArea);
+    m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
     m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);

@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("undone") << u"Tab ] Ctrl+Z"_s << untouched;
         QTest::newRow("left the plan") << u"Tab Tab Tab Right"_s << untouched;
         QTest::newRow("left at once") << u"Tab Ctrl+Tab Right"_s << untouched;
+        QTest::newRow("back in, from the first")
+            << u"Tab Tab Tab Shift+Tab Tab Right"_s << u"0.1 0 0; 0 5, 4 5, 8 5"_s;
     }
 
     void planByKeyboard() {
