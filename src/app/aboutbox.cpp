@@ -46,6 +46,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     m_summary = addLabel(texts, "Summary", Qt::PlainText);
     m_license = addLabel(texts, "License", Qt::RichText);
     m_license->setOpenExternalLinks(true);
+    // The link can be reached and followed from the keyboard too.
+    m_license->setTextInteractionFlags(Qt::TextBrowserInteraction);
     m_qt = addLabel(texts, "QtVersion", Qt::PlainText);
     // The path is often wanted elsewhere: it can be selected and copied.
     m_settings = addLabel(texts, "SettingsFile", Qt::PlainText);

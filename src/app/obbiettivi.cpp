@@ -32,6 +32,7 @@ Obbiettivi::Obbiettivi(ProgramState& program, QWidget* parent)
     buildClient();
     buildMenus();
     setClientHeight(false);
+    nameControls();
 
     m_calcoloFocale = named<QTimer>("CalcoloFocale", this);
     m_calcoloFocale->setInterval(50);

@@ -142,6 +142,8 @@ private:
     void buildMenus();
     void buildToolsMenu();
     void retranslateTools();
+    // Accessible names of the controls whose captions say little alone.
+    void nameControls();
     void applyInterfaceLanguage(const QString& languageFile);
     void applyLanguageFile(const QString& lingua, bool reportProblem);
     void connectHandlers();

@@ -4,6 +4,7 @@
 #include "lang/languagechooser.h"
 #include "lang/languagefile.h"
 #include "match/cconsiglia.h"
+#include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 
@@ -36,6 +37,7 @@ void writeCaption(QObject* target, const QString& text) {
     else if (auto* label = qobject_cast<QLabel*>(target)) {
         label->setTextFormat(Qt::PlainText);
         label->setText(withoutAccessKeys(text));
+        describeFigure(label);
     }
 }
 

@@ -68,6 +68,7 @@ void Obbiettivi::setLensLayout(bool zoom, const QString& code) {
     m_calculator->setZoomLayout(zoom);
     setClientHeight(zoom);
     m_program.LensTypeCode = code;
+    nameControls();
 }
 
 void Obbiettivi::FF_Click() {

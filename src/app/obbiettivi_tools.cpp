@@ -45,7 +45,8 @@ void Obbiettivi::retranslateTools() {
     m_openCoverage->setText(tr("&Coverage..."));
     m_openLensFinder->setText(tr("Lens &finder..."));
     m_openSitePlan->setText(tr("&Site plan..."));
-    m_about->setText(tr("About Vistaro"));
+    // Its first letter is its access key, in every language.
+    m_about->setText(QStringLiteral("&") + tr("About Vistaro"));
 }
 
 // The windows beyond the calculator follow the language of `languageFile`.
@@ -54,8 +55,10 @@ void Obbiettivi::applyInterfaceLanguage(const QString& languageFile) {
 }
 
 void Obbiettivi::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateTools();
+        nameControls();
+    }
     QMainWindow::changeEvent(event);
 }
 

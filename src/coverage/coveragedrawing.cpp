@@ -28,6 +28,15 @@ QColor bandColour(Level level) {
     return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
 }
 
+// A band in its level's colour under its level's hatching.
+void fillBand(QPainter& painter, Level level, const QPainterPath& band) {
+    painter.setBrush(bandColour(level));
+    painter.drawPath(band);
+    painter.setBrush(
+        QBrush(bandColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))));
+    painter.drawPath(band);
+}
+
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
@@ -146,8 +155,7 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
     for (const Level level : AllLevels) {
         const double metres = reach.at(static_cast<std::size_t>(level));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(bandColour(level));
-        painter.drawPath(toPixels.map(bandShape(end, metres)));
+        fillBand(painter, level, toPixels.map(bandShape(end, metres)));
     }
     // Each band's name where it has room, from identification outwards.
     for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
@@ -224,8 +232,9 @@ void drawLegend(QPainter& painter, const QRectF& area) {
         if (at.x() > area.left() && at.x() + entry > area.right())
             at = QPointF(area.left(), at.y() + metrics.height() * 1.2);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(bandColour(level));
-        painter.drawRect(QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
+        QPainterPath square;
+        square.addRect(QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
+        fillBand(painter, level, square);
         painter.setPen(QColor::fromRgba(Ink));
         drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(level),
                  Qt::AlignLeft | Qt::AlignVCenter);

@@ -7,6 +7,7 @@
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "optics/lensfields.h"
+#include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
 
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <limits>
@@ -54,9 +56,11 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     setWindowIconIfPresent(this);
 
     auto* root = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
+    auto* panel = named<QWidget>("CoverageInputs", this);
+    auto* left = new QVBoxLayout(panel);
+    left->setContentsMargins({});
     left->setSpacing(4);
-    root->addLayout(left, 0);
+    root->addWidget(scrollingPanel(panel), 0);
     m_cameraBox = new QGroupBox(this);
     m_siteBox = new QGroupBox(this);
     buildInputs(m_cameraBox);
@@ -71,7 +75,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
     left->addWidget(m_figuresBox);
     m_problem = named<QLabel>("Problem", this);
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a03000"));
+    setReadableTextColour(m_problem, QColor(0xa0, 0x30, 0x00));
     m_sensorNote = named<QLabel>("SensorNote", this);
     m_sensorNote->setWordWrap(true);
     left->addWidget(m_problem);
@@ -177,7 +181,8 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     }
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
-        edit->setMaximumWidth(80);
+        edit->setMaximumWidth(
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
     for (QGridLayout* grid : {camera, site}) {
         grid->setVerticalSpacing(3);
         grid->setColumnStretch(4, 1);
@@ -318,6 +323,7 @@ void CoverageWindow::retranslate() {
     retranslateReportButtons();
     retranslatePreviewButtons();
     retranslateLens();
+    nameControls();
 }
 
 bool CoverageWindow::customResolution() const {
@@ -416,6 +422,7 @@ void CoverageWindow::recompute() {
         m_figures[i].wide->setVisible(applies);
         m_figures[i].tele->setVisible(zoom && applies);
     }
+    nameFigures(zoom);
     m_wideHeading->setVisible(zoom);
     m_teleHeading->setVisible(zoom);
     m_useInCalculatorTele->setVisible(zoom);

@@ -80,6 +80,9 @@ private:
     void buildFigures(QGridLayout* grid);
     void connectInputs();
     void retranslate();
+    // What a screen reader says for the inputs and the figures.
+    void nameControls();
+    void nameFigures(bool zoom);
     void fillSensorFormats();
     void fillChoices();
     // Selects the choices that the inputs hold, without taking them as the user's.

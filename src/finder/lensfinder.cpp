@@ -80,6 +80,8 @@ void LensFinder::buildControls() {
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table; the arrow keys move in it.
+    m_table->setTabKeyNavigation(false);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
@@ -146,6 +148,7 @@ void LensFinder::retranslate() {
     m_typeFilter->setItemText(AllTypes, tr("All types"));
     m_fitsOnly->setText(tr("&Only lenses that fit"));
     m_exportCsv->setText(tr("&Export CSV..."));
+    m_table->setAccessibleName(tr("Lenses"));
     followTypeFilter();
     showCount();
 }

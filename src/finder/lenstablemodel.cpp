@@ -76,6 +76,19 @@ QString verdictText(Verdict verdict, bool mark) {
     return mark ? QStringLiteral("?") : LensTableModel::tr("unknown");
 }
 
+// What a screen reader says for a mark.
+QString spokenVerdict(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Pass:
+        return LensTableModel::tr("fits");
+    case Verdict::Fail:
+        return LensTableModel::tr("does not fit");
+    case Verdict::Unknown:
+        break;
+    }
+    return LensTableModel::tr("cannot be told");
+}
+
 } // namespace
 
 LensTableModel::LensTableModel(const Catalogue& catalogue, QObject* parent)
@@ -225,7 +238,11 @@ QVariant LensTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return toolTip(row, column);
     case Qt::AccessibleTextRole:
-        return checkOf(column) ? cellText(row, column) : displayText(row, column);
+        if (const std::optional<Check> check = checkOf(column))
+            return spokenVerdict(row.verdicts[static_cast<int>(*check)]);
+        return displayText(row, column);
+    case Qt::AccessibleDescriptionRole:
+        return toolTip(row, column);
     case ExportRole:
         return cellText(row, column);
     case SortRole:

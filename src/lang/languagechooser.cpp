@@ -63,6 +63,10 @@ frmSceltaLingua::frmSceltaLingua(ProgramState& state, LanguageChooserHost& host,
     Label3 = makeLabel(this, "Label3", QStringLiteral("Language:"), 2280, 1080, 1455, 255);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Drive:"), 2160, 120, 1575, 375);
     Label1 = makeLabel(this, "Label1", QStringLiteral("Path:"), 120, 120, 1935, 375);
+    // The captions above the lists stay as they are; a screen reader says these names.
+    Dir1->setAccessibleName(tr("Folders"));
+    Drive1->setAccessibleName(tr("Drive"));
+    File1->setAccessibleName(tr("Language files"));
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);
     Dir1->setFocus();

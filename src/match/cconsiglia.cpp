@@ -8,8 +8,10 @@
 #include "match/datasheetopener.h"
 #include "match/presentation.h"
 #include "match/recommendationhost.h"
+#include "platform/accessibility.h"
 #include "platform/forms.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +47,7 @@ QLabel* label(QWidget* window, const char* name, const QString& caption, Place a
 
 void setCaption(QLabel* label, const std::optional<QString>& caption) {
     if (caption)
-        label->setText(*caption);
+        setTextIfChanged(label, *caption);
 }
 
 } // namespace
@@ -106,6 +108,30 @@ void CConsiglia::createControls() {
     connect(m_command1, &QPushButton::clicked, this, &CConsiglia::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &CConsiglia::Command2_Click);
     connect(m_command3, &QPushButton::clicked, this, &CConsiglia::Command3_Click);
+    nameControls();
+}
+
+// The captions on show stay as the language file and the catalogue make them; the names say
+// what each one is, the figures' texts being read as their descriptions.
+void CConsiglia::nameControls() {
+    m_indietro->setAccessibleName(tr("Previous lens"));
+    m_avanti->setAccessibleName(tr("Next lens"));
+    m_command2->setAccessibleName(tr("Datasheet"));
+    m_command1->setAccessibleName(tr("Reset the index"));
+    m_text1->setAccessibleName(tr("Index"));
+    m_command3->setAccessibleName(tr("Next index"));
+    nameFigure(m_nome, tr("Lens model"));
+    nameFigure(m_f, tr("Focal length"));
+    nameFigure(m_fstop, tr("Aperture"));
+    nameFigure(m_iride, tr("Iris control"));
+    nameFigure(m_minFuoco, tr("Minimum focus distance"));
+    nameFigure(m_label1, tr("Remark and scenes at the distances typed"));
+}
+
+void CConsiglia::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        nameControls();
+    QDialog::changeEvent(event);
 }
 
 void CConsiglia::Visualizza(std::int16_t dato) {
@@ -120,7 +146,7 @@ void CConsiglia::Visualizza(std::int16_t dato) {
     setCaption(m_iride, shown.Iride);
     // A label breaks lines at "\n"; the presentation ends each line with a CR.
     if (shown.Label1)
-        m_label1->setText(QString(*shown.Label1).replace(LineBreak, u'\n'));
+        setTextIfChanged(m_label1, QString(*shown.Label1).replace(LineBreak, u'\n'));
     setCaption(m_minFuoco, shown.MinFuoco);
     setMinFuocoRed(shown.MinFuocoRed);
 
@@ -132,6 +158,12 @@ void CConsiglia::setMinFuocoRed(bool red) {
     colours.setColor(QPalette::WindowText,
                      red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
     m_minFuoco->setPalette(colours);
+    // The colour alone says nothing to a screen reader.
+    m_minFuoco->setAccessibleDescription(
+        red && !m_minFuoco->text().isEmpty()
+            ? m_minFuoco->text() + QStringLiteral(" ") +
+                  tr("(the lens may not focus at the distance typed)")
+            : m_minFuoco->text());
 }
 
 void CConsiglia::Avanti_Click() {

@@ -34,8 +34,13 @@ public slots:
     void Command2_Click(); // datasheet
     void Command3_Click(); // Index panel ">"
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
+    // What a screen reader says for each control, in the interface language.
+    void nameControls();
     void setMinFuocoRed(bool red);
 
     RecommendationHost& m_host;

@@ -26,6 +26,8 @@ QToolButton* toolButton(PdfViewer* viewer, const QString& text, const QString& t
                         const QKeySequence& keys, void (PdfViewer::*action)()) {
     auto* button = new QToolButton(viewer);
     button->setText(text);
+    // "+" and "-" say little when read out.
+    button->setAccessibleName(tip);
     button->setToolTip(keys.isEmpty()
                            ? tip
                            : tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
@@ -46,6 +48,7 @@ PdfViewer::PdfViewer(const QString& path, QWidget* parent)
     setWindowTitle(QStringLiteral("PDF: ") + path);
 
     m_view->setObjectName(QStringLiteral("PdfView"));
+    m_view->setAccessibleName(tr("Datasheet pages"));
     m_view->setDocument(m_document);
     m_view->setPageMode(QPdfView::PageMode::MultiPage);
     m_view->viewport()->installEventFilter(this);

@@ -5,6 +5,7 @@
 
 #include "optics/camera.h"
 
+#include <QtCore/qnamespace.h>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -21,6 +22,10 @@ inline constexpr std::array<Level, 4> AllLevels{Level::Detection, Level::Observa
 // common colour-blindness, from detection to identification.
 inline constexpr std::array<std::uint32_t, 4> LevelColours{0xff56b4e9, 0xff009e73, 0xffe69f00,
                                                            0xffd55e00};
+// Each level's hatching over its colour, lines denser from detection up, so that the bands
+// also read apart in greyscale, where detection and recognition look alike.
+inline constexpr std::array<Qt::BrushStyle, 4> LevelHatches{Qt::NoBrush, Qt::HorPattern,
+                                                            Qt::BDiagPattern, Qt::CrossPattern};
 
 // The pixel density a level needs on the target, in pixels a metre: 25, 62.5, 125 and 250.
 double levelDensity(Level level);

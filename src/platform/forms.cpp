@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/forms.h"
 
+#include "platform/accessibility.h"
+
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -27,6 +29,7 @@ QFont arial(double points, bool bold) {
 
 void setTextIfChanged(QLabel* label, const QString& text) {
     writeIfChanged(label, text);
+    describeFigure(label);
 }
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {

@@ -36,6 +36,7 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
 }
 
 // Writing the text a control already shows would still repaint it and move an edit's cursor.
+// A label named as a figure (nameFigure) has its description follow the text.
 void setTextIfChanged(QLabel* label, const QString& text);
 void setTextIfChanged(QLineEdit* edit, const QString& text);
 

@@ -40,6 +40,7 @@ DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& h
     m_table->setHorizontalHeaderLabels(
         {tr("Layer"), tr("Entities"), tr("Shown"), tr("Use as walls")});
     m_table->verticalHeader()->hide();
+    m_table->setTabKeyNavigation(false);
     const std::vector<int> counts = entitiesPerLayer(drawing);
     m_table->setRowCount(static_cast<int>(drawing.layers.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {

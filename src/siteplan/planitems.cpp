@@ -39,6 +39,11 @@ QColor levelColour(Level level, int alpha = 255) {
     return colour;
 }
 
+// A band's hatching, in a dark shade of its colour.
+QBrush levelHatch(Level level) {
+    return {levelColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))};
+}
+
 QColor highlight() {
     return QApplication::palette().color(QPalette::Highlight);
 }
@@ -376,6 +381,23 @@ void PolyItem::movePoint(std::size_t index, const PlanPoint& point, int gesture)
     edits().changeItem(ref(), moved, gesture);
 }
 
+bool PolyItem::removePoint(std::size_t index, int gesture) {
+    const std::size_t least = ref().kind == ItemKind::Area ? 3 : 2;
+    SiteItem fewer = m_item;
+    auto& points = pointsOf(fewer);
+    if (points.size() <= least || index >= points.size())
+        return false;
+    points.erase(points.begin() + static_cast<std::ptrdiff_t>(index));
+    edits().changeItem(ref(), fewer, gesture);
+    return true;
+}
+
+void PolyItem::showPicked(std::optional<std::size_t> index) {
+    for (std::size_t i = 0; i < m_handles.size(); ++i)
+        static_cast<QGraphicsRectItem*>(m_handles[i])
+            ->setBrush(index == i ? highlight() : QColor(Qt::white));
+}
+
 FootprintItem::FootprintItem(const CoverageLayers& layers) : m_layers(layers) {
     setZValue(FootprintLayer);
     setAcceptedMouseButtons(Qt::NoButton);
@@ -405,6 +427,7 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         painter->setPen(Qt::NoPen);
         painter->setBrush(levelColour(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
+        paintOnScreen(*painter, m_bands[i], Qt::NoPen, levelHatch(band.level));
         if (band.labelAt)
             m_labels[i].paint(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
                               m_bands[i].boundingRect());

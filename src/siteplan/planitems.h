@@ -11,6 +11,7 @@
 #include <QGraphicsItem>
 #include <QStaticText>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vistaro {
@@ -124,6 +125,11 @@ public:
     const std::vector<PlanPoint>& points() const;
     // Moves point `index` to `point`, a step of `gesture`.
     void movePoint(std::size_t index, const PlanPoint& point, int gesture);
+    // Takes point `index` out, a step of `gesture`, as long as as many points stay as the
+    // item needs; false when it would have too few.
+    bool removePoint(std::size_t index, int gesture);
+    // Fills the handle of the point that the keyboard works on, if any.
+    void showPicked(std::optional<std::size_t> index);
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;

@@ -67,8 +67,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(255, 255, 255, 200));
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        QColor ground = palette().color(QPalette::Base);
+        ground.setAlpha(200);
+        painter.fillRect(rect(), ground);
+        painter.setPen(QPen(palette().color(QPalette::Text), 2));
         const double y = height() / 2.0;
         const QPointF start(8, y);
         painter.drawLine(start, start + QPointF(m_pixels, 0));
@@ -405,9 +407,13 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
                                               {Qt::Key_Right, {step, 0}},
                                               {Qt::Key_Up, {0, step}},
                                               {Qt::Key_Down, {0, -step}}};
+    m_enteredByTab = false;
+    if (editByKey(event))
+        return;
     for (const auto& [arrow, move] : arrows)
         if (key == arrow && m_mode == Mode::Select && !selection().empty()) {
-            emit nudged(move.x(), move.y());
+            if (!movePickedPoint(move.x(), move.y()))
+                emit nudged(move.x(), move.y());
             return;
         }
     QGraphicsView::keyPressEvent(event);

@@ -8,6 +8,7 @@
 #include "siteplan/sitedocument.h"
 
 #include <QGraphicsView>
+#include <optional>
 #include <vector>
 
 class QGraphicsPathItem;
@@ -55,6 +56,14 @@ public:
     // The item that shows `ref`, or none.
     PlanItem* itemOf(const ItemRef& ref) const;
 
+    // What the keys do on the plan, for its description and the window's status bar.
+    static QString keysHelp();
+    void describeKeys();
+    // The point of the selected wall or area that the keyboard works on, if any.
+    std::optional<std::size_t> pickedPoint() const;
+    // Takes the picked point out of its wall or area; false when no point is picked.
+    bool deletePickedPoint();
+
 signals:
     void cursorMoved(const vistaro::PlanPoint& point);
     void cursorLeft();
@@ -77,6 +86,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void rebuild(ItemKind kind);
@@ -84,6 +97,13 @@ private:
     void showItem(const ItemRef& ref);
     void showFootprints(int camera);
     void showAreaCoverage(int area);
+    // Turns the selected cameras, steps the picked point, leaves the plan: the keys that do
+    // not move the selection. False for any other key.
+    bool editByKey(const QKeyEvent* event);
+    void turnSelection(double degrees);
+    void stepPickedPoint(int step);
+    PolyItem* pickedItem() const;
+    bool movePickedPoint(double dx, double dy);
     void scaleChanged();
     void scaleBy(double factor);
     void scrollBy(const QPoint& pixels);
@@ -108,6 +128,10 @@ private:
     std::vector<PlanPoint> m_drawing;
     bool m_spaceHeld = false;
     bool m_fitWhenShown = false;
+    // Focus came in by Tab: the next Tab starts at the first item.
+    bool m_enteredByTab = false;
+    std::optional<std::size_t> m_pickedPoint;
+    ItemRef m_pickedOf;
     std::optional<QPoint> m_panFrom;
 };
 

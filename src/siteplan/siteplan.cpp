@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "platform/accessibility.h"
 #include "platform/settingspath.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -133,6 +135,8 @@ void SitePlan::buildTables() {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
+        // Tab leaves the table; the arrow keys move in it.
+        view->setTabKeyNavigation(false);
         view->setItemDelegateForColumn(levelColumn, levels);
         view->setAlternatingRowColors(true);
         view->verticalHeader()->hide();
@@ -155,7 +159,7 @@ void SitePlan::buildTables() {
         addDockWidget(area, widget);
         return widget;
     };
-    m_panelDock = dock("CameraPanelDock", m_panel, Qt::RightDockWidgetArea);
+    m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
     m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
@@ -324,6 +328,8 @@ void SitePlan::addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& point
 }
 
 void SitePlan::deleteSelection() {
+    if (m_view->deletePickedPoint())
+        return;
     std::vector<std::pair<ItemRef, SiteItem>> items;
     for (const ItemRef& ref : m_view->selection())
         items.emplace_back(ref, m_document.item(ref));

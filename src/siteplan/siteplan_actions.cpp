@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace vistaro {
@@ -179,12 +180,17 @@ void SitePlan::retranslate() {
     m_insertMenu->setTitle(tr("&Insert"));
     m_viewMenu->setTitle(tr("&View"));
     m_toolBar->setWindowTitle(tr("Site plan tools"));
+    // The button that shows the tools a narrow window has no room for is Qt's, and unnamed.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
     m_panelDock->setWindowTitle(tr("Camera"));
     m_cameraDock->setWindowTitle(tr("Cameras"));
     m_areaDock->setWindowTitle(tr("Areas"));
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
     m_view->setAccessibleName(tr("Plan"));
+    m_view->describeKeys();
+    m_addCamera->setStatusTip(PlanView::keysHelp());
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
     m_panel->retranslate();

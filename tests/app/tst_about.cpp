@@ -23,7 +23,7 @@ private slots:
         m_app.start(",\r\n.\r\n" VISTARO_SOURCE_DATA_DIR "/lang/Italiano.lng\r\n/media/cdrom/\r\n");
         const QList<QAction*> items = m_app.window().Tools()->actions();
         QVERIFY(items.size() >= 2 && items[items.size() - 2]->isSeparator());
-        QTRY_COMPARE(items.last()->text(), u"Informazioni su Vistaro"_s);
+        QTRY_COMPARE(items.last()->text(), u"&Informazioni su Vistaro"_s);
         items.last()->trigger();
         QPointer<AboutBox> box = m_app.find<AboutBox>(QStringLiteral("AboutBox"));
         QVERIFY(box && box->isVisible() && box->isModal());

@@ -1,0 +1,330 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/aboutbox.h"
+#include "coverage/coveragewindow.h"
+#include "finder/lensfinder.h"
+#include "finder/lenstablemodel.h"
+#include "lang/languagechooser.h"
+#include "match/pdfviewer.h"
+#include "siteplan/dxflayersdialog.h"
+#include "siteplan/planview.h"
+#include "siteplan/siteplan.h"
+#include "support/accessibilitywalk.h"
+#include "support/sampleworkfolder.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <functional>
+
+using namespace vistaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window of the program as a user opens it, and the objectNames whose colours its design
+// fixes. One line a window: whoever adds a window adds it here.
+struct WindowToWalk {
+    const char* name;
+    std::function<QWidget*(test::SampleWorkFolder&)> open;
+    QStringList fixedColours = {};
+    // A window laid out in twips keeps its size whatever the font; the others grow with it.
+    bool growsWithFont = true;
+};
+
+// The logo's letters are a logotype, which needs no contrast.
+const QStringList Logotype{u"Label5"_s, u"Label6"_s, u"Label7"_s};
+
+QWidget* recommendation(test::SampleWorkFolder& app) {
+    app.click(u"MarvantoCons"_s);
+    return test::SampleWorkFolder::consiglia();
+}
+
+QWidget* sitePlan(test::SampleWorkFolder& app) {
+    app.window().OpenSitePlan_Click();
+    app.window().sitePlan()->findChild<QAction*>(u"AddCamera"_s)->trigger();
+    return app.window().sitePlan();
+}
+
+const WindowToWalk Windows[] = {
+    {"main window", [](test::SampleWorkFolder& app) { return &app.window(); }, Logotype, false},
+    {"main window, zoom",
+     [](test::SampleWorkFolder& app) {
+         app.click(u"zoom"_s);
+         return &app.window();
+     },
+     Logotype, false},
+    {"recommendation", recommendation, {}, false},
+    // The warning's pure red is the window's own (3.5:1 on the usual grey); it is said in words.
+    {"recommendation, focus warning",
+     [](test::SampleWorkFolder& app) {
+         QWidget* window = recommendation(app);
+         app.retype(u"L1"_s, u"0.1"_s);
+         app.waitTicks();
+         app.click(u"Avanti"_s, window);
+         return window;
+     },
+     {u"MinFuoco"_s},
+     false},
+    {"language chooser",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.window().Language_Click();
+         return app.window().languageChooser();
+     },
+     {},
+     false},
+    {"coverage",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.window().OpenCoverage_Click();
+         return app.window().coverageWindow();
+     }},
+    {"coverage, a problem",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.retype(u"Focale1"_s, u"0"_s);
+         app.waitTicks();
+         app.window().OpenCoverage_Click();
+         return app.window().coverageWindow();
+     }},
+    {"lens finder",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.window().OpenLensFinder_Click();
+         return app.window().lensFinder();
+     }},
+    {"site plan", sitePlan},
+    {"drawing layers",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         DxfDrawing drawing;
+         drawing.layers = {{u"WALLS"_s}, {u"DOORS"_s}};
+         auto* dialog = new DxfLayersDialog(drawing, {}, sitePlan(app));
+         dialog->setAttribute(Qt::WA_DeleteOnClose);
+         dialog->show();
+         return dialog;
+     }},
+    {"about",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.window().findChild<QAction*>(u"About"_s)->trigger();
+         return app.find<AboutBox>(u"AboutBox"_s);
+     }},
+    {"datasheet",
+     [](test::SampleWorkFolder&) -> QWidget* {
+         auto* viewer = new PdfViewer(
+             QStringLiteral(VISTARO_SOURCE_DATA_DIR "/cd/Pdf/Obiettivi/FF/H6012DD.pdf"));
+         viewer->show();
+         return viewer;
+     }},
+};
+
+// A window with one fault of each kind that the walk looks for, or none.
+std::unique_ptr<QWidget> faultyWindow(const QString& fault) {
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(u"Faulty"_s);
+    auto* layout = new QVBoxLayout(window.get());
+    const auto add = [&](QWidget* control, const QString& name) {
+        control->setObjectName(name);
+        layout->addWidget(control);
+        return control;
+    };
+    auto* first = add(new QLineEdit, u"First"_s);
+    first->setAccessibleName(u"First field"_s);
+    if (fault == u"edit without a name")
+        add(new QLineEdit, u"Bare"_s);
+    if (fault == u"combo box without a label") {
+        auto* combo = new QComboBox;
+        combo->addItems({u"metres"_s, u"feet"_s});
+        add(combo, u"Choice"_s);
+    }
+    if (fault == u"table that keeps Tab") {
+        auto* table = new QTableWidget(3, 3);
+        table->setAccessibleName(u"Numbers"_s);
+        table->setTabKeyNavigation(true);
+        add(table, u"Numbers"_s);
+    }
+    if (fault == u"pale text") {
+        auto* label = new QLabel(u"Hardly seen"_s);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(0xb0, 0xb0, 0xb0));
+        label->setPalette(palette);
+        add(label, u"Pale"_s);
+    }
+    add(new QPushButton(u"Last"_s), u"Last"_s);
+    window->show();
+    return window;
+}
+
+} // namespace
+
+// Every window of the program read out by a screen reader and worked from the keyboard alone.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    test::SampleWorkFolder m_app;
+
+private slots:
+    void initTestCase() { QVERIFY(m_app.prepare()); }
+
+    // In English, as the language file names it, its captions in place.
+    void init() {
+        // The windows open as on a first use, whatever an earlier test left.
+        QFile::remove(windowSettingsFilePath());
+        m_app.start(".\r\n,\r\n" + m_app.filePath(u"English.lng"_s).toUtf8() + "\r\nD:\\\r\n");
+        m_app.window().show();
+        // The tick that applies it, without waiting for its timer.
+        m_app.window().TimerMove_Timer();
+        QCOMPARE(m_app.find<QGroupBox>(u"Sensore"_s)->title(), u"Sensor"_s);
+    }
+
+    void cleanup() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->testAttribute(Qt::WA_DeleteOnClose))
+                window->close();
+        m_app.stop();
+    }
+
+    void windows_data() {
+        QTest::addColumn<int>("window");
+        for (int i = 0; const WindowToWalk& window : Windows)
+            QTest::newRow(window.name) << i++;
+    }
+
+    // Names for every control, every control on the way of Tab, and text that reads.
+    void windows() {
+        QFETCH(int, window);
+        const WindowToWalk& walked = Windows[window];
+        QWidget* opened = walked.open(m_app);
+        QVERIFY(opened);
+        QTRY_VERIFY(opened->isVisible());
+        VERIFY_ACCESSIBLE(*opened, walked.fixedColours);
+    }
+
+    // What a screen reader says for a control: "window|objectName|name|description".
+    void spoken_data() {
+        QTest::addColumn<QString>("row");
+        for (const QString& row : QStringList{
+                 u"main window|L1|Distance to the scene in m|"_s,
+                 u"main window|unterzo|1/3 inch sensor|"_s,
+                 u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
+                 u"main window, zoom|V2|Scene height in m, tele end|"_s,
+                 u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
+                 u"recommendation|Nome|Lens model|H6012DD"_s,
+                 u"recommendation, focus warning|MinFuoco|Minimum focus distance|Minimum focus "
+                 u"distance: "
+                 u"0.3m (the lens may not focus at the distance typed)"_s,
+                 u"language chooser|File1|Language files|"_s,
+                 u"coverage|PixelDensity|Pixel density|480 px/m"_s,
+                 u"coverage|LevelReached|Level reached|Identification"_s,
+                 u"coverage|MountHeight|Mounting height (m)|"_s, u"coverage|Rows|Rows|"_s,
+                 QString(u"site plan|PlanView|Plan|"_s + PlanView::keysHelp()),
+                 u"datasheet|PdfView|Datasheet pages|"_s})
+            QTest::newRow(qPrintable(row.section(u'|', 0, 1))) << row;
+    }
+
+    void spoken() {
+        QFETCH(QString, row);
+        const QStringList part = row.split(u'|');
+        const auto window =
+            std::find_if(std::begin(Windows), std::end(Windows),
+                         [&](const WindowToWalk& w) { return part[0] == QLatin1String(w.name); });
+        QWidget* opened = window->open(m_app);
+        QVERIFY(opened);
+        QObject* control = opened->findChild<QObject*>(part[1]);
+        QVERIFY(control);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+        QCOMPARE(spoken->text(QAccessible::Name) + u'|' + spoken->text(QAccessible::Description),
+                 part[2] + u'|' + part[3]);
+    }
+
+    // A lens that fails a test is read out as not fitting, with the reason the mark's tooltip
+    // gives.
+    void finderSaysWhy() {
+        m_app.click(u"zoom"_s);
+        m_app.window().OpenLensFinder_Click();
+        auto* table = m_app.window().lensFinder()->findChild<QTableView*>(u"LensTable"_s);
+        QAbstractItemModel* model = table->model();
+        const int fits = static_cast<int>(LensColumn::Fits);
+        int row = 0;
+        while (row < model->rowCount() && model->index(row, fits).data() != u"\u2718"_s)
+            ++row;
+        QVERIFY(row < model->rowCount());
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(table);
+        QAccessibleInterface* cell = spoken->tableInterface()->cellAt(row, fits);
+        QCOMPARE(cell->text(QAccessible::Name), u"does not fit"_s);
+        QCOMPARE(cell->text(QAccessible::Description),
+                 model->index(row, fits).data(Qt::ToolTipRole).toString());
+        QVERIFY(!cell->text(QAccessible::Description).isEmpty());
+    }
+
+    void largeFontDarkPalette_data() {
+        QTest::addColumn<int>("window");
+        for (int i = 0; i < int(std::size(Windows)); ++i)
+            if (Windows[i].growsWithFont)
+                QTest::newRow(Windows[i].name) << i;
+    }
+
+    // With the font half as large again and a dark high-contrast palette, on a small screen,
+    // every text still has the room it needs and reads.
+    void largeFontDarkPalette() {
+        QFETCH(int, window);
+        const QFont normal = QApplication::font();
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setFont(normal);
+            QApplication::setPalette(light);
+        });
+        QFont large = normal;
+        large.setPointSizeF(normal.pointSizeF() * 1.5);
+        QApplication::setFont(large);
+        QPalette dark(Qt::white, Qt::black);
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Base, Qt::black);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Button, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Link, QColor(0x80, 0xc0, 0xff));
+        QApplication::setPalette(dark);
+        QWidget* opened = Windows[window].open(m_app);
+        QVERIFY(opened);
+        QTRY_VERIFY(opened->isVisible());
+        // It fits a laptop's screen, less a panel, and is shown on it.
+        const QSize screen(1366, 700);
+        const QSize least = opened->minimumSize().expandedTo(opened->minimumSizeHint());
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(u"%1 x %2"_s.arg(least.width()).arg(least.height())));
+        opened->resize(opened->size().boundedTo(screen));
+        QTest::qWait(20);
+        const test::AccessibilityWalk walk(*opened);
+        const QStringList faults = walk.clippedText() + walk.faults();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // The walk names the control at fault and what is wrong with it: "fault|expected faults".
+    void walkFindsFaults_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("none") << u"none"_s << QStringList();
+        QTest::newRow("name") << u"edit without a name"_s
+                              << QStringList{u"Bare: no accessible name"_s};
+        QTest::newRow("combo") << u"combo box without a label"_s
+                               << QStringList{u"Choice: no accessible name"_s};
+        QTest::newRow("trap") << u"table that keeps Tab"_s
+                              << QStringList{u"Last: Tab never reaches it"_s};
+        QTest::newRow("contrast") << u"pale text"_s
+                                  << QStringList{u"Pale: text contrast 1.89:1, under 4.5:1"_s};
+    }
+
+    void walkFindsFaults() {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, expected);
+        const std::unique_ptr<QWidget> window = faultyWindow(fault);
+        QCOMPARE(test::AccessibilityWalk(*window).faults(), expected);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QStringList>
+#include <QTest>
+
+namespace vistaro::test {
+
+// What a user of a screen reader or of the keyboard alone trips over in one window: a control
+// without a name to be read out, a control that Tab never reaches, text that does not stand out
+// from its background. Each fault names the control by its objectName.
+class AccessibilityWalk {
+public:
+    // `fixedColours`: the objectNames whose colour the window's design fixes (a logotype).
+    explicit AccessibilityWalk(QWidget& window, const QStringList& fixedColours = {})
+        : m_window(window), m_fixedColours(fixedColours) {}
+
+    QStringList faults() const {
+        QStringList found;
+        if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&m_window))
+            unnamed(root, found);
+        outOfTabChain(found);
+        notReachedByTab(found);
+        lowContrast(found);
+        return found;
+    }
+
+    // The texts that do not fit the room their layout gives them, as a larger font shows: a
+    // label or a button narrower or lower than its text, a field lower than a line.
+    QStringList clippedText() const {
+        QStringList found;
+        for (QWidget* widget : m_window.findChildren<QWidget*>()) {
+            // A spin box's field is its spin box's to size.
+            if (!widget->isVisible() || qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
+                continue;
+            const QSize needed = widget->minimumSizeHint();
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const bool text = !shownText(widget).isEmpty();
+            bool clipped = false;
+            if (label && label->wordWrap())
+                clipped = text && label->height() < label->heightForWidth(label->width());
+            else if (label || qobject_cast<const QAbstractButton*>(widget))
+                clipped = text &&
+                          (widget->width() < needed.width() || widget->height() < needed.height());
+            else if (qobject_cast<const QLineEdit*>(widget) ||
+                     qobject_cast<const QComboBox*>(widget) ||
+                     qobject_cast<const QAbstractSpinBox*>(widget))
+                clipped = widget->height() < needed.height();
+            if (clipped)
+                found << nameOf(widget) + QStringLiteral(": %1 x %2 shown, %3 x %4 needed")
+                                              .arg(widget->width())
+                                              .arg(widget->height())
+                                              .arg(needed.width())
+                                              .arg(label && label->wordWrap()
+                                                       ? label->heightForWidth(label->width())
+                                                       : needed.height());
+        }
+        return found;
+    }
+
+    // An object as a fault names it: its objectName, else its class and its nearest named
+    // parent.
+    static QString nameOf(const QObject* object) {
+        if (!object)
+            return QStringLiteral("(no object)");
+        if (!object->objectName().isEmpty())
+            return object->objectName();
+        QString name = QLatin1String(object->metaObject()->className());
+        for (const QObject* up = object->parent(); up; up = up->parent())
+            if (!up->objectName().isEmpty())
+                return name + QStringLiteral(" in ") + up->objectName();
+        return name;
+    }
+
+private:
+    // The roles a user works with; their children (cells, items) are not walked.
+    static bool interactive(QAccessible::Role role, QAccessibleInterface* parent) {
+        switch (role) {
+        case QAccessible::Button:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::ComboBox:
+        case QAccessible::EditableText:
+        case QAccessible::SpinBox:
+        case QAccessible::Slider:
+        case QAccessible::Dial:
+        case QAccessible::Table:
+        case QAccessible::Tree:
+        case QAccessible::List:
+        case QAccessible::ButtonMenu:
+        case QAccessible::ButtonDropDown:
+        case QAccessible::PageTab:
+            return true;
+        case QAccessible::MenuItem:
+            return parent && parent->role() == QAccessible::MenuBar;
+        default:
+            return false;
+        }
+    }
+
+    static bool focusable(const QObject* object) {
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        return widget && (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+               !widget->focusProxy();
+    }
+
+    // A combo box's name is its current item where Qt speaks to the desktop through AT-SPI:
+    // there, what names it is a label (a buddy) or a name of its own.
+    static bool named(QAccessibleInterface* node) {
+        if (node->role() != QAccessible::ComboBox)
+            return !node->text(QAccessible::Name).trimmed().isEmpty();
+        const auto* widget = qobject_cast<const QWidget*>(node->object());
+        return (widget && !widget->accessibleName().isEmpty()) ||
+               !node->relations(QAccessible::Label).isEmpty();
+    }
+
+    static bool hasChildrenToWalk(QAccessible::Role role) {
+        return role != QAccessible::Table && role != QAccessible::Tree &&
+               role != QAccessible::List && role != QAccessible::ComboBox;
+    }
+
+    void unnamed(QAccessibleInterface* node, QStringList& found) const {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (!child || child->state().invisible)
+                continue;
+            const QAccessible::Role role = child->role();
+            if ((interactive(role, node) || focusable(child->object())) && !named(child))
+                found << nameOf(child->object()) + QStringLiteral(": no accessible name");
+            if (hasChildrenToWalk(role))
+                unnamed(child, found);
+        }
+    }
+
+    // The controls that Tab should stop at: those that take focus by Tab, on show and enabled,
+    // which do not hand their focus to another.
+    QList<QWidget*> tabStops() const {
+        QList<QWidget*> stops;
+        for (QWidget* widget : m_window.findChildren<QWidget*>())
+            if (widget->window() == &m_window && widget->isVisible() && widget->isEnabled() &&
+                (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy())
+                stops << widget;
+        return stops;
+    }
+
+    void outOfTabChain(QStringList& found) const {
+        QSet<QWidget*> chain;
+        for (QWidget* widget = m_window.nextInFocusChain(); widget && widget != &m_window;
+             widget = widget->nextInFocusChain())
+            chain.insert(widget);
+        for (QWidget* stop : tabStops())
+            if (!chain.contains(stop))
+                found << nameOf(stop) + QStringLiteral(": takes focus but is not in the tab chain");
+    }
+
+    // Tab pressed again and again from the first stop reaches every stop: no control keeps the
+    // focus to itself.
+    void notReachedByTab(QStringList& found) const {
+        const QList<QWidget*> stops = tabStops();
+        if (stops.isEmpty())
+            return;
+        QApplication::setActiveWindow(&m_window);
+        if (!QTest::qWaitForWindowActive(&m_window)) {
+            found << nameOf(&m_window) + QStringLiteral(": cannot be made the active window");
+            return;
+        }
+        stops.first()->setFocus(Qt::TabFocusReason);
+        QSet<const QObject*> reached;
+        const qsizetype presses = 2 * stops.size() + 20;
+        for (qsizetype i = 0; i < presses && QApplication::focusWidget(); ++i) {
+            reached.insert(tabStopOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (QWidget* stop : stops)
+            if (!reached.contains(tabStopOf(stop)))
+                found << nameOf(stop) + QStringLiteral(": Tab never reaches it");
+    }
+
+    // Tab stops at one button of a group of which one is chosen, the arrow keys move in it: the
+    // group is the stop.
+    static const QObject* tabStopOf(const QWidget* widget) {
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        if (button && button->group() && button->group()->exclusive())
+            return button->group();
+        if (button && button->autoExclusive())
+            return button->parentWidget();
+        return widget;
+    }
+
+    // The text a widget shows by itself, without painting of its own.
+    static QString shownText(const QWidget* widget) {
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            return label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            return button->text();
+        if (const auto* box = qobject_cast<const QGroupBox*>(widget))
+            return box->title();
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+            return edit->text();
+        if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+            return combo->currentText();
+        return {};
+    }
+
+    // What is behind a widget: its own background when it fills it or draws one of its own
+    // role, else its parent's.
+    static QColor backgroundOf(const QWidget* widget) {
+        const QWidget* filler = widget;
+        while (widget->backgroundRole() == QPalette::Window && !filler->autoFillBackground() &&
+               !filler->isWindow() && filler->parentWidget())
+            filler = filler->parentWidget();
+        const QPalette::ColorRole role =
+            filler == widget ? widget->backgroundRole() : filler->backgroundRole();
+        return filler->palette().color(QPalette::Active, role);
+    }
+
+    void lowContrast(QStringList& found) const {
+        for (QWidget* widget : m_window.findChildren<QWidget*>()) {
+            if (!widget->isVisible() || !widget->isEnabled() ||
+                m_fixedColours.contains(widget->objectName()) ||
+                shownText(widget).trimmed().isEmpty())
+                continue;
+            const QColor text = widget->palette().color(QPalette::Active, widget->foregroundRole());
+            const double ratio = contrastRatio(text, backgroundOf(widget));
+            if (ratio < ReadableContrast)
+                found << nameOf(widget) + QStringLiteral(": text contrast %1:1, under %2:1")
+                                              .arg(ratio, 0, 'f', 2)
+                                              .arg(ReadableContrast);
+        }
+    }
+
+    QWidget& m_window;
+    QStringList m_fixedColours;
+};
+
+} // namespace vistaro::test
+
+// Fails the test function with every fault of `window` (a QWidget&) found, one a line.
+#define VERIFY_ACCESSIBLE(window, fixedColours)                                                    \
+    do {                                                                                           \
+        const QStringList faults_ =                                                                \
+            vistaro::test::AccessibilityWalk(window, fixedColours).faults();                       \
+        QVERIFY2(faults_.isEmpty(), qPrintable(faults_.join(u'\n')));                              \
+    } while (false)
