@@ -137,7 +137,9 @@ private slots:
         // axis: 1 m away, 100° off it, lies behind the camera and is identified.
         const QPointF behind = scale->map(QPointF(std::cos(1.745), std::sin(1.745)));
         QVERIFY(behind.x() < scale->map(QPointF(0, 0)).x());
-        QCOMPARE(top.pixel(behind.toPoint()), Bands[3]);
+        // The band's colour shows between the lines of its hatching.
+        const QImage around = top.copy(QRect(behind.toPoint() - QPoint(3, 3), QSize(7, 7)));
+        QVERIFY(deadZonePixels(around) > 0);
         paint(&CoverageDrawing::paintSideView, model);
     }
 
