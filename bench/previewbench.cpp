@@ -28,7 +28,7 @@ PreviewScene sceneAt(double pixelsPerMetre) {
     result.pixelsPerMetre = pixelsPerMetre;
     for (const Level level : AllLevels)
         result.levelDistanceM.at(std::size_t(level)) = AimM * pixelsPerMetre / levelDensity(level);
-    const double pitchMm = FocalMm / (pixelsPerMetre * AimM * 1000);
+    const double pitchMm = FocalMm / (pixelsPerMetre * AimM);
     result.focus = LensFocus{FocalMm, FNumber, AimM, pitchMm};
     result.depth = depthOfField(FocalMm, FNumber, 2 * pitchMm, AimM);
     return {{{QString(), AimM, result}}, Units::Metric};

@@ -3,6 +3,8 @@
 
 #include "preview/lensblur.h"
 
+#include "preview/areaaverage.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -90,9 +92,16 @@ QImage discBlur(const QImage& image, double diameter) {
     const QImage source = image.convertToFormat(QImage::Format_RGBX8888);
     const int width = source.width();
     const int height = source.height();
-    // A blur wider than the picture leaves a smear that more blur hardly changes; the work
-    // grows with the blur's size.
-    diameter = std::min(diameter, double(std::max(width, height)));
+    // A wide blur leaves no detail finer than a fraction of its width: it is worked out on the
+    // picture averaged down to that and smoothly enlarged again, so that its work stays that of
+    // a blur of Widest pixels however far out of focus the target is.
+    constexpr double Widest = 16;
+    if (diameter > Widest) {
+        const double down = diameter / Widest;
+        return discBlur(areaAverage(source, width / down, height / down), Widest)
+            .scaled(source.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGBX8888);
+    }
     double total = 0;
     const std::vector<KernelRow> rows = kernel(diameter, total);
     const int reach = int(std::ceil(diameter / 2)) + 1;

@@ -263,8 +263,13 @@ private slots:
         angle->setValue(200);
         QCOMPARE(site().cameras[0].lensModel.datasheetAngleHDeg, 200.0);
         QVERIFY(behind());
-        QCOMPARE(plan().undoStack().count(), 2);
+        // Its lowest value is none: the field follows the focal length again.
+        angle->setValue(0);
+        QVERIFY(!site().cameras[0].lensModel.datasheetAngleHDeg);
+        QCOMPARE(plan().undoStack().count(), 3);
 
+        action("Undo")->trigger();
+        QCOMPARE(angle->value(), 200.0);
         action("Undo")->trigger();
         QVERIFY(!site().cameras[0].lensModel.datasheetAngleHDeg);
         QCOMPARE(angle->value(), 0.0);
