@@ -11,6 +11,7 @@
 #include "support/siteplanwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
@@ -236,6 +237,10 @@ private slots:
         QCOMPARE(preview->windowTitle(), u"Preview: Yard"_s);
         QCOMPARE(preview->sheet().columns().front().pixelsPerMetre,
                  *cameraCoverage(site().cameras[1]).pixelsPerMetre);
+        // A camera of the plan keeps no F-number: its blur takes the coverage window's first.
+        QCOMPARE(preview->sheet().scene().ends.front().result.focus->fNumber,
+                 CoverageInputs().fNumber);
+        QVERIFY(preview->findChild<QCheckBox*>(u"LensBlur"_s)->isEnabled());
         table("CameraTable")->selectRow(0);
         QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
     }
