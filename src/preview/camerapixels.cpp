@@ -59,8 +59,7 @@ QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& 
         size.height() > largestPixels)
         return {};
     QImage image = areaAverage(targetOriginal(target), size.width(), size.height());
-    if (options.lensBlur)
-        image = discBlur(image, blurPixels);
+    image = discBlur(image, blurPixels);
     if (options.noisePercent > 0) {
         quint32 bits = 0;
         const auto density = float(pixelsPerMetre);

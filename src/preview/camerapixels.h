@@ -19,13 +19,13 @@ struct PictureOptions {
 };
 
 // The target as the camera's pixels show it at `pixelsPerMetre`: its original averaged over
-// each pixel (see areaAverage), then, with the lens's blur chosen, spread over its blur circle
-// of `blurPixels` (see discBlur), then the night's noise, seeded by the target and the density
-// so that the same inputs always give the same picture, then the compression: lens, sensor,
-// encoder, as in a camera. The lens blurs before the sensor averages, but both are means over
-// areas and commute, so the blur works on the few camera pixels instead of the original. A
-// null image when the density is not a positive finite number or the target would be wider or
-// taller than `largestPixels`.
+// each pixel (see areaAverage), then spread over the lens's blur circle of `blurPixels` (see
+// discBlur), then the night's noise, seeded by the target and the density so that the same
+// inputs always give the same picture, then the compression: lens, sensor, encoder, as in a
+// camera. The lens blurs before the sensor averages, but both are means over areas and
+// commute, so the blur works on the few camera pixels instead of the original. A null image
+// when the density is not a positive finite number or the target would be wider or taller than
+// `largestPixels`.
 QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& options,
                     double blurPixels = 0, int largestPixels = 4000);
 
