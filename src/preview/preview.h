@@ -31,8 +31,8 @@ private:
 
 // What the camera will show: a face, a person, a number plate and bars at the density of the
 // aim distance and of each level's distance, with the lens's blur outside the depth of field,
-// the video's compression and night noise when chosen; copied, saved as a picture, and the test chart to print. Modeless; the window
-// that opens it pushes the scene with show().
+// the video's compression and night noise when chosen; copied, saved as a picture, and the
+// test chart to print. Modeless; the window that opens it pushes the scene with show().
 class Preview : public QWidget {
     Q_OBJECT
 
