@@ -122,10 +122,13 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
         result.edgePixelsPerMetre =
             *result.pixelsPerMetre * radiusSlope(query.projection, field->halfHRad);
     if (have(query.fNumber.value.has_value(), query.fNumber.problem) &&
-        have(query.confusionPixels.value.has_value(), query.confusionPixels.problem))
+        have(query.confusionPixels.value.has_value(), query.confusionPixels.problem)) {
+        const double pitchMm = pixelPitch(*query.camera) / 1000;
         result.depth =
-            depthOfField(f, *query.fNumber.value,
-                         *query.confusionPixels.value * pixelPitch(*query.camera) / 1000, d);
+            depthOfField(f, *query.fNumber.value, *query.confusionPixels.value * pitchMm, d);
+        if (result.depth)
+            result.focus = LensFocus{f, *query.fNumber.value, d, pitchMm};
+    }
     if (!mount || !aimed)
         return result;
     const double h = *query.mountHeightM.value;

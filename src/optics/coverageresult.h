@@ -70,6 +70,7 @@ struct CoverageResult {
     // field, this one at its horizontal edge.
     std::optional<double> edgePixelsPerMetre{};
     std::optional<DepthOfField> depth{}; // focused at the distance
+    std::optional<LensFocus> focus{};    // the same, for the blur of other distances
     std::optional<Problem> problem;
 
     bool operator==(const CoverageResult&) const = default;

@@ -23,4 +23,19 @@ struct DepthOfField {
 std::optional<DepthOfField> depthOfField(double focalMm, double fNumber, double confusionMm,
                                          double focusM);
 
+// A lens focused at a distance, as the blur of what lies nearer or farther needs it.
+struct LensFocus {
+    double focalMm = 0;
+    double fNumber = 0;
+    double focusM = 0;
+    double pixelPitchMm = 0; // the imaged width over the columns
+
+    bool operator==(const LensFocus&) const = default;
+};
+
+// The diameter, in pixels, of the blur circle of a point at `distanceM` on the axis: 0 at the
+// focus, the circle of confusion at the limits of the depth of field. None when an input is not
+// a positive finite number or the focus is no farther than the focal length.
+std::optional<double> blurPixels(const LensFocus& lens, double distanceM);
+
 } // namespace vistaro

@@ -4,6 +4,7 @@
 #include "preview/camerapixels.h"
 
 #include "preview/areaaverage.h"
+#include "preview/lensblur.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -52,12 +53,13 @@ QImage nightNoise(const QImage& image, int percent, quint32 seed) {
 }
 
 QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& options,
-                    int largestPixels) {
+                    double blurPixels, int largestPixels) {
     const QSizeF size = targetSize(target) * pixelsPerMetre;
     if (!(pixelsPerMetre > 0) || !std::isfinite(pixelsPerMetre) || size.width() > largestPixels ||
         size.height() > largestPixels)
         return {};
     QImage image = areaAverage(targetOriginal(target), size.width(), size.height());
+    image = discBlur(image, blurPixels);
     if (options.noisePercent > 0) {
         quint32 bits = 0;
         const auto density = float(pixelsPerMetre);

@@ -14,16 +14,20 @@ namespace vistaro {
 struct PictureOptions {
     int jpegQuality = 0;  // 1 to 100, 0 for none: the video's compression, as JPEG
     int noisePercent = 0; // 0 for none: the grain of a night picture, in monochrome as by night
+    bool lensBlur = true; // the blur of a target outside the depth of field
     bool operator==(const PictureOptions&) const = default;
 };
 
 // The target as the camera's pixels show it at `pixelsPerMetre`: its original averaged over
-// each pixel (see areaAverage), then the night's noise, seeded by the target and the density so
-// that the same inputs always give the same picture, then the compression. A null image when
-// the density is not a positive finite number or the target would be wider or taller than
+// each pixel (see areaAverage), then spread over the lens's blur circle of `blurPixels` (see
+// discBlur), then the night's noise, seeded by the target and the density so that the same
+// inputs always give the same picture, then the compression: lens, sensor, encoder, as in a
+// camera. The lens blurs before the sensor averages, but both are means over areas and
+// commute, so the blur works on the few camera pixels instead of the original. A null image
+// when the density is not a positive finite number or the target would be wider or taller than
 // `largestPixels`.
 QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& options,
-                    int largestPixels = 4000);
+                    double blurPixels = 0, int largestPixels = 4000);
 
 // The picture compressed to JPEG at `quality` (1 to 100) and read back; as it was when no JPEG
 // writer is at hand.

@@ -9,6 +9,7 @@
 #include "report/reportpage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
@@ -69,6 +70,9 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
     m_noise = named<QSpinBox>("NightNoise", this);
     m_noise->setRange(0, 30);
     m_noise->setSuffix(QStringLiteral(" %"));
+    // On until the user turns it off; it can be turned on only when the F-number is known.
+    m_lensBlur = named<QCheckBox>("LensBlur", this);
+    m_lensBlur->setChecked(true);
     m_paperLabel = named<QLabel>("PaperLabel", this);
     m_paper = named<QComboBox>("Paper", this);
     for (const QPageSize::PageSizeId id : Papers)
@@ -81,6 +85,7 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
     options->addWidget(m_jpegQuality);
     options->addWidget(m_noiseLabel);
     options->addWidget(m_noise);
+    options->addWidget(m_lensBlur);
     options->addStretch(1);
     m_copy = named<QPushButton>("CopyPreview", this);
     m_save = named<QPushButton>("SavePreview", this);
@@ -99,6 +104,7 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
 
     for (QSpinBox* spin : {m_jpegQuality, m_noise})
         connect(spin, &QSpinBox::valueChanged, this, &Preview::refresh);
+    connect(m_lensBlur, &QCheckBox::toggled, this, &Preview::refresh);
     connect(m_copy, &QPushButton::clicked, this, &Preview::CopyPreview_Click);
     connect(m_save, &QPushButton::clicked, this, &Preview::SavePreview_Click);
     connect(m_testChart, &QPushButton::clicked, this, &Preview::SaveTestChart_Click);
@@ -107,10 +113,12 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
 }
 
 PictureOptions Preview::options() const {
-    return {m_jpegQuality->value(), m_noise->value()};
+    return {m_jpegQuality->value(), m_noise->value(), m_lensBlur->isChecked()};
 }
 
 void Preview::showScene(const PreviewScene& scene) {
+    m_lensBlur->setEnabled(std::any_of(scene.ends.begin(), scene.ends.end(),
+                                       [](const PreviewEnd& end) { return end.result.focus; }));
     m_sheet.show(scene, options());
     m_view->update();
 }
@@ -133,10 +141,14 @@ void Preview::retranslate() {
     m_copy->setText(tr("&Copy"));
     m_save->setText(tr("&Save..."));
     m_testChart->setText(tr("&Test chart..."));
+    m_lensBlur->setText(tr("&Lens blur"));
+    m_lensBlur->setToolTip(tr("Blurs a target outside the depth of field as the lens, focused "
+                              "at the aim distance, blurs it."));
     m_note->setText(tr("Each picture has the pixels the camera gives the target at that "
-                       "density, each pixel drawn as a square. Lens blur is not shown."));
+                       "density, each pixel drawn as a square."));
     m_jpegQuality->setAccessibleName(tr("JPEG quality"));
     m_noise->setAccessibleName(tr("Night noise"));
+    m_lensBlur->setAccessibleName(tr("Lens blur from the depth of field"));
     m_paper->setAccessibleName(tr("Test chart paper"));
     m_copy->setAccessibleName(tr("Copy the preview"));
     m_save->setAccessibleName(tr("Save the preview as a picture"));

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -29,9 +30,9 @@ private:
 };
 
 // What the camera will show: a face, a person, a number plate and bars at the density of the
-// aim distance and of each level's distance, with the video's compression and night noise
-// when chosen; copied, saved as a picture, and the test chart to print. Modeless; the window
-// that opens it pushes the scene with show().
+// aim distance and of each level's distance, with the lens's blur outside the depth of field,
+// the video's compression and night noise when chosen; copied, saved as a picture, and the
+// test chart to print. Modeless; the window that opens it pushes the scene with show().
 class Preview : public QWidget {
     Q_OBJECT
 
@@ -71,6 +72,7 @@ private:
     QSpinBox* m_jpegQuality = nullptr;
     QLabel* m_noiseLabel = nullptr;
     QSpinBox* m_noise = nullptr;
+    QCheckBox* m_lensBlur = nullptr;
     QLabel* m_paperLabel = nullptr;
     QComboBox* m_paper = nullptr;
     QLabel* m_note = nullptr;

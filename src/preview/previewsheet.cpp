@@ -8,9 +8,36 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace vistaro {
+
+namespace {
+
+bool outsideSharpZone(const std::optional<DepthOfField>& depth, double distanceM) {
+    return depth && (distanceM < depth->nearM || (depth->farM && distanceM > *depth->farM));
+}
+
+// Says that the ends named in `blurred` (an empty name for a fixed lens) see the column out of
+// focus; empty when none does.
+QString focusNote(const QStringList& blurred, double blur) {
+    if (blurred.isEmpty())
+        return {};
+    const QString pixels = CoverageText::number(blur, 1);
+    if (blurred.join(QString()).isEmpty())
+        return PreviewSheet::tr("Outside the sharp zone: blur %1 px").arg(pixels);
+    return PreviewSheet::tr("Outside the sharp zone at %1: blur %2 px")
+        .arg(blurred.join(QStringLiteral(", ")), pixels);
+}
+
+// The blur a column's pictures are drawn with: none when the option is off, or the blur is
+// under half a pixel and so does nothing.
+double shownBlur(const PreviewColumn& column, const PictureOptions& options) {
+    return options.lensBlur && column.blurPixels >= 0.5 ? column.blurPixels : 0;
+}
+
+} // namespace
 
 std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
     std::vector<PreviewColumn> columns;
@@ -25,6 +52,8 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
                  *density});
     for (const Level level : AllLevels) {
         QStringList distances;
+        QStringList blurred; // the ends that see the level's distance out of focus
+        double blur = 0;
         for (const PreviewEnd& end : scene.ends) {
             const std::optional<double> reach = end.result.levelDistanceM.at(std::size_t(level));
             if (!reach)
@@ -32,6 +61,11 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
             const QString distance = CoverageText::reach(reach, units);
             distances << (end.name.isEmpty() ? distance
                                              : QStringLiteral("%1 (%2)").arg(distance, end.name));
+            if (!end.result.focus)
+                continue;
+            blur = std::max(blur, blurPixels(*end.result.focus, *reach).value_or(0));
+            if (outsideSharpZone(end.result.depth, *reach))
+                blurred << end.name;
         }
         if (distances.isEmpty())
             continue;
@@ -39,7 +73,7 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
             {CoverageText::levelName(level),
              PreviewSheet::tr("%1, %2").arg(distances.join(QStringLiteral(", ")),
                                             CoverageText::density(levelDensity(level), units)),
-             levelDensity(level)});
+             levelDensity(level), blur, focusNote(blurred, blur)});
     }
     return columns;
 }
@@ -53,19 +87,19 @@ void PreviewSheet::show(const PreviewScene& scene, const PictureOptions& options
     m_scene = scene;
     m_options = options;
     m_columns = previewColumns(scene);
-    std::map<double, std::array<QImage, 4>> pictures;
+    std::map<std::pair<double, double>, std::array<QImage, 4>> pictures;
     for (const PreviewColumn& column : m_columns) {
-        const double density = column.pixelsPerMetre;
-        if (pictures.count(density))
+        const std::pair key(column.pixelsPerMetre, shownBlur(column, options));
+        if (pictures.count(key))
             continue;
-        const auto kept = m_pictures.find(density);
+        const auto kept = m_pictures.find(key);
         if (kept != m_pictures.end()) {
-            pictures[density] = kept->second;
+            pictures[key] = kept->second;
             continue;
         }
-        std::array<QImage, 4>& made = pictures[density];
+        std::array<QImage, 4>& made = pictures[key];
         for (const Target target : AllTargets)
-            made.at(std::size_t(target)) = cameraPixels(target, density, options);
+            made.at(std::size_t(target)) = cameraPixels(target, key.first, options, key.second);
     }
     m_pictures = std::move(pictures);
 }
@@ -73,7 +107,8 @@ void PreviewSheet::show(const PreviewScene& scene, const PictureOptions& options
 QImage PreviewSheet::picture(Target target, std::size_t column) const {
     if (column >= m_columns.size())
         return {};
-    const auto found = m_pictures.find(m_columns[column].pixelsPerMetre);
+    const PreviewColumn& shown = m_columns[column];
+    const auto found = m_pictures.find({shown.pixelsPerMetre, shownBlur(shown, m_options)});
     return found == m_pictures.end() ? QImage() : found->second.at(std::size_t(target));
 }
 
@@ -86,7 +121,10 @@ void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
     for (const Target target : AllTargets)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(TargetText::name(target)));
     labelWidth = std::min(labelWidth + gap, area.width() / 5);
-    const qreal headHeight = 3 * line + gap;
+    const bool notes =
+        std::any_of(m_columns.begin(), m_columns.end(),
+                    [](const PreviewColumn& column) { return !column.focus.isEmpty(); });
+    const qreal headHeight = (notes ? 4 : 3) * line + gap;
     if (m_columns.empty()) {
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
                          tr("No pixel density: the coverage window's inputs give none."));
@@ -105,8 +143,10 @@ void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
         painter.setFont(bold);
         painter.drawText(head, Qt::AlignLeft | Qt::AlignTop, m_columns[c].heading);
         painter.setFont(plain);
-        painter.drawText(head.adjusted(0, line, 0, 0),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_columns[c].detail);
+        const QString& focus = m_columns[c].focus;
+        painter.drawText(
+            head.adjusted(0, line, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+            focus.isEmpty() ? m_columns[c].detail : m_columns[c].detail + u'\n' + focus);
     }
     for (const Target target : AllTargets) {
         const qreal top = area.top() + headHeight + qreal(target) * cellHeight;

@@ -42,9 +42,14 @@ struct PreviewColumn {
     QString heading; // "At the aim distance", or the level
     QString detail;  // the distances and the density, in the units on show
     double pixelsPerMetre = 0;
+    // The lens's blur circle there, in camera pixels (of a zoom, the larger of its ends'), and
+    // when that lies outside the depth of field, a note that says so; empty otherwise.
+    double blurPixels = 0;
+    QString focus{};
 };
 
-// At the aim distance of each end that has a density, then at each level's distance.
+// At the aim distance of each end that has a density, then at each level's distance; each
+// end focused at its aim distance.
 std::vector<PreviewColumn> previewColumns(const PreviewScene& scene);
 
 // The targets as the camera shows them, a row a target and a column a density, each camera
@@ -74,7 +79,8 @@ private:
     PreviewScene m_scene;
     PictureOptions m_options;
     std::vector<PreviewColumn> m_columns;
-    std::map<double, std::array<QImage, 4>> m_pictures; // by density
+    // By density and the blur shown.
+    std::map<std::pair<double, double>, std::array<QImage, 4>> m_pictures;
     bool m_shown = false;
 };
 

@@ -4,6 +4,7 @@
 #include "siteplan/camerapanel.h"
 
 #include "optics/coverageformat.h"
+#include "optics/lensfields.h"
 #include "optics/reading.h"
 
 #include <QComboBox>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -50,8 +53,34 @@ constexpr Caption Captions[] = {
     {"Rows", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Rows"), false},
     {"Focal", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Focal length (mm)"), false},
     {"FocalTele", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Tele end (mm)"), false},
+    {"CameraProjection", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Projection"), false},
+    {"CameraDatasheetAngle",
+     QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Datasheet angle (\u00b0 across)"), false},
     {"Lens", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Lens"), false},
     {"CameraLevel", QT_TRANSLATE_NOOP("vistaro::CameraPanel", "Level wanted"), false},
+};
+
+// The fields scroll up and down in whatever height the window leaves the panel, at any font
+// size; across, the area is as wide as they are.
+class FieldScroll : public QScrollArea {
+public:
+    explicit FieldScroll(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    QSize minimumSizeHint() const override {
+        return {fieldsWidth(), QScrollArea::minimumSizeHint().height()};
+    }
+    QSize sizeHint() const override {
+        return {fieldsWidth(), widget() ? widget()->sizeHint().height() : 0};
+    }
+
+private:
+    int fieldsWidth() const {
+        return (widget() ? widget()->minimumSizeHint().width() : 0) +
+               verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    }
 };
 
 QString caption(const QString& field, Units units) {
@@ -71,9 +100,14 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     m_hint = named<QLabel>("CameraPanelHint", this);
     m_hint->setWordWrap(true);
     layout->addWidget(m_hint);
-    m_form = new QFormLayout;
+    auto* scroll = new FieldScroll(this);
+    scroll->setObjectName(QStringLiteral("CameraFields"));
+    auto* fields = new QWidget(scroll);
+    m_form = new QFormLayout(fields);
     m_form->setVerticalSpacing(3);
-    layout->addLayout(m_form);
+    m_form->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(fields);
+    layout->addWidget(scroll, 1);
 
     m_name = named<QLineEdit>("CameraName", this);
     addRow("CameraName", m_name);
@@ -100,6 +134,16 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     m_focal = addNumber("Focal", 0.1, largestOf(Quantity::Focal), 2);
     // The lowest value stands for none: a fixed or varifocal lens has no tele end.
     m_focalTele = addNumber("FocalTele", 0, largestOf(Quantity::Focal), 2);
+    m_projection = named<QComboBox>("CameraProjection", this);
+    for (const Projection projection : AllProjections)
+        m_projection->addItem(QString(), static_cast<int>(projection));
+    // The projections' names are long: the panel stays narrow, the list opens wide.
+    m_projection->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_projection->setMinimumContentsLength(10);
+    addRow("CameraProjection", m_projection);
+    // The lowest value stands for none: the field follows the focal length. (A special text as
+    // long as that would widen the panel.)
+    m_datasheetAngle = addNumber("CameraDatasheetAngle", 0, largestOf(Quantity::DatasheetAngle), 1);
     m_lens = named<QLineEdit>("Lens", this);
     addRow("Lens", m_lens);
     m_level = named<QComboBox>("CameraLevel", this);
@@ -112,7 +156,6 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(m_showInCoverage);
     buttons->addWidget(m_openPreview);
     layout->addLayout(buttons);
-    layout->addStretch(1);
 
     connectFields();
     retranslate();
@@ -167,6 +210,14 @@ void CameraPanel::connectFields() {
     onValue(m_focalTele, [](SiteCamera& c, double v) {
         c.focalTeleMm = v > 0 ? std::optional<double>(v) : std::nullopt;
     });
+    onValue(m_datasheetAngle, [](SiteCamera& c, double v) {
+        c.lensModel.datasheetAngleHDeg = v > 0 ? std::optional<double>(v) : std::nullopt;
+    });
+    connect(m_projection, &QComboBox::currentIndexChanged, this, [this](int index) {
+        change([index](SiteCamera& c) {
+            c.lensModel.projection = AllProjections.at(static_cast<std::size_t>(index));
+        });
+    });
     connect(m_columns, &QSpinBox::valueChanged, this,
             [this](int v) { change([v](SiteCamera& c) { c.camera.image.columns = v; }); });
     connect(m_rows, &QSpinBox::valueChanged, this,
@@ -217,6 +268,8 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) 
     m_rows->setValue(shown.camera.image.rows);
     m_focal->setValue(shown.focalMm);
     m_focalTele->setValue(shown.focalTeleMm.value_or(0));
+    m_projection->setCurrentIndex(static_cast<int>(shown.lensModel.projection));
+    m_datasheetAngle->setValue(shown.lensModel.datasheetAngleHDeg.value_or(0));
     m_lens->setText(shown.lens);
     m_level->setCurrentIndex(static_cast<int>(shown.level));
     for (int row = 0; row < m_form->rowCount(); ++row)
@@ -245,6 +298,10 @@ void CameraPanel::retranslate() {
     for (const Level level : AllLevels)
         m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
     m_focalTele->setSpecialValueText(tr("none"));
+    for (const Projection projection : AllProjections)
+        m_projection->setItemText(static_cast<int>(projection),
+                                  LensText::projectionName(projection));
+    m_datasheetAngle->setSpecialValueText(tr("none"));
     m_showInCoverage->setText(tr("&Show in coverage window"));
     m_openPreview->setText(tr("&Preview..."));
     m_openPreview->setAccessibleName(tr("Preview of what the camera shows"));

@@ -66,6 +66,8 @@ private:
     QSpinBox* m_rows = nullptr;
     QDoubleSpinBox* m_focal = nullptr;
     QDoubleSpinBox* m_focalTele = nullptr;
+    QComboBox* m_projection = nullptr;
+    QDoubleSpinBox* m_datasheetAngle = nullptr;
     QLineEdit* m_lens = nullptr;
     QComboBox* m_level = nullptr;
     QPushButton* m_showInCoverage = nullptr;

@@ -142,6 +142,33 @@ private slots:
         QVERIFY(!vistaro::depthOfField(8, 0, 0.0058, 10));
     }
 
+    // The blur circle c(d) = f² / (N (s - f)) x |d - s| / d of the same lens (f 8 mm, N 1.4,
+    // 2.9 µm pixels) focused at s = 10 m: 64 / (1.4 x 9992) = 0.0045751 mm for a point at
+    // infinity; at d = 3 m, x 7 / 3 = 0.0106752 mm = 3.681 pixels. At the near limit of the
+    // depth of field, 4.40969 m, x 5.59031 / 4.40969 = 0.0058 mm, the circle of confusion: two
+    // pixels. Focused no farther than the focal length, there is no blur to work out.
+    void blurCircle_data() {
+        QTest::addColumn<double>("focus");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("pixels"); // -1: none
+        QTest::newRow("at the focus") << 10.0 << 10.0 << 0.0;
+        QTest::newRow("3 m") << 10.0 << 3.0 << 3.6811;
+        QTest::newRow("near limit") << 10.0 << 4.40969 << 2.0;
+        QTest::newRow("at infinity") << 10.0 << 1e9 << 1.5776;
+        QTest::newRow("focus too near") << 0.008 << 3.0 << -1.0;
+        QTest::newRow("no distance") << 10.0 << 0.0 << -1.0;
+    }
+
+    void blurCircle() {
+        QFETCH(double, focus);
+        QFETCH(double, distance);
+        QFETCH(double, pixels);
+        const std::optional<double> blur = blurPixels({8, 1.4, focus, 0.0029}, distance);
+        QCOMPARE(blur.has_value(), pixels >= 0);
+        if (blur)
+            QCOMPARE(qRound(*blur * 1e4), qRound(pixels * 1e4));
+    }
+
     // The window's way: 2.9 µm pixels x full HD, 8 mm at 10 m, F1.4 typed, two pixels of blur.
     void depthOfFieldShown() {
         CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/areaaverage.h"
 #include "preview/camerapixels.h"
+#include "preview/lensblur.h"
 #include "preview/preview.h"
 #include "preview/targets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -51,6 +54,15 @@ CoverageResult resultAt(double pixelsPerMetre, std::array<std::optional<double>,
     result.pixelsPerMetre = pixelsPerMetre;
     result.levelDistanceM = reach;
     return result;
+}
+
+// How much the darkness varies along a row: the bars' contrast there.
+double contrastOfRow(const QImage& image, int row) {
+    const double mean = darknessOfRow(image, row) / image.width();
+    double squares = 0;
+    for (int x = 0; x < image.width(); ++x)
+        squares += std::pow(darkness(image.pixel(x, row)) - mean, 2);
+    return std::sqrt(squares / image.width());
 }
 
 } // namespace
@@ -192,6 +204,76 @@ private slots:
         QVERIFY(jpeg != plain);
     }
 
+    // A black square on white, out of focus: its darkness is spread, not lost, over no more
+    // than the blur's radius and a pixel around it (and one of the pixels it is worked out on,
+    // a sixteenth of its width, when it is wider than 16 pixels), and the middle of a square
+    // wider than the blur stays black. Under half a pixel nothing changes.
+    void discBlurSpreadsWithinItsCircle_data() {
+        QTest::addColumn<double>("diameter");
+        for (const double diameter : {0.4, 0.6, 1.0, 3.7, 12.0, 30.0})
+            QTest::addRow("%g px", diameter) << diameter;
+    }
+
+    void discBlurSpreadsWithinItsCircle() {
+        QFETCH(double, diameter);
+        QImage image(60, 60, QImage::Format_RGBX8888);
+        image.fill(Qt::white);
+        const QRect square(20, 20, 20, 20);
+        QPainter(&image).fillRect(square, Qt::black);
+        const QImage blurred = discBlur(image, diameter);
+        if (diameter < 0.5) {
+            QCOMPARE(blurred, image);
+            return;
+        }
+        // Enlarged again smoothly, a wide blur keeps the darkness within a few per cent.
+        const double kept = diameter > 16 ? 0.03 : 0.005;
+        QVERIFY(std::abs(darknessOf(blurred) / darknessOf(image) - 1) < kept);
+        QCOMPARE(darkness(blurred.pixel(30, 30)) == 1, diameter < square.width());
+        const int reach = int(std::ceil(diameter / 2 + diameter / 16)) + 1;
+        for (int y = 0; y < blurred.height(); ++y)
+            for (int x = 0; x < blurred.width(); ++x)
+                if (!square.adjusted(-reach, -reach, reach, reach).contains(x, y))
+                    QCOMPARE(blurred.pixel(x, y), qRgb(255, 255, 255));
+        // A camera pixel is a mean over its square: even a blur smaller than a pixel reaches
+        // its neighbours.
+        QVERIFY(darkness(blurred.pixel(25, 19)) > 0);
+        QVERIFY(darkness(blurred.pixel(25, 20)) < 1);
+    }
+
+    // A lens of f 8 mm, N 1.4 on 2.9 µm pixels focused at 3 m is sharp from 2.17 to 4.84 m. At
+    // the aim distance the bars are as the sensor gives them. Identification's 250 px/m lies
+    // 8 / 0.0029 / 250 = 11.03 m away, where the blur circle is 64 / (1.4 x 2992) x
+    // 8.03 / 11.03 = 0.01112 mm = 3.84 pixels: the bars lose contrast, and the column says why.
+    // Without the option the pictures are sharp.
+    void lensBlurOutsideTheSharpZone() {
+        CoverageQuery query;
+        query.camera = Camera{{1920 * 0.0029, 1080 * 0.0029}, {1920, 1080}};
+        query.focalMm = {8.0, {}};
+        query.distanceM = {3.0, {}};
+        query.fNumber = {1.4, {}};
+        const PreviewScene scene{{{QString(), 3.0, computeCoverage(query)}}, Units::Metric};
+        PreviewSheet sheet;
+        sheet.show(scene, {});
+        const std::vector<PreviewColumn>& columns = sheet.columns();
+        QCOMPARE(columns.size(), 5u);
+        QCOMPARE(columns.front().blurPixels, 0.0);
+        QVERIFY(columns.front().focus.isEmpty());
+        const PictureOptions sharp{0, 0, false};
+        QCOMPARE(sheet.picture(Target::Bars, 0),
+                 cameraPixels(Target::Bars, columns.front().pixelsPerMetre, sharp));
+        const PreviewColumn& identification = columns.back();
+        QCOMPARE(identification.pixelsPerMetre, 250.0);
+        QCOMPARE(qRound(identification.blurPixels * 100), 384);
+        QCOMPARE(identification.focus, u"Outside the sharp zone: blur 3.8 px"_s);
+        const QImage focused = cameraPixels(Target::Bars, 250, sharp);
+        const QImage blurred = sheet.picture(Target::Bars, 4);
+        QCOMPARE(blurred.size(), focused.size());
+        const int narrow = int(std::round(barRects().back().center().y() * 250));
+        QVERIFY(contrastOfRow(blurred, narrow) < 0.7 * contrastOfRow(focused, narrow));
+        sheet.show(scene, sharp);
+        QCOMPARE(sheet.picture(Target::Bars, 4), focused);
+    }
+
     // A column at the aim distance of each end, then one a level, each naming its distances
     // and density in the units on show; a level that no end reaches has none.
     void columnsOfTheScene_data() {
@@ -248,6 +330,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         preview.showScene({{{QString(), 12.0, resultAt(180, {40.0, 16.0, 8.0, 4.0})}}});
         QCOMPARE(preview.sheet().columns().size(), 5u);
+        // Without an F-number there is no blur to show.
+        auto* lensBlur = preview.findChild<QCheckBox*>(u"LensBlur"_s);
+        QVERIFY(lensBlur->isChecked());
+        QVERIFY(!lensBlur->isEnabled());
         const QImage before = preview.sheet().picture(Target::Plate, 0);
         QCOMPARE(before.width(), int(std::ceil(0.52 * 180)));
         preview.findChild<QSpinBox*>(u"JpegQuality"_s)->setValue(20);

@@ -11,12 +11,17 @@
 #include "support/siteplanwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
@@ -24,6 +29,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <algorithm>
 #include <map>
 
 using namespace vistaro;
@@ -102,6 +108,9 @@ class TestSitePlan : public QObject {
     // A fresh window showing `site` from the file "sample.vistaro", as saved.
     void open(const Site& shown = sample()) {
         m_plan.reset();
+        // The window's size and docks as an earlier window or run left them would move the plan
+        // on screen: each test starts from none.
+        windowSettings()->remove(u"SitePlan"_s);
         m_host.shown.clear();
         m_disk->clear();
         (*m_disk)[path(u"sample.vistaro"_s)] = shown;
@@ -228,8 +237,76 @@ private slots:
         QCOMPARE(preview->windowTitle(), u"Preview: Yard"_s);
         QCOMPARE(preview->sheet().columns().front().pixelsPerMetre,
                  *cameraCoverage(site().cameras[1]).pixelsPerMetre);
+        // A camera of the plan keeps no F-number: its blur takes the coverage window's first.
+        QCOMPARE(preview->sheet().scene().ends.front().result.focus->fNumber,
+                 CoverageInputs().fNumber);
+        QVERIFY(preview->findChild<QCheckBox*>(u"LensBlur"_s)->isEnabled());
         table("CameraTable")->selectRow(0);
         QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
+    }
+
+    // The lens's projection and datasheet angle are edited on the panel, each an undoable step:
+    // a fisheye's field on the plan is a sector, wider than 180° reaching behind the camera
+    // (at the origin, looking east); undo brings back the pinhole's triangle in front of it.
+    void projectionOnThePanel() {
+        open();
+        table("CameraTable")->selectRow(0);
+        const auto behind = [this] {
+            const PlanPolygon outline = fieldFootprint(site().cameras[0]).outline;
+            return std::any_of(outline.begin(), outline.end(),
+                               [](const PlanPoint& p) { return p.x < -0.1; });
+        };
+        const FieldFootprint pinhole = fieldFootprint(site().cameras[0]);
+        QVERIFY(!pinhole.outline.empty() && !behind());
+        auto* projection = m_plan->findChild<QComboBox*>(u"CameraProjection"_s);
+        auto* angle = m_plan->findChild<QDoubleSpinBox*>(u"CameraDatasheetAngle"_s);
+        QCOMPARE(projection->accessibleName(), u"Projection"_s);
+        projection->setCurrentIndex(int(Projection::Equidistant));
+        QCOMPARE(site().cameras[0].lensModel.projection, Projection::Equidistant);
+        QVERIFY(fieldFootprint(site().cameras[0]).outline.size() > pinhole.outline.size() + 4);
+        QVERIFY(!behind());
+        angle->setValue(200);
+        QCOMPARE(site().cameras[0].lensModel.datasheetAngleHDeg, 200.0);
+        QVERIFY(behind());
+        // Its lowest value is none: the field follows the focal length again.
+        angle->setValue(0);
+        QVERIFY(!site().cameras[0].lensModel.datasheetAngleHDeg);
+        QCOMPARE(plan().undoStack().count(), 3);
+
+        action("Undo")->trigger();
+        QCOMPARE(angle->value(), 200.0);
+        action("Undo")->trigger();
+        QVERIFY(!site().cameras[0].lensModel.datasheetAngleHDeg);
+        QCOMPARE(angle->value(), 0.0);
+        action("Undo")->trigger();
+        QCOMPARE(site().cameras[0].lensModel, LensModel{});
+        QCOMPARE(projection->currentIndex(), int(Projection::Rectilinear));
+        QCOMPARE(fieldFootprint(site().cameras[0]).outline, pinhole.outline);
+    }
+
+    // The panel fits any height the window leaves it: its fields scroll, and the window keeps
+    // the size it was given, at the usual font size and at 150 %.
+    void panelFitsTheWindow_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+    }
+    void panelFitsTheWindow() {
+        QFETCH(double, scale);
+        const QFont usual = QApplication::font();
+        const auto restore = qScopeGuard([usual] { QApplication::setFont(usual); });
+        QFont larger = usual;
+        larger.setPointSizeF(usual.pointSizeF() * scale);
+        QApplication::setFont(larger);
+        open();
+        table("CameraTable")->selectRow(0);
+        QApplication::processEvents();
+        QCOMPARE(plan().size(), QSize(1000, 700));
+        auto* fields = m_plan->findChild<QScrollArea*>(u"CameraFields"_s);
+        auto* last = m_plan->findChild<QWidget*>(u"CameraLevel"_s);
+        fields->ensureWidgetVisible(last);
+        QVERIFY(!last->visibleRegion().isEmpty());
+        QVERIFY(!m_plan->findChild<QPushButton*>(u"OpenPreview"_s)->visibleRegion().isEmpty());
     }
 
     // The status bar reads the plan's coordinates under the cursor: down on screen is south.
@@ -331,10 +408,11 @@ private slots:
     }
 
     // A picture loaded under the plan, then scaled by two points clicked on it and the distance
-    // between them; both are undone.
+    // between them; both are undone. The points lie a hundred screen pixels apart or more
+    // whatever the view's size, so that a click's rounding to a whole pixel does not show.
     void backgroundLoadedAndScaled() {
         open();
-        QImage picture(200, 100, QImage::Format_RGB32);
+        QImage picture(2000, 1000, QImage::Format_RGB32);
         picture.fill(Qt::white);
         QVERIFY(picture.save(path(u"floor.png"_s)));
         m_picked = path(u"floor.png"_s);
@@ -343,12 +421,10 @@ private slots:
         QVERIFY(site().background);
         QCOMPARE(metresPerPixel(*site().background), UnscaledMetresPerPixel);
         QVERIFY(action("SetScale")->isEnabled());
-        plan().setDistanceAsker([](QWidget*, double) { return std::optional<double>(10); });
-        // Close enough that a click lands within a small share of the distance clicked.
-        view().zoomBy(20);
+        plan().setDistanceAsker([](QWidget*, double) { return std::optional<double>(100); });
         action("SetScale")->trigger();
-        clickAt(planOfPixel(*site().background, {50, 50}));
-        clickAt(planOfPixel(*site().background, {150, 50}));
+        clickAt(planOfPixel(*site().background, {500, 500}));
+        clickAt(planOfPixel(*site().background, {1500, 500}));
         QVERIFY(near(metresPerPixel(*site().background), 0.1, 0.002));
         QCOMPARE(plan().undoStack().count(), 2);
         action("Undo")->trigger();
