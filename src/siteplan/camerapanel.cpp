@@ -101,6 +101,7 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     m_hint->setWordWrap(true);
     layout->addWidget(m_hint);
     auto* scroll = new FieldScroll(this);
+    m_fields = scroll;
     scroll->setObjectName(QStringLiteral("CameraFields"));
     auto* fields = new QWidget(scroll);
     m_form = new QFormLayout(fields);
@@ -287,6 +288,7 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) 
 
 void CameraPanel::retranslate() {
     m_hint->setText(tr("Select one camera on the plan or in the table to see and change it here."));
+    m_fields->setAccessibleName(tr("Camera properties"));
     for (int row = 0; row < m_form->rowCount(); ++row) {
         auto* label = qobject_cast<QLabel*>(m_form->itemAt(row, QFormLayout::LabelRole)->widget());
         QWidget* field = m_form->itemAt(row, QFormLayout::FieldRole)->widget();

@@ -16,6 +16,7 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 namespace vistaro {
@@ -72,6 +73,7 @@ private:
     QComboBox* m_level = nullptr;
     QPushButton* m_showInCoverage = nullptr;
     QPushButton* m_openPreview = nullptr;
+    QScrollArea* m_fields = nullptr;
 };
 
 } // namespace vistaro

@@ -93,6 +93,12 @@ const WindowToWalk Windows[] = {
          app.window().OpenCoverage_Click();
          return app.window().coverageWindow();
      }},
+    {"preview",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         app.window().OpenCoverage_Click();
+         app.click(u"OpenPreview"_s, app.window().coverageWindow());
+         return app.window().coverageWindow()->findChild<QWidget*>(u"Preview"_s);
+     }},
     {"lens finder",
      [](test::SampleWorkFolder& app) -> QWidget* {
          app.window().OpenLensFinder_Click();
