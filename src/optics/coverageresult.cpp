@@ -70,8 +70,10 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
         return result;
 
     const SensorSize imaged = imagedArea(query.camera->sensor, query.camera->image);
-    if (distance)
-        if (const auto needed = neededFocal(*query.camera, *query.distanceM.value, query.level))
+    const std::vector<double> densities = levelDensities(query.levelSet, *query.camera);
+    if (distance && query.level < densities.size())
+        if (const auto needed =
+                neededFocal(*query.camera, *query.distanceM.value, densities[query.level]))
             result.neededFocalMm = focalToType(*needed);
     if (!focal)
         return result;
@@ -79,9 +81,8 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     result.angleHDeg = angleOfViewDeg(imaged.widthMm, f);
     result.angleVDeg = angleOfViewDeg(imaged.heightMm, f);
     result.angleDDeg = angleOfViewDeg(std::hypot(imaged.widthMm, imaged.heightMm), f);
-    for (const Level level : AllLevels)
-        result.levelDistanceM[static_cast<std::size_t>(level)] =
-            levelDistance(*query.camera, f, level);
+    for (const double density : densities)
+        result.levelDistanceM.push_back(levelDistance(*query.camera, f, density));
     if (!distance)
         return result;
     const double d = *query.distanceM.value;
@@ -89,7 +90,7 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     result.sceneHeightM = d * imaged.heightMm / f;
     result.pixelsPerMetre = pixelDensity(*query.camera, f, d);
     if (result.pixelsPerMetre)
-        result.levelReached = levelReached(*result.pixelsPerMetre);
+        result.levelReached = levelReached(*result.pixelsPerMetre, densities);
     if (!mount || !aimed)
         return result;
     const double h = *query.mountHeightM.value;

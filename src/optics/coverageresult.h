@@ -7,8 +7,8 @@
 #include "optics/levels.h"
 #include "optics/reading.h"
 
-#include <array>
 #include <optional>
+#include <vector>
 
 namespace vistaro {
 
@@ -21,7 +21,8 @@ struct CoverageQuery {
     Reading distanceM;
     Reading mountHeightM;
     Reading targetHeightM;
-    Level level = Level::Identification;
+    LevelSet levelSet = enLevels();
+    Level level = levelSet.defaultLevel;
     Aim aim = Aim::Target;
     Reading tiltDeg; // with Aim::Tilt, down from the horizon
 };
@@ -54,10 +55,10 @@ struct CoverageResult {
     std::optional<double> sceneWidthM;
     std::optional<double> sceneHeightM;
     std::optional<double> pixelsPerMetre;
-    std::optional<Level> levelReached; // with pixelsPerMetre, none means below detection
-    std::array<std::optional<double>, 4> levelDistanceM; // by Level
-    std::optional<double> neededFocalMm;                 // for the query's level, as typed
-    std::optional<double> tiltDeg;                       // down from the horizon, as aimed
+    std::optional<Level> levelReached; // with pixelsPerMetre, none means below the lowest level
+    std::vector<std::optional<double>> levelDistanceM; // by level of the query's set
+    std::optional<double> neededFocalMm;               // for the query's level, as typed
+    std::optional<double> tiltDeg;                     // down from the horizon, as aimed
     GroundEdges ground; // nearM is also the dead zone in front of the camera
     std::optional<Problem> problem;
 
