@@ -23,7 +23,7 @@ constexpr QRgb ViewFill = 0x5056b4e9;
 constexpr QRgb DeadZoneColour = 0xffd55e00;
 
 QColor bandColour(Level level) {
-    return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
+    return QColor::fromRgba(levelColour(level));
 }
 
 double radians(double degrees) {
@@ -82,14 +82,16 @@ void drawScale(QPainter& painter, const QPointF& at, double metres, double pixel
              Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-double detectionReach(const ViewEnd& end) {
-    return end.result.levelDistanceM[0].value_or(0);
+// How far the lowest level reaches: where the bands end.
+double lowestReach(const ViewEnd& end) {
+    return end.result.levelDistanceM.empty() ? 0 : end.result.levelDistanceM[0].value_or(0);
 }
 
 // The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
 // band first so the nearer ones lie on top.
 void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
-               const QTransform& toPixels, Units units) {
+               const QTransform& toPixels, const ViewModel& model) {
+    const Units units = model.units;
     const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
     const double pixelsPerMetre = toPixels.m11();
     const QPointF apex = toPixels.map(QPointF(0, 0));
@@ -98,20 +100,17 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
     };
     const QFontMetricsF metrics(painter.font());
     double nearer = 0;
-    std::array<double, 4> reach{};
-    for (const Level level : AllLevels)
-        reach.at(static_cast<std::size_t>(level)) =
-            end.result.levelDistanceM.at(static_cast<std::size_t>(level)).value_or(0);
-    for (const Level level : AllLevels) {
-        const double metres = reach.at(static_cast<std::size_t>(level));
+    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
+    for (Level level = 0; level < reach.size(); ++level) {
+        const double metres = reach[level].value_or(0);
         painter.setPen(Qt::NoPen);
         painter.setBrush(bandColour(level));
         painter.drawPolygon(QPolygonF{apex, edge(metres, -1), edge(metres, 1)});
     }
-    // Each band's name where it has room, from identification outwards.
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const double farther = reach.at(static_cast<std::size_t>(*level));
-        const QString name = CoverageText::levelName(*level);
+    // Each band's name where it has room, from the highest level outwards.
+    for (Level level = reach.size(); level-- > 0;) {
+        const double farther = reach[level].value_or(0);
+        const QString name = CoverageText::levelName(model.levelSet, level);
         const double width = (farther - nearer) * pixelsPerMetre;
         const double middle = (nearer + farther) / 2;
         const double height = 2 * middle * halfTan * pixelsPerMetre;
@@ -139,16 +138,16 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
 }
 
 // The level colours with their names, wrapped onto as many lines as the width needs.
-double legendEntryWidth(const QFontMetricsF& metrics, Level level) {
-    return metrics.height() * 0.7 + 3 + metrics.horizontalAdvance(CoverageText::levelName(level)) +
-           12;
+double legendEntryWidth(const QFontMetricsF& metrics, const LevelSet& set, Level level) {
+    return metrics.height() * 0.7 + 3 +
+           metrics.horizontalAdvance(CoverageText::levelName(set, level)) + 12;
 }
 
-double legendHeight(const QFontMetricsF& metrics, double width) {
+double legendHeight(const QFontMetricsF& metrics, double width, const LevelSet& set) {
     double x = 0;
     int lines = 1;
-    for (const Level level : AllLevels) {
-        const double entry = legendEntryWidth(metrics, level);
+    for (Level level = 0; level < set.size(); ++level) {
+        const double entry = legendEntryWidth(metrics, set, level);
         if (x > 0 && x + entry > width) {
             ++lines;
             x = 0;
@@ -158,19 +157,19 @@ double legendHeight(const QFontMetricsF& metrics, double width) {
     return lines * metrics.height() * 1.2;
 }
 
-void drawLegend(QPainter& painter, const QRectF& area) {
+void drawLegend(QPainter& painter, const QRectF& area, const LevelSet& set) {
     const QFontMetricsF metrics(painter.font());
     const double swatch = metrics.height() * 0.7;
     QPointF at(area.left(), area.top() + metrics.height() * 0.6);
-    for (const Level level : AllLevels) {
-        const double entry = legendEntryWidth(metrics, level);
+    for (Level level = 0; level < set.size(); ++level) {
+        const double entry = legendEntryWidth(metrics, set, level);
         if (at.x() > area.left() && at.x() + entry > area.right())
             at = QPointF(area.left(), at.y() + metrics.height() * 1.2);
         painter.setPen(Qt::NoPen);
         painter.setBrush(bandColour(level));
         painter.drawRect(QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
         painter.setPen(QColor::fromRgba(Ink));
-        drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(level),
+        drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(set, level),
                  Qt::AlignLeft | Qt::AlignVCenter);
         at.rx() += entry;
     }
@@ -186,7 +185,7 @@ struct TopLayout {
 };
 
 bool coneDrawable(const ViewEnd& end) {
-    return end.result.angleHDeg && detectionReach(end) > 0;
+    return end.result.angleHDeg && lowestReach(end) > 0;
 }
 
 // The camera on the left of its panel, half way up, the cone's labels in a row above and below.
@@ -196,7 +195,7 @@ QTransform coneTransform(const QRectF& panel, double pixelsPerMetre) {
 
 TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const ViewModel& model) {
     TopLayout layout;
-    const double legendTall = legendHeight(metrics, area.width() - 8);
+    const double legendTall = legendHeight(metrics, area.width() - 8, model.levelSet);
     layout.legend =
         QRectF(area.left() + 4, area.bottom() - legendTall - 2, area.width() - 8, legendTall);
     const double barTall = metrics.height() + 8;
@@ -208,7 +207,7 @@ TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const View
         const ViewEnd& end = model.ends[i];
         if (!coneDrawable(end))
             continue;
-        const double reach = std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
+        const double reach = std::max(lowestReach(end), end.distanceM.value_or(0)) * 1.05;
         const double halfTan = std::tan(radians(*end.result.angleHDeg / 2));
         const QRectF inner = layout.panels[i].adjusted(8, labelTall, -8, -labelTall);
         const double fit = std::min(inner.width() / reach, inner.height() / (2 * reach * halfTan));
@@ -312,7 +311,7 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const
     } else {
         view << rayEnd(tilt + half) << rayEnd(tilt - half);
     }
-    painter.setPen(QPen(QColor::fromRgba(LevelColours[0]).darker(130), 0));
+    painter.setPen(QPen(QColor::fromRgb(ViewFill).darker(130), 0));
     painter.setBrush(QColor::fromRgba(ViewFill));
     painter.drawPolygon(view);
     // The axis up to the person, or to the ground where it meets it nearer.
@@ -385,8 +384,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         const ViewEnd& end = model.ends[i];
         const QRectF& panel = layout.panels[i];
         if (layout.pixelsPerMetre > 0 && coneDrawable(end))
-            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre),
-                      model.units);
+            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre), model);
         else
             drawNothing(painter, panel);
         drawPanelName(painter, panel, end.name);
@@ -398,7 +396,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         drawScale(painter, QPointF(bar.left() + 8, bar.center().y() + 2), metres,
                   layout.pixelsPerMetre, model.units);
     }
-    drawLegend(painter, layout.legend);
+    drawLegend(painter, layout.legend, model.levelSet);
     painter.restore();
 }
 

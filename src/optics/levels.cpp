@@ -37,8 +37,7 @@ std::optional<double> imagedWidth(const Camera& camera) {
 // each level's key is its English name in lower case.
 LevelSet sixLevels(const char* key, const char* name, LevelMeasure measure,
                    const std::array<const char*, 6>& names, const std::array<double, 6>& values) {
-    constexpr Level Identification = 4;
-    LevelSet set{QLatin1String(key), QLatin1String(name), measure, 0, false, {}, Identification};
+    LevelSet set{QLatin1String(key), QLatin1String(name), measure, 0, false, {}, EnIdentification};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const QString levelName = QLatin1String(names.at(i));
         set.levels.push_back({levelName.toLower(), levelName, values.at(i)});
@@ -140,6 +139,11 @@ std::vector<double> levelDensities(const LevelSet& set, const Camera& camera) {
         }
     }
     return densities;
+}
+
+std::optional<double> levelDensity(const LevelSet& set, Level level, const Camera& camera) {
+    const std::vector<double> densities = levelDensities(set, camera);
+    return level < densities.size() ? std::optional(densities[level]) : std::nullopt;
 }
 
 std::uint32_t levelColour(Level level) {

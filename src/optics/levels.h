@@ -41,6 +41,9 @@ struct PlateRule {
     bool operator==(const PlateRule&) const = default;
 };
 
+// EN 62676-4's identification, and the screen shares' identify: the level asked for by default.
+inline constexpr Level EnIdentification = 4;
+
 inline constexpr double MaxPlateWidthMm = 10'000;
 inline constexpr double MaxPlatePixels = 100'000;
 
@@ -94,6 +97,10 @@ LevelSet userLevelSet(const QString& name, std::vector<LevelSpec> levels, bool t
 // The pixels a metre each level of the set needs on the target of `camera`'s picture, lowest
 // first: a screen share by the picture's rows (rows x share / 1.6 m), a plate by its width.
 std::vector<double> levelDensities(const LevelSet& set, const Camera& camera);
+
+// What one level of the set needs with `camera`'s picture (px/m); none when the set has no such
+// level.
+std::optional<double> levelDensity(const LevelSet& set, Level level, const Camera& camera);
 
 // The colour of a level in every drawing, 0xAARRGGBB: Okabe and Ito's colours, told apart with
 // every common colour-blindness, in steps of lightness that a grey print keeps apart, lightest

@@ -54,7 +54,7 @@ private:
 
 } // namespace
 
-CoverageQuery coverageQuery(const SiteCamera& camera) {
+CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels) {
     CoverageQuery query;
     const SensorSize& sensor = camera.camera.sensor;
     const ImageSize& image = camera.camera.image;
@@ -72,12 +72,13 @@ CoverageQuery coverageQuery(const SiteCamera& camera) {
     query.distanceM = checked(camera.distanceM, Quantity::Distance);
     query.mountHeightM = checked(camera.mountHeightM, Quantity::MountHeight);
     query.targetHeightM = checked(camera.targetHeightM, Quantity::TargetHeight);
-    query.level = camera.level;
+    query.levelSet = levels;
+    query.level = levels.clamp(camera.level);
     return query;
 }
 
-CoverageResult cameraCoverage(const SiteCamera& camera) {
-    CoverageResult result = computeCoverage(coverageQuery(camera));
+CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels) {
+    CoverageResult result = computeCoverage(coverageQuery(camera, levels));
     // With a tilt worked out, every input was read; the only problem left is the ground's.
     if (camera.aim != Aim::Tilt || !result.tiltDeg)
         return result;
@@ -90,8 +91,8 @@ CoverageResult cameraCoverage(const SiteCamera& camera) {
     return result;
 }
 
-FieldFootprint fieldFootprint(const SiteCamera& camera) {
-    const CoverageResult result = cameraCoverage(camera);
+FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) {
+    const CoverageResult result = cameraCoverage(camera, levels);
     if (!result.tiltDeg)
         return {};
     const Placement placement(camera);
@@ -110,19 +111,19 @@ FieldFootprint fieldFootprint(const SiteCamera& camera) {
     footprint.field = AxialRange{*edges.nearM, edges.farM};
     const double far = edges.farM.value_or(std::numeric_limits<double>::infinity());
     double inner = 0;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const double outer = result.levelDistanceM[static_cast<std::size_t>(*level)].value_or(0);
+    for (Level level = result.levelDistanceM.size(); level-- > 0;) {
+        const double outer = result.levelDistanceM[level].value_or(0);
         const double from = std::max(inner, *edges.nearM);
         const double to = std::min(outer, far);
         if (to > from)
-            footprint.bands.push_back({*level, {from, to}, placement.between(from, to)});
+            footprint.bands.push_back({level, {from, to}, placement.between(from, to)});
         inner = outer;
     }
     return footprint;
 }
 
-PlanPolygon fieldOutline(const SiteCamera& camera) {
-    const FieldFootprint footprint = fieldFootprint(camera);
+PlanPolygon fieldOutline(const SiteCamera& camera, const LevelSet& levels) {
+    const FieldFootprint footprint = fieldFootprint(camera, levels);
     if (footprint.bands.empty())
         return {};
     return Placement(camera).between(footprint.bands.front().range.nearM,

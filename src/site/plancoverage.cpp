@@ -54,29 +54,33 @@ void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
     m_walls = plane::WallIndex(segmentsOf(walls));
 }
 
-CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
+CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& levels) const {
     CameraCover cover;
-    const FieldFootprint footprint = fieldFootprint(camera);
+    cover.bands.resize(levels.size());
+    cover.meets.resize(levels.size());
+    cover.reach.resize(levels.size());
+    const FieldFootprint footprint = fieldFootprint(camera, levels);
     const plane::Point eye{camera.position.x, camera.position.y};
     // One look past the walls for the whole field; each band then keeps its visible part.
     std::vector<plane::Region> bands;
     for (const FieldBand& band : footprint.bands)
         bands.push_back(regionOf(band.corners));
-    bands = m_geometry.visibleParts(eye, regionOf(fieldOutline(camera)), bands, m_walls);
+    bands = m_geometry.visibleParts(eye, regionOf(fieldOutline(camera, levels)), bands, m_walls);
     for (std::size_t i = 0; i < bands.size(); ++i)
-        cover.bands.at(static_cast<std::size_t>(footprint.bands[i].level)) = std::move(bands[i]);
+        cover.bands.at(footprint.bands[i].level) = std::move(bands[i]);
     cover.deadZone = m_geometry.visibleFrom(eye, regionOf(footprint.deadZone), m_walls);
     // Worked out once a camera, for every area that asks for one of the levels: from the highest
     // level down, each band joins what the levels above it meet. A band or a union alone is a
     // result of GEOS already, so it needs no union of its own.
     plane::Region better;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const plane::Region& band = cover.bands.at(static_cast<std::size_t>(*level));
+    for (Level level = levels.size(); level-- > 0;) {
+        const plane::Region& band = cover.bands.at(level);
         better = better.empty() ? band : band.empty() ? better : m_geometry.unite({better, band});
-        cover.meets.at(static_cast<std::size_t>(*level)) = better;
-        cover.reach.at(static_cast<std::size_t>(*level)) = boundsOf(better);
+        cover.meets.at(level) = better;
+        cover.reach.at(level) = boundsOf(better);
     }
-    cover.areaAtLevelM2 = m_geometry.area(cover.meets.at(static_cast<std::size_t>(camera.level)));
+    if (!cover.meets.empty())
+        cover.areaAtLevelM2 = m_geometry.area(cover.meets.at(levels.clamp(camera.level)));
     return cover;
 }
 
@@ -85,11 +89,11 @@ AreaCover PlanCoverage::area(const SiteArea& area,
     AreaCover result;
     const plane::Region surface = regionOf(area.points);
     const QRectF box = boundsOf(surface);
-    const auto level = static_cast<std::size_t>(area.level);
+    const Level level = area.level;
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
     for (const CameraCover* cover : covers)
-        if (cover->reach.at(level).intersects(box))
+        if (level < cover->reach.size() && cover->reach.at(level).intersects(box))
             met.push_back(m_geometry.intersect(cover->meets.at(level), surface));
     result.covered = m_geometry.unite(met);
     if (result.areaM2 > 0)

@@ -7,7 +7,6 @@
 #include "site/site.h"
 
 #include <QRectF>
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -15,13 +14,14 @@ namespace vistaro {
 
 // What one camera covers on the plan once the walls have taken their part.
 struct CameraCover {
-    // By Level: where the camera meets that level and no higher one, as far as it can see.
-    std::array<plane::Region, 4> bands;
-    // By Level: where it meets that level or better.
-    std::array<plane::Region, 4> meets;
-    // By Level: the box around `meets` (plan coordinates), so that an area outside it is known
+    // By level of the site's set: where the camera meets that level and no higher one, as far
+    // as it can see.
+    std::vector<plane::Region> bands;
+    // By level: where it meets that level or better.
+    std::vector<plane::Region> meets;
+    // By level: the box around `meets` (plan coordinates), so that an area outside it is known
     // to be uncovered by this camera without asking GEOS.
-    std::array<QRectF, 4> reach;
+    std::vector<QRectF> reach;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
     double areaAtLevelM2 = 0;
@@ -44,7 +44,7 @@ public:
 
     void setWalls(const std::vector<SiteWall>& walls);
 
-    CameraCover camera(const SiteCamera& camera) const;
+    CameraCover camera(const SiteCamera& camera, const LevelSet& levels) const;
     // The part of `area` that at least one of `covers` covers at the area's level or better.
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.

@@ -36,7 +36,7 @@ struct SiteCamera {
     double focalMm = 6;
     std::optional<double> focalTeleMm; // the long end of a zoom
     QString lens;                      // the catalogue's model name, empty for none
-    Level level = Level::Identification;
+    Level level = EnIdentification;    // of the site's level set
 
     bool operator==(const SiteCamera&) const = default;
 };
@@ -51,8 +51,8 @@ struct SiteWall {
 // An area that must be covered at a level by at least one camera.
 struct SiteArea {
     QString name;
-    Level level = Level::Identification;
-    std::vector<PlanPoint> points; // a closed polygon, three points or more
+    Level level = EnIdentification; // of the site's level set
+    std::vector<PlanPoint> points;  // a closed polygon, three points or more
 
     bool operator==(const SiteArea&) const = default;
 };
@@ -89,6 +89,7 @@ enum class BackgroundKind { Picture, Dxf, Pdf };
 // A whole site as the site plan shows it and its file keeps it.
 struct Site {
     Units units = Units::Metric;
+    LevelSet levelSet = enLevels(); // the levels its cameras and areas ask for
     std::optional<SiteBackground> background;
     std::vector<SiteCamera> cameras;
     std::vector<SiteWall> walls;
