@@ -8,6 +8,7 @@
 #include "coverage/coveragereport.h"
 #include "optics/calculatorreading.h"
 #include "optics/coveragefields.h"
+#include "optics/coverageformat.h"
 #include "optics/coverageinputs.h"
 
 #include <QHash>

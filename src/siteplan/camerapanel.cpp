@@ -102,8 +102,6 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     m_lens = named<QLineEdit>("Lens", this);
     addRow("Lens", m_lens);
     m_level = named<QComboBox>("CameraLevel", this);
-    for (std::size_t i = 0; i < AllLevels.size(); ++i)
-        m_level->addItem(QString());
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
     layout->addWidget(m_showInCoverage);
@@ -111,7 +109,7 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
 
     connectFields();
     retranslate();
-    present(std::nullopt, Units::Metric);
+    present(std::nullopt, Units::Metric, enLevels());
 }
 
 QDoubleSpinBox* CameraPanel::addNumber(const char* name, double minimum, double maximum,
@@ -170,7 +168,8 @@ void CameraPanel::connectFields() {
         change([index](SiteCamera& c) { c.aim = index == 1 ? Aim::Tilt : Aim::Target; });
     });
     connect(m_level, &QComboBox::currentIndexChanged, this, [this](int index) {
-        change([index](SiteCamera& c) { c.level = AllLevels.at(static_cast<std::size_t>(index)); });
+        if (index >= 0)
+            change([index](SiteCamera& c) { c.level = Level(index); });
     });
     connect(m_showInCoverage, &QPushButton::clicked, this, &CameraPanel::showInCoverage);
 }
@@ -184,8 +183,15 @@ void CameraPanel::change(const std::function<void(SiteCamera&)>& apply) {
         emit edited(after);
 }
 
-void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) {
+void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units,
+                          const LevelSet& levels) {
     m_presenting = true;
+    if (levels != m_levels) {
+        m_levels = levels;
+        m_level->clear();
+        for (Level level = 0; level < levels.size(); ++level)
+            m_level->addItem(CoverageText::levelName(levels, level));
+    }
     const bool unitsChanged = units != m_units;
     m_camera = camera;
     m_units = units;
@@ -235,8 +241,8 @@ void CameraPanel::retranslate() {
     }
     m_aim->setItemText(0, tr("Target height"));
     m_aim->setItemText(1, tr("Tilt"));
-    for (const Level level : AllLevels)
-        m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    for (Level level = 0; level < m_levels.size(); ++level)
+        m_level->setItemText(int(level), CoverageText::levelName(m_levels, level));
     m_focalTele->setSpecialValueText(tr("none"));
     m_showInCoverage->setText(tr("&Show in coverage window"));
 }

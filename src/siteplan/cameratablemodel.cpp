@@ -53,7 +53,7 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
         return edit ? CoverageText::number(camera.focalMm, 2) : focalText(camera);
     case CameraColumn::Level:
         return edit ? QVariant(static_cast<int>(camera.level))
-                    : QVariant(CoverageText::levelName(camera.level));
+                    : QVariant(CoverageText::levelName(levelSet(), camera.level));
     case CameraColumn::Density:
         return densityText(camera, units());
     case CameraColumn::AreaAtLevel:
@@ -125,7 +125,7 @@ std::optional<SiteItem> CameraTableModel::edited(SiteItem item, int column,
         return item;
     }
     case CameraColumn::Level:
-        if (const std::optional<Level> level = typedLevel(value)) {
+        if (const std::optional<Level> level = typedLevel(value, levelSet())) {
             camera.level = *level;
             return item;
         }

@@ -39,16 +39,16 @@ PlanPoint middleOf(const SiteCamera& camera, const AxialRange& range) {
 
 } // namespace
 
-CameraFootprint PlanGeometry::footprint(const SiteCamera& camera,
+CameraFootprint PlanGeometry::footprint(const SiteCamera& camera, const LevelSet& levels,
                                         const std::vector<SiteWall>& walls) const {
     if (walls != m_walls) {
         m_coverage.setWalls(walls);
         m_walls = walls;
     }
     CameraFootprint footprint;
-    footprint.cover = m_coverage.camera(camera);
-    for (const FieldBand& band : fieldFootprint(camera).bands) {
-        const plane::Region& seen = footprint.cover.bands.at(static_cast<std::size_t>(band.level));
+    footprint.cover = m_coverage.camera(camera, levels);
+    for (const FieldBand& band : fieldFootprint(camera, levels).bands) {
+        const plane::Region& seen = footprint.cover.bands.at(band.level);
         if (seen.empty())
             continue;
         const PlanPoint middle = middleOf(camera, band.range);

@@ -13,7 +13,7 @@ namespace vistaro {
 // walls are indexed again only when they changed since the last camera.
 class PlanGeometry : public SiteGeometry {
 public:
-    CameraFootprint footprint(const SiteCamera& camera,
+    CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls) const override;
     AreaCoverage areaCoverage(const SiteArea& area,
                               const std::vector<CameraFootprint>& footprints) const override;

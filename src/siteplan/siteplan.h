@@ -108,6 +108,9 @@ private:
     void buildTables();
     void buildActions();
     void buildMenus();
+    // The View menu's band actions follow the site's level set.
+    void fillBandActions();
+    void showCoverageLayers();
     void connectActions();
     void retranslate();
     void retranslateActions();
@@ -204,7 +207,9 @@ private:
     QAction* m_lockBackground = nullptr;
     QAction* m_dxfLayers = nullptr;
     QAction* m_showDeadZones = nullptr;
-    std::array<QAction*, 4> m_showBands{};
+    QAction* m_bandsEnd = nullptr;     // the band actions stand before it
+    QString m_bandsSet;                // the key of the set they are for
+    std::vector<QAction*> m_showBands; // one a level of the site's set
 
     CalculatorReading m_reading;
     std::optional<QString> m_lens;
