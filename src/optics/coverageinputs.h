@@ -37,7 +37,7 @@ struct CoverageInputs {
     double pixelMicrometres = 2.9;
     ImageSize image{1920, 1080};
     LevelSet levelSet = enLevels();
-    PlateRule plate; // the rule of the number plates' set, when it is chosen or chosen again
+    PlateRule plate{}; // the rule of the number plates' set, when it is chosen or chosen again
     Level level = levelSet.defaultLevel;
     double mountHeightM = 3;
     double targetHeightM = 1.7;
