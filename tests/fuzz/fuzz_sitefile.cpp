@@ -30,8 +30,9 @@ void vistaro::fuzz::check(const QByteArray& input, const QString& path) {
         return;
     require(readSite(siteToJson(*read.site)).site == read.site);
     for (const SiteCamera& camera : read.site->cameras) {
-        const FieldFootprint footprint = fieldFootprint(camera);
-        require(finite(footprint.deadZone) && finite(fieldOutline(camera)));
+        const LevelSet& levels = read.site->levelSet;
+        const FieldFootprint footprint = fieldFootprint(camera, levels);
+        require(finite(footprint.deadZone) && finite(fieldOutline(camera, levels)));
         for (const FieldBand& band : footprint.bands)
             require(band.range.farM && finite(band.corners));
     }
