@@ -4,7 +4,6 @@
 #include "coverage/levelsetdialog.h"
 
 #include "optics/coverageformat.h"
-#include "optics/reading.h"
 #include "platform/messagebox.h"
 
 #include <QComboBox>
@@ -160,9 +159,8 @@ void LevelSetDialog::showSet(int index) {
         auto* name = new QTableWidgetItem(set.levels[level].name);
         name->setData(Qt::UserRole, set.levels[level].key);
         m_levels->setItem(row, NameColumn, name);
-        const double density = set.levels[level].value * (set.typedPerFoot ? MetresPerFoot : 1);
         m_levels->setItem(row, DensityColumn,
-                          new QTableWidgetItem(CoverageText::number(density, 3)));
+                          new QTableWidgetItem(CoverageText::number(set.levels[level].value, 3)));
     }
 }
 

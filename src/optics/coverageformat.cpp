@@ -149,9 +149,10 @@ QString CoverageText::levelNeeds(const LevelSet& set, Level level, Units units) 
     case LevelMeasure::Density:
         break;
     }
+    const double perMetre = set.typedPerFoot ? value / MetresPerFoot : value;
     return units == Units::Imperial
-               ? QStringLiteral("%1 %2").arg(number(value * MetresPerFoot, 2), tr("px/ft"))
-               : QStringLiteral("%1 %2").arg(number(value, 2), tr("px/m"));
+               ? QStringLiteral("%1 %2").arg(number(perMetre * MetresPerFoot, 2), tr("px/ft"))
+               : QStringLiteral("%1 %2").arg(number(perMetre, 2), tr("px/m"));
 }
 
 QString CoverageText::levelReached(const CoverageResult& result, const LevelSet& set) {

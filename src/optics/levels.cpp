@@ -3,6 +3,8 @@
 
 #include "optics/levels.h"
 
+#include "optics/reading.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
@@ -128,7 +130,7 @@ std::vector<double> levelDensities(const LevelSet& set, const Camera& camera) {
     for (const LevelSpec& level : set.levels) {
         switch (set.measure) {
         case LevelMeasure::Density:
-            densities.push_back(level.value);
+            densities.push_back(set.typedPerFoot ? level.value / MetresPerFoot : level.value);
             break;
         case LevelMeasure::ScreenShare:
             densities.push_back(camera.image.rows * level.value / PersonHeightM);

@@ -28,7 +28,7 @@ enum class LevelMeasure {
 struct LevelSpec {
     QString key;      // stable within its set: what files store
     QString name;     // as shown; a built-in set's is the English text, translated on show
-    double value = 0; // in the set's measure
+    double value = 0; // in the set's measure (px/ft for a set typed so)
 
     bool operator==(const LevelSpec&) const = default;
 };

@@ -102,7 +102,7 @@ LevelSetRead userSetOf(const QJsonObject& object) {
         if (key.isEmpty() || std::any_of(levels.begin(), levels.end(),
                                          [&](const LevelSpec& l) { return l.key == key; }))
             key = u"level-"_s + QString::number(i + 1);
-        levels.push_back({key, *levelName, perFoot ? *density / MetresPerFoot : *density});
+        levels.push_back({key, *levelName, *density});
     }
     return {userLevelSet(*name, std::move(levels), perFoot), {}};
 }
@@ -121,9 +121,7 @@ QJsonObject levelSetObject(const LevelSet& set) {
     QJsonArray levels;
     for (const LevelSpec& level : set.levels)
         levels.append(QJsonObject{
-            {"key"_L1, level.key},
-            {"name"_L1, level.name},
-            {"density"_L1, set.typedPerFoot ? level.value * MetresPerFoot : level.value}});
+            {"key"_L1, level.key}, {"name"_L1, level.name}, {"density"_L1, level.value}});
     return {{"name"_L1, set.name},
             {"unit"_L1, set.typedPerFoot ? "px/ft"_L1 : "px/m"_L1},
             {"levels"_L1, levels}};
