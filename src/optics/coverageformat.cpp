@@ -121,16 +121,13 @@ QString CoverageText::levelName(const LevelSet& set, Level level) {
     if (level >= set.size())
         return Missing;
     const QString& name = set.levels[level].name;
-    return set.builtIn()
-               ? QCoreApplication::translate("vistaro::LevelSet", name.toUtf8().constData())
-               : name;
+    return set.builtIn() ? tr(name.toUtf8().constData()) : name;
 }
 
 QString CoverageText::levelSetName(const LevelSet& set) {
     if (!set.builtIn())
         return set.name;
-    const QString name =
-        QCoreApplication::translate("vistaro::LevelSet", set.name.toUtf8().constData());
+    const QString name = tr(set.name.toUtf8().constData());
     if (set.measure != LevelMeasure::PlatePixels)
         return name;
     return tr("%1 (%2 mm, %3 px)")

@@ -57,37 +57,37 @@ std::optional<Level> LevelSet::find(const QString& levelKey) const {
 }
 
 LevelSet enLevels() {
-    return sixLevels("en62676-4", QT_TRANSLATE_NOOP("vistaro::LevelSet", "EN 62676-4"),
+    return sixLevels("en62676-4", QT_TRANSLATE_NOOP("CoverageText", "EN 62676-4"),
                      LevelMeasure::Density,
-                     {QT_TRANSLATE_NOOP("vistaro::LevelSet", "Monitor"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Detection"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Observation"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Recognition"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Identification"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Inspection")},
+                     {QT_TRANSLATE_NOOP("CoverageText", "Monitor"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Detection"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Observation"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Recognition"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Identification"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Inspection")},
                      {12.5, 25, 62.5, 125, 250, 1000});
 }
 
 LevelSet screenShareLevels() {
     return sixLevels("screen-height",
-                     QT_TRANSLATE_NOOP("vistaro::LevelSet", "Share of screen height"),
+                     QT_TRANSLATE_NOOP("CoverageText", "Share of screen height"),
                      LevelMeasure::ScreenShare,
-                     {QT_TRANSLATE_NOOP("vistaro::LevelSet", "Monitor"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Detect"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Observe"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Recognise"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Identify"),
-                      QT_TRANSLATE_NOOP("vistaro::LevelSet", "Inspect")},
+                     {QT_TRANSLATE_NOOP("CoverageText", "Monitor"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Detect"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Observe"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Recognise"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Identify"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Inspect")},
                      {0.05, 0.1, 0.25, 0.5, 1, 4});
 }
 
 LevelSet plateLevels(const PlateRule& rule) {
     return {u"plates"_s,
-            QLatin1String(QT_TRANSLATE_NOOP("vistaro::LevelSet", "Number plates")),
+            QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Number plates")),
             LevelMeasure::PlatePixels,
             rule.widthMm,
             false,
-            {{u"plate"_s, QLatin1String(QT_TRANSLATE_NOOP("vistaro::LevelSet", "Plate readable")),
+            {{u"plate"_s, QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Plate readable")),
               rule.minimumPixels}},
             0};
 }

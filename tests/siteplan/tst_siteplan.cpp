@@ -56,13 +56,16 @@ SiteCamera camera(const char* name, PlanPoint at) {
     return camera;
 }
 
-// Two cameras, a wall between them and an area in front of the first.
+// Two cameras, a wall between them and an area in front of the first. Under the number plates,
+// whose one level reaches 9.6 m, the plan fits at a scale where a click picks what it aims at.
 Site sample() {
     Site site;
+    site.levelSet = plateLevels({});
     site.cameras = {camera("Entrance", {0, 0}), camera("Yard", {10, 6})};
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
-    site.areas = {SiteArea{
-        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    site.areas = {SiteArea{QStringLiteral("Door"), 0, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    for (SiteCamera& camera : site.cameras)
+        camera.level = 0;
     return site;
 }
 
@@ -195,6 +198,18 @@ private slots:
         drag(at({0, 0}), at({0, 0}) + QPoint(30, 0));
         drag(at(site().cameras[0].position), at(site().cameras[0].position) + QPoint(30, 0));
         QCOMPARE(plan().undoStack().count(), 2);
+    }
+
+    // The View menu shows or hides the bands of the site's own levels.
+    void bandActionsFollowTheSet() {
+        open();
+        const auto band = [this](const QString& name) { return m_plan->findChild<QAction*>(name); };
+        QVERIFY(band(u"ShowPlate"_s) && !band(u"ShowIdentification"_s));
+        QCOMPARE(band(u"ShowPlate"_s)->text(), u"Show Plate readable band"_s);
+        Site shares = sample();
+        shares.levelSet = screenShareLevels();
+        open(shares);
+        QVERIFY(band(u"ShowIdentify"_s) && band(u"ShowMonitor"_s) && !band(u"ShowPlate"_s));
     }
 
     // A row selected in a table selects the item on the plan and shows a camera in the panel;
