@@ -150,9 +150,9 @@ std::optional<double> levelDensity(const LevelSet& set, Level level, const Camer
 
 std::uint32_t levelColour(Level level) {
     // Yellow, sky blue, bluish green, blue, a dark vermilion and a dark reddish purple: CIE
-    // lightness 89, 70, 58, 46, 35 and 16.
+    // lightness 89, 70, 58, 46, 29 and 16.
     constexpr std::array<std::uint32_t, 6> Colours{0xfff0e442, 0xff56b4e9, 0xff009e73,
-                                                   0xff0072b2, 0xff8f3400, 0xff4b0055};
+                                                   0xff0072b2, 0xff7a2c00, 0xff4b0055};
     return Colours.at(level % Colours.size());
 }
 

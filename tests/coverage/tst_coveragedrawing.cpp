@@ -20,7 +20,7 @@ namespace {
 
 // The band colours of EN 62676-4 from monitor to inspection, as a reader of the drawing tells
 // them, and the dead zone's.
-const QList<QRgb> Bands{0xfff0e442, 0xff56b4e9, 0xff009e73, 0xff0072b2, 0xff8f3400, 0xff4b0055};
+const QList<QRgb> Bands{0xfff0e442, 0xff56b4e9, 0xff009e73, 0xff0072b2, 0xff7a2c00, 0xff4b0055};
 constexpr QRgb DeadZone = 0xffd55e00;
 
 using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
