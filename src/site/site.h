@@ -98,4 +98,8 @@ struct Site {
     bool operator==(const Site&) const = default;
 };
 
+// The site under another level set: each camera and area keeps its level's place where the sets
+// have as many levels, else asks for the new set's default.
+Site withLevelSet(Site site, const LevelSet& levels);
+
 } // namespace vistaro

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QDockWidget;
 class QLabel;
 class QMenu;
@@ -111,6 +112,11 @@ private:
     // The View menu's band actions follow the site's level set.
     void fillBandActions();
     void showCoverageLayers();
+    // The tool bar's choice of the site's level set: the sets the coverage window offers, and
+    // the site's own when it is none of them.
+    void buildLevelSetChoice();
+    void showLevelSetChoice();
+    void chooseLevelSet(int index);
     void connectActions();
     void retranslate();
     void retranslateActions();
@@ -207,8 +213,10 @@ private:
     QAction* m_lockBackground = nullptr;
     QAction* m_dxfLayers = nullptr;
     QAction* m_showDeadZones = nullptr;
-    QAction* m_bandsEnd = nullptr;     // the band actions stand before it
-    QString m_bandsSet;                // the key of the set they are for
+    QAction* m_bandsEnd = nullptr; // the band actions stand before it
+    QString m_bandsSet;            // the key of the set they are for
+    QComboBox* m_levelSetBox = nullptr;
+    std::vector<LevelSet> m_levelSets; // what m_levelSetBox offers
     std::vector<QAction*> m_showBands; // one a level of the site's set
 
     CalculatorReading m_reading;

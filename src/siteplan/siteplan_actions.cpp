@@ -109,6 +109,8 @@ void SitePlan::buildMenus() {
     m_toolBar->addActions({m_addCamera, m_addWall, m_addArea, m_loadBackground, m_setScale});
     m_toolBar->addSeparator();
     m_toolBar->addActions({m_zoomToFit, m_zoomIn, m_zoomOut});
+    m_toolBar->addSeparator();
+    buildLevelSetChoice();
 }
 
 void SitePlan::connectActions() {

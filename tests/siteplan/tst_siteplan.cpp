@@ -9,6 +9,7 @@
 #include "support/siteplanwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +211,17 @@ private slots:
         shares.levelSet = screenShareLevels();
         open(shares);
         QVERIFY(band(u"ShowIdentify"_s) && band(u"ShowMonitor"_s) && !band(u"ShowPlate"_s));
+
+        // Chosen on the tool bar, EN 62676-4 takes each level's place; undone, the shares return.
+        auto* sets = m_plan->findChild<QComboBox*>(u"SiteLevelSet"_s);
+        QCOMPARE(sets->currentText(), u"Share of screen height"_s);
+        sets->setCurrentIndex(0);
+        emit sets->activated(0);
+        QCOMPARE(site().levelSet, enLevels());
+        QVERIFY(band(u"ShowIdentification"_s) && !band(u"ShowIdentify"_s));
+        plan().undoStack().undo();
+        QCOMPARE(site().levelSet, screenShareLevels());
+        QCOMPARE(sets->currentText(), u"Share of screen height"_s);
     }
 
     // A row selected in a table selects the item on the plan and shows a camera in the panel;
