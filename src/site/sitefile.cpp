@@ -325,7 +325,7 @@ SiteCamera readCamera(const Members& m, const LevelSet& set) {
     camera.focalMm = m.value("focal"_L1, upTo(Quantity::Focal));
     camera.focalTeleMm = m.valueOr("focal_tele"_L1, std::optional<double>(), upTo(Quantity::Focal));
     camera.lens = m.valueOr("lens"_L1, QString(), asText);
-    camera.level = m.valueOr("level"_L1, set.clamp(camera.level), levelOf(set));
+    camera.level = m.valueOr("level"_L1, set.defaultLevel, levelOf(set));
     return camera;
 }
 
