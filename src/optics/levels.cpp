@@ -69,8 +69,7 @@ LevelSet enLevels() {
 }
 
 LevelSet screenShareLevels() {
-    return sixLevels("screen-height",
-                     QT_TRANSLATE_NOOP("CoverageText", "Share of screen height"),
+    return sixLevels("screen-height", QT_TRANSLATE_NOOP("CoverageText", "Share of screen height"),
                      LevelMeasure::ScreenShare,
                      {QT_TRANSLATE_NOOP("CoverageText", "Monitor"),
                       QT_TRANSLATE_NOOP("CoverageText", "Detect"),

@@ -182,8 +182,8 @@ private slots:
     }
 
     // The cone at one scale along and across: identification ends 9.6 m out, detection 96 m
-    // out, monitor 192 m out, 192 x tan(43.6° / 2) = 76.8 m off the axis. The scale bar lies under the cone, a
-    // round length near a fifth of the width.
+    // out, monitor 192 m out, 192 x tan(43.6° / 2) = 76.8 m off the axis. The scale bar lies under
+    // the cone, a round length near a fifth of the width.
     void topViewToScale() {
         const ViewModel model = modelOf(end(u"6"_s, u"10"_s));
         const std::optional<QTransform> scale =

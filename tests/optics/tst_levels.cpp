@@ -98,9 +98,9 @@ private slots:
               u"tilt=90"_s})
             settings.setValue(u"Coverage/"_s + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
         const CoverageInputs fallenBack({SensorSource::Calculator, u"1/3\""_s, SensorSize{6.4, 4.8},
-                                         2.9, ImageSize{1920, 1520}, enLevels(), PlateRule{305, 130},
-                                         EnIdentification, 3, 1.2, Units::Imperial, Aim::Target,
-                                         10});
+                                         2.9, ImageSize{1920, 1520}, enLevels(),
+                                         PlateRule{305, 130}, EnIdentification, 3, 1.2,
+                                         Units::Imperial, Aim::Target, 10});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
     }
 
