@@ -31,14 +31,14 @@ Site site() {
         camera.name = QStringLiteral("Camera %1").arg(i + 1);
         camera.position = {(i % 10) * 20.0, (i / 10) * 20.0};
         camera.panDeg = i * 36.0;
-        camera.level = AllLevels.at(std::size_t(i) % AllLevels.size());
+        camera.level = Level(i) % site.levelSet.size();
         site.cameras.push_back(camera);
         const PlanPoint& at = camera.position;
         site.walls.push_back({{{at.x - 5, at.y - 5}, {at.x + 5, at.y - 5}, {at.x + 5, at.y}}});
     }
     for (int row = 0; row < 10; ++row)
         site.areas.push_back({QStringLiteral("Row %1").arg(row + 1),
-                              Level::Recognition,
+                              3, // recognition
                               {{0, row * 20.0 + 2},
                                {180, row * 20.0 + 2},
                                {180, row * 20.0 + 8},
@@ -62,7 +62,8 @@ std::vector<ResultRow> deliverablesRows(const QString& folder) {
         samples.push_back(elapsedMs([&] {
             const QList<ReportDocument> pages = deliverables.report(
                 [&](const SiteCamera& camera) {
-                    return siteCameraReport(camera, Units::Metric, QDate(2026, 1, 1));
+                    return siteCameraReport(camera, document.site().levelSet, Units::Metric,
+                                            QDate(2026, 1, 1));
                 },
                 QDate(2026, 1, 1));
             error = saveReportPdf(path, pages, preferredPageSize());

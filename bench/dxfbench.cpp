@@ -88,8 +88,10 @@ DxfCoverage site() {
         const double pan = i * 36.0;
         coverage.cameras.push_back({QStringLiteral("Camera %1").arg(i + 1), at, pan});
         coverage.walls.push_back({{{at.x - 5, at.y - 5}, {at.x + 5, at.y - 5}, {at.x + 5, at.y}}});
-        for (const Level level : AllLevels) {
-            const double reach = 30.0 / (1 + static_cast<int>(level));
+        // Detection to identification, the four bands a site drew before monitor and inspection,
+        // so that the target still compares.
+        for (Level level = 1; level <= EnIdentification; ++level) {
+            const double reach = 30.0 / static_cast<double>(level);
             std::vector<PlanPoint> fan{at};
             for (int k = 0; k < PointsPerBand - 1; ++k) {
                 const double angle =

@@ -26,8 +26,9 @@ PreviewScene sceneAt(double pixelsPerMetre) {
     constexpr double FNumber = 1;
     CoverageResult result;
     result.pixelsPerMetre = pixelsPerMetre;
-    for (const Level level : AllLevels)
-        result.levelDistanceM.at(std::size_t(level)) = AimM * pixelsPerMetre / levelDensity(level);
+    result.levelDensities = levelDensities(enLevels(), Camera{});
+    for (const double density : result.levelDensities)
+        result.levelDistanceM.push_back(AimM * pixelsPerMetre / density);
     const double pitchMm = FocalMm / (pixelsPerMetre * AimM);
     result.focus = LensFocus{FocalMm, FNumber, AimM, pitchMm};
     result.depth = depthOfField(FocalMm, FNumber, 2 * pitchMm, AimM);

@@ -79,7 +79,7 @@ Site generatedSite() {
         camera.panDeg = uniform(0, 360);
         camera.distanceM = uniform(6, 14);
         camera.focalMm = Focals.at(std::size_t(i) % Focals.size());
-        camera.level = AllLevels.at(std::size_t(i) % AllLevels.size());
+        camera.level = Level(i) % site.levelSet.size();
         site.cameras.push_back(camera);
     }
     // Rectangles of one to three rooms side by side, so that some lie across walls.
@@ -90,7 +90,7 @@ Site generatedSite() {
         const double right = left + rooms * RoomWidth - 2 * WallMargin;
         const double top = bottom + RoomDepth - 2 * WallMargin;
         site.areas.push_back({QStringLiteral("Area %1").arg(i + 1),
-                              AllLevels.at(std::size_t(i) % AllLevels.size()),
+                              Level(i) % site.levelSet.size(),
                               {{left, bottom}, {right, bottom}, {right, top}, {left, top}}});
     }
     return site;

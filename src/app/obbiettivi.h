@@ -94,8 +94,9 @@ public:
     // LensFinderHost
     void presentFromFinder(std::int16_t index) override;
     // SitePlanHost
-    void showInCoverage(const SiteCamera& camera) override;
-    ReportDocument cameraReport(const SiteCamera& camera, Units units) const override;
+    void showInCoverage(const SiteCamera& camera, const LevelSet& levels) override;
+    ReportDocument cameraReport(const SiteCamera& camera, const LevelSet& levels,
+                                Units units) const override;
 
     void Focale1_Click();
     void L1_Click();

@@ -56,8 +56,8 @@ bool Obbiettivi::sitePlanClosed() {
 // As a user would: the camera's inputs into the coverage window, its distance and then its
 // focal length into the calculator's first row (the focal length drives), the tele end into
 // the second row of a zoom.
-void Obbiettivi::showInCoverage(const SiteCamera& camera) {
-    coverageSettings().set(coverageInputsOf(camera, coverageSettings().inputs()));
+void Obbiettivi::showInCoverage(const SiteCamera& camera, const LevelSet& levels) {
+    coverageSettings().set(coverageInputsOf(camera, levels, coverageSettings().inputs()));
     const QString& separator = m_program.DecimalSeparator;
     m_calculator->enter(0, CalcField::L, calculatorText(camera.distanceM, separator));
     if (camera.focalTeleMm && m_options->zoomSelected()) {
@@ -68,8 +68,9 @@ void Obbiettivi::showInCoverage(const SiteCamera& camera) {
     OpenCoverage_Click();
 }
 
-ReportDocument Obbiettivi::cameraReport(const SiteCamera& camera, Units units) const {
-    return siteCameraReport(camera, units, QDate::currentDate());
+ReportDocument Obbiettivi::cameraReport(const SiteCamera& camera, const LevelSet& levels,
+                                        Units units) const {
+    return siteCameraReport(camera, levels, units, QDate::currentDate());
 }
 
 } // namespace vistaro

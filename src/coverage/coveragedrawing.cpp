@@ -25,7 +25,7 @@ constexpr QRgb SharpFill = 0x28009e73;
 constexpr QRgb SharpInk = 0xff00694c;
 
 QColor bandColour(Level level) {
-    return QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
+    return QColor::fromRgba(levelColour(level));
 }
 
 // A band in its level's colour under its level's hatching.
@@ -33,7 +33,7 @@ void fillBand(QPainter& painter, Level level, const QPainterPath& band) {
     painter.setBrush(bandColour(level));
     painter.drawPath(band);
     painter.setBrush(
-        QBrush(bandColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))));
+        QBrush(bandColour(level).darker(200), levelHatch(level)));
     painter.drawPath(band);
 }
 
@@ -93,8 +93,9 @@ void drawScale(QPainter& painter, const QPointF& at, double metres, double pixel
              Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-double detectionReach(const ViewEnd& end) {
-    return end.result.levelDistanceM[0].value_or(0);
+// How far the lowest level reaches: where the bands end.
+double lowestReach(const ViewEnd& end) {
+    return end.result.levelDistanceM.empty() ? 0 : end.result.levelDistanceM[0].value_or(0);
 }
 
 // A lens that is not rectilinear is drawn as a sector, bands cut at distances from the camera;
@@ -140,7 +141,8 @@ QPainterPath bandShape(const ViewEnd& end, double metres) {
 // The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
 // band first so the nearer ones lie on top.
 void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
-               const QTransform& toPixels, Units units) {
+               const QTransform& toPixels, const ViewModel& model) {
+    const Units units = model.units;
     const double halfTan = std::tan(drawnHalfAngle(end));
     const double pixelsPerMetre = toPixels.m11();
     const auto edge = [&](double metres, double side) {
@@ -148,19 +150,16 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
     };
     const QFontMetricsF metrics(painter.font());
     double nearer = 0;
-    std::array<double, 4> reach{};
-    for (const Level level : AllLevels)
-        reach.at(static_cast<std::size_t>(level)) =
-            end.result.levelDistanceM.at(static_cast<std::size_t>(level)).value_or(0);
-    for (const Level level : AllLevels) {
-        const double metres = reach.at(static_cast<std::size_t>(level));
+    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
+    for (Level level = 0; level < reach.size(); ++level) {
+        const double metres = reach[level].value_or(0);
         painter.setPen(Qt::NoPen);
         fillBand(painter, level, toPixels.map(bandShape(end, metres)));
     }
-    // Each band's name where it has room, from identification outwards.
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const double farther = reach.at(static_cast<std::size_t>(*level));
-        const QString name = CoverageText::levelName(*level);
+    // Each band's name where it has room, from the highest level outwards.
+    for (Level level = reach.size(); level-- > 0;) {
+        const double farther = reach[level].value_or(0);
+        const QString name = CoverageText::levelName(model.levelSet, level);
         const double width = (farther - nearer) * pixelsPerMetre;
         const double middle = (nearer + farther) / 2;
         const double height = 2 * coneExtent(end, middle).across * pixelsPerMetre;
@@ -204,16 +203,16 @@ void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
 }
 
 // The level colours with their names, wrapped onto as many lines as the width needs.
-double legendEntryWidth(const QFontMetricsF& metrics, Level level) {
-    return metrics.height() * 0.7 + 3 + metrics.horizontalAdvance(CoverageText::levelName(level)) +
-           12;
+double legendEntryWidth(const QFontMetricsF& metrics, const LevelSet& set, Level level) {
+    return metrics.height() * 0.7 + 3 +
+           metrics.horizontalAdvance(CoverageText::levelName(set, level)) + 12;
 }
 
-double legendHeight(const QFontMetricsF& metrics, double width) {
+double legendHeight(const QFontMetricsF& metrics, double width, const LevelSet& set) {
     double x = 0;
     int lines = 1;
-    for (const Level level : AllLevels) {
-        const double entry = legendEntryWidth(metrics, level);
+    for (Level level = 0; level < set.size(); ++level) {
+        const double entry = legendEntryWidth(metrics, set, level);
         if (x > 0 && x + entry > width) {
             ++lines;
             x = 0;
@@ -223,12 +222,12 @@ double legendHeight(const QFontMetricsF& metrics, double width) {
     return lines * metrics.height() * 1.2;
 }
 
-void drawLegend(QPainter& painter, const QRectF& area) {
+void drawLegend(QPainter& painter, const QRectF& area, const LevelSet& set) {
     const QFontMetricsF metrics(painter.font());
     const double swatch = metrics.height() * 0.7;
     QPointF at(area.left(), area.top() + metrics.height() * 0.6);
-    for (const Level level : AllLevels) {
-        const double entry = legendEntryWidth(metrics, level);
+    for (Level level = 0; level < set.size(); ++level) {
+        const double entry = legendEntryWidth(metrics, set, level);
         if (at.x() > area.left() && at.x() + entry > area.right())
             at = QPointF(area.left(), at.y() + metrics.height() * 1.2);
         painter.setPen(Qt::NoPen);
@@ -236,7 +235,7 @@ void drawLegend(QPainter& painter, const QRectF& area) {
         square.addRect(QRectF(at.x(), at.y() - swatch / 2, swatch, swatch));
         fillBand(painter, level, square);
         painter.setPen(QColor::fromRgba(Ink));
-        drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(level),
+        drawText(painter, at + QPointF(swatch + 3, 0), CoverageText::levelName(set, level),
                  Qt::AlignLeft | Qt::AlignVCenter);
         at.rx() += entry;
     }
@@ -252,12 +251,12 @@ struct TopLayout {
 };
 
 bool coneDrawable(const ViewEnd& end) {
-    return end.result.angleHDeg && detectionReach(end) > 0;
+    return end.result.angleHDeg && lowestReach(end) > 0;
 }
 
 // The farthest the top view of `end` reaches along its axis.
 double coneReach(const ViewEnd& end) {
-    return std::max(detectionReach(end), end.distanceM.value_or(0)) * 1.05;
+    return std::max(lowestReach(end), end.distanceM.value_or(0)) * 1.05;
 }
 
 // The camera on the left of its panel (right of what a field past 180° sees behind it), half way
@@ -270,7 +269,7 @@ QTransform coneTransform(const QRectF& panel, double pixelsPerMetre, const ViewE
 
 TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const ViewModel& model) {
     TopLayout layout;
-    const double legendTall = legendHeight(metrics, area.width() - 8);
+    const double legendTall = legendHeight(metrics, area.width() - 8, model.levelSet);
     layout.legend =
         QRectF(area.left() + 4, area.bottom() - legendTall - 2, area.width() - 8, legendTall);
     const double barTall = metrics.height() + 8;
@@ -412,7 +411,7 @@ void paintSide(QPainter& painter, const QRectF& panel, const ViewEnd& end, const
     } else {
         view << rayEnd(tilt + half) << rayEnd(tilt - half);
     }
-    painter.setPen(QPen(QColor::fromRgba(LevelColours[0]).darker(130), 0));
+    painter.setPen(QPen(QColor::fromRgb(ViewFill).darker(130), 0));
     painter.setBrush(QColor::fromRgba(ViewFill));
     painter.drawPolygon(view);
     // The axis up to the person, or to the ground where it meets it nearer.
@@ -485,8 +484,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         const ViewEnd& end = model.ends[i];
         const QRectF& panel = layout.panels[i];
         if (layout.pixelsPerMetre > 0 && coneDrawable(end))
-            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre, end),
-                      model.units);
+            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre, end), model);
         else
             drawNothing(painter, panel);
         drawPanelName(painter, panel, end.name);
@@ -498,7 +496,7 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         drawScale(painter, QPointF(bar.left() + 8, bar.center().y() + 2), metres,
                   layout.pixelsPerMetre, model.units);
     }
-    drawLegend(painter, layout.legend);
+    drawLegend(painter, layout.legend, model.levelSet);
     painter.restore();
 }
 

@@ -33,6 +33,7 @@ struct ViewModel {
     std::optional<double> mountHeightM;
     std::optional<double> targetHeightM;
     Units units = Units::Metric;
+    LevelSet levelSet = enLevels(); // the bands' names
 
     bool operator==(const ViewModel&) const = default;
 };
@@ -44,7 +45,7 @@ class CoverageDrawing {
     Q_DECLARE_TR_FUNCTIONS(CoverageDrawing)
 
 public:
-    // The cone seen from above, with the four level bands, the scene line and a scale.
+    // The cone seen from above, with a band for each level, the scene line and a scale.
     static void paintTopView(QPainter& painter, const QRectF& area, const ViewModel& model);
     // The camera on its pole, the vertical angle, dead zone, ground edges and a person.
     static void paintSideView(QPainter& painter, const QRectF& area, const ViewModel& model);

@@ -19,6 +19,7 @@ const QSizeF SheetSize(1000, 760);
 PreviewScene previewScene(const ViewModel& model) {
     PreviewScene scene;
     scene.units = model.units;
+    scene.levels = model.levelSet;
     for (const ViewEnd& end : model.ends)
         scene.ends.push_back({end.name, end.distanceM, end.result});
     return scene;

@@ -59,7 +59,9 @@ ReportSection siteSection(const CoverageShown& shown) {
     ReportSection section{
         CoverageReport::tr("Site"),
         {},
-        {{CoverageReport::tr("Level wanted"), {CoverageText::levelName(shown.level)}},
+        {{CoverageReport::tr("Level set"), {CoverageText::levelSetName(shown.model.levelSet)}},
+         {CoverageReport::tr("Level wanted"),
+          {CoverageText::levelName(shown.model.levelSet, shown.level)}},
          {CoverageReport::tr("Mounting height"),
           {CoverageText::length(shown.model.mountHeightM, units)}},
          {CoverageReport::tr("Target height"),
@@ -172,7 +174,8 @@ ReportSection resultsSection(const CoverageShown& shown) {
     for (std::size_t i = 0; i < ends.size(); ++i) {
         focal.values.append(CoverageText::focal(focalOf(focals[std::min<std::size_t>(i, 1)])));
         distance.values.append(CoverageText::length(ends[i].distanceM, shown.model.units));
-        figures.push_back(shownFigures(ends[i].result, shown.level, shown.model.units));
+        figures.push_back(
+            shownFigures(ends[i].result, shown.model.levelSet, shown.level, shown.model.units));
     }
     section.rows = {focal, distance};
     for (std::size_t row = 0; !figures.empty() && row < figures.front().size(); ++row) {

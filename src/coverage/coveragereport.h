@@ -20,11 +20,11 @@ namespace vistaro {
 struct CoverageShown {
     std::optional<Camera> camera; // none when the camera's fields do not read
     SensorSource sensorSource = SensorSource::Calculator;
-    double pixelMicrometres = 0; // with SensorSource::PixelSize
-    Level level = Level::Identification;
-    CalculatorReading reading; // the focal lengths of the ends
-    ViewModel model;           // the results and distances of the ends, heights and units
-    QString problem;           // the window's line on an input that does not read, or empty
+    double pixelMicrometres = 0;           // with SensorSource::PixelSize
+    Level level = enLevels().defaultLevel; // of the model's level set
+    CalculatorReading reading;             // the focal lengths of the ends
+    ViewModel model; // the results and distances of the ends, heights, units and level set
+    QString problem; // the window's line on an input that does not read, or empty
     std::optional<LensOnShow> lens;
     QSizeF topViewSize; // on screen, in pixels
     QSizeF sideViewSize;

@@ -4,6 +4,7 @@
 #include "coverage/coveragewindow.h"
 
 #include "coverage/coverageview.h"
+#include "coverage/levelsetdialog.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "optics/lensfields.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -41,6 +43,9 @@ bool tooLong(std::optional<double> focalMm) {
 bool typeable(std::optional<double> focalMm) {
     return focalMm && !tooLong(focalMm);
 }
+
+// The plate widths offered: the European and the United States plate.
+constexpr std::array<double, 2> PlateWidthsMm{520, 305};
 
 QString resolutionText(ImageSize image) {
     return QStringLiteral("%1 x %2").arg(image.columns).arg(image.rows);
@@ -144,7 +149,17 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_columns = named<QLineEdit>("Columns", this);
     m_rows = named<QLineEdit>("Rows", this);
     m_pictureArea = named<QLabel>("PictureArea", this);
+    m_levelSet = named<QComboBox>("LevelSet", this);
+    m_editLevelSets = named<QPushButton>("EditLevelSets", this);
     m_level = named<QComboBox>("Level", this);
+    m_plate = new QWidget(this);
+    m_plateWidth = named<QComboBox>("PlateWidth", m_plate);
+    m_platePixels = named<QSpinBox>("PlatePixels", m_plate);
+    m_platePixels->setRange(1, int(MaxPlatePixels));
+    auto* plate = new QHBoxLayout(m_plate);
+    plate->setContentsMargins(0, 0, 0, 0);
+    plate->addWidget(m_plateWidth);
+    plate->addWidget(m_platePixels);
     m_mountHeight = named<QLineEdit>("MountHeight", this);
     m_aimBy = named<QComboBox>("AimBy", this);
     m_targetHeight = named<QLineEdit>("TargetHeight", this);
@@ -172,13 +187,15 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     camera->addWidget(m_activeArea, 6, 0, 1, 5);
 
     const std::pair<const char*, QWidget*> siteRows[] = {
-        {"Level", m_level}, {"MountHeight", m_mountHeight},
-        {"AimBy", m_aimBy}, {"TargetHeight", m_targetHeight},
-        {"Tilt", m_tilt},   {"Units", m_units}};
+        {"LevelSet", m_levelSet}, {"Plate", m_plate},
+        {"Level", m_level},       {"MountHeight", m_mountHeight},
+        {"AimBy", m_aimBy},       {"TargetHeight", m_targetHeight},
+        {"Tilt", m_tilt},         {"Units", m_units}};
     for (int row = 0; const auto& [name, control] : siteRows) {
         caption(site, row, name);
         site->addWidget(control, row++, 1);
     }
+    site->addWidget(m_editLevelSets, 0, 2, 1, 2);
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
         edit->setMaximumWidth(
@@ -190,34 +207,45 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
 }
 
 void CoverageWindow::buildFigures(QGridLayout* grid) {
+    m_figureGrid = grid;
     m_wideHeading = named<QLabel>("WideHeading", this);
     m_teleHeading = named<QLabel>("TeleHeading", this);
     grid->addWidget(m_wideHeading, 0, 1);
     grid->addWidget(m_teleHeading, 0, 2);
-    const std::vector<ShownFigure> figures = shownFigures({}, m_inputs.level, m_inputs.units);
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        const QString name = QLatin1String(figures[i].name);
-        FigureLabels labels{new QLabel(this), named<QLabel>(figures[i].name, this),
-                            new QLabel(this)};
-        labels.tele->setObjectName(name + QStringLiteral("Tele"));
-        for (QLabel* value : {labels.wide, labels.tele})
-            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        const int row = static_cast<int>(i) + 1;
-        grid->addWidget(labels.caption, row, 0);
-        grid->addWidget(labels.wide, row, 1);
-        grid->addWidget(labels.tele, row, 2);
-        m_figures.push_back(labels);
-    }
+    matchFigureRows(shownFigures({}, m_inputs.levelSet, m_inputs.level, m_inputs.units));
     grid->setColumnMinimumWidth(1, 110);
     grid->setColumnMinimumWidth(2, 110);
     grid->setVerticalSpacing(1);
+}
+
+void CoverageWindow::matchFigureRows(const std::vector<ShownFigure>& figures) {
+    while (m_figures.size() > figures.size()) {
+        for (QLabel* label :
+             {m_figures.back().caption, m_figures.back().wide, m_figures.back().tele})
+            delete label;
+        m_figures.pop_back();
+    }
+    while (m_figures.size() < figures.size()) {
+        FigureLabels labels{new QLabel(this), new QLabel(this), new QLabel(this)};
+        for (QLabel* value : {labels.wide, labels.tele})
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const int row = static_cast<int>(m_figures.size()) + 1;
+        m_figureGrid->addWidget(labels.caption, row, 0);
+        m_figureGrid->addWidget(labels.wide, row, 1);
+        m_figureGrid->addWidget(labels.tele, row, 2);
+        m_figures.push_back(labels);
+    }
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        m_figures[i].wide->setObjectName(figures[i].name);
+        m_figures[i].tele->setObjectName(figures[i].name + QStringLiteral("Tele"));
+    }
 }
 
 void CoverageWindow::connectInputs() {
     // The fields then show the inputs' values; reading them back would round those.
     const auto choiceChanged = [this] {
         m_inputs.units = static_cast<Units>(m_units->currentIndex());
-        m_inputs.level = static_cast<Level>(m_level->currentIndex());
+        m_inputs.level = m_inputs.levelSet.clamp(Level(std::max(0, m_level->currentIndex())));
         m_inputs.aim = static_cast<Aim>(m_aimBy->currentIndex());
         const QString source = m_sensorFormat->currentData().toString();
         m_inputs.sensorSource = source == CalculatorKey ? SensorSource::Calculator
@@ -235,6 +263,10 @@ void CoverageWindow::connectInputs() {
     };
     for (QComboBox* combo : {m_sensorFormat, m_resolution, m_level, m_aimBy, m_units})
         connect(combo, &QComboBox::currentIndexChanged, this, choiceChanged);
+    for (QComboBox* combo : {m_levelSet, m_plateWidth})
+        connect(combo, &QComboBox::currentIndexChanged, this, &CoverageWindow::levelSetChosen);
+    connect(m_platePixels, &QSpinBox::valueChanged, this, &CoverageWindow::levelSetChosen);
+    connect(m_editLevelSets, &QPushButton::clicked, this, &CoverageWindow::editLevelSets);
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
         connect(edit, &QLineEdit::textEdited, this, &CoverageWindow::inputEdited);
@@ -252,8 +284,8 @@ void CoverageWindow::fillChoices() {
     for (const ImageSize& image : resolutionPresets())
         m_resolution->addItem(resolutionText(image));
     m_resolution->addItem(QString());
-    for (std::size_t i = 0; i < AllLevels.size(); ++i)
-        m_level->addItem(QString());
+    for (const double width : PlateWidthsMm)
+        m_plateWidth->addItem(QString(), width);
     m_aimBy->addItem(QString());
     m_aimBy->addItem(QString());
     m_units->addItem(QString());
@@ -276,9 +308,52 @@ void CoverageWindow::showChoices() {
     const auto resolutions = resolutionPresets();
     const auto preset = std::find(resolutions.begin(), resolutions.end(), m_inputs.image);
     m_resolution->setCurrentIndex(static_cast<int>(preset - resolutions.begin()));
-    m_level->setCurrentIndex(static_cast<int>(m_inputs.level));
+    fillLevelChoices();
     m_aimBy->setCurrentIndex(static_cast<int>(m_inputs.aim));
     m_units->setCurrentIndex(static_cast<int>(m_inputs.units));
+}
+
+void CoverageWindow::fillLevelChoices() {
+    const QSignalBlocker sets(m_levelSet);
+    const QSignalBlocker levels(m_level);
+    const QSignalBlocker width(m_plateWidth);
+    const QSignalBlocker pixels(m_platePixels);
+    m_levelSet->clear();
+    for (const LevelSet& set : m_owner.offeredLevelSets())
+        m_levelSet->addItem(QString(), set.key);
+    m_levelSet->setCurrentIndex(std::max(0, m_levelSet->findData(m_inputs.levelSet.key)));
+    m_level->clear();
+    for (Level level = 0; level < m_inputs.levelSet.size(); ++level)
+        m_level->addItem(QString());
+    m_level->setCurrentIndex(int(m_inputs.level));
+    const bool plates = m_inputs.levelSet.measure == LevelMeasure::PlatePixels;
+    m_plate->setVisible(plates);
+    m_inputCaptions.value(QStringLiteral("Plate"))->setVisible(plates);
+    m_plateWidth->setCurrentIndex(std::max(0, m_plateWidth->findData(m_inputs.plate.widthMm)));
+    m_platePixels->setValue(int(m_inputs.plate.minimumPixels));
+}
+
+void CoverageWindow::levelSetChosen() {
+    m_inputs.plate = {m_plateWidth->currentData().toDouble(), double(m_platePixels->value())};
+    const LevelSet chosen = levelSetByKey(offeredLevelSets(m_inputs.plate, m_owner.userLevelSets()),
+                                          m_levelSet->currentData().toString());
+    m_inputs.level = carriedLevel(m_inputs.levelSet, m_inputs.level, chosen);
+    m_inputs.levelSet = chosen;
+    remember();
+    fillLevelChoices();
+    retranslate();
+    recompute();
+}
+
+void CoverageWindow::editLevelSets() {
+    LevelSetDialog dialog(m_owner.userLevelSets(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_owner.setUserLevelSets(dialog.sets());
+    m_inputs = m_owner.inputs();
+    fillLevelChoices();
+    retranslate();
+    recompute();
 }
 
 void CoverageWindow::retranslate() {
@@ -293,6 +368,8 @@ void CoverageWindow::retranslate() {
         {"PixelSize", tr("Pixel size (\u00b5m)")},
         {"Resolution", tr("Resolution")},
         {"Pixels", tr("Columns x rows")},
+        {"LevelSet", tr("Level set")},
+        {"Plate", tr("Number plate")},
         {"Level", tr("Level wanted")},
         {"MountHeight", tr("Mounting height (%1)").arg(unit)},
         {"AimBy", tr("Aim")},
@@ -310,8 +387,24 @@ void CoverageWindow::retranslate() {
         m_sensorFormat->setItemText(static_cast<int>(i) + 1,
                                     QLatin1String(sensorPresets()[i].name));
     m_resolution->setItemText(m_resolution->count() - 1, tr("Custom"));
-    for (const Level level : AllLevels)
-        m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    for (int i = 0; i < m_levelSet->count(); ++i)
+        m_levelSet->setItemText(
+            i, CoverageText::levelSetName(
+                   levelSetByKey(m_owner.offeredLevelSets(), m_levelSet->itemData(i).toString())));
+    for (Level level = 0; level < m_inputs.levelSet.size(); ++level)
+        m_level->setItemText(int(level), CoverageText::levelName(m_inputs.levelSet, level) +
+                                             QStringLiteral(" (%1)").arg(CoverageText::levelNeeds(
+                                                 m_inputs.levelSet, level, m_inputs.units)));
+    m_plateWidth->setItemText(0, tr("European plate, 520 mm"));
+    m_plateWidth->setItemText(1, tr("United States plate, 305 mm"));
+    m_platePixels->setSuffix(tr(" px across the plate"));
+    m_editLevelSets->setText(tr("Your sets..."));
+    for (const auto& [control, name] : {std::pair<QWidget*, QString>{m_levelSet, tr("Level set")},
+                                        {m_level, tr("Level wanted")},
+                                        {m_plateWidth, tr("Number plate width")},
+                                        {m_platePixels, tr("Pixels needed across the plate")},
+                                        {m_editLevelSets, tr("Edit your own level sets")}})
+        control->setAccessibleName(name);
     m_aimBy->setItemText(static_cast<int>(Aim::Target), tr("Aim at target height"));
     m_aimBy->setItemText(static_cast<int>(Aim::Tilt), tr("Tilt angle"));
     m_units->setItemText(0, tr("Metric (m, px/m)"));
@@ -393,10 +486,11 @@ void CoverageWindow::recompute() {
     const Level level = m_inputs.level;
     const Units units = m_inputs.units;
     const bool zoom = m_reading.zoom;
-    m_wide = computeCoverage(queryOf(read, level, m_reading.focal1, m_reading.distance1));
+    const LevelSet& set = m_inputs.levelSet;
+    m_wide = computeCoverage(queryOf(read, set, level, m_reading.focal1, m_reading.distance1));
     m_tele.reset();
     if (zoom) {
-        CoverageQuery tele = queryOf(read, level, m_reading.focal2, m_reading.distance2);
+        CoverageQuery tele = queryOf(read, set, level, m_reading.focal2, m_reading.distance2);
         // The datasheet's angle is the wide end's.
         tele.datasheetAngleDeg.reset();
         m_tele = computeCoverage(tele);
@@ -409,9 +503,10 @@ void CoverageWindow::recompute() {
         setTextIfChanged(
             m_tilt, CoverageText::number(
                         m_wide->tiltDeg.value_or(std::numeric_limits<double>::quiet_NaN()), 1));
-    const std::vector<ShownFigure> wide = shownFigures(*m_wide, level, units);
+    const std::vector<ShownFigure> wide = shownFigures(*m_wide, set, level, units);
     const std::vector<ShownFigure> tele =
-        shownFigures(m_tele.value_or(CoverageResult{}), level, units);
+        shownFigures(m_tele.value_or(CoverageResult{}), set, level, units);
+    matchFigureRows(wide);
     for (std::size_t i = 0; i < m_figures.size(); ++i) {
         setTextIfChanged(m_figures[i].caption, wide[i].caption);
         setTextIfChanged(m_figures[i].wide, wide[i].text);
@@ -450,7 +545,7 @@ void CoverageWindow::recompute() {
                                     "not of this sensor.")
                                : QString());
 
-    ViewModel model{{}, read.mountHeightM.value, read.targetHeightM.value, units};
+    ViewModel model{{}, read.mountHeightM.value, read.targetHeightM.value, units, set};
     model.ends.push_back({zoom ? tr("WIDE") : QString(), *m_wide,
                           readNumber(m_reading.distance1, Quantity::Distance).value});
     if (m_tele)

@@ -8,6 +8,7 @@
 #include "coverage/coveragereport.h"
 #include "optics/calculatorreading.h"
 #include "optics/coveragefields.h"
+#include "optics/coverageformat.h"
 #include "optics/coverageinputs.h"
 
 #include <QHash>
@@ -25,6 +26,7 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QSettings;
+class QSpinBox;
 
 namespace vistaro {
 
@@ -32,8 +34,8 @@ class CoverageSettings;
 class CoverageView;
 class Preview;
 
-// What the camera sees at the calculator's distance: angles, scene, pixel density, the EN
-// 62676-4 levels, and a top and a side view. Modeless; the main window pushes the calculator
+// What the camera sees at the calculator's distance: angles, scene, pixel density, the levels of
+// the chosen set, and a top and a side view. Modeless; the main window pushes the calculator
 // and the lens on show to it, and its inputs live in the CoverageSettings it shares.
 class CoverageWindow : public QWidget {
     Q_OBJECT
@@ -85,6 +87,14 @@ private:
     void nameFigures(bool zoom);
     void fillSensorFormats();
     void fillChoices();
+    // The level set combo box's items: the sets offered, named; the level combo box's: the levels
+    // of the inputs' set.
+    void fillLevelChoices();
+    // Takes the set the user chose, or the plate rule typed, keeping the level's place.
+    void levelSetChosen();
+    void editLevelSets();
+    // As many rows of figures as there are, the level distances being one a level of the set.
+    void matchFigureRows(const std::vector<ShownFigure>& figures);
     // Selects the choices that the inputs hold, without taking them as the user's.
     void showChoices();
     // Shows the inputs' values in the fields, or only in those that do not take typing for the
@@ -142,7 +152,12 @@ private:
     QLineEdit* m_columns = nullptr;
     QLineEdit* m_rows = nullptr;
     QLabel* m_pictureArea = nullptr;
+    QComboBox* m_levelSet = nullptr;
+    QPushButton* m_editLevelSets = nullptr;
     QComboBox* m_level = nullptr;
+    QWidget* m_plate = nullptr;
+    QComboBox* m_plateWidth = nullptr;
+    QSpinBox* m_platePixels = nullptr;
     QLineEdit* m_mountHeight = nullptr;
     QComboBox* m_aimBy = nullptr;
     QLineEdit* m_targetHeight = nullptr;
@@ -158,6 +173,7 @@ private:
     QGroupBox* m_cameraBox = nullptr;
     QGroupBox* m_siteBox = nullptr;
     QGroupBox* m_figuresBox = nullptr;
+    QGridLayout* m_figureGrid = nullptr;
     QLabel* m_wideHeading = nullptr;
     QLabel* m_teleHeading = nullptr;
     std::vector<FigureLabels> m_figures;

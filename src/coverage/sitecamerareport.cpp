@@ -18,15 +18,16 @@ const QSizeF SideViewSize(420, 300);
 
 } // namespace
 
-CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate& date) {
+CoverageShown siteCameraShown(const SiteCamera& camera, const LevelSet& levels, Units units,
+                              const QDate& date) {
     CoverageShown shown;
     shown.camera = camera.camera;
-    shown.level = camera.level;
+    shown.level = levels.clamp(camera.level);
     shown.reading.focal1 = num::toText(camera.focalMm);
     shown.reading.distance1 = num::toText(camera.distanceM);
     shown.reading.zoom = camera.focalTeleMm.has_value();
-    const CoverageResult wide = cameraCoverage(camera);
-    shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units};
+    const CoverageResult wide = cameraCoverage(camera, levels);
+    shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units, levels};
     shown.model.ends.push_back(
         {shown.reading.zoom ? CoverageReport::tr("WIDE") : QString(), wide, camera.distanceM});
     std::optional<Problem> problem = wide.problem;
@@ -34,7 +35,7 @@ CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate
         SiteCamera tele = camera;
         tele.focalMm = *camera.focalTeleMm;
         tele.lensModel.datasheetAngleHDeg.reset(); // the wide end's
-        const CoverageResult result = cameraCoverage(tele);
+        const CoverageResult result = cameraCoverage(tele, levels);
         shown.reading.focal2 = num::toText(*camera.focalTeleMm);
         shown.reading.distance2 = shown.reading.distance1;
         shown.model.ends.push_back({CoverageReport::tr("TELE"), result, camera.distanceM});
@@ -56,8 +57,10 @@ CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate
     return shown;
 }
 
-ReportDocument siteCameraReport(const SiteCamera& camera, Units units, const QDate& date) {
-    ReportDocument document = CoverageReport::document(siteCameraShown(camera, units, date));
+ReportDocument siteCameraReport(const SiteCamera& camera, const LevelSet& levels, Units units,
+                                const QDate& date) {
+    ReportDocument document =
+        CoverageReport::document(siteCameraShown(camera, levels, units, date));
     document.title = camera.name;
     const QString day = QLocale().toString(date, QLocale::LongFormat);
     document.subtitle =

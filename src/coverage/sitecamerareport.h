@@ -11,9 +11,11 @@ namespace vistaro {
 // What the coverage window would show for a camera of the site plan, worked out from the camera
 // alone: its sensor and picture, focal length(s), heights, distance and level, with the views at
 // the sizes the window opens with.
-CoverageShown siteCameraShown(const SiteCamera& camera, Units units, const QDate& date);
+CoverageShown siteCameraShown(const SiteCamera& camera, const LevelSet& levels, Units units,
+                              const QDate& date);
 
 // The coverage report's page for that camera, under its name and lens.
-ReportDocument siteCameraReport(const SiteCamera& camera, Units units, const QDate& date);
+ReportDocument siteCameraReport(const SiteCamera& camera, const LevelSet& levels, Units units,
+                                const QDate& date);
 
 } // namespace vistaro

@@ -19,13 +19,13 @@ namespace vistaro {
 namespace {
 
 constexpr double TextHeight = 0.3;
-// AutoCAD colour indices: white (black on white), magenta, red; the levels from cyan to red
-// as the coverage window colours them from blue to vermilion.
+// AutoCAD colour indices: white (black on white), magenta, red; the levels yellow, cyan, green,
+// blue, orange and dark red, as the coverage window colours them from yellow to dark purple.
 constexpr int WallsColour = 7, AreasColour = 6, CamerasColour = 1;
-constexpr std::array<int, 4> LevelColours{4, 3, 30, 1};
+constexpr std::array<int, 6> LevelColours{2, 4, 3, 5, 30, 12};
 
-std::string layerName(Level level) {
-    return dxfLevelLayer(level).toStdString();
+std::string layerName(const LevelSet& set, Level level) {
+    return dxfLevelLayer(set, level).toStdString();
 }
 
 DL_Attributes onLayer(const std::string& layer) {
@@ -104,7 +104,7 @@ private:
     DL_WriterA& m_writer;
 };
 
-void writeTables(DL_Dxf& dxf, DL_WriterA& writer) {
+void writeTables(DL_Dxf& dxf, DL_WriterA& writer, const DxfCoverage& coverage) {
     writer.sectionTables();
     dxf.writeVPort(writer);
     writer.tableLinetypes(3);
@@ -116,8 +116,9 @@ void writeTables(DL_Dxf& dxf, DL_WriterA& writer) {
                                                     {DxfWallsLayer, WallsColour},
                                                     {DxfAreasLayer, AreasColour},
                                                     {DxfCamerasLayer, CamerasColour}};
-    for (const Level level : AllLevels)
-        layers.emplace_back(layerName(level), LevelColours.at(static_cast<std::size_t>(level)));
+    for (Level level = 0; level < coverage.levelSet.size(); ++level)
+        layers.emplace_back(layerName(coverage.levelSet, level),
+                            LevelColours.at(level % LevelColours.size()));
     writer.tableLayers(static_cast<int>(layers.size()));
     for (const auto& [name, colour] : layers)
         dxf.writeLayer(writer, DL_LayerData(name, 0),
@@ -161,7 +162,7 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     writer->dxfString(9, "$MEASUREMENT");
     writer->dxfInt(70, 1); // metric
     writer->sectionEnd();
-    writeTables(dxf, *writer);
+    writeTables(dxf, *writer, coverage);
 
     writer->sectionEntities();
     Drawing drawing(dxf, *writer);
@@ -174,7 +175,7 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     }
     for (const DxfLevelBands& bands : coverage.bands)
         for (const std::vector<PlanPoint>& polygon : bands.polygons)
-            drawing.polyline(layerName(bands.level), polygon, true);
+            drawing.polyline(layerName(coverage.levelSet, bands.level), polygon, true);
     for (const DxfCameraMark& camera : coverage.cameras)
         drawing.camera(camera);
     writer->sectionEnd();
@@ -192,18 +193,12 @@ QString failure(const QString& path, const QString& reason) {
 
 } // namespace
 
-QString dxfLevelLayer(Level level) {
-    switch (level) {
-    case Level::Detection:
-        return QStringLiteral("VISTARO-DETECTION");
-    case Level::Observation:
-        return QStringLiteral("VISTARO-OBSERVATION");
-    case Level::Recognition:
-        return QStringLiteral("VISTARO-RECOGNITION");
-    case Level::Identification:
-        return QStringLiteral("VISTARO-IDENTIFICATION");
-    }
-    return {};
+QString dxfLevelLayer(const LevelSet& set, Level level) {
+    QString name = QStringLiteral("VISTARO-") + set.levels.at(set.clamp(level)).key.toUpper();
+    for (QChar& c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-' && c != u'_')
+            c = u'_';
+    return name;
 }
 
 std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage) {

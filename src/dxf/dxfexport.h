@@ -29,7 +29,7 @@ struct DxfAreaRing {
 
 // The polygons where a level is met, as the site plan works them out.
 struct DxfLevelBands {
-    Level level = Level::Detection;
+    Level level = 0; // of the coverage's level set
     std::vector<std::vector<PlanPoint>> polygons;
 
     bool operator==(const DxfLevelBands&) const = default;
@@ -40,6 +40,7 @@ struct DxfCoverage {
     std::vector<DxfAreaRing> areas;
     std::vector<DxfCameraMark> cameras;
     std::vector<DxfLevelBands> bands;
+    LevelSet levelSet = enLevels();
 
     bool operator==(const DxfCoverage&) const = default;
 };
@@ -52,8 +53,9 @@ inline constexpr char DxfAreasLayer[] = "VISTARO-AREAS";
 inline constexpr char DxfCamerasLayer[] = "VISTARO-CAMERAS";
 inline constexpr double DxfCameraRadius = 0.25;
 inline constexpr double DxfPanLength = 1;
-// "VISTARO-DETECTION" to "VISTARO-IDENTIFICATION".
-QString dxfLevelLayer(Level level);
+// "VISTARO-" and the level's key in capitals ("VISTARO-IDENTIFICATION"), any character a layer
+// name cannot hold made "_".
+QString dxfLevelLayer(const LevelSet& set, Level level);
 
 // Farther than this from the plan's origin a point is a mistake, not a site.
 inline constexpr double MaxExportMetres = 1e7;

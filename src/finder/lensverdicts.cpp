@@ -50,9 +50,12 @@ std::optional<bool> meets(const LevelRow& row, const Wanted& wanted) {
         return std::nullopt;
     const std::optional<double> density =
         pixelDensity(*wanted.camera, *row.focalMm, *row.distanceM);
-    if (!density)
+    const CoverageInputs& coverage = wanted.inputs.coverage;
+    const std::optional<double> needed =
+        levelDensity(coverage.levelSet, coverage.level, *wanted.camera);
+    if (!density || !needed)
         return std::nullopt;
-    return meetsLevel(*density, wanted.inputs.coverage.level);
+    return meetsDensity(*density, *needed);
 }
 
 // Every row must reach the level; one that fails decides, one that cannot be told makes the
@@ -291,13 +294,16 @@ QString VerdictReasons::level(const LensRecord& lens, const LensFacts& facts, co
             .arg(&row == &rows.front() ? selection.distance1 : selection.distance2);
     if (!row.focalMm)
         return tr("the focal length \"%1\" cannot be read").arg(*row.focalText);
-    const Level wantedLevel = wanted.inputs.coverage.level;
-    const std::optional<double> needed = neededFocal(*wanted.camera, *row.distanceM, wantedLevel);
+    const CoverageInputs& coverage = wanted.inputs.coverage;
+    const std::optional<double> density =
+        levelDensity(coverage.levelSet, coverage.level, *wanted.camera);
+    const std::optional<double> needed =
+        density ? neededFocal(*wanted.camera, *row.distanceM, *density) : std::nullopt;
     if (!needed || !meets(row, wanted))
         return tr("no level can be met at %1 m").arg(number(*row.distanceM));
     return tr("%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm")
-        .arg(CoverageText::levelName(wantedLevel), number(*needed), number(*row.distanceM),
-             number(*row.focalMm));
+        .arg(CoverageText::levelName(coverage.levelSet, coverage.level), number(*needed),
+             number(*row.distanceM), number(*row.focalMm));
 }
 
 QString VerdictReasons::fits(const LensVerdicts& verdicts) {

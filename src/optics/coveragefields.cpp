@@ -73,14 +73,15 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
     return read;
 }
 
-CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& focalText,
-                      const QString& distanceText) {
+CoverageQuery queryOf(const FieldsRead& fields, const LevelSet& levelSet, Level level,
+                      const QString& focalText, const QString& distanceText) {
     return {fields.camera,
             fields.cameraProblem,
             readNumber(focalText, Quantity::Focal),
             readNumber(distanceText, Quantity::Distance),
             fields.mountHeightM,
             fields.targetHeightM,
+            levelSet,
             level,
             fields.aim,
             fields.tiltDeg,

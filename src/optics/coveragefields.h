@@ -46,7 +46,7 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
                       SensorFormat calculatorFormat);
 
 // The query of one calculator row, from its stored focal length and distance texts.
-CoverageQuery queryOf(const FieldsRead& fields, Level level, const QString& focalText,
-                      const QString& distanceText);
+CoverageQuery queryOf(const FieldsRead& fields, const LevelSet& levelSet, Level level,
+                      const QString& focalText, const QString& distanceText);
 
 } // namespace vistaro

@@ -10,6 +10,8 @@
 
 namespace vistaro {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString Missing = QStringLiteral("-");
@@ -117,24 +119,46 @@ QString CoverageText::millimetres(SensorSize size) {
         .arg(number(size.widthMm, 2), number(size.heightMm, 2), tr("mm"));
 }
 
-QString CoverageText::levelName(Level level) {
-    switch (level) {
-    case Level::Detection:
-        return tr("Detection");
-    case Level::Observation:
-        return tr("Observation");
-    case Level::Recognition:
-        return tr("Recognition");
-    case Level::Identification:
-        return tr("Identification");
-    }
-    return {};
+QString CoverageText::levelName(const LevelSet& set, Level level) {
+    if (level >= set.size())
+        return Missing;
+    const QString& name = set.levels[level].name;
+    return set.builtIn() ? tr(name.toUtf8().constData()) : name;
 }
 
-QString CoverageText::levelReached(const CoverageResult& result) {
+QString CoverageText::levelSetName(const LevelSet& set) {
+    if (!set.builtIn())
+        return set.name;
+    const QString name = tr(set.name.toUtf8().constData());
+    if (set.measure != LevelMeasure::PlatePixels)
+        return name;
+    return tr("%1 (%2 mm, %3 px)")
+        .arg(name, number(set.plateWidthMm, 1), number(set.levels.front().value, 1));
+}
+
+QString CoverageText::levelNeeds(const LevelSet& set, Level level, Units units) {
+    if (level >= set.size())
+        return Missing;
+    const double value = set.levels[level].value;
+    switch (set.measure) {
+    case LevelMeasure::ScreenShare:
+        return QStringLiteral("%1 %").arg(number(value * 100, 1));
+    case LevelMeasure::PlatePixels:
+        return QStringLiteral("%1 %2").arg(number(value, 1), tr("px"));
+    case LevelMeasure::Density:
+        break;
+    }
+    const double perMetre = set.typedPerFoot ? value / MetresPerFoot : value;
+    return units == Units::Imperial
+               ? QStringLiteral("%1 %2").arg(number(perMetre * MetresPerFoot, 2), tr("px/ft"))
+               : QStringLiteral("%1 %2").arg(number(perMetre, 2), tr("px/m"));
+}
+
+QString CoverageText::levelReached(const CoverageResult& result, const LevelSet& set) {
     if (!result.pixelsPerMetre)
         return Missing;
-    return result.levelReached ? levelName(*result.levelReached) : tr("Below detection");
+    return result.levelReached ? levelName(set, *result.levelReached)
+                               : tr("Below %1").arg(levelName(set, 0));
 }
 
 QString CoverageText::farEdge(const GroundEdges& ground, Units units) {
@@ -188,48 +212,56 @@ QString CoverageText::pictureArea(const Camera& camera) {
     return tr("The picture uses %1 of the sensor.").arg(millimetres(imaged));
 }
 
-std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level, Units units) {
-    const auto upTo = [&](Level of) {
-        return CoverageText::reach(result.levelDistanceM[static_cast<std::size_t>(of)], units);
-    };
+std::vector<ShownFigure> shownFigures(const CoverageResult& result, const LevelSet& set,
+                                      Level level, Units units) {
     const bool rectilinear = result.projection == Projection::Rectilinear;
     const std::optional<DepthOfField>& depth = result.depth;
     const std::optional<double> nearest = depth ? std::optional(depth->nearM) : std::nullopt;
-    return {
-        {"AngleH", CoverageText::tr("Horizontal angle"), CoverageText::angle(result.angleHDeg)},
-        {"AngleV", CoverageText::tr("Vertical angle"), CoverageText::angle(result.angleVDeg)},
-        {"AngleD", CoverageText::tr("Diagonal angle"), CoverageText::angle(result.angleDDeg)},
-        {"SceneWidth", CoverageText::tr("Scene width"),
+    std::vector<ShownFigure> figures{
+        {u"AngleH"_s, CoverageText::tr("Horizontal angle"), CoverageText::angle(result.angleHDeg)},
+        {u"AngleV"_s, CoverageText::tr("Vertical angle"), CoverageText::angle(result.angleVDeg)},
+        {u"AngleD"_s, CoverageText::tr("Diagonal angle"), CoverageText::angle(result.angleDDeg)},
+        {u"SceneWidth"_s, CoverageText::tr("Scene width"),
          CoverageText::length(result.sceneWidthM, units)},
-        {"SceneHeight", CoverageText::tr("Scene height"),
+        {u"SceneHeight"_s, CoverageText::tr("Scene height"),
          CoverageText::length(result.sceneHeightM, units)},
-        {"PixelDensity",
+        {u"PixelDensity"_s,
          rectilinear ? CoverageText::tr("Pixel density")
                      : CoverageText::tr("Pixel density at the centre"),
          CoverageText::density(result.pixelsPerMetre, units)},
         // Empty for a rectilinear lens, whose density the plane at the distance has throughout.
-        {"PixelDensityEdge", CoverageText::tr("Pixel density at the edge"),
+        {u"PixelDensityEdge"_s, CoverageText::tr("Pixel density at the edge"),
          rectilinear ? QString() : CoverageText::density(result.edgePixelsPerMetre, units)},
-        {"LevelReached", CoverageText::tr("Level reached"), CoverageText::levelReached(result)},
-        {"DistanceDetection", CoverageText::tr("Detection up to"), upTo(Level::Detection)},
-        {"DistanceObservation", CoverageText::tr("Observation up to"), upTo(Level::Observation)},
-        {"DistanceRecognition", CoverageText::tr("Recognition up to"), upTo(Level::Recognition)},
-        {"DistanceIdentification", CoverageText::tr("Identification up to"),
-         upTo(Level::Identification)},
-        {"NeededFocal",
-         CoverageText::tr("Needed focal length (%1)").arg(CoverageText::levelName(level)),
-         CoverageText::focal(result.neededFocalMm)},
-        {"DeadZone", CoverageText::tr("Dead zone (near ground edge)"),
-         CoverageText::length(result.ground.nearM, units)},
-        {"FarEdge", CoverageText::tr("Far ground edge"),
-         CoverageText::farEdge(result.ground, units)},
-        {"SharpFrom", CoverageText::tr("Sharp from"), CoverageText::length(nearest, units)},
-        {"SharpTo", CoverageText::tr("Sharp up to"),
-         depth && !depth->farM ? CoverageText::tr("Infinity")
-                               : CoverageText::length(depth ? depth->farM : std::nullopt, units)},
-        {"Hyperfocal", CoverageText::tr("Hyperfocal distance"),
-         CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt, units)},
+        {u"LevelReached"_s, CoverageText::tr("Level reached"),
+         CoverageText::levelReached(result, set)},
     };
+    // Named by the level's key, "DistanceIdentification".
+    for (Level of = 0; of < set.size(); ++of) {
+        const QString& key = set.levels[of].key;
+        figures.push_back(
+            {u"Distance"_s + key.left(1).toUpper() + key.mid(1),
+             CoverageText::tr("%1 up to").arg(CoverageText::levelName(set, of)),
+             CoverageText::reach(of < result.levelDistanceM.size() ? result.levelDistanceM[of]
+                                                                   : std::nullopt,
+                                 units)});
+    }
+    figures.insert(
+        figures.end(),
+        {{u"NeededFocal"_s,
+          CoverageText::tr("Needed focal length (%1)").arg(CoverageText::levelName(set, level)),
+          CoverageText::focal(result.neededFocalMm)},
+         {u"DeadZone"_s, CoverageText::tr("Dead zone (near ground edge)"),
+          CoverageText::length(result.ground.nearM, units)},
+         {u"FarEdge"_s, CoverageText::tr("Far ground edge"),
+          CoverageText::farEdge(result.ground, units)},
+         {u"SharpFrom"_s, CoverageText::tr("Sharp from"), CoverageText::length(nearest, units)},
+         {u"SharpTo"_s, CoverageText::tr("Sharp up to"),
+          depth && !depth->farM ? CoverageText::tr("Infinity")
+                                : CoverageText::length(depth ? depth->farM : std::nullopt, units)},
+         {u"Hyperfocal"_s, CoverageText::tr("Hyperfocal distance"),
+          CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt,
+                               units)}});
+    return figures;
 }
 
 } // namespace vistaro

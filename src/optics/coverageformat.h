@@ -28,9 +28,14 @@ public:
     static QString focal(std::optional<double> millimetres);
     // "4.8 x 3.6 mm"
     static QString millimetres(SensorSize size);
-    static QString levelName(Level level);
-    // The level's name, "below detection", or "-" without a density.
-    static QString levelReached(const CoverageResult& result);
+    // A level's name as shown: a built-in set's translated, the user's as typed.
+    static QString levelName(const LevelSet& set, Level level);
+    // The set's name as shown; the plates' with their width and pixels.
+    static QString levelSetName(const LevelSet& set);
+    // What a level of the set needs, as the set gives it: "250 px/m", "10 %", "130 px".
+    static QString levelNeeds(const LevelSet& set, Level level, Units units);
+    // The level's name, "below" the lowest one, or "-" without a density.
+    static QString levelReached(const CoverageResult& result, const LevelSet& set);
     // As a figure on its own: "Unbounded (horizon)" when the view reaches the horizon.
     static QString farEdge(const GroundEdges& ground, Units units);
     // One line that says what is missing or out of range.
@@ -49,12 +54,13 @@ double roundLength(double metres, Units units);
 
 // One figure as shown: `name` is its label's object name (the tele end's adds "Tele").
 struct ShownFigure {
-    const char* name;
+    QString name;
     QString caption;
     QString text;
 };
 
-// Every figure of the window, in the order it shows them.
-std::vector<ShownFigure> shownFigures(const CoverageResult& result, Level level, Units units);
+// Every figure of the window, in the order it shows them: a distance for each level of the set.
+std::vector<ShownFigure> shownFigures(const CoverageResult& result, const LevelSet& set,
+                                      Level level, Units units);
 
 } // namespace vistaro

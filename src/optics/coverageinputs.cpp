@@ -3,6 +3,7 @@
 
 #include "optics/coverageinputs.h"
 
+#include "optics/levelsetfile.h"
 #include "optics/reading.h"
 
 #include <QSettings>
@@ -15,8 +16,6 @@ namespace vistaro {
 namespace {
 
 constexpr std::array<const char*, 4> SourceKeys{"calculator", "preset", "custom", "pixel"};
-constexpr std::array<const char*, 4> LevelKeys{"detection", "observation", "recognition",
-                                               "identification"};
 constexpr std::array<const char*, 2> UnitKeys{"metric", "imperial"};
 constexpr std::array<const char*, 2> AimKeys{"target", "tilt"};
 
@@ -43,6 +42,13 @@ double readStored(const QSettings& settings, const char* key, Quantity quantity,
     bool ok = false;
     const double value = settings.value(QLatin1String(key)).toDouble(&ok);
     return ok ? checked(value, quantity).value.value_or(fallback) : fallback;
+}
+
+// A positive number up to `largest` stored under `key`; `fallback` for anything else.
+double readBelow(const QSettings& settings, const char* key, double largest, double fallback) {
+    bool ok = false;
+    const double value = settings.value(QLatin1String(key)).toDouble(&ok);
+    return ok && value > 0 && value <= largest ? value : fallback;
 }
 
 int readCount(const QSettings& settings, const char* key, int fallback) {
@@ -81,7 +87,9 @@ CoverageInputs loadCoverageInputs(QSettings& settings) {
         readStored(settings, "pixelSize", Quantity::PixelSize, defaults.pixelMicrometres);
     inputs.image = {readCount(settings, "columns", defaults.image.columns),
                     readCount(settings, "rows", defaults.image.rows)};
-    inputs.level = readChoice(settings, "level", LevelKeys, defaults.level);
+    inputs.plate = {
+        readBelow(settings, "plateWidth", MaxPlateWidthMm, defaults.plate.widthMm),
+        readBelow(settings, "platePixels", MaxPlatePixels, defaults.plate.minimumPixels)};
     inputs.mountHeightM =
         readStored(settings, "mountHeight", Quantity::MountHeight, defaults.mountHeightM);
     inputs.targetHeightM =
@@ -100,7 +108,12 @@ CoverageInputs loadCoverageInputs(QSettings& settings) {
     inputs.fNumber = readStored(settings, "fNumber", Quantity::FNumber, defaults.fNumber);
     inputs.confusionPixels =
         readStored(settings, "confusionPixels", Quantity::Confusion, defaults.confusionPixels);
+    const QString setKey = settings.value(QStringLiteral("levelSet")).toString();
+    const QString levelKey = settings.value(QStringLiteral("level")).toString();
     settings.endGroup();
+    inputs.levelSet =
+        levelSetByKey(offeredLevelSets(inputs.plate, loadUserLevelSets(settings)), setKey);
+    inputs.level = inputs.levelSet.find(levelKey).value_or(inputs.levelSet.defaultLevel);
     return inputs;
 }
 
@@ -113,7 +126,11 @@ void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs) {
     settings.setValue(QStringLiteral("pixelSize"), inputs.pixelMicrometres);
     settings.setValue(QStringLiteral("columns"), inputs.image.columns);
     settings.setValue(QStringLiteral("rows"), inputs.image.rows);
-    writeChoice(settings, "level", LevelKeys, inputs.level);
+    settings.setValue(QStringLiteral("levelSet"), inputs.levelSet.key);
+    settings.setValue(QStringLiteral("level"),
+                      inputs.levelSet.levels.at(inputs.levelSet.clamp(inputs.level)).key);
+    settings.setValue(QStringLiteral("plateWidth"), inputs.plate.widthMm);
+    settings.setValue(QStringLiteral("platePixels"), inputs.plate.minimumPixels);
     settings.setValue(QStringLiteral("mountHeight"), inputs.mountHeightM);
     settings.setValue(QStringLiteral("targetHeight"), inputs.targetHeightM);
     writeChoice(settings, "units", UnitKeys, inputs.units);

@@ -37,7 +37,9 @@ struct CoverageInputs {
     SensorSize customSensor{4.8, 3.6};
     double pixelMicrometres = 2.9;
     ImageSize image{1920, 1080};
-    Level level = Level::Identification;
+    LevelSet levelSet = enLevels();
+    PlateRule plate{}; // the rule of the number plates' set, when it is chosen or chosen again
+    Level level = levelSet.defaultLevel;
     double mountHeightM = 3;
     double targetHeightM = 1.7;
     Units units = Units::Metric;
@@ -51,7 +53,8 @@ struct CoverageInputs {
 };
 
 // Reads the inputs from the group "Coverage"; a value that is missing or cannot be read keeps
-// its default, so a damaged file never stops the window from opening.
+// its default, so a damaged file never stops the window from opening. A level set of the user's
+// own is looked for among the sets saved in the same file.
 CoverageInputs loadCoverageInputs(QSettings& settings);
 void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs);
 

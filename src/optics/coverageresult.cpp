@@ -70,8 +70,11 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
         return result;
 
     const SensorSize imaged = imagedArea(query.camera->sensor, query.camera->image);
-    if (distance)
-        if (const auto needed = neededFocal(*query.camera, *query.distanceM.value, query.level))
+    const std::vector<double> densities = levelDensities(query.levelSet, *query.camera);
+    result.levelDensities = densities;
+    if (distance && query.level < densities.size())
+        if (const auto needed =
+                neededFocal(*query.camera, *query.distanceM.value, densities[query.level]))
             result.neededFocalMm = focalToType(*needed);
     if (!focal)
         return result;
@@ -94,9 +97,8 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     result.angleHDeg = degrees(field->halfHRad);
     result.angleVDeg = degrees(field->halfVRad);
     result.angleDDeg = degrees(field->halfDRad);
-    for (const Level level : AllLevels)
-        result.levelDistanceM[static_cast<std::size_t>(level)] =
-            levelDistance(*query.camera, f, level);
+    for (const double density : densities)
+        result.levelDistanceM.push_back(levelDistance(*query.camera, f, density));
     if (!distance)
         return result;
     const double d = *query.distanceM.value;
@@ -112,7 +114,7 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     result.sceneHeightM = across(imaged.heightMm, field->halfVRad);
     result.pixelsPerMetre = pixelDensity(*query.camera, f, d);
     if (result.pixelsPerMetre)
-        result.levelReached = levelReached(*result.pixelsPerMetre);
+        result.levelReached = levelReached(*result.pixelsPerMetre, densities);
     // At the horizontal edge of the field, θe off the axis, a target as far from the camera as
     // the aim (the slant distance is D: beyond 90° off the axis no point of the plane at D
     // exists, and a fisheye looks around itself). Across the line of sight there, a metre

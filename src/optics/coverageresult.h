@@ -9,8 +9,8 @@
 #include "optics/levels.h"
 #include "optics/reading.h"
 
-#include <array>
 #include <optional>
+#include <vector>
 
 namespace vistaro {
 
@@ -23,7 +23,8 @@ struct CoverageQuery {
     Reading distanceM;
     Reading mountHeightM;
     Reading targetHeightM;
-    Level level = Level::Identification;
+    LevelSet levelSet = enLevels();
+    Level level = levelSet.defaultLevel;
     Aim aim = Aim::Target;
     Reading tiltDeg; // with Aim::Tilt, down from the horizon
     Projection projection = Projection::Rectilinear;
@@ -60,10 +61,11 @@ struct CoverageResult {
     std::optional<double> sceneWidthM;
     std::optional<double> sceneHeightM;
     std::optional<double> pixelsPerMetre;
-    std::optional<Level> levelReached; // with pixelsPerMetre, none means below detection
-    std::array<std::optional<double>, 4> levelDistanceM; // by Level
-    std::optional<double> neededFocalMm;                 // for the query's level, as typed
-    std::optional<double> tiltDeg;                       // down from the horizon, as aimed
+    std::optional<Level> levelReached; // with pixelsPerMetre, none means below the lowest level
+    std::vector<std::optional<double>> levelDistanceM; // by level of the query's set
+    std::vector<double> levelDensities; // px/m, what each level of the query's set needs
+    std::optional<double> neededFocalMm;               // for the query's level, as typed
+    std::optional<double> tiltDeg;                     // down from the horizon, as aimed
     GroundEdges ground; // nearM is also the dead zone in front of the camera
     Projection projection = Projection::Rectilinear;
     // Of a lens that is not rectilinear: pixelsPerMetre is the density at the centre of the

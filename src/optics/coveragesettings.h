@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
 class QSettings;
 
@@ -26,12 +27,20 @@ public:
     // Takes `inputs`, saves them and says so, when they differ from the ones held.
     void set(const CoverageInputs& inputs);
 
+    const std::vector<LevelSet>& userLevelSets() const { return m_userSets; }
+    // The sets to choose from: the built-in ones, the plates by the inputs' rule, then the user's.
+    std::vector<LevelSet> offeredLevelSets() const;
+    // Keeps and saves the user's own sets. The inputs' set follows an edit of it; when it was
+    // removed, EN 62676-4 takes its place.
+    void setUserLevelSets(const std::vector<LevelSet>& sets);
+
 signals:
     void changed();
 
 private:
     std::unique_ptr<QSettings> m_file;
     CoverageInputs m_inputs;
+    std::vector<LevelSet> m_userSets;
 };
 
 } // namespace vistaro

@@ -3,11 +3,21 @@
 
 #include "optics/levels.h"
 
+#include "optics/reading.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace vistaro {
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// The height of the person a screen share is measured on.
+constexpr double PersonHeightM = 1.6;
 
 bool positive(double value) {
     return value > 0 && std::isfinite(value);
@@ -25,20 +35,132 @@ std::optional<double> imagedWidth(const Camera& camera) {
     return imagedArea(camera.sensor, camera.image).widthMm;
 }
 
+// A built-in set of six levels, from monitor to inspection, asking for the fifth by default;
+// each level's key is its English name in lower case.
+LevelSet sixLevels(const char* key, const char* name, LevelMeasure measure,
+                   const std::array<const char*, 6>& names, const std::array<double, 6>& values) {
+    LevelSet set{QLatin1String(key), QLatin1String(name), measure, 0, false, {}, EnIdentification};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QString levelName = QLatin1String(names.at(i));
+        set.levels.push_back({levelName.toLower(), levelName, values.at(i)});
+    }
+    return set;
+}
+
 } // namespace
 
-double levelDensity(Level level) {
-    switch (level) {
-    case Level::Detection:
-        return 25;
-    case Level::Observation:
-        return 62.5;
-    case Level::Recognition:
-        return 125;
-    case Level::Identification:
-        return 250;
+std::optional<Level> LevelSet::find(const QString& levelKey) const {
+    const auto found = std::find_if(levels.begin(), levels.end(),
+                                    [&](const LevelSpec& level) { return level.key == levelKey; });
+    return found == levels.end() ? std::nullopt
+                                 : std::optional<Level>(Level(found - levels.begin()));
+}
+
+LevelSet enLevels() {
+    return sixLevels("en62676-4", QT_TRANSLATE_NOOP("CoverageText", "EN 62676-4"),
+                     LevelMeasure::Density,
+                     {QT_TRANSLATE_NOOP("CoverageText", "Monitor"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Detection"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Observation"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Recognition"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Identification"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Inspection")},
+                     {12.5, 25, 62.5, 125, 250, 1000});
+}
+
+LevelSet screenShareLevels() {
+    return sixLevels("screen-height", QT_TRANSLATE_NOOP("CoverageText", "Share of screen height"),
+                     LevelMeasure::ScreenShare,
+                     {QT_TRANSLATE_NOOP("CoverageText", "Monitor"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Detect"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Observe"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Recognise"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Identify"),
+                      QT_TRANSLATE_NOOP("CoverageText", "Inspect")},
+                     {0.05, 0.1, 0.25, 0.5, 1, 4});
+}
+
+LevelSet plateLevels(const PlateRule& rule) {
+    return {u"plates"_s,
+            QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Number plates")),
+            LevelMeasure::PlatePixels,
+            rule.widthMm,
+            false,
+            {{u"plate"_s, QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Plate readable")),
+              rule.minimumPixels}},
+            0};
+}
+
+std::vector<LevelSet> builtInLevelSets(const PlateRule& plate) {
+    return {enLevels(), screenShareLevels(), plateLevels(plate)};
+}
+
+std::vector<LevelSet> offeredLevelSets(const PlateRule& plate, const std::vector<LevelSet>& own) {
+    std::vector<LevelSet> sets = builtInLevelSets(plate);
+    sets.insert(sets.end(), own.begin(), own.end());
+    return sets;
+}
+
+LevelSet levelSetByKey(const std::vector<LevelSet>& sets, const QString& key) {
+    const auto found =
+        std::find_if(sets.begin(), sets.end(), [&](const LevelSet& set) { return set.key == key; });
+    return found == sets.end() ? enLevels() : *found;
+}
+
+Level carriedLevel(const LevelSet& from, Level level, const LevelSet& to) {
+    return from.size() == to.size() ? to.clamp(level) : to.defaultLevel;
+}
+
+LevelSet userLevelSet(const QString& name, std::vector<LevelSpec> levels, bool typedPerFoot) {
+    std::stable_sort(levels.begin(), levels.end(),
+                     [](const LevelSpec& a, const LevelSpec& b) { return a.value < b.value; });
+    const Level highest = levels.empty() ? 0 : levels.size() - 1;
+    return {QLatin1String(LevelSet::UserPrefix) + name,
+            name,
+            LevelMeasure::Density,
+            0,
+            typedPerFoot,
+            std::move(levels),
+            highest};
+}
+
+std::vector<double> levelDensities(const LevelSet& set, const Camera& camera) {
+    std::vector<double> densities;
+    for (const LevelSpec& level : set.levels) {
+        switch (set.measure) {
+        case LevelMeasure::Density:
+            densities.push_back(set.typedPerFoot ? level.value / MetresPerFoot : level.value);
+            break;
+        case LevelMeasure::ScreenShare:
+            densities.push_back(camera.image.rows * level.value / PersonHeightM);
+            break;
+        case LevelMeasure::PlatePixels:
+            densities.push_back(level.value / (set.plateWidthMm / 1000));
+            break;
+        }
     }
-    return 250;
+    return densities;
+}
+
+std::optional<double> levelDensity(const LevelSet& set, Level level, const Camera& camera) {
+    const std::vector<double> densities = levelDensities(set, camera);
+    return level < densities.size() ? std::optional(densities[level]) : std::nullopt;
+}
+
+std::uint32_t levelColour(Level level) {
+    // Yellow, sky blue, bluish green, blue, a dark vermilion and a dark reddish purple: CIE
+    // lightness 89, 70, 58, 46, 29 and 16.
+    constexpr std::array<std::uint32_t, 6> Colours{0xfff0e442, 0xff56b4e9, 0xff009e73,
+                                                   0xff0072b2, 0xff7a2c00, 0xff4b0055};
+    return Colours.at(level % Colours.size());
+}
+
+Qt::BrushStyle levelHatch(Level level) {
+    // Lines denser from the lowest level up.
+    constexpr std::array<Qt::BrushStyle, 6> Hatches{Qt::NoBrush,      Qt::HorPattern,
+                                                    Qt::VerPattern,   Qt::BDiagPattern,
+                                                    Qt::CrossPattern, Qt::DiagCrossPattern};
+    return Hatches.at(level % Hatches.size());
 }
 
 std::optional<double> pixelDensity(const Camera& camera, double focalMm, double distanceM) {
@@ -49,32 +171,32 @@ std::optional<double> pixelDensity(const Camera& camera, double focalMm, double 
     return finite(camera.image.columns / distanceM * (focalMm / *width));
 }
 
-bool meetsLevel(double pixelsPerMetre, Level level) {
+bool meetsDensity(double pixelsPerMetre, double neededPerMetre) {
     constexpr double Rounding = 1e-9;
-    return pixelsPerMetre >= levelDensity(level) * (1 - Rounding);
+    return pixelsPerMetre >= neededPerMetre * (1 - Rounding);
 }
 
-std::optional<Level> levelReached(double pixelsPerMetre) {
+std::optional<Level> levelReached(double pixelsPerMetre, const std::vector<double>& densities) {
     std::optional<Level> reached;
-    for (const Level level : AllLevels) {
-        if (meetsLevel(pixelsPerMetre, level))
+    for (Level level = 0; level < densities.size(); ++level) {
+        if (meetsDensity(pixelsPerMetre, densities[level]))
             reached = level;
     }
     return reached;
 }
 
-std::optional<double> levelDistance(const Camera& camera, double focalMm, Level level) {
+std::optional<double> levelDistance(const Camera& camera, double focalMm, double neededPerMetre) {
     const std::optional<double> width = imagedWidth(camera);
-    if (!width || !positive(focalMm))
+    if (!width || !positive(focalMm) || !positive(neededPerMetre))
         return std::nullopt;
-    return finite(focalMm * camera.image.columns / (levelDensity(level) * *width));
+    return finite(focalMm * camera.image.columns / (neededPerMetre * *width));
 }
 
-std::optional<double> neededFocal(const Camera& camera, double distanceM, Level level) {
+std::optional<double> neededFocal(const Camera& camera, double distanceM, double neededPerMetre) {
     const std::optional<double> width = imagedWidth(camera);
-    if (!width || !positive(distanceM))
+    if (!width || !positive(distanceM) || !positive(neededPerMetre))
         return std::nullopt;
-    return finite(levelDensity(level) * distanceM * *width / camera.image.columns);
+    return finite(neededPerMetre * distanceM * *width / camera.image.columns);
 }
 
 } // namespace vistaro

@@ -50,9 +50,11 @@ void PreviewView::paintEvent(QPaintEvent*) {
 TestChartInputs testChartInputs(const PreviewScene& scene) {
     TestChartInputs inputs;
     inputs.units = scene.units;
+    inputs.levels = scene.levels;
     if (!scene.ends.empty()) {
         inputs.distanceM = scene.ends.front().distanceM;
         inputs.pixelsPerMetre = scene.ends.front().result.pixelsPerMetre;
+        inputs.densities = scene.ends.front().result.levelDensities;
     }
     return inputs;
 }

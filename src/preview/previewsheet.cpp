@@ -50,14 +50,18 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
                  PreviewSheet::tr("%1, %2").arg(CoverageText::length(end.distanceM, units),
                                                 CoverageText::density(density, units)),
                  *density});
-    for (const Level level : AllLevels) {
+    for (Level level = 0; level < scene.levels.size(); ++level) {
         QStringList distances;
+        std::optional<double> needed;
         QStringList blurred; // the ends that see the level's distance out of focus
         double blur = 0;
         for (const PreviewEnd& end : scene.ends) {
-            const std::optional<double> reach = end.result.levelDistanceM.at(std::size_t(level));
-            if (!reach)
+            const std::vector<std::optional<double>>& reaches = end.result.levelDistanceM;
+            const std::optional<double> reach =
+                level < reaches.size() ? reaches[level] : std::nullopt;
+            if (!reach || level >= end.result.levelDensities.size())
                 continue;
+            needed = end.result.levelDensities[level];
             const QString distance = CoverageText::reach(reach, units);
             distances << (end.name.isEmpty() ? distance
                                              : QStringLiteral("%1 (%2)").arg(distance, end.name));
@@ -70,10 +74,10 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
         if (distances.isEmpty())
             continue;
         columns.push_back(
-            {CoverageText::levelName(level),
+            {CoverageText::levelName(scene.levels, level),
              PreviewSheet::tr("%1, %2").arg(distances.join(QStringLiteral(", ")),
-                                            CoverageText::density(levelDensity(level), units)),
-             levelDensity(level), blur, focusNote(blurred, blur)});
+                                            CoverageText::density(needed, units)),
+             *needed, blur, focusNote(blurred, blur)});
     }
     return columns;
 }

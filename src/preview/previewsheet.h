@@ -33,6 +33,7 @@ struct PreviewEnd {
 struct PreviewScene {
     std::vector<PreviewEnd> ends;
     Units units = Units::Metric;
+    LevelSet levels = enLevels(); // the levels' columns
 
     bool operator==(const PreviewScene&) const = default;
 };

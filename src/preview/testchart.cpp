@@ -109,10 +109,10 @@ QString TestChart::instructions(const TestChartInputs& inputs) {
         text += u' ' + tr("The design gives %1 pixels across it there.")
                            .arg(pixels(*inputs.pixelsPerMetre * CountingBarM));
     QStringList needs;
-    for (const Level level : AllLevels)
+    for (Level level = 0; level < inputs.levels.size() && level < inputs.densities.size(); ++level)
         needs << tr("%1: %2 pixels")
-                     .arg(CoverageText::levelName(level),
-                          pixels(levelDensity(level) * CountingBarM));
+                     .arg(CoverageText::levelName(inputs.levels, level),
+                          pixels(inputs.densities[level] * CountingBarM));
     text += u' ' + tr("Each level needs at least: %1.").arg(needs.join(QStringLiteral("; ")));
     text += u' ' + tr("Each pair of bars below is resolved when the picture shows the gap "
                       "between them: at detection the 40 mm pair, at observation 16 mm, at "

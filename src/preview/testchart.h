@@ -23,6 +23,8 @@ struct TestChartInputs {
     std::optional<double> distanceM;
     std::optional<double> pixelsPerMetre;
     Units units = Units::Metric;
+    LevelSet levels = enLevels();
+    std::vector<double> densities; // px/m, what each of `levels` needs
 };
 
 // A sheet to print at true size and hold in front of the camera: the bar to count pixels

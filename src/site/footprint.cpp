@@ -94,7 +94,7 @@ private:
 
 } // namespace
 
-CoverageQuery coverageQuery(const SiteCamera& camera) {
+CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels) {
     CoverageQuery query;
     const SensorSize& sensor = camera.camera.sensor;
     const ImageSize& image = camera.camera.image;
@@ -112,7 +112,8 @@ CoverageQuery coverageQuery(const SiteCamera& camera) {
     query.distanceM = checked(camera.distanceM, Quantity::Distance);
     query.mountHeightM = checked(camera.mountHeightM, Quantity::MountHeight);
     query.targetHeightM = checked(camera.targetHeightM, Quantity::TargetHeight);
-    query.level = camera.level;
+    query.levelSet = levels;
+    query.level = levels.clamp(camera.level);
     query.projection = camera.lensModel.projection;
     if (camera.lensModel.datasheetAngleHDeg)
         query.datasheetAngleDeg =
@@ -120,8 +121,8 @@ CoverageQuery coverageQuery(const SiteCamera& camera) {
     return query;
 }
 
-CoverageResult cameraCoverage(const SiteCamera& camera) {
-    CoverageResult result = computeCoverage(coverageQuery(camera));
+CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels) {
+    CoverageResult result = computeCoverage(coverageQuery(camera, levels));
     // With a tilt worked out, every input was read; the only problem left is the ground's.
     if (camera.aim != Aim::Tilt || !result.tiltDeg)
         return result;
@@ -134,8 +135,8 @@ CoverageResult cameraCoverage(const SiteCamera& camera) {
     return result;
 }
 
-FieldFootprint fieldFootprint(const SiteCamera& camera) {
-    const CoverageResult result = cameraCoverage(camera);
+FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) {
+    const CoverageResult result = cameraCoverage(camera, levels);
     if (!result.tiltDeg)
         return {};
     // With a tilt, every input was read: the field is there.
@@ -156,14 +157,12 @@ FieldFootprint fieldFootprint(const SiteCamera& camera) {
     footprint.field = AxialRange{*edges.nearM, edges.farM};
     const double far = edges.farM.value_or(std::numeric_limits<double>::infinity());
     double inner = 0;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const double outer = result.levelDistanceM[static_cast<std::size_t>(*level)].value_or(0);
+    for (Level level = result.levelDistanceM.size(); level-- > 0;) {
+        const double outer = result.levelDistanceM[level].value_or(0);
         const double from = std::max(inner, *edges.nearM);
         const double to = std::min(outer, far);
         if (to > from)
-            footprint.bands.push_back({*level,
-                                       {from, to},
-                                       placement.between(from, to),
+            footprint.bands.push_back({level, {from, to}, placement.between(from, to),
                                        placement.onAxis((from + to) / 2)});
         inner = outer;
     }

@@ -17,12 +17,12 @@ using PlanPolygon = std::vector<PlanPoint>;
 // The coverage window's query for a camera of the plan. A zoom is drawn and judged at `focalMm`,
 // its wide end, as the coverage window's first row; `focalTeleMm` is kept to show the camera
 // there and in the tables.
-CoverageQuery coverageQuery(const SiteCamera& camera);
+CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels);
 
 // The coverage window's figures for the camera (angles, density at the aim distance and the
 // level it reaches there, level distances), so that one camera on the plan shows what that
 // window shows. With Aim::Tilt, the tilt and the ground edges are those of the camera's tilt.
-CoverageResult cameraCoverage(const SiteCamera& camera);
+CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels);
 
 // Where the view meets a horizontal plane, as distances along the camera's axis from its foot.
 struct AxialRange {
@@ -34,7 +34,7 @@ struct AxialRange {
 
 // One level's band of the field: where that level is met, and no higher one.
 struct FieldBand {
-    Level level = Level::Identification;
+    Level level = 0;
     AxialRange range; // always bounded
     PlanPolygon corners;
     PlanPoint middle; // on the camera's axis, halfway through the band: where its name reads
@@ -49,7 +49,7 @@ struct FieldFootprint {
     // edge (h - target) / tan(t - v/2); none when the view never reaches that height.
     std::optional<AxialRange> field;
     // The field cut at the level distances, the highest level first, nearest the camera; a level
-    // whose band lies outside the field is left out. The detection band ends at the detection
+    // whose band lies outside the field is left out. The lowest level's band ends at its
     // distance, so the bands are finite even when the field is not.
     std::vector<FieldBand> bands;
     // The outline of the bands: the whole field at the target height where any level is met,
@@ -62,6 +62,6 @@ struct FieldFootprint {
 };
 
 // Empty when the camera's inputs do not give a field (see cameraCoverage's problem).
-FieldFootprint fieldFootprint(const SiteCamera& camera);
+FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels);
 
 } // namespace vistaro

@@ -54,9 +54,13 @@ void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
     m_walls = plane::WallIndex(segmentsOf(walls));
 }
 
-CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
+CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& levels) const {
     CameraCover cover;
-    const FieldFootprint footprint = fieldFootprint(camera);
+    cover.bands.resize(levels.size());
+    cover.bandAreaM2.resize(levels.size());
+    cover.labelAt.resize(levels.size());
+    cover.reach.resize(levels.size());
+    const FieldFootprint footprint = fieldFootprint(camera, levels);
     // One look past the walls for the whole field and the dead zone in front of it; then each
     // band and the dead zone keep their visible parts.
     plane::Region field = regionOf(footprint.deadZone);
@@ -71,22 +75,21 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera) const {
     cover.deadZone = std::move(seen.back().region);
     for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
         const FieldBand& band = footprint.bands[i];
-        const auto level = static_cast<std::size_t>(band.level);
-        cover.bands.at(level) = std::move(seen[i].region);
-        cover.bandAreaM2.at(level) = seen[i].area;
+        cover.bands.at(band.level) = std::move(seen[i].region);
+        cover.bandAreaM2.at(band.level) = seen[i].area;
         if (seen[i].probeSeen)
-            cover.labelAt.at(level) = band.middle;
+            cover.labelAt.at(band.level) = band.middle;
     }
     // The bands do not overlap: what meets a level or better adds up band by band, the highest
     // level first.
     QRectF reach;
     double better = 0;
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const auto at = static_cast<std::size_t>(*level);
-        reach |= boundsOf(cover.bands.at(at));
-        better += cover.bandAreaM2.at(at);
-        cover.reach.at(at) = reach;
-        if (*level == camera.level)
+    const Level wanted = levels.clamp(camera.level);
+    for (Level level = levels.size(); level-- > 0;) {
+        reach |= boundsOf(cover.bands.at(level));
+        better += cover.bandAreaM2.at(level);
+        cover.reach.at(level) = reach;
+        if (level == wanted)
             cover.areaAtLevelM2 = better;
     }
     return cover;
@@ -100,11 +103,11 @@ AreaCover PlanCoverage::area(const SiteArea& area,
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
     for (const CameraCover* cover : covers) {
-        if (!cover->reach.at(static_cast<std::size_t>(area.level)).intersects(box))
+        if (area.level >= cover->reach.size() || !cover->reach.at(area.level).intersects(box))
             continue;
-        for (std::size_t at = static_cast<std::size_t>(area.level); at < AllLevels.size(); ++at)
-            if (boundsOf(cover->bands.at(at)).intersects(box))
-                met.push_back(m_geometry.intersect(cover->bands.at(at), surface));
+        for (Level level = area.level; level < cover->bands.size(); ++level)
+            if (boundsOf(cover->bands.at(level)).intersects(box))
+                met.push_back(m_geometry.intersect(cover->bands.at(level), surface));
     }
     result.covered = m_geometry.unite(met);
     if (result.areaM2 > 0)

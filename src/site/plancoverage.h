@@ -7,7 +7,6 @@
 #include "site/site.h"
 
 #include <QRectF>
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -15,15 +14,16 @@ namespace vistaro {
 
 // What one camera covers on the plan once the walls have taken their part.
 struct CameraCover {
-    // By Level: where the camera meets that level and no higher one, as far as it can see.
-    std::array<plane::Region, 4> bands;
-    // By Level: the surface of `bands`, in square metres.
-    std::array<double, 4> bandAreaM2{};
-    // By Level: the middle of the band on the camera's axis, when the camera sees it there.
-    std::array<std::optional<PlanPoint>, 4> labelAt;
-    // By Level: the box around the bands of that level or better (plan coordinates), so that an
+    // By level of the site's set: where the camera meets that level and no higher one, as far
+    // as it can see.
+    std::vector<plane::Region> bands;
+    // By level: the surface of `bands`, in square metres.
+    std::vector<double> bandAreaM2;
+    // By level: the middle of the band on the camera's axis, when the camera sees it there.
+    std::vector<std::optional<PlanPoint>> labelAt;
+    // By level: the box around the bands of that level or better (plan coordinates), so that an
     // area outside it is known to be uncovered by this camera without asking GEOS.
-    std::array<QRectF, 4> reach;
+    std::vector<QRectF> reach;
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
     double areaAtLevelM2 = 0;
@@ -46,7 +46,7 @@ public:
 
     void setWalls(const std::vector<SiteWall>& walls);
 
-    CameraCover camera(const SiteCamera& camera) const;
+    CameraCover camera(const SiteCamera& camera, const LevelSet& levels) const;
     // The part of `area` that at least one of `covers` covers at the area's level or better.
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.

@@ -36,7 +36,7 @@ struct SiteCamera {
     double focalMm = 6;
     std::optional<double> focalTeleMm; // the long end of a zoom
     QString lens;                      // the catalogue's model name, empty for none
-    Level level = Level::Identification;
+    Level level = EnIdentification; // of the site's level set
     LensModel lensModel{}; // its projection, and its datasheet's angle (of the wide end)
 
     bool operator==(const SiteCamera&) const = default;
@@ -52,8 +52,8 @@ struct SiteWall {
 // An area that must be covered at a level by at least one camera.
 struct SiteArea {
     QString name;
-    Level level = Level::Identification;
-    std::vector<PlanPoint> points; // a closed polygon, three points or more
+    Level level = EnIdentification; // of the site's level set
+    std::vector<PlanPoint> points;  // a closed polygon, three points or more
 
     bool operator==(const SiteArea&) const = default;
 };
@@ -90,6 +90,7 @@ enum class BackgroundKind { Picture, Dxf, Pdf };
 // A whole site as the site plan shows it and its file keeps it.
 struct Site {
     Units units = Units::Metric;
+    LevelSet levelSet = enLevels(); // the levels its cameras and areas ask for
     std::optional<SiteBackground> background;
     std::vector<SiteCamera> cameras;
     std::vector<SiteWall> walls;
@@ -97,5 +98,9 @@ struct Site {
 
     bool operator==(const Site&) const = default;
 };
+
+// The site under another level set: each camera and area keeps its level's place where the sets
+// have as many levels, else asks for the new set's default.
+Site withLevelSet(Site site, const LevelSet& levels);
 
 } // namespace vistaro

@@ -3,6 +3,7 @@
 
 #include "site/sitefile.h"
 
+#include "optics/levelsetfile.h"
 #include "optics/reading.h"
 
 #include <QDir>
@@ -22,13 +23,6 @@ namespace vistaro {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr std::array<std::pair<Level, QLatin1StringView>, 4> LevelKeys{{
-    {Level::Detection, "detection"_L1},
-    {Level::Observation, "observation"_L1},
-    {Level::Recognition, "recognition"_L1},
-    {Level::Identification, "identification"_L1},
-}};
 
 constexpr std::array<std::pair<Units, QLatin1StringView>, 2> UnitsKeys{{
     {Units::Metric, "metric"_L1},
@@ -67,7 +61,12 @@ QJsonArray pointsOf(const std::vector<PlanPoint>& points) {
     return array;
 }
 
-QJsonObject cameraObject(const SiteCamera& camera) {
+// A level as the file keeps it: by its key in the site's set.
+QString levelKey(const LevelSet& set, Level level) {
+    return set.levels.at(set.clamp(level)).key;
+}
+
+QJsonObject cameraObject(const SiteCamera& camera, const LevelSet& set) {
     QJsonObject object{
         {"name"_L1, camera.name},
         {"x"_L1, camera.position.x},
@@ -80,7 +79,7 @@ QJsonObject cameraObject(const SiteCamera& camera) {
         {"resolution"_L1, pairOf(camera.camera.image.columns, camera.camera.image.rows)},
         {"focal"_L1, camera.focalMm},
         {"lens"_L1, camera.lens},
-        {"level"_L1, nameOf(LevelKeys, camera.level)},
+        {"level"_L1, levelKey(set, camera.level)},
     };
     if (camera.aim == Aim::Tilt)
         object.insert("tilt"_L1, camera.tiltDeg);
@@ -301,7 +300,20 @@ std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetyp
     return read;
 }
 
-SiteCamera readCamera(const Members& m) {
+// A level of `set`, by its key.
+auto levelOf(const LevelSet& set) {
+    return [&set](const QJsonValue& value, const QString& where) {
+        const QString key = asText(value, where);
+        if (const std::optional<Level> level = set.find(key))
+            return *level;
+        QStringList known;
+        for (const LevelSpec& level : set.levels)
+            known << QStringLiteral("\"%1\"").arg(level.key);
+        refuse(where, SiteFile::tr("\"%1\" is none of %2").arg(key, known.join(", "_L1)));
+    };
+}
+
+SiteCamera readCamera(const Members& m, const LevelSet& set) {
     SiteCamera camera;
     const auto coordinate = between(-MaxPlanCoordinate, MaxPlanCoordinate);
     camera.name = m.valueOr("name"_L1, QString(), asText);
@@ -328,7 +340,7 @@ SiteCamera readCamera(const Members& m) {
     camera.focalMm = m.value("focal"_L1, upTo(Quantity::Focal));
     camera.focalTeleMm = m.valueOr("focal_tele"_L1, std::optional<double>(), upTo(Quantity::Focal));
     camera.lens = m.valueOr("lens"_L1, QString(), asText);
-    camera.level = m.valueOr("level"_L1, camera.level, oneOf(LevelKeys));
+    camera.level = m.valueOr("level"_L1, set.defaultLevel, levelOf(set));
     camera.lensModel.projection =
         m.valueOr("projection"_L1, camera.lensModel.projection, oneOf(ProjectionKeys));
     camera.lensModel.datasheetAngleHDeg =
@@ -400,16 +412,24 @@ Site readRoot(const Members& root) {
                 return std::nullopt;
             return readBackground(Members(asObject(value, where), where));
         });
-    readList(root, "cameras"_L1, MaxSiteCameras, site.cameras, readCamera);
+    if (root.has("level_set"_L1)) {
+        const LevelSetRead read = levelSetOf(root.value("level_set"_L1, asObject));
+        if (!read.set)
+            refuse(root.at("level_set"_L1) + u'.' + read.problem.section(u':', 0, 0),
+                   read.problem.section(u':', 1).trimmed());
+        site.levelSet = *read.set;
+    }
+    const LevelSet& set = site.levelSet;
+    readList(root, "cameras"_L1, MaxSiteCameras, site.cameras,
+             [&set](const Members& m) { return readCamera(m, set); });
     qsizetype wallPoints = 0;
     // Every wall takes two points or more, so this refuses a million walls before reading one.
     readList(root, "walls"_L1, MaxWallPoints / 2, site.walls, [&wallPoints](const Members& m) {
         return SiteWall{points(m, 2, wallPoints, MaxWallPoints)};
     });
     qsizetype areaPoints = 0;
-    readList(root, "areas"_L1, MaxSiteAreas, site.areas, [&areaPoints](const Members& m) {
-        return SiteArea{m.valueOr("name"_L1, QString(), asText),
-                        m.value("level"_L1, oneOf(LevelKeys)),
+    readList(root, "areas"_L1, MaxSiteAreas, site.areas, [&areaPoints, &set](const Members& m) {
+        return SiteArea{m.valueOr("name"_L1, QString(), asText), m.value("level"_L1, levelOf(set)),
                         points(m, 3, areaPoints, MaxAreaPoints)};
     });
     return site;
@@ -421,18 +441,21 @@ QByteArray siteToJson(const Site& site) {
     QJsonObject root{{"format"_L1, "vistaro-site"_L1},
                      {"version"_L1, SiteFileVersion},
                      {"units"_L1, nameOf(UnitsKeys, site.units)}};
+    // EN 62676-4 goes unsaid, so that a site of it reads in the versions before level sets.
+    if (site.levelSet.key != enLevels().key)
+        root.insert("level_set"_L1, levelSetObject(site.levelSet));
     if (site.background)
         root.insert("background"_L1, backgroundObject(*site.background));
     QJsonArray cameras;
     for (const SiteCamera& camera : site.cameras)
-        cameras.append(cameraObject(camera));
+        cameras.append(cameraObject(camera, site.levelSet));
     QJsonArray walls;
     for (const SiteWall& wall : site.walls)
         walls.append(QJsonObject{{"points"_L1, pointsOf(wall.points)}});
     QJsonArray areas;
     for (const SiteArea& area : site.areas)
         areas.append(QJsonObject{{"name"_L1, area.name},
-                                 {"level"_L1, nameOf(LevelKeys, area.level)},
+                                 {"level"_L1, levelKey(site.levelSet, area.level)},
                                  {"points"_L1, pointsOf(area.points)}});
     root.insert("cameras"_L1, cameras);
     root.insert("walls"_L1, walls);

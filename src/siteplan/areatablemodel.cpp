@@ -26,7 +26,7 @@ QVariant AreaTableModel::data(const QModelIndex& index, int role) const {
         return area.name;
     case AreaColumn::Level:
         return role == Qt::EditRole ? QVariant(static_cast<int>(area.level))
-                                    : QVariant(CoverageText::levelName(area.level));
+                                    : QVariant(CoverageText::levelName(levelSet(), area.level));
     case AreaColumn::Surface:
         return surfaceInUnits(coverage().surface(index.row()), units());
     case AreaColumn::Covered:
@@ -65,7 +65,7 @@ std::optional<SiteItem> AreaTableModel::edited(SiteItem item, int column,
         return item;
     }
     if (static_cast<AreaColumn>(column) == AreaColumn::Level)
-        if (const std::optional<Level> level = typedLevel(value)) {
+        if (const std::optional<Level> level = typedLevel(value, levelSet())) {
             area.level = *level;
             return item;
         }

@@ -148,8 +148,6 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     m_lens = named<QLineEdit>("Lens", this);
     addRow("Lens", m_lens);
     m_level = named<QComboBox>("CameraLevel", this);
-    for (std::size_t i = 0; i < AllLevels.size(); ++i)
-        m_level->addItem(QString());
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
     m_openPreview = named<QPushButton>("OpenPreview", this);
@@ -160,7 +158,7 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
 
     connectFields();
     retranslate();
-    present(std::nullopt, Units::Metric);
+    present(std::nullopt, Units::Metric, enLevels());
 }
 
 QDoubleSpinBox* CameraPanel::addNumber(const char* name, double minimum, double maximum,
@@ -227,7 +225,8 @@ void CameraPanel::connectFields() {
         change([index](SiteCamera& c) { c.aim = index == 1 ? Aim::Tilt : Aim::Target; });
     });
     connect(m_level, &QComboBox::currentIndexChanged, this, [this](int index) {
-        change([index](SiteCamera& c) { c.level = AllLevels.at(static_cast<std::size_t>(index)); });
+        if (index >= 0)
+            change([index](SiteCamera& c) { c.level = Level(index); });
     });
     connect(m_showInCoverage, &QPushButton::clicked, this, &CameraPanel::showInCoverage);
     connect(m_openPreview, &QPushButton::clicked, this, &CameraPanel::openPreview);
@@ -242,8 +241,15 @@ void CameraPanel::change(const std::function<void(SiteCamera&)>& apply) {
         emit edited(after);
 }
 
-void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units) {
+void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units,
+                          const LevelSet& levels) {
     m_presenting = true;
+    if (levels != m_levels) {
+        m_levels = levels;
+        m_level->clear();
+        for (Level level = 0; level < levels.size(); ++level)
+            m_level->addItem(CoverageText::levelName(levels, level));
+    }
     const bool unitsChanged = units != m_units;
     m_camera = camera;
     m_units = units;
@@ -297,8 +303,8 @@ void CameraPanel::retranslate() {
     }
     m_aim->setItemText(0, tr("Target height"));
     m_aim->setItemText(1, tr("Tilt"));
-    for (const Level level : AllLevels)
-        m_level->setItemText(static_cast<int>(level), CoverageText::levelName(level));
+    for (Level level = 0; level < m_levels.size(); ++level)
+        m_level->setItemText(int(level), CoverageText::levelName(m_levels, level));
     m_focalTele->setSpecialValueText(tr("none"));
     for (const Projection projection : AllProjections)
         m_projection->setItemText(static_cast<int>(projection),

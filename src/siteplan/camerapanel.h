@@ -30,7 +30,7 @@ public:
     explicit CameraPanel(QWidget* parent = nullptr);
 
     // Shows `camera` for editing, lengths in `units`; none empties and disables the fields.
-    void present(const std::optional<SiteCamera>& camera, Units units);
+    void present(const std::optional<SiteCamera>& camera, Units units, const LevelSet& levels);
     void retranslate();
 
 signals:
@@ -71,6 +71,7 @@ private:
     QDoubleSpinBox* m_datasheetAngle = nullptr;
     QLineEdit* m_lens = nullptr;
     QComboBox* m_level = nullptr;
+    LevelSet m_levels{{}, {}, LevelMeasure::Density, 0, false, {}, 0}; // the items of m_level
     QPushButton* m_showInCoverage = nullptr;
     QPushButton* m_openPreview = nullptr;
     QScrollArea* m_fields = nullptr;

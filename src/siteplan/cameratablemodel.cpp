@@ -20,9 +20,9 @@ QString focalText(const SiteCamera& camera) {
                : wide;
 }
 
-QString densityText(const SiteCamera& camera, Units units) {
+QString densityText(const SiteCamera& camera, const LevelSet& levels, Units units) {
     // The coverage window's: a datasheet angle gives the lens another scale than its focal length.
-    const std::optional<double> density = cameraCoverage(camera).pixelsPerMetre;
+    const std::optional<double> density = cameraCoverage(camera, levels).pixelsPerMetre;
     if (!density)
         return QStringLiteral("-");
     return CoverageText::number(units == Units::Imperial ? *density * MetresPerFoot : *density, 1);
@@ -54,9 +54,9 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
         return edit ? CoverageText::number(camera.focalMm, 2) : focalText(camera);
     case CameraColumn::Level:
         return edit ? QVariant(static_cast<int>(camera.level))
-                    : QVariant(CoverageText::levelName(camera.level));
+                    : QVariant(CoverageText::levelName(levelSet(), camera.level));
     case CameraColumn::Density:
-        return densityText(camera, units());
+        return densityText(camera, levelSet(), units());
     case CameraColumn::AreaAtLevel:
         return surfaceInUnits(coverage().footprint(index.row()).areaAtLevel(camera.level), units());
     case CameraColumn::Pan:
@@ -126,7 +126,7 @@ std::optional<SiteItem> CameraTableModel::edited(SiteItem item, int column,
         return item;
     }
     case CameraColumn::Level:
-        if (const std::optional<Level> level = typedLevel(value)) {
+        if (const std::optional<Level> level = typedLevel(value, levelSet())) {
             camera.level = *level;
             return item;
         }

@@ -13,8 +13,8 @@ QWidget* LevelDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
                                      const QModelIndex&) const {
     auto* levels = new QComboBox(parent);
     levels->setObjectName(QStringLiteral("LevelEditor"));
-    for (const Level level : AllLevels)
-        levels->addItem(CoverageText::levelName(level));
+    for (Level level = 0; level < m_levels.size(); ++level)
+        levels->addItem(CoverageText::levelName(m_levels, level));
     return levels;
 }
 

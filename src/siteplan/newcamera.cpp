@@ -11,7 +11,7 @@
 namespace vistaro {
 
 SiteCamera cameraFromCalculator(const CalculatorReading& reading, const CoverageInputs& inputs,
-                                const std::optional<QString>& lens) {
+                                const std::optional<QString>& lens, const LevelSet& siteLevels) {
     SiteCamera camera;
     if (const std::optional<Camera> own = cameraOf(inputs, reading.format))
         camera.camera = *own;
@@ -21,18 +21,20 @@ SiteCamera cameraFromCalculator(const CalculatorReading& reading, const Coverage
     camera.distanceM =
         readNumber(reading.distance1, Quantity::Distance).value.value_or(camera.distanceM);
     camera.lens = lens.value_or(QString());
-    camera.level = inputs.level;
+    camera.level = carriedLevel(inputs.levelSet, inputs.level, siteLevels);
     camera.mountHeightM = inputs.mountHeightM;
     camera.targetHeightM = inputs.targetHeightM;
     camera.lensModel = inputs.lens;
     return camera;
 }
 
-CoverageInputs coverageInputsOf(const SiteCamera& camera, CoverageInputs inputs) {
+CoverageInputs coverageInputsOf(const SiteCamera& camera, const LevelSet& levels,
+                                CoverageInputs inputs) {
     inputs.sensorSource = SensorSource::Custom;
     inputs.customSensor = camera.camera.sensor;
     inputs.image = camera.camera.image;
-    inputs.level = camera.level;
+    inputs.levelSet = levels;
+    inputs.level = levels.clamp(camera.level);
     inputs.lens = camera.lensModel;
     inputs.mountHeightM = camera.mountHeightM;
     inputs.targetHeightM =

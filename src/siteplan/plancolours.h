@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include "optics/levels.h"
+
+#include <QColor>
 #include <QRgb>
 
 namespace vistaro {
 
 // The plan's colours, the same on screen, in the report and in the drawings it exports; the
-// bands take the levels' colours (LevelColours).
+// bands take the levels' colours (levelColour).
 inline constexpr QRgb WallColour = 0xff404040;
 // Dark hatching, so that the dead zone reads apart from every band's colour.
 inline constexpr QRgb DeadZoneColour = 0xff505050;
@@ -16,5 +19,11 @@ inline constexpr QRgb DeadZoneColour = 0xff505050;
 inline constexpr QRgb CoveredColour = 0x800072b2;
 inline constexpr QRgb UncoveredColour = 0xffcc79a7;
 inline constexpr int BandAlpha = 150;
+
+inline QColor levelQColor(Level level, int alpha = 255) {
+    QColor colour = QColor::fromRgba(levelColour(level));
+    colour.setAlpha(alpha);
+    return colour;
+}
 
 } // namespace vistaro

@@ -32,16 +32,16 @@ PlanShape shapeOf(const plane::Region& region) {
 }
 
 // What the camera covers, worked out with `coverage`'s walls.
-CameraFootprint footprintWith(const PlanCoverage& coverage, const SiteCamera& camera) {
+CameraFootprint footprintWith(const PlanCoverage& coverage, const SiteCamera& camera,
+                              const LevelSet& levels) {
     CameraFootprint footprint;
-    footprint.cover = coverage.camera(camera);
+    footprint.cover = coverage.camera(camera, levels);
     // The highest level first, nearest the camera, as the field's bands come.
-    for (auto level = AllLevels.rbegin(); level != AllLevels.rend(); ++level) {
-        const auto at = static_cast<std::size_t>(*level);
-        const plane::Region& seen = footprint.cover.bands.at(at);
+    for (Level level = footprint.cover.bands.size(); level-- > 0;) {
+        const plane::Region& seen = footprint.cover.bands.at(level);
         if (!seen.empty())
-            footprint.bands.push_back({*level, shapeOf(seen), footprint.cover.bandAreaM2.at(at),
-                                       footprint.cover.labelAt.at(at)});
+            footprint.bands.push_back({level, shapeOf(seen), footprint.cover.bandAreaM2.at(level),
+                                       footprint.cover.labelAt.at(level)});
     }
     footprint.deadZone = shapeOf(footprint.cover.deadZone);
     return footprint;
@@ -56,13 +56,14 @@ void PlanGeometry::useWalls(const std::vector<SiteWall>& walls) const {
     }
 }
 
-CameraFootprint PlanGeometry::footprint(const SiteCamera& camera,
+CameraFootprint PlanGeometry::footprint(const SiteCamera& camera, const LevelSet& levels,
                                         const std::vector<SiteWall>& walls) const {
     useWalls(walls);
-    return footprintWith(m_coverage, camera);
+    return footprintWith(m_coverage, camera, levels);
 }
 
 std::vector<CameraFootprint> PlanGeometry::footprints(const std::vector<SiteCamera>& cameras,
+                                                      const LevelSet& levels,
                                                       const std::vector<SiteWall>& walls) const {
     useWalls(walls);
     // Every core takes every n-th camera, so that crowded and empty parts of the plan share out
@@ -77,7 +78,7 @@ std::vector<CameraFootprint> PlanGeometry::footprints(const std::vector<SiteCame
     std::vector<CameraFootprint> result(cameras.size());
     const auto work = [&](const PlanCoverage& coverage, std::size_t first) {
         for (std::size_t i = first; i < cameras.size(); i += workers)
-            result[i] = footprintWith(coverage, cameras[i]);
+            result[i] = footprintWith(coverage, cameras[i], levels);
     };
     {
         std::vector<std::jthread> helpers;

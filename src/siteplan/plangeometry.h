@@ -14,9 +14,10 @@ namespace vistaro {
 // worked out on every core.
 class PlanGeometry : public SiteGeometry {
 public:
-    CameraFootprint footprint(const SiteCamera& camera,
+    CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls) const override;
     std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
+                                            const LevelSet& levels,
                                             const std::vector<SiteWall>& walls) const override;
     AreaCoverage areaCoverage(const SiteArea& area,
                               const std::vector<CameraFootprint>& footprints) const override;

@@ -33,15 +33,9 @@ constexpr double KnobRadius = 5;
 constexpr double HandleSize = 8;
 constexpr double PickWidth = 10;
 
-QColor levelColour(Level level, int alpha = 255) {
-    QColor colour = QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 // A band's hatching, in a dark shade of its colour.
-QBrush levelHatch(Level level) {
-    return {levelColour(level).darker(200), LevelHatches.at(static_cast<std::size_t>(level))};
+QBrush hatchBrush(Level level) {
+    return {levelQColor(level).darker(200), levelHatch(level)};
 }
 
 QColor highlight() {
@@ -228,7 +222,7 @@ void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
         painter->drawEllipse(QPointF(), CameraRadius + 3, CameraRadius + 3);
     }
     painter->setPen(QPen(Qt::white, 1.5));
-    painter->setBrush(levelColour(m_camera.level).darker(140));
+    painter->setBrush(levelQColor(m_camera.level).darker(140));
     painter->drawEllipse(QPointF(), CameraRadius, CameraRadius);
     if (option->state & QStyle::State_HasFocus) {
         painter->setPen(QPen(ink, 1, Qt::DotLine));
@@ -261,8 +255,9 @@ void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
     edits().changeItem(ref(), turned, gesture);
 }
 
-PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits)
-    : PlanItem(ref, edits), m_item(item) {
+PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits,
+                   const LevelSet& levels)
+    : PlanItem(ref, edits), m_item(item), m_levels(levels) {
     setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
     // A wall changes only when it is edited or the plan zooms, yet a large site repaints
     // hundreds of them at each step of a drag: each is drawn once into a pixmap until then.
@@ -315,7 +310,7 @@ QString PolyItem::label() const {
     if (!area)
         return {};
     return QApplication::translate("vistaro::SitePlan", "%1: %2, %3% covered")
-        .arg(area->name, CoverageText::levelName(area->level),
+        .arg(area->name, CoverageText::levelName(m_levels, area->level),
              CoverageText::number(m_coverage.share * 100, 0));
 }
 
@@ -357,7 +352,7 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       QBrush(QColor::fromRgba(UncoveredColour), Qt::DiagCrossPattern));
         paintOnScreen(*painter, scenePath(m_coverage.covered), Qt::NoPen,
                       QColor::fromRgba(CoveredColour));
-        paintOnScreen(*painter, path, QPen(levelColour(area->level).darker(120), 2, Qt::DashLine),
+        paintOnScreen(*painter, path, QPen(levelQColor(area->level).darker(120), 2, Qt::DashLine),
                       Qt::NoBrush);
         m_label.paint(*painter, path.boundingRect().center(), label());
     } else {
@@ -398,7 +393,8 @@ void PolyItem::showPicked(std::optional<std::size_t> index) {
             ->setBrush(index == i ? highlight() : QColor(Qt::white));
 }
 
-FootprintItem::FootprintItem(const CoverageLayers& layers) : m_layers(layers) {
+FootprintItem::FootprintItem(const CoverageLayers& layers, const LevelSet& levels)
+    : m_layers(layers), m_levels(levels) {
     setZValue(FootprintLayer);
     setAcceptedMouseButtons(Qt::NoButton);
 }
@@ -422,14 +418,15 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
     painter->setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < m_bands.size(); ++i) {
         const LevelBand& band = m_footprint.bands[i];
-        if (!m_layers.bands.at(static_cast<std::size_t>(band.level)))
+        if (!m_layers.shows(band.level))
             continue;
         painter->setPen(Qt::NoPen);
-        painter->setBrush(levelColour(band.level, BandAlpha));
+        painter->setBrush(levelQColor(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
-        paintOnScreen(*painter, m_bands[i], Qt::NoPen, levelHatch(band.level));
+        paintOnScreen(*painter, m_bands[i], Qt::NoPen, hatchBrush(band.level));
         if (band.labelAt)
-            m_labels[i].paint(*painter, toScene(*band.labelAt), CoverageText::levelName(band.level),
+            m_labels[i].paint(*painter, toScene(*band.labelAt),
+                              CoverageText::levelName(m_levels, band.level),
                               m_bands[i].boundingRect());
     }
     if (m_layers.deadZones && !m_deadZone.isEmpty())

@@ -36,7 +36,9 @@ protected:
 // Which parts of the cameras' coverage the plan shows.
 struct CoverageLayers {
     bool deadZones = true;
-    std::array<bool, 4> bands{true, true, true, true}; // by Level
+    std::vector<bool> bands; // by level; a level past its end is shown
+
+    bool shows(Level level) const { return level >= bands.size() || bands[level]; }
 
     bool operator==(const CoverageLayers&) const = default;
 };
@@ -115,7 +117,8 @@ private:
 // it is selected.
 class PolyItem : public PlanItem {
 public:
-    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits);
+    // `levels`, the site's set, outlives the item.
+    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, const LevelSet& levels);
 
     void present(const SiteItem& item) override;
     // The area's coverage, for its shading and label.
@@ -145,6 +148,7 @@ private:
     QString label() const;
 
     SiteItem m_item;
+    const LevelSet& m_levels;
     AreaCoverage m_coverage;
     ScreenLabel m_label;
     std::vector<QGraphicsItem*> m_handles;
@@ -154,7 +158,8 @@ private:
 // What one camera covers, in its level bands with their names, and its dead zone hatched.
 class FootprintItem : public QGraphicsItem {
 public:
-    explicit FootprintItem(const CoverageLayers& layers);
+    // `levels`, the site's set, outlives the item.
+    FootprintItem(const CoverageLayers& layers, const LevelSet& levels);
 
     void present(const CameraFootprint& footprint);
     QRectF boundingRect() const override { return m_bounds; }
@@ -162,6 +167,7 @@ public:
 
 private:
     const CoverageLayers& m_layers;
+    const LevelSet& m_levels;
     CameraFootprint m_footprint;
     std::vector<QPainterPath> m_bands;
     std::vector<ScreenLabel> m_labels; // one for each band

@@ -168,11 +168,11 @@ void PlanView::rebuild(ItemKind kind) {
         const SiteItem item = m_document.item(ref);
         if (kind == ItemKind::Camera) {
             items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
-            m_footprints.push_back(new FootprintItem(m_layers));
+            m_footprints.push_back(new FootprintItem(m_layers, m_document.site().levelSet));
             m_footprints.back()->present(m_coverage.footprint(i));
             m_scene->addItem(m_footprints.back());
         } else {
-            items.push_back(new PolyItem(ref, item, m_edits));
+            items.push_back(new PolyItem(ref, item, m_edits, m_document.site().levelSet));
         }
         m_scene->addItem(items.back());
         if (kind == ItemKind::Area)

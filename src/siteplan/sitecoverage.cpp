@@ -21,7 +21,8 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
 
 CameraFootprint SiteCoverage::footprintOf(int camera) const {
     const Site& site = m_document.site();
-    return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.walls);
+    return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.levelSet,
+                                site.walls);
 }
 
 SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
@@ -30,7 +31,8 @@ SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
 }
 
 void SiteCoverage::recomputeAll() {
-    m_footprints = m_geometry.footprints(m_document.site().cameras, m_document.site().walls);
+    const Site& site = m_document.site();
+    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls);
     m_areas.clear();
     for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
         m_areas.push_back(figuresOf(i));
@@ -38,13 +40,14 @@ void SiteCoverage::recomputeAll() {
     emit areaCoverageChanged(-1);
 }
 
-void SiteCoverage::recomputeAreasNear(const std::vector<std::array<QRectF, 4>>& reaches) {
+void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches) {
     const std::vector<SiteArea>& areas = m_document.site().areas;
     for (std::size_t i = 0; i < m_areas.size() && i < areas.size(); ++i) {
         const QRectF box = boundsOf(regionOf(areas[i].points));
-        const auto level = static_cast<std::size_t>(areas[i].level);
-        if (std::none_of(reaches.begin(), reaches.end(),
-                         [&](const auto& reach) { return reach.at(level).intersects(box); }))
+        const Level level = areas[i].level;
+        if (std::none_of(reaches.begin(), reaches.end(), [&](const auto& reach) {
+                return level < reach.size() && reach.at(level).intersects(box);
+            }))
             continue;
         m_areas[i].coverage = figuresOf(static_cast<int>(i)).coverage;
         emit areaCoverageChanged(static_cast<int>(i));
@@ -55,7 +58,7 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
     switch (ref.kind) {
     case ItemKind::Camera: {
         CameraFootprint& footprint = m_footprints.at(static_cast<std::size_t>(ref.index));
-        const std::array<QRectF, 4> before = footprint.cover.reach;
+        const std::vector<QRectF> before = footprint.cover.reach;
         footprint = footprintOf(ref.index);
         emit cameraCoverageChanged(ref.index);
         recomputeAreasNear({before, footprint.cover.reach});
@@ -85,7 +88,7 @@ void SiteCoverage::itemCountChanged(const ItemRef& ref, bool inserted) {
         const auto reachOf = [this](int i) {
             return m_footprints.at(static_cast<std::size_t>(i)).cover.reach;
         };
-        const std::array<QRectF, 4> gone = inserted ? std::array<QRectF, 4>{} : reachOf(ref.index);
+        const std::vector<QRectF> gone = inserted ? std::vector<QRectF>{} : reachOf(ref.index);
         follow(m_footprints, [this](int i) { return footprintOf(i); });
         emit cameraCoverageChanged(-1);
         recomputeAreasNear({inserted ? reachOf(ref.index) : gone});

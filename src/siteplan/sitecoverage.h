@@ -7,7 +7,6 @@
 #include "siteplan/sitegeometry.h"
 
 #include <QObject>
-#include <array>
 #include <vector>
 
 namespace vistaro {
@@ -50,7 +49,7 @@ private:
     CameraFootprint footprintOf(int camera) const;
     AreaFigures figuresOf(int area) const;
     // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
-    void recomputeAreasNear(const std::vector<std::array<QRectF, 4>>& reaches);
+    void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
     void itemChanged(const ItemRef& ref);
     void itemCountChanged(const ItemRef& ref, bool inserted);
 

@@ -32,12 +32,6 @@ constexpr int SvgDotsPerInch = 254;
 constexpr double SvgDotsPerMetre = 10'000;
 constexpr int DeadZoneSvgAlpha = 70;
 
-QColor levelColour(Level level, int alpha = 255) {
-    QColor colour = QColor::fromRgba(LevelColours.at(static_cast<std::size_t>(level)));
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 QString number(const QLocale& locale, std::optional<double> value, int decimals) {
     return value ? locale.toString(*value, 'f', decimals) : QString();
 }
@@ -109,8 +103,8 @@ QRectF planBounds(const Site& site, const SiteCoverage& coverage) {
 void paintContent(QPainter& painter, const Site& site, const SiteCoverage& coverage,
                   const QTransform& toOut, qreal unit, const QBrush& deadZone) {
     painter.setPen(Qt::NoPen);
-    for (const Level level : AllLevels) {
-        painter.setBrush(levelColour(level, BandAlpha));
+    for (Level level = 0; level < site.levelSet.size(); ++level) {
+        painter.setBrush(levelQColor(level, BandAlpha));
         for (int i = 0; i < coverage.cameraCount(); ++i)
             for (const LevelBand& band : coverage.footprint(i).bands)
                 if (band.level == level)
@@ -125,7 +119,7 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
         painter.drawPath(pathOf(coverage.coverage(int(i)).covered.rings, toOut));
-        painter.setPen(QPen(levelColour(area.level).darker(120), unit, Qt::DashLine));
+        painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(lineOf(area.points, toOut));
         painter.setPen(QColor::fromRgba(WallColour));
@@ -147,7 +141,7 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
             (ahead - at) / std::max(1e-9, std::hypot((ahead - at).x(), (ahead - at).y()));
         painter.setPen(QPen(Qt::black, unit));
         painter.drawLine(at, at + along * unit * 14);
-        painter.setBrush(levelColour(camera.level).darker(140));
+        painter.setBrush(levelQColor(camera.level).darker(140));
         painter.drawEllipse(at, unit * 5, unit * 5);
         label(painter, at + QPointF(unit * 7, -unit * 7), camera.name, unit * 10);
     }
@@ -163,7 +157,8 @@ double roundLength(double most) {
 }
 
 // The legend's entries below the plan, then the scale bar at the given pixels a metre.
-void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre, Units units) {
+void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre, Units units,
+                 const LevelSet& levels) {
     const qreal swatch = 12;
     qreal x = strip.left();
     qreal y = strip.top() + 6;
@@ -180,8 +175,8 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre, 
         painter.drawText(QPointF(x + swatch + 6, y + swatch - 2), text);
         x += width;
     };
-    for (const Level level : AllLevels)
-        entry(CoverageText::levelName(level), levelColour(level, BandAlpha), Qt::NoPen);
+    for (Level level = 0; level < levels.size(); ++level)
+        entry(CoverageText::levelName(levels, level), levelQColor(level, BandAlpha), Qt::NoPen);
     const QColor dead = QColor::fromRgba(DeadZoneColour);
     entry(SiteDeliverables::tr("Dead zone"), QBrush(dead, Qt::FDiagPattern), QPen(dead));
     entry(SiteDeliverables::tr("Area covered"), QColor::fromRgba(CoveredColour), Qt::NoPen);
@@ -231,7 +226,7 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
     const double perSquareMetre = 1 / (perMetre * perMetre);
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
-        const CoverageResult result = cameraCoverage(camera);
+        const CoverageResult result = cameraCoverage(camera, m_site.levelSet);
         QString focal = number(locale, camera.focalMm, 1);
         if (camera.focalTeleMm)
             focal += QStringLiteral(" - ") + number(locale, *camera.focalTeleMm, 1);
@@ -245,7 +240,7 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
             {camera.name, camera.lens, focal, number(locale, result.angleHDeg, 1),
              number(locale, result.angleVDeg, 1),
              number(locale, density ? std::optional<double>(*density * perMetre) : std::nullopt, 1),
-             CoverageText::levelName(camera.level),
+             CoverageText::levelName(m_site.levelSet, camera.level),
              number(locale, area ? std::optional<double>(*area * perSquareMetre) : std::nullopt,
                     1)});
     }
@@ -263,7 +258,7 @@ ReportTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
         table.rows.append(
-            {area.name, CoverageText::levelName(area.level),
+            {area.name, CoverageText::levelName(m_site.levelSet, area.level),
              known ? number(locale, m_coverage.surface(int(i)) * perSquareMetre, 1) : QString(),
              known ? number(locale, m_coverage.coverage(int(i)).share * 100, 1) : QString()});
     }
@@ -298,7 +293,7 @@ void SiteDeliverables::paintPlan(QPainter& painter, const QRectF& area) const {
     const QRectF frame = toPage.mapRect(bounds);
     painter.drawRect(frame);
     const QRectF strip(area.left(), frame.bottom() + 8, area.width(), LegendHeight - 8);
-    paintLegend(painter, strip, scale, m_site.units);
+    paintLegend(painter, strip, scale, m_site.units, m_site.levelSet);
     paintNorth(painter, QPointF(strip.right() - 12, strip.bottom() - 40));
     painter.restore();
 }
@@ -329,7 +324,8 @@ DxfCoverage SiteDeliverables::dxfCoverage() const {
         drawing.areas.push_back({area.name, area.points});
     for (const SiteCamera& camera : m_site.cameras)
         drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
-    for (const Level level : AllLevels) {
+    drawing.levelSet = m_site.levelSet;
+    for (Level level = 0; level < m_site.levelSet.size(); ++level) {
         DxfLevelBands bands{level, {}};
         for (int i = 0; i < m_coverage.cameraCount(); ++i)
             for (const LevelBand& band : m_coverage.footprint(i).bands)

@@ -89,9 +89,11 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 
 QList<ReportDocument> SiteExports::reportPages() const {
     const Units units = m_document.site().units;
+    const LevelSet& levels = m_document.site().levelSet;
     return SiteDeliverables(m_document.site(), m_coverage)
-        .report([&](const SiteCamera& camera) { return m_host.cameraReport(camera, units); },
-                QDate::currentDate());
+        .report(
+            [&](const SiteCamera& camera) { return m_host.cameraReport(camera, levels, units); },
+            QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {

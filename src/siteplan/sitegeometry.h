@@ -22,7 +22,7 @@ struct PlanShape {
 
 // The part of a camera's view where `level` is the best level it meets.
 struct LevelBand {
-    Level level = Level::Detection;
+    Level level = 0;
     PlanShape shape;
     double areaM2 = 0;
     std::optional<PlanPoint> labelAt; // where its name reads inside it
@@ -62,11 +62,12 @@ class SiteGeometry {
 public:
     virtual ~SiteGeometry() = default;
 
-    // What `camera` sees, clipped by `walls`.
-    virtual CameraFootprint footprint(const SiteCamera& camera,
+    // What `camera` sees at the levels of `levels`, clipped by `walls`.
+    virtual CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                                       const std::vector<SiteWall>& walls) const = 0;
     // What each camera sees, as footprint() gives for each, in the cameras' order.
     virtual std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
+                                                    const LevelSet& levels,
                                                     const std::vector<SiteWall>& walls) const = 0;
     // The part of `area` that at least one footprint covers at the area's level or better.
     virtual AreaCoverage areaCoverage(const SiteArea& area,

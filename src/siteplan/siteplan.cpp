@@ -96,7 +96,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     });
     connect(m_panel, &CameraPanel::showInCoverage, this, [this] {
         if (const std::optional<ItemRef> ref = selectedCamera())
-            m_host.showInCoverage(std::get<SiteCamera>(m_document.item(*ref)));
+            m_host.showInCoverage(std::get<SiteCamera>(m_document.item(*ref)),
+                                  m_document.site().levelSet);
     });
     connect(m_panel, &CameraPanel::openPreview, this, &SitePlan::openPreview);
 
@@ -127,7 +128,7 @@ void SitePlan::buildTables() {
     };
     m_cameraModel = new CameraTableModel(m_document, *m_coverage, edit, this);
     m_areaModel = new AreaTableModel(m_document, *m_coverage, edit, this);
-    auto* levels = new LevelDelegate(this);
+    auto* levels = new LevelDelegate(m_document.site().levelSet, this);
     const auto table = [this, levels](const char* name, SiteTableModel* model, int levelColumn) {
         auto* view = named<QTableView>(name, this);
         view->setModel(model);
@@ -293,7 +294,7 @@ void SitePlan::showSelectedCamera() {
     m_panel->present(ref && m_document.holds(*ref)
                          ? std::optional(std::get<SiteCamera>(m_document.item(*ref)))
                          : std::nullopt,
-                     m_document.site().units);
+                     m_document.site().units, m_document.site().levelSet);
     followInPreview();
 }
 
@@ -307,7 +308,8 @@ void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, cons
 }
 
 void SitePlan::addCamera() {
-    SiteCamera camera = cameraFromCalculator(m_reading, m_settings.inputs(), m_lens);
+    SiteCamera camera =
+        cameraFromCalculator(m_reading, m_settings.inputs(), m_lens, m_document.site().levelSet);
     camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
     camera.position = m_view->centre();
     insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},

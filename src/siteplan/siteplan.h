@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QDockWidget;
 class QLabel;
 class QMenu;
@@ -109,6 +110,14 @@ private:
     void buildTables();
     void buildActions();
     void buildMenus();
+    // The View menu's band actions follow the site's level set.
+    void fillBandActions();
+    void showCoverageLayers();
+    // The tool bar's choice of the site's level set: the sets the coverage window offers, and
+    // the site's own when it is none of them.
+    void buildLevelSetChoice();
+    void showLevelSetChoice();
+    void chooseLevelSet(int index);
     void connectActions();
     void retranslate();
     void retranslateActions();
@@ -210,7 +219,11 @@ private:
     QAction* m_lockBackground = nullptr;
     QAction* m_dxfLayers = nullptr;
     QAction* m_showDeadZones = nullptr;
-    std::array<QAction*, 4> m_showBands{};
+    QAction* m_bandsEnd = nullptr; // the band actions stand before it
+    QString m_bandsSet;            // the key of the set they are for
+    QComboBox* m_levelSetBox = nullptr;
+    std::vector<LevelSet> m_levelSets; // what m_levelSetBox offers
+    std::vector<QAction*> m_showBands; // one a level of the site's set
 
     CalculatorReading m_reading;
     std::optional<QString> m_lens;

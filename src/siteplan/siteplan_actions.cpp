@@ -19,6 +19,8 @@
 
 namespace vistaro {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double ZoomStep = 1.25;
@@ -59,12 +61,6 @@ void SitePlan::buildActions() {
     m_dxfLayers = action("DxfLayers");
     m_showDeadZones = action("ShowDeadZones", {}, true);
     m_showDeadZones->setChecked(true);
-    const char* const bandNames[] = {"ShowDetection", "ShowObservation", "ShowRecognition",
-                                     "ShowIdentification"};
-    for (std::size_t i = 0; i < m_showBands.size(); ++i) {
-        m_showBands.at(i) = action(bandNames[i], {}, true);
-        m_showBands.at(i)->setChecked(true);
-    }
     m_exports = new SiteExports(*this, m_document, *m_coverage, m_host, [this] { return m_file; });
 }
 
@@ -94,9 +90,13 @@ void SitePlan::buildMenus() {
     m_viewMenu->addActions({m_showBackground, m_dimBackground, m_lockBackground});
     m_viewMenu->addSeparator();
     m_viewMenu->addAction(m_showDeadZones);
-    for (QAction* band : m_showBands)
-        m_viewMenu->addAction(band);
-    m_viewMenu->addSeparator();
+    m_bandsEnd = m_viewMenu->addSeparator();
+    fillBandActions();
+    connect(&m_document, &SiteDocument::siteReset, this, [this] {
+        if (int(m_showBands.size()) != int(m_document.site().levelSet.size()) ||
+            m_bandsSet != m_document.site().levelSet.key)
+            fillBandActions();
+    });
     for (QDockWidget* dock : {m_panelDock, m_cameraDock, m_areaDock})
         m_viewMenu->addAction(dock->toggleViewAction());
 
@@ -110,6 +110,8 @@ void SitePlan::buildMenus() {
     m_toolBar->addActions({m_addCamera, m_addWall, m_addArea, m_loadBackground, m_setScale});
     m_toolBar->addSeparator();
     m_toolBar->addActions({m_zoomToFit, m_zoomIn, m_zoomOut});
+    m_toolBar->addSeparator();
+    buildLevelSetChoice();
 }
 
 void SitePlan::connectActions() {
@@ -151,16 +153,36 @@ void SitePlan::connectActions() {
         changeBackgroundBy([checked](SiteBackground& b) { b.locked = checked; },
                            checked ? tr("Lock background") : tr("Unlock background"));
     });
-    const auto layers = [this] {
-        CoverageLayers shown;
-        shown.deadZones = m_showDeadZones->isChecked();
-        for (std::size_t i = 0; i < m_showBands.size(); ++i)
-            shown.bands.at(i) = m_showBands.at(i)->isChecked();
-        m_view->setCoverageLayers(shown);
-    };
-    connect(m_showDeadZones, &QAction::toggled, this, layers);
+    connect(m_showDeadZones, &QAction::toggled, this, &SitePlan::showCoverageLayers);
+}
+
+// One action a level of the site's set, named by the level's key ("ShowIdentification").
+void SitePlan::fillBandActions() {
     for (QAction* band : m_showBands)
-        connect(band, &QAction::toggled, this, layers);
+        delete band;
+    m_showBands.clear();
+    const LevelSet& levels = m_document.site().levelSet;
+    m_bandsSet = levels.key;
+    for (Level level = 0; level < levels.size(); ++level) {
+        const QString& key = levels.levels[level].key;
+        auto* band = new QAction(this);
+        band->setObjectName(u"Show"_s + key.left(1).toUpper() + key.mid(1));
+        band->setCheckable(true);
+        band->setChecked(true);
+        band->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));
+        connect(band, &QAction::toggled, this, &SitePlan::showCoverageLayers);
+        m_viewMenu->insertAction(m_bandsEnd, band);
+        m_showBands.push_back(band);
+    }
+    showCoverageLayers();
+}
+
+void SitePlan::showCoverageLayers() {
+    CoverageLayers shown;
+    shown.deadZones = m_showDeadZones->isChecked();
+    for (QAction* band : m_showBands)
+        shown.bands.push_back(band->isChecked());
+    m_view->setCoverageLayers(shown);
 }
 
 void SitePlan::showUndoSteps() {
@@ -219,9 +241,9 @@ void SitePlan::retranslateActions() {
     m_lockBackground->setText(tr("&Lock background"));
     m_dxfLayers->setText(tr("Drawing &layers..."));
     m_showDeadZones->setText(tr("Show dead &zones"));
-    for (const Level level : AllLevels)
-        m_showBands.at(static_cast<std::size_t>(level))
-            ->setText(tr("Show %1 band").arg(CoverageText::levelName(level)));
+    const LevelSet& levels = m_document.site().levelSet;
+    for (Level level = 0; level < m_showBands.size() && level < levels.size(); ++level)
+        m_showBands[level]->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));
 }
 
 } // namespace vistaro

@@ -61,6 +61,7 @@ void SitePlan::setSiteFiles(std::unique_ptr<SiteFiles> files) {
 Site SitePlan::emptySite() const {
     Site site;
     site.units = m_settings.inputs().units;
+    site.levelSet = m_settings.inputs().levelSet;
     return site;
 }
 

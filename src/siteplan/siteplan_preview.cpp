@@ -14,16 +14,17 @@ namespace {
 
 // The camera's ends as the coverage window would show them: its focal length, and its tele
 // end's when it has one, both at its aim distance.
-PreviewScene cameraScene(const SiteCamera& camera, Units units) {
+PreviewScene cameraScene(const SiteCamera& camera, Units units, const LevelSet& levels) {
     PreviewScene scene;
     scene.units = units;
+    scene.levels = levels;
     const bool zoom = camera.focalTeleMm.has_value();
     scene.ends.push_back(
-        {zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM, cameraCoverage(camera)});
+        {zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM, cameraCoverage(camera, levels)});
     if (zoom) {
         SiteCamera tele = camera;
         tele.focalMm = *camera.focalTeleMm;
-        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele)});
+        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele, levels)});
     }
     return scene;
 }
@@ -43,7 +44,8 @@ void SitePlan::followInPreview() {
     if (!m_preview || !m_preview->isVisible() || !ref || !m_document.holds(*ref))
         return;
     const SiteCamera camera = std::get<SiteCamera>(m_document.item(*ref));
-    m_preview->showScene(cameraScene(camera, m_document.site().units));
+    m_preview->showScene(
+        cameraScene(camera, m_document.site().units, m_document.site().levelSet));
     m_preview->setWindowTitle(tr("Preview: %1").arg(camera.name));
 }
 

@@ -14,10 +14,12 @@ class SitePlanHost {
 public:
     virtual ~SitePlanHost() = default;
 
-    // Loads `camera` into the calculator and the coverage window and shows that window.
-    virtual void showInCoverage(const SiteCamera& camera) = 0;
+    // Loads `camera`, its level one of `levels`, into the calculator and the coverage window and
+    // shows that window.
+    virtual void showInCoverage(const SiteCamera& camera, const LevelSet& levels) = 0;
     // The coverage report's page for `camera`, as the coverage window would make it.
-    virtual ReportDocument cameraReport(const SiteCamera& camera, Units units) const = 0;
+    virtual ReportDocument cameraReport(const SiteCamera& camera, const LevelSet& levels,
+                                        Units units) const = 0;
 
 protected:
     SitePlanHost() = default;

@@ -86,12 +86,12 @@ std::optional<double> typedLength(const QVariant& value, Quantity quantity, Unit
     return readNumber(value.toString(), quantity, units).value;
 }
 
-std::optional<Level> typedLevel(const QVariant& value) {
+std::optional<Level> typedLevel(const QVariant& value, const LevelSet& set) {
     bool ok = false;
     const int index = value.toInt(&ok);
-    if (!ok || index < 0 || index >= static_cast<int>(AllLevels.size()))
+    if (!ok || index < 0 || index >= static_cast<int>(set.size()))
         return std::nullopt;
-    return AllLevels.at(static_cast<std::size_t>(index));
+    return Level(index);
 }
 
 } // namespace vistaro

@@ -34,6 +34,7 @@ protected:
     const SiteDocument& document() const { return m_document; }
     const SiteCoverage& coverage() const { return m_coverage; }
     Units units() const { return m_document.site().units; }
+    const LevelSet& levelSet() const { return m_document.site().levelSet; }
     // Whether `index` is a cell of an item the document holds.
     bool shows(const QModelIndex& index) const;
     // Every cell of `row` changed; -1 for every row.
@@ -54,7 +55,7 @@ private:
 QString lengthInUnits(double metres, Units units);
 QString surfaceInUnits(double squareMetres, Units units);
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units);
-// A level as a table's editor gives it: its index in AllLevels.
-std::optional<Level> typedLevel(const QVariant& value);
+// A level as a table's editor gives it: its index in the site's set.
+std::optional<Level> typedLevel(const QVariant& value, const LevelSet& set);
 
 } // namespace vistaro

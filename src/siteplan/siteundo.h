@@ -73,4 +73,18 @@ private:
     int m_gesture;
 };
 
+// The site's level set changes, its cameras and areas carried into it (withLevelSet).
+class SetLevelSetCommand : public QUndoCommand {
+public:
+    SetLevelSetCommand(SiteDocument& document, const LevelSet& after, const QString& text);
+
+    void undo() override { m_document.reset(m_before); }
+    void redo() override { m_document.reset(m_after); }
+
+private:
+    SiteDocument& m_document;
+    Site m_before;
+    Site m_after;
+};
+
 } // namespace vistaro

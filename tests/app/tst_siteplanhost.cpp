@@ -38,7 +38,7 @@ Site sample() {
     Site site;
     site.cameras = {test::entranceCamera(), yard};
     site.walls = {SiteWall{{{5, 15}, {5, 25}}}};
-    site.areas = {SiteArea{u"Door"_s, Level::Identification, {{8, -1}, {12, -1}, {12, 1}, {8, 1}}}};
+    site.areas = {SiteArea{u"Door"_s, EnIdentification, {{8, -1}, {12, -1}, {12, 1}, {8, 1}}}};
     return site;
 }
 

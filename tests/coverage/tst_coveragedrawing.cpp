@@ -19,8 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The band colours from detection to identification, as a reader of the drawing tells them.
-const QList<QRgb> Bands{0xff56b4e9, 0xff009e73, 0xffe69f00, 0xffd55e00};
+// The band colours of EN 62676-4 from monitor to inspection, as a reader of the drawing tells
+// them, and the dead zone's.
+const QList<QRgb> Bands{0xfff0e442, 0xff56b4e9, 0xff009e73, 0xff0072b2, 0xff7a2c00, 0xff4b0055};
+constexpr QRgb DeadZone = 0xffd55e00;
 
 using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
 
@@ -32,7 +34,8 @@ ViewEnd end(const QString& focal, const QString& distance, const QString& mount 
     const FieldsRead read =
         readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, mount, u"1.7"_s, tilt}, false,
                    SensorFormat::Third);
-    return {QString(), computeCoverage(queryOf(read, Level::Identification, focal, distance)),
+    return {QString(),
+            computeCoverage(queryOf(read, enLevels(), EnIdentification, focal, distance)),
             distance.toDouble()};
 }
 
@@ -97,10 +100,10 @@ QList<QRgb> bandsAlong(const QImage& image, int top, int bottom) {
     return met;
 }
 
-// The pixels in the dead zone's colour.
-qsizetype deadZonePixels(const QImage& image) {
+// The pixels in a colour, the dead zone's unless told.
+qsizetype pixelsOf(const QImage& image, QRgb colour = DeadZone) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    return std::count(pixels, pixels + image.sizeInBytes() / sizeof(QRgb), Bands[3]);
+    return std::count(pixels, pixels + image.sizeInBytes() / sizeof(QRgb), colour);
 }
 
 } // namespace
@@ -111,16 +114,19 @@ class TestCoverageDrawing : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // From the camera out: identification, recognition, observation, detection, for each end
-    // of a zoom in a panel of its own.
+    // From the camera out: inspection, identification, recognition, observation, detection,
+    // monitor, for each end of a zoom in a panel of its own. The nearest bands, a few metres
+    // against the monitor's hundreds, lie under the camera's mark: the ones seen are the outer
+    // ones, in order.
     void topViewBandsInOrder() {
-        const QList<QRgb> outwards{Bands[3], Bands[2], Bands[1], Bands[0]};
+        const QList<QRgb> outwards{Bands[5], Bands[4], Bands[3], Bands[2], Bands[1], Bands[0]};
+        const auto outer = [&outwards](qsizetype count) { return outwards.last(count); };
         ViewModel model{{end(u"6"_s, u"10"_s)}, 3, 1.7, Units::Metric};
-        QCOMPARE(bandsAlong(paint(&CoverageDrawing::paintTopView, model), 0, 400), outwards);
+        QCOMPARE(bandsAlong(paint(&CoverageDrawing::paintTopView, model), 0, 400), outer(5));
         model.ends.push_back(end(u"24"_s, u"20"_s));
         const QImage zoom = paint(&CoverageDrawing::paintTopView, model);
-        QCOMPARE(bandsAlong(zoom, 0, 185), outwards);
-        QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
+        QCOMPARE(bandsAlong(zoom, 0, 185), outer(4));
+        QCOMPARE(bandsAlong(zoom, 190, 375), outer(4));
     }
 
     // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7° across: its bands reach behind the
@@ -139,7 +145,7 @@ private slots:
         QVERIFY(behind.x() < scale->map(QPointF(0, 0)).x());
         // The band's colour shows between the lines of its hatching.
         const QImage around = top.copy(QRect(behind.toPoint() - QPoint(3, 3), QSize(7, 7)));
-        QVERIFY(deadZonePixels(around) > 0);
+        QVERIFY(pixelsOf(around, Bands[4]) > 0);
         paint(&CoverageDrawing::paintSideView, model);
     }
 
@@ -157,7 +163,7 @@ private slots:
         QFETCH(ViewEnd, shown);
         QFETCH(bool, deadZone);
         const ViewModel model{{shown}, 3, 1.7, Units::Metric};
-        QCOMPARE(deadZonePixels(paint(&CoverageDrawing::paintSideView, model)) > 20, deadZone);
+        QCOMPARE(pixelsOf(paint(&CoverageDrawing::paintSideView, model)) > 20, deadZone);
         paint(&CoverageDrawing::paintTopView, model);
     }
 
@@ -189,7 +195,7 @@ private slots:
         const double slope = std::tan(*shown.result.tiltDeg * M_PI / 180) * heightFactor;
         QVERIFY(std::abs((along.y() - camera.y()) - (along.x() - camera.x()) * slope) < 1);
         const QImage image = paint(&CoverageDrawing::paintSideView, model);
-        QVERIFY(std::abs(rightmost(image, Bands[3]) -
+        QVERIFY(std::abs(rightmost(image, DeadZone) -
                          scale->map(QPointF(*shown.result.ground.nearM, 0)).x()) <= 2);
         QCOMPARE(drawnText(&CoverageDrawing::paintSideView, model)
                      .contains(QStringLiteral("heights x %1").arg(heightFactor)),
@@ -197,8 +203,8 @@ private slots:
     }
 
     // The cone at one scale along and across: identification ends 9.6 m out, detection 96 m
-    // out, 96 x tan(43.6° / 2) = 38.4 m off the axis. The scale bar lies under the cone, a
-    // round length near a fifth of the width.
+    // out, monitor 192 m out, 192 x tan(43.6° / 2) = 76.8 m off the axis. The scale bar lies under
+    // the cone, a round length near a fifth of the width.
     void topViewToScale() {
         const ViewModel model = modelOf(end(u"6"_s, u"10"_s));
         const std::optional<QTransform> scale =
@@ -206,9 +212,11 @@ private slots:
         QVERIFY(scale);
         QCOMPARE(scale->m22(), scale->m11());
         const QImage image = paint(&CoverageDrawing::paintTopView, model);
-        QVERIFY(std::abs(rightmost(image, Bands[3], 0, 300) - scale->map(QPointF(9.6, 0)).x()) <=
+        QVERIFY(std::abs(rightmost(image, Bands[4], 0, 300) - scale->map(QPointF(9.6, 0)).x()) <=
                 2);
-        QVERIFY(std::abs(rightmost(image, Bands[0], 0, 300) - scale->map(QPointF(96, 0)).x()) <= 2);
+        QVERIFY(std::abs(rightmost(image, Bands[1], 0, 300) - scale->map(QPointF(96, 0)).x()) <= 2);
+        QVERIFY(std::abs(rightmost(image, Bands[0], 0, 300) - scale->map(QPointF(192, 0)).x()) <=
+                2);
 
         // The longest first run of ink in a row: grey, darker than white.
         const auto ink = [&image](int x, int y) {
@@ -226,7 +234,7 @@ private slots:
                 barRow = y;
             }
         }
-        QVERIFY(barRow > scale->map(QPointF(96, 38.4)).y());
+        QVERIFY(barRow > scale->map(QPointF(192, 76.8)).y());
         const double metres = bar / scale->m11();
         const double power = std::pow(10, std::floor(std::log10(metres)));
         const double digit = std::round(metres / power);

@@ -360,7 +360,8 @@ private slots:
                 answered.texts[0].contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
     }
 
-    // The saved page reads back with its figures and lens as text, small for its vectors;
+    // The saved page reads back with its figures and lens as text, small for its vectors (the
+    // preview page's pictures, four targets at the aim and at six levels, take most of it);
     // printing into a PDF file gives the same page. The file dialog proposes the Documents
     // folder, then the folder last used; a name typed without suffix gets one.
     void savedAndPrintedPages() {
@@ -374,7 +375,8 @@ private slots:
               "Vistaro 9.8.7", "What the camera shows", "9.6 m, 250 px/m"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QVERIFY(QString(text).remove(u' ').contains(u"Obiettivi/VAR/H5050VDD.pdf"_s));
-        QVERIFY(QFileInfo(saved).size() < 150 * 1024);
+        QVERIFY2(QFileInfo(saved).size() < 300 * 1024,
+                 qPrintable(QString::number(QFileInfo(saved).size())));
 
         m_printedFile = m_dir.filePath(u"printed.pdf"_s);
         test::MessageBoxAnswer answered;

@@ -259,6 +259,26 @@ private slots:
                  QStringLiteral("Caméra ⌀"));
     }
 
+    // A level's layer is named by its key; a key of the user's that a layer name cannot hold
+    // keeps the characters it can.
+    void levelLayers_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("layer");
+        QTest::newRow("built-in") << QStringLiteral("identify")
+                                  << QStringLiteral("VISTARO-IDENTIFY");
+        QTest::newRow("user's") << QStringLiteral("level-2") << QStringLiteral("VISTARO-LEVEL-2");
+        QTest::newRow("forbidden characters")
+            << QStringLiteral("a/b:c*é") << QStringLiteral("VISTARO-A_B_C__");
+    }
+
+    void levelLayers() {
+        QFETCH(QString, key);
+        QFETCH(QString, layer);
+        const LevelSet set =
+            userLevelSet(QStringLiteral("Tender"), {{key, QStringLiteral("Level"), 100}}, false);
+        QCOMPARE(dxfLevelLayer(set, 0), layer);
+    }
+
     // The export read back: every layer, closed bands and areas, open walls, the cameras' marks,
     // all in metres.
     void exportReadsBack() {
@@ -269,9 +289,9 @@ private slots:
         coverage.areas.push_back({QStringLiteral("Entrée"), {{101, 201}, {105, 201}, {105, 204}}});
         coverage.cameras.push_back({QStringLiteral("Cam 1"), {102, 203}, 90});
         coverage.bands.push_back(
-            {Level::Identification, {{{102, 203}, {104, 207}, {100, 207}, {102, 203}}}});
+            {EnIdentification, {{{102, 203}, {104, 207}, {100, 207}, {102, 203}}}});
         coverage.bands.push_back(
-            {Level::Detection,
+            {1, // detection
              {{{102, 203}, {110, 220}, {94, 220}}, {{0.125, 0.25}, {1, 0.25}, {1, 1}}}});
         QCOMPARE(saveDxf(path, coverage), std::nullopt);
 
@@ -283,8 +303,9 @@ private slots:
         for (const DxfLayer& layer : drawing.layers)
             layers << layer.name;
         QCOMPARE(layers.join(u' '), QStringLiteral("0 VISTARO-WALLS VISTARO-AREAS VISTARO-CAMERAS "
-                                                   "VISTARO-DETECTION VISTARO-OBSERVATION "
-                                                   "VISTARO-RECOGNITION VISTARO-IDENTIFICATION"));
+                                                   "VISTARO-MONITOR VISTARO-DETECTION "
+                                                   "VISTARO-OBSERVATION VISTARO-RECOGNITION "
+                                                   "VISTARO-IDENTIFICATION VISTARO-INSPECTION"));
         QStringList polylines;
         for (const DxfPolyline& polyline : drawing.polylines) {
             QStringList points;

@@ -86,8 +86,18 @@ private slots:
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
         m_app.window().OpenCoverage()->trigger();
         auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
-        level->setCurrentIndex(int(Level::Detection));
+        level->setCurrentIndex(1); // detection
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
+        // Under the screen shares, 1080 rows: observe asks 1080 x 25 % / 1.6 m = 168.75 px/m,
+        // recognise 337.5.
+        auto* set = m_app.window().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
+        set->setCurrentIndex(set->findData(screenShareLevels().key));
+        QCOMPARE(level->count(), 6);
+        level->setCurrentIndex(3); // recognise
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
+        level->setCurrentIndex(2); // observe
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
+        set->setCurrentIndex(set->findData(enLevels().key));
 
         // A double-click presents the lens, ">" goes on through its type's block, and so does
         // Enter on a selected row; on the Datasheet cell it opens the file as the PDF button does,

@@ -30,7 +30,7 @@ void vistaro::fuzz::check(const QByteArray& input, const QString& path) {
         return;
     require(readSite(siteToJson(*read.site)).site == read.site);
     for (const SiteCamera& camera : read.site->cameras) {
-        const FieldFootprint footprint = fieldFootprint(camera);
+        const FieldFootprint footprint = fieldFootprint(camera, read.site->levelSet);
         require(finite(footprint.deadZone) && finite(footprint.outline));
         for (const FieldBand& band : footprint.bands)
             require(band.range.farM && finite(band.corners));

@@ -42,7 +42,7 @@ private slots:
                "Unbounded (horizon)|";
         QTest::newRow("below the target, looking over the ground")
             << "4.8 3.6 1920 1080 1 1.7 50 2" << 0
-            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Identification|80 m|800 m|1.25 mm|-|-|The camera "
+            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Inspection|80 m|800 m|1.25 mm|-|-|The camera "
                "is below the target and looks above the horizon: it sees no ground.";
         QTest::newRow("imperial: heights typed in feet")
             << "4.8 3.6 1920 1080 10 5.5 6 10" << 1
@@ -126,15 +126,15 @@ private slots:
             readFields(inputs, {t[0], t[1], QString(), t[2], t[3], t[4], t[5], t.value(8)}, true,
                        SensorFormat::Third);
         const CoverageResult result =
-            computeCoverage(queryOf(read, Level::Identification, t[6], t[7]));
+            computeCoverage(queryOf(read, enLevels(), EnIdentification, t[6], t[7]));
         const std::vector<ShownFigure> figures =
-            shownFigures(result, Level::Identification, inputs.units);
+            shownFigures(result, enLevels(), EnIdentification, inputs.units);
         QStringList texts;
         for (const char* name :
              {"AngleH", "AngleV", "AngleD", "SceneWidth", "PixelDensity", "LevelReached",
               "DistanceIdentification", "DistanceDetection", "NeededFocal", "DeadZone", "FarEdge"})
             for (const ShownFigure& figure : figures)
-                if (qstrcmp(figure.name, name) == 0)
+                if (figure.name == QLatin1String(name))
                     texts << figure.text;
         texts << (result.problem ? CoverageText::problem(*result.problem, inputs.units)
                                  : QString());
@@ -151,8 +151,8 @@ private slots:
             readFields(inputs, {u""_s, u""_s, u"0"_s, u"0"_s, u"1520"_s, u"4.5"_s, u"x"_s, u""_s},
                        true, SensorFormat::Half);
         QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, u"1/3\""_s, SensorSize{4.8, 3.6},
-                                         1.45, ImageSize{2688, 1520}, Level::Identification, 4.5,
-                                         1.2, Units::Metric}));
+                                         1.45, ImageSize{2688, 1520}, enLevels(), PlateRule{},
+                                         EnIdentification, 4.5, 1.2, Units::Metric}));
         QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
     }
 
@@ -164,23 +164,30 @@ private slots:
             readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, u"2,5"_s, u"1,7"_s, u""_s},
                        false, SensorFormat::Third);
         const CoverageResult result =
-            computeCoverage(queryOf(read, Level::Recognition, u"4,8"_s, u"12,5"_s));
+            computeCoverage(queryOf(read, enLevels(), 3, u"4,8"_s, u"12,5"_s));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(read.mountHeightM.value, 2.5);
         QCOMPARE(result.sceneWidthM, 12.5);
         QCOMPARE(result.neededFocalMm, 3.91);
     }
 
-    // One row a figure: the dead zone is the near ground edge.
+    // One row a figure, a distance a level of the set: the dead zone is the near ground edge.
     void figureRows() {
         QStringList names;
-        for (const ShownFigure& figure : shownFigures({}, Level::Detection, Units::Metric))
-            names << QLatin1String(figure.name);
+        for (const ShownFigure& figure : shownFigures({}, enLevels(), 1, Units::Metric))
+            names << figure.name;
         QCOMPARE(names.join(u' '), u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
-                                   u"PixelDensityEdge LevelReached DistanceDetection "
-                                   u"DistanceObservation DistanceRecognition "
-                                   u"DistanceIdentification NeededFocal DeadZone FarEdge "
-                                   u"SharpFrom SharpTo Hyperfocal"_s);
+                                   u"PixelDensityEdge LevelReached DistanceMonitor "
+                                   u"DistanceDetection DistanceObservation DistanceRecognition "
+                                   u"DistanceIdentification DistanceInspection NeededFocal "
+                                   u"DeadZone FarEdge SharpFrom SharpTo Hyperfocal"_s);
+        names.clear();
+        for (const ShownFigure& figure : shownFigures({}, plateLevels({}), 0, Units::Metric))
+            names << figure.name;
+        QCOMPARE(names.join(u' '),
+                 u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity PixelDensityEdge "
+                 u"LevelReached DistancePlate NeededFocal DeadZone FarEdge SharpFrom SharpTo "
+                 u"Hyperfocal"_s);
     }
 
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is

@@ -27,7 +27,7 @@ CoverageQuery fisheyeQuery(Projection projection, std::optional<double> datashee
 
 QString figure(const std::vector<ShownFigure>& figures, const char* name) {
     for (const ShownFigure& shown : figures)
-        if (qstrcmp(shown.name, name) == 0)
+        if (shown.name == QLatin1StringView(name))
             return shown.text;
     return u"absent"_s;
 }
@@ -96,7 +96,7 @@ private slots:
             computeCoverage(fisheyeQuery(AllProjections.at(static_cast<std::size_t>(projection)),
                                          datasheet > 0 ? std::optional(datasheet) : std::nullopt));
         const std::vector<ShownFigure> figures =
-            shownFigures(result, Level::Identification, Units::Metric);
+            shownFigures(result, enLevels(), EnIdentification, Units::Metric);
         QStringList texts;
         for (const char* name :
              {"AngleH", "AngleV", "AngleD", "SceneWidth", "PixelDensity", "PixelDensityEdge"})
@@ -175,9 +175,9 @@ private slots:
         FieldsRead read = readFields(inputs, {{}, {}, u"2.9"_s, {}, {}, u"3"_s, u"1.7"_s, {}},
                                      false, SensorFormat::Third);
         readLensFields(inputs, {{}, u"1.4"_s, u"2"_s}, std::nullopt, read);
-        const std::vector<ShownFigure> figures =
-            shownFigures(computeCoverage(queryOf(read, Level::Identification, u"8"_s, u"10"_s)),
-                         Level::Identification, Units::Metric);
+        const std::vector<ShownFigure> figures = shownFigures(
+            computeCoverage(queryOf(read, enLevels(), EnIdentification, u"8"_s, u"10"_s)),
+            enLevels(), EnIdentification, Units::Metric);
         QCOMPARE(figure(figures, "SharpFrom"), u"4.41 m"_s);
         QCOMPARE(figure(figures, "SharpTo"), u"Infinity"_s);
         QCOMPARE(figure(figures, "Hyperfocal"), u"7.89 m"_s);

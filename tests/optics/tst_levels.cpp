@@ -22,20 +22,20 @@ private slots:
         QTest::addColumn<Camera>("camera");
         QTest::addColumn<double>("focal");
         QTest::addColumn<double>("distance");
-        // density|level reached (-1: below detection)|identification up to|detection up to|focal
-        // length for identification
+        // density|EN 62676-4 level reached (-1: below monitor, 1 detection, 4 identification)|
+        // identification up to|detection up to|focal length for identification
         QTest::addColumn<QString>("figures");
         QTest::newRow("exactly the needed focal length")
-            << ThirdFullHd << 6.25 << 10.0 << "250|3|10|100|6.25";
+            << ThirdFullHd << 6.25 << 10.0 << "250|4|10|100|6.25";
         // A 4:3 picture on a 16:9 sensor spans its height: 3.13 x 4/3 mm wide.
         QTest::newRow("4:3 picture on 1/2.8\"") << Camera{{5.57, 3.13}, {1280, 960}} << 4.0 << 5.0
-                                                << "245.367|2|4.90735|49.0735|4.07552";
+                                                << "245.367|3|4.90735|49.0735|4.07552";
         // 720 x 576 is 4:3: the whole 4.8 mm, 720 / (10 x 4.8 / 6) = 90 px/m.
         QTest::newRow("720 x 576 on 1/3\"")
-            << Camera{{4.8, 3.6}, {720, 576}} << 6.0 << 10.0 << "90|1|3.6|36|16.6667";
+            << Camera{{4.8, 3.6}, {720, 576}} << 6.0 << 10.0 << "90|2|3.6|36|16.6667";
         // On 16:9 the largest 4:3 area, 3.13 x 4/3 = 4.1733 mm wide: 704 / (10 x 4.1733 / 6).
         QTest::newRow("704 x 480 on 1/2.8\"") << Camera{{5.57, 3.13}, {704, 480}} << 6.0 << 10.0
-                                              << "101.214|1|4.04856|40.4856|14.8201";
+                                              << "101.214|2|4.04856|40.4856|14.8201";
         QTest::newRow("distance 1E+308")
             << ThirdFullHd << 6.0 << 1e308 << "2.4e-305|-1|9.6|96|none";
     }
@@ -49,26 +49,28 @@ private slots:
             return value ? QString::number(*value) : QStringLiteral("none");
         };
         const std::optional<double> density = pixelDensity(camera, focal, distance);
-        const std::optional<Level> level = density ? levelReached(*density) : std::nullopt;
+        const std::optional<Level> level =
+            density ? levelReached(*density, levelDensities(enLevels(), camera)) : std::nullopt;
         const QStringList shown{text(density), QString::number(level ? int(*level) : -1),
-                                text(levelDistance(camera, focal, Level::Identification)),
-                                text(levelDistance(camera, focal, Level::Detection)),
-                                text(neededFocal(camera, distance, Level::Identification))};
+                                text(levelDistance(camera, focal, 250)),
+                                text(levelDistance(camera, focal, 25)),
+                                text(neededFocal(camera, distance, 250))};
         QCOMPARE(shown.join(u'|'), figures);
     }
 
-    // "density level": 0 detection, 1 observation, 2 recognition, 3 identification, -1 none;
-    // 250 less a rounding error still identifies.
+    // "density level" of EN 62676-4: 0 monitor, 1 detection, 2 observation, 3 recognition,
+    // 4 identification, 5 inspection, -1 none; 250 less a rounding error still identifies.
     void levelBounds_data() {
         QTest::addColumn<QString>("row");
-        for (const char* row :
-             {"24.99 -1", "25 0", "62.49 0", "62.5 1", "125 2", "249.9 2", "249.99999999975 3"})
+        for (const char* row : {"12.49 -1", "12.5 0", "24.99 0", "25 1", "62.49 1", "62.5 2",
+                                "125 3", "249.9 3", "249.99999999975 4", "999.9 4", "1000 5"})
             QTest::newRow(row) << QString::fromLatin1(row);
     }
 
     void levelBounds() {
         QFETCH(QString, row);
-        const std::optional<Level> level = levelReached(row.section(u' ', 0, 0).toDouble());
+        const std::optional<Level> level =
+            levelReached(row.section(u' ', 0, 0).toDouble(), levelDensities(enLevels(), {}));
         QCOMPARE(level ? static_cast<int>(*level) : -1, row.section(u' ', 1).toInt());
     }
 
@@ -78,8 +80,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vistaro.conf"));
         const CoverageInputs inputs({SensorSource::PixelSize, u"1/2.8\""_s, SensorSize{6.4, 4.8},
-                                     1.45, ImageSize{2688, 1520}, Level::Observation, 4.5, 1.2,
-                                     Units::Imperial, Aim::Tilt, -12.5});
+                                     1.45, ImageSize{2688, 1520}, screenShareLevels(),
+                                     PlateRule{305, 150}, 2, 4.5, 1.2, Units::Imperial, Aim::Tilt,
+                                     -12.5});
         {
             QSettings settings(path, QSettings::IniFormat);
             saveCoverageInputs(settings, inputs);
@@ -88,12 +91,15 @@ private slots:
         QCOMPARE(loadCoverageInputs(settings), inputs);
 
         QCOMPARE(settings.value("Coverage/aim"), u"tilt"_s);
+        QCOMPARE(settings.value("Coverage/level"), u"observe"_s);
         for (const QString& spoilt :
              {u"sensor=Pixel"_s, u"sensorPreset=1/9\""_s, u"columns=-3"_s, u"mountHeight=nan"_s,
-              u"level=3"_s, u"pixelSize=0"_s, u"aim=Tilt"_s, u"tilt=90"_s})
+              u"level=3"_s, u"levelSet=EN"_s, u"platePixels=-1"_s, u"pixelSize=0"_s, u"aim=Tilt"_s,
+              u"tilt=90"_s})
             settings.setValue(u"Coverage/"_s + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
         const CoverageInputs fallenBack({SensorSource::Calculator, u"1/3\""_s, SensorSize{6.4, 4.8},
-                                         2.9, ImageSize{1920, 1520}, Level::Identification, 3, 1.2,
+                                         2.9, ImageSize{1920, 1520}, enLevels(),
+                                         PlateRule{305, 130}, EnIdentification, 3, 1.2,
                                          Units::Imperial, Aim::Target, 10});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
     }

@@ -49,10 +49,13 @@ double covered(int index, double length) {
     return std::min(1.0, length - index);
 }
 
+// EN 62676-4's levels from detection to identification reach `reach`; monitoring and
+// inspection none.
 CoverageResult resultAt(double pixelsPerMetre, std::array<std::optional<double>, 4> reach) {
     CoverageResult result;
     result.pixelsPerMetre = pixelsPerMetre;
-    result.levelDistanceM = reach;
+    result.levelDensities = levelDensities(enLevels(), Camera{});
+    result.levelDistanceM = {std::nullopt, reach[0], reach[1], reach[2], reach[3], std::nullopt};
     return result;
 }
 
@@ -255,23 +258,23 @@ private slots:
         PreviewSheet sheet;
         sheet.show(scene, {});
         const std::vector<PreviewColumn>& columns = sheet.columns();
-        QCOMPARE(columns.size(), 5u);
+        QCOMPARE(columns.size(), 7u); // the aim, then monitoring to inspection
         QCOMPARE(columns.front().blurPixels, 0.0);
         QVERIFY(columns.front().focus.isEmpty());
         const PictureOptions sharp{0, 0, false};
         QCOMPARE(sheet.picture(Target::Bars, 0),
                  cameraPixels(Target::Bars, columns.front().pixelsPerMetre, sharp));
-        const PreviewColumn& identification = columns.back();
+        const PreviewColumn& identification = columns.at(5);
         QCOMPARE(identification.pixelsPerMetre, 250.0);
         QCOMPARE(qRound(identification.blurPixels * 100), 384);
         QCOMPARE(identification.focus, u"Outside the sharp zone: blur 3.8 px"_s);
         const QImage focused = cameraPixels(Target::Bars, 250, sharp);
-        const QImage blurred = sheet.picture(Target::Bars, 4);
+        const QImage blurred = sheet.picture(Target::Bars, 5);
         QCOMPARE(blurred.size(), focused.size());
         const int narrow = int(std::round(barRects().back().center().y() * 250));
         QVERIFY(contrastOfRow(blurred, narrow) < 0.7 * contrastOfRow(focused, narrow));
         sheet.show(scene, sharp);
-        QCOMPARE(sheet.picture(Target::Bars, 4), focused);
+        QCOMPARE(sheet.picture(Target::Bars, 5), focused);
     }
 
     // A column at the aim distance of each end, then one a level, each naming its distances
@@ -289,7 +292,7 @@ private slots:
                                               u"Identification: 4 m, 250 px/m"_s};
         PreviewScene imperial = fixed;
         imperial.units = Units::Imperial;
-        imperial.ends[0].result.levelDistanceM = {30.48, std::nullopt, std::nullopt, std::nullopt};
+        imperial.ends[0].result.levelDistanceM = {std::nullopt, 30.48};
         QTest::newRow("imperial") << imperial
                                   << QStringList{u"At the aim distance: 39.37 ft, 54.8 px/ft"_s,
                                                  u"Detection: 100 ft, 7.6 px/ft"_s};

@@ -101,7 +101,9 @@ private slots:
     // design gives and what each level needs across the 150 mm bar.
     void sheetSaysWhatToCount() {
         const QString path = m_dir.filePath(u"words.pdf"_s);
-        QVERIFY(!TestChart::save(path, {12.0, 180.0, Units::Metric}, QPageSize(QPageSize::A4)));
+        const TestChartInputs inputs{12.0, 180.0, Units::Metric, enLevels(),
+                                     levelDensities(enLevels(), Camera{})};
+        QVERIFY(!TestChart::save(path, inputs, QPageSize(QPageSize::A4)));
         QPdfDocument pdf;
         QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
         const QString text = pdf.getAllText(0).text().simplified();
@@ -111,7 +113,8 @@ private slots:
               u"Identification: 37.5 pixels"_s, u"Printed at 100 % this line is 100 mm long"_s})
             QVERIFY2(text.contains(expected), qPrintable(text));
         // Without a density the sheet still says what each level needs, and nothing else.
-        const QString bare = TestChart::instructions({std::nullopt, std::nullopt, Units::Imperial});
+        const QString bare = TestChart::instructions(
+            {std::nullopt, std::nullopt, Units::Imperial, inputs.levels, inputs.densities});
         QVERIFY(!bare.contains(u"design gives"_s));
         QVERIFY(bare.contains(u"150 mm (5.91 in)"_s));
         QVERIFY(bare.contains(u"Identification: 37.5 pixels"_s));

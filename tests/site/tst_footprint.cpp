@@ -52,7 +52,7 @@ QString shown(const PlanPolygon& polygon) {
     return corners.join(u' ').replace(QStringLiteral("-0.0000"), QStringLiteral("0.0000"));
 }
 
-const char* const LevelNames[] = {"detection", "observation", "recognition", "identification"};
+const LevelSet En = enLevels();
 
 } // namespace
 
@@ -69,28 +69,30 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("bands");
         QTest::addColumn<QString>("deadZone"); // its far end, or none
-        QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at detection")
+        // Inspection ends at 2.4 m, before the field begins.
+        QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at monitor")
             << test::entranceCamera() << "3.5549-unbounded"
             << "identification 3.5549-9.6000|recognition 9.6000-19.2000|"
-               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+               "observation 19.2000-38.4000|detection 38.4000-96.0000|monitor 96.0000-192.0000"
             << "8.2035";
         // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) =
         // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184.
         QTest::newRow("tilted 30°: the far edge ends inside identification")
             << with(3, 1.7, 30) << "1.4098-4.1688"
-            << "identification 1.4098-4.1688"
+            << "inspection 1.4098-2.4000|identification 2.4000-4.1688"
             << "3.2533";
         // The lower edge is past the vertical: the field at 1.7 m starts below the camera and
         // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225.
         QTest::newRow("looking straight down") << with(3, 1.7, 90) << "0.0000-0.2925"
-                                               << "identification 0.0000-0.2925"
+                                               << "inspection 0.0000-0.2925"
                                                << "none";
         // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
         // from tan(v/2 - t') = 0.155 / 1.01575.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
-            << "identification 2.3355-9.6000|recognition 9.6000-19.2000|"
-               "observation 19.2000-38.4000|detection 38.4000-96.0000"
+            << "inspection 2.3355-2.4000|identification 2.4000-9.6000|"
+               "recognition 9.6000-19.2000|observation 19.2000-38.4000|"
+               "detection 38.4000-96.0000|monitor 96.0000-192.0000"
             << "6.5532";
         QTest::newRow("tilted 30° up: neither the target height nor the ground")
             << with(3, 1.7, -30) << "none"
@@ -103,12 +105,11 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, bands);
         QFETCH(QString, deadZone);
-        const FieldFootprint footprint = fieldFootprint(camera);
+        const FieldFootprint footprint = fieldFootprint(camera, En);
         QCOMPARE(shown(footprint.field), field);
         QStringList shownBands;
         for (const FieldBand& band : footprint.bands)
-            shownBands << QString::fromLatin1(LevelNames[static_cast<int>(band.level)]) + u' ' +
-                              shown(band.range);
+            shownBands << En.levels.at(band.level).key + u' ' + shown(band.range);
         QCOMPARE(shownBands.join(u'|'), bands);
         QCOMPARE(footprint.deadZone.empty() ? QStringLiteral("none")
                                             : shown(footprint.deadZone[1].x),
@@ -140,8 +141,8 @@ private slots:
         SiteCamera camera = test::entranceCamera();
         camera.panDeg = pan;
         camera.position = position;
-        const FieldFootprint footprint = fieldFootprint(camera);
-        QCOMPARE(footprint.bands.front().level, Level::Identification);
+        const FieldFootprint footprint = fieldFootprint(camera, En);
+        QCOMPARE(footprint.bands.front().level, EnIdentification);
         QCOMPARE(shown(footprint.bands.front().corners), identification);
         QCOMPARE(shown(footprint.deadZone), deadZone);
     }
@@ -150,10 +151,10 @@ private slots:
     void outline_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<QString>("outline");
-        QTest::newRow("unbounded: capped at detection, 96 m, half-width 38.4")
+        QTest::newRow("unbounded: capped at monitor, 192 m, half-width 76.8")
             << test::entranceCamera()
-            << "(3.5549 -1.4219) (96.0000 -38.4000) (96.0000 38.4000) (3.5549 1.4219)";
-        QTest::newRow("far edge before detection")
+            << "(3.5549 -1.4219) (192.0000 -76.8000) (192.0000 76.8000) (3.5549 1.4219)";
+        QTest::newRow("far edge before monitor")
             << with(3, 1.7, 30)
             << "(1.4098 -0.5639) (4.1688 -1.6675) (4.1688 1.6675) (1.4098 0.5639)";
         QTest::newRow("from the camera")
@@ -164,25 +165,25 @@ private slots:
     void outline() {
         QFETCH(SiteCamera, camera);
         QFETCH(QString, outline);
-        QCOMPARE(shown(fieldFootprint(camera).outline), outline);
+        QCOMPARE(shown(fieldFootprint(camera, En).outline), outline);
     }
 
     // The entrance camera with an equidistant lens whose datasheet says 200°: f = 2.4 mm /
-    // 100° (1.74533 rad) = 1.37510 mm, so detection reaches 1.3751 x 1920 / (25 x 4.8) = 22.0 m.
-    // From above it sees a sector, 100° to each side of east: out to 22.0 m north, and
-    // 22.0 x cos 100° = -3.82 m behind the camera.
+    // 100° (1.74533 rad) = 1.37510 mm, so monitoring reaches 1.3751 x 1920 / (12.5 x 4.8) =
+    // 44.0 m. From above it sees a sector, 100° to each side of east: out to 44.0 m north, and
+    // 44.0 x cos 100° = -7.64 m behind the camera.
     void fisheyeSector() {
         SiteCamera camera = test::entranceCamera();
         camera.lensModel = {Projection::Equidistant, 200};
-        const PlanPolygon outline = fieldFootprint(camera).outline;
+        const PlanPolygon outline = fieldFootprint(camera, En).outline;
         QVERIFY(!outline.empty());
         const auto [west, east] = std::minmax_element(
             outline.begin(), outline.end(), [](PlanPoint a, PlanPoint b) { return a.x < b.x; });
         const auto north = std::max_element(outline.begin(), outline.end(),
                                             [](PlanPoint a, PlanPoint b) { return a.y < b.y; });
-        QCOMPARE(qRound(west->x * 100), -382);
-        QCOMPARE(qRound(east->x * 100), 2200);
-        QCOMPARE(qRound(north->y * 100), 2200);
+        QCOMPARE(qRound(west->x * 100), -764);
+        QCOMPARE(qRound(east->x * 100), 4400);
+        QCOMPARE(qRound(north->y * 100), 4400);
     }
 
     // A camera aimed at a target height shows exactly what the coverage window shows for the
@@ -198,7 +199,7 @@ private slots:
         zoom.distanceM = 25;
         zoom.mountHeightM = 6;
         zoom.targetHeightM = 0.5;
-        zoom.level = Level::Observation;
+        zoom.level = 2; // observation
         QTest::newRow("a zoom on 1/2.8\"") << zoom << "5.57 3.13 2688 1520 6 0.5 4.5 25";
         SiteCamera tooFar = test::entranceCamera();
         tooFar.distanceM = 1e308;
@@ -214,21 +215,21 @@ private slots:
         inputs.level = camera.level;
         const FieldsRead fields = readFields(inputs, {t[0], t[1], {}, t[2], t[3], t[4], t[5], {}},
                                              true, SensorFormat::Third);
-        QCOMPARE(cameraCoverage(camera),
-                 computeCoverage(queryOf(fields, camera.level, t[6], t[7])));
+        QCOMPARE(cameraCoverage(camera, En),
+                 computeCoverage(queryOf(fields, En, camera.level, t[6], t[7])));
     }
 
     // Aimed by a tilt: the density and level at the aim distance stay the window's, the tilt and
     // the ground follow the tilt (ground from 3 / tan(t ± v/2) with tan 30° = 0.57735).
     void aimedByTilt() {
-        const CoverageResult result = cameraCoverage(with(3, 1.7, 30));
+        const CoverageResult result = cameraCoverage(with(3, 1.7, 30), En);
         QCOMPARE(shown(*result.pixelsPerMetre), u"240.0000"_s);
-        QCOMPARE(result.levelReached, std::optional(Level::Recognition));
+        QCOMPARE(result.levelReached, std::optional<Level>(3)); // recognition
         QCOMPARE(result.tiltDeg, std::optional(30.0));
         QCOMPARE(shown(*result.ground.nearM), u"3.2533"_s);
         QCOMPARE(shown(*result.ground.farM), u"9.6203"_s);
         QVERIFY(!result.problem);
-        const CoverageResult up = cameraCoverage(with(3, 1.7, -30));
+        const CoverageResult up = cameraCoverage(with(3, 1.7, -30), En);
         QVERIFY(!up.ground.nearM);
         QCOMPARE(up.problem, std::optional(Problem{Quantity::MountHeight, Fault::SeesNoGround}));
     }

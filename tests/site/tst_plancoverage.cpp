@@ -68,7 +68,7 @@ private slots:
         QFETCH(std::vector<SiteWall>, walls);
         QFETCH(double, expected);
         const PlanCoverage coverage(walls);
-        const double got = coverage.camera(test::entranceCamera()).areaAtLevelM2;
+        const double got = coverage.camera(test::entranceCamera(), enLevels()).areaAtLevelM2;
         QVERIFY2(qAbs(got - expected) < 1e-3,
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
     }
@@ -80,26 +80,31 @@ private slots:
         QTest::addColumn<std::vector<SiteCamera>>("cameras");
         QTest::addColumn<int>("level");
         QTest::addColumn<double>("share");
+        QTest::addColumn<bool>("screenShares"); // else EN 62676-4
         const std::vector<SiteWall> none;
         const std::vector<SiteWall> across{wall(5, -10, 5, 10)};
         const SiteCamera west = cameraAt(0, 0);
         const SiteCamera east = cameraAt(10, 180);
         QTest::newRow("one camera")
-            << none << std::vector{west} << int(Level::Identification) << 1.0;
+            << none << std::vector{west} << int(EnIdentification) << 1.0 << false;
         QTest::newRow("half behind a wall")
-            << across << std::vector{west} << int(Level::Identification) << 0.5;
+            << across << std::vector{west} << int(EnIdentification) << 0.5 << false;
         QTest::newRow("a second camera past the wall")
-            << across << std::vector{west, east} << int(Level::Identification) << 1.0;
+            << across << std::vector{west, east} << int(EnIdentification) << 1.0 << false;
         QTest::newRow("two cameras over one area, counted once")
-            << none << std::vector{west, east} << int(Level::Identification) << 1.0;
+            << none << std::vector{west, east} << int(EnIdentification) << 1.0 << false;
         // From 20 m away the square lies 14 to 16 m out: past identification (9.6 m) and
         // recognition (19.2 m is the limit), so recognition covers it and identification not.
         QTest::newRow("too far for identification")
-            << none << std::vector{cameraAt(-10, 0)} << int(Level::Identification) << 0.0;
+            << none << std::vector{cameraAt(-10, 0)} << int(EnIdentification) << 0.0 << false;
         QTest::newRow("near enough for recognition")
-            << none << std::vector{cameraAt(-10, 0)} << int(Level::Recognition) << 1.0;
-        QTest::newRow("no camera")
-            << none << std::vector<SiteCamera>{} << int(Level::Detection) << 0.0;
+            << none << std::vector{cameraAt(-10, 0)} << 3 << 1.0 << false;
+        QTest::newRow("no camera") << none << std::vector<SiteCamera>{} << 1 << 0.0 << false;
+        // 1080 rows: recognise needs 337.5 px/m, met up to 6 x 1920 / (337.5 x 4.8) = 7.11 m;
+        // identify 675 px/m, up to 3.56 m, short of the square.
+        QTest::newRow("screen shares: recognised") << none << std::vector{west} << 3 << 1.0 << true;
+        QTest::newRow("screen shares: not identified")
+            << none << std::vector{west} << 4 << 0.0 << true;
     }
 
     void areaShare() {
@@ -107,10 +112,12 @@ private slots:
         QFETCH(std::vector<SiteCamera>, cameras);
         QFETCH(int, level);
         QFETCH(double, share);
+        QFETCH(bool, screenShares);
         const PlanCoverage coverage(walls);
         std::vector<CameraCover> covers;
         for (const SiteCamera& camera : cameras)
-            covers.push_back(coverage.camera(camera));
+            covers.push_back(
+                coverage.camera(camera, screenShares ? screenShareLevels() : enLevels()));
         std::vector<const CameraCover*> pointers;
         for (const CameraCover& cover : covers)
             pointers.push_back(&cover);
@@ -126,9 +133,9 @@ private slots:
         const PlanCoverage coverage;
         SiteCamera blind = test::entranceCamera();
         blind.focalMm = 0;
-        const CameraCover nothing = coverage.camera(blind);
+        const CameraCover nothing = coverage.camera(blind, enLevels());
         QCOMPARE(nothing.areaAtLevelM2, 0.0);
-        const SiteArea line{QStringLiteral("Line"), Level::Detection, {{0, 0}, {1, 0}, {2, 0}}};
+        const SiteArea line{QStringLiteral("Line"), 1, {{0, 0}, {1, 0}, {2, 0}}};
         QCOMPARE(coverage.area(line, {&nothing}).coveredShare, std::nullopt);
     }
 };

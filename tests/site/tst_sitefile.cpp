@@ -43,10 +43,11 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
 
 Site exampleSite() {
     return {Units::Metric,
+            enLevels(),
             background(u"plan.png"_s, BackgroundScale{{10, 20}, {410, 20}, 12.5}),
             {test::entranceCamera()},
             {SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{u"Door"_s, Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
+            {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
 }
 
 // Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
@@ -63,7 +64,7 @@ Site fullSite() {
     zoom.focalMm = 4.5;
     zoom.focalTeleMm = 45.25;
     zoom.lens = u"Z4550"_s;
-    zoom.level = Level::Observation;
+    zoom.level = 2; // observe
     zoom.lensModel = {Projection::Equisolid, 187.5};
     SiteCamera tilted;
     tilted.position = {1e6, -1e6};
@@ -75,9 +76,10 @@ Site fullSite() {
     tilted.distanceM = 0.1 + 0.2;
     tilted.camera = {{6.4, 4.8}, {1280, 960}};
     tilted.focalMm = 10000;
-    tilted.level = Level::Detection;
+    tilted.level = 5; // inspect
     tilted.lensModel.projection = Projection::Orthographic;
     return {Units::Imperial,
+            screenShareLevels(),
             SiteBackground{u"plans/ground floor.svg"_s,
                            BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
                            {-4.5, 7.25},
@@ -89,8 +91,8 @@ Site fullSite() {
                            150},
             {zoom, tilted},
             {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{u"Car park"_s, Level::Observation, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
-             SiteArea{u""_s, Level::Recognition, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
+            {SiteArea{u"Car park"_s, 0, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
+             SiteArea{u""_s, 3, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
 }
 
 const QByteArray MinimalCamera =
@@ -158,10 +160,24 @@ class TestSiteFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // What is written reads back equal, and writes again to the same bytes.
+    // What is written reads back equal, and writes again to the same bytes; a level set other
+    // than EN 62676-4 goes with the site.
     void roundTrip_data() {
         QTest::addColumn<Site>("site");
-        QTest::newRow("every field") << fullSite();
+        QTest::newRow("every field, the screen shares") << fullSite();
+        Site plates = exampleSite();
+        plates.levelSet = plateLevels({305, 150});
+        plates.cameras[0].level = 0;
+        plates.areas[0].level = 0;
+        QTest::newRow("US number plates") << plates;
+        Site own = fullSite();
+        own.levelSet =
+            userLevelSet(u"Tender \"B\" – 北"_s,
+                         {{u"face"_s, u"Face"_s, 91.44}, {u"level-2"_s, u"Gesicht"_s, 12.7}}, true);
+        own.cameras[0].level = 0;
+        own.cameras[1].level = 1;
+        own.areas[1].level = 1;
+        QTest::newRow("a set of the user's own, in px/ft") << own;
         QTest::newRow("an empty site") << Site{};
         Site drawing;
         drawing.background = background(u"plan.dxf"_s, BackgroundScale{{0, 0}, {1, 0}, 0.001});
@@ -187,7 +203,13 @@ private slots:
     void reads_data() {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<Site>("site");
-        QTest::newRow("the example") << Example << exampleSite();
+        QTest::newRow("the example: an older file's levels mean what they meant")
+            << Example << exampleSite();
+        Site monitored = exampleSite();
+        monitored.areas[0].level = 0;
+        QTest::newRow("EN 62676-4's monitor") << changed("\"Door\", \"level\": \"identification\"",
+                                                         "\"Door\", \"level\": \"monitor\"")
+                                              << monitored;
         QTest::newRow("keys of a later version are ignored")
             << changed("\"version\": 1,", "\"version\": 1, \"layers\": [1, 2], ")
                    .replace("\"pan\": 0,", "\"pan\": 0, \"ptz\": {\"presets\": 4},")
@@ -282,6 +304,21 @@ private slots:
             u"walls[0].points[1]: a list of two numbers is expected"_s);
         row("a point 1e7 m away", changed("[2, 10]]", "[2, 1e7]]"),
             u"walls[0].points[1][1]: not within -1000000 to 1000000"_s);
+        row("a level of another set",
+            changed("\"units\"", "\"level_set\": {\"key\": \"screen-height\"}, \"units\""),
+            uR"(cameras[0].level: "identification" is none of "monitor", "detect", "observe", )"
+            uR"("recognise", "identify", "inspect")"_s);
+        row("a set this program does not know",
+            changed("\"units\"", "\"level_set\": {\"key\": \"bs-en-50132\"}, \"units\""),
+            uR"(level_set.key: "bs-en-50132" is no level set this program knows)"_s);
+        row("plates of no width",
+            changed("\"units\"", "\"level_set\": {\"key\": \"plates\", \"plate_width\": 0, "
+                                 "\"plate_pixels\": 130}, \"units\""),
+            u"level_set.plate_width: not a positive number"_s);
+        row("a level of the user's without a density",
+            changed("\"units\"", "\"level_set\": {\"name\": \"T\", \"levels\": "
+                                 "[{\"name\": \"Face\"}]}, \"units\""),
+            u"level_set.levels[0].density: missing"_s);
         row("an area of two points",
             changed("[[1, -1], [3, -1], [3, 1], [1, 1]]", "[[1, -1], [3, -1]]"),
             u"areas[0].points: 3 points or more are expected"_s);

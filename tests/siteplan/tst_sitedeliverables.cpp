@@ -29,9 +29,10 @@ namespace {
 // The coverage report's own page for each camera, as the main window gives it.
 class ReportHost : public SitePlanHost {
 public:
-    void showInCoverage(const SiteCamera&) override {}
-    ReportDocument cameraReport(const SiteCamera& camera, Units units) const override {
-        return siteCameraReport(camera, units, QDate(2026, 3, 12));
+    void showInCoverage(const SiteCamera&, const LevelSet&) override {}
+    ReportDocument cameraReport(const SiteCamera& camera, const LevelSet& levels,
+                                Units units) const override {
+        return siteCameraReport(camera, levels, units, QDate(2026, 3, 12));
     }
 };
 
@@ -51,9 +52,8 @@ Site smallSite() {
     site.cameras = {camera(u"Entrance"_s, {0, 0}, 0)};
     site.cameras.front().lens = u"T6000"_s;
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
-    site.areas = {
-        SiteArea{u"Door"_s, Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
-        SiteArea{u"=Store"_s, Level::Detection, {{-10, -10}, {-8, -10}, {-8, -8}, {-10, -8}}}};
+    site.areas = {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
+                  SiteArea{u"=Store"_s, 1, {{-10, -10}, {-8, -10}, {-8, -8}, {-10, -8}}}};
     return site;
 }
 
@@ -179,8 +179,8 @@ private slots:
         std::set<QString> layers;
         for (const DxfLayer& layer : read.drawing.layers)
             layers.insert(layer.name);
-        for (const Level level : AllLevels)
-            QVERIFY(layers.count(dxfLevelLayer(level)));
+        for (Level level = 0; level < enLevels().size(); ++level)
+            QVERIFY(layers.count(dxfLevelLayer(enLevels(), level)));
         for (const char* name : {DxfWallsLayer, DxfAreasLayer, DxfCamerasLayer})
             QVERIFY(layers.count(QLatin1String(name)));
         // Each band's ring comes back as a closed polyline on its level's layer.
@@ -212,8 +212,7 @@ private slots:
         QString viewBox;
         QString fill;
         QStringList identification; // the paths drawn in the identification band's colour
-        const QString colour =
-            QColor::fromRgba(LevelColours.at(std::size_t(Level::Identification))).name();
+        const QString colour = QColor::fromRgba(levelColour(EnIdentification)).name();
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -237,7 +236,7 @@ private slots:
 
         QCOMPARE(identification.size(), 1);
         const LevelBand& band = plan.coverage.footprint(0).bands.back();
-        QCOMPARE(band.level, Level::Identification);
+        QCOMPARE(band.level, EnIdentification);
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
                  qPrintable(identification.front()));

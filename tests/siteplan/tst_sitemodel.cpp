@@ -31,8 +31,8 @@ Site sample() {
     Site site;
     site.cameras = {entrance()};
     site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
-    site.areas = {SiteArea{
-        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    site.areas = {
+        SiteArea{QStringLiteral("Door"), EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
     return site;
 }
 
@@ -43,15 +43,16 @@ bool near(double a, double b) {
 // Counts what the coverage asks for, to see that a change brings only what it must again.
 class CountingGeometry : public PlanGeometry {
 public:
-    CameraFootprint footprint(const SiteCamera& camera,
+    CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls) const override {
         ++cameras;
-        return PlanGeometry::footprint(camera, walls);
+        return PlanGeometry::footprint(camera, levels, walls);
     }
     std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
+                                            const LevelSet& levels,
                                             const std::vector<SiteWall>& walls) const override {
         cameras += static_cast<int>(all.size());
-        return PlanGeometry::footprints(all, walls);
+        return PlanGeometry::footprints(all, levels, walls);
     }
     AreaCoverage areaCoverage(const SiteArea& area,
                               const std::vector<CameraFootprint>& all) const override {
@@ -232,12 +233,12 @@ private slots:
         camera.panDeg = pan;
         const std::vector<SiteWall> walls =
             walled ? std::vector{SiteWall{{{6, -20}, {6, 20}}}} : std::vector<SiteWall>{};
-        const CameraFootprint footprint = PlanGeometry().footprint(camera, walls);
+        const CameraFootprint footprint = PlanGeometry().footprint(camera, enLevels(), walls);
         const LevelBand& identification = footprint.bands.front(); // the highest level first
-        QCOMPARE(identification.level, Level::Identification);
+        QCOMPARE(identification.level, EnIdentification);
         QVERIFY2(std::abs(identification.areaM2 - identified) < 1e-3,
                  qPrintable(QString::number(identification.areaM2)));
-        QCOMPARE(footprint.areaAtLevel(Level::Identification), identification.areaM2);
+        QCOMPARE(footprint.areaAtLevel(EnIdentification), identification.areaM2);
         const std::optional<PlanPoint> at = identification.labelAt;
         QCOMPARE(at ? QStringLiteral("%1 %2").arg(at->x, 0, 'f', 2).arg(at->y, 0, 'f', 2)
                     : QStringLiteral("none"),
@@ -263,18 +264,19 @@ private slots:
         }
         const std::vector<SiteWall> walls{SiteWall{{{-5, 0}, {4, 0}}}, SiteWall{{{5, 0}, {12, 0}}},
                                           SiteWall{{{13, 0}, {30, 0}}}};
-        const std::vector<CameraFootprint> all = PlanGeometry().footprints(cameras, walls);
+        const std::vector<CameraFootprint> all =
+            PlanGeometry().footprints(cameras, enLevels(), walls);
         QCOMPARE(all.size(), cameras.size());
         const PlanGeometry alone;
         for (std::size_t i = 0; i < cameras.size(); ++i)
-            QCOMPARE(all[i], alone.footprint(cameras[i], walls));
+            QCOMPARE(all[i], alone.footprint(cameras[i], enLevels(), walls));
         QVERIFY(all[7].bands.empty());
     }
 
     void footprintOfNothing() {
         SiteCamera camera = entrance();
         camera.focalMm = 0;
-        QVERIFY(PlanGeometry().footprint(camera, {}).bands.empty());
+        QVERIFY(PlanGeometry().footprint(camera, enLevels(), {}).bands.empty());
     }
 
     // A camera that moves is worked out again alone; a wall brings every camera again; an area
@@ -334,7 +336,7 @@ private slots:
         const Site& now = document.site();
         std::vector<CameraFootprint> all;
         for (const SiteCamera& camera : now.cameras)
-            all.push_back(PlanGeometry().footprint(camera, now.walls));
+            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls));
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
         QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
     }
@@ -440,7 +442,7 @@ private slots:
         QCOMPARE(headers(model),
                  (QStringList{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s}));
         QVERIFY(model.setData(model.index(0, 1), 1));
-        QCOMPARE(edited->level, Level::Observation);
+        QCOMPARE(edited->level, Level(1)); // detection
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
         // The rows follow the document.
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
@@ -450,25 +452,29 @@ private slots:
     }
 
     // What the calculator and the coverage window hold now; what does not read keeps the
-    // default. A camera shown in the coverage window takes its own sensor and heights there.
+    // default. A camera shown in the coverage window takes its own sensor and heights there, and
+    // the site's level set. Its level keeps its place in a set of as many levels.
     void cameraFromTheCalculator() {
         CalculatorReading reading{u"6"_s, u"10"_s, u"60"_s, u"20"_s, false, SensorFormat::Half,
                                   u"."_s};
         CoverageInputs inputs;
-        inputs.level = Level::Recognition;
+        inputs.level = 3; // recognition
         inputs.mountHeightM = 4;
         inputs.targetHeightM = 1.5;
-        SiteCamera camera = cameraFromCalculator(reading, inputs, QStringLiteral("H6012DD"));
+        QCOMPARE(cameraFromCalculator(reading, inputs, {}, screenShareLevels()).level, Level(3));
+        QCOMPARE(cameraFromCalculator(reading, inputs, {}, plateLevels({})).level, Level(0));
+        SiteCamera camera =
+            cameraFromCalculator(reading, inputs, QStringLiteral("H6012DD"), enLevels());
         QCOMPARE(camera.camera.sensor, sensorOfFormat(SensorFormat::Half));
         QCOMPARE(camera.focalMm, 6.0);
         QCOMPARE(camera.focalTeleMm, std::nullopt);
         QCOMPARE(camera.distanceM, 10.0);
-        QCOMPARE(camera.level, Level::Recognition);
+        QCOMPARE(camera.level, Level(3));
         QCOMPARE(camera.mountHeightM, 4.0);
         QCOMPARE(camera.lens, u"H6012DD"_s);
         reading.zoom = true;
         reading.focal1 = u"abc"_s;
-        camera = cameraFromCalculator(reading, inputs, std::nullopt);
+        camera = cameraFromCalculator(reading, inputs, std::nullopt, enLevels());
         QCOMPARE(camera.focalMm, SiteCamera{}.focalMm);
         QCOMPARE(camera.focalTeleMm, 60.0);
         QVERIFY(camera.lens.isEmpty());
@@ -476,7 +482,9 @@ private slots:
         camera.aim = Aim::Tilt;
         camera.tiltDeg = 45;
         camera.mountHeightM = 12;
-        const CoverageInputs shown = coverageInputsOf(camera, inputs);
+        const CoverageInputs shown = coverageInputsOf(camera, screenShareLevels(), inputs);
+        QCOMPARE(shown.levelSet, screenShareLevels());
+        QCOMPARE(shown.level, Level(3));
         QCOMPARE(shown.sensorSource, SensorSource::Custom);
         QCOMPARE(shown.customSensor, camera.camera.sensor);
         QVERIFY(near(shown.targetHeightM, 2));

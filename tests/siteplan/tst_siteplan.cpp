@@ -64,13 +64,16 @@ SiteCamera camera(const char* name, PlanPoint at) {
     return camera;
 }
 
-// Two cameras, a wall between them and an area in front of the first.
+// Two cameras, a wall between them and an area in front of the first. Under the number plates,
+// whose one level reaches 9.6 m, the plan fits at a scale where a click picks what it aims at.
 Site sample() {
     Site site;
+    site.levelSet = plateLevels({});
     site.cameras = {camera("Entrance", {0, 0}), camera("Yard", {10, 6})};
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
-    site.areas = {SiteArea{
-        QStringLiteral("Door"), Level::Identification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    site.areas = {SiteArea{QStringLiteral("Door"), 0, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    for (SiteCamera& camera : site.cameras)
+        camera.level = 0;
     return site;
 }
 
@@ -208,6 +211,29 @@ private slots:
         QCOMPARE(plan().undoStack().count(), 2);
     }
 
+    // The View menu shows or hides the bands of the site's own levels.
+    void bandActionsFollowTheSet() {
+        open();
+        const auto band = [this](const QString& name) { return m_plan->findChild<QAction*>(name); };
+        QVERIFY(band(u"ShowPlate"_s) && !band(u"ShowIdentification"_s));
+        QCOMPARE(band(u"ShowPlate"_s)->text(), u"Show Plate readable band"_s);
+        Site shares = sample();
+        shares.levelSet = screenShareLevels();
+        open(shares);
+        QVERIFY(band(u"ShowIdentify"_s) && band(u"ShowMonitor"_s) && !band(u"ShowPlate"_s));
+
+        // Chosen on the tool bar, EN 62676-4 takes each level's place; undone, the shares return.
+        auto* sets = m_plan->findChild<QComboBox*>(u"SiteLevelSet"_s);
+        QCOMPARE(sets->currentText(), u"Share of screen height"_s);
+        sets->setCurrentIndex(0);
+        emit sets->activated(0);
+        QCOMPARE(site().levelSet, enLevels());
+        QVERIFY(band(u"ShowIdentification"_s) && !band(u"ShowIdentify"_s));
+        plan().undoStack().undo();
+        QCOMPARE(site().levelSet, screenShareLevels());
+        QCOMPARE(sets->currentText(), u"Share of screen height"_s);
+    }
+
     // A row selected in a table selects the item on the plan and shows a camera in the panel;
     // an item clicked on the plan selects its row, and only that.
     void tablesAndPlanSelectTogether() {
@@ -236,7 +262,7 @@ private slots:
         QVERIFY(preview && preview->isVisible());
         QCOMPARE(preview->windowTitle(), u"Preview: Yard"_s);
         QCOMPARE(preview->sheet().columns().front().pixelsPerMetre,
-                 *cameraCoverage(site().cameras[1]).pixelsPerMetre);
+                 *cameraCoverage(site().cameras[1], site().levelSet).pixelsPerMetre);
         // A camera of the plan keeps no F-number: its blur takes the coverage window's first.
         QCOMPARE(preview->sheet().scene().ends.front().result.focus->fNumber,
                  CoverageInputs().fNumber);
@@ -252,18 +278,19 @@ private slots:
         open();
         table("CameraTable")->selectRow(0);
         const auto behind = [this] {
-            const PlanPolygon outline = fieldFootprint(site().cameras[0]).outline;
+            const PlanPolygon outline = fieldFootprint(site().cameras[0], site().levelSet).outline;
             return std::any_of(outline.begin(), outline.end(),
                                [](const PlanPoint& p) { return p.x < -0.1; });
         };
-        const FieldFootprint pinhole = fieldFootprint(site().cameras[0]);
+        const FieldFootprint pinhole = fieldFootprint(site().cameras[0], site().levelSet);
         QVERIFY(!pinhole.outline.empty() && !behind());
         auto* projection = m_plan->findChild<QComboBox*>(u"CameraProjection"_s);
         auto* angle = m_plan->findChild<QDoubleSpinBox*>(u"CameraDatasheetAngle"_s);
         QCOMPARE(projection->accessibleName(), u"Projection"_s);
         projection->setCurrentIndex(int(Projection::Equidistant));
         QCOMPARE(site().cameras[0].lensModel.projection, Projection::Equidistant);
-        QVERIFY(fieldFootprint(site().cameras[0]).outline.size() > pinhole.outline.size() + 4);
+        QVERIFY(fieldFootprint(site().cameras[0], site().levelSet).outline.size() >
+                pinhole.outline.size() + 4);
         QVERIFY(!behind());
         angle->setValue(200);
         QCOMPARE(site().cameras[0].lensModel.datasheetAngleHDeg, 200.0);
@@ -281,7 +308,7 @@ private slots:
         action("Undo")->trigger();
         QCOMPARE(site().cameras[0].lensModel, LensModel{});
         QCOMPARE(projection->currentIndex(), int(Projection::Rectilinear));
-        QCOMPARE(fieldFootprint(site().cameras[0]).outline, pinhole.outline);
+        QCOMPARE(fieldFootprint(site().cameras[0], site().levelSet).outline, pinhole.outline);
     }
 
     // The panel fits any height the window leaves it: its fields scroll, and the window keeps
@@ -312,12 +339,12 @@ private slots:
     // The status bar reads the plan's coordinates under the cursor: down on screen is south.
     void coordinatesUnderTheCursor() {
         open();
-        QTest::mouseMove(viewport(), at({0, 0}) + QPoint(-30, 30));
+        QTest::mouseMove(viewport(), at({0, 0}) + QPoint(30, 30));
         const QString text = m_plan->findChild<QLabel*>(u"CursorPosition"_s)->text();
         const QRegularExpressionMatch read =
             QRegularExpression(u"^East (-?[0-9.]+) m, north (-?[0-9.]+) m$"_s).match(text);
         QVERIFY2(read.hasMatch(), qPrintable(text));
-        QVERIFY(near(read.captured(1).toDouble(), -metres(30), 0.01));
+        QVERIFY(near(read.captured(1).toDouble(), metres(30), 0.01));
         QVERIFY(near(read.captured(2).toDouble(), -metres(30), 0.01));
     }
 

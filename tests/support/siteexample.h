@@ -20,7 +20,7 @@ inline SiteCamera entranceCamera() {
     camera.camera = {{4.8, 3.6}, {1920, 1080}};
     camera.focalMm = 6;
     camera.lens = QStringLiteral("T6000");
-    camera.level = Level::Identification;
+    camera.level = EnIdentification;
     return camera;
 }
 

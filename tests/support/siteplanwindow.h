@@ -14,8 +14,10 @@ namespace vistaro::test {
 // window, and a camera's report page that only names it.
 class PlanHost : public SitePlanHost {
 public:
-    void showInCoverage(const SiteCamera& camera) override { shown.push_back(camera); }
-    ReportDocument cameraReport(const SiteCamera& camera, Units) const override {
+    void showInCoverage(const SiteCamera& camera, const LevelSet&) override {
+        shown.push_back(camera);
+    }
+    ReportDocument cameraReport(const SiteCamera& camera, const LevelSet&, Units) const override {
         return {camera.name, {}, {}, {}, {}, {}};
     }
     std::vector<SiteCamera> shown;
