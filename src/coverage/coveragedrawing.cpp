@@ -32,8 +32,7 @@ QColor bandColour(Level level) {
 void fillBand(QPainter& painter, Level level, const QPainterPath& band) {
     painter.setBrush(bandColour(level));
     painter.drawPath(band);
-    painter.setBrush(
-        QBrush(bandColour(level).darker(200), levelHatch(level)));
+    painter.setBrush(QBrush(bandColour(level).darker(200), levelHatch(level)));
     painter.drawPath(band);
 }
 

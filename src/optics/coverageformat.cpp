@@ -259,8 +259,7 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, const LevelS
           depth && !depth->farM ? CoverageText::tr("Infinity")
                                 : CoverageText::length(depth ? depth->farM : std::nullopt, units)},
          {u"Hyperfocal"_s, CoverageText::tr("Hyperfocal distance"),
-          CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt,
-                               units)}});
+          CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt, units)}});
     return figures;
 }
 

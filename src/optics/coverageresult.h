@@ -63,10 +63,10 @@ struct CoverageResult {
     std::optional<double> pixelsPerMetre;
     std::optional<Level> levelReached; // with pixelsPerMetre, none means below the lowest level
     std::vector<std::optional<double>> levelDistanceM; // by level of the query's set
-    std::vector<double> levelDensities; // px/m, what each level of the query's set needs
-    std::optional<double> neededFocalMm;               // for the query's level, as typed
-    std::optional<double> tiltDeg;                     // down from the horizon, as aimed
-    GroundEdges ground; // nearM is also the dead zone in front of the camera
+    std::vector<double> levelDensities;  // px/m, what each level of the query's set needs
+    std::optional<double> neededFocalMm; // for the query's level, as typed
+    std::optional<double> tiltDeg;       // down from the horizon, as aimed
+    GroundEdges ground;                  // nearM is also the dead zone in front of the camera
     Projection projection = Projection::Rectilinear;
     // Of a lens that is not rectilinear: pixelsPerMetre is the density at the centre of the
     // field, this one at its horizontal edge.

@@ -73,11 +73,10 @@ std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
         }
         if (distances.isEmpty())
             continue;
-        columns.push_back(
-            {CoverageText::levelName(scene.levels, level),
-             PreviewSheet::tr("%1, %2").arg(distances.join(QStringLiteral(", ")),
-                                            CoverageText::density(needed, units)),
-             *needed, blur, focusNote(blurred, blur)});
+        columns.push_back({CoverageText::levelName(scene.levels, level),
+                           PreviewSheet::tr("%1, %2").arg(distances.join(QStringLiteral(", ")),
+                                                          CoverageText::density(needed, units)),
+                           *needed, blur, focusNote(blurred, blur)});
     }
     return columns;
 }

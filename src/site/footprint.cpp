@@ -162,7 +162,9 @@ FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) 
         const double from = std::max(inner, *edges.nearM);
         const double to = std::min(outer, far);
         if (to > from)
-            footprint.bands.push_back({level, {from, to}, placement.between(from, to),
+            footprint.bands.push_back({level,
+                                       {from, to},
+                                       placement.between(from, to),
                                        placement.onAxis((from + to) / 2)});
         inner = outer;
     }

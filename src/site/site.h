@@ -36,7 +36,7 @@ struct SiteCamera {
     double focalMm = 6;
     std::optional<double> focalTeleMm; // the long end of a zoom
     QString lens;                      // the catalogue's model name, empty for none
-    Level level = EnIdentification; // of the site's level set
+    Level level = EnIdentification;    // of the site's level set
     LensModel lensModel{}; // its projection, and its datasheet's angle (of the wide end)
 
     bool operator==(const SiteCamera&) const = default;

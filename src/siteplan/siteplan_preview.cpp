@@ -19,12 +19,13 @@ PreviewScene cameraScene(const SiteCamera& camera, Units units, const LevelSet& 
     scene.units = units;
     scene.levels = levels;
     const bool zoom = camera.focalTeleMm.has_value();
-    scene.ends.push_back(
-        {zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM, cameraCoverage(camera, levels)});
+    scene.ends.push_back({zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM,
+                          cameraCoverage(camera, levels)});
     if (zoom) {
         SiteCamera tele = camera;
         tele.focalMm = *camera.focalTeleMm;
-        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele, levels)});
+        scene.ends.push_back(
+            {SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele, levels)});
     }
     return scene;
 }
@@ -44,8 +45,7 @@ void SitePlan::followInPreview() {
     if (!m_preview || !m_preview->isVisible() || !ref || !m_document.holds(*ref))
         return;
     const SiteCamera camera = std::get<SiteCamera>(m_document.item(*ref));
-    m_preview->showScene(
-        cameraScene(camera, m_document.site().units, m_document.site().levelSet));
+    m_preview->showScene(cameraScene(camera, m_document.site().units, m_document.site().levelSet));
     m_preview->setWindowTitle(tr("Preview: %1").arg(camera.name));
 }
 
