@@ -245,6 +245,10 @@
         <source>%1 pixels</source>
         <translation>%1 Pixel</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Stufensatz</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -321,10 +325,6 @@
         <translation>Identifizierung</translation>
     </message>
     <message>
-        <source>Below detection</source>
-        <translation>Unter Detektion</translation>
-    </message>
-    <message>
         <source>Unbounded (horizon)</source>
         <translation>Unbegrenzt (Horizont)</translation>
     </message>
@@ -375,22 +375,6 @@
     <message>
         <source>Level reached</source>
         <translation>Erreichte Stufe</translation>
-    </message>
-    <message>
-        <source>Detection up to</source>
-        <translation>Detektion bis</translation>
-    </message>
-    <message>
-        <source>Observation up to</source>
-        <translation>Beobachtung bis</translation>
-    </message>
-    <message>
-        <source>Recognition up to</source>
-        <translation>Erkennung bis</translation>
-    </message>
-    <message>
-        <source>Identification up to</source>
-        <translation>Identifizierung bis</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
@@ -463,6 +447,66 @@
     <message>
         <source>The circle of confusion</source>
         <translation>Der Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mm, %3 px)</source>
+        <translation>%1 (%2 mm, %3 px)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Below %1</source>
+        <translation>Unter %1</translation>
+    </message>
+    <message>
+        <source>%1 up to</source>
+        <translation>%1 bis</translation>
+    </message>
+    <message>
+        <source>EN 62676-4</source>
+        <translation>EN 62676-4</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Überwachung</translation>
+    </message>
+    <message>
+        <source>Inspection</source>
+        <translation>Inspektion</translation>
+    </message>
+    <message>
+        <source>Share of screen height</source>
+        <translation>Anteil der Bildschirmhöhe</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detektieren</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Beobachten</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identifizieren</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspizieren</translation>
+    </message>
+    <message>
+        <source>Number plates</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>Plate readable</source>
+        <translation>Kennzeichen lesbar</translation>
     </message>
 </context>
 <context>
@@ -604,6 +648,14 @@
     <message>
         <source>%1 x %2 px</source>
         <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone: blur %1 px</source>
+        <translation>Außerhalb des scharfen Bereichs: Unschärfe %1 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone at %1: blur %2 px</source>
+        <translation>Außerhalb des scharfen Bereichs bei %1: Unschärfe %2 px</translation>
     </message>
 </context>
 <context>
@@ -762,6 +814,61 @@
     </message>
 </context>
 <context>
+    <name>vistaro::CConsiglia</name>
+    <message>
+        <source>Previous lens</source>
+        <translation>Vorheriges Objektiv</translation>
+    </message>
+    <message>
+        <source>Next lens</source>
+        <translation>Nächstes Objektiv</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <source>Reset the index</source>
+        <translation>Index zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Next index</source>
+        <translation>Nächster Index</translation>
+    </message>
+    <message>
+        <source>Lens model</source>
+        <translation>Objektivmodell</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Iris control</source>
+        <translation>Blendensteuerung</translation>
+    </message>
+    <message>
+        <source>Minimum focus distance</source>
+        <translation>Naheinstellgrenze</translation>
+    </message>
+    <message>
+        <source>Remark and scenes at the distances typed</source>
+        <translation>Bemerkung und Szenen bei den eingegebenen Entfernungen</translation>
+    </message>
+    <message>
+        <source>(the lens may not focus at the distance typed)</source>
+        <translation>(das Objektiv stellt bei der eingegebenen Entfernung womöglich nicht scharf)</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CameraPanel</name>
     <message>
         <source>Name</source>
@@ -858,6 +965,18 @@
     <message>
         <source>Preview of what the camera shows</source>
         <translation>Vorschau dessen, was die Kamera zeigt</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Winkel laut Datenblatt (° horizontal)</translation>
+    </message>
+    <message>
+        <source>Camera properties</source>
+        <translation>Kameraeigenschaften</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1236,74 @@
         <source>Save the test chart</source>
         <translation>Testtafel speichern</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Stufensatz</translation>
+    </message>
+    <message>
+        <source>Number plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>European plate, 520 mm</source>
+        <translation>Europäisches Kennzeichen, 520 mm</translation>
+    </message>
+    <message>
+        <source>United States plate, 305 mm</source>
+        <translation>US-Kennzeichen, 305 mm</translation>
+    </message>
+    <message>
+        <source> px across the plate</source>
+        <translation> px über die Kennzeichenbreite</translation>
+    </message>
+    <message>
+        <source>Your sets...</source>
+        <translation>Eigene Sätze...</translation>
+    </message>
+    <message>
+        <source>Number plate width</source>
+        <translation>Breite des Kennzeichens</translation>
+    </message>
+    <message>
+        <source>Pixels needed across the plate</source>
+        <translation>Benötigte Pixel über die Kennzeichenbreite</translation>
+    </message>
+    <message>
+        <source>Edit your own level sets</source>
+        <translation>Eigene Stufensätze bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Sensorbreite (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Sensorhöhe (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Draufsicht</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Seitenansicht</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, Weitwinkelende</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, Teleende</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -1194,6 +1381,10 @@
         <source>%1 of %2 lenses</source>
         <translation>%1 von %2 Objektiven</translation>
     </message>
+    <message>
+        <source>Lenses</source>
+        <translation>Objektive</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::LensTableModel</name>
@@ -1257,6 +1448,168 @@
         <source>missing</source>
         <translation>fehlt</translation>
     </message>
+    <message>
+        <source>fits</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>does not fit</source>
+        <translation>passt nicht</translation>
+    </message>
+    <message>
+        <source>cannot be told</source>
+        <translation>nicht feststellbar</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetDialog</name>
+    <message>
+        <source>Level sets of your own</source>
+        <translation>Eigene Stufensätze</translation>
+    </message>
+    <message>
+        <source>Your level sets</source>
+        <translation>Ihre Stufensätze</translation>
+    </message>
+    <message>
+        <source>Name of the level set</source>
+        <translation>Name des Stufensatzes</translation>
+    </message>
+    <message>
+        <source>Unit of the densities</source>
+        <translation>Einheit der Dichten</translation>
+    </message>
+    <message>
+        <source>Levels, lowest first</source>
+        <translation>Stufen, die niedrigste zuerst</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>New set</source>
+        <translation>Neuer Satz</translation>
+    </message>
+    <message>
+        <source>Remove set</source>
+        <translation>Satz entfernen</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Add level</source>
+        <translation>Stufe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove level</source>
+        <translation>Stufe entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Einheit</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Stufe 1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be kept: %2</source>
+        <translation>Der Stufensatz „%1“ kann nicht übernommen werden: %2</translation>
+    </message>
+    <message>
+        <source>There is a level set named &quot;%1&quot; already.</source>
+        <translation>Es gibt bereits einen Stufensatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Import a level set</source>
+        <translation>Stufensatz importieren</translation>
+    </message>
+    <message>
+        <source>Level sets (*.json)</source>
+        <translation>Stufensätze (*.json)</translation>
+    </message>
+    <message>
+        <source>Export the level set</source>
+        <translation>Stufensatz exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetFile</name>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>größer als %1</translation>
+    </message>
+    <message>
+        <source>a name is expected</source>
+        <translation>ein Name wird erwartet</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no level set this program knows</source>
+        <translation>„%1“ ist kein Stufensatz, den dieses Programm kennt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;px/m&quot; nor &quot;px/ft&quot;</source>
+        <translation>„%1“ ist weder „px/m“ noch „px/ft“</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 levels is expected</source>
+        <translation>eine Liste von 1 bis %1 Stufen wird erwartet</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Stufensatzdatei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB, more than any level set needs</source>
+        <translation>größer als %1 KiB, mehr als jeder Stufensatz braucht</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>not a Vistaro level set file</source>
+        <translation>keine Vistaro-Stufensatzdatei</translation>
+    </message>
+    <message>
+        <source>a version this program does not read</source>
+        <translation>eine Version, die dieses Programm nicht liest</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Stufensatzdatei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::Obbiettivi</name>
@@ -1279,6 +1632,42 @@
     <message>
         <source>&amp;Site plan...</source>
         <translation>&amp;Lageplan...</translation>
+    </message>
+    <message>
+        <source>Focal length in mm</source>
+        <translation>Brennweite in mm</translation>
+    </message>
+    <message>
+        <source>Distance to the scene in m</source>
+        <translation>Entfernung zur Szene in m</translation>
+    </message>
+    <message>
+        <source>Scene width in m</source>
+        <translation>Szenenbreite in m</translation>
+    </message>
+    <message>
+        <source>Scene height in m</source>
+        <translation>Szenenhöhe in m</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, Teleende</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, Weitwinkelende</translation>
+    </message>
+    <message>
+        <source>%1 inch sensor</source>
+        <translation>%1-Zoll-Sensor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Shows the catalogue&apos;s lenses that fit the focal length, sensor and iris chosen</source>
+        <translation>Zeigt die Objektive des Katalogs, die zu Brennweite, Sensor und Blende passen</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1707,10 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>Datasheet pages</source>
+        <translation>Seiten des Datenblatts</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1793,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanView</name>
+    <message>
+        <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
+        <translation>Tab wählt das nächste Element, Strg+Tab verlässt den Plan; die Pfeiltasten verschieben die Auswahl (Umschalt: zehnmal so weit); [ und ] oder Strg+Links und Strg+Rechts drehen eine Kamera (Umschalt: 45°); , und . wählen einen Punkt einer Wand oder Fläche, den die Pfeiltasten dann verschieben und Entf entfernt; Esc gibt den Punkt frei.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::Preview</name>
     <message>
         <source>Preview</source>
@@ -1432,10 +1832,6 @@
     <message>
         <source>&amp;Test chart...</source>
         <translation>&amp;Testtafel...</translation>
-    </message>
-    <message>
-        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
-        <translation>Jedes Bild hat die Pixel, die die Kamera dem Ziel bei dieser Dichte gibt, jedes Pixel als Quadrat gezeichnet. Die Unschärfe des Objektivs wird nicht gezeigt.</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1476,6 +1872,22 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Lens blur</source>
+        <translation>&amp;Unschärfe des Objektivs</translation>
+    </message>
+    <message>
+        <source>Blurs a target outside the depth of field as the lens, focused at the aim distance, blurs it.</source>
+        <translation>Zeichnet ein Ziel außerhalb der Schärfentiefe so unscharf, wie es das auf die Zielentfernung scharfgestellte Objektiv zeigt.</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square.</source>
+        <translation>Jedes Bild hat die Pixel, die die Kamera dem Ziel bei dieser Dichte gibt, jedes Pixel als Quadrat gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Lens blur from the depth of field</source>
+        <translation>Unschärfe des Objektivs aus der Schärfentiefe</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2485,22 @@
         <source>Preview: %1</source>
         <translation>Vorschau: %1</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Level set of the site</source>
+        <translation>Stufensatz des Geländes</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Die Stufen, nach denen Kameras und Bereiche des Geländes beurteilt werden</translation>
+    </message>
+    <message>
+        <source>Level set %1</source>
+        <translation>Stufensatz %1</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteRecovery</name>
@@ -2246,6 +2674,21 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 braucht %2 mm oder mehr bei %3 m; dieses Objektiv erreicht %4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::frmSceltaLingua</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Language files</source>
+        <translation>Sprachdateien</translation>
     </message>
 </context>
 </TS>

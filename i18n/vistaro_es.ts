@@ -245,6 +245,10 @@
         <source>%1 pixels</source>
         <translation>%1 píxeles</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Conjunto de niveles</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -321,10 +325,6 @@
         <translation>Identificación</translation>
     </message>
     <message>
-        <source>Below detection</source>
-        <translation>Por debajo de detección</translation>
-    </message>
-    <message>
         <source>Unbounded (horizon)</source>
         <translation>Ilimitado (horizonte)</translation>
     </message>
@@ -375,22 +375,6 @@
     <message>
         <source>Level reached</source>
         <translation>Nivel alcanzado</translation>
-    </message>
-    <message>
-        <source>Detection up to</source>
-        <translation>Detección hasta</translation>
-    </message>
-    <message>
-        <source>Observation up to</source>
-        <translation>Observación hasta</translation>
-    </message>
-    <message>
-        <source>Recognition up to</source>
-        <translation>Reconocimiento hasta</translation>
-    </message>
-    <message>
-        <source>Identification up to</source>
-        <translation>Identificación hasta</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
@@ -463,6 +447,66 @@
     <message>
         <source>The circle of confusion</source>
         <translation>El círculo de confusión</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mm, %3 px)</source>
+        <translation>%1 (%2 mm, %3 px)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Below %1</source>
+        <translation>Por debajo de %1</translation>
+    </message>
+    <message>
+        <source>%1 up to</source>
+        <translation>%1 hasta</translation>
+    </message>
+    <message>
+        <source>EN 62676-4</source>
+        <translation>EN 62676-4</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitorización</translation>
+    </message>
+    <message>
+        <source>Inspection</source>
+        <translation>Inspección</translation>
+    </message>
+    <message>
+        <source>Share of screen height</source>
+        <translation>Proporción de la altura de pantalla</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detectar</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Observar</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>Reconocer</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identificar</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspeccionar</translation>
+    </message>
+    <message>
+        <source>Number plates</source>
+        <translation>Matrículas</translation>
+    </message>
+    <message>
+        <source>Plate readable</source>
+        <translation>Matrícula legible</translation>
     </message>
 </context>
 <context>
@@ -604,6 +648,14 @@
     <message>
         <source>%1 x %2 px</source>
         <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone: blur %1 px</source>
+        <translation>Fuera de la zona nítida: desenfoque de %1 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone at %1: blur %2 px</source>
+        <translation>Fuera de la zona nítida en %1: desenfoque de %2 px</translation>
     </message>
 </context>
 <context>
@@ -762,6 +814,61 @@
     </message>
 </context>
 <context>
+    <name>vistaro::CConsiglia</name>
+    <message>
+        <source>Previous lens</source>
+        <translation>Óptica anterior</translation>
+    </message>
+    <message>
+        <source>Next lens</source>
+        <translation>Óptica siguiente</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Hoja de datos</translation>
+    </message>
+    <message>
+        <source>Reset the index</source>
+        <translation>Poner el índice a cero</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Next index</source>
+        <translation>Índice siguiente</translation>
+    </message>
+    <message>
+        <source>Lens model</source>
+        <translation>Modelo de óptica</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distancia focal</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Apertura</translation>
+    </message>
+    <message>
+        <source>Iris control</source>
+        <translation>Control del iris</translation>
+    </message>
+    <message>
+        <source>Minimum focus distance</source>
+        <translation>Distancia mínima de enfoque</translation>
+    </message>
+    <message>
+        <source>Remark and scenes at the distances typed</source>
+        <translation>Nota y escenas a las distancias escritas</translation>
+    </message>
+    <message>
+        <source>(the lens may not focus at the distance typed)</source>
+        <translation>(puede que la óptica no enfoque a la distancia escrita)</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CameraPanel</name>
     <message>
         <source>Name</source>
@@ -858,6 +965,18 @@
     <message>
         <source>Preview of what the camera shows</source>
         <translation>Vista previa de lo que muestra la cámara</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proyección</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Ángulo de la hoja de datos (° horizontales)</translation>
+    </message>
+    <message>
+        <source>Camera properties</source>
+        <translation>Propiedades de la cámara</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1236,74 @@
         <source>Save the test chart</source>
         <translation>Guardar la carta de prueba</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Conjunto de niveles</translation>
+    </message>
+    <message>
+        <source>Number plate</source>
+        <translation>Matrícula</translation>
+    </message>
+    <message>
+        <source>European plate, 520 mm</source>
+        <translation>Matrícula europea, 520 mm</translation>
+    </message>
+    <message>
+        <source>United States plate, 305 mm</source>
+        <translation>Matrícula estadounidense, 305 mm</translation>
+    </message>
+    <message>
+        <source> px across the plate</source>
+        <translation> px a lo ancho de la matrícula</translation>
+    </message>
+    <message>
+        <source>Your sets...</source>
+        <translation>Tus conjuntos...</translation>
+    </message>
+    <message>
+        <source>Number plate width</source>
+        <translation>Ancho de la matrícula</translation>
+    </message>
+    <message>
+        <source>Pixels needed across the plate</source>
+        <translation>Píxeles necesarios a lo ancho de la matrícula</translation>
+    </message>
+    <message>
+        <source>Edit your own level sets</source>
+        <translation>Editar tus conjuntos de niveles</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Ancho del sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Alto del sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vista superior</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vista lateral</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, extremo gran angular</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, extremo tele</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -1194,6 +1381,10 @@
         <source>%1 of %2 lenses</source>
         <translation>%1 de %2 objetivos</translation>
     </message>
+    <message>
+        <source>Lenses</source>
+        <translation>Ópticas</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::LensTableModel</name>
@@ -1257,6 +1448,168 @@
         <source>missing</source>
         <translation>falta</translation>
     </message>
+    <message>
+        <source>fits</source>
+        <translation>encaja</translation>
+    </message>
+    <message>
+        <source>does not fit</source>
+        <translation>no encaja</translation>
+    </message>
+    <message>
+        <source>cannot be told</source>
+        <translation>no se puede saber</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetDialog</name>
+    <message>
+        <source>Level sets of your own</source>
+        <translation>Tus conjuntos de niveles</translation>
+    </message>
+    <message>
+        <source>Your level sets</source>
+        <translation>Tus conjuntos de niveles</translation>
+    </message>
+    <message>
+        <source>Name of the level set</source>
+        <translation>Nombre del conjunto de niveles</translation>
+    </message>
+    <message>
+        <source>Unit of the densities</source>
+        <translation>Unidad de las densidades</translation>
+    </message>
+    <message>
+        <source>Levels, lowest first</source>
+        <translation>Niveles, del más bajo al más alto</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <source>New set</source>
+        <translation>Nuevo conjunto</translation>
+    </message>
+    <message>
+        <source>Remove set</source>
+        <translation>Quitar conjunto</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Add level</source>
+        <translation>Añadir nivel</translation>
+    </message>
+    <message>
+        <source>Remove level</source>
+        <translation>Quitar nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unidad</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Nivel 1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be kept: %2</source>
+        <translation>El conjunto de niveles «%1» no se puede guardar: %2</translation>
+    </message>
+    <message>
+        <source>There is a level set named &quot;%1&quot; already.</source>
+        <translation>Ya hay un conjunto de niveles llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Import a level set</source>
+        <translation>Importar un conjunto de niveles</translation>
+    </message>
+    <message>
+        <source>Level sets (*.json)</source>
+        <translation>Conjuntos de niveles (*.json)</translation>
+    </message>
+    <message>
+        <source>Export the level set</source>
+        <translation>Exportar el conjunto de niveles</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetFile</name>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>no es un número positivo</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>mayor que %1</translation>
+    </message>
+    <message>
+        <source>a name is expected</source>
+        <translation>se espera un nombre</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>más largo que %1 caracteres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no level set this program knows</source>
+        <translation>«%1» no es un conjunto de niveles que este programa conozca</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;px/m&quot; nor &quot;px/ft&quot;</source>
+        <translation>«%1» no es ni «px/m» ni «px/ft»</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 levels is expected</source>
+        <translation>se espera una lista de 1 a %1 niveles</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer el archivo de conjunto de niveles «%1»: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB, more than any level set needs</source>
+        <translation>mayor que %1 KiB, más de lo que necesita cualquier conjunto de niveles</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>not a Vistaro level set file</source>
+        <translation>no es un archivo de conjunto de niveles de Vistaro</translation>
+    </message>
+    <message>
+        <source>a version this program does not read</source>
+        <translation>una versión que este programa no lee</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be written: %2</source>
+        <translation>No se pudo escribir el archivo de conjunto de niveles «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::Obbiettivi</name>
@@ -1279,6 +1632,42 @@
     <message>
         <source>&amp;Site plan...</source>
         <translation>&amp;Plano del sitio...</translation>
+    </message>
+    <message>
+        <source>Focal length in mm</source>
+        <translation>Distancia focal en mm</translation>
+    </message>
+    <message>
+        <source>Distance to the scene in m</source>
+        <translation>Distancia a la escena en m</translation>
+    </message>
+    <message>
+        <source>Scene width in m</source>
+        <translation>Ancho de la escena en m</translation>
+    </message>
+    <message>
+        <source>Scene height in m</source>
+        <translation>Alto de la escena en m</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, extremo tele</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, extremo gran angular</translation>
+    </message>
+    <message>
+        <source>%1 inch sensor</source>
+        <translation>Sensor de %1 pulgadas</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Shows the catalogue&apos;s lenses that fit the focal length, sensor and iris chosen</source>
+        <translation>Muestra las ópticas del catálogo que encajan con la focal, el sensor y el iris elegidos</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1707,10 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 páginas</translation>
+    </message>
+    <message>
+        <source>Datasheet pages</source>
+        <translation>Páginas de la hoja de datos</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1793,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanView</name>
+    <message>
+        <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
+        <translation>Tab selecciona el elemento siguiente, Ctrl+Tab sale del plano; las flechas mueven la selección (Mayús: diez veces más); [ y ] o Ctrl+Izquierda y Ctrl+Derecha giran una cámara (Mayús: 45°); , y . eligen un punto de un muro o de un área, que las flechas mueven después y Supr quita; Esc suelta el punto.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::Preview</name>
     <message>
         <source>Preview</source>
@@ -1432,10 +1832,6 @@
     <message>
         <source>&amp;Test chart...</source>
         <translation>Carta de &amp;prueba...</translation>
-    </message>
-    <message>
-        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
-        <translation>Cada imagen tiene los píxeles que la cámara da al objetivo a esa densidad, cada píxel dibujado como un cuadrado. El desenfoque del objetivo no se muestra.</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1476,6 +1872,22 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Lens blur</source>
+        <translation>&amp;Desenfoque del objetivo</translation>
+    </message>
+    <message>
+        <source>Blurs a target outside the depth of field as the lens, focused at the aim distance, blurs it.</source>
+        <translation>Desenfoca un objetivo fuera de la profundidad de campo como lo hace la lente, enfocada a la distancia de apuntado.</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square.</source>
+        <translation>Cada imagen tiene los píxeles que la cámara da al objetivo a esa densidad, cada píxel dibujado como un cuadrado.</translation>
+    </message>
+    <message>
+        <source>Lens blur from the depth of field</source>
+        <translation>Desenfoque del objetivo según la profundidad de campo</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2485,22 @@
         <source>Preview: %1</source>
         <translation>Vista previa: %1</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Más herramientas</translation>
+    </message>
+    <message>
+        <source>Level set of the site</source>
+        <translation>Conjunto de niveles del sitio</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Los niveles con los que se juzgan las cámaras y áreas del sitio</translation>
+    </message>
+    <message>
+        <source>Level set %1</source>
+        <translation>Conjunto de niveles %1</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteRecovery</name>
@@ -2246,6 +2674,21 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 necesita %2 mm o más a %3 m; este objetivo llega a %4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::frmSceltaLingua</name>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Language files</source>
+        <translation>Archivos de idioma</translation>
     </message>
 </context>
 </TS>

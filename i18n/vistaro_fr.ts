@@ -245,6 +245,10 @@
         <source>%1 pixels</source>
         <translation>%1 pixels</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Jeu de niveaux</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -321,10 +325,6 @@
         <translation>Identification</translation>
     </message>
     <message>
-        <source>Below detection</source>
-        <translation>Sous la détection</translation>
-    </message>
-    <message>
         <source>Unbounded (horizon)</source>
         <translation>Illimité (horizon)</translation>
     </message>
@@ -375,22 +375,6 @@
     <message>
         <source>Level reached</source>
         <translation>Niveau atteint</translation>
-    </message>
-    <message>
-        <source>Detection up to</source>
-        <translation>Détection jusqu&apos;à</translation>
-    </message>
-    <message>
-        <source>Observation up to</source>
-        <translation>Observation jusqu&apos;à</translation>
-    </message>
-    <message>
-        <source>Recognition up to</source>
-        <translation>Reconnaissance jusqu&apos;à</translation>
-    </message>
-    <message>
-        <source>Identification up to</source>
-        <translation>Identification jusqu&apos;à</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
@@ -463,6 +447,66 @@
     <message>
         <source>The circle of confusion</source>
         <translation>Le cercle de confusion</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mm, %3 px)</source>
+        <translation>%1 (%2 mm, %3 px)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Below %1</source>
+        <translation>En dessous de %1</translation>
+    </message>
+    <message>
+        <source>%1 up to</source>
+        <translation>%1 jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>EN 62676-4</source>
+        <translation>EN 62676-4</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message>
+        <source>Inspection</source>
+        <translation>Inspection</translation>
+    </message>
+    <message>
+        <source>Share of screen height</source>
+        <translation>Part de la hauteur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Détecter</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>Reconnaître</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspecter</translation>
+    </message>
+    <message>
+        <source>Number plates</source>
+        <translation>Plaques d&apos;immatriculation</translation>
+    </message>
+    <message>
+        <source>Plate readable</source>
+        <translation>Plaque lisible</translation>
     </message>
 </context>
 <context>
@@ -604,6 +648,14 @@
     <message>
         <source>%1 x %2 px</source>
         <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone: blur %1 px</source>
+        <translation>Hors de la zone nette : flou de %1 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone at %1: blur %2 px</source>
+        <translation>Hors de la zone nette en %1 : flou de %2 px</translation>
     </message>
 </context>
 <context>
@@ -762,6 +814,61 @@
     </message>
 </context>
 <context>
+    <name>vistaro::CConsiglia</name>
+    <message>
+        <source>Previous lens</source>
+        <translation>Objectif précédent</translation>
+    </message>
+    <message>
+        <source>Next lens</source>
+        <translation>Objectif suivant</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Fiche technique</translation>
+    </message>
+    <message>
+        <source>Reset the index</source>
+        <translation>Remettre l&apos;index à zéro</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Next index</source>
+        <translation>Index suivant</translation>
+    </message>
+    <message>
+        <source>Lens model</source>
+        <translation>Modèle d&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Iris control</source>
+        <translation>Contrôle de l&apos;iris</translation>
+    </message>
+    <message>
+        <source>Minimum focus distance</source>
+        <translation>Distance minimale de mise au point</translation>
+    </message>
+    <message>
+        <source>Remark and scenes at the distances typed</source>
+        <translation>Remarque et scènes aux distances saisies</translation>
+    </message>
+    <message>
+        <source>(the lens may not focus at the distance typed)</source>
+        <translation>(l&apos;objectif risque de ne pas faire la mise au point à la distance saisie)</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CameraPanel</name>
     <message>
         <source>Name</source>
@@ -858,6 +965,18 @@
     <message>
         <source>Preview of what the camera shows</source>
         <translation>Aperçu de ce que montre la caméra</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Angle de la fiche technique (° horizontaux)</translation>
+    </message>
+    <message>
+        <source>Camera properties</source>
+        <translation>Propriétés de la caméra</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1236,74 @@
         <source>Save the test chart</source>
         <translation>Enregistrer la mire de test</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Jeu de niveaux</translation>
+    </message>
+    <message>
+        <source>Number plate</source>
+        <translation>Plaque d&apos;immatriculation</translation>
+    </message>
+    <message>
+        <source>European plate, 520 mm</source>
+        <translation>Plaque européenne, 520 mm</translation>
+    </message>
+    <message>
+        <source>United States plate, 305 mm</source>
+        <translation>Plaque américaine, 305 mm</translation>
+    </message>
+    <message>
+        <source> px across the plate</source>
+        <translation> px sur la largeur de la plaque</translation>
+    </message>
+    <message>
+        <source>Your sets...</source>
+        <translation>Vos jeux...</translation>
+    </message>
+    <message>
+        <source>Number plate width</source>
+        <translation>Largeur de la plaque</translation>
+    </message>
+    <message>
+        <source>Pixels needed across the plate</source>
+        <translation>Pixels nécessaires sur la largeur de la plaque</translation>
+    </message>
+    <message>
+        <source>Edit your own level sets</source>
+        <translation>Modifier vos jeux de niveaux</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Largeur du capteur (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Hauteur du capteur (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vue de dessus</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vue de côté</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, côté grand angle</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, côté télé</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -1194,6 +1381,10 @@
         <source>%1 of %2 lenses</source>
         <translation>%1 objectifs sur %2</translation>
     </message>
+    <message>
+        <source>Lenses</source>
+        <translation>Objectifs</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::LensTableModel</name>
@@ -1257,6 +1448,168 @@
         <source>missing</source>
         <translation>absente</translation>
     </message>
+    <message>
+        <source>fits</source>
+        <translation>convient</translation>
+    </message>
+    <message>
+        <source>does not fit</source>
+        <translation>ne convient pas</translation>
+    </message>
+    <message>
+        <source>cannot be told</source>
+        <translation>impossible à dire</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetDialog</name>
+    <message>
+        <source>Level sets of your own</source>
+        <translation>Vos jeux de niveaux</translation>
+    </message>
+    <message>
+        <source>Your level sets</source>
+        <translation>Vos jeux de niveaux</translation>
+    </message>
+    <message>
+        <source>Name of the level set</source>
+        <translation>Nom du jeu de niveaux</translation>
+    </message>
+    <message>
+        <source>Unit of the densities</source>
+        <translation>Unité des densités</translation>
+    </message>
+    <message>
+        <source>Levels, lowest first</source>
+        <translation>Niveaux, du plus bas au plus haut</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densité</translation>
+    </message>
+    <message>
+        <source>New set</source>
+        <translation>Nouveau jeu</translation>
+    </message>
+    <message>
+        <source>Remove set</source>
+        <translation>Supprimer le jeu</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Add level</source>
+        <translation>Ajouter un niveau</translation>
+    </message>
+    <message>
+        <source>Remove level</source>
+        <translation>Supprimer le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unité</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Niveau 1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be kept: %2</source>
+        <translation>Le jeu de niveaux « %1 » ne peut pas être gardé : %2</translation>
+    </message>
+    <message>
+        <source>There is a level set named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà un jeu de niveaux nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>Import a level set</source>
+        <translation>Importer un jeu de niveaux</translation>
+    </message>
+    <message>
+        <source>Level sets (*.json)</source>
+        <translation>Jeux de niveaux (*.json)</translation>
+    </message>
+    <message>
+        <source>Export the level set</source>
+        <translation>Exporter le jeu de niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetFile</name>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>pas un nombre positif</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>supérieur à %1</translation>
+    </message>
+    <message>
+        <source>a name is expected</source>
+        <translation>un nom est attendu</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no level set this program knows</source>
+        <translation>« %1 » n&apos;est pas un jeu de niveaux connu de ce programme</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;px/m&quot; nor &quot;px/ft&quot;</source>
+        <translation>« %1 » n&apos;est ni « px/m » ni « px/ft »</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 levels is expected</source>
+        <translation>une liste de 1 à %1 niveaux est attendue</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be read: %2</source>
+        <translation>Le fichier de jeu de niveaux « %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB, more than any level set needs</source>
+        <translation>plus de %1 Kio, plus que tout jeu de niveaux n&apos;en demande</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>not a Vistaro level set file</source>
+        <translation>pas un fichier de jeu de niveaux Vistaro</translation>
+    </message>
+    <message>
+        <source>a version this program does not read</source>
+        <translation>une version que ce programme ne lit pas</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be written: %2</source>
+        <translation>Le fichier de jeu de niveaux « %1 » n&apos;a pas pu être écrit : %2</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::Obbiettivi</name>
@@ -1279,6 +1632,42 @@
     <message>
         <source>&amp;Site plan...</source>
         <translation>&amp;Plan du site...</translation>
+    </message>
+    <message>
+        <source>Focal length in mm</source>
+        <translation>Focale en mm</translation>
+    </message>
+    <message>
+        <source>Distance to the scene in m</source>
+        <translation>Distance de la scène en m</translation>
+    </message>
+    <message>
+        <source>Scene width in m</source>
+        <translation>Largeur de la scène en m</translation>
+    </message>
+    <message>
+        <source>Scene height in m</source>
+        <translation>Hauteur de la scène en m</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, côté télé</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, côté grand angle</translation>
+    </message>
+    <message>
+        <source>%1 inch sensor</source>
+        <translation>Capteur %1 pouce</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculateur</translation>
+    </message>
+    <message>
+        <source>Shows the catalogue&apos;s lenses that fit the focal length, sensor and iris chosen</source>
+        <translation>Montre les objectifs du catalogue qui conviennent à la focale, au capteur et à l&apos;iris choisis</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1707,10 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 pages</translation>
+    </message>
+    <message>
+        <source>Datasheet pages</source>
+        <translation>Pages de la fiche technique</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1793,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanView</name>
+    <message>
+        <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
+        <translation>Tab sélectionne l&apos;élément suivant, Ctrl+Tab quitte le plan ; les flèches déplacent la sélection (Maj : dix fois plus loin) ; [ et ] ou Ctrl+Gauche et Ctrl+Droite tournent une caméra (Maj : 45°) ; , et . choisissent un point d&apos;un mur ou d&apos;une zone, que les flèches déplacent ensuite et que Suppr retire ; Échap lâche le point.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::Preview</name>
     <message>
         <source>Preview</source>
@@ -1432,10 +1832,6 @@
     <message>
         <source>&amp;Test chart...</source>
         <translation>&amp;Mire de test...</translation>
-    </message>
-    <message>
-        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
-        <translation>Chaque image a les pixels que la caméra donne à la cible à cette densité, chaque pixel dessiné en carré. Le flou de l&apos;objectif n&apos;est pas montré.</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1476,6 +1872,22 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Lens blur</source>
+        <translation>F&amp;lou de l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Blurs a target outside the depth of field as the lens, focused at the aim distance, blurs it.</source>
+        <translation>Rend flou un sujet hors de la profondeur de champ comme le fait l&apos;objectif, mis au point à la distance visée.</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square.</source>
+        <translation>Chaque image a les pixels que la caméra donne à la cible à cette densité, chaque pixel dessiné en carré.</translation>
+    </message>
+    <message>
+        <source>Lens blur from the depth of field</source>
+        <translation>Flou de l&apos;objectif d&apos;après la profondeur de champ</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2485,22 @@
         <source>Preview: %1</source>
         <translation>Aperçu : %1</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Autres outils</translation>
+    </message>
+    <message>
+        <source>Level set of the site</source>
+        <translation>Jeu de niveaux du site</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Les niveaux selon lesquels les caméras et les zones du site sont jugées</translation>
+    </message>
+    <message>
+        <source>Level set %1</source>
+        <translation>Jeu de niveaux %1</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteRecovery</name>
@@ -2246,6 +2674,21 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 demande %2 mm ou plus à %3 m ; cet objectif atteint %4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::frmSceltaLingua</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Language files</source>
+        <translation>Fichiers de langue</translation>
     </message>
 </context>
 </TS>

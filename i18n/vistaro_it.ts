@@ -245,6 +245,10 @@
         <source>%1 pixels</source>
         <translation>%1 pixel</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Insieme di livelli</translation>
+    </message>
 </context>
 <context>
     <name>CoverageText</name>
@@ -321,10 +325,6 @@
         <translation>Identificazione</translation>
     </message>
     <message>
-        <source>Below detection</source>
-        <translation>Sotto il rilevamento</translation>
-    </message>
-    <message>
         <source>Unbounded (horizon)</source>
         <translation>Illimitato (orizzonte)</translation>
     </message>
@@ -375,22 +375,6 @@
     <message>
         <source>Level reached</source>
         <translation>Livello raggiunto</translation>
-    </message>
-    <message>
-        <source>Detection up to</source>
-        <translation>Rilevamento fino a</translation>
-    </message>
-    <message>
-        <source>Observation up to</source>
-        <translation>Osservazione fino a</translation>
-    </message>
-    <message>
-        <source>Recognition up to</source>
-        <translation>Riconoscimento fino a</translation>
-    </message>
-    <message>
-        <source>Identification up to</source>
-        <translation>Identificazione fino a</translation>
     </message>
     <message>
         <source>Needed focal length (%1)</source>
@@ -463,6 +447,66 @@
     <message>
         <source>The circle of confusion</source>
         <translation>Il cerchio di confusione</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mm, %3 px)</source>
+        <translation>%1 (%2 mm, %3 px)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Below %1</source>
+        <translation>Sotto %1</translation>
+    </message>
+    <message>
+        <source>%1 up to</source>
+        <translation>%1 fino a</translation>
+    </message>
+    <message>
+        <source>EN 62676-4</source>
+        <translation>EN 62676-4</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitoraggio</translation>
+    </message>
+    <message>
+        <source>Inspection</source>
+        <translation>Ispezione</translation>
+    </message>
+    <message>
+        <source>Share of screen height</source>
+        <translation>Quota dell&apos;altezza dello schermo</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Rilevare</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Osservare</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>Riconoscere</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identificare</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Ispezionare</translation>
+    </message>
+    <message>
+        <source>Number plates</source>
+        <translation>Targhe</translation>
+    </message>
+    <message>
+        <source>Plate readable</source>
+        <translation>Targa leggibile</translation>
     </message>
 </context>
 <context>
@@ -604,6 +648,14 @@
     <message>
         <source>%1 x %2 px</source>
         <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone: blur %1 px</source>
+        <translation>Fuori dalla zona nitida: sfocatura %1 px</translation>
+    </message>
+    <message>
+        <source>Outside the sharp zone at %1: blur %2 px</source>
+        <translation>Fuori dalla zona nitida a %1: sfocatura %2 px</translation>
     </message>
 </context>
 <context>
@@ -762,6 +814,61 @@
     </message>
 </context>
 <context>
+    <name>vistaro::CConsiglia</name>
+    <message>
+        <source>Previous lens</source>
+        <translation>Obiettivo precedente</translation>
+    </message>
+    <message>
+        <source>Next lens</source>
+        <translation>Obiettivo successivo</translation>
+    </message>
+    <message>
+        <source>Datasheet</source>
+        <translation>Scheda tecnica</translation>
+    </message>
+    <message>
+        <source>Reset the index</source>
+        <translation>Azzera l&apos;indice</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Next index</source>
+        <translation>Indice successivo</translation>
+    </message>
+    <message>
+        <source>Lens model</source>
+        <translation>Modello di obiettivo</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Lunghezza focale</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Apertura</translation>
+    </message>
+    <message>
+        <source>Iris control</source>
+        <translation>Controllo iride</translation>
+    </message>
+    <message>
+        <source>Minimum focus distance</source>
+        <translation>Distanza minima di messa a fuoco</translation>
+    </message>
+    <message>
+        <source>Remark and scenes at the distances typed</source>
+        <translation>Nota e scene alle distanze digitate</translation>
+    </message>
+    <message>
+        <source>(the lens may not focus at the distance typed)</source>
+        <translation>(l&apos;obiettivo potrebbe non mettere a fuoco alla distanza digitata)</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CameraPanel</name>
     <message>
         <source>Name</source>
@@ -858,6 +965,18 @@
     <message>
         <source>Preview of what the camera shows</source>
         <translation>Anteprima di cosa mostra la telecamera</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proiezione</translation>
+    </message>
+    <message>
+        <source>Datasheet angle (° across)</source>
+        <translation>Angolo della scheda tecnica (° orizzontali)</translation>
+    </message>
+    <message>
+        <source>Camera properties</source>
+        <translation>Proprietà della telecamera</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1236,74 @@
         <source>Save the test chart</source>
         <translation>Salva la mira di prova</translation>
     </message>
+    <message>
+        <source>Level set</source>
+        <translation>Insieme di livelli</translation>
+    </message>
+    <message>
+        <source>Number plate</source>
+        <translation>Targa</translation>
+    </message>
+    <message>
+        <source>European plate, 520 mm</source>
+        <translation>Targa europea, 520 mm</translation>
+    </message>
+    <message>
+        <source>United States plate, 305 mm</source>
+        <translation>Targa statunitense, 305 mm</translation>
+    </message>
+    <message>
+        <source> px across the plate</source>
+        <translation> px sulla larghezza della targa</translation>
+    </message>
+    <message>
+        <source>Your sets...</source>
+        <translation>I tuoi insiemi...</translation>
+    </message>
+    <message>
+        <source>Number plate width</source>
+        <translation>Larghezza della targa</translation>
+    </message>
+    <message>
+        <source>Pixels needed across the plate</source>
+        <translation>Pixel necessari sulla larghezza della targa</translation>
+    </message>
+    <message>
+        <source>Edit your own level sets</source>
+        <translation>Modifica i tuoi insiemi di livelli</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Larghezza del sensore (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor height (mm)</source>
+        <translation>Altezza del sensore (mm)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>Vista dall&apos;alto</translation>
+    </message>
+    <message>
+        <source>Side view</source>
+        <translation>Vista laterale</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, lato grandangolo</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, lato tele</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::CsvFile</name>
@@ -1194,6 +1381,10 @@
         <source>%1 of %2 lenses</source>
         <translation>%1 di %2 obiettivi</translation>
     </message>
+    <message>
+        <source>Lenses</source>
+        <translation>Obiettivi</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::LensTableModel</name>
@@ -1257,6 +1448,168 @@
         <source>missing</source>
         <translation>mancante</translation>
     </message>
+    <message>
+        <source>fits</source>
+        <translation>adatto</translation>
+    </message>
+    <message>
+        <source>does not fit</source>
+        <translation>non adatto</translation>
+    </message>
+    <message>
+        <source>cannot be told</source>
+        <translation>non si può dire</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetDialog</name>
+    <message>
+        <source>Level sets of your own</source>
+        <translation>I tuoi insiemi di livelli</translation>
+    </message>
+    <message>
+        <source>Your level sets</source>
+        <translation>I tuoi insiemi di livelli</translation>
+    </message>
+    <message>
+        <source>Name of the level set</source>
+        <translation>Nome dell&apos;insieme di livelli</translation>
+    </message>
+    <message>
+        <source>Unit of the densities</source>
+        <translation>Unità delle densità</translation>
+    </message>
+    <message>
+        <source>Levels, lowest first</source>
+        <translation>Livelli, dal più basso</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densità</translation>
+    </message>
+    <message>
+        <source>New set</source>
+        <translation>Nuovo insieme</translation>
+    </message>
+    <message>
+        <source>Remove set</source>
+        <translation>Rimuovi insieme</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Esporta...</translation>
+    </message>
+    <message>
+        <source>Add level</source>
+        <translation>Aggiungi livello</translation>
+    </message>
+    <message>
+        <source>Remove level</source>
+        <translation>Rimuovi livello</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unità</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Livello 1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Livello %1</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be kept: %2</source>
+        <translation>L&apos;insieme di livelli &quot;%1&quot; non può essere conservato: %2</translation>
+    </message>
+    <message>
+        <source>There is a level set named &quot;%1&quot; already.</source>
+        <translation>Esiste già un insieme di livelli di nome &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Import a level set</source>
+        <translation>Importa un insieme di livelli</translation>
+    </message>
+    <message>
+        <source>Level sets (*.json)</source>
+        <translation>Insiemi di livelli (*.json)</translation>
+    </message>
+    <message>
+        <source>Export the level set</source>
+        <translation>Esporta l&apos;insieme di livelli</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::LevelSetFile</name>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>non è un numero positivo</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>maggiore di %1</translation>
+    </message>
+    <message>
+        <source>a name is expected</source>
+        <translation>è atteso un nome</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>più lungo di %1 caratteri</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no level set this program knows</source>
+        <translation>&quot;%1&quot; non è un insieme di livelli noto a questo programma</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;px/m&quot; nor &quot;px/ft&quot;</source>
+        <translation>&quot;%1&quot; non è né &quot;px/m&quot; né &quot;px/ft&quot;</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 levels is expected</source>
+        <translation>è attesa una lista da 1 a %1 livelli</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be read: %2</source>
+        <translation>Impossibile leggere il file di insieme di livelli &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB, more than any level set needs</source>
+        <translation>più grande di %1 KiB, più di quanto serva a qualsiasi insieme di livelli</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>not a Vistaro level set file</source>
+        <translation>non è un file di insieme di livelli di Vistaro</translation>
+    </message>
+    <message>
+        <source>a version this program does not read</source>
+        <translation>una versione che questo programma non legge</translation>
+    </message>
+    <message>
+        <source>The level set file &quot;%1&quot; could not be written: %2</source>
+        <translation>Impossibile scrivere il file di insieme di livelli &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::Obbiettivi</name>
@@ -1279,6 +1632,42 @@
     <message>
         <source>&amp;Site plan...</source>
         <translation>&amp;Planimetria...</translation>
+    </message>
+    <message>
+        <source>Focal length in mm</source>
+        <translation>Lunghezza focale in mm</translation>
+    </message>
+    <message>
+        <source>Distance to the scene in m</source>
+        <translation>Distanza dalla scena in m</translation>
+    </message>
+    <message>
+        <source>Scene width in m</source>
+        <translation>Larghezza della scena in m</translation>
+    </message>
+    <message>
+        <source>Scene height in m</source>
+        <translation>Altezza della scena in m</translation>
+    </message>
+    <message>
+        <source>%1, tele end</source>
+        <translation>%1, lato tele</translation>
+    </message>
+    <message>
+        <source>%1, wide end</source>
+        <translation>%1, lato grandangolo</translation>
+    </message>
+    <message>
+        <source>%1 inch sensor</source>
+        <translation>Sensore da %1 pollici</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatore</translation>
+    </message>
+    <message>
+        <source>Shows the catalogue&apos;s lenses that fit the focal length, sensor and iris chosen</source>
+        <translation>Mostra gli obiettivi del catalogo adatti alla focale, al sensore e all&apos;iride scelti</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1707,10 @@
     <message>
         <source>%1 pages</source>
         <translation>%1 pagine</translation>
+    </message>
+    <message>
+        <source>Datasheet pages</source>
+        <translation>Pagine della scheda tecnica</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1793,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanView</name>
+    <message>
+        <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
+        <translation>Tab seleziona l&apos;elemento successivo, Ctrl+Tab lascia la pianta; le frecce spostano la selezione (Maiusc: dieci volte tanto); [ e ] o Ctrl+Sinistra e Ctrl+Destra ruotano una telecamera (Maiusc: 45°); , e . scelgono un punto di un muro o di un&apos;area, che le frecce poi spostano e Canc toglie; Esc lascia il punto.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::Preview</name>
     <message>
         <source>Preview</source>
@@ -1432,10 +1832,6 @@
     <message>
         <source>&amp;Test chart...</source>
         <translation>&amp;Mira di prova...</translation>
-    </message>
-    <message>
-        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square. Lens blur is not shown.</source>
-        <translation>Ogni immagine ha i pixel che la telecamera dà al bersaglio a quella densità, ogni pixel disegnato come un quadrato. La sfocatura dell&apos;obiettivo non è mostrata.</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1476,6 +1872,22 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Lens blur</source>
+        <translation>S&amp;focatura dell&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>Blurs a target outside the depth of field as the lens, focused at the aim distance, blurs it.</source>
+        <translation>Sfoca un bersaglio fuori dalla profondità di campo come lo sfoca l&apos;obiettivo, messo a fuoco alla distanza di puntamento.</translation>
+    </message>
+    <message>
+        <source>Each picture has the pixels the camera gives the target at that density, each pixel drawn as a square.</source>
+        <translation>Ogni immagine ha i pixel che la telecamera dà al bersaglio a quella densità, ogni pixel disegnato come un quadrato.</translation>
+    </message>
+    <message>
+        <source>Lens blur from the depth of field</source>
+        <translation>Sfocatura dell&apos;obiettivo dalla profondità di campo</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2485,22 @@
         <source>Preview: %1</source>
         <translation>Anteprima: %1</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Altri strumenti</translation>
+    </message>
+    <message>
+        <source>Level set of the site</source>
+        <translation>Insieme di livelli del sito</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>I livelli con cui si giudicano telecamere e aree del sito</translation>
+    </message>
+    <message>
+        <source>Level set %1</source>
+        <translation>Insieme di livelli %1</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteRecovery</name>
@@ -2246,6 +2674,21 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 richiede %2 mm o più a %3 m; questo obiettivo arriva a %4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::frmSceltaLingua</name>
+    <message>
+        <source>Folders</source>
+        <translation>Cartelle</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Language files</source>
+        <translation>File di lingua</translation>
     </message>
 </context>
 </TS>
