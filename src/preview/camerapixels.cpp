@@ -58,8 +58,15 @@ QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& 
     if (!(pixelsPerMetre > 0) || !std::isfinite(pixelsPerMetre) || size.width() > largestPixels ||
         size.height() > largestPixels)
         return {};
-    QImage image = areaAverage(targetOriginal(target), size.width(), size.height());
-    image = discBlur(image, blurPixels);
+    // A camera that resolves the target finer than its original is drawn shows no more than the
+    // original holds: the picture is then worked out at the original's size, its pixels finer
+    // than the camera's, so that its cost stays that of the original at any density.
+    const QImage& original = targetOriginal(target);
+    const double finer =
+        std::max(size.width() / original.width(), size.height() / original.height());
+    const double scale = finer > 1 ? 1 / finer : 1;
+    QImage image = areaAverage(original, size.width() * scale, size.height() * scale);
+    image = discBlur(image, blurPixels * scale);
     if (options.noisePercent > 0) {
         quint32 bits = 0;
         const auto density = float(pixelsPerMetre);

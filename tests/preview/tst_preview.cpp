@@ -277,6 +277,18 @@ private slots:
         QCOMPARE(sheet.picture(Target::Bars, 5), focused);
     }
 
+    // A camera that resolves more than a target's original holds shows the original's pixels:
+    // a person drawn at 500 px/m comes out as tall as its original at 1000 px/m, and blurred by
+    // 8 camera pixels it is blurred by 4 of the original's.
+    void finerThanTheOriginal() {
+        const PictureOptions sharp{0, 0, false};
+        const QImage& original = targetOriginal(Target::Person);
+        QCOMPARE(cameraPixels(Target::Person, 1000, sharp).size(), original.size());
+        QCOMPARE(cameraPixels(Target::Person, 1000, sharp, 8),
+                 discBlur(areaAverage(original, original.width(), original.height()), 4)
+                     .convertToFormat(QImage::Format_RGB32));
+    }
+
     // A column at the aim distance of each end, then one a level, each naming its distances
     // and density in the units on show; a level that no end reaches has none.
     void columnsOfTheScene_data() {
