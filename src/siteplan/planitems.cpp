@@ -33,11 +33,6 @@ constexpr double KnobRadius = 5;
 constexpr double HandleSize = 8;
 constexpr double PickWidth = 10;
 
-// A band's hatching, in a dark shade of its colour.
-QBrush hatchBrush(Level level) {
-    return {levelQColor(level).darker(200), levelHatch(level)};
-}
-
 QColor highlight() {
     return QApplication::palette().color(QPalette::Highlight);
 }
@@ -420,10 +415,11 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         const LevelBand& band = m_footprint.bands[i];
         if (!m_layers.shows(band.level))
             continue;
+        // Named, in colours that a grey print keeps apart: unlike the coverage window's few
+        // bands, the plan's thousands take no hatching, which would cost a third of each drag.
         painter->setPen(Qt::NoPen);
         painter->setBrush(levelQColor(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
-        paintOnScreen(*painter, m_bands[i], Qt::NoPen, hatchBrush(band.level));
         if (band.labelAt)
             m_labels[i].paint(*painter, toScene(*band.labelAt),
                               CoverageText::levelName(m_levels, band.level),
