@@ -69,7 +69,10 @@ std::vector<ResultRow> previewRows() {
     const std::string what = " (1600 x 1000, JPEG, 4 targets";
     return {budgetRow(follow, median(followMs), what + " at 1 density, the levels' blurred again)",
                       TickMs),
-            budgetRow(again, median(againMs), what + " at 5 densities, lens blur, noise)", TickMs)};
+            budgetRow(again, median(againMs),
+                      what + " at " + std::to_string(1 + enLevels().size()) +
+                          " densities, lens blur, noise)",
+                      TickMs)};
 }
 
 } // namespace vistaro::bench
