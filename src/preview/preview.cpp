@@ -5,6 +5,7 @@
 
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "platform/settingspath.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -33,6 +35,9 @@ QString askFile(QWidget* parent, const QString& caption, const QString& path,
 }
 
 constexpr QPageSize::PageSizeId Papers[] = {QPageSize::A4, QPageSize::A3, QPageSize::Letter};
+
+// Where the window was and how big, as the user left it.
+const QString GeometryKey = QStringLiteral("Preview/geometry");
 
 } // namespace
 
@@ -112,6 +117,7 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
     connect(m_testChart, &QPushButton::clicked, this, &Preview::SaveTestChart_Click);
     retranslate();
     resize(1100, 760);
+    restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
 }
 
 PictureOptions Preview::options() const {
@@ -156,6 +162,11 @@ void Preview::retranslate() {
     m_save->setAccessibleName(tr("Save the preview as a picture"));
     m_testChart->setAccessibleName(tr("Save the test chart as PDF"));
     m_view->setAccessibleName(tr("What the camera shows"));
+}
+
+void Preview::hideEvent(QHideEvent* event) {
+    windowSettings()->setValue(GeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
 }
 
 void Preview::changeEvent(QEvent* event) {

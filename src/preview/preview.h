@@ -58,6 +58,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void retranslate();

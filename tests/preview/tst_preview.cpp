@@ -277,6 +277,19 @@ private slots:
         QCOMPARE(sheet.picture(Target::Bars, 5), focused);
     }
 
+    // The window opens as big as it was left.
+    void geometryRemembered() {
+        {
+            Preview first;
+            first.resize(900, 640);
+            first.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            first.hide();
+        }
+        const Preview second;
+        QCOMPARE(second.size(), QSize(900, 640));
+    }
+
     // A camera that resolves more than a target's original holds shows the original's pixels:
     // a person drawn at 500 px/m comes out as tall as its original at 1000 px/m, and blurred by
     // 8 camera pixels it is blurred by 4 of the original's.
