@@ -50,12 +50,9 @@ std::optional<bool> meets(const LevelRow& row, const Wanted& wanted) {
         return std::nullopt;
     const std::optional<double> density =
         pixelDensity(*wanted.camera, *row.focalMm, *row.distanceM);
-    const CoverageInputs& coverage = wanted.inputs.coverage;
-    const std::optional<double> needed =
-        levelDensity(coverage.levelSet, coverage.level, *wanted.camera);
-    if (!density || !needed)
+    if (!density || !wanted.neededDensity)
         return std::nullopt;
-    return meetsDensity(*density, *needed);
+    return meetsDensity(*density, *wanted.neededDensity);
 }
 
 // Every row must reach the level; one that fails decides, one that cannot be told makes the
@@ -113,6 +110,9 @@ Wanted readWanted(const FinderInputs& inputs) {
     if (wanted.twoRows)
         wanted.distance2 = num::toDouble(selection.distance2);
     wanted.camera = cameraOf(inputs.coverage, selection.sensor);
+    if (wanted.camera)
+        wanted.neededDensity =
+            levelDensity(inputs.coverage.levelSet, inputs.coverage.level, *wanted.camera);
     return wanted;
 }
 
@@ -295,10 +295,9 @@ QString VerdictReasons::level(const LensRecord& lens, const LensFacts& facts, co
     if (!row.focalMm)
         return tr("the focal length \"%1\" cannot be read").arg(*row.focalText);
     const CoverageInputs& coverage = wanted.inputs.coverage;
-    const std::optional<double> density =
-        levelDensity(coverage.levelSet, coverage.level, *wanted.camera);
     const std::optional<double> needed =
-        density ? neededFocal(*wanted.camera, *row.distanceM, *density) : std::nullopt;
+        wanted.neededDensity ? neededFocal(*wanted.camera, *row.distanceM, *wanted.neededDensity)
+                             : std::nullopt;
     if (!needed || !meets(row, wanted))
         return tr("no level can be met at %1 m").arg(number(*row.distanceM));
     return tr("%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm")

@@ -54,6 +54,9 @@ struct Wanted {
     std::optional<double> distance1;
     std::optional<double> distance2; // none when the second row is hidden
     std::optional<Camera> camera;
+    // What the coverage window's level needs with that camera (px/m), worked out once for
+    // every lens judged.
+    std::optional<double> neededDensity;
 };
 Wanted readWanted(const FinderInputs& inputs);
 
