@@ -5,12 +5,11 @@
 
 #include "optics/coverageformat.h"
 #include "preview/targets.h"
+#include "report/reportfiles.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace vistaro {
 
@@ -158,27 +157,12 @@ bool TestChart::paint(QPdfWriter& writer, const TestChartInputs& inputs) {
 
 std::optional<QString> TestChart::save(const QString& path, const TestChartInputs& inputs,
                                        const QPageSize& pageSize) {
-    const auto failure = [&](const QString& reason) {
-        return tr("Could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(pageSize);
+    return savePdf(path, pageSize, [&](QPdfWriter& writer) {
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(600);
         writer.setTitle(tr("Test chart"));
-        writer.setCreator(QCoreApplication::applicationName());
-        if (!paint(writer, inputs)) {
-            file.cancelWriting();
-            return failure(tr("the sheet could not be drawn"));
-        }
-    }
-    if (!file.commit())
-        return failure(file.errorString());
-    return std::nullopt;
+        return paint(writer, inputs);
+    });
 }
 
 } // namespace vistaro

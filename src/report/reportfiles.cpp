@@ -28,19 +28,26 @@ std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& 
 
 std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
                                      const QPageSize& pageSize) {
+    return savePdf(path, pageSize, [&](QPdfWriter& writer) {
+        // Screen resolution: the drawings' fonts are sized for it (see paintReport).
+        writer.setResolution(96);
+        writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
+        if (!documents.isEmpty())
+            writer.setTitle(documents.front().title);
+        return paintReport(writer, documents);
+    });
+}
+
+std::optional<QString> savePdf(const QString& path, const QPageSize& pageSize,
+                               const std::function<bool(QPdfWriter&)>& paint) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
-        // Screen resolution: the drawings' fonts are sized for it (see paintReport).
-        writer.setResolution(96);
-        writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
-        if (!documents.isEmpty())
-            writer.setTitle(documents.front().title);
         writer.setCreator(QCoreApplication::applicationName());
-        if (!paintReport(writer, documents)) {
+        if (!paint(writer)) {
             file.cancelWriting();
             return failure(path, QCoreApplication::translate("Report", "the page could not be "
                                                                        "drawn"));

@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QPageSize>
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QPdfWriter;
 
 namespace vistaro {
 
@@ -21,5 +24,9 @@ std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& 
 std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
                                      const QPageSize& pageSize);
 std::optional<QString> saveImage(const QString& path, const QImage& image);
+// A PDF of that page size, which `paint` sets up (resolution, margins, title) and draws; false
+// from it leaves no file.
+std::optional<QString> savePdf(const QString& path, const QPageSize& pageSize,
+                               const std::function<bool(QPdfWriter&)>& paint);
 
 } // namespace vistaro
