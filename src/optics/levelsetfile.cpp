@@ -4,9 +4,9 @@
 #include "optics/levelsetfile.h"
 
 #include "optics/reading.h"
+#include "platform/textlines.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -164,15 +164,13 @@ LevelSetRead LevelSetFile::read(const QString& path) {
         return LevelSetRead{std::nullopt, tr("The level set file \"%1\" could not be read: %2")
                                               .arg(QDir::toNativeSeparators(path), why)};
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    const QByteArray bytes = file.read(MaxLevelSetFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
-    if (bytes.size() > MaxLevelSetFileBytes)
+    const BoundedFile file = readBoundedFile(path, MaxLevelSetFileBytes);
+    if (file.tooLarge)
         return failed(tr("larger than %1 KiB, more than any level set needs")
                           .arg(MaxLevelSetFileBytes / 1024));
+    if (!file.bytes)
+        return failed(file.error);
+    const QByteArray& bytes = *file.bytes;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())

@@ -26,26 +26,36 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+BoundedFile readBoundedFile(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    if (!file.isSequential() && file.size() > maxBytes)
+        return {std::nullopt, {}, true};
+    QByteArray bytes = file.read((file.isSequential() ? maxBytes : file.size()) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, file.errorString()};
+    if (bytes.size() > maxBytes)
+        return {std::nullopt, {}, true};
+    return {std::move(bytes), {}, false};
+}
+
 std::optional<QStringList> readTextLines(const QString& path, QString* error,
                                          std::optional<qint64> maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
+    BoundedFile read;
+    if (maxBytes) {
+        read = readBoundedFile(path, *maxBytes);
+    } else if (QFile file(path); file.open(QIODevice::ReadOnly)) {
+        read.bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            read = {std::nullopt, file.errorString()};
+    } else {
+        read.error = file.errorString();
     }
-    const QByteArray bytes = maxBytes ? file.read(*maxBytes + 1) : file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    if (maxBytes && bytes.size() > *maxBytes) {
-        if (error)
-            *error = QStringLiteral("the file is larger than %1 bytes").arg(*maxBytes);
-        return std::nullopt;
-    }
-    return splitLines(decode8Bit(bytes));
+    if (!read.bytes && error)
+        *error = read.tooLarge ? QStringLiteral("the file is larger than %1 bytes").arg(*maxBytes)
+                               : read.error;
+    return read.bytes ? std::optional(splitLines(decode8Bit(*read.bytes))) : std::nullopt;
 }
 
 } // namespace vistaro

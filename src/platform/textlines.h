@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,16 @@ namespace vistaro {
 // Lines end with CR LF, LF alone or CR alone; a line is everything before its end. A last line
 // without an end still counts; an end at the very end of the text starts no further line.
 QStringList splitLines(const QString& text);
+
+// A whole file of at most `maxBytes`, read without ever taking more than one byte past that (a
+// file's size tells one that is too large before it is read). No bytes when the file cannot be
+// opened or read (`error` says why) or is too large (`tooLarge`).
+struct BoundedFile {
+    std::optional<QByteArray> bytes;
+    QString error;
+    bool tooLarge = false;
+};
+BoundedFile readBoundedFile(const QString& path, qint64 maxBytes);
 
 // The lines of a whole text file, decoded with decode8Bit. With `maxBytes`, a file larger than
 // that gives no lines, and no more than one byte past it is ever read. No value when the file

@@ -5,9 +5,9 @@
 
 #include "optics/levelsetfile.h"
 #include "optics/reading.h"
+#include "platform/textlines.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -486,23 +486,13 @@ SiteRead SiteFile::read(const QString& path) {
         return SiteRead{std::nullopt, tr("The site file \"%1\" could not be read: %2")
                                           .arg(QDir::toNativeSeparators(path), why)};
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    const auto tooLarge = [&failed] {
+    const BoundedFile file = readBoundedFile(path, MaxSiteFileBytes);
+    if (file.tooLarge)
         return failed(tr("larger than %1 MiB, more than any site needs")
                           .arg(MaxSiteFileBytes / (1024 * 1024)));
-    };
-    // A file's size tells one that is too large before it is read; of a pipe, no more than one
-    // byte past the limit is read.
-    if (!file.isSequential() && file.size() > MaxSiteFileBytes)
-        return tooLarge();
-    const QByteArray bytes = file.read((file.isSequential() ? MaxSiteFileBytes : file.size()) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
-    if (bytes.size() > MaxSiteFileBytes)
-        return tooLarge();
-    const SiteRead read = readSite(bytes);
+    if (!file.bytes)
+        return failed(file.error);
+    const SiteRead read = readSite(*file.bytes);
     return read.site ? read : failed(read.problem);
 }
 
