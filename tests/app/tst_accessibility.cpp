@@ -217,16 +217,12 @@ private slots:
                  u"main window|L1|Distance to the scene in m|"_s,
                  u"main window|unterzo|1/3 inch sensor|"_s,
                  u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
-                 u"main window, zoom|V2|Scene height in m, tele end|"_s,
                  u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
-                 u"recommendation|Nome|Lens model|H6012DD"_s,
                  u"recommendation, focus warning|MinFuoco|Minimum focus distance|Minimum focus "
                  u"distance: "
                  u"0.3m (the lens may not focus at the distance typed)"_s,
                  u"language chooser|File1|Language files|"_s,
                  u"coverage|PixelDensity|Pixel density|480 px/m"_s,
-                 u"coverage|LevelReached|Level reached|Identification"_s,
-                 u"coverage|MountHeight|Mounting height (m)|"_s, u"coverage|Rows|Rows|"_s,
                  QString(u"site plan|PlanView|Plan|"_s + PlanView::keysHelp()),
                  u"datasheet|PdfView|Datasheet pages|"_s})
             QTest::newRow(qPrintable(row.section(u'|', 0, 1))) << row;

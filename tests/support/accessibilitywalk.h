@@ -32,7 +32,6 @@ public:
         QStringList found;
         if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&m_window))
             unnamed(root, found);
-        outOfTabChain(found);
         notReachedByTab(found);
         lowContrast(found);
         return found;
@@ -88,27 +87,11 @@ public:
 private:
     // The roles a user works with; their children (cells, items) are not walked.
     static bool interactive(QAccessible::Role role, QAccessibleInterface* parent) {
-        switch (role) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::EditableText:
-        case QAccessible::SpinBox:
-        case QAccessible::Slider:
-        case QAccessible::Dial:
-        case QAccessible::Table:
-        case QAccessible::Tree:
-        case QAccessible::List:
-        case QAccessible::ButtonMenu:
-        case QAccessible::ButtonDropDown:
-        case QAccessible::PageTab:
-            return true;
-        case QAccessible::MenuItem:
-            return parent && parent->role() == QAccessible::MenuBar;
-        default:
-            return false;
-        }
+        using enum QAccessible::Role;
+        static const QSet<QAccessible::Role> Roles{
+            Button, CheckBox, RadioButton, ComboBox, EditableText, SpinBox,        Slider,
+            Dial,   Table,    Tree,        List,     ButtonMenu,   ButtonDropDown, PageTab};
+        return Roles.contains(role) || (role == MenuItem && parent && parent->role() == MenuBar);
     }
 
     static bool focusable(const QObject* object) {
@@ -127,11 +110,6 @@ private:
                !node->relations(QAccessible::Label).isEmpty();
     }
 
-    static bool hasChildrenToWalk(QAccessible::Role role) {
-        return role != QAccessible::Table && role != QAccessible::Tree &&
-               role != QAccessible::List && role != QAccessible::ComboBox;
-    }
-
     void unnamed(QAccessibleInterface* node, QStringList& found) const {
         for (int i = 0; i < node->childCount(); ++i) {
             QAccessibleInterface* child = node->child(i);
@@ -140,7 +118,8 @@ private:
             const QAccessible::Role role = child->role();
             if ((interactive(role, node) || focusable(child->object())) && !named(child))
                 found << nameOf(child->object()) + QStringLiteral(": no accessible name");
-            if (hasChildrenToWalk(role))
+            if (role != QAccessible::Table && role != QAccessible::Tree &&
+                role != QAccessible::List && role != QAccessible::ComboBox)
                 unnamed(child, found);
         }
     }
@@ -151,23 +130,13 @@ private:
         QList<QWidget*> stops;
         for (QWidget* widget : m_window.findChildren<QWidget*>())
             if (widget->window() == &m_window && widget->isVisible() && widget->isEnabled() &&
-                (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy())
+                focusable(widget))
                 stops << widget;
         return stops;
     }
 
-    void outOfTabChain(QStringList& found) const {
-        QSet<QWidget*> chain;
-        for (QWidget* widget = m_window.nextInFocusChain(); widget && widget != &m_window;
-             widget = widget->nextInFocusChain())
-            chain.insert(widget);
-        for (QWidget* stop : tabStops())
-            if (!chain.contains(stop))
-                found << nameOf(stop) + QStringLiteral(": takes focus but is not in the tab chain");
-    }
-
     // Tab pressed again and again from the first stop reaches every stop: no control keeps the
-    // focus to itself.
+    // focus to itself, none is left out of the tab chain.
     void notReachedByTab(QStringList& found) const {
         const QList<QWidget*> stops = tabStops();
         if (stops.isEmpty())
