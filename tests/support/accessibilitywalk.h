@@ -45,12 +45,15 @@ public:
             // A spin box's field is its spin box's to size.
             if (!widget->isVisible() || qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
                 continue;
-            const QSize needed = widget->minimumSizeHint();
             const auto* label = qobject_cast<const QLabel*>(widget);
+            const bool wraps = label && label->wordWrap();
+            QSize needed = widget->minimumSizeHint();
+            if (wraps)
+                needed.setHeight(label->heightForWidth(label->width()));
             const bool text = !shownText(widget).isEmpty();
             bool clipped = false;
-            if (label && label->wordWrap())
-                clipped = text && label->height() < label->heightForWidth(label->width());
+            if (wraps)
+                clipped = text && widget->height() < needed.height();
             else if (label || qobject_cast<const QAbstractButton*>(widget))
                 clipped = text &&
                           (widget->width() < needed.width() || widget->height() < needed.height());
@@ -59,13 +62,9 @@ public:
                      qobject_cast<const QAbstractSpinBox*>(widget))
                 clipped = widget->height() < needed.height();
             if (clipped)
-                found << nameOf(widget) + QStringLiteral(": %1 x %2 shown, %3 x %4 needed")
-                                              .arg(widget->width())
-                                              .arg(widget->height())
-                                              .arg(needed.width())
-                                              .arg(label && label->wordWrap()
-                                                       ? label->heightForWidth(label->width())
-                                                       : needed.height());
+                found << nameOf(widget) + QString::asprintf(": %d x %d shown, %d x %d needed",
+                                                            widget->width(), widget->height(),
+                                                            needed.width(), needed.height());
         }
         return found;
     }
