@@ -26,18 +26,16 @@ ProgramState stateOf(const QStringList& rows, const QString& wide = {}, const QS
     return state;
 }
 
-const MainPublic languageTexts{0,
-                               0,
-                               {},
-                               {},
-                               {},
-                               u"Iris: "_s,
-                               u"at "_s,
-                               u" m wide: "_s,
-                               u" m tele: "_s,
-                               u" m: "_s,
-                               u"Min. focus: "_s,
-                               {}};
+const MainPublic languageTexts = [] {
+    MainPublic texts;
+    texts.IRISCont = u"Iris: "_s;
+    texts.At = u"at "_s;
+    texts.InquadraMin = u" m wide: "_s;
+    texts.InquadraMax = u" m tele: "_s;
+    texts.Inquadra = u" m: "_s;
+    texts.MinimoFuoco = u"Min. focus: "_s;
+    return texts;
+}();
 
 } // namespace
 

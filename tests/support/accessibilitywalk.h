@@ -32,7 +32,6 @@ public:
         QStringList found;
         if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&m_window))
             unnamed(root, found);
-        outOfTabChain(found);
         notReachedByTab(found);
         lowContrast(found);
         return found;
@@ -46,12 +45,15 @@ public:
             // A spin box's field is its spin box's to size.
             if (!widget->isVisible() || qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
                 continue;
-            const QSize needed = widget->minimumSizeHint();
             const auto* label = qobject_cast<const QLabel*>(widget);
+            const bool wraps = label && label->wordWrap();
+            QSize needed = widget->minimumSizeHint();
+            if (wraps)
+                needed.setHeight(label->heightForWidth(label->width()));
             const bool text = !shownText(widget).isEmpty();
             bool clipped = false;
-            if (label && label->wordWrap())
-                clipped = text && label->height() < label->heightForWidth(label->width());
+            if (wraps)
+                clipped = text && widget->height() < needed.height();
             else if (label || qobject_cast<const QAbstractButton*>(widget))
                 clipped = text &&
                           (widget->width() < needed.width() || widget->height() < needed.height());
@@ -60,13 +62,9 @@ public:
                      qobject_cast<const QAbstractSpinBox*>(widget))
                 clipped = widget->height() < needed.height();
             if (clipped)
-                found << nameOf(widget) + QStringLiteral(": %1 x %2 shown, %3 x %4 needed")
-                                              .arg(widget->width())
-                                              .arg(widget->height())
-                                              .arg(needed.width())
-                                              .arg(label && label->wordWrap()
-                                                       ? label->heightForWidth(label->width())
-                                                       : needed.height());
+                found << nameOf(widget) + QString::asprintf(": %d x %d shown, %d x %d needed",
+                                                            widget->width(), widget->height(),
+                                                            needed.width(), needed.height());
         }
         return found;
     }
@@ -88,27 +86,11 @@ public:
 private:
     // The roles a user works with; their children (cells, items) are not walked.
     static bool interactive(QAccessible::Role role, QAccessibleInterface* parent) {
-        switch (role) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::EditableText:
-        case QAccessible::SpinBox:
-        case QAccessible::Slider:
-        case QAccessible::Dial:
-        case QAccessible::Table:
-        case QAccessible::Tree:
-        case QAccessible::List:
-        case QAccessible::ButtonMenu:
-        case QAccessible::ButtonDropDown:
-        case QAccessible::PageTab:
-            return true;
-        case QAccessible::MenuItem:
-            return parent && parent->role() == QAccessible::MenuBar;
-        default:
-            return false;
-        }
+        using enum QAccessible::Role;
+        static const QSet<QAccessible::Role> Roles{
+            Button, CheckBox, RadioButton, ComboBox, EditableText, SpinBox,        Slider,
+            Dial,   Table,    Tree,        List,     ButtonMenu,   ButtonDropDown, PageTab};
+        return Roles.contains(role) || (role == MenuItem && parent && parent->role() == MenuBar);
     }
 
     static bool focusable(const QObject* object) {
@@ -127,11 +109,6 @@ private:
                !node->relations(QAccessible::Label).isEmpty();
     }
 
-    static bool hasChildrenToWalk(QAccessible::Role role) {
-        return role != QAccessible::Table && role != QAccessible::Tree &&
-               role != QAccessible::List && role != QAccessible::ComboBox;
-    }
-
     void unnamed(QAccessibleInterface* node, QStringList& found) const {
         for (int i = 0; i < node->childCount(); ++i) {
             QAccessibleInterface* child = node->child(i);
@@ -140,7 +117,8 @@ private:
             const QAccessible::Role role = child->role();
             if ((interactive(role, node) || focusable(child->object())) && !named(child))
                 found << nameOf(child->object()) + QStringLiteral(": no accessible name");
-            if (hasChildrenToWalk(role))
+            if (role != QAccessible::Table && role != QAccessible::Tree &&
+                role != QAccessible::List && role != QAccessible::ComboBox)
                 unnamed(child, found);
         }
     }
@@ -151,23 +129,13 @@ private:
         QList<QWidget*> stops;
         for (QWidget* widget : m_window.findChildren<QWidget*>())
             if (widget->window() == &m_window && widget->isVisible() && widget->isEnabled() &&
-                (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy())
+                focusable(widget))
                 stops << widget;
         return stops;
     }
 
-    void outOfTabChain(QStringList& found) const {
-        QSet<QWidget*> chain;
-        for (QWidget* widget = m_window.nextInFocusChain(); widget && widget != &m_window;
-             widget = widget->nextInFocusChain())
-            chain.insert(widget);
-        for (QWidget* stop : tabStops())
-            if (!chain.contains(stop))
-                found << nameOf(stop) + QStringLiteral(": takes focus but is not in the tab chain");
-    }
-
     // Tab pressed again and again from the first stop reaches every stop: no control keeps the
-    // focus to itself.
+    // focus to itself, none is left out of the tab chain.
     void notReachedByTab(QStringList& found) const {
         const QList<QWidget*> stops = tabStops();
         if (stops.isEmpty())
