@@ -36,20 +36,13 @@ public:
     }
 };
 
-SiteCamera camera(const QString& name, PlanPoint at, double panDeg) {
-    SiteCamera camera;
-    camera.name = name;
-    camera.position = at;
-    camera.panDeg = panDeg;
-    return camera;
-}
-
 // The default camera (4.8 x 3.6 mm sensor, 1920 x 1080, 6 mm, 3 m high, aimed at 1.7 m at
 // 10 m) looking east from the origin, a wall across its view at x = 4, an area in front of it
 // and one that no camera sees, with a name a spreadsheet would take for a formula.
 Site smallSite() {
     Site site;
-    site.cameras = {camera(u"Entrance"_s, {0, 0}, 0)};
+    site.cameras.resize(1);
+    site.cameras.front().name = u"Entrance"_s;
     site.cameras.front().lens = u"T6000"_s;
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
     site.areas = {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
@@ -135,14 +128,11 @@ private slots:
         const QStringList pages = pdfPages(path);
         QCOMPARE(pages.size(), 3);
         const QString name = plan.document.site().cameras.front().name;
-        QVERIFY(pages[0].contains(u"Site plan"_s));
         QVERIFY(pages[0].contains(u"Identification"_s)); // the legend
         QVERIFY(pages[0].contains(name));
         QVERIFY2(pages[1].startsWith(name), qPrintable(pages[1]));
-        QVERIFY(pages[1].contains(u"What the camera sees"_s));
         QVERIFY(pages[2].startsWith(u"Schedule"_s));
         QVERIFY(pages[2].contains(name));
-        QVERIFY(pages[2].contains(u"Covered (%)"_s));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
             QVERIFY(pages[2].contains(
                 QLocale().toString(plan.coverage.coverage(i).share * 100, 'f', 1)));

@@ -162,9 +162,7 @@ private slots:
 
     void translatedMovesEveryPoint() {
         const auto area = std::get<SiteArea>(translated(sample().areas[0], 0.5, -2));
-        QCOMPARE(area.points.front(), (PlanPoint{1.5, -3}));
-        QCOMPARE(area.points.back(), (PlanPoint{1.5, -1}));
-        QCOMPARE(std::get<SiteCamera>(translated(entrance(), 1, 2)).position, (PlanPoint{1, 2}));
+        QCOMPARE(area.points, (std::vector<PlanPoint>{{1.5, -3}, {3.5, -3}, {3.5, -1}, {1.5, -1}}));
     }
 
     // North is up on screen: the scene's y runs the other way. Pan is counter-clockwise from
