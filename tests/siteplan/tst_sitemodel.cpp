@@ -187,7 +187,6 @@ private slots:
     void backgroundScale() {
         SiteBackground background;
         background.offset = {10, 20};
-        QCOMPARE(metresPerPixel(background), UnscaledMetresPerPixel);
         QCOMPARE(planOfPixel(background, {100, 50}), (PlanPoint{12, 19}));
         const auto scaled = scaledBackground(background, {100, 50}, {300, 50}, 10);
         QVERIFY(scaled);
