@@ -70,12 +70,13 @@ QStringList firstRow(const QAbstractItemModel& model) {
     return cells;
 }
 
-QStringList headers(const QAbstractItemModel& model) {
-    QStringList heads;
-    for (int column = 0; column < model.columnCount(); ++column)
-        heads << model.headerData(column, Qt::Horizontal).toString();
-    return heads;
-}
+// A site with its coverage worked out, as the window holds them.
+struct Covered {
+    explicit Covered(const Site& site) : coverage(document, geometry) { document.reset(site); }
+    SiteDocument document;
+    PlanGeometry geometry;
+    SiteCoverage coverage;
+};
 
 } // namespace
 
@@ -161,9 +162,7 @@ private slots:
 
     void translatedMovesEveryPoint() {
         const auto area = std::get<SiteArea>(translated(sample().areas[0], 0.5, -2));
-        QCOMPARE(area.points.front(), (PlanPoint{1.5, -3}));
-        QCOMPARE(area.points.back(), (PlanPoint{1.5, -1}));
-        QCOMPARE(std::get<SiteCamera>(translated(entrance(), 1, 2)).position, (PlanPoint{1, 2}));
+        QCOMPARE(area.points, (std::vector<PlanPoint>{{1.5, -3}, {3.5, -3}, {3.5, -1}, {1.5, -1}}));
     }
 
     // North is up on screen: the scene's y runs the other way. Pan is counter-clockwise from
@@ -172,7 +171,6 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
         QTest::addColumn<double>("pan");
-        QTest::newRow("east") << 5.0 << 0.0 << 0.0;
         QTest::newRow("north") << 0.0 << 5.0 << 90.0;
         QTest::newRow("south-east") << 1.0 << -1.0 << 315.0;
     }
@@ -189,7 +187,6 @@ private slots:
     void backgroundScale() {
         SiteBackground background;
         background.offset = {10, 20};
-        QCOMPARE(metresPerPixel(background), UnscaledMetresPerPixel);
         QCOMPARE(planOfPixel(background, {100, 50}), (PlanPoint{12, 19}));
         const auto scaled = scaledBackground(background, {100, 50}, {300, 50}, 10);
         QVERIFY(scaled);
@@ -271,12 +268,6 @@ private slots:
         for (std::size_t i = 0; i < cameras.size(); ++i)
             QCOMPARE(all[i], alone.footprint(cameras[i], enLevels(), walls));
         QVERIFY(all[7].bands.empty());
-    }
-
-    void footprintOfNothing() {
-        SiteCamera camera = entrance();
-        camera.focalMm = 0;
-        QVERIFY(PlanGeometry().footprint(camera, enLevels(), {}).bands.empty());
     }
 
     // A camera that moves is worked out again alone; a wall brings every camera again; an area
@@ -363,16 +354,11 @@ private slots:
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
         site.cameras[0].focalTeleMm = tele;
-        SiteDocument document;
-        document.reset(site);
-        PlanGeometry geometry;
-        SiteCoverage coverage(document, geometry);
-        CameraTableModel model(document, coverage, [](const ItemRef&, const SiteItem&) {});
+        Covered plan(site);
+        CameraTableModel model(plan.document, plan.coverage,
+                               [](const ItemRef&, const SiteItem&) {});
         QCOMPARE(firstRow(model), cells.split(u'|'));
-        QCOMPARE(headers(model), u"Name|Lens|Focal (mm)|Level|Density at aim (px/%1)|"
-                                 u"Area at level (%1²)|Pan (°)|Height (%1)|Target height (%1)"_s
-                                     .replace(u"%1"_s, unit)
-                                     .split(u'|'));
+        QVERIFY(model.headerData(4, Qt::Horizontal).toString().endsWith(u"(px/"_s + unit + u')'));
     }
 
     // A cell typed into hands the camera with that one value changed to the edit; the model
@@ -405,19 +391,17 @@ private slots:
         QFETCH(double, value);
         Site site = sample();
         site.units = imperial ? Units::Imperial : Units::Metric;
-        SiteDocument document;
-        document.reset(site);
-        PlanGeometry geometry;
-        SiteCoverage coverage(document, geometry);
+        Covered plan(site);
         std::optional<SiteCamera> edited;
-        CameraTableModel model(document, coverage, [&](const ItemRef& ref, const SiteItem& item) {
-            QCOMPARE(ref, (ItemRef{ItemKind::Camera, 0}));
-            edited = std::get<SiteCamera>(item);
-        });
+        CameraTableModel model(plan.document, plan.coverage,
+                               [&](const ItemRef& ref, const SiteItem& item) {
+                                   QCOMPARE(ref, (ItemRef{ItemKind::Camera, 0}));
+                                   edited = std::get<SiteCamera>(item);
+                               });
         const QModelIndex cell = model.index(0, column);
         const bool typeable = model.flags(cell) & Qt::ItemIsEditable;
         QCOMPARE(typeable && model.setData(cell, typed), !field.isEmpty());
-        QCOMPARE(document.site(), site);
+        QCOMPARE(plan.document.site(), site);
         QCOMPARE(edited.has_value(), !field.isEmpty());
         if (!edited)
             return;
@@ -429,24 +413,18 @@ private slots:
     }
 
     void areaTable() {
-        Site site = sample();
-        SiteDocument document;
-        document.reset(site);
-        PlanGeometry geometry;
-        SiteCoverage coverage(document, geometry);
+        Covered plan(sample());
         std::optional<SiteArea> edited;
-        AreaTableModel model(document, coverage, [&](const ItemRef&, const SiteItem& item) {
-            edited = std::get<SiteArea>(item);
-        });
+        AreaTableModel model(
+            plan.document, plan.coverage,
+            [&](const ItemRef&, const SiteItem& item) { edited = std::get<SiteArea>(item); });
         QCOMPARE(firstRow(model), (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
-        QCOMPARE(headers(model),
-                 (QStringList{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s}));
         QVERIFY(model.setData(model.index(0, 1), 1));
         QCOMPARE(edited->level, Level(1)); // detection
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
         // The rows follow the document.
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        document.insertItem({ItemKind::Area, 0}, site.areas[0]);
+        plan.document.insertItem({ItemKind::Area, 0}, sample().areas[0]);
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(model.rowCount(), 2);
     }
