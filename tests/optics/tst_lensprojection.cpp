@@ -7,8 +7,6 @@
 #include "support/fisheyeexample.h"
 
 #include <QLocale>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
@@ -182,24 +180,6 @@ private slots:
         QCOMPARE(read.fNumber.value, 2.0);
         QCOMPARE(inputs.fNumber, 1.4);
         QVERIFY(!catalogueFNumber(u"F?"_s));
-    }
-
-    // The lens inputs are remembered between runs; a datasheet angle cleared is gone.
-    void inputsRemembered() {
-        QTemporaryDir folder;
-        QSettings settings(folder.filePath(u"vistaro.conf"_s), QSettings::IniFormat);
-        CoverageInputs inputs;
-        inputs.lens = {Projection::Stereographic, 187.5};
-        inputs.fNumber = 2.4;
-        inputs.confusionPixels = 1.5;
-        saveCoverageInputs(settings, inputs);
-        QCOMPARE(loadCoverageInputs(settings), inputs);
-        inputs.lens.datasheetAngleHDeg.reset();
-        saveCoverageInputs(settings, inputs);
-        QCOMPARE(loadCoverageInputs(settings), inputs);
-        settings.setValue("Coverage/projection", u"fish"_s);
-        settings.setValue("Coverage/datasheetAngle", 400);
-        QCOMPARE(loadCoverageInputs(settings).lens, LensModel());
     }
 };
 

@@ -77,25 +77,29 @@ private slots:
         const CoverageInputs inputs({SensorSource::PixelSize, u"1/2.8\""_s, SensorSize{6.4, 4.8},
                                      1.45, ImageSize{2688, 1520}, screenShareLevels(),
                                      PlateRule{305, 150}, 2, 4.5, 1.2, Units::Imperial, Aim::Tilt,
-                                     -12.5});
+                                     -12.5, LensModel{Projection::Stereographic, 187.5}, 2.4, 1.5});
         {
             QSettings settings(path, QSettings::IniFormat);
             saveCoverageInputs(settings, inputs);
         }
         QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(loadCoverageInputs(settings), inputs);
+        CoverageInputs cleared = inputs; // a datasheet angle cleared is gone
+        cleared.lens.datasheetAngleHDeg.reset();
+        saveCoverageInputs(settings, cleared);
+        QCOMPARE(loadCoverageInputs(settings), cleared);
 
         QCOMPARE(settings.value("Coverage/aim"), u"tilt"_s);
         QCOMPARE(settings.value("Coverage/level"), u"observe"_s);
         for (const QString& spoilt :
              {u"sensor=Pixel"_s, u"sensorPreset=1/9\""_s, u"columns=-3"_s, u"mountHeight=nan"_s,
               u"level=3"_s, u"levelSet=EN"_s, u"platePixels=-1"_s, u"pixelSize=0"_s, u"aim=Tilt"_s,
-              u"tilt=90"_s})
+              u"tilt=90"_s, u"projection=fish"_s, u"datasheetAngle=400"_s})
             settings.setValue(u"Coverage/"_s + spoilt.section(u'=', 0, 0), spoilt.section(u'=', 1));
         const CoverageInputs fallenBack({SensorSource::Calculator, u"1/3\""_s, SensorSize{6.4, 4.8},
                                          2.9, ImageSize{1920, 1520}, enLevels(),
                                          PlateRule{305, 130}, EnIdentification, 3, 1.2,
-                                         Units::Imperial, Aim::Target, 10});
+                                         Units::Imperial, Aim::Target, 10, LensModel(), 2.4, 1.5});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
     }
 

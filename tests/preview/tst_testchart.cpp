@@ -19,6 +19,11 @@ namespace {
 // Rendered at ten pixels a millimetre, a length in pixels reads in tenths of a millimetre.
 constexpr double PixelsPerMm = 10;
 
+// A design of 180 px/m at a 12 m aim distance, with what each level of EN 62676-4 needs.
+TestChartInputs aimAt12m() {
+    return {12.0, 180.0, Units::Metric, enLevels(), levelDensities(enLevels(), Camera{})};
+}
+
 // The lengths of the dark runs along each row (or column) of `image`, in pixels, that are at
 // least `shortest` long.
 QList<int> darkRuns(const QImage& image, bool alongRows, int shortest) {
@@ -77,7 +82,7 @@ private slots:
         QFETCH(QPageSize::PageSizeId, paper);
         QFETCH(QSizeF, millimetres);
         const QString path = m_dir.filePath(u"chart.pdf"_s);
-        QVERIFY(!TestChart::save(path, {12.0, 180.0, Units::Metric}, QPageSize(paper)));
+        QVERIFY(!TestChart::save(path, aimAt12m(), QPageSize(paper)));
         QPdfDocument pdf;
         QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
         QCOMPARE(pdf.pageCount(), 3);
@@ -100,8 +105,7 @@ private slots:
     // design gives and what each level needs across the 150 mm bar.
     void sheetSaysWhatToCount() {
         const QString path = m_dir.filePath(u"words.pdf"_s);
-        const TestChartInputs inputs{12.0, 180.0, Units::Metric, enLevels(),
-                                     levelDensities(enLevels(), Camera{})};
+        const TestChartInputs inputs = aimAt12m();
         QVERIFY(!TestChart::save(path, inputs, QPageSize(QPageSize::A4)));
         QPdfDocument pdf;
         QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
@@ -121,7 +125,7 @@ private slots:
     void unwritableFileSaysSo() {
         const QString path = m_dir.filePath(u"folder.pdf"_s);
         const std::optional<QString> failure =
-            TestChart::save(path, {12.0, 180.0, Units::Metric}, QPageSize(QPageSize::A4));
+            TestChart::save(path, aimAt12m(), QPageSize(QPageSize::A4));
         QVERIFY(failure && failure->contains(QDir::toNativeSeparators(path)));
         QVERIFY(QFileInfo(path).isDir());
     }
