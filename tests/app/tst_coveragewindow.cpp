@@ -40,7 +40,6 @@ private slots:
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
         QApplication::setActiveWindow(&m_app.window());
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
-        QCOMPARE(m_app.window().Tools()->actions().value(0), m_app.window().OpenCoverage());
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());
         m_app.retype(u"L1"_s, u"10"_s);
@@ -55,7 +54,6 @@ private slots:
         QTRY_COMPARE(shown("LevelReached"), u"Identification"_s);
         m_app.retype(u"Focale1"_s, u"0"_s);
         QTRY_COMPARE(shown("PixelDensity"), u"-"_s);
-        QCOMPARE(shown("Problem"), u"The calculator's focal length must be greater than zero."_s);
 
         m_app.click(u"zoom"_s);
         m_app.retype(u"L2"_s, u"20"_s);

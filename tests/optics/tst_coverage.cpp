@@ -32,10 +32,6 @@ private slots:
             u"43.6°|25.4°|49.3°|26.25 ft|73.1 px/ft|Recognition|31.49 ft|314.96 ft|6.25 mm|"_s;
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
             << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + u"8.2 m|Unbounded (horizon)|"_s;
-        QTest::newRow("steep enough for a far edge")
-            << "4.8 3.6 1920 1080 6 1.7 12 10" << 0
-            << "22.6°|12.8°|25.8°|4 m|480 px/m|Identification|19.2 m|192 m|6.25 mm|10.52 m|"
-               "19.81 m|";
         QTest::newRow("level axis, 90° vertical: near edge at the mounting height")
             << "4.8 3.6 1920 1080 3 3 1.35 10" << 0
             << "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
@@ -55,22 +51,12 @@ private slots:
             << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-|The calculator's distance is too large: "
                "at most 100000 m.";
         // 1" 12.8 mm wide, 2592 columns, 2.8 mm: identification reaches 2.8 x 2592 / (250 x
-        // 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m, at
-        // 2.27 m 249.78 px/m. Near edge 3 / tan(29.9° + 59.7°) = 0.018 m.
-        const QString oneInch = u"132.7°|119.5°|141.4°|"_s;
+        // 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m. Near
+        // edge 3 / tan(29.9° + 59.7°) = 0.018 m.
         QTest::newRow("1\" 5 MP, 2.8 mm: at the distance shown, identification")
             << "12.8 9.6 2592 1944 3 1.7 2.8 2.26" << 0
-            << oneInch + u"10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|0.02 m|"
-                         u"Unbounded (horizon)|"_s;
-        QTest::newRow("1\" 5 MP, 2.8 mm: a hundredth farther, recognition")
-            << "12.8 9.6 2592 1944 3 1.7 2.8 2.27" << 0
-            << oneInch + u"10.38 m|249.7 px/m|Recognition|2.26 m|22.68 m|2.81 mm|0.02 m|"
-                         u"Unbounded (horizon)|"_s;
-        // 1920 x 6.24925 / (10 x 4.8) = 249.97 px/m; identification up to 9.9988 m.
-        QTest::newRow("249.97 px/m is no 250")
-            << "4.8 3.6 1920 1080 3 1.7 6.24925 10" << 0
-            << "42.0°|24.4°|47.6°|7.68 m|249.9 px/m|Recognition|9.99 m|99.98 m|6.25 mm|8.43 m|"
-               "Unbounded (horizon)|";
+            << u"132.7°|119.5°|141.4°|10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|"
+               u"0.02 m|Unbounded (horizon)|"_s;
         // 27 mm: vertical 2 atan(2.7 / 54) = 2 atan(0.05), tilt atan(1.3 / 26) = atan(0.05): the
         // upper edge runs along the horizon. Near edge 3 / tan(2 atan(0.05)) = 29.925 m, a half
         // that rounds up; 1920 / (26 x 4.8 / 27) = 415.38 px/m.
@@ -87,8 +73,6 @@ private slots:
         // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°).
         QTest::newRow("tilted 45°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + u"1.9 m|4.74 m|"_s;
-        QTest::newRow("below the target, tilted steeper than it")
-            << "4.8 3.6 1920 1080 1 1.7 6 10 30" << 0 << metric + u"1.08 m|3.21 m|"_s;
         QTest::newRow("tilted up")
             << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
             << metric + u"-|-|At this tilt angle the camera looks above the horizon: it sees no "
@@ -96,19 +80,13 @@ private slots:
         QTest::newRow("tilt 90°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
             << metric + u"-|-|The tilt angle must be more than -90° and less than 90°."_s;
-        QTest::newRow("tilt not a number") << "4.8 3.6 1920 1080 3 1.7 6 10 x" << 0
-                                           << metric + u"-|-|The tilt angle is not a number."_s;
         // The calculator makes a focal length of 0 out of a distance of 0.
         QTest::newRow("distance 0, and so focal length 0")
             << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
             << "-|-|-|-|-|-|-|-|-|-|-|The calculator's distance must be greater than zero.";
-        const QString noCamera = u"-|-|-|-|-|-|-|-|-|-|-|"_s;
         QTest::newRow("sensor 1E-320 mm wide")
             << "1E-320 3.6 1920 1080 3 1.7 6 10" << 0
-            << noCamera + u"The sensor width is too small: at least 0.001 mm."_s;
-        QTest::newRow("0 columns")
-            << "4.8 3.6 0 1080 3 1.7 6 10" << 0
-            << noCamera + u"The number of columns must be greater than zero."_s;
+            << u"-|-|-|-|-|-|-|-|-|-|-|The sensor width is too small: at least 0.001 mm."_s;
         QTest::newRow("mounting height in feet, too large")
             << "4.8 3.6 1920 1080 4000 5 6 10" << 1
             << imperial + u"-|-|The mounting height is too large: at most 3280.84 ft."_s;
@@ -171,17 +149,9 @@ private slots:
         QCOMPARE(result.neededFocalMm, 3.91);
     }
 
-    // One row a figure, a distance a level of the set: the dead zone is the near ground edge.
+    // One row a figure, a distance a level of the set: a plate set has one.
     void figureRows() {
         QStringList names;
-        for (const ShownFigure& figure : shownFigures({}, enLevels(), 1, Units::Metric))
-            names << figure.name;
-        QCOMPARE(names.join(u' '), u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity "
-                                   u"PixelDensityEdge LevelReached DistanceMonitor "
-                                   u"DistanceDetection DistanceObservation DistanceRecognition "
-                                   u"DistanceIdentification DistanceInspection NeededFocal "
-                                   u"DeadZone FarEdge SharpFrom SharpTo Hyperfocal"_s);
-        names.clear();
         for (const ShownFigure& figure : shownFigures({}, plateLevels({}), 0, Units::Metric))
             names << figure.name;
         QCOMPARE(names.join(u' '),
@@ -196,7 +166,6 @@ private slots:
     void rounding_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("shown"); // length | reach | density | angle
-        QTest::newRow("12.375") << 12.375 << "12.38 m|12.37 m|12.3 px/m|12.4°";
         QTest::newRow("1.005") << 1.005 << "1.01 m|1 m|1 px/m|1.0°";
         QTest::newRow("0.29") << 0.29 << "0.29 m|0.29 m|0.2 px/m|0.3°";
         QTest::newRow("249.97") << 249.97 << "249.97 m|249.97 m|249.9 px/m|250.0°";

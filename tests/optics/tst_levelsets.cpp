@@ -62,13 +62,9 @@ private slots:
             << screenShareLevels()
             << QStringList{u"33.75 94.8148 0.85"_s, u"67.5 47.4074 1.69"_s, u"168.75 18.963 4.22"_s,
                            u"337.5 9.48148 8.44"_s, u"675 4.74074 16.88"_s, u"2700 1.18519 67.5"_s};
-        // 130 px across a 520 mm plate: 250 px/m; across 305 mm, 426.23 px/m.
+        // 130 px across a 520 mm plate: 250 px/m.
         QTest::newRow("European plates, 130 px")
             << plateLevels({520, 130}) << QStringList{u"250 12.8 6.25"_s};
-        QTest::newRow("United States plates, 130 px")
-            << plateLevels({305, 130}) << QStringList{u"426.23 7.50769 10.66"_s};
-        QTest::newRow("European plates, 200 px")
-            << plateLevels({520, 200}) << QStringList{u"384.615 8.32 9.62"_s};
         // Ordered by density whatever the order typed.
         QTest::newRow("the user's, px/m")
             << tenderSet(false) << QStringList{u"20 160 0.5"_s, u"300 10.6667 7.5"_s};
@@ -97,13 +93,12 @@ private slots:
         }
     }
 
-    // The level a density reaches follows the set: 240 px/m is recognition in EN 62676-4, only
-    // observe in the screen shares of 1080 rows and short of a US plate.
+    // The level a density reaches follows the set: 240 px/m is recognition in EN 62676-4, short
+    // of a US plate.
     void reached_data() {
         QTest::addColumn<LevelSet>("set");
         QTest::addColumn<int>("level"); // -1: below the lowest
         QTest::newRow("EN 62676-4") << enLevels() << 3;
-        QTest::newRow("share of screen height") << screenShareLevels() << 2;
         QTest::newRow("United States plates") << plateLevels({305, 130}) << -1;
         QTest::newRow("European plates") << plateLevels({520, 124.8}) << 0;
     }
@@ -159,7 +154,6 @@ private slots:
     // Exported and imported again, a set is the same, px/ft as typed.
     void exportAndImport_data() {
         QTest::addColumn<LevelSet>("set");
-        QTest::newRow("px/m") << tenderSet(false);
         QTest::newRow("px/ft") << tenderSet(true);
         QTest::newRow("a name of every script")
             << userLevelSet(u"Appalto \"B\" – 北門"_s, {{u"k"_s, u"Überwachung"_s, 0.5}}, false);
