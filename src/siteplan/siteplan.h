@@ -45,7 +45,7 @@ class SiteTableModel;
 //
 // Two things come from outside, so that they can change without the window: the geometry of
 // what each camera covers (SiteGeometry, given when made) and the reading and writing of site
-// files (SiteFiles: the disk unless setSiteFiles gives others, as tests do).
+// files (SiteFiles: the disk unless setSiteFiles gives others).
 class SitePlan : public QMainWindow, private PlanEdits {
     Q_OBJECT
 
