@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <cmath>
 
 using namespace vistaro;
@@ -113,31 +114,26 @@ private slots:
         }
         // "walls" in lower case is the layer WALLS.
         QCOMPARE(layers.join(u'|'), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
-        QCOMPARE(plan.lines.size(), std::size_t(3));
-        QCOMPARE(plan.polylines.size(), std::size_t(1));
-        QCOMPARE(plan.arcs.size(), std::size_t(1));
+        QCOMPARE((std::array{plan.lines.size(), plan.polylines.size(), plan.arcs.size(),
+                             plan.circles.size()}),
+                 (std::array<std::size_t, 4>{3, 1, 1, 2}));
         QCOMPARE(plan.skippedInserts, 1);
         // The bay's semicircle reaches y 10000, the stair's arc x -1000.
         QCOMPARE(bounds(plan.bounds), QStringLiteral("-1000 0 10000 10000"));
-        QCOMPARE(plan.circles.size(), std::size_t(2));
-        QCOMPARE(plan.circles[1].centre, QPointF(3000, 5000));
-        QCOMPARE(plan.circles[1].radius, 250.0);
+        QCOMPARE(plan.circles[1],
+                 (DxfCircle{layerIndex(plan, QStringLiteral("FURNITURE")), {3000, 5000}, 250}));
     }
 
     void texts() {
         const DxfDrawing plan = readDxfFile(PlanFile).drawing;
         QCOMPARE(plan.texts.size(), std::size_t(2));
-        const DxfText& text = plan.texts[0];
-        QCOMPARE(text.layer, layerIndex(plan, QStringLiteral("TEXT")));
-        QCOMPARE(text.position, QPointF(2000, 2000));
-        QCOMPARE(text.height, 250.0);
-        QCOMPARE(text.angleDeg, 0.0);
-        QCOMPARE(text.text, QStringLiteral("Office \u2300 50"));
-        const DxfText& mtext = plan.texts[1];
-        QCOMPARE(mtext.position, QPointF(7000, 2000));
-        QCOMPARE(mtext.height, 200.0);
+        const int layer = layerIndex(plan, QStringLiteral("TEXT"));
+        QCOMPARE(plan.texts[0],
+                 (DxfText{layer, {2000, 2000}, 250, 0, QStringLiteral("Office \u2300 50")}));
+        DxfText mtext = plan.texts[1];
         QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
-        QCOMPARE(mtext.text, QStringLiteral("Store\nRoom"));
+        mtext.angleDeg = 90;
+        QCOMPARE(mtext, (DxfText{layer, {7000, 2000}, 200, 90, QStringLiteral("Store\nRoom")}));
     }
 
     // In metres, moved by (100, 200): the two lines, the polyline with its bay (a semicircle of
