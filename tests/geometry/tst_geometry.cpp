@@ -177,6 +177,15 @@ private slots:
         QVERIFY(sameArea(geometry.area(geometry.subtract(seen, field)), 0));
     }
 
+    void doorGap() {
+        const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
+        const Region seen = geometry.visibleFrom({0, 0}, eastField(), walls);
+        for (const Point p : {Point{4, 3}, Point{9, 0}, Point{9, 1.7}, Point{10, -1.9}})
+            QVERIFY2(geometry.covers(seen, p), qPrintable(QString::number(p.y)));
+        for (const Point p : {Point{9, 2}, Point{6, -4}, Point{9, -5}})
+            QVERIFY2(!geometry.covers(seen, p), qPrintable(QString::number(p.y)));
+    }
+
     // The bands of one field, seen in one look past the walls, are what each band alone shows:
     // before the door-gap wall 25 m2, through the door (|y| <= x / 5 for x from 5 to 10) 15.
     // The probes: one on the axis through the door, one behind the wall.
