@@ -257,6 +257,8 @@ private slots:
         row("another program's file", changed("vistaro-site", "vistaro-lens"), notOurs);
         row("a newer version", changed("\"version\": 1", "\"version\": 2"),
             u"version: 2 is newer than this program reads (version 1)"_s);
+        row("version 0", changed("\"version\": 1", "\"version\": 0"),
+            u"version: 0 is no version of the site file"_s);
         row("unknown units", changed("\"metric\"", "\"nautical\""),
             uR"(units: "nautical" is none of "metric", "imperial")"_s);
         row("background file empty", changed("\"plan.png\"", "\"\""), u"background.file: empty"_s);
