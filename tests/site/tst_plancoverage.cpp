@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("no camera") << none << std::vector<SiteCamera>{} << 1 << 0.0 << false;
         // 1080 rows: recognise needs 337.5 px/m, met up to 6 x 1920 / (337.5 x 4.8) = 7.11 m;
         // identify 675 px/m, up to 3.56 m, short of the square.
+        QTest::newRow("screen shares: recognised") << none << std::vector{west} << 3 << 1.0 << true;
         QTest::newRow("screen shares: not identified")
             << none << std::vector{west} << 4 << 0.0 << true;
     }
