@@ -53,9 +53,6 @@ private slots:
         // 31.809 m² up to 9.6 m; a wall across the field at x = 5 leaves 3.55 to 5 m.
         QTest::newRow("wall across at 5 m")
             << std::vector<SiteWall>{wall(5, -10, 5, 10)} << field(NearSquared, 25);
-        // A wall beyond the identification distance takes nothing of it.
-        QTest::newRow("wall past 9.6 m")
-            << std::vector<SiteWall>{wall(12, -10, 12, 10)} << field(NearSquared, 9.6 * 9.6);
         // Two walls with a door gap between y = -0.5 and 0.5 at x = 5: beyond the wall only the
         // wedge through the gap is seen, 0.5 / 5 = 0.1 m of half-width a metre, so from 5 to
         // 9.6 m 0.1 (9.6² - 25) m² instead of 0.4 (9.6² - 25).
