@@ -27,8 +27,8 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
     const SiteCamera& camera = document().site().cameras.at(static_cast<std::size_t>(index.row()));
     const bool edit = role == Qt::EditRole;
     const auto row = [&] {
-        return cameraRowTexts(camera, levelSet(),
-                              coverage().footprint(index.row()).areaAtLevel(camera.level), units());
+        return cameraRowTexts(camera, levelSet(), coverage().areaAtLevel(index.row(), camera.level),
+                              units());
     };
     switch (static_cast<CameraColumn>(index.column())) {
     case CameraColumn::Name:

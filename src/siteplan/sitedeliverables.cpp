@@ -220,12 +220,9 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
                       {}};
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
-        const std::optional<double> area =
-            int(i) < m_coverage.cameraCount()
-                ? std::optional<double>(m_coverage.footprint(int(i)).areaAtLevel(camera.level))
-                : std::nullopt;
         const CameraRowTexts texts =
-            cameraRowTexts(camera, m_site.levelSet, area, m_site.units, locale);
+            cameraRowTexts(camera, m_site.levelSet, m_coverage.areaAtLevel(int(i), camera.level),
+                           m_site.units, locale);
         table.rows.append({camera.name, camera.lens, texts.focal, texts.angleH, texts.angleV,
                            texts.density, texts.level, texts.areaAtLevel});
     }
