@@ -230,8 +230,7 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
         QString focal = number(locale, camera.focalMm, 1);
         if (camera.focalTeleMm)
             focal += QStringLiteral(" - ") + number(locale, *camera.focalTeleMm, 1);
-        const std::optional<double> density =
-            pixelDensity(camera.camera, camera.focalMm, camera.distanceM);
+        const std::optional<double>& density = result.pixelsPerMetre;
         const std::optional<double> area =
             int(i) < m_coverage.cameraCount()
                 ? std::optional<double>(m_coverage.footprint(int(i)).areaAtLevel(camera.level))

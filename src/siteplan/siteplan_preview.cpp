@@ -19,13 +19,13 @@ PreviewScene cameraScene(const SiteCamera& camera, Units units, const LevelSet& 
     scene.units = units;
     scene.levels = levels;
     const bool zoom = camera.focalTeleMm.has_value();
-    scene.ends.push_back({zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM,
-                          cameraCoverage(camera, levels)});
+    const CoverageResult wide = cameraCoverage(camera, levels);
+    scene.ends.push_back({zoom ? SitePlan::tr("WIDE") : QString(), wide.slantM, wide});
     if (zoom) {
         SiteCamera tele = camera;
         tele.focalMm = *camera.focalTeleMm;
-        scene.ends.push_back(
-            {SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele, levels)});
+        const CoverageResult result = cameraCoverage(tele, levels);
+        scene.ends.push_back({SitePlan::tr("TELE"), result.slantM, result});
     }
     return scene;
 }
