@@ -99,6 +99,21 @@ private slots:
                "recognition 9.5745-19.1980|observation 19.1980-38.4450|"
                "detection 38.4450-96.1859|monitor 96.1859-192.4208"
             << "6.5532";
+        // 5 m up, aimed at 1.5 m at 8 m, 4 mm on a 4.8 x 3.6 mm 4:3 picture: tan t = 3.5 / 8,
+        // cos t = 0.916157, 3.5 sin t = 1.402865, v/2 = atan(1.8 / 4); levels end at the depths
+        // 4 x 1920 / (level x 4.8) = 1600 / level, x = (z - 1.402865) / 0.916157 ahead. Near
+        // edge 3.5 / tan(t + v/2) = 3.1673 m, the ground's 5 / tan(t + v/2) = 4.5246 m.
+        SiteCamera keystone = test::entranceCamera();
+        keystone.mountHeightM = 5;
+        keystone.targetHeightM = 1.5;
+        keystone.distanceM = 8;
+        keystone.camera = {{4.8, 3.6}, {1920, 1440}};
+        keystone.focalMm = 4;
+        QTest::newRow("5 m up, aimed at 1.5 m at 8 m")
+            << keystone << "3.1673-unbounded"
+            << "identification 3.1673-5.4544|recognition 5.4544-12.4401|"
+               "observation 12.4401-26.4115|detection 26.4115-68.3257|monitor 68.3257-138.1827"
+            << "4.5246";
         QTest::newRow("tilted 30° up: neither the target height nor the ground")
             << with(3, 1.7, -30) << "none"
             << ""
