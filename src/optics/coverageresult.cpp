@@ -133,7 +133,9 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     sight->scaleMm = f;
     const GroundEdges plane = targetPlaneEdges(sight->aboveM, *tilt, 2 * field->halfVRad);
     for (const double density : densities) {
-        const std::optional<double> reach = reachAlong(*sight, density);
+        // A view that never meets the targets' plane reaches no level on it.
+        const std::optional<double> reach =
+            plane.nearM ? reachAlong(*sight, density) : std::nullopt;
         result.levelDistanceM.push_back(reach && plane.farM ? std::min(*reach, *plane.farM)
                                                             : reach);
     }

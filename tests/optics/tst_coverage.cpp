@@ -116,12 +116,12 @@ private slots:
             << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0
             << u"43.6°|25.4°|49.3°|6.39 m|300.3 px/m|Identification|2.05 m|2.05 m|5 mm|1.9 m|"
                u"4.74 m|"_s;
-        // Depth 10 cos 20° - 1.3 sin 20° = 8.9523 m: 268.09 px/m, 5.5952 mm; identification
-        // (9.6 + 0.44463) / cos 20° = 10.6893 m.
+        // Depth 10 cos 20° - 1.3 sin 20° = 8.9523 m: 268.09 px/m, 5.5952 mm; looking up, the
+        // view never meets the targets' plane 1.3 m down, so no level is reached on it.
         QTest::newRow("tilted up")
             << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
-            << u"43.6°|25.4°|49.3°|7.16 m|268 px/m|Identification|10.68 m|102.63 m|5.6 mm|-|-|At "
-               u"this tilt angle the camera looks above the horizon: it sees no ground."_s;
+            << u"43.6°|25.4°|49.3°|7.16 m|268 px/m|Identification|-|-|5.6 mm|-|-|At this tilt "
+               u"angle the camera looks above the horizon: it sees no ground."_s;
         QTest::newRow("tilt 90°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
             << u"43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The tilt angle must be more than -90° and less "
