@@ -21,7 +21,7 @@ PreviewScene previewScene(const ViewModel& model) {
     scene.units = model.units;
     scene.levels = model.levelSet;
     for (const ViewEnd& end : model.ends)
-        scene.ends.push_back({end.name, end.distanceM, end.result});
+        scene.ends.push_back({end.name, end.result.slantM, end.result});
     return scene;
 }
 

@@ -8,11 +8,13 @@
 #include "match/sensorfit.h"
 #include "optics/coverageformat.h"
 #include "optics/levels.h"
+#include "optics/sight.h"
 #include "platform/numberformat.h"
 
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <numbers>
 #include <span>
 #include <vector>
 
@@ -45,12 +47,22 @@ std::vector<LevelRow> levelRows(const LensRecord& lens, const LensFacts& facts,
     return {{facts.longest, wanted.distance1, range ? &lens.FocalMax : &lens.FocalMin}};
 }
 
+// How a lens of `focalMm` on the coverage window's camera, mounted and aimed as that window
+// has it, sees the target `distanceM` ahead.
+Sight sightOf(const Wanted& wanted, double focalMm, double distanceM) {
+    const CoverageInputs& coverage = wanted.inputs.coverage;
+    const double above = coverage.mountHeightM - coverage.targetHeightM;
+    return {*wanted.camera, Projection::Rectilinear, focalMm, above,
+            coverage.aim == Aim::Tilt ? coverage.tiltDeg * std::numbers::pi / 180
+                                      : aimedTiltRad(above, distanceM)};
+}
+
 std::optional<bool> meets(const LevelRow& row, const Wanted& wanted) {
-    if (!wanted.camera || !row.distanceM || !row.focalMm)
+    if (!wanted.camera || !row.distanceM || !row.focalMm || !wanted.neededDensity)
         return std::nullopt;
     const std::optional<double> density =
-        pixelDensity(*wanted.camera, *row.focalMm, *row.distanceM);
-    if (!density || !wanted.neededDensity)
+        densityAt(sightOf(wanted, *row.focalMm, *row.distanceM), *row.distanceM, 0);
+    if (!density)
         return std::nullopt;
     return meetsDensity(*density, *wanted.neededDensity);
 }
@@ -295,9 +307,10 @@ QString VerdictReasons::level(const LensRecord& lens, const LensFacts& facts, co
     if (!row.focalMm)
         return tr("the focal length \"%1\" cannot be read").arg(*row.focalText);
     const CoverageInputs& coverage = wanted.inputs.coverage;
-    const std::optional<double> needed =
-        wanted.neededDensity ? neededFocal(*wanted.camera, *row.distanceM, *wanted.neededDensity)
-                             : std::nullopt;
+    const std::optional<double> needed = wanted.neededDensity
+                                             ? neededScaleAt(sightOf(wanted, 0, *row.distanceM),
+                                                             *wanted.neededDensity, *row.distanceM)
+                                             : std::nullopt;
     if (!needed || !meets(row, wanted))
         return tr("no level can be met at %1 m").arg(number(*row.distanceM));
     return tr("%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm")

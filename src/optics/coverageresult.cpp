@@ -3,6 +3,8 @@
 
 #include "optics/coverageresult.h"
 
+#include "optics/sight.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -40,6 +42,11 @@ GroundEdges groundEdges(double mountHeightM, double tiltRad, double verticalAngl
     return edges;
 }
 
+GroundEdges targetPlaneEdges(double aboveM, double tiltRad, double verticalAngleRad) {
+    return aboveM >= 0 ? groundEdges(aboveM, tiltRad, verticalAngleRad)
+                       : groundEdges(-aboveM, -tiltRad, verticalAngleRad);
+}
+
 double angleOfViewDeg(double sizeMm, double focalMm) {
     return angleOfViewRad(sizeMm, focalMm) * DegreesPerRadian;
 }
@@ -72,9 +79,19 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     const SensorSize imaged = imagedArea(query.camera->sensor, query.camera->image);
     const std::vector<double> densities = levelDensities(query.levelSet, *query.camera);
     result.levelDensities = densities;
-    if (distance && query.level < densities.size())
-        if (const auto needed =
-                neededFocal(*query.camera, *query.distanceM.value, densities[query.level]))
+    const std::optional<double>& d = query.distanceM.value;
+    std::optional<double> tilt;
+    if (mount && aimed && (byTilt || distance))
+        tilt = byTilt ? *query.tiltDeg.value / DegreesPerRadian
+                      : aimedTiltRad(*query.mountHeightM.value - *query.targetHeightM.value, *d);
+    // The target is seen along the line of sight, from above or below it: every density and
+    // level needs both heights and the aim.
+    std::optional<Sight> sight;
+    if (tilt && target)
+        sight = Sight{*query.camera, query.projection, 0,
+                      *query.mountHeightM.value - *query.targetHeightM.value, *tilt};
+    if (sight && distance && query.level < densities.size())
+        if (const auto needed = neededScaleAt(*sight, densities[query.level], *d))
             result.neededFocalMm = focalToType(*needed);
     if (!focal)
         return result;
@@ -89,57 +106,64 @@ CoverageResult computeCoverage(const CoverageQuery& query) {
     if (!have(field.has_value(), {Quantity::DatasheetAngle, Fault::BeyondProjection}))
         return result;
     // The projection's scale: the focal length, or the one the datasheet's angle gives. Every
-    // projection takes f millimetres a radian on the axis, so the centre's density and the level
-    // distances are the pinhole's with this f (the needed focal length is the pinhole's too).
+    // projection takes f millimetres a radian on the axis (the needed focal length is the
+    // pinhole's).
     const double f = field->scaleMm;
     const bool rectilinear = query.projection == Projection::Rectilinear;
     const auto degrees = [](double halfRad) { return 2 * halfRad * DegreesPerRadian; };
     result.angleHDeg = degrees(field->halfHRad);
     result.angleVDeg = degrees(field->halfVRad);
     result.angleDDeg = degrees(field->halfDRad);
-    for (const double density : densities)
-        result.levelDistanceM.push_back(levelDistance(*query.camera, f, density));
+    if (distance && have(query.fNumber.value.has_value(), query.fNumber.problem) &&
+        have(query.confusionPixels.value.has_value(), query.confusionPixels.problem)) {
+        const double pitchMm = pixelPitch(*query.camera) / 1000;
+        result.depth =
+            depthOfField(f, *query.fNumber.value, *query.confusionPixels.value * pitchMm, *d);
+        if (result.depth)
+            result.focus = LensFocus{f, *query.fNumber.value, *d, pitchMm};
+    }
+    if (!tilt)
+        return result;
+    result.tiltDeg = byTilt ? *query.tiltDeg.value : *tilt * DegreesPerRadian;
+    result.ground = groundEdges(*query.mountHeightM.value, *tilt, 2 * field->halfVRad);
+    have(result.ground.nearM.has_value(),
+         {byTilt ? Quantity::Tilt : Quantity::MountHeight, Fault::SeesNoGround});
+    if (!sight)
+        return result;
+    sight->scaleMm = f;
+    const GroundEdges plane = targetPlaneEdges(sight->aboveM, *tilt, 2 * field->halfVRad);
+    for (const double density : densities) {
+        // A view that never meets the targets' plane reaches no level on it.
+        const std::optional<double> reach =
+            plane.nearM ? reachAlong(*sight, density) : std::nullopt;
+        result.levelDistanceM.push_back(reach && plane.farM ? std::min(*reach, *plane.farM)
+                                                            : reach);
+    }
     if (!distance)
         return result;
-    const double d = *query.distanceM.value;
-    // Across the plane at the distance, square to the axis: 2 D tan(half angle), which the
-    // pinhole's D w / f is; a field of 180° or more never ends on that plane.
+    // The plane square to the axis through the target: 2 z tan(half angle), which the pinhole's
+    // z w / f is; a field of 180° or more never ends on that plane.
+    const double z = depthAt(*sight, *d);
     const auto across = [&](double sizeMm, double halfRad) -> std::optional<double> {
+        if (!(z > 0))
+            return std::nullopt;
         if (rectilinear)
-            return d * sizeMm / f;
-        return halfRad < std::numbers::pi / 2 ? std::optional(2 * d * std::tan(halfRad))
+            return z * sizeMm / f;
+        return halfRad < std::numbers::pi / 2 ? std::optional(2 * z * std::tan(halfRad))
                                               : std::nullopt;
     };
     result.sceneWidthM = across(imaged.widthMm, field->halfHRad);
     result.sceneHeightM = across(imaged.heightMm, field->halfVRad);
-    result.pixelsPerMetre = pixelDensity(*query.camera, f, d);
+    result.slantM = std::hypot(*d, sight->aboveM);
+    result.pixelsPerMetre = densityAt(*sight, *d, 0);
     if (result.pixelsPerMetre)
         result.levelReached = levelReached(*result.pixelsPerMetre, densities);
     // At the horizontal edge of the field, θe off the axis, a target as far from the camera as
-    // the aim (the slant distance is D: beyond 90° off the axis no point of the plane at D
-    // exists, and a fisheye looks around itself). Across the line of sight there, a metre
-    // subtends 1 / D radians, which take f g'(θe) mm of the picture, at columns / w pixels a mm:
-    // columns f g'(θe) / (w D), the centre's density times g'(θe) (g' = 1 on the axis).
+    // the aim (beyond 90° off the axis no point of the plane through the aim exists, and a
+    // fisheye looks around itself), seen across its line of sight.
     if (!rectilinear && result.pixelsPerMetre)
         result.edgePixelsPerMetre =
-            *result.pixelsPerMetre * radiusSlope(query.projection, field->halfHRad);
-    if (have(query.fNumber.value.has_value(), query.fNumber.problem) &&
-        have(query.confusionPixels.value.has_value(), query.confusionPixels.problem)) {
-        const double pitchMm = pixelPitch(*query.camera) / 1000;
-        result.depth =
-            depthOfField(f, *query.fNumber.value, *query.confusionPixels.value * pitchMm, d);
-        if (result.depth)
-            result.focus = LensFocus{f, *query.fNumber.value, d, pitchMm};
-    }
-    if (!mount || !aimed)
-        return result;
-    const double h = *query.mountHeightM.value;
-    const double tilt = byTilt ? *query.tiltDeg.value / DegreesPerRadian
-                               : std::atan2(h - *query.targetHeightM.value, d);
-    result.tiltDeg = tilt * DegreesPerRadian;
-    result.ground = groundEdges(h, tilt, 2 * field->halfVRad);
-    have(result.ground.nearM.has_value(),
-         {byTilt ? Quantity::Tilt : Quantity::MountHeight, Fault::SeesNoGround});
+            densityOffAxis(*query.camera, query.projection, f, field->halfHRad, *result.slantM);
     return result;
 }
 

@@ -45,6 +45,10 @@ struct GroundEdges {
 };
 GroundEdges groundEdges(double mountHeightM, double tiltRad, double verticalAngleRad);
 
+// Where the view enters and leaves the plane of the targets, `aboveM` below the camera (negative:
+// above it, seen as the ground upside down).
+GroundEdges targetPlaneEdges(double aboveM, double tiltRad, double verticalAngleRad);
+
 // Angle of view (degrees) across `sizeMm` of the sensor with focal length f: 2 atan(size / 2f).
 double angleOfViewDeg(double sizeMm, double focalMm);
 
@@ -60,11 +64,14 @@ struct CoverageResult {
     std::optional<double> angleDDeg;
     std::optional<double> sceneWidthM;
     std::optional<double> sceneHeightM;
-    std::optional<double> pixelsPerMetre;
-    std::optional<Level> levelReached; // with pixelsPerMetre, none means below the lowest level
-    std::vector<std::optional<double>> levelDistanceM; // by level of the query's set
+    std::optional<double> pixelsPerMetre; // on the target at the aim, along the line of sight
+    std::optional<double> slantM;         // how far that target is from the camera
+    std::optional<Level> levelReached;    // with pixelsPerMetre, none means below the lowest level
+    // By level of the query's set: up to where on the ground, from the camera's foot along the
+    // centre line at the target height, the level is met; at most the far edge there.
+    std::vector<std::optional<double>> levelDistanceM;
     std::vector<double> levelDensities;  // px/m, what each level of the query's set needs
-    std::optional<double> neededFocalMm; // for the query's level, as typed
+    std::optional<double> neededFocalMm; // for the query's level at the aim, as typed
     std::optional<double> tiltDeg;       // down from the horizon, as aimed
     GroundEdges ground;                  // nearM is also the dead zone in front of the camera
     Projection projection = Projection::Rectilinear;

@@ -98,6 +98,17 @@ double radiusSlope(Projection projection, double thetaRad) {
     return 1;
 }
 
+double leastSlope(Projection projection, double thetaRad) {
+    // On the axis both are 1; so close to it, g(θ) / sin θ is 1 to the last digit.
+    constexpr double OnAxis = 1e-8;
+    if (thetaRad < OnAxis)
+        return 1;
+    const std::optional<double> radius = unitRadius(projection, thetaRad);
+    if (!radius)
+        return 0;
+    return std::min(radiusSlope(projection, thetaRad), *radius / std::sin(thetaRad));
+}
+
 std::optional<LensField> lensField(const LensModel& lens, SensorSize imaged, double focalMm) {
     if (!positive(imaged.widthMm) || !positive(imaged.heightMm) || !positive(focalMm))
         return std::nullopt;

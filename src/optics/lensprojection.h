@@ -49,6 +49,11 @@ double angleOffAxis(Projection projection, double radiusMm, double scaleMm);
 // millimetre of focal length. 1 on the axis for every projection.
 double radiusSlope(Projection projection, double thetaRad);
 
+// The lesser of the radial and the tangential millimetres of the picture a radian takes at θ off
+// the axis, per millimetre of focal length: min(g'(θ), g(θ) / sin θ), 1 on the axis. A detail is
+// only as sharp as its coarser direction. 0 where the projection does not reach θ.
+double leastSlope(Projection projection, double thetaRad);
+
 // The field of a lens on the imaged area of a sensor: the projection's scale and the half
 // angles of view.
 struct LensField {

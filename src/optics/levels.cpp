@@ -192,11 +192,4 @@ std::optional<double> levelDistance(const Camera& camera, double focalMm, double
     return finite(focalMm * camera.image.columns / (neededPerMetre * *width));
 }
 
-std::optional<double> neededFocal(const Camera& camera, double distanceM, double neededPerMetre) {
-    const std::optional<double> width = imagedWidth(camera);
-    if (!width || !positive(distanceM) || !positive(neededPerMetre))
-        return std::nullopt;
-    return finite(neededPerMetre * distanceM * *width / camera.image.columns);
-}
-
 } // namespace vistaro

@@ -126,7 +126,4 @@ std::optional<Level> levelReached(double pixelsPerMetre, const std::vector<doubl
 // The farthest distance (m) at which a density (px/m) is met: f x columns / (density x w).
 std::optional<double> levelDistance(const Camera& camera, double focalMm, double neededPerMetre);
 
-// The focal length (mm) that meets a density (px/m) at distance D: density x D x w / columns.
-std::optional<double> neededFocal(const Camera& camera, double distanceM, double neededPerMetre);
-
 } // namespace vistaro

@@ -23,8 +23,8 @@ namespace vistaro {
 
 // One lens setting as the preview takes it: a fixed lens has one, a zoom its wide and tele end.
 struct PreviewEnd {
-    QString name; // "WIDE", "TELE", or empty for a fixed lens
-    std::optional<double> distanceM;
+    QString name;                    // "WIDE", "TELE", or empty for a fixed lens
+    std::optional<double> distanceM; // of the target at the aim from the camera
     CoverageResult result;
 
     bool operator==(const PreviewEnd&) const = default;

@@ -3,6 +3,8 @@
 
 #include "site/footprint.h"
 
+#include "optics/sight.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,73 +25,106 @@ std::optional<LensField> fieldOf(const SiteCamera& camera) {
                      camera.focalMm);
 }
 
-// The vertical angle of view of the imaged area, in radians.
-double verticalAngle(const LensField& field) {
-    return 2 * field.halfVRad;
-}
-
-// The camera's field turned by its pan and placed at its position. A rectilinear lens sees a
-// triangle from above, half-width d tan(h/2) at axial distance d. Any other lens sees a sector
-// (its field may pass 180°): its bands are cut at distances from the camera, as its level
-// distances are those on its axis and its edge density is taken at the aim distance.
+// The camera's field on a plane `aboveM` under it, turned by its pan and placed at its
+// position. A rectilinear lens sees a keystone from above: a point x ahead is in view up to
+// z w / 2f across, z = x cos t + above sin t its depth, so the sides meet behind the camera at
+// x = -above tan t. Any other lens sees a sector (its field may reach all around), whose edges
+// are given on rays from the camera at bearings(), off the pan.
 class Placement {
 public:
-    Placement(const SiteCamera& camera, const LensField& field)
+    Placement(const SiteCamera& camera, const LensField& field, double aboveM, double tiltRad)
         : at_(camera.position), pan_(radians(camera.panDeg)), cos_(std::cos(pan_)),
           sin_(std::sin(pan_)),
-          halfWidthPerMetre_(imagedArea(camera.camera.sensor, camera.camera.image).widthMm /
+          halfWidthPerDepth_(imagedArea(camera.camera.sensor, camera.camera.image).widthMm /
                              (2 * field.scaleMm)),
+          cosTilt_(std::cos(tiltRad)), aboveSin_(aboveM * std::sin(tiltRad)),
           sector_(camera.lensModel.projection != Projection::Rectilinear),
-          halfAngle_(std::min(field.halfHRad, MaxHalfAngle)) {}
+          halfAngle_(std::min(field.halfHRad, Pi)),
+          steps_(std::max(1, static_cast<int>(std::ceil(2 * halfAngle_ / ArcStep)))) {}
 
-    // The field between two axial distances; a triangle from the camera when `near` is 0.
-    PlanPolygon between(double near, double far) const {
-        if (sector_)
-            return sector(near, far);
-        if (near > 0)
-            return {point(near, -1), point(far, -1), point(far, 1), point(near, 1)};
-        return {at_, point(far, -1), point(far, 1)};
+    bool sector() const { return sector_; }
+
+    // A field of 360° or more: one ring all around, with no edge of its own.
+    bool allAround() const { return halfAngle_ >= Pi; }
+
+    // Off the pan, counter-clockwise, from the right edge of the field to its left one; all
+    // around, each bearing once.
+    std::vector<double> bearings() const {
+        std::vector<double> bearings;
+        const int last = allAround() ? steps_ - 1 : steps_;
+        for (int step = 0; step <= last; ++step)
+            bearings.push_back(-halfAngle_ + 2 * halfAngle_ * step / steps_);
+        return bearings;
     }
 
-    // At axial distance d, on the camera's axis.
+    // The field between two distances ahead of the camera's foot (from the camera for a
+    // sector).
+    FieldShape between(double near, double far) const {
+        if (sector_) {
+            const std::size_t rays = bearings().size();
+            return ring(std::vector(rays, near), std::vector(rays, far));
+        }
+        const double nearHalf = halfWidth(near);
+        const double farHalf = halfWidth(far);
+        if (nearHalf > 0)
+            return {{point(near, -nearHalf), point(far, -farHalf), point(far, farHalf),
+                     point(near, nearHalf)},
+                    {}};
+        return {{point(near, 0), point(far, -farHalf), point(far, farHalf)}, {}};
+    }
+
+    // A sector between an inner and an outer distance from the camera on each of bearings().
+    // All around, GEOS takes the inner disc away, so the ring needs no seam.
+    FieldShape ring(const std::vector<double>& inner, const std::vector<double>& outer) const {
+        const std::vector<double> rays = bearings();
+        const auto atRadius = [&](std::size_t ray, double radius) {
+            const double angle = pan_ + rays[ray];
+            return PlanPoint{at_.x + radius * std::cos(angle), at_.y + radius * std::sin(angle)};
+        };
+        FieldShape shape;
+        for (std::size_t ray = 0; ray < rays.size(); ++ray)
+            shape.corners.push_back(atRadius(ray, outer[ray]));
+        const bool hollow = std::any_of(inner.begin(), inner.end(), [](double r) { return r > 0; });
+        PlanPolygon& inside = allAround() ? shape.hole : shape.corners;
+        if (!hollow) {
+            if (!allAround())
+                inside.push_back(at_);
+            return shape;
+        }
+        for (std::size_t ray = rays.size(); ray-- > 0;)
+            inside.push_back(atRadius(ray, inner[ray]));
+        return shape;
+    }
+
+    // At distance d ahead, on the camera's axis.
     PlanPoint onAxis(double d) const { return point(d, 0); }
 
 private:
-    // Just short of all around, so that the field stays one polygon without a hole.
-    static constexpr double MaxHalfAngle = std::numbers::pi * 0.999;
+    static constexpr double Pi = std::numbers::pi;
     // Arcs in steps of at most 5°: within 0.1 % of the circle's radius.
-    static constexpr double ArcStep = std::numbers::pi / 36;
+    static constexpr double ArcStep = Pi / 36;
 
-    // At axial distance d, on the camera's right (side -1) or left (side 1) edge of the field.
-    PlanPoint point(double d, double side) const {
-        const double across = side * d * halfWidthPerMetre_;
-        return {at_.x + d * cos_ - across * sin_, at_.y + d * sin_ + across * cos_};
+    // How far across the axis the view reaches at `ahead`: half the width of the picture at
+    // its depth.
+    double halfWidth(double ahead) const {
+        return std::max(0.0, ahead * cosTilt_ + aboveSin_) * halfWidthPerDepth_;
     }
 
-    PlanPolygon sector(double near, double far) const {
-        const int steps = std::max(1, static_cast<int>(std::ceil(2 * halfAngle_ / ArcStep)));
-        const auto arc = [&](double radius, int step) {
-            const double angle = pan_ - halfAngle_ + 2 * halfAngle_ * step / steps;
-            return PlanPoint{at_.x + radius * std::cos(angle), at_.y + radius * std::sin(angle)};
-        };
-        PlanPolygon corners;
-        for (int step = 0; step <= steps; ++step)
-            corners.push_back(arc(far, step));
-        if (near > 0)
-            for (int step = steps; step >= 0; --step)
-                corners.push_back(arc(near, step));
-        else
-            corners.push_back(at_);
-        return corners;
+    // `ahead` along the pan and `across` to its left.
+    PlanPoint point(double ahead, double across) const {
+        return {at_.x + ahead * cos_ - across * sin_, at_.y + ahead * sin_ + across * cos_};
     }
 
     PlanPoint at_;
     double pan_;
     double cos_;
     double sin_;
-    double halfWidthPerMetre_;
+    double halfWidthPerDepth_;
+    double cosTilt_;
+    double aboveSin_;
     bool sector_;
     double halfAngle_;
+    int steps_;
 };
 
 } // namespace
@@ -112,6 +147,10 @@ CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels) {
     query.distanceM = checked(camera.distanceM, Quantity::Distance);
     query.mountHeightM = checked(camera.mountHeightM, Quantity::MountHeight);
     query.targetHeightM = checked(camera.targetHeightM, Quantity::TargetHeight);
+    query.aim = camera.aim;
+    // The plan takes a camera looking straight down, which a typed tilt cannot be.
+    query.tiltDeg = std::abs(camera.tiltDeg) <= 90 ? Reading{camera.tiltDeg, {}}
+                                                   : checked(camera.tiltDeg, Quantity::Tilt);
     query.levelSet = levels;
     query.level = levels.clamp(camera.level);
     query.projection = camera.lensModel.projection;
@@ -122,17 +161,7 @@ CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels) {
 }
 
 CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels) {
-    CoverageResult result = computeCoverage(coverageQuery(camera, levels));
-    // With a tilt worked out, every input was read; the only problem left is the ground's.
-    if (camera.aim != Aim::Tilt || !result.tiltDeg)
-        return result;
-    result.tiltDeg = camera.tiltDeg;
-    result.ground =
-        groundEdges(camera.mountHeightM, radians(camera.tiltDeg), verticalAngle(*fieldOf(camera)));
-    result.problem.reset();
-    if (!result.ground.nearM)
-        result.problem = Problem{Quantity::MountHeight, Fault::SeesNoGround};
-    return result;
+    return computeCoverage(coverageQuery(camera, levels));
 }
 
 FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) {
@@ -141,36 +170,73 @@ FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) 
         return {};
     // With a tilt, every input was read: the field is there.
     const LensField field = *fieldOf(camera);
-    const Placement placement(camera, field);
+    const double tilt = radians(*result.tiltDeg);
+    const double above = camera.mountHeightM - camera.targetHeightM;
+    const Placement placement(camera, field, above, tilt);
     FieldFootprint footprint;
     if (result.ground.nearM && *result.ground.nearM > 0)
-        footprint.deadZone = placement.between(0, *result.ground.nearM);
+        footprint.deadZone = Placement(camera, field, camera.mountHeightM, tilt)
+                                 .between(0, *result.ground.nearM)
+                                 .corners;
 
-    const double tilt = radians(*result.tiltDeg);
-    const double v = verticalAngle(field);
-    const double above = camera.mountHeightM - camera.targetHeightM;
-    // A target height above the camera is the ground seen upside down.
-    const GroundEdges edges =
-        above >= 0 ? groundEdges(above, tilt, v) : groundEdges(-above, -tilt, v);
+    const GroundEdges edges = targetPlaneEdges(above, tilt, 2 * field.halfVRad);
     if (!edges.nearM)
         return footprint;
     footprint.field = AxialRange{*edges.nearM, edges.farM};
+    const double near = *edges.nearM;
     const double far = edges.farM.value_or(std::numeric_limits<double>::infinity());
-    double inner = 0;
+    // A sector's bands end on each ray where the density falls below the level.
+    const Sight sight{camera.camera, camera.lensModel.projection, field.scaleMm, above, tilt};
+    const std::vector<double> rays =
+        placement.sector() ? placement.bearings() : std::vector<double>{};
+    const auto reaches = [&](Level level) {
+        std::vector<double> reach;
+        for (const double bearing : rays)
+            reach.push_back(
+                std::clamp(reachAlong(sight, result.levelDensities.at(level), bearing).value_or(0),
+                           near, far));
+        return reach;
+    };
+    std::vector<double> inner(rays.size(), near);
+    double innerOnAxis = 0;
     for (Level level = result.levelDistanceM.size(); level-- > 0;) {
-        const double outer = result.levelDistanceM[level].value_or(0);
-        const double from = std::max(inner, *edges.nearM);
-        const double to = std::min(outer, far);
-        if (to > from)
-            footprint.bands.push_back({level,
-                                       {from, to},
-                                       placement.between(from, to),
-                                       placement.onAxis((from + to) / 2)});
-        inner = outer;
+        const double outerOnAxis = result.levelDistanceM[level].value_or(0);
+        const double from = std::max(innerOnAxis, near);
+        const double to = std::min(outerOnAxis, far);
+        innerOnAxis = std::max(innerOnAxis, outerOnAxis);
+        FieldShape shape;
+        if (placement.sector()) {
+            std::vector<double> outer = reaches(level);
+            bool any = false;
+            for (std::size_t ray = 0; ray < rays.size(); ++ray) {
+                outer[ray] = std::max(outer[ray], inner[ray]);
+                any = any || outer[ray] > inner[ray];
+            }
+            if (!any)
+                continue;
+            shape = placement.ring(inner, outer);
+            inner = std::move(outer);
+        } else if (to > from) {
+            shape = placement.between(from, to);
+        } else {
+            continue;
+        }
+        footprint.bands.push_back({level,
+                                   {from, std::max(from, to)},
+                                   std::move(shape.corners),
+                                   std::move(shape.hole),
+                                   placement.onAxis((from + std::max(from, to)) / 2)});
     }
-    if (!footprint.bands.empty())
-        footprint.outline = placement.between(footprint.bands.front().range.nearM,
-                                              *footprint.bands.back().range.farM);
+    if (footprint.bands.empty())
+        return footprint;
+    if (placement.sector()) {
+        footprint.outline = placement.ring(std::vector(rays.size(), near), inner).corners;
+    } else {
+        footprint.outline =
+            placement
+                .between(footprint.bands.front().range.nearM, *footprint.bands.back().range.farM)
+                .corners;
+    }
     return footprint;
 }
 

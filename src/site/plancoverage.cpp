@@ -66,7 +66,10 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
     plane::Region field = regionOf(footprint.deadZone);
     std::vector<plane::Piece> pieces;
     for (const FieldBand& band : footprint.bands)
-        pieces.push_back({regionOf(band.corners), plane::Point{band.middle.x, band.middle.y}});
+        pieces.push_back({band.hole.empty()
+                              ? regionOf(band.corners)
+                              : m_geometry.subtract(regionOf(band.corners), regionOf(band.hole)),
+                          plane::Point{band.middle.x, band.middle.y}});
     const plane::Region outline = regionOf(footprint.outline);
     field.insert(field.end(), outline.begin(), outline.end());
     pieces.push_back({regionOf(footprint.deadZone), std::nullopt});

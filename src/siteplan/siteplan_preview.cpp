@@ -20,9 +20,9 @@ PreviewScene cameraScene(const SiteCamera& camera, Units units, const LevelSet& 
     scene.levels = levels;
     const CameraFigures figures = cameraFigures(camera, levels);
     scene.ends.push_back(
-        {figures.tele ? SitePlan::tr("WIDE") : QString(), camera.distanceM, figures.wide});
+        {figures.tele ? SitePlan::tr("WIDE") : QString(), figures.wide.slantM, figures.wide});
     if (figures.tele)
-        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, *figures.tele});
+        scene.ends.push_back({SitePlan::tr("TELE"), figures.tele->slantM, *figures.tele});
     return scene;
 }
 

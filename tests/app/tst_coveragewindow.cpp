@@ -28,12 +28,15 @@ class TestCoverageWindow : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_app.prepare()); }
 
-    // 1/3", full HD: 6 mm at 10 m gives 240 px/m, recognition; one click gets the focal length
-    // that identifies, and the calculator and the window follow. A zoom shows both ends; the tele
-    // end's focal length goes into Focale2. The report, in the language on show, has the
-    // calculator's figures and the lens the recommendation window shows, with its datasheet; a
-    // closed recommendation window names no lens. What the user types into the window is
-    // remembered, with where the window stood.
+    // 1/3", full HD, 3 m up, targets at 1.7 m: at 10 m the target is S = sqrt(100 + 1.69) =
+    // 10.0841 m away, so 6 mm gives 1920 x 6 / (4.8 S) = 237.99 px/m, recognition; one click
+    // gets the focal length that identifies, 250 x S x 4.8 / 1920 = 6.3026 mm rounded up (6.31
+    // mm: 250.29 px/m), and the calculator and the window follow. At 20 m, S = 20.0422 m: 24 mm
+    // gives 478.99 px/m, identification needs 12.5264 mm, 12.53 mm gives 250.07 px/m. A zoom shows
+    // both ends; the tele end's focal length goes into Focale2. The report, in the language on
+    // show, has the calculator's figures and the lens the recommendation window shows, with its
+    // datasheet; a closed recommendation window names no lens. What the user types into the window
+    // is remembered, with where the window stood.
     void followsTheCalculatorAndReports() {
         // A start without a language file; the coverage window opens with Ctrl+K on defaults.
         QFile::remove(windowSettingsFilePath());
@@ -45,21 +48,21 @@ private slots:
         m_app.retype(u"L1"_s, u"10"_s);
         m_app.waitTicks();
         m_app.retype(u"Focale1"_s, u"6"_s);
-        QTRY_COMPARE(shown("PixelDensity"), u"240 px/m"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"237.9 px/m"_s);
         QCOMPARE(shown("LevelReached"), u"Recognition"_s);
         auto* tele = coverage()->findChild<QLabel*>(u"PixelDensityTele"_s);
         QVERIFY(!tele->isVisible());
         m_app.click(u"UseInCalculator"_s, coverage());
-        QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"6.25"_s);
+        QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"6.31"_s);
         QTRY_COMPARE(shown("LevelReached"), u"Identification"_s);
         m_app.retype(u"Focale1"_s, u"0"_s);
         QTRY_COMPARE(shown("PixelDensity"), u"-"_s);
 
         m_app.click(u"zoom"_s);
         m_app.retype(u"L2"_s, u"20"_s);
-        QTRY_COMPARE(shown("PixelDensityTele"), u"480 px/m"_s);
+        QTRY_COMPARE(shown("PixelDensityTele"), u"478.9 px/m"_s);
         m_app.click(u"UseInCalculatorTele"_s, coverage());
-        QCOMPARE(m_app.edit(u"Focale2"_s)->text(), u"12.5"_s);
+        QCOMPARE(m_app.edit(u"Focale2"_s)->text(), u"12.53"_s);
         QTRY_COMPARE(shown("PixelDensityTele"), u"250 px/m"_s);
         m_app.click(u"FF"_s);
         QTRY_VERIFY(!tele->isVisible());
@@ -69,14 +72,14 @@ private slots:
         m_app.retype(u"H1"_s, u"8"_s);
         m_app.waitTicks();
         m_app.click(u"MarvantoCons"_s);
-        QTRY_COMPARE(shown("PixelDensity"), u"240 px/m"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"237.9 px/m"_s);
         QTRY_VERIFY(coverage()->shown().lens);
         const ReportDocument page = CoverageReport::document(coverage()->shown());
         QStringList texts{page.title};
         for (const ReportSection& section : page.sections)
             for (const ReportRow& row : section.rows)
                 texts << row.values;
-        for (const char* expected : {"Copertura della telecamera", "240 px/m", "Riconoscimento",
+        for (const char* expected : {"Copertura della telecamera", "237.9 px/m", "Riconoscimento",
                                      "H6012DD", "Focale fissa", "D:/Pdf/Obiettivi/FF/H6012DD.pdf"})
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
         m_app.consiglia()->close();

@@ -24,13 +24,16 @@ namespace {
 // Two cameras like the site file's example (1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at
 // 10 m, looking east): "Entrance" at the origin, "Yard" 20 m north with a wall across its view
 // 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide.
-// - The field at 1.7 m is 2 x 0.4 d wide at axial distance d, from its near edge
-//   1.3 / tan(atan 0.13 + atan 0.225) = 3.554866 m; identification (250 px/m) reaches
-//   6 x 1920 / (250 x 4.8) = 9.6 m. Entrance: 0.4 (9.6² - 3.554866²) = 31.809 m².
-// - Yard sees up to the wall: 0.4 (5² - 3.554866²) = 4.945 m².
-// - Density at the aim: 1920 px over 10 x 4.8 / 6 = 8 m, 240 px/m.
-// - Door, 4 x 2 = 8 m², is identified from 8 to 9.6 m across its width (the field is 6.4 m
-//   wide at 8 m): 1.6 x 2 / 8 = 40 %.
+// - The field at 1.7 m is 2 x 0.4 z wide at the depth z = 0.991656 x + 0.167590 of a point x
+//   ahead, from its near edge 1.3 / tan(atan 0.13 + atan 0.225) = 3.554859 m; identification
+//   (250 px/m) reaches the depth 6 x 1920 / (250 x 4.8) = 9.6 m, 9.511780 m ahead. Entrance:
+//   0.4 x 0.991656 (9.511780² - 3.554859²) + 0.8 x 0.167590 (9.511780 - 3.554859) = 31.674 m².
+// - Yard sees up to the wall: 0.4 x 0.991656 (5² - 3.554859²) + 0.8 x 0.167590 (5 - 3.554859)
+//   = 5.098 m².
+// - Density at the aim, S = sqrt(10² + 1.3²) = 10.084146 m away: 1920 px over S x 4.8 / 6 =
+//   8.0673 m, 237.997 px/m; 8 mm gives 317.330 px/m.
+// - Door, 4 x 2 = 8 m², is identified from 8 to 9.511780 m across its width (the field is 6.48 m
+//   wide at 8 m): 1.511780 x 2 / 8 = 37.79 %.
 Site sample() {
     SiteCamera yard = test::entranceCamera();
     yard.name = u"Yard"_s;
@@ -77,7 +80,7 @@ private slots:
 
     // One run: the site plan opened with Ctrl+L, then on a site file named on the command line;
     // a camera added from the calculator (6 mm at 10 m) and undone, added again and shown in
-    // the coverage window with 8 mm (320 px/m); the program kept open while that is unsaved;
+    // the coverage window with 8 mm (317.3 px/m); the program kept open while that is unsaved;
     // the site saved under another name and opened from there.
     void addsShowsSavesAndOpens() {
         const QString path = m_app.filePath(u"site.vistaro"_s);
@@ -102,9 +105,9 @@ private slots:
         const QStringList cameraColumns{u"Name"_s, u"Focal (mm)"_s, u"Level"_s,
                                         u"Density at aim (px/m)"_s, u"Area at level (m²)"_s};
         const QStringList areaColumns{u"Name"_s, u"Level"_s, u"Area (m²)"_s, u"Covered (%)"_s};
-        const QString shownCameras = u"Entrance, 6, Identification, 240, 31.8 | "
-                                     u"Yard, 6, Identification, 240, 4.9"_s;
-        const QString shownAreas = u"Door, Identification, 8, 40"_s;
+        const QString shownCameras = u"Entrance, 6, Identification, 237.9, 31.6 | "
+                                     u"Yard, 6, Identification, 237.9, 5"_s;
+        const QString shownAreas = u"Door, Identification, 8, 37.7"_s;
         QCOMPARE(cells(cameras, cameraColumns), shownCameras);
         QCOMPARE(cells(areas, areaColumns), shownAreas);
 
@@ -115,7 +118,7 @@ private slots:
         m_app.waitTicks();
         plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
         QCOMPARE(cells(cameras, {u"Name"_s, u"Focal (mm)"_s, u"Density at aim (px/m)"_s}),
-                 u"Entrance, 6, 240 | Yard, 6, 240 | Camera 1, 6, 240"_s);
+                 u"Entrance, 6, 237.9 | Yard, 6, 237.9 | Camera 1, 6, 237.9"_s);
         const SiteCamera added = plan->document().site().cameras.at(2);
         QCOMPARE(added.camera.sensor, sensorOfFormat(SensorFormat::Third)); // the start-up format
         QVERIFY(plan->isWindowModified());
@@ -130,7 +133,7 @@ private slots:
         QVERIFY(coverage && coverage->isVisible());
         QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"8"_s);
         QCOMPARE(coverage->inputs().sensorSource, SensorSource::Custom);
-        QTRY_COMPARE(coverage->findChild<QLabel*>(u"PixelDensity"_s)->text(), u"320 px/m"_s);
+        QTRY_COMPARE(coverage->findChild<QLabel*>(u"PixelDensity"_s)->text(), u"317.3 px/m"_s);
         {
             test::MessageBoxAnswer keep(QMessageBox::Cancel);
             QVERIFY(!m_app.window().close());

@@ -126,7 +126,10 @@ private slots:
         model.ends.push_back(end(u"24"_s, u"20"_s));
         const QImage zoom = paint(&CoverageDrawing::paintTopView, model);
         QCOMPARE(bandsAlong(zoom, 0, 185), outer(4));
-        QCOMPARE(bandsAlong(zoom, 190, 375), outer(4));
+        // The tele end, 24 mm at 20 m, sees the targets' plane up to 1.3 / tan(atan(1.3 / 20) -
+        // atan(1.35 / 24)) = 149.2 m, where observation, detection and monitor end alike: the
+        // nearest bands show, up to observation.
+        QCOMPARE(bandsAlong(zoom, 190, 375), outwards.first(4));
     }
 
     // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7° across: its bands reach behind the
@@ -201,9 +204,10 @@ private slots:
                  heightFactor > 1);
     }
 
-    // The cone at one scale along and across: identification ends 9.6 m out, monitor 192 m out, 192
-    // x tan(43.6° / 2) = 76.8 m off the axis. The scale bar lies under the cone, a round length
-    // near a fifth of the width.
+    // The cone at one scale along and across: identification ends 9.5118 m out, monitor
+    // 193.4466 m out (where the depths 9.6 and 192 m are reached, 1.3 m under the camera aimed at
+    // 10 m), 193.4466 x tan(43.6° / 2) = 77.38 m off the axis. The scale bar lies under the
+    // cone, a round length near a fifth of the width.
     void topViewToScale() {
         const ViewModel model = modelOf(end(u"6"_s, u"10"_s));
         const std::optional<QTransform> scale =
@@ -211,10 +215,10 @@ private slots:
         QVERIFY(scale);
         QCOMPARE(scale->m22(), scale->m11());
         const QImage image = paint(&CoverageDrawing::paintTopView, model);
-        QVERIFY(std::abs(rightmost(image, Bands[4], 0, 300) - scale->map(QPointF(9.6, 0)).x()) <=
+        QVERIFY(std::abs(rightmost(image, Bands[4], 0, 300) - scale->map(QPointF(9.5118, 0)).x()) <=
                 2);
-        QVERIFY(std::abs(rightmost(image, Bands[0], 0, 300) - scale->map(QPointF(192, 0)).x()) <=
-                2);
+        QVERIFY(std::abs(rightmost(image, Bands[0], 0, 300) -
+                         scale->map(QPointF(193.4466, 0)).x()) <= 2);
 
         // The longest first run of ink in a row: grey, darker than white.
         const auto ink = [&image](int x, int y) {
@@ -232,7 +236,7 @@ private slots:
                 barRow = y;
             }
         }
-        QVERIFY(barRow > scale->map(QPointF(192, 76.8)).y());
+        QVERIFY(barRow > scale->map(QPointF(193.4466, 77.38)).y());
         const double metres = bar / scale->m11();
         const double power = std::pow(10, std::floor(std::log10(metres)));
         const double digit = std::round(metres / power);
@@ -248,7 +252,7 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // "top: ..." or "side: ..."
         QTest::newRow("6 mm at 10 m")
             << end(u"6"_s, u"10"_s)
-            << QStringList({u"top: 8 m"_s, u"top: at 10 m"_s,
+            << QStringList({u"top: 8.07 m"_s, u"top: at 10 m"_s,
                             u"side: far edge unbounded (horizon)"_s, u"side: dead zone 8.2 m"_s,
                             u"side: 10 m / 1.7 m"_s});
         QTest::newRow("0.001 mm at 100 km")

@@ -131,13 +131,14 @@ private slots:
 
     // The focal length goes into the calculator with the separator the user declared there,
     // whatever the regional format; one the calculator would refuse as too long is not offered.
-    // 1/3" full HD at identification: 250 x D x 4.8 / 1920 mm = D / 1.6 mm.
+    // 1/3" full HD at identification: 250 x S x 4.8 / 1920 mm = S / 1.6 mm, S = sqrt(D² + 1.3²)
+    // the target's distance from the camera: 10.0841 m at 10 m, 6.3026 mm rounded up.
     void useInCalculator_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("comma") << u","_s << u"10"_s << u"0:6,25"_s << QString();
+        QTest::newRow("comma") << u","_s << u"10"_s << u"0:6,31"_s << QString();
         // 100 km: 62500 mm, past the 10000 mm the calculator's focal length may be.
         QTest::newRow("too long") << u"."_s << u"100000"_s << QString()
                                   << u"The focal length the level needs is longer than the "
@@ -153,9 +154,9 @@ private slots:
         QTEST(text("Problem"), "problem");
     }
 
-    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m: 1920 / (10 x 4.8 / 6) = 240 px/m (73.152
-    // px/ft, truncated); the levels reach 6 x 1920 / (density x 4.8) m; the TELE end at 12 mm
-    // doubles it all.
+    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m, 3 m up onto targets at 1.7 m, so
+    // S = sqrt(100 + 1.69) = 10.084146 m away: 1920 / (S x 4.8 / 6) = 237.997 px/m (72.541
+    // px/ft, truncated); the TELE end at 12 mm doubles it, 475.994 px/m = 145.083 px/ft.
     void pageTexts_data() {
         QTest::addColumn<QString>("calculator"); // focal length, distance; a zoom's tele end too
         QTest::addColumn<LensOnShow>("lens");    // no name: none on show
@@ -168,7 +169,7 @@ private slots:
             << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Picture area|4.8 x 2.7 mm"_s,
                             u"Mounting height|3 m"_s, u"Lens/Focal length|6 mm"_s,
                             u"What the camera sees/Focal length|6 mm"_s,
-                            u"Pixel density|240 px/m"_s, u"Dead zone (near ground edge)|8.2 m"_s,
+                            u"Pixel density|237.9 px/m"_s, u"Dead zone (near ground edge)|8.2 m"_s,
                             u"Model|absent"_s, u"Note|absent"_s,
                             // A pinhole's density is the same across the plane: no edge row.
                             // F1.6 typed, c = 2 x 2.5 um: H = 36 / (1.6 x 0.005) + 6 = 4506 mm,
@@ -179,7 +180,7 @@ private slots:
             << "6 10 12 10" << Varifocal << 1 << "" << false
             << QStringList({u"Lens/Focal length|6 mm \u2013 12 mm"_s,
                             u"What the camera sees/Focal length|6 mm|12 mm"_s,
-                            u"Mounting height|9.84 ft"_s, u"Pixel density|73.1 px/ft|146.3 px/ft"_s,
+                            u"Mounting height|9.84 ft"_s, u"Pixel density|72.5 px/ft|145 px/ft"_s,
                             u"Model|H5050VDD"_s, u"Type|Varifocal"_s,
                             u"Focal range|5 \u2013 50 mm"_s, u"Iris|Direct drive (DC)"_s,
                             u"F-stop|F1.4"_s, u"F-number (depth of field)|1.4"_s,
@@ -192,24 +193,26 @@ private slots:
         QTest::newRow("no F-stop, a minimum focus that does not read")
             << "6 10" << Sparse << 1 << "" << false
             << QStringList({u"F-stop|-"_s, u"Minimum focus|0,3 m, as the catalogue writes it"_s});
-        // 1/2.8": a 16:9 picture 3.13 mm high, 5.564 mm wide; 1920 / (10 x 5.564 / 6) = 207 px/m.
+        // 1/2.8": a 16:9 picture 3.13 mm high, 5.56444 mm wide; 1920 / (S x 5.56444 / 6) =
+        // 205.301 px/m.
         QTest::newRow("preset 1/2.8\"")
             << "6 10" << LensOnShow() << 0 << "1/2.8\"" << true
             << QStringList({u"Sensor|1/2.8\" (5.57 x 3.13 mm)"_s, u"Picture area|5.56 x 3.13 mm"_s,
-                            u"Pixel density|207 px/m"_s});
+                            u"Pixel density|205.3 px/m"_s});
         QTest::newRow("custom size, as the calculator's")
             << "6 10" << LensOnShow() << 0 << "Custom size" << false
             << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Pixel size|absent"_s});
-        // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (10 x 5.568 / 6) = 206.897 px/m,
+        // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (S x 5.568 / 6) = 205.170 px/m,
         // truncated.
         QTest::newRow("pixel size x resolution")
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
-                            u"Picture area|absent"_s, u"Pixel density|206.8 px/m"_s});
-        // 1920 x 0.001 / (4.8 x 10) = 0.04 px/m: nothing positive reads 0.
+                            u"Picture area|absent"_s, u"Pixel density|205.1 px/m"_s});
+        // 1920 x 0.001 / (4.8 x 10.0841) = 0.0397 px/m at the slant distance: nothing positive
+        // reads 0.
         QTest::newRow("0.001 mm") << "0.001 10" << LensOnShow() << 0 << "" << false
                                   << QStringList({u"What the camera sees/Focal length|0.001 mm"_s,
-                                                  u"Pixel density|0.04 px/m"_s});
+                                                  u"Pixel density|0.03 px/m"_s});
         QTest::newRow("a distance that does not read")
             << "6 abc" << LensOnShow() << 0 << "" << false
             << QStringList(
@@ -244,7 +247,8 @@ private slots:
     // The fields that follow from the others show what the figures use: the pitch of the sensor
     // and picture (1/3": 4.8 mm / 1920 = 2.5 um; 720 x 576, 4:3 on the whole 1/3": 4.8 mm / 720
     // = 6.667 um), the sensor of a typed pixel size (2 um x 1920 x 1080 = 3.84 x 2.16 mm, so 1920 /
-    // (10 x 3.84 / 6) = 300 px/m), and the part of the sensor that the picture uses.
+    // (S x 3.84 / 6) = 297.497 px/m, the target S = 10.084146 m away), and the part of the
+    // sensor that the picture uses.
     void fieldsFollowTheInputs() {
         auto* sensors = m_window->findChild<QComboBox*>(u"SensorFormat"_s);
         auto* pixelSize = m_window->findChild<QLineEdit*>(u"PixelSize"_s);
@@ -257,14 +261,14 @@ private slots:
         pixelSize->selectAll();
         QTest::keyClicks(pixelSize, u"2"_s);
         QCOMPARE(text("SensorWidthMm") + u" x "_s + text("SensorHeightMm"), u"3.84 x 2.16"_s);
-        QCOMPARE(text("PixelDensity"), u"300 px/m"_s);
+        QCOMPARE(text("PixelDensity"), u"297.4 px/m"_s);
         QCOMPARE(text("PictureArea"), u""_s);
 
         sensors->setCurrentIndex(sensors->findText(u"1/3\""_s));
         auto* resolutions = m_window->findChild<QComboBox*>(u"Resolution"_s);
         resolutions->setCurrentIndex(resolutions->findText(u"720 x 576"_s));
         QCOMPARE(text("PixelSize"), u"6.667"_s);
-        QCOMPARE(text("SceneWidth") + u", "_s + text("PixelDensity"), u"8 m, 90 px/m"_s);
+        QCOMPARE(text("SceneWidth") + u", "_s + text("PixelDensity"), u"8.07 m, 89.2 px/m"_s);
         QCOMPARE(text("PictureArea"), u""_s);
     }
 
@@ -309,21 +313,22 @@ private slots:
     }
 
     // The preview opens on the window's figures and follows them; the test chart is saved for
-    // the aim distance.
+    // the aim distance. The target is S = 10.08 m from the camera: 237.99 px/m at 6 mm, 475.99
+    // at 12 mm, 71.4 pixels across the 150 mm bar.
     void previewAndTestChart() {
         click("OpenPreview");
         auto* preview = m_window->findChild<Preview*>();
         QVERIFY(preview && preview->isVisible());
         const auto density = [&] { return preview->sheet().columns().front().detail; };
-        QCOMPARE(density(), u"10 m, 240 px/m"_s);
+        QCOMPARE(density(), u"10.08 m, 237.9 px/m"_s);
         m_window->follow(
             CalculatorReading{u"12"_s, u"10"_s, u"6"_s, u"5"_s, false, SensorFormat::Third});
-        QCOMPARE(density(), u"10 m, 480 px/m"_s);
+        QCOMPARE(density(), u"10.08 m, 475.9 px/m"_s);
         m_answer = QStringLiteral("chart");
         click("SaveTestChart");
         QPdfDocument pdf;
         QCOMPARE(pdf.load(m_dir.filePath(u"chart.pdf"_s)), QPdfDocument::Error::None);
-        QVERIFY(pdf.getAllText(0).text().simplified().contains(u"gives 72 pixels"_s));
+        QVERIFY(pdf.getAllText(0).text().simplified().contains(u"gives 71.4 pixels"_s));
         pdf.close();
         QVERIFY(QFile::remove(m_dir.filePath(u"chart.pdf"_s)));
     }
@@ -366,8 +371,8 @@ private slots:
         const QString saved = m_dir.filePath(u"report.pdf"_s);
         const QString text = pdfText(saved);
         for (const char* expected :
-             {"Camera coverage", "240 px/m", "Recognition", "H5050VDD", "Top view", "Side view",
-              "Vistaro 9.8.7", "What the camera shows", "9.6 m, 250 px/m"})
+             {"Camera coverage", "237.9 px/m", "Recognition", "H5050VDD", "Top view", "Side view",
+              "Vistaro 9.8.7", "What the camera shows", "9.51 m, 250 px/m"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QVERIFY(QString(text).remove(u' ').contains(u"Obiettivi/VAR/H5050VDD.pdf"_s));
         QVERIFY2(QFileInfo(saved).size() < 300 * 1024,

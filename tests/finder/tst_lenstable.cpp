@@ -18,13 +18,17 @@ using test::catalogueOf;
 
 namespace {
 
-// "type|iris|sensor|wide|tele|L1|L2", sensor as 1, 2/3, 1/2, 1/3 or 1/4; the coverage inputs
-// are the remembered defaults: the calculator's format, 1920 x 1080, identification.
+// "type|iris|sensor|wide|tele|L1|L2[|mounting height]", sensor as 1, 2/3, 1/2, 1/3 or 1/4;
+// the coverage inputs are the remembered defaults (the calculator's format, 1920 x 1080,
+// identification, targets 1.7 m high), the camera at its targets' height unless a mounting
+// height is given.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
     const auto sensor =
         SensorFormat(QStringList{u"1"_s, u"2/3"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s}.indexOf(f[2]));
-    return {{f[0], f[1], sensor, {f[3], f[4]}, f[5], f[6], drive}, {}};
+    CoverageInputs coverage;
+    coverage.mountHeightM = f.size() > 7 ? f[7].toDouble() : coverage.targetHeightM;
+    return {{f[0], f[1], sensor, {f[3], f[4]}, f[5], f[6], drive}, coverage};
 }
 
 const QString Usual = QStringLiteral("FF|DD|1/3|6|6|10|100");
@@ -79,6 +83,11 @@ private slots:
         QTest::newRow("level: a varifocal's long end of exactly 6.25 mm")
             << "VAR|T3625|DD|3|6.25" << Check::Level << Usual
             << "✔ Identification needs 6.25 mm or longer at 10 m; this lens reaches 6.25 mm";
+        // From 3 m onto targets at 1.7 m the target at 10 m is S = sqrt(100 + 1.69) = 10.0841 m
+        // away: identification needs 250 x S x 4.8 / 1920 = 6.3026 mm, more than 6.25.
+        QTest::newRow("level: along the line of sight from above")
+            << "VAR|T3625|DD|3|6.25" << Check::Level << "FF|DD|1/3|6|6|10|100|3"
+            << "✘ Identification needs 6.303 mm or longer at 10 m; this lens reaches 6.25 mm";
         // Rows 6 mm at 10 m and 30 mm at 80 m: the long end, 33 mm, at 80 m gives 1920 / (80 x
         // 4.8 / 33) = 165 px/m; identification needs 250 x 80 x 4.8 / 1920 = 50 mm. Judged at
         // L1 alone, 33 mm would pass.

@@ -25,61 +25,107 @@ private slots:
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
         // detection|NeededFocal|DeadZone|FarEdge|Problem
         QTest::addColumn<QString>("shown");
-        // 1/3" full HD, 6 mm at 10 m: all but the ground's figures and the problem
-        const QString metric = u"43.6°|25.4°|49.3°|8 m|240 px/m|Recognition|9.6 m|96 m|6.25 mm|"_s;
-        // 240 px/m x 0.3048 = 73.152 px/ft, truncated; 9.6 m = 31.496 ft, rounded down.
-        const QString imperial =
-            u"43.6°|25.4°|49.3°|26.25 ft|73.1 px/ft|Recognition|31.49 ft|314.96 ft|6.25 mm|"_s;
+        // 1/3" full HD, 6 mm at 10 m, 1.3 m above the target: S = sqrt(10² + 1.3²) = 10.084146 m,
+        // cos t = 10 / S, 1.3 sin t = 1.69 / S = 0.167590. The scene S x 4.8 / 6 = 8.0673 m,
+        // 1920 / 8.0673 = 237.997 px/m; levels end at depths 2400 / level, on the ground at
+        // (z - 0.167590) S / 10: identification 9.5118 m, detection 96.6388 m; identification
+        // needs 250 x S x 4.8 / 1920 = 6.3026 mm, rounded up.
         QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
-            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0 << metric + u"8.2 m|Unbounded (horizon)|"_s;
+            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0
+            << u"43.6°|25.4°|49.3°|8.07 m|237.9 px/m|Recognition|9.51 m|96.63 m|6.31 mm|8.2 m|"
+               u"Unbounded (horizon)|"_s;
+        // 8 m up, 1.6 m target at 12 m: S = sqrt(144 + 40.96) = 13.6 m, tilt atan(6.4 / 12) =
+        // 28.07°. 8 mm: the scene 13.6 x 0.6 = 8.16 m, 1920 / 8.16 = 235.29 px/m; identification
+        // to the depth 8 x 1920 / (250 x 4.8) = 12.8 m, on the ground (12.8 - 6.4 x 6.4 / 13.6) /
+        // (12 / 13.6) = 11.0933 m; it needs 250 x 13.6 x 4.8 / 1920 = 8.5 mm. Detection's
+        // 128 m deep lies past the far edge 6.4 / tan(28.07° - 9.58°) = 19.134 m, where it ends.
+        // The ground from 8 / tan(28.07° + 9.58°) = 10.37 m to 8 / tan(18.49°) = 23.92 m.
+        QTest::newRow("8 m up, aimed at 1.6 m at 12 m")
+            << "4.8 3.6 1920 1080 8 1.6 8 12" << 0
+            << u"33.4°|19.2°|38.0°|8.16 m|235.2 px/m|Recognition|11.09 m|19.13 m|8.5 mm|10.37 m|"
+               u"23.92 m|"_s;
+        // 15 m up, a 1.7 m head at 15 m: S = sqrt(225 + 176.89) = 20.0472 m, 16 mm: 1920 x 16 /
+        // (4.8 x 20.0472) = 319.25 px/m, not the 426.7 of the distance along the ground. Tilt
+        // atan(13.3 / 15) = 41.56°, v/2 = atan(1.35 / 16) = 4.82°: the heads are seen up to
+        // 13.3 / tan 36.74° = 17.818 m, where every level ends; the ground from 15 / tan 46.39° =
+        // 14.29 m to 15 / tan 36.74° = 20.10 m.
+        QTest::newRow("15 m up, aimed at a head at 15 m")
+            << "4.8 3.6 1920 1080 15 1.7 16 15" << 0
+            << u"17.1°|9.6°|19.5°|6.01 m|319.2 px/m|Identification|17.81 m|17.81 m|12.53 mm|"
+               u"14.29 m|20.1 m|"_s;
         QTest::newRow("level axis, 90° vertical: near edge at the mounting height")
             << "4.8 3.6 1920 1080 3 3 1.35 10" << 0
             << "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
                "Unbounded (horizon)|";
+        // 0.7 m under the target at 2 m: S = sqrt(4 + 0.49) = 2.11896 m, 1920 x 50 / (4.8 x S) =
+        // 9438.58 px/m, 250 x S x 4.8 / 1920 = 1.3244 mm. The view meets the targets' plane
+        // (mirrored: 0.7 m, t = atan 0.35, v/2 = atan 0.027) up to 0.7 / tan(t - v/2) = 2.1877 m:
+        // every level ends there.
         QTest::newRow("below the target, looking over the ground")
             << "4.8 3.6 1920 1080 1 1.7 50 2" << 0
-            << "5.5°|3.1°|6.3°|0.19 m|10000 px/m|Inspection|80 m|800 m|1.25 mm|-|-|The camera "
+            << "5.5°|3.1°|6.3°|0.2 m|9438.5 px/m|Inspection|2.18 m|2.18 m|1.33 mm|-|-|The camera "
                "is below the target and looks above the horizon: it sees no ground.";
+        // 10 ft up, 5.5 ft target: 1.3716 m, S = sqrt(100 + 1.88129) = 10.093626 m; the scene
+        // 8.0749 m = 26.4924 ft; 1920 / 8.0749 = 237.774 px/m x 0.3048 = 72.473 px/ft, truncated;
+        // identification (9.6 - 1.3716² / S) S / 10 = 9.5018 m = 31.174 ft, detection 96.7107 m
+        // = 317.292 ft, rounded down.
         QTest::newRow("imperial: heights typed in feet")
             << "4.8 3.6 1920 1080 10 5.5 6 10" << 1
-            << imperial + u"26.76 ft|Unbounded (horizon)|"_s;
+            << u"43.6°|25.4°|49.3°|26.49 ft|72.4 px/ft|Recognition|31.17 ft|317.29 ft|6.31 mm|"
+               u"26.76 ft|Unbounded (horizon)|"_s;
         QTest::newRow("focal length 0") << "4.8 3.6 1920 1080 3 1.7 0 10" << 0
-                                        << "-|-|-|-|-|-|-|-|6.25 mm|-|-|The calculator's focal "
+                                        << "-|-|-|-|-|-|-|-|6.31 mm|-|-|The calculator's focal "
                                            "length must be greater than zero.";
+        // Without the distance the camera's tilt is not known, nor where a level ends.
         QTest::newRow("distance 1E+308")
             << "4.8 3.6 1920 1080 3 1.7 6 1E+308" << 0
-            << "43.6°|25.4°|49.3°|-|-|-|9.6 m|96 m|-|-|-|The calculator's distance is too large: "
+            << "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The calculator's distance is too large: "
                "at most 100000 m.";
-        // 1" 12.8 mm wide, 2592 columns, 2.8 mm: identification reaches 2.8 x 2592 / (250 x
-        // 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m. Near
-        // edge 3 / tan(29.9° + 59.7°) = 0.018 m.
+        QTest::newRow("mounting height not a number")
+            << "4.8 3.6 1920 1080 x 1.7 6 10" << 0
+            << "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is not a number.";
+        // At the target's height: 1" 12.8 mm wide, 2592 columns, 2.8 mm: identification reaches
+        // 2.8 x 2592 / (250 x 12.8) = 2.268 m, shown 2.26 m; there 2592 / (2.26 x 12.8 / 2.8) =
+        // 250.88 px/m. Near edge 1.7 / tan 59.75° = 0.99 m.
         QTest::newRow("1\" 5 MP, 2.8 mm: at the distance shown, identification")
-            << "12.8 9.6 2592 1944 3 1.7 2.8 2.26" << 0
+            << "12.8 9.6 2592 1944 1.7 1.7 2.8 2.26" << 0
             << u"132.7°|119.5°|141.4°|10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|"
-               u"0.02 m|Unbounded (horizon)|"_s;
+               u"0.99 m|Unbounded (horizon)|"_s;
         // 27 mm: vertical 2 atan(2.7 / 54) = 2 atan(0.05), tilt atan(1.3 / 26) = atan(0.05): the
         // upper edge runs along the horizon. Near edge 3 / tan(2 atan(0.05)) = 29.925 m, a half
-        // that rounds up; 1920 / (26 x 4.8 / 27) = 415.38 px/m.
+        // that rounds up. S = sqrt(676 + 1.69) = 26.0325 m: 1920 x 27 / (4.8 S) = 414.87 px/m;
+        // identification (43.2 - 1.69 / S) S / 26 = 43.189 m, detection 432.475 m; identification
+        // needs 0.625 S = 16.2703 mm.
         QTest::newRow("tilt half the vertical angle")
             << "4.8 3.6 1920 1080 3 1.7 27 26" << 0
-            << "10.2°|5.7°|11.6°|4.62 m|415.3 px/m|Identification|43.2 m|432 m|16.25 mm|29.93 m|"
-               "Unbounded (horizon)|";
-        // 720 x 576 is 4:3 on the whole 4.8 x 3.6 mm: scene 10 x 4.8 / 6 = 8 m, 720 / 8 = 90
-        // px/m; identification needs 250 x 10 x 4.8 / 720 = 16.67 mm.
+            << "10.2°|5.7°|11.6°|4.63 m|414.8 px/m|Identification|43.18 m|432.47 m|16.28 mm|"
+               "29.93 m|Unbounded (horizon)|";
+        // 720 x 576 is 4:3 on the whole 4.8 x 3.6 mm: scene 10.084146 x 4.8 / 6 = 8.0673 m,
+        // 720 / 8.0673 = 89.25 px/m; identification ends at the depth 6 x 720 / (250 x 4.8) =
+        // 3.6 m, (3.6 - 0.167590) S / 10 = 3.4613 m on the ground, detection (36 - 0.167590)
+        // S / 10 = 36.1337 m; identification needs 250 x S x 4.8 / 720 = 16.807 mm.
         QTest::newRow("analog 720 x 576 spans a 4:3 sensor")
             << "4.8 3.6 720 576 3 1.7 6 10" << 0
-            << "43.6°|33.4°|53.1°|8 m|90 px/m|Observation|3.6 m|36 m|16.67 mm|6.7 m|"
+            << "43.6°|33.4°|53.1°|8.07 m|89.2 px/m|Observation|3.46 m|36.13 m|16.81 mm|6.7 m|"
                "Unbounded (horizon)|";
-        // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°).
+        // Aimed by the tilt, the vertical angle 25.36°: edges at 3 / tan(tilt ± 12.68°). The
+        // target 10 m ahead lies at the depth 10 cos 45° + 1.3 sin 45° = 7.9903 m: the scene
+        // 6.3922 m, 300.36 px/m, 250 x 7.9903 x 4.8 / 1920 = 4.994 mm. The view meets the
+        // targets' plane up to 1.3 / tan 32.32° = 2.0548 m, where every level ends.
         QTest::newRow("tilted 45°")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0 << metric + u"1.9 m|4.74 m|"_s;
+            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0
+            << u"43.6°|25.4°|49.3°|6.39 m|300.3 px/m|Identification|2.05 m|2.05 m|5 mm|1.9 m|"
+               u"4.74 m|"_s;
+        // Depth 10 cos 20° - 1.3 sin 20° = 8.9523 m: 268.09 px/m, 5.5952 mm; looking up, the
+        // view never meets the targets' plane 1.3 m down, so no level is reached on it.
         QTest::newRow("tilted up")
             << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
-            << metric + u"-|-|At this tilt angle the camera looks above the horizon: it sees no "
-                        u"ground."_s;
+            << u"43.6°|25.4°|49.3°|7.16 m|268 px/m|Identification|-|-|5.6 mm|-|-|At this tilt "
+               u"angle the camera looks above the horizon: it sees no ground."_s;
         QTest::newRow("tilt 90°")
             << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
-            << metric + u"-|-|The tilt angle must be more than -90° and less than 90°."_s;
+            << u"43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The tilt angle must be more than -90° and less "
+               u"than 90°."_s;
         // The calculator makes a focal length of 0 out of a distance of 0.
         QTest::newRow("distance 0, and so focal length 0")
             << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
@@ -89,7 +135,8 @@ private slots:
             << u"-|-|-|-|-|-|-|-|-|-|-|The sensor width is too small: at least 0.001 mm."_s;
         QTest::newRow("mounting height in feet, too large")
             << "4.8 3.6 1920 1080 4000 5 6 10" << 1
-            << imperial + u"-|-|The mounting height is too large: at most 3280.84 ft."_s;
+            << u"43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is too large: at most "
+               u"3280.84 ft."_s;
     }
 
     void figures() {
@@ -134,7 +181,8 @@ private slots:
         QCOMPARE(read.cameraProblem, (Problem{Quantity::PixelSize, Fault::NotPositive}));
     }
 
-    // Decimal commas: 1/3" is 4.8 mm wide; recognition needs 125 x 12.5 x 4.8 / 1920 = 3.90625 mm.
+    // Decimal commas: 1/3" is 4.8 mm wide, the target 0.8 m under the camera at 12.5 m, so
+    // S = sqrt(156.25 + 0.64) = 12.525574 m; recognition needs 125 x S x 4.8 / 1920 = 3.91424 mm.
     void regionalFormat() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         CoverageInputs inputs;
@@ -145,8 +193,8 @@ private slots:
             computeCoverage(queryOf(read, enLevels(), 3, u"4,8"_s, u"12,5"_s));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(read.mountHeightM.value, 2.5);
-        QCOMPARE(result.sceneWidthM, 12.5);
-        QCOMPARE(result.neededFocalMm, 3.91);
+        QCOMPARE(qRound(*result.sceneWidthM * 1e6), 12525574);
+        QCOMPARE(result.neededFocalMm, 3.92);
     }
 
     // One row a figure, a distance a level of the set: a plate set has one.

@@ -40,44 +40,48 @@ class TestLensProjection : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // A 1.4 mm lens at 5 m. Every projection takes f mm a radian on the axis, so the density at
-    // the centre is the pinhole's, 1920 x 1.4 / (5.5644 x 5) = 96.613 px/m. At the edge it is
-    // that times dr/dθ / f at the half horizontal angle θe.
+    // A 1.4 mm lens aimed at a target 5 m away on the ground and 1.3 m down, so
+    // S = sqrt(5² + 1.3²) = 5.16624 m from the camera. Every projection takes f mm a radian on the
+    // axis, so the density at the centre is the pinhole's there, 1920 x 1.4 / (5.5644 x 5.16624) =
+    // 93.507 px/m. At the edge, as far away, it is that times dr/dθ / f at the half horizontal
+    // angle θe (the lesser of dr/dθ and r / sin θ for these projections). The scene is as wide
+    // on the plane square to the axis through the target, S from the camera.
     void projections_data() {
         QTest::addColumn<int>("projection");
         QTest::addColumn<double>("datasheet"); // 0: none
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|PixelDensityEdge|Problem
         QTest::addColumn<QString>("shown");
         // θ = atan(r / f): atan(1.9873) = 63.29°, atan(1.1179) = 48.19°, atan(2.2801) = 66.32°;
-        // the scene 5 x 5.5644 / 1.4 = 19.87 m. No edge density: the plane has one throughout.
-        QTest::newRow("rectilinear") << 0 << 0.0 << u"126.6°|96.4°|132.6°|19.87 m|96.6 px/m||"_s;
+        // the scene 5.16624 x 5.5644 / 1.4 = 20.53 m. No edge density: the plane has one
+        // throughout.
+        QTest::newRow("rectilinear") << 0 << 0.0 << u"126.6°|96.4°|132.6°|20.53 m|93.5 px/m||"_s;
         // θ = r / f: 1.9873 rad = 113.86°, 1.1179 rad = 64.05°, 2.2801 rad = 130.64°; past 90°
         // the field never meets the plane at the distance. dr/dθ = f: the edge as the centre.
         QTest::newRow("equidistant")
-            << 1 << 0.0 << u"227.7°|128.1°|261.3°|-|96.6 px/m|96.6 px/m|"_s;
+            << 1 << 0.0 << u"227.7°|128.1°|261.3°|-|93.5 px/m|93.5 px/m|"_s;
         // θ = 2 asin(r / 2f): 2 asin(0.99365) = 167.08°, 2 asin(0.55893) = 67.96°; the corners
         // (3.1922 > 2f = 2.8) lie outside the image circle, whose edge is 180° off the axis.
-        // dr/dθ = f cos(θ/2): 96.613 x cos(83.54°) = 96.613 x 0.11251 = 10.87.
-        QTest::newRow("equisolid") << 2 << 0.0 << u"334.2°|135.9°|360.0°|-|96.6 px/m|10.8 px/m|"_s;
+        // dr/dθ = f cos(θ/2): 93.507 x cos(83.54°) = 93.507 x 0.11251 = 10.52.
+        QTest::newRow("equisolid") << 2 << 0.0 << u"334.2°|135.9°|360.0°|-|93.5 px/m|10.5 px/m|"_s;
         // θ = 2 atan(r / 2f): 2 atan(0.99365) = 89.64°, 2 atan(0.55893) = 58.40°,
-        // 2 atan(1.14006) = 97.49°; the scene 2 x 5 x tan(89.64°) = 1569.98 m.
-        // dr/dθ = f / cos²(θ/2): 96.613 / cos²(44.82°) = 96.613 / 0.50319 = 192.00.
+        // 2 atan(1.14006) = 97.49°; the scene 2 x 5.16624 x tan(89.64°) = 1622.18 m.
+        // dr/dθ = f / cos²(θ/2): 93.507 / cos²(44.82°) = 93.507 / 0.50319 = 185.83.
         QTest::newRow("stereographic")
-            << 3 << 0.0 << u"179.3°|116.8°|195.0°|1569.98 m|96.6 px/m|192 px/m|"_s;
+            << 3 << 0.0 << u"179.3°|116.8°|195.0°|1622.18 m|93.5 px/m|185.8 px/m|"_s;
         // r = f sin θ reaches no more than f = 1.4 mm: every half-size is past it, so every
         // angle is the circle's 180°, and dr/dθ = f cos 90° = 0 at its edge.
-        QTest::newRow("orthographic") << 4 << 0.0 << u"180.0°|180.0°|180.0°|-|96.6 px/m|0 px/m|"_s;
+        QTest::newRow("orthographic") << 4 << 0.0 << u"180.0°|180.0°|180.0°|-|93.5 px/m|0 px/m|"_s;
         // The datasheet's 160°: f = 2.7822 / (80° = 1.39626 rad) = 1.99262 mm; vertical
         // 2 x 1.565 / 1.99262 rad = 160 x 9/16 = 90°, diagonal 160 x 6.3844 / 5.5644 = 183.58°.
-        // The scene 2 x 5 x tan 80° = 56.71 m. Centre and edge 1920 x 1.99262 / (5.5644 x 5) =
-        // 1920 / (2 x 1.39626 x 5) = 137.51 px/m.
+        // The scene 2 x 5.16624 x tan 80° = 58.60 m. Centre and edge 1920 x 1.99262 / (5.5644 x
+        // 5.16624) = 1920 / (2 x 1.39626 x 5.16624) = 133.09 px/m.
         QTest::newRow("equidistant, datasheet 160°")
-            << 1 << 160.0 << u"160.0°|90.0°|183.6°|56.71 m|137.5 px/m|137.5 px/m|"_s;
+            << 1 << 160.0 << u"160.0°|90.0°|183.6°|58.6 m|133 px/m|133 px/m|"_s;
         // The datasheet's 120°: f = 2.7822 / tan 60° = 1.60632 mm; vertical 2 atan(1.565 /
         // 1.60632) = 88.51°, diagonal 2 atan(3.1922 / 1.60632) = 126.58°; the scene
-        // 2 x 5 x tan 60° = 17.32 m, 1920 / 17.32 = 110.85 px/m.
+        // 2 x 5.16624 x tan 60° = 17.90 m, 1920 / 17.896 = 107.29 px/m.
         QTest::newRow("rectilinear, datasheet 120°")
-            << 0 << 120.0 << u"120.0°|88.5°|126.6°|17.32 m|110.8 px/m||"_s;
+            << 0 << 120.0 << u"120.0°|88.5°|126.6°|17.9 m|107.2 px/m||"_s;
         QTest::newRow("rectilinear, datasheet 190°")
             << 0 << 190.0
             << u"-|-|-|-|-||The datasheet's angle is wider than this lens projection can show."_s;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coverageinputs.h"
 #include "optics/levels.h"
+#include "optics/sight.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -46,10 +47,10 @@ private slots:
         const std::optional<double> density = pixelDensity(camera, focal, distance);
         const std::optional<Level> level =
             density ? levelReached(*density, levelDensities(enLevels(), camera)) : std::nullopt;
-        const QStringList shown{text(density), QString::number(level ? int(*level) : -1),
-                                text(levelDistance(camera, focal, 250)),
-                                text(levelDistance(camera, focal, 25)),
-                                text(neededFocal(camera, distance, 250))};
+        const QStringList shown{
+            text(density), QString::number(level ? int(*level) : -1),
+            text(levelDistance(camera, focal, 250)), text(levelDistance(camera, focal, 25)),
+            text(neededScaleAt({camera, Projection::Rectilinear, focal, 0, 0}, 250, distance))};
         QCOMPARE(shown.join(u'|'), figures);
     }
 

@@ -79,6 +79,8 @@ private slots:
         query.camera = ThirdFullHd;
         query.focalMm = checked(8, Quantity::Focal);
         query.distanceM = checked(10, Quantity::Distance);
+        query.mountHeightM = checked(1.7, Quantity::MountHeight); // at the target's height
+        query.targetHeightM = checked(1.7, Quantity::TargetHeight);
         query.levelSet = set;
         QCOMPARE(set.size(), std::size_t(levels.size()));
         const std::vector<double> densities = levelDensities(set, ThirdFullHd);

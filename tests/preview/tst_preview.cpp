@@ -244,6 +244,8 @@ private slots:
         query.camera = Camera{{1920 * 0.0029, 1080 * 0.0029}, {1920, 1080}};
         query.focalMm = {8.0, {}};
         query.distanceM = {3.0, {}};
+        query.mountHeightM = {1.7, {}}; // at the target's height: the target on the axis
+        query.targetHeightM = {1.7, {}};
         query.fNumber = {1.4, {}};
         const PreviewScene scene{{{QString(), 3.0, computeCoverage(query)}}, Units::Metric};
         PreviewSheet sheet;

@@ -16,9 +16,12 @@ namespace {
 
 // The entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m,
 // looking east from the origin), worked by hand:
-// - the 16:9 picture spans the sensor's width: imaged 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 d;
-// - level distances 6 x 1920 / (level x 4.8) = 2400 / level: identification 9.6 m, recognition
-//   19.2, observation 38.4, detection 96;
+// - the 16:9 picture spans the sensor's width: imaged 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 z
+//   at depth z = x cos t + 1.3 sin t, cos t = 10 / 10.08415 = 0.991655, sin t = 0.128915
+//   (1.3 sin t = 0.167590);
+// - levels end at depths 6 x 1920 / (level x 4.8) = 2400 / level, x = (z - 0.167590) / cos t:
+//   inspection 2.2512 m, identification 9.5118, recognition 19.1926, observation 38.5541,
+//   detection 96.6388, monitor 193.4466;
 // - tan t = 1.3 / 10 = 0.13 and tan(v/2) = 2.7 / 12 = 0.225, so tan(t + v/2) =
 //   0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: the near edge at 1.7 m lies at
 //   1.3 x 0.97075 / 0.355 = 3.55486 m, the near ground edge at 3 x 0.97075 / 0.355 = 8.20352 m;
@@ -80,17 +83,18 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("bands");
         QTest::addColumn<QString>("deadZone"); // its far end, or none
-        // Inspection ends at 2.4 m, before the field begins.
+        // Inspection ends at 2.2512 m, before the field begins.
         QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at monitor")
             << test::entranceCamera() << "3.5549-unbounded"
-            << "identification 3.5549-9.6000|recognition 9.6000-19.2000|"
-               "observation 19.2000-38.4000|detection 38.4000-96.0000|monitor 96.0000-192.0000"
+            << "identification 3.5549-9.5118|recognition 9.5118-19.1926|"
+               "observation 19.1926-38.5541|detection 38.5541-96.6388|monitor 96.6388-193.4466"
             << "8.2035";
         // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) =
-        // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184.
+        // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184. Inspection ends
+        // at (2.4 - 1.3 x 0.5) / 0.866025 = 2.0207 m.
         QTest::newRow("tilted 30°: the far edge ends inside identification")
             << with(3, 1.7, 30) << "1.4098-4.1688"
-            << "inspection 1.4098-2.4000|identification 2.4000-4.1688"
+            << "inspection 1.4098-2.0207|identification 2.0207-4.1688"
             << "3.2533";
         // The lower edge is past the vertical: the field at 1.7 m starts below the camera and
         // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225.
@@ -98,13 +102,29 @@ private slots:
                                                << "inspection 0.0000-0.2925"
                                                << "none";
         // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
-        // from tan(v/2 - t') = 0.155 / 1.01575.
+        // from tan(v/2 - t') = 0.155 / 1.01575. Looking up, -0.7 sin t = 0.7 x 0.069829 =
+        // 0.048880 and cos t = 0.997559: x = (z - 0.048880) / 0.997559.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
-            << "inspection 2.3355-2.4000|identification 2.4000-9.6000|"
-               "recognition 9.6000-19.2000|observation 19.2000-38.4000|"
-               "detection 38.4000-96.0000|monitor 96.0000-192.0000"
+            << "inspection 2.3355-2.3569|identification 2.3569-9.5745|"
+               "recognition 9.5745-19.1980|observation 19.1980-38.4450|"
+               "detection 38.4450-96.1859|monitor 96.1859-192.4208"
             << "6.5532";
+        // 5 m up, aimed at 1.5 m at 8 m, 4 mm on a 4.8 x 3.6 mm 4:3 picture: tan t = 3.5 / 8,
+        // cos t = 0.916157, 3.5 sin t = 1.402865, v/2 = atan(1.8 / 4); levels end at the depths
+        // 4 x 1920 / (level x 4.8) = 1600 / level, x = (z - 1.402865) / 0.916157 ahead. Near
+        // edge 3.5 / tan(t + v/2) = 3.1673 m, the ground's 5 / tan(t + v/2) = 4.5246 m.
+        SiteCamera keystone = test::entranceCamera();
+        keystone.mountHeightM = 5;
+        keystone.targetHeightM = 1.5;
+        keystone.distanceM = 8;
+        keystone.camera = {{4.8, 3.6}, {1920, 1440}};
+        keystone.focalMm = 4;
+        QTest::newRow("5 m up, aimed at 1.5 m at 8 m")
+            << keystone << "3.1673-unbounded"
+            << "identification 3.1673-5.4544|recognition 5.4544-12.4401|"
+               "observation 12.4401-26.4115|detection 26.4115-68.3257|monitor 68.3257-138.1827"
+            << "4.5246";
         QTest::newRow("tilted 30° up: neither the target height nor the ground")
             << with(3, 1.7, -30) << "none"
             << ""
@@ -127,8 +147,10 @@ private slots:
                  deadZone);
     }
 
-    // Corners counter-clockwise from the near right one; half-widths 0.4 d: 1.42194 at the near
-    // edge, 3.84 at 9.6 m, 3.28141 at the ground's 8.20352 m.
+    // Corners counter-clockwise from the near right one; half-widths 0.4 z: at the near edge
+    // 0.4 (3.55486 x 0.991655 + 0.167590) = 1.47711, 3.84 where identification ends (z = 9.6).
+    // The ground's dead zone, 3 m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x
+    // 0.991655 + 0.386745) = 3.40872 at its near edge.
     void corners_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<PlanPoint>("position");
@@ -136,8 +158,8 @@ private slots:
         QTest::addColumn<QString>("deadZone");
         QTest::newRow("pan -90°: south, from (100, 50)")
             << -90.0 << PlanPoint{100, 50}
-            << "(98.5781 46.4451) (96.1600 40.4000) (103.8400 40.4000) (101.4219 46.4451)"
-            << "(100.0000 50.0000) (96.7186 41.7965) (103.2814 41.7965)";
+            << "(98.5229 46.4451) (96.1600 40.4882) (103.8400 40.4882) (101.4771 46.4451)"
+            << "(99.8453 50.0000) (96.5913 41.7965) (103.4087 41.7965) (100.1547 50.0000)";
     }
 
     void corners() {
@@ -154,18 +176,21 @@ private slots:
         QCOMPARE(shown(footprint.deadZone), deadZone);
     }
 
-    // The bands' outline, finite when the field is not.
+    // The bands' outline, finite when the field is not: a keystone, 0.4 z across to each side.
     void outline_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<QString>("outline");
-        QTest::newRow("unbounded: capped at monitor, 192 m, half-width 76.8")
+        QTest::newRow("unbounded: capped at monitor, 193.4466 m, z = 192, half-width 76.8")
             << test::entranceCamera()
-            << "(3.5549 -1.4219) (192.0000 -76.8000) (192.0000 76.8000) (3.5549 1.4219)";
+            << "(3.5549 -1.4771) (193.4466 -76.8000) (193.4466 76.8000) (3.5549 1.4771)";
+        // z = 0.866025 x + 0.65: 1.87090 at 1.4098, 4.26028 at 4.1688.
         QTest::newRow("far edge before monitor")
             << with(3, 1.7, 30)
-            << "(1.4098 -0.5639) (4.1688 -1.6675) (4.1688 1.6675) (1.4098 0.5639)";
-        QTest::newRow("from the camera")
-            << with(3, 1.7, 90) << "(0.0000 0.0000) (0.2925 -0.1170) (0.2925 0.1170)";
+            << "(1.4098 -0.7484) (4.1688 -1.7041) (4.1688 1.7041) (1.4098 0.7484)";
+        // Straight down every point is 1.3 m deep: a rectangle 0.52 to each side.
+        QTest::newRow("from the camera's foot")
+            << with(3, 1.7, 90)
+            << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
     }
 
     void outline() {
@@ -174,22 +199,38 @@ private slots:
         QCOMPARE(shown(fieldFootprint(camera, En).outline), outline);
     }
 
-    // The entrance camera with an equidistant lens whose datasheet says 200°: f = 2.4 mm /
-    // 100° (1.74533 rad) = 1.37510 mm, so monitoring reaches 1.3751 x 1920 / (12.5 x 4.8) =
-    // 44.0 m. From above it sees a sector, 100° to each side of east: out to 44.0 m north, and
-    // 44.0 x cos 100° = -7.64 m behind the camera.
+    // The entrance camera with a fisheye whose datasheet says 200°, from above a sector 100° to
+    // each side of east, its monitoring band (12.5 px/m) ending on each ray where the density
+    // falls below it. Equidistant: f = 2.4 mm / 100° (1.74533 rad) = 1.37510 mm, dr/dθ = f
+    // everywhere, so monitoring reaches 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m from the camera
+    // in any direction, sqrt(44.0² - 1.3²) = 43.98 m along the plane 1.3 m below: out to
+    // 43.98 m north, and 43.98 x cos 100° = -7.64 m behind the camera. Equisolid: f = 2.4 /
+    // (2 sin 50°) = 1.56649 mm and 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R
+    // px/m: near the axis out to 50.04 m; square to it (θ = 89.7°) only to 626.60 x 0.70879 /
+    // 12.5 = 35.53 m, and behind, at 100°, to 32.33 m, 32.33 x cos 100° = -5.61 m.
+    void fisheyeSector_data() {
+        QTest::addColumn<int>("projection");
+        QTest::addColumn<QString>("reach"); // west, east and north in cm
+        QTest::newRow("equidistant: a circle") << 1 << "-764 4398 4398";
+        QTest::newRow("equisolid: shorter off the axis") << 2 << "-561 5004 3858";
+    }
+
     void fisheyeSector() {
+        QFETCH(int, projection);
+        QFETCH(QString, reach);
         SiteCamera camera = test::entranceCamera();
-        camera.lensModel = {Projection::Equidistant, 200};
+        camera.lensModel = {AllProjections.at(std::size_t(projection)), 200};
         const PlanPolygon outline = fieldFootprint(camera, En).outline;
         QVERIFY(!outline.empty());
         const auto [west, east] = std::minmax_element(
             outline.begin(), outline.end(), [](PlanPoint a, PlanPoint b) { return a.x < b.x; });
         const auto north = std::max_element(outline.begin(), outline.end(),
                                             [](PlanPoint a, PlanPoint b) { return a.y < b.y; });
-        QCOMPARE(qRound(west->x * 100), -764);
-        QCOMPARE(qRound(east->x * 100), 4400);
-        QCOMPARE(qRound(north->y * 100), 4400);
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(qRound(west->x * 100))
+                     .arg(qRound(east->x * 100))
+                     .arg(qRound(north->y * 100)),
+                 reach);
     }
 
     // A camera aimed at a target height shows exactly what the coverage window shows for the
@@ -225,19 +266,20 @@ private slots:
                  computeCoverage(queryOf(fields, En, camera.level, t[6], t[7])));
     }
 
-    // Aimed by a tilt: the density and level at the aim distance stay the window's, the tilt and
-    // the ground follow the tilt (ground from 3 / tan(t ± v/2) with tan 30° = 0.57735).
+    // Aimed by a tilt: the target at the aim distance lies at depth 10 cos 30° + 1.3 sin 30° =
+    // 9.31025 m, 2400 / 9.31025 = 257.7803 px/m; the ground follows the tilt (from
+    // 3 / tan(t ± v/2) with tan 30° = 0.57735).
     void aimedByTilt() {
         const CoverageResult result = cameraCoverage(with(3, 1.7, 30), En);
-        QCOMPARE(shown(*result.pixelsPerMetre), u"240.0000"_s);
-        QCOMPARE(result.levelReached, std::optional<Level>(3)); // recognition
+        QCOMPARE(shown(*result.pixelsPerMetre), u"257.7803"_s);
+        QCOMPARE(result.levelReached, std::optional<Level>(EnIdentification));
         QCOMPARE(result.tiltDeg, std::optional(30.0));
         QCOMPARE(shown(*result.ground.nearM), u"3.2533"_s);
         QCOMPARE(shown(*result.ground.farM), u"9.6203"_s);
         QVERIFY(!result.problem);
         const CoverageResult up = cameraCoverage(with(3, 1.7, -30), En);
         QVERIFY(!up.ground.nearM);
-        QCOMPARE(up.problem, std::optional(Problem{Quantity::MountHeight, Fault::SeesNoGround}));
+        QCOMPARE(up.problem, std::optional(Problem{Quantity::Tilt, Fault::SeesNoGround}));
     }
 
     // The texts that the camera table and the schedule share: focal length, angles, density at

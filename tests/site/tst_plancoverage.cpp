@@ -10,14 +10,17 @@ using namespace vistaro;
 namespace {
 
 // The example camera looks east from the origin: 1/3", 1920 x 1080 (a 4.8 x 2.7 mm picture),
-// 6 mm, 3 m up, aimed at 1.7 m at 10 m. Its field at 1.7 m is 2 x 0.4 d wide at axial distance
-// d, from the near edge 1.3 / tan(atan 0.13 + atan 0.225) = 1.3 / 0.365696 = 3.554866 m;
-// identification (250 px/m) is met up to 6 x 1920 / (250 x 4.8) = 9.6 m. A trapezoid of the
-// field from d1 to d2 covers 0.4 (d2² - d1²) m².
-constexpr double NearSquared = 3.554866 * 3.554866;
+// 6 mm, 3 m up, aimed at 1.7 m at 10 m, tilted by t with cos t = 10 / 10.084146 = 0.991656 and
+// 1.3 sin t = 1.69 / 10.084146 = 0.167590. Its field at 1.7 m is 2 x 0.4 z wide at depth
+// z = x cos t + 0.167590, x ahead, from the near edge 1.3 / tan(atan 0.13 + atan 0.225) =
+// 3.554859 m; identification (250 px/m) is met up to the depth 6 x 1920 / (250 x 4.8) = 9.6 m,
+// x = (9.6 - 0.167590) / 0.991656 = 9.511780 m. The keystone from x1 to x2 covers
+// 0.4 cos t (x2² - x1²) + 0.8 x 0.167590 (x2 - x1) m².
+constexpr double Near = 3.554859;
+constexpr double Identification = 9.511780;
 
-double field(double from2, double to2) {
-    return 0.4 * (to2 - from2);
+double field(double from, double to) {
+    return 0.4 * 0.991656 * (to * to - from * from) + 0.8 * 0.167590 * (to - from);
 }
 
 SiteWall wall(double x1, double y1, double x2, double y2) {
@@ -48,24 +51,44 @@ private slots:
     // The surface where the camera identifies, as far as it sees past the walls.
     void areaAtLevel_data() {
         QTest::addColumn<std::vector<SiteWall>>("walls");
+        QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<double>("expected");
-        QTest::newRow("no wall") << std::vector<SiteWall>{} << field(NearSquared, 9.6 * 9.6);
-        // 31.809 m² up to 9.6 m; a wall across the field at x = 5 leaves 3.55 to 5 m.
+        const SiteCamera entrance = test::entranceCamera();
+        QTest::newRow("no wall") << std::vector<SiteWall>{} << entrance
+                                 << field(Near, Identification);
+        // 31.674 m² up to 9.51 m; a wall across the field at x = 5 leaves 3.55 to 5 m.
         QTest::newRow("wall across at 5 m")
-            << std::vector<SiteWall>{wall(5, -10, 5, 10)} << field(NearSquared, 25);
+            << std::vector<SiteWall>{wall(5, -10, 5, 10)} << entrance << field(Near, 5);
         // Two walls with a door gap between y = -0.5 and 0.5 at x = 5: beyond the wall only the
         // wedge through the gap is seen, 0.5 / 5 = 0.1 m of half-width a metre, so from 5 to
-        // 9.6 m 0.1 (9.6² - 25) m² instead of 0.4 (9.6² - 25).
+        // 9.51 m 0.1 (9.511780² - 25) m².
         QTest::newRow("door gap") << std::vector<SiteWall>{wall(5, -10, 5, -0.5),
                                                            wall(5, 0.5, 5, 10)}
-                                  << field(NearSquared, 25) + 0.1 * (9.6 * 9.6 - 25);
+                                  << entrance
+                                  << field(Near, 5) + 0.1 * (Identification * Identification - 25);
+        // 5 m up, aimed at 1.5 m at 8 m: tan t = 3.5 / 8, cos t = 8 / 8.732125 = 0.916157,
+        // 3.5 sin t = 12.25 / 8.732125 = 1.402865; 4 mm on a 4.8 x 3.6 mm 4:3 picture, half-width
+        // 0.6 z. Near edge 3.5 / tan(t + atan(1.8 / 4)) = 3.5 / tan(23.6294° + 24.2277°) =
+        // 3.167254 m; identification to the depth 4 x 1920 / (250 x 4.8) = 6.4 m, x =
+        // (6.4 - 1.402865) / 0.916157 = 5.454450 m. Half-widths 0.6 (3.167254 x 0.916157 +
+        // 1.402865) = 2.582668 and 0.6 x 6.4 = 3.84: (5.454450 - 3.167254) x (2.582668 + 3.84) =
+        // 14.6901 m²; inspection (6.4 / 4 = 1.6 m deep) ends at 0.2152 m, before the near edge.
+        SiteCamera keystone = entrance;
+        keystone.mountHeightM = 5;
+        keystone.targetHeightM = 1.5;
+        keystone.distanceM = 8;
+        keystone.camera = {{4.8, 3.6}, {1920, 1440}};
+        keystone.focalMm = 4;
+        QTest::newRow("keystone of a tilted camera")
+            << std::vector<SiteWall>{} << keystone << 14.6901;
     }
 
     void areaAtLevel() {
         QFETCH(std::vector<SiteWall>, walls);
+        QFETCH(SiteCamera, camera);
         QFETCH(double, expected);
         const PlanCoverage coverage(walls);
-        const double got = coverage.camera(test::entranceCamera(), enLevels()).areaAtLevelM2;
+        const double got = coverage.camera(camera, enLevels()).areaAtLevelM2;
         QVERIFY2(qAbs(got - expected) < 1e-3,
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
     }
@@ -123,6 +146,41 @@ private slots:
         QVERIFY(cover.coveredShare);
         QVERIFY2(qAbs(*cover.coveredShare - share) < 1e-9,
                  qPrintable(QString::number(*cover.coveredShare)));
+    }
+
+    // A 360° equidistant lens looking straight down from 3 m on targets at 1.7 m: f = 2.4 mm / π
+    // = 0.763944 mm, and a target R m away gets 1920 x 0.763944 / (4.8 R) = 305.578 / R px/m in
+    // any direction (dr/dθ = f). Recognition (125 px/m) is met up to R = 2.444620 m, 2.070306 m
+    // out on the plane 1.3 m down; observation (62.5) up to R = 4.889240 m, 4.713244 m out: a
+    // disc, then a ring of π (4.713244² - 2.070306²) = 56.3241 m². Squares straight behind
+    // the camera (x from -x2 to -x1, |y| <= 0.5) lie whole in the one or the other.
+    void allAround_data() {
+        QTest::addColumn<double>("x1");
+        QTest::addColumn<double>("x2");
+        QTest::addColumn<int>("level");
+        QTest::newRow("in the ring") << 3.0 << 4.0 << 2;
+        QTest::newRow("in the disc") << 0.5 << 1.5 << 3;
+    }
+
+    void allAround() {
+        QFETCH(double, x1);
+        QFETCH(double, x2);
+        QFETCH(int, level);
+        SiteCamera dome = test::entranceCamera();
+        dome.lensModel = {Projection::Equidistant, 360};
+        dome.aim = Aim::Tilt;
+        dome.tiltDeg = 90;
+        const PlanCoverage coverage;
+        const CameraCover cover = coverage.camera(dome, enLevels());
+        // Circles of 72 corners are 0.13 % smaller than round ones.
+        QVERIFY2(qAbs(cover.bandAreaM2.at(2) / 56.3241 - 1) < 0.002,
+                 qPrintable(QString::number(cover.bandAreaM2.at(2))));
+        const SiteArea behind{QStringLiteral("Behind"),
+                              Level(level),
+                              {{-x2, -0.5}, {-x1, -0.5}, {-x1, 0.5}, {-x2, 0.5}}};
+        const AreaCover covered = coverage.area(behind, {&cover});
+        QVERIFY(covered.coveredShare);
+        QCOMPARE(*covered.coveredShare, 1.0);
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.

@@ -151,19 +151,20 @@ private slots:
     }
 
     // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
-    // picture 16:9 of the sensor's width, 2.7 mm high: 2 atan(1.35 / 6) = 25.4 degrees;
-    // 1920 px over 10 m x 4.8 / 6 = 8 m is 240 px/m. Identification (250 px/m) ends at 9.6 m
-    // and the field at 1.7 m starts at 1.3 / tan(atan(1.3 / 10) + 12.68 degrees) = 3.55 m; the
-    // wall at 4 m cuts it there: its band is the field between 3.55 m and 4 m, each 0.8 m wide
-    // a metre out: 0.4 x (16 - 12.63) = 1.3 m^2. The door is 4 m^2, in front of the band, so
-    // nothing of it is covered.
+    // picture 16:9 of the sensor's width, 2.7 mm high: 2 atan(1.35 / 6) = 25.4 degrees; the
+    // target, 1.3 m down, S = sqrt(100 + 1.69) = 10.0841 m away, where 1920 px span
+    // S x 4.8 / 6 = 8.0673 m: 237.997 px/m. Identification (250 px/m) ends at 9.51 m and the
+    // field at 1.7 m starts at 1.3 / tan(atan(1.3 / 10) + 12.68 degrees) = 3.5549 m; the wall at
+    // 4 m cuts it there: its band is the keystone between 3.5549 m and 4 m, 2 x 0.4 z wide at
+    // the depth z = 0.991656 x + 0.167590: 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x
+    // 0.4451 = 1.394 m^2. The door is 4 m^2, in front of the band, so nothing of it is covered.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
                                     "Name,Lens,Focal (mm),Horizontal angle (\xC2\xB0),"
                                     "Vertical angle (\xC2\xB0),Density at aim (px/m),Level,"
                                     "Area at level (m\xC2\xB2)\r\n"
-                                    "Entrance,T6000,6,43.6,25.4,240,Identification,1.3\r\n"
+                                    "Entrance,T6000,6,43.6,25.4,237.9,Identification,1.3\r\n"
                                     "\r\n"
                                     "Name,Level,Area (m\xC2\xB2),Covered (%)\r\n"
                                     "Door,Identification,4,0\r\n"

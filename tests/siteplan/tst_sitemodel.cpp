@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(vistaro::SiteItem)
 
 namespace {
 
-// 1/3", full HD, 6 mm, aimed at 1.7 m at 10 m from 3 m up: identification reaches 9.6 m.
+// 1/3", full HD, 6 mm, aimed at 1.7 m at 10 m from 3 m up: identification reaches 9.51 m.
 SiteCamera entrance() {
     SiteCamera camera;
     camera.name = QStringLiteral("Entrance");
@@ -202,21 +202,23 @@ private slots:
 
     // The bands as the plan draws them, what the walls leave of them. Camera at (1, 2), the
     // default one: 1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m. Its field at 1.7 m
-    // is 0.4 m wide a metre out from 1.3 / tan(atan 0.13 + atan 0.225) = 3.554866 m on;
-    // identification ends at 9.6 m: 0.4 (9.6² - 3.554866²) = 31.8092 m², labelled half way,
-    // 6.577 m out. A wall across the axis 4 m out (5 m from the camera) leaves 0.4 (25 -
-    // 3.554866²) = 4.9452 m² and hides the label's place. The dead zone reaches 8.2 m.
+    // is 2 x 0.4 z wide at the depth z = 0.991656 x + 0.167590, x ahead, from 1.3 / tan(atan 0.13
+    // + atan 0.225) = 3.554859 m on; identification ends at the depth 9.6 m, 9.511780 m ahead:
+    // 0.4 x 0.991656 (9.511780² - 3.554859²) + 0.8 x 0.167590 (9.511780 - 3.554859) =
+    // 31.6736 m², labelled half way, 6.5333 m out. A wall across the axis 5 m out leaves
+    // 0.4 x 0.991656 (25 - 3.554859²) + 0.8 x 0.167590 (5 - 3.554859) = 5.0977 m² and hides
+    // the label's place. The dead zone reaches 8.2 m.
     void planFootprint_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<bool>("walled");
         QTest::addColumn<double>("identified");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("deadZone"); // how far it reaches along the axis
-        QTest::newRow("looking east") << 0.0 << false << 31.8092 << "7.58 2.00"
+        QTest::newRow("looking east") << 0.0 << false << 31.6736 << "7.53 2.00"
                                       << "8.20";
-        QTest::newRow("looking north") << 90.0 << false << 31.8092 << "1.00 8.58"
+        QTest::newRow("looking north") << 90.0 << false << 31.6736 << "1.00 8.53"
                                        << "8.20";
-        QTest::newRow("a wall 5 m out") << 0.0 << true << 4.9452 << "none"
+        QTest::newRow("a wall 5 m out") << 0.0 << true << 5.0977 << "none"
                                         << "5.00";
     }
     void planFootprint() {
@@ -338,18 +340,20 @@ private slots:
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
         QTest::newRow("metric") << std::optional<double>() << std::optional<double>()
-                                << "Entrance|T6000|6|Identification|240|31.8|0|3|1.7"
+                                << "Entrance|T6000|6|Identification|237.9|31.6|0|3|1.7"
                                 << "m";
-        // 240 px/m is 73.152 px/ft, the tele end's 2400 px/m 731.52 px/ft.
+        // 237.997 px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
-            << "Entrance|T6000|6 - 60|Identification|73.1 - 731.5|342.3|0|9.84|5.58"
+            << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
             << "ft";
         // Tilted 30°, the field at 1.7 m runs from 1.40976 to 4.16881 m (1.3 / tan(30° ± v/2),
-        // tan(v/2) = 0.225), inspection then identification: 0.4 (4.16881² - 1.40976²) =
-        // 6.1566 m². Its target height still says where the field is worked out.
+        // tan(v/2) = 0.225), inspection then identification, a keystone of half-width 0.4 z at
+        // depth z = x cos 30° + 1.3 sin 30°: 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x
+        // 2.75905) = 6.7664 m². The target 10 m ahead lies 9.3103 m deep: 1920 x 6 / (4.8 x
+        // 9.3103) = 257.78 px/m. Its target height still says where the field is worked out.
         QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
-                                         << "Entrance|T6000|6|Identification|240|6.1|0|3|1.7"
+                                         << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
                                          << "m";
     }
     void cameraTable() {
@@ -357,8 +361,9 @@ private slots:
         QFETCH(std::optional<double>, tilt);
         QFETCH(QString, cells);
         QFETCH(QString, unit);
-        // No wall: identification from 3.554866 to 9.6 m, 0.4 (9.6² - 3.554866²) = 31.8092 m²,
-        // 342.39 ft² (0.3048² m² a square foot).
+        // No wall: identification from 3.554859 to 9.511780 m, 31.6736 m² (see planFootprint),
+        // 340.93 ft² (0.3048² m² a square foot); the target S = 10.0841 m away gets
+        // 1920 x 6 / (4.8 S) = 237.997 px/m, 72.541 px/ft.
         Site site = sample();
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
