@@ -121,7 +121,7 @@ void CalcRow::vClick(RowTexts& texts, double sensorHeight, QStringView otherSepa
 
 bool CalcRow::takeTyped(CalcField field, QString& text, QString& stored,
                         QStringView otherSeparator) {
-    m_driver = field;
+    drive(field);
     if (!num::isNumeric(text, otherSeparator))
         return false;
     text = num::removeSeparator(text, otherSeparator);

@@ -42,6 +42,10 @@ public:
     void tick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
               const std::function<void()>& showValNum);
 
+    // `field` becomes the driver without its handler running now: the next tick runs it, as it
+    // does for the text typed after a click.
+    void drive(CalcField field) { m_driver = field; }
+
     CalcField driver() const { return m_driver; }
     const QString& ValFocale() const { return m_valFocale; }
     const QString& ValL() const { return m_valL; }
