@@ -62,8 +62,10 @@ private:
                 const std::function<void()>& showValNum);
 
     // The first steps every handler shares: `field` becomes the driver; a text that passes the
-    // numeric test is cleaned of the group mark in its field and stored. False for no number.
-    bool takeTyped(CalcField field, QString& text, QString& stored, QStringView otherSeparator);
+    // numeric test is cleaned of the group mark in its field, unless it is the text `written`
+    // there last, and stored. False for no number.
+    bool takeTyped(CalcField field, QString& text, QString& stored, QString& written,
+                   QStringView otherSeparator);
 
     // The relations on the stored values as they read at the moment of the call.
     std::optional<double> vFromFocale(double sensorHeight) const;
@@ -78,6 +80,7 @@ private:
         QString valL;
         QString valH;
         QString valV;
+        RowTexts written;
         CalcField driver;
         double sensorHeight;
         QString otherSeparator;
@@ -91,6 +94,9 @@ private:
     QString m_valL;
     QString m_valH;
     QString m_valV;
+    // The text each field holds as the row last wrote it there or took it from there: only a
+    // text typed since is cleaned of the group mark.
+    RowTexts m_written;
     CalcField m_driver = CalcField::Focale;
     std::optional<Inputs> m_settled; // the inputs of a tick that changed nothing
 };
