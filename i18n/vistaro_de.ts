@@ -626,6 +626,14 @@
         <source>Nominal format %1: the typical active area of sensors sold under it.</source>
         <translation>Nennformat %1: die typische aktive Fläche der Sensoren, die unter diesem Namen verkauft werden.</translation>
     </message>
+    <message>
+        <source>Camera: the coverage window&apos;s sensor or picture size cannot be used</source>
+        <translation>Kamera: Sensor oder Bildgröße des Abdeckungsfensters sind nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>Camera: %1, %2 x %3</source>
+        <translation>Kamera: %1, %2 x %3</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSheet</name>
@@ -747,16 +755,8 @@
         <translation>Ein Gesicht in Originalgröße, der Kopf %1 mm breit</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>&quot;%1&quot; konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Testtafel</translation>
-    </message>
-    <message>
-        <source>the sheet could not be drawn</source>
-        <translation>das Blatt konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1891,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SeparatorNote</name>
+    <message>
+        <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
+        <translation>Das regionale Format schreibt Dezimalzahlen mit &quot;%1&quot;, wie in %2, nicht mit dem angegebenen &quot;%3&quot;. Zahlen werden weiter im regionalen Format gelesen und angezeigt: Die angezeigten behalten ihren Wert, und ein ab jetzt eingegebenes &quot;%4&quot; wird als Tausendertrennzeichen entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SiteDeliverables</name>
     <message>
         <source>Dead zone</source>
@@ -2608,14 +2615,6 @@
         <translation>der erste Buchstabe des Namens &quot;%1&quot; nennt kein Sensorformat</translation>
     </message>
     <message>
-        <source>covers up to %1; %2 is selected</source>
-        <translation>deckt bis %1 ab; gewählt ist %2</translation>
-    </message>
-    <message>
-        <source>covers only up to %1; %2 is selected</source>
-        <translation>deckt nur bis %1 ab; gewählt ist %2</translation>
-    </message>
-    <message>
         <source>the minimum focus distance &quot;%1&quot; cannot be read</source>
         <translation>der kürzeste Fokusabstand &quot;%1&quot; ist nicht lesbar</translation>
     </message>
@@ -2674,6 +2673,14 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 braucht %2 mm oder mehr bei %3 m; dieses Objektiv erreicht %4 mm</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm covers the camera&apos;s %3 mm diagonal</source>
+        <translation>für %1 gebaut: sein Bildkreis von %2 mm deckt die Diagonale der Kamera von %3 mm ab</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm is smaller than the camera&apos;s %3 mm diagonal</source>
+        <translation>für %1 gebaut: sein Bildkreis von %2 mm ist kleiner als die Diagonale der Kamera von %3 mm</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,14 @@
         <source>Nominal format %1: the typical active area of sensors sold under it.</source>
         <translation>Formato nominal %1: el área activa típica de los sensores vendidos con ese nombre.</translation>
     </message>
+    <message>
+        <source>Camera: the coverage window&apos;s sensor or picture size cannot be used</source>
+        <translation>Cámara: el sensor o el tamaño de imagen de la ventana de cobertura no se pueden usar</translation>
+    </message>
+    <message>
+        <source>Camera: %1, %2 x %3</source>
+        <translation>Cámara: %1, %2 x %3</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSheet</name>
@@ -747,16 +755,8 @@
         <translation>Una cara a tamaño real, la cabeza de %1 mm de ancho</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Carta de prueba</translation>
-    </message>
-    <message>
-        <source>the sheet could not be drawn</source>
-        <translation>la hoja no se pudo dibujar</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1891,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SeparatorNote</name>
+    <message>
+        <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
+        <translation>El formato regional escribe los decimales con &quot;%1&quot;, como en %2, no con el &quot;%3&quot; declarado. Los números se siguen leyendo y mostrando en el formato regional: los que se ven conservan su valor, y un &quot;%4&quot; escrito a partir de ahora se quita como separador de miles.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SiteDeliverables</name>
     <message>
         <source>Dead zone</source>
@@ -2608,14 +2615,6 @@
         <translation>la primera letra del nombre &quot;%1&quot; no indica ningún formato de sensor</translation>
     </message>
     <message>
-        <source>covers up to %1; %2 is selected</source>
-        <translation>cubre hasta %1; el elegido es %2</translation>
-    </message>
-    <message>
-        <source>covers only up to %1; %2 is selected</source>
-        <translation>solo cubre hasta %1; el elegido es %2</translation>
-    </message>
-    <message>
         <source>the minimum focus distance &quot;%1&quot; cannot be read</source>
         <translation>la distancia mínima de enfoque &quot;%1&quot; no se puede leer</translation>
     </message>
@@ -2674,6 +2673,14 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 necesita %2 mm o más a %3 m; este objetivo llega a %4 mm</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm covers the camera&apos;s %3 mm diagonal</source>
+        <translation>hecho para %1: su círculo de imagen de %2 mm cubre la diagonal de %3 mm de la cámara</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm is smaller than the camera&apos;s %3 mm diagonal</source>
+        <translation>hecho para %1: su círculo de imagen de %2 mm es menor que la diagonal de %3 mm de la cámara</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,14 @@
         <source>Nominal format %1: the typical active area of sensors sold under it.</source>
         <translation>Format nominal %1 : la surface active typique des capteurs vendus sous ce nom.</translation>
     </message>
+    <message>
+        <source>Camera: the coverage window&apos;s sensor or picture size cannot be used</source>
+        <translation>Caméra : le capteur ou la taille d&apos;image de la fenêtre de couverture est inutilisable</translation>
+    </message>
+    <message>
+        <source>Camera: %1, %2 x %3</source>
+        <translation>Caméra : %1, %2 x %3</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSheet</name>
@@ -747,16 +755,8 @@
         <translation>Un visage en taille réelle, la tête de %1 mm de large</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Mire de test</translation>
-    </message>
-    <message>
-        <source>the sheet could not be drawn</source>
-        <translation>la feuille n&apos;a pas pu être dessinée</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1891,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SeparatorNote</name>
+    <message>
+        <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
+        <translation>Le format régional écrit les décimales avec « %1 », comme dans %2, et non avec le « %3 » déclaré. Les nombres restent lus et affichés au format régional : ceux qui sont affichés gardent leur valeur, et un « %4 » saisi désormais est supprimé comme séparateur de milliers.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SiteDeliverables</name>
     <message>
         <source>Dead zone</source>
@@ -2608,14 +2615,6 @@
         <translation>la première lettre du nom « %1 » n&apos;indique aucun format de capteur</translation>
     </message>
     <message>
-        <source>covers up to %1; %2 is selected</source>
-        <translation>couvre jusqu&apos;à %1 ; %2 est choisi</translation>
-    </message>
-    <message>
-        <source>covers only up to %1; %2 is selected</source>
-        <translation>ne couvre que jusqu&apos;à %1 ; %2 est choisi</translation>
-    </message>
-    <message>
         <source>the minimum focus distance &quot;%1&quot; cannot be read</source>
         <translation>la distance minimale de mise au point « %1 » est illisible</translation>
     </message>
@@ -2674,6 +2673,14 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 demande %2 mm ou plus à %3 m ; cet objectif atteint %4 mm</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm covers the camera&apos;s %3 mm diagonal</source>
+        <translation>conçu pour %1 : son cercle image de %2 mm couvre la diagonale de %3 mm de la caméra</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm is smaller than the camera&apos;s %3 mm diagonal</source>
+        <translation>conçu pour %1 : son cercle image de %2 mm est plus petit que la diagonale de %3 mm de la caméra</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,14 @@
         <source>Nominal format %1: the typical active area of sensors sold under it.</source>
         <translation>Formato nominale %1: l&apos;area attiva tipica dei sensori venduti con questo nome.</translation>
     </message>
+    <message>
+        <source>Camera: the coverage window&apos;s sensor or picture size cannot be used</source>
+        <translation>Telecamera: il sensore o l&apos;immagine della finestra di copertura non sono utilizzabili</translation>
+    </message>
+    <message>
+        <source>Camera: %1, %2 x %3</source>
+        <translation>Telecamera: %1, %2 x %3</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSheet</name>
@@ -747,16 +755,8 @@
         <translation>Un volto a grandezza reale, la testa larga %1 mm</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Mira di prova</translation>
-    </message>
-    <message>
-        <source>the sheet could not be drawn</source>
-        <translation>il foglio non ha potuto essere disegnato</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1891,13 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SeparatorNote</name>
+    <message>
+        <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
+        <translation>Il formato regionale scrive i decimali con &quot;%1&quot;, come in %2, non con il &quot;%3&quot; dichiarato. I numeri restano letti e mostrati nel formato regionale: quelli visualizzati mantengono il loro valore, e un &quot;%4&quot; digitato d&apos;ora in poi viene tolto come separatore delle migliaia.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SiteDeliverables</name>
     <message>
         <source>Dead zone</source>
@@ -2608,14 +2615,6 @@
         <translation>la prima lettera del nome &quot;%1&quot; non indica alcun formato di sensore</translation>
     </message>
     <message>
-        <source>covers up to %1; %2 is selected</source>
-        <translation>copre fino a %1; è scelto %2</translation>
-    </message>
-    <message>
-        <source>covers only up to %1; %2 is selected</source>
-        <translation>copre solo fino a %1; è scelto %2</translation>
-    </message>
-    <message>
         <source>the minimum focus distance &quot;%1&quot; cannot be read</source>
         <translation>la distanza minima di messa a fuoco &quot;%1&quot; non si può leggere</translation>
     </message>
@@ -2674,6 +2673,14 @@
     <message>
         <source>%1 needs %2 mm or longer at %3 m; this lens reaches %4 mm</source>
         <translation>%1 richiede %2 mm o più a %3 m; questo obiettivo arriva a %4 mm</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm covers the camera&apos;s %3 mm diagonal</source>
+        <translation>fatto per %1: il suo cerchio d&apos;immagine di %2 mm copre la diagonale di %3 mm della telecamera</translation>
+    </message>
+    <message>
+        <source>made for %1: its image circle of %2 mm is smaller than the camera&apos;s %3 mm diagonal</source>
+        <translation>fatto per %1: il suo cerchio d&apos;immagine di %2 mm è più piccolo della diagonale di %3 mm della telecamera</translation>
     </message>
 </context>
 <context>

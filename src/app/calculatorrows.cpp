@@ -49,8 +49,15 @@ CalculatorRows::CalculatorRows(QWidget* frame, MainPrivate& state, const Program
     m_rows[1] = makeRow(frame, {"Focale2", "L2", "H2", "V2"}, 1200);
     m_tele = rowLabel(frame, "Tele", QStringLiteral("TELE"), 1200, 612, 252);
     setZoomLayout(false);
-    for (QWidget* edit : tabOrder())
-        edit->installEventFilter(this);
+    for (int row = 0; row < 2; ++row) {
+        for (std::size_t field = 0; field < m_rows[row].size(); ++field) {
+            QLineEdit* edit = m_rows[row][field];
+            edit->installEventFilter(this);
+            // Typing, deleting or pasting there, not a text the program writes.
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, row, field] { calcRow(row).drive(CalcField(field)); });
+        }
+    }
 }
 
 RowTexts CalculatorRows::readRow(int row) const {
@@ -66,11 +73,15 @@ void CalculatorRows::writeRow(int row, const RowTexts& texts) {
     setTextIfChanged(fields[3], texts.V);
 }
 
+CalcRow& CalculatorRows::calcRow(int row) {
+    return row == 0 ? m_state.Row1 : m_state.Row2;
+}
+
 void CalculatorRows::runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler) {
     if (m_valNumOpen)
         return;
     RowTexts texts = readRow(row);
-    handler(row == 0 ? m_state.Row1 : m_state.Row2, texts);
+    handler(calcRow(row), texts);
     writeRow(row, texts);
 }
 
@@ -123,7 +134,7 @@ QList<QWidget*> CalculatorRows::tabOrder() const {
     return order;
 }
 
-// Only a mouse click makes a field its row's driver; reaching it with the keyboard does not.
+// A mouse click makes a field its row's driver; reaching it with the keyboard does not.
 bool CalculatorRows::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const bool press = event->type() == QEvent::MouseButtonPress;

@@ -20,10 +20,10 @@ struct MainPublic;
 struct ProgramState;
 
 // The calculator's two rows of fields, Focale1, L1, H1, V1 and the TELE row Focale2 to V2, with
-// their WIDE and TELE labels, and what they do: a mouse click into a field (not the keyboard
-// reaching it) makes it its row's driver and recalculates the row, and each tick runs both
-// drivers again. The stored values are MainPrivate's Row1 and Row2; while the ValNum message is
-// open, nothing runs.
+// their WIDE and TELE labels, and what they do: a mouse click into a field makes it its row's
+// driver and recalculates the row, an edit from the keyboard makes it the driver too (the keyboard
+// only reaching it does not), and each tick runs both drivers again. The stored values are
+// MainPrivate's Row1 and Row2; while the ValNum message is open, nothing runs.
 class CalculatorRows : public QObject {
     Q_OBJECT
 
@@ -57,6 +57,7 @@ private:
     void writeRow(int row, const RowTexts& texts);
     void runRow(int row, const std::function<void(CalcRow&, RowTexts&)>& handler);
     void showValNum();
+    CalcRow& calcRow(int row);
 
     MainPrivate& m_state;
     const ProgramState& m_program;

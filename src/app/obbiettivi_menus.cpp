@@ -3,7 +3,7 @@
 #include "app/cddrivemenu.h"
 #include "app/obbiettivi.h"
 #include "lang/languagefile.h"
-#include "platform/messagebox.h"
+#include "lang/separatorquestion.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -29,7 +29,7 @@ void Obbiettivi::buildMenus() {
 }
 
 void Obbiettivi::DecSeparator_Click() {
-    declareDecimalSeparator(m_program, askYesNo(this, separatorQuestion()));
+    askDecimalSeparator(this, m_program, separatorQuestion());
     saveSettingsFile();
 }
 

@@ -13,25 +13,29 @@ namespace vistaro {
 namespace {
 
 // A stored value and the text its field shows, each from its own evaluation of `relation`; a
-// step without a result leaves its target as it was and the next step still runs.
+// step without a result leaves its target as it was and the next step still runs. `written`
+// keeps the text shown.
 template <typename Relation>
-void derive(QString& stored, QString& shown, const Relation& relation) {
+void derive(QString& stored, QString& shown, QString& written, const Relation& relation) {
     if (const auto value = relation())
         stored = geometry::storedText(*value);
     if (const auto value = relation()) {
-        if (const auto text = geometry::shownText(*value))
+        if (const auto text = geometry::shownText(*value)) {
             shown = *text;
+            written = *text;
+        }
     }
 }
 
 // A size field without a number: the user is told first, then the field and its stored value
 // fall back to the size of the design-time row.
-void resetSize(QString& text, QString& stored, const QString& size,
+void resetSize(QString& text, QString& stored, QString& written, const QString& size,
                const std::function<void()>& showValNum) {
     if (showValNum)
         showValNum();
     text = size;
     stored = size;
+    written = size;
 }
 
 // `relation` on operands read from text; one that does not convert leaves no result.
@@ -46,7 +50,8 @@ std::optional<double> evaluate(std::optional<double> (*relation)(Operands...),
 } // namespace
 
 CalcRow::CalcRow(const RowTexts& shown)
-    : m_valFocale(shown.Focale), m_valL(shown.L), m_valH(shown.H), m_valV(shown.V) {}
+    : m_valFocale(shown.Focale), m_valL(shown.L), m_valH(shown.H), m_valV(shown.V),
+      m_written(shown) {}
 
 void CalcRow::click(CalcField field, RowTexts& texts, double sensorHeight,
                     QStringView otherSeparator, const std::function<void()>& showValNum) {
@@ -83,6 +88,7 @@ CalcRow::Inputs CalcRow::inputs(const RowTexts& texts, double sensorHeight,
             m_valL,
             m_valH,
             m_valV,
+            m_written,
             m_driver,
             sensorHeight,
             otherSeparator.toString(),
@@ -90,42 +96,46 @@ CalcRow::Inputs CalcRow::inputs(const RowTexts& texts, double sensorHeight,
 }
 
 void CalcRow::focaleClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator) {
-    if (!takeTyped(CalcField::Focale, texts.Focale, m_valFocale, otherSeparator))
+    if (!takeTyped(CalcField::Focale, texts.Focale, m_valFocale, m_written.Focale, otherSeparator))
         return;
-    derive(m_valV, texts.V, [&] { return vFromFocale(sensorHeight); });
-    derive(m_valH, texts.H, [&] { return hFromV(); });
+    derive(m_valV, texts.V, m_written.V, [&] { return vFromFocale(sensorHeight); });
+    derive(m_valH, texts.H, m_written.H, [&] { return hFromV(); });
 }
 
 // The distance is only ever typed: a new one keeps the scene and moves the focal length.
 void CalcRow::lClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator) {
-    if (!takeTyped(CalcField::L, texts.L, m_valL, otherSeparator))
+    if (!takeTyped(CalcField::L, texts.L, m_valL, m_written.L, otherSeparator))
         return;
-    derive(m_valFocale, texts.Focale, [&] { return focaleFromV(sensorHeight); });
+    derive(m_valFocale, texts.Focale, m_written.Focale, [&] { return focaleFromV(sensorHeight); });
 }
 
 void CalcRow::hClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
                      const std::function<void()>& showValNum) {
-    if (!takeTyped(CalcField::H, texts.H, m_valH, otherSeparator))
-        resetSize(texts.H, m_valH, QStringLiteral("4"), showValNum);
-    derive(m_valV, texts.V, [&] { return vFromH(); });
-    derive(m_valFocale, texts.Focale, [&] { return focaleFromV(sensorHeight); });
+    if (!takeTyped(CalcField::H, texts.H, m_valH, m_written.H, otherSeparator))
+        resetSize(texts.H, m_valH, m_written.H, QStringLiteral("4"), showValNum);
+    derive(m_valV, texts.V, m_written.V, [&] { return vFromH(); });
+    derive(m_valFocale, texts.Focale, m_written.Focale, [&] { return focaleFromV(sensorHeight); });
 }
 
 void CalcRow::vClick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
                      const std::function<void()>& showValNum) {
-    if (!takeTyped(CalcField::V, texts.V, m_valV, otherSeparator))
-        resetSize(texts.V, m_valV, QStringLiteral("3"), showValNum);
-    derive(m_valH, texts.H, [&] { return hFromV(); });
-    derive(m_valFocale, texts.Focale, [&] { return focaleFromV(sensorHeight); });
+    if (!takeTyped(CalcField::V, texts.V, m_valV, m_written.V, otherSeparator))
+        resetSize(texts.V, m_valV, m_written.V, QStringLiteral("3"), showValNum);
+    derive(m_valH, texts.H, m_written.H, [&] { return hFromV(); });
+    derive(m_valFocale, texts.Focale, m_written.Focale, [&] { return focaleFromV(sensorHeight); });
 }
 
-bool CalcRow::takeTyped(CalcField field, QString& text, QString& stored,
+bool CalcRow::takeTyped(CalcField field, QString& text, QString& stored, QString& written,
                         QStringView otherSeparator) {
-    m_driver = field;
+    drive(field);
     if (!num::isNumeric(text, otherSeparator))
         return false;
-    text = num::removeSeparator(text, otherSeparator);
+    // A number the row wrote or took already was read in the format of its time: a separator
+    // declared since then must not change its value.
+    if (text != written)
+        text = num::removeSeparator(text, otherSeparator);
     stored = text;
+    written = text;
     return true;
 }
 

@@ -42,6 +42,10 @@ public:
     void tick(RowTexts& texts, double sensorHeight, QStringView otherSeparator,
               const std::function<void()>& showValNum);
 
+    // `field` becomes the driver without its handler running now: the next tick runs it, as it
+    // does for the text typed after a click.
+    void drive(CalcField field) { m_driver = field; }
+
     CalcField driver() const { return m_driver; }
     const QString& ValFocale() const { return m_valFocale; }
     const QString& ValL() const { return m_valL; }
@@ -58,8 +62,10 @@ private:
                 const std::function<void()>& showValNum);
 
     // The first steps every handler shares: `field` becomes the driver; a text that passes the
-    // numeric test is cleaned of the group mark in its field and stored. False for no number.
-    bool takeTyped(CalcField field, QString& text, QString& stored, QStringView otherSeparator);
+    // numeric test is cleaned of the group mark in its field, unless it is the text `written`
+    // there last, and stored. False for no number.
+    bool takeTyped(CalcField field, QString& text, QString& stored, QString& written,
+                   QStringView otherSeparator);
 
     // The relations on the stored values as they read at the moment of the call.
     std::optional<double> vFromFocale(double sensorHeight) const;
@@ -74,6 +80,7 @@ private:
         QString valL;
         QString valH;
         QString valV;
+        RowTexts written;
         CalcField driver;
         double sensorHeight;
         QString otherSeparator;
@@ -87,6 +94,9 @@ private:
     QString m_valL;
     QString m_valH;
     QString m_valV;
+    // The text each field holds as the row last wrote it there or took it from there: only a
+    // text typed since is cleaned of the group mark.
+    RowTexts m_written;
     CalcField m_driver = CalcField::Focale;
     std::optional<Inputs> m_settled; // the inputs of a tick that changed nothing
 };

@@ -9,6 +9,7 @@
 #include "finder/lenstablemodel.h"
 #include "match/datasheet.h"
 #include "match/datasheetopener.h"
+#include "optics/lensfields.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
@@ -74,6 +75,8 @@ void LensFinder::buildControls() {
     m_fitsOnly = named<QCheckBox>("FitsOnly", this);
     m_exportCsv = named<QPushButton>("ExportCsv", this);
     m_count = named<QLabel>("ShownCount", this);
+    m_camera = named<QLabel>("JudgedCamera", this);
+    m_camera->setTextFormat(Qt::PlainText);
 
     m_table = named<QTableView>("LensTable", this);
     m_table->setModel(m_filter);
@@ -104,6 +107,7 @@ void LensFinder::buildControls() {
     bar->addWidget(m_exportCsv);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(m_camera);
     layout->addWidget(m_table, 1);
 
     connect(m_nameFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -151,6 +155,7 @@ void LensFinder::retranslate() {
     m_table->setAccessibleName(tr("Lenses"));
     followTypeFilter();
     showCount();
+    showCamera();
 }
 
 void LensFinder::followTypeFilter() {
@@ -161,6 +166,10 @@ void LensFinder::followTypeFilter() {
 
 void LensFinder::showCount() {
     m_count->setText(tr("%1 of %2 lenses").arg(m_filter->rowCount()).arg(m_model->rowCount()));
+}
+
+void LensFinder::showCamera() {
+    setTextIfChanged(m_camera, LensText::camera(m_inputs.coverage, m_inputs.selection.sensor));
 }
 
 void LensFinder::refresh(const FinderInputs& inputs) {
@@ -174,6 +183,7 @@ void LensFinder::judge() {
     followTypeFilter();
     m_filter->invalidate();
     showCount();
+    showCamera();
 }
 
 void LensFinder::activate(const QModelIndex& index) {

@@ -61,6 +61,8 @@ private:
     void activate(const QModelIndex& index);
     void followTypeFilter();
     void showCount();
+    // Which camera the lenses are judged against.
+    void showCamera();
     void rememberGeometry() const;
     // Judges the lenses against m_inputs when it or the catalogue changed.
     void judge();
@@ -74,6 +76,7 @@ private:
     QCheckBox* m_fitsOnly = nullptr;
     QPushButton* m_exportCsv = nullptr;
     QLabel* m_count = nullptr;
+    QLabel* m_camera = nullptr;
     QLabel* m_nameLabel = nullptr;
     QLabel* m_typeLabel = nullptr;
     QTableView* m_table = nullptr;

@@ -87,6 +87,16 @@ QString number(double value) {
     return CoverageText::number(value, 3);
 }
 
+// A name whose first letter tells no format serves none; the sensor judged is the coverage
+// window's camera's.
+std::optional<bool> coversCamera(const LensFacts& facts, const Wanted& wanted) {
+    if (!facts.largestFormat)
+        return false;
+    if (!wanted.camera)
+        return std::nullopt;
+    return formatCovers(*facts.largestFormat, wanted.camera->sensor);
+}
+
 QString check(Verdict verdict, const QString& reason) {
     return verdict == Verdict::Unknown ? VerdictReasons::tr("Unknown: %1").arg(reason) : reason;
 }
@@ -142,10 +152,7 @@ LensVerdicts judge(const LensRecord& lens, const LensFacts& facts, const Wanted&
     set(Check::Iris, lens.Iris.isEmpty()
                          ? Verdict::Unknown
                          : verdictOf(matchesIris(lens.Iris, wanted.inputs.selection.irisCode)));
-    // A name whose first letter tells no format serves none.
-    set(Check::Sensor,
-        verdictOf(facts.largestFormat &&
-                  formatServes(*facts.largestFormat, wanted.inputs.selection.sensor)));
+    set(Check::Sensor, verdictOf(coversCamera(facts, wanted)));
     set(Check::Focus, verdictOf(focusesAt(facts.minFocus, wanted.distance1,
                                           wanted.twoRows ? wanted.distance2 : wanted.distance1)));
     set(Check::Level, verdictOf(reachesLevel(lens, facts, wanted)));
@@ -203,8 +210,7 @@ QString VerdictReasons::checkName(Check which) {
 }
 
 QString VerdictReasons::sensorName(SensorFormat format) {
-    // The calculator's five formats come first among the presets, in the same order.
-    return QString::fromUtf8(sensorPresets()[static_cast<std::size_t>(format)].name);
+    return QString::fromUtf8(formatPreset(format).name);
 }
 
 QString VerdictReasons::type(const LensRecord& lens, const Wanted& wanted, Verdict verdict) {
@@ -267,10 +273,15 @@ QString VerdictReasons::sensor(const LensRecord& lens, const LensFacts& facts, c
         return tr("the lens has no name, whose first letter tells the sensor format");
     if (!facts.largestFormat)
         return tr("the name's first letter \"%1\" tells no sensor format").arg(lens.Name.front());
-    const QString selected = sensorName(wanted.inputs.selection.sensor);
-    return (verdict == Verdict::Pass ? tr("covers up to %1; %2 is selected")
-                                     : tr("covers only up to %1; %2 is selected"))
-        .arg(sensorName(*facts.largestFormat), selected);
+    if (!wanted.camera)
+        return tr("the coverage window's sensor or picture size cannot be used");
+    return (verdict == Verdict::Pass
+                ? tr("made for %1: its image circle of %2 mm covers the camera's %3 mm diagonal")
+                : tr("made for %1: its image circle of %2 mm is smaller than the camera's %3 mm "
+                     "diagonal"))
+        .arg(sensorName(*facts.largestFormat),
+             CoverageText::diagonal(sensorOfFormat(*facts.largestFormat)),
+             CoverageText::diagonal(wanted.camera->sensor));
 }
 
 QString VerdictReasons::focus(const LensRecord& lens, const LensFacts& facts, const Wanted& wanted,

@@ -6,9 +6,9 @@
 #include "lang/directorylist.h"
 #include "lang/filelist.h"
 #include "lang/languagechooserhost.h"
+#include "lang/separatorquestion.h"
 #include "platform/driveroots.h"
 #include "platform/forms.h"
-#include "platform/messagebox.h"
 #include "platform/nativepath.h"
 #include "state/sharedstate.h"
 
@@ -116,7 +116,7 @@ void frmSceltaLingua::File1_Click() {
     m_host.saveSettingsFile();
     m_host.showMainWindow();
     m_host.enableTimerMove();
-    declareDecimalSeparator(m_state, askYesNo(this, m_host.separatorQuestion()));
+    askDecimalSeparator(this, m_state, m_host.separatorQuestion());
     m_host.saveSettingsFile();
     m_host.loadCatalogue(catalogueFileName(m_state.DecimalSeparator));
     close();

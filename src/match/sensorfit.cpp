@@ -4,6 +4,16 @@
 
 namespace vistaro {
 
+namespace {
+
+// Whether a lens that covers up to `largest` serves the `selected` format.
+bool formatServes(SensorFormat largest, SensorFormat selected) {
+    // SensorFormat runs from the largest format to the smallest, so "covers" is "not larger".
+    return selected >= largest;
+}
+
+} // namespace
+
 std::optional<SensorFormat> largestFormatCovered(const QString& name) {
     if (name.isEmpty())
         return std::nullopt;
@@ -19,11 +29,6 @@ std::optional<SensorFormat> largestFormatCovered(const QString& name) {
     default:
         return std::nullopt;
     }
-}
-
-bool formatServes(SensorFormat largest, SensorFormat selected) {
-    // SensorFormat runs from the largest format to the smallest, so "covers" is "not larger".
-    return selected >= largest;
 }
 
 bool coversSensor(const QString& name, SensorFormat selected) {

@@ -17,7 +17,4 @@ bool coversSensor(const QString& name, SensorFormat selected);
 // The largest format a lens of this name covers; none for a name that tells none.
 std::optional<SensorFormat> largestFormatCovered(const QString& name);
 
-// Whether a lens that covers up to `largest` serves the `selected` format.
-bool formatServes(SensorFormat largest, SensorFormat selected);
-
 } // namespace vistaro

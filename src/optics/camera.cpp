@@ -10,6 +10,9 @@ namespace vistaro {
 
 namespace {
 
+// Sizes that differ by less are the same size made by different arithmetic.
+constexpr double RoundingMm = 1e-9;
+
 constexpr SensorSize fourThirds(SensorFormat format) {
     return {sensorHeight(format) * 4 / 3, sensorHeight(format)};
 }
@@ -48,6 +51,11 @@ std::span<const ImageSize> resolutionPresets() {
     return Resolutions;
 }
 
+const SensorPreset& formatPreset(SensorFormat format) {
+    // The calculator's five formats come first among the presets, in the same order.
+    return Sensors[static_cast<std::size_t>(format)];
+}
+
 SensorSize sensorOfFormat(SensorFormat format) {
     return fourThirds(format);
 }
@@ -79,11 +87,20 @@ SensorSize imagedArea(SensorSize sensor, ImageSize image) {
 }
 
 bool sameSize(SensorSize a, SensorSize b) {
-    return std::abs(a.widthMm - b.widthMm) < 1e-9 && std::abs(a.heightMm - b.heightMm) < 1e-9;
+    return std::abs(a.widthMm - b.widthMm) < RoundingMm &&
+           std::abs(a.heightMm - b.heightMm) < RoundingMm;
 }
 
 double pixelPitch(const Camera& camera) {
     return imagedArea(camera.sensor, camera.image).widthMm / camera.image.columns * 1000;
+}
+
+double diagonalMm(SensorSize size) {
+    return std::hypot(size.widthMm, size.heightMm);
+}
+
+bool formatCovers(SensorFormat largest, SensorSize sensor) {
+    return diagonalMm(sensor) <= diagonalMm(sensorOfFormat(largest)) + RoundingMm;
 }
 
 } // namespace vistaro

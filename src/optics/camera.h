@@ -47,6 +47,9 @@ std::span<const SensorPreset> sensorPresets();
 // Common camera resolutions, smallest first.
 std::span<const ImageSize> resolutionPresets();
 
+// The preset of one of the calculator's five formats.
+const SensorPreset& formatPreset(SensorFormat format);
+
 // The size of one of the calculator's five formats.
 SensorSize sensorOfFormat(SensorFormat format);
 
@@ -76,5 +79,12 @@ struct Camera {
 
 // The width of one pixel in micrometres: the imaged width over the columns.
 double pixelPitch(const Camera& camera);
+
+// The diagonal of a sensor in mm.
+double diagonalMm(SensorSize size);
+
+// A lens made for the format `largest` draws an image circle as wide as that format's diagonal:
+// it covers a sensor whose diagonal is no longer (but for the rounding of the arithmetic).
+bool formatCovers(SensorFormat largest, SensorSize sensor);
 
 } // namespace vistaro

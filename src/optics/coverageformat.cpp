@@ -141,6 +141,10 @@ QString CoverageText::millimetres(SensorSize size) {
         .arg(number(size.widthMm, 2), number(size.heightMm, 2), tr("mm"));
 }
 
+QString CoverageText::diagonal(SensorSize size) {
+    return number(diagonalMm(size), 2);
+}
+
 QString CoverageText::levelName(const LevelSet& set, Level level) {
     if (level >= set.size())
         return Missing;

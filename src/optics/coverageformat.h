@@ -36,6 +36,8 @@ public:
     static QString focal(std::optional<double> millimetres);
     // "4.8 x 3.6 mm"
     static QString millimetres(SensorSize size);
+    // The sensor's diagonal in mm, as a number: "6.39"
+    static QString diagonal(SensorSize size);
     // A level's name as shown: a built-in set's translated, the user's as typed.
     static QString levelName(const LevelSet& set, Level level);
     // The set's name as shown; the plates' with their width and pixels.

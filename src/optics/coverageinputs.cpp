@@ -146,26 +146,32 @@ void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs) {
     settings.endGroup();
 }
 
+const SensorPreset* sensorPresetOf(const CoverageInputs& inputs, SensorFormat calculatorFormat) {
+    switch (inputs.sensorSource) {
+    case SensorSource::Calculator:
+        return &formatPreset(calculatorFormat);
+    case SensorSource::Preset:
+        for (const SensorPreset& preset : sensorPresets())
+            if (inputs.sensorPreset == QLatin1String(preset.name))
+                return &preset;
+        return nullptr;
+    case SensorSource::Custom:
+    case SensorSource::PixelSize:
+        break;
+    }
+    return nullptr;
+}
+
 std::optional<Camera> cameraOf(const CoverageInputs& inputs, SensorFormat calculatorFormat) {
     if (inputs.image.columns <= 0 || inputs.image.rows <= 0)
         return std::nullopt;
     std::optional<SensorSize> sensor;
-    switch (inputs.sensorSource) {
-    case SensorSource::Calculator:
-        sensor = sensorOfFormat(calculatorFormat);
-        break;
-    case SensorSource::Preset:
-        for (const SensorPreset& preset : sensorPresets())
-            if (inputs.sensorPreset == QLatin1String(preset.name))
-                sensor = preset.size;
-        break;
-    case SensorSource::Custom:
+    if (const SensorPreset* preset = sensorPresetOf(inputs, calculatorFormat))
+        sensor = preset->size;
+    else if (inputs.sensorSource == SensorSource::Custom)
         sensor = inputs.customSensor;
-        break;
-    case SensorSource::PixelSize:
+    else if (inputs.sensorSource == SensorSource::PixelSize)
         sensor = sensorOfPixels(inputs.pixelMicrometres, inputs.image);
-        break;
-    }
     if (!sensor || !positiveSize(*sensor))
         return std::nullopt;
     return Camera{*sensor, inputs.image};

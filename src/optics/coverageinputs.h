@@ -58,6 +58,10 @@ struct CoverageInputs {
 CoverageInputs loadCoverageInputs(QSettings& settings);
 void saveCoverageInputs(QSettings& settings, const CoverageInputs& inputs);
 
+// The preset the sensor is: the calculator's format or the preset chosen by name; none for a
+// size typed, one from the pixel size or a name that is no preset.
+const SensorPreset* sensorPresetOf(const CoverageInputs& inputs, SensorFormat calculatorFormat);
+
 // The camera the inputs describe with the calculator's format; none when the sensor or the
 // picture is not a positive finite size.
 std::optional<Camera> cameraOf(const CoverageInputs& inputs, SensorFormat calculatorFormat);

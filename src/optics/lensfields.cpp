@@ -20,13 +20,6 @@ Reading readKept(double& kept, const QString& text, Quantity quantity) {
     return reading;
 }
 
-const SensorPreset* presetNamed(const QString& name) {
-    for (const SensorPreset& preset : sensorPresets())
-        if (name == QLatin1String(preset.name))
-            return &preset;
-    return nullptr;
-}
-
 } // namespace
 
 void readLensFields(CoverageInputs& inputs, const LensFields& fields,
@@ -72,21 +65,17 @@ QString LensText::activeArea(const CoverageInputs& inputs, const Camera& camera,
     const SensorSize& sensor = camera.sensor;
     const QString area =
         tr("Active area %1, diagonal %2 mm.")
-            .arg(CoverageText::millimetres(sensor),
-                 CoverageText::number(std::hypot(sensor.widthMm, sensor.heightMm), 2));
-    const SensorPreset* preset = nullptr;
+            .arg(CoverageText::millimetres(sensor), CoverageText::diagonal(sensor));
     switch (inputs.sensorSource) {
     case SensorSource::Calculator:
-        preset = &sensorPresets()[static_cast<std::size_t>(calculatorFormat)];
-        break;
     case SensorSource::Preset:
-        preset = presetNamed(inputs.sensorPreset);
         break;
     case SensorSource::Custom:
         return area + u' ' + tr("As typed.");
     case SensorSource::PixelSize:
         return area + u' ' + tr("Pixel size x resolution: the sensor's own active area.");
     }
+    const SensorPreset* preset = sensorPresetOf(inputs, calculatorFormat);
     if (!preset)
         return area;
     const QString name = QString::fromUtf8(preset->name);
@@ -97,6 +86,17 @@ QString LensText::activeArea(const CoverageInputs& inputs, const Camera& camera,
                       .arg(name)
                 : tr("Nominal format %1: the typical active area of sensors sold under it.")
                       .arg(name));
+}
+
+QString LensText::camera(const CoverageInputs& inputs, SensorFormat calculatorFormat) {
+    const std::optional<Camera> camera = cameraOf(inputs, calculatorFormat);
+    if (!camera)
+        return tr("Camera: the coverage window's sensor or picture size cannot be used");
+    const QString size = CoverageText::millimetres(camera->sensor);
+    const SensorPreset* preset = sensorPresetOf(inputs, calculatorFormat);
+    const QString sensor =
+        preset ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(preset->name), size) : size;
+    return tr("Camera: %1, %2 x %3").arg(sensor).arg(camera->image.columns).arg(camera->image.rows);
 }
 
 } // namespace vistaro

@@ -40,6 +40,9 @@ public:
     // the resolution, or the size typed.
     static QString activeArea(const CoverageInputs& inputs, const Camera& camera,
                               SensorFormat calculatorFormat);
+    // The camera whose sensor and picture the coverage inputs describe, on one line: "Camera:
+    // 1/2.8" (5.57 x 3.13 mm), 1920 x 1080", no name for a size typed or from the pixel size.
+    static QString camera(const CoverageInputs& inputs, SensorFormat calculatorFormat);
 };
 
 } // namespace vistaro

@@ -4,6 +4,7 @@
 #include "state/sharedstate.h"
 #include "support/messageboxanswer.h"
 
+#include <QApplication>
 #include <QLineEdit>
 
 using namespace vistaro;
@@ -70,6 +71,53 @@ private slots:
             }
         }
         QCOMPARE(drivers(m_state), script.section(u'>', 1));
+    }
+
+    // An edit from the keyboard makes the field its row's driver as a click does, and the next
+    // tick recalculates the row from it. 1/3" (3.6 mm high) from 6 mm, 5 m, 4 x 3 m: 9 mm gives
+    // 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps the scene and needs 20 x 3.6 / 3 = 24 mm;
+    // 3 m wide is 2.25 high at 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm.
+    // "field typed>the row edited".
+    void keyboardEditDrives_data() {
+        QTest::addColumn<QString>("script");
+        for (const char* row :
+             {"Focale1 9>9|5|2.66|2", "L1 20>24|20|4|3", "H1 3>8|5|3|2.25", "V1 1.5>12|5|2|1.5",
+              "Focale2 9>9|5|2.66|2", "L2 20>24|20|4|3", "H2 3>8|5|3|2.25", "V2 1.5>12|5|2|1.5"})
+            QTest::newRow(row) << QString::fromLatin1(row);
+    }
+
+    void keyboardEditDrives() {
+        QFETCH(QString, script);
+        const QString name = script.section(u' ', 0, 0);
+        const QString typed = script.section(u' ', 1).section(u'>', 0, 0);
+        const int edited = name.endsWith(u'2') ? 1 : 0;
+        for (const bool keyboard : {true, false}) {
+            QWidget frame;
+            CalculatorRows rows(&frame, m_state, m_program, m_texts);
+            rows.setZoomLayout(true);
+            rows.storeShownTexts();
+            frame.show();
+            QApplication::setActiveWindow(&frame);
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
+            const QList<QWidget*> order = rows.tabOrder();
+            auto* field = frame.findChild<QLineEdit*>(name);
+            if (keyboard) {
+                QWidget* before =
+                    order.at((order.indexOf(field) + order.size() - 1) % order.size());
+                before->setFocus();
+                QTest::keyClick(before, Qt::Key_Tab);
+                QVERIFY(field->hasFocus() && field->selectedText() == field->text());
+            } else {
+                QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+                field->selectAll();
+            }
+            QTest::keyClicks(field, typed);
+            rows.tick();
+            const RowTexts row = rows.readRow(edited);
+            QCOMPARE(QStringList({row.Focale, row.L, row.H, row.V}).join(u'|'),
+                     script.section(u'>', 1));
+            QCOMPARE(rows.readRow(1 - edited), (RowTexts{u"6"_s, u"5"_s, u"4"_s, u"3"_s}));
+        }
     }
 
     // A size that is not a number says so once; while the message is open, ticks and clicks

@@ -64,7 +64,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
     }
 
-    void cleanup() { m_app.stop(); }
+    void cleanup() {
+        m_app.stop();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
 
     // Pixels are twips x DPI / 1440, to the nearest pixel: "twips DPI pixels".
     void twips_data() {
@@ -226,6 +229,49 @@ private slots:
         for (QLineEdit* edit : m_app.window().findChildren<QLineEdit*>())
             QVERIFY2(edit->cursorPosition() == 0, qPrintable(edit->objectName()));
         QCOMPARE(answer.texts.join(u';'), script.section(u'>', 2));
+    }
+
+    // The separator answer changes no number on show, in the regional format of either kind; a
+    // separator declared that the regional format does not write is said once. Only text typed
+    // after it loses the declared separator's other: 3.63 mm at 5 m is 4.95 m high (6.61 wide);
+    // 4.95 clicked gives 6.6 wide, then 2.5 m (or 25 m) needs 1.81 mm (or 18.18 mm).
+    // "regional format, answer>row after the answer>after V1 clicked and L1 typed 2.5>note".
+    void separatorAnswerKeepsNumbers_data() {
+        QTest::addColumn<QString>("script");
+        const QString note = u"The regional format writes decimals with \"%1\", as in %3, not "
+                             u"with the \"%2\" declared. Numbers are still read and shown in the "
+                             u"regional format: those on show keep their values, and a \"%1\" "
+                             u"typed from now on is removed as a digit-group mark."_s;
+        QTest::newRow("point, comma declared")
+            << u"en_US Yes>3.63|5|6.61|4.95>18.18|25|6.6|4.95>"_s + note.arg(u".", u",", u"3.5");
+        QTest::newRow("point, point declared") << u"en_US No>3.63|5|6.61|4.95>1.81|2.5|6.6|4.95>"_s;
+        QTest::newRow("comma, comma declared")
+            << u"it_IT Yes>3,63|5|6,61|4,95>1,81|2,5|6,6|4,95>"_s;
+        QTest::newRow("comma, point declared")
+            << u"it_IT No>3,63|5|6,61|4,95>18,18|25|6,6|4,95>"_s + note.arg(u",", u".", u"3,5");
+    }
+
+    void separatorAnswerKeepsNumbers() {
+        QFETCH(QString, script);
+        const QStringList parts = script.split(u'>');
+        QLocale::setDefault(QLocale(parts[0].section(u' ', 0, 0)));
+        const QString point = QLocale().decimalPoint();
+        declareDecimalSeparator(m_app.program(), point == u",");
+        m_app.retype(u"Focale1"_s, u"3"_s + point + u"63"_s);
+        m_app.waitTicks();
+        QCOMPARE(rows(), parts[1]);
+        {
+            const test::MessageBoxAnswer answer(parts[0].endsWith(u"Yes") ? QMessageBox::Yes
+                                                                          : QMessageBox::No);
+            m_app.find<QAction>(u"DecSeparator"_s)->trigger();
+            QCOMPARE(answer.texts.mid(1), parts[3].isEmpty() ? QStringList() : parts.mid(3));
+        }
+        m_app.waitTicks();
+        QCOMPARE(rows(), parts[1]);
+        m_app.click(u"V1"_s);
+        m_app.retype(u"L1"_s, u"2"_s + point + u"5"_s);
+        m_app.waitTicks();
+        QCOMPARE(rows(), parts[2]);
     }
 };
 

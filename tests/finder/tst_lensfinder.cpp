@@ -98,6 +98,19 @@ private slots:
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
         set->setCurrentIndex(set->findData(enLevels().key));
 
+        // A lens's format is judged against the coverage window's camera, named above the table:
+        // the calculator's 1/3" at first, 6 mm across as a 1/3" lens's image circle; a 1/2.8"
+        // sensor is 6.39 mm across, which only lenses for 1/2" and larger cover.
+        auto* camera = m_finder->findChild<QLabel*>(u"JudgedCamera"_s);
+        QCOMPARE(camera->text(), u"Telecamera: 1/3\" (4.8 x 3.6 mm), 1920 x 1080"_s);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
+        auto* sensor = m_app.window().coverageWindow()->findChild<QComboBox*>(u"SensorFormat"_s);
+        sensor->setCurrentIndex(sensor->findData(u"1/2.8\""_s));
+        QCOMPARE(camera->text(), u"Telecamera: 1/2.8\" (5.57 x 3.13 mm), 1920 x 1080"_s);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✘"));
+        QCOMPARE(cell(u"H6012DD"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
+        sensor->setCurrentIndex(0);
+
         // A double-click presents the lens, ">" goes on through its type's block, and so does
         // Enter on a selected row; on the Datasheet cell it opens the file as the PDF button does,
         // with the same messages. Back to fixed lenses: ">" browses by the type selected.

@@ -18,16 +18,25 @@ using test::catalogueOf;
 
 namespace {
 
-// "type|iris|sensor|wide|tele|L1|L2[|mounting height]", sensor as 1, 2/3, 1/2, 1/3 or 1/4;
-// the coverage inputs are the remembered defaults (the calculator's format, 1920 x 1080,
-// identification, targets 1.7 m high), the camera at its targets' height unless a mounting
-// height is given.
+// "type|iris|sensor|wide|tele|L1|L2[|camera[|mounting height]]", sensor as 1, 2/3, 1/2, 1/3 or
+// 1/4; the coverage inputs are the remembered defaults: the calculator's format, 1920 x 1080,
+// identification, targets 1.7 m high. Then the coverage window's camera, when it is not the
+// calculator's format: a preset by name, or a size typed ("4.8x3.6"); and the mounting height,
+// the camera at its targets' height unless one is given.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
     const auto sensor =
         SensorFormat(QStringList{u"1"_s, u"2/3"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s}.indexOf(f[2]));
     CoverageInputs coverage;
-    coverage.mountHeightM = f.size() > 7 ? f[7].toDouble() : coverage.targetHeightM;
+    coverage.mountHeightM = f.size() > 8 ? f[8].toDouble() : coverage.targetHeightM;
+    if (const QString camera = f.value(7); camera.contains(u'x')) {
+        coverage.sensorSource = SensorSource::Custom;
+        coverage.customSensor = {camera.section(u'x', 0, 0).toDouble(),
+                                 camera.section(u'x', 1).toDouble()};
+    } else if (!camera.isEmpty()) {
+        coverage.sensorSource = SensorSource::Preset;
+        coverage.sensorPreset = camera;
+    }
     return {{f[0], f[1], sensor, {f[3], f[4]}, f[5], f[6], drive}, coverage};
 }
 
@@ -86,7 +95,7 @@ private slots:
         // From 3 m onto targets at 1.7 m the target at 10 m is S = sqrt(100 + 1.69) = 10.0841 m
         // away: identification needs 250 x S x 4.8 / 1920 = 6.3026 mm, more than 6.25.
         QTest::newRow("level: along the line of sight from above")
-            << "VAR|T3625|DD|3|6.25" << Check::Level << "FF|DD|1/3|6|6|10|100|3"
+            << "VAR|T3625|DD|3|6.25" << Check::Level << "FF|DD|1/3|6|6|10|100||3"
             << "✘ Identification needs 6.303 mm or longer at 10 m; this lens reaches 6.25 mm";
         // Rows 6 mm at 10 m and 30 mm at 80 m: the long end, 33 mm, at 80 m gives 1920 / (80 x
         // 4.8 / 33) = 165 px/m; identification needs 250 x 80 x 4.8 / 1920 = 50 mm. Judged at
@@ -101,6 +110,34 @@ private slots:
             << "✔ the wanted 6 mm lies within 3.5-8 mm";
         QTest::newRow("type: another type does not fit")
             << "VAR|T358|DD|3.5|8" << Check::Fits << Usual << "✘ does not fit: Type wanted";
+        // A lens's letter gives the largest format it covers, and so its image circle: that
+        // format's diagonal (1/3" 6 mm, 1/2" 8 mm). The coverage window's camera is judged: a
+        // 1/2.8" sensor of 5.57 x 3.13 mm is 6.39 mm across, 1/4" (3.2 x 2.4) 4 mm.
+        const QString oneThird = u"made for 1/3\": its image circle of 6 mm "_s;
+        QTest::newRow("sensor: 1/3\" lens, 1/2.8\" camera")
+            << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|1/2.8\""_s
+            << u"✘ "_s + oneThird + u"is smaller than the camera's 6.39 mm diagonal"_s;
+        QTest::newRow("sensor: 1/2\" lens, 1/2.8\" camera")
+            << "FF|H6|DD|6|6" << Check::Sensor << Usual + u"|1/2.8\""_s
+            << "✔ made for 1/2\": its image circle of 8 mm covers the camera's 6.39 mm diagonal";
+        QTest::newRow("sensor: 1/3\" lens, a 1/4\" preset camera")
+            << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|1/4\""_s
+            << u"✔ "_s + oneThird + u"covers the camera's 4 mm diagonal"_s;
+        QTest::newRow("sensor: 1/3\" lens, the calculator's 1/4\"")
+            << "FF|T6|DD|6|6" << Check::Sensor << "FF|DD|1/4|6|6|10|100"
+            << u"✔ "_s + oneThird + u"covers the camera's 4 mm diagonal"_s;
+        QTest::newRow("sensor: 1/3\" lens, the calculator's 1/3\", as wide as its circle")
+            << "FF|T6|DD|6|6" << Check::Sensor << Usual
+            << u"✔ "_s + oneThird + u"covers the camera's 6 mm diagonal"_s;
+        QTest::newRow("sensor: 1/3\" lens, the calculator's 1/2\"")
+            << "FF|T6|DD|6|6" << Check::Sensor << "FF|DD|1/2|6|6|10|100"
+            << u"✘ "_s + oneThird + u"is smaller than the camera's 8 mm diagonal"_s;
+        QTest::newRow("sensor: 1/3\" lens, a typed sensor just wider")
+            << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|4.81x3.6"_s
+            << u"✘ "_s + oneThird + u"is smaller than the camera's 6.01 mm diagonal"_s;
+        QTest::newRow("sensor: no camera to judge")
+            << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|0x3.6"_s
+            << "? Unknown: the coverage window's sensor or picture size cannot be used";
         QTest::newRow("sensor: a lower-case letter tells no format")
             << "FF|t6|DD|6|6" << Check::Sensor << Usual
             << "✘ the name's first letter \"t\" tells no sensor format";

@@ -95,7 +95,7 @@ private slots:
         QFETCH(bool, picked);
         const QString path = m_folder.filePath(QStringLiteral("Nothing.lng"));
         QVERIFY(test::placeHostile({}, path));
-        test::MessageBoxAnswer answer(QMessageBox::Yes);
+        test::MessageBoxAnswer answer(QMessageBox::No); // the point, as the regional format
         m_folder.start(picked ? QByteArray() : ".\r\n,\r\n" + path.toUtf8() + "\r\n/cd/\r\n");
         if (picked) {
             auto* files = m_folder.window().languageChooser()->findChild<FileList*>(u"File1"_s);
