@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>scharf</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>weiter</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -747,16 +751,12 @@
         <translation>Ein Gesicht in Originalgröße, der Kopf %1 mm breit</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>&quot;%1&quot; konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Testtafel</translation>
     </message>
     <message>
-        <source>the sheet could not be drawn</source>
-        <translation>das Blatt konnte nicht gezeichnet werden</translation>
+        <source>Test chart %1</source>
+        <translation>Testtafel %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1888,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Unschärfe des Objektivs aus der Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Vorschau %1</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>nítido</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continúa</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -747,16 +751,12 @@
         <translation>Una cara a tamaño real, la cabeza de %1 mm de ancho</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Carta de prueba</translation>
     </message>
     <message>
-        <source>the sheet could not be drawn</source>
-        <translation>la hoja no se pudo dibujar</translation>
+        <source>Test chart %1</source>
+        <translation>Carta de prueba %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1888,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Desenfoque del objetivo según la profundidad de campo</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Vista previa %1</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>net</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continue</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -747,16 +751,12 @@
         <translation>Un visage en taille réelle, la tête de %1 mm de large</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Mire de test</translation>
     </message>
     <message>
-        <source>the sheet could not be drawn</source>
-        <translation>la feuille n&apos;a pas pu être dessinée</translation>
+        <source>Test chart %1</source>
+        <translation>Mire de test %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1888,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Flou de l&apos;objectif d&apos;après la profondeur de champ</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Aperçu %1</translation>
     </message>
 </context>
 <context>

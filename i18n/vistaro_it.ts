@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>nitido</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continua</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -747,16 +751,12 @@
         <translation>Un volto a grandezza reale, la testa larga %1 mm</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>Test chart</source>
         <translation>Mira di prova</translation>
     </message>
     <message>
-        <source>the sheet could not be drawn</source>
-        <translation>il foglio non ha potuto essere disegnato</translation>
+        <source>Test chart %1</source>
+        <translation>Mira di prova %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1888,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Sfocatura dell&apos;obiettivo dalla profondità di campo</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Anteprima %1</translation>
     </message>
 </context>
 <context>
