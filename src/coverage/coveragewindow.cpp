@@ -161,7 +161,7 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_plateWidth = named<QComboBox>("PlateWidth", m_plate);
     m_platePixels = named<QSpinBox>("PlatePixels", m_plate);
     m_platePixels->setRange(1, int(MaxPlatePixels));
-    // One above the other: side by side they would make the column wider than its place.
+    // One above the other, so that the column stays narrow and leaves the views their room.
     auto* plate = new QVBoxLayout(m_plate);
     plate->setContentsMargins(0, 0, 0, 0);
     plate->addWidget(m_plateWidth);
