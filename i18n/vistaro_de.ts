@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>scharf</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>weiter</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -757,6 +761,10 @@
     <message>
         <source>Test chart</source>
         <translation>Testtafel</translation>
+    </message>
+    <message>
+        <source>Test chart %1</source>
+        <translation>Testtafel %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1896,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Unschärfe des Objektivs aus der Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Vorschau %1</translation>
     </message>
 </context>
 <context>

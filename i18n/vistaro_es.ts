@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>nítido</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continúa</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -757,6 +761,10 @@
     <message>
         <source>Test chart</source>
         <translation>Carta de prueba</translation>
+    </message>
+    <message>
+        <source>Test chart %1</source>
+        <translation>Carta de prueba %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1896,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Desenfoque del objetivo según la profundidad de campo</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Vista previa %1</translation>
     </message>
 </context>
 <context>

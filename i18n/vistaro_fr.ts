@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>net</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continue</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -757,6 +761,10 @@
     <message>
         <source>Test chart</source>
         <translation>Mire de test</translation>
+    </message>
+    <message>
+        <source>Test chart %1</source>
+        <translation>Mire de test %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1896,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Flou de l&apos;objectif d&apos;après la profondeur de champ</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Aperçu %1</translation>
     </message>
 </context>
 <context>

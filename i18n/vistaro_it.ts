@@ -50,6 +50,10 @@
         <source>sharp</source>
         <translation>nitido</translation>
     </message>
+    <message>
+        <source>continues</source>
+        <translation>continua</translation>
+    </message>
 </context>
 <context>
     <name>CoverageReport</name>
@@ -757,6 +761,10 @@
     <message>
         <source>Test chart</source>
         <translation>Mira di prova</translation>
+    </message>
+    <message>
+        <source>Test chart %1</source>
+        <translation>Mira di prova %1</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1896,10 @@
     <message>
         <source>Lens blur from the depth of field</source>
         <translation>Sfocatura dell&apos;obiettivo dalla profondità di campo</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <translation>Anteprima %1</translation>
     </message>
 </context>
 <context>

@@ -137,70 +137,6 @@ QPainterPath bandShape(const ViewEnd& end, double metres) {
     return path;
 }
 
-// The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
-// band first so the nearer ones lie on top.
-void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
-               const QTransform& toPixels, const ViewModel& model) {
-    const Units units = model.units;
-    const double halfTan = std::tan(drawnHalfAngle(end));
-    const double pixelsPerMetre = toPixels.m11();
-    const auto edge = [&](double metres, double side) {
-        return toPixels.map(QPointF(metres, side * metres * halfTan));
-    };
-    const QFontMetricsF metrics(painter.font());
-    double nearer = 0;
-    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
-    for (Level level = 0; level < reach.size(); ++level) {
-        const double metres = reach[level].value_or(0);
-        painter.setPen(Qt::NoPen);
-        fillBand(painter, level, toPixels.map(bandShape(end, metres)));
-    }
-    // Each band's name where it has room, from the highest level outwards.
-    for (Level level = reach.size(); level-- > 0;) {
-        const double farther = reach[level].value_or(0);
-        const QString name = CoverageText::levelName(model.levelSet, level);
-        const double width = (farther - nearer) * pixelsPerMetre;
-        const double middle = (nearer + farther) / 2;
-        const double height = 2 * coneExtent(end, middle).across * pixelsPerMetre;
-        if (width > metrics.horizontalAdvance(name) + 6 && height > metrics.height() + 2) {
-            painter.setPen(QColor::fromRgba(Ink));
-            drawText(painter, edge(middle, 0), name, Qt::AlignCenter);
-        }
-        nearer = farther;
-    }
-    // The scene line where the field meets the plane at the distance: never, at 180° or more.
-    if (end.distanceM && end.result.sceneWidthM && halfTan > 0) {
-        const double d = *end.distanceM;
-        QPen scene(QColor::fromRgba(Ink), 2);
-        scene.setCapStyle(Qt::FlatCap);
-        painter.setPen(scene);
-        painter.drawLine(edge(d, -1), edge(d, 1));
-        const QString text = CoverageText::length(end.result.sceneWidthM, units);
-        const QPointF label = edge(d, -1) + QPointF(4, 0);
-        drawText(painter, QPointF(label.x(), std::max(label.y(), panel.top() + metrics.height())),
-                 text, Qt::AlignLeft | Qt::AlignBottom);
-        // Where the person stands, under the scene line.
-        const QPointF foot = edge(d, 1) + QPointF(4, 0);
-        drawText(painter, QPointF(foot.x(), std::min(foot.y(), panel.bottom() - metrics.height())),
-                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
-    } else if (end.distanceM && isSector(end)) {
-        // The aim distance as an arc across the field.
-        const double d = *end.distanceM;
-        const double degrees = drawnHalfAngle(end) * 180 / std::numbers::pi;
-        const QRectF circle = toPixels.mapRect(QRectF(-d, -d, 2 * d, 2 * d));
-        QPainterPath arc;
-        arc.arcMoveTo(circle, -degrees);
-        arc.arcTo(circle, -degrees, 2 * degrees);
-        painter.setPen(QPen(QColor::fromRgba(Ink), 2, Qt::DashLine, Qt::FlatCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(arc);
-        // Off the axis, where the bands' names are.
-        const double off = std::numbers::pi / 4;
-        drawText(painter, toPixels.map(QPointF(d * std::cos(off), d * std::sin(off))),
-                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
-    }
-}
-
 // The level colours with their names, wrapped onto as many lines as the width needs.
 double legendEntryWidth(const QFontMetricsF& metrics, const LevelSet& set, Level level) {
     return metrics.height() * 0.7 + 3 +
@@ -253,17 +189,31 @@ bool coneDrawable(const ViewEnd& end) {
     return end.result.angleHDeg && lowestReach(end) > 0;
 }
 
-// The farthest the top view of `end` reaches along its axis.
-double coneReach(const ViewEnd& end) {
-    return std::max(lowestReach(end), end.distanceM.value_or(0)) * 1.05;
+// How far the top view of `end` reaches along its axis: somewhat past the farther of the aim and
+// the wanted level's reach, so that both fill the drawing; the lower levels' bands, reaching
+// farther, run off its edge. Without either, as far as the lowest level reaches.
+double coneReach(const ViewEnd& end, Level wanted) {
+    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
+    const double band = wanted < reach.size() ? reach[wanted].value_or(0) : 0;
+    const double shown = std::max(band, end.distanceM.value_or(0));
+    return (shown > 0 ? shown : lowestReach(end)) * 1.15;
 }
 
-// The camera on the left of its panel (right of what a field past 180° sees behind it), half way
-// up, the cone's labels in a row above and below.
-QTransform coneTransform(const QRectF& panel, double pixelsPerMetre, const ViewEnd& end) {
-    const double behind = coneExtent(end, coneReach(end)).behind;
-    return {pixelsPerMetre,    0, 0, pixelsPerMetre, panel.left() + 8 + behind * pixelsPerMetre,
-            panel.center().y()};
+// Where the cone of a panel goes: a row of labels above it, the marks under it and, on the
+// right, the arrow of the bands that go on.
+QRectF coneRoom(const QRectF& panel, const QFontMetricsF& metrics) {
+    const double line = metrics.height();
+    return panel.adjusted(8, line + 4, -(8 + line * 1.5), -(line + 10));
+}
+
+// The camera on the left of the cone's room (right of what a field past 180° sees behind it),
+// half way up.
+QTransform coneTransform(const QRectF& panel, const QFontMetricsF& metrics, double pixelsPerMetre,
+                         const ViewEnd& end, Level wanted) {
+    const double behind = coneExtent(end, coneReach(end, wanted)).behind;
+    const QRectF room = coneRoom(panel, metrics);
+    return {pixelsPerMetre,   0, 0, pixelsPerMetre, room.left() + behind * pixelsPerMetre,
+            room.center().y()};
 }
 
 TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const ViewModel& model) {
@@ -275,20 +225,181 @@ TopLayout topLayout(const QRectF& area, const QFontMetricsF& metrics, const View
     layout.scaleBar = QRectF(area.left(), layout.legend.top() - barTall, area.width(), barTall);
     layout.panels = panels(QRectF(area.topLeft(), QPointF(area.right(), layout.scaleBar.top())),
                            model.ends.size());
-    const double labelTall = metrics.height() + 4;
     for (std::size_t i = 0; i < model.ends.size(); ++i) {
         const ViewEnd& end = model.ends[i];
         if (!coneDrawable(end))
             continue;
-        const double reach = coneReach(end);
+        const double reach = coneReach(end, model.level);
         const ConeExtent extent = coneExtent(end, reach);
-        const QRectF inner = layout.panels[i].adjusted(8, labelTall, -8, -labelTall);
+        const QRectF room = coneRoom(layout.panels[i], metrics);
         const double fit =
-            std::min(inner.width() / (reach + extent.behind), inner.height() / (2 * extent.across));
+            std::min(room.width() / (reach + extent.behind), room.height() / (2 * extent.across));
         layout.pixelsPerMetre =
             layout.pixelsPerMetre > 0 ? std::min(layout.pixelsPerMetre, fit) : fit;
     }
     return layout;
+}
+
+// The row under the cone where its marks stand: just under the widest part of the cone in view.
+double markRow(const QRectF& panel, const QFontMetricsF& metrics, const ViewEnd& end,
+               const ViewModel& model, const QTransform& toPixels) {
+    const double across = coneExtent(end, coneReach(end, model.level)).across;
+    return std::min(toPixels.map(QPointF(0, across)).y(), coneRoom(panel, metrics).bottom()) + 3;
+}
+
+// The marks under the cone of `end`, each band end in the view and the cut where the bands go
+// on, their texts placed in turn where they overlap none placed before.
+std::vector<CoverageDrawing::Mark> coneMarks(const QRectF& panel, const QFontMetricsF& metrics,
+                                             const ViewEnd& end, const ViewModel& model,
+                                             const QTransform& toPixels) {
+    const double viewReach = coneReach(end, model.level);
+    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
+    const double top = markRow(panel, metrics, end, model, toPixels) + 5;
+    std::vector<CoverageDrawing::Mark> marks;
+    std::vector<QRectF> taken;
+    const auto place = [&](double metres, const QString& text, QRectF box) {
+        box.moveLeft(std::clamp(box.left(), panel.left() + 2, panel.right() - 2 - box.width()));
+        const bool free = std::none_of(taken.begin(), taken.end(), [&box](const QRectF& other) {
+            return other.adjusted(-4, 0, 4, 0).intersects(box);
+        });
+        if (free)
+            taken.push_back(box);
+        marks.push_back({metres, free ? text : QString(), box});
+    };
+    // Beside the cut, past its tick: where the lower bands go on.
+    bool cutPlaced = !(lowestReach(end) > viewReach);
+    const auto placeCut = [&] {
+        if (cutPlaced)
+            return;
+        cutPlaced = true;
+        const QString text = CoverageDrawing::tr("continues") + QStringLiteral(" \u2192");
+        const double cut = toPixels.map(QPointF(viewReach, 0)).x();
+        place(viewReach, text,
+              QRectF(cut + 4, top, metrics.horizontalAdvance(text) + 2, metrics.height()));
+    };
+    // The wanted level's band first, its far end then its near one, then the cut, then the
+    // levels outwards from it.
+    std::vector<Level> order;
+    for (Level level = 0; level < reach.size(); ++level)
+        order.push_back(level);
+    const auto distance = [&model](Level level) {
+        const Level wanted = model.level;
+        return level > wanted ? 2 * (level - wanted) - 1 : 2 * (wanted - level);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](Level one, Level other) { return distance(one) < distance(other); });
+    for (const Level level : order) {
+        if (distance(level) > 1)
+            placeCut();
+        const double metres = reach[level].value_or(0);
+        if (!(metres > 0) || metres > viewReach)
+            continue;
+        const QString text = CoverageText::reach(metres, model.units);
+        const double width = metrics.horizontalAdvance(text) + 2;
+        const double x = toPixels.map(QPointF(metres, 0)).x();
+        place(metres, text, QRectF(x - width / 2, top, width, metrics.height()));
+    }
+    placeCut();
+    return marks;
+}
+
+// A ruler under the cone with a tick at each band end and at the cut, and an arrow on the axis
+// where the bands go on past the view.
+void paintMarks(QPainter& painter, const QRectF& panel, const ViewEnd& end, const ViewModel& model,
+                const QTransform& toPixels) {
+    const QFontMetricsF metrics(painter.font());
+    const double viewReach = coneReach(end, model.level);
+    const double row = markRow(panel, metrics, end, model, toPixels);
+    const double camera = toPixels.map(QPointF(0, 0)).x();
+    const double cut = toPixels.map(QPointF(std::min(viewReach, lowestReach(end)), 0)).x();
+    painter.setPen(QPen(QColor::fromRgba(Ink), 0));
+    painter.drawLine(QPointF(camera, row), QPointF(cut, row));
+    for (const CoverageDrawing::Mark& mark : coneMarks(panel, metrics, end, model, toPixels)) {
+        const double x = toPixels.map(QPointF(mark.metres, 0)).x();
+        painter.drawLine(QPointF(x, row - 3), QPointF(x, row + 3));
+        if (!mark.text.isEmpty())
+            painter.drawText(mark.box, Qt::AlignCenter, mark.text);
+    }
+    if (lowestReach(end) > viewReach) {
+        const QPointF from(cut, toPixels.dy());
+        const QPointF tip = from + QPointF(metrics.height() * 1.3, 0);
+        painter.setPen(QPen(QColor::fromRgba(Ink), 2, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(from, tip);
+        painter.setBrush(QColor::fromRgba(Ink));
+        painter.drawPolygon(
+            QPolygonF{tip + QPointF(2, 0), tip + QPointF(-5, -4), tip + QPointF(-5, 4)});
+    }
+}
+
+// The top view of one end, `toPixels` taking metres along and across the axis: the cone, widest
+// band first so the nearer ones lie on top, cut where the view ends.
+void paintCone(QPainter& painter, const QRectF& panel, const ViewEnd& end,
+               const QTransform& toPixels, const ViewModel& model) {
+    const Units units = model.units;
+    const double halfTan = std::tan(drawnHalfAngle(end));
+    const double pixelsPerMetre = toPixels.m11();
+    const auto edge = [&](double metres, double side) {
+        return toPixels.map(QPointF(metres, side * metres * halfTan));
+    };
+    const QFontMetricsF metrics(painter.font());
+    const double viewReach = coneReach(end, model.level);
+    const double cut = toPixels.map(QPointF(viewReach, 0)).x();
+    const QRectF room = coneRoom(panel, metrics);
+    const std::vector<std::optional<double>>& reach = end.result.levelDistanceM;
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(panel.left(), room.top()), QPointF(cut, room.bottom())));
+    for (Level level = 0; level < reach.size(); ++level) {
+        const double metres = reach[level].value_or(0);
+        painter.setPen(Qt::NoPen);
+        fillBand(painter, level, toPixels.map(bandShape(end, metres)));
+    }
+    painter.restore();
+    // Each band's name where it has room in the view, from the highest level outwards.
+    double nearer = 0;
+    for (Level level = reach.size(); level-- > 0;) {
+        const double farther = std::min(reach[level].value_or(0), viewReach);
+        const QString name = CoverageText::levelName(model.levelSet, level);
+        const double width = (farther - nearer) * pixelsPerMetre;
+        const double middle = (nearer + farther) / 2;
+        const double height = 2 * coneExtent(end, middle).across * pixelsPerMetre;
+        if (width > metrics.horizontalAdvance(name) + 6 && height > metrics.height() + 2) {
+            painter.setPen(QColor::fromRgba(Ink));
+            drawText(painter, edge(middle, 0), name, Qt::AlignCenter);
+        }
+        nearer = farther;
+    }
+    paintMarks(painter, panel, end, model, toPixels);
+    // The scene line where the field meets the plane at the distance: never, at 180° or more.
+    if (end.distanceM && end.result.sceneWidthM && halfTan > 0) {
+        const double d = *end.distanceM;
+        QPen scene(QColor::fromRgba(Ink), 2);
+        scene.setCapStyle(Qt::FlatCap);
+        painter.setPen(scene);
+        painter.drawLine(edge(d, -1), edge(d, 1));
+        // Its width, then where the person stands, in the row over the cone.
+        const QString width = CoverageText::length(end.result.sceneWidthM, units);
+        const QPointF label = edge(d, -1) + QPointF(4, 0);
+        const QPointF at(label.x(), std::max(label.y(), panel.top() + metrics.height()));
+        drawText(painter, at, width, Qt::AlignLeft | Qt::AlignBottom);
+        drawText(painter, at + QPointF(metrics.horizontalAdvance(width + QLatin1Char(' ')), 0),
+                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)),
+                 Qt::AlignLeft | Qt::AlignBottom);
+    } else if (end.distanceM && isSector(end)) {
+        // The aim distance as an arc across the field.
+        const double d = *end.distanceM;
+        const double degrees = drawnHalfAngle(end) * 180 / std::numbers::pi;
+        const QRectF circle = toPixels.mapRect(QRectF(-d, -d, 2 * d, 2 * d));
+        QPainterPath arc;
+        arc.arcMoveTo(circle, -degrees);
+        arc.arcTo(circle, -degrees, 2 * degrees);
+        painter.setPen(QPen(QColor::fromRgba(Ink), 2, Qt::DashLine, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(arc);
+        // Off the axis, where the bands' names are.
+        const double off = std::numbers::pi / 4;
+        drawText(painter, toPixels.map(QPointF(d * std::cos(off), d * std::sin(off))),
+                 CoverageDrawing::tr("at %1").arg(CoverageText::length(d, units)));
+    }
 }
 
 // The side view of one end: x along the ground from the foot of the pole, y up from the
@@ -483,7 +594,9 @@ void CoverageDrawing::paintTopView(QPainter& painter, const QRectF& area, const 
         const ViewEnd& end = model.ends[i];
         const QRectF& panel = layout.panels[i];
         if (layout.pixelsPerMetre > 0 && coneDrawable(end))
-            paintCone(painter, panel, end, coneTransform(panel, layout.pixelsPerMetre, end), model);
+            paintCone(painter, panel, end,
+                      coneTransform(panel, metrics, layout.pixelsPerMetre, end, model.level),
+                      model);
         else
             drawNothing(painter, panel);
         drawPanelName(painter, panel, end.name);
@@ -523,7 +636,20 @@ std::optional<QTransform> CoverageDrawing::topViewScale(const QRectF& area, cons
     const TopLayout layout = topLayout(area, QFontMetricsF(font), model);
     if (end >= model.ends.size() || !(layout.pixelsPerMetre > 0) || !coneDrawable(model.ends[end]))
         return std::nullopt;
-    return coneTransform(layout.panels[end], layout.pixelsPerMetre, model.ends[end]);
+    return coneTransform(layout.panels[end], QFontMetricsF(font), layout.pixelsPerMetre,
+                         model.ends[end], model.level);
+}
+
+std::vector<CoverageDrawing::Mark> CoverageDrawing::topViewMarks(const QRectF& area,
+                                                                 const QFont& font,
+                                                                 const ViewModel& model,
+                                                                 std::size_t end) {
+    const std::optional<QTransform> toPixels = topViewScale(area, font, model, end);
+    if (!toPixels)
+        return {};
+    const QFontMetricsF metrics(font);
+    const QRectF panel = topLayout(area, metrics, model).panels[end];
+    return coneMarks(panel, metrics, model.ends[end], model, *toPixels);
 }
 
 std::optional<QTransform> CoverageDrawing::sideViewScale(const QRectF& area, const QFont& font,

@@ -33,7 +33,8 @@ struct ViewModel {
     std::optional<double> mountHeightM;
     std::optional<double> targetHeightM;
     Units units = Units::Metric;
-    LevelSet levelSet = enLevels(); // the bands' names
+    LevelSet levelSet = enLevels();      // the bands' names
+    Level level = levelSet.defaultLevel; // the level wanted: its band fills the top view
 
     bool operator==(const ViewModel&) const = default;
 };
@@ -59,6 +60,18 @@ public:
                                                   const ViewModel& model, std::size_t end);
     static std::optional<QTransform> sideViewScale(const QRectF& area, const QFont& font,
                                                    const ViewModel& model, std::size_t end);
+
+    // A distance marked with a tick under the top view's cone: where a band ends, or where the
+    // view cuts off the bands that go on. `text` is empty where it would overlap the text of a
+    // mark that goes first (the wanted level's band ends, then the cut, then the levels nearer
+    // to the wanted one first); `box` is where the text stands.
+    struct Mark {
+        double metres = 0;
+        QString text;
+        QRectF box;
+    };
+    static std::vector<Mark> topViewMarks(const QRectF& area, const QFont& font,
+                                          const ViewModel& model, std::size_t end);
 };
 
 } // namespace vistaro

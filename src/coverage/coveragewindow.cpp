@@ -124,6 +124,7 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
         showInputs();
         recompute();
     });
+    wheelOnlyWhenFocused(this);
     if (!restoreGeometry(m_settings->value(GeometryKey).toByteArray()))
         resize(1120, 720);
 }
@@ -131,6 +132,10 @@ CoverageWindow::CoverageWindow(CoverageHost& host, CoverageSettings& settings,
 CoverageWindow::~CoverageWindow() {
     if (isVisible())
         m_settings->setValue(GeometryKey, saveGeometry());
+}
+
+int CoverageWindow::fieldWidth(const QWidget* field) {
+    return field->fontMetrics().horizontalAdvance(QStringLiteral("000000000000"));
 }
 
 void CoverageWindow::buildInputs(QGroupBox* box) {
@@ -156,7 +161,8 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_plateWidth = named<QComboBox>("PlateWidth", m_plate);
     m_platePixels = named<QSpinBox>("PlatePixels", m_plate);
     m_platePixels->setRange(1, int(MaxPlatePixels));
-    auto* plate = new QHBoxLayout(m_plate);
+    // One above the other, so that the column stays narrow and leaves the views their room.
+    auto* plate = new QVBoxLayout(m_plate);
     plate->setContentsMargins(0, 0, 0, 0);
     plate->addWidget(m_plateWidth);
     plate->addWidget(m_platePixels);
@@ -186,20 +192,25 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_activeArea->setWordWrap(true);
     camera->addWidget(m_activeArea, 6, 0, 1, 5);
 
+    // The button under its combo box, which is wide enough on its own.
+    auto* levelSets = new QWidget(this);
+    auto* levelSetColumn = new QVBoxLayout(levelSets);
+    levelSetColumn->setContentsMargins(0, 0, 0, 0);
+    levelSetColumn->addWidget(m_levelSet);
+    levelSetColumn->addWidget(m_editLevelSets, 0, Qt::AlignLeft);
+
     const std::pair<const char*, QWidget*> siteRows[] = {
-        {"LevelSet", m_levelSet}, {"Plate", m_plate},
-        {"Level", m_level},       {"MountHeight", m_mountHeight},
-        {"AimBy", m_aimBy},       {"TargetHeight", m_targetHeight},
-        {"Tilt", m_tilt},         {"Units", m_units}};
+        {"LevelSet", levelSets}, {"Plate", m_plate},
+        {"Level", m_level},      {"MountHeight", m_mountHeight},
+        {"AimBy", m_aimBy},      {"TargetHeight", m_targetHeight},
+        {"Tilt", m_tilt},        {"Units", m_units}};
     for (int row = 0; const auto& [name, control] : siteRows) {
         caption(site, row, name);
         site->addWidget(control, row++, 1);
     }
-    site->addWidget(m_editLevelSets, 0, 2, 1, 2);
     for (QLineEdit* edit : {m_sensorWidth, m_sensorHeight, m_pixelSize, m_columns, m_rows,
                             m_mountHeight, m_targetHeight, m_tilt})
-        edit->setMaximumWidth(
-            edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
+        edit->setMaximumWidth(fieldWidth(edit));
     for (QGridLayout* grid : {camera, site}) {
         grid->setVerticalSpacing(3);
         grid->setColumnStretch(4, 1);
@@ -445,9 +456,8 @@ void CoverageWindow::showInputs(bool typedToo) {
          pixelTyped);
     show(m_columns, QString::number(m_inputs.image.columns), customResolution());
     show(m_rows, QString::number(m_inputs.image.rows), customResolution());
-    const double unit = m_inputs.units == Units::Imperial ? MetresPerFoot : 1;
-    show(m_mountHeight, CoverageText::number(m_inputs.mountHeightM / unit, 4), true);
-    show(m_targetHeight, CoverageText::number(m_inputs.targetHeightM / unit, 4), true);
+    show(m_mountHeight, heightText(m_inputs.mountHeightM, m_inputs.units), true);
+    show(m_targetHeight, heightText(m_inputs.targetHeightM, m_inputs.units), true);
     show(m_tilt, CoverageText::number(m_inputs.tiltDeg, 4), true);
     m_tilt->setEnabled(m_inputs.aim == Aim::Tilt);
     showLensInputs(typedToo);
@@ -545,7 +555,7 @@ void CoverageWindow::recompute() {
                                     "not of this sensor.")
                                : QString());
 
-    ViewModel model{{}, read.mountHeightM.value, read.targetHeightM.value, units, set};
+    ViewModel model{{}, read.mountHeightM.value, read.targetHeightM.value, units, set, level};
     model.ends.push_back({zoom ? tr("WIDE") : QString(), *m_wide,
                           readNumber(m_reading.distance1, Quantity::Distance).value});
     if (m_tele)

@@ -78,6 +78,8 @@ private:
         QLabel* tele;
     };
 
+    // Room for twelve digits in `field`'s font: the width of a number field.
+    static int fieldWidth(const QWidget* field);
     void buildInputs(QGroupBox* box);
     void buildFigures(QGridLayout* grid);
     void connectInputs();
@@ -117,8 +119,10 @@ private:
     // The F-number of the lens on show, when the catalogue gives one.
     std::optional<double> lensFNumber() const;
     void retranslateReportButtons();
-    // The file the user picks with `suffix` added when the name has none; empty when cancelled.
-    QString pickFile(const QString& caption, const QString& filter, const QString& suffix);
+    // The file the user picks, proposed as `name` (the report's unless given); empty when
+    // cancelled.
+    QString pickFile(const QString& caption, const QString& filter, const QString& suffix,
+                     const QString& name = QString());
     void SaveReport_Click();
     void PrintReport_Click();
     void SaveImage_Click();

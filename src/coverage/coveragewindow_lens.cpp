@@ -37,7 +37,7 @@ void CoverageWindow::buildLensInputs(QGroupBox* box) {
         grid->addWidget(control, row++, 1);
     }
     for (QLineEdit* edit : {m_datasheetAngle, m_fNumber, m_confusion})
-        edit->setMaximumWidth(80);
+        edit->setMaximumWidth(fieldWidth(edit));
     grid->setVerticalSpacing(3);
     grid->setColumnStretch(2, 1);
 }
@@ -69,6 +69,12 @@ void CoverageWindow::retranslateLens() {
         m_projection->setItemText(static_cast<int>(projection),
                                   LensText::projectionName(projection));
     m_datasheetAngle->setPlaceholderText(tr("from the focal length"));
+    // As wide as its placeholder says, in any language.
+    const QFontMetrics metrics = m_datasheetAngle->fontMetrics();
+    const int placeholder = metrics.horizontalAdvance(m_datasheetAngle->placeholderText()) +
+                            2 * metrics.averageCharWidth();
+    m_datasheetAngle->setMinimumWidth(placeholder);
+    m_datasheetAngle->setMaximumWidth(std::max(placeholder, fieldWidth(m_datasheetAngle)));
     m_datasheetAngle->setToolTip(tr("The horizontal angle of view the lens's datasheet states "
                                     "for this sensor; it stands instead of the focal length's."));
     m_confusion->setToolTip(tr("The blur that still reads as sharp, in pixel widths."));

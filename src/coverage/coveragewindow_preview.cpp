@@ -45,8 +45,8 @@ void CoverageWindow::OpenPreview_Click() {
 }
 
 void CoverageWindow::SaveTestChart_Click() {
-    const QString path =
-        pickFile(tr("Save the test chart"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = pickFile(tr("Save the test chart"), tr("PDF files (*.pdf)"),
+                                  QStringLiteral("pdf"), TestChart::fileName(QDate::currentDate()));
     if (path.isEmpty())
         return;
     if (const auto failure =

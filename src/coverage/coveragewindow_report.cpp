@@ -11,22 +11,16 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 
 namespace vistaro {
 
 namespace {
-
-const QString FolderKey = QStringLiteral("Coverage/reportFolder");
 
 QString askFile(QWidget* parent, const QString& caption, const QString& path,
                 const QString& filter) {
@@ -90,19 +84,10 @@ CoverageShown CoverageWindow::shown() const {
 }
 
 QString CoverageWindow::pickFile(const QString& caption, const QString& filter,
-                                 const QString& suffix) {
-    QString folder = m_settings->value(FolderKey).toString();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed =
-        QDir(folder).filePath(CoverageReport::fileName(shown()) + u'.' + suffix);
-    QString path = m_filePicker(this, caption, proposed, filter);
-    if (path.isEmpty())
-        return {};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
-    m_settings->setValue(FolderKey, QFileInfo(path).absolutePath());
-    return path;
+                                 const QString& suffix, const QString& name) {
+    return askSavePath(
+        [&](const QString& proposed) { return m_filePicker(this, caption, proposed, filter); },
+        name.isEmpty() ? CoverageReport::fileName(shown()) : name, suffix);
 }
 
 void CoverageWindow::SaveReport_Click() {

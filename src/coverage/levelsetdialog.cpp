@@ -4,6 +4,7 @@
 #include "coverage/levelsetdialog.h"
 
 #include "optics/coverageformat.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 
 #include <QComboBox>
@@ -126,6 +127,7 @@ LevelSetDialog::LevelSetDialog(std::vector<LevelSet> sets, QWidget* parent)
             [this] { m_levels->removeRow(m_levels->currentRow()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    wheelOnlyWhenFocused(this);
     fillList();
 }
 

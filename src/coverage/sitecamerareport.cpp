@@ -27,7 +27,7 @@ CoverageShown siteCameraShown(const SiteCamera& camera, const LevelSet& levels, 
     shown.reading.distance1 = num::toText(camera.distanceM);
     shown.reading.zoom = camera.focalTeleMm.has_value();
     const CameraFigures figures = cameraFigures(camera, levels);
-    shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units, levels};
+    shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units, levels, shown.level};
     shown.model.ends.push_back({shown.reading.zoom ? CoverageReport::tr("WIDE") : QString(),
                                 figures.wide, camera.distanceM});
     std::optional<Problem> problem = figures.wide.problem;

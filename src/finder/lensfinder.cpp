@@ -54,6 +54,7 @@ LensFinder::LensFinder(LensFinderHost& host, const Catalogue& catalogue, QWidget
                                             folder + QStringLiteral("/lenses.csv"),
                                             LensFinder::tr("CSV files (*.csv)"));
     };
+    wheelOnlyWhenFocused(this);
     resize(1100, 560);
     restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
 }
@@ -148,6 +149,8 @@ void LensFinder::retranslate() {
     setWindowTitle(tr("Lens finder"));
     m_nameLabel->setText(tr("&Name or remark:"));
     m_nameFilter->setPlaceholderText(tr("part of the name or remark"));
+    // Room for a name and more of the placeholder than its first letter, in any language.
+    m_nameFilter->setMinimumWidth(16 * m_nameFilter->fontMetrics().averageCharWidth());
     m_typeLabel->setText(tr("&Type:"));
     m_typeFilter->setItemText(AllTypes, tr("All types"));
     m_fitsOnly->setText(tr("&Only lenses that fit"));

@@ -3,6 +3,8 @@
 
 #include "optics/coveragefields.h"
 
+#include "optics/coverageformat.h"
+
 #include <algorithm>
 
 namespace vistaro {
@@ -20,7 +22,18 @@ void readInto(Number& kept, const QString& text, Quantity quantity,
         problem = reading.problem;
 }
 
+// The height a field shows: the kept one while the field shows it as heightText does.
+Reading readHeight(const QString& text, double keptM, Quantity quantity, Units units) {
+    return text == heightText(keptM, units) ? checked(keptM, quantity)
+                                            : readNumber(text, quantity, units);
+}
+
 } // namespace
+
+QString heightText(double metres, Units units) {
+    return units == Units::Imperial ? CoverageText::number(metres / MetresPerFoot, 2)
+                                    : CoverageText::number(metres, 3);
+}
 
 FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,
                       SensorFormat calculatorFormat) {
@@ -37,8 +50,10 @@ FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool
         readInto(inputs.image.rows, fields.rows, Quantity::Rows, problem);
     }
     FieldsRead read;
-    read.mountHeightM = readNumber(fields.mountHeight, Quantity::MountHeight, inputs.units);
-    read.targetHeightM = readNumber(fields.targetHeight, Quantity::TargetHeight, inputs.units);
+    read.mountHeightM =
+        readHeight(fields.mountHeight, inputs.mountHeightM, Quantity::MountHeight, inputs.units);
+    read.targetHeightM =
+        readHeight(fields.targetHeight, inputs.targetHeightM, Quantity::TargetHeight, inputs.units);
     if (read.mountHeightM.value)
         inputs.mountHeightM = *read.mountHeightM.value;
     if (read.targetHeightM.value)

@@ -39,9 +39,14 @@ struct FieldsRead {
     Reading confusionPixels{};
 };
 
+// A height in the units on show, to the unit's precision: a millimetre, or a hundredth of a foot.
+QString heightText(double metres, Units units);
+
 // Reads the fields that `inputs` uses (the custom sensor size, the pixel size, the columns and
 // rows of a custom resolution, the heights, the tilt when aimed by it) and keeps in `inputs`
-// every value that reads well; a field that does not keeps the value it had before.
+// every value that reads well; a field that does not keeps the value it had before. A height
+// field that still shows the kept height (heightText) keeps it as it is: showing it rounded in
+// feet and switching back never moves it.
 FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,
                       SensorFormat calculatorFormat);
 

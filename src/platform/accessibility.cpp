@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/accessibility.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollArea>
@@ -24,6 +25,14 @@ public:
     }
     QSize sizeHint() const override {
         return widget()->sizeHint().expandedTo(minimumSizeHint()) + QSize(0, 2 * frameWidth());
+    }
+
+protected:
+    // A control shown or hidden in the column changes what it needs: the window lays out again.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
     }
 };
 

@@ -4,6 +4,9 @@
 
 #include "platform/accessibility.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -16,6 +19,28 @@ namespace {
 template <typename Control> void writeIfChanged(Control* control, const QString& text) {
     if (control->text() != text)
         control->setText(text);
+}
+
+// Hands a wheel event that a box without the focus would take on to the widgets under it: an
+// ignored event goes up to the parents, the scroll area among them.
+class WheelGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+template <typename Box> void guardWheel(QWidget* window, WheelGuard* guard) {
+    for (Box* box : window->findChildren<Box*>()) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(guard);
+    }
 }
 
 } // namespace
@@ -34,6 +59,19 @@ void setTextIfChanged(QLabel* label, const QString& text) {
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
     writeIfChanged(edit, text);
+}
+
+void wheelOnlyWhenFocused(QWidget* window) {
+    // One guard a window, however often its controls are guarded.
+    const QString name = QStringLiteral("WheelGuard");
+    auto* guard =
+        static_cast<WheelGuard*>(window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
+    if (!guard) {
+        guard = new WheelGuard(window);
+        guard->setObjectName(name);
+    }
+    guardWheel<QComboBox>(window, guard);
+    guardWheel<QAbstractSpinBox>(window, guard);
 }
 
 void bringToFront(QWidget& window) {

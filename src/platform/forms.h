@@ -40,6 +40,11 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
 void setTextIfChanged(QLabel* label, const QString& text);
 void setTextIfChanged(QLineEdit* edit, const QString& text);
 
+// The combo boxes and spin boxes in `window` take the wheel only once they have the focus (a
+// click or Tab gives it): a wheel turned over them to scroll the form scrolls the form and never
+// changes a setting by accident. Call it when the window's controls are built.
+void wheelOnlyWhenFocused(QWidget* window);
+
 // Shows a modeless window, or raises it when it is open already.
 void bringToFront(QWidget& window);
 

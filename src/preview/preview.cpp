@@ -15,14 +15,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace vistaro {
@@ -48,7 +46,9 @@ PreviewView::PreviewView(const PreviewSheet& sheet, QWidget* parent)
 
 void PreviewView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A white sheet, as printed, whatever the palette's text colour (a dark theme's is white).
     painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
     m_sheet.paint(painter, QRectF(rect()).adjusted(6, 6, -6, -6));
 }
 
@@ -116,6 +116,7 @@ Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&a
     connect(m_save, &QPushButton::clicked, this, &Preview::SavePreview_Click);
     connect(m_testChart, &QPushButton::clicked, this, &Preview::SaveTestChart_Click);
     retranslate();
+    wheelOnlyWhenFocused(this);
     resize(1100, 760);
     restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
 }
@@ -178,12 +179,11 @@ void Preview::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-QString Preview::pickFile(const QString& caption, const QString& filter, const QString& suffix) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = m_filePicker(this, caption, folder, filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
-    return path;
+QString Preview::pickFile(const QString& caption, const QString& filter, const QString& suffix,
+                          const QString& name) {
+    return askSavePath(
+        [&](const QString& proposed) { return m_filePicker(this, caption, proposed, filter); },
+        name, suffix);
 }
 
 void Preview::CopyPreview_Click() {
@@ -192,7 +192,8 @@ void Preview::CopyPreview_Click() {
 
 void Preview::SavePreview_Click() {
     const QString path = pickFile(tr("Save the preview as a picture"), tr("PNG pictures (*.png)"),
-                                  QStringLiteral("png"));
+                                  QStringLiteral("png"),
+                                  tr("Preview %1").arg(QDate::currentDate().toString(Qt::ISODate)));
     if (path.isEmpty())
         return;
     if (const auto failure = saveImage(path, image()))
@@ -200,8 +201,8 @@ void Preview::SavePreview_Click() {
 }
 
 void Preview::SaveTestChart_Click() {
-    const QString path =
-        pickFile(tr("Save the test chart"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = pickFile(tr("Save the test chart"), tr("PDF files (*.pdf)"),
+                                  QStringLiteral("pdf"), TestChart::fileName(QDate::currentDate()));
     if (path.isEmpty())
         return;
     const QPageSize paper(QPageSize::PageSizeId(m_paper->currentData().toInt()));

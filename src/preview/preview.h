@@ -65,7 +65,8 @@ private:
     void refresh();
     void CopyPreview_Click();
     void SavePreview_Click();
-    QString pickFile(const QString& caption, const QString& filter, const QString& suffix);
+    QString pickFile(const QString& caption, const QString& filter, const QString& suffix,
+                     const QString& name);
 
     PreviewSheet m_sheet;
     PreviewView* m_view = nullptr;

@@ -4,6 +4,7 @@
 #include "preview/previewsheet.h"
 
 #include "optics/coverageformat.h"
+#include "report/reportpage.h"
 
 #include <QFontMetricsF>
 #include <QPaintEngine>
@@ -124,10 +125,6 @@ void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
     for (const Target target : AllTargets)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(TargetText::name(target)));
     labelWidth = std::min(labelWidth + gap, area.width() / 5);
-    const bool notes =
-        std::any_of(m_columns.begin(), m_columns.end(),
-                    [](const PreviewColumn& column) { return !column.focus.isEmpty(); });
-    const qreal headHeight = (notes ? 4 : 3) * line + gap;
     if (m_columns.empty()) {
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
                          tr("No pixel density: the coverage window's inputs give none."));
@@ -136,20 +133,33 @@ void PreviewSheet::paint(QPainter& painter, const QRectF& area) const {
     }
     const auto count = qreal(m_columns.size());
     const qreal cellWidth = (area.width() - labelWidth) / count;
-    const qreal cellHeight = (area.height() - headHeight) / qreal(AllTargets.size());
     const QFont plain = painter.font();
     QFont bold = plain;
     bold.setBold(true);
+    // Each column's heading and figures wrapped to its width; the head as tall as the tallest.
+    const QFontMetricsF boldMetrics(bold, painter.device());
+    std::vector<std::pair<QString, QString>> heads;
+    qreal headHeight = 0;
+    for (const PreviewColumn& column : m_columns) {
+        const QString& focus = column.focus;
+        heads.emplace_back(
+            wrappedBetweenWords(column.heading, boldMetrics, cellWidth - gap),
+            wrappedBetweenWords(focus.isEmpty() ? column.detail : column.detail + u'\n' + focus,
+                                metrics, cellWidth - gap));
+        const auto lines = heads.back().first.count(u'\n') + heads.back().second.count(u'\n') + 2;
+        headHeight = std::max(headHeight, qreal(lines) * line);
+    }
+    headHeight += gap;
+    const qreal cellHeight = (area.height() - headHeight) / qreal(AllTargets.size());
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         const QRectF head(area.left() + labelWidth + qreal(c) * cellWidth, area.top(),
                           cellWidth - gap, headHeight);
+        const auto& [heading, detail] = heads[c];
         painter.setFont(bold);
-        painter.drawText(head, Qt::AlignLeft | Qt::AlignTop, m_columns[c].heading);
+        painter.drawText(head, Qt::AlignLeft | Qt::AlignTop, heading);
         painter.setFont(plain);
-        const QString& focus = m_columns[c].focus;
-        painter.drawText(
-            head.adjusted(0, line, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-            focus.isEmpty() ? m_columns[c].detail : m_columns[c].detail + u'\n' + focus);
+        painter.drawText(head.adjusted(0, qreal(heading.count(u'\n') + 1) * line, 0, 0),
+                         Qt::AlignLeft | Qt::AlignTop, detail);
     }
     for (const Target target : AllTargets) {
         const qreal top = area.top() + headHeight + qreal(target) * cellHeight;

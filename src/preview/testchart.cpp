@@ -94,6 +94,10 @@ double countingBar(Sheet& sheet, double y) {
 
 } // namespace
 
+QString TestChart::fileName(const QDate& date) {
+    return tr("Test chart %1").arg(date.toString(Qt::ISODate));
+}
+
 QString TestChart::instructions(const TestChartInputs& inputs) {
     const Units units = inputs.units;
     const QString bar = units == Units::Imperial

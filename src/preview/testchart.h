@@ -6,6 +6,7 @@
 #include "optics/coverageinputs.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QPageSize>
 #include <QString>
 #include <optional>
@@ -39,6 +40,8 @@ public:
     // message naming the file when it could not be written.
     static std::optional<QString> save(const QString& path, const TestChartInputs& inputs,
                                        const QPageSize& pageSize);
+    // The name a save proposes: "Test chart 2026-12-07".
+    static QString fileName(const QDate& date);
     // The instructions printed on the sheet.
     static QString instructions(const TestChartInputs& inputs);
     // The pages on `writer`; false when they could not be painted.

@@ -3,12 +3,16 @@
 
 #include "report/reportfiles.h"
 
+#include "platform/settingspath.h"
 #include "report/reportpage.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace vistaro {
 
@@ -19,7 +23,25 @@ QString failure(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+// Every window's saves share it: a report, its picture and a test chart usually go together.
+const QString FolderKey = QStringLiteral("Coverage/reportFolder");
+
 } // namespace
+
+QString askSavePath(const std::function<QString(const QString& proposed)>& ask, const QString& name,
+                    const QString& suffix) {
+    const std::unique_ptr<QSettings> settings = windowSettings();
+    QString folder = settings->value(FolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = ask(QDir(folder).filePath(name + u'.' + suffix));
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u'.' + suffix;
+    settings->setValue(FolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
 
 std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
                                      const QPageSize& pageSize) {

@@ -29,4 +29,10 @@ std::optional<QString> saveImage(const QString& path, const QImage& image);
 std::optional<QString> savePdf(const QString& path, const QPageSize& pageSize,
                                const std::function<bool(QPdfWriter&)>& paint);
 
+// Where to save a file named `name`: `ask` gets the path to propose, `name` and `suffix` in the
+// folder saved to last (the documents folder until then), and returns the path picked or empty.
+// The path picked gets `suffix` when its name has none, and its folder is remembered.
+QString askSavePath(const std::function<QString(const QString& proposed)>& ask, const QString& name,
+                    const QString& suffix);
+
 } // namespace vistaro

@@ -41,17 +41,22 @@ public:
                int flags = Qt::AlignLeft | Qt::TextWordWrap, const QColor& colour = Qt::black) {
         const QFontMetricsF metrics(font, &m_device);
         const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+        QString lines = text;
         if (std::any_of(words.begin(), words.end(), [&](const QString& word) {
                 return metrics.horizontalAdvance(word) > box.width();
-            }))
+            })) {
             flags = (flags & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
+        } else if (flags & Qt::TextWordWrap) {
+            lines = wrappedBetweenWords(text, metrics, box.width());
+            flags &= ~Qt::TextWordWrap;
+        }
         const QRectF needed =
-            metrics.boundingRect(QRectF(box.left(), box.top(), box.width(), 1e6), flags, text);
+            metrics.boundingRect(QRectF(box.left(), box.top(), box.width(), 1e6), flags, lines);
         if (draw) {
             m_painter.setFont(font);
             m_painter.setPen(colour);
             m_painter.drawText(QRectF(box.left(), box.top(), box.width(), needed.height()), flags,
-                               text);
+                               lines);
         }
         return text.isEmpty() ? 0 : needed.height();
     }
@@ -275,6 +280,32 @@ private:
 };
 
 } // namespace
+
+QString wrappedBetweenWords(const QString& text, const QFontMetricsF& metrics, qreal width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        // A word after a number is its unit, or goes with it as "2 cameras" does.
+        QStringList words;
+        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            if (!words.isEmpty() && words.constLast().back().isDigit())
+                words.last() += u' ' + word;
+            else
+                words << word;
+        }
+        QString line;
+        for (const QString& word : words) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
 
 QPageSize preferredPageSize(const QLocale& locale) {
     // The countries that print on Letter; the rest of the world uses A4.

@@ -11,10 +11,16 @@
 #include <memory>
 #include <optional>
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QPrinter;
 
 namespace vistaro {
+
+// `text` with a line break wherever it must wrap to fit `width`: between words only, and never
+// between a number and its unit ("240 px/m" stays on one line, and "px/m" is never cut at its
+// slash). A word wider than `width` keeps a line of its own.
+QString wrappedBetweenWords(const QString& text, const QFontMetricsF& metrics, qreal width);
 
 // Letter where the locale's country prints on it, A4 everywhere else.
 QPageSize preferredPageSize(const QLocale& locale = QLocale());

@@ -6,6 +6,7 @@
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/accessibility.h"
+#include "platform/forms.h"
 #include "platform/settingspath.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
@@ -37,12 +38,6 @@ const QString GeometryKey = QStringLiteral("SitePlan/geometry");
 const QString StateKey = QStringLiteral("SitePlan/state");
 // A copy lands this far east and south of its original, so that both can be seen.
 constexpr double CopyOffsetMetres = 1;
-
-template <typename Widget> Widget* named(const char* name, QWidget* parent) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 
@@ -100,6 +95,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
                                   m_document.site().levelSet);
     });
     connect(m_panel, &CameraPanel::openPreview, this, &SitePlan::openPreview);
+    wheelOnlyWhenFocused(this);
 
     resize(1200, 800);
     const std::unique_ptr<QSettings> remembered = windowSettings();
@@ -144,8 +140,13 @@ void SitePlan::buildTables() {
         view->horizontalHeader()->setStretchLastSection(true);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         // The columns fit the rows in sight: measuring every row of a large site again at each
-        // step of a drag would take longer than the step.
+        // step of a drag would take longer than the step. The header measures its sections when
+        // they change, not when rows come or change: the view measures them again then.
         view->horizontalHeader()->setResizeContentsPrecision(0);
+        const auto measure = [view] { view->resizeColumnsToContents(); };
+        connect(model, &QAbstractItemModel::rowsInserted, view, measure);
+        connect(model, &QAbstractItemModel::dataChanged, view, measure);
+        connect(model, &QAbstractItemModel::modelReset, view, measure);
         connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, view] { tableSelectionChanged(view); });
         return view;

@@ -186,10 +186,16 @@ void SitePlan::showCoverageLayers() {
 }
 
 void SitePlan::showUndoSteps() {
-    m_undoAction->setEnabled(m_undo->canUndo());
-    m_redoAction->setEnabled(m_undo->canRedo());
-    m_undoAction->setText(m_undo->canUndo() ? tr("&Undo %1").arg(m_undo->undoText()) : tr("&Undo"));
-    m_redoAction->setText(m_undo->canRedo() ? tr("&Redo %1").arg(m_undo->redoText()) : tr("&Redo"));
+    // The menu and the tooltip say what would be undone or redone; the tool bar's caption stays
+    // as it is, so that no button moves under the pointer between two clicks.
+    const auto show = [](QAction* action, bool can, const QString& plain, const QString& step) {
+        action->setEnabled(can);
+        action->setText(can ? step : plain);
+        action->setIconText(QString(plain).remove(u'&'));
+        action->setToolTip(QString(action->text()).remove(u'&'));
+    };
+    show(m_undoAction, m_undo->canUndo(), tr("&Undo"), tr("&Undo %1").arg(m_undo->undoText()));
+    show(m_redoAction, m_undo->canRedo(), tr("&Redo"), tr("&Redo %1").arg(m_undo->redoText()));
 }
 
 void SitePlan::retranslate() {

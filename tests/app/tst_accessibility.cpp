@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -85,6 +86,15 @@ const WindowToWalk Windows[] = {
      {},
      false},
     {"coverage", opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>},
+    // The plate's width and the pixels it needs take a row each.
+    {"coverage, number plates",
+     [](test::SampleWorkFolder& app) -> QWidget* {
+         QWidget* coverage =
+             opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>(app);
+         auto* sets = coverage->findChild<QComboBox*>(u"LevelSet"_s);
+         sets->setCurrentIndex(sets->findData(u"plates"_s));
+         return coverage;
+     }},
     {"coverage, a problem",
      [](test::SampleWorkFolder& app) {
          app.retype(u"Focale1"_s, u"0"_s);
@@ -261,15 +271,20 @@ private slots:
 
     void largeFontDarkPalette_data() {
         QTest::addColumn<int>("window");
-        for (int i = 0; i < int(std::size(Windows)); ++i)
-            if (Windows[i].growsWithFont)
-                QTest::newRow(Windows[i].name) << i;
+        QTest::addColumn<QString>("language"); // the language file
+        for (const QString& language : {u"English.lng"_s, u"Deutsch.lng"_s})
+            for (int i = 0; i < int(std::size(Windows)); ++i)
+                if (Windows[i].growsWithFont)
+                    QTest::addRow("%s, %s", Windows[i].name, qPrintable(language)) << i << language;
     }
 
     // With the font half as large again and a dark high-contrast palette, on a small screen,
-    // every text still has the room it needs and reads.
+    // every text still has the room it needs and reads, in English and in German, whose words
+    // are the longest.
     void largeFontDarkPalette() {
         QFETCH(int, window);
+        QFETCH(QString, language);
+        m_app.window().CaricaLingua(m_app.filePath(language));
         const QFont normal = QApplication::font();
         const QPalette light = QApplication::palette();
         const auto restore = qScopeGuard([&] {
@@ -295,7 +310,8 @@ private slots:
         QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
                  qPrintable(u"%1 x %2"_s.arg(least.width()).arg(least.height())));
         opened->resize(opened->size().boundedTo(screen));
-        QTest::qWait(20);
+        // A control shown or hidden lays the window out again in a few steps.
+        QTest::qWait(200);
         const test::AccessibilityWalk walk(*opened);
         const QStringList faults = walk.clippedText() + walk.faults();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QWheelEvent>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -111,6 +112,42 @@ private slots:
         QTRY_COMPARE(shown("AngleH"), degrees(185));
         QCOMPARE(shown("AngleV"), degrees(104.1));
         QVERIFY(coverage()->findChild<QLabel*>(u"PixelDensityEdge"_s)->isVisible());
+    }
+
+    // A wheel turned over a choice without the focus leaves it; with the focus it changes it.
+    // Heights in feet show to a hundredth (3 m, 9.8425 ft, reads 9.84) and come back as typed.
+    void wheelChangesOnlyFocusedChoices() {
+        m_app.window().OpenCoverage()->trigger();
+        QTRY_VERIFY(coverage()->isVisible());
+        auto* mount = coverage()->findChild<QLineEdit*>(u"MountHeight"_s);
+        auto* target = coverage()->findChild<QLineEdit*>(u"TargetHeight"_s);
+        mount->selectAll();
+        QTest::keyClicks(mount, u"3"_s);
+        coverage()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(coverage()));
+        mount->setFocus();
+        const auto wheel = [](QWidget* under, int steps) {
+            const QPointF at = QRectF(under->rect()).center();
+            QWheelEvent turned(at, under->mapToGlobal(at), {}, {0, -120 * steps}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(under, &turned);
+        };
+        auto* units = coverage()->findChild<QComboBox*>(u"Units"_s);
+        auto* aim = coverage()->findChild<QComboBox*>(u"AimBy"_s);
+        for (QComboBox* choice : {units, aim}) {
+            const int before = choice->currentIndex();
+            wheel(choice, 1);
+            QCOMPARE(choice->currentIndex(), before);
+        }
+        units->setFocus();
+        wheel(units, 1);
+        QCOMPARE(units->currentIndex(), 1);
+        QCOMPARE(mount->text(), u"9.84"_s);
+        QCOMPARE(target->text(), u"5.58"_s);
+        wheel(units, -1);
+        QCOMPARE(units->currentIndex(), 0);
+        QCOMPARE(mount->text(), u"3"_s);
+        QCOMPARE(target->text(), u"1.7"_s);
     }
 };
 

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -343,8 +345,11 @@ private slots:
         Preview preview;
         QTemporaryDir dir;
         QString answer;
-        preview.setFilePicker(
-            [&](QWidget*, const QString&, const QString&, const QString&) { return answer; });
+        QString proposed;
+        preview.setFilePicker([&](QWidget*, const QString&, const QString& path, const QString&) {
+            proposed = path;
+            return answer;
+        });
         preview.resize(1000, 700);
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
@@ -358,14 +363,28 @@ private slots:
         QVERIFY(preview.sheet().picture(Target::Plate, 0) != before);
         QCOMPARE(preview.options(), (PictureOptions{20, 0}));
 
+        QWidget* sheet = preview.findChild<QWidget*>(u"PreviewSheet"_s);
+        // The headings read on the white sheet under a dark theme's white text too.
+        QPalette dark = sheet->palette();
+        dark.setColor(QPalette::WindowText, Qt::white);
+        sheet->setPalette(dark);
+        const QImage heads = sheet->grab(QRect(0, 0, sheet->width(), 40)).toImage();
+        qsizetype inked = 0;
+        for (int y = 0; y < heads.height(); ++y)
+            for (int x = 0; x < heads.width(); ++x)
+                inked += QColor(heads.pixel(x, y)).value() < 100;
+        QVERIFY(inked > 50);
         QTest::mouseClick(preview.findChild<QPushButton*>(u"CopyPreview"_s), Qt::LeftButton);
-        const QWidget* sheet = preview.findChild<QWidget*>(u"PreviewSheet"_s);
         QCOMPARE(QApplication::clipboard()->image().size(), sheet->size());
+        // A save proposes a file named for what it holds and the day, in the folder saved to last.
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
         answer = dir.filePath(u"preview"_s);
         QTest::mouseClick(preview.findChild<QPushButton*>(u"SavePreview"_s), Qt::LeftButton);
+        QCOMPARE(QFileInfo(proposed).fileName(), u"Preview "_s + today + u".png"_s);
         QCOMPARE(QImage(answer + u".png"_s).size(), sheet->size());
         answer = dir.filePath(u"chart.pdf"_s);
         QTest::mouseClick(preview.findChild<QPushButton*>(u"SaveTestChart"_s), Qt::LeftButton);
+        QCOMPARE(proposed, dir.filePath(u"Test chart "_s + today + u".pdf"_s));
         QVERIFY(QFile::exists(answer));
     }
 

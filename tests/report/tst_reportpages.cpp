@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/reportfiles.h"
+#include "report/reportpage.h"
 
+#include <QFontMetricsF>
 #include <QPdfDocument>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +71,36 @@ private slots:
         }
         for (int i = 1; i <= rows; ++i)
             QCOMPARE(all.count(u"Row%1T6000"_s.arg(i)), 1);
+    }
+
+    // A text wraps between words only, a number with its unit: where the line would hold up to
+    // `fits` (a cut a plain word wrap could make, after a slash or before a unit), it breaks
+    // earlier. A word wider than the line keeps a line of its own.
+    void wrapsBetweenWords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fits");
+        QTest::addColumn<QString>("wrapped");
+        QTest::newRow("unit at its slash") << u"Density at aim (px/m)"_s << u"Density at aim (px/"_s
+                                           << u"Density at aim\n(px/m)"_s;
+        QTest::newRow("number and unit")
+            << u"10 m, 12.5 px/m"_s << u"10 m, 12.5"_s << u"10 m,\n12.5 px/m"_s;
+        QTest::newRow("heading") << u"At the aim distance"_s << u"At the aim distanc"_s
+                                 << u"At the aim\ndistance"_s;
+        QTest::newRow("wide enough")
+            << u"10 m, 240 px/m"_s << u"10 m, 240 px/m"_s << u"10 m, 240 px/m"_s;
+        QTest::newRow("lines kept")
+            << u"10 m\nblur 2 px"_s << u"blur 2 px"_s << u"10 m\nblur 2 px"_s;
+        QTest::newRow("word wider than the line")
+            << u"Überwachungsbereich x"_s << u"Überwachung"_s << u"Überwachungsbereich\nx"_s;
+    }
+
+    void wrapsBetweenWords() {
+        QFETCH(QString, text);
+        QFETCH(QString, fits);
+        QFETCH(QString, wrapped);
+        const QFontMetricsF metrics(QFont(u"Arial"_s, 10));
+        QCOMPARE(wrappedBetweenWords(text, metrics, metrics.horizontalAdvance(fits) + 0.5),
+                 wrapped);
     }
 };
 

@@ -28,6 +28,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QWheelEvent>
 #include <algorithm>
@@ -151,11 +153,24 @@ private slots:
         QFETCH(QString, kind);
         open();
         const Site before = site();
+        // The tool bar's buttons stay where they are whatever the step to undo is called.
+        auto* tools = m_plan->findChild<QToolBar*>(u"SitePlanToolBar"_s);
+        const auto buttons = [tools] {
+            QApplication::processEvents();
+            QList<QRect> places;
+            for (QAction* action : tools->actions())
+                if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(action)))
+                    places << button->geometry();
+            return places;
+        };
+        const QList<QRect> placesBefore = buttons();
         edit(kind);
         const Site after = site();
         QVERIFY(after != before);
         QCOMPARE(plan().undoStack().count(), 1);
         QVERIFY(plan().isWindowModified());
+        QCOMPARE(buttons(), placesBefore);
+        QVERIFY(action("Undo")->toolTip().startsWith(u"Undo "_s));
 
         if (kind == u"add camera"_s) {
             // What the calculator reads into the camera is the model's; the window names it

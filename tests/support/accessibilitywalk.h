@@ -13,8 +13,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSet>
 #include <QStringList>
+#include <QTableView>
 #include <QTest>
 
 namespace vistaro::test {
@@ -57,14 +59,38 @@ public:
             else if (label || qobject_cast<const QAbstractButton*>(widget))
                 clipped = text &&
                           (widget->width() < needed.width() || widget->height() < needed.height());
-            else if (qobject_cast<const QLineEdit*>(widget) ||
-                     qobject_cast<const QComboBox*>(widget) ||
+            else if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+                // A field has room for a few characters at least.
+                clipped = widget->height() < needed.height() ||
+                          widget->width() < 6 * edit->fontMetrics().averageCharWidth();
+            else if (qobject_cast<const QComboBox*>(widget) ||
                      qobject_cast<const QAbstractSpinBox*>(widget))
                 clipped = widget->height() < needed.height();
             if (clipped)
                 found << nameOf(widget) + QString::asprintf(": %d x %d shown, %d x %d needed",
                                                             widget->width(), widget->height(),
                                                             needed.width(), needed.height());
+            // A table's columns as wide as their texts in sight, but the last, which takes the room
+            // left.
+            if (const auto* table = qobject_cast<const QTableView*>(widget);
+                table && table->model())
+                for (int c = 0; c + 1 < table->model()->columnCount(); ++c)
+                    if (!table->isColumnHidden(c) &&
+                        table->columnWidth(c) <
+                            static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(c))
+                        found << nameOf(widget) +
+                                     QString::asprintf(": column %d %d wide, %d needed", c,
+                                                       table->columnWidth(c),
+                                                       static_cast<const QAbstractItemView*>(table)
+                                                           ->sizeHintForColumn(c));
+            // A column that scrolls only up and down cuts off what is wider than its view.
+            const auto* column = qobject_cast<const QScrollArea*>(widget);
+            if (column && column->widget() &&
+                column->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+                column->widget()->width() > column->viewport()->width())
+                found << nameOf(widget) + QString::asprintf(": %d wide, %d shown",
+                                                            column->widget()->width(),
+                                                            column->viewport()->width());
         }
         return found;
     }

@@ -30,8 +30,8 @@ public:
         QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString data = QStringLiteral(VISTARO_SOURCE_DATA_DIR "/");
-        for (const char* name :
-             {"Obbiettivi1.txt", "Obbiettivi2.txt", "lang/English.lng", "lang/Italiano.lng"})
+        for (const char* name : {"Obbiettivi1.txt", "Obbiettivi2.txt", "lang/English.lng",
+                                 "lang/Italiano.lng", "lang/Deutsch.lng"})
             if (!QFile::copy(data + QLatin1StringView(name),
                              filePath(QFileInfo(QLatin1StringView(name)).fileName())))
                 return false;
