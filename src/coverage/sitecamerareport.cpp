@@ -4,7 +4,7 @@
 #include "coverage/sitecamerareport.h"
 
 #include "optics/coverageformat.h"
-#include "site/footprint.h"
+#include "site/planfigures.h"
 
 #include <QLocale>
 
@@ -26,21 +26,17 @@ CoverageShown siteCameraShown(const SiteCamera& camera, const LevelSet& levels, 
     shown.reading.focal1 = num::toText(camera.focalMm);
     shown.reading.distance1 = num::toText(camera.distanceM);
     shown.reading.zoom = camera.focalTeleMm.has_value();
-    const CoverageResult wide = cameraCoverage(camera, levels);
+    const CameraFigures figures = cameraFigures(camera, levels);
     shown.model = {{}, camera.mountHeightM, camera.targetHeightM, units, levels};
-    shown.model.ends.push_back(
-        {shown.reading.zoom ? CoverageReport::tr("WIDE") : QString(), wide, camera.distanceM});
-    std::optional<Problem> problem = wide.problem;
+    shown.model.ends.push_back({shown.reading.zoom ? CoverageReport::tr("WIDE") : QString(),
+                                figures.wide, camera.distanceM});
+    std::optional<Problem> problem = figures.wide.problem;
     if (camera.focalTeleMm) {
-        SiteCamera tele = camera;
-        tele.focalMm = *camera.focalTeleMm;
-        tele.lensModel.datasheetAngleHDeg.reset(); // the wide end's
-        const CoverageResult result = cameraCoverage(tele, levels);
         shown.reading.focal2 = num::toText(*camera.focalTeleMm);
         shown.reading.distance2 = shown.reading.distance1;
-        shown.model.ends.push_back({CoverageReport::tr("TELE"), result, camera.distanceM});
+        shown.model.ends.push_back({CoverageReport::tr("TELE"), *figures.tele, camera.distanceM});
         if (!problem)
-            problem = result.problem;
+            problem = figures.tele->problem;
     }
     if (problem)
         shown.problem = CoverageText::problem(*problem, units);

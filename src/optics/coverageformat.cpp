@@ -6,6 +6,7 @@
 #include "platform/numberformat.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace vistaro {
@@ -16,19 +17,18 @@ namespace {
 
 const QString Missing = QStringLiteral("-");
 
-enum class Rounding { Nearest, Down };
-
 // `value` to `decimals` decimals, worked on its digits as they read at 15 significant digits:
 // 1.005, 1.00499999999999989 in binary, rounds to 1.01, and 0.29 x 100, which the arithmetic
 // leaves at 28.999999999999996, rounded down stays 0.29.
-QString numberText(double value, int decimals, Rounding rounding) {
+QString numberText(double value, int decimals, Rounding rounding,
+                   const QLocale& regional = QLocale()) {
     if (!std::isfinite(value))
         return Missing;
     const double scale = std::pow(10, decimals);
     const double scaled = num::readAtFifteenDigits(value * scale);
     if (std::abs(scaled) < 1e15)
         value = (rounding == Rounding::Down ? std::floor(scaled) : std::round(scaled)) / scale;
-    QLocale locale;
+    QLocale locale = regional;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'g', 15);
 }
@@ -78,6 +78,17 @@ QString CoverageText::number(double value, int decimals) {
     return numberText(value, decimals, Rounding::Nearest);
 }
 
+QString CoverageText::figure(double value, int decimals, Rounding rounding, const QLocale& locale) {
+    // Below a millionth a figure is the rounding error of a zero (the edge density of a field of
+    // 180°), far below what any input gives.
+    constexpr int MostDecimals = 6;
+    const double size = std::abs(value);
+    if (size > 0 && size < 1)
+        decimals = std::max(
+            decimals, std::min(MostDecimals, static_cast<int>(-std::floor(std::log10(size)))));
+    return numberText(value, decimals, rounding, locale);
+}
+
 double roundLength(double metres, Units units) {
     const double unit = units == Units::Imperial ? MetresPerFoot : 1;
     const double wanted = metres / unit;
@@ -104,14 +115,25 @@ QString CoverageText::angle(std::optional<double> degrees) {
 }
 
 QString CoverageText::density(std::optional<double> pixelsPerMetre, Units units) {
-    if (pixelsPerMetre && units == Units::Imperial)
-        *pixelsPerMetre *= MetresPerFoot;
-    return withUnit(pixelsPerMetre, 1, units == Units::Imperial ? tr("px/ft") : tr("px/m"),
-                    Rounding::Down);
+    const QString figure = densityFigure(pixelsPerMetre, units);
+    return figure == Missing
+               ? figure
+               : figure + u' ' + (units == Units::Imperial ? tr("px/ft") : tr("px/m"));
+}
+
+QString CoverageText::densityFigure(std::optional<double> pixelsPerMetre, Units units,
+                                    const QLocale& locale) {
+    if (!pixelsPerMetre || !std::isfinite(*pixelsPerMetre))
+        return Missing;
+    return figure(units == Units::Imperial ? *pixelsPerMetre * MetresPerFoot : *pixelsPerMetre, 1,
+                  Rounding::Down, locale);
 }
 
 QString CoverageText::focal(std::optional<double> millimetres) {
-    return withUnit(millimetres, 2, tr("mm"));
+    // As the site plan's tables show it, so that a camera's page agrees with them.
+    if (!millimetres || !std::isfinite(*millimetres))
+        return Missing;
+    return figure(*millimetres, 2, Rounding::Nearest) + u' ' + tr("mm");
 }
 
 QString CoverageText::millimetres(SensorSize size) {

@@ -7,11 +7,16 @@
 #include "optics/coverageresult.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 #include <optional>
 #include <vector>
 
 namespace vistaro {
+
+// How a figure is cut to the precision it shows: to the nearest, or down, so that it claims no
+// more than is met.
+enum class Rounding { Nearest, Down };
 
 // The texts of the coverage figures, in the regional number format and the units on show; a
 // missing figure reads "-". The window and the printed report show the same texts.
@@ -25,6 +30,9 @@ public:
     static QString angle(std::optional<double> degrees);
     // Truncated, so that no density on show claims a level that is not met.
     static QString density(std::optional<double> pixelsPerMetre, Units units);
+    // The same without its unit, as `locale` writes numbers.
+    static QString densityFigure(std::optional<double> pixelsPerMetre, Units units,
+                                 const QLocale& locale = QLocale());
     static QString focal(std::optional<double> millimetres);
     // "4.8 x 3.6 mm"
     static QString millimetres(SensorSize size);
@@ -46,6 +54,11 @@ public:
     // At most `decimals` decimals, trailing zeros dropped, no digit grouping; halves exact in
     // decimal round up, whatever binary noise the value carries. "-" when not finite.
     static QString number(double value, int decimals);
+    // A figure of a table: at least `decimals` decimals and, below one, as many more as its first
+    // digit needs (up to six), so that no value but 0 reads 0 (0.001 with two decimals reads
+    // 0.001); trailing zeros dropped, no digit grouping, as `locale` writes numbers.
+    static QString figure(double value, int decimals, Rounding rounding,
+                          const QLocale& locale = QLocale());
 };
 
 // A round length for a scale or a grid, 1, 2 or 5 times a power of ten in the units on show: the

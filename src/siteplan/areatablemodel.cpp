@@ -4,6 +4,7 @@
 #include "siteplan/areatablemodel.h"
 
 #include "optics/coverageformat.h"
+#include "site/planfigures.h"
 
 namespace vistaro {
 
@@ -28,9 +29,9 @@ QVariant AreaTableModel::data(const QModelIndex& index, int role) const {
         return role == Qt::EditRole ? QVariant(static_cast<int>(area.level))
                                     : QVariant(CoverageText::levelName(levelSet(), area.level));
     case AreaColumn::Surface:
-        return surfaceInUnits(coverage().surface(index.row()), units());
+        return surfaceText(coverage().surface(index.row()), units(), Rounding::Nearest);
     case AreaColumn::Covered:
-        return CoverageText::number(coverage().coverage(index.row()).share * 100, 1);
+        return coveredText(coverage().coverage(index.row()).share);
     }
     return {};
 }

@@ -5,30 +5,11 @@
 
 #include "optics/coverageformat.h"
 #include "platform/numberformat.h"
-#include "site/footprint.h"
+#include "site/planfigures.h"
 
 #include <cmath>
 
 namespace vistaro {
-
-namespace {
-
-QString focalText(const SiteCamera& camera) {
-    const QString wide = CoverageText::number(camera.focalMm, 2);
-    return camera.focalTeleMm
-               ? wide + QStringLiteral(" - ") + CoverageText::number(*camera.focalTeleMm, 2)
-               : wide;
-}
-
-QString densityText(const SiteCamera& camera, const LevelSet& levels, Units units) {
-    // The coverage window's: a datasheet angle gives the lens another scale than its focal length.
-    const std::optional<double> density = cameraCoverage(camera, levels).pixelsPerMetre;
-    if (!density)
-        return QStringLiteral("-");
-    return CoverageText::number(units == Units::Imperial ? *density * MetresPerFoot : *density, 1);
-}
-
-} // namespace
 
 CameraTableModel::CameraTableModel(const SiteDocument& document, const SiteCoverage& coverage,
                                    Edit edit, QObject* parent)
@@ -45,27 +26,30 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const SiteCamera& camera = document().site().cameras.at(static_cast<std::size_t>(index.row()));
     const bool edit = role == Qt::EditRole;
+    const auto row = [&] {
+        return cameraRowTexts(camera, levelSet(), coverage().areaAtLevel(index.row(), camera.level),
+                              units());
+    };
     switch (static_cast<CameraColumn>(index.column())) {
     case CameraColumn::Name:
         return camera.name;
     case CameraColumn::Lens:
         return camera.lens;
     case CameraColumn::Focal:
-        return edit ? CoverageText::number(camera.focalMm, 2) : focalText(camera);
+        return edit ? CoverageText::figure(camera.focalMm, 2, Rounding::Nearest) : row().focal;
     case CameraColumn::Level:
-        return edit ? QVariant(static_cast<int>(camera.level))
-                    : QVariant(CoverageText::levelName(levelSet(), camera.level));
+        return edit ? QVariant(static_cast<int>(camera.level)) : QVariant(row().level);
     case CameraColumn::Density:
-        return densityText(camera, levelSet(), units());
+        return row().density;
     case CameraColumn::AreaAtLevel:
-        return surfaceInUnits(coverage().footprint(index.row()).areaAtLevel(camera.level), units());
+        return row().areaAtLevel;
     case CameraColumn::Pan:
-        return CoverageText::number(camera.panDeg, 1);
+        return CoverageText::figure(camera.panDeg, 1, Rounding::Nearest);
     case CameraColumn::Height:
         return lengthInUnits(camera.mountHeightM, units());
     case CameraColumn::TargetHeight:
-        return camera.aim == Aim::Target ? lengthInUnits(camera.targetHeightM, units())
-                                         : QStringLiteral("-");
+        // Aimed by its tilt, the camera's field is still worked out at its target height.
+        return lengthInUnits(camera.targetHeightM, units());
     }
     return {};
 }
@@ -149,7 +133,6 @@ std::optional<SiteItem> CameraTableModel::edited(SiteItem item, int column,
     case CameraColumn::TargetHeight:
         if (const auto height = typedLength(value, Quantity::TargetHeight, units())) {
             camera.targetHeightM = *height;
-            camera.aim = Aim::Target;
             return item;
         }
         return std::nullopt;

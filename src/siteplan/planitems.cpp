@@ -4,6 +4,7 @@
 #include "siteplan/planitems.h"
 
 #include "optics/coverageformat.h"
+#include "site/planfigures.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/plancoordinates.h"
 
@@ -306,7 +307,7 @@ QString PolyItem::label() const {
         return {};
     return QApplication::translate("vistaro::SitePlan", "%1: %2, %3% covered")
         .arg(area->name, CoverageText::levelName(m_levels, area->level),
-             CoverageText::number(m_coverage.share * 100, 0));
+             coveredText(m_coverage.share));
 }
 
 void PolyItem::rescale() {

@@ -7,6 +7,7 @@
 #include "siteplan/sitegeometry.h"
 
 #include <QObject>
+#include <optional>
 #include <vector>
 
 namespace vistaro {
@@ -30,6 +31,12 @@ public:
     }
     const AreaCoverage& coverage(int area) const {
         return m_areas.at(static_cast<std::size_t>(area)).coverage;
+    }
+    // The surface (m²) where the camera meets `level` or better; none while the coverage has not
+    // followed the document to that camera yet.
+    std::optional<double> areaAtLevel(int camera, Level level) const {
+        return camera < cameraCount() ? std::optional(footprint(camera).areaAtLevel(level))
+                                      : std::nullopt;
     }
     // The area's surface in m².
     double surface(int area) const { return m_areas.at(static_cast<std::size_t>(area)).surface; }

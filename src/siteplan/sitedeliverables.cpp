@@ -5,7 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "platform/csvfile.h"
-#include "site/footprint.h"
+#include "site/planfigures.h"
 #include "siteplan/plancolours.h"
 
 #include <QDir>
@@ -31,10 +31,6 @@ constexpr qreal SvgUnit = 0.05;
 constexpr int SvgDotsPerInch = 254;
 constexpr double SvgDotsPerMetre = 10'000;
 constexpr int DeadZoneSvgAlpha = 70;
-
-QString number(const QLocale& locale, std::optional<double> value, int decimals) {
-    return value ? locale.toString(*value, 'f', decimals) : QString();
-}
 
 QPainterPath pathOf(const std::vector<std::vector<PlanPoint>>& rings, const QTransform& toOut) {
     QPainterPath path;
@@ -222,27 +218,13 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
                        tr("Level"),
                        imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)")},
                       {}};
-    const double perMetre = imperial ? MetresPerFoot : 1;
-    const double perSquareMetre = 1 / (perMetre * perMetre);
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
-        const CoverageResult result = cameraCoverage(camera, m_site.levelSet);
-        QString focal = number(locale, camera.focalMm, 1);
-        if (camera.focalTeleMm)
-            focal += QStringLiteral(" - ") + number(locale, *camera.focalTeleMm, 1);
-        const std::optional<double> density =
-            pixelDensity(camera.camera, camera.focalMm, camera.distanceM);
-        const std::optional<double> area =
-            int(i) < m_coverage.cameraCount()
-                ? std::optional<double>(m_coverage.footprint(int(i)).areaAtLevel(camera.level))
-                : std::nullopt;
-        table.rows.append(
-            {camera.name, camera.lens, focal, number(locale, result.angleHDeg, 1),
-             number(locale, result.angleVDeg, 1),
-             number(locale, density ? std::optional<double>(*density * perMetre) : std::nullopt, 1),
-             CoverageText::levelName(m_site.levelSet, camera.level),
-             number(locale, area ? std::optional<double>(*area * perSquareMetre) : std::nullopt,
-                    1)});
+        const CameraRowTexts texts =
+            cameraRowTexts(camera, m_site.levelSet, m_coverage.areaAtLevel(int(i), camera.level),
+                           m_site.units, locale);
+        table.rows.append({camera.name, camera.lens, texts.focal, texts.angleH, texts.angleV,
+                           texts.density, texts.level, texts.areaAtLevel});
     }
     return table;
 }
@@ -253,14 +235,15 @@ ReportTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
                       {tr("Name"), tr("Level"),
                        imperial ? tr("Area (ft\u00b2)") : tr("Area (m\u00b2)"), tr("Covered (%)")},
                       {}};
-    const double perSquareMetre = imperial ? 1 / (MetresPerFoot * MetresPerFoot) : 1;
     for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
         table.rows.append(
             {area.name, CoverageText::levelName(m_site.levelSet, area.level),
-             known ? number(locale, m_coverage.surface(int(i)) * perSquareMetre, 1) : QString(),
-             known ? number(locale, m_coverage.coverage(int(i)).share * 100, 1) : QString()});
+             known
+                 ? surfaceText(m_coverage.surface(int(i)), m_site.units, Rounding::Nearest, locale)
+                 : QString(),
+             known ? coveredText(m_coverage.coverage(int(i)).share, locale) : QString()});
     }
     return table;
 }

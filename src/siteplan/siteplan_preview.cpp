@@ -5,7 +5,7 @@
 
 #include "platform/forms.h"
 #include "preview/preview.h"
-#include "site/footprint.h"
+#include "site/planfigures.h"
 #include "siteplan/siteplan.h"
 
 namespace vistaro {
@@ -18,15 +18,11 @@ PreviewScene cameraScene(const SiteCamera& camera, Units units, const LevelSet& 
     PreviewScene scene;
     scene.units = units;
     scene.levels = levels;
-    const bool zoom = camera.focalTeleMm.has_value();
-    scene.ends.push_back({zoom ? SitePlan::tr("WIDE") : QString(), camera.distanceM,
-                          cameraCoverage(camera, levels)});
-    if (zoom) {
-        SiteCamera tele = camera;
-        tele.focalMm = *camera.focalTeleMm;
-        scene.ends.push_back(
-            {SitePlan::tr("TELE"), camera.distanceM, cameraCoverage(tele, levels)});
-    }
+    const CameraFigures figures = cameraFigures(camera, levels);
+    scene.ends.push_back(
+        {figures.tele ? SitePlan::tr("WIDE") : QString(), camera.distanceM, figures.wide});
+    if (figures.tele)
+        scene.ends.push_back({SitePlan::tr("TELE"), camera.distanceM, *figures.tele});
     return scene;
 }
 

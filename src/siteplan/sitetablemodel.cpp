@@ -73,13 +73,8 @@ void SiteTableModel::rowChanged(int row) {
 }
 
 QString lengthInUnits(double metres, Units units) {
-    return CoverageText::number(units == Units::Imperial ? metres / MetresPerFoot : metres, 2);
-}
-
-QString surfaceInUnits(double squareMetres, Units units) {
-    return CoverageText::number(
-        units == Units::Imperial ? squareMetres / (MetresPerFoot * MetresPerFoot) : squareMetres,
-        1);
+    return CoverageText::figure(units == Units::Imperial ? metres / MetresPerFoot : metres, 2,
+                                Rounding::Nearest);
 }
 
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units) {

@@ -51,9 +51,8 @@ private:
     int m_rows;
 };
 
-// A length or a surface in the units on show, without its unit, and a typed length back in metres.
+// A length in the units on show, without its unit, and a typed length back in metres.
 QString lengthInUnits(double metres, Units units);
-QString surfaceInUnits(double squareMetres, Units units);
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units);
 // A level as a table's editor gives it: its index in the site's set.
 std::optional<Level> typedLevel(const QVariant& value, const LevelSet& set);

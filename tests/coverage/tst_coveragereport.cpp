@@ -206,6 +206,10 @@ private slots:
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
                             u"Picture area|absent"_s, u"Pixel density|206.8 px/m"_s});
+        // 1920 x 0.001 / (4.8 x 10) = 0.04 px/m: nothing positive reads 0.
+        QTest::newRow("0.001 mm") << "0.001 10" << LensOnShow() << 0 << "" << false
+                                  << QStringList({u"What the camera sees/Focal length|0.001 mm"_s,
+                                                  u"Pixel density|0.04 px/m"_s});
         QTest::newRow("a distance that does not read")
             << "6 abc" << LensOnShow() << 0 << "" << false
             << QStringList(

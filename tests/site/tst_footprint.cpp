@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragefields.h"
 #include "site/footprint.h"
+#include "site/planfigures.h"
 #include "support/siteexample.h"
 
 #include <QLocale>
@@ -53,6 +54,16 @@ QString shown(const PlanPolygon& polygon) {
 }
 
 const LevelSet En = enLevels();
+
+// The entrance camera at its target's height, so that the distance to the target is the aim
+// distance, with a lens of `focal` mm, a zoom's `tele` end and a datasheet's `angle`.
+SiteCamera level(double focal, std::optional<double> tele = {}, std::optional<double> angle = {}) {
+    SiteCamera camera = with(1.7, 1.7, std::nullopt);
+    camera.focalMm = focal;
+    camera.focalTeleMm = tele;
+    camera.lensModel.datasheetAngleHDeg = angle;
+    return camera;
+}
 
 } // namespace
 
@@ -227,6 +238,103 @@ private slots:
         const CoverageResult up = cameraCoverage(with(3, 1.7, -30), En);
         QVERIFY(!up.ground.nearM);
         QCOMPARE(up.problem, std::optional(Problem{Quantity::MountHeight, Fault::SeesNoGround}));
+    }
+
+    // The texts that the camera table and the schedule share: focal length, angles, density at
+    // the aim (10 m, 1920 columns over 4.8 mm: 40 f px/m), level wanted, area at level. A
+    // density or an area at a level is truncated, nothing positive reads 0, a zoom reads "wide -
+    // tele".
+    void rowTexts_data() {
+        QTest::addColumn<SiteCamera>("camera");
+        QTest::addColumn<std::optional<double>>("areaAtLevel"); // m²
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("texts"); // focal|H|V|density|level|area
+        // 100° across stands for 2.4 / tan 50° = 2.01384 mm: 80.554 px/m, and vertically
+        // 2 atan(1.35 / 2.01384) = 67.67°.
+        QTest::newRow("datasheet's 100°, not 2.8 mm's 112 px/m")
+            << level(2.8, {}, 100) << std::optional(6.157) << false
+            << "2.8|100|67.7|80.5|Identification|6.1";
+        // The tele end, 12 mm, has no datasheet angle: 2 atan(2.4 / 12) = 22.62°,
+        // 2 atan(1.35 / 12) = 12.84°, 480 px/m.
+        QTest::newRow("zoom: the datasheet's angle is the wide end's")
+            << level(2.8, 12, 100) << std::optional(31.8) << false
+            << "2.8 - 12|100 - 22.6|67.7 - 12.8|80.5 - 480|Identification|31.8";
+        QTest::newRow("an angle no rectilinear lens shows, no area known")
+            << level(2.8, {}, 200) << std::optional<double>() << false
+            << "2.8|-|-|-|Identification|-";
+        // 40 x 6.24925 = 249.97 px/m; 2 atan(2.4 / 6.24925) = 42.02°, 2 atan(1.35 / 6.24925)
+        // = 24.38°.
+        QTest::newRow("249.97 px/m is not 250") << level(6.24925) << std::optional(99.99) << false
+                                                << "6.25|42|24.4|249.9|Identification|99.9";
+        // 2 atan(2400) = 179.95°, 2 atan(1350) = 179.92°; 0.04 px/m.
+        QTest::newRow("0.001 mm, 0.04 m²") << level(0.001) << std::optional(0.04) << false
+                                           << "0.001|180|179.9|0.04|Identification|0.04";
+        // 240 px/m x 0.3048 = 73.152 px/ft, 2400 x 0.3048 = 731.52; 31.8092 m² / 0.3048² =
+        // 342.39 ft².
+        QTest::newRow("imperial zoom") << level(6, 60) << std::optional(31.8092) << true
+                                       << "6 - 60|43.6 - 4.6|25.4 - 2.6|73.1 - 731.5|"
+                                          "Identification|342.3";
+    }
+
+    void rowTexts() {
+        QFETCH(SiteCamera, camera);
+        QFETCH(std::optional<double>, areaAtLevel);
+        QFETCH(bool, imperial);
+        QFETCH(QString, texts);
+        const Units units = imperial ? Units::Imperial : Units::Metric;
+        const auto joined = [&](const QLocale& locale) {
+            const CameraRowTexts row = cameraRowTexts(camera, En, areaAtLevel, units, locale);
+            return QStringList(
+                       {row.focal, row.angleH, row.angleV, row.density, row.level, row.areaAtLevel})
+                .join(u'|');
+        };
+        QCOMPARE(joined(QLocale()), texts);
+        // The CSV's numbers have a decimal point whatever the regional format.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString csv = joined(QLocale::c());
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(csv, texts);
+    }
+
+    // An area's surface (to the nearest) and the share covered (truncated), and a surface at a
+    // level (truncated), none of them 0 when they are not.
+    void areaTexts_data() {
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("99.957 % covered") << "covered" << 0.99957 << false << "99.9";
+        QTest::newRow("all covered") << "covered" << 1.0 << false << "100";
+        QTest::newRow("0.04 % covered") << "covered" << 0.0004 << false << "0.04";
+        // 0.29 x 100 is 28.999999999999996 in binary.
+        QTest::newRow("29 % covered") << "covered" << 0.29 << false << "29";
+        QTest::newRow("an area of 0.04 m²") << "area" << 0.04 << false << "0.04";
+        QTest::newRow("an area of 6.157 m²") << "area" << 6.157 << false << "6.2";
+        QTest::newRow("a band of 6.157 m²") << "band" << 6.157 << false << "6.1";
+        // 1 / 0.3048² = 10.764 ft².
+        QTest::newRow("a band of 1 m² in ft²") << "band" << 1.0 << true << "10.7";
+    }
+
+    void areaTexts() {
+        QFETCH(QString, figure);
+        QFETCH(double, value);
+        QFETCH(bool, imperial);
+        QFETCH(QString, shown);
+        const Units units = imperial ? Units::Imperial : Units::Metric;
+        QCOMPARE(figure == u"covered"_s
+                     ? coveredText(value)
+                     : surfaceText(value, units,
+                                   figure == u"band"_s ? Rounding::Down : Rounding::Nearest),
+                 shown);
+    }
+
+    // A zoom's tele end that cannot be worked out says which end is at fault, as the coverage
+    // window says it.
+    void teleProblem() {
+        const CameraFigures figures = cameraFigures(level(6, 20'000), En);
+        QVERIFY(!figures.wide.problem);
+        QCOMPARE(figures.tele->problem,
+                 std::optional(Problem{Quantity::Focal, Fault::TooLarge, true}));
     }
 };
 

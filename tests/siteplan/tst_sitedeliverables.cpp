@@ -4,7 +4,10 @@
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
 #include "optics/coveragesettings.h"
+#include "preview/preview.h"
+#include "site/planfigures.h"
 #include "site/sitefile.h"
+#include "siteplan/cameratablemodel.h"
 #include "siteplan/plangeometry.h"
 #include "siteplan/sitedeliverables.h"
 #include "siteplan/siteexports.h"
@@ -16,8 +19,10 @@
 #include <QMenuBar>
 #include <QPdfDocument>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -63,6 +68,15 @@ struct Plan {
     SiteExports exports{window, document, coverage, host, [] { return QString(); }};
     SiteDeliverables deliverables() const { return {document.site(), coverage}; }
 };
+
+// The values of the row labelled `label` on a page.
+QStringList valuesOf(const ReportDocument& page, const QString& label) {
+    for (const ReportSection& section : page.sections)
+        for (const ReportRow& row : section.rows)
+            if (row.label == label)
+                return row.values;
+    return {};
+}
 
 QStringList pdfPages(const QString& path) {
     QPdfDocument pdf;
@@ -135,8 +149,7 @@ private slots:
         QVERIFY(pages[2].startsWith(u"Schedule"_s));
         QVERIFY(pages[2].contains(name));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
-            QVERIFY(pages[2].contains(
-                QLocale().toString(plan.coverage.coverage(i).share * 100, 'f', 1)));
+            QVERIFY(pages[2].contains(coveredText(plan.coverage.coverage(i).share)));
     }
 
     // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
@@ -152,12 +165,76 @@ private slots:
                                     "Name,Lens,Focal (mm),Horizontal angle (\xC2\xB0),"
                                     "Vertical angle (\xC2\xB0),Density at aim (px/m),Level,"
                                     "Area at level (m\xC2\xB2)\r\n"
-                                    "Entrance,T6000,6.0,43.6,25.4,240.0,Identification,1.3\r\n"
+                                    "Entrance,T6000,6,43.6,25.4,240,Identification,1.3\r\n"
                                     "\r\n"
                                     "Name,Level,Area (m\xC2\xB2),Covered (%)\r\n"
-                                    "Door,Identification,4.0,0.0\r\n"
-                                    "'=Store,Detection,4.0,0.0\r\n";
+                                    "Door,Identification,4,0\r\n"
+                                    "'=Store,Detection,4,0\r\n";
         QCOMPARE(plan.deliverables().scheduleCsv(), expected);
+    }
+
+    // A lens given by its datasheet's angle, and a zoom with that lens at its wide end: the
+    // camera table, the schedule (CSV and the report's page), each camera's page and the preview
+    // show the same figures. Both at their target's height, aimed 10 m away, 1/3" at 1920 x
+    // 1080: 100° across stands for 2.4 / tan 50° = 2.01384 mm, 1920 x 2.01384 / (4.8 x 10) =
+    // 80.55 px/m (2.8 mm would give 112); the tele end, 12 mm without the wide end's angle,
+    // 1920 x 12 / 48 = 480 px/m.
+    void figuresAgree() {
+        Site site = smallSite();
+        SiteCamera& wide = site.cameras.front();
+        wide.mountHeightM = wide.targetHeightM;
+        wide.focalMm = 2.8;
+        wide.lensModel.datasheetAngleHDeg = 100;
+        SiteCamera zoom = wide;
+        zoom.name = u"Zoom"_s;
+        zoom.focalTeleMm = 12;
+        site.cameras.push_back(zoom);
+        const QTemporaryDir folder;
+        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
+        QCOMPARE(SiteFile::save(sitePath, site), std::nullopt);
+        ReportHost host;
+        CoverageSettings settings;
+        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
+        QVERIFY(window.openFile(sitePath));
+
+        auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
+        const SiteDeliverables deliverables(window.document().site(), window.coverage());
+        const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
+        const QList<ReportDocument> report = deliverables.report(
+            [&](const SiteCamera& camera) {
+                return host.cameraReport(camera, site.levelSet, site.units);
+            },
+            QDate(2026, 3, 12));
+        const ReportTable& schedule = report.back().tables.front();
+        const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
+        const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
+        // The table's columns and the schedule's that show the same figure.
+        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
+                                                     {CameraColumn::Density, 5},
+                                                     {CameraColumn::Level, 6},
+                                                     {CameraColumn::AreaAtLevel, 7}};
+        for (int row = 0; row < 2; ++row) {
+            const auto cell = [&](CameraColumn column) {
+                return view->model()->index(row, int(column)).data().toString();
+            };
+            QCOMPARE(cell(CameraColumn::Density), densities[row]);
+            const QStringList line = QString::fromUtf8(csv.value(row + 1)).trimmed().split(u',');
+            for (const auto& [column, at] : same) {
+                QCOMPARE(line.value(at), cell(column));
+                QCOMPARE(schedule.rows.value(row).value(at), cell(column));
+            }
+            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+        }
+
+        // The zoom's preview works at the same ends.
+        view->selectRow(1);
+        window.findChild<QPushButton*>(u"OpenPreview"_s)->click();
+        auto* preview = window.findChild<Preview*>();
+        QVERIFY(preview && preview->isVisible());
+        const std::vector<PreviewEnd>& ends = preview->sheet().scene().ends;
+        QCOMPARE(ends.size(), std::size_t(2));
+        QCOMPARE(qRound(*ends[0].result.pixelsPerMetre * 10), 806);
+        QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
     // The drawing holds the site as it is and, under each level of its set, the rings of that

@@ -334,18 +334,27 @@ private slots:
 
     void cameraTable_data() {
         QTest::addColumn<std::optional<double>>("tele");
+        QTest::addColumn<std::optional<double>>("tilt");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("metric") << std::optional<double>()
+        QTest::newRow("metric") << std::optional<double>() << std::optional<double>()
                                 << "Entrance|T6000|6|Identification|240|31.8|0|3|1.7"
                                 << "m";
+        // 240 px/m is 73.152 px/ft, the tele end's 2400 px/m 731.52 px/ft.
         QTest::newRow("imperial zoom")
-            << std::optional<double>(60)
-            << "Entrance|T6000|6 - 60|Identification|73.2|342.4|0|9.84|5.58"
+            << std::optional<double>(60) << std::optional<double>()
+            << "Entrance|T6000|6 - 60|Identification|73.1 - 731.5|342.3|0|9.84|5.58"
             << "ft";
+        // Tilted 30°, the field at 1.7 m runs from 1.40976 to 4.16881 m (1.3 / tan(30° ± v/2),
+        // tan(v/2) = 0.225), inspection then identification: 0.4 (4.16881² - 1.40976²) =
+        // 6.1566 m². Its target height still says where the field is worked out.
+        QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
+                                         << "Entrance|T6000|6|Identification|240|6.1|0|3|1.7"
+                                         << "m";
     }
     void cameraTable() {
         QFETCH(std::optional<double>, tele);
+        QFETCH(std::optional<double>, tilt);
         QFETCH(QString, cells);
         QFETCH(QString, unit);
         // No wall: identification from 3.554866 to 9.6 m, 0.4 (9.6² - 3.554866²) = 31.8092 m²,
@@ -354,6 +363,10 @@ private slots:
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
         site.cameras[0].focalTeleMm = tele;
+        if (tilt) {
+            site.cameras[0].aim = Aim::Tilt;
+            site.cameras[0].tiltDeg = *tilt;
+        }
         Covered plan(site);
         CameraTableModel model(plan.document, plan.coverage,
                                [](const ItemRef&, const SiteItem&) {});
@@ -381,6 +394,7 @@ private slots:
         row("pan below zero", CameraColumn::Pan, u"-90"_s, false, "pan", 270);
         row("height in feet", CameraColumn::Height, u"10"_s, true, "height", 3.048);
         row("target height zero", CameraColumn::TargetHeight, u"0"_s, false, "", 0);
+        row("target height", CameraColumn::TargetHeight, u"1.5"_s, false, "target", 1.5);
         row("lens is not typed", CameraColumn::Lens, u"X"_s, false, "", 0);
     }
     void cameraTableEdits() {
@@ -391,6 +405,10 @@ private slots:
         QFETCH(double, value);
         Site site = sample();
         site.units = imperial ? Units::Imperial : Units::Metric;
+        // Aimed by its tilt: a target height typed moves the plane its field is worked out at
+        // and keeps the tilt.
+        site.cameras[0].aim = Aim::Tilt;
+        site.cameras[0].tiltDeg = 20;
         Covered plan(site);
         std::optional<SiteCamera> edited;
         CameraTableModel model(plan.document, plan.coverage,
@@ -405,10 +423,12 @@ private slots:
         QCOMPARE(edited.has_value(), !field.isEmpty());
         if (!edited)
             return;
-        const double got = field == u"focal"_s   ? edited->focalMm
-                           : field == u"level"_s ? static_cast<int>(edited->level)
-                           : field == u"pan"_s   ? edited->panDeg
-                                                 : edited->mountHeightM;
+        QCOMPARE(edited->aim, Aim::Tilt);
+        const double got = field == u"focal"_s    ? edited->focalMm
+                           : field == u"level"_s  ? static_cast<int>(edited->level)
+                           : field == u"pan"_s    ? edited->panDeg
+                           : field == u"target"_s ? edited->targetHeightM
+                                                  : edited->mountHeightM;
         QVERIFY2(near(got, value), qPrintable(QString::number(got)));
     }
 

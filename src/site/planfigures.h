@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "optics/coverageformat.h"
+#include "optics/coverageresult.h"
+#include "site/site.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace vistaro {
+
+// A camera's figures as the coverage window shows them for its lens: the wide end (its focal
+// length, or the angle its datasheet states), which the plan draws and judges, and a zoom's
+// tele end (its long focal length; the datasheet's angle is the wide end's). Every window and
+// deliverable that shows a camera's figures takes them from here.
+struct CameraFigures {
+    CoverageResult wide;
+    std::optional<CoverageResult> tele;
+};
+CameraFigures cameraFigures(const SiteCamera& camera, const LevelSet& levels);
+
+// The texts of a camera's figures that the camera table and the schedule both show, in `units`,
+// as `locale` writes numbers; a zoom's reads "wide - tele", a missing figure "-".
+struct CameraRowTexts {
+    QString focal; // millimetres, two decimals
+    QString angleH;
+    QString angleV;
+    QString density;     // at the aim distance, truncated
+    QString level;       // the level wanted
+    QString areaAtLevel; // truncated
+};
+CameraRowTexts cameraRowTexts(const SiteCamera& camera, const LevelSet& levels,
+                              std::optional<double> areaAtLevelM2, Units units,
+                              const QLocale& locale = QLocale());
+
+// A surface in `units` squared, one decimal (more below one square unit), without its unit.
+QString surfaceText(double squareMetres, Units units, Rounding rounding,
+                    const QLocale& locale = QLocale());
+// The covered share of an area (0 to 1) as a percentage, truncated: 99.957 % reads 99.9.
+QString coveredText(double share, const QLocale& locale = QLocale());
+
+} // namespace vistaro
