@@ -2008,8 +2008,8 @@
         <translation>das Gelände ist zu groß für eine Zeichnung im Maßstab 1:1</translation>
     </message>
     <message>
-        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
-        <translation>Abdeckung der Kameras des Geländes, in Metern im Maßstab 1:1</translation>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
+        <translation>Abdeckung der Kameras des Geländes, in Metern im Maßstab 1:1, x nach Osten und y nach Süden ab dem Punkt des Plans %1 m Ost, %2 m Nord</translation>
     </message>
     <message>
         <source>the drawing could not be begun</source>

@@ -2008,8 +2008,8 @@
         <translation>el sitio es demasiado grande para un dibujo a escala 1:1</translation>
     </message>
     <message>
-        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
-        <translation>Cobertura de las cámaras del sitio, en metros a escala 1:1</translation>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
+        <translation>Cobertura de las cámaras del sitio, en metros a escala 1:1, x hacia el este e y hacia el sur desde el punto del plano %1 m este, %2 m norte</translation>
     </message>
     <message>
         <source>the drawing could not be begun</source>

@@ -2008,8 +2008,8 @@
         <translation>le site est trop grand pour un dessin à l&apos;échelle 1:1</translation>
     </message>
     <message>
-        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
-        <translation>Couverture des caméras du site, en mètres à l&apos;échelle 1:1</translation>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
+        <translation>Couverture des caméras du site, en mètres à l&apos;échelle 1:1, x vers l&apos;est et y vers le sud depuis le point du plan %1 m est, %2 m nord</translation>
     </message>
     <message>
         <source>the drawing could not be begun</source>

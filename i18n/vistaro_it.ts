@@ -2008,8 +2008,8 @@
         <translation>il sito è troppo grande per un disegno in scala 1:1</translation>
     </message>
     <message>
-        <source>Coverage of the site&apos;s cameras, in metres at 1:1</source>
-        <translation>Copertura delle telecamere del sito, in metri in scala 1:1</translation>
+        <source>Coverage of the site&apos;s cameras, in metres at 1:1, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
+        <translation>Copertura delle telecamere del sito, in metri in scala 1:1, x verso est e y verso sud dal punto della pianta %1 m est, %2 m nord</translation>
     </message>
     <message>
         <source>the drawing could not be begun</source>

@@ -66,6 +66,48 @@ double squaredDistance(Point a, Point b) {
     return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
+// A camera this close to a wall is mounted on it: nearer than any real camera stands off a
+// wall, farther than rounding leaves a point placed on one.
+constexpr double onWall = 1e-6;
+
+// Whether the eye lies on the wall, within onWall.
+bool onIt(Point eye, const Segment& wall) {
+    const double dx = wall.b.x - wall.a.x;
+    const double dy = wall.b.y - wall.a.y;
+    const double along = std::clamp(
+        ((eye.x - wall.a.x) * dx + (eye.y - wall.a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return squaredDistance(eye, {wall.a.x + along * dx, wall.a.y + along * dy}) <= onWall * onWall;
+}
+
+// The directions (radians, 0 to 2 pi) in which a wall that the eye lies on leaves it: both
+// ways along it from a point between its ends, one way from an end.
+std::vector<double> leaving(Point eye, const Segment& wall) {
+    double forward = std::atan2(wall.b.y - wall.a.y, wall.b.x - wall.a.x);
+    if (forward < 0) {
+        forward += 2 * std::numbers::pi;
+    }
+    std::vector<double> ways;
+    if (squaredDistance(eye, wall.a) > onWall * onWall) {
+        ways.push_back(std::fmod(forward + std::numbers::pi, 2 * std::numbers::pi));
+    }
+    if (squaredDistance(eye, wall.b) > onWall * onWall) {
+        ways.push_back(forward);
+    }
+    return ways;
+}
+
+// The wedge from the eye between two directions, `from` to `to` counter-clockwise, out to
+// `reach`: its far edge, in steps of at most a quarter turn, stays beyond `reach` / sqrt 2.
+Ring wedge(Point eye, double from, double to, double reach) {
+    const int steps = std::max(1, int(std::ceil((to - from) / (std::numbers::pi / 2))));
+    Ring corners{eye};
+    for (int step = 0; step <= steps; ++step) {
+        const double angle = from + (to - from) * step / steps;
+        corners.push_back({eye.x + reach * std::cos(angle), eye.y + reach * std::sin(angle)});
+    }
+    return corners;
+}
+
 // A box with sides along the axes.
 struct Box {
     Point low;
@@ -232,6 +274,12 @@ public:
         return !geometry || GEOSisEmpty_r(handle_, geometry) != 0;
     }
 
+    // Square metres; 0 for an empty geometry, or when GEOS failed.
+    double area(const GEOSGeometry* geometry) const {
+        double area = 0;
+        return !empty(geometry) && GEOSArea_r(handle_, geometry, &area) ? area : 0;
+    }
+
     // The polygons of a result; its lines and points, where regions touch, have no area.
     Region read(const GEOSGeometry* geometry) const {
         Region region;
@@ -384,12 +432,7 @@ Geometry::Geometry(Geometry&&) noexcept = default;
 Geometry& Geometry::operator=(Geometry&&) noexcept = default;
 
 double Geometry::area(const Region& region) const {
-    const GeosContext::Owned geometry = context_->region(region);
-    double area = 0;
-    if (context_->empty(geometry.get()) || !GEOSArea_r(context_->handle(), geometry.get(), &area)) {
-        return 0;
-    }
-    return area;
+    return context_->area(context_->region(region).get());
 }
 
 Region Geometry::unite(const std::vector<Region>& regions) const {
@@ -420,21 +463,91 @@ bool Geometry::covers(const Region& region, Point point) const {
 
 namespace {
 
+// The part of the plane round the eye, out to `reach`, that lies in front of the walls through
+// it, given the directions in which they leave it; none when they part nothing.
+std::optional<Ring> sideSeen(const GeosContext& context, const GEOSGeometry* field, const Eye& eye,
+                             std::vector<double> ways, double reach) {
+    constexpr double turn = 2 * std::numbers::pi;
+    std::sort(ways.begin(), ways.end());
+    // Walls along one line, or one along another, part the plane there once.
+    ways.erase(std::unique(ways.begin(), ways.end(),
+                           [](double kept, double way) { return way - kept < edgeOnAngle; }),
+               ways.end());
+    if (ways.size() > 1 && ways.back() - ways.front() > turn - edgeOnAngle) {
+        ways.pop_back();
+    }
+    const std::size_t count = ways.size();
+    if (count < 2) {
+        return std::nullopt;
+    }
+    // Part i runs counter-clockwise from ways[i] to the next way.
+    const auto part = [&](std::size_t i) {
+        return wedge(eye.at, ways[i], i + 1 < count ? ways[i + 1] : ways.front() + turn, reach);
+    };
+    const double axis = std::fmod(std::fmod(eye.axis, turn) + turn, turn);
+    const std::size_t next =
+        std::size_t(std::upper_bound(ways.begin(), ways.end(), axis) - ways.begin()) % count;
+    const std::size_t ahead = (next + count - 1) % count;
+    const auto along = [&](double way) {
+        const double apart = std::abs(axis - way);
+        return std::min(apart, turn - apart) < edgeOnAngle;
+    };
+    if (!along(ways[ahead]) && !along(ways[next])) {
+        return part(ahead);
+    }
+    // The axis runs along a wall: the part to its left, unless the one to its right holds more
+    // of the field.
+    const std::size_t left = along(ways[ahead]) ? ahead : next;
+    const std::size_t right = (left + count - 1) % count;
+    const auto held = [&](std::size_t i) {
+        const GeosContext::Owned side = context.polygon(part(i), {});
+        return side
+                   ? context.area(
+                         context.own(GEOSIntersection_r(context.handle(), field, side.get())).get())
+                   : 0;
+    };
+    return part(held(right) > held(left) * (1 + 1e-9) ? right : left);
+}
+
 // What the eye sees of the field past the walls, as one geometry; null when the eye or the field
 // cannot be used, or GEOS failed.
-GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region& field,
+GeosContext::Owned lookPast(const GeosContext& context, const Eye& eye, const Region& field,
                             const WallIndex& walls) {
     GeosContext::Owned seen = context.region(field);
     std::optional<Box> sight = context.extent(seen.get());
-    if (!usable(eye) || !sight) {
+    if (!usable(eye.at) || !std::isfinite(eye.axis) || !sight) {
         return nullptr;
+    }
+    // The walls through the eye leave it only the side it looks to, and cast no shadow.
+    std::vector<double> ways;
+    for (const Segment& wall : walls.meeting({eye.at.x - onWall, eye.at.y - onWall},
+                                             {eye.at.x + onWall, eye.at.y + onWall})) {
+        if (onIt(eye.at, wall)) {
+            const std::vector<double> more = leaving(eye.at, wall);
+            ways.insert(ways.end(), more.begin(), more.end());
+        }
+    }
+    if (const std::optional<Ring> side = sideSeen(context, seen.get(), eye, std::move(ways),
+                                                  2 * std::max(sight->farthestFrom(eye.at), 1.0))) {
+        const GeosContext::Owned front = context.polygon(*side, {});
+        seen = front ? context.own(GEOSIntersection_r(context.handle(), seen.get(), front.get()))
+                     : nullptr;
+        if (!seen) {
+            return nullptr;
+        }
+        sight = context.extent(seen.get());
+        if (!sight) {
+            return seen;
+        }
     }
     // A wall that hides part of the field from the eye lies between them, so in the box that
     // holds both; and so it does for what is still seen after nearer walls.
     // Nearest first, each wall's distance worked out once.
     std::vector<std::pair<double, Segment>> byDistance;
-    for (const Segment& wall : walls.meeting(sight->with(eye).low, sight->with(eye).high)) {
-        byDistance.emplace_back(Box::of(wall).squaredDistanceTo(eye), wall);
+    for (const Segment& wall : walls.meeting(sight->with(eye.at).low, sight->with(eye.at).high)) {
+        if (!onIt(eye.at, wall)) {
+            byDistance.emplace_back(Box::of(wall).squaredDistanceTo(eye.at), wall);
+        }
     }
     std::sort(byDistance.begin(), byDistance.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -445,9 +558,10 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
     // One reach for every shadow, so that the edges of two walls meeting at a corner coincide.
     double farthest = 0;
     for (const Segment& wall : candidates) {
-        farthest = std::max({farthest, squaredDistance(eye, wall.a), squaredDistance(eye, wall.b)});
+        farthest =
+            std::max({farthest, squaredDistance(eye.at, wall.a), squaredDistance(eye.at, wall.b)});
     }
-    const double reach = std::max(sight->farthestFrom(eye), std::sqrt(farthest));
+    const double reach = std::max(sight->farthestFrom(eye.at), std::sqrt(farthest));
     // Nearest walls first, in batches: a batch's shadows that fall on what is still seen are
     // united and taken from it. A batch takes one shadow more than half as many as have fallen so
     // far. In a building most walls are then found hidden behind nearer ones, whose shadows have
@@ -461,10 +575,10 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
         {
             // Destroyed before `seen` changes, as it indexes it.
             const GeosContext::Prepared still = context.prepare(seen.get());
-            const Box around = sight->with(eye);
+            const Box around = sight->with(eye.at);
             for (; still && next != candidates.end() && shadows.size() < batch; ++next) {
                 const std::optional<Ring> dark =
-                    Box::of(*next).meets(around) ? shadow(eye, *next, 2 * reach) : std::nullopt;
+                    Box::of(*next).meets(around) ? shadow(eye.at, *next, 2 * reach) : std::nullopt;
                 // Checked only once it is known to fall on something: most shadows do not.
                 GeosContext::Owned made = dark ? context.unchecked(*dark, {}) : nullptr;
                 if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
@@ -501,11 +615,11 @@ GeosContext::Owned lookPast(const GeosContext& context, Point eye, const Region&
 
 } // namespace
 
-Region Geometry::visibleFrom(Point eye, const Region& field, const WallIndex& walls) const {
+Region Geometry::visibleFrom(const Eye& eye, const Region& field, const WallIndex& walls) const {
     return context_->read(lookPast(*context_, eye, field, walls).get());
 }
 
-std::vector<SeenPiece> Geometry::visibleParts(Point eye, const Region& field,
+std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& field,
                                               const std::vector<Piece>& pieces,
                                               const WallIndex& walls) const {
     const GEOSContextHandle_t handle = context_->handle();
@@ -515,10 +629,7 @@ std::vector<SeenPiece> Geometry::visibleParts(Point eye, const Region& field,
         const GeosContext::Owned whole = seen ? context_->region(piece.region) : nullptr;
         const GeosContext::Owned visible =
             whole ? context_->own(GEOSIntersection_r(handle, seen.get(), whole.get())) : nullptr;
-        SeenPiece part{context_->read(visible.get())};
-        if (!context_->empty(visible.get()) && !GEOSArea_r(handle, visible.get(), &part.area)) {
-            part.area = 0;
-        }
+        SeenPiece part{context_->read(visible.get()), context_->area(visible.get())};
         if (piece.probe && usable(*piece.probe) && !context_->empty(visible.get())) {
             const GeosContext::Owned at =
                 context_->own(GEOSGeom_createPointFromXY_r(handle, piece.probe->x, piece.probe->y));

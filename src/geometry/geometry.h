@@ -50,6 +50,13 @@ struct SeenPiece {
     friend bool operator==(const SeenPiece&, const SeenPiece&) = default;
 };
 
+// Where an eye stands and the direction its axis points to, in radians counter-clockwise from
+// east.
+struct Eye {
+    Point at;
+    double axis = 0;
+};
+
 // A wall seen from above: it blocks sight at every height.
 struct Segment {
     Point a;
@@ -103,14 +110,18 @@ public:
     bool covers(const Region& region, Point point) const;
 
     // The part of `field` that the eye sees when every wall blocks sight: the field less the
-    // shadows that the walls near the eye and the field cast. A wall seen edge-on, or that the
-    // eye lies on (a camera mounted on it), casts none.
-    Region visibleFrom(Point eye, const Region& field, const WallIndex& walls) const;
+    // shadows that the walls near the eye and the field cast. A wall seen edge-on casts none.
+    // Walls through the eye's own place (a camera mounted on a wall, or at a corner) part the
+    // plane round it along their lines, and the eye sees only the part its axis points into:
+    // on a wall, the half-plane in front of it. A wall that merely ends at the eye parts
+    // nothing by itself. An axis along such a wall sees the side that holds more of the field
+    // (the one to its left when both hold as much).
+    Region visibleFrom(const Eye& eye, const Region& field, const WallIndex& walls) const;
     // What the eye sees of each of `pieces`, as visibleFrom() would give for each, with the
     // walls' shadows worked out once over `field`, which holds every piece: the bands of one
     // camera's field take one look past the walls. The surfaces and probes are worked out on
     // the way, so the parts need not be read into GEOS again.
-    std::vector<SeenPiece> visibleParts(Point eye, const Region& field,
+    std::vector<SeenPiece> visibleParts(const Eye& eye, const Region& field,
                                         const std::vector<Piece>& pieces,
                                         const WallIndex& walls) const;
 

@@ -6,6 +6,7 @@
 #include "site/footprint.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace vistaro {
 
@@ -73,8 +74,9 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
     const plane::Region outline = regionOf(footprint.outline);
     field.insert(field.end(), outline.begin(), outline.end());
     pieces.push_back({regionOf(footprint.deadZone), std::nullopt});
-    std::vector<plane::SeenPiece> seen =
-        m_geometry.visibleParts({camera.position.x, camera.position.y}, field, pieces, m_walls);
+    std::vector<plane::SeenPiece> seen = m_geometry.visibleParts(
+        {{camera.position.x, camera.position.y}, camera.panDeg * std::numbers::pi / 180}, field,
+        pieces, m_walls);
     cover.deadZone = std::move(seen.back().region);
     for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
         const FieldBand& band = footprint.bands[i];

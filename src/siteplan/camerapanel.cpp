@@ -6,6 +6,7 @@
 #include "optics/coverageformat.h"
 #include "optics/lensfields.h"
 #include "optics/reading.h"
+#include "site/sitefile.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -22,8 +23,6 @@
 namespace vistaro {
 
 namespace {
-
-constexpr double LargestLength = 100'000; // metres, as far as the plan reaches
 
 template <typename Control> Control* named(const char* name, QWidget* parent) {
     auto* control = new Control(parent);
@@ -112,8 +111,8 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
 
     m_name = named<QLineEdit>("CameraName", this);
     addRow("CameraName", m_name);
-    m_x = addNumber("CameraX", -LargestLength, LargestLength, 2);
-    m_y = addNumber("CameraY", -LargestLength, LargestLength, 2);
+    m_x = addNumber("CameraX", -MaxPlanCoordinate, MaxPlanCoordinate, 2);
+    m_y = addNumber("CameraY", -MaxPlanCoordinate, MaxPlanCoordinate, 2);
     m_pan = addNumber("CameraPan", 0, 360, 1);
     m_pan->setWrapping(true);
     m_height = addNumber("CameraHeight", 0.01, largestOf(Quantity::MountHeight), 2);
@@ -260,6 +259,9 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units,
     const QString suffix = u' ' + CoverageText::lengthUnit(units);
     for (QDoubleSpinBox* length : {m_x, m_y, m_height, m_targetHeight, m_distance})
         length->setSuffix(suffix);
+    // As far as a site file reaches, in the units on show.
+    for (QDoubleSpinBox* coordinate : {m_x, m_y})
+        coordinate->setRange(-MaxPlanCoordinate / unit, MaxPlanCoordinate / unit);
     m_name->setText(shown.name);
     m_x->setValue(shown.position.x / unit);
     m_y->setValue(shown.position.y / unit);

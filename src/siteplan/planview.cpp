@@ -19,10 +19,13 @@ namespace vistaro {
 
 namespace {
 
-// The ground the scene spans, in metres each way from the origin: far beyond any site.
+// The ground the scene spans, in metres each way beyond the site: far beyond any site.
 constexpr double SceneReach = 100'000;
 constexpr double SmallestScale = 0.02; // pixels a metre
 constexpr double LargestScale = 2000;
+// The view's pixels, counted from the site's middle, stay within this of it: the scroll bars
+// that place the view count in int.
+constexpr double ScrollPixels = 1e9;
 // Grid lines at least this many pixels apart; a scale bar about this long.
 constexpr double GridPixels = 60;
 constexpr double ScaleBarPixels = 120;
@@ -34,8 +37,9 @@ constexpr int ItemPixmapsKiB = 64 * 1024;
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
 
-double clampedFactor(double scale, double factor) {
-    return std::clamp(scale * factor, SmallestScale, LargestScale) / scale;
+// A point's rectangle in the scene, for rectangles round several points.
+QRectF at(const PlanPoint& point) {
+    return QRectF(toScene(point), QSizeF(1e-9, 1e-9));
 }
 
 std::size_t minimumPoints(PlanView::Mode mode) {
@@ -91,7 +95,6 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBar(this)) {
     setObjectName(QStringLiteral("PlanView"));
-    m_scene->setSceneRect(-SceneReach, -SceneReach, 2 * SceneReach, 2 * SceneReach);
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
     // a few thousand items is quicker to go through.
@@ -123,14 +126,15 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
             [this](const ItemRef& ref) { rebuild(ref.kind); });
     connect(&document, &SiteDocument::itemRemoved, this,
             [this](const ItemRef& ref) { rebuild(ref.kind); });
-    connect(&document, &SiteDocument::backgroundChanged, this,
-            [this] { m_background->present(m_document.site().background); });
+    connect(&document, &SiteDocument::backgroundChanged, this, [this] {
+        m_background->present(m_document.site().background);
+        reachSite();
+    });
     connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &PlanView::showFootprints);
     connect(&coverage, &SiteCoverage::areaCoverageChanged, this, &PlanView::showAreaCoverage);
 
-    resetTransform();
-    QGraphicsView::scale(20, 20);
     rebuildAll();
+    setScale(20);
 }
 
 PlanView::~PlanView() {
@@ -150,7 +154,44 @@ void PlanView::rebuildAll() {
     for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
         rebuild(kind);
     m_background->present(m_document.site().background);
-    scaleChanged();
+    frameSite();
+}
+
+QRectF PlanView::siteExtent() const {
+    QRectF bounds;
+    const Site& site = m_document.site();
+    for (const SiteCamera& camera : site.cameras)
+        bounds |= at(camera.position);
+    for (const auto* kind : {&m_walls, &m_areas})
+        for (PlanItem* item : *kind)
+            for (const PlanPoint& point : static_cast<PolyItem*>(item)->points())
+                bounds |= at(point);
+    if (m_background->isVisible())
+        bounds |= m_background->sceneBoundingRect();
+    return bounds;
+}
+
+void PlanView::frameSite() {
+    const QRectF extent = siteExtent();
+    m_anchor = extent.isValid() ? extent.center() : QPointF();
+    m_scene->setSceneRect(QRectF(m_anchor, QSizeF()) +
+                          QMarginsF(SceneReach, SceneReach, SceneReach, SceneReach));
+    reachSite();
+    setScale(clampedScale(scale()));
+}
+
+void PlanView::reachSite() {
+    const QRectF extent = siteExtent();
+    if (extent.isValid())
+        m_scene->setSceneRect(m_scene->sceneRect() |
+                              (extent + QMarginsF(SceneReach, SceneReach, SceneReach, SceneReach)));
+}
+
+double PlanView::clampedScale(double pixelsPerMetre) const {
+    const QRectF rect = m_scene->sceneRect();
+    const double reach = std::max({m_anchor.x() - rect.left(), rect.right() - m_anchor.x(),
+                                   m_anchor.y() - rect.top(), rect.bottom() - m_anchor.y()});
+    return std::clamp(pixelsPerMetre, SmallestScale, std::min(LargestScale, ScrollPixels / reach));
 }
 
 void PlanView::rebuild(ItemKind kind) {
@@ -178,11 +219,13 @@ void PlanView::rebuild(ItemKind kind) {
         if (kind == ItemKind::Area)
             showAreaCoverage(i);
     }
+    reachSite();
 }
 
 void PlanView::showItem(const ItemRef& ref) {
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
+    reachSite();
 }
 
 // The coverage follows the document first; items that it no longer has are about to go.
@@ -235,14 +278,17 @@ PlanPoint PlanView::centre() const {
     return planAt(viewport()->rect().center());
 }
 
-void PlanView::scaleBy(double factor) {
-    QGraphicsView::scale(factor, factor);
+void PlanView::setScale(double pixelsPerMetre) {
+    // Pixels counted from the site's middle rather than from the origin: a site in national grid
+    // coordinates lies millions of metres from it, farther than the scroll bars count.
+    setTransform(QTransform(pixelsPerMetre, 0, 0, pixelsPerMetre, -m_anchor.x() * pixelsPerMetre,
+                            -m_anchor.y() * pixelsPerMetre));
     scaleChanged();
 }
 
 void PlanView::zoomBy(double factor) {
     setTransformationAnchor(AnchorViewCenter);
-    scaleBy(clampedFactor(scale(), factor));
+    setScale(clampedScale(scale() * factor));
 }
 
 void PlanView::zoomToFit() {
@@ -250,18 +296,9 @@ void PlanView::zoomToFit() {
     m_fitWhenShown = !isVisible();
     if (m_fitWhenShown)
         return;
-    QRectF bounds;
-    const Site& site = m_document.site();
-    for (const SiteCamera& camera : site.cameras)
-        bounds |= QRectF(toScene(camera.position), QSizeF(1e-9, 1e-9));
+    QRectF bounds = siteExtent();
     for (FootprintItem* footprint : m_footprints)
         bounds |= footprint->boundingRect();
-    for (const auto* kind : {&m_walls, &m_areas})
-        for (PlanItem* item : *kind)
-            for (const PlanPoint& point : static_cast<PolyItem*>(item)->points())
-                bounds |= QRectF(toScene(point), QSizeF(1e-9, 1e-9));
-    if (m_background->isVisible())
-        bounds |= m_background->sceneBoundingRect();
     if (bounds.width() < 1 && bounds.height() < 1)
         bounds = QRectF(bounds.center(), QSizeF()) +
                  QMarginsF(EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres);
@@ -269,8 +306,7 @@ void PlanView::zoomToFit() {
     bounds += QMarginsF(margin, margin, margin, margin);
     const double fit =
         std::min(viewport()->width() / bounds.width(), viewport()->height() / bounds.height());
-    resetTransform();
-    scaleBy(std::clamp(fit, SmallestScale, LargestScale));
+    setScale(clampedScale(fit));
     centerOn(bounds.center());
 }
 
@@ -291,6 +327,7 @@ void PlanView::setCoverageLayers(const CoverageLayers& layers) {
 
 void PlanView::showPicture(const BackgroundPicture& picture) {
     m_background->showPicture(picture);
+    reachSite();
 }
 
 std::vector<ItemRef> PlanView::selection() const {
@@ -323,7 +360,7 @@ void PlanView::wheelEvent(QWheelEvent* event) {
     const QPoint cursor = event->position().toPoint();
     const QPointF held = mapToScene(cursor);
     setTransformationAnchor(NoAnchor);
-    scaleBy(clampedFactor(scale(), std::pow(1.0015, event->angleDelta().y())));
+    setScale(clampedScale(scale() * std::pow(1.0015, event->angleDelta().y())));
     scrollBy(mapFromScene(held) - cursor);
     event->accept();
 }

@@ -105,7 +105,16 @@ private:
     PolyItem* pickedItem() const;
     bool movePickedPoint(double dx, double dy);
     void scaleChanged();
-    void scaleBy(double factor);
+    void setScale(double pixelsPerMetre);
+    // The background, the walls, the areas and the cameras, in scene coordinates.
+    QRectF siteExtent() const;
+    // The scene round the site, the view's pixels counted from its middle.
+    void frameSite();
+    // The scene grown to keep the site and the ground round it after an edit.
+    void reachSite();
+    // The scale within the zoom's limits: at most as close as keeps the whole scene within the
+    // scroll bars' reach.
+    double clampedScale(double pixelsPerMetre) const;
     void scrollBy(const QPoint& pixels);
     void finishDrawing();
     void showDraft(const std::optional<QPointF>& cursor);
@@ -133,6 +142,7 @@ private:
     std::optional<std::size_t> m_pickedPoint;
     ItemRef m_pickedOf;
     std::optional<QPoint> m_panFrom;
+    QPointF m_anchor; // where the view counts its pixels from, in the scene
 };
 
 } // namespace vistaro

@@ -328,8 +328,15 @@ std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
     const QRectF bounds = planBounds(m_site, m_coverage);
-    // SVG's y grows down: the plan is drawn with y negated, so north is up.
-    const QRectF box(bounds.left(), -bounds.bottom(), bounds.width(), bounds.height());
+    // SVG numbers keep six digits, millimetres only within a kilometre of where they count
+    // from: the drawing counts from the whole kilometre nearest the site's middle, which its
+    // description names, and its y grows down, so north is up.
+    // (+ 0.0 makes a -0 a plain 0.)
+    const auto kilometre = [](double metres) { return std::round(metres / 1000) * 1000 + 0.0; };
+    const QPointF origin(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
+    const QTransform toSvg(1, 0, 0, -1, -origin.x(), origin.y());
+    const QRectF box(bounds.left() - origin.x(), origin.y() - bounds.bottom(), bounds.width(),
+                     bounds.height());
     const double width = std::ceil(box.width() * SvgDotsPerMetre);
     const double height = std::ceil(box.height() * SvgDotsPerMetre);
     if (width > INT_MAX || height > INT_MAX) {
@@ -342,7 +349,10 @@ std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
     svg.setSize(QSize(int(width), int(height)));
     svg.setViewBox(box);
     svg.setTitle(tr("Site plan"));
-    svg.setDescription(tr("Coverage of the site's cameras, in metres at 1:1"));
+    svg.setDescription(tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
+                          "and y to the south of the plan's point %1 m east, %2 m north")
+                           .arg(origin.x(), 0, 'f', 0)
+                           .arg(origin.y(), 0, 'f', 0));
     QPainter painter;
     if (!painter.begin(&svg)) {
         file.cancelWriting();
@@ -351,7 +361,7 @@ std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
     // A hatching's pattern would be drawn in metres, a line every few of them: a tint instead.
     QColor deadZone = QColor::fromRgba(DeadZoneColour);
     deadZone.setAlpha(DeadZoneSvgAlpha);
-    paintContent(painter, m_site, m_coverage, QTransform::fromScale(1, -1), SvgUnit, deadZone);
+    paintContent(painter, m_site, m_coverage, toSvg, SvgUnit, deadZone);
     painter.end();
     if (!file.commit())
         return failure(file.errorString());

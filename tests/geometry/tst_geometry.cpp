@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <limits>
+#include <numbers>
 
 using namespace vistaro::plane;
 
@@ -34,7 +35,7 @@ bool sameArea(double actual, double expected) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Point)
+Q_DECLARE_METATYPE(Eye)
 Q_DECLARE_METATYPE(Region)
 Q_DECLARE_METATYPE(Walls)
 
@@ -128,11 +129,11 @@ private slots:
 
     // The camera at `eye` sees `area` m2 of `field` past `walls`.
     void visibleFrom_data() {
-        QTest::addColumn<Point>("eye");
+        QTest::addColumn<Eye>("eye");
         QTest::addColumn<Region>("field");
         QTest::addColumn<Walls>("walls");
         QTest::addColumn<double>("area");
-        const Point eye{0, 0};
+        const Eye eye{{0, 0}, 0};
         const auto row = [&](const char* name, const Walls& walls, double area) {
             QTest::newRow(name) << eye << eastField() << walls << area;
         };
@@ -162,12 +163,48 @@ private slots:
         QTest::newRow("between the eye and a far field")
             << eye << shape({{4, 4}, {10, 10}, {10, -10}, {4, -4}}) << Walls{{{2, 0}, {2, 2}}}
             << 42.0;
-        QTest::newRow("eye not a number") << Point{NaN, 0} << eastField() << Walls{} << 0.0;
+        QTest::newRow("eye not a number") << Eye{{NaN, 0}, 0} << eastField() << Walls{} << 0.0;
+        QTest::newRow("axis not a number") << Eye{{0, 0}, NaN} << eastField() << Walls{} << 0.0;
         QTest::newRow("no field") << eye << Region{} << Walls{{{5, 0}, {5, 5}}} << 0.0;
+
+        // A camera on a wall, all around it a field of 20 x 20 m (a dome's): the wall hides the
+        // half-plane behind it, 200 m2, however short it is.
+        const Region around = square(-10, -10, 10, 10);
+        const Walls northSouth{{{0, -2}, {0, 3}}};
+        const auto mounted = [&](const char* name, const Eye& at, const Walls& walls, double area) {
+            QTest::newRow(name) << at << around << walls << area;
+        };
+        mounted("on a wall, looking east", eye, northSouth, 200);
+        mounted("on a wall, looking north-west", {{0, 0}, 2.5}, northSouth, 200);
+        mounted("on a wall made of two", eye, {{{0, -2}, {0, 0}}, {{0, 3}, {0, 0}}}, 200);
+        // Looking into the wall, the field lies wholly behind it.
+        QTest::newRow("on a wall, looking into it")
+            << Eye{{0, 0}, std::numbers::pi} << eastField() << northSouth << 0.0;
+        // At the corner of a room to the north-east: a quarter; at an outer corner, looking
+        // away from the building, three quarters.
+        const Walls corner{{{0, 0}, {5, 0}}, {{0, 5}, {0, 0}}};
+        mounted("at a room's corner", {{0, 0}, std::numbers::pi / 4}, corner, 100);
+        mounted("at an outer corner", {{0, 0}, 4}, corner, 300);
+        // On a wall between two rooms where a third wall meets it (a T): the quarter looked at.
+        mounted("where walls meet in a T", {{0, 0}, 1}, {{{-5, 0}, {5, 0}}, {{0, 0}, {0, 5}}}, 100);
+        // The axis along the wall: the side that holds more of the field, north 50 of 75 m2
+        // in one, south 50 of 75 in the other.
+        const Walls eastWest{{{-5, 0}, {5, 0}}};
+        QTest::newRow("axis along a wall, field mostly north")
+            << eye << shape({{0, 0}, {10, 10}, {10, -5}}) << eastWest << 50.0;
+        QTest::newRow("axis along a wall, field mostly south")
+            << eye << shape({{0, 0}, {10, 5}, {10, -10}}) << eastWest << 50.0;
+        // 0.1 mm off a wall that spans the field, the wall is in front or behind as it stands:
+        // the eye sees 10.0001 x 20 m2 on its own side.
+        mounted("0.1 mm in front of a wall", eye, {{{-0.0001, -20}, {-0.0001, 20}}}, 200.002);
+        mounted("0.1 mm behind a wall", eye, {{{0.0001, -20}, {0.0001, 20}}}, 200.002);
+        // A wall on the line through the eye that ends short of it hides nothing.
+        mounted("on the line of a wall, past its end", eye, {{{-8, 0}, {-2, 0}}}, 400);
+        mounted("at the end of a lone wall", eye, {{{0, 0}, {-6, 0}}}, 400);
     }
 
     void visibleFrom() {
-        QFETCH(Point, eye);
+        QFETCH(Eye, eye);
         QFETCH(Region, field);
         QFETCH(Walls, walls);
         QFETCH(double, area);
@@ -179,7 +216,7 @@ private slots:
 
     void doorGap() {
         const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
-        const Region seen = geometry.visibleFrom({0, 0}, eastField(), walls);
+        const Region seen = geometry.visibleFrom({{0, 0}, 0}, eastField(), walls);
         for (const Point p : {Point{4, 3}, Point{9, 0}, Point{9, 1.7}, Point{10, -1.9}})
             QVERIFY2(geometry.covers(seen, p), qPrintable(QString::number(p.y)));
         for (const Point p : {Point{9, 2}, Point{6, -4}, Point{9, -5}})
@@ -196,10 +233,10 @@ private slots:
             {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 0}},
             {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 4}}};
         const std::vector<SeenPiece> parts =
-            geometry.visibleParts({0, 0}, eastField(), bands, walls);
+            geometry.visibleParts({{0, 0}, 0}, eastField(), bands, walls);
         QCOMPARE(parts.size(), bands.size());
         for (size_t i = 0; i < bands.size(); ++i) {
-            const Region alone = geometry.visibleFrom({0, 0}, bands[i].region, walls);
+            const Region alone = geometry.visibleFrom({{0, 0}, 0}, bands[i].region, walls);
             QVERIFY(sameArea(geometry.area(parts[i].region), geometry.area(alone)));
             QVERIFY(sameArea(parts[i].area, geometry.area(alone)));
         }
@@ -207,7 +244,7 @@ private slots:
         QVERIFY(sameArea(parts[1].area, 15));
         QCOMPARE(std::vector<bool>({parts[0].probeSeen, parts[1].probeSeen, parts[2].probeSeen}),
                  std::vector<bool>({true, true, false}));
-        QCOMPARE(geometry.visibleParts({NaN, 0}, eastField(), bands, walls),
+        QCOMPARE(geometry.visibleParts({{NaN, 0}, 0}, eastField(), bands, walls),
                  std::vector<SeenPiece>(3));
     }
 

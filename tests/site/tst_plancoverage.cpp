@@ -43,6 +43,8 @@ SiteArea square(Level level) {
 
 Q_DECLARE_METATYPE(std::vector<SiteWall>)
 Q_DECLARE_METATYPE(std::vector<SiteCamera>)
+Q_DECLARE_METATYPE(SiteCamera)
+Q_DECLARE_METATYPE(std::vector<PlanPoint>)
 
 class TestPlanCoverage : public QObject {
     Q_OBJECT
@@ -181,6 +183,65 @@ private slots:
         const AreaCover covered = coverage.area(behind, {&cover});
         QVERIFY(covered.coveredShare);
         QCOMPARE(*covered.coveredShare, 1.0);
+    }
+
+    // A camera on a wall sees nothing of the room behind it. The example camera at the origin
+    // turned 10 degrees north of east sees the square from x = 5 to 6, y = -0.8 to -0.2 whole
+    // at identification (its corners lie 1.7 to 9.1 degrees south of east, inside its field of
+    // +-21.8 degrees round the axis, 4.8 to 5.9 m along it); the wall along the x axis puts the
+    // square in the next room. A dome (equidistant, 360 degrees) looking north sees the square
+    // from x = 2 to 3, y = -3 to -2 at monitoring all round, but not through its wall.
+    void wallThroughCamera_data() {
+        QTest::addColumn<std::vector<SiteWall>>("walls");
+        QTest::addColumn<SiteCamera>("camera");
+        QTest::addColumn<std::vector<PlanPoint>>("area");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<double>("share");
+        const std::vector<SiteWall> alongX{wall(-10, 0, 20, 0)};
+        const auto turned = [](PlanPoint at, double pan) {
+            SiteCamera camera = cameraAt(0, pan);
+            camera.position = at;
+            return camera;
+        };
+        const SiteCamera camera = turned({0, 0}, 10);
+        const std::vector<PlanPoint> nextRoom{{5, -0.8}, {6, -0.8}, {6, -0.2}, {5, -0.2}};
+        const auto row = [&](const char* name, const std::vector<SiteWall>& walls,
+                             const SiteCamera& at, double share) {
+            QTest::newRow(name) << walls << at << nextRoom << int(EnIdentification) << share;
+        };
+        row("no wall", {}, camera, 1);
+        row("on the wall", alongX, camera, 0);
+        row("at the room's corner", {wall(20, 0, 0, 0), wall(0, 0, 0, 10)}, camera, 0);
+        row("on a corner of the wall's line", {SiteWall{{{-10, 0}, {0, 0}, {20, 0}}}}, camera, 0);
+        // The wall ends 1 m short of the camera: its line passes the camera, the wall does not.
+        row("on the wall's line, past its end", {wall(-10, 0, -1, 0)}, camera, 1);
+        row("0.1 mm off, in front of the wall", alongX, turned({0, 0.0001}, 10), 0);
+        row("0.1 mm off, behind the wall", alongX, turned({0, -0.0001}, 10), 1);
+        // Looking along the wall the field is as much north as south: the camera sees north.
+        row("looking along the wall", alongX, turned({0, 0}, 0), 0);
+        QTest::newRow("looking west along the wall: its left is south")
+            << alongX << turned({0, 0}, 180)
+            << std::vector<PlanPoint>{{-6, -0.8}, {-5, -0.8}, {-5, -0.2}, {-6, -0.2}}
+            << int(EnIdentification) << 1.0;
+        SiteCamera dome = turned({0, 0}, 90);
+        dome.lensModel = {Projection::Equidistant, 360.0};
+        const std::vector<PlanPoint> southEast{{2, -3}, {3, -3}, {3, -2}, {2, -2}};
+        QTest::newRow("dome, no wall") << std::vector<SiteWall>{} << dome << southEast << 0 << 1.0;
+        QTest::newRow("dome on the wall") << alongX << dome << southEast << 0 << 0.0;
+    }
+
+    void wallThroughCamera() {
+        QFETCH(std::vector<SiteWall>, walls);
+        QFETCH(SiteCamera, camera);
+        QFETCH(std::vector<PlanPoint>, area);
+        QFETCH(int, level);
+        QFETCH(double, share);
+        const PlanCoverage coverage(walls);
+        const CameraCover cover = coverage.camera(camera, enLevels());
+        const std::optional<double> got =
+            coverage.area({QStringLiteral("Next room"), Level(level), area}, {&cover}).coveredShare;
+        QVERIFY(got);
+        QVERIFY2(qAbs(*got - share) < 1e-9, qPrintable(QString::number(*got)));
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.

@@ -67,7 +67,7 @@ Site fullSite() {
     zoom.level = 2; // observe
     zoom.lensModel = {Projection::Equisolid, 187.5};
     SiteCamera tilted;
-    tilted.position = {1e6, -1e6};
+    tilted.position = {1e7, -1e7};
     tilted.panDeg = 360;
     tilted.mountHeightM = 1000;
     tilted.aim = Aim::Tilt;
@@ -293,8 +293,8 @@ private slots:
             u"walls[0].points: 2 points or more are expected"_s);
         row("a point of three numbers", changed("[2, 10]]", "[2, 10, 0]]"),
             u"walls[0].points[1]: a list of two numbers is expected"_s);
-        row("a point 1e7 m away", changed("[2, 10]]", "[2, 1e7]]"),
-            u"walls[0].points[1][1]: not within -1000000 to 1000000"_s);
+        row("a point 1e8 m away", changed("[2, 10]]", "[2, 1e8]]"),
+            u"walls[0].points[1][1]: not within -10000000 to 10000000"_s);
         row("a level of another set",
             changed("\"units\"", "\"level_set\": {\"key\": \"screen-height\"}, \"units\""),
             uR"(cameras[0].level: "identification" is none of "monitor", "detect", "observe", )"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/sitecamerareport.h"
 #include "dxf/dxfexport.h"
+#include "dxf/dxfimport.h"
 #include "optics/coveragesettings.h"
 #include "preview/preview.h"
 #include "site/planfigures.h"
@@ -19,6 +20,7 @@
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -294,6 +296,77 @@ private slots:
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
                  qPrintable(identification.front()));
+    }
+
+    // A site in national grid coordinates: a 0.5 x 0.5 m area half a million metres east and
+    // five million north. The SVG counts from the kilometre nearest it, which its description
+    // names, and the DXF keeps the plan's own coordinates: each gives the four corners back to
+    // the millimetre.
+    void farFromTheOrigin_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("svg") << u"svg"_s;
+        QTest::newRow("dxf") << u"dxf"_s;
+    }
+
+    void farFromTheOrigin() {
+        QFETCH(QString, format);
+        const std::vector<PlanPoint> corners{{500'000.123, 5'000'000.456},
+                                             {500'000.623, 5'000'000.456},
+                                             {500'000.623, 5'000'000.956},
+                                             {500'000.123, 5'000'000.956}};
+        Site site;
+        site.areas = {SiteArea{u"Gate"_s, EnIdentification, corners}};
+        const Plan plan(site);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site."_s + format);
+        std::vector<QPointF> written;
+        if (format == u"svg"_s) {
+            QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            QPointF origin(NAN, NAN);
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == u"desc") {
+                    const QRegularExpressionMatch from =
+                        QRegularExpression(u"point (-?[0-9]+) m east, (-?[0-9]+) m north"_s)
+                            .match(xml.readElementText());
+                    QVERIFY(from.hasMatch());
+                    origin = {from.captured(1).toDouble(), from.captured(2).toDouble()};
+                } else {
+                    // A path's points, or a polygon's: "x,y" after a command letter or a blank.
+                    const QString data =
+                        xml.attributes().value(u"d"_s) + u' ' + xml.attributes().value(u"points"_s);
+                    for (const QString& pair :
+                         QString(data)
+                             .replace(QRegularExpression(u"[A-DF-Za-df-z]"_s), u" "_s)
+                             .split(u' ', Qt::SkipEmptyParts)) {
+                        const QStringList xy = pair.split(u',');
+                        if (xy.size() == 2)
+                            written.push_back(
+                                {origin.x() + xy[0].toDouble(), origin.y() - xy[1].toDouble()});
+                    }
+                }
+            }
+            QVERIFY(!xml.hasError());
+            QCOMPARE(origin, QPointF(500'000, 5'000'000));
+        } else {
+            QCOMPARE(saveDxf(path, plan.deliverables().dxfCoverage()), std::nullopt);
+            const DxfReadResult read = readDxfFile(path);
+            QCOMPARE(read.outcome, DxfReadResult::Outcome::Read);
+            for (const DxfPolyline& polyline : read.drawing.polylines)
+                for (const DxfVertex& vertex : polyline.vertices)
+                    written.push_back(vertex.point);
+        }
+        for (const PlanPoint& corner : corners)
+            QVERIFY2(std::any_of(written.begin(), written.end(),
+                                 [&](const QPointF& point) {
+                                     return std::abs(point.x() - corner.x) < 5e-4 &&
+                                            std::abs(point.y() - corner.y) < 5e-4;
+                                 }),
+                     qPrintable(u"%1, %2"_s.arg(corner.x, 0, 'f', 3).arg(corner.y, 0, 'f', 3)));
     }
 
     void unwritableFolder_data() {

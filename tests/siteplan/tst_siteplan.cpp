@@ -326,8 +326,9 @@ private slots:
         const QRegularExpressionMatch read =
             QRegularExpression(u"^East (-?[0-9.]+) m, north (-?[0-9.]+) m$"_s).match(text);
         QVERIFY2(read.hasMatch(), qPrintable(text));
-        QVERIFY(near(read.captured(1).toDouble(), metres(30), 0.01));
-        QVERIFY(near(read.captured(2).toDouble(), -metres(30), 0.01));
+        // The camera's place on screen is rounded to a whole pixel.
+        QVERIFY(near(read.captured(1).toDouble(), metres(30), metres(1)));
+        QVERIFY(near(read.captured(2).toDouble(), -metres(30), metres(1)));
     }
 
     void titleAndModifiedMark() {
@@ -472,6 +473,39 @@ private slots:
         // The wall's end is the plan's corner (the fields reach east and north of the cameras):
         // the view is no larger than it needs to be.
         QVERIFY(!shown.adjusted(100, 100, -100, -100).contains(at({-200, -100})));
+    }
+
+    // A site in national grid coordinates: a 0.5 x 0.5 m gate 500 000 m east and 5 000 000 m
+    // north, a camera beside it. The plan opens on it and its scene holds it; zoom to fit shows
+    // it, and so does a zoom close enough for the gate to fill the view, where the view's pixels
+    // counted from the origin would pass the scroll bars' int. The camera panel shows the camera
+    // where it stands.
+    void nationalGrid() {
+        const std::vector<PlanPoint> gate{{500'000.25, 5'000'000.25},
+                                          {500'000.75, 5'000'000.25},
+                                          {500'000.75, 5'000'000.75},
+                                          {500'000.25, 5'000'000.75}};
+        Site grid;
+        grid.areas = {SiteArea{u"Gate"_s, EnIdentification, gate}};
+        grid.cameras = {camera("Gate", {500'000.5, 5'000'000.5})};
+        open(grid);
+        action("ZoomToFit")->trigger();
+        const QRect rect = viewport()->rect();
+        for (const PlanPoint& corner : gate) {
+            QVERIFY(view().sceneRect().contains(toScene(corner)));
+            QVERIFY(rect.contains(at(corner)));
+        }
+        view().centerOn(toScene({500'000.5, 5'000'000.5}));
+        view().zoomBy(800 / view().scale());
+        QCOMPARE(view().scale(), 800.0);
+        for (const PlanPoint& corner : gate)
+            QVERIFY(rect.contains(at(corner)));
+        QVERIFY(std::abs((at(gate[1]) - at(gate[0])).x() - 400) <= 1);
+        QVERIFY(std::abs((at(gate[3]) - at(gate[0])).y() + 400) <= 1);
+
+        table("CameraTable")->selectRow(0);
+        QCOMPARE(m_plan->findChild<QDoubleSpinBox*>(u"CameraX"_s)->value(), 500'000.5);
+        QCOMPARE(m_plan->findChild<QDoubleSpinBox*>(u"CameraY"_s)->value(), 5'000'000.5);
     }
 };
 
