@@ -139,13 +139,11 @@ void SitePlan::buildTables() {
         view->verticalHeader()->hide();
         view->horizontalHeader()->setStretchLastSection(true);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        // The columns fit the rows in sight: measuring every row of a large site again at each
-        // step of a drag would take longer than the step. The header measures its sections when
-        // they change, not when rows come or change: the view measures them again then.
+        // The columns fit the rows in sight. The header measures its sections again when rows
+        // change (a drag's every step), not when rows come or go: the view measures them then.
         view->horizontalHeader()->setResizeContentsPrecision(0);
         const auto measure = [view] { view->resizeColumnsToContents(); };
         connect(model, &QAbstractItemModel::rowsInserted, view, measure);
-        connect(model, &QAbstractItemModel::dataChanged, view, measure);
         connect(model, &QAbstractItemModel::modelReset, view, measure);
         connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, view] { tableSelectionChanged(view); });

@@ -258,6 +258,12 @@ private slots:
         QVERIFY(preview->findChild<QCheckBox*>(u"LensBlur"_s)->isEnabled());
         table("CameraTable")->selectRow(0);
         QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
+
+        // A name typed longer than its column (the first) widens it.
+        const QAbstractItemView* cameras = table("CameraTable");
+        QVERIFY(cameras->model()->setData(cameras->model()->index(0, 0),
+                                          u"Camera over the north-east loading bay"_s));
+        QTRY_VERIFY(table("CameraTable")->columnWidth(0) >= cameras->sizeHintForColumn(0));
     }
 
     // The lens's projection and datasheet angle are edited on the panel, each an undoable step:
