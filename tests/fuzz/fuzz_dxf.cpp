@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Any bytes: reading ends (no crash, no hang), from memory as from the file; a drawing read has
-// its entities on its layers and finite numbers, inside its bounds, and its walls are finite.
+// its entities on its layers and finite numbers, inside its bounds (an arc's centre aside), and
+// its walls are finite.
 #include "dxf/dxfimport.h"
 #include "fuzzinput.h"
 
@@ -37,9 +38,10 @@ void requireWhole(const DxfDrawing& drawing) {
         for (const DxfVertex& vertex : polyline.vertices)
             require(placed(vertex.point) && std::isfinite(vertex.bulge));
     }
+    // An arc's centre is not drawn: it may lie outside the drawing's bounds.
     for (const DxfArc& arc : drawing.arcs)
-        require(onLayer(arc.layer) && placed(arc.centre) && arc.radius > 0 && arc.sweepDeg > 0 &&
-                arc.sweepDeg <= 360);
+        require(onLayer(arc.layer) && finite(arc.centre) && arc.radius > 0 &&
+                std::isfinite(arc.radius) && arc.sweepDeg > 0 && arc.sweepDeg <= 360);
     for (const DxfCircle& circle : drawing.circles)
         require(onLayer(circle.layer) && placed(circle.centre) && circle.radius > 0);
     for (const DxfText& text : drawing.texts)
