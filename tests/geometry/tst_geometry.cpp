@@ -149,7 +149,6 @@ private slots:
         // 0.2 x 0.1 / 2 are seen.
         row("close in front of the eye", {{{0.1, -1}, {0.1, 1}}}, 0.01);
         row("seen edge-on", {{{2, 0}, {8, 0}}}, 100);
-        row("through the eye, across the view", {{{0, -5}, {0, 5}}}, 100);
         row("ending at the eye", {{{0, 0}, {5, -2}}}, 100);
         row("zero length", {{{5, 1}, {5, 1}}}, 100);
         row("on the far edge", {{{10, -10}, {10, 10}}}, 100);
