@@ -127,6 +127,11 @@ private slots:
         row("too far for identification", none, {cameraAt(-10, 0)}, door, id, 0);
         row("near enough for recognition", none, {cameraAt(-10, 0)}, door, 3, 1);
         row("no camera", none, {}, door, 1, 0);
+        // Looking north-east, identification's far corners lie at 9.51 m along the axis and 3.84
+        // across: (9.44, 4.01) and (4.01, 9.44). The square from 8.5 to 9 lies within their
+        // bounds but 12.0 to 12.7 m out, in recognition only.
+        row("within identification's bounds, past its reach", none, {cameraAt(0, 45)},
+            {{8.5, 8.5}, {9, 8.5}, {9, 9}, {8.5, 9}}, id, 0);
         // 1080 rows: recognise needs 337.5 px/m, met up to 6 x 1920 / (337.5 x 4.8) = 7.11 m;
         // identify 675 px/m, up to 3.56 m, short of the square.
         row("screen shares: recognised", none, {west}, door, 3, 1, true);
