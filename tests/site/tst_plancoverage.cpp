@@ -147,6 +147,8 @@ private slots:
         const std::vector<PlanPoint> southEast{{2, -3}, {3, -3}, {3, -2}, {2, -2}};
         row("dome, no wall", none, {dome}, southEast, 0, 1);
         row("dome on the wall", alongX, {dome}, southEast, 0, 0);
+        row("dome, straight behind: no blind wedge", none, {dome},
+            {{-0.5, -3}, {0.5, -3}, {0.5, -2}, {-0.5, -2}}, 0, 1);
     }
 
     void areaShare() {
