@@ -142,7 +142,6 @@ private slots:
         // integral of x from 5 to 10, (100 - 25) / 2 = 37.5, so 100 - 37.5 are seen.
         row("half width in front", {{{5, 0}, {5, 5}}}, 62.5);
         // Only the triangle up to the wall: 5 x 10 / 2.
-        row("across the whole field", {{{5, -5}, {5, 5}}}, 25);
         row("across, in two halves", {{{5, -5}, {5, 0}}, {{5, 0}, {5, 5}}}, 25);
         // Together they span y = 0 to 8 at x = 5, past the field's 45 degree edge: as above.
         row("overlapping on one line", {{{5, 0}, {5, 5}}, {{5, 3}, {5, 8}}}, 62.5);
@@ -150,7 +149,6 @@ private slots:
         // 0.2 x 0.1 / 2 are seen.
         row("close in front of the eye", {{{0.1, -1}, {0.1, 1}}}, 0.01);
         row("seen edge-on", {{{2, 0}, {8, 0}}}, 100);
-        row("through the eye, across the view", {{{0, -5}, {0, 5}}}, 100);
         row("ending at the eye", {{{0, 0}, {5, -2}}}, 100);
         row("zero length", {{{5, 1}, {5, 1}}}, 100);
         row("on the far edge", {{{10, -10}, {10, 10}}}, 100);
@@ -174,7 +172,6 @@ private slots:
         const auto mounted = [&](const char* name, const Eye& at, const Walls& walls, double area) {
             QTest::newRow(name) << at << around << walls << area;
         };
-        mounted("on a wall, looking east", eye, northSouth, 200);
         mounted("on a wall, looking north-west", {{0, 0}, 2.5}, northSouth, 200);
         mounted("on a wall made of two", eye, {{{0, -2}, {0, 0}}, {{0, 3}, {0, 0}}}, 200);
         // Looking into the wall, the field lies wholly behind it.
@@ -214,29 +211,26 @@ private slots:
         QVERIFY(sameArea(geometry.area(geometry.subtract(seen, field)), 0));
     }
 
-    void doorGap() {
+    // The bands of one field, seen in one look past two walls with a door between y = -1 and
+    // 1 at x = 5, are what each band alone shows: before the wall 25 m2, through the door
+    // (|y| <= x / 5 for x from 5 to 10) 15. The probes: one on the axis through the door, one
+    // behind the wall.
+    void visibleParts() {
         const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
-        const Region seen = geometry.visibleFrom({{0, 0}, 0}, eastField(), walls);
+        const Eye eye{{0, 0}, 0};
+        const Region seen = geometry.visibleFrom(eye, eastField(), walls);
         for (const Point p : {Point{4, 3}, Point{9, 0}, Point{9, 1.7}, Point{10, -1.9}})
             QVERIFY2(geometry.covers(seen, p), qPrintable(QString::number(p.y)));
         for (const Point p : {Point{9, 2}, Point{6, -4}, Point{9, -5}})
             QVERIFY2(!geometry.covers(seen, p), qPrintable(QString::number(p.y)));
-    }
-
-    // The bands of one field, seen in one look past the walls, are what each band alone shows:
-    // before the door-gap wall 25 m2, through the door (|y| <= x / 5 for x from 5 to 10) 15.
-    // The probes: one on the axis through the door, one behind the wall.
-    void visibleParts() {
-        const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
-        const std::vector<Piece> bands{
-            {shape({{0, 0}, {5, 5}, {5, -5}}), Point{4, 3}},
-            {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 0}},
-            {shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}}), Point{8, 4}}};
-        const std::vector<SeenPiece> parts =
-            geometry.visibleParts({{0, 0}, 0}, eastField(), bands, walls);
+        const Region beyond = shape({{5, 5}, {10, 10}, {10, -10}, {5, -5}});
+        const std::vector<Piece> bands{{shape({{0, 0}, {5, 5}, {5, -5}}), Point{4, 3}},
+                                       {beyond, Point{8, 0}},
+                                       {beyond, Point{8, 4}}};
+        const std::vector<SeenPiece> parts = geometry.visibleParts(eye, eastField(), bands, walls);
         QCOMPARE(parts.size(), bands.size());
         for (size_t i = 0; i < bands.size(); ++i) {
-            const Region alone = geometry.visibleFrom({{0, 0}, 0}, bands[i].region, walls);
+            const Region alone = geometry.visibleFrom(eye, bands[i].region, walls);
             QVERIFY(sameArea(geometry.area(parts[i].region), geometry.area(alone)));
             QVERIFY(sameArea(parts[i].area, geometry.area(alone)));
         }

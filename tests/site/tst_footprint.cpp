@@ -83,52 +83,49 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("bands");
         QTest::addColumn<QString>("deadZone"); // its far end, or none
+        // The bands' outline, finite when the field is not: a keystone, 0.4 z across to each side.
+        QTest::addColumn<QString>("outline");
         // Inspection ends at 2.2512 m, before the field begins.
         QTest::newRow("aimed at 1.7 m at 10 m: every band, the last capped at monitor")
             << test::entranceCamera() << "3.5549-unbounded"
             << "identification 3.5549-9.5118|recognition 9.5118-19.1926|"
                "observation 19.1926-38.5541|detection 38.5541-96.6388|monitor 96.6388-193.4466"
-            << "8.2035";
+            << "8.2035"
+            // Capped at monitor, 193.4466 m, z = 192: half-width 76.8.
+            << "(3.5549 -1.4771) (193.4466 -76.8000) (193.4466 76.8000) (3.5549 1.4771)";
         // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) =
         // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184. Inspection ends
-        // at (2.4 - 1.3 x 0.5) / 0.866025 = 2.0207 m.
+        // at (2.4 - 1.3 x 0.5) / 0.866025 = 2.0207 m. z = 0.866025 x + 0.65: 1.87090 at 1.4098,
+        // 4.26028 at 4.1688.
         QTest::newRow("tilted 30°: the far edge ends inside identification")
             << with(3, 1.7, 30) << "1.4098-4.1688"
             << "inspection 1.4098-2.0207|identification 2.0207-4.1688"
-            << "3.2533";
+            << "3.2533"
+            << "(1.4098 -0.7484) (4.1688 -1.7041) (4.1688 1.7041) (1.4098 0.7484)";
         // The lower edge is past the vertical: the field at 1.7 m starts below the camera and
-        // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225.
-        QTest::newRow("looking straight down") << with(3, 1.7, 90) << "0.0000-0.2925"
-                                               << "inspection 0.0000-0.2925"
-                                               << "none";
+        // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225; every point is 1.3 m deep: a rectangle
+        // 0.52 to each side.
+        QTest::newRow("looking straight down")
+            << with(3, 1.7, 90) << "0.0000-0.2925"
+            << "inspection 0.0000-0.2925"
+            << "none"
+            << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
         // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
         // from tan(v/2 - t') = 0.155 / 1.01575. Looking up, -0.7 sin t = 0.7 x 0.069829 =
-        // 0.048880 and cos t = 0.997559: x = (z - 0.048880) / 0.997559.
+        // 0.048880 and cos t = 0.997559: x = (z - 0.048880) / 0.997559; at the near edge
+        // z = 2.335508 x 0.997559 + 0.048880 = 2.378687.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
             << "inspection 2.3355-2.3569|identification 2.3569-9.5745|"
                "recognition 9.5745-19.1980|observation 19.1980-38.4450|"
                "detection 38.4450-96.1859|monitor 96.1859-192.4208"
-            << "6.5532";
-        // 5 m up, aimed at 1.5 m at 8 m, 4 mm on a 4.8 x 3.6 mm 4:3 picture: tan t = 3.5 / 8,
-        // cos t = 0.916157, 3.5 sin t = 1.402865, v/2 = atan(1.8 / 4); levels end at the depths
-        // 4 x 1920 / (level x 4.8) = 1600 / level, x = (z - 1.402865) / 0.916157 ahead. Near
-        // edge 3.5 / tan(t + v/2) = 3.1673 m, the ground's 5 / tan(t + v/2) = 4.5246 m.
-        SiteCamera keystone = test::entranceCamera();
-        keystone.mountHeightM = 5;
-        keystone.targetHeightM = 1.5;
-        keystone.distanceM = 8;
-        keystone.camera = {{4.8, 3.6}, {1920, 1440}};
-        keystone.focalMm = 4;
-        QTest::newRow("5 m up, aimed at 1.5 m at 8 m")
-            << keystone << "3.1673-unbounded"
-            << "identification 3.1673-5.4544|recognition 5.4544-12.4401|"
-               "observation 12.4401-26.4115|detection 26.4115-68.3257|monitor 68.3257-138.1827"
-            << "4.5246";
+            << "6.5532"
+            << "(2.3355 -0.9515) (192.4208 -76.8000) (192.4208 76.8000) (2.3355 0.9515)";
         QTest::newRow("tilted 30° up: neither the target height nor the ground")
             << with(3, 1.7, -30) << "none"
             << ""
-            << "none";
+            << "none"
+            << "";
     }
 
     void bands() {
@@ -136,8 +133,10 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, bands);
         QFETCH(QString, deadZone);
+        QFETCH(QString, outline);
         const FieldFootprint footprint = fieldFootprint(camera, En);
         QCOMPARE(shown(footprint.field), field);
+        QCOMPARE(shown(footprint.outline), outline);
         QStringList shownBands;
         for (const FieldBand& band : footprint.bands)
             shownBands << En.levels.at(band.level).key + u' ' + shown(band.range);
@@ -151,52 +150,17 @@ private slots:
     // 0.4 (3.55486 x 0.991655 + 0.167590) = 1.47711, 3.84 where identification ends (z = 9.6).
     // The ground's dead zone, 3 m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x
     // 0.991655 + 0.386745) = 3.40872 at its near edge.
-    void corners_data() {
-        QTest::addColumn<double>("pan");
-        QTest::addColumn<PlanPoint>("position");
-        QTest::addColumn<QString>("identification");
-        QTest::addColumn<QString>("deadZone");
-        QTest::newRow("pan -90°: south, from (100, 50)")
-            << -90.0 << PlanPoint{100, 50}
-            << "(98.5229 46.4451) (96.1600 40.4882) (103.8400 40.4882) (101.4771 46.4451)"
-            << "(99.8453 50.0000) (96.5913 41.7965) (103.4087 41.7965) (100.1547 50.0000)";
-    }
-
+    // Panned -90° (south) from (100, 50).
     void corners() {
-        QFETCH(double, pan);
-        QFETCH(PlanPoint, position);
-        QFETCH(QString, identification);
-        QFETCH(QString, deadZone);
         SiteCamera camera = test::entranceCamera();
-        camera.panDeg = pan;
-        camera.position = position;
+        camera.panDeg = -90;
+        camera.position = {100, 50};
         const FieldFootprint footprint = fieldFootprint(camera, En);
         QCOMPARE(footprint.bands.front().level, EnIdentification);
-        QCOMPARE(shown(footprint.bands.front().corners), identification);
-        QCOMPARE(shown(footprint.deadZone), deadZone);
-    }
-
-    // The bands' outline, finite when the field is not: a keystone, 0.4 z across to each side.
-    void outline_data() {
-        QTest::addColumn<SiteCamera>("camera");
-        QTest::addColumn<QString>("outline");
-        QTest::newRow("unbounded: capped at monitor, 193.4466 m, z = 192, half-width 76.8")
-            << test::entranceCamera()
-            << "(3.5549 -1.4771) (193.4466 -76.8000) (193.4466 76.8000) (3.5549 1.4771)";
-        // z = 0.866025 x + 0.65: 1.87090 at 1.4098, 4.26028 at 4.1688.
-        QTest::newRow("far edge before monitor")
-            << with(3, 1.7, 30)
-            << "(1.4098 -0.7484) (4.1688 -1.7041) (4.1688 1.7041) (1.4098 0.7484)";
-        // Straight down every point is 1.3 m deep: a rectangle 0.52 to each side.
-        QTest::newRow("from the camera's foot")
-            << with(3, 1.7, 90)
-            << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
-    }
-
-    void outline() {
-        QFETCH(SiteCamera, camera);
-        QFETCH(QString, outline);
-        QCOMPARE(shown(fieldFootprint(camera, En).outline), outline);
+        QCOMPARE(shown(footprint.bands.front().corners),
+                 u"(98.5229 46.4451) (96.1600 40.4882) (103.8400 40.4882) (101.4771 46.4451)"_s);
+        QCOMPARE(shown(footprint.deadZone),
+                 u"(99.8453 50.0000) (96.5913 41.7965) (103.4087 41.7965) (100.1547 50.0000)"_s);
     }
 
     // The entrance camera with a fisheye whose datasheet says 200°, from above a sector 100° to
@@ -273,7 +237,6 @@ private slots:
         const CoverageResult result = cameraCoverage(with(3, 1.7, 30), En);
         QCOMPARE(shown(*result.pixelsPerMetre), u"257.7803"_s);
         QCOMPARE(result.levelReached, std::optional<Level>(EnIdentification));
-        QCOMPARE(result.tiltDeg, std::optional(30.0));
         QCOMPARE(shown(*result.ground.nearM), u"3.2533"_s);
         QCOMPARE(shown(*result.ground.farM), u"9.6203"_s);
         QVERIFY(!result.problem);
@@ -338,35 +301,27 @@ private slots:
         QCOMPARE(csv, texts);
     }
 
-    // An area's surface (to the nearest) and the share covered (truncated), and a surface at a
-    // level (truncated), none of them 0 when they are not.
+    // An area's surface (to the nearest) and the share covered (truncated), neither 0 when it
+    // is not; a surface at a level is the row texts' (truncated).
     void areaTexts_data() {
-        QTest::addColumn<QString>("figure");
+        QTest::addColumn<bool>("covered"); // else the area's surface
         QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("imperial");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("99.957 % covered") << "covered" << 0.99957 << false << "99.9";
-        QTest::newRow("all covered") << "covered" << 1.0 << false << "100";
-        QTest::newRow("0.04 % covered") << "covered" << 0.0004 << false << "0.04";
+        QTest::newRow("99.957 % covered") << true << 0.99957 << "99.9";
+        QTest::newRow("all covered") << true << 1.0 << "100";
+        QTest::newRow("0.04 % covered") << true << 0.0004 << "0.04";
         // 0.29 x 100 is 28.999999999999996 in binary.
-        QTest::newRow("29 % covered") << "covered" << 0.29 << false << "29";
-        QTest::newRow("an area of 0.04 m²") << "area" << 0.04 << false << "0.04";
-        QTest::newRow("an area of 6.157 m²") << "area" << 6.157 << false << "6.2";
-        QTest::newRow("a band of 6.157 m²") << "band" << 6.157 << false << "6.1";
-        // 1 / 0.3048² = 10.764 ft².
-        QTest::newRow("a band of 1 m² in ft²") << "band" << 1.0 << true << "10.7";
+        QTest::newRow("29 % covered") << true << 0.29 << "29";
+        QTest::newRow("an area of 0.04 m²") << false << 0.04 << "0.04";
+        QTest::newRow("an area of 6.157 m²") << false << 6.157 << "6.2";
     }
 
     void areaTexts() {
-        QFETCH(QString, figure);
+        QFETCH(bool, covered);
         QFETCH(double, value);
-        QFETCH(bool, imperial);
         QFETCH(QString, shown);
-        const Units units = imperial ? Units::Imperial : Units::Metric;
-        QCOMPARE(figure == u"covered"_s
-                     ? coveredText(value)
-                     : surfaceText(value, units,
-                                   figure == u"band"_s ? Rounding::Down : Rounding::Nearest),
+        QCOMPARE(covered ? coveredText(value)
+                         : surfaceText(value, Units::Metric, Rounding::Nearest),
                  shown);
     }
 
