@@ -230,9 +230,10 @@ private slots:
         QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
-    // The drawing holds the site as it is and, under each level of its set, the rings of that
-    // level's bands: here the camera's one band, cut at the wall.
-    void dxfDrawing() {
+    // The DXF drawing holds the site as it is and, under each level of its set, the rings of that
+    // level's bands: here the camera's one band, cut at the wall. The SVG draws it in its
+    // level's colour.
+    void drawings() {
         const Site site = smallSite();
         const Plan plan(site);
         QCOMPARE(plan.coverage.footprint(0).bands.size(), std::size_t(1));
@@ -247,10 +248,7 @@ private slots:
             expected.bands.push_back(
                 {level, level == band.level ? band.shape.rings : decltype(band.shape.rings){}});
         QCOMPARE(plan.deliverables().dxfCoverage(), expected);
-    }
 
-    void svg() {
-        const Plan plan(smallSite());
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site.svg"_s);
         QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
@@ -283,7 +281,6 @@ private slots:
         QVERIFY(qAbs(box[1].toDouble() + box[3].toDouble() - (10 + margin)) < 1e-3);
 
         QCOMPARE(identification.size(), 1);
-        const LevelBand& band = plan.coverage.footprint(0).bands.back();
         QCOMPARE(band.level, EnIdentification);
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
