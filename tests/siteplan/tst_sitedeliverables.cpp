@@ -99,38 +99,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     }
 
-    // The window's File menu holds the exports; one proposes a file beside the site, named as
-    // it, and writes what the site on show gives.
-    void windowActions() {
-        const QTemporaryDir folder;
-        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
-        QCOMPARE(SiteFile::save(sitePath, smallSite()), std::nullopt);
-        ReportHost host;
-        CoverageSettings settings;
-        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
-        QVERIFY(window.openFile(sitePath));
-        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
-        for (const char* name :
-             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
-            auto* action = window.findChild<QAction*>(QLatin1String(name));
-            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
-        }
-        QString proposed;
-        window.exports().setSavePicker(
-            [&](QWidget*, const QString&, const QString& path, const QString&) {
-                proposed = path;
-                return path;
-            });
-        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
-        QCOMPARE(proposed, folder.filePath(u"depot.csv"_s));
-        QFile written(proposed);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(),
-                 SiteDeliverables(window.document().site(), window.coverage()).scheduleCsv());
-    }
-
     // The plan, one page per camera and the schedule; a schedule over several pages is the
-    // report writer's.
+    // report writer's. Printing cancelled in its setup prints nothing.
     void report() {
         Plan plan(smallSite());
         const QTemporaryDir folder;
@@ -150,6 +120,11 @@ private slots:
         QVERIFY(pages[2].contains(name));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
             QVERIFY(pages[2].contains(coveredText(plan.coverage.coverage(i).share)));
+
+        int asked = 0;
+        plan.exports.setPrintSetup([&](QPrinter&, QWidget*) { return ++asked, false; });
+        QVERIFY(!plan.exports.printReport());
+        QCOMPARE(asked, 1);
     }
 
     // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
@@ -176,10 +151,10 @@ private slots:
 
     // A lens given by its datasheet's angle, and a zoom with that lens at its wide end: the
     // camera table, the schedule (CSV and the report's page), each camera's page and the preview
-    // show the same figures. Both at their target's height, aimed 10 m away, 1/3" at 1920 x
-    // 1080: 100° across stands for 2.4 / tan 50° = 2.01384 mm, 1920 x 2.01384 / (4.8 x 10) =
-    // 80.55 px/m (2.8 mm would give 112); the tele end, 12 mm without the wide end's angle,
-    // 1920 x 12 / 48 = 480 px/m.
+    // show the same figures; the window's exports write them. Both at their target's height, aimed
+    // 10 m away, 1/3" at 1920 x 1080: 100° across stands for 2.4 / tan 50° = 2.01384 mm, 1920
+    // x 2.01384 / (4.8 x 10) = 80.55 px/m (2.8 mm would give 112); the tele end, 12 mm without the
+    // wide end's angle, 1920 x 12 / 48 = 480 px/m.
     void figuresAgree() {
         Site site = smallSite();
         SiteCamera& wide = site.cameras.front();
@@ -198,8 +173,25 @@ private slots:
         SitePlan window(host, settings, std::make_unique<PlanGeometry>());
         QVERIFY(window.openFile(sitePath));
 
-        auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
+        // The File menu holds the exports; one proposes a file beside the site, named as it,
+        // and writes what the site on show gives.
+        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
+        for (const char* name :
+             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
+            auto* action = window.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
+        }
+        QString proposed;
+        window.exports().setSavePicker([&](QWidget*, const QString&, const QString& path,
+                                           const QString&) { return proposed = path; });
+        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
+        QCOMPARE(proposed, folder.filePath(u"depot.csv"_s));
+        QFile written(proposed);
+        QVERIFY(written.open(QIODevice::ReadOnly));
         const SiteDeliverables deliverables(window.document().site(), window.coverage());
+        QCOMPARE(written.readAll(), deliverables.scheduleCsv());
+
+        auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
         const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
         const QList<ReportDocument> report = deliverables.report(
             [&](const SiteCamera& camera) {
@@ -238,9 +230,10 @@ private slots:
         QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
-    // The drawing holds the site as it is and, under each level of its set, the rings of that
-    // level's bands: here the camera's one band, cut at the wall.
-    void dxfDrawing() {
+    // The DXF drawing holds the site as it is and, under each level of its set, the rings of that
+    // level's bands: here the camera's one band, cut at the wall. The SVG draws it in its
+    // level's colour.
+    void drawings() {
         const Site site = smallSite();
         const Plan plan(site);
         QCOMPARE(plan.coverage.footprint(0).bands.size(), std::size_t(1));
@@ -255,10 +248,7 @@ private slots:
             expected.bands.push_back(
                 {level, level == band.level ? band.shape.rings : decltype(band.shape.rings){}});
         QCOMPARE(plan.deliverables().dxfCoverage(), expected);
-    }
 
-    void svg() {
-        const Plan plan(smallSite());
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site.svg"_s);
         QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
@@ -291,7 +281,6 @@ private slots:
         QVERIFY(qAbs(box[1].toDouble() + box[3].toDouble() - (10 + margin)) < 1e-3);
 
         QCOMPARE(identification.size(), 1);
-        const LevelBand& band = plan.coverage.footprint(0).bands.back();
         QCOMPARE(band.level, EnIdentification);
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
@@ -397,17 +386,6 @@ private slots:
                  qPrintable(messages.front()));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList());
-    }
-
-    void printCancelled() {
-        Plan plan(smallSite());
-        int asked = 0;
-        plan.exports.setPrintSetup([&](QPrinter&, QWidget*) {
-            ++asked;
-            return false;
-        });
-        QVERIFY(!plan.exports.printReport());
-        QCOMPARE(asked, 1);
     }
 };
 
