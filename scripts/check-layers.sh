@@ -2,31 +2,32 @@
 # SPDX-FileCopyrightText: 2026 The Vistaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fails when an #include under src/ points up a layer or sideways into another folder of the
-# same layer, naming the file and the include. The layer order lives here and nowhere else:
-# one line a layer, from the bottom; folders on one line are independent of each other.
+# Fails when an #include under src/ points into a folder that its own folder may not use, naming
+# the file and the include. The graph lives here and nowhere else: each folder lists the folders
+# it may include, and nothing more, so two folders that do not need each other cannot start to.
+# Every folder it may use lies below it: the graph has no cycle (checked below too).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-LAYERS=(
-    "platform"
-    "catalogue"
-    "calc"
-    "state"
-    "optics geometry"
-    "site"
-    "match lang report dxf"
-    "preview"
-    "coverage finder siteplan"
-    "app"
+declare -A uses=(
+    [platform]=""
+    [geometry]=""
+    [catalogue]="platform"
+    [calc]="platform"
+    [state]="calc catalogue"
+    [optics]="calc platform"
+    [site]="geometry optics calc platform"
+    [report]="platform"
+    [dxf]="site optics platform"
+    [match]="state catalogue calc platform"
+    [lang]="state catalogue platform"
+    [preview]="report optics platform"
+    [camerareport]="preview report site optics platform"
+    [coverage]="camerareport preview report site optics platform"
+    [finder]="match state catalogue calc optics platform"
+    [siteplan]="camerareport preview dxf report site geometry optics calc platform"
+    [app]="coverage finder siteplan camerareport match lang preview report dxf site optics state catalogue calc platform"
 )
-
-declare -A rank
-for i in "${!LAYERS[@]}"; do
-    for folder in ${LAYERS[$i]}; do
-        rank[$folder]=$i
-    done
-done
 
 failed=0
 fail() {
@@ -36,7 +37,27 @@ fail() {
 
 for dir in src/*/; do
     folder=$(basename "$dir")
-    [ -n "${rank[$folder]+set}" ] || fail "src/$folder/ is in no layer: add it to LAYERS in $0"
+    [ -n "${uses[$folder]+set}" ] || fail "src/$folder/ is in no line of uses in $0"
+done
+
+# No cycle: a folder may not reach itself through the folders it uses.
+reaches() { # reaches FROM TO SEEN...
+    local from=$1 to=$2 next
+    shift 2
+    for next in ${uses[$from]}; do
+        [ "$next" = "$to" ] && return 0
+        [[ " $* " == *" $next "* ]] && continue
+        reaches "$next" "$to" "$@" "$next" && return 0
+    done
+    return 1
+}
+for folder in "${!uses[@]}"; do
+    for next in ${uses[$folder]}; do
+        [ -n "${uses[$next]+set}" ] || fail "$folder uses $next, which has no line of its own"
+    done
+    if reaches "$folder" "$folder"; then
+        fail "$folder reaches itself through the folders it uses"
+    fi
 done
 
 # Quoted includes of the form "folder/file"; angle-bracket includes are libraries.
@@ -47,17 +68,13 @@ while IFS=: read -r file line text; do
     to=${target%%/*}
     [ "$to" != "$target" ] || continue # a file of the same folder, named without a folder
     [ "$to" = "$from" ] && continue
-    [ -n "${rank[$from]+set}" ] || continue # already reported above
-    if [ -z "${rank[$to]+set}" ]; then
-        fail "$file:$line includes \"$target\": $to/ is in no layer"
-    elif ((rank[$to] > rank[$from])); then
-        fail "$file:$line includes \"$target\": $to/ is a layer above $from/"
-    elif ((rank[$to] == rank[$from])); then
-        fail "$file:$line includes \"$target\": $to/ and $from/ share a layer and stay independent"
+    [ -n "${uses[$from]+set}" ] || continue # already reported above
+    if [[ " ${uses[$from]} " != *" $to "* ]]; then
+        fail "$file:$line includes \"$target\": $from/ may use only: ${uses[$from]:-nothing}"
     fi
 done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' src)
 
 if ((failed)); then
     exit 1
 fi
-echo "check-layers: every include under src/ points down"
+echo "check-layers: every include under src/ follows the graph"

@@ -2,13 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-
-class QWidget;
+#include "platform/dialogs.h"
 
 namespace vistaro {
 
-// The program's message boxes: modal, titled "Vistaro", no icon.
+// The program's message boxes, asked through the Dialogs in use.
 void showMessage(QWidget* parent, const QString& text);
 
 // Yes and No buttons; true for Yes.
@@ -18,7 +16,6 @@ bool askYesNo(QWidget* parent, const QString& text);
 bool askYesOrDiscard(QWidget* parent, const QString& text, const QString& yes);
 
 // Save, Discard and Cancel buttons, for changes that would be lost.
-enum class UnsavedAnswer { Save, Discard, Cancel };
 UnsavedAnswer askAboutUnsaved(QWidget* parent, const QString& text);
 
 } // namespace vistaro
