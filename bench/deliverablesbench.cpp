@@ -3,7 +3,6 @@
 
 #include "deliverablesbench.h"
 
-#include "coverage/sitecamerareport.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
 #include "siteplan/plangeometry.h"
@@ -60,12 +59,7 @@ std::vector<ResultRow> deliverablesRows(const QString& folder) {
     std::optional<QString> error;
     for (int i = 0; i < Repetitions && !error; ++i)
         samples.push_back(elapsedMs([&] {
-            const QList<ReportDocument> pages = deliverables.report(
-                [&](const SiteCamera& camera) {
-                    return siteCameraReport(camera, document.site().levelSet, Units::Metric,
-                                            QDate(2026, 1, 1));
-                },
-                QDate(2026, 1, 1));
+            const QList<ReportDocument> pages = deliverables.report(QDate(2026, 1, 1));
             error = saveReportPdf(path, pages, preferredPageSize());
         }));
     if (error)

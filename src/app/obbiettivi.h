@@ -95,8 +95,6 @@ public:
     void presentFromFinder(std::int16_t index) override;
     // SitePlanHost
     void showInCoverage(const SiteCamera& camera, const LevelSet& levels) override;
-    ReportDocument cameraReport(const SiteCamera& camera, const LevelSet& levels,
-                                Units units) const override;
 
     void Focale1_Click();
     void L1_Click();

@@ -4,7 +4,6 @@
 #include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
 #include "app/optiongroups.h"
-#include "coverage/sitecamerareport.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
 #include "siteplan/newcamera.h"
@@ -66,11 +65,6 @@ void Obbiettivi::showInCoverage(const SiteCamera& camera, const LevelSet& levels
     }
     typeFocalLength(0, calculatorText(camera.focalMm, separator));
     OpenCoverage_Click();
-}
-
-ReportDocument Obbiettivi::cameraReport(const SiteCamera& camera, const LevelSet& levels,
-                                        Units units) const {
-    return siteCameraReport(camera, levels, units, QDate::currentDate());
 }
 
 } // namespace vistaro

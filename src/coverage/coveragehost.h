@@ -3,23 +3,11 @@
 
 #pragma once
 
+#include "camerareport/lensonshow.h"
+
 #include <QString>
 
 namespace vistaro {
-
-// The lens the recommendation window shows, its catalogue fields as written.
-struct LensOnShow {
-    QString name;
-    QString typeCode; // "FF", "HSP", "VAR" or "ZOOM"
-    QString iris;     // "MI", "DD", "VD" or "M"
-    QString focalMin; // mm
-    QString focalMax; // mm, the long end of a varifocal or zoom lens
-    QString fStop;
-    QString minFocus;  // m, "0" for none
-    QString datasheet; // the datasheet's path, empty when the lens has none
-
-    bool operator==(const LensOnShow&) const = default;
-};
 
 // What the coverage window asks of the main window, which implements it. The window's data
 // comes the other way: the main window pushes it with follow() and showLens().

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "coverage/coveragereport.h"
+#include "camerareport/coveragereport.h"
 #include "preview/previewsheet.h"
 #include "report/reportdocument.h"
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "coverage/coveragedrawing.h"
+#include "camerareport/coveragedrawing.h"
 
 #include <QWidget>
 

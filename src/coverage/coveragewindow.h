@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "coverage/coveragedrawing.h"
+#include "camerareport/coveragedrawing.h"
+#include "camerareport/coveragereport.h"
 #include "coverage/coveragehost.h"
-#include "coverage/coveragereport.h"
 #include "optics/calculatorreading.h"
 #include "optics/coveragefields.h"
 #include "optics/coverageformat.h"

@@ -3,6 +3,7 @@
 
 #include "siteplan/sitedeliverables.h"
 
+#include "camerareport/sitecamerareport.h"
 #include "optics/coverageformat.h"
 #include "platform/csvfile.h"
 #include "site/planfigures.h"
@@ -281,8 +282,7 @@ void SiteDeliverables::paintPlan(QPainter& painter, const QRectF& area) const {
     painter.restore();
 }
 
-QList<ReportDocument> SiteDeliverables::report(const CameraPage& cameraPage,
-                                               const QDate& date) const {
+QList<ReportDocument> SiteDeliverables::report(const QDate& date) const {
     const QString day = QLocale().toString(date, QLocale::LongFormat);
     const QString footer =
         tr("%1 %2, lens calculator for CCTV cameras")
@@ -293,7 +293,7 @@ QList<ReportDocument> SiteDeliverables::report(const CameraPage& cameraPage,
          [copy = *this](QPainter& painter, const QRectF& area) { copy.paintPlan(painter, area); }});
     QList<ReportDocument> pages{plan};
     for (const SiteCamera& camera : m_site.cameras)
-        pages.append(cameraPage(camera));
+        pages.append(siteCameraReport(camera, m_site.levelSet, m_site.units, date));
     ReportDocument schedule{tr("Schedule"), day, {}, {}, footer, {}};
     schedule.tables = {cameraSchedule(QLocale()), areaSchedule(QLocale())};
     pages.append(schedule);

@@ -40,9 +40,8 @@ public:
     // The plan fitted into `area`: bands, dead zones, areas and their covered parts, walls and
     // cameras, with a legend, a scale bar and a north arrow to the scale it is drawn at.
     void paintPlan(QPainter& painter, const QRectF& area) const;
-    // The report: the plan, then a page a camera as `cameraPage` makes it, then the schedule.
-    using CameraPage = std::function<ReportDocument(const SiteCamera& camera)>;
-    QList<ReportDocument> report(const CameraPage& cameraPage, const QDate& date) const;
+    // The report: the plan, then the coverage report's page of each camera, then the schedule.
+    QList<ReportDocument> report(const QDate& date) const;
 
     // The drawing for the architect: walls, areas, camera marks and a layer a level.
     DxfCoverage dxfCoverage() const;

@@ -23,9 +23,8 @@
 namespace vistaro {
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
-                         const SiteCoverage& coverage, SitePlanHost& host,
-                         std::function<QString()> siteFile)
-    : QObject(&window), m_window(window), m_document(document), m_coverage(coverage), m_host(host),
+                         const SiteCoverage& coverage, std::function<QString()> siteFile)
+    : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
       m_siteFile(std::move(siteFile)),
       m_savePicker([](QWidget* parent, const QString& caption, const QString& proposed,
                       const QString& filter) {
@@ -88,12 +87,7 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 }
 
 QList<ReportDocument> SiteExports::reportPages() const {
-    const Units units = m_document.site().units;
-    const LevelSet& levels = m_document.site().levelSet;
-    return SiteDeliverables(m_document.site(), m_coverage)
-        .report(
-            [&](const SiteCamera& camera) { return m_host.cameraReport(camera, levels, units); },
-            QDate::currentDate());
+    return SiteDeliverables(m_document.site(), m_coverage).report(QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {

@@ -6,7 +6,6 @@
 #include "report/reportdocument.h"
 #include "siteplan/sitecoverage.h"
 #include "siteplan/sitedocument.h"
-#include "siteplan/siteplanhost.h"
 
 #include <QObject>
 #include <QString>
@@ -29,7 +28,7 @@ public:
     // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
     // name and folder the files proposed take.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
-                SitePlanHost& host, std::function<QString()> siteFile);
+                std::function<QString()> siteFile);
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
@@ -65,7 +64,6 @@ private:
     QWidget& m_window;
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
-    SitePlanHost& m_host;
     std::function<QString()> m_siteFile;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;

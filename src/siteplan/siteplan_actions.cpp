@@ -61,7 +61,7 @@ void SitePlan::buildActions() {
     m_dxfLayers = action("DxfLayers");
     m_showDeadZones = action("ShowDeadZones", {}, true);
     m_showDeadZones->setChecked(true);
-    m_exports = new SiteExports(*this, m_document, *m_coverage, m_host, [this] { return m_file; });
+    m_exports = new SiteExports(*this, m_document, *m_coverage, [this] { return m_file; });
 }
 
 void SitePlan::buildMenus() {

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "report/reportdocument.h"
 #include "site/site.h"
 
 namespace vistaro {
@@ -17,9 +16,6 @@ public:
     // Loads `camera`, its level one of `levels`, into the calculator and the coverage window and
     // shows that window.
     virtual void showInCoverage(const SiteCamera& camera, const LevelSet& levels) = 0;
-    // The coverage report's page for `camera`, as the coverage window would make it.
-    virtual ReportDocument cameraReport(const SiteCamera& camera, const LevelSet& levels,
-                                        Units units) const = 0;
 
 protected:
     SitePlanHost() = default;

@@ -11,14 +11,11 @@
 namespace vistaro::test {
 
 // The main window as the site plan asks it: the cameras it was asked to show in the coverage
-// window, and a camera's report page that only names it.
+// window.
 class PlanHost : public SitePlanHost {
 public:
     void showInCoverage(const SiteCamera& camera, const LevelSet&) override {
         shown.push_back(camera);
-    }
-    ReportDocument cameraReport(const SiteCamera& camera, const LevelSet&, Units) const override {
-        return {camera.name, {}, {}, {}, {}, {}};
     }
     std::vector<SiteCamera> shown;
 };

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "coverage/sitecamerareport.h"
+#include "camerareport/sitecamerareport.h"
 
 #include "optics/coverageformat.h"
 #include "site/planfigures.h"

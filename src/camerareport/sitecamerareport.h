@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "coverage/coveragereport.h"
+#include "camerareport/coveragereport.h"
 #include "site/site.h"
 
 namespace vistaro {

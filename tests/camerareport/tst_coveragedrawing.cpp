@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "coverage/coveragedrawing.h"
+#include "camerareport/coveragedrawing.h"
 #include "optics/coveragefields.h"
 #include "support/fisheyeexample.h"
 

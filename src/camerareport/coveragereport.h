@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "coverage/coveragedrawing.h"
-#include "coverage/coveragehost.h"
+#include "camerareport/coveragedrawing.h"
+#include "camerareport/lensonshow.h"
 #include "optics/calculatorreading.h"
 #include "report/reportdocument.h"
 
