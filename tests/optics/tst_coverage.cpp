@@ -229,17 +229,6 @@ private slots:
         QCOMPARE(result.neededFocalMm, 3.92);
     }
 
-    // One row a figure, a distance a level of the set: a plate set has one.
-    void figureRows() {
-        QStringList names;
-        for (const ShownFigure& figure : shownFigures({}, plateLevels({}), 0, Units::Metric))
-            names << figure.name;
-        QCOMPARE(names.join(u' '),
-                 u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity PixelDensityEdge "
-                 u"LevelReached DistancePlate NeededFocal DeadZone FarEdge SharpFrom SharpTo "
-                 u"Hyperfocal"_s);
-    }
-
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is
     // 1.00499999999999989); a level's reach rounds down and a density is truncated, but 0.29,
     // 28.999999999999996 hundredths, stays 0.29. Nothing infinite shows.
