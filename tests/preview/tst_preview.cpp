@@ -215,8 +215,7 @@ private slots:
         QImage image(64, 64, QImage::Format_RGB32);
         image.fill(colour);
         const QImage night = nightNoise(image, percent, 5);
-        double sum = 0;
-        double squares = 0;
+        double sum = 0, squares = 0;
         for (int y = 0; y < night.height(); ++y)
             for (int x = 0; x < night.width(); ++x) {
                 const QRgb pixel = night.pixel(x, y);

@@ -66,8 +66,7 @@ private slots:
         QPdfDocument pdf;
         QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
         const QImage page = pdf.render(0, QSize(612, 792));
-        QRect inked;
-        QRect drawn; // right of the table's columns
+        QRect inked, drawn; // drawn: right of the table's columns
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)
                 if (const QRgb pixel = page.pixel(x, y);
