@@ -180,8 +180,8 @@ private slots:
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().topLeft(), QPointF(0, 0));
     }
 
-    // The night's grain is the same for the same inputs; compression changes
-    // the pixels but not their number; with neither, the picture is the sensor's average.
+    // The night's grain is the same for the same inputs; compression changes the pixels but not
+    // their number; with neither, the picture is the sensor's average.
     void optionsChangeThePictureReproducibly() {
         const QImage plain = cameraPixels(Target::Face, 250, {});
         const QSizeF size = targetSize(Target::Face) * 250;
