@@ -94,7 +94,8 @@ class TestDxf : public QObject {
 private slots:
     // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR whose
     // line lies far away, one reference to it; a line in paper space, far away too; a line with
-    // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own.
+    // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own; a text and
+    // an MTEXT.
     void readsThePlan() {
         const DxfReadResult read = readDxfFile(PlanFile);
         QCOMPARE(read.error, QString());
@@ -122,10 +123,6 @@ private slots:
         QCOMPARE(bounds(plan.bounds), QStringLiteral("-1000 0 10000 10000"));
         QCOMPARE(plan.circles[1],
                  (DxfCircle{layerIndex(plan, QStringLiteral("FURNITURE")), {3000, 5000}, 250}));
-    }
-
-    void texts() {
-        const DxfDrawing plan = readDxfFile(PlanFile).drawing;
         QCOMPARE(plan.texts.size(), std::size_t(2));
         const int layer = layerIndex(plan, QStringLiteral("TEXT"));
         QCOMPARE(plan.texts[0],
@@ -210,6 +207,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<double>("metres"); // 0: none
         QTest::newRow("unitless") << 0 << 0.0;
+        QTest::newRow("foot") << 2 << 0.3048;
         QTest::newRow("metre") << 6 << 1.0;
         QTest::newRow("US survey mile") << 24 << 6336000.0 / 3937;
         QTest::newRow("beyond the table") << 25 << 0.0;
@@ -232,7 +230,7 @@ private slots:
         QTest::newRow("special characters")
             << QByteArray("%%U45%%D %%p1 %%% %%c") << false << QStringLiteral("45° ±1 % \u2300");
         QTest::newRow("MTEXT formatting")
-            << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1/2; \\{x\\}\\~\\\\") << true
+            << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1^2; \\{x\\}\\~\\\\") << true
             << QStringLiteral("Hall\nA 1/2 {x} \\");
         QTest::newRow("MTEXT code cut short")
             << QByteArray("A\\fArial") << true << QStringLiteral("A");

@@ -123,9 +123,6 @@ private slots:
         QTest::newRow("sensor: 1/3\" lens, a 1/4\" preset camera")
             << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|1/4\""_s
             << u"✔ "_s + oneThird + u"covers the camera's 4 mm diagonal"_s;
-        QTest::newRow("sensor: 1/3\" lens, the calculator's 1/4\"")
-            << "FF|T6|DD|6|6" << Check::Sensor << "FF|DD|1/4|6|6|10|100"
-            << u"✔ "_s + oneThird + u"covers the camera's 4 mm diagonal"_s;
         QTest::newRow("sensor: 1/3\" lens, the calculator's 1/3\", as wide as its circle")
             << "FF|T6|DD|6|6" << Check::Sensor << Usual
             << u"✔ "_s + oneThird + u"covers the camera's 6 mm diagonal"_s;

@@ -193,7 +193,6 @@ private slots:
         QTest::newRow("3 m in feet") << 3.0 << 1 << u"9.84"_s << 2.999232;
         QTest::newRow("1.7 m in feet") << 1.7 << 1 << u"5.58"_s << 1.700784;
         QTest::newRow("4.5723 m in metres") << 4.5723 << 0 << u"4.572"_s << 4.572;
-        QTest::newRow("3 m in metres") << 3.0 << 0 << u"3"_s << 3.0;
     }
 
     void heightShownRounded() {
@@ -227,17 +226,6 @@ private slots:
         QCOMPARE(read.mountHeightM.value, 2.5);
         QCOMPARE(qRound(*result.sceneWidthM * 1e6), 12525574);
         QCOMPARE(result.neededFocalMm, 3.92);
-    }
-
-    // One row a figure, a distance a level of the set: a plate set has one.
-    void figureRows() {
-        QStringList names;
-        for (const ShownFigure& figure : shownFigures({}, plateLevels({}), 0, Units::Metric))
-            names << figure.name;
-        QCOMPARE(names.join(u' '),
-                 u"AngleH AngleV AngleD SceneWidth SceneHeight PixelDensity PixelDensityEdge "
-                 u"LevelReached DistancePlate NeededFocal DeadZone FarEdge SharpFrom SharpTo "
-                 u"Hyperfocal"_s);
     }
 
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is

@@ -103,28 +103,6 @@ private slots:
                                          Units::Imperial, Aim::Target, 10, LensModel(), 2.4, 1.5});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
     }
-
-    // The sensor each source gives, the calculator's being 1/2"; a custom one of 5 x 4 mm.
-    void camera_data() {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<int>("source");
-        QTest::addColumn<QString>("size"); // width x height in mm
-        QTest::newRow("calculator's 1/2\"") << "" << 0 << "6.4 x 4.8";
-        QTest::newRow("unknown preset") << "1/7\"" << 1 << "none";
-        QTest::newRow("custom") << "" << 2 << "5 x 4";
-    }
-
-    void camera() {
-        QFETCH(QString, preset);
-        QFETCH(int, source);
-        QFETCH(QString, size);
-        const CoverageInputs inputs{static_cast<SensorSource>(source), preset, {5.0, 4.0}};
-        const std::optional<Camera> camera = cameraOf(inputs, SensorFormat::Half);
-        const SensorSize sensor = camera ? camera->sensor : SensorSize{};
-        QCOMPARE(camera ? QStringLiteral("%1 x %2").arg(sensor.widthMm).arg(sensor.heightMm)
-                        : u"none"_s,
-                 size);
-    }
 };
 
 QTEST_MAIN(TestLevels)

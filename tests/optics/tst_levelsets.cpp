@@ -95,23 +95,6 @@ private slots:
         }
     }
 
-    // The level a density reaches follows the set: 240 px/m is recognition in EN 62676-4, short
-    // of a US plate.
-    void reached_data() {
-        QTest::addColumn<LevelSet>("set");
-        QTest::addColumn<int>("level"); // -1: below the lowest
-        QTest::newRow("EN 62676-4") << enLevels() << 3;
-        QTest::newRow("United States plates") << plateLevels({305, 130}) << -1;
-        QTest::newRow("European plates") << plateLevels({520, 124.8}) << 0;
-    }
-
-    void reached() {
-        QFETCH(LevelSet, set);
-        QFETCH(int, level);
-        const std::optional<Level> got = levelReached(240, levelDensities(set, ThirdFullHd));
-        QCOMPARE(got ? int(*got) : -1, level);
-    }
-
     // Each built-in colour is darker than the one before in grey, so that a grey print keeps the
     // bands apart; a set of more levels starts the colours again.
     void colours() {

@@ -174,18 +174,14 @@ private slots:
         }
     }
 
-    // The face is the portrait's head at 0.16 m; the person 1.7 m tall in its box; the plate's
-    // characters 75 mm tall.
-    void targetsAtTheirSizes() {
-        QVERIFY(std::abs(targetSize(Target::Face).width() - 0.19) < 0.01);
-        QCOMPARE(targetSize(Target::Plate), QSizeF(0.52, 0.11));
-        QVERIFY(targetSize(Target::Person).height() > PersonHeightM);
+    // A plate's characters are as tall as asked, from the top left.
+    void plateCharactersAtTheirSize() {
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().height(), 0.075);
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().topLeft(), QPointF(0, 0));
     }
 
-    // The night's grain is the same for the same inputs, and monochrome; compression changes
-    // the pixels but not their number; with neither, the picture is the sensor's average.
+    // The night's grain is the same for the same inputs; compression changes the pixels but not
+    // their number; with neither, the picture is the sensor's average.
     void optionsChangeThePictureReproducibly() {
         const QImage plain = cameraPixels(Target::Face, 250, {});
         const QSizeF size = targetSize(Target::Face) * 250;
@@ -194,10 +190,43 @@ private slots:
         const QImage night = cameraPixels(Target::Face, 250, {0, 10});
         QCOMPARE(cameraPixels(Target::Face, 250, {0, 10}), night);
         QVERIFY(night != nightNoise(plain, 10, 1));
-        QCOMPARE(qRed(night.pixel(20, 20)), qBlue(night.pixel(20, 20)));
         const QImage jpeg = cameraPixels(Target::Face, 250, {10, 0});
         QCOMPARE(jpeg.size(), plain.size());
         QVERIFY(jpeg != plain);
+    }
+
+    // At night every pixel is grey: the colour's luma, 0.299 R + 0.587 G + 0.114 B, rounded,
+    // and a grain spread 2.55 levels a per cent of noise (mid-grey, so that none is clipped).
+    void nightIsGreyGrain_data() {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<double>("mean");
+        QTest::addColumn<double>("spread");
+        QTest::newRow("red") << QColor(255, 0, 0) << 0 << 76.0 << 0.0;
+        QTest::newRow("blue") << QColor(0, 0, 255) << 0 << 29.0 << 0.0;
+        QTest::newRow("10 %") << QColor(200, 100, 150) << 10 << 135.6 << 25.5;
+    }
+
+    void nightIsGreyGrain() {
+        QFETCH(QColor, colour);
+        QFETCH(int, percent);
+        QFETCH(double, mean);
+        QFETCH(double, spread);
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(colour);
+        const QImage night = nightNoise(image, percent, 5);
+        double sum = 0, squares = 0;
+        for (int y = 0; y < night.height(); ++y)
+            for (int x = 0; x < night.width(); ++x) {
+                const QRgb pixel = night.pixel(x, y);
+                QVERIFY(qRed(pixel) == qBlue(pixel) && qGreen(pixel) == qBlue(pixel));
+                sum += qBlue(pixel);
+                squares += qBlue(pixel) * qBlue(pixel);
+            }
+        const double count = 64 * 64;
+        QVERIFY2(std::abs(sum / count - mean) < 1, qPrintable(QString::number(sum / count)));
+        const double deviation = std::sqrt(squares / count - sum * sum / count / count);
+        QVERIFY2(std::abs(deviation - spread) < 1, qPrintable(QString::number(deviation)));
     }
 
     // A black square on white, out of focus: its darkness is spread, not lost, over no more

@@ -56,6 +56,30 @@ private slots:
         QCOMPARE(pdf.pagePointSize(0).toSize(), QSize(612, 792));
     }
 
+    // The page judged on its pixels, one a point (the paper is left transparent): all ink inside
+    // the 15 mm (42.5 pt) margins, the footer on the lower one, and the drawings' lines, right of
+    // the table's columns, spanning more than two fifths of the page's height.
+    void pageOnItsPixels() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QCOMPARE(saveReportPdf(path, coverageLike(3), QPageSize(QPageSize::Letter)), std::nullopt);
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
+        const QImage page = pdf.render(0, QSize(612, 792));
+        QRect inked, drawn; // drawn: right of the table's columns
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (const QRgb pixel = page.pixel(x, y);
+                    qAlpha(pixel) > 127 && qGray(pixel) < 128) {
+                    inked |= QRect(x, y, 1, 1);
+                    if (x > 250)
+                        drawn |= QRect(x, y, 1, 1);
+                }
+        QVERIFY2(QRect(42, 42, 528, 708).contains(inked), qPrintable(QDebug::toString(inked)));
+        QVERIFY2(inked.bottom() > 742, qPrintable(QDebug::toString(inked)));
+        QVERIFY2(drawn.height() > 792 * 2 / 5, qPrintable(QDebug::toString(drawn)));
+    }
+
     // "locale paper": letter in the United States and Canada, A4 elsewhere.
     void paperOfTheLocale_data() {
         QTest::addColumn<QString>("row");
