@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cddrivemenu.h"
 
+#include "platform/dialogs.h"
+
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <algorithm>
 #include <utility>
 
@@ -35,9 +36,6 @@ CdDriveMenu::CdDriveMenu(QWidget* parent) : QMenu(QStringLiteral("&CD Drive"), p
     }
     // A disc mounted after start shows up the next time the menu opens.
     connect(this, &QMenu::aboutToShow, this, &CdDriveMenu::listDrives);
-    m_folderPicker = [](QWidget* parent) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("CD Drive"));
-    };
     listDrives();
 }
 
@@ -80,7 +78,8 @@ void CdDriveMenu::choose(const QString& root) {
 }
 
 void CdDriveMenu::otherFolderClick() {
-    const QString folder = m_folderPicker(parentWidget() ? parentWidget()->window() : nullptr);
+    const QString folder = Dialogs::current().folder(
+        parentWidget() ? parentWidget()->window() : nullptr, QStringLiteral("CD Drive"));
     if (folder.isEmpty())
         return;
     QString root = QDir::fromNativeSeparators(folder);

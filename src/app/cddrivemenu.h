@@ -21,9 +21,6 @@ class CdDriveMenu : public QMenu {
 public:
     explicit CdDriveMenu(QWidget* parent = nullptr);
 
-    // Asks for the folder of "Other folder..."; empty when the user cancels.
-    using FolderPicker = std::function<QString(QWidget* parent)>;
-    void setFolderPicker(FolderPicker picker) { m_folderPicker = std::move(picker); }
     // Lists the drives (cdDriveRoots() unless replaced).
     using DriveLister = std::function<QList<DriveRoot>()>;
     void setDriveLister(DriveLister lister) { m_driveLister = std::move(lister); }
@@ -49,7 +46,6 @@ private:
     QList<DriveItem> m_driveItems;
     QAction* m_folderItem = nullptr; // the root in use that is no drive's, elsewhere than Windows
     QString m_root;
-    FolderPicker m_folderPicker;
     DriveLister m_driveLister = cdDriveRoots;
 };
 

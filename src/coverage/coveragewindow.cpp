@@ -172,20 +172,21 @@ void CoverageWindow::buildInputs(QGroupBox* box) {
     m_tilt = named<QLineEdit>("Tilt", this);
     m_units = named<QComboBox>("Units", this);
 
+    // Width by height: the two fields with an "x" between them.
+    const auto byRow = [&](int row, const char* name, QWidget* width, QWidget* height) {
+        caption(camera, row, name);
+        camera->addWidget(width, row, 1);
+        camera->addWidget(new QLabel(QStringLiteral("x"), this), row, 2);
+        camera->addWidget(height, row, 3);
+    };
     caption(camera, 0, "SensorFormat");
     camera->addWidget(m_sensorFormat, 0, 1, 1, 3);
-    caption(camera, 1, "SensorSize");
-    camera->addWidget(m_sensorWidth, 1, 1);
-    camera->addWidget(new QLabel(QStringLiteral("x"), this), 1, 2);
-    camera->addWidget(m_sensorHeight, 1, 3);
+    byRow(1, "SensorSize", m_sensorWidth, m_sensorHeight);
     caption(camera, 2, "PixelSize");
     camera->addWidget(m_pixelSize, 2, 1);
     caption(camera, 3, "Resolution");
     camera->addWidget(m_resolution, 3, 1, 1, 3);
-    caption(camera, 4, "Pixels");
-    camera->addWidget(m_columns, 4, 1);
-    camera->addWidget(new QLabel(QStringLiteral("x"), this), 4, 2);
-    camera->addWidget(m_rows, 4, 3);
+    byRow(4, "Pixels", m_columns, m_rows);
     m_pictureArea->setWordWrap(true);
     camera->addWidget(m_pictureArea, 5, 0, 1, 5);
     m_activeArea = named<QLabel>("ActiveArea", this);

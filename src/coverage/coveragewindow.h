@@ -13,7 +13,6 @@
 
 #include <QHash>
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,7 +22,6 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 class QSettings;
 class QSpinBox;
@@ -58,14 +56,6 @@ public:
 
     // What the window shows, for its report.
     CoverageShown shown() const;
-
-    // Asks for the file to save to, as QFileDialog::getSaveFileName does; empty when cancelled.
-    using FilePicker = std::function<QString(QWidget* parent, const QString& caption,
-                                             const QString& path, const QString& filter)>;
-    void setFilePicker(FilePicker picker) { m_filePicker = std::move(picker); }
-    // Lets the user choose the printer and its settings; false when cancelled.
-    using PrintSetup = std::function<bool(QPrinter& printer, QWidget* parent)>;
-    void setPrintSetup(PrintSetup setup) { m_printSetup = std::move(setup); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -109,6 +99,8 @@ private:
     CoverageFields fieldTexts() const;
     bool customResolution() const;
     void useInCalculator(int row);
+    // A button named `name` at the end of `row`, running `click`.
+    QPushButton* addButton(QHBoxLayout* row, const char* name, void (CoverageWindow::*click)());
     void buildReportButtons(QHBoxLayout* row);
     void buildLensInputs(QGroupBox* box);
     void connectLensInputs();
@@ -194,8 +186,6 @@ private:
     QPushButton* m_openPreview = nullptr;
     QPushButton* m_saveTestChart = nullptr;
     Preview* m_preview = nullptr;
-    FilePicker m_filePicker;
-    PrintSetup m_printSetup;
 };
 
 } // namespace vistaro

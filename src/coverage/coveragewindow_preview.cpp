@@ -16,12 +16,8 @@
 namespace vistaro {
 
 void CoverageWindow::buildPreviewButtons(QHBoxLayout* row) {
-    m_openPreview = named<QPushButton>("OpenPreview", this);
-    m_saveTestChart = named<QPushButton>("SaveTestChart", this);
-    row->addWidget(m_openPreview);
-    row->addWidget(m_saveTestChart);
-    connect(m_openPreview, &QPushButton::clicked, this, &CoverageWindow::OpenPreview_Click);
-    connect(m_saveTestChart, &QPushButton::clicked, this, &CoverageWindow::SaveTestChart_Click);
+    m_openPreview = addButton(row, "OpenPreview", &CoverageWindow::OpenPreview_Click);
+    m_saveTestChart = addButton(row, "SaveTestChart", &CoverageWindow::SaveTestChart_Click);
 }
 
 void CoverageWindow::retranslatePreviewButtons() {
@@ -32,10 +28,8 @@ void CoverageWindow::retranslatePreviewButtons() {
 }
 
 Preview& CoverageWindow::preview() {
-    if (!m_preview) {
+    if (!m_preview)
         m_preview = new Preview(this);
-        m_preview->setFilePicker(m_filePicker);
-    }
     return *m_preview;
 }
 

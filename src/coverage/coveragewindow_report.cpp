@@ -5,54 +5,33 @@
 
 #include "coverage/coverageview.h"
 #include "coverage/coveragewindow.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
 namespace vistaro {
 
-namespace {
-
-QString askFile(QWidget* parent, const QString& caption, const QString& path,
-                const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+QPushButton* CoverageWindow::addButton(QHBoxLayout* row, const char* name,
+                                       void (CoverageWindow::*click)()) {
+    auto* button = named<QPushButton>(name, this);
+    row->addWidget(button);
+    connect(button, &QPushButton::clicked, this, click);
+    return button;
 }
 
-bool askPrinter(QPrinter& printer, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-} // namespace
-
-// The buttons, and the dialogs they open until a test sets its own.
 void CoverageWindow::buildReportButtons(QHBoxLayout* row) {
-    const std::pair<QPushButton*&, const char*> buttons[] = {
-        {m_saveReport, "SaveReport"},
-        {m_printReport, "PrintReport"},
-        {m_saveImage, "SaveImage"},
-        {m_copyImage, "CopyImage"},
-    };
-    for (const auto& [button, name] : buttons) {
-        button = new QPushButton(this);
-        button->setObjectName(QLatin1String(name));
-        row->addWidget(button);
-    }
-    connect(m_saveReport, &QPushButton::clicked, this, &CoverageWindow::SaveReport_Click);
-    connect(m_printReport, &QPushButton::clicked, this, &CoverageWindow::PrintReport_Click);
-    connect(m_saveImage, &QPushButton::clicked, this, &CoverageWindow::SaveImage_Click);
-    connect(m_copyImage, &QPushButton::clicked, this, &CoverageWindow::CopyImage_Click);
-    m_filePicker = &askFile;
-    m_printSetup = &askPrinter;
+    m_saveReport = addButton(row, "SaveReport", &CoverageWindow::SaveReport_Click);
+    m_printReport = addButton(row, "PrintReport", &CoverageWindow::PrintReport_Click);
+    m_saveImage = addButton(row, "SaveImage", &CoverageWindow::SaveImage_Click);
+    m_copyImage = addButton(row, "CopyImage", &CoverageWindow::CopyImage_Click);
 }
 
 void CoverageWindow::retranslateReportButtons() {
@@ -86,7 +65,9 @@ CoverageShown CoverageWindow::shown() const {
 QString CoverageWindow::pickFile(const QString& caption, const QString& filter,
                                  const QString& suffix, const QString& name) {
     return askSavePath(
-        [&](const QString& proposed) { return m_filePicker(this, caption, proposed, filter); },
+        [&](const QString& proposed) {
+            return Dialogs::current().saveFile(this, caption, proposed, filter);
+        },
         name.isEmpty() ? CoverageReport::fileName(shown()) : name, suffix);
 }
 
@@ -101,7 +82,7 @@ void CoverageWindow::SaveReport_Click() {
 
 void CoverageWindow::PrintReport_Click() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
-    if (!m_printSetup(*printer, this))
+    if (!Dialogs::current().setUpPrinter(*printer, this))
         return;
     if (const auto failure = printReport(*printer, reportPages()))
         showMessage(this, *failure);

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -213,7 +212,7 @@ void LevelSetDialog::addSet(const LevelSet& set) {
 
 void LevelSetDialog::importSet() {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Import a level set"), {}, tr("Level sets (*.json)"));
+        Dialogs::current().openFile(this, tr("Import a level set"), {}, tr("Level sets (*.json)"));
     if (path.isEmpty())
         return;
     const LevelSetRead read = LevelSetFile::read(path);
@@ -229,7 +228,7 @@ void LevelSetDialog::exportSet() {
     if (m_current < 0 || !keepEdited())
         return;
     const LevelSet& set = m_sets.at(std::size_t(m_current));
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = Dialogs::current().saveFile(
         this, tr("Export the level set"), set.name + u".json"_s, tr("Level sets (*.json)"));
     if (path.isEmpty())
         return;

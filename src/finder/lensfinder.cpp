@@ -18,7 +18,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,12 +47,6 @@ LensFinder::LensFinder(LensFinderHost& host, const Catalogue& catalogue, QWidget
     buildControls();
     retranslate();
     sizeColumns();
-    m_savePathPicker = [](QWidget* parent) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QFileDialog::getSaveFileName(parent, LensFinder::tr("Export CSV"),
-                                            folder + QStringLiteral("/lenses.csv"),
-                                            LensFinder::tr("CSV files (*.csv)"));
-    };
     wheelOnlyWhenFocused(this);
     resize(1100, 560);
     restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
@@ -200,7 +193,9 @@ void LensFinder::activate(const QModelIndex& index) {
 }
 
 void LensFinder::ExportCsv_Click() {
-    const QString path = m_savePathPicker(this);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = Dialogs::current().saveFile(
+        this, tr("Export CSV"), folder + QStringLiteral("/lenses.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (const std::optional<QString> failure = CsvFile::save(path, lensCsv(*m_filter)))

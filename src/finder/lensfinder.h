@@ -7,7 +7,6 @@
 #include "finder/finderinputs.h"
 
 #include <QWidget>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -40,10 +39,6 @@ public:
 
     LensTableModel& model() const { return *m_model; }
     LensFilter& filter() const { return *m_filter; }
-
-    // Asks where to save the CSV file; empty when the user cancels. Tests answer in its place.
-    using SavePathPicker = std::function<QString(QWidget* parent)>;
-    void setSavePathPicker(SavePathPicker picker) { m_savePathPicker = std::move(picker); }
 
 public slots:
     void ExportCsv_Click();
@@ -80,7 +75,6 @@ private:
     QLabel* m_nameLabel = nullptr;
     QLabel* m_typeLabel = nullptr;
     QTableView* m_table = nullptr;
-    SavePathPicker m_savePathPicker;
 };
 
 } // namespace vistaro

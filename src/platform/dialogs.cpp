@@ -29,6 +29,14 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// What an input dialog answered, none when cancelled; `ask` takes where to say whether it was
+// answered.
+template <typename Ask> auto answered(Ask ask) {
+    bool ok = false;
+    auto answer = ask(&ok);
+    return ok ? std::optional(std::move(answer)) : std::nullopt;
+}
+
 } // namespace
 
 Dialogs& Dialogs::current() {
@@ -64,24 +72,23 @@ bool Dialogs::setUpPrinter(QPrinter& printer, QWidget* parent) {
 
 std::optional<double> Dialogs::number(QWidget* parent, const QString& title, const QString& label,
                                       double value, double minimum, double maximum, int decimals) {
-    bool ok = false;
-    const double answer =
-        QInputDialog::getDouble(parent, title, label, value, minimum, maximum, decimals, &ok);
-    return ok ? std::optional(answer) : std::nullopt;
+    return answered([&](bool* ok) {
+        return QInputDialog::getDouble(parent, title, label, value, minimum, maximum, decimals, ok);
+    });
 }
 
 std::optional<int> Dialogs::wholeNumber(QWidget* parent, const QString& title, const QString& label,
-                                        int value, int minimum, int maximum) {
-    bool ok = false;
-    const int answer = QInputDialog::getInt(parent, title, label, value, minimum, maximum, 1, &ok);
-    return ok ? std::optional(answer) : std::nullopt;
+                                        int value, int minimum, int maximum, int step) {
+    return answered([&](bool* ok) {
+        return QInputDialog::getInt(parent, title, label, value, minimum, maximum, step, ok);
+    });
 }
 
 std::optional<QString> Dialogs::choice(QWidget* parent, const QString& title, const QString& label,
                                        const QStringList& items, int current) {
-    bool ok = false;
-    QString answer = QInputDialog::getItem(parent, title, label, items, current, false, &ok);
-    return ok ? std::optional(answer) : std::nullopt;
+    return answered([&](bool* ok) {
+        return QInputDialog::getItem(parent, title, label, items, current, false, ok);
+    });
 }
 
 void Dialogs::message(QWidget* parent, const QString& text) {

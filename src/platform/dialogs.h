@@ -53,7 +53,7 @@ public:
                                          double maximum, int decimals);
     virtual std::optional<int> wholeNumber(QWidget* parent, const QString& title,
                                            const QString& label, int value, int minimum,
-                                           int maximum);
+                                           int maximum, int step);
     virtual std::optional<QString> choice(QWidget* parent, const QString& title,
                                           const QString& label, const QStringList& items,
                                           int current);

@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -26,11 +25,6 @@
 namespace vistaro {
 
 namespace {
-
-QString askFile(QWidget* parent, const QString& caption, const QString& path,
-                const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
-}
 
 constexpr QPageSize::PageSizeId Papers[] = {QPageSize::A4, QPageSize::A3, QPageSize::Letter};
 
@@ -64,7 +58,7 @@ TestChartInputs testChartInputs(const PreviewScene& scene) {
     return inputs;
 }
 
-Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window), m_filePicker(&askFile) {
+Preview::Preview(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Preview"));
     setWindowIconIfPresent(this);
     auto* root = new QVBoxLayout(this);
@@ -182,7 +176,9 @@ void Preview::changeEvent(QEvent* event) {
 QString Preview::pickFile(const QString& caption, const QString& filter, const QString& suffix,
                           const QString& name) {
     return askSavePath(
-        [&](const QString& proposed) { return m_filePicker(this, caption, proposed, filter); },
+        [&](const QString& proposed) {
+            return Dialogs::current().saveFile(this, caption, proposed, filter);
+        },
         name, suffix);
 }
 

@@ -7,7 +7,6 @@
 #include "preview/testchart.h"
 
 #include <QWidget>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -47,11 +46,6 @@ public:
     // The sheet at the size it has on screen, for a file or the clipboard.
     QImage image() const;
 
-    // Asks for the file to save to, as QFileDialog::getSaveFileName does; empty when cancelled.
-    using FilePicker = std::function<QString(QWidget* parent, const QString& caption,
-                                             const QString& path, const QString& filter)>;
-    void setFilePicker(FilePicker picker) { m_filePicker = std::move(picker); }
-
     // The test chart for the scene's first end, saved where the user picks; the pixels the
     // installer counts depend on the paper in no way, only on the distance and density.
     void SaveTestChart_Click();
@@ -81,7 +75,6 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_testChart = nullptr;
-    FilePicker m_filePicker;
 };
 
 // The test chart's inputs of a scene: its first end's aim distance and density.

@@ -4,12 +4,12 @@
 #include "siteplan/planimport.h"
 
 #include "dxf/dxfimport.h"
+#include "platform/dialogs.h"
 #include "site/sitefile.h"
 #include "siteplan/dxfplan.h"
 #include "siteplan/plancoordinates.h"
 
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QPdfDocument>
 #include <QProgressDialog>
 #include <array>
@@ -70,6 +70,54 @@ QStringList layersOff(const DxfDrawing& drawing) {
     return off;
 }
 
+// The page of a PDF to show and the resolution to render it at.
+struct PdfChoice {
+    int page = 1;
+    double dpi = 150;
+};
+
+std::optional<PdfChoice> askPdf(QWidget* parent, int pages) {
+    PdfChoice choice;
+    Dialogs& dialogs = Dialogs::current();
+    if (pages > 1) {
+        const std::optional<int> page = dialogs.wholeNumber(
+            parent, PlanImport::tr("PDF plan"),
+            PlanImport::tr("Page to show (1 to %1):").arg(pages), 1, 1, pages, 1);
+        if (!page)
+            return std::nullopt;
+        choice.page = *page;
+    }
+    const std::optional<int> dpi =
+        dialogs.wholeNumber(parent, PlanImport::tr("PDF plan"),
+                            PlanImport::tr("Resolution to render the page at (dpi):"),
+                            static_cast<int>(choice.dpi), int(MinPdfDpi), int(MaxPdfDpi), 10);
+    if (!dpi)
+        return std::nullopt;
+    choice.dpi = *dpi;
+    return choice;
+}
+
+// Metres a drawing unit, for a drawing that does not say; none when cancelled.
+std::optional<double> askUnit(QWidget* parent, const QString& file) {
+    // The $INSUNITS codes a floor plan is drawn in; millimetres first, as most are.
+    const std::array<std::pair<int, QString>, 5> units{{{4, PlanImport::tr("millimetres")},
+                                                        {5, PlanImport::tr("centimetres")},
+                                                        {6, PlanImport::tr("metres")},
+                                                        {1, PlanImport::tr("inches")},
+                                                        {2, PlanImport::tr("feet")}}};
+    QStringList names;
+    for (const auto& unit : units)
+        names.append(unit.second);
+    const std::optional<QString> picked = Dialogs::current().choice(
+        parent, PlanImport::tr("Drawing units"),
+        PlanImport::tr("The drawing %1 does not say in which units it is drawn. Its units are:")
+            .arg(QFileInfo(file).fileName()),
+        names, 0);
+    if (!picked)
+        return std::nullopt;
+    return metresPerInsUnit(units.at(static_cast<std::size_t>(names.indexOf(*picked))).first);
+}
+
 } // namespace
 
 bool showsTheSame(const SiteBackground& one, const SiteBackground& other) {
@@ -77,53 +125,15 @@ bool showsTheSame(const SiteBackground& one, const SiteBackground& other) {
            one.hiddenLayers == other.hiddenLayers;
 }
 
-PlanImport::PlanImport(QWidget* parent) : QObject(parent), m_parent(parent) {
-    useStandardDialogs();
-}
-
-void PlanImport::useStandardDialogs() {
-    m_progress = [](QWidget* parent, const QString& file) {
-        return std::make_unique<DialogProgress>(parent, file);
-    };
-    m_unitAsker = [](QWidget* parent, const QString& file) -> std::optional<double> {
-        // The $INSUNITS codes a floor plan is drawn in; millimetres first, as most are.
-        const std::array<std::pair<int, QString>, 5> units{{{4, tr("millimetres")},
-                                                            {5, tr("centimetres")},
-                                                            {6, tr("metres")},
-                                                            {1, tr("inches")},
-                                                            {2, tr("feet")}}};
-        QStringList names;
-        for (const auto& unit : units)
-            names.append(unit.second);
-        bool ok = false;
-        const QString picked = QInputDialog::getItem(
-            parent, tr("Drawing units"),
-            tr("The drawing %1 does not say in which units it is drawn. Its units are:")
-                .arg(QFileInfo(file).fileName()),
-            names, 0, false, &ok);
-        if (!ok)
-            return std::nullopt;
-        return metresPerInsUnit(units.at(static_cast<std::size_t>(names.indexOf(picked))).first);
-    };
-    m_pdfAsker = [](QWidget* parent, int pages) -> std::optional<PdfChoice> {
-        PdfChoice choice;
-        bool ok = true;
-        if (pages > 1)
-            choice.page =
-                QInputDialog::getInt(parent, tr("PDF plan"),
-                                     tr("Page to show (1 to %1):").arg(pages), 1, 1, pages, 1, &ok);
-        if (ok)
-            choice.dpi = QInputDialog::getInt(
-                parent, tr("PDF plan"), tr("Resolution to render the page at (dpi):"),
-                static_cast<int>(choice.dpi), int(MinPdfDpi), int(MaxPdfDpi), 10, &ok);
-        return ok ? std::optional(choice) : std::nullopt;
-    };
-    m_layerAsker = [](QWidget* parent, const DxfDrawing& drawing,
+PlanImport::PlanImport(QWidget* parent)
+    : QObject(parent), m_parent(parent), m_progress([](QWidget* parent, const QString& file) {
+          return std::make_unique<DialogProgress>(parent, file);
+      }),
+      m_layerAsker([](QWidget* parent, const DxfDrawing& drawing,
                       const QStringList& hidden) -> std::optional<LayerChoice> {
-        DxfLayersDialog dialog(drawing, hidden, parent);
-        return dialog.exec() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
-    };
-}
+          DxfLayersDialog dialog(drawing, hidden, parent);
+          return dialog.exec() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+      }) {}
 
 std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QString& path,
                                                                         PlanPoint centre) {
@@ -136,7 +146,7 @@ std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QS
         QPdfDocument document;
         if (const std::optional<QString> problem = openPdf(document, background.file))
             return *problem;
-        const std::optional<PdfChoice> choice = m_pdfAsker(m_parent, document.pageCount());
+        const std::optional<PdfChoice> choice = askPdf(m_parent, document.pageCount());
         if (!choice)
             return LoadCancelled{};
         background.page = choice->page;
@@ -152,7 +162,7 @@ std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QS
         const DxfDrawing& drawing = shown.dxf()->drawing();
         std::optional<double> unit = metresPerInsUnit(drawing.insUnits);
         if (!unit)
-            unit = m_unitAsker(m_parent, background.file);
+            unit = askUnit(m_parent, background.file);
         if (!unit)
             return LoadCancelled{};
         background.scale = BackgroundScale{{0, 0}, {1, 0}, *unit};

@@ -31,12 +31,6 @@ protected:
     LoadProgress& operator=(const LoadProgress&) = default;
 };
 
-// The page of a PDF to show and the resolution to render it at.
-struct PdfChoice {
-    int page = 1;
-    double dpi = 150;
-};
-
 // The layers of a drawing as the layers dialog left them: those hidden, and the walls that the
 // layers marked "use as walls" make, on the plan.
 struct LayerEdit {
@@ -56,9 +50,9 @@ inline constexpr double MaxPdfPixels = 100e6;
 
 // The floor plans under the site plan: pictures, DXF drawings and PDF pages, read with a
 // progress dialog that can cancel, and the questions a file leaves open (a drawing's units, a
-// PDF's page and resolution, the layers of a drawing). Each question and the progress dialog can
-// be replaced, as tests do. The plan last read is kept, so that showing it again, with other
-// layers hidden or after an undo, does not read it again.
+// PDF's page and resolution, asked through the Dialogs in use; the layers of a drawing). The
+// layers dialog and the progress dialog can be replaced, as tests do. The plan last read is kept,
+// so that showing it again, with other layers hidden or after an undo, does not read it again.
 class PlanImport : public QObject {
     Q_OBJECT
 
@@ -67,14 +61,9 @@ public:
 
     using ProgressMaker =
         std::function<std::unique_ptr<LoadProgress>(QWidget* parent, const QString& file)>;
-    // Metres a drawing unit, for a drawing that does not say; none when cancelled.
-    using UnitAsker = std::function<std::optional<double>(QWidget* parent, const QString& file)>;
-    using PdfAsker = std::function<std::optional<PdfChoice>(QWidget* parent, int pages)>;
     using LayerAsker = std::function<std::optional<LayerChoice>(
         QWidget* parent, const DxfDrawing& drawing, const QStringList& hidden)>;
     void setProgressMaker(ProgressMaker maker) { m_progress = std::move(maker); }
-    void setUnitAsker(UnitAsker asker) { m_unitAsker = std::move(asker); }
-    void setPdfAsker(PdfAsker asker) { m_pdfAsker = std::move(asker); }
     void setLayerAsker(LayerAsker asker) { m_layerAsker = std::move(asker); }
 
     // A new background from the file at `path`, asking what the file leaves open. A picture or
@@ -95,7 +84,6 @@ private:
     std::variant<BackgroundPicture, QString, LoadCancelled> readDxf(const QString& file);
     std::variant<BackgroundPicture, QString, LoadCancelled>
     readPdf(const SiteBackground& background);
-    void useStandardDialogs();
 
     struct Kept {
         QString file;
@@ -107,8 +95,6 @@ private:
     QWidget* m_parent;
     std::optional<Kept> m_kept;
     ProgressMaker m_progress;
-    UnitAsker m_unitAsker;
-    PdfAsker m_pdfAsker;
     LayerAsker m_layerAsker;
 };
 

@@ -12,10 +12,8 @@
 #include <QAction>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
@@ -25,16 +23,7 @@ namespace vistaro {
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
                          const SiteCoverage& coverage, std::function<QString()> siteFile)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)),
-      m_savePicker([](QWidget* parent, const QString& caption, const QString& proposed,
-                      const QString& filter) {
-          return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-      }),
-      m_printSetup([](QPrinter& printer, QWidget* parent) {
-          QPrintDialog dialog(&printer, parent);
-          return dialog.exec() == QDialog::Accepted;
-      }),
-      m_messenger(&showMessage) {
+      m_siteFile(std::move(siteFile)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = new QAction(&m_window);
         made->setObjectName(QLatin1String(name));
@@ -73,8 +62,8 @@ QString SiteExports::pick(const QString& caption, const QString& filter,
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : site.absolutePath();
     const QString name = file.isEmpty() ? tr("Site plan") : site.completeBaseName();
-    QString path =
-        m_savePicker(&m_window, caption, QDir(folder).filePath(name + u'.' + suffix), filter);
+    QString path = Dialogs::current().saveFile(&m_window, caption,
+                                               QDir(folder).filePath(name + u'.' + suffix), filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += u'.' + suffix;
     return path;
@@ -82,7 +71,7 @@ QString SiteExports::pick(const QString& caption, const QString& filter,
 
 bool SiteExports::done(const std::optional<QString>& failure) const {
     if (failure)
-        m_messenger(&m_window, *failure);
+        showMessage(&m_window, *failure);
     return !failure;
 }
 
@@ -100,7 +89,7 @@ bool SiteExports::exportReport() {
 
 bool SiteExports::printReport() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
-    if (!m_printSetup(*printer, &m_window))
+    if (!Dialogs::current().setUpPrinter(*printer, &m_window))
         return false;
     return done(vistaro::printReport(*printer, reportPages()));
 }

@@ -13,14 +13,12 @@
 
 class QAction;
 class QMenu;
-class QPrinter;
 class QWidget;
 
 namespace vistaro {
 
 // The site plan's deliverables as actions of its window: the report as PDF or on a printer, the
-// schedule as CSV, and the coverage as DXF or SVG. The file picker, the print dialog and the
-// message box are Qt's own until a test gives others.
+// schedule as CSV, and the coverage as DXF or SVG, each asked for through the Dialogs in use.
 class SiteExports : public QObject {
     Q_OBJECT
 
@@ -33,16 +31,6 @@ public:
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
     void retranslate();
-
-    // As QFileDialog::getSaveFileName; empty when cancelled.
-    using FilePicker = std::function<QString(QWidget* parent, const QString& caption,
-                                             const QString& proposed, const QString& filter)>;
-    // Shows the print dialog for `printer`; false when cancelled.
-    using PrintSetup = std::function<bool(QPrinter& printer, QWidget* parent)>;
-    using Messenger = std::function<void(QWidget* parent, const QString& text)>;
-    void setSavePicker(FilePicker picker) { m_savePicker = std::move(picker); }
-    void setPrintSetup(PrintSetup setup) { m_printSetup = std::move(setup); }
-    void setMessenger(Messenger messenger) { m_messenger = std::move(messenger); }
 
     // Each asks for its file (or printer) and writes it; false when cancelled or failed, with a
     // message that names the file.
@@ -70,9 +58,6 @@ private:
     QAction* m_schedule = nullptr;
     QAction* m_dxf = nullptr;
     QAction* m_svg = nullptr;
-    FilePicker m_savePicker;
-    PrintSetup m_printSetup;
-    Messenger m_messenger;
 };
 
 } // namespace vistaro

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;

@@ -7,7 +7,9 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;

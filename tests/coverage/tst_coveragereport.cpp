@@ -6,7 +6,7 @@
 #include "preview/preview.h"
 #include "report/reportpage.h"
 #include "support/folderlisting.h"
-#include "support/messageboxanswer.h"
+#include "support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPdfDocument>
 #include <QPdfSelection>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -76,9 +75,6 @@ class TestCoverageReport : public QObject {
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<CoverageWindow> m_window;
     QTemporaryDir m_dir;
-    QStringList m_asked;   // the paths the file dialog proposed
-    QString m_answer;      // what the file dialog answers, relative to m_dir; empty: cancel
-    QString m_printedFile; // where the print setup sends the page
 
     void click(const char* button) {
         QTest::mouseClick(m_window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
@@ -110,18 +106,6 @@ private slots:
         m_window->resize(1120, 720);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_asked.clear();
-        m_answer.clear();
-        m_window->setFilePicker(
-            [this](QWidget*, const QString&, const QString& path, const QString&) {
-                m_asked << path;
-                return m_answer.isEmpty() ? QString() : m_dir.filePath(m_answer);
-            });
-        m_window->setPrintSetup([this](QPrinter& printer, QWidget*) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(m_printedFile);
-            return !m_printedFile.isEmpty();
-        });
     }
 
     void cleanup() {
@@ -324,7 +308,8 @@ private slots:
         m_window->follow(
             CalculatorReading{u"12"_s, u"10"_s, u"6"_s, u"5"_s, false, SensorFormat::Third});
         QCOMPARE(density(), u"10.08 m, 475.9 px/m"_s);
-        m_answer = QStringLiteral("chart");
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, m_dir.filePath(u"chart"_s));
         click("SaveTestChart");
         QPdfDocument pdf;
         QCOMPARE(pdf.load(m_dir.filePath(u"chart.pdf"_s)), QPdfDocument::Error::None);
@@ -350,14 +335,16 @@ private slots:
         QFETCH(bool, message);
         QFETCH(QString, answer);
         const QStringList before = listing(m_dir.path());
-        m_answer = answer;
-        m_printedFile = answer.isEmpty() ? QString() : m_dir.filePath(answer);
-        test::MessageBoxAnswer answered;
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(button == u"PrintReport" ? dialogs.Printer : dialogs.Save,
+                       answer.isEmpty() ? QString() : m_dir.filePath(answer));
+        if (message)
+            dialogs.answer(dialogs.Message);
         click(qPrintable(button));
-        QTRY_COMPARE(answered.texts.size(), message ? 1 : 0);
         QCOMPARE(listing(m_dir.path()), before);
-        QVERIFY(!message ||
-                answered.texts[0].contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
+        QVERIFY(!message || dialogs.texts(dialogs.Message)
+                                .value(0)
+                                .contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
     }
 
     // The saved page reads back with its figures and lens as text, small for its vectors (the
@@ -366,7 +353,11 @@ private slots:
     // folder, then the folder last used; a name typed without suffix gets one.
     void savedAndPrintedPages() {
         m_window->showLens(Varifocal);
-        m_answer = QStringLiteral("report");
+        test::ScriptedDialogs dialogs; // the saves cancelled say nothing
+        dialogs.answer(dialogs.Save, m_dir.filePath(u"report"_s))
+            .answer(dialogs.Printer, m_dir.filePath(u"printed.pdf"_s))
+            .answer(dialogs.Save)
+            .answer(dialogs.Save);
         click("SaveReport");
         const QString saved = m_dir.filePath(u"report.pdf"_s);
         const QString text = pdfText(saved);
@@ -378,24 +369,20 @@ private slots:
         QVERIFY2(QFileInfo(saved).size() < 300 * 1024,
                  qPrintable(QString::number(QFileInfo(saved).size())));
 
-        m_printedFile = m_dir.filePath(u"printed.pdf"_s);
-        test::MessageBoxAnswer answered;
         click("PrintReport");
-        QCOMPARE(pdfText(m_printedFile), text);
+        QCOMPARE(pdfText(m_dir.filePath(u"printed.pdf"_s)), text);
 
         const QString today = QDate::currentDate().toString(Qt::ISODate);
-        m_answer.clear();
         click("SaveImage");
         m_window->showLens(
             LensOnShow{u"a/b:c"_s, u"FF"_s, u"DD"_s, u"4"_s, u"4"_s, u"1.2"_s, u"0"_s, u""_s});
         click("SaveReport");
         QCOMPARE(
-            m_asked,
+            dialogs.texts(dialogs.Save),
             QStringList({QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                              .filePath(u"Coverage H5050VDD "_s + today + u".pdf"_s),
                          m_dir.filePath(u"Coverage H5050VDD "_s + today + u".png"_s),
                          m_dir.filePath(u"Coverage a-b-c "_s + today + u".pdf"_s)}));
-        QCOMPARE(answered.texts, QStringList()); // nor do the cancelled saves say anything
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
     }

@@ -57,22 +57,17 @@ private slots:
         child<QPushButton>(dialog, u"NewLevelSet"_s)->click();
         QCOMPARE(child<QLineEdit>(dialog, u"LevelSetName"_s)->text(), u"New set"_s);
         child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
-        {
-            test::MessageBoxAnswer answer;
-            dialog.accept();
-            QTRY_COMPARE(answer.texts.size(), 1);
-            QVERIFY2(answer.texts[0].contains(u"levels[0].density: not a positive number"_s),
-                     qPrintable(answer.texts[0]));
-        }
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Message).answer(dialogs.Message);
+        dialog.accept();
         QVERIFY(dialog.result() != QDialog::Accepted);
         child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
         child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender"_s);
-        {
-            test::MessageBoxAnswer answer;
-            dialog.accept();
-            QTRY_COMPARE(answer.texts.size(), 1);
-            QCOMPARE(answer.texts[0], u"There is a level set named \"Tender\" already."_s);
-        }
+        dialog.accept();
+        const QStringList said = dialogs.texts(dialogs.Message);
+        QVERIFY2(said.value(0).contains(u"levels[0].density: not a positive number"_s),
+                 qPrintable(said.value(0)));
+        QCOMPARE(said.value(1), u"There is a level set named \"Tender\" already."_s);
         QCOMPARE(dialog.sets().front(), tender());
     }
 };

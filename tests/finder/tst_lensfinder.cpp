@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTableView>
+#include <QTimer>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;

@@ -5,6 +5,7 @@
 #include "preview/lensblur.h"
 #include "preview/preview.h"
 #include "preview/targets.h"
+#include "support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -373,12 +374,6 @@ private slots:
     void window() {
         Preview preview;
         QTemporaryDir dir;
-        QString answer;
-        QString proposed;
-        preview.setFilePicker([&](QWidget*, const QString&, const QString& path, const QString&) {
-            proposed = path;
-            return answer;
-        });
         preview.resize(1000, 700);
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
@@ -407,14 +402,16 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), sheet->size());
         // A save proposes a file named for what it holds and the day, in the folder saved to last.
         const QString today = QDate::currentDate().toString(Qt::ISODate);
-        answer = dir.filePath(u"preview"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, dir.filePath(u"preview"_s))
+            .answer(dialogs.Save, dir.filePath(u"chart.pdf"_s));
         QTest::mouseClick(preview.findChild<QPushButton*>(u"SavePreview"_s), Qt::LeftButton);
-        QCOMPARE(QFileInfo(proposed).fileName(), u"Preview "_s + today + u".png"_s);
-        QCOMPARE(QImage(answer + u".png"_s).size(), sheet->size());
-        answer = dir.filePath(u"chart.pdf"_s);
         QTest::mouseClick(preview.findChild<QPushButton*>(u"SaveTestChart"_s), Qt::LeftButton);
-        QCOMPARE(proposed, dir.filePath(u"Test chart "_s + today + u".pdf"_s));
-        QVERIFY(QFile::exists(answer));
+        const QStringList proposed = dialogs.texts(dialogs.Save);
+        QCOMPARE(QFileInfo(proposed.value(0)).fileName(), u"Preview "_s + today + u".png"_s);
+        QCOMPARE(proposed.value(1), dir.filePath(u"Test chart "_s + today + u".pdf"_s));
+        QCOMPARE(QImage(dir.filePath(u"preview.png"_s)).size(), sheet->size());
+        QVERIFY(QFile::exists(dir.filePath(u"chart.pdf"_s)));
     }
 
     // The portrait's origin and licence are in the REUSE data, with the file it was cut from,

@@ -6,6 +6,7 @@
 #include "siteplan/plancoordinates.h"
 #include "siteplan/planimport.h"
 #include "support/messageboxanswer.h"
+#include "support/scripteddialogs.h"
 #include "support/siteplanwindow.h"
 
 #include <QAction>
@@ -176,11 +177,13 @@ private slots:
 
     // A drawing that states no units asks for them; cancelled, nothing is loaded.
     void unitsAsked_data() {
+        QTest::addColumn<QString>("unit"); // none: cancelled
         QTest::addColumn<std::optional<double>>("answer");
-        QTest::newRow("inches") << std::optional(0.0254);
-        QTest::newRow("cancelled") << std::optional<double>();
+        QTest::newRow("inches") << u"inches"_s << std::optional(0.0254);
+        QTest::newRow("cancelled") << QString() << std::optional<double>();
     }
     void unitsAsked() {
+        QFETCH(QString, unit);
         QFETCH(std::optional<double>, answer);
         QFile original(PlanDxf);
         QVERIFY(original.open(QIODevice::ReadOnly));
@@ -191,14 +194,10 @@ private slots:
         QVERIFY(unitless.open(QIODevice::WriteOnly) && unitless.write(text) == text.size());
         unitless.close();
         start();
-        int asked = 0;
-        plan().planImport().setUnitAsker([&](QWidget*, const QString& file) {
-            ++asked;
-            [&] { QCOMPARE(file, path(u"unitless.dxf"_s)); }();
-            return answer;
-        });
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Choice, unit.isEmpty() ? QVariant() : unit);
         load(path(u"unitless.dxf"_s));
-        QCOMPARE(asked, 1);
+        QVERIFY(dialogs.texts(dialogs.Choice).value(0).contains(u" unitless.dxf "_s));
         QCOMPARE(site().background.has_value(), answer.has_value());
         if (answer)
             QCOMPARE(metresPerPixel(*site().background), *answer);
@@ -210,7 +209,8 @@ private slots:
         start();
         load(PlanDxf);
         const Site before = site();
-        plan().planImport().setPdfAsker([](QWidget*, int) { return std::optional(PdfChoice{}); });
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.WholeNumber, 150);
         int steps = 0;
         plan().planImport().setProgressMaker(
             [&steps](QWidget*, const QString&) { return std::make_unique<Cancelling>(steps); });
@@ -228,13 +228,10 @@ private slots:
     // The page asked for, rendered at the resolution asked for (scaling is any picture's).
     void pdfBackground() {
         start();
-        int pagesAsked = 0;
-        plan().planImport().setPdfAsker([&pagesAsked](QWidget*, int pages) {
-            pagesAsked = pages;
-            return std::optional(PdfChoice{2, 100});
-        });
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.WholeNumber, 2).answer(dialogs.WholeNumber, 100);
         load(pdf(u"floors.pdf"_s, {288, 144}, 3));
-        QCOMPARE(pagesAsked, 3);
+        QCOMPARE(dialogs.texts(dialogs.WholeNumber).value(0), u"Page to show (1 to 3):"_s);
         QVERIFY(site().background);
         QCOMPARE(site().background->page, 2);
         QCOMPARE(site().background->dpi, 100.0);
@@ -245,13 +242,10 @@ private slots:
     // A page that would render beyond the limit is refused with a message; nothing is loaded.
     void pdfTooLarge() {
         start();
-        plan().planImport().setPdfAsker([](QWidget*, int) {
-            return std::optional(PdfChoice{1, 1200});
-        });
-        test::MessageBoxAnswer box;
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.WholeNumber, 1200).answer(dialogs.Message);
         load(pdf(u"huge.pdf"_s, {7200, 7200}, 1));
-        QCOMPARE(box.texts.size(), 1);
-        QVERIFY(box.texts.value(0).contains(u"megapixels"_s));
+        QVERIFY(dialogs.texts(dialogs.Message).value(0).contains(u"megapixels"_s));
         QVERIFY(!site().background);
     }
 

@@ -11,13 +11,13 @@
 #include "siteplan/sitedeliverables.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/siteplan.h"
+#include "support/scripteddialogs.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPdfDocument>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -99,9 +99,8 @@ private slots:
         Plan plan(smallSite());
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site.pdf"_s);
-        plan.exports.setSavePicker([&](QWidget*, const QString&, const QString&, const QString&) {
-            return folder.filePath(u"site"_s);
-        });
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, folder.filePath(u"site"_s)).answer(dialogs.Printer);
         QVERIFY(plan.exports.exportReport());
 
         const QStringList pages = pdfPages(path);
@@ -114,11 +113,7 @@ private slots:
         QVERIFY(pages[2].contains(name));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
             QVERIFY(pages[2].contains(coveredText(plan.coverage.coverage(i).share)));
-
-        int asked = 0;
-        plan.exports.setPrintSetup([&](QPrinter&, QWidget*) { return ++asked, false; });
         QVERIFY(!plan.exports.printReport());
-        QCOMPARE(asked, 1);
     }
 
     // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
@@ -175,11 +170,11 @@ private slots:
             auto* action = window.findChild<QAction*>(QLatin1String(name));
             QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
         }
-        QString proposed;
-        window.exports().setSavePicker([&](QWidget*, const QString&, const QString& path,
-                                           const QString&) { return proposed = path; });
+        const QString proposed = folder.filePath(u"depot.csv"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, proposed);
         window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
-        QCOMPARE(proposed, folder.filePath(u"depot.csv"_s));
+        QCOMPARE(dialogs.texts(dialogs.Save), QStringList{proposed});
         QFile written(proposed);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const SiteDeliverables deliverables(window.document().site(), window.coverage());
@@ -361,19 +356,16 @@ private slots:
         Plan plan(smallSite());
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"gone/site."_s + suffix);
-        plan.exports.setSavePicker(
-            [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
-        QStringList messages;
-        plan.exports.setMessenger([&](QWidget*, const QString& text) { messages << text; });
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, path).answer(dialogs.Message);
         const std::map<QString, bool (SiteExports::*)()> run{
             {u"pdf"_s, &SiteExports::exportReport},
             {u"csv"_s, &SiteExports::exportSchedule},
             {u"dxf"_s, &SiteExports::exportDxf},
             {u"svg"_s, &SiteExports::exportSvg}};
         QVERIFY(!(plan.exports.*run.at(suffix))());
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.front().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(messages.front()));
+        const QString message = dialogs.texts(dialogs.Message).value(0);
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList());
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/cddrivemenu.h"
+#include "support/scripteddialogs.h"
 
 #include <QAction>
 #include <QStringList>
@@ -21,11 +22,13 @@ inline void useDriveMenu(CdDriveMenu& menu, const QStringList& volumes, const QS
         return drives;
     });
     const QString answer = action.section(u'=', 1);
-    menu.setFolderPicker([answer](QWidget*) { return answer; });
     menu.popup({});
     menu.hide();
-    if (action.startsWith(u"pick="))
+    if (action.startsWith(u"pick=")) {
+        ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Folder, answer);
         menu.findChild<QAction*>(QStringLiteral("OtherFolder"))->trigger();
+    }
     for (QAction* item : menu.actions())
         if (action.startsWith(u"click=") && item->isVisible() && item->text() == answer) {
             item->trigger();

@@ -2,64 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
+#include "support/scripteddialogs.h"
+
 #include <QMessageBox>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace vistaro::test {
 
-// Answers each modal message box with `button` as it opens and records what it said. While
-// none is alive and the watch runs, a message box fails the running test at once, naming its
-// text, and is closed, so that a test never waits on a box that nobody answers.
-class MessageBoxAnswer {
+// Answers every message box with `button` while it lives and records what each said; the other
+// dialogs take the answers queued as scripted ones do.
+class MessageBoxAnswer : public ScriptedDialogs {
 public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        ++s_alive;
-        m_timer.callOnTimeout([this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || box == m_last)
-                return;
-            m_last = box;
-            if (onOpen)
-                onOpen();
-            texts.append(box->text());
-            title = box->windowTitle();
-            if (QAbstractButton* pressed = box->button(button))
-                pressed->click();
-            else
-                box->reject();
-        });
-        m_timer.start(5);
-    }
-    ~MessageBoxAnswer() { --s_alive; }
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+        : m_button(button) {}
 
     std::function<void()> onOpen; // looks at the program while the box is open
     QStringList texts;
-    QString title;
 
-    // Starts the watch for boxes that no MessageBoxAnswer expects; once, after the application.
-    static void failOnUnexpectedBoxes() {
-        auto* watch = new QTimer(QCoreApplication::instance());
-        watch->callOnTimeout([] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || s_alive > 0)
-                return;
-            const QString text = box->text();
-            box->reject();
-            QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + text), __FILE__,
-                         __LINE__);
-        });
-        watch->start(5);
+    void message(QWidget*, const QString& text) override { said(text); }
+    bool yesNo(QWidget*, const QString& text) override { return said(text) == QMessageBox::Yes; }
+    bool yesOrDiscard(QWidget*, const QString& text, const QString&) override {
+        return said(text) == QMessageBox::Yes;
+    }
+    UnsavedAnswer unsaved(QWidget*, const QString& text) override {
+        const QMessageBox::StandardButton pressed = said(text);
+        return pressed == QMessageBox::Save      ? UnsavedAnswer::Save
+               : pressed == QMessageBox::Discard ? UnsavedAnswer::Discard
+                                                 : UnsavedAnswer::Cancel;
     }
 
+    // From now on a message box or dialog that nothing answers fails the running test instead
+    // of waiting for a user; once, after the application.
+    static void failOnUnexpectedBoxes() { [[maybe_unused]] static ScriptedDialogs none; }
+
 private:
-    static inline int s_alive = 0;
-    QPointer<QMessageBox> m_last;
-    QTimer m_timer;
+    QMessageBox::StandardButton said(const QString& text) {
+        if (onOpen)
+            onOpen();
+        texts.append(text);
+        return m_button;
+    }
+
+    QMessageBox::StandardButton m_button;
 };
 
 } // namespace vistaro::test
