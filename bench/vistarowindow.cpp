@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
     for (const auto& [mode, timed] : timings)
         if (arguments.value(1) == QLatin1String(mode)) {
             window.Form_Load();
-            window.hub().OpenCoverage_Click();
+            window.OpenCoverage_Click();
             QTimer::singleShot(1000, &window, [&window, timed] {
                 std::puts("painted");
                 timed(window);
@@ -92,6 +92,6 @@ int main(int argc, char* argv[]) {
     vistaro::bench::WindowProbe probe(window, vistaro::bench::probeModeFromArguments());
     window.Form_Load();
     if (arguments.contains(QStringLiteral("coverage")))
-        window.hub().OpenCoverage_Click();
+        window.OpenCoverage_Click();
     return QApplication::exec();
 }

@@ -88,6 +88,9 @@ public:
     void DecSeparator_Click();
     void Language_Click();
     void MarvantoCons_Click();
+    void OpenCoverage_Click();
+    void OpenLensFinder_Click();
+    void OpenSitePlan_Click();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -19,15 +19,15 @@ void Obbiettivi::buildToolsMenu() {
     m_openCoverage = m_tools->addAction(QString());
     m_openCoverage->setObjectName(QStringLiteral("OpenCoverage"));
     m_openCoverage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    connect(m_openCoverage, &QAction::triggered, m_hub.get(), &WindowHub::OpenCoverage_Click);
+    connect(m_openCoverage, &QAction::triggered, this, &Obbiettivi::OpenCoverage_Click);
     m_openLensFinder = m_tools->addAction(QString());
     m_openLensFinder->setObjectName(QStringLiteral("OpenLensFinder"));
     m_openLensFinder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(m_openLensFinder, &QAction::triggered, m_hub.get(), &WindowHub::OpenLensFinder_Click);
+    connect(m_openLensFinder, &QAction::triggered, this, &Obbiettivi::OpenLensFinder_Click);
     m_openSitePlan = m_tools->addAction(QString());
     m_openSitePlan->setObjectName(QStringLiteral("OpenSitePlan"));
     m_openSitePlan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(m_openSitePlan, &QAction::triggered, m_hub.get(), &WindowHub::OpenSitePlan_Click);
+    connect(m_openSitePlan, &QAction::triggered, this, &Obbiettivi::OpenSitePlan_Click);
     m_tools->addSeparator();
     m_about = m_tools->addAction(QString());
     m_about->setObjectName(QStringLiteral("About"));
@@ -38,6 +38,16 @@ void Obbiettivi::buildToolsMenu() {
         box->open();
     });
     retranslateTools();
+}
+
+void Obbiettivi::OpenCoverage_Click() {
+    m_hub->openCoverage();
+}
+void Obbiettivi::OpenLensFinder_Click() {
+    m_hub->openLensFinder();
+}
+void Obbiettivi::OpenSitePlan_Click() {
+    m_hub->openSitePlan();
 }
 
 void Obbiettivi::retranslateTools() {

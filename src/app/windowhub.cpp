@@ -66,7 +66,7 @@ CoverageSettings& WindowHub::coverageSettings() {
 }
 
 // A window of its own, made on first use and kept, so it reopens as it was left.
-void WindowHub::OpenCoverage_Click() {
+void WindowHub::openCoverage() {
     if (!m_coverage)
         m_coverage =
             std::make_unique<CoverageWindow>(*this, coverageSettings(), calculatorReading());
@@ -75,7 +75,7 @@ void WindowHub::OpenCoverage_Click() {
 }
 
 // A window of its own, like the recommendation window; it lives as long as the main window.
-void WindowHub::OpenLensFinder_Click() {
+void WindowHub::openLensFinder() {
     if (!m_lensFinder)
         m_lensFinder = std::make_unique<LensFinder>(*this, m_program.LensCatalogue);
     m_lensFinder->refresh(finderInputs());
@@ -83,7 +83,7 @@ void WindowHub::OpenLensFinder_Click() {
 }
 
 // A window of its own, made on first use and kept, so it reopens on the site it showed.
-void WindowHub::OpenSitePlan_Click() {
+void WindowHub::openSitePlan() {
     makeSitePlan();
     followSitePlan();
     bringToFront(*m_sitePlan);
@@ -96,7 +96,7 @@ void WindowHub::makeSitePlan() {
 }
 
 void WindowHub::openSiteFile(const QString& path) {
-    OpenSitePlan_Click();
+    openSitePlan();
     m_sitePlan->openFile(path);
 }
 
@@ -106,7 +106,7 @@ void WindowHub::offerSiteRecovery() {
         return;
     makeSitePlan();
     if (m_sitePlan->offerRecovery())
-        OpenSitePlan_Click();
+        openSitePlan();
 }
 
 bool WindowHub::sitePlanClosed() {
@@ -247,7 +247,7 @@ void WindowHub::showInCoverage(const SiteCamera& camera, const LevelSet& levels)
         typeFocalLength(1, calculatorText(*camera.focalTeleMm, separator));
     }
     typeFocalLength(0, calculatorText(camera.focalMm, separator));
-    OpenCoverage_Click();
+    openCoverage();
 }
 
 ReportDocument WindowHub::cameraReport(const SiteCamera& camera, const LevelSet& levels,

@@ -50,9 +50,9 @@ public:
     // The recommendation window, made hidden on first use.
     CConsiglia& consiglia();
 
-    void OpenCoverage_Click();
-    void OpenLensFinder_Click();
-    void OpenSitePlan_Click();
+    void openCoverage();
+    void openLensFinder();
+    void openSitePlan();
     // Opens the site plan on `path`, as the command line asks.
     void openSiteFile(const QString& path);
     // Offers to restore the site plan's changes that a run did not end normally with.
