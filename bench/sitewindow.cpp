@@ -106,10 +106,10 @@ int main(int argc, char* argv[]) {
     vistaro::ProgramState program;
     vistaro::Obbiettivi window(program);
     window.Form_Load();
-    window.openSiteFile(path);
+    window.hub().openSiteFile(path);
     QTimer::singleShot(1000, &window, [&window, &path] {
         std::puts("painted");
-        vistaro::SitePlan& plan = *window.sitePlan();
+        vistaro::SitePlan& plan = *window.hub().sitePlan();
         const bool worked =
             timeOpening(plan, path) && timeRecomputing(plan) && timeCameraDrag(plan);
         std::printf("peak-rss-kib %s\n", vistaro::bench::peakRssKiB().constData());

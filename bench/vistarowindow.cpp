@@ -29,7 +29,7 @@ constexpr int ReportRepetitions = 11;
 // lets the window paint what changed, at 1600 x 1000 pixels. Prints the median in microseconds.
 void timeCoverageRepaint(vistaro::Obbiettivi& window) {
     auto* distance = window.findChild<QLineEdit*>(QStringLiteral("L1"));
-    vistaro::CoverageWindow* coverage = window.coverageWindow();
+    vistaro::CoverageWindow* coverage = window.hub().coverageWindow();
     coverage->resize(1600, 1000);
     QCoreApplication::processEvents();
     window.L1_Click();
@@ -49,7 +49,7 @@ void timeCoverageRepaint(vistaro::Obbiettivi& window) {
 // Each run clicks "Save as PDF..." with the file dialog answered at once, on a coverage window
 // at 1600 x 1000 (drawings of that size). Prints the median in microseconds.
 void timeReportPdf(vistaro::Obbiettivi& window) {
-    vistaro::CoverageWindow* coverage = window.coverageWindow();
+    vistaro::CoverageWindow* coverage = window.hub().coverageWindow();
     coverage->resize(1600, 1000);
     QCoreApplication::processEvents();
     QTemporaryDir folder;

@@ -24,8 +24,8 @@ int main(int argc, char* argv[]) {
     vistaro::ProgramState program;
     vistaro::Obbiettivi window(program);
     window.Form_Load();
-    window.offerSiteRecovery();
+    window.hub().offerSiteRecovery();
     if (const QString site = vistaro::siteFileArgument(options); !site.isEmpty())
-        window.openSiteFile(site);
+        window.hub().openSiteFile(site);
     return QApplication::exec();
 }

@@ -3,12 +3,7 @@
 #include "app/obbiettivi.h"
 
 #include "app/optiongroups.h"
-#include "coverage/coveragewindow.h"
-#include "finder/lensfinder.h"
-#include "match/cconsiglia.h"
-#include "optics/coveragesettings.h"
 #include "platform/forms.h"
-#include "siteplan/siteplan.h"
 
 #include <QLayout>
 #include <QTimer>
@@ -30,6 +25,8 @@ Obbiettivi::Obbiettivi(ProgramState& program, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     buildClient();
+    m_hub = std::make_unique<WindowHub>(*this, m_program, m_public, m_private, *m_options,
+                                        *m_calculator);
     buildMenus();
     setClientHeight(false);
     nameControls();
@@ -44,7 +41,7 @@ Obbiettivi::Obbiettivi(ProgramState& program, QWidget* parent)
     m_timerMove->start();
 }
 
-// The windows it made on first use go with it; their complete types are known here.
+// The hub and the windows it made on first use go with it; their complete types are known here.
 Obbiettivi::~Obbiettivi() = default;
 
 } // namespace vistaro

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/calculatorrows.h"
 #include "app/obbiettivi.h"
+#include "match/searchstart.h"
+#include "platform/messagebox.h"
 
 namespace vistaro {
 
@@ -32,9 +34,12 @@ void Obbiettivi::V2_Click() {
 
 void Obbiettivi::CalcoloFocale_Timer() {
     m_calculator->tick();
-    followCoverage();
-    refreshLensFinder();
-    followSitePlan();
+    m_hub->follow();
+}
+
+void Obbiettivi::MarvantoCons_Click() {
+    if (!m_hub->recommend())
+        showMessage(this, NothingFitsMessage);
 }
 
 } // namespace vistaro

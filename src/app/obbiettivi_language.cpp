@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/obbiettivi.h"
-#include "lang/languagechooser.h"
 #include "lang/languagefile.h"
 #include "match/cconsiglia.h"
 #include "platform/accessibility.h"
-#include "platform/forms.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractButton>
@@ -77,27 +75,14 @@ void Obbiettivi::applyLanguageFile(const QString& lingua, bool reportProblem) {
                 writeCaption(menuBar()->findChild<QAction*>(name), text);
             break;
         case LanguageTargetKind::RecommendationCaption:
-            writeCaption(consiglia().findChild<QLabel*>(name), text);
+            writeCaption(m_hub->consiglia().findChild<QLabel*>(name), text);
             break;
         }
     }
 }
 
-// Modeless, and the same window while it is open; closing it on a first run, before anything
-// was picked, ends the program rather than leave it running without a window.
-void Obbiettivi::showLanguageChooser() {
-    if (!m_chooser) {
-        m_chooser = new frmSceltaLingua(m_program, *this, this);
-        connect(m_chooser, &frmSceltaLingua::closedWithoutPick, this, [this] {
-            if (!isVisible())
-                Form_Unload();
-        });
-    }
-    bringToFront(*m_chooser);
-}
-
 void Obbiettivi::Language_Click() {
-    showLanguageChooser();
+    m_hub->showLanguageChooser();
 }
 
 } // namespace vistaro

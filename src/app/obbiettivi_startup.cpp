@@ -29,7 +29,7 @@ void Obbiettivi::Form_Load() {
     if (probeSettings(path).isEmpty()) {
         startFirstRun();
         if (const std::optional<QString> problem = oversizedSettingsMessage(path))
-            showMessage(m_chooser, *problem);
+            showMessage(m_hub->languageChooser(), *problem);
         return;
     }
     Settings settings{m_program.DecimalSeparator, m_program.OtherSeparator, m_program.LanguageFile,
@@ -51,7 +51,7 @@ void Obbiettivi::Form_Load() {
 // No settings yet: the language chooser completes the start and shows the main window, centred.
 void Obbiettivi::startFirstRun() {
     applyInterfaceLanguage(QString());
-    showLanguageChooser();
+    m_hub->showLanguageChooser();
     centreOnScreen();
     hide();
     m_timerMove->stop();
@@ -78,22 +78,17 @@ void Obbiettivi::loadCatalogue(const QString& fileName) {
         showMessage(this, *problem);
 }
 
-void Obbiettivi::showMainWindow() {
-    show();
-}
-
 void Obbiettivi::enableTimerMove() {
     m_armedByPick = true;
     m_timerMove->start();
 }
 
-// Every setting was saved when it changed, so closing ends the program at once.
 void Obbiettivi::Form_Unload() {
     QApplication::quit();
 }
 
 void Obbiettivi::closeEvent(QCloseEvent* event) {
-    if (!sitePlanClosed()) {
+    if (!m_hub->sitePlanClosed()) {
         event->ignore();
         return;
     }

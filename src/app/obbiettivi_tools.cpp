@@ -40,6 +40,16 @@ void Obbiettivi::buildToolsMenu() {
     retranslateTools();
 }
 
+void Obbiettivi::OpenCoverage_Click() {
+    m_hub->openCoverage();
+}
+void Obbiettivi::OpenLensFinder_Click() {
+    m_hub->openLensFinder();
+}
+void Obbiettivi::OpenSitePlan_Click() {
+    m_hub->openSitePlan();
+}
+
 void Obbiettivi::retranslateTools() {
     m_tools->setTitle(tr("&Tools"));
     m_openCoverage->setText(tr("&Coverage..."));

@@ -7,7 +7,6 @@
 #include "match/datasheet.h"
 #include "match/datasheetopener.h"
 #include "match/presentation.h"
-#include "match/recommendationhost.h"
 #include "platform/accessibility.h"
 #include "platform/forms.h"
 
@@ -138,8 +137,8 @@ void CConsiglia::Visualizza(std::int16_t dato) {
     bringToFront(*this);
     Attuale = dato;
 
-    const LensPresentation shown = presentLens(entryAt(m_host.programState().LensCatalogue, dato),
-                                               m_host.mainPublic(), m_host.mainSelection());
+    const LensPresentation shown = presentLens(entryAt(m_reading.program.LensCatalogue, dato),
+                                               m_reading.main, m_reading.selection);
     setCaption(m_nome, shown.Nome);
     setCaption(m_f, shown.f);
     setCaption(m_fstop, shown.Fstop);
@@ -150,7 +149,12 @@ void CConsiglia::Visualizza(std::int16_t dato) {
     setCaption(m_minFuoco, shown.MinFuoco);
     setMinFuocoRed(shown.MinFuocoRed);
 
-    m_host.mainPublic().PDFattuale = QString::number(dato);
+    setPDFattuale(QString::number(dato));
+}
+
+void CConsiglia::setPDFattuale(const QString& index) {
+    m_reading.main.PDFattuale = index;
+    m_host.setPDFattuale(index);
 }
 
 void CConsiglia::setMinFuocoRed(bool red) {
@@ -167,32 +171,29 @@ void CConsiglia::setMinFuocoRed(bool red) {
 }
 
 void CConsiglia::Avanti_Click() {
-    if (const auto next =
-            Avanti(Attuale, m_host.programState(), m_host.mainPublic(), m_host.mainSelection()))
+    if (const auto next = Avanti(Attuale, m_reading.program, m_reading.main, m_reading.selection))
         Visualizza(*next);
 }
 
 void CConsiglia::Indietro_Click() {
     if (const auto previous =
-            Indietro(Attuale, m_host.programState(), m_host.mainPublic(), m_host.mainSelection()))
+            Indietro(Attuale, m_reading.program, m_reading.main, m_reading.selection))
         Visualizza(*previous);
 }
 
 void CConsiglia::Command1_Click() {
-    QString& index = m_host.mainPublic().PDFattuale;
-    index = QStringLiteral("0");
-    m_text1->setText(index);
+    setPDFattuale(QStringLiteral("0"));
+    m_text1->setText(m_reading.main.PDFattuale);
 }
 
 void CConsiglia::Command2_Click() {
-    openDatasheet(this, checkDatasheet(m_host.programState().LensCatalogue, m_host.mainPublic()));
+    openDatasheet(this, checkDatasheet(m_reading.program.LensCatalogue, m_reading.main));
 }
 
 void CConsiglia::Command3_Click() {
-    QString& index = m_host.mainPublic().PDFattuale;
-    if (const auto next = nextIndexText(index))
-        index = *next;
-    m_text1->setText(index);
+    if (const auto next = nextIndexText(m_reading.main.PDFattuale))
+        setPDFattuale(*next);
+    m_text1->setText(m_reading.main.PDFattuale);
 }
 
 } // namespace vistaro

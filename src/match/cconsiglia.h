@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "match/recommendationhost.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -11,18 +13,20 @@ class QPushButton;
 
 namespace vistaro {
 
-class RecommendationHost;
-
 // The recommendation window: one catalogue entry at a time, "<" and ">" to step through the
-// suitable ones and "PDF 2" for its datasheet. Created once by the main window and kept.
+// suitable ones and "PDF 2" for its datasheet. Created once and kept; what it reads of the main
+// window is pushed to it.
 class CConsiglia : public QDialog {
     Q_OBJECT
 
 public:
     explicit CConsiglia(RecommendationHost& host, QWidget* parent = nullptr);
 
-    // Catalogue index of the entry on show.
+    // Catalogue index of the entry on show: the one place that says which lens is on show.
     std::int16_t Attuale = 0;
+
+    // What the main window holds now, read by the next presentation and click.
+    void follow(const RecommendationReading& reading) { m_reading = reading; }
 
     // Brings the window up and shows entry `dato`; PDFattuale follows it.
     void Visualizza(std::int16_t dato);
@@ -42,8 +46,11 @@ private:
     // What a screen reader says for each control, in the interface language.
     void nameControls();
     void setMinFuocoRed(bool red);
+    // PDFattuale, here and in the main window.
+    void setPDFattuale(const QString& index);
 
     RecommendationHost& m_host;
+    RecommendationReading m_reading;
     QPushButton* m_command3 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QPushButton* m_command2 = nullptr;

@@ -5,20 +5,28 @@
 #include "match/mainselection.h"
 #include "state/sharedstate.h"
 
+#include <QString>
+
 namespace vistaro {
 
-// What the recommendation window needs of the main window: the program-wide variables (the
-// catalogue, the iris code, the wanted focal lengths), the main window's public variables
-// (Min, Max, Drive, the language texts, PDFattuale) and its current selection. The main window
-// implements it; tests use a plain stand-in.
+// What the recommendation window reads of the main window: the program-wide variables (the
+// catalogue, the iris code, the wanted focal lengths), the main window's public variables (Min,
+// Max, Drive, the language texts, PDFattuale) and its current selection.
+struct RecommendationReading {
+    ProgramState program;
+    MainPublic main;
+    MainSelection selection;
+};
+
+// What the recommendation window asks of the main window, which implements it; tests use a plain
+// stand-in. The window's data comes the other way: the main window pushes it with
+// CConsiglia::follow() before each presentation and as it changes.
 class RecommendationHost {
 public:
     virtual ~RecommendationHost() = default;
 
-    virtual ProgramState& programState() = 0;
-    virtual MainPublic& mainPublic() = 0;
-    // Read afresh at every click and presentation, so a change in the main window counts.
-    virtual MainSelection mainSelection() const = 0;
+    // PDFattuale, the datasheet button's index, becomes `index`.
+    virtual void setPDFattuale(const QString& index) = 0;
 
 protected:
     RecommendationHost() = default;

@@ -44,10 +44,10 @@ struct WindowToWalk {
 // The logo's letters are a logotype, which needs no contrast.
 const QStringList Logotype{u"Label5"_s, u"Label6"_s, u"Label7"_s};
 
-// The window that a click of the main window's `click` opens, `window` of it.
+// The window that a click of the main window's `click` opens, `window` of its hub.
 template <auto click, auto window> QWidget* opened(test::SampleWorkFolder& app) {
     (app.window().*click)();
-    return (app.window().*window)();
+    return (app.hub().*window)();
 }
 
 QWidget* recommendation(test::SampleWorkFolder& app) {
@@ -57,8 +57,8 @@ QWidget* recommendation(test::SampleWorkFolder& app) {
 
 QWidget* sitePlan(test::SampleWorkFolder& app) {
     app.window().OpenSitePlan_Click();
-    app.window().sitePlan()->findChild<QAction*>(u"AddCamera"_s)->trigger();
-    return app.window().sitePlan();
+    app.hub().sitePlan()->findChild<QAction*>(u"AddCamera"_s)->trigger();
+    return app.hub().sitePlan();
 }
 
 const WindowToWalk Windows[] = {
@@ -82,15 +82,15 @@ const WindowToWalk Windows[] = {
      {u"MinFuoco"_s},
      false},
     {"language chooser",
-     opened<&Obbiettivi::Language_Click, &Obbiettivi::languageChooser>,
+     opened<&Obbiettivi::Language_Click, &WindowHub::languageChooser>,
      {},
      false},
-    {"coverage", opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>},
+    {"coverage", opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>},
     // The plate's width and the pixels it needs take a row each.
     {"coverage, number plates",
      [](test::SampleWorkFolder& app) -> QWidget* {
          QWidget* coverage =
-             opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>(app);
+             opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
          auto* sets = coverage->findChild<QComboBox*>(u"LevelSet"_s);
          sets->setCurrentIndex(sets->findData(u"plates"_s));
          return coverage;
@@ -99,16 +99,16 @@ const WindowToWalk Windows[] = {
      [](test::SampleWorkFolder& app) {
          app.retype(u"Focale1"_s, u"0"_s);
          app.waitTicks();
-         return opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>(app);
+         return opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
      }},
     {"preview",
      [](test::SampleWorkFolder& app) {
          QWidget* coverage =
-             opened<&Obbiettivi::OpenCoverage_Click, &Obbiettivi::coverageWindow>(app);
+             opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
          app.click(u"OpenPreview"_s, coverage);
          return coverage->findChild<QWidget*>(u"Preview"_s);
      }},
-    {"lens finder", opened<&Obbiettivi::OpenLensFinder_Click, &Obbiettivi::lensFinder>},
+    {"lens finder", opened<&Obbiettivi::OpenLensFinder_Click, &WindowHub::lensFinder>},
     {"site plan", sitePlan},
     {"drawing layers",
      [](test::SampleWorkFolder& app) -> QWidget* {
@@ -254,7 +254,7 @@ private slots:
     void finderSaysWhy() {
         m_app.click(u"zoom"_s);
         m_app.window().OpenLensFinder_Click();
-        auto* table = m_app.window().lensFinder()->findChild<QTableView*>(u"LensTable"_s);
+        auto* table = m_app.hub().lensFinder()->findChild<QTableView*>(u"LensTable"_s);
         QAbstractItemModel* model = table->model();
         const int fits = static_cast<int>(LensColumn::Fits);
         int row = 0;

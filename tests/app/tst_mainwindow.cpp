@@ -127,7 +127,7 @@ private slots:
     void controls() {
         QFETCH(QString, control);
         const QStringList w = control.section(u'|', 0, 0).split(u' ');
-        CConsiglia recommendation(m_app.window());
+        CConsiglia recommendation(m_app.hub());
         QWidget* window =
             w[2] == u"CConsiglia" ? static_cast<QWidget*>(&recommendation) : &m_app.window();
         QWidget* c = m_app.find(w[0], window);
@@ -147,7 +147,7 @@ private slots:
     // Tab follows the tab indices; the menus, all within reach; the windows, of fixed sizes (at
     // 96 DPI), the recommendation window modeless.
     void windowsAsMade() {
-        CConsiglia recommendation(m_app.window());
+        CConsiglia recommendation(m_app.hub());
         const QStringList main{
             u"un"_s,  u"dueterzi"_s, u"unmezzo"_s, u"unterzo"_s,     u"unquarto"_s, u"zoom"_s,
             u"VAR"_s, u"HSP"_s,      u"FF"_s,      u"Manual"_s,      u"DC"_s,       u"VD"_s,

@@ -90,7 +90,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
         QVERIFY(m_app.window().Tools()->actions().contains(m_app.window().OpenSitePlan()));
         QTest::keyClick(&m_app.window(), Qt::Key_L, Qt::ControlModifier);
-        SitePlan* plan = m_app.window().sitePlan();
+        SitePlan* plan = m_app.hub().sitePlan();
         QVERIFY(plan && plan->isVisible());
         QCOMPARE(plan->windowTitle(), u"Untitled[*] - Site plan"_s);
 
@@ -98,7 +98,7 @@ private slots:
         QCommandLineParser options;
         describeOptions(options);
         QVERIFY(options.parse({u"vistaro"_s, path}));
-        m_app.window().openSiteFile(siteFileArgument(options));
+        m_app.hub().openSiteFile(siteFileArgument(options));
         QCOMPARE(plan->windowTitle(), u"site.vistaro[*] - Site plan"_s);
         const auto* cameras = plan->findChild<QTableView*>(u"CameraTable"_s);
         const auto* areas = plan->findChild<QTableView*>(u"AreaTable"_s);
@@ -129,7 +129,7 @@ private slots:
         plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
         plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(8);
         m_app.click(u"ShowInCoverage"_s, plan);
-        CoverageWindow* coverage = m_app.window().coverageWindow();
+        CoverageWindow* coverage = m_app.hub().coverageWindow();
         QVERIFY(coverage && coverage->isVisible());
         QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"8"_s);
         QCOMPARE(coverage->inputs().sensorSource, SensorSource::Custom);
@@ -181,11 +181,11 @@ private slots:
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
         {
             test::MessageBoxAnswer answer(restore ? QMessageBox::Yes : QMessageBox::Discard);
-            m_app.window().offerSiteRecovery();
+            m_app.hub().offerSiteRecovery();
             QCOMPARE(answer.texts.size(), 1);
             QVERIFY(answer.texts[0].contains(u"gate.vistaro"_s));
         }
-        SitePlan* plan = m_app.window().sitePlan();
+        SitePlan* plan = m_app.hub().sitePlan();
         QVERIFY(plan);
         QCOMPARE(plan->isVisible(), restore);
         // Restored, the copy is the running program's own until the changes are saved.

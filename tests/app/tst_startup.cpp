@@ -60,7 +60,7 @@ private slots:
         m_app.start(settings);
         const ProgramState& p = m_app.program();
         const bool firstRun = state.startsWith(u'|');
-        QWidget* chooser = m_app.window().languageChooser();
+        QWidget* chooser = m_app.hub().languageChooser();
         QCOMPARE(m_app.window().isVisible(), !firstRun);
         QCOMPARE(chooser && chooser->isVisible(), firstRun);
         const QStringList taken{p.DecimalSeparator, p.OtherSeparator, p.LanguageFile,
@@ -97,7 +97,7 @@ private slots:
         QFETCH(QString, focal);
         QFETCH(QString, note);
         m_app.start();
-        QPointer<frmSceltaLingua> chooser = m_app.window().languageChooser();
+        QPointer<frmSceltaLingua> chooser = m_app.hub().languageChooser();
         auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
         const QList<QListWidgetItem*> items = files->findItems(u"English.lng"_s, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);

@@ -60,7 +60,7 @@ private slots:
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
         QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
         m_app.window().OpenLensFinder()->trigger();
-        m_finder = m_app.window().lensFinder();
+        m_finder = m_app.hub().lensFinder();
         QVERIFY(m_finder && m_finder->isVisible());
         m_app.retype(u"Focale1"_s, QStringLiteral("10"));
         QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::FocalVerdict, Qt::ToolTipRole),
@@ -85,12 +85,12 @@ private slots:
         m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(false);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
         m_app.window().OpenCoverage()->trigger();
-        auto* level = m_app.window().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
+        auto* level = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
         level->setCurrentIndex(1); // detection
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
         // Under the screen shares, 1080 rows: observe asks 1080 x 25 % / 1.6 m = 168.75 px/m,
         // recognise 337.5.
-        auto* set = m_app.window().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
+        auto* set = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
         set->setCurrentIndex(set->findData(screenShareLevels().key));
         QCOMPARE(level->count(), 6);
         level->setCurrentIndex(3); // recognise
@@ -105,7 +105,7 @@ private slots:
         auto* camera = m_finder->findChild<QLabel*>(u"JudgedCamera"_s);
         QCOMPARE(camera->text(), u"Telecamera: 1/3\" (4.8 x 3.6 mm), 1920 x 1080"_s);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
-        auto* sensor = m_app.window().coverageWindow()->findChild<QComboBox*>(u"SensorFormat"_s);
+        auto* sensor = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"SensorFormat"_s);
         sensor->setCurrentIndex(sensor->findData(u"1/2.8\""_s));
         QCOMPARE(camera->text(), u"Telecamera: 1/2.8\" (5.57 x 3.13 mm), 1920 x 1080"_s);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✘"));

@@ -98,7 +98,7 @@ private slots:
         test::MessageBoxAnswer answer(QMessageBox::No); // the point, as the regional format
         m_folder.start(picked ? QByteArray() : ".\r\n,\r\n" + path.toUtf8() + "\r\n/cd/\r\n");
         if (picked) {
-            auto* files = m_folder.window().languageChooser()->findChild<FileList*>(u"File1"_s);
+            auto* files = m_folder.hub().languageChooser()->findChild<FileList*>(u"File1"_s);
             const QList<QListWidgetItem*> items =
                 files->findItems(u"Nothing.lng"_s, Qt::MatchExactly);
             QCOMPARE(items.size(), 1);

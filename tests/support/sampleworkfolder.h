@@ -54,6 +54,7 @@ public:
 
     ProgramState& program() const { return m_started->program; }
     Obbiettivi& window() const { return m_started->window; }
+    WindowHub& hub() const { return m_started->window.hub(); }
     template <typename T = QWidget> T* find(const QString& name, QWidget* in = nullptr) const {
         return (in ? in : &window())->findChild<T*>(name);
     }
