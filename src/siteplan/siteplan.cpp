@@ -15,6 +15,7 @@
 #include "siteplan/newcamera.h"
 #include "siteplan/planimport.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/tools/plantool.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -73,9 +74,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::selectionChanged, this, &SitePlan::planSelectionChanged);
-    connect(m_view, &PlanView::drawn, this, &SitePlan::addDrawn);
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
-    connect(m_view, &PlanView::modeChanged, this, &SitePlan::showModeHint);
+    connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
     for (const auto signal :
          {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
         connect(&m_document, signal, this, &SitePlan::showSelectedCamera);
@@ -217,30 +217,8 @@ void SitePlan::showCursor(const std::optional<PlanPoint>& point) {
             .arg(CoverageText::length(point->x, units), CoverageText::length(point->y, units)));
 }
 
-void SitePlan::showModeHint(PlanView::Mode mode) {
-    switch (mode) {
-    case PlanView::Mode::Select:
-        m_hint->clear();
-        break;
-    case PlanView::Mode::DrawWall:
-        m_hint->setText(tr("Click the wall's corners; double-click or Enter ends it, Esc "
-                           "cancels."));
-        break;
-    case PlanView::Mode::DrawArea:
-        m_hint->setText(tr("Click the area's corners; double-click or Enter closes it, Esc "
-                           "cancels."));
-        break;
-    case PlanView::Mode::PickScale:
-        m_hint->setText(tr("Click two points of the background whose distance you know; Esc "
-                           "cancels."));
-        break;
-    }
-    const QSignalBlocker wall(m_addWall);
-    const QSignalBlocker area(m_addArea);
-    const QSignalBlocker scale(m_setScale);
-    m_addWall->setChecked(mode == PlanView::Mode::DrawWall);
-    m_addArea->setChecked(mode == PlanView::Mode::DrawArea);
-    m_setScale->setChecked(mode == PlanView::Mode::PickScale);
+void SitePlan::showToolHint() {
+    m_hint->setText(m_view->tool().hint());
 }
 
 void SitePlan::planSelectionChanged() {
@@ -315,17 +293,15 @@ void SitePlan::addCamera() {
                 tr("Add camera"));
 }
 
-void SitePlan::addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& points) {
-    if (mode == PlanView::Mode::DrawWall) {
-        insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
-                    tr("Add wall"));
-    } else if (mode == PlanView::Mode::DrawArea) {
-        const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
-                            m_settings.inputs().level, points};
-        insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
-    } else if (mode == PlanView::Mode::PickScale) {
-        setScale(points);
-    }
+void SitePlan::addWall(const std::vector<PlanPoint>& points) {
+    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
+                tr("Add wall"));
+}
+
+void SitePlan::addArea(const std::vector<PlanPoint>& points) {
+    const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
+                        m_settings.inputs().level, points};
+    insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
 void SitePlan::deleteSelection() {

@@ -124,7 +124,7 @@ private:
     void showUndoSteps();
     void showTitle();
     void showCursor(const std::optional<PlanPoint>& point);
-    void showModeHint(PlanView::Mode mode);
+    void showToolHint();
 
     // Selection, kept the same on the plan and in the tables.
     void planSelectionChanged();
@@ -138,7 +138,8 @@ private:
     void followInPreview();
 
     void addCamera();
-    void addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& points);
+    void addWall(const std::vector<PlanPoint>& points);
+    void addArea(const std::vector<PlanPoint>& points);
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text);
     void deleteSelection();
     void duplicateSelection();

@@ -7,6 +7,7 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/tools/pointtools.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -127,15 +128,12 @@ void SitePlan::connectActions() {
     connect(m_delete, &QAction::triggered, this, &SitePlan::deleteSelection);
     connect(m_duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
     connect(m_addCamera, &QAction::triggered, this, &SitePlan::addCamera);
-    const auto drawing = [this](QAction* action, PlanView::Mode mode) {
-        connect(action, &QAction::triggered, this, [this, mode](bool checked) {
-            m_view->setMode(checked ? mode : PlanView::Mode::Select);
-            m_view->setFocus();
-        });
+    const auto drawn = [this](void (SitePlan::*add)(const std::vector<PlanPoint>&)) {
+        return [this, add](const std::vector<PlanPoint>& points) { (this->*add)(points); };
     };
-    drawing(m_addWall, PlanView::Mode::DrawWall);
-    drawing(m_addArea, PlanView::Mode::DrawArea);
-    drawing(m_setScale, PlanView::Mode::PickScale);
+    m_view->addTool(m_addWall, std::make_unique<WallTool>(*m_view, drawn(&SitePlan::addWall)));
+    m_view->addTool(m_addArea, std::make_unique<AreaTool>(*m_view, drawn(&SitePlan::addArea)));
+    m_view->addTool(m_setScale, std::make_unique<ScaleTool>(*m_view, drawn(&SitePlan::setScale)));
     connect(m_loadBackground, &QAction::triggered, this, &SitePlan::loadBackground);
     connect(m_dxfLayers, &QAction::triggered, this, &SitePlan::editDxfLayers);
     connect(m_zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
@@ -222,7 +220,7 @@ void SitePlan::retranslate() {
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
     m_panel->retranslate();
-    showModeHint(m_view->mode());
+    showToolHint();
 }
 
 void SitePlan::retranslateActions() {

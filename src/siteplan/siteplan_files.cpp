@@ -83,7 +83,7 @@ bool SitePlan::askToSave() {
 }
 
 void SitePlan::showSite(const Site& site, const QString& file) {
-    m_view->setMode(PlanView::Mode::Select);
+    m_view->setTool(nullptr);
     m_file = file;
     m_document.reset(site);
     m_undo->clear();
