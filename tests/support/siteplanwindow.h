@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/dialogs.h"
 #include "siteplan/plangeometry.h"
 #include "siteplan/siteplan.h"
 
@@ -23,16 +24,31 @@ public:
     std::vector<SiteCamera> shown;
 };
 
-// A site plan window on the screen, 1000 x 700, whose file dialogs answer what `picked` holds
-// when they open.
-inline std::unique_ptr<SitePlan> shownSitePlan(SitePlanHost& host, CoverageSettings& settings,
-                                               const QString& picked) {
-    auto plan = std::make_unique<SitePlan>(host, settings, std::make_unique<PlanGeometry>());
-    const auto picker = [&picked](QWidget*, const QString&, const QString&, const QString&) {
+// While it lives, the file dialogs answer what `picked` holds when they open and a number asked
+// for is `distance`.
+class PlanDialogs : public Dialogs {
+public:
+    QString picked;
+    std::optional<double> distance;
+
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
         return picked;
-    };
-    plan->setOpenPicker(picker);
-    plan->setSavePicker(picker);
+    }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    std::optional<double> number(QWidget*, const QString&, const QString&, double, double, double,
+                                 int) override {
+        return distance;
+    }
+
+private:
+    Replace m_inUse{*this};
+};
+
+// A site plan window on the screen, 1000 x 700.
+inline std::unique_ptr<SitePlan> shownSitePlan(SitePlanHost& host, CoverageSettings& settings) {
+    auto plan = std::make_unique<SitePlan>(host, settings, std::make_unique<PlanGeometry>());
     plan->resize(1000, 700);
     plan->show();
     return plan;

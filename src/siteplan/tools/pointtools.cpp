@@ -71,15 +71,15 @@ void PointsTool::showDraft(const PlanPoint& cursor) {
 }
 
 QString WallTool::hint() const {
-    return tr("Click the wall's corners; double-click or Enter ends it, Esc cancels.");
+    return PlanTool::tr("Click the wall's corners; double-click or Enter ends it, Esc cancels.");
 }
 
 QString AreaTool::hint() const {
-    return tr("Click the area's corners; double-click or Enter closes it, Esc cancels.");
+    return PlanTool::tr("Click the area's corners; double-click or Enter closes it, Esc cancels.");
 }
 
 QString ScaleTool::hint() const {
-    return tr("Click two points of the background whose distance you know; Esc cancels.");
+    return PlanTool::tr("Click two points of the background whose distance you know; Esc cancels.");
 }
 
 } // namespace vistaro
