@@ -7,7 +7,6 @@
 #include "site/sitefile.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/plancoordinates.h"
-#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
 #include "support/siteexample.h"
 #include "support/siteplanwindow.h"
@@ -493,8 +492,7 @@ private slots:
         keyed.cameras = {test::entranceCamera()};
         keyed.walls = {SiteWall{{{0, 5}, {4, 5}, {8, 5}}}};
         open(keyed);
-        // As Tab brings the keyboard to the plan.
-        view().setFocus(Qt::TabFocusReason);
+        view().setFocus(Qt::TabFocusReason); // as Tab brings the keyboard to the plan
         for (const QString& key : keys.split(u' ')) {
             const QKeyCombination pressed = QKeySequence::fromString(key)[0];
             QTest::keyClick(QApplication::focusWidget(), pressed.key(),
@@ -503,10 +501,9 @@ private slots:
         QCOMPARE(cameraAndWall(site()), expected);
     }
 
-    // Walls and areas drawn with their tools, steps apart by ", ": an action triggered (the
-    // first turns the tool on), a corner clicked ("x y"), a double click on the last one, Enter
-    // or Esc. The tool stays on, its hint in the status bar, until the drawing ends; what it
-    // adds is one undo step.
+    // Walls and areas drawn by steps: an action (the first turns its tool on), a corner clicked,
+    // a double click on the last one, Enter or Esc. The tool stays on, its hint in the status
+    // bar, until the drawing ends; what it adds is one undo step.
     void drawingTools_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("added"); // its kind and number of corners
