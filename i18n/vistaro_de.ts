@@ -822,6 +822,69 @@
     </message>
 </context>
 <context>
+    <name>vistaro::BackgroundController</name>
+    <message>
+        <source>Show background</source>
+        <translation>Hintergrund zeigen</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Hintergrund ausblenden</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Hintergrund abdunkeln</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Hintergrund aufhellen</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Hintergrund sperren</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Hintergrund entsperren</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Grundrisse (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Das Hintergrundbild %1 kann nicht gezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Hintergrund laden</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Hintergrundmaßstab</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Abstand zwischen den beiden Punkten (%1):</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Hintergrundmaßstab setzen</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Ebenen der Zeichnung ändern</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Wände aus Ebenen</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CConsiglia</name>
     <message>
         <source>Previous lens</source>
@@ -1801,6 +1864,21 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanTool</name>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Klicken Sie auf die Ecken der Wand; Doppelklick oder Eingabe beendet sie, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Klicken Sie auf die Ecken des Bereichs; Doppelklick oder Eingabe schließt ihn, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Klicken Sie auf zwei Punkte des Hintergrunds, deren Abstand Sie kennen; Esc bricht ab.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::PlanView</name>
     <message>
         <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
@@ -2183,6 +2261,41 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SiteFileController</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>Der Lageplan %1 hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Lageplan öffnen</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Lagepläne (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Lageplan speichern</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>Der ungespeicherte Lageplan, der beim letzten Beenden von Vistaro aufbewahrt wurde, kann nicht wiederhergestellt werden. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro wurde nicht normal beendet, während der Lageplan %1 ungespeicherte Änderungen hatte. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SitePlan</name>
     <message>
         <source>%1: %2, %3% covered</source>
@@ -2229,18 +2342,6 @@
         <translation>Ost %1, Nord %2</translation>
     </message>
     <message>
-        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
-        <translation>Klicken Sie auf die Ecken der Wand; Doppelklick oder Eingabe beendet sie, Esc bricht ab.</translation>
-    </message>
-    <message>
-        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
-        <translation>Klicken Sie auf die Ecken des Bereichs; Doppelklick oder Eingabe schließt ihn, Esc bricht ab.</translation>
-    </message>
-    <message>
-        <source>Click two points of the background whose distance you know; Esc cancels.</source>
-        <translation>Klicken Sie auf zwei Punkte des Hintergrunds, deren Abstand Sie kennen; Esc bricht ab.</translation>
-    </message>
-    <message>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
@@ -2273,44 +2374,59 @@
         <translation>Verschieben</translation>
     </message>
     <message>
-        <source>Show background</source>
-        <translation>Hintergrund zeigen</translation>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
     </message>
     <message>
-        <source>Hide background</source>
-        <translation>Hintergrund ausblenden</translation>
+        <source>Areas</source>
+        <translation>Bereiche</translation>
     </message>
     <message>
-        <source>Dim background</source>
-        <translation>Hintergrund abdunkeln</translation>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
     </message>
     <message>
-        <source>Brighten background</source>
-        <translation>Hintergrund aufhellen</translation>
+        <source>TELE</source>
+        <translation>TELE</translation>
     </message>
     <message>
-        <source>Lock background</source>
-        <translation>Hintergrund sperren</translation>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
     </message>
     <message>
-        <source>Unlock background</source>
-        <translation>Hintergrund entsperren</translation>
+        <source>Level set %1</source>
+        <translation>Stufensatz %1</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlanActions</name>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Band %1 zeigen</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
+        <source>Level set of the site</source>
+        <translation>Stufensatz des Geländes</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Die Stufen, nach denen Kameras und Bereiche des Geländes beurteilt werden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2337,12 +2453,8 @@
         <translation>Werkzeuge des Lageplans</translation>
     </message>
     <message>
-        <source>Cameras</source>
-        <translation>Kameras</translation>
-    </message>
-    <message>
-        <source>Areas</source>
-        <translation>Bereiche</translation>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
     </message>
     <message>
         <source>&amp;New site</source>
@@ -2385,6 +2497,10 @@
         <translation>&amp;Zu überwachender Bereich</translation>
     </message>
     <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Grundriss (Bild, DXF, PDF)...</translation>
+    </message>
+    <message>
         <source>Background &amp;scale...</source>
         <translation>Hintergrund&amp;maßstab...</translation>
     </message>
@@ -2413,112 +2529,12 @@
         <translation>Hintergrund &amp;sperren</translation>
     </message>
     <message>
-        <source>Show dead &amp;zones</source>
-        <translation>&amp;Tote Zonen zeigen</translation>
-    </message>
-    <message>
-        <source>Show %1 band</source>
-        <translation>Band %1 zeigen</translation>
-    </message>
-    <message>
-        <source>Background scale</source>
-        <translation>Hintergrundmaßstab</translation>
-    </message>
-    <message>
-        <source>Distance between the two points (%1):</source>
-        <translation>Abstand zwischen den beiden Punkten (%1):</translation>
-    </message>
-    <message>
-        <source>The site plan %1 has changes that are not saved. Save them?</source>
-        <translation>Der Lageplan %1 hat ungespeicherte Änderungen. Speichern?</translation>
-    </message>
-    <message>
-        <source>Open site plan</source>
-        <translation>Lageplan öffnen</translation>
-    </message>
-    <message>
-        <source>Site plans (*.vistaro)</source>
-        <translation>Lagepläne (*.vistaro)</translation>
-    </message>
-    <message>
-        <source>Save site plan</source>
-        <translation>Lageplan speichern</translation>
-    </message>
-    <message>
-        <source>Background picture</source>
-        <translation>Hintergrundbild</translation>
-    </message>
-    <message>
-        <source>The background picture %1 cannot be shown: %2</source>
-        <translation>Das Hintergrundbild %1 kann nicht gezeigt werden: %2</translation>
-    </message>
-    <message>
-        <source>Load background</source>
-        <translation>Hintergrund laden</translation>
-    </message>
-    <message>
-        <source>Set background scale</source>
-        <translation>Hintergrundmaßstab setzen</translation>
-    </message>
-    <message>
-        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
-        <translation>&amp;Grundriss (Bild, DXF, PDF)...</translation>
-    </message>
-    <message>
         <source>Drawing &amp;layers...</source>
         <translation>&amp;Ebenen der Zeichnung...</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
-        <translation>Grundrisse (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
-    </message>
-    <message>
-        <source>Change drawing layers</source>
-        <translation>Ebenen der Zeichnung ändern</translation>
-    </message>
-    <message>
-        <source>Walls from layers</source>
-        <translation>Wände aus Ebenen</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
-        <translation>Der ungespeicherte Lageplan, der beim letzten Beenden von Vistaro aufbewahrt wurde, kann nicht wiederhergestellt werden. %1</translation>
-    </message>
-    <message>
-        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
-        <translation>Vistaro wurde nicht normal beendet, während der Lageplan %1 ungespeicherte Änderungen hatte. Wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>WIDE</source>
-        <translation>WIDE</translation>
-    </message>
-    <message>
-        <source>TELE</source>
-        <translation>TELE</translation>
-    </message>
-    <message>
-        <source>Preview: %1</source>
-        <translation>Vorschau: %1</translation>
-    </message>
-    <message>
-        <source>More tools</source>
-        <translation>Weitere Werkzeuge</translation>
-    </message>
-    <message>
-        <source>Level set of the site</source>
-        <translation>Stufensatz des Geländes</translation>
-    </message>
-    <message>
-        <source>The levels the site&apos;s cameras and areas are judged by</source>
-        <translation>Die Stufen, nach denen Kameras und Bereiche des Geländes beurteilt werden</translation>
-    </message>
-    <message>
-        <source>Level set %1</source>
-        <translation>Stufensatz %1</translation>
+        <source>Show dead &amp;zones</source>
+        <translation>&amp;Tote Zonen zeigen</translation>
     </message>
 </context>
 <context>

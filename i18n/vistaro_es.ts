@@ -822,6 +822,69 @@
     </message>
 </context>
 <context>
+    <name>vistaro::BackgroundController</name>
+    <message>
+        <source>Show background</source>
+        <translation>Mostrar el fondo</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Ocultar el fondo</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Oscurecer el fondo</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Aclarar el fondo</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Bloquear el fondo</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Desbloquear el fondo</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Planos de planta (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>No se puede mostrar la imagen de fondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Cargar el fondo</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Escala del fondo</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distancia entre los dos puntos (%1):</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Fijar la escala del fondo</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Cambiar capas del dibujo</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Muros desde capas</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CConsiglia</name>
     <message>
         <source>Previous lens</source>
@@ -1801,6 +1864,21 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanTool</name>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Haga clic en las esquinas del muro; doble clic o Intro lo termina, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Haga clic en las esquinas del área; doble clic o Intro la cierra, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Haga clic en dos puntos del fondo cuya distancia conozca; Esc cancela.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::PlanView</name>
     <message>
         <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
@@ -2183,6 +2261,41 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SiteFileController</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>El plano %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Abrir plano</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Planos (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Guardar plano</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>El plano del sitio sin guardar conservado al cerrar Vistaro la última vez no se puede restaurar. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro no se cerró normalmente mientras el plano del sitio %1 tenía cambios sin guardar. ¿Restaurarlos?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SitePlan</name>
     <message>
         <source>%1: %2, %3% covered</source>
@@ -2229,18 +2342,6 @@
         <translation>Este %1, norte %2</translation>
     </message>
     <message>
-        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
-        <translation>Haga clic en las esquinas del muro; doble clic o Intro lo termina, Esc cancela.</translation>
-    </message>
-    <message>
-        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
-        <translation>Haga clic en las esquinas del área; doble clic o Intro la cierra, Esc cancela.</translation>
-    </message>
-    <message>
-        <source>Click two points of the background whose distance you know; Esc cancels.</source>
-        <translation>Haga clic en dos puntos del fondo cuya distancia conozca; Esc cancela.</translation>
-    </message>
-    <message>
         <source>Camera</source>
         <translation>Cámara</translation>
     </message>
@@ -2273,44 +2374,59 @@
         <translation>Mover</translation>
     </message>
     <message>
-        <source>Show background</source>
-        <translation>Mostrar el fondo</translation>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
     </message>
     <message>
-        <source>Hide background</source>
-        <translation>Ocultar el fondo</translation>
+        <source>Areas</source>
+        <translation>Áreas</translation>
     </message>
     <message>
-        <source>Dim background</source>
-        <translation>Oscurecer el fondo</translation>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
     </message>
     <message>
-        <source>Brighten background</source>
-        <translation>Aclarar el fondo</translation>
+        <source>TELE</source>
+        <translation>TELE</translation>
     </message>
     <message>
-        <source>Lock background</source>
-        <translation>Bloquear el fondo</translation>
+        <source>Preview: %1</source>
+        <translation>Vista previa: %1</translation>
     </message>
     <message>
-        <source>Unlock background</source>
-        <translation>Desbloquear el fondo</translation>
+        <source>Level set %1</source>
+        <translation>Conjunto de niveles %1</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlanActions</name>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Mostrar la franja %1</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Deshacer: %1</translation>
+        <source>Level set of the site</source>
+        <translation>Conjunto de niveles del sitio</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Los niveles con los que se juzgan las cámaras y áreas del sitio</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rehacer: %1</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2337,12 +2453,8 @@
         <translation>Herramientas del plano</translation>
     </message>
     <message>
-        <source>Cameras</source>
-        <translation>Cámaras</translation>
-    </message>
-    <message>
-        <source>Areas</source>
-        <translation>Áreas</translation>
+        <source>More tools</source>
+        <translation>Más herramientas</translation>
     </message>
     <message>
         <source>&amp;New site</source>
@@ -2385,6 +2497,10 @@
         <translation>Á&amp;rea a cubrir</translation>
     </message>
     <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Plano de planta (imagen, DXF, PDF)...</translation>
+    </message>
+    <message>
         <source>Background &amp;scale...</source>
         <translation>&amp;Escala del fondo...</translation>
     </message>
@@ -2413,112 +2529,12 @@
         <translation>&amp;Bloquear el fondo</translation>
     </message>
     <message>
-        <source>Show dead &amp;zones</source>
-        <translation>Mostrar las zonas &amp;muertas</translation>
-    </message>
-    <message>
-        <source>Show %1 band</source>
-        <translation>Mostrar la franja %1</translation>
-    </message>
-    <message>
-        <source>Background scale</source>
-        <translation>Escala del fondo</translation>
-    </message>
-    <message>
-        <source>Distance between the two points (%1):</source>
-        <translation>Distancia entre los dos puntos (%1):</translation>
-    </message>
-    <message>
-        <source>The site plan %1 has changes that are not saved. Save them?</source>
-        <translation>El plano %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
-    </message>
-    <message>
-        <source>Open site plan</source>
-        <translation>Abrir plano</translation>
-    </message>
-    <message>
-        <source>Site plans (*.vistaro)</source>
-        <translation>Planos (*.vistaro)</translation>
-    </message>
-    <message>
-        <source>Save site plan</source>
-        <translation>Guardar plano</translation>
-    </message>
-    <message>
-        <source>Background picture</source>
-        <translation>Imagen de fondo</translation>
-    </message>
-    <message>
-        <source>The background picture %1 cannot be shown: %2</source>
-        <translation>No se puede mostrar la imagen de fondo %1: %2</translation>
-    </message>
-    <message>
-        <source>Load background</source>
-        <translation>Cargar el fondo</translation>
-    </message>
-    <message>
-        <source>Set background scale</source>
-        <translation>Fijar la escala del fondo</translation>
-    </message>
-    <message>
-        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
-        <translation>&amp;Plano de planta (imagen, DXF, PDF)...</translation>
-    </message>
-    <message>
         <source>Drawing &amp;layers...</source>
         <translation>&amp;Capas del dibujo...</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
-        <translation>Planos de planta (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
-    </message>
-    <message>
-        <source>Change drawing layers</source>
-        <translation>Cambiar capas del dibujo</translation>
-    </message>
-    <message>
-        <source>Walls from layers</source>
-        <translation>Muros desde capas</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
-        <translation>El plano del sitio sin guardar conservado al cerrar Vistaro la última vez no se puede restaurar. %1</translation>
-    </message>
-    <message>
-        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
-        <translation>Vistaro no se cerró normalmente mientras el plano del sitio %1 tenía cambios sin guardar. ¿Restaurarlos?</translation>
-    </message>
-    <message>
-        <source>WIDE</source>
-        <translation>WIDE</translation>
-    </message>
-    <message>
-        <source>TELE</source>
-        <translation>TELE</translation>
-    </message>
-    <message>
-        <source>Preview: %1</source>
-        <translation>Vista previa: %1</translation>
-    </message>
-    <message>
-        <source>More tools</source>
-        <translation>Más herramientas</translation>
-    </message>
-    <message>
-        <source>Level set of the site</source>
-        <translation>Conjunto de niveles del sitio</translation>
-    </message>
-    <message>
-        <source>The levels the site&apos;s cameras and areas are judged by</source>
-        <translation>Los niveles con los que se juzgan las cámaras y áreas del sitio</translation>
-    </message>
-    <message>
-        <source>Level set %1</source>
-        <translation>Conjunto de niveles %1</translation>
+        <source>Show dead &amp;zones</source>
+        <translation>Mostrar las zonas &amp;muertas</translation>
     </message>
 </context>
 <context>

@@ -822,6 +822,69 @@
     </message>
 </context>
 <context>
+    <name>vistaro::BackgroundController</name>
+    <message>
+        <source>Show background</source>
+        <translation>Afficher le fond</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Masquer le fond</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Assombrir le fond</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Éclaircir le fond</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Bloquer le fond</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Débloquer le fond</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Plans d&apos;étage (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Impossible d&apos;afficher l&apos;image de fond %1 : %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Charger le fond</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Échelle du fond</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distance entre les deux points (%1) :</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Fixer l&apos;échelle du fond</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Modifier les calques du dessin</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Murs depuis les calques</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CConsiglia</name>
     <message>
         <source>Previous lens</source>
@@ -1801,6 +1864,21 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanTool</name>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Cliquez sur les angles du mur ; un double-clic ou Entrée le termine, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Cliquez sur les angles de la zone ; un double-clic ou Entrée la ferme, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Cliquez sur deux points du fond dont vous connaissez la distance ; Échap annule.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::PlanView</name>
     <message>
         <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
@@ -2183,6 +2261,41 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SiteFileController</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>Le plan du site %1 a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Ouvrir un plan du site</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Plans du site (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Enregistrer le plan du site</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>Le plan du site non enregistré conservé lors de la dernière fermeture de Vistaro ne peut pas être restauré. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro ne s&apos;est pas fermé normalement alors que le plan du site %1 avait des modifications non enregistrées. Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SitePlan</name>
     <message>
         <source>%1: %2, %3% covered</source>
@@ -2229,18 +2342,6 @@
         <translation>Est %1, nord %2</translation>
     </message>
     <message>
-        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
-        <translation>Cliquez sur les angles du mur ; un double-clic ou Entrée le termine, Échap annule.</translation>
-    </message>
-    <message>
-        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
-        <translation>Cliquez sur les angles de la zone ; un double-clic ou Entrée la ferme, Échap annule.</translation>
-    </message>
-    <message>
-        <source>Click two points of the background whose distance you know; Esc cancels.</source>
-        <translation>Cliquez sur deux points du fond dont vous connaissez la distance ; Échap annule.</translation>
-    </message>
-    <message>
         <source>Camera</source>
         <translation>Caméra</translation>
     </message>
@@ -2273,44 +2374,59 @@
         <translation>Déplacer</translation>
     </message>
     <message>
-        <source>Show background</source>
-        <translation>Afficher le fond</translation>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
     </message>
     <message>
-        <source>Hide background</source>
-        <translation>Masquer le fond</translation>
+        <source>Areas</source>
+        <translation>Zones</translation>
     </message>
     <message>
-        <source>Dim background</source>
-        <translation>Assombrir le fond</translation>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
     </message>
     <message>
-        <source>Brighten background</source>
-        <translation>Éclaircir le fond</translation>
+        <source>TELE</source>
+        <translation>TELE</translation>
     </message>
     <message>
-        <source>Lock background</source>
-        <translation>Bloquer le fond</translation>
+        <source>Preview: %1</source>
+        <translation>Aperçu : %1</translation>
     </message>
     <message>
-        <source>Unlock background</source>
-        <translation>Débloquer le fond</translation>
+        <source>Level set %1</source>
+        <translation>Jeu de niveaux %1</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlanActions</name>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Afficher la bande %1</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
+        <source>Level set of the site</source>
+        <translation>Jeu de niveaux du site</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>Les niveaux selon lesquels les caméras et les zones du site sont jugées</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2337,12 +2453,8 @@
         <translation>Outils du plan du site</translation>
     </message>
     <message>
-        <source>Cameras</source>
-        <translation>Caméras</translation>
-    </message>
-    <message>
-        <source>Areas</source>
-        <translation>Zones</translation>
+        <source>More tools</source>
+        <translation>Autres outils</translation>
     </message>
     <message>
         <source>&amp;New site</source>
@@ -2385,6 +2497,10 @@
         <translation>&amp;Zone à couvrir</translation>
     </message>
     <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Plan d&apos;étage (image, DXF, PDF)...</translation>
+    </message>
+    <message>
         <source>Background &amp;scale...</source>
         <translation>&amp;Échelle du fond...</translation>
     </message>
@@ -2413,112 +2529,12 @@
         <translation>&amp;Bloquer le fond</translation>
     </message>
     <message>
-        <source>Show dead &amp;zones</source>
-        <translation>Afficher les zones &amp;mortes</translation>
-    </message>
-    <message>
-        <source>Show %1 band</source>
-        <translation>Afficher la bande %1</translation>
-    </message>
-    <message>
-        <source>Background scale</source>
-        <translation>Échelle du fond</translation>
-    </message>
-    <message>
-        <source>Distance between the two points (%1):</source>
-        <translation>Distance entre les deux points (%1) :</translation>
-    </message>
-    <message>
-        <source>The site plan %1 has changes that are not saved. Save them?</source>
-        <translation>Le plan du site %1 a des modifications non enregistrées. Les enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Open site plan</source>
-        <translation>Ouvrir un plan du site</translation>
-    </message>
-    <message>
-        <source>Site plans (*.vistaro)</source>
-        <translation>Plans du site (*.vistaro)</translation>
-    </message>
-    <message>
-        <source>Save site plan</source>
-        <translation>Enregistrer le plan du site</translation>
-    </message>
-    <message>
-        <source>Background picture</source>
-        <translation>Image de fond</translation>
-    </message>
-    <message>
-        <source>The background picture %1 cannot be shown: %2</source>
-        <translation>Impossible d&apos;afficher l&apos;image de fond %1 : %2</translation>
-    </message>
-    <message>
-        <source>Load background</source>
-        <translation>Charger le fond</translation>
-    </message>
-    <message>
-        <source>Set background scale</source>
-        <translation>Fixer l&apos;échelle du fond</translation>
-    </message>
-    <message>
-        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
-        <translation>&amp;Plan d&apos;étage (image, DXF, PDF)...</translation>
-    </message>
-    <message>
         <source>Drawing &amp;layers...</source>
         <translation>&amp;Calques du dessin...</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
-        <translation>Plans d&apos;étage (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
-    </message>
-    <message>
-        <source>Change drawing layers</source>
-        <translation>Modifier les calques du dessin</translation>
-    </message>
-    <message>
-        <source>Walls from layers</source>
-        <translation>Murs depuis les calques</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
-        <translation>Le plan du site non enregistré conservé lors de la dernière fermeture de Vistaro ne peut pas être restauré. %1</translation>
-    </message>
-    <message>
-        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
-        <translation>Vistaro ne s&apos;est pas fermé normalement alors que le plan du site %1 avait des modifications non enregistrées. Les restaurer ?</translation>
-    </message>
-    <message>
-        <source>WIDE</source>
-        <translation>WIDE</translation>
-    </message>
-    <message>
-        <source>TELE</source>
-        <translation>TELE</translation>
-    </message>
-    <message>
-        <source>Preview: %1</source>
-        <translation>Aperçu : %1</translation>
-    </message>
-    <message>
-        <source>More tools</source>
-        <translation>Autres outils</translation>
-    </message>
-    <message>
-        <source>Level set of the site</source>
-        <translation>Jeu de niveaux du site</translation>
-    </message>
-    <message>
-        <source>The levels the site&apos;s cameras and areas are judged by</source>
-        <translation>Les niveaux selon lesquels les caméras et les zones du site sont jugées</translation>
-    </message>
-    <message>
-        <source>Level set %1</source>
-        <translation>Jeu de niveaux %1</translation>
+        <source>Show dead &amp;zones</source>
+        <translation>Afficher les zones &amp;mortes</translation>
     </message>
 </context>
 <context>

@@ -822,6 +822,69 @@
     </message>
 </context>
 <context>
+    <name>vistaro::BackgroundController</name>
+    <message>
+        <source>Show background</source>
+        <translation>Mostra sfondo</translation>
+    </message>
+    <message>
+        <source>Hide background</source>
+        <translation>Nascondi sfondo</translation>
+    </message>
+    <message>
+        <source>Dim background</source>
+        <translation>Attenua sfondo</translation>
+    </message>
+    <message>
+        <source>Brighten background</source>
+        <translation>Ravviva sfondo</translation>
+    </message>
+    <message>
+        <source>Lock background</source>
+        <translation>Blocca sfondo</translation>
+    </message>
+    <message>
+        <source>Unlock background</source>
+        <translation>Sblocca sfondo</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
+        <translation>Piante (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be shown: %2</source>
+        <translation>Impossibile mostrare l&apos;immagine di sfondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Load background</source>
+        <translation>Carica sfondo</translation>
+    </message>
+    <message>
+        <source>Background scale</source>
+        <translation>Scala dello sfondo</translation>
+    </message>
+    <message>
+        <source>Distance between the two points (%1):</source>
+        <translation>Distanza tra i due punti (%1):</translation>
+    </message>
+    <message>
+        <source>Set background scale</source>
+        <translation>Imposta scala dello sfondo</translation>
+    </message>
+    <message>
+        <source>Change drawing layers</source>
+        <translation>Modifica layer del disegno</translation>
+    </message>
+    <message>
+        <source>Walls from layers</source>
+        <translation>Muri dai layer</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CConsiglia</name>
     <message>
         <source>Previous lens</source>
@@ -1801,6 +1864,21 @@
     </message>
 </context>
 <context>
+    <name>vistaro::PlanTool</name>
+    <message>
+        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
+        <translation>Fare clic sugli angoli del muro; doppio clic o Invio lo termina, Esc annulla.</translation>
+    </message>
+    <message>
+        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
+        <translation>Fare clic sugli angoli dell&apos;area; doppio clic o Invio la chiude, Esc annulla.</translation>
+    </message>
+    <message>
+        <source>Click two points of the background whose distance you know; Esc cancels.</source>
+        <translation>Fare clic su due punti dello sfondo di cui si conosce la distanza; Esc annulla.</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::PlanView</name>
     <message>
         <source>Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the selection (Shift: ten times as far); [ and ] or Ctrl+Left and Ctrl+Right turn a camera (Shift: 45°); , and . pick a point of a wall or an area, which the arrows then move and Delete removes; Esc drops the point.</source>
@@ -2183,6 +2261,41 @@
     </message>
 </context>
 <context>
+    <name>vistaro::SiteFileController</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>The site plan %1 has changes that are not saved. Save them?</source>
+        <translation>La planimetria %1 ha modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>Open site plan</source>
+        <translation>Apri planimetria</translation>
+    </message>
+    <message>
+        <source>Site plans (*.vistaro)</source>
+        <translation>Planimetrie (*.vistaro)</translation>
+    </message>
+    <message>
+        <source>Save site plan</source>
+        <translation>Salva planimetria</translation>
+    </message>
+    <message>
+        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
+        <translation>La planimetria non salvata conservata alla chiusura precedente di Vistaro non può essere ripristinata. %1</translation>
+    </message>
+    <message>
+        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
+        <translation>Vistaro non si è chiuso normalmente mentre la planimetria %1 aveva modifiche non salvate. Ripristinarle?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SitePlan</name>
     <message>
         <source>%1: %2, %3% covered</source>
@@ -2229,18 +2342,6 @@
         <translation>Est %1, nord %2</translation>
     </message>
     <message>
-        <source>Click the wall&apos;s corners; double-click or Enter ends it, Esc cancels.</source>
-        <translation>Fare clic sugli angoli del muro; doppio clic o Invio lo termina, Esc annulla.</translation>
-    </message>
-    <message>
-        <source>Click the area&apos;s corners; double-click or Enter closes it, Esc cancels.</source>
-        <translation>Fare clic sugli angoli dell&apos;area; doppio clic o Invio la chiude, Esc annulla.</translation>
-    </message>
-    <message>
-        <source>Click two points of the background whose distance you know; Esc cancels.</source>
-        <translation>Fare clic su due punti dello sfondo di cui si conosce la distanza; Esc annulla.</translation>
-    </message>
-    <message>
         <source>Camera</source>
         <translation>Telecamera</translation>
     </message>
@@ -2273,44 +2374,59 @@
         <translation>Sposta</translation>
     </message>
     <message>
-        <source>Show background</source>
-        <translation>Mostra sfondo</translation>
+        <source>Cameras</source>
+        <translation>Telecamere</translation>
     </message>
     <message>
-        <source>Hide background</source>
-        <translation>Nascondi sfondo</translation>
+        <source>Areas</source>
+        <translation>Aree</translation>
     </message>
     <message>
-        <source>Dim background</source>
-        <translation>Attenua sfondo</translation>
+        <source>WIDE</source>
+        <translation>WIDE</translation>
     </message>
     <message>
-        <source>Brighten background</source>
-        <translation>Ravviva sfondo</translation>
+        <source>TELE</source>
+        <translation>TELE</translation>
     </message>
     <message>
-        <source>Lock background</source>
-        <translation>Blocca sfondo</translation>
+        <source>Preview: %1</source>
+        <translation>Anteprima: %1</translation>
     </message>
     <message>
-        <source>Unlock background</source>
-        <translation>Sblocca sfondo</translation>
+        <source>Level set %1</source>
+        <translation>Insieme di livelli %1</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePlanActions</name>
+    <message>
+        <source>Show %1 band</source>
+        <translation>Mostra la fascia %1</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annulla %1</translation>
+        <source>Level set of the site</source>
+        <translation>Insieme di livelli del sito</translation>
+    </message>
+    <message>
+        <source>The levels the site&apos;s cameras and areas are judged by</source>
+        <translation>I livelli con cui si giudicano telecamere e aree del sito</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Ripeti %1</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2337,12 +2453,8 @@
         <translation>Strumenti della planimetria</translation>
     </message>
     <message>
-        <source>Cameras</source>
-        <translation>Telecamere</translation>
-    </message>
-    <message>
-        <source>Areas</source>
-        <translation>Aree</translation>
+        <source>More tools</source>
+        <translation>Altri strumenti</translation>
     </message>
     <message>
         <source>&amp;New site</source>
@@ -2385,6 +2497,10 @@
         <translation>&amp;Area da coprire</translation>
     </message>
     <message>
+        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
+        <translation>&amp;Pianta (immagine, DXF, PDF)...</translation>
+    </message>
+    <message>
         <source>Background &amp;scale...</source>
         <translation>Scala dello s&amp;fondo...</translation>
     </message>
@@ -2413,112 +2529,12 @@
         <translation>&amp;Blocca lo sfondo</translation>
     </message>
     <message>
-        <source>Show dead &amp;zones</source>
-        <translation>Mostra le &amp;zone cieche</translation>
-    </message>
-    <message>
-        <source>Show %1 band</source>
-        <translation>Mostra la fascia %1</translation>
-    </message>
-    <message>
-        <source>Background scale</source>
-        <translation>Scala dello sfondo</translation>
-    </message>
-    <message>
-        <source>Distance between the two points (%1):</source>
-        <translation>Distanza tra i due punti (%1):</translation>
-    </message>
-    <message>
-        <source>The site plan %1 has changes that are not saved. Save them?</source>
-        <translation>La planimetria %1 ha modifiche non salvate. Salvarle?</translation>
-    </message>
-    <message>
-        <source>Open site plan</source>
-        <translation>Apri planimetria</translation>
-    </message>
-    <message>
-        <source>Site plans (*.vistaro)</source>
-        <translation>Planimetrie (*.vistaro)</translation>
-    </message>
-    <message>
-        <source>Save site plan</source>
-        <translation>Salva planimetria</translation>
-    </message>
-    <message>
-        <source>Background picture</source>
-        <translation>Immagine di sfondo</translation>
-    </message>
-    <message>
-        <source>The background picture %1 cannot be shown: %2</source>
-        <translation>Impossibile mostrare l&apos;immagine di sfondo %1: %2</translation>
-    </message>
-    <message>
-        <source>Load background</source>
-        <translation>Carica sfondo</translation>
-    </message>
-    <message>
-        <source>Set background scale</source>
-        <translation>Imposta scala dello sfondo</translation>
-    </message>
-    <message>
-        <source>&amp;Floor plan (picture, DXF, PDF)...</source>
-        <translation>&amp;Pianta (immagine, DXF, PDF)...</translation>
-    </message>
-    <message>
         <source>Drawing &amp;layers...</source>
         <translation>&amp;Layer del disegno...</translation>
     </message>
     <message>
-        <source>Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</source>
-        <translation>Piante (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)</translation>
-    </message>
-    <message>
-        <source>Change drawing layers</source>
-        <translation>Modifica layer del disegno</translation>
-    </message>
-    <message>
-        <source>Walls from layers</source>
-        <translation>Muri dai layer</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Ripristina</translation>
-    </message>
-    <message>
-        <source>The unsaved site plan kept when Vistaro last ended cannot be restored. %1</source>
-        <translation>La planimetria non salvata conservata alla chiusura precedente di Vistaro non può essere ripristinata. %1</translation>
-    </message>
-    <message>
-        <source>Vistaro did not end normally while the site plan %1 had changes that were not saved. Restore them?</source>
-        <translation>Vistaro non si è chiuso normalmente mentre la planimetria %1 aveva modifiche non salvate. Ripristinarle?</translation>
-    </message>
-    <message>
-        <source>WIDE</source>
-        <translation>WIDE</translation>
-    </message>
-    <message>
-        <source>TELE</source>
-        <translation>TELE</translation>
-    </message>
-    <message>
-        <source>Preview: %1</source>
-        <translation>Anteprima: %1</translation>
-    </message>
-    <message>
-        <source>More tools</source>
-        <translation>Altri strumenti</translation>
-    </message>
-    <message>
-        <source>Level set of the site</source>
-        <translation>Insieme di livelli del sito</translation>
-    </message>
-    <message>
-        <source>The levels the site&apos;s cameras and areas are judged by</source>
-        <translation>I livelli con cui si giudicano telecamere e aree del sito</translation>
-    </message>
-    <message>
-        <source>Level set %1</source>
-        <translation>Insieme di livelli %1</translation>
+        <source>Show dead &amp;zones</source>
+        <translation>Mostra le &amp;zone cieche</translation>
     </message>
 </context>
 <context>

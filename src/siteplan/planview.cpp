@@ -5,7 +5,9 @@
 
 #include "optics/coverageformat.h"
 #include "siteplan/plancoordinates.h"
+#include "siteplan/tools/selecttool.h"
 
+#include <QAction>
 #include <QGraphicsPathItem>
 #include <QKeyEvent>
 #include <QPainter>
@@ -29,8 +31,6 @@ constexpr double ScrollPixels = 1e9;
 // Grid lines at least this many pixels apart; a scale bar about this long.
 constexpr double GridPixels = 60;
 constexpr double ScaleBarPixels = 120;
-// The arrow keys move the selection this far, ten times as far with Shift.
-constexpr double NudgeMetres = 0.1;
 constexpr double EmptyPlanMetres = 20;
 constexpr int ItemPixmapsKiB = 64 * 1024;
 
@@ -40,10 +40,6 @@ constexpr QRgb AxisColour = 0xffbdbdbd;
 // A point's rectangle in the scene, for rectangles round several points.
 QRectF at(const PlanPoint& point) {
     return QRectF(toScene(point), QSizeF(1e-9, 1e-9));
-}
-
-std::size_t minimumPoints(PlanView::Mode mode) {
-    return mode == PlanView::Mode::DrawArea ? 3 : 2;
 }
 
 } // namespace
@@ -106,7 +102,6 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     setRenderHint(QPainter::Antialiasing);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setDragMode(RubberBandDrag);
     setResizeAnchor(AnchorViewCenter);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -132,6 +127,10 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     });
     connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &PlanView::showFootprints);
     connect(&coverage, &SiteCoverage::areaCoverageChanged, this, &PlanView::showAreaCoverage);
+
+    m_tools.push_back(std::make_unique<SelectTool>(*this));
+    m_tool = m_tools.front().get();
+    m_tool->activate();
 
     rebuildAll();
     setScale(20);
@@ -251,15 +250,28 @@ PlanItem* PlanView::itemOf(const ItemRef& ref) const {
                : nullptr;
 }
 
-void PlanView::setMode(Mode mode) {
-    m_drawing.clear();
-    showDraft(std::nullopt);
-    if (mode == m_mode)
+void PlanView::setTool(PlanTool* tool) {
+    m_tool->deactivate();
+    if (!tool)
+        tool = m_tools.front().get();
+    if (tool == m_tool)
         return;
-    m_mode = mode;
-    setDragMode(mode == Mode::Select ? RubberBandDrag : NoDrag);
-    viewport()->setCursor(mode == Mode::Select ? Qt::ArrowCursor : Qt::CrossCursor);
-    emit modeChanged(mode);
+    m_tool = tool;
+    m_tool->activate();
+    viewport()->setCursor(m_tool->cursor());
+    emit toolChanged();
+}
+
+void PlanView::addTool(QAction* action, std::unique_ptr<PlanTool> tool) {
+    PlanTool* added = m_tools.emplace_back(std::move(tool)).get();
+    connect(action, &QAction::triggered, this, [this, added](bool checked) {
+        setTool(checked ? added : nullptr);
+        setFocus();
+    });
+    connect(this, &PlanView::toolChanged, action, [this, action, added] {
+        const QSignalBlocker quiet(action);
+        action->setChecked(m_tool == added);
+    });
 }
 
 double PlanView::scale() const {
@@ -377,12 +389,7 @@ void PlanView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    if (m_mode != Mode::Select && event->button() == Qt::LeftButton) {
-        m_drawing.push_back(planAt(event->position().toPoint()));
-        if (m_mode == Mode::PickScale && m_drawing.size() == 2)
-            finishDrawing();
-        else
-            showDraft(mapToScene(event->position().toPoint()));
+    if (m_tool->press(planAt(event->position().toPoint()), event->button())) {
         event->accept();
         return;
     }
@@ -398,17 +405,21 @@ void PlanView::mouseMoveEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    if (!m_drawing.empty())
-        showDraft(mapToScene(at));
+    if (m_tool->move(planAt(at))) {
+        event->accept();
+        return;
+    }
     QGraphicsView::mouseMoveEvent(event);
 }
 
 void PlanView::mouseReleaseEvent(QMouseEvent* event) {
     if (m_panFrom && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
         m_panFrom.reset();
-        viewport()->setCursor(m_spaceHeld              ? Qt::OpenHandCursor
-                              : m_mode == Mode::Select ? Qt::ArrowCursor
-                                                       : Qt::CrossCursor);
+        viewport()->setCursor(m_spaceHeld ? Qt::OpenHandCursor : m_tool->cursor());
+        event->accept();
+        return;
+    }
+    if (m_tool->release(planAt(event->position().toPoint()), event->button())) {
         event->accept();
         return;
     }
@@ -416,8 +427,7 @@ void PlanView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PlanView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (m_mode == Mode::DrawWall || m_mode == Mode::DrawArea) {
-        finishDrawing();
+    if (m_tool->doubleClick(planAt(event->position().toPoint()))) {
         event->accept();
         return;
     }
@@ -431,35 +441,22 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
         viewport()->setCursor(Qt::OpenHandCursor);
         return;
     }
-    if (m_mode != Mode::Select && key == Qt::Key_Escape) {
-        setMode(Mode::Select);
-        return;
-    }
-    if (m_mode != Mode::Select && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        finishDrawing();
-        return;
-    }
-    const double step = event->modifiers() & Qt::ShiftModifier ? NudgeMetres * 10 : NudgeMetres;
-    const std::pair<int, QPointF> arrows[] = {{Qt::Key_Left, {-step, 0}},
-                                              {Qt::Key_Right, {step, 0}},
-                                              {Qt::Key_Up, {0, step}},
-                                              {Qt::Key_Down, {0, -step}}};
     m_enteredByTab = false;
-    if (editByKey(event))
+    // Ctrl+Tab leaves the plan whatever the tool.
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+        (event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::focusNextPrevChild(key == Qt::Key_Tab &&
+                                          !(event->modifiers() & Qt::ShiftModifier));
         return;
-    for (const auto& [arrow, move] : arrows)
-        if (key == arrow && m_mode == Mode::Select && !selection().empty()) {
-            if (!movePickedPoint(move.x(), move.y()))
-                emit nudged(move.x(), move.y());
-            return;
-        }
-    QGraphicsView::keyPressEvent(event);
+    }
+    if (!m_tool->key(*event))
+        QGraphicsView::keyPressEvent(event);
 }
 
 void PlanView::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         m_spaceHeld = false;
-        viewport()->setCursor(m_mode == Mode::Select ? Qt::ArrowCursor : Qt::CrossCursor);
+        viewport()->setCursor(m_tool->cursor());
         return;
     }
     QGraphicsView::keyReleaseEvent(event);
@@ -481,22 +478,9 @@ void PlanView::showEvent(QShowEvent* event) {
         zoomToFit();
 }
 
-void PlanView::finishDrawing() {
-    std::vector<PlanPoint> points = m_drawing;
-    points.erase(std::unique(points.begin(), points.end()), points.end());
-    if (points.size() < minimumPoints(m_mode))
-        return;
-    const Mode mode = m_mode;
-    setMode(Mode::Select);
-    emit drawn(mode, points);
-}
-
-void PlanView::showDraft(const std::optional<QPointF>& cursor) {
-    QPolygonF polygon = scenePolygon(m_drawing);
-    if (cursor && !polygon.isEmpty())
-        polygon << *cursor;
+void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     QPainterPath path;
-    path.addPolygon(polygon);
+    path.addPolygon(scenePolygon(points));
     m_draft->setPath(path);
 }
 

@@ -8,34 +8,40 @@
 #include "siteplan/sitedocument.h"
 
 #include <QGraphicsView>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QAction;
 class QGraphicsPathItem;
 
 namespace vistaro {
 
+class PlanTool;
 class ScaleBar;
 
 // The plan in metres, x to the east and y to the north, over a grid, with a scale bar. The
 // wheel zooms around the cursor; the middle button, or the left one with the space bar held,
-// pans. The items follow the document and the coverage; what the user drags goes to the
-// window through PlanEdits. It draws only when something changed: no timer runs.
+// pans. What a click or a key does otherwise is the active tool's: selecting and moving unless
+// another is chosen. The items follow the document and the coverage; what the user drags goes
+// to the window through PlanEdits. It draws only when something changed: no timer runs.
 class PlanView : public QGraphicsView {
     Q_OBJECT
 
 public:
-    // What a click on the plan does: select, or add a point to a wall, an area, or the two
-    // points of the background's scale.
-    enum class Mode { Select, DrawWall, DrawArea, PickScale };
-
     PlanView(const SiteDocument& document, const SiteCoverage& coverage, PlanEdits& edits,
              QWidget* parent = nullptr);
     ~PlanView() override;
 
-    Mode mode() const { return m_mode; }
-    // Leaves any drawing unfinished.
-    void setMode(Mode mode);
+    const PlanTool& tool() const { return *m_tool; }
+    // Makes `tool` (none: selecting) the active one, dropping what the one before left half
+    // done.
+    void setTool(PlanTool* tool);
+    // `tool` becomes the active one while `action`, checkable, is checked; the action stays
+    // checked as long as it is.
+    void addTool(QAction* action, std::unique_ptr<PlanTool> tool);
+    // A dashed line through `points`, while a tool draws; none when empty.
+    void showDraft(const std::vector<PlanPoint>& points);
 
     // Pixels a metre on screen.
     double scale() const;
@@ -61,17 +67,24 @@ public:
     void describeKeys();
     // The point of the selected wall or area that the keyboard works on, if any.
     std::optional<std::size_t> pickedPoint() const;
+    // The next (1) or previous (-1) point of the one wall or area selected, or none (0).
+    void stepPickedPoint(int step);
     // Takes the picked point out of its wall or area; false when no point is picked.
     bool deletePickedPoint();
+    // Moves the picked point, or else the selection, by (dx, dy) metres.
+    void nudge(double dx, double dy);
+    // Counter-clockwise for a positive angle, as the pan is counted; one undo step.
+    void turnSelection(double degrees);
+    // Selects the next (or the previous) item, cameras first, then walls, then areas; false
+    // past the last one.
+    bool tabToItem(bool next);
 
 signals:
     void cursorMoved(const vistaro::PlanPoint& point);
     void cursorLeft();
-    void modeChanged(vistaro::PlanView::Mode mode);
-    // A drawing is finished: a wall's or an area's points, or the two points of a scale.
-    void drawn(vistaro::PlanView::Mode mode, const std::vector<vistaro::PlanPoint>& points);
+    void toolChanged();
     void selectionChanged();
-    // The arrow keys ask to move the selection by (dx, dy) metres.
+    // The keys ask to move the selection by (dx, dy) metres.
     void nudged(double dx, double dy);
 
 protected:
@@ -97,13 +110,7 @@ private:
     void showItem(const ItemRef& ref);
     void showFootprints(int camera);
     void showAreaCoverage(int area);
-    // Turns the selected cameras, steps the picked point, leaves the plan: the keys that do
-    // not move the selection. False for any other key.
-    bool editByKey(const QKeyEvent* event);
-    void turnSelection(double degrees);
-    void stepPickedPoint(int step);
     PolyItem* pickedItem() const;
-    bool movePickedPoint(double dx, double dy);
     void scaleChanged();
     void setScale(double pixelsPerMetre);
     // The background, the walls, the areas and the cameras, in scene coordinates.
@@ -116,8 +123,6 @@ private:
     // scroll bars' reach.
     double clampedScale(double pixelsPerMetre) const;
     void scrollBy(const QPoint& pixels);
-    void finishDrawing();
-    void showDraft(const std::optional<QPointF>& cursor);
     std::vector<PlanItem*>& itemsOf(ItemKind kind);
     const std::vector<PlanItem*>& itemsOf(ItemKind kind) const;
 
@@ -133,8 +138,8 @@ private:
     QGraphicsPathItem* m_draft;
     ScaleBar* m_scaleBar;
     CoverageLayers m_layers;
-    Mode m_mode = Mode::Select;
-    std::vector<PlanPoint> m_drawing;
+    std::vector<std::unique_ptr<PlanTool>> m_tools; // the first selects
+    PlanTool* m_tool;
     bool m_spaceHeld = false;
     bool m_fitWhenShown = false;
     // Focus came in by Tab: the next Tab starts at the first item.

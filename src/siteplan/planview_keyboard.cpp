@@ -2,20 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "siteplan/planview.h"
+#include "siteplan/tools/plantool.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace vistaro {
-
-namespace {
-
-// [ and ] turn a camera this far, Shift (or { and }) this far.
-constexpr double TurnDegrees = 5;
-constexpr double LargeTurnDegrees = 45;
-
-} // namespace
 
 QString PlanView::keysHelp() {
     return tr("Tab selects the next item, Ctrl+Tab leaves the plan; the arrows move the "
@@ -30,11 +23,15 @@ void PlanView::describeKeys() {
     setWhatsThis(keysHelp());
 }
 
-// Tab walks through the cameras, then the walls, then the areas, selecting each in turn; past
-// the last one it leaves the plan with the selection kept.
+// Tab is the active tool's first, as the other keys are; past the last item, or where the tool
+// does not take it, it leaves the plan with the selection kept.
 bool PlanView::focusNextPrevChild(bool next) {
-    if (m_mode != Mode::Select || !hasFocus())
-        return QGraphicsView::focusNextPrevChild(next);
+    const QKeyEvent tab(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab,
+                        next ? Qt::NoModifier : Qt::ShiftModifier);
+    return (hasFocus() && m_tool->key(tab)) || QGraphicsView::focusNextPrevChild(next);
+}
+
+bool PlanView::tabToItem(bool next) {
     std::vector<ItemRef> refs;
     for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
         for (int i = 0; i < m_document.count(kind); ++i)
@@ -48,7 +45,7 @@ bool PlanView::focusNextPrevChild(bool next) {
     const std::ptrdiff_t index =
         at == refs.cend() ? (next ? 0 : count - 1) : (at - refs.cbegin()) + (next ? 1 : -1);
     if (index < 0 || index >= count)
-        return QGraphicsView::focusNextPrevChild(next);
+        return false;
     const ItemRef ref = refs[static_cast<std::size_t>(index)];
     stepPickedPoint(0);
     select({ref});
@@ -81,32 +78,6 @@ void PlanView::drawForeground(QPainter* painter, const QRectF& rect) {
     painter->restore();
 }
 
-bool PlanView::editByKey(const QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (modifiers & Qt::ControlModifier)) {
-        QGraphicsView::focusNextPrevChild(key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
-        return true;
-    }
-    if (m_mode != Mode::Select)
-        return false;
-    const bool control = modifiers & Qt::ControlModifier;
-    const bool large = modifiers & Qt::ShiftModifier;
-    if (key == Qt::Key_BracketLeft || key == Qt::Key_BraceLeft || (control && key == Qt::Key_Left))
-        turnSelection(large || key == Qt::Key_BraceLeft ? LargeTurnDegrees : TurnDegrees);
-    else if (key == Qt::Key_BracketRight || key == Qt::Key_BraceRight ||
-             (control && key == Qt::Key_Right))
-        turnSelection(-(large || key == Qt::Key_BraceRight ? LargeTurnDegrees : TurnDegrees));
-    else if (key == Qt::Key_Period || key == Qt::Key_Comma)
-        stepPickedPoint(key == Qt::Key_Period ? 1 : -1);
-    else if (key == Qt::Key_Escape && pickedItem())
-        stepPickedPoint(0);
-    else
-        return false;
-    return true;
-}
-
-// Counter-clockwise for a positive angle, as the pan is counted; one undo step.
 void PlanView::turnSelection(double degrees) {
     const int gesture = m_edits.startGesture();
     for (const ItemRef& ref : selection())
@@ -117,7 +88,6 @@ void PlanView::turnSelection(double degrees) {
         }
 }
 
-// The next (1) or previous (-1) point of the one wall or area selected, or none (0).
 void PlanView::stepPickedPoint(int step) {
     const std::vector<ItemRef> selected = selection();
     if (auto* item = pickedItem())
@@ -149,15 +119,16 @@ PolyItem* PlanView::pickedItem() const {
     return item && *m_pickedPoint < item->points().size() ? item : nullptr;
 }
 
-bool PlanView::movePickedPoint(double dx, double dy) {
+void PlanView::nudge(double dx, double dy) {
     PolyItem* item = pickedItem();
-    if (!item)
-        return false;
+    if (!item) {
+        emit nudged(dx, dy);
+        return;
+    }
     PlanPoint moved = item->points().at(*m_pickedPoint);
     moved.x += dx;
     moved.y += dy;
     item->movePoint(*m_pickedPoint, moved, m_edits.startGesture());
-    return true;
 }
 
 bool PlanView::deletePickedPoint() {

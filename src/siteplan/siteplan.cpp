@@ -9,13 +9,19 @@
 #include "platform/forms.h"
 #include "platform/settingspath.h"
 #include "siteplan/areatablemodel.h"
+#include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/newcamera.h"
-#include "siteplan/planimport.h"
+#include "siteplan/siteexports.h"
+#include "siteplan/sitefilecontroller.h"
+#include "siteplan/siteplanactions.h"
+#include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/tools/pointtools.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFile>
@@ -38,6 +44,7 @@ const QString GeometryKey = QStringLiteral("SitePlan/geometry");
 const QString StateKey = QStringLiteral("SitePlan/state");
 // A copy lands this far east and south of its original, so that both can be seen.
 constexpr double CopyOffsetMetres = 1;
+constexpr double ZoomStep = 1.25;
 
 } // namespace
 
@@ -47,7 +54,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     setObjectName(QStringLiteral("SitePlan"));
     if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
         setWindowIcon(QIcon(icon));
-    m_document.reset(emptySite());
+    m_document.reset(SiteFileController::emptySite(settings));
     m_coverage = new SiteCoverage(m_document, *m_geometry, this);
     m_undo = new QUndoStack(this);
     m_view = new PlanView(m_document, *m_coverage, *this, this);
@@ -58,39 +65,38 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_hint = named<QLabel>("ModeHint", this);
     statusBar()->addWidget(m_hint, 1);
     statusBar()->addPermanentWidget(m_cursor);
-    m_plans = new PlanImport(this);
-    buildActions();
-    buildMenus();
+    m_actions = new SitePlanActions(*this, m_document, settings);
+    connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
+            [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
+    m_exports =
+        new SiteExports(*this, m_document, *m_coverage, [this] { return m_files->fileName(); });
+    m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
+    m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
+                                                   *m_actions->recentFiles);
+    connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
+    m_background = new BackgroundController(
+        *this, m_document, *m_undo, *m_view, *m_actions,
+        [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
+            insertItems(std::move(items), text);
+        });
+    m_selection = std::make_unique<SiteSelection>(m_document, *m_view, *m_cameraTable, *m_areaTable,
+                                                  *m_panel);
+    connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInPreview);
     connectActions();
     retranslate();
-    useStandardDialogs();
-    setSiteFiles(std::make_unique<DiskSiteFiles>());
-    buildRecovery();
-    showBackgroundActions();
 
     connect(m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
-    connect(m_view, &PlanView::selectionChanged, this, &SitePlan::planSelectionChanged);
-    connect(m_view, &PlanView::drawn, this, &SitePlan::addDrawn);
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
-    connect(m_view, &PlanView::modeChanged, this, &SitePlan::showModeHint);
-    for (const auto signal :
-         {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
-        connect(&m_document, signal, this, &SitePlan::showSelectedCamera);
-    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showSelectedCamera);
-    for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
-        connect(&m_document, signal, this, [this] {
-            showBackgroundPicture();
-            showBackgroundActions();
-        });
+    connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
-        if (const std::optional<ItemRef> ref = selectedCamera())
+        if (const std::optional<ItemRef> ref = m_selection->camera())
             changeItem(*ref, after, 0);
     });
     connect(m_panel, &CameraPanel::showInCoverage, this, [this] {
-        if (const std::optional<ItemRef> ref = selectedCamera())
+        if (const std::optional<ItemRef> ref = m_selection->camera())
             m_host.showInCoverage(std::get<SiteCamera>(m_document.item(*ref)),
                                   m_document.site().levelSet);
     });
@@ -109,7 +115,7 @@ SitePlan::~SitePlan() {
     // The plan, the tables and the panel read the document, which goes before the window's
     // children do, so they go first; the selections that their going changes are not
     // listened to.
-    m_syncing = true;
+    m_selection.reset();
     for (QWidget* reader :
          std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock, m_areaDock})
         delete reader;
@@ -145,8 +151,6 @@ void SitePlan::buildTables() {
         const auto measure = [view] { view->resizeColumnsToContents(); };
         connect(model, &QAbstractItemModel::rowsInserted, view, measure);
         connect(model, &QAbstractItemModel::modelReset, view, measure);
-        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this, view] { tableSelectionChanged(view); });
         return view;
     };
     m_cameraTable = table("CameraTable", m_cameraModel, static_cast<int>(CameraColumn::Level));
@@ -168,6 +172,11 @@ void SitePlan::buildTables() {
     for (QTableView* view : {m_cameraTable, m_areaTable})
         view->setMinimumHeight(view->fontMetrics().height() * 9);
 }
+
+SetLevelSetCommand::SetLevelSetCommand(SiteDocument& document, const LevelSet& after,
+                                       const QString& text)
+    : QUndoCommand(text), m_document(document), m_before(document.site()),
+      m_after(withLevelSet(document.site(), after)) {}
 
 void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {
     m_reading = reading;
@@ -201,8 +210,93 @@ void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
         m_undo->push(new SetBackgroundCommand(m_document, after, tr("Move background"), gesture));
 }
 
+void SitePlan::setSiteFiles(std::unique_ptr<SiteFiles> files) {
+    m_files->setSiteFiles(std::move(files));
+}
+
+bool SitePlan::newSite() {
+    return m_files->newSite();
+}
+
+bool SitePlan::openFile(const QString& path) {
+    return m_files->openFile(path);
+}
+
+bool SitePlan::save() {
+    return m_files->save();
+}
+
+bool SitePlan::saveAs() {
+    return m_files->saveAs();
+}
+
+const QString& SitePlan::fileName() const {
+    return m_files->fileName();
+}
+
+PlanImport& SitePlan::planImport() const {
+    return m_background->planImport();
+}
+
+bool SitePlan::offerRecovery() {
+    return m_files->offerRecovery();
+}
+
+SiteRecovery& SitePlan::recovery() const {
+    return m_files->recovery();
+}
+
+void SitePlan::connectActions() {
+    const SitePlanActions& a = *m_actions;
+    connect(a.undo, &QAction::triggered, m_undo, &QUndoStack::undo);
+    connect(a.redo, &QAction::triggered, m_undo, &QUndoStack::redo);
+    connect(m_undo, &QUndoStack::indexChanged, this, [this] { m_actions->showUndoSteps(*m_undo); });
+    connect(a.newSite, &QAction::triggered, m_files.get(), &SiteFileController::newSite);
+    connect(a.open, &QAction::triggered, m_files.get(), &SiteFileController::pickAndOpen);
+    connect(a.save, &QAction::triggered, m_files.get(), &SiteFileController::save);
+    connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
+    connect(a.close, &QAction::triggered, this, &QWidget::close);
+    connect(a.deleteSelection, &QAction::triggered, this, &SitePlan::deleteSelection);
+    connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
+    connect(a.addCamera, &QAction::triggered, this, &SitePlan::addCamera);
+    connect(a.zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
+    connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
+    connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
+    connect(m_actions, &SitePlanActions::levelSetChosen, this, [this](const LevelSet& chosen) {
+        m_undo->push(new SetLevelSetCommand(
+            m_document, chosen, tr("Level set %1").arg(CoverageText::levelSetName(chosen))));
+    });
+    // The plan's tools, each on while its action is checked.
+    using Points = const std::vector<PlanPoint>&;
+    m_view->addTool(a.addWall,
+                    std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
+    m_view->addTool(a.addArea,
+                    std::make_unique<AreaTool>(*m_view, [this](Points p) { addArea(p); }));
+    m_view->addTool(a.setScale, std::make_unique<ScaleTool>(
+                                    *m_view, [this](Points p) { m_background->setScale(p); }));
+}
+
+void SitePlan::retranslate() {
+    m_actions->retranslate();
+    m_actions->showUndoSteps(*m_undo);
+    m_exports->retranslate();
+    showTitle();
+    m_panelDock->setWindowTitle(tr("Camera"));
+    m_cameraDock->setWindowTitle(tr("Cameras"));
+    m_areaDock->setWindowTitle(tr("Areas"));
+    m_cameraTable->setAccessibleName(tr("Cameras"));
+    m_areaTable->setAccessibleName(tr("Areas"));
+    m_view->setAccessibleName(tr("Plan"));
+    m_view->describeKeys();
+    m_cameraModel->retranslate();
+    m_areaModel->retranslate();
+    m_panel->retranslate();
+    showToolHint();
+}
+
 void SitePlan::showTitle() {
-    const QString name = m_file.isEmpty() ? tr("Untitled") : QFileInfo(m_file).fileName();
+    const QString& file = m_files->fileName();
+    const QString name = file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
     setWindowTitle(tr("%1[*] - Site plan").arg(name));
 }
 
@@ -217,84 +311,8 @@ void SitePlan::showCursor(const std::optional<PlanPoint>& point) {
             .arg(CoverageText::length(point->x, units), CoverageText::length(point->y, units)));
 }
 
-void SitePlan::showModeHint(PlanView::Mode mode) {
-    switch (mode) {
-    case PlanView::Mode::Select:
-        m_hint->clear();
-        break;
-    case PlanView::Mode::DrawWall:
-        m_hint->setText(tr("Click the wall's corners; double-click or Enter ends it, Esc "
-                           "cancels."));
-        break;
-    case PlanView::Mode::DrawArea:
-        m_hint->setText(tr("Click the area's corners; double-click or Enter closes it, Esc "
-                           "cancels."));
-        break;
-    case PlanView::Mode::PickScale:
-        m_hint->setText(tr("Click two points of the background whose distance you know; Esc "
-                           "cancels."));
-        break;
-    }
-    const QSignalBlocker wall(m_addWall);
-    const QSignalBlocker area(m_addArea);
-    const QSignalBlocker scale(m_setScale);
-    m_addWall->setChecked(mode == PlanView::Mode::DrawWall);
-    m_addArea->setChecked(mode == PlanView::Mode::DrawArea);
-    m_setScale->setChecked(mode == PlanView::Mode::PickScale);
-}
-
-void SitePlan::planSelectionChanged() {
-    if (m_syncing)
-        return;
-    m_syncing = true;
-    selectInTables(m_view->selection());
-    m_syncing = false;
-    showSelectedCamera();
-}
-
-void SitePlan::tableSelectionChanged(QTableView* table) {
-    if (m_syncing)
-        return;
-    m_syncing = true;
-    const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
-    std::vector<ItemRef> refs;
-    for (const QModelIndex& row : table->selectionModel()->selectedRows())
-        refs.push_back({kind, row.row()});
-    QTableView* other = table == m_cameraTable ? m_areaTable : m_cameraTable;
-    other->selectionModel()->clearSelection();
-    m_view->select(refs);
-    m_syncing = false;
-    showSelectedCamera();
-}
-
-void SitePlan::selectInTables(const std::vector<ItemRef>& refs) {
-    for (QTableView* table : {m_cameraTable, m_areaTable}) {
-        const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
-        QItemSelection rows;
-        for (const ItemRef& ref : refs)
-            if (ref.kind == kind)
-                rows.select(table->model()->index(ref.index, 0),
-                            table->model()->index(ref.index, table->model()->columnCount() - 1));
-        table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-        if (!rows.isEmpty())
-            table->scrollTo(rows.indexes().first());
-    }
-}
-
-std::optional<ItemRef> SitePlan::selectedCamera() const {
-    const std::vector<ItemRef> refs = m_view->selection();
-    if (refs.size() == 1 && refs.front().kind == ItemKind::Camera)
-        return refs.front();
-    return std::nullopt;
-}
-
-void SitePlan::showSelectedCamera() {
-    const std::optional<ItemRef> ref = selectedCamera();
-    m_panel->present(ref && m_document.holds(*ref)
-                         ? std::optional(std::get<SiteCamera>(m_document.item(*ref)))
-                         : std::nullopt,
-                     m_document.site().units, m_document.site().levelSet);
-    followInPreview();
+void SitePlan::showToolHint() {
+    m_hint->setText(m_view->tool().hint());
 }
 
 void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
@@ -315,17 +333,15 @@ void SitePlan::addCamera() {
                 tr("Add camera"));
 }
 
-void SitePlan::addDrawn(PlanView::Mode mode, const std::vector<PlanPoint>& points) {
-    if (mode == PlanView::Mode::DrawWall) {
-        insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
-                    tr("Add wall"));
-    } else if (mode == PlanView::Mode::DrawArea) {
-        const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
-                            m_settings.inputs().level, points};
-        insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
-    } else if (mode == PlanView::Mode::PickScale) {
-        setScale(points);
-    }
+void SitePlan::addWall(const std::vector<PlanPoint>& points) {
+    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
+                tr("Add wall"));
+}
+
+void SitePlan::addArea(const std::vector<PlanPoint>& points) {
+    const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
+                        m_settings.inputs().level, points};
+    insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
 void SitePlan::deleteSelection() {
@@ -370,13 +386,12 @@ void SitePlan::nudge(double dx, double dy) {
 }
 
 void SitePlan::closeEvent(QCloseEvent* event) {
-    if (!askToSave()) {
+    if (!m_files->askToSave()) {
         event->ignore();
         return;
     }
     // What was not saved is dropped: the window opens again on the site as it was saved.
-    if (!m_undo->isClean() && (m_file.isEmpty() || !load(m_file)))
-        showSite(emptySite(), {});
+    m_files->dropUnsaved();
     event->accept();
 }
 

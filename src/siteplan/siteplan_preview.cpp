@@ -7,6 +7,7 @@
 #include "preview/preview.h"
 #include "site/planfigures.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/siteselection.h"
 
 namespace vistaro {
 
@@ -37,7 +38,7 @@ void SitePlan::openPreview() {
 }
 
 void SitePlan::followInPreview() {
-    const std::optional<ItemRef> ref = selectedCamera();
+    const std::optional<ItemRef> ref = m_selection->camera();
     if (!m_preview || !m_preview->isVisible() || !ref || !m_document.holds(*ref))
         return;
     const SiteCamera camera = std::get<SiteCamera>(m_document.item(*ref));

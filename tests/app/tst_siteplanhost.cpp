@@ -7,6 +7,7 @@
 #include "siteplan/siterecovery.h"
 #include "support/sampleworkfolder.h"
 #include "support/siteexample.h"
+#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QCommandLineParser>
@@ -143,12 +144,8 @@ private slots:
 
         const Site shown = plan->document().site();
         const QString copy = m_app.filePath(u"copy.vistaro"_s);
-        const auto picked = [](const QString& answer) {
-            return [answer](QWidget*, const QString&, const QString&, const QString&) {
-                return answer;
-            };
-        };
-        plan->setSavePicker(picked(m_app.filePath(u"copy"_s))); // the suffix is added
+        test::PlanDialogs dialogs;
+        dialogs.picked = m_app.filePath(u"copy"_s); // the suffix is added
         plan->findChild<QAction*>(u"SiteSaveAs"_s)->trigger();
         QCOMPARE(plan->windowTitle(), u"copy.vistaro[*] - Site plan"_s);
         QFile saved(copy);
@@ -156,7 +153,7 @@ private slots:
         QCOMPARE(saved.readAll(), siteToJson(shown));
         QVERIFY(plan->newSite());
         QCOMPARE(cells(cameras, cameraColumns), QString());
-        plan->setOpenPicker(picked(copy));
+        dialogs.picked = copy;
         plan->findChild<QAction*>(u"SiteOpen"_s)->trigger();
         QCOMPARE(plan->fileName(), copy);
         QCOMPARE(plan->document().site(), shown);
@@ -164,8 +161,9 @@ private slots:
     }
 
     // Unsaved changes that a run left behind are offered at the start, in the program's data
-    // folder: restored, the site plan shows them unsaved under their file's name, and saving
-    // them drops the copy; discarded, the copy goes and the site plan stays closed.
+    // folder: restored, the site plan shows them unsaved under their file's name (what the
+    // window does with them is its own suite's); discarded, the copy goes and the site plan
+    // stays closed.
     void offersUnsavedChangesAtStart_data() {
         QTest::addColumn<bool>("restore");
         QTest::newRow("restore") << true;
@@ -191,15 +189,8 @@ private slots:
         // Restored, the copy is the running program's own until the changes are saved.
         QCOMPARE(QFile::exists(plan->recovery().filePath()), restore);
         QVERIFY(!SiteRecovery::leftIn(SiteRecovery::defaultFolder()));
-        if (!restore)
-            return;
-        QCOMPARE(plan->windowTitle(), u"gate.vistaro[*] - Site plan"_s);
-        QVERIFY(plan->isWindowModified());
-        QCOMPARE(plan->document().site().cameras.at(0).name, u"Gate"_s);
-        test::MessageBoxAnswer save(QMessageBox::Save);
-        QVERIFY(plan->close());
-        QVERIFY(!QFile::exists(plan->recovery().filePath()));
-        QVERIFY(QFile::exists(file));
+        if (restore)
+            QCOMPARE(plan->windowTitle(), u"gate.vistaro[*] - Site plan"_s);
     }
 };
 

@@ -52,7 +52,7 @@ class TestPlanImport : public QObject {
     test::PlanHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
-    QString m_picked;
+    test::PlanDialogs m_dialogs;
     QTemporaryDir m_dir;
 
     SitePlan& plan() const { return *m_plan; }
@@ -62,16 +62,16 @@ class TestPlanImport : public QObject {
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    // A fresh window on the disk's site files, its file dialogs answering m_picked.
+    // A fresh window on the disk's site files, its file dialogs answering m_dialogs.picked.
     void start() {
         m_plan.reset();
-        m_plan = test::shownSitePlan(m_host, *m_settings, m_picked);
+        m_plan = test::shownSitePlan(m_host, *m_settings);
         QVERIFY(QTest::qWaitForWindowExposed(m_plan.get()));
     }
 
     // Loads `file` as the background, every question answered by the tests' askers.
     void load(const QString& file) {
-        m_picked = file;
+        m_dialogs.picked = file;
         action("LoadBackground")->trigger();
     }
 
@@ -166,7 +166,7 @@ private slots:
         plan().undoStack().redo();
         QCOMPARE(site().walls.size(), std::size_t(4));
 
-        m_picked = path(u"drawn.vistaro"_s);
+        m_dialogs.picked = path(u"drawn.vistaro"_s);
         QVERIFY(plan().saveAs());
         start();
         QVERIFY(plan().openFile(path(u"drawn.vistaro"_s)));

@@ -7,8 +7,8 @@
 #include "site/sitefile.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/plancoordinates.h"
-#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/siteexample.h"
 #include "support/siteplanwindow.h"
 
 #include <QAction>
@@ -59,6 +59,17 @@ Site sample() {
     return site;
 }
 
+// The camera and the wall of the site on show, as "x y pan; x y, x y, ...".
+QString cameraAndWall(const Site& site) {
+    const auto number = [](double value) { return QString::number(value, 'g', 6); };
+    const SiteCamera& camera = site.cameras.at(0);
+    QStringList points;
+    for (const PlanPoint& point : site.walls.at(0).points)
+        points << number(point.x) + u' ' + number(point.y);
+    return number(camera.position.x) + u' ' + number(camera.position.y) + u' ' +
+           number(camera.panDeg) + u"; "_s + points.join(u", "_s);
+}
+
 bool near(double a, double b, double within) {
     return std::abs(a - b) <= within;
 }
@@ -72,7 +83,7 @@ class TestSitePlan : public QObject {
     test::PlanHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
-    QString m_picked; // what the file dialogs answer
+    test::PlanDialogs m_dialogs;
     QTemporaryDir m_dir;
 
     SitePlan& plan() const { return *m_plan; }
@@ -96,7 +107,7 @@ class TestSitePlan : public QObject {
         // on screen: each test starts from none.
         windowSettings()->remove(u"SitePlan"_s);
         QCOMPARE(SiteFile::save(path(u"sample.vistaro"_s), shown), std::nullopt);
-        m_plan = test::shownSitePlan(m_host, *m_settings, m_picked);
+        m_plan = test::shownSitePlan(m_host, *m_settings);
         QApplication::setActiveWindow(m_plan.get());
         QVERIFY(QTest::qWaitForWindowActive(m_plan.get()));
         QVERIFY(m_plan->openFile(path(u"sample.vistaro"_s)));
@@ -344,7 +355,7 @@ private slots:
         QVERIFY(!plan().isWindowModified());
         edit(u"add camera"_s);
         QVERIFY(plan().isWindowModified());
-        m_picked = path(u"new site"_s);
+        m_dialogs.picked = path(u"new site"_s);
         action("SiteSave")->trigger();
         QCOMPARE(plan().fileName(), path(u"new site.vistaro"_s));
         QCOMPARE(plan().windowTitle(), u"new site.vistaro[*] - Site plan"_s);
@@ -378,7 +389,7 @@ private slots:
         QCOMPARE(SiteFile::save(path(u"other.vistaro"_s), Site{}), std::nullopt);
         edit(u"delete camera"_s);
         const Site edited = site();
-        m_picked = path(u"other.vistaro"_s);
+        m_dialogs.picked = path(u"other.vistaro"_s);
         test::MessageBoxAnswer box(static_cast<QMessageBox::StandardButton>(answer));
         if (step == u"close"_s)
             plan().close();
@@ -429,13 +440,13 @@ private slots:
         QImage picture(2000, 1000, QImage::Format_RGB32);
         picture.fill(Qt::white);
         QVERIFY(picture.save(path(u"floor.png"_s)));
-        m_picked = path(u"floor.png"_s);
+        m_dialogs.picked = path(u"floor.png"_s);
         QVERIFY(!action("SetScale")->isEnabled());
         action("LoadBackground")->trigger();
         QVERIFY(site().background);
         QCOMPARE(metresPerPixel(*site().background), UnscaledMetresPerPixel);
         QVERIFY(action("SetScale")->isEnabled());
-        plan().setDistanceAsker([](QWidget*, double) { return std::optional<double>(100); });
+        m_dialogs.distance = 100;
         action("SetScale")->trigger();
         clickAt(planOfPixel(*site().background, {500, 500}));
         clickAt(planOfPixel(*site().background, {1500, 500}));
@@ -444,6 +455,97 @@ private slots:
         action("Undo")->trigger();
         action("Undo")->trigger();
         QVERIFY(!site().background);
+    }
+
+    // On a site of one camera at the origin looking east and a wall of three points north of it,
+    // Tab selects the camera, then the wall; the arrows move, [ and ] turn, "." and "," pick a
+    // point of the wall, Delete takes it out: "keys|camera x y pan; wall points".
+    void planByKeyboard_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        const QString untouched = u"0 0 0; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("move east") << u"Tab Right"_s << u"0.1 0 0; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("turn right") << u"Tab ]"_s << u"0 0 355; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("turn left, far") << u"Tab Shift+["_s << u"0 0 45; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("turn by arrows")
+            << u"Tab Ctrl+Left Ctrl+Left Ctrl+Right"_s << u"0 0 5; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("back to the camera")
+            << u"Tab Tab Shift+Tab Left"_s << u"-0.1 0 0; 0 5, 4 5, 8 5"_s;
+        QTest::newRow("wall moves") << u"Tab Tab Down"_s << u"0 0 0; 0 4.9, 4 4.9, 8 4.9"_s;
+        QTest::newRow("first point") << u"Tab Tab . Right"_s << u"0 0 0; 0.1 5, 4 5, 8 5"_s;
+        QTest::newRow("last point") << u"Tab Tab , Shift+Left"_s << u"0 0 0; 0 5, 4 5, 7 5"_s;
+        QTest::newRow("point dropped")
+            << u"Tab Tab . Esc Right"_s << u"0 0 0; 0.1 5, 4.1 5, 8.1 5"_s;
+        QTest::newRow("point deleted") << u"Tab Tab . . Del"_s << u"0 0 0; 0 5, 8 5"_s;
+        QTest::newRow("wall keeps two") << u"Tab Tab . . Del Del"_s << u"0 0 0; 0 5, 8 5"_s;
+        QTest::newRow("undone") << u"Tab ] Ctrl+Z"_s << untouched;
+        QTest::newRow("left the plan") << u"Tab Tab Tab Right"_s << untouched;
+        QTest::newRow("left at once") << u"Tab Ctrl+Tab Right"_s << untouched;
+        QTest::newRow("back in, from the first")
+            << u"Tab Tab Tab Shift+Tab Tab Right"_s << u"0.1 0 0; 0 5, 4 5, 8 5"_s;
+    }
+
+    void planByKeyboard() {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        Site keyed;
+        keyed.cameras = {test::entranceCamera()};
+        keyed.walls = {SiteWall{{{0, 5}, {4, 5}, {8, 5}}}};
+        open(keyed);
+        view().setFocus(Qt::TabFocusReason); // as Tab brings the keyboard to the plan
+        for (const QString& key : keys.split(u' ')) {
+            const QKeyCombination pressed = QKeySequence::fromString(key)[0];
+            QTest::keyClick(QApplication::focusWidget(), pressed.key(),
+                            pressed.keyboardModifiers());
+        }
+        QCOMPARE(cameraAndWall(site()), expected);
+    }
+
+    // Walls and areas drawn by steps: an action (the first turns its tool on), a corner clicked,
+    // a double click on the last one, Enter or Esc. The tool stays on, its hint in the status
+    // bar, until the drawing ends; what it adds is one undo step.
+    void drawingTools_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("added"); // its kind and number of corners
+        QTest::addColumn<bool>("stillOn");
+        QTest::newRow("wall, double")
+            << u"AddWall, 0 8, 5 8, 5 12, double"_s << u"Wall 3"_s << false;
+        QTest::newRow("wall, Enter") << u"AddWall, 0 8, 5 8, Enter"_s << u"Wall 2"_s << false;
+        QTest::newRow("wall, one corner") << u"AddWall, 0 8, 0 8, Enter"_s << u""_s << true;
+        QTest::newRow("wall, Esc") << u"AddWall, 0 8, 5 8, Esc"_s << u""_s << false;
+        QTest::newRow("area") << u"AddArea, 0 8, 5 8, 5 12, double"_s << u"Area 1 3"_s << false;
+        QTest::newRow("area, two corners") << u"AddArea, 0 8, 5 8, double"_s << u""_s << true;
+        QTest::newRow("area, tool off") << u"AddArea, 0 8, 5 8, 5 12, AddArea"_s << u""_s << false;
+    }
+    void drawingTools() {
+        QFETCH(QString, steps);
+        QFETCH(QString, added);
+        QFETCH(bool, stillOn);
+        open();
+        const QStringList all = steps.split(u", "_s);
+        PlanPoint last;
+        for (const QString& step : all) {
+            const QStringList xy = step.split(u' ');
+            if (step == u"double"_s)
+                QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at(last));
+            else if (xy.size() == 2)
+                clickAt(last = {xy[0].toDouble(), xy[1].toDouble()});
+            else if (QAction* tool = action(qPrintable(step)))
+                tool->trigger();
+            else
+                QTest::keyClick(viewport(), step == u"Esc"_s ? Qt::Key_Escape : Qt::Key_Return);
+        }
+        QString made;
+        if (site().walls.size() > sample().walls.size())
+            made = u"Wall %1"_s.arg(site().walls.back().points.size());
+        if (site().areas.size() > sample().areas.size())
+            made = u"%1 %2"_s.arg(site().areas.back().name).arg(site().areas.back().points.size());
+        QCOMPARE(made, added);
+        QCOMPARE(plan().undoStack().count(), int(!added.isEmpty()));
+        QCOMPARE(action(qPrintable(all.front()))->isChecked(), stillOn);
+        const QString hint = m_plan->findChild<QLabel*>(u"ModeHint"_s)->text();
+        QCOMPARE(hint.contains(all.front().mid(3).toLower() + u"'s corners"_s), stillOn);
+        QCOMPARE(hint.isEmpty(), !stillOn);
     }
 
     // The wheel zooms around the cursor: the point under it stays there. The middle button

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragesettings.h"
-#include "siteplan/plangeometry.h"
-#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
 #include "support/siteplanwindow.h"
 
@@ -44,6 +42,7 @@ class TestSiteRecovery : public QObject {
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
     QTemporaryDir m_dir;
+    test::PlanDialogs m_dialogs;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString copy() const { return path(u"data/recovery.vistaro"_s); }
@@ -111,12 +110,9 @@ private slots:
         m_plan.reset();
 
         make();
-        QString asked;
-        m_plan->setRestoreAsker([&asked](QWidget*, const QString& text) {
-            asked = text;
-            return true;
-        });
+        test::MessageBoxAnswer restore(QMessageBox::Yes);
         QVERIFY(m_plan->offerRecovery());
+        const QString asked = restore.texts.value(0);
         QVERIFY2(asked.contains(hasFile ? u"sample.vistaro"_s : u"Untitled"_s), qPrintable(asked));
         QCOMPARE(shown(), edited);
         QCOMPARE(m_plan->fileName(), hasFile ? path(u"sample.vistaro"_s) : QString());
@@ -124,10 +120,7 @@ private slots:
         QVERIFY(!m_plan->undoStack().isClean());
         QVERIFY(QFile::exists(copy()));
 
-        if (!hasFile)
-            m_plan->setSavePicker([this](QWidget*, const QString&, const QString&, const QString&) {
-                return path(u"new.vistaro"_s);
-            });
+        m_dialogs.picked = path(u"new.vistaro"_s);
         QVERIFY(m_plan->save());
         QVERIFY(!QFile::exists(copy()));
         QCOMPARE(siteToJson(*SiteFile::read(m_plan->fileName()).site), edited);
@@ -205,7 +198,7 @@ private slots:
 
         other.unlock();
         QVERIFY(SiteRecovery::leftIn(path(u"data"_s)));
-        m_plan->setRestoreAsker([](QWidget*, const QString&) { return true; });
+        test::MessageBoxAnswer restore(QMessageBox::Yes);
         QVERIFY(m_plan->offerRecovery());
         QCOMPARE(shown(), theirs);
     }

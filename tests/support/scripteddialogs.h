@@ -8,18 +8,20 @@
 #include <QPrinter>
 #include <QTest>
 #include <QVariant>
+#include <typeinfo>
 
 namespace vistaro::test {
 
 // Stands in for every standard dialog and message box while it lives. A question takes the
-// next answer queued for its kind and is recorded; a question with no answer left, or an
-// answer never asked for, fails the running test.
+// next answer queued for its kind and is recorded. One of a kind with no answer left goes to the
+// test's dialogs that were in use before, so that they stack; with none before, it fails the
+// running test, as an answer never asked for does.
 class ScriptedDialogs : public Dialogs {
 public:
     // Yes or Discard counts as yes or no.
     enum Kind { Open, Save, Folder, Printer, Number, WholeNumber, Choice, Message, YesNo, Unsaved };
 
-    ScriptedDialogs() : m_replace(*this) {}
+    ScriptedDialogs() : m_below(Dialogs::current()), m_replace(*this) {}
     ~ScriptedDialogs() override {
         for (const QList<QVariant>& left : std::as_const(m_answers))
             if (!left.isEmpty())
@@ -36,37 +38,75 @@ public:
     // input's label, the message.
     QStringList texts(Kind kind) const { return m_asked.value(kind); }
 
-    QString openFile(QWidget*, const QString&, const QString& folder, const QString&) override {
+    QString openFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QString& filter) override {
+        if (passesOn(Open))
+            return m_below.openFile(parent, caption, folder, filter);
         return next(Open, folder).toString();
     }
-    QString saveFile(QWidget*, const QString&, const QString& folder, const QString&) override {
+    QString saveFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QString& filter) override {
+        if (passesOn(Save))
+            return m_below.saveFile(parent, caption, folder, filter);
         return next(Save, folder).toString();
     }
-    QString folder(QWidget*, const QString&) override { return next(Folder, {}).toString(); }
-    bool setUpPrinter(QPrinter& printer, QWidget*) override {
+    QString folder(QWidget* parent, const QString& caption) override {
+        if (passesOn(Folder))
+            return m_below.folder(parent, caption);
+        return next(Folder, {}).toString();
+    }
+    bool setUpPrinter(QPrinter& printer, QWidget* parent) override {
+        if (passesOn(Printer))
+            return m_below.setUpPrinter(printer, parent);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(next(Printer, {}).toString());
         return !printer.outputFileName().isEmpty();
     }
-    std::optional<double> number(QWidget*, const QString&, const QString& label, double, double,
-                                 double, int) override {
+    std::optional<double> number(QWidget* parent, const QString& title, const QString& label,
+                                 double value, double minimum, double maximum,
+                                 int decimals) override {
+        if (passesOn(Number))
+            return m_below.number(parent, title, label, value, minimum, maximum, decimals);
         return given<double>(next(Number, label));
     }
-    std::optional<int> wholeNumber(QWidget*, const QString&, const QString& label, int, int, int,
-                                   int) override {
+    std::optional<int> wholeNumber(QWidget* parent, const QString& title, const QString& label,
+                                   int value, int minimum, int maximum, int step) override {
+        if (passesOn(WholeNumber))
+            return m_below.wholeNumber(parent, title, label, value, minimum, maximum, step);
         return given<int>(next(WholeNumber, label));
     }
-    std::optional<QString> choice(QWidget*, const QString&, const QString& label,
-                                  const QStringList&, int) override {
+    std::optional<QString> choice(QWidget* parent, const QString& title, const QString& label,
+                                  const QStringList& items, int current) override {
+        if (passesOn(Choice))
+            return m_below.choice(parent, title, label, items, current);
         return given<QString>(next(Choice, label));
     }
-    void message(QWidget*, const QString& text) override { next(Message, text); }
-    bool yesNo(QWidget*, const QString& text) override { return next(YesNo, text).toBool(); }
-    bool yesOrDiscard(QWidget*, const QString& text, const QString&) override {
+    void message(QWidget* parent, const QString& text) override {
+        if (passesOn(Message))
+            return m_below.message(parent, text);
+        next(Message, text);
+    }
+    bool yesNo(QWidget* parent, const QString& text) override {
+        if (passesOn(YesNo))
+            return m_below.yesNo(parent, text);
         return next(YesNo, text).toBool();
     }
-    UnsavedAnswer unsaved(QWidget*, const QString& text) override {
+    bool yesOrDiscard(QWidget* parent, const QString& text, const QString& yes) override {
+        if (passesOn(YesNo))
+            return m_below.yesOrDiscard(parent, text, yes);
+        return next(YesNo, text).toBool();
+    }
+    UnsavedAnswer unsaved(QWidget* parent, const QString& text) override {
+        if (passesOn(Unsaved))
+            return m_below.unsaved(parent, text);
         return given<UnsavedAnswer>(next(Unsaved, text)).value_or(UnsavedAnswer::Cancel);
+    }
+
+protected:
+    // A question of `kind` with no answer queued goes below when a test's dialogs are there (the
+    // program's own are exactly Dialogs).
+    bool passesOn(Kind kind) const {
+        return m_answers.value(kind).isEmpty() && typeid(m_below) != typeid(Dialogs);
     }
 
 private:
@@ -85,6 +125,7 @@ private:
 
     QMap<Kind, QStringList> m_asked;
     QMap<Kind, QList<QVariant>> m_answers;
+    Dialogs& m_below;
     Replace m_replace;
 };
 

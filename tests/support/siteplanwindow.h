@@ -4,6 +4,7 @@
 
 #include "siteplan/plangeometry.h"
 #include "siteplan/siteplan.h"
+#include "support/scripteddialogs.h"
 
 #include <memory>
 #include <vector>
@@ -20,16 +21,28 @@ public:
     std::vector<SiteCamera> shown;
 };
 
-// A site plan window on the screen, 1000 x 700, whose file dialogs answer what `picked` holds
-// when they open.
-inline std::unique_ptr<SitePlan> shownSitePlan(SitePlanHost& host, CoverageSettings& settings,
-                                               const QString& picked) {
-    auto plan = std::make_unique<SitePlan>(host, settings, std::make_unique<PlanGeometry>());
-    const auto picker = [&picked](QWidget*, const QString&, const QString&, const QString&) {
+// While it lives, the file dialogs answer what `picked` holds when they open and a number asked
+// for is `distance`; the other questions are scripted.
+class PlanDialogs : public ScriptedDialogs {
+public:
+    QString picked;
+    std::optional<double> distance;
+
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
         return picked;
-    };
-    plan->setOpenPicker(picker);
-    plan->setSavePicker(picker);
+    }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    std::optional<double> number(QWidget*, const QString&, const QString&, double, double, double,
+                                 int) override {
+        return distance;
+    }
+};
+
+// A site plan window on the screen, 1000 x 700.
+inline std::unique_ptr<SitePlan> shownSitePlan(SitePlanHost& host, CoverageSettings& settings) {
+    auto plan = std::make_unique<SitePlan>(host, settings, std::make_unique<PlanGeometry>());
     plan->resize(1000, 700);
     plan->show();
     return plan;

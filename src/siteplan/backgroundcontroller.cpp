@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "siteplan/backgroundcontroller.h"
+
+#include "optics/coverageformat.h"
+#include "platform/dialogs.h"
+#include "platform/messagebox.h"
+#include "site/sitefile.h"
+#include "siteplan/plancoordinates.h"
+#include "siteplan/planimport.h"
+#include "siteplan/planview.h"
+#include "siteplan/siteplanactions.h"
+#include "siteplan/siteundo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QUndoStack>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+constexpr double DimOpacity = 0.35;
+
+} // namespace
+
+BackgroundController::BackgroundController(QWidget& window, SiteDocument& document,
+                                           QUndoStack& undo, PlanView& view,
+                                           SitePlanActions& actions, Insert insert)
+    : QObject(&window), m_window(window), m_document(document), m_undo(undo), m_view(view),
+      m_actions(actions), m_insert(std::move(insert)), m_plans(new PlanImport(&window)) {
+    connect(actions.loadBackground, &QAction::triggered, this, &BackgroundController::load);
+    connect(actions.dxfLayers, &QAction::triggered, this, &BackgroundController::editDxfLayers);
+    connect(actions.showBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBy([checked](SiteBackground& b) { b.visible = checked; },
+                 checked ? tr("Show background") : tr("Hide background"));
+    });
+    connect(actions.dimBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBy([checked](SiteBackground& b) { b.opacity = checked ? DimOpacity : 1; },
+                 checked ? tr("Dim background") : tr("Brighten background"));
+    });
+    connect(actions.lockBackground, &QAction::triggered, this, [this](bool checked) {
+        changeBy([checked](SiteBackground& b) { b.locked = checked; },
+                 checked ? tr("Lock background") : tr("Unlock background"));
+    });
+    for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
+        connect(&m_document, signal, this, [this] {
+            showPicture();
+            showActions();
+        });
+    showActions();
+}
+
+void BackgroundController::load() {
+    const QString path =
+        Dialogs::current().openFile(&m_window, tr("Background picture"), QString(),
+                                    tr("Floor plans (*.png *.jpg *.jpeg *.svg *.dxf *.pdf)"));
+    if (path.isEmpty())
+        return;
+    const auto chosen = m_plans->choose(path, m_view.centre());
+    if (const auto* problem = std::get_if<QString>(&chosen)) {
+        showMessage(&m_window, tr("The background picture %1 cannot be shown: %2")
+                                   .arg(QDir::toNativeSeparators(path), *problem));
+        return;
+    }
+    if (const auto* background = std::get_if<SiteBackground>(&chosen)) {
+        m_pictureShown.reset(); // the file just read is shown, even when it was on show before
+        m_undo.push(new SetBackgroundCommand(m_document, *background, tr("Load background")));
+        // A drawing lies where its coordinates put it, which the view may not show.
+        if (backgroundKind(path) == BackgroundKind::Dxf)
+            m_view.zoomToFit();
+    }
+}
+
+void BackgroundController::setScale(const std::vector<PlanPoint>& points) {
+    const std::optional<SiteBackground>& background = m_document.site().background;
+    if (!background || points.size() != 2)
+        return;
+    const Units units = m_document.site().units;
+    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
+    const double shown = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y) / unit;
+    const std::optional<double> typed = Dialogs::current().number(
+        &m_window, tr("Background scale"),
+        tr("Distance between the two points (%1):").arg(CoverageText::lengthUnit(units)), shown,
+        0.001, 1e6, 3);
+    if (!typed)
+        return;
+    const std::optional<SiteBackground> scaled =
+        scaledBackground(*background, pixelOfPlan(*background, points[0]),
+                         pixelOfPlan(*background, points[1]), *typed * unit);
+    if (scaled)
+        m_undo.push(new SetBackgroundCommand(m_document, scaled, tr("Set background scale")));
+}
+
+void BackgroundController::showPicture() {
+    const std::optional<SiteBackground>& background = m_document.site().background;
+    if (background.has_value() == m_pictureShown.has_value() &&
+        (!background || showsTheSame(*background, *m_pictureShown)))
+        return;
+    m_pictureShown = background;
+    if (!background) {
+        m_view.showPicture({});
+        return;
+    }
+    const auto picture = m_plans->picture(*background);
+    if (const auto* shown = std::get_if<BackgroundPicture>(&picture)) {
+        m_view.showPicture(*shown);
+        return;
+    }
+    m_view.showPicture({});
+    if (const auto* problem = std::get_if<QString>(&picture))
+        showMessage(&m_window, tr("The background picture %1 cannot be shown: %2")
+                                   .arg(QDir::toNativeSeparators(background->file), *problem));
+}
+
+void BackgroundController::showActions() {
+    const std::optional<SiteBackground>& background = m_document.site().background;
+    for (QAction* action : {m_actions.showBackground, m_actions.dimBackground,
+                            m_actions.lockBackground, m_actions.setScale})
+        action->setEnabled(background.has_value());
+    m_actions.dxfLayers->setEnabled(background &&
+                                    backgroundKind(background->file) == BackgroundKind::Dxf);
+    const SiteBackground shown = background.value_or(SiteBackground{});
+    const QSignalBlocker show(m_actions.showBackground);
+    const QSignalBlocker dim(m_actions.dimBackground);
+    const QSignalBlocker lock(m_actions.lockBackground);
+    m_actions.showBackground->setChecked(shown.visible);
+    m_actions.dimBackground->setChecked(shown.opacity < 1);
+    m_actions.lockBackground->setChecked(shown.locked);
+}
+
+void BackgroundController::changeBy(const std::function<void(SiteBackground&)>& apply,
+                                    const QString& text) {
+    std::optional<SiteBackground> background = m_document.site().background;
+    if (!background)
+        return;
+    apply(*background);
+    m_undo.push(new SetBackgroundCommand(m_document, background, text));
+}
+
+void BackgroundController::editDxfLayers() {
+    if (!m_document.site().background)
+        return;
+    const SiteBackground background = *m_document.site().background;
+    const std::optional<LayerEdit> edit = m_plans->editLayers(background);
+    if (!edit || (edit->hidden == background.hiddenLayers && edit->walls.empty()))
+        return;
+    // Layers hidden and walls made are undone together.
+    m_undo.beginMacro(tr("Change drawing layers"));
+    if (edit->hidden != background.hiddenLayers) {
+        SiteBackground changed = background;
+        changed.hiddenLayers = edit->hidden;
+        m_undo.push(new SetBackgroundCommand(m_document, changed, tr("Change drawing layers")));
+    }
+    std::vector<std::pair<ItemRef, SiteItem>> walls;
+    int index = m_document.count(ItemKind::Wall);
+    for (const SiteWall& wall : edit->walls)
+        walls.emplace_back(ItemRef{ItemKind::Wall, index++}, wall);
+    if (!walls.empty())
+        m_insert(std::move(walls), tr("Walls from layers"));
+    m_undo.endMacro();
+}
+
+} // namespace vistaro

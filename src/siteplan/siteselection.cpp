@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "siteplan/siteselection.h"
+
+#include "siteplan/camerapanel.h"
+#include "siteplan/planview.h"
+#include "siteplan/sitetablemodel.h"
+
+#include <QTableView>
+
+namespace vistaro {
+
+SiteSelection::SiteSelection(const SiteDocument& document, PlanView& view, QTableView& cameras,
+                             QTableView& areas, CameraPanel& panel)
+    : m_document(document), m_view(view), m_cameras(cameras), m_areas(areas), m_panel(panel) {
+    connect(&view, &PlanView::selectionChanged, this, &SiteSelection::planChanged);
+    for (QTableView* table : {&cameras, &areas})
+        connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, table] { tableChanged(*table); });
+    for (const auto signal :
+         {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
+        connect(&document, signal, this, &SiteSelection::showCamera);
+    connect(&document, &SiteDocument::siteReset, this, &SiteSelection::showCamera);
+}
+
+void SiteSelection::planChanged() {
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    selectInTables(m_view.selection());
+    m_syncing = false;
+    showCamera();
+}
+
+void SiteSelection::tableChanged(QTableView& table) {
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    const ItemKind kind = static_cast<SiteTableModel*>(table.model())->kind();
+    std::vector<ItemRef> refs;
+    for (const QModelIndex& row : table.selectionModel()->selectedRows())
+        refs.push_back({kind, row.row()});
+    QTableView& other = &table == &m_cameras ? m_areas : m_cameras;
+    other.selectionModel()->clearSelection();
+    m_view.select(refs);
+    m_syncing = false;
+    showCamera();
+}
+
+void SiteSelection::selectInTables(const std::vector<ItemRef>& refs) {
+    for (QTableView* table : {&m_cameras, &m_areas}) {
+        const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
+        QItemSelection rows;
+        for (const ItemRef& ref : refs)
+            if (ref.kind == kind)
+                rows.select(table->model()->index(ref.index, 0),
+                            table->model()->index(ref.index, table->model()->columnCount() - 1));
+        table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+        if (!rows.isEmpty())
+            table->scrollTo(rows.indexes().first());
+    }
+}
+
+std::optional<ItemRef> SiteSelection::camera() const {
+    const std::vector<ItemRef> refs = m_view.selection();
+    if (refs.size() == 1 && refs.front().kind == ItemKind::Camera)
+        return refs.front();
+    return std::nullopt;
+}
+
+void SiteSelection::showCamera() {
+    const std::optional<ItemRef> ref = camera();
+    m_panel.present(ref && m_document.holds(*ref)
+                        ? std::optional(std::get<SiteCamera>(m_document.item(*ref)))
+                        : std::nullopt,
+                    m_document.site().units, m_document.site().levelSet);
+    emit cameraShown();
+}
+
+} // namespace vistaro

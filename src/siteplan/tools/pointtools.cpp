@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "siteplan/tools/pointtools.h"
+
+#include "siteplan/planview.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace vistaro {
+
+PointsTool::PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn)
+    : PlanTool(view), m_least(least), m_most(most), m_drawn(std::move(drawn)) {}
+
+void PointsTool::activate() {
+    view().setDragMode(QGraphicsView::NoDrag);
+}
+
+void PointsTool::deactivate() {
+    m_points.clear();
+    view().showDraft({});
+}
+
+bool PointsTool::press(const PlanPoint& at, Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return false;
+    m_points.push_back(at);
+    if (m_points.size() == m_most)
+        finish();
+    else
+        showDraft(at);
+    return true;
+}
+
+bool PointsTool::move(const PlanPoint& at) {
+    if (!m_points.empty())
+        showDraft(at);
+    return false;
+}
+
+bool PointsTool::doubleClick(const PlanPoint&) {
+    if (m_most != 0)
+        return false;
+    finish();
+    return true;
+}
+
+bool PointsTool::key(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape)
+        view().setTool(nullptr);
+    else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        finish();
+    else
+        return false;
+    return true;
+}
+
+void PointsTool::finish() {
+    std::vector<PlanPoint> points = m_points;
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (points.size() < m_least)
+        return;
+    view().setTool(nullptr);
+    m_drawn(points);
+}
+
+void PointsTool::showDraft(const PlanPoint& cursor) {
+    std::vector<PlanPoint> draft = m_points;
+    draft.push_back(cursor);
+    view().showDraft(draft);
+}
+
+QString WallTool::hint() const {
+    return PlanTool::tr("Click the wall's corners; double-click or Enter ends it, Esc cancels.");
+}
+
+QString AreaTool::hint() const {
+    return PlanTool::tr("Click the area's corners; double-click or Enter closes it, Esc cancels.");
+}
+
+QString ScaleTool::hint() const {
+    return PlanTool::tr("Click two points of the background whose distance you know; Esc cancels.");
+}
+
+} // namespace vistaro

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "siteplan/tools/plantool.h"
+
+#include <functional>
+#include <vector>
+
+namespace vistaro {
+
+// Points clicked one after the other, a dashed line following the cursor from the last one.
+// Enter finishes, and so does a double click when the number of points is open; Esc drops
+// them. When finished (no fewer than `least` points, repeats dropped) the plan goes back to
+// selecting and `drawn` is handed the points.
+class PointsTool : public PlanTool {
+public:
+    using Drawn = std::function<void(const std::vector<PlanPoint>& points)>;
+    // `most` of 0 leaves the number open; otherwise the last of them finishes.
+    PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn);
+
+    bool press(const PlanPoint& at, Qt::MouseButton button) override;
+    bool move(const PlanPoint& at) override;
+    bool doubleClick(const PlanPoint& at) override;
+    bool key(const QKeyEvent& event) override;
+    void activate() override;
+    void deactivate() override;
+
+private:
+    void finish();
+    void showDraft(const PlanPoint& cursor);
+
+    std::size_t m_least;
+    std::size_t m_most;
+    Drawn m_drawn;
+    std::vector<PlanPoint> m_points;
+};
+
+// A wall's corners.
+class WallTool : public PointsTool {
+public:
+    WallTool(PlanView& view, Drawn drawn) : PointsTool(view, 2, 0, std::move(drawn)) {}
+    QString hint() const override;
+};
+
+// An area's corners.
+class AreaTool : public PointsTool {
+public:
+    AreaTool(PlanView& view, Drawn drawn) : PointsTool(view, 3, 0, std::move(drawn)) {}
+    QString hint() const override;
+};
+
+// Two points of the background whose distance the user knows.
+class ScaleTool : public PointsTool {
+public:
+    ScaleTool(PlanView& view, Drawn drawn) : PointsTool(view, 2, 2, std::move(drawn)) {}
+    QString hint() const override;
+};
+
+} // namespace vistaro
