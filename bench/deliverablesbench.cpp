@@ -6,8 +6,8 @@
 #include "coverage/sitecamerareport.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
-#include "siteplan/plangeometry.h"
-#include "siteplan/sitedeliverables.h"
+#include "site/plangeometry.h"
+#include "siteplan/sitedrawings.h"
 #include "timing.h"
 
 #include <QDir>
@@ -60,7 +60,8 @@ std::vector<ResultRow> deliverablesRows(const QString& folder) {
     std::optional<QString> error;
     for (int i = 0; i < Repetitions && !error; ++i)
         samples.push_back(elapsedMs([&] {
-            const QList<ReportDocument> pages = deliverables.report(
+            const QList<ReportDocument> pages = siteReport(
+                deliverables,
                 [&](const SiteCamera& camera) {
                     return siteCameraReport(camera, document.site().levelSet, Units::Metric,
                                             QDate(2026, 1, 1));

@@ -7,8 +7,8 @@
 #include "coverage/sitecamerareport.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
-#include "siteplan/newcamera.h"
-#include "siteplan/plangeometry.h"
+#include "site/newcamera.h"
+#include "site/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siterecovery.h"
 

@@ -4,9 +4,9 @@
 #include "siteplan/planimport.h"
 
 #include "dxf/dxfimport.h"
+#include "site/plancoordinates.h"
 #include "site/sitefile.h"
 #include "siteplan/dxfplan.h"
-#include "siteplan/plancoordinates.h"
 
 #include <QFileInfo>
 #include <QInputDialog>

@@ -4,7 +4,7 @@
 #include "siteplan/planview.h"
 
 #include "optics/coverageformat.h"
-#include "siteplan/plancoordinates.h"
+#include "site/plancoordinates.h"
 
 #include <QGraphicsPathItem>
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
-#include "siteplan/sitedeliverables.h"
+#include "siteplan/sitedrawings.h"
 
 #include <QAction>
 #include <QDate>
@@ -90,10 +90,10 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 QList<ReportDocument> SiteExports::reportPages() const {
     const Units units = m_document.site().units;
     const LevelSet& levels = m_document.site().levelSet;
-    return SiteDeliverables(m_document.site(), m_coverage)
-        .report(
-            [&](const SiteCamera& camera) { return m_host.cameraReport(camera, levels, units); },
-            QDate::currentDate());
+    return siteReport(
+        SiteDeliverables(m_document.site(), m_coverage),
+        [&](const SiteCamera& camera) { return m_host.cameraReport(camera, levels, units); },
+        QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {
@@ -122,13 +122,14 @@ bool SiteExports::exportDxf() {
     const QString path =
         pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
     return !path.isEmpty() &&
-           done(saveDxf(path, SiteDeliverables(m_document.site(), m_coverage).dxfCoverage()));
+           done(saveDxf(path, dxfCoverageOf(SiteDeliverables(m_document.site(), m_coverage))));
 }
 
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
-    return !path.isEmpty() && done(SiteDeliverables(m_document.site(), m_coverage).saveSvg(path));
+    return !path.isEmpty() &&
+           done(saveSiteSvg(path, SiteDeliverables(m_document.site(), m_coverage)));
 }
 
 } // namespace vistaro

@@ -8,11 +8,11 @@
 #include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
+#include "site/newcamera.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
-#include "siteplan/newcamera.h"
 #include "siteplan/planimport.h"
 #include "siteplan/siteundo.h"
 

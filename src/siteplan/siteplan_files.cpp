@@ -5,9 +5,9 @@
 #include "optics/coveragesettings.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
-#include "siteplan/plancoordinates.h"
+#include "site/plancoordinates.h"
+#include "site/sitepaths.h"
 #include "siteplan/planimport.h"
-#include "siteplan/sitepaths.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siteundo.h"
 

@@ -12,11 +12,6 @@
 
 namespace vistaro {
 
-SetLevelSetCommand::SetLevelSetCommand(SiteDocument& document, const LevelSet& after,
-                                       const QString& text)
-    : QUndoCommand(text), m_document(document), m_before(document.site()),
-      m_after(withLevelSet(document.site(), after)) {}
-
 void SitePlan::buildLevelSetChoice() {
     m_levelSetBox = new QComboBox(this);
     m_levelSetBox->setObjectName(QStringLiteral("SiteLevelSet"));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/messagebox.h"
-#include "siteplan/sitepaths.h"
+#include "site/sitepaths.h"
 #include "siteplan/siteplan.h"
 
 #include <QFileInfo>

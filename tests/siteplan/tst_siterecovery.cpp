@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coveragesettings.h"
-#include "siteplan/plangeometry.h"
+#include "site/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
 #include "support/siteplanwindow.h"
