@@ -7,17 +7,15 @@
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
+#include "site/sitepaths.h"
 #include "siteplan/sitedrawings.h"
 
 #include <QAction>
 #include <QDate>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace vistaro {
@@ -68,17 +66,9 @@ void SiteExports::retranslate() {
 
 QString SiteExports::pick(const QString& caption, const QString& filter,
                           const QString& suffix) const {
-    const QString file = m_siteFile();
-    const QFileInfo site(file);
-    const QString folder = file.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : site.absolutePath();
-    const QString name = file.isEmpty() ? tr("Site plan") : site.completeBaseName();
-    QString path =
-        m_savePicker(&m_window, caption, QDir(folder).filePath(name + u'.' + suffix), filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
-    return path;
+    const QString path =
+        m_savePicker(&m_window, caption, exportPath(m_siteFile(), tr("Site plan"), suffix), filter);
+    return path.isEmpty() ? path : withSuffix(path, suffix);
 }
 
 bool SiteExports::done(const std::optional<QString>& failure) const {
