@@ -5,8 +5,8 @@
 
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
-#include "siteplan/plangeometry.h"
-#include "siteplan/sitedeliverables.h"
+#include "site/plangeometry.h"
+#include "siteplan/sitedrawings.h"
 #include "timing.h"
 
 #include <QDir>
@@ -59,7 +59,7 @@ std::vector<ResultRow> deliverablesRows(const QString& folder) {
     std::optional<QString> error;
     for (int i = 0; i < Repetitions && !error; ++i)
         samples.push_back(elapsedMs([&] {
-            const QList<ReportDocument> pages = deliverables.report(QDate(2026, 1, 1));
+            const QList<ReportDocument> pages = siteReport(deliverables, QDate(2026, 1, 1));
             error = saveReportPdf(path, pages, preferredPageSize());
         }));
     if (error)

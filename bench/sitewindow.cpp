@@ -6,7 +6,7 @@
 // mouse, each until the plan and the tables have repainted, and working out every camera and
 // area of the site again. Prints the medians in microseconds, then the peak memory.
 #include "app/obbiettivi.h"
-#include "siteplan/plangeometry.h"
+#include "site/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "state/sharedstate.h"
 #include "timing.h"

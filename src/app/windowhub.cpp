@@ -14,8 +14,8 @@
 #include "match/searchstart.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
-#include "siteplan/newcamera.h"
-#include "siteplan/plangeometry.h"
+#include "site/newcamera.h"
+#include "site/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siterecovery.h"
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "siteplan/sitedocument.h"
+#include "site/sitedocument.h"
 
 #include <QObject>
 #include <functional>

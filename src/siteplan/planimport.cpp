@@ -5,9 +5,9 @@
 
 #include "dxf/dxfimport.h"
 #include "platform/dialogs.h"
+#include "site/plancoordinates.h"
 #include "site/sitefile.h"
 #include "siteplan/dxfplan.h"
-#include "siteplan/plancoordinates.h"
 
 #include <QFileInfo>
 #include <QPdfDocument>

@@ -4,9 +4,9 @@
 #include "siteplan/planitems.h"
 
 #include "optics/coverageformat.h"
+#include "site/plancoordinates.h"
 #include "site/planfigures.h"
 #include "siteplan/plancolours.h"
-#include "siteplan/plancoordinates.h"
 
 #include <QApplication>
 #include <QCursor>

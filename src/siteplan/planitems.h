@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "site/sitedocument.h"
+#include "site/sitegeometry.h"
 #include "siteplan/backgroundpicture.h"
-#include "siteplan/sitedocument.h"
-#include "siteplan/sitegeometry.h"
 
 #include <QFont>
 #include <QGraphicsItem>

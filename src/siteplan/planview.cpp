@@ -4,7 +4,7 @@
 #include "siteplan/planview.h"
 
 #include "optics/coverageformat.h"
-#include "siteplan/plancoordinates.h"
+#include "site/plancoordinates.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>

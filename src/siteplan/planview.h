@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "site/sitecoverage.h"
+#include "site/sitedocument.h"
 #include "siteplan/planitems.h"
-#include "siteplan/sitecoverage.h"
-#include "siteplan/sitedocument.h"
 
 #include <QGraphicsView>
 #include <memory>

@@ -7,15 +7,13 @@
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
-#include "siteplan/sitedeliverables.h"
+#include "site/sitepaths.h"
+#include "siteplan/sitedrawings.h"
 
 #include <QAction>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace vistaro {
@@ -56,17 +54,9 @@ void SiteExports::retranslate() {
 
 QString SiteExports::pick(const QString& caption, const QString& filter,
                           const QString& suffix) const {
-    const QString file = m_siteFile();
-    const QFileInfo site(file);
-    const QString folder = file.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : site.absolutePath();
-    const QString name = file.isEmpty() ? tr("Site plan") : site.completeBaseName();
-    QString path = Dialogs::current().saveFile(&m_window, caption,
-                                               QDir(folder).filePath(name + u'.' + suffix), filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
-    return path;
+    const QString path = Dialogs::current().saveFile(
+        &m_window, caption, exportPath(m_siteFile(), tr("Site plan"), suffix), filter);
+    return path.isEmpty() ? path : withSuffix(path, suffix);
 }
 
 bool SiteExports::done(const std::optional<QString>& failure) const {
@@ -76,7 +66,7 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 }
 
 QList<ReportDocument> SiteExports::reportPages() const {
-    return SiteDeliverables(m_document.site(), m_coverage).report(QDate::currentDate());
+    return siteReport(SiteDeliverables(m_document.site(), m_coverage), QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {
@@ -105,13 +95,14 @@ bool SiteExports::exportDxf() {
     const QString path =
         pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
     return !path.isEmpty() &&
-           done(saveDxf(path, SiteDeliverables(m_document.site(), m_coverage).dxfCoverage()));
+           done(saveDxf(path, dxfCoverageOf(SiteDeliverables(m_document.site(), m_coverage))));
 }
 
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
-    return !path.isEmpty() && done(SiteDeliverables(m_document.site(), m_coverage).saveSvg(path));
+    return !path.isEmpty() &&
+           done(saveSiteSvg(path, SiteDeliverables(m_document.site(), m_coverage)));
 }
 
 } // namespace vistaro

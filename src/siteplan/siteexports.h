@@ -4,8 +4,8 @@
 #pragma once
 
 #include "report/reportdocument.h"
-#include "siteplan/sitecoverage.h"
-#include "siteplan/sitedocument.h"
+#include "site/sitecoverage.h"
+#include "site/sitedocument.h"
 
 #include <QObject>
 #include <QString>

@@ -6,8 +6,8 @@
 #include "platform/dialogs.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
+#include "site/sitepaths.h"
 #include "siteplan/planview.h"
-#include "siteplan/sitepaths.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "siteplan/sitedocument.h"
-#include "siteplan/sitefiles.h"
+#include "site/sitedocument.h"
+#include "site/sitefiles.h"
 #include "siteplan/siterecovery.h"
 
 #include <QObject>

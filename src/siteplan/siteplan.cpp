@@ -8,12 +8,12 @@
 #include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
+#include "site/newcamera.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
-#include "siteplan/newcamera.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
@@ -172,11 +172,6 @@ void SitePlan::buildTables() {
     for (QTableView* view : {m_cameraTable, m_areaTable})
         view->setMinimumHeight(view->fontMetrics().height() * 9);
 }
-
-SetLevelSetCommand::SetLevelSetCommand(SiteDocument& document, const LevelSet& after,
-                                       const QString& text)
-    : QUndoCommand(text), m_document(document), m_before(document.site()),
-      m_after(withLevelSet(document.site(), after)) {}
 
 void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {
     m_reading = reading;

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "optics/calculatorreading.h"
+#include "site/sitecoverage.h"
+#include "site/sitedocument.h"
+#include "site/sitefiles.h"
+#include "site/sitegeometry.h"
 #include "siteplan/planitems.h"
 #include "siteplan/planview.h"
-#include "siteplan/sitecoverage.h"
-#include "siteplan/sitedocument.h"
-#include "siteplan/sitefiles.h"
-#include "siteplan/sitegeometry.h"
 #include "siteplan/siteplanhost.h"
 #include "siteplan/siterecovery.h"
 

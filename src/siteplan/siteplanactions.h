@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "site/sitedocument.h"
 #include "siteplan/planitems.h"
-#include "siteplan/sitedocument.h"
 
 #include <QKeySequence>
 #include <QObject>

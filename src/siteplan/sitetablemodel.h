@@ -4,8 +4,8 @@
 #pragma once
 
 #include "optics/reading.h"
-#include "siteplan/sitecoverage.h"
-#include "siteplan/sitedocument.h"
+#include "site/sitecoverage.h"
+#include "site/sitedocument.h"
 
 #include <QAbstractTableModel>
 #include <functional>

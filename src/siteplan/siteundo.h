@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "siteplan/sitedocument.h"
+#include "site/sitechanges.h"
 
 #include <QUndoCommand>
 #include <utility>
@@ -11,80 +11,61 @@
 
 namespace vistaro {
 
-// Every edit of the site plan is one of these, pushed onto the window's undo stack. A drag
-// sends one step for each mouse move, all with the drag's gesture number, and the steps of one
-// gesture merge into one undo step; gesture 0 never merges.
+// Every edit of the site plan is one of these, pushed onto the window's undo stack: a change of
+// the site and its text. A drag sends one step for each mouse move, all with the drag's gesture
+// number, and the steps of one gesture merge into one undo step when the change absorbs the
+// next; gesture 0 never merges. `Id` tells apart the kinds of command that merge, -1 the others.
+template <typename Change, int Id> class SiteCommand : public QUndoCommand {
+public:
+    SiteCommand(SiteDocument& document, Change change, const QString& text, int gesture)
+        : QUndoCommand(text), m_document(document), m_change(std::move(change)),
+          m_gesture(gesture) {}
 
-// One item changes.
-class SetItemCommand : public QUndoCommand {
+    void undo() override { m_change.revert(m_document); }
+    void redo() override { m_change.apply(m_document); }
+    int id() const override { return m_gesture != 0 ? Id : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        if constexpr (Id == -1) {
+            return false;
+        } else {
+            const auto* next = static_cast<const SiteCommand*>(other);
+            return next->m_gesture == m_gesture && m_change.absorb(next->m_change);
+        }
+    }
+
+private:
+    SiteDocument& m_document;
+    Change m_change;
+    int m_gesture;
+};
+
+class SetItemCommand : public SiteCommand<ItemChange, 1> {
 public:
     SetItemCommand(SiteDocument& document, const ItemRef& ref, SiteItem after, const QString& text,
-                   int gesture = 0);
-
-    void undo() override;
-    void redo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand* other) override;
-
-private:
-    SiteDocument& m_document;
-    ItemRef m_ref;
-    SiteItem m_before;
-    SiteItem m_after;
-    int m_gesture;
+                   int gesture = 0)
+        : SiteCommand(document, ItemChange(document, ref, std::move(after)), text, gesture) {}
 };
 
-// Items come onto the plan, or leave it. Each is given with its place in its kind's list after
-// the insertion (before the removal); they go in in ascending order and out in descending order.
-class InsertItemsCommand : public QUndoCommand {
+class InsertItemsCommand : public SiteCommand<ItemsChange, -1> {
 public:
-    enum class Direction { Insert, Remove };
+    using Direction = ItemsChange::Direction;
 
     InsertItemsCommand(SiteDocument& document, std::vector<std::pair<ItemRef, SiteItem>> items,
-                       Direction direction, const QString& text);
-
-    void undo() override;
-    void redo() override;
-
-private:
-    void insert();
-    void remove();
-
-    SiteDocument& m_document;
-    std::vector<std::pair<ItemRef, SiteItem>> m_items; // ascending
-    Direction m_direction;
+                       Direction direction, const QString& text)
+        : SiteCommand(document, ItemsChange(std::move(items), direction), text, 0) {}
 };
 
-// The background picture changes: added, moved, scaled, dimmed, locked, shown or hidden.
-class SetBackgroundCommand : public QUndoCommand {
+class SetBackgroundCommand : public SiteCommand<BackgroundChange, 2> {
 public:
     SetBackgroundCommand(SiteDocument& document, std::optional<SiteBackground> after,
-                         const QString& text, int gesture = 0);
-
-    void undo() override;
-    void redo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand* other) override;
-
-private:
-    SiteDocument& m_document;
-    std::optional<SiteBackground> m_before;
-    std::optional<SiteBackground> m_after;
-    int m_gesture;
+                         const QString& text, int gesture = 0)
+        : SiteCommand(document, BackgroundChange(document, std::move(after)), text, gesture) {}
 };
 
-// The site's level set changes, its cameras and areas carried into it (withLevelSet).
-class SetLevelSetCommand : public QUndoCommand {
+class SetLevelSetCommand : public SiteCommand<LevelSetChange, -1> {
 public:
-    SetLevelSetCommand(SiteDocument& document, const LevelSet& after, const QString& text);
-
-    void undo() override { m_document.reset(m_before); }
-    void redo() override { m_document.reset(m_after); }
-
-private:
-    SiteDocument& m_document;
-    Site m_before;
-    Site m_after;
+    SetLevelSetCommand(SiteDocument& document, const LevelSet& after, const QString& text)
+        : SiteCommand(document, LevelSetChange(document, after), text, 0) {}
 };
 
 } // namespace vistaro

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
 #include "optics/coveragesettings.h"
+#include "site/plancoordinates.h"
 #include "siteplan/dxflayersdialog.h"
-#include "siteplan/plancoordinates.h"
 #include "siteplan/planimport.h"
 #include "support/messageboxanswer.h"
 #include "support/scripteddialogs.h"

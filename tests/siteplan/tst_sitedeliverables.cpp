@@ -5,10 +5,11 @@
 #include "optics/coveragesettings.h"
 #include "preview/preview.h"
 #include "site/planfigures.h"
+#include "site/plangeometry.h"
 #include "site/sitefile.h"
+#include "siteplan/areatablemodel.h"
 #include "siteplan/cameratablemodel.h"
-#include "siteplan/plangeometry.h"
-#include "siteplan/sitedeliverables.h"
+#include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/siteplan.h"
 #include "support/scripteddialogs.h"
@@ -20,11 +21,13 @@
 #include <QPdfDocument>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <cmath>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -70,6 +73,17 @@ QStringList valuesOf(const ReportDocument& page, const QString& label) {
             if (row.label == label)
                 return row.values;
     return {};
+}
+
+QStringList firstRow(const QAbstractItemModel& model) {
+    QStringList cells;
+    for (int column = 0; column < model.columnCount(); ++column)
+        cells << model.index(0, column).data().toString();
+    return cells;
+}
+
+bool near(double a, double b) {
+    return std::abs(a - b) < 1e-9;
 }
 
 QStringList pdfPages(const QString& path) {
@@ -182,7 +196,7 @@ private slots:
 
         auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
         const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
-        const QList<ReportDocument> report = deliverables.report(QDate(2026, 3, 12));
+        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
         const ReportTable& schedule = report.back().tables.front();
         const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
         const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
@@ -215,6 +229,126 @@ private slots:
         QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
+    void cameraTable_data() {
+        QTest::addColumn<std::optional<double>>("tele");
+        QTest::addColumn<std::optional<double>>("tilt");
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("metric") << std::optional<double>() << std::optional<double>()
+                                << "Entrance|T6000|6|Identification|237.9|31.6|0|3|1.7"
+                                << "m";
+        // 237.997 px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
+        QTest::newRow("imperial zoom")
+            << std::optional<double>(60) << std::optional<double>()
+            << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
+            << "ft";
+        // Tilted 30°, the field at 1.7 m runs from 1.40976 to 4.16881 m (1.3 / tan(30° ± v/2),
+        // tan(v/2) = 0.225), inspection then identification, a keystone of half-width 0.4 z at
+        // depth z = x cos 30° + 1.3 sin 30°: 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x
+        // 2.75905) = 6.7664 m². The target 10 m ahead lies 9.3103 m deep: 1920 x 6 / (4.8 x
+        // 9.3103) = 257.78 px/m. Its target height still says where the field is worked out.
+        QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
+                                         << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
+                                         << "m";
+    }
+    void cameraTable() {
+        QFETCH(std::optional<double>, tele);
+        QFETCH(std::optional<double>, tilt);
+        QFETCH(QString, cells);
+        QFETCH(QString, unit);
+        // No wall: identification from 3.554859 to 9.511780 m, 31.6736 m² (see planFootprint),
+        // 340.93 ft² (0.3048² m² a square foot); the target S = 10.0841 m away gets
+        // 1920 x 6 / (4.8 S) = 237.997 px/m, 72.541 px/ft.
+        Site site = smallSite();
+        site.walls.clear();
+        site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
+        site.cameras[0].focalTeleMm = tele;
+        if (tilt) {
+            site.cameras[0].aim = Aim::Tilt;
+            site.cameras[0].tiltDeg = *tilt;
+        }
+        Plan plan(site);
+        CameraTableModel model(plan.document, plan.coverage,
+                               [](const ItemRef&, const SiteItem&) {});
+        QCOMPARE(firstRow(model), cells.split(u'|'));
+        QVERIFY(model.headerData(4, Qt::Horizontal).toString().endsWith(u"(px/"_s + unit + u')'));
+    }
+
+    // A cell typed into hands the camera with that one value changed to the edit; the model
+    // itself never changes the site, and refuses what it cannot read.
+    void cameraTableEdits_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariant>("typed");
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        const auto row = [](const char* name, CameraColumn column, const QVariant& typed,
+                            bool imperial, const char* field, double value) {
+            QTest::newRow(name) << static_cast<int>(column) << typed << imperial << field << value;
+        };
+        row("focal", CameraColumn::Focal, u"8.5"_s, false, "focal", 8.5);
+        row("focal not a number", CameraColumn::Focal, u"abc"_s, false, "", 0);
+        row("focal zero", CameraColumn::Focal, u"0"_s, false, "", 0);
+        row("level", CameraColumn::Level, 2, false, "level", 2);
+        row("level out of range", CameraColumn::Level, 7, false, "", 0);
+        row("pan below zero", CameraColumn::Pan, u"-90"_s, false, "pan", 270);
+        row("height in feet", CameraColumn::Height, u"10"_s, true, "height", 3.048);
+        row("target height zero", CameraColumn::TargetHeight, u"0"_s, false, "", 0);
+        row("target height", CameraColumn::TargetHeight, u"1.5"_s, false, "target", 1.5);
+        row("lens is not typed", CameraColumn::Lens, u"X"_s, false, "", 0);
+    }
+    void cameraTableEdits() {
+        QFETCH(int, column);
+        QFETCH(QVariant, typed);
+        QFETCH(bool, imperial);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        Site site = smallSite();
+        site.units = imperial ? Units::Imperial : Units::Metric;
+        // Aimed by its tilt: a target height typed moves the plane its field is worked out at
+        // and keeps the tilt.
+        site.cameras[0].aim = Aim::Tilt;
+        site.cameras[0].tiltDeg = 20;
+        Plan plan(site);
+        std::optional<SiteCamera> edited;
+        CameraTableModel model(plan.document, plan.coverage,
+                               [&](const ItemRef& ref, const SiteItem& item) {
+                                   QCOMPARE(ref, (ItemRef{ItemKind::Camera, 0}));
+                                   edited = std::get<SiteCamera>(item);
+                               });
+        const QModelIndex cell = model.index(0, column);
+        const bool typeable = model.flags(cell) & Qt::ItemIsEditable;
+        QCOMPARE(typeable && model.setData(cell, typed), !field.isEmpty());
+        QCOMPARE(plan.document.site(), site);
+        QCOMPARE(edited.has_value(), !field.isEmpty());
+        if (!edited)
+            return;
+        QCOMPARE(edited->aim, Aim::Tilt);
+        const double got = field == u"focal"_s    ? edited->focalMm
+                           : field == u"level"_s  ? static_cast<int>(edited->level)
+                           : field == u"pan"_s    ? edited->panDeg
+                           : field == u"target"_s ? edited->targetHeightM
+                                                  : edited->mountHeightM;
+        QVERIFY2(near(got, value), qPrintable(QString::number(got)));
+    }
+
+    void areaTable() {
+        Plan plan(smallSite());
+        std::optional<SiteArea> edited;
+        AreaTableModel model(
+            plan.document, plan.coverage,
+            [&](const ItemRef&, const SiteItem& item) { edited = std::get<SiteArea>(item); });
+        QCOMPARE(firstRow(model), (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
+        QVERIFY(model.setData(model.index(0, 1), 1));
+        QCOMPARE(edited->level, Level(1)); // detection
+        QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
+        // The rows follow the document.
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        plan.document.insertItem({ItemKind::Area, 0}, smallSite().areas[0]);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(model.rowCount(), 3);
+    }
+
     // The DXF drawing holds the site as it is and, under each level of its set, the rings of that
     // level's bands: here the camera's one band, cut at the wall. The SVG draws it in its
     // level's colour.
@@ -232,11 +366,11 @@ private slots:
         for (Level level = 0; level < enLevels().size(); ++level)
             expected.bands.push_back(
                 {level, level == band.level ? band.shape.rings : decltype(band.shape.rings){}});
-        QCOMPARE(plan.deliverables().dxfCoverage(), expected);
+        QCOMPARE(dxfCoverageOf(plan.deliverables()), expected);
 
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site.svg"_s);
-        QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
+        QCOMPARE(saveSiteSvg(path, plan.deliverables()), std::nullopt);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
@@ -295,7 +429,7 @@ private slots:
         const QString path = folder.filePath(u"site."_s + format);
         std::vector<QPointF> written;
         if (format == u"svg"_s) {
-            QCOMPARE(plan.deliverables().saveSvg(path), std::nullopt);
+            QCOMPARE(saveSiteSvg(path, plan.deliverables()), std::nullopt);
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QXmlStreamReader xml(&file);
@@ -327,7 +461,7 @@ private slots:
             QVERIFY(!xml.hasError());
             QCOMPARE(origin, QPointF(500'000, 5'000'000));
         } else {
-            QCOMPARE(saveDxf(path, plan.deliverables().dxfCoverage()), std::nullopt);
+            QCOMPARE(saveDxf(path, dxfCoverageOf(plan.deliverables())), std::nullopt);
             const DxfReadResult read = readDxfFile(path);
             QCOMPARE(read.outcome, DxfReadResult::Outcome::Read);
             for (const DxfPolyline& polyline : read.drawing.polylines)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "siteplan/plangeometry.h"
+#include "site/plangeometry.h"
 #include "siteplan/siteplan.h"
 #include "support/scripteddialogs.h"
 

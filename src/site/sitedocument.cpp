@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "siteplan/sitedocument.h"
+#include "site/sitedocument.h"
 
 #include <QRegularExpression>
 

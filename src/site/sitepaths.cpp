@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "siteplan/sitepaths.h"
+#include "site/sitepaths.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vistaro {
 
@@ -27,6 +28,18 @@ QString pictureName(const QString& siteFile, const QString& picture) {
     const QString relative = folderOf(siteFile).relativeFilePath(full);
     return relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative) ? full
                                                                                         : relative;
+}
+
+QString exportPath(const QString& siteFile, const QString& unnamed, const QString& suffix) {
+    const QString folder = siteFile.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(siteFile).absolutePath();
+    const QString name = siteFile.isEmpty() ? unnamed : QFileInfo(siteFile).completeBaseName();
+    return QDir(folder).filePath(name + u'.' + suffix);
+}
+
+QString withSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + u'.' + suffix : path;
 }
 
 QStringList recentFiles(QStringList files, const QString& opened, int keep) {

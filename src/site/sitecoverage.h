@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "siteplan/sitedocument.h"
-#include "siteplan/sitegeometry.h"
+#include "site/sitedocument.h"
+#include "site/sitegeometry.h"
 
 #include <QObject>
 #include <optional>

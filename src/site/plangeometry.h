@@ -4,7 +4,7 @@
 #pragma once
 
 #include "site/plancoverage.h"
-#include "siteplan/sitegeometry.h"
+#include "site/sitegeometry.h"
 
 namespace vistaro {
 

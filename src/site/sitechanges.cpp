@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "site/sitechanges.h"
+
+#include <algorithm>
+
+namespace vistaro {
+
+ItemChange::ItemChange(const SiteDocument& document, const ItemRef& ref, SiteItem after)
+    : m_ref(ref), m_before(document.item(ref)), m_after(std::move(after)) {}
+
+bool ItemChange::absorb(const ItemChange& next) {
+    if (next.m_ref != m_ref)
+        return false;
+    m_after = next.m_after;
+    return true;
+}
+
+ItemsChange::ItemsChange(std::vector<std::pair<ItemRef, SiteItem>> items, Direction direction)
+    : m_items(std::move(items)), m_direction(direction) {
+    std::ranges::stable_sort(m_items, {}, &std::pair<ItemRef, SiteItem>::first);
+}
+
+void ItemsChange::insert(SiteDocument& document) const {
+    for (const auto& [ref, item] : m_items)
+        document.insertItem(ref, item);
+}
+
+void ItemsChange::remove(SiteDocument& document) const {
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it)
+        document.removeItem(it->first);
+}
+
+void ItemsChange::apply(SiteDocument& document) const {
+    m_direction == Direction::Insert ? insert(document) : remove(document);
+}
+
+void ItemsChange::revert(SiteDocument& document) const {
+    m_direction == Direction::Insert ? remove(document) : insert(document);
+}
+
+BackgroundChange::BackgroundChange(const SiteDocument& document,
+                                   std::optional<SiteBackground> after)
+    : m_before(document.site().background), m_after(std::move(after)) {}
+
+bool BackgroundChange::absorb(const BackgroundChange& next) {
+    m_after = next.m_after;
+    return true;
+}
+
+LevelSetChange::LevelSetChange(const SiteDocument& document, const LevelSet& after)
+    : m_before(document.site()), m_after(withLevelSet(document.site(), after)) {}
+
+} // namespace vistaro

@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "site/sitedeliverables.h"
+
+#include "optics/coverageformat.h"
+#include "platform/csvfile.h"
+#include "site/planfigures.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+// A length of 1, 2 or 5 times a power of ten, at most `most`.
+double roundLength(double most) {
+    const double power = std::pow(10.0, std::floor(std::log10(most)));
+    for (const double step : {5.0, 2.0, 1.0})
+        if (step * power <= most)
+            return step * power;
+    return power;
+}
+
+} // namespace
+
+ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
+    const bool imperial = m_site.units == Units::Imperial;
+    ScheduleTable table{tr("Cameras"),
+                        {tr("Name"), tr("Lens"), tr("Focal (mm)"), tr("Horizontal angle (\u00b0)"),
+                         tr("Vertical angle (\u00b0)"),
+                         imperial ? tr("Density at aim (px/ft)") : tr("Density at aim (px/m)"),
+                         tr("Level"),
+                         imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)")},
+                        {}};
+    for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
+        const SiteCamera& camera = m_site.cameras[i];
+        const CameraRowTexts texts =
+            cameraRowTexts(camera, m_site.levelSet, m_coverage.areaAtLevel(int(i), camera.level),
+                           m_site.units, locale);
+        table.rows.append({camera.name, camera.lens, texts.focal, texts.angleH, texts.angleV,
+                           texts.density, texts.level, texts.areaAtLevel});
+    }
+    return table;
+}
+
+ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
+    const bool imperial = m_site.units == Units::Imperial;
+    ScheduleTable table{tr("Areas"),
+                        {tr("Name"), tr("Level"),
+                         imperial ? tr("Area (ft\u00b2)") : tr("Area (m\u00b2)"),
+                         tr("Covered (%)")},
+                        {}};
+    for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
+        const SiteArea& area = m_site.areas[i];
+        const bool known = int(i) < m_coverage.areaCount();
+        table.rows.append(
+            {area.name, CoverageText::levelName(m_site.levelSet, area.level),
+             known
+                 ? surfaceText(m_coverage.surface(int(i)), m_site.units, Rounding::Nearest, locale)
+                 : QString(),
+             known ? coveredText(m_coverage.coverage(int(i)).share, locale) : QString()});
+    }
+    return table;
+}
+
+QByteArray SiteDeliverables::scheduleCsv() const {
+    const ScheduleTable cameras = cameraSchedule(QLocale::c());
+    const ScheduleTable areas = areaSchedule(QLocale::c());
+    QByteArray bytes = CsvFile::table(cameras.columns, cameras.rows) + CsvFile::line({});
+    bytes += CsvFile::line(areas.columns);
+    for (const QStringList& row : areas.rows)
+        bytes += CsvFile::line(row);
+    return bytes;
+}
+
+ReportTexts SiteDeliverables::reportTexts(const QDate& date) {
+    return {tr("Site plan"), tr("Schedule"), QLocale().toString(date, QLocale::LongFormat),
+            tr("%1 %2, lens calculator for CCTV cameras")
+                .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+}
+
+QRectF SiteDeliverables::planBounds() const {
+    double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+    const auto take = [&](const PlanPoint& p) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y);
+        top = std::max(top, p.y);
+    };
+    for (const SiteCamera& camera : m_site.cameras)
+        take(camera.position);
+    for (const SiteWall& wall : m_site.walls)
+        std::for_each(wall.points.begin(), wall.points.end(), take);
+    for (const SiteArea& area : m_site.areas)
+        std::for_each(area.points.begin(), area.points.end(), take);
+    for (int i = 0; i < m_coverage.cameraCount(); ++i)
+        for (const LevelBand& band : m_coverage.footprint(i).bands)
+            for (const std::vector<PlanPoint>& ring : band.shape.rings)
+                std::for_each(ring.begin(), ring.end(), take);
+    if (!(left <= right && bottom <= top))
+        return QRectF(-5, -5, 10, 10);
+    const double margin = std::max({right - left, top - bottom, 1.0}) * 0.03;
+    return QRectF(QPointF(left, bottom), QPointF(right, top))
+        .adjusted(-margin, -margin, margin, margin);
+}
+
+std::vector<const PlanShape*> SiteDeliverables::bandsAt(Level level) const {
+    std::vector<const PlanShape*> shapes;
+    for (int i = 0; i < m_coverage.cameraCount(); ++i)
+        for (const LevelBand& band : m_coverage.footprint(i).bands)
+            if (band.level == level)
+                shapes.push_back(&band.shape);
+    return shapes;
+}
+
+std::vector<LegendEntry> SiteDeliverables::legend() const {
+    std::vector<LegendEntry> entries;
+    for (Level level = 0; level < m_site.levelSet.size(); ++level)
+        entries.push_back(
+            {LegendEntry::Kind::Band, level, CoverageText::levelName(m_site.levelSet, level)});
+    entries.push_back({LegendEntry::Kind::DeadZone, 0, tr("Dead zone")});
+    entries.push_back({LegendEntry::Kind::Covered, 0, tr("Area covered")});
+    entries.push_back({LegendEntry::Kind::Wall, 0, tr("Wall")});
+    return entries;
+}
+
+ScaleBar SiteDeliverables::scaleBar(double pixelsPerMetre, double mostPixels) const {
+    const bool imperial = m_site.units == Units::Imperial;
+    const double pixelsPerUnit = pixelsPerMetre * (imperial ? MetresPerFoot : 1);
+    const double length = roundLength(mostPixels / pixelsPerUnit);
+    return {length * pixelsPerUnit,
+            QLocale().toString(length) + (imperial ? QStringLiteral(" ft") : QStringLiteral(" m"))};
+}
+
+std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {
+    const QRectF bounds = planBounds();
+    // SVG numbers keep six digits, millimetres only within a kilometre of where they count
+    // from: the drawing counts from the whole kilometre nearest the site's middle, which its
+    // description names, and its y grows down, so north is up.
+    // (+ 0.0 makes a -0 a plain 0.)
+    const auto kilometre = [](double metres) { return std::round(metres / 1000) * 1000 + 0.0; };
+    const QPointF origin(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
+    const QRectF box(bounds.left() - origin.x(), origin.y() - bounds.bottom(), bounds.width(),
+                     bounds.height());
+    const double width = std::ceil(box.width() * SvgDotsPerMetre);
+    const double height = std::ceil(box.height() * SvgDotsPerMetre);
+    if (width > INT_MAX || height > INT_MAX)
+        return tr("the site is too large for a drawing at 1:1");
+    return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan"),
+                    tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
+                       "and y to the south of the plan's point %1 m east, %2 m north")
+                        .arg(origin.x(), 0, 'f', 0)
+                        .arg(origin.y(), 0, 'f', 0)};
+}
+
+} // namespace vistaro

@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/sitedrawings.h"
+
+#include "camerareport/sitecamerareport.h"
+#include "siteplan/plancolours.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vistaro {
+
+namespace {
+
+// The plan page's drawing, in screen pixels: the page's printable width, and room below.
+const QSizeF PlanPageSize(680, 900);
+constexpr qreal LegendHeight = 70;
+// Line widths and marks in the SVG, in metres: a wall is 15 cm wide on the drawing.
+constexpr qreal SvgUnit = 0.05;
+// The SVG at 1:1 in millimetres: 254 dots an inch is ten a millimetre.
+constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMetre * 0.0254);
+constexpr int DeadZoneSvgAlpha = 70;
+
+QPainterPath pathOf(const std::vector<std::vector<PlanPoint>>& rings, const QTransform& toOut) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const std::vector<PlanPoint>& ring : rings) {
+        QPolygonF polygon;
+        for (const PlanPoint& point : ring)
+            polygon << toOut.map(QPointF(point.x, point.y));
+        path.addPolygon(polygon);
+        path.closeSubpath();
+    }
+    return path;
+}
+
+QPolygonF lineOf(const std::vector<PlanPoint>& points, const QTransform& toOut) {
+    QPolygonF line;
+    for (const PlanPoint& point : points)
+        line << toOut.map(QPointF(point.x, point.y));
+    return line;
+}
+
+// `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
+// is scaled rather than the font sized, so that a text a few centimetres high reads in the SVG.
+void label(QPainter& painter, QPointF at, const QString& text, qreal height) {
+    constexpr int Pixels = 20;
+    painter.save();
+    painter.translate(at);
+    painter.scale(height / Pixels, height / Pixels);
+    QFont font = painter.font();
+    font.setPixelSize(Pixels);
+    painter.setFont(font);
+    painter.drawText(QPointF(0, 0), text);
+    painter.restore();
+}
+
+// The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
+// `unit` wide: each level's bands together (one group in an SVG), the dead zones filled with
+// `deadZone`, the areas with their covered parts, the walls and the cameras with their names.
+void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const QTransform& toOut,
+                  qreal unit, const QBrush& deadZone) {
+    const Site& site = deliverables.site();
+    const SiteCoverage& coverage = deliverables.coverage();
+    painter.setPen(Qt::NoPen);
+    for (Level level = 0; level < site.levelSet.size(); ++level) {
+        painter.setBrush(levelQColor(level, BandAlpha));
+        for (const PlanShape* band : deliverables.bandsAt(level))
+            painter.drawPath(pathOf(band->rings, toOut));
+    }
+    painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
+    painter.setBrush(deadZone);
+    for (int i = 0; i < coverage.cameraCount(); ++i)
+        painter.drawPath(pathOf(coverage.footprint(i).deadZone.rings, toOut));
+    for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
+        const SiteArea& area = site.areas[i];
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(CoveredColour));
+        painter.drawPath(pathOf(coverage.coverage(int(i)).covered.rings, toOut));
+        painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(lineOf(area.points, toOut));
+        painter.setPen(QColor::fromRgba(WallColour));
+        if (!area.points.empty())
+            label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
+                  area.name, unit * 9);
+    }
+    painter.setPen(
+        QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const SiteWall& wall : site.walls)
+        painter.drawPolyline(lineOf(wall.points, toOut));
+    for (const SiteCamera& camera : site.cameras) {
+        const QPointF at = toOut.map(QPointF(camera.position.x, camera.position.y));
+        const double pan = camera.panDeg * std::numbers::pi / 180;
+        const QPointF ahead = toOut.map(
+            QPointF(camera.position.x + std::cos(pan), camera.position.y + std::sin(pan)));
+        const QPointF along =
+            (ahead - at) / std::max(1e-9, std::hypot((ahead - at).x(), (ahead - at).y()));
+        painter.setPen(QPen(Qt::black, unit));
+        painter.drawLine(at, at + along * unit * 14);
+        painter.setBrush(levelQColor(camera.level).darker(140));
+        painter.drawEllipse(at, unit * 5, unit * 5);
+        label(painter, at + QPointF(unit * 7, -unit * 7), camera.name, unit * 10);
+    }
+}
+
+// The legend's entries below the plan, then the scale bar at the given pixels a metre.
+void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
+                 const SiteDeliverables& deliverables) {
+    const qreal swatch = 12;
+    qreal x = strip.left();
+    qreal y = strip.top() + 6;
+    const QColor dead = QColor::fromRgba(DeadZoneColour);
+    for (const LegendEntry& entry : deliverables.legend()) {
+        const qreal width = swatch + 6 + painter.fontMetrics().horizontalAdvance(entry.text) + 16;
+        if (x + width > strip.right()) {
+            x = strip.left();
+            y += swatch + 6;
+        }
+        switch (entry.kind) {
+        case LegendEntry::Kind::Band:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(levelQColor(entry.level, BandAlpha));
+            break;
+        case LegendEntry::Kind::DeadZone:
+            painter.setPen(QPen(dead));
+            painter.setBrush(QBrush(dead, Qt::FDiagPattern));
+            break;
+        case LegendEntry::Kind::Covered:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor::fromRgba(CoveredColour));
+            break;
+        case LegendEntry::Kind::Wall:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor::fromRgba(WallColour));
+            break;
+        }
+        painter.drawRect(QRectF(x, y, swatch, swatch));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + swatch + 6, y + swatch - 2), entry.text);
+        x += width;
+    }
+
+    const ScaleBar scale = deliverables.scaleBar(pixelsPerMetre, strip.width() * 0.3);
+    const qreal bar = scale.pixels;
+    const qreal base = strip.bottom() - 6;
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.drawLine(QPointF(strip.left(), base), QPointF(strip.left() + bar, base));
+    for (const qreal tick : {0.0, bar / 2, bar})
+        painter.drawLine(QPointF(strip.left() + tick, base - 5),
+                         QPointF(strip.left() + tick, base));
+    painter.drawText(QPointF(strip.left() + bar + 8, base), scale.text);
+}
+
+// An arrow pointing up, north, with its letter, in the corner at `tip`.
+void paintNorth(QPainter& painter, QPointF tip) {
+    const qreal size = 24;
+    QPolygonF arrow;
+    arrow << tip << tip + QPointF(size / 3, size) << tip + QPointF(0, size * 0.75)
+          << tip + QPointF(-size / 3, size);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(arrow);
+    const QString north = SiteDeliverables::tr("N");
+    painter.drawText(
+        tip + QPointF(-painter.fontMetrics().horizontalAdvance(north) / 2.0, size + 14), north);
+}
+
+ReportTable reportTable(const ScheduleTable& table) {
+    return {table.heading, table.columns, table.rows};
+}
+
+} // namespace
+
+void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables) {
+    const QRectF plan = area.adjusted(0, 0, 0, -LegendHeight);
+    const QRectF bounds = deliverables.planBounds();
+    const double scale = std::min(plan.width() / bounds.width(), plan.height() / bounds.height());
+    // North up: plan y grows up the page.
+    QTransform toPage;
+    toPage.translate(plan.center().x(), plan.top() + bounds.height() * scale / 2);
+    toPage.scale(scale, -scale);
+    toPage.translate(-bounds.center().x(), -bounds.center().y());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintContent(painter, deliverables, toPage, 1,
+                 QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+    painter.setPen(QPen(QColor::fromRgba(WallColour), 0.5));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF frame = toPage.mapRect(bounds);
+    painter.drawRect(frame);
+    const QRectF strip(area.left(), frame.bottom() + 8, area.width(), LegendHeight - 8);
+    paintLegend(painter, strip, scale, deliverables);
+    paintNorth(painter, QPointF(strip.right() - 12, strip.bottom() - 40));
+    painter.restore();
+}
+
+QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date) {
+    const ReportTexts texts = SiteDeliverables::reportTexts(date);
+    ReportDocument plan{texts.planTitle, texts.day, {}, {}, texts.footer, {}};
+    plan.drawings.append(
+        {QString(), PlanPageSize, [deliverables](QPainter& painter, const QRectF& area) {
+             paintSitePlan(painter, area, deliverables);
+         }});
+    QList<ReportDocument> pages{plan};
+    for (const SiteCamera& camera : deliverables.site().cameras)
+        pages.append(siteCameraReport(camera, deliverables.site().levelSet,
+                                      deliverables.site().units, date));
+    ReportDocument schedule{texts.scheduleTitle, texts.day, {}, {}, texts.footer, {}};
+    schedule.tables = {reportTable(deliverables.cameraSchedule(QLocale())),
+                       reportTable(deliverables.areaSchedule(QLocale()))};
+    pages.append(schedule);
+    return pages;
+}
+
+DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
+    const Site& site = deliverables.site();
+    DxfCoverage drawing;
+    drawing.walls = site.walls;
+    for (const SiteArea& area : site.areas)
+        drawing.areas.push_back({area.name, area.points});
+    for (const SiteCamera& camera : site.cameras)
+        drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
+    drawing.levelSet = site.levelSet;
+    for (Level level = 0; level < site.levelSet.size(); ++level) {
+        DxfLevelBands bands{level, {}};
+        for (const PlanShape* band : deliverables.bandsAt(level))
+            bands.polygons.insert(bands.polygons.end(), band->rings.begin(), band->rings.end());
+        drawing.bands.push_back(std::move(bands));
+    }
+    return drawing;
+}
+
+std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables) {
+    const auto failure = [&](const QString& reason) {
+        return SiteDeliverables::tr("Could not save \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    const std::variant<SvgFrame, QString> framed = deliverables.svgFrame();
+    if (const auto* tooLarge = std::get_if<QString>(&framed)) {
+        file.cancelWriting();
+        return failure(*tooLarge);
+    }
+    const SvgFrame& frame = std::get<SvgFrame>(framed);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(SvgDotsPerInch);
+    svg.setSize(frame.size);
+    svg.setViewBox(frame.box);
+    svg.setTitle(frame.title);
+    svg.setDescription(frame.description);
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        file.cancelWriting();
+        return failure(SiteDeliverables::tr("the drawing could not be begun"));
+    }
+    // A hatching's pattern would be drawn in metres, a line every few of them: a tint instead.
+    QColor deadZone = QColor::fromRgba(DeadZoneColour);
+    deadZone.setAlpha(DeadZoneSvgAlpha);
+    const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
+    paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
+    painter.end();
+    if (!file.commit())
+        return failure(file.errorString());
+    return std::nullopt;
+}
+
+} // namespace vistaro
