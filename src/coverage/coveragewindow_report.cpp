@@ -5,6 +5,7 @@
 
 #include "coverage/coverageview.h"
 #include "coverage/coveragewindow.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
@@ -43,8 +44,7 @@ void CoverageWindow::buildReportButtons(QHBoxLayout* row) {
         {m_copyImage, "CopyImage"},
     };
     for (const auto& [button, name] : buttons) {
-        button = new QPushButton(this);
-        button->setObjectName(QLatin1String(name));
+        button = named<QPushButton>(name, this);
         row->addWidget(button);
     }
     connect(m_saveReport, &QPushButton::clicked, this, &CoverageWindow::SaveReport_Click);

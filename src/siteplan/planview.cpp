@@ -492,7 +492,7 @@ void PlanView::finishDrawing() {
 }
 
 void PlanView::showDraft(const std::optional<QPointF>& cursor) {
-    QPolygonF polygon = scenePolygon(m_drawing);
+    QPolygonF polygon = drawnPolygon(m_drawing);
     if (cursor && !polygon.isEmpty())
         polygon << *cursor;
     QPainterPath path;

@@ -4,14 +4,15 @@
 #include "siteplan/sitedeliverables.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/csvfile.h"
+#include "platform/savefile.h"
 #include "site/planfigures.h"
 #include "siteplan/plancolours.h"
+#include "siteplan/planitems.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <climits>
@@ -31,26 +32,6 @@ constexpr qreal SvgUnit = 0.05;
 constexpr int SvgDotsPerInch = 254;
 constexpr double SvgDotsPerMetre = 10'000;
 constexpr int DeadZoneSvgAlpha = 70;
-
-QPainterPath pathOf(const std::vector<std::vector<PlanPoint>>& rings, const QTransform& toOut) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const std::vector<PlanPoint>& ring : rings) {
-        QPolygonF polygon;
-        for (const PlanPoint& point : ring)
-            polygon << toOut.map(QPointF(point.x, point.y));
-        path.addPolygon(polygon);
-        path.closeSubpath();
-    }
-    return path;
-}
-
-QPolygonF lineOf(const std::vector<PlanPoint>& points, const QTransform& toOut) {
-    QPolygonF line;
-    for (const PlanPoint& point : points)
-        line << toOut.map(QPointF(point.x, point.y));
-    return line;
-}
 
 // `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
 // is scaled rather than the font sized, so that a text a few centimetres high reads in the SVG.
@@ -104,20 +85,20 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
         for (int i = 0; i < coverage.cameraCount(); ++i)
             for (const LevelBand& band : coverage.footprint(i).bands)
                 if (band.level == level)
-                    painter.drawPath(pathOf(band.shape.rings, toOut));
+                    painter.drawPath(drawnPath(band.shape, toOut));
     }
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
-        painter.drawPath(pathOf(coverage.footprint(i).deadZone.rings, toOut));
+        painter.drawPath(drawnPath(coverage.footprint(i).deadZone, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
         const SiteArea& area = site.areas[i];
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
-        painter.drawPath(pathOf(coverage.coverage(int(i)).covered.rings, toOut));
+        painter.drawPath(drawnPath(coverage.coverage(int(i)).covered, toOut));
         painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPolygon(lineOf(area.points, toOut));
+        painter.drawPolygon(drawnPolygon(area.points, toOut));
         painter.setPen(QColor::fromRgba(WallColour));
         if (!area.points.empty())
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
@@ -127,7 +108,7 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     for (const SiteWall& wall : site.walls)
-        painter.drawPolyline(lineOf(wall.points, toOut));
+        painter.drawPolyline(drawnPolygon(wall.points, toOut));
     for (const SiteCamera& camera : site.cameras) {
         const QPointF at = toOut.map(QPointF(camera.position.x, camera.position.y));
         const double pan = camera.panDeg * std::numbers::pi / 180;
@@ -141,15 +122,6 @@ void paintContent(QPainter& painter, const Site& site, const SiteCoverage& cover
         painter.drawEllipse(at, unit * 5, unit * 5);
         label(painter, at + QPointF(unit * 7, -unit * 7), camera.name, unit * 10);
     }
-}
-
-// A length of 1, 2 or 5 times a power of ten, at most `most`.
-double roundLength(double most) {
-    const double power = std::pow(10.0, std::floor(std::log10(most)));
-    for (const double step : {5.0, 2.0, 1.0})
-        if (step * power <= most)
-            return step * power;
-    return power;
 }
 
 // The legend's entries below the plan, then the scale bar at the given pixels a metre.
@@ -178,10 +150,8 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre, 
     entry(SiteDeliverables::tr("Area covered"), QColor::fromRgba(CoveredColour), Qt::NoPen);
     entry(SiteDeliverables::tr("Wall"), QColor::fromRgba(WallColour), Qt::NoPen);
 
-    const bool imperial = units == Units::Imperial;
-    const double pixelsPerUnit = pixelsPerMetre * (imperial ? MetresPerFoot : 1);
-    const double length = roundLength(strip.width() * 0.3 / pixelsPerUnit);
-    const qreal bar = length * pixelsPerUnit;
+    const double metres = roundLength(strip.width() * 0.3 / pixelsPerMetre, units);
+    const qreal bar = metres * pixelsPerMetre;
     const qreal base = strip.bottom() - 6;
     painter.setPen(QPen(Qt::black, 1.5));
     painter.drawLine(QPointF(strip.left(), base), QPointF(strip.left() + bar, base));
@@ -189,8 +159,7 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre, 
         painter.drawLine(QPointF(strip.left() + tick, base - 5),
                          QPointF(strip.left() + tick, base));
     painter.drawText(QPointF(strip.left() + bar + 8, base),
-                     QLocale().toString(length) +
-                         (imperial ? QStringLiteral(" ft") : QStringLiteral(" m")));
+                     QLocale().toString(toUnits(metres, units)) + u' ' + lengthUnit(units));
 }
 
 // An arrow pointing up, north, with its letter, in the corner at `tip`.
@@ -210,13 +179,12 @@ void paintNorth(QPainter& painter, QPointF tip) {
 } // namespace
 
 ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
-    const bool imperial = m_site.units == Units::Imperial;
+    const Units units = m_site.units;
     ReportTable table{tr("Cameras"),
                       {tr("Name"), tr("Lens"), tr("Focal (mm)"), tr("Horizontal angle (\u00b0)"),
                        tr("Vertical angle (\u00b0)"),
-                       imperial ? tr("Density at aim (px/ft)") : tr("Density at aim (px/m)"),
-                       tr("Level"),
-                       imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)")},
+                       withUnit(tr("Density at aim"), densityUnit(units)), tr("Level"),
+                       withUnit(tr("Area at level"), areaUnit(units))},
                       {}};
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
@@ -230,11 +198,10 @@ ReportTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
 }
 
 ReportTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
-    const bool imperial = m_site.units == Units::Imperial;
-    ReportTable table{tr("Areas"),
-                      {tr("Name"), tr("Level"),
-                       imperial ? tr("Area (ft\u00b2)") : tr("Area (m\u00b2)"), tr("Covered (%)")},
-                      {}};
+    ReportTable table{
+        tr("Areas"),
+        {tr("Name"), tr("Level"), withUnit(tr("Area"), areaUnit(m_site.units)), tr("Covered (%)")},
+        {}};
     for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
@@ -321,12 +288,6 @@ DxfCoverage SiteDeliverables::dxfCoverage() const {
 }
 
 std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
-    const auto failure = [&](const QString& reason) {
-        return tr("Could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
     const QRectF bounds = planBounds(m_site, m_coverage);
     // SVG numbers keep six digits, millimetres only within a kilometre of where they count
     // from: the drawing counts from the whole kilometre nearest the site's middle, which its
@@ -339,33 +300,29 @@ std::optional<QString> SiteDeliverables::saveSvg(const QString& path) const {
                      bounds.height());
     const double width = std::ceil(box.width() * SvgDotsPerMetre);
     const double height = std::ceil(box.height() * SvgDotsPerMetre);
-    if (width > INT_MAX || height > INT_MAX) {
-        file.cancelWriting();
-        return failure(tr("the site is too large for a drawing at 1:1"));
-    }
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setResolution(SvgDotsPerInch);
-    svg.setSize(QSize(int(width), int(height)));
-    svg.setViewBox(box);
-    svg.setTitle(tr("Site plan"));
-    svg.setDescription(tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
-                          "and y to the south of the plan's point %1 m east, %2 m north")
-                           .arg(origin.x(), 0, 'f', 0)
-                           .arg(origin.y(), 0, 'f', 0));
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        file.cancelWriting();
-        return failure(tr("the drawing could not be begun"));
-    }
-    // A hatching's pattern would be drawn in metres, a line every few of them: a tint instead.
-    QColor deadZone = QColor::fromRgba(DeadZoneColour);
-    deadZone.setAlpha(DeadZoneSvgAlpha);
-    paintContent(painter, m_site, m_coverage, toSvg, SvgUnit, deadZone);
-    painter.end();
-    if (!file.commit())
-        return failure(file.errorString());
-    return std::nullopt;
+    if (width > INT_MAX || height > INT_MAX)
+        return SaveFailure{path, tr("the site is too large for a drawing at 1:1")}.message();
+    return failureMessage(saveWhole(path, [&](QIODevice& file) -> std::optional<QString> {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setResolution(SvgDotsPerInch);
+        svg.setSize(QSize(int(width), int(height)));
+        svg.setViewBox(box);
+        svg.setTitle(tr("Site plan"));
+        svg.setDescription(tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
+                              "and y to the south of the plan's point %1 m east, %2 m north")
+                               .arg(origin.x(), 0, 'f', 0)
+                               .arg(origin.y(), 0, 'f', 0));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return tr("the drawing could not be begun");
+        // A hatching's pattern would be drawn in metres, a line every few of them: a tint.
+        QColor deadZone = QColor::fromRgba(DeadZoneColour);
+        deadZone.setAlpha(DeadZoneSvgAlpha);
+        paintContent(painter, m_site, m_coverage, toSvg, SvgUnit, deadZone);
+        painter.end();
+        return std::nullopt;
+    }));
 }
 
 } // namespace vistaro

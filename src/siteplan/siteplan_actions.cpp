@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "optics/coverageformat.h"
+#include "platform/forms.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
@@ -19,8 +20,6 @@
 
 namespace vistaro {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr double ZoomStep = 1.25;
@@ -31,8 +30,7 @@ constexpr double DimOpacity = 0.35;
 void SitePlan::buildActions() {
     const auto action = [this](const char* name, const QKeySequence& shortcut = {},
                                bool checkable = false) {
-        auto* made = new QAction(this);
-        made->setObjectName(QLatin1String(name));
+        auto* made = named<QAction>(name, this);
         made->setShortcut(shortcut);
         made->setCheckable(checkable);
         addAction(made);
@@ -166,7 +164,7 @@ void SitePlan::fillBandActions() {
     for (Level level = 0; level < levels.size(); ++level) {
         const QString& key = levels.levels[level].key;
         auto* band = new QAction(this);
-        band->setObjectName(u"Show"_s + key.left(1).toUpper() + key.mid(1));
+        band->setObjectName(QStringLiteral("Show") + key.left(1).toUpper() + key.mid(1));
         band->setCheckable(true);
         band->setChecked(true);
         band->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));

@@ -3,6 +3,7 @@
 
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "optics/units.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
 #include "siteplan/plancoordinates.h"
@@ -45,11 +46,10 @@ void SitePlan::useStandardDialogs() {
     };
     m_distanceAsker = [this](QWidget* parent, double shown) -> std::optional<double> {
         bool ok = false;
-        const double typed =
-            QInputDialog::getDouble(parent, tr("Background scale"),
-                                    tr("Distance between the two points (%1):")
-                                        .arg(CoverageText::lengthUnit(m_document.site().units)),
-                                    shown, 0.001, 1e6, 3, &ok);
+        const double typed = QInputDialog::getDouble(
+            parent, tr("Background scale"),
+            tr("Distance between the two points (%1):").arg(lengthUnit(m_document.site().units)),
+            shown, 0.001, 1e6, 3, &ok);
         return ok ? std::optional(typed) : std::nullopt;
     };
 }
@@ -113,7 +113,7 @@ void SitePlan::pickAndOpen() {
 bool SitePlan::load(const QString& path) {
     SiteRead read = m_files->read(path);
     if (!read.site) {
-        showMessage(this, read.problem);
+        showMessage(this, read.problem.message());
         return false;
     }
     // The background is kept by its full path while on show; saving names it afresh.
@@ -200,7 +200,7 @@ void SitePlan::setScale(const std::vector<PlanPoint>& points) {
     if (!background || points.size() != 2)
         return;
     const Units units = m_document.site().units;
-    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
+    const double unit = unitLength(units);
     const double shown = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y) / unit;
     const std::optional<double> typed = m_distanceAsker(this, shown);
     if (!typed)

@@ -46,7 +46,7 @@ bool SitePlan::offerRecovery() {
     if (!left->read.site) {
         showMessage(this, tr("The unsaved site plan kept when Vistaro last ended cannot be "
                              "restored. %1")
-                              .arg(left->read.problem));
+                              .arg(left->read.problem.message()));
         m_recovery->discard();
         return false;
     }

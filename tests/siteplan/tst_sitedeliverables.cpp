@@ -14,7 +14,6 @@
 #include "siteplan/siteplan.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPdfDocument>
@@ -356,36 +355,6 @@ private slots:
                                             std::abs(point.y() - corner.y) < 5e-4;
                                  }),
                      qPrintable(u"%1, %2"_s.arg(corner.x, 0, 'f', 3).arg(corner.y, 0, 'f', 3)));
-    }
-
-    void unwritableFolder_data() {
-        QTest::addColumn<QString>("suffix");
-        for (const char* suffix : {"pdf", "csv", "dxf", "svg"})
-            QTest::newRow(suffix) << QString::fromLatin1(suffix);
-    }
-
-    // A folder that is not there cannot be written: nothing is left and the message names the
-    // file.
-    void unwritableFolder() {
-        QFETCH(QString, suffix);
-        Plan plan(smallSite());
-        const QTemporaryDir folder;
-        const QString path = folder.filePath(u"gone/site."_s + suffix);
-        plan.exports.setSavePicker(
-            [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
-        QStringList messages;
-        plan.exports.setMessenger([&](QWidget*, const QString& text) { messages << text; });
-        const std::map<QString, bool (SiteExports::*)()> run{
-            {u"pdf"_s, &SiteExports::exportReport},
-            {u"csv"_s, &SiteExports::exportSchedule},
-            {u"dxf"_s, &SiteExports::exportDxf},
-            {u"svg"_s, &SiteExports::exportSvg}};
-        QVERIFY(!(plan.exports.*run.at(suffix))());
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.front().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(messages.front()));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList());
     }
 };
 

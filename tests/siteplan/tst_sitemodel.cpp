@@ -377,6 +377,8 @@ private slots:
                                [](const ItemRef&, const SiteItem&) {});
         QCOMPARE(firstRow(model), cells.split(u'|'));
         QVERIFY(model.headerData(4, Qt::Horizontal).toString().endsWith(u"(px/"_s + unit + u')'));
+        QVERIFY(
+            model.headerData(5, Qt::Horizontal).toString().endsWith(u'(' + unit + u"\u00b2)"_s));
     }
 
     // A cell typed into hands the camera with that one value changed to the edit; the model
