@@ -512,21 +512,21 @@
         <source>Plate readable</source>
         <translation>Kennzeichen lesbar</translation>
     </message>
+    <message>
+        <source>ft²</source>
+        <translation>ft²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
-    <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
-        <translation>ein Punkt des Plans ist keine Zahl oder liegt weiter als 10 000 km entfernt.</translation>
-    </message>
-    <message>
-        <source>the drawing could not be put together in a temporary folder.</source>
-        <translation>die Zeichnung konnte nicht in einem temporären Ordner erstellt werden.</translation>
-    </message>
     <message>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
@@ -586,6 +586,14 @@
     <message>
         <source>it is a folder.</source>
         <translation>es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km</source>
+        <translation>ein Punkt des Plans ist keine Zahl oder liegt weiter als 10 000 km entfernt</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder</source>
+        <translation>die Zeichnung konnte nicht in einem temporären Ordner erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -673,10 +681,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
         <source>there is no picture to save</source>
         <translation>es gibt kein Bild zum Speichern</translation>
     </message>
@@ -687,6 +691,10 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>the picture could not be written as PNG</source>
+        <translation>das Bild konnte nicht als PNG geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -809,16 +817,12 @@
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>Area (ft²)</source>
-        <translation>Fläche (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Fläche (m²)</translation>
-    </message>
-    <message>
         <source>Covered (%)</source>
         <translation>Abgedeckt (%)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
     </message>
 </context>
 <context>
@@ -1069,40 +1073,24 @@
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Dichte am Zielpunkt (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Dichte am Zielpunkt (px/m)</translation>
-    </message>
-    <message>
-        <source>Area at level (ft²)</source>
-        <translation>Fläche mit Stufe (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Fläche mit Stufe (m²)</translation>
-    </message>
-    <message>
         <source>Pan (°)</source>
         <translation>Schwenk (°)</translation>
     </message>
     <message>
-        <source>Height (ft)</source>
-        <translation>Höhe (ft)</translation>
+        <source>Density at aim</source>
+        <translation>Dichte am Zielpunkt</translation>
     </message>
     <message>
-        <source>Height (m)</source>
-        <translation>Höhe (m)</translation>
+        <source>Area at level</source>
+        <translation>Fläche mit Stufe</translation>
     </message>
     <message>
-        <source>Target height (ft)</source>
-        <translation>Zielhöhe (ft)</translation>
+        <source>Height</source>
+        <translation>Höhe</translation>
     </message>
     <message>
-        <source>Target height (m)</source>
-        <translation>Zielhöhe (m)</translation>
+        <source>Target height</source>
+        <translation>Zielhöhe</translation>
     </message>
 </context>
 <context>
@@ -1374,13 +1362,6 @@
     <message>
         <source>%1, tele end</source>
         <translation>%1, Teleende</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::CsvFile</name>
-    <message>
-        <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>Die Liste konnte nicht als &quot;%1&quot; gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1658,10 +1639,6 @@
         <translation>eine Liste von 1 bis %1 Stufen wird erwartet</translation>
     </message>
     <message>
-        <source>The level set file &quot;%1&quot; could not be read: %2</source>
-        <translation>Die Stufensatzdatei „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 KiB, more than any level set needs</source>
         <translation>größer als %1 KiB, mehr als jeder Stufensatz braucht</translation>
     </message>
@@ -1676,10 +1653,6 @@
     <message>
         <source>a version this program does not read</source>
         <translation>eine Version, die dieses Programm nicht liest</translation>
-    </message>
-    <message>
-        <source>The level set file &quot;%1&quot; could not be written: %2</source>
-        <translation>Die Stufensatzdatei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +1954,24 @@
     </message>
 </context>
 <context>
+    <name>vistaro::ReadProblem</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SaveFailure</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>the disk took only part of it</source>
+        <translation>der Datenträger hat nur einen Teil davon aufgenommen</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SeparatorNote</name>
     <message>
         <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
@@ -2030,36 +2021,12 @@
         <translation>Vertikaler Winkel (°)</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Dichte am Zielpunkt (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Dichte am Zielpunkt (px/m)</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>Area at level (ft²)</source>
-        <translation>Fläche mit Stufe (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Fläche mit Stufe (m²)</translation>
-    </message>
-    <message>
         <source>Areas</source>
         <translation>Bereiche</translation>
-    </message>
-    <message>
-        <source>Area (ft²)</source>
-        <translation>Fläche (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Fläche (m²)</translation>
     </message>
     <message>
         <source>Covered (%)</source>
@@ -2078,10 +2045,6 @@
         <translation>Aufstellung</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
         <source>the site is too large for a drawing at 1:1</source>
         <translation>das Gelände ist zu groß für eine Zeichnung im Maßstab 1:1</translation>
     </message>
@@ -2092,6 +2055,18 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>die Zeichnung konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Density at aim</source>
+        <translation>Dichte am Zielpunkt</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Fläche mit Stufe</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
     </message>
 </context>
 <context>
@@ -2248,16 +2223,8 @@
         <translation>kein JSON-Objekt</translation>
     </message>
     <message>
-        <source>The site file &quot;%1&quot; could not be read: %2</source>
-        <translation>Die Standortdatei &quot;%1&quot; konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 MiB, more than any site needs</source>
         <translation>größer als %1 MiB, mehr als ein Standort je braucht</translation>
-    </message>
-    <message>
-        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>Der Standort konnte nicht als &quot;%1&quot; gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -512,21 +512,21 @@
         <source>Plate readable</source>
         <translation>Matrícula legible</translation>
     </message>
+    <message>
+        <source>ft²</source>
+        <translation>ft²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
-    <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar «%1»: %2</translation>
-    </message>
-    <message>
-        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
-        <translation>un punto del plano no es un número o está a más de 10 000 km.</translation>
-    </message>
-    <message>
-        <source>the drawing could not be put together in a temporary folder.</source>
-        <translation>no se pudo componer el dibujo en una carpeta temporal.</translation>
-    </message>
     <message>
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
@@ -586,6 +586,14 @@
     <message>
         <source>it is a folder.</source>
         <translation>es una carpeta.</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km</source>
+        <translation>un punto del plano no es un número o está a más de 10 000 km</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder</source>
+        <translation>no se pudo componer el dibujo en una carpeta temporal</translation>
     </message>
 </context>
 <context>
@@ -673,10 +681,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar «%1»: %2</translation>
-    </message>
-    <message>
         <source>there is no picture to save</source>
         <translation>no hay ninguna imagen que guardar</translation>
     </message>
@@ -687,6 +691,10 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>No se pudo imprimir el informe en «%1».</translation>
+    </message>
+    <message>
+        <source>the picture could not be written as PNG</source>
+        <translation>no se pudo escribir la imagen como PNG</translation>
     </message>
 </context>
 <context>
@@ -809,16 +817,12 @@
         <translation>Nivel</translation>
     </message>
     <message>
-        <source>Area (ft²)</source>
-        <translation>Superficie (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Superficie (m²)</translation>
-    </message>
-    <message>
         <source>Covered (%)</source>
         <translation>Cubierta (%)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -1069,40 +1073,24 @@
         <translation>Nivel</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densidad en el punto apuntado (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densidad en el punto apuntado (px/m)</translation>
-    </message>
-    <message>
-        <source>Area at level (ft²)</source>
-        <translation>Superficie al nivel (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Superficie al nivel (m²)</translation>
-    </message>
-    <message>
         <source>Pan (°)</source>
         <translation>Orientación (°)</translation>
     </message>
     <message>
-        <source>Height (ft)</source>
-        <translation>Altura (ft)</translation>
+        <source>Density at aim</source>
+        <translation>Densidad en el punto apuntado</translation>
     </message>
     <message>
-        <source>Height (m)</source>
-        <translation>Altura (m)</translation>
+        <source>Area at level</source>
+        <translation>Superficie al nivel</translation>
     </message>
     <message>
-        <source>Target height (ft)</source>
-        <translation>Altura del objetivo (ft)</translation>
+        <source>Height</source>
+        <translation>Altura</translation>
     </message>
     <message>
-        <source>Target height (m)</source>
-        <translation>Altura del objetivo (m)</translation>
+        <source>Target height</source>
+        <translation>Altura del objetivo</translation>
     </message>
 </context>
 <context>
@@ -1374,13 +1362,6 @@
     <message>
         <source>%1, tele end</source>
         <translation>%1, extremo tele</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::CsvFile</name>
-    <message>
-        <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>No se pudo guardar la lista como &quot;%1&quot;: %2. No se ha escrito nada.</translation>
     </message>
 </context>
 <context>
@@ -1658,10 +1639,6 @@
         <translation>se espera una lista de 1 a %1 niveles</translation>
     </message>
     <message>
-        <source>The level set file &quot;%1&quot; could not be read: %2</source>
-        <translation>No se pudo leer el archivo de conjunto de niveles «%1»: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 KiB, more than any level set needs</source>
         <translation>mayor que %1 KiB, más de lo que necesita cualquier conjunto de niveles</translation>
     </message>
@@ -1676,10 +1653,6 @@
     <message>
         <source>a version this program does not read</source>
         <translation>una versión que este programa no lee</translation>
-    </message>
-    <message>
-        <source>The level set file &quot;%1&quot; could not be written: %2</source>
-        <translation>No se pudo escribir el archivo de conjunto de niveles «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +1954,24 @@
     </message>
 </context>
 <context>
+    <name>vistaro::ReadProblem</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer el archivo &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SaveFailure</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>No se pudo guardar «%1»: %2. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>the disk took only part of it</source>
+        <translation>el disco solo admitió una parte</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SeparatorNote</name>
     <message>
         <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
@@ -2030,36 +2021,12 @@
         <translation>Ángulo vertical (°)</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densidad en el punto apuntado (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densidad en el punto apuntado (px/m)</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>Nivel</translation>
     </message>
     <message>
-        <source>Area at level (ft²)</source>
-        <translation>Superficie al nivel (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Superficie al nivel (m²)</translation>
-    </message>
-    <message>
         <source>Areas</source>
         <translation>Áreas</translation>
-    </message>
-    <message>
-        <source>Area (ft²)</source>
-        <translation>Superficie (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Superficie (m²)</translation>
     </message>
     <message>
         <source>Covered (%)</source>
@@ -2078,10 +2045,6 @@
         <translation>Relación</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar «%1»: %2</translation>
-    </message>
-    <message>
         <source>the site is too large for a drawing at 1:1</source>
         <translation>el sitio es demasiado grande para un dibujo a escala 1:1</translation>
     </message>
@@ -2092,6 +2055,18 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>no se pudo comenzar el dibujo</translation>
+    </message>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densidad en el punto apuntado</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Superficie al nivel</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -2248,16 +2223,8 @@
         <translation>no es un objeto JSON</translation>
     </message>
     <message>
-        <source>The site file &quot;%1&quot; could not be read: %2</source>
-        <translation>No se pudo leer el archivo de sitio &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 MiB, more than any site needs</source>
         <translation>mayor de %1 MiB, más de lo que necesita cualquier sitio</translation>
-    </message>
-    <message>
-        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>No se pudo guardar el sitio como &quot;%1&quot;: %2. No se ha escrito nada.</translation>
     </message>
 </context>
 <context>

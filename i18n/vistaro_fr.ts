@@ -512,21 +512,21 @@
         <source>Plate readable</source>
         <translation>Plaque lisible</translation>
     </message>
+    <message>
+        <source>ft²</source>
+        <translation>ft²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
-    <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
-        <translation>un point du plan n&apos;est pas un nombre ou se trouve à plus de 10 000 km.</translation>
-    </message>
-    <message>
-        <source>the drawing could not be put together in a temporary folder.</source>
-        <translation>le dessin n&apos;a pas pu être assemblé dans un dossier temporaire.</translation>
-    </message>
     <message>
         <source>The file is empty.</source>
         <translation>Le fichier est vide.</translation>
@@ -586,6 +586,14 @@
     <message>
         <source>it is a folder.</source>
         <translation>c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km</source>
+        <translation>un point du plan n&apos;est pas un nombre ou se trouve à plus de 10 000 km</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder</source>
+        <translation>le dessin n&apos;a pas pu être assemblé dans un dossier temporaire</translation>
     </message>
 </context>
 <context>
@@ -673,10 +681,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
-    </message>
-    <message>
         <source>there is no picture to save</source>
         <translation>il n&apos;y a aucune image à enregistrer</translation>
     </message>
@@ -687,6 +691,10 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
+    </message>
+    <message>
+        <source>the picture could not be written as PNG</source>
+        <translation>l&apos;image n&apos;a pas pu être écrite en PNG</translation>
     </message>
 </context>
 <context>
@@ -809,16 +817,12 @@
         <translation>Niveau</translation>
     </message>
     <message>
-        <source>Area (ft²)</source>
-        <translation>Surface (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Surface (m²)</translation>
-    </message>
-    <message>
         <source>Covered (%)</source>
         <translation>Couverte (%)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Surface</translation>
     </message>
 </context>
 <context>
@@ -1069,40 +1073,24 @@
         <translation>Niveau</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densité au point visé (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densité au point visé (px/m)</translation>
-    </message>
-    <message>
-        <source>Area at level (ft²)</source>
-        <translation>Surface au niveau (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Surface au niveau (m²)</translation>
-    </message>
-    <message>
         <source>Pan (°)</source>
         <translation>Orientation (°)</translation>
     </message>
     <message>
-        <source>Height (ft)</source>
-        <translation>Hauteur (ft)</translation>
+        <source>Density at aim</source>
+        <translation>Densité au point visé</translation>
     </message>
     <message>
-        <source>Height (m)</source>
-        <translation>Hauteur (m)</translation>
+        <source>Area at level</source>
+        <translation>Surface au niveau</translation>
     </message>
     <message>
-        <source>Target height (ft)</source>
-        <translation>Hauteur de la cible (ft)</translation>
+        <source>Height</source>
+        <translation>Hauteur</translation>
     </message>
     <message>
-        <source>Target height (m)</source>
-        <translation>Hauteur de la cible (m)</translation>
+        <source>Target height</source>
+        <translation>Hauteur de la cible</translation>
     </message>
 </context>
 <context>
@@ -1374,13 +1362,6 @@
     <message>
         <source>%1, tele end</source>
         <translation>%1, côté télé</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::CsvFile</name>
-    <message>
-        <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>La liste n&apos;a pas pu être enregistrée sous « %1 » : %2. Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1658,10 +1639,6 @@
         <translation>une liste de 1 à %1 niveaux est attendue</translation>
     </message>
     <message>
-        <source>The level set file &quot;%1&quot; could not be read: %2</source>
-        <translation>Le fichier de jeu de niveaux « %1 » n&apos;a pas pu être lu : %2</translation>
-    </message>
-    <message>
         <source>larger than %1 KiB, more than any level set needs</source>
         <translation>plus de %1 Kio, plus que tout jeu de niveaux n&apos;en demande</translation>
     </message>
@@ -1676,10 +1653,6 @@
     <message>
         <source>a version this program does not read</source>
         <translation>une version que ce programme ne lit pas</translation>
-    </message>
-    <message>
-        <source>The level set file &quot;%1&quot; could not be written: %2</source>
-        <translation>Le fichier de jeu de niveaux « %1 » n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +1954,24 @@
     </message>
 </context>
 <context>
+    <name>vistaro::ReadProblem</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SaveFailure</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>the disk took only part of it</source>
+        <translation>le disque n&apos;en a reçu qu&apos;une partie</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SeparatorNote</name>
     <message>
         <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
@@ -2030,36 +2021,12 @@
         <translation>Angle vertical (°)</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densité au point visé (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densité au point visé (px/m)</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
     <message>
-        <source>Area at level (ft²)</source>
-        <translation>Surface au niveau (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Surface au niveau (m²)</translation>
-    </message>
-    <message>
         <source>Areas</source>
         <translation>Zones</translation>
-    </message>
-    <message>
-        <source>Area (ft²)</source>
-        <translation>Surface (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Surface (m²)</translation>
     </message>
     <message>
         <source>Covered (%)</source>
@@ -2078,10 +2045,6 @@
         <translation>Nomenclature</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
-    </message>
-    <message>
         <source>the site is too large for a drawing at 1:1</source>
         <translation>le site est trop grand pour un dessin à l&apos;échelle 1:1</translation>
     </message>
@@ -2092,6 +2055,18 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>le dessin n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densité au point visé</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Surface au niveau</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Surface</translation>
     </message>
 </context>
 <context>
@@ -2248,16 +2223,8 @@
         <translation>pas un objet JSON</translation>
     </message>
     <message>
-        <source>The site file &quot;%1&quot; could not be read: %2</source>
-        <translation>Le fichier de site « %1 » n&apos;a pas pu être lu : %2</translation>
-    </message>
-    <message>
         <source>larger than %1 MiB, more than any site needs</source>
         <translation>plus de %1 Mio, plus qu&apos;aucun site n&apos;en demande</translation>
-    </message>
-    <message>
-        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>Le site n&apos;a pas pu être enregistré sous « %1 » : %2. Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>

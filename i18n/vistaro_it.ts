@@ -512,21 +512,21 @@
         <source>Plate readable</source>
         <translation>Targa leggibile</translation>
     </message>
+    <message>
+        <source>ft²</source>
+        <translation>ft²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Dxf</name>
-    <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>a point of the plan is not a number or lies farther than 10 000 km.</source>
-        <translation>un punto della planimetria non è un numero o dista più di 10 000 km.</translation>
-    </message>
-    <message>
-        <source>the drawing could not be put together in a temporary folder.</source>
-        <translation>non è stato possibile comporre il disegno in una cartella temporanea.</translation>
-    </message>
     <message>
         <source>The file is empty.</source>
         <translation>Il file è vuoto.</translation>
@@ -586,6 +586,14 @@
     <message>
         <source>it is a folder.</source>
         <translation>è una cartella.</translation>
+    </message>
+    <message>
+        <source>a point of the plan is not a number or lies farther than 10 000 km</source>
+        <translation>un punto della planimetria non è un numero o dista più di 10 000 km</translation>
+    </message>
+    <message>
+        <source>the drawing could not be put together in a temporary folder</source>
+        <translation>non è stato possibile comporre il disegno in una cartella temporanea</translation>
     </message>
 </context>
 <context>
@@ -673,10 +681,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>there is no picture to save</source>
         <translation>non c&apos;è nessuna immagine da salvare</translation>
     </message>
@@ -687,6 +691,10 @@
     <message>
         <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Non è stato possibile stampare il rapporto su &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>the picture could not be written as PNG</source>
+        <translation>non è stato possibile scrivere l&apos;immagine in PNG</translation>
     </message>
 </context>
 <context>
@@ -809,16 +817,12 @@
         <translation>Livello</translation>
     </message>
     <message>
-        <source>Area (ft²)</source>
-        <translation>Superficie (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Superficie (m²)</translation>
-    </message>
-    <message>
         <source>Covered (%)</source>
         <translation>Coperta (%)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -1069,40 +1073,24 @@
         <translation>Livello</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densità al punto mirato (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densità al punto mirato (px/m)</translation>
-    </message>
-    <message>
-        <source>Area at level (ft²)</source>
-        <translation>Superficie al livello (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Superficie al livello (m²)</translation>
-    </message>
-    <message>
         <source>Pan (°)</source>
         <translation>Orientamento (°)</translation>
     </message>
     <message>
-        <source>Height (ft)</source>
-        <translation>Altezza (ft)</translation>
+        <source>Density at aim</source>
+        <translation>Densità al punto mirato</translation>
     </message>
     <message>
-        <source>Height (m)</source>
-        <translation>Altezza (m)</translation>
+        <source>Area at level</source>
+        <translation>Superficie al livello</translation>
     </message>
     <message>
-        <source>Target height (ft)</source>
-        <translation>Altezza del soggetto (ft)</translation>
+        <source>Height</source>
+        <translation>Altezza</translation>
     </message>
     <message>
-        <source>Target height (m)</source>
-        <translation>Altezza del soggetto (m)</translation>
+        <source>Target height</source>
+        <translation>Altezza del soggetto</translation>
     </message>
 </context>
 <context>
@@ -1374,13 +1362,6 @@
     <message>
         <source>%1, tele end</source>
         <translation>%1, lato tele</translation>
-    </message>
-</context>
-<context>
-    <name>vistaro::CsvFile</name>
-    <message>
-        <source>The list could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>Impossibile salvare l&apos;elenco come &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
     </message>
 </context>
 <context>
@@ -1658,10 +1639,6 @@
         <translation>è attesa una lista da 1 a %1 livelli</translation>
     </message>
     <message>
-        <source>The level set file &quot;%1&quot; could not be read: %2</source>
-        <translation>Impossibile leggere il file di insieme di livelli &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 KiB, more than any level set needs</source>
         <translation>più grande di %1 KiB, più di quanto serva a qualsiasi insieme di livelli</translation>
     </message>
@@ -1676,10 +1653,6 @@
     <message>
         <source>a version this program does not read</source>
         <translation>una versione che questo programma non legge</translation>
-    </message>
-    <message>
-        <source>The level set file &quot;%1&quot; could not be written: %2</source>
-        <translation>Impossibile scrivere il file di insieme di livelli &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +1954,24 @@
     </message>
 </context>
 <context>
+    <name>vistaro::ReadProblem</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SaveFailure</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>the disk took only part of it</source>
+        <translation>il disco ne ha accolto solo una parte</translation>
+    </message>
+</context>
+<context>
     <name>vistaro::SeparatorNote</name>
     <message>
         <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
@@ -2030,36 +2021,12 @@
         <translation>Angolo verticale (°)</translation>
     </message>
     <message>
-        <source>Density at aim (px/ft)</source>
-        <translation>Densità al punto mirato (px/ft)</translation>
-    </message>
-    <message>
-        <source>Density at aim (px/m)</source>
-        <translation>Densità al punto mirato (px/m)</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>Livello</translation>
     </message>
     <message>
-        <source>Area at level (ft²)</source>
-        <translation>Superficie al livello (ft²)</translation>
-    </message>
-    <message>
-        <source>Area at level (m²)</source>
-        <translation>Superficie al livello (m²)</translation>
-    </message>
-    <message>
         <source>Areas</source>
         <translation>Aree</translation>
-    </message>
-    <message>
-        <source>Area (ft²)</source>
-        <translation>Superficie (ft²)</translation>
-    </message>
-    <message>
-        <source>Area (m²)</source>
-        <translation>Superficie (m²)</translation>
     </message>
     <message>
         <source>Covered (%)</source>
@@ -2078,10 +2045,6 @@
         <translation>Elenco</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>the site is too large for a drawing at 1:1</source>
         <translation>il sito è troppo grande per un disegno in scala 1:1</translation>
     </message>
@@ -2092,6 +2055,18 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>non è stato possibile iniziare il disegno</translation>
+    </message>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densità al punto mirato</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Superficie al livello</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -2248,16 +2223,8 @@
         <translation>non è un oggetto JSON</translation>
     </message>
     <message>
-        <source>The site file &quot;%1&quot; could not be read: %2</source>
-        <translation>Impossibile leggere il file di sito &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>larger than %1 MiB, more than any site needs</source>
         <translation>più grande di %1 MiB, più di quanto serva a qualsiasi sito</translation>
-    </message>
-    <message>
-        <source>The site could not be saved as &quot;%1&quot;: %2. Nothing was written.</source>
-        <translation>Impossibile salvare il sito come &quot;%1&quot;: %2. Non è stato scritto nulla.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/aboutbox.h"
 
+#include "platform/forms.h"
 #include "platform/settingspath.h"
 
 #include <QDir>
@@ -18,8 +19,7 @@ namespace vistaro {
 namespace {
 
 QLabel* addLabel(QVBoxLayout* layout, const char* name, Qt::TextFormat format) {
-    auto* label = new QLabel(layout->parentWidget());
-    label->setObjectName(QLatin1String(name));
+    auto* label = named<QLabel>(name, layout->parentWidget());
     label->setTextFormat(format);
     label->setWordWrap(true);
     layout->addWidget(label);
@@ -32,7 +32,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     auto* texts = new QVBoxLayout;
     auto* row = new QHBoxLayout(this);
-    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon)) {
+    if (const QString icon = QLatin1String(ProgramIcon); QFile::exists(icon)) {
         auto* logo = new QLabel(this);
         logo->setPixmap(QIcon(icon).pixmap(64, 64));
         row->addWidget(logo, 0, Qt::AlignTop);

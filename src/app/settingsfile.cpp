@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settingsfile.h"
 
+#include "platform/savefile.h"
 #include "platform/textdecode.h"
 #include "platform/textlines.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 namespace vistaro {
@@ -18,11 +18,6 @@ namespace {
 template <typename AnySettings> auto fieldsInLineOrder(AnySettings& settings) {
     return std::array{&settings.DecimalSeparator, &settings.OtherSeparator, &settings.LanguageFile,
                       &settings.Drive};
-}
-
-QString saveFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("The settings could not be saved to \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -51,18 +46,14 @@ std::optional<QString> oversizedSettingsMessage(const QString& path) {
 }
 
 std::optional<QString> saveSettings(const QString& path, const Settings& settings) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return saveFailure(path, QStringLiteral("its folder could not be created"));
+    // A folder that cannot be made fails the save, which says why.
+    QDir().mkpath(QFileInfo(path).absolutePath());
 
     QByteArray bytes;
     for (const QString* field : fieldsInLineOrder(settings))
         bytes += encode8Bit(*field) + "\r\n";
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return saveFailure(path, file.errorString());
-    return std::nullopt;
+    return failureMessage(saveWhole(path, bytes));
 }
 
 } // namespace vistaro

@@ -20,7 +20,6 @@ namespace {
 constexpr QRgb Ink = 0xff202020;
 constexpr QRgb Ground = 0xff8a8a8a;
 constexpr QRgb ViewFill = 0x5056b4e9;
-constexpr QRgb DeadZoneColour = 0xffd55e00;
 constexpr QRgb SharpFill = 0x28009e73;
 constexpr QRgb SharpInk = 0xff00694c;
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringView>
 #include <array>
 
@@ -15,10 +16,26 @@ namespace {
 
 constexpr QChar Tab = u'\t';
 
+// A catalogue repeats a few texts in every column but the name: each is kept once and shared,
+// which spares the load and the memory an allocation a field.
+class SharedTexts {
+public:
+    QString operator()(QStringView text) {
+        auto found = m_kept.constFind(text);
+        if (found == m_kept.constEnd())
+            found = m_kept.insert(text, text.toString());
+        return *found;
+    }
+
+private:
+    // The keys are views into the text being read, which outlives the table.
+    QHash<QStringView, QString> m_kept;
+};
+
 // Splits one catalogue line. A field runs up to the next tab; one or two tabs make one
 // separator. The ninth field (Note) takes the rest of the line, tabs included. A line that ends
 // early fills the fields it has; the others stay empty.
-LensRecord parseLine(QStringView line) {
+LensRecord parseLine(QStringView line, SharedTexts& shared) {
     LensRecord record;
     // File columns 1 to 8; column 9 is the note.
     const std::array<QString*, 8> columns = {&record.TypeCode, &record.Name,     &record.Iris,
@@ -30,14 +47,15 @@ LensRecord parseLine(QStringView line) {
         qsizetype end = start;
         while (end < size && line[end] != Tab)
             ++end;
-        *field = line.sliced(start, end - start).toString();
+        const QStringView text = line.sliced(start, end - start);
+        *field = field == &record.Name ? text.toString() : shared(text);
         if (end == size)
             return record;
         start = end + 1;
         if (start < size && line[start] == Tab)
             ++start;
     }
-    record.Note = line.sliced(start).toString();
+    record.Note = shared(line.sliced(start));
     return record;
 }
 
@@ -104,21 +122,22 @@ std::optional<QString> CaricaDatiDa(const QString& fileName, const QStringList& 
                                     Catalogue& catalogue, BlockBounds& bounds) {
     const QString path = firstFileIn(fileName, folders);
     std::optional<QString> message;
-    QStringList lines;
+    QString text;
     if (path.isEmpty()) {
         message = QStringLiteral("The lens catalogue \"%1\" was not found in any of these "
                                  "folders:\n%2")
                       .arg(fileName, folderList(folders));
     } else {
         QString error;
-        if (std::optional<QStringList> read = readTextLines(path, &error))
-            lines = std::move(*read);
+        if (std::optional<QString> read = readText(path, &error))
+            text = std::move(*read);
         else
             message = QStringLiteral("The lens catalogue \"%1\" could not be read: %2\nFolders "
                                      "searched:\n%3")
                           .arg(QDir::toNativeSeparators(path), error, folderList(folders));
     }
 
+    QList<QStringView> lines = lineViews(text);
     if (lines.size() > MaxCatalogueLines) {
         message = QStringLiteral("The lens catalogue \"%1\" has %2 lines; only the first %3 "
                                  "were loaded, the rest was not loaded.")
@@ -130,8 +149,9 @@ std::optional<QString> CaricaDatiDa(const QString& fileName, const QStringList& 
     const auto lineCount = static_cast<std::int16_t>(lines.size());
     Catalogue loaded;
     loaded.reserve(lineCount + 2);
-    for (const QString& line : lines)
-        loaded.append(parseLine(line));
+    SharedTexts shared;
+    for (const QStringView line : lines)
+        loaded.append(parseLine(line, shared));
     loaded.resize(lineCount + 2);
     updateBounds(loaded, lineCount, bounds);
     catalogue = std::move(loaded);

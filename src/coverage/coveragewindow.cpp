@@ -8,6 +8,7 @@
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "optics/lensfields.h"
+#include "optics/units.h"
 #include "platform/accessibility.h"
 #include "platform/forms.h"
 #include "platform/settingspath.h"
@@ -373,7 +374,7 @@ void CoverageWindow::retranslate() {
     m_cameraBox->setTitle(tr("Camera"));
     m_siteBox->setTitle(tr("Site"));
     m_figuresBox->setTitle(tr("What the camera sees"));
-    const QString unit = CoverageText::lengthUnit(m_inputs.units);
+    const QString unit = lengthUnit(m_inputs.units);
     const std::pair<const char*, QString> captions[] = {
         {"SensorFormat", tr("Sensor")},
         {"SensorSize", tr("Size (mm)")},

@@ -4,6 +4,7 @@
 #include "coverage/levelsetdialog.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 
@@ -21,15 +22,13 @@
 
 namespace vistaro {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 enum Column { NameColumn, DensityColumn };
 
 QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* made = new QPushButton(text, parent);
-    made->setObjectName(QLatin1String(name));
+    auto* made = named<QPushButton>(name, parent);
+    made->setText(text);
     made->setAccessibleName(text);
     return made;
 }
@@ -49,16 +48,16 @@ QString freeName(const std::vector<LevelSet>& sets, const QString& name) {
 LevelSetDialog::LevelSetDialog(std::vector<LevelSet> sets, QWidget* parent)
     : QDialog(parent), m_sets(std::move(sets)), m_list(new QListWidget(this)),
       m_name(new QLineEdit(this)), m_unit(new QComboBox(this)), m_levels(new QTableWidget(this)) {
-    setObjectName(u"LevelSets"_s);
+    setObjectName(QStringLiteral("LevelSets"));
     setWindowTitle(tr("Level sets of your own"));
-    m_list->setObjectName(u"LevelSetList"_s);
+    m_list->setObjectName(QStringLiteral("LevelSetList"));
     m_list->setAccessibleName(tr("Your level sets"));
-    m_name->setObjectName(u"LevelSetName"_s);
+    m_name->setObjectName(QStringLiteral("LevelSetName"));
     m_name->setAccessibleName(tr("Name of the level set"));
-    m_unit->setObjectName(u"LevelSetUnit"_s);
+    m_unit->setObjectName(QStringLiteral("LevelSetUnit"));
     m_unit->setAccessibleName(tr("Unit of the densities"));
-    m_unit->addItems({CoverageText::tr("px/m"), CoverageText::tr("px/ft")});
-    m_levels->setObjectName(u"LevelTable"_s);
+    m_unit->addItems({densityUnit(Units::Metric), densityUnit(Units::Imperial)});
+    m_levels->setObjectName(QStringLiteral("LevelTable"));
     m_levels->setAccessibleName(tr("Levels, lowest first"));
     m_levels->setColumnCount(2);
     m_levels->setHorizontalHeaderLabels({tr("Level"), tr("Density")});
@@ -103,8 +102,8 @@ LevelSetDialog::LevelSetDialog(std::vector<LevelSet> sets, QWidget* parent)
         showSet(row);
     });
     connect(newSet, &QPushButton::clicked, this, [this] {
-        addSet(userLevelSet(freeName(m_sets, tr("New set")), {{u"level-1"_s, tr("Level 1"), 100}},
-                            false));
+        addSet(userLevelSet(freeName(m_sets, tr("New set")),
+                            {{QStringLiteral("level-1"), tr("Level 1"), 100}}, false));
     });
     connect(removeSet, &QPushButton::clicked, this, [this] {
         if (m_current < 0)
@@ -172,15 +171,17 @@ LevelSetRead LevelSetDialog::edited() const {
         const QTableWidgetItem* density = m_levels->item(row, DensityColumn);
         bool ok = false;
         const double value = density ? QLocale().toDouble(density->text().trimmed(), &ok) : 0;
-        levels.append(
-            QJsonObject{{"key"_L1, name ? name->data(Qt::UserRole).toString() : QString()},
-                        {"name"_L1, name ? name->text() : QString()},
-                        {"density"_L1, ok ? QJsonValue(value)
-                                          : QJsonValue(density ? density->text() : QString())}});
+        levels.append(QJsonObject{
+            {QStringLiteral("key"), name ? name->data(Qt::UserRole).toString() : QString()},
+            {QStringLiteral("name"), name ? name->text() : QString()},
+            {QStringLiteral("density"),
+             ok ? QJsonValue(value) : QJsonValue(density ? density->text() : QString())}});
     }
-    return levelSetOf(QJsonObject{{"name"_L1, m_name->text()},
-                                  {"unit"_L1, m_unit->currentIndex() == 1 ? "px/ft"_L1 : "px/m"_L1},
-                                  {"levels"_L1, levels}});
+    return levelSetOf(
+        QJsonObject{{QStringLiteral("name"), m_name->text()},
+                    {QStringLiteral("unit"), m_unit->currentIndex() == 1 ? QStringLiteral("px/ft")
+                                                                         : QStringLiteral("px/m")},
+                    {QStringLiteral("levels"), levels}});
 }
 
 bool LevelSetDialog::keepEdited() {
@@ -188,8 +189,8 @@ bool LevelSetDialog::keepEdited() {
         return true;
     const LevelSetRead read = edited();
     if (!read.set) {
-        showMessage(
-            this, tr("The level set \"%1\" cannot be kept: %2").arg(m_name->text(), read.problem));
+        showMessage(this, tr("The level set \"%1\" cannot be kept: %2")
+                              .arg(m_name->text(), read.problem.message()));
         return false;
     }
     for (int i = 0; i < int(m_sets.size()); ++i)
@@ -217,7 +218,7 @@ void LevelSetDialog::importSet() {
         return;
     const LevelSetRead read = LevelSetFile::read(path);
     if (!read.set) {
-        showMessage(this, read.problem);
+        showMessage(this, read.problem.message());
         return;
     }
     addSet(
@@ -228,8 +229,9 @@ void LevelSetDialog::exportSet() {
     if (m_current < 0 || !keepEdited())
         return;
     const LevelSet& set = m_sets.at(std::size_t(m_current));
-    const QString path = Dialogs::current().saveFile(
-        this, tr("Export the level set"), set.name + u".json"_s, tr("Level sets (*.json)"));
+    const QString path =
+        Dialogs::current().saveFile(this, tr("Export the level set"),
+                                    set.name + QStringLiteral(".json"), tr("Level sets (*.json)"));
     if (path.isEmpty())
         return;
     if (const std::optional<QString> problem = LevelSetFile::save(path, set))

@@ -3,11 +3,11 @@
 #include "dxf/dxfexport.h"
 
 #include "dxf/dxftext.h"
+#include "platform/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <dl_dxf.h>
@@ -186,11 +186,6 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     return true;
 }
 
-QString failure(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("Dxf", "Could not save \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
 } // namespace
 
 QString dxfLevelLayer(const LevelSet& set, Level level) {
@@ -203,9 +198,10 @@ QString dxfLevelLayer(const LevelSet& set, Level level) {
 
 std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage) {
     if (!fits(coverage))
-        return failure(path, QCoreApplication::translate(
-                                 "Dxf", "a point of the plan is not a number or lies farther "
-                                        "than 10 000 km."));
+        return SaveFailure{
+            path, QCoreApplication::translate("Dxf", "a point of the plan is not a number or lies "
+                                                     "farther than 10 000 km")}
+            .message();
     // dxflib writes to a path, without telling of a failed write: it drafts into a folder of its
     // own, and the draft, once seen whole, is saved as any file is.
     const QTemporaryDir folder;
@@ -221,14 +217,11 @@ std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage)
     if (drafted && draft.open(QIODevice::ReadOnly))
         bytes = draft.readAll();
     if (!bytes.endsWith("\nEOF\n"))
-        return failure(path, QCoreApplication::translate(
-                                 "Dxf", "the drawing could not be put together in a temporary "
-                                        "folder."));
-    // Unless committed, QSaveFile drops what it wrote.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return failure(path, file.errorString());
+        return SaveFailure{
+            path, QCoreApplication::translate("Dxf", "the drawing could not be put together in a "
+                                                     "temporary folder")}
+            .message();
+    return failureMessage(saveWhole(path, bytes));
 }
 
 } // namespace vistaro

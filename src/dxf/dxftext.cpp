@@ -43,7 +43,7 @@ QString specialCharacter(const QRegularExpressionMatch& match) {
 
 QString fromDxfString(const std::string& bytes) {
     const QString text = decode8Bit(QByteArray::fromStdString(bytes));
-    if (!text.contains(QLatin1String("\\U+"), Qt::CaseInsensitive))
+    if (!text.contains(QStringLiteral("\\U+"), Qt::CaseInsensitive))
         return text;
     static const QRegularExpression escape(QStringLiteral("\\\\U\\+([0-9A-Fa-f]{4})"),
                                            QRegularExpression::CaseInsensitiveOption);
@@ -54,7 +54,7 @@ QString fromDxfString(const std::string& bytes) {
 
 QString plainText(const std::string& bytes) {
     const QString text = fromDxfString(bytes);
-    if (!text.contains(QLatin1String("%%")))
+    if (!text.contains(QStringLiteral("%%")))
         return text;
     static const QRegularExpression code(QStringLiteral("%%([dpcuo%])"),
                                          QRegularExpression::CaseInsensitiveOption);

@@ -125,7 +125,7 @@ Wanted readWanted(const FinderInputs& inputs) {
     const FinderSelection& selection = inputs.selection;
     Wanted wanted;
     wanted.inputs = inputs;
-    wanted.twoRows = selection.lensTypeCode == QLatin1String("ZOOM");
+    wanted.twoRows = selection.lensTypeCode == QStringLiteral("ZOOM");
     wanted.wide = num::toDouble(selection.wanted.wide);
     wanted.tele = num::toDouble(selection.wanted.tele);
     wanted.distance1 = num::toDouble(selection.distance1);

@@ -39,7 +39,7 @@ QString datasheetPath(const QString& drive, const LensRecord& lens) {
 }
 
 bool namesDatasheet(const LensRecord& lens) {
-    return lens.PdfFolder != QLatin1String("XX");
+    return lens.PdfFolder != QStringLiteral("XX");
 }
 
 std::optional<QString> datasheetOf(const QString& drive, const LensRecord& lens) {

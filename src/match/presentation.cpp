@@ -48,7 +48,7 @@ QString sceneLines(const LensRecord& lens, const MainPublic& texts,
 } // namespace
 
 bool hasFocalRange(const QString& typeCode) {
-    return typeCode == QLatin1String("ZOOM") || typeCode == QLatin1String("VAR");
+    return typeCode == QStringLiteral("ZOOM") || typeCode == QStringLiteral("VAR");
 }
 
 QString focalText(const LensRecord& lens) {
@@ -57,7 +57,7 @@ QString focalText(const LensRecord& lens) {
 }
 
 std::optional<QString> remarkOf(const LensRecord& lens) {
-    if (lens.Note == QLatin1String("no"))
+    if (lens.Note == QStringLiteral("no"))
         return std::nullopt;
     return lens.Note;
 }

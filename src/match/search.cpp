@@ -50,11 +50,11 @@ bool TrovaZoom(const ProgramState& state, const MainPublic& main, SensorFormat s
 }
 
 std::optional<TypeSearch> searchOf(const QString& typeCode) {
-    if (typeCode == QLatin1String("FF") || typeCode == QLatin1String("HSP"))
+    if (typeCode == QStringLiteral("FF") || typeCode == QStringLiteral("HSP"))
         return TypeSearch{Trova, TrovaTest};
-    if (typeCode == QLatin1String("VAR"))
+    if (typeCode == QStringLiteral("VAR"))
         return TypeSearch{TrovaVAR, TrovaVARTest};
-    if (typeCode == QLatin1String("ZOOM"))
+    if (typeCode == QStringLiteral("ZOOM"))
         return TypeSearch{TrovaZoom, TrovaZoomTest};
     return std::nullopt;
 }

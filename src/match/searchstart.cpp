@@ -33,13 +33,13 @@ bool catalogueHolds(const Catalogue& catalogue, const QString& typeCode) {
 } // namespace
 
 std::optional<TypeBlock> typeBlock(const QString& typeCode, const BlockBounds& blocks) {
-    if (typeCode == QLatin1String("FF"))
+    if (typeCode == QStringLiteral("FF"))
         return TypeBlock{blocks.FirstFF, blocks.LastFF};
-    if (typeCode == QLatin1String("HSP"))
+    if (typeCode == QStringLiteral("HSP"))
         return TypeBlock{blocks.FirstHSP, blocks.LastHSP};
-    if (typeCode == QLatin1String("VAR"))
+    if (typeCode == QStringLiteral("VAR"))
         return TypeBlock{blocks.FirstVAR, blocks.LastVAR};
-    if (typeCode == QLatin1String("ZOOM"))
+    if (typeCode == QStringLiteral("ZOOM"))
         return TypeBlock{blocks.FirstZOOM, blocks.LastZOOM};
     return std::nullopt;
 }

@@ -7,7 +7,7 @@ namespace vistaro {
 
 WantedFocal wantedFocal(const QString& lensTypeCode, const QString& valFocale1,
                         const QString& valFocale2) {
-    return {valFocale1, lensTypeCode == QLatin1String("ZOOM") ? valFocale2 : valFocale1};
+    return {valFocale1, lensTypeCode == QStringLiteral("ZOOM") ? valFocale2 : valFocale1};
 }
 
 } // namespace vistaro

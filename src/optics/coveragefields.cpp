@@ -4,6 +4,7 @@
 #include "optics/coveragefields.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 
 #include <algorithm>
 
@@ -31,8 +32,7 @@ Reading readHeight(const QString& text, double keptM, Quantity quantity, Units u
 } // namespace
 
 QString heightText(double metres, Units units) {
-    return units == Units::Imperial ? CoverageText::number(metres / MetresPerFoot, 2)
-                                    : CoverageText::number(metres, 3);
+    return CoverageText::number(toUnits(metres, units), units == Units::Imperial ? 2 : 3);
 }
 
 FieldsRead readFields(CoverageInputs& inputs, const CoverageFields& fields, bool customResolution,

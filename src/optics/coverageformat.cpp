@@ -3,6 +3,7 @@
 
 #include "optics/coverageformat.h"
 
+#include "optics/units.h"
 #include "platform/numberformat.h"
 
 #include <QLocale>
@@ -10,8 +11,6 @@
 #include <cmath>
 
 namespace vistaro {
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,9 +41,7 @@ QString withUnit(std::optional<double> value, int decimals, const QString& unit,
 
 // Metres in the units on show.
 std::optional<double> inUnits(std::optional<double> metres, Units units) {
-    if (metres && units == Units::Imperial)
-        *metres /= MetresPerFoot;
-    return metres;
+    return metres ? std::optional(toUnits(*metres, units)) : std::nullopt;
 }
 
 QString quantityName(Quantity quantity) {
@@ -57,7 +54,7 @@ QString limitText(Quantity quantity, double limit, Units units) {
     case Measure::Millimetres:
         return CoverageText::number(limit, 3) + u' ' + CoverageText::tr("mm");
     case Measure::CalculatorMetres:
-        return CoverageText::number(limit, 3) + u' ' + CoverageText::lengthUnit(Units::Metric);
+        return CoverageText::number(limit, 3) + u' ' + lengthUnit(Units::Metric);
     case Measure::Metres:
         return CoverageText::length(limit, units);
     case Measure::Micrometres:
@@ -90,15 +87,11 @@ QString CoverageText::figure(double value, int decimals, Rounding rounding, cons
 }
 
 double roundLength(double metres, Units units) {
-    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
+    const double unit = unitLength(units);
     const double wanted = metres / unit;
     const double power = std::pow(10, std::floor(std::log10(wanted)));
     const double step = wanted / power >= 5 ? 5 : wanted / power >= 2 ? 2 : 1;
     return step * power * unit;
-}
-
-QString CoverageText::lengthUnit(Units units) {
-    return units == Units::Imperial ? tr("ft") : tr("m");
 }
 
 QString CoverageText::length(std::optional<double> metres, Units units) {
@@ -116,17 +109,14 @@ QString CoverageText::angle(std::optional<double> degrees) {
 
 QString CoverageText::density(std::optional<double> pixelsPerMetre, Units units) {
     const QString figure = densityFigure(pixelsPerMetre, units);
-    return figure == Missing
-               ? figure
-               : figure + u' ' + (units == Units::Imperial ? tr("px/ft") : tr("px/m"));
+    return figure == Missing ? figure : figure + u' ' + densityUnit(units);
 }
 
 QString CoverageText::densityFigure(std::optional<double> pixelsPerMetre, Units units,
                                     const QLocale& locale) {
     if (!pixelsPerMetre || !std::isfinite(*pixelsPerMetre))
         return Missing;
-    return figure(units == Units::Imperial ? *pixelsPerMetre * MetresPerFoot : *pixelsPerMetre, 1,
-                  Rounding::Down, locale);
+    return figure(densityToUnits(*pixelsPerMetre, units), 1, Rounding::Down, locale);
 }
 
 QString CoverageText::focal(std::optional<double> millimetres) {
@@ -174,10 +164,9 @@ QString CoverageText::levelNeeds(const LevelSet& set, Level level, Units units) 
     case LevelMeasure::Density:
         break;
     }
-    const double perMetre = set.typedPerFoot ? value / MetresPerFoot : value;
-    return units == Units::Imperial
-               ? QStringLiteral("%1 %2").arg(number(perMetre * MetresPerFoot, 2), tr("px/ft"))
-               : QStringLiteral("%1 %2").arg(number(perMetre, 2), tr("px/m"));
+    const double perMetre = densityFromUnits(value, set.typedIn());
+    return QStringLiteral("%1 %2").arg(number(densityToUnits(perMetre, units), 2),
+                                       densityUnit(units));
 }
 
 QString CoverageText::levelReached(const CoverageResult& result, const LevelSet& set) {
@@ -244,28 +233,31 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, const LevelS
     const std::optional<DepthOfField>& depth = result.depth;
     const std::optional<double> nearest = depth ? std::optional(depth->nearM) : std::nullopt;
     std::vector<ShownFigure> figures{
-        {u"AngleH"_s, CoverageText::tr("Horizontal angle"), CoverageText::angle(result.angleHDeg)},
-        {u"AngleV"_s, CoverageText::tr("Vertical angle"), CoverageText::angle(result.angleVDeg)},
-        {u"AngleD"_s, CoverageText::tr("Diagonal angle"), CoverageText::angle(result.angleDDeg)},
-        {u"SceneWidth"_s, CoverageText::tr("Scene width"),
+        {QStringLiteral("AngleH"), CoverageText::tr("Horizontal angle"),
+         CoverageText::angle(result.angleHDeg)},
+        {QStringLiteral("AngleV"), CoverageText::tr("Vertical angle"),
+         CoverageText::angle(result.angleVDeg)},
+        {QStringLiteral("AngleD"), CoverageText::tr("Diagonal angle"),
+         CoverageText::angle(result.angleDDeg)},
+        {QStringLiteral("SceneWidth"), CoverageText::tr("Scene width"),
          CoverageText::length(result.sceneWidthM, units)},
-        {u"SceneHeight"_s, CoverageText::tr("Scene height"),
+        {QStringLiteral("SceneHeight"), CoverageText::tr("Scene height"),
          CoverageText::length(result.sceneHeightM, units)},
-        {u"PixelDensity"_s,
+        {QStringLiteral("PixelDensity"),
          rectilinear ? CoverageText::tr("Pixel density")
                      : CoverageText::tr("Pixel density at the centre"),
          CoverageText::density(result.pixelsPerMetre, units)},
         // Empty for a rectilinear lens, whose density the plane at the distance has throughout.
-        {u"PixelDensityEdge"_s, CoverageText::tr("Pixel density at the edge"),
+        {QStringLiteral("PixelDensityEdge"), CoverageText::tr("Pixel density at the edge"),
          rectilinear ? QString() : CoverageText::density(result.edgePixelsPerMetre, units)},
-        {u"LevelReached"_s, CoverageText::tr("Level reached"),
+        {QStringLiteral("LevelReached"), CoverageText::tr("Level reached"),
          CoverageText::levelReached(result, set)},
     };
     // Named by the level's key, "DistanceIdentification".
     for (Level of = 0; of < set.size(); ++of) {
         const QString& key = set.levels[of].key;
         figures.push_back(
-            {u"Distance"_s + key.left(1).toUpper() + key.mid(1),
+            {QStringLiteral("Distance") + key.left(1).toUpper() + key.mid(1),
              CoverageText::tr("%1 up to").arg(CoverageText::levelName(set, of)),
              CoverageText::reach(of < result.levelDistanceM.size() ? result.levelDistanceM[of]
                                                                    : std::nullopt,
@@ -273,18 +265,19 @@ std::vector<ShownFigure> shownFigures(const CoverageResult& result, const LevelS
     }
     figures.insert(
         figures.end(),
-        {{u"NeededFocal"_s,
+        {{QStringLiteral("NeededFocal"),
           CoverageText::tr("Needed focal length (%1)").arg(CoverageText::levelName(set, level)),
           CoverageText::focal(result.neededFocalMm)},
-         {u"DeadZone"_s, CoverageText::tr("Dead zone (near ground edge)"),
+         {QStringLiteral("DeadZone"), CoverageText::tr("Dead zone (near ground edge)"),
           CoverageText::length(result.ground.nearM, units)},
-         {u"FarEdge"_s, CoverageText::tr("Far ground edge"),
+         {QStringLiteral("FarEdge"), CoverageText::tr("Far ground edge"),
           CoverageText::farEdge(result.ground, units)},
-         {u"SharpFrom"_s, CoverageText::tr("Sharp from"), CoverageText::length(nearest, units)},
-         {u"SharpTo"_s, CoverageText::tr("Sharp up to"),
+         {QStringLiteral("SharpFrom"), CoverageText::tr("Sharp from"),
+          CoverageText::length(nearest, units)},
+         {QStringLiteral("SharpTo"), CoverageText::tr("Sharp up to"),
           depth && !depth->farM ? CoverageText::tr("Infinity")
                                 : CoverageText::length(depth ? depth->farM : std::nullopt, units)},
-         {u"Hyperfocal"_s, CoverageText::tr("Hyperfocal distance"),
+         {QStringLiteral("Hyperfocal"), CoverageText::tr("Hyperfocal distance"),
           CoverageText::length(depth ? std::optional(depth->hyperfocalM) : std::nullopt, units)}});
     return figures;
 }

@@ -52,7 +52,6 @@ public:
     static QString problem(const Problem& problem, Units units);
     // One line that says which part of the sensor the picture uses; empty when all of it.
     static QString pictureArea(const Camera& camera);
-    static QString lengthUnit(Units units);
     // At most `decimals` decimals, trailing zeros dropped, no digit grouping; halves exact in
     // decimal round up, whatever binary noise the value carries. "-" when not finite.
     static QString number(double value, int decimals);

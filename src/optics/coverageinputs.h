@@ -7,6 +7,7 @@
 #include "optics/camera.h"
 #include "optics/lensprojection.h"
 #include "optics/levels.h"
+#include "optics/units.h"
 
 #include <QString>
 #include <optional>
@@ -22,8 +23,6 @@ enum class SensorSource {
     Custom,     // width and height typed in mm
     PixelSize,  // pixel size x resolution
 };
-
-enum class Units { Metric, Imperial };
 
 // How the camera's tilt is given: so that its axis meets the target height at the distance, or
 // as an angle typed in.

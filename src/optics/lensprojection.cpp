@@ -10,18 +10,17 @@
 
 namespace vistaro {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-constexpr std::array<std::pair<Projection, QLatin1StringView>, 5> Keys{{
-    {Projection::Rectilinear, "rectilinear"_L1},
-    {Projection::Equidistant, "equidistant"_L1},
-    {Projection::Equisolid, "equisolid"_L1},
-    {Projection::Stereographic, "stereographic"_L1},
-    {Projection::Orthographic, "orthographic"_L1},
+// Constant, so that a reader running before main (a test's data) finds the names already.
+constexpr std::array<std::pair<Projection, const char*>, 5> Keys{{
+    {Projection::Rectilinear, "rectilinear"},
+    {Projection::Equidistant, "equidistant"},
+    {Projection::Equisolid, "equisolid"},
+    {Projection::Stereographic, "stereographic"},
+    {Projection::Orthographic, "orthographic"},
 }};
 
 // r / f at θ off the axis; none where the projection never reaches θ.
@@ -55,13 +54,14 @@ bool positive(double value) {
 
 } // namespace
 
-QLatin1StringView projectionKey(Projection projection) {
-    return Keys.at(static_cast<std::size_t>(projection)).second;
+QString projectionKey(Projection projection) {
+    return QLatin1String(Keys.at(static_cast<std::size_t>(projection)).second);
 }
 
 std::optional<Projection> projectionOfKey(QStringView key) {
-    const auto found = std::find_if(Keys.begin(), Keys.end(),
-                                    [key](const auto& entry) { return key == entry.second; });
+    const auto found = std::find_if(Keys.begin(), Keys.end(), [key](const auto& entry) {
+        return key == QLatin1String(entry.second);
+    });
     return found == Keys.end() ? std::nullopt : std::optional(found->first);
 }
 

@@ -5,7 +5,6 @@
 
 #include "optics/camera.h"
 
-#include <QLatin1StringView>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -27,7 +26,7 @@ inline constexpr std::array<Projection, 5> AllProjections{
     Projection::Stereographic, Projection::Orthographic};
 
 // The name a file or the settings keep a projection by, "rectilinear" and so on.
-QLatin1StringView projectionKey(Projection projection);
+QString projectionKey(Projection projection);
 std::optional<Projection> projectionOfKey(QStringView key);
 
 // What a camera's field is worked out from besides the focal length: the lens's projection and,

@@ -4,6 +4,7 @@
 #include "optics/levels.h"
 
 #include "optics/reading.h"
+#include "optics/units.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,8 +12,6 @@
 #include <cmath>
 
 namespace vistaro {
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,14 +80,15 @@ LevelSet screenShareLevels() {
 }
 
 LevelSet plateLevels(const PlateRule& rule) {
-    return {u"plates"_s,
-            QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Number plates")),
-            LevelMeasure::PlatePixels,
-            rule.widthMm,
-            false,
-            {{u"plate"_s, QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Plate readable")),
-              rule.minimumPixels}},
-            0};
+    return {
+        QStringLiteral("plates"),
+        QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Number plates")),
+        LevelMeasure::PlatePixels,
+        rule.widthMm,
+        false,
+        {{QStringLiteral("plate"),
+          QLatin1String(QT_TRANSLATE_NOOP("CoverageText", "Plate readable")), rule.minimumPixels}},
+        0};
 }
 
 std::vector<LevelSet> builtInLevelSets(const PlateRule& plate) {
@@ -129,7 +129,7 @@ std::vector<double> levelDensities(const LevelSet& set, const Camera& camera) {
     for (const LevelSpec& level : set.levels) {
         switch (set.measure) {
         case LevelMeasure::Density:
-            densities.push_back(set.typedPerFoot ? level.value / MetresPerFoot : level.value);
+            densities.push_back(densityFromUnits(level.value, set.typedIn()));
             break;
         case LevelMeasure::ScreenShare:
             densities.push_back(camera.image.rows * level.value / PersonHeightM);

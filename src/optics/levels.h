@@ -4,6 +4,7 @@
 #pragma once
 
 #include "optics/camera.h"
+#include "optics/units.h"
 
 #include <QString>
 #include <QtCore/qnamespace.h>
@@ -62,6 +63,8 @@ struct LevelSet {
     bool operator==(const LevelSet&) const = default;
 
     bool builtIn() const { return !key.startsWith(QLatin1String(UserPrefix)); }
+    // The units the set's densities are typed in.
+    Units typedIn() const { return typedPerFoot ? Units::Imperial : Units::Metric; }
     std::size_t size() const { return levels.size(); }
     // The level that `key` names; none when the set has no such level.
     std::optional<Level> find(const QString& levelKey) const;
@@ -107,6 +110,8 @@ std::optional<double> levelDensity(const LevelSet& set, Level level, const Camer
 // every common colour-blindness, in steps of lightness that a grey print keeps apart, lightest
 // at the lowest level; a set of more levels than colours starts again.
 std::uint32_t levelColour(Level level);
+// The dead zone's colour in every drawing: a dark grey, apart from every level's colour.
+inline constexpr std::uint32_t DeadZoneColour = 0xff505050;
 // The hatching over a level's colour, so that the bands also read apart where colours do not
 // (a grey print, a screen without colour); a set of more levels than hatchings starts again.
 Qt::BrushStyle levelHatch(Level level);

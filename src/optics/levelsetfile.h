@@ -4,6 +4,7 @@
 #pragma once
 
 #include "optics/levels.h"
+#include "platform/readproblem.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -26,7 +27,7 @@ inline constexpr double MaxLevelDensity = 100'000; // px/m: a thousandth of a mi
 // A level set as read: the set, or why it is refused.
 struct LevelSetRead {
     std::optional<LevelSet> set;
-    QString problem; // "levels[2].density: not a positive number"; empty when read
+    ReadProblem problem; // at "levels[2].density": "not a positive number"; empty when read
 };
 
 // The set as a JSON object: a built-in one by its key (and the plate rule of the plates), one of

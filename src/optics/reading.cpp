@@ -3,6 +3,7 @@
 
 #include "optics/reading.h"
 
+#include "optics/units.h"
 #include "platform/numberformat.h"
 
 #include <QtGlobal>
@@ -70,8 +71,7 @@ Reading readNumber(const QString& text, Quantity quantity, Units units) {
     const std::optional<double> number = num::toDouble(text.trimmed());
     if (!number || (traitsOf(quantity).measure == Measure::Count && *number != std::floor(*number)))
         return {std::nullopt, {quantity, Fault::NotNumber}};
-    const bool feet = units == Units::Imperial && isLength(quantity);
-    return checked(feet ? *number * MetresPerFoot : *number, quantity);
+    return checked(isLength(quantity) ? fromUnits(*number, units) : *number, quantity);
 }
 
 } // namespace vistaro

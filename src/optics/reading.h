@@ -53,8 +53,6 @@ struct Reading {
     Problem problem;
 };
 
-inline constexpr double MetresPerFoot = 0.3048;
-
 // What a quantity is measured in. The calculator's distance is always in metres; the coverage
 // window's own lengths follow its units.
 enum class Measure { Millimetres, Micrometres, CalculatorMetres, Metres, Count, Degrees, Number };

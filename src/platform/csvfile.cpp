@@ -3,8 +3,7 @@
 
 #include "platform/csvfile.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include "platform/savefile.h"
 
 namespace vistaro {
 
@@ -42,11 +41,7 @@ QByteArray CsvFile::table(const QStringList& header, const QList<QStringList>& r
 }
 
 std::optional<QString> CsvFile::save(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return tr("The list could not be saved as \"%1\": %2. Nothing was written.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+    return failureMessage(saveWhole(path, bytes));
 }
 
 } // namespace vistaro

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,8 +16,6 @@ namespace vistaro {
 // point by the caller. A cell that a spreadsheet would take for a formula starts with an
 // apostrophe.
 class CsvFile {
-    Q_DECLARE_TR_FUNCTIONS(vistaro::CsvFile)
-
 public:
     // The byte-order mark that opens the file.
     static QByteArray start();

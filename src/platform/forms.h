@@ -20,8 +20,9 @@ inline constexpr char LanguageIcon[] = ":/icons/vistaro-language.svg";
 // The font the twips layouts were drawn with (fonts-liberation stands in for it on Linux).
 QFont arial(double points, bool bold = false);
 
-// A new control of `parent` with `name` as its objectName, by which tests and tools find it.
-template <typename Control> Control* named(const char* name, QWidget* parent) {
+// A new control (or action) of `parent` with `name` as its objectName, by which tests and tools
+// find it.
+template <typename Control, typename Parent> Control* named(const char* name, Parent* parent) {
     auto* control = new Control(parent);
     control->setObjectName(QLatin1String(name));
     return control;

@@ -92,9 +92,9 @@ QString toSceneText(double value) {
     const bool negative = text.startsWith(u'-');
     if (negative)
         text.remove(0, 1);
-    if (text.startsWith(QLatin1String("0.")))
+    if (text.startsWith(QStringLiteral("0.")))
         text.remove(0, 1);
-    return (negative ? QLatin1String("-") : QLatin1String(" ")) + text;
+    return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + text;
 }
 
 std::optional<std::int32_t> roundHalfEven(double value) {

@@ -8,8 +8,8 @@
 
 namespace vistaro {
 
-QStringList splitLines(const QString& text) {
-    QStringList lines;
+QList<QStringView> lineViews(QStringView text) {
+    QList<QStringView> lines;
     const qsizetype size = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < size; ++i) {
@@ -23,6 +23,15 @@ QStringList splitLines(const QString& text) {
     }
     if (start < size)
         lines.append(text.sliced(start));
+    return lines;
+}
+
+QStringList splitLines(const QString& text) {
+    const QList<QStringView> views = lineViews(text);
+    QStringList lines;
+    lines.reserve(views.size());
+    for (const QStringView line : views)
+        lines.append(line.toString());
     return lines;
 }
 
@@ -40,8 +49,8 @@ BoundedFile readBoundedFile(const QString& path, qint64 maxBytes) {
     return {std::move(bytes), {}, false};
 }
 
-std::optional<QStringList> readTextLines(const QString& path, QString* error,
-                                         std::optional<qint64> maxBytes) {
+std::optional<QString> readText(const QString& path, QString* error,
+                                std::optional<qint64> maxBytes) {
     BoundedFile read;
     if (maxBytes) {
         read = readBoundedFile(path, *maxBytes);
@@ -55,7 +64,13 @@ std::optional<QStringList> readTextLines(const QString& path, QString* error,
     if (!read.bytes && error)
         *error = read.tooLarge ? QStringLiteral("the file is larger than %1 bytes").arg(*maxBytes)
                                : read.error;
-    return read.bytes ? std::optional(splitLines(decode8Bit(*read.bytes))) : std::nullopt;
+    return read.bytes ? std::optional(decode8Bit(*read.bytes)) : std::nullopt;
+}
+
+std::optional<QStringList> readTextLines(const QString& path, QString* error,
+                                         std::optional<qint64> maxBytes) {
+    const std::optional<QString> text = readText(path, error, maxBytes);
+    return text ? std::optional(splitLines(*text)) : std::nullopt;
 }
 
 } // namespace vistaro

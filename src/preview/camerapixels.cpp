@@ -52,21 +52,43 @@ QImage nightNoise(const QImage& image, int percent, quint32 seed) {
     return night;
 }
 
-QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& options,
-                    double blurPixels, int largestPixels) {
+namespace {
+
+// A camera that resolves the target finer than its original is drawn shows no more than the
+// original holds: the picture is then worked out at the original's size, its pixels finer than
+// the camera's, so that its cost stays that of the original at any density. The share of a
+// camera pixel that a pixel of the picture is.
+double workingScale(Target target, double pixelsPerMetre) {
+    const QSizeF size = targetSize(target) * pixelsPerMetre;
+    const QImage& original = targetOriginal(target);
+    const double finer =
+        std::max(size.width() / original.width(), size.height() / original.height());
+    return finer > 1 ? 1 / finer : 1;
+}
+
+} // namespace
+
+QImage averagedPixels(Target target, double pixelsPerMetre, int largestPixels) {
     const QSizeF size = targetSize(target) * pixelsPerMetre;
     if (!(pixelsPerMetre > 0) || !std::isfinite(pixelsPerMetre) || size.width() > largestPixels ||
         size.height() > largestPixels)
         return {};
-    // A camera that resolves the target finer than its original is drawn shows no more than the
-    // original holds: the picture is then worked out at the original's size, its pixels finer
-    // than the camera's, so that its cost stays that of the original at any density.
-    const QImage& original = targetOriginal(target);
-    const double finer =
-        std::max(size.width() / original.width(), size.height() / original.height());
-    const double scale = finer > 1 ? 1 / finer : 1;
-    QImage image = areaAverage(original, size.width() * scale, size.height() * scale);
-    image = discBlur(image, blurPixels * scale);
+    const double scale = workingScale(target, pixelsPerMetre);
+    return areaAverage(targetOriginal(target), size.width() * scale, size.height() * scale);
+}
+
+QImage blurredPixels(const QImage& averaged, Target target, double pixelsPerMetre,
+                     double blurPixels) {
+    if (averaged.isNull())
+        return {};
+    return discBlur(averaged, blurPixels * workingScale(target, pixelsPerMetre));
+}
+
+QImage optionedPixels(const QImage& blurred, Target target, double pixelsPerMetre,
+                      const PictureOptions& options) {
+    if (blurred.isNull())
+        return {};
+    QImage image = blurred;
     if (options.noisePercent > 0) {
         quint32 bits = 0;
         const auto density = float(pixelsPerMetre);

@@ -18,16 +18,20 @@ struct PictureOptions {
     bool operator==(const PictureOptions&) const = default;
 };
 
-// The target as the camera's pixels show it at `pixelsPerMetre`: its original averaged over
-// each pixel (see areaAverage), then spread over the lens's blur circle of `blurPixels` (see
-// discBlur), then the night's noise, seeded by the target and the density so that the same
-// inputs always give the same picture, then the compression: lens, sensor, encoder, as in a
-// camera. The lens blurs before the sensor averages, but both are means over areas and
-// commute, so the blur works on the few camera pixels instead of the original. A null image
-// when the density is not a positive finite number or the target would be wider or taller than
-// `largestPixels`.
-QImage cameraPixels(Target target, double pixelsPerMetre, const PictureOptions& options,
-                    double blurPixels = 0, int largestPixels = 4000);
+// The target as the camera's pixels show it at `pixelsPerMetre`, in three stages, each kept
+// while the inputs of the later ones change: its original averaged over each pixel (see
+// areaAverage), then spread over the lens's blur circle of `blurPixels` (see discBlur), then
+// the night's noise, seeded by the target and the density so that the same inputs always give
+// the same picture, then the compression: lens, sensor, encoder, as in a camera. The lens blurs
+// before the sensor averages, but both are means over areas and commute, so the blur works on
+// the few camera pixels instead of the original. A null image when the density is not a
+// positive finite number or the target would be wider or taller than `largestPixels`.
+QImage averagedPixels(Target target, double pixelsPerMetre, int largestPixels = 4000);
+QImage blurredPixels(const QImage& averaged, Target target, double pixelsPerMetre,
+                     double blurPixels);
+// In the screen's format.
+QImage optionedPixels(const QImage& blurred, Target target, double pixelsPerMetre,
+                      const PictureOptions& options);
 
 // The picture compressed to JPEG at `quality` (1 to 100) and read back; as it was when no JPEG
 // writer is at hand.

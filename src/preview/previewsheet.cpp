@@ -38,6 +38,22 @@ double shownBlur(const PreviewColumn& column, const PictureOptions& options) {
     return options.lensBlur && column.blurPixels >= 0.5 ? column.blurPixels : 0;
 }
 
+// The pictures under `key` in `now`, else those in `kept`, else made by `make` for each target;
+// `now` holds them after.
+template <class Key, class Pictures, class Make>
+const Pictures& keptOrMade(std::map<Key, Pictures>& now, const std::map<Key, Pictures>& kept,
+                           const Key& key, Make make) {
+    if (const auto found = now.find(key); found != now.end())
+        return found->second;
+    Pictures& pictures = now[key];
+    if (const auto found = kept.find(key); found != kept.end())
+        pictures = found->second;
+    else
+        for (const Target target : AllTargets)
+            pictures.at(std::size_t(target)) = make(target);
+    return pictures;
+}
+
 } // namespace
 
 std::vector<PreviewColumn> previewColumns(const PreviewScene& scene) {
@@ -91,20 +107,26 @@ void PreviewSheet::show(const PreviewScene& scene, const PictureOptions& options
     m_scene = scene;
     m_options = options;
     m_columns = previewColumns(scene);
-    std::map<std::pair<double, double>, std::array<QImage, 4>> pictures;
+    // Of each stage, what the columns on show need: taken from what was kept when it is there,
+    // so that a change works out only the stages it reaches.
+    decltype(m_averaged) averaged;
+    decltype(m_blurred) blurred;
+    decltype(m_pictures) pictures;
     for (const PreviewColumn& column : m_columns) {
-        const std::pair key(column.pixelsPerMetre, shownBlur(column, options));
-        if (pictures.count(key))
-            continue;
-        const auto kept = m_pictures.find(key);
-        if (kept != m_pictures.end()) {
-            pictures[key] = kept->second;
-            continue;
-        }
-        std::array<QImage, 4>& made = pictures[key];
-        for (const Target target : AllTargets)
-            made.at(std::size_t(target)) = cameraPixels(target, key.first, options, key.second);
+        const double density = column.pixelsPerMetre;
+        const std::pair key(density, shownBlur(column, options));
+        const Pictures& sensed = keptOrMade(averaged, m_averaged, density, [&](Target target) {
+            return averagedPixels(target, density);
+        });
+        const Pictures& spread = keptOrMade(blurred, m_blurred, key, [&](Target target) {
+            return blurredPixels(sensed.at(std::size_t(target)), target, density, key.second);
+        });
+        keptOrMade(pictures, m_pictures, key, [&](Target target) {
+            return optionedPixels(spread.at(std::size_t(target)), target, density, options);
+        });
     }
+    m_averaged = std::move(averaged);
+    m_blurred = std::move(blurred);
     m_pictures = std::move(pictures);
 }
 

@@ -80,8 +80,12 @@ private:
     PreviewScene m_scene;
     PictureOptions m_options;
     std::vector<PreviewColumn> m_columns;
-    // By density and the blur shown.
-    std::map<std::pair<double, double>, std::array<QImage, 4>> m_pictures;
+    // Each stage's pictures of the columns on show (see averagedPixels): averaged by density,
+    // blurred by density and the blur shown, and with the options by the same.
+    using Pictures = std::array<QImage, AllTargets.size()>;
+    std::map<double, Pictures> m_averaged;
+    std::map<std::pair<double, double>, Pictures> m_blurred;
+    std::map<std::pair<double, double>, Pictures> m_pictures;
     bool m_shown = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include "report/reportfiles.h"
 
+#include "platform/savefile.h"
 #include "platform/settingspath.h"
 #include "report/reportpage.h"
 
@@ -10,18 +11,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace vistaro {
 
 namespace {
-
-QString failure(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("Report", "Could not save \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
 
 // Every window's saves share it: a report, its picture and a test chart usually go together.
 const QString FolderKey = QStringLiteral("Coverage/reportFolder");
@@ -62,37 +57,26 @@ std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocu
 
 std::optional<QString> savePdf(const QString& path, const QPageSize& pageSize,
                                const std::function<bool(QPdfWriter&)>& paint) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    {
+    return failureMessage(saveWhole(path, [&](QIODevice& file) -> std::optional<QString> {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
         writer.setCreator(QCoreApplication::applicationName());
-        if (!paint(writer)) {
-            file.cancelWriting();
-            return failure(path, QCoreApplication::translate("Report", "the page could not be "
-                                                                       "drawn"));
-        }
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
-    return std::nullopt;
+        if (!paint(writer))
+            return QCoreApplication::translate("Report", "the page could not be drawn");
+        return std::nullopt;
+    }));
 }
 
 std::optional<QString> saveImage(const QString& path, const QImage& image) {
     if (image.isNull())
-        return failure(path, QCoreApplication::translate("Report", "there is no picture to save"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return failure(path, file.errorString());
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
-    return std::nullopt;
+        return SaveFailure{path,
+                           QCoreApplication::translate("Report", "there is no picture to save")}
+            .message();
+    return failureMessage(saveWhole(path, [&](QIODevice& file) -> std::optional<QString> {
+        if (!image.save(&file, "PNG"))
+            return QCoreApplication::translate("Report", "the picture could not be written as PNG");
+        return std::nullopt;
+    }));
 }
 
 } // namespace vistaro

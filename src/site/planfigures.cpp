@@ -3,6 +3,7 @@
 
 #include "site/planfigures.h"
 
+#include "optics/units.h"
 #include "site/footprint.h"
 
 namespace vistaro {
@@ -58,8 +59,7 @@ CameraRowTexts cameraRowTexts(const SiteCamera& camera, const LevelSet& levels,
 }
 
 QString surfaceText(double squareMetres, Units units, Rounding rounding, const QLocale& locale) {
-    const double perSquareUnit = units == Units::Imperial ? MetresPerFoot * MetresPerFoot : 1;
-    return CoverageText::figure(squareMetres / perSquareUnit, 1, rounding, locale);
+    return CoverageText::figure(toSquareUnits(squareMetres, units), 1, rounding, locale);
 }
 
 QString coveredText(double share, const QLocale& locale) {

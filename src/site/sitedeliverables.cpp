@@ -4,6 +4,7 @@
 #include "site/sitedeliverables.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/csvfile.h"
 #include "site/planfigures.h"
 
@@ -13,27 +14,13 @@
 
 namespace vistaro {
 
-namespace {
-
-// A length of 1, 2 or 5 times a power of ten, at most `most`.
-double roundLength(double most) {
-    const double power = std::pow(10.0, std::floor(std::log10(most)));
-    for (const double step : {5.0, 2.0, 1.0})
-        if (step * power <= most)
-            return step * power;
-    return power;
-}
-
-} // namespace
-
 ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
-    const bool imperial = m_site.units == Units::Imperial;
+    const Units units = m_site.units;
     ScheduleTable table{tr("Cameras"),
                         {tr("Name"), tr("Lens"), tr("Focal (mm)"), tr("Horizontal angle (\u00b0)"),
                          tr("Vertical angle (\u00b0)"),
-                         imperial ? tr("Density at aim (px/ft)") : tr("Density at aim (px/m)"),
-                         tr("Level"),
-                         imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)")},
+                         withUnit(tr("Density at aim"), densityUnit(units)), tr("Level"),
+                         withUnit(tr("Area at level"), areaUnit(units))},
                         {}};
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
@@ -47,12 +34,10 @@ ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
 }
 
 ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
-    const bool imperial = m_site.units == Units::Imperial;
-    ScheduleTable table{tr("Areas"),
-                        {tr("Name"), tr("Level"),
-                         imperial ? tr("Area (ft\u00b2)") : tr("Area (m\u00b2)"),
-                         tr("Covered (%)")},
-                        {}};
+    ScheduleTable table{
+        tr("Areas"),
+        {tr("Name"), tr("Level"), withUnit(tr("Area"), areaUnit(m_site.units)), tr("Covered (%)")},
+        {}};
     for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
@@ -128,11 +113,9 @@ std::vector<LegendEntry> SiteDeliverables::legend() const {
 }
 
 ScaleBar SiteDeliverables::scaleBar(double pixelsPerMetre, double mostPixels) const {
-    const bool imperial = m_site.units == Units::Imperial;
-    const double pixelsPerUnit = pixelsPerMetre * (imperial ? MetresPerFoot : 1);
-    const double length = roundLength(mostPixels / pixelsPerUnit);
-    return {length * pixelsPerUnit,
-            QLocale().toString(length) + (imperial ? QStringLiteral(" ft") : QStringLiteral(" m"))};
+    const double metres = roundLength(mostPixels / pixelsPerMetre, m_site.units);
+    return {metres * pixelsPerMetre,
+            QLocale().toString(toUnits(metres, m_site.units)) + u' ' + lengthUnit(m_site.units)};
 }
 
 std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {

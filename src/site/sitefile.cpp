@@ -5,6 +5,7 @@
 
 #include "optics/levelsetfile.h"
 #include "optics/reading.h"
+#include "platform/savefile.h"
 #include "platform/textlines.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -20,27 +20,31 @@
 
 namespace vistaro {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
-constexpr std::array<std::pair<Units, QLatin1StringView>, 2> UnitsKeys{{
-    {Units::Metric, "metric"_L1},
-    {Units::Imperial, "imperial"_L1},
-}};
+// Made on first use, which may come before main (a test's data).
+const std::array<std::pair<Units, QString>, 2>& unitsKeys() {
+    static const std::array<std::pair<Units, QString>, 2> keys{{
+        {Units::Metric, QStringLiteral("metric")},
+        {Units::Imperial, QStringLiteral("imperial")},
+    }};
+    return keys;
+}
 
 // By the names that the settings keep them by too.
-const std::array<std::pair<Projection, QLatin1StringView>, AllProjections.size()> ProjectionKeys =
-    [] {
-        std::array<std::pair<Projection, QLatin1StringView>, AllProjections.size()> keys;
+const std::array<std::pair<Projection, QString>, AllProjections.size()>& projectionKeys() {
+    static const auto keys = [] {
+        std::array<std::pair<Projection, QString>, AllProjections.size()> made;
         std::transform(
-            AllProjections.begin(), AllProjections.end(), keys.begin(),
+            AllProjections.begin(), AllProjections.end(), made.begin(),
             [](Projection projection) { return std::pair(projection, projectionKey(projection)); });
-        return keys;
+        return made;
     }();
+    return keys;
+}
 
 template <typename Key, std::size_t N>
-QLatin1StringView nameOf(const std::array<std::pair<Key, QLatin1StringView>, N>& names, Key key) {
+QString nameOf(const std::array<std::pair<Key, QString>, N>& names, Key key) {
     for (const auto& [k, name] : names) {
         if (k == key)
             return name;
@@ -68,50 +72,54 @@ QString levelKey(const LevelSet& set, Level level) {
 
 QJsonObject cameraObject(const SiteCamera& camera, const LevelSet& set) {
     QJsonObject object{
-        {"name"_L1, camera.name},
-        {"x"_L1, camera.position.x},
-        {"y"_L1, camera.position.y},
-        {"pan"_L1, camera.panDeg},
-        {"height"_L1, camera.mountHeightM},
-        {"target_height"_L1, camera.targetHeightM},
-        {"distance"_L1, camera.distanceM},
-        {"sensor"_L1, pairOf(camera.camera.sensor.widthMm, camera.camera.sensor.heightMm)},
-        {"resolution"_L1, pairOf(camera.camera.image.columns, camera.camera.image.rows)},
-        {"focal"_L1, camera.focalMm},
-        {"lens"_L1, camera.lens},
-        {"level"_L1, levelKey(set, camera.level)},
+        {QStringLiteral("name"), camera.name},
+        {QStringLiteral("x"), camera.position.x},
+        {QStringLiteral("y"), camera.position.y},
+        {QStringLiteral("pan"), camera.panDeg},
+        {QStringLiteral("height"), camera.mountHeightM},
+        {QStringLiteral("target_height"), camera.targetHeightM},
+        {QStringLiteral("distance"), camera.distanceM},
+        {QStringLiteral("sensor"),
+         pairOf(camera.camera.sensor.widthMm, camera.camera.sensor.heightMm)},
+        {QStringLiteral("resolution"),
+         pairOf(camera.camera.image.columns, camera.camera.image.rows)},
+        {QStringLiteral("focal"), camera.focalMm},
+        {QStringLiteral("lens"), camera.lens},
+        {QStringLiteral("level"), levelKey(set, camera.level)},
     };
     if (camera.aim == Aim::Tilt)
-        object.insert("tilt"_L1, camera.tiltDeg);
+        object.insert(QStringLiteral("tilt"), camera.tiltDeg);
     if (camera.focalTeleMm)
-        object.insert("focal_tele"_L1, *camera.focalTeleMm);
+        object.insert(QStringLiteral("focal_tele"), *camera.focalTeleMm);
     // Only what differs from the pinhole, so that a file without it means what it always did.
     if (camera.lensModel.projection != Projection::Rectilinear)
-        object.insert("projection"_L1, projectionKey(camera.lensModel.projection));
+        object.insert(QStringLiteral("projection"), projectionKey(camera.lensModel.projection));
     if (camera.lensModel.datasheetAngleHDeg)
-        object.insert("datasheet_angle"_L1, *camera.lensModel.datasheetAngleHDeg);
+        object.insert(QStringLiteral("datasheet_angle"), *camera.lensModel.datasheetAngleHDeg);
     return object;
 }
 
 QJsonObject backgroundObject(const SiteBackground& background) {
     QJsonObject object{
-        {"file"_L1, background.file},
-        {"offset"_L1, pairOf(background.offset.x, background.offset.y)},
-        {"opacity"_L1, background.opacity},
-        {"locked"_L1, background.locked},
-        {"visible"_L1, background.visible},
+        {QStringLiteral("file"), background.file},
+        {QStringLiteral("offset"), pairOf(background.offset.x, background.offset.y)},
+        {QStringLiteral("opacity"), background.opacity},
+        {QStringLiteral("locked"), background.locked},
+        {QStringLiteral("visible"), background.visible},
     };
     if (const auto& scale = background.scale)
-        object.insert("scale"_L1, QJsonObject{{"from"_L1, pairOf(scale->from.x, scale->from.y)},
-                                              {"to"_L1, pairOf(scale->to.x, scale->to.y)},
-                                              {"metres"_L1, scale->metres}});
+        object.insert(QStringLiteral("scale"),
+                      QJsonObject{{QStringLiteral("from"), pairOf(scale->from.x, scale->from.y)},
+                                  {QStringLiteral("to"), pairOf(scale->to.x, scale->to.y)},
+                                  {QStringLiteral("metres"), scale->metres}});
     switch (backgroundKind(background.file)) {
     case BackgroundKind::Dxf:
-        object.insert("hidden_layers"_L1, QJsonArray::fromStringList(background.hiddenLayers));
+        object.insert(QStringLiteral("hidden_layers"),
+                      QJsonArray::fromStringList(background.hiddenLayers));
         break;
     case BackgroundKind::Pdf:
-        object.insert("page"_L1, background.page);
-        object.insert("dpi"_L1, background.dpi);
+        object.insert(QStringLiteral("page"), background.page);
+        object.insert(QStringLiteral("dpi"), background.dpi);
         break;
     case BackgroundKind::Picture:
         break;
@@ -122,12 +130,8 @@ QJsonObject backgroundObject(const SiteBackground& background) {
 // ---- Reading
 
 // Thrown at the first fault, so that the reader reads like the format; readSite catches it.
-struct Refusal {
-    QString problem;
-};
-
 [[noreturn]] void refuse(const QString& where, const QString& fault) {
-    throw Refusal{where + ": "_L1 + fault};
+    throw ReadProblem{{}, where, fault};
 }
 
 QString numberText(double value) {
@@ -228,7 +232,7 @@ PlanPoint point(const QJsonValue& value, const QString& where) {
 }
 
 template <typename Key, std::size_t N>
-auto oneOf(const std::array<std::pair<Key, QLatin1StringView>, N>& names) {
+auto oneOf(const std::array<std::pair<Key, QString>, N>& names) {
     return [&names](const QJsonValue& value, const QString& where) {
         const QString name = asText(value, where);
         QStringList known;
@@ -237,7 +241,8 @@ auto oneOf(const std::array<std::pair<Key, QLatin1StringView>, N>& names) {
                 return key;
             known << QStringLiteral("\"%1\"").arg(keyName);
         }
-        refuse(where, SiteFile::tr("\"%1\" is none of %2").arg(name, known.join(", "_L1)));
+        refuse(where,
+               SiteFile::tr("\"%1\" is none of %2").arg(name, known.join(QStringLiteral(", "))));
     };
 }
 
@@ -246,13 +251,13 @@ class Members {
 public:
     Members(const QJsonObject& object, QString where) : object_(object), where_(std::move(where)) {}
 
-    bool has(QLatin1StringView key) const { return object_.contains(key); }
+    bool has(const QString& key) const { return object_.contains(key); }
 
-    QString at(QLatin1StringView key) const {
+    QString at(const QString& key) const {
         return where_.isEmpty() ? QString(key) : where_ + u'.' + key;
     }
 
-    template <typename Read> auto value(QLatin1StringView key, Read read) const {
+    template <typename Read> auto value(const QString& key, Read read) const {
         const QJsonValue value = object_.value(key);
         if (value.isUndefined())
             refuse(at(key), SiteFile::tr("missing"));
@@ -261,7 +266,7 @@ public:
 
     // `fallback` when the key is not there.
     template <typename T, typename Read>
-    T valueOr(QLatin1StringView key, T fallback, Read read) const {
+    T valueOr(const QString& key, T fallback, Read read) const {
         return has(key) ? T(value(key, read)) : fallback;
     }
 
@@ -284,8 +289,8 @@ auto listOf(qsizetype limit) {
 // The points of a wall or an area; `used` counts the points of all of them against `limit`.
 std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetype& used,
                               qsizetype limit) {
-    const QJsonArray array = members.value("points"_L1, asList);
-    const QString where = members.at("points"_L1);
+    const QJsonArray array = members.value(QStringLiteral("points"), asList);
+    const QString where = members.at(QStringLiteral("points"));
     if (array.size() > limit - used)
         refuse(where, SiteFile::tr("%1 points in all, more than the %2 this program reads")
                           .arg(used + array.size())
@@ -309,77 +314,88 @@ auto levelOf(const LevelSet& set) {
         QStringList known;
         for (const LevelSpec& level : set.levels)
             known << QStringLiteral("\"%1\"").arg(level.key);
-        refuse(where, SiteFile::tr("\"%1\" is none of %2").arg(key, known.join(", "_L1)));
+        refuse(where,
+               SiteFile::tr("\"%1\" is none of %2").arg(key, known.join(QStringLiteral(", "))));
     };
 }
 
 SiteCamera readCamera(const Members& m, const LevelSet& set) {
     SiteCamera camera;
     const auto coordinate = between(-MaxPlanCoordinate, MaxPlanCoordinate);
-    camera.name = m.valueOr("name"_L1, QString(), asText);
-    camera.position = {m.value("x"_L1, coordinate), m.value("y"_L1, coordinate)};
-    camera.panDeg = m.valueOr("pan"_L1, 0.0, between(-360, 360));
-    camera.mountHeightM = m.value("height"_L1, upTo(Quantity::MountHeight));
-    if (m.has("tilt"_L1)) {
+    camera.name = m.valueOr(QStringLiteral("name"), QString(), asText);
+    camera.position = {m.value(QStringLiteral("x"), coordinate),
+                       m.value(QStringLiteral("y"), coordinate)};
+    camera.panDeg = m.valueOr(QStringLiteral("pan"), 0.0, between(-360, 360));
+    camera.mountHeightM = m.value(QStringLiteral("height"), upTo(Quantity::MountHeight));
+    if (m.has(QStringLiteral("tilt"))) {
         camera.aim = Aim::Tilt;
-        camera.tiltDeg = m.value("tilt"_L1, between(-90, 90));
+        camera.tiltDeg = m.value(QStringLiteral("tilt"), between(-90, 90));
+        camera.targetHeightM = m.valueOr(QStringLiteral("target_height"), camera.targetHeightM,
+                                         upTo(Quantity::TargetHeight));
+    } else if (m.has(QStringLiteral("target_height"))) {
         camera.targetHeightM =
-            m.valueOr("target_height"_L1, camera.targetHeightM, upTo(Quantity::TargetHeight));
-    } else if (m.has("target_height"_L1)) {
-        camera.targetHeightM = m.value("target_height"_L1, upTo(Quantity::TargetHeight));
+            m.value(QStringLiteral("target_height"), upTo(Quantity::TargetHeight));
     } else {
-        refuse(m.at("target_height"_L1),
+        refuse(m.at(QStringLiteral("target_height")),
                SiteFile::tr("missing: a camera is aimed at a target height or by a tilt"));
     }
-    camera.distanceM = m.value("distance"_L1, upTo(Quantity::Distance));
-    const auto [width, height] =
-        m.value("sensor"_L1, both(upTo(Quantity::SensorWidth), upTo(Quantity::SensorHeight)));
+    camera.distanceM = m.value(QStringLiteral("distance"), upTo(Quantity::Distance));
+    const auto [width, height] = m.value(
+        QStringLiteral("sensor"), both(upTo(Quantity::SensorWidth), upTo(Quantity::SensorHeight)));
     const auto [columns, rows] =
-        m.value("resolution"_L1, both(wholeUpTo(Quantity::Columns), wholeUpTo(Quantity::Rows)));
+        m.value(QStringLiteral("resolution"),
+                both(wholeUpTo(Quantity::Columns), wholeUpTo(Quantity::Rows)));
     camera.camera = {{width, height}, {columns, rows}};
-    camera.focalMm = m.value("focal"_L1, upTo(Quantity::Focal));
-    camera.focalTeleMm = m.valueOr("focal_tele"_L1, std::optional<double>(), upTo(Quantity::Focal));
-    camera.lens = m.valueOr("lens"_L1, QString(), asText);
-    camera.level = m.valueOr("level"_L1, set.defaultLevel, levelOf(set));
-    camera.lensModel.projection =
-        m.valueOr("projection"_L1, camera.lensModel.projection, oneOf(ProjectionKeys));
-    camera.lensModel.datasheetAngleHDeg =
-        m.valueOr("datasheet_angle"_L1, std::optional<double>(), upTo(Quantity::DatasheetAngle));
+    camera.focalMm = m.value(QStringLiteral("focal"), upTo(Quantity::Focal));
+    camera.focalTeleMm =
+        m.valueOr(QStringLiteral("focal_tele"), std::optional<double>(), upTo(Quantity::Focal));
+    camera.lens = m.valueOr(QStringLiteral("lens"), QString(), asText);
+    camera.level = m.valueOr(QStringLiteral("level"), set.defaultLevel, levelOf(set));
+    camera.lensModel.projection = m.valueOr(QStringLiteral("projection"),
+                                            camera.lensModel.projection, oneOf(projectionKeys()));
+    camera.lensModel.datasheetAngleHDeg = m.valueOr(
+        QStringLiteral("datasheet_angle"), std::optional<double>(), upTo(Quantity::DatasheetAngle));
     return camera;
 }
 
 BackgroundScale readScale(const QJsonValue& value, const QString& where) {
     const Members m(asObject(value, where), where);
-    const BackgroundScale scale{m.value("from"_L1, point), m.value("to"_L1, point),
-                                m.value("metres"_L1, [](const auto& metres, const auto& at) {
-                                    return positive(metres, at, MaxPlanCoordinate);
-                                })};
+    const BackgroundScale scale{
+        m.value(QStringLiteral("from"), point), m.value(QStringLiteral("to"), point),
+        m.value(QStringLiteral("metres"), [](const auto& metres, const auto& at) {
+            return positive(metres, at, MaxPlanCoordinate);
+        })};
     if (scale.from == scale.to)
-        refuse(m.at("to"_L1), SiteFile::tr("the same point as \"from\""));
+        refuse(m.at(QStringLiteral("to")), SiteFile::tr("the same point as \"from\""));
     return scale;
 }
 
 SiteBackground readBackground(const Members& m) {
     SiteBackground background;
-    background.file = m.value("file"_L1, asText);
+    background.file = m.value(QStringLiteral("file"), asText);
     if (background.file.isEmpty())
-        refuse(m.at("file"_L1), SiteFile::tr("empty"));
-    background.scale = m.valueOr("scale"_L1, std::optional<BackgroundScale>(), readScale);
-    background.offset = m.valueOr("offset"_L1, background.offset, point);
-    background.opacity = m.valueOr("opacity"_L1, background.opacity, between(0, 1));
-    background.locked = m.valueOr("locked"_L1, background.locked, asBool);
-    background.visible = m.valueOr("visible"_L1, background.visible, asBool);
-    const QJsonArray hidden = m.valueOr("hidden_layers"_L1, QJsonArray(), listOf(MaxHiddenLayers));
+        refuse(m.at(QStringLiteral("file")), SiteFile::tr("empty"));
+    background.scale =
+        m.valueOr(QStringLiteral("scale"), std::optional<BackgroundScale>(), readScale);
+    background.offset = m.valueOr(QStringLiteral("offset"), background.offset, point);
+    background.opacity = m.valueOr(QStringLiteral("opacity"), background.opacity, between(0, 1));
+    background.locked = m.valueOr(QStringLiteral("locked"), background.locked, asBool);
+    background.visible = m.valueOr(QStringLiteral("visible"), background.visible, asBool);
+    const QJsonArray hidden =
+        m.valueOr(QStringLiteral("hidden_layers"), QJsonArray(), listOf(MaxHiddenLayers));
     for (qsizetype i = 0; i < hidden.size(); ++i)
-        background.hiddenLayers.append(asText(hidden[i], element(m.at("hidden_layers"_L1), i)));
-    background.page = m.valueOr("page"_L1, background.page, whole(between(1, MaxPdfPage)));
-    background.dpi = m.valueOr("dpi"_L1, background.dpi, between(MinPdfDpi, MaxPdfDpi));
+        background.hiddenLayers.append(
+            asText(hidden[i], element(m.at(QStringLiteral("hidden_layers")), i)));
+    background.page =
+        m.valueOr(QStringLiteral("page"), background.page, whole(between(1, MaxPdfPage)));
+    background.dpi =
+        m.valueOr(QStringLiteral("dpi"), background.dpi, between(MinPdfDpi, MaxPdfDpi));
     return background;
 }
 
 // Each item of the list under `key`, an object read by `read` into `into`.
 template <typename Item, typename Read>
-void readList(const Members& root, QLatin1StringView key, qsizetype limit, std::vector<Item>& into,
+void readList(const Members& root, const QString& key, qsizetype limit, std::vector<Item>& into,
               Read read) {
     const QJsonArray array = root.valueOr(key, QJsonArray(), listOf(limit));
     into.reserve(static_cast<std::size_t>(array.size()));
@@ -391,75 +407,79 @@ void readList(const Members& root, QLatin1StringView key, qsizetype limit, std::
 
 Site readRoot(const Members& root) {
     const QString format =
-        root.valueOr("format"_L1, QString(),
+        root.valueOr(QStringLiteral("format"), QString(),
                      [](const QJsonValue& value, const QString&) { return value.toString(); });
-    if (format != "vistaro-site"_L1)
-        refuse("format"_L1, SiteFile::tr("not \"vistaro-site\": this is not a Vistaro site file"));
-    const double version = root.value("version"_L1, asNumber);
+    if (format != QStringLiteral("vistaro-site"))
+        refuse(QStringLiteral("format"),
+               SiteFile::tr("not \"vistaro-site\": this is not a Vistaro site file"));
+    const double version = root.value(QStringLiteral("version"), asNumber);
     if (version > SiteFileVersion)
-        refuse("version"_L1, SiteFile::tr("%1 is newer than this program reads (version %2)")
-                                 .arg(numberText(version))
-                                 .arg(SiteFileVersion));
+        refuse(QStringLiteral("version"),
+               SiteFile::tr("%1 is newer than this program reads (version %2)")
+                   .arg(numberText(version))
+                   .arg(SiteFileVersion));
     if (version != SiteFileVersion)
-        refuse("version"_L1,
+        refuse(QStringLiteral("version"),
                SiteFile::tr("%1 is no version of the site file").arg(numberText(version)));
     Site site;
-    site.units = root.valueOr("units"_L1, site.units, oneOf(UnitsKeys));
+    site.units = root.valueOr(QStringLiteral("units"), site.units, oneOf(unitsKeys()));
     site.background = root.valueOr(
-        "background"_L1, std::optional<SiteBackground>(),
+        QStringLiteral("background"), std::optional<SiteBackground>(),
         [](const QJsonValue& value, const QString& where) -> std::optional<SiteBackground> {
             if (value.isNull())
                 return std::nullopt;
             return readBackground(Members(asObject(value, where), where));
         });
-    if (root.has("level_set"_L1)) {
-        const LevelSetRead read = levelSetOf(root.value("level_set"_L1, asObject));
+    if (root.has(QStringLiteral("level_set"))) {
+        const LevelSetRead read = levelSetOf(root.value(QStringLiteral("level_set"), asObject));
         if (!read.set)
-            refuse(root.at("level_set"_L1) + u'.' + read.problem.section(u':', 0, 0),
-                   read.problem.section(u':', 1).trimmed());
+            throw read.problem.within(root.at(QStringLiteral("level_set")));
         site.levelSet = *read.set;
     }
     const LevelSet& set = site.levelSet;
-    readList(root, "cameras"_L1, MaxSiteCameras, site.cameras,
+    readList(root, QStringLiteral("cameras"), MaxSiteCameras, site.cameras,
              [&set](const Members& m) { return readCamera(m, set); });
     qsizetype wallPoints = 0;
     // Every wall takes two points or more, so this refuses a million walls before reading one.
-    readList(root, "walls"_L1, MaxWallPoints / 2, site.walls, [&wallPoints](const Members& m) {
-        return SiteWall{points(m, 2, wallPoints, MaxWallPoints)};
-    });
+    readList(root, QStringLiteral("walls"), MaxWallPoints / 2, site.walls,
+             [&wallPoints](const Members& m) {
+                 return SiteWall{points(m, 2, wallPoints, MaxWallPoints)};
+             });
     qsizetype areaPoints = 0;
-    readList(root, "areas"_L1, MaxSiteAreas, site.areas, [&areaPoints, &set](const Members& m) {
-        return SiteArea{m.valueOr("name"_L1, QString(), asText), m.value("level"_L1, levelOf(set)),
-                        points(m, 3, areaPoints, MaxAreaPoints)};
-    });
+    readList(root, QStringLiteral("areas"), MaxSiteAreas, site.areas,
+             [&areaPoints, &set](const Members& m) {
+                 return SiteArea{m.valueOr(QStringLiteral("name"), QString(), asText),
+                                 m.value(QStringLiteral("level"), levelOf(set)),
+                                 points(m, 3, areaPoints, MaxAreaPoints)};
+             });
     return site;
 }
 
 } // namespace
 
 QByteArray siteToJson(const Site& site) {
-    QJsonObject root{{"format"_L1, "vistaro-site"_L1},
-                     {"version"_L1, SiteFileVersion},
-                     {"units"_L1, nameOf(UnitsKeys, site.units)}};
+    QJsonObject root{{QStringLiteral("format"), QStringLiteral("vistaro-site")},
+                     {QStringLiteral("version"), SiteFileVersion},
+                     {QStringLiteral("units"), nameOf(unitsKeys(), site.units)}};
     // EN 62676-4 goes unsaid, so that a site of it reads in the versions before level sets.
     if (site.levelSet.key != enLevels().key)
-        root.insert("level_set"_L1, levelSetObject(site.levelSet));
+        root.insert(QStringLiteral("level_set"), levelSetObject(site.levelSet));
     if (site.background)
-        root.insert("background"_L1, backgroundObject(*site.background));
+        root.insert(QStringLiteral("background"), backgroundObject(*site.background));
     QJsonArray cameras;
     for (const SiteCamera& camera : site.cameras)
         cameras.append(cameraObject(camera, site.levelSet));
     QJsonArray walls;
     for (const SiteWall& wall : site.walls)
-        walls.append(QJsonObject{{"points"_L1, pointsOf(wall.points)}});
+        walls.append(QJsonObject{{QStringLiteral("points"), pointsOf(wall.points)}});
     QJsonArray areas;
     for (const SiteArea& area : site.areas)
-        areas.append(QJsonObject{{"name"_L1, area.name},
-                                 {"level"_L1, levelKey(site.levelSet, area.level)},
-                                 {"points"_L1, pointsOf(area.points)}});
-    root.insert("cameras"_L1, cameras);
-    root.insert("walls"_L1, walls);
-    root.insert("areas"_L1, areas);
+        areas.append(QJsonObject{{QStringLiteral("name"), area.name},
+                                 {QStringLiteral("level"), levelKey(site.levelSet, area.level)},
+                                 {QStringLiteral("points"), pointsOf(area.points)}});
+    root.insert(QStringLiteral("cameras"), cameras);
+    root.insert(QStringLiteral("walls"), walls);
+    root.insert(QStringLiteral("areas"), areas);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -469,22 +489,22 @@ SiteRead readSite(const QByteArray& json) {
     if (error.error != QJsonParseError::NoError) {
         const qsizetype line =
             json.first(std::clamp<qsizetype>(error.offset, 0, json.size())).count('\n') + 1;
-        return {std::nullopt,
-                SiteFile::tr("not JSON: %1 on line %2").arg(error.errorString()).arg(line)};
+        return {
+            std::nullopt,
+            {{}, {}, SiteFile::tr("not JSON: %1 on line %2").arg(error.errorString()).arg(line)}};
     }
     if (!document.isObject())
-        return {std::nullopt, SiteFile::tr("not a JSON object")};
+        return {std::nullopt, {{}, {}, SiteFile::tr("not a JSON object")}};
     try {
         return {readRoot(Members(document.object(), {})), {}};
-    } catch (const Refusal& refusal) {
-        return {std::nullopt, refusal.problem};
+    } catch (const ReadProblem& refusal) {
+        return {std::nullopt, refusal};
     }
 }
 
 SiteRead SiteFile::read(const QString& path) {
     const auto failed = [&path](const QString& why) {
-        return SiteRead{std::nullopt, tr("The site file \"%1\" could not be read: %2")
-                                          .arg(QDir::toNativeSeparators(path), why)};
+        return SiteRead{std::nullopt, {path, {}, why}};
     };
     const BoundedFile file = readBoundedFile(path, MaxSiteFileBytes);
     if (file.tooLarge)
@@ -493,31 +513,27 @@ SiteRead SiteFile::read(const QString& path) {
     if (!file.bytes)
         return failed(file.error);
     const SiteRead read = readSite(*file.bytes);
-    return read.site ? read : failed(read.problem);
+    return read.site ? read : SiteRead{std::nullopt, read.problem.inFile(path)};
 }
 
 std::optional<QString> SiteFile::save(const QString& path, const Site& site) {
-    const QByteArray bytes = siteToJson(site);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return tr("The site could not be saved as \"%1\": %2. Nothing was written.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+    return failureMessage(saveWhole(path, siteToJson(site)));
 }
 
 QString storedBackgroundPath(const QString& sitePath, const QString& picturePath) {
     const QString absolute = QDir::cleanPath(QFileInfo(picturePath).absoluteFilePath());
     const QString relative = QFileInfo(sitePath).absoluteDir().relativeFilePath(absolute);
-    if (relative == ".."_L1 || relative.startsWith("../"_L1) || QDir::isAbsolutePath(relative))
+    if (relative == QStringLiteral("..") || relative.startsWith(QStringLiteral("../")) ||
+        QDir::isAbsolutePath(relative))
         return absolute;
     return relative;
 }
 
 BackgroundKind backgroundKind(const QString& file) {
     const QString suffix = QFileInfo(file).suffix();
-    if (suffix.compare("dxf"_L1, Qt::CaseInsensitive) == 0)
+    if (suffix.compare(QStringLiteral("dxf"), Qt::CaseInsensitive) == 0)
         return BackgroundKind::Dxf;
-    if (suffix.compare("pdf"_L1, Qt::CaseInsensitive) == 0)
+    if (suffix.compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
         return BackgroundKind::Pdf;
     return BackgroundKind::Picture;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/readproblem.h"
 #include "site/site.h"
 
 #include <QByteArray>
@@ -35,9 +36,9 @@ QByteArray siteToJson(const Site& site);
 // A site file's content as read: the site, or why it is refused.
 struct SiteRead {
     std::optional<Site> site;
-    // Where and what, for the user: "cameras[3].focal: not a positive number" (lists count
-    // from 0). Empty when the site was read.
-    QString problem;
+    // Where and what: at "cameras[3].focal" (lists count from 0), "not a positive number".
+    // Empty when the site was read.
+    ReadProblem problem;
 };
 
 // Reads the whole of a site file's content or nothing: the first fault refuses it. Keys that

@@ -4,6 +4,7 @@
 #include "siteplan/areatablemodel.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "site/planfigures.h"
 
 namespace vistaro {
@@ -45,7 +46,7 @@ QVariant AreaTableModel::headerData(int section, Qt::Orientation orientation, in
     case AreaColumn::Level:
         return tr("Level");
     case AreaColumn::Surface:
-        return units() == Units::Imperial ? tr("Area (ft\u00b2)") : tr("Area (m\u00b2)");
+        return withUnit(tr("Area"), areaUnit(units()));
     case AreaColumn::Covered:
         return tr("Covered (%)");
     }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "siteplan/backgroundcontroller.h"
 
-#include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/dialogs.h"
 #include "platform/messagebox.h"
 #include "site/plancoordinates.h"
@@ -78,12 +78,11 @@ void BackgroundController::setScale(const std::vector<PlanPoint>& points) {
     if (!background || points.size() != 2)
         return;
     const Units units = m_document.site().units;
-    const double unit = units == Units::Imperial ? MetresPerFoot : 1;
+    const double unit = unitLength(units);
     const double shown = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y) / unit;
     const std::optional<double> typed = Dialogs::current().number(
         &m_window, tr("Background scale"),
-        tr("Distance between the two points (%1):").arg(CoverageText::lengthUnit(units)), shown,
-        0.001, 1e6, 3);
+        tr("Distance between the two points (%1):").arg(lengthUnit(units)), shown, 0.001, 1e6, 3);
     if (!typed)
         return;
     const std::optional<SiteBackground> scaled =

@@ -6,6 +6,7 @@
 #include "optics/coverageformat.h"
 #include "optics/lensfields.h"
 #include "optics/reading.h"
+#include "optics/units.h"
 #include "site/sitefile.h"
 
 #include <QComboBox>
@@ -86,7 +87,7 @@ QString caption(const QString& field, Units units) {
     for (const Caption& row : Captions)
         if (field == QLatin1String(row.field)) {
             const QString text = CameraPanel::tr(row.text);
-            return row.length ? text.arg(CoverageText::lengthUnit(units)) : text;
+            return row.length ? text.arg(lengthUnit(units)) : text;
         }
     return {};
 }
@@ -178,25 +179,22 @@ void CameraPanel::addRow(const char* name, QWidget* field) {
     m_form->addRow(label, field);
 }
 
-double CameraPanel::lengthUnit() const {
-    return m_units == Units::Imperial ? MetresPerFoot : 1;
-}
-
 void CameraPanel::connectFields() {
     const auto onValue = [this](QDoubleSpinBox* spin, auto apply) {
         connect(spin, &QDoubleSpinBox::valueChanged, this,
                 [this, apply](double value) { change([&](SiteCamera& c) { apply(c, value); }); });
     };
     const auto onLength = [&](QDoubleSpinBox* spin, double SiteCamera::*field) {
-        onValue(spin,
-                [this, field](SiteCamera& c, double value) { c.*field = value * lengthUnit(); });
+        onValue(spin, [this, field](SiteCamera& c, double value) {
+            c.*field = fromUnits(value, m_units);
+        });
     };
     connect(m_name, &QLineEdit::editingFinished, this,
             [this] { change([this](SiteCamera& c) { c.name = m_name->text().trimmed(); }); });
     connect(m_lens, &QLineEdit::editingFinished, this,
             [this] { change([this](SiteCamera& c) { c.lens = m_lens->text().trimmed(); }); });
-    onValue(m_x, [this](SiteCamera& c, double v) { c.position.x = v * lengthUnit(); });
-    onValue(m_y, [this](SiteCamera& c, double v) { c.position.y = v * lengthUnit(); });
+    onValue(m_x, [this](SiteCamera& c, double v) { c.position.x = fromUnits(v, m_units); });
+    onValue(m_y, [this](SiteCamera& c, double v) { c.position.y = fromUnits(v, m_units); });
     onValue(m_pan, [](SiteCamera& c, double v) { c.panDeg = v; });
     onLength(m_height, &SiteCamera::mountHeightM);
     onLength(m_targetHeight, &SiteCamera::targetHeightM);
@@ -255,8 +253,8 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units,
     if (unitsChanged)
         retranslate();
     const SiteCamera shown = camera.value_or(SiteCamera{});
-    const double unit = lengthUnit();
-    const QString suffix = u' ' + CoverageText::lengthUnit(units);
+    const double unit = unitLength(units);
+    const QString suffix = u' ' + lengthUnit(units);
     for (QDoubleSpinBox* length : {m_x, m_y, m_height, m_targetHeight, m_distance})
         length->setSuffix(suffix);
     // As far as a site file reaches, in the units on show.

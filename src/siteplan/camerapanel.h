@@ -44,7 +44,6 @@ private:
     void connectFields();
     // Hands on the camera with `apply` done to it, when that changes it.
     void change(const std::function<void(SiteCamera&)>& apply);
-    double lengthUnit() const;
 
     std::optional<SiteCamera> m_camera;
     Units m_units = Units::Metric;

@@ -4,6 +4,7 @@
 #include "siteplan/cameratablemodel.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/numberformat.h"
 #include "site/planfigures.h"
 
@@ -57,7 +58,6 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
 QVariant CameraTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const bool imperial = units() == Units::Imperial;
     switch (static_cast<CameraColumn>(section)) {
     case CameraColumn::Name:
         return tr("Name");
@@ -68,15 +68,15 @@ QVariant CameraTableModel::headerData(int section, Qt::Orientation orientation, 
     case CameraColumn::Level:
         return tr("Level");
     case CameraColumn::Density:
-        return imperial ? tr("Density at aim (px/ft)") : tr("Density at aim (px/m)");
+        return withUnit(tr("Density at aim"), densityUnit(units()));
     case CameraColumn::AreaAtLevel:
-        return imperial ? tr("Area at level (ft\u00b2)") : tr("Area at level (m\u00b2)");
+        return withUnit(tr("Area at level"), areaUnit(units()));
     case CameraColumn::Pan:
         return tr("Pan (\u00b0)");
     case CameraColumn::Height:
-        return imperial ? tr("Height (ft)") : tr("Height (m)");
+        return withUnit(tr("Height"), lengthUnit(units()));
     case CameraColumn::TargetHeight:
-        return imperial ? tr("Target height (ft)") : tr("Target height (m)");
+        return withUnit(tr("Target height"), lengthUnit(units()));
     }
     return {};
 }

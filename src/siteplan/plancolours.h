@@ -13,8 +13,6 @@ namespace vistaro {
 // The plan's colours, the same on screen, in the report and in the drawings it exports; the
 // bands take the levels' colours (levelColour).
 inline constexpr QRgb WallColour = 0xff404040;
-// Dark hatching, so that the dead zone reads apart from every band's colour.
-inline constexpr QRgb DeadZoneColour = 0xff505050;
 // Okabe and Ito's blue and reddish purple, apart from the bands' colours.
 inline constexpr QRgb CoveredColour = 0x800072b2;
 inline constexpr QRgb UncoveredColour = 0xffcc79a7;

@@ -143,19 +143,19 @@ void ScreenLabel::paint(QPainter& painter, const QPointF& at, const QString& tex
     painter.restore();
 }
 
-QPolygonF scenePolygon(const std::vector<PlanPoint>& points) {
+QPolygonF drawnPolygon(const std::vector<PlanPoint>& points, const QTransform& toOut) {
     QPolygonF polygon;
     polygon.reserve(static_cast<qsizetype>(points.size()));
     for (const PlanPoint& point : points)
-        polygon << toScene(point);
+        polygon << toOut.map(QPointF(point.x, point.y));
     return polygon;
 }
 
-QPainterPath scenePath(const PlanShape& shape) {
+QPainterPath drawnPath(const PlanShape& shape, const QTransform& toOut) {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     for (const std::vector<PlanPoint>& ring : shape.rings) {
-        path.addPolygon(scenePolygon(ring));
+        path.addPolygon(drawnPolygon(ring, toOut));
         path.closeSubpath();
     }
     return path;
@@ -295,7 +295,7 @@ double PolyItem::metresPerPixel() const {
 
 QPainterPath PolyItem::outline() const {
     QPainterPath path;
-    path.addPolygon(scenePolygon(points()));
+    path.addPolygon(drawnPolygon(points()));
     if (ref().kind == ItemKind::Area)
         path.closeSubpath();
     return path;
@@ -346,7 +346,7 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
     if (const auto* area = std::get_if<SiteArea>(&m_item)) {
         paintOnScreen(*painter, path, Qt::NoPen,
                       QBrush(QColor::fromRgba(UncoveredColour), Qt::DiagCrossPattern));
-        paintOnScreen(*painter, scenePath(m_coverage.covered), Qt::NoPen,
+        paintOnScreen(*painter, drawnPath(m_coverage.covered), Qt::NoPen,
                       QColor::fromRgba(CoveredColour));
         paintOnScreen(*painter, path, QPen(levelQColor(area->level).darker(120), 2, Qt::DashLine),
                       Qt::NoBrush);
@@ -402,10 +402,10 @@ void FootprintItem::present(const CameraFootprint& footprint) {
     m_labels.resize(footprint.bands.size());
     m_bounds = {};
     for (const LevelBand& band : footprint.bands) {
-        m_bands.push_back(scenePath(band.shape));
+        m_bands.push_back(drawnPath(band.shape));
         m_bounds |= m_bands.back().boundingRect();
     }
-    m_deadZone = scenePath(footprint.deadZone);
+    m_deadZone = drawnPath(footprint.deadZone);
     m_bounds |= m_deadZone.boundingRect();
     update();
 }

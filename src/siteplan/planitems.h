@@ -9,7 +9,10 @@
 
 #include <QFont>
 #include <QGraphicsItem>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QStaticText>
+#include <QTransform>
 #include <array>
 #include <optional>
 #include <vector>
@@ -198,9 +201,13 @@ private:
     int m_gesture = 0;
 };
 
-// Points of the plan in scene coordinates, as a polyline.
-QPolygonF scenePolygon(const std::vector<PlanPoint>& points);
-// A shape in scene coordinates, its rings closed and odd-even filled.
-QPainterPath scenePath(const PlanShape& shape);
+// From plan metres to the scene: y flipped (see toScene).
+inline const QTransform PlanToScene(1, 0, 0, -1, 0, 0);
+
+// Points of the plan mapped by `toOut` (into the scene unless told), as a polyline; a shape's
+// rings so mapped, closed and odd-even filled. The plan, its report page and its drawing all
+// draw with these.
+QPolygonF drawnPolygon(const std::vector<PlanPoint>& points, const QTransform& toOut = PlanToScene);
+QPainterPath drawnPath(const PlanShape& shape, const QTransform& toOut = PlanToScene);
 
 } // namespace vistaro

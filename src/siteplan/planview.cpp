@@ -480,7 +480,7 @@ void PlanView::showEvent(QShowEvent* event) {
 
 void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     QPainterPath path;
-    path.addPolygon(scenePolygon(points));
+    path.addPolygon(drawnPolygon(points));
     m_draft->setPath(path);
 }
 

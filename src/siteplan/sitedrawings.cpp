@@ -4,12 +4,12 @@
 #include "siteplan/sitedrawings.h"
 
 #include "camerareport/sitecamerareport.h"
+#include "platform/savefile.h"
 #include "siteplan/plancolours.h"
+#include "siteplan/planitems.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -27,26 +27,6 @@ constexpr qreal SvgUnit = 0.05;
 // The SVG at 1:1 in millimetres: 254 dots an inch is ten a millimetre.
 constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMetre * 0.0254);
 constexpr int DeadZoneSvgAlpha = 70;
-
-QPainterPath pathOf(const std::vector<std::vector<PlanPoint>>& rings, const QTransform& toOut) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const std::vector<PlanPoint>& ring : rings) {
-        QPolygonF polygon;
-        for (const PlanPoint& point : ring)
-            polygon << toOut.map(QPointF(point.x, point.y));
-        path.addPolygon(polygon);
-        path.closeSubpath();
-    }
-    return path;
-}
-
-QPolygonF lineOf(const std::vector<PlanPoint>& points, const QTransform& toOut) {
-    QPolygonF line;
-    for (const PlanPoint& point : points)
-        line << toOut.map(QPointF(point.x, point.y));
-    return line;
-}
 
 // `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
 // is scaled rather than the font sized, so that a text a few centimetres high reads in the SVG.
@@ -73,20 +53,20 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     for (Level level = 0; level < site.levelSet.size(); ++level) {
         painter.setBrush(levelQColor(level, BandAlpha));
         for (const PlanShape* band : deliverables.bandsAt(level))
-            painter.drawPath(pathOf(band->rings, toOut));
+            painter.drawPath(drawnPath(*band, toOut));
     }
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
-        painter.drawPath(pathOf(coverage.footprint(i).deadZone.rings, toOut));
+        painter.drawPath(drawnPath(coverage.footprint(i).deadZone, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
         const SiteArea& area = site.areas[i];
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
-        painter.drawPath(pathOf(coverage.coverage(int(i)).covered.rings, toOut));
+        painter.drawPath(drawnPath(coverage.coverage(int(i)).covered, toOut));
         painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPolygon(lineOf(area.points, toOut));
+        painter.drawPolygon(drawnPolygon(area.points, toOut));
         painter.setPen(QColor::fromRgba(WallColour));
         if (!area.points.empty())
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
@@ -96,7 +76,7 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     for (const SiteWall& wall : site.walls)
-        painter.drawPolyline(lineOf(wall.points, toOut));
+        painter.drawPolyline(drawnPolygon(wall.points, toOut));
     for (const SiteCamera& camera : site.cameras) {
         const QPointF at = toOut.map(QPointF(camera.position.x, camera.position.y));
         const double pan = camera.panDeg * std::numbers::pi / 180;
@@ -240,40 +220,29 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
 }
 
 std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables) {
-    const auto failure = [&](const QString& reason) {
-        return SiteDeliverables::tr("Could not save \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), reason);
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
     const std::variant<SvgFrame, QString> framed = deliverables.svgFrame();
-    if (const auto* tooLarge = std::get_if<QString>(&framed)) {
-        file.cancelWriting();
-        return failure(*tooLarge);
-    }
+    if (const auto* tooLarge = std::get_if<QString>(&framed))
+        return SaveFailure{path, *tooLarge}.message();
     const SvgFrame& frame = std::get<SvgFrame>(framed);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setResolution(SvgDotsPerInch);
-    svg.setSize(frame.size);
-    svg.setViewBox(frame.box);
-    svg.setTitle(frame.title);
-    svg.setDescription(frame.description);
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        file.cancelWriting();
-        return failure(SiteDeliverables::tr("the drawing could not be begun"));
-    }
-    // A hatching's pattern would be drawn in metres, a line every few of them: a tint instead.
-    QColor deadZone = QColor::fromRgba(DeadZoneColour);
-    deadZone.setAlpha(DeadZoneSvgAlpha);
-    const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
-    paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
-    painter.end();
-    if (!file.commit())
-        return failure(file.errorString());
-    return std::nullopt;
+    return failureMessage(saveWhole(path, [&](QIODevice& file) -> std::optional<QString> {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setResolution(SvgDotsPerInch);
+        svg.setSize(frame.size);
+        svg.setViewBox(frame.box);
+        svg.setTitle(frame.title);
+        svg.setDescription(frame.description);
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return SiteDeliverables::tr("the drawing could not be begun");
+        // A hatching's pattern would be drawn in metres, a line every few of them: a tint.
+        QColor deadZone = QColor::fromRgba(DeadZoneColour);
+        deadZone.setAlpha(DeadZoneSvgAlpha);
+        const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
+        paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
+        painter.end();
+        return std::nullopt;
+    }));
 }
 
 } // namespace vistaro

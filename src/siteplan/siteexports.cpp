@@ -4,6 +4,7 @@
 #include "siteplan/siteexports.h"
 
 #include "platform/csvfile.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
@@ -23,8 +24,7 @@ SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
       m_siteFile(std::move(siteFile)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
-        auto* made = new QAction(&m_window);
-        made->setObjectName(QLatin1String(name));
+        auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
         connect(made, &QAction::triggered, this, run);
         return made;

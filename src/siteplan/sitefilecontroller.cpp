@@ -122,7 +122,7 @@ void SiteFileController::pickAndOpen() {
 bool SiteFileController::load(const QString& path) {
     SiteRead read = m_files->read(path);
     if (!read.site) {
-        showMessage(&m_window, read.problem);
+        showMessage(&m_window, read.problem.message());
         return false;
     }
     // The background is kept by its full path while on show; saving names it afresh.
@@ -191,7 +191,7 @@ bool SiteFileController::offerRecovery() {
     if (!left->read.site) {
         showMessage(&m_window, tr("The unsaved site plan kept when Vistaro last ended cannot be "
                                   "restored. %1")
-                                   .arg(left->read.problem));
+                                   .arg(left->read.problem.message()));
         m_recovery->discard();
         return false;
     }

@@ -24,10 +24,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QIcon>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSettings>
@@ -52,8 +50,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
                    std::unique_ptr<SiteGeometry> geometry, QWidget* parent)
     : QMainWindow(parent), m_host(host), m_settings(settings), m_geometry(std::move(geometry)) {
     setObjectName(QStringLiteral("SitePlan"));
-    if (const QString icon = QStringLiteral(":/icons/vistaro.svg"); QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
+    setWindowIconIfPresent(this);
     m_document.reset(SiteFileController::emptySite(settings));
     m_coverage = new SiteCoverage(m_document, *m_geometry, this);
     m_undo = new QUndoStack(this);

@@ -4,6 +4,7 @@
 
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
+#include "platform/forms.h"
 #include "siteplan/planview.h"
 #include "siteplan/siteexports.h"
 
@@ -18,8 +19,6 @@
 #include <QUndoStack>
 
 namespace vistaro {
-
-using namespace Qt::StringLiterals;
 
 SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& document,
                                  CoverageSettings& settings)
@@ -51,8 +50,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
 }
 
 QAction* SitePlanActions::action(const char* name, const QKeySequence& shortcut, bool checkable) {
-    auto* made = new QAction(&m_window);
-    made->setObjectName(QLatin1String(name));
+    auto* made = named<QAction>(name, &m_window);
     made->setShortcut(shortcut);
     made->setCheckable(checkable);
     m_window.addAction(made);
@@ -120,7 +118,7 @@ void SitePlanActions::fillBandActions() {
     for (Level level = 0; level < levels.size(); ++level) {
         const QString& key = levels.levels[level].key;
         auto* band = new QAction(&m_window);
-        band->setObjectName(u"Show"_s + key.left(1).toUpper() + key.mid(1));
+        band->setObjectName(QStringLiteral("Show") + key.left(1).toUpper() + key.mid(1));
         band->setCheckable(true);
         band->setChecked(true);
         band->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));

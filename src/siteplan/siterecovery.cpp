@@ -3,9 +3,10 @@
 
 #include "siteplan/siterecovery.h"
 
+#include "platform/savefile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace vistaro {
@@ -75,9 +76,7 @@ void SiteRecovery::writeNow() {
         return;
     }
     // Without its note the copy is still restored, only as a site without a file.
-    QSaveFile note(notePath());
-    if (note.open(QIODevice::WriteOnly) && note.write(unsaved.file.toUtf8()) >= 0)
-        note.commit();
+    saveWhole(notePath(), unsaved.file.toUtf8());
 }
 
 void SiteRecovery::clean() {

@@ -4,6 +4,7 @@
 #include "siteplan/sitetablemodel.h"
 
 #include "optics/coverageformat.h"
+#include "optics/units.h"
 
 namespace vistaro {
 
@@ -73,8 +74,7 @@ void SiteTableModel::rowChanged(int row) {
 }
 
 QString lengthInUnits(double metres, Units units) {
-    return CoverageText::figure(units == Units::Imperial ? metres / MetresPerFoot : metres, 2,
-                                Rounding::Nearest);
+    return CoverageText::figure(toUnits(metres, units), 2, Rounding::Nearest);
 }
 
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units) {

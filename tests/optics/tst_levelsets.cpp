@@ -150,7 +150,7 @@ private slots:
         const QString path = dir.filePath(u"levels.json"_s);
         QCOMPARE(LevelSetFile::save(path, set), std::nullopt);
         const LevelSetRead read = LevelSetFile::read(path);
-        QCOMPARE(read.problem, QString());
+        QVERIFY(read.problem.isEmpty());
         QCOMPARE(read.set, std::optional(set));
     }
 
@@ -201,17 +201,8 @@ private slots:
         QVERIFY(!path.isEmpty());
         const LevelSetRead read = LevelSetFile::read(path);
         QVERIFY(!read.set);
-        QVERIFY2(read.problem.contains(says), qPrintable(read.problem));
-        QVERIFY(read.problem.contains(u"levels.json"_s));
-    }
-
-    // A failed save leaves the file that was there as it was.
-    void saveFails() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"missing/levels.json"_s);
-        const std::optional<QString> problem = LevelSetFile::save(path, tenderSet(false));
-        QVERIFY(problem && problem->contains(u"levels.json"_s));
-        QVERIFY(!QFile::exists(path));
+        const QString message = read.problem.message();
+        QVERIFY2(message.contains(says) && message.contains(u"levels.json"_s), qPrintable(message));
     }
 };
 

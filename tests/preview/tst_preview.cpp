@@ -47,6 +47,12 @@ double darknessOf(const QImage& image) {
     return sum;
 }
 
+// The stages in turn, as the sheet makes a picture.
+QImage cameraPixels(Target target, double density, const PictureOptions& options, double blur = 0) {
+    return optionedPixels(blurredPixels(averagedPixels(target, density), target, density, blur),
+                          target, density, options);
+}
+
 // The share of an output pixel along one axis that the source covers.
 double covered(int index, double length) {
     return std::min(1.0, length - index);

@@ -15,7 +15,6 @@
 #include "support/scripteddialogs.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPdfDocument>
@@ -272,6 +271,8 @@ private slots:
                                [](const ItemRef&, const SiteItem&) {});
         QCOMPARE(firstRow(model), cells.split(u'|'));
         QVERIFY(model.headerData(4, Qt::Horizontal).toString().endsWith(u"(px/"_s + unit + u')'));
+        QVERIFY(
+            model.headerData(5, Qt::Horizontal).toString().endsWith(u'(' + unit + u"\u00b2)"_s));
     }
 
     // A cell typed into hands the camera with that one value changed to the edit; the model
@@ -475,33 +476,6 @@ private slots:
                                             std::abs(point.y() - corner.y) < 5e-4;
                                  }),
                      qPrintable(u"%1, %2"_s.arg(corner.x, 0, 'f', 3).arg(corner.y, 0, 'f', 3)));
-    }
-
-    void unwritableFolder_data() {
-        QTest::addColumn<QString>("suffix");
-        for (const char* suffix : {"pdf", "csv", "dxf", "svg"})
-            QTest::newRow(suffix) << QString::fromLatin1(suffix);
-    }
-
-    // A folder that is not there cannot be written: nothing is left and the message names the
-    // file.
-    void unwritableFolder() {
-        QFETCH(QString, suffix);
-        Plan plan(smallSite());
-        const QTemporaryDir folder;
-        const QString path = folder.filePath(u"gone/site."_s + suffix);
-        test::ScriptedDialogs dialogs;
-        dialogs.answer(dialogs.Save, path).answer(dialogs.Message);
-        const std::map<QString, bool (SiteExports::*)()> run{
-            {u"pdf"_s, &SiteExports::exportReport},
-            {u"csv"_s, &SiteExports::exportSchedule},
-            {u"dxf"_s, &SiteExports::exportDxf},
-            {u"svg"_s, &SiteExports::exportSvg}};
-        QVERIFY(!(plan.exports.*run.at(suffix))());
-        const QString message = dialogs.texts(dialogs.Message).value(0);
-        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList());
     }
 };
 

@@ -419,7 +419,8 @@ private slots:
         {
             test::MessageBoxAnswer box;
             QVERIFY(!plan().openFile(path(u"broken.vistaro"_s)));
-            QCOMPARE(box.texts.value(0), SiteFile::read(path(u"broken.vistaro"_s)).problem);
+            QCOMPARE(box.texts.value(0),
+                     SiteFile::read(path(u"broken.vistaro"_s)).problem.message());
         }
         QCOMPARE(site(), sample());
         Site withPlan = sample();
