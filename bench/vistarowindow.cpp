@@ -8,6 +8,7 @@
 // the file is named.
 #include "app/obbiettivi.h"
 #include "coverage/coveragewindow.h"
+#include "platform/dialogs.h"
 #include "state/sharedstate.h"
 #include "timing.h"
 #include "windowprobe.h"
@@ -54,8 +55,15 @@ void timeReportPdf(vistaro::Obbiettivi& window) {
     QCoreApplication::processEvents();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
-    coverage->setFilePicker(
-        [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
+    // The file dialog answers `path` at once.
+    struct Named : vistaro::Dialogs {
+        QString path;
+        QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+            return path;
+        }
+    } named;
+    named.path = path;
+    const vistaro::Dialogs::Replace answering(named);
     auto* save = coverage->findChild<QPushButton*>(QStringLiteral("SaveReport"));
     std::vector<double> samples;
     for (int i = 0; i < ReportRepetitions; ++i)
