@@ -820,10 +820,6 @@
         <source>Covered (%)</source>
         <translation>Abgedeckt (%)</translation>
     </message>
-    <message>
-        <source>Area</source>
-        <translation>Fläche</translation>
-    </message>
 </context>
 <context>
     <name>vistaro::BackgroundController</name>
@@ -1075,14 +1071,6 @@
     <message>
         <source>Pan (°)</source>
         <translation>Schwenk (°)</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Dichte am Zielpunkt</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Fläche mit Stufe</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1385,6 +1373,21 @@
     <message>
         <source>Use as walls</source>
         <translation>Als Wände verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::FigureCaptions</name>
+    <message>
+        <source>Density at aim</source>
+        <translation>Dichte am Zielpunkt</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Fläche mit Stufe</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
     </message>
 </context>
 <context>
@@ -2055,18 +2058,6 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>die Zeichnung konnte nicht begonnen werden</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Dichte am Zielpunkt</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Fläche mit Stufe</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Fläche</translation>
     </message>
 </context>
 <context>

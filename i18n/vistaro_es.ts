@@ -820,10 +820,6 @@
         <source>Covered (%)</source>
         <translation>Cubierta (%)</translation>
     </message>
-    <message>
-        <source>Area</source>
-        <translation>Superficie</translation>
-    </message>
 </context>
 <context>
     <name>vistaro::BackgroundController</name>
@@ -1075,14 +1071,6 @@
     <message>
         <source>Pan (°)</source>
         <translation>Orientación (°)</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densidad en el punto apuntado</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Superficie al nivel</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1385,6 +1373,21 @@
     <message>
         <source>Use as walls</source>
         <translation>Usar como muros</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::FigureCaptions</name>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densidad en el punto apuntado</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Superficie al nivel</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -2055,18 +2058,6 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>no se pudo comenzar el dibujo</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densidad en el punto apuntado</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Superficie al nivel</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Superficie</translation>
     </message>
 </context>
 <context>

@@ -820,10 +820,6 @@
         <source>Covered (%)</source>
         <translation>Couverte (%)</translation>
     </message>
-    <message>
-        <source>Area</source>
-        <translation>Surface</translation>
-    </message>
 </context>
 <context>
     <name>vistaro::BackgroundController</name>
@@ -1075,14 +1071,6 @@
     <message>
         <source>Pan (°)</source>
         <translation>Orientation (°)</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densité au point visé</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Surface au niveau</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1385,6 +1373,21 @@
     <message>
         <source>Use as walls</source>
         <translation>Utiliser comme murs</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::FigureCaptions</name>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densité au point visé</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Surface au niveau</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Surface</translation>
     </message>
 </context>
 <context>
@@ -2055,18 +2058,6 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>le dessin n&apos;a pas pu être commencé</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densité au point visé</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Surface au niveau</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Surface</translation>
     </message>
 </context>
 <context>

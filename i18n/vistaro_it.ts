@@ -820,10 +820,6 @@
         <source>Covered (%)</source>
         <translation>Coperta (%)</translation>
     </message>
-    <message>
-        <source>Area</source>
-        <translation>Superficie</translation>
-    </message>
 </context>
 <context>
     <name>vistaro::BackgroundController</name>
@@ -1075,14 +1071,6 @@
     <message>
         <source>Pan (°)</source>
         <translation>Orientamento (°)</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densità al punto mirato</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Superficie al livello</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1385,6 +1373,21 @@
     <message>
         <source>Use as walls</source>
         <translation>Usa come muri</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::FigureCaptions</name>
+    <message>
+        <source>Density at aim</source>
+        <translation>Densità al punto mirato</translation>
+    </message>
+    <message>
+        <source>Area at level</source>
+        <translation>Superficie al livello</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Superficie</translation>
     </message>
 </context>
 <context>
@@ -2055,18 +2058,6 @@
     <message>
         <source>the drawing could not be begun</source>
         <translation>non è stato possibile iniziare il disegno</translation>
-    </message>
-    <message>
-        <source>Density at aim</source>
-        <translation>Densità al punto mirato</translation>
-    </message>
-    <message>
-        <source>Area at level</source>
-        <translation>Superficie al livello</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Superficie</translation>
     </message>
 </context>
 <context>

@@ -66,4 +66,16 @@ QString coveredText(double share, const QLocale& locale) {
     return CoverageText::figure(share * 100, 1, Rounding::Down, locale);
 }
 
+QString FigureCaptions::densityAtAim(Units units) {
+    return withUnit(tr("Density at aim"), densityUnit(units));
+}
+
+QString FigureCaptions::areaAtLevel(Units units) {
+    return withUnit(tr("Area at level"), areaUnit(units));
+}
+
+QString FigureCaptions::area(Units units) {
+    return withUnit(tr("Area"), areaUnit(units));
+}
+
 } // namespace vistaro

@@ -7,6 +7,7 @@
 #include "optics/coverageresult.h"
 #include "site/site.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -42,5 +43,15 @@ QString surfaceText(double squareMetres, Units units, Rounding rounding,
                     const QLocale& locale = QLocale());
 // The covered share of an area (0 to 1) as a percentage, truncated: 99.957 % reads 99.9.
 QString coveredText(double share, const QLocale& locale = QLocale());
+
+// The captions, with their unit, of the columns that the tables and the schedule both show.
+struct FigureCaptions {
+    Q_DECLARE_TR_FUNCTIONS(vistaro::FigureCaptions)
+
+public:
+    static QString densityAtAim(Units units);
+    static QString areaAtLevel(Units units);
+    static QString area(Units units);
+};
 
 } // namespace vistaro

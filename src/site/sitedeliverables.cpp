@@ -18,9 +18,8 @@ ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
     const Units units = m_site.units;
     ScheduleTable table{tr("Cameras"),
                         {tr("Name"), tr("Lens"), tr("Focal (mm)"), tr("Horizontal angle (\u00b0)"),
-                         tr("Vertical angle (\u00b0)"),
-                         withUnit(tr("Density at aim"), densityUnit(units)), tr("Level"),
-                         withUnit(tr("Area at level"), areaUnit(units))},
+                         tr("Vertical angle (\u00b0)"), FigureCaptions::densityAtAim(units),
+                         tr("Level"), FigureCaptions::areaAtLevel(units)},
                         {}};
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
@@ -36,7 +35,7 @@ ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
 ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
     ScheduleTable table{
         tr("Areas"),
-        {tr("Name"), tr("Level"), withUnit(tr("Area"), areaUnit(m_site.units)), tr("Covered (%)")},
+        {tr("Name"), tr("Level"), FigureCaptions::area(m_site.units), tr("Covered (%)")},
         {}};
     for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
         const SiteArea& area = m_site.areas[i];

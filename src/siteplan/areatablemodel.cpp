@@ -4,7 +4,6 @@
 #include "siteplan/areatablemodel.h"
 
 #include "optics/coverageformat.h"
-#include "optics/units.h"
 #include "site/planfigures.h"
 
 namespace vistaro {
@@ -46,7 +45,7 @@ QVariant AreaTableModel::headerData(int section, Qt::Orientation orientation, in
     case AreaColumn::Level:
         return tr("Level");
     case AreaColumn::Surface:
-        return withUnit(tr("Area"), areaUnit(units()));
+        return FigureCaptions::area(units());
     case AreaColumn::Covered:
         return tr("Covered (%)");
     }

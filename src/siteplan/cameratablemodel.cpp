@@ -68,9 +68,9 @@ QVariant CameraTableModel::headerData(int section, Qt::Orientation orientation, 
     case CameraColumn::Level:
         return tr("Level");
     case CameraColumn::Density:
-        return withUnit(tr("Density at aim"), densityUnit(units()));
+        return FigureCaptions::densityAtAim(units());
     case CameraColumn::AreaAtLevel:
-        return withUnit(tr("Area at level"), areaUnit(units()));
+        return FigureCaptions::areaAtLevel(units());
     case CameraColumn::Pan:
         return tr("Pan (\u00b0)");
     case CameraColumn::Height:
