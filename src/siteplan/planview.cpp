@@ -46,9 +46,9 @@ QRectF at(const PlanPoint& point) {
 
 // The length of a round distance on screen, in the corner of the view; it lies over the view
 // rather than in the scene, so scrolling never smears it.
-class ScaleBar : public QWidget {
+class ScaleBarOverlay : public QWidget {
 public:
-    explicit ScaleBar(QWidget* parent) : QWidget(parent) {
+    explicit ScaleBarOverlay(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setObjectName(QStringLiteral("ScaleBar"));
     }
@@ -89,7 +89,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBar(this)) {
+      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of

@@ -18,7 +18,7 @@ class QGraphicsPathItem;
 namespace vistaro {
 
 class PlanTool;
-class ScaleBar;
+class ScaleBarOverlay;
 
 // The plan in metres, x to the east and y to the north, over a grid, with a scale bar. The
 // wheel zooms around the cursor; the middle button, or the left one with the space bar held,
@@ -136,7 +136,7 @@ private:
     std::vector<FootprintItem*> m_footprints;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
-    ScaleBar* m_scaleBar;
+    ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
     std::vector<std::unique_ptr<PlanTool>> m_tools; // the first selects
     PlanTool* m_tool;
