@@ -3,6 +3,8 @@
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
 #include "dxf/dxftext.h"
+#include "support/folderlisting.h"
+#include "support/hostilefiles.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -342,15 +344,12 @@ private slots:
         QFETCH(double, x);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-        earlier.close();
+        QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
         DxfCoverage coverage;
         coverage.walls.push_back({{{0, 0}, {x, 0}}});
         const std::optional<QString> error = saveDxf(path, coverage);
         QVERIFY(error && error->contains(QDir::toNativeSeparators(path)));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
     }
 
     // What the file holds, the reader's limits, and what the message says (empty: the lines and

@@ -6,8 +6,8 @@
 #include "optics/levelsetfile.h"
 #include "optics/reading.h"
 #include "optics/sight.h"
+#include "support/hostilefiles.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,13 +32,6 @@ LevelSet tenderSet(bool perFoot) {
 
 QString figure(std::optional<double> value) {
     return value ? QString::number(*value, 'g', 6) : u"none"_s;
-}
-
-QString written(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return {};
-    return path;
 }
 
 } // namespace
@@ -268,8 +261,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, says);
         QTemporaryDir dir;
-        const QString path = written(dir.filePath(u"levels.json"_s), content);
-        QVERIFY(!path.isEmpty());
+        const QString path = dir.filePath(u"levels.json"_s);
+        QVERIFY(test::placeHostile({content, 1, {}}, path));
         const LevelSetRead read = LevelSetFile::read(path);
         QVERIFY(!read.set);
         const QString message = read.problem.message();

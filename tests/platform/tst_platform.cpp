@@ -6,6 +6,8 @@
 #include "platform/savefile.h"
 #include "platform/settingspath.h"
 #include "platform/textdecode.h"
+#include "support/folderlisting.h"
+#include "support/hostilefiles.h"
 #include "support/regionallocale.h"
 
 #include <QDir>
@@ -22,10 +24,6 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList listing(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -207,10 +205,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(u"folder"_s));
         const QString earlier = dir.filePath(u"file.txt"_s);
-        QFile file(earlier);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
-        file.close();
-        const QStringList before = listing(dir.path());
+        QVERIFY(test::placeHostile({"earlier", 1, {}}, earlier));
+        QStringList before = test::listing(dir.path());
         const QString path = dir.filePath(target);
         const QByteArray bytes(100'000, 'x');
         const QString refusal = u"no content"_s;
@@ -232,6 +228,7 @@ private slots:
         QCOMPARE(!failure, saved);
         if (saved) {
             QCOMPARE(contentOf(path), bytes);
+            before.replaceInStrings(u"file.txt 7"_s, u"file.txt 100000"_s);
         } else {
             QCOMPARE(failure->path, path);
             QVERIFY(!failure->reason.isEmpty());
@@ -243,7 +240,7 @@ private slots:
                      qPrintable(message));
             QCOMPARE(contentOf(earlier), QByteArray("earlier"));
         }
-        QCOMPARE(listing(dir.path()), before);
+        QCOMPARE(test::listing(dir.path()), before);
     }
 };
 
