@@ -69,6 +69,21 @@ int layerIndex(const DxfDrawing& drawing, const QString& name) {
     return -1;
 }
 
+// Each layer as "name colour[ off] entities", "|" between them.
+QString layers(const DxfDrawing& drawing) {
+    QStringList described;
+    const std::vector<int> counts = entitiesPerLayer(drawing);
+    for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
+        const DxfLayer& layer = drawing.layers[i];
+        described << QStringLiteral("%1 %2%3 %4")
+                         .arg(layer.name)
+                         .arg(layer.colour)
+                         .arg(layer.on ? QString() : QStringLiteral(" off"))
+                         .arg(counts[i]);
+    }
+    return described.join(u'|');
+}
+
 bool near(QPointF a, QPointF b) {
     return std::hypot(a.x() - b.x(), a.y() - b.y()) < 1e-9;
 }
@@ -98,18 +113,8 @@ private slots:
         const DxfDrawing& plan = read.drawing;
         QCOMPARE(plan.insUnits, 4);
         QCOMPARE(metresPerInsUnit(plan.insUnits), 0.001);
-        QStringList layers;
-        const std::vector<int> counts = entitiesPerLayer(plan);
-        for (std::size_t i = 0; i < plan.layers.size(); ++i) {
-            const DxfLayer& layer = plan.layers[i];
-            layers << QStringLiteral("%1 %2%3 %4")
-                          .arg(layer.name)
-                          .arg(layer.colour)
-                          .arg(layer.on ? QString() : QStringLiteral(" off"))
-                          .arg(counts[i]);
-        }
         // "walls" in lower case is the layer WALLS.
-        QCOMPARE(layers.join(u'|'), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
+        QCOMPARE(layers(plan), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
         QCOMPARE((std::array{plan.lines.size(), plan.polylines.size(), plan.arcs.size(),
                              plan.circles.size()}),
                  (std::array<std::size_t, 4>{3, 1, 1, 2}));
@@ -284,13 +289,12 @@ private slots:
         QCOMPARE(read.error, QString());
         const DxfDrawing& drawing = read.drawing;
         QCOMPARE(drawing.insUnits, 6);
-        QStringList layers;
-        for (const DxfLayer& layer : drawing.layers)
-            layers << layer.name;
-        QCOMPARE(layers.join(u' '), QStringLiteral("0 VISTARO-WALLS VISTARO-AREAS VISTARO-CAMERAS "
-                                                   "VISTARO-MONITOR VISTARO-DETECTION "
-                                                   "VISTARO-OBSERVATION VISTARO-RECOGNITION "
-                                                   "VISTARO-IDENTIFICATION VISTARO-INSPECTION"));
+        QCOMPARE(layers(drawing), QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|"
+                                                 "VISTARO-CAMERAS 1 3|VISTARO-MONITOR 2 0|"
+                                                 "VISTARO-DETECTION 4 2|VISTARO-OBSERVATION 3 0|"
+                                                 "VISTARO-RECOGNITION 5 0|"
+                                                 "VISTARO-IDENTIFICATION 30 1|"
+                                                 "VISTARO-INSPECTION 12 0"));
         QStringList polylines;
         for (const DxfPolyline& polyline : drawing.polylines) {
             QStringList points;
@@ -315,14 +319,14 @@ private slots:
         QCOMPARE(drawing.lines.size(), std::size_t(1));
         QVERIFY(near(drawing.lines[0].from, {102, 203}));
         QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
-        QStringList texts;
-        for (const DxfText& text : drawing.texts)
-            texts << QStringLiteral("%1 at %2 %3")
-                         .arg(text.text)
-                         .arg(text.position.x())
-                         .arg(text.position.y());
-        QCOMPARE(texts, (QStringList{QStringLiteral("Entrée at 101 201"),
-                                     QStringLiteral("Cam 1 at 102.25 203.25")}));
+        // Labels 0.3 m high.
+        QCOMPARE(drawing.texts, (std::vector<DxfText>{
+                                    {layerIndex(drawing, QStringLiteral("VISTARO-AREAS")),
+                                     {101, 201},
+                                     0.3,
+                                     0,
+                                     QStringLiteral("Entrée")},
+                                    {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message
