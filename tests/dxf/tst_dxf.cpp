@@ -3,6 +3,8 @@
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
 #include "dxf/dxftext.h"
+#include "support/folderlisting.h"
+#include "support/hostilefiles.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -29,23 +31,16 @@ QByteArray groups(const Groups& pairs) {
     return bytes;
 }
 
-// A whole drawing with these entities and nothing else.
-QByteArray withEntities(const Groups& entities) {
-    return groups({{0, "SECTION"}, {2, "ENTITIES"}}) + groups(entities) +
+// A whole drawing with these entities, `times` over, and nothing else.
+QByteArray withEntities(const Groups& entities, int times = 1) {
+    return groups({{0, "SECTION"}, {2, "ENTITIES"}}) + groups(entities).repeated(times) +
            groups({{0, "ENDSEC"}, {0, "EOF"}});
 }
 
 // `count` lines on layer WALLS, each 1 long.
 QByteArray manyLines(int count) {
-    Groups entities;
-    for (int i = 0; i < count; ++i)
-        entities += Groups{{0, "LINE"},
-                           {8, "WALLS"},
-                           {10, QByteArray::number(i)},
-                           {20, "0"},
-                           {11, QByteArray::number(i + 1)},
-                           {21, "0"}};
-    return withEntities(entities);
+    return withEntities({{0, "LINE"}, {8, "WALLS"}, {10, "0"}, {20, "0"}, {11, "1"}, {21, "0"}},
+                        count);
 }
 
 // A polyline whose value `value` of group `code` begins `into` bytes before the end of the first
@@ -72,6 +67,21 @@ int layerIndex(const DxfDrawing& drawing, const QString& name) {
         if (drawing.layers[i].name == name)
             return static_cast<int>(i);
     return -1;
+}
+
+// Each layer as "name colour[ off] entities", "|" between them.
+QString layers(const DxfDrawing& drawing) {
+    QStringList described;
+    const std::vector<int> counts = entitiesPerLayer(drawing);
+    for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
+        const DxfLayer& layer = drawing.layers[i];
+        described << QStringLiteral("%1 %2%3 %4")
+                         .arg(layer.name)
+                         .arg(layer.colour)
+                         .arg(layer.on ? QString() : QStringLiteral(" off"))
+                         .arg(counts[i]);
+    }
+    return described.join(u'|');
 }
 
 bool near(QPointF a, QPointF b) {
@@ -103,18 +113,8 @@ private slots:
         const DxfDrawing& plan = read.drawing;
         QCOMPARE(plan.insUnits, 4);
         QCOMPARE(metresPerInsUnit(plan.insUnits), 0.001);
-        QStringList layers;
-        const std::vector<int> counts = entitiesPerLayer(plan);
-        for (std::size_t i = 0; i < plan.layers.size(); ++i) {
-            const DxfLayer& layer = plan.layers[i];
-            layers << QStringLiteral("%1 %2%3 %4")
-                          .arg(layer.name)
-                          .arg(layer.colour)
-                          .arg(layer.on ? QString() : QStringLiteral(" off"))
-                          .arg(counts[i]);
-        }
         // "walls" in lower case is the layer WALLS.
-        QCOMPARE(layers.join(u'|'), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
+        QCOMPARE(layers(plan), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
         QCOMPARE((std::array{plan.lines.size(), plan.polylines.size(), plan.arcs.size(),
                              plan.circles.size()}),
                  (std::array<std::size_t, 4>{3, 1, 1, 2}));
@@ -289,13 +289,12 @@ private slots:
         QCOMPARE(read.error, QString());
         const DxfDrawing& drawing = read.drawing;
         QCOMPARE(drawing.insUnits, 6);
-        QStringList layers;
-        for (const DxfLayer& layer : drawing.layers)
-            layers << layer.name;
-        QCOMPARE(layers.join(u' '), QStringLiteral("0 VISTARO-WALLS VISTARO-AREAS VISTARO-CAMERAS "
-                                                   "VISTARO-MONITOR VISTARO-DETECTION "
-                                                   "VISTARO-OBSERVATION VISTARO-RECOGNITION "
-                                                   "VISTARO-IDENTIFICATION VISTARO-INSPECTION"));
+        QCOMPARE(layers(drawing), QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|"
+                                                 "VISTARO-CAMERAS 1 3|VISTARO-MONITOR 2 0|"
+                                                 "VISTARO-DETECTION 4 2|VISTARO-OBSERVATION 3 0|"
+                                                 "VISTARO-RECOGNITION 5 0|"
+                                                 "VISTARO-IDENTIFICATION 30 1|"
+                                                 "VISTARO-INSPECTION 12 0"));
         QStringList polylines;
         for (const DxfPolyline& polyline : drawing.polylines) {
             QStringList points;
@@ -320,14 +319,14 @@ private slots:
         QCOMPARE(drawing.lines.size(), std::size_t(1));
         QVERIFY(near(drawing.lines[0].from, {102, 203}));
         QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
-        QStringList texts;
-        for (const DxfText& text : drawing.texts)
-            texts << QStringLiteral("%1 at %2 %3")
-                         .arg(text.text)
-                         .arg(text.position.x())
-                         .arg(text.position.y());
-        QCOMPARE(texts, (QStringList{QStringLiteral("Entrée at 101 201"),
-                                     QStringLiteral("Cam 1 at 102.25 203.25")}));
+        // Labels 0.3 m high.
+        QCOMPARE(drawing.texts, (std::vector<DxfText>{
+                                    {layerIndex(drawing, QStringLiteral("VISTARO-AREAS")),
+                                     {101, 201},
+                                     0.3,
+                                     0,
+                                     QStringLiteral("Entrée")},
+                                    {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message
@@ -342,22 +341,21 @@ private slots:
         QFETCH(double, x);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-        earlier.close();
+        QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
         DxfCoverage coverage;
         coverage.walls.push_back({{{0, 0}, {x, 0}}});
         const std::optional<QString> error = saveDxf(path, coverage);
         QVERIFY(error && error->contains(QDir::toNativeSeparators(path)));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
     }
 
-    // What the file holds, and the start of the message (empty: the lines read).
+    // What the file holds, the reader's limits, and what the message says (empty: the lines and
+    // polylines read). A line cut by the end of a 64 KiB chunk is screened whole.
     void hostile_data() {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<DxfLimits>("limits");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("shapes");
         QFile plan(PlanFile);
         QVERIFY(plan.open(QIODevice::ReadOnly));
         const QByteArray whole = plan.readAll();
@@ -365,79 +363,81 @@ private slots:
         QRandomGenerator random(23);
         for (char& byte : noise)
             byte = static_cast<char>(random.bounded(256));
-        QTest::newRow("empty") << QByteArray() << "The file is empty." << 0;
-        QTest::newRow("cut short") << whole.left(whole.size() / 2)
-                                   << "The drawing ends early: the file may be cut short." << 0;
-        QTest::newRow("random bytes") << noise << "This is not a DXF drawing." << 0;
-        QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + noise
-                                    << "This is a binary DXF file" << 0;
-        QTest::newRow("DWG") << QByteArray("AC1015") + noise << "This is a DWG drawing" << 0;
+        const auto row = [](const char* name, const QByteArray& bytes, const char* message,
+                            int shapes = 0, const DxfLimits& limits = {}) {
+            QTest::newRow(name) << bytes << limits << message << shapes;
+        };
+        row("empty", {}, "The file is empty.");
+        row("cut short", whole.left(whole.size() / 2),
+            "The drawing ends early: the file may be cut short.");
+        row("random bytes", noise, "This is not a DXF drawing.");
+        row("binary DXF", QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + noise,
+            "This is a binary DXF file");
+        row("DWG", QByteArray("AC1015") + noise, "This is a DWG drawing");
         // dxflib would allocate 4 x 2^30 doubles in int arithmetic.
-        QTest::newRow("a count of 2^30") << withEntities({{0, "LWPOLYLINE"}, {90, "1073741824"}})
-                                         << "Line 8 announces 1073741824 points" << 0;
+        row("a count of 2^30", withEntities({{0, "LWPOLYLINE"}, {90, "1073741824"}}),
+            "Line 8 announces 1073741824 points");
         // The same group elsewhere is no count.
-        QTest::newRow("90 of another entity")
-            << withEntities({{0, "LINE"}, {90, "1073741824"}, {10, "1"}, {11, "2"}}) << "" << 1;
-        QTest::newRow("coordinate 1e999")
-            << withEntities({{0, "LINE"}, {10, "1e999"}, {0, "LINE"}, {11, "1"}}) << "" << 1;
+        row("90 of another entity",
+            withEntities({{0, "LINE"}, {90, "1073741824"}, {10, "1"}, {11, "2"}}), "", 1);
+        row("coordinate 1e999", withEntities({{0, "LINE"}, {10, "1e999"}, {0, "LINE"}, {11, "1"}}),
+            "", 1);
         // dxflib reads a line of 1023 characters and hangs on a longer one.
-        QTest::newRow("longest line")
-            << withEntities({{0, "TEXT"}, {1, QByteArray(1023, 'a')}, {0, "LINE"}, {11, "1"}}) << ""
-            << 1;
-        QTest::newRow("line too long") << withEntities({{0, "TEXT"}, {1, QByteArray(1024, 'a')}})
-                                       << "Line 8 is too long for a DXF drawing." << 0;
-        QTest::newRow("line without end")
-            << groups({{0, "SECTION"}, {2, "ENTITIES"}}) + QByteArray(200'000, '7')
-            << "Line 5 is too long" << 0;
+        row("longest line",
+            withEntities({{0, "TEXT"}, {1, QByteArray(1023, 'a')}, {0, "LINE"}, {11, "1"}}), "", 1);
+        row("line too long", withEntities({{0, "TEXT"}, {1, QByteArray(1024, 'a')}}),
+            "Line 8 is too long for a DXF drawing.");
+        row("line without end",
+            groups({{0, "SECTION"}, {2, "ENTITIES"}}) + QByteArray(200'000, '7'),
+            "Line 5 is too long");
         // dxflib would read an uninitialised number.
-        QTest::newRow("blank number") << withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}})
-                                      << "Line 10 holds no number." << 0;
-        QTest::newRow("number after a zero byte") << withEntities({{0, "LINE"},
-                                                                   {10, QByteArray("\0"
-                                                                                   "5",
-                                                                                   2)}})
-                                                  << "Line 8 holds no number." << 0;
+        row("blank number", withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}}),
+            "Line 10 holds no number.");
+        row("number after a zero byte",
+            withEntities({{0, "LINE"},
+                          {10, QByteArray("\0"
+                                          "5",
+                                          2)}}),
+            "Line 8 holds no number.");
         // dxflib throws on a comment "dxflib" that names no version.
-        QTest::newRow("damaged") << groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}})
-                                 << "The drawing is damaged." << 0;
+        row("damaged", groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}}),
+            "The drawing is damaged.");
+        for (const int into : {1, 10}) {
+            const QByteArray bytes = acrossAChunk(90, "1073741824", into);
+            QCOMPARE(bytes.indexOf("1073741824"), 64 * 1024 - into);
+            QTest::addRow("a count, %d bytes before a chunk's end", into)
+                << bytes << DxfLimits{} << "announces 1073741824" << 0;
+        }
+        row("a number, 1 byte before a chunk's end", acrossAChunk(10, "1.5", 1), "", 1);
+        row("a blank number at a chunk's end", acrossAChunk(10, "", 0), "holds no number.");
+        const QByteArray fourLines = manyLines(4);
+        row("entities", fourLines, "The drawing has more than 3 entities.", 0, {1 << 20, 3, 100});
+        row("entities at the limit", fourLines, "", 4, {1 << 20, 4, 100});
+        const Groups threePoints{{10, "0"}, {20, "0"}, {10, "1"}, {20, "0"}, {10, "1"}, {20, "1"}};
+        const QByteArray polyline =
+            withEntities(Groups{{0, "LWPOLYLINE"}, {90, "3"}} + threePoints);
+        row("vertices", polyline, "The drawing has more than 2 polyline vertices.", 0,
+            {1 << 20, 100, 2});
+        row("vertices at the limit", polyline, "", 1, {1 << 20, 100, 3});
+        row("bytes", manyLines(40'000), "The file is larger than 1 MiB.", 0,
+            {1 << 20, 1 << 30, 100});
     }
 
     void hostile() {
         QFETCH(QByteArray, bytes);
+        QFETCH(DxfLimits, limits);
         QFETCH(QString, message);
-        QFETCH(int, lines);
-        const DxfReadResult read = readBytes(bytes);
+        QFETCH(int, shapes);
+        const DxfReadResult read = readBytes(bytes, {}, limits);
         if (message.isEmpty()) {
             QCOMPARE(read.error, QString());
-            QCOMPARE(read.drawing.lines.size(), std::size_t(lines));
+            QCOMPARE(read.drawing.lines.size() + read.drawing.polylines.size(),
+                     std::size_t(shapes));
         } else {
-            QVERIFY2(read.error.startsWith(message), qPrintable(read.error));
+            QVERIFY2(read.error.contains(message), qPrintable(read.error));
             QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
             QCOMPARE(read.drawing, DxfDrawing());
         }
-    }
-
-    // A line cut by the end of a chunk is screened whole.
-    void chunkBoundaries_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        for (const int into : {1, 10}) {
-            const QByteArray bytes = acrossAChunk(90, "1073741824", into);
-            QCOMPARE(bytes.indexOf("1073741824"), 64 * 1024 - into);
-            QTest::addRow("a count, %d bytes before", into) << bytes << "announces 1073741824";
-        }
-        QTest::newRow("a number, 1 byte before") << acrossAChunk(10, "1.5", 1) << "";
-        QTest::newRow("a blank number") << acrossAChunk(10, "", 0) << "holds no number.";
-    }
-
-    void chunkBoundaries() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
-        const DxfReadResult read = readBytes(bytes);
-        QVERIFY2(message.isEmpty() ? read.error.isEmpty() : read.error.contains(message),
-                 qPrintable(read.error));
-        if (message.isEmpty())
-            QCOMPARE(read.drawing.polylines.size(), std::size_t(1));
     }
 
     void hostileFiles_data() {
@@ -461,46 +461,16 @@ private slots:
                                  .arg(QDir::toNativeSeparators(path), reason));
     }
 
-    void limits_data() {
-        QTest::addColumn<DxfLimits>("limits");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        const QByteArray fourLines = manyLines(4);
-        QTest::newRow("entities") << DxfLimits{1 << 20, 3, 100} << fourLines
-                                  << "The drawing has more than 3 entities.";
-        QTest::newRow("entities at the limit") << DxfLimits{1 << 20, 4, 100} << fourLines << "";
-        const QByteArray polyline = withEntities({{0, "LWPOLYLINE"},
-                                                  {90, "3"},
-                                                  {10, "0"},
-                                                  {20, "0"},
-                                                  {10, "1"},
-                                                  {20, "0"},
-                                                  {10, "1"},
-                                                  {20, "1"}});
-        QTest::newRow("vertices") << DxfLimits{1 << 20, 100, 2} << polyline
-                                  << "The drawing has more than 2 polyline vertices.";
-        QTest::newRow("vertices at the limit") << DxfLimits{1 << 20, 100, 3} << polyline << "";
-        QTest::newRow("bytes") << DxfLimits{1 << 20, 1 << 30, 100} << manyLines(30'000)
-                               << "The file is larger than 1 MiB.";
-    }
-
-    void limits() {
-        QFETCH(DxfLimits, limits);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
-        QCOMPARE(readBytes(bytes, {}, limits).error, message);
-    }
-
     // Told of each 64 KiB and of the end; a cancel at any call leaves nothing but "cancelled".
     void progressAndCancel() {
-        const QByteArray bytes = manyLines(5000);
+        const QByteArray bytes = manyLines(6000);
         QVERIFY(bytes.size() > 3 * 64 * 1024);
         QList<qint64> told;
         const DxfReadResult whole = readBytes(bytes, [&](qint64 done, qint64 total) {
             told << done;
             return total == bytes.size();
         });
-        QCOMPARE(whole.drawing.lines.size(), std::size_t(5000));
+        QCOMPARE(whole.drawing.lines.size(), std::size_t(6000));
         QCOMPARE(told.size(), int(bytes.size() / (64 * 1024)) + 2); // the chunks, then the end
         QCOMPARE(told.constLast(), qint64(bytes.size()));
         QVERIFY(std::is_sorted(told.cbegin(), told.cend()));

@@ -1,24 +1,49 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/coverageinputs.h"
+#include "optics/coverageresult.h"
 #include "optics/levels.h"
+#include "optics/levelsetfile.h"
+#include "optics/reading.h"
 #include "optics/sight.h"
+#include "support/hostilefiles.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// 1/3", 4.8 mm wide, full HD: the picture spans the sensor's width. With f = 8 mm a density d is
+// met up to 8 x 1920 / (d x 4.8) = 3200 / d metres, and at 10 m it needs d x 10 x 4.8 / 1920 =
+// d / 40 mm.
 const Camera ThirdFullHd{{4.8, 3.6}, {1920, 1080}};
+
+// A tender's own set: a face at 300 px/m, a gait at 100 px/ft (328.084 px/m).
+LevelSet tenderSet(bool perFoot) {
+    return perFoot ? userLevelSet(u"Tender (ft)"_s, {{u"gait"_s, u"Gait"_s, 100}}, true)
+                   : userLevelSet(u"Tender"_s,
+                                  {{u"face"_s, u"Face"_s, 300}, {u"walk"_s, u"Walk"_s, 20}}, false);
+}
+
+QString figure(std::optional<double> value) {
+    return value ? QString::number(*value, 'g', 6) : u"none"_s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(LevelSet)
 
 class TestLevels : public QObject {
     Q_OBJECT
 
 private slots:
-    // Worked by hand, the cases the window's figures do not reach: a focal length worked out for
-    // exactly a level, a picture taller than the sensor.
+    // Worked by hand, the cases the window's figures do not reach: a picture taller than the
+    // sensor, the largest 4:3 area of a 16:9 one.
     void optics_data() {
         QTest::addColumn<Camera>("camera");
         QTest::addColumn<double>("focal");
@@ -26,8 +51,6 @@ private slots:
         // density|EN 62676-4 level reached (-1: below monitor, 1 detection, 4 identification)|
         // identification up to|detection up to|focal length for identification
         QTest::addColumn<QString>("figures");
-        QTest::newRow("exactly the needed focal length")
-            << ThirdFullHd << 6.25 << 10.0 << "250|4|10|100|6.25";
         // A 4:3 picture on a 16:9 sensor spans its height: 3.13 x 4/3 mm wide.
         QTest::newRow("4:3 picture on 1/2.8\"") << Camera{{5.57, 3.13}, {1280, 960}} << 4.0 << 5.0
                                                 << "245.367|3|4.90735|49.0735|4.07552";
@@ -41,16 +64,13 @@ private slots:
         QFETCH(double, focal);
         QFETCH(double, distance);
         QFETCH(QString, figures);
-        const auto text = [](std::optional<double> value) {
-            return value ? QString::number(*value) : QStringLiteral("none");
-        };
         const std::optional<double> density = pixelDensity(camera, focal, distance);
         const std::optional<Level> level =
             density ? levelReached(*density, levelDensities(enLevels(), camera)) : std::nullopt;
         const QStringList shown{
-            text(density), QString::number(level ? int(*level) : -1),
-            text(levelDistance(camera, focal, 250)), text(levelDistance(camera, focal, 25)),
-            text(neededScaleAt({camera, Projection::Rectilinear, focal, 0, 0}, 250, distance))};
+            figure(density), QString::number(level ? int(*level) : -1),
+            figure(levelDistance(camera, focal, 250)), figure(levelDistance(camera, focal, 25)),
+            figure(neededScaleAt({camera, Projection::Rectilinear, focal, 0, 0}, 250, distance))};
         QCOMPARE(shown.join(u'|'), figures);
     }
 
@@ -70,28 +90,104 @@ private slots:
         QCOMPARE(level ? static_cast<int>(*level) : -1, row.section(u' ', 1).toInt());
     }
 
-    // What the window remembers comes back; what a hand-edited file spoils falls back to the
-    // default, key by key.
+    // Worked by hand for each set: level by level, its density (px/m), how far 8 mm meets it and
+    // the focal length it needs at 10 m (as typed: up to the hundredth).
+    void handWorked_data() {
+        QTest::addColumn<LevelSet>("set");
+        QTest::addColumn<QStringList>("levels"); // density distance focal, lowest first
+        QTest::newRow("EN 62676-4")
+            << enLevels()
+            << QStringList{u"12.5 256 0.32"_s, u"25 128 0.63"_s,   u"62.5 51.2 1.57"_s,
+                           u"125 25.6 3.13"_s, u"250 12.8 6.25"_s, u"1000 3.2 25"_s};
+        // 1080 rows: a share s of the height of a 1.6 m person is 1080 s / 1.6 = 675 s px/m.
+        QTest::newRow("share of screen height")
+            << screenShareLevels()
+            << QStringList{u"33.75 94.8148 0.85"_s, u"67.5 47.4074 1.69"_s, u"168.75 18.963 4.22"_s,
+                           u"337.5 9.48148 8.44"_s, u"675 4.74074 16.88"_s, u"2700 1.18519 67.5"_s};
+        // 130 px across a 520 mm plate: 250 px/m.
+        QTest::newRow("European plates, 130 px")
+            << plateLevels({520, 130}) << QStringList{u"250 12.8 6.25"_s};
+        // Ordered by density whatever the order typed.
+        QTest::newRow("the user's, px/m")
+            << tenderSet(false) << QStringList{u"20 160 0.5"_s, u"300 10.6667 7.5"_s};
+        QTest::newRow("the user's, px/ft")
+            << tenderSet(true) << QStringList{u"328.084 9.7536 8.21"_s};
+    }
+
+    void handWorked() {
+        QFETCH(LevelSet, set);
+        QFETCH(QStringList, levels);
+        CoverageQuery query;
+        query.camera = ThirdFullHd;
+        query.focalMm = checked(8, Quantity::Focal);
+        query.distanceM = checked(10, Quantity::Distance);
+        query.mountHeightM = checked(1.7, Quantity::MountHeight); // at the target's height
+        query.targetHeightM = checked(1.7, Quantity::TargetHeight);
+        query.levelSet = set;
+        QCOMPARE(set.size(), std::size_t(levels.size()));
+        const std::vector<double> densities = levelDensities(set, ThirdFullHd);
+        for (Level level = 0; level < set.size(); ++level) {
+            query.level = level;
+            const CoverageResult result = computeCoverage(query);
+            QCOMPARE(result.levelDistanceM.size(), set.size());
+            const QString shown = figure(densities[level]) + u' ' +
+                                  figure(result.levelDistanceM[level]) + u' ' +
+                                  figure(result.neededFocalMm);
+            QCOMPARE(shown, levels[qsizetype(level)]);
+        }
+    }
+
+    // Each built-in colour is darker than the one before in grey, so that a grey print keeps the
+    // bands apart; a set of more levels starts the colours again.
+    void colours() {
+        // Qt's grey of a colour, (11 red + 16 green + 5 blue) / 32.
+        const auto grey = [](Level level) {
+            const std::uint32_t c = levelColour(level);
+            return int((c >> 16 & 0xff) * 11 + (c >> 8 & 0xff) * 16 + (c & 0xff) * 5) / 32;
+        };
+        for (Level level = 0; level + 1 < enLevels().size(); ++level)
+            QVERIFY2(grey(level) - grey(level + 1) >= 10, qPrintable(QString::number(level)));
+        QCOMPARE(levelColour(6), levelColour(0));
+    }
+
+    // What the window remembers comes back from the settings file, the user's level sets with
+    // it (a set that cannot be read is left out); what a hand-edited file spoils falls back to
+    // the default, key by key.
     void remembered() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("vistaro.conf"));
-        const CoverageInputs inputs({SensorSource::PixelSize, u"1/2.8\""_s, SensorSize{6.4, 4.8},
-                                     1.45, ImageSize{2688, 1520}, screenShareLevels(),
-                                     PlateRule{305, 150}, 2, 4.5, 1.2, Units::Imperial, Aim::Tilt,
-                                     -12.5, LensModel{Projection::Stereographic, 187.5}, 2.4, 1.5});
+        const QString path = dir.filePath(u"vistaro.conf"_s);
+        const std::vector<LevelSet> sets{tenderSet(false), tenderSet(true)};
+        CoverageInputs inputs({SensorSource::PixelSize, u"1/2.8\""_s, SensorSize{6.4, 4.8}, 1.45,
+                               ImageSize{2688, 1520}, screenShareLevels(), PlateRule{305, 150}, 2,
+                               4.5, 1.2, Units::Imperial, Aim::Tilt, -12.5,
+                               LensModel{Projection::Stereographic, 187.5}, 2.4, 1.5});
         {
             QSettings settings(path, QSettings::IniFormat);
             saveCoverageInputs(settings, inputs);
         }
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            QCOMPARE(loadCoverageInputs(settings), inputs);
+            QCOMPARE(settings.value(u"Coverage/level"_s), u"observe"_s);
+            inputs.lens.datasheetAngleHDeg.reset(); // a datasheet angle cleared is gone
+            inputs.levelSet = sets[0];
+            inputs.level = 0;
+            saveUserLevelSets(settings,
+                              {sets[0], userLevelSet(u"Other"_s, {{u"a"_s, u"A"_s, 5}}, false)});
+            saveCoverageInputs(settings, inputs);
+        }
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            QCOMPARE(loadCoverageInputs(settings), inputs);
+            saveUserLevelSets(settings, sets);
+            settings.setValue(u"LevelSets/3/set"_s, u"{\"name\": \"Broken\", \"levels\": []}"_s);
+            settings.setValue(u"LevelSets/size"_s, 3);
+        }
         QSettings settings(path, QSettings::IniFormat);
-        QCOMPARE(loadCoverageInputs(settings), inputs);
-        CoverageInputs cleared = inputs; // a datasheet angle cleared is gone
-        cleared.lens.datasheetAngleHDeg.reset();
-        saveCoverageInputs(settings, cleared);
-        QCOMPARE(loadCoverageInputs(settings), cleared);
-
-        QCOMPARE(settings.value("Coverage/aim"), u"tilt"_s);
-        QCOMPARE(settings.value("Coverage/level"), u"observe"_s);
+        QCOMPARE(loadUserLevelSets(settings), sets);
+        QCOMPARE(settings.value(u"Coverage/aim"_s), u"tilt"_s);
+        QCOMPARE(settings.value(u"Coverage/levelSet"_s), u"user:Tender"_s);
+        QCOMPARE(settings.value(u"Coverage/level"_s), u"walk"_s);
         for (const QString& spoilt :
              {u"sensor=Pixel"_s, u"sensorPreset=1/9\""_s, u"columns=-3"_s, u"mountHeight=nan"_s,
               u"level=3"_s, u"levelSet=EN"_s, u"platePixels=-1"_s, u"pixelSize=0"_s, u"aim=Tilt"_s,
@@ -102,6 +198,75 @@ private slots:
                                          PlateRule{305, 130}, EnIdentification, 3, 1.2,
                                          Units::Imperial, Aim::Target, 10, LensModel(), 2.4, 1.5});
         QCOMPARE(loadCoverageInputs(settings), fallenBack);
+    }
+
+    // Exported and imported again, a set is the same, px/ft as typed.
+    void exportAndImport_data() {
+        QTest::addColumn<LevelSet>("set");
+        QTest::newRow("px/ft") << tenderSet(true);
+        QTest::newRow("a name of every script")
+            << userLevelSet(u"Appalto \"B\" – 北門"_s, {{u"k"_s, u"Überwachung"_s, 0.5}}, false);
+    }
+
+    void exportAndImport() {
+        QFETCH(LevelSet, set);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"levels.json"_s);
+        QCOMPARE(LevelSetFile::save(path, set), std::nullopt);
+        const LevelSetRead read = LevelSetFile::read(path);
+        QVERIFY(read.problem.isEmpty());
+        QCOMPARE(read.set, std::optional(set));
+    }
+
+    // A file that is not a set of levels is refused, saying where and what; a level without a key
+    // gets one of its place.
+    void badImports_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("says");
+        // JSON written with ' for ", after the format, the version and a name.
+        const auto file = [](const char* rest) {
+            return QByteArray("{'format': 'vistaro-levels', 'version': 1, 'name': 'T', ")
+                .append(rest)
+                .replace('\'', '"');
+        };
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << u"not a JSON object"_s;
+        QTest::newRow("another file")
+            << QByteArray("{\"format\": \"vistaro-site\", \"version\": 1}")
+            << u"not a Vistaro level set file"_s;
+        QTest::newRow("a later version") << file("'levels': []}").replace("1,", "2,")
+                                         << u"a version this program does not read"_s;
+        QTest::newRow("no name") << file("'levels': []}").replace("\"name\": \"T\",", "")
+                                 << u"name: a name is expected"_s;
+        QTest::newRow("no levels")
+            << file("'levels': []}") << u"levels: a list of 1 to 20 levels is expected"_s;
+        QTest::newRow("a level without a name")
+            << file("'levels': [{'density': 3}]}") << u"levels[0].name: a name is expected"_s;
+        QTest::newRow("a density of text")
+            << file("'levels': [{'name': 'A', 'density': 1}, {'name': 'B', 'density': '9'}]}")
+            << u"levels[1].density: not a positive number"_s;
+        QTest::newRow("a density of 0") << file("'levels': [{'name': 'A', 'density': 0}]}")
+                                        << u"levels[0].density: not a positive number"_s;
+        QTest::newRow("a density past reason") << file("'levels': [{'name': 'A', 'density': 1e9}]}")
+                                               << u"levels[0].density: larger than 100000"_s;
+        QTest::newRow("pixels an inch")
+            << file("'unit': 'px/in', 'levels': [{'name': 'A', 'density': 5}]}")
+            << u"unit: \"px/in\" is neither \"px/m\" nor \"px/ft\""_s;
+        QTest::newRow("larger than 64 KiB")
+            << file("'levels': [{'name': 'A', 'density': 5}], 'x': '") +
+                   QByteArray(64 * 1024, 'x') + "\"}"
+            << u"larger than 64 KiB"_s;
+    }
+
+    void badImports() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"levels.json"_s);
+        QVERIFY(test::placeHostile({content, 1, {}}, path));
+        const LevelSetRead read = LevelSetFile::read(path);
+        QVERIFY(!read.set);
+        const QString message = read.problem.message();
+        QVERIFY2(message.contains(says) && message.contains(u"levels.json"_s), qPrintable(message));
     }
 };
 
