@@ -1,28 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragewindow.h"
+#include "coverage/levelsetdialog.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
 #include "report/reportpage.h"
-#include "support/folderlisting.h"
-#include "support/scripteddialogs.h"
+#include "support/messageboxanswer.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
-using test::listing;
 
 namespace {
 
@@ -54,6 +55,26 @@ QStringList valuesOf(const ReportDocument& document, const QString& label) {
     return {QStringLiteral("absent")};
 }
 
+// Names and sizes of a folder's entries: what a failed save must leave as it was.
+QStringList listing(const QString& folder) {
+    QStringList entries;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
+    return entries;
+}
+
+LevelSet tender() {
+    return userLevelSet(u"Tender"_s, {{u"face"_s, u"Face"_s, 300}}, false);
+}
+
+template <typename Control> Control* child(QDialog& dialog, const QString& name) {
+    auto* found = dialog.findChild<Control*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
 // The coverage page, then the page of what the camera shows.
 QString pdfText(const QString& path) {
     QPdfDocument pdf;
@@ -67,7 +88,7 @@ QString pdfText(const QString& path) {
 Q_DECLARE_METATYPE(vistaro::LensOnShow)
 
 // The report of the coverage window on a stand-in calculator: what the page says, and the four
-// buttons that save, print and copy it.
+// buttons that save, print and copy it; the editor of its level sets.
 class TestCoverageReport : public QObject {
     Q_OBJECT
 
@@ -94,6 +115,7 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Vistaro"));
         QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
         QVERIFY(QDir(m_dir.path()).mkpath(u"folder.pdf"_s)); // no file can be written there
+        test::MessageBoxAnswer::failOnUnexpectedBoxes();
     }
 
     void init() {
@@ -385,6 +407,44 @@ private slots:
                          m_dir.filePath(u"Coverage a-b-c "_s + today + u".pdf"_s)}));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
+    }
+
+    // Typed into the editor, the set is taken on OK: renamed, in px/ft, a level added, the
+    // levels ordered by density.
+    void editedSetIsTaken() {
+        LevelSetDialog dialog({tender()});
+        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender B"_s);
+        child<QComboBox>(dialog, u"LevelSetUnit"_s)->setCurrentIndex(1);
+        child<QPushButton>(dialog, u"AddLevel"_s)->click();
+        auto* levels = child<QTableWidget>(dialog, u"LevelTable"_s);
+        QCOMPARE(levels->rowCount(), 2);
+        levels->item(1, 1)->setText(u"20"_s);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const LevelSet expected = userLevelSet(
+            u"Tender B"_s, {{u"face"_s, u"Face"_s, 300}, {u"level-2"_s, u"Level 2"_s, 20}}, true);
+        QCOMPARE(dialog.sets(), std::vector{expected});
+    }
+
+    // A level without a density, or a second set of one name, is not taken: the message says
+    // why and the dialog stays open with nothing lost.
+    void badSetIsRefused() {
+        LevelSetDialog dialog({tender()});
+        child<QPushButton>(dialog, u"NewLevelSet"_s)->click();
+        QCOMPARE(child<QLineEdit>(dialog, u"LevelSetName"_s)->text(), u"New set"_s);
+        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Message).answer(dialogs.Message);
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
+        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender"_s);
+        dialog.accept();
+        const QStringList said = dialogs.texts(dialogs.Message);
+        QVERIFY2(said.value(0).contains(u"levels[0].density: not a positive number"_s),
+                 qPrintable(said.value(0)));
+        QCOMPARE(said.value(1), u"There is a level set named \"Tender\" already."_s);
+        QCOMPARE(dialog.sets().front(), tender());
     }
 };
 
