@@ -249,13 +249,6 @@ private slots:
             "T3580,VAR,DD,3.5-8,1.4,0.3,\"1/3\"\"\",\"Wide, \"\"low\"\" distortion\",yes,yes,yes,"
             "yes,yes,yes,yes,yes\r\n";
         QCOMPARE(lensCsv(filter), expected);
-
-        // Saved as given.
-        const QString path = cd.filePath(QStringLiteral("lenses.csv"));
-        QCOMPARE(CsvFile::save(path, expected), std::nullopt);
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), expected);
     }
 
     // The loader's empty rows and blank lines are no lenses; a short or broken line shows what
