@@ -137,8 +137,7 @@ private slots:
 
     // The focal length goes into the calculator with the separator the user declared there,
     // whatever the regional format; one the calculator would refuse as too long is not offered.
-    // 1/3" full HD at identification: 250 x S x 4.8 / 1920 mm = S / 1.6 mm, S = sqrt(D² + 1.3²)
-    // the target's distance from the camera: 10.0841 m at 10 m, 6.3026 mm rounded up.
+    // Identification needs S / 1.6 mm, S the target's distance: 6.3026 mm at 10 m (tst_coverage).
     void useInCalculator_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("distance");
@@ -160,9 +159,8 @@ private slots:
         QTEST(text("Problem"), "problem");
     }
 
-    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m, 3 m up onto targets at 1.7 m, so
-    // S = sqrt(100 + 1.69) = 10.084146 m away: 1920 / (S x 4.8 / 6) = 237.997 px/m (72.541
-    // px/ft, truncated); the TELE end at 12 mm doubles it, 475.994 px/m = 145.083 px/ft.
+    // 6 mm at 10 m gives tst_coverage's first row, 237.997 px/m (72.541 px/ft, truncated), the
+    // target S = 10.084146 m away; the TELE end at 12 mm doubles it, 145.083 px/ft.
     void pageTexts_data() {
         QTest::addColumn<QString>("calculator"); // focal length, distance; a zoom's tele end too
         QTest::addColumn<LensOnShow>("lens");    // no name: none on show
@@ -278,7 +276,8 @@ private slots:
         QCOMPARE(text("PictureArea"), u""_s);
     }
 
-    // Aimed by its tilt, the camera's figures and report follow the tilt typed; 90° is no tilt.
+    // Aimed by its tilt, the camera's figures (tst_coverage's 45° row) and report follow the tilt
+    // typed; 90° is no tilt.
     void aimedByTilt() {
         // Aimed at 1.7 m at 10 m from 3 m up: atan(1.3 / 10) = 7.4° down, shown, not typed.
         auto* tilt = m_window->findChild<QLineEdit*>(u"Tilt"_s);
@@ -288,7 +287,6 @@ private slots:
         QVERIFY(tilt->isEnabled());
         tilt->selectAll();
         QTest::keyClicks(tilt, u"45"_s);
-        // 45° down from 3 m with a vertical angle of 25.36°: ground from 3 / tan(57.68°) = 1.9 m.
         QCOMPARE(text("DeadZone"), u"1.9 m"_s);
         QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), u"Site/Tilt angle"_s),
                  QStringList(u"45.0°"_s));
@@ -318,9 +316,8 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), image.size());
     }
 
-    // The preview opens on the window's figures and follows them; the test chart is saved for
-    // the aim distance. The target is S = 10.08 m from the camera: 237.99 px/m at 6 mm, 475.99
-    // at 12 mm, 71.4 pixels across the 150 mm bar.
+    // The preview opens on the window's figures and follows them, 12 mm doubling 6 mm's density;
+    // the test chart is saved for the aim distance, 71.4 pixels across its 150 mm bar.
     void previewAndTestChart() {
         click("OpenPreview");
         auto* preview = m_window->findChild<Preview*>();
