@@ -350,19 +350,6 @@ private slots:
         QCOMPARE(sheet.picture(Target::Bars, 5), focused);
     }
 
-    // The window opens as big as it was left.
-    void geometryRemembered() {
-        {
-            Preview first;
-            first.resize(900, 640);
-            first.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&first));
-            first.hide();
-        }
-        const Preview second;
-        QCOMPARE(second.size(), QSize(900, 640));
-    }
-
     // A camera that resolves more than a target's original holds shows the original's pixels:
     // a person drawn at 500 px/m comes out as tall as its original at 1000 px/m, and blurred by
     // 8 camera pixels it is blurred by 4 of the original's.
@@ -419,7 +406,7 @@ private slots:
     }
 
     // The window shows the scene's pictures, follows its options, and copies and saves the
-    // sheet as it is on screen; a picture that cannot be written says so.
+    // sheet as it is on screen; it opens again as big as it was left.
     void window() {
         Preview preview;
         preview.resize(1000, 700);
@@ -460,6 +447,8 @@ private slots:
         QCOMPARE(proposed.value(1), m_dir.filePath(u"Test chart "_s + today + u".pdf"_s));
         QCOMPARE(QImage(m_dir.filePath(u"preview.png"_s)).size(), sheet->size());
         QVERIFY(QFile::exists(m_dir.filePath(u"chart.pdf"_s)));
+        preview.hide();
+        QCOMPARE(Preview().size(), QSize(1000, 700));
     }
 
     // The face is the portrait whose origin and licence the REUSE data records (its lint checks
