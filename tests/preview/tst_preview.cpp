@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/settingspath.h"
 #include "preview/areaaverage.h"
 #include "preview/camerapixels.h"
 #include "preview/lensblur.h"
@@ -132,6 +133,7 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFile::remove(windowSettingsFilePath()); // no size remembered from an earlier run
     }
 
     // What a sensor sums is neither lost nor made: the mean of the output, each pixel weighted
