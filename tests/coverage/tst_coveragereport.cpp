@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPushButton>
