@@ -1,12 +1,34 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/aboutbox.h"
+#include "app/calculatorrows.h"
+#include "app/cddrivemenu.h"
+#include "coverage/coveragewindow.h"
+#include "finder/lensfilter.h"
+#include "finder/lensfinder.h"
+#include "finder/lenstablemodel.h"
+#include "lang/filelist.h"
+#include "platform/driveroots.h"
 #include "platform/twips.h"
 #include "support/sampleworkfolder.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWheelEvent>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
+using test::SampleWorkFolder;
 
 namespace {
 
@@ -38,13 +60,89 @@ QStringList tabOrder(QWidget* first, const QStringList& names) {
     return order;
 }
 
+// Plays the user of a CD Drive menu: with `volumes` mounted, opens the menu, then does `action`:
+// "pick=<folder>" chooses "Other folder..." and answers it with the folder (none: cancelled),
+// "click=<caption>" clicks the first visible item of that caption (a drive's comes before the
+// folder item), anything else nothing.
+void useDriveMenu(CdDriveMenu& menu, const QStringList& volumes, const QString& action) {
+    menu.setDriveLister([volumes] {
+        QList<DriveRoot> drives;
+        for (const QString& volume : volumes)
+            drives.append({volume, volume});
+        return drives;
+    });
+    const QString answer = action.section(u'=', 1);
+    menu.popup({});
+    menu.hide();
+    if (action.startsWith(u"pick=")) {
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Folder, answer);
+        menu.findChild<QAction*>(QStringLiteral("OtherFolder"))->trigger();
+    }
+    for (QAction* item : menu.actions())
+        if (action.startsWith(u"click=") && item->isVisible() && item->text() == answer) {
+            item->trigger();
+            break;
+        }
+}
+
+// The captions of the visible items as the menu opens, "*" on the checked one.
+QStringList shownItems(CdDriveMenu& menu) {
+    menu.popup({});
+    menu.hide();
+    QStringList items;
+    for (const QAction* item : menu.actions())
+        if (item->isVisible())
+            items << (item->isChecked() ? QStringLiteral("*") : QString()) + item->text();
+    return items;
+}
+
 } // namespace
 
-// The calculator as the user drives it with mouse and keyboard, the CalcoloFocale timer running.
+// The program over the sample catalogue and datasheets: start-up, the first run, the settings
+// menus and shut-down, seen through the settings file; the calculator as the user drives it with
+// mouse and keyboard, the CalcoloFocale timer running, and its rows on their own; the coverage
+// window and the lens finder on it.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    test::SampleWorkFolder m_app;
+    SampleWorkFolder m_app;
+    // The calculator rows on their own, in a frame of their own, keep their state here.
+    ProgramState m_program;
+    MainPublic m_texts;
+    MainPrivate m_state;
+    LensFinder* m_finder = nullptr;
+
+    CoverageWindow* coverage() const { return m_app.hub().coverageWindow(); }
+    QString shown(const char* name) const {
+        return coverage()->findChild<QLabel*>(QLatin1String(name))->text();
+    }
+
+    QTableView* table() const { return m_finder->findChild<QTableView*>(u"LensTable"_s); }
+
+    // The names on show in the lens finder, in their order.
+    QStringList names() const {
+        QStringList shown;
+        for (int row = 0; row < m_finder->filter().rowCount(); ++row)
+            shown << m_finder->filter().index(row, 0).data().toString();
+        return shown;
+    }
+
+    QModelIndex indexOf(const QString& name, LensColumn column) const {
+        return m_finder->filter().index(names().indexOf(name), int(column));
+    }
+
+    QString cell(const QString& name, LensColumn column, int role = Qt::DisplayRole) const {
+        return indexOf(name, column).data(role).toString();
+    }
+
+    void doubleClick(const QString& name, LensColumn column) const {
+        const QModelIndex index = indexOf(name, column);
+        table()->scrollTo(index);
+        const QPoint point = table()->visualRect(index).center();
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, point);
+    }
 
     QString rows() const {
         QStringList texts;
@@ -54,11 +152,27 @@ class TestMainWindow : public QObject {
         return texts.join(u'|');
     }
 
-private slots:
-    void initTestCase() { QVERIFY(m_app.prepare()); }
+    static QString drivers(const MainPrivate& state) {
+        const char* names[] = {"Focale", "L", "H", "V"};
+        return QStringLiteral("%1 %2").arg(QLatin1String(names[int(state.Row1.driver())]),
+                                           QLatin1String(names[int(state.Row2.driver())]));
+    }
 
-    // A normal start that names no language file, so the design-time texts stay: "6|5|4|3".
+    // The first focal length of the catalogue tells the two files apart: "2,8" and "2.8".
+    QString firstFocal() const { return m_app.program().LensCatalogue.value(0).FocalMin; }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_app.prepare());
+        QGuiApplication::setQuitOnLastWindowClosed(false); // only the program decides to end
+        m_state.SensorHeight = DefaultSensorHeight;
+        m_texts.ValNum = QStringLiteral("Not a number");
+    }
+
+    // A normal start that names no language file, so the design-time texts stay: "6|5|4|3";
+    // the other windows open on their defaults.
     void init() {
+        QFile::remove(windowSettingsFilePath());
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
         QApplication::setActiveWindow(&m_app.window());
         QVERIFY(QTest::qWaitForWindowActive(&m_app.window()));
@@ -66,6 +180,7 @@ private slots:
 
     void cleanup() {
         m_app.stop();
+        QFile::remove(QFileInfo(settingsFilePath()).path());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -82,44 +197,32 @@ private slots:
         QCOMPARE(twipsToPixels(n[0].toInt(), n[1].toInt()), n[2].toInt());
     }
 
-    // Every control of the two windows as created: "name type container left top width height
-    // font state|caption", places in twips, fonts Arial, state tokens joined by "," or "-".
+    // The controls of the two windows as created, one of each kind, container, font and state
+    // (the layout code's tables place the others alike): "name type container left top width
+    // height font state|caption", places in twips, fonts Arial, state tokens joined by "," or "-".
     void controls_data() {
         QTest::addColumn<QString>("control");
         for (const char* row :
              {"Sensore QGroupBox window 120 120 975 1695 8.25 -|Sensore",
-              "un QRadioButton Sensore 120 240 735 255 8.25 -|   1\"",
               "unmezzo QRadioButton Sensore 120 760 735 255 8.25 -|1/2\"",
               "unterzo QRadioButton Sensore 120 1020 735 255 8.25 selected|1/3\"",
-              "Frame1 QGroupBox window 1200 120 1455 1360 8.25 -|Tipo ottica",
-              "zoom QRadioButton Frame1 120 240 855 255 8.25 -|Zoom",
               "FF QRadioButton Frame1 120 1020 1215 255 8.25 selected|Focale Fissa",
-              "Frame2 QGroupBox window 2760 120 2295 1695 8.25 -|Controllo iride",
-              "Manual QRadioButton Frame2 120 240 2055 255 8.25 -|Manuale",
               "DC QRadioButton Frame2 120 550 2055 255 8.25 selected|Diretto",
               "M QRadioButton Frame2 120 1320 2055 255 8.25 disabled|a Motore (per zoom)",
               "MarvantoCons QPushButton window 5280 120 1440 615 9.75b -|marvanto consiglia",
               "Label5 QLabel window 1200 1540 1095 375 14.25b blue|marvan",
               "Label6 QLabel window 2280 1540 255 375 14.25b red|t",
-              "Label7 QLabel window 2450 1540 255 375 14.25b blue|o",
-              "Calcoli QGroupBox window 120 1920 6620 1200 8.25 -|",
               "Label4 QLabel Calcoli 2760 230 1455 495 8.25 centred|"
               "angolo di visuale orizzontale (m)",
               "Focale1 QLineEdit Calcoli 120 720 1215 285 8.25 centred|6",
-              "L1 QLineEdit Calcoli 1560 720 1200 285 8.25 centred|5",
               "macro QLabel Calcoli 5640 720 735 255 8.25 hidden|WIDE",
               "Focale2 QLineEdit Calcoli 120 1200 1215 285 8.25 hidden,centred|6",
-              "Tele QLabel Calcoli 5640 1200 612 252 8.25 hidden|TELE",
               // The recommendation window; its datasheet button sits beside ">".
               "Command3 QPushButton CConsiglia 2280 5040 615 375 8.25 disabled|>",
               "Text1 QLineEdit CConsiglia 1560 5040 615 375 8.25 disabled|",
               "Command2 QPushButton CConsiglia 4200 3600 1335 375 8.25 -|PDF 2",
-              "Command1 QPushButton CConsiglia 240 5040 1215 375 8.25 disabled|azzera",
               "Avanti QPushButton CConsiglia 3240 3600 735 375 9.75 -|>",
-              "Indietro QPushButton CConsiglia 1560 3600 735 375 9.75 -|<",
               "Label2 QLabel CConsiglia 0 4080 5655 375 9.75 centred|updated at 22/01/2003",
-              "MinFuoco QLabel CConsiglia 120 1560 4575 375 9.75 -|"
-              "Minima distanza di messa a fuoco:",
               "Nome QLabel CConsiglia 120 0 5535 495 9.75b -|Nome"})
             QTest::newRow(row) << QString::fromUtf8(row);
     }
@@ -193,6 +296,109 @@ private slots:
                      .arg(m_app.window().privateState().SensorHeight)
                      .arg(m_app.program().LensTypeCode, m_app.program().IrisCode),
                  row.section(u'>', 1));
+    }
+
+    // Only a left click, pressed and released in one field, makes that field its row's driver;
+    // the keyboard reaching a field does not. "steps>drivers of the two rows", a step is
+    // "click:", "right:", "press:" or "release:" a field, or "tab:" from a field.
+    void mouseClickDrives_data() {
+        QTest::addColumn<QString>("script");
+        for (const char* row : {"click:L1>L Focale", "click:H1>H Focale", "click:V2>Focale V",
+                                "click:L1 click:L2>L L", "right:L1>Focale Focale",
+                                "press:L1 release:H1>Focale Focale", "tab:Focale1>Focale Focale",
+                                "click:V1 tab:V1>V Focale"})
+            QTest::newRow(row) << QString::fromLatin1(row);
+    }
+
+    void mouseClickDrives() {
+        QFETCH(QString, script);
+        QWidget frame;
+        CalculatorRows rows(&frame, m_state, m_program, m_texts);
+        rows.setZoomLayout(true);
+        rows.storeShownTexts();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        for (const QString& step : script.section(u'>', 0, 0).split(u' ')) {
+            auto* field = frame.findChild<QLineEdit*>(step.section(u':', 1));
+            const QPoint middle = field->rect().center();
+            const QString kind = step.section(u':', 0, 0);
+            if (kind == u"click")
+                QTest::mouseClick(field, Qt::LeftButton, {}, middle);
+            else if (kind == u"right")
+                QTest::mouseClick(field, Qt::RightButton, {}, middle);
+            else if (kind == u"press")
+                QTest::mousePress(field, Qt::LeftButton, {}, middle);
+            else if (kind == u"release")
+                QTest::mouseRelease(field, Qt::LeftButton, {}, middle);
+            else {
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Tab);
+                QVERIFY(!field->hasFocus());
+            }
+        }
+        QCOMPARE(drivers(m_state), script.section(u'>', 1));
+    }
+
+    // An edit from the keyboard makes the field its row's driver as a click does, and the next
+    // tick recalculates the row from it. 1/3" (3.6 mm high) from 6 mm, 5 m, 4 x 3 m: 9 mm gives
+    // 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps the scene and needs 20 x 3.6 / 3 = 24 mm;
+    // 3 m wide is 2.25 high at 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm.
+    // "field typed>the row edited".
+    void keyboardEditDrives_data() {
+        QTest::addColumn<QString>("script");
+        for (const char* row :
+             {"Focale1 9>9|5|2.66|2", "L1 20>24|20|4|3", "H1 3>8|5|3|2.25", "V1 1.5>12|5|2|1.5",
+              "Focale2 9>9|5|2.66|2", "L2 20>24|20|4|3", "H2 3>8|5|3|2.25", "V2 1.5>12|5|2|1.5"})
+            QTest::newRow(row) << QString::fromLatin1(row);
+    }
+
+    void keyboardEditDrives() {
+        QFETCH(QString, script);
+        const QString name = script.section(u' ', 0, 0);
+        const QString typed = script.section(u' ', 1).section(u'>', 0, 0);
+        const int edited = name.endsWith(u'2') ? 1 : 0;
+        QWidget frame;
+        CalculatorRows rows(&frame, m_state, m_program, m_texts);
+        rows.setZoomLayout(true);
+        rows.storeShownTexts();
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        const QList<QWidget*> order = rows.tabOrder();
+        auto* field = frame.findChild<QLineEdit*>(name);
+        QWidget* before = order.at((order.indexOf(field) + order.size() - 1) % order.size());
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(field->hasFocus() && field->selectedText() == field->text());
+        QTest::keyClicks(field, typed);
+        rows.tick();
+        const RowTexts row = rows.readRow(edited);
+        QCOMPARE(QStringList({row.Focale, row.L, row.H, row.V}).join(u'|'),
+                 script.section(u'>', 1));
+        QCOMPARE(rows.readRow(1 - edited), (RowTexts{u"6"_s, u"5"_s, u"4"_s, u"3"_s}));
+    }
+
+    // A size that is not a number says so once; while the message is open, ticks and clicks
+    // change nothing and ask nothing. Then the field shows its stored value again and the row
+    // follows it, over what was typed meanwhile.
+    void valNumHoldsTheRows() {
+        QWidget frame;
+        CalculatorRows rows(&frame, m_state, m_program, m_texts);
+        rows.storeShownTexts();
+        frame.findChild<QLineEdit*>(QStringLiteral("V1"))->clear();
+        test::MessageBoxAnswer answer;
+        QList<RowTexts> during;
+        answer.onOpen = [&] {
+            frame.findChild<QLineEdit*>(QStringLiteral("Focale1"))->setText(QStringLiteral("12"));
+            rows.tick();
+            rows.clickField(0, CalcField::Focale);
+            during << rows.readRow(0);
+        };
+        rows.clickField(0, CalcField::V);
+        QCOMPARE(answer.texts, QStringList{m_texts.ValNum});
+        QCOMPARE(during, (QList<RowTexts>{{u"12"_s, u"5"_s, u"4"_s, u""_s}}));
+        QCOMPARE(rows.readRow(0), (RowTexts{u"6"_s, u"5"_s, u"4"_s, u"3"_s}));
+        QCOMPARE(m_state.Row1.driver(), CalcField::V);
     }
 
     // Typing settles the row, then it is not rewritten (that moves the cursor); an emptied size
@@ -272,6 +478,410 @@ private slots:
         m_app.retype(u"L1"_s, u"2"_s + point + u"5"_s);
         m_app.waitTicks();
         QCOMPARE(rows(), parts[2]);
+    }
+
+    // No file, an empty line 1 or a file past 4 MiB (none the program wrote: not read but
+    // reported once, naming it) is a first run: the chooser instead of the main window. Closing
+    // the window on show ends the program, the settings file as it was.
+    void startAndClose_data() {
+        QTest::addColumn<QString>("message"); // a part of the one message, empty for none
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("state");
+        const QString home = defaultDriveRoot();
+        QTest::newRow("no file") << "" << QByteArray() << u"|||"_s + home + u'|';
+        QTest::newRow("empty first line")
+            << "" << QByteArray("\r\n.\r\n/l.lng\r\nX:\\\r\n") << u"|||"_s + home + u'|';
+        QByteArray full = ",\r\n.\r\n\r\n/cd/\r\n";
+        full += QByteArray((4 << 20) - full.size() - 2, 'x') + "\r\n";
+        QTest::newRow("4 MiB") << "" << full << ",|.||/cd/|2,8";
+        QTest::newRow("a byte past 4 MiB") << "4 MiB" << full + 'x' << u"|||"_s + home + u'|';
+    }
+
+    void startAndClose() {
+        QFETCH(QString, message);
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, state);
+        const test::MessageBoxAnswer answer;
+        m_app.start(settings);
+        const ProgramState& p = m_app.program();
+        const bool firstRun = state.startsWith(u'|');
+        QWidget* chooser = m_app.hub().languageChooser();
+        QCOMPARE(m_app.window().isVisible(), !firstRun);
+        QCOMPARE(chooser && chooser->isVisible(), firstRun);
+        const QStringList taken{p.DecimalSeparator, p.OtherSeparator, p.LanguageFile,
+                                m_app.window().publicState().Drive, firstFocal()};
+        QCOMPARE(taken.join(u'|'), state);
+        QCOMPARE(answer.texts.size(), message.isEmpty() ? 0 : 1);
+        for (const QString& text : answer.texts)
+            QVERIFY2(text.contains(message) && text.contains(settingsFilePath()), qPrintable(text));
+        const QObject thisTest;
+        QTimer::singleShot(0, firstRun ? chooser : &m_app.window(), &QWidget::close);
+        // A way out should the close not end the loop, gone with this test to spare later ones.
+        QTimer::singleShot(3000, &thisTest, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
+    }
+
+    // A first-run pick applies the file, saves, shows the main window and arms TimerMove before
+    // the separator question, then saves the answer and loads the catalogue that suits it. The
+    // comma, which the regional format (en_US) does not write, is said to be so.
+    void firstRunPick_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("separators");
+        QTest::addColumn<QString>("focal");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("Yes: comma") << QMessageBox::Yes << QByteArray(",\r\n.\r\n") << "2,8"
+                                    << "The regional format writes decimals with \".\", as in 3.5";
+        QTest::newRow("No: point") << QMessageBox::No << QByteArray(".\r\n,\r\n") << "2.8"
+                                   << "";
+    }
+
+    void firstRunPick() {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, separators);
+        QFETCH(QString, focal);
+        QFETCH(QString, note);
+        m_app.start();
+        QPointer<frmSceltaLingua> chooser = m_app.hub().languageChooser();
+        auto* files = chooser->findChild<FileList*>(QStringLiteral("File1"));
+        const QList<QListWidgetItem*> items = files->findItems(u"English.lng"_s, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        const QByteArray rest = m_app.filePath(QStringLiteral("English.lng")).toUtf8() + "\r\n" +
+                                defaultDriveRoot().toUtf8() + "\r\n";
+        test::MessageBoxAnswer box(answer);
+        QStringList asked;
+        box.onOpen = [&] {
+            if (!box.texts.isEmpty())
+                return;
+            asked << m_app.find<QGroupBox>(u"Sensore"_s)->title()
+                  << QString::fromUtf8(SampleWorkFolder::settingsBytes())
+                  << (m_app.window().isVisible() && m_app.window().TimerMove()->isActive()
+                          ? u"shown, armed"_s
+                          : u""_s);
+            if (asked.size() == 3)
+                emit files->itemClicked(items.first()); // a second pick, while it is open
+        };
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+        QTRY_VERIFY(chooser.isNull());
+
+        QCOMPARE(asked, (QStringList{u"Sensor"_s, QString::fromUtf8("\r\n\r\n" + rest),
+                                     u"shown, armed"_s}));
+        QCOMPARE(box.texts.value(0),
+                 u"Is your decimal separator a comma, as in 3,5? (No: a point, as in 3.5)"_s);
+        QCOMPARE(box.texts.size(), note.isEmpty() ? 1 : 2);
+        QVERIFY(box.texts.constLast().startsWith(note));
+        QCOMPARE(SampleWorkFolder::settingsBytes(), separators + rest);
+        QCOMPARE(firstFocal(), focal);
+    }
+
+    // Elsewhere than Windows the CD Drive menu lists the volumes mounted as it opens, checks the
+    // root in use, gives it an item of its own when no volume has it, and "Other folder...".
+    // Words: the root in use; what the user does ("-" nothing, "pick=" what "Other folder..."
+    // answers, empty when cancelled, "click=" the caption of an item clicked); the volumes; the
+    // captions, "*" on the checked one; the roots the menu announced.
+    void cdDriveMenu_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/ ";
+        QTest::newRow("the disc taken out") << "/mnt/disc/ - / /|*/mnt/disc/ ";
+        QTest::newRow("a folder picked") << "/ pick=<copy> / /|*<copy>/ <copy>/";
+        QTest::newRow("a folder picked, separator given") << "/ pick=<copy>/ / /|*<copy>/ <copy>/";
+        QTest::newRow("picking cancelled") << "<copy>/ pick= / /|*<copy>/ ";
+        QTest::newRow("an ampersand shown, no access key") << "<copy>/A&B/ - / /|*<copy>/A&&B/ ";
+        QTest::newRow("a volume clicked")
+            << "<copy>/ click=/mnt/disc/ /,/mnt/disc/ /|*/mnt/disc/ /mnt/disc/";
+        QTest::newRow("the folder clicked again") << "<copy>/ click=<copy>/ / /|*<copy>/ <copy>/";
+        QTest::newRow("no root yet") << " - / / ";
+    }
+
+    void cdDriveMenu() {
+        QFETCH(QString, script);
+        if constexpr (!DriveMenuOffersAnyFolder)
+            QSKIP("Windows lists the drive letters C: to G:");
+        const QTemporaryDir copy; // "<copy>"
+        const QStringList words = script.replace(u"<copy>"_s, copy.path()).split(u' ');
+        CdDriveMenu menu;
+        QStringList announced;
+        connect(&menu, &CdDriveMenu::rootChosen, this,
+                [&](const QString& root) { announced << root; });
+        menu.showRoot(words[0]);
+        useDriveMenu(menu, words[2].split(u','), words[1]);
+        QCOMPARE(shownItems(menu).join(u'|'), words[3] + u"|Other folder..."_s);
+        QCOMPARE(announced.join(u','), words[4]);
+    }
+
+    // A root chosen in the CD Drive menu is the one in use, checked, and saved as settings line
+    // 4 at once; a cancelled pick keeps the root and the file. "what the user does (as in
+    // cdDriveMenu)>the root then".
+    void cdDriveChoiceSaved_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("a volume clicked") << "click=/mnt/disc/>/mnt/disc/";
+        QTest::newRow("a folder picked") << "pick=<copy>><copy>/";
+        QTest::newRow("picking cancelled") << "pick=>/";
+    }
+
+    void cdDriveChoiceSaved() {
+        QFETCH(QString, script);
+        if constexpr (!DriveMenuOffersAnyFolder)
+            QSKIP("Windows lists the drive letters C: to G:");
+        const QTemporaryDir copy; // "<copy>"
+        const QString action = script.replace(u"<copy>"_s, copy.path()).section(u'>', 0, 0);
+        const QByteArray settings = ",\r\n.\r\n\r\n/\r\n";
+        m_app.start(settings);
+        CdDriveMenu* menu = m_app.window().CDDrive();
+        useDriveMenu(*menu, {u"/"_s, u"/mnt/disc/"_s}, action);
+
+        const QString root = script.section(u'>', 1);
+        QCOMPARE(shownItems(*menu).filter(QStringLiteral("*")), QStringList{u"*"_s + root});
+        QCOMPARE(m_app.window().publicState().Drive, root);
+        QCOMPARE(SampleWorkFolder::settingsBytes(),
+                 root == u"/" ? settings : ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
+    }
+
+    // The separator answer saves all four settings. A file in place of the settings folder: the
+    // save fails, says so once naming the file and leaves it alone; the change holds for the run.
+    void separatorSaved() {
+        m_app.start(";\r\n;\r\n\r\nX:\\\r\n");
+        {
+            const test::MessageBoxAnswer yes(QMessageBox::Yes);
+            m_app.find<QAction>(u"DecSeparator"_s)->trigger();
+        }
+        QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\nX:\\\r\n");
+        QFile blocker(QFileInfo(settingsFilePath()).path());
+        QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
+                blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
+        blocker.close();
+        const test::MessageBoxAnswer no(QMessageBox::No);
+        m_app.find<QAction>(u"DecSeparator"_s)->trigger();
+        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, u".,"_s);
+        QCOMPARE(no.texts.size(), 2);
+        QVERIFY(no.texts.last().contains(settingsFilePath()) && blocker.open(QIODevice::ReadOnly) &&
+                blocker.readAll() == "x");
+    }
+
+    // The last item of the Tools menu, after a separator, opens a modal box in the interface
+    // language with the version, a link to the license and the settings file; Close ends it.
+    void aboutBox() {
+        m_app.start(",\r\n.\r\n" VISTARO_SOURCE_DATA_DIR "/lang/Italiano.lng\r\n/media/cdrom/\r\n");
+        const QList<QAction*> items = m_app.window().Tools()->actions();
+        QVERIFY(items.size() >= 2 && items[items.size() - 2]->isSeparator());
+        QTRY_COMPARE(items.last()->text(), u"&Informazioni su Vistaro"_s);
+        items.last()->trigger();
+        QPointer<AboutBox> box = m_app.find<AboutBox>(QStringLiteral("AboutBox"));
+        QVERIFY(box && box->isVisible() && box->isModal());
+        QStringList texts{box->windowTitle()};
+        for (const char* name : {"Title", "SettingsFile"})
+            texts << m_app.find<QLabel>(QLatin1String(name), box)->text();
+        QCOMPARE(texts, (QStringList{u"Informazioni su Vistaro"_s,
+                                     QStringLiteral("Vistaro " VISTARO_VERSION),
+                                     u"File delle impostazioni: "_s + settingsFilePath()}));
+        auto* license = m_app.find<QLabel>(QStringLiteral("License"), box);
+        QVERIFY(license->openExternalLinks() &&
+                license->text().contains(u"href=\"https://www.gnu.org/licenses/gpl-3.0.html\""_s));
+        m_app.click(QStringLiteral("Close"), box);
+        QTRY_VERIFY(box.isNull());
+    }
+
+    // On the defaults (1/3", full HD, 3 m up, targets at 1.7 m) 6 mm at 10 m gives the figures of
+    // tst_coverage's first row; one click gets the focal length that identifies, and the
+    // calculator and the window follow. At 20 m 24 mm doubles 10 m's 12 mm: 478.99 px/m, and
+    // identification needs 12.53 mm. A zoom shows both ends; the tele end's focal length goes
+    // into Focale2. The report, in the language on show, has the calculator's figures and the
+    // lens the recommendation window shows (whatever its Index panel holds), with its datasheet;
+    // a closed recommendation window names no lens. What the user types into the window is
+    // remembered, with where the window stood. The coverage window opens with Ctrl+K.
+    void followsTheCalculatorAndReports() {
+        QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(coverage() && coverage()->isVisible());
+        m_app.retype(u"L1"_s, u"10"_s);
+        m_app.waitTicks();
+        m_app.retype(u"Focale1"_s, u"6"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"237.9 px/m"_s);
+        QCOMPARE(shown("LevelReached"), u"Recognition"_s);
+        auto* tele = coverage()->findChild<QLabel*>(u"PixelDensityTele"_s);
+        QVERIFY(!tele->isVisible());
+        m_app.click(u"UseInCalculator"_s, coverage());
+        QCOMPARE(m_app.edit(u"Focale1"_s)->text(), u"6.31"_s);
+        QTRY_COMPARE(shown("LevelReached"), u"Identification"_s);
+        m_app.retype(u"Focale1"_s, u"0"_s);
+        QTRY_COMPARE(shown("PixelDensity"), u"-"_s);
+
+        m_app.click(u"zoom"_s);
+        m_app.retype(u"L2"_s, u"20"_s);
+        QTRY_COMPARE(shown("PixelDensityTele"), u"478.9 px/m"_s);
+        m_app.click(u"UseInCalculatorTele"_s, coverage());
+        QCOMPARE(m_app.edit(u"Focale2"_s)->text(), u"12.53"_s);
+        QTRY_COMPARE(shown("PixelDensityTele"), u"250 px/m"_s);
+        m_app.click(u"FF"_s);
+        QTRY_VERIFY(!tele->isVisible());
+
+        m_app.window().CaricaLingua(m_app.filePath(u"Italiano.lng"_s));
+        QTRY_COMPARE(coverage()->windowTitle(), u"Copertura"_s);
+        m_app.retype(u"H1"_s, u"8"_s);
+        m_app.waitTicks();
+        m_app.click(u"MarvantoCons"_s);
+        m_app.consiglia()->Command1_Click(); // the datasheet's index alone goes back to 0
+        QTRY_COMPARE(shown("PixelDensity"), u"237.9 px/m"_s);
+        QTRY_VERIFY(coverage()->shown().lens);
+        const ReportDocument page = CoverageReport::document(coverage()->shown());
+        QStringList texts{page.title};
+        for (const ReportSection& section : page.sections)
+            for (const ReportRow& row : section.rows)
+                texts << row.values;
+        for (const char* expected : {"Copertura della telecamera", "237.9 px/m", "Riconoscimento",
+                                     "H6012DD", "Focale fissa", "D:/Pdf/Obiettivi/FF/H6012DD.pdf"})
+            QVERIFY2(texts.contains(QLatin1String(expected)), expected);
+        m_app.consiglia()->close();
+        QTRY_VERIFY(!coverage()->shown().lens);
+
+        auto* mount = coverage()->findChild<QLineEdit*>(u"MountHeight"_s);
+        mount->selectAll();
+        QTest::keyClicks(mount, u"4.5"_s);
+        coverage()->close();
+        QSettings settings(windowSettingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(settings.value("Coverage/mountHeight").toDouble(), 4.5);
+        QVERIFY(!settings.value("Coverage/geometry").toByteArray().isEmpty());
+    }
+
+    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8" with 185° typed. The
+    // vertical angle follows by the same projection, 185° x 3.13 / 5.5644 mm = 104.06°, and the
+    // density shows at the edge of the field too.
+    void fisheyeTakesTheDatasheetAngle() {
+        m_app.window().OpenCoverage()->trigger();
+        QTRY_VERIFY(coverage()->isVisible());
+        auto* sensors = coverage()->findChild<QComboBox*>(u"SensorFormat"_s);
+        sensors->setCurrentIndex(sensors->findData(u"1/2.8\""_s));
+        coverage()->findChild<QComboBox*>(u"Projection"_s)->setCurrentIndex(1);
+        m_app.retype(u"Focale1"_s, u"1.4"_s);
+        QTest::keyClicks(coverage()->findChild<QLineEdit*>(u"DatasheetAngle"_s), u"185"_s);
+        const auto degrees = [](double angle) -> QString {
+            return QLocale().toString(angle, 'f', 1) + u'°';
+        };
+        QTRY_COMPARE(shown("AngleH"), degrees(185));
+        QCOMPARE(shown("AngleV"), degrees(104.1));
+        QVERIFY(coverage()->findChild<QLabel*>(u"PixelDensityEdge"_s)->isVisible());
+    }
+
+    // A wheel turned over a choice without the focus leaves it; with the focus it changes it.
+    // Heights in feet show to a hundredth (3 m, 9.8425 ft, reads 9.84) and come back as typed.
+    void wheelChangesOnlyFocusedChoices() {
+        m_app.window().OpenCoverage()->trigger();
+        QTRY_VERIFY(coverage()->isVisible());
+        auto* mount = coverage()->findChild<QLineEdit*>(u"MountHeight"_s);
+        auto* target = coverage()->findChild<QLineEdit*>(u"TargetHeight"_s);
+        mount->selectAll();
+        QTest::keyClicks(mount, u"3"_s);
+        coverage()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(coverage()));
+        mount->setFocus();
+        const auto wheel = [](QWidget* under, int steps) {
+            const QPointF at = QRectF(under->rect()).center();
+            QWheelEvent turned(at, under->mapToGlobal(at), {}, {0, -120 * steps}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(under, &turned);
+        };
+        auto* units = coverage()->findChild<QComboBox*>(u"Units"_s);
+        auto* aim = coverage()->findChild<QComboBox*>(u"AimBy"_s);
+        for (QComboBox* choice : {units, aim}) {
+            const int before = choice->currentIndex();
+            wheel(choice, 1);
+            QCOMPARE(choice->currentIndex(), before);
+        }
+        units->setFocus();
+        wheel(units, 1);
+        QCOMPARE(units->currentIndex(), 1);
+        QCOMPARE(mount->text(), u"9.84"_s);
+        QCOMPARE(target->text(), u"5.58"_s);
+        wheel(units, -1);
+        QCOMPARE(units->currentIndex(), 0);
+        QCOMPARE(mount->text(), u"3"_s);
+        QCOMPARE(target->text(), u"1.7"_s);
+    }
+
+    // Started in Italian, where the finder speaks Italian too, on the default coverage level (the
+    // coverage window remembers the one picked). Wanted 10 mm: a 3.5-8 mm varifocal fails its
+    // own type's test (TrovaVAR's) whichever type is selected.
+    void followsTheCalculatorAndPresents() {
+        m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("Italiano.lng")).toUtf8() +
+                    "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
+        QTRY_VERIFY(!m_app.window().TimerMove()->isActive()); // the language is applied
+        m_app.window().OpenLensFinder()->trigger();
+        m_finder = m_app.hub().lensFinder();
+        QVERIFY(m_finder && m_finder->isVisible());
+        m_app.retype(u"Focale1"_s, QStringLiteral("10"));
+        QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::FocalVerdict, Qt::ToolTipRole),
+                     u"i 10 mm voluti stanno fuori da 3.5-8 mm"_s);
+        QCOMPARE(cell(u"T3580VDD"_s, LensColumn::TypeVerdict), QStringLiteral("✘"));
+        m_app.click(u"VAR"_s);
+        QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::TypeVerdict), QStringLiteral("✔"));
+        QCOMPARE(cell(u"T3580VDD"_s, LensColumn::Fits), QStringLiteral("✘"));
+
+        // Only the selected type, only what fits, then by focal length.
+        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(1);
+        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(true);
+        table()->sortByColumn(int(LensColumn::Focal), Qt::DescendingOrder);
+        // Direct-drive varifocals around 10 mm that cover 1/3" and identify at 5 m (3.125 mm).
+        QCOMPARE(names(),
+                 (QStringList{u"M1050VDD"_s, u"V8016VDD"_s, u"M6012VDD"_s, u"H5050VDD"_s}));
+        QCOMPARE(m_finder->findChild<QLabel*>(u"ShownCount"_s)->text(), u"4 di 60 obiettivi"_s);
+
+        // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250),
+        // past detection (25). The level the coverage window asks for reaches the verdict at once.
+        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(0);
+        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(false);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
+        m_app.window().OpenCoverage()->trigger();
+        auto* level = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
+        level->setCurrentIndex(1); // detection
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
+        // Under the screen shares, 1080 rows: observe asks 1080 x 25 % / 1.6 m = 168.75 px/m,
+        // recognise 337.5.
+        auto* set = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
+        set->setCurrentIndex(set->findData(screenShareLevels().key));
+        QCOMPARE(level->count(), 6);
+        level->setCurrentIndex(3); // recognise
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
+        level->setCurrentIndex(2); // observe
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
+        set->setCurrentIndex(set->findData(enLevels().key));
+
+        // A lens's format is judged against the coverage window's camera, named above the table:
+        // the calculator's 1/3" at first, 6 mm across as a 1/3" lens's image circle; a 1/2.8"
+        // sensor is 6.39 mm across, which only lenses for 1/2" and larger cover.
+        auto* camera = m_finder->findChild<QLabel*>(u"JudgedCamera"_s);
+        QCOMPARE(camera->text(), u"Telecamera: 1/3\" (4.8 x 3.6 mm), 1920 x 1080"_s);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
+        auto* sensor = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"SensorFormat"_s);
+        sensor->setCurrentIndex(sensor->findData(u"1/2.8\""_s));
+        QCOMPARE(camera->text(), u"Telecamera: 1/2.8\" (5.57 x 3.13 mm), 1920 x 1080"_s);
+        QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✘"));
+        QCOMPARE(cell(u"H6012DD"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
+        sensor->setCurrentIndex(0);
+
+        // A double-click presents the lens, ">" goes on through its type's block, and so does
+        // Enter on a selected row; on the Datasheet cell it opens the file as the PDF button does,
+        // with the same messages. Back to fixed lenses: ">" browses by the type selected.
+        m_app.click(u"FF"_s);
+        doubleClick(u"H6012DD"_s, LensColumn::Name);
+        CConsiglia* shown = m_app.consiglia();
+        QVERIFY(shown && shown->isVisible());
+        const auto name = [&] { return m_app.find<QLabel>(u"Nome"_s, shown)->text(); };
+        QCOMPARE(name(), u"H6012DD"_s);
+        m_app.click(u"Avanti"_s, shown);
+        QCOMPARE(name(), u"H8012DD"_s);
+        table()->setCurrentIndex(indexOf(u"T5533ZDD"_s, LensColumn::Name));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QCOMPARE(name(), u"T5533ZDD"_s);
+
+        doubleClick(u"H6012DD"_s, LensColumn::Datasheet);
+        bool opened = false;
+        for (QWidget* viewer : QApplication::topLevelWidgets())
+            opened |= viewer->isVisible() &&
+                      viewer->windowTitle().endsWith(u"/Pdf/Obiettivi/FF/H6012DD.pdf");
+        QVERIFY(opened);
+        test::MessageBoxAnswer answer;
+        doubleClick(u"T6014VD"_s, LensColumn::Datasheet);
+        QTRY_COMPARE(answer.texts, QStringList{QStringLiteral("      No .pdf file!")});
     }
 };
 

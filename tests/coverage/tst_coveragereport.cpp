@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coverage/coveragewindow.h"
+#include "coverage/levelsetdialog.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
 #include "report/reportpage.h"
-#include "support/folderlisting.h"
-#include "support/scripteddialogs.h"
+#include "support/messageboxanswer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,12 +17,12 @@
 #include <QPdfSelection>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
-using test::listing;
 
 namespace {
 
@@ -54,6 +54,26 @@ QStringList valuesOf(const ReportDocument& document, const QString& label) {
     return {QStringLiteral("absent")};
 }
 
+// Names and sizes of a folder's entries: what a failed save must leave as it was.
+QStringList listing(const QString& folder) {
+    QStringList entries;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
+    return entries;
+}
+
+LevelSet tender() {
+    return userLevelSet(u"Tender"_s, {{u"face"_s, u"Face"_s, 300}}, false);
+}
+
+template <typename Control> Control* child(QDialog& dialog, const QString& name) {
+    auto* found = dialog.findChild<Control*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
 // The coverage page, then the page of what the camera shows.
 QString pdfText(const QString& path) {
     QPdfDocument pdf;
@@ -67,7 +87,7 @@ QString pdfText(const QString& path) {
 Q_DECLARE_METATYPE(vistaro::LensOnShow)
 
 // The report of the coverage window on a stand-in calculator: what the page says, and the four
-// buttons that save, print and copy it.
+// buttons that save, print and copy it; the editor of its level sets.
 class TestCoverageReport : public QObject {
     Q_OBJECT
 
@@ -94,6 +114,7 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Vistaro"));
         QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
         QVERIFY(QDir(m_dir.path()).mkpath(u"folder.pdf"_s)); // no file can be written there
+        test::MessageBoxAnswer::failOnUnexpectedBoxes();
     }
 
     void init() {
@@ -115,8 +136,7 @@ private slots:
 
     // The focal length goes into the calculator with the separator the user declared there,
     // whatever the regional format; one the calculator would refuse as too long is not offered.
-    // 1/3" full HD at identification: 250 x S x 4.8 / 1920 mm = S / 1.6 mm, S = sqrt(D² + 1.3²)
-    // the target's distance from the camera: 10.0841 m at 10 m, 6.3026 mm rounded up.
+    // Identification needs S / 1.6 mm, S the target's distance: 6.3026 mm at 10 m (tst_coverage).
     void useInCalculator_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("distance");
@@ -138,9 +158,8 @@ private slots:
         QTEST(text("Problem"), "problem");
     }
 
-    // 1/3" (4.8 mm wide), full HD, 6 mm at 10 m, 3 m up onto targets at 1.7 m, so
-    // S = sqrt(100 + 1.69) = 10.084146 m away: 1920 / (S x 4.8 / 6) = 237.997 px/m (72.541
-    // px/ft, truncated); the TELE end at 12 mm doubles it, 475.994 px/m = 145.083 px/ft.
+    // 6 mm at 10 m gives tst_coverage's first row, 237.997 px/m (72.541 px/ft, truncated), the
+    // target S = 10.084146 m away; the TELE end at 12 mm doubles it, 145.083 px/ft.
     void pageTexts_data() {
         QTest::addColumn<QString>("calculator"); // focal length, distance; a zoom's tele end too
         QTest::addColumn<LensOnShow>("lens");    // no name: none on show
@@ -256,7 +275,8 @@ private slots:
         QCOMPARE(text("PictureArea"), u""_s);
     }
 
-    // Aimed by its tilt, the camera's figures and report follow the tilt typed; 90° is no tilt.
+    // Aimed by its tilt, the camera's figures (tst_coverage's 45° row) and report follow the tilt
+    // typed; 90° is no tilt.
     void aimedByTilt() {
         // Aimed at 1.7 m at 10 m from 3 m up: atan(1.3 / 10) = 7.4° down, shown, not typed.
         auto* tilt = m_window->findChild<QLineEdit*>(u"Tilt"_s);
@@ -266,7 +286,6 @@ private slots:
         QVERIFY(tilt->isEnabled());
         tilt->selectAll();
         QTest::keyClicks(tilt, u"45"_s);
-        // 45° down from 3 m with a vertical angle of 25.36°: ground from 3 / tan(57.68°) = 1.9 m.
         QCOMPARE(text("DeadZone"), u"1.9 m"_s);
         QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), u"Site/Tilt angle"_s),
                  QStringList(u"45.0°"_s));
@@ -296,9 +315,8 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), image.size());
     }
 
-    // The preview opens on the window's figures and follows them; the test chart is saved for
-    // the aim distance. The target is S = 10.08 m from the camera: 237.99 px/m at 6 mm, 475.99
-    // at 12 mm, 71.4 pixels across the 150 mm bar.
+    // The preview opens on the window's figures and follows them, 12 mm doubling 6 mm's density;
+    // the test chart is saved for the aim distance, 71.4 pixels across its 150 mm bar.
     void previewAndTestChart() {
         click("OpenPreview");
         auto* preview = m_window->findChild<Preview*>();
@@ -385,6 +403,44 @@ private slots:
                          m_dir.filePath(u"Coverage a-b-c "_s + today + u".pdf"_s)}));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
+    }
+
+    // Typed into the editor, the set is taken on OK: renamed, in px/ft, a level added, the
+    // levels ordered by density.
+    void editedSetIsTaken() {
+        LevelSetDialog dialog({tender()});
+        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender B"_s);
+        child<QComboBox>(dialog, u"LevelSetUnit"_s)->setCurrentIndex(1);
+        child<QPushButton>(dialog, u"AddLevel"_s)->click();
+        auto* levels = child<QTableWidget>(dialog, u"LevelTable"_s);
+        QCOMPARE(levels->rowCount(), 2);
+        levels->item(1, 1)->setText(u"20"_s);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const LevelSet expected = userLevelSet(
+            u"Tender B"_s, {{u"face"_s, u"Face"_s, 300}, {u"level-2"_s, u"Level 2"_s, 20}}, true);
+        QCOMPARE(dialog.sets(), std::vector{expected});
+    }
+
+    // A level without a density, or a second set of one name, is not taken: the message says
+    // why and the dialog stays open with nothing lost.
+    void badSetIsRefused() {
+        LevelSetDialog dialog({tender()});
+        child<QPushButton>(dialog, u"NewLevelSet"_s)->click();
+        QCOMPARE(child<QLineEdit>(dialog, u"LevelSetName"_s)->text(), u"New set"_s);
+        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Message).answer(dialogs.Message);
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
+        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender"_s);
+        dialog.accept();
+        const QStringList said = dialogs.texts(dialogs.Message);
+        QVERIFY2(said.value(0).contains(u"levels[0].density: not a positive number"_s),
+                 qPrintable(said.value(0)));
+        QCOMPARE(said.value(1), u"There is a level set named \"Tender\" already."_s);
+        QCOMPARE(dialog.sets().front(), tender());
     }
 };
 

@@ -72,17 +72,13 @@ public:
                                                             needed.width(), needed.height());
             // A table's columns as wide as their texts in sight, but the last, which takes the room
             // left.
-            if (const auto* table = qobject_cast<const QTableView*>(widget);
-                table && table->model())
-                for (int c = 0; c + 1 < table->model()->columnCount(); ++c)
-                    if (!table->isColumnHidden(c) &&
-                        table->columnWidth(c) <
-                            static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(c))
-                        found << nameOf(widget) +
-                                     QString::asprintf(": column %d %d wide, %d needed", c,
-                                                       table->columnWidth(c),
-                                                       static_cast<const QAbstractItemView*>(table)
-                                                           ->sizeHintForColumn(c));
+            const auto* table = qobject_cast<const QTableView*>(widget);
+            const QAbstractItemView* view = table; // where sizeHintForColumn is public
+            for (int c = 0; table && table->model() && c + 1 < table->model()->columnCount(); ++c)
+                if (!table->isColumnHidden(c) && table->columnWidth(c) < view->sizeHintForColumn(c))
+                    found << nameOf(widget) + QString::asprintf(": column %d %d wide, %d needed", c,
+                                                                table->columnWidth(c),
+                                                                view->sizeHintForColumn(c));
             // A column that scrolls only up and down cuts off what is wider than its view.
             const auto* column = qobject_cast<const QScrollArea*>(widget);
             if (column && column->widget() &&

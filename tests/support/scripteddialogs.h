@@ -40,20 +40,16 @@ public:
 
     QString openFile(QWidget* parent, const QString& caption, const QString& folder,
                      const QString& filter) override {
-        if (passesOn(Open))
-            return m_below.openFile(parent, caption, folder, filter);
-        return next(Open, folder).toString();
+        return passesOn(Open) ? m_below.openFile(parent, caption, folder, filter)
+                              : next(Open, folder).toString();
     }
     QString saveFile(QWidget* parent, const QString& caption, const QString& folder,
                      const QString& filter) override {
-        if (passesOn(Save))
-            return m_below.saveFile(parent, caption, folder, filter);
-        return next(Save, folder).toString();
+        return passesOn(Save) ? m_below.saveFile(parent, caption, folder, filter)
+                              : next(Save, folder).toString();
     }
     QString folder(QWidget* parent, const QString& caption) override {
-        if (passesOn(Folder))
-            return m_below.folder(parent, caption);
-        return next(Folder, {}).toString();
+        return passesOn(Folder) ? m_below.folder(parent, caption) : next(Folder, {}).toString();
     }
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override {
         if (passesOn(Printer))
@@ -65,21 +61,20 @@ public:
     std::optional<double> number(QWidget* parent, const QString& title, const QString& label,
                                  double value, double minimum, double maximum,
                                  int decimals) override {
-        if (passesOn(Number))
-            return m_below.number(parent, title, label, value, minimum, maximum, decimals);
-        return given<double>(next(Number, label));
+        return passesOn(Number)
+                   ? m_below.number(parent, title, label, value, minimum, maximum, decimals)
+                   : given<double>(next(Number, label));
     }
     std::optional<int> wholeNumber(QWidget* parent, const QString& title, const QString& label,
                                    int value, int minimum, int maximum, int step) override {
-        if (passesOn(WholeNumber))
-            return m_below.wholeNumber(parent, title, label, value, minimum, maximum, step);
-        return given<int>(next(WholeNumber, label));
+        return passesOn(WholeNumber)
+                   ? m_below.wholeNumber(parent, title, label, value, minimum, maximum, step)
+                   : given<int>(next(WholeNumber, label));
     }
     std::optional<QString> choice(QWidget* parent, const QString& title, const QString& label,
                                   const QStringList& items, int current) override {
-        if (passesOn(Choice))
-            return m_below.choice(parent, title, label, items, current);
-        return given<QString>(next(Choice, label));
+        return passesOn(Choice) ? m_below.choice(parent, title, label, items, current)
+                                : given<QString>(next(Choice, label));
     }
     void message(QWidget* parent, const QString& text) override {
         if (passesOn(Message))
@@ -87,19 +82,16 @@ public:
         next(Message, text);
     }
     bool yesNo(QWidget* parent, const QString& text) override {
-        if (passesOn(YesNo))
-            return m_below.yesNo(parent, text);
-        return next(YesNo, text).toBool();
+        return passesOn(YesNo) ? m_below.yesNo(parent, text) : next(YesNo, text).toBool();
     }
     bool yesOrDiscard(QWidget* parent, const QString& text, const QString& yes) override {
-        if (passesOn(YesNo))
-            return m_below.yesOrDiscard(parent, text, yes);
-        return next(YesNo, text).toBool();
+        return passesOn(YesNo) ? m_below.yesOrDiscard(parent, text, yes)
+                               : next(YesNo, text).toBool();
     }
     UnsavedAnswer unsaved(QWidget* parent, const QString& text) override {
-        if (passesOn(Unsaved))
-            return m_below.unsaved(parent, text);
-        return given<UnsavedAnswer>(next(Unsaved, text)).value_or(UnsavedAnswer::Cancel);
+        return passesOn(Unsaved)
+                   ? m_below.unsaved(parent, text)
+                   : given<UnsavedAnswer>(next(Unsaved, text)).value_or(UnsavedAnswer::Cancel);
     }
 
 protected:
