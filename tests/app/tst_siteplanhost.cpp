@@ -22,19 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Two cameras like the site file's example (1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at
-// 10 m, looking east): "Entrance" at the origin, "Yard" 20 m north with a wall across its view
-// 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide.
-// - The field at 1.7 m is 2 x 0.4 z wide at the depth z = 0.991656 x + 0.167590 of a point x
-//   ahead, from its near edge 1.3 / tan(atan 0.13 + atan 0.225) = 3.554859 m; identification
-//   (250 px/m) reaches the depth 6 x 1920 / (250 x 4.8) = 9.6 m, 9.511780 m ahead. Entrance:
-//   0.4 x 0.991656 (9.511780² - 3.554859²) + 0.8 x 0.167590 (9.511780 - 3.554859) = 31.674 m².
-// - Yard sees up to the wall: 0.4 x 0.991656 (5² - 3.554859²) + 0.8 x 0.167590 (5 - 3.554859)
-//   = 5.098 m².
-// - Density at the aim, S = sqrt(10² + 1.3²) = 10.084146 m away: 1920 px over S x 4.8 / 6 =
-//   8.0673 m, 237.997 px/m; 8 mm gives 317.330 px/m.
-// - Door, 4 x 2 = 8 m², is identified from 8 to 9.511780 m across its width (the field is 6.48 m
-//   wide at 8 m): 1.511780 x 2 / 8 = 37.79 %.
+// Two cameras like the site file's example: "Entrance" at the origin, "Yard" 20 m north with a
+// wall across its view 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide. The
+// site's own tests work their figures out (31.674 m², 5.098 m², 237.997 px/m at the aim; the
+// door identified across its width from 8 to 9.51 m of its 4 m: 37.79 %).
 Site sample() {
     SiteCamera yard = test::entranceCamera();
     yard.name = u"Yard"_s;
