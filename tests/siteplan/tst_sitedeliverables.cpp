@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
-#include "optics/coveragesettings.h"
-#include "preview/preview.h"
 #include "site/planfigures.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
@@ -11,18 +9,12 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
-#include "siteplan/siteplan.h"
 #include "support/scripteddialogs.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPdfDocument>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -32,12 +24,6 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The main window as the site plan asks it, which these tests never do.
-class QuietHost : public SitePlanHost {
-public:
-    void showInCoverage(const SiteCamera&, const LevelSet&) override {}
-};
 
 // The default camera (4.8 x 3.6 mm sensor, 1920 x 1080, 6 mm, 3 m high, aimed at 1.7 m at
 // 10 m) looking east from the origin, a wall across its view at x = 4, an area in front of it
@@ -64,15 +50,6 @@ struct Plan {
     SiteExports exports{window, document, coverage, [] { return QString(); }};
     SiteDeliverables deliverables() const { return {document.site(), coverage}; }
 };
-
-// The values of the row labelled `label` on a page.
-QStringList valuesOf(const ReportDocument& page, const QString& label) {
-    for (const ReportSection& section : page.sections)
-        for (const ReportRow& row : section.rows)
-            if (row.label == label)
-                return row.values;
-    return {};
-}
 
 QStringList firstRow(const QAbstractItemModel& model) {
     QStringList cells;
@@ -149,83 +126,6 @@ private slots:
                                     "Door,Identification,4,0\r\n"
                                     "'=Store,Detection,4,0\r\n";
         QCOMPARE(plan.deliverables().scheduleCsv(), expected);
-    }
-
-    // A lens given by its datasheet's angle, and a zoom with that lens at its wide end: the
-    // camera table, the schedule (CSV and the report's page), each camera's page and the preview
-    // show the same figures; the window's exports write them. Both at their target's height, aimed
-    // 10 m away, 1/3" at 1920 x 1080: 100° across stands for 2.4 / tan 50° = 2.01384 mm, 1920
-    // x 2.01384 / (4.8 x 10) = 80.55 px/m (2.8 mm would give 112); the tele end, 12 mm without the
-    // wide end's angle, 1920 x 12 / 48 = 480 px/m.
-    void figuresAgree() {
-        Site site = smallSite();
-        SiteCamera& wide = site.cameras.front();
-        wide.mountHeightM = wide.targetHeightM;
-        wide.focalMm = 2.8;
-        wide.lensModel.datasheetAngleHDeg = 100;
-        SiteCamera zoom = wide;
-        zoom.name = u"Zoom"_s;
-        zoom.focalTeleMm = 12;
-        site.cameras.push_back(zoom);
-        const QTemporaryDir folder;
-        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
-        QCOMPARE(SiteFile::save(sitePath, site), std::nullopt);
-        QuietHost host;
-        CoverageSettings settings;
-        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
-        QVERIFY(window.openFile(sitePath));
-
-        // The File menu holds the exports; one proposes a file beside the site, named as it,
-        // and writes what the site on show gives.
-        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
-        for (const char* name :
-             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
-            auto* action = window.findChild<QAction*>(QLatin1String(name));
-            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
-        }
-        const QString proposed = folder.filePath(u"depot.csv"_s);
-        test::ScriptedDialogs dialogs;
-        dialogs.answer(dialogs.Save, proposed);
-        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
-        QCOMPARE(dialogs.texts(dialogs.Save), QStringList{proposed});
-        QFile written(proposed);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const SiteDeliverables deliverables(window.document().site(), window.coverage());
-        QCOMPARE(written.readAll(), deliverables.scheduleCsv());
-
-        auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
-        const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
-        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
-        const ReportTable& schedule = report.back().tables.front();
-        const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
-        const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        // The table's columns and the schedule's that show the same figure.
-        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
-                                                     {CameraColumn::Density, 5},
-                                                     {CameraColumn::Level, 6},
-                                                     {CameraColumn::AreaAtLevel, 7}};
-        for (int row = 0; row < 2; ++row) {
-            const auto cell = [&](CameraColumn column) {
-                return view->model()->index(row, int(column)).data().toString();
-            };
-            QCOMPARE(cell(CameraColumn::Density), densities[row]);
-            const QStringList line = QString::fromUtf8(csv.value(row + 1)).trimmed().split(u',');
-            for (const auto& [column, at] : same) {
-                QCOMPARE(line.value(at), cell(column));
-                QCOMPARE(schedule.rows.value(row).value(at), cell(column));
-            }
-            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
-        }
-
-        // The zoom's preview works at the same ends.
-        view->selectRow(1);
-        window.findChild<QPushButton*>(u"OpenPreview"_s)->click();
-        auto* preview = window.findChild<Preview*>();
-        QVERIFY(preview && preview->isVisible());
-        const std::vector<PreviewEnd>& ends = preview->sheet().scene().ends;
-        QCOMPARE(ends.size(), std::size_t(2));
-        QCOMPARE(qRound(*ends[0].result.pixelsPerMetre * 10), 806);
-        QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
     void cameraTable_data() {

@@ -6,13 +6,17 @@
 #include "preview/preview.h"
 #include "site/footprint.h"
 #include "site/plancoordinates.h"
+#include "site/plangeometry.h"
 #include "site/sitefile.h"
 #include "siteplan/camerapanel.h"
+#include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
 #include "siteplan/planimport.h"
+#include "siteplan/sitedrawings.h"
+#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/scripteddialogs.h"
 #include "support/siteexample.h"
-#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,6 +28,7 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -50,6 +55,31 @@ namespace {
 
 constexpr std::chrono::milliseconds Interval{40};
 const QString PlanDxf = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
+
+// The main window as the site plan asks it, which these tests never need.
+class QuietHost : public SitePlanHost {
+public:
+    void showInCoverage(const SiteCamera&, const LevelSet&) override {}
+};
+
+// While it lives, the file dialogs answer what `picked` holds when they open and a number asked
+// for is `distance`; the other questions are scripted.
+class PlanDialogs : public test::ScriptedDialogs {
+public:
+    QString picked;
+    std::optional<double> distance;
+
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    std::optional<double> number(QWidget*, const QString&, const QString&, double, double, double,
+                                 int) override {
+        return distance;
+    }
+};
 
 // A progress that cancels at its first step.
 class Cancelling : public LoadProgress {
@@ -95,6 +125,15 @@ QString cameraAndWall(const Site& site) {
            number(camera.panDeg) + u"; "_s + points.join(u", "_s);
 }
 
+// The values of the row labelled `label` on a page.
+QStringList valuesOf(const ReportDocument& page, const QString& label) {
+    for (const ReportSection& section : page.sections)
+        for (const ReportRow& row : section.rows)
+            if (row.label == label)
+                return row.values;
+    return {};
+}
+
 bool near(double a, double b, double within) {
     return std::abs(a - b) <= within;
 }
@@ -106,10 +145,10 @@ bool near(double a, double b, double within) {
 class TestSitePlan : public QObject {
     Q_OBJECT
 
-    test::PlanHost m_host;
+    QuietHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
-    test::PlanDialogs m_dialogs;
+    PlanDialogs m_dialogs;
     QTemporaryDir m_dir;
 
     SitePlan& plan() const { return *m_plan; }
@@ -133,7 +172,9 @@ class TestSitePlan : public QObject {
         // The window's size and docks as an earlier window or run left them would move the plan
         // on screen: each test starts from none.
         windowSettings()->remove(u"SitePlan"_s);
-        m_plan = test::shownSitePlan(m_host, *m_settings);
+        m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        m_plan->resize(1000, 700);
+        m_plan->show();
         m_plan->recovery().setFolder(path(u"data"_s));
         m_plan->recovery().setInterval(Interval);
         QApplication::setActiveWindow(m_plan.get());
@@ -345,6 +386,70 @@ private slots:
         QVERIFY(cameras->model()->setData(cameras->model()->index(0, 0),
                                           u"Camera over the north-east loading bay"_s));
         QTRY_VERIFY(table("CameraTable")->columnWidth(0) >= cameras->sizeHintForColumn(0));
+    }
+
+    // A lens given by its datasheet's angle (80.5 px/m where 2.8 mm would give 112), and a zoom
+    // with that lens at its wide end (480 px/m at 12 mm), as the figures' own tests work them
+    // out: the camera table, the schedule (CSV and the report's page), each camera's page and the
+    // preview show the same figures. The File menu holds the exports; one proposes a file beside
+    // the site, named as it, and writes what the site on show gives.
+    void figuresAgree() {
+        SiteCamera wide = test::entranceCamera();
+        wide.mountHeightM = wide.targetHeightM;
+        wide.focalMm = 2.8;
+        wide.lensModel.datasheetAngleHDeg = 100;
+        SiteCamera zoom = wide;
+        zoom.name = u"Zoom"_s;
+        zoom.focalTeleMm = 12;
+        Site depot;
+        depot.cameras = {wide, zoom};
+        open(depot);
+        const QList<QAction*> file = plan().menuBar()->actions().front()->menu()->actions();
+        for (const char* name :
+             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"})
+            QVERIFY2(file.contains(action(name)) && !action(name)->text().isEmpty(), name);
+        const QString proposed = path(u"sample.csv"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, proposed);
+        action("ExportSchedule")->trigger();
+        QCOMPARE(dialogs.texts(dialogs.Save), QStringList{proposed});
+        QFile written(proposed);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const SiteDeliverables deliverables(site(), plan().coverage());
+        QCOMPARE(written.readAll(), deliverables.scheduleCsv());
+
+        const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
+        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
+        const ReportTable& schedule = report.back().tables.front();
+        const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
+        const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
+        // The table's columns and the schedule's that show the same figure.
+        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
+                                                     {CameraColumn::Density, 5},
+                                                     {CameraColumn::Level, 6},
+                                                     {CameraColumn::AreaAtLevel, 7}};
+        for (int row = 0; row < 2; ++row) {
+            const auto cell = [&](CameraColumn column) {
+                return table("CameraTable")->model()->index(row, int(column)).data().toString();
+            };
+            QCOMPARE(cell(CameraColumn::Density), densities[row]);
+            const QStringList line = QString::fromUtf8(csv.value(row + 1)).trimmed().split(u',');
+            for (const auto& [column, at] : same) {
+                QCOMPARE(line.value(at), cell(column));
+                QCOMPARE(schedule.rows.value(row).value(at), cell(column));
+            }
+            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+        }
+
+        // The zoom's preview works at the same ends.
+        table("CameraTable")->selectRow(1);
+        m_plan->findChild<QPushButton*>(u"OpenPreview"_s)->click();
+        auto* preview = m_plan->findChild<Preview*>();
+        QVERIFY(preview && preview->isVisible());
+        const std::vector<PreviewEnd>& ends = preview->sheet().scene().ends;
+        QCOMPARE(ends.size(), std::size_t(2));
+        QCOMPARE(qRound(*ends[0].result.pixelsPerMetre * 10), 806);
+        QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
     }
 
     // The lens's projection and datasheet angle are edited on the panel, each an undoable step:
