@@ -10,6 +10,7 @@
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
 #include "support/scripteddialogs.h"
+#include "support/siteexample.h"
 
 #include <QPdfDocument>
 #include <QRegularExpression>
@@ -25,14 +26,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The default camera (4.8 x 3.6 mm sensor, 1920 x 1080, 6 mm, 3 m high, aimed at 1.7 m at
-// 10 m) looking east from the origin, a wall across its view at x = 4, an area in front of it
-// and one that no camera sees, with a name a spreadsheet would take for a formula.
+// The example camera looking east from the origin, a wall across its view at x = 4, an area in
+// front of it and one that no camera sees, with a name a spreadsheet would take for a formula.
 Site smallSite() {
     Site site;
-    site.cameras.resize(1);
-    site.cameras.front().name = u"Entrance"_s;
-    site.cameras.front().lens = u"T6000"_s;
+    site.cameras = {test::entranceCamera()};
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
     site.areas = {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
                   SiteArea{u"=Store"_s, 1, {{-10, -10}, {-8, -10}, {-8, -8}, {-10, -8}}}};
@@ -106,14 +104,10 @@ private slots:
         QVERIFY(!plan.exports.printReport());
     }
 
-    // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
-    // picture 16:9 of the sensor's width, 2.7 mm high: 2 atan(1.35 / 6) = 25.4 degrees; the
-    // target, 1.3 m down, S = sqrt(100 + 1.69) = 10.0841 m away, where 1920 px span
-    // S x 4.8 / 6 = 8.0673 m: 237.997 px/m. Identification (250 px/m) ends at 9.51 m and the
-    // field at 1.7 m starts at 1.3 / tan(atan(1.3 / 10) + 12.68 degrees) = 3.5549 m; the wall at
-    // 4 m cuts it there: its band is the keystone between 3.5549 m and 4 m, 2 x 0.4 z wide at
-    // the depth z = 0.991656 x + 0.167590: 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x
-    // 0.4451 = 1.394 m^2. The door is 4 m^2, in front of the band, so nothing of it is covered.
+    // The example camera, its angles and 237.997 px/m as the figures' own tests work them out;
+    // the wall at 4 m cuts its identification band to the keystone from 3.5549 to 4 m:
+    // 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m². The door lies in front
+    // of the band: nothing of it is covered.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
@@ -141,11 +135,9 @@ private slots:
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
             << "ft";
-        // Tilted 30°, the field at 1.7 m runs from 1.40976 to 4.16881 m (1.3 / tan(30° ± v/2),
-        // tan(v/2) = 0.225), inspection then identification, a keystone of half-width 0.4 z at
-        // depth z = x cos 30° + 1.3 sin 30°: 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x
-        // 2.75905) = 6.7664 m². The target 10 m ahead lies 9.3103 m deep: 1920 x 6 / (4.8 x
-        // 9.3103) = 257.78 px/m. Its target height still says where the field is worked out.
+        // Tilted 30°, the field from 1.40976 to 4.16881 m (as the footprint's tests find it) is a
+        // keystone of 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x 2.75905) = 6.7664 m², the
+        // target 257.78 px/m. Its target height still says where the field is worked out.
         QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
                                          << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
                                          << "m";
@@ -155,9 +147,8 @@ private slots:
         QFETCH(std::optional<double>, tilt);
         QFETCH(QString, cells);
         QFETCH(QString, unit);
-        // No wall: identification from 3.554859 to 9.511780 m, 31.6736 m² (see planFootprint),
-        // 340.93 ft² (0.3048² m² a square foot); the target S = 10.0841 m away gets
-        // 1920 x 6 / (4.8 S) = 237.997 px/m, 72.541 px/ft.
+        // No wall: 31.6736 m² identified (see the site model's planFootprint), 340.93 ft²; the
+        // target gets 237.997 px/m, 72.541 px/ft.
         Site site = smallSite();
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
