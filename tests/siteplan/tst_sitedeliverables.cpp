@@ -127,10 +127,8 @@ private slots:
         QTest::addColumn<std::optional<double>>("tilt");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("metric") << std::optional<double>() << std::optional<double>()
-                                << "Entrance|T6000|6|Identification|237.9|31.6|0|3|1.7"
-                                << "m";
-        // 237.997 px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
+        // No wall: 31.6736 m² identified (see the site model's planFootprint), 340.93 ft²; 237.997
+        // px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
@@ -147,8 +145,6 @@ private slots:
         QFETCH(std::optional<double>, tilt);
         QFETCH(QString, cells);
         QFETCH(QString, unit);
-        // No wall: 31.6736 m² identified (see the site model's planFootprint), 340.93 ft²; the
-        // target gets 237.997 px/m, 72.541 px/ft.
         Site site = smallSite();
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;
