@@ -267,7 +267,8 @@ private slots:
         QFETCH(int, areas);
         SiteDocument document;
         Site site = sample();
-        site.cameras = {test::entranceCamera(), std::get<SiteCamera>(translated(test::entranceCamera(), -2, 0)),
+        site.cameras = {test::entranceCamera(),
+                        std::get<SiteCamera>(translated(test::entranceCamera(), -2, 0)),
                         test::entranceCamera()};
         document.reset(site);
         CountingGeometry geometry;
