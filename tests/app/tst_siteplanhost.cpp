@@ -5,9 +5,9 @@
 #include "site/sitefile.h"
 #include "siteplan/siteplan.h"
 #include "siteplan/siterecovery.h"
+#include "support/messageboxanswer.h"
 #include "support/sampleworkfolder.h"
 #include "support/siteexample.h"
-#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QCommandLineParser>
@@ -22,19 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Two cameras like the site file's example (1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at
-// 10 m, looking east): "Entrance" at the origin, "Yard" 20 m north with a wall across its view
-// 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide.
-// - The field at 1.7 m is 2 x 0.4 z wide at the depth z = 0.991656 x + 0.167590 of a point x
-//   ahead, from its near edge 1.3 / tan(atan 0.13 + atan 0.225) = 3.554859 m; identification
-//   (250 px/m) reaches the depth 6 x 1920 / (250 x 4.8) = 9.6 m, 9.511780 m ahead. Entrance:
-//   0.4 x 0.991656 (9.511780² - 3.554859²) + 0.8 x 0.167590 (9.511780 - 3.554859) = 31.674 m².
-// - Yard sees up to the wall: 0.4 x 0.991656 (5² - 3.554859²) + 0.8 x 0.167590 (5 - 3.554859)
-//   = 5.098 m².
-// - Density at the aim, S = sqrt(10² + 1.3²) = 10.084146 m away: 1920 px over S x 4.8 / 6 =
-//   8.0673 m, 237.997 px/m; 8 mm gives 317.330 px/m.
-// - Door, 4 x 2 = 8 m², is identified from 8 to 9.511780 m across its width (the field is 6.48 m
-//   wide at 8 m): 1.511780 x 2 / 8 = 37.79 %.
+// Two cameras like the site file's example: "Entrance" at the origin, "Yard" 20 m north with a
+// wall across its view 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide. The
+// site's own tests work their figures out (31.674 m², 5.098 m², 237.997 px/m at the aim; the
+// door identified across its width from 8 to 9.51 m of its 4 m: 37.79 %).
 Site sample() {
     SiteCamera yard = test::entranceCamera();
     yard.name = u"Yard"_s;
@@ -70,7 +61,7 @@ QString cells(const QTableView* table, const QStringList& headers) {
 
 // The site plan on the real program: opened from the Tools menu or the command line, adding a
 // camera from what the calculator and the coverage window hold, showing one in the coverage
-// window, files saved and opened, and unsaved changes kept.
+// window, and unsaved changes kept (saving and opening are the window's own suite's).
 class TestSitePlanHost : public QObject {
     Q_OBJECT
 
@@ -81,9 +72,8 @@ private slots:
 
     // One run: the site plan opened with Ctrl+L, then on a site file named on the command line;
     // a camera added from the calculator (6 mm at 10 m) and undone, added again and shown in
-    // the coverage window with 8 mm (317.3 px/m); the program kept open while that is unsaved;
-    // the site saved under another name and opened from there.
-    void addsShowsSavesAndOpens() {
+    // the coverage window with 8 mm (317.3 px/m); the program kept open while that is unsaved.
+    void addsAndShowsACamera() {
         const QString path = m_app.filePath(u"site.vistaro"_s);
         QCOMPARE(SiteFile::save(path, sample()), std::nullopt);
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
@@ -141,23 +131,6 @@ private slots:
             QCOMPARE(keep.texts.size(), 1);
             QVERIFY(plan->isVisible());
         }
-
-        const Site shown = plan->document().site();
-        const QString copy = m_app.filePath(u"copy.vistaro"_s);
-        test::PlanDialogs dialogs;
-        dialogs.picked = m_app.filePath(u"copy"_s); // the suffix is added
-        plan->findChild<QAction*>(u"SiteSaveAs"_s)->trigger();
-        QCOMPARE(plan->windowTitle(), u"copy.vistaro[*] - Site plan"_s);
-        QFile saved(copy);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), siteToJson(shown));
-        QVERIFY(plan->newSite());
-        QCOMPARE(cells(cameras, cameraColumns), QString());
-        dialogs.picked = copy;
-        plan->findChild<QAction*>(u"SiteOpen"_s)->trigger();
-        QCOMPARE(plan->fileName(), copy);
-        QCOMPARE(plan->document().site(), shown);
-        QCOMPARE(cells(areas, areaColumns), shownAreas);
     }
 
     // Unsaved changes that a run left behind are offered at the start, in the program's data

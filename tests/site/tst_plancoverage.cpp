@@ -9,12 +9,9 @@ using namespace vistaro;
 
 namespace {
 
-// The example camera looks east from the origin: 1/3", 1920 x 1080 (a 4.8 x 2.7 mm picture),
-// 6 mm, 3 m up, aimed at 1.7 m at 10 m, tilted by t with cos t = 10 / 10.084146 = 0.991656 and
-// 1.3 sin t = 1.69 / 10.084146 = 0.167590. Its field at 1.7 m is 2 x 0.4 z wide at depth
-// z = x cos t + 0.167590, x ahead, from the near edge 1.3 / tan(atan 0.13 + atan 0.225) =
-// 3.554859 m; identification (250 px/m) is met up to the depth 6 x 1920 / (250 x 4.8) = 9.6 m,
-// x = (9.6 - 0.167590) / 0.991656 = 9.511780 m. The keystone from x1 to x2 covers
+// The example camera looks east from the origin; as tst_footprint works it out, its field at
+// 1.7 m is 2 x 0.4 z wide at depth z = x cos t + 0.167590 (cos t = 0.991656), x ahead, from
+// 3.554859 m, identified up to x = 9.511780 m. The keystone from x1 to x2 covers
 // 0.4 cos t (x2² - x1²) + 0.8 x 0.167590 (x2 - x1) m².
 constexpr double Near = 3.554859;
 constexpr double Identification = 9.511780;

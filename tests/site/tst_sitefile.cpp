@@ -112,15 +112,6 @@ QByteArray shape(qsizetype count) {
     return "{\"points\": [" + points + "]}";
 }
 
-QStringList listing(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -353,16 +344,6 @@ private slots:
                  qPrintable(message));
         QCOMPARE(read.site.has_value(), problem.isEmpty());
         QVERIFY(!read.site || *read.site == exampleSite());
-    }
-
-    // A save replaces an earlier file whole.
-    void saveReplaces() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"site.vistaro"_s);
-        QVERIFY(write(path, QByteArray(1'000'000, ' ')));
-        QCOMPARE(SiteFile::save(path, fullSite()), std::nullopt);
-        QCOMPARE(contentOf(path), siteToJson(fullSite()));
-        QCOMPARE(listing(dir.path()), QStringList{u"site.vistaro"_s});
     }
 
     void backgroundKinds_data() {

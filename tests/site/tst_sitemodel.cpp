@@ -5,6 +5,7 @@
 #include "site/plangeometry.h"
 #include "site/sitecoverage.h"
 #include "site/sitepaths.h"
+#include "support/siteexample.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -18,17 +19,9 @@ Q_DECLARE_METATYPE(vistaro::SiteItem)
 
 namespace {
 
-// 1/3", full HD, 6 mm, aimed at 1.7 m at 10 m from 3 m up: identification reaches 9.51 m.
-SiteCamera entrance() {
-    SiteCamera camera;
-    camera.name = QStringLiteral("Entrance");
-    camera.lens = QStringLiteral("T6000");
-    return camera;
-}
-
 Site sample() {
     Site site;
-    site.cameras = {entrance()};
+    site.cameras = {test::entranceCamera()};
     site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
     site.areas = {
         SiteArea{QStringLiteral("Door"), EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
@@ -184,14 +177,10 @@ private slots:
         QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, std::nan("")));
     }
 
-    // The bands as the plan draws them, what the walls leave of them. Camera at (1, 2), the
-    // default one: 1/3", 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m. Its field at 1.7 m
-    // is 2 x 0.4 z wide at the depth z = 0.991656 x + 0.167590, x ahead, from 1.3 / tan(atan 0.13
-    // + atan 0.225) = 3.554859 m on; identification ends at the depth 9.6 m, 9.511780 m ahead:
-    // 0.4 x 0.991656 (9.511780² - 3.554859²) + 0.8 x 0.167590 (9.511780 - 3.554859) =
-    // 31.6736 m², labelled half way, 6.5333 m out. A wall across the axis 5 m out leaves
-    // 0.4 x 0.991656 (25 - 3.554859²) + 0.8 x 0.167590 (5 - 3.554859) = 5.0977 m² and hides
-    // the label's place. The dead zone reaches 8.2 m.
+    // The bands as the plan draws them, what the walls leave of them: the example camera at
+    // (1, 2), identified over 31.6736 m² (tst_plancoverage works it out), labelled half way,
+    // 6.5333 m out. A wall across the axis 5 m out leaves 5.0977 m² and hides the label's place.
+    // The dead zone reaches 8.2 m.
     void planFootprint_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<bool>("walled");
@@ -211,7 +200,7 @@ private slots:
         QFETCH(double, identified);
         QFETCH(QString, label);
         QFETCH(QString, deadZone);
-        SiteCamera camera = entrance();
+        SiteCamera camera = test::entranceCamera();
         camera.position = {1, 2};
         camera.panDeg = pan;
         const std::vector<SiteWall> walls =
@@ -239,7 +228,7 @@ private slots:
     void everyCameraAtOnce() {
         std::vector<SiteCamera> cameras;
         for (int i = 0; i < 40; ++i) {
-            SiteCamera camera = entrance();
+            SiteCamera camera = test::entranceCamera();
             camera.position = {0.5 * i, -3.0 + i % 3};
             camera.panDeg = 9.0 * i;
             camera.focalMm = i == 7 ? 0 : 4 + i % 5;
@@ -278,8 +267,9 @@ private slots:
         QFETCH(int, areas);
         SiteDocument document;
         Site site = sample();
-        site.cameras = {entrance(), std::get<SiteCamera>(translated(entrance(), -2, 0)),
-                        entrance()};
+        site.cameras = {test::entranceCamera(),
+                        std::get<SiteCamera>(translated(test::entranceCamera(), -2, 0)),
+                        test::entranceCamera()};
         document.reset(site);
         CountingGeometry geometry;
         SiteCoverage coverage(document, geometry);
@@ -301,7 +291,7 @@ private slots:
             document.setItem({ItemKind::Area, 0}, renamed);
             break;
         case 4:
-            document.insertItem({ItemKind::Camera, 3}, entrance());
+            document.insertItem({ItemKind::Camera, 3}, test::entranceCamera());
             break;
         default:
             document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});

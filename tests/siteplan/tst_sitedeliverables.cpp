@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
-#include "optics/coveragesettings.h"
-#include "preview/preview.h"
 #include "site/planfigures.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
@@ -11,18 +9,13 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
-#include "siteplan/siteplan.h"
 #include "support/scripteddialogs.h"
+#include "support/siteexample.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPdfDocument>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -33,20 +26,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The main window as the site plan asks it, which these tests never do.
-class QuietHost : public SitePlanHost {
-public:
-    void showInCoverage(const SiteCamera&, const LevelSet&) override {}
-};
-
-// The default camera (4.8 x 3.6 mm sensor, 1920 x 1080, 6 mm, 3 m high, aimed at 1.7 m at
-// 10 m) looking east from the origin, a wall across its view at x = 4, an area in front of it
-// and one that no camera sees, with a name a spreadsheet would take for a formula.
+// The example camera looking east from the origin, a wall across its view at x = 4, an area in
+// front of it and one that no camera sees, with a name a spreadsheet would take for a formula.
 Site smallSite() {
     Site site;
-    site.cameras.resize(1);
-    site.cameras.front().name = u"Entrance"_s;
-    site.cameras.front().lens = u"T6000"_s;
+    site.cameras = {test::entranceCamera()};
     site.walls = {SiteWall{{{4, -4}, {4, 4}}}};
     site.areas = {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}},
                   SiteArea{u"=Store"_s, 1, {{-10, -10}, {-8, -10}, {-8, -8}, {-10, -8}}}};
@@ -64,15 +48,6 @@ struct Plan {
     SiteExports exports{window, document, coverage, [] { return QString(); }};
     SiteDeliverables deliverables() const { return {document.site(), coverage}; }
 };
-
-// The values of the row labelled `label` on a page.
-QStringList valuesOf(const ReportDocument& page, const QString& label) {
-    for (const ReportSection& section : page.sections)
-        for (const ReportRow& row : section.rows)
-            if (row.label == label)
-                return row.values;
-    return {};
-}
 
 QStringList firstRow(const QAbstractItemModel& model) {
     QStringList cells;
@@ -129,14 +104,10 @@ private slots:
         QVERIFY(!plan.exports.printReport());
     }
 
-    // The camera in front of the door: its horizontal angle 2 atan(2.4 / 6) = 43.6 degrees, its
-    // picture 16:9 of the sensor's width, 2.7 mm high: 2 atan(1.35 / 6) = 25.4 degrees; the
-    // target, 1.3 m down, S = sqrt(100 + 1.69) = 10.0841 m away, where 1920 px span
-    // S x 4.8 / 6 = 8.0673 m: 237.997 px/m. Identification (250 px/m) ends at 9.51 m and the
-    // field at 1.7 m starts at 1.3 / tan(atan(1.3 / 10) + 12.68 degrees) = 3.5549 m; the wall at
-    // 4 m cuts it there: its band is the keystone between 3.5549 m and 4 m, 2 x 0.4 z wide at
-    // the depth z = 0.991656 x + 0.167590: 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x
-    // 0.4451 = 1.394 m^2. The door is 4 m^2, in front of the band, so nothing of it is covered.
+    // The example camera, its angles and 237.997 px/m as the figures' own tests work them out;
+    // the wall at 4 m cuts its identification band to the keystone from 3.5549 to 4 m:
+    // 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m². The door lies in front
+    // of the band: nothing of it is covered.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
@@ -151,101 +122,20 @@ private slots:
         QCOMPARE(plan.deliverables().scheduleCsv(), expected);
     }
 
-    // A lens given by its datasheet's angle, and a zoom with that lens at its wide end: the
-    // camera table, the schedule (CSV and the report's page), each camera's page and the preview
-    // show the same figures; the window's exports write them. Both at their target's height, aimed
-    // 10 m away, 1/3" at 1920 x 1080: 100° across stands for 2.4 / tan 50° = 2.01384 mm, 1920
-    // x 2.01384 / (4.8 x 10) = 80.55 px/m (2.8 mm would give 112); the tele end, 12 mm without the
-    // wide end's angle, 1920 x 12 / 48 = 480 px/m.
-    void figuresAgree() {
-        Site site = smallSite();
-        SiteCamera& wide = site.cameras.front();
-        wide.mountHeightM = wide.targetHeightM;
-        wide.focalMm = 2.8;
-        wide.lensModel.datasheetAngleHDeg = 100;
-        SiteCamera zoom = wide;
-        zoom.name = u"Zoom"_s;
-        zoom.focalTeleMm = 12;
-        site.cameras.push_back(zoom);
-        const QTemporaryDir folder;
-        const QString sitePath = folder.filePath(u"depot.vistaro"_s);
-        QCOMPARE(SiteFile::save(sitePath, site), std::nullopt);
-        QuietHost host;
-        CoverageSettings settings;
-        SitePlan window(host, settings, std::make_unique<PlanGeometry>());
-        QVERIFY(window.openFile(sitePath));
-
-        // The File menu holds the exports; one proposes a file beside the site, named as it,
-        // and writes what the site on show gives.
-        const QList<QAction*> file = window.menuBar()->actions().front()->menu()->actions();
-        for (const char* name :
-             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"}) {
-            auto* action = window.findChild<QAction*>(QLatin1String(name));
-            QVERIFY2(action && file.contains(action) && !action->text().isEmpty(), name);
-        }
-        const QString proposed = folder.filePath(u"depot.csv"_s);
-        test::ScriptedDialogs dialogs;
-        dialogs.answer(dialogs.Save, proposed);
-        window.findChild<QAction*>(u"ExportSchedule"_s)->trigger();
-        QCOMPARE(dialogs.texts(dialogs.Save), QStringList{proposed});
-        QFile written(proposed);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const SiteDeliverables deliverables(window.document().site(), window.coverage());
-        QCOMPARE(written.readAll(), deliverables.scheduleCsv());
-
-        auto* view = window.findChild<QTableView*>(u"CameraTable"_s);
-        const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
-        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
-        const ReportTable& schedule = report.back().tables.front();
-        const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
-        const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        // The table's columns and the schedule's that show the same figure.
-        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
-                                                     {CameraColumn::Density, 5},
-                                                     {CameraColumn::Level, 6},
-                                                     {CameraColumn::AreaAtLevel, 7}};
-        for (int row = 0; row < 2; ++row) {
-            const auto cell = [&](CameraColumn column) {
-                return view->model()->index(row, int(column)).data().toString();
-            };
-            QCOMPARE(cell(CameraColumn::Density), densities[row]);
-            const QStringList line = QString::fromUtf8(csv.value(row + 1)).trimmed().split(u',');
-            for (const auto& [column, at] : same) {
-                QCOMPARE(line.value(at), cell(column));
-                QCOMPARE(schedule.rows.value(row).value(at), cell(column));
-            }
-            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
-        }
-
-        // The zoom's preview works at the same ends.
-        view->selectRow(1);
-        window.findChild<QPushButton*>(u"OpenPreview"_s)->click();
-        auto* preview = window.findChild<Preview*>();
-        QVERIFY(preview && preview->isVisible());
-        const std::vector<PreviewEnd>& ends = preview->sheet().scene().ends;
-        QCOMPARE(ends.size(), std::size_t(2));
-        QCOMPARE(qRound(*ends[0].result.pixelsPerMetre * 10), 806);
-        QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
-    }
-
     void cameraTable_data() {
         QTest::addColumn<std::optional<double>>("tele");
         QTest::addColumn<std::optional<double>>("tilt");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("metric") << std::optional<double>() << std::optional<double>()
-                                << "Entrance|T6000|6|Identification|237.9|31.6|0|3|1.7"
-                                << "m";
-        // 237.997 px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
+        // No wall: 31.6736 m² identified (see the site model's planFootprint), 340.93 ft²; 237.997
+        // px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
             << "ft";
-        // Tilted 30°, the field at 1.7 m runs from 1.40976 to 4.16881 m (1.3 / tan(30° ± v/2),
-        // tan(v/2) = 0.225), inspection then identification, a keystone of half-width 0.4 z at
-        // depth z = x cos 30° + 1.3 sin 30°: 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x
-        // 2.75905) = 6.7664 m². The target 10 m ahead lies 9.3103 m deep: 1920 x 6 / (4.8 x
-        // 9.3103) = 257.78 px/m. Its target height still says where the field is worked out.
+        // Tilted 30°, the field from 1.40976 to 4.16881 m (as the footprint's tests find it) is a
+        // keystone of 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x 2.75905) = 6.7664 m², the
+        // target 257.78 px/m. Its target height still says where the field is worked out.
         QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
                                          << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
                                          << "m";
@@ -255,9 +145,6 @@ private slots:
         QFETCH(std::optional<double>, tilt);
         QFETCH(QString, cells);
         QFETCH(QString, unit);
-        // No wall: identification from 3.554859 to 9.511780 m, 31.6736 m² (see planFootprint),
-        // 340.93 ft² (0.3048² m² a square foot); the target S = 10.0841 m away gets
-        // 1920 x 6 / (4.8 S) = 237.997 px/m, 72.541 px/ft.
         Site site = smallSite();
         site.walls.clear();
         site.units = unit == u"ft"_s ? Units::Imperial : Units::Metric;

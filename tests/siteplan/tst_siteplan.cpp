@@ -1,31 +1,45 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dxf/dxfimport.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
 #include "site/footprint.h"
 #include "site/plancoordinates.h"
+#include "site/plangeometry.h"
 #include "site/sitefile.h"
 #include "siteplan/camerapanel.h"
+#include "siteplan/cameratablemodel.h"
+#include "siteplan/dxflayersdialog.h"
+#include "siteplan/planimport.h"
+#include "siteplan/sitedrawings.h"
+#include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/scripteddialogs.h"
 #include "support/siteexample.h"
-#include "support/siteplanwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -38,6 +52,47 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr std::chrono::milliseconds Interval{40};
+const QString PlanDxf = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
+
+// The main window as the site plan asks it, which these tests never need.
+class QuietHost : public SitePlanHost {
+public:
+    void showInCoverage(const SiteCamera&, const LevelSet&) override {}
+};
+
+// While it lives, the file dialogs answer what `picked` holds when they open and a number asked
+// for is `distance`; the other questions are scripted.
+class PlanDialogs : public test::ScriptedDialogs {
+public:
+    QString picked;
+    std::optional<double> distance;
+
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return picked;
+    }
+    std::optional<double> number(QWidget*, const QString&, const QString&, double, double, double,
+                                 int) override {
+        return distance;
+    }
+};
+
+// A progress that cancels at its first step.
+class Cancelling : public LoadProgress {
+public:
+    explicit Cancelling(int& steps) : m_steps(steps) {}
+    bool step(qint64, qint64) override {
+        ++m_steps;
+        return false;
+    }
+
+private:
+    int& m_steps;
+};
 
 SiteCamera camera(const char* name, PlanPoint at) {
     SiteCamera camera;
@@ -70,20 +125,30 @@ QString cameraAndWall(const Site& site) {
            number(camera.panDeg) + u"; "_s + points.join(u", "_s);
 }
 
+// The values of the row labelled `label` on a page.
+QStringList valuesOf(const ReportDocument& page, const QString& label) {
+    for (const ReportSection& section : page.sections)
+        for (const ReportRow& row : section.rows)
+            if (row.label == label)
+                return row.values;
+    return {};
+}
+
 bool near(double a, double b, double within) {
     return std::abs(a - b) <= within;
 }
 
 } // namespace
 
-// The site plan window on its own, its site files in a folder of the test's own.
+// The site plan window on its own, its site files and its copy of unsaved changes in a folder
+// of the test's own; the DXF drawings and PDF pages loaded under it.
 class TestSitePlan : public QObject {
     Q_OBJECT
 
-    test::PlanHost m_host;
+    QuietHost m_host;
     std::unique_ptr<CoverageSettings> m_settings;
     std::unique_ptr<SitePlan> m_plan;
-    test::PlanDialogs m_dialogs;
+    PlanDialogs m_dialogs;
     QTemporaryDir m_dir;
 
     SitePlan& plan() const { return *m_plan; }
@@ -100,21 +165,39 @@ class TestSitePlan : public QObject {
     // The pixels a metre on screen, to tell the plan's metres from a distance dragged.
     double metres(int pixels) const { return pixels / view().scale(); }
 
-    // A fresh window showing `site` from the file "sample.vistaro", as saved.
-    void open(const Site& shown = sample()) {
+    // A fresh window on no file, its copy of unsaved changes quick to write; the window that was
+    // there goes without being closed, as in a crash.
+    void start() {
         m_plan.reset();
         // The window's size and docks as an earlier window or run left them would move the plan
         // on screen: each test starts from none.
         windowSettings()->remove(u"SitePlan"_s);
-        QCOMPARE(SiteFile::save(path(u"sample.vistaro"_s), shown), std::nullopt);
-        m_plan = test::shownSitePlan(m_host, *m_settings);
+        m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        m_plan->resize(1000, 700);
+        m_plan->show();
+        m_plan->recovery().setFolder(path(u"data"_s));
+        m_plan->recovery().setInterval(Interval);
         QApplication::setActiveWindow(m_plan.get());
         QVERIFY(QTest::qWaitForWindowActive(m_plan.get()));
+    }
+    // A fresh window showing `site` from the file "sample.vistaro", as saved.
+    void open(const Site& shown = sample()) {
+        start();
+        QCOMPARE(SiteFile::save(path(u"sample.vistaro"_s), shown), std::nullopt);
         QVERIFY(m_plan->openFile(path(u"sample.vistaro"_s)));
         view().setFocus();
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString copy() const { return path(u"data/recovery.vistaro"_s); }
+    QByteArray shown() const { return siteToJson(site()); }
+    // The site in the copy of unsaved changes, empty while there is none.
+    QByteArray copied() const {
+        const SiteRead read = SiteFile::read(copy());
+        return read.site ? siteToJson(*read.site) : QByteArray();
+    }
+    // Long enough for several writes of the copy, had any been due.
+    static void idle() { QTest::qWait(int(Interval.count()) * 5); }
     // The site in the file `name`, empty when there is none.
     Site saved(const QString& name) const {
         return SiteFile::read(path(name)).site.value_or(Site{});
@@ -128,6 +211,31 @@ class TestSitePlan : public QObject {
     }
     void clickAt(const PlanPoint& point) const {
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, at(point));
+    }
+
+    // Loads `file` as the background, every question answered by the tests' askers.
+    void load(const QString& file) {
+        m_dialogs.picked = file;
+        action("LoadBackground")->trigger();
+    }
+    BackgroundPicture shownPicture() {
+        auto picture = plan().planImport().picture(*site().background);
+        const auto* shown = std::get_if<BackgroundPicture>(&picture);
+        return shown ? *shown : BackgroundPicture();
+    }
+    // A PDF of `pages` pages of `points` each, at 72 points an inch.
+    QString pdf(const QString& name, QSize points, int pages) {
+        const QString file = path(name);
+        QPdfWriter writer(file);
+        writer.setPageSize(QPageSize(points, QPageSize::Point, {}, QPageSize::ExactMatch));
+        writer.setPageMargins({});
+        QPainter painter(&writer);
+        for (int page = 1; page <= pages; ++page) {
+            if (page > 1)
+                writer.newPage();
+            painter.drawText(100, 100, QString::number(page));
+        }
+        return file;
     }
 
     // Does one kind of edit as a user would.
@@ -151,7 +259,10 @@ private slots:
         test::MessageBoxAnswer::failOnUnexpectedBoxes();
         m_settings = std::make_unique<CoverageSettings>();
     }
-    void cleanupTestCase() { m_plan.reset(); }
+    void cleanup() {
+        m_plan.reset();
+        QFile::remove(copy());
+    }
 
     // One edit per kind of undo step (items inserted, removed, changed by a drag) is one step;
     // undo brings the site back as it was and redo as it was made.
@@ -277,6 +388,70 @@ private slots:
         QTRY_VERIFY(table("CameraTable")->columnWidth(0) >= cameras->sizeHintForColumn(0));
     }
 
+    // A lens given by its datasheet's angle (80.5 px/m where 2.8 mm would give 112), and a zoom
+    // with that lens at its wide end (480 px/m at 12 mm), as the figures' own tests work them
+    // out: the camera table, the schedule (CSV and the report's page), each camera's page and the
+    // preview show the same figures. The File menu holds the exports; one proposes a file beside
+    // the site, named as it, and writes what the site on show gives.
+    void figuresAgree() {
+        SiteCamera wide = test::entranceCamera();
+        wide.mountHeightM = wide.targetHeightM;
+        wide.focalMm = 2.8;
+        wide.lensModel.datasheetAngleHDeg = 100;
+        SiteCamera zoom = wide;
+        zoom.name = u"Zoom"_s;
+        zoom.focalTeleMm = 12;
+        Site depot;
+        depot.cameras = {wide, zoom};
+        open(depot);
+        const QList<QAction*> file = plan().menuBar()->actions().front()->menu()->actions();
+        for (const char* name :
+             {"ExportSiteReport", "PrintSite", "ExportSchedule", "ExportDxf", "ExportSvg"})
+            QVERIFY2(file.contains(action(name)) && !action(name)->text().isEmpty(), name);
+        const QString proposed = path(u"sample.csv"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, proposed);
+        action("ExportSchedule")->trigger();
+        QCOMPARE(dialogs.texts(dialogs.Save), QStringList{proposed});
+        QFile written(proposed);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const SiteDeliverables deliverables(site(), plan().coverage());
+        QCOMPARE(written.readAll(), deliverables.scheduleCsv());
+
+        const QList<QByteArray> csv = deliverables.scheduleCsv().split('\n');
+        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
+        const ReportTable& schedule = report.back().tables.front();
+        const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
+        const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
+        // The table's columns and the schedule's that show the same figure.
+        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
+                                                     {CameraColumn::Density, 5},
+                                                     {CameraColumn::Level, 6},
+                                                     {CameraColumn::AreaAtLevel, 7}};
+        for (int row = 0; row < 2; ++row) {
+            const auto cell = [&](CameraColumn column) {
+                return table("CameraTable")->model()->index(row, int(column)).data().toString();
+            };
+            QCOMPARE(cell(CameraColumn::Density), densities[row]);
+            const QStringList line = QString::fromUtf8(csv.value(row + 1)).trimmed().split(u',');
+            for (const auto& [column, at] : same) {
+                QCOMPARE(line.value(at), cell(column));
+                QCOMPARE(schedule.rows.value(row).value(at), cell(column));
+            }
+            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+        }
+
+        // The zoom's preview works at the same ends.
+        table("CameraTable")->selectRow(1);
+        m_plan->findChild<QPushButton*>(u"OpenPreview"_s)->click();
+        auto* preview = m_plan->findChild<Preview*>();
+        QVERIFY(preview && preview->isVisible());
+        const std::vector<PreviewEnd>& ends = preview->sheet().scene().ends;
+        QCOMPARE(ends.size(), std::size_t(2));
+        QCOMPARE(qRound(*ends[0].result.pixelsPerMetre * 10), 806);
+        QCOMPARE(qRound(*ends[1].result.pixelsPerMetre * 10), 4800);
+    }
+
     // The lens's projection and datasheet angle are edited on the panel, each an undoable step:
     // a fisheye's field on the plan is a sector, wider than 180° reaching behind the camera
     // (at the origin, looking east); undo brings back the pinhole's triangle in front of it.
@@ -367,7 +542,9 @@ private slots:
     }
 
     // Unsaved changes are asked about before closing, starting anew or opening another site:
-    // Save writes them first, Discard drops them, Cancel keeps everything as it was.
+    // Save writes them first, Discard drops them, Cancel keeps everything as it was. Once nothing
+    // is unsaved (so too when saved or undone back) the copy of the changes goes, and no write
+    // comes after.
     void unsavedChanges_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("answer");
@@ -379,6 +556,8 @@ private slots:
                 << step << int(QMessageBox::Discard) << true << false;
             QTest::addRow("%s, cancel", step) << step << int(QMessageBox::Cancel) << false << false;
         }
+        QTest::newRow("save") << u"save"_s << int(QMessageBox::NoButton) << true << true;
+        QTest::newRow("undo") << u"undo"_s << int(QMessageBox::NoButton) << true << false;
     }
     void unsavedChanges() {
         QFETCH(QString, step);
@@ -389,31 +568,34 @@ private slots:
         QCOMPARE(SiteFile::save(path(u"other.vistaro"_s), Site{}), std::nullopt);
         edit(u"delete camera"_s);
         const Site edited = site();
+        QTRY_VERIFY(QFile::exists(copy()));
         m_dialogs.picked = path(u"other.vistaro"_s);
         test::MessageBoxAnswer box(static_cast<QMessageBox::StandardButton>(answer));
+        const bool other = step == u"new"_s || step == u"open"_s;
         if (step == u"close"_s)
             plan().close();
-        else if (step == u"new"_s)
-            action("SiteNew")->trigger();
+        else if (other)
+            action(step == u"new"_s ? "SiteNew" : "SiteOpen")->trigger();
         else
-            action("SiteOpen")->trigger();
-        QCOMPARE(box.texts.size(), 1);
-        QVERIFY(box.texts[0].contains(u"sample.vistaro"_s));
+            action(step == u"save"_s ? "SiteSave" : "Undo")->trigger();
+        QCOMPARE(box.texts.size(), answer == QMessageBox::NoButton ? 0 : 1);
+        QVERIFY(box.texts.value(0, u"sample.vistaro"_s).contains(u"sample.vistaro"_s));
         QCOMPARE(this->saved(u"sample.vistaro"_s) == edited, saved);
         if (step == u"close"_s) {
             QCOMPARE(plan().isVisible(), !goesOn);
             QVERIFY(!goesOn ||
                     !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
-            // Closed, the window keeps the site as saved.
-            QCOMPARE(site(), goesOn ? this->saved(u"sample.vistaro"_s) : edited);
-        } else {
-            QCOMPARE(site(), goesOn ? Site{} : edited);
         }
+        // Closed, saved or undone, the window keeps the site as saved; another site is empty.
+        QCOMPARE(site(), !goesOn ? edited : other ? Site{} : this->saved(u"sample.vistaro"_s));
         QCOMPARE(plan().isWindowModified(), !goesOn);
+        QCOMPARE(QFile::exists(copy()), !goesOn);
+        idle();
+        QCOMPARE(QFile::exists(copy()), !goesOn);
     }
 
-    // A file that cannot be read is named, and the plan on show stays; a background picture
-    // that is missing is named, and the rest of the site opens.
+    // A file that cannot be read is named, and the plan on show stays; a background picture or
+    // drawing that is missing is named once, and the rest of the site opens.
     void filesThatCannotBeOpened() {
         open();
         {
@@ -425,12 +607,16 @@ private slots:
         QCOMPARE(site(), sample());
         Site withPlan = sample();
         withPlan.background = SiteBackground{};
-        withPlan.background->file = QStringLiteral("gone.png");
-        QCOMPARE(SiteFile::save(path(u"plan.vistaro"_s), withPlan), std::nullopt);
-        test::MessageBoxAnswer box;
-        QVERIFY(plan().openFile(path(u"plan.vistaro"_s)));
-        QVERIFY(box.texts.value(0).contains(QDir::toNativeSeparators(path(u"gone.png"_s))));
-        QCOMPARE(site().cameras, sample().cameras);
+        for (const QString& gone : {u"gone.png"_s, u"gone.dxf"_s}) {
+            withPlan.background->file = gone;
+            QCOMPARE(SiteFile::save(path(u"plan.vistaro"_s), withPlan), std::nullopt);
+            test::MessageBoxAnswer box;
+            QVERIFY(plan().openFile(path(u"plan.vistaro"_s)));
+            QCOMPARE(box.texts.size(), 1);
+            QVERIFY(box.texts.value(0).contains(QDir::toNativeSeparators(path(gone))));
+            QCOMPARE(site().cameras, sample().cameras);
+            QCOMPARE(site().walls, sample().walls);
+        }
     }
 
     // A picture loaded under the plan, then scaled by two points clicked on it and the distance
@@ -615,6 +801,224 @@ private slots:
         table("CameraTable")->selectRow(0);
         QCOMPARE(m_plan->findChild<QDoubleSpinBox*>(u"CameraX"_s)->value(), 500'000.5);
         QCOMPARE(m_plan->findChild<QDoubleSpinBox*>(u"CameraY"_s)->value(), 5'000'000.5);
+    }
+
+    // A window with unsaved changes goes without being closed; the next one offers them back,
+    // shows them as they were, unsaved, under the file they belong to, and keeps the copy until
+    // they are saved.
+    void restoredAfterACrash_data() {
+        QTest::addColumn<bool>("hasFile");
+        QTest::newRow("site file") << true;
+        QTest::newRow("untitled") << false;
+    }
+    void restoredAfterACrash() {
+        QFETCH(bool, hasFile);
+        if (hasFile)
+            open();
+        else
+            start();
+        edit(u"add camera"_s);
+        const QByteArray edited = shown();
+        QTRY_VERIFY(QFile::exists(copy()));
+
+        start();
+        test::MessageBoxAnswer restore(QMessageBox::Yes);
+        QVERIFY(plan().offerRecovery());
+        const QString asked = restore.texts.value(0);
+        QVERIFY2(asked.contains(hasFile ? u"sample.vistaro"_s : u"Untitled"_s), qPrintable(asked));
+        QCOMPARE(shown(), edited);
+        QCOMPARE(plan().fileName(), hasFile ? path(u"sample.vistaro"_s) : QString());
+        QVERIFY(plan().isWindowModified());
+        QVERIFY(!plan().undoStack().isClean());
+        QVERIFY(QFile::exists(copy()));
+
+        m_dialogs.picked = path(u"new.vistaro"_s);
+        QVERIFY(plan().save());
+        QVERIFY(!QFile::exists(copy()));
+        QCOMPARE(siteToJson(*SiteFile::read(plan().fileName()).site), edited);
+    }
+
+    // An edit is written once after the interval; nothing is written before any edit, nor again
+    // while the plan stays as it is.
+    void copyNotWrittenWhileNothingChanges() {
+        open();
+        idle();
+        QVERIFY(!QFile::exists(copy()));
+        edit(u"add camera"_s);
+        QVERIFY(!QFile::exists(copy()));
+        QTRY_VERIFY(QFile::exists(copy()));
+        QCOMPARE(copied(), shown());
+        QVERIFY(QFile::remove(copy()));
+        idle();
+        QVERIFY(!QFile::exists(copy()));
+        action("Undo")->trigger();
+        action("Redo")->trigger();
+        QTRY_VERIFY(QFile::exists(copy()));
+    }
+
+    // The copy of another program running at the same time is neither offered nor overwritten;
+    // once that program is gone without a normal end, it is offered.
+    void anotherRunningProgramKeepsItsCopy() {
+        open();
+        edit(u"add camera"_s);
+        QTRY_VERIFY(QFile::exists(copy()));
+        const QByteArray theirs = copied();
+        QLockFile other(path(u"data/recovery.lock"_s));
+        m_plan.reset();
+        other.setStaleLockTime(0);
+        QVERIFY(other.tryLock(0));
+
+        open();
+        QVERIFY(!plan().offerRecovery());
+        QVERIFY(!SiteRecovery::leftIn(path(u"data"_s)));
+        edit(u"add camera"_s);
+        edit(u"add camera"_s);
+        QTRY_VERIFY(plan().statusBar()->currentMessage().contains(u"another Vistaro"_s));
+        QCOMPARE(copied(), theirs);
+        plan().recovery().discard();
+        QCOMPARE(copied(), theirs);
+
+        other.unlock();
+        QVERIFY(SiteRecovery::leftIn(path(u"data"_s)));
+        test::MessageBoxAnswer restore(QMessageBox::Yes);
+        QVERIFY(plan().offerRecovery());
+        QCOMPARE(shown(), theirs);
+    }
+
+    // The dialog lists each layer with its entities; "shown" and "use as walls" are read back.
+    void layersDialog() {
+        const DxfDrawing drawing = readDxfFile(PlanDxf).drawing;
+        DxfLayersDialog dialog(drawing, {u"furniture"_s});
+        const QTableWidget& table = dialog.table();
+        QStringList rows;
+        for (int row = 0; row < table.rowCount(); ++row)
+            rows << table.item(row, 0)->text() + u' ' + table.item(row, 1)->text() +
+                        (table.item(row, 2)->checkState() == Qt::Checked ? u" shown"_s
+                                                                         : u" hidden"_s);
+        QCOMPARE(rows.join(u'|'), u"0 0 shown|WALLS 4 shown|TEXT 2 shown|FURNITURE 3 hidden"_s);
+        QCOMPARE(dialog.choice(), (LayerChoice{{u"FURNITURE"_s}, {}}));
+        table.item(1, 3)->setCheckState(Qt::Checked);
+        table.item(2, 2)->setCheckState(Qt::Unchecked);
+        QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}}));
+    }
+
+    // The small plan in millimetres lies with its origin on the plan's, a unit a millimetre; its
+    // layer switched off is hidden; its box is metres. "Use as walls" on WALLS and a layer hidden
+    // are one undo step; the hidden layers are kept in the site file and read back.
+    void dxfBackground() {
+        start();
+        QVERIFY(!action("DxfLayers")->isEnabled());
+        load(PlanDxf);
+        QVERIFY(site().background);
+        const SiteBackground& background = *site().background;
+        QCOMPARE(metresPerPixel(background), 0.001);
+        QCOMPARE(background.offset, PlanPoint());
+        QCOMPARE(background.hiddenLayers, QStringList{u"FURNITURE"_s});
+        QVERIFY(action("DxfLayers")->isEnabled());
+        const QRectF box = shownPicture().rect();
+        const PlanPoint topLeft = planOfPixel(background, {box.left(), box.top()});
+        const PlanPoint bottomRight = planOfPixel(background, {box.right(), box.bottom()});
+        QVERIFY(near(topLeft.x, -1, 1e-9) && near(topLeft.y, 10, 1e-9));
+        QVERIFY(near(bottomRight.x, 10, 1e-9) && near(bottomRight.y, 0, 1e-9));
+
+        QStringList asked;
+        plan().planImport().setLayerAsker(
+            [&asked](QWidget*, const DxfDrawing& drawing, const QStringList& hidden) {
+                for (const DxfLayer& layer : drawing.layers)
+                    asked << layer.name;
+                asked << hidden;
+                return std::optional(LayerChoice{{u"TEXT"_s}, {u"WALLS"_s}});
+            });
+        action("DxfLayers")->trigger();
+        QCOMPARE(asked.join(u' '), u"0 WALLS TEXT FURNITURE FURNITURE"_s);
+        QCOMPARE(site().walls.size(), std::size_t(4));
+        QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{0, 0}, {10, 0}}));
+        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(plan().undoStack().count(), 2);
+        plan().undoStack().undo();
+        QVERIFY(site().walls.empty());
+        QCOMPARE(site().background->hiddenLayers, QStringList{u"FURNITURE"_s});
+        plan().undoStack().redo();
+        QCOMPARE(site().walls.size(), std::size_t(4));
+
+        m_dialogs.picked = path(u"drawn.vistaro"_s);
+        QVERIFY(plan().saveAs());
+        start();
+        QVERIFY(plan().openFile(path(u"drawn.vistaro"_s)));
+        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(site().walls.size(), std::size_t(4));
+        QVERIFY(!shownPicture().isNull());
+    }
+
+    // A drawing that states no units asks for them; cancelled, nothing is loaded.
+    void unitsAsked_data() {
+        QTest::addColumn<QString>("unit"); // none: cancelled
+        QTest::addColumn<std::optional<double>>("answer");
+        QTest::newRow("inches") << u"inches"_s << std::optional(0.0254);
+        QTest::newRow("cancelled") << QString() << std::optional<double>();
+    }
+    void unitsAsked() {
+        QFETCH(QString, unit);
+        QFETCH(std::optional<double>, answer);
+        QFile original(PlanDxf);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray text = original.readAll();
+        QVERIFY(text.contains("  9\n$INSUNITS\n 70\n4\n"));
+        text.replace("  9\n$INSUNITS\n 70\n4\n", "");
+        QFile unitless(path(u"unitless.dxf"_s));
+        QVERIFY(unitless.open(QIODevice::WriteOnly) && unitless.write(text) == text.size());
+        unitless.close();
+        start();
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Choice, unit.isEmpty() ? QVariant() : unit);
+        load(path(u"unitless.dxf"_s));
+        QVERIFY(dialogs.texts(dialogs.Choice).value(0).contains(u" unitless.dxf "_s));
+        QCOMPARE(site().background.has_value(), answer.has_value());
+        if (answer)
+            QCOMPARE(metresPerPixel(*site().background), *answer);
+        QCOMPARE(plan().undoStack().count(), answer ? 1 : 0);
+    }
+
+    // A load cancelled from its progress leaves the site as it was, with nothing to say.
+    void cancelledLoad() {
+        start();
+        load(PlanDxf);
+        const Site before = site();
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.WholeNumber, 150);
+        int steps = 0;
+        plan().planImport().setProgressMaker(
+            [&steps](QWidget*, const QString&) { return std::make_unique<Cancelling>(steps); });
+        load(pdf(u"cancelled.pdf"_s, {288, 144}, 1));
+        QCOMPARE(steps, 1);
+        QCOMPARE(site(), before);
+        const QString copy = path(u"other.dxf"_s);
+        QVERIFY(QFile::copy(PlanDxf, copy));
+        load(copy);
+        QCOMPARE(steps, 2);
+        QCOMPARE(site(), before);
+        QCOMPARE(plan().undoStack().count(), 1);
+    }
+
+    // The page asked for, rendered at the resolution asked for (scaling is any picture's). A page
+    // that would render beyond the limit is refused with a message, and the one on show stays.
+    void pdfBackground() {
+        start();
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.WholeNumber, 2).answer(dialogs.WholeNumber, 100);
+        load(pdf(u"floors.pdf"_s, {288, 144}, 3));
+        QCOMPARE(dialogs.texts(dialogs.WholeNumber).value(0), u"Page to show (1 to 3):"_s);
+        QVERIFY(site().background);
+        QCOMPARE(site().background->page, 2);
+        QCOMPARE(site().background->dpi, 100.0);
+        // 4 by 2 inches at 100 dpi.
+        QCOMPARE(shownPicture().size(), QSizeF(400, 200));
+
+        dialogs.answer(dialogs.WholeNumber, 1200).answer(dialogs.Message);
+        load(pdf(u"huge.pdf"_s, {7200, 7200}, 1));
+        QVERIFY(dialogs.texts(dialogs.Message).value(0).contains(u"megapixels"_s));
+        QCOMPARE(site().background->file, path(u"floors.pdf"_s));
+        QCOMPARE(plan().undoStack().count(), 1);
     }
 };
 
