@@ -17,10 +17,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScrollArea>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -55,6 +53,10 @@ QWidget* recommendation(test::SampleWorkFolder& app) {
     return test::SampleWorkFolder::consiglia();
 }
 
+QWidget* coverage(test::SampleWorkFolder& app) {
+    return opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
+}
+
 QWidget* sitePlan(test::SampleWorkFolder& app) {
     app.window().OpenSitePlan_Click();
     app.hub().sitePlan()->findChild<QAction*>(u"AddCamera"_s)->trigger();
@@ -85,28 +87,26 @@ const WindowToWalk Windows[] = {
      opened<&Obbiettivi::Language_Click, &WindowHub::languageChooser>,
      {},
      false},
-    {"coverage", opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>},
+    {"coverage", coverage},
     // The plate's width and the pixels it needs take a row each.
     {"coverage, number plates",
-     [](test::SampleWorkFolder& app) -> QWidget* {
-         QWidget* coverage =
-             opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
-         auto* sets = coverage->findChild<QComboBox*>(u"LevelSet"_s);
+     [](test::SampleWorkFolder& app) {
+         QWidget* window = coverage(app);
+         auto* sets = window->findChild<QComboBox*>(u"LevelSet"_s);
          sets->setCurrentIndex(sets->findData(u"plates"_s));
-         return coverage;
+         return window;
      }},
     {"coverage, a problem",
      [](test::SampleWorkFolder& app) {
          app.retype(u"Focale1"_s, u"0"_s);
          app.waitTicks();
-         return opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
+         return coverage(app);
      }},
     {"preview",
      [](test::SampleWorkFolder& app) {
-         QWidget* coverage =
-             opened<&Obbiettivi::OpenCoverage_Click, &WindowHub::coverageWindow>(app);
-         app.click(u"OpenPreview"_s, coverage);
-         return coverage->findChild<QWidget*>(u"Preview"_s);
+         QWidget* window = coverage(app);
+         app.click(u"OpenPreview"_s, window);
+         return window->findChild<QWidget*>(u"Preview"_s);
      }},
     {"lens finder", opened<&Obbiettivi::OpenLensFinder_Click, &WindowHub::lensFinder>},
     {"site plan", sitePlan},
@@ -132,6 +132,18 @@ const WindowToWalk Windows[] = {
          return viewer;
      }},
 };
+
+// What a screen reader says for a control: "window|objectName|name|description".
+const QStringList Spoken{
+    u"main window|L1|Distance to the scene in m|"_s, u"main window|unterzo|1/3 inch sensor|"_s,
+    u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
+    u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
+    u"recommendation, focus warning|MinFuoco|Minimum focus distance|Minimum focus distance: 0.3m "
+    u"(the lens may not focus at the distance typed)"_s,
+    u"language chooser|File1|Language files|"_s,
+    // 6 mm at 5 m, 1.3 m above the target: 2400 / sqrt(25 + 1.69) = 464.55 px/m.
+    u"coverage|PixelDensity|Pixel density|464.5 px/m"_s,
+    u"site plan|PlanView|Plan|"_s + PlanView::keysHelp(), u"datasheet|PdfView|Datasheet pages|"_s};
 
 // A window with one fault of each kind that the walk looks for, or none.
 std::unique_ptr<QWidget> faultyWindow(const QString& fault) {
@@ -205,48 +217,26 @@ private slots:
             QTest::newRow(window.name) << i++;
     }
 
-    // Names for every control, every control on the way of Tab, and text that reads.
+    // Names for every control, every control on the way of Tab, and text that reads; what a
+    // screen reader says for the window's controls that Spoken lists.
     void windows() {
         QFETCH(int, window);
         const WindowToWalk& walked = Windows[window];
         QWidget* opened = walked.open(m_app);
         QVERIFY(opened);
+        for (const QString& row : Spoken) {
+            if (row.section(u'|', 0, 0) != QLatin1String(walked.name))
+                continue;
+            auto* control = opened->findChild<QObject*>(row.section(u'|', 1, 1));
+            QVERIFY2(control, qPrintable(row));
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(u"%1|%2|%3|%4"_s.arg(QLatin1String(walked.name), control->objectName(),
+                                          spoken->text(QAccessible::Name),
+                                          spoken->text(QAccessible::Description)),
+                     row);
+        }
         QTRY_VERIFY(opened->isVisible());
         VERIFY_ACCESSIBLE(*opened, walked.fixedColours);
-    }
-
-    // What a screen reader says for a control: "window|objectName|name|description".
-    void spoken_data() {
-        QTest::addColumn<QString>("row");
-        for (const QString& row : QStringList{
-                 u"main window|L1|Distance to the scene in m|"_s,
-                 u"main window|unterzo|1/3 inch sensor|"_s,
-                 u"main window, zoom|Focale1|Focal length in mm, wide end|"_s,
-                 u"recommendation|Avanti|Next lens|"_s, u"recommendation|f|Focal length|f:6mm"_s,
-                 u"recommendation, focus warning|MinFuoco|Minimum focus distance|Minimum focus "
-                 u"distance: "
-                 u"0.3m (the lens may not focus at the distance typed)"_s,
-                 u"language chooser|File1|Language files|"_s,
-                 // 6 mm at 5 m, 1.3 m above the target: 2400 / sqrt(25 + 1.69) = 464.55 px/m.
-                 u"coverage|PixelDensity|Pixel density|464.5 px/m"_s,
-                 QString(u"site plan|PlanView|Plan|"_s + PlanView::keysHelp()),
-                 u"datasheet|PdfView|Datasheet pages|"_s})
-            QTest::newRow(qPrintable(row.section(u'|', 0, 1))) << row;
-    }
-
-    void spoken() {
-        QFETCH(QString, row);
-        const QStringList part = row.split(u'|');
-        const auto window =
-            std::find_if(std::begin(Windows), std::end(Windows),
-                         [&](const WindowToWalk& w) { return part[0] == QLatin1String(w.name); });
-        QWidget* opened = window->open(m_app);
-        QVERIFY(opened);
-        QObject* control = opened->findChild<QObject*>(part[1]);
-        QVERIFY(control);
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
-        QCOMPARE(spoken->text(QAccessible::Name) + u'|' + spoken->text(QAccessible::Description),
-                 part[2] + u'|' + part[3]);
     }
 
     // A lens that fails a test is read out as not fitting, with the reason the mark's tooltip
