@@ -67,13 +67,6 @@ LevelSet tender() {
     return userLevelSet(u"Tender"_s, {{u"face"_s, u"Face"_s, 300}}, false);
 }
 
-template <typename Control> Control* child(QDialog& dialog, const QString& name) {
-    auto* found = dialog.findChild<Control*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
 // The coverage page, then the page of what the camera shows.
 QString pdfText(const QString& path) {
     QPdfDocument pdf;
@@ -409,10 +402,10 @@ private slots:
     // levels ordered by density.
     void editedSetIsTaken() {
         LevelSetDialog dialog({tender()});
-        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender B"_s);
-        child<QComboBox>(dialog, u"LevelSetUnit"_s)->setCurrentIndex(1);
-        child<QPushButton>(dialog, u"AddLevel"_s)->click();
-        auto* levels = child<QTableWidget>(dialog, u"LevelTable"_s);
+        dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->setText(u"Tender B"_s);
+        dialog.findChild<QComboBox*>(u"LevelSetUnit"_s)->setCurrentIndex(1);
+        dialog.findChild<QPushButton*>(u"AddLevel"_s)->click();
+        auto* levels = dialog.findChild<QTableWidget*>(u"LevelTable"_s);
         QCOMPARE(levels->rowCount(), 2);
         levels->item(1, 1)->setText(u"20"_s);
         dialog.accept();
@@ -426,15 +419,15 @@ private slots:
     // why and the dialog stays open with nothing lost.
     void badSetIsRefused() {
         LevelSetDialog dialog({tender()});
-        child<QPushButton>(dialog, u"NewLevelSet"_s)->click();
-        QCOMPARE(child<QLineEdit>(dialog, u"LevelSetName"_s)->text(), u"New set"_s);
-        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
+        dialog.findChild<QPushButton*>(u"NewLevelSet"_s)->click();
+        QCOMPARE(dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->text(), u"New set"_s);
+        dialog.findChild<QTableWidget*>(u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
         test::ScriptedDialogs dialogs;
         dialogs.answer(dialogs.Message).answer(dialogs.Message);
         dialog.accept();
         QVERIFY(dialog.result() != QDialog::Accepted);
-        child<QTableWidget>(dialog, u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
-        child<QLineEdit>(dialog, u"LevelSetName"_s)->setText(u"Tender"_s);
+        dialog.findChild<QTableWidget*>(u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
+        dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->setText(u"Tender"_s);
         dialog.accept();
         const QStringList said = dialogs.texts(dialogs.Message);
         QVERIFY2(said.value(0).contains(u"levels[0].density: not a positive number"_s),
