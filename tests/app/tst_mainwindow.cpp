@@ -419,8 +419,9 @@ private slots:
         QCOMPARE(answer.texts.join(u';'), script.section(u'>', 2));
     }
 
-    // The separator answer changes no number on show, in the regional format of either kind; a
-    // separator declared that the regional format does not write is said once. Only text typed
+    // The separator answer changes no number on show, in the regional format of either kind, and
+    // saves all four settings; a separator declared that the regional format does not write is
+    // said once. Only text typed
     // after it loses the declared separator's other: 3.63 mm at 5 m is 4.95 m high (6.61 wide);
     // 4.95 clicked gives 6.6 wide, then 2.5 m (or 25 m) needs 1.81 mm (or 18.18 mm).
     // "regional format, answer>row after the answer>after V1 clicked and L1 typed 2.5>note".
@@ -449,10 +450,12 @@ private slots:
         m_app.waitTicks();
         QCOMPARE(rows(), parts[1]);
         {
-            const test::MessageBoxAnswer answer(parts[0].endsWith(u"Yes") ? QMessageBox::Yes
-                                                                          : QMessageBox::No);
+            const bool comma = parts[0].endsWith(u"Yes");
+            const test::MessageBoxAnswer answer(comma ? QMessageBox::Yes : QMessageBox::No);
             m_app.find<QAction>(u"DecSeparator"_s)->trigger();
             QCOMPARE(answer.texts.mid(1), parts[3].isEmpty() ? QStringList() : parts.mid(3));
+            QCOMPARE(SampleWorkFolder::settingsBytes(),
+                     (comma ? ",\r\n.\r\n"_ba : ".\r\n,\r\n"_ba) + "\r\nD:\\\r\n");
         }
         m_app.waitTicks();
         QCOMPARE(rows(), parts[1]);
@@ -598,25 +601,20 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
     }
 
-    // The separator answer saves all four settings. A file in place of the settings folder: the
-    // save fails, says so once naming the file and leaves it alone; the change holds for the run.
-    void separatorSaved() {
-        m_app.start(";\r\n;\r\n\r\nX:\\\r\n");
-        {
-            const test::MessageBoxAnswer yes(QMessageBox::Yes);
-            m_app.find<QAction>(u"DecSeparator"_s)->trigger();
-        }
-        QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\nX:\\\r\n");
+    // A file in place of the settings folder: the separator answer's save fails, says so once
+    // naming the file (after the question and the note on the comma) and leaves it alone; the
+    // change holds for the run.
+    void separatorSaveFails() {
         QFile blocker(QFileInfo(settingsFilePath()).path());
         QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
                 blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
         blocker.close();
-        const test::MessageBoxAnswer no(QMessageBox::No);
+        const test::MessageBoxAnswer yes(QMessageBox::Yes);
         m_app.find<QAction>(u"DecSeparator"_s)->trigger();
-        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, u".,"_s);
-        QCOMPARE(no.texts.size(), 2);
-        QVERIFY(no.texts.last().contains(settingsFilePath()) && blocker.open(QIODevice::ReadOnly) &&
-                blocker.readAll() == "x");
+        QCOMPARE(m_app.program().DecimalSeparator + m_app.program().OtherSeparator, u",."_s);
+        QCOMPARE(yes.texts.size(), 3);
+        QVERIFY(yes.texts.last().contains(settingsFilePath()) &&
+                blocker.open(QIODevice::ReadOnly) && blocker.readAll() == "x");
     }
 
     // The last item of the Tools menu, after a separator, opens a modal box in the interface
