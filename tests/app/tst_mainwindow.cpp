@@ -98,9 +98,8 @@ QStringList shownItems(CdDriveMenu& menu) {
 
 } // namespace
 
-// The program over the sample catalogue and datasheets: start-up, the first run, the settings
-// menus and shut-down, seen through the settings file; the calculator as the user drives it with
-// mouse and keyboard, the CalcoloFocale timer running, and its rows on their own; the coverage
+// The program over the sample catalogue and datasheets: start-up, first run, settings menus and
+// shut-down; the calculator driven by mouse and keyboard, alone and in the program; the coverage
 // window and the lens finder on it.
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -508,8 +507,8 @@ private slots:
     }
 
     // A first-run pick applies the file, saves, shows the main window and arms TimerMove before
-    // the separator question, then saves the answer and loads the catalogue that suits it. The
-    // comma, which the regional format (en_US) does not write, is said to be so.
+    // the separator question, then saves the answer and loads the catalogue that suits it; a
+    // comma, which en_US does not write, is said to be so.
     void firstRunPick_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("separators");
@@ -640,14 +639,13 @@ private slots:
         QTRY_VERIFY(box.isNull());
     }
 
-    // On the defaults (1/3", full HD, 3 m up, targets at 1.7 m) 6 mm at 10 m gives the figures of
-    // tst_coverage's first row; one click gets the focal length that identifies, and the
-    // calculator and the window follow. At 20 m 24 mm doubles 10 m's 12 mm: 478.99 px/m, and
-    // identification needs 12.53 mm. A zoom shows both ends; the tele end's focal length goes
-    // into Focale2. The report, in the language on show, has the calculator's figures and the
-    // lens the recommendation window shows (whatever its Index panel holds), with its datasheet;
-    // a closed recommendation window names no lens. What the user types into the window is
-    // remembered, with where the window stood. The coverage window opens with Ctrl+K.
+    // Opened with Ctrl+K, on the defaults (1/3", full HD, 3 m up, targets at 1.7 m) 6 mm at 10 m
+    // gives tst_coverage's first row; one click gets the focal length that identifies. A zoom
+    // shows both ends: at 20 m 24 mm doubles 10 m's 12 mm, 478.99 px/m, and identification needs
+    // 12.53 mm, typed into Focale2. The report, in the language on show, has the calculator's
+    // figures and the lens the recommendation window shows (whatever its Index panel holds), with
+    // its datasheet; a closed one names none. What the user types, and where the window stood,
+    // is remembered.
     void followsTheCalculatorAndReports() {
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());

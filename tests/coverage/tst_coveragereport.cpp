@@ -398,42 +398,40 @@ private slots:
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
     }
 
-    // Typed into the editor, the set is taken on OK: renamed, in px/ft, a level added, the
-    // levels ordered by density.
-    void editedSetIsTaken() {
-        LevelSetDialog dialog({tender()});
-        dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->setText(u"Tender B"_s);
-        dialog.findChild<QComboBox*>(u"LevelSetUnit"_s)->setCurrentIndex(1);
-        dialog.findChild<QPushButton*>(u"AddLevel"_s)->click();
-        auto* levels = dialog.findChild<QTableWidget*>(u"LevelTable"_s);
-        QCOMPARE(levels->rowCount(), 2);
-        levels->item(1, 1)->setText(u"20"_s);
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const LevelSet expected = userLevelSet(
-            u"Tender B"_s, {{u"face"_s, u"Face"_s, 300}, {u"level-2"_s, u"Level 2"_s, 20}}, true);
-        QCOMPARE(dialog.sets(), std::vector{expected});
-    }
-
     // A level without a density, or a second set of one name, is not taken: the message says
-    // why and the dialog stays open with nothing lost.
-    void badSetIsRefused() {
+    // why and the dialog stays open with nothing lost. Typed in, the set is taken on OK: renamed,
+    // in px/ft, a level added, the levels ordered by density.
+    void levelSetEditor() {
         LevelSetDialog dialog({tender()});
         dialog.findChild<QPushButton*>(u"NewLevelSet"_s)->click();
-        QCOMPARE(dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->text(), u"New set"_s);
-        dialog.findChild<QTableWidget*>(u"LevelTable"_s)->item(0, 1)->setText(u"many"_s);
+        auto* name = dialog.findChild<QLineEdit*>(u"LevelSetName"_s);
+        auto* levels = dialog.findChild<QTableWidget*>(u"LevelTable"_s);
+        QCOMPARE(name->text(), u"New set"_s);
+        levels->item(0, 1)->setText(u"many"_s);
         test::ScriptedDialogs dialogs;
         dialogs.answer(dialogs.Message).answer(dialogs.Message);
         dialog.accept();
         QVERIFY(dialog.result() != QDialog::Accepted);
-        dialog.findChild<QTableWidget*>(u"LevelTable"_s)->item(0, 1)->setText(u"50"_s);
-        dialog.findChild<QLineEdit*>(u"LevelSetName"_s)->setText(u"Tender"_s);
+        levels->item(0, 1)->setText(u"50"_s);
+        name->setText(u"Tender"_s);
         dialog.accept();
         const QStringList said = dialogs.texts(dialogs.Message);
         QVERIFY2(said.value(0).contains(u"levels[0].density: not a positive number"_s),
                  qPrintable(said.value(0)));
         QCOMPARE(said.value(1), u"There is a level set named \"Tender\" already."_s);
         QCOMPARE(dialog.sets().front(), tender());
+
+        name->setText(u"Tender B"_s);
+        dialog.findChild<QComboBox*>(u"LevelSetUnit"_s)->setCurrentIndex(1);
+        dialog.findChild<QPushButton*>(u"AddLevel"_s)->click();
+        QCOMPARE(levels->rowCount(), 2);
+        levels->item(1, 1)->setText(u"20"_s);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const LevelSet expected = userLevelSet(
+            u"Tender B"_s, {{u"level-1"_s, u"Level 1"_s, 50}, {u"level-2"_s, u"Level 2"_s, 20}},
+            true);
+        QCOMPARE(dialog.sets(), (std::vector{tender(), expected}));
     }
 };
 
