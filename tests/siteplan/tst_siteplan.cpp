@@ -314,8 +314,6 @@ private slots:
 
     // The View menu shows or hides the bands of the site's own levels.
     void bandActionsFollowTheSet() {
-        open();
-        QVERIFY(action("ShowPlate") && !action("ShowIdentification"));
         Site shares = sample();
         shares.levelSet = screenShareLevels();
         open(shares);
