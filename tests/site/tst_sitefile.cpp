@@ -36,15 +36,6 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
     return background;
 }
 
-Site exampleSite() {
-    return {Units::Metric,
-            enLevels(),
-            background(u"plan.png"_s, BackgroundScale{{10, 20}, {410, 20}, 12.5}),
-            {test::entranceCamera()},
-            {SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}}};
-}
-
 // Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
 // at the limits of the file, a background with everything set.
 Site fullSite() {
@@ -128,7 +119,7 @@ private slots:
     void roundTrip_data() {
         QTest::addColumn<Site>("site");
         QTest::newRow("every field, the screen shares") << fullSite();
-        Site plates = exampleSite();
+        Site plates = test::exampleSite();
         plates.levelSet = plateLevels({305, 150});
         plates.cameras[0].level = 0;
         plates.areas[0].level = 0;
@@ -167,8 +158,8 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<Site>("site");
         QTest::newRow("the example: an older file's levels mean what they meant")
-            << Example << exampleSite();
-        Site monitored = exampleSite();
+            << Example << test::exampleSite();
+        Site monitored = test::exampleSite();
         monitored.areas[0].level = 0;
         QTest::newRow("EN 62676-4's monitor") << changed("\"Door\", \"level\": \"identification\"",
                                                          "\"Door\", \"level\": \"monitor\"")
@@ -178,8 +169,8 @@ private slots:
                    .replace("\"pan\": 0,", "\"pan\": 0, \"ptz\": {\"presets\": 4},")
                    .replace("\"file\"", "\"tint\": \"red\", \"file\"")
                    .replace("\"name\": \"Door\",", "\"name\": \"Door\", \"height\": \"x\",")
-            << exampleSite();
-        Site tilted = exampleSite();
+            << test::exampleSite();
+        Site tilted = test::exampleSite();
         tilted.cameras[0].aim = Aim::Tilt;
         tilted.cameras[0].tiltDeg = 12.5;
         QTest::newRow("a tilt instead of a target height")
@@ -343,7 +334,7 @@ private slots:
                                           problem),
                  qPrintable(message));
         QCOMPARE(read.site.has_value(), problem.isEmpty());
-        QVERIFY(!read.site || *read.site == exampleSite());
+        QVERIFY(!read.site || *read.site == test::exampleSite());
     }
 
     void backgroundKinds_data() {

@@ -19,15 +19,6 @@ Q_DECLARE_METATYPE(vistaro::SiteItem)
 
 namespace {
 
-Site sample() {
-    Site site;
-    site.cameras = {test::entranceCamera()};
-    site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
-    site.areas = {
-        SiteArea{QStringLiteral("Door"), EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
-    return site;
-}
-
 bool near(double a, double b) {
     return std::abs(a - b) < 1e-9;
 }
@@ -92,7 +83,7 @@ private slots:
         QFETCH(int, cameras);
         QFETCH(int, walls);
         SiteDocument document;
-        document.reset(sample());
+        document.reset(test::exampleSite());
         QSignalSpy inserted(&document, &SiteDocument::itemInserted);
         QSignalSpy removed(&document, &SiteDocument::itemRemoved);
         QSignalSpy changed(&document, &SiteDocument::itemChanged);
@@ -105,7 +96,7 @@ private slots:
             document.setItem(ref, item);
         QCOMPARE(document.count(ItemKind::Camera), cameras);
         QCOMPARE(document.count(ItemKind::Wall), walls);
-        const Site before = sample();
+        const Site before = test::exampleSite();
         const bool done = document.site() != before;
         QCOMPARE(inserted.size() + removed.size() + changed.size(), done ? 1 : 0);
         if (done && step != u"remove"_s)
@@ -138,7 +129,7 @@ private slots:
     }
 
     void translatedMovesEveryPoint() {
-        const auto area = std::get<SiteArea>(translated(sample().areas[0], 0.5, -2));
+        const auto area = std::get<SiteArea>(translated(test::exampleSite().areas[0], 0.5, -2));
         QCOMPARE(area.points, (std::vector<PlanPoint>{{1.5, -3}, {3.5, -3}, {3.5, -1}, {1.5, -1}}));
     }
 
@@ -266,7 +257,7 @@ private slots:
         QFETCH(int, footprints);
         QFETCH(int, areas);
         SiteDocument document;
-        Site site = sample();
+        Site site = test::exampleSite();
         site.cameras = {test::entranceCamera(),
                         std::get<SiteCamera>(translated(test::entranceCamera(), -2, 0)),
                         test::entranceCamera()};

@@ -24,4 +24,17 @@ inline SiteCamera entranceCamera() {
     return camera;
 }
 
+// The site of the file's documented example: that camera, a wall 2 m ahead of it, the door in
+// front of the wall, over a picture 400 pixels to 12.5 m.
+inline Site exampleSite() {
+    Site site;
+    site.background.emplace().file = QStringLiteral("plan.png");
+    site.background->scale = BackgroundScale{{10, 20}, {410, 20}, 12.5};
+    site.cameras = {entranceCamera()};
+    site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
+    site.areas = {
+        SiteArea{QStringLiteral("Door"), EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    return site;
+}
+
 } // namespace vistaro::test
