@@ -4,6 +4,7 @@
 #include "platform/savefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace vistaro {
@@ -70,6 +71,10 @@ std::optional<SaveFailure> saveWhole(const QString& path, const QByteArray& byte
 
 std::optional<QString> failureMessage(const std::optional<SaveFailure>& failure) {
     return failure ? std::optional(failure->message()) : std::nullopt;
+}
+
+QString withSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + u'.' + suffix : path;
 }
 
 } // namespace vistaro

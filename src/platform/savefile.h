@@ -34,6 +34,10 @@ using FileContent = std::function<std::optional<QString>(QIODevice& device)>;
 std::optional<SaveFailure> saveWhole(const QString& path, const FileContent& content);
 std::optional<SaveFailure> saveWhole(const QString& path, const QByteArray& bytes);
 
+// `path` with `suffix` added when its name has none: what a save dialog returns for a name typed
+// without one.
+QString withSuffix(const QString& path, const QString& suffix);
+
 // The failure's message, for callers that report a save with a message.
 std::optional<QString> failureMessage(const std::optional<SaveFailure>& failure);
 

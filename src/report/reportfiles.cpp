@@ -29,11 +29,10 @@ QString askSavePath(const std::function<QString(const QString& proposed)>& ask, 
     QString folder = settings->value(FolderKey).toString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = ask(QDir(folder).filePath(name + u'.' + suffix));
-    if (path.isEmpty())
+    const QString picked = ask(QDir(folder).filePath(name + u'.' + suffix));
+    if (picked.isEmpty())
         return {};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
+    const QString path = withSuffix(picked, suffix);
     settings->setValue(FolderKey, QFileInfo(path).absolutePath());
     return path;
 }

@@ -8,7 +8,6 @@
 #include "platform/savefile.h"
 #include "platform/textlines.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -520,15 +519,6 @@ std::optional<QString> SiteFile::save(const QString& path, const Site& site) {
     return failureMessage(saveWhole(path, siteToJson(site)));
 }
 
-QString storedBackgroundPath(const QString& sitePath, const QString& picturePath) {
-    const QString absolute = QDir::cleanPath(QFileInfo(picturePath).absoluteFilePath());
-    const QString relative = QFileInfo(sitePath).absoluteDir().relativeFilePath(absolute);
-    if (relative == QStringLiteral("..") || relative.startsWith(QStringLiteral("../")) ||
-        QDir::isAbsolutePath(relative))
-        return absolute;
-    return relative;
-}
-
 BackgroundKind backgroundKind(const QString& file) {
     const QString suffix = QFileInfo(file).suffix();
     if (suffix.compare(QStringLiteral("dxf"), Qt::CaseInsensitive) == 0)
@@ -536,10 +526,6 @@ BackgroundKind backgroundKind(const QString& file) {
     if (suffix.compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
         return BackgroundKind::Pdf;
     return BackgroundKind::Picture;
-}
-
-QString resolvedBackgroundPath(const QString& sitePath, const QString& storedPath) {
-    return QDir::cleanPath(QFileInfo(sitePath).absoluteDir().filePath(storedPath));
 }
 
 } // namespace vistaro

@@ -59,17 +59,8 @@ public:
     static std::optional<QString> save(const QString& path, const Site& site);
 };
 
-// The background picture's path as the site file at `sitePath` keeps it: relative to the site
-// file's folder when the picture lies in it or below, otherwise absolute; '/' separates folders.
-// On "Save as" into another folder, resolve the kept path against the old site file and store
-// it again against the new one.
-QString storedBackgroundPath(const QString& sitePath, const QString& picturePath);
-
 // What a background file is, by its name's suffix (".dxf", ".pdf", any case); anything else is
 // a picture.
 BackgroundKind backgroundKind(const QString& file);
-
-// The picture's absolute path from the path the site file at `sitePath` keeps.
-QString resolvedBackgroundPath(const QString& sitePath, const QString& storedPath);
 
 } // namespace vistaro

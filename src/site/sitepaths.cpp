@@ -38,10 +38,6 @@ QString exportPath(const QString& siteFile, const QString& unnamed, const QStrin
     return QDir(folder).filePath(name + u'.' + suffix);
 }
 
-QString withSuffix(const QString& path, const QString& suffix) {
-    return QFileInfo(path).suffix().isEmpty() ? path + u'.' + suffix : path;
-}
-
 QStringList recentFiles(QStringList files, const QString& opened, int keep) {
     files.removeAll(opened);
     files.prepend(opened);

@@ -18,8 +18,6 @@ QString pictureName(const QString& siteFile, const QString& picture);
 // Where a file made from the site is first proposed: beside the site file and named as it, with
 // `suffix`; `unnamed` in the documents folder while the site has no file.
 QString exportPath(const QString& siteFile, const QString& unnamed, const QString& suffix);
-// `path` with `suffix` added when it has none.
-QString withSuffix(const QString& path, const QString& suffix);
 
 // The most recent files first, `opened` on top, none twice, at most `keep`.
 QStringList recentFiles(QStringList files, const QString& opened, int keep);

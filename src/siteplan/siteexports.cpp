@@ -6,6 +6,7 @@
 #include "platform/csvfile.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "platform/savefile.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
 #include "site/sitepaths.h"

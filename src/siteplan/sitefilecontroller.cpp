@@ -5,6 +5,7 @@
 #include "optics/coveragesettings.h"
 #include "platform/dialogs.h"
 #include "platform/messagebox.h"
+#include "platform/savefile.h"
 #include "platform/settingspath.h"
 #include "site/sitepaths.h"
 #include "siteplan/planview.h"
@@ -25,10 +26,6 @@ namespace {
 const QString RecentKey = QStringLiteral("SitePlan/recentFiles");
 constexpr int RecentCount = 8;
 constexpr int FailureShownMs = 10'000;
-
-QString withSuffix(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".vistaro") : path;
-}
 
 } // namespace
 
@@ -143,7 +140,7 @@ bool SiteFileController::saveAs() {
                                                        tr("Site plans (*.vistaro)"));
     if (picked.isEmpty())
         return false;
-    const QString path = withSuffix(picked);
+    const QString path = withSuffix(picked, QStringLiteral("vistaro"));
     if (!writeTo(path))
         return false;
     m_file = path;

@@ -350,38 +350,6 @@ private slots:
         QFETCH(BackgroundKind, kind);
         QCOMPARE(backgroundKind(file), kind);
     }
-
-    // The picture's path is kept relative when it lies beside or below the site file, and
-    // resolves to where it was.
-    void backgroundPaths_data() {
-        QTest::addColumn<QString>("site");
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QString>("stored");
-        struct Row {
-            const char* name;
-            const char* site;
-            const char* picture;
-            const char* stored;
-        };
-        for (const Row& row : {
-                 Row{"below", "/work/site.vistaro", "/work/plans/ground.svg", "plans/ground.svg"},
-                 Row{"above", "/work/sub/site.vistaro", "/work/plan.png", "/work/plan.png"},
-                 Row{"a name that starts with two dots", "/work/site.vistaro", "/work/..plan.png",
-                     "..plan.png"},
-                 Row{"a path that goes up and down", "/work/site.vistaro",
-                     "/work/plans/../plan.png", "plan.png"},
-             })
-            QTest::newRow(row.name) << QString::fromUtf8(row.site) << QString::fromUtf8(row.picture)
-                                    << QString::fromUtf8(row.stored);
-    }
-
-    void backgroundPaths() {
-        QFETCH(QString, site);
-        QFETCH(QString, picture);
-        QFETCH(QString, stored);
-        QCOMPARE(storedBackgroundPath(site, picture), stored);
-        QCOMPARE(resolvedBackgroundPath(site, stored), QDir::cleanPath(picture));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSiteFile)

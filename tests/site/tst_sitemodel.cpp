@@ -350,6 +350,9 @@ private slots:
         row("beside", "plan.png", "/plans/plan.png", "plan.png");
         row("above", "../x.jpg", "/x.jpg", "/x.jpg");
         row("elsewhere", "/scans/x.jpg", "/scans/x.jpg", "/scans/x.jpg");
+        row("below", "scans/x.jpg", "/plans/scans/x.jpg", "scans/x.jpg");
+        row("two dots begin a name", "..x.jpg", "/plans/..x.jpg", "..x.jpg");
+        row("up and down again", "scans/../x.jpg", "/plans/x.jpg", "x.jpg");
     }
     void pictureFiles() {
         QFETCH(QString, site);
