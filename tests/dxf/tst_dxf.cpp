@@ -253,20 +253,14 @@ private slots:
 
     // A level's layer is named by its key; a key of the user's that a layer name cannot hold
     // keeps the characters it can.
-    void levelLayers_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("layer");
-        QTest::newRow("user's") << QStringLiteral("level-2") << QStringLiteral("VISTARO-LEVEL-2");
-        QTest::newRow("forbidden characters")
-            << QStringLiteral("a/b:c*é") << QStringLiteral("VISTARO-A_B_C__");
-    }
-
     void levelLayers() {
-        QFETCH(QString, key);
-        QFETCH(QString, layer);
-        const LevelSet set =
-            userLevelSet(QStringLiteral("Tender"), {{key, QStringLiteral("Level"), 100}}, false);
-        QCOMPARE(dxfLevelLayer(set, 0), layer);
+        const auto layer = [](const QString& key) {
+            return dxfLevelLayer(userLevelSet(QStringLiteral("Tender"),
+                                              {{key, QStringLiteral("Level"), 100}}, false),
+                                 0);
+        };
+        QCOMPARE(layer(QStringLiteral("level-2")), QStringLiteral("VISTARO-LEVEL-2"));
+        QCOMPARE(layer(QStringLiteral("a/b:c*é")), QStringLiteral("VISTARO-A_B_C__"));
     }
 
     // The export read back: every layer, closed bands and areas, open walls, the cameras' marks,
@@ -320,12 +314,9 @@ private slots:
         QVERIFY(near(drawing.lines[0].from, {102, 203}));
         QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
         // Labels 0.3 m high.
+        const int areas = layerIndex(drawing, QStringLiteral("VISTARO-AREAS"));
         QCOMPARE(drawing.texts, (std::vector<DxfText>{
-                                    {layerIndex(drawing, QStringLiteral("VISTARO-AREAS")),
-                                     {101, 201},
-                                     0.3,
-                                     0,
-                                     QStringLiteral("Entrée")},
+                                    {areas, {101, 201}, 0.3, 0, QStringLiteral("Entrée")},
                                     {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
@@ -394,10 +385,7 @@ private slots:
         row("blank number", withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}}),
             "Line 10 holds no number.");
         row("number after a zero byte",
-            withEntities({{0, "LINE"},
-                          {10, QByteArray("\0"
-                                          "5",
-                                          2)}}),
+            withEntities({{0, "LINE"}, {10, QByteArray(1, '\0') + '5'}}),
             "Line 8 holds no number.");
         // dxflib throws on a comment "dxflib" that names no version.
         row("damaged", groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}}),
@@ -440,25 +428,17 @@ private slots:
         }
     }
 
-    void hostileFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.dxf"
-                                 << "No such file or directory";
-        QTest::newRow("folder") << "folder"
-                                << "it is a folder.";
-    }
-
     void hostileFiles() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
         QTemporaryDir folder;
         QVERIFY(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("folder")));
-        const QString path = folder.filePath(name);
-        const DxfReadResult read = readDxfFile(path);
-        QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
-        QCOMPARE(read.error, QStringLiteral("Could not open \"%1\": %2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        for (const auto& [name, reason] : {std::pair{"missing.dxf", "No such file or directory"},
+                                           std::pair{"folder", "it is a folder."}}) {
+            const QString path = folder.filePath(QLatin1String(name));
+            const DxfReadResult read = readDxfFile(path);
+            QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
+            QCOMPARE(read.error, QStringLiteral("Could not open \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(path), QLatin1String(reason)));
+        }
     }
 
     // Told of each 64 KiB and of the end; a cancel at any call leaves nothing but "cancelled".
