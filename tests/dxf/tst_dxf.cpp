@@ -92,8 +92,16 @@ bool near(PlanPoint a, PlanPoint b) {
     return near(QPointF(a.x, a.y), QPointF(b.x, b.y));
 }
 
+// Numbers to millionths (no -0), " " between them.
+QString figures(std::initializer_list<double> values) {
+    QStringList texts;
+    for (const double value : values)
+        texts << QString::number(std::round(value * 1e6) / 1e6 + 0.0, 'g', 12);
+    return texts.join(u' ');
+}
+
 QString bounds(const DxfBounds& box) {
-    return QStringLiteral("%1 %2 %3 %4").arg(box.minX).arg(box.minY).arg(box.maxX).arg(box.maxY);
+    return figures({box.minX, box.minY, box.maxX, box.maxY});
 }
 
 } // namespace
@@ -105,7 +113,8 @@ private slots:
     // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR whose
     // line lies far away, one reference to it; a line in paper space, far away too; a line with
     // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own; a text and
-    // an MTEXT.
+    // an MTEXT. Its walls, in metres moved by (100, 200): two lines, the polyline with its bay (a
+    // semicircle of 2 m round (108, 208), 36 steps of 5 degrees), the stair's arc round (100, 204).
     void readsThePlan() {
         const DxfReadResult read = readDxfFile(PlanFile);
         QCOMPARE(read.error, QString());
@@ -131,12 +140,7 @@ private slots:
         QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
         mtext.angleDeg = 90;
         QCOMPARE(mtext, (DxfText{layer, {7000, 2000}, 200, 90, QStringLiteral("Store\nRoom")}));
-    }
 
-    // In metres, moved by (100, 200): the two lines, the polyline with its bay (a semicircle of
-    // 2 m round (108, 208), 36 steps of 5 degrees) and the stair's arc round (100, 204).
-    void wallsFromThePlan() {
-        const DxfDrawing plan = readDxfFile(PlanFile).drawing;
         const std::vector<SiteWall> walls =
             wallsFromLayers(plan, {QStringLiteral("walls")}, 0.001, {100, 200});
         QCOMPARE(walls.size(), std::size_t(4));
@@ -158,40 +162,30 @@ private slots:
         QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
     }
 
-    // "bulge|the points of the edge from (0, 0) to (2, 0)|its bounds"
+    // The edge from (0, 0) to (2, 0): "its points, the middle one, its bounds". A positive bulge
+    // turns counter-clockwise: the arc swells to the right of the chord.
     void bulges_data() {
         QTest::addColumn<double>("bulge");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("box");
-        // A positive bulge turns counter-clockwise: the arc swells to the right of the chord.
-        QTest::newRow("half circle, counter-clockwise") << 1.0 << "37 (1,-1)"
-                                                        << "0 -1 2 0";
-        QTest::newRow("half circle, clockwise") << -1.0 << "37 (1,1)"
-                                                << "0 0 2 1";
+        QTest::addColumn<QString>("shape");
+        QTest::newRow("half circle, counter-clockwise") << 1.0 << "37 1 -1 0 -1 2 0";
+        QTest::newRow("half circle, clockwise") << -1.0 << "37 1 1 0 0 2 1";
         // tan(22.5 degrees): a quarter circle round (1, 1).
-        QTest::newRow("quarter") << std::tan(std::numbers::pi / 8) << "19 (1,-0.414214)"
-                                 << "0 -0.414214 2 0";
+        QTest::newRow("quarter") << std::tan(std::numbers::pi / 8)
+                                 << "19 1 -0.414214 0 -0.414214 2 0";
     }
 
     void bulges() {
         QFETCH(double, bulge);
-        QFETCH(QString, points);
-        QFETCH(QString, box);
+        QFETCH(QString, shape);
         DxfDrawing drawing;
         drawing.layers.push_back({QStringLiteral("0")});
         drawing.polylines.push_back({0, {{{0, 0}, bulge}, {{2, 0}, 0}}, false});
         const std::vector<QPointF> along = polylinePoints(drawing.polylines[0]);
         const QPointF middle = along[along.size() / 2];
-        QCOMPARE(QStringLiteral("%1 (%2,%3)")
-                     .arg(along.size())
-                     .arg(std::round(middle.x() * 1e6) / 1e6)
-                     .arg(std::round(middle.y() * 1e6) / 1e6),
-                 points);
+        QCOMPARE(figures({double(along.size()), middle.x(), middle.y()}) + u' ' +
+                     bounds(boundsOf(drawing)),
+                 shape);
         QCOMPARE(along.back(), QPointF(2, 0));
-        DxfBounds rounded = boundsOf(drawing);
-        for (double* value : {&rounded.minX, &rounded.minY, &rounded.maxX, &rounded.maxY})
-            *value = std::round(*value * 1e6) / 1e6 + 0.0; // no -0
-        QCOMPARE(bounds(rounded), box);
     }
 
     // A closed polyline bends its closing edge too, and ends where it began.
