@@ -125,6 +125,19 @@ private slots:
             << "4.8 3.6 720 576 3 1.7 6 10" << 0
             << "43.6°|33.4°|53.1°|8.07 m|89.2 px/m|Observation|3.46 m|36.13 m|16.81 mm|6.7 m|"
                "Unbounded (horizon)|";
+        // A 4:3 picture on 16:9 spans its height, 3.13 x 4/3 = 4.1733 mm wide, diagonal 5.2167: at
+        // 5 m 1280 / 5.2167 = 245.367 px/m; identification to 4 x 1280 / (250 x 4.1733) = 4.907 m,
+        // needs 250 x 5 x 4.1733 / 1280 = 4.0755 mm; near edge 1.7 / (1.565 / 4) = 4.345 m.
+        QTest::newRow("4:3 picture on 1/2.8\"")
+            << "5.57 3.13 1280 960 1.7 1.7 4 5" << 0
+            << u"55.1°|42.7°|66.2°|5.22 m|245.3 px/m|Recognition|4.9 m|49.07 m|4.08 mm|4.35 m|"
+               u"Unbounded (horizon)|"_s;
+        // Analog 704 x 480 on the same largest 4:3 area: scene 6.9556 m, 101.214 px/m;
+        // identification to 6 x 704 / 1043.33 = 4.0486 m, needs 14.8201 mm; near edge 6.518 m.
+        QTest::newRow("704 x 480 on 1/2.8\"")
+            << "5.57 3.13 704 480 1.7 1.7 6 10" << 0
+            << u"38.4°|29.2°|47.0°|6.96 m|101.2 px/m|Observation|4.04 m|40.48 m|14.83 mm|6.52 m|"
+               u"Unbounded (horizon)|"_s;
         // Edges 3 / tan(45° ± 12.68°); the target's depth 10 cos 45° + 1.3 sin 45° = 7.9903 m:
         // scene 6.3922 m, 300.36 px/m, 0.625 x 7.9903 = 4.994 mm; levels end at 1.3 / tan 32.32° =
         // 2.0548 m, where the view meets the targets' plane.

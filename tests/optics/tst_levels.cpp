@@ -5,7 +5,6 @@
 #include "optics/levels.h"
 #include "optics/levelsetfile.h"
 #include "optics/reading.h"
-#include "optics/sight.h"
 #include "support/hostilefiles.h"
 
 #include <QSettings>
@@ -42,38 +41,6 @@ class TestLevels : public QObject {
     Q_OBJECT
 
 private slots:
-    // Worked by hand, the cases the window's figures do not reach: a picture taller than the
-    // sensor, the largest 4:3 area of a 16:9 one.
-    void optics_data() {
-        QTest::addColumn<Camera>("camera");
-        QTest::addColumn<double>("focal");
-        QTest::addColumn<double>("distance");
-        // density|EN 62676-4 level reached (-1: below monitor, 1 detection, 4 identification)|
-        // identification up to|detection up to|focal length for identification
-        QTest::addColumn<QString>("figures");
-        // A 4:3 picture on a 16:9 sensor spans its height: 3.13 x 4/3 mm wide.
-        QTest::newRow("4:3 picture on 1/2.8\"") << Camera{{5.57, 3.13}, {1280, 960}} << 4.0 << 5.0
-                                                << "245.367|3|4.90735|49.0735|4.07552";
-        // On 16:9 the largest 4:3 area, 3.13 x 4/3 = 4.1733 mm wide: 704 / (10 x 4.1733 / 6).
-        QTest::newRow("704 x 480 on 1/2.8\"") << Camera{{5.57, 3.13}, {704, 480}} << 6.0 << 10.0
-                                              << "101.214|2|4.04856|40.4856|14.8201";
-    }
-
-    void optics() {
-        QFETCH(Camera, camera);
-        QFETCH(double, focal);
-        QFETCH(double, distance);
-        QFETCH(QString, figures);
-        const std::optional<double> density = pixelDensity(camera, focal, distance);
-        const std::optional<Level> level =
-            density ? levelReached(*density, levelDensities(enLevels(), camera)) : std::nullopt;
-        const QStringList shown{
-            figure(density), QString::number(level ? int(*level) : -1),
-            figure(levelDistance(camera, focal, 250)), figure(levelDistance(camera, focal, 25)),
-            figure(neededScaleAt({camera, Projection::Rectilinear, focal, 0, 0}, 250, distance))};
-        QCOMPARE(shown.join(u'|'), figures);
-    }
-
     // "density level" of EN 62676-4: 0 monitor, 1 detection, 2 observation, 3 recognition,
     // 4 identification, 5 inspection, -1 none; 250 less a rounding error still identifies.
     void levelBounds_data() {
