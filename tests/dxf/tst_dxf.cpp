@@ -84,14 +84,6 @@ QString layers(const DxfDrawing& drawing) {
     return described.join(u'|');
 }
 
-bool near(QPointF a, QPointF b) {
-    return std::hypot(a.x() - b.x(), a.y() - b.y()) < 1e-9;
-}
-
-bool near(PlanPoint a, PlanPoint b) {
-    return near(QPointF(a.x, a.y), QPointF(b.x, b.y));
-}
-
 // Numbers to millionths (no -0), " " between them.
 QString figures(std::initializer_list<double> values) {
     QStringList texts;
@@ -148,17 +140,16 @@ private slots:
         QCOMPARE(walls[1].points, (std::vector<PlanPoint>{{110, 200}, {110, 208}}));
         const std::vector<PlanPoint>& bay = walls[2].points;
         QCOMPARE(bay.size(), std::size_t(39));
-        QVERIFY(near(bay[0], {110, 208}));
-        QVERIFY(near(bay[18], {108, 210}));
-        QVERIFY(near(bay[36], {106, 208}));
-        QVERIFY(near(bay[38], {100, 200}));
+        QCOMPARE(figures({bay[0].x, bay[0].y, bay[18].x, bay[18].y, bay[36].x, bay[36].y}),
+                 QStringLiteral("110 208 108 210 106 208"));
+        QCOMPARE(bay[38], (PlanPoint{100, 200}));
         for (std::size_t i = 1; i < 36; ++i)
             QVERIFY(std::abs(std::hypot(bay[i].x - 108, bay[i].y - 208) - 2) < 1e-9);
         const std::vector<PlanPoint>& stair = walls[3].points;
         QCOMPARE(stair.size(), std::size_t(37));
-        QVERIFY(near(stair.front(), {100, 205}));
-        QVERIFY(near(stair[18], {99, 204}));
-        QVERIFY(near(stair.back(), {100, 203}));
+        QCOMPARE(
+            figures({stair[0].x, stair[0].y, stair[18].x, stair[18].y, stair[36].x, stair[36].y}),
+            QStringLiteral("100 205 99 204 100 203"));
         QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
     }
 
@@ -194,7 +185,7 @@ private slots:
         const std::vector<QPointF> points = polylinePoints(square);
         QCOMPARE(points.size(), std::size_t(4 + 35 + 1));
         QCOMPARE(points.back(), QPointF(0, 0));
-        QVERIFY(near(points[4 + 17], {-1, 1}));
+        QCOMPARE(figures({points[4 + 17].x(), points[4 + 17].y()}), QStringLiteral("-1 1"));
     }
 
     void units_data() {
@@ -305,8 +296,9 @@ private slots:
         const int cameras = layerIndex(drawing, QStringLiteral("VISTARO-CAMERAS"));
         QCOMPARE(drawing.circles, (std::vector<DxfCircle>{{cameras, {102, 203}, DxfCameraRadius}}));
         QCOMPARE(drawing.lines.size(), std::size_t(1));
-        QVERIFY(near(drawing.lines[0].from, {102, 203}));
-        QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
+        const DxfLine& pan = drawing.lines[0];
+        QCOMPARE(figures({pan.from.x(), pan.from.y(), pan.to.x(), pan.to.y() - DxfPanLength}),
+                 QStringLiteral("102 203 102 203"));
         // Labels 0.3 m high.
         const int areas = layerIndex(drawing, QStringLiteral("VISTARO-AREAS"));
         QCOMPARE(drawing.texts, (std::vector<DxfText>{
