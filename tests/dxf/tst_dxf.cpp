@@ -188,21 +188,13 @@ private slots:
         QCOMPARE(figures({points[4 + 17].x(), points[4 + 17].y()}), QStringLiteral("-1 1"));
     }
 
-    void units_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<double>("metres"); // 0: none
-        QTest::newRow("unitless") << 0 << 0.0;
-        QTest::newRow("foot") << 2 << 0.3048;
-        QTest::newRow("metre") << 6 << 1.0;
-        QTest::newRow("US survey mile") << 24 << 6336000.0 / 3937;
-        QTest::newRow("beyond the table") << 25 << 0.0;
-        QTest::newRow("negative") << -4 << 0.0;
-    }
-
+    // Metres in a unit of the drawing, 0 for none: unitless, foot, metre, US survey mile, beyond
+    // the table, negative.
     void units() {
-        QFETCH(int, code);
-        QFETCH(double, metres);
-        QCOMPARE(metresPerInsUnit(code).value_or(0), metres);
+        QList<double> metres;
+        for (const int code : {0, 2, 6, 24, 25, -4})
+            metres << metresPerInsUnit(code).value_or(0);
+        QCOMPARE(metres, (QList<double>{0, 0.3048, 1, 6336000.0 / 3937, 0, 0}));
     }
 
     void strings_data() {
@@ -308,22 +300,18 @@ private slots:
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message
     // names the file.
-    void exportFailures_data() {
-        QTest::addColumn<double>("x");
-        QTest::newRow("not a number") << std::nan("");
-        QTest::newRow("beyond 10 000 km") << 2e7;
-    }
-
     void exportFailures() {
-        QFETCH(double, x);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
-        QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
-        DxfCoverage coverage;
-        coverage.walls.push_back({{{0, 0}, {x, 0}}});
-        const std::optional<QString> error = saveDxf(path, coverage);
-        QVERIFY(error && error->contains(QDir::toNativeSeparators(path)));
-        QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
+        for (const double x : {std::nan(""), 2e7}) { // not a number, beyond 10 000 km
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
+            QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
+            DxfCoverage coverage;
+            coverage.walls.push_back({{{0, 0}, {x, 0}}});
+            const std::optional<QString> error = saveDxf(path, coverage);
+            QVERIFY2(error && error->contains(QDir::toNativeSeparators(path)),
+                     qPrintable(QString::number(x)));
+            QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
+        }
     }
 
     // What the file holds, the reader's limits, and what the message says (empty: the lines and
