@@ -250,32 +250,27 @@ private slots:
 
     // A length rounds halves exact in decimal up, binary noise notwithstanding (1.005 is
     // 1.00499999999999989); a level's reach rounds down and a density is truncated, but 0.29,
-    // 28.999999999999996 hundredths, stays 0.29. Nothing infinite shows.
+    // 28.999999999999996 hundredths, stays 0.29. Nothing infinite shows. A focal length to type
+    // rounds up to hundredths, but 1.1 (110.00000000000001 hundredths) stays 1.1.
     void rounding_data() {
         QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("shown"); // length | reach | density | angle
-        QTest::newRow("1.005") << 1.005 << "1.01 m|1 m|1 px/m|1.0°";
-        QTest::newRow("0.29") << 0.29 << "0.29 m|0.29 m|0.2 px/m|0.3°";
-        QTest::newRow("249.97") << 249.97 << "249.97 m|249.97 m|249.9 px/m|250.0°";
-        QTest::newRow("not a number") << qQNaN() << "-|-|-|-";
+        QTest::addColumn<QString>("shown"); // length | reach | density | angle | focal to type
+        QTest::newRow("1.005") << 1.005 << "1.01 m|1 m|1 px/m|1.0°|1.01";
+        QTest::newRow("0.29") << 0.29 << "0.29 m|0.29 m|0.2 px/m|0.3°|0.29";
+        QTest::newRow("1.1") << 1.1 << "1.1 m|1.1 m|1.1 px/m|1.1°|1.1";
+        QTest::newRow("249.97") << 249.97 << "249.97 m|249.97 m|249.9 px/m|250.0°|249.97";
+        QTest::newRow("not a number") << qQNaN() << "-|-|-|-|nan";
     }
 
     void rounding() {
         QFETCH(double, value);
         QFETCH(QString, shown);
-        QCOMPARE(
-            QStringList({CoverageText::length(value, Units::Metric),
-                         CoverageText::reach(value, Units::Metric),
-                         CoverageText::density(value, Units::Metric), CoverageText::angle(value)})
-                .join(u'|'),
-            shown);
-    }
-
-    // "needed typed": rounded up to hundredths, 1.1 being 110.00000000000001 hundredths in binary.
-    void focalToType() {
-        QCOMPARE(vistaro::focalToType(6.25), 6.25);
-        QCOMPARE(vistaro::focalToType(6.251), 6.26);
-        QCOMPARE(vistaro::focalToType(1.1), 1.1);
+        QCOMPARE(QStringList({CoverageText::length(value, Units::Metric),
+                              CoverageText::reach(value, Units::Metric),
+                              CoverageText::density(value, Units::Metric),
+                              CoverageText::angle(value), QString::number(focalToType(value))})
+                     .join(u'|'),
+                 shown);
     }
 
     // Half-sizes 2.7822 x 1.565 mm, half-diagonal 3.1922; 1.4 mm aimed at a target 5 m ahead, 1.3 m
