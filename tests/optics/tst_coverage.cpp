@@ -206,30 +206,20 @@ private slots:
     // A height shows to its unit's precision, and a field still showing it keeps the height to
     // the last digit: 3 m is 9.8425 ft, shown 9.84, and stays 3 m; the same 9.84 typed over
     // another height is 9.84 x 0.3048 = 2.999232 m.
-    void heightShownRounded_data() {
-        QTest::addColumn<double>("metres");
-        QTest::addColumn<int>("units");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<double>("typedOver");
-        QTest::newRow("3 m in feet") << 3.0 << 1 << u"9.84"_s << 2.999232;
-        QTest::newRow("4.5723 m in metres") << 4.5723 << 0 << u"4.572"_s << 4.572;
-    }
-
     void heightShownRounded() {
-        QFETCH(double, metres);
-        QFETCH(int, units);
-        QFETCH(QString, shown);
-        QFETCH(double, typedOver);
-        const Units unit = static_cast<Units>(units);
-        QCOMPARE(heightText(metres, unit), shown);
-        CoverageInputs inputs{.mountHeightM = metres, .targetHeightM = metres, .units = unit};
-        const CoverageFields fields{u""_s, u""_s, u""_s, u""_s, u""_s, shown, shown, u""_s};
-        const FieldsRead kept = readFields(inputs, fields, false, SensorFormat::Third);
-        QVERIFY(kept.mountHeightM.value == metres && kept.targetHeightM.value == metres);
-        QVERIFY(inputs.mountHeightM == metres);
-        inputs.mountHeightM = 10;
-        const FieldsRead typed = readFields(inputs, fields, false, SensorFormat::Third);
-        QVERIFY(std::abs(*typed.mountHeightM.value - typedOver) < 1e-12);
+        for (const auto& [metres, unit, shown, typedOver] :
+             {std::tuple{3.0, Units::Imperial, u"9.84"_s, 2.999232},
+              std::tuple{4.5723, Units::Metric, u"4.572"_s, 4.572}}) {
+            QCOMPARE(heightText(metres, unit), shown);
+            CoverageInputs inputs{.mountHeightM = metres, .targetHeightM = metres, .units = unit};
+            const CoverageFields fields{u""_s, u""_s, u""_s, u""_s, u""_s, shown, shown, u""_s};
+            const FieldsRead kept = readFields(inputs, fields, false, SensorFormat::Third);
+            QVERIFY(kept.mountHeightM.value == metres && kept.targetHeightM.value == metres);
+            QVERIFY(inputs.mountHeightM == metres);
+            inputs.mountHeightM = 10;
+            const FieldsRead typed = readFields(inputs, fields, false, SensorFormat::Third);
+            QVERIFY(std::abs(*typed.mountHeightM.value - typedOver) < 1e-12);
+        }
     }
 
     // Decimal commas: 1/3" is 4.8 mm wide, the target 0.8 m under the camera at 12.5 m, so
