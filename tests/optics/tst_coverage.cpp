@@ -34,9 +34,8 @@ QString shownTexts(const CoverageResult& result, std::initializer_list<const cha
 
 } // namespace
 
-// The coverage figures as the window shows them, from the texts of its fields and of the
-// calculator, for each lens projection, and the depth of field, against values worked out by
-// hand.
+// The coverage figures as the window shows them, from its fields' and the calculator's texts, for
+// each lens projection, and the depth of field, against values worked out by hand.
 class TestCoverage : public QObject {
     Q_OBJECT
 

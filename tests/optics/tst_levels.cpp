@@ -17,9 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// 1/3", 4.8 mm wide, full HD: the picture spans the sensor's width. With f = 8 mm a density d is
-// met up to 8 x 1920 / (d x 4.8) = 3200 / d metres, and at 10 m it needs d x 10 x 4.8 / 1920 =
-// d / 40 mm.
+// 1/3", 4.8 mm wide, full HD: with f = 8 mm a density d is met up to 8 x 1920 / 4.8 d = 3200 / d
+// metres, and at 10 m needs d x 10 x 4.8 / 1920 = d / 40 mm.
 const Camera ThirdFullHd{{4.8, 3.6}, {1920, 1080}};
 
 // A tender's own set: a face at 300 px/m, a gait at 100 px/ft (328.084 px/m).
