@@ -50,120 +50,102 @@ private slots:
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
         // detection|NeededFocal|DeadZone|FarEdge|Problem
         QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const char* typed, const char* shown, int units = 0) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << units << QString::fromUtf8(shown);
+        };
         // S = sqrt(10² + 1.3²) = 10.084146 m, 1.3 sin t = 1.69 / S = 0.167590; scene 4.8 S / 6 =
         // 8.0673 m, 1920 / 8.0673 = 237.997 px/m; a level ends at depth z = 2400 / density, on the
         // ground (z - 0.167590) S / 10: identification 9.5118 m, detection 96.6388 m; it needs
         // 250 x 4.8 S / 1920 = 6.3026 mm, rounded up.
-        QTest::newRow("1/3\" full HD, 6 mm, 10 m, axis below the horizon")
-            << "4.8 3.6 1920 1080 3 1.7 6 10" << 0
-            << u"43.6°|25.4°|49.3°|8.07 m|237.9 px/m|Recognition|9.51 m|96.63 m|6.31 mm|8.2 m|"
-               u"Unbounded (horizon)|"_s;
+        row("1/3\" full HD, 6 mm, 10 m, axis below the horizon", "4.8 3.6 1920 1080 3 1.7 6 10",
+            "43.6°|25.4°|49.3°|8.07 m|237.9 px/m|Recognition|9.51 m|96.63 m|6.31 mm|8.2 m|"
+            "Unbounded (horizon)|");
         // S = sqrt(144 + 6.4²) = 13.6 m, tilt atan(6.4 / 12) = 28.07°; scene 0.6 S = 8.16 m,
         // 235.29 px/m; identification to depth 8 x 1920 / 1200 = 12.8 m, on the ground
         // (12.8 - 6.4² / 13.6) x 13.6 / 12 = 11.0933 m, needs 250 x 4.8 S / 1920 = 8.5 mm;
         // detection (128 m deep) ends at the far edge 6.4 / tan(28.07° - 9.58°) = 19.134 m;
         // ground from 8 / tan(28.07° + 9.58°) = 10.37 m to 8 / tan(18.49°) = 23.92 m.
-        QTest::newRow("8 m up, aimed at 1.6 m at 12 m")
-            << "4.8 3.6 1920 1080 8 1.6 8 12" << 0
-            << u"33.4°|19.2°|38.0°|8.16 m|235.2 px/m|Recognition|11.09 m|19.13 m|8.5 mm|10.37 m|"
-               u"23.92 m|"_s;
+        row("8 m up, aimed at 1.6 m at 12 m", "4.8 3.6 1920 1080 8 1.6 8 12",
+            "33.4°|19.2°|38.0°|8.16 m|235.2 px/m|Recognition|11.09 m|19.13 m|8.5 mm|10.37 m|"
+            "23.92 m|");
         // S = sqrt(225 + 13.3²) = 20.0472 m: 1920 x 16 / 4.8 S = 319.25 px/m (not the ground's
         // 426.7); tilt atan(13.3 / 15) = 41.56°, v/2 = atan(1.35 / 16) = 4.82°: every level ends
         // where heads end, 13.3 / tan 36.74° = 17.818 m; ground 15 / tan 46.39° = 14.29 m to 20.10.
-        QTest::newRow("15 m up, aimed at a head at 15 m")
-            << "4.8 3.6 1920 1080 15 1.7 16 15" << 0
-            << u"17.1°|9.6°|19.5°|6.01 m|319.2 px/m|Identification|17.81 m|17.81 m|12.53 mm|"
-               u"14.29 m|20.1 m|"_s;
-        QTest::newRow("level axis, 90° vertical: near edge at the mounting height")
-            << "4.8 3.6 1920 1080 3 3 1.35 10" << 0
-            << "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
-               "Unbounded (horizon)|";
+        row("15 m up, aimed at a head at 15 m", "4.8 3.6 1920 1080 15 1.7 16 15",
+            "17.1°|9.6°|19.5°|6.01 m|319.2 px/m|Identification|17.81 m|17.81 m|12.53 mm|14.29 m|"
+            "20.1 m|");
+        row("90° vertical: near edge at the mounting height", "4.8 3.6 1920 1080 3 3 1.35 10",
+            "121.3°|90.0°|127.8°|35.56 m|54 px/m|Detection|2.16 m|21.6 m|6.25 mm|3 m|"
+            "Unbounded (horizon)|");
         // S = sqrt(4 + 0.49) = 2.11896 m: 1920 x 50 / 4.8 S = 9438.58 px/m, 0.625 S = 1.3244 mm;
-        // mirrored, t = atan 0.35, v/2 = atan 0.027: every level ends at 0.7 / tan(t - v/2)
-        // = 2.1877.
-        QTest::newRow("below the target, looking over the ground")
-            << "4.8 3.6 1920 1080 1 1.7 50 2" << 0
-            << "5.5°|3.1°|6.3°|0.2 m|9438.5 px/m|Inspection|2.18 m|2.18 m|1.33 mm|-|-|The camera "
-               "is below the target and looks above the horizon: it sees no ground.";
+        // mirrored, t = atan 0.35, v/2 = atan 0.027: levels end at 0.7 / tan(t - v/2) = 2.1877.
+        row("below the target, looking over the ground", "4.8 3.6 1920 1080 1 1.7 50 2",
+            "5.5°|3.1°|6.3°|0.2 m|9438.5 px/m|Inspection|2.18 m|2.18 m|1.33 mm|-|-|"
+            "The camera is below the target and looks above the horizon: it sees no ground.");
         // 1.3716 m apart: S = 10.093626 m, scene 8.0749 m = 26.4924 ft, 237.774 px/m x 0.3048 =
         // 72.473 px/ft; identification (9.6 - 1.3716² / S) S / 10 = 9.5018 m = 31.174 ft,
         // detection 96.7107 m = 317.292 ft, reaches rounded down.
-        QTest::newRow("imperial: heights typed in feet")
-            << "4.8 3.6 1920 1080 10 5.5 6 10" << 1
-            << u"43.6°|25.4°|49.3°|26.49 ft|72.4 px/ft|Recognition|31.17 ft|317.29 ft|6.31 mm|"
-               u"26.76 ft|Unbounded (horizon)|"_s;
-        QTest::newRow("focal length 0") << "4.8 3.6 1920 1080 3 1.7 0 10" << 0
-                                        << "-|-|-|-|-|-|-|-|6.31 mm|-|-|The calculator's focal "
-                                           "length must be greater than zero.";
+        row("imperial: heights typed in feet", "4.8 3.6 1920 1080 10 5.5 6 10",
+            "43.6°|25.4°|49.3°|26.49 ft|72.4 px/ft|Recognition|31.17 ft|317.29 ft|6.31 mm|"
+            "26.76 ft|Unbounded (horizon)|",
+            1);
+        row("focal length 0", "4.8 3.6 1920 1080 3 1.7 0 10",
+            "-|-|-|-|-|-|-|-|6.31 mm|-|-|The calculator's focal length must be greater than zero.");
         // Without the distance the camera's tilt is not known, nor where a level ends.
-        QTest::newRow("distance 1E+308")
-            << "4.8 3.6 1920 1080 3 1.7 6 1E+308" << 0
-            << "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The calculator's distance is too large: "
-               "at most 100000 m.";
-        QTest::newRow("mounting height not a number")
-            << "4.8 3.6 1920 1080 x 1.7 6 10" << 0
-            << "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is not a number.";
+        row("distance 1E+308", "4.8 3.6 1920 1080 3 1.7 6 1E+308",
+            "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The calculator's distance is too large: at most "
+            "100000 m.");
+        row("mounting height not a number", "4.8 3.6 1920 1080 x 1.7 6 10",
+            "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is not a number.");
         // Identification reaches 2.8 x 2592 / (250 x 12.8) = 2.268 m, shown 2.26, where the density
         // is 2592 / (2.26 x 12.8 / 2.8) = 250.88 px/m. Near edge 1.7 / tan 59.75° = 0.99 m.
-        QTest::newRow("1\" 5 MP, 2.8 mm: at the distance shown, identification")
-            << "12.8 9.6 2592 1944 1.7 1.7 2.8 2.26" << 0
-            << u"132.7°|119.5°|141.4°|10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|"
-               u"0.99 m|Unbounded (horizon)|"_s;
+        row("1\" 5 MP, 2.8 mm: identification where shown", "12.8 9.6 2592 1944 1.7 1.7 2.8 2.26",
+            "132.7°|119.5°|141.4°|10.33 m|250.8 px/m|Identification|2.26 m|22.68 m|2.8 mm|0.99 m|"
+            "Unbounded (horizon)|");
         // v/2 = atan(1.8 / 27) = atan(0.05) = tilt atan(1.3 / 26): the upper edge on the horizon;
         // near edge 3 / tan(2 atan 0.05) = 29.925 m, a half rounding up. S = 26.0325 m: 414.87
         // px/m; identification (43.2 - 1.69 / S) S / 26 = 43.189 m, detection 432.475 m; 0.625 S =
         // 16.2703 mm.
-        QTest::newRow("tilt half the vertical angle")
-            << "4.8 3.6 1920 1080 3 1.7 27 26" << 0
-            << "10.2°|5.7°|11.6°|4.63 m|414.8 px/m|Identification|43.18 m|432.47 m|16.28 mm|"
-               "29.93 m|Unbounded (horizon)|";
-        // 4:3 on the whole 4.8 x 3.6 mm, S as in the first row: 720 / 8.0673 = 89.25 px/m; ground
-        // reach (3.6 - 0.167590) S / 10 = 3.4613 m and (36 - ...) = 36.1337 m; 1200 S / 720
-        // = 16.807.
-        QTest::newRow("analog 720 x 576 spans a 4:3 sensor")
-            << "4.8 3.6 720 576 3 1.7 6 10" << 0
-            << "43.6°|33.4°|53.1°|8.07 m|89.2 px/m|Observation|3.46 m|36.13 m|16.81 mm|6.7 m|"
-               "Unbounded (horizon)|";
+        row("tilt half the vertical angle", "4.8 3.6 1920 1080 3 1.7 27 26",
+            "10.2°|5.7°|11.6°|4.63 m|414.8 px/m|Identification|43.18 m|432.47 m|16.28 mm|29.93 m|"
+            "Unbounded (horizon)|");
+        // 4:3 on the whole 4.8 x 3.6 mm, S as in the first row: 720 / 8.0673 = 89.25 px/m; on the
+        // ground (3.6 - 0.167590) S / 10 = 3.4613 m, (36 - ...) = 36.1337 m; 1200 S / 720 = 16.807.
+        row("analog 720 x 576 spans a 4:3 sensor", "4.8 3.6 720 576 3 1.7 6 10",
+            "43.6°|33.4°|53.1°|8.07 m|89.2 px/m|Observation|3.46 m|36.13 m|16.81 mm|6.7 m|"
+            "Unbounded (horizon)|");
         // A 4:3 picture on 16:9 spans its height, 3.13 x 4/3 = 4.1733 mm wide, diagonal 5.2167: at
         // 5 m 1280 / 5.2167 = 245.367 px/m; identification to 4 x 1280 / (250 x 4.1733) = 4.907 m,
         // needs 250 x 5 x 4.1733 / 1280 = 4.0755 mm; near edge 1.7 / (1.565 / 4) = 4.345 m.
-        QTest::newRow("4:3 picture on 1/2.8\"")
-            << "5.57 3.13 1280 960 1.7 1.7 4 5" << 0
-            << u"55.1°|42.7°|66.2°|5.22 m|245.3 px/m|Recognition|4.9 m|49.07 m|4.08 mm|4.35 m|"
-               u"Unbounded (horizon)|"_s;
+        row("4:3 picture on 1/2.8\"", "5.57 3.13 1280 960 1.7 1.7 4 5",
+            "55.1°|42.7°|66.2°|5.22 m|245.3 px/m|Recognition|4.9 m|49.07 m|4.08 mm|4.35 m|"
+            "Unbounded (horizon)|");
         // Analog 704 x 480 on the same largest 4:3 area: scene 6.9556 m, 101.214 px/m;
         // identification to 6 x 704 / 1043.33 = 4.0486 m, needs 14.8201 mm; near edge 6.518 m.
-        QTest::newRow("704 x 480 on 1/2.8\"")
-            << "5.57 3.13 704 480 1.7 1.7 6 10" << 0
-            << u"38.4°|29.2°|47.0°|6.96 m|101.2 px/m|Observation|4.04 m|40.48 m|14.83 mm|6.52 m|"
-               u"Unbounded (horizon)|"_s;
+        row("704 x 480 on 1/2.8\"", "5.57 3.13 704 480 1.7 1.7 6 10",
+            "38.4°|29.2°|47.0°|6.96 m|101.2 px/m|Observation|4.04 m|40.48 m|14.83 mm|6.52 m|"
+            "Unbounded (horizon)|");
         // Edges 3 / tan(45° ± 12.68°); the target's depth 10 cos 45° + 1.3 sin 45° = 7.9903 m:
         // scene 6.3922 m, 300.36 px/m, 0.625 x 7.9903 = 4.994 mm; levels end at 1.3 / tan 32.32° =
         // 2.0548 m, where the view meets the targets' plane.
-        QTest::newRow("tilted 45°")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 45" << 0
-            << u"43.6°|25.4°|49.3°|6.39 m|300.3 px/m|Identification|2.05 m|2.05 m|5 mm|1.9 m|"
-               u"4.74 m|"_s;
+        row("tilted 45°", "4.8 3.6 1920 1080 3 1.7 6 10 45",
+            "43.6°|25.4°|49.3°|6.39 m|300.3 px/m|Identification|2.05 m|2.05 m|5 mm|1.9 m|4.74 m|");
         // Depth 10 cos 20° - 1.3 sin 20° = 8.9523 m: 268.09 px/m, 5.5952 mm; no level on the plane.
-        QTest::newRow("tilted up")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 -20" << 0
-            << u"43.6°|25.4°|49.3°|7.16 m|268 px/m|Identification|-|-|5.6 mm|-|-|At this tilt "
-               u"angle the camera looks above the horizon: it sees no ground."_s;
-        QTest::newRow("tilt 90°")
-            << "4.8 3.6 1920 1080 3 1.7 6 10 90" << 0
-            << u"43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The tilt angle must be more than -90° and less "
-               u"than 90°."_s;
+        row("tilted up", "4.8 3.6 1920 1080 3 1.7 6 10 -20",
+            "43.6°|25.4°|49.3°|7.16 m|268 px/m|Identification|-|-|5.6 mm|-|-|"
+            "At this tilt angle the camera looks above the horizon: it sees no ground.");
+        row("tilt 90°", "4.8 3.6 1920 1080 3 1.7 6 10 90",
+            "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The tilt angle must be more than -90° and less "
+            "than 90°.");
         // The calculator makes a focal length of 0 out of a distance of 0.
-        QTest::newRow("distance 0, and so focal length 0")
-            << "4.8 3.6 1920 1080 3 1.7 0 0" << 0
-            << "-|-|-|-|-|-|-|-|-|-|-|The calculator's distance must be greater than zero.";
-        QTest::newRow("sensor 1E-320 mm wide")
-            << "1E-320 3.6 1920 1080 3 1.7 6 10" << 0
-            << u"-|-|-|-|-|-|-|-|-|-|-|The sensor width is too small: at least 0.001 mm."_s;
-        QTest::newRow("mounting height in feet, too large")
-            << "4.8 3.6 1920 1080 4000 5 6 10" << 1
-            << u"43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is too large: at most "
-               u"3280.84 ft."_s;
+        row("distance 0, and so focal length 0", "4.8 3.6 1920 1080 3 1.7 0 0",
+            "-|-|-|-|-|-|-|-|-|-|-|The calculator's distance must be greater than zero.");
+        row("sensor 1E-320 mm wide", "1E-320 3.6 1920 1080 3 1.7 6 10",
+            "-|-|-|-|-|-|-|-|-|-|-|The sensor width is too small: at least 0.001 mm.");
+        row("mounting height in feet, too large", "4.8 3.6 1920 1080 4000 5 6 10",
+            "43.6°|25.4°|49.3°|-|-|-|-|-|-|-|-|The mounting height is too large: at most 3280.84 "
+            "ft.",
+            1);
     }
 
     void figures() {
