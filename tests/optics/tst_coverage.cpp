@@ -255,30 +255,29 @@ private slots:
         QTest::addColumn<QString>("shown");
         // θ = atan(r / f): atan(1.9873) = 63.29°, atan(1.1179) = 48.19°, atan(2.2801) = 66.32°;
         // scene 5.5644 S / 1.4 = 20.53 m; no edge density, the plane has one throughout.
-        QTest::newRow("rectilinear") << 0 << 0.0 << u"126.6°|96.4°|132.6°|20.53 m|93.5 px/m||"_s;
+        QTest::newRow("rectilinear") << 0 << 0.0 << "126.6°|96.4°|132.6°|20.53 m|93.5 px/m||";
         // θ = r / f: 1.9873 rad = 113.86°, 1.1179 = 64.05°, 2.2801 = 130.64°: past 90°, no scene.
-        QTest::newRow("equidistant")
-            << 1 << 0.0 << u"227.7°|128.1°|261.3°|-|93.5 px/m|93.5 px/m|"_s;
+        QTest::newRow("equidistant") << 1 << 0.0 << "227.7°|128.1°|261.3°|-|93.5 px/m|93.5 px/m|";
         // θ = 2 asin(r / 2f) = 167.08°, 67.96°; the corners (3.1922 > 2f) outside the 360° circle.
         // dr/dθ = f cos(θ/2): 93.507 x cos(83.54°) = 10.52.
-        QTest::newRow("equisolid") << 2 << 0.0 << u"334.2°|135.9°|360.0°|-|93.5 px/m|10.5 px/m|"_s;
+        QTest::newRow("equisolid") << 2 << 0.0 << "334.2°|135.9°|360.0°|-|93.5 px/m|10.5 px/m|";
         // θ = 2 atan(r / 2f) = 89.64°, 58.40°, 97.49°; scene 2 S tan(89.64°) = 1622.18 m.
         // dr/dθ = f / cos²(θ/2): 93.507 / cos²(44.82°) = 185.83.
         QTest::newRow("stereographic")
-            << 3 << 0.0 << u"179.3°|116.8°|195.0°|1622.18 m|93.5 px/m|185.8 px/m|"_s;
+            << 3 << 0.0 << "179.3°|116.8°|195.0°|1622.18 m|93.5 px/m|185.8 px/m|";
         // r = f sin θ ≤ 1.4 mm, under every half-size: every angle the circle's 180°, dr/dθ 0.
-        QTest::newRow("orthographic") << 4 << 0.0 << u"180.0°|180.0°|180.0°|-|93.5 px/m|0 px/m|"_s;
+        QTest::newRow("orthographic") << 4 << 0.0 << "180.0°|180.0°|180.0°|-|93.5 px/m|0 px/m|";
         // f = 2.7822 / 1.39626 rad (80°) = 1.99262 mm; vertical 160 x 9/16 = 90°, diagonal 160 x
         // 6.3844 / 5.5644 = 183.58°; scene 2 S tan 80° = 58.60 m; 1920 / (2 x 1.39626 S) = 133.09.
         QTest::newRow("equidistant, datasheet 160°")
-            << 1 << 160.0 << u"160.0°|90.0°|183.6°|58.6 m|133 px/m|133 px/m|"_s;
+            << 1 << 160.0 << "160.0°|90.0°|183.6°|58.6 m|133 px/m|133 px/m|";
         // f = 2.7822 / tan 60° = 1.60632 mm; 2 atan(1.565 / f) = 88.51°, 2 atan(3.1922 / f) =
         // 126.58°; scene 2 S tan 60° = 17.90 m, 1920 / 17.896 = 107.29 px/m.
         QTest::newRow("rectilinear, datasheet 120°")
-            << 0 << 120.0 << u"120.0°|88.5°|126.6°|17.9 m|107.2 px/m||"_s;
+            << 0 << 120.0 << "120.0°|88.5°|126.6°|17.9 m|107.2 px/m||";
         QTest::newRow("rectilinear, datasheet 190°")
             << 0 << 190.0
-            << u"-|-|-|-|-||The datasheet's angle is wider than this lens projection can show."_s;
+            << "-|-|-|-|-||The datasheet's angle is wider than this lens projection can show.";
     }
 
     void projections() {
