@@ -43,8 +43,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void figures_data() {
-        // sensor w h, columns rows, mount, target; the calculator's focal length and distance;
-        // the tilt when the camera is aimed by it
+        // sensor w h, columns rows, mount, target, the calculator's focal and distance[, tilt]
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("units");
         // AngleH|AngleV|AngleD|SceneWidth|PixelDensity|LevelReached|up to identification|up to
