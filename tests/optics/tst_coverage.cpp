@@ -171,12 +171,11 @@ private slots:
     // A field that does not read keeps the last good value in the inputs the window remembers.
     void badFieldKeepsRememberedValue() {
         CoverageInputs inputs{.sensorSource = SensorSource::PixelSize};
-        readFields(inputs,
-                   {u""_s, u""_s, u"1.45"_s, u"2688"_s, u"1520"_s, u"4.5"_s, u"1.2"_s, u""_s}, true,
+        readFields(inputs, {{}, {}, u"1.45"_s, u"2688"_s, u"1520"_s, u"4.5"_s, u"1.2"_s, {}}, true,
                    SensorFormat::Half);
         const FieldsRead read =
-            readFields(inputs, {u""_s, u""_s, u"0"_s, u"0"_s, u"1520"_s, u"4.5"_s, u"x"_s, u""_s},
-                       true, SensorFormat::Half);
+            readFields(inputs, {{}, {}, u"0"_s, u"0"_s, u"1520"_s, u"4.5"_s, u"x"_s, {}}, true,
+                       SensorFormat::Half);
         QCOMPARE(inputs, CoverageInputs({SensorSource::PixelSize, u"1/3\""_s, SensorSize{4.8, 3.6},
                                          1.45, ImageSize{2688, 1520}, enLevels(), PlateRule{},
                                          EnIdentification, 4.5, 1.2, Units::Metric}));
@@ -192,7 +191,7 @@ private slots:
               std::tuple{4.5723, Units::Metric, u"4.572"_s, 4.572}}) {
             QCOMPARE(heightText(metres, unit), shown);
             CoverageInputs inputs{.mountHeightM = metres, .targetHeightM = metres, .units = unit};
-            const CoverageFields fields{u""_s, u""_s, u""_s, u""_s, u""_s, shown, shown, u""_s};
+            const CoverageFields fields{{}, {}, {}, {}, {}, shown, shown, {}};
             const FieldsRead kept = readFields(inputs, fields, false, SensorFormat::Third);
             QVERIFY(kept.mountHeightM.value == metres && kept.targetHeightM.value == metres);
             QVERIFY(inputs.mountHeightM == metres);
@@ -207,9 +206,8 @@ private slots:
     void regionalFormat() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         CoverageInputs inputs;
-        const FieldsRead read =
-            readFields(inputs, {u""_s, u""_s, u""_s, u""_s, u""_s, u"2,5"_s, u"1,7"_s, u""_s},
-                       false, SensorFormat::Third);
+        const FieldsRead read = readFields(inputs, {{}, {}, {}, {}, {}, u"2,5"_s, u"1,7"_s, {}},
+                                           false, SensorFormat::Third);
         const CoverageResult result =
             computeCoverage(queryOf(read, enLevels(), 3, u"4,8"_s, u"12,5"_s));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -132,23 +132,22 @@ private slots:
     }
 
     void line_data() {
-        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("cells"); // "|" between them
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("empty cells") << QStringList{QString(), QString()} << QByteArray(",\r\n");
+        QTest::newRow("empty cells") << "|" << QByteArray(",\r\n");
         // A spreadsheet runs a cell that starts with one of these; a number stays a number.
-        QTest::newRow("minus word") << QStringList{u"-cmd"_s} << QByteArray("'-cmd\r\n");
-        QTest::newRow("negative number") << QStringList{u"-2.5"_s} << QByteArray("-2.5\r\n");
-        QTest::newRow("at") << QStringList{u"@SUM(A1)"_s} << QByteArray("'@SUM(A1)\r\n");
-        QTest::newRow("tab") << QStringList{u"\tx"_s} << QByteArray("'\tx\r\n");
-        QTest::newRow("line break") << QStringList{u"a\nb"_s} << QByteArray("\"a\nb\"\r\n");
-        QTest::newRow("guarded and quoted")
-            << QStringList{u"=a,b"_s} << QByteArray("\"'=a,b\"\r\n");
+        QTest::newRow("minus word") << "-cmd" << QByteArray("'-cmd\r\n");
+        QTest::newRow("negative number") << "-2.5" << QByteArray("-2.5\r\n");
+        QTest::newRow("at") << "@SUM(A1)" << QByteArray("'@SUM(A1)\r\n");
+        QTest::newRow("tab") << "\tx" << QByteArray("'\tx\r\n");
+        QTest::newRow("line break") << "a\nb" << QByteArray("\"a\nb\"\r\n");
+        QTest::newRow("guarded and quoted") << "=a,b" << QByteArray("\"'=a,b\"\r\n");
     }
 
     void line() {
-        QFETCH(QStringList, cells);
+        QFETCH(QString, cells);
         QFETCH(QByteArray, expected);
-        QCOMPARE(CsvFile::line(cells), expected);
+        QCOMPARE(CsvFile::line(cells.split(u'|')), expected);
     }
 
     void table() {
