@@ -39,11 +39,9 @@ private slots:
         const auto add = [](const char* name, const char* start, CalcField field, const char* typed,
                             const char* texts, const char* stored, const char* atMessage = "",
                             SensorFormat sensor = SensorFormat::Third, const char* mark = ",") {
+            const QByteArrayList parts{start, typed, texts, stored, atMessage, mark};
             QTest::newRow(name) << sensorHeight(sensor) << field
-                                << QStringList{
-                                       QString::fromUtf8(start),     QString::fromUtf8(typed),
-                                       QString::fromUtf8(texts),     QString::fromUtf8(stored),
-                                       QString::fromUtf8(atMessage), QString::fromUtf8(mark)};
+                                << QString::fromUtf8(parts.join('\n')).split(u'\n');
         };
         const char* design = "6|5|4|3";
         const auto F = CalcField::Focale, L = CalcField::L, H = CalcField::H, V = CalcField::V;

@@ -84,16 +84,16 @@ QString layers(const DxfDrawing& drawing) {
     return described.join(u'|');
 }
 
-bool near(QPointF a, QPointF b) {
-    return std::hypot(a.x() - b.x(), a.y() - b.y()) < 1e-9;
-}
-
-bool near(PlanPoint a, PlanPoint b) {
-    return near(QPointF(a.x, a.y), QPointF(b.x, b.y));
+// Numbers to millionths (no -0), " " between them.
+QString figures(std::initializer_list<double> values) {
+    QStringList texts;
+    for (const double value : values)
+        texts << QString::number(std::round(value * 1e6) / 1e6 + 0.0, 'g', 12);
+    return texts.join(u' ');
 }
 
 QString bounds(const DxfBounds& box) {
-    return QStringLiteral("%1 %2 %3 %4").arg(box.minX).arg(box.minY).arg(box.maxX).arg(box.maxY);
+    return figures({box.minX, box.minY, box.maxX, box.maxY});
 }
 
 } // namespace
@@ -105,7 +105,8 @@ private slots:
     // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR whose
     // line lies far away, one reference to it; a line in paper space, far away too; a line with
     // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own; a text and
-    // an MTEXT.
+    // an MTEXT. Its walls, in metres moved by (100, 200): two lines, the polyline with its bay (a
+    // semicircle of 2 m round (108, 208), 36 steps of 5 degrees), the stair's arc round (100, 204).
     void readsThePlan() {
         const DxfReadResult read = readDxfFile(PlanFile);
         QCOMPARE(read.error, QString());
@@ -131,12 +132,7 @@ private slots:
         QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
         mtext.angleDeg = 90;
         QCOMPARE(mtext, (DxfText{layer, {7000, 2000}, 200, 90, QStringLiteral("Store\nRoom")}));
-    }
 
-    // In metres, moved by (100, 200): the two lines, the polyline with its bay (a semicircle of
-    // 2 m round (108, 208), 36 steps of 5 degrees) and the stair's arc round (100, 204).
-    void wallsFromThePlan() {
-        const DxfDrawing plan = readDxfFile(PlanFile).drawing;
         const std::vector<SiteWall> walls =
             wallsFromLayers(plan, {QStringLiteral("walls")}, 0.001, {100, 200});
         QCOMPARE(walls.size(), std::size_t(4));
@@ -144,54 +140,43 @@ private slots:
         QCOMPARE(walls[1].points, (std::vector<PlanPoint>{{110, 200}, {110, 208}}));
         const std::vector<PlanPoint>& bay = walls[2].points;
         QCOMPARE(bay.size(), std::size_t(39));
-        QVERIFY(near(bay[0], {110, 208}));
-        QVERIFY(near(bay[18], {108, 210}));
-        QVERIFY(near(bay[36], {106, 208}));
-        QVERIFY(near(bay[38], {100, 200}));
+        QCOMPARE(figures({bay[0].x, bay[0].y, bay[18].x, bay[18].y, bay[36].x, bay[36].y}),
+                 QStringLiteral("110 208 108 210 106 208"));
+        QCOMPARE(bay[38], (PlanPoint{100, 200}));
         for (std::size_t i = 1; i < 36; ++i)
             QVERIFY(std::abs(std::hypot(bay[i].x - 108, bay[i].y - 208) - 2) < 1e-9);
         const std::vector<PlanPoint>& stair = walls[3].points;
         QCOMPARE(stair.size(), std::size_t(37));
-        QVERIFY(near(stair.front(), {100, 205}));
-        QVERIFY(near(stair[18], {99, 204}));
-        QVERIFY(near(stair.back(), {100, 203}));
+        QCOMPARE(
+            figures({stair[0].x, stair[0].y, stair[18].x, stair[18].y, stair[36].x, stair[36].y}),
+            QStringLiteral("100 205 99 204 100 203"));
         QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
     }
 
-    // "bulge|the points of the edge from (0, 0) to (2, 0)|its bounds"
+    // The edge from (0, 0) to (2, 0): "its points, the middle one, its bounds". A positive bulge
+    // turns counter-clockwise: the arc swells to the right of the chord.
     void bulges_data() {
         QTest::addColumn<double>("bulge");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("box");
-        // A positive bulge turns counter-clockwise: the arc swells to the right of the chord.
-        QTest::newRow("half circle, counter-clockwise") << 1.0 << "37 (1,-1)"
-                                                        << "0 -1 2 0";
-        QTest::newRow("half circle, clockwise") << -1.0 << "37 (1,1)"
-                                                << "0 0 2 1";
+        QTest::addColumn<QString>("shape");
+        QTest::newRow("half circle, counter-clockwise") << 1.0 << "37 1 -1 0 -1 2 0";
+        QTest::newRow("half circle, clockwise") << -1.0 << "37 1 1 0 0 2 1";
         // tan(22.5 degrees): a quarter circle round (1, 1).
-        QTest::newRow("quarter") << std::tan(std::numbers::pi / 8) << "19 (1,-0.414214)"
-                                 << "0 -0.414214 2 0";
+        QTest::newRow("quarter") << std::tan(std::numbers::pi / 8)
+                                 << "19 1 -0.414214 0 -0.414214 2 0";
     }
 
     void bulges() {
         QFETCH(double, bulge);
-        QFETCH(QString, points);
-        QFETCH(QString, box);
+        QFETCH(QString, shape);
         DxfDrawing drawing;
         drawing.layers.push_back({QStringLiteral("0")});
         drawing.polylines.push_back({0, {{{0, 0}, bulge}, {{2, 0}, 0}}, false});
         const std::vector<QPointF> along = polylinePoints(drawing.polylines[0]);
         const QPointF middle = along[along.size() / 2];
-        QCOMPARE(QStringLiteral("%1 (%2,%3)")
-                     .arg(along.size())
-                     .arg(std::round(middle.x() * 1e6) / 1e6)
-                     .arg(std::round(middle.y() * 1e6) / 1e6),
-                 points);
+        QCOMPARE(figures({double(along.size()), middle.x(), middle.y()}) + u' ' +
+                     bounds(boundsOf(drawing)),
+                 shape);
         QCOMPARE(along.back(), QPointF(2, 0));
-        DxfBounds rounded = boundsOf(drawing);
-        for (double* value : {&rounded.minX, &rounded.minY, &rounded.maxX, &rounded.maxY})
-            *value = std::round(*value * 1e6) / 1e6 + 0.0; // no -0
-        QCOMPARE(bounds(rounded), box);
     }
 
     // A closed polyline bends its closing edge too, and ends where it began.
@@ -200,40 +185,31 @@ private slots:
         const std::vector<QPointF> points = polylinePoints(square);
         QCOMPARE(points.size(), std::size_t(4 + 35 + 1));
         QCOMPARE(points.back(), QPointF(0, 0));
-        QVERIFY(near(points[4 + 17], {-1, 1}));
+        QCOMPARE(figures({points[4 + 17].x(), points[4 + 17].y()}), QStringLiteral("-1 1"));
     }
 
-    void units_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<double>("metres"); // 0: none
-        QTest::newRow("unitless") << 0 << 0.0;
-        QTest::newRow("foot") << 2 << 0.3048;
-        QTest::newRow("metre") << 6 << 1.0;
-        QTest::newRow("US survey mile") << 24 << 6336000.0 / 3937;
-        QTest::newRow("beyond the table") << 25 << 0.0;
-        QTest::newRow("negative") << -4 << 0.0;
-    }
-
+    // Metres in a unit of the drawing, 0 for none: unitless, foot, metre, US survey mile, beyond
+    // the table, negative.
     void units() {
-        QFETCH(int, code);
-        QFETCH(double, metres);
-        QCOMPARE(metresPerInsUnit(code).value_or(0), metres);
+        QList<double> metres;
+        for (const int code : {0, 2, 6, 24, 25, -4})
+            metres << metresPerInsUnit(code).value_or(0);
+        QCOMPARE(metres, (QList<double>{0, 0.3048, 1, 6336000.0 / 3937, 0, 0}));
     }
 
     void strings_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("mtext");
         QTest::addColumn<QString>("text");
-        QTest::newRow("UTF-8") << QByteArray("B\xc3\xbcro") << false << QStringLiteral("Büro");
-        QTest::newRow("Windows-1252") << QByteArray("B\xfcro") << false << QStringLiteral("Büro");
-        QTest::newRow("escape") << QByteArray("Entr\\U+00e9e") << false << QStringLiteral("Entrée");
+        QTest::newRow("UTF-8") << QByteArray("B\xc3\xbcro") << false << "Büro";
+        QTest::newRow("Windows-1252") << QByteArray("B\xfcro") << false << "Büro";
+        QTest::newRow("escape") << QByteArray("Entr\\U+00e9e") << false << "Entrée";
         QTest::newRow("special characters")
-            << QByteArray("%%U45%%D %%p1 %%% %%c") << false << QStringLiteral("45° ±1 % \u2300");
+            << QByteArray("%%U45%%D %%p1 %%% %%c") << false << "45° ±1 % \u2300";
         QTest::newRow("MTEXT formatting")
             << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1^2; \\{x\\}\\~\\\\") << true
-            << QStringLiteral("Hall\nA 1/2 {x} \\");
-        QTest::newRow("MTEXT code cut short")
-            << QByteArray("A\\fArial") << true << QStringLiteral("A");
+            << "Hall\nA 1/2 {x} \\";
+        QTest::newRow("MTEXT code cut short") << QByteArray("A\\fArial") << true << "A";
     }
 
     void strings() {
@@ -253,20 +229,14 @@ private slots:
 
     // A level's layer is named by its key; a key of the user's that a layer name cannot hold
     // keeps the characters it can.
-    void levelLayers_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("layer");
-        QTest::newRow("user's") << QStringLiteral("level-2") << QStringLiteral("VISTARO-LEVEL-2");
-        QTest::newRow("forbidden characters")
-            << QStringLiteral("a/b:c*é") << QStringLiteral("VISTARO-A_B_C__");
-    }
-
     void levelLayers() {
-        QFETCH(QString, key);
-        QFETCH(QString, layer);
-        const LevelSet set =
-            userLevelSet(QStringLiteral("Tender"), {{key, QStringLiteral("Level"), 100}}, false);
-        QCOMPARE(dxfLevelLayer(set, 0), layer);
+        const auto layer = [](const QString& key) {
+            return dxfLevelLayer(userLevelSet(QStringLiteral("Tender"),
+                                              {{key, QStringLiteral("Level"), 100}}, false),
+                                 0);
+        };
+        QCOMPARE(layer(QStringLiteral("level-2")), QStringLiteral("VISTARO-LEVEL-2"));
+        QCOMPARE(layer(QStringLiteral("a/b:c*é")), QStringLiteral("VISTARO-A_B_C__"));
     }
 
     // The export read back: every layer, closed bands and areas, open walls, the cameras' marks,
@@ -289,12 +259,11 @@ private slots:
         QCOMPARE(read.error, QString());
         const DxfDrawing& drawing = read.drawing;
         QCOMPARE(drawing.insUnits, 6);
-        QCOMPARE(layers(drawing), QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|"
-                                                 "VISTARO-CAMERAS 1 3|VISTARO-MONITOR 2 0|"
-                                                 "VISTARO-DETECTION 4 2|VISTARO-OBSERVATION 3 0|"
-                                                 "VISTARO-RECOGNITION 5 0|"
-                                                 "VISTARO-IDENTIFICATION 30 1|"
-                                                 "VISTARO-INSPECTION 12 0"));
+        QCOMPARE(layers(drawing),
+                 QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|VISTARO-CAMERAS 1 3|"
+                                "VISTARO-MONITOR 2 0|VISTARO-DETECTION 4 2|VISTARO-OBSERVATION 3 0|"
+                                "VISTARO-RECOGNITION 5 0|VISTARO-IDENTIFICATION 30 1|"
+                                "VISTARO-INSPECTION 12 0"));
         QStringList polylines;
         for (const DxfPolyline& polyline : drawing.polylines) {
             QStringList points;
@@ -305,48 +274,39 @@ private slots:
                              .arg(polyline.closed ? QStringLiteral(" closed") : QString())
                              .arg(points.join(QStringLiteral(", ")));
         }
-        QCOMPARE(polylines,
-                 (QStringList{
-                     QStringLiteral("VISTARO-WALLS: 100.5 200, 110 200, 110 208.25"),
-                     QStringLiteral("VISTARO-AREAS closed: 101 201, 105 201, 105 204"),
-                     QStringLiteral("VISTARO-IDENTIFICATION closed: 102 203, 104 207, "
-                                    "100 207"),
-                     QStringLiteral("VISTARO-DETECTION closed: 102 203, 110 220, 94 220"),
-                     QStringLiteral("VISTARO-DETECTION closed: 0.125 0.25, 1 0.25, 1 1"),
-                 }));
+        QCOMPARE(polylines.join(u'|'),
+                 QStringLiteral("VISTARO-WALLS: 100.5 200, 110 200, 110 208.25|"
+                                "VISTARO-AREAS closed: 101 201, 105 201, 105 204|"
+                                "VISTARO-IDENTIFICATION closed: 102 203, 104 207, 100 207|"
+                                "VISTARO-DETECTION closed: 102 203, 110 220, 94 220|"
+                                "VISTARO-DETECTION closed: 0.125 0.25, 1 0.25, 1 1"));
         const int cameras = layerIndex(drawing, QStringLiteral("VISTARO-CAMERAS"));
         QCOMPARE(drawing.circles, (std::vector<DxfCircle>{{cameras, {102, 203}, DxfCameraRadius}}));
         QCOMPARE(drawing.lines.size(), std::size_t(1));
-        QVERIFY(near(drawing.lines[0].from, {102, 203}));
-        QVERIFY(near(drawing.lines[0].to, {102, 203 + DxfPanLength}));
+        const DxfLine& pan = drawing.lines[0];
+        QCOMPARE(figures({pan.from.x(), pan.from.y(), pan.to.x(), pan.to.y() - DxfPanLength}),
+                 QStringLiteral("102 203 102 203"));
         // Labels 0.3 m high.
+        const int areas = layerIndex(drawing, QStringLiteral("VISTARO-AREAS"));
         QCOMPARE(drawing.texts, (std::vector<DxfText>{
-                                    {layerIndex(drawing, QStringLiteral("VISTARO-AREAS")),
-                                     {101, 201},
-                                     0.3,
-                                     0,
-                                     QStringLiteral("Entrée")},
+                                    {areas, {101, 201}, 0.3, 0, QStringLiteral("Entrée")},
                                     {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message
     // names the file.
-    void exportFailures_data() {
-        QTest::addColumn<double>("x");
-        QTest::newRow("not a number") << std::nan("");
-        QTest::newRow("beyond 10 000 km") << 2e7;
-    }
-
     void exportFailures() {
-        QFETCH(double, x);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
-        QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
-        DxfCoverage coverage;
-        coverage.walls.push_back({{{0, 0}, {x, 0}}});
-        const std::optional<QString> error = saveDxf(path, coverage);
-        QVERIFY(error && error->contains(QDir::toNativeSeparators(path)));
-        QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
+        for (const double x : {std::nan(""), 2e7}) { // not a number, beyond 10 000 km
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
+            QVERIFY(test::placeHostile({"earlier", 1, {}}, path));
+            DxfCoverage coverage;
+            coverage.walls.push_back({{{0, 0}, {x, 0}}});
+            const std::optional<QString> error = saveDxf(path, coverage);
+            QVERIFY2(error && error->contains(QDir::toNativeSeparators(path)),
+                     qPrintable(QString::number(x)));
+            QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
+        }
     }
 
     // What the file holds, the reader's limits, and what the message says (empty: the lines and
@@ -394,10 +354,7 @@ private slots:
         row("blank number", withEntities({{0, "LINE"}, {10, "1"}, {20, " \r"}}),
             "Line 10 holds no number.");
         row("number after a zero byte",
-            withEntities({{0, "LINE"},
-                          {10, QByteArray("\0"
-                                          "5",
-                                          2)}}),
+            withEntities({{0, "LINE"}, {10, QByteArray(1, '\0') + '5'}}),
             "Line 8 holds no number.");
         // dxflib throws on a comment "dxflib" that names no version.
         row("damaged", groups({{999, "dxflib"}, {0, "SECTION"}, {0, "EOF"}}),
@@ -440,25 +397,17 @@ private slots:
         }
     }
 
-    void hostileFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.dxf"
-                                 << "No such file or directory";
-        QTest::newRow("folder") << "folder"
-                                << "it is a folder.";
-    }
-
     void hostileFiles() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
         QTemporaryDir folder;
         QVERIFY(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("folder")));
-        const QString path = folder.filePath(name);
-        const DxfReadResult read = readDxfFile(path);
-        QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
-        QCOMPARE(read.error, QStringLiteral("Could not open \"%1\": %2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        for (const auto& [name, reason] : {std::pair{"missing.dxf", "No such file or directory"},
+                                           std::pair{"folder", "it is a folder."}}) {
+            const QString path = folder.filePath(QLatin1String(name));
+            const DxfReadResult read = readDxfFile(path);
+            QCOMPARE(read.outcome, DxfReadResult::Outcome::Failed);
+            QCOMPARE(read.error, QStringLiteral("Could not open \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(path), QLatin1String(reason)));
+        }
     }
 
     // Told of each 64 KiB and of the end; a cancel at any call leaves nothing but "cancelled".

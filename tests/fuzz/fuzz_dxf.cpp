@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Any bytes: reading ends (no crash, no hang), from memory as from the file; a drawing read has
-// its entities on its layers and finite numbers, inside its bounds (an arc's centre aside), and
-// its walls are finite.
+// its entities on its layers, finite, inside its bounds (an arc's centre aside); walls finite.
 #include "dxf/dxfimport.h"
 #include "fuzzinput.h"
 

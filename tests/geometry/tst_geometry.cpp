@@ -23,8 +23,7 @@ Region square(double x0, double y0, double x1, double y1) {
     return shape({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
 }
 
-// The field of a camera at the origin looking east with a 90 degree angle of view, out to
-// x = 10: 100 m2.
+// A camera at the origin looking east, 90 degrees wide, out to x = 10: 100 m2.
 Region eastField() {
     return shape({{0, 0}, {10, 10}, {10, -10}});
 }
@@ -138,15 +137,13 @@ private slots:
             QTest::newRow(name) << eye << eastField() << walls << area;
         };
         row("no wall", {}, 100);
-        // The wall hides the field between the rays at 0 and 45 degrees beyond x = 5: the
-        // integral of x from 5 to 10, (100 - 25) / 2 = 37.5, so 100 - 37.5 are seen.
+        // Hidden: between the rays at 0 and 45 degrees past x = 5, (100 - 25) / 2 = 37.5.
         row("half width in front", {{{5, 0}, {5, 5}}}, 62.5);
         // Only the triangle up to the wall: 5 x 10 / 2.
         row("across, in two halves", {{{5, -5}, {5, 0}}, {{5, 0}, {5, 5}}}, 25);
-        // Together they span y = 0 to 8 at x = 5, past the field's 45 degree edge: as above.
+        // Together y = 0 to 8 at x = 5, past the field's 45 degree edge: as above.
         row("overlapping on one line", {{{5, 0}, {5, 5}}, {{5, 3}, {5, 8}}}, 62.5);
-        // Seen under 169 degrees, from -84 to 84, it hides all of the field beyond x = 0.1:
-        // 0.2 x 0.1 / 2 are seen.
+        // Seen under 169 degrees it hides all beyond x = 0.1: 0.2 x 0.1 / 2 seen.
         row("close in front of the eye", {{{0.1, -1}, {0.1, 1}}}, 0.01);
         row("seen edge-on", {{{2, 0}, {8, 0}}}, 100);
         row("ending at the eye", {{{0, 0}, {5, -2}}}, 100);
@@ -156,8 +153,7 @@ private slots:
         // The field inside the room: 6 x 3 / 2.
         row("closed room around the eye",
             {{{-3, -3}, {3, -3}}, {{3, -3}, {3, 3}}, {{3, 3}, {-3, 3}}, {{-3, 3}, {-3, -3}}}, 9);
-        // A field starting at x = 4 (84 m2): the wall outside its box still hides 0 <= y <= x
-        // for x from 4 to 10, (100 - 16) / 2 = 42.
+        // A field from x = 4 (84 m2); the wall outside its box hides 0 <= y <= x: (100 - 16) / 2.
         QTest::newRow("between the eye and a far field")
             << eye << shape({{4, 4}, {10, 10}, {10, -10}, {4, -4}}) << Walls{{{2, 0}, {2, 2}}}
             << 42.0;
@@ -165,8 +161,8 @@ private slots:
         QTest::newRow("axis not a number") << Eye{{0, 0}, NaN} << eastField() << Walls{} << 0.0;
         QTest::newRow("no field") << eye << Region{} << Walls{{{5, 0}, {5, 5}}} << 0.0;
 
-        // A camera on a wall, all around it a field of 20 x 20 m (a dome's): the wall hides the
-        // half-plane behind it, 200 m2, however short it is.
+        // On a wall, in a field of 20 x 20 m all around: the wall, however short, hides the
+        // half-plane behind it.
         const Region around = square(-10, -10, 10, 10);
         const Walls northSouth{{{0, -2}, {0, 3}}};
         const auto mounted = [&](const char* name, const Eye& at, const Walls& walls, double area) {
@@ -177,22 +173,19 @@ private slots:
         // Looking into the wall, the field lies wholly behind it.
         QTest::newRow("on a wall, looking into it")
             << Eye{{0, 0}, std::numbers::pi} << eastField() << northSouth << 0.0;
-        // At the corner of a room to the north-east: a quarter; at an outer corner, looking
-        // away from the building, three quarters.
+        // At a room's corner (to the north-east) a quarter; at an outer corner three quarters.
         const Walls corner{{{0, 0}, {5, 0}}, {{0, 5}, {0, 0}}};
         mounted("at a room's corner", {{0, 0}, std::numbers::pi / 4}, corner, 100);
         mounted("at an outer corner", {{0, 0}, 4}, corner, 300);
         // On a wall between two rooms where a third wall meets it (a T): the quarter looked at.
         mounted("where walls meet in a T", {{0, 0}, 1}, {{{-5, 0}, {5, 0}}, {{0, 0}, {0, 5}}}, 100);
-        // The axis along the wall: the side that holds more of the field, north 50 of 75 m2
-        // in one, south 50 of 75 in the other.
+        // The axis along the wall: the side holding more of the field, 50 of 75 m2.
         const Walls eastWest{{{-5, 0}, {5, 0}}};
         QTest::newRow("axis along a wall, field mostly north")
             << eye << shape({{0, 0}, {10, 10}, {10, -5}}) << eastWest << 50.0;
         QTest::newRow("axis along a wall, field mostly south")
             << eye << shape({{0, 0}, {10, 5}, {10, -10}}) << eastWest << 50.0;
-        // 0.1 mm off a wall that spans the field, the wall is in front or behind as it stands:
-        // the eye sees 10.0001 x 20 m2 on its own side.
+        // 0.1 mm off a wall, in front or behind as it stands: 10.0001 x 20 m2 on its own side.
         mounted("0.1 mm in front of a wall", eye, {{{-0.0001, -20}, {-0.0001, 20}}}, 200.002);
         mounted("0.1 mm behind a wall", eye, {{{0.0001, -20}, {0.0001, 20}}}, 200.002);
         // A wall on the line through the eye that ends short of it hides nothing.
@@ -211,10 +204,8 @@ private slots:
         QVERIFY(sameArea(geometry.area(geometry.subtract(seen, field)), 0));
     }
 
-    // The bands of one field, seen in one look past two walls with a door between y = -1 and
-    // 1 at x = 5, are what each band alone shows: before the wall 25 m2, through the door
-    // (|y| <= x / 5 for x from 5 to 10) 15. The probes: one on the axis through the door, one
-    // behind the wall.
+    // Bands seen in one look past walls with a door at x = 5, |y| <= 1, are what each shows
+    // alone: 25 m2 before the wall, 15 through the door (|y| <= x / 5); a probe behind the wall.
     void visibleParts() {
         const WallIndex walls({{{5, -5}, {5, -1}}, {{5, 1}, {5, 5}}});
         const Eye eye{{0, 0}, 0};
