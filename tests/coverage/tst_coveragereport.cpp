@@ -6,6 +6,7 @@
 #include "platform/settingspath.h"
 #include "preview/preview.h"
 #include "report/reportpage.h"
+#include "support/folderlisting.h"
 #include "support/messageboxanswer.h"
 
 #include <QApplication>
@@ -52,15 +53,6 @@ QStringList valuesOf(const ReportDocument& document, const QString& label) {
                 (heading.isEmpty() || heading == section.heading))
                 return row.values;
     return {QStringLiteral("absent")};
-}
-
-// Names and sizes of a folder's entries: what a failed save must leave as it was.
-QStringList listing(const QString& folder) {
-    QStringList entries;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        entries << QStringLiteral("%1 %2").arg(info.fileName()).arg(info.size());
-    return entries;
 }
 
 LevelSet tender() {
@@ -345,14 +337,14 @@ private slots:
         QFETCH(QString, button);
         QFETCH(bool, message);
         QFETCH(QString, answer);
-        const QStringList before = listing(m_dir.path());
+        const QStringList before = test::listing(m_dir.path());
         test::ScriptedDialogs dialogs;
         dialogs.answer(button == u"PrintReport" ? dialogs.Printer : dialogs.Save,
                        answer.isEmpty() ? QString() : m_dir.filePath(answer));
         if (message)
             dialogs.answer(dialogs.Message);
         click(qPrintable(button));
-        QCOMPARE(listing(m_dir.path()), before);
+        QCOMPARE(test::listing(m_dir.path()), before);
         QVERIFY(!message || dialogs.texts(dialogs.Message)
                                 .value(0)
                                 .contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
