@@ -59,10 +59,9 @@ QStringList tabOrder(QWidget* first, const QStringList& names) {
     return order;
 }
 
-// Plays the user of a CD Drive menu: with `volumes` mounted, opens the menu, then does `action`:
-// "pick=<folder>" chooses "Other folder..." and answers it with the folder (none: cancelled),
-// "click=<caption>" clicks the first visible item of that caption (a drive's comes before the
-// folder item), anything else nothing.
+// With `volumes` mounted, opens the menu, then does `action`: "pick=<folder>" answers "Other
+// folder..." (none: cancelled), "click=<caption>" clicks the first visible item of that caption
+// (a drive's before the folder's), anything else nothing.
 void useDriveMenu(CdDriveMenu& menu, const QStringList& volumes, const QString& action) {
     menu.setDriveLister([volumes] {
         QList<DriveRoot> drives;
@@ -98,9 +97,8 @@ QStringList shownItems(CdDriveMenu& menu) {
 
 } // namespace
 
-// The program over the sample catalogue and datasheets: start-up, first run, settings menus and
-// shut-down; the calculator driven by mouse and keyboard, alone and in the program; the coverage
-// window and the lens finder on it.
+// The program over the sample catalogue: start-up, first run, settings menus, shut-down; the
+// calculator by mouse and keyboard, alone and in the program; the coverage window and its finder.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -118,7 +116,6 @@ class TestMainWindow : public QObject {
 
     QTableView* table() const { return m_finder->findChild<QTableView*>(u"LensTable"_s); }
 
-    // The names on show in the lens finder, in their order.
     QStringList names() const {
         QStringList shown;
         for (int row = 0; row < m_finder->filter().rowCount(); ++row)
@@ -167,8 +164,7 @@ private slots:
         m_texts.ValNum = QStringLiteral("Not a number");
     }
 
-    // A normal start that names no language file, so the design-time texts stay: "6|5|4|3";
-    // the other windows open on their defaults.
+    // A normal start naming no language file: design-time texts stay ("6|5|4|3"), others default.
     void init() {
         QFile::remove(windowSettingsFilePath());
         m_app.start(".\r\n,\r\n\r\nD:\\\r\n");
@@ -195,8 +191,7 @@ private slots:
         QCOMPARE(twipsToPixels(n[0].toInt(), n[1].toInt()), n[2].toInt());
     }
 
-    // The controls of the two windows as created, one of each kind, container, font and state
-    // (the layout code's tables place the others alike): "name type container left top width
+    // One control of each kind, container, font and state: "name type container left top width
     // height font state|caption", places in twips, fonts Arial, state tokens joined by "," or "-".
     void controls_data() {
         QTest::addColumn<QString>("control");
@@ -296,13 +291,12 @@ private slots:
                  row.section(u'>', 1));
     }
 
-    // Only a left click, pressed and released in one field, or an edit from the keyboard makes
-    // that field its row's driver; the keyboard reaching a field does not. The next tick
-    // recalculates the row from its driver. 1/3" (3.6 mm high) from 6 mm, 5 m, 4 x 3 m: 9 mm gives
-    // 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps the scene and needs 20 x 3.6 / 3 = 24 mm;
-    // 3 m wide is 2.25 high at 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm.
-    // "steps>drivers of the two rows[>the two rows after a tick]", a step is "click:", "right:",
-    // "press:" or "release:" a field, "tab:" from a field, or "type:field=text" reached by Tab.
+    // A left click (pressed and released in one field) or a keyboard edit makes that field its
+    // row's driver; the keyboard reaching it does not. The next tick recalculates from the driver.
+    // 1/3" (3.6 mm high), 6 mm, 5 m, 4 x 3 m: 9 mm gives 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m
+    // keeps the scene, 20 x 3.6 / 3 = 24 mm; 3 m wide is 2.25 high, 5 x 3.6 / 2.25 = 8 mm; 1.5 m
+    // high is 2 wide at 12 mm. "steps>drivers of the two rows[>rows after a tick]", a step is
+    // "click:", "right:", "press:", "release:", "tab:" (from) a field or "type:field=text" by Tab.
     void rowsDriven_data() {
         QTest::addColumn<QString>("script");
         for (const char* row :
@@ -363,9 +357,8 @@ private slots:
         QCOMPARE(shown.join(u' '), script.section(u'>', 2));
     }
 
-    // A size that is not a number says so once; while the message is open, ticks and clicks
-    // change nothing and ask nothing. Then the field shows its stored value again and the row
-    // follows it, over what was typed meanwhile.
+    // A size that is not a number says so once; with the message open, ticks and clicks do and ask
+    // nothing. Then the field shows its stored value and the row follows it, not what was typed.
     void valNumHoldsTheRows() {
         QWidget frame;
         CalculatorRows rows(&frame, m_state, m_program, m_texts);
@@ -418,10 +411,9 @@ private slots:
         QCOMPARE(answer.texts.join(u';'), script.section(u'>', 2));
     }
 
-    // The separator answer changes no number on show, in the regional format of either kind, and
-    // saves all four settings; a separator declared that the regional format does not write is
-    // said once. Only text typed
-    // after it loses the declared separator's other: 3.63 mm at 5 m is 4.95 m high (6.61 wide);
+    // The separator answer changes no number on show, in either kind of regional format, and saves
+    // all four settings; a declared separator the regional format does not write is said once. Only
+    // text typed after it loses the other separator: 3.63 mm at 5 m is 4.95 m high (6.61 wide);
     // 4.95 clicked gives 6.6 wide, then 2.5 m (or 25 m) needs 1.81 mm (or 18.18 mm).
     // "regional format, answer>row after the answer>after V1 clicked and L1 typed 2.5>note".
     void separatorAnswerKeepsNumbers_data() {
@@ -559,12 +551,11 @@ private slots:
         QCOMPARE(firstFocal(), focal);
     }
 
-    // Elsewhere than Windows the CD Drive menu lists the volumes mounted as it opens, checks the
-    // root in use, gives it an item of its own when no volume has it, and "Other folder...". A
-    // root chosen is the window's at once, saved as settings line 4; else both stay "/".
-    // Words: the root in use; what the user does ("-" nothing, "pick=" what "Other folder..."
-    // answers, empty when cancelled, "click=" the caption of an item clicked); the volumes; the
-    // captions, "*" on the checked one; the roots the menu announced.
+    // Off Windows the CD Drive menu lists the volumes mounted as it opens, checks the root in use
+    // (an item of its own when no volume has it) and adds "Other folder...". A root chosen is the
+    // window's at once, saved as settings line 4; else both stay "/". Words: root in use; action
+    // ("-" none, "pick=" the answer of "Other folder...", empty: cancelled, "click=" the caption
+    // clicked); volumes; captions, "*" on the checked one; roots announced.
     void cdDriveMenu_data() {
         QTest::addColumn<QString>("script");
         QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/ ";
@@ -600,9 +591,8 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
     }
 
-    // A file in place of the settings folder: the separator answer's save fails, says so once
-    // naming the file (after the question and the note on the comma) and leaves it alone; the
-    // change holds for the run.
+    // A file in place of the settings folder: the separator answer's save fails, said once naming
+    // the file (after the question and the comma note), file left alone; the change holds the run.
     void separatorSaveFails() {
         QFile blocker(QFileInfo(settingsFilePath()).path());
         QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
@@ -639,13 +629,12 @@ private slots:
         QTRY_VERIFY(box.isNull());
     }
 
-    // Opened with Ctrl+K, on the defaults (1/3", full HD, 3 m up, targets at 1.7 m) 6 mm at 10 m
-    // gives tst_coverage's first row; one click gets the focal length that identifies. A zoom
-    // shows both ends: at 20 m 24 mm doubles 10 m's 12 mm, 478.99 px/m, and identification needs
-    // 12.53 mm, typed into Focale2. The report, in the language on show, has the calculator's
-    // figures and the lens the recommendation window shows (whatever its Index panel holds), with
-    // its datasheet; a closed one names none. What the user types, and where the window stood,
-    // is remembered.
+    // Ctrl+K on the defaults (1/3", full HD, 3 m up, targets at 1.7 m): 6 mm at 10 m gives
+    // tst_coverage's first row; one click gets the identifying focal length. Zoom shows both ends:
+    // at 20 m 24 mm doubles 10 m's 12 mm, 478.99 px/m; identification needs 12.53 mm, typed into
+    // Focale2. The report, in the language on show, has the calculator's figures and the lens the
+    // recommendation window shows (whatever its Index panel holds) with datasheet (closed: none).
+    // Typed text and window position are remembered.
     void followsTheCalculatorAndReports() {
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());
@@ -699,11 +688,10 @@ private slots:
         QVERIFY(!settings.value("Coverage/geometry").toByteArray().isEmpty());
     }
 
-    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8" with 185° typed. The
-    // vertical angle follows by the same projection, 185° x 3.13 / 5.5644 mm = 104.06°, and the
-    // density shows at the edge of the field too. A wheel turned over a choice without the focus
-    // leaves it; with the focus it changes it. Heights in feet show to a hundredth (3 m,
-    // 9.8425 ft, reads 9.84) and come back as typed.
+    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8" with 185° typed; vertical
+    // by the same projection, 185° x 3.13 / 5.5644 mm = 104.06°, density shown at the field's edge
+    // too. A wheel over a choice changes it only with the focus. Feet show to a hundredth (3 m =
+    // 9.8425 ft reads 9.84) and come back as typed.
     void fisheyeAndWheel() {
         m_app.window().OpenCoverage()->trigger();
         QTRY_VERIFY(coverage()->isVisible());
@@ -750,9 +738,8 @@ private slots:
         QCOMPARE(target->text(), u"1.7"_s);
     }
 
-    // Started in Italian, where the finder speaks Italian too, on the default coverage level (the
-    // coverage window remembers the one picked). Wanted 10 mm: a 3.5-8 mm varifocal fails its
-    // own type's test (TrovaVAR's) whichever type is selected.
+    // Started in Italian (the finder speaks it too), default coverage level (the window remembers a
+    // pick). Wanted 10 mm: a 3.5-8 mm varifocal fails TrovaVAR's test whichever type is selected.
     void followsTheCalculatorAndPresents() {
         m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("Italiano.lng")).toUtf8() +
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");
@@ -786,8 +773,7 @@ private slots:
         auto* level = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
         level->setCurrentIndex(1); // detection
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
-        // Under the screen shares, 1080 rows: observe asks 1080 x 25 % / 1.6 m = 168.75 px/m,
-        // recognise 337.5.
+        // Screen shares, 1080 rows: observe 1080 x 25 % / 1.6 m = 168.75 px/m, recognise 337.5.
         auto* set = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
         set->setCurrentIndex(set->findData(screenShareLevels().key));
         QCOMPARE(level->count(), 6);
@@ -797,9 +783,8 @@ private slots:
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
         set->setCurrentIndex(set->findData(enLevels().key));
 
-        // A lens's format is judged against the coverage window's camera, named above the table:
-        // the calculator's 1/3" at first, 6 mm across as a 1/3" lens's image circle; a 1/2.8"
-        // sensor is 6.39 mm across, which only lenses for 1/2" and larger cover.
+        // Formats are judged against the coverage window's camera, named above the table: 1/3"
+        // first (6 mm image circle); a 1/2.8" sensor is 6.39 mm across: only 1/2" lenses and up.
         auto* camera = m_finder->findChild<QLabel*>(u"JudgedCamera"_s);
         QCOMPARE(camera->text(), u"Telecamera: 1/3\" (4.8 x 3.6 mm), 1920 x 1080"_s);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
@@ -810,9 +795,8 @@ private slots:
         QCOMPARE(cell(u"H6012DD"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
         sensor->setCurrentIndex(0);
 
-        // A double-click presents the lens, ">" goes on through its type's block, and so does
-        // Enter on a selected row; on the Datasheet cell it opens the file as the PDF button does,
-        // with the same messages. Back to fixed lenses: ">" browses by the type selected.
+        // A double-click presents the lens, ">" goes on through its type's block, as does Enter
+        // on a row; on Datasheet it opens the file like the PDF button. Fixed: ">" goes by type.
         m_app.click(u"FF"_s);
         doubleClick(u"H6012DD"_s, LensColumn::Name);
         CConsiglia* shown = m_app.consiglia();
