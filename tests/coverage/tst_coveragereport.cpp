@@ -43,8 +43,7 @@ const LensOnShow Bare{u"T2812XX"_s, u"ODD"_s, u"Q"_s, u"2.8"_s, u"2.8"_s, u"1.2"
 // No F-stop, a minimum focus written with a decimal comma where the point is in use.
 const LensOnShow Sparse{u"T0412MI"_s, u"FF"_s, u"MI"_s, u"4"_s, u"4"_s, u""_s, u"0,3"_s, u""_s};
 
-// The values of the first row labelled `label`, in the section headed `heading` when it is
-// written "heading/label"; "absent" for none.
+// Values of the first row `label`, under heading `heading` if "heading/label"; "absent" if none.
 QStringList valuesOf(const ReportDocument& document, const QString& label) {
     const QString heading = label.section(u'/', 0, -2);
     for (const ReportSection& section : document.sections)
@@ -85,7 +84,6 @@ class TestCoverageReport : public QObject {
         QTest::mouseClick(m_window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
 
-    // The text of a field or label of the window.
     QString text(const char* name) const {
         if (auto* edit = m_window->findChild<QLineEdit*>(QLatin1String(name)))
             return edit->text();
@@ -119,9 +117,8 @@ private slots:
         m_calculator.typed.clear();
     }
 
-    // The focal length goes into the calculator with the separator the user declared there,
-    // whatever the regional format; one the calculator would refuse as too long is not offered.
-    // Identification needs S / 1.6 mm, S the target's distance: 6.3026 mm at 10 m (tst_coverage).
+    // The focal length goes to the calculator with its declared separator, whatever the regional
+    // format, unless too long for it. Identifying: S / 1.6 mm, 6.3026 mm at 10 m (tst_coverage).
     void useInCalculator_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("distance");
@@ -181,8 +178,7 @@ private slots:
         QTest::newRow("no F-stop, a minimum focus that does not read")
             << "6 10" << Sparse << 1 << "" << false
             << QStringList({u"F-stop|-"_s, u"Minimum focus|0,3 m, as the catalogue writes it"_s});
-        // 1/2.8": a 16:9 picture 3.13 mm high, 5.56444 mm wide; 1920 / (S x 5.56444 / 6) =
-        // 205.301 px/m.
+        // 1/2.8": 16:9 picture 3.13 x 5.56444 mm; 1920 / (S x 5.56444 / 6) = 205.301 px/m.
         QTest::newRow("preset 1/2.8\"")
             << "6 10" << LensOnShow() << 0 << "1/2.8\"" << true
             << QStringList({u"Sensor|1/2.8\" (5.57 x 3.13 mm)"_s, u"Picture area|5.56 x 3.13 mm"_s,
@@ -196,8 +192,7 @@ private slots:
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
                             u"Picture area|absent"_s, u"Pixel density|205.1 px/m"_s});
-        // 1920 x 0.001 / (4.8 x 10.0841) = 0.0397 px/m at the slant distance: nothing positive
-        // reads 0.
+        // 1920 x 0.001 / (4.8 x 10.0841) = 0.0397 px/m at the slant distance; no positive reads 0.
         QTest::newRow("0.001 mm") << "0.001 10" << LensOnShow() << 0 << "" << false
                                   << QStringList({u"What the camera sees/Focal length|0.001 mm"_s,
                                                   u"Pixel density|0.03 px/m"_s});
@@ -232,11 +227,10 @@ private slots:
         }
     }
 
-    // The fields that follow from the others show what the figures use: the pitch of the sensor
-    // and picture (1/3": 4.8 mm / 1920 = 2.5 um; 720 x 576, 4:3 on the whole 1/3": 4.8 mm / 720
-    // = 6.667 um), the sensor of a typed pixel size (2 um x 1920 x 1080 = 3.84 x 2.16 mm, so 1920 /
-    // (S x 3.84 / 6) = 297.497 px/m, the target S = 10.084146 m away), and the part of the
-    // sensor that the picture uses.
+    // Derived fields show what the figures use: sensor and picture pitch (1/3": 4.8 mm / 1920 =
+    // 2.5 um; 720 x 576, 4:3 on the whole 1/3": 4.8 mm / 720 = 6.667 um), the sensor of a typed
+    // pixel size (2 um x 1920 x 1080 = 3.84 x 2.16 mm: 1920 / (S x 3.84 / 6) = 297.497 px/m at
+    // S = 10.084146 m) and the part of the sensor the picture uses.
     void fieldsFollowTheInputs() {
         auto* sensors = m_window->findChild<QComboBox*>(u"SensorFormat"_s);
         auto* pixelSize = m_window->findChild<QLineEdit*>(u"PixelSize"_s);
@@ -260,8 +254,7 @@ private slots:
         QCOMPARE(text("PictureArea"), u""_s);
     }
 
-    // Aimed by its tilt, the camera's figures (tst_coverage's 45° row) and report follow the tilt
-    // typed; 90° is no tilt.
+    // Aimed by tilt, the figures (tst_coverage's 45° row) and report follow the tilt; 90° is none.
     void aimedByTilt() {
         // Aimed at 1.7 m at 10 m from 3 m up: atan(1.3 / 10) = 7.4° down, shown, not typed.
         auto* tilt = m_window->findChild<QLineEdit*>(u"Tilt"_s);
@@ -350,10 +343,9 @@ private slots:
                                 .contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
     }
 
-    // The saved page reads back with its figures and lens as text, small for its vectors (the
-    // preview page's pictures, four targets at the aim and at six levels, take most of it);
-    // printing into a PDF file gives the same page. The file dialog proposes the Documents
-    // folder, then the folder last used; a name typed without suffix gets one.
+    // The saved page reads back with figures and lens as text, small for its vectors (the preview
+    // page's pictures, four targets at the aim and six levels, take most); printing to PDF gives
+    // the same. The dialog proposes Documents, then the last folder; a bare name gets a suffix.
     void savedAndPrintedPages() {
         m_window->showLens(Varifocal);
         test::ScriptedDialogs dialogs; // the saves cancelled say nothing
@@ -390,9 +382,8 @@ private slots:
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
     }
 
-    // A level without a density, or a second set of one name, is not taken: the message says
-    // why and the dialog stays open with nothing lost. Typed in, the set is taken on OK: renamed,
-    // in px/ft, a level added, the levels ordered by density.
+    // A level without density or a second set of one name is refused with the reason, the dialog
+    // open, nothing lost. Typed in, the set is taken on OK: renamed, px/ft, a level added, sorted.
     void levelSetEditor() {
         LevelSetDialog dialog({tender()});
         dialog.findChild<QPushButton*>(u"NewLevelSet"_s)->click();

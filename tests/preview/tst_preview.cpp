@@ -55,8 +55,7 @@ QImage cameraPixels(Target target, double density, const PictureOptions& options
                           target, density, options);
 }
 
-// EN 62676-4's levels from detection to identification reach `reach`; monitoring and
-// inspection none.
+// EN 62676-4's levels from detection to identification reach `reach`, the other two none.
 CoverageResult resultAt(double pixelsPerMetre, std::array<std::optional<double>, 4> reach) {
     CoverageResult result;
     result.pixelsPerMetre = pixelsPerMetre;
@@ -82,8 +81,7 @@ TestChartInputs aimAt12m() {
     return {12.0, 180.0, Units::Metric, enLevels(), levelDensities(enLevels(), Camera{})};
 }
 
-// The lengths of the dark runs along each row (or column) of `image`, in pixels, that are at
-// least `shortest` long.
+// The dark runs of `image` along each row (or column), in pixels, at least `shortest` long.
 QList<int> darkRuns(const QImage& image, bool alongRows, int shortest) {
     QList<int> runs;
     const int lines = alongRows ? image.height() : image.width();
@@ -130,9 +128,8 @@ private slots:
         QFile::remove(windowSettingsFilePath()); // no size remembered from an earlier run
     }
 
-    // What a sensor sums is neither lost nor made: the mean of the output, each pixel weighted
-    // by the share of it that the source covers, is the source's mean, in reductions by whole
-    // and by fractional factors and in enlargements.
+    // A sensor sums without loss or gain: the output's mean, each pixel weighted by the source's
+    // share of it, is the source's mean, reducing by whole and fractional factors and enlarging.
     void areaAverageKeepsTheMeanBrightness_data() {
         QTest::addColumn<QSize>("source");
         QTest::addColumn<double>("width");
@@ -276,10 +273,9 @@ private slots:
         QVERIFY2(std::abs(deviation - spread) < 1, qPrintable(QString::number(deviation)));
     }
 
-    // A black square on white, out of focus: its darkness is spread, not lost, over no more
-    // than the blur's radius and a pixel around it (and one of the pixels it is worked out on,
-    // a sixteenth of its width, when it is wider than 16 pixels), and the middle of a square
-    // wider than the blur stays black. Under half a pixel nothing changes.
+    // A black square on white, out of focus: its darkness is spread, not lost, within the blur's
+    // radius plus a pixel (plus a sixteenth of its width, the pixels it is worked on, past 16 px);
+    // a square wider than the blur stays black in the middle. Under half a pixel nothing changes.
     void discBlurSpreadsWithinItsCircle_data() {
         QTest::addColumn<double>("diameter");
         for (const double diameter : {0.4, 0.6, 1.0, 3.7, 12.0, 30.0})
@@ -306,17 +302,15 @@ private slots:
             for (int x = 0; x < blurred.width(); ++x)
                 if (!square.adjusted(-reach, -reach, reach, reach).contains(x, y))
                     QCOMPARE(blurred.pixel(x, y), qRgb(255, 255, 255));
-        // A camera pixel is a mean over its square: even a blur smaller than a pixel reaches
-        // its neighbours.
+        // A camera pixel is a mean over its square: a blur under a pixel reaches its neighbours.
         QVERIFY(darkness(blurred.pixel(25, 19)) > 0);
         QVERIFY(darkness(blurred.pixel(25, 20)) < 1);
     }
 
-    // A lens of f 8 mm, N 1.4 on 2.9 µm pixels focused at 3 m is sharp from 2.17 to 4.84 m. At
-    // the aim distance the bars are as the sensor gives them. Identification's 250 px/m lies
-    // 8 / 0.0029 / 250 = 11.03 m away, where the blur circle is 64 / (1.4 x 2992) x
-    // 8.03 / 11.03 = 0.01112 mm = 3.84 pixels: the bars lose contrast, and the column says why.
-    // Without the option the pictures are sharp.
+    // f 8 mm, N 1.4, 2.9 µm pixels focused at 3 m: sharp from 2.17 to 4.84 m; at the aim distance
+    // the bars are as the sensor gives them. Identification's 250 px/m is 8 / 0.0029 / 250 =
+    // 11.03 m away, blur 64 / (1.4 x 2992) x 8.03 / 11.03 = 0.01112 mm = 3.84 pixels: the bars
+    // lose contrast and the column says why. Without the option the pictures are sharp.
     void lensBlurOutsideTheSharpZone() {
         CoverageQuery query;
         query.camera = Camera{{1920 * 0.0029, 1080 * 0.0029}, {1920, 1080}};
@@ -347,9 +341,8 @@ private slots:
         QCOMPARE(sheet.picture(Target::Bars, 5), focused);
     }
 
-    // A camera that resolves more than a target's original holds shows the original's pixels:
-    // a person drawn at 500 px/m comes out as tall as its original at 1000 px/m, and blurred by
-    // 8 camera pixels it is blurred by 4 of the original's.
+    // A camera resolving more than a target's original shows its pixels: a person at 500 px/m is
+    // as tall as its 1000 px/m original; 8 camera pixels of blur are 4 of the original's.
     void finerThanTheOriginal() {
         const PictureOptions sharp{0, 0, false};
         const QImage& original = targetOriginal(Target::Person);
@@ -402,8 +395,8 @@ private slots:
         QCOMPARE(shown, columns);
     }
 
-    // The window shows the scene's pictures, follows its options, and copies and saves the
-    // sheet as it is on screen; it opens again as big as it was left.
+    // The window shows the scene's pictures, follows its options, copies and saves the sheet as on
+    // screen, and reopens as big as it was left.
     void window() {
         Preview preview;
         preview.resize(1000, 700);
@@ -448,19 +441,16 @@ private slots:
         QCOMPARE(Preview().size(), QSize(1000, 700));
     }
 
-    // The face is the portrait whose origin and licence the REUSE data records (its lint checks
-    // them), unchanged.
+    // The face, unchanged, is the portrait whose origin and licence the REUSE data records.
     void faceIsThePortrait() {
         QCOMPARE(targetOriginal(Target::Face),
                  QImage(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/preview/astronaut-head.png"))
                      .convertToFormat(QImage::Format_RGBX8888));
     }
 
-    // Read back from the PDF at ten pixels a millimetre, on each paper: the page its size, the
-    // check line 100 mm, the counting bar 150 mm, the widest bars 40 mm wide, the plate's
-    // characters 75 mm tall (the stroke of a "1"), the head 160 mm wide. The first page tells the
-    // installer where to hold it and how many pixels to count across the 150 mm bar: what the
-    // design gives and what each level needs.
+    // Read back from the PDF at 10 px/mm, each paper: page its size, check line 100 mm, counting
+    // bar 150 mm, widest bars 40 mm, plate characters 75 mm tall (a "1"), head 160 mm wide. Page 1
+    // says where to hold it and the pixels to count across the 150 mm bar: designed and per level.
     void sizesReadBackInMillimetres_data() {
         QTest::addColumn<QPageSize::PageSizeId>("paper");
         QTest::addColumn<QSizeF>("millimetres");
