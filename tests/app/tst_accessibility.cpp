@@ -239,8 +239,7 @@ private slots:
         VERIFY_ACCESSIBLE(*opened, walked.fixedColours);
     }
 
-    // A lens that fails a test is read out as not fitting, with the reason the mark's tooltip
-    // gives.
+    // A lens failing a test is read out as not fitting, with the reason its mark's tooltip gives.
     void finderSaysWhy() {
         m_app.click(u"zoom"_s);
         m_app.window().OpenLensFinder_Click();
@@ -268,9 +267,8 @@ private slots:
                     QTest::addRow("%s, %s", Windows[i].name, qPrintable(language)) << i << language;
     }
 
-    // With the font half as large again and a dark high-contrast palette, on a small screen,
-    // every text still has the room it needs and reads, in English and in German, whose words
-    // are the longest.
+    // At 1.5x font size, dark high-contrast palette, small screen: every text has room and reads,
+    // in English and in German (the longest words).
     void largeFontDarkPalette() {
         QFETCH(int, window);
         QFETCH(QString, language);

@@ -18,11 +18,10 @@ using test::catalogueOf;
 
 namespace {
 
-// "type|iris|sensor|wide|tele|L1|L2[|camera[|mounting height]]", sensor as 1, 2/3, 1/2, 1/3 or
-// 1/4; the coverage inputs are the remembered defaults: the calculator's format, 1920 x 1080,
-// identification, targets 1.7 m high. Then the coverage window's camera, when it is not the
-// calculator's format: a preset by name, or a size typed ("4.8x3.6"); and the mounting height,
-// the camera at its targets' height unless one is given.
+// "type|iris|sensor|wide|tele|L1|L2[|camera[|mounting height]]", sensor 1, 2/3, 1/2, 1/3 or 1/4;
+// coverage inputs the remembered defaults: the calculator's format, 1920 x 1080, identification,
+// targets 1.7 m high. Then the coverage camera if not the calculator's format (a preset by name
+// or a typed size, "4.8x3.6"), and the mounting height, else the targets' height.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
     const auto sensor =
@@ -61,9 +60,8 @@ class TestLensTable : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // Each rule passing and failing at its bounds: the cell, then its tooltip. 1/3" is 4.8 mm
-    // wide; at 10 m identification (250 px/m over 1920 columns) needs 250 x 10 x 4.8 / 1920 =
-    // 6.25 mm.
+    // Each rule passing and failing at its bounds: cell, then tooltip. 1/3" is 4.8 mm wide; at 10 m
+    // identification (250 px/m over 1920 columns) needs 250 x 10 x 4.8 / 1920 = 6.25 mm.
     void verdicts_data() {
         QTest::addColumn<QString>("lens");
         QTest::addColumn<Check>("check");
@@ -92,27 +90,23 @@ private slots:
         QTest::newRow("level: a varifocal's long end of exactly 6.25 mm")
             << "VAR|T3625|DD|3|6.25" << Check::Level << Usual
             << "✔ Identification needs 6.25 mm or longer at 10 m; this lens reaches 6.25 mm";
-        // From 3 m onto targets at 1.7 m identification at 10 m needs 6.3026 mm along the line of
-        // sight (tst_coverage's first row), more than 6.25.
+        // From 3 m onto 1.7 m targets, identifying at 10 m needs 6.3026 mm (tst_coverage), > 6.25.
         QTest::newRow("level: along the line of sight from above")
             << "VAR|T3625|DD|3|6.25" << Check::Level << "FF|DD|1/3|6|6|10|100||3"
             << "✘ Identification needs 6.303 mm or longer at 10 m; this lens reaches 6.25 mm";
-        // Rows 6 mm at 10 m and 30 mm at 80 m: the long end, 33 mm, at 80 m gives 1920 / (80 x
-        // 4.8 / 33) = 165 px/m; identification needs 250 x 80 x 4.8 / 1920 = 50 mm. Judged at
-        // L1 alone, 33 mm would pass.
+        // Rows 6 mm at 10 m and 30 mm at 80 m: the 33 mm long end gives 1920 / (80 x 4.8 / 33) =
+        // 165 px/m at 80 m, where identifying needs 250 x 80 x 4.8 / 1920 = 50 mm; at L1 it passes.
         QTest::newRow("level: a zoom's long end at the second row's distance")
             << "ZOOM|T5533|DD|5.5|33" << Check::Level << "ZOOM|DD|1/3|6|30|1|80"
             << "✘ Identification needs 50 mm or longer at 80 m; this lens reaches 33 mm";
-        // Each lens by its own type's rule: a 3.5-8 mm varifocal holds the wanted 6 mm, though
-        // the fixed lenses' rule (not longer than wanted) would refuse its long end.
+        // Each lens by its type's rule: a 3.5-8 mm varifocal holds 6 mm; FF's would refuse 8 mm.
         QTest::newRow("focal: a varifocal by its own rule with a fixed type selected")
             << "VAR|T358|DD|3.5|8" << Check::Focal << Usual
             << "✔ the wanted 6 mm lies within 3.5-8 mm";
         QTest::newRow("type: another type does not fit")
             << "VAR|T358|DD|3.5|8" << Check::Fits << Usual << "✘ does not fit: Type wanted";
-        // A lens's letter gives the largest format it covers, and so its image circle: that
-        // format's diagonal (1/3" 6 mm, 1/2" 8 mm). The coverage window's camera is judged: a
-        // 1/2.8" sensor of 5.57 x 3.13 mm is 6.39 mm across, 1/4" (3.2 x 2.4) 4 mm.
+        // A lens's letter is its largest format, its image circle that diagonal (1/3" 6 mm, 1/2"
+        // 8 mm); judged: 1/2.8" (5.57 x 3.13 mm) is 6.39 mm across, 1/4" (3.2 x 2.4) 4 mm.
         const QString oneThird = u"made for 1/3\": its image circle of 6 mm "_s;
         QTest::newRow("sensor: 1/3\" lens, 1/2.8\" camera")
             << "FF|T6|DD|6|6" << Check::Sensor << Usual + u"|1/2.8\""_s
@@ -163,8 +157,7 @@ private slots:
         QCOMPARE(cell.data().toString() + u' ' + cell.data(Qt::ToolTipRole).toString(), shown);
     }
 
-    // Ascending order by names, "catalogue rows > names in order"; a text sort would put "12"
-    // before "2.8".
+    // Ascending by name, "catalogue rows > names in order"; a text sort puts "12" before "2.8".
     void sortOrder_data() {
         QTest::addColumn<LensColumn>("column");
         QTest::addColumn<QString>("sorted");
@@ -194,8 +187,7 @@ private slots:
         QCOMPARE(shownNames(filter).join(u' '), sorted.section(QStringLiteral(" > "), 1));
     }
 
-    // Over FF T6 (fits), FF T8 (too long), VAR M312 (not the type wanted), HSP H2 (manual iris,
-    // remark).
+    // Over FF T6 (fits), FF T8 (too long), VAR M312 (wrong type), HSP H2 (manual iris, remark).
     void filters_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fitsOnly");
@@ -251,9 +243,8 @@ private slots:
         QCOMPARE(lensCsv(filter), expected);
     }
 
-    // The loader's empty rows and blank lines are no lenses; a short or broken line shows what
-    // it has and its verdicts are unknown with the reason. Judged again only when something
-    // changed; a replaced catalogue is followed.
+    // The loader's empty rows and blank lines are no lenses; a short or broken line shows what it
+    // has, verdicts unknown with the reason. Judged again only on a change; a new catalogue too.
     void badRowsAndChanges() {
         Catalogue catalogue = catalogueOf({u"FF|T2"_s, u""_s, u"FF|Q4|DD|x|x|F?|no|far"_s, u""_s});
         LensTableModel model(catalogue);

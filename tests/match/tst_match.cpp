@@ -43,8 +43,7 @@ const MainPublic languageTexts = [] {
 Q_DECLARE_METATYPE(vistaro::SensorFormat)
 Q_DECLARE_METATYPE(vistaro::DatasheetCheck::Outcome)
 
-// The search, browsing, presentation and datasheet logic, then the same on the real windows over
-// the sample catalogue and datasheets.
+// Search, browsing, presentation and datasheet logic, then on the real windows with the samples.
 class TestMatch : public QObject {
     Q_OBJECT
 
@@ -68,10 +67,9 @@ private slots:
                                    folder.filePath(u"FF/T4.pdf"_s)));
     }
 
-    // The recommendation button's search over the selected type's block of the catalogue, after
-    // one that left Min 3, Max 3 and the wanted lengths 1 and 2: "type first|second" (the rows'
-    // focal lengths), then "entries shown: Min Max wide|tele". Only a zoom wants the second
-    // row's focal length; a search that finds nothing changes nothing.
+    // The recommendation search over the selected type's block, after one that left Min 3, Max 3,
+    // wanted lengths 1 and 2: "type first|second" (rows' focal lengths), then "entries shown: Min
+    // Max wide|tele". Only a zoom wants row 2's focal length; finding nothing changes nothing.
     void searches_data() {
         QTest::addColumn<QString>("search");
         QTest::addColumn<SensorFormat>("sensor");
@@ -112,11 +110,10 @@ private slots:
                  after);
     }
 
-    // Clicks of ">" or "<" over "T" lenses at `suitable`, "X" elsewhere; `lenses` is the option
-    // set in the main window, the wanted lengths "wide|tele" and every lens's "FocalMin|FocalMax"
-    // (TrovaZoom's range test with the zoom or VAR option, none otherwise). `clicks` is
-    // "Min Max start", the button, then each click's result (the entry on show, "-" when the
-    // guard ends it).
+    // Clicks of ">" or "<" over "T" lenses at `suitable`, "X" elsewhere; `lenses` is the main
+    // window's option, the wanted "wide|tele" and each lens's "FocalMin|FocalMax" (TrovaZoom's
+    // range test with the zoom or VAR option, none otherwise). `clicks` is "Min Max start", the
+    // button, then each click's entry on show ("-" when the guard ends it).
     void browse_data() {
         QTest::addColumn<QString>("lenses");
         QTest::addColumn<QList<int>>("suitable");
@@ -244,9 +241,8 @@ private slots:
 
     void cleanup() { m_app.stop(); }
 
-    // With nothing as short as 1 mm the search says so and shows no window. 10 m away a 1/3"
-    // camera sees 8 m across with 6 mm; the last direct-drive lens up to 6 mm stays on show, ">"
-    // and "<" step through those that cover the sensor.
+    // Nothing as short as 1 mm: said, no window. At 10 m a 1/3" camera sees 8 m across with 6 mm;
+    // the last direct-drive lens to 6 mm shows; ">" and "<" step through those covering 1/3".
     void recommendAndBrowse() {
         m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("English.lng")).toUtf8() +
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");

@@ -21,9 +21,8 @@
 
 namespace vistaro::test {
 
-// What a user of a screen reader or of the keyboard alone trips over in one window: a control
-// without a name to be read out, a control that Tab never reaches, text that does not stand out
-// from its background. Each fault names the control by its objectName.
+// What a screen-reader or keyboard-only user trips over in one window: a control with no name to
+// read out, one Tab never reaches, text that does not stand out. Faults name the objectName.
 class AccessibilityWalk {
 public:
     // `fixedColours`: the objectNames whose colour the window's design fixes (a logotype).
@@ -70,8 +69,7 @@ public:
                 found << nameOf(widget) + QString::asprintf(": %d x %d shown, %d x %d needed",
                                                             widget->width(), widget->height(),
                                                             needed.width(), needed.height());
-            // A table's columns as wide as their texts in sight, but the last, which takes the room
-            // left.
+            // Columns as wide as their texts in sight, but the last, which takes what is left.
             const auto* table = qobject_cast<const QTableView*>(widget);
             const QAbstractItemView* view = table; // where sizeHintForColumn is public
             for (int c = 0; table && table->model() && c + 1 < table->model()->columnCount(); ++c)
@@ -91,8 +89,7 @@ public:
         return found;
     }
 
-    // An object as a fault names it: its objectName, else its class and its nearest named
-    // parent.
+    // An object as a fault names it: objectName, else class and nearest named parent.
     static QString nameOf(const QObject* object) {
         if (!object)
             return QStringLiteral("(no object)");
@@ -145,8 +142,7 @@ private:
         }
     }
 
-    // The controls that Tab should stop at: those that take focus by Tab, on show and enabled,
-    // which do not hand their focus to another.
+    // Tab's stops: controls on show and enabled that take focus by Tab and do not hand it on.
     QList<QWidget*> tabStops() const {
         QList<QWidget*> stops;
         for (QWidget* widget : m_window.findChildren<QWidget*>())
@@ -156,8 +152,7 @@ private:
         return stops;
     }
 
-    // Tab pressed again and again from the first stop reaches every stop: no control keeps the
-    // focus to itself, none is left out of the tab chain.
+    // Tab again and again from the first stop reaches every stop: none keeps it, none is left out.
     void notReachedByTab(QStringList& found) const {
         const QList<QWidget*> stops = tabStops();
         if (stops.isEmpty())
@@ -179,8 +174,7 @@ private:
                 found << nameOf(stop) + QStringLiteral(": Tab never reaches it");
     }
 
-    // Tab stops at one button of a group of which one is chosen, the arrow keys move in it: the
-    // group is the stop.
+    // A group of exclusive buttons is one Tab stop (the chosen one); arrows move within it.
     static const QObject* tabStopOf(const QWidget* widget) {
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
         if (button && button->group() && button->group()->exclusive())
