@@ -37,8 +37,7 @@ int saveForEver(const QString& path) {
 
 } // namespace
 
-// Good and hostile files against the three readers: settings, catalogue and language file; the
-// settings writer killed while saving.
+// Good and hostile files against the settings, catalogue and language readers; a killed writer.
 class TestReaders : public QObject {
     Q_OBJECT
 
@@ -76,8 +75,8 @@ private slots:
         if (!test::placeHostile(file, path))
             QSKIP("root can read a file without read permission");
 
-        // Settings: each line the file has overwrites its setting, the others keep theirs; the
-        // probe gives line 1.
+        // Settings: each line present overwrites its setting, the rest keep; the probe gives
+        // line 1.
         const QStringList before{u"1"_s, u"2"_s, u"3"_s, u"D:\\"_s};
         Settings loaded{before[0], before[1], before[2], before[3]};
         loadSettings(path, loaded);
@@ -96,8 +95,7 @@ private slots:
         QCOMPARE(message.has_value(), !catalogue.isEmpty());
         QVERIFY2(!message || message->contains(catalogue), qPrintable(message.value_or(QString())));
 
-        // Language: nothing without a line; else 26 texts, a short file's last line repeated
-        // into the remaining targets.
+        // Language: no line, nothing; else 26 texts, a short file's last line repeated to the end.
         const std::optional<QStringList> texts = readLanguageFile(path);
         QCOMPARE(texts.has_value(), file.lineCount > 0);
         if (!texts)

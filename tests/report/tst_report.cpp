@@ -32,8 +32,7 @@ ReportDocument coverageLike(int rows) {
             u"Vistaro 1.2.3"_s};
 }
 
-// The page's text without what PDF text extraction puts between characters: its letters, digits
-// and brackets only.
+// The page's text without what PDF extraction puts between characters: letters, digits, brackets.
 QString pageText(QPdfDocument& pdf, int page) {
     QString text;
     for (const QChar c : pdf.getAllText(page).text())
@@ -148,9 +147,8 @@ private slots:
             QCOMPARE(all.count(u"Row%1T6000"_s.arg(i)), 1);
     }
 
-    // A text wraps between words only, a number with its unit: where the line would hold up to
-    // `fits` (a cut a plain word wrap could make, after a slash or before a unit), it breaks
-    // earlier. A word wider than the line keeps a line of its own.
+    // Text wraps only between words, a number kept with its unit: it breaks before `fits` (where a
+    // plain wrap could cut, after a slash or before a unit); a word wider than the line is alone.
     void wrapsBetweenWords_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fits");

@@ -12,10 +12,9 @@
 
 namespace vistaro::test {
 
-// Stands in for every standard dialog and message box while it lives. A question takes the
-// next answer queued for its kind and is recorded. One of a kind with no answer left goes to the
-// test's dialogs that were in use before, so that they stack; with none before, it fails the
-// running test, as an answer never asked for does.
+// Stands in for every standard dialog and message box while it lives. A question takes the next
+// answer queued for its kind and is recorded; with none left it goes to the test's dialogs in use
+// before (they stack), else fails the running test, as an answer never asked for does.
 class ScriptedDialogs : public Dialogs {
 public:
     // Yes or Discard counts as yes or no.
@@ -34,8 +33,7 @@ public:
         m_answers[kind].append(value);
         return *this;
     }
-    // What the questions of `kind` proposed or said so far: the file or folder proposed, the
-    // input's label, the message.
+    // What the questions of `kind` proposed or said: file or folder proposed, input label, message.
     QStringList texts(Kind kind) const { return m_asked.value(kind); }
 
     QString openFile(QWidget* parent, const QString& caption, const QString& folder,
