@@ -75,8 +75,7 @@ private slots:
         if (!test::placeHostile(file, path))
             QSKIP("root can read a file without read permission");
 
-        // Settings: each line present overwrites its setting, the rest keep; the probe gives
-        // line 1.
+        // Settings: each line present overwrites its setting, the rest keep; the probe: line 1.
         const QStringList before{u"1"_s, u"2"_s, u"3"_s, u"D:\\"_s};
         Settings loaded{before[0], before[1], before[2], before[3]};
         loadSettings(path, loaded);
