@@ -59,9 +59,8 @@ QStringList tabOrder(QWidget* first, const QStringList& names) {
     return order;
 }
 
-// With `volumes` mounted, opens the menu, then does `action`: "pick=<folder>" answers "Other
-// folder..." (none: cancelled), "click=<caption>" clicks the first visible item of that caption
-// (a drive's before the folder's), anything else nothing.
+// Opens the menu with `volumes` mounted, then `action`: "pick=<folder>" answers "Other folder..."
+// (none: cancelled), "click=<caption>" clicks its first visible item (a drive's before ours).
 void useDriveMenu(CdDriveMenu& menu, const QStringList& volumes, const QString& action) {
     menu.setDriveLister([volumes] {
         QList<DriveRoot> drives;
@@ -97,8 +96,7 @@ QStringList shownItems(CdDriveMenu& menu) {
 
 } // namespace
 
-// The program over the sample catalogue: start-up, first run, settings menus, shut-down; the
-// calculator by mouse and keyboard, alone and in the program; the coverage window and its finder.
+// The program over the sample catalogue: start, first run, settings, calculator, coverage, finder.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -240,8 +238,7 @@ private slots:
         QCOMPARE(stateOf(c), w[8]);
     }
 
-    // Tab follows the tab indices; the menus, all within reach; the windows, of fixed sizes (at
-    // 96 DPI), the recommendation window modeless.
+    // Tab by tab index; menus in reach; fixed window sizes (96 DPI), the recommendation modeless.
     void windowsAsMade() {
         CConsiglia recommendation(m_app.hub());
         const QStringList main{
@@ -291,12 +288,12 @@ private slots:
                  row.section(u'>', 1));
     }
 
-    // A left click (pressed and released in one field) or a keyboard edit makes that field its
-    // row's driver; the keyboard reaching it does not. The next tick recalculates from the driver.
-    // 1/3" (3.6 mm high), 6 mm, 5 m, 4 x 3 m: 9 mm gives 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m
-    // keeps the scene, 20 x 3.6 / 3 = 24 mm; 3 m wide is 2.25 high, 5 x 3.6 / 2.25 = 8 mm; 1.5 m
-    // high is 2 wide at 12 mm. "steps>drivers of the two rows[>rows after a tick]", a step is
-    // "click:", "right:", "press:", "release:", "tab:" (from) a field or "type:field=text" by Tab.
+    // A left click (press and release in one field) or a keyboard edit makes a field its row's
+    // driver, Tab reaching it does not; the next tick recalculates. 1/3" (3.6 mm high), 6 mm, 5 m,
+    // 4 x 3 m: 9 mm gives 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps 3 m: 20 x 3.6 / 3 = 24 mm;
+    // 3 m wide is 2.25 high: 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm. "steps>row
+    // drivers[>rows after a tick]", steps "click:", "right:", "press:", "release:", "tab:" a field
+    // or "type:field=text".
     void rowsDriven_data() {
         QTest::addColumn<QString>("script");
         for (const char* row :
@@ -379,9 +376,8 @@ private slots:
         QCOMPARE(m_state.Row1.driver(), CalcField::V);
     }
 
-    // Typing settles the row, then it is not rewritten (that moves the cursor); an emptied size
-    // shows one message and comes back; zoom shows the TELE row. "steps>visible fields
-    // settled>messages", a step is "field=typed" or a click, each given time to land.
+    // A typed row settles, not rewritten (that moves the cursor); an emptied size: one message,
+    // back; zoom shows TELE. "steps>visible fields settled>messages", a step "field=typed"/click.
     void typedRowSettles_data() {
         QTest::addColumn<QString>("script");
         for (const char* row : {"Focale1=6 un>6|5|10.66|8>", "L1=10 V1=>12|10|4|3>Not a number",
@@ -411,11 +407,10 @@ private slots:
         QCOMPARE(answer.texts.join(u';'), script.section(u'>', 2));
     }
 
-    // The separator answer changes no number on show, in either kind of regional format, and saves
-    // all four settings; a declared separator the regional format does not write is said once. Only
-    // text typed after it loses the other separator: 3.63 mm at 5 m is 4.95 m high (6.61 wide);
-    // 4.95 clicked gives 6.6 wide, then 2.5 m (or 25 m) needs 1.81 mm (or 18.18 mm).
-    // "regional format, answer>row after the answer>after V1 clicked and L1 typed 2.5>note".
+    // The separator answer changes no number on show in either regional format and saves all four
+    // settings; a separator the format does not write is said once. Text typed after it loses the
+    // other: 3.63 mm at 5 m is 4.95 m high (6.61 wide); 4.95 clicked: 6.6 wide; 2.5 m (25 m) needs
+    // 1.81 mm (18.18 mm). "format, answer>row after it>after V1 clicked, L1 typed 2.5>note".
     void separatorAnswerKeepsNumbers_data() {
         QTest::addColumn<QString>("script");
         const QString note = u"The regional format writes decimals with \"%1\", as in %3, not "
@@ -456,9 +451,8 @@ private slots:
         QCOMPARE(rows(), parts[2]);
     }
 
-    // No file, an empty line 1 or a file past 4 MiB (none the program wrote: not read but
-    // reported once, naming it) is a first run: the chooser instead of the main window. Closing
-    // the window on show ends the program, the settings file as it was.
+    // No file, empty line 1 or a file past 4 MiB (not read, said once by name) is a first run: the
+    // chooser, not the main window. Closing the window on show ends the program, settings as were.
     void startAndClose_data() {
         QTest::addColumn<QString>("message"); // a part of the one message, empty for none
         QTest::addColumn<QByteArray>("settings");
@@ -498,9 +492,8 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), settings);
     }
 
-    // A first-run pick applies the file, saves, shows the main window and arms TimerMove before
-    // the separator question, then saves the answer and loads the catalogue that suits it; a
-    // comma, which en_US does not write, is said to be so.
+    // A first-run pick applies, saves, shows the main window, arms TimerMove, asks the separator,
+    // saves it, loads the matching catalogue; a comma, which en_US does not write, is noted.
     void firstRunPick_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QByteArray>("separators");
@@ -552,10 +545,9 @@ private slots:
     }
 
     // Off Windows the CD Drive menu lists the volumes mounted as it opens, checks the root in use
-    // (an item of its own when no volume has it) and adds "Other folder...". A root chosen is the
-    // window's at once, saved as settings line 4; else both stay "/". Words: root in use; action
-    // ("-" none, "pick=" the answer of "Other folder...", empty: cancelled, "click=" the caption
-    // clicked); volumes; captions, "*" on the checked one; roots announced.
+    // (own item if no volume has it), adds "Other folder..."; a root chosen is the window's at
+    // once, settings line 4; else both stay "/". Words: root; action ("-" none, "pick=" folder
+    // answered, empty: cancelled, "click=" caption); volumes; captions, "*" checked; roots said.
     void cdDriveMenu_data() {
         QTest::addColumn<QString>("script");
         QTest::newRow("a disc mounted after start") << "/mnt/disc/ - /,/mnt/disc/ /|*/mnt/disc/ ";
@@ -629,12 +621,11 @@ private slots:
         QTRY_VERIFY(box.isNull());
     }
 
-    // Ctrl+K on the defaults (1/3", full HD, 3 m up, targets at 1.7 m): 6 mm at 10 m gives
-    // tst_coverage's first row; one click gets the identifying focal length. Zoom shows both ends:
-    // at 20 m 24 mm doubles 10 m's 12 mm, 478.99 px/m; identification needs 12.53 mm, typed into
-    // Focale2. The report, in the language on show, has the calculator's figures and the lens the
-    // recommendation window shows (whatever its Index panel holds) with datasheet (closed: none).
-    // Typed text and window position are remembered.
+    // Ctrl+K on the defaults (1/3", full HD, 3 m up, targets at 1.7 m): 6 mm at 10 m is
+    // tst_coverage's first row; a click gets the identifying focal length. Zoom: at 20 m 24 mm
+    // doubles 10 m's 12 mm, 478.99 px/m; identifying needs 12.53 mm, typed in Focale2. The report,
+    // in the language on show, has the calculator's figures and the recommendation's lens (whatever
+    // its Index panel holds) with datasheet (closed: none); typed input and place are remembered.
     void followsTheCalculatorAndReports() {
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());
