@@ -29,8 +29,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A window of the program as a user opens it, and the objectNames whose colours its design
-// fixes. One line a window: whoever adds a window adds it here.
+// A window as a user opens it and the objectNames its design colours; add each new window here.
 struct WindowToWalk {
     const char* name;
     std::function<QWidget*(test::SampleWorkFolder&)> open;
@@ -217,8 +216,7 @@ private slots:
             QTest::newRow(window.name) << i++;
     }
 
-    // Names for every control, every control on the way of Tab, and text that reads; what a
-    // screen reader says for the window's controls that Spoken lists.
+    // Every control named and on Tab's way, text that reads; what a reader says for Spoken's rows.
     void windows() {
         QFETCH(int, window);
         const WindowToWalk& walked = Windows[window];
@@ -267,8 +265,7 @@ private slots:
                     QTest::addRow("%s, %s", Windows[i].name, qPrintable(language)) << i << language;
     }
 
-    // At 1.5x font size, dark high-contrast palette, small screen: every text has room and reads,
-    // in English and in German (the longest words).
+    // 1.5x font, dark high-contrast palette, small screen: texts fit and read, English and German.
     void largeFontDarkPalette() {
         QFETCH(int, window);
         QFETCH(QString, language);

@@ -70,8 +70,7 @@ QString pdfText(const QString& path) {
 
 Q_DECLARE_METATYPE(vistaro::LensOnShow)
 
-// The report of the coverage window on a stand-in calculator: what the page says, and the four
-// buttons that save, print and copy it; the editor of its level sets.
+// The coverage report on a stand-in calculator: its page, four save/print/copy buttons, set editor.
 class TestCoverageReport : public QObject {
     Q_OBJECT
 
@@ -186,8 +185,7 @@ private slots:
         QTest::newRow("custom size, as the calculator's")
             << "6 10" << LensOnShow() << 0 << "Custom size" << false
             << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Pixel size|absent"_s});
-        // 2.9 um pixels: 5.568 x 3.132 mm, all pictured; 1920 / (S x 5.568 / 6) = 205.170 px/m,
-        // truncated.
+        // 2.9 um: 5.568 x 3.132 mm, all pictured; 1920 / (S x 5.568 / 6) = 205.170 px/m, truncated.
         QTest::newRow("pixel size x resolution")
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
@@ -227,10 +225,9 @@ private slots:
         }
     }
 
-    // Derived fields show what the figures use: sensor and picture pitch (1/3": 4.8 mm / 1920 =
-    // 2.5 um; 720 x 576, 4:3 on the whole 1/3": 4.8 mm / 720 = 6.667 um), the sensor of a typed
-    // pixel size (2 um x 1920 x 1080 = 3.84 x 2.16 mm: 1920 / (S x 3.84 / 6) = 297.497 px/m at
-    // S = 10.084146 m) and the part of the sensor the picture uses.
+    // Derived fields show what the figures use: pitch (1/3": 4.8 mm / 1920 = 2.5 um; 720 x 576, 4:3
+    // on all of 1/3": 4.8 / 720 = 6.667 um), a typed pixel's sensor (2 um x 1920 x 1080 = 3.84 x
+    // 2.16 mm: 1920 / (S x 3.84 / 6) = 297.497 px/m, S = 10.084146 m), the part the picture uses.
     void fieldsFollowTheInputs() {
         auto* sensors = m_window->findChild<QComboBox*>(u"SensorFormat"_s);
         auto* pixelSize = m_window->findChild<QLineEdit*>(u"PixelSize"_s);
@@ -270,8 +267,7 @@ private slots:
         tilt->selectAll();
         QTest::keyClicks(tilt, u"90"_s);
         QCOMPARE(text("Problem"), u"The tilt angle must be more than -90° and less than 90°."_s);
-        // Back and forth: the tilt that follows from the target, then the last one typed that read
-        // well, 9 on the way to 90.
+        // Back and forth: the target's tilt, then the last good one typed (9, on the way to 90).
         aim->setCurrentIndex(int(Aim::Target));
         QCOMPARE(tilt->text(), u"7.4"_s);
         aim->setCurrentIndex(int(Aim::Tilt));

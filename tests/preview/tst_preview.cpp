@@ -175,9 +175,8 @@ private slots:
         QVERIFY(cameraPixels(Target::Person, 1e6, {}).isNull());
     }
 
-    // Across a row through the widest pair the camera shows 2 x 40 mm of black, through the
-    // other three pairs 2 x (16 + 8 + 4) mm: as many pixels as the density says, whatever the
-    // bars' edges cut. The whole picture holds the bars' area in square pixels.
+    // Rows through the widest pair show 2 x 40 mm of black, through the other three 2 x (16 + 8 +
+    // 4) mm: pixels as the density says, however the edges cut; the picture holds the bars' area.
     void barsGiveThePixelsTheDensitySays_data() {
         QTest::addColumn<double>("density");
         for (const double density : {62.5, 100.0, 125.0, 250.0, 333.0, 500.0})
@@ -201,7 +200,6 @@ private slots:
         QVERIFY(std::abs(darknessOf(bars) / (area * density * density) - 1) < 0.01);
     }
 
-    // Half the density, half the pixels across and down.
     void halfTheDensityHalfThePixels_data() {
         QTest::addColumn<Target>("target");
         for (const Target target : AllTargets)
@@ -307,10 +305,9 @@ private slots:
         QVERIFY(darkness(blurred.pixel(25, 20)) < 1);
     }
 
-    // f 8 mm, N 1.4, 2.9 µm pixels focused at 3 m: sharp from 2.17 to 4.84 m; at the aim distance
-    // the bars are as the sensor gives them. Identification's 250 px/m is 8 / 0.0029 / 250 =
-    // 11.03 m away, blur 64 / (1.4 x 2992) x 8.03 / 11.03 = 0.01112 mm = 3.84 pixels: the bars
-    // lose contrast and the column says why. Without the option the pictures are sharp.
+    // f 8 mm, N 1.4, 2.9 µm pixels focused at 3 m: sharp 2.17-4.84 m, bars as the sensor gives them
+    // at the aim. 250 px/m is 8 / 0.0029 / 250 = 11.03 m away, blur 64 / (1.4 x 2992) x 8.03 /
+    // 11.03 = 0.01112 mm = 3.84 px: bars lose contrast, the column says why; no option: sharp.
     void lensBlurOutsideTheSharpZone() {
         CoverageQuery query;
         query.camera = Camera{{1920 * 0.0029, 1080 * 0.0029}, {1920, 1080}};
@@ -395,8 +392,8 @@ private slots:
         QCOMPARE(shown, columns);
     }
 
-    // The window shows the scene's pictures, follows its options, copies and saves the sheet as on
-    // screen, and reopens as big as it was left.
+    // The window shows the scene, follows its options, copies and saves the sheet as shown, reopens
+    // at its last size.
     void window() {
         Preview preview;
         preview.resize(1000, 700);
