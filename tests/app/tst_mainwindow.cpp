@@ -267,8 +267,7 @@ private slots:
         QVERIFY(!recommendation.isModal());
     }
 
-    // A start selects 1/3", fixed focal and direct drive; each option button records its
-    // choice: "clicks made in turn>SensorHeight LensTypeCode IrisCode".
+    // Start: 1/3", fixed, direct drive; "clicks made in turn>SensorHeight LensTypeCode IrisCode".
     void optionsRecord_data() {
         QTest::addColumn<QString>("row");
         for (const char* row :
@@ -288,12 +287,11 @@ private slots:
                  row.section(u'>', 1));
     }
 
-    // A left click (press and release in one field) or a keyboard edit makes a field its row's
-    // driver, Tab reaching it does not; the next tick recalculates. 1/3" (3.6 mm high), 6 mm, 5 m,
-    // 4 x 3 m: 9 mm gives 5 x 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps 3 m: 20 x 3.6 / 3 = 24 mm;
-    // 3 m wide is 2.25 high: 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm. "steps>row
-    // drivers[>rows after a tick]", steps "click:", "right:", "press:", "release:", "tab:" a field
-    // or "type:field=text".
+    // A left click (press and release in one field) or a keyboard edit, not Tab, makes a field its
+    // row's driver; a tick recalculates. 1/3" (3.6 mm high), 6 mm, 5 m, 4 x 3 m: 9 mm gives 5 x
+    // 3.6 / 9 = 2 m high, 2.66 wide; 20 m keeps 3 m: 20 x 3.6 / 3 = 24 mm; 3 m wide is 2.25 high:
+    // 5 x 3.6 / 2.25 = 8 mm; 1.5 m high is 2 wide at 12 mm. "steps>row drivers[>rows after a
+    // tick]", steps "click:", "right:", "press:", "release:", "tab:" a field, or "type:field=text".
     void rowsDriven_data() {
         QTest::addColumn<QString>("script");
         for (const char* row :
@@ -354,8 +352,7 @@ private slots:
         QCOMPARE(shown.join(u' '), script.section(u'>', 2));
     }
 
-    // A size that is not a number says so once; with the message open, ticks and clicks do and ask
-    // nothing. Then the field shows its stored value and the row follows it, not what was typed.
+    // A non-number size: one message, ticks and clicks idle meanwhile, then the stored value rules.
     void valNumHoldsTheRows() {
         QWidget frame;
         CalculatorRows rows(&frame, m_state, m_program, m_texts);
@@ -583,8 +580,7 @@ private slots:
         QCOMPARE(SampleWorkFolder::settingsBytes(), ",\r\n.\r\n\r\n" + root.toUtf8() + "\r\n");
     }
 
-    // A file in place of the settings folder: the separator answer's save fails, said once naming
-    // the file (after the question and the comma note), file left alone; the change holds the run.
+    // Settings folder a file: the separator save fails, said once by name, file kept; change holds.
     void separatorSaveFails() {
         QFile blocker(QFileInfo(settingsFilePath()).path());
         QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
@@ -598,8 +594,7 @@ private slots:
                 blocker.open(QIODevice::ReadOnly) && blocker.readAll() == "x");
     }
 
-    // The last item of the Tools menu, after a separator, opens a modal box in the interface
-    // language with the version, a link to the license and the settings file; Close ends it.
+    // Tools' last item opens a modal About box in the interface language; Close ends it.
     void aboutBox() {
         m_app.start(",\r\n.\r\n" VISTARO_SOURCE_DATA_DIR "/lang/Italiano.lng\r\n/media/cdrom/\r\n");
         const QList<QAction*> items = m_app.window().Tools()->actions();
@@ -623,9 +618,8 @@ private slots:
 
     // Ctrl+K on the defaults (1/3", full HD, 3 m up, targets at 1.7 m): 6 mm at 10 m is
     // tst_coverage's first row; a click gets the identifying focal length. Zoom: at 20 m 24 mm
-    // doubles 10 m's 12 mm, 478.99 px/m; identifying needs 12.53 mm, typed in Focale2. The report,
-    // in the language on show, has the calculator's figures and the recommendation's lens (whatever
-    // its Index panel holds) with datasheet (closed: none); typed input and place are remembered.
+    // doubles 10 m's 12 mm, 478.99 px/m; identifying needs 12.53 mm, typed in Focale2. The report
+    // has the recommendation's lens (whatever Index holds); typed input and place are remembered.
     void followsTheCalculatorAndReports() {
         QTest::keyClick(&m_app.window(), Qt::Key_K, Qt::ControlModifier);
         QVERIFY(coverage() && coverage()->isVisible());
@@ -679,10 +673,9 @@ private slots:
         QVERIFY(!settings.value("Coverage/geometry").toByteArray().isEmpty());
     }
 
-    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8" with 185° typed; vertical
-    // by the same projection, 185° x 3.13 / 5.5644 mm = 104.06°, density shown at the field's edge
-    // too. A wheel over a choice changes it only with the focus. Feet show to a hundredth (3 m =
-    // 9.8425 ft reads 9.84) and come back as typed.
+    // A fisheye's field is its datasheet's: 1.4 mm equidistant on 1/2.8", 185° typed; vertical
+    // 185° x 3.13 / 5.5644 mm = 104.06°, density at the field's edge too. A wheel changes a choice
+    // only with the focus. Feet show to 0.01 (3 m = 9.8425 ft reads 9.84), come back as typed.
     void fisheyeAndWheel() {
         m_app.window().OpenCoverage()->trigger();
         QTRY_VERIFY(coverage()->isVisible());
@@ -755,8 +748,7 @@ private slots:
                  (QStringList{u"M1050VDD"_s, u"V8016VDD"_s, u"M6012VDD"_s, u"H5050VDD"_s}));
         QCOMPARE(m_finder->findChild<QLabel*>(u"ShownCount"_s)->text(), u"4 di 60 obiettivi"_s);
 
-        // 2.8 mm at 5 m gives 224 px/m on 1/3" at 1920 x 1080: short of identification (250),
-        // past detection (25). The level the coverage window asks for reaches the verdict at once.
+        // 2.8 mm at 5 m: 224 px/m on 1/3" full HD, short of 250, past 25; the coverage level rules.
         m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(0);
         m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(false);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
@@ -774,8 +766,7 @@ private slots:
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
         set->setCurrentIndex(set->findData(enLevels().key));
 
-        // Formats are judged against the coverage window's camera, named above the table: 1/3"
-        // first (6 mm image circle); a 1/2.8" sensor is 6.39 mm across: only 1/2" lenses and up.
+        // Judged against the coverage camera: 1/3" (6 mm circle), then 1/2.8" 6.39 mm: 1/2" and up.
         auto* camera = m_finder->findChild<QLabel*>(u"JudgedCamera"_s);
         QCOMPARE(camera->text(), u"Telecamera: 1/3\" (4.8 x 3.6 mm), 1920 x 1080"_s);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
@@ -786,8 +777,7 @@ private slots:
         QCOMPARE(cell(u"H6012DD"_s, LensColumn::SensorVerdict), QStringLiteral("✔"));
         sensor->setCurrentIndex(0);
 
-        // A double-click presents the lens, ">" goes on through its type's block, as does Enter
-        // on a row; on Datasheet it opens the file like the PDF button. Fixed: ">" goes by type.
+        // Double-click or Enter presents; ">" walks the type's block; Datasheet opens the PDF.
         m_app.click(u"FF"_s);
         doubleClick(u"H6012DD"_s, LensColumn::Name);
         CConsiglia* shown = m_app.consiglia();
