@@ -274,7 +274,6 @@ private slots:
         QCOMPARE(tilt->text(), u"9"_s);
     }
 
-    // The picture is the two views as the screen shows them, pixel for pixel, side by side.
     void pictureIsTheViews() {
         const QImage image = drawingsImage(CoverageReport::document(m_window->shown()));
         int left = 0;
@@ -310,8 +309,7 @@ private slots:
         QVERIFY(QFile::remove(m_dir.filePath(u"chart.pdf"_s)));
     }
 
-    // A cancelled print does nothing (a cancelled save: savedAndPrintedPages); a target that cannot
-    // be written says so, naming the file, and leaves the folder as it was.
+    // Cancelled print: nothing (save: savedAndPrintedPages); unwritable target: named, folder kept.
     void savesThatDoNotHappen_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("message");
@@ -339,9 +337,8 @@ private slots:
                                 .contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
     }
 
-    // The saved page reads back with figures and lens as text, small for its vectors (the preview
-    // page's pictures, four targets at the aim and six levels, take most); printing to PDF gives
-    // the same. The dialog proposes Documents, then the last folder; a bare name gets a suffix.
+    // The saved page reads back figures and lens as text, small for vectors (preview pictures, 4
+    // targets at aim, 6 levels, take most); PDF print the same; Documents, then last; suffix added.
     void savedAndPrintedPages() {
         m_window->showLens(Varifocal);
         test::ScriptedDialogs dialogs; // the saves cancelled say nothing

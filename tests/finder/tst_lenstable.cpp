@@ -18,10 +18,9 @@ using test::catalogueOf;
 
 namespace {
 
-// "type|iris|sensor|wide|tele|L1|L2[|camera[|mounting height]]", sensor 1, 2/3, 1/2, 1/3 or 1/4;
-// coverage inputs the remembered defaults: the calculator's format, 1920 x 1080, identification,
-// targets 1.7 m high. Then the coverage camera if not the calculator's format (a preset by name
-// or a typed size, "4.8x3.6"), and the mounting height, else the targets' height.
+// "type|iris|sensor|wide|tele|L1|L2[|camera[|mounting height]]", sensor 1, 2/3, 1/2, 1/3 or 1/4.
+// Coverage defaults: the calculator's format, 1920 x 1080, identification, 1.7 m targets; the
+// camera if not that (preset name or "4.8x3.6"), the mounting height, else the targets'.
 FinderInputs inputsOf(const QString& text, const QString& drive = {}) {
     const QStringList f = text.split(u'|');
     const auto sensor =

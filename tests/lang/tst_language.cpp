@@ -13,8 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The 26 texts on show, in the order of the file's lines: eight texts, two captions of the
-// recommendation window, then captions of the main window and its menus.
+// The 26 texts in file order: 8 texts, 2 recommendation captions, then main window and menus.
 QStringList shown(const Obbiettivi& window) {
     const MainPublic& p = window.publicState();
     QStringList texts{p.Sep,         p.ValNum,      p.IRISCont, p.At,
@@ -111,8 +110,7 @@ private slots:
         QCOMPARE(answer.texts.size(), picked ? 2 : 1); // the pick also asks for the separator
     }
 
-    // The windows beyond the calculator speak the language file's language when it is a
-    // shipped one, else the system's when that is shipped, else English.
+    // Beyond the calculator: the file's language if shipped, else the system's if so, else English.
     void interfaceLanguage_data() {
         QTest::addColumn<QString>("row"); // "language file>system locale>language"
         for (const char* row : {"Deutsch.lng>fr_FR>de", "/l/Español.lng>en_US>es",

@@ -111,9 +111,8 @@ private slots:
     }
 
     // Clicks of ">" or "<" over "T" lenses at `suitable`, "X" elsewhere; `lenses` is the main
-    // window's option, the wanted "wide|tele" and each lens's "FocalMin|FocalMax" (TrovaZoom's
-    // range test with the zoom or VAR option, none otherwise). `clicks` is "Min Max start", the
-    // button, then each click's entry on show ("-" when the guard ends it).
+    // window's option, wanted "wide|tele", each lens's "FocalMin|FocalMax" (TrovaZoom's range test
+    // with zoom or VAR, else none). `clicks`: "Min Max start", button, entries shown ("-": guard).
     void browse_data() {
         QTest::addColumn<QString>("lenses");
         QTest::addColumn<QList<int>>("suitable");

@@ -128,8 +128,7 @@ private slots:
         QFile::remove(windowSettingsFilePath()); // no size remembered from an earlier run
     }
 
-    // A sensor sums without loss or gain: the output's mean, each pixel weighted by the source's
-    // share of it, is the source's mean, reducing by whole and fractional factors and enlarging.
+    // Area averaging keeps the coverage-weighted mean: whole or fractional shrinking, enlarging.
     void areaAverageKeepsTheMeanBrightness_data() {
         QTest::addColumn<QSize>("source");
         QTest::addColumn<double>("width");
@@ -216,14 +215,13 @@ private slots:
         }
     }
 
-    // A plate's characters are as tall as asked, from the top left.
     void plateCharactersAtTheirSize() {
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().height(), 0.075);
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().topLeft(), QPointF(0, 0));
     }
 
-    // The night's grain is the same for the same inputs; compression changes the pixels but not
-    // their number; with neither, the picture is the sensor's average.
+    // Night grain repeats for like inputs; compression alters pixels, not their count; neither:
+    // the sensor's average.
     void optionsChangeThePictureReproducibly() {
         const QImage plain = cameraPixels(Target::Face, 250, {});
         const QSizeF size = targetSize(Target::Face) * 250;
@@ -392,8 +390,7 @@ private slots:
         QCOMPARE(shown, columns);
     }
 
-    // The window shows the scene, follows its options, copies and saves the sheet as shown, reopens
-    // at its last size.
+    // The window shows the scene, follows options, copies and saves the sheet, keeps its size.
     void window() {
         Preview preview;
         preview.resize(1000, 700);

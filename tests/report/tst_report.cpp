@@ -14,8 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A page as the coverage window makes it: a zoom's two value columns, a value with no place to
-// wrap, and two drawings, with `rows` more rows.
+// A coverage-like page: a zoom's two value columns, an unwrappable value, 2 drawings, `rows` more.
 ReportDocument coverageLike(int rows) {
     const auto lines = [](QPainter& painter, const QRectF& box) {
         painter.drawLine(box.topLeft(), box.bottomRight());
@@ -59,7 +58,6 @@ class TestReport : public QObject {
 
     QTemporaryDir m_dir;
 
-    // Saves `documents` as a PDF on `paper`, read back into `pdf`.
     bool savedAndLoaded(const QList<ReportDocument>& documents, QPageSize::PageSizeId paper,
                         QPdfDocument& pdf) const {
         const QString path = m_dir.filePath(u"report.pdf"_s);
@@ -84,9 +82,8 @@ private slots:
         QCOMPARE(pdf.pagePointSize(0).toSize(), QSize(612, 792));
     }
 
-    // The page judged on its pixels, one a point (the paper is left transparent): all ink inside
-    // the 15 mm (42.5 pt) margins, the footer on the lower one, and the drawings' lines, right of
-    // the table's columns, spanning more than two fifths of the page's height.
+    // On its pixels, one a point (paper transparent): all ink within the 15 mm (42.5 pt) margins,
+    // footer on the lower one, drawings' lines right of the table spanning > 2/5 of the height.
     void pageOnItsPixels() {
         QPdfDocument pdf;
         QVERIFY(savedAndLoaded({coverageLike(3)}, QPageSize::Letter, pdf));

@@ -21,8 +21,7 @@
 
 namespace vistaro::test {
 
-// What a screen-reader or keyboard-only user trips over in one window: a control with no name to
-// read out, one Tab never reaches, text that does not stand out. Faults name the objectName.
+// Unnamed controls, ones Tab never reaches, text not standing out: faults named by objectName.
 class AccessibilityWalk {
 public:
     // `fixedColours`: the objectNames whose colour the window's design fixes (a logotype).
@@ -38,8 +37,7 @@ public:
         return found;
     }
 
-    // The texts that do not fit the room their layout gives them, as a larger font shows: a
-    // label or a button narrower or lower than its text, a field lower than a line.
+    // Texts a larger font clips: labels or buttons smaller than their text, fields below a line.
     QStringList clippedText() const {
         QStringList found;
         for (QWidget* widget : m_window.findChildren<QWidget*>()) {
@@ -199,8 +197,7 @@ private:
         return {};
     }
 
-    // What is behind a widget: its own background when it fills it or draws one of its own
-    // role, else its parent's.
+    // A widget's backdrop: its own if it fills it or draws one of its role, else its parent's.
     static QColor backgroundOf(const QWidget* widget) {
         const QWidget* filler = widget;
         while (widget->backgroundRole() == QPalette::Window && !filler->autoFillBackground() &&

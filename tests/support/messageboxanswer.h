@@ -9,8 +9,7 @@
 
 namespace vistaro::test {
 
-// Answers every message box with `button` while it lives and records what each said; the other
-// dialogs take the answers queued as scripted ones do.
+// Answers message boxes with `button`, recording what each said; other dialogs as scripted ones.
 class MessageBoxAnswer : public ScriptedDialogs {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
@@ -31,8 +30,7 @@ public:
                                                  : UnsavedAnswer::Cancel;
     }
 
-    // From now on a message box or dialog that nothing answers fails the running test instead
-    // of waiting for a user; once, after the application.
+    // An unanswered box or dialog then fails the test, not waits; call once, after the application.
     static void failOnUnexpectedBoxes() { [[maybe_unused]] static ScriptedDialogs none; }
 
 private:

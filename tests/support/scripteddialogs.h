@@ -27,8 +27,7 @@ public:
                 QTest::qFail("a dialog answered in advance was never asked", __FILE__, __LINE__);
     }
 
-    // Queues `value` for the next question of `kind`; none (the default) cancels it, a message
-    // takes none. A printer's answer is the PDF file it prints into.
+    // Queues `value` for `kind`'s next question: none cancels, a message none, printer a PDF path.
     ScriptedDialogs& answer(Kind kind, const QVariant& value = {}) {
         m_answers[kind].append(value);
         return *this;
@@ -93,8 +92,7 @@ public:
     }
 
 protected:
-    // A question of `kind` with no answer queued goes below when a test's dialogs are there (the
-    // program's own are exactly Dialogs).
+    // No answer queued: `kind` goes below to a test's dialogs (the program's are plain Dialogs).
     bool passesOn(Kind kind) const {
         return m_answers.value(kind).isEmpty() && typeid(m_below) != typeid(Dialogs);
     }
