@@ -59,8 +59,7 @@ QStringList tabOrder(QWidget* first, const QStringList& names) {
     return order;
 }
 
-// Opens the menu with `volumes` mounted, then `action`: "pick=<folder>" answers "Other folder..."
-// (none: cancelled), "click=<caption>" clicks its first visible item (a drive's before ours).
+// With `volumes` mounted, opens the menu, does "pick=<folder>" (none: cancel) or "click=<caption>".
 void useDriveMenu(CdDriveMenu& menu, const QStringList& volumes, const QString& action) {
     menu.setDriveLister([volumes] {
         QList<DriveRoot> drives;
@@ -373,8 +372,7 @@ private slots:
         QCOMPARE(m_state.Row1.driver(), CalcField::V);
     }
 
-    // A typed row settles, not rewritten (that moves the cursor); an emptied size: one message,
-    // back; zoom shows TELE. "steps>visible fields settled>messages", a step "field=typed"/click.
+    // Typed rows are not rewritten (moving the cursor): "steps>visible fields settled>messages".
     void typedRowSettles_data() {
         QTest::addColumn<QString>("script");
         for (const char* row : {"Focale1=6 un>6|5|10.66|8>", "L1=10 V1=>12|10|4|3>Not a number",
@@ -448,8 +446,7 @@ private slots:
         QCOMPARE(rows(), parts[2]);
     }
 
-    // No file, empty line 1 or a file past 4 MiB (not read, said once by name) is a first run: the
-    // chooser, not the main window. Closing the window on show ends the program, settings as were.
+    // No file, empty line 1 or over 4 MiB (unread, named once): first run; closing ends it, as is.
     void startAndClose_data() {
         QTest::addColumn<QString>("message"); // a part of the one message, empty for none
         QTest::addColumn<QByteArray>("settings");
@@ -722,8 +719,7 @@ private slots:
         QCOMPARE(target->text(), u"1.7"_s);
     }
 
-    // Started in Italian (the finder speaks it too), default coverage level (the window remembers a
-    // pick). Wanted 10 mm: a 3.5-8 mm varifocal fails TrovaVAR's test whichever type is selected.
+    // Italian, default level; for 10 mm a 3.5-8 mm varifocal fails TrovaVAR's test under any type.
     void followsTheCalculatorAndPresents() {
         m_app.start(".\r\n,\r\n" + m_app.filePath(QStringLiteral("Italiano.lng")).toUtf8() +
                     "\r\n" VISTARO_SOURCE_DATA_DIR "/cd/\r\n");

@@ -69,8 +69,7 @@ private slots:
                  fields.split(u'|'));
     }
 
-    // N lines give N + 2 rows (at most 32766 load), the last two empty; bounds of absent types
-    // stay; a message naming file and folders comes when it cannot be found or is too long.
+    // N lines: N + 2 rows, last two empty, 32766 at most; absent types keep bounds; failures named.
     void load_data() {
         QTest::addColumn<HostileFile>("file");
         QTest::addColumn<QString>("name");

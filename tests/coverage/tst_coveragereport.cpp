@@ -288,8 +288,7 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), image.size());
     }
 
-    // The preview opens on the window's figures and follows them, 12 mm doubling 6 mm's density;
-    // the test chart is saved for the aim distance, 71.4 pixels across its 150 mm bar.
+    // The preview follows the window (12 mm doubles 6 mm's density); chart: 71.4 px across 150 mm.
     void previewAndTestChart() {
         click("OpenPreview");
         auto* preview = m_window->findChild<Preview*>();
@@ -337,8 +336,7 @@ private slots:
                                 .contains(QDir::toNativeSeparators(m_dir.filePath(answer))));
     }
 
-    // The saved page reads back figures and lens as text, small for vectors (preview pictures, 4
-    // targets at aim, 6 levels, take most); PDF print the same; Documents, then last; suffix added.
+    // Saved page: figures and lens as text, small; PDF print alike; Documents, then last; suffixed.
     void savedAndPrintedPages() {
         m_window->showLens(Varifocal);
         test::ScriptedDialogs dialogs; // the saves cancelled say nothing
@@ -375,8 +373,7 @@ private slots:
                  QStringList({u"printed.pdf"_s, u"report.pdf"_s}));
     }
 
-    // A level without density or a second set of one name is refused with the reason, the dialog
-    // open, nothing lost. Typed in, the set is taken on OK: renamed, px/ft, a level added, sorted.
+    // A level with no density or a duplicate set name is refused, nothing lost; OK takes a new set.
     void levelSetEditor() {
         LevelSetDialog dialog({tender()});
         dialog.findChild<QPushButton*>(u"NewLevelSet"_s)->click();

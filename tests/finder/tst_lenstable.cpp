@@ -59,8 +59,7 @@ class TestLensTable : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // Each rule passing and failing at its bounds: cell, then tooltip. 1/3" is 4.8 mm wide; at 10 m
-    // identification (250 px/m over 1920 columns) needs 250 x 10 x 4.8 / 1920 = 6.25 mm.
+    // Each rule at its bounds (cell, tooltip); 10 m identifies at 250 x 10 x 4.8 / 1920 = 6.25 mm.
     void verdicts_data() {
         QTest::addColumn<QString>("lens");
         QTest::addColumn<Check>("check");
@@ -242,8 +241,7 @@ private slots:
         QCOMPARE(lensCsv(filter), expected);
     }
 
-    // The loader's empty rows and blank lines are no lenses; a short or broken line shows what it
-    // has, verdicts unknown with the reason. Judged again only on a change; a new catalogue too.
+    // Blank rows: no lens; broken lines: shown, verdicts unknown; rejudged on change or new file.
     void badRowsAndChanges() {
         Catalogue catalogue = catalogueOf({u"FF|T2"_s, u""_s, u"FF|Q4|DD|x|x|F?|no|far"_s, u""_s});
         LensTableModel model(catalogue);

@@ -82,8 +82,7 @@ private slots:
         QCOMPARE(shown(window), lines);
     }
 
-    // A file that gives no texts is reported once: named in the settings, by the start; picked
-    // on the first run, by the pick, not again by the start-up timer that the pick arms.
+    // No texts: said once, by the start if from settings, by the pick on first run (not its timer).
     void emptyFileReportedOnce_data() {
         QTest::addColumn<bool>("picked");
         QTest::newRow("named in the settings") << false;

@@ -67,9 +67,8 @@ private slots:
                                    folder.filePath(u"FF/T4.pdf"_s)));
     }
 
-    // The recommendation search over the selected type's block, after one that left Min 3, Max 3,
-    // wanted lengths 1 and 2: "type first|second" (rows' focal lengths), then "entries shown: Min
-    // Max wide|tele". Only a zoom wants row 2's focal length; finding nothing changes nothing.
+    // Searching the selected type's block after Min 3, Max 3, wanted 1 and 2: "type first|second"
+    // then "entries shown: Min Max wide|tele"; only a zoom wants row 2; none found: no change.
     void searches_data() {
         QTest::addColumn<QString>("search");
         QTest::addColumn<SensorFormat>("sensor");
@@ -172,8 +171,7 @@ private slots:
         QCOMPARE(served, row.section(u' ', 1));
     }
 
-    // The entry, L1 and L2, then "Label1|colour|MinFuoco": red when it cannot focus at L1 or L2
-    // (even hidden), or unknown.
+    // Entry, L1, L2, "Label1|colour|MinFuoco": red: no focus at L1 or L2 (even hidden), or unknown.
     void captions_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("shown");

@@ -220,8 +220,7 @@ private slots:
         QCOMPARE(plateCharacters(u"AB 123"_s, 0.075).boundingRect().topLeft(), QPointF(0, 0));
     }
 
-    // Night grain repeats for like inputs; compression alters pixels, not their count; neither:
-    // the sensor's average.
+    // Night grain repeats for like inputs; compression alters pixels, not count; neither: average.
     void optionsChangeThePictureReproducibly() {
         const QImage plain = cameraPixels(Target::Face, 250, {});
         const QSizeF size = targetSize(Target::Face) * 250;
@@ -269,9 +268,8 @@ private slots:
         QVERIFY2(std::abs(deviation - spread) < 1, qPrintable(QString::number(deviation)));
     }
 
-    // A black square on white, out of focus: its darkness is spread, not lost, within the blur's
-    // radius plus a pixel (plus a sixteenth of its width, the pixels it is worked on, past 16 px);
-    // a square wider than the blur stays black in the middle. Under half a pixel nothing changes.
+    // Out of focus, a black square's darkness spreads unlost within blur radius + 1 px (+ 1/16 of a
+    // blur over 16 px); wider than the blur it stays black inside; under 0.5 px nothing changes.
     void discBlurSpreadsWithinItsCircle_data() {
         QTest::addColumn<double>("diameter");
         for (const double diameter : {0.4, 0.6, 1.0, 3.7, 12.0, 30.0})
@@ -347,8 +345,7 @@ private slots:
                      .convertToFormat(QImage::Format_RGB32));
     }
 
-    // A column at the aim distance of each end, then one a level, each naming its distances
-    // and density in the units on show; a level that no end reaches has none.
+    // Columns: each end's aim distance, then each level reached; distances and density as shown.
     void columnsOfTheScene_data() {
         QTest::addColumn<PreviewScene>("scene");
         QTest::addColumn<QStringList>("columns");
@@ -442,9 +439,8 @@ private slots:
                      .convertToFormat(QImage::Format_RGBX8888));
     }
 
-    // Read back from the PDF at 10 px/mm, each paper: page its size, check line 100 mm, counting
-    // bar 150 mm, widest bars 40 mm, plate characters 75 mm tall (a "1"), head 160 mm wide. Page 1
-    // says where to hold it and the pixels to count across the 150 mm bar: designed and per level.
+    // Read back at 10 px/mm, each paper: page, check line 100 mm, counting bar 150 mm, widest bars
+    // 40 mm, "1" 75 mm, head 160 mm; page 1 says where to hold it, pixels across the bar per level.
     void sizesReadBackInMillimetres_data() {
         QTest::addColumn<QPageSize::PageSizeId>("paper");
         QTest::addColumn<QSizeF>("millimetres");

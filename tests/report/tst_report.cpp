@@ -114,8 +114,7 @@ private slots:
         QCOMPARE(preferredPageSize(QLocale(row.section(u' ', 0, 0))).key(), row.section(u' ', 1));
     }
 
-    // Documents follow each other from a new page; a long table goes on over as many pages as it
-    // needs, each under the document's title, its heading and its header again, every row once.
+    // Documents start on new pages; long tables run on under title, heading and header, rows once.
     void pages_data() {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("tablePages");
