@@ -446,7 +446,7 @@ private slots:
         QCOMPARE(rows(), parts[2]);
     }
 
-    // No file, empty line 1 or over 4 MiB (unread, named once): first run; closing ends it, as is.
+    // No file, empty line 1, over 4 MiB (unread, named once): first run; closing quits, file kept.
     void startAndClose_data() {
         QTest::addColumn<QString>("message"); // a part of the one message, empty for none
         QTest::addColumn<QByteArray>("settings");
