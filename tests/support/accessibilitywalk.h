@@ -116,8 +116,7 @@ private:
                !widget->focusProxy();
     }
 
-    // A combo box's name is its current item where Qt speaks to the desktop through AT-SPI:
-    // there, what names it is a label (a buddy) or a name of its own.
+    // Under AT-SPI Qt names a combo box by its current item: there a buddy label or own name does.
     static bool named(QAccessibleInterface* node) {
         if (node->role() != QAccessible::ComboBox)
             return !node->text(QAccessible::Name).trimmed().isEmpty();
