@@ -23,7 +23,6 @@ namespace {
 // 0.355 / 0.97075: near edge at 1.7 m 1.3 x 0.97075 / 0.355 = 3.55486 m, on the ground 3 x 0.97075
 // / 0.355 = 8.20352 m. t < v/2: the far edge is unbounded.
 
-// The entrance camera mounted elsewhere, aimed at `target` or by `tilt`.
 SiteCamera with(double mount, double target, std::optional<double> tilt) {
     SiteCamera camera = test::entranceCamera();
     camera.mountHeightM = mount;
@@ -54,8 +53,7 @@ QString shown(const PlanPolygon& polygon) {
 
 const LevelSet En = enLevels();
 
-// At its target's height (aim distance = distance to the target), lens `focal` mm, zoom `tele` end,
-// datasheet `angle`.
+// At its target's height (aim = target distance); lens `focal` mm, zoom `tele`, datasheet `angle`.
 SiteCamera level(double focal, std::optional<double> tele = {}, std::optional<double> angle = {}) {
     SiteCamera camera = with(1.7, 1.7, std::nullopt);
     camera.focalMm = focal;
@@ -104,10 +102,10 @@ private slots:
             << "inspection 0.0000-0.2925"
             << "none"
             << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
-        // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
-        // from tan(v/2 - t') = 0.155 / 1.01575. Looking up, -0.7 sin t = 0.7 x 0.069829 = 0.048880,
-        // cos t = 0.997559: x = (z - 0.048880) / 0.997559; near edge z = 2.335508 x 0.997559 +
-        // 0.048880 = 2.378687.
+        // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; ground from
+        // tan(v/2 - t') = 0.155 / 1.01575. -0.7 sin t = 0.048880 (sin t = 0.069829), cos t =
+        // 0.997559: x = (z - 0.048880) / 0.997559; near edge z = 2.335508 x 0.997559 + 0.048880 =
+        // 2.378687.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
             << "inspection 2.3355-2.3569|identification 2.3569-9.5745|"
@@ -142,8 +140,7 @@ private slots:
 
     // Corners counter-clockwise from the near right one, half-widths 0.4 z: 0.4 (3.55486 x 0.991655
     // + 0.167590) = 1.47711 at the near edge, 3.84 where identification ends (z = 9.6). Dead zone 3
-    // m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x 0.991655 + 0.386745) = 3.40872
-    // at its near edge. Panned -90° (south) from (100, 50).
+    // m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x 0.991655 + 0.386745) = 3.40872.
     void corners() {
         SiteCamera camera = test::entranceCamera();
         camera.panDeg = -90;
@@ -156,13 +153,12 @@ private slots:
                  u"(99.8453 50.0000) (96.5913 41.7965) (103.4087 41.7965) (100.1547 50.0000)"_s);
     }
 
-    // A fisheye, datasheet 200°: from above a sector 100° to each side of east, the monitoring band
-    // (12.5 px/m) ending on each ray where the density falls below it. Equidistant: f = 2.4 mm /
-    // 100° (1.74533 rad) = 1.37510 mm, dr/dθ = f: 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m from the
-    // camera in any direction, sqrt(44.0² - 1.3²) = 43.98 m on the plane 1.3 m below; behind, 43.98
-    // x cos 100° = -7.64 m. Equisolid: f = 2.4 / (2 sin 50°) = 1.56649 mm, 1920 x 1.56649 cos(θ/2)
-    // / (4.8 R) = 626.60 cos(θ/2) / R px/m: near the axis 50.04 m; square to it (θ = 89.7°) 626.60
-    // x 0.70879 / 12.5 = 35.53 m; at 100°, 32.33 m, 32.33 x cos 100° = -5.61 m.
+    // Fisheye, datasheet 200°: a sector ±100° round east, monitoring (12.5 px/m) ending where the
+    // density drops below. Equidistant: f = 2.4 / 1.74533 rad = 1.37510 mm = dr/dθ:
+    // 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m away, sqrt(44.0² - 1.3²) = 43.98 m 1.3 m below; behind
+    // 43.98 x cos 100° = -7.64 m. Equisolid: f = 2.4 / (2 sin 50°) = 1.56649 mm,
+    // 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R px/m: near the axis 50.04 m; square
+    // to it (θ = 89.7°) 626.60 x 0.70879 / 12.5 = 35.53 m; at 100° 32.33 m, x cos 100° = -5.61 m.
     void fisheyeSector_data() {
         QTest::addColumn<int>("projection");
         QTest::addColumn<QString>("reach"); // west, east and north in cm
@@ -220,9 +216,8 @@ private slots:
                  computeCoverage(queryOf(fields, En, camera.level, t[6], t[7])));
     }
 
-    // Aimed by a tilt: the target at the aim distance lies at depth 10 cos 30° + 1.3 sin 30° =
-    // 9.31025 m, 2400 / 9.31025 = 257.7803 px/m; the ground from 3 / tan(t ± v/2), tan 30° =
-    // 0.57735.
+    // By a tilt: the target lies at depth 10 cos 30° + 1.3 sin 30° = 9.31025 m, 2400 / 9.31025 =
+    // 257.7803 px/m; the ground from 3 / tan(t ± v/2), tan 30° = 0.57735.
     void aimedByTilt() {
         const CoverageResult result = cameraCoverage(with(3, 1.7, 30), En);
         QCOMPARE(shown(*result.pixelsPerMetre), u"257.7803"_s);
@@ -235,29 +230,26 @@ private slots:
         QCOMPARE(up.problem, std::optional(Problem{Quantity::Tilt, Fault::SeesNoGround}));
     }
 
-    // Shared by the camera table and the schedule: focal, angles, density at the aim (10 m, 1920
-    // columns over 4.8 mm: 40 f px/m), level wanted, area at level. Density and area at a level are
-    // truncated, nothing positive reads 0, a zoom reads "wide - tele".
+    // Table/schedule texts: focal, angles, density at the aim (10 m, 1920 px / 4.8 mm: 40 f px/m),
+    // level wanted, area at level; density, area truncated, no positive reads 0, zoom "wide -
+    // tele".
     void rowTexts_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<std::optional<double>>("areaAtLevel"); // m²
         QTest::addColumn<bool>("imperial");
         QTest::addColumn<QString>("texts"); // focal|H|V|density|level|area
-        // 100° across: 2.4 / tan 50° = 2.01384 mm, 80.554 px/m; vertically 2 atan(1.35 / 2.01384) =
-        // 67.67°.
+        // 100°: 2.4 / tan 50° = 2.01384 mm, 80.554 px/m; 2 atan(1.35 / 2.01384) = 67.67°.
         QTest::newRow("datasheet's 100°, not 2.8 mm's 112 px/m")
             << level(2.8, {}, 100) << std::optional(6.157) << false
             << "2.8|100|67.7|80.5|Identification|6.1";
-        // Tele end 12 mm, no datasheet angle: 2 atan(2.4 / 12) = 22.62°, 2 atan(1.35 / 12) =
-        // 12.84°, 480 px/m.
+        // Tele 12 mm: 2 atan(2.4 / 12) = 22.62°, 2 atan(1.35 / 12) = 12.84°, 480 px/m.
         QTest::newRow("zoom: the datasheet's angle is the wide end's")
             << level(2.8, 12, 100) << std::optional(31.8) << false
             << "2.8 - 12|100 - 22.6|67.7 - 12.8|80.5 - 480|Identification|31.8";
         QTest::newRow("an angle no rectilinear lens shows, no area known")
             << level(2.8, {}, 200) << std::optional<double>() << false
             << "2.8|-|-|-|Identification|-";
-        // 40 x 6.24925 = 249.97 px/m; 2 atan(2.4 / 6.24925) = 42.02°, 2 atan(1.35 / 6.24925) =
-        // 24.38°.
+        // 40 x 6.24925 = 249.97 px/m; 2 atan(2.4/6.24925) = 42.02°, 2 atan(1.35/6.24925) = 24.38°.
         QTest::newRow("249.97 px/m is not 250") << level(6.24925) << std::optional(99.99) << false
                                                 << "6.25|42|24.4|249.9|Identification|99.9";
         // 2 atan(2400) = 179.95°, 2 atan(1350) = 179.92°; 0.04 px/m.

@@ -36,8 +36,8 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
     return background;
 }
 
-// Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
-// at the limits of the file, a background with everything set.
+// Every field off its default: a zoom aimed at a target height, a camera tilted at the file's
+// limits, a background with everything set.
 Site fullSite() {
     SiteCamera zoom;
     zoom.name = QStringLiteral("Gate \"north\" – 北門");
@@ -114,8 +114,8 @@ class TestSiteFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // What is written reads back equal, and writes again to the same bytes; a level set other
-    // than EN 62676-4 goes with the site.
+    // What is written reads back equal and writes the same bytes again; a level set other than EN
+    // 62676-4 goes with the site.
     void roundTrip_data() {
         QTest::addColumn<Site>("site");
         QTest::newRow("every field, the screen shares") << fullSite();
@@ -302,8 +302,8 @@ private slots:
         QCOMPARE(read.site.has_value(), problem.isEmpty());
     }
 
-    // A file on disk reads as its content does; the background's picture is not looked for.
-    // A file that cannot be read is named in the message.
+    // A file on disk reads as its content; the background's picture is not looked for. A file that
+    // cannot be read is named in the message.
     void files_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem"); // after the file's name

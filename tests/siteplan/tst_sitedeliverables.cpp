@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The example camera facing east, a wall at x = 4, an area before it, one unseen named like a
+// The example camera facing east, a wall at x = 4, an area before it, one unseen, named as a
 // formula.
 Site smallSite() {
     Site site;
