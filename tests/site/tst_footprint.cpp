@@ -231,8 +231,7 @@ private slots:
     }
 
     // Table/schedule texts: focal, angles, density at the aim (10 m, 1920 px / 4.8 mm: 40 f px/m),
-    // level wanted, area at level; density, area truncated, never 0 if positive; zoom "wide -
-    // tele".
+    // level wanted, area at level; density, area truncated (never to 0); zoom "wide - tele".
     void rowTexts_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<std::optional<double>>("areaAtLevel"); // m²

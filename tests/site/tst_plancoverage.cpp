@@ -23,7 +23,6 @@ SiteWall wall(double x1, double y1, double x2, double y2) {
     return {{{x1, y1}, {x2, y2}}};
 }
 
-// At (x, 0), looking east (pan 0) or west (180).
 SiteCamera cameraAt(double x, double pan) {
     SiteCamera camera = test::entranceCamera();
     camera.position = {x, 0};
@@ -81,13 +80,12 @@ private slots:
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
     }
 
-    // The door square x = 4 to 6, |y| <= 1: at 4 m the field is 3.2 m wide, all identified from the
-    // west unless a wall cuts it. A camera on a wall sees nothing behind it (the wall's own cases
-    // are the geometry's; here the plan's walls, pan and sides). Turned 10° north of east, the
-    // example camera sees the square x = 5 to 6, y = -0.8 to -0.2 whole at identification (corners
-    // 1.7° to 9.1° south of east, within ±21.8°, 4.8 to 5.9 m along the axis); the wall along the x
-    // axis puts it in the next room. A dome (equidistant, 360°) looking north sees the square x = 2
-    // to 3, y = -3 to -2 at monitoring all round, not through its wall.
+    // The door square x = 4 to 6, |y| <= 1: the field 3.2 m wide at 4 m identifies it from the west
+    // unless a wall cuts it. A camera on a wall sees nothing behind it (wall cases are the
+    // geometry's; here walls, pan and sides). Turned 10° north of east, the camera sees x = 5 to 6,
+    // y = -0.8 to -0.2 whole at identification (corners 1.7° to 9.1° south of east, within ±21.8°,
+    // 4.8 to 5.9 m along the axis); a wall on the x axis cuts it off. A 360° equidistant dome
+    // facing north sees x = 2 to 3, y = -3 to -2 at monitoring, not through its wall.
     void areaShare_data() {
         QTest::addColumn<std::vector<SiteWall>>("walls");
         QTest::addColumn<std::vector<SiteCamera>>("cameras");
