@@ -96,7 +96,6 @@ QList<QRgb> bandsAlong(const QImage& image, int top, int bottom) {
     return met;
 }
 
-// The pixels in a colour, the dead zone's unless told.
 qsizetype pixelsOf(const QImage& image, QRgb colour = DeadZoneColour) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
     return std::count(pixels, pixels + image.sizeInBytes() / sizeof(QRgb), colour);
@@ -120,8 +119,7 @@ private slots:
         QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
     }
 
-    // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7°: its bands reach behind the camera, the
-    // view moves right for them, the field stays in the drawing.
+    // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7°; the view moves right for bands behind it.
     void fisheyeTopView() {
         const ViewModel model =
             modelOf({QString(), computeCoverage(test::fisheyeQuery(Projection::Equidistant)), 5.0});

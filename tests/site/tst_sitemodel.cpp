@@ -210,8 +210,8 @@ private slots:
         QCOMPARE(QString::number(deepest, 'f', 2), deadZone);
     }
 
-    // Every camera at once, shared over the cores, gives what each alone does: a row of cameras
-    // along a wall with doors, some looking through them, one without a field.
+    // All cameras at once, over the cores, give what each alone does: along a wall with doors, some
+    // looking through, one without a field.
     void everyCameraAtOnce() {
         std::vector<SiteCamera> cameras;
         for (int i = 0; i < 40; ++i) {
@@ -232,10 +232,9 @@ private slots:
         QVERIFY(all[7].bands.empty());
     }
 
-    // A moved camera is worked out again alone, a wall brings every camera again, an area is redone
-    // when a changed camera reaches it, before or after. The second of three cameras stands 2 m
-    // west of the others and sees the door from 1.55 m to the wall; the others' fields begin past
-    // it, at 3.55 m.
+    // A moved camera is redone alone, a wall redoes every camera, an area is redone when a changed
+    // camera reaches it, before or after. Of three cameras the second, 2 m west, sees the door from
+    // 1.55 m to the wall; the others' fields begin past it, at 3.55 m.
     void coverageFollowsTheDocument_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<int>("footprints");

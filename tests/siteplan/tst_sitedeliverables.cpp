@@ -26,8 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The example camera facing east, a wall at x = 4, an area before it, one unseen, named as a
-// formula.
+// Example camera facing east, a wall at x = 4, an area before it, one unseen named as a formula.
 Site smallSite() {
     Site site;
     site.cameras = {test::entranceCamera()};
@@ -132,9 +131,8 @@ private slots:
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
             << "ft";
-        // Tilted 30°, the field 1.40976 to 4.16881 m (per the footprint's tests) is a keystone of
-        // 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x 2.75905) = 6.7664 m², the target 257.78
-        // px/m; the target height still sets the plane.
+        // Tilted 30°: field 1.40976-4.16881 m, keystone 0.8 (cos 30° (4.16881² - 1.40976²) / 2 +
+        // 0.65 x 2.75905) = 6.7664 m², 257.78 px/m; target height sets the plane.
         QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
                                          << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
                                          << "m";
@@ -161,8 +159,7 @@ private slots:
             model.headerData(5, Qt::Horizontal).toString().endsWith(u'(' + unit + u"\u00b2)"_s));
     }
 
-    // A typed cell hands the camera with that one value changed; the model never changes the site
-    // and refuses what it cannot read.
+    // A typed cell returns the camera with that one change; the site untouched, bad input refused.
     void cameraTableEdits_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QVariant>("typed");
@@ -291,9 +288,8 @@ private slots:
                  qPrintable(identification.front()));
     }
 
-    // National grid coordinates: a 0.5 x 0.5 m area 500 km east, 5000 km north. The SVG counts from
-    // the nearest kilometre, named in its description; the DXF keeps the plan's coordinates: each
-    // gives the four corners back to the millimetre.
+    // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km
+    // (named in its description), the DXF in plan coordinates; both give corners to the mm.
     void farFromTheOrigin_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("svg") << u"svg"_s;
