@@ -132,8 +132,7 @@ bool near(double a, double b, double within) {
 
 } // namespace
 
-// The site plan window alone, its site files and copy of unsaved changes in the test's own folder;
-// DXF drawings and PDF pages loaded under it.
+// The site plan window alone, files and unsaved copy in a test folder, DXF and PDF under the plan.
 class TestSitePlan : public QObject {
     Q_OBJECT
 
@@ -180,7 +179,6 @@ class TestSitePlan : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString copy() const { return path(u"data/recovery.vistaro"_s); }
     QByteArray shown() const { return siteToJson(site()); }
-    // The site in the copy of unsaved changes, empty while there is none.
     QByteArray copied() const {
         const SiteRead read = SiteFile::read(copy());
         return read.site ? siteToJson(*read.site) : QByteArray();
@@ -226,7 +224,6 @@ class TestSitePlan : public QObject {
         return file;
     }
 
-    // Does one kind of edit as a user would.
     void edit(const QString& kind) {
         if (kind == u"add camera"_s) {
             plan().follow({u"8"_s, u"12"_s, u""_s, u""_s, false, SensorFormat::Third, u"."_s},
@@ -323,8 +320,7 @@ private slots:
         QCOMPARE(sets->currentText(), u"Share of screen height"_s);
     }
 
-    // A row selected in a table selects the item on the plan and shows a camera in the panel; an
-    // item clicked on the plan selects its row, and only that.
+    // A table row selects its item (a camera fills the panel); a plan click selects its row alone.
     void tablesAndPlanSelectTogether() {
         open();
         table("CameraTable")->selectRow(1);
@@ -349,10 +345,9 @@ private slots:
         QTRY_VERIFY(table("CameraTable")->columnWidth(0) >= cameras->sizeHintForColumn(0));
     }
 
-    // A lens by its datasheet's angle (80.5 px/m where 2.8 mm gives 112) and a zoom with it at its
-    // wide end (480 px/m at 12 mm), as the figures' own tests work out: the camera table, the
-    // schedule (CSV and page), each camera's page and the preview agree. The File menu's exports
-    // propose a file beside the site, named as it, and write the site on show.
+    // A lens by datasheet angle (80.5 px/m where 2.8 mm gives 112), a zoom of it at its wide end
+    // (480 px/m at 12 mm), per the figures' tests: camera table, schedule (CSV, page), camera pages
+    // and preview agree; the File menu's exports propose a file named as the site, beside it.
     void figuresAgree() {
         SiteCamera wide = test::entranceCamera();
         wide.mountHeightM = wide.targetHeightM;
@@ -471,9 +466,8 @@ private slots:
         QCOMPARE(fieldFootprint(site().cameras[0], site().levelSet).outline, pinhole.outline);
     }
 
-    // Unsaved changes are asked about before closing, starting anew or opening another site: Save
-    // writes them, Discard drops them, Cancel keeps all. Once nothing is unsaved (saved or undone
-    // back) the copy goes and no write follows.
+    // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
+    // all. Once nothing is unsaved (saved or undone back) the copy goes; no write follows.
     void unsavedChanges_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("answer");
@@ -523,8 +517,7 @@ private slots:
         QCOMPARE(QFile::exists(copy()), !goesOn);
     }
 
-    // A file that cannot be read is named and the plan stays; a missing background is named once
-    // and the rest of the site opens.
+    // Unreadable file: named, the plan stays; missing background: named once, the rest opens.
     void filesThatCannotBeOpened() {
         open();
         {
@@ -733,9 +726,8 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>("CameraY")->value(), 5'000'000.5);
     }
 
-    // Nothing written before an edit, then once after the interval. A window goes unclosed with
-    // unsaved changes; the next offers them back unsaved under their file, the copy kept till
-    // saved.
+    // Nothing is written before an edit, then once after the interval. A window left unclosed with
+    // changes: the next offers them back unsaved under their file, the copy kept till saved.
     void restoredAfterACrash_data() {
         QTest::addColumn<bool>("hasFile");
         QTest::newRow("site file") << true;
