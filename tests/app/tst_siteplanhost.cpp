@@ -132,9 +132,8 @@ private slots:
         }
     }
 
-    // Unsaved changes a run left in the program's data folder are offered at the start: restored,
-    // the site plan shows them unsaved under their file's name (the window's own suite tests the
-    // rest); discarded, the copy goes and the site plan stays closed.
+    // Left-over unsaved changes (data folder) are offered at start: restored, shown unsaved under
+    // their file (the rest: the window's suite); discarded, the copy goes and the plan stays shut.
     void offersUnsavedChangesAtStart_data() {
         QTest::addColumn<bool>("restore");
         QTest::newRow("restore") << true;

@@ -50,7 +50,6 @@ QImage paint(Paint painter, const ViewModel& model) {
     return image;
 }
 
-// The words of a drawing, as a PDF reader finds them.
 QString drawnText(Paint painter, const ViewModel& model) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("drawing.pdf"));
@@ -65,7 +64,6 @@ QString drawnText(Paint painter, const ViewModel& model) {
     return pdf.getAllText(0).text().simplified();
 }
 
-// The rightmost column with a `colour` pixel in rows `top` to `bottom`; -1 for none.
 int rightmost(const QImage& image, QRgb colour, int top = 0, int bottom = -1) {
     for (int x = image.width() - 1; x >= 0; --x)
         for (int y = top; y < (bottom < 0 ? image.height() : bottom); ++y)

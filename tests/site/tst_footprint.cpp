@@ -14,14 +14,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m, east
-// from the origin): 16:9 images 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 z at depth z = x cos t +
-// 1.3 sin t, cos t = 10 / 10.08415 = 0.991655, sin t = 0.128915 (1.3 sin t = 0.167590). Levels end
-// at z = 6 x 1920 / (level x 4.8) = 2400 / level, x = (z - 0.167590) / cos t: inspection 2.2512 m,
-// identification 9.5118, recognition 19.1926, observation 38.5541, detection 96.6388, monitor
-// 193.4466. tan t = 0.13, tan(v/2) = 2.7 / 12 = 0.225, tan(t + v/2) = 0.355 / (1 - 0.13 x 0.225) =
-// 0.355 / 0.97075: near edge at 1.7 m 1.3 x 0.97075 / 0.355 = 3.55486 m, on the ground 3 x 0.97075
-// / 0.355 = 8.20352 m. t < v/2: the far edge is unbounded.
+// Entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m): 16:9
+// images 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 z at depth z = x cos t + 1.3 sin t, cos t = 10 /
+// 10.08415 = 0.991655, sin t = 0.128915 (1.3 sin t = 0.167590). Levels end at z = 2400 / level (6 x
+// 1920 / 4.8), x = (z - 0.167590) / cos t: inspection 2.2512 m, identification 9.5118, recognition
+// 19.1926, observation 38.5541, detection 96.6388, monitor 193.4466. tan t = 1.3 / 10, tan(v/2) =
+// 2.7 / 12 = 0.225, tan(t + v/2) = 0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: near edge at 1.7 m
+// 1.3 x 0.97075 / 0.355 = 3.55486 m, ground 8.20352 m (3 x). t < v/2: no far edge.
 
 SiteCamera with(double mount, double target, std::optional<double> tilt) {
     SiteCamera camera = test::entranceCamera();
@@ -102,10 +101,9 @@ private slots:
             << "inspection 0.0000-0.2925"
             << "none"
             << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
-        // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; ground from
-        // tan(v/2 - t') = 0.155 / 1.01575. -0.7 sin t = 0.048880 (sin t = 0.069829), cos t =
-        // 0.997559: x = (z - 0.048880) / 0.997559; near edge z = 2.335508 x 0.997559 + 0.048880 =
-        // 2.378687.
+        // Mirrored, 0.7 under the target: tan t' = 0.07, near 0.7 x 0.98425 / 0.295, ground from
+        // tan(v/2 - t') = 0.155 / 1.01575; -0.7 sin t = 0.7 x 0.069829 = 0.048880, x = (z -
+        // 0.048880) / 0.997559 (cos t); near edge z = 2.335508 x 0.997559 + 0.048880 = 2.378687.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
             << "inspection 2.3355-2.3569|identification 2.3569-9.5745|"
