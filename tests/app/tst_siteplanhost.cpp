@@ -58,9 +58,8 @@ QString cells(const QTableView* table, const QStringList& headers) {
 
 } // namespace
 
-// The site plan in the real program: opened from the Tools menu or the command line, a camera added
-// from the calculator and coverage window, one shown in the coverage window, unsaved changes kept
-// (saving and opening are the window's own suite's).
+// The hosted site plan: opened by Tools menu or command line, a camera added from the calculator
+// and coverage window and shown there, unsaved changes kept (the rest: the window's suite).
 class TestSitePlanHost : public QObject {
     Q_OBJECT
 

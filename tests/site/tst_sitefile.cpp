@@ -36,8 +36,7 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
     return background;
 }
 
-// Every field off its default: a zoom aimed at a target height, a camera tilted at the file's
-// limits, a background with everything set.
+// Every field off default: a target-aimed zoom, a camera tilted to the limits, a full background.
 Site fullSite() {
     SiteCamera zoom;
     zoom.name = QStringLiteral("Gate \"north\" – 北門");

@@ -80,8 +80,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     }
 
-    // The plan, a page per camera and the schedule (several pages are the report writer's).
-    // Printing cancelled in its setup prints nothing.
+    // Plan, camera pages, schedule (paging is the writer's); cancelled in setup, nothing prints.
     void report() {
         Plan plan(smallSite());
         const QTemporaryDir folder;
@@ -232,8 +231,7 @@ private slots:
         QCOMPARE(model.rowCount(), 3);
     }
 
-    // The DXF holds the site and, under each level of its set, that level's band rings: here the
-    // camera's one band, cut at the wall. The SVG draws it in its level's colour.
+    // DXF: the site and each level's band rings (one band, cut at the wall); SVG: in level colour.
     void drawings() {
         const Site site = smallSite();
         const Plan plan(site);

@@ -378,7 +378,6 @@ private slots:
         const ReportTable& schedule = report.back().tables.front();
         const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
         const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        // The table's columns and the schedule's that show the same figure.
         const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
                                                      {CameraColumn::Density, 5},
                                                      {CameraColumn::Level, 6},
@@ -415,9 +414,8 @@ private slots:
         QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
     }
 
-    // The panel fits any height: fields scroll, the window keeps its size, even at 150 % font.
-    // Projection and datasheet angle are undoable panel edits: a fisheye's field is a sector, over
-    // 180° reaching behind the camera (origin, looking east); undo restores the pinhole's triangle.
+    // The panel fits any height (fields scroll, window size kept) at 150 % font. Projection and
+    // datasheet angle are undoable; past 180° a fisheye's sector reaches behind the camera.
     void cameraPanel() {
         const QFont usual = QApplication::font();
         const auto restore = qScopeGuard([usual] { QApplication::setFont(usual); });
@@ -509,7 +507,6 @@ private slots:
             QVERIFY(!goesOn ||
                     !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
         }
-        // Closed, saved or undone, the window keeps the site as saved; another site is empty.
         QCOMPARE(site(), !goesOn ? edited : other ? Site{} : this->saved(u"sample.vistaro"_s));
         QCOMPARE(plan().isWindowModified(), !goesOn);
         QCOMPARE(QFile::exists(copy()), !goesOn);
@@ -541,8 +538,7 @@ private slots:
         }
     }
 
-    // A picture loaded, then scaled by two clicked points and their distance; both undone. Points
-    // 100+ px apart at any view size hide a click's rounding.
+    // Picture loaded, scaled by two clicks 100+ px apart (no rounding) and a distance; both undone.
     void backgroundLoadedAndScaled() {
         open();
         QImage picture(2000, 1000, QImage::Format_RGB32);
@@ -764,7 +760,6 @@ private slots:
         QVERIFY(!plan().undoStack().isClean());
         QVERIFY(QFile::exists(copy()));
 
-        // Saved, an untitled site is named as picked, with the suffix added.
         m_dialogs.picked = path(u"new site"_s);
         QVERIFY(plan().save());
         const QString name = hasFile ? u"sample.vistaro"_s : u"new site.vistaro"_s;
