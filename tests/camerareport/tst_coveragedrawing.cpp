@@ -126,7 +126,7 @@ private slots:
             CoverageDrawing::topViewScale(Area, QFont(), model, 0);
         QVERIFY(scale);
         QVERIFY(scale->map(QPointF(0, 0)).x() > 50);
-        // Identified to 1.4 x 1920 / (250 x 5.5644) = 1.93 m, to 113.9° off axis: so 1 m at 100°.
+        // Identified to 1.4 x 1920 / (250 x 5.5644) = 1.93 m, 113.9° off axis: 1 m at 100° is too.
         const QPointF behind = scale->map(QPointF(std::cos(1.745), std::sin(1.745)));
         QVERIFY(behind.x() < scale->map(QPointF(0, 0)).x());
         // The band's colour shows between the lines of its hatching.

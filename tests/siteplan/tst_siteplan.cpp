@@ -538,7 +538,7 @@ private slots:
         }
     }
 
-    // Picture loaded, scaled by two clicks 100+ px apart (no rounding) and a distance; both undone.
+    // Picture loaded, scaled by two clicks 100+ px apart (hides rounding), a distance; both undone.
     void backgroundLoadedAndScaled() {
         open();
         QImage picture(2000, 1000, QImage::Format_RGB32);
