@@ -22,9 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Like the site file's example: camera "Entrance" at the origin, "Yard" 20 m north with a wall 5 m
-// ahead; "Door" 8 to 12 m before the entrance, 2 m wide. Figures from the site's own tests: 31.674
-// m², 5.098 m², 237.997 px/m at the aim; the door identified from 8 to 9.51 m of its 4 m: 37.79 %.
+// Like the site example: Entrance at origin, Yard 20 m north, a wall 5 m ahead; Door 8-12 m before
+// the first, 2 m wide. Site tests: 31.674 m², 5.098 m², 237.997 px/m; door 8-9.51 m of 4: 37.79 %.
 Site sample() {
     SiteCamera yard = test::entranceCamera();
     yard.name = u"Yard"_s;

@@ -107,8 +107,7 @@ class TestCoverageDrawing : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // From the camera out: inspection, identification, recognition, per zoom end in its own panel;
-    // the view ends a little past identification and the aim, recognition running off its edge.
+    // Per zoom end, outwards: inspection, identification, recognition (the view ends past the aim).
     void topViewBandsInOrder() {
         const QList<QRgb> outwards{Bands[5], Bands[4], Bands[3]};
         const ViewModel model{{end(u"6"_s, u"10"_s), end(u"24"_s, u"20"_s)}, 3, 1.7, Units::Metric};
@@ -176,10 +175,9 @@ private slots:
         QVERIFY(bar > Area.width() / 12.5 && bar <= Area.width() / 5 + 2);
     }
 
-    // Band ends under the cone, the band wanted first, texts apart and inside the drawing. 6 mm at
-    // 10 m, 1/3" full HD, target height: inspection to 2.4 m, identification 9.6, recognition 19.2,
-    // observation 38.4, detection 96, monitor 192. Wanting monitor, the view runs to 1.15 x 192 =
-    // 220.8 m, nothing goes on; wanting identification, it stops at 11.5 m, the lower bands go on.
+    // Band ends under the cone, the one wanted first, texts apart and inside; at 6 mm, 10 m, target
+    // height levels end at 2.4, 9.6, 19.2, 38.4, 96, 192 m. For monitor the view runs to 1.15 x 192
+    // = 220.8 m, nothing goes on; for identification to 11.5 m, lower bands go on.
     void topViewMarks_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<int>("level");
@@ -227,12 +225,11 @@ private slots:
             QVERIFY2(shownTexts.contains(text), qPrintable(shownTexts.join(u" | "_s)));
     }
 
-    // Side view axes at one scale, the dead zone at full length. At 10 m the axis falls 1.3 m over
-    // 10 m: tan 7.4°, in pixels too. The plot, about 740 x 340 px, spans 1.25 x the distance and
-    // 1.3 x the 3 m pole: at 50 m, 62.5 m wide, 3.9 m of heights take 3.9 / 62.5 x 740 = 46 px,
-    // under a third of the height even doubled, so x 5; at 500 m 4.6 px, x 50. Bad inputs (no
-    // factor) draw a dash, never garbage; no ground seen, no dead zone. Words inside a sentence
-    // keep lower case; the scene line says where the person stands; never "inf" or "nan".
+    // Side view axes at one scale, the dead zone full length; at 10 m the axis slopes 1.3 / 10
+    // (7.4°) in pixels too. The ≈740 x 340 px plot spans 1.25 x the distance, 1.3 x the 3 m pole:
+    // at 50 m (62.5 m wide) 3.9 m of heights take 3.9 / 62.5 x 740 = 46 px, under a third of the
+    // height even doubled: x 5; at 500 m 4.6 px: x 50. Bad inputs: a dash (factor 0); no ground: no
+    // dead zone. Sentences keep lower case, the scene line places the person, no "inf" or "nan".
     void sideView_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<int>("heightFactor");

@@ -94,8 +94,7 @@ private slots:
             << "inspection 1.4098-2.0207|identification 2.0207-4.1688"
             << "3.2533"
             << "(1.4098 -0.7484) (4.1688 -1.7041) (4.1688 1.7041) (1.4098 0.7484)";
-        // Past the vertical: the field at 1.7 m starts below the camera, ends at 1.3 / tan(90° -
-        // v/2) = 1.3 x 0.225; every point is 1.3 m deep: a rectangle 0.52 to each side.
+        // Past vertical: below the camera to 1.3 / tan(90° - v/2) = 1.3 x 0.225; 1.3 m deep: ±0.52.
         QTest::newRow("looking straight down")
             << with(3, 1.7, 90) << "0.0000-0.2925"
             << "inspection 0.0000-0.2925"

@@ -48,18 +48,16 @@ private slots:
         const SiteCamera entrance = test::entranceCamera();
         QTest::newRow("no wall") << std::vector<SiteWall>{} << entrance
                                  << field(Near, Identification);
-        // A door gap from y = -0.5 to 0.5 at x = 5: before it 3.55 to 5 m of the field; beyond, the
-        // wedge through the gap, 0.5 / 5 = 0.1 m of half-width a metre: 0.1 (9.511780² - 25) m².
+        // Gap |y| < 0.5 at x = 5: field to 5 m, then wedge (0.5 / 5 a metre): 0.1 (9.511780² - 25).
         QTest::newRow("door gap") << std::vector<SiteWall>{wall(5, -10, 5, -0.5),
                                                            wall(5, 0.5, 5, 10)}
                                   << entrance
                                   << field(Near, 5) + 0.1 * (Identification * Identification - 25);
-        // 5 m up, aimed at 1.5 m at 8 m: tan t = 3.5 / 8, cos t = 8 / 8.732125 = 0.916157,
-        // 3.5 sin t = 12.25 / 8.732125 = 1.402865; 4 mm, 4.8 x 3.6 mm 4:3, half-width 0.6 z. Near
-        // edge 3.5 / tan(23.6294° + atan(1.8 / 4) = 24.2277°) = 3.167254 m; identified to depth 4 x
-        // 1920 / (250 x 4.8) = 6.4 m, x = (6.4 - 1.402865) / 0.916157 = 5.454450 m. Half-widths 0.6
-        // (3.167254 x 0.916157 + 1.402865) = 2.582668, 0.6 x 6.4 = 3.84: (5.454450 - 3.167254) x
-        // (2.582668 + 3.84) = 14.6901 m²; inspection (1.6 m) ends at 0.2152 m.
+        // tan t = 3.5 / 8, cos t = 8 / 8.732125 = 0.916157, 3.5 sin t = 1.402865; half-width 0.6 z.
+        // Near edge 3.5 / tan(23.6294° + atan(1.8 / 4) = 24.2277°) = 3.167254 m; identified to z =
+        // 4 x 1920 / (250 x 4.8) = 6.4 m, x = (6.4 - 1.402865) / 0.916157 = 5.454450 m. Half-widths
+        // 0.6 (3.167254 x 0.916157 + 1.402865) = 2.582668, 0.6 x 6.4 = 3.84: (5.454450 - 3.167254)
+        // x (2.582668 + 3.84) = 14.6901 m²; inspection ends at 0.2152 m.
         SiteCamera keystone = entrance;
         keystone.mountHeightM = 5;
         keystone.targetHeightM = 1.5;
@@ -80,12 +78,11 @@ private slots:
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
     }
 
-    // The door square x = 4 to 6, |y| <= 1: the field 3.2 m wide at 4 m identifies it from the west
-    // unless a wall cuts it. A camera on a wall sees nothing behind it (wall cases are the
-    // geometry's; here walls, pan and sides). Turned 10° north of east, the camera sees x = 5 to 6,
-    // y = -0.8 to -0.2 whole at identification (corners 1.7° to 9.1° south of east, within ±21.8°,
-    // 4.8 to 5.9 m along the axis); a wall on the x axis cuts it off. A 360° equidistant dome
-    // facing north sees x = 2 to 3, y = -3 to -2 at monitoring, not through its wall.
+    // Door square x = 4..6, |y| <= 1: 3.2 m wide at 4 m, the field covers it from the west unless a
+    // wall cuts it. A camera on a wall sees nothing behind it. Panned 10°, the camera sees x =
+    // 5..6, y = -0.8..-0.2 whole at identification (corners 1.7° to 9.1° south of east, within
+    // ±21.8°, 4.8 to 5.9 m along the axis); a wall on the x axis cuts it off. A 360° equidistant
+    // dome facing north sees x = 2..3, y = -3..-2 at monitoring, not through its wall.
     void areaShare_data() {
         QTest::addColumn<std::vector<SiteWall>>("walls");
         QTest::addColumn<std::vector<SiteCamera>>("cameras");
@@ -120,8 +117,7 @@ private slots:
         // (9.44, 4.01) and (4.01, 9.44); the square 8.5 to 9 lies within, but 12.0 to 12.7 m out.
         row("within identification's bounds, past its reach", none, {cameraAt(0, 45)},
             {{8.5, 8.5}, {9, 8.5}, {9, 9}, {8.5, 9}}, id, 0);
-        // 1080 rows: recognise needs 337.5 px/m, met to 6 x 1920 / (337.5 x 4.8) = 7.11 m; identify
-        // 675 px/m, to 3.56 m, short of the square.
+        // 1080 rows: recognise at 337.5 px/m to 6 x 400 / 337.5 = 7.11 m; identify at 675: 3.56 m.
         row("screen shares: recognised", none, {west}, door, 3, 1, true);
         row("screen shares: not identified", none, {west}, door, 4, 0, true);
         row("turned, no wall", none, {turned}, nextRoom, id, 1);

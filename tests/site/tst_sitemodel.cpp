@@ -165,9 +165,8 @@ private slots:
         QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, std::nan("")));
     }
 
-    // The bands as drawn, cut by the walls: the example camera at (1, 2), identified over 31.6736
-    // m² (see tst_plancoverage), labelled half way, 6.5333 m out. A wall across the axis 5 m out
-    // leaves 5.0977 m² and hides the label's place. The dead zone reaches 8.2 m.
+    // Bands cut by walls: the example at (1, 2) identifies 31.6736 m² (plancoverage), labelled half
+    // way at 6.5333 m; a wall across 5 m out leaves 5.0977 m², hiding the label; dead zone 8.2 m.
     void planFootprint_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<bool>("walled");
@@ -210,8 +209,7 @@ private slots:
         QCOMPARE(QString::number(deepest, 'f', 2), deadZone);
     }
 
-    // All cameras at once, over the cores, give what each alone does: along a wall with doors, some
-    // looking through, one without a field.
+    // All cameras at once, over the cores, match each alone: doors, views through, a fieldless one.
     void everyCameraAtOnce() {
         std::vector<SiteCamera> cameras;
         for (int i = 0; i < 40; ++i) {
@@ -232,9 +230,8 @@ private slots:
         QVERIFY(all[7].bands.empty());
     }
 
-    // A moved camera is redone alone, a wall redoes every camera, an area is redone when a changed
-    // camera reaches it, before or after. Of three cameras the second, 2 m west, sees the door from
-    // 1.55 m to the wall; the others' fields begin past it, at 3.55 m.
+    // Redone: a moved camera alone, all for a wall, an area a changed camera reaches or reached.
+    // Second of three, 2 m west, sees the door from 1.55 m; the others start past it (3.55 m).
     void coverageFollowsTheDocument_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<int>("footprints");
@@ -294,9 +291,8 @@ private slots:
         QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
     }
 
-    // What the calculator and the coverage window hold now, unreadable fields at their default. A
-    // camera shown in the coverage window takes its sensor and heights there, and the site's level
-    // set; its level keeps its place in a set of as many levels.
+    // Fields from the calculator and coverage window, unreadable ones at default; a camera shown in
+    // the coverage window takes sensor and heights, the site's level set and its level's place.
     void cameraFromTheCalculator() {
         CalculatorReading reading{u"6"_s, u"10"_s, u"60"_s, u"20"_s, false, SensorFormat::Half,
                                   u"."_s};

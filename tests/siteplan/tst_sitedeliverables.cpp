@@ -102,9 +102,8 @@ private slots:
         QVERIFY(!plan.exports.printReport());
     }
 
-    // The example camera, its angles and 237.997 px/m as the figures' tests find; the wall at 4 m
-    // cuts identification to the keystone 3.5549 to 4 m: 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x
-    // 0.167590 x 0.4451 = 1.394 m². The door, in front of the band, is not covered.
+    // The example's angles and 237.997 px/m; the wall at 4 m cuts identification to 3.5549-4 m: 0.4
+    // x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m²; the door: 0.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
@@ -124,8 +123,7 @@ private slots:
         QTest::addColumn<std::optional<double>>("tilt");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
-        // No wall: 31.6736 m² identified (the site model's planFootprint), 340.93 ft²; 237.997 px/m
-        // is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
+        // No wall: 31.6736 m² = 340.93 ft²; 237.997 px/m = 72.541 px/ft, tele 2379.97 = 725.41.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
@@ -270,8 +268,7 @@ private slots:
         }
         QVERIFY(!xml.hasError());
 
-        // All drawn, a margin of 3 % of the larger side, y negated: the band reaches x = 4 at the
-        // wall; the south-west area holds the corner (-10, -10).
+        // All drawn, 3 % margin of the larger side, y negated: band to x = 4, corner (-10, -10).
         const QStringList box = viewBox.split(u' ');
         QCOMPARE(box.size(), 4);
         const double margin =

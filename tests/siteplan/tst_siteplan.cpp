@@ -94,8 +94,7 @@ SiteCamera camera(const char* name, PlanPoint at) {
     return camera;
 }
 
-// Two cameras, a wall between them and an area before the first. Under the number plates (one
-// level, reaching 9.6 m) the plan fits at a scale where a click picks what it aims at.
+// Two cameras, a wall between, an area before the first; one level (to 9.6 m): a clickable scale.
 Site sample() {
     Site site;
     site.levelSet = plateLevels({});
@@ -680,9 +679,8 @@ private slots:
         QCOMPARE(plan().undoStack().count(), 2);
     }
 
-    // All of the plan fits the view, no more. National grid: a 0.5 x 0.5 m gate 500 km E, 5000 km
-    // N, a camera beside it. Opening, zoom to fit and a zoom where the gate fills the view (pixels
-    // from the origin past the scroll bars' int) show it; the panel shows the camera's place.
+    // Fit shows all, no more. National grid: a 0.5 m gate 500 km E, 5000 km N, a camera by it: seen
+    // on open, on fit, zoomed to fill the view (pixels past int); panel: camera's place.
     void zoomToFit() {
         Site far = sample();
         far.cameras.push_back(camera("Far", {500, 300}));
