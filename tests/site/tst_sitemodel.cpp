@@ -165,8 +165,8 @@ private slots:
         QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, std::nan("")));
     }
 
-    // Bands cut by walls: the example at (1, 2) identifies 31.6736 m² (plancoverage), labelled half
-    // way at 6.5333 m; a wall across 5 m out leaves 5.0977 m², hiding the label; dead zone 8.2 m.
+    // Bands cut by walls: the camera at (1, 2) identifies 31.6736 m² (tst_plancoverage), label half
+    // way, 6.5333 m out; a wall across 5 m out leaves 5.0977 m², hiding the label; dead zone 8.2 m.
     void planFootprint_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<bool>("walled");
@@ -231,7 +231,7 @@ private slots:
     }
 
     // Redone: a moved camera alone, all for a wall, an area a changed camera reaches or reached.
-    // Second of three, 2 m west, sees the door from 1.55 m; the others start past it (3.55 m).
+    // Second of three, 2 m west, sees the door from 1.55 m to the wall; others start at 3.55 m.
     void coverageFollowsTheDocument_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<int>("footprints");

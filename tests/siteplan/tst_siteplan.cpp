@@ -680,7 +680,7 @@ private slots:
     }
 
     // Fit shows all, no more. National grid: a 0.5 m gate 500 km E, 5000 km N, a camera by it: seen
-    // on open, on fit, zoomed to fill the view (pixels past int); panel: camera's place.
+    // on open, on fit, zoomed to fill the view (pixel offsets past int); panel: camera's place.
     void zoomToFit() {
         Site far = sample();
         far.cameras.push_back(camera("Far", {500, 300}));
