@@ -22,10 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Two cameras like the site file's example: "Entrance" at the origin, "Yard" 20 m north with a
-// wall across its view 5 m ahead; and "Door", 8 to 12 m in front of the entrance, 2 m wide. The
-// site's own tests work their figures out (31.674 m², 5.098 m², 237.997 px/m at the aim; the
-// door identified across its width from 8 to 9.51 m of its 4 m: 37.79 %).
+// Like the site example: Entrance at origin, Yard 20 m north, a wall 5 m ahead; Door 8-12 m before
+// the first, 2 m wide. Site tests: 31.674 m², 5.098 m², 237.997 px/m; door 8-9.51 m of 4: 37.79 %.
 Site sample() {
     SiteCamera yard = test::entranceCamera();
     yard.name = u"Yard"_s;
@@ -59,9 +57,8 @@ QString cells(const QTableView* table, const QStringList& headers) {
 
 } // namespace
 
-// The site plan on the real program: opened from the Tools menu or the command line, adding a
-// camera from what the calculator and the coverage window hold, showing one in the coverage
-// window, and unsaved changes kept (saving and opening are the window's own suite's).
+// The hosted site plan: opened by Tools menu or command line, a camera added from the calculator
+// and coverage window and shown there, unsaved changes kept (the rest: the window's suite).
 class TestSitePlanHost : public QObject {
     Q_OBJECT
 
@@ -70,9 +67,9 @@ class TestSitePlanHost : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_app.prepare()); }
 
-    // One run: the site plan opened with Ctrl+L, then on a site file named on the command line;
-    // a camera added from the calculator (6 mm at 10 m) and undone, added again and shown in
-    // the coverage window with 8 mm (317.3 px/m); the program kept open while that is unsaved.
+    // One run: the site plan opened with Ctrl+L, then on a site file named on the command line; a
+    // camera added from the calculator (6 mm at 10 m), undone, added again and shown in the
+    // coverage window at 8 mm (317.3 px/m); the program kept open while that is unsaved.
     void addsAndShowsACamera() {
         const QString path = m_app.filePath(u"site.vistaro"_s);
         QCOMPARE(SiteFile::save(path, sample()), std::nullopt);
@@ -133,10 +130,8 @@ private slots:
         }
     }
 
-    // Unsaved changes that a run left behind are offered at the start, in the program's data
-    // folder: restored, the site plan shows them unsaved under their file's name (what the
-    // window does with them is its own suite's); discarded, the copy goes and the site plan
-    // stays closed.
+    // Left-over unsaved changes (data folder) are offered at start: restored, shown unsaved under
+    // their file (the rest: the window's suite); discarded, the copy goes and the plan stays shut.
     void offersUnsavedChangesAtStart_data() {
         QTest::addColumn<bool>("restore");
         QTest::newRow("restore") << true;

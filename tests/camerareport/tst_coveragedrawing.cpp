@@ -20,14 +20,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The band colours of EN 62676-4 from monitor to inspection, as a reader of the drawing tells
-// them.
+// The EN 62676-4 band colours, monitor to inspection, as read off the drawing.
 const QList<QRgb> Bands{0xfff0e442, 0xff56b4e9, 0xff009e73, 0xff0072b2, 0xff7a2c00, 0xff4b0055};
 
 using Paint = void (*)(QPainter&, const QRectF&, const ViewModel&);
 
-// One lens setting on a 1/3" full HD camera, from the texts of the calculator; aimed at the
-// target height unless a tilt is given.
+// One lens setting of a 1/3" full HD camera, as typed; aimed at the target height unless tilted.
 ViewEnd end(const QString& focal, const QString& distance, const QString& mount = u"3"_s,
             const QString& tilt = QString()) {
     CoverageInputs inputs{.aim = tilt.isEmpty() ? Aim::Target : Aim::Tilt};
@@ -52,7 +50,6 @@ QImage paint(Paint painter, const ViewModel& model) {
     return image;
 }
 
-// The words of a drawing, as a PDF reader finds them.
 QString drawnText(Paint painter, const ViewModel& model) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("drawing.pdf"));
@@ -67,8 +64,6 @@ QString drawnText(Paint painter, const ViewModel& model) {
     return pdf.getAllText(0).text().simplified();
 }
 
-// The rightmost column holding a pixel of `colour` in the rows from `top` to `bottom`; -1 for
-// none.
 int rightmost(const QImage& image, QRgb colour, int top = 0, int bottom = -1) {
     for (int x = image.width() - 1; x >= 0; --x)
         for (int y = top; y < (bottom < 0 ? image.height() : bottom); ++y)
@@ -77,8 +72,7 @@ int rightmost(const QImage& image, QRgb colour, int top = 0, int bottom = -1) {
     return -1;
 }
 
-// The band colours met along the cone's axis between rows `top` and `bottom`, each once, in the
-// order met. The axis is the row with the most band pixels.
+// The band colours met, each once in order, along the cone's axis: the row with most band pixels.
 QList<QRgb> bandsAlong(const QImage& image, int top, int bottom) {
     int y = top;
     qsizetype most = 0;
@@ -100,7 +94,6 @@ QList<QRgb> bandsAlong(const QImage& image, int top, int bottom) {
     return met;
 }
 
-// The pixels in a colour, the dead zone's unless told.
 qsizetype pixelsOf(const QImage& image, QRgb colour = DeadZoneColour) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
     return std::count(pixels, pixels + image.sizeInBytes() / sizeof(QRgb), colour);
@@ -114,9 +107,7 @@ class TestCoverageDrawing : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // From the camera out: inspection, identification, recognition, for each end of a zoom in a
-    // panel of its own; the view ends a little past the identification band and the aim, where
-    // recognition and the lower bands run off its edge.
+    // Per zoom end, outwards: inspection, identification, recognition (the view ends past the aim).
     void topViewBandsInOrder() {
         const QList<QRgb> outwards{Bands[5], Bands[4], Bands[3]};
         const ViewModel model{{end(u"6"_s, u"10"_s), end(u"24"_s, u"20"_s)}, 3, 1.7, Units::Metric};
@@ -125,8 +116,7 @@ private slots:
         QCOMPARE(bandsAlong(zoom, 190, 375), outwards);
     }
 
-    // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7° across: its bands reach behind the
-    // camera, which the view moves right to make room, and the field stays in the drawing.
+    // A 1.4 mm equidistant fisheye on 1/2.8" sees 227.7°; the view moves right for bands behind it.
     void fisheyeTopView() {
         const ViewModel model =
             modelOf({QString(), computeCoverage(test::fisheyeQuery(Projection::Equidistant)), 5.0});
@@ -135,8 +125,7 @@ private slots:
             CoverageDrawing::topViewScale(Area, QFont(), model, 0);
         QVERIFY(scale);
         QVERIFY(scale->map(QPointF(0, 0)).x() > 50);
-        // Identification reaches 1.4 x 1920 / (250 x 5.5644) = 1.93 m, out to 113.9° off the
-        // axis: 1 m away, 100° off it, lies behind the camera and is identified.
+        // Identified to 1.4 x 1920 / (250 x 5.5644) = 1.93 m, 113.9° off axis: 1 m at 100° is too.
         const QPointF behind = scale->map(QPointF(std::cos(1.745), std::sin(1.745)));
         QVERIFY(behind.x() < scale->map(QPointF(0, 0)).x());
         // The band's colour shows between the lines of its hatching.
@@ -145,13 +134,10 @@ private slots:
         paint(&CoverageDrawing::paintSideView, model);
     }
 
-    // The cone at one scale along and across, sized to the band wanted (the camera at the
-    // target's height): identification runs from
-    // 9.6 / 4 = 2.4 m (where inspection ends) to 9.6 m, the aim is at 10 m, and the view ends at
-    // 1.15 x 10 = 11.5 m, 11.5 x tan(43.6° / 2) = 4.6 m off the axis, where recognition (to
-    // 19.2 m) runs off; monitor (192 m) is not in sight. The band takes more than a quarter of
-    // the drawing's length. The scale bar lies under the cone and its marks, a round length near
-    // a fifth of the width.
+    // One scale both ways, sized to the band wanted (camera at target height): identification from
+    // 9.6 / 4 = 2.4 m to 9.6 m, aim 10 m, view to 1.15 x 10 = 11.5 m, 11.5 x tan(43.6° / 2) = 4.6 m
+    // off axis, where recognition (to 19.2 m) runs off; monitor (192 m) unseen. The band is over a
+    // quarter of the length; the scale bar below all is a round length near a fifth of the width.
     void topViewToScale() {
         const ViewModel model = modelOf(end(u"6"_s, u"10"_s, u"1.7"_s));
         const std::optional<QTransform> scale =
@@ -189,11 +175,9 @@ private slots:
         QVERIFY(bar > Area.width() / 12.5 && bar <= Area.width() / 5 + 2);
     }
 
-    // The band ends under the cone, the band wanted first, their texts apart from each other and
-    // inside the drawing. 6 mm at 10 m on 1/3" full HD, at the target's height: inspection
-    // reaches 2.4 m, identification 9.6, recognition 19.2, observation 38.4, detection 96, monitor
-    // 192. Wanting monitor, the view runs to 1.15 x 192 = 220.8 m and nothing goes on; wanting
-    // identification, it stops at 11.5 m and the lower bands go on.
+    // Band ends under the cone, the one wanted first, texts apart and inside; at 6 mm, 10 m, target
+    // height levels end at 2.4, 9.6, 19.2, 38.4, 96, 192 m. For monitor the view runs to 1.15 x 192
+    // = 220.8 m, nothing goes on; for identification to 11.5 m, lower bands go on.
     void topViewMarks_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<int>("level");
@@ -241,14 +225,11 @@ private slots:
             QVERIFY2(shownTexts.contains(text), qPrintable(shownTexts.join(u" | "_s)));
     }
 
-    // Both axes of the side view at one scale, the dead zone drawn as long as it is. At 10 m the
-    // axis falls 1.3 m over 10 m: tan 7.4°, in pixels too. The plot, about 740 x 340 pixels,
-    // spans 1.25 times the distance and 1.3 times the 3 m pole: at 50 m, 62.5 m wide, the 3.9 m
-    // of heights take 3.9 / 62.5 x 740 = 46 pixels, under a third of the height even twice as
-    // high, so 5 times; at 500 m 4.6 pixels, 50 times. Bad inputs (no factor) draw a dash, never
-    // garbage, and a camera that sees no ground has no dead zone. Words inside a sentence keep
-    // lower case; the scene line says where the person stands; nothing reads "inf" or "nan"
-    // however far the inputs go.
+    // Side view axes at one scale, the dead zone full length; at 10 m the axis slopes 1.3 / 10
+    // (7.4°) in pixels too. The ≈740 x 340 px plot spans 1.25 x the distance, 1.3 x the 3 m pole:
+    // at 50 m (62.5 m wide) 3.9 m of heights take 3.9 / 62.5 x 740 = 46 px, under a third of the
+    // height even doubled: x 5; at 500 m 4.6 px: x 50. Bad inputs: a dash (factor 0); no ground: no
+    // dead zone. Sentences keep lower case, the scene line places the person, no "inf" or "nan".
     void sideView_data() {
         QTest::addColumn<ViewEnd>("shown");
         QTest::addColumn<int>("heightFactor");
@@ -295,8 +276,7 @@ private slots:
             scale->map(QPointF(10, 3 - 10 * std::tan(*shown.result.tiltDeg * M_PI / 180)));
         const double slope = std::tan(*shown.result.tiltDeg * M_PI / 180) * heightFactor;
         QVERIFY(std::abs((along.y() - camera.y()) - (along.x() - camera.x()) * slope) < 1);
-        // The line's end along the ground: a column it crosses holds its grey in three rows or
-        // more, where the edges of texts and lines hold it in single pixels.
+        // Ground line's end: a column it crosses has its grey in 3+ rows, text and line edges in 1.
         const QPointF near = scale->map(QPointF(*shown.result.ground.nearM, 0));
         int end = image.width() - 1;
         const auto crossed = [&](int x) {

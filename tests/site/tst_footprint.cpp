@@ -14,20 +14,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m,
-// looking east from the origin), worked by hand:
-// - the 16:9 picture spans the sensor's width: imaged 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 z
-//   at depth z = x cos t + 1.3 sin t, cos t = 10 / 10.08415 = 0.991655, sin t = 0.128915
-//   (1.3 sin t = 0.167590);
-// - levels end at depths 6 x 1920 / (level x 4.8) = 2400 / level, x = (z - 0.167590) / cos t:
-//   inspection 2.2512 m, identification 9.5118, recognition 19.1926, observation 38.5541,
-//   detection 96.6388, monitor 193.4466;
-// - tan t = 1.3 / 10 = 0.13 and tan(v/2) = 2.7 / 12 = 0.225, so tan(t + v/2) =
-//   0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: the near edge at 1.7 m lies at
-//   1.3 x 0.97075 / 0.355 = 3.55486 m, the near ground edge at 3 x 0.97075 / 0.355 = 8.20352 m;
-// - t < v/2: the upper edge of the view rises above the horizon, the far edge is unbounded.
+// Entrance camera (1/3" 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m): 16:9
+// images 4.8 x 2.7 mm; half-width 4.8 / 12 = 0.4 z at depth z = x cos t + 1.3 sin t, cos t = 10 /
+// 10.08415 = 0.991655, sin t = 0.128915 (1.3 sin t = 0.167590). Levels end at z = 2400 / level (6 x
+// 1920 / 4.8), x = (z - 0.167590) / cos t: inspection 2.2512 m, identification 9.5118, recognition
+// 19.1926, observation 38.5541, detection 96.6388, monitor 193.4466. tan t = 1.3 / 10, tan(v/2) =
+// 2.7 / 12 = 0.225, tan(t + v/2) = 0.355 / (1 - 0.13 x 0.225) = 0.355 / 0.97075: near edge at 1.7 m
+// 1.3 x 0.97075 / 0.355 = 3.55486 m, ground 8.20352 m (3 x). t < v/2: no far edge.
 
-// The entrance camera mounted elsewhere, aimed at `target` or by `tilt`.
 SiteCamera with(double mount, double target, std::optional<double> tilt) {
     SiteCamera camera = test::entranceCamera();
     camera.mountHeightM = mount;
@@ -58,8 +52,7 @@ QString shown(const PlanPolygon& polygon) {
 
 const LevelSet En = enLevels();
 
-// The entrance camera at its target's height, so that the distance to the target is the aim
-// distance, with a lens of `focal` mm, a zoom's `tele` end and a datasheet's `angle`.
+// At its target's height (aim = target distance); lens `focal` mm, zoom `tele`, datasheet `angle`.
 SiteCamera level(double focal, std::optional<double> tele = {}, std::optional<double> angle = {}) {
     SiteCamera camera = with(1.7, 1.7, std::nullopt);
     camera.focalMm = focal;
@@ -93,27 +86,23 @@ private slots:
             << "8.2035"
             // Capped at monitor, 193.4466 m, z = 192: half-width 76.8.
             << "(3.5549 -1.4771) (193.4466 -76.8000) (193.4466 76.8000) (3.5549 1.4771)";
-        // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) =
-        // 0.35235 / 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184. Inspection ends
-        // at (2.4 - 1.3 x 0.5) / 0.866025 = 2.0207 m. z = 0.866025 x + 0.65: 1.87090 at 1.4098,
-        // 4.26028 at 4.1688.
+        // tan 30° = 0.57735: tan(t + v/2) = 0.80235 / 0.87010 = 0.92214, tan(t - v/2) = 0.35235 /
+        // 1.12990 = 0.31184; near 1.3 / 0.92214, far 1.3 / 0.31184. Inspection ends at (2.4 - 1.3 x
+        // 0.5) / 0.866025 = 2.0207 m. z = 0.866025 x + 0.65: 1.87090 at 1.4098, 4.26028 at 4.1688.
         QTest::newRow("tilted 30°: the far edge ends inside identification")
             << with(3, 1.7, 30) << "1.4098-4.1688"
             << "inspection 1.4098-2.0207|identification 2.0207-4.1688"
             << "3.2533"
             << "(1.4098 -0.7484) (4.1688 -1.7041) (4.1688 1.7041) (1.4098 0.7484)";
-        // The lower edge is past the vertical: the field at 1.7 m starts below the camera and
-        // ends at 1.3 / tan(90° - v/2) = 1.3 x 0.225; every point is 1.3 m deep: a rectangle
-        // 0.52 to each side.
+        // Past vertical: below the camera to 1.3 / tan(90° - v/2) = 1.3 x 0.225; 1.3 m deep: ±0.52.
         QTest::newRow("looking straight down")
             << with(3, 1.7, 90) << "0.0000-0.2925"
             << "inspection 0.0000-0.2925"
             << "none"
             << "(0.0000 -0.5200) (0.2925 -0.5200) (0.2925 0.5200) (0.0000 0.5200)";
-        // Mirrored: 0.7 below the target, tan t' = 0.07: near 0.7 x 0.98425 / 0.295; the ground
-        // from tan(v/2 - t') = 0.155 / 1.01575. Looking up, -0.7 sin t = 0.7 x 0.069829 =
-        // 0.048880 and cos t = 0.997559: x = (z - 0.048880) / 0.997559; at the near edge
-        // z = 2.335508 x 0.997559 + 0.048880 = 2.378687.
+        // Mirrored, 0.7 under the target: tan t' = 0.07, near 0.7 x 0.98425 / 0.295, ground from
+        // tan(v/2 - t') = 0.155 / 1.01575; -0.7 sin t = 0.7 x 0.069829 = 0.048880, x = (z -
+        // 0.048880) / 0.997559 (cos t); near edge z = 2.335508 x 0.997559 + 0.048880 = 2.378687.
         QTest::newRow("mounted at 1 m, looking up at 1.7 m")
             << with(1, 1.7, std::nullopt) << "2.3355-unbounded"
             << "inspection 2.3355-2.3569|identification 2.3569-9.5745|"
@@ -146,11 +135,9 @@ private slots:
                  deadZone);
     }
 
-    // Corners counter-clockwise from the near right one; half-widths 0.4 z: at the near edge
-    // 0.4 (3.55486 x 0.991655 + 0.167590) = 1.47711, 3.84 where identification ends (z = 9.6).
-    // The ground's dead zone, 3 m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x
-    // 0.991655 + 0.386745) = 3.40872 at its near edge.
-    // Panned -90° (south) from (100, 50).
+    // Corners counter-clockwise from the near right one, half-widths 0.4 z: 0.4 (3.55486 x 0.991655
+    // + 0.167590) = 1.47711 at the near edge, 3.84 where identification ends (z = 9.6). Dead zone 3
+    // m below: 0.4 x 3 sin t = 0.15470 at the foot, 0.4 (8.20352 x 0.991655 + 0.386745) = 3.40872.
     void corners() {
         SiteCamera camera = test::entranceCamera();
         camera.panDeg = -90;
@@ -163,15 +150,12 @@ private slots:
                  u"(99.8453 50.0000) (96.5913 41.7965) (103.4087 41.7965) (100.1547 50.0000)"_s);
     }
 
-    // The entrance camera with a fisheye whose datasheet says 200°, from above a sector 100° to
-    // each side of east, its monitoring band (12.5 px/m) ending on each ray where the density
-    // falls below it. Equidistant: f = 2.4 mm / 100° (1.74533 rad) = 1.37510 mm, dr/dθ = f
-    // everywhere, so monitoring reaches 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m from the camera
-    // in any direction, sqrt(44.0² - 1.3²) = 43.98 m along the plane 1.3 m below: out to
-    // 43.98 m north, and 43.98 x cos 100° = -7.64 m behind the camera. Equisolid: f = 2.4 /
-    // (2 sin 50°) = 1.56649 mm and 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R
-    // px/m: near the axis out to 50.04 m; square to it (θ = 89.7°) only to 626.60 x 0.70879 /
-    // 12.5 = 35.53 m, and behind, at 100°, to 32.33 m, 32.33 x cos 100° = -5.61 m.
+    // Fisheye, datasheet 200°: a sector ±100° round east, monitoring (12.5 px/m) ending where the
+    // density drops below. Equidistant: f = 2.4 / 1.74533 rad = 1.37510 mm = dr/dθ:
+    // 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m away, sqrt(44.0² - 1.3²) = 43.98 m 1.3 m below; behind
+    // 43.98 x cos 100° = -7.64 m. Equisolid: f = 2.4 / (2 sin 50°) = 1.56649 mm,
+    // 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R px/m: near the axis 50.04 m; square
+    // to it (θ = 89.7°) 626.60 x 0.70879 / 12.5 = 35.53 m; at 100° 32.33 m, x cos 100° = -5.61 m.
     void fisheyeSector_data() {
         QTest::addColumn<int>("projection");
         QTest::addColumn<QString>("reach"); // west, east and north in cm
@@ -197,8 +181,7 @@ private slots:
                  reach);
     }
 
-    // A camera aimed at a target height shows exactly what the coverage window shows for the
-    // same inputs, typed there; a zoom is judged at its wide end.
+    // Shows what the coverage window shows for the same inputs typed there; a zoom at its wide end.
     void sameAsCoverageWindow_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<QString>(
@@ -230,9 +213,8 @@ private slots:
                  computeCoverage(queryOf(fields, En, camera.level, t[6], t[7])));
     }
 
-    // Aimed by a tilt: the target at the aim distance lies at depth 10 cos 30° + 1.3 sin 30° =
-    // 9.31025 m, 2400 / 9.31025 = 257.7803 px/m; the ground follows the tilt (from
-    // 3 / tan(t ± v/2) with tan 30° = 0.57735).
+    // By a tilt: the target lies at depth 10 cos 30° + 1.3 sin 30° = 9.31025 m, 2400 / 9.31025 =
+    // 257.7803 px/m; the ground from 3 / tan(t ± v/2), tan 30° = 0.57735.
     void aimedByTilt() {
         const CoverageResult result = cameraCoverage(with(3, 1.7, 30), En);
         QCOMPARE(shown(*result.pixelsPerMetre), u"257.7803"_s);
@@ -245,37 +227,31 @@ private slots:
         QCOMPARE(up.problem, std::optional(Problem{Quantity::Tilt, Fault::SeesNoGround}));
     }
 
-    // The texts that the camera table and the schedule share: focal length, angles, density at
-    // the aim (10 m, 1920 columns over 4.8 mm: 40 f px/m), level wanted, area at level. A
-    // density or an area at a level is truncated, nothing positive reads 0, a zoom reads "wide -
-    // tele".
+    // Table/schedule texts: focal, angles, density at the aim (10 m, 1920 px / 4.8 mm: 40 f px/m),
+    // level wanted, area at level; density, area truncated (never to 0); zoom "wide - tele".
     void rowTexts_data() {
         QTest::addColumn<SiteCamera>("camera");
         QTest::addColumn<std::optional<double>>("areaAtLevel"); // m²
         QTest::addColumn<bool>("imperial");
         QTest::addColumn<QString>("texts"); // focal|H|V|density|level|area
-        // 100° across stands for 2.4 / tan 50° = 2.01384 mm: 80.554 px/m, and vertically
-        // 2 atan(1.35 / 2.01384) = 67.67°.
+        // 100°: 2.4 / tan 50° = 2.01384 mm, 80.554 px/m; 2 atan(1.35 / 2.01384) = 67.67°.
         QTest::newRow("datasheet's 100°, not 2.8 mm's 112 px/m")
             << level(2.8, {}, 100) << std::optional(6.157) << false
             << "2.8|100|67.7|80.5|Identification|6.1";
-        // The tele end, 12 mm, has no datasheet angle: 2 atan(2.4 / 12) = 22.62°,
-        // 2 atan(1.35 / 12) = 12.84°, 480 px/m.
+        // Tele 12 mm: 2 atan(2.4 / 12) = 22.62°, 2 atan(1.35 / 12) = 12.84°, 480 px/m.
         QTest::newRow("zoom: the datasheet's angle is the wide end's")
             << level(2.8, 12, 100) << std::optional(31.8) << false
             << "2.8 - 12|100 - 22.6|67.7 - 12.8|80.5 - 480|Identification|31.8";
         QTest::newRow("an angle no rectilinear lens shows, no area known")
             << level(2.8, {}, 200) << std::optional<double>() << false
             << "2.8|-|-|-|Identification|-";
-        // 40 x 6.24925 = 249.97 px/m; 2 atan(2.4 / 6.24925) = 42.02°, 2 atan(1.35 / 6.24925)
-        // = 24.38°.
+        // 40 x 6.24925 = 249.97 px/m; 2 atan(2.4/6.24925) = 42.02°, 2 atan(1.35/6.24925) = 24.38°.
         QTest::newRow("249.97 px/m is not 250") << level(6.24925) << std::optional(99.99) << false
                                                 << "6.25|42|24.4|249.9|Identification|99.9";
         // 2 atan(2400) = 179.95°, 2 atan(1350) = 179.92°; 0.04 px/m.
         QTest::newRow("0.001 mm, 0.04 m²") << level(0.001) << std::optional(0.04) << false
                                            << "0.001|180|179.9|0.04|Identification|0.04";
-        // 240 px/m x 0.3048 = 73.152 px/ft, 2400 x 0.3048 = 731.52; 31.8092 m² / 0.3048² =
-        // 342.39 ft².
+        // 240 x 0.3048 = 73.152 px/ft, 2400 x 0.3048 = 731.52; 31.8092 m² / 0.3048² = 342.39 ft².
         QTest::newRow("imperial zoom") << level(6, 60) << std::optional(31.8092) << true
                                        << "6 - 60|43.6 - 4.6|25.4 - 2.6|73.1 - 731.5|"
                                           "Identification|342.3";
@@ -301,8 +277,7 @@ private slots:
         QCOMPARE(csv, texts);
     }
 
-    // An area's surface (to the nearest) and the share covered (truncated), neither 0 when it
-    // is not; a surface at a level is the row texts' (truncated).
+    // Surface to the nearest, share covered truncated, neither 0 when it is not.
     void areaTexts_data() {
         QTest::addColumn<bool>("covered"); // else the area's surface
         QTest::addColumn<double>("value");
@@ -325,8 +300,7 @@ private slots:
                  shown);
     }
 
-    // A zoom's tele end that cannot be worked out says which end is at fault, as the coverage
-    // window says it.
+    // A tele end that cannot be worked out names the end at fault, as the coverage window does.
     void teleProblem() {
         const CameraFigures figures = cameraFigures(level(6, 20'000), En);
         QVERIFY(!figures.wide.problem);

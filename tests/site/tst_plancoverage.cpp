@@ -9,10 +9,9 @@ using namespace vistaro;
 
 namespace {
 
-// The example camera looks east from the origin; as tst_footprint works it out, its field at
-// 1.7 m is 2 x 0.4 z wide at depth z = x cos t + 0.167590 (cos t = 0.991656), x ahead, from
-// 3.554859 m, identified up to x = 9.511780 m. The keystone from x1 to x2 covers
-// 0.4 cos t (x2² - x1²) + 0.8 x 0.167590 (x2 - x1) m².
+// The example camera looks east from the origin; per tst_footprint its field at 1.7 m is 2 x 0.4 z
+// wide at depth z = x cos t + 0.167590 (cos t = 0.991656), x from 3.554859 m, identified to
+// x = 9.511780 m. Keystone x1 to x2: 0.4 cos t (x2² - x1²) + 0.8 x 0.167590 (x2 - x1) m².
 constexpr double Near = 3.554859;
 constexpr double Identification = 9.511780;
 
@@ -24,7 +23,6 @@ SiteWall wall(double x1, double y1, double x2, double y2) {
     return {{{x1, y1}, {x2, y2}}};
 }
 
-// A camera like the example, at (x, 0), looking east (pan 0) or west (180).
 SiteCamera cameraAt(double x, double pan) {
     SiteCamera camera = test::entranceCamera();
     camera.position = {x, 0};
@@ -50,20 +48,16 @@ private slots:
         const SiteCamera entrance = test::entranceCamera();
         QTest::newRow("no wall") << std::vector<SiteWall>{} << entrance
                                  << field(Near, Identification);
-        // Two walls with a door gap between y = -0.5 and 0.5 at x = 5: before them 3.55 to 5 m
-        // of the field; beyond only the wedge through the gap, 0.5 / 5 = 0.1 m of half-width a
-        // metre, so from 5 to 9.51 m 0.1 (9.511780² - 25) m².
+        // Gap |y| < 0.5 at x = 5: field to 5 m, then wedge (0.5 / 5 a metre): 0.1 (9.511780² - 25).
         QTest::newRow("door gap") << std::vector<SiteWall>{wall(5, -10, 5, -0.5),
                                                            wall(5, 0.5, 5, 10)}
                                   << entrance
                                   << field(Near, 5) + 0.1 * (Identification * Identification - 25);
-        // 5 m up, aimed at 1.5 m at 8 m: tan t = 3.5 / 8, cos t = 8 / 8.732125 = 0.916157,
-        // 3.5 sin t = 12.25 / 8.732125 = 1.402865; 4 mm on a 4.8 x 3.6 mm 4:3 picture, half-width
-        // 0.6 z. Near edge 3.5 / tan(t + atan(1.8 / 4)) = 3.5 / tan(23.6294° + 24.2277°) =
-        // 3.167254 m; identification to the depth 4 x 1920 / (250 x 4.8) = 6.4 m, x =
-        // (6.4 - 1.402865) / 0.916157 = 5.454450 m. Half-widths 0.6 (3.167254 x 0.916157 +
-        // 1.402865) = 2.582668 and 0.6 x 6.4 = 3.84: (5.454450 - 3.167254) x (2.582668 + 3.84) =
-        // 14.6901 m²; inspection (6.4 / 4 = 1.6 m deep) ends at 0.2152 m, before the near edge.
+        // tan t = 3.5 / 8, cos t = 8 / 8.732125 = 0.916157, 3.5 sin t = 1.402865; half-width 0.6 z.
+        // Near edge 3.5 / tan(23.6294° + atan(1.8 / 4) = 24.2277°) = 3.167254 m; identified to z =
+        // 4 x 1920 / (250 x 4.8) = 6.4 m, x = (6.4 - 1.402865) / 0.916157 = 5.454450 m. Half-widths
+        // 0.6 (3.167254 x 0.916157 + 1.402865) = 2.582668, 0.6 x 6.4 = 3.84: (5.454450 - 3.167254)
+        // x (2.582668 + 3.84) = 14.6901 m²; inspection ends at 0.2152 m.
         SiteCamera keystone = entrance;
         keystone.mountHeightM = 5;
         keystone.targetHeightM = 1.5;
@@ -84,15 +78,11 @@ private slots:
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
     }
 
-    // The door square from x = 4 to 6, |y| <= 1: at 4 m the field is 3.2 m wide, so all of it
-    // is identified from the west unless a wall cuts it.
-    // A camera on a wall sees nothing of the room behind it (the wall's own cases are the
-    // geometry's; here the plan's walls, pan and sides). The example camera at the origin
-    // turned 10 degrees north of east sees the square from x = 5 to 6, y = -0.8 to -0.2 whole
-    // at identification (its corners lie 1.7 to 9.1 degrees south of east, inside its field of
-    // +-21.8 degrees round the axis, 4.8 to 5.9 m along it); the wall along the x axis puts the
-    // square in the next room. A dome (equidistant, 360 degrees) looking north sees the square
-    // from x = 2 to 3, y = -3 to -2 at monitoring all round, but not through its wall.
+    // Door square x = 4..6, |y| <= 1: 3.2 m wide at 4 m, the field covers it from the west unless a
+    // wall cuts it. A camera on a wall sees nothing behind it. Panned 10°, the camera sees x =
+    // 5..6, y = -0.8..-0.2 whole at identification (corners 1.7° to 9.1° south of east, within
+    // ±21.8°, 4.8 to 5.9 m along the axis); a wall on the x axis cuts it off. A 360° equidistant
+    // dome facing north sees x = 2..3, y = -3..-2 at monitoring, not through its wall.
     void areaShare_data() {
         QTest::addColumn<std::vector<SiteWall>>("walls");
         QTest::addColumn<std::vector<SiteCamera>>("cameras");
@@ -119,18 +109,15 @@ private slots:
         row("half behind a wall", across, {west}, door, id, 0.5);
         row("a second camera past the wall", across, {west, east}, door, id, 1);
         row("two cameras over one area, counted once", none, {west, east}, door, id, 1);
-        // From 20 m away the square lies 14 to 16 m out: past identification (9.6 m) and
-        // recognition (19.2 m is the limit), so recognition covers it and identification not.
+        // At x = -10 it lies 14-16 m out: past identification (9.6 m), within recognition (19.2).
         row("too far for identification", none, {cameraAt(-10, 0)}, door, id, 0);
         row("near enough for recognition", none, {cameraAt(-10, 0)}, door, 3, 1);
         row("no camera", none, {}, door, 1, 0);
-        // Looking north-east, identification's far corners lie at 9.51 m along the axis and 3.84
-        // across: (9.44, 4.01) and (4.01, 9.44). The square from 8.5 to 9 lies within their
-        // bounds but 12.0 to 12.7 m out, in recognition only.
+        // Looking NE, identification's far corners (9.51 m along the axis, 3.84 across) are
+        // (9.44, 4.01) and (4.01, 9.44); the square 8.5 to 9 lies within, but 12.0 to 12.7 m out.
         row("within identification's bounds, past its reach", none, {cameraAt(0, 45)},
             {{8.5, 8.5}, {9, 8.5}, {9, 9}, {8.5, 9}}, id, 0);
-        // 1080 rows: recognise needs 337.5 px/m, met up to 6 x 1920 / (337.5 x 4.8) = 7.11 m;
-        // identify 675 px/m, up to 3.56 m, short of the square.
+        // 1080 rows: recognise at 337.5 px/m to 6 x 400 / 337.5 = 7.11 m; identify at 675: 3.56 m.
         row("screen shares: recognised", none, {west}, door, 3, 1, true);
         row("screen shares: not identified", none, {west}, door, 4, 0, true);
         row("turned, no wall", none, {turned}, nextRoom, id, 1);

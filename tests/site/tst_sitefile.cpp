@@ -36,8 +36,7 @@ SiteBackground background(const QString& file, std::optional<BackgroundScale> sc
     return background;
 }
 
-// Every field away from its default: a zoom aimed at a target height, a camera aimed by a tilt
-// at the limits of the file, a background with everything set.
+// Every field off default: a target-aimed zoom, a camera tilted to the limits, a full background.
 Site fullSite() {
     SiteCamera zoom;
     zoom.name = QStringLiteral("Gate \"north\" – 北門");
@@ -85,7 +84,6 @@ const QByteArray MinimalCamera =
     R"({"x": 1, "y": 1, "height": 3, "target_height": 1.7, "distance": 10,
  "sensor": [4.8, 3.6], "resolution": [1920, 1080], "focal": 6})";
 
-// A site of `count` copies of `item` in the list `key`.
 QByteArray generated(const char* key, qsizetype count, const QByteArray& item) {
     QByteArray json = R"({"format": "vistaro-site", "version": 1, ")" + QByteArray(key) + "\": [";
     json.reserve(json.size() + count * (item.size() + 1) + 2);
@@ -94,7 +92,6 @@ QByteArray generated(const char* key, qsizetype count, const QByteArray& item) {
     return json + "]}";
 }
 
-// A wall or an area of `count` points.
 QByteArray shape(qsizetype count) {
     QByteArray points;
     for (qsizetype i = 0; i < count; ++i)
@@ -114,8 +111,7 @@ class TestSiteFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // What is written reads back equal, and writes again to the same bytes; a level set other
-    // than EN 62676-4 goes with the site.
+    // Reads back equal and rewrites the same bytes; a level set other than EN 62676-4 goes along.
     void roundTrip_data() {
         QTest::addColumn<Site>("site");
         QTest::newRow("every field, the screen shares") << fullSite();
@@ -302,8 +298,7 @@ private slots:
         QCOMPARE(read.site.has_value(), problem.isEmpty());
     }
 
-    // A file on disk reads as its content does; the background's picture is not looked for.
-    // A file that cannot be read is named in the message.
+    // A file reads as its content, its picture not looked for; an unreadable file is named.
     void files_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem"); // after the file's name

@@ -48,16 +48,14 @@ public:
 
 } // namespace
 
-// The site plan's logic without a window: the document's steps, the plan's geometry, the
-// coordinates and the file names.
+// The site plan's logic without a window: document steps, plan geometry, coordinates, file names.
 class TestSiteModel : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // A step with a reference out of range or an item of the wrong kind changes nothing and
-    // says nothing.
+    // A step with a reference out of range or an item of the wrong kind changes and says nothing.
     void documentSteps_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("kind");
@@ -133,8 +131,7 @@ private slots:
         QCOMPARE(area.points, (std::vector<PlanPoint>{{1.5, -3}, {3.5, -3}, {3.5, -1}, {1.5, -1}}));
     }
 
-    // North is up on screen: the scene's y runs the other way. Pan is counter-clockwise from
-    // east.
+    // North is up on screen (the scene's y runs the other way); pan is counter-clockwise from east.
     void coordinates_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
@@ -168,10 +165,8 @@ private slots:
         QVERIFY(!scaledBackground(background, {0, 0}, {1, 1}, std::nan("")));
     }
 
-    // The bands as the plan draws them, what the walls leave of them: the example camera at
-    // (1, 2), identified over 31.6736 m² (tst_plancoverage works it out), labelled half way,
-    // 6.5333 m out. A wall across the axis 5 m out leaves 5.0977 m² and hides the label's place.
-    // The dead zone reaches 8.2 m.
+    // Bands cut by walls: the camera at (1, 2) identifies 31.6736 m² (tst_plancoverage), label half
+    // way, 6.5333 m out; a wall across 5 m out leaves 5.0977 m², hiding the label; dead zone 8.2 m.
     void planFootprint_data() {
         QTest::addColumn<double>("pan");
         QTest::addColumn<bool>("walled");
@@ -214,8 +209,7 @@ private slots:
         QCOMPARE(QString::number(deepest, 'f', 2), deadZone);
     }
 
-    // Every camera at once, shared out over the cores, is what each camera alone gives: a row of
-    // cameras along a wall with doors, some looking through them, one without a field.
+    // All cameras at once, over the cores, match each alone: doors, views through, a fieldless one.
     void everyCameraAtOnce() {
         std::vector<SiteCamera> cameras;
         for (int i = 0; i < 40; ++i) {
@@ -236,10 +230,8 @@ private slots:
         QVERIFY(all[7].bands.empty());
     }
 
-    // A camera that moves is worked out again alone; a wall brings every camera again; an area
-    // is worked out again when a camera that changed reaches it, before or after. Of the three
-    // cameras, the second stands 2 m west of the others and sees the door from 1.55 m up to the
-    // wall; the others see none of it (their fields begin at 3.55 m, past the wall).
+    // Redone: a moved camera alone, all for a wall, an area a changed camera reaches or reached.
+    // Second of three, 2 m west, sees the door from 1.55 m to the wall; others start at 3.55 m.
     void coverageFollowsTheDocument_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<int>("footprints");
@@ -299,9 +291,8 @@ private slots:
         QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
     }
 
-    // What the calculator and the coverage window hold now; what does not read keeps the
-    // default. A camera shown in the coverage window takes its own sensor and heights there, and
-    // the site's level set. Its level keeps its place in a set of as many levels.
+    // Fields from the calculator and coverage window, unreadable ones at default; a camera shown in
+    // the coverage window takes sensor and heights, the site's level set and its level's place.
     void cameraFromTheCalculator() {
         CalculatorReading reading{u"6"_s, u"10"_s, u"60"_s, u"20"_s, false, SensorFormat::Half,
                                   u"."_s};

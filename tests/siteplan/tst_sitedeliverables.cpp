@@ -26,8 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The example camera looking east from the origin, a wall across its view at x = 4, an area in
-// front of it and one that no camera sees, with a name a spreadsheet would take for a formula.
+// Example camera facing east, a wall at x = 4, an area before it, one unseen named as a formula.
 Site smallSite() {
     Site site;
     site.cameras = {test::entranceCamera()};
@@ -81,8 +80,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     }
 
-    // The plan, one page per camera and the schedule; a schedule over several pages is the
-    // report writer's. Printing cancelled in its setup prints nothing.
+    // Plan, camera pages, schedule (paging is the writer's); cancelled in setup, nothing prints.
     void report() {
         Plan plan(smallSite());
         const QTemporaryDir folder;
@@ -104,10 +102,8 @@ private slots:
         QVERIFY(!plan.exports.printReport());
     }
 
-    // The example camera, its angles and 237.997 px/m as the figures' own tests work them out;
-    // the wall at 4 m cuts its identification band to the keystone from 3.5549 to 4 m:
-    // 0.4 x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m². The door lies in front
-    // of the band: nothing of it is covered.
+    // The example's angles and 237.997 px/m; the wall at 4 m cuts identification to 3.5549-4 m: 0.4
+    // x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m²; the door: 0.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
@@ -127,15 +123,13 @@ private slots:
         QTest::addColumn<std::optional<double>>("tilt");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("unit");
-        // No wall: 31.6736 m² identified (see the site model's planFootprint), 340.93 ft²; 237.997
-        // px/m is 72.541 px/ft, the tele end's 2379.97 px/m 725.41 px/ft.
+        // No wall: 31.6736 m² = 340.93 ft²; 237.997 px/m = 72.541 px/ft, tele 2379.97 = 725.41.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
             << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
             << "ft";
-        // Tilted 30°, the field from 1.40976 to 4.16881 m (as the footprint's tests find it) is a
-        // keystone of 0.8 (cos 30° (4.16881² - 1.40976²) / 2 + 0.65 x 2.75905) = 6.7664 m², the
-        // target 257.78 px/m. Its target height still says where the field is worked out.
+        // Tilted 30°: field 1.40976-4.16881 m, keystone 0.8 (cos 30° (4.16881² - 1.40976²) / 2 +
+        // 0.65 x 2.75905) = 6.7664 m², 257.78 px/m; target height sets the plane.
         QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
                                          << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
                                          << "m";
@@ -162,8 +156,7 @@ private slots:
             model.headerData(5, Qt::Horizontal).toString().endsWith(u'(' + unit + u"\u00b2)"_s));
     }
 
-    // A cell typed into hands the camera with that one value changed to the edit; the model
-    // itself never changes the site, and refuses what it cannot read.
+    // A typed cell returns the camera with that one change; the site untouched, bad input refused.
     void cameraTableEdits_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QVariant>("typed");
@@ -193,8 +186,7 @@ private slots:
         QFETCH(double, value);
         Site site = smallSite();
         site.units = imperial ? Units::Imperial : Units::Metric;
-        // Aimed by its tilt: a target height typed moves the plane its field is worked out at
-        // and keeps the tilt.
+        // By its tilt: a typed target height moves the plane of its field and keeps the tilt.
         site.cameras[0].aim = Aim::Tilt;
         site.cameras[0].tiltDeg = 20;
         Plan plan(site);
@@ -237,9 +229,7 @@ private slots:
         QCOMPARE(model.rowCount(), 3);
     }
 
-    // The DXF drawing holds the site as it is and, under each level of its set, the rings of that
-    // level's bands: here the camera's one band, cut at the wall. The SVG draws it in its
-    // level's colour.
+    // DXF: the site and each level's band rings (one band, cut at the wall); SVG: in level colour.
     void drawings() {
         const Site site = smallSite();
         const Plan plan(site);
@@ -278,8 +268,7 @@ private slots:
         }
         QVERIFY(!xml.hasError());
 
-        // Everything drawn, with a margin of 3 % of its larger side, y negated: the band reaches
-        // x = 4 at the wall; the area to the south-west holds the corner (-10, -10).
+        // All drawn, 3 % margin of the larger side, y negated: band to x = 4, corner (-10, -10).
         const QStringList box = viewBox.split(u' ');
         QCOMPARE(box.size(), 4);
         const double margin =
@@ -294,10 +283,8 @@ private slots:
                  qPrintable(identification.front()));
     }
 
-    // A site in national grid coordinates: a 0.5 x 0.5 m area half a million metres east and
-    // five million north. The SVG counts from the kilometre nearest it, which its description
-    // names, and the DXF keeps the plan's own coordinates: each gives the four corners back to
-    // the millimetre.
+    // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km
+    // (named in its description), the DXF in plan coordinates; both give corners to the mm.
     void farFromTheOrigin_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("svg") << u"svg"_s;

@@ -62,8 +62,7 @@ public:
     void showInCoverage(const SiteCamera&, const LevelSet&) override {}
 };
 
-// While it lives, the file dialogs answer what `picked` holds when they open; the other
-// questions are scripted.
+// While it lives, the file dialogs answer `picked`; the other questions are scripted.
 class PlanDialogs : public test::ScriptedDialogs {
 public:
     QString picked;
@@ -76,7 +75,6 @@ public:
     }
 };
 
-// A progress that cancels at its first step.
 class Cancelling : public LoadProgress {
 public:
     explicit Cancelling(int& steps) : m_steps(steps) {}
@@ -96,8 +94,7 @@ SiteCamera camera(const char* name, PlanPoint at) {
     return camera;
 }
 
-// Two cameras, a wall between them and an area in front of the first. Under the number plates,
-// whose one level reaches 9.6 m, the plan fits at a scale where a click picks what it aims at.
+// Two cameras, a wall between, an area before the first; one level (to 9.6 m): a clickable scale.
 Site sample() {
     Site site;
     site.levelSet = plateLevels({});
@@ -120,7 +117,6 @@ QString cameraAndWall(const Site& site) {
            number(camera.panDeg) + u"; "_s + points.join(u", "_s);
 }
 
-// The values of the row labelled `label` on a page.
 QStringList valuesOf(const ReportDocument& page, const QString& label) {
     for (const ReportSection& section : page.sections)
         for (const ReportRow& row : section.rows)
@@ -135,8 +131,7 @@ bool near(double a, double b, double within) {
 
 } // namespace
 
-// The site plan window on its own, its site files and its copy of unsaved changes in a folder
-// of the test's own; the DXF drawings and PDF pages loaded under it.
+// The site plan window alone, files and unsaved copy in a test folder, DXF and PDF under the plan.
 class TestSitePlan : public QObject {
     Q_OBJECT
 
@@ -159,12 +154,10 @@ class TestSitePlan : public QObject {
     // The pixels a metre on screen, to tell the plan's metres from a distance dragged.
     double metres(int pixels) const { return pixels / view().scale(); }
 
-    // A fresh window on no file, its copy of unsaved changes quick to write; the window that was
-    // there goes without being closed, as in a crash.
+    // A fresh window on no file, its copy written quickly; the last one goes unclosed (a crash).
     void start() {
         m_plan.reset();
-        // The window's size and docks as an earlier window or run left them would move the plan
-        // on screen: each test starts from none.
+        // Size and docks left by an earlier window or run would move the plan on screen.
         windowSettings()->remove(u"SitePlan"_s);
         m_plan = std::make_unique<SitePlan>(m_host, *m_settings, std::make_unique<PlanGeometry>());
         m_plan->resize(1000, 700);
@@ -185,14 +178,12 @@ class TestSitePlan : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString copy() const { return path(u"data/recovery.vistaro"_s); }
     QByteArray shown() const { return siteToJson(site()); }
-    // The site in the copy of unsaved changes, empty while there is none.
     QByteArray copied() const {
         const SiteRead read = SiteFile::read(copy());
         return read.site ? siteToJson(*read.site) : QByteArray();
     }
     // Long enough for several writes of the copy, had any been due.
     static void idle() { QTest::qWait(int(Interval.count()) * 5); }
-    // The site in the file `name`, empty when there is none.
     Site saved(const QString& name) const {
         return SiteFile::read(path(name)).site.value_or(Site{});
     }
@@ -232,7 +223,6 @@ class TestSitePlan : public QObject {
         return file;
     }
 
-    // Does one kind of edit as a user would.
     void edit(const QString& kind) {
         if (kind == u"add camera"_s) {
             plan().follow({u"8"_s, u"12"_s, u""_s, u""_s, false, SensorFormat::Third, u"."_s},
@@ -258,8 +248,7 @@ private slots:
         QFile::remove(copy());
     }
 
-    // One edit per kind of undo step (items inserted, removed, changed by a drag) is one step;
-    // undo brings the site back as it was and redo as it was made.
+    // Each kind of edit (insert, remove, drag) is one undo step; undo and redo restore the site.
     void undoEachEdit_data() {
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"add camera", "move camera", "delete camera"})
@@ -289,8 +278,7 @@ private slots:
         QVERIFY(action("Undo")->toolTip().startsWith(u"Undo "_s));
 
         if (kind == u"add camera"_s) {
-            // What the calculator reads into the camera is the model's; the window names it
-            // and places it in the middle of the view.
+            // The calculator's reading is the model's; the window names it and puts it mid-view.
             const SiteCamera& added = after.cameras.back();
             QCOMPARE(added.name, u"Camera 1"_s);
             const PlanPoint centre = view().centre();
@@ -331,8 +319,7 @@ private slots:
         QCOMPARE(sets->currentText(), u"Share of screen height"_s);
     }
 
-    // A row selected in a table selects the item on the plan and shows a camera in the panel;
-    // an item clicked on the plan selects its row, and only that.
+    // A table row selects its item (a camera fills the panel); a plan click selects its row alone.
     void tablesAndPlanSelectTogether() {
         open();
         table("CameraTable")->selectRow(1);
@@ -357,11 +344,9 @@ private slots:
         QTRY_VERIFY(table("CameraTable")->columnWidth(0) >= cameras->sizeHintForColumn(0));
     }
 
-    // A lens given by its datasheet's angle (80.5 px/m where 2.8 mm would give 112), and a zoom
-    // with that lens at its wide end (480 px/m at 12 mm), as the figures' own tests work them
-    // out: the camera table, the schedule (CSV and the report's page), each camera's page and the
-    // preview show the same figures. The File menu holds the exports; one proposes a file beside
-    // the site, named as it, and writes what the site on show gives.
+    // A lens by datasheet angle (80.5 px/m where 2.8 mm gives 112), a zoom of it at its wide end
+    // (480 px/m at 12 mm), per the figures' tests: camera table, schedule (CSV, page), camera pages
+    // and preview agree; the File menu's exports propose a file named as the site, beside it.
     void figuresAgree() {
         SiteCamera wide = test::entranceCamera();
         wide.mountHeightM = wide.targetHeightM;
@@ -392,7 +377,6 @@ private slots:
         const ReportTable& schedule = report.back().tables.front();
         const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
         const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        // The table's columns and the schedule's that show the same figure.
         const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
                                                      {CameraColumn::Density, 5},
                                                      {CameraColumn::Level, 6},
@@ -410,9 +394,8 @@ private slots:
             QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
         }
 
-        // The preview shows the camera selected, the zoom at the same ends, and follows the
-        // selection. A camera of the plan keeps no F-number: its blur takes the coverage
-        // window's first.
+        // The preview shows the selected camera, the zoom at the same ends, and follows the
+        // selection. A plan camera keeps no F-number: its blur takes the coverage window's.
         table("CameraTable")->selectRow(1);
         child<QPushButton>("OpenPreview")->click();
         auto* preview = m_plan->findChild<Preview*>();
@@ -430,11 +413,8 @@ private slots:
         QCOMPARE(preview->windowTitle(), u"Preview: "_s + site().cameras[0].name);
     }
 
-    // The panel fits any height the window leaves it: its fields scroll, and the window keeps
-    // the size it was given, even at 150 % of the usual font size. The lens's projection and
-    // datasheet angle are edited on the panel, each an undoable step: a fisheye's field on the
-    // plan is a sector, wider than 180° reaching behind the camera (at the origin, looking east);
-    // undo brings back the pinhole's triangle in front of it.
+    // The panel fits any height (fields scroll, window size kept) at 150 % font. Projection and
+    // datasheet angle are undoable; past 180° a fisheye's sector reaches behind the camera.
     void cameraPanel() {
         const QFont usual = QApplication::font();
         const auto restore = qScopeGuard([usual] { QApplication::setFont(usual); });
@@ -483,10 +463,8 @@ private slots:
         QCOMPARE(fieldFootprint(site().cameras[0], site().levelSet).outline, pinhole.outline);
     }
 
-    // Unsaved changes are asked about before closing, starting anew or opening another site:
-    // Save writes them first, Discard drops them, Cancel keeps everything as it was. Once nothing
-    // is unsaved (so too when saved or undone back) the copy of the changes goes, and no write
-    // comes after.
+    // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
+    // all. Once nothing is unsaved (saved or undone back) the copy goes; no write follows.
     void unsavedChanges_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("answer");
@@ -528,7 +506,6 @@ private slots:
             QVERIFY(!goesOn ||
                     !windowSettings()->value("SitePlan/geometry").toByteArray().isEmpty());
         }
-        // Closed, saved or undone, the window keeps the site as saved; another site is empty.
         QCOMPARE(site(), !goesOn ? edited : other ? Site{} : this->saved(u"sample.vistaro"_s));
         QCOMPARE(plan().isWindowModified(), !goesOn);
         QCOMPARE(QFile::exists(copy()), !goesOn);
@@ -536,8 +513,7 @@ private slots:
         QCOMPARE(QFile::exists(copy()), !goesOn);
     }
 
-    // A file that cannot be read is named, and the plan on show stays; a background picture or
-    // drawing that is missing is named once, and the rest of the site opens.
+    // Unreadable file: named, the plan stays; missing background: named once, the rest opens.
     void filesThatCannotBeOpened() {
         open();
         {
@@ -561,9 +537,7 @@ private slots:
         }
     }
 
-    // A picture loaded under the plan, then scaled by two points clicked on it and the distance
-    // between them; both are undone. The points lie a hundred screen pixels apart or more
-    // whatever the view's size, so that a click's rounding to a whole pixel does not show.
+    // Picture loaded, scaled by two clicks 100+ px apart (hides rounding), a distance; both undone.
     void backgroundLoadedAndScaled() {
         open();
         QImage picture(2000, 1000, QImage::Format_RGB32);
@@ -585,9 +559,8 @@ private slots:
         QVERIFY(!site().background);
     }
 
-    // On a site of one camera at the origin looking east and a wall of three points north of it,
-    // Tab selects the camera, then the wall; the arrows move, [ and ] turn, "." and "," pick a
-    // point of the wall, Delete takes it out: "keys|camera x y pan; wall points".
+    // Camera at the origin facing east, a 3-point wall north: Tab picks camera then wall; arrows
+    // move, [ ] turn, . , pick a wall point, Delete removes it: "keys|camera x y pan; wall points".
     void planByKeyboard_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
@@ -629,9 +602,8 @@ private slots:
         QCOMPARE(cameraAndWall(site()), expected);
     }
 
-    // Walls and areas drawn by steps: an action (the first turns its tool on), a corner clicked,
-    // a double click on the last one, Enter or Esc. The tool stays on, its hint in the status
-    // bar, until the drawing ends; what it adds is one undo step.
+    // Walls and areas drawn by steps: action (the first turns its tool on), corner click, double
+    // click on the last, Enter or Esc. Tool and hint stay till the drawing ends; one undo step.
     void drawingTools_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("added"); // its kind and number of corners
@@ -676,9 +648,8 @@ private slots:
         QCOMPARE(hint.isEmpty(), !stillOn);
     }
 
-    // The status bar reads the plan's coordinates under the cursor: down on screen is south. The
-    // wheel zooms around the cursor: the point under it stays there. The middle button drags the
-    // plan along. Two drags of the same camera are two steps, each drag one.
+    // The status bar reads plan coordinates under the cursor (down is south). The wheel zooms
+    // around the cursor; the middle button drags the plan. Two drags of one camera are two steps.
     void mouseOnThePlan() {
         open();
         QTest::mouseMove(viewport(), at({0, 0}) + QPoint(30, 30));
@@ -708,11 +679,8 @@ private slots:
         QCOMPARE(plan().undoStack().count(), 2);
     }
 
-    // Everything on the plan fits into the view, and no more. A site in national grid
-    // coordinates: a 0.5 x 0.5 m gate 500 000 m east and 5 000 000 m north, a camera beside it.
-    // The plan opens on it and its scene holds it; zoom to fit shows it, and so does a zoom close
-    // enough for the gate to fill the view, where the view's pixels counted from the origin would
-    // pass the scroll bars' int. The camera panel shows the camera where it stands.
+    // Fit shows all, no more. National grid: a 0.5 m gate 500 km E, 5000 km N, a camera by it: seen
+    // on open, on fit, zoomed to fill the view (pixel offsets past int); panel: camera's place.
     void zoomToFit() {
         Site far = sample();
         far.cameras.push_back(camera("Far", {500, 300}));
@@ -752,9 +720,8 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>("CameraY")->value(), 5'000'000.5);
     }
 
-    // Nothing is written before any edit, an edit once after the interval. A window with unsaved
-    // changes goes without being closed; the next one offers them back, shows them as they were,
-    // unsaved, under the file they belong to, and keeps the copy until they are saved.
+    // Nothing is written before an edit, then once after the interval. A window left unclosed with
+    // changes: the next offers them back unsaved under their file, the copy kept till saved.
     void restoredAfterACrash_data() {
         QTest::addColumn<bool>("hasFile");
         QTest::newRow("site file") << true;
@@ -791,7 +758,6 @@ private slots:
         QVERIFY(!plan().undoStack().isClean());
         QVERIFY(QFile::exists(copy()));
 
-        // Saved, an untitled site is named as picked, with the suffix added.
         m_dialogs.picked = path(u"new site"_s);
         QVERIFY(plan().save());
         const QString name = hasFile ? u"sample.vistaro"_s : u"new site.vistaro"_s;
@@ -804,8 +770,7 @@ private slots:
         QCOMPARE(siteToJson(*SiteFile::read(plan().fileName()).site), edited);
     }
 
-    // The copy of another program running at the same time is neither offered nor overwritten;
-    // once that program is gone without a normal end, it is offered.
+    // Another running program's copy is neither offered nor overwritten; offered once it dies.
     void anotherRunningProgramKeepsItsCopy() {
         open();
         edit(u"add camera"_s);
@@ -850,9 +815,8 @@ private slots:
         QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}}));
     }
 
-    // The small plan in millimetres lies with its origin on the plan's, a unit a millimetre; its
-    // layer switched off is hidden; its box is metres. "Use as walls" on WALLS and a layer hidden
-    // are one undo step; the hidden layers are kept in the site file and read back.
+    // The mm plan lies on the plan's origin (unit: 1 mm), switched-off layer hidden, box in metres.
+    // "Use as walls" on WALLS and a layer hidden are one undo step; hidden layers persist.
     void dxfBackground() {
         start();
         QVERIFY(!action("DxfLayers")->isEnabled());
@@ -927,9 +891,8 @@ private slots:
         QCOMPARE(plan().undoStack().count(), answer ? 1 : 0);
     }
 
-    // The page asked for, rendered at the resolution asked for (scaling is any picture's). A page
-    // that would render beyond the limit is refused with a message, and a load cancelled from its
-    // progress leaves the site as it was, with nothing to say.
+    // The page and resolution asked for (scaling is any picture's). A page beyond the render limit
+    // is refused with a message; a load cancelled from its progress leaves the site, silently.
     void pdfBackground() {
         start();
         test::ScriptedDialogs dialogs;

@@ -6,8 +6,7 @@
 
 namespace vistaro::test {
 
-// The camera of the site file's documented example: 1/3" (4.8 x 3.6 mm), 1920 x 1080, 6 mm,
-// 3 m up, aimed at 1.7 m at 10 m, looking east from the origin.
+// Documented example camera: 4.8 x 3.6 mm, 1920 x 1080, 6 mm, 3 m up, aimed at 1.7 m at 10 m, east.
 inline SiteCamera entranceCamera() {
     SiteCamera camera;
     camera.name = QStringLiteral("Entrance");
@@ -24,8 +23,7 @@ inline SiteCamera entranceCamera() {
     return camera;
 }
 
-// The site of the file's documented example: that camera, a wall 2 m ahead of it, the door in
-// front of the wall, over a picture 400 pixels to 12.5 m.
+// Documented example site: that camera, a wall 2 m ahead, the door before it, on 400 px to 12.5 m.
 inline Site exampleSite() {
     Site site;
     site.background.emplace().file = QStringLiteral("plan.png");
