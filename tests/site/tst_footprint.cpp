@@ -154,8 +154,8 @@ private slots:
     // density drops below. Equidistant: f = 2.4 / 1.74533 rad = 1.37510 mm = dr/dθ:
     // 1.3751 x 1920 / (12.5 x 4.8) = 44.0 m away, sqrt(44.0² - 1.3²) = 43.98 m 1.3 m below; behind
     // 43.98 x cos 100° = -7.64 m. Equisolid: f = 2.4 / (2 sin 50°) = 1.56649 mm,
-    // 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R px/m: near the axis 50.04 m; square
-    // to it (θ = 89.7°) 626.60 x 0.70879 / 12.5 = 35.53 m; at 100° 32.33 m, x cos 100° = -5.61 m.
+    // 1920 x 1.56649 cos(θ/2) / (4.8 R) = 626.60 cos(θ/2) / R px/m: near the axis 50.04 m; north
+    // most at tan(θ/2) = 1/√2: 50.13 x 2 sin(θ/2) cos²(θ/2) = 38.6 m; at 100°, 32.33 m: -5.61 m.
     void fisheyeSector_data() {
         QTest::addColumn<int>("projection");
         QTest::addColumn<QString>("reach"); // west, east and north in cm
