@@ -272,7 +272,7 @@ private slots:
         for (const char* row :
              {">3.6 FF DD", "un>9.6 FF DD", "un unterzo>3.6 FF DD", "HSP>3.6 HSP DD",
               "VAR>3.6 VAR DD", "HSP FF>3.6 FF DD", "Manual>3.6 FF MI", "VD>3.6 FF VD",
-              "VD DC>3.6 FF DD", "zoom M>3.6 ZOOM M"})
+              "VD DC>3.6 FF DD", "zoom M>3.6 ZOOM M", "dueterzi>6.6 FF DD"})
             QTest::newRow(row) << QString::fromLatin1(row);
     }
 
