@@ -8,6 +8,7 @@
 #include "report/reportpage.h"
 #include "support/folderlisting.h"
 #include "support/messageboxanswer.h"
+#include "support/reportrows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,17 +43,6 @@ const LensOnShow Varifocal{
 const LensOnShow Bare{u"T2812XX"_s, u"ODD"_s, u"Q"_s, u"2.8"_s, u"2.8"_s, u"1.2"_s, u"0"_s, u""_s};
 // No F-stop, a minimum focus written with a decimal comma where the point is in use.
 const LensOnShow Sparse{u"T0412MI"_s, u"FF"_s, u"MI"_s, u"4"_s, u"4"_s, u""_s, u"0,3"_s, u""_s};
-
-// Values of the first row `label`, under heading `heading` if "heading/label"; "absent" if none.
-QStringList valuesOf(const ReportDocument& document, const QString& label) {
-    const QString heading = label.section(u'/', 0, -2);
-    for (const ReportSection& section : document.sections)
-        for (const ReportRow& row : section.rows)
-            if (row.label == label.section(u'/', -1) &&
-                (heading.isEmpty() || heading == section.heading))
-                return row.values;
-    return {QStringLiteral("absent")};
-}
 
 LevelSet tender() {
     return userLevelSet(u"Tender"_s, {{u"face"_s, u"Face"_s, 300}}, false);
@@ -221,7 +211,7 @@ private slots:
                  zoom ? QStringList({u"WIDE"_s, u"TELE"_s}) : QStringList());
         for (const QString& row : rows) {
             const QStringList expected = row.split(u'|');
-            QCOMPARE(valuesOf(document, expected[0]), expected.mid(1));
+            QCOMPARE(test::valuesOf(document, expected[0]), expected.mid(1));
         }
     }
 
@@ -262,7 +252,7 @@ private slots:
         tilt->selectAll();
         QTest::keyClicks(tilt, u"45"_s);
         QCOMPARE(text("DeadZone"), u"1.9 m"_s);
-        QCOMPARE(valuesOf(CoverageReport::document(m_window->shown()), u"Site/Tilt angle"_s),
+        QCOMPARE(test::valuesOf(CoverageReport::document(m_window->shown()), u"Site/Tilt angle"_s),
                  QStringList(u"45.0°"_s));
         tilt->selectAll();
         QTest::keyClicks(tilt, u"90"_s);

@@ -15,6 +15,7 @@
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteplan.h"
 #include "support/messageboxanswer.h"
+#include "support/reportrows.h"
 #include "support/scripteddialogs.h"
 #include "support/siteexample.h"
 
@@ -117,15 +118,7 @@ QString cameraAndWall(const Site& site) {
            number(camera.panDeg) + u"; "_s + points.join(u", "_s);
 }
 
-QStringList valuesOf(const ReportDocument& page, const QString& label) {
-    for (const ReportSection& section : page.sections)
-        for (const ReportRow& row : section.rows)
-            if (row.label == label)
-                return row.values;
-    return {};
-}
-
-bool near(double a, double b, double within) {
+bool near(double a, double b, double within = 1e-9) {
     return std::abs(a - b) <= within;
 }
 
@@ -282,8 +275,7 @@ private slots:
             const SiteCamera& added = after.cameras.back();
             QCOMPARE(added.name, u"Camera 1"_s);
             const PlanPoint centre = view().centre();
-            QVERIFY(near(added.position.x, centre.x, 1e-9) &&
-                    near(added.position.y, centre.y, 1e-9));
+            QVERIFY(near(added.position.x, centre.x) && near(added.position.y, centre.y));
         } else if (kind == u"move camera"_s) {
             // Up on screen is north.
             QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
@@ -391,7 +383,7 @@ private slots:
                 QCOMPARE(line.value(at), cell(column));
                 QCOMPARE(schedule.rows.value(row).value(at), cell(column));
             }
-            QCOMPARE(valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+            QCOMPARE(test::valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
         }
 
         // The preview shows the selected camera, the zoom at the same ends, and follows the
@@ -830,8 +822,8 @@ private slots:
         const QRectF box = shownPicture().rect();
         const PlanPoint topLeft = planOfPixel(background, {box.left(), box.top()});
         const PlanPoint bottomRight = planOfPixel(background, {box.right(), box.bottom()});
-        QVERIFY(near(topLeft.x, -1, 1e-9) && near(topLeft.y, 10, 1e-9));
-        QVERIFY(near(bottomRight.x, 10, 1e-9) && near(bottomRight.y, 0, 1e-9));
+        QVERIFY(near(topLeft.x, -1) && near(topLeft.y, 10));
+        QVERIFY(near(bottomRight.x, 10) && near(bottomRight.y, 0));
 
         QStringList asked;
         plan().planImport().setLayerAsker(
