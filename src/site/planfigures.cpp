@@ -4,7 +4,10 @@
 #include "site/planfigures.h"
 
 #include "optics/units.h"
+#include "platform/numberformat.h"
 #include "site/footprint.h"
+
+#include <cmath>
 
 namespace vistaro {
 
@@ -64,6 +67,12 @@ QString surfaceText(double squareMetres, Units units, Rounding rounding, const Q
 
 QString coveredText(double share, const QLocale& locale) {
     return CoverageText::figure(share * 100, 1, Rounding::Down, locale);
+}
+
+bool areaMet(const SiteArea& area, double share) {
+    // Tenths of a per cent, as shown; the required share is a whole number of them.
+    return std::floor(num::readAtFifteenDigits(share * 1000)) >=
+           std::round(area.requiredShare * 1000);
 }
 
 QString FigureCaptions::densityAtAim(Units units) {

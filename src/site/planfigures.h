@@ -43,6 +43,9 @@ QString surfaceText(double squareMetres, Units units, Rounding rounding,
                     const QLocale& locale = QLocale());
 // The covered share of an area (0 to 1) as a percentage, truncated: 99.957 % reads 99.9.
 QString coveredText(double share, const QLocale& locale = QLocale());
+// Whether a covered `share` meets the area's required share, judged on the share as
+// coveredText() shows it, so that the mark and the figure beside it agree.
+bool areaMet(const SiteArea& area, double share);
 
 // The captions, with their unit, of the columns that the tables and the schedule both show.
 struct FigureCaptions {

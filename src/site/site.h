@@ -54,6 +54,7 @@ struct SiteArea {
     QString name;
     Level level = EnIdentification; // of the site's level set
     std::vector<PlanPoint> points;  // a closed polygon, three points or more
+    double requiredShare = 1;       // 0 to 1: the share of its surface that must be covered
 
     bool operator==(const SiteArea&) const = default;
 };
@@ -87,6 +88,19 @@ struct SiteBackground {
 
 enum class BackgroundKind { Picture, Dxf, Pdf };
 
+// Who the site is drawn for and by whom, as the report's cover page names them. Any may be empty.
+struct SiteProperties {
+    QString project;
+    QString client;
+    QString address;
+    QString designer;
+    QString company;
+    QString revision;
+    QString notes;
+
+    bool operator==(const SiteProperties&) const = default;
+};
+
 // A whole site as the site plan shows it and its file keeps it.
 struct Site {
     Units units = Units::Metric;
@@ -95,6 +109,10 @@ struct Site {
     std::vector<SiteCamera> cameras;
     std::vector<SiteWall> walls;
     std::vector<SiteArea> areas;
+    // Where the site ends: a closed polygon, three points or more, that cuts what the cameras
+    // cover and the areas; empty for none.
+    std::vector<PlanPoint> boundary;
+    SiteProperties properties;
 
     bool operator==(const Site&) const = default;
 };

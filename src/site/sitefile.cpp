@@ -64,6 +64,22 @@ QJsonArray pointsOf(const std::vector<PlanPoint>& points) {
     return array;
 }
 
+// The members of the properties, by their keys in the file.
+constexpr std::pair<const char*, QString SiteProperties::*> PropertyKeys[] = {
+    {"project", &SiteProperties::project}, {"client", &SiteProperties::client},
+    {"address", &SiteProperties::address}, {"designer", &SiteProperties::designer},
+    {"company", &SiteProperties::company}, {"revision", &SiteProperties::revision},
+    {"notes", &SiteProperties::notes}};
+
+// The properties given, the empty ones left out.
+QJsonObject propertiesObject(const SiteProperties& properties) {
+    QJsonObject object;
+    for (const auto& [key, member] : PropertyKeys)
+        if (!(properties.*member).isEmpty())
+            object.insert(QString::fromLatin1(key), properties.*member);
+    return object;
+}
+
 // A level as the file keeps it: by its key in the site's set.
 QString levelKey(const LevelSet& set, Level level) {
     return set.levels.at(set.clamp(level)).key;
@@ -286,10 +302,9 @@ auto listOf(qsizetype limit) {
 }
 
 // The points of a wall or an area; `used` counts the points of all of them against `limit`.
-std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetype& used,
-                              qsizetype limit) {
-    const QJsonArray array = members.value(QStringLiteral("points"), asList);
-    const QString where = members.at(QStringLiteral("points"));
+std::vector<PlanPoint> pointList(const QJsonValue& value, const QString& where, qsizetype fewest,
+                                 qsizetype& used, qsizetype limit) {
+    const QJsonArray array = asList(value, where);
     if (array.size() > limit - used)
         refuse(where, SiteFile::tr("%1 points in all, more than the %2 this program reads")
                           .arg(used + array.size())
@@ -302,6 +317,22 @@ std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetyp
     for (qsizetype i = 0; i < array.size(); ++i)
         read.push_back(point(array[i], element(where, i)));
     return read;
+}
+
+std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetype& used,
+                              qsizetype limit) {
+    return members.value(QStringLiteral("points"),
+                         [&](const QJsonValue& value, const QString& where) {
+                             return pointList(value, where, fewest, used, limit);
+                         });
+}
+
+// Each member of the properties is a text, and may be left out.
+SiteProperties readProperties(const Members& m) {
+    SiteProperties properties;
+    for (const auto& [key, member] : PropertyKeys)
+        properties.*member = m.valueOr(QString::fromLatin1(key), QString(), asText);
+    return properties;
 }
 
 // A level of `set`, by its key.
@@ -449,8 +480,16 @@ Site readRoot(const Members& root) {
              [&areaPoints, &set](const Members& m) {
                  return SiteArea{m.valueOr(QStringLiteral("name"), QString(), asText),
                                  m.value(QStringLiteral("level"), levelOf(set)),
-                                 points(m, 3, areaPoints, MaxAreaPoints)};
+                                 points(m, 3, areaPoints, MaxAreaPoints),
+                                 m.valueOr(QStringLiteral("required_share"), 1.0, between(0, 1))};
              });
+    site.boundary = root.valueOr(QStringLiteral("boundary"), std::vector<PlanPoint>(),
+                                 [&areaPoints](const QJsonValue& value, const QString& where) {
+                                     return pointList(value, where, 3, areaPoints, MaxAreaPoints);
+                                 });
+    if (root.has(QStringLiteral("properties")))
+        site.properties = readProperties(Members(root.value(QStringLiteral("properties"), asObject),
+                                                 root.at(QStringLiteral("properties"))));
     return site;
 }
 
@@ -472,13 +511,23 @@ QByteArray siteToJson(const Site& site) {
     for (const SiteWall& wall : site.walls)
         walls.append(QJsonObject{{QStringLiteral("points"), pointsOf(wall.points)}});
     QJsonArray areas;
-    for (const SiteArea& area : site.areas)
-        areas.append(QJsonObject{{QStringLiteral("name"), area.name},
-                                 {QStringLiteral("level"), levelKey(site.levelSet, area.level)},
-                                 {QStringLiteral("points"), pointsOf(area.points)}});
+    for (const SiteArea& area : site.areas) {
+        QJsonObject object{{QStringLiteral("name"), area.name},
+                           {QStringLiteral("level"), levelKey(site.levelSet, area.level)},
+                           {QStringLiteral("points"), pointsOf(area.points)}};
+        // A whole area asked for goes unsaid, as in the files before the key.
+        if (area.requiredShare != 1)
+            object.insert(QStringLiteral("required_share"), area.requiredShare);
+        areas.append(object);
+    }
     root.insert(QStringLiteral("cameras"), cameras);
     root.insert(QStringLiteral("walls"), walls);
     root.insert(QStringLiteral("areas"), areas);
+    if (!site.boundary.empty())
+        root.insert(QStringLiteral("boundary"), pointsOf(site.boundary));
+    const QJsonObject properties = propertiesObject(site.properties);
+    if (!properties.isEmpty())
+        root.insert(QStringLiteral("properties"), properties);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

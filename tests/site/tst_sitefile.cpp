@@ -76,8 +76,11 @@ Site fullSite() {
                            150},
             {zoom, tilted},
             {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{2, -10}, {2, 10}}}},
-            {SiteArea{u"Car park"_s, 0, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}},
-             SiteArea{u""_s, 3, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}}};
+            {SiteArea{u"Car park"_s, 0, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}, 0.875},
+             SiteArea{u""_s, 3, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}},
+            {{-5, -5}, {60, -5}, {60, 40}},
+            {u"Warehouse"_s, u"Fratelli Rossi"_s, u"Via Roma 1\nMilano"_s, u"A. Designer"_s,
+             u"Vistaro Ltd"_s, u"B"_s, u"Cameras \"C1\" to \"C9\""_s}};
 }
 
 const QByteArray MinimalCamera =
@@ -255,6 +258,16 @@ private slots:
         row("an area of two points",
             changed("[[1, -1], [3, -1], [3, 1], [1, 1]]", "[[1, -1], [3, -1]]"),
             u"areas[0].points: 3 points or more are expected"_s);
+        row("a share of more than the whole",
+            changed("\"identification\", \"points\"",
+                    "\"identification\", \"required_share\": 1.5, \"points\""),
+            u"areas[0].required_share: not within 0 to 1"_s);
+        row("a boundary of two points",
+            changed("\"units\"", "\"boundary\": [[0, 0], [1, 1]], \"units\""),
+            u"boundary: 3 points or more are expected"_s);
+        row("a client that is a number",
+            changed("\"units\"", "\"properties\": {\"client\": 7}, \"units\""),
+            u"properties.client: a text is expected"_s);
     }
 
     void refused() {
