@@ -30,4 +30,7 @@ private:
     mutable PlanCoverage m_coverage;
 };
 
+// Every ring of a region, holes among them: an odd-even fill draws it as it is.
+PlanShape shapeOf(const plane::Region& region);
+
 } // namespace vistaro

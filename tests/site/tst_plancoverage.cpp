@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "site/bestlevel.h"
 #include "site/plancoverage.h"
 #include "support/siteexample.h"
 
@@ -28,6 +29,38 @@ SiteCamera cameraAt(double x, double pan) {
     camera.position = {x, 0};
     camera.panDeg = pan;
     return camera;
+}
+
+// A rectangle 4 m deep from x = `west` to `east`, in front of a camera on the x axis.
+plane::Region strip(double west, double east) {
+    return {plane::Polygon{{{west, 0}, {east, 0}, {east, 4}, {west, 4}}, {}}};
+}
+
+// A camera's cover of five levels with these identification (4) and detection (0) bands.
+CameraCover coverOf(const plane::Region& identification, const plane::Region& detection) {
+    CameraCover cover;
+    cover.bands.resize(5);
+    cover.reach.resize(5);
+    cover.bands[4] = identification;
+    cover.bands[0] = detection;
+    for (Level level = 0; level < 5; ++level)
+        cover.reach[level] = boundsOf(identification) | (level == 0 ? boundsOf(detection) : QRectF());
+    return cover;
+}
+
+// The levels painted at `point`: each one whose shape holds it, its rings counted odd-even.
+QList<int> paintedAt(const BestLevelMap& map, double x, double y) {
+    const plane::Geometry geometry;
+    const std::vector<PlanShape> shapes = map.levels();
+    QList<int> levels;
+    for (Level level = 0; level < shapes.size(); ++level) {
+        int rings = 0;
+        for (const std::vector<PlanPoint>& ring : shapes[level].rings)
+            rings += geometry.covers(regionOf(ring), {x, y}) ? 1 : 0;
+        if (rings % 2)
+            levels << static_cast<int>(level);
+    }
+    return levels;
 }
 
 } // namespace
@@ -154,6 +187,53 @@ private slots:
             coverage.area({QStringLiteral("Area"), Level(level), area}, pointers).coveredShare;
         QVERIFY(got);
         QVERIFY2(qAbs(*got - share) < 1e-9, qPrintable(QString::number(*got)));
+    }
+
+    // Two cameras facing each other along a 4 m strip: the first identifies from x = 0 to 10 and
+    // detects to 20, the second identifies from 6 to 16 and detects from -4 to 6. Identification
+    // is met on 10 + 10 - 4 m of the strip, some level on -4 to 20. After the second camera
+    // moves 100 m east, only its tiles are worked out again, and the map is the one worked out
+    // whole.
+    void bestLevel_data() {
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<double>("identifiedM2");
+        QTest::addColumn<double>("detectedM2");
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<QList<int>>("painted");
+        QTest::newRow("both identify") << false << 64.0 << 96.0 << QPointF(8, 2) << QList{4};
+        QTest::newRow("identified over detected")
+            << false << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
+        QTest::newRow("detected only") << false << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
+        QTest::newRow("across a tile's edge") << false << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
+        QTest::newRow("outside") << false << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
+        QTest::newRow("moved: first alone") << true << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
+        QTest::newRow("moved: its own detection")
+            << true << 80.0 << 160.0 << QPointF(15, 2) << QList{0};
+        QTest::newRow("moved: second") << true << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
+    }
+    void bestLevel() {
+        QFETCH(bool, moved);
+        QFETCH(double, identifiedM2);
+        QFETCH(double, detectedM2);
+        QFETCH(QPointF, point);
+        QFETCH(QList<int>, painted);
+        const CameraCover first = coverOf(strip(0, 10), strip(10, 20));
+        const CameraCover second = coverOf(strip(6, 16), strip(-4, 6));
+        const CameraCover away = coverOf(strip(106, 116), strip(96, 106));
+        BestLevelMap map;
+        map.reset({&first, &second});
+        if (moved) {
+            const std::set<BestLevelMap::TileKey> redone = map.update({&first, &away}, {1});
+            // Its tiles before (-1 and 0) and after (3); the first camera's alone keep theirs.
+            QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{-1, 0}, {0, 0}, {3, 0}}));
+            BestLevelMap whole;
+            whole.reset({&first, &away});
+            QCOMPARE(map.levels(), whole.levels());
+        }
+        QCOMPARE(map.metAreaM2(4), identifiedM2);
+        QCOMPARE(map.metAreaM2(2), identifiedM2);
+        QCOMPARE(map.metAreaM2(0), detectedM2);
+        QCOMPARE(paintedAt(map, point.x(), point.y()), painted);
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.

@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "site/bestlevel.h"
+
+#include "site/plangeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vistaro {
+
+namespace {
+
+// A camera whose bands lie this far from the origin, or span more tiles than this, is left off
+// the map: no plan is that large, and counting its tiles would not end.
+constexpr double FarthestMetres = 1e9;
+constexpr long long MostTilesPerCamera = 1'000'000;
+
+plane::Region boxRegion(const QRectF& box) {
+    return {plane::Polygon{{{box.left(), box.top()},
+                            {box.right(), box.top()},
+                            {box.right(), box.bottom()},
+                            {box.left(), box.bottom()}},
+                           {}}};
+}
+
+} // namespace
+
+BestLevelMap::BestLevelMap(double tileMetres) : m_tileMetres(tileMetres) {}
+
+std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) const {
+    std::set<TileKey> keys;
+    if (cover.reach.empty() || cover.reach.front().isNull())
+        return keys;
+    const QRectF& box = cover.reach.front();
+    if (!(std::abs(box.left()) < FarthestMetres && std::abs(box.right()) < FarthestMetres &&
+          std::abs(box.top()) < FarthestMetres && std::abs(box.bottom()) < FarthestMetres))
+        return keys;
+    const auto first = [this](double at) { return static_cast<int>(std::floor(at / m_tileMetres)); };
+    const int west = first(box.left());
+    const int east = first(box.right());
+    const int south = first(box.top());
+    const int north = first(box.bottom());
+    if (static_cast<long long>(east - west + 1) * (north - south + 1) > MostTilesPerCamera)
+        return keys;
+    for (int column = west; column <= east; ++column)
+        for (int row = south; row <= north; ++row)
+            keys.insert({column, row});
+    return keys;
+}
+
+void BestLevelMap::reset(const std::vector<const CameraCover*>& covers) {
+    m_tiles.clear();
+    m_reached.clear();
+    m_levelCount = 0;
+    for (const CameraCover* cover : covers)
+        m_levelCount = std::max(m_levelCount, cover->bands.size());
+    std::set<int> every;
+    for (int i = 0; i < static_cast<int>(covers.size()); ++i)
+        every.insert(i);
+    update(covers, every);
+}
+
+std::set<BestLevelMap::TileKey> BestLevelMap::update(const std::vector<const CameraCover*>& covers,
+                                                     const std::set<int>& changed) {
+    m_reached.resize(covers.size());
+    std::set<TileKey> touched;
+    for (const int camera : changed) {
+        if (camera < 0 || camera >= static_cast<int>(covers.size()))
+            continue;
+        std::set<TileKey>& reached = m_reached[static_cast<std::size_t>(camera)];
+        for (const TileKey& key : reached)
+            m_tiles[key].cameras.erase(camera);
+        touched.insert(reached.begin(), reached.end());
+        reached = tilesOf(*covers[static_cast<std::size_t>(camera)]);
+        for (const TileKey& key : reached)
+            m_tiles[key].cameras.insert(camera);
+        touched.insert(reached.begin(), reached.end());
+    }
+    for (const TileKey& key : touched)
+        work(key, covers);
+    return touched;
+}
+
+void BestLevelMap::work(const TileKey& key, const std::vector<const CameraCover*>& covers) {
+    const auto found = m_tiles.find(key);
+    Tile& tile = found->second;
+    if (tile.cameras.empty()) {
+        m_tiles.erase(found);
+        return;
+    }
+    tile.box = QRectF(key.first * m_tileMetres, key.second * m_tileMetres, m_tileMetres,
+                      m_tileMetres);
+    const plane::Region box = boxRegion(tile.box);
+    tile.met.assign(m_levelCount, {});
+    tile.levels.assign(m_levelCount, {});
+    // From the best level down, each level's bands joined to what the better ones met.
+    plane::Region better;
+    for (Level level = m_levelCount; level-- > 0;) {
+        std::vector<plane::Region> parts{better};
+        for (const int camera : tile.cameras) {
+            const CameraCover& cover = *covers[static_cast<std::size_t>(camera)];
+            if (level < cover.bands.size() && !cover.bands[level].empty() &&
+                cover.reach[level].intersects(tile.box))
+                parts.push_back(m_geometry.intersect(cover.bands[level], box));
+        }
+        if (parts.size() > 1)
+            better = m_geometry.unite(parts);
+        tile.met[level] = better;
+    }
+    for (Level level = 0; level < m_levelCount; ++level)
+        tile.levels[level] = shapeOf(level + 1 < m_levelCount
+                                         ? m_geometry.subtract(tile.met[level], tile.met[level + 1])
+                                         : tile.met[level]);
+}
+
+std::vector<PlanShape> BestLevelMap::levels() const {
+    std::vector<PlanShape> shapes(m_levelCount);
+    for (const auto& [key, tile] : m_tiles)
+        for (Level level = 0; level < tile.levels.size(); ++level)
+            shapes[level].rings.insert(shapes[level].rings.end(), tile.levels[level].rings.begin(),
+                                       tile.levels[level].rings.end());
+    return shapes;
+}
+
+double BestLevelMap::metAreaM2(Level level) const {
+    double sum = 0;
+    for (const auto& [key, tile] : m_tiles)
+        if (level < tile.met.size())
+            sum += m_geometry.area(tile.met[level]);
+    return sum;
+}
+
+} // namespace vistaro

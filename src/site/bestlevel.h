@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "geometry/geometry.h"
+#include "site/plancoverage.h"
+#include "site/sitegeometry.h"
+
+#include <QRectF>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace vistaro {
+
+// The best level any camera meets at each point of the plan: for each level, the union of every
+// camera's bands at that level or better, less the union one level up, so that each level's
+// region is painted once, none over another. It is kept by square tiles of the plan: a camera
+// that changes works out again only the tiles its bands reach, before and after the change.
+class BestLevelMap {
+public:
+    using TileKey = std::pair<int, int>; // column east, row north
+
+    // One tile's part of the map.
+    struct Tile {
+        QRectF box;                      // plan coordinates, x east and y north
+        std::set<int> cameras;           // those whose bands reach the tile
+        std::vector<PlanShape> levels;   // by level: where it is the best level met
+        std::vector<plane::Region> met;  // by level: where it or a better one is met
+    };
+
+    explicit BestLevelMap(double tileMetres = 30);
+
+    // Every camera of `covers` (one a camera, in the cameras' order) worked out again.
+    void reset(const std::vector<const CameraCover*>& covers);
+    // The cameras `changed` now cover as `covers` says (the others kept theirs); the tiles they
+    // reach now or reached before are worked out again, and returned.
+    std::set<TileKey> update(const std::vector<const CameraCover*>& covers,
+                             const std::set<int>& changed);
+
+    const std::map<TileKey, Tile>& tiles() const { return m_tiles; }
+    std::size_t levelCount() const { return m_levelCount; }
+    // By level: the tiles' regions where it is the best level met, side by side.
+    std::vector<PlanShape> levels() const;
+    // The surface in m² where `level` or a better one is met.
+    double metAreaM2(Level level) const;
+
+private:
+    std::set<TileKey> tilesOf(const CameraCover& cover) const;
+    void work(const TileKey& key, const std::vector<const CameraCover*>& covers);
+
+    double m_tileMetres;
+    std::size_t m_levelCount = 0;
+    plane::Geometry m_geometry;
+    std::map<TileKey, Tile> m_tiles;
+    std::vector<std::set<TileKey>> m_reached; // by camera: the tiles it reaches
+};
+
+} // namespace vistaro
