@@ -4,7 +4,11 @@
 #include "sitebench.h"
 
 #include "childprocess.h"
+#include "site/bestlevel.h"
+#include "site/plangeometry.h"
+#include "site/sitecoverage.h"
 #include "site/sitefile.h"
+#include "timing.h"
 
 #include <QDir>
 #include <array>
@@ -33,6 +37,8 @@ constexpr double OpenBudgetMs = 1000;
 constexpr double DragBudgetMs = 16;
 constexpr double RecomputeBudgetMs = 300;
 constexpr double MemoryBudgetMiB = 150;
+constexpr double BestLevelBudgetMs = 300;
+constexpr int BestLevelMoves = 11;
 
 // The side of a room from `a` to `b`, with a door in its middle when `door`.
 void addSide(std::vector<SiteWall>& walls, PlanPoint a, PlanPoint b, bool door) {
@@ -104,6 +110,31 @@ ResultRow childRow(const ChildResult& run, const std::string& measure, const std
     return budgetRow(measure, static_cast<double>(us) / 1000, detail, budgetMs);
 }
 
+// The best level reached kept up to date as one camera after another moves half a metre: the
+// median of the moves, and the whole map beside it.
+ResultRow bestLevelRow(const Site& site) {
+    SiteDocument document;
+    const PlanGeometry geometry;
+    const SiteCoverage coverage(document, geometry);
+    document.reset(site);
+    BestLevelMap map;
+    const double wholeMs =
+        elapsedMs([&] { map.reset(mapCameras(coverage, document.site(), PlanShows::BestLevel)); });
+    std::vector<double> samples;
+    for (int i = 0; i < BestLevelMoves; ++i) {
+        const ItemRef ref{ItemKind::Camera, i * Cameras / BestLevelMoves};
+        document.setItem(ref, translated(document.item(ref), 0.5, 0.25));
+        samples.push_back(elapsedMs([&] {
+            map.update(mapCameras(coverage, document.site(), PlanShows::BestLevel), {ref.index});
+        }));
+    }
+    return budgetRow("Site plan: best-level view again after a change", median(samples),
+                     " (" + std::to_string(map.tiles().size()) + " tiles, median of " +
+                         std::to_string(BestLevelMoves) + " moves; whole map " +
+                         std::to_string(static_cast<long long>(wholeMs)) + " ms)",
+                     BestLevelBudgetMs);
+}
+
 } // namespace
 
 std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir) {
@@ -127,6 +158,7 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
                                 childRow(run, measures[1], "site-drag-us",
                                          " (median, areas and repaint included)", DragBudgetMs),
                                 childRow(run, measures[2], "site-all-us", size, RecomputeBudgetMs)};
+    rows.push_back(bestLevelRow(site));
     const long long kib = reportedValue(run.output, "peak-rss-kib");
     rows.push_back(run.ok && kib > 0
                        ? budgetRow(measures[3], static_cast<double>(kib) / 1024,

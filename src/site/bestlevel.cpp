@@ -37,7 +37,9 @@ std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) 
     if (!(std::abs(box.left()) < FarthestMetres && std::abs(box.right()) < FarthestMetres &&
           std::abs(box.top()) < FarthestMetres && std::abs(box.bottom()) < FarthestMetres))
         return keys;
-    const auto first = [this](double at) { return static_cast<int>(std::floor(at / m_tileMetres)); };
+    const auto first = [this](double at) {
+        return static_cast<int>(std::floor(at / m_tileMetres));
+    };
     const int west = first(box.left());
     const int east = first(box.right());
     const int south = first(box.top());
@@ -50,48 +52,48 @@ std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) 
     return keys;
 }
 
-void BestLevelMap::reset(const std::vector<const CameraCover*>& covers) {
+void BestLevelMap::reset(const std::vector<Camera>& cameras) {
     m_tiles.clear();
     m_reached.clear();
     m_levelCount = 0;
-    for (const CameraCover* cover : covers)
-        m_levelCount = std::max(m_levelCount, cover->bands.size());
+    for (const Camera& camera : cameras)
+        m_levelCount = std::max(m_levelCount, camera.cover->bands.size());
     std::set<int> every;
-    for (int i = 0; i < static_cast<int>(covers.size()); ++i)
+    for (int i = 0; i < static_cast<int>(cameras.size()); ++i)
         every.insert(i);
-    update(covers, every);
+    update(cameras, every);
 }
 
-std::set<BestLevelMap::TileKey> BestLevelMap::update(const std::vector<const CameraCover*>& covers,
+std::set<BestLevelMap::TileKey> BestLevelMap::update(const std::vector<Camera>& cameras,
                                                      const std::set<int>& changed) {
-    m_reached.resize(covers.size());
+    m_reached.resize(cameras.size());
     std::set<TileKey> touched;
     for (const int camera : changed) {
-        if (camera < 0 || camera >= static_cast<int>(covers.size()))
+        if (camera < 0 || camera >= static_cast<int>(cameras.size()))
             continue;
         std::set<TileKey>& reached = m_reached[static_cast<std::size_t>(camera)];
         for (const TileKey& key : reached)
             m_tiles[key].cameras.erase(camera);
         touched.insert(reached.begin(), reached.end());
-        reached = tilesOf(*covers[static_cast<std::size_t>(camera)]);
+        reached = tilesOf(*cameras[static_cast<std::size_t>(camera)].cover);
         for (const TileKey& key : reached)
             m_tiles[key].cameras.insert(camera);
         touched.insert(reached.begin(), reached.end());
     }
     for (const TileKey& key : touched)
-        work(key, covers);
+        work(key, cameras);
     return touched;
 }
 
-void BestLevelMap::work(const TileKey& key, const std::vector<const CameraCover*>& covers) {
+void BestLevelMap::work(const TileKey& key, const std::vector<Camera>& cameras) {
     const auto found = m_tiles.find(key);
     Tile& tile = found->second;
     if (tile.cameras.empty()) {
         m_tiles.erase(found);
         return;
     }
-    tile.box = QRectF(key.first * m_tileMetres, key.second * m_tileMetres, m_tileMetres,
-                      m_tileMetres);
+    tile.box =
+        QRectF(key.first * m_tileMetres, key.second * m_tileMetres, m_tileMetres, m_tileMetres);
     const plane::Region box = boxRegion(tile.box);
     tile.met.assign(m_levelCount, {});
     tile.levels.assign(m_levelCount, {});
@@ -99,11 +101,15 @@ void BestLevelMap::work(const TileKey& key, const std::vector<const CameraCover*
     plane::Region better;
     for (Level level = m_levelCount; level-- > 0;) {
         std::vector<plane::Region> parts{better};
-        for (const int camera : tile.cameras) {
-            const CameraCover& cover = *covers[static_cast<std::size_t>(camera)];
-            if (level < cover.bands.size() && !cover.bands[level].empty() &&
-                cover.reach[level].intersects(tile.box))
-                parts.push_back(m_geometry.intersect(cover.bands[level], box));
+        for (const int index : tile.cameras) {
+            const Camera& camera = cameras[static_cast<std::size_t>(index)];
+            const CameraCover& cover = *camera.cover;
+            if (camera.wanted && *camera.wanted != level)
+                continue;
+            const std::size_t last = camera.wanted ? cover.bands.size() : level + 1;
+            for (Level band = level; band < std::min(last, cover.bands.size()); ++band)
+                if (!cover.bands[band].empty() && cover.reach[band].intersects(tile.box))
+                    parts.push_back(m_geometry.intersect(cover.bands[band], box));
         }
         if (parts.size() > 1)
             better = m_geometry.unite(parts);
@@ -122,6 +128,18 @@ std::vector<PlanShape> BestLevelMap::levels() const {
             shapes[level].rings.insert(shapes[level].rings.end(), tile.levels[level].rings.begin(),
                                        tile.levels[level].rings.end());
     return shapes;
+}
+
+std::vector<BestLevelMap::Camera> mapCameras(const SiteCoverage& coverage, const Site& site,
+                                             PlanShows shows) {
+    std::vector<BestLevelMap::Camera> cameras;
+    const int count = std::min(coverage.cameraCount(), static_cast<int>(site.cameras.size()));
+    for (int i = 0; i < count; ++i)
+        cameras.push_back({&coverage.footprint(i).cover,
+                           shows == PlanShows::WantedLevel
+                               ? std::optional(site.cameras[static_cast<std::size_t>(i)].level)
+                               : std::nullopt});
+    return cameras;
 }
 
 double BestLevelMap::metAreaM2(Level level) const {

@@ -5,15 +5,21 @@
 
 #include "geometry/geometry.h"
 #include "site/plancoverage.h"
+#include "site/sitecoverage.h"
 #include "site/sitegeometry.h"
 
 #include <QRectF>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
 namespace vistaro {
+
+// What the plan paints of the cameras' coverage: the best level any camera meets at each point,
+// each camera's own bands, or where each camera meets the level it is wanted at.
+enum class PlanShows { BestLevel, EachCamera, WantedLevel };
 
 // The best level any camera meets at each point of the plan: for each level, the union of every
 // camera's bands at that level or better, less the union one level up, so that each level's
@@ -21,24 +27,30 @@ namespace vistaro {
 // that changes works out again only the tiles its bands reach, before and after the change.
 class BestLevelMap {
 public:
+    // A camera as the map counts it: its cover and, for the map of the levels wanted, the level
+    // it is wanted at, where it counts every band of that level or better and no other.
+    struct Camera {
+        const CameraCover* cover = nullptr;
+        std::optional<Level> wanted;
+    };
     using TileKey = std::pair<int, int>; // column east, row north
 
     // One tile's part of the map.
     struct Tile {
-        QRectF box;                      // plan coordinates, x east and y north
-        std::set<int> cameras;           // those whose bands reach the tile
-        std::vector<PlanShape> levels;   // by level: where it is the best level met
-        std::vector<plane::Region> met;  // by level: where it or a better one is met
+        QRectF box;                     // plan coordinates, x east and y north
+        std::set<int> cameras;          // those whose bands reach the tile
+        std::vector<PlanShape> levels;  // by level: where it is the best level met
+        std::vector<plane::Region> met; // by level: where it or a better one is met
     };
 
-    explicit BestLevelMap(double tileMetres = 30);
+    // Tiles of 8 m keep a change of one camera of a site of 500 within a few tiles.
+    explicit BestLevelMap(double tileMetres = 8);
 
-    // Every camera of `covers` (one a camera, in the cameras' order) worked out again.
-    void reset(const std::vector<const CameraCover*>& covers);
-    // The cameras `changed` now cover as `covers` says (the others kept theirs); the tiles they
+    // Every camera of `cameras` (in the cameras' order) worked out again.
+    void reset(const std::vector<Camera>& cameras);
+    // The cameras `changed` now cover as `cameras` says (the others kept theirs); the tiles they
     // reach now or reached before are worked out again, and returned.
-    std::set<TileKey> update(const std::vector<const CameraCover*>& covers,
-                             const std::set<int>& changed);
+    std::set<TileKey> update(const std::vector<Camera>& cameras, const std::set<int>& changed);
 
     const std::map<TileKey, Tile>& tiles() const { return m_tiles; }
     std::size_t levelCount() const { return m_levelCount; }
@@ -49,7 +61,7 @@ public:
 
 private:
     std::set<TileKey> tilesOf(const CameraCover& cover) const;
-    void work(const TileKey& key, const std::vector<const CameraCover*>& covers);
+    void work(const TileKey& key, const std::vector<Camera>& cameras);
 
     double m_tileMetres;
     std::size_t m_levelCount = 0;
@@ -57,5 +69,9 @@ private:
     std::map<TileKey, Tile> m_tiles;
     std::vector<std::set<TileKey>> m_reached; // by camera: the tiles it reaches
 };
+
+// The cameras of `coverage` as the map of `shows` counts them, their wanted levels from `site`.
+std::vector<BestLevelMap::Camera> mapCameras(const SiteCoverage& coverage, const Site& site,
+                                             PlanShows shows);
 
 } // namespace vistaro

@@ -44,7 +44,8 @@ CameraCover coverOf(const plane::Region& identification, const plane::Region& de
     cover.bands[4] = identification;
     cover.bands[0] = detection;
     for (Level level = 0; level < 5; ++level)
-        cover.reach[level] = boundsOf(identification) | (level == 0 ? boundsOf(detection) : QRectF());
+        cover.reach[level] =
+            boundsOf(identification) | (level == 0 ? boundsOf(detection) : QRectF());
     return cover;
 }
 
@@ -193,26 +194,36 @@ private slots:
     // detects to 20, the second identifies from 6 to 16 and detects from -4 to 6. Identification
     // is met on 10 + 10 - 4 m of the strip, some level on -4 to 20. After the second camera
     // moves 100 m east, only its tiles are worked out again, and the map is the one worked out
-    // whole.
+    // whole. Wanted at detection and at identification, the first counts 0 to 20 as detection
+    // and the second only 6 to 16, as identification.
     void bestLevel_data() {
-        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QString>("view");
         QTest::addColumn<double>("identifiedM2");
         QTest::addColumn<double>("detectedM2");
         QTest::addColumn<QPointF>("point");
         QTest::addColumn<QList<int>>("painted");
-        QTest::newRow("both identify") << false << 64.0 << 96.0 << QPointF(8, 2) << QList{4};
+        const QString best = QStringLiteral("best");
+        const QString moved = QStringLiteral("moved");
+        const QString wanted = QStringLiteral("wanted");
+        QTest::newRow("both identify") << best << 64.0 << 96.0 << QPointF(8, 2) << QList{4};
         QTest::newRow("identified over detected")
-            << false << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
-        QTest::newRow("detected only") << false << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
-        QTest::newRow("across a tile's edge") << false << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
-        QTest::newRow("outside") << false << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
-        QTest::newRow("moved: first alone") << true << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
+            << best << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
+        QTest::newRow("detected only") << best << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
+        QTest::newRow("across a tile's edge") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
+        QTest::newRow("outside") << best << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
+        QTest::newRow("moved: first alone") << moved << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
         QTest::newRow("moved: its own detection")
-            << true << 80.0 << 160.0 << QPointF(15, 2) << QList{0};
-        QTest::newRow("moved: second") << true << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
+            << moved << 80.0 << 160.0 << QPointF(15, 2) << QList{0};
+        QTest::newRow("moved: second") << moved << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
+        QTest::newRow("wanted: detection where identified")
+            << wanted << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
+        QTest::newRow("wanted: identification")
+            << wanted << 40.0 << 80.0 << QPointF(8, 2) << QList{4};
+        QTest::newRow("wanted: below the wanted level")
+            << wanted << 40.0 << 80.0 << QPointF(-2, 2) << QList<int>{};
     }
     void bestLevel() {
-        QFETCH(bool, moved);
+        QFETCH(QString, view);
         QFETCH(double, identifiedM2);
         QFETCH(double, detectedM2);
         QFETCH(QPointF, point);
@@ -220,14 +231,18 @@ private slots:
         const CameraCover first = coverOf(strip(0, 10), strip(10, 20));
         const CameraCover second = coverOf(strip(6, 16), strip(-4, 6));
         const CameraCover away = coverOf(strip(106, 116), strip(96, 106));
-        BestLevelMap map;
-        map.reset({&first, &second});
-        if (moved) {
-            const std::set<BestLevelMap::TileKey> redone = map.update({&first, &away}, {1});
-            // Its tiles before (-1 and 0) and after (3); the first camera's alone keep theirs.
+        BestLevelMap map(30);
+        if (view == QStringLiteral("wanted"))
+            map.reset({{&first, Level(0)}, {&second, Level(4)}});
+        else
+            map.reset({{&first, {}}, {&second, {}}});
+        if (view == QStringLiteral("moved")) {
+            const std::set<BestLevelMap::TileKey> redone =
+                map.update({{&first, {}}, {&away, {}}}, {1});
+            // Its tiles before and after; the first camera's alone keep theirs.
             QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{-1, 0}, {0, 0}, {3, 0}}));
-            BestLevelMap whole;
-            whole.reset({&first, &away});
+            BestLevelMap whole(30);
+            whole.reset({{&first, {}}, {&away, {}}});
             QCOMPARE(map.levels(), whole.levels());
         }
         QCOMPARE(map.metAreaM2(4), identifiedM2);
