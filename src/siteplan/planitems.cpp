@@ -412,7 +412,9 @@ void FootprintItem::present(const CameraFootprint& footprint) {
 
 void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+    // The other views paint the bands of every camera together, in CoverageMapItem.
+    const std::size_t bands = m_layers.view == PlanShows::EachCamera ? m_bands.size() : 0;
+    for (std::size_t i = 0; i < bands; ++i) {
         const LevelBand& band = m_footprint.bands[i];
         if (!m_layers.shows(band.level))
             continue;
@@ -429,6 +431,56 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
     if (m_layers.deadZones && !m_deadZone.isEmpty())
         paintOnScreen(*painter, m_deadZone, QPen(QColor::fromRgba(DeadZoneColour), 1),
                       QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+}
+
+CoverageMapItem::CoverageMapItem(const CoverageLayers& layers) : m_layers(layers) {
+    setZValue(FootprintLayer);
+    setFlag(ItemUsesExtendedStyleOption);
+    setAcceptedMouseButtons(Qt::NoButton);
+}
+
+void CoverageMapItem::present(const BestLevelMap& map,
+                              const std::set<BestLevelMap::TileKey>& changed) {
+    prepareGeometryChange();
+    if (changed.empty())
+        m_tiles.clear();
+    const auto show = [this](const BestLevelMap::TileKey& key, const BestLevelMap::Tile& tile) {
+        Tile& shown = m_tiles[key];
+        shown.box = PlanToScene.mapRect(tile.box);
+        shown.levels.clear();
+        for (const PlanShape& level : tile.levels)
+            shown.levels.push_back(drawnPath(level));
+    };
+    for (const BestLevelMap::TileKey& key : changed) {
+        const auto found = map.tiles().find(key);
+        if (found == map.tiles().end())
+            m_tiles.erase(key);
+        else
+            show(key, found->second);
+    }
+    if (changed.empty())
+        for (const auto& [key, tile] : map.tiles())
+            show(key, tile);
+    m_bounds = {};
+    for (const auto& [key, tile] : m_tiles)
+        m_bounds |= tile.box;
+    update();
+}
+
+void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    // Tiles side by side, each edge drawn sharp: smoothed, their shared edges would show as
+    // seams.
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(Qt::NoPen);
+    for (const auto& [key, tile] : m_tiles) {
+        if (!tile.box.intersects(option->exposedRect))
+            continue;
+        for (Level level = 0; level < tile.levels.size(); ++level)
+            if (m_layers.shows(level) && !tile.levels[level].isEmpty()) {
+                painter->setBrush(levelQColor(level, BandAlpha));
+                painter->drawPath(tile.levels[level]);
+            }
+    }
 }
 
 BackgroundItem::BackgroundItem(PlanEdits& edits) : m_edits(edits) {

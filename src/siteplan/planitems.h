@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "site/bestlevel.h"
 #include "site/sitedocument.h"
 #include "site/sitegeometry.h"
 #include "siteplan/backgroundpicture.h"
@@ -36,8 +37,9 @@ protected:
     PlanEdits& operator=(const PlanEdits&) = default;
 };
 
-// Which parts of the cameras' coverage the plan shows.
+// Which parts of the cameras' coverage the plan shows, and how.
 struct CoverageLayers {
+    PlanShows view = PlanShows::BestLevel;
     bool deadZones = true;
     std::vector<bool> bands; // by level; a level past its end is shown
 
@@ -175,6 +177,29 @@ private:
     std::vector<QPainterPath> m_bands;
     std::vector<ScreenLabel> m_labels; // one for each band
     QPainterPath m_deadZone;
+    QRectF m_bounds;
+};
+
+// The best level met, or the levels wanted (see BestLevelMap): each level's region painted once,
+// tile by tile, so that no translucent band lies over another.
+class CoverageMapItem : public QGraphicsItem {
+public:
+    // `layers` outlives the item.
+    explicit CoverageMapItem(const CoverageLayers& layers);
+
+    // Shows the tiles `changed` as `map` now has them; every tile when none are named.
+    void present(const BestLevelMap& map, const std::set<BestLevelMap::TileKey>& changed = {});
+    QRectF boundingRect() const override { return m_bounds; }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    struct Tile {
+        QRectF box; // in the scene
+        std::vector<QPainterPath> levels;
+    };
+
+    const CoverageLayers& m_layers;
+    std::map<BestLevelMap::TileKey, Tile> m_tiles;
     QRectF m_bounds;
 };
 

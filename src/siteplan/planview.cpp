@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -108,6 +109,11 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     setBackgroundBrush(Qt::white);
 
     m_scene->addItem(m_background);
+    m_mapItem = new CoverageMapItem(m_layers);
+    m_scene->addItem(m_mapItem);
+    m_mapTimer = new QTimer(this);
+    m_mapTimer->setSingleShot(true);
+    connect(m_mapTimer, &QTimer::timeout, this, &PlanView::showCoverageMap);
     QPen draft(palette().color(QPalette::Highlight), 2, Qt::DashLine);
     draft.setCosmetic(true);
     m_draft->setPen(draft);
@@ -133,6 +139,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_tool->activate();
 
     rebuildAll();
+    m_mapTimer->start(0);
     setScale(20);
 }
 
@@ -233,6 +240,32 @@ void PlanView::showFootprints(int camera) {
     for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
             m_footprints[static_cast<std::size_t>(i)]->present(m_coverage.footprint(i));
+    if (camera < 0)
+        m_mapWhole = true;
+    else
+        m_mapChanged.insert(camera);
+    m_mapTimer->start(0);
+}
+
+void PlanView::showCoverageMap() {
+    m_mapItem->setVisible(m_layers.view != PlanShows::EachCamera);
+    if (!m_mapItem->isVisible()) {
+        // Worked out again whole when it shows again.
+        m_mapWhole = true;
+        return;
+    }
+    const std::vector<BestLevelMap::Camera> cameras =
+        mapCameras(m_coverage, m_document.site(), m_layers.view);
+    if (m_mapWhole) {
+        m_map.reset(cameras);
+        m_mapItem->present(m_map);
+    } else {
+        const std::set<BestLevelMap::TileKey> changed = m_map.update(cameras, m_mapChanged);
+        if (!changed.empty())
+            m_mapItem->present(m_map, changed);
+    }
+    m_mapWhole = false;
+    m_mapChanged.clear();
 }
 
 void PlanView::showAreaCoverage(int area) {
@@ -332,9 +365,14 @@ void PlanView::scaleChanged() {
 }
 
 void PlanView::setCoverageLayers(const CoverageLayers& layers) {
+    if (layers.view != m_layers.view) {
+        m_mapWhole = true;
+        m_mapTimer->start(0);
+    }
     m_layers = layers;
     for (FootprintItem* footprint : m_footprints)
         footprint->update();
+    m_mapItem->update();
 }
 
 void PlanView::showPicture(const BackgroundPicture& picture) {

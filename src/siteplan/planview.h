@@ -14,6 +14,7 @@
 
 class QAction;
 class QGraphicsPathItem;
+class QTimer;
 
 namespace vistaro {
 
@@ -109,6 +110,9 @@ private:
     void rebuildAll();
     void showItem(const ItemRef& ref);
     void showFootprints(int camera);
+    // The map of the best level or of the levels wanted, after the coverage changes that came
+    // since it was last shown: many changes in a row make one.
+    void showCoverageMap();
     void showAreaCoverage(int area);
     PolyItem* pickedItem() const;
     void scaleChanged();
@@ -134,6 +138,11 @@ private:
     std::vector<PlanItem*> m_walls;
     std::vector<PlanItem*> m_areas;
     std::vector<FootprintItem*> m_footprints;
+    BestLevelMap m_map;
+    CoverageMapItem* m_mapItem = nullptr;
+    QTimer* m_mapTimer = nullptr;
+    std::set<int> m_mapChanged; // the cameras changed since the map was shown
+    bool m_mapWhole = true;     // every camera changed
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     ScaleBarOverlay* m_scaleBar;

@@ -5,6 +5,7 @@
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/forms.h"
+#include "platform/settingspath.h"
 #include "siteplan/planview.h"
 #include "siteplan/siteexports.h"
 
@@ -14,11 +15,21 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 
 namespace vistaro {
+
+namespace {
+
+const QString PlanShowsKey = QStringLiteral("SitePlan/planShows");
+// As the settings keep them, in the order of PlanShows and of the combo's items.
+const QStringList PlanShowsNames{QStringLiteral("best"), QStringLiteral("each"),
+                                 QStringLiteral("wanted")};
+
+} // namespace
 
 SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& document,
                                  CoverageSettings& settings)
@@ -47,6 +58,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     showDeadZones = action("ShowDeadZones", {}, true);
     showDeadZones->setChecked(true);
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
+    buildPlanShowsChoice();
 }
 
 QAction* SitePlanActions::action(const char* name, const QKeySequence& shortcut, bool checkable) {
@@ -105,7 +117,21 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_toolBar->addSeparator();
     m_toolBar->addActions({zoomToFit, zoomIn, zoomOut});
     m_toolBar->addSeparator();
+    m_toolBar->addWidget(planShows);
     buildLevelSetChoice();
+}
+
+void SitePlanActions::buildPlanShowsChoice() {
+    planShows = new QComboBox(&m_window);
+    planShows->setObjectName(QStringLiteral("PlanShows"));
+    planShows->addItems({QString(), QString(), QString()});
+    planShows->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    planShows->setCurrentIndex(
+        std::max<int>(0, PlanShowsNames.indexOf(windowSettings()->value(PlanShowsKey).toString())));
+    connect(planShows, &QComboBox::currentIndexChanged, this, [this](int index) {
+        windowSettings()->setValue(PlanShowsKey, PlanShowsNames.value(index));
+        emit coverageLayersChanged();
+    });
 }
 
 // One action a level of the site's set, named by the level's key ("ShowIdentification").
@@ -131,6 +157,7 @@ void SitePlanActions::fillBandActions() {
 
 CoverageLayers SitePlanActions::coverageLayers() const {
     CoverageLayers shown;
+    shown.view = static_cast<PlanShows>(std::max(0, planShows->currentIndex()));
     shown.deadZones = showDeadZones->isChecked();
     for (QAction* band : m_showBands)
         shown.bands.push_back(band->isChecked());
@@ -218,6 +245,14 @@ void SitePlanActions::retranslate() {
     lockBackground->setText(tr("&Lock background"));
     dxfLayers->setText(tr("Drawing &layers..."));
     showDeadZones->setText(tr("Show dead &zones"));
+    const QStringList views{tr("Best level"), tr("Each camera"), tr("Wanted level")};
+    for (int i = 0; i < views.size(); ++i)
+        planShows->setItemText(i, views[i]);
+    planShows->setAccessibleName(tr("Plan shows"));
+    planShows->setToolTip(tr("The best level any camera meets at each point, each camera's own "
+                             "bands, or where each camera meets the level it is wanted at"));
+    // As wide as its longest item in any language, so that the tool bar never moves.
+    planShows->setFixedWidth(planShows->sizeHint().width());
     const LevelSet& levels = m_document.site().levelSet;
     for (Level level = 0; level < m_showBands.size() && level < levels.size(); ++level)
         m_showBands[level]->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));

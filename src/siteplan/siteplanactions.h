@@ -62,6 +62,7 @@ public:
     QAction* dxfLayers;
     QAction* showDeadZones;
     QMenu* recentFiles = nullptr;
+    QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
 
 signals:
     void coverageLayersChanged();
@@ -71,6 +72,7 @@ private:
     QAction* action(const char* name, const QKeySequence& shortcut = {}, bool checkable = false);
     void fillBandActions();
     void buildLevelSetChoice();
+    void buildPlanShowsChoice();
     void showLevelSetChoice();
 
     QMainWindow& m_window;

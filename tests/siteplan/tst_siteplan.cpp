@@ -11,6 +11,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
+#include "siteplan/plancolours.h"
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteplan.h"
@@ -309,6 +310,59 @@ private slots:
         plan().undoStack().undo();
         QCOMPARE(site().levelSet, screenShareLevels());
         QCOMPARE(sets->currentText(), u"Share of screen height"_s);
+    }
+
+    // Two cameras 12 m apart face each other; both meet the one level 6 m from each, 0.6 m off
+    // their axis, below the bands' names. The plan
+    // paints that point once in the best-level and wanted-level views, once a camera in the
+    // other; a band hidden is hidden in each view. A new window shows the view chosen last.
+    void planShows_data() {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<int>("layers");
+        QTest::newRow("best level") << 0 << false << 1;
+        QTest::newRow("each camera") << 1 << false << 2;
+        QTest::newRow("wanted level") << 2 << false << 1;
+        QTest::newRow("best level, band hidden") << 0 << true << 0;
+        QTest::newRow("each camera, band hidden") << 1 << true << 0;
+    }
+    void planShows() {
+        QFETCH(int, view);
+        QFETCH(bool, hidden);
+        QFETCH(int, layers);
+        Site facing = sample();
+        facing.walls.clear();
+        facing.areas.clear();
+        facing.cameras[1].position = {12, 0};
+        facing.cameras[1].panDeg = 180;
+        open(facing);
+        auto* shows = child<QComboBox>("PlanShows");
+        QCOMPARE(shows->currentIndex(), 0);
+        QCOMPARE(shows->count(), 3);
+        QVERIFY(!shows->accessibleName().isEmpty());
+        shows->setCurrentIndex(view);
+        action("ShowPlate")->setChecked(!hidden);
+        action("ShowDeadZones")->setChecked(false);
+        QCoreApplication::processEvents();
+        const auto pixel = [this](int stacked) {
+            QImage image(4, 4, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (stacked < 0) {
+                const QPointF middle = toScene({6, 0.6});
+                this->view().scene()->render(&painter, QRectF(0, 0, 4, 4),
+                                             QRectF(middle - QPointF(0.1, 0.1), QSizeF(0.2, 0.2)));
+            }
+            for (int i = 0; i < stacked; ++i)
+                painter.fillRect(image.rect(), levelQColor(0, BandAlpha));
+            painter.end();
+            return image.pixelColor(2, 2);
+        };
+        QCOMPARE(pixel(-1), pixel(layers));
+
+        // The choice outlives the window.
+        const SitePlan another(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        QCOMPARE(another.findChild<QComboBox*>(u"PlanShows"_s)->currentIndex(), view);
     }
 
     // A table row selects its item (a camera fills the panel); a plan click selects its row alone.
