@@ -110,7 +110,8 @@ protected:
         event->accept();
     }
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override {
-        m_owner->movePoint(m_index, toPlan(event->scenePos()), m_gesture);
+        m_owner->movePoint(
+            m_index, m_owner->aid().dragged(toPlan(event->scenePos()), m_owner->ref()), m_gesture);
     }
 
 private:
@@ -251,9 +252,9 @@ void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
     edits().changeItem(ref(), turned, gesture);
 }
 
-PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits,
+PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, PointAid& aid,
                    const LevelSet& levels)
-    : PlanItem(ref, edits), m_item(item), m_levels(levels) {
+    : PlanItem(ref, edits), m_item(item), m_aid(aid), m_levels(levels) {
     setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
     // A wall changes only when it is edited or the plan zooms, yet a large site repaints
     // hundreds of them at each step of a drag: each is drawn once into a pixmap until then.

@@ -36,6 +36,19 @@ protected:
     PlanEdits& operator=(const PlanEdits&) = default;
 };
 
+// Where a point of a wall or an area lands as the user drags it: the view's drawing aids.
+class PointAid {
+public:
+    virtual ~PointAid() = default;
+
+    virtual PlanPoint dragged(const PlanPoint& at, const ItemRef& of) = 0;
+
+protected:
+    PointAid() = default;
+    PointAid(const PointAid&) = default;
+    PointAid& operator=(const PointAid&) = default;
+};
+
 // Which parts of the cameras' coverage the plan shows.
 struct CoverageLayers {
     bool deadZones = true;
@@ -120,8 +133,9 @@ private:
 // it is selected.
 class PolyItem : public PlanItem {
 public:
-    // `levels`, the site's set, outlives the item.
-    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, const LevelSet& levels);
+    // `levels`, the site's set, and `aid` outlive the item.
+    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, PointAid& aid,
+             const LevelSet& levels);
 
     void present(const SiteItem& item) override;
     // The area's coverage, for its shading and label.
@@ -129,6 +143,7 @@ public:
     // The view's scale changed: lines and labels keep their size on screen.
     void rescale();
     const std::vector<PlanPoint>& points() const;
+    PointAid& aid() const { return m_aid; }
     // Moves point `index` to `point`, a step of `gesture`.
     void movePoint(std::size_t index, const PlanPoint& point, int gesture);
     // Takes point `index` out, a step of `gesture`, as long as as many points stay as the
@@ -151,6 +166,7 @@ private:
     QString label() const;
 
     SiteItem m_item;
+    PointAid& m_aid;
     const LevelSet& m_levels;
     AreaCoverage m_coverage;
     ScreenLabel m_label;

@@ -40,6 +40,7 @@ namespace {
 
 const QString GeometryKey = QStringLiteral("SitePlan/geometry");
 const QString StateKey = QStringLiteral("SitePlan/state");
+const QString SnapKey = QStringLiteral("SitePlan/snap");
 // A copy lands this far east and south of its original, so that both can be seen.
 constexpr double CopyOffsetMetres = 1;
 constexpr double ZoomStep = 1.25;
@@ -104,6 +105,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     const std::unique_ptr<QSettings> remembered = windowSettings();
     restoreGeometry(remembered->value(GeometryKey).toByteArray());
     restoreState(remembered->value(StateKey).toByteArray());
+    m_actions->snap->setChecked(remembered->value(SnapKey, true).toBool());
 }
 
 SitePlan::~SitePlan() {
@@ -250,7 +252,10 @@ void SitePlan::connectActions() {
     connect(a.close, &QAction::triggered, this, &QWidget::close);
     connect(a.deleteSelection, &QAction::triggered, this, &SitePlan::deleteSelection);
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
-    connect(a.addCamera, &QAction::triggered, this, &SitePlan::addCamera);
+    connect(a.snap, &QAction::toggled, this, [this](bool on) {
+        m_view->setSnapping(on);
+        windowSettings()->setValue(SnapKey, on);
+    });
     connect(a.zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
     connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
@@ -260,6 +265,8 @@ void SitePlan::connectActions() {
     });
     // The plan's tools, each on while its action is checked.
     using Points = const std::vector<PlanPoint>&;
+    m_view->addTool(a.addCamera, std::make_unique<CameraTool>(
+                                     *m_view, [this](const PlanPoint& at) { addCamera(at); }));
     m_view->addTool(a.addWall,
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
@@ -316,11 +323,11 @@ void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, cons
     m_view->select(refs);
 }
 
-void SitePlan::addCamera() {
+void SitePlan::addCamera(const PlanPoint& at) {
     SiteCamera camera =
         cameraFromCalculator(m_reading, m_settings.inputs(), m_lens, m_document.site().levelSet);
     camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
-    camera.position = m_view->centre();
+    camera.position = at;
     insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},
                 tr("Add camera"));
 }

@@ -103,7 +103,7 @@ private:
     void openPreview();
     void followInPreview();
 
-    void addCamera();
+    void addCamera(const PlanPoint& at);
     void addWall(const std::vector<PlanPoint>& points);
     void addArea(const std::vector<PlanPoint>& points);
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text);

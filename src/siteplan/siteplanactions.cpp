@@ -32,7 +32,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     redo = action("Redo", QKeySequence::Redo);
     deleteSelection = action("DeleteSelection", QKeySequence::Delete);
     duplicate = action("Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D));
-    addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
     loadBackground = action("LoadBackground");
@@ -46,6 +46,8 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     dxfLayers = action("DxfLayers");
     showDeadZones = action("ShowDeadZones", {}, true);
     showDeadZones->setChecked(true);
+    snap = action("Snap", QKeySequence(Qt::Key_F9), true);
+    snap->setChecked(true);
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
 }
 
@@ -80,6 +82,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
 
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(snap);
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({showBackground, dimBackground, lockBackground});
     m_viewMenu->addSeparator();
@@ -218,6 +222,9 @@ void SitePlanActions::retranslate() {
     lockBackground->setText(tr("&Lock background"));
     dxfLayers->setText(tr("Drawing &layers..."));
     showDeadZones->setText(tr("Show dead &zones"));
+    snap->setText(tr("S&nap to walls and grid"));
+    snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
+                          "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;
     for (Level level = 0; level < m_showBands.size() && level < levels.size(); ++level)
         m_showBands[level]->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));

@@ -61,6 +61,7 @@ public:
     QAction* lockBackground;
     QAction* dxfLayers;
     QAction* showDeadZones;
+    QAction* snap;
     QMenu* recentFiles = nullptr;
 
 signals:

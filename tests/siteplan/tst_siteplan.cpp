@@ -221,6 +221,7 @@ class TestSitePlan : public QObject {
             plan().follow({u"8"_s, u"12"_s, u""_s, u""_s, false, SensorFormat::Third, u"."_s},
                           u"T8000"_s);
             action("AddCamera")->trigger();
+            QTest::keyClick(viewport(), Qt::Key_Return);
         } else if (kind == u"move camera"_s) {
             drag(at({0, 0}), at({0, 0}) + QPoint(40, -20));
         } else if (kind == u"delete camera"_s) {
@@ -271,11 +272,15 @@ private slots:
         QVERIFY(action("Undo")->toolTip().startsWith(u"Undo "_s));
 
         if (kind == u"add camera"_s) {
-            // The calculator's reading is the model's; the window names it and puts it mid-view.
+            // The calculator's reading is the model's; the window names it and Enter puts it
+            // mid-view, on the grid.
             const SiteCamera& added = after.cameras.back();
             QCOMPARE(added.name, u"Camera 1"_s);
             const PlanPoint centre = view().centre();
-            QVERIFY(near(added.position.x, centre.x) && near(added.position.y, centre.y));
+            const double step = view().gridStep();
+            QVERIFY(near(added.position.x, centre.x, step) &&
+                    near(added.position.y, centre.y, step));
+            QCOMPARE(added.position.x, std::round(added.position.x / step) * step);
         } else if (kind == u"move camera"_s) {
             // Up on screen is north.
             QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
@@ -638,6 +643,86 @@ private slots:
         const QString hint = child<QLabel>("ModeHint")->text();
         QCOMPARE(hint.contains(all.front().mid(3).toLower() + u"'s corners"_s), stillOn);
         QCOMPARE(hint.isEmpty(), !stillOn);
+    }
+
+    // At 40 px a metre the grid is 1 m and a wall within 8 px (0.2 m) snaps. The sample's wall
+    // runs from (4 -4) to (4 4). A wall by two clicks, the second with modifiers; saved as
+    // "x y, x y" to 9 digits; "clicked" where the aids must leave the point as the pointer gave it.
+    void drawingAids_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<bool>("snapOn");
+        QTest::addColumn<QString>("points");
+        const int none = Qt::NoModifier;
+        QTest::newRow("grid") << u"0.13 7.96, 10.1 8.04"_s << none << true << u"0 8, 10 8"_s;
+        QTest::newRow("wall corner over its line")
+            << u"4.15 4.1, 10.1 4.04"_s << none << true << u"4 4, 10 4"_s;
+        QTest::newRow("wall line") << u"4.12 -2, 10.1 -2"_s << none << true << u"4 -2, 10 -2"_s;
+        QTest::newRow("Shift: 30 degrees, 8 m")
+            << u"0 8, 7.3 12.1"_s << int(Qt::ShiftModifier) << true << u"0 8, 6.92820323 12"_s;
+        QTest::newRow("Shift: east")
+            << u"0 8, 9.7 8.6"_s << int(Qt::ShiftModifier) << true << u"0 8, 10 8"_s;
+        QTest::newRow("Alt") << u"0 8, 10.13 8.17"_s << int(Qt::AltModifier) << true
+                             << u"0 8, clicked"_s;
+        QTest::newRow("Snap off") << u"0.13 7.96, 10.13 8.17"_s << none << false
+                                  << u"clicked, clicked"_s;
+    }
+    void drawingAids() {
+        QFETCH(QString, clicks);
+        QFETCH(int, held);
+        QFETCH(bool, snapOn);
+        QFETCH(QString, points);
+        open();
+        view().zoomBy(40 / view().scale());
+        if (!snapOn)
+            QTest::keyClick(viewport(), Qt::Key_F9);
+        QCOMPARE(action("Snap")->isChecked(), snapOn);
+        action("AddWall")->trigger();
+        QStringList expected;
+        const QStringList pointer = clicks.split(u", "_s);
+        for (qsizetype i = 0; i < pointer.size(); ++i) {
+            const QStringList xy = pointer[i].split(u' ');
+            const QPoint pixel = at({xy[0].toDouble(), xy[1].toDouble()});
+            const auto modifiers = Qt::KeyboardModifiers(i == 1 ? held : 0);
+            QTest::mouseMove(viewport(), pixel);
+            QTest::mouseClick(viewport(), Qt::LeftButton, modifiers, pixel);
+            const PlanPoint given = view().planAt(pixel);
+            expected << u"%1 %2"_s.arg(given.x, 0, 'g', 9).arg(given.y, 0, 'g', 9);
+        }
+        QTest::keyClick(viewport(), Qt::Key_Return);
+        QCOMPARE(SiteFile::save(path(u"aids.vistaro"_s), site()), std::nullopt);
+        QStringList got;
+        const Site read = saved(u"aids.vistaro"_s);
+        for (const PlanPoint& point : read.walls.back().points)
+            got << u"%1 %2"_s.arg(point.x, 0, 'g', 9).arg(point.y, 0, 'g', 9);
+        QStringList wanted = points.split(u", "_s);
+        for (qsizetype i = 0; i < wanted.size(); ++i)
+            if (wanted[i] == u"clicked"_s)
+                wanted[i] = expected[i];
+        QCOMPARE(got, wanted);
+        // The choice outlives the window.
+        const SitePlan next(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        QCOMPARE(next.findChild<QAction*>(u"Snap"_s)->isChecked(), snapOn);
+    }
+
+    // AddCamera stays on: each click places one there, on the grid, selected, one undo step
+    // each; Esc ends it.
+    void cameraPlacedAtTheClick() {
+        open();
+        view().zoomBy(40 / view().scale());
+        action("AddCamera")->trigger();
+        clickAt({6.1, -3.05});
+        clickAt({-2.96, 7.1});
+        QCOMPARE(plan().undoStack().count(), 2);
+        QCOMPARE(site().cameras.size(), std::size_t(4));
+        QCOMPARE(site().cameras[2].position, (PlanPoint{6, -3}));
+        QCOMPARE(site().cameras[3].position, (PlanPoint{-3, 7}));
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, 3}}));
+        QVERIFY(action("AddCamera")->isChecked());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!action("AddCamera")->isChecked());
+        clickAt({1, 5});
+        QCOMPARE(site().cameras.size(), std::size_t(4));
     }
 
     // The status bar reads plan coordinates under the cursor (down is south). The wheel zooms
