@@ -582,6 +582,13 @@ void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     QPainterPath path;
     path.addPolygon(drawnPolygon(points));
     m_draft->setPath(path);
+    m_draftPoints = points;
+    emit draftShown(points);
+}
+
+void PlanView::placeTyped(double length, double degrees) {
+    if (m_draftPoints.size() >= 2)
+        m_tool->place(pointAt(m_draftPoints[m_draftPoints.size() - 2], length, degrees));
 }
 
 void PlanView::drawBackground(QPainter* painter, const QRectF& rect) {

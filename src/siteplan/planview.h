@@ -45,6 +45,11 @@ public:
     void addTool(QAction* action, std::unique_ptr<PlanTool> tool);
     // A dashed line through `points`, while a tool draws; none when empty.
     void showDraft(const std::vector<PlanPoint>& points);
+    // The tool places its next point `length` metres from its last in the direction
+    // `degrees` counter-clockwise from east; nothing while no point is placed.
+    void placeTyped(double length, double degrees);
+    // A figure typed on the plan while a tool draws: its first character.
+    void startTyping(const QString& text) { emit typingStarted(text); }
 
     // Pixels a metre on screen.
     double scale() const;
@@ -95,6 +100,8 @@ signals:
     void cursorMoved(const vistaro::PlanPoint& point);
     void cursorLeft();
     void toolChanged();
+    void draftShown(const std::vector<vistaro::PlanPoint>& points);
+    void typingStarted(const QString& text);
     void selectionChanged();
     // The keys ask to move the selection by (dx, dy) metres.
     void nudged(double dx, double dy);
@@ -152,6 +159,7 @@ private:
     std::vector<FootprintItem*> m_footprints;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
+    std::vector<PlanPoint> m_draftPoints;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
     // The walls indexed for snapping, all of them or all but one, built when first asked for.

@@ -13,6 +13,7 @@
 #include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
+#include "siteplan/draftfields.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
@@ -62,6 +63,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_cursor = named<QLabel>("CursorPosition", this);
     m_hint = named<QLabel>("ModeHint", this);
     statusBar()->addWidget(m_hint, 1);
+    m_draftFields = new DraftFields(*m_view, m_document, this);
+    statusBar()->addPermanentWidget(m_draftFields);
     statusBar()->addPermanentWidget(m_cursor);
     m_actions = new SitePlanActions(*this, m_document, settings);
     connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
@@ -290,6 +293,7 @@ void SitePlan::retranslate() {
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
     m_panel->retranslate();
+    m_draftFields->retranslate();
     showToolHint();
 }
 

@@ -29,6 +29,7 @@ class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
+class DraftFields;
 class PlanImport;
 class Preview;
 class SiteExports;
@@ -129,6 +130,7 @@ private:
     QDockWidget* m_areaDock = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
+    DraftFields* m_draftFields = nullptr;
     SiteExports* m_exports = nullptr;
     Preview* m_preview = nullptr;
     SitePlanActions* m_actions = nullptr;

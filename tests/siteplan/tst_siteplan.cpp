@@ -684,7 +684,6 @@ private slots:
             const QStringList xy = pointer[i].split(u' ');
             const QPoint pixel = at({xy[0].toDouble(), xy[1].toDouble()});
             const auto modifiers = Qt::KeyboardModifiers(i == 1 ? held : 0);
-            QTest::mouseMove(viewport(), pixel);
             QTest::mouseClick(viewport(), Qt::LeftButton, modifiers, pixel);
             const PlanPoint given = view().planAt(pixel);
             expected << u"%1 %2"_s.arg(given.x, 0, 'g', 9).arg(given.y, 0, 'g', 9);
@@ -703,6 +702,63 @@ private slots:
         // The choice outlives the window.
         const SitePlan next(m_host, *m_settings, std::make_unique<PlanGeometry>());
         QCOMPARE(next.findChild<QAction*>(u"Snap"_s)->isChecked(), snapOn);
+    }
+
+    // A wall from (0 8): typed keys go to the fields, which follow the pointer meanwhile; Enter
+    // places the point, Enter on the plan ends the wall. "keys|wall points" (9 digits).
+    void typedLengthAndAngle_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("north") << u"5 Tab 90 Enter"_s << false << u"0 8, 0 13"_s;
+        QTest::newRow("30 degrees") << u"10 Tab 30 Enter"_s << false << u"0 8, 8.66025404 13"_s;
+        QTest::newRow("two segments")
+            << u"4 Tab 0 Enter 3 Tab 270 Enter"_s << false << u"0 8, 4 8, 4 5"_s;
+        QTest::newRow("back from the angle")
+            << u"9 Tab 180 Tab 2 Enter"_s << false << u"0 8, -2 8"_s;
+        // A 2 ft grid: the first point 26 ft north.
+        QTest::newRow("feet") << u"10 Tab 0 Enter"_s << true << u"0 7.9248, 3.048 7.9248"_s;
+        QTest::newRow("Esc: nothing placed") << u"5 Esc"_s << false << u"4 -4, 4 4"_s;
+    }
+    void typedLengthAndAngle() {
+        QFETCH(QString, keys);
+        QFETCH(bool, imperial);
+        QFETCH(QString, points);
+        Site shown = sample();
+        shown.units = imperial ? Units::Imperial : Units::Metric;
+        open(shown);
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({0, 8}));
+        auto* length = child<QLineEdit>("DraftLength");
+        auto* angle = child<QLineEdit>("DraftAngle");
+        action("AddWall")->trigger();
+        QVERIFY(!length->isEnabled());
+        clickAt({0, 8});
+        // Until the user types, the fields follow the pointer, on the grid: 2 m east and north
+        // (4 ft east, 6 north).
+        const PlanPoint pointer = view().planAt(at({0, 8}) + QPoint(60, -80));
+        // A move to where the last test's pointer stopped would be no move.
+        QTest::mouseMove(viewport(), at(pointer) + QPoint(3, 3));
+        QTest::mouseMove(viewport(), at(pointer));
+        QVERIFY(length->isEnabled() && angle->isEnabled());
+        QCOMPARE(length->text() + u' ' + angle->text(), imperial ? u"7.211 56.3"_s : u"2.828 45"_s);
+        for (const QString& key : keys.split(u' ')) {
+            const QKeyCombination pressed = QKeySequence::fromString(key)[0];
+            if (key == u"Tab"_s || key == u"Enter"_s || key == u"Esc"_s) {
+                QTest::keyClick(QApplication::focusWidget(), pressed.key());
+                continue;
+            }
+            // A figure typed over the one a Tab selected replaces it.
+            for (const QChar typed : key)
+                QTest::keyClick(QApplication::focusWidget(), typed.toLatin1());
+        }
+        QCOMPARE(QApplication::focusWidget(), &view());
+        QTest::mouseMove(viewport(), at(pointer));
+        QTest::keyClick(viewport(), Qt::Key_Return);
+        QStringList got;
+        for (const PlanPoint& point : site().walls.back().points)
+            got << u"%1 %2"_s.arg(point.x, 0, 'g', 9).arg(point.y, 0, 'g', 9);
+        QCOMPARE(got.join(u", "_s), points);
     }
 
     // AddCamera stays on: each click places one there, on the grid, selected, one undo step

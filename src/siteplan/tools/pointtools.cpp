@@ -5,6 +5,7 @@
 #include "siteplan/planview.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <algorithm>
 
 namespace vistaro {
@@ -30,13 +31,16 @@ void PointsTool::deactivate() {
 bool PointsTool::press(const PlanPoint& at, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return false;
-    const PlanPoint placed = aided(at);
-    m_points.push_back(placed);
+    place(aided(at));
+    return true;
+}
+
+void PointsTool::place(const PlanPoint& at) {
+    m_points.push_back(at);
     if (m_points.size() == m_most)
         finish();
     else
-        showDraft(placed);
-    return true;
+        showDraft(at);
 }
 
 bool PointsTool::move(const PlanPoint& at) {
@@ -58,6 +62,10 @@ bool PointsTool::key(const QKeyEvent& event) {
         view().setTool(nullptr);
     else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         finish();
+    else if (m_aids == Aids::On && !m_points.empty() && !event.text().isEmpty() &&
+             (event.text().front().isDigit() || event.text().front() == u'.' ||
+              event.text().front() == QLocale().decimalPoint().front()))
+        view().startTyping(event.text());
     else
         return false;
     return true;

@@ -26,6 +26,7 @@ public:
     bool move(const PlanPoint& at) override;
     bool doubleClick(const PlanPoint& at) override;
     bool key(const QKeyEvent& event) override;
+    void place(const PlanPoint& at) override;
     void activate() override;
     void deactivate() override;
 
