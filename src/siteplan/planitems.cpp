@@ -18,6 +18,7 @@
 #include <QPainterPathStroker>
 #include <QPalette>
 #include <QStyleOptionGraphicsItem>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -166,6 +167,33 @@ PlanItem::PlanItem(const ItemRef& ref, PlanEdits& edits) : m_ref(ref), m_edits(e
     setFlags(ItemIsSelectable | ItemIsFocusable);
 }
 
+void PlanItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    QGraphicsItem::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_gesture = m_edits.startGesture();
+    m_dragged = event->scenePos();
+}
+
+void PlanItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    std::vector<ItemRef> refs;
+    if (isSelected() && scene()) {
+        for (QGraphicsItem* item : scene()->selectedItems())
+            if (auto* planItem = qgraphicsitem_cast<PlanItem*>(item))
+                refs.push_back(planItem->ref());
+    } else {
+        refs.push_back(m_ref);
+    }
+    // In one order at every step, so that the steps merge.
+    std::sort(refs.begin(), refs.end());
+    const PlanPoint from = toPlan(m_dragged);
+    const PlanPoint to = toPlan(event->scenePos());
+    m_dragged = event->scenePos();
+    m_edits.moveItems(refs, to.x - from.x, to.y - from.y, m_gesture);
+}
+
 CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& edits)
     : PlanItem(ref, edits) {
     setFlag(ItemIgnoresTransformations);
@@ -228,22 +256,6 @@ void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     }
     painter->setPen(ink);
     painter->drawText(m_label, Qt::AlignCenter, m_camera.name);
-}
-
-void CameraItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
-    PlanItem::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_gesture = edits().startGesture();
-    m_grab = event->scenePos() - pos();
-}
-
-void CameraItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    SiteCamera moved = m_camera;
-    moved.position = toPlan(event->scenePos() - m_grab);
-    edits().changeItem(ref(), moved, m_gesture);
 }
 
 void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {

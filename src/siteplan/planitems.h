@@ -28,6 +28,8 @@ public:
     // A new number for the steps of one drag, which merge into one undo step.
     virtual int startGesture() = 0;
     virtual void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) = 0;
+    // Moves the items by (dx, dy) metres together, a step of `gesture`.
+    virtual void moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) = 0;
     virtual void changeBackground(const SiteBackground& after, int gesture) = 0;
 
 protected:
@@ -96,9 +98,15 @@ public:
 protected:
     PlanItem(const ItemRef& ref, PlanEdits& edits);
 
+    // A drag moves the item, or every item selected with it, together.
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+
 private:
     ItemRef m_ref;
     PlanEdits& m_edits;
+    QPointF m_dragged; // where the drag's last step left the pointer, in the scene
+    int m_gesture = 0;
 };
 
 // A camera: a dot of constant size with an arm in the direction it looks, whose knob turns it.
@@ -117,16 +125,10 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-protected:
-    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
-    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
-
 private:
     SiteCamera m_camera;
     QGraphicsItem* m_knob = nullptr;
     QRectF m_label;
-    QPointF m_grab;
-    int m_gesture = 0;
 };
 
 // A wall (an open polyline) or an area (a closed polygon), with a handle on each point while

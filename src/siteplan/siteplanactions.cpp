@@ -32,6 +32,10 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     redo = action("Redo", QKeySequence::Redo);
     deleteSelection = action("DeleteSelection", QKeySequence::Delete);
     duplicate = action("Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D));
+    cut = action("Cut", QKeySequence::Cut);
+    copy = action("Copy", QKeySequence::Copy);
+    paste = action("Paste", QKeySequence::Paste);
+    selectAll = action("SelectAll", QKeySequence::SelectAll);
     addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
@@ -73,7 +77,9 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_editMenu = bar->addMenu(QString());
     m_editMenu->addActions({undo, redo});
     m_editMenu->addSeparator();
-    m_editMenu->addActions({deleteSelection, duplicate});
+    m_editMenu->addActions({cut, copy, paste});
+    m_editMenu->addSeparator();
+    m_editMenu->addActions({deleteSelection, duplicate, selectAll});
 
     m_insertMenu = bar->addMenu(QString());
     m_insertMenu->addActions({addCamera, addWall, addArea});
@@ -208,6 +214,10 @@ void SitePlanActions::retranslate() {
     close->setText(tr("&Close"));
     deleteSelection->setText(tr("&Delete"));
     duplicate->setText(tr("Du&plicate"));
+    cut->setText(tr("Cu&t"));
+    copy->setText(tr("&Copy"));
+    paste->setText(tr("Pa&ste"));
+    selectAll->setText(tr("Select &all"));
     addCamera->setText(tr("&Camera"));
     addCamera->setStatusTip(PlanView::keysHelp());
     addWall->setText(tr("&Wall"));

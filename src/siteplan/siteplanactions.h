@@ -48,6 +48,10 @@ public:
     QAction* redo;
     QAction* deleteSelection;
     QAction* duplicate;
+    QAction* cut;
+    QAction* copy;
+    QAction* paste;
+    QAction* selectAll;
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -30,6 +31,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -759,6 +761,104 @@ private slots:
         for (const PlanPoint& point : site().walls.back().points)
             got << u"%1 %2"_s.arg(point.x, 0, 'g', 9).arg(point.y, 0, 'g', 9);
         QCOMPARE(got.join(u", "_s), points);
+    }
+
+    // Entrance (0 0) and Yard (10 6) selected by click and Ctrl+click, at 40 px a metre; then
+    // moved, toggled, deleted together. "steps|cameras; wall's first point; undo steps".
+    void severalSelected_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("dragged") << u"drag"_s << u"1 0, 11 6; 4 -4; 1"_s;
+        QTest::newRow("arrow") << u"Right"_s << u"0.1 0, 10.1 6; 4 -4; 1"_s;
+        QTest::newRow("toggled off") << u"Ctrl+click Right"_s << u"0.1 0, 10 6; 4 -4; 1"_s;
+        QTest::newRow("deleted") << u"Del"_s << u"; 4 -4; 1"_s;
+        QTest::newRow("all, dragged") << u"Ctrl+A drag"_s << u"1 0, 11 6; 5 -4; 1"_s;
+        QTest::newRow("all, deleted") << u"Ctrl+A Del"_s << u"; none; 1"_s;
+    }
+    void severalSelected() {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        open();
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({5, 3}));
+        clickAt({0, 0});
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, at({10, 6}));
+        QCOMPARE(view().selection().size(), std::size_t(2));
+        for (const QString& step : steps.split(u' ')) {
+            if (step == u"drag"_s) {
+                drag(at({0, 0}), at({0, 0}) + QPoint(40, 0));
+            } else if (step == u"Ctrl+click"_s) {
+                QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, at({10, 6}));
+            } else {
+                const QKeyCombination pressed = QKeySequence::fromString(step)[0];
+                QTest::keyClick(viewport(), pressed.key(), pressed.keyboardModifiers());
+            }
+        }
+        const auto number = [](double value) { return QString::number(value, 'g', 6); };
+        QStringList cameras;
+        for (const SiteCamera& camera : site().cameras)
+            cameras << number(camera.position.x) + u' ' + number(camera.position.y);
+        const QString wall = site().walls.empty() ? u"none"_s
+                                                  : number(site().walls[0].points[0].x) + u' ' +
+                                                        number(site().walls[0].points[0].y);
+        QCOMPARE(u"%1; %2; %3"_s.arg(cameras.join(u", "_s), wall).arg(plan().undoStack().count()),
+                 after);
+    }
+
+    // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
+    // east and south (2 m the second time), the names it has taken numbered afresh, selected,
+    // one undo step each; text that is no site pastes nothing and says so.
+    void copyAndPaste_data() {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("copied") << false;
+        QTest::newRow("cut") << true;
+    }
+    void copyAndPaste() {
+        QFETCH(bool, cut);
+        Site other;
+        other.levelSet = sample().levelSet;
+        other.cameras = {camera("Entrance", {50, 50})};
+        QCOMPARE(SiteFile::save(path(u"other.vistaro"_s), other), std::nullopt);
+        open();
+        QTest::keyClick(viewport(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(viewport(), cut ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(site().cameras.empty(), cut);
+        const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(held->hasFormat(u"application/x-vistaro-site"_s));
+        QVERIFY(readSite(held->text().toUtf8()).site);
+
+        SitePlan second(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        second.recovery().setFolder(path(u"data"_s));
+        QVERIFY(second.openFile(path(u"other.vistaro"_s)));
+        auto* paste = second.findChild<QAction*>(u"Paste"_s);
+        for (int pastes = 1; pastes <= 2; ++pastes) {
+            paste->trigger();
+            Site expected = sample();
+            for (SiteCamera& camera : expected.cameras)
+                camera = std::get<SiteCamera>(translated(camera, pastes, -pastes));
+            expected.cameras[0].name = u"Entrance %1"_s.arg(pastes);
+            if (pastes == 2)
+                expected.cameras[1].name = u"Yard 1"_s;
+            const Site& got = second.document().site();
+            const std::vector<SiteCamera> pasted(got.cameras.end() - 2, got.cameras.end());
+            QCOMPARE(pasted, expected.cameras);
+            QCOMPARE(got.walls.back(),
+                     std::get<SiteWall>(translated(expected.walls[0], pastes, -pastes)));
+            SiteArea area = std::get<SiteArea>(translated(expected.areas[0], pastes, -pastes));
+            if (pastes == 2)
+                area.name = u"Door 1"_s;
+            QCOMPARE(got.areas.back(), area);
+            QCOMPARE(second.planView().selection().size(), std::size_t(4));
+        }
+        QCOMPARE(second.undoStack().count(), 2);
+        QCOMPARE(second.undoStack().undoText(), u"Paste"_s);
+
+        QGuiApplication::clipboard()->setText(u"a wall, 4 m"_s);
+        const Site before = second.document().site();
+        paste->trigger();
+        QCOMPARE(second.document().site(), before);
+        QVERIFY(!second.statusBar()->currentMessage().isEmpty());
+        second.undoStack().clear();
     }
 
     // AddCamera stays on: each click places one there, on the grid, selected, one undo step
