@@ -8,6 +8,7 @@
 #include "site/plangeometry.h"
 #include "site/sitecoverage.h"
 #include "site/sitefile.h"
+#include "site/snapping.h"
 #include "timing.h"
 
 #include <QDir>
@@ -39,6 +40,8 @@ constexpr double RecomputeBudgetMs = 300;
 constexpr double MemoryBudgetMiB = 150;
 constexpr double BestLevelBudgetMs = 300;
 constexpr int BestLevelMoves = 11;
+constexpr double SnapBudgetMs = 0.1;
+constexpr int Snaps = 2000;
 
 // The side of a room from `a` to `b`, with a door in its middle when `door`.
 void addSide(std::vector<SiteWall>& walls, PlanPoint a, PlanPoint b, bool door) {
@@ -100,6 +103,26 @@ Site generatedSite() {
                               {{left, bottom}, {right, bottom}, {right, top}, {left, top}}});
     }
     return site;
+}
+
+// A point snapped at every mouse move over the site: the walls indexed once, then each move
+// snapped within 0.4 m (8 pixels at 20 pixels a metre) or to a 1 m grid.
+ResultRow snapRow(const Site& site) {
+    const WallSnapper walls(site.walls);
+    std::mt19937 random(Seed);
+    std::uniform_real_distribution<double> east(0, RoomColumns * RoomWidth);
+    std::uniform_real_distribution<double> north(0, RoomRows * RoomDepth);
+    std::vector<double> samples;
+    int snapped = 0;
+    for (int i = 0; i < Snaps; ++i)
+        samples.push_back(elapsedMs([&] {
+            snapped +=
+                walls.snap({east(random), north(random)}, SnapRule{0.4, 1}).kind != SnapKind::Grid;
+        }));
+    return budgetRow("Site plan: one snap of a point", median(samples),
+                     " (median of " + std::to_string(Snaps) + ", " + std::to_string(snapped) +
+                         " to a wall)",
+                     SnapBudgetMs, "ms", 4);
 }
 
 ResultRow childRow(const ChildResult& run, const std::string& measure, const std::string& key,
@@ -164,6 +187,7 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
                        ? budgetRow(measures[3], static_cast<double>(kib) / 1024,
                                    " (the program, site open)", MemoryBudgetMiB, "MiB", 1)
                        : failedRow(measures[3], run.ok ? "no peak RSS reported" : run.failure, 1));
+    rows.push_back(snapRow(site));
     return rows;
 }
 

@@ -17,6 +17,30 @@ bool ItemChange::absorb(const ItemChange& next) {
     return true;
 }
 
+ItemsEdit::ItemsEdit(const SiteDocument& document,
+                     const std::vector<std::pair<ItemRef, SiteItem>>& after) {
+    for (const auto& [ref, item] : after)
+        m_changes.emplace_back(document, ref, item);
+}
+
+void ItemsEdit::apply(SiteDocument& document) const {
+    for (const ItemChange& change : m_changes)
+        change.apply(document);
+}
+
+void ItemsEdit::revert(SiteDocument& document) const {
+    for (const ItemChange& change : m_changes)
+        change.revert(document);
+}
+
+bool ItemsEdit::absorb(const ItemsEdit& next) {
+    if (!std::ranges::equal(m_changes, next.m_changes, {}, &ItemChange::ref, &ItemChange::ref))
+        return false;
+    for (std::size_t i = 0; i < m_changes.size(); ++i)
+        m_changes[i].absorb(next.m_changes[i]);
+    return true;
+}
+
 ItemsChange::ItemsChange(std::vector<std::pair<ItemRef, SiteItem>> items, Direction direction)
     : m_items(std::move(items)), m_direction(direction) {
     std::ranges::stable_sort(m_items, {}, &std::pair<ItemRef, SiteItem>::first);

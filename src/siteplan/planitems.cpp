@@ -18,6 +18,7 @@
 #include <QPainterPathStroker>
 #include <QPalette>
 #include <QStyleOptionGraphicsItem>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -110,7 +111,8 @@ protected:
         event->accept();
     }
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override {
-        m_owner->movePoint(m_index, toPlan(event->scenePos()), m_gesture);
+        m_owner->movePoint(
+            m_index, m_owner->aid().dragged(toPlan(event->scenePos()), m_owner->ref()), m_gesture);
     }
 
 private:
@@ -163,6 +165,33 @@ QPainterPath drawnPath(const PlanShape& shape, const QTransform& toOut) {
 
 PlanItem::PlanItem(const ItemRef& ref, PlanEdits& edits) : m_ref(ref), m_edits(edits) {
     setFlags(ItemIsSelectable | ItemIsFocusable);
+}
+
+void PlanItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    QGraphicsItem::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_gesture = m_edits.startGesture();
+    m_dragged = event->scenePos();
+}
+
+void PlanItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    std::vector<ItemRef> refs;
+    if (isSelected() && scene()) {
+        for (QGraphicsItem* item : scene()->selectedItems())
+            if (auto* planItem = qgraphicsitem_cast<PlanItem*>(item))
+                refs.push_back(planItem->ref());
+    } else {
+        refs.push_back(m_ref);
+    }
+    // In one order at every step, so that the steps merge.
+    std::sort(refs.begin(), refs.end());
+    const PlanPoint from = toPlan(m_dragged);
+    const PlanPoint to = toPlan(event->scenePos());
+    m_dragged = event->scenePos();
+    m_edits.moveItems(refs, to.x - from.x, to.y - from.y, m_gesture);
 }
 
 CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& edits)
@@ -229,31 +258,15 @@ void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     painter->drawText(m_label, Qt::AlignCenter, m_camera.name);
 }
 
-void CameraItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
-    PlanItem::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_gesture = edits().startGesture();
-    m_grab = event->scenePos() - pos();
-}
-
-void CameraItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    SiteCamera moved = m_camera;
-    moved.position = toPlan(event->scenePos() - m_grab);
-    edits().changeItem(ref(), moved, m_gesture);
-}
-
 void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
     SiteCamera turned = m_camera;
     turned.panDeg = panTowards(m_camera.position, toPlan(scenePoint));
     edits().changeItem(ref(), turned, gesture);
 }
 
-PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits,
+PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, PointAid& aid,
                    const LevelSet& levels)
-    : PlanItem(ref, edits), m_item(item), m_levels(levels) {
+    : PlanItem(ref, edits), m_item(item), m_aid(aid), m_levels(levels) {
     setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
     // A wall changes only when it is edited or the plan zooms, yet a large site repaints
     // hundreds of them at each step of a drag: each is drawn once into a pixmap until then.

@@ -29,12 +29,27 @@ public:
     // A new number for the steps of one drag, which merge into one undo step.
     virtual int startGesture() = 0;
     virtual void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) = 0;
+    // Moves the items by (dx, dy) metres together, a step of `gesture`.
+    virtual void moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) = 0;
     virtual void changeBackground(const SiteBackground& after, int gesture) = 0;
 
 protected:
     PlanEdits() = default;
     PlanEdits(const PlanEdits&) = default;
     PlanEdits& operator=(const PlanEdits&) = default;
+};
+
+// Where a point of a wall or an area lands as the user drags it: the view's drawing aids.
+class PointAid {
+public:
+    virtual ~PointAid() = default;
+
+    virtual PlanPoint dragged(const PlanPoint& at, const ItemRef& of) = 0;
+
+protected:
+    PointAid() = default;
+    PointAid(const PointAid&) = default;
+    PointAid& operator=(const PointAid&) = default;
 };
 
 // Which parts of the cameras' coverage the plan shows, and how.
@@ -85,9 +100,15 @@ public:
 protected:
     PlanItem(const ItemRef& ref, PlanEdits& edits);
 
+    // A drag moves the item, or every item selected with it, together.
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+
 private:
     ItemRef m_ref;
     PlanEdits& m_edits;
+    QPointF m_dragged; // where the drag's last step left the pointer, in the scene
+    int m_gesture = 0;
 };
 
 // A camera: a dot of constant size with an arm in the direction it looks, whose knob turns it.
@@ -106,24 +127,19 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-protected:
-    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
-    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
-
 private:
     SiteCamera m_camera;
     QGraphicsItem* m_knob = nullptr;
     QRectF m_label;
-    QPointF m_grab;
-    int m_gesture = 0;
 };
 
 // A wall (an open polyline) or an area (a closed polygon), with a handle on each point while
 // it is selected.
 class PolyItem : public PlanItem {
 public:
-    // `levels`, the site's set, outlives the item.
-    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, const LevelSet& levels);
+    // `levels`, the site's set, and `aid` outlive the item.
+    PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, PointAid& aid,
+             const LevelSet& levels);
 
     void present(const SiteItem& item) override;
     // The area's coverage, for its shading and label.
@@ -131,6 +147,7 @@ public:
     // The view's scale changed: lines and labels keep their size on screen.
     void rescale();
     const std::vector<PlanPoint>& points() const;
+    PointAid& aid() const { return m_aid; }
     // Moves point `index` to `point`, a step of `gesture`.
     void movePoint(std::size_t index, const PlanPoint& point, int gesture);
     // Takes point `index` out, a step of `gesture`, as long as as many points stay as the
@@ -153,6 +170,7 @@ private:
     QString label() const;
 
     SiteItem m_item;
+    PointAid& m_aid;
     const LevelSet& m_levels;
     AreaCoverage m_coverage;
     ScreenLabel m_label;

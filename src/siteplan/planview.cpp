@@ -33,6 +33,9 @@ constexpr double ScrollPixels = 1e9;
 constexpr double GridPixels = 60;
 constexpr double ScaleBarPixels = 120;
 constexpr double EmptyPlanMetres = 20;
+// A point within this many pixels of a wall snaps to it.
+constexpr double SnapPixels = 8;
+constexpr double SnapDegrees = 15;
 constexpr int ItemPixmapsKiB = 64 * 1024;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
@@ -86,11 +89,49 @@ private:
     QString m_text;
 };
 
+// Where a point drawn snapped, and to what: a square on a wall's corner, a diamond on a wall's
+// line, a cross on the grid.
+class SnapMark : public QGraphicsItem {
+public:
+    SnapMark() {
+        setFlag(ItemIgnoresTransformations);
+        setZValue(DraftLayer);
+        hide();
+    }
+
+    void mark(const Snapped& snapped) {
+        setPos(toScene(snapped.point));
+        if (m_kind != snapped.kind) {
+            m_kind = snapped.kind;
+            update();
+        }
+        setVisible(snapped.kind != SnapKind::None);
+    }
+
+    QRectF boundingRect() const override { return QRectF(-8, -8, 16, 16); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget* widget) override {
+        painter->setPen(QPen(widget ? widget->palette().color(QPalette::Highlight) : Qt::blue, 2));
+        painter->setBrush(Qt::NoBrush);
+        if (m_kind == SnapKind::End)
+            painter->drawRect(QRectF(-5, -5, 10, 10));
+        else if (m_kind == SnapKind::Line)
+            painter->drawPolygon(QPolygonF({{0, -6}, {6, 0}, {0, 6}, {-6, 0}}));
+        else {
+            painter->drawLine(QPointF(-6, 0), QPointF(6, 0));
+            painter->drawLine(QPointF(0, -6), QPointF(0, 6));
+        }
+    }
+
+private:
+    SnapKind m_kind = SnapKind::None;
+};
+
 PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, PlanEdits& edits,
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)) {
+      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
+      m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -119,14 +160,23 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setPen(draft);
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
+    m_scene->addItem(m_snapMark);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
-    connect(&document, &SiteDocument::siteReset, this, &PlanView::rebuildAll);
-    connect(&document, &SiteDocument::itemChanged, this, &PlanView::showItem);
-    connect(&document, &SiteDocument::itemInserted, this,
-            [this](const ItemRef& ref) { rebuild(ref.kind); });
-    connect(&document, &SiteDocument::itemRemoved, this,
-            [this](const ItemRef& ref) { rebuild(ref.kind); });
+    connect(&document, &SiteDocument::siteReset, this, [this] {
+        m_snapper.reset();
+        rebuildAll();
+    });
+    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
+        wallsChanged(ref);
+        showItem(ref);
+    });
+    for (const auto signal : {&SiteDocument::itemInserted, &SiteDocument::itemRemoved})
+        connect(&document, signal, this, [this](const ItemRef& ref) {
+            if (ref.kind == ItemKind::Wall)
+                m_snapper.reset();
+            rebuild(ref.kind);
+        });
     connect(&document, &SiteDocument::backgroundChanged, this, [this] {
         m_background->present(m_document.site().background);
         reachSite();
@@ -219,7 +269,7 @@ void PlanView::rebuild(ItemKind kind) {
             m_footprints.back()->present(m_coverage.footprint(i));
             m_scene->addItem(m_footprints.back());
         } else {
-            items.push_back(new PolyItem(ref, item, m_edits, m_document.site().levelSet));
+            items.push_back(new PolyItem(ref, item, m_edits, *this, m_document.site().levelSet));
         }
         m_scene->addItem(items.back());
         if (kind == ItemKind::Area)
@@ -285,6 +335,7 @@ PlanItem* PlanView::itemOf(const ItemRef& ref) const {
 
 void PlanView::setTool(PlanTool* tool) {
     m_tool->deactivate();
+    m_snapMark->hide();
     if (!tool)
         tool = m_tools.front().get();
     if (tool == m_tool)
@@ -309,6 +360,47 @@ void PlanView::addTool(QAction* action, std::unique_ptr<PlanTool> tool) {
 
 double PlanView::scale() const {
     return transform().m11();
+}
+
+double PlanView::gridStep() const {
+    return roundLength(GridPixels / scale(), m_document.site().units);
+}
+
+void PlanView::setSnapping(bool on) {
+    m_snapping = on;
+}
+
+// A wall whose point is dragged changes at every step; the others stay as indexed.
+void PlanView::wallsChanged(const ItemRef& ref) {
+    if (ref.kind == ItemKind::Wall && !(m_snapper && m_snapper->without == ref.index))
+        m_snapper.reset();
+}
+
+Snapped PlanView::snap(const PlanPoint& at, std::optional<int> withoutWall) {
+    if (!m_snapper || m_snapper->without != withoutWall) {
+        std::vector<SiteWall> walls = m_document.site().walls;
+        if (withoutWall && *withoutWall >= 0 && std::size_t(*withoutWall) < walls.size())
+            walls.erase(walls.begin() + *withoutWall);
+        m_snapper.emplace(Snapper{withoutWall, WallSnapper(walls)});
+    }
+    const SnapRule rule{SnapPixels / scale(), gridStep(),
+                        m_snapping && !(m_held & Qt::AltModifier)};
+    const Snapped snapped = m_snapper->walls.snap(at, rule);
+    m_snapMark->mark(snapped);
+    return snapped;
+}
+
+PlanPoint PlanView::aided(const PlanPoint& at, const std::optional<PlanPoint>& from) {
+    if (from && (m_held & Qt::ShiftModifier)) {
+        m_snapMark->hide();
+        const bool snapping = m_snapping && !(m_held & Qt::AltModifier);
+        return heldAtAngle(*from, at, SnapDegrees, snapping ? gridStep() : 0);
+    }
+    return snap(at, std::nullopt).point;
+}
+
+PlanPoint PlanView::dragged(const PlanPoint& at, const ItemRef& of) {
+    return snap(at, of.kind == ItemKind::Wall ? std::optional(of.index) : std::nullopt).point;
 }
 
 PlanPoint PlanView::planAt(const QPoint& viewportPoint) const {
@@ -421,6 +513,7 @@ void PlanView::scrollBy(const QPoint& pixels) {
 }
 
 void PlanView::mousePressEvent(QMouseEvent* event) {
+    m_held = event->modifiers();
     if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && m_spaceHeld)) {
         m_panFrom = event->position().toPoint();
         viewport()->setCursor(Qt::ClosedHandCursor);
@@ -435,6 +528,9 @@ void PlanView::mousePressEvent(QMouseEvent* event) {
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent* event) {
+    m_held = event->modifiers();
+    // Shown again by the tool or the handle that snaps a point.
+    m_snapMark->hide();
     const QPoint at = event->position().toPoint();
     emit cursorMoved(planAt(at));
     if (m_panFrom) {
@@ -451,6 +547,7 @@ void PlanView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PlanView::mouseReleaseEvent(QMouseEvent* event) {
+    m_held = event->modifiers();
     if (m_panFrom && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
         m_panFrom.reset();
         viewport()->setCursor(m_spaceHeld ? Qt::OpenHandCursor : m_tool->cursor());
@@ -465,6 +562,7 @@ void PlanView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PlanView::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_held = event->modifiers();
     if (m_tool->doubleClick(planAt(event->position().toPoint()))) {
         event->accept();
         return;
@@ -473,6 +571,7 @@ void PlanView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PlanView::keyPressEvent(QKeyEvent* event) {
+    m_held = event->modifiers();
     const int key = event->key();
     if (key == Qt::Key_Space && !event->isAutoRepeat()) {
         m_spaceHeld = true;
@@ -492,6 +591,7 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
 }
 
 void PlanView::keyReleaseEvent(QKeyEvent* event) {
+    m_held = event->modifiers();
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         m_spaceHeld = false;
         viewport()->setCursor(m_tool->cursor());
@@ -520,12 +620,18 @@ void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     QPainterPath path;
     path.addPolygon(drawnPolygon(points));
     m_draft->setPath(path);
+    m_draftPoints = points;
+    emit draftShown(points);
+}
+
+void PlanView::placeTyped(double length, double degrees) {
+    if (m_draftPoints.size() >= 2)
+        m_tool->place(pointAt(m_draftPoints[m_draftPoints.size() - 2], length, degrees));
 }
 
 void PlanView::drawBackground(QPainter* painter, const QRectF& rect) {
     painter->fillRect(rect, Qt::white);
-    const Units units = m_document.site().units;
-    const double step = roundLength(GridPixels / scale(), units);
+    const double step = gridStep();
     if (!(step > 0) || rect.width() / step > 2000 || rect.height() / step > 2000)
         return;
     QPen grid(QColor::fromRgba(GridColour), 0);

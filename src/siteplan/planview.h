@@ -5,6 +5,7 @@
 
 #include "site/sitecoverage.h"
 #include "site/sitedocument.h"
+#include "site/snapping.h"
 #include "siteplan/planitems.h"
 
 #include <QGraphicsView>
@@ -20,13 +21,15 @@ namespace vistaro {
 
 class PlanTool;
 class ScaleBarOverlay;
+class SnapMark;
 
 // The plan in metres, x to the east and y to the north, over a grid, with a scale bar. The
 // wheel zooms around the cursor; the middle button, or the left one with the space bar held,
 // pans. What a click or a key does otherwise is the active tool's: selecting and moving unless
 // another is chosen. The items follow the document and the coverage; what the user drags goes
-// to the window through PlanEdits. It draws only when something changed: no timer runs.
-class PlanView : public QGraphicsView {
+// to the window through PlanEdits. It draws only when something changed: no timer runs. Points
+// that the tools place and the handles drag go through its drawing aids (aided()).
+class PlanView : public QGraphicsView, private PointAid {
     Q_OBJECT
 
 public:
@@ -43,9 +46,23 @@ public:
     void addTool(QAction* action, std::unique_ptr<PlanTool> tool);
     // A dashed line through `points`, while a tool draws; none when empty.
     void showDraft(const std::vector<PlanPoint>& points);
+    // The tool places its next point `length` metres from its last in the direction
+    // `degrees` counter-clockwise from east; nothing while no point is placed.
+    void placeTyped(double length, double degrees);
+    // A figure typed on the plan while a tool draws: its first character.
+    void startTyping(const QString& text) { emit typingStarted(text); }
 
     // Pixels a metre on screen.
     double scale() const;
+    // The step of the grid on show, in metres: a round length in the site's units.
+    double gridStep() const;
+
+    // Points snap to the walls and the grid unless this turns it off; Alt held turns it off
+    // while it is held.
+    void setSnapping(bool on);
+    // `at` as the drawing aids place it: with Shift held, the segment from `from` at a multiple
+    // of 15 degrees; otherwise snapped. A mark shows where and to what.
+    PlanPoint aided(const PlanPoint& at, const std::optional<PlanPoint>& from = std::nullopt);
     PlanPoint planAt(const QPoint& viewportPoint) const;
     QPoint viewportAt(const PlanPoint& point) const;
     PlanPoint centre() const;
@@ -84,6 +101,8 @@ signals:
     void cursorMoved(const vistaro::PlanPoint& point);
     void cursorLeft();
     void toolChanged();
+    void draftShown(const std::vector<vistaro::PlanPoint>& points);
+    void typingStarted(const QString& text);
     void selectionChanged();
     // The keys ask to move the selection by (dx, dy) metres.
     void nudged(double dx, double dy);
@@ -106,6 +125,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    PlanPoint dragged(const PlanPoint& at, const ItemRef& of) override;
+    // Snapped to the walls but the one numbered `withoutWall`, whose point is dragged.
+    Snapped snap(const PlanPoint& at, std::optional<int> withoutWall);
+    void wallsChanged(const ItemRef& ref);
     void rebuild(ItemKind kind);
     void rebuildAll();
     void showItem(const ItemRef& ref);
@@ -145,8 +168,18 @@ private:
     bool m_mapWhole = true;     // every camera changed
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
+    std::vector<PlanPoint> m_draftPoints;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
+    // The walls indexed for snapping, all of them or all but one, built when first asked for.
+    struct Snapper {
+        std::optional<int> without;
+        WallSnapper walls;
+    };
+    std::optional<Snapper> m_snapper;
+    bool m_snapping = true;
+    Qt::KeyboardModifiers m_held; // by the last mouse event or key
+    SnapMark* m_snapMark;
     std::vector<std::unique_ptr<PlanTool>> m_tools; // the first selects
     PlanTool* m_tool;
     bool m_spaceHeld = false;

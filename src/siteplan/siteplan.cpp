@@ -9,10 +9,12 @@
 #include "platform/forms.h"
 #include "platform/settingspath.h"
 #include "site/newcamera.h"
+#include "site/sitefile.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
+#include "siteplan/draftfields.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
@@ -22,11 +24,14 @@
 #include "siteplan/tools/pointtools.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
@@ -40,8 +45,12 @@ namespace {
 
 const QString GeometryKey = QStringLiteral("SitePlan/geometry");
 const QString StateKey = QStringLiteral("SitePlan/state");
-// A copy lands this far east and south of its original, so that both can be seen.
+const QString SnapKey = QStringLiteral("SitePlan/snap");
+// A copy lands this far east and south of its original, so that both can be seen; each paste of
+// the same clipboard as far again.
 constexpr double CopyOffsetMetres = 1;
+const QString SiteMimeType = QStringLiteral("application/x-vistaro-site");
+constexpr int MessageMs = 5000;
 constexpr double ZoomStep = 1.25;
 
 } // namespace
@@ -61,6 +70,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_cursor = named<QLabel>("CursorPosition", this);
     m_hint = named<QLabel>("ModeHint", this);
     statusBar()->addWidget(m_hint, 1);
+    m_draftFields = new DraftFields(*m_view, m_document, this);
+    statusBar()->addPermanentWidget(m_draftFields);
     statusBar()->addPermanentWidget(m_cursor);
     m_actions = new SitePlanActions(*this, m_document, settings);
     connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
@@ -104,6 +115,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     const std::unique_ptr<QSettings> remembered = windowSettings();
     restoreGeometry(remembered->value(GeometryKey).toByteArray());
     restoreState(remembered->value(StateKey).toByteArray());
+    m_actions->snap->setChecked(remembered->value(SnapKey, true).toBool());
 }
 
 SitePlan::~SitePlan() {
@@ -197,6 +209,17 @@ void SitePlan::changeItem(const ItemRef& ref, const SiteItem& after, int gesture
     m_undo->push(new SetItemCommand(m_document, ref, after, text, gesture));
 }
 
+void SitePlan::moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) {
+    std::vector<std::pair<ItemRef, SiteItem>> moved;
+    for (const ItemRef& ref : refs)
+        if (m_document.holds(ref))
+            moved.emplace_back(ref, translated(m_document.item(ref), dx, dy));
+    if (moved.size() == 1)
+        changeItem(moved.front().first, moved.front().second, gesture);
+    else if (!moved.empty())
+        m_undo->push(new SetItemsCommand(m_document, moved, tr("Move"), gesture));
+}
+
 void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
     if (m_document.site().background != after)
         m_undo->push(new SetBackgroundCommand(m_document, after, tr("Move background"), gesture));
@@ -248,9 +271,21 @@ void SitePlan::connectActions() {
     connect(a.save, &QAction::triggered, m_files.get(), &SiteFileController::save);
     connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
-    connect(a.deleteSelection, &QAction::triggered, this, &SitePlan::deleteSelection);
+    connect(a.deleteSelection, &QAction::triggered, this,
+            [this] { deleteSelection(tr("Delete")); });
+    connect(a.copy, &QAction::triggered, this, &SitePlan::copySelection);
+    connect(a.cut, &QAction::triggered, this, [this] {
+        copySelection();
+        deleteSelection(tr("Cut"));
+    });
+    connect(a.paste, &QAction::triggered, this, &SitePlan::paste);
+    connect(a.selectAll, &QAction::triggered, this, &SitePlan::selectAll);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_pastes = 0; });
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
-    connect(a.addCamera, &QAction::triggered, this, &SitePlan::addCamera);
+    connect(a.snap, &QAction::toggled, this, [this](bool on) {
+        m_view->setSnapping(on);
+        windowSettings()->setValue(SnapKey, on);
+    });
     connect(a.zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
     connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
@@ -260,6 +295,8 @@ void SitePlan::connectActions() {
     });
     // The plan's tools, each on while its action is checked.
     using Points = const std::vector<PlanPoint>&;
+    m_view->addTool(a.addCamera, std::make_unique<CameraTool>(
+                                     *m_view, [this](const PlanPoint& at) { addCamera(at); }));
     m_view->addTool(a.addWall,
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
@@ -283,6 +320,7 @@ void SitePlan::retranslate() {
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
     m_panel->retranslate();
+    m_draftFields->retranslate();
     showToolHint();
 }
 
@@ -316,11 +354,11 @@ void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, cons
     m_view->select(refs);
 }
 
-void SitePlan::addCamera() {
+void SitePlan::addCamera(const PlanPoint& at) {
     SiteCamera camera =
         cameraFromCalculator(m_reading, m_settings.inputs(), m_lens, m_document.site().levelSet);
     camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
-    camera.position = m_view->centre();
+    camera.position = at;
     insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},
                 tr("Add camera"));
 }
@@ -336,7 +374,7 @@ void SitePlan::addArea(const std::vector<PlanPoint>& points) {
     insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
-void SitePlan::deleteSelection() {
+void SitePlan::deleteSelection(const QString& text) {
     if (m_view->deletePickedPoint())
         return;
     std::vector<std::pair<ItemRef, SiteItem>> items;
@@ -344,36 +382,103 @@ void SitePlan::deleteSelection() {
         items.emplace_back(ref, m_document.item(ref));
     if (!items.empty())
         m_undo->push(new InsertItemsCommand(m_document, std::move(items),
-                                            InsertItemsCommand::Direction::Remove, tr("Delete")));
+                                            InsertItemsCommand::Direction::Remove, text));
 }
 
-void SitePlan::duplicateSelection() {
+std::vector<std::pair<ItemRef, SiteItem>> SitePlan::copiesOf(const std::vector<SiteItem>& items,
+                                                             double dx, double dy) const {
     std::vector<std::pair<ItemRef, SiteItem>> copies;
     std::map<ItemKind, int> next;
     std::map<ItemKind, QStringList> names;
-    for (const ItemRef& ref : m_view->selection()) {
-        if (!next.count(ref.kind)) {
-            next[ref.kind] = m_document.count(ref.kind);
-            names[ref.kind] = m_document.names(ref.kind);
+    for (const SiteItem& item : items) {
+        const ItemKind kind = kindOf(item);
+        if (!next.count(kind)) {
+            next[kind] = m_document.count(kind);
+            names[kind] = m_document.names(kind);
         }
-        SiteItem copy = translated(m_document.item(ref), CopyOffsetMetres, -CopyOffsetMetres);
+        SiteItem copy = translated(item, dx, dy);
+        const auto rename = [&taken = names[kind]](QString& name) {
+            if (taken.contains(name))
+                name = copyName(name, taken);
+            taken.append(name);
+        };
         if (auto* camera = std::get_if<SiteCamera>(&copy))
-            names[ref.kind].append(camera->name = copyName(camera->name, names[ref.kind]));
+            rename(camera->name);
         else if (auto* area = std::get_if<SiteArea>(&copy))
-            names[ref.kind].append(area->name = copyName(area->name, names[ref.kind]));
-        copies.emplace_back(ItemRef{ref.kind, next[ref.kind]++}, copy);
+            rename(area->name);
+        copies.emplace_back(ItemRef{kind, next[kind]++}, copy);
     }
-    if (!copies.empty())
-        insertItems(std::move(copies), tr("Duplicate"));
+    return copies;
+}
+
+void SitePlan::duplicateSelection() {
+    std::vector<SiteItem> items;
+    for (const ItemRef& ref : m_view->selection())
+        items.push_back(m_document.item(ref));
+    if (!items.empty())
+        insertItems(copiesOf(items, CopyOffsetMetres, -CopyOffsetMetres), tr("Duplicate"));
+}
+
+// The clipboard holds a site of the items alone, with the site's level set, as the site file
+// writes it: as text, and under the site file's own type.
+void SitePlan::copySelection() {
+    const std::vector<ItemRef> refs = m_view->selection();
+    if (refs.empty())
+        return;
+    Site copied;
+    copied.units = m_document.site().units;
+    copied.levelSet = m_document.site().levelSet;
+    for (const ItemRef& ref : refs)
+        std::visit(
+            [&copied](const auto& item) {
+                using Item = std::decay_t<decltype(item)>;
+                if constexpr (std::is_same_v<Item, SiteCamera>)
+                    copied.cameras.push_back(item);
+                else if constexpr (std::is_same_v<Item, SiteWall>)
+                    copied.walls.push_back(item);
+                else
+                    copied.areas.push_back(item);
+            },
+            m_document.item(ref));
+    const QByteArray json = siteToJson(copied);
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(json));
+    data->setData(SiteMimeType, json);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SitePlan::paste() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QByteArray json = !data                           ? QByteArray()
+                            : data->hasFormat(SiteMimeType) ? data->data(SiteMimeType)
+                                                            : data->text().toUtf8();
+    const SiteRead read = readSite(json);
+    if (!read.site) {
+        statusBar()->showMessage(tr("The clipboard holds no cameras, walls or areas."), MessageMs);
+        return;
+    }
+    const Site pasted = withLevelSet(*read.site, m_document.site().levelSet);
+    std::vector<SiteItem> items(pasted.cameras.begin(), pasted.cameras.end());
+    items.insert(items.end(), pasted.walls.begin(), pasted.walls.end());
+    items.insert(items.end(), pasted.areas.begin(), pasted.areas.end());
+    if (items.empty())
+        return;
+    ++m_pastes;
+    insertItems(copiesOf(items, CopyOffsetMetres * m_pastes, -CopyOffsetMetres * m_pastes),
+                tr("Paste"));
+}
+
+void SitePlan::selectAll() {
+    std::vector<ItemRef> refs;
+    for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+        for (int i = 0; i < m_document.count(kind); ++i)
+            refs.push_back({kind, i});
+    m_view->select(refs);
 }
 
 void SitePlan::nudge(double dx, double dy) {
     const std::vector<ItemRef> refs = m_view->selection();
-    m_undo->beginMacro(tr("Move"));
-    for (const ItemRef& ref : refs)
-        m_undo->push(new SetItemCommand(m_document, ref, translated(m_document.item(ref), dx, dy),
-                                        tr("Move")));
-    m_undo->endMacro();
+    moveItems(refs, dx, dy, 0);
     m_view->select(refs);
 }
 

@@ -29,6 +29,7 @@ class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
+class DraftFields;
 class PlanImport;
 class Preview;
 class SiteExports;
@@ -91,6 +92,7 @@ private:
     int startGesture() override;
     void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) override;
     void changeBackground(const SiteBackground& after, int gesture) override;
+    void moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) override;
 
     void buildTables();
     void connectActions();
@@ -103,12 +105,19 @@ private:
     void openPreview();
     void followInPreview();
 
-    void addCamera();
+    void addCamera(const PlanPoint& at);
     void addWall(const std::vector<PlanPoint>& points);
     void addArea(const std::vector<PlanPoint>& points);
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text);
-    void deleteSelection();
+    void deleteSelection(const QString& text);
     void duplicateSelection();
+    // `items` as new ones (dx, dy) metres away, each after the site's items of its kind, the
+    // names that the site has taken numbered afresh.
+    std::vector<std::pair<ItemRef, SiteItem>> copiesOf(const std::vector<SiteItem>& items,
+                                                       double dx, double dy) const;
+    void copySelection();
+    void paste();
+    void selectAll();
     void nudge(double dx, double dy);
     void rememberGeometry() const;
 
@@ -129,6 +138,7 @@ private:
     QDockWidget* m_areaDock = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
+    DraftFields* m_draftFields = nullptr;
     SiteExports* m_exports = nullptr;
     Preview* m_preview = nullptr;
     SitePlanActions* m_actions = nullptr;
@@ -142,6 +152,7 @@ private:
     CalculatorReading m_reading;
     std::optional<QString> m_lens;
     int m_gestures = 0;
+    int m_pastes = 0; // of what the clipboard holds, each landing farther off
 };
 
 } // namespace vistaro

@@ -43,7 +43,11 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     redo = action("Redo", QKeySequence::Redo);
     deleteSelection = action("DeleteSelection", QKeySequence::Delete);
     duplicate = action("Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D));
-    addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    cut = action("Cut", QKeySequence::Cut);
+    copy = action("Copy", QKeySequence::Copy);
+    paste = action("Paste", QKeySequence::Paste);
+    selectAll = action("SelectAll", QKeySequence::SelectAll);
+    addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
     loadBackground = action("LoadBackground");
@@ -57,6 +61,8 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     dxfLayers = action("DxfLayers");
     showDeadZones = action("ShowDeadZones", {}, true);
     showDeadZones->setChecked(true);
+    snap = action("Snap", QKeySequence(Qt::Key_F9), true);
+    snap->setChecked(true);
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
     buildPlanShowsChoice();
 }
@@ -83,7 +89,9 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_editMenu = bar->addMenu(QString());
     m_editMenu->addActions({undo, redo});
     m_editMenu->addSeparator();
-    m_editMenu->addActions({deleteSelection, duplicate});
+    m_editMenu->addActions({cut, copy, paste});
+    m_editMenu->addSeparator();
+    m_editMenu->addActions({deleteSelection, duplicate, selectAll});
 
     m_insertMenu = bar->addMenu(QString());
     m_insertMenu->addActions({addCamera, addWall, addArea});
@@ -92,6 +100,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
 
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(snap);
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({showBackground, dimBackground, lockBackground});
     m_viewMenu->addSeparator();
@@ -231,6 +241,10 @@ void SitePlanActions::retranslate() {
     close->setText(tr("&Close"));
     deleteSelection->setText(tr("&Delete"));
     duplicate->setText(tr("Du&plicate"));
+    cut->setText(tr("Cu&t"));
+    copy->setText(tr("&Copy"));
+    paste->setText(tr("Pa&ste"));
+    selectAll->setText(tr("Select &all"));
     addCamera->setText(tr("&Camera"));
     addCamera->setStatusTip(PlanView::keysHelp());
     addWall->setText(tr("&Wall"));
@@ -253,6 +267,9 @@ void SitePlanActions::retranslate() {
                              "bands, or where each camera meets the level it is wanted at"));
     // As wide as its longest item in any language, so that the tool bar never moves.
     planShows->setFixedWidth(planShows->sizeHint().width());
+    snap->setText(tr("S&nap to walls and grid"));
+    snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
+                          "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;
     for (Level level = 0; level < m_showBands.size() && level < levels.size(); ++level)
         m_showBands[level]->setText(tr("Show %1 band").arg(CoverageText::levelName(levels, level)));

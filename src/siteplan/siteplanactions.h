@@ -48,6 +48,10 @@ public:
     QAction* redo;
     QAction* deleteSelection;
     QAction* duplicate;
+    QAction* cut;
+    QAction* copy;
+    QAction* paste;
+    QAction* selectAll;
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;
@@ -61,6 +65,7 @@ public:
     QAction* lockBackground;
     QAction* dxfLayers;
     QAction* showDeadZones;
+    QAction* snap;
     QMenu* recentFiles = nullptr;
     QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
 

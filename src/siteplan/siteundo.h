@@ -46,6 +46,13 @@ public:
         : SiteCommand(document, ItemChange(document, ref, std::move(after)), text, gesture) {}
 };
 
+class SetItemsCommand : public SiteCommand<ItemsEdit, 3> {
+public:
+    SetItemsCommand(SiteDocument& document, const std::vector<std::pair<ItemRef, SiteItem>>& after,
+                    const QString& text, int gesture = 0)
+        : SiteCommand(document, ItemsEdit(document, after), text, gesture) {}
+};
+
 class InsertItemsCommand : public SiteCommand<ItemsChange, -1> {
 public:
     using Direction = ItemsChange::Direction;

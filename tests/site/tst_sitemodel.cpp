@@ -5,6 +5,7 @@
 #include "site/plangeometry.h"
 #include "site/sitecoverage.h"
 #include "site/sitepaths.h"
+#include "site/snapping.h"
 #include "support/siteexample.h"
 
 #include <QLocale>
@@ -129,6 +130,65 @@ private slots:
     void translatedMovesEveryPoint() {
         const auto area = std::get<SiteArea>(translated(test::exampleSite().areas[0], 0.5, -2));
         QCOMPARE(area.points, (std::vector<PlanPoint>{{1.5, -3}, {3.5, -3}, {3.5, -1}, {1.5, -1}}));
+    }
+
+    // An L of walls, (0 0)-(10 0)-(10 5), and a 4 m wall from (20 0); 0.4 m of reach, a 1 m grid
+    // (0.1 m where told). A corner beats a nearer line, a line beats the grid, exactly at the reach
+    // still snaps. "x y grid|snapped x y kind" (E end, L line, G grid, - none).
+    void snapping_data() {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("snapped");
+        QTest::newRow("corner over a nearer line") << u"9.8 0.1 1"_s << u"10 0 E"_s;
+        QTest::newRow("end of a straight wall") << u"23.7 0.2 1"_s << u"24 0 E"_s;
+        QTest::newRow("line over the grid") << u"5.3 0.35 1"_s << u"5.3 0 L"_s;
+        QTest::newRow("second leg") << u"10.2 2.25 1"_s << u"10 2.25 L"_s;
+        QTest::newRow("at the reach") << u"5.3 -0.4 1"_s << u"5.3 0 L"_s;
+        QTest::newRow("past the reach") << u"5.3 -0.41 1"_s << u"5 0 G"_s;
+        QTest::newRow("grid, whole metres") << u"-9.999471598 7.2 1"_s << u"-10 7 G"_s;
+        QTest::newRow("grid, tenths") << u"3.31 7.29 0.1"_s << u"3.3 7.3 G"_s;
+        QTest::newRow("no grid") << u"3.31 7.29 0"_s << u"3.31 7.29 -"_s;
+        QTest::newRow("off") << u"9.8 0.1 off"_s << u"9.8 0.1 -"_s;
+    }
+    void snapping() {
+        QFETCH(QString, at);
+        QFETCH(QString, snapped);
+        const WallSnapper walls(
+            {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{20, 0}, {24, 0}}}});
+        const QStringList in = at.split(u' ');
+        const bool off = in[2] == u"off"_s;
+        const Snapped got = walls.snap({in[0].toDouble(), in[1].toDouble()},
+                                       SnapRule{0.4, off ? 1 : in[2].toDouble(), !off});
+        const QString kinds = u"-ELG"_s;
+        // Exact figures: a grid point is the number as typed, not one a rounding error away.
+        QCOMPARE(u"%1 %2 %3"_s.arg(got.point.x, 0, 'g', QLocale::FloatingPointShortest)
+                     .arg(got.point.y, 0, 'g', QLocale::FloatingPointShortest)
+                     .arg(kinds[int(got.kind)]),
+                 snapped);
+    }
+
+    // From (1 1), a pointer at a length and direction; held at 15 degrees, the length on a 1 m
+    // grid (none where told): "pointer length, degrees, grid|held length, degrees".
+    void heldAtFifteenDegrees_data() {
+        QTest::addColumn<QString>("pointer");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("east") << u"9.7 4 1"_s << u"10 0"_s;
+        QTest::newRow("nearer 15 than 0") << u"3.2 8 1"_s << u"3 15"_s;
+        QTest::newRow("north-east") << u"6.6 46.9 1"_s << u"7 45"_s;
+        QTest::newRow("round to north") << u"4.4 352.6 1"_s << u"4 0"_s;
+        QTest::newRow("south, no grid") << u"2.5 268 0"_s << u"2.5 270"_s;
+    }
+    void heldAtFifteenDegrees() {
+        QFETCH(QString, pointer);
+        QFETCH(QString, held);
+        const QStringList in = pointer.split(u' ');
+        const PlanPoint from{1, 1};
+        const PlanPoint to = pointAt(from, in[0].toDouble(), in[1].toDouble());
+        const PlanPoint got = heldAtAngle(from, to, 15, in[2].toDouble());
+        const double length = std::hypot(got.x - from.x, got.y - from.y);
+        QCOMPARE(u"%1 %2"_s.arg(length, 0, 'g', 12).arg(panTowards(from, got), 0, 'g', 12), held);
+        // The main directions keep the other coordinate exact.
+        if (held.endsWith(u" 0"_s) || held.endsWith(u" 270"_s))
+            QVERIFY(got.y == 1 || got.x == 1);
     }
 
     // North is up on screen (the scene's y runs the other way); pan is counter-clockwise from east.

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -31,6 +32,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -222,6 +224,7 @@ class TestSitePlan : public QObject {
             plan().follow({u"8"_s, u"12"_s, u""_s, u""_s, false, SensorFormat::Third, u"."_s},
                           u"T8000"_s);
             action("AddCamera")->trigger();
+            QTest::keyClick(viewport(), Qt::Key_Return);
         } else if (kind == u"move camera"_s) {
             drag(at({0, 0}), at({0, 0}) + QPoint(40, -20));
         } else if (kind == u"delete camera"_s) {
@@ -272,11 +275,15 @@ private slots:
         QVERIFY(action("Undo")->toolTip().startsWith(u"Undo "_s));
 
         if (kind == u"add camera"_s) {
-            // The calculator's reading is the model's; the window names it and puts it mid-view.
+            // The calculator's reading is the model's; the window names it and Enter puts it
+            // mid-view, on the grid.
             const SiteCamera& added = after.cameras.back();
             QCOMPARE(added.name, u"Camera 1"_s);
             const PlanPoint centre = view().centre();
-            QVERIFY(near(added.position.x, centre.x) && near(added.position.y, centre.y));
+            const double step = view().gridStep();
+            QVERIFY(near(added.position.x, centre.x, step) &&
+                    near(added.position.y, centre.y, step));
+            QCOMPARE(added.position.x, std::round(added.position.x / step) * step);
         } else if (kind == u"move camera"_s) {
             // Up on screen is north.
             QVERIFY(near(after.cameras[0].position.x, metres(40), metres(1)));
@@ -692,6 +699,240 @@ private slots:
         const QString hint = child<QLabel>("ModeHint")->text();
         QCOMPARE(hint.contains(all.front().mid(3).toLower() + u"'s corners"_s), stillOn);
         QCOMPARE(hint.isEmpty(), !stillOn);
+    }
+
+    // At 40 px a metre the grid is 1 m and a wall within 8 px (0.2 m) snaps. The sample's wall
+    // runs from (4 -4) to (4 4). A wall by two clicks, the second with modifiers; saved as
+    // "x y, x y" to 9 digits; "clicked" where the aids must leave the point as the pointer gave it.
+    void drawingAids_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<bool>("snapOn");
+        QTest::addColumn<QString>("points");
+        const int none = Qt::NoModifier;
+        QTest::newRow("grid") << u"0.13 7.96, 10.1 8.04"_s << none << true << u"0 8, 10 8"_s;
+        QTest::newRow("wall corner over its line")
+            << u"4.15 4.1, 10.1 4.04"_s << none << true << u"4 4, 10 4"_s;
+        QTest::newRow("wall line") << u"4.12 -2, 10.1 -2"_s << none << true << u"4 -2, 10 -2"_s;
+        QTest::newRow("Shift: 30 degrees, 8 m")
+            << u"0 8, 7.3 12.1"_s << int(Qt::ShiftModifier) << true << u"0 8, 6.92820323 12"_s;
+        QTest::newRow("Shift: east")
+            << u"0 8, 9.7 8.6"_s << int(Qt::ShiftModifier) << true << u"0 8, 10 8"_s;
+        QTest::newRow("Alt") << u"0 8, 10.13 8.17"_s << int(Qt::AltModifier) << true
+                             << u"0 8, clicked"_s;
+        QTest::newRow("Snap off") << u"0.13 7.96, 10.13 8.17"_s << none << false
+                                  << u"clicked, clicked"_s;
+    }
+    void drawingAids() {
+        QFETCH(QString, clicks);
+        QFETCH(int, held);
+        QFETCH(bool, snapOn);
+        QFETCH(QString, points);
+        open();
+        view().zoomBy(40 / view().scale());
+        if (!snapOn)
+            QTest::keyClick(viewport(), Qt::Key_F9);
+        QCOMPARE(action("Snap")->isChecked(), snapOn);
+        action("AddWall")->trigger();
+        QStringList expected;
+        const QStringList pointer = clicks.split(u", "_s);
+        for (qsizetype i = 0; i < pointer.size(); ++i) {
+            const QStringList xy = pointer[i].split(u' ');
+            const QPoint pixel = at({xy[0].toDouble(), xy[1].toDouble()});
+            const auto modifiers = Qt::KeyboardModifiers(i == 1 ? held : 0);
+            QTest::mouseClick(viewport(), Qt::LeftButton, modifiers, pixel);
+            const PlanPoint given = view().planAt(pixel);
+            expected << u"%1 %2"_s.arg(given.x, 0, 'g', 9).arg(given.y, 0, 'g', 9);
+        }
+        QTest::keyClick(viewport(), Qt::Key_Return);
+        QCOMPARE(SiteFile::save(path(u"aids.vistaro"_s), site()), std::nullopt);
+        QStringList got;
+        const Site read = saved(u"aids.vistaro"_s);
+        for (const PlanPoint& point : read.walls.back().points)
+            got << u"%1 %2"_s.arg(point.x, 0, 'g', 9).arg(point.y, 0, 'g', 9);
+        QStringList wanted = points.split(u", "_s);
+        for (qsizetype i = 0; i < wanted.size(); ++i)
+            if (wanted[i] == u"clicked"_s)
+                wanted[i] = expected[i];
+        QCOMPARE(got, wanted);
+        // The choice outlives the window.
+        const SitePlan next(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        QCOMPARE(next.findChild<QAction*>(u"Snap"_s)->isChecked(), snapOn);
+    }
+
+    // A wall from (0 8): typed keys go to the fields, which follow the pointer meanwhile; Enter
+    // places the point, Enter on the plan ends the wall. "keys|wall points" (9 digits).
+    void typedLengthAndAngle_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("imperial");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("north") << u"5 Tab 90 Enter"_s << false << u"0 8, 0 13"_s;
+        QTest::newRow("30 degrees") << u"10 Tab 30 Enter"_s << false << u"0 8, 8.66025404 13"_s;
+        QTest::newRow("two segments")
+            << u"4 Tab 0 Enter 3 Tab 270 Enter"_s << false << u"0 8, 4 8, 4 5"_s;
+        QTest::newRow("back from the angle")
+            << u"9 Tab 180 Tab 2 Enter"_s << false << u"0 8, -2 8"_s;
+        // A 2 ft grid: the first point 26 ft north.
+        QTest::newRow("feet") << u"10 Tab 0 Enter"_s << true << u"0 7.9248, 3.048 7.9248"_s;
+        QTest::newRow("Esc: nothing placed") << u"5 Esc"_s << false << u"4 -4, 4 4"_s;
+    }
+    void typedLengthAndAngle() {
+        QFETCH(QString, keys);
+        QFETCH(bool, imperial);
+        QFETCH(QString, points);
+        Site shown = sample();
+        shown.units = imperial ? Units::Imperial : Units::Metric;
+        open(shown);
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({0, 8}));
+        auto* length = child<QLineEdit>("DraftLength");
+        auto* angle = child<QLineEdit>("DraftAngle");
+        action("AddWall")->trigger();
+        QVERIFY(!length->isEnabled());
+        clickAt({0, 8});
+        // Until the user types, the fields follow the pointer, on the grid: 2 m east and north
+        // (4 ft east, 6 north).
+        const PlanPoint pointer = view().planAt(at({0, 8}) + QPoint(60, -80));
+        // A move to where the last test's pointer stopped would be no move.
+        QTest::mouseMove(viewport(), at(pointer) + QPoint(3, 3));
+        QTest::mouseMove(viewport(), at(pointer));
+        QVERIFY(length->isEnabled() && angle->isEnabled());
+        QCOMPARE(length->text() + u' ' + angle->text(), imperial ? u"7.211 56.3"_s : u"2.828 45"_s);
+        for (const QString& key : keys.split(u' ')) {
+            const QKeyCombination pressed = QKeySequence::fromString(key)[0];
+            if (key == u"Tab"_s || key == u"Enter"_s || key == u"Esc"_s) {
+                QTest::keyClick(QApplication::focusWidget(), pressed.key());
+                continue;
+            }
+            // A figure typed over the one a Tab selected replaces it.
+            for (const QChar typed : key)
+                QTest::keyClick(QApplication::focusWidget(), typed.toLatin1());
+        }
+        QCOMPARE(QApplication::focusWidget(), &view());
+        QTest::mouseMove(viewport(), at(pointer));
+        QTest::keyClick(viewport(), Qt::Key_Return);
+        QStringList got;
+        for (const PlanPoint& point : site().walls.back().points)
+            got << u"%1 %2"_s.arg(point.x, 0, 'g', 9).arg(point.y, 0, 'g', 9);
+        QCOMPARE(got.join(u", "_s), points);
+    }
+
+    // Entrance (0 0) and Yard (10 6) selected by click and Ctrl+click, at 40 px a metre; then
+    // moved, toggled, deleted together. "steps|cameras; wall's first point; undo steps".
+    void severalSelected_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("dragged") << u"drag"_s << u"1 0, 11 6; 4 -4; 1"_s;
+        QTest::newRow("arrow") << u"Right"_s << u"0.1 0, 10.1 6; 4 -4; 1"_s;
+        QTest::newRow("toggled off") << u"Ctrl+click Right"_s << u"0.1 0, 10 6; 4 -4; 1"_s;
+        QTest::newRow("deleted") << u"Del"_s << u"; 4 -4; 1"_s;
+        QTest::newRow("all, dragged") << u"Ctrl+A drag"_s << u"1 0, 11 6; 5 -4; 1"_s;
+        QTest::newRow("all, deleted") << u"Ctrl+A Del"_s << u"; none; 1"_s;
+    }
+    void severalSelected() {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        open();
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({5, 3}));
+        clickAt({0, 0});
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, at({10, 6}));
+        QCOMPARE(view().selection().size(), std::size_t(2));
+        for (const QString& step : steps.split(u' ')) {
+            if (step == u"drag"_s) {
+                drag(at({0, 0}), at({0, 0}) + QPoint(40, 0));
+            } else if (step == u"Ctrl+click"_s) {
+                QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, at({10, 6}));
+            } else {
+                const QKeyCombination pressed = QKeySequence::fromString(step)[0];
+                QTest::keyClick(viewport(), pressed.key(), pressed.keyboardModifiers());
+            }
+        }
+        const auto number = [](double value) { return QString::number(value, 'g', 6); };
+        QStringList cameras;
+        for (const SiteCamera& camera : site().cameras)
+            cameras << number(camera.position.x) + u' ' + number(camera.position.y);
+        const QString wall = site().walls.empty() ? u"none"_s
+                                                  : number(site().walls[0].points[0].x) + u' ' +
+                                                        number(site().walls[0].points[0].y);
+        QCOMPARE(u"%1; %2; %3"_s.arg(cameras.join(u", "_s), wall).arg(plan().undoStack().count()),
+                 after);
+    }
+
+    // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
+    // east and south (2 m the second time), the names it has taken numbered afresh, selected,
+    // one undo step each; text that is no site pastes nothing and says so.
+    void copyAndPaste_data() {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("copied") << false;
+        QTest::newRow("cut") << true;
+    }
+    void copyAndPaste() {
+        QFETCH(bool, cut);
+        Site other;
+        other.levelSet = sample().levelSet;
+        other.cameras = {camera("Entrance", {50, 50})};
+        QCOMPARE(SiteFile::save(path(u"other.vistaro"_s), other), std::nullopt);
+        open();
+        QTest::keyClick(viewport(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(viewport(), cut ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(site().cameras.empty(), cut);
+        const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(held->hasFormat(u"application/x-vistaro-site"_s));
+        QVERIFY(readSite(held->text().toUtf8()).site);
+
+        SitePlan second(m_host, *m_settings, std::make_unique<PlanGeometry>());
+        second.recovery().setFolder(path(u"data"_s));
+        QVERIFY(second.openFile(path(u"other.vistaro"_s)));
+        auto* paste = second.findChild<QAction*>(u"Paste"_s);
+        for (int pastes = 1; pastes <= 2; ++pastes) {
+            paste->trigger();
+            Site expected = sample();
+            for (SiteCamera& camera : expected.cameras)
+                camera = std::get<SiteCamera>(translated(camera, pastes, -pastes));
+            expected.cameras[0].name = u"Entrance %1"_s.arg(pastes);
+            if (pastes == 2)
+                expected.cameras[1].name = u"Yard 1"_s;
+            const Site& got = second.document().site();
+            const std::vector<SiteCamera> pasted(got.cameras.end() - 2, got.cameras.end());
+            QCOMPARE(pasted, expected.cameras);
+            QCOMPARE(got.walls.back(),
+                     std::get<SiteWall>(translated(expected.walls[0], pastes, -pastes)));
+            SiteArea area = std::get<SiteArea>(translated(expected.areas[0], pastes, -pastes));
+            if (pastes == 2)
+                area.name = u"Door 1"_s;
+            QCOMPARE(got.areas.back(), area);
+            QCOMPARE(second.planView().selection().size(), std::size_t(4));
+        }
+        QCOMPARE(second.undoStack().count(), 2);
+        QCOMPARE(second.undoStack().undoText(), u"Paste"_s);
+
+        QGuiApplication::clipboard()->setText(u"a wall, 4 m"_s);
+        const Site before = second.document().site();
+        paste->trigger();
+        QCOMPARE(second.document().site(), before);
+        QVERIFY(!second.statusBar()->currentMessage().isEmpty());
+        second.undoStack().clear();
+    }
+
+    // AddCamera stays on: each click places one there, on the grid, selected, one undo step
+    // each; Esc ends it.
+    void cameraPlacedAtTheClick() {
+        open();
+        view().zoomBy(40 / view().scale());
+        action("AddCamera")->trigger();
+        clickAt({6.1, -3.05});
+        clickAt({-2.96, 7.1});
+        QCOMPARE(plan().undoStack().count(), 2);
+        QCOMPARE(site().cameras.size(), std::size_t(4));
+        QCOMPARE(site().cameras[2].position, (PlanPoint{6, -3}));
+        QCOMPARE(site().cameras[3].position, (PlanPoint{-3, 7}));
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, 3}}));
+        QVERIFY(action("AddCamera")->isChecked());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!action("AddCamera")->isChecked());
+        clickAt({1, 5});
+        QCOMPARE(site().cameras.size(), std::size_t(4));
     }
 
     // The status bar reads plan coordinates under the cursor (down is south). The wheel zooms

@@ -31,6 +31,8 @@ public:
     virtual bool move(const PlanPoint&) { return false; }
     virtual bool release(const PlanPoint&, Qt::MouseButton) { return false; }
     virtual bool doubleClick(const PlanPoint&) { return false; }
+    // A point placed by other means than a click: typed, or by the keyboard.
+    virtual void place(const PlanPoint&) {}
     // Tab and Shift+Tab come here too, as the view is asked to move the focus.
     virtual bool key(const QKeyEvent&) { return false; }
     // On becoming the active tool, and on leaving it (or starting afresh): anything half done

@@ -5,12 +5,19 @@
 #include "siteplan/planview.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <algorithm>
 
 namespace vistaro {
 
-PointsTool::PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn)
-    : PlanTool(view), m_least(least), m_most(most), m_drawn(std::move(drawn)) {}
+PointsTool::PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn, Aids aids)
+    : PlanTool(view), m_least(least), m_most(most), m_drawn(std::move(drawn)), m_aids(aids) {}
+
+PlanPoint PointsTool::aided(const PlanPoint& at) const {
+    if (m_aids == Aids::Off)
+        return at;
+    return view().aided(at, m_points.empty() ? std::nullopt : std::optional(m_points.back()));
+}
 
 void PointsTool::activate() {
     view().setDragMode(QGraphicsView::NoDrag);
@@ -24,17 +31,22 @@ void PointsTool::deactivate() {
 bool PointsTool::press(const PlanPoint& at, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return false;
+    place(aided(at));
+    return true;
+}
+
+void PointsTool::place(const PlanPoint& at) {
     m_points.push_back(at);
     if (m_points.size() == m_most)
         finish();
     else
         showDraft(at);
-    return true;
 }
 
 bool PointsTool::move(const PlanPoint& at) {
+    const PlanPoint cursor = aided(at);
     if (!m_points.empty())
-        showDraft(at);
+        showDraft(cursor);
     return false;
 }
 
@@ -50,6 +62,10 @@ bool PointsTool::key(const QKeyEvent& event) {
         view().setTool(nullptr);
     else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         finish();
+    else if (m_aids == Aids::On && !m_points.empty() && !event.text().isEmpty() &&
+             (event.text().front().isDigit() || event.text().front() == u'.' ||
+              event.text().front() == QLocale().decimalPoint().front()))
+        view().startTyping(event.text());
     else
         return false;
     return true;
@@ -80,6 +96,36 @@ QString AreaTool::hint() const {
 
 QString ScaleTool::hint() const {
     return PlanTool::tr("Click two points of the background whose distance you know; Esc cancels.");
+}
+
+void CameraTool::activate() {
+    view().setDragMode(QGraphicsView::NoDrag);
+}
+
+bool CameraTool::press(const PlanPoint& at, Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return false;
+    m_placed(view().aided(at));
+    return true;
+}
+
+bool CameraTool::move(const PlanPoint& at) {
+    view().aided(at);
+    return false;
+}
+
+bool CameraTool::key(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape)
+        view().setTool(nullptr);
+    else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        m_placed(view().aided(view().centre()));
+    else
+        return false;
+    return true;
+}
+
+QString CameraTool::hint() const {
+    return PlanTool::tr("Click where the camera goes; Enter puts one mid-view, Esc ends.");
 }
 
 } // namespace vistaro

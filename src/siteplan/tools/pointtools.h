@@ -9,30 +9,36 @@
 
 namespace vistaro {
 
-// Points clicked one after the other, a dashed line following the cursor from the last one.
-// Enter finishes, and so does a double click when the number of points is open; Esc drops
-// them. When finished (no fewer than `least` points, repeats dropped) the plan goes back to
-// selecting and `drawn` is handed the points.
+// Points clicked one after the other, a dashed line following the cursor from the last one,
+// each placed by the view's drawing aids unless told otherwise. Enter finishes, and so does a
+// double click when the number of points is open; Esc drops them. When finished (no fewer than
+// `least` points, repeats dropped) the plan goes back to selecting and `drawn` is handed the
+// points.
 class PointsTool : public PlanTool {
 public:
     using Drawn = std::function<void(const std::vector<PlanPoint>& points)>;
+    enum class Aids { On, Off };
     // `most` of 0 leaves the number open; otherwise the last of them finishes.
-    PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn);
+    PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn,
+               Aids aids = Aids::On);
 
     bool press(const PlanPoint& at, Qt::MouseButton button) override;
     bool move(const PlanPoint& at) override;
     bool doubleClick(const PlanPoint& at) override;
     bool key(const QKeyEvent& event) override;
+    void place(const PlanPoint& at) override;
     void activate() override;
     void deactivate() override;
 
 private:
     void finish();
     void showDraft(const PlanPoint& cursor);
+    PlanPoint aided(const PlanPoint& at) const;
 
     std::size_t m_least;
     std::size_t m_most;
     Drawn m_drawn;
+    Aids m_aids;
     std::vector<PlanPoint> m_points;
 };
 
@@ -53,8 +59,25 @@ public:
 // Two points of the background whose distance the user knows.
 class ScaleTool : public PointsTool {
 public:
-    ScaleTool(PlanView& view, Drawn drawn) : PointsTool(view, 2, 2, std::move(drawn)) {}
+    ScaleTool(PlanView& view, Drawn drawn) : PointsTool(view, 2, 2, std::move(drawn), Aids::Off) {}
     QString hint() const override;
+};
+
+// A camera placed where the user clicks, or mid-view by Enter; the tool stays on for the next
+// one till Esc.
+class CameraTool : public PlanTool {
+public:
+    using Placed = std::function<void(const PlanPoint& at)>;
+    CameraTool(PlanView& view, Placed placed) : PlanTool(view), m_placed(std::move(placed)) {}
+
+    bool press(const PlanPoint& at, Qt::MouseButton button) override;
+    bool move(const PlanPoint& at) override;
+    bool key(const QKeyEvent& event) override;
+    void activate() override;
+    QString hint() const override;
+
+private:
+    Placed m_placed;
 };
 
 } // namespace vistaro
