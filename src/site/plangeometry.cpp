@@ -13,24 +13,6 @@ namespace {
 // At most this many threads work out the cameras at once.
 constexpr std::size_t MaxWorkers = 8;
 
-// Every ring of a region, holes among them: an odd-even fill draws it as it is.
-PlanShape shapeOf(const plane::Region& region) {
-    PlanShape shape;
-    const auto add = [&shape](const plane::Ring& ring) {
-        std::vector<PlanPoint> points;
-        points.reserve(ring.size());
-        for (const plane::Point& point : ring)
-            points.push_back({point.x, point.y});
-        shape.rings.push_back(std::move(points));
-    };
-    for (const plane::Polygon& polygon : region) {
-        add(polygon.outer);
-        for (const plane::Ring& hole : polygon.holes)
-            add(hole);
-    }
-    return shape;
-}
-
 // What the camera covers, worked out with `coverage`'s walls.
 CameraFootprint footprintWith(const PlanCoverage& coverage, const SiteCamera& camera,
                               const LevelSet& levels) {
@@ -48,6 +30,23 @@ CameraFootprint footprintWith(const PlanCoverage& coverage, const SiteCamera& ca
 }
 
 } // namespace
+
+PlanShape shapeOf(const plane::Region& region) {
+    PlanShape shape;
+    const auto add = [&shape](const plane::Ring& ring) {
+        std::vector<PlanPoint> points;
+        points.reserve(ring.size());
+        for (const plane::Point& point : ring)
+            points.push_back({point.x, point.y});
+        shape.rings.push_back(std::move(points));
+    };
+    for (const plane::Polygon& polygon : region) {
+        add(polygon.outer);
+        for (const plane::Ring& hole : polygon.holes)
+            add(hole);
+    }
+    return shape;
+}
 
 void PlanGeometry::useWalls(const std::vector<SiteWall>& walls) const {
     if (walls != m_walls) {

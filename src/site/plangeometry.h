@@ -8,6 +8,9 @@
 
 namespace vistaro {
 
+// Every ring of a region, holes among them: an odd-even fill draws it as it is.
+PlanShape shapeOf(const plane::Region& region);
+
 // The plan's geometry as the site plan shows it: each camera's level bands at target height,
 // what the walls leave of them, and the share of each area covered, worked out with GEOS. The
 // walls are indexed again only when they changed since the last camera; every camera at once is

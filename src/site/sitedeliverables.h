@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QRectF>
 #include <QSize>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -64,8 +65,9 @@ class SiteDeliverables {
 
 public:
     // `coverage` holds the cameras and areas of `site`, in its order. Both must outlive this.
-    SiteDeliverables(const Site& site, const SiteCoverage& coverage)
-        : m_site(site), m_coverage(coverage) {}
+    // `background`: where the background picture lies on the plan (planExtent), when shown.
+    SiteDeliverables(const Site& site, const SiteCoverage& coverage,
+                     const std::optional<QRectF>& background = std::nullopt);
 
     const Site& site() const { return m_site; }
     const SiteCoverage& coverage() const { return m_coverage; }
@@ -79,11 +81,16 @@ public:
     QByteArray scheduleCsv() const;
 
     static ReportTexts reportTexts(const QDate& date);
-    // The smallest rectangle of the plan holding everything drawn, in metres; a square of 10 m
-    // round the origin for an empty site.
+    // The plan's extent with the margin its bands are cut at, in metres; a square of 10 m round
+    // the origin for an empty site.
     QRectF planBounds() const;
-    // The bands of every camera where `level` is the best level met, in the cameras' order.
+    // The bands of every camera where `level` is the best level met, in the cameras' order, cut
+    // as drawn (BandCut).
     std::vector<const PlanShape*> bandsAt(Level level) const;
+    // The camera's footprint cut as drawn.
+    const CameraFootprint& drawnFootprint(int camera) const {
+        return m_drawn.at(static_cast<std::size_t>(camera));
+    }
     std::vector<LegendEntry> legend() const;
     // A bar of 1, 2 or 5 times a power of ten of the site's unit, at most `mostPixels` long on a
     // drawing of `pixelsPerMetre`.
@@ -94,6 +101,8 @@ public:
 private:
     const Site& m_site;
     const SiteCoverage& m_coverage;
+    std::optional<QRectF> m_extent;
+    std::vector<CameraFootprint> m_drawn;
 };
 
 } // namespace vistaro

@@ -37,11 +37,6 @@ constexpr int ItemPixmapsKiB = 64 * 1024;
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
 
-// A point's rectangle in the scene, for rectangles round several points.
-QRectF at(const PlanPoint& point) {
-    return QRectF(toScene(point), QSizeF(1e-9, 1e-9));
-}
-
 } // namespace
 
 // The length of a round distance on screen, in the corner of the view; it lies over the view
@@ -156,18 +151,38 @@ void PlanView::rebuildAll() {
     frameSite();
 }
 
+std::optional<QRectF> PlanView::backgroundOnPlan() const {
+    const QRectF scene = m_background->sceneBoundingRect();
+    if (!m_background->isVisible() || scene.isEmpty())
+        return std::nullopt;
+    return QRectF(QPointF(scene.left(), -scene.bottom()), QPointF(scene.right(), -scene.top()));
+}
+
 QRectF PlanView::siteExtent() const {
-    QRectF bounds;
-    const Site& site = m_document.site();
-    for (const SiteCamera& camera : site.cameras)
-        bounds |= at(camera.position);
-    for (const auto* kind : {&m_walls, &m_areas})
-        for (PlanItem* item : *kind)
-            for (const PlanPoint& point : static_cast<PolyItem*>(item)->points())
-                bounds |= at(point);
-    if (m_background->isVisible())
-        bounds |= m_background->sceneBoundingRect();
-    return bounds;
+    const std::optional<QRectF> extent = planExtent(m_document.site(), backgroundOnPlan());
+    if (!extent)
+        return {};
+    // A plan of one point still has a place to frame.
+    return QRectF(QPointF(extent->left(), -extent->bottom()),
+                  QPointF(extent->right(), -extent->top()))
+        .adjusted(0, 0, 1e-9, 1e-9);
+}
+
+void PlanView::followBandLimit() {
+    const std::optional<QRectF> limit =
+        bandLimit(m_document.site(), planExtent(m_document.site(), backgroundOnPlan()));
+    if (limit == m_bandCut.limit())
+        return;
+    const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
+    std::vector<bool> whole;
+    for (int i = 0; i < count; ++i)
+        whole.push_back(m_bandCut.keepsWhole(m_coverage.footprint(i)));
+    m_bandCut.setLimit(limit);
+    for (int i = 0; i < count; ++i) {
+        const CameraFootprint& footprint = m_coverage.footprint(i);
+        if (!whole[static_cast<std::size_t>(i)] || !m_bandCut.keepsWhole(footprint))
+            m_footprints[static_cast<std::size_t>(i)]->present(m_bandCut.cut(footprint));
+    }
 }
 
 void PlanView::frameSite() {
@@ -180,6 +195,7 @@ void PlanView::frameSite() {
 }
 
 void PlanView::reachSite() {
+    followBandLimit();
     const QRectF extent = siteExtent();
     if (extent.isValid())
         m_scene->setSceneRect(m_scene->sceneRect() |
@@ -209,7 +225,7 @@ void PlanView::rebuild(ItemKind kind) {
         if (kind == ItemKind::Camera) {
             items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
             m_footprints.push_back(new FootprintItem(m_layers, m_document.site().levelSet));
-            m_footprints.back()->present(m_coverage.footprint(i));
+            m_footprints.back()->present(m_bandCut.cut(m_coverage.footprint(i)));
             m_scene->addItem(m_footprints.back());
         } else {
             items.push_back(new PolyItem(ref, item, m_edits, m_document.site().levelSet));
@@ -232,7 +248,8 @@ void PlanView::showFootprints(int camera) {
     const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
     for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
-            m_footprints[static_cast<std::size_t>(i)]->present(m_coverage.footprint(i));
+            m_footprints[static_cast<std::size_t>(i)]->present(
+                m_bandCut.cut(m_coverage.footprint(i)));
 }
 
 void PlanView::showAreaCoverage(int area) {
@@ -309,8 +326,6 @@ void PlanView::zoomToFit() {
     if (m_fitWhenShown)
         return;
     QRectF bounds = siteExtent();
-    for (FootprintItem* footprint : m_footprints)
-        bounds |= footprint->boundingRect();
     if (bounds.width() < 1 && bounds.height() < 1)
         bounds = QRectF(bounds.center(), QSizeF()) +
                  QMarginsF(EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres);

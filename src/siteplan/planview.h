@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "site/planextent.h"
 #include "site/sitecoverage.h"
 #include "site/sitedocument.h"
 #include "siteplan/planitems.h"
@@ -50,8 +51,10 @@ public:
     PlanPoint centre() const;
     // Around the centre of the view.
     void zoomBy(double factor);
-    // Shows everything on the plan; an empty plan shows the ground around its origin.
+    // Shows the plan's extent (planExtent); an empty plan shows the ground around its origin.
     void zoomToFit();
+    // Where the background picture lies on the plan, in metres, while it is shown.
+    std::optional<QRectF> backgroundOnPlan() const;
 
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);
@@ -113,8 +116,10 @@ private:
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
-    // The background, the walls, the areas and the cameras, in scene coordinates.
+    // The plan's extent (planExtent) in scene coordinates; a null rectangle for an empty plan.
     QRectF siteExtent() const;
+    // The bands cut afresh where the plan's extent moved their limit.
+    void followBandLimit();
     // The scene round the site, the view's pixels counted from its middle.
     void frameSite();
     // The scene grown to keep the site and the ground round it after an edit.
@@ -138,6 +143,7 @@ private:
     QGraphicsPathItem* m_draft;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
+    BandCut m_bandCut;
     std::vector<std::unique_ptr<PlanTool>> m_tools; // the first selects
     PlanTool* m_tool;
     bool m_spaceHeld = false;

@@ -58,7 +58,7 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
-        painter.drawPath(drawnPath(coverage.footprint(i).deadZone, toOut));
+        painter.drawPath(drawnPath(deliverables.drawnFootprint(i).deadZone, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
         const SiteArea& area = site.areas[i];
         painter.setPen(Qt::NoPen);

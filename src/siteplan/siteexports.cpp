@@ -21,9 +21,10 @@
 namespace vistaro {
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
-                         const SiteCoverage& coverage, std::function<QString()> siteFile)
+                         const SiteCoverage& coverage, std::function<QString()> siteFile,
+                         std::function<std::optional<QRectF>()> backgroundOnPlan)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)) {
+      m_siteFile(std::move(siteFile)), m_backgroundOnPlan(std::move(backgroundOnPlan)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
@@ -66,8 +67,13 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
     return !failure;
 }
 
+SiteDeliverables SiteExports::deliverables() const {
+    return SiteDeliverables(m_document.site(), m_coverage,
+                            m_backgroundOnPlan ? m_backgroundOnPlan() : std::nullopt);
+}
+
 QList<ReportDocument> SiteExports::reportPages() const {
-    return siteReport(SiteDeliverables(m_document.site(), m_coverage), QDate::currentDate());
+    return siteReport(deliverables(), QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {
@@ -88,22 +94,19 @@ bool SiteExports::printReport() {
 bool SiteExports::exportSchedule() {
     const QString path =
         pick(tr("Export the schedule"), tr("CSV files (*.csv)"), QStringLiteral("csv"));
-    return !path.isEmpty() &&
-           done(CsvFile::save(path, SiteDeliverables(m_document.site(), m_coverage).scheduleCsv()));
+    return !path.isEmpty() && done(CsvFile::save(path, deliverables().scheduleCsv()));
 }
 
 bool SiteExports::exportDxf() {
     const QString path =
         pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
-    return !path.isEmpty() &&
-           done(saveDxf(path, dxfCoverageOf(SiteDeliverables(m_document.site(), m_coverage))));
+    return !path.isEmpty() && done(saveDxf(path, dxfCoverageOf(deliverables())));
 }
 
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
-    return !path.isEmpty() &&
-           done(saveSiteSvg(path, SiteDeliverables(m_document.site(), m_coverage)));
+    return !path.isEmpty() && done(saveSiteSvg(path, deliverables()));
 }
 
 } // namespace vistaro

@@ -65,8 +65,9 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_actions = new SitePlanActions(*this, m_document, settings);
     connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
-    m_exports =
-        new SiteExports(*this, m_document, *m_coverage, [this] { return m_files->fileName(); });
+    m_exports = new SiteExports(
+        *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
+        [this] { return m_view->backgroundOnPlan(); });
     m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);

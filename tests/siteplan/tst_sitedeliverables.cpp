@@ -268,19 +268,51 @@ private slots:
         }
         QVERIFY(!xml.hasError());
 
-        // All drawn, 3 % margin of the larger side, y negated: band to x = 4, corner (-10, -10).
-        const QStringList box = viewBox.split(u' ');
-        QCOMPARE(box.size(), 4);
-        const double margin =
-            (box[2].toDouble() - box[3].toDouble() > 0 ? box[2] : box[3]).toDouble() / 1.06 * 0.03;
-        QVERIFY(qAbs(box[0].toDouble() - (-10 - margin)) < 1e-3);
-        QVERIFY(qAbs(box[1].toDouble() + box[3].toDouble() - (10 + margin)) < 1e-3);
+        // Extent x -10..4, y -10..4 (the areas' corner, the wall), 2 m round it; y negated.
+        QCOMPARE(viewBox, u"-12 -6 18 18"_s);
 
         QCOMPARE(identification.size(), 1);
         QCOMPARE(band.level, EnIdentification);
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
                  qPrintable(identification.front()));
+    }
+
+    // Shop 20 x 12 m, its camera's bands ~100 m out through the door: the drawings frame the
+    // shop and 2 m round it (a tenth of 20 m is less); the bands drawn end there, the camera's
+    // figures are those of its whole view.
+    void extentLeavesTheFanOut() {
+        const Site site = test::shopWithOpenDoor();
+        const Plan plan(site);
+        const CameraFootprint& whole = plan.coverage.footprint(0);
+        QVERIFY(whole.cover.reach.front().right() > 80);
+        const SiteDeliverables deliverables = plan.deliverables();
+        const QRectF bounds = deliverables.planBounds();
+        QCOMPARE(bounds, QRectF(-2, -2, 24, 16));
+        double east = -INFINITY;
+        for (Level level = 0; level < site.levelSet.size(); ++level)
+            for (const PlanShape* band : deliverables.bandsAt(level))
+                for (const std::vector<PlanPoint>& ring : band->rings)
+                    for (const PlanPoint& point : ring) {
+                        QVERIFY(bounds.adjusted(-1e-9, -1e-9, 1e-9, 1e-9)
+                                    .contains(QPointF(point.x, point.y)));
+                        east = std::max(east, point.x);
+                    }
+        QVERIFY(near(east, 22));
+        const PlanGeometry alone;
+        for (Level level = 0; level < site.levelSet.size(); ++level)
+            QCOMPARE(
+                plan.coverage.areaAtLevel(0, level),
+                alone.footprint(site.cameras[0], site.levelSet, site.walls).areaAtLevel(level));
+        QCOMPARE(deliverables.cameraSchedule(QLocale::c()).rows.front().last(),
+                 cameraRowTexts(site.cameras[0], site.levelSet, whole.areaAtLevel(EnIdentification),
+                                site.units, QLocale::c())
+                     .areaAtLevel);
+
+        // A background placed wider than the walls widens the frame: 40 m, 4 m round it.
+        const SiteDeliverables pictured(plan.document.site(), plan.coverage,
+                                        QRectF(-10, -5, 40, 20));
+        QCOMPARE(pictured.planBounds(), QRectF(-14, -9, 48, 28));
     }
 
     // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km

@@ -685,6 +685,11 @@ private slots:
             QVERIFY(shown.contains(at(point)));
         // The wall's end is the plan's corner (the fields reach east and north of the cameras).
         QVERIFY(!shown.adjusted(100, 100, -100, -100).contains(at({-200, -100})));
+        // The shop is framed, not its camera's fan 100 m out through the door.
+        open(test::shopWithOpenDoor());
+        action("ZoomToFit")->trigger();
+        QVERIFY(shown.contains(at({0, 0})) && shown.contains(at({20, 12})));
+        QVERIFY(!shown.contains(at({30, 6})));
 
         const std::vector<PlanPoint> gate{{500'000.25, 5'000'000.25},
                                           {500'000.75, 5'000'000.25},
