@@ -18,18 +18,21 @@ PlanShape shapeOf(const plane::Region& region);
 class PlanGeometry : public SiteGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
-                              const std::vector<SiteWall>& walls) const override;
-    std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
-                                            const LevelSet& levels,
-                                            const std::vector<SiteWall>& walls) const override;
-    AreaCoverage areaCoverage(const SiteArea& area,
-                              const std::vector<CameraFootprint>& footprints) const override;
+                              const std::vector<SiteWall>& walls,
+                              const std::vector<PlanPoint>& boundary = {}) const override;
+    std::vector<CameraFootprint>
+    footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
+               const std::vector<SiteWall>& walls,
+               const std::vector<PlanPoint>& boundary = {}) const override;
+    AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& footprints,
+                              const std::vector<PlanPoint>& boundary = {}) const override;
     double surface(const std::vector<PlanPoint>& polygon) const override;
 
 private:
-    void useWalls(const std::vector<SiteWall>& walls) const;
+    void useSite(const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary) const;
 
     mutable std::vector<SiteWall> m_walls;
+    mutable std::vector<PlanPoint> m_boundary;
     mutable PlanCoverage m_coverage;
 };
 

@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
+#include "siteplan/plancolours.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
@@ -84,7 +85,8 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)) {
+      m_draft(new QGraphicsPathItem), m_boundary(new QGraphicsPathItem),
+      m_scaleBar(new ScaleBarOverlay(this)) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -108,6 +110,12 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setPen(draft);
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
+    QPen boundary(QColor::fromRgba(BoundaryColour), 2, Qt::DashDotLine);
+    boundary.setCosmetic(true);
+    m_boundary->setPen(boundary);
+    m_boundary->setZValue(AreaLayer);
+    m_boundary->setAcceptedMouseButtons(Qt::NoButton);
+    m_scene->addItem(m_boundary);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, &PlanView::rebuildAll);
@@ -120,6 +128,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
         m_background->present(m_document.site().background);
         reachSite();
     });
+    connect(&document, &SiteDocument::boundaryChanged, this, &PlanView::showBoundary);
     connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &PlanView::showFootprints);
     connect(&coverage, &SiteCoverage::areaCoverageChanged, this, &PlanView::showAreaCoverage);
 
@@ -148,6 +157,7 @@ void PlanView::rebuildAll() {
     for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
         rebuild(kind);
     m_background->present(m_document.site().background);
+    showBoundary();
     frameSite();
 }
 
@@ -258,6 +268,14 @@ void PlanView::showAreaCoverage(int area) {
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));
+}
+
+void PlanView::showBoundary() {
+    QPainterPath path;
+    path.addPolygon(drawnPolygon(m_document.site().boundary));
+    path.closeSubpath();
+    m_boundary->setPath(path);
+    reachSite();
 }
 
 PlanItem* PlanView::itemOf(const ItemRef& ref) const {

@@ -113,6 +113,7 @@ private:
     void showItem(const ItemRef& ref);
     void showFootprints(int camera);
     void showAreaCoverage(int area);
+    void showBoundary();
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
@@ -141,6 +142,7 @@ private:
     std::vector<FootprintItem*> m_footprints;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
+    QGraphicsPathItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
     BandCut m_bandCut;

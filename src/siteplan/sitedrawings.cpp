@@ -72,6 +72,11 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
                   area.name, unit * 9);
     }
+    if (!site.boundary.empty()) {
+        painter.setPen(QPen(QColor::fromRgba(BoundaryColour), unit, Qt::DashDotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(drawnPolygon(site.boundary, toOut));
+    }
     painter.setPen(
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);

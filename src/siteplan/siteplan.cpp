@@ -265,6 +265,9 @@ void SitePlan::connectActions() {
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
                     std::make_unique<AreaTool>(*m_view, [this](Points p) { addArea(p); }));
+    m_view->addTool(a.addBoundary, std::make_unique<BoundaryTool>(*m_view, [this](Points p) {
+                        m_undo->push(new SetBoundaryCommand(m_document, p, tr("Draw boundary")));
+                    }));
     m_view->addTool(a.setScale, std::make_unique<ScaleTool>(
                                     *m_view, [this](Points p) { m_background->setScale(p); }));
 }

@@ -51,6 +51,7 @@ public:
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;
+    QAction* addBoundary;
     QAction* loadBackground;
     QAction* setScale;
     QAction* zoomToFit;

@@ -28,20 +28,22 @@ bool near(double a, double b) {
 class CountingGeometry : public PlanGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
-                              const std::vector<SiteWall>& walls) const override {
+                              const std::vector<SiteWall>& walls,
+                              const std::vector<PlanPoint>& boundary) const override {
         ++cameras;
-        return PlanGeometry::footprint(camera, levels, walls);
+        return PlanGeometry::footprint(camera, levels, walls, boundary);
     }
     std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
                                             const LevelSet& levels,
-                                            const std::vector<SiteWall>& walls) const override {
+                                            const std::vector<SiteWall>& walls,
+                                            const std::vector<PlanPoint>& boundary) const override {
         cameras += static_cast<int>(all.size());
-        return PlanGeometry::footprints(all, levels, walls);
+        return PlanGeometry::footprints(all, levels, walls, boundary);
     }
-    AreaCoverage areaCoverage(const SiteArea& area,
-                              const std::vector<CameraFootprint>& all) const override {
+    AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& all,
+                              const std::vector<PlanPoint>& boundary) const override {
         ++areas;
-        return PlanGeometry::areaCoverage(area, all);
+        return PlanGeometry::areaCoverage(area, all, boundary);
     }
     mutable int cameras = 0;
     mutable int areas = 0;
@@ -290,6 +292,7 @@ private slots:
         QTest::newRow("add a camera that does not see the door") << 4 << 1 << 0;
         QTest::newRow("remove the camera that sees the door") << 5 << 0 << 1;
         QTest::newRow("remove a camera that does not") << 6 << 0 << 0;
+        QTest::newRow("draw a boundary") << 7 << 3 << 1;
     }
     void coverageFollowsTheDocument() {
         QFETCH(int, change);
@@ -323,6 +326,9 @@ private slots:
         case 4:
             document.insertItem({ItemKind::Camera, 3}, test::entranceCamera());
             break;
+        case 7:
+            document.setBoundary({{-5, -5}, {1.5, -5}, {1.5, 5}, {-5, 5}});
+            break;
         default:
             document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});
         }
@@ -333,9 +339,10 @@ private slots:
         const Site& now = document.site();
         std::vector<CameraFootprint> all;
         for (const SiteCamera& camera : now.cameras)
-            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls));
+            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls, now.boundary));
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
-        QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
+        QCOMPARE(coverage.coverage(0),
+                 PlanGeometry().areaCoverage(now.areas[0], all, now.boundary));
     }
 
     // Fields from the calculator and coverage window, unreadable ones at default; a camera shown in

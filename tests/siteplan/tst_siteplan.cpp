@@ -608,6 +608,12 @@ private slots:
         QTest::newRow("area") << u"AddArea, 0 8, 5 8, 5 12, double"_s << u"Area 1 3"_s << false;
         QTest::newRow("area, two corners") << u"AddArea, 0 8, 5 8, double"_s << u""_s << true;
         QTest::newRow("area, tool off") << u"AddArea, 0 8, 5 8, 5 12, AddArea"_s << u""_s << false;
+        // A boundary drawn again replaces the first in one undo step.
+        QTest::newRow("boundary") << u"AddBoundary, 0 8, 5 8, 5 12, double"_s
+                                  << u"Boundary 3, undone 0"_s << false;
+        QTest::newRow("boundary drawn again")
+            << u"AddBoundary, 0 8, 5 8, 5 12, double, AddBoundary, -1 -1, 6 -1, 6 9, 0 9, Enter"_s
+            << u"Boundary 4, undone 3"_s << false;
     }
     void drawingTools() {
         QFETCH(QString, steps);
@@ -632,8 +638,14 @@ private slots:
             made = u"Wall %1"_s.arg(site().walls.back().points.size());
         if (site().areas.size() > sample().areas.size())
             made = u"%1 %2"_s.arg(site().areas.back().name).arg(site().areas.back().points.size());
+        if (!site().boundary.empty()) {
+            made = u"Boundary %1"_s.arg(site().boundary.size());
+            plan().undoStack().undo();
+            made += u", undone %1"_s.arg(site().boundary.size());
+        }
         QCOMPARE(made, added);
-        QCOMPARE(plan().undoStack().count(), int(!added.isEmpty()));
+        // One step each; a boundary drawn again is a second, the first one left after its undo.
+        QCOMPARE(plan().undoStack().count(), int(!added.isEmpty()) + int(!site().boundary.empty()));
         QCOMPARE(action(qPrintable(all.front()))->isChecked(), stillOn);
         const QString hint = child<QLabel>("ModeHint")->text();
         QCOMPARE(hint.contains(all.front().mid(3).toLower() + u"'s corners"_s), stillOn);
