@@ -107,7 +107,7 @@ ScaleBar SiteDeliverables::scaleBar(double pixelsPerMetre, double mostPixels) co
             QLocale().toString(toUnits(metres, m_site.units)) + u' ' + lengthUnit(m_site.units)};
 }
 
-std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {
+std::variant<SvgFrame, QString> SiteDeliverables::svgFrame(int scale) const {
     const QRectF bounds = planBounds();
     // SVG numbers keep six digits, millimetres only within a kilometre of where they count
     // from: the drawing counts from the whole kilometre nearest the site's middle, which its
@@ -117,15 +117,17 @@ std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {
     const QPointF origin(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
     const QRectF box(bounds.left() - origin.x(), origin.y() - bounds.bottom(), bounds.width(),
                      bounds.height());
-    const double width = std::ceil(box.width() * SvgDotsPerMetre);
-    const double height = std::ceil(box.height() * SvgDotsPerMetre);
+    const double dotsPerMetre = SvgDotsPerMillimetre * 1000 / scale;
+    const double width = std::ceil(box.width() * dotsPerMetre);
+    const double height = std::ceil(box.height() * dotsPerMetre);
     if (width > INT_MAX || height > INT_MAX)
-        return tr("the site is too large for a drawing at 1:1");
-    return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan"),
-                    tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
-                       "and y to the south of the plan's point %1 m east, %2 m north")
+        return tr("the site is too large for a drawing at 1:%1").arg(scale);
+    return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan, 1:%1").arg(scale),
+                    tr("Coverage of the site's cameras at 1:%3 on the floor plan, in metres, x to "
+                       "the east and y to the south of the plan's point %1 m east, %2 m north")
                         .arg(origin.x(), 0, 'f', 0)
-                        .arg(origin.y(), 0, 'f', 0)};
+                        .arg(origin.y(), 0, 'f', 0)
+                        .arg(scale)};
 }
 
 } // namespace vistaro

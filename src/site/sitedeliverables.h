@@ -47,7 +47,8 @@ struct ReportTexts {
     QString footer;
 };
 
-// Where the coverage lies in an SVG at 1:1 in millimetres (SvgDotsPerMetre dots a metre).
+// Where the coverage lies in an SVG drawn at a scale, its width and height in millimetres
+// (SvgDotsPerMillimetre dots a millimetre of paper) and its viewBox in metres.
 struct SvgFrame {
     QPointF origin; // the plan's point the drawing counts from, in metres
     QRectF box;     // the viewBox in metres, x to the east and y to the south of `origin`
@@ -55,7 +56,9 @@ struct SvgFrame {
     QString title;
     QString description;
 };
-inline constexpr double SvgDotsPerMetre = 10'000;
+inline constexpr double SvgDotsPerMillimetre = 10;
+// The SVG's scale, 1 to this: a 20 m shop is 200 mm wide on the drawing.
+inline constexpr int SvgScale = 100;
 
 // What the designer hands over says, worked out from the site and what its cameras cover: the
 // schedule, the texts of the report's pages and the figures of the drawings. The windows, the
@@ -95,8 +98,9 @@ public:
     // A bar of 1, 2 or 5 times a power of ten of the site's unit, at most `mostPixels` long on a
     // drawing of `pixelsPerMetre`.
     ScaleBar scaleBar(double pixelsPerMetre, double mostPixels) const;
-    // The SVG's frame round planBounds(); the reason when the site is too large for one.
-    std::variant<SvgFrame, QString> svgFrame() const;
+    // The SVG's frame round planBounds() at 1:`scale`; the reason when the site is too large
+    // for one.
+    std::variant<SvgFrame, QString> svgFrame(int scale = SvgScale) const;
 
 private:
     const Site& m_site;

@@ -168,6 +168,10 @@ std::optional<QRectF> PlanView::backgroundOnPlan() const {
     return QRectF(QPointF(scene.left(), -scene.bottom()), QPointF(scene.right(), -scene.top()));
 }
 
+const BackgroundPicture* PlanView::shownPicture() const {
+    return backgroundOnPlan() ? &m_background->picture() : nullptr;
+}
+
 QRectF PlanView::siteExtent() const {
     const std::optional<QRectF> extent = planExtent(m_document.site(), backgroundOnPlan());
     if (!extent)

@@ -55,6 +55,8 @@ public:
     void zoomToFit();
     // Where the background picture lies on the plan, in metres, while it is shown.
     std::optional<QRectF> backgroundOnPlan() const;
+    // The background picture while it is shown, else none.
+    const BackgroundPicture* shownPicture() const;
 
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);

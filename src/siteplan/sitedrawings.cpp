@@ -5,6 +5,8 @@
 
 #include "camerareport/sitecamerareport.h"
 #include "platform/savefile.h"
+#include "site/plancoordinates.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
 
@@ -24,8 +26,8 @@ const QSizeF PlanPageSize(680, 900);
 constexpr qreal LegendHeight = 70;
 // Line widths and marks in the SVG, in metres: a wall is 15 cm wide on the drawing.
 constexpr qreal SvgUnit = 0.05;
-// The SVG at 1:1 in millimetres: 254 dots an inch is ten a millimetre.
-constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMetre * 0.0254);
+// The SVG's width and height in millimetres: 254 dots an inch is ten a millimetre.
+constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMillimetre * 25.4);
 constexpr int DeadZoneSvgAlpha = 70;
 
 // `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
@@ -224,7 +226,8 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     return drawing;
 }
 
-std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables) {
+std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables,
+                                   const BackgroundPicture* background) {
     const std::variant<SvgFrame, QString> framed = deliverables.svgFrame();
     if (const auto* tooLarge = std::get_if<QString>(&framed))
         return SaveFailure{path, *tooLarge}.message();
@@ -244,6 +247,17 @@ std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& 
         QColor deadZone = QColor::fromRgba(DeadZoneColour);
         deadZone.setAlpha(DeadZoneSvgAlpha);
         const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
+        const std::optional<SiteBackground>& placed = deliverables.site().background;
+        if (background && placed) {
+            // From the picture's pixels (y down) to the plan, as the plan view places it.
+            const double metres = metresPerPixel(*placed);
+            painter.save();
+            painter.setTransform(
+                QTransform(metres, 0, 0, -metres, placed->offset.x, placed->offset.y) * toSvg);
+            painter.setOpacity(placed->opacity);
+            background->paint(painter, background->rect());
+            painter.restore();
+        }
         paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
         painter.end();
         return std::nullopt;

@@ -9,7 +9,9 @@
 #include "platform/savefile.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
+#include "site/planextent.h"
 #include "site/sitepaths.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/sitedrawings.h"
 
 #include <QAction>
@@ -22,9 +24,9 @@ namespace vistaro {
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
                          const SiteCoverage& coverage, std::function<QString()> siteFile,
-                         std::function<std::optional<QRectF>()> backgroundOnPlan)
+                         std::function<const BackgroundPicture*()> shownPicture)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)), m_backgroundOnPlan(std::move(backgroundOnPlan)) {
+      m_siteFile(std::move(siteFile)), m_shownPicture(std::move(shownPicture)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
@@ -68,8 +70,12 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 }
 
 SiteDeliverables SiteExports::deliverables() const {
-    return SiteDeliverables(m_document.site(), m_coverage,
-                            m_backgroundOnPlan ? m_backgroundOnPlan() : std::nullopt);
+    const Site& site = m_document.site();
+    const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
+    return SiteDeliverables(site, m_coverage,
+                            picture && site.background
+                                ? std::optional(backgroundOnPlan(*site.background, picture->rect()))
+                                : std::nullopt);
 }
 
 QList<ReportDocument> SiteExports::reportPages() const {
@@ -106,7 +112,8 @@ bool SiteExports::exportDxf() {
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
-    return !path.isEmpty() && done(saveSiteSvg(path, deliverables()));
+    return !path.isEmpty() &&
+           done(saveSiteSvg(path, deliverables(), m_shownPicture ? m_shownPicture() : nullptr));
 }
 
 } // namespace vistaro

@@ -9,16 +9,16 @@
 #include "site/sitedocument.h"
 
 #include <QObject>
-#include <QRectF>
 #include <QString>
 #include <functional>
-#include <optional>
 
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace vistaro {
+
+class BackgroundPicture;
 
 // The site plan's deliverables as actions of its window: the report as PDF or on a printer, the
 // schedule as CSV, and the coverage as DXF or SVG, each asked for through the Dialogs in use.
@@ -27,11 +27,11 @@ class SiteExports : public QObject {
 
 public:
     // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
-    // name and folder the files proposed take; `backgroundOnPlan` where the background picture
-    // lies on the plan while it is shown, which the drawings frame.
+    // name and folder the files proposed take; `shownPicture` the background picture while the
+    // plan shows it, which the drawings frame and the SVG holds.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
                 std::function<QString()> siteFile,
-                std::function<std::optional<QRectF>()> backgroundOnPlan = {});
+                std::function<const BackgroundPicture*()> shownPicture = {});
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
@@ -59,7 +59,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     std::function<QString()> m_siteFile;
-    std::function<std::optional<QRectF>()> m_backgroundOnPlan;
+    std::function<const BackgroundPicture*()> m_shownPicture;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;
     QAction* m_schedule = nullptr;

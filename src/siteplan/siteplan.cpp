@@ -67,7 +67,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
-        [this] { return m_view->backgroundOnPlan(); });
+        [this] { return m_view->shownPicture(); });
     m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);

@@ -6,6 +6,7 @@
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
 #include "siteplan/areatablemodel.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
@@ -313,6 +314,58 @@ private slots:
         const SiteDeliverables pictured(plan.document.site(), plan.coverage,
                                         QRectF(-10, -5, 40, 20));
         QCOMPARE(pictured.planBounds(), QRectF(-14, -9, 48, 28));
+    }
+
+    // The shop's SVG at 1:100 frames it and 2 m round it: 24 x 16 m, 240 x 160 mm; over a plan
+    // picture (0.05 m a pixel, its top left corner at (0, 12)) embedded, which widens the frame
+    // when it is wider than the walls: 40 x 24 m, 4 m round it, 480 x 320 mm.
+    void svgAtScale_data() {
+        QTest::addColumn<QSize>("picture"); // in pixels; empty for none
+        QTest::addColumn<QString>("size");
+        QTest::newRow("shop") << QSize() << u"240mm 160mm"_s;
+        QTest::newRow("shop on its plan") << QSize(400, 240) << u"240mm 160mm"_s;
+        QTest::newRow("shop on a wider plan") << QSize(800, 480) << u"480mm 320mm"_s;
+    }
+
+    void svgAtScale() {
+        QFETCH(QSize, picture);
+        QFETCH(QString, size);
+        Site site = test::shopWithOpenDoor();
+        site.background.emplace().file = u"plan.png"_s;
+        site.background->scale = BackgroundScale{{0, 0}, {100, 0}, 5};
+        site.background->offset = {0, 12};
+        Plan plan(site);
+        QImage image(picture.isEmpty() ? QSize(1, 1) : picture, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const BackgroundPicture shown(image);
+        SiteExports exports(
+            plan.window, plan.document, plan.coverage, [] { return QString(); },
+            [&]() { return picture.isEmpty() ? nullptr : &shown; });
+        const QTemporaryDir folder;
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, folder.filePath(u"shop.svg"_s));
+        QVERIFY(exports.exportSvg());
+        QFile file(folder.filePath(u"shop.svg"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString written;
+        QString title;
+        int images = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"svg")
+                written =
+                    xml.attributes().value(u"width"_s) + u' ' + xml.attributes().value(u"height"_s);
+            else if (xml.name() == u"title")
+                title = xml.readElementText();
+            else if (xml.name() == u"image")
+                ++images;
+        }
+        QVERIFY(!xml.hasError());
+        QCOMPARE(written, size);
+        QVERIFY2(title.contains(u"1:100"_s), qPrintable(title));
+        QCOMPARE(images, int(!picture.isEmpty()));
     }
 
     // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km
