@@ -49,7 +49,13 @@ QRectF boundsOf(const plane::Region& region) {
     return box;
 }
 
-PlanCoverage::PlanCoverage(const std::vector<SiteWall>& walls) : m_walls(segmentsOf(walls)) {}
+PlanCoverage::PlanCoverage(const std::vector<SiteWall>& walls,
+                           const std::vector<PlanPoint>& boundary)
+    : m_walls(segmentsOf(walls)), m_boundary(regionOf(boundary)) {}
+
+void PlanCoverage::setBoundary(const std::vector<PlanPoint>& boundary) {
+    m_boundary = regionOf(boundary);
+}
 
 void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
     m_walls = plane::WallIndex(segmentsOf(walls));
@@ -77,6 +83,14 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
     std::vector<plane::SeenPiece> seen = m_geometry.visibleParts(
         {{camera.position.x, camera.position.y}, camera.panDeg * std::numbers::pi / 180}, field,
         pieces, m_walls);
+    if (!m_boundary.empty())
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            seen[i].region = m_geometry.intersect(seen[i].region, m_boundary);
+            seen[i].area = m_geometry.area(seen[i].region);
+            seen[i].probeSeen = seen[i].probeSeen && i < footprint.bands.size() &&
+                                m_geometry.covers(m_boundary, {footprint.bands[i].middle.x,
+                                                               footprint.bands[i].middle.y});
+        }
     cover.deadZone = std::move(seen.back().region);
     for (std::size_t i = 0; i < footprint.bands.size(); ++i) {
         const FieldBand& band = footprint.bands[i];
@@ -103,7 +117,9 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
 AreaCover PlanCoverage::area(const SiteArea& area,
                              const std::vector<const CameraCover*>& covers) const {
     AreaCover result;
-    const plane::Region surface = regionOf(area.points);
+    const plane::Region surface = m_boundary.empty()
+                                      ? regionOf(area.points)
+                                      : m_geometry.intersect(regionOf(area.points), m_boundary);
     const QRectF box = boundsOf(surface);
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;

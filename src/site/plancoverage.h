@@ -39,15 +39,20 @@ struct AreaCover {
 };
 
 // Works out the plan's coverage with the walls indexed once: a camera dragged over the plan is
-// worked out again alone, and the areas from the cameras' covers as they stand.
+// worked out again alone, and the areas from the cameras' covers as they stand. A site boundary
+// cuts both: what lies outside it is neither covered nor asked for.
 class PlanCoverage {
 public:
-    explicit PlanCoverage(const std::vector<SiteWall>& walls = {});
+    explicit PlanCoverage(const std::vector<SiteWall>& walls = {},
+                          const std::vector<PlanPoint>& boundary = {});
 
     void setWalls(const std::vector<SiteWall>& walls);
+    // Empty for none.
+    void setBoundary(const std::vector<PlanPoint>& boundary);
 
     CameraCover camera(const SiteCamera& camera, const LevelSet& levels) const;
-    // The part of `area` that at least one of `covers` covers at the area's level or better.
+    // The part of `area` within the boundary that at least one of `covers` covers at the area's
+    // level or better; its share is of that part of the area.
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.
     double surface(const plane::Region& region) const { return m_geometry.area(region); }
@@ -55,6 +60,7 @@ public:
 private:
     plane::Geometry m_geometry;
     plane::WallIndex m_walls;
+    plane::Region m_boundary; // empty for none
 };
 
 // A polygon of the plan as the geometry takes it.

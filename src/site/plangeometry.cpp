@@ -48,23 +48,30 @@ PlanShape shapeOf(const plane::Region& region) {
     return shape;
 }
 
-void PlanGeometry::useWalls(const std::vector<SiteWall>& walls) const {
+void PlanGeometry::useSite(const std::vector<SiteWall>& walls,
+                           const std::vector<PlanPoint>& boundary) const {
     if (walls != m_walls) {
         m_coverage.setWalls(walls);
         m_walls = walls;
     }
+    if (boundary != m_boundary) {
+        m_coverage.setBoundary(boundary);
+        m_boundary = boundary;
+    }
 }
 
 CameraFootprint PlanGeometry::footprint(const SiteCamera& camera, const LevelSet& levels,
-                                        const std::vector<SiteWall>& walls) const {
-    useWalls(walls);
+                                        const std::vector<SiteWall>& walls,
+                                        const std::vector<PlanPoint>& boundary) const {
+    useSite(walls, boundary);
     return footprintWith(m_coverage, camera, levels);
 }
 
-std::vector<CameraFootprint> PlanGeometry::footprints(const std::vector<SiteCamera>& cameras,
-                                                      const LevelSet& levels,
-                                                      const std::vector<SiteWall>& walls) const {
-    useWalls(walls);
+std::vector<CameraFootprint>
+PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
+                         const std::vector<SiteWall>& walls,
+                         const std::vector<PlanPoint>& boundary) const {
+    useSite(walls, boundary);
     // Every core takes every n-th camera, so that crowded and empty parts of the plan share out
     // evenly. A worker has a GEOS context and a wall index of its own (made in about a
     // millisecond): the workers share nothing but what they read. A few cameras are not worth a
@@ -82,14 +89,16 @@ std::vector<CameraFootprint> PlanGeometry::footprints(const std::vector<SiteCame
     {
         std::vector<std::jthread> helpers;
         for (std::size_t first = 1; first < workers; ++first)
-            helpers.emplace_back([&, first] { work(PlanCoverage(walls), first); });
+            helpers.emplace_back([&, first] { work(PlanCoverage(walls, boundary), first); });
         work(m_coverage, 0);
     }
     return result;
 }
 
 AreaCoverage PlanGeometry::areaCoverage(const SiteArea& area,
-                                        const std::vector<CameraFootprint>& footprints) const {
+                                        const std::vector<CameraFootprint>& footprints,
+                                        const std::vector<PlanPoint>& boundary) const {
+    useSite(m_walls, boundary);
     std::vector<const CameraCover*> covers;
     covers.reserve(footprints.size());
     for (const CameraFootprint& footprint : footprints)

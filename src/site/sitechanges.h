@@ -82,6 +82,25 @@ private:
     std::optional<SiteBackground> m_after;
 };
 
+// The site's boundary is drawn, replacing the one before, moved or taken away.
+class BoundaryChange {
+public:
+    BoundaryChange(const SiteDocument& document, std::vector<PlanPoint> after)
+        : m_before(document.site().boundary), m_after(std::move(after)) {}
+
+    void apply(SiteDocument& document) const { document.setBoundary(m_after); }
+    void revert(SiteDocument& document) const { document.setBoundary(m_before); }
+    // This change then `next` as one.
+    bool absorb(const BoundaryChange& next) {
+        m_after = next.m_after;
+        return true;
+    }
+
+private:
+    std::vector<PlanPoint> m_before;
+    std::vector<PlanPoint> m_after;
+};
+
 // The site's level set changes, its cameras and areas carried into it (withLevelSet).
 class LevelSetChange {
 public:

@@ -11,6 +11,7 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
                            QObject* parent)
     : QObject(parent), m_document(document), m_geometry(geometry) {
     connect(&document, &SiteDocument::siteReset, this, &SiteCoverage::recomputeAll);
+    connect(&document, &SiteDocument::boundaryChanged, this, &SiteCoverage::recomputeAll);
     connect(&document, &SiteDocument::itemChanged, this, &SiteCoverage::itemChanged);
     connect(&document, &SiteDocument::itemInserted, this,
             [this](const ItemRef& ref) { itemCountChanged(ref, true); });
@@ -22,17 +23,19 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
 CameraFootprint SiteCoverage::footprintOf(int camera) const {
     const Site& site = m_document.site();
     return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.levelSet,
-                                site.walls);
+                                site.walls, site.boundary);
 }
 
 SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
-    const SiteArea& shape = m_document.site().areas.at(static_cast<std::size_t>(area));
-    return {m_geometry.areaCoverage(shape, m_footprints), m_geometry.surface(shape.points)};
+    const Site& site = m_document.site();
+    const SiteArea& shape = site.areas.at(static_cast<std::size_t>(area));
+    return {m_geometry.areaCoverage(shape, m_footprints, site.boundary),
+            m_geometry.surface(shape.points)};
 }
 
 void SiteCoverage::recomputeAll() {
     const Site& site = m_document.site();
-    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls);
+    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls, site.boundary);
     m_areas.clear();
     for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
         m_areas.push_back(figuresOf(i));

@@ -13,9 +13,9 @@
 namespace vistaro {
 
 // What every camera of the document covers and how much of each area is covered, kept up to
-// date as the document changes: a camera that moves is worked out again alone, a wall that
-// changes brings every camera again, and the areas follow the cameras: those that a camera
-// reaches, before or after it changed.
+// date as the document changes: a camera that moves is worked out again alone, a wall or the
+// boundary that changes brings every camera again, and the areas follow the cameras: those that a
+// camera reaches, before or after it changed.
 class SiteCoverage : public QObject {
     Q_OBJECT
 

@@ -6,6 +6,7 @@
 #include "optics/coverageformat.h"
 #include "optics/units.h"
 #include "platform/csvfile.h"
+#include "site/planextent.h"
 #include "site/planfigures.h"
 
 #include <algorithm>
@@ -13,6 +14,16 @@
 #include <cmath>
 
 namespace vistaro {
+
+SiteDeliverables::SiteDeliverables(const Site& site, const SiteCoverage& coverage,
+                                   const std::optional<QRectF>& background)
+    : m_site(site), m_coverage(coverage), m_extent(planExtent(site, background)) {
+    BandCut cut;
+    cut.setLimit(bandLimit(site, m_extent));
+    m_drawn.reserve(static_cast<std::size_t>(coverage.cameraCount()));
+    for (int i = 0; i < coverage.cameraCount(); ++i)
+        m_drawn.push_back(cut.cut(coverage.footprint(i)));
+}
 
 ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
     const Units units = m_site.units;
@@ -67,34 +78,13 @@ ReportTexts SiteDeliverables::reportTexts(const QDate& date) {
 }
 
 QRectF SiteDeliverables::planBounds() const {
-    double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
-    const auto take = [&](const PlanPoint& p) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        bottom = std::min(bottom, p.y);
-        top = std::max(top, p.y);
-    };
-    for (const SiteCamera& camera : m_site.cameras)
-        take(camera.position);
-    for (const SiteWall& wall : m_site.walls)
-        std::for_each(wall.points.begin(), wall.points.end(), take);
-    for (const SiteArea& area : m_site.areas)
-        std::for_each(area.points.begin(), area.points.end(), take);
-    for (int i = 0; i < m_coverage.cameraCount(); ++i)
-        for (const LevelBand& band : m_coverage.footprint(i).bands)
-            for (const std::vector<PlanPoint>& ring : band.shape.rings)
-                std::for_each(ring.begin(), ring.end(), take);
-    if (!(left <= right && bottom <= top))
-        return QRectF(-5, -5, 10, 10);
-    const double margin = std::max({right - left, top - bottom, 1.0}) * 0.03;
-    return QRectF(QPointF(left, bottom), QPointF(right, top))
-        .adjusted(-margin, -margin, margin, margin);
+    return m_extent ? withBandMargin(*m_extent) : QRectF(-5, -5, 10, 10);
 }
 
 std::vector<const PlanShape*> SiteDeliverables::bandsAt(Level level) const {
     std::vector<const PlanShape*> shapes;
-    for (int i = 0; i < m_coverage.cameraCount(); ++i)
-        for (const LevelBand& band : m_coverage.footprint(i).bands)
+    for (const CameraFootprint& footprint : m_drawn)
+        for (const LevelBand& band : footprint.bands)
             if (band.level == level)
                 shapes.push_back(&band.shape);
     return shapes;
@@ -117,7 +107,7 @@ ScaleBar SiteDeliverables::scaleBar(double pixelsPerMetre, double mostPixels) co
             QLocale().toString(toUnits(metres, m_site.units)) + u' ' + lengthUnit(m_site.units)};
 }
 
-std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {
+std::variant<SvgFrame, QString> SiteDeliverables::svgFrame(int scale) const {
     const QRectF bounds = planBounds();
     // SVG numbers keep six digits, millimetres only within a kilometre of where they count
     // from: the drawing counts from the whole kilometre nearest the site's middle, which its
@@ -127,15 +117,17 @@ std::variant<SvgFrame, QString> SiteDeliverables::svgFrame() const {
     const QPointF origin(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
     const QRectF box(bounds.left() - origin.x(), origin.y() - bounds.bottom(), bounds.width(),
                      bounds.height());
-    const double width = std::ceil(box.width() * SvgDotsPerMetre);
-    const double height = std::ceil(box.height() * SvgDotsPerMetre);
+    const double dotsPerMetre = SvgDotsPerMillimetre * 1000 / scale;
+    const double width = std::ceil(box.width() * dotsPerMetre);
+    const double height = std::ceil(box.height() * dotsPerMetre);
     if (width > INT_MAX || height > INT_MAX)
-        return tr("the site is too large for a drawing at 1:1");
-    return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan"),
-                    tr("Coverage of the site's cameras, in metres at 1:1, x to the east "
-                       "and y to the south of the plan's point %1 m east, %2 m north")
+        return tr("the site is too large for a drawing at 1:%1").arg(scale);
+    return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan, 1:%1").arg(scale),
+                    tr("Coverage of the site's cameras at 1:%3 on the floor plan, in metres, x to "
+                       "the east and y to the south of the plan's point %1 m east, %2 m north")
                         .arg(origin.x(), 0, 'f', 0)
-                        .arg(origin.y(), 0, 'f', 0)};
+                        .arg(origin.y(), 0, 'f', 0)
+                        .arg(scale)};
 }
 
 } // namespace vistaro

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QRectF>
 #include <QSize>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -46,7 +47,8 @@ struct ReportTexts {
     QString footer;
 };
 
-// Where the coverage lies in an SVG at 1:1 in millimetres (SvgDotsPerMetre dots a metre).
+// Where the coverage lies in an SVG drawn at a scale, its width and height in millimetres
+// (SvgDotsPerMillimetre dots a millimetre of paper) and its viewBox in metres.
 struct SvgFrame {
     QPointF origin; // the plan's point the drawing counts from, in metres
     QRectF box;     // the viewBox in metres, x to the east and y to the south of `origin`
@@ -54,7 +56,9 @@ struct SvgFrame {
     QString title;
     QString description;
 };
-inline constexpr double SvgDotsPerMetre = 10'000;
+inline constexpr double SvgDotsPerMillimetre = 10;
+// The SVG's scale, 1 to this: a 20 m shop is 200 mm wide on the drawing.
+inline constexpr int SvgScale = 100;
 
 // What the designer hands over says, worked out from the site and what its cameras cover: the
 // schedule, the texts of the report's pages and the figures of the drawings. The windows, the
@@ -64,8 +68,9 @@ class SiteDeliverables {
 
 public:
     // `coverage` holds the cameras and areas of `site`, in its order. Both must outlive this.
-    SiteDeliverables(const Site& site, const SiteCoverage& coverage)
-        : m_site(site), m_coverage(coverage) {}
+    // `background`: where the background picture lies on the plan (planExtent), when shown.
+    SiteDeliverables(const Site& site, const SiteCoverage& coverage,
+                     const std::optional<QRectF>& background = std::nullopt);
 
     const Site& site() const { return m_site; }
     const SiteCoverage& coverage() const { return m_coverage; }
@@ -79,21 +84,29 @@ public:
     QByteArray scheduleCsv() const;
 
     static ReportTexts reportTexts(const QDate& date);
-    // The smallest rectangle of the plan holding everything drawn, in metres; a square of 10 m
-    // round the origin for an empty site.
+    // The plan's extent with the margin its bands are cut at, in metres; a square of 10 m round
+    // the origin for an empty site.
     QRectF planBounds() const;
-    // The bands of every camera where `level` is the best level met, in the cameras' order.
+    // The bands of every camera where `level` is the best level met, in the cameras' order, cut
+    // as drawn (BandCut).
     std::vector<const PlanShape*> bandsAt(Level level) const;
+    // The camera's footprint cut as drawn.
+    const CameraFootprint& drawnFootprint(int camera) const {
+        return m_drawn.at(static_cast<std::size_t>(camera));
+    }
     std::vector<LegendEntry> legend() const;
     // A bar of 1, 2 or 5 times a power of ten of the site's unit, at most `mostPixels` long on a
     // drawing of `pixelsPerMetre`.
     ScaleBar scaleBar(double pixelsPerMetre, double mostPixels) const;
-    // The SVG's frame round planBounds(); the reason when the site is too large for one.
-    std::variant<SvgFrame, QString> svgFrame() const;
+    // The SVG's frame round planBounds() at 1:`scale`; the reason when the site is too large
+    // for one.
+    std::variant<SvgFrame, QString> svgFrame(int scale = SvgScale) const;
 
 private:
     const Site& m_site;
     const SiteCoverage& m_coverage;
+    std::optional<QRectF> m_extent;
+    std::vector<CameraFootprint> m_drawn;
 };
 
 } // namespace vistaro

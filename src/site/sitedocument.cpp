@@ -122,4 +122,11 @@ void SiteDocument::setBackground(const std::optional<SiteBackground>& background
     emit backgroundChanged();
 }
 
+void SiteDocument::setBoundary(const std::vector<PlanPoint>& boundary) {
+    if (!boundary.empty() && boundary.size() < 3)
+        return;
+    m_site.boundary = boundary;
+    emit boundaryChanged();
+}
+
 } // namespace vistaro

@@ -57,6 +57,8 @@ public:
     void insertItem(const ItemRef& ref, const SiteItem& item);
     void removeItem(const ItemRef& ref);
     void setBackground(const std::optional<SiteBackground>& background);
+    // Empty for none; otherwise three points or more.
+    void setBoundary(const std::vector<PlanPoint>& boundary);
 
 signals:
     void siteReset();
@@ -64,6 +66,7 @@ signals:
     void itemInserted(vistaro::ItemRef ref);
     void itemRemoved(vistaro::ItemRef ref);
     void backgroundChanged();
+    void boundaryChanged();
 
 private:
     Site m_site;

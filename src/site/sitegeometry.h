@@ -62,16 +62,21 @@ class SiteGeometry {
 public:
     virtual ~SiteGeometry() = default;
 
-    // What `camera` sees at the levels of `levels`, clipped by `walls`.
+    // What `camera` sees at the levels of `levels`, clipped by `walls` and cut at the site's
+    // `boundary` (none when empty).
     virtual CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
-                                      const std::vector<SiteWall>& walls) const = 0;
+                                      const std::vector<SiteWall>& walls,
+                                      const std::vector<PlanPoint>& boundary = {}) const = 0;
     // What each camera sees, as footprint() gives for each, in the cameras' order.
-    virtual std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& cameras,
-                                                    const LevelSet& levels,
-                                                    const std::vector<SiteWall>& walls) const = 0;
-    // The part of `area` that at least one footprint covers at the area's level or better.
+    virtual std::vector<CameraFootprint>
+    footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
+               const std::vector<SiteWall>& walls,
+               const std::vector<PlanPoint>& boundary = {}) const = 0;
+    // The part of `area` within `boundary` that at least one footprint covers at the area's
+    // level or better.
     virtual AreaCoverage areaCoverage(const SiteArea& area,
-                                      const std::vector<CameraFootprint>& footprints) const = 0;
+                                      const std::vector<CameraFootprint>& footprints,
+                                      const std::vector<PlanPoint>& boundary = {}) const = 0;
     // The surface of a closed polygon, in m².
     virtual double surface(const std::vector<PlanPoint>& polygon) const = 0;
 

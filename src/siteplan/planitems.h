@@ -228,6 +228,7 @@ public:
 
     void showPicture(const BackgroundPicture& picture);
     void present(const std::optional<SiteBackground>& background);
+    const BackgroundPicture& picture() const { return m_picture; }
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

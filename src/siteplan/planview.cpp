@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
+#include "siteplan/plancolours.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
@@ -40,11 +41,6 @@ constexpr int ItemPixmapsKiB = 64 * 1024;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
-
-// A point's rectangle in the scene, for rectangles round several points.
-QRectF at(const PlanPoint& point) {
-    return QRectF(toScene(point), QSizeF(1e-9, 1e-9));
-}
 
 } // namespace
 
@@ -130,8 +126,8 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
-      m_snapMark(new SnapMark) {
+      m_draft(new QGraphicsPathItem), m_boundary(new QGraphicsPathItem),
+      m_scaleBar(new ScaleBarOverlay(this)), m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -161,6 +157,12 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
+    QPen boundary(QColor::fromRgba(BoundaryColour), 2, Qt::DashDotLine);
+    boundary.setCosmetic(true);
+    m_boundary->setPen(boundary);
+    m_boundary->setZValue(AreaLayer);
+    m_boundary->setAcceptedMouseButtons(Qt::NoButton);
+    m_scene->addItem(m_boundary);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, [this] {
@@ -181,6 +183,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
         m_background->present(m_document.site().background);
         reachSite();
     });
+    connect(&document, &SiteDocument::boundaryChanged, this, &PlanView::showBoundary);
     connect(&coverage, &SiteCoverage::cameraCoverageChanged, this, &PlanView::showFootprints);
     connect(&coverage, &SiteCoverage::areaCoverageChanged, this, &PlanView::showAreaCoverage);
 
@@ -210,21 +213,46 @@ void PlanView::rebuildAll() {
     for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
         rebuild(kind);
     m_background->present(m_document.site().background);
+    showBoundary();
     frameSite();
 }
 
+std::optional<QRectF> PlanView::backgroundOnPlan() const {
+    const QRectF scene = m_background->sceneBoundingRect();
+    if (!m_background->isVisible() || scene.isEmpty())
+        return std::nullopt;
+    return QRectF(QPointF(scene.left(), -scene.bottom()), QPointF(scene.right(), -scene.top()));
+}
+
+const BackgroundPicture* PlanView::shownPicture() const {
+    return backgroundOnPlan() ? &m_background->picture() : nullptr;
+}
+
 QRectF PlanView::siteExtent() const {
-    QRectF bounds;
-    const Site& site = m_document.site();
-    for (const SiteCamera& camera : site.cameras)
-        bounds |= at(camera.position);
-    for (const auto* kind : {&m_walls, &m_areas})
-        for (PlanItem* item : *kind)
-            for (const PlanPoint& point : static_cast<PolyItem*>(item)->points())
-                bounds |= at(point);
-    if (m_background->isVisible())
-        bounds |= m_background->sceneBoundingRect();
-    return bounds;
+    const std::optional<QRectF> extent = planExtent(m_document.site(), backgroundOnPlan());
+    if (!extent)
+        return {};
+    // A plan of one point still has a place to frame.
+    return QRectF(QPointF(extent->left(), -extent->bottom()),
+                  QPointF(extent->right(), -extent->top()))
+        .adjusted(0, 0, 1e-9, 1e-9);
+}
+
+void PlanView::followBandLimit() {
+    const std::optional<QRectF> limit =
+        bandLimit(m_document.site(), planExtent(m_document.site(), backgroundOnPlan()));
+    if (limit == m_bandCut.limit())
+        return;
+    const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
+    std::vector<bool> whole;
+    for (int i = 0; i < count; ++i)
+        whole.push_back(m_bandCut.keepsWhole(m_coverage.footprint(i)));
+    m_bandCut.setLimit(limit);
+    for (int i = 0; i < count; ++i) {
+        const CameraFootprint& footprint = m_coverage.footprint(i);
+        if (!whole[static_cast<std::size_t>(i)] || !m_bandCut.keepsWhole(footprint))
+            m_footprints[static_cast<std::size_t>(i)]->present(m_bandCut.cut(footprint));
+    }
 }
 
 void PlanView::frameSite() {
@@ -237,6 +265,7 @@ void PlanView::frameSite() {
 }
 
 void PlanView::reachSite() {
+    followBandLimit();
     const QRectF extent = siteExtent();
     if (extent.isValid())
         m_scene->setSceneRect(m_scene->sceneRect() |
@@ -266,7 +295,7 @@ void PlanView::rebuild(ItemKind kind) {
         if (kind == ItemKind::Camera) {
             items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
             m_footprints.push_back(new FootprintItem(m_layers, m_document.site().levelSet));
-            m_footprints.back()->present(m_coverage.footprint(i));
+            m_footprints.back()->present(m_bandCut.cut(m_coverage.footprint(i)));
             m_scene->addItem(m_footprints.back());
         } else {
             items.push_back(new PolyItem(ref, item, m_edits, *this, m_document.site().levelSet));
@@ -289,7 +318,8 @@ void PlanView::showFootprints(int camera) {
     const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
     for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
-            m_footprints[static_cast<std::size_t>(i)]->present(m_coverage.footprint(i));
+            m_footprints[static_cast<std::size_t>(i)]->present(
+                m_bandCut.cut(m_coverage.footprint(i)));
     if (camera < 0)
         m_mapWhole = true;
     else
@@ -324,6 +354,14 @@ void PlanView::showAreaCoverage(int area) {
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));
+}
+
+void PlanView::showBoundary() {
+    QPainterPath path;
+    path.addPolygon(drawnPolygon(m_document.site().boundary));
+    path.closeSubpath();
+    m_boundary->setPath(path);
+    reachSite();
 }
 
 PlanItem* PlanView::itemOf(const ItemRef& ref) const {
@@ -434,8 +472,6 @@ void PlanView::zoomToFit() {
     if (m_fitWhenShown)
         return;
     QRectF bounds = siteExtent();
-    for (FootprintItem* footprint : m_footprints)
-        bounds |= footprint->boundingRect();
     if (bounds.width() < 1 && bounds.height() < 1)
         bounds = QRectF(bounds.center(), QSizeF()) +
                  QMarginsF(EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres, EmptyPlanMetres);

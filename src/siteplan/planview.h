@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "site/planextent.h"
 #include "site/sitecoverage.h"
 #include "site/sitedocument.h"
 #include "site/snapping.h"
@@ -68,8 +69,12 @@ public:
     PlanPoint centre() const;
     // Around the centre of the view.
     void zoomBy(double factor);
-    // Shows everything on the plan; an empty plan shows the ground around its origin.
+    // Shows the plan's extent (planExtent); an empty plan shows the ground around its origin.
     void zoomToFit();
+    // Where the background picture lies on the plan, in metres, while it is shown.
+    std::optional<QRectF> backgroundOnPlan() const;
+    // The background picture while it is shown, else none.
+    const BackgroundPicture* shownPicture() const;
 
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);
@@ -137,11 +142,14 @@ private:
     // since it was last shown: many changes in a row make one.
     void showCoverageMap();
     void showAreaCoverage(int area);
+    void showBoundary();
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
-    // The background, the walls, the areas and the cameras, in scene coordinates.
+    // The plan's extent (planExtent) in scene coordinates; a null rectangle for an empty plan.
     QRectF siteExtent() const;
+    // The bands cut afresh where the plan's extent moved their limit.
+    void followBandLimit();
     // The scene round the site, the view's pixels counted from its middle.
     void frameSite();
     // The scene grown to keep the site and the ground round it after an edit.
@@ -169,8 +177,10 @@ private:
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     std::vector<PlanPoint> m_draftPoints;
+    QGraphicsPathItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
+    BandCut m_bandCut;
     // The walls indexed for snapping, all of them or all but one, built when first asked for.
     struct Snapper {
         std::optional<int> without;

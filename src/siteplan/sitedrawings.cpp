@@ -5,6 +5,8 @@
 
 #include "camerareport/sitecamerareport.h"
 #include "platform/savefile.h"
+#include "site/plancoordinates.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
 
@@ -24,8 +26,8 @@ const QSizeF PlanPageSize(680, 900);
 constexpr qreal LegendHeight = 70;
 // Line widths and marks in the SVG, in metres: a wall is 15 cm wide on the drawing.
 constexpr qreal SvgUnit = 0.05;
-// The SVG at 1:1 in millimetres: 254 dots an inch is ten a millimetre.
-constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMetre * 0.0254);
+// The SVG's width and height in millimetres: 254 dots an inch is ten a millimetre.
+constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMillimetre * 25.4);
 constexpr int DeadZoneSvgAlpha = 70;
 
 // `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
@@ -58,7 +60,7 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
-        painter.drawPath(drawnPath(coverage.footprint(i).deadZone, toOut));
+        painter.drawPath(drawnPath(deliverables.drawnFootprint(i).deadZone, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
         const SiteArea& area = site.areas[i];
         painter.setPen(Qt::NoPen);
@@ -71,6 +73,11 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
         if (!area.points.empty())
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
                   area.name, unit * 9);
+    }
+    if (!site.boundary.empty()) {
+        painter.setPen(QPen(QColor::fromRgba(BoundaryColour), unit, Qt::DashDotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(drawnPolygon(site.boundary, toOut));
     }
     painter.setPen(
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -219,7 +226,8 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     return drawing;
 }
 
-std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables) {
+std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables,
+                                   const BackgroundPicture* background) {
     const std::variant<SvgFrame, QString> framed = deliverables.svgFrame();
     if (const auto* tooLarge = std::get_if<QString>(&framed))
         return SaveFailure{path, *tooLarge}.message();
@@ -239,6 +247,17 @@ std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& 
         QColor deadZone = QColor::fromRgba(DeadZoneColour);
         deadZone.setAlpha(DeadZoneSvgAlpha);
         const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
+        const std::optional<SiteBackground>& placed = deliverables.site().background;
+        if (background && placed) {
+            // From the picture's pixels (y down) to the plan, as the plan view places it.
+            const double metres = metresPerPixel(*placed);
+            painter.save();
+            painter.setTransform(
+                QTransform(metres, 0, 0, -metres, placed->offset.x, placed->offset.y) * toSvg);
+            painter.setOpacity(placed->opacity);
+            background->paint(painter, background->rect());
+            painter.restore();
+        }
         paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
         painter.end();
         return std::nullopt;

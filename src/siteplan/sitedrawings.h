@@ -16,6 +16,8 @@ class QPainter;
 
 namespace vistaro {
 
+class BackgroundPicture;
+
 // What SiteDeliverables works out, drawn: the plan and the report's pages, the coverage as DXF
 // or as SVG at true scale in metres.
 
@@ -29,8 +31,11 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
 // The drawing for the architect: walls, areas, camera marks and a layer a level.
 DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables);
 
-// The same as SVG in metres (its viewBox too, north up) at 1:1, a group a level's bands.
-// Whole or nothing; on failure a message naming the file.
-std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables);
+// The same as SVG at 1:100 (its width and height in millimetres, its viewBox in metres, north
+// up), a group a level's bands, over `background` (the site's picture as the plan shows it,
+// embedded; a DXF drawing as lines) when given. Whole or nothing; on failure a message naming
+// the file.
+std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables,
+                                   const BackgroundPicture* background = nullptr);
 
 } // namespace vistaro

@@ -9,7 +9,9 @@
 #include "platform/savefile.h"
 #include "report/reportfiles.h"
 #include "report/reportpage.h"
+#include "site/planextent.h"
 #include "site/sitepaths.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/sitedrawings.h"
 
 #include <QAction>
@@ -21,9 +23,10 @@
 namespace vistaro {
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
-                         const SiteCoverage& coverage, std::function<QString()> siteFile)
+                         const SiteCoverage& coverage, std::function<QString()> siteFile,
+                         std::function<const BackgroundPicture*()> shownPicture)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)) {
+      m_siteFile(std::move(siteFile)), m_shownPicture(std::move(shownPicture)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
@@ -66,8 +69,17 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
     return !failure;
 }
 
+SiteDeliverables SiteExports::deliverables() const {
+    const Site& site = m_document.site();
+    const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
+    return SiteDeliverables(site, m_coverage,
+                            picture && site.background
+                                ? std::optional(backgroundOnPlan(*site.background, picture->rect()))
+                                : std::nullopt);
+}
+
 QList<ReportDocument> SiteExports::reportPages() const {
-    return siteReport(SiteDeliverables(m_document.site(), m_coverage), QDate::currentDate());
+    return siteReport(deliverables(), QDate::currentDate());
 }
 
 bool SiteExports::exportReport() {
@@ -88,22 +100,20 @@ bool SiteExports::printReport() {
 bool SiteExports::exportSchedule() {
     const QString path =
         pick(tr("Export the schedule"), tr("CSV files (*.csv)"), QStringLiteral("csv"));
-    return !path.isEmpty() &&
-           done(CsvFile::save(path, SiteDeliverables(m_document.site(), m_coverage).scheduleCsv()));
+    return !path.isEmpty() && done(CsvFile::save(path, deliverables().scheduleCsv()));
 }
 
 bool SiteExports::exportDxf() {
     const QString path =
         pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
-    return !path.isEmpty() &&
-           done(saveDxf(path, dxfCoverageOf(SiteDeliverables(m_document.site(), m_coverage))));
+    return !path.isEmpty() && done(saveDxf(path, dxfCoverageOf(deliverables())));
 }
 
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
     return !path.isEmpty() &&
-           done(saveSiteSvg(path, SiteDeliverables(m_document.site(), m_coverage)));
+           done(saveSiteSvg(path, deliverables(), m_shownPicture ? m_shownPicture() : nullptr));
 }
 
 } // namespace vistaro

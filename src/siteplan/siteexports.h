@@ -5,6 +5,7 @@
 
 #include "report/reportdocument.h"
 #include "site/sitecoverage.h"
+#include "site/sitedeliverables.h"
 #include "site/sitedocument.h"
 
 #include <QObject>
@@ -17,6 +18,8 @@ class QWidget;
 
 namespace vistaro {
 
+class BackgroundPicture;
+
 // The site plan's deliverables as actions of its window: the report as PDF or on a printer, the
 // schedule as CSV, and the coverage as DXF or SVG, each asked for through the Dialogs in use.
 class SiteExports : public QObject {
@@ -24,9 +27,11 @@ class SiteExports : public QObject {
 
 public:
     // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
-    // name and folder the files proposed take.
+    // name and folder the files proposed take; `shownPicture` the background picture while the
+    // plan shows it, which the drawings frame and the SVG holds.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
-                std::function<QString()> siteFile);
+                std::function<QString()> siteFile,
+                std::function<const BackgroundPicture*()> shownPicture = {});
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
@@ -44,6 +49,7 @@ private:
     // The file picked for `suffix`, with the suffix added when the user left it off; empty when
     // cancelled.
     QString pick(const QString& caption, const QString& filter, const QString& suffix) const;
+    SiteDeliverables deliverables() const;
     // The report of the site on show, as of today.
     QList<ReportDocument> reportPages() const;
     // Shows `failure`, if any; true when there was none.
@@ -53,6 +59,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     std::function<QString()> m_siteFile;
+    std::function<const BackgroundPicture*()> m_shownPicture;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;
     QAction* m_schedule = nullptr;

@@ -76,8 +76,9 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_actions = new SitePlanActions(*this, m_document, settings);
     connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
-    m_exports =
-        new SiteExports(*this, m_document, *m_coverage, [this] { return m_files->fileName(); });
+    m_exports = new SiteExports(
+        *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
+        [this] { return m_view->shownPicture(); });
     m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);
@@ -301,6 +302,9 @@ void SitePlan::connectActions() {
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
                     std::make_unique<AreaTool>(*m_view, [this](Points p) { addArea(p); }));
+    m_view->addTool(a.addBoundary, std::make_unique<BoundaryTool>(*m_view, [this](Points p) {
+                        m_undo->push(new SetBoundaryCommand(m_document, p, tr("Draw boundary")));
+                    }));
     m_view->addTool(a.setScale, std::make_unique<ScaleTool>(
                                     *m_view, [this](Points p) { m_background->setScale(p); }));
 }

@@ -55,6 +55,7 @@ public:
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;
+    QAction* addBoundary;
     QAction* loadBackground;
     QAction* setScale;
     QAction* zoomToFit;

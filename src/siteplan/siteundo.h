@@ -69,6 +69,13 @@ public:
         : SiteCommand(document, BackgroundChange(document, std::move(after)), text, gesture) {}
 };
 
+class SetBoundaryCommand : public SiteCommand<BoundaryChange, 3> {
+public:
+    SetBoundaryCommand(SiteDocument& document, std::vector<PlanPoint> after, const QString& text,
+                       int gesture = 0)
+        : SiteCommand(document, BoundaryChange(document, std::move(after)), text, gesture) {}
+};
+
 class SetLevelSetCommand : public SiteCommand<LevelSetChange, -1> {
 public:
     SetLevelSetCommand(SiteDocument& document, const LevelSet& after, const QString& text)

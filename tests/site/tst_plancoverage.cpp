@@ -249,6 +249,44 @@ private slots:
         QCOMPARE(map.metAreaM2(2), identifiedM2);
         QCOMPARE(map.metAreaM2(0), detectedM2);
         QCOMPARE(paintedAt(map, point.x(), point.y()), painted);
+    // A boundary x <= edge cuts the example camera's view (identified from 3.554859 m) and a
+    // 10 x 10 m area at x 0 to 10, whose share is of its part inside: covered over x 0 to `east`.
+    void boundaryCuts_data() {
+        QTest::addColumn<double>("edge");
+        QTest::addColumn<double>("identified");
+        QTest::addColumn<double>("east");
+        QTest::addColumn<QVariant>("share");
+        QTest::newRow("beyond everything")
+            << 100.0 << field(Near, Identification) << 20.0 << QVariant(1.0);
+        QTest::newRow("through the area: 50 m² asked, all covered")
+            << 5.0 << field(Near, 5) << 20.0 << QVariant(1.0);
+        QTest::newRow("half of the inside covered")
+            << 5.0 << field(Near, 5) << 2.5 << QVariant(0.5);
+        QTest::newRow("before the field") << 2.0 << 0.0 << 20.0 << QVariant(1.0);
+        QTest::newRow("west of the area: none asked") << -1.0 << 0.0 << 20.0 << QVariant();
+    }
+
+    void boundaryCuts() {
+        QFETCH(double, edge);
+        QFETCH(double, identified);
+        QFETCH(double, east);
+        QFETCH(QVariant, share);
+        const PlanCoverage coverage({}, {{-50, -50}, {edge, -50}, {edge, 50}, {-50, 50}});
+        const CameraCover seen = coverage.camera(test::entranceCamera(), enLevels());
+        QVERIFY2(qAbs(seen.areaAtLevelM2 - identified) < 1e-3,
+                 qPrintable(QString::number(seen.areaAtLevelM2)));
+        for (const plane::Region& band : seen.bands)
+            QVERIFY(band.empty() || boundsOf(band).right() <= edge + 1e-9);
+        CameraCover band;
+        band.bands = {regionOf({{0, -1}, {east, -1}, {east, 11}, {0, 11}})};
+        band.reach = {boundsOf(band.bands.front())};
+        const std::optional<double> got =
+            coverage
+                .area({QStringLiteral("Yard"), 0, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}}, {&band})
+                .coveredShare;
+        QCOMPARE(got.has_value(), share.isValid());
+        if (got)
+            QVERIFY2(qAbs(*got - share.toDouble()) < 1e-9, qPrintable(QString::number(*got)));
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/newcamera.h"
 #include "site/plancoordinates.h"
+#include "site/planextent.h"
 #include "site/plangeometry.h"
 #include "site/sitecoverage.h"
 #include "site/sitepaths.h"
@@ -28,20 +29,22 @@ bool near(double a, double b) {
 class CountingGeometry : public PlanGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
-                              const std::vector<SiteWall>& walls) const override {
+                              const std::vector<SiteWall>& walls,
+                              const std::vector<PlanPoint>& boundary) const override {
         ++cameras;
-        return PlanGeometry::footprint(camera, levels, walls);
+        return PlanGeometry::footprint(camera, levels, walls, boundary);
     }
     std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
                                             const LevelSet& levels,
-                                            const std::vector<SiteWall>& walls) const override {
+                                            const std::vector<SiteWall>& walls,
+                                            const std::vector<PlanPoint>& boundary) const override {
         cameras += static_cast<int>(all.size());
-        return PlanGeometry::footprints(all, levels, walls);
+        return PlanGeometry::footprints(all, levels, walls, boundary);
     }
-    AreaCoverage areaCoverage(const SiteArea& area,
-                              const std::vector<CameraFootprint>& all) const override {
+    AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& all,
+                              const std::vector<PlanPoint>& boundary) const override {
         ++areas;
-        return PlanGeometry::areaCoverage(area, all);
+        return PlanGeometry::areaCoverage(area, all, boundary);
     }
     mutable int cameras = 0;
     mutable int areas = 0;
@@ -208,6 +211,52 @@ private slots:
         QCOMPARE(panTowards({1, 1}, {1 + x, 1 + y}), pan);
     }
 
+    // The extent takes what is drawn and placed, never the bands; the bands' limit is 2 m round it,
+    // a tenth of its larger side beyond 20 m, none with a boundary (it cuts the coverage itself).
+    void planExtent_data() {
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<QRectF>("picture"); // in its pixels; empty for none
+        QTest::addColumn<QVariant>("extent");
+        QTest::addColumn<QVariant>("limit");
+        const Site shop = test::shopWithOpenDoor();
+        QTest::newRow("nothing") << Site() << QRectF() << QVariant() << QVariant();
+        Site alone;
+        alone.cameras = {test::entranceCamera()};
+        alone.cameras[0].position = {3, 4};
+        QTest::newRow("one camera")
+            << alone << QRectF() << QVariant(QRectF(3, 4, 0, 0)) << QVariant(QRectF(1, 2, 4, 4));
+        QTest::newRow("shop, fan out of the door")
+            << shop << QRectF() << QVariant(QRectF(0, 0, 20, 12))
+            << QVariant(QRectF(-2, -2, 24, 16));
+        // 800 x 640 px at 12.5 m a 400 px from (0, 0): x 0 to 25, y 0 to -20 (south).
+        QTest::newRow("example on its picture")
+            << test::exampleSite() << QRectF(0, 0, 800, 640) << QVariant(QRectF(0, -20, 25, 30))
+            << QVariant(QRectF(-3, -23, 31, 36));
+        Site yard;
+        yard.walls = {SiteWall{{{-50, 0}, {50, 0}, {50, 40}}}};
+        yard.areas = {SiteArea{u"Gate"_s, 0, {{0, 0}, {1, -10}, {2, 0}}}};
+        QTest::newRow("yard 100 x 50 m") << yard << QRectF() << QVariant(QRectF(-50, -10, 100, 50))
+                                         << QVariant(QRectF(-60, -20, 120, 70));
+        Site bounded = shop;
+        bounded.boundary = {{-5, -5}, {40, -5}, {40, 20}};
+        QTest::newRow("boundary beyond the walls")
+            << bounded << QRectF() << QVariant(QRectF(-5, -5, 45, 25)) << QVariant();
+    }
+
+    void planExtent() {
+        QFETCH(Site, site);
+        QFETCH(QRectF, picture);
+        QFETCH(QVariant, extent);
+        QFETCH(QVariant, limit);
+        const std::optional<QRectF> placed =
+            picture.isEmpty() ? std::nullopt
+                              : std::optional(backgroundOnPlan(*site.background, picture));
+        const std::optional<QRectF> found = vistaro::planExtent(site, placed);
+        QCOMPARE(found ? QVariant(*found) : QVariant(), extent);
+        const std::optional<QRectF> cut = bandLimit(site, found);
+        QCOMPARE(cut ? QVariant(*cut) : QVariant(), limit);
+    }
+
     // Setting the scale keeps the first point where it lies on the plan.
     void backgroundScale() {
         SiteBackground background;
@@ -303,6 +352,7 @@ private slots:
         QTest::newRow("add a camera that does not see the door") << 4 << 1 << 0;
         QTest::newRow("remove the camera that sees the door") << 5 << 0 << 1;
         QTest::newRow("remove a camera that does not") << 6 << 0 << 0;
+        QTest::newRow("draw a boundary") << 7 << 3 << 1;
     }
     void coverageFollowsTheDocument() {
         QFETCH(int, change);
@@ -336,6 +386,9 @@ private slots:
         case 4:
             document.insertItem({ItemKind::Camera, 3}, test::entranceCamera());
             break;
+        case 7:
+            document.setBoundary({{-5, -5}, {1.5, -5}, {1.5, 5}, {-5, 5}});
+            break;
         default:
             document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});
         }
@@ -346,9 +399,10 @@ private slots:
         const Site& now = document.site();
         std::vector<CameraFootprint> all;
         for (const SiteCamera& camera : now.cameras)
-            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls));
+            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls, now.boundary));
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
-        QCOMPARE(coverage.coverage(0), PlanGeometry().areaCoverage(now.areas[0], all));
+        QCOMPARE(coverage.coverage(0),
+                 PlanGeometry().areaCoverage(now.areas[0], all, now.boundary));
     }
 
     // Fields from the calculator and coverage window, unreadable ones at default; a camera shown in

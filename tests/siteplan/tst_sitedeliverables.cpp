@@ -6,6 +6,7 @@
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
 #include "siteplan/areatablemodel.h"
+#include "siteplan/backgroundpicture.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteexports.h"
@@ -268,19 +269,103 @@ private slots:
         }
         QVERIFY(!xml.hasError());
 
-        // All drawn, 3 % margin of the larger side, y negated: band to x = 4, corner (-10, -10).
-        const QStringList box = viewBox.split(u' ');
-        QCOMPARE(box.size(), 4);
-        const double margin =
-            (box[2].toDouble() - box[3].toDouble() > 0 ? box[2] : box[3]).toDouble() / 1.06 * 0.03;
-        QVERIFY(qAbs(box[0].toDouble() - (-10 - margin)) < 1e-3);
-        QVERIFY(qAbs(box[1].toDouble() + box[3].toDouble() - (10 + margin)) < 1e-3);
+        // Extent x -10..4, y -10..4 (the areas' corner, the wall), 2 m round it; y negated.
+        QCOMPARE(viewBox, u"-12 -6 18 18"_s);
 
         QCOMPARE(identification.size(), 1);
         QCOMPARE(band.level, EnIdentification);
         const PlanPoint corner = band.shape.rings.front().front();
         QVERIFY2(identification.front().contains(u"M%1,%2"_s.arg(corner.x).arg(-corner.y).left(6)),
                  qPrintable(identification.front()));
+    }
+
+    // Shop 20 x 12 m, its camera's bands ~100 m out through the door: the drawings frame the
+    // shop and 2 m round it (a tenth of 20 m is less); the bands drawn end there, the camera's
+    // figures are those of its whole view.
+    void extentLeavesTheFanOut() {
+        const Site site = test::shopWithOpenDoor();
+        const Plan plan(site);
+        const CameraFootprint& whole = plan.coverage.footprint(0);
+        QVERIFY(whole.cover.reach.front().right() > 80);
+        const SiteDeliverables deliverables = plan.deliverables();
+        const QRectF bounds = deliverables.planBounds();
+        QCOMPARE(bounds, QRectF(-2, -2, 24, 16));
+        double east = -INFINITY;
+        for (Level level = 0; level < site.levelSet.size(); ++level)
+            for (const PlanShape* band : deliverables.bandsAt(level))
+                for (const std::vector<PlanPoint>& ring : band->rings)
+                    for (const PlanPoint& point : ring) {
+                        QVERIFY(bounds.adjusted(-1e-9, -1e-9, 1e-9, 1e-9)
+                                    .contains(QPointF(point.x, point.y)));
+                        east = std::max(east, point.x);
+                    }
+        QVERIFY(near(east, 22));
+        const PlanGeometry alone;
+        for (Level level = 0; level < site.levelSet.size(); ++level)
+            QCOMPARE(
+                plan.coverage.areaAtLevel(0, level),
+                alone.footprint(site.cameras[0], site.levelSet, site.walls).areaAtLevel(level));
+        QCOMPARE(deliverables.cameraSchedule(QLocale::c()).rows.front().last(),
+                 cameraRowTexts(site.cameras[0], site.levelSet, whole.areaAtLevel(EnIdentification),
+                                site.units, QLocale::c())
+                     .areaAtLevel);
+
+        // A background placed wider than the walls widens the frame: 40 m, 4 m round it.
+        const SiteDeliverables pictured(plan.document.site(), plan.coverage,
+                                        QRectF(-10, -5, 40, 20));
+        QCOMPARE(pictured.planBounds(), QRectF(-14, -9, 48, 28));
+    }
+
+    // The shop's SVG at 1:100 frames it and 2 m round it: 24 x 16 m, 240 x 160 mm; over a plan
+    // picture (0.05 m a pixel, its top left corner at (0, 12)) embedded, which widens the frame
+    // when it is wider than the walls: 40 x 24 m, 4 m round it, 480 x 320 mm.
+    void svgAtScale_data() {
+        QTest::addColumn<QSize>("picture"); // in pixels; empty for none
+        QTest::addColumn<QString>("size");
+        QTest::newRow("shop") << QSize() << u"240mm 160mm"_s;
+        QTest::newRow("shop on its plan") << QSize(400, 240) << u"240mm 160mm"_s;
+        QTest::newRow("shop on a wider plan") << QSize(800, 480) << u"480mm 320mm"_s;
+    }
+
+    void svgAtScale() {
+        QFETCH(QSize, picture);
+        QFETCH(QString, size);
+        Site site = test::shopWithOpenDoor();
+        site.background.emplace().file = u"plan.png"_s;
+        site.background->scale = BackgroundScale{{0, 0}, {100, 0}, 5};
+        site.background->offset = {0, 12};
+        Plan plan(site);
+        QImage image(picture.isEmpty() ? QSize(1, 1) : picture, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const BackgroundPicture shown(image);
+        SiteExports exports(
+            plan.window, plan.document, plan.coverage, [] { return QString(); },
+            [&]() { return picture.isEmpty() ? nullptr : &shown; });
+        const QTemporaryDir folder;
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, folder.filePath(u"shop.svg"_s));
+        QVERIFY(exports.exportSvg());
+        QFile file(folder.filePath(u"shop.svg"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString written;
+        QString title;
+        int images = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"svg")
+                written =
+                    xml.attributes().value(u"width"_s) + u' ' + xml.attributes().value(u"height"_s);
+            else if (xml.name() == u"title")
+                title = xml.readElementText();
+            else if (xml.name() == u"image")
+                ++images;
+        }
+        QVERIFY(!xml.hasError());
+        QCOMPARE(written, size);
+        QVERIFY2(title.contains(u"1:100"_s), qPrintable(title));
+        QCOMPARE(images, int(!picture.isEmpty()));
     }
 
     // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km

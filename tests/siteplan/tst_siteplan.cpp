@@ -669,6 +669,12 @@ private slots:
         QTest::newRow("area") << u"AddArea, 0 8, 5 8, 5 12, double"_s << u"Area 1 3"_s << false;
         QTest::newRow("area, two corners") << u"AddArea, 0 8, 5 8, double"_s << u""_s << true;
         QTest::newRow("area, tool off") << u"AddArea, 0 8, 5 8, 5 12, AddArea"_s << u""_s << false;
+        // A boundary drawn again replaces the first in one undo step.
+        QTest::newRow("boundary") << u"AddBoundary, 0 8, 5 8, 5 12, double"_s
+                                  << u"Boundary 3, undone 0"_s << false;
+        QTest::newRow("boundary drawn again")
+            << u"AddBoundary, 0 8, 5 8, 5 12, double, AddBoundary, -1 -1, 6 -1, 6 9, 0 9, Enter"_s
+            << u"Boundary 4, undone 3"_s << false;
     }
     void drawingTools() {
         QFETCH(QString, steps);
@@ -693,8 +699,14 @@ private slots:
             made = u"Wall %1"_s.arg(site().walls.back().points.size());
         if (site().areas.size() > sample().areas.size())
             made = u"%1 %2"_s.arg(site().areas.back().name).arg(site().areas.back().points.size());
+        if (!site().boundary.empty()) {
+            made = u"Boundary %1"_s.arg(site().boundary.size());
+            plan().undoStack().undo();
+            made += u", undone %1"_s.arg(site().boundary.size());
+        }
         QCOMPARE(made, added);
-        QCOMPARE(plan().undoStack().count(), int(!added.isEmpty()));
+        // One step each; a boundary drawn again is a second, the first one left after its undo.
+        QCOMPARE(plan().undoStack().count(), int(!added.isEmpty()) + int(!site().boundary.empty()));
         QCOMPARE(action(qPrintable(all.front()))->isChecked(), stillOn);
         const QString hint = child<QLabel>("ModeHint")->text();
         QCOMPARE(hint.contains(all.front().mid(3).toLower() + u"'s corners"_s), stillOn);
@@ -980,6 +992,11 @@ private slots:
             QVERIFY(shown.contains(at(point)));
         // The wall's end is the plan's corner (the fields reach east and north of the cameras).
         QVERIFY(!shown.adjusted(100, 100, -100, -100).contains(at({-200, -100})));
+        // The shop is framed, not its camera's fan 100 m out through the door.
+        open(test::shopWithOpenDoor());
+        action("ZoomToFit")->trigger();
+        QVERIFY(shown.contains(at({0, 0})) && shown.contains(at({20, 12})));
+        QVERIFY(!shown.contains(at({30, 6})));
 
         const std::vector<PlanPoint> gate{{500'000.25, 5'000'000.25},
                                           {500'000.75, 5'000'000.25},

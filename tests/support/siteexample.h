@@ -35,4 +35,18 @@ inline Site exampleSite() {
     return site;
 }
 
+// A 20 x 12 m shop with a 2 m door in its east wall (y 5 to 7); the example camera in its middle
+// looks out through the door, its bands running about 100 m east. An area by the till.
+inline Site shopWithOpenDoor() {
+    Site site;
+    SiteCamera door = entranceCamera();
+    door.name = QStringLiteral("Door");
+    door.position = {10, 6};
+    site.cameras = {door};
+    site.walls = {SiteWall{{{20, 7}, {20, 12}, {0, 12}, {0, 0}, {20, 0}, {20, 5}}}};
+    site.areas = {
+        SiteArea{QStringLiteral("Till"), EnIdentification, {{2, 2}, {6, 2}, {6, 5}, {2, 5}}}};
+    return site;
+}
+
 } // namespace vistaro::test

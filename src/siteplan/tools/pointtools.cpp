@@ -94,6 +94,11 @@ QString AreaTool::hint() const {
     return PlanTool::tr("Click the area's corners; double-click or Enter closes it, Esc cancels.");
 }
 
+QString BoundaryTool::hint() const {
+    return PlanTool::tr("Click the corners of the site's boundary, which replaces the one "
+                        "before; double-click or Enter closes it, Esc cancels.");
+}
+
 QString ScaleTool::hint() const {
     return PlanTool::tr("Click two points of the background whose distance you know; Esc cancels.");
 }

@@ -56,6 +56,13 @@ public:
     QString hint() const override;
 };
 
+// The site boundary's corners.
+class BoundaryTool : public PointsTool {
+public:
+    BoundaryTool(PlanView& view, Drawn drawn) : PointsTool(view, 3, 0, std::move(drawn)) {}
+    QString hint() const override;
+};
+
 // Two points of the background whose distance the user knows.
 class ScaleTool : public PointsTool {
 public:
