@@ -122,4 +122,9 @@ void SiteDocument::setBackground(const std::optional<SiteBackground>& background
     emit backgroundChanged();
 }
 
+void SiteDocument::setProperties(const SiteProperties& properties) {
+    m_site.properties = properties;
+    emit propertiesChanged();
+}
+
 } // namespace vistaro

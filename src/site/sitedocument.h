@@ -57,6 +57,7 @@ public:
     void insertItem(const ItemRef& ref, const SiteItem& item);
     void removeItem(const ItemRef& ref);
     void setBackground(const std::optional<SiteBackground>& background);
+    void setProperties(const SiteProperties& properties);
 
 signals:
     void siteReset();
@@ -64,6 +65,7 @@ signals:
     void itemInserted(vistaro::ItemRef ref);
     void itemRemoved(vistaro::ItemRef ref);
     void backgroundChanged();
+    void propertiesChanged();
 
 private:
     Site m_site;

@@ -17,6 +17,7 @@
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
+#include "siteplan/sitepropertiesdialog.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
 #include "siteplan/tools/pointtools.h"
@@ -248,6 +249,7 @@ void SitePlan::connectActions() {
     connect(a.save, &QAction::triggered, m_files.get(), &SiteFileController::save);
     connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
+    connect(a.editProperties, &QAction::triggered, this, &SitePlan::editProperties);
     connect(a.deleteSelection, &QAction::triggered, this, &SitePlan::deleteSelection);
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
     connect(a.addCamera, &QAction::triggered, this, &SitePlan::addCamera);
@@ -375,6 +377,15 @@ void SitePlan::nudge(double dx, double dy) {
                                         tr("Move")));
     m_undo->endMacro();
     m_view->select(refs);
+}
+
+void SitePlan::editProperties() {
+    SitePropertiesDialog dialog(m_document.site().properties, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Nothing changed is no step: the site stays unmodified.
+    if (const SiteProperties after = dialog.properties(); after != m_document.site().properties)
+        m_undo->push(new SetPropertiesCommand(m_document, after, tr("Site properties")));
 }
 
 void SitePlan::closeEvent(QCloseEvent* event) {

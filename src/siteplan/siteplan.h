@@ -110,6 +110,8 @@ private:
     void deleteSelection();
     void duplicateSelection();
     void nudge(double dx, double dy);
+    // Asks for the site's properties; a change is one undo step.
+    void editProperties();
     void rememberGeometry() const;
 
     SitePlanHost& m_host;
