@@ -16,14 +16,23 @@
 #include <QDate>
 #include <QMenu>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWidget>
 
 namespace vistaro {
 
+namespace {
+
+// From this many cameras on, the report shows its progress at once.
+constexpr std::size_t ManyCameras = 20;
+
+} // namespace
+
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
-                         const SiteCoverage& coverage, std::function<QString()> siteFile)
+                         const SiteCoverage& coverage, std::function<QString()> siteFile,
+                         std::function<BackgroundPicture()> background)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)) {
+      m_siteFile(std::move(siteFile)), m_background(std::move(background)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
@@ -66,8 +75,26 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
     return !failure;
 }
 
-QList<ReportDocument> SiteExports::reportPages() const {
-    return siteReport(SiteDeliverables(m_document.site(), m_coverage), QDate::currentDate());
+bool SiteExports::paintReportPages(const ReportPainter& paint) const {
+    const Site& site = m_document.site();
+    const QList<ReportDocument> pages =
+        siteReport(SiteDeliverables(site, m_coverage), QDate::currentDate(),
+                   m_background ? m_background() : BackgroundPicture());
+    QProgressDialog progress(tr("Writing the report..."), tr("Cancel"), 0, int(pages.size()),
+                             &m_window);
+    progress.setObjectName(QStringLiteral("ReportProgress"));
+    progress.setWindowTitle(tr("Site report"));
+    progress.setWindowModality(Qt::WindowModal);
+    // A few cameras' report is written before a dialog could be read.
+    if (site.cameras.size() > ManyCameras)
+        progress.setMinimumDuration(0);
+    bool cancelled = false;
+    const std::optional<QString> failure = paint(pages, [&](int page) {
+        progress.setValue(page);
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    });
+    return !cancelled && done(failure);
 }
 
 bool SiteExports::exportReport() {
@@ -75,14 +102,18 @@ bool SiteExports::exportReport() {
         pick(tr("Export the site report"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    return done(saveReportPdf(path, reportPages(), preferredPageSize()));
+    return paintReportPages([&](const QList<ReportDocument>& pages, const PageProgress& progress) {
+        return saveReportPdf(path, pages, preferredPageSize(), progress);
+    });
 }
 
 bool SiteExports::printReport() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     if (!Dialogs::current().setUpPrinter(*printer, &m_window))
         return false;
-    return done(vistaro::printReport(*printer, reportPages()));
+    return paintReportPages([&](const QList<ReportDocument>& pages, const PageProgress& progress) {
+        return vistaro::printReport(*printer, pages, progress);
+    });
 }
 
 bool SiteExports::exportSchedule() {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "report/reportdocument.h"
+#include "report/reportpage.h"
 #include "site/sitecoverage.h"
 #include "site/sitedocument.h"
+#include "siteplan/backgroundpicture.h"
 
 #include <QObject>
 #include <QString>
@@ -24,16 +26,18 @@ class SiteExports : public QObject {
 
 public:
     // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
-    // name and folder the files proposed take.
+    // name and folder the files proposed take, and `background` the floor plan the plan shows.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
-                std::function<QString()> siteFile);
+                std::function<QString()> siteFile,
+                std::function<BackgroundPicture()> background = {});
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
     void retranslate();
 
     // Each asks for its file (or printer) and writes it; false when cancelled or failed, with a
-    // message that names the file.
+    // message that names the file. The report of many cameras shows its progress, and its
+    // Cancel leaves no file.
     bool exportReport();
     bool printReport();
     bool exportSchedule();
@@ -44,8 +48,11 @@ private:
     // The file picked for `suffix`, with the suffix added when the user left it off; empty when
     // cancelled.
     QString pick(const QString& caption, const QString& filter, const QString& suffix) const;
-    // The report of the site on show, as of today.
-    QList<ReportDocument> reportPages() const;
+    // The report of the site on show, as of today, painted by `paint` while a progress dialog
+    // counts its pages; false when cancelled or failed (the failure shown).
+    using ReportPainter = std::function<std::optional<QString>(const QList<ReportDocument>& pages,
+                                                               const PageProgress& progress)>;
+    bool paintReportPages(const ReportPainter& paint) const;
     // Shows `failure`, if any; true when there was none.
     bool done(const std::optional<QString>& failure) const;
 
@@ -53,6 +60,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     std::function<QString()> m_siteFile;
+    std::function<BackgroundPicture()> m_background;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;
     QAction* m_schedule = nullptr;

@@ -14,6 +14,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
+#include "siteplan/planimport.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
@@ -66,8 +67,17 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_actions = new SitePlanActions(*this, m_document, settings);
     connect(m_actions, &SitePlanActions::coverageLayersChanged, this,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
-    m_exports =
-        new SiteExports(*this, m_document, *m_coverage, [this] { return m_files->fileName(); });
+    m_exports = new SiteExports(
+        *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
+        [this] {
+            // The floor plan as the plan shows it, read once and kept.
+            const std::optional<SiteBackground>& background = m_document.site().background;
+            if (!background)
+                return BackgroundPicture();
+            const auto picture = m_background->planImport().picture(*background);
+            const auto* shown = std::get_if<BackgroundPicture>(&picture);
+            return shown ? *shown : BackgroundPicture();
+        });
     m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);

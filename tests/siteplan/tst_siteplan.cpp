@@ -441,10 +441,8 @@ private slots:
         const ReportTable& schedule = report.back().tables.front();
         const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
         const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
-                                                     {CameraColumn::Density, 5},
-                                                     {CameraColumn::Level, 6},
-                                                     {CameraColumn::AreaAtLevel, 7}};
+        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 7},
+                                                     {CameraColumn::Level, 8}};
         for (int row = 0; row < 2; ++row) {
             const auto cell = [&](CameraColumn column) {
                 return table("CameraTable")->model()->index(row, int(column)).data().toString();
@@ -455,7 +453,8 @@ private slots:
                 QCOMPARE(line.value(at), cell(column));
                 QCOMPARE(schedule.rows.value(row).value(at), cell(column));
             }
-            QCOMPARE(test::valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+            // After the cover, the plan and the summary.
+            QCOMPARE(test::valuesOf(report.value(3 + row), u"Pixel density"_s), pages[row]);
         }
 
         // The preview shows the selected camera, the zoom at the same ends, and follows the
