@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <tuple>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -68,21 +69,18 @@ Site shop() {
     site.properties.revision = u"B"_s;
     site.properties.notes = u"Night shift"_s;
     site.walls = {SiteWall{{{-2, -6}, {18, -6}, {18, 6}, {-2, 6}, {-2, -6}}}};
-    SiteCamera till = test::entranceCamera();
-    till.name = u"Till"_s;
-    SiteCamera aisle = till;
-    aisle.name = u"Aisle"_s;
-    aisle.position = {17, 5};
-    aisle.panDeg = 200;
-    SiteCamera door = till;
-    door.name = u"Door"_s;
-    door.position = {17, -5};
-    door.panDeg = 160;
-    site.cameras = {till, aisle, door};
-    site.areas = {
-        SiteArea{u"Till"_s, EnIdentification, {{3, -0.5}, {5, -0.5}, {5, 0.5}, {3, 0.5}}, 0.7},
-        SiteArea{u"Aisle"_s, EnIdentification, {{3, -0.5}, {5, -0.5}, {5, 0.5}, {3, 0.5}}, 0.75},
-        SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    const std::tuple<QString, PlanPoint, double> cameras[] = {
+        {u"Till"_s, {0, 0}, 0}, {u"Aisle"_s, {17, 5}, 200}, {u"Door"_s, {17, -5}, 160}};
+    for (const auto& [name, at, pan] : cameras) {
+        site.cameras.push_back(test::entranceCamera());
+        site.cameras.back().name = name;
+        site.cameras.back().position = at;
+        site.cameras.back().panDeg = pan;
+    }
+    const std::vector<PlanPoint> till{{3, -0.5}, {5, -0.5}, {5, 0.5}, {3, 0.5}};
+    site.areas = {SiteArea{u"Till"_s, EnIdentification, till, 0.7},
+                  SiteArea{u"Aisle"_s, EnIdentification, till, 0.75},
+                  SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
     return site;
 }
 
@@ -124,18 +122,13 @@ private slots:
 
         const QStringList pages = pdfPages(path);
         QCOMPARE(pages.size(), 7);
-        QVERIFY2(pages[0].startsWith(u"Corner shop"_s), qPrintable(pages[0]));
-        QVERIFY(pages[0].contains(u"Ann Lee"_s));
-        QVERIFY(pages[1].contains(u"Identification"_s)); // the legend
-        QVERIFY(pages[1].contains(u"Till"_s));
+        QVERIFY(pages[0].startsWith(u"Corner shop"_s) && pages[0].contains(u"Ann Lee"_s));
+        // The legend, and the scale.
+        QVERIFY(pages[1].contains(u"Identification"_s));
         QVERIFY2(pages[1].contains(u"Scale 1:200 on A4"_s), qPrintable(pages[1]));
         QVERIFY(pages[2].startsWith(u"Summary"_s));
-        QVERIFY(pages[2].contains(u"Areas met"_s));
-        for (int camera = 0; camera < 3; ++camera) {
-            const QString name = plan.document.site().cameras[std::size_t(camera)].name;
-            QVERIFY2(pages[3 + camera].startsWith(name), qPrintable(pages[3 + camera]));
-            QVERIFY(pages[3 + camera].contains(u"Reached at the aim"_s));
-        }
+        for (const int camera : {0, 1, 2})
+            QVERIFY(pages[3 + camera].startsWith(shop().cameras[std::size_t(camera)].name));
         QVERIFY(pages[6].startsWith(u"Schedule"_s));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
             QVERIFY(pages[6].contains(coveredText(plan.coverage.coverage(i).share)));
