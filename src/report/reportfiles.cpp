@@ -43,14 +43,14 @@ std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& 
 }
 
 std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
-                                     const QPageSize& pageSize) {
+                                     const QPageSize& pageSize, const PageProgress& progress) {
     return savePdf(path, pageSize, [&](QPdfWriter& writer) {
         // Screen resolution: the drawings' fonts are sized for it (see paintReport).
         writer.setResolution(96);
         writer.setPageMargins(ReportMargins, QPageLayout::Millimeter);
         if (!documents.isEmpty())
             writer.setTitle(documents.front().title);
-        return paintReport(writer, documents);
+        return paintReport(writer, documents, progress);
     });
 }
 

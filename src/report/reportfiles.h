@@ -4,6 +4,7 @@
 #pragma once
 
 #include "report/reportdocument.h"
+#include "report/reportpage.h"
 
 #include <QImage>
 #include <QPageSize>
@@ -20,9 +21,10 @@ namespace vistaro {
 // file as it was. On failure the result is a message naming the file.
 std::optional<QString> saveReportPdf(const QString& path, const ReportDocument& document,
                                      const QPageSize& pageSize);
-// The documents one after the other in one file, each from a new page.
+// The documents one after the other in one file, each from a new page; stopped by `progress`,
+// no file.
 std::optional<QString> saveReportPdf(const QString& path, const QList<ReportDocument>& documents,
-                                     const QPageSize& pageSize);
+                                     const QPageSize& pageSize, const PageProgress& progress = {});
 std::optional<QString> saveImage(const QString& path, const QImage& image);
 // A PDF of that page size, which `paint` sets up (resolution, margins, title) and draws; false
 // from it leaves no file.

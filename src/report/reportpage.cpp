@@ -169,7 +169,18 @@ public:
         qreal size = 9;
         while (size > 6 && sections(tables, document.sections, size, false) > tables.height() * 0.6)
             size -= 0.5;
-        y += sections(tables, document.sections, size, true);
+        if (sections(tables, document.sections, size, false) <= tables.height()) {
+            y += sections(tables, document.sections, size, true);
+        } else {
+            // Too long for the page even small: each across the page, going on over the next.
+            for (const ReportSection& section : document.sections) {
+                const std::optional<qreal> end =
+                    flow(area, footerTop, y, sectionTable(section), document, footer);
+                if (!end)
+                    return false;
+                y = *end + pt(8);
+            }
+        }
 
         for (const ReportTable& table : document.tables) {
             const std::optional<qreal> end = flow(area, footerTop, y, table, document, footer);
@@ -194,17 +205,33 @@ private:
         return y + pt(12);
     }
 
-    // Each column as wide as its widest cell wants, all scaled together to `width`.
+    // A section as a table: its labels the first column, its values the others; a header line
+    // only when it names its value columns.
+    static ReportTable sectionTable(const ReportSection& section) {
+        ReportTable table{section.heading, {}, {}};
+        if (section.columns.size() > 1)
+            table.columns = QStringList{QString()} + section.columns;
+        for (const ReportRow& row : section.rows)
+            table.rows.append(QStringList{row.label} + row.values);
+        return table;
+    }
+
+    // Each column as wide as its widest cell wants (a cell's widest line, at most the page's
+    // width), all scaled together to `width`.
     QList<qreal> columnWidths(const ReportTable& table, const QFont& rowFont, const QFont& headFont,
                               qreal width) const {
         const QFontMetricsF rows(rowFont, &m_device);
         const QFontMetricsF head(headFont, &m_device);
+        qsizetype columns = table.columns.size();
+        for (const QStringList& row : table.rows)
+            columns = std::max(columns, row.size());
         QList<qreal> widths;
-        for (qsizetype c = 0; c < table.columns.size(); ++c) {
+        for (qsizetype c = 0; c < columns; ++c) {
             // A long header may wrap; a cell keeps to one line where it can.
-            qreal wanted = std::min(head.horizontalAdvance(table.columns[c]), pt(60));
+            qreal wanted = std::min(head.horizontalAdvance(table.columns.value(c)), pt(60));
             for (const QStringList& row : table.rows)
-                wanted = std::max(wanted, rows.horizontalAdvance(row.value(c)));
+                for (const QString& line : row.value(c).split(u'\n'))
+                    wanted = std::max(wanted, std::min(rows.horizontalAdvance(line), width));
             widths << wanted + pt(6);
         }
         qreal sum = 0;
@@ -244,10 +271,15 @@ private:
             m_painter.drawLine(QPointF(area.left(), from + pt(1)),
                                QPointF(area.right(), from + pt(1)));
             from += pt(3);
-            return from + tableRow(area.left(), from, widths, table.columns, headFont, true);
+            return table.columns.isEmpty()
+                       ? from
+                       : from + tableRow(area.left(), from, widths, table.columns, headFont, true);
         };
-        const qreal headHeight = text(area, table.heading, font(10.5, true), false) + pt(3) +
-                                 tableRow(area.left(), 0, widths, table.columns, headFont, false);
+        const qreal headHeight =
+            text(area, table.heading, font(10.5, true), false) + pt(3) +
+            (table.columns.isEmpty()
+                 ? 0
+                 : tableRow(area.left(), 0, widths, table.columns, headFont, false));
         const auto newPage = [&] {
             footer();
             if (!m_device.newPage())
@@ -322,19 +354,27 @@ bool paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
     return paintReport(device, QList<ReportDocument>{document});
 }
 
-bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents) {
+bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents,
+                 const PageProgress& progress) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     Page page(painter, device);
+    const auto going = [&](qsizetype done) {
+        if (!progress || progress(int(done)))
+            return true;
+        if (auto* printer = dynamic_cast<QPrinter*>(&device))
+            printer->abort();
+        return false;
+    };
     for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (i > 0 && !device.newPage())
+        if (!going(i) || (i > 0 && !device.newPage()))
             return false;
         if (!page.document(documents[i]))
             return false;
     }
-    return painter.end();
+    return going(documents.size()) && painter.end();
 }
 
 std::unique_ptr<QPrinter> reportPrinter() {
@@ -345,8 +385,9 @@ std::unique_ptr<QPrinter> reportPrinter() {
     return printer;
 }
 
-std::optional<QString> printReport(QPrinter& printer, const QList<ReportDocument>& documents) {
-    if (paintReport(printer, documents))
+std::optional<QString> printReport(QPrinter& printer, const QList<ReportDocument>& documents,
+                                   const PageProgress& progress) {
+    if (paintReport(printer, documents, progress))
         return std::nullopt;
     return QCoreApplication::translate("Report", "The report could not be printed on \"%1\".")
         .arg(printer.outputFileName().isEmpty()

@@ -114,4 +114,18 @@ private:
     Site m_after;
 };
 
+// Who the site is for and by whom changes: the report's cover says it.
+class PropertiesChange {
+public:
+    PropertiesChange(const SiteDocument& document, SiteProperties after)
+        : m_before(document.site().properties), m_after(std::move(after)) {}
+
+    void apply(SiteDocument& document) const { document.setProperties(m_after); }
+    void revert(SiteDocument& document) const { document.setProperties(m_before); }
+
+private:
+    SiteProperties m_before;
+    SiteProperties m_after;
+};
+
 } // namespace vistaro

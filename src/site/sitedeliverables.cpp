@@ -15,6 +15,8 @@
 
 namespace vistaro {
 
+using namespace Qt::StringLiterals;
+
 SiteDeliverables::SiteDeliverables(const Site& site, const SiteCoverage& coverage,
                                    const std::optional<QRectF>& background)
     : m_site(site), m_coverage(coverage), m_extent(planExtent(site, background)) {
@@ -27,18 +29,27 @@ SiteDeliverables::SiteDeliverables(const Site& site, const SiteCoverage& coverag
 
 ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
     const Units units = m_site.units;
+    const QString length = lengthUnit(units);
+    const auto withDegrees = [](const QString& caption) { return withUnit(caption, u"\u00b0"_s); };
     ScheduleTable table{tr("Cameras"),
-                        {tr("Name"), tr("Lens"), tr("Focal (mm)"), tr("Horizontal angle (\u00b0)"),
-                         tr("Vertical angle (\u00b0)"), FigureCaptions::densityAtAim(units),
-                         tr("Level"), FigureCaptions::areaAtLevel(units)},
+                        {tr("Name"), withUnit(tr("X"), length), withUnit(tr("Y"), length),
+                         withUnit(tr("Height"), length), withDegrees(tr("Pan")),
+                         withDegrees(tr("Tilt")), tr("Lens"), tr("Focal (mm)"), tr("Level wanted"),
+                         tr("Level at aim")},
                         {}};
+    const auto figure = [&](double value, int decimals) {
+        return CoverageText::figure(value, decimals, Rounding::Nearest, locale);
+    };
     for (std::size_t i = 0; i < m_site.cameras.size(); ++i) {
         const SiteCamera& camera = m_site.cameras[i];
         const CameraRowTexts texts =
-            cameraRowTexts(camera, m_site.levelSet, m_coverage.areaAtLevel(int(i), camera.level),
-                           m_site.units, locale);
-        table.rows.append({camera.name, camera.lens, texts.focal, texts.angleH, texts.angleV,
-                           texts.density, texts.level, texts.areaAtLevel});
+            cameraRowTexts(camera, m_site.levelSet, std::nullopt, units, locale);
+        const std::optional<double> tilt = cameraFigures(camera, m_site.levelSet).wide.tiltDeg;
+        table.rows.append({camera.name, figure(toUnits(camera.position.x, units), 2),
+                           figure(toUnits(camera.position.y, units), 2),
+                           figure(toUnits(camera.mountHeightM, units), 2), figure(camera.panDeg, 1),
+                           tilt ? figure(*tilt, 1) : u"-"_s, camera.lens, texts.focal, texts.level,
+                           levelReached(int(i))});
     }
     return table;
 }
@@ -46,17 +57,17 @@ ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
 ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
     ScheduleTable table{
         tr("Areas"),
-        {tr("Name"), tr("Level"), FigureCaptions::area(m_site.units), tr("Covered (%)")},
+        {tr("Name"), tr("Level required"), tr("Required (%)"), tr("Covered (%)"), tr("Met")},
         {}};
     for (std::size_t i = 0; i < m_site.areas.size(); ++i) {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
+        const double share = known ? m_coverage.coverage(int(i)).share : 0;
         table.rows.append(
             {area.name, CoverageText::levelName(m_site.levelSet, area.level),
-             known
-                 ? surfaceText(m_coverage.surface(int(i)), m_site.units, Rounding::Nearest, locale)
-                 : QString(),
-             known ? coveredText(m_coverage.coverage(int(i)).share, locale) : QString()});
+             CoverageText::figure(area.requiredShare * 100, 1, Rounding::Nearest, locale),
+             known ? coveredText(share, locale) : QString(),
+             known ? (areaMet(area, share) ? tr("yes") : tr("no")) : QString()});
     }
     return table;
 }
@@ -77,8 +88,101 @@ ReportTexts SiteDeliverables::reportTexts(const QDate& date) {
                 .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
 }
 
+ScheduleTable SiteDeliverables::cover(const QDate& date) const {
+    const SiteProperties& given = m_site.properties;
+    ScheduleTable table{given.project.isEmpty() ? tr("Site plan") : given.project, {}, {}};
+    const std::pair<QString, QString> lines[] = {
+        {tr("Client"), given.client},
+        {tr("Address"), given.address},
+        {tr("Designer"), given.designer},
+        {tr("Company"), given.company},
+        {tr("Revision"), given.revision},
+        {tr("Date"), QLocale().toString(date, QLocale::LongFormat)},
+        {tr("Cameras"), QLocale().toString(qsizetype(m_site.cameras.size()))},
+        {tr("Areas to cover"), QLocale().toString(qsizetype(m_site.areas.size()))},
+        {tr("Notes"), given.notes}};
+    for (const auto& [label, value] : lines)
+        if (!value.trimmed().isEmpty())
+            table.rows.append({label, value});
+    return table;
+}
+
+ScheduleTable SiteDeliverables::summary(const QLocale& locale) const {
+    ScheduleTable table{tr("Summary"), {}, {}};
+    table.rows.append({tr("Cameras"), locale.toString(qsizetype(m_site.cameras.size()))});
+    QList<QStringList> areas;
+    int met = 0;
+    for (std::size_t i = 0; i < m_site.areas.size() && int(i) < m_coverage.areaCount(); ++i) {
+        const SiteArea& area = m_site.areas[i];
+        const double share = m_coverage.coverage(int(i)).share;
+        const bool passed = areaMet(area, share);
+        met += passed ? 1 : 0;
+        areas.append(
+            {area.name,
+             tr("%1: %2 % covered, %3 % required at %4")
+                 .arg(passed ? tr("Met") : tr("Not met"), coveredText(share, locale),
+                      CoverageText::figure(area.requiredShare * 100, 1, Rounding::Nearest, locale),
+                      CoverageText::levelName(m_site.levelSet, area.level))});
+    }
+    table.rows.append(
+        {tr("Areas met"), tr("%1 of %2").arg(locale.toString(met), locale.toString(areas.size()))});
+    table.rows.append(areas);
+    return table;
+}
+
+QString SiteDeliverables::levelReached(int camera) const {
+    const CameraFigures figures =
+        cameraFigures(m_site.cameras.at(std::size_t(camera)), m_site.levelSet);
+    return CoverageText::levelReached(figures.wide, m_site.levelSet);
+}
+
+QString SiteDeliverables::scaleText(int scale, const QString& paper) {
+    return paper.isEmpty() ? tr("Scale 1:%1").arg(scale)
+                           : tr("Scale 1:%1 on %2").arg(scale).arg(paper);
+}
+
+int planScale(const QSizeF& extentMetres, const QSizeF& paperMm) {
+    // A hair of slack, so that a plan that fits exactly is not pushed to the next scale.
+    const auto fits = [&](double scale) {
+        return extentMetres.width() * 1000 / scale <= paperMm.width() * (1 + 1e-9) &&
+               extentMetres.height() * 1000 / scale <= paperMm.height() * (1 + 1e-9);
+    };
+    for (const int scale : {50, 100, 200, 500})
+        if (fits(scale))
+            return scale;
+    for (int power = 1000; power <= 100'000'000; power *= 10)
+        for (const int step : {1, 2, 5})
+            if (fits(double(power) * step))
+                return power * step;
+    return 0;
+}
+
 QRectF SiteDeliverables::planBounds() const {
     return m_extent ? withBandMargin(*m_extent) : QRectF(-5, -5, 10, 10);
+}
+
+QRectF SiteDeliverables::cameraWindow(int camera) const {
+    const PlanPoint& at = m_site.cameras.at(std::size_t(camera)).position;
+    double left = at.x, right = at.x, bottom = at.y, top = at.y;
+    const auto take = [&](const PlanShape& shape) {
+        for (const std::vector<PlanPoint>& ring : shape.rings)
+            for (const PlanPoint& p : ring) {
+                left = std::min(left, p.x);
+                right = std::max(right, p.x);
+                bottom = std::min(bottom, p.y);
+                top = std::max(top, p.y);
+            }
+    };
+    if (std::size_t(camera) < m_drawn.size()) {
+        const CameraFootprint& footprint = m_drawn[std::size_t(camera)];
+        for (const LevelBand& band : footprint.bands)
+            take(band.shape);
+        take(footprint.deadZone);
+    }
+    // Enough room round a small footprint for the camera's name and the walls beside it.
+    const double margin = std::max(2.0, std::max(right - left, top - bottom) * 0.1);
+    return QRectF(QPointF(left, bottom), QPointF(right, top))
+        .adjusted(-margin, -margin, margin, margin);
 }
 
 std::vector<const PlanShape*> SiteDeliverables::bandsAt(Level level) const {

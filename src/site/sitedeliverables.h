@@ -75,18 +75,28 @@ public:
     const Site& site() const { return m_site; }
     const SiteCoverage& coverage() const { return m_coverage; }
 
-    // The schedule: a row a camera (name, lens, focal length, angles, density at aim, level,
-    // area at level) and a row an area (name, level, area, covered share), numbers as `locale`
-    // writes them, in the site's units.
+    // The schedule: a row a camera (name, position, mounting height, pan, tilt, lens, focal
+    // length, the level wanted and the level reached at its aim) and a row an area (name, level,
+    // required share, covered share, met), numbers as `locale` writes them, in the site's units.
     ScheduleTable cameraSchedule(const QLocale& locale) const;
     ScheduleTable areaSchedule(const QLocale& locale) const;
     // Both tables, the areas' after a blank line, with the rules of CsvFile and a decimal point.
     QByteArray scheduleCsv() const;
 
     static ReportTexts reportTexts(const QDate& date);
+    // The cover's lines as label and value: the site's properties that are given, the date and
+    // its count of cameras and areas; headed by the project's name.
+    ScheduleTable cover(const QDate& date) const;
+    // What passed, as label and value: the count of cameras, of areas met, and a line an area.
+    ScheduleTable summary(const QLocale& locale) const;
+    // The level camera `camera` reaches at its aim distance, or says it reaches none.
+    QString levelReached(int camera) const;
     // The plan's extent with the margin its bands are cut at, in metres; a square of 10 m round
     // the origin for an empty site.
     QRectF planBounds() const;
+    // The part of the plan round camera `camera`: the box of what it covers as drawn and of the
+    // camera, with a margin.
+    QRectF cameraWindow(int camera) const;
     // The bands of every camera where `level` is the best level met, in the cameras' order, cut
     // as drawn (BandCut).
     std::vector<const PlanShape*> bandsAt(Level level) const;
@@ -102,11 +112,19 @@ public:
     // for one.
     std::variant<SvgFrame, QString> svgFrame(int scale = SvgScale) const;
 
+    // The figure "Scale 1:200 on A4" of a plan drawn at 1:`scale` on `paper` (if named).
+    static QString scaleText(int scale, const QString& paper);
+
 private:
     const Site& m_site;
     const SiteCoverage& m_coverage;
     std::optional<QRectF> m_extent;
     std::vector<CameraFootprint> m_drawn;
 };
+
+// The largest standard scale (1:50, 1:100, 1:200, 1:500, 1:1000, then 1, 2 and 5 times a power
+// of ten) at which a plan `extentMetres` wide and high fits `paperMm`, as its denominator; 0 when
+// none does (a paper of no size).
+int planScale(const QSizeF& extentMetres, const QSizeF& paperMm);
 
 } // namespace vistaro

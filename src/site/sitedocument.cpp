@@ -129,4 +129,9 @@ void SiteDocument::setBoundary(const std::vector<PlanPoint>& boundary) {
     emit boundaryChanged();
 }
 
+void SiteDocument::setProperties(const SiteProperties& properties) {
+    m_site.properties = properties;
+    emit propertiesChanged();
+}
+
 } // namespace vistaro

@@ -59,6 +59,7 @@ public:
     void setBackground(const std::optional<SiteBackground>& background);
     // Empty for none; otherwise three points or more.
     void setBoundary(const std::vector<PlanPoint>& boundary);
+    void setProperties(const SiteProperties& properties);
 
 signals:
     void siteReset();
@@ -67,6 +68,7 @@ signals:
     void itemRemoved(vistaro::ItemRef ref);
     void backgroundChanged();
     void boundaryChanged();
+    void propertiesChanged();
 
 private:
     Site m_site;

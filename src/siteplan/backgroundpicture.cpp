@@ -3,6 +3,7 @@
 
 #include "siteplan/backgroundpicture.h"
 
+#include "site/plancoordinates.h"
 #include "siteplan/dxfplan.h"
 
 #include <QFileInfo>
@@ -28,6 +29,24 @@ void BackgroundPicture::paint(QPainter& painter, const QRectF& target) const {
         m_drawing->render(&painter, target);
     else
         painter.drawImage(target, m_image);
+}
+
+void BackgroundPicture::paintOnPlan(QPainter& painter, const SiteBackground& background,
+                                    const QTransform& toOut) const {
+    if (isNull() || !background.visible)
+        return;
+    // The picture's pixels onto the plan, as the plan places them.
+    const PlanPoint origin = planOfPixel(background, {0, 0});
+    const PlanPoint right = planOfPixel(background, {1, 0});
+    const PlanPoint down = planOfPixel(background, {0, 1});
+    const QTransform toPlan(right.x - origin.x, right.y - origin.y, down.x - origin.x,
+                            down.y - origin.y, origin.x, origin.y);
+    painter.save();
+    painter.setOpacity(background.opacity);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setTransform(toPlan * toOut, true);
+    paint(painter, rect());
+    painter.restore();
 }
 
 std::variant<BackgroundPicture, QString> loadBackgroundPicture(const QString& path) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "site/site.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QRectF>
@@ -13,6 +15,7 @@
 
 class QPainter;
 class QSvgRenderer;
+class QTransform;
 
 namespace vistaro {
 
@@ -39,6 +42,10 @@ public:
     const std::shared_ptr<const DxfPlan>& dxf() const { return m_plan; }
     // Draws the picture over `target`, in the painter's coordinates; a DXF drawing over rect().
     void paint(QPainter& painter, const QRectF& target) const;
+    // Draws the picture where `background` lays it on the plan, as dimmed as it says, through
+    // `toOut` (plan metres to the painter's units); nothing while it is hidden.
+    void paintOnPlan(QPainter& painter, const SiteBackground& background,
+                     const QTransform& toOut) const;
 
 private:
     QImage m_image;

@@ -4,12 +4,14 @@
 #include "siteplan/sitedrawings.h"
 
 #include "camerareport/sitecamerareport.h"
+#include "optics/coverageformat.h"
 #include "platform/savefile.h"
 #include "site/plancoordinates.h"
 #include "siteplan/backgroundpicture.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
@@ -23,6 +25,8 @@ namespace {
 
 // The plan page's drawing, in screen pixels: the page's printable width, and room below.
 const QSizeF PlanPageSize(680, 900);
+// The plan round a camera on its page, beside the coverage drawings.
+const QSizeF ExcerptSize(400, 400);
 constexpr qreal LegendHeight = 70;
 // Line widths and marks in the SVG, in metres: a wall is 15 cm wide on the drawing.
 constexpr qreal SvgUnit = 0.05;
@@ -99,9 +103,10 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     }
 }
 
-// The legend's entries below the plan, then the scale bar at the given pixels a metre.
+// The legend's entries below the plan, then the scale bar at the given pixels a metre and the
+// scale `stated`.
 void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
-                 const SiteDeliverables& deliverables) {
+                 const SiteDeliverables& deliverables, const QString& stated) {
     const qreal swatch = 12;
     qreal x = strip.left();
     qreal y = strip.top() + 6;
@@ -145,6 +150,10 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
         painter.drawLine(QPointF(strip.left() + tick, base - 5),
                          QPointF(strip.left() + tick, base));
     painter.drawText(QPointF(strip.left() + bar + 8, base), scale.text);
+    painter.drawText(
+        QPointF(strip.left() + bar + 32 + painter.fontMetrics().horizontalAdvance(scale.text),
+                base),
+        stated);
 }
 
 // An arrow pointing up, north, with its letter, in the corner at `tip`.
@@ -165,42 +174,96 @@ ReportTable reportTable(const ScheduleTable& table) {
     return {table.heading, table.columns, table.rows};
 }
 
+// Lines of label and value as a section under `heading`.
+ReportSection keyValues(const QString& heading, const ScheduleTable& lines) {
+    ReportSection section{heading, {}, {}};
+    for (const QStringList& line : lines.rows)
+        section.rows.append({line.value(0), {line.value(1)}});
+    return section;
+}
+
 } // namespace
 
-void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables) {
+void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables,
+                   const PlanSheet& sheet) {
     const QRectF plan = area.adjusted(0, 0, 0, -LegendHeight);
-    const QRectF bounds = deliverables.planBounds();
-    const double scale = std::min(plan.width() / bounds.width(), plan.height() / bounds.height());
+    const QRectF bounds = sheet.window.value_or(deliverables.planBounds());
+    double scale = std::min(plan.width() / bounds.width(), plan.height() / bounds.height());
+    QString stated;
+    if (sheet.toStandardScale) {
+        // The painter's unit on the paper, in millimetres: the device's dots as scaled.
+        const QTransform& world = painter.worldTransform();
+        const double millimetres = std::hypot(world.m11(), world.m12()) * 25.4 /
+                                   std::max(1, painter.device()->logicalDpiX());
+        if (const int standard = planScale(bounds.size(), plan.size() * millimetres)) {
+            scale = 1000.0 / standard / millimetres;
+            const auto* paper = dynamic_cast<const QPagedPaintDevice*>(painter.device());
+            stated = SiteDeliverables::scaleText(
+                standard, paper ? paper->pageLayout().pageSize().name() : QString());
+        }
+    }
     // North up: plan y grows up the page.
     QTransform toPage;
     toPage.translate(plan.center().x(), plan.top() + bounds.height() * scale / 2);
     toPage.scale(scale, -scale);
     toPage.translate(-bounds.center().x(), -bounds.center().y());
+    const QRectF frame = toPage.mapRect(bounds);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.setClipRect(frame, Qt::IntersectClip);
+    if (const std::optional<SiteBackground>& background = deliverables.site().background)
+        sheet.background.paintOnPlan(painter, *background, toPage);
     paintContent(painter, deliverables, toPage, 1,
                  QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+    painter.restore();
     painter.setPen(QPen(QColor::fromRgba(WallColour), 0.5));
     painter.setBrush(Qt::NoBrush);
-    const QRectF frame = toPage.mapRect(bounds);
     painter.drawRect(frame);
     const QRectF strip(area.left(), frame.bottom() + 8, area.width(), LegendHeight - 8);
-    paintLegend(painter, strip, scale, deliverables);
+    paintLegend(painter, strip, scale, deliverables, stated);
     paintNorth(painter, QPointF(strip.right() - 12, strip.bottom() - 40));
     painter.restore();
 }
 
-QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date) {
+QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
+                                 const BackgroundPicture& background) {
+    const Site& site = deliverables.site();
     const ReportTexts texts = SiteDeliverables::reportTexts(date);
+    const ScheduleTable cover = deliverables.cover(date);
+    QList<ReportDocument> pages{{cover.heading,
+                                 SiteDeliverables::tr("Camera coverage of the site"),
+                                 {keyValues(QString(), cover)},
+                                 {},
+                                 texts.footer,
+                                 {}}};
     ReportDocument plan{texts.planTitle, texts.day, {}, {}, texts.footer, {}};
     plan.drawings.append(
-        {QString(), PlanPageSize, [deliverables](QPainter& painter, const QRectF& area) {
-             paintSitePlan(painter, area, deliverables);
+        {QString(), PlanPageSize,
+         [deliverables, background](QPainter& painter, const QRectF& area) {
+             paintSitePlan(painter, area, deliverables, {background, std::nullopt, true});
          }});
-    QList<ReportDocument> pages{plan};
-    for (const SiteCamera& camera : deliverables.site().cameras)
-        pages.append(siteCameraReport(camera, deliverables.site().levelSet,
-                                      deliverables.site().units, date));
+    pages.append(plan);
+    const ScheduleTable summary = deliverables.summary(QLocale());
+    pages.append(
+        {summary.heading, texts.day, {keyValues(QString(), summary)}, {}, texts.footer, {}});
+    for (std::size_t i = 0; i < site.cameras.size(); ++i) {
+        const SiteCamera& camera = site.cameras[i];
+        ReportDocument page = siteCameraReport(camera, site.levelSet, site.units, date);
+        page.sections.prepend(
+            {SiteDeliverables::tr("Level"),
+             {},
+             {{SiteDeliverables::tr("Wanted"),
+               {CoverageText::levelName(site.levelSet, camera.level)}},
+              {SiteDeliverables::tr("Reached at the aim"), {deliverables.levelReached(int(i))}}}});
+        const QRectF window = deliverables.cameraWindow(int(i));
+        page.drawings.append(
+            {SiteDeliverables::tr("On the plan"), ExcerptSize,
+             [deliverables, background, window](QPainter& painter, const QRectF& area) {
+                 paintSitePlan(painter, area, deliverables, {background, window, false});
+             }});
+        pages.append(page);
+    }
     ReportDocument schedule{texts.scheduleTitle, texts.day, {}, {}, texts.footer, {}};
     schedule.tables = {reportTable(deliverables.cameraSchedule(QLocale())),
                        reportTable(deliverables.areaSchedule(QLocale()))};

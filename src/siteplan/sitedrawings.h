@@ -6,6 +6,7 @@
 #include "dxf/dxfexport.h"
 #include "report/reportdocument.h"
 #include "site/sitedeliverables.h"
+#include "siteplan/backgroundpicture.h"
 
 #include <QDate>
 #include <QRectF>
@@ -21,12 +22,23 @@ class BackgroundPicture;
 // What SiteDeliverables works out, drawn: the plan and the report's pages, the coverage as DXF
 // or as SVG at true scale in metres.
 
-// The plan fitted into `area`: bands, dead zones, areas and their covered parts, walls and
-// cameras, with a legend, a scale bar and a north arrow to the scale it is drawn at.
-void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables);
+// How a plan is laid on its drawing: what part of it, over which floor plan, at what scale.
+struct PlanSheet {
+    BackgroundPicture background; // the site's floor plan as shown; none when null
+    std::optional<QRectF> window; // the part of the plan in metres; its extent when none
+    bool toStandardScale = false; // at the largest standard scale that fits, else fitted
+};
 
-// The report: the plan, then the coverage report's page of each camera, then the schedule.
-QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date);
+// The plan in `area`, cropped to the sheet's window: the floor plan, bands, dead zones, areas
+// and their covered parts, walls and cameras, with a legend, a scale bar and a north arrow to
+// the scale it is drawn at, and that scale stated when it is a standard one.
+void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables,
+                   const PlanSheet& sheet = {});
+
+// The report: a cover, the plan at a standard scale, a summary of what passed, a page a camera
+// with the plan round it, then the schedule of the cameras and the areas.
+QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
+                                 const BackgroundPicture& background = {});
 
 // The drawing for the architect: walls, areas, camera marks and a layer a level.
 DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables);

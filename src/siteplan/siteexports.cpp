@@ -18,9 +18,17 @@
 #include <QDate>
 #include <QMenu>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWidget>
 
 namespace vistaro {
+
+namespace {
+
+// From this many cameras on, the report shows its progress at once.
+constexpr std::size_t ManyCameras = 20;
+
+} // namespace
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
                          const SiteCoverage& coverage, std::function<QString()> siteFile,
@@ -78,8 +86,26 @@ SiteDeliverables SiteExports::deliverables() const {
                                 : std::nullopt);
 }
 
-QList<ReportDocument> SiteExports::reportPages() const {
-    return siteReport(deliverables(), QDate::currentDate());
+bool SiteExports::paintReportPages(const ReportPainter& paint) const {
+    const Site& site = m_document.site();
+    const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
+    const QList<ReportDocument> pages =
+        siteReport(deliverables(), QDate::currentDate(), picture ? *picture : BackgroundPicture());
+    QProgressDialog progress(tr("Writing the report..."), tr("Cancel"), 0, int(pages.size()),
+                             &m_window);
+    progress.setObjectName(QStringLiteral("ReportProgress"));
+    progress.setWindowTitle(tr("Site report"));
+    progress.setWindowModality(Qt::WindowModal);
+    // A few cameras' report is written before a dialog could be read.
+    if (site.cameras.size() > ManyCameras)
+        progress.setMinimumDuration(0);
+    bool cancelled = false;
+    const std::optional<QString> failure = paint(pages, [&](int page) {
+        progress.setValue(page);
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    });
+    return !cancelled && done(failure);
 }
 
 bool SiteExports::exportReport() {
@@ -87,14 +113,18 @@ bool SiteExports::exportReport() {
         pick(tr("Export the site report"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    return done(saveReportPdf(path, reportPages(), preferredPageSize()));
+    return paintReportPages([&](const QList<ReportDocument>& pages, const PageProgress& progress) {
+        return saveReportPdf(path, pages, preferredPageSize(), progress);
+    });
 }
 
 bool SiteExports::printReport() {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     if (!Dialogs::current().setUpPrinter(*printer, &m_window))
         return false;
-    return done(vistaro::printReport(*printer, reportPages()));
+    return paintReportPages([&](const QList<ReportDocument>& pages, const PageProgress& progress) {
+        return vistaro::printReport(*printer, pages, progress);
+    });
 }
 
 bool SiteExports::exportSchedule() {

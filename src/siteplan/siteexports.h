@@ -4,9 +4,11 @@
 #pragma once
 
 #include "report/reportdocument.h"
+#include "report/reportpage.h"
 #include "site/sitecoverage.h"
 #include "site/sitedeliverables.h"
 #include "site/sitedocument.h"
+#include "siteplan/backgroundpicture.h"
 
 #include <QObject>
 #include <QString>
@@ -38,7 +40,8 @@ public:
     void retranslate();
 
     // Each asks for its file (or printer) and writes it; false when cancelled or failed, with a
-    // message that names the file.
+    // message that names the file. The report of many cameras shows its progress, and its
+    // Cancel leaves no file.
     bool exportReport();
     bool printReport();
     bool exportSchedule();
@@ -50,8 +53,11 @@ private:
     // cancelled.
     QString pick(const QString& caption, const QString& filter, const QString& suffix) const;
     SiteDeliverables deliverables() const;
-    // The report of the site on show, as of today.
-    QList<ReportDocument> reportPages() const;
+    // The report of the site on show, as of today, painted by `paint` while a progress dialog
+    // counts its pages; false when cancelled or failed (the failure shown).
+    using ReportPainter = std::function<std::optional<QString>(const QList<ReportDocument>& pages,
+                                                               const PageProgress& progress)>;
+    bool paintReportPages(const ReportPainter& paint) const;
     // Shows `failure`, if any; true when there was none.
     bool done(const std::optional<QString>& failure) const;
 

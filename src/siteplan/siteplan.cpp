@@ -16,9 +16,11 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/draftfields.h"
 #include "siteplan/leveldelegate.h"
+#include "siteplan/planimport.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
+#include "siteplan/sitepropertiesdialog.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
 #include "siteplan/tools/pointtools.h"
@@ -272,6 +274,7 @@ void SitePlan::connectActions() {
     connect(a.save, &QAction::triggered, m_files.get(), &SiteFileController::save);
     connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
+    connect(a.editProperties, &QAction::triggered, this, &SitePlan::editProperties);
     connect(a.deleteSelection, &QAction::triggered, this,
             [this] { deleteSelection(tr("Delete")); });
     connect(a.copy, &QAction::triggered, this, &SitePlan::copySelection);
@@ -484,6 +487,15 @@ void SitePlan::nudge(double dx, double dy) {
     const std::vector<ItemRef> refs = m_view->selection();
     moveItems(refs, dx, dy, 0);
     m_view->select(refs);
+}
+
+void SitePlan::editProperties() {
+    SitePropertiesDialog dialog(m_document.site().properties, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Nothing changed is no step: the site stays unmodified.
+    if (const SiteProperties after = dialog.properties(); after != m_document.site().properties)
+        m_undo->push(new SetPropertiesCommand(m_document, after, tr("Site properties")));
 }
 
 void SitePlan::closeEvent(QCloseEvent* event) {

@@ -119,6 +119,8 @@ private:
     void paste();
     void selectAll();
     void nudge(double dx, double dy);
+    // Asks for the site's properties; a change is one undo step.
+    void editProperties();
     void rememberGeometry() const;
 
     SitePlanHost& m_host;

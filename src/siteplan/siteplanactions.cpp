@@ -38,6 +38,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     open = action("SiteOpen", QKeySequence::Open);
     save = action("SiteSave", QKeySequence::Save);
     saveAs = action("SiteSaveAs", QKeySequence::SaveAs);
+    editProperties = action("EditSiteProperties");
     close = action("SitePlanClose", QKeySequence::Close);
     undo = action("Undo", QKeySequence::Undo);
     redo = action("Redo", QKeySequence::Redo);
@@ -83,6 +84,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     recentFiles = m_fileMenu->addMenu(QString());
     recentFiles->setObjectName(QStringLiteral("RecentFiles"));
     m_fileMenu->addActions({save, saveAs});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(editProperties);
     exports.addTo(*m_fileMenu);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(close);
@@ -239,6 +242,7 @@ void SitePlanActions::retranslate() {
     open->setText(tr("&Open..."));
     save->setText(tr("&Save"));
     saveAs->setText(tr("Save &as..."));
+    editProperties->setText(tr("Site &properties..."));
     close->setText(tr("&Close"));
     deleteSelection->setText(tr("&Delete"));
     duplicate->setText(tr("Du&plicate"));

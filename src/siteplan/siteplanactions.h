@@ -43,6 +43,7 @@ public:
     QAction* open;
     QAction* save;
     QAction* saveAs;
+    QAction* editProperties;
     QAction* close;
     QAction* undo;
     QAction* redo;

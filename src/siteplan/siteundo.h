@@ -82,4 +82,10 @@ public:
         : SiteCommand(document, LevelSetChange(document, after), text, 0) {}
 };
 
+class SetPropertiesCommand : public SiteCommand<PropertiesChange, -1> {
+public:
+    SetPropertiesCommand(SiteDocument& document, SiteProperties after, const QString& text)
+        : SiteCommand(document, PropertiesChange(document, std::move(after)), text, 0) {}
+};
+
 } // namespace vistaro

@@ -66,20 +66,30 @@ class TestReport : public QObject {
     }
 
 private slots:
-    // Tables that would crowd out the drawings shrink; the page stays one page whatever comes.
+    // Tables that would crowd out the drawings shrink; too long for the page even small, they go
+    // on over more pages, under the title again, down to the last row.
     void crowdedAndEmptyPages_data() {
         QTest::addColumn<int>("rows"); // 0: an empty document
-        QTest::newRow("nothing at all") << 0;
-        QTest::newRow("400 rows") << 400;
+        QTest::addColumn<int>("pages");
+        QTest::newRow("nothing at all") << 0 << 1;
+        QTest::newRow("shrunk to fit") << 40 << 1;
+        QTest::newRow("400 rows") << 400 << 8;
     }
 
     void crowdedAndEmptyPages() {
         QFETCH(int, rows);
+        QFETCH(int, pages);
         QPdfDocument pdf;
         QVERIFY(savedAndLoaded({rows > 0 ? coverageLike(rows) : ReportDocument()},
                                QPageSize::Letter, pdf));
-        QCOMPARE(pdf.pageCount(), 1);
+        QCOMPARE(pdf.pageCount(), pages);
         QCOMPARE(pdf.pagePointSize(0).toSize(), QSize(612, 792));
+        if (rows > 0) {
+            const QString last = pageText(pdf, pages - 1);
+            QVERIFY(last.startsWith(u"Cameracoverage"_s));
+            QVERIFY2(last.contains(u"row"_s + QString::number(rows - 1) + u"240"_s),
+                     qPrintable(last));
+        }
     }
 
     // On its pixels, one a point (paper transparent): all ink within the 15 mm (42.5 pt) margins,

@@ -249,6 +249,8 @@ private slots:
         QCOMPARE(map.metAreaM2(2), identifiedM2);
         QCOMPARE(map.metAreaM2(0), detectedM2);
         QCOMPARE(paintedAt(map, point.x(), point.y()), painted);
+    }
+
     // A boundary x <= edge cuts the example camera's view (identified from 3.554859 m) and a
     // 10 x 10 m area at x 0 to 10, whose share is of its part inside: covered over x 0 to `east`.
     void boundaryCuts_data() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
+#include "report/reportfiles.h"
 #include "site/planfigures.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
@@ -13,14 +14,18 @@
 #include "support/scripteddialogs.h"
 #include "support/siteexample.h"
 
+#include <QDir>
 #include <QPdfDocument>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <tuple>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -56,6 +61,30 @@ QStringList firstRow(const QAbstractItemModel& model) {
     return cells;
 }
 
+// A 20 x 12 m shop, closed by its walls: three cameras, a till, an aisle and a door to cover.
+Site shop() {
+    Site site;
+    site.properties.project = u"Corner shop"_s;
+    site.properties.client = u"Ann Lee"_s;
+    site.properties.address = u"1 High St\nLeeds"_s;
+    site.properties.revision = u"B"_s;
+    site.properties.notes = u"Night shift"_s;
+    site.walls = {SiteWall{{{-2, -6}, {18, -6}, {18, 6}, {-2, 6}, {-2, -6}}}};
+    const std::tuple<QString, PlanPoint, double> cameras[] = {
+        {u"Till"_s, {0, 0}, 0}, {u"Aisle"_s, {17, 5}, 200}, {u"Door"_s, {17, -5}, 160}};
+    for (const auto& [name, at, pan] : cameras) {
+        site.cameras.push_back(test::entranceCamera());
+        site.cameras.back().name = name;
+        site.cameras.back().position = at;
+        site.cameras.back().panDeg = pan;
+    }
+    const std::vector<PlanPoint> till{{3, -0.5}, {5, -0.5}, {5, 0.5}, {3, 0.5}};
+    site.areas = {SiteArea{u"Till"_s, EnIdentification, till, 0.7},
+                  SiteArea{u"Aisle"_s, EnIdentification, till, 0.75},
+                  SiteArea{u"Door"_s, EnIdentification, {{1, -1}, {3, -1}, {3, 1}, {1, 1}}}};
+    return site;
+}
+
 bool near(double a, double b) {
     return std::abs(a - b) < 1e-9;
 }
@@ -81,9 +110,11 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     }
 
-    // Plan, camera pages, schedule (paging is the writer's); cancelled in setup, nothing prints.
+    // Cover, plan, summary, camera pages, schedule, as searchable text; cancelled in setup, nothing
+    // prints. The shop's 21.2 m extent (20 m and 3 % each side) takes 212 mm at 1:100, more than
+    // A4's 180 mm between margins: 1:200.
     void report() {
-        Plan plan(smallSite());
+        Plan plan(shop());
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site.pdf"_s);
         test::ScriptedDialogs dialogs;
@@ -91,32 +122,175 @@ private slots:
         QVERIFY(plan.exports.exportReport());
 
         const QStringList pages = pdfPages(path);
-        QCOMPARE(pages.size(), 3);
-        const QString name = plan.document.site().cameras.front().name;
-        QVERIFY(pages[0].contains(u"Identification"_s)); // the legend
-        QVERIFY(pages[0].contains(name));
-        QVERIFY2(pages[1].startsWith(name), qPrintable(pages[1]));
-        QVERIFY(pages[2].startsWith(u"Schedule"_s));
-        QVERIFY(pages[2].contains(name));
+        QCOMPARE(pages.size(), 7);
+        QVERIFY(pages[0].startsWith(u"Corner shop"_s) && pages[0].contains(u"Ann Lee"_s));
+        // The legend, and the scale.
+        QVERIFY(pages[1].contains(u"Identification"_s));
+        QVERIFY2(pages[1].contains(u"Scale 1:200 on A4"_s), qPrintable(pages[1]));
+        QVERIFY(pages[2].startsWith(u"Summary"_s));
+        for (const int camera : {0, 1, 2})
+            QVERIFY(pages[3 + camera].startsWith(shop().cameras[std::size_t(camera)].name));
+        QVERIFY(pages[6].startsWith(u"Schedule"_s));
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
-            QVERIFY(pages[2].contains(coveredText(plan.coverage.coverage(i).share)));
+            QVERIFY(pages[6].contains(coveredText(plan.coverage.coverage(i).share)));
         QVERIFY(!plan.exports.printReport());
     }
 
-    // The example's angles and 237.997 px/m; the wall at 4 m cuts identification to 3.5549-4 m: 0.4
-    // x 0.991656 x (16 - 12.6370) + 0.8 x 0.167590 x 0.4451 = 1.394 m²; the door: 0.
+    // The largest standard scale at which an extent (m) fits a drawing area (mm). A4 landscape
+    // between 15 mm margins is 267 x 180 mm.
+    void standardScale_data() {
+        QTest::addColumn<QSizeF>("extent");
+        QTest::addColumn<QSizeF>("paper");
+        QTest::addColumn<int>("scale");
+        // The 20 x 12 m shop and 3 %: 212 x 132 mm at 1:100; 424 mm at 1:50 is too wide.
+        QTest::newRow("shop on A4 landscape") << QSizeF(21.2, 13.2) << QSizeF(267, 180) << 100;
+        QTest::newRow("shop on A4 portrait") << QSizeF(21.2, 13.2) << QSizeF(180, 267) << 200;
+        // 300 mm at 1:1000 is wider than 267; 150 x 100 mm at 1:2000.
+        QTest::newRow("300 m site") << QSizeF(300, 200) << QSizeF(267, 180) << 2000;
+        QTest::newRow("exactly the paper at 1:100") << QSizeF(26.7, 18) << QSizeF(267, 180) << 100;
+        QTest::newRow("a room") << QSizeF(1, 1) << QSizeF(267, 180) << 50;
+        // 9 km: 1:50 000 gives 180 mm, one more than the 179 mm there is.
+        QTest::newRow("county") << QSizeF(9000, 100) << QSizeF(179, 180) << 100'000;
+        QTest::newRow("no paper") << QSizeF(20, 12) << QSizeF(0, 0) << 0;
+        QTest::newRow("not a number") << QSizeF(NAN, 12) << QSizeF(267, 180) << 0;
+    }
+    void standardScale() {
+        QFETCH(QSizeF, extent);
+        QFETCH(QSizeF, paper);
+        QFETCH(int, scale);
+        QCOMPARE(planScale(extent, paper), scale);
+    }
+
+    // The cover names what is given, never an empty line; no project, "Site plan".
+    void cover_data() {
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("given") << true << u"Corner shop"_s
+                               << u"Client: Ann Lee|Address: 1 High St\nLeeds|Revision: B|"
+                                  u"Date: Thursday, 12 March 2026|Cameras: 3|Areas to cover: 3|"
+                                  u"Notes: Night shift"_s;
+        QTest::newRow("none given")
+            << false << u"Site plan"_s
+            << u"Date: Thursday, 12 March 2026|Cameras: 3|Areas to cover: 3"_s;
+    }
+    void cover() {
+        QFETCH(bool, given);
+        QFETCH(QString, heading);
+        QFETCH(QString, lines);
+        Site site = shop();
+        if (!given)
+            site.properties = {};
+        const Plan plan(site);
+        const ScheduleTable cover = plan.deliverables().cover(QDate(2026, 3, 12));
+        QCOMPARE(cover.heading, heading);
+        QStringList shown;
+        for (const QStringList& row : cover.rows)
+            shown << row.join(u": "_s);
+        QCOMPARE(shown.join(u'|'), lines);
+    }
+
+    // A page a camera after cover, plan and summary, then one of schedule; notes longer than a
+    // page go on over a second cover page.
+    void pageCount_data() {
+        QTest::addColumn<int>("cameras");
+        QTest::addColumn<int>("notes");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("none") << 0 << 1 << 4;
+        QTest::newRow("one") << 1 << 1 << 5;
+        QTest::newRow("three") << 3 << 1 << 7;
+        QTest::newRow("notes over a page") << 1 << 120 << 6;
+    }
+    void pageCount() {
+        QFETCH(int, cameras);
+        QFETCH(int, notes);
+        QFETCH(int, pages);
+        Site site = shop();
+        site.cameras.resize(std::size_t(cameras), test::entranceCamera());
+        QStringList lines;
+        for (int line = 1; line <= notes; ++line)
+            lines << u"Note %1"_s.arg(line);
+        site.properties.notes = lines.join(u'\n');
+        const Plan plan(site);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site.pdf"_s);
+        QCOMPARE(saveReportPdf(path, siteReport(plan.deliverables(), QDate(2026, 3, 12)),
+                               QPageSize(QPageSize::A4)),
+                 std::nullopt);
+        const QStringList written = pdfPages(path);
+        QCOMPARE(written.size(), pages);
+        const QString last = u"Note %1"_s.arg(notes);
+        QVERIFY(written[notes > 1 ? 1 : 0].contains(last));
+        QVERIFY(written[notes > 1 ? 1 : 0].startsWith(u"Corner shop"_s));
+    }
+
+    // Many cameras show the progress; its Cancel leaves no file, and says nothing.
+    void reportCancelled() {
+        Site site = shop();
+        site.cameras.resize(21, test::entranceCamera());
+        Plan plan(site);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"site.pdf"_s);
+        test::ScriptedDialogs dialogs;
+        dialogs.answer(dialogs.Save, path);
+        bool shown = false;
+        QTimer::singleShot(0, &plan.window, [&] {
+            auto* progress = plan.window.findChild<QProgressDialog*>(u"ReportProgress"_s);
+            QVERIFY(progress);
+            shown = progress->isVisible();
+            progress->cancel();
+        });
+        QVERIFY(!plan.exports.exportReport());
+        QVERIFY(shown);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    // Tilt atan(1.3 / 10) = 7.41°; 237.997 px/m at the aim: recognition (125), not identification
+    // (250). The door lies before the view's near edge at 3.555 m: 0 %.
     void scheduleCsv() {
         const Plan plan(smallSite());
         const QByteArray expected = "\xEF\xBB\xBF"
-                                    "Name,Lens,Focal (mm),Horizontal angle (\xC2\xB0),"
-                                    "Vertical angle (\xC2\xB0),Density at aim (px/m),Level,"
-                                    "Area at level (m\xC2\xB2)\r\n"
-                                    "Entrance,T6000,6,43.6,25.4,237.9,Identification,1.3\r\n"
+                                    "Name,X (m),Y (m),Height (m),Pan (\xC2\xB0),Tilt (\xC2\xB0),"
+                                    "Lens,Focal (mm),Level wanted,Level at aim\r\n"
+                                    "Entrance,0,0,3,0,7.4,T6000,6,Identification,Recognition\r\n"
                                     "\r\n"
-                                    "Name,Level,Area (m\xC2\xB2),Covered (%)\r\n"
-                                    "Door,Identification,4,0\r\n"
-                                    "'=Store,Detection,4,0\r\n";
+                                    "Name,Level required,Required (%),Covered (%),Met\r\n"
+                                    "Door,Identification,100,0,no\r\n"
+                                    "'=Store,Detection,100,0,no\r\n";
         QCOMPARE(plan.deliverables().scheduleCsv(), expected);
+    }
+
+    // The shop's rows. Till and aisle areas, 3-5 m ahead of the till camera, are seen from the
+    // near edge at 3.5549 m (identification to 9.5 m): (5 - 3.5549) / 2 = 72.25 %, read 72.2,
+    // met against 70 %, not against 75 %.
+    void shopRows_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("camera at the origin")
+            << u"cameras"_s << 0 << u"Till|0|0|3|0|7.4|T6000|6|Identification|Recognition"_s;
+        QTest::newRow("camera turned")
+            << u"cameras"_s << 1 << u"Aisle|17|5|3|200|7.4|T6000|6|Identification|Recognition"_s;
+        QTest::newRow("area met") << u"areas"_s << 0 << u"Till|Identification|70|72.2|yes"_s;
+        QTest::newRow("area short") << u"areas"_s << 1 << u"Aisle|Identification|75|72.2|no"_s;
+        QTest::newRow("area unseen") << u"areas"_s << 2 << u"Door|Identification|100|0|no"_s;
+        QTest::newRow("summary") << u"summary"_s << 1 << u"Areas met|1 of 3"_s;
+        QTest::newRow("summary area")
+            << u"summary"_s << 3
+            << u"Aisle|Not met: 72.2 % covered, 75 % required at Identification"_s;
+    }
+    void shopRows() {
+        QFETCH(QString, table);
+        QFETCH(int, row);
+        QFETCH(QString, cells);
+        const Plan plan(shop());
+        const QLocale locale = QLocale::c();
+        const ScheduleTable rows = table == u"cameras"_s
+                                       ? plan.deliverables().cameraSchedule(locale)
+                                   : table == u"areas"_s ? plan.deliverables().areaSchedule(locale)
+                                                         : plan.deliverables().summary(locale);
+        QCOMPARE(rows.rows.value(row).join(u'|'), cells);
     }
 
     void cameraTable_data() {

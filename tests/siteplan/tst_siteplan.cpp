@@ -35,6 +35,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -46,11 +47,13 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -230,7 +233,34 @@ class TestSitePlan : public QObject {
         } else if (kind == u"delete camera"_s) {
             clickAt({0, 0});
             QTest::keyClick(viewport(), Qt::Key_Delete);
+        } else if (kind == u"edit properties"_s) {
+            // Typed: Enter in the address is a new line, Enter in a line field is OK.
+            answerProperties([](QWidget& dialog) {
+                const auto field = [&dialog](const char* name) {
+                    return dialog.findChild<QWidget*>(QLatin1String(name));
+                };
+                QTest::keyClicks(field("Project"), u"Shop"_s);
+                QTest::keyClicks(field("Client"), u"Ann Lee"_s);
+                QTest::keyClicks(field("Address"), u"1 High St"_s);
+                QTest::keyClick(field("Address"), Qt::Key_Return);
+                QTest::keyClicks(field("Address"), u"Leeds"_s);
+                QTest::keyClick(field("Designer"), Qt::Key_Return);
+            });
         }
+    }
+    // Runs `answer` in the site properties dialog once it is open, then opens it; the dialog
+    // closes whatever the answer does.
+    void answerProperties(const std::function<void(QWidget&)>& answer) {
+        QTimer::singleShot(0, this, [answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            const auto close = qScopeGuard([dialog] {
+                if (dialog && dialog->isVisible())
+                    dialog->close();
+            });
+            QVERIFY(dialog && dialog->objectName() == u"SiteProperties"_s);
+            answer(*dialog);
+        });
+        action("EditSiteProperties")->trigger();
     }
 
 private slots:
@@ -248,7 +278,7 @@ private slots:
     // Each kind of edit (insert, remove, drag) is one undo step; undo and redo restore the site.
     void undoEachEdit_data() {
         QTest::addColumn<QString>("kind");
-        for (const char* kind : {"add camera", "move camera", "delete camera"})
+        for (const char* kind : {"add camera", "move camera", "delete camera", "edit properties"})
             QTest::newRow(kind) << kind;
     }
     void undoEachEdit() {
@@ -291,6 +321,13 @@ private slots:
         } else if (kind == u"delete camera"_s) {
             QCOMPARE(after.cameras.size(), std::size_t(1));
             QCOMPARE(after.cameras[0].name, u"Yard"_s);
+        } else if (kind == u"edit properties"_s) {
+            const SiteProperties& properties = after.properties;
+            QCOMPARE(properties.project, u"Shop"_s);
+            QCOMPARE(properties.client, u"Ann Lee"_s);
+            QCOMPARE(properties.address, u"1 High St\nLeeds"_s);
+            QCOMPARE(properties.designer, QString());
+            QCOMPARE(after.cameras, before.cameras);
         }
 
         action("Undo")->trigger();
@@ -298,6 +335,41 @@ private slots:
         QVERIFY(!plan().isWindowModified());
         action("Redo")->trigger();
         QCOMPARE(site(), after);
+    }
+
+    // The properties dialog shows the site's; Escape, or OK on nothing changed, is no step.
+    void sitePropertiesUnchanged_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("OK unchanged") << false;
+    }
+    void sitePropertiesUnchanged() {
+        QFETCH(bool, escape);
+        Site depot = sample();
+        depot.properties.project = u"Depot"_s;
+        depot.properties.notes = u"Gate\nYard"_s;
+        open(depot);
+        answerProperties([escape](QWidget& dialog) {
+            auto* project = dialog.findChild<QLineEdit*>(u"Project"_s);
+            QCOMPARE(project->text(), u"Depot"_s);
+            QCOMPARE(dialog.findChild<QPlainTextEdit*>(u"Notes"_s)->toPlainText(), u"Gate\nYard"_s);
+            // Every field named for a screen reader, and reached by Tab from the first.
+            QWidget* next = project;
+            for (const char* name :
+                 {"Client", "Address", "Designer", "Company", "Revision", "Notes"}) {
+                QVERIFY2(!next->accessibleName().isEmpty(), name);
+                do
+                    next = next->nextInFocusChain();
+                while (!(next->focusPolicy() & Qt::TabFocus));
+                QCOMPARE(next->objectName(), QLatin1String(name));
+            }
+            QTest::keyClicks(project, escape ? u"Other"_s : QString());
+            QTest::keyClick(project, escape ? Qt::Key_Escape : Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+        });
+        QCOMPARE(site(), depot);
+        QCOMPARE(plan().undoStack().count(), 0);
+        QVERIFY(!plan().isWindowModified());
     }
 
     // The View menu shows or hides the bands of the site's own levels.
@@ -430,10 +502,8 @@ private slots:
         const ReportTable& schedule = report.back().tables.front();
         const QStringList densities{u"80.5"_s, u"80.5 - 480"_s};
         const QList<QStringList> pages{{u"80.5 px/m"_s}, {u"80.5 px/m"_s, u"480 px/m"_s}};
-        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 2},
-                                                     {CameraColumn::Density, 5},
-                                                     {CameraColumn::Level, 6},
-                                                     {CameraColumn::AreaAtLevel, 7}};
+        const std::pair<CameraColumn, int> same[] = {{CameraColumn::Focal, 7},
+                                                     {CameraColumn::Level, 8}};
         for (int row = 0; row < 2; ++row) {
             const auto cell = [&](CameraColumn column) {
                 return table("CameraTable")->model()->index(row, int(column)).data().toString();
@@ -444,7 +514,8 @@ private slots:
                 QCOMPARE(line.value(at), cell(column));
                 QCOMPARE(schedule.rows.value(row).value(at), cell(column));
             }
-            QCOMPARE(test::valuesOf(report.value(1 + row), u"Pixel density"_s), pages[row]);
+            // After the cover, the plan and the summary.
+            QCOMPARE(test::valuesOf(report.value(3 + row), u"Pixel density"_s), pages[row]);
         }
 
         // The preview shows the selected camera, the zoom at the same ends, and follows the
