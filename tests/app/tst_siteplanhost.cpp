@@ -104,7 +104,13 @@ private slots:
         m_app.waitTicks();
         m_app.retype(u"Focale1"_s, u"6"_s);
         m_app.waitTicks();
-        plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
+        // The camera goes where the plan's keyboard point is: Enter places it. The tool stays on.
+        const auto addCamera = [&plan] {
+            if (auto* tool = plan->findChild<QAction*>(u"AddCamera"_s); !tool->isChecked())
+                tool->trigger();
+            QTest::keyClick(plan->planView().viewport(), Qt::Key_Return);
+        };
+        addCamera();
         QCOMPARE(cells(cameras, {u"Name"_s, u"Focal (mm)"_s, u"Density at aim (px/m)"_s}),
                  u"Entrance, 6, 237.9 | Yard, 6, 237.9 | Camera 1, 6, 237.9"_s);
         const SiteCamera added = plan->document().site().cameras.at(2);
@@ -114,7 +120,7 @@ private slots:
         QCOMPARE(cells(cameras, cameraColumns), shownCameras);
         QVERIFY(!plan->isWindowModified());
 
-        plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
+        addCamera();
         plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(8);
         m_app.click(u"ShowInCoverage"_s, plan);
         CoverageWindow* coverage = m_app.hub().coverageWindow();
