@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QGraphicsPathItem>
+#include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -129,8 +130,8 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
-      m_snapMark(new SnapMark) {
+      m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
+      m_scaleBar(new ScaleBarOverlay(this)), m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -155,6 +156,10 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
+    m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+    m_note->setZValue(DraftLayer);
+    m_note->setBrush(palette().color(QPalette::Highlight));
+    m_scene->addItem(m_note);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, [this] {
@@ -584,6 +589,12 @@ void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     m_draft->setPath(path);
     m_draftPoints = points;
     emit draftShown(points);
+}
+
+void PlanView::showNote(const PlanPoint& at, const QString& text) {
+    m_note->setText(text);
+    m_note->setPos(toScene(at));
+    m_note->setVisible(!text.isEmpty());
 }
 
 void PlanView::placeTyped(double length, double degrees) {

@@ -21,6 +21,7 @@
 #include "siteplan/siteplanactions.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/tools/measuretool.h"
 #include "siteplan/tools/pointtools.h"
 
 #include <QAction>
@@ -99,6 +100,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
+    connect(m_view, &PlanView::hintChanged, this, &SitePlan::showToolHint);
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
         if (const std::optional<ItemRef> ref = m_selection->camera())
             changeItem(*ref, after, 0);
@@ -301,6 +303,7 @@ void SitePlan::connectActions() {
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
                     std::make_unique<AreaTool>(*m_view, [this](Points p) { addArea(p); }));
+    m_view->addTool(a.measure, std::make_unique<MeasureTool>(*m_view));
     m_view->addTool(a.setScale, std::make_unique<ScaleTool>(
                                     *m_view, [this](Points p) { m_background->setScale(p); }));
 }

@@ -52,6 +52,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     showDeadZones->setChecked(true);
     snap = action("Snap", QKeySequence(Qt::Key_F9), true);
     snap->setChecked(true);
+    measure = action("Measure", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), true);
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
 }
 
@@ -89,7 +90,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
     m_viewMenu->addSeparator();
-    m_viewMenu->addAction(snap);
+    m_viewMenu->addActions({snap, measure});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({showBackground, dimBackground, lockBackground});
     m_viewMenu->addSeparator();
@@ -113,7 +114,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_toolBar->addSeparator();
     m_toolBar->addActions({addCamera, addWall, addArea, loadBackground, setScale});
     m_toolBar->addSeparator();
-    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut});
+    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, measure});
     m_toolBar->addSeparator();
     buildLevelSetChoice();
 }
@@ -233,6 +234,7 @@ void SitePlanActions::retranslate() {
     dxfLayers->setText(tr("Drawing &layers..."));
     showDeadZones->setText(tr("Show dead &zones"));
     snap->setText(tr("S&nap to walls and grid"));
+    measure->setText(tr("&Measure"));
     snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
                           "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;

@@ -66,6 +66,7 @@ public:
     QAction* dxfLayers;
     QAction* showDeadZones;
     QAction* snap;
+    QAction* measure;
     QMenu* recentFiles = nullptr;
 
 signals:

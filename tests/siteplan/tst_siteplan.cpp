@@ -861,6 +861,37 @@ private slots:
         second.undoStack().clear();
     }
 
+    // Two clicks, snapped to the 1 m grid, measure between them on the plan and in the status
+    // bar; nothing is kept or undoable. Esc clears, and Esc again leaves the tool.
+    void measure_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("measured");
+        QTest::newRow("3, 4, 5") << u"0.13 7.96, 3.05 11.98"_s << u"5 m at 53.1\u00b0"_s;
+        QTest::newRow("west") << u"6.1 8, 0.9 7.9"_s << u"5 m at 180.0\u00b0"_s;
+    }
+    void measure() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, measured);
+        open();
+        view().zoomBy(40 / view().scale());
+        const Site before = site();
+        action("Measure")->trigger();
+        for (const QString& click : clicks.split(u", "_s)) {
+            const QStringList xy = click.split(u' ');
+            clickAt({xy[0].toDouble(), xy[1].toDouble()});
+        }
+        auto* hint = child<QLabel>("ModeHint");
+        QVERIFY2(hint->text().contains(measured), qPrintable(hint->text()));
+        QCOMPARE(site(), before);
+        QCOMPARE(plan().undoStack().count(), 0);
+        QVERIFY(!plan().isWindowModified());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!hint->text().contains(measured));
+        QVERIFY(action("Measure")->isChecked());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!action("Measure")->isChecked());
+    }
+
     // AddCamera stays on: each click places one there, on the grid, selected, one undo step
     // each; Esc ends it.
     void cameraPlacedAtTheClick() {
