@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,15 +108,26 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
 
     m_toolBar = m_window.addToolBar(QString());
     m_toolBar->setObjectName(QStringLiteral("SitePlanToolBar"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Icons alone, so that no button moves when a caption changes (the step to undo).
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->addActions({newSite, open, save});
     m_toolBar->addSeparator();
     m_toolBar->addActions({undo, redo, deleteSelection, duplicate});
     m_toolBar->addSeparator();
     m_toolBar->addActions({addCamera, addWall, addArea, loadBackground, setScale});
     m_toolBar->addSeparator();
-    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, measure});
+    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, snap, measure});
     m_toolBar->addSeparator();
+    for (QAction* tool : m_toolBar->actions()) {
+        auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tool));
+        if (!button)
+            continue;
+        tool->setIcon(
+            QIcon(QStringLiteral(":/icons/plan/%1.svg").arg(tool->objectName().toLower())));
+        // The button shows its icon alone: its accessible name says what the caption would.
+        connect(tool, &QAction::changed, button,
+                [tool, button] { button->setAccessibleName(tool->iconText()); });
+    }
     buildLevelSetChoice();
 }
 

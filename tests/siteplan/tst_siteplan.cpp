@@ -299,6 +299,29 @@ private slots:
         QCOMPARE(site(), after);
     }
 
+    // The tool bar's buttons show drawn icons of one size, their captions kept as accessible
+    // names and tooltips.
+    void toolBarIcons() {
+        open();
+        auto* tools = child<QToolBar>("SitePlanToolBar");
+        const int width = tools->widgetForAction(action("SiteNew"))->width();
+        int buttons = 0;
+        for (QAction* tool : tools->actions()) {
+            auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(tool));
+            if (!button)
+                continue;
+            ++buttons;
+            QVERIFY2(!tool->icon().pixmap(24).isNull(), qPrintable(tool->objectName()));
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(tool->objectName()));
+            QCOMPARE(button->accessibleName(), tool->iconText());
+            QVERIFY(!button->toolTip().isEmpty());
+            QCOMPARE(button->width(), width);
+        }
+        QCOMPARE(buttons, 17);
+        QCOMPARE(child<QComboBox>("SiteLevelSet")->accessibleName(), u"Level set of the site"_s);
+    }
+
     // The View menu shows or hides the bands of the site's own levels.
     void bandActionsFollowTheSet() {
         Site shares = sample();
