@@ -891,6 +891,7 @@ private slots:
         QTest::addColumn<QString>("measured");
         QTest::newRow("3, 4, 5") << u"0.13 7.96, 3.05 11.98"_s << u"5 m at 53.1\u00b0"_s;
         QTest::newRow("west") << u"6.1 8, 0.9 7.9"_s << u"5 m at 180.0\u00b0"_s;
+        QTest::newRow("typed") << u"0.13 7.96, 2 Tab 90 Enter"_s << u"2 m at 90.0\u00b0"_s;
     }
     void measure() {
         QFETCH(QString, clicks);
@@ -901,7 +902,15 @@ private slots:
         action("Measure")->trigger();
         for (const QString& click : clicks.split(u", "_s)) {
             const QStringList xy = click.split(u' ');
-            clickAt({xy[0].toDouble(), xy[1].toDouble()});
+            if (xy.size() == 2) {
+                clickAt({xy[0].toDouble(), xy[1].toDouble()});
+                continue;
+            }
+            // The length typed on the plan, the angle in its field, Enter.
+            QTest::keyClick(viewport(), xy[0].front().toLatin1());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), xy[2]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         auto* hint = child<QLabel>("ModeHint");
         QVERIFY2(hint->text().contains(measured), qPrintable(hint->text()));

@@ -5,6 +5,7 @@
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
 #include "siteplan/planview.h"
+#include "siteplan/tools/pointtools.h"
 
 #include <QKeyEvent>
 #include <cmath>
@@ -30,11 +31,18 @@ bool MeasureTool::press(const PlanPoint& at, Qt::MouseButton button) {
         m_from = view().aided(at);
         show(*m_from);
     } else {
-        m_to = view().aided(at, m_from);
-        show(*m_to);
+        place(view().aided(at, m_from));
     }
     emit view().hintChanged();
     return true;
+}
+
+void MeasureTool::place(const PlanPoint& at) {
+    if (!m_from || m_to)
+        return;
+    m_to = at;
+    show(at);
+    emit view().hintChanged();
 }
 
 bool MeasureTool::move(const PlanPoint& at) {
@@ -46,6 +54,10 @@ bool MeasureTool::move(const PlanPoint& at) {
 }
 
 bool MeasureTool::key(const QKeyEvent& event) {
+    if (m_from && !m_to && startsFigure(event)) {
+        view().startTyping(event.text());
+        return true;
+    }
     if (event.key() != Qt::Key_Escape)
         return false;
     if (m_from)

@@ -18,6 +18,8 @@ public:
     bool press(const PlanPoint& at, Qt::MouseButton button) override;
     bool move(const PlanPoint& at) override;
     bool key(const QKeyEvent& event) override;
+    // The second point, as the status bar's fields give it.
+    void place(const PlanPoint& at) override;
     void activate() override;
     void deactivate() override;
     QString hint() const override;
