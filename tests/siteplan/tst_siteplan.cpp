@@ -54,6 +54,8 @@
 using namespace vistaro;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(vistaro::PlanPoint)
+
 namespace {
 
 constexpr std::chrono::milliseconds Interval{40};
@@ -922,6 +924,30 @@ private slots:
         QVERIFY(action("Measure")->isChecked());
         QTest::keyClick(viewport(), Qt::Key_Escape);
         QVERIFY(!action("Measure")->isChecked());
+    }
+
+    // The sample's wall (4 -4)-(4 4) selected, its north end dragged at 40 px a metre; a second
+    // wall (8 0)-(8 6). The point snaps as a drawn one, but never to its own wall.
+    void pointDraggedSnaps_data() {
+        QTest::addColumn<PlanPoint>("to");
+        QTest::addColumn<PlanPoint>("snapped");
+        QTest::newRow("grid") << PlanPoint{6.1, 5.95} << PlanPoint{6, 6};
+        QTest::newRow("not its own wall") << PlanPoint{4.15, 2.3} << PlanPoint{4, 2};
+        QTest::newRow("another wall's corner") << PlanPoint{8.1, 6.1} << PlanPoint{8, 6};
+    }
+    void pointDraggedSnaps() {
+        QFETCH(PlanPoint, to);
+        QFETCH(PlanPoint, snapped);
+        Site walls = sample();
+        walls.walls.push_back(SiteWall{{{8, 0}, {8, 6}}});
+        open(walls);
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({5, 2}));
+        clickAt({4, 0});
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Wall, 0}}));
+        drag(at({4, 4}), at(to));
+        QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{4, -4}, snapped}));
+        QCOMPARE(plan().undoStack().count(), 1);
     }
 
     // AddCamera stays on: each click places one there, on the grid, selected, one undo step
