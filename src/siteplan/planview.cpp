@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QGraphicsPathItem>
+#include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -126,8 +127,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_boundary(new QGraphicsPathItem),
-      m_scaleBar(new ScaleBarOverlay(this)), m_snapMark(new SnapMark) {
+      m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
+      m_boundary(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
+      m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -163,6 +165,10 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_boundary->setZValue(AreaLayer);
     m_boundary->setAcceptedMouseButtons(Qt::NoButton);
     m_scene->addItem(m_boundary);
+    m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+    m_note->setZValue(DraftLayer);
+    m_note->setBrush(palette().color(QPalette::Highlight));
+    m_scene->addItem(m_note);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, [this] {
@@ -658,6 +664,12 @@ void PlanView::showDraft(const std::vector<PlanPoint>& points) {
     m_draft->setPath(path);
     m_draftPoints = points;
     emit draftShown(points);
+}
+
+void PlanView::showNote(const PlanPoint& at, const QString& text) {
+    m_note->setText(text);
+    m_note->setPos(toScene(at));
+    m_note->setVisible(!text.isEmpty());
 }
 
 void PlanView::placeTyped(double length, double degrees) {

@@ -17,6 +17,7 @@
 class QAction;
 class QGraphicsPathItem;
 class QTimer;
+class QGraphicsSimpleTextItem;
 
 namespace vistaro {
 
@@ -39,6 +40,7 @@ public:
     ~PlanView() override;
 
     const PlanTool& tool() const { return *m_tool; }
+    const SiteDocument& document() const { return m_document; }
     // Makes `tool` (none: selecting) the active one, dropping what the one before left half
     // done.
     void setTool(PlanTool* tool);
@@ -50,6 +52,8 @@ public:
     // The tool places its next point `length` metres from its last in the direction
     // `degrees` counter-clockwise from east; nothing while no point is placed.
     void placeTyped(double length, double degrees);
+    // `text` written at `at` over the plan, in the font on screen; none when empty.
+    void showNote(const PlanPoint& at, const QString& text);
     // A figure typed on the plan while a tool draws: its first character.
     void startTyping(const QString& text) { emit typingStarted(text); }
 
@@ -106,6 +110,8 @@ signals:
     void cursorMoved(const vistaro::PlanPoint& point);
     void cursorLeft();
     void toolChanged();
+    // What the active tool says in the status bar changed.
+    void hintChanged();
     void draftShown(const std::vector<vistaro::PlanPoint>& points);
     void typingStarted(const QString& text);
     void selectionChanged();
@@ -176,6 +182,7 @@ private:
     bool m_mapWhole = true;     // every camera changed
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
+    QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
     QGraphicsPathItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;

@@ -23,6 +23,7 @@
 #include "siteplan/sitepropertiesdialog.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/tools/measuretool.h"
 #include "siteplan/tools/pointtools.h"
 
 #include <QAction>
@@ -102,6 +103,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
+    connect(m_view, &PlanView::hintChanged, this, &SitePlan::showToolHint);
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
         if (const std::optional<ItemRef> ref = m_selection->camera())
             changeItem(*ref, after, 0);
@@ -308,6 +310,7 @@ void SitePlan::connectActions() {
     m_view->addTool(a.addBoundary, std::make_unique<BoundaryTool>(*m_view, [this](Points p) {
                         m_undo->push(new SetBoundaryCommand(m_document, p, tr("Draw boundary")));
                     }));
+    m_view->addTool(a.measure, std::make_unique<MeasureTool>(*m_view));
     m_view->addTool(a.setScale, std::make_unique<ScaleTool>(
                                     *m_view, [this](Points p) { m_background->setScale(p); }));
 }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +66,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     showDeadZones->setChecked(true);
     snap = action("Snap", QKeySequence(Qt::Key_F9), true);
     snap->setChecked(true);
+    measure = action("Measure", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), true);
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
     buildPlanShowsChoice();
 }
@@ -105,7 +107,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
     m_viewMenu->addSeparator();
-    m_viewMenu->addAction(snap);
+    m_viewMenu->addActions({snap, measure});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({showBackground, dimBackground, lockBackground});
     m_viewMenu->addSeparator();
@@ -122,16 +124,27 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
 
     m_toolBar = m_window.addToolBar(QString());
     m_toolBar->setObjectName(QStringLiteral("SitePlanToolBar"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Icons alone, so that no button moves when a caption changes (the step to undo).
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->addActions({newSite, open, save});
     m_toolBar->addSeparator();
     m_toolBar->addActions({undo, redo, deleteSelection, duplicate});
     m_toolBar->addSeparator();
     m_toolBar->addActions({addCamera, addWall, addArea, addBoundary, loadBackground, setScale});
     m_toolBar->addSeparator();
-    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut});
+    m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, snap, measure});
     m_toolBar->addSeparator();
     m_toolBar->addWidget(planShows);
+    for (QAction* tool : m_toolBar->actions()) {
+        auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tool));
+        if (!button)
+            continue;
+        tool->setIcon(
+            QIcon(QStringLiteral(":/icons/plan/%1.svg").arg(tool->objectName().toLower())));
+        // The button shows its icon alone: its accessible name says what the caption would.
+        connect(tool, &QAction::changed, button,
+                [tool, button] { button->setAccessibleName(tool->iconText()); });
+    }
     buildLevelSetChoice();
 }
 
@@ -274,6 +287,7 @@ void SitePlanActions::retranslate() {
     // As wide as its longest item in any language, so that the tool bar never moves.
     planShows->setFixedWidth(planShows->sizeHint().width());
     snap->setText(tr("S&nap to walls and grid"));
+    measure->setText(tr("&Measure"));
     snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
                           "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;

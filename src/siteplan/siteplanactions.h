@@ -68,6 +68,7 @@ public:
     QAction* dxfLayers;
     QAction* showDeadZones;
     QAction* snap;
+    QAction* measure;
     QMenu* recentFiles = nullptr;
     QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
 

@@ -58,7 +58,9 @@ QWidget* coverage(test::SampleWorkFolder& app) {
 
 QWidget* sitePlan(test::SampleWorkFolder& app) {
     app.window().OpenSitePlan_Click();
-    app.hub().sitePlan()->findChild<QAction*>(u"AddCamera"_s)->trigger();
+    SitePlan* plan = app.hub().sitePlan();
+    plan->findChild<QAction*>(u"AddCamera"_s)->trigger();
+    QTest::keyClick(&plan->planView(), Qt::Key_Return);
     return app.hub().sitePlan();
 }
 

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -33,6 +34,13 @@ Site sample() {
     site.walls = {SiteWall{{{5, 15}, {5, 25}}}};
     site.areas = {SiteArea{u"Door"_s, EnIdentification, {{8, -1}, {12, -1}, {12, 1}, {8, 1}}}};
     return site;
+}
+
+// A camera placed mid-view by the AddCamera tool, which is then left.
+void addCamera(SitePlan& plan) {
+    plan.findChild<QAction*>(u"AddCamera"_s)->trigger();
+    QTest::keyClick(&plan.planView(), Qt::Key_Return);
+    QTest::keyClick(&plan.planView(), Qt::Key_Escape);
 }
 
 // The cells under `headers`, a row's joined by ", " and the rows by " | ".
@@ -104,13 +112,7 @@ private slots:
         m_app.waitTicks();
         m_app.retype(u"Focale1"_s, u"6"_s);
         m_app.waitTicks();
-        // The camera goes where the plan's keyboard point is: Enter places it. The tool stays on.
-        const auto addCamera = [&plan] {
-            if (auto* tool = plan->findChild<QAction*>(u"AddCamera"_s); !tool->isChecked())
-                tool->trigger();
-            QTest::keyClick(plan->planView().viewport(), Qt::Key_Return);
-        };
-        addCamera();
+        addCamera(*plan);
         QCOMPARE(cells(cameras, {u"Name"_s, u"Focal (mm)"_s, u"Density at aim (px/m)"_s}),
                  u"Entrance, 6, 237.9 | Yard, 6, 237.9 | Camera 1, 6, 237.9"_s);
         const SiteCamera added = plan->document().site().cameras.at(2);
@@ -120,7 +122,7 @@ private slots:
         QCOMPARE(cells(cameras, cameraColumns), shownCameras);
         QVERIFY(!plan->isWindowModified());
 
-        addCamera();
+        addCamera(*plan);
         plan->findChild<QDoubleSpinBox*>(u"Focal"_s)->setValue(8);
         m_app.click(u"ShowInCoverage"_s, plan);
         CoverageWindow* coverage = m_app.hub().coverageWindow();

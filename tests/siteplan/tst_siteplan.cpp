@@ -58,6 +58,8 @@
 using namespace vistaro;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(vistaro::PlanPoint)
+
 namespace {
 
 constexpr std::chrono::milliseconds Interval{40};
@@ -370,6 +372,29 @@ private slots:
         QCOMPARE(site(), depot);
         QCOMPARE(plan().undoStack().count(), 0);
         QVERIFY(!plan().isWindowModified());
+    }
+
+    // The tool bar's buttons show drawn icons of one size, their captions kept as accessible
+    // names and tooltips.
+    void toolBarIcons() {
+        open();
+        auto* tools = child<QToolBar>("SitePlanToolBar");
+        const int width = tools->widgetForAction(action("SiteNew"))->width();
+        int buttons = 0;
+        for (QAction* tool : tools->actions()) {
+            auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(tool));
+            if (!button)
+                continue;
+            ++buttons;
+            QVERIFY2(!tool->icon().pixmap(24).isNull(), qPrintable(tool->objectName()));
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(tool->objectName()));
+            QCOMPARE(button->accessibleName(), tool->iconText());
+            QVERIFY(!button->toolTip().isEmpty());
+            QCOMPARE(button->width(), width);
+        }
+        QCOMPARE(buttons, 18);
+        QCOMPARE(child<QComboBox>("SiteLevelSet")->accessibleName(), u"Level set of the site"_s);
     }
 
     // The View menu shows or hides the bands of the site's own levels.
@@ -996,6 +1021,70 @@ private slots:
         QCOMPARE(second.document().site(), before);
         QVERIFY(!second.statusBar()->currentMessage().isEmpty());
         second.undoStack().clear();
+    }
+
+    // Two clicks, snapped to the 1 m grid, measure between them on the plan and in the status
+    // bar; nothing is kept or undoable. Esc clears, and Esc again leaves the tool.
+    void measure_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("measured");
+        QTest::newRow("3, 4, 5") << u"0.13 7.96, 3.05 11.98"_s << u"5 m at 53.1\u00b0"_s;
+        QTest::newRow("west") << u"6.1 8, 0.9 7.9"_s << u"5 m at 180.0\u00b0"_s;
+        QTest::newRow("typed") << u"0.13 7.96, 2 Tab 90 Enter"_s << u"2 m at 90.0\u00b0"_s;
+    }
+    void measure() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, measured);
+        open();
+        view().zoomBy(40 / view().scale());
+        const Site before = site();
+        action("Measure")->trigger();
+        for (const QString& click : clicks.split(u", "_s)) {
+            const QStringList xy = click.split(u' ');
+            if (xy.size() == 2) {
+                clickAt({xy[0].toDouble(), xy[1].toDouble()});
+                continue;
+            }
+            // The length typed on the plan, the angle in its field, Enter.
+            QTest::keyClick(viewport(), xy[0].front().toLatin1());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), xy[2]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        auto* hint = child<QLabel>("ModeHint");
+        QVERIFY2(hint->text().contains(measured), qPrintable(hint->text()));
+        QCOMPARE(site(), before);
+        QCOMPARE(plan().undoStack().count(), 0);
+        QVERIFY(!plan().isWindowModified());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!hint->text().contains(measured));
+        QVERIFY(action("Measure")->isChecked());
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QVERIFY(!action("Measure")->isChecked());
+    }
+
+    // The sample's wall (4 -4)-(4 4) selected, its north end dragged at 40 px a metre; a second
+    // wall (8 0)-(8 6). The point snaps as a drawn one, but never to its own wall.
+    void pointDraggedSnaps_data() {
+        QTest::addColumn<PlanPoint>("to");
+        QTest::addColumn<PlanPoint>("snapped");
+        QTest::newRow("grid") << PlanPoint{6.1, 5.95} << PlanPoint{6, 6};
+        QTest::newRow("not its own wall") << PlanPoint{4.15, 2.3} << PlanPoint{4, 2};
+        QTest::newRow("another wall's corner") << PlanPoint{8.1, 6.1} << PlanPoint{8, 6};
+    }
+    void pointDraggedSnaps() {
+        QFETCH(PlanPoint, to);
+        QFETCH(PlanPoint, snapped);
+        Site walls = sample();
+        walls.walls.push_back(SiteWall{{{8, 0}, {8, 6}}});
+        open(walls);
+        view().zoomBy(40 / view().scale());
+        view().centerOn(toScene({5, 2}));
+        clickAt({4, 0});
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Wall, 0}}));
+        drag(at({4, 4}), at(to));
+        QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{4, -4}, snapped}));
+        QCOMPARE(plan().undoStack().count(), 1);
     }
 
     // AddCamera stays on: each click places one there, on the grid, selected, one undo step

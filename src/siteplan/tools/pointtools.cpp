@@ -10,6 +10,12 @@
 
 namespace vistaro {
 
+bool startsFigure(const QKeyEvent& event) {
+    const QString text = event.text();
+    return !text.isEmpty() && (text.front().isDigit() || text.front() == u'.' ||
+                               text.front() == QLocale().decimalPoint().front());
+}
+
 PointsTool::PointsTool(PlanView& view, std::size_t least, std::size_t most, Drawn drawn, Aids aids)
     : PlanTool(view), m_least(least), m_most(most), m_drawn(std::move(drawn)), m_aids(aids) {}
 
@@ -62,9 +68,7 @@ bool PointsTool::key(const QKeyEvent& event) {
         view().setTool(nullptr);
     else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         finish();
-    else if (m_aids == Aids::On && !m_points.empty() && !event.text().isEmpty() &&
-             (event.text().front().isDigit() || event.text().front() == u'.' ||
-              event.text().front() == QLocale().decimalPoint().front()))
+    else if (m_aids == Aids::On && !m_points.empty() && startsFigure(event))
         view().startTyping(event.text());
     else
         return false;

@@ -9,6 +9,10 @@
 
 namespace vistaro {
 
+// Whether the key types the start of a figure (a digit or the decimal point), which the status
+// bar's fields take while a tool draws.
+bool startsFigure(const QKeyEvent& event);
+
 // Points clicked one after the other, a dashed line following the cursor from the last one,
 // each placed by the view's drawing aids unless told otherwise. Enter finishes, and so does a
 // double click when the number of points is open; Esc drops them. When finished (no fewer than
