@@ -195,8 +195,18 @@ void PlanView::followBandLimit() {
     for (int i = 0; i < count; ++i) {
         const CameraFootprint& footprint = m_coverage.footprint(i);
         if (!whole[static_cast<std::size_t>(i)] || !m_bandCut.keepsWhole(footprint))
-            m_footprints[static_cast<std::size_t>(i)]->present(m_bandCut.cut(footprint));
+            presentFootprint(i);
     }
+}
+
+void PlanView::presentFootprint(int camera) {
+    const CameraFootprint& footprint = m_coverage.footprint(camera);
+    FootprintItem* item = m_footprints.at(static_cast<std::size_t>(camera));
+    // Most cameras lie well within the limit: no copy to cut.
+    if (m_bandCut.keepsWhole(footprint))
+        item->present(footprint);
+    else
+        item->present(m_bandCut.cut(footprint));
 }
 
 void PlanView::frameSite() {
@@ -239,7 +249,7 @@ void PlanView::rebuild(ItemKind kind) {
         if (kind == ItemKind::Camera) {
             items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
             m_footprints.push_back(new FootprintItem(m_layers, m_document.site().levelSet));
-            m_footprints.back()->present(m_bandCut.cut(m_coverage.footprint(i)));
+            presentFootprint(i);
             m_scene->addItem(m_footprints.back());
         } else {
             items.push_back(new PolyItem(ref, item, m_edits, m_document.site().levelSet));
@@ -262,8 +272,7 @@ void PlanView::showFootprints(int camera) {
     const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
     for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
-            m_footprints[static_cast<std::size_t>(i)]->present(
-                m_bandCut.cut(m_coverage.footprint(i)));
+            presentFootprint(i);
 }
 
 void PlanView::showAreaCoverage(int area) {

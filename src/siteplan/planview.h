@@ -123,6 +123,8 @@ private:
     QRectF siteExtent() const;
     // The bands cut afresh where the plan's extent moved their limit.
     void followBandLimit();
+    // The camera's footprint shown as the band limit cuts it.
+    void presentFootprint(int camera);
     // The scene round the site, the view's pixels counted from its middle.
     void frameSite();
     // The scene grown to keep the site and the ground round it after an edit.

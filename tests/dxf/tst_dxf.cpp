@@ -19,6 +19,7 @@
 #include <map>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::DxfLimits)
 
@@ -298,72 +299,48 @@ private slots:
                                     {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
-    // The example shop's export (its bands through the door as the plan works them out) passes
-    // an independent reader's audit with nothing to mend: R2000, in metres, and our own reader
-    // reads it back, every wall, area and band ring on its layer.
+    // The example shop's export (its bands through the door) passes an independent reader's
+    // audit with nothing to mend: R2000, metres, metric; our own reader reads its layers back.
     void exportPassesAnAudit() {
         const Site site = test::shopWithOpenDoor();
-        DxfCoverage coverage;
-        coverage.walls = site.walls;
-        for (const SiteArea& area : site.areas)
-            coverage.areas.push_back({area.name, area.points});
-        for (const SiteCamera& camera : site.cameras)
-            coverage.cameras.push_back({camera.name, camera.position, camera.panDeg});
-        const CameraFootprint footprint =
-            PlanGeometry().footprint(site.cameras.front(), site.levelSet, site.walls);
-        for (const LevelBand& band : footprint.bands)
+        DxfCoverage coverage{site.walls,
+                             {{u"Till"_s, site.areas[0].points}},
+                             {{u"Door"_s, {10, 6}, 0}},
+                             {},
+                             site.levelSet};
+        for (const LevelBand& band :
+             PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).bands)
             coverage.bands.push_back({band.level, band.shape.rings});
+        std::size_t rings = 0;
+        for (const DxfLevelBands& bands : coverage.bands)
+            rings += bands.polygons.size();
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("example.dxf"));
+        const QString path = folder.filePath(u"shop.dxf"_s);
         QCOMPARE(saveDxf(path, coverage), std::nullopt);
-
         // Debian's python3, where python3-ezdxf installs, before another one on the PATH.
         QProcess audit;
-        for (const QString& python : {QStandardPaths::findExecutable(QStringLiteral("python3"),
-                                                                     {QStringLiteral("/usr/bin")}),
-                                      QStandardPaths::findExecutable(QStringLiteral("python3"))}) {
+        for (const QString& python : {QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+                                      QStandardPaths::findExecutable(u"python3"_s)}) {
             if (python.isEmpty())
                 continue;
-            audit.start(python, {QStringLiteral("-c"), QStringLiteral(R"(
-import sys
-try:
-    import ezdxf
-except ImportError:
-    sys.exit(3)
-doc = ezdxf.readfile(sys.argv[1])
-auditor = doc.audit()
+            audit.start(python, {u"-c"_s, uR"(import sys
+try: import ezdxf
+except ImportError: sys.exit(3)
+doc = ezdxf.readfile(sys.argv[1]); audit = doc.audit()
 print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'),
-      len(auditor.errors), len(auditor.fixes))
-for entry in auditor.errors + auditor.fixes:
-    print(entry.message)
-)"),
+      len(audit.errors), len(audit.fixes), *(e.message for e in audit.errors + audit.fixes)))"_s,
                                  path});
-            QVERIFY(audit.waitForFinished(60'000));
-            if (audit.exitCode() != 3)
+            if (audit.waitForFinished(60'000) && audit.exitCode() != 3)
                 break;
         }
         if (audit.program().isEmpty() || audit.exitCode() == 3)
-            QSKIP("neither python3 nor python3-ezdxf is installed: the DXF export's audit is not "
-                  "run");
-        const QStringList said =
-            QString::fromUtf8(audit.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY2(!said.isEmpty(), audit.readAllStandardError().constData());
-        // Version, $INSUNITS (metres), $MEASUREMENT (metric), errors, fixes.
-        QVERIFY2(said.size() == 1, qPrintable(said.join(u'\n')));
-        QCOMPARE(said.front(), QStringLiteral("AC1015 6 1 0 0"));
-
+            QSKIP("neither python3 nor python3-ezdxf is installed: the audit is not run");
+        // Version, $INSUNITS, $MEASUREMENT, errors, fixes (and what each says).
+        QCOMPARE(QString::fromUtf8(audit.readAllStandardOutput()).trimmed(), u"AC1015 6 1 0 0"_s);
         const DxfReadResult read = readDxfFile(path);
         QCOMPARE(read.error, QString());
-        QCOMPARE(read.drawing.insUnits, 6);
-        std::map<QString, std::size_t> drawn; // polylines a layer
-        for (const DxfPolyline& polyline : read.drawing.polylines)
-            ++drawn[read.drawing.layers.at(std::size_t(polyline.layer)).name];
-        std::map<QString, std::size_t> written{{QString::fromLatin1(DxfWallsLayer), 1},
-                                               {QString::fromLatin1(DxfAreasLayer), 1}};
-        for (const DxfLevelBands& bands : coverage.bands)
-            written[dxfLevelLayer(site.levelSet, bands.level)] += bands.polygons.size();
-        QVERIFY(coverage.bands.size() >= 3);
-        QCOMPARE(drawn, written);
+        QCOMPARE(read.drawing.polylines.size(), 2 + rings);
+        QVERIFY(layers(read.drawing).contains(u"VISTARO-WALLS 7 1|VISTARO-AREAS 6 2"_s));
     }
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message
