@@ -5,7 +5,6 @@
 
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
-#include "siteplan/plancolours.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
@@ -85,7 +84,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_boundary(new QGraphicsPathItem),
+      m_draft(new QGraphicsPathItem), m_boundary(new BoundaryItem(edits)),
       m_scaleBar(new ScaleBarOverlay(this)) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
@@ -110,11 +109,6 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setPen(draft);
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
-    QPen boundary(QColor::fromRgba(BoundaryColour), 2, Qt::DashDotLine);
-    boundary.setCosmetic(true);
-    m_boundary->setPen(boundary);
-    m_boundary->setZValue(AreaLayer);
-    m_boundary->setAcceptedMouseButtons(Qt::NoButton);
     m_scene->addItem(m_boundary);
 
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
@@ -284,10 +278,7 @@ void PlanView::showAreaCoverage(int area) {
 }
 
 void PlanView::showBoundary() {
-    QPainterPath path;
-    path.addPolygon(drawnPolygon(m_document.site().boundary));
-    path.closeSubpath();
-    m_boundary->setPath(path);
+    m_boundary->present(m_document.site().boundary);
     reachSite();
 }
 
@@ -373,6 +364,7 @@ void PlanView::scaleChanged() {
         static_cast<PolyItem*>(item)->rescale();
     for (PlanItem* item : m_areas)
         static_cast<PolyItem*>(item)->rescale();
+    m_boundary->rescale();
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
 }

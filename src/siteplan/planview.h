@@ -63,6 +63,7 @@ public:
     void showPicture(const BackgroundPicture& picture);
 
     std::vector<ItemRef> selection() const;
+    bool boundarySelected() const { return m_boundary->isSelected(); }
     void select(const std::vector<ItemRef>& refs);
     // The item that shows `ref`, or none.
     PlanItem* itemOf(const ItemRef& ref) const;
@@ -146,7 +147,7 @@ private:
     std::vector<FootprintItem*> m_footprints;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
-    QGraphicsPathItem* m_boundary;
+    BoundaryItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
     BandCut m_bandCut;

@@ -91,6 +91,7 @@ private:
     int startGesture() override;
     void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) override;
     void changeBackground(const SiteBackground& after, int gesture) override;
+    void changeBoundary(const std::vector<PlanPoint>& after, int gesture) override;
 
     void buildTables();
     void connectActions();
