@@ -20,6 +20,7 @@ VISTARO_PACKAGES=(
     shared-mime-info                # registers the site files' MIME type in a test
     dpkg-dev file                   # cpack's dependency list of the .deb
     lintian reuse                   # check the .deb, and every file's copyright and license
+    python3-ezdxf                   # audits the DXF export as another CAD reader would
     clang libclang-rt-14-dev
 )
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <dl_dxf.h>
+#include <map>
 #include <memory>
 #include <numbers>
 
@@ -186,6 +187,36 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     return true;
 }
 
+// dxflib writes the objects (the dictionaries, the layouts) without their owners, which a
+// reader then has to mend: each object is given, after its handle, the handle of the dictionary
+// that lists it (350), the root dictionary none (0).
+QByteArray withObjectOwners(const QByteArray& bytes) {
+    const qsizetype objects = bytes.indexOf("\nOBJECTS\n");
+    if (objects < 0)
+        return bytes;
+    const QList<QByteArray> lines = bytes.mid(objects + 1).split('\n');
+    std::map<QByteArray, QByteArray> owners;
+    QByteArray current;
+    for (qsizetype i = 1; i + 1 < lines.size(); i += 2) {
+        const QByteArray code = lines[i].trimmed();
+        if (code == "5")
+            current = lines[i + 1].trimmed();
+        else if (code == "350")
+            owners.emplace(lines[i + 1].trimmed(), current);
+    }
+    QByteArray out = bytes.left(objects + 1) + lines.front() + '\n';
+    for (qsizetype i = 1; i < lines.size(); i += 2) {
+        out += lines[i];
+        if (i + 1 < lines.size())
+            out += '\n' + lines[i + 1] + '\n';
+        if (lines[i].trimmed() == "5" && i + 1 < lines.size()) {
+            const auto owner = owners.find(lines[i + 1].trimmed());
+            out += "330\n" + (owner != owners.end() ? owner->second : QByteArray("0")) + '\n';
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QString dxfLevelLayer(const LevelSet& set, Level level) {
@@ -221,7 +252,7 @@ std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage)
             path, QCoreApplication::translate("Dxf", "the drawing could not be put together in a "
                                                      "temporary folder")}
             .message();
-    return failureMessage(saveWhole(path, bytes));
+    return failureMessage(saveWhole(path, withObjectOwners(bytes)));
 }
 
 } // namespace vistaro

@@ -9,7 +9,6 @@
 #include "site/planextent.h"
 #include "site/planfigures.h"
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -227,8 +226,8 @@ std::variant<SvgFrame, QString> SiteDeliverables::svgFrame(int scale) const {
     if (width > INT_MAX || height > INT_MAX)
         return tr("the site is too large for a drawing at 1:%1").arg(scale);
     return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan, 1:%1").arg(scale),
-                    tr("Coverage of the site's cameras at 1:%3 on the floor plan, in metres, x to "
-                       "the east and y to the south of the plan's point %1 m east, %2 m north")
+                    tr("Coverage of the site's cameras at 1:%3, in metres, x to the east and y to "
+                       "the south of the plan's point %1 m east, %2 m north")
                         .arg(origin.x(), 0, 'f', 0)
                         .arg(origin.y(), 0, 'f', 0)
                         .arg(scale)};

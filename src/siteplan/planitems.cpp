@@ -20,6 +20,7 @@
 #include <QStyleOptionGraphicsItem>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace vistaro {
@@ -92,12 +93,13 @@ private:
     int m_gesture = 0;
 };
 
-// A point of a wall or an area, dragged to move it.
+// A point of a wall, an area or the boundary, dragged to move it.
 class PointHandle : public QGraphicsRectItem {
 public:
-    PointHandle(PolyItem* owner, std::size_t index)
+    using Move = std::function<void(const PlanPoint& to, int gesture)>;
+    PointHandle(QGraphicsItem* owner, PlanEdits& edits, Move move)
         : QGraphicsRectItem(-HandleSize / 2, -HandleSize / 2, HandleSize, HandleSize, owner),
-          m_owner(owner), m_index(index) {
+          m_edits(edits), m_move(std::move(move)) {
         setFlag(ItemIgnoresTransformations);
         setBrush(Qt::white);
         setPen(QPen(highlight(), 1.5));
@@ -107,19 +109,46 @@ public:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override {
-        m_gesture = m_owner->edits().startGesture();
+        m_gesture = m_edits.startGesture();
         event->accept();
     }
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override {
-        m_owner->movePoint(
-            m_index, m_owner->aid().dragged(toPlan(event->scenePos()), m_owner->ref()), m_gesture);
+        m_move(toPlan(event->scenePos()), m_gesture);
     }
 
 private:
-    PolyItem* m_owner;
-    std::size_t m_index;
+    PlanEdits& m_edits;
+    Move m_move;
     int m_gesture = 0;
 };
+
+// As many handles as `points`, each at its point and seen while `owner` is selected; a new one
+// moves its point through `move`.
+void placeHandles(QGraphicsItem& owner, std::vector<QGraphicsItem*>& handles,
+                  const std::vector<PlanPoint>& points, PlanEdits& edits,
+                  const std::function<void(std::size_t, const PlanPoint&, int)>& move) {
+    while (handles.size() > points.size()) {
+        delete handles.back();
+        handles.pop_back();
+    }
+    while (handles.size() < points.size())
+        handles.push_back(new PointHandle(
+            &owner, edits, [move, index = handles.size()](const PlanPoint& to, int gesture) {
+                move(index, to, gesture);
+            }));
+    for (std::size_t i = 0; i < handles.size(); ++i) {
+        handles[i]->setPos(toScene(points[i]));
+        handles[i]->setVisible(owner.isSelected());
+    }
+}
+
+// How many metres a pixel spans in the first view of the item's scene.
+double metresPerPixelOf(const QGraphicsItem& item) {
+    const QList<QGraphicsView*> views =
+        item.scene() ? item.scene()->views() : QList<QGraphicsView*>();
+    const double scale = views.isEmpty() ? 0 : views.first()->transform().m11();
+    return scale > 0 ? 1 / scale : 0.05;
+}
 
 } // namespace
 
@@ -282,16 +311,10 @@ const std::vector<PlanPoint>& PolyItem::points() const {
 void PolyItem::present(const SiteItem& item) {
     prepareGeometryChange();
     m_item = item;
-    while (m_handles.size() > points().size()) {
-        delete m_handles.back();
-        m_handles.pop_back();
-    }
-    while (m_handles.size() < points().size())
-        m_handles.push_back(new PointHandle(this, m_handles.size()));
-    for (std::size_t i = 0; i < m_handles.size(); ++i) {
-        m_handles[i]->setPos(toScene(points()[i]));
-        m_handles[i]->setVisible(isSelected());
-    }
+    placeHandles(*this, m_handles, points(), edits(),
+                 [this](std::size_t index, const PlanPoint& to, int gesture) {
+                     movePoint(index, aid().dragged(to, ref()), gesture);
+                 });
     rescale();
 }
 
@@ -301,9 +324,7 @@ void PolyItem::showCoverage(const AreaCoverage& coverage) {
 }
 
 double PolyItem::metresPerPixel() const {
-    const QList<QGraphicsView*> views = scene() ? scene()->views() : QList<QGraphicsView*>();
-    const double scale = views.isEmpty() ? 0 : views.first()->transform().m11();
-    return scale > 0 ? 1 / scale : 0.05;
+    return metresPerPixelOf(*this);
 }
 
 QPainterPath PolyItem::outline() const {
@@ -400,6 +421,64 @@ void PolyItem::showPicked(std::optional<std::size_t> index) {
     for (std::size_t i = 0; i < m_handles.size(); ++i)
         static_cast<QGraphicsRectItem*>(m_handles[i])
             ->setBrush(index == i ? highlight() : QColor(Qt::white));
+}
+
+BoundaryItem::BoundaryItem(PlanEdits& edits) : m_edits(edits) {
+    setZValue(AreaLayer);
+    setFlag(ItemIsSelectable);
+    setAcceptedMouseButtons(Qt::LeftButton);
+}
+
+void BoundaryItem::present(const std::vector<PlanPoint>& points) {
+    prepareGeometryChange();
+    m_points = points;
+    placeHandles(*this, m_handles, m_points, m_edits,
+                 [this](std::size_t index, const PlanPoint& to, int gesture) {
+                     movePoint(index, to, gesture);
+                 });
+    setVisible(!m_points.empty());
+    update();
+}
+
+void BoundaryItem::movePoint(std::size_t index, const PlanPoint& point, int gesture) {
+    std::vector<PlanPoint> moved = m_points;
+    moved.at(index) = point;
+    m_edits.changeBoundary(moved, gesture);
+}
+
+QPainterPath BoundaryItem::outline() const {
+    QPainterPath path;
+    path.addPolygon(drawnPolygon(m_points));
+    path.closeSubpath();
+    return path;
+}
+
+QRectF BoundaryItem::boundingRect() const {
+    const double pick = PickWidth * metresPerPixelOf(*this);
+    return outline().boundingRect().adjusted(-pick, -pick, pick, pick);
+}
+
+QPainterPath BoundaryItem::shape() const {
+    QPainterPathStroker stroker;
+    stroker.setWidth(PickWidth * metresPerPixelOf(*this));
+    return stroker.createStroke(outline());
+}
+
+void BoundaryItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    const QPainterPath path = outline();
+    if (option->state & QStyle::State_Selected)
+        paintOnScreen(*painter, path, QPen(highlight(), 8, Qt::SolidLine, Qt::RoundCap),
+                      Qt::NoBrush);
+    paintOnScreen(*painter, path, QPen(QColor::fromRgba(BoundaryColour), 2, Qt::DashDotLine),
+                  Qt::NoBrush);
+}
+
+QVariant BoundaryItem::itemChange(GraphicsItemChange change, const QVariant& value) {
+    if (change == ItemSelectedHasChanged)
+        for (QGraphicsItem* handle : m_handles)
+            handle->setVisible(value.toBool());
+    return QGraphicsItem::itemChange(change, value);
 }
 
 FootprintItem::FootprintItem(const CoverageLayers& layers, const LevelSet& levels)

@@ -32,6 +32,7 @@ public:
     // Moves the items by (dx, dy) metres together, a step of `gesture`.
     virtual void moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) = 0;
     virtual void changeBackground(const SiteBackground& after, int gesture) = 0;
+    virtual void changeBoundary(const std::vector<PlanPoint>& after, int gesture) = 0;
 
 protected:
     PlanEdits() = default;
@@ -176,6 +177,37 @@ private:
     ScreenLabel m_label;
     std::vector<QGraphicsItem*> m_handles;
     QRectF m_bounds;
+};
+
+// The site boundary: a dash-dot outline, selected by a click on its line, with a handle on each
+// point while it is selected.
+class BoundaryItem : public QGraphicsItem {
+public:
+    explicit BoundaryItem(PlanEdits& edits);
+
+    void present(const std::vector<PlanPoint>& points);
+    const std::vector<PlanPoint>& points() const { return m_points; }
+    // Moves point `index` to `point`, a step of `gesture`.
+    void movePoint(std::size_t index, const PlanPoint& point, int gesture);
+    // The view's scale changed: the line is picked as many pixels wide.
+    void rescale() {
+        prepareGeometryChange();
+        update();
+    }
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+
+private:
+    QPainterPath outline() const;
+
+    PlanEdits& m_edits;
+    std::vector<PlanPoint> m_points;
+    std::vector<QGraphicsItem*> m_handles;
 };
 
 // What one camera covers, in its level bands with their names, and its dead zone hatched.

@@ -5,7 +5,6 @@
 
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
-#include "siteplan/plancolours.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
@@ -128,7 +127,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
-      m_boundary(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
+      m_boundary(new BoundaryItem(edits)), m_scaleBar(new ScaleBarOverlay(this)),
       m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
@@ -159,11 +158,6 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_draft->setZValue(DraftLayer);
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
-    QPen boundary(QColor::fromRgba(BoundaryColour), 2, Qt::DashDotLine);
-    boundary.setCosmetic(true);
-    m_boundary->setPen(boundary);
-    m_boundary->setZValue(AreaLayer);
-    m_boundary->setAcceptedMouseButtons(Qt::NoButton);
     m_scene->addItem(m_boundary);
     m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
     m_note->setZValue(DraftLayer);
@@ -257,8 +251,18 @@ void PlanView::followBandLimit() {
     for (int i = 0; i < count; ++i) {
         const CameraFootprint& footprint = m_coverage.footprint(i);
         if (!whole[static_cast<std::size_t>(i)] || !m_bandCut.keepsWhole(footprint))
-            m_footprints[static_cast<std::size_t>(i)]->present(m_bandCut.cut(footprint));
+            presentFootprint(i);
     }
+}
+
+void PlanView::presentFootprint(int camera) {
+    const CameraFootprint& footprint = m_coverage.footprint(camera);
+    FootprintItem* item = m_footprints.at(static_cast<std::size_t>(camera));
+    // Most cameras lie well within the limit: no copy to cut.
+    if (m_bandCut.keepsWhole(footprint))
+        item->present(footprint);
+    else
+        item->present(m_bandCut.cut(footprint));
 }
 
 void PlanView::frameSite() {
@@ -301,7 +305,7 @@ void PlanView::rebuild(ItemKind kind) {
         if (kind == ItemKind::Camera) {
             items.push_back(new CameraItem(ref, std::get<SiteCamera>(item), m_edits));
             m_footprints.push_back(new FootprintItem(m_layers, m_document.site().levelSet));
-            m_footprints.back()->present(m_bandCut.cut(m_coverage.footprint(i)));
+            presentFootprint(i);
             m_scene->addItem(m_footprints.back());
         } else {
             items.push_back(new PolyItem(ref, item, m_edits, *this, m_document.site().levelSet));
@@ -324,8 +328,7 @@ void PlanView::showFootprints(int camera) {
     const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
     for (int i = 0; i < count; ++i)
         if (camera < 0 || i == camera)
-            m_footprints[static_cast<std::size_t>(i)]->present(
-                m_bandCut.cut(m_coverage.footprint(i)));
+            presentFootprint(i);
     if (camera < 0)
         m_mapWhole = true;
     else
@@ -363,10 +366,7 @@ void PlanView::showAreaCoverage(int area) {
 }
 
 void PlanView::showBoundary() {
-    QPainterPath path;
-    path.addPolygon(drawnPolygon(m_document.site().boundary));
-    path.closeSubpath();
-    m_boundary->setPath(path);
+    m_boundary->present(m_document.site().boundary);
     reachSite();
 }
 
@@ -494,6 +494,7 @@ void PlanView::scaleChanged() {
         static_cast<PolyItem*>(item)->rescale();
     for (PlanItem* item : m_areas)
         static_cast<PolyItem*>(item)->rescale();
+    m_boundary->rescale();
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
 }

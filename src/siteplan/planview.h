@@ -85,6 +85,7 @@ public:
     void showPicture(const BackgroundPicture& picture);
 
     std::vector<ItemRef> selection() const;
+    bool boundarySelected() const { return m_boundary->isSelected(); }
     void select(const std::vector<ItemRef>& refs);
     // The item that shows `ref`, or none.
     PlanItem* itemOf(const ItemRef& ref) const;
@@ -156,6 +157,8 @@ private:
     QRectF siteExtent() const;
     // The bands cut afresh where the plan's extent moved their limit.
     void followBandLimit();
+    // The camera's footprint shown as the band limit cuts it.
+    void presentFootprint(int camera);
     // The scene round the site, the view's pixels counted from its middle.
     void frameSite();
     // The scene grown to keep the site and the ground round it after an edit.
@@ -184,7 +187,7 @@ private:
     QGraphicsPathItem* m_draft;
     QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
-    QGraphicsPathItem* m_boundary;
+    BoundaryItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;
     CoverageLayers m_layers;
     BandCut m_bandCut;

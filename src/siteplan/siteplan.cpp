@@ -230,6 +230,11 @@ void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
         m_undo->push(new SetBackgroundCommand(m_document, after, tr("Move background"), gesture));
 }
 
+void SitePlan::changeBoundary(const std::vector<PlanPoint>& after, int gesture) {
+    if (m_document.site().boundary != after)
+        m_undo->push(new SetBoundaryCommand(m_document, after, tr("Move boundary"), gesture));
+}
+
 void SitePlan::setSiteFiles(std::unique_ptr<SiteFiles> files) {
     m_files->setSiteFiles(std::move(files));
 }
@@ -387,6 +392,8 @@ void SitePlan::addArea(const std::vector<PlanPoint>& points) {
 void SitePlan::deleteSelection(const QString& text) {
     if (m_view->deletePickedPoint())
         return;
+    if (m_view->boundarySelected())
+        m_undo->push(new SetBoundaryCommand(m_document, {}, tr("Delete boundary")));
     std::vector<std::pair<ItemRef, SiteItem>> items;
     for (const ItemRef& ref : m_view->selection())
         items.emplace_back(ref, m_document.item(ref));

@@ -93,6 +93,7 @@ private:
     void changeItem(const ItemRef& ref, const SiteItem& after, int gesture) override;
     void changeBackground(const SiteBackground& after, int gesture) override;
     void moveItems(const std::vector<ItemRef>& refs, double dx, double dy, int gesture) override;
+    void changeBoundary(const std::vector<PlanPoint>& after, int gesture) override;
 
     void buildTables();
     void connectActions();

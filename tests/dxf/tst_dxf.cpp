@@ -3,17 +3,23 @@
 #include "dxf/dxfexport.h"
 #include "dxf/dxfimport.h"
 #include "dxf/dxftext.h"
+#include "site/plangeometry.h"
 #include "support/folderlisting.h"
 #include "support/hostilefiles.h"
+#include "support/siteexample.h"
 
 #include <QBuffer>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <map>
 
 using namespace vistaro;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::DxfLimits)
 
@@ -291,6 +297,50 @@ private slots:
         QCOMPARE(drawing.texts, (std::vector<DxfText>{
                                     {areas, {101, 201}, 0.3, 0, QStringLiteral("Entrée")},
                                     {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
+    }
+
+    // The example shop's export (its bands through the door) passes an independent reader's
+    // audit with nothing to mend: R2000, metres, metric; our own reader reads its layers back.
+    void exportPassesAnAudit() {
+        const Site site = test::shopWithOpenDoor();
+        DxfCoverage coverage{site.walls,
+                             {{u"Till"_s, site.areas[0].points}},
+                             {{u"Door"_s, {10, 6}, 0}},
+                             {},
+                             site.levelSet};
+        for (const LevelBand& band :
+             PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).bands)
+            coverage.bands.push_back({band.level, band.shape.rings});
+        std::size_t rings = 0;
+        for (const DxfLevelBands& bands : coverage.bands)
+            rings += bands.polygons.size();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"shop.dxf"_s);
+        QCOMPARE(saveDxf(path, coverage), std::nullopt);
+        // Debian's python3, where python3-ezdxf installs, before another one on the PATH.
+        QProcess audit;
+        for (const QString& python : {QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+                                      QStandardPaths::findExecutable(u"python3"_s)}) {
+            if (python.isEmpty())
+                continue;
+            audit.start(python, {u"-c"_s, uR"(import sys
+try: import ezdxf
+except ImportError: sys.exit(3)
+doc = ezdxf.readfile(sys.argv[1]); audit = doc.audit()
+print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'),
+      len(audit.errors), len(audit.fixes), *(e.message for e in audit.errors + audit.fixes)))"_s,
+                                 path});
+            if (audit.waitForFinished(60'000) && audit.exitCode() != 3)
+                break;
+        }
+        if (audit.program().isEmpty() || audit.exitCode() == 3)
+            QSKIP("neither python3 nor python3-ezdxf is installed: the audit is not run");
+        // Version, $INSUNITS, $MEASUREMENT, errors, fixes (and what each says).
+        QCOMPARE(QString::fromUtf8(audit.readAllStandardOutput()).trimmed(), u"AC1015 6 1 0 0"_s);
+        const DxfReadResult read = readDxfFile(path);
+        QCOMPARE(read.error, QString());
+        QCOMPARE(read.drawing.polylines.size(), 2 + rings);
+        QVERIFY(layers(read.drawing).contains(u"VISTARO-WALLS 7 1|VISTARO-AREAS 6 2"_s));
     }
 
     // A point the drawing cannot hold: nothing written, the earlier file kept, and the message

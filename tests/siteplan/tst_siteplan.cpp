@@ -1138,6 +1138,27 @@ private slots:
         QCOMPARE(plan().undoStack().count(), 2);
     }
 
+    // The boundary is picked on its line, a corner dragged in one undo step, Delete takes it.
+    void boundaryEdited() {
+        open();
+        action("AddBoundary")->trigger();
+        for (const PlanPoint& corner : {PlanPoint{-6, -6}, PlanPoint{16, -6}, PlanPoint{16, 12}})
+            clickAt(corner);
+        QTest::keyClick(viewport(), Qt::Key_Return);
+        const std::vector<PlanPoint> drawn = site().boundary;
+        QCOMPARE(drawn.size(), std::size_t(3));
+        clickAt({5, -6});
+        const int steps = plan().undoStack().count();
+        drag(at(drawn[1]), at(drawn[1]) + QPoint(60, 0));
+        QCOMPARE(plan().undoStack().count(), steps + 1);
+        QVERIFY(site().boundary[1].x > drawn[1].x + 0.5);
+        QCOMPARE(site().boundary[0], drawn[0]);
+        action("DeleteSelection")->trigger();
+        QVERIFY(site().boundary.empty());
+        plan().undoStack().undo();
+        QCOMPARE(site().boundary.size(), std::size_t(3));
+    }
+
     // Fit shows all, no more. National grid: a 0.5 m gate 500 km E, 5000 km N, a camera by it: seen
     // on open, on fit, zoomed to fill the view (pixel offsets past int); panel: camera's place.
     void zoomToFit() {
