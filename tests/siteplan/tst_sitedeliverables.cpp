@@ -110,8 +110,8 @@ private slots:
     }
 
     // Cover, plan, summary, camera pages, schedule, as searchable text; cancelled in setup, nothing
-    // prints. The shop's 21.2 m extent (20 m and 3 % each side) takes 212 mm at 1:100, more than
-    // A4's 180 mm between margins: 1:200.
+    // prints. The shop's extent, 21.2 x 13.2 m (20 x 12 m and 3 % each side), is wider than high:
+    // across A4, 212 x 132 mm at 1:100 fits 267 mm less the legend, under the title.
     void report() {
         Plan plan(shop());
         const QTemporaryDir folder;
@@ -125,7 +125,11 @@ private slots:
         QVERIFY(pages[0].startsWith(u"Corner shop"_s) && pages[0].contains(u"Ann Lee"_s));
         // The legend, and the scale.
         QVERIFY(pages[1].contains(u"Identification"_s));
-        QVERIFY2(pages[1].contains(u"Scale 1:200 on A4"_s), qPrintable(pages[1]));
+        QVERIFY2(pages[1].contains(u"Scale 1:100 on A4"_s), qPrintable(pages[1]));
+        QPdfDocument pdf;
+        pdf.load(path);
+        QCOMPARE(pdf.pagePointSize(1).toSize(), QSize(842, 595));
+        QCOMPARE(pdf.pagePointSize(2).toSize(), QSize(595, 842));
         QVERIFY(pages[2].startsWith(u"Summary"_s));
         for (const int camera : {0, 1, 2})
             QVERIFY(pages[3 + camera].startsWith(shop().cameras[std::size_t(camera)].name));
