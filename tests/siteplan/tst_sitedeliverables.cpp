@@ -14,6 +14,7 @@
 #include "support/siteexample.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -137,6 +138,33 @@ private slots:
         for (int i = 0; i < plan.coverage.areaCount(); ++i)
             QVERIFY(pages[6].contains(coveredText(plan.coverage.coverage(i).share)));
         QVERIFY(!plan.exports.printReport());
+    }
+
+    // The floor plan under the plan where the site lays it: 20 m over 100 pixels from (0, 10),
+    // its middle (10, 4) the middle of the walls' extent; a hidden one is not drawn.
+    void floorPlanUnder_data() {
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("shown") << true;
+        QTest::newRow("hidden") << false;
+    }
+    void floorPlanUnder() {
+        QFETCH(bool, visible);
+        Site site;
+        site.walls = {SiteWall{{{0, -2}, {20, -2}, {20, 10}, {0, 10}, {0, -2}}}};
+        site.background.emplace().scale = BackgroundScale{{0, 0}, {100, 0}, 20};
+        site.background->offset = {0, 10};
+        site.background->visible = visible;
+        QImage floor(100, 60, QImage::Format_RGB32);
+        floor.fill(Qt::red);
+        const Plan plan(site);
+        QImage drawn(400, 400, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        paintSitePlan(painter, QRectF(0, 0, 400, 400), plan.deliverables(),
+                      {BackgroundPicture(floor), std::nullopt, false});
+        painter.end();
+        // The plan fills the width, 400 px for 21.2 m: (10, 4) at (200, 6.6 x 400 / 21.2 = 124.5).
+        QCOMPARE(drawn.pixelColor(200, 125) == Qt::red, visible);
     }
 
     // The largest standard scale at which an extent (m) fits a drawing area (mm). A4 landscape
