@@ -261,9 +261,8 @@ private slots:
         site.cameras.resize(21, test::entranceCamera());
         Plan plan(site);
         const QTemporaryDir folder;
-        const QString path = folder.filePath(u"site.pdf"_s);
         test::ScriptedDialogs dialogs;
-        dialogs.answer(dialogs.Save, path);
+        dialogs.answer(dialogs.Save, folder.filePath(u"site.pdf"_s));
         bool shown = false;
         QTimer::singleShot(0, &plan.window, [&] {
             auto* progress = plan.window.findChild<QProgressDialog*>(u"ReportProgress"_s);
@@ -273,7 +272,6 @@ private slots:
         });
         QVERIFY(!plan.exports.exportReport());
         QVERIFY(shown);
-        QVERIFY(!QFile::exists(path));
         QVERIFY(QDir(folder.path()).isEmpty());
     }
 
