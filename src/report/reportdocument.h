@@ -56,6 +56,8 @@ struct ReportDocument {
     QString footer;
     // Below the sections, before the drawings; a page without any need not name them.
     QList<ReportTable> tables = {};
+    // Across the paper, whatever way the rest of the report is turned.
+    bool landscape = false;
 };
 
 // The page's margins in millimetres, on paper and in the PDF.

@@ -356,6 +356,13 @@ bool paintReport(QPagedPaintDevice& device, const ReportDocument& document) {
 
 bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documents,
                  const PageProgress& progress) {
+    // Set before a page begins, a page's orientation is its own.
+    const QPageLayout::Orientation given = device.pageLayout().orientation();
+    const auto turn = [&](qsizetype i) {
+        device.setPageOrientation(documents[i].landscape ? QPageLayout::Landscape : given);
+    };
+    if (!documents.isEmpty())
+        turn(0);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -369,8 +376,13 @@ bool paintReport(QPagedPaintDevice& device, const QList<ReportDocument>& documen
         return false;
     };
     for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (!going(i) || (i > 0 && !device.newPage()))
+        if (!going(i))
             return false;
+        if (i > 0) {
+            turn(i);
+            if (!device.newPage())
+                return false;
+        }
         if (!page.document(documents[i]))
             return false;
     }

@@ -23,8 +23,10 @@ namespace vistaro {
 
 namespace {
 
-// The plan page's drawing, in screen pixels: the page's printable width, and room below.
+// The plan page's drawing, in screen pixels: the page's printable width, and room below; across
+// the paper for a plan wider than high.
 const QSizeF PlanPageSize(680, 900);
+const QSizeF PlanPageAcross(1000, 600);
 // The plan round a camera on its page, beside the coverage drawings.
 const QSizeF ExcerptSize(400, 400);
 constexpr qreal LegendHeight = 70;
@@ -238,8 +240,10 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
                                  texts.footer,
                                  {}}};
     ReportDocument plan{texts.planTitle, texts.day, {}, {}, texts.footer, {}};
+    const QRectF extent = deliverables.planBounds();
+    plan.landscape = extent.width() > extent.height();
     plan.drawings.append(
-        {QString(), PlanPageSize,
+        {QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
          [deliverables, background](QPainter& painter, const QRectF& area) {
              paintSitePlan(painter, area, deliverables, {background, std::nullopt, true});
          }});
