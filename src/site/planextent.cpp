@@ -60,6 +60,13 @@ QRectF withBandMargin(const QRectF& extent) {
     return extent.adjusted(-margin, -margin, margin, margin);
 }
 
+QRectF printedFrame(const QRectF& extent) {
+    const QPointF middle = extent.center();
+    const double width = std::max(extent.width(), 1.0);
+    const double height = std::max(extent.height(), 1.0);
+    return QRectF(middle.x() - width / 2, middle.y() - height / 2, width, height);
+}
+
 std::optional<QRectF> bandLimit(const Site& site, const std::optional<QRectF>& extent) {
     if (!site.boundary.empty() || !extent)
         return std::nullopt;

@@ -23,6 +23,11 @@ std::optional<QRectF> planExtent(const Site& site,
 // The extent plus a tenth of its larger side, at least 2 m: what a drawing of the plan frames.
 QRectF withBandMargin(const QRectF& extent);
 
+// What a printed or exported plan frames: the extent itself, so that a 20 m shop is 200 mm wide
+// at 1:100; a side shorter than 1 m is widened to 1 m round its middle, so that a lone camera's
+// plan has a size.
+QRectF printedFrame(const QRectF& extent);
+
 // Where the bands are drawn up to: the extent with its margin. None (no cut) when the site has a
 // boundary, which cuts the coverage itself, or no extent.
 std::optional<QRectF> bandLimit(const Site& site, const std::optional<QRectF>& extent);

@@ -19,8 +19,10 @@ using namespace Qt::StringLiterals;
 SiteDeliverables::SiteDeliverables(const Site& site, const SiteCoverage& coverage,
                                    const std::optional<QRectF>& background)
     : m_site(site), m_coverage(coverage), m_extent(planExtent(site, background)) {
+    // Drawn to the frame; a boundary has cut the bands already.
     BandCut cut;
-    cut.setLimit(bandLimit(site, m_extent));
+    if (m_extent && site.boundary.empty())
+        cut.setLimit(printedFrame(*m_extent));
     m_drawn.reserve(static_cast<std::size_t>(coverage.cameraCount()));
     for (int i = 0; i < coverage.cameraCount(); ++i)
         m_drawn.push_back(cut.cut(coverage.footprint(i)));
@@ -157,7 +159,7 @@ int planScale(const QSizeF& extentMetres, const QSizeF& paperMm) {
 }
 
 QRectF SiteDeliverables::planBounds() const {
-    return m_extent ? withBandMargin(*m_extent) : QRectF(-5, -5, 10, 10);
+    return m_extent ? printedFrame(*m_extent) : QRectF(-5, -5, 10, 10);
 }
 
 QRectF SiteDeliverables::cameraWindow(int camera) const {

@@ -91,8 +91,8 @@ public:
     ScheduleTable summary(const QLocale& locale) const;
     // The level camera `camera` reaches at its aim distance, or says it reaches none.
     QString levelReached(int camera) const;
-    // The plan's extent with the margin its bands are cut at, in metres; a square of 10 m round
-    // the origin for an empty site.
+    // What a printed or exported plan frames, in metres (printedFrame of the extent), where its
+    // bands are cut too; a square of 10 m round the origin for an empty site.
     QRectF planBounds() const;
     // The part of the plan round camera `camera`: the box of what it covers as drawn and of the
     // camera, with a margin.

@@ -473,8 +473,8 @@ private slots:
         }
         QVERIFY(!xml.hasError());
 
-        // Extent x -10..4, y -10..4 (the areas' corner, the wall), 2 m round it; y negated.
-        QCOMPARE(viewBox, u"-12 -6 18 18"_s);
+        // Extent x -10..4, y -10..4 (the areas' corner, the wall), framed as it is; y negated.
+        QCOMPARE(viewBox, u"-10 -4 14 14"_s);
 
         QCOMPARE(identification.size(), 1);
         QCOMPARE(band.level, EnIdentification);
@@ -483,16 +483,16 @@ private slots:
                  qPrintable(identification.front()));
     }
 
-    // Shop 20 x 12 m, its camera's bands ~100 m out through the door: framed with 2 m round it
-    // (a tenth of 20 m is less), where the bands drawn end; the camera's figures keep its whole
-    // view. The SVG at 1:100: 24 x 16 m is 240 x 160 mm; over a picture embedded (0.05 m a pixel,
-    // top left at (0, 12)) that widens the frame when wider: 40 x 24 m, 4 m round, 480 x 320 mm.
+    // Shop 20 x 12 m, its camera's bands ~100 m out through the door: framed as it is, where the
+    // bands drawn end; the camera's figures keep its whole view. The SVG at 1:100: 20 x 12 m is
+    // 200 x 120 mm; over a picture embedded (0.05 m a pixel, top left at (0, 12)) that widens the
+    // frame when wider: 40 x 24 m, 400 x 240 mm.
     void extentAndScale_data() {
         QTest::addColumn<QSize>("picture"); // in pixels; empty for none
         QTest::addColumn<QString>("size");
-        QTest::newRow("shop") << QSize() << u"240mm 160mm"_s;
-        QTest::newRow("shop on its plan") << QSize(400, 240) << u"240mm 160mm"_s;
-        QTest::newRow("shop on a wider plan") << QSize(800, 480) << u"480mm 320mm"_s;
+        QTest::newRow("shop") << QSize() << u"200mm 120mm"_s;
+        QTest::newRow("shop on its plan") << QSize(400, 240) << u"200mm 120mm"_s;
+        QTest::newRow("shop on a wider plan") << QSize(800, 480) << u"400mm 240mm"_s;
     }
 
     void extentAndScale() {
@@ -505,14 +505,14 @@ private slots:
         QVERIFY(plan.coverage.footprint(0).cover.reach.front().right() > 80);
         const SiteDeliverables deliverables = plan.deliverables();
         const QRectF bounds = deliverables.planBounds();
-        QCOMPARE(bounds, QRectF(-2, -2, 24, 16));
+        QCOMPARE(bounds, QRectF(0, 0, 20, 12));
         double east = -INFINITY;
         for (Level level = 0; level < site.levelSet.size(); ++level)
             for (const PlanShape* band : deliverables.bandsAt(level))
                 for (const std::vector<PlanPoint>& ring : band->rings)
                     for (const PlanPoint& point : ring)
                         east = std::max(east, point.x);
-        QVERIFY(near(east, 22));
+        QVERIFY(near(east, 20));
         QCOMPARE(
             plan.coverage.areaAtLevel(0, 0),
             PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).areaAtLevel(0));
