@@ -91,13 +91,13 @@ QRectF SiteDeliverables::planBounds() const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-std::vector<const PlanShape*> SiteDeliverables::bandsAt(Level level) const {
-    std::vector<const PlanShape*> shapes;
-    for (int i = 0; i < m_coverage.cameraCount(); ++i)
-        for (const LevelBand& band : m_coverage.footprint(i).bands)
-            if (band.level == level)
-                shapes.push_back(&band.shape);
-    return shapes;
+std::vector<PlanShape> SiteDeliverables::bestLevels() const {
+    // One tile over the whole plan: a drawing's regions are not cut at tiles' edges.
+    BestLevelMap map(WholePlanMetres);
+    map.reset(mapCameras(m_coverage, m_site, PlanShows::BestLevel));
+    std::vector<PlanShape> levels = map.levels();
+    levels.resize(std::max(levels.size(), m_site.levelSet.size()));
+    return levels;
 }
 
 std::vector<LegendEntry> SiteDeliverables::legend() const {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "site/bestlevel.h"
 #include "site/sitecoverage.h"
 
 #include <QByteArray>
@@ -82,8 +83,8 @@ public:
     // The smallest rectangle of the plan holding everything drawn, in metres; a square of 10 m
     // round the origin for an empty site.
     QRectF planBounds() const;
-    // The bands of every camera where `level` is the best level met, in the cameras' order.
-    std::vector<const PlanShape*> bandsAt(Level level) const;
+    // By level of the site's set: where it is the best level any camera meets.
+    std::vector<PlanShape> bestLevels() const;
     std::vector<LegendEntry> legend() const;
     // A bar of 1, 2 or 5 times a power of ten of the site's unit, at most `mostPixels` long on a
     // drawing of `pixelsPerMetre`.

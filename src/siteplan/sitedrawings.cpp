@@ -43,17 +43,17 @@ void label(QPainter& painter, QPointF at, const QString& text, qreal height) {
 }
 
 // The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
-// `unit` wide: each level's bands together (one group in an SVG), the dead zones filled with
+// `unit` wide: where each level is the best met (one group in an SVG), the dead zones filled with
 // `deadZone`, the areas with their covered parts, the walls and the cameras with their names.
 void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const QTransform& toOut,
                   qreal unit, const QBrush& deadZone) {
     const Site& site = deliverables.site();
     const SiteCoverage& coverage = deliverables.coverage();
     painter.setPen(Qt::NoPen);
-    for (Level level = 0; level < site.levelSet.size(); ++level) {
+    const std::vector<PlanShape> best = deliverables.bestLevels();
+    for (Level level = 0; level < best.size(); ++level) {
         painter.setBrush(levelQColor(level, BandAlpha));
-        for (const PlanShape* band : deliverables.bandsAt(level))
-            painter.drawPath(drawnPath(*band, toOut));
+        painter.drawPath(drawnPath(best[level], toOut));
     }
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
@@ -210,12 +210,9 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     for (const SiteCamera& camera : site.cameras)
         drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
     drawing.levelSet = site.levelSet;
-    for (Level level = 0; level < site.levelSet.size(); ++level) {
-        DxfLevelBands bands{level, {}};
-        for (const PlanShape* band : deliverables.bandsAt(level))
-            bands.polygons.insert(bands.polygons.end(), band->rings.begin(), band->rings.end());
-        drawing.bands.push_back(std::move(bands));
-    }
+    const std::vector<PlanShape> best = deliverables.bestLevels();
+    for (Level level = 0; level < site.levelSet.size(); ++level)
+        drawing.bands.push_back({level, best[level].rings});
     return drawing;
 }
 

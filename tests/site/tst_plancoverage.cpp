@@ -194,8 +194,8 @@ private slots:
     // detects to 20, the second identifies from 6 to 16 and detects from -4 to 6. Identification
     // is met on 10 + 10 - 4 m of the strip, some level on -4 to 20. After the second camera
     // moves 100 m east, only its tiles are worked out again, and the map is the one worked out
-    // whole. Wanted at detection and at identification, the first counts 0 to 20 as detection
-    // and the second only 6 to 16, as identification.
+    // whole (tiles of 30 m, the first from -15 to 15 m). Wanted at detection and at identification,
+    // the first counts 0 to 20 as detection and the second only 6 to 16, as identification.
     void bestLevel_data() {
         QTest::addColumn<QString>("view");
         QTest::addColumn<double>("identifiedM2");
@@ -209,11 +209,13 @@ private slots:
         QTest::newRow("identified over detected")
             << best << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
         QTest::newRow("detected only") << best << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
-        QTest::newRow("across a tile's edge") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
+        QTest::newRow("across a tile's edge")
+            << best << 64.0 << 96.0 << QPointF(15.5, 2) << QList{4};
+        QTest::newRow("second detects") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
         QTest::newRow("outside") << best << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
         QTest::newRow("moved: first alone") << moved << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
         QTest::newRow("moved: its own detection")
-            << moved << 80.0 << 160.0 << QPointF(15, 2) << QList{0};
+            << moved << 80.0 << 160.0 << QPointF(14.5, 2) << QList{0};
         QTest::newRow("moved: second") << moved << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
         QTest::newRow("wanted: detection where identified")
             << wanted << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
@@ -240,7 +242,7 @@ private slots:
             const std::set<BestLevelMap::TileKey> redone =
                 map.update({{&first, {}}, {&away, {}}}, {1});
             // Its tiles before and after; the first camera's alone keep theirs.
-            QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{-1, 0}, {0, 0}, {3, 0}}));
+            QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{0, 0}, {1, 0}, {3, 0}, {4, 0}}));
             BestLevelMap whole(30);
             whole.reset({{&first, {}}, {&away, {}}});
             QCOMPARE(map.levels(), whole.levels());
