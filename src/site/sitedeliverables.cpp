@@ -107,6 +107,11 @@ std::vector<LegendEntry> SiteDeliverables::legend() const {
             {LegendEntry::Kind::Band, level, CoverageText::levelName(m_site.levelSet, level)});
     entries.push_back({LegendEntry::Kind::DeadZone, 0, tr("Dead zone")});
     entries.push_back({LegendEntry::Kind::Covered, 0, tr("Area covered")});
+    entries.push_back({LegendEntry::Kind::Met, 0,
+                       tr("Area met (%1, solid outline)").arg(FigureCaptions::metMark(true))});
+    entries.push_back(
+        {LegendEntry::Kind::NotMet, 0,
+         tr("Area not met (%1, dashed outline)").arg(FigureCaptions::metMark(false))});
     entries.push_back({LegendEntry::Kind::Wall, 0, tr("Wall")});
     return entries;
 }

@@ -305,9 +305,7 @@ QString PolyItem::label() const {
     const auto* area = std::get_if<SiteArea>(&m_item);
     if (!area)
         return {};
-    return QApplication::translate("vistaro::SitePlan", "%1: %2, %3% covered")
-        .arg(area->name, CoverageText::levelName(m_levels, area->level),
-             coveredText(m_coverage.share));
+    return FigureCaptions::areaLabel(*area, m_levels, m_coverage.share);
 }
 
 void PolyItem::rescale() {
@@ -348,7 +346,7 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       QBrush(QColor::fromRgba(UncoveredColour), Qt::DiagCrossPattern));
         paintOnScreen(*painter, drawnPath(m_coverage.covered), Qt::NoPen,
                       QColor::fromRgba(CoveredColour));
-        paintOnScreen(*painter, path, QPen(levelQColor(area->level).darker(120), 2, Qt::DashLine),
+        paintOnScreen(*painter, path, areaOutline(areaMet(*area, m_coverage.share), 2.5),
                       Qt::NoBrush);
         m_label.paint(*painter, path.boundingRect().center(), label());
     } else {

@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "site/plancoordinates.h"
+#include "siteplan/sitedrawings.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
@@ -86,11 +87,32 @@ private:
     QString m_text;
 };
 
+// North, +y, up the view, in its top right corner over the plan as the scale bar is.
+class NorthArrowOverlay : public QWidget {
+public:
+    explicit NorthArrowOverlay(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setObjectName(QStringLiteral("NorthArrow"));
+        resize(36, 56);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor ground = palette().color(QPalette::Base);
+        ground.setAlpha(200);
+        painter.fillRect(rect(), ground);
+        paintNorth(painter, QPointF(width() / 2.0, 6));
+    }
+};
+
 PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, PlanEdits& edits,
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
-      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)) {
+      m_draft(new QGraphicsPathItem), m_scaleBar(new ScaleBarOverlay(this)),
+      m_north(new NorthArrowOverlay(this)) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -362,6 +384,7 @@ void PlanView::scaleChanged() {
         static_cast<PolyItem*>(item)->rescale();
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
+    m_north->move(width() - m_north->width() - 8, 8);
 }
 
 void PlanView::setCoverageLayers(const CoverageLayers& layers) {

@@ -19,6 +19,7 @@ class QTimer;
 namespace vistaro {
 
 class PlanTool;
+class NorthArrowOverlay;
 class ScaleBarOverlay;
 
 // The plan in metres, x to the east and y to the north, over a grid, with a scale bar. The
@@ -146,6 +147,7 @@ private:
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     ScaleBarOverlay* m_scaleBar;
+    NorthArrowOverlay* m_north;
     CoverageLayers m_layers;
     std::vector<std::unique_ptr<PlanTool>> m_tools; // the first selects
     PlanTool* m_tool;

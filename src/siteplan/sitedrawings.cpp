@@ -5,6 +5,7 @@
 
 #include "camerareport/sitecamerareport.h"
 #include "platform/savefile.h"
+#include "site/planfigures.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
 
@@ -64,13 +65,14 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
         painter.drawPath(drawnPath(coverage.coverage(int(i)).covered, toOut));
-        painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
+        const double share = coverage.coverage(int(i)).share;
+        painter.setPen(areaOutline(areaMet(area, share), unit * 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(drawnPolygon(area.points, toOut));
         painter.setPen(QColor::fromRgba(WallColour));
         if (!area.points.empty())
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
-                  area.name, unit * 9);
+                  FigureCaptions::areaLabel(area, site.levelSet, share), unit * 9);
     }
     painter.setPen(
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -98,32 +100,13 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
     const qreal swatch = 12;
     qreal x = strip.left();
     qreal y = strip.top() + 6;
-    const QColor dead = QColor::fromRgba(DeadZoneColour);
     for (const LegendEntry& entry : deliverables.legend()) {
         const qreal width = swatch + 6 + painter.fontMetrics().horizontalAdvance(entry.text) + 16;
         if (x + width > strip.right()) {
             x = strip.left();
             y += swatch + 6;
         }
-        switch (entry.kind) {
-        case LegendEntry::Kind::Band:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(levelQColor(entry.level, BandAlpha));
-            break;
-        case LegendEntry::Kind::DeadZone:
-            painter.setPen(QPen(dead));
-            painter.setBrush(QBrush(dead, Qt::FDiagPattern));
-            break;
-        case LegendEntry::Kind::Covered:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor::fromRgba(CoveredColour));
-            break;
-        case LegendEntry::Kind::Wall:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor::fromRgba(WallColour));
-            break;
-        }
-        painter.drawRect(QRectF(x, y, swatch, swatch));
+        paintLegendSwatch(painter, entry, QRectF(x, y, swatch, swatch));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + swatch + 6, y + swatch - 2), entry.text);
         x += width;
@@ -140,7 +123,12 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
     painter.drawText(QPointF(strip.left() + bar + 8, base), scale.text);
 }
 
-// An arrow pointing up, north, with its letter, in the corner at `tip`.
+ReportTable reportTable(const ScheduleTable& table) {
+    return {table.heading, table.columns, table.rows};
+}
+
+} // namespace
+
 void paintNorth(QPainter& painter, QPointF tip) {
     const qreal size = 24;
     QPolygonF arrow;
@@ -154,11 +142,33 @@ void paintNorth(QPainter& painter, QPointF tip) {
         tip + QPointF(-painter.fontMetrics().horizontalAdvance(north) / 2.0, size + 14), north);
 }
 
-ReportTable reportTable(const ScheduleTable& table) {
-    return {table.heading, table.columns, table.rows};
+void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box) {
+    const QColor dead = QColor::fromRgba(DeadZoneColour);
+    switch (entry.kind) {
+    case LegendEntry::Kind::Band:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(levelQColor(entry.level, BandAlpha));
+        break;
+    case LegendEntry::Kind::DeadZone:
+        painter.setPen(QPen(dead));
+        painter.setBrush(QBrush(dead, Qt::FDiagPattern));
+        break;
+    case LegendEntry::Kind::Covered:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(CoveredColour));
+        break;
+    case LegendEntry::Kind::Wall:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(WallColour));
+        break;
+    case LegendEntry::Kind::Met:
+    case LegendEntry::Kind::NotMet:
+        painter.setPen(areaOutline(entry.kind == LegendEntry::Kind::Met, 2));
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+    painter.drawRect(box);
 }
-
-} // namespace
 
 void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables) {
     const QRectF plan = area.adjusted(0, 0, 0, -LegendHeight);

@@ -23,6 +23,11 @@ namespace vistaro {
 // cameras, with a legend, a scale bar and a north arrow to the scale it is drawn at.
 void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables);
 
+// An arrow pointing up, north, with its letter below it, its tip at `tip`; every plan has one.
+void paintNorth(QPainter& painter, QPointF tip);
+// The mark of a legend's entry in `box`, as every legend shows it.
+void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box);
+
 // The report: the plan, then the coverage report's page of each camera, then the schedule.
 QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date);
 

@@ -14,6 +14,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/leveldelegate.h"
+#include "siteplan/planlegend.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
@@ -67,7 +68,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
     m_exports =
         new SiteExports(*this, m_document, *m_coverage, [this] { return m_files->fileName(); });
-    m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
+    m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock, m_legendDock}, *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);
     connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
@@ -87,6 +88,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
+    // The levels of the legend are the site's.
+    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showLegend);
     connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
         if (const std::optional<ItemRef> ref = m_selection->camera())
@@ -163,6 +166,8 @@ void SitePlan::buildTables() {
     m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
     m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
+    m_legend = new PlanLegend(this);
+    m_legendDock = dock("PlanLegend", m_legend, Qt::RightDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
     resizeDocks({m_cameraDock, m_areaDock}, {3, 2}, Qt::Horizontal);
     // A few rows of each table in sight, whatever room the plan would take.
@@ -276,6 +281,9 @@ void SitePlan::retranslate() {
     m_panelDock->setWindowTitle(tr("Camera"));
     m_cameraDock->setWindowTitle(tr("Cameras"));
     m_areaDock->setWindowTitle(tr("Areas"));
+    m_legendDock->setWindowTitle(tr("Legend"));
+    m_legend->setAccessibleName(tr("Legend"));
+    showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
     m_view->setAccessibleName(tr("Plan"));
@@ -284,6 +292,10 @@ void SitePlan::retranslate() {
     m_areaModel->retranslate();
     m_panel->retranslate();
     showToolHint();
+}
+
+void SitePlan::showLegend() {
+    m_legend->showEntries(SiteDeliverables(m_document.site(), *m_coverage).legend());
 }
 
 void SitePlan::showTitle() {

@@ -30,6 +30,7 @@ class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
 class PlanImport;
+class PlanLegend;
 class Preview;
 class SiteExports;
 class SiteFileController;
@@ -96,6 +97,7 @@ private:
     void connectActions();
     void retranslate();
     void showTitle();
+    void showLegend();
     void showCursor(const std::optional<PlanPoint>& point);
     void showToolHint();
     // The preview of what the selected camera shows: opened, or brought up to the camera when
@@ -127,6 +129,8 @@ private:
     QDockWidget* m_panelDock = nullptr;
     QDockWidget* m_cameraDock = nullptr;
     QDockWidget* m_areaDock = nullptr;
+    PlanLegend* m_legend = nullptr;
+    QDockWidget* m_legendDock = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
     SiteExports* m_exports = nullptr;

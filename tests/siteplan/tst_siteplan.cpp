@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
+#include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
@@ -23,11 +24,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -363,6 +366,38 @@ private slots:
         // The choice outlives the window.
         const SitePlan another(m_host, *m_settings, std::make_unique<PlanGeometry>());
         QCOMPARE(another.findChild<QComboBox*>(u"PlanShows"_s)->currentIndex(), view);
+    }
+
+    // The legend beside the plan reads as the printed one, its levels the site's as the set
+    // changes; the View menu shows and hides it. North stands in the plan's top right corner.
+    void legendAndNorth() {
+        open();
+        auto* dock = child<QDockWidget>("PlanLegend");
+        QVERIFY(dock->isVisible());
+        const QList<QAction*> menus = plan().menuBar()->actions();
+        QVERIFY(std::any_of(menus.begin(), menus.end(), [dock](const QAction* menu) {
+            return menu->menu()->actions().contains(dock->toggleViewAction());
+        }));
+        const auto texts = [this] {
+            QStringList rows;
+            auto* list = child<QListWidget>("PlanLegendList");
+            for (int i = 0; i < list->count(); ++i)
+                rows << list->item(i)->text();
+            return rows;
+        };
+        const QStringList after{u"Dead zone"_s, u"Area covered"_s,
+                                u"Area met (\u2713, solid outline)"_s,
+                                u"Area not met (\u2717, dashed outline)"_s, u"Wall"_s};
+        QCOMPARE(texts(), QStringList{CoverageText::levelName(site().levelSet, 0)} + after);
+        auto* sets = child<QComboBox>("SiteLevelSet");
+        sets->setCurrentIndex(0);
+        emit sets->activated(0);
+        QCOMPARE(texts().size(), int(enLevels().size()) + after.size());
+        QCOMPARE(texts().at(EnIdentification), u"Identification"_s);
+
+        const QWidget* north = view().findChild<QWidget*>(u"NorthArrow"_s);
+        QVERIFY(north->isVisible());
+        QVERIFY(north->geometry().right() > view().width() - 20 && north->geometry().top() < 20);
     }
 
     // A table row selects its item (a camera fills the panel); a plan click selects its row alone.
