@@ -179,15 +179,28 @@ CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& 
 
 void CameraItem::present(const SiteItem& item) {
     const auto& camera = std::get<SiteCamera>(item);
-    if (camera.name != m_camera.name || m_label.isNull()) {
+    if (camera.name != m_camera.name || m_labelSize.isEmpty()) {
         prepareGeometryChange();
         const QFontMetricsF metrics(QApplication::font());
-        m_label = QRectF(CameraRadius + 3, CameraRadius - 2,
-                         metrics.horizontalAdvance(camera.name) + 4, metrics.height());
+        m_labelSize = QSizeF(metrics.horizontalAdvance(camera.name) + 4, metrics.height());
+        m_label = QRectF(QPointF(CameraRadius + 3, CameraRadius - 2), m_labelSize);
+        setToolTip(camera.name);
     }
     m_camera = camera;
     setPos(toScene(camera.position));
     m_knob->setPos(knobOffset());
+    update();
+}
+
+double CameraItem::symbolRadius() {
+    return CameraRadius + 2;
+}
+
+void CameraItem::placeLabel(const std::optional<QRectF>& place) {
+    if (place.value_or(QRectF()) == m_label)
+        return;
+    prepareGeometryChange();
+    m_label = place.value_or(QRectF());
     update();
 }
 
@@ -220,6 +233,8 @@ void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     painter->setPen(QPen(Qt::white, 1.5));
     painter->setBrush(levelQColor(m_camera.level).darker(140));
     painter->drawEllipse(QPointF(), CameraRadius, CameraRadius);
+    if (m_label.isNull())
+        return;
     if (option->state & QStyle::State_HasFocus) {
         painter->setPen(QPen(ink, 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
@@ -301,6 +316,18 @@ QPainterPath PolyItem::outline() const {
     return path;
 }
 
+QPointF PolyItem::labelAnchor() const {
+    return outline().boundingRect().center();
+}
+
+void PolyItem::placeLabel(const std::optional<QRectF>& place) {
+    if (m_labelPlaced && place == m_labelPlace)
+        return;
+    m_labelPlaced = true;
+    m_labelPlace = place;
+    rescale();
+}
+
 QString PolyItem::label() const {
     const auto* area = std::get_if<SiteArea>(&m_item);
     if (!area)
@@ -316,7 +343,11 @@ void PolyItem::rescale() {
     if (ref().kind == ItemKind::Area) {
         const QFontMetricsF metrics(QApplication::font());
         const QSizeF size(metrics.horizontalAdvance(label()) * pixel, metrics.height() * pixel);
-        m_bounds |= QRectF(m_bounds.center() - QPointF(size.width(), size.height()) / 2, size);
+        m_bounds |=
+            m_labelPlaced
+                ? m_labelPlace.value_or(QRectF())
+                : QRectF(m_bounds.center() - QPointF(size.width(), size.height()) / 2, size);
+        setToolTip(label());
     }
     update();
 }
@@ -348,7 +379,9 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       QColor::fromRgba(CoveredColour));
         paintOnScreen(*painter, path, areaOutline(areaMet(*area, m_coverage.share), 2.5),
                       Qt::NoBrush);
-        m_label.paint(*painter, path.boundingRect().center(), label());
+        if (!m_labelPlaced || m_labelPlace)
+            m_label.paint(*painter, m_labelPlaced ? m_labelPlace->center() : labelAnchor(),
+                          label());
     } else {
         paintOnScreen(
             *painter, path,
@@ -398,6 +431,7 @@ void FootprintItem::present(const CameraFootprint& footprint) {
     m_footprint = footprint;
     m_bands.clear();
     m_labels.resize(footprint.bands.size());
+    m_labelsShown.assign(footprint.bands.size(), true);
     m_bounds = {};
     for (const LevelBand& band : footprint.bands) {
         m_bands.push_back(drawnPath(band.shape));
@@ -421,7 +455,7 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         painter->setPen(Qt::NoPen);
         painter->setBrush(levelQColor(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
-        if (band.labelAt)
+        if (band.labelAt && m_labelsShown[i])
             m_labels[i].paint(*painter, toScene(*band.labelAt),
                               CoverageText::levelName(m_levels, band.level),
                               m_bands[i].boundingRect());
@@ -478,6 +512,13 @@ void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
                 painter->setBrush(levelQColor(level, BandAlpha));
                 painter->drawPath(tile.levels[level]);
             }
+    }
+}
+
+void FootprintItem::showLabels(const std::vector<bool>& shown) {
+    if (shown.size() == m_labelsShown.size() && shown != m_labelsShown) {
+        m_labelsShown = shown;
+        update();
     }
 }
 

@@ -4,11 +4,14 @@
 #include "siteplan/planview.h"
 
 #include "optics/coverageformat.h"
+#include "site/labelplacement.h"
 #include "site/plancoordinates.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QGraphicsPathItem>
 #include <QKeyEvent>
 #include <QPainter>
@@ -136,6 +139,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_mapTimer = new QTimer(this);
     m_mapTimer->setSingleShot(true);
     connect(m_mapTimer, &QTimer::timeout, this, &PlanView::showCoverageMap);
+    m_labelTimer = new QTimer(this);
+    m_labelTimer->setSingleShot(true);
+    connect(m_labelTimer, &QTimer::timeout, this, &PlanView::placeLabels);
     QPen draft(palette().color(QPalette::Highlight), 2, Qt::DashLine);
     draft.setCosmetic(true);
     m_draft->setPen(draft);
@@ -251,6 +257,7 @@ void PlanView::rebuild(ItemKind kind) {
 }
 
 void PlanView::showItem(const ItemRef& ref) {
+    m_labelTimer->start(0);
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
     reachSite();
@@ -270,6 +277,7 @@ void PlanView::showFootprints(int camera) {
 }
 
 void PlanView::showCoverageMap() {
+    m_labelTimer->start(0);
     m_mapItem->setVisible(m_layers.view != PlanShows::EachCamera);
     if (!m_mapItem->isVisible()) {
         // Worked out again whole when it shows again.
@@ -291,11 +299,63 @@ void PlanView::showCoverageMap() {
 }
 
 void PlanView::showAreaCoverage(int area) {
+    m_labelTimer->start(0);
     const int count = std::min(static_cast<int>(m_areas.size()), m_coverage.areaCount());
     for (int i = 0; i < count; ++i)
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));
+}
+
+void PlanView::placeLabels() {
+    // In pixels from the scene's origin: scrolling moves none of them against another.
+    const QTransform toPixels = QTransform::fromScale(scale(), scale());
+    const QFontMetricsF metrics(QApplication::font());
+    std::vector<LabelRequest> labels;
+    std::vector<QRectF> symbols;
+    const double radius = CameraItem::symbolRadius();
+    for (PlanItem* item : m_cameras) {
+        const QPointF at = toPixels.map(item->pos());
+        labels.push_back({at, static_cast<CameraItem*>(item)->labelSize(), 0, radius});
+        symbols.push_back(QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+    }
+    for (PlanItem* item : m_areas) {
+        const auto* area = static_cast<PolyItem*>(item);
+        labels.push_back({toPixels.map(area->labelAnchor()),
+                          QSizeF(metrics.horizontalAdvance(area->label()) + 4, metrics.height()),
+                          1});
+    }
+    const bool bands = m_layers.view == PlanShows::EachCamera;
+    const LevelSet& levels = m_document.site().levelSet;
+    for (const FootprintItem* footprint : bands ? m_footprints : std::vector<FootprintItem*>{})
+        for (const LevelBand& band : footprint->footprint().bands)
+            labels.push_back(
+                {toPixels.map(toScene(band.labelAt.value_or(PlanPoint{}))),
+                 QSizeF(metrics.horizontalAdvance(CoverageText::levelName(levels, band.level)) + 4,
+                        metrics.height()) *
+                     (band.labelAt ? 1 : 0), // a band seen nowhere on its axis names nothing
+                 2});
+    const std::vector<std::optional<QRectF>> places = vistaro::placeLabels(labels, symbols);
+    std::size_t next = 0;
+    for (PlanItem* item : m_cameras) {
+        std::optional<QRectF> place = places[next++];
+        if (place)
+            place->translate(-toPixels.map(item->pos()));
+        static_cast<CameraItem*>(item)->placeLabel(place);
+    }
+    const QTransform toScene = toPixels.inverted();
+    for (PlanItem* item : m_areas) {
+        const std::optional<QRectF>& place = places[next++];
+        static_cast<PolyItem*>(item)->placeLabel(place ? std::optional(toScene.mapRect(*place))
+                                                       : std::nullopt);
+    }
+    for (FootprintItem* footprint : m_footprints) {
+        std::vector<bool> shown;
+        for (std::size_t i = 0; bands && i < footprint->footprint().bands.size(); ++i)
+            shown.push_back(places[next++].has_value());
+        if (bands)
+            footprint->showLabels(shown);
+    }
 }
 
 PlanItem* PlanView::itemOf(const ItemRef& ref) const {
@@ -385,6 +445,7 @@ void PlanView::scaleChanged() {
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
     m_north->move(width() - m_north->width() - 8, 8);
+    m_labelTimer->start(0);
 }
 
 void PlanView::setCoverageLayers(const CoverageLayers& layers) {

@@ -114,6 +114,9 @@ private:
     // The map of the best level or of the levels wanted, after the coverage changes that came
     // since it was last shown: many changes in a row make one.
     void showCoverageMap();
+    // Every label of the plan placed again where it overlaps no other and no camera, cameras
+    // first, then areas, then bands; those with no room left out. Many changes make one.
+    void placeLabels();
     void showAreaCoverage(int area);
     PolyItem* pickedItem() const;
     void scaleChanged();
@@ -144,6 +147,7 @@ private:
     QTimer* m_mapTimer = nullptr;
     std::set<int> m_mapChanged; // the cameras changed since the map was shown
     bool m_mapWhole = true;     // every camera changed
+    QTimer* m_labelTimer = nullptr;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     ScaleBarOverlay* m_scaleBar;

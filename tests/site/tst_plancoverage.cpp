@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/bestlevel.h"
+#include "site/labelplacement.h"
 #include "site/plancoverage.h"
 #include "support/siteexample.h"
 
@@ -251,6 +252,44 @@ private slots:
         QCOMPARE(map.metAreaM2(2), identifiedM2);
         QCOMPARE(map.metAreaM2(0), detectedM2);
         QCOMPARE(paintedAt(map, point.x(), point.y()), painted);
+    }
+
+    // A camera's name (60 x 16 px) at its symbol (radius 9) and a band's name 10 px above where
+    // the camera's would read: the camera's goes right of its symbol, 4 px from it, whatever the
+    // order; the band's on it, right of it and left of it overlap the camera's, and above it
+    // (y from -30 to -14) is free unless walled in: then it is left out. None overlaps another or
+    // a symbol.
+    void labelPlacement_data() {
+        QTest::addColumn<bool>("bandFirst");
+        QTest::addColumn<bool>("walledIn");
+        QTest::addColumn<QRectF>("camera");
+        QTest::addColumn<QRectF>("band");
+        const QRectF right(13, -8, 60, 16);
+        QTest::newRow("camera first") << false << false << right << QRectF(13, -30, 60, 16);
+        QTest::newRow("band first") << true << false << right << QRectF(13, -30, 60, 16);
+        QTest::newRow("band walled in") << false << true << right << QRectF();
+    }
+    void labelPlacement() {
+        QFETCH(bool, bandFirst);
+        QFETCH(bool, walledIn);
+        QFETCH(QRectF, camera);
+        QFETCH(QRectF, band);
+        const LabelRequest name{{0, 0}, {60, 16}, 0, 9};
+        const LabelRequest level{{43, -10}, {60, 16}, 2, 0};
+        std::vector<QRectF> obstacles{QRectF(-9, -9, 18, 18)};
+        if (walledIn)
+            obstacles.push_back(QRectF(-200, -100, 400, 85));
+        const std::vector<std::optional<QRectF>> places =
+            placeLabels(bandFirst ? std::vector{level, name} : std::vector{name, level}, obstacles);
+        const std::optional<QRectF> cameraAt = places[bandFirst ? 1 : 0];
+        const std::optional<QRectF> bandAt = places[bandFirst ? 0 : 1];
+        QCOMPARE(cameraAt, std::optional(camera));
+        QCOMPARE(bandAt.value_or(QRectF()), band);
+        std::vector<QRectF> drawn = obstacles;
+        for (const std::optional<QRectF>& place : places)
+            if (place)
+                drawn.push_back(*place);
+        QCOMPARE(overlappingPairs(drawn), 0);
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.
