@@ -473,30 +473,41 @@ CoverageMapItem::CoverageMapItem(const CoverageLayers& layers) : m_layers(layers
 
 void CoverageMapItem::present(const BestLevelMap& map,
                               const std::set<BestLevelMap::TileKey>& changed) {
-    prepareGeometryChange();
-    if (changed.empty())
-        m_tiles.clear();
-    const auto show = [this](const BestLevelMap::TileKey& key, const BestLevelMap::Tile& tile) {
+    // Only the tiles that changed are painted again: a drag changes a few of hundreds.
+    QRectF dirty;
+    const auto show = [this, &dirty](const BestLevelMap::TileKey& key,
+                                     const BestLevelMap::Tile& tile) {
         Tile& shown = m_tiles[key];
         shown.box = PlanToScene.mapRect(tile.box);
         shown.levels.clear();
         for (const PlanShape& level : tile.levels)
             shown.levels.push_back(drawnPath(level));
+        dirty |= shown.box;
     };
-    for (const BestLevelMap::TileKey& key : changed) {
-        const auto found = map.tiles().find(key);
-        if (found == map.tiles().end())
-            m_tiles.erase(key);
-        else
-            show(key, found->second);
-    }
-    if (changed.empty())
+    if (changed.empty()) {
+        for (const auto& [key, tile] : m_tiles)
+            dirty |= tile.box;
+        m_tiles.clear();
         for (const auto& [key, tile] : map.tiles())
             show(key, tile);
-    m_bounds = {};
+    }
+    for (const BestLevelMap::TileKey& key : changed) {
+        const auto found = map.tiles().find(key);
+        if (found != map.tiles().end()) {
+            show(key, found->second);
+        } else if (const auto gone = m_tiles.find(key); gone != m_tiles.end()) {
+            dirty |= gone->second.box;
+            m_tiles.erase(gone);
+        }
+    }
+    QRectF bounds;
     for (const auto& [key, tile] : m_tiles)
-        m_bounds |= tile.box;
-    update();
+        bounds |= tile.box;
+    if (bounds != m_bounds) {
+        prepareGeometryChange();
+        m_bounds = bounds;
+    }
+    update(dirty);
 }
 
 void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {

@@ -336,6 +336,10 @@ void PlanView::placeLabels() {
                      (band.labelAt ? 1 : 0), // a band seen nowhere on its axis names nothing
                  2});
     const std::vector<std::optional<QRectF>> places = vistaro::placeLabels(labels, symbols);
+    m_placedLabels.clear();
+    for (const std::optional<QRectF>& place : places)
+        if (place)
+            m_placedLabels.push_back(*place);
     std::size_t next = 0;
     for (PlanItem* item : m_cameras) {
         std::optional<QRectF> place = places[next++];

@@ -55,6 +55,13 @@ public:
     // Shows everything on the plan; an empty plan shows the ground around its origin.
     void zoomToFit();
 
+    // Every label of the plan placed again where it overlaps no other and no camera, cameras
+    // first, then areas, then bands; those with no room left out. The plan does it after each
+    // change of the zoom or the coverage, many changes in a row once.
+    void placeLabels();
+    // The labels on show, in pixels of the view at its scale (scrolling moves them all alike).
+    const std::vector<QRectF>& placedLabels() const { return m_placedLabels; }
+
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);
     void showPicture(const BackgroundPicture& picture);
@@ -114,9 +121,7 @@ private:
     // The map of the best level or of the levels wanted, after the coverage changes that came
     // since it was last shown: many changes in a row make one.
     void showCoverageMap();
-    // Every label of the plan placed again where it overlaps no other and no camera, cameras
-    // first, then areas, then bands; those with no room left out. Many changes make one.
-    void placeLabels();
+
     void showAreaCoverage(int area);
     PolyItem* pickedItem() const;
     void scaleChanged();
@@ -148,6 +153,7 @@ private:
     std::set<int> m_mapChanged; // the cameras changed since the map was shown
     bool m_mapWhole = true;     // every camera changed
     QTimer* m_labelTimer = nullptr;
+    std::vector<QRectF> m_placedLabels;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     ScaleBarOverlay* m_scaleBar;
