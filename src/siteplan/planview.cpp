@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QGraphicsPathItem>
 #include <QKeyEvent>
@@ -38,6 +39,7 @@ constexpr double GridPixels = 60;
 constexpr double ScaleBarPixels = 120;
 constexpr double EmptyPlanMetres = 20;
 constexpr int ItemPixmapsKiB = 64 * 1024;
+constexpr qint64 MostMapPauseMs = 250;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
@@ -273,7 +275,13 @@ void PlanView::showFootprints(int camera) {
         m_mapWhole = true;
     else
         m_mapChanged.insert(camera);
-    m_mapTimer->start(0);
+    // While a camera is dragged the map follows it at most every twice the time it last took,
+    // so that the drag itself keeps its pace; a change long after the last shows at once.
+    if (!m_mapTimer->isActive()) {
+        const qint64 since = m_mapShown.isValid() ? m_mapShown.elapsed() : MostMapPauseMs;
+        m_mapTimer->start(
+            std::chrono::milliseconds(std::max<qint64>(0, m_mapPause.count() - since)));
+    }
 }
 
 void PlanView::showCoverageMap() {
@@ -284,6 +292,8 @@ void PlanView::showCoverageMap() {
         m_mapWhole = true;
         return;
     }
+    QElapsedTimer took;
+    took.start();
     const std::vector<BestLevelMap::Camera> cameras =
         mapCameras(m_coverage, m_document.site(), m_layers.view);
     if (m_mapWhole) {
@@ -296,6 +306,8 @@ void PlanView::showCoverageMap() {
     }
     m_mapWhole = false;
     m_mapChanged.clear();
+    m_mapPause = std::chrono::milliseconds(std::min<qint64>(2 * took.elapsed(), MostMapPauseMs));
+    m_mapShown.start();
 }
 
 void PlanView::showAreaCoverage(int area) {

@@ -7,6 +7,7 @@
 #include "site/sitedocument.h"
 #include "siteplan/planitems.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <memory>
 #include <optional>
@@ -150,8 +151,10 @@ private:
     BestLevelMap m_map;
     CoverageMapItem* m_mapItem = nullptr;
     QTimer* m_mapTimer = nullptr;
-    std::set<int> m_mapChanged; // the cameras changed since the map was shown
-    bool m_mapWhole = true;     // every camera changed
+    std::set<int> m_mapChanged;              // the cameras changed since the map was shown
+    bool m_mapWhole = true;                  // every camera changed
+    std::chrono::milliseconds m_mapPause{0}; // the least time between two updates of the map
+    QElapsedTimer m_mapShown;                // since the map was last shown
     QTimer* m_labelTimer = nullptr;
     std::vector<QRectF> m_placedLabels;
     BackgroundItem* m_background;
