@@ -39,6 +39,7 @@ constexpr double DragBudgetMs = 16;
 constexpr double RecomputeBudgetMs = 300;
 constexpr double MemoryBudgetMiB = 150;
 constexpr double BestLevelBudgetMs = 300;
+constexpr double LabelsBudgetMs = 20;
 constexpr int BestLevelMoves = 11;
 constexpr double SnapBudgetMs = 0.1;
 constexpr int Snaps = 2000;
@@ -181,6 +182,12 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
                                 childRow(run, measures[1], "site-drag-us",
                                          " (median, areas and repaint included)", DragBudgetMs),
                                 childRow(run, measures[2], "site-all-us", size, RecomputeBudgetMs)};
+    const long long overlaps = reportedValue(run.output, "site-label-overlaps");
+    rows.push_back(childRow(run, "Site plan: every label placed", "site-labels-us",
+                            " (each camera's bands named, " +
+                                std::to_string(reportedValue(run.output, "site-labels-placed")) +
+                                " placed, " + std::to_string(overlaps) + " overlapping)",
+                            LabelsBudgetMs));
     rows.push_back(bestLevelRow(site));
     const long long kib = reportedValue(run.output, "peak-rss-kib");
     rows.push_back(run.ok && kib > 0

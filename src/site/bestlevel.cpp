@@ -38,7 +38,7 @@ std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) 
           std::abs(box.top()) < FarthestMetres && std::abs(box.bottom()) < FarthestMetres))
         return keys;
     const auto first = [this](double at) {
-        return static_cast<int>(std::floor(at / m_tileMetres));
+        return static_cast<int>(std::floor(at / m_tileMetres + 0.5));
     };
     const int west = first(box.left());
     const int east = first(box.right());
@@ -92,8 +92,8 @@ void BestLevelMap::work(const TileKey& key, const std::vector<Camera>& cameras) 
         m_tiles.erase(found);
         return;
     }
-    tile.box =
-        QRectF(key.first * m_tileMetres, key.second * m_tileMetres, m_tileMetres, m_tileMetres);
+    tile.box = QRectF((key.first - 0.5) * m_tileMetres, (key.second - 0.5) * m_tileMetres,
+                      m_tileMetres, m_tileMetres);
     const plane::Region box = boxRegion(tile.box);
     tile.met.assign(m_levelCount, {});
     tile.levels.assign(m_levelCount, {});

@@ -17,6 +17,9 @@
 
 namespace vistaro {
 
+// Tiles of this side hold any plan whole.
+inline constexpr double WholePlanMetres = 1e7;
+
 // What the plan paints of the cameras' coverage: the best level any camera meets at each point,
 // each camera's own bands, or where each camera meets the level it is wanted at.
 enum class PlanShows { BestLevel, EachCamera, WantedLevel };
@@ -33,7 +36,9 @@ public:
         const CameraCover* cover = nullptr;
         std::optional<Level> wanted;
     };
-    using TileKey = std::pair<int, int>; // column east, row north
+    // Column east, row north: tile (0, 0) is centred on the origin, so that one tile of
+    // WholePlanMetres holds a plan round it whole.
+    using TileKey = std::pair<int, int>;
 
     // One tile's part of the map.
     struct Tile {

@@ -93,6 +93,7 @@ CameraFootprint BandCut::cut(const CameraFootprint& footprint) const {
     for (const LevelBand& band : footprint.bands) {
         const plane::Region kept =
             m_geometry.intersect(footprint.cover.bands.at(band.level), limit);
+        cut.cover.bands.at(band.level) = kept;
         if (kept.empty())
             continue;
         LevelBand drawn = band;
@@ -101,7 +102,8 @@ CameraFootprint BandCut::cut(const CameraFootprint& footprint) const {
             drawn.labelAt.reset();
         cut.bands.push_back(std::move(drawn));
     }
-    cut.deadZone = shapeOf(m_geometry.intersect(footprint.cover.deadZone, limit));
+    cut.cover.deadZone = m_geometry.intersect(footprint.cover.deadZone, limit);
+    cut.deadZone = shapeOf(cut.cover.deadZone);
     return cut;
 }
 

@@ -32,8 +32,9 @@ QRectF printedFrame(const QRectF& extent);
 // boundary, which cuts the coverage itself, or no extent.
 std::optional<QRectF> bandLimit(const Site& site, const std::optional<QRectF>& extent);
 
-// Cuts what a camera covers to the band limit for drawing; the camera's figures (its bands'
-// surfaces, what the areas count) stay those of the whole footprint. One thread at a time.
+// Cuts what a camera covers to the band limit for drawing, its cover's regions too (what a map
+// of the best level is made of); the camera's figures (its bands' surfaces, what the areas
+// count) stay those of the whole footprint. One thread at a time.
 class BandCut {
 public:
     void setLimit(const std::optional<QRectF>& limit) { m_limit = limit; }

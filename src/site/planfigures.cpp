@@ -87,4 +87,15 @@ QString FigureCaptions::area(Units units) {
     return withUnit(tr("Area"), areaUnit(units));
 }
 
+QString FigureCaptions::areaLabel(const SiteArea& area, const LevelSet& levels, double share,
+                                  const QLocale& locale) {
+    return tr("%1: %2, %3 % %4")
+        .arg(area.name, CoverageText::levelName(levels, area.level), coveredText(share, locale),
+             metMark(areaMet(area, share)));
+}
+
+QString FigureCaptions::metMark(bool met) {
+    return met ? QStringLiteral("\u2713") : QStringLiteral("\u2717");
+}
+
 } // namespace vistaro

@@ -55,6 +55,12 @@ public:
     static QString densityAtAim(Units units);
     static QString areaAtLevel(Units units);
     static QString area(Units units);
+    // An area's label on every plan: "Name: Level, 87.5 %" and a mark that says, without
+    // colour, whether its share covered meets its required share.
+    static QString areaLabel(const SiteArea& area, const LevelSet& levels, double share,
+                             const QLocale& locale = QLocale());
+    // The marks of an area met and not met, as its label and the legend show them.
+    static QString metMark(bool met);
 };
 
 } // namespace vistaro

@@ -186,13 +186,18 @@ QRectF SiteDeliverables::cameraWindow(int camera) const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-std::vector<const PlanShape*> SiteDeliverables::bandsAt(Level level) const {
-    std::vector<const PlanShape*> shapes;
+std::vector<PlanShape> SiteDeliverables::bestLevels() const {
+    // One tile over the whole plan, so that a drawing's regions are not cut at tiles' edges; of
+    // the footprints as drawn, so that they end where the drawing does.
+    BestLevelMap map(WholePlanMetres);
+    std::vector<BestLevelMap::Camera> cameras;
+    cameras.reserve(m_drawn.size());
     for (const CameraFootprint& footprint : m_drawn)
-        for (const LevelBand& band : footprint.bands)
-            if (band.level == level)
-                shapes.push_back(&band.shape);
-    return shapes;
+        cameras.push_back({&footprint.cover, std::nullopt});
+    map.reset(cameras);
+    std::vector<PlanShape> levels = map.levels();
+    levels.resize(std::max(levels.size(), m_site.levelSet.size()));
+    return levels;
 }
 
 std::vector<LegendEntry> SiteDeliverables::legend() const {
@@ -202,6 +207,11 @@ std::vector<LegendEntry> SiteDeliverables::legend() const {
             {LegendEntry::Kind::Band, level, CoverageText::levelName(m_site.levelSet, level)});
     entries.push_back({LegendEntry::Kind::DeadZone, 0, tr("Dead zone")});
     entries.push_back({LegendEntry::Kind::Covered, 0, tr("Area covered")});
+    entries.push_back({LegendEntry::Kind::Met, 0,
+                       tr("Area met (%1, solid outline)").arg(FigureCaptions::metMark(true))});
+    entries.push_back(
+        {LegendEntry::Kind::NotMet, 0,
+         tr("Area not met (%1, dashed outline)").arg(FigureCaptions::metMark(false))});
     entries.push_back({LegendEntry::Kind::Wall, 0, tr("Wall")});
     return entries;
 }

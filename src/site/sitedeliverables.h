@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "site/bestlevel.h"
 #include "site/sitecoverage.h"
 
 #include <QByteArray>
@@ -25,9 +26,9 @@ struct ScheduleTable {
 };
 
 // An entry of the plan's legend, in the order it reads: each level's band, then the dead zone,
-// the covered part of an area and a wall.
+// the covered part of an area, an area met and one not met, and a wall.
 struct LegendEntry {
-    enum class Kind { Band, DeadZone, Covered, Wall };
+    enum class Kind { Band, DeadZone, Covered, Met, NotMet, Wall };
     Kind kind = Kind::Band;
     Level level = 0; // of a band
     QString text;
@@ -97,9 +98,9 @@ public:
     // The part of the plan round camera `camera`: the box of what it covers as drawn and of the
     // camera, with a margin.
     QRectF cameraWindow(int camera) const;
-    // The bands of every camera where `level` is the best level met, in the cameras' order, cut
-    // as drawn (BandCut).
-    std::vector<const PlanShape*> bandsAt(Level level) const;
+    // By level of the site's set: where it is the best level any camera meets, cut as drawn
+    // (BandCut).
+    std::vector<PlanShape> bestLevels() const;
     // The camera's footprint cut as drawn.
     const CameraFootprint& drawnFootprint(int camera) const {
         return m_drawn.at(static_cast<std::size_t>(camera));

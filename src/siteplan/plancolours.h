@@ -6,6 +6,7 @@
 #include "optics/levels.h"
 
 #include <QColor>
+#include <QPen>
 #include <QRgb>
 
 namespace vistaro {
@@ -19,6 +20,15 @@ inline constexpr QRgb BoundaryColour = 0xff009e73;
 inline constexpr QRgb CoveredColour = 0x800072b2;
 inline constexpr QRgb UncoveredColour = 0xffcc79a7;
 inline constexpr int BandAlpha = 150;
+// An area's outline: Okabe and Ito's bluish green and solid when it is met, their vermillion and
+// dashed when not, so that a grey print tells them apart too.
+inline constexpr QRgb MetColour = 0xff009e73;
+inline constexpr QRgb NotMetColour = 0xffd55e00;
+
+inline QPen areaOutline(bool met, qreal width) {
+    return QPen(QColor::fromRgba(met ? MetColour : NotMetColour), width,
+                met ? Qt::SolidLine : Qt::DashLine);
+}
 
 inline QColor levelQColor(Level level, int alpha = 255) {
     QColor colour = QColor::fromRgba(levelColour(level));

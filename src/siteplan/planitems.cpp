@@ -237,15 +237,28 @@ CameraItem::CameraItem(const ItemRef& ref, const SiteCamera& camera, PlanEdits& 
 
 void CameraItem::present(const SiteItem& item) {
     const auto& camera = std::get<SiteCamera>(item);
-    if (camera.name != m_camera.name || m_label.isNull()) {
+    if (camera.name != m_camera.name || m_labelSize.isEmpty()) {
         prepareGeometryChange();
         const QFontMetricsF metrics(QApplication::font());
-        m_label = QRectF(CameraRadius + 3, CameraRadius - 2,
-                         metrics.horizontalAdvance(camera.name) + 4, metrics.height());
+        m_labelSize = QSizeF(metrics.horizontalAdvance(camera.name) + 4, metrics.height());
+        m_label = QRectF(QPointF(CameraRadius + 3, CameraRadius - 2), m_labelSize);
+        setToolTip(camera.name);
     }
     m_camera = camera;
     setPos(toScene(camera.position));
     m_knob->setPos(knobOffset());
+    update();
+}
+
+double CameraItem::symbolRadius() {
+    return CameraRadius + 2;
+}
+
+void CameraItem::placeLabel(const std::optional<QRectF>& place) {
+    if (place.value_or(QRectF()) == m_label)
+        return;
+    prepareGeometryChange();
+    m_label = place.value_or(QRectF());
     update();
 }
 
@@ -278,6 +291,8 @@ void CameraItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     painter->setPen(QPen(Qt::white, 1.5));
     painter->setBrush(levelQColor(m_camera.level).darker(140));
     painter->drawEllipse(QPointF(), CameraRadius, CameraRadius);
+    if (m_label.isNull())
+        return;
     if (option->state & QStyle::State_HasFocus) {
         painter->setPen(QPen(ink, 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
@@ -335,13 +350,23 @@ QPainterPath PolyItem::outline() const {
     return path;
 }
 
+QPointF PolyItem::labelAnchor() const {
+    return outline().boundingRect().center();
+}
+
+void PolyItem::placeLabel(const std::optional<QRectF>& place) {
+    if (m_labelPlaced && place == m_labelPlace)
+        return;
+    m_labelPlaced = true;
+    m_labelPlace = place;
+    rescale();
+}
+
 QString PolyItem::label() const {
     const auto* area = std::get_if<SiteArea>(&m_item);
     if (!area)
         return {};
-    return QApplication::translate("vistaro::SitePlan", "%1: %2, %3% covered")
-        .arg(area->name, CoverageText::levelName(m_levels, area->level),
-             coveredText(m_coverage.share));
+    return FigureCaptions::areaLabel(*area, m_levels, m_coverage.share);
 }
 
 void PolyItem::rescale() {
@@ -352,7 +377,11 @@ void PolyItem::rescale() {
     if (ref().kind == ItemKind::Area) {
         const QFontMetricsF metrics(QApplication::font());
         const QSizeF size(metrics.horizontalAdvance(label()) * pixel, metrics.height() * pixel);
-        m_bounds |= QRectF(m_bounds.center() - QPointF(size.width(), size.height()) / 2, size);
+        m_bounds |=
+            m_labelPlaced
+                ? m_labelPlace.value_or(QRectF())
+                : QRectF(m_bounds.center() - QPointF(size.width(), size.height()) / 2, size);
+        setToolTip(label());
     }
     update();
 }
@@ -382,9 +411,11 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
                       QBrush(QColor::fromRgba(UncoveredColour), Qt::DiagCrossPattern));
         paintOnScreen(*painter, drawnPath(m_coverage.covered), Qt::NoPen,
                       QColor::fromRgba(CoveredColour));
-        paintOnScreen(*painter, path, QPen(levelQColor(area->level).darker(120), 2, Qt::DashLine),
+        paintOnScreen(*painter, path, areaOutline(areaMet(*area, m_coverage.share), 2.5),
                       Qt::NoBrush);
-        m_label.paint(*painter, path.boundingRect().center(), label());
+        if (!m_labelPlaced || m_labelPlace)
+            m_label.paint(*painter, m_labelPlaced ? m_labelPlace->center() : labelAnchor(),
+                          label());
     } else {
         paintOnScreen(
             *painter, path,
@@ -492,6 +523,7 @@ void FootprintItem::present(const CameraFootprint& footprint) {
     m_footprint = footprint;
     m_bands.clear();
     m_labels.resize(footprint.bands.size());
+    m_labelsShown.assign(footprint.bands.size(), true);
     m_bounds = {};
     for (const LevelBand& band : footprint.bands) {
         m_bands.push_back(drawnPath(band.shape));
@@ -515,7 +547,7 @@ void FootprintItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QW
         painter->setPen(Qt::NoPen);
         painter->setBrush(levelQColor(band.level, BandAlpha));
         painter->drawPath(m_bands[i]);
-        if (band.labelAt)
+        if (band.labelAt && m_labelsShown[i])
             m_labels[i].paint(*painter, toScene(*band.labelAt),
                               CoverageText::levelName(m_levels, band.level),
                               m_bands[i].boundingRect());
@@ -533,30 +565,41 @@ CoverageMapItem::CoverageMapItem(const CoverageLayers& layers) : m_layers(layers
 
 void CoverageMapItem::present(const BestLevelMap& map,
                               const std::set<BestLevelMap::TileKey>& changed) {
-    prepareGeometryChange();
-    if (changed.empty())
-        m_tiles.clear();
-    const auto show = [this](const BestLevelMap::TileKey& key, const BestLevelMap::Tile& tile) {
+    // Only the tiles that changed are painted again: a drag changes a few of hundreds.
+    QRectF dirty;
+    const auto show = [this, &dirty](const BestLevelMap::TileKey& key,
+                                     const BestLevelMap::Tile& tile) {
         Tile& shown = m_tiles[key];
         shown.box = PlanToScene.mapRect(tile.box);
         shown.levels.clear();
         for (const PlanShape& level : tile.levels)
             shown.levels.push_back(drawnPath(level));
+        dirty |= shown.box;
     };
-    for (const BestLevelMap::TileKey& key : changed) {
-        const auto found = map.tiles().find(key);
-        if (found == map.tiles().end())
-            m_tiles.erase(key);
-        else
-            show(key, found->second);
-    }
-    if (changed.empty())
+    if (changed.empty()) {
+        for (const auto& [key, tile] : m_tiles)
+            dirty |= tile.box;
+        m_tiles.clear();
         for (const auto& [key, tile] : map.tiles())
             show(key, tile);
-    m_bounds = {};
+    }
+    for (const BestLevelMap::TileKey& key : changed) {
+        const auto found = map.tiles().find(key);
+        if (found != map.tiles().end()) {
+            show(key, found->second);
+        } else if (const auto gone = m_tiles.find(key); gone != m_tiles.end()) {
+            dirty |= gone->second.box;
+            m_tiles.erase(gone);
+        }
+    }
+    QRectF bounds;
     for (const auto& [key, tile] : m_tiles)
-        m_bounds |= tile.box;
-    update();
+        bounds |= tile.box;
+    if (bounds != m_bounds) {
+        prepareGeometryChange();
+        m_bounds = bounds;
+    }
+    update(dirty);
 }
 
 void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
@@ -564,6 +607,8 @@ void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
     // seams.
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(Qt::NoPen);
+    if (m_limit)
+        painter->setClipRect(*m_limit, Qt::IntersectClip);
     for (const auto& [key, tile] : m_tiles) {
         if (!tile.box.intersects(option->exposedRect))
             continue;
@@ -572,6 +617,24 @@ void CoverageMapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
                 painter->setBrush(levelQColor(level, BandAlpha));
                 painter->drawPath(tile.levels[level]);
             }
+    }
+}
+
+void CoverageMapItem::setLimit(const std::optional<QRectF>& limit) {
+    const std::optional<QRectF> inScene =
+        limit ? std::optional(QRectF(toScene({limit->left(), limit->bottom()}),
+                                     toScene({limit->right(), limit->top()})))
+              : std::nullopt;
+    if (inScene != m_limit) {
+        m_limit = inScene;
+        update();
+    }
+}
+
+void FootprintItem::showLabels(const std::vector<bool>& shown) {
+    if (shown.size() == m_labelsShown.size() && shown != m_labelsShown) {
+        m_labelsShown = shown;
+        update();
     }
 }
 

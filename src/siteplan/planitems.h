@@ -123,6 +123,11 @@ public:
     QPointF knobOffset() const;
     // Turns the camera to look at `scenePoint`, a step of `gesture`.
     void turnTowards(const QPointF& scenePoint, int gesture);
+    // Its name's size on screen, and the symbol's radius the name keeps clear of.
+    QSizeF labelSize() const { return m_labelSize; }
+    static double symbolRadius();
+    // Its name in `place` (pixels from the camera), or left out.
+    void placeLabel(const std::optional<QRectF>& place);
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
@@ -131,7 +136,8 @@ public:
 private:
     SiteCamera m_camera;
     QGraphicsItem* m_knob = nullptr;
-    QRectF m_label;
+    QSizeF m_labelSize;
+    QRectF m_label; // null while left out
 };
 
 // A wall (an open polyline) or an area (a closed polygon), with a handle on each point while
@@ -147,6 +153,11 @@ public:
     void showCoverage(const AreaCoverage& coverage);
     // The view's scale changed: lines and labels keep their size on screen.
     void rescale();
+    // An area's label and where it reads when nothing is in the way, in the scene.
+    QString label() const;
+    QPointF labelAnchor() const;
+    // The area's label in `place` (the scene's coordinates), or left out.
+    void placeLabel(const std::optional<QRectF>& place);
     const std::vector<PlanPoint>& points() const;
     PointAid& aid() const { return m_aid; }
     // Moves point `index` to `point`, a step of `gesture`.
@@ -168,13 +179,14 @@ private:
     QPainterPath outline() const;
     // How many metres a pixel spans in the first view of the scene.
     double metresPerPixel() const;
-    QString label() const;
 
     SiteItem m_item;
     PointAid& m_aid;
     const LevelSet& m_levels;
     AreaCoverage m_coverage;
     ScreenLabel m_label;
+    std::optional<QRectF> m_labelPlace;
+    bool m_labelPlaced = false; // else it reads at its anchor
     std::vector<QGraphicsItem*> m_handles;
     QRectF m_bounds;
 };
@@ -217,6 +229,9 @@ public:
     FootprintItem(const CoverageLayers& layers, const LevelSet& levels);
 
     void present(const CameraFootprint& footprint);
+    const CameraFootprint& footprint() const { return m_footprint; }
+    // Which bands' names read (by band of the footprint); all until told.
+    void showLabels(const std::vector<bool>& shown);
     QRectF boundingRect() const override { return m_bounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
@@ -226,6 +241,7 @@ private:
     CameraFootprint m_footprint;
     std::vector<QPainterPath> m_bands;
     std::vector<ScreenLabel> m_labels; // one for each band
+    std::vector<bool> m_labelsShown;
     QPainterPath m_deadZone;
     QRectF m_bounds;
 };
@@ -239,6 +255,8 @@ public:
 
     // Shows the tiles `changed` as `map` now has them; every tile when none are named.
     void present(const BestLevelMap& map, const std::set<BestLevelMap::TileKey>& changed = {});
+    // Drawn within `limit` (plan coordinates), as the cameras' bands are; none for no limit.
+    void setLimit(const std::optional<QRectF>& limit);
     QRectF boundingRect() const override { return m_bounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
@@ -251,6 +269,7 @@ private:
     const CoverageLayers& m_layers;
     std::map<BestLevelMap::TileKey, Tile> m_tiles;
     QRectF m_bounds;
+    std::optional<QRectF> m_limit; // in the scene
 };
 
 // The floor plan under everything; dragged while it is not locked.

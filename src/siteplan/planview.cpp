@@ -4,10 +4,15 @@
 #include "siteplan/planview.h"
 
 #include "optics/coverageformat.h"
+#include "site/labelplacement.h"
 #include "site/plancoordinates.h"
+#include "siteplan/sitedrawings.h"
 #include "siteplan/tools/selecttool.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QGraphicsPathItem>
 #include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
@@ -38,6 +43,7 @@ constexpr double EmptyPlanMetres = 20;
 constexpr double SnapPixels = 8;
 constexpr double SnapDegrees = 15;
 constexpr int ItemPixmapsKiB = 64 * 1024;
+constexpr qint64 MostMapPauseMs = 250;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
@@ -122,13 +128,33 @@ private:
     SnapKind m_kind = SnapKind::None;
 };
 
+// North, +y, up the view, in its top right corner over the plan as the scale bar is.
+class NorthArrowOverlay : public QWidget {
+public:
+    explicit NorthArrowOverlay(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setObjectName(QStringLiteral("NorthArrow"));
+        resize(36, 56);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor ground = palette().color(QPalette::Base);
+        ground.setAlpha(200);
+        painter.fillRect(rect(), ground);
+        paintNorth(painter, QPointF(width() / 2.0, 6));
+    }
+};
+
 PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, PlanEdits& edits,
                    QWidget* parent)
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
       m_boundary(new BoundaryItem(edits)), m_scaleBar(new ScaleBarOverlay(this)),
-      m_snapMark(new SnapMark) {
+      m_north(new NorthArrowOverlay(this)), m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -152,6 +178,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_mapTimer = new QTimer(this);
     m_mapTimer->setSingleShot(true);
     connect(m_mapTimer, &QTimer::timeout, this, &PlanView::showCoverageMap);
+    m_labelTimer = new QTimer(this);
+    m_labelTimer->setSingleShot(true);
+    connect(m_labelTimer, &QTimer::timeout, this, &PlanView::placeLabels);
     QPen draft(palette().color(QPalette::Highlight), 2, Qt::DashLine);
     draft.setCosmetic(true);
     m_draft->setPen(draft);
@@ -248,6 +277,7 @@ void PlanView::followBandLimit() {
     for (int i = 0; i < count; ++i)
         whole.push_back(m_bandCut.keepsWhole(m_coverage.footprint(i)));
     m_bandCut.setLimit(limit);
+    m_mapItem->setLimit(limit);
     for (int i = 0; i < count; ++i) {
         const CameraFootprint& footprint = m_coverage.footprint(i);
         if (!whole[static_cast<std::size_t>(i)] || !m_bandCut.keepsWhole(footprint))
@@ -318,6 +348,7 @@ void PlanView::rebuild(ItemKind kind) {
 }
 
 void PlanView::showItem(const ItemRef& ref) {
+    m_labelTimer->start(0);
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
     reachSite();
@@ -333,16 +364,25 @@ void PlanView::showFootprints(int camera) {
         m_mapWhole = true;
     else
         m_mapChanged.insert(camera);
-    m_mapTimer->start(0);
+    // While a camera is dragged the map follows it at most every twice the time it last took,
+    // so that the drag itself keeps its pace; a change long after the last shows at once.
+    if (!m_mapTimer->isActive()) {
+        const qint64 since = m_mapShown.isValid() ? m_mapShown.elapsed() : MostMapPauseMs;
+        m_mapTimer->start(
+            std::chrono::milliseconds(std::max<qint64>(0, m_mapPause.count() - since)));
+    }
 }
 
 void PlanView::showCoverageMap() {
+    m_labelTimer->start(0);
     m_mapItem->setVisible(m_layers.view != PlanShows::EachCamera);
     if (!m_mapItem->isVisible()) {
         // Worked out again whole when it shows again.
         m_mapWhole = true;
         return;
     }
+    QElapsedTimer took;
+    took.start();
     const std::vector<BestLevelMap::Camera> cameras =
         mapCameras(m_coverage, m_document.site(), m_layers.view);
     if (m_mapWhole) {
@@ -355,9 +395,12 @@ void PlanView::showCoverageMap() {
     }
     m_mapWhole = false;
     m_mapChanged.clear();
+    m_mapPause = std::chrono::milliseconds(std::min<qint64>(2 * took.elapsed(), MostMapPauseMs));
+    m_mapShown.start();
 }
 
 void PlanView::showAreaCoverage(int area) {
+    m_labelTimer->start(0);
     const int count = std::min(static_cast<int>(m_areas.size()), m_coverage.areaCount());
     for (int i = 0; i < count; ++i)
         if (area < 0 || i == area)
@@ -368,6 +411,61 @@ void PlanView::showAreaCoverage(int area) {
 void PlanView::showBoundary() {
     m_boundary->present(m_document.site().boundary);
     reachSite();
+}
+
+void PlanView::placeLabels() {
+    // In pixels from the scene's origin: scrolling moves none of them against another.
+    const QTransform toPixels = QTransform::fromScale(scale(), scale());
+    const QFontMetricsF metrics(QApplication::font());
+    std::vector<LabelRequest> labels;
+    std::vector<QRectF> symbols;
+    const double radius = CameraItem::symbolRadius();
+    for (PlanItem* item : m_cameras) {
+        const QPointF at = toPixels.map(item->pos());
+        labels.push_back({at, static_cast<CameraItem*>(item)->labelSize(), 0, radius});
+        symbols.push_back(QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+    }
+    for (PlanItem* item : m_areas) {
+        const auto* area = static_cast<PolyItem*>(item);
+        labels.push_back({toPixels.map(area->labelAnchor()),
+                          QSizeF(metrics.horizontalAdvance(area->label()) + 4, metrics.height()),
+                          1});
+    }
+    const bool bands = m_layers.view == PlanShows::EachCamera;
+    const LevelSet& levels = m_document.site().levelSet;
+    for (const FootprintItem* footprint : bands ? m_footprints : std::vector<FootprintItem*>{})
+        for (const LevelBand& band : footprint->footprint().bands)
+            labels.push_back(
+                {toPixels.map(toScene(band.labelAt.value_or(PlanPoint{}))),
+                 QSizeF(metrics.horizontalAdvance(CoverageText::levelName(levels, band.level)) + 4,
+                        metrics.height()) *
+                     (band.labelAt ? 1 : 0), // a band seen nowhere on its axis names nothing
+                 2});
+    const std::vector<std::optional<QRectF>> places = vistaro::placeLabels(labels, symbols);
+    m_placedLabels.clear();
+    for (const std::optional<QRectF>& place : places)
+        if (place)
+            m_placedLabels.push_back(*place);
+    std::size_t next = 0;
+    for (PlanItem* item : m_cameras) {
+        std::optional<QRectF> place = places[next++];
+        if (place)
+            place->translate(-toPixels.map(item->pos()));
+        static_cast<CameraItem*>(item)->placeLabel(place);
+    }
+    const QTransform toScene = toPixels.inverted();
+    for (PlanItem* item : m_areas) {
+        const std::optional<QRectF>& place = places[next++];
+        static_cast<PolyItem*>(item)->placeLabel(place ? std::optional(toScene.mapRect(*place))
+                                                       : std::nullopt);
+    }
+    for (FootprintItem* footprint : m_footprints) {
+        std::vector<bool> shown;
+        for (std::size_t i = 0; bands && i < footprint->footprint().bands.size(); ++i)
+            shown.push_back(places[next++].has_value());
+        if (bands)
+            footprint->showLabels(shown);
+    }
 }
 
 PlanItem* PlanView::itemOf(const ItemRef& ref) const {
@@ -497,6 +595,8 @@ void PlanView::scaleChanged() {
     m_boundary->rescale();
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);
+    m_north->move(width() - m_north->width() - 8, 8);
+    m_labelTimer->start(0);
 }
 
 void PlanView::setCoverageLayers(const CoverageLayers& layers) {

@@ -9,6 +9,7 @@
 #include "site/snapping.h"
 #include "siteplan/planitems.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <memory>
 #include <optional>
@@ -22,6 +23,7 @@ class QGraphicsSimpleTextItem;
 namespace vistaro {
 
 class PlanTool;
+class NorthArrowOverlay;
 class ScaleBarOverlay;
 class SnapMark;
 
@@ -79,6 +81,13 @@ public:
     std::optional<QRectF> backgroundOnPlan() const;
     // The background picture while it is shown, else none.
     const BackgroundPicture* shownPicture() const;
+
+    // Every label of the plan placed again where it overlaps no other and no camera, cameras
+    // first, then areas, then bands; those with no room left out. The plan does it after each
+    // change of the zoom or the coverage, many changes in a row once.
+    void placeLabels();
+    // The labels on show, in pixels of the view at its scale (scrolling moves them all alike).
+    const std::vector<QRectF>& placedLabels() const { return m_placedLabels; }
 
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);
@@ -148,6 +157,7 @@ private:
     // The map of the best level or of the levels wanted, after the coverage changes that came
     // since it was last shown: many changes in a row make one.
     void showCoverageMap();
+
     void showAreaCoverage(int area);
     void showBoundary();
     PolyItem* pickedItem() const;
@@ -181,14 +191,19 @@ private:
     BestLevelMap m_map;
     CoverageMapItem* m_mapItem = nullptr;
     QTimer* m_mapTimer = nullptr;
-    std::set<int> m_mapChanged; // the cameras changed since the map was shown
-    bool m_mapWhole = true;     // every camera changed
+    std::set<int> m_mapChanged;              // the cameras changed since the map was shown
+    bool m_mapWhole = true;                  // every camera changed
+    std::chrono::milliseconds m_mapPause{0}; // the least time between two updates of the map
+    QElapsedTimer m_mapShown;                // since the map was last shown
+    QTimer* m_labelTimer = nullptr;
+    std::vector<QRectF> m_placedLabels;
     BackgroundItem* m_background;
     QGraphicsPathItem* m_draft;
     QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
     BoundaryItem* m_boundary;
     ScaleBarOverlay* m_scaleBar;
+    NorthArrowOverlay* m_north;
     CoverageLayers m_layers;
     BandCut m_bandCut;
     // The walls indexed for snapping, all of them or all but one, built when first asked for.

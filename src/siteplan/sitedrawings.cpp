@@ -7,6 +7,7 @@
 #include "optics/coverageformat.h"
 #include "platform/savefile.h"
 #include "site/plancoordinates.h"
+#include "site/planfigures.h"
 #include "siteplan/backgroundpicture.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
@@ -51,17 +52,17 @@ void label(QPainter& painter, QPointF at, const QString& text, qreal height) {
 }
 
 // The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
-// `unit` wide: each level's bands together (one group in an SVG), the dead zones filled with
+// `unit` wide: where each level is the best met (one group in an SVG), the dead zones filled with
 // `deadZone`, the areas with their covered parts, the walls and the cameras with their names.
 void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const QTransform& toOut,
                   qreal unit, const QBrush& deadZone) {
     const Site& site = deliverables.site();
     const SiteCoverage& coverage = deliverables.coverage();
     painter.setPen(Qt::NoPen);
-    for (Level level = 0; level < site.levelSet.size(); ++level) {
+    const std::vector<PlanShape> best = deliverables.bestLevels();
+    for (Level level = 0; level < best.size(); ++level) {
         painter.setBrush(levelQColor(level, BandAlpha));
-        for (const PlanShape* band : deliverables.bandsAt(level))
-            painter.drawPath(drawnPath(*band, toOut));
+        painter.drawPath(drawnPath(best[level], toOut));
     }
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
@@ -72,13 +73,14 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
         painter.drawPath(drawnPath(coverage.coverage(int(i)).covered, toOut));
-        painter.setPen(QPen(levelQColor(area.level).darker(120), unit, Qt::DashLine));
+        const double share = coverage.coverage(int(i)).share;
+        painter.setPen(areaOutline(areaMet(area, share), unit * 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(drawnPolygon(area.points, toOut));
         painter.setPen(QColor::fromRgba(WallColour));
         if (!area.points.empty())
             label(painter, toOut.map(QPointF(area.points.front().x, area.points.front().y)),
-                  area.name, unit * 9);
+                  FigureCaptions::areaLabel(area, site.levelSet, share), unit * 9);
     }
     if (!site.boundary.empty()) {
         painter.setPen(QPen(QColor::fromRgba(BoundaryColour), unit, Qt::DashDotLine));
@@ -112,32 +114,13 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
     const qreal swatch = 12;
     qreal x = strip.left();
     qreal y = strip.top() + 6;
-    const QColor dead = QColor::fromRgba(DeadZoneColour);
     for (const LegendEntry& entry : deliverables.legend()) {
         const qreal width = swatch + 6 + painter.fontMetrics().horizontalAdvance(entry.text) + 16;
         if (x + width > strip.right()) {
             x = strip.left();
             y += swatch + 6;
         }
-        switch (entry.kind) {
-        case LegendEntry::Kind::Band:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(levelQColor(entry.level, BandAlpha));
-            break;
-        case LegendEntry::Kind::DeadZone:
-            painter.setPen(QPen(dead));
-            painter.setBrush(QBrush(dead, Qt::FDiagPattern));
-            break;
-        case LegendEntry::Kind::Covered:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor::fromRgba(CoveredColour));
-            break;
-        case LegendEntry::Kind::Wall:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor::fromRgba(WallColour));
-            break;
-        }
-        painter.drawRect(QRectF(x, y, swatch, swatch));
+        paintLegendSwatch(painter, entry, QRectF(x, y, swatch, swatch));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + swatch + 6, y + swatch - 2), entry.text);
         x += width;
@@ -158,7 +141,12 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
         stated);
 }
 
-// An arrow pointing up, north, with its letter, in the corner at `tip`.
+ReportTable reportTable(const ScheduleTable& table) {
+    return {table.heading, table.columns, table.rows};
+}
+
+} // namespace
+
 void paintNorth(QPainter& painter, QPointF tip) {
     const qreal size = 24;
     QPolygonF arrow;
@@ -172,8 +160,32 @@ void paintNorth(QPainter& painter, QPointF tip) {
         tip + QPointF(-painter.fontMetrics().horizontalAdvance(north) / 2.0, size + 14), north);
 }
 
-ReportTable reportTable(const ScheduleTable& table) {
-    return {table.heading, table.columns, table.rows};
+void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box) {
+    const QColor dead = QColor::fromRgba(DeadZoneColour);
+    switch (entry.kind) {
+    case LegendEntry::Kind::Band:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(levelQColor(entry.level, BandAlpha));
+        break;
+    case LegendEntry::Kind::DeadZone:
+        painter.setPen(QPen(dead));
+        painter.setBrush(QBrush(dead, Qt::FDiagPattern));
+        break;
+    case LegendEntry::Kind::Covered:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(CoveredColour));
+        break;
+    case LegendEntry::Kind::Wall:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgba(WallColour));
+        break;
+    case LegendEntry::Kind::Met:
+    case LegendEntry::Kind::NotMet:
+        painter.setPen(areaOutline(entry.kind == LegendEntry::Kind::Met, 2));
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+    painter.drawRect(box);
 }
 
 // Lines of label and value as a section under `heading`.
@@ -284,12 +296,9 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     for (const SiteCamera& camera : site.cameras)
         drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
     drawing.levelSet = site.levelSet;
-    for (Level level = 0; level < site.levelSet.size(); ++level) {
-        DxfLevelBands bands{level, {}};
-        for (const PlanShape* band : deliverables.bandsAt(level))
-            bands.polygons.insert(bands.polygons.end(), band->rings.begin(), band->rings.end());
-        drawing.bands.push_back(std::move(bands));
-    }
+    const std::vector<PlanShape> best = deliverables.bestLevels();
+    for (Level level = 0; level < site.levelSet.size(); ++level)
+        drawing.bands.push_back({level, best[level].rings});
     return drawing;
 }
 

@@ -40,6 +40,11 @@ void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables
 QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
                                  const BackgroundPicture& background = {});
 
+// An arrow pointing up, north, with its letter below it, its tip at `tip`; every plan has one.
+void paintNorth(QPainter& painter, QPointF tip);
+// The mark of a legend's entry in `box`, as every legend shows it.
+void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box);
+
 // The drawing for the architect: walls, areas, camera marks and a layer a level.
 DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables);
 

@@ -10,6 +10,7 @@
 #include "platform/settingspath.h"
 #include "site/newcamera.h"
 #include "site/sitefile.h"
+#include "siteplan/areapanel.h"
 #include "siteplan/areatablemodel.h"
 #include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
@@ -17,6 +18,7 @@
 #include "siteplan/draftfields.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/planimport.h"
+#include "siteplan/planlegend.h"
 #include "siteplan/siteexports.h"
 #include "siteplan/sitefilecontroller.h"
 #include "siteplan/siteplanactions.h"
@@ -82,7 +84,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
         [this] { return m_view->shownPicture(); });
-    m_actions->buildMenus({m_panelDock, m_cameraDock, m_areaDock}, *m_exports);
+    m_actions->buildMenus({m_panelDock, m_areaPanelDock, m_cameraDock, m_areaDock, m_legendDock},
+                          *m_exports);
     m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
                                                    *m_actions->recentFiles);
     connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
@@ -102,6 +105,16 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
+    connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemChanged, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemRemoved, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showArea);
+    connect(m_areaPanel, &AreaPanel::edited, this, [this](const SiteArea& after) {
+        if (const std::optional<ItemRef> ref = selectedArea())
+            changeItem(*ref, after, 0);
+    });
+    // The levels of the legend are the site's.
+    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showLegend);
     connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
     connect(m_view, &PlanView::hintChanged, this, &SitePlan::showToolHint);
     connect(m_panel, &CameraPanel::edited, this, [this](const SiteCamera& after) {
@@ -130,8 +143,8 @@ SitePlan::~SitePlan() {
     // children do, so they go first; the selections that their going changes are not
     // listened to.
     m_selection.reset();
-    for (QWidget* reader :
-         std::initializer_list<QWidget*>{m_view, m_panelDock, m_cameraDock, m_areaDock})
+    for (QWidget* reader : std::initializer_list<QWidget*>{m_view, m_panelDock, m_areaPanelDock,
+                                                           m_cameraDock, m_areaDock})
         delete reader;
     // The undo stack, a child, clears itself when it goes, after this window has stopped being
     // one: it must not call the window's handlers then.
@@ -180,6 +193,10 @@ void SitePlan::buildTables() {
     m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
     m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
+    m_areaPanel = new AreaPanel(this);
+    m_areaPanelDock = dock("AreaPanel", scrollingPanel(m_areaPanel), Qt::RightDockWidgetArea);
+    m_legend = new PlanLegend(this);
+    m_legendDock = dock("PlanLegend", m_legend, Qt::RightDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
     resizeDocks({m_cameraDock, m_areaDock}, {3, 2}, Qt::Horizontal);
     // A few rows of each table in sight, whatever room the plan would take.
@@ -328,6 +345,11 @@ void SitePlan::retranslate() {
     m_panelDock->setWindowTitle(tr("Camera"));
     m_cameraDock->setWindowTitle(tr("Cameras"));
     m_areaDock->setWindowTitle(tr("Areas"));
+    m_legendDock->setWindowTitle(tr("Legend"));
+    m_areaPanelDock->setWindowTitle(tr("Area"));
+    m_areaPanel->retranslate();
+    m_legend->setAccessibleName(tr("Legend"));
+    showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
     m_view->setAccessibleName(tr("Plan"));
@@ -337,6 +359,24 @@ void SitePlan::retranslate() {
     m_panel->retranslate();
     m_draftFields->retranslate();
     showToolHint();
+}
+
+std::optional<ItemRef> SitePlan::selectedArea() const {
+    const std::vector<ItemRef> refs = m_view->selection();
+    if (refs.size() == 1 && refs.front().kind == ItemKind::Area && m_document.holds(refs.front()))
+        return refs.front();
+    return std::nullopt;
+}
+
+void SitePlan::showArea() {
+    const std::optional<ItemRef> ref = selectedArea();
+    m_areaPanel->present(ref ? std::optional(std::get<SiteArea>(m_document.item(*ref)))
+                             : std::nullopt,
+                         m_document.site().levelSet);
+}
+
+void SitePlan::showLegend() {
+    m_legend->showEntries(SiteDeliverables(m_document.site(), *m_coverage).legend());
 }
 
 void SitePlan::showTitle() {

@@ -24,6 +24,7 @@ class QUndoStack;
 
 namespace vistaro {
 
+class AreaPanel;
 class AreaTableModel;
 class BackgroundController;
 class CameraPanel;
@@ -31,6 +32,7 @@ class CameraTableModel;
 class CoverageSettings;
 class DraftFields;
 class PlanImport;
+class PlanLegend;
 class Preview;
 class SiteExports;
 class SiteFileController;
@@ -99,6 +101,10 @@ private:
     void connectActions();
     void retranslate();
     void showTitle();
+    void showLegend();
+    // The one area selected, if only one is, in its panel.
+    std::optional<ItemRef> selectedArea() const;
+    void showArea();
     void showCursor(const std::optional<PlanPoint>& point);
     void showToolHint();
     // The preview of what the selected camera shows: opened, or brought up to the camera when
@@ -139,6 +145,10 @@ private:
     QDockWidget* m_panelDock = nullptr;
     QDockWidget* m_cameraDock = nullptr;
     QDockWidget* m_areaDock = nullptr;
+    AreaPanel* m_areaPanel = nullptr;
+    QDockWidget* m_areaPanelDock = nullptr;
+    PlanLegend* m_legend = nullptr;
+    QDockWidget* m_legendDock = nullptr;
     QLabel* m_cursor = nullptr;
     QLabel* m_hint = nullptr;
     DraftFields* m_draftFields = nullptr;

@@ -300,6 +300,31 @@ private slots:
                  shown);
     }
 
+    // An area's label: its share as shown, truncated, judged against the share it requires,
+    // so that 87.49 % meets 87 % and not 87.5 %; the mark says which without colour.
+    void areaLabel_data() {
+        QTest::addColumn<double>("required");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("all required, 99.957 %")
+            << 1.0 << 0.99957 << u"Door: Identification, 99.9 % \u2717"_s;
+        QTest::newRow("all covered") << 1.0 << 1.0 << u"Door: Identification, 100 % \u2713"_s;
+        QTest::newRow("87 % required")
+            << 0.87 << 0.8749 << u"Door: Identification, 87.4 % \u2713"_s;
+        QTest::newRow("87.5 % required")
+            << 0.875 << 0.87499 << u"Door: Identification, 87.4 % \u2717"_s;
+        QTest::newRow("none required, none covered")
+            << 0.0 << 0.0 << u"Door: Identification, 0 % \u2713"_s;
+    }
+    void areaLabel() {
+        QFETCH(double, required);
+        QFETCH(double, share);
+        QFETCH(QString, label);
+        SiteArea door{u"Door"_s, EnIdentification, {}};
+        door.requiredShare = required;
+        QCOMPARE(FigureCaptions::areaLabel(door, En, share), label);
+    }
+
     // A tele end that cannot be worked out names the end at fault, as the coverage window does.
     void teleProblem() {
         const CameraFigures figures = cameraFigures(level(6, 20'000), En);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/bestlevel.h"
+#include "site/labelplacement.h"
 #include "site/plancoverage.h"
 #include "support/siteexample.h"
 
@@ -194,8 +195,8 @@ private slots:
     // detects to 20, the second identifies from 6 to 16 and detects from -4 to 6. Identification
     // is met on 10 + 10 - 4 m of the strip, some level on -4 to 20. After the second camera
     // moves 100 m east, only its tiles are worked out again, and the map is the one worked out
-    // whole. Wanted at detection and at identification, the first counts 0 to 20 as detection
-    // and the second only 6 to 16, as identification.
+    // whole (tiles of 30 m, the first from -15 to 15 m). Wanted at detection and at identification,
+    // the first counts 0 to 20 as detection and the second only 6 to 16, as identification.
     void bestLevel_data() {
         QTest::addColumn<QString>("view");
         QTest::addColumn<double>("identifiedM2");
@@ -209,11 +210,13 @@ private slots:
         QTest::newRow("identified over detected")
             << best << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
         QTest::newRow("detected only") << best << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
-        QTest::newRow("across a tile's edge") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
+        QTest::newRow("across a tile's edge")
+            << best << 64.0 << 96.0 << QPointF(15.5, 2) << QList{4};
+        QTest::newRow("second detects") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
         QTest::newRow("outside") << best << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
         QTest::newRow("moved: first alone") << moved << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
         QTest::newRow("moved: its own detection")
-            << moved << 80.0 << 160.0 << QPointF(15, 2) << QList{0};
+            << moved << 80.0 << 160.0 << QPointF(14.5, 2) << QList{0};
         QTest::newRow("moved: second") << moved << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
         QTest::newRow("wanted: detection where identified")
             << wanted << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
@@ -240,7 +243,7 @@ private slots:
             const std::set<BestLevelMap::TileKey> redone =
                 map.update({{&first, {}}, {&away, {}}}, {1});
             // Its tiles before and after; the first camera's alone keep theirs.
-            QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{-1, 0}, {0, 0}, {3, 0}}));
+            QCOMPARE(redone, (std::set<BestLevelMap::TileKey>{{0, 0}, {1, 0}, {3, 0}, {4, 0}}));
             BestLevelMap whole(30);
             whole.reset({{&first, {}}, {&away, {}}});
             QCOMPARE(map.levels(), whole.levels());
@@ -286,6 +289,44 @@ private slots:
         QCOMPARE(got.has_value(), share.isValid());
         if (got)
             QVERIFY2(qAbs(*got - share.toDouble()) < 1e-9, qPrintable(QString::number(*got)));
+    }
+
+    // A camera's name (60 x 16 px) at its symbol (radius 9) and a band's name 10 px above where
+    // the camera's would read: the camera's goes right of its symbol, 4 px from it, whatever the
+    // order; the band's on it, right of it and left of it overlap the camera's, and above it
+    // (y from -30 to -14) is free unless walled in: then it is left out. None overlaps another or
+    // a symbol.
+    void labelPlacement_data() {
+        QTest::addColumn<bool>("bandFirst");
+        QTest::addColumn<bool>("walledIn");
+        QTest::addColumn<QRectF>("camera");
+        QTest::addColumn<QRectF>("band");
+        const QRectF right(13, -8, 60, 16);
+        QTest::newRow("camera first") << false << false << right << QRectF(13, -30, 60, 16);
+        QTest::newRow("band first") << true << false << right << QRectF(13, -30, 60, 16);
+        QTest::newRow("band walled in") << false << true << right << QRectF();
+    }
+    void labelPlacement() {
+        QFETCH(bool, bandFirst);
+        QFETCH(bool, walledIn);
+        QFETCH(QRectF, camera);
+        QFETCH(QRectF, band);
+        const LabelRequest name{{0, 0}, {60, 16}, 0, 9};
+        const LabelRequest level{{43, -10}, {60, 16}, 2, 0};
+        std::vector<QRectF> obstacles{QRectF(-9, -9, 18, 18)};
+        if (walledIn)
+            obstacles.push_back(QRectF(-200, -100, 400, 85));
+        const std::vector<std::optional<QRectF>> places =
+            placeLabels(bandFirst ? std::vector{level, name} : std::vector{name, level}, obstacles);
+        const std::optional<QRectF> cameraAt = places[bandFirst ? 1 : 0];
+        const std::optional<QRectF> bandAt = places[bandFirst ? 0 : 1];
+        QCOMPARE(cameraAt, std::optional(camera));
+        QCOMPARE(bandAt.value_or(QRectF()), band);
+        std::vector<QRectF> drawn = obstacles;
+        for (const std::optional<QRectF>& place : places)
+            if (place)
+                drawn.push_back(*place);
+        QCOMPARE(overlappingPairs(drawn), 0);
     }
 
     // An area of no surface has no share; a camera whose inputs give no field covers nothing.

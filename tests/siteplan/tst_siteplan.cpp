@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
+#include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
 #include "site/footprint.h"
+#include "site/labelplacement.h"
 #include "site/plancoordinates.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
@@ -24,11 +26,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -461,6 +465,119 @@ private slots:
         // The choice outlives the window.
         const SitePlan another(m_host, *m_settings, std::make_unique<PlanGeometry>());
         QCOMPARE(another.findChild<QComboBox*>(u"PlanShows"_s)->currentIndex(), view);
+    }
+
+    // A shop of 20 x 12 m with a back room, four cameras and two areas, in each view, as it
+    // fits the window and zoomed out four times: no label overlaps another or a camera's
+    // symbol; the cameras' names, placed first, all read; an area keeps its label in its
+    // tooltip.
+    void labelsDoNotCollide_data() {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<double>("zoom");
+        for (const int view : {0, 1, 2})
+            for (const double zoom : {1.0, 0.25})
+                QTest::addRow("view %d, zoom %g", view, zoom) << view << zoom;
+    }
+    void labelsDoNotCollide() {
+        QFETCH(int, view);
+        QFETCH(double, zoom);
+        Site shop;
+        shop.walls = {SiteWall{{{0, 0}, {20, 0}, {20, 12}, {0, 12}, {0, 0}}},
+                      SiteWall{{{15, 0}, {15, 5}}}, SiteWall{{{15, 6}, {15, 12}}}};
+        const std::array<std::pair<PlanPoint, double>, 4> placed{
+            {{{1, 1}, 45}, {{10, 11}, 270}, {{14, 1}, 135}, {{19, 11}, 225}}};
+        for (const auto& [at, pan] : placed) {
+            shop.cameras.push_back(camera("Camera", at));
+            shop.cameras.back().name = u"Camera %1"_s.arg(shop.cameras.size());
+            shop.cameras.back().panDeg = pan;
+        }
+        shop.areas = {SiteArea{u"Entrance"_s, EnIdentification, {{0, 0}, {3, 0}, {3, 3}, {0, 3}}},
+                      SiteArea{u"Back room"_s, 1, {{15, 0}, {20, 0}, {20, 12}, {15, 12}}}};
+        open(shop);
+        child<QComboBox>("PlanShows")->setCurrentIndex(view);
+        action("ZoomToFit")->trigger();
+        this->view().zoomBy(zoom);
+        QTRY_VERIFY(this->view().placedLabels().size() >= shop.cameras.size());
+        std::vector<QRectF> drawn = this->view().placedLabels();
+        const double radius = CameraItem::symbolRadius();
+        for (const SiteCamera& each : shop.cameras)
+            drawn.push_back(
+                QRectF(toScene(each.position) * this->view().scale() - QPointF(radius, radius),
+                       QSizeF(2 * radius, 2 * radius)));
+        QCOMPARE(overlappingPairs(drawn), 0);
+        QVERIFY(this->view().itemOf({ItemKind::Area, 1})->toolTip().startsWith(u"Back room: "_s));
+    }
+
+    // The area panel shows the one area selected; each field edits it as one undo step, and the
+    // required share, typed in per cent with one decimal, decides whether its label says met.
+    void areaPanel_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("label");
+        // The door is not covered: met only when none of it is required.
+        QTest::newRow("name") << u"AreaName"_s << u"Till"_s
+                              << u"Till: Plate readable, 0 % \u2717"_s;
+        QTest::newRow("share") << u"AreaRequiredShare"_s << u"0"_s
+                               << u"Door: Plate readable, 0 % \u2713"_s;
+        QTest::newRow("share, a tenth")
+            << u"AreaRequiredShare"_s << u"0.1"_s << u"Door: Plate readable, 0 % \u2717"_s;
+    }
+    void areaPanel() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, label);
+        open();
+        auto* name = child<QLineEdit>("AreaName");
+        QVERIFY(!name->isEnabled());
+        clickAt({2, 0.5});
+        QCOMPARE(name->text(), u"Door"_s);
+        QCOMPARE(child<QDoubleSpinBox>("AreaRequiredShare")->value(), 100.0);
+        QCOMPARE(child<QComboBox>("AreaLevel")->count(), int(site().levelSet.size()));
+        if (field == u"AreaName"_s) {
+            name->setText(typed);
+            emit name->editingFinished();
+            QCOMPARE(site().areas[0].name, typed);
+        } else {
+            child<QDoubleSpinBox>(field.toLatin1().constData())->setValue(typed.toDouble());
+            QCOMPARE(site().areas[0].requiredShare, typed.toDouble() / 100);
+        }
+        QCOMPARE(plan().undoStack().count(), 1);
+        QCOMPARE(view().itemOf({ItemKind::Area, 0})->toolTip(), label);
+        action("Undo")->trigger();
+        QCOMPARE(site(), sample());
+        QCOMPARE(name->text(), u"Door"_s);
+    }
+
+    // The legend beside the plan reads as the printed one, its levels the site's as the set
+    // changes; the View menu shows and hides it. North stands in the plan's top right corner.
+    void legendAndNorth() {
+        open();
+        auto* dock = child<QDockWidget>("PlanLegend");
+        QVERIFY(dock->isVisible());
+        const QList<QAction*> menus = plan().menuBar()->actions();
+        QVERIFY(std::any_of(menus.begin(), menus.end(), [dock](const QAction* menu) {
+            return menu->menu()->actions().contains(dock->toggleViewAction());
+        }));
+        const auto texts = [this] {
+            QStringList rows;
+            auto* list = child<QListWidget>("PlanLegendList");
+            for (int i = 0; i < list->count(); ++i)
+                rows << list->item(i)->text();
+            return rows;
+        };
+        const QStringList after{u"Dead zone"_s, u"Area covered"_s,
+                                u"Area met (\u2713, solid outline)"_s,
+                                u"Area not met (\u2717, dashed outline)"_s, u"Wall"_s};
+        QCOMPARE(texts(), QStringList{CoverageText::levelName(site().levelSet, 0)} + after);
+        auto* sets = child<QComboBox>("SiteLevelSet");
+        sets->setCurrentIndex(0);
+        emit sets->activated(0);
+        QCOMPARE(texts().size(), int(enLevels().size()) + after.size());
+        QCOMPARE(texts().at(EnIdentification), u"Identification"_s);
+
+        const QWidget* north = view().findChild<QWidget*>(u"NorthArrow"_s);
+        QVERIFY(north->isVisible());
+        QVERIFY(north->geometry().right() > view().width() - 20 && north->geometry().top() < 20);
     }
 
     // A table row selects its item (a camera fills the panel); a plan click selects its row alone.
