@@ -145,6 +145,14 @@ ReportTable reportTable(const ScheduleTable& table) {
     return {table.heading, table.columns, table.rows};
 }
 
+// Lines of label and value as a section under `heading`.
+ReportSection keyValues(const QString& heading, const ScheduleTable& lines) {
+    ReportSection section{heading, {}, {}};
+    for (const QStringList& line : lines.rows)
+        section.rows.append({line.value(0), {line.value(1)}});
+    return section;
+}
+
 } // namespace
 
 void paintNorth(QPainter& painter, QPointF tip) {
@@ -188,15 +196,6 @@ void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF
     painter.drawRect(box);
 }
 
-// Lines of label and value as a section under `heading`.
-ReportSection keyValues(const QString& heading, const ScheduleTable& lines) {
-    ReportSection section{heading, {}, {}};
-    for (const QStringList& line : lines.rows)
-        section.rows.append({line.value(0), {line.value(1)}});
-    return section;
-}
-
-} // namespace
 
 void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables,
                    const PlanSheet& sheet) {
