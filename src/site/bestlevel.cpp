@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace vistaro {
 
@@ -16,6 +17,8 @@ namespace {
 // the map: no plan is that large, and counting its tiles would not end.
 constexpr double FarthestMetres = 1e9;
 constexpr long long MostTilesPerCamera = 1'000'000;
+// At most this many threads work out the tiles at once.
+constexpr std::size_t MaxWorkers = 8;
 
 plane::Region boxRegion(const QRectF& box) {
     return {plane::Polygon{{{box.left(), box.top()},
@@ -80,18 +83,35 @@ std::set<BestLevelMap::TileKey> BestLevelMap::update(const std::vector<Camera>& 
             m_tiles[key].cameras.insert(camera);
         touched.insert(reached.begin(), reached.end());
     }
-    for (const TileKey& key : touched)
-        work(key, cameras);
+    std::vector<std::pair<const TileKey, Tile>*> work;
+    for (const TileKey& key : touched) {
+        const auto found = m_tiles.find(key);
+        if (found->second.cameras.empty())
+            m_tiles.erase(found);
+        else
+            work.push_back(&*found);
+    }
+    // A whole site's tiles are shared out over the cores, each with a GEOS context of its own;
+    // the few tiles of one camera's change are not worth a thread.
+    constexpr std::size_t TilesPerWorker = 32;
+    const std::size_t workers = std::clamp<std::size_t>(
+        std::min<std::size_t>(std::thread::hardware_concurrency(), work.size() / TilesPerWorker), 1,
+        MaxWorkers);
+    const auto share = [&](const plane::Geometry& geometry, std::size_t first) {
+        for (std::size_t i = first; i < work.size(); i += workers)
+            this->work(work[i]->first, work[i]->second, cameras, geometry);
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t first = 1; first < workers; ++first)
+            helpers.emplace_back([&, first] { share(plane::Geometry(), first); });
+        share(m_geometry, 0);
+    }
     return touched;
 }
 
-void BestLevelMap::work(const TileKey& key, const std::vector<Camera>& cameras) {
-    const auto found = m_tiles.find(key);
-    Tile& tile = found->second;
-    if (tile.cameras.empty()) {
-        m_tiles.erase(found);
-        return;
-    }
+void BestLevelMap::work(const TileKey& key, Tile& tile, const std::vector<Camera>& cameras,
+                        const plane::Geometry& geometry) const {
     tile.box = QRectF((key.first - 0.5) * m_tileMetres, (key.second - 0.5) * m_tileMetres,
                       m_tileMetres, m_tileMetres);
     const plane::Region box = boxRegion(tile.box);
@@ -109,15 +129,15 @@ void BestLevelMap::work(const TileKey& key, const std::vector<Camera>& cameras) 
             const std::size_t last = camera.wanted ? cover.bands.size() : level + 1;
             for (Level band = level; band < std::min(last, cover.bands.size()); ++band)
                 if (!cover.bands[band].empty() && cover.reach[band].intersects(tile.box))
-                    parts.push_back(m_geometry.intersect(cover.bands[band], box));
+                    parts.push_back(geometry.intersect(cover.bands[band], box));
         }
         if (parts.size() > 1)
-            better = m_geometry.unite(parts);
+            better = geometry.unite(parts);
         tile.met[level] = better;
     }
     for (Level level = 0; level < m_levelCount; ++level)
         tile.levels[level] = shapeOf(level + 1 < m_levelCount
-                                         ? m_geometry.subtract(tile.met[level], tile.met[level + 1])
+                                         ? geometry.subtract(tile.met[level], tile.met[level + 1])
                                          : tile.met[level]);
 }
 

@@ -66,7 +66,9 @@ public:
 
 private:
     std::set<TileKey> tilesOf(const CameraCover& cover) const;
-    void work(const TileKey& key, const std::vector<Camera>& cameras);
+    // The tile's regions from the cameras that reach it, with `geometry` (one a thread).
+    void work(const TileKey& key, Tile& tile, const std::vector<Camera>& cameras,
+              const plane::Geometry& geometry) const;
 
     double m_tileMetres;
     std::size_t m_levelCount = 0;

@@ -186,7 +186,9 @@ QRectF SiteDeliverables::cameraWindow(int camera) const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-std::vector<PlanShape> SiteDeliverables::bestLevels() const {
+const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
+    if (*m_bestLevels)
+        return **m_bestLevels;
     // One tile over the whole plan, so that a drawing's regions are not cut at tiles' edges; of
     // the footprints as drawn, so that they end where the drawing does.
     BestLevelMap map(WholePlanMetres);
@@ -197,7 +199,7 @@ std::vector<PlanShape> SiteDeliverables::bestLevels() const {
     map.reset(cameras);
     std::vector<PlanShape> levels = map.levels();
     levels.resize(std::max(levels.size(), m_site.levelSet.size()));
-    return levels;
+    return m_bestLevels->emplace(std::move(levels));
 }
 
 std::vector<LegendEntry> SiteDeliverables::legend() const {

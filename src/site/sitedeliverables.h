@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QRectF>
 #include <QSize>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -99,8 +100,8 @@ public:
     // camera, with a margin.
     QRectF cameraWindow(int camera) const;
     // By level of the site's set: where it is the best level any camera meets, cut as drawn
-    // (BandCut).
-    std::vector<PlanShape> bestLevels() const;
+    // (BandCut). Worked out on first use and kept: every page of a report draws it.
+    const std::vector<PlanShape>& bestLevels() const;
     // The camera's footprint cut as drawn.
     const CameraFootprint& drawnFootprint(int camera) const {
         return m_drawn.at(static_cast<std::size_t>(camera));
@@ -121,6 +122,9 @@ private:
     const SiteCoverage& m_coverage;
     std::optional<QRectF> m_extent;
     std::vector<CameraFootprint> m_drawn;
+    // Shared by the copies that the report's pages keep, so that it is worked out once.
+    std::shared_ptr<std::optional<std::vector<PlanShape>>> m_bestLevels =
+        std::make_shared<std::optional<std::vector<PlanShape>>>();
 };
 
 // The largest standard scale (1:50, 1:100, 1:200, 1:500, 1:1000, then 1, 2 and 5 times a power

@@ -59,7 +59,7 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     const Site& site = deliverables.site();
     const SiteCoverage& coverage = deliverables.coverage();
     painter.setPen(Qt::NoPen);
-    const std::vector<PlanShape> best = deliverables.bestLevels();
+    const std::vector<PlanShape>& best = deliverables.bestLevels();
     for (Level level = 0; level < best.size(); ++level) {
         painter.setBrush(levelQColor(level, BandAlpha));
         painter.drawPath(drawnPath(best[level], toOut));
@@ -295,7 +295,7 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     for (const SiteCamera& camera : site.cameras)
         drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
     drawing.levelSet = site.levelSet;
-    const std::vector<PlanShape> best = deliverables.bestLevels();
+    const std::vector<PlanShape>& best = deliverables.bestLevels();
     for (Level level = 0; level < site.levelSet.size(); ++level)
         drawing.bands.push_back({level, best[level].rings});
     return drawing;
