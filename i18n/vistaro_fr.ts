@@ -807,6 +807,25 @@
     </message>
 </context>
 <context>
+    <name>vistaro::AreaPanel</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Required share:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the area that must be covered at its level for it to be met</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vistaro::AreaTableModel</name>
     <message>
         <source>Name</source>
@@ -1353,6 +1372,29 @@
     </message>
 </context>
 <context>
+    <name>vistaro::DraftFields</name>
+    <message>
+        <source>Length (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle (°):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of the segment drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle of the segment drawn, counter-clockwise from east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a figure and press Enter to place the next point; Tab goes to the other field, Esc back to the plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vistaro::DxfLayersDialog</name>
     <message>
         <source>Drawing layers</source>
@@ -1388,6 +1430,10 @@
     <message>
         <source>Area</source>
         <translation>Surface</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 % %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1853,6 +1899,26 @@
         <source>Click two points of the background whose distance you know; Esc cancels.</source>
         <translation>Cliquez sur deux points du fond dont vous connaissez la distance ; Échap annule.</translation>
     </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured: %1. Click to measure again, Esc clears.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click two points to measure between them; Esc ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the corners of the site&apos;s boundary, which replaces the one before; double-click or Enter closes it, Esc cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PlanView</name>
@@ -2016,14 +2082,6 @@
         <translation>Focale (mm)</translation>
     </message>
     <message>
-        <source>Horizontal angle (°)</source>
-        <translation>Angle horizontal (°)</translation>
-    </message>
-    <message>
-        <source>Vertical angle (°)</source>
-        <translation>Angle vertical (°)</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
@@ -2048,16 +2106,152 @@
         <translation>Nomenclature</translation>
     </message>
     <message>
-        <source>the site is too large for a drawing at 1:1</source>
-        <translation>le site est trop grand pour un dessin à l&apos;échelle 1:1</translation>
-    </message>
-    <message>
-        <source>Coverage of the site&apos;s cameras, in metres at 1:1, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
-        <translation>Couverture des caméras du site, en mètres à l&apos;échelle 1:1, x vers l&apos;est et y vers le sud depuis le point du plan %1 m est, %2 m nord</translation>
-    </message>
-    <message>
         <source>the drawing could not be begun</source>
         <translation>le dessin n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished">Hauteur</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation type="unfinished">Inclinaison</translation>
+    </message>
+    <message>
+        <source>Level wanted</source>
+        <translation type="unfinished">Niveau voulu</translation>
+    </message>
+    <message>
+        <source>Level at aim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished">oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished">non</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Areas to cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 % covered, %3 % required at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Areas met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale 1:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale 1:%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area met (%1, solid outline)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area not met (%1, dashed outline)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site is too large for a drawing at 1:%1</source>
+        <translation type="unfinished">le site est trop grand pour un dessin à l&apos;échelle 1:%1</translation>
+    </message>
+    <message>
+        <source>Site plan, 1:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coverage of the site&apos;s cameras at 1:%3, in metres, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera coverage of the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reached at the aim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the plan</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2311,18 @@
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2256,10 +2462,6 @@
 <context>
     <name>vistaro::SitePlan</name>
     <message>
-        <source>%1: %2, %3% covered</source>
-        <translation>%1 : %2, couverte à %3 %</translation>
-    </message>
-    <message>
         <source>Plan</source>
         <translation>Plan</translation>
     </message>
@@ -2354,6 +2556,38 @@
     <message>
         <source>Level set %1</source>
         <translation>Jeu de niveaux %1</translation>
+    </message>
+    <message>
+        <source>Move boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no cameras, walls or areas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2493,6 +2727,97 @@
     <message>
         <source>Show dead &amp;zones</source>
         <translation>Afficher les zones &amp;mortes</translation>
+    </message>
+    <message>
+        <source>Site &amp;properties...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site &amp;boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanted level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best level any camera meets at each point, each camera&apos;s own bands, or where each camera meets the level it is wanted at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;nap to walls and grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::SitePropertiesDialog</name>
+    <message>
+        <source>Site properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Designer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpany:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Revision:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
