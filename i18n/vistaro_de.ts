@@ -810,19 +810,19 @@
     <name>vistaro::AreaPanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stufe:</translation>
     </message>
     <message>
         <source>&amp;Required share:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geforderter Anteil:</translation>
     </message>
     <message>
         <source>The share of the area that must be covered at its level for it to be met</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil des Bereichs, der mit seiner Stufe abgedeckt sein muss, damit er erfüllt ist</translation>
     </message>
 </context>
 <context>
@@ -1375,23 +1375,23 @@
     <name>vistaro::DraftFields</name>
     <message>
         <source>Length (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (%1):</translation>
     </message>
     <message>
         <source>Angle (°):</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel (°):</translation>
     </message>
     <message>
         <source>Length of the segment drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des gezeichneten Segments</translation>
     </message>
     <message>
         <source>Angle of the segment drawn, counter-clockwise from east</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel des gezeichneten Segments, gegen den Uhrzeigersinn von Osten aus</translation>
     </message>
     <message>
         <source>Type a figure and press Enter to place the next point; Tab goes to the other field, Esc back to the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Wert ein und drücken Sie Eingabe, um den nächsten Punkt zu setzen; Tab wechselt zum anderen Feld, Esc zurück zum Plan.</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>%1: %2, %3 % %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 % %4</translation>
     </message>
 </context>
 <context>
@@ -1901,23 +1901,23 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unter %2</translation>
     </message>
     <message>
         <source>Measured: %1. Click to measure again, Esc clears.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen: %1. Klicken Sie, um erneut zu messen, Esc löscht.</translation>
     </message>
     <message>
         <source>Click two points to measure between them; Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf zwei Punkte, um zwischen ihnen zu messen; Esc beendet.</translation>
     </message>
     <message>
         <source>Click the corners of the site&apos;s boundary, which replaces the one before; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf die Ecken der Geländegrenze, die die vorherige ersetzt; Doppelklick oder Eingabe schließt sie, Esc bricht ab.</translation>
     </message>
     <message>
         <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie dorthin, wo die Kamera hin soll; Eingabe setzt eine in die Mitte der Ansicht, Esc beendet.</translation>
     </message>
 </context>
 <context>
@@ -2111,147 +2111,147 @@
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Höhe</translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwenk</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished">Neigung</translation>
+        <translation>Neigung</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished">Gewünschte Stufe</translation>
+        <translation>Gewünschte Stufe</translation>
     </message>
     <message>
         <source>Level at aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe am Zielpunkt</translation>
     </message>
     <message>
         <source>Level required</source>
-        <translation type="unfinished"></translation>
+        <translation>Geforderte Stufe</translation>
     </message>
     <message>
         <source>Required (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefordert (%)</translation>
     </message>
     <message>
         <source>Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllt</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished">ja</translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">nein</translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Planer</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Revision</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Areas to cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu überwachende Bereiche</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>%1: %2 % covered, %3 % required at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 % abgedeckt, %3 % gefordert mit Stufe %4</translation>
     </message>
     <message>
         <source>Not met</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erfüllt</translation>
     </message>
     <message>
         <source>Areas met</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllte Bereiche</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Scale 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maßstab 1:%1</translation>
     </message>
     <message>
         <source>Scale 1:%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Maßstab 1:%1 auf %2</translation>
     </message>
     <message>
         <source>Area met (%1, solid outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich erfüllt (%1, durchgezogener Umriss)</translation>
     </message>
     <message>
         <source>Area not met (%1, dashed outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich nicht erfüllt (%1, gestrichelter Umriss)</translation>
     </message>
     <message>
         <source>the site is too large for a drawing at 1:%1</source>
-        <translation type="unfinished">das Gelände ist zu groß für eine Zeichnung im Maßstab 1:%1</translation>
+        <translation>das Gelände ist zu groß für eine Zeichnung im Maßstab 1:%1</translation>
     </message>
     <message>
         <source>Site plan, 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lageplan, 1:%1</translation>
     </message>
     <message>
         <source>Coverage of the site&apos;s cameras at 1:%3, in metres, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
-        <translation type="unfinished"></translation>
+        <translation>Abdeckung der Kameras des Geländes im Maßstab 1:%3, in Metern, x nach Osten und y nach Süden ab dem Punkt des Plans %1 m Ost, %2 m Nord</translation>
     </message>
     <message>
         <source>Camera coverage of the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraabdeckung des Geländes</translation>
     </message>
     <message>
         <source>Wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünscht</translation>
     </message>
     <message>
         <source>Reached at the aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Zielpunkt erreicht</translation>
     </message>
     <message>
         <source>On the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Plan</translation>
     </message>
 </context>
 <context>
@@ -2314,15 +2314,15 @@
     </message>
     <message>
         <source>Writing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird geschrieben...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht des Geländes</translation>
     </message>
 </context>
 <context>
@@ -2559,35 +2559,35 @@
     </message>
     <message>
         <source>Move boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Geländegrenze verschieben</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Draw boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Geländegrenze zeichnen</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legende</translation>
     </message>
     <message>
         <source>Delete boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Geländegrenze löschen</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls or areas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Kameras, Wände oder Bereiche.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften des Geländes</translation>
     </message>
 </context>
 <context>
@@ -2730,94 +2730,94 @@
     </message>
     <message>
         <source>Site &amp;properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften des &amp;Geländes...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Pa&amp;ste</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>Site &amp;boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;eländegrenze</translation>
     </message>
     <message>
         <source>Best level</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Stufe</translation>
     </message>
     <message>
         <source>Each camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Kamera</translation>
     </message>
     <message>
         <source>Wanted level</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Stufe</translation>
     </message>
     <message>
         <source>Plan shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan zeigt</translation>
     </message>
     <message>
         <source>The best level any camera meets at each point, each camera&apos;s own bands, or where each camera meets the level it is wanted at</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beste Stufe, die irgendeine Kamera an jedem Punkt erreicht, die eigenen Bänder jeder Kamera oder wo jede Kamera die für sie gewünschte Stufe erreicht</translation>
     </message>
     <message>
         <source>S&amp;nap to walls and grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;rasten an Wänden und Raster</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messen</translation>
     </message>
     <message>
         <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte rasten an Wandecken, Wandlinien und am Raster ein; solange Alt gedrückt gehalten wird, ist das Einrasten aus.</translation>
     </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften des Geländes</translation>
     </message>
     <message>
         <source>&amp;Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projekt:</translation>
     </message>
     <message>
         <source>&amp;Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunde:</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:</translation>
     </message>
     <message>
         <source>&amp;Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;laner:</translation>
     </message>
     <message>
         <source>Co&amp;mpany:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firma:</translation>
     </message>
     <message>
         <source>&amp;Revision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revision:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
 </context>
 <context>

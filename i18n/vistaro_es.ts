@@ -810,19 +810,19 @@
     <name>vistaro::AreaPanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni&amp;vel:</translation>
     </message>
     <message>
         <source>&amp;Required share:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporción requerida:</translation>
     </message>
     <message>
         <source>The share of the area that must be covered at its level for it to be met</source>
-        <translation type="unfinished"></translation>
+        <translation>La proporción del área que debe estar cubierta a su nivel para que se cumpla</translation>
     </message>
 </context>
 <context>
@@ -1375,23 +1375,23 @@
     <name>vistaro::DraftFields</name>
     <message>
         <source>Length (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud (%1):</translation>
     </message>
     <message>
         <source>Angle (°):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo (°):</translation>
     </message>
     <message>
         <source>Length of the segment drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud del segmento dibujado</translation>
     </message>
     <message>
         <source>Angle of the segment drawn, counter-clockwise from east</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo del segmento dibujado, en sentido antihorario desde el este</translation>
     </message>
     <message>
         <source>Type a figure and press Enter to place the next point; Tab goes to the other field, Esc back to the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una cifra y pulse Intro para colocar el punto siguiente; Tab pasa al otro campo, Esc vuelve al plano.</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>%1: %2, %3 % %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 % %4</translation>
     </message>
 </context>
 <context>
@@ -1901,23 +1901,23 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Measured: %1. Click to measure again, Esc clears.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medido: %1. Haga clic para volver a medir, Esc borra.</translation>
     </message>
     <message>
         <source>Click two points to measure between them; Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en dos puntos para medir entre ellos; Esc termina.</translation>
     </message>
     <message>
         <source>Click the corners of the site&apos;s boundary, which replaces the one before; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en las esquinas del límite del sitio, que sustituye al anterior; doble clic o Intro lo cierra, Esc cancela.</translation>
     </message>
     <message>
         <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic donde va la cámara; Intro coloca una en el centro de la vista, Esc termina.</translation>
     </message>
 </context>
 <context>
@@ -2111,147 +2111,147 @@
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Altura</translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished">Inclinación</translation>
+        <translation>Inclinación</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished">Nivel deseado</translation>
+        <translation>Nivel deseado</translation>
     </message>
     <message>
         <source>Level at aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel en el punto apuntado</translation>
     </message>
     <message>
         <source>Level required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel requerido</translation>
     </message>
     <message>
         <source>Required (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Requerida (%)</translation>
     </message>
     <message>
         <source>Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumplida</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished">sí</translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectista</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa</translation>
     </message>
     <message>
         <source>Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Areas to cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Áreas a cubrir</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>%1: %2 % covered, %3 % required at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 % cubierta, %3 % requerida al nivel %4</translation>
     </message>
     <message>
         <source>Not met</source>
-        <translation type="unfinished"></translation>
+        <translation>No cumplida</translation>
     </message>
     <message>
         <source>Areas met</source>
-        <translation type="unfinished"></translation>
+        <translation>Áreas cumplidas</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Scale 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala 1:%1</translation>
     </message>
     <message>
         <source>Scale 1:%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala 1:%1 en %2</translation>
     </message>
     <message>
         <source>Area met (%1, solid outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Área cumplida (%1, contorno continuo)</translation>
     </message>
     <message>
         <source>Area not met (%1, dashed outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Área no cumplida (%1, contorno discontinuo)</translation>
     </message>
     <message>
         <source>the site is too large for a drawing at 1:%1</source>
-        <translation type="unfinished">el sitio es demasiado grande para un dibujo a escala 1:%1</translation>
+        <translation>el sitio es demasiado grande para un dibujo a escala 1:%1</translation>
     </message>
     <message>
         <source>Site plan, 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano del sitio, 1:%1</translation>
     </message>
     <message>
         <source>Coverage of the site&apos;s cameras at 1:%3, in metres, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura de las cámaras del sitio a escala 1:%3, en metros, x hacia el este e y hacia el sur desde el punto del plano a %1 m este, %2 m norte</translation>
     </message>
     <message>
         <source>Camera coverage of the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura de las cámaras del sitio</translation>
     </message>
     <message>
         <source>Wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseado</translation>
     </message>
     <message>
         <source>Reached at the aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado en el punto apuntado</translation>
     </message>
     <message>
         <source>On the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>En el plano</translation>
     </message>
 </context>
 <context>
@@ -2314,15 +2314,15 @@
     </message>
     <message>
         <source>Writing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el informe...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe del sitio</translation>
     </message>
 </context>
 <context>
@@ -2559,35 +2559,35 @@
     </message>
     <message>
         <source>Move boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el límite</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Draw boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el límite</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Delete boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el límite</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls or areas.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene cámaras, muros ni áreas.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del sitio</translation>
     </message>
 </context>
 <context>
@@ -2730,94 +2730,94 @@
     </message>
     <message>
         <source>Site &amp;properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del s&amp;itio...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Pa&amp;ste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
         <source>Site &amp;boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Límite del sitio</translation>
     </message>
     <message>
         <source>Best level</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor nivel</translation>
     </message>
     <message>
         <source>Each camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cámara</translation>
     </message>
     <message>
         <source>Wanted level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel deseado</translation>
     </message>
     <message>
         <source>Plan shows</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano muestra</translation>
     </message>
     <message>
         <source>The best level any camera meets at each point, each camera&apos;s own bands, or where each camera meets the level it is wanted at</source>
-        <translation type="unfinished"></translation>
+        <translation>El mejor nivel que alcanza alguna cámara en cada punto, las franjas propias de cada cámara, o dónde cada cámara alcanza el nivel deseado para ella</translation>
     </message>
     <message>
         <source>S&amp;nap to walls and grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a muros y cuadrícu&amp;la</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;edir</translation>
     </message>
     <message>
         <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos se ajustan a las esquinas de los muros, a las líneas de los muros y a la cuadrícula; mantener pulsado Alt lo desactiva mientras se pulsa.</translation>
     </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del sitio</translation>
     </message>
     <message>
         <source>&amp;Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proyecto:</translation>
     </message>
     <message>
         <source>&amp;Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliente:</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección:</translation>
     </message>
     <message>
         <source>&amp;Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;yectista:</translation>
     </message>
     <message>
         <source>Co&amp;mpany:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empresa:</translation>
     </message>
     <message>
         <source>&amp;Revision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisión:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas:</translation>
     </message>
 </context>
 <context>

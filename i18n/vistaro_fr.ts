@@ -810,19 +810,19 @@
     <name>vistaro::AreaPanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;iveau :</translation>
     </message>
     <message>
         <source>&amp;Required share:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Part requise :</translation>
     </message>
     <message>
         <source>The share of the area that must be covered at its level for it to be met</source>
-        <translation type="unfinished"></translation>
+        <translation>La part de la zone qui doit être couverte à son niveau pour qu&apos;elle soit satisfaite</translation>
     </message>
 </context>
 <context>
@@ -1375,23 +1375,23 @@
     <name>vistaro::DraftFields</name>
     <message>
         <source>Length (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur (%1) :</translation>
     </message>
     <message>
         <source>Angle (°):</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle (°) :</translation>
     </message>
     <message>
         <source>Length of the segment drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur du segment tracé</translation>
     </message>
     <message>
         <source>Angle of the segment drawn, counter-clockwise from east</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle du segment tracé, dans le sens antihoraire depuis l&apos;est</translation>
     </message>
     <message>
         <source>Type a figure and press Enter to place the next point; Tab goes to the other field, Esc back to the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une valeur et appuyez sur Entrée pour placer le point suivant ; Tab passe à l&apos;autre champ, Échap revient au plan.</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>%1: %2, %3 % %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3 % %4</translation>
     </message>
 </context>
 <context>
@@ -1901,23 +1901,23 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Measured: %1. Click to measure again, Esc clears.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesuré : %1. Cliquez pour mesurer à nouveau, Échap efface.</translation>
     </message>
     <message>
         <source>Click two points to measure between them; Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur deux points pour mesurer entre eux ; Échap termine.</translation>
     </message>
     <message>
         <source>Click the corners of the site&apos;s boundary, which replaces the one before; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur les angles de la limite du site, qui remplace la précédente ; un double-clic ou Entrée la ferme, Échap annule.</translation>
     </message>
     <message>
         <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez là où va la caméra ; Entrée en place une au centre de la vue, Échap termine.</translation>
     </message>
 </context>
 <context>
@@ -2111,147 +2111,147 @@
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Hauteur</translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished">Inclinaison</translation>
+        <translation>Inclinaison</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished">Niveau voulu</translation>
+        <translation>Niveau voulu</translation>
     </message>
     <message>
         <source>Level at aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau au point visé</translation>
     </message>
     <message>
         <source>Level required</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau requis</translation>
     </message>
     <message>
         <source>Required (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Requise (%)</translation>
     </message>
     <message>
         <source>Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Satisfaite</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished">oui</translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">non</translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepteur</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Société</translation>
     </message>
     <message>
         <source>Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Areas to cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Zones à couvrir</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>%1: %2 % covered, %3 % required at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 % couverte, %3 % requise au niveau %4</translation>
     </message>
     <message>
         <source>Not met</source>
-        <translation type="unfinished"></translation>
+        <translation>Non satisfaite</translation>
     </message>
     <message>
         <source>Areas met</source>
-        <translation type="unfinished"></translation>
+        <translation>Zones satisfaites</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Scale 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle 1:%1</translation>
     </message>
     <message>
         <source>Scale 1:%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle 1:%1 sur %2</translation>
     </message>
     <message>
         <source>Area met (%1, solid outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone satisfaite (%1, contour plein)</translation>
     </message>
     <message>
         <source>Area not met (%1, dashed outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone non satisfaite (%1, contour en tirets)</translation>
     </message>
     <message>
         <source>the site is too large for a drawing at 1:%1</source>
-        <translation type="unfinished">le site est trop grand pour un dessin à l&apos;échelle 1:%1</translation>
+        <translation>le site est trop grand pour un dessin au 1:%1</translation>
     </message>
     <message>
         <source>Site plan, 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan du site, 1:%1</translation>
     </message>
     <message>
         <source>Coverage of the site&apos;s cameras at 1:%3, in metres, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture des caméras du site au 1:%3, en mètres, x vers l&apos;est et y vers le sud à partir du point du plan situé à %1 m est, %2 m nord</translation>
     </message>
     <message>
         <source>Camera coverage of the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture des caméras du site</translation>
     </message>
     <message>
         <source>Wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulu</translation>
     </message>
     <message>
         <source>Reached at the aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Atteint au point visé</translation>
     </message>
     <message>
         <source>On the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur le plan</translation>
     </message>
 </context>
 <context>
@@ -2314,15 +2314,15 @@
     </message>
     <message>
         <source>Writing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du rapport...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport du site</translation>
     </message>
 </context>
 <context>
@@ -2559,35 +2559,35 @@
     </message>
     <message>
         <source>Move boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la limite</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Draw boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner la limite</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Delete boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la limite</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls or areas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient ni caméras, ni murs, ni zones.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du site</translation>
     </message>
 </context>
 <context>
@@ -2730,94 +2730,94 @@
     </message>
     <message>
         <source>Site &amp;properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du si&amp;te...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cou&amp;per</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Pa&amp;ste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner &amp;tout</translation>
     </message>
     <message>
         <source>Site &amp;boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limite du site</translation>
     </message>
     <message>
         <source>Best level</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur niveau</translation>
     </message>
     <message>
         <source>Each camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque caméra</translation>
     </message>
     <message>
         <source>Wanted level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau voulu</translation>
     </message>
     <message>
         <source>Plan shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan montre</translation>
     </message>
     <message>
         <source>The best level any camera meets at each point, each camera&apos;s own bands, or where each camera meets the level it is wanted at</source>
-        <translation type="unfinished"></translation>
+        <translation>Le meilleur niveau atteint par une caméra en chaque point, les bandes propres à chaque caméra, ou l&apos;endroit où chaque caméra atteint le niveau voulu pour elle</translation>
     </message>
     <message>
         <source>S&amp;nap to walls and grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Accrocher aux murs et à la &amp;grille</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;esurer</translation>
     </message>
     <message>
         <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points s&apos;accrochent aux angles des murs, aux lignes des murs et à la grille ; maintenir Alt enfoncé le désactive.</translation>
     </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du site</translation>
     </message>
     <message>
         <source>&amp;Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projet :</translation>
     </message>
     <message>
         <source>&amp;Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client :</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse :</translation>
     </message>
     <message>
         <source>&amp;Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oncepteur :</translation>
     </message>
     <message>
         <source>Co&amp;mpany:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Société :</translation>
     </message>
     <message>
         <source>&amp;Revision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Révision :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes :</translation>
     </message>
 </context>
 <context>

@@ -810,19 +810,19 @@
     <name>vistaro::AreaPanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Livello:</translation>
     </message>
     <message>
         <source>&amp;Required share:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quota richiesta:</translation>
     </message>
     <message>
         <source>The share of the area that must be covered at its level for it to be met</source>
-        <translation type="unfinished"></translation>
+        <translation>La quota dell&apos;area che deve essere coperta al suo livello perché sia soddisfatta</translation>
     </message>
 </context>
 <context>
@@ -1375,23 +1375,23 @@
     <name>vistaro::DraftFields</name>
     <message>
         <source>Length (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza (%1):</translation>
     </message>
     <message>
         <source>Angle (°):</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo (°):</translation>
     </message>
     <message>
         <source>Length of the segment drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza del segmento tracciato</translation>
     </message>
     <message>
         <source>Angle of the segment drawn, counter-clockwise from east</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo del segmento tracciato, in senso antiorario da est</translation>
     </message>
     <message>
         <source>Type a figure and press Enter to place the next point; Tab goes to the other field, Esc back to the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare un valore e premere Invio per posare il punto successivo; Tab passa all&apos;altro campo, Esc torna alla pianta.</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>%1: %2, %3 % %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 % %4</translation>
     </message>
 </context>
 <context>
@@ -1901,23 +1901,23 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Measured: %1. Click to measure again, Esc clears.</source>
-        <translation type="unfinished"></translation>
+        <translation>Misurato: %1. Fare clic per misurare di nuovo, Esc cancella.</translation>
     </message>
     <message>
         <source>Click two points to measure between them; Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic su due punti per misurare la distanza tra loro; Esc termina.</translation>
     </message>
     <message>
         <source>Click the corners of the site&apos;s boundary, which replaces the one before; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sugli angoli del confine del sito, che sostituisce quello precedente; doppio clic o Invio lo chiude, Esc annulla.</translation>
     </message>
     <message>
         <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic dove va la telecamera; Invio ne mette una al centro della vista, Esc termina.</translation>
     </message>
 </context>
 <context>
@@ -2111,147 +2111,147 @@
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Altezza</translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientamento</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished">Inclinazione</translation>
+        <translation>Inclinazione</translation>
     </message>
     <message>
         <source>Level wanted</source>
-        <translation type="unfinished">Livello voluto</translation>
+        <translation>Livello voluto</translation>
     </message>
     <message>
         <source>Level at aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello al punto mirato</translation>
     </message>
     <message>
         <source>Level required</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello richiesto</translation>
     </message>
     <message>
         <source>Required (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta (%)</translation>
     </message>
     <message>
         <source>Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Soddisfatta</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished">sì</translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettista</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Azienda</translation>
     </message>
     <message>
         <source>Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisione</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Areas to cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Aree da coprire</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>%1: %2 % covered, %3 % required at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 % coperta, %3 % richiesta al livello %4</translation>
     </message>
     <message>
         <source>Not met</source>
-        <translation type="unfinished"></translation>
+        <translation>Non soddisfatta</translation>
     </message>
     <message>
         <source>Areas met</source>
-        <translation type="unfinished"></translation>
+        <translation>Aree soddisfatte</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>Scale 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala 1:%1</translation>
     </message>
     <message>
         <source>Scale 1:%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala 1:%1 su %2</translation>
     </message>
     <message>
         <source>Area met (%1, solid outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Area soddisfatta (%1, contorno continuo)</translation>
     </message>
     <message>
         <source>Area not met (%1, dashed outline)</source>
-        <translation type="unfinished"></translation>
+        <translation>Area non soddisfatta (%1, contorno tratteggiato)</translation>
     </message>
     <message>
         <source>the site is too large for a drawing at 1:%1</source>
-        <translation type="unfinished">il sito è troppo grande per un disegno in scala 1:%1</translation>
+        <translation>il sito è troppo grande per un disegno in scala 1:%1</translation>
     </message>
     <message>
         <source>Site plan, 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planimetria, 1:%1</translation>
     </message>
     <message>
         <source>Coverage of the site&apos;s cameras at 1:%3, in metres, x to the east and y to the south of the plan&apos;s point %1 m east, %2 m north</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertura delle telecamere del sito in scala 1:%3, in metri, x verso est e y verso sud a partire dal punto della pianta a %1 m est, %2 m nord</translation>
     </message>
     <message>
         <source>Camera coverage of the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertura delle telecamere del sito</translation>
     </message>
     <message>
         <source>Wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>Voluto</translation>
     </message>
     <message>
         <source>Reached at the aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto al punto mirato</translation>
     </message>
     <message>
         <source>On the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella pianta</translation>
     </message>
 </context>
 <context>
@@ -2314,15 +2314,15 @@
     </message>
     <message>
         <source>Writing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura del rapporto...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto del sito</translation>
     </message>
 </context>
 <context>
@@ -2559,35 +2559,35 @@
     </message>
     <message>
         <source>Move boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta confine</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Draw boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna confine</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Delete boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina confine</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls or areas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti non contengono telecamere, muri o aree.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del sito</translation>
     </message>
 </context>
 <context>
@@ -2730,94 +2730,94 @@
     </message>
     <message>
         <source>Site &amp;properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprie&amp;tà del sito...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">C&amp;opia</translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Pa&amp;ste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona tutto</translation>
     </message>
     <message>
         <source>Site &amp;boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confine del sito</translation>
     </message>
     <message>
         <source>Best level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello migliore</translation>
     </message>
     <message>
         <source>Each camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni telecamera</translation>
     </message>
     <message>
         <source>Wanted level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello voluto</translation>
     </message>
     <message>
         <source>Plan shows</source>
-        <translation type="unfinished"></translation>
+        <translation>La pianta mostra</translation>
     </message>
     <message>
         <source>The best level any camera meets at each point, each camera&apos;s own bands, or where each camera meets the level it is wanted at</source>
-        <translation type="unfinished"></translation>
+        <translation>Il livello migliore raggiunto da una telecamera in ogni punto, le fasce di ciascuna telecamera, oppure dove ciascuna telecamera raggiunge il livello voluto per essa</translation>
     </message>
     <message>
         <source>S&amp;nap to walls and grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggancia a muri e &amp;griglia</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Misura</translation>
     </message>
     <message>
         <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>I punti si agganciano agli angoli dei muri, alle linee dei muri e alla griglia; tenendo premuto Alt l&apos;aggancio si disattiva.</translation>
     </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
     <message>
         <source>Site properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del sito</translation>
     </message>
     <message>
         <source>&amp;Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progetto:</translation>
     </message>
     <message>
         <source>&amp;Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliente:</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indirizzo:</translation>
     </message>
     <message>
         <source>&amp;Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;gettista:</translation>
     </message>
     <message>
         <source>Co&amp;mpany:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Azienda:</translation>
     </message>
     <message>
         <source>&amp;Revision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisione:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note:</translation>
     </message>
 </context>
 <context>
