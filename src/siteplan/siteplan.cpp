@@ -16,6 +16,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/draftfields.h"
+#include "siteplan/hintlabel.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/planimport.h"
 #include "siteplan/planlegend.h"
@@ -73,7 +74,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     setCentralWidget(m_view);
     buildTables();
     m_cursor = named<QLabel>("CursorPosition", this);
-    m_hint = named<QLabel>("ModeHint", this);
+    m_hint = named<HintLabel>("ModeHint", this);
     statusBar()->addWidget(m_hint, 1);
     m_draftFields = new DraftFields(*m_view, m_document, this);
     statusBar()->addPermanentWidget(m_draftFields);
@@ -397,7 +398,7 @@ void SitePlan::showCursor(const std::optional<PlanPoint>& point) {
 }
 
 void SitePlan::showToolHint() {
-    m_hint->setText(m_view->tool().hint());
+    m_hint->setHint(m_view->tool().hint());
 }
 
 void SitePlan::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {

@@ -30,6 +30,7 @@ class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
 class CoverageSettings;
+class HintLabel;
 class DraftFields;
 class PlanImport;
 class PlanLegend;
@@ -150,7 +151,7 @@ private:
     PlanLegend* m_legend = nullptr;
     QDockWidget* m_legendDock = nullptr;
     QLabel* m_cursor = nullptr;
-    QLabel* m_hint = nullptr;
+    HintLabel* m_hint = nullptr;
     DraftFields* m_draftFields = nullptr;
     SiteExports* m_exports = nullptr;
     Preview* m_preview = nullptr;
