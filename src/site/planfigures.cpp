@@ -69,6 +69,10 @@ QString coveredText(double share, const QLocale& locale) {
     return CoverageText::figure(share * 100, 1, Rounding::Down, locale);
 }
 
+QString requiredText(const SiteArea& area, const QLocale& locale) {
+    return CoverageText::figure(area.requiredShare * 100, 1, Rounding::Nearest, locale);
+}
+
 bool areaMet(const SiteArea& area, double share) {
     // Tenths of a per cent, as shown; the required share is a whole number of them.
     return std::floor(num::readAtFifteenDigits(share * 1000)) >=

@@ -43,6 +43,8 @@ QString surfaceText(double squareMetres, Units units, Rounding rounding,
                     const QLocale& locale = QLocale());
 // The covered share of an area (0 to 1) as a percentage, truncated: 99.957 % reads 99.9.
 QString coveredText(double share, const QLocale& locale = QLocale());
+// The share of the area that must be covered, in per cent, one decimal.
+QString requiredText(const SiteArea& area, const QLocale& locale = QLocale());
 // Whether a covered `share` meets the area's required share, judged on the share as
 // coveredText() shows it, so that the mark and the figure beside it agree.
 bool areaMet(const SiteArea& area, double share);

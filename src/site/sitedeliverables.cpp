@@ -64,11 +64,10 @@ ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
         const SiteArea& area = m_site.areas[i];
         const bool known = int(i) < m_coverage.areaCount();
         const double share = known ? m_coverage.coverage(int(i)).share : 0;
-        table.rows.append(
-            {area.name, CoverageText::levelName(m_site.levelSet, area.level),
-             CoverageText::figure(area.requiredShare * 100, 1, Rounding::Nearest, locale),
-             known ? coveredText(share, locale) : QString(),
-             known ? (areaMet(area, share) ? tr("yes") : tr("no")) : QString()});
+        table.rows.append({area.name, CoverageText::levelName(m_site.levelSet, area.level),
+                           requiredText(area, locale),
+                           known ? coveredText(share, locale) : QString(),
+                           known ? (areaMet(area, share) ? tr("yes") : tr("no")) : QString()});
     }
     return table;
 }
@@ -118,12 +117,10 @@ ScheduleTable SiteDeliverables::summary(const QLocale& locale) const {
         const double share = m_coverage.coverage(int(i)).share;
         const bool passed = areaMet(area, share);
         met += passed ? 1 : 0;
-        areas.append(
-            {area.name,
-             tr("%1: %2 % covered, %3 % required at %4")
-                 .arg(passed ? tr("Met") : tr("Not met"), coveredText(share, locale),
-                      CoverageText::figure(area.requiredShare * 100, 1, Rounding::Nearest, locale),
-                      CoverageText::levelName(m_site.levelSet, area.level))});
+        areas.append({area.name, tr("%1: %2 % covered, %3 % required at %4")
+                                     .arg(passed ? tr("Met") : tr("Not met"),
+                                          coveredText(share, locale), requiredText(area, locale),
+                                          CoverageText::levelName(m_site.levelSet, area.level))});
     }
     table.rows.append(
         {tr("Areas met"), tr("%1 of %2").arg(locale.toString(met), locale.toString(areas.size()))});
@@ -202,11 +199,10 @@ const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
     return m_bestLevels->emplace(std::move(levels));
 }
 
-std::vector<LegendEntry> SiteDeliverables::legend() const {
+std::vector<LegendEntry> SiteDeliverables::legend(const LevelSet& levels) {
     std::vector<LegendEntry> entries;
-    for (Level level = 0; level < m_site.levelSet.size(); ++level)
-        entries.push_back(
-            {LegendEntry::Kind::Band, level, CoverageText::levelName(m_site.levelSet, level)});
+    for (Level level = 0; level < levels.size(); ++level)
+        entries.push_back({LegendEntry::Kind::Band, level, CoverageText::levelName(levels, level)});
     entries.push_back({LegendEntry::Kind::DeadZone, 0, tr("Dead zone")});
     entries.push_back({LegendEntry::Kind::Covered, 0, tr("Area covered")});
     entries.push_back({LegendEntry::Kind::Met, 0,

@@ -106,7 +106,9 @@ public:
     const CameraFootprint& drawnFootprint(int camera) const {
         return m_drawn.at(static_cast<std::size_t>(camera));
     }
-    std::vector<LegendEntry> legend() const;
+    // The legend of a plan of `levels`: it depends on nothing else, so the plan's dock asks it
+    // without working out a drawing.
+    static std::vector<LegendEntry> legend(const LevelSet& levels);
     // A bar of 1, 2 or 5 times a power of ten of the site's unit, at most `mostPixels` long on a
     // drawing of `pixelsPerMetre`.
     ScaleBar scaleBar(double pixelsPerMetre, double mostPixels) const;

@@ -114,7 +114,7 @@ void paintLegend(QPainter& painter, const QRectF& strip, double pixelsPerMetre,
     const qreal swatch = 12;
     qreal x = strip.left();
     qreal y = strip.top() + 6;
-    for (const LegendEntry& entry : deliverables.legend()) {
+    for (const LegendEntry& entry : SiteDeliverables::legend(deliverables.site().levelSet)) {
         const qreal width = swatch + 6 + painter.fontMetrics().horizontalAdvance(entry.text) + 16;
         if (x + width > strip.right()) {
             x = strip.left();
@@ -195,7 +195,6 @@ void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF
     }
     painter.drawRect(box);
 }
-
 
 void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables,
                    const PlanSheet& sheet) {

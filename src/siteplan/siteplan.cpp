@@ -377,7 +377,7 @@ void SitePlan::showArea() {
 }
 
 void SitePlan::showLegend() {
-    m_legend->showEntries(SiteDeliverables(m_document.site(), *m_coverage).legend());
+    m_legend->showEntries(SiteDeliverables::legend(m_document.site().levelSet));
 }
 
 void SitePlan::showTitle() {
