@@ -69,14 +69,21 @@ struct DxfCircle {
     bool operator==(const DxfCircle&) const = default;
 };
 
-// TEXT and MTEXT alike: the insertion point, the height of a capital, the angle of the base line
-// counter-clockwise from +x, and the plain text (lines broken by '\n').
+// Which point of a text its position is: along the base line, and up from it.
+enum class DxfHAlign { Left, Centre, Right };
+enum class DxfVAlign { Baseline, Bottom, Middle, Top };
+
+// TEXT and MTEXT alike: the point it is aligned on, the height of a capital, the angle of the base
+// line counter-clockwise from +x, and the plain text (lines broken by '\n').
 struct DxfText {
     int layer = 0;
     QPointF position;
     double height = 0;
     double angleDeg = 0;
     QString text;
+    DxfHAlign hAlign = DxfHAlign::Left;
+    DxfVAlign vAlign = DxfVAlign::Baseline;
+    double wrapWidth = 0; // an MTEXT's lines are wrapped to this width; 0 for no wrapping
 
     bool operator==(const DxfText&) const = default;
 };
@@ -94,6 +101,14 @@ struct DxfBounds {
     bool operator==(const DxfBounds&) const = default;
 };
 
+// Entities of one kind that the drawing holds and the plan does not draw.
+struct DxfNotDrawn {
+    QString kind; // the entity's DXF name, such as "IMAGE"
+    int count = 0;
+
+    bool operator==(const DxfNotDrawn&) const = default;
+};
+
 struct DxfDrawing {
     std::vector<DxfLayer> layers;
     std::vector<DxfLine> lines;
@@ -101,9 +116,11 @@ struct DxfDrawing {
     std::vector<DxfArc> arcs;
     std::vector<DxfCircle> circles;
     std::vector<DxfText> texts;
-    int insUnits = 0;       // the header's $INSUNITS; 0 when it states none
-    int skippedInserts = 0; // block references in model space, not drawn
-    DxfBounds bounds;       // boundsOf() the drawing as read
+    int insUnits = 0;     // the header's $INSUNITS; 0 when it states none
+    int measurement = -1; // the header's $MEASUREMENT: 0 imperial, 1 metric, -1 unstated
+    std::vector<DxfNotDrawn> notDrawn; // by kind, in the order first met
+    int skippedInserts = 0;            // block references in model space, not drawn
+    DxfBounds bounds;                  // boundsOf() the drawing as read
 
     bool operator==(const DxfDrawing&) const = default;
 };
