@@ -11,13 +11,16 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
+#include <functional>
 #include <istream>
 #include <numbers>
+#include <optional>
 #include <streambuf>
 #include <string_view>
 #include <unordered_map>
@@ -36,6 +39,8 @@ constexpr qint64 AnnouncedPointsAllowance = 1024;
 // An MTEXT's text beyond this is no plan's label.
 constexpr std::size_t MaxMTextBytes = 64 * 1024;
 constexpr double DegreesPerRadian = 180 / std::numbers::pi;
+// References within references deeper than this are no drawing's; they are not drawn.
+constexpr std::size_t MaxBlockNesting = 256;
 
 // The entities whose counts of points dxflib allocates, and the group codes of those counts.
 struct Counted {
@@ -93,11 +98,19 @@ public:
         // 2.0.2 (older ones wrote radians); without any it reads an uninitialised version.
         static constexpr std::string_view Version = "999\ndxflib " DL_VERSION "\n";
         m_chunk.assign(Version.begin(), Version.end());
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + m_chunk.size());
+        m_next = m_chunk.data();
+        m_end = m_chunk.data() + m_chunk.size();
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data());
     }
+
+    // Told each group (its code, its value trimmed) as dxflib is handed it: after dxflib has
+    // read the group before.
+    using GroupListener = std::function<void(unsigned int code, std::string_view value)>;
+    void listen(GroupListener listener) { m_listener = std::move(listener); }
 
     void halt(Halt why) {
         m_halt = why;
+        m_next = m_end;
         setg(m_chunk.data(), m_chunk.data(), m_chunk.data());
     }
     Halt halted() const { return m_halt; }
@@ -110,7 +123,9 @@ protected:
     int_type underflow() override {
         // An exception would leave the stream bad but not at its end, and dxflib reading on.
         try {
-            return next();
+            if (m_halt != Halt::None)
+                return traits_type::eof();
+            return m_next < m_end ? nextLine() : next();
         } catch (...) {
             halt(Halt::ReadError);
             return traits_type::eof();
@@ -154,8 +169,27 @@ private:
             screen(m_chunk.data(), m_chunk.data() + whole);
         if (whole == 0 || m_halt != Halt::None)
             return traits_type::eof();
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + whole);
-        return traits_type::to_int_type(m_chunk.front());
+        m_next = m_chunk.data();
+        m_end = m_chunk.data() + whole;
+        return nextLine();
+    }
+
+    // dxflib is handed a line at a time, so that the listener hears of a group just before
+    // dxflib reads it.
+    int_type nextLine() {
+        char* begin = m_next;
+        auto* newline = static_cast<char*>(std::memchr(begin, '\n', m_end - begin));
+        m_next = newline ? newline + 1 : m_end;
+        const std::string_view line(begin,
+                                    static_cast<std::size_t>((newline ? newline : m_end) - begin));
+        const std::string_view text = line.substr(0, line.find('\0'));
+        m_codeHeard = !m_codeHeard;
+        if (m_codeHeard)
+            m_heardCode = static_cast<unsigned>(dxflibInt(text));
+        else if (m_listener)
+            m_listener(m_heardCode, trimmed(text));
+        setg(begin, begin, m_next);
+        return traits_type::to_int_type(*begin);
     }
 
     // Lines that each end with a newline, but for the file's last one.
@@ -215,7 +249,12 @@ private:
     const qint64 m_total;
     qint64 m_done = 0;
     std::vector<char> m_chunk;
-    std::string m_carry; // a line that goes on in the next chunk
+    std::string m_carry;    // a line that goes on in the next chunk
+    char* m_next = nullptr; // the lines of the chunk not yet handed to dxflib
+    char* m_end = nullptr;
+    GroupListener m_listener;
+    bool m_codeHeard = false;
+    unsigned m_heardCode = 0;
     Halt m_halt = Halt::None;
     qint64 m_line = 0;
     bool m_valueNext = false;
@@ -231,12 +270,194 @@ bool usable(double value) {
     return std::isfinite(value) && std::abs(value) <= MaxDxfCoordinate;
 }
 
-// Takes dxflib's entities into a DxfDrawing, model space only.
+bool usable(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return usable(v); });
+}
+
+// Sweeps run counter-clockwise from start to end, a whole turn when they meet.
+double sweepDegrees(double start, double end) {
+    const double sweep = std::fmod(end - start, 360);
+    return sweep <= 0 ? sweep + 360 : sweep;
+}
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// The kinds of entity drawn, and ATTDEF, which a block's references never show.
+constexpr std::array<std::string_view, 21> DrawnKinds{
+    "LINE",  "LWPOLYLINE", "POLYLINE", "VERTEX",    "SEQEND",      "ARC",     "CIRCLE",
+    "TEXT",  "MTEXT",      "INSERT",   "ELLIPSE",   "SPLINE",      "SOLID",   "TRACE",
+    "POINT", "LEADER",     "HATCH",    "DIMENSION", "MULTILEADER", "MLEADER", "ATTDEF"};
+// Group 0 values that start or end a section or a block rather than an entity.
+constexpr std::array<std::string_view, 5> Structure{"SECTION", "ENDSEC", "BLOCK", "ENDBLK", "EOF"};
+
+template <std::size_t Size>
+bool among(const std::array<std::string_view, Size>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Entities not drawn, by kind in the order first met.
+class Tally {
+public:
+    void add(const QString& kind, int count) {
+        const auto [known, added] = m_index.try_emplace(kind, kinds.size());
+        if (added)
+            kinds.push_back({kind, 0});
+        kinds[known->second].count += count;
+    }
+
+    std::vector<DxfNotDrawn> kinds;
+
+private:
+    std::unordered_map<QString, std::size_t> m_index;
+};
+
+// A block reference as read: how its block goes into the space that holds it. A dimension's
+// block goes in as it is drawn.
+struct Insert {
+    std::string block; // its name in upper case, as CAD compares them
+    int layer = 0;
+    int colour = DxfByLayer;
+    DxfTransform toSpace; // the reference's object coordinates to its space
+    QPointF at;
+    double scaleX = 1;
+    double scaleY = 1;
+    double angleDeg = 0;
+    int columns = 1;
+    int rows = 1;
+    double columnSpacing = 0;
+    double rowSpacing = 0;
+    bool asDrawn = false;
+};
+
+// Model space or a block definition: its entities in its own coordinates (layer indices into
+// the drawing's), its references to other blocks and the entities it holds that are not drawn.
+struct Space {
+    DxfDrawing entities;
+    QPointF base;
+    std::vector<Insert> inserts;
+    Tally notDrawn;
+    bool paper = false;
+
+    std::size_t size() const {
+        const DxfDrawing& e = entities;
+        return e.lines.size() + e.polylines.size() + e.arcs.size() + e.circles.size() +
+               e.texts.size() + e.ellipses.size() + e.fills.size() + e.points.size() +
+               inserts.size();
+    }
+};
+
+// The map from a block's coordinates to its reference's space for the cell in `column` and
+// `row` of its array: the base point to the origin, scaled, turned, moved to the insertion point
+// and along the turned axes to the cell.
+DxfTransform cellToSpace(const Insert& insert, QPointF base, int column, int row) {
+    if (insert.asDrawn)
+        return {};
+    const double radians = insert.angleDeg / DegreesPerRadian;
+    const double cos = std::cos(radians);
+    const double sin = std::sin(radians);
+    const QPointF offset(column * insert.columnSpacing, row * insert.rowSpacing);
+    DxfTransform local{
+        cos * insert.scaleX, sin * insert.scaleX, -sin * insert.scaleY, cos * insert.scaleY, 0, 0};
+    const QPointF shift = insert.at + DxfTransform{cos, sin, -sin, cos, 0, 0}.mapVector(offset) -
+                          local.mapVector(base);
+    local.dx = shift.x();
+    local.dy = shift.y();
+    return local.then(insert.toSpace);
+}
+
+// The corners of a polygon as a ring that returns to its first; empty when it has fewer than
+// three.
+std::vector<QPointF> closedRing(std::vector<QPointF> points) {
+    if (!points.empty() && points.back() != points.front())
+        points.push_back(points.front());
+    if (points.size() < 4)
+        points.clear();
+    return points;
+}
+
+QPointF point2(const std::vector<double>& xyz) {
+    return xyz.size() >= 2 ? QPointF(xyz[0], xyz[1]) : QPointF(qQNaN(), qQNaN());
+}
+
+// The points along one edge of a hatch's boundary, in the order the boundary runs.
+std::vector<QPointF> hatchEdgePoints(const DL_HatchEdgeData& edge) {
+    switch (edge.type) {
+    case 0: { // a polyline, its vertices (x, y[, bulge])
+        DxfPolyline polyline{0, {}, true};
+        for (const std::vector<double>& vertex : edge.vertices)
+            polyline.vertices.push_back({point2(vertex), vertex.size() >= 3 ? vertex[2] : 0});
+        return polylinePoints(polyline);
+    }
+    case 1:
+        return {{edge.x1, edge.y1}, {edge.x2, edge.y2}};
+    case 2:
+    case 3: {
+        // Angles in radians; a clockwise edge gives them mirrored, and runs from -start to -end.
+        const double start = edge.angle1 * DegreesPerRadian;
+        const double sweep =
+            sweepDegrees(start, edge.angle2 * DegreesPerRadian) * (edge.ccw ? 1 : -1);
+        const QPointF major = edge.type == 2 ? QPointF(edge.radius, 0) : QPointF(edge.mx, edge.my);
+        const double ratio = edge.type == 2 ? 1 : edge.ratio;
+        return ellipsePoints({0,
+                              {edge.cx, edge.cy},
+                              major,
+                              QPointF(-major.y(), major.x()) * ratio,
+                              edge.ccw ? start : -start,
+                              sweep});
+    }
+    case 4: {
+        std::vector<QPointF> control;
+        for (const std::vector<double>& point : edge.controlPoints)
+            control.push_back(point2(point));
+        if (control.empty()) {
+            for (const std::vector<double>& point : edge.fitPoints)
+                control.push_back(point2(point));
+            return control;
+        }
+        return splinePoints(static_cast<int>(edge.degree), control, edge.weights, edge.knots);
+    }
+    default:
+        return {};
+    }
+}
+
+// Takes dxflib's entities into a DxfDrawing: model space with the blocks it refers to expanded.
 class Reader : public DL_CreationAdapter {
 public:
-    Reader(Feed& feed, const DxfLimits& limits) : m_feed(feed), m_limits(limits) {}
+    Reader(Feed& feed, const DxfLimits& limits) : m_feed(feed), m_limits(limits) {
+        m_feed.listen([this](unsigned int code, std::string_view value) { group(code, value); });
+    }
 
     DxfDrawing drawing;
+
+    // Each group just before dxflib reads it: what dxflib reads of an entity it passes on when
+    // the next one starts. The groups give what it does not read: a dimension's block, a
+    // multileader's lines, the kinds it does not know.
+    void group(unsigned int code, std::string_view value) {
+        if (code == 0) {
+            endPending();
+            endRawEntity();
+            m_raw = {};
+            m_raw.kind = value;
+            return;
+        }
+        if (m_raw.kind == "SECTION" && code == 2)
+            m_section = value;
+        else if (code == 8)
+            m_raw.layer = value;
+        else if (code == 62)
+            m_raw.colour = dxflibInt(value);
+        else if (code == 67)
+            m_raw.paper = dxflibInt(value) != 0;
+        else if (code == 2 && m_raw.kind == "DIMENSION")
+            m_raw.block = value;
+        else if (m_raw.kind == "MULTILEADER" || m_raw.kind == "MLEADER")
+            multiLeaderGroup(code, value);
+    }
 
     void setVariableInt(const std::string& key, int value, int) override {
         if (key == "$INSUNITS")
@@ -251,48 +472,114 @@ public:
         layer.frozen = data.flags & 1;
     }
 
-    void addBlock(const DL_BlockData&) override { m_inBlock = true; }
-    void endBlock() override { m_inBlock = false; }
+    void addBlock(const DL_BlockData& data) override {
+        const std::string name = upper(data.name);
+        const auto [block, added] = m_blocks.try_emplace(name);
+        // A name defined twice keeps its first definition.
+        m_block = added ? &block->second : &m_ignored;
+        m_block->base = usable({data.bpx, data.bpy}) ? QPointF(data.bpx, data.bpy) : QPointF();
+        m_block->paper = name.starts_with("*PAPER_SPACE");
+    }
 
-    void addInsert(const DL_InsertData&) override {
-        if (counted())
-            ++drawing.skippedInserts;
+    void endBlock() override {
+        m_block = nullptr;
+        m_ignored = {};
+    }
+
+    void addInsert(const DL_InsertData& data) override {
+        Space* space = counted();
+        if (!space || !usable({data.ipx, data.ipy, data.sx, data.sy, data.colSp, data.rowSp}) ||
+            data.sx == 0 || data.sy == 0 || !std::isfinite(data.angle))
+            return;
+        space->inserts.push_back({upper(data.name), layer(), colour(), ocs(data.ipz),
+                                  QPointF(data.ipx, data.ipy), data.sx, data.sy, data.angle,
+                                  std::max(1, data.cols), std::max(1, data.rows), data.colSp,
+                                  data.rowSp, false});
+    }
+
+    void addDimAlign(const DL_DimensionData&, const DL_DimAlignedData&) override { addDimension(); }
+    void addDimLinear(const DL_DimensionData&, const DL_DimLinearData&) override { addDimension(); }
+    void addDimRadial(const DL_DimensionData&, const DL_DimRadialData&) override { addDimension(); }
+    void addDimDiametric(const DL_DimensionData&, const DL_DimDiametricData&) override {
+        addDimension();
+    }
+    void addDimAngular(const DL_DimensionData&, const DL_DimAngular2LData&) override {
+        addDimension();
+    }
+    void addDimAngular3P(const DL_DimensionData&, const DL_DimAngular3PData&) override {
+        addDimension();
+    }
+    void addDimOrdinate(const DL_DimensionData&, const DL_DimOrdinateData&) override {
+        addDimension();
     }
 
     void addLine(const DL_LineData& data) override {
-        if (counted() && usable(data.x1) && usable(data.y1) && usable(data.x2) && usable(data.y2))
-            drawing.lines.push_back({layer(), {data.x1, data.y1}, {data.x2, data.y2}});
+        if (Space* space = counted(); space && usable({data.x1, data.y1, data.x2, data.y2}))
+            space->entities.lines.push_back(
+                {layer(), {data.x1, data.y1}, {data.x2, data.y2}, colour()});
     }
 
     void addArc(const DL_ArcData& data) override {
-        if (!counted() || !usable(data.cx) || !usable(data.cy) || !round(data.radius) ||
+        Space* space = counted();
+        if (!space || !usable({data.cx, data.cy}) || !round(data.radius) ||
             !std::isfinite(data.angle1) || !std::isfinite(data.angle2))
             return;
-        // Counter-clockwise from angle1 to angle2; mirrored, from the mirror of angle2.
-        double sweep = std::fmod(data.angle2 - data.angle1, 360);
-        if (sweep <= 0)
-            sweep += 360;
-        double start = std::fmod(mirrored() ? 180 - data.angle2 : data.angle1, 360);
-        if (start < 0)
-            start += 360;
-        drawing.arcs.push_back({layer(), point(data.cx, data.cy), data.radius, start, sweep});
+        addPlaced(space->entities,
+                  DxfArc{layer(),
+                         {data.cx, data.cy},
+                         data.radius,
+                         data.angle1,
+                         sweepDegrees(data.angle1, data.angle2),
+                         colour()},
+                  ocs(data.cz));
     }
 
     void addCircle(const DL_CircleData& data) override {
-        if (counted() && usable(data.cx) && usable(data.cy) && round(data.radius))
-            drawing.circles.push_back({layer(), point(data.cx, data.cy), data.radius});
+        if (Space* space = counted(); space && usable({data.cx, data.cy}) && round(data.radius))
+            addPlaced(space->entities,
+                      DxfCircle{layer(), {data.cx, data.cy}, data.radius, colour()}, ocs(data.cz));
+    }
+
+    void addEllipse(const DL_EllipseData& data) override {
+        Space* space = counted();
+        if (!space || !usable({data.cx, data.cy, data.mx, data.my, data.mz, data.ratio}) ||
+            !(data.ratio > 0) || !std::isfinite(data.angle1) || !std::isfinite(data.angle2))
+            return;
+        // In world coordinates: the minor axis is the normal crossed with the major one, both
+        // seen from above.
+        const double* normal = getExtrusion()->getDirection();
+        const double length = std::hypot(normal[0], normal[1], normal[2]);
+        if (!(length > 0) || !std::isfinite(length))
+            return;
+        const double nx = normal[0] / length, ny = normal[1] / length, nz = normal[2] / length;
+        const QPointF minor(ny * data.mz - nz * data.my, nz * data.mx - nx * data.mz);
+        const double start = data.angle1 * DegreesPerRadian;
+        addPlaced(space->entities,
+                  DxfEllipse{layer(),
+                             {data.cx, data.cy},
+                             {data.mx, data.my},
+                             minor * data.ratio,
+                             std::fmod(start, 360),
+                             sweepDegrees(start, data.angle2 * DegreesPerRadian),
+                             colour()},
+                  {});
     }
 
     void addPolyline(const DL_PolylineData& data) override {
         endPolyline();
-        if (!counted())
+        Space* space = counted();
+        if (!space)
             return;
         // Meshes and polyface meshes are 3D surfaces, not lines of a plan.
-        constexpr int Closed = 1, Mesh = 16, PolyfaceMesh = 64;
-        if (data.flags & (Mesh | PolyfaceMesh))
+        constexpr int Closed = 1, Polyline3D = 8, Mesh = 16, PolyfaceMesh = 64;
+        if (data.flags & (Mesh | PolyfaceMesh)) {
+            space->notDrawn.add(QStringLiteral("POLYLINE"), 1);
             return;
-        m_polyline = DxfPolyline{layer(), {}, (data.flags & Closed) != 0};
-        m_polylineMirrored = mirrored();
+        }
+        m_polyline = DxfPolyline{layer(), {}, (data.flags & Closed) != 0, colour()};
+        m_polylineSpace = space;
+        // A 3D polyline's vertices are in world coordinates.
+        m_polylinePlace = data.flags & Polyline3D ? DxfTransform{} : ocs(data.elevation);
     }
 
     void addVertex(const DL_VertexData& data) override {
@@ -300,21 +587,83 @@ public:
             m_feed.halt(Halt::TooManyVertices);
         if (!m_polyline)
             return;
-        if (!usable(data.x) || !usable(data.y) || !std::isfinite(data.bulge)) {
+        if (!usable({data.x, data.y}) || !std::isfinite(data.bulge)) {
             m_polylineBroken = true;
             return;
         }
-        // A mirror turns the other way round.
-        m_polyline->vertices.push_back({{m_polylineMirrored ? -data.x : data.x, data.y},
-                                        m_polylineMirrored ? -data.bulge : data.bulge});
+        m_polyline->vertices.push_back({{data.x, data.y}, data.bulge});
     }
 
     void endEntity() override { endPolyline(); }
     void endSequence() override { endPolyline(); }
 
+    void addSpline(const DL_SplineData& data) override {
+        endPending();
+        if (Space* space = counted())
+            m_spline =
+                Spline{space, layer(), colour(), static_cast<int>(data.degree), {}, {}, {}, {}};
+    }
+
+    void addControlPoint(const DL_ControlPointData& data) override {
+        if (m_spline) {
+            m_spline->control.emplace_back(data.x, data.y);
+            m_spline->weights.push_back(data.w);
+        }
+    }
+
+    void addFitPoint(const DL_FitPointData& data) override {
+        if (m_spline)
+            m_spline->fit.emplace_back(data.x, data.y);
+    }
+
+    void addKnot(const DL_KnotData& data) override {
+        if (m_spline)
+            m_spline->knots.push_back(data.k);
+    }
+
+    void addLeader(const DL_LeaderData&) override {
+        endPending();
+        if (Space* space = counted())
+            m_leader = Outline{space, layer(), colour(), {}};
+    }
+
+    void addLeaderVertex(const DL_LeaderVertexData& data) override {
+        if (m_leader)
+            m_leader->points.emplace_back(data.x, data.y);
+    }
+
+    void addHatch(const DL_HatchData& data) override {
+        endPending();
+        if (Space* space = counted())
+            m_hatch = Hatch{space, layer(), colour(), data.solid, ocs(0), {}};
+    }
+
+    void addHatchLoop(const DL_HatchLoopData&) override {
+        if (m_hatch)
+            m_hatch->rings.emplace_back();
+    }
+
+    void addHatchEdge(const DL_HatchEdgeData& data) override {
+        if (!m_hatch || m_hatch->rings.empty())
+            return;
+        std::vector<QPointF>& ring = m_hatch->rings.back();
+        const std::vector<QPointF> points = hatchEdgePoints(data);
+        const bool joined = !ring.empty() && !points.empty() && ring.back() == points.front();
+        ring.insert(ring.end(), points.begin() + (joined ? 1 : 0), points.end());
+    }
+
+    void addSolid(const DL_SolidData& data) override { addQuadrilateral(data); }
+    void addTrace(const DL_TraceData& data) override { addQuadrilateral(data); }
+
+    void addPoint(const DL_PointData& data) override {
+        if (Space* space = counted(); space && usable({data.x, data.y}))
+            space->entities.points.push_back({layer(), {data.x, data.y}, colour()});
+    }
+
     void addText(const DL_TextData& data) override {
-        if (counted())
-            keepText(data.ipx, data.ipy, mirrored(), data.height, data.angle, plainText(data.text));
+        if (Space* space = counted())
+            keepText(space->entities, ocs(data.ipz), data.ipx, data.ipy, data.height, data.angle,
+                     plainText(data.text));
     }
 
     void addMTextChunk(const std::string& text) override {
@@ -326,39 +675,325 @@ public:
         m_mtext += data.text;
         m_mtext.resize(std::min(m_mtext.size(), MaxMTextBytes));
         // Its insertion point is in world coordinates, whatever its extrusion.
-        if (counted())
-            keepText(data.ipx, data.ipy, false, data.height, data.angle, plainMText(m_mtext));
+        if (Space* space = counted())
+            keepText(space->entities, {}, data.ipx, data.ipy, data.height, data.angle,
+                     plainMText(m_mtext));
         m_mtext.clear();
     }
 
     void endPolyline() {
         if (m_polyline && !m_polylineBroken && m_polyline->vertices.size() >= 2)
-            drawing.polylines.push_back(std::move(*m_polyline));
+            addPlaced(m_polylineSpace->entities, *m_polyline, m_polylinePlace);
         m_polyline.reset();
         m_polylineBroken = false;
     }
 
+    // After dxflib's last entity: the references of model space expanded into it.
+    void finish() {
+        endPolyline();
+        endPending();
+        endRawEntity();
+        if (m_feed.halted() != Halt::None)
+            return;
+        m_layerZero = m_byKey.value(QStringLiteral("0"), -1);
+        std::vector<const Space*> open;
+        for (const Insert& insert : m_model.inserts)
+            if (!expand(insert, {}, -1, 7, open))
+                return;
+        DxfDrawing& model = m_model.entities;
+        drawing.lines = std::move(model.lines);
+        drawing.polylines = std::move(model.polylines);
+        drawing.arcs = std::move(model.arcs);
+        drawing.circles = std::move(model.circles);
+        drawing.texts = std::move(model.texts);
+        drawing.ellipses = std::move(model.ellipses);
+        drawing.fills = std::move(model.fills);
+        drawing.points = std::move(model.points);
+        drawing.notDrawn = std::move(m_model.notDrawn.kinds);
+    }
+
 private:
-    // Counts an entity against the limit; true when it lies in model space.
-    bool counted() {
+    // An entity dxflib does not pass on whole, as its groups go by.
+    struct RawEntity {
+        std::string kind;
+        std::string layer = "0";
+        int colour = DxfByLayer;
+        bool paper = false;
+        std::string block; // a DIMENSION's
+        // A multileader's lines, and the leader being read.
+        std::vector<std::vector<QPointF>> lines;
+        struct {
+            QPointF end;
+            QPointF dogleg;
+            double doglegLength = 0;
+        } leader;
+        std::size_t firstLine = 0; // the leader's
+        bool inLeader = false;
+        bool inLine = false;
+        double x = 0;
+    };
+
+    // Entities that dxflib hands over in parts, kept until the next one starts.
+    struct Spline {
+        Space* space = nullptr;
+        int layer = 0;
+        int colour = DxfByLayer;
+        int degree = 0;
+        std::vector<QPointF> control;
+        std::vector<double> weights;
+        std::vector<double> knots;
+        std::vector<QPointF> fit;
+    };
+    struct Outline {
+        Space* space = nullptr;
+        int layer = 0;
+        int colour = DxfByLayer;
+        std::vector<QPointF> points;
+    };
+    struct Hatch {
+        Space* space = nullptr;
+        int layer = 0;
+        int colour = DxfByLayer;
+        bool solid = false;
+        DxfTransform place;
+        std::vector<std::vector<QPointF>> rings;
+    };
+
+    // Counts an entity against the limit; the space it goes into, none for paper space.
+    Space* counted() {
         if (++m_entities > m_limits.maxEntities)
             m_feed.halt(Halt::TooManyEntities);
-        return !m_inBlock && !attributes.isInPaperSpace() && m_feed.halted() == Halt::None;
+        return m_feed.halted() == Halt::None ? space(attributes.isInPaperSpace()) : nullptr;
+    }
+
+    Space* space(bool paper) {
+        Space* space = m_block ? m_block : &m_model;
+        return paper || space->paper ? nullptr : space;
     }
 
     static bool round(double radius) { return usable(radius) && radius > 0; }
 
-    // Drawn with the extrusion (0, 0, -1), an entity's own x runs to the world's -x.
-    bool mirrored() { return getExtrusion()->getDirection()[2] < 0; }
-    QPointF point(double x, double y) { return {mirrored() ? -x : x, y}; }
+    DxfTransform ocs(double z) {
+        const double* normal = getExtrusion()->getDirection();
+        return objectToPlan(normal[0], normal[1], normal[2], z);
+    }
 
-    void keepText(double x, double y, bool mirror, double height, double radians,
-                  const QString& text) {
-        if (!usable(x) || !usable(y) || !usable(height) || !std::isfinite(radians))
+    int colour() { return entityColour(attributes.getColor()); }
+
+    // In model space, a colour taken from the block has no block to take it from.
+    int entityColour(int colour) const {
+        if (colour < 0 || colour > DxfByLayer)
+            return DxfByLayer;
+        return colour == DxfByBlock && !m_block ? 7 : colour;
+    }
+
+    void keepText(DxfDrawing& into, const DxfTransform& place, double x, double y, double height,
+                  double radians, const QString& text) {
+        if (!usable({x, y, height}) || !std::isfinite(radians))
             return;
-        const double degrees = radians * DegreesPerRadian;
-        drawing.texts.push_back(
-            {layer(), {mirror ? -x : x, y}, height, mirror ? 180 - degrees : degrees, text});
+        DxfText kept{layer(), {x, y}, height, radians * DegreesPerRadian, text};
+        kept.colour = colour();
+        addPlaced(into, kept, place);
+    }
+
+    void addDimension() {
+        if (Space* space = counted(); space && !m_lastDimensionBlock.empty()) {
+            Insert insert;
+            insert.block = upper(m_lastDimensionBlock);
+            insert.layer = layer();
+            insert.colour = colour();
+            insert.asDrawn = true;
+            space->inserts.push_back(std::move(insert));
+        }
+    }
+
+    void addQuadrilateral(const DL_TraceData& data) {
+        Space* space = counted();
+        if (!space || !usable({data.x[0], data.y[0], data.x[1], data.y[1], data.x[2], data.y[2],
+                               data.x[3], data.y[3]}))
+            return;
+        // The third and fourth corners come in the order of a Z.
+        std::vector<QPointF> ring = closedRing({{data.x[0], data.y[0]},
+                                                {data.x[1], data.y[1]},
+                                                {data.x[3], data.y[3]},
+                                                {data.x[2], data.y[2]}});
+        if (!ring.empty())
+            addPlaced(space->entities, DxfFill{layer(), {std::move(ring)}, colour()},
+                      ocs(data.z[0]));
+    }
+
+    // A multileader's leaders each end at a point, where a dogleg may go on; its lines run from
+    // their arrows to that point.
+    void multiLeaderGroup(unsigned int code, std::string_view value) {
+        RawEntity& raw = m_raw;
+        const double number = std::strtod(std::string(value).c_str(), nullptr);
+        if (code == 302 && value == "LEADER{") {
+            raw.inLeader = true;
+            raw.leader = {};
+            raw.firstLine = raw.lines.size();
+        } else if (code == 303 && raw.inLeader) {
+            raw.inLeader = false;
+            endLeader();
+        } else if (code == 304 && value == "LEADER_LINE{" && raw.inLeader) {
+            raw.inLine = true;
+            raw.lines.emplace_back();
+        } else if (code == 305) {
+            raw.inLine = false;
+        } else if (raw.inLeader && (code == 10 || code == 11)) {
+            raw.x = number;
+        } else if (raw.inLeader && code == 20) {
+            (raw.inLine ? raw.lines.back().emplace_back() : raw.leader.end) = {raw.x, number};
+        } else if (raw.inLeader && !raw.inLine && code == 21) {
+            raw.leader.dogleg = {raw.x, number};
+        } else if (raw.inLeader && !raw.inLine && code == 40) {
+            raw.leader.doglegLength = number;
+        }
+    }
+
+    void endLeader() {
+        RawEntity& raw = m_raw;
+        const QPointF end = raw.leader.end;
+        for (std::size_t i = raw.firstLine; i < raw.lines.size(); ++i)
+            raw.lines[i].push_back(end);
+        if (raw.leader.doglegLength > 0)
+            raw.lines.push_back({end, end + raw.leader.dogleg * raw.leader.doglegLength});
+    }
+
+    // The end of an entity that dxflib does not pass on: a multileader's lines kept, a kind not
+    // drawn counted.
+    void endRawEntity() {
+        if (m_raw.kind == "DIMENSION")
+            m_lastDimensionBlock = m_raw.block;
+        if ((m_section != "ENTITIES" && m_section != "BLOCKS") || among(Structure, m_raw.kind) ||
+            m_raw.kind.empty())
+            return;
+        const bool multiLeader = m_raw.kind == "MULTILEADER" || m_raw.kind == "MLEADER";
+        if (among(DrawnKinds, m_raw.kind) && !multiLeader)
+            return;
+        if (++m_entities > m_limits.maxEntities)
+            m_feed.halt(Halt::TooManyEntities);
+        Space* into = m_feed.halted() == Halt::None ? space(m_raw.paper) : nullptr;
+        if (!into)
+            return;
+        if (!multiLeader) {
+            into->notDrawn.add(QString::fromLatin1(m_raw.kind), 1);
+            return;
+        }
+        const int layer = layerIndex(m_raw.layer);
+        for (const std::vector<QPointF>& line : m_raw.lines)
+            if (line.size() >= 2)
+                addPlaced(into->entities,
+                          DxfPolyline{layer, toVertices(line), false, entityColour(m_raw.colour)},
+                          {});
+    }
+
+    static std::vector<DxfVertex> toVertices(const std::vector<QPointF>& points) {
+        std::vector<DxfVertex> vertices;
+        vertices.reserve(points.size());
+        for (const QPointF point : points)
+            vertices.push_back({point, 0});
+        return vertices;
+    }
+
+    void addOutline(const Outline& outline) {
+        if (outline.points.size() >= 2)
+            addPlaced(outline.space->entities,
+                      DxfPolyline{outline.layer, toVertices(outline.points), false, outline.colour},
+                      {});
+    }
+
+    // Splines, leaders and hatches, whole once the next entity starts.
+    void endPending() {
+        if (m_spline) {
+            const Spline& spline = *m_spline;
+            addOutline({spline.space, spline.layer, spline.colour,
+                        spline.control.empty() ? spline.fit
+                                               : splinePoints(spline.degree, spline.control,
+                                                              spline.weights, spline.knots)});
+            m_spline.reset();
+        }
+        if (m_leader) {
+            addOutline(*m_leader);
+            m_leader.reset();
+        }
+        if (m_hatch) {
+            Hatch& hatch = *m_hatch;
+            DxfFill fill{hatch.layer, {}, hatch.colour};
+            for (std::vector<QPointF>& ring : hatch.rings)
+                if (std::vector<QPointF> closed = closedRing(std::move(ring)); !closed.empty())
+                    fill.rings.push_back(std::move(closed));
+            // A pattern's lines are not drawn: its boundary shows where it lies.
+            if (hatch.solid && !fill.rings.empty())
+                addPlaced(hatch.space->entities, fill, hatch.place);
+            else if (!hatch.solid)
+                for (const std::vector<QPointF>& ring : fill.rings)
+                    addPlaced(hatch.space->entities,
+                              DxfPolyline{hatch.layer, toVertices(ring), false, hatch.colour},
+                              hatch.place);
+            m_hatch.reset();
+        }
+    }
+
+    // Draws a reference's block into model space, each cell of its array, and the references it
+    // holds in turn; a block already open on the way here is not entered again. False once the
+    // drawing grows beyond the limit.
+    bool expand(const Insert& insert, const DxfTransform& outer, int layerAbove, int colourAbove,
+                std::vector<const Space*>& open) {
+        const auto found = m_blocks.find(insert.block);
+        if (found == m_blocks.end())
+            return true;
+        const Space& block = found->second;
+        if (std::find(open.begin(), open.end(), &block) != open.end() ||
+            open.size() >= MaxBlockNesting)
+            return true;
+        const int layer = inherited(insert.layer, layerAbove);
+        const int colour = insert.colour == DxfByBlock ? colourAbove : insert.colour;
+        // What the block's entities of colour BYBLOCK take.
+        const int byBlock =
+            colour == DxfByLayer ? drawing.layers[static_cast<std::size_t>(layer)].colour : colour;
+        open.push_back(&block);
+        const std::size_t size = block.size() + 1;
+        for (int row = 0; row < insert.rows; ++row)
+            for (int column = 0; column < insert.columns; ++column) {
+                m_entities += static_cast<qint64>(size);
+                if (m_entities > m_limits.maxEntities) {
+                    m_feed.halt(Halt::TooManyEntities);
+                    return false;
+                }
+                const DxfTransform place = cellToSpace(insert, block.base, column, row).then(outer);
+                const DxfDrawing& from = block.entities;
+                placeAll(from.lines, place, layer, byBlock);
+                placeAll(from.polylines, place, layer, byBlock);
+                placeAll(from.arcs, place, layer, byBlock);
+                placeAll(from.circles, place, layer, byBlock);
+                placeAll(from.texts, place, layer, byBlock);
+                placeAll(from.ellipses, place, layer, byBlock);
+                placeAll(from.fills, place, layer, byBlock);
+                placeAll(from.points, place, layer, byBlock);
+                for (const DxfNotDrawn& kind : block.notDrawn.kinds)
+                    m_model.notDrawn.add(kind.kind, kind.count);
+                for (const Insert& inner : block.inserts)
+                    if (!expand(inner, place, layer, byBlock, open))
+                        return false;
+            }
+        open.pop_back();
+        return true;
+    }
+
+    template <typename Entity>
+    void placeAll(const std::vector<Entity>& entities, const DxfTransform& place, int layer,
+                  int byBlock) {
+        for (Entity entity : entities) {
+            entity.layer = inherited(entity.layer, layer);
+            if (entity.colour == DxfByBlock)
+                entity.colour = byBlock;
+            addPlaced(m_model.entities, entity, place);
+        }
+    }
+
+    // A block's entities on layer 0 take the layer of the reference that draws them.
+    int inherited(int layer, int layerAbove) const {
+        return layer == m_layerZero && layerAbove >= 0 ? layerAbove : layer;
     }
 
     int layer() { return layerIndex(attributes.getLayer()); }
@@ -381,12 +1016,23 @@ private:
 
     Feed& m_feed;
     const DxfLimits& m_limits;
-    bool m_inBlock = false;
-    int m_entities = 0;
+    Space m_model;
+    std::unordered_map<std::string, Space> m_blocks; // by name; its nodes stay where they are
+    Space* m_block = nullptr;                        // the block being read
+    Space m_ignored;                                 // a second definition of a block's name
+    std::string m_section;
+    RawEntity m_raw;
+    std::string m_lastDimensionBlock;
+    int m_layerZero = -1;
+    qint64 m_entities = 0;
     qint64 m_vertices = 0;
     std::optional<DxfPolyline> m_polyline;
-    bool m_polylineMirrored = false;
+    Space* m_polylineSpace = nullptr;
+    DxfTransform m_polylinePlace;
     bool m_polylineBroken = false;
+    std::optional<Spline> m_spline;
+    std::optional<Outline> m_leader;
+    std::optional<Hatch> m_hatch;
     std::string m_mtext;
     std::unordered_map<std::string, int> m_byName;
     QHash<QString, int> m_byKey;
@@ -450,7 +1096,7 @@ DxfReadResult readDxf(QIODevice& device, const DxfProgress& progress, const DxfL
         std::istream stream(&feed);
         DL_Dxf dxf;
         dxf.in(stream, &reader);
-        reader.endPolyline();
+        reader.finish();
     } catch (const std::bad_alloc&) {
         return failed(QCoreApplication::translate("Dxf", "There is not enough memory to read "
                                                          "the drawing."));

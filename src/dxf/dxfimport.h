@@ -21,10 +21,6 @@ struct DxfLimits {
     qint64 maxVertices = 8'000'000; // of all polylines together
 };
 
-// A coordinate or radius farther from 0 than this is no drawing's, and its entity is dropped,
-// as one with a number that is not finite.
-inline constexpr double MaxDxfCoordinate = 1e12;
-
 struct DxfReadResult {
     enum class Outcome { Read, Cancelled, Failed };
     Outcome outcome = Outcome::Failed;

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QPainterPath>
 #include <QRectF>
 #include <QStringList>
 #include <vector>
@@ -26,7 +27,8 @@ public:
     const DxfDrawing& drawing() const { return m_drawing; }
     // The box around the whole drawing, every layer shown or not.
     QRectF rect() const { return m_rect; }
-    // Draws the layers not named in `hidden` (compared ignoring case), each in its colour.
+    // Draws the layers not named in `hidden` (compared ignoring case), each entity in its colour
+    // (its layer's when it names none).
     void paint(QPainter& painter, const QStringList& hidden) const;
 
 private:
@@ -38,14 +40,22 @@ private:
         double maxX = 0;
         double maxY = 0;
     };
+    // What a layer draws in one colour: lines, areas filled by the even-odd rule and points'
+    // marks.
+    struct Ink {
+        QColor colour;
+        std::vector<Cell> cells;
+        std::vector<QPainterPath> fills;
+        std::vector<QPointF> marks;
+    };
     struct Layer {
         QString name;
         QColor colour;
-        std::vector<Cell> cells;
+        std::vector<Ink> inks;
         std::vector<DxfText> texts;
     };
 
-    void sortIntoCells(Layer& layer, const std::vector<QLineF>& lines) const;
+    void sortIntoCells(std::vector<Cell>& cells, const std::vector<QLineF>& lines) const;
 
     DxfDrawing m_drawing;
     std::vector<Layer> m_layers;

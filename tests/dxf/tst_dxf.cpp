@@ -108,11 +108,12 @@ class TestDxf : public QObject {
     Q_OBJECT
 
 private slots:
-    // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR whose
-    // line lies far away, one reference to it; a line in paper space, far away too; a line with
-    // a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own; a text and
-    // an MTEXT. Its walls, in metres moved by (100, 200): two lines, the polyline with its bay (a
-    // semicircle of 2 m round (108, 208), 36 steps of 5 degrees), the stair's arc round (100, 204).
+    // plan.dxf in millimetres: layers 0, WALLS, TEXT and FURNITURE (off); a block CHAIR of a line
+    // (0, 0) to (400, 400), one reference to it at (2000, 6000); a line in paper space, far away; a
+    // line with a coordinate of 1e300; a circle drawn upside down at (-3000, 5000) of its own; a
+    // text and an MTEXT. Its walls, in metres moved by (100, 200): two lines, the polyline with its
+    // bay (a semicircle of 2 m round (108, 208), 36 steps of 5 degrees), the stair's arc round
+    // (100, 204).
     void readsThePlan() {
         const DxfReadResult read = readDxfFile(PlanFile);
         QCOMPARE(read.error, QString());
@@ -121,11 +122,13 @@ private slots:
         QCOMPARE(plan.insUnits, 4);
         QCOMPARE(metresPerInsUnit(plan.insUnits), 0.001);
         // "walls" in lower case is the layer WALLS.
-        QCOMPARE(layers(plan), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 3"));
+        QCOMPARE(layers(plan), QStringLiteral("0 7 0|WALLS 1 4|TEXT 3 2|FURNITURE 5 off 4"));
         QCOMPARE((std::array{plan.lines.size(), plan.polylines.size(), plan.arcs.size(),
                              plan.circles.size()}),
-                 (std::array<std::size_t, 4>{3, 1, 1, 2}));
-        QCOMPARE(plan.skippedInserts, 1);
+                 (std::array<std::size_t, 4>{4, 1, 1, 2}));
+        QCOMPARE(
+            plan.lines[3],
+            (DxfLine{layerIndex(plan, QStringLiteral("FURNITURE")), {2000, 6000}, {2400, 6400}}));
         // The bay's semicircle reaches y 10000, the stair's arc x -1000.
         QCOMPARE(bounds(plan.bounds), QStringLiteral("-1000 0 10000 10000"));
         QCOMPARE(plan.circles[1],

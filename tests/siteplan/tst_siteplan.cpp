@@ -1404,7 +1404,7 @@ private slots:
             rows << table.item(row, 0)->text() + u' ' + table.item(row, 1)->text() +
                         (table.item(row, 2)->checkState() == Qt::Checked ? u" shown"_s
                                                                          : u" hidden"_s);
-        QCOMPARE(rows.join(u'|'), u"0 0 shown|WALLS 4 shown|TEXT 2 shown|FURNITURE 3 hidden"_s);
+        QCOMPARE(rows.join(u'|'), u"0 0 shown|WALLS 4 shown|TEXT 2 shown|FURNITURE 4 hidden"_s);
         QCOMPARE(dialog.choice(), (LayerChoice{{u"FURNITURE"_s}, {}}));
         table.item(1, 3)->setCheckState(Qt::Checked);
         table.item(2, 2)->setCheckState(Qt::Unchecked);
