@@ -402,8 +402,12 @@ DxfBounds boundsOf(const DxfDrawing& drawing) {
         addArc(bounds, {circle.layer, circle.centre, circle.radius, 0, 360});
     for (const DxfText& text : drawing.texts)
         bounds.add(text.position);
-    for (const DxfEllipse& ellipse : drawing.ellipses)
+    // Its extremes, and the points it is drawn through, which rounding may put a hair beyond.
+    for (const DxfEllipse& ellipse : drawing.ellipses) {
         addEllipse(bounds, ellipse);
+        for (const QPointF point : ellipsePoints(ellipse))
+            bounds.add(point);
+    }
     for (const DxfFill& fill : drawing.fills)
         for (const std::vector<QPointF>& ring : fill.rings)
             for (const QPointF point : ring)

@@ -17,7 +17,7 @@ using DxfProgress = std::function<bool(qint64 done, qint64 total)>;
 // What a file may hold before it is refused.
 struct DxfLimits {
     qint64 maxBytes = 256 * 1024 * 1024;
-    int maxEntities = 2'000'000;    // lines, polylines, arcs, circles, texts and block references
+    int maxEntities = 2'000'000;    // read and drawn by block references, and the references
     qint64 maxVertices = 8'000'000; // of all polylines together
 };
 
@@ -31,11 +31,12 @@ struct DxfReadResult {
 };
 
 // The model space of an ASCII DXF drawing, read through dxflib: layers, lines, polylines (2D
-// POLYLINE and LWPOLYLINE; meshes are skipped), arcs, circles, TEXT and MTEXT, with entities
-// drawn upside down (extrusion 0,0,-1) turned back. What lies in block definitions or paper space
-// is not read; block references are counted, not expanded. A drawing cut short, an empty,
-// binary or DWG file, something that is no DXF, or one beyond the limits fails with a message;
-// a cancelled reading gives nothing else.
+// POLYLINE and LWPOLYLINE; meshes are not drawn), arcs, circles, ellipses, splines, solids,
+// traces, hatches, points, leaders, multileaders, TEXT and MTEXT, each mapped from its object
+// coordinates to the plan, and block references and dimensions drawn from their blocks. Paper
+// space is not read; other kinds are counted by name in DxfDrawing::notDrawn. A drawing cut short,
+// an empty, binary or DWG file, something that is no DXF, or one beyond the limits fails with a
+// message; a cancelled reading gives nothing else.
 DxfReadResult readDxf(QIODevice& device, const DxfProgress& progress = {},
                       const DxfLimits& limits = {});
 

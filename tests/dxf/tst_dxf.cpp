@@ -17,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <optional>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -100,6 +101,81 @@ QString figures(std::initializer_list<double> values) {
 
 QString bounds(const DxfBounds& box) {
     return figures({box.minX, box.minY, box.maxX, box.maxY});
+}
+
+QString pointFigures(QPointF point) {
+    return figures({point.x(), point.y()});
+}
+
+// Each entity as "kind layer colour figures", a polyline by its count of vertices and its
+// first, middle and last ones (x y bulge), a fill by its rings; texts left out.
+QStringList entities(const DxfDrawing& drawing) {
+    QStringList described;
+    const auto add = [&](const char* kind, const auto& entity, const QString& rest) {
+        described << QStringLiteral("%1 %2 %3 %4")
+                         .arg(QLatin1String(kind),
+                              drawing.layers[static_cast<std::size_t>(entity.layer)].name)
+                         .arg(entity.colour)
+                         .arg(rest);
+    };
+    for (const DxfLine& line : drawing.lines)
+        add("line", line, pointFigures(line.from) + u' ' + pointFigures(line.to));
+    for (const DxfPolyline& polyline : drawing.polylines) {
+        const std::size_t count = polyline.vertices.size();
+        QStringList vertices{QString::number(count)};
+        for (const std::size_t i : {std::size_t(0), count / 2, count - 1})
+            vertices << figures({polyline.vertices[i].point.x(), polyline.vertices[i].point.y(),
+                                 polyline.vertices[i].bulge});
+        add("polyline", polyline, vertices.join(u' '));
+    }
+    for (const DxfArc& arc : drawing.arcs)
+        add("arc", arc,
+            figures({arc.centre.x(), arc.centre.y(), arc.radius, arc.startDeg, arc.sweepDeg}));
+    for (const DxfCircle& circle : drawing.circles)
+        add("circle", circle, figures({circle.centre.x(), circle.centre.y(), circle.radius}));
+    for (const DxfEllipse& e : drawing.ellipses)
+        add("ellipse", e,
+            figures({e.centre.x(), e.centre.y(), e.u.x(), e.u.y(), e.v.x(), e.v.y(), e.startDeg,
+                     e.sweepDeg}));
+    for (const DxfFill& fill : drawing.fills) {
+        QStringList rings;
+        for (const std::vector<QPointF>& ring : fill.rings) {
+            QStringList points;
+            for (const QPointF point : ring)
+                points << pointFigures(point);
+            rings << points.join(u' ');
+        }
+        add("fill", fill, rings.join(u" | "));
+    }
+    for (const DxfPoint& point : drawing.points)
+        add("point", point, pointFigures(point.position));
+    for (const DxfNotDrawn& kind : drawing.notDrawn)
+        described << QStringLiteral("not drawn %1 %2").arg(kind.kind).arg(kind.count);
+    return described;
+}
+
+// A drawing of these block definitions and model space entities.
+QByteArray withBlocks(const Groups& blocks, const Groups& entities) {
+    return groups(Groups{{0, "SECTION"}, {2, "BLOCKS"}} + blocks + Groups{{0, "ENDSEC"}}) +
+           withEntities(entities);
+}
+
+// What python3-ezdxf prints running `script` on `arguments`: Debian's python3, where
+// python3-ezdxf installs, before another one on the PATH; none when neither has it.
+std::optional<QString> runEzdxf(const QString& script, const QStringList& arguments) {
+    QProcess python;
+    for (const QString& program : {QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+                                   QStandardPaths::findExecutable(u"python3"_s)}) {
+        if (program.isEmpty())
+            continue;
+        python.start(program, QStringList{u"-c"_s, u"import sys\ntry: import ezdxf\n"
+                                                   "except ImportError: sys.exit(3)\n"_s +
+                                                       script} +
+                                  arguments);
+        if (python.waitForFinished(60'000) && python.exitCode() != 3)
+            return QString::fromUtf8(python.readAllStandardOutput()).trimmed();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -320,26 +396,15 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(u"shop.dxf"_s);
         QCOMPARE(saveDxf(path, coverage), std::nullopt);
-        // Debian's python3, where python3-ezdxf installs, before another one on the PATH.
-        QProcess audit;
-        for (const QString& python : {QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
-                                      QStandardPaths::findExecutable(u"python3"_s)}) {
-            if (python.isEmpty())
-                continue;
-            audit.start(python, {u"-c"_s, uR"(import sys
-try: import ezdxf
-except ImportError: sys.exit(3)
+        const std::optional<QString> audit = runEzdxf(uR"(
 doc = ezdxf.readfile(sys.argv[1]); audit = doc.audit()
 print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'),
       len(audit.errors), len(audit.fixes), *(e.message for e in audit.errors + audit.fixes)))"_s,
-                                 path});
-            if (audit.waitForFinished(60'000) && audit.exitCode() != 3)
-                break;
-        }
-        if (audit.program().isEmpty() || audit.exitCode() == 3)
+                                                      {path});
+        if (!audit)
             QSKIP("neither python3 nor python3-ezdxf is installed: the audit is not run");
         // Version, $INSUNITS, $MEASUREMENT, errors, fixes (and what each says).
-        QCOMPARE(QString::fromUtf8(audit.readAllStandardOutput()).trimmed(), u"AC1015 6 1 0 0"_s);
+        QCOMPARE(*audit, u"AC1015 6 1 0 0"_s);
         const DxfReadResult read = readDxfFile(path);
         QCOMPARE(read.error, QString());
         QCOMPARE(read.drawing.polylines.size(), 2 + rings);
@@ -360,6 +425,167 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
                      qPrintable(QString::number(x)));
             QCOMPARE(test::listing(folder.path()), QStringList{QStringLiteral("coverage.dxf 7")});
         }
+    }
+
+    // Drawings written by python3-ezdxf for these tests, every entity worked out by hand.
+    void drawings_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("expected");
+        // Block LEAF (base (1, 0)): a line (1, 0)-(3, 0) on layer 0 in BYBLOCK and an arc round
+        // (1, 0) of radius 2 from 0 to 90 degrees on DOORS. Block DOOR: LEAF mirrored (x scale
+        // -1) on layer 0 in BYBLOCK, a circle of radius 0.5 round the origin on layer 0 in red.
+        // In DOOR, LEAF's line runs (0, 0)-(-2, 0), its arc from (-2, 0) to (0, 2): 90 to 180.
+        // DOOR at (10, 20) turned 90 and doubled, on WALLS in blue, maps (x, y) to
+        // (10 - 2y, 20 + 2x): the line to (10, 20)-(10, 16) on WALLS in blue, the arc round
+        // (10, 20) of radius 4 from 180 to 270, the circle of radius 1. DOOR at (0, 0) with y
+        // scale 3 on FURN (cyan) in two columns 10 apart maps (x, y) to (x + 10c, 3y): the
+        // line to (10c, 0)-(10c - 2, 0) in FURN's cyan, the circle to an ellipse of half-axes
+        // 0.5 and 1.5, and the arc, mirrored and stretched, to the ellipse (10c, 0) + (-2, 0) cos t
+        // + (0, 6) sin t for t from 0 to 90.
+        QTest::newRow("blocks") << u"blocks.dxf"_s
+                                << QStringList{u"line WALLS 5 10 20 10 16"_s,
+                                               u"line FURN 4 0 0 -2 0"_s,
+                                               u"line FURN 4 10 0 8 0"_s,
+                                               u"arc DOORS 256 10 20 4 180 90"_s,
+                                               u"circle WALLS 1 10 20 1"_s,
+                                               u"ellipse FURN 1 0 0 0.5 0 0 1.5 0 360"_s,
+                                               u"ellipse DOORS 256 0 0 -2 0 0 6 0 90"_s,
+                                               u"ellipse FURN 1 10 0 0.5 0 0 1.5 0 360"_s,
+                                               u"ellipse DOORS 256 10 0 -2 0 0 6 0 90"_s};
+        // The spline's one Bezier span (20, 0) (20, 4) (24, 4) (24, 0) is at its middle
+        // (P0 + 3 P1 + 3 P2 + P3) / 8 = (22, 3); the elliptic arc's minor axis is the normal
+        // (0, 0, 1) crossed with its major axis (0, 2), halved: (-1, 0). A solid's third and
+        // fourth corners swap; the hatch in yellow holds a square hole; the pattern's boundary
+        // is drawn.
+        QTest::newRow("curves") << u"curves.dxf"_s
+                                << QStringList{u"polyline 0 256 17 20 0 0 22 3 0 24 0 0"_s,
+                                               u"polyline 0 7 4 60 0 0 70 10 0 60 0 0"_s,
+                                               u"polyline 0 256 3 80 0 0 82 2 0 85 2 0"_s,
+                                               u"ellipse 0 256 0 0 4 0 0 2 0 360"_s,
+                                               u"ellipse 0 256 10 0 0 2 -1 0 0 180"_s,
+                                               u"fill 0 256 30 0 34 0 34 2 30 2 30 0"_s,
+                                               u"fill 0 2 40 0 50 0 50 10 40 10 40 0 | 44 4 46 4 "
+                                               u"46 6 44 6 44 4"_s,
+                                               u"fill 0 256 0 20 4 20 4 21 0 21 0 20"_s,
+                                               u"point 0 256 90 5"_s};
+        // Upside down (0, 0, -1), x turns over: the block MARK's line (0, 0)-(1, 0) placed at
+        // (5, 5) runs (-5, 5)-(-6, 5), the polyline (1, 0) bulge 1 to (3, 0) runs from -1 to -3
+        // bulging the other way, the arc from 0 to 90 runs from 90 to 180, the circle round
+        // (3, 4) lies round (-3, 4), the solid's corners turn over. Tilted 45 degrees round x
+        // (normal (0, -1, 1)), the object's x axis is the world's, its y axis (0, 1, 1) / sqrt 2:
+        // the circle of radius 2 round (20, 0) is seen as an ellipse of half-axes 2 and sqrt 2.
+        QTest::newRow("extrusion") << u"extrusion.dxf"_s
+                                   << QStringList{u"line 0 256 -5 5 -6 5"_s,
+                                                  u"polyline 0 256 2 -1 0 -1 -3 0 0 -3 0 0"_s,
+                                                  u"arc 0 256 0 0 2 90 90"_s,
+                                                  u"circle 0 256 -3 4 1"_s,
+                                                  u"ellipse 0 256 20 0 2 0 0 1.414214 0 360"_s,
+                                                  u"fill 0 256 0 10 -2 10 0 11 0 11 0 10"_s};
+    }
+
+    void drawings() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, expected);
+        const DxfReadResult read = readDxfFile(QStringLiteral(VISTARO_DXF_DATA_DIR "/") + file);
+        QCOMPARE(read.error, QString());
+        QCOMPARE(entities(read.drawing), expected);
+    }
+
+    // Where python3-ezdxf's bounding box of model space lies, ours lies.
+    void boundsAsAnIndependentReader_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"blocks.dxf", "curves.dxf", "extrusion.dxf"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
+    void boundsAsAnIndependentReader() {
+        QFETCH(QString, file);
+        const QString path = QStringLiteral(VISTARO_DXF_DATA_DIR "/") + file;
+        const std::optional<QString> theirs = runEzdxf(uR"(
+from ezdxf import bbox
+box = bbox.extents(ezdxf.readfile(sys.argv[1]).modelspace())
+print(box.extmin.x, box.extmin.y, box.extmax.x, box.extmax.y))"_s,
+                                                       {path});
+        if (!theirs)
+            QSKIP("neither python3 nor python3-ezdxf is installed: nothing to compare with");
+        const QStringList figuresOfTheirs = theirs->split(u' ');
+        QCOMPARE(figuresOfTheirs.size(), 4);
+        const DxfBounds ours = readDxfFile(path).drawing.bounds;
+        const std::array mine{ours.minX, ours.minY, ours.maxX, ours.maxY};
+        for (std::size_t i = 0; i < mine.size(); ++i)
+            QVERIFY2(std::abs(figuresOfTheirs[static_cast<qsizetype>(i)].toDouble() - mine[i]) <
+                         1e-6,
+                     qPrintable(*theirs + u" / "_s + bounds(ours)));
+    }
+
+    // A linear dimension from (0, 0) to (10, 0) drawn at y 2 on DIMS (yellow): its block's
+    // extension lines and dimension line on layer 0 take DIMS, its arrows (solids in BYBLOCK)
+    // DIMS's yellow. A multileader's line from (20, 0) ends at its leader's end (15, 3), and the
+    // dogleg goes on 8 along +x. An XLINE, two 3DFACEs and a WIPEOUT are counted, not drawn.
+    void annotations() {
+        const DxfReadResult read =
+            readDxfFile(QStringLiteral(VISTARO_DXF_DATA_DIR "/annotations.dxf"));
+        QCOMPARE(read.error, QString());
+        const QStringList drawn = entities(read.drawing);
+        QCOMPARE(drawn.filter(u"line "_s),
+                 (QStringList{u"line DIMS 256 0 0 0 2"_s, u"line DIMS 256 10 0 10 2"_s,
+                              u"line DIMS 256 0.25 2 4 2"_s, u"line DIMS 256 6 2 9.75 2"_s,
+                              u"polyline 0 256 2 20 0 0 15 3 0 15 3 0"_s,
+                              u"polyline 0 256 2 15 3 0 23 3 0 23 3 0"_s}));
+        QCOMPARE(drawn.filter(u"fill DIMS 2 "_s).size(), 2);
+        QCOMPARE(drawn.filter(u"not drawn"_s),
+                 (QStringList{u"not drawn XLINE 1"_s, u"not drawn 3DFACE 2"_s,
+                              u"not drawn WIPEOUT 1"_s}));
+    }
+
+    // The plane of an entity's object coordinates by its normal, and its height z: the map to
+    // the plan as "xx xy yx yy dx dy". Off the poles the object's x axis is (0, 0, 1) crossed with
+    // the normal; a normal along x leaves y of the plan only.
+    void objectCoordinates_data() {
+        QTest::addColumn<double>("nx");
+        QTest::addColumn<double>("ny");
+        QTest::addColumn<double>("nz");
+        QTest::addColumn<double>("z");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("up") << 0.0 << 0.0 << 1.0 << 5.0 << u"1 0 0 1 0 0"_s;
+        QTest::newRow("upside down") << 0.0 << 0.0 << -2.0 << 5.0 << u"-1 0 0 1 0 0"_s;
+        QTest::newRow("tilted round x") << 0.0 << -1.0 << 1.0 << 0.0 << u"1 0 0 0.707107 0 0"_s;
+        QTest::newRow("facing +x, 3 up") << 1.0 << 0.0 << 0.0 << 3.0 << u"0 1 0 0 3 0"_s;
+        QTest::newRow("no normal") << 0.0 << 0.0 << 0.0 << 5.0 << u"1 0 0 1 0 0"_s;
+    }
+
+    void objectCoordinates() {
+        QFETCH(double, nx);
+        QFETCH(double, ny);
+        QFETCH(double, nz);
+        QFETCH(double, z);
+        QFETCH(QString, expected);
+        const DxfTransform map = objectToPlan(nx, ny, nz, z);
+        QCOMPARE(figures({map.xx, map.xy, map.yx, map.yy, map.dx, map.dy}), expected);
+    }
+
+    // A quarter of the unit circle as a rational quadratic spline: every point at radius 1; knots
+    // that fall or do not fit give the control points.
+    void splines_data() {
+        QTest::addColumn<std::vector<double>>("knots");
+        QTest::addColumn<int>("points");
+        QTest::newRow("quarter circle") << std::vector<double>{0, 0, 0, 1, 1, 1} << 17;
+        QTest::newRow("two spans") << std::vector<double>{0, 0, 0, 0.5, 1, 1, 1} << 3;
+        QTest::newRow("knots falling") << std::vector<double>{0, 0, 1, 0, 1, 1} << 3;
+        QTest::newRow("knots all alike") << std::vector<double>{1, 1, 1, 1, 1, 1} << 3;
+    }
+
+    void splines() {
+        QFETCH(std::vector<double>, knots);
+        QFETCH(int, points);
+        const std::vector<QPointF> along =
+            splinePoints(2, {{1, 0}, {1, 1}, {0, 1}}, {1, std::sqrt(0.5), 1}, knots);
+        QCOMPARE(static_cast<int>(along.size()), points);
+        QCOMPARE(along.front(), QPointF(1, 0));
+        QCOMPARE(along.back(), QPointF(0, 1));
+        if (points > 3)
+            for (const QPointF point : along)
+                QVERIFY(std::abs(std::hypot(point.x(), point.y()) - 1) < 1e-12);
     }
 
     // What the file holds, the reader's limits, and what the message says (empty: the lines and
@@ -423,6 +649,32 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
         const QByteArray fourLines = manyLines(4);
         row("entities", fourLines, "The drawing has more than 3 entities.", 0, {1 << 20, 3, 100});
         row("entities at the limit", fourLines, "", 4, {1 << 20, 4, 100});
+        // A block of ten lines in 70 columns and 100 rows.
+        Groups tenLines;
+        for (int i = 0; i < 10; ++i)
+            tenLines << Groups{{0, "LINE"}, {10, "0"}, {20, "0"}, {11, "1"}, {21, "0"}};
+        row("references past the limit",
+            withBlocks(Groups{{0, "BLOCK"}, {2, "TEN"}} + tenLines + Groups{{0, "ENDBLK"}},
+                       {{0, "INSERT"}, {2, "ten"}, {10, "0"}, {20, "0"}, {70, "70"}, {71, "100"}}),
+            "The drawing has more than 1000 entities.", 0, {1 << 20, 1000, 100});
+        // A draws its line, then B, which refers to A again: the cycle is cut there. SELF draws
+        // its line once; a missing block draws nothing.
+        row("references in a cycle",
+            withBlocks({{0, "BLOCK"}, {2, "A"},      {0, "LINE"},   {10, "0"},     {20, "0"},
+                        {11, "1"},    {21, "0"},     {0, "INSERT"}, {2, "B"},      {10, "10"},
+                        {20, "0"},    {0, "ENDBLK"}, {0, "BLOCK"},  {2, "B"},      {0, "INSERT"},
+                        {2, "A"},     {10, "0"},     {20, "10"},    {0, "ENDBLK"}, {0, "BLOCK"},
+                        {2, "SELF"},  {0, "INSERT"}, {2, "SELF"},   {0, "LINE"},   {10, "0"},
+                        {20, "0"},    {11, "0"},     {21, "1"},     {0, "ENDBLK"}},
+                       {{0, "INSERT"},
+                        {2, "A"},
+                        {0, "INSERT"},
+                        {2, "SELF"},
+                        {10, "5"},
+                        {20, "5"},
+                        {0, "INSERT"},
+                        {2, "NOSUCH"}}),
+            "", 2, {1 << 20, 100, 100});
         const Groups threePoints{{10, "0"}, {20, "0"}, {10, "1"}, {20, "0"}, {10, "1"}, {20, "1"}};
         const QByteArray polyline =
             withEntities(Groups{{0, "LWPOLYLINE"}, {90, "3"}} + threePoints);
