@@ -29,6 +29,9 @@ constexpr double OpenBudgetMs = 2000;
 constexpr double ShowBudgetMs = 1000;
 constexpr double ZoomedIn = 10;
 constexpr double ZoomBudgetMs = 100;
+constexpr int DoorReferences = 2000;
+constexpr int DoorEntities = 50;
+constexpr double DoorsBudgetMs = 1000;
 constexpr int Cameras = 100;
 constexpr int PointsPerBand = 40;
 constexpr int ExportRepetitions = 5;
@@ -75,6 +78,37 @@ bool writePlan(const QString& path) {
             bytes.clear();
         }
     }
+    bytes += pair(0, "ENDSEC") + pair(0, "EOF");
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// A floor of 2000 doors in millimetres: references to one block of 50 entities (a frame of 40
+// lines, a leaf's polyline, its swing's arc and 8 circles of hinges and handles), on a grid 2 m
+// apart, turned by quarter turns, every other one mirrored.
+bool writeDoors(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray bytes = pair(0, "SECTION") + pair(2, "HEADER") + pair(9, "$INSUNITS") +
+                       pair(70, "4") + pair(0, "ENDSEC") + pair(0, "SECTION") + pair(2, "BLOCKS") +
+                       pair(0, "BLOCK") + pair(8, "0") + pair(2, "DOOR") + pair(70, "0") +
+                       pair(10, "0") + pair(20, "0");
+    for (int i = 0; i < DoorEntities - 10; ++i)
+        bytes += pair(0, "LINE") + pair(8, "0") + pair(10, number(i * 22.5)) + pair(20, "0") +
+                 pair(11, number(i * 22.5 + 20)) + pair(21, "50");
+    bytes += pair(0, "LWPOLYLINE") + pair(8, "0") + pair(90, "4") + pair(70, "1");
+    for (const auto& [x, y] : {std::pair{0, 0}, {900, 0}, {900, 40}, std::pair{0, 40}})
+        bytes += pair(10, number(x)) + pair(20, number(y));
+    bytes += pair(0, "ARC") + pair(8, "0") + pair(10, "0") + pair(20, "0") + pair(40, "900") +
+             pair(50, "0") + pair(51, "90");
+    for (int i = 0; i < 8; ++i)
+        bytes += pair(0, "CIRCLE") + pair(8, "0") + pair(10, number(100 * i)) + pair(20, "20") +
+                 pair(40, "15");
+    bytes += pair(0, "ENDBLK") + pair(0, "ENDSEC") + pair(0, "SECTION") + pair(2, "ENTITIES");
+    for (int i = 0; i < DoorReferences; ++i)
+        bytes += pair(0, "INSERT") + pair(8, "DOORS") + pair(2, "DOOR") +
+                 pair(10, number((i % 50) * 2000.0)) + pair(20, number((i / 50) * 2000.0)) +
+                 pair(41, i % 2 ? "-1" : "1") + pair(50, number((i % 4) * 90.0));
     bytes += pair(0, "ENDSEC") + pair(0, "EOF");
     return file.write(bytes) == bytes.size() && file.flush();
 }
@@ -162,6 +196,27 @@ std::vector<ResultRow> dxfRows(const QString& folder) {
             const std::vector<ResultRow> drawn = drawRows(read.drawing);
             rows.insert(rows.end(), drawn.begin(), drawn.end());
         }
+    }
+
+    const std::string doorsMeasure = "Open a DXF plan of door references and build its drawing";
+    const QString doorsPath = QDir(folder).filePath(QStringLiteral("doors.dxf"));
+    if (!writeDoors(doorsPath)) {
+        rows.push_back(failedRow(doorsMeasure, "cannot write the plan", 1));
+    } else {
+        std::vector<double> samples;
+        DxfReadResult read;
+        for (int i = 0; i < OpenRepetitions; ++i)
+            samples.push_back(elapsedMs([&] {
+                read = readDxfFile(doorsPath);
+                const DxfPlan plan(read.drawing);
+            }));
+        if (read.outcome != DxfReadResult::Outcome::Read)
+            rows.push_back(failedRow(doorsMeasure, read.error.toStdString(), 1));
+        else
+            rows.push_back(budgetRow(doorsMeasure, median(samples),
+                                     " (" + std::to_string(DoorReferences) + " references of " +
+                                         std::to_string(DoorEntities) + " entities)",
+                                     DoorsBudgetMs));
     }
 
     const std::string exportMeasure = "Export the coverage as DXF";
