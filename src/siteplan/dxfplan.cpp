@@ -161,10 +161,12 @@ void DxfPlan::paint(QPainter& painter, const QStringList& hidden) const {
     for (const Layer& layer : m_layers) {
         if (hidden.contains(layer.name, Qt::CaseInsensitive))
             continue;
-        for (const Ink& ink : layer.inks) {
+        // A layer's fills lie under its lines, whatever their colours.
+        for (const Ink& ink : layer.inks)
             for (const QPainterPath& fill : ink.fills)
                 if (fill.boundingRect().intersects(sight))
                     painter.fillPath(fill, ink.colour);
+        for (const Ink& ink : layer.inks) {
             // A cosmetic pen: one screen pixel wide at any zoom.
             painter.setPen(QPen(ink.colour, 0));
             painter.setBrush(Qt::NoBrush);

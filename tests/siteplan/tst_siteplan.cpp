@@ -13,6 +13,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
+#include "siteplan/dxfplan.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
@@ -1409,6 +1410,34 @@ private slots:
         table.item(1, 3)->setCheckState(Qt::Checked);
         table.item(2, 2)->setCheckState(Qt::Unchecked);
         QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}}));
+    }
+
+    // Each entity in its colour, its layer's when it names none; a fill by the even-odd rule, its
+    // hole left blank; a hidden layer's entities not drawn. The drawing's (x, y) is pixel
+    // (10 x, 100 - 10 y), so that a line at y 9.05 runs along the middle of pixel row 9.
+    void dxfPlanColours() {
+        DxfDrawing drawing;
+        drawing.layers = {{u"0"_s, 3}, {u"HIDDEN"_s, 1}};
+        drawing.fills.push_back({0,
+                                 {{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}},
+                                  {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}},
+                                 1});
+        drawing.lines.push_back({0, {0, 9.05}, {10, 9.05}});
+        drawing.lines.push_back({0, {0, 1.05}, {10, 1.05}, 5});
+        drawing.lines.push_back({1, {4.5, 5.05}, {5.5, 5.05}, 5});
+        drawing.bounds = boundsOf(drawing);
+        const DxfPlan plan(drawing);
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(0, 100);
+        painter.scale(10, 10);
+        plan.paint(painter, {u"hidden"_s});
+        painter.end();
+        QCOMPARE(image.pixelColor(20, 50), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(50, 49), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(50, 9), QColor(Qt::darkGreen));
+        QCOMPARE(image.pixelColor(50, 89), QColor(Qt::blue));
     }
 
     // The mm plan lies on the plan's origin (unit: 1 mm), switched-off layer hidden, box in metres.
