@@ -342,11 +342,23 @@ struct Space {
     Tally notDrawn;
     bool paper = false;
 
-    std::size_t size() const {
+    // What one placement of it adds, counted once it is whole: entities (and references and
+    // kinds not drawn, which take their time too) and the points of polylines and fills.
+    qint64 weight = 0;
+    qint64 points = 0;
+
+    void weigh() {
         const DxfDrawing& e = entities;
-        return e.lines.size() + e.polylines.size() + e.arcs.size() + e.circles.size() +
-               e.texts.size() + e.ellipses.size() + e.fills.size() + e.points.size() +
-               inserts.size();
+        weight = static_cast<qint64>(e.lines.size() + e.polylines.size() + e.arcs.size() +
+                                     e.circles.size() + e.texts.size() + e.ellipses.size() +
+                                     e.fills.size() + e.points.size() + inserts.size() +
+                                     notDrawn.kinds.size());
+        points = 0;
+        for (const DxfPolyline& polyline : e.polylines)
+            points += static_cast<qint64>(polyline.vertices.size());
+        for (const DxfFill& fill : e.fills)
+            for (const std::vector<QPointF>& ring : fill.rings)
+                points += static_cast<qint64>(ring.size());
     }
 };
 
@@ -648,6 +660,8 @@ public:
             return;
         std::vector<QPointF>& ring = m_hatch->rings.back();
         const std::vector<QPointF> points = hatchEdgePoints(data);
+        if (!spendVertices(static_cast<qint64>(points.size())))
+            return;
         const bool joined = !ring.empty() && !points.empty() && ring.back() == points.front();
         ring.insert(ring.end(), points.begin() + (joined ? 1 : 0), points.end());
     }
@@ -696,6 +710,8 @@ public:
         if (m_feed.halted() != Halt::None)
             return;
         m_layerZero = m_byKey.value(QStringLiteral("0"), -1);
+        for (auto& [name, block] : m_blocks)
+            block.weigh();
         std::vector<const Space*> open;
         for (const Insert& insert : m_model.inserts)
             if (!expand(insert, {}, -1, 7, open))
@@ -895,6 +911,14 @@ private:
         return vertices;
     }
 
+    // Counts points against the limit of polyline vertices; false beyond it.
+    bool spendVertices(qint64 count) {
+        m_vertices += count;
+        if (m_vertices > m_limits.maxVertices)
+            m_feed.halt(Halt::TooManyVertices);
+        return m_feed.halted() == Halt::None;
+    }
+
     void addOutline(const Outline& outline) {
         if (outline.points.size() >= 2)
             addPlaced(outline.space->entities,
@@ -906,14 +930,18 @@ private:
     void endPending() {
         if (m_spline) {
             const Spline& spline = *m_spline;
-            addOutline({spline.space, spline.layer, spline.colour,
-                        spline.control.empty() ? spline.fit
-                                               : splinePoints(spline.degree, spline.control,
-                                                              spline.weights, spline.knots)});
+            // Counted before they are worked out: each control point brings a span at most.
+            if (spendVertices(static_cast<qint64>(spline.control.size()) * SplineStepsPerSpan +
+                              static_cast<qint64>(spline.fit.size())))
+                addOutline({spline.space, spline.layer, spline.colour,
+                            spline.control.empty() ? spline.fit
+                                                   : splinePoints(spline.degree, spline.control,
+                                                                  spline.weights, spline.knots)});
             m_spline.reset();
         }
         if (m_leader) {
-            addOutline(*m_leader);
+            if (spendVertices(static_cast<qint64>(m_leader->points.size())))
+                addOutline(*m_leader);
             m_leader.reset();
         }
         if (m_hatch) {
@@ -952,12 +980,12 @@ private:
         const int byBlock =
             colour == DxfByLayer ? drawing.layers[static_cast<std::size_t>(layer)].colour : colour;
         open.push_back(&block);
-        const std::size_t size = block.size() + 1;
         for (int row = 0; row < insert.rows; ++row)
             for (int column = 0; column < insert.columns; ++column) {
-                m_entities += static_cast<qint64>(size);
-                if (m_entities > m_limits.maxEntities) {
-                    m_feed.halt(Halt::TooManyEntities);
+                m_entities += block.weight + 1;
+                if (m_entities > m_limits.maxEntities || !spendVertices(block.points)) {
+                    if (m_feed.halted() == Halt::None)
+                        m_feed.halt(Halt::TooManyEntities);
                     return false;
                 }
                 const DxfTransform place = cellToSpace(insert, block.base, column, row).then(outer);
