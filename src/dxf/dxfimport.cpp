@@ -83,7 +83,9 @@ int dxflibInt(std::string_view text) {
 // before dxflib sees it for what dxflib does not survive: a line longer than its buffer (it
 // would loop forever), a count of points that it would allocate as told, in int arithmetic (a
 // crash or the whole memory), and a real number left blank (it would read an uninitialised
-// one). Reading ends early when the progress cancels or a screen fails.
+// one). It drops an entity's embedded object (from group 101 to the entity's end or its extended
+// data), whose points, height and direction dxflib would take for the entity's own. Reading ends
+// early when the progress cancels or a screen fails.
 class Feed : public std::streambuf {
 public:
     Feed(QIODevice& device, const DxfProgress& progress)
@@ -121,45 +123,47 @@ private:
     // The next whole lines, screened; dxflib takes the end of its stream for the end of a line,
     // so a line cut by the end of a chunk waits for the rest of it.
     int_type next() {
-        std::size_t whole = 0;
+        std::size_t kept = 0;
         bool atEnd = false;
-        while (m_halt == Halt::None && whole == 0 && !atEnd) {
-            const std::size_t kept = m_carry.size();
+        while (m_halt == Halt::None && kept == 0 && !atEnd) {
+            const std::size_t carried = m_carry.size();
             m_chunk.assign(m_carry.begin(), m_carry.end());
-            m_chunk.resize(kept + ChunkBytes);
-            const qint64 read = m_device.read(m_chunk.data() + kept, ChunkBytes);
+            m_chunk.resize(carried + ChunkBytes);
+            const qint64 read = m_device.read(m_chunk.data() + carried, ChunkBytes);
             if (read < 0) {
                 halt(Halt::ReadError);
                 break;
             }
             m_done += read;
-            m_chunk.resize(kept + static_cast<std::size_t>(read));
+            m_chunk.resize(carried + static_cast<std::size_t>(read));
             if (m_progress && !m_progress(m_done, m_total)) {
                 halt(Halt::Cancelled);
                 break;
             }
             atEnd = read == 0;
             const auto lastNewline = std::find(m_chunk.rbegin(), m_chunk.rend(), '\n');
-            whole = atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
+            const std::size_t whole =
+                atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
             m_carry.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(whole), m_chunk.end());
-            if (m_carry.size() > MaxLineLength) {
-                screen(m_chunk.data(), m_chunk.data() + whole); // to count the lines before it
-                if (m_halt == Halt::None) {
-                    ++m_line;
-                    halt(Halt::LongLine);
-                }
+            // Screened first, to count the lines before a line too long.
+            kept = screen(m_chunk.data(), whole);
+            if (m_carry.size() > MaxLineLength && m_halt == Halt::None) {
+                ++m_line;
+                halt(Halt::LongLine);
             }
         }
-        if (whole > 0 && m_halt == Halt::None)
-            screen(m_chunk.data(), m_chunk.data() + whole);
-        if (whole == 0 || m_halt != Halt::None)
+        if (kept == 0 || m_halt != Halt::None)
             return traits_type::eof();
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + whole);
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + kept);
         return traits_type::to_int_type(m_chunk.front());
     }
 
-    // Lines that each end with a newline, but for the file's last one.
-    void screen(const char* begin, const char* end) {
+    // Lines that each end with a newline, but for the file's last one; those dxflib is to read
+    // are moved together at the start. Returns their length.
+    std::size_t screen(char* lines, std::size_t size) {
+        const char* begin = lines;
+        const char* const end = lines + size;
+        char* kept = lines;
         while (begin < end && m_halt == Halt::None) {
             const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
             const char* lineEnd = newline ? newline : end;
@@ -167,23 +171,40 @@ private:
             if (line.size() > MaxLineLength) {
                 ++m_line;
                 halt(Halt::LongLine);
-            } else {
-                screenLine(line);
+            } else if (screenLine(line)) {
+                const auto length = static_cast<std::size_t>((newline ? newline + 1 : end) - begin);
+                std::memmove(kept, begin, length);
+                kept += length;
             }
             begin = lineEnd + 1;
         }
+        return static_cast<std::size_t>(kept - lines);
     }
 
-    // dxflib takes the lines in pairs: a group code, then its value.
-    void screenLine(std::string_view line) {
+    // dxflib takes the lines in pairs: a group code, then its value. True when dxflib is to read
+    // the line.
+    bool screenLine(std::string_view line) {
         // dxflib takes a line as a C string, up to its first zero byte.
         const std::string_view text = line.substr(0, line.find('\0'));
         ++m_line;
         m_valueNext = !m_valueNext;
         if (m_valueNext) {
             m_code = static_cast<unsigned>(dxflibInt(text));
-            return;
+            constexpr unsigned EmbeddedObject = 101, ExtendedData = 1001;
+            if (m_code == 0 || m_code == ExtendedData)
+                m_embedded = false;
+            else if (m_code == EmbeddedObject)
+                m_embedded = true;
+            return !m_embedded;
         }
+        if (m_embedded)
+            return false;
+        screenValue(text);
+        return true;
+    }
+
+    // A value that dxflib reads.
+    void screenValue(std::string_view text) {
         const std::string_view value = trimmed(text);
         if (value.empty() && realCode(m_code)) {
             halt(Halt::NoNumber);
@@ -220,6 +241,7 @@ private:
     qint64 m_line = 0;
     bool m_valueNext = false;
     unsigned m_code = 0;
+    bool m_embedded = false; // in an embedded object
     const Counted* m_counted = nullptr;
     qint64 m_pointBudget;
     int m_announced = 0;

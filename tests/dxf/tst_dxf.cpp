@@ -26,6 +26,7 @@ Q_DECLARE_METATYPE(vistaro::DxfLimits)
 namespace {
 
 const QString PlanFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
+const QString TextsFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/texts2018.dxf");
 
 using Groups = QList<std::pair<int, QByteArray>>;
 
@@ -157,6 +158,23 @@ private slots:
             figures({stair[0].x, stair[0].y, stair[18].x, stair[18].y, stair[36].x, stair[36].y}),
             QStringLiteral("100 205 99 204 100 203"));
         QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
+    }
+
+    // texts2018.dxf as AutoCAD 2018 writes it: each MTEXT followed by an embedded object that
+    // repeats its direction (as 10), its insertion point (as 11) and its width (as 40).
+    void readsAutoCad2018MText() {
+        const DxfReadResult read = readDxfFile(TextsFile);
+        QCOMPARE(read.error, QString());
+        const std::vector<DxfText>& texts = read.drawing.texts;
+        QCOMPARE(texts.size(), std::size_t(7));
+        // Direction (0.6, 0.8): atan(4 / 3).
+        QCOMPARE(figures({texts[0].position.x(), texts[0].position.y(), texts[0].height,
+                          texts[0].angleDeg}),
+                 u"10 20 0.5 53.130102"_s);
+        QCOMPARE(texts[0].text, u"Plant room\nPumps 1/2"_s);
+        QCOMPARE(figures({texts[1].position.x(), texts[1].position.y(), texts[1].height,
+                          texts[1].angleDeg}),
+                 u"30 40 0.25 0"_s);
     }
 
     // The edge from (0, 0) to (2, 0): "its points, the middle one, its bounds". A positive bulge
@@ -417,6 +435,17 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
         }
         row("a number, 1 byte before a chunk's end", acrossAChunk(10, "1.5", 1), "", 1);
         row("a blank number at a chunk's end", acrossAChunk(10, "", 0), "holds no number.");
+        // An embedded object's groups are not read, but its lines are counted.
+        const Groups embedded{{0, "MTEXT"}, {101, "Embedded Object"}, {10, ""}, {11, "1"}};
+        row("blank number in an embedded object",
+            withEntities(embedded + Groups{{0, "LINE"}, {11, "1"}}), "", 1);
+        row("blank number after an embedded object",
+            withEntities(embedded + Groups{{0, "LINE"}, {10, ""}}), "Line 16 holds no number.");
+        Groups longObject = embedded;
+        for (int i = 0; i < 140; ++i) // two chunks and more
+            longObject.append({999, QByteArray(1000, 'c')});
+        row("embedded object over a whole chunk",
+            withEntities(longObject + Groups{{0, "LINE"}, {11, "1"}}), "", 1);
         const QByteArray fourLines = manyLines(4);
         row("entities", fourLines, "The drawing has more than 3 entities.", 0, {1 << 20, 3, 100});
         row("entities at the limit", fourLines, "", 4, {1 << 20, 4, 100});
