@@ -36,6 +36,8 @@ constexpr qint64 AnnouncedPointsAllowance = 1024;
 // An MTEXT's text beyond this is no plan's label.
 constexpr std::size_t MaxMTextBytes = 64 * 1024;
 constexpr double DegreesPerRadian = 180 / std::numbers::pi;
+// A text's horizontal alignments in the order of their DXF codes.
+constexpr std::array HAligns{DxfHAlign::Left, DxfHAlign::Centre, DxfHAlign::Right};
 
 // The entities whose counts of points dxflib allocates, and the group codes of those counts.
 struct Counted {
@@ -336,7 +338,7 @@ public:
 
     void addText(const DL_TextData& data) override {
         if (counted())
-            keepText(data.ipx, data.ipy, mirrored(), data.height, data.angle, plainText(data.text));
+            keepText(textOf(data));
     }
 
     void addMTextChunk(const std::string& text) override {
@@ -347,9 +349,8 @@ public:
     void addMText(const DL_MTextData& data) override {
         m_mtext += data.text;
         m_mtext.resize(std::min(m_mtext.size(), MaxMTextBytes));
-        // Its insertion point is in world coordinates, whatever its extrusion.
         if (counted())
-            keepText(data.ipx, data.ipy, false, data.height, data.angle, plainMText(m_mtext));
+            keepText(mtextOf(data, plainMText(m_mtext)));
         m_mtext.clear();
     }
 
@@ -374,13 +375,70 @@ private:
     bool mirrored() { return getExtrusion()->getDirection()[2] < 0; }
     QPointF point(double x, double y) { return {mirrored() ? -x : x, y}; }
 
-    void keepText(double x, double y, bool mirror, double height, double radians,
-                  const QString& text) {
-        if (!usable(x) || !usable(y) || !usable(height) || !std::isfinite(radians))
-            return;
-        const double degrees = radians * DegreesPerRadian;
-        drawing.texts.push_back(
-            {layer(), {mirror ? -x : x, y}, height, mirror ? 180 - degrees : degrees, text});
+    // The angle on the plan of a direction `radians` from an entity's own x axis at its own
+    // point (x, y).
+    double angleOnPlan(double x, double y, double radians) {
+        return degreesOf(point(x + std::cos(radians), y + std::sin(radians)) - point(x, y));
+    }
+
+    static double degreesOf(QPointF direction) {
+        return std::atan2(direction.y(), direction.x()) * DegreesPerRadian;
+    }
+
+    // A TEXT aligned otherwise than left on its base line hangs on its second point; one aligned
+    // or fitted between its two points runs from the first to the second.
+    DxfText textOf(const DL_TextData& data) {
+        constexpr int Aligned = 3, MiddleCentre = 4, Fit = 5;
+        const int h =
+            data.hJustification >= 0 && data.hJustification <= Fit ? data.hJustification : 0;
+        const int v =
+            data.vJustification >= 0 && data.vJustification <= 3 ? data.vJustification : 0;
+        DxfText text{layer(), point(data.ipx, data.ipy), data.height,
+                     angleOnPlan(data.ipx, data.ipy, data.angle), plainText(data.text)};
+        if ((h == 0 && v == 0) || !usable(data.apx) || !usable(data.apy))
+            return text;
+        const QPointF second = point(data.apx, data.apy);
+        if (h == Aligned || h == Fit) {
+            if (second != text.position)
+                text.angleDeg = degreesOf(second - text.position);
+            return text;
+        }
+        text.position = second;
+        if (h == MiddleCentre) {
+            text.hAlign = DxfHAlign::Centre;
+            text.vAlign = DxfVAlign::Middle;
+            return text;
+        }
+        static constexpr std::array VAligns{DxfVAlign::Baseline, DxfVAlign::Bottom,
+                                            DxfVAlign::Middle, DxfVAlign::Top};
+        text.hAlign = HAligns.at(static_cast<std::size_t>(h));
+        text.vAlign = VAligns.at(static_cast<std::size_t>(v));
+        return text;
+    }
+
+    // An MTEXT's insertion point and direction are in world coordinates, whatever its
+    // extrusion; its direction, where it has one, overrides its angle. Attached by one of nine
+    // points: 1 top left, 2 top centre, ... 9 bottom right.
+    DxfText mtextOf(const DL_MTextData& data, const QString& plain) {
+        const bool directed = std::isfinite(data.dirx) && std::isfinite(data.diry) &&
+                              (data.dirx != 0 || data.diry != 0);
+        const int corner =
+            data.attachmentPoint >= 1 && data.attachmentPoint <= 9 ? data.attachmentPoint - 1 : 0;
+        static constexpr std::array VAligns{DxfVAlign::Top, DxfVAlign::Middle, DxfVAlign::Bottom};
+        return {layer(),
+                {data.ipx, data.ipy},
+                data.height,
+                directed ? degreesOf({data.dirx, data.diry}) : data.angle * DegreesPerRadian,
+                plain,
+                HAligns.at(static_cast<std::size_t>(corner % 3)),
+                VAligns.at(static_cast<std::size_t>(corner / 3)),
+                usable(data.width) && data.width > 0 ? data.width : 0};
+    }
+
+    void keepText(DxfText text) {
+        if (usable(text.position.x()) && usable(text.position.y()) && usable(text.height) &&
+            std::isfinite(text.angleDeg))
+            drawing.texts.push_back(std::move(text));
     }
 
     int layer() { return layerIndex(attributes.getLayer()); }

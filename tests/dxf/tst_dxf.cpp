@@ -22,13 +22,14 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::DxfLimits)
+// Group codes and values.
+using Groups = QList<std::pair<int, QByteArray>>;
+Q_DECLARE_METATYPE(Groups)
 
 namespace {
 
 const QString PlanFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
 const QString TextsFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/texts2018.dxf");
-
-using Groups = QList<std::pair<int, QByteArray>>;
 
 // A drawing made of group codes and values, one a line.
 QByteArray groups(const Groups& pairs) {
@@ -103,6 +104,17 @@ QString bounds(const DxfBounds& box) {
     return figures({box.minX, box.minY, box.maxX, box.maxY});
 }
 
+// A text as "x y height angle wrap-width alignment: text".
+QString described(const DxfText& text) {
+    static const std::array<const char*, 3> Across{"left", "centre", "right"};
+    static const std::array<const char*, 4> Up{"baseline", "bottom", "middle", "top"};
+    return QStringLiteral("%1 %2 %3: %4")
+        .arg(figures({text.position.x(), text.position.y(), text.height, text.angleDeg,
+                      text.wrapWidth}),
+             QLatin1String(Across.at(std::size_t(text.hAlign))),
+             QLatin1String(Up.at(std::size_t(text.vAlign))), text.text);
+}
+
 } // namespace
 
 class TestDxf : public QObject {
@@ -138,7 +150,13 @@ private slots:
         DxfText mtext = plan.texts[1];
         QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
         mtext.angleDeg = 90;
-        QCOMPARE(mtext, (DxfText{layer, {7000, 2000}, 200, 90, QStringLiteral("Store\nRoom")}));
+        QCOMPARE(mtext, (DxfText{layer,
+                                 {7000, 2000},
+                                 200,
+                                 90,
+                                 QStringLiteral("Store\nRoom"),
+                                 DxfHAlign::Left,
+                                 DxfVAlign::Top}));
 
         const std::vector<SiteWall> walls =
             wallsFromLayers(plan, {QStringLiteral("walls")}, 0.001, {100, 200});
@@ -161,20 +179,77 @@ private slots:
     }
 
     // texts2018.dxf as AutoCAD 2018 writes it: each MTEXT followed by an embedded object that
-    // repeats its direction (as 10), its insertion point (as 11) and its width (as 40).
-    void readsAutoCad2018MText() {
+    // repeats its direction (as 10), its insertion point (as 11) and its width (as 40), the
+    // second one by extended data; TEXTs whose first points are stale but for the aligned ones.
+    void readsAutoCad2018Texts() {
         const DxfReadResult read = readDxfFile(TextsFile);
         QCOMPARE(read.error, QString());
-        const std::vector<DxfText>& texts = read.drawing.texts;
-        QCOMPARE(texts.size(), std::size_t(7));
-        // Direction (0.6, 0.8): atan(4 / 3).
-        QCOMPARE(figures({texts[0].position.x(), texts[0].position.y(), texts[0].height,
-                          texts[0].angleDeg}),
-                 u"10 20 0.5 53.130102"_s);
-        QCOMPARE(texts[0].text, u"Plant room\nPumps 1/2"_s);
-        QCOMPARE(figures({texts[1].position.x(), texts[1].position.y(), texts[1].height,
-                          texts[1].angleDeg}),
-                 u"30 40 0.25 0"_s);
+        QStringList texts;
+        for (const DxfText& text : read.drawing.texts)
+            texts << described(text);
+        // Direction (0.6, 0.8): atan(4 / 3); from (0, 15) to (3, 19) likewise.
+        QCOMPARE(texts,
+                 (QStringList{u"10 20 0.5 53.130102 4 centre middle: Plant room\nPumps 1/2"_s,
+                              u"30 40 0.25 0 0 right bottom: Exit"_s,
+                              u"5 5 0.5 0 0 centre baseline: Centre"_s,
+                              u"20 5 0.5 0 0 right top: Right top"_s,
+                              u"5 10 0.5 0 0 centre middle: Middle"_s,
+                              u"0 15 0.5 53.130102 0 left baseline: Aligned"_s,
+                              u"10 15 0.4 0 0 left baseline: Fit"_s}));
+    }
+
+    // The groups of one TEXT or MTEXT after its position (1, 2) and height 0.5, and the text read.
+    void textGroups_data() {
+        QTest::addColumn<bool>("mtext");
+        QTest::addColumn<Groups>("codes");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, bool mtext, const Groups& codes, const char* text) {
+            QTest::newRow(name) << mtext << codes << QString::fromUtf8(text);
+        };
+        const Groups second{{11, "5"}, {21, "6"}};
+        row("TEXT left on its base line", false, second, "1 2 0.5 0 0 left baseline");
+        row("centred", false, Groups{{72, "1"}} + second, "5 6 0.5 0 0 centre baseline");
+        row("right, top", false, Groups{{72, "2"}, {73, "3"}} + second, "5 6 0.5 0 0 right top");
+        row("left, bottom", false, Groups{{73, "1"}} + second, "5 6 0.5 0 0 left bottom");
+        row("middle", false, Groups{{72, "4"}, {73, "3"}} + second, "5 6 0.5 0 0 centre middle");
+        row("centred, no second point", false, {{72, "1"}}, "1 2 0.5 0 0 left baseline");
+        row("codes beyond the table", false, Groups{{72, "7"}, {73, "-1"}} + second,
+            "1 2 0.5 0 0 left baseline");
+        // From (1, 2) to (4, 6): atan(4 / 3).
+        row("aligned", false, {{72, "3"}, {50, "30"}, {11, "4"}, {21, "6"}},
+            "1 2 0.5 53.130102 0 left baseline");
+        row("fit", false, {{72, "5"}, {73, "2"}, {11, "1"}, {21, "-2"}},
+            "1 2 0.5 -90 0 left baseline");
+        row("aligned on one point", false, {{72, "3"}, {50, "30"}, {11, "1"}, {21, "2"}},
+            "1 2 0.5 30 0 left baseline");
+        const Groups mirror{{210, "0"}, {220, "0"}, {230, "-1"}};
+        row("mirrored, centred", false, Groups{{72, "1"}, {50, "30"}} + second + mirror,
+            "-5 6 0.5 150 0 centre baseline");
+        row("mirrored, aligned", false, Groups{{72, "3"}, {11, "4"}, {21, "6"}} + mirror,
+            "-1 2 0.5 126.869898 0 left baseline");
+        row("MTEXT without attachment", true, {}, "1 2 0.5 0 0 left top");
+        row("top centre", true, {{71, "2"}}, "1 2 0.5 0 0 centre top");
+        row("middle right, wrapped", true, {{71, "6"}, {41, "4"}}, "1 2 0.5 0 4 right middle");
+        row("bottom left", true, {{71, "7"}}, "1 2 0.5 0 0 left bottom");
+        row("bottom right", true, {{71, "9"}}, "1 2 0.5 0 0 right bottom");
+        row("attachment beyond the table", true, {{71, "10"}}, "1 2 0.5 0 0 left top");
+        row("negative width", true, {{41, "-3"}}, "1 2 0.5 0 0 left top");
+        row("angle", true, {{50, "30"}}, "1 2 0.5 30 0 left top");
+        row("direction over angle", true, {{50, "30"}, {11, "1"}, {21, "1"}},
+            "1 2 0.5 45 0 left top");
+        row("no direction", true, {{50, "30"}, {11, "0"}, {21, "0"}}, "1 2 0.5 30 0 left top");
+    }
+
+    void textGroups() {
+        QFETCH(bool, mtext);
+        QFETCH(Groups, codes);
+        QFETCH(QString, text);
+        const DxfReadResult read = readBytes(withEntities(
+            Groups{{0, mtext ? "MTEXT" : "TEXT"}, {10, "1"}, {20, "2"}, {40, "0.5"}, {1, "T"}} +
+            codes));
+        QCOMPARE(read.error, QString());
+        QCOMPARE(read.drawing.texts.size(), std::size_t(1));
+        QCOMPARE(described(read.drawing.texts[0]), text + u": T"_s);
     }
 
     // The edge from (0, 0) to (2, 0): "its points, the middle one, its bounds". A positive bulge
@@ -234,6 +309,18 @@ private slots:
             << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1^2; \\{x\\}\\~\\\\") << true
             << "Hall\nA 1/2 {x} \\";
         QTest::newRow("MTEXT code cut short") << QByteArray("A\\fArial") << true << "A";
+        QTest::newRow("MTEXT settings")
+            << QByteArray("\\A1;\\H2x;\\W0.8;\\Q15;\\T1.2;\\C1;\\c16711680;"
+                          "\\fArial|b1|i0|c0|p34;\\pxi-3,l3,t4;A\\Ob\\o\\Kc\\k")
+            << true << "Abc";
+        QTest::newRow("MTEXT stacks")
+            << QByteArray("\\S1/2; \\S3#4; \\S+0.1^ -0.2; m\\S2^ ; x\\S^ i; \\S1\\/2/3;") << true
+            << "1/2 3/4 +0.1/-0.2 m2 xi 1/2/3";
+        QTest::newRow("MTEXT breaks and carets")
+            << QByteArray("a\\Nb\\Xc^Jd^Ie^ f^Mg") << true << "a\nb\nc\nd\te^f g";
+        // Shift_JIS 82A0 is hiragana a; 4 (Johab) is read nowhere here.
+        QTest::newRow("MTEXT East Asian characters")
+            << QByteArray("\\M+182A0\\U+00e9\\M+9xyz") << true << "\u3042\u00e9+9xyz";
     }
 
     void strings() {
