@@ -13,6 +13,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
+#include "siteplan/dxftextpainter.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
@@ -63,6 +64,7 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::PlanPoint)
+Q_DECLARE_METATYPE(vistaro::DxfText)
 
 namespace {
 
@@ -132,6 +134,29 @@ QString cameraAndWall(const Site& site) {
 
 bool near(double a, double b, double within = 1e-9) {
     return std::abs(a - b) <= within;
+}
+
+// Pixels of a drawing unit where texts are drawn: a text 1 high has capitals 40 pixels tall.
+constexpr double TextPixelsPerUnit = 40;
+
+// The box of the dark pixels of a text drawn in black on white, 400 x 240 pixels, the drawing's
+// origin at the top left corner.
+QRect inkOf(const DxfText& text) {
+    QImage image(400, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(TextPixelsPerUnit, TextPixelsPerUnit);
+    painter.setPen(QPen(Qt::black, 0));
+    QFont font;
+    font.setPixelSize(100);
+    paintDxfText(painter, text, font);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 } // namespace
@@ -1409,6 +1434,62 @@ private slots:
         table.item(1, 3)->setCheckState(Qt::Checked);
         table.item(2, 2)->setCheckState(Qt::Unchecked);
         QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}}));
+    }
+
+    // A text at (5, -3), pixel (200, 120): which side, middle or end of its ink lies there, to a
+    // side bearing (6 pixels).
+    void dxfTextAnchors_data() {
+        QTest::addColumn<DxfText>("text");
+        QTest::addColumn<QString>("anchor");
+        const auto row = [](const char* name, double angle, const char* text, DxfHAlign h,
+                            DxfVAlign v, const char* anchor) {
+            QTest::newRow(name) << DxfText{0, {5, -3}, 1, angle, QString::fromUtf8(text), h, v}
+                                << QString::fromUtf8(anchor);
+        };
+        row("left on its base line", 0, "HOH", DxfHAlign::Left, DxfVAlign::Baseline, "left bottom");
+        row("centred", 0, "HOH", DxfHAlign::Centre, DxfVAlign::Baseline, "centre bottom");
+        row("right, top", 0, "HOH", DxfHAlign::Right, DxfVAlign::Top, "right top");
+        row("middle", 0, "HOH", DxfHAlign::Centre, DxfVAlign::Middle, "centre middle");
+        // Upwards: the end of its line is its top, the capitals stand left of the base line.
+        row("turned, right", 90, "HOH", DxfHAlign::Right, DxfVAlign::Baseline, "right top");
+        row("two lines, middle", 0, "HOH\nHHOOHH", DxfHAlign::Centre, DxfVAlign::Middle,
+            "centre middle");
+        row("two lines, right, top", 0, "HOH\nHHOOHH", DxfHAlign::Right, DxfVAlign::Top,
+            "right top");
+    }
+
+    void dxfTextAnchors() {
+        QFETCH(DxfText, text);
+        QFETCH(QString, anchor);
+        const QRect ink = inkOf(text);
+        const auto at = [](double anchor, double low, double high, const QStringList& names) {
+            for (const auto& [edge, name] :
+                 {std::pair{low, 0}, std::pair{(low + high) / 2, 1}, std::pair{high, 2}})
+                if (near(edge, anchor, 6))
+                    return names.at(name);
+            return u"none"_s;
+        };
+        QCOMPARE(at(200, ink.left(), ink.right() + 1, {u"left"_s, u"centre"_s, u"right"_s}) + u' ' +
+                     at(120, ink.top(), ink.bottom() + 1, {u"top"_s, u"middle"_s, u"bottom"_s}),
+                 anchor);
+        // Capitals as tall as the text's height.
+        if (text.angleDeg == 0 && !text.text.contains(u'\n'))
+            QVERIFY2(near(ink.height(), TextPixelsPerUnit, 2),
+                     qPrintable(QString::number(ink.height())));
+    }
+
+    // An MTEXT wrapped at 6 units (240 pixels) from (1, -1): its lines no wider, and several.
+    void dxfTextWrapped() {
+        DxfText text{0, {1, -1}, 1, 0, u"Plant room for pumps and boilers"_s};
+        const QRect line = inkOf(text);
+        QVERIFY(line.width() > 6 * TextPixelsPerUnit);
+        text.vAlign = DxfVAlign::Top;
+        text.wrapWidth = 6;
+        const QRect wrapped = inkOf(text);
+        QVERIFY(wrapped.left() >= line.left() && wrapped.top() >= 40 - 2);
+        QVERIFY2(wrapped.right() + 1 <= 40 + 6 * TextPixelsPerUnit,
+                 qPrintable(QString::number(wrapped.right())));
+        QVERIFY(wrapped.height() > 3 * TextPixelsPerUnit);
     }
 
     // The mm plan lies on the plan's origin (unit: 1 mm), switched-off layer hidden, box in metres.
