@@ -41,6 +41,8 @@ constexpr std::size_t MaxMTextBytes = 64 * 1024;
 constexpr double DegreesPerRadian = 180 / std::numbers::pi;
 // References within references deeper than this are no drawing's; they are not drawn.
 constexpr std::size_t MaxBlockNesting = 256;
+// A text's horizontal alignments in the order of their DXF codes.
+constexpr std::array HAligns{DxfHAlign::Left, DxfHAlign::Centre, DxfHAlign::Right};
 
 // The entities whose counts of points dxflib allocates, and the group codes of those counts.
 struct Counted {
@@ -80,7 +82,7 @@ bool realCode(unsigned code) {
 // An integer as dxflib reads a group: strtol, then narrowed to int.
 int dxflibInt(std::string_view text) {
     std::array<char, MaxLineLength + 1> digits{};
-    std::memcpy(digits.data(), text.data(), std::min(text.size(), MaxLineLength));
+    std::copy_n(text.begin(), std::min(text.size(), MaxLineLength), digits.begin());
     return static_cast<int>(std::strtol(digits.data(), nullptr, 10));
 }
 
@@ -88,7 +90,9 @@ int dxflibInt(std::string_view text) {
 // before dxflib sees it for what dxflib does not survive: a line longer than its buffer (it
 // would loop forever), a count of points that it would allocate as told, in int arithmetic (a
 // crash or the whole memory), and a real number left blank (it would read an uninitialised
-// one). Reading ends early when the progress cancels or a screen fails.
+// one). It drops an entity's embedded object (from group 101 to the entity's end or its extended
+// data), whose points, height and direction dxflib would take for the entity's own. Reading ends
+// early when the progress cancels or a screen fails.
 class Feed : public std::streambuf {
 public:
     Feed(QIODevice& device, const DxfProgress& progress)
@@ -136,41 +140,39 @@ private:
     // The next whole lines, screened; dxflib takes the end of its stream for the end of a line,
     // so a line cut by the end of a chunk waits for the rest of it.
     int_type next() {
-        std::size_t whole = 0;
+        std::size_t kept = 0;
         bool atEnd = false;
-        while (m_halt == Halt::None && whole == 0 && !atEnd) {
-            const std::size_t kept = m_carry.size();
+        while (m_halt == Halt::None && kept == 0 && !atEnd) {
+            const std::size_t carried = m_carry.size();
             m_chunk.assign(m_carry.begin(), m_carry.end());
-            m_chunk.resize(kept + ChunkBytes);
-            const qint64 read = m_device.read(m_chunk.data() + kept, ChunkBytes);
+            m_chunk.resize(carried + ChunkBytes);
+            const qint64 read = m_device.read(m_chunk.data() + carried, ChunkBytes);
             if (read < 0) {
                 halt(Halt::ReadError);
                 break;
             }
             m_done += read;
-            m_chunk.resize(kept + static_cast<std::size_t>(read));
+            m_chunk.resize(carried + static_cast<std::size_t>(read));
             if (m_progress && !m_progress(m_done, m_total)) {
                 halt(Halt::Cancelled);
                 break;
             }
             atEnd = read == 0;
             const auto lastNewline = std::find(m_chunk.rbegin(), m_chunk.rend(), '\n');
-            whole = atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
+            const std::size_t whole =
+                atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
             m_carry.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(whole), m_chunk.end());
-            if (m_carry.size() > MaxLineLength) {
-                screen(m_chunk.data(), m_chunk.data() + whole); // to count the lines before it
-                if (m_halt == Halt::None) {
-                    ++m_line;
-                    halt(Halt::LongLine);
-                }
+            // Screened first, to count the lines before a line too long.
+            kept = screen(m_chunk.data(), whole);
+            if (m_carry.size() > MaxLineLength && m_halt == Halt::None) {
+                ++m_line;
+                halt(Halt::LongLine);
             }
         }
-        if (whole > 0 && m_halt == Halt::None)
-            screen(m_chunk.data(), m_chunk.data() + whole);
-        if (whole == 0 || m_halt != Halt::None)
+        if (kept == 0 || m_halt != Halt::None)
             return traits_type::eof();
         m_next = m_chunk.data();
-        m_end = m_chunk.data() + whole;
+        m_end = m_chunk.data() + kept;
         return nextLine();
     }
 
@@ -192,8 +194,12 @@ private:
         return traits_type::to_int_type(*begin);
     }
 
-    // Lines that each end with a newline, but for the file's last one.
-    void screen(const char* begin, const char* end) {
+    // Lines that each end with a newline, but for the file's last one; those dxflib is to read
+    // are moved together at the start. Returns their length.
+    std::size_t screen(char* lines, std::size_t size) {
+        const char* begin = lines;
+        const char* const end = lines + size;
+        char* kept = lines;
         while (begin < end && m_halt == Halt::None) {
             const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
             const char* lineEnd = newline ? newline : end;
@@ -201,23 +207,40 @@ private:
             if (line.size() > MaxLineLength) {
                 ++m_line;
                 halt(Halt::LongLine);
-            } else {
-                screenLine(line);
+            } else if (screenLine(line)) {
+                const auto length = static_cast<std::size_t>((newline ? newline + 1 : end) - begin);
+                std::memmove(kept, begin, length);
+                kept += length;
             }
             begin = lineEnd + 1;
         }
+        return static_cast<std::size_t>(kept - lines);
     }
 
-    // dxflib takes the lines in pairs: a group code, then its value.
-    void screenLine(std::string_view line) {
+    // dxflib takes the lines in pairs: a group code, then its value. True when dxflib is to read
+    // the line.
+    bool screenLine(std::string_view line) {
         // dxflib takes a line as a C string, up to its first zero byte.
         const std::string_view text = line.substr(0, line.find('\0'));
         ++m_line;
         m_valueNext = !m_valueNext;
         if (m_valueNext) {
             m_code = static_cast<unsigned>(dxflibInt(text));
-            return;
+            constexpr unsigned EmbeddedObject = 101, ExtendedData = 1001;
+            if (m_code == 0 || m_code == ExtendedData)
+                m_embedded = false;
+            else if (m_code == EmbeddedObject)
+                m_embedded = true;
+            return !m_embedded;
         }
+        if (m_embedded)
+            return false;
+        screenValue(text);
+        return true;
+    }
+
+    // A value that dxflib reads.
+    void screenValue(std::string_view text) {
         const std::string_view value = trimmed(text);
         if (value.empty() && realCode(m_code)) {
             halt(Halt::NoNumber);
@@ -259,6 +282,7 @@ private:
     qint64 m_line = 0;
     bool m_valueNext = false;
     unsigned m_code = 0;
+    bool m_embedded = false; // in an embedded object
     const Counted* m_counted = nullptr;
     qint64 m_pointBudget;
     int m_announced = 0;
@@ -676,8 +700,7 @@ public:
 
     void addText(const DL_TextData& data) override {
         if (Space* space = counted())
-            keepText(space->entities, ocs(data.ipz), data.ipx, data.ipy, data.height, data.angle,
-                     plainText(data.text));
+            keepText(space->entities, textOf(data), ocs(data.ipz));
     }
 
     void addMTextChunk(const std::string& text) override {
@@ -690,8 +713,7 @@ public:
         m_mtext.resize(std::min(m_mtext.size(), MaxMTextBytes));
         // Its insertion point is in world coordinates, whatever its extrusion.
         if (Space* space = counted())
-            keepText(space->entities, {}, data.ipx, data.ipy, data.height, data.angle,
-                     plainMText(m_mtext));
+            keepText(space->entities, mtextOf(data, plainMText(m_mtext)), {});
         m_mtext.clear();
     }
 
@@ -801,15 +823,6 @@ private:
         if (colour < 0 || colour > DxfByLayer)
             return DxfByLayer;
         return colour == DxfByBlock && !m_block ? 7 : colour;
-    }
-
-    void keepText(DxfDrawing& into, const DxfTransform& place, double x, double y, double height,
-                  double radians, const QString& text) {
-        if (!usable({x, y, height}) || !std::isfinite(radians))
-            return;
-        DxfText kept{layer(), {x, y}, height, radians * DegreesPerRadian, text};
-        kept.colour = colour();
-        addPlaced(into, kept, place);
     }
 
     void addDimension() {
@@ -1022,6 +1035,72 @@ private:
     // A block's entities on layer 0 take the layer of the reference that draws them.
     int inherited(int layer, int layerAbove) const {
         return layer == m_layerZero && layerAbove >= 0 ? layerAbove : layer;
+    }
+
+    static double degreesOf(QPointF direction) {
+        return std::atan2(direction.y(), direction.x()) * DegreesPerRadian;
+    }
+
+    // A TEXT aligned otherwise than left on its base line hangs on its second point; one aligned
+    // or fitted between its two points runs from the first to the second. In its object
+    // coordinates.
+    DxfText textOf(const DL_TextData& data) {
+        constexpr int Aligned = 3, MiddleCentre = 4, Fit = 5;
+        const int h =
+            data.hJustification >= 0 && data.hJustification <= Fit ? data.hJustification : 0;
+        const int v =
+            data.vJustification >= 0 && data.vJustification <= 3 ? data.vJustification : 0;
+        DxfText text{layer(),
+                     {data.ipx, data.ipy},
+                     data.height,
+                     data.angle * DegreesPerRadian,
+                     plainText(data.text)};
+        if ((h == 0 && v == 0) || !usable(data.apx) || !usable(data.apy))
+            return text;
+        const QPointF second(data.apx, data.apy);
+        if (h == Aligned || h == Fit) {
+            if (second != text.position)
+                text.angleDeg = degreesOf(second - text.position);
+            return text;
+        }
+        text.position = second;
+        if (h == MiddleCentre) {
+            text.hAlign = DxfHAlign::Centre;
+            text.vAlign = DxfVAlign::Middle;
+            return text;
+        }
+        static constexpr std::array VAligns{DxfVAlign::Baseline, DxfVAlign::Bottom,
+                                            DxfVAlign::Middle, DxfVAlign::Top};
+        text.hAlign = HAligns.at(static_cast<std::size_t>(h));
+        text.vAlign = VAligns.at(static_cast<std::size_t>(v));
+        return text;
+    }
+
+    // An MTEXT's insertion point and direction are in world coordinates, whatever its
+    // extrusion; its direction, where it has one, overrides its angle. Attached by one of nine
+    // points: 1 top left, 2 top centre, ... 9 bottom right.
+    DxfText mtextOf(const DL_MTextData& data, const QString& plain) {
+        const bool directed = std::isfinite(data.dirx) && std::isfinite(data.diry) &&
+                              (data.dirx != 0 || data.diry != 0);
+        const int corner =
+            data.attachmentPoint >= 1 && data.attachmentPoint <= 9 ? data.attachmentPoint - 1 : 0;
+        static constexpr std::array VAligns{DxfVAlign::Top, DxfVAlign::Middle, DxfVAlign::Bottom};
+        return {layer(),
+                {data.ipx, data.ipy},
+                data.height,
+                directed ? degreesOf({data.dirx, data.diry}) : data.angle * DegreesPerRadian,
+                plain,
+                HAligns.at(static_cast<std::size_t>(corner % 3)),
+                VAligns.at(static_cast<std::size_t>(corner / 3)),
+                usable(data.width) && data.width > 0 ? data.width : 0};
+    }
+
+    void keepText(DxfDrawing& into, DxfText text, const DxfTransform& place) {
+        if (!usable(text.position.x()) || !usable(text.position.y()) || !usable(text.height) ||
+            !std::isfinite(text.angleDeg))
+            return;
+        text.colour = colour();
+        addPlaced(into, text, place);
     }
 
     int layer() { return layerIndex(attributes.getLayer()); }

@@ -5,6 +5,8 @@
 #include "platform/textdecode.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <array>
 
 namespace vistaro {
 
@@ -39,6 +41,64 @@ QString specialCharacter(const QRegularExpressionMatch& match) {
     }
 }
 
+// What MTEXT's caret notation ^X stands for: a caret for "^ ", else the control character X - 64,
+// a line break or a tab kept and any other one shown as a blank.
+QChar caretDecoded(QChar code) {
+    switch (code.unicode()) {
+    case ' ':
+        return u'^';
+    case 'J':
+        return u'\n';
+    case 'I':
+        return u'\t';
+    default:
+        return u' ';
+    }
+}
+
+// The character of "+NXXXX": N the code page (1 Japanese, 2 traditional Chinese, 3 Korean
+// (Wansung), 4 Korean (Johab), 5 simplified Chinese), XXXX its two bytes; U+FFFD when the code
+// page cannot be read here; empty when `code` is no such character.
+QString doubleByteCharacter(QStringView code) {
+    static const QRegularExpression pattern(QStringLiteral("^\\+([1-5])([0-9A-Fa-f]{4})$"));
+    const QRegularExpressionMatch match = pattern.match(code.toString());
+    if (!match.hasMatch())
+        return {};
+    static constexpr std::array<const char*, 5> CodePages{"Shift_JIS", "Big5", "windows-949",
+                                                          "Johab", "GBK"};
+    QStringDecoder decoder(CodePages.at(match.capturedView(1).toUInt() - 1));
+    if (!decoder.isValid())
+        return QString(QChar::ReplacementCharacter);
+    const QByteArray pair = QByteArray::fromHex(match.capturedView(2).toLatin1());
+    const QString character = decoder.decode(pair);
+    return character.isEmpty() || decoder.hasError() ? QString(QChar::ReplacementCharacter)
+                                                     : character;
+}
+
+// A stacked text's plain form: its upper and lower parts (split by '/' or '#' for a fraction,
+// '^' for a tolerance or an index) with a slash between them, or the part alone when the other
+// one is empty. "^ " is a caret; a backslash takes the next character as it is.
+QString unstacked(QStringView stacked) {
+    QString upper;
+    QString lower;
+    QString* part = &upper;
+    for (qsizetype i = 0; i < stacked.size(); ++i) {
+        const QChar c = stacked[i];
+        if (c == u'\\' && i + 1 < stacked.size()) {
+            *part += stacked[++i];
+        } else if (part == &upper && (c == u'/' || c == u'#' || c == u'^')) {
+            part = &lower;
+            if (c == u'^' && i + 1 < stacked.size() && stacked[i + 1] == u' ')
+                ++i;
+        } else {
+            *part += c;
+        }
+    }
+    if (upper.isEmpty() || lower.isEmpty())
+        return upper + lower;
+    return upper + u'/' + lower;
+}
+
 } // namespace
 
 QString fromDxfString(const std::string& bytes) {
@@ -69,13 +129,19 @@ QString plainMText(const std::string& bytes) {
         const QChar c = text[i];
         if (c == u'{' || c == u'}')
             continue;
+        if (c == u'^' && i + 1 < text.size()) {
+            plain += caretDecoded(text[++i]);
+            continue;
+        }
         if (c != u'\\' || i + 1 == text.size()) {
             plain += c;
             continue;
         }
         const QChar code = text[++i];
         switch (code.unicode()) {
-        case 'P':
+        case 'P': // a new paragraph, a new column, the dimension line's break
+        case 'N':
+        case 'X':
             plain += u'\n';
             break;
         case '~':
@@ -86,12 +152,17 @@ QString plainMText(const std::string& bytes) {
         case '}':
             plain += code;
             break;
-        case 'S': { // a stacked fraction: its figures over and under a slash
+        case 'M': { // a character of an East Asian code page: \M+NXXXX
+            const QString character = doubleByteCharacter(QStringView(text).mid(i + 1, 6));
+            plain += character;
+            if (!character.isEmpty())
+                i += 6;
+            break;
+        }
+        case 'S': { // a stacked fraction, a superscript or a subscript, up to a semicolon
             const qsizetype end = text.indexOf(u';', i + 1);
             const qsizetype last = end < 0 ? text.size() : end;
-            QString stacked = text.mid(i + 1, last - i - 1);
-            stacked.replace(u'^', u'/').replace(u'#', u'/');
-            plain += stacked;
+            plain += unstacked(QStringView(text).mid(i + 1, last - i - 1));
             i = last;
             break;
         }

@@ -15,9 +15,11 @@ QString fromDxfString(const std::string& bytes);
 // and diameter signs, %%% a percent sign; the underline and overline switches go.
 QString plainText(const std::string& bytes);
 
-// The text of an MTEXT entity: as plainText, and its formatting dropped: \P breaks the line,
-// the codes of font, height, colour, width and the like go with their arguments, braces go,
-// and a stacked fraction such as \S1/2; keeps its figures.
+// The text of an MTEXT entity: as plainText, and its formatting dropped: \P (and the column
+// and dimension line breaks \N, \X) breaks the line, the codes of font, height, colour, width
+// and the like go with their arguments, braces go, a stacked text such as \S1/2; keeps its
+// figures, \M+NXXXX becomes its East Asian character and the caret notation (^J, ^I, "^ ")
+// its control character.
 QString plainMText(const std::string& bytes);
 
 // Text for the drawings we write: one line (control characters become blanks), at most

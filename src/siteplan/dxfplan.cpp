@@ -3,6 +3,8 @@
 
 #include "siteplan/dxfplan.h"
 
+#include "siteplan/dxftextpainter.h"
+
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
@@ -182,22 +184,10 @@ void DxfPlan::paint(QPainter& painter, const QStringList& hidden) const {
                 painter.drawLine(mark - down, mark + down);
             }
         }
-        painter.setPen(QPen(layer.colour, 0));
-        painter.setFont(font);
         for (const DxfText& text : layer.texts) {
-            if (!(text.height > 0))
-                continue;
-            painter.save();
-            painter.translate(flipped(text.position));
-            painter.rotate(-text.angleDeg);
-            const double scale = text.height / TextFontPixels;
-            painter.scale(scale, scale);
-            // Line after line downwards from the first base line.
-            const QStringList lines = text.text.split(u'\n');
-            const double advance = painter.fontMetrics().lineSpacing();
-            for (qsizetype i = 0; i < lines.size(); ++i)
-                painter.drawText(QPointF(0, static_cast<double>(i) * advance), lines.at(i));
-            painter.restore();
+            painter.setPen(
+                QPen(text.colour == DxfByLayer ? layer.colour : colourOf(text.colour), 0));
+            paintDxfText(painter, text, font);
         }
     }
     painter.restore();

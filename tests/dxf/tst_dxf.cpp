@@ -23,12 +23,14 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::DxfLimits)
+// Group codes and values.
+using Groups = QList<std::pair<int, QByteArray>>;
+Q_DECLARE_METATYPE(Groups)
 
 namespace {
 
 const QString PlanFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/plan.dxf");
-
-using Groups = QList<std::pair<int, QByteArray>>;
+const QString TextsFile = QStringLiteral(VISTARO_DXF_DATA_DIR "/texts2018.dxf");
 
 // A drawing made of group codes and values, one a line.
 QByteArray groups(const Groups& pairs) {
@@ -178,6 +180,17 @@ std::optional<QString> runEzdxf(const QString& script, const QStringList& argume
     return std::nullopt;
 }
 
+// A text as "x y [height] angle wrap-width alignment: text"; height 0 is left out.
+QString described(const DxfText& text) {
+    static const std::array<const char*, 7> Aligns{"left",   "centre", "right", "baseline",
+                                                   "bottom", "middle", "top"};
+    const QString height = text.height == 0 ? QString() : figures({text.height}) + u' ';
+    return figures({text.position.x(), text.position.y()}) + u' ' + height +
+           figures({text.angleDeg, text.wrapWidth}) + u' ' +
+           QLatin1String(Aligns.at(std::size_t(text.hAlign))) + u' ' +
+           QLatin1String(Aligns.at(3 + std::size_t(text.vAlign))) + u": "_s + text.text;
+}
+
 } // namespace
 
 class TestDxf : public QObject {
@@ -216,7 +229,13 @@ private slots:
         DxfText mtext = plan.texts[1];
         QVERIFY(std::abs(mtext.angleDeg - 90) < 1e-9);
         mtext.angleDeg = 90;
-        QCOMPARE(mtext, (DxfText{layer, {7000, 2000}, 200, 90, QStringLiteral("Store\nRoom")}));
+        QCOMPARE(mtext, (DxfText{layer,
+                                 {7000, 2000},
+                                 200,
+                                 90,
+                                 QStringLiteral("Store\nRoom"),
+                                 DxfHAlign::Left,
+                                 DxfVAlign::Top}));
 
         const std::vector<SiteWall> walls =
             wallsFromLayers(plan, {QStringLiteral("walls")}, 0.001, {100, 200});
@@ -236,6 +255,68 @@ private slots:
             figures({stair[0].x, stair[0].y, stair[18].x, stair[18].y, stair[36].x, stair[36].y}),
             QStringLiteral("100 205 99 204 100 203"));
         QVERIFY(wallsFromLayers(plan, {QStringLiteral("TEXT")}, 0.001, {}).empty());
+    }
+
+    // texts2018.dxf as AutoCAD 2018 writes it: each MTEXT followed by an embedded object that
+    // repeats its direction (as 10), its insertion point (as 11) and its width (as 40), the
+    // second one by extended data; TEXTs whose first points are stale but for the aligned ones.
+    void readsAutoCad2018Texts() {
+        const DxfReadResult read = readDxfFile(TextsFile);
+        QCOMPARE(read.error, QString());
+        QStringList texts;
+        for (const DxfText& text : read.drawing.texts)
+            texts << described(text);
+        // Direction (0.6, 0.8): atan(4 / 3); from (0, 15) to (3, 19) likewise.
+        QCOMPARE(texts,
+                 (QStringList{u"10 20 0.5 53.130102 4 centre middle: Plant room\nPumps 1/2"_s,
+                              u"30 40 0.25 0 0 right bottom: Exit"_s,
+                              u"5 5 0.5 0 0 centre baseline: Centre"_s,
+                              u"20 5 0.5 0 0 right top: Right top"_s,
+                              u"5 10 0.5 0 0 centre middle: Middle"_s,
+                              u"0 15 0.5 53.130102 0 left baseline: Aligned"_s,
+                              u"10 15 0.4 0 0 left baseline: Fit"_s}));
+    }
+
+    // The groups of one TEXT or MTEXT after its position (1, 2) and height 0, and the text read.
+    void textGroups_data() {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<Groups>("codes");
+        QTest::addColumn<QString>("text");
+        const Groups second{{11, "5"}, {21, "6"}}, mirror{{210, "0"}, {220, "0"}, {230, "-1"}};
+        QTest::newRow("left, bottom")
+            << "TEXT"_ba << Groups{{73, "1"}} + second << "5 6 0 0 left bottom";
+        QTest::newRow("no second point")
+            << "TEXT"_ba << Groups{{72, "1"}} << "1 2 0 0 left baseline";
+        QTest::newRow("codes beyond the table")
+            << "TEXT"_ba << Groups{{72, "7"}, {73, "-1"}} + second << "1 2 0 0 left baseline";
+        QTest::newRow("aligned on one point")
+            << "TEXT"_ba << Groups{{72, "3"}, {50, "30"}, {11, "1"}, {21, "2"}}
+            << "1 2 30 0 left baseline";
+        QTest::newRow("mirrored, centred")
+            << "TEXT"_ba << Groups{{72, "1"}, {50, "30"}} + second + mirror
+            << "-5 6 150 0 centre baseline";
+        // From (-1, 2) to (-4, 6).
+        QTest::newRow("mirrored, aligned")
+            << "TEXT"_ba << Groups{{72, "3"}, {11, "4"}, {21, "6"}} + mirror
+            << "-1 2 126.869898 0 left baseline";
+        QTest::newRow("bottom left") << "MTEXT"_ba << Groups{{71, "7"}} << "1 2 0 0 left bottom";
+        QTest::newRow("attachment beyond")
+            << "MTEXT"_ba << Groups{{71, "10"}} << "1 2 0 0 left top";
+        QTest::newRow("negative width") << "MTEXT"_ba << Groups{{41, "-3"}} << "1 2 0 0 left top";
+        QTest::newRow("direction over angle")
+            << "MTEXT"_ba << Groups{{50, "30"}, {11, "1"}, {21, "1"}} << "1 2 45 0 left top";
+        QTest::newRow("no direction")
+            << "MTEXT"_ba << Groups{{50, "30"}, {11, "0"}, {21, "0"}} << "1 2 30 0 left top";
+    }
+
+    void textGroups() {
+        QFETCH(QByteArray, kind);
+        QFETCH(Groups, codes);
+        QFETCH(QString, text);
+        const DxfReadResult read =
+            readBytes(withEntities(Groups{{0, kind}, {10, "1"}, {20, "2"}, {40, "0"}} + codes));
+        QCOMPARE(read.drawing.texts.size(), std::size_t(1));
+        QCOMPARE(described(read.drawing.texts[0]), text + u": "_s);
     }
 
     // The edge from (0, 0) to (2, 0): "its points, the middle one, its bounds". A positive bulge
@@ -295,6 +376,18 @@ private slots:
             << QByteArray("{\\H2.5x;\\C1;Hall}\\P\\LA\\l \\S1^2; \\{x\\}\\~\\\\") << true
             << "Hall\nA 1/2 {x} \\";
         QTest::newRow("MTEXT code cut short") << QByteArray("A\\fArial") << true << "A";
+        QTest::newRow("MTEXT settings")
+            << QByteArray("\\A1;\\H2x;\\W0.8;\\Q15;\\T1.2;\\C1;\\c16711680;"
+                          "\\fArial|b1|i0|c0|p34;\\pxi-3,l3,t4;A\\Ob\\o\\Kc\\k")
+            << true << "Abc";
+        QTest::newRow("MTEXT stacks")
+            << QByteArray("\\S1/2; \\S3#4; \\S+0.1^ -0.2; m\\S2^ ; x\\S^ i; \\S1\\/2/3;") << true
+            << "1/2 3/4 +0.1/-0.2 m2 xi 1/2/3";
+        QTest::newRow("MTEXT breaks and carets")
+            << QByteArray("a\\Nb\\Xc^Jd^Ie^ f^Mg") << true << "a\nb\nc\nd\te^f g";
+        // Shift_JIS 82A0 is hiragana a; 9 names no code page.
+        QTest::newRow("MTEXT East Asian characters")
+            << QByteArray("\\M+182A0\\U+00e9\\M+9xyz") << true << "\u3042\u00e9+9xyz";
     }
 
     void strings() {
@@ -646,6 +739,17 @@ print(box.extmin.x, box.extmin.y, box.extmax.x, box.extmax.y))"_s,
         }
         row("a number, 1 byte before a chunk's end", acrossAChunk(10, "1.5", 1), "", 1);
         row("a blank number at a chunk's end", acrossAChunk(10, "", 0), "holds no number.");
+        // An embedded object's groups are not read, but its lines are counted.
+        const Groups embedded{{0, "MTEXT"}, {101, "Embedded Object"}, {10, ""}, {11, "1"}};
+        row("blank number in an embedded object",
+            withEntities(embedded + Groups{{0, "LINE"}, {11, "1"}}), "", 1);
+        row("blank number after an embedded object",
+            withEntities(embedded + Groups{{0, "LINE"}, {10, ""}}), "Line 16 holds no number.");
+        Groups longObject = embedded;
+        for (int i = 0; i < 140; ++i) // two chunks and more
+            longObject.append({999, QByteArray(1000, 'c')});
+        row("embedded object over a whole chunk",
+            withEntities(longObject + Groups{{0, "LINE"}, {11, "1"}}), "", 1);
         const QByteArray fourLines = manyLines(4);
         row("entities", fourLines, "The drawing has more than 3 entities.", 0, {1 << 20, 3, 100});
         row("entities at the limit", fourLines, "", 4, {1 << 20, 4, 100});

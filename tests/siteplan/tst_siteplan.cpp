@@ -14,6 +14,7 @@
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
 #include "siteplan/dxfplan.h"
+#include "siteplan/dxftextpainter.h"
 #include "siteplan/plancolours.h"
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
@@ -64,6 +65,7 @@ using namespace vistaro;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vistaro::PlanPoint)
+Q_DECLARE_METATYPE(vistaro::DxfText)
 
 namespace {
 
@@ -133,6 +135,26 @@ QString cameraAndWall(const Site& site) {
 
 bool near(double a, double b, double within = 1e-9) {
     return std::abs(a - b) <= within;
+}
+
+// The box of the dark pixels of a text drawn in black on white, 400 x 240 pixels, the drawing's
+// origin at the top left corner, 40 pixels a unit.
+QRect inkOf(const DxfText& text) {
+    QImage image(400, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(40, 40);
+    painter.setPen(QPen(Qt::black, 0));
+    QFont font;
+    font.setPixelSize(100);
+    paintDxfText(painter, text, font);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 } // namespace
@@ -1438,6 +1460,49 @@ private slots:
         QCOMPARE(image.pixelColor(50, 49), QColor(Qt::white));
         QCOMPARE(image.pixelColor(50, 9), QColor(Qt::darkGreen));
         QCOMPARE(image.pixelColor(50, 89), QColor(Qt::blue));
+    }
+
+    // A text at (5, -3), pixel (200, 120): which side, middle or end of its ink lies there, to a
+    // side bearing (6 pixels); capitals 40 pixels tall.
+    void dxfTextAnchors_data() {
+        QTest::addColumn<DxfText>("text");
+        QTest::addColumn<QString>("anchor");
+        const auto row = [](const char* name, double angle, DxfHAlign h, DxfVAlign v,
+                            const char* anchor, const QString& text = u"HOH"_s) {
+            QTest::newRow(name) << DxfText{0, {5, -3}, 1, angle, text, h, v} << anchor;
+        };
+        row("left on its base line", 0, DxfHAlign::Left, DxfVAlign::Baseline, "left bottom");
+        row("centred", 0, DxfHAlign::Centre, DxfVAlign::Baseline, "centre bottom");
+        row("right, top", 0, DxfHAlign::Right, DxfVAlign::Top, "right top");
+        row("middle", 0, DxfHAlign::Centre, DxfVAlign::Middle, "centre middle");
+        // Upwards: its line ends at its top, the capitals stand left of the base line.
+        row("turned, right", 90, DxfHAlign::Right, DxfVAlign::Baseline, "right top");
+        row("two lines", 0, DxfHAlign::Right, DxfVAlign::Top, "right top", u"HOH\nHHOOHH"_s);
+    }
+
+    void dxfTextAnchors() {
+        QFETCH(DxfText, text);
+        QFETCH(QString, anchor);
+        const QRect ink = inkOf(text);
+        const auto at = [](double anchor, double low, double high, std::array<QString, 3> names) {
+            for (const auto& [edge, name] : {std::pair{low, 0}, {(low + high) / 2, 1}, {high, 2}})
+                if (near(edge, anchor, 6))
+                    return names.at(name);
+            return u"none"_s;
+        };
+        QCOMPARE(at(200, ink.left(), ink.right() + 1, {u"left"_s, u"centre"_s, u"right"_s}) + u' ' +
+                     at(120, ink.top(), ink.bottom() + 1, {u"top"_s, u"middle"_s, u"bottom"_s}),
+                 anchor);
+        QVERIFY(text.text.contains(u'\n') || near(std::min(ink.width(), ink.height()), 40, 2));
+    }
+
+    // An MTEXT wrapped at 6 units (240 pixels) from (1, -1): its lines no wider, and several.
+    void dxfTextWrapped() {
+        DxfText text{0, {1, -1}, 1, 0, u"Plant room for pumps and boilers"_s};
+        QVERIFY(inkOf(text).width() > 240);
+        text.wrapWidth = 6;
+        const QRect wrapped = inkOf(text);
+        QVERIFY(wrapped.left() >= 40 && wrapped.right() < 40 + 240 && wrapped.height() > 120);
     }
 
     // The mm plan lies on the plan's origin (unit: 1 mm), switched-off layer hidden, box in metres.
