@@ -524,6 +524,7 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
     void drawings_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("walls"); // one of every entity but points and texts
         // Block LEAF (base (1, 0)): a line (1, 0)-(3, 0) on layer 0 in BYBLOCK and an arc round
         // (1, 0) of radius 2 from 0 to 90 degrees on DOORS. Block DOOR: LEAF mirrored (x scale
         // -1) on layer 0 in BYBLOCK, a circle of radius 0.5 round the origin on layer 0 in red.
@@ -544,7 +545,8 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
                                                u"ellipse FURN 1 0 0 0.5 0 0 1.5 0 360"_s,
                                                u"ellipse DOORS 256 0 0 -2 0 0 6 0 90"_s,
                                                u"ellipse FURN 1 10 0 0.5 0 0 1.5 0 360"_s,
-                                               u"ellipse DOORS 256 10 0 -2 0 0 6 0 90"_s};
+                                               u"ellipse DOORS 256 10 0 -2 0 0 6 0 90"_s}
+                                << 9;
         // The spline's one Bezier span (20, 0) (20, 4) (24, 4) (24, 0) is at its middle
         // (P0 + 3 P1 + 3 P2 + P3) / 8 = (22, 3); the elliptic arc's minor axis is the normal
         // (0, 0, 1) crossed with its major axis (0, 2), halved: (-1, 0). A solid's third and
@@ -560,7 +562,8 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
                                                u"fill 0 2 40 0 50 0 50 10 40 10 40 0 | 44 4 46 4 "
                                                u"46 6 44 6 44 4"_s,
                                                u"fill 0 256 0 20 4 20 4 21 0 21 0 20"_s,
-                                               u"point 0 256 90 5"_s};
+                                               u"point 0 256 90 5"_s}
+                                << 9;
         // Upside down (0, 0, -1), x turns over: the block MARK's line (0, 0)-(1, 0) placed at
         // (5, 5) runs (-5, 5)-(-6, 5), the polyline (1, 0) bulge 1 to (3, 0) runs from -1 to -3
         // bulging the other way, the arc from 0 to 90 runs from 90 to 180, the circle round
@@ -573,15 +576,21 @@ print(doc.dxfversion, doc.header.get('$INSUNITS'), doc.header.get('$MEASUREMENT'
                                                   u"arc 0 256 0 0 2 90 90"_s,
                                                   u"circle 0 256 -3 4 1"_s,
                                                   u"ellipse 0 256 20 0 2 0 0 1.414214 0 360"_s,
-                                                  u"fill 0 256 0 10 -2 10 0 11 0 11 0 10"_s};
+                                                  u"fill 0 256 0 10 -2 10 0 11 0 11 0 10"_s}
+                                   << 6;
     }
 
     void drawings() {
         QFETCH(QString, file);
         QFETCH(QStringList, expected);
+        QFETCH(int, walls);
         const DxfReadResult read = readDxfFile(QStringLiteral(VISTARO_DXF_DATA_DIR "/") + file);
         QCOMPARE(read.error, QString());
         QCOMPARE(entities(read.drawing), expected);
+        QStringList layers;
+        for (const DxfLayer& layer : read.drawing.layers)
+            layers << layer.name;
+        QCOMPARE(static_cast<int>(wallsFromLayers(read.drawing, layers, 1, {}).size()), walls);
     }
 
     // Where python3-ezdxf's bounding box of model space lies, ours lies.
