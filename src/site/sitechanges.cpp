@@ -42,18 +42,18 @@ bool ItemsEdit::absorb(const ItemsEdit& next) {
 }
 
 ItemsChange::ItemsChange(std::vector<std::pair<ItemRef, SiteItem>> items, Direction direction)
-    : m_items(std::move(items)), m_direction(direction) {
-    std::ranges::stable_sort(m_items, {}, &std::pair<ItemRef, SiteItem>::first);
-}
+    : m_items(std::move(items)), m_direction(direction) {}
 
 void ItemsChange::insert(SiteDocument& document) const {
-    for (const auto& [ref, item] : m_items)
-        document.insertItem(ref, item);
+    document.insertItems(m_items);
 }
 
 void ItemsChange::remove(SiteDocument& document) const {
-    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it)
-        document.removeItem(it->first);
+    std::vector<ItemRef> refs;
+    refs.reserve(m_items.size());
+    for (const auto& item : m_items)
+        refs.push_back(item.first);
+    document.removeItems(std::move(refs));
 }
 
 void ItemsChange::apply(SiteDocument& document) const {

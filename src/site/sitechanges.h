@@ -49,7 +49,7 @@ private:
 };
 
 // Items come onto the plan, or leave it. Each is given with its place in its kind's list after
-// the insertion (before the removal); they go in in ascending order and out in descending order.
+// the insertion (before the removal); all of them are one change of the document.
 class ItemsChange {
 public:
     enum class Direction { Insert, Remove };
@@ -63,7 +63,7 @@ private:
     void insert(SiteDocument& document) const;
     void remove(SiteDocument& document) const;
 
-    std::vector<std::pair<ItemRef, SiteItem>> m_items; // ascending
+    std::vector<std::pair<ItemRef, SiteItem>> m_items;
     Direction m_direction;
 };
 

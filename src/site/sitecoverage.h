@@ -58,7 +58,7 @@ private:
     // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
     void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
     void itemChanged(const ItemRef& ref);
-    void itemCountChanged(const ItemRef& ref, bool inserted);
+    void itemsCountChanged(const std::vector<ItemRef>& refs, bool inserted);
 
     const SiteDocument& m_document;
     const SiteGeometry& m_geometry;

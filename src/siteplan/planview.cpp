@@ -23,6 +23,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace vistaro {
 
@@ -202,11 +203,16 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
         wallsChanged(ref);
         showItem(ref);
     });
-    for (const auto signal : {&SiteDocument::itemInserted, &SiteDocument::itemRemoved})
-        connect(&document, signal, this, [this](const ItemRef& ref) {
-            if (ref.kind == ItemKind::Wall)
+    // Items that come or go all at once: each kind among them built again once.
+    for (const auto signal : {&SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
+        connect(&document, signal, this, [this](const std::vector<ItemRef>& refs) {
+            std::set<ItemKind> kinds;
+            for (const ItemRef& ref : refs)
+                kinds.insert(ref.kind);
+            if (kinds.contains(ItemKind::Wall))
                 m_snapper.reset();
-            rebuild(ref.kind);
+            for (const ItemKind kind : kinds)
+                rebuild(kind);
         });
     connect(&document, &SiteDocument::backgroundChanged, this, [this] {
         m_background->present(m_document.site().background);

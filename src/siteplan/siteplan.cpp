@@ -108,7 +108,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showArea);
     connect(&m_document, &SiteDocument::itemChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemRemoved, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemsRemoved, this, &SitePlan::showArea);
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showArea);
     connect(m_areaPanel, &AreaPanel::edited, this, [this](const SiteArea& after) {
         if (const std::optional<ItemRef> ref = selectedArea())

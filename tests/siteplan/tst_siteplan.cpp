@@ -45,6 +45,7 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -226,6 +227,17 @@ class TestSitePlan : public QObject {
             painter.drawText(100, 100, QString::number(page));
         }
         return file;
+    }
+
+    // A drawing of `header` variables and `entities`, in group codes, written to `name`.
+    QString drawing(const QString& name, const QByteArray& header, const QByteArray& entities) {
+        QFile file(path(name));
+        const QByteArray text = "0\nSECTION\n2\nHEADER\n" + header +
+                                "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities +
+                                "0\nENDSEC\n0\nEOF\n";
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            QTest::qFail("cannot write the drawing", __FILE__, __LINE__);
+        return file.fileName();
     }
 
     void edit(const QString& kind) {
@@ -1456,6 +1468,47 @@ private slots:
         QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
         QCOMPARE(site().walls.size(), std::size_t(4));
         QVERIFY(!shownPicture().isNull());
+    }
+
+    // "Use as walls" on a layer of 4055 lines is one change of the site: one undo step, one
+    // signal, every wall on the plan. Deleted at once, undone, and the layer's step undone.
+    void wallsFromALargeLayer() {
+        constexpr int Lines = 4055;
+        QByteArray entities;
+        for (int i = 0; i < Lines; ++i)
+            entities += QStringLiteral("0\nLINE\n8\nWALLS\n10\n%1\n20\n%2\n11\n%3\n21\n%2\n")
+                            .arg(i % 64 * 2)
+                            .arg(i / 64 * 3)
+                            .arg(i % 64 * 2 + 1.5)
+                            .toLatin1();
+        start();
+        load(drawing(u"lines.dxf"_s, "9\n$INSUNITS\n70\n6\n", entities));
+        plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+        });
+        QSignalSpy inserted(&plan().document(), &SiteDocument::itemsInserted);
+        QSignalSpy removed(&plan().document(), &SiteDocument::itemsRemoved);
+        action("DxfLayers")->trigger();
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(plan().undoStack().count(), 2);
+        QCOMPARE(site().walls.size(), std::size_t(Lines));
+        // The last line: the 4055th, 22nd of row 64 (counted from 0: 22 and 63).
+        QCOMPARE(site().walls.back().points, (std::vector<PlanPoint>{{44, 189}, {45.5, 189}}));
+        QVERIFY(view().itemOf({ItemKind::Wall, Lines - 1}));
+        QCOMPARE(view().selection().size(), std::size_t(Lines));
+
+        action("DeleteSelection")->trigger();
+        QCOMPARE(removed.size(), 1);
+        QVERIFY(site().walls.empty());
+        QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
+        plan().undoStack().undo();
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(site().walls.size(), std::size_t(Lines));
+        QVERIFY(view().itemOf({ItemKind::Wall, Lines - 1}));
+        plan().undoStack().undo();
+        QCOMPARE(removed.size(), 2);
+        QVERIFY(site().walls.empty());
+        QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
     }
 
     // A drawing that states no units asks for them; cancelled, nothing is loaded.
