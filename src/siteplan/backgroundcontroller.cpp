@@ -143,11 +143,11 @@ void BackgroundController::editDxfLayers() {
         return;
     const SiteBackground background = *m_document.site().background;
     const std::optional<LayerEdit> edit = m_plans->editLayers(background);
-    if (!edit || (edit->hidden == background.hiddenLayers && edit->walls.empty()))
+    if (!edit || (!edit->hidden && edit->walls.empty()))
         return;
     // Layers hidden and walls made are undone together.
     m_undo.beginMacro(tr("Change drawing layers"));
-    if (edit->hidden != background.hiddenLayers) {
+    if (edit->hidden) {
         SiteBackground changed = background;
         changed.hiddenLayers = edit->hidden;
         m_undo.push(new SetBackgroundCommand(m_document, changed, tr("Change drawing layers")));

@@ -136,6 +136,11 @@ private slots:
         drawing.background = background(u"plan.dxf"_s, BackgroundScale{{0, 0}, {1, 0}, 0.001});
         drawing.background->hiddenLayers = {u"FURNITURE"_s, u"Text \u00e9"_s};
         QTest::newRow("a drawing's hidden layers") << drawing;
+        drawing.background->hiddenLayers = QStringList();
+        QTest::newRow("a drawing with every layer shown") << drawing;
+        drawing.background->hiddenLayers.reset();
+        drawing.background->scale.reset();
+        QTest::newRow("a drawing's own units and layers") << drawing;
         Site pdf;
         pdf.background = background(u"/plans/site.pdf"_s, std::nullopt);
         pdf.background->page = 3;

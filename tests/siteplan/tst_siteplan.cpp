@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
+#include "dxf/dxfsummary.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
@@ -59,6 +60,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -229,12 +231,14 @@ class TestSitePlan : public QObject {
         return file;
     }
 
-    // A drawing of `header` variables and `entities`, in group codes, written to `name`.
-    QString drawing(const QString& name, const QByteArray& header, const QByteArray& entities) {
+    // A drawing of `header` variables, `layers` and `entities`, in group codes, written to `name`.
+    QString drawing(const QString& name, const QByteArray& header, const QByteArray& entities,
+                    const QByteArray& layers = {}) {
         QFile file(path(name));
         const QByteArray text = "0\nSECTION\n2\nHEADER\n" + header +
-                                "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities +
-                                "0\nENDSEC\n0\nEOF\n";
+                                "0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n" + "2\nLAYER\n" +
+                                layers + "0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+                                entities + "0\nENDSEC\n0\nEOF\n";
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             QTest::qFail("cannot write the drawing", __FILE__, __LINE__);
         return file.fileName();
@@ -1406,6 +1410,37 @@ private slots:
         QCOMPARE(shown(), theirs);
     }
 
+    // What a drawing leaves out, a kind at a time in the order met: the common kinds by name,
+    // one or more of each, the others by their DXF name; nothing for none or a count of 0.
+    void notDrawnSummary_data() {
+        QTest::addColumn<QStringList>("kinds");
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("none") << QStringList{} << QList<int>{} << QString();
+        QTest::newRow("12 images")
+            << QStringList{u"IMAGE"_s} << QList<int>{12} << u"12 images not drawn"_s;
+        QTest::newRow("one of each, common and not")
+            << QStringList{u"3DSOLID"_s, u"ACAD_XYZ"_s, u"OLE2FRAME"_s} << QList<int>{1, 1, 1}
+            << u"1 3D solid not drawn, 1 ACAD_XYZ entity not drawn, 1 embedded object not drawn"_s;
+        QTest::newRow("several unknown, one counted 0")
+            << QStringList{u"ACAD_XYZ"_s, u"MESH"_s, u"xline"_s} << QList<int>{3, 0, 2}
+            << u"3 ACAD_XYZ entities not drawn, 2 construction lines not drawn"_s;
+    }
+    void notDrawnSummary() {
+        QFETCH(QStringList, kinds);
+        QFETCH(QList<int>, counts);
+        QFETCH(QString, summary);
+        DxfDrawing drawing = readDxfFile(PlanDxf).drawing;
+        for (qsizetype i = 0; i < kinds.size(); ++i)
+            drawing.notDrawn.push_back({kinds[i], counts[i]});
+        QCOMPARE(DxfSummary::notDrawn(drawing.notDrawn), summary);
+        // Said under the layers dialog's table too, when there is something to say.
+        const DxfLayersDialog dialog(drawing, {});
+        const auto* label = dialog.findChild<QLabel*>(u"DxfNotDrawn"_s);
+        QCOMPARE(label ? label->text() : QString(), summary);
+        QVERIFY(!label || !label->accessibleName().isEmpty());
+    }
+
     // The dialog lists each layer with its entities; "shown" and "use as walls" are read back.
     void layersDialog() {
         const DxfDrawing drawing = readDxfFile(PlanDxf).drawing;
@@ -1433,7 +1468,7 @@ private slots:
         const SiteBackground& background = *site().background;
         QCOMPARE(metresPerPixel(background), 0.001);
         QCOMPARE(background.offset, PlanPoint());
-        QCOMPARE(background.hiddenLayers, QStringList{u"FURNITURE"_s});
+        QCOMPARE(background.hiddenLayers, std::nullopt);
         QVERIFY(action("DxfLayers")->isEnabled());
         const QRectF box = shownPicture().rect();
         const PlanPoint topLeft = planOfPixel(background, {box.left(), box.top()});
@@ -1453,11 +1488,11 @@ private slots:
         QCOMPARE(asked.join(u' '), u"0 WALLS TEXT FURNITURE FURNITURE"_s);
         QCOMPARE(site().walls.size(), std::size_t(4));
         QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{0, 0}, {10, 0}}));
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(plan().undoStack().count(), 2);
         plan().undoStack().undo();
         QVERIFY(site().walls.empty());
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"FURNITURE"_s});
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
         plan().undoStack().redo();
         QCOMPARE(site().walls.size(), std::size_t(4));
 
@@ -1465,7 +1500,7 @@ private slots:
         QVERIFY(plan().saveAs());
         start();
         QVERIFY(plan().openFile(path(u"drawn.vistaro"_s)));
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(site().walls.size(), std::size_t(4));
         QVERIFY(!shownPicture().isNull());
     }
@@ -1509,6 +1544,70 @@ private slots:
         QCOMPARE(removed.size(), 2);
         QVERIFY(site().walls.empty());
         QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
+    }
+
+    // A site file naming a drawing without its scale or hidden layers takes them from the drawing,
+    // as a load through the menu does: the units $INSUNITS states, else asked with those of
+    // $MEASUREMENT proposed; its layers off (OFF) or frozen (ICE) hidden, in the layers dialog too,
+    // and its line from (0, 0) to (1000, 500) units a wall. Saved with the units, still without
+    // hidden layers.
+    void drawingSettlesItsSite_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QString>("proposed"); // empty: nothing asked
+        QTest::addColumn<double>("metres");    // a unit
+        QTest::newRow("millimetres stated")
+            << QByteArray("9\n$INSUNITS\n70\n4\n") << QString() << 0.001;
+        QTest::newRow("imperial") << QByteArray("9\n$MEASUREMENT\n70\n0\n") << u"inches"_s
+                                  << 0.0254;
+        QTest::newRow("metric") << QByteArray("9\n$MEASUREMENT\n70\n1\n") << u"millimetres"_s
+                                << 0.001;
+        QTest::newRow("neither stated") << QByteArray() << u"millimetres"_s << 0.001;
+    }
+    void drawingSettlesItsSite() {
+        QFETCH(QByteArray, header);
+        QFETCH(QString, proposed);
+        QFETCH(double, metres);
+        QByteArray layers;
+        QByteArray lines;
+        for (const auto& [name, flags, colour] :
+             {std::tuple{"0", 0, 7}, {"WALLS", 0, 1}, {"OFF", 0, -3}, std::tuple{"ICE", 1, 5}}) {
+            layers += QStringLiteral("0\nLAYER\n2\n%1\n70\n%2\n62\n%3\n")
+                          .arg(QLatin1String(name))
+                          .arg(flags)
+                          .arg(colour)
+                          .toLatin1();
+            lines += "0\nLINE\n8\n" + QByteArray(name) + "\n10\n0\n20\n0\n11\n1000\n21\n500\n";
+        }
+        drawing(u"settled.dxf"_s, header, lines, layers);
+        QFile file(path(u"settled.vistaro"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"format": "vistaro-site", "version": 1, "background": {"file": "settled.dxf"}})");
+        file.close();
+        start();
+        test::ScriptedDialogs dialogs;
+        if (!proposed.isEmpty())
+            dialogs.answer(dialogs.Choice, proposed);
+        QVERIFY(plan().openFile(file.fileName()));
+        QCOMPARE(dialogs.proposed(), proposed.isEmpty() ? QStringList() : QStringList{proposed});
+        QCOMPARE(metresPerPixel(*site().background), metres);
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QStringList asked;
+        plan().planImport().setLayerAsker(
+            [&asked](QWidget*, const DxfDrawing&, const QStringList& hidden) {
+                asked = hidden;
+                return std::optional(LayerChoice{hidden, {u"WALLS"_s}});
+            });
+        action("DxfLayers")->trigger();
+        QCOMPARE(asked, (QStringList{u"OFF"_s, u"ICE"_s}));
+        QCOMPARE(site().walls.size(), std::size_t(1));
+        QCOMPARE(site().walls[0].points,
+                 (std::vector<PlanPoint>{{0, 0}, {1000 * metres, 500 * metres}}));
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QVERIFY(plan().save());
+        file.open(QIODevice::ReadOnly);
+        const QByteArray saved = file.readAll();
+        QVERIFY(saved.contains("\"scale\"") && !saved.contains("hidden_layers"));
     }
 
     // A drawing that states no units asks for them; cancelled, nothing is loaded.
