@@ -494,6 +494,8 @@ Site readRoot(const Members& root) {
     if (root.has(QStringLiteral("properties")))
         site.properties = readProperties(Members(root.value(QStringLiteral("properties"), asObject),
                                                  root.at(QStringLiteral("properties"))));
+    site.properties.reference =
+        root.valueOr(QStringLiteral("reference"), std::optional<PlanPoint>(), point);
     return site;
 }
 
@@ -532,6 +534,8 @@ QByteArray siteToJson(const Site& site) {
     const QJsonObject properties = propertiesObject(site.properties);
     if (!properties.isEmpty())
         root.insert(QStringLiteral("properties"), properties);
+    if (const std::optional<PlanPoint>& reference = site.properties.reference)
+        root.insert(QStringLiteral("reference"), pairOf(reference->x, reference->y));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

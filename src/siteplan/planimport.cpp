@@ -208,6 +208,16 @@ bool PlanImport::settleUnits(SiteBackground& background) {
     return true;
 }
 
+std::optional<PlanPoint> PlanImport::lowerLeft(const SiteBackground& background) {
+    const auto shown = picture(background);
+    const auto* read = std::get_if<BackgroundPicture>(&shown);
+    if (!read || !read->dxf() || read->dxf()->drawing().bounds.isEmpty())
+        return std::nullopt;
+    // A drawing's pixels run down from its y: its lowest y is its lowest pixel row.
+    const DxfBounds& bounds = read->dxf()->drawing().bounds;
+    return planOfPixel(background, {bounds.minX, -bounds.minY});
+}
+
 std::optional<LayerEdit> PlanImport::editLayers(const SiteBackground& background) {
     if (backgroundKind(background.file) != BackgroundKind::Dxf)
         return std::nullopt;

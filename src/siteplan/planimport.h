@@ -83,6 +83,9 @@ public:
     // states, else asked. False when the user cancels; a file that cannot be read is left as it
     // is, for showing it to say why.
     bool settleUnits(SiteBackground& background);
+    // The lower left corner of the drawing `background` shows, on the plan; none when it shows
+    // no drawing.
+    std::optional<PlanPoint> lowerLeft(const SiteBackground& background);
     // Asks about the layers of the drawing `background` shows; none when it shows no drawing
     // or the user cancels.
     std::optional<LayerEdit> editLayers(const SiteBackground& background);

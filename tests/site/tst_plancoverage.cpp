@@ -6,6 +6,8 @@
 #include "support/siteexample.h"
 
 #include <QTest>
+#include <algorithm>
+#include <iterator>
 
 using namespace vistaro;
 
@@ -189,6 +191,44 @@ private slots:
             coverage.area({QStringLiteral("Area"), Level(level), area}, pointers).coveredShare;
         QVERIFY(got);
         QVERIFY2(qAbs(*got - share) < 1e-9, qPrintable(QString::number(*got)));
+        // The same site in UTM coordinates, 500 km east and 5000 km north, covers as much to
+        // the square millimetre, as far to the millimetre.
+        const PlanPoint utm{500'000, 5'000'000};
+        const auto far = [&utm](PlanPoint point) {
+            return PlanPoint{point.x + utm.x, point.y + utm.y};
+        };
+        std::vector<SiteWall> farWalls = walls;
+        for (SiteWall& wall : farWalls)
+            std::ranges::transform(wall.points, wall.points.begin(), far);
+        std::vector<PlanPoint> farArea;
+        std::ranges::transform(area, std::back_inserter(farArea), far);
+        const PlanCoverage farCoverage(farWalls);
+        std::vector<CameraCover> farCovers;
+        for (SiteCamera camera : cameras) {
+            camera.position = far(camera.position);
+            farCovers.push_back(
+                farCoverage.camera(camera, screenShares ? screenShareLevels() : enLevels()));
+        }
+        std::vector<const CameraCover*> farPointers;
+        for (const CameraCover& cover : farCovers)
+            farPointers.push_back(&cover);
+        const double surface = coverage.surface(regionOf(area));
+        const std::optional<double> farShare =
+            farCoverage.area({QStringLiteral("Area"), Level(level), farArea}, farPointers)
+                .coveredShare;
+        QVERIFY(farShare && std::abs(*farShare - *got) * surface < 1e-6);
+        for (std::size_t i = 0; i < covers.size(); ++i)
+            for (std::size_t band = 0; band < covers[i].bandAreaM2.size(); ++band) {
+                QVERIFY(std::abs(farCovers[i].bandAreaM2[band] - covers[i].bandAreaM2[band]) <
+                        1e-6);
+                const QRectF moved = covers[i].reach[band].translated(utm.x, utm.y);
+                const QRectF reach = farCovers[i].reach[band];
+                QCOMPARE(reach.isNull(), moved.isNull());
+                QVERIFY(reach.isNull() || std::abs(reach.left() - moved.left()) < 1e-3 &&
+                                              std::abs(reach.right() - moved.right()) < 1e-3 &&
+                                              std::abs(reach.top() - moved.top()) < 1e-3 &&
+                                              std::abs(reach.bottom() - moved.bottom()) < 1e-3);
+            }
     }
 
     // Two cameras facing each other along a 4 m strip: the first identifies from x = 0 to 10 and

@@ -1610,6 +1610,72 @@ private slots:
         QVERIFY(saved.contains("\"scale\"") && !saved.contains("hidden_layers"));
     }
 
+    // A room 10 x 8 m drawn in UTM metres, 500 km east and 5000 km north, loaded through the
+    // menu: framed and drawn, its corner the site's reference point; its walls, the file and the
+    // site opened again keep the drawing's coordinates exactly; the properties set the point.
+    void worldCoordinates() {
+        const std::vector<PlanPoint> room{{500'000.125, 5'000'000.25},
+                                          {500'010.125, 5'000'000.25},
+                                          {500'010.125, 5'000'008.25},
+                                          {500'000.125, 5'000'008.25}};
+        QByteArray lines;
+        for (std::size_t i = 0; i < room.size(); ++i) {
+            const PlanPoint& a = room[i];
+            const PlanPoint& b = room[(i + 1) % room.size()];
+            lines += QStringLiteral("0\nLINE\n8\nWALLS\n10\n%1\n20\n%2\n11\n%3\n21\n%4\n")
+                         .arg(a.x, 0, 'f', 3)
+                         .arg(a.y, 0, 'f', 3)
+                         .arg(b.x, 0, 'f', 3)
+                         .arg(b.y, 0, 'f', 3)
+                         .toLatin1();
+        }
+        start();
+        load(drawing(u"utm.dxf"_s, "9\n$INSUNITS\n70\n6\n", lines,
+                     "0\nLAYER\n2\nWALLS\n70\n0\n62\n5\n"));
+        QCOMPARE(plan().undoStack().count(), 1);
+        QCOMPARE(site().properties.reference, std::optional(room[0]));
+        const std::optional<QRectF> placed = view().backgroundOnPlan();
+        QVERIFY(placed);
+        QVERIFY(near(placed->left(), room[0].x, 1e-6) && near(placed->top(), room[0].y, 1e-6));
+        QVERIFY(near(placed->right(), room[2].x, 1e-6) && near(placed->bottom(), room[2].y, 1e-6));
+        const QRect shown = viewport()->rect();
+        for (const PlanPoint& corner : room)
+            QVERIFY(shown.contains(at(corner)));
+        QVERIFY(at(room[1]).x() - at(room[0]).x() > shown.width() / 2);
+        // Drawn: the middle of the south wall has the wall's colour (blue) round it.
+        const QImage image = viewport()->grab().toImage();
+        const QPoint south = (at(room[0]) + at(room[1])) / 2;
+        int blue = 0;
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor pixel = image.pixelColor(south + QPoint(0, dy));
+            blue += pixel.blue() > pixel.red() + 60 ? 1 : 0;
+        }
+        QVERIFY(blue > 0);
+
+        plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+        });
+        action("DxfLayers")->trigger();
+        QCOMPARE(site().walls.size(), std::size_t(4));
+        QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{room[0], room[1]}));
+        m_dialogs.picked = path(u"utm.vistaro"_s);
+        QVERIFY(plan().saveAs());
+        const Site before = site();
+        start();
+        QVERIFY(plan().openFile(path(u"utm.vistaro"_s)));
+        QCOMPARE(site().walls, before.walls);
+        QCOMPARE(site().properties.reference, before.properties.reference);
+        QCOMPARE(site().background->offset, before.background->offset);
+        // The reference point is the site's to set, to the last digit it keeps.
+        answerProperties([](QWidget& dialog) {
+            auto* east = dialog.findChild<QLineEdit*>(u"ReferenceEast"_s);
+            QCOMPARE(east->text(), u"500000.125"_s);
+            east->setText(u"499999.0625"_s);
+            QTest::keyClick(east, Qt::Key_Return);
+        });
+        QCOMPARE(site().properties.reference, std::optional(PlanPoint{499'999.0625, room[0].y}));
+    }
+
     // A drawing that states no units asks for them; cancelled, nothing is loaded.
     void unitsAsked_data() {
         QTest::addColumn<QString>("unit"); // none: cancelled
