@@ -66,8 +66,8 @@ void BackgroundController::load() {
     }
     if (const auto* background = std::get_if<SiteBackground>(&chosen)) {
         m_pictureShown.reset(); // the file just read is shown, even when it was on show before
-        // The first drawing of a site sets the point its geometry is worked out from: the corner
-        // of the drawing, which may lie far from the origin.
+        // The first drawing of a site sets its reference point: the drawing's corner, which may
+        // lie far from the origin.
         const std::optional<PlanPoint> corner = m_plans->lowerLeft(*background);
         const bool reference = corner && !m_document.site().properties.reference;
         m_undo.beginMacro(tr("Load background"));

@@ -40,7 +40,7 @@ Field* field(QFormLayout& form, const char* name, const QString& label, const QS
 
 // A coordinate of the reference point, as exact as it is kept; empty for none.
 QString coordinateText(const std::optional<PlanPoint>& point, double PlanPoint::*member) {
-    return point ? QString::number((*point).*member, 'g', QLocale::FloatingPointShortest)
+    return point ? QString::number((*point).*member, 'f', QLocale::FloatingPointShortest)
                  : QString();
 }
 

@@ -1607,10 +1607,10 @@ private slots:
     // menu: framed and drawn, its corner the site's reference point; its walls, the file and the
     // site opened again keep the drawing's coordinates exactly; the properties set the point.
     void worldCoordinates() {
-        const std::vector<PlanPoint> room{{500'000.125, 5'000'000.25},
-                                          {500'010.125, 5'000'000.25},
-                                          {500'010.125, 5'000'008.25},
-                                          {500'000.125, 5'000'008.25}};
+        const std::vector<PlanPoint> room{{500'000.125, 5'000'000},
+                                          {500'010.125, 5'000'000},
+                                          {500'010.125, 5'000'008},
+                                          {500'000.125, 5'000'008}};
         QByteArray lines;
         for (std::size_t i = 0; i < room.size(); ++i) {
             const PlanPoint& a = room[i];
