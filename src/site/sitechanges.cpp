@@ -18,26 +18,17 @@ bool ItemChange::absorb(const ItemChange& next) {
 }
 
 ItemsEdit::ItemsEdit(const SiteDocument& document,
-                     const std::vector<std::pair<ItemRef, SiteItem>>& after) {
+                     const std::vector<std::pair<ItemRef, SiteItem>>& after)
+    : m_after(after) {
     for (const auto& [ref, item] : after)
-        m_changes.emplace_back(document, ref, item);
-}
-
-void ItemsEdit::apply(SiteDocument& document) const {
-    for (const ItemChange& change : m_changes)
-        change.apply(document);
-}
-
-void ItemsEdit::revert(SiteDocument& document) const {
-    for (const ItemChange& change : m_changes)
-        change.revert(document);
+        m_before.emplace_back(ref, document.item(ref));
 }
 
 bool ItemsEdit::absorb(const ItemsEdit& next) {
-    if (!std::ranges::equal(m_changes, next.m_changes, {}, &ItemChange::ref, &ItemChange::ref))
+    using Pair = std::pair<ItemRef, SiteItem>;
+    if (!std::ranges::equal(m_after, next.m_after, {}, &Pair::first, &Pair::first))
         return false;
-    for (std::size_t i = 0; i < m_changes.size(); ++i)
-        m_changes[i].absorb(next.m_changes[i]);
+    m_after = next.m_after;
     return true;
 }
 

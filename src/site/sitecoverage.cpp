@@ -12,7 +12,7 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
     : QObject(parent), m_document(document), m_geometry(geometry) {
     connect(&document, &SiteDocument::siteReset, this, &SiteCoverage::recomputeAll);
     connect(&document, &SiteDocument::boundaryChanged, this, &SiteCoverage::recomputeAll);
-    connect(&document, &SiteDocument::itemChanged, this, &SiteCoverage::itemChanged);
+    connect(&document, &SiteDocument::itemsChanged, this, &SiteCoverage::itemsChanged);
     connect(&document, &SiteDocument::itemsInserted, this,
             [this](const std::vector<ItemRef>& refs) { itemsCountChanged(refs, true); });
     connect(&document, &SiteDocument::itemsRemoved, this,
@@ -57,6 +57,16 @@ void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& re
     }
 }
 
+void SiteCoverage::itemsChanged(const std::vector<ItemRef>& refs) {
+    // A wall brings every camera again, however many changed.
+    if (std::ranges::any_of(refs, [](const ItemRef& ref) { return ref.kind == ItemKind::Wall; })) {
+        recomputeAll();
+        return;
+    }
+    for (const ItemRef& ref : refs)
+        itemChanged(ref);
+}
+
 void SiteCoverage::itemChanged(const ItemRef& ref) {
     switch (ref.kind) {
     case ItemKind::Camera: {
@@ -67,8 +77,7 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
         recomputeAreasNear({before, footprint.cover.reach});
         break;
     }
-    case ItemKind::Wall:
-        recomputeAll();
+    case ItemKind::Wall: // with every camera, by itemsChanged()
         break;
     case ItemKind::Area:
         m_areas.at(static_cast<std::size_t>(ref.index)) = figuresOf(ref.index);

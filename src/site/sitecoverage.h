@@ -57,6 +57,8 @@ private:
     AreaFigures figuresOf(int area) const;
     // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
     void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
+    void itemsChanged(const std::vector<ItemRef>& refs);
+    // A camera or an area changed.
     void itemChanged(const ItemRef& ref);
     void itemsCountChanged(const std::vector<ItemRef>& refs, bool inserted);
 

@@ -92,13 +92,22 @@ void SiteDocument::reset(const Site& site) {
 }
 
 void SiteDocument::setItem(const ItemRef& ref, const SiteItem& item) {
-    if (!holds(ref) || kindOf(item) != ref.kind)
-        return;
-    withList(m_site, ref.kind, [&](auto& list) {
-        list[static_cast<std::size_t>(ref.index)] =
-            std::get<typename std::decay_t<decltype(list)>::value_type>(item);
-    });
-    emit itemChanged(ref);
+    setItems({{ref, item}});
+}
+
+void SiteDocument::setItems(const std::vector<std::pair<ItemRef, SiteItem>>& items) {
+    std::vector<ItemRef> changed;
+    for (const auto& [ref, item] : items) {
+        if (!holds(ref) || kindOf(item) != ref.kind)
+            continue;
+        withList(m_site, ref.kind, [&](auto& list) {
+            list[static_cast<std::size_t>(ref.index)] =
+                std::get<typename std::decay_t<decltype(list)>::value_type>(item);
+        });
+        changed.push_back(ref);
+    }
+    if (!changed.empty())
+        emit itemsChanged(changed);
 }
 
 void SiteDocument::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items) {

@@ -56,6 +56,8 @@ public:
     void reset(const Site& site);
     // Each step does nothing when `ref` is out of range or `item` is of another kind.
     void setItem(const ItemRef& ref, const SiteItem& item);
+    // Many items at once, as one change; each as setItem() takes it.
+    void setItems(const std::vector<std::pair<ItemRef, SiteItem>>& items);
     // Many items at once, as one change: each given with its place after the insertion, they go
     // in in ascending order; those out of range or of another kind stay out.
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items);
@@ -68,7 +70,8 @@ public:
 
 signals:
     void siteReset();
-    void itemChanged(vistaro::ItemRef ref);
+    // Once for each change of one item or many, the refs as the steps above name them.
+    void itemsChanged(const std::vector<vistaro::ItemRef>& refs);
     // Once for each insertion or removal, the refs ascending as the steps above name them.
     void itemsInserted(const std::vector<vistaro::ItemRef>& refs);
     void itemsRemoved(const std::vector<vistaro::ItemRef>& refs);

@@ -199,9 +199,12 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
         m_snapper.reset();
         rebuildAll();
     });
-    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
-        wallsChanged(ref);
-        showItem(ref);
+    connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
+        for (const ItemRef& ref : refs) {
+            wallsChanged(ref);
+            showItem(ref);
+        }
+        reachSite();
     });
     // Items that come or go all at once: each kind among them built again once.
     for (const auto signal : {&SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
@@ -357,7 +360,6 @@ void PlanView::showItem(const ItemRef& ref) {
     m_labelTimer->start(0);
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
-    reachSite();
 }
 
 // The coverage follows the document first; items that it no longer has are about to go.

@@ -114,7 +114,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemChanged, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemsChanged, this, &SitePlan::showArea);
     connect(&m_document, &SiteDocument::itemsRemoved, this, &SitePlan::showArea);
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showArea);
     connect(m_areaPanel, &AreaPanel::edited, this, [this](const SiteArea& after) {

@@ -17,8 +17,8 @@ SiteSelection::SiteSelection(const SiteDocument& document, PlanView& view, QTabl
     for (QTableView* table : {&cameras, &areas})
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, table] { tableChanged(*table); });
-    connect(&document, &SiteDocument::itemChanged, this, &SiteSelection::showCamera);
-    for (const auto signal : {&SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
+    for (const auto signal :
+         {&SiteDocument::itemsChanged, &SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
         connect(&document, signal, this, &SiteSelection::showCamera);
     connect(&document, &SiteDocument::siteReset, this, &SiteSelection::showCamera);
 }

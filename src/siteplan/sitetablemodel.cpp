@@ -19,9 +19,10 @@ SiteTableModel::SiteTableModel(ItemKind kind, const SiteDocument& document,
         m_rows = m_document.count(m_kind);
         endResetModel();
     });
-    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
-        if (ref.kind == m_kind)
-            rowChanged(ref.index);
+    connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
+        for (const ItemRef& ref : refs)
+            if (ref.kind == m_kind)
+                rowChanged(ref.index);
     });
     // Rows that come in together come in a run at a time, the first run first; those that go
     // leave a run at a time, the last run first, so that each run's rows are numbered as the

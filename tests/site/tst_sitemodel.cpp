@@ -88,7 +88,7 @@ private slots:
         document.reset(test::exampleSite());
         QSignalSpy inserted(&document, &SiteDocument::itemsInserted);
         QSignalSpy removed(&document, &SiteDocument::itemsRemoved);
-        QSignalSpy changed(&document, &SiteDocument::itemChanged);
+        QSignalSpy changed(&document, &SiteDocument::itemsChanged);
         const ItemRef ref{static_cast<ItemKind>(kind), index};
         if (step == u"insert"_s)
             document.insertItems({{ref, item}});

@@ -1505,7 +1505,7 @@ private slots:
     }
 
     // "Use as walls" on a layer of 4055 lines is one change of the site: one undo step, one
-    // signal, every wall on the plan. Deleted at once, undone, and the layer's step undone.
+    // signal, every wall on the plan. Moved, deleted at once, undone, and the layer's step undone.
     void wallsFromALargeLayer() {
         constexpr int Lines = 4055;
         QByteArray entities;
@@ -1530,6 +1530,12 @@ private slots:
         QCOMPARE(site().walls.back().points, (std::vector<PlanPoint>{{44, 189}, {45.5, 189}}));
         QVERIFY(view().itemOf({ItemKind::Wall, Lines - 1}));
         QCOMPARE(view().selection().size(), std::size_t(Lines));
+        // Moved together: one change too.
+        QSignalSpy changed(&plan().document(), &SiteDocument::itemsChanged);
+        view().nudge(0.5, 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(site().walls.back().points[0], (PlanPoint{44.5, 189}));
+        plan().undoStack().undo();
 
         action("DeleteSelection")->trigger();
         QCOMPARE(removed.size(), 1);
