@@ -42,6 +42,7 @@ constexpr double BestLevelBudgetMs = 300;
 constexpr double LabelsBudgetMs = 20;
 constexpr int BestLevelMoves = 11;
 constexpr double SnapBudgetMs = 0.1;
+constexpr double WallsBudgetMs = 1000;
 constexpr int Snaps = 2000;
 
 // The side of a room from `a` to `b`, with a door in its middle when `door`.
@@ -188,6 +189,14 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
                                 std::to_string(reportedValue(run.output, "site-labels-placed")) +
                                 " placed, " + std::to_string(overlaps) + " overlapping)",
                             LabelsBudgetMs));
+    rows.push_back(childRow(
+        run, "Site plan: a layer's 4055 lines used as walls", "site-walls-us",
+        " (new site, median of 5, " +
+            formatted(double(reportedValue(run.output, "site-walls-fastest-us")) / 1000, 0, "to") +
+            " " +
+            formatted(double(reportedValue(run.output, "site-walls-slowest-us")) / 1000, 0, "ms") +
+            ")",
+        WallsBudgetMs));
     rows.push_back(bestLevelRow(site));
     const long long kib = reportedValue(run.output, "peak-rss-kib");
     rows.push_back(run.ok && kib > 0

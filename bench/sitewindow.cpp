@@ -5,16 +5,21 @@
 // then timed in its site plan window: opening the file again and dragging a camera with the
 // mouse, each until the plan and the tables have repainted, working out every camera and area
 // of the site again, and placing every label of the plan. Prints the medians in microseconds, then
-// the peak memory.
+// the peak memory. Then, on a new site, a drawing's layer of 4055 lines used as walls.
 #include "app/obbiettivi.h"
+#include "platform/dialogs.h"
 #include "site/labelplacement.h"
 #include "site/plangeometry.h"
+#include "siteplan/planimport.h"
 #include "siteplan/siteplan.h"
 #include "state/sharedstate.h"
 #include "timing.h"
 #include "windowprobe.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUndoStack>
@@ -27,6 +32,9 @@ using vistaro::bench::elapsedMs;
 constexpr int OpenRepetitions = 3;
 constexpr int RecomputeRepetitions = 5;
 constexpr int DragSteps = 41;
+constexpr int WallRepetitions = 5;
+// The lines of an A0 sheet's wall layer.
+constexpr int LayerLines = 4055;
 // Each mouse move of the drag, in pixels: a brisk drag over the whole site on show.
 constexpr QPoint DragStep{3, 1};
 
@@ -120,6 +128,73 @@ bool timeCameraDrag(vistaro::SitePlan& plan) {
     return plan.undoStack().count() == steps + 1 && cameras.back().position != start;
 }
 
+// Answers the file dialog with `file` while it lives.
+class PickedFile : public vistaro::Dialogs {
+public:
+    explicit PickedFile(QString file) : m_file(std::move(file)) {}
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return m_file;
+    }
+
+private:
+    QString m_file;
+    Replace m_replace{*this};
+};
+
+// A floor plan in metres whose layer WALLS holds `LayerLines` lines, rooms of 4 x 3 m in rows.
+bool writeWallLayer(const QString& path) {
+    QByteArray text = "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n6\n0\nENDSEC\n"
+                      "0\nSECTION\n2\nENTITIES\n";
+    for (int i = 0; i < LayerLines; ++i) {
+        const int room = i / 2;
+        const double x = room % 64 * 4.0;
+        const double y = room / 64 * 3.0;
+        const bool across = i % 2 == 0;
+        text += QStringLiteral("0\nLINE\n8\nWALLS\n10\n%1\n20\n%2\n11\n%3\n21\n%4\n")
+                    .arg(x)
+                    .arg(y)
+                    .arg(across ? x + 4 : x)
+                    .arg(across ? y : y + 3)
+                    .toLatin1();
+    }
+    text += "0\nENDSEC\n0\nEOF\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+// The layer's lines made walls through the layers dialog's action, until the plan has repainted;
+// undone between the runs.
+bool timeWallsFromLayer(vistaro::SitePlan& plan) {
+    const QString path = QDir::temp().filePath(QStringLiteral("vistaro-bench-walls.dxf"));
+    if (!writeWallLayer(path) || !plan.newSite())
+        return false;
+    const PickedFile picked(path);
+    plan.findChild<QAction*>(QStringLiteral("LoadBackground"))->trigger();
+    settle();
+    plan.planImport().setLayerAsker([](QWidget*, const vistaro::DxfDrawing&, const QStringList&) {
+        return std::optional(vistaro::LayerChoice{{}, {QStringLiteral("WALLS")}});
+    });
+    QAction* layers = plan.findChild<QAction*>(QStringLiteral("DxfLayers"));
+    std::vector<double> samples;
+    bool all = true;
+    for (int i = 0; i < WallRepetitions; ++i) {
+        samples.push_back(elapsedMs([&] {
+            layers->trigger();
+            settle();
+        }));
+        all = all && plan.document().count(vistaro::ItemKind::Wall) == LayerLines;
+        plan.undoStack().undo();
+        settle();
+    }
+    QFile::remove(path);
+    std::sort(samples.begin(), samples.end());
+    std::printf("site-walls-fastest-us %lld\nsite-walls-slowest-us %lld\n",
+                static_cast<long long>(samples.front() * 1000),
+                static_cast<long long>(samples.back() * 1000));
+    report("site-walls-us", samples);
+    return all;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -137,11 +212,13 @@ int main(int argc, char* argv[]) {
                             timeCameraDrag(plan);
         std::printf("peak-rss-kib %s\n", vistaro::bench::peakRssKiB().constData());
         std::fflush(stdout);
-        if (!worked)
-            std::fputs("vistaro_bench_site: the site plan did not do what was asked\n", stderr);
         // Unsaved changes would be asked about; the benchmark keeps none.
         plan.undoStack().setClean();
-        QCoreApplication::exit(worked ? 0 : 1);
+        const bool walled = worked && timeWallsFromLayer(plan);
+        plan.undoStack().setClean();
+        if (!walled)
+            std::fputs("vistaro_bench_site: the site plan did not do what was asked\n", stderr);
+        QCoreApplication::exit(walled ? 0 : 1);
     });
     return QApplication::exec();
 }

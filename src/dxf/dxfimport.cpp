@@ -498,6 +498,8 @@ public:
     void setVariableInt(const std::string& key, int value, int) override {
         if (key == "$INSUNITS")
             drawing.insUnits = value;
+        else if (key == "$MEASUREMENT" && (value == 0 || value == 1))
+            drawing.measurement = value;
     }
 
     void addLayer(const DL_LayerData& data) override {

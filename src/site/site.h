@@ -79,9 +79,10 @@ struct SiteBackground {
     double opacity = 1; // 0 to 1: a dimmed plan lets the coverage stand out
     bool locked = false; // a locked plan cannot be moved by mistake
     bool visible = true;
-    QStringList hiddenLayers; // of a DXF drawing: the layers not drawn
-    int page = 1;             // of a PDF: the page shown, counted from 1
-    double dpi = 150;         // of a PDF: the resolution the page is rendered at
+    // Of a DXF drawing: the layers not drawn; none for those the drawing keeps off or frozen.
+    std::optional<QStringList> hiddenLayers;
+    int page = 1;     // of a PDF: the page shown, counted from 1
+    double dpi = 150; // of a PDF: the resolution the page is rendered at
 
     bool operator==(const SiteBackground&) const = default;
 };
@@ -97,6 +98,10 @@ struct SiteProperties {
     QString company;
     QString revision;
     QString notes;
+    // A point near the site, in plan metres: the lower left corner of the first drawing loaded,
+    // or one the user sets; none until then. The geometry needs no shift towards it: 5000 km
+    // out it still works to well under a millimetre.
+    std::optional<PlanPoint> reference;
 
     bool operator==(const SiteProperties&) const = default;
 };

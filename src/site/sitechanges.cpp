@@ -18,42 +18,33 @@ bool ItemChange::absorb(const ItemChange& next) {
 }
 
 ItemsEdit::ItemsEdit(const SiteDocument& document,
-                     const std::vector<std::pair<ItemRef, SiteItem>>& after) {
+                     const std::vector<std::pair<ItemRef, SiteItem>>& after)
+    : m_after(after) {
     for (const auto& [ref, item] : after)
-        m_changes.emplace_back(document, ref, item);
-}
-
-void ItemsEdit::apply(SiteDocument& document) const {
-    for (const ItemChange& change : m_changes)
-        change.apply(document);
-}
-
-void ItemsEdit::revert(SiteDocument& document) const {
-    for (const ItemChange& change : m_changes)
-        change.revert(document);
+        m_before.emplace_back(ref, document.item(ref));
 }
 
 bool ItemsEdit::absorb(const ItemsEdit& next) {
-    if (!std::ranges::equal(m_changes, next.m_changes, {}, &ItemChange::ref, &ItemChange::ref))
+    using Pair = std::pair<ItemRef, SiteItem>;
+    if (!std::ranges::equal(m_after, next.m_after, {}, &Pair::first, &Pair::first))
         return false;
-    for (std::size_t i = 0; i < m_changes.size(); ++i)
-        m_changes[i].absorb(next.m_changes[i]);
+    m_after = next.m_after;
     return true;
 }
 
 ItemsChange::ItemsChange(std::vector<std::pair<ItemRef, SiteItem>> items, Direction direction)
-    : m_items(std::move(items)), m_direction(direction) {
-    std::ranges::stable_sort(m_items, {}, &std::pair<ItemRef, SiteItem>::first);
-}
+    : m_items(std::move(items)), m_direction(direction) {}
 
 void ItemsChange::insert(SiteDocument& document) const {
-    for (const auto& [ref, item] : m_items)
-        document.insertItem(ref, item);
+    document.insertItems(m_items);
 }
 
 void ItemsChange::remove(SiteDocument& document) const {
-    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it)
-        document.removeItem(it->first);
+    std::vector<ItemRef> refs;
+    refs.reserve(m_items.size());
+    for (const auto& item : m_items)
+        refs.push_back(item.first);
+    document.removeItems(std::move(refs));
 }
 
 void ItemsChange::apply(SiteDocument& document) const {

@@ -25,7 +25,6 @@ public:
     void revert(SiteDocument& document) const { document.setItem(m_ref, m_before); }
     // This change then `next` as one, when both change the same item; false when they do not.
     bool absorb(const ItemChange& next);
-    const ItemRef& ref() const { return m_ref; }
 
 private:
     ItemRef m_ref;
@@ -39,17 +38,18 @@ public:
     // Each ref names an item of `document`, which comes back as it is now.
     ItemsEdit(const SiteDocument& document, const std::vector<std::pair<ItemRef, SiteItem>>& after);
 
-    void apply(SiteDocument& document) const;
-    void revert(SiteDocument& document) const;
+    void apply(SiteDocument& document) const { document.setItems(m_after); }
+    void revert(SiteDocument& document) const { document.setItems(m_before); }
     // This change then `next` as one, when both change the same items.
     bool absorb(const ItemsEdit& next);
 
 private:
-    std::vector<ItemChange> m_changes;
+    std::vector<std::pair<ItemRef, SiteItem>> m_before;
+    std::vector<std::pair<ItemRef, SiteItem>> m_after;
 };
 
 // Items come onto the plan, or leave it. Each is given with its place in its kind's list after
-// the insertion (before the removal); they go in in ascending order and out in descending order.
+// the insertion (before the removal); all of them are one change of the document.
 class ItemsChange {
 public:
     enum class Direction { Insert, Remove };
@@ -63,7 +63,7 @@ private:
     void insert(SiteDocument& document) const;
     void remove(SiteDocument& document) const;
 
-    std::vector<std::pair<ItemRef, SiteItem>> m_items; // ascending
+    std::vector<std::pair<ItemRef, SiteItem>> m_items;
     Direction m_direction;
 };
 

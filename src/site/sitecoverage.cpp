@@ -12,11 +12,11 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
     : QObject(parent), m_document(document), m_geometry(geometry) {
     connect(&document, &SiteDocument::siteReset, this, &SiteCoverage::recomputeAll);
     connect(&document, &SiteDocument::boundaryChanged, this, &SiteCoverage::recomputeAll);
-    connect(&document, &SiteDocument::itemChanged, this, &SiteCoverage::itemChanged);
-    connect(&document, &SiteDocument::itemInserted, this,
-            [this](const ItemRef& ref) { itemCountChanged(ref, true); });
-    connect(&document, &SiteDocument::itemRemoved, this,
-            [this](const ItemRef& ref) { itemCountChanged(ref, false); });
+    connect(&document, &SiteDocument::itemsChanged, this, &SiteCoverage::itemsChanged);
+    connect(&document, &SiteDocument::itemsInserted, this,
+            [this](const std::vector<ItemRef>& refs) { itemsCountChanged(refs, true); });
+    connect(&document, &SiteDocument::itemsRemoved, this,
+            [this](const std::vector<ItemRef>& refs) { itemsCountChanged(refs, false); });
     recomputeAll();
 }
 
@@ -57,6 +57,16 @@ void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& re
     }
 }
 
+void SiteCoverage::itemsChanged(const std::vector<ItemRef>& refs) {
+    // A wall brings every camera again, however many changed.
+    if (std::ranges::any_of(refs, [](const ItemRef& ref) { return ref.kind == ItemKind::Wall; })) {
+        recomputeAll();
+        return;
+    }
+    for (const ItemRef& ref : refs)
+        itemChanged(ref);
+}
+
 void SiteCoverage::itemChanged(const ItemRef& ref) {
     switch (ref.kind) {
     case ItemKind::Camera: {
@@ -67,8 +77,7 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
         recomputeAreasNear({before, footprint.cover.reach});
         break;
     }
-    case ItemKind::Wall:
-        recomputeAll();
+    case ItemKind::Wall: // with every camera, by itemsChanged()
         break;
     case ItemKind::Area:
         m_areas.at(static_cast<std::size_t>(ref.index)) = figuresOf(ref.index);
@@ -77,34 +86,49 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
     }
 }
 
-void SiteCoverage::itemCountChanged(const ItemRef& ref, bool inserted) {
-    // The item comes in at its place, or leaves it; the others keep what they cover.
-    const auto follow = [&](auto& list, auto worked) {
-        if (inserted)
-            list.insert(list.begin() + ref.index, worked(ref.index));
-        else
-            list.erase(list.begin() + ref.index);
+void SiteCoverage::itemsCountChanged(const std::vector<ItemRef>& refs, bool inserted) {
+    const auto indicesOf = [&refs](ItemKind kind) {
+        std::vector<int> indices;
+        for (const ItemRef& ref : refs)
+            if (ref.kind == kind)
+                indices.push_back(ref.index);
+        return indices;
     };
-    switch (ref.kind) {
-    case ItemKind::Camera: {
-        // The areas that it reaches now, or reached before it went.
-        const auto reachOf = [this](int i) {
-            return m_footprints.at(static_cast<std::size_t>(i)).cover.reach;
-        };
-        const std::vector<QRectF> gone = inserted ? std::vector<QRectF>{} : reachOf(ref.index);
-        follow(m_footprints, [this](int i) { return footprintOf(i); });
-        emit cameraCoverageChanged(-1);
-        recomputeAreasNear({inserted ? reachOf(ref.index) : gone});
-        break;
-    }
-    case ItemKind::Wall:
+    // A wall brings every camera again, however many came or went.
+    if (!indicesOf(ItemKind::Wall).empty()) {
         recomputeAll();
-        break;
-    case ItemKind::Area:
-        follow(m_areas, [this](int i) { return figuresOf(i); });
-        emit areaCoverageChanged(-1);
-        break;
+        return;
     }
+    // The items come in at their places, ascending, or leave them, descending; the others keep
+    // what they cover.
+    const auto follow = [inserted](auto& list, const std::vector<int>& indices, auto worked) {
+        if (inserted)
+            for (const int i : indices)
+                list.insert(list.begin() + i, worked(i));
+        else
+            for (auto i = indices.rbegin(); i != indices.rend(); ++i)
+                list.erase(list.begin() + *i);
+    };
+    // The areas that the cameras reach now, or reached before they went.
+    const std::vector<int> cameras = indicesOf(ItemKind::Camera);
+    std::vector<std::vector<QRectF>> reaches;
+    const auto reachAll = [&] {
+        for (const int i : cameras)
+            reaches.push_back(m_footprints.at(static_cast<std::size_t>(i)).cover.reach);
+    };
+    if (!inserted)
+        reachAll();
+    follow(m_footprints, cameras, [this](int i) { return footprintOf(i); });
+    if (inserted)
+        reachAll();
+    const std::vector<int> areas = indicesOf(ItemKind::Area);
+    follow(m_areas, areas, [this](int i) { return figuresOf(i); });
+    if (!cameras.empty()) {
+        emit cameraCoverageChanged(-1);
+        recomputeAreasNear(reaches);
+    }
+    if (!areas.empty())
+        emit areaCoverageChanged(-1);
 }
 
 } // namespace vistaro

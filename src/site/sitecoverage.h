@@ -57,8 +57,10 @@ private:
     AreaFigures figuresOf(int area) const;
     // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
     void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
+    void itemsChanged(const std::vector<ItemRef>& refs);
+    // A camera or an area changed.
     void itemChanged(const ItemRef& ref);
-    void itemCountChanged(const ItemRef& ref, bool inserted);
+    void itemsCountChanged(const std::vector<ItemRef>& refs, bool inserted);
 
     const SiteDocument& m_document;
     const SiteGeometry& m_geometry;

@@ -4,6 +4,7 @@
 #include "site/sitedocument.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace vistaro {
 
@@ -91,30 +92,49 @@ void SiteDocument::reset(const Site& site) {
 }
 
 void SiteDocument::setItem(const ItemRef& ref, const SiteItem& item) {
-    if (!holds(ref) || kindOf(item) != ref.kind)
-        return;
-    withList(m_site, ref.kind, [&](auto& list) {
-        list[static_cast<std::size_t>(ref.index)] =
-            std::get<typename std::decay_t<decltype(list)>::value_type>(item);
-    });
-    emit itemChanged(ref);
+    setItems({{ref, item}});
 }
 
-void SiteDocument::insertItem(const ItemRef& ref, const SiteItem& item) {
-    if (ref.index < 0 || ref.index > count(ref.kind) || kindOf(item) != ref.kind)
-        return;
-    withList(m_site, ref.kind, [&](auto& list) {
-        list.insert(list.begin() + ref.index,
-                    std::get<typename std::decay_t<decltype(list)>::value_type>(item));
-    });
-    emit itemInserted(ref);
+void SiteDocument::setItems(const std::vector<std::pair<ItemRef, SiteItem>>& items) {
+    std::vector<ItemRef> changed;
+    for (const auto& [ref, item] : items) {
+        if (!holds(ref) || kindOf(item) != ref.kind)
+            continue;
+        withList(m_site, ref.kind, [&](auto& list) {
+            list[static_cast<std::size_t>(ref.index)] =
+                std::get<typename std::decay_t<decltype(list)>::value_type>(item);
+        });
+        changed.push_back(ref);
+    }
+    if (!changed.empty())
+        emit itemsChanged(changed);
 }
 
-void SiteDocument::removeItem(const ItemRef& ref) {
-    if (!holds(ref))
-        return;
-    withList(m_site, ref.kind, [&](auto& list) { list.erase(list.begin() + ref.index); });
-    emit itemRemoved(ref);
+void SiteDocument::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items) {
+    std::ranges::stable_sort(items, {}, &std::pair<ItemRef, SiteItem>::first);
+    std::vector<ItemRef> inserted;
+    for (const auto& [ref, item] : items) {
+        if (ref.index < 0 || ref.index > count(ref.kind) || kindOf(item) != ref.kind)
+            continue;
+        withList(m_site, ref.kind, [&](auto& list) {
+            list.insert(list.begin() + ref.index,
+                        std::get<typename std::decay_t<decltype(list)>::value_type>(item));
+        });
+        inserted.push_back(ref);
+    }
+    if (!inserted.empty())
+        emit itemsInserted(inserted);
+}
+
+void SiteDocument::removeItems(std::vector<ItemRef> refs) {
+    std::ranges::sort(refs);
+    const auto [last, end] = std::ranges::unique(refs);
+    refs.erase(last, end);
+    std::erase_if(refs, [this](const ItemRef& ref) { return !holds(ref); });
+    for (auto it = refs.rbegin(); it != refs.rend(); ++it)
+        withList(m_site, it->kind, [&](auto& list) { list.erase(list.begin() + it->index); });
+    if (!refs.empty())
+        emit itemsRemoved(refs);
 }
 
 void SiteDocument::setBackground(const std::optional<SiteBackground>& background) {

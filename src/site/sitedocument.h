@@ -6,7 +6,9 @@
 #include "site/site.h"
 
 #include <QObject>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace vistaro {
 
@@ -54,8 +56,13 @@ public:
     void reset(const Site& site);
     // Each step does nothing when `ref` is out of range or `item` is of another kind.
     void setItem(const ItemRef& ref, const SiteItem& item);
-    void insertItem(const ItemRef& ref, const SiteItem& item);
-    void removeItem(const ItemRef& ref);
+    // Many items at once, as one change; each as setItem() takes it.
+    void setItems(const std::vector<std::pair<ItemRef, SiteItem>>& items);
+    // Many items at once, as one change: each given with its place after the insertion, they go
+    // in in ascending order; those out of range or of another kind stay out.
+    void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items);
+    // Each named by its place before the removal; those not held are passed over.
+    void removeItems(std::vector<ItemRef> refs);
     void setBackground(const std::optional<SiteBackground>& background);
     // Empty for none; otherwise three points or more.
     void setBoundary(const std::vector<PlanPoint>& boundary);
@@ -63,9 +70,11 @@ public:
 
 signals:
     void siteReset();
-    void itemChanged(vistaro::ItemRef ref);
-    void itemInserted(vistaro::ItemRef ref);
-    void itemRemoved(vistaro::ItemRef ref);
+    // Once for each change of one item or many, the refs as the steps above name them.
+    void itemsChanged(const std::vector<vistaro::ItemRef>& refs);
+    // Once for each insertion or removal, the refs ascending as the steps above name them.
+    void itemsInserted(const std::vector<vistaro::ItemRef>& refs);
+    void itemsRemoved(const std::vector<vistaro::ItemRef>& refs);
     void backgroundChanged();
     void boundaryChanged();
     void propertiesChanged();

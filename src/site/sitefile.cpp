@@ -129,8 +129,9 @@ QJsonObject backgroundObject(const SiteBackground& background) {
                                   {QStringLiteral("metres"), scale->metres}});
     switch (backgroundKind(background.file)) {
     case BackgroundKind::Dxf:
-        object.insert(QStringLiteral("hidden_layers"),
-                      QJsonArray::fromStringList(background.hiddenLayers));
+        if (background.hiddenLayers)
+            object.insert(QStringLiteral("hidden_layers"),
+                          QJsonArray::fromStringList(*background.hiddenLayers));
         break;
     case BackgroundKind::Pdf:
         object.insert(QStringLiteral("page"), background.page);
@@ -411,11 +412,14 @@ SiteBackground readBackground(const Members& m) {
     background.opacity = m.valueOr(QStringLiteral("opacity"), background.opacity, between(0, 1));
     background.locked = m.valueOr(QStringLiteral("locked"), background.locked, asBool);
     background.visible = m.valueOr(QStringLiteral("visible"), background.visible, asBool);
-    const QJsonArray hidden =
-        m.valueOr(QStringLiteral("hidden_layers"), QJsonArray(), listOf(MaxHiddenLayers));
-    for (qsizetype i = 0; i < hidden.size(); ++i)
-        background.hiddenLayers.append(
-            asText(hidden[i], element(m.at(QStringLiteral("hidden_layers")), i)));
+    if (const std::optional<QJsonArray> hidden =
+            m.valueOr(QStringLiteral("hidden_layers"), std::optional<QJsonArray>(),
+                      listOf(MaxHiddenLayers))) {
+        background.hiddenLayers.emplace();
+        for (qsizetype i = 0; i < hidden->size(); ++i)
+            background.hiddenLayers->append(
+                asText((*hidden)[i], element(m.at(QStringLiteral("hidden_layers")), i)));
+    }
     background.page =
         m.valueOr(QStringLiteral("page"), background.page, whole(between(1, MaxPdfPage)));
     background.dpi =
@@ -490,6 +494,8 @@ Site readRoot(const Members& root) {
     if (root.has(QStringLiteral("properties")))
         site.properties = readProperties(Members(root.value(QStringLiteral("properties"), asObject),
                                                  root.at(QStringLiteral("properties"))));
+    site.properties.reference =
+        root.valueOr(QStringLiteral("reference"), std::optional<PlanPoint>(), point);
     return site;
 }
 
@@ -528,6 +534,8 @@ QByteArray siteToJson(const Site& site) {
     const QJsonObject properties = propertiesObject(site.properties);
     if (!properties.isEmpty())
         root.insert(QStringLiteral("properties"), properties);
+    if (const std::optional<PlanPoint>& reference = site.properties.reference)
+        root.insert(QStringLiteral("reference"), pairOf(reference->x, reference->y));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -66,7 +66,18 @@ void BackgroundController::load() {
     }
     if (const auto* background = std::get_if<SiteBackground>(&chosen)) {
         m_pictureShown.reset(); // the file just read is shown, even when it was on show before
+        // The first drawing of a site sets its reference point: the drawing's corner, which may
+        // lie far from the origin.
+        const std::optional<PlanPoint> corner = m_plans->lowerLeft(*background);
+        const bool reference = corner && !m_document.site().properties.reference;
+        m_undo.beginMacro(tr("Load background"));
         m_undo.push(new SetBackgroundCommand(m_document, *background, tr("Load background")));
+        if (reference) {
+            SiteProperties properties = m_document.site().properties;
+            properties.reference = corner;
+            m_undo.push(new SetPropertiesCommand(m_document, properties, tr("Load background")));
+        }
+        m_undo.endMacro();
         // A drawing lies where its coordinates put it, which the view may not show.
         if (backgroundKind(path) == BackgroundKind::Dxf)
             m_view.zoomToFit();
@@ -143,11 +154,11 @@ void BackgroundController::editDxfLayers() {
         return;
     const SiteBackground background = *m_document.site().background;
     const std::optional<LayerEdit> edit = m_plans->editLayers(background);
-    if (!edit || (edit->hidden == background.hiddenLayers && edit->walls.empty()))
+    if (!edit || (!edit->hidden && edit->walls.empty()))
         return;
     // Layers hidden and walls made are undone together.
     m_undo.beginMacro(tr("Change drawing layers"));
-    if (edit->hidden != background.hiddenLayers) {
+    if (edit->hidden) {
         SiteBackground changed = background;
         changed.hiddenLayers = edit->hidden;
         m_undo.push(new SetBackgroundCommand(m_document, changed, tr("Change drawing layers")));

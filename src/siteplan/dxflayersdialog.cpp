@@ -3,8 +3,11 @@
 
 #include "siteplan/dxflayersdialog.h"
 
+#include "dxf/dxfsummary.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +60,17 @@ DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& h
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
+    // What the plan leaves out, under the layers that it counts.
+    const QString notDrawn = DxfSummary::notDrawn(drawing.notDrawn);
+    if (!notDrawn.isEmpty()) {
+        auto* label = new QLabel(notDrawn, this);
+        label->setObjectName(QStringLiteral("DxfNotDrawn"));
+        label->setAccessibleName(tr("Not drawn"));
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        label->setFocusPolicy(Qt::StrongFocus);
+        layout->addWidget(label);
+    }
     layout->addWidget(buttons);
 }
 

@@ -4,6 +4,7 @@
 #include "siteplan/planimport.h"
 
 #include "dxf/dxfimport.h"
+#include "dxf/dxfsummary.h"
 #include "platform/dialogs.h"
 #include "site/plancoordinates.h"
 #include "site/sitefile.h"
@@ -60,16 +61,6 @@ std::optional<QString> openPdf(QPdfDocument& document, const QString& file) {
     }
 }
 
-// The layers a drawing keeps switched off or frozen are hidden when it is loaded.
-QStringList layersOff(const DxfDrawing& drawing) {
-    QStringList off;
-    for (const DxfLayer& layer : drawing.layers) {
-        if (!layer.on || layer.frozen)
-            off.append(layer.name);
-    }
-    return off;
-}
-
 // The page of a PDF to show and the resolution to render it at.
 struct PdfChoice {
     int page = 1;
@@ -97,14 +88,19 @@ std::optional<PdfChoice> askPdf(QWidget* parent, int pages) {
     return choice;
 }
 
-// Metres a drawing unit, for a drawing that does not say; none when cancelled.
-std::optional<double> askUnit(QWidget* parent, const QString& file) {
-    // The $INSUNITS codes a floor plan is drawn in; millimetres first, as most are.
-    const std::array<std::pair<int, QString>, 5> units{{{4, PlanImport::tr("millimetres")},
-                                                        {5, PlanImport::tr("centimetres")},
-                                                        {6, PlanImport::tr("metres")},
-                                                        {1, PlanImport::tr("inches")},
-                                                        {2, PlanImport::tr("feet")}}};
+// Metres a unit of `drawing`: as it states them, else asked; none when cancelled.
+std::optional<double> unitOf(QWidget* parent, const DxfDrawing& drawing, const QString& file) {
+    if (const std::optional<double> stated = metresPerInsUnit(drawing.insUnits))
+        return stated;
+    // The $INSUNITS codes a floor plan is drawn in: millimetres first, as most are, inches first
+    // for a drawing made with imperial defaults.
+    std::array<std::pair<int, QString>, 5> units{{{4, PlanImport::tr("millimetres")},
+                                                  {5, PlanImport::tr("centimetres")},
+                                                  {6, PlanImport::tr("metres")},
+                                                  {1, PlanImport::tr("inches")},
+                                                  {2, PlanImport::tr("feet")}}};
+    if (drawing.measurement == 0)
+        std::ranges::rotate(units, units.begin() + 3);
     QStringList names;
     for (const auto& unit : units)
         names.append(unit.second);
@@ -119,6 +115,16 @@ std::optional<double> askUnit(QWidget* parent, const QString& file) {
 }
 
 } // namespace
+
+QStringList hiddenLayers(const SiteBackground& background, const DxfDrawing& drawing) {
+    if (background.hiddenLayers)
+        return *background.hiddenLayers;
+    QStringList off;
+    for (const DxfLayer& layer : drawing.layers)
+        if (!layer.on || layer.frozen)
+            off.append(layer.name);
+    return off;
+}
 
 bool showsTheSame(const SiteBackground& one, const SiteBackground& other) {
     return one.file == other.file && one.page == other.page && one.dpi == other.dpi &&
@@ -159,14 +165,8 @@ std::variant<SiteBackground, QString, LoadCancelled> PlanImport::choose(const QS
         return LoadCancelled{};
     const BackgroundPicture& shown = std::get<BackgroundPicture>(read);
     if (kind == BackgroundKind::Dxf) {
-        const DxfDrawing& drawing = shown.dxf()->drawing();
-        std::optional<double> unit = metresPerInsUnit(drawing.insUnits);
-        if (!unit)
-            unit = askUnit(m_parent, background.file);
-        if (!unit)
+        if (!settleUnits(background))
             return LoadCancelled{};
-        background.scale = BackgroundScale{{0, 0}, {1, 0}, *unit};
-        background.hiddenLayers = layersOff(drawing);
         return background;
     }
     // Centred, one pixel two centimetres until its scale is set.
@@ -187,8 +187,35 @@ PlanImport::picture(const SiteBackground& background) {
         m_kept = Kept{background.file, background.page, background.dpi, *picture};
     }
     if (const auto& plan = m_kept->picture.dxf())
-        return BackgroundPicture(plan, background.hiddenLayers);
+        return BackgroundPicture(plan, hiddenLayers(background, plan->drawing()));
     return m_kept->picture;
+}
+
+bool PlanImport::settleUnits(SiteBackground& background) {
+    if (background.scale || backgroundKind(background.file) != BackgroundKind::Dxf)
+        return true;
+    const auto read = picture(background);
+    if (std::holds_alternative<LoadCancelled>(read))
+        return false;
+    const auto* shown = std::get_if<BackgroundPicture>(&read);
+    if (!shown || !shown->dxf())
+        return true;
+    const std::optional<double> unit = unitOf(m_parent, shown->dxf()->drawing(), background.file);
+    if (!unit)
+        return false;
+    // A drawing unit from (0, 0) to (1, 0): the drawing's own coordinates on the plan.
+    background.scale = BackgroundScale{{0, 0}, {1, 0}, *unit};
+    return true;
+}
+
+std::optional<PlanPoint> PlanImport::lowerLeft(const SiteBackground& background) {
+    const auto shown = picture(background);
+    const auto* read = std::get_if<BackgroundPicture>(&shown);
+    if (!read || !read->dxf() || read->dxf()->drawing().bounds.isEmpty())
+        return std::nullopt;
+    // A drawing's pixels run down from its y: its lowest y is its lowest pixel row.
+    const DxfBounds& bounds = read->dxf()->drawing().bounds;
+    return planOfPixel(background, {bounds.minX, -bounds.minY});
 }
 
 std::optional<LayerEdit> PlanImport::editLayers(const SiteBackground& background) {
@@ -199,14 +226,14 @@ std::optional<LayerEdit> PlanImport::editLayers(const SiteBackground& background
     if (!read || !read->dxf())
         return std::nullopt;
     const DxfDrawing& drawing = read->dxf()->drawing();
-    const std::optional<LayerChoice> choice =
-        m_layerAsker(m_parent, drawing, background.hiddenLayers);
+    const QStringList hidden = hiddenLayers(background, drawing);
+    const std::optional<LayerChoice> choice = m_layerAsker(m_parent, drawing, hidden);
     if (!choice)
         return std::nullopt;
     // A drawing unit is a pixel of the background, its y turned over: (x, y) lies at
     // offset + (x, y) x metres a pixel.
     return LayerEdit{
-        choice->hidden,
+        choice->hidden == hidden ? std::nullopt : std::optional(choice->hidden),
         wallsFromLayers(drawing, choice->walls, metresPerPixel(background), background.offset)};
 }
 
@@ -240,9 +267,13 @@ std::variant<BackgroundPicture, QString, LoadCancelled> PlanImport::readDxf(cons
     case DxfReadResult::Outcome::Read:
         break;
     }
+    const QString summary = DxfSummary::notDrawn(read.drawing.notDrawn);
     BackgroundPicture picture(std::make_shared<const DxfPlan>(std::move(read.drawing)), {});
     if (picture.isNull())
-        return tr("The drawing holds nothing to draw.");
+        return summary.isEmpty() ? tr("The drawing holds nothing to draw.")
+                                 : tr("The drawing holds nothing to draw: %1.").arg(summary);
+    if (!summary.isEmpty())
+        emit notDrawn(summary);
     return picture;
 }
 

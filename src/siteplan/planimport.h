@@ -31,12 +31,16 @@ protected:
     LoadProgress& operator=(const LoadProgress&) = default;
 };
 
-// The layers of a drawing as the layers dialog left them: those hidden, and the walls that the
-// layers marked "use as walls" make, on the plan.
+// The layers of a drawing as the layers dialog left them: those hidden (none when they are as
+// before), and the walls that the layers marked "use as walls" make, on the plan.
 struct LayerEdit {
-    QStringList hidden;
+    std::optional<QStringList> hidden;
     std::vector<SiteWall> walls;
 };
+
+// The layers of `drawing` that `background` hides: those it names, or, when it names none, those
+// that the drawing keeps switched off or frozen.
+QStringList hiddenLayers(const SiteBackground& background, const DxfDrawing& drawing);
 
 // Whether two backgrounds show the same, wherever they lie: the same file, page, resolution and
 // hidden layers.
@@ -75,9 +79,20 @@ public:
     // read.
     std::variant<BackgroundPicture, QString, LoadCancelled>
     picture(const SiteBackground& background);
+    // `background` with the units of a drawing that has no scale settled: those the drawing
+    // states, else asked. False when the user cancels; a file that cannot be read is left as it
+    // is, for showing it to say why.
+    bool settleUnits(SiteBackground& background);
+    // The lower left corner of the drawing `background` shows, on the plan; none when it shows
+    // no drawing.
+    std::optional<PlanPoint> lowerLeft(const SiteBackground& background);
     // Asks about the layers of the drawing `background` shows; none when it shows no drawing
     // or the user cancels.
     std::optional<LayerEdit> editLayers(const SiteBackground& background);
+
+signals:
+    // A drawing was read that holds entities the plan does not draw: `summary` says which.
+    void notDrawn(const QString& summary);
 
 private:
     std::variant<BackgroundPicture, QString, LoadCancelled> read(const SiteBackground& background);

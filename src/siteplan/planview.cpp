@@ -23,6 +23,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace vistaro {
 
@@ -198,15 +199,23 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
         m_snapper.reset();
         rebuildAll();
     });
-    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
-        wallsChanged(ref);
-        showItem(ref);
+    connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
+        for (const ItemRef& ref : refs) {
+            wallsChanged(ref);
+            showItem(ref);
+        }
+        reachSite();
     });
-    for (const auto signal : {&SiteDocument::itemInserted, &SiteDocument::itemRemoved})
-        connect(&document, signal, this, [this](const ItemRef& ref) {
-            if (ref.kind == ItemKind::Wall)
+    // Items that come or go all at once: each kind among them built again once.
+    for (const auto signal : {&SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
+        connect(&document, signal, this, [this](const std::vector<ItemRef>& refs) {
+            std::set<ItemKind> kinds;
+            for (const ItemRef& ref : refs)
+                kinds.insert(ref.kind);
+            if (kinds.contains(ItemKind::Wall))
                 m_snapper.reset();
-            rebuild(ref.kind);
+            for (const ItemKind kind : kinds)
+                rebuild(kind);
         });
     connect(&document, &SiteDocument::backgroundChanged, this, [this] {
         m_background->present(m_document.site().background);
@@ -351,7 +360,6 @@ void PlanView::showItem(const ItemRef& ref) {
     m_labelTimer->start(0);
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
-    reachSite();
 }
 
 // The coverage follows the document first; items that it no longer has are about to go.

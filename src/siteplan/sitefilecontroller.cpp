@@ -33,10 +33,11 @@ constexpr int FailureShownMs = 10'000;
 // unsaved, gone once the site is as saved (saved, discarded, undone back, another site shown).
 SiteFileController::SiteFileController(QMainWindow& window, SiteDocument& document,
                                        QUndoStack& undo, PlanView& view,
-                                       const CoverageSettings& settings, QMenu& recentFiles)
+                                       const CoverageSettings& settings, QMenu& recentFiles,
+                                       SettleBackground settle)
     : m_window(window), m_document(document), m_undo(undo), m_view(view), m_settings(settings),
-      m_recentFiles(recentFiles), m_files(std::make_unique<DiskSiteFiles>()),
-      m_recovery(std::make_unique<SiteRecovery>([this] {
+      m_recentFiles(recentFiles), m_settle(std::move(settle)),
+      m_files(std::make_unique<DiskSiteFiles>()), m_recovery(std::make_unique<SiteRecovery>([this] {
           return UnsavedSite{m_document.site(), m_file};
       })) {
     const auto follow = [this] {
@@ -123,8 +124,11 @@ bool SiteFileController::load(const QString& path) {
         return false;
     }
     // The background is kept by its full path while on show; saving names it afresh.
-    if (read.site->background)
-        read.site->background->file = picturePath(path, read.site->background->file);
+    if (auto& background = read.site->background) {
+        background->file = picturePath(path, background->file);
+        if (!m_settle(*background))
+            return false;
+    }
     showSite(*read.site, path);
     rememberRecent(path);
     return true;

@@ -7,6 +7,7 @@
 #include "siteplan/siterecovery.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QMainWindow;
@@ -26,8 +27,12 @@ class SiteFileController : public QObject {
     Q_OBJECT
 
 public:
+    // Settles what a site's background leaves open as the site is read; false when the user
+    // cancels.
+    using SettleBackground = std::function<bool(SiteBackground& background)>;
     SiteFileController(QMainWindow& window, SiteDocument& document, QUndoStack& undo,
-                       PlanView& view, const CoverageSettings& settings, QMenu& recentFiles);
+                       PlanView& view, const CoverageSettings& settings, QMenu& recentFiles,
+                       SettleBackground settle);
     ~SiteFileController() override;
 
     // A new site, in the units and levels the coverage window shows.
@@ -72,6 +77,7 @@ private:
     PlanView& m_view;
     const CoverageSettings& m_settings;
     QMenu& m_recentFiles;
+    SettleBackground m_settle;
     std::unique_ptr<SiteFiles> m_files;
     QString m_file;
     std::unique_ptr<SiteRecovery> m_recovery;

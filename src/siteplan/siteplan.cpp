@@ -57,6 +57,8 @@ const QString SnapKey = QStringLiteral("SitePlan/snap");
 constexpr double CopyOffsetMetres = 1;
 const QString SiteMimeType = QStringLiteral("application/x-vistaro-site");
 constexpr int MessageMs = 5000;
+// What a drawing leaves out stays long enough to be read after the plan shows.
+constexpr int NotDrawnMs = 20'000;
 constexpr double ZoomStep = 1.25;
 
 } // namespace
@@ -87,14 +89,19 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
         [this] { return m_view->shownPicture(); });
     m_actions->buildMenus({m_panelDock, m_areaPanelDock, m_cameraDock, m_areaDock, m_legendDock},
                           *m_exports);
-    m_files = std::make_unique<SiteFileController>(*this, m_document, *m_undo, *m_view, settings,
-                                                   *m_actions->recentFiles);
-    connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
     m_background = new BackgroundController(
         *this, m_document, *m_undo, *m_view, *m_actions,
         [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
             insertItems(std::move(items), text);
         });
+    m_files = std::make_unique<SiteFileController>(
+        *this, m_document, *m_undo, *m_view, settings, *m_actions->recentFiles,
+        [this](SiteBackground& background) {
+            return m_background->planImport().settleUnits(background);
+        });
+    connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
+    connect(&m_background->planImport(), &PlanImport::notDrawn, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, NotDrawnMs); });
     m_selection = std::make_unique<SiteSelection>(m_document, *m_view, *m_cameraTable, *m_areaTable,
                                                   *m_panel);
     connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInPreview);
@@ -107,8 +114,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
     connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemRemoved, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemsChanged, this, &SitePlan::showArea);
+    connect(&m_document, &SiteDocument::itemsRemoved, this, &SitePlan::showArea);
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showArea);
     connect(m_areaPanel, &AreaPanel::edited, this, [this](const SiteArea& after) {
         if (const std::optional<ItemRef> ref = selectedArea())

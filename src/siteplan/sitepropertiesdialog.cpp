@@ -4,8 +4,10 @@
 #include "siteplan/sitepropertiesdialog.h"
 
 #include "platform/forms.h"
+#include "site/sitefile.h"
 
 #include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,12 @@ Field* field(QFormLayout& form, const char* name, const QString& label, const QS
     return made;
 }
 
+// A coordinate of the reference point, as exact as it is kept; empty for none.
+QString coordinateText(const std::optional<PlanPoint>& point, double PlanPoint::*member) {
+    return point ? QString::number((*point).*member, 'f', QLocale::FloatingPointShortest)
+                 : QString();
+}
+
 } // namespace
 
 SitePropertiesDialog::SitePropertiesDialog(const SiteProperties& properties, QWidget* parent)
@@ -50,6 +58,16 @@ SitePropertiesDialog::SitePropertiesDialog(const SiteProperties& properties, QWi
     m_company = field<QLineEdit>(*form, "Company", tr("Co&mpany:"), properties.company);
     m_revision = field<QLineEdit>(*form, "Revision", tr("&Revision:"), properties.revision);
     m_notes = field<QPlainTextEdit>(*form, "Notes", tr("&Notes:"), properties.notes);
+    m_east = field<QLineEdit>(*form, "ReferenceEast", tr("Reference point, &east (m):"),
+                              coordinateText(properties.reference, &PlanPoint::x));
+    m_north = field<QLineEdit>(*form, "ReferenceNorth", tr("Reference point, n&orth (m):"),
+                               coordinateText(properties.reference, &PlanPoint::y));
+    for (QLineEdit* coordinate : {m_east, m_north}) {
+        auto* valid = new QDoubleValidator(-MaxPlanCoordinate, MaxPlanCoordinate, 1000, coordinate);
+        valid->setLocale(QLocale::c());
+        valid->setNotation(QDoubleValidator::StandardNotation);
+        coordinate->setValidator(valid);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -57,8 +75,18 @@ SitePropertiesDialog::SitePropertiesDialog(const SiteProperties& properties, QWi
 }
 
 SiteProperties SitePropertiesDialog::properties() const {
-    return {m_project->text(), m_client->text(),   m_address->toPlainText(), m_designer->text(),
-            m_company->text(), m_revision->text(), m_notes->toPlainText()};
+    SiteProperties properties;
+    properties.project = m_project->text();
+    properties.client = m_client->text();
+    properties.address = m_address->toPlainText();
+    properties.designer = m_designer->text();
+    properties.company = m_company->text();
+    properties.revision = m_revision->text();
+    properties.notes = m_notes->toPlainText();
+    if (m_east->hasAcceptableInput() && m_north->hasAcceptableInput())
+        properties.reference = PlanPoint{QLocale::c().toDouble(m_east->text()),
+                                         QLocale::c().toDouble(m_north->text())};
+    return properties;
 }
 
 } // namespace vistaro

@@ -13,7 +13,8 @@ class QPlainTextEdit;
 namespace vistaro {
 
 // Who the site is drawn for and by whom, as the report's cover names them: a line each, the
-// address and the notes over several.
+// address and the notes over several; and the point that its geometry is worked out from, in
+// metres east and north, none while either is empty.
 class SitePropertiesDialog : public QDialog {
     Q_OBJECT
 
@@ -30,6 +31,8 @@ private:
     QLineEdit* m_company;
     QLineEdit* m_revision;
     QPlainTextEdit* m_notes;
+    QLineEdit* m_east;
+    QLineEdit* m_north;
 };
 
 } // namespace vistaro

@@ -18,7 +18,7 @@ SiteSelection::SiteSelection(const SiteDocument& document, PlanView& view, QTabl
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, table] { tableChanged(*table); });
     for (const auto signal :
-         {&SiteDocument::itemChanged, &SiteDocument::itemInserted, &SiteDocument::itemRemoved})
+         {&SiteDocument::itemsChanged, &SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
         connect(&document, signal, this, &SiteSelection::showCamera);
     connect(&document, &SiteDocument::siteReset, this, &SiteSelection::showCamera);
 }

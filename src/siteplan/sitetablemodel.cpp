@@ -19,24 +19,43 @@ SiteTableModel::SiteTableModel(ItemKind kind, const SiteDocument& document,
         m_rows = m_document.count(m_kind);
         endResetModel();
     });
-    connect(&document, &SiteDocument::itemChanged, this, [this](const ItemRef& ref) {
-        if (ref.kind == m_kind)
-            rowChanged(ref.index);
+    connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
+        for (const ItemRef& ref : refs)
+            if (ref.kind == m_kind)
+                rowChanged(ref.index);
     });
-    connect(&document, &SiteDocument::itemInserted, this, [this](const ItemRef& ref) {
+    // Rows that come in together come in a run at a time, the first run first; those that go
+    // leave a run at a time, the last run first, so that each run's rows are numbered as the
+    // document numbers them.
+    connect(&document, &SiteDocument::itemsInserted, this,
+            [this](const std::vector<ItemRef>& refs) {
+                for (const auto& [first, last] : runsOf(refs)) {
+                    beginInsertRows({}, first, last);
+                    m_rows += last - first + 1;
+                    endInsertRows();
+                }
+            });
+    connect(&document, &SiteDocument::itemsRemoved, this, [this](const std::vector<ItemRef>& refs) {
+        const std::vector<std::pair<int, int>> runs = runsOf(refs);
+        for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+            beginRemoveRows({}, run->first, run->second);
+            m_rows -= run->second - run->first + 1;
+            endRemoveRows();
+        }
+    });
+}
+
+std::vector<std::pair<int, int>> SiteTableModel::runsOf(const std::vector<ItemRef>& refs) const {
+    std::vector<std::pair<int, int>> runs;
+    for (const ItemRef& ref : refs) {
         if (ref.kind != m_kind)
-            return;
-        beginInsertRows({}, ref.index, ref.index);
-        ++m_rows;
-        endInsertRows();
-    });
-    connect(&document, &SiteDocument::itemRemoved, this, [this](const ItemRef& ref) {
-        if (ref.kind != m_kind)
-            return;
-        beginRemoveRows({}, ref.index, ref.index);
-        --m_rows;
-        endRemoveRows();
-    });
+            continue;
+        if (!runs.empty() && runs.back().second + 1 == ref.index)
+            runs.back().second = ref.index;
+        else
+            runs.emplace_back(ref.index, ref.index);
+    }
+    return runs;
 }
 
 int SiteTableModel::rowCount(const QModelIndex& parent) const {

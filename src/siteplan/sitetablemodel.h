@@ -9,6 +9,8 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace vistaro {
 
@@ -44,6 +46,10 @@ protected:
                                            const QVariant& value) const = 0;
 
 private:
+    // The rows of this table's kind among `refs` (ascending), as runs of consecutive rows, first
+    // and last.
+    std::vector<std::pair<int, int>> runsOf(const std::vector<ItemRef>& refs) const;
+
     ItemKind m_kind;
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;

@@ -6,6 +6,8 @@
 #include "support/siteexample.h"
 
 #include <QTest>
+#include <algorithm>
+#include <iterator>
 
 using namespace vistaro;
 
@@ -177,18 +179,39 @@ private slots:
         QFETCH(int, level);
         QFETCH(double, share);
         QFETCH(bool, screenShares);
-        const PlanCoverage coverage(walls);
-        std::vector<CameraCover> covers;
-        for (const SiteCamera& camera : cameras)
-            covers.push_back(
-                coverage.camera(camera, screenShares ? screenShareLevels() : enLevels()));
-        std::vector<const CameraCover*> pointers;
-        for (const CameraCover& cover : covers)
-            pointers.push_back(&cover);
-        const std::optional<double> got =
-            coverage.area({QStringLiteral("Area"), Level(level), area}, pointers).coveredShare;
-        QVERIFY(got);
-        QVERIFY2(qAbs(*got - share) < 1e-9, qPrintable(QString::number(*got)));
+        // The share, and each camera's surface at each level, of the site moved by `by`.
+        const auto covered = [&](PlanPoint by, std::vector<double>& bandAreas) {
+            const auto moved = [&by](PlanPoint point) {
+                return PlanPoint{point.x + by.x, point.y + by.y};
+            };
+            std::vector<SiteWall> movedWalls = walls;
+            for (SiteWall& wall : movedWalls)
+                std::ranges::transform(wall.points, wall.points.begin(), moved);
+            SiteArea movedArea{QStringLiteral("Area"), Level(level), {}};
+            std::ranges::transform(area, std::back_inserter(movedArea.points), moved);
+            const PlanCoverage coverage(movedWalls);
+            std::vector<CameraCover> covers;
+            for (SiteCamera camera : cameras) {
+                camera.position = moved(camera.position);
+                covers.push_back(
+                    coverage.camera(camera, screenShares ? screenShareLevels() : enLevels()));
+                bandAreas.insert(bandAreas.end(), covers.back().bandAreaM2.begin(),
+                                 covers.back().bandAreaM2.end());
+            }
+            std::vector<const CameraCover*> pointers;
+            for (const CameraCover& cover : covers)
+                pointers.push_back(&cover);
+            return coverage.area(movedArea, pointers).coveredShare.value_or(-1);
+        };
+        std::vector<double> bandAreas;
+        const double got = covered({}, bandAreas);
+        QVERIFY2(qAbs(got - share) < 1e-9, qPrintable(QString::number(got)));
+        // The same site in UTM coordinates, 500 km east and 5000 km north, covers as much to the
+        // square millimetre.
+        std::vector<double> farBandAreas;
+        QVERIFY(qAbs(covered({500'000, 5'000'000}, farBandAreas) - got) < 1e-9);
+        for (std::size_t i = 0; i < bandAreas.size(); ++i)
+            QVERIFY(qAbs(farBandAreas.at(i) - bandAreas[i]) < 1e-6);
     }
 
     // Two cameras facing each other along a 4 m strip: the first identifies from x = 0 to 10 and

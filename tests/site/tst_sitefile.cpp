@@ -80,7 +80,7 @@ Site fullSite() {
              SiteArea{u""_s, 3, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}},
             {{-5, -5}, {60, -5}, {60, 40}},
             {u"Warehouse"_s, u"Fratelli Rossi"_s, u"Via Roma 1\nMilano"_s, u"A. Designer"_s,
-             u"Vistaro Ltd"_s, u"B"_s, u"Cameras \"C1\" to \"C9\""_s}};
+             u"Vistaro Ltd"_s, u"B"_s, u"Cameras \"C1\" to \"C9\""_s, PlanPoint{-5, -5}}};
 }
 
 const QByteArray MinimalCamera =
@@ -136,6 +136,15 @@ private slots:
         drawing.background = background(u"plan.dxf"_s, BackgroundScale{{0, 0}, {1, 0}, 0.001});
         drawing.background->hiddenLayers = {u"FURNITURE"_s, u"Text \u00e9"_s};
         QTest::newRow("a drawing's hidden layers") << drawing;
+        drawing.background->hiddenLayers = QStringList();
+        QTest::newRow("a drawing with every layer shown") << drawing;
+        drawing.background->hiddenLayers.reset();
+        drawing.background->scale.reset();
+        QTest::newRow("a drawing's own units and layers") << drawing;
+        drawing.properties.reference = PlanPoint{500'000.125, 5'000'000.0625};
+        drawing.walls = {
+            SiteWall{{{500'003.1234567, 5'000'001.7654321}, {500'013.5, 5'000'001.5}}}};
+        QTest::newRow("in UTM coordinates, to the last digit") << drawing;
         Site pdf;
         pdf.background = background(u"/plans/site.pdf"_s, std::nullopt);
         pdf.background->page = 3;
@@ -219,6 +228,9 @@ private slots:
             uR"(background.scale.to: the same point as "from")"_s);
         row("a layer not a text", changed("12.5}", "12.5}, \"hidden_layers\": [\"WALLS\", 2]"),
             u"background.hidden_layers[1]: a text is expected"_s);
+        row("reference beyond the limit",
+            changed("\"version\": 1,", "\"version\": 1, \"reference\": [0, 2e7],"),
+            u"reference[1]: not within -10000000 to 10000000"_s);
         row("locked \"yes\"", changed("12.5}", "12.5}, \"locked\": \"yes\""),
             u"background.locked: true or false is expected"_s);
         row("cameras not a list", R"({"format": "vistaro-site", "version": 1, "cameras": {}})",

@@ -86,14 +86,14 @@ private slots:
         QFETCH(int, walls);
         SiteDocument document;
         document.reset(test::exampleSite());
-        QSignalSpy inserted(&document, &SiteDocument::itemInserted);
-        QSignalSpy removed(&document, &SiteDocument::itemRemoved);
-        QSignalSpy changed(&document, &SiteDocument::itemChanged);
+        QSignalSpy inserted(&document, &SiteDocument::itemsInserted);
+        QSignalSpy removed(&document, &SiteDocument::itemsRemoved);
+        QSignalSpy changed(&document, &SiteDocument::itemsChanged);
         const ItemRef ref{static_cast<ItemKind>(kind), index};
         if (step == u"insert"_s)
-            document.insertItem(ref, item);
+            document.insertItems({{ref, item}});
         else if (step == u"remove"_s)
-            document.removeItem(ref);
+            document.removeItems({ref});
         else
             document.setItem(ref, item);
         QCOMPARE(document.count(ItemKind::Camera), cameras);
@@ -373,13 +373,13 @@ private slots:
             document.setItem({ItemKind::Area, 0}, renamed);
             break;
         case 4:
-            document.insertItem({ItemKind::Camera, 3}, test::entranceCamera());
+            document.insertItems({{{ItemKind::Camera, 3}, test::entranceCamera()}});
             break;
         case 7:
             document.setBoundary({{-5, -5}, {1.5, -5}, {1.5, 5}, {-5, 5}});
             break;
         default:
-            document.removeItem({ItemKind::Camera, change == 5 ? 1 : 0});
+            document.removeItems({{ItemKind::Camera, change == 5 ? 1 : 0}});
         }
         QCOMPARE(geometry.cameras, footprints);
         QCOMPARE(geometry.areas, areas);

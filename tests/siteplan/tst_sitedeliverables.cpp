@@ -429,9 +429,67 @@ private slots:
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
         // The rows follow the document.
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        plan.document.insertItem({ItemKind::Area, 0}, smallSite().areas[0]);
+        plan.document.insertItems({{{ItemKind::Area, 0}, smallSite().areas[0]}});
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(model.rowCount(), 3);
+    }
+
+    // Areas that come or go together reach the table a run of rows at a time, numbered as the
+    // document numbers them then (insertions first run first, removals last run first), and the
+    // coverage keeps each area's surface at its place. Squares A to D of sides 1 to 4 m.
+    void tableRowsFollowBatches_data() {
+        QTest::addColumn<QList<int>>("inserted"); // none: `removed` go
+        QTest::addColumn<QList<int>>("removed");
+        QTest::addColumn<QString>("runs");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("in two runs") << QList<int>{3, 0, 2} << QList<int>{} << "0-0 2-3"
+                                     << "Y A Z X B C D";
+        QTest::newRow("at the end") << QList<int>{5, 4} << QList<int>{} << "4-5"
+                                    << "A B C D Y X";
+        QTest::newRow("out in two runs") << QList<int>{} << QList<int>{3, 0, 1} << "3-3 0-1"
+                                         << "C";
+        QTest::newRow("out, twice named and beyond") << QList<int>{} << QList<int>{2, 2, 7} << "2-2"
+                                                     << "A B D";
+    }
+    void tableRowsFollowBatches() {
+        QFETCH(QList<int>, inserted);
+        QFETCH(QList<int>, removed);
+        QFETCH(QString, runs);
+        QFETCH(QString, names);
+        const auto square = [](const QString& name, double side) {
+            return SiteArea{name, 1, {{0, 0}, {side, 0}, {side, side}, {0, side}}};
+        };
+        Site site;
+        for (int i = 0; i < 4; ++i)
+            site.areas.push_back(square(QString(QChar(u'A' + i)), i + 1));
+        Plan plan(site);
+        AreaTableModel model(plan.document, plan.coverage, [](const ItemRef&, const SiteItem&) {});
+        QStringList signalled;
+        for (const auto signal :
+             {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(&model, signal, this, [&](const QModelIndex&, int first, int last) {
+                signalled << QStringLiteral("%1-%2").arg(first).arg(last);
+            });
+        std::vector<std::pair<ItemRef, SiteItem>> items;
+        for (int i = 0; i < inserted.size(); ++i)
+            items.emplace_back(ItemRef{ItemKind::Area, inserted[i]},
+                               square(QString(QChar(u'X' + i)), 5 + i));
+        std::vector<ItemRef> refs;
+        for (const int index : removed)
+            refs.push_back({ItemKind::Area, index});
+        if (inserted.isEmpty())
+            plan.document.removeItems(refs);
+        else
+            plan.document.insertItems(items);
+        QCOMPARE(signalled.join(u' '), runs);
+        QStringList rows;
+        for (int row = 0; row < model.rowCount(); ++row)
+            rows << model.index(row, 0).data().toString();
+        QCOMPARE(rows.join(u' '), names);
+        QCOMPARE(plan.coverage.areaCount(), model.rowCount());
+        for (int i = 0; i < plan.coverage.areaCount(); ++i)
+            QCOMPARE(plan.coverage.surface(i),
+                     std::pow(plan.document.site().areas[std::size_t(i)].points[1].x, 2));
     }
 
     // DXF: the site and each level's band rings (one band, cut at the wall); SVG: in level colour.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vistaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
+#include "dxf/dxfsummary.h"
 #include "optics/coverageformat.h"
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
@@ -47,6 +48,7 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -249,6 +251,19 @@ class TestSitePlan : public QObject {
             painter.drawText(100, 100, QString::number(page));
         }
         return file;
+    }
+
+    // A drawing of `header` variables, `layers` and `entities`, in group codes, written to `name`.
+    QString drawing(const QString& name, const QByteArray& header, const QByteArray& entities,
+                    const QByteArray& layers = {}) {
+        QFile file(path(name));
+        const QByteArray text = "0\nSECTION\n2\nHEADER\n" + header +
+                                "0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n" + "2\nLAYER\n" +
+                                layers + "0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+                                entities + "0\nENDSEC\n0\nEOF\n";
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            QTest::qFail("cannot write the drawing", __FILE__, __LINE__);
+        return file.fileName();
     }
 
     void edit(const QString& kind) {
@@ -1417,6 +1432,37 @@ private slots:
         QCOMPARE(shown(), theirs);
     }
 
+    // What a drawing leaves out, a kind at a time in the order met: the common kinds by name,
+    // one or more of each, the others by their DXF name; nothing for none or a count of 0.
+    void notDrawnSummary_data() {
+        QTest::addColumn<QStringList>("kinds");
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("none") << QStringList{} << QList<int>{} << QString();
+        QTest::newRow("12 images")
+            << QStringList{u"IMAGE"_s} << QList<int>{12} << u"12 images not drawn"_s;
+        QTest::newRow("one of each, common and not")
+            << QStringList{u"3DSOLID"_s, u"ACAD_XYZ"_s, u"OLE2FRAME"_s} << QList<int>{1, 1, 1}
+            << u"1 3D solid not drawn, 1 ACAD_XYZ entity not drawn, 1 embedded object not drawn"_s;
+        QTest::newRow("several unknown, one counted 0")
+            << QStringList{u"ACAD_XYZ"_s, u"MESH"_s, u"xline"_s} << QList<int>{3, 0, 2}
+            << u"3 ACAD_XYZ entities not drawn, 2 construction lines not drawn"_s;
+    }
+    void notDrawnSummary() {
+        QFETCH(QStringList, kinds);
+        QFETCH(QList<int>, counts);
+        QFETCH(QString, summary);
+        DxfDrawing drawing = readDxfFile(PlanDxf).drawing;
+        for (qsizetype i = 0; i < kinds.size(); ++i)
+            drawing.notDrawn.push_back({kinds[i], counts[i]});
+        QCOMPARE(DxfSummary::notDrawn(drawing.notDrawn), summary);
+        // Said under the layers dialog's table too, when there is something to say.
+        const DxfLayersDialog dialog(drawing, {});
+        const auto* label = dialog.findChild<QLabel*>(u"DxfNotDrawn"_s);
+        QCOMPARE(label ? label->text() : QString(), summary);
+        QVERIFY(!label || !label->accessibleName().isEmpty());
+    }
+
     // The dialog lists each layer with its entities; "shown" and "use as walls" are read back.
     void layersDialog() {
         const DxfDrawing drawing = readDxfFile(PlanDxf).drawing;
@@ -1515,7 +1561,7 @@ private slots:
         const SiteBackground& background = *site().background;
         QCOMPARE(metresPerPixel(background), 0.001);
         QCOMPARE(background.offset, PlanPoint());
-        QCOMPARE(background.hiddenLayers, QStringList{u"FURNITURE"_s});
+        QCOMPARE(background.hiddenLayers, std::nullopt);
         QVERIFY(action("DxfLayers")->isEnabled());
         const QRectF box = shownPicture().rect();
         const PlanPoint topLeft = planOfPixel(background, {box.left(), box.top()});
@@ -1535,11 +1581,11 @@ private slots:
         QCOMPARE(asked.join(u' '), u"0 WALLS TEXT FURNITURE FURNITURE"_s);
         QCOMPARE(site().walls.size(), std::size_t(4));
         QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{0, 0}, {10, 0}}));
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(plan().undoStack().count(), 2);
         plan().undoStack().undo();
         QVERIFY(site().walls.empty());
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"FURNITURE"_s});
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
         plan().undoStack().redo();
         QCOMPARE(site().walls.size(), std::size_t(4));
 
@@ -1547,9 +1593,175 @@ private slots:
         QVERIFY(plan().saveAs());
         start();
         QVERIFY(plan().openFile(path(u"drawn.vistaro"_s)));
-        QCOMPARE(site().background->hiddenLayers, QStringList{u"TEXT"_s});
+        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(site().walls.size(), std::size_t(4));
         QVERIFY(!shownPicture().isNull());
+    }
+
+    // "Use as walls" on a layer of 4055 lines is one change of the site: one undo step, one
+    // signal, every wall on the plan. Moved, deleted at once, undone, and the layer's step undone.
+    void wallsFromALargeLayer() {
+        constexpr int Lines = 4055;
+        QByteArray entities;
+        for (int i = 0; i < Lines; ++i)
+            entities += QStringLiteral("0\nLINE\n8\nWALLS\n10\n%1\n20\n%2\n11\n%3\n21\n%2\n")
+                            .arg(i % 64 * 2)
+                            .arg(i / 64 * 3)
+                            .arg(i % 64 * 2 + 1.5)
+                            .toLatin1();
+        start();
+        load(drawing(u"lines.dxf"_s, "9\n$INSUNITS\n70\n6\n", entities));
+        plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+        });
+        QSignalSpy inserted(&plan().document(), &SiteDocument::itemsInserted);
+        QSignalSpy removed(&plan().document(), &SiteDocument::itemsRemoved);
+        action("DxfLayers")->trigger();
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(plan().undoStack().count(), 2);
+        QCOMPARE(site().walls.size(), std::size_t(Lines));
+        // The last line: the 4055th, 22nd of row 64 (counted from 0: 22 and 63).
+        QCOMPARE(site().walls.back().points, (std::vector<PlanPoint>{{44, 189}, {45.5, 189}}));
+        QVERIFY(view().itemOf({ItemKind::Wall, Lines - 1}));
+        QCOMPARE(view().selection().size(), std::size_t(Lines));
+        // Moved together: one change too.
+        QSignalSpy changed(&plan().document(), &SiteDocument::itemsChanged);
+        view().nudge(0.5, 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(site().walls.back().points[0], (PlanPoint{44.5, 189}));
+        plan().undoStack().undo();
+
+        action("DeleteSelection")->trigger();
+        QCOMPARE(removed.size(), 1);
+        QVERIFY(site().walls.empty());
+        QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
+        plan().undoStack().undo();
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(site().walls.size(), std::size_t(Lines));
+        QVERIFY(view().itemOf({ItemKind::Wall, Lines - 1}));
+        plan().undoStack().undo();
+        QCOMPARE(removed.size(), 2);
+        QVERIFY(site().walls.empty());
+        QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
+    }
+
+    // A site file naming a drawing without its scale or hidden layers takes them from the drawing,
+    // as a load through the menu does: the units $INSUNITS states, else asked with those of
+    // $MEASUREMENT proposed; its layers off (OFF) or frozen (ICE) hidden, in the layers dialog too,
+    // and its line from (0, 0) to (1000, 500) units a wall. Saved with the units, still without
+    // hidden layers.
+    void drawingSettlesItsSite_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QString>("proposed"); // empty: nothing asked
+        QTest::addColumn<double>("metres");    // a unit
+        QTest::newRow("millimetres stated")
+            << QByteArray("9\n$INSUNITS\n70\n4\n") << QString() << 0.001;
+        QTest::newRow("imperial") << QByteArray("9\n$MEASUREMENT\n70\n0\n") << u"inches"_s
+                                  << 0.0254;
+        QTest::newRow("metric") << QByteArray("9\n$MEASUREMENT\n70\n1\n") << u"millimetres"_s
+                                << 0.001;
+        QTest::newRow("neither stated") << QByteArray() << u"millimetres"_s << 0.001;
+    }
+    void drawingSettlesItsSite() {
+        QFETCH(QByteArray, header);
+        QFETCH(QString, proposed);
+        QFETCH(double, metres);
+        QByteArray lines;
+        for (const QByteArray name : {"WALLS", "OFF", "ICE"})
+            lines += "0\nLINE\n8\n" + name + "\n10\n0\n20\n0\n11\n1000\n21\n500\n";
+        drawing(u"settled.dxf"_s, header, lines,
+                "0\nLAYER\n2\nWALLS\n70\n0\n62\n1\n0\nLAYER\n2\nOFF\n70\n0\n62\n-3\n"
+                "0\nLAYER\n2\nICE\n70\n1\n62\n5\n");
+        QFile file(path(u"settled.vistaro"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"format": "vistaro-site", "version": 1, "background": {"file": "settled.dxf"}})");
+        file.close();
+        start();
+        test::ScriptedDialogs dialogs;
+        if (!proposed.isEmpty())
+            dialogs.answer(dialogs.Choice, proposed);
+        QVERIFY(plan().openFile(file.fileName()));
+        QCOMPARE(dialogs.proposed(), proposed.isEmpty() ? QStringList() : QStringList{proposed});
+        QCOMPARE(metresPerPixel(*site().background), metres);
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QStringList asked;
+        plan().planImport().setLayerAsker(
+            [&asked](QWidget*, const DxfDrawing&, const QStringList& hidden) {
+                asked = hidden;
+                return std::optional(LayerChoice{hidden, {u"WALLS"_s}});
+            });
+        action("DxfLayers")->trigger();
+        QCOMPARE(asked, (QStringList{u"OFF"_s, u"ICE"_s}));
+        QCOMPARE(site().walls.size(), std::size_t(1));
+        QCOMPARE(site().walls[0].points,
+                 (std::vector<PlanPoint>{{0, 0}, {1000 * metres, 500 * metres}}));
+        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QVERIFY(plan().save());
+        file.open(QIODevice::ReadOnly);
+        const QByteArray saved = file.readAll();
+        QVERIFY(saved.contains("\"scale\"") && !saved.contains("hidden_layers"));
+    }
+
+    // A room 10 x 8 m drawn in UTM metres, 500 km east and 5000 km north, loaded through the
+    // menu: framed and drawn, its corner the site's reference point; its walls, the file and the
+    // site opened again keep the drawing's coordinates exactly; the properties set the point.
+    void worldCoordinates() {
+        const std::vector<PlanPoint> room{{500'000.125, 5'000'000},
+                                          {500'010.125, 5'000'000},
+                                          {500'010.125, 5'000'008},
+                                          {500'000.125, 5'000'008}};
+        QByteArray lines;
+        for (std::size_t i = 0; i < room.size(); ++i) {
+            const PlanPoint& a = room[i];
+            const PlanPoint& b = room[(i + 1) % room.size()];
+            lines += QStringLiteral("0\nLINE\n8\nWALLS\n10\n%1\n20\n%2\n11\n%3\n21\n%4\n")
+                         .arg(a.x, 0, 'f', 3)
+                         .arg(a.y, 0, 'f', 3)
+                         .arg(b.x, 0, 'f', 3)
+                         .arg(b.y, 0, 'f', 3)
+                         .toLatin1();
+        }
+        start();
+        load(drawing(u"utm.dxf"_s, "9\n$INSUNITS\n70\n6\n", lines,
+                     "0\nLAYER\n2\nWALLS\n70\n0\n62\n5\n"));
+        QCOMPARE(plan().undoStack().count(), 1);
+        QCOMPARE(site().properties.reference, std::optional(room[0]));
+        for (const PlanPoint& corner : room)
+            QVERIFY(viewport()->rect().contains(at(corner)));
+        QVERIFY(at(room[1]).x() - at(room[0]).x() > viewport()->width() / 2);
+        // Drawn: the middle of the south wall has the wall's colour (blue) round it.
+        const QImage image = viewport()->grab().toImage();
+        const QPoint south = (at(room[0]) + at(room[1])) / 2;
+        int blue = 0;
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor pixel = image.pixelColor(south + QPoint(0, dy));
+            blue += pixel.blue() > pixel.red() + 60 ? 1 : 0;
+        }
+        QVERIFY(blue > 0);
+
+        plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+        });
+        action("DxfLayers")->trigger();
+        QCOMPARE(site().walls.size(), std::size_t(4));
+        QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{room[0], room[1]}));
+        m_dialogs.picked = path(u"utm.vistaro"_s);
+        QVERIFY(plan().saveAs());
+        const Site before = site();
+        start();
+        QVERIFY(plan().openFile(path(u"utm.vistaro"_s)));
+        QCOMPARE(site().walls, before.walls);
+        QCOMPARE(site().properties.reference, before.properties.reference);
+        QCOMPARE(site().background->offset, before.background->offset);
+        // The reference point is the site's to set, to the last digit it keeps.
+        answerProperties([](QWidget& dialog) {
+            auto* east = dialog.findChild<QLineEdit*>(u"ReferenceEast"_s);
+            QCOMPARE(east->text(), u"500000.125"_s);
+            east->setText(u"499999.0625"_s);
+            QTest::keyClick(east, Qt::Key_Return);
+        });
+        QCOMPARE(site().properties.reference, std::optional(PlanPoint{499'999.0625, room[0].y}));
     }
 
     // A drawing that states no units asks for them; cancelled, nothing is loaded.

@@ -34,6 +34,8 @@ public:
     }
     // What the questions of `kind` proposed or said: file or folder proposed, input label, message.
     QStringList texts(Kind kind) const { return m_asked.value(kind); }
+    // The item that each choice question proposed.
+    const QStringList& proposed() const { return m_proposed; }
 
     QString openFile(QWidget* parent, const QString& caption, const QString& folder,
                      const QString& filter) override {
@@ -70,8 +72,10 @@ public:
     }
     std::optional<QString> choice(QWidget* parent, const QString& title, const QString& label,
                                   const QStringList& items, int current) override {
-        return passesOn(Choice) ? m_below.choice(parent, title, label, items, current)
-                                : given<QString>(next(Choice, label));
+        if (passesOn(Choice))
+            return m_below.choice(parent, title, label, items, current);
+        m_proposed.append(items.value(current));
+        return given<QString>(next(Choice, label));
     }
     void message(QWidget* parent, const QString& text) override {
         if (passesOn(Message))
@@ -112,6 +116,7 @@ private:
     }
 
     QMap<Kind, QStringList> m_asked;
+    QStringList m_proposed;
     QMap<Kind, QList<QVariant>> m_answers;
     Dialogs& m_below;
     Replace m_replace;
