@@ -22,6 +22,11 @@ BackgroundPicture::BackgroundPicture(std::shared_ptr<QSvgRenderer> drawing)
 BackgroundPicture::BackgroundPicture(std::shared_ptr<const DxfPlan> plan, QStringList hidden)
     : m_plan(std::move(plan)), m_hidden(std::move(hidden)), m_rect(m_plan->rect()) {}
 
+bool BackgroundPicture::isNull() const {
+    // A drawing of one level line has no area, yet something to draw.
+    return m_plan ? m_plan->drawing().bounds.isEmpty() : m_rect.isEmpty();
+}
+
 void BackgroundPicture::paint(QPainter& painter, const QRectF& target) const {
     if (m_plan)
         m_plan->paint(painter, m_hidden);

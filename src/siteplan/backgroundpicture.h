@@ -33,7 +33,7 @@ public:
     // A DXF drawing without the layers named in `hidden`.
     BackgroundPicture(std::shared_ptr<const DxfPlan> plan, QStringList hidden);
 
-    bool isNull() const { return m_rect.isEmpty(); }
+    bool isNull() const;
     QSizeF size() const { return m_rect.size(); }
     // Where the picture lies in its own pixels: from (0, 0), but for a DXF drawing, whose
     // origin is there.

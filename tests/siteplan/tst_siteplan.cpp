@@ -1645,6 +1645,27 @@ private slots:
         QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
     }
 
+    // A drawing of one straight line has no area but is drawn; what a drawing holds and the plan
+    // does not draw is said in the status bar once it is read, the drawn part shown.
+    void drawingsOfLittle_data() {
+        QTest::addColumn<QByteArray>("entities");
+        QTest::addColumn<QString>("said");
+        const QByteArray line = "0\nLINE\n8\nWALLS\n10\n0\n20\n5\n11\n4000\n21\n5\n";
+        QTest::newRow("one level line") << line << QString();
+        QTest::newRow("a line and two rays")
+            << line + QByteArray("0\nRAY\n8\n0\n10\n0\n20\n0\n11\n1\n21\n0\n").repeated(2)
+            << u"2 rays not drawn"_s;
+    }
+    void drawingsOfLittle() {
+        QFETCH(QByteArray, entities);
+        QFETCH(QString, said);
+        start();
+        load(drawing(u"little.dxf"_s, "9\n$INSUNITS\n70\n4\n", entities));
+        QVERIFY(site().background);
+        QVERIFY(!shownPicture().isNull());
+        QCOMPARE(plan().statusBar()->currentMessage(), said);
+    }
+
     // A site file naming a drawing without its scale or hidden layers takes them from the drawing,
     // as a load through the menu does: the units $INSUNITS states, else asked with those of
     // $MEASUREMENT proposed; its layers off (OFF) or frozen (ICE) hidden, in the layers dialog too,
