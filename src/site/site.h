@@ -99,8 +99,8 @@ struct SiteProperties {
     QString revision;
     QString notes;
     // A point near the site, in plan metres: the lower left corner of the first drawing loaded,
-    // or one the user sets; none until then. The geometry needs no shift towards it: 5000 km
-    // out it still works to well under a millimetre.
+    // or one the user sets; none until then. The SVG counts its coordinates from it; the
+    // geometry needs no shift towards it: 5000 km out it still works to well under a millimetre.
     std::optional<PlanPoint> reference;
 
     bool operator==(const SiteProperties&) const = default;

@@ -223,11 +223,14 @@ ScaleBar SiteDeliverables::scaleBar(double pixelsPerMetre, double mostPixels) co
 std::variant<SvgFrame, QString> SiteDeliverables::svgFrame(int scale) const {
     const QRectF bounds = planBounds();
     // SVG numbers keep six digits, millimetres only within a kilometre of where they count
-    // from: the drawing counts from the whole kilometre nearest the site's middle, which its
-    // description names, and its y grows down, so north is up.
-    // (+ 0.0 makes a -0 a plain 0.)
+    // from: the drawing counts from the site's reference point, which lies at its drawing's
+    // corner, else from the whole kilometre nearest the site's middle; its description names
+    // the point, and its y grows down, so north is up. (+ 0.0 makes a -0 a plain 0.)
     const auto kilometre = [](double metres) { return std::round(metres / 1000) * 1000 + 0.0; };
-    const QPointF origin(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
+    const QPointF origin =
+        m_site.properties.reference
+            ? QPointF(m_site.properties.reference->x, m_site.properties.reference->y)
+            : QPointF(kilometre(bounds.center().x()), kilometre(bounds.center().y()));
     const QRectF box(bounds.left() - origin.x(), origin.y() - bounds.bottom(), bounds.width(),
                      bounds.height());
     const double dotsPerMetre = SvgDotsPerMillimetre * 1000 / scale;
@@ -238,8 +241,8 @@ std::variant<SvgFrame, QString> SiteDeliverables::svgFrame(int scale) const {
     return SvgFrame{origin, box, QSize(int(width), int(height)), tr("Site plan, 1:%1").arg(scale),
                     tr("Coverage of the site's cameras at 1:%3, in metres, x to the east and y to "
                        "the south of the plan's point %1 m east, %2 m north")
-                        .arg(origin.x(), 0, 'f', 0)
-                        .arg(origin.y(), 0, 'f', 0)
+                        .arg(QLocale::c().toString(origin.x(), 'f', QLocale::FloatingPointShortest),
+                             QLocale::c().toString(origin.y(), 'f', QLocale::FloatingPointShortest))
                         .arg(scale)};
 }
 

@@ -603,22 +603,32 @@ private slots:
         QCOMPARE(svg.count(u"<image"_s), int(!picture.isEmpty()));
     }
 
-    // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the nearest km
-    // (named in its description), the DXF in plan coordinates; both give corners to the mm.
+    // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the site's
+    // reference point, else from the nearest km (named in its description), the DXF in plan
+    // coordinates; all give corners to the mm.
     void farFromTheOrigin_data() {
         QTest::addColumn<QString>("format");
-        QTest::newRow("svg") << u"svg"_s;
-        QTest::newRow("dxf") << u"dxf"_s;
+        QTest::addColumn<std::optional<PlanPoint>>("reference");
+        QTest::addColumn<QPointF>("origin"); // of the SVG
+        const QPointF kilometre(500'000, 5'000'000);
+        QTest::newRow("svg") << u"svg"_s << std::optional<PlanPoint>() << kilometre;
+        QTest::newRow("svg, reference")
+            << u"svg"_s << std::optional(PlanPoint{499'987.625, 4'999'990.5})
+            << QPointF(499'987.625, 4'999'990.5);
+        QTest::newRow("dxf") << u"dxf"_s << std::optional<PlanPoint>() << QPointF();
     }
 
     void farFromTheOrigin() {
         QFETCH(QString, format);
+        QFETCH(std::optional<PlanPoint>, reference);
+        QFETCH(QPointF, origin);
         const std::vector<PlanPoint> corners{{500'000.123, 5'000'000.456},
                                              {500'000.623, 5'000'000.456},
                                              {500'000.623, 5'000'000.956},
                                              {500'000.123, 5'000'000.956}};
         Site site;
         site.areas = {SiteArea{u"Gate"_s, EnIdentification, corners}};
+        site.properties.reference = reference;
         const Plan plan(site);
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"site."_s + format);
@@ -628,16 +638,16 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QXmlStreamReader xml(&file);
-            QPointF origin(NAN, NAN);
+            QPointF from(NAN, NAN);
             while (!xml.atEnd()) {
                 if (xml.readNext() != QXmlStreamReader::StartElement)
                     continue;
                 if (xml.name() == u"desc") {
-                    const QRegularExpressionMatch from =
-                        QRegularExpression(u"point (-?[0-9]+) m east, (-?[0-9]+) m north"_s)
+                    const QRegularExpressionMatch named =
+                        QRegularExpression(u"point (-?[0-9.]+) m east, (-?[0-9.]+) m north"_s)
                             .match(xml.readElementText());
-                    QVERIFY(from.hasMatch());
-                    origin = {from.captured(1).toDouble(), from.captured(2).toDouble()};
+                    QVERIFY(named.hasMatch());
+                    from = {named.captured(1).toDouble(), named.captured(2).toDouble()};
                 } else {
                     // A path's points, or a polygon's: "x,y" after a command letter or a blank.
                     const QString data =
@@ -649,12 +659,12 @@ private slots:
                         const QStringList xy = pair.split(u',');
                         if (xy.size() == 2)
                             written.push_back(
-                                {origin.x() + xy[0].toDouble(), origin.y() - xy[1].toDouble()});
+                                {from.x() + xy[0].toDouble(), from.y() - xy[1].toDouble()});
                     }
                 }
             }
             QVERIFY(!xml.hasError());
-            QCOMPARE(origin, QPointF(500'000, 5'000'000));
+            QCOMPARE(from, origin);
         } else {
             QCOMPARE(saveDxf(path, dxfCoverageOf(plan.deliverables())), std::nullopt);
             const DxfReadResult read = readDxfFile(path);
