@@ -461,6 +461,56 @@ bool Geometry::covers(const Region& region, Point point) const {
     return at && GEOSCovers_r(context_->handle(), geometry.get(), at.get()) == 1;
 }
 
+std::optional<Ring> Geometry::hull(const std::vector<Point>& points) const {
+    const GEOSContextHandle_t handle = context_->handle();
+    std::vector<double> xy;
+    for (const Point& p : points) {
+        if (!usable(p)) {
+            return std::nullopt;
+        }
+        xy.insert(xy.end(), {p.x, p.y});
+    }
+    if (points.size() < 3) {
+        return std::nullopt;
+    }
+    GEOSCoordSequence* sequence =
+        GEOSCoordSeq_copyFromBuffer_r(handle, xy.data(), unsigned(points.size()), 0, 0);
+    // A line through the points has their hull; it takes over its sequence.
+    const GeosContext::Owned all =
+        context_->own(sequence ? GEOSGeom_createLineString_r(handle, sequence) : nullptr);
+    const GeosContext::Owned convex =
+        all ? context_->own(GEOSConvexHull_r(handle, all.get())) : nullptr;
+    const Region read = context_->read(convex.get());
+    if (read.empty() || context_->area(convex.get()) <= 0) {
+        return std::nullopt;
+    }
+    return read.front().outer;
+}
+
+std::vector<Ring> Geometry::convexParts(const Region& region) const {
+    const GEOSContextHandle_t handle = context_->handle();
+    const GeosContext::Owned whole = context_->region(region);
+    if (context_->empty(whole.get())) {
+        return {};
+    }
+    const GeosContext::Owned convex = context_->own(GEOSConvexHull_r(handle, whole.get()));
+    const double area = context_->area(whole.get());
+    // Rounding leaves a convex polygon's hull a hair larger than itself, never a concave
+    // polygon's by so little as a millionth.
+    if (GEOSGeomTypeId_r(handle, whole.get()) == GEOS_POLYGON &&
+        GEOSGetNumInteriorRings_r(handle, whole.get()) == 0 &&
+        context_->area(convex.get()) <= area * (1 + 1e-9)) {
+        return {context_->read(whole.get()).front().outer};
+    }
+    const GeosContext::Owned cut =
+        context_->own(GEOSConstrainedDelaunayTriangulation_r(handle, whole.get()));
+    std::vector<Ring> parts;
+    for (Polygon& triangle : context_->read(cut.get())) {
+        parts.push_back(std::move(triangle.outer));
+    }
+    return parts;
+}
+
 namespace {
 
 // The part of the plane round the eye, out to `reach`, that lies in front of the walls through
@@ -621,14 +671,36 @@ Region Geometry::visibleFrom(const Eye& eye, const Region& field, const WallInde
 
 std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& field,
                                               const std::vector<Piece>& pieces,
-                                              const WallIndex& walls) const {
+                                              const WallIndex& walls,
+                                              const std::vector<Ring>& hidden) const {
     const GEOSContextHandle_t handle = context_->handle();
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
+    GeosContext::Owned seenPast;
+    if (const std::optional<Box> sight = context_->extent(seen.get()); sight && !hidden.empty()) {
+        // Only what falls in the box of what is seen matters, as for the walls' shadows.
+        std::vector<GeosContext::Owned> shadows;
+        for (const Ring& ring : hidden) {
+            const GeosContext::Owned made = context_->polygon(ring, {});
+            GeosContext::Owned near =
+                made ? context_->own(GEOSClipByRect_r(handle, made.get(), sight->low.x,
+                                                      sight->low.y, sight->high.x, sight->high.y))
+                     : nullptr;
+            if (!context_->empty(near.get())) {
+                shadows.push_back(std::move(near));
+            }
+        }
+        const GeosContext::Owned dark =
+            shadows.empty() ? nullptr : context_->united(std::move(shadows));
+        if (dark) {
+            seenPast = context_->own(GEOSDifference_r(handle, seen.get(), dark.get()));
+        }
+    }
     std::vector<SeenPiece> parts;
     for (const Piece& piece : pieces) {
-        const GeosContext::Owned whole = seen ? context_->region(piece.region) : nullptr;
+        const GEOSGeometry* sees = piece.hideable && seenPast ? seenPast.get() : seen.get();
+        const GeosContext::Owned whole = sees ? context_->region(piece.region) : nullptr;
         const GeosContext::Owned visible =
-            whole ? context_->own(GEOSIntersection_r(handle, seen.get(), whole.get())) : nullptr;
+            whole ? context_->own(GEOSIntersection_r(handle, sees, whole.get())) : nullptr;
         SeenPiece part{context_->read(visible.get()), context_->area(visible.get())};
         if (piece.probe && usable(*piece.probe) && !context_->empty(visible.get())) {
             const GeosContext::Owned at =

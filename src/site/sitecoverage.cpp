@@ -23,7 +23,7 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
 CameraFootprint SiteCoverage::footprintOf(int camera) const {
     const Site& site = m_document.site();
     return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.levelSet,
-                                site.walls, site.boundary);
+                                site.walls, site.boundary, site.obstacles);
 }
 
 SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
@@ -35,7 +35,8 @@ SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
 
 void SiteCoverage::recomputeAll() {
     const Site& site = m_document.site();
-    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls, site.boundary);
+    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls, site.boundary,
+                                         site.obstacles);
     m_areas.clear();
     for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
         m_areas.push_back(figuresOf(i));

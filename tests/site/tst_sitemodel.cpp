@@ -30,16 +30,17 @@ class CountingGeometry : public PlanGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls,
-                              const std::vector<PlanPoint>& boundary) const override {
+                              const std::vector<PlanPoint>& boundary,
+                              const std::vector<SiteObstacle>& obstacles) const override {
         ++cameras;
-        return PlanGeometry::footprint(camera, levels, walls, boundary);
+        return PlanGeometry::footprint(camera, levels, walls, boundary, obstacles);
     }
-    std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
-                                            const LevelSet& levels,
-                                            const std::vector<SiteWall>& walls,
-                                            const std::vector<PlanPoint>& boundary) const override {
+    std::vector<CameraFootprint>
+    footprints(const std::vector<SiteCamera>& all, const LevelSet& levels,
+               const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
+               const std::vector<SiteObstacle>& obstacles) const override {
         cameras += static_cast<int>(all.size());
-        return PlanGeometry::footprints(all, levels, walls, boundary);
+        return PlanGeometry::footprints(all, levels, walls, boundary, obstacles);
     }
     AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& all,
                               const std::vector<PlanPoint>& boundary) const override {
