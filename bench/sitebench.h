@@ -16,7 +16,8 @@ namespace vistaro::bench {
 // dragging a camera (its coverage, the areas it reaches, the repaint) against 16 ms, every camera
 // and area worked out again against 300 ms, and the program's peak memory against 150 MiB; in
 // this process, the best level reached kept up to date after one camera moved, against 300 ms;
-// and in the window, every label of the plan placed (none overlapping) against 20 ms.
+// and in the window, every label of the plan placed (none overlapping) against 20 ms; in this
+// process again, every camera and area worked out among 2000 obstacles against 600 ms.
 std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir);
 
 } // namespace vistaro::bench
