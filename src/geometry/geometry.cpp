@@ -677,14 +677,21 @@ std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& fiel
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
     GeosContext::Owned seenPast;
     if (const std::optional<Box> sight = context_->extent(seen.get()); sight && !hidden.empty()) {
-        // Only what falls in the box of what is seen matters, as for the walls' shadows.
+        // Only what falls on what is seen matters, and of it only what lies in its box, as for
+        // the walls' shadows: most obstacles stand behind walls.
         std::vector<GeosContext::Owned> shadows;
+        const GeosContext::Prepared still = context_->prepare(seen.get());
         for (const Ring& ring : hidden) {
-            const GeosContext::Owned made = context_->polygon(ring, {});
+            GeosContext::Owned made = still ? context_->unchecked(ring, {}) : nullptr;
+            if (!made || !GEOSPreparedIntersects_r(handle, still.get(), made.get())) {
+                continue;
+            }
+            const GeosContext::Owned checked = context_->valid(std::move(made));
             GeosContext::Owned near =
-                made ? context_->own(GEOSClipByRect_r(handle, made.get(), sight->low.x,
-                                                      sight->low.y, sight->high.x, sight->high.y))
-                     : nullptr;
+                checked
+                    ? context_->own(GEOSClipByRect_r(handle, checked.get(), sight->low.x,
+                                                     sight->low.y, sight->high.x, sight->high.y))
+                    : nullptr;
             if (!context_->empty(near.get())) {
                 shadows.push_back(std::move(near));
             }
