@@ -44,6 +44,9 @@ constexpr int BestLevelMoves = 11;
 constexpr double SnapBudgetMs = 0.1;
 constexpr double WallsBudgetMs = 1000;
 constexpr int Snaps = 2000;
+constexpr int Obstacles = 2000;
+constexpr double ObstaclesBudgetMs = 600;
+constexpr int ObstacleRepetitions = 3;
 
 // The side of a room from `a` to `b`, with a door in its middle when `door`.
 void addSide(std::vector<SiteWall>& walls, PlanPoint a, PlanPoint b, bool door) {
@@ -105,6 +108,61 @@ Site generatedSite() {
                               {{left, bottom}, {right, bottom}, {right, top}, {left, top}}});
     }
     return site;
+}
+
+// Shelves, counters and racks standing on the floor, beams and soffits hanging from a 3.5 m
+// ceiling, and pillars, of random sizes and heights in random rooms, clear of the walls.
+std::vector<SiteObstacle> generatedObstacles() {
+    std::mt19937 random(Seed + 1);
+    const auto uniform = [&random](double from, double to) {
+        return std::uniform_real_distribution<double>(from, to)(random);
+    };
+    std::vector<SiteObstacle> obstacles;
+    for (int i = 0; i < Obstacles; ++i) {
+        const double width = uniform(0.3, RoomWidth / 3);
+        const double depth = uniform(0.3, RoomDepth / 3);
+        const double left =
+            std::uniform_int_distribution<int>(0, RoomColumns - 1)(random) * RoomWidth +
+            uniform(WallMargin, RoomWidth - WallMargin - width);
+        const double bottom =
+            std::uniform_int_distribution<int>(0, RoomRows - 1)(random) * RoomDepth +
+            uniform(WallMargin, RoomDepth - WallMargin - depth);
+        SiteObstacle obstacle{QStringLiteral("Obstacle %1").arg(i + 1),
+                              {{left, bottom},
+                               {left + width, bottom},
+                               {left + width, bottom + depth},
+                               {left, bottom + depth}}};
+        switch (i % 3) {
+        case 0: // standing
+            obstacle.topM = uniform(0.8, 2.4);
+            break;
+        case 1: // hanging
+            obstacle.bottomM = uniform(2.2, 3);
+            obstacle.topM = 3.5;
+            break;
+        default: // a pillar
+            obstacle.topM = 3.5;
+        }
+        obstacles.push_back(std::move(obstacle));
+    }
+    return obstacles;
+}
+
+// Every camera and area worked out afresh with the obstacles among the walls, as the site plan
+// does when it opens such a site: the median of a few runs.
+ResultRow obstaclesRow(Site site) {
+    site.obstacles = generatedObstacles();
+    SiteDocument document;
+    document.reset(site);
+    std::vector<double> samples;
+    for (int i = 0; i < ObstacleRepetitions; ++i) {
+        const PlanGeometry geometry;
+        samples.push_back(elapsedMs([&] { const SiteCoverage coverage(document, geometry); }));
+    }
+    return budgetRow("Site plan: every camera and area again among obstacles", median(samples),
+                     " (" + std::to_string(Obstacles) + " obstacles of random heights, median of " +
+                         std::to_string(ObstacleRepetitions) + ")",
+                     ObstaclesBudgetMs);
 }
 
 // A point snapped at every mouse move over the site: the walls indexed once, then each move
@@ -204,6 +262,7 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
                                    " (the program, site open)", MemoryBudgetMiB, "MiB", 1)
                        : failedRow(measures[3], run.ok ? "no peak RSS reported" : run.failure, 1));
     rows.push_back(snapRow(site));
+    rows.push_back(obstaclesRow(site));
     return rows;
 }
 

@@ -18,7 +18,8 @@ namespace vistaro::bench {
 // this process, the best level reached kept up to date after one camera moved, against 300 ms;
 // and in the window, every label of the plan placed (none overlapping) against 20 ms, and on a new
 // site a drawing's layer of 4055 lines used as walls (one undo step, the plan repainted) against
-// 1 s.
+// 1 s; in this process again, every camera and area worked out among 2000 obstacles against
+// 600 ms.
 std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir);
 
 } // namespace vistaro::bench

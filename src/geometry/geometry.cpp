@@ -113,6 +113,17 @@ struct Box {
     Point low;
     Point high;
 
+    // None for a ring that is not usable or holds no point.
+    static std::optional<Box> of(const Ring& ring) {
+        if (ring.empty() || !std::all_of(ring.begin(), ring.end(), usable)) {
+            return std::nullopt;
+        }
+        Box box{ring.front(), ring.front()};
+        for (const Point& p : ring) {
+            box = box.with(p);
+        }
+        return box;
+    }
     static Box of(const Segment& wall) {
         return {{std::min(wall.a.x, wall.b.x), std::min(wall.a.y, wall.b.y)},
                 {std::max(wall.a.x, wall.b.x), std::max(wall.a.y, wall.b.y)}};
@@ -461,6 +472,56 @@ bool Geometry::covers(const Region& region, Point point) const {
     return at && GEOSCovers_r(context_->handle(), geometry.get(), at.get()) == 1;
 }
 
+std::optional<Ring> Geometry::hull(const std::vector<Point>& points) const {
+    const GEOSContextHandle_t handle = context_->handle();
+    std::vector<double> xy;
+    for (const Point& p : points) {
+        if (!usable(p)) {
+            return std::nullopt;
+        }
+        xy.insert(xy.end(), {p.x, p.y});
+    }
+    if (points.size() < 3) {
+        return std::nullopt;
+    }
+    GEOSCoordSequence* sequence =
+        GEOSCoordSeq_copyFromBuffer_r(handle, xy.data(), unsigned(points.size()), 0, 0);
+    // A line through the points has their hull; it takes over its sequence.
+    const GeosContext::Owned all =
+        context_->own(sequence ? GEOSGeom_createLineString_r(handle, sequence) : nullptr);
+    const GeosContext::Owned convex =
+        all ? context_->own(GEOSConvexHull_r(handle, all.get())) : nullptr;
+    const Region read = context_->read(convex.get());
+    if (read.empty() || context_->area(convex.get()) <= 0) {
+        return std::nullopt;
+    }
+    return read.front().outer;
+}
+
+std::vector<Ring> Geometry::convexParts(const Region& region) const {
+    const GEOSContextHandle_t handle = context_->handle();
+    const GeosContext::Owned whole = context_->region(region);
+    if (context_->empty(whole.get())) {
+        return {};
+    }
+    const GeosContext::Owned convex = context_->own(GEOSConvexHull_r(handle, whole.get()));
+    const double area = context_->area(whole.get());
+    // Rounding leaves a convex polygon's hull a hair larger than itself, never a concave
+    // polygon's by so little as a millionth.
+    if (GEOSGeomTypeId_r(handle, whole.get()) == GEOS_POLYGON &&
+        GEOSGetNumInteriorRings_r(handle, whole.get()) == 0 &&
+        context_->area(convex.get()) <= area * (1 + 1e-9)) {
+        return {context_->read(whole.get()).front().outer};
+    }
+    const GeosContext::Owned cut =
+        context_->own(GEOSConstrainedDelaunayTriangulation_r(handle, whole.get()));
+    std::vector<Ring> parts;
+    for (Polygon& triangle : context_->read(cut.get())) {
+        parts.push_back(std::move(triangle.outer));
+    }
+    return parts;
+}
+
 namespace {
 
 // The part of the plane round the eye, out to `reach`, that lies in front of the walls through
@@ -507,6 +568,61 @@ std::optional<Ring> sideSeen(const GeosContext& context, const GEOSGeometry* fie
                    : 0;
     };
     return part(held(right) > held(left) * (1 + 1e-9) ? right : left);
+}
+
+// `seen` less the shadows of `count` casters, the nearest first: `shadowOf(i, around)` is the
+// i-th caster's shadow as it comes (null for none), `around` the box of the eye and what is still
+// seen, which holds every shadow that matters. In batches: a batch's shadows that fall on what is
+// still seen are united and taken from it. A batch takes one shadow more than half as many as
+// have fallen so far. In a building most casters are then found hidden behind nearer ones, whose
+// shadows have been taken already, and cast no shadow at all; in a hall of many pillars in sight
+// the batches still grow, so that few unions and differences do. Null when GEOS failed.
+template <typename ShadowOf>
+GeosContext::Owned takeShadows(const GeosContext& context, Point eye, GeosContext::Owned seen,
+                               std::size_t count, const ShadowOf& shadowOf) {
+    std::optional<Box> sight = context.extent(seen.get());
+    std::size_t fallen = 0;
+    std::size_t next = 0;
+    while (sight && next < count) {
+        const std::size_t batch = 1 + fallen / 2;
+        std::vector<GeosContext::Owned> shadows;
+        {
+            // Destroyed before `seen` changes, as it indexes it.
+            const GeosContext::Prepared still = context.prepare(seen.get());
+            const Box around = sight->with(eye);
+            for (; still && next < count && shadows.size() < batch; ++next) {
+                // Checked only once it is known to fall on something: most shadows do not.
+                GeosContext::Owned made = shadowOf(next, around);
+                if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
+                    // Only what falls in the box of what is still seen matters; the long far
+                    // parts of the shadows would only make their union dear.
+                    const GeosContext::Owned checked = context.valid(std::move(made));
+                    GeosContext::Owned near =
+                        checked ? context.own(GEOSClipByRect_r(context.handle(), checked.get(),
+                                                               sight->low.x, sight->low.y,
+                                                               sight->high.x, sight->high.y))
+                                : nullptr;
+                    if (!context.empty(near.get())) {
+                        shadows.push_back(std::move(near));
+                    }
+                }
+            }
+            if (!still) {
+                return nullptr;
+            }
+        }
+        if (shadows.empty()) { // the casters are all done
+            break;
+        }
+        fallen += shadows.size();
+        const GeosContext::Owned hidden = context.united(std::move(shadows));
+        if (!hidden) {
+            return nullptr;
+        }
+        seen = context.own(GEOSDifference_r(context.handle(), seen.get(), hidden.get()));
+        sight = context.extent(seen.get());
+    }
+    return seen;
 }
 
 // What the eye sees of the field past the walls, as one geometry; null when the eye or the field
@@ -562,55 +678,13 @@ GeosContext::Owned lookPast(const GeosContext& context, const Eye& eye, const Re
             std::max({farthest, squaredDistance(eye.at, wall.a), squaredDistance(eye.at, wall.b)});
     }
     const double reach = std::max(sight->farthestFrom(eye.at), std::sqrt(farthest));
-    // Nearest walls first, in batches: a batch's shadows that fall on what is still seen are
-    // united and taken from it. A batch takes one shadow more than half as many as have fallen so
-    // far. In a building most walls are then found hidden behind nearer ones, whose shadows have
-    // been taken already, and cast no shadow at all; in a hall of many pillars in sight the
-    // batches still grow, so that few unions and differences do.
-    std::size_t fallen = 0;
-    auto next = candidates.begin();
-    while (sight && next != candidates.end()) {
-        const std::size_t batch = 1 + fallen / 2;
-        std::vector<GeosContext::Owned> shadows;
-        {
-            // Destroyed before `seen` changes, as it indexes it.
-            const GeosContext::Prepared still = context.prepare(seen.get());
-            const Box around = sight->with(eye.at);
-            for (; still && next != candidates.end() && shadows.size() < batch; ++next) {
-                const std::optional<Ring> dark =
-                    Box::of(*next).meets(around) ? shadow(eye.at, *next, 2 * reach) : std::nullopt;
-                // Checked only once it is known to fall on something: most shadows do not.
-                GeosContext::Owned made = dark ? context.unchecked(*dark, {}) : nullptr;
-                if (made && GEOSPreparedIntersects_r(context.handle(), still.get(), made.get())) {
-                    // Only what falls in the box of what is still seen matters; the long far
-                    // parts of the shadows would only make their union dear.
-                    const GeosContext::Owned checked = context.valid(std::move(made));
-                    GeosContext::Owned near =
-                        checked ? context.own(GEOSClipByRect_r(context.handle(), checked.get(),
-                                                               sight->low.x, sight->low.y,
-                                                               sight->high.x, sight->high.y))
-                                : nullptr;
-                    if (!context.empty(near.get())) {
-                        shadows.push_back(std::move(near));
-                    }
-                }
-            }
-            if (!still) {
-                return nullptr;
-            }
-        }
-        if (shadows.empty()) { // the walls are all done
-            break;
-        }
-        fallen += shadows.size();
-        const GeosContext::Owned hidden = context.united(std::move(shadows));
-        if (!hidden) {
-            return nullptr;
-        }
-        seen = context.own(GEOSDifference_r(context.handle(), seen.get(), hidden.get()));
-        sight = context.extent(seen.get());
-    }
-    return seen;
+    return takeShadows(
+        context, eye.at, std::move(seen), candidates.size(), [&](std::size_t i, const Box& around) {
+            const std::optional<Ring> dark = Box::of(candidates[i]).meets(around)
+                                                 ? shadow(eye.at, candidates[i], 2 * reach)
+                                                 : std::nullopt;
+            return dark ? context.unchecked(*dark, {}) : nullptr;
+        });
 }
 
 } // namespace
@@ -621,14 +695,34 @@ Region Geometry::visibleFrom(const Eye& eye, const Region& field, const WallInde
 
 std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& field,
                                               const std::vector<Piece>& pieces,
-                                              const WallIndex& walls) const {
+                                              const WallIndex& walls,
+                                              const std::vector<Ring>& hidden) const {
     const GEOSContextHandle_t handle = context_->handle();
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
+    // What the hidden rings leave of it, nearest first as the walls' shadows.
+    GeosContext::Owned seenPast;
+    if (seen && !hidden.empty()) {
+        std::vector<std::pair<double, const Ring*>> byDistance;
+        for (const Ring& ring : hidden) {
+            if (std::optional<Box> box = Box::of(ring)) {
+                byDistance.emplace_back(box->squaredDistanceTo(eye.at), &ring);
+            }
+        }
+        std::sort(byDistance.begin(), byDistance.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        seenPast = takeShadows(
+            *context_, eye.at, context_->own(GEOSGeom_clone_r(handle, seen.get())),
+            byDistance.size(), [&](std::size_t i, const Box& around) {
+                const Ring& ring = *byDistance[i].second;
+                return Box::of(ring)->meets(around) ? context_->unchecked(ring, {}) : nullptr;
+            });
+    }
     std::vector<SeenPiece> parts;
     for (const Piece& piece : pieces) {
-        const GeosContext::Owned whole = seen ? context_->region(piece.region) : nullptr;
+        const GEOSGeometry* sees = piece.hideable && seenPast ? seenPast.get() : seen.get();
+        const GeosContext::Owned whole = sees ? context_->region(piece.region) : nullptr;
         const GeosContext::Owned visible =
-            whole ? context_->own(GEOSIntersection_r(handle, seen.get(), whole.get())) : nullptr;
+            whole ? context_->own(GEOSIntersection_r(handle, sees, whole.get())) : nullptr;
         SeenPiece part{context_->read(visible.get()), context_->area(visible.get())};
         if (piece.probe && usable(*piece.probe) && !context_->empty(visible.get())) {
             const GeosContext::Owned at =

@@ -38,6 +38,7 @@ using Region = std::vector<Polygon>;
 struct Piece {
     Region region;
     std::optional<Point> probe;
+    bool hideable = true; // whether what visibleParts() is told is hidden takes its part of it
 };
 
 // What the eye sees of a piece: its visible part, that part's surface in square metres, and
@@ -108,6 +109,11 @@ public:
     Region subtract(const Region& from, const Region& taken) const;
     // Whether the point lies in the region or on its edge.
     bool covers(const Region& region, Point point) const;
+    // The smallest convex ring that holds every point; none when they span no area.
+    std::optional<Ring> hull(const std::vector<Point>& points) const;
+    // The region cut into convex parts: itself when it is one convex polygon, else the triangles
+    // of its constrained Delaunay triangulation, whose union it is.
+    std::vector<Ring> convexParts(const Region& region) const;
 
     // The part of `field` that the eye sees when every wall blocks sight: the field less the
     // shadows that the walls near the eye and the field cast. A wall seen edge-on casts none.
@@ -121,9 +127,11 @@ public:
     // walls' shadows worked out once over `field`, which holds every piece: the bands of one
     // camera's field take one look past the walls. The surfaces and probes are worked out on
     // the way, so the parts need not be read into GEOS again.
+    // Sight is also taken away over `hidden`, rings that may overlap (what obstacles hide at one
+    // height), from the pieces that are hideable.
     std::vector<SeenPiece> visibleParts(const Eye& eye, const Region& field,
-                                        const std::vector<Piece>& pieces,
-                                        const WallIndex& walls) const;
+                                        const std::vector<Piece>& pieces, const WallIndex& walls,
+                                        const std::vector<Ring>& hidden = {}) const;
 
 private:
     std::unique_ptr<GeosContext> context_;

@@ -164,6 +164,17 @@ CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels) 
     return computeCoverage(coverageQuery(camera, levels));
 }
 
+SiteCamera atTargetHeight(const SiteCamera& camera, const LevelSet& levels, double heightM) {
+    const std::optional<double> tilt = cameraCoverage(camera, levels).tiltDeg;
+    if (!tilt)
+        return camera;
+    SiteCamera moved = camera;
+    moved.aim = Aim::Tilt;
+    moved.tiltDeg = *tilt;
+    moved.targetHeightM = heightM;
+    return moved;
+}
+
 FieldFootprint fieldFootprint(const SiteCamera& camera, const LevelSet& levels) {
     const CoverageResult result = cameraCoverage(camera, levels);
     if (!result.tiltDeg)

@@ -24,6 +24,10 @@ CoverageQuery coverageQuery(const SiteCamera& camera, const LevelSet& levels);
 // window shows for the same inputs, aimed by a tilt too.
 CoverageResult cameraCoverage(const SiteCamera& camera, const LevelSet& levels);
 
+// The camera as it stands, its field worked out at another target height: aimed by the tilt it
+// has, so that only the plane its field is drawn on moves. Unchanged when its inputs give no tilt.
+SiteCamera atTargetHeight(const SiteCamera& camera, const LevelSet& levels, double heightM);
+
 // Where the view meets a horizontal plane, as distances ahead of the camera's foot.
 struct AxialRange {
     double nearM = 0;

@@ -15,7 +15,7 @@ namespace {
 std::vector<plane::Segment> segmentsOf(const std::vector<SiteWall>& walls) {
     std::vector<plane::Segment> segments;
     for (const SiteWall& wall : walls)
-        for (std::size_t i = 1; i < wall.points.size(); ++i)
+        for (std::size_t i = 1; wall.fullHeight() && i < wall.points.size(); ++i)
             segments.push_back({{wall.points[i - 1].x, wall.points[i - 1].y},
                                 {wall.points[i].x, wall.points[i].y}});
     return segments;
@@ -50,15 +50,19 @@ QRectF boundsOf(const plane::Region& region) {
 }
 
 PlanCoverage::PlanCoverage(const std::vector<SiteWall>& walls,
-                           const std::vector<PlanPoint>& boundary)
-    : m_walls(segmentsOf(walls)), m_boundary(regionOf(boundary)) {}
+                           const std::vector<PlanPoint>& boundary,
+                           const std::vector<SiteObstacle>& obstacles)
+    : m_walls(segmentsOf(walls)), m_blocks(sightBlocks(m_geometry, walls, obstacles)),
+      m_boundary(regionOf(boundary)) {}
 
 void PlanCoverage::setBoundary(const std::vector<PlanPoint>& boundary) {
     m_boundary = regionOf(boundary);
 }
 
-void PlanCoverage::setWalls(const std::vector<SiteWall>& walls) {
+void PlanCoverage::setWalls(const std::vector<SiteWall>& walls,
+                            const std::vector<SiteObstacle>& obstacles) {
     m_walls = plane::WallIndex(segmentsOf(walls));
+    m_blocks = sightBlocks(m_geometry, walls, obstacles);
 }
 
 CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& levels) const {
@@ -79,10 +83,16 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
                           plane::Point{band.middle.x, band.middle.y}});
     const plane::Region outline = regionOf(footprint.outline);
     field.insert(field.end(), outline.begin(), outline.end());
-    pieces.push_back({regionOf(footprint.deadZone), std::nullopt});
+    pieces.push_back({regionOf(footprint.deadZone), std::nullopt, false});
+    // The dead zone lies on the ground, below the target height that the blocks' shadows are
+    // cast at: they take their part of the bands only.
+    const std::vector<plane::Ring> hidden =
+        m_blocks.empty() ? std::vector<plane::Ring>{}
+                         : shadowsOf(m_geometry, camera.position, camera.mountHeightM,
+                                     camera.targetHeightM, boundsOf(outline), m_blocks);
     std::vector<plane::SeenPiece> seen = m_geometry.visibleParts(
         {{camera.position.x, camera.position.y}, camera.panDeg * std::numbers::pi / 180}, field,
-        pieces, m_walls);
+        pieces, m_walls, hidden);
     if (!m_boundary.empty())
         for (std::size_t i = 0; i < seen.size(); ++i) {
             seen[i].region = m_geometry.intersect(seen[i].region, m_boundary);

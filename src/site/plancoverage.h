@@ -4,6 +4,7 @@
 #pragma once
 
 #include "geometry/geometry.h"
+#include "site/sightblock.h"
 #include "site/site.h"
 
 #include <QRectF>
@@ -40,13 +41,17 @@ struct AreaCover {
 
 // Works out the plan's coverage with the walls indexed once: a camera dragged over the plan is
 // worked out again alone, and the areas from the cameras' covers as they stand. A site boundary
-// cuts both: what lies outside it is neither covered nor asked for.
+// cuts both: what lies outside it is neither covered nor asked for. Full-height walls hide all
+// that lies behind them; the obstacles and the walls with heights hide what they hide between
+// their heights.
 class PlanCoverage {
 public:
     explicit PlanCoverage(const std::vector<SiteWall>& walls = {},
-                          const std::vector<PlanPoint>& boundary = {});
+                          const std::vector<PlanPoint>& boundary = {},
+                          const std::vector<SiteObstacle>& obstacles = {});
 
-    void setWalls(const std::vector<SiteWall>& walls);
+    void setWalls(const std::vector<SiteWall>& walls,
+                  const std::vector<SiteObstacle>& obstacles = {});
     // Empty for none.
     void setBoundary(const std::vector<PlanPoint>& boundary);
 
@@ -59,7 +64,8 @@ public:
 
 private:
     plane::Geometry m_geometry;
-    plane::WallIndex m_walls;
+    plane::WallIndex m_walls; // the full-height ones
+    std::vector<SightBlock> m_blocks;
     plane::Region m_boundary; // empty for none
 };
 

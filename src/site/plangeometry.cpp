@@ -49,10 +49,12 @@ PlanShape shapeOf(const plane::Region& region) {
 }
 
 void PlanGeometry::useSite(const std::vector<SiteWall>& walls,
-                           const std::vector<PlanPoint>& boundary) const {
-    if (walls != m_walls) {
-        m_coverage.setWalls(walls);
+                           const std::vector<PlanPoint>& boundary,
+                           const std::vector<SiteObstacle>& obstacles) const {
+    if (walls != m_walls || obstacles != m_obstacles) {
+        m_coverage.setWalls(walls, obstacles);
         m_walls = walls;
+        m_obstacles = obstacles;
     }
     if (boundary != m_boundary) {
         m_coverage.setBoundary(boundary);
@@ -62,16 +64,17 @@ void PlanGeometry::useSite(const std::vector<SiteWall>& walls,
 
 CameraFootprint PlanGeometry::footprint(const SiteCamera& camera, const LevelSet& levels,
                                         const std::vector<SiteWall>& walls,
-                                        const std::vector<PlanPoint>& boundary) const {
-    useSite(walls, boundary);
+                                        const std::vector<PlanPoint>& boundary,
+                                        const std::vector<SiteObstacle>& obstacles) const {
+    useSite(walls, boundary, obstacles);
     return footprintWith(m_coverage, camera, levels);
 }
 
 std::vector<CameraFootprint>
 PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
-                         const std::vector<SiteWall>& walls,
-                         const std::vector<PlanPoint>& boundary) const {
-    useSite(walls, boundary);
+                         const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
+                         const std::vector<SiteObstacle>& obstacles) const {
+    useSite(walls, boundary, obstacles);
     // Every core takes every n-th camera, so that crowded and empty parts of the plan share out
     // evenly. A worker has a GEOS context and a wall index of its own (made in about a
     // millisecond): the workers share nothing but what they read. A few cameras are not worth a
@@ -89,7 +92,8 @@ PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet&
     {
         std::vector<std::jthread> helpers;
         for (std::size_t first = 1; first < workers; ++first)
-            helpers.emplace_back([&, first] { work(PlanCoverage(walls, boundary), first); });
+            helpers.emplace_back(
+                [&, first] { work(PlanCoverage(walls, boundary, obstacles), first); });
         work(m_coverage, 0);
     }
     return result;
@@ -98,7 +102,7 @@ PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet&
 AreaCoverage PlanGeometry::areaCoverage(const SiteArea& area,
                                         const std::vector<CameraFootprint>& footprints,
                                         const std::vector<PlanPoint>& boundary) const {
-    useSite(m_walls, boundary);
+    useSite(m_walls, boundary, m_obstacles);
     std::vector<const CameraCover*> covers;
     covers.reserve(footprints.size());
     for (const CameraFootprint& footprint : footprints)

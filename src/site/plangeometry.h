@@ -19,19 +19,22 @@ class PlanGeometry : public SiteGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls,
-                              const std::vector<PlanPoint>& boundary = {}) const override;
+                              const std::vector<PlanPoint>& boundary = {},
+                              const std::vector<SiteObstacle>& obstacles = {}) const override;
     std::vector<CameraFootprint>
     footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
-               const std::vector<SiteWall>& walls,
-               const std::vector<PlanPoint>& boundary = {}) const override;
+               const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary = {},
+               const std::vector<SiteObstacle>& obstacles = {}) const override;
     AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& footprints,
                               const std::vector<PlanPoint>& boundary = {}) const override;
     double surface(const std::vector<PlanPoint>& polygon) const override;
 
 private:
-    void useSite(const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary) const;
+    void useSite(const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
+                 const std::vector<SiteObstacle>& obstacles) const;
 
     mutable std::vector<SiteWall> m_walls;
+    mutable std::vector<SiteObstacle> m_obstacles;
     mutable std::vector<PlanPoint> m_boundary;
     mutable PlanCoverage m_coverage;
 };

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vistaro {
@@ -42,21 +43,49 @@ struct SiteCamera {
     bool operator==(const SiteCamera&) const = default;
 };
 
-// A wall blocks sight at every height; a door or a window is a gap between two walls.
+// A wall blocks sight between its bottom and its top, by default at every height; a door or a
+// window is a gap between two walls.
 struct SiteWall {
+    SiteWall(std::vector<PlanPoint> points = {}, double bottomM = 0,
+             std::optional<double> topM = std::nullopt)
+        : points(std::move(points)), bottomM(bottomM), topM(topM) {}
+
     std::vector<PlanPoint> points; // a polyline, two points or more
+    double bottomM;                // above the floor
+    std::optional<double> topM;    // above the floor; none: up to the ceiling
+
+    // From the floor to the ceiling: it hides all that lies behind it.
+    bool fullHeight() const { return bottomM <= 0 && !topM; }
 
     bool operator==(const SiteWall&) const = default;
 };
 
 // An area that must be covered at a level by at least one camera.
 struct SiteArea {
+    SiteArea(QString name = {}, Level level = EnIdentification, std::vector<PlanPoint> points = {},
+             double requiredShare = 1, std::optional<double> targetHeightM = std::nullopt)
+        : name(std::move(name)), level(level), points(std::move(points)),
+          requiredShare(requiredShare), targetHeightM(targetHeightM) {}
+
     QString name;
-    Level level = EnIdentification; // of the site's level set
-    std::vector<PlanPoint> points;  // a closed polygon, three points or more
-    double requiredShare = 1;       // 0 to 1: the share of its surface that must be covered
+    Level level;                   // of the site's level set
+    std::vector<PlanPoint> points; // a closed polygon, three points or more
+    double requiredShare;          // 0 to 1: the share of its surface that must be covered
+    // Where its faces (or plates) are, above the floor; none: each camera's own target height.
+    std::optional<double> targetHeightM;
 
     bool operator==(const SiteArea&) const = default;
+};
+
+// Something standing on the plan that blocks sight between two heights above the floor: a
+// shelf, a counter, a pillar, or a beam hanging from the ceiling.
+struct SiteObstacle {
+    QString name;
+    std::vector<PlanPoint> points; // its outline seen from above: closed, three points or more
+    double bottomM = 0;
+    double topM = 1;
+
+    bool operator==(const SiteObstacle&) const = default;
 };
 
 // Two points on the background picture, in its own pixels, and the distance between them. A DXF
@@ -118,6 +147,7 @@ struct Site {
     // cover and the areas; empty for none.
     std::vector<PlanPoint> boundary;
     SiteProperties properties;
+    std::vector<SiteObstacle> obstacles;
 
     bool operator==(const Site&) const = default;
 };

@@ -3,6 +3,8 @@
 
 #include "site/sitecoverage.h"
 
+#include "site/footprint.h"
+
 #include <algorithm>
 
 namespace vistaro {
@@ -23,19 +25,43 @@ SiteCoverage::SiteCoverage(const SiteDocument& document, const SiteGeometry& geo
 CameraFootprint SiteCoverage::footprintOf(int camera) const {
     const Site& site = m_document.site();
     return m_geometry.footprint(site.cameras.at(static_cast<std::size_t>(camera)), site.levelSet,
-                                site.walls, site.boundary);
+                                site.walls, site.boundary, site.obstacles);
 }
 
-SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) const {
+CameraFootprint SiteCoverage::footprintAt(int camera, double heightM) const {
+    const Site& site = m_document.site();
+    return m_geometry.footprint(
+        atTargetHeight(site.cameras.at(static_cast<std::size_t>(camera)), site.levelSet, heightM),
+        site.levelSet, site.walls, site.boundary, site.obstacles);
+}
+
+const std::vector<CameraFootprint>& SiteCoverage::footprintsFor(const SiteArea& area) {
+    if (!area.targetHeightM)
+        return m_footprints;
+    const auto [at, added] = m_atHeight.try_emplace(*area.targetHeightM);
+    if (added) {
+        const Site& site = m_document.site();
+        std::vector<SiteCamera> cameras;
+        for (const SiteCamera& camera : site.cameras)
+            cameras.push_back(atTargetHeight(camera, site.levelSet, *area.targetHeightM));
+        at->second = m_geometry.footprints(cameras, site.levelSet, site.walls, site.boundary,
+                                           site.obstacles);
+    }
+    return at->second;
+}
+
+SiteCoverage::AreaFigures SiteCoverage::figuresOf(int area) {
     const Site& site = m_document.site();
     const SiteArea& shape = site.areas.at(static_cast<std::size_t>(area));
-    return {m_geometry.areaCoverage(shape, m_footprints, site.boundary),
+    return {m_geometry.areaCoverage(shape, footprintsFor(shape), site.boundary),
             m_geometry.surface(shape.points)};
 }
 
 void SiteCoverage::recomputeAll() {
     const Site& site = m_document.site();
-    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls, site.boundary);
+    m_footprints = m_geometry.footprints(site.cameras, site.levelSet, site.walls, site.boundary,
+                                         site.obstacles);
+    m_atHeight.clear();
     m_areas.clear();
     for (int i = 0; i < m_document.count(ItemKind::Area); ++i)
         m_areas.push_back(figuresOf(i));
@@ -48,7 +74,8 @@ void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& re
     for (std::size_t i = 0; i < m_areas.size() && i < areas.size(); ++i) {
         const QRectF box = boundsOf(regionOf(areas[i].points));
         const Level level = areas[i].level;
-        if (std::none_of(reaches.begin(), reaches.end(), [&](const auto& reach) {
+        if (!areas[i].targetHeightM &&
+            std::none_of(reaches.begin(), reaches.end(), [&](const auto& reach) {
                 return level < reach.size() && reach.at(level).intersects(box);
             }))
             continue;
@@ -73,6 +100,8 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
         CameraFootprint& footprint = m_footprints.at(static_cast<std::size_t>(ref.index));
         const std::vector<QRectF> before = footprint.cover.reach;
         footprint = footprintOf(ref.index);
+        for (auto& [height, all] : m_atHeight)
+            all.at(static_cast<std::size_t>(ref.index)) = footprintAt(ref.index, height);
         emit cameraCoverageChanged(ref.index);
         recomputeAreasNear({before, footprint.cover.reach});
         break;
@@ -119,6 +148,8 @@ void SiteCoverage::itemsCountChanged(const std::vector<ItemRef>& refs, bool inse
     if (!inserted)
         reachAll();
     follow(m_footprints, cameras, [this](int i) { return footprintOf(i); });
+    for (auto& [height, all] : m_atHeight)
+        follow(all, cameras, [this, height](int i) { return footprintAt(i, height); });
     if (inserted)
         reachAll();
     const std::vector<int> areas = indicesOf(ItemKind::Area);

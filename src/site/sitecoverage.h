@@ -7,6 +7,7 @@
 #include "site/sitegeometry.h"
 
 #include <QObject>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,9 @@ namespace vistaro {
 // What every camera of the document covers and how much of each area is covered, kept up to
 // date as the document changes: a camera that moves is worked out again alone, a wall or the
 // boundary that changes brings every camera again, and the areas follow the cameras: those that a
-// camera reaches, before or after it changed.
+// camera reaches, before or after it changed. An area with a target height of its own is judged
+// from every camera's footprint at that height, worked out once for each height the areas ask
+// for, and follows every change of a camera.
 class SiteCoverage : public QObject {
     Q_OBJECT
 
@@ -54,7 +57,11 @@ private:
 
     void recomputeAll();
     CameraFootprint footprintOf(int camera) const;
-    AreaFigures figuresOf(int area) const;
+    // `camera`'s footprint with its field at `heightM`.
+    CameraFootprint footprintAt(int camera, double heightM) const;
+    // The footprints that `area` is judged from.
+    const std::vector<CameraFootprint>& footprintsFor(const SiteArea& area);
+    AreaFigures figuresOf(int area);
     // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
     void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
     void itemsChanged(const std::vector<ItemRef>& refs);
@@ -66,6 +73,8 @@ private:
     const SiteGeometry& m_geometry;
     std::vector<CameraFootprint> m_footprints;
     std::vector<AreaFigures> m_areas;
+    // By target height, for the areas that have their own: every camera's footprint there.
+    std::map<double, std::vector<CameraFootprint>> m_atHeight;
 };
 
 } // namespace vistaro

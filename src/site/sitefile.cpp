@@ -143,6 +143,32 @@ QJsonObject backgroundObject(const SiteBackground& background) {
     return object;
 }
 
+QJsonObject wallObject(const SiteWall& wall) {
+    QJsonObject object{{QStringLiteral("points"), pointsOf(wall.points)}};
+    // A full-height wall writes only its points, as in the files before heights.
+    if (wall.bottomM != 0)
+        object.insert(QStringLiteral("bottom"), wall.bottomM);
+    if (wall.topM)
+        object.insert(QStringLiteral("top"), *wall.topM);
+    return object;
+}
+
+QJsonObject obstacleObject(const SiteObstacle& obstacle) {
+    return {{QStringLiteral("name"), obstacle.name},
+            {QStringLiteral("points"), pointsOf(obstacle.points)},
+            {QStringLiteral("bottom"), obstacle.bottomM},
+            {QStringLiteral("top"), obstacle.topM}};
+}
+
+// Whether the site needs the version with heights: a site without them is written as before.
+bool usesHeights(const Site& site) {
+    return !site.obstacles.empty() ||
+           std::any_of(site.walls.begin(), site.walls.end(),
+                       [](const SiteWall& wall) { return !wall.fullHeight(); }) ||
+           std::any_of(site.areas.begin(), site.areas.end(),
+                       [](const SiteArea& area) { return area.targetHeightM.has_value(); });
+}
+
 // ---- Reading
 
 // Thrown at the first fault, so that the reader reads like the format; readSite catches it.
@@ -320,6 +346,19 @@ std::vector<PlanPoint> pointList(const QJsonValue& value, const QString& where, 
     return read;
 }
 
+// A height above the floor.
+const auto height = between(0, MaxSiteHeight);
+
+// A top, refused when below `bottom`.
+auto topAbove(double bottom) {
+    return [bottom](const QJsonValue& value, const QString& where) {
+        const double top = height(value, where);
+        if (top < bottom)
+            refuse(where, SiteFile::tr("below the bottom, %1").arg(numberText(bottom)));
+        return top;
+    };
+}
+
 std::vector<PlanPoint> points(const Members& members, qsizetype fewest, qsizetype& used,
                               qsizetype limit) {
     return members.value(QStringLiteral("points"),
@@ -452,7 +491,7 @@ Site readRoot(const Members& root) {
                SiteFile::tr("%1 is newer than this program reads (version %2)")
                    .arg(numberText(version))
                    .arg(SiteFileVersion));
-    if (version != SiteFileVersion)
+    if (version != SiteFileVersion && version != SiteFileVersionWithoutHeights)
         refuse(QStringLiteral("version"),
                SiteFile::tr("%1 is no version of the site file").arg(numberText(version)));
     Site site;
@@ -477,7 +516,20 @@ Site readRoot(const Members& root) {
     // Every wall takes two points or more, so this refuses a million walls before reading one.
     readList(root, QStringLiteral("walls"), MaxWallPoints / 2, site.walls,
              [&wallPoints](const Members& m) {
-                 return SiteWall{points(m, 2, wallPoints, MaxWallPoints)};
+                 SiteWall wall{points(m, 2, wallPoints, MaxWallPoints)};
+                 wall.bottomM = m.valueOr(QStringLiteral("bottom"), 0.0, height);
+                 wall.topM = m.valueOr(QStringLiteral("top"), std::optional<double>(),
+                                       topAbove(wall.bottomM));
+                 return wall;
+             });
+    qsizetype obstaclePoints = 0;
+    readList(root, QStringLiteral("obstacles"), MaxSiteObstacles, site.obstacles,
+             [&obstaclePoints](const Members& m) {
+                 SiteObstacle obstacle{m.valueOr(QStringLiteral("name"), QString(), asText),
+                                       points(m, 3, obstaclePoints, MaxObstaclePoints)};
+                 obstacle.bottomM = m.valueOr(QStringLiteral("bottom"), 0.0, height);
+                 obstacle.topM = m.value(QStringLiteral("top"), topAbove(obstacle.bottomM));
+                 return obstacle;
              });
     qsizetype areaPoints = 0;
     readList(root, QStringLiteral("areas"), MaxSiteAreas, site.areas,
@@ -485,7 +537,9 @@ Site readRoot(const Members& root) {
                  return SiteArea{m.valueOr(QStringLiteral("name"), QString(), asText),
                                  m.value(QStringLiteral("level"), levelOf(set)),
                                  points(m, 3, areaPoints, MaxAreaPoints),
-                                 m.valueOr(QStringLiteral("required_share"), 1.0, between(0, 1))};
+                                 m.valueOr(QStringLiteral("required_share"), 1.0, between(0, 1)),
+                                 m.valueOr(QStringLiteral("target_height"), std::optional<double>(),
+                                           upTo(Quantity::TargetHeight))};
              });
     site.boundary = root.valueOr(QStringLiteral("boundary"), std::vector<PlanPoint>(),
                                  [&areaPoints](const QJsonValue& value, const QString& where) {
@@ -503,7 +557,8 @@ Site readRoot(const Members& root) {
 
 QByteArray siteToJson(const Site& site) {
     QJsonObject root{{QStringLiteral("format"), QStringLiteral("vistaro-site")},
-                     {QStringLiteral("version"), SiteFileVersion},
+                     {QStringLiteral("version"),
+                      usesHeights(site) ? SiteFileVersion : SiteFileVersionWithoutHeights},
                      {QStringLiteral("units"), nameOf(unitsKeys(), site.units)}};
     // EN 62676-4 goes unsaid, so that a site of it reads in the versions before level sets.
     if (site.levelSet.key != enLevels().key)
@@ -515,7 +570,7 @@ QByteArray siteToJson(const Site& site) {
         cameras.append(cameraObject(camera, site.levelSet));
     QJsonArray walls;
     for (const SiteWall& wall : site.walls)
-        walls.append(QJsonObject{{QStringLiteral("points"), pointsOf(wall.points)}});
+        walls.append(wallObject(wall));
     QJsonArray areas;
     for (const SiteArea& area : site.areas) {
         QJsonObject object{{QStringLiteral("name"), area.name},
@@ -524,11 +579,19 @@ QByteArray siteToJson(const Site& site) {
         // A whole area asked for goes unsaid, as in the files before the key.
         if (area.requiredShare != 1)
             object.insert(QStringLiteral("required_share"), area.requiredShare);
+        if (area.targetHeightM)
+            object.insert(QStringLiteral("target_height"), *area.targetHeightM);
         areas.append(object);
     }
     root.insert(QStringLiteral("cameras"), cameras);
     root.insert(QStringLiteral("walls"), walls);
     root.insert(QStringLiteral("areas"), areas);
+    if (!site.obstacles.empty()) {
+        QJsonArray obstacles;
+        for (const SiteObstacle& obstacle : site.obstacles)
+            obstacles.append(obstacleObject(obstacle));
+        root.insert(QStringLiteral("obstacles"), obstacles);
+    }
     if (!site.boundary.empty())
         root.insert(QStringLiteral("boundary"), pointsOf(site.boundary));
     const QJsonObject properties = propertiesObject(site.properties);

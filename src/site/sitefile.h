@@ -14,7 +14,10 @@
 namespace vistaro {
 
 // The site file, ".vistaro": JSON as docs/site-file.md lays it out.
-inline constexpr int SiteFileVersion = 1; // the newest version this program reads and writes
+inline constexpr int SiteFileVersion = 2; // the newest version this program reads and writes
+// A site without heights or obstacles is written in the version before them, so that the
+// programs that know only that one still open it.
+inline constexpr int SiteFileVersionWithoutHeights = 1;
 
 // What one site file may hold at most: far beyond any real site, yet a file at the limits still
 // opens in a second or so. A larger one is refused before its elements are read.
@@ -23,7 +26,10 @@ inline constexpr qsizetype MaxSiteCameras = 10'000;
 inline constexpr qsizetype MaxSiteAreas = 10'000;
 inline constexpr qsizetype MaxWallPoints = 100'000; // all walls together
 inline constexpr qsizetype MaxAreaPoints = 100'000; // all areas together
-inline constexpr double MaxPlanCoordinate = 1e7;    // metres from the origin, and picture pixels
+inline constexpr qsizetype MaxSiteObstacles = 20'000;
+inline constexpr qsizetype MaxObstaclePoints = 200'000; // all obstacles together
+inline constexpr double MaxSiteHeight = 1000;           // metres above the floor
+inline constexpr double MaxPlanCoordinate = 1e7; // metres from the origin, and picture pixels
 inline constexpr qsizetype MaxHiddenLayers = 10'000;
 inline constexpr int MaxPdfPage = 100'000;
 inline constexpr double MinPdfDpi = 10;

@@ -62,16 +62,17 @@ class SiteGeometry {
 public:
     virtual ~SiteGeometry() = default;
 
-    // What `camera` sees at the levels of `levels`, clipped by `walls` and cut at the site's
-    // `boundary` (none when empty).
+    // What `camera` sees at the levels of `levels`, clipped by `walls` and `obstacles` and cut
+    // at the site's `boundary` (none when empty).
     virtual CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                                       const std::vector<SiteWall>& walls,
-                                      const std::vector<PlanPoint>& boundary = {}) const = 0;
+                                      const std::vector<PlanPoint>& boundary = {},
+                                      const std::vector<SiteObstacle>& obstacles = {}) const = 0;
     // What each camera sees, as footprint() gives for each, in the cameras' order.
     virtual std::vector<CameraFootprint>
     footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
-               const std::vector<SiteWall>& walls,
-               const std::vector<PlanPoint>& boundary = {}) const = 0;
+               const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary = {},
+               const std::vector<SiteObstacle>& obstacles = {}) const = 0;
     // The part of `area` within `boundary` that at least one footprint covers at the area's
     // level or better.
     virtual AreaCoverage areaCoverage(const SiteArea& area,

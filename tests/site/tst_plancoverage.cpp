@@ -67,8 +67,37 @@ QList<int> paintedAt(const BestLevelMap& map, double x, double y) {
     return levels;
 }
 
+// A camera `heightM` up at the origin, looking east at 1.7 m faces 10 m away through a 2.8 mm lens:
+// half its vertical angle is atan(1.35 / 2.8) = 25.74°, so at 3 m it sees the faces from
+// 1.3 / tan(7.41° + 25.74°) = 2.00 m on, at 2.8 m from 1.1 / tan(6.28° + 25.74°) = 1.76 m on, and
+// some level as far as 89.6 m deep: all the samples below lie in its field but for what hides them.
+SiteCamera wideAt(double heightM) {
+    SiteCamera camera = test::entranceCamera();
+    camera.mountHeightM = heightM;
+    camera.focalMm = 2.8;
+    return camera;
+}
+
+// Whether the camera sees, at some level, the point x ahead on its axis.
+bool seenOnAxis(const CameraCover& cover, double x) {
+    const plane::Geometry geometry;
+    return std::any_of(cover.bands.begin(), cover.bands.end(), [&](const plane::Region& band) {
+        return geometry.covers(band, {x, 0});
+    });
+}
+
+SiteWall between(const SiteWall& line, double bottomM, std::optional<double> topM) {
+    return {line.points, bottomM, topM};
+}
+
+// A box on the plan from x = `west` to `east`, |y| <= 1, standing between two heights.
+SiteObstacle block(double west, double east, double bottomM, double topM) {
+    return {{}, {{west, -1}, {east, -1}, {east, 1}, {west, 1}}, bottomM, topM};
+}
+
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<SiteObstacle>)
 Q_DECLARE_METATYPE(std::vector<SiteWall>)
 Q_DECLARE_METATYPE(std::vector<SiteCamera>)
 Q_DECLARE_METATYPE(std::vector<PlanPoint>)
@@ -113,6 +142,75 @@ private slots:
         const double got = coverage.camera(camera, enLevels()).areaAtLevelM2;
         QVERIFY2(qAbs(got - expected) < 1e-3,
                  qPrintable(QStringLiteral("%1 instead of %2").arg(got).arg(expected)));
+    }
+
+    // A point of the 1.7 m plane is hidden when the sight line from the camera, whose height along
+    // it falls linearly from the camera's to 1.7 m, passes over an item while within its heights.
+    void heights_data() {
+        QTest::addColumn<double>("cameraM");
+        QTest::addColumn<std::vector<SiteWall>>("walls");
+        QTest::addColumn<std::vector<SiteObstacle>>("obstacles");
+        QTest::addColumn<QList<double>>("seen");
+        QTest::addColumn<QList<double>>("hidden");
+        const std::vector<SiteWall> none;
+        const std::vector<SiteObstacle> noObstacle;
+        // From 3 m down to 1.7 m the line never comes below 1.7 m: nothing of 1.1 m hides a face.
+        QTest::newRow("a 1.1 m counter 2 m ahead")
+            << 3.0 << none << std::vector{block(2, 2.6, 0, 1.1)} << QList{2.3, 3.0, 6.0}
+            << QList<double>{};
+        // Below 2 m from 1 / 1.3 of the way on: past a panel at 4 m, the faces 4 to 4 x 1.3 =
+        // 5.2 m ahead.
+        const SiteWall panel = wall(4, -1, 4, 1);
+        QTest::newRow("a 2 m shelf 4 m ahead")
+            << 3.0 << std::vector{between(panel, 0, 2)} << noObstacle << QList{3.9, 5.3, 8.0}
+            << QList{4.1, 5.1};
+        // Above 2.5 m for the first 0.3 / 1.1 of the way: past a beam at 1 m, every face from
+        // 1.1 / 0.3 = 3.67 m on.
+        const SiteWall beam = wall(1, -2, 1, 2);
+        QTest::newRow("a beam to the ceiling 1 m ahead of a camera at 2.8 m")
+            << 2.8 << std::vector{between(beam, 2.5, std::nullopt)} << noObstacle << QList{2.0, 3.6}
+            << QList{3.7, 6.0, 20.0};
+        QTest::newRow("a beam 5 cm deep, up to 3 m")
+            << 2.8 << none << std::vector{block(1, 1.05, 2.5, 3)} << QList{2.0, 3.6}
+            << QList{3.7, 6.0, 20.0};
+        QTest::newRow("an obstacle above the camera")
+            << 3.0 << none << std::vector{block(2.5, 3, 3.2, 4)} << QList{2.3, 2.8, 4.0, 8.0}
+            << QList<double>{};
+        QTest::newRow("an obstacle below the faces")
+            << 3.0 << none << std::vector{block(2.5, 3, 0, 1.5)} << QList{2.3, 2.8, 4.0, 8.0}
+            << QList<double>{};
+        // A canopy of no thickness at 2 m hides the faces under the line's crossing of 2 m: the
+        // canopy x = 3..4 seen 1.3 times as far, 3.9 to 5.2 m.
+        QTest::newRow("a canopy") << 3.0 << none << std::vector{block(3, 4, 2, 2)}
+                                  << QList{3.8, 5.3} << QList{4.0, 5.1};
+        // An L of racks, x = 4..6 across the axis with an arm at y = -1..-0.5 out to x = 8: on the
+        // axis it hides 4 to 6 x 1.3 = 7.8 m. Its convex hull would reach the axis out to 7.33 m
+        // and hide up to 9.53 m.
+        QTest::newRow("an L-shaped rack")
+            << 3.0 << none
+            << std::vector{SiteObstacle{
+                   {}, {{4, -1}, {8, -1}, {8, -0.5}, {6, -0.5}, {6, 1}, {4, 1}}, 0, 2}}
+            << QList{3.9, 8.0, 9.0, 12.0} << QList{4.1, 6.0, 7.7};
+        QTest::newRow("a full-height wall still hides all behind it")
+            << 3.0 << std::vector{panel} << noObstacle << QList{3.9} << QList{4.1, 5.3, 20.0};
+        QTest::newRow("inside a pillar") << 3.0 << none << std::vector{block(-1, 1, 0, 4)}
+                                         << QList<double>{} << QList{2.3, 5.0, 20.0};
+    }
+
+    void heights() {
+        QFETCH(double, cameraM);
+        QFETCH(std::vector<SiteWall>, walls);
+        QFETCH(std::vector<SiteObstacle>, obstacles);
+        QFETCH(QList<double>, seen);
+        QFETCH(QList<double>, hidden);
+        const CameraCover cover =
+            PlanCoverage(walls, {}, obstacles).camera(wideAt(cameraM), enLevels());
+        for (const double x : seen)
+            QVERIFY2(seenOnAxis(cover, x), qPrintable(QStringLiteral("%1 m hidden").arg(x)));
+        for (const double x : hidden)
+            QVERIFY2(!seenOnAxis(cover, x), qPrintable(QStringLiteral("%1 m seen").arg(x)));
+        // The dead zone lies on the ground, which the target plane's shadows do not reach.
+        QCOMPARE(cover.deadZone, PlanCoverage(walls).camera(wideAt(cameraM), enLevels()).deadZone);
     }
 
     // Door square x = 4..6, |y| <= 1: 3.2 m wide at 4 m, the field covers it from the west unless a

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -80,7 +82,25 @@ Site fullSite() {
              SiteArea{u""_s, 3, {{0, 0}, {1e-9, 0}, {0, 1e-9}}}},
             {{-5, -5}, {60, -5}, {60, 40}},
             {u"Warehouse"_s, u"Fratelli Rossi"_s, u"Via Roma 1\nMilano"_s, u"A. Designer"_s,
-             u"Vistaro Ltd"_s, u"B"_s, u"Cameras \"C1\" to \"C9\""_s, PlanPoint{-5, -5}}};
+             u"Vistaro Ltd"_s, u"B"_s, u"Cameras \"C1\" to \"C9\""_s, PlanPoint{-5, -5}},
+            {}};
+}
+
+// Walls of every kind of height, obstacles and an area of its own target height.
+Site heightsSite() {
+    Site site = test::exampleSite();
+    SiteWall shelf{{{0, 4}, {6, 4}}};
+    shelf.topM = 2;
+    SiteWall beam{{{0, 1}, {6, 1}}};
+    beam.bottomM = 2.5;
+    SiteWall window{{{8, 0}, {8, 3}}};
+    window.bottomM = 0.9;
+    window.topM = 2.1;
+    site.walls.insert(site.walls.end(), {shelf, beam, window});
+    site.obstacles = {{u"Counter"_s, {{1, 1}, {3, 1}, {3, 2}, {1, 2}}, 0, 1.1},
+                      {u""_s, {{5, 5}, {6, 5}, {5, 6}}, 2.75, 3}};
+    site.areas[0].targetHeightM = 0.5;
+    return site;
 }
 
 const QByteArray MinimalCamera =
@@ -150,6 +170,7 @@ private slots:
         pdf.background->page = 3;
         pdf.background->dpi = 72.5;
         QTest::newRow("a PDF's page") << pdf;
+        QTest::newRow("heights and obstacles") << heightsSite();
     }
 
     void roundTrip() {
@@ -159,6 +180,31 @@ private slots:
         QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem.message()));
         QVERIFY(read.site == site);
         QCOMPARE(siteToJson(*read.site), json);
+    }
+
+    // Only a site that uses heights needs the newer version: the others open in the programs that
+    // know only the older one.
+    void versions_data() {
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<int>("version");
+        QTest::newRow("the example") << test::exampleSite() << 1;
+        Site wall = test::exampleSite();
+        wall.walls[0].bottomM = 0.5;
+        QTest::newRow("a wall raised off the floor") << wall << 2;
+        wall = test::exampleSite();
+        wall.walls[0].topM = 3;
+        QTest::newRow("a wall with a top") << wall << 2;
+        Site area = test::exampleSite();
+        area.areas[0].targetHeightM = 1.7;
+        QTest::newRow("an area's own target height") << area << 2;
+        QTest::newRow("obstacles") << heightsSite() << 2;
+    }
+
+    void versions() {
+        QFETCH(Site, site);
+        QFETCH(int, version);
+        const QJsonDocument json = QJsonDocument::fromJson(siteToJson(site));
+        QCOMPARE(json.object().value(u"version"_s).toInt(), version);
     }
 
     // Files as a user or a later version could write them.
@@ -195,6 +241,14 @@ private slots:
         QTest::newRow("no background") << QByteArray(R"({"version": 1, "background": null,
                                                          "format": "vistaro-site"})")
                                        << Site{};
+        Site heights = test::exampleSite();
+        heights.walls[0].bottomM = 1;
+        heights.obstacles = {{{}, {{0, 0}, {1, 0}, {0, 1}}, 0, 2}};
+        QTest::newRow("heights, an obstacle's name and bottom left out")
+            << changed("\"version\": 1", "\"version\": 2")
+                   .replace("10]]}", "10]], \"bottom\": 1}], \"obstacles\": [{\"top\": 2, "
+                                     "\"points\": [[0, 0], [1, 0], [0, 1]]}")
+            << heights;
     }
 
     void reads() {
@@ -217,8 +271,10 @@ private slots:
         row("a list, not an object", "[]", u"not a JSON object"_s);
         const QString notOurs = uR"(format: not "vistaro-site": this is not a Vistaro site file)"_s;
         row("another program's file", changed("vistaro-site", "vistaro-lens"), notOurs);
-        row("a newer version", changed("\"version\": 1", "\"version\": 2"),
-            u"version: 2 is newer than this program reads (version 1)"_s);
+        row("a newer version", changed("\"version\": 1", "\"version\": 3"),
+            u"version: 3 is newer than this program reads (version 2)"_s);
+        row("version 1.5", changed("\"version\": 1", "\"version\": 1.5"),
+            u"version: 1.5 is no version of the site file"_s);
         row("version 0", changed("\"version\": 1", "\"version\": 0"),
             u"version: 0 is no version of the site file"_s);
         row("unknown units", changed("\"metric\"", "\"nautical\""),
@@ -260,6 +316,29 @@ private slots:
             u"walls[0].points[1]: a list of two numbers is expected"_s);
         row("a point 1e8 m away", changed("[2, 10]]", "[2, 1e8]]"),
             u"walls[0].points[1][1]: not within -10000000 to 10000000"_s);
+        row("a wall's top below its bottom", changed("10]]}", "10]], \"bottom\": 2, \"top\": 1.5}"),
+            u"walls[0].top: below the bottom, 2"_s);
+        row("a wall's negative bottom", changed("10]]}", "10]], \"bottom\": -0.5}"),
+            u"walls[0].bottom: not within 0 to 1000"_s);
+        const auto obstacles = [](const QByteArray& second) {
+            return changed("\"units\"", "\"obstacles\": [{\"points\": [[0, 0], [1, 0], [0, 1]], "
+                                        "\"top\": 1}, " +
+                                            second + "], \"units\"");
+        };
+        row("an obstacle's bottom above its top",
+            obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": 2, "top": 1})"),
+            u"obstacles[1].top: below the bottom, 2"_s);
+        row("an obstacle's negative bottom",
+            obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": -1, "top": 1})"),
+            u"obstacles[1].bottom: not within 0 to 1000"_s);
+        row("an obstacle of two points", obstacles(R"({"points": [[0, 0], [1, 0]], "top": 1})"),
+            u"obstacles[1].points: 3 points or more are expected"_s);
+        row("an obstacle without a top", obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]]})"),
+            u"obstacles[1].top: missing"_s);
+        row("an area's target height of 0",
+            changed("\"identification\", \"points\"",
+                    "\"identification\", \"target_height\": 0, \"points\""),
+            u"areas[0].target_height: not a positive number"_s);
         row("a level of another set",
             changed("\"units\"", "\"level_set\": {\"key\": \"screen-height\"}, \"units\""),
             uR"(cameras[0].level: "identification" is none of "monitor", "detect", "observe", )"
@@ -305,6 +384,10 @@ private slots:
         QTest::newRow("100002 wall points")
             << generated("walls", 2, half).chopped(2) + ", " + shape(2) + "]}"
             << "walls[2].points: 100002 points in all, more than the 100000 this program reads";
+        const QByteArray triangle = R"({"points": [[0, 0], [1, 0], [0, 1]], "top": 1})";
+        QTest::newRow("20001 obstacles")
+            << generated("obstacles", MaxSiteObstacles + 1, triangle)
+            << "obstacles: more than the 20000 items this program reads";
         QByteArray layers = R"({"format": "vistaro-site", "version": 1, "background":
             {"file": "a.dxf", "hidden_layers": [)";
         for (qsizetype i = 0; i <= MaxHiddenLayers; ++i)

@@ -30,16 +30,17 @@ class CountingGeometry : public PlanGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
                               const std::vector<SiteWall>& walls,
-                              const std::vector<PlanPoint>& boundary) const override {
+                              const std::vector<PlanPoint>& boundary,
+                              const std::vector<SiteObstacle>& obstacles) const override {
         ++cameras;
-        return PlanGeometry::footprint(camera, levels, walls, boundary);
+        return PlanGeometry::footprint(camera, levels, walls, boundary, obstacles);
     }
-    std::vector<CameraFootprint> footprints(const std::vector<SiteCamera>& all,
-                                            const LevelSet& levels,
-                                            const std::vector<SiteWall>& walls,
-                                            const std::vector<PlanPoint>& boundary) const override {
+    std::vector<CameraFootprint>
+    footprints(const std::vector<SiteCamera>& all, const LevelSet& levels,
+               const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
+               const std::vector<SiteObstacle>& obstacles) const override {
         cameras += static_cast<int>(all.size());
-        return PlanGeometry::footprints(all, levels, walls, boundary);
+        return PlanGeometry::footprints(all, levels, walls, boundary, obstacles);
     }
     AreaCoverage areaCoverage(const SiteArea& area, const std::vector<CameraFootprint>& all,
                               const std::vector<PlanPoint>& boundary) const override {
@@ -392,6 +393,43 @@ private slots:
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
         QCOMPARE(coverage.coverage(0),
                  PlanGeometry().areaCoverage(now.areas[0], all, now.boundary));
+    }
+
+    // An area with a target height of its own is judged from the cameras' fields at that height. A
+    // 2.8 mm camera 3 m up, aimed at 1.7 m at 10 m, sees 0.5 m from 2.5 / tan(7.41° + 25.74°) =
+    // 3.83 m on. A 1.1 m counter at x = 4..4.2 hides none of 1.7 m, but at 0.5 m the sight line
+    // is below 1.1 m from 1.9 / 2.5 of the way on: all from 4 to 4.2 x 2.5 / 1.9 = 5.53 m.
+    void areaTargetHeight_data() {
+        QTest::addColumn<double>("targetM"); // 0: the cameras' own
+        QTest::addColumn<bool>("counter");
+        QTest::addColumn<bool>("moved"); // the camera, out of sight of the area
+        QTest::addColumn<double>("share");
+        QTest::newRow("faces over a counter") << 0.0 << true << false << 1.0;
+        QTest::newRow("plates with nothing in the way") << 0.5 << false << false << 1.0;
+        QTest::newRow("plates behind a counter") << 0.5 << true << false << 0.0;
+        QTest::newRow("plates, the camera moved away") << 0.5 << false << true << 0.0;
+    }
+    void areaTargetHeight() {
+        QFETCH(double, targetM);
+        QFETCH(bool, counter);
+        QFETCH(bool, moved);
+        QFETCH(double, share);
+        Site site;
+        site.cameras = {test::entranceCamera()};
+        site.cameras[0].focalMm = 2.8;
+        site.areas = {SiteArea{{}, 1, {{4.5, -0.5}, {5.2, -0.5}, {5.2, 0.5}, {4.5, 0.5}}}};
+        if (targetM > 0)
+            site.areas[0].targetHeightM = targetM;
+        if (counter)
+            site.obstacles = {{{}, {{4, -1}, {4.2, -1}, {4.2, 1}, {4, 1}}, 0, 1.1}};
+        SiteDocument document;
+        document.reset(site);
+        const PlanGeometry geometry;
+        const SiteCoverage coverage(document, geometry);
+        if (moved)
+            document.setItem({ItemKind::Camera, 0}, translated(site.cameras[0], 0, 50));
+        QVERIFY2(qAbs(coverage.coverage(0).share - share) < 1e-9,
+                 qPrintable(QString::number(coverage.coverage(0).share)));
     }
 
     // Fields from the calculator and coverage window, unreadable ones at default; a camera shown in
