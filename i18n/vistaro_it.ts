@@ -597,6 +597,203 @@
     </message>
 </context>
 <context>
+    <name>DxfSummary</name>
+    <message>
+        <source>%n 3D face not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 3D faces not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n 3D solid not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 3D solids not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n proxy entity not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n proxy entities not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n table not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tables not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n body not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bodies not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n underlay not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n underlays not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n image not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n light not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lights not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n mesh not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n meshes not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n embedded object not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n embedded objects not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n ray not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n region not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n regions not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n surface not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n surfaces not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n viewport not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n viewports not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n wipeout not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wipeouts not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%n construction line not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n construction lines not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n %1 entity not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n %1 entities not drawn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LensText</name>
     <message>
         <source>Rectilinear (pinhole)</source>
@@ -1416,6 +1613,10 @@
         <source>Use as walls</source>
         <translation>Usa come muri</translation>
     </message>
+    <message>
+        <source>Not drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::FigureCaptions</name>
@@ -1883,6 +2084,10 @@
     <message>
         <source>Page %1 cannot be rendered.</source>
         <translation>Impossibile rendere la pagina %1.</translation>
+    </message>
+    <message>
+        <source>The drawing holds nothing to draw: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2423,6 +2628,10 @@
         <source>larger than %1 MiB, more than any site needs</source>
         <translation>più grande di %1 MiB, più di quanto serva a qualsiasi sito</translation>
     </message>
+    <message>
+        <source>below the bottom, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteFileController</name>
@@ -2818,6 +3027,14 @@
     <message>
         <source>&amp;Notes:</source>
         <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Reference point, &amp;east (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference point, n&amp;orth (m):</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
