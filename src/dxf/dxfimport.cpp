@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf/dxfimport.h"
 
+#include "dxf/dxffeed.h"
 #include "dxf/dxftext.h"
 
 #include <QCoreApplication>
@@ -29,13 +30,6 @@ namespace vistaro {
 
 namespace {
 
-constexpr qint64 ChunkBytes = 64 * 1024;
-// dxflib reads a line into a buffer of DL_DXF_MAXLINE characters, its terminating zero included;
-// a longer line leaves its stream failed but not at its end, and it reads on forever.
-constexpr std::size_t MaxLineLength = DL_DXF_MAXLINE - 1;
-// Each point a count announces takes a group of its own, several bytes long, in the file.
-constexpr qint64 BytesPerAnnouncedPoint = 8;
-constexpr qint64 AnnouncedPointsAllowance = 1024;
 // An MTEXT's text beyond this is no plan's label.
 constexpr std::size_t MaxMTextBytes = 64 * 1024;
 constexpr double DegreesPerRadian = 180 / std::numbers::pi;
@@ -43,252 +37,6 @@ constexpr double DegreesPerRadian = 180 / std::numbers::pi;
 constexpr std::size_t MaxBlockNesting = 256;
 // A text's horizontal alignments in the order of their DXF codes.
 constexpr std::array HAligns{DxfHAlign::Left, DxfHAlign::Centre, DxfHAlign::Right};
-
-// The entities whose counts of points dxflib allocates, and the group codes of those counts.
-struct Counted {
-    std::string_view entity;
-    std::array<unsigned, 3> codes;
-};
-constexpr std::array<Counted, 3> CountedEntities{
-    {{"LWPOLYLINE", {90, 90, 90}}, {"SPLINE", {72, 73, 74}}, {"LEADER", {76, 76, 76}}}};
-
-// Why the reading stopped before the end of the file.
-enum class Halt {
-    None,
-    Cancelled,
-    ReadError,
-    LongLine,
-    LargeCount,
-    NoNumber,
-    TooManyEntities,
-    TooManyVertices
-};
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view Blanks = " \t\r\v\f";
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
-// The group codes of real numbers.
-bool realCode(unsigned code) {
-    return (code >= 10 && code <= 59) || (code >= 110 && code <= 149) ||
-           (code >= 210 && code <= 239) || (code >= 460 && code <= 469) ||
-           (code >= 1010 && code <= 1059);
-}
-
-// An integer as dxflib reads a group: strtol, then narrowed to int.
-int dxflibInt(std::string_view text) {
-    std::array<char, MaxLineLength + 1> digits{};
-    std::copy_n(text.begin(), std::min(text.size(), MaxLineLength), digits.begin());
-    return static_cast<int>(std::strtol(digits.data(), nullptr, 10));
-}
-
-// Hands the device to dxflib in chunks, telling the progress, and screens every line of a chunk
-// before dxflib sees it for what dxflib does not survive: a line longer than its buffer (it
-// would loop forever), a count of points that it would allocate as told, in int arithmetic (a
-// crash or the whole memory), and a real number left blank (it would read an uninitialised
-// one). It drops an entity's embedded object (from group 101 to the entity's end or its extended
-// data), whose points, height and direction dxflib would take for the entity's own. Reading ends
-// early when the progress cancels or a screen fails.
-class Feed : public std::streambuf {
-public:
-    Feed(QIODevice& device, const DxfProgress& progress)
-        : m_device(device), m_progress(progress), m_total(device.size()),
-          m_pointBudget(m_total / BytesPerAnnouncedPoint + AnnouncedPointsAllowance) {
-        // dxflib takes MTEXT angles for degrees unless a comment names a dxflib version after
-        // 2.0.2 (older ones wrote radians); without any it reads an uninitialised version.
-        static constexpr std::string_view Version = "999\ndxflib " DL_VERSION "\n";
-        m_chunk.assign(Version.begin(), Version.end());
-        m_next = m_chunk.data();
-        m_end = m_chunk.data() + m_chunk.size();
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data());
-    }
-
-    // Told each group (its code, its value trimmed) as dxflib is handed it: after dxflib has
-    // read the group before.
-    using GroupListener = std::function<void(unsigned int code, std::string_view value)>;
-    void listen(GroupListener listener) { m_listener = std::move(listener); }
-
-    void halt(Halt why) {
-        m_halt = why;
-        m_next = m_end;
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data());
-    }
-    Halt halted() const { return m_halt; }
-    qint64 line() const { return m_line; }
-    int announced() const { return m_announced; }
-    bool sawSection() const { return m_sawSection; }
-    bool sawEnd() const { return m_sawEnd; }
-
-protected:
-    int_type underflow() override {
-        // An exception would leave the stream bad but not at its end, and dxflib reading on.
-        try {
-            if (m_halt != Halt::None)
-                return traits_type::eof();
-            return m_next < m_end ? nextLine() : next();
-        } catch (...) {
-            halt(Halt::ReadError);
-            return traits_type::eof();
-        }
-    }
-
-private:
-    // The next whole lines, screened; dxflib takes the end of its stream for the end of a line,
-    // so a line cut by the end of a chunk waits for the rest of it.
-    int_type next() {
-        std::size_t kept = 0;
-        bool atEnd = false;
-        while (m_halt == Halt::None && kept == 0 && !atEnd) {
-            const std::size_t carried = m_carry.size();
-            m_chunk.assign(m_carry.begin(), m_carry.end());
-            m_chunk.resize(carried + ChunkBytes);
-            const qint64 read = m_device.read(m_chunk.data() + carried, ChunkBytes);
-            if (read < 0) {
-                halt(Halt::ReadError);
-                break;
-            }
-            m_done += read;
-            m_chunk.resize(carried + static_cast<std::size_t>(read));
-            if (m_progress && !m_progress(m_done, m_total)) {
-                halt(Halt::Cancelled);
-                break;
-            }
-            atEnd = read == 0;
-            const auto lastNewline = std::find(m_chunk.rbegin(), m_chunk.rend(), '\n');
-            const std::size_t whole =
-                atEnd ? m_chunk.size() : static_cast<std::size_t>(m_chunk.rend() - lastNewline);
-            m_carry.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(whole), m_chunk.end());
-            // Screened first, to count the lines before a line too long.
-            kept = screen(m_chunk.data(), whole);
-            if (m_carry.size() > MaxLineLength && m_halt == Halt::None) {
-                ++m_line;
-                halt(Halt::LongLine);
-            }
-        }
-        if (kept == 0 || m_halt != Halt::None)
-            return traits_type::eof();
-        m_next = m_chunk.data();
-        m_end = m_chunk.data() + kept;
-        return nextLine();
-    }
-
-    // dxflib is handed a line at a time, so that the listener hears of a group just before
-    // dxflib reads it.
-    int_type nextLine() {
-        char* begin = m_next;
-        auto* newline = static_cast<char*>(std::memchr(begin, '\n', m_end - begin));
-        m_next = newline ? newline + 1 : m_end;
-        const std::string_view line(begin,
-                                    static_cast<std::size_t>((newline ? newline : m_end) - begin));
-        const std::string_view text = line.substr(0, line.find('\0'));
-        m_codeHeard = !m_codeHeard;
-        if (m_codeHeard)
-            m_heardCode = static_cast<unsigned>(dxflibInt(text));
-        else if (m_listener)
-            m_listener(m_heardCode, trimmed(text));
-        setg(begin, begin, m_next);
-        return traits_type::to_int_type(*begin);
-    }
-
-    // Lines that each end with a newline, but for the file's last one; those dxflib is to read
-    // are moved together at the start. Returns their length.
-    std::size_t screen(char* lines, std::size_t size) {
-        const char* begin = lines;
-        const char* const end = lines + size;
-        char* kept = lines;
-        while (begin < end && m_halt == Halt::None) {
-            const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
-            const char* lineEnd = newline ? newline : end;
-            const std::string_view line(begin, static_cast<std::size_t>(lineEnd - begin));
-            if (line.size() > MaxLineLength) {
-                ++m_line;
-                halt(Halt::LongLine);
-            } else if (screenLine(line)) {
-                const auto length = static_cast<std::size_t>((newline ? newline + 1 : end) - begin);
-                std::memmove(kept, begin, length);
-                kept += length;
-            }
-            begin = lineEnd + 1;
-        }
-        return static_cast<std::size_t>(kept - lines);
-    }
-
-    // dxflib takes the lines in pairs: a group code, then its value. True when dxflib is to read
-    // the line.
-    bool screenLine(std::string_view line) {
-        // dxflib takes a line as a C string, up to its first zero byte.
-        const std::string_view text = line.substr(0, line.find('\0'));
-        ++m_line;
-        m_valueNext = !m_valueNext;
-        if (m_valueNext) {
-            m_code = static_cast<unsigned>(dxflibInt(text));
-            constexpr unsigned EmbeddedObject = 101, ExtendedData = 1001;
-            if (m_code == 0 || m_code == ExtendedData)
-                m_embedded = false;
-            else if (m_code == EmbeddedObject)
-                m_embedded = true;
-            return !m_embedded;
-        }
-        if (m_embedded)
-            return false;
-        screenValue(text);
-        return true;
-    }
-
-    // A value that dxflib reads.
-    void screenValue(std::string_view text) {
-        const std::string_view value = trimmed(text);
-        if (value.empty() && realCode(m_code)) {
-            halt(Halt::NoNumber);
-            return;
-        }
-        if (m_code == 0 || m_code == 9) {
-            m_sawSection = m_sawSection || (m_code == 0 && value == "SECTION");
-            m_sawEnd = m_sawEnd || (m_code == 0 && value == "EOF");
-            const auto counted = std::find_if(CountedEntities.begin(), CountedEntities.end(),
-                                              [&](const Counted& c) { return c.entity == value; });
-            m_counted = counted == CountedEntities.end() ? nullptr : &*counted;
-            return;
-        }
-        if (!m_counted || std::find(m_counted->codes.begin(), m_counted->codes.end(), m_code) ==
-                              m_counted->codes.end())
-            return;
-        const int count = dxflibInt(text);
-        if (count <= 0)
-            return;
-        if (count > m_pointBudget) {
-            m_announced = count;
-            halt(Halt::LargeCount);
-        }
-        m_pointBudget -= count;
-    }
-
-    QIODevice& m_device;
-    const DxfProgress& m_progress;
-    const qint64 m_total;
-    qint64 m_done = 0;
-    std::vector<char> m_chunk;
-    std::string m_carry;    // a line that goes on in the next chunk
-    char* m_next = nullptr; // the lines of the chunk not yet handed to dxflib
-    char* m_end = nullptr;
-    GroupListener m_listener;
-    bool m_codeHeard = false;
-    unsigned m_heardCode = 0;
-    Halt m_halt = Halt::None;
-    qint64 m_line = 0;
-    bool m_valueNext = false;
-    unsigned m_code = 0;
-    bool m_embedded = false; // in an embedded object
-    const Counted* m_counted = nullptr;
-    qint64 m_pointBudget;
-    int m_announced = 0;
-    bool m_sawSection = false;
-    bool m_sawEnd = false;
-};
 
 bool usable(double value) {
     return std::isfinite(value) && std::abs(value) <= MaxDxfCoordinate;
@@ -464,7 +212,7 @@ std::vector<QPointF> hatchEdgePoints(const DL_HatchEdgeData& edge) {
 // Takes dxflib's entities into a DxfDrawing: model space with the blocks it refers to expanded.
 class Reader : public DL_CreationAdapter {
 public:
-    Reader(Feed& feed, const DxfLimits& limits) : m_feed(feed), m_limits(limits) {
+    Reader(DxfFeed& feed, const DxfLimits& limits) : m_feed(feed), m_limits(limits) {
         m_feed.listen([this](unsigned int code, std::string_view value) { group(code, value); });
     }
 
@@ -622,7 +370,7 @@ public:
 
     void addVertex(const DL_VertexData& data) override {
         if (++m_vertices > m_limits.maxVertices)
-            m_feed.halt(Halt::TooManyVertices);
+            m_feed.halt(DxfHalt::TooManyVertices);
         if (!m_polyline)
             return;
         if (!usable({data.x, data.y}) || !std::isfinite(data.bulge)) {
@@ -731,7 +479,7 @@ public:
         endPolyline();
         endPending();
         endRawEntity();
-        if (m_feed.halted() != Halt::None)
+        if (m_feed.halted() != DxfHalt::None)
             return;
         m_layerZero = m_byKey.value(QStringLiteral("0"), -1);
         for (auto& [name, block] : m_blocks)
@@ -802,8 +550,8 @@ private:
     // Counts an entity against the limit; the space it goes into, none for paper space.
     Space* counted() {
         if (++m_entities > m_limits.maxEntities)
-            m_feed.halt(Halt::TooManyEntities);
-        return m_feed.halted() == Halt::None ? space(attributes.isInPaperSpace()) : nullptr;
+            m_feed.halt(DxfHalt::TooManyEntities);
+        return m_feed.halted() == DxfHalt::None ? space(attributes.isInPaperSpace()) : nullptr;
     }
 
     Space* space(bool paper) {
@@ -902,8 +650,8 @@ private:
         if (among(DrawnKinds, m_raw.kind) && !multiLeader)
             return;
         if (++m_entities > m_limits.maxEntities)
-            m_feed.halt(Halt::TooManyEntities);
-        Space* into = m_feed.halted() == Halt::None ? space(m_raw.paper) : nullptr;
+            m_feed.halt(DxfHalt::TooManyEntities);
+        Space* into = m_feed.halted() == DxfHalt::None ? space(m_raw.paper) : nullptr;
         if (!into)
             return;
         if (!multiLeader) {
@@ -930,8 +678,8 @@ private:
     bool spendVertices(qint64 count) {
         m_vertices += count;
         if (m_vertices > m_limits.maxVertices)
-            m_feed.halt(Halt::TooManyVertices);
-        return m_feed.halted() == Halt::None;
+            m_feed.halt(DxfHalt::TooManyVertices);
+        return m_feed.halted() == DxfHalt::None;
     }
 
     void addOutline(const Outline& outline) {
@@ -999,8 +747,8 @@ private:
             for (int column = 0; column < insert.columns; ++column) {
                 m_entities += block.weight + 1;
                 if (m_entities > m_limits.maxEntities || !spendVertices(block.points)) {
-                    if (m_feed.halted() == Halt::None)
-                        m_feed.halt(Halt::TooManyEntities);
+                    if (m_feed.halted() == DxfHalt::None)
+                        m_feed.halt(DxfHalt::TooManyEntities);
                     return false;
                 }
                 const DxfTransform place = cellToSpace(insert, block.base, column, row).then(outer);
@@ -1123,7 +871,7 @@ private:
         return index;
     }
 
-    Feed& m_feed;
+    DxfFeed& m_feed;
     const DxfLimits& m_limits;
     Space m_model;
     std::unordered_map<std::string, Space> m_blocks; // by name; its nodes stay where they are
@@ -1167,28 +915,28 @@ std::optional<QString> refusedAtSight(QIODevice& device, const DxfLimits& limits
     return std::nullopt;
 }
 
-QString haltMessage(const Feed& feed, QIODevice& device, const DxfLimits& limits) {
+QString haltMessage(const DxfFeed& feed, QIODevice& device, const DxfLimits& limits) {
     switch (feed.halted()) {
-    case Halt::ReadError:
+    case DxfHalt::ReadError:
         return device.errorString();
-    case Halt::LongLine:
+    case DxfHalt::LongLine:
         return QCoreApplication::translate("Dxf", "Line %1 is too long for a DXF drawing.")
             .arg(feed.line());
-    case Halt::LargeCount:
+    case DxfHalt::LargeCount:
         return QCoreApplication::translate(
                    "Dxf", "Line %1 announces %2 points, more than the file can hold.")
             .arg(feed.line())
             .arg(feed.announced());
-    case Halt::NoNumber:
+    case DxfHalt::NoNumber:
         return QCoreApplication::translate("Dxf", "Line %1 holds no number.").arg(feed.line());
-    case Halt::TooManyEntities:
+    case DxfHalt::TooManyEntities:
         return QCoreApplication::translate("Dxf", "The drawing has more than %1 entities.")
             .arg(limits.maxEntities);
-    case Halt::TooManyVertices:
+    case DxfHalt::TooManyVertices:
         return QCoreApplication::translate("Dxf", "The drawing has more than %1 polyline vertices.")
             .arg(limits.maxVertices);
-    case Halt::None:
-    case Halt::Cancelled:
+    case DxfHalt::None:
+    case DxfHalt::Cancelled:
         break;
     }
     return {};
@@ -1199,7 +947,7 @@ QString haltMessage(const Feed& feed, QIODevice& device, const DxfLimits& limits
 DxfReadResult readDxf(QIODevice& device, const DxfProgress& progress, const DxfLimits& limits) {
     if (const std::optional<QString> refused = refusedAtSight(device, limits))
         return failed(*refused);
-    Feed feed(device, progress);
+    DxfFeed feed(device, progress);
     Reader reader(feed, limits);
     try {
         std::istream stream(&feed);
@@ -1212,9 +960,9 @@ DxfReadResult readDxf(QIODevice& device, const DxfProgress& progress, const DxfL
     } catch (...) {
         return failed(QCoreApplication::translate("Dxf", "The drawing is damaged."));
     }
-    if (feed.halted() == Halt::Cancelled)
+    if (feed.halted() == DxfHalt::Cancelled)
         return {DxfReadResult::Outcome::Cancelled, {}, {}};
-    if (feed.halted() != Halt::None)
+    if (feed.halted() != DxfHalt::None)
         return failed(haltMessage(feed, device, limits));
     if (!feed.sawSection())
         return failed(QCoreApplication::translate("Dxf", "This is not a DXF drawing."));
