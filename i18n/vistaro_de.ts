@@ -600,197 +600,197 @@
     <name>DxfSummary</name>
     <message>
         <source>%n 3D face not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n 3D-Fläche nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D faces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 3D-Fläche nicht gezeichnet</numerusform>
+            <numerusform>%n 3D-Flächen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n 3D solid not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n 3D-Volumenkörper nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D solids not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 3D-Volumenkörper nicht gezeichnet</numerusform>
+            <numerusform>%n 3D-Volumenkörper nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n proxy entity not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Proxy-Objekt nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n proxy entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Proxy-Objekt nicht gezeichnet</numerusform>
+            <numerusform>%n Proxy-Objekte nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n table not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Tabelle nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n tables not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tabelle nicht gezeichnet</numerusform>
+            <numerusform>%n Tabellen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n body not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Körper nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n bodies not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Körper nicht gezeichnet</numerusform>
+            <numerusform>%n Körper nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n underlay not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Unterlage nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n underlays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Unterlage nicht gezeichnet</numerusform>
+            <numerusform>%n Unterlagen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n image not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Bild nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n images not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bild nicht gezeichnet</numerusform>
+            <numerusform>%n Bilder nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n light not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Lichtquelle nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n lights not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Lichtquelle nicht gezeichnet</numerusform>
+            <numerusform>%n Lichtquellen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n mesh not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Netz nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n meshes not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Netz nicht gezeichnet</numerusform>
+            <numerusform>%n Netze nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n embedded object not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n eingebettetes Objekt nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n embedded objects not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n eingebettetes Objekt nicht gezeichnet</numerusform>
+            <numerusform>%n eingebettete Objekte nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n ray not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Strahl nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n rays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Strahl nicht gezeichnet</numerusform>
+            <numerusform>%n Strahlen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n region not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Region nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n regions not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Region nicht gezeichnet</numerusform>
+            <numerusform>%n Regionen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n surface not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Oberfläche nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n surfaces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Oberfläche nicht gezeichnet</numerusform>
+            <numerusform>%n Oberflächen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n viewport not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Ansichtsfenster nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n viewports not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ansichtsfenster nicht gezeichnet</numerusform>
+            <numerusform>%n Ansichtsfenster nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n wipeout not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Abdeckfläche nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n wipeouts not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Abdeckfläche nicht gezeichnet</numerusform>
+            <numerusform>%n Abdeckflächen nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>%n construction line not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Konstruktionslinie nicht gezeichnet</translation>
     </message>
     <message numerus="yes">
         <source>%n construction lines not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konstruktionslinie nicht gezeichnet</numerusform>
+            <numerusform>%n Konstruktionslinien nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entity not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n %1-Objekt nicht gezeichnet</numerusform>
+            <numerusform>%n %1-Objekte nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n %1-Objekt nicht gezeichnet</numerusform>
+            <numerusform>%n %1-Objekte nicht gezeichnet</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     </message>
     <message>
         <source>Not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gezeichnet</translation>
     </message>
 </context>
 <context>
@@ -2087,7 +2087,7 @@
     </message>
     <message>
         <source>The drawing holds nothing to draw: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichnung enthält nichts zu zeichnen: %1.</translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2630,7 @@
     </message>
     <message>
         <source>below the bottom, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unter der Unterkante, %1</translation>
     </message>
 </context>
 <context>
@@ -3030,11 +3030,11 @@
     </message>
     <message>
         <source>Reference point, &amp;east (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugspunkt, &amp;Ost (m):</translation>
     </message>
     <message>
         <source>Reference point, n&amp;orth (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugspunkt, Nor&amp;d (m):</translation>
     </message>
 </context>
 <context>

@@ -600,197 +600,197 @@
     <name>DxfSummary</name>
     <message>
         <source>%n 3D face not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n cara 3D no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D faces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cara 3D no dibujada</numerusform>
+            <numerusform>%n caras 3D no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n 3D solid not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n sólido 3D no dibujado</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D solids not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sólido 3D no dibujado</numerusform>
+            <numerusform>%n sólidos 3D no dibujados</numerusform>
         </translation>
     </message>
     <message>
         <source>%n proxy entity not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n entidad proxy no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n proxy entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entidad proxy no dibujada</numerusform>
+            <numerusform>%n entidades proxy no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n table not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n tabla no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n tables not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tabla no dibujada</numerusform>
+            <numerusform>%n tablas no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n body not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n cuerpo no dibujado</translation>
     </message>
     <message numerus="yes">
         <source>%n bodies not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuerpo no dibujado</numerusform>
+            <numerusform>%n cuerpos no dibujados</numerusform>
         </translation>
     </message>
     <message>
         <source>%n underlay not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n calco subyacente no dibujado</translation>
     </message>
     <message numerus="yes">
         <source>%n underlays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n calco subyacente no dibujado</numerusform>
+            <numerusform>%n calcos subyacentes no dibujados</numerusform>
         </translation>
     </message>
     <message>
         <source>%n image not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n imagen no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n images not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n imagen no dibujada</numerusform>
+            <numerusform>%n imágenes no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n light not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n luz no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n lights not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n luz no dibujada</numerusform>
+            <numerusform>%n luces no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n mesh not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n malla no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n meshes not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n malla no dibujada</numerusform>
+            <numerusform>%n mallas no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n embedded object not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n objeto incrustado no dibujado</translation>
     </message>
     <message numerus="yes">
         <source>%n embedded objects not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n objeto incrustado no dibujado</numerusform>
+            <numerusform>%n objetos incrustados no dibujados</numerusform>
         </translation>
     </message>
     <message>
         <source>%n ray not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n rayo no dibujado</translation>
     </message>
     <message numerus="yes">
         <source>%n rays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rayo no dibujado</numerusform>
+            <numerusform>%n rayos no dibujados</numerusform>
         </translation>
     </message>
     <message>
         <source>%n region not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n región no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n regions not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n región no dibujada</numerusform>
+            <numerusform>%n regiones no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n surface not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n superficie no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n surfaces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n superficie no dibujada</numerusform>
+            <numerusform>%n superficies no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n viewport not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n ventana gráfica no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n viewports not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ventana gráfica no dibujada</numerusform>
+            <numerusform>%n ventanas gráficas no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n wipeout not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n máscara no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n wipeouts not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n máscara no dibujada</numerusform>
+            <numerusform>%n máscaras no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%n construction line not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n línea auxiliar no dibujada</translation>
     </message>
     <message numerus="yes">
         <source>%n construction lines not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea auxiliar no dibujada</numerusform>
+            <numerusform>%n líneas auxiliares no dibujadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entity not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entidad %1 no dibujada</numerusform>
+            <numerusform>%n entidades %1 no dibujadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entidad %1 no dibujada</numerusform>
+            <numerusform>%n entidades %1 no dibujadas</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     </message>
     <message>
         <source>Not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin dibujar</translation>
     </message>
 </context>
 <context>
@@ -2087,7 +2087,7 @@
     </message>
     <message>
         <source>The drawing holds nothing to draw: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dibujo no contiene nada que dibujar: %1.</translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2630,7 @@
     </message>
     <message>
         <source>below the bottom, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>por debajo de la base, %1</translation>
     </message>
 </context>
 <context>
@@ -3030,11 +3030,11 @@
     </message>
     <message>
         <source>Reference point, &amp;east (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de referencia, es&amp;te (m):</translation>
     </message>
     <message>
         <source>Reference point, n&amp;orth (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de referencia, n&amp;orte (m):</translation>
     </message>
 </context>
 <context>

@@ -600,197 +600,197 @@
     <name>DxfSummary</name>
     <message>
         <source>%n 3D face not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n face 3D non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D faces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n face 3D non dessinée</numerusform>
+            <numerusform>%n faces 3D non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n 3D solid not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n solide 3D non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D solids not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n solide 3D non dessiné</numerusform>
+            <numerusform>%n solides 3D non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n proxy entity not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n entité proxy non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n proxy entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entité proxy non dessinée</numerusform>
+            <numerusform>%n entités proxy non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n table not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n tableau non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n tables not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tableau non dessiné</numerusform>
+            <numerusform>%n tableaux non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n body not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n corps non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n bodies not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n corps non dessiné</numerusform>
+            <numerusform>%n corps non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n underlay not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n sous-couche non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n underlays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sous-couche non dessinée</numerusform>
+            <numerusform>%n sous-couches non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n image not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n image non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n images not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image non dessinée</numerusform>
+            <numerusform>%n images non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n light not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n source lumineuse non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n lights not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n source lumineuse non dessinée</numerusform>
+            <numerusform>%n sources lumineuses non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n mesh not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n maillage non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n meshes not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n maillage non dessiné</numerusform>
+            <numerusform>%n maillages non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n embedded object not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n objet incorporé non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n embedded objects not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n objet incorporé non dessiné</numerusform>
+            <numerusform>%n objets incorporés non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n ray not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n demi-droite non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n rays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n demi-droite non dessinée</numerusform>
+            <numerusform>%n demi-droites non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n region not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n région non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n regions not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n région non dessinée</numerusform>
+            <numerusform>%n régions non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n surface not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n surface non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n surfaces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n surface non dessinée</numerusform>
+            <numerusform>%n surfaces non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n viewport not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n fenêtre de présentation non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n viewports not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fenêtre de présentation non dessinée</numerusform>
+            <numerusform>%n fenêtres de présentation non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>%n wipeout not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n masque non dessiné</translation>
     </message>
     <message numerus="yes">
         <source>%n wipeouts not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n masque non dessiné</numerusform>
+            <numerusform>%n masques non dessinés</numerusform>
         </translation>
     </message>
     <message>
         <source>%n construction line not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n ligne de construction non dessinée</translation>
     </message>
     <message numerus="yes">
         <source>%n construction lines not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne de construction non dessinée</numerusform>
+            <numerusform>%n lignes de construction non dessinées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entity not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entité %1 non dessinée</numerusform>
+            <numerusform>%n entités %1 non dessinées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entité %1 non dessinée</numerusform>
+            <numerusform>%n entités %1 non dessinées</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     </message>
     <message>
         <source>Not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Non dessiné</translation>
     </message>
 </context>
 <context>
@@ -2087,7 +2087,7 @@
     </message>
     <message>
         <source>The drawing holds nothing to draw: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin ne contient rien à dessiner : %1.</translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2630,7 @@
     </message>
     <message>
         <source>below the bottom, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sous la base, %1</translation>
     </message>
 </context>
 <context>
@@ -3030,11 +3030,11 @@
     </message>
     <message>
         <source>Reference point, &amp;east (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de référence, &amp;est (m) :</translation>
     </message>
     <message>
         <source>Reference point, n&amp;orth (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de référence, nor&amp;d (m) :</translation>
     </message>
 </context>
 <context>

@@ -600,197 +600,197 @@
     <name>DxfSummary</name>
     <message>
         <source>%n 3D face not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n faccia 3D non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D faces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n faccia 3D non disegnata</numerusform>
+            <numerusform>%n facce 3D non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n 3D solid not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n solido 3D non disegnato</translation>
     </message>
     <message numerus="yes">
         <source>%n 3D solids not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n solido 3D non disegnato</numerusform>
+            <numerusform>%n solidi 3D non disegnati</numerusform>
         </translation>
     </message>
     <message>
         <source>%n proxy entity not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n entità proxy non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n proxy entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entità proxy non disegnata</numerusform>
+            <numerusform>%n entità proxy non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n table not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n tabella non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n tables not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tabella non disegnata</numerusform>
+            <numerusform>%n tabelle non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n body not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n corpo non disegnato</translation>
     </message>
     <message numerus="yes">
         <source>%n bodies not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n corpo non disegnato</numerusform>
+            <numerusform>%n corpi non disegnati</numerusform>
         </translation>
     </message>
     <message>
         <source>%n underlay not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n sottoposto non disegnato</translation>
     </message>
     <message numerus="yes">
         <source>%n underlays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sottoposto non disegnato</numerusform>
+            <numerusform>%n sottoposti non disegnati</numerusform>
         </translation>
     </message>
     <message>
         <source>%n image not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n immagine non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n images not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n immagine non disegnata</numerusform>
+            <numerusform>%n immagini non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n light not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n luce non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n lights not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n luce non disegnata</numerusform>
+            <numerusform>%n luci non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n mesh not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n mesh non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n meshes not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mesh non disegnata</numerusform>
+            <numerusform>%n mesh non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n embedded object not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n oggetto incorporato non disegnato</translation>
     </message>
     <message numerus="yes">
         <source>%n embedded objects not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n oggetto incorporato non disegnato</numerusform>
+            <numerusform>%n oggetti incorporati non disegnati</numerusform>
         </translation>
     </message>
     <message>
         <source>%n ray not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n raggio non disegnato</translation>
     </message>
     <message numerus="yes">
         <source>%n rays not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n raggio non disegnato</numerusform>
+            <numerusform>%n raggi non disegnati</numerusform>
         </translation>
     </message>
     <message>
         <source>%n region not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n regione non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n regions not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n regione non disegnata</numerusform>
+            <numerusform>%n regioni non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n surface not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n superficie non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n surfaces not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n superficie non disegnata</numerusform>
+            <numerusform>%n superfici non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n viewport not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n finestra di visualizzazione non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n viewports not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n finestra di visualizzazione non disegnata</numerusform>
+            <numerusform>%n finestre di visualizzazione non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n wipeout not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n maschera non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n wipeouts not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n maschera non disegnata</numerusform>
+            <numerusform>%n maschere non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>%n construction line not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%n linea di costruzione non disegnata</translation>
     </message>
     <message numerus="yes">
         <source>%n construction lines not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n linea di costruzione non disegnata</numerusform>
+            <numerusform>%n linee di costruzione non disegnate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entity not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entità %1 non disegnata</numerusform>
+            <numerusform>%n entità %1 non disegnate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n %1 entities not drawn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entità %1 non disegnata</numerusform>
+            <numerusform>%n entità %1 non disegnate</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     </message>
     <message>
         <source>Not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disegnato</translation>
     </message>
 </context>
 <context>
@@ -2087,7 +2087,7 @@
     </message>
     <message>
         <source>The drawing holds nothing to draw: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disegno non contiene nulla da disegnare: %1.</translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2630,7 @@
     </message>
     <message>
         <source>below the bottom, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sotto la base, %1</translation>
     </message>
 </context>
 <context>
@@ -3030,11 +3030,11 @@
     </message>
     <message>
         <source>Reference point, &amp;east (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di riferimento, &amp;est (m):</translation>
     </message>
     <message>
         <source>Reference point, n&amp;orth (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di riferimento, n&amp;ord (m):</translation>
     </message>
 </context>
 <context>
