@@ -148,8 +148,10 @@ void SiteCoverage::itemsCountChanged(const std::vector<ItemRef>& refs, bool inse
     if (!inserted)
         reachAll();
     follow(m_footprints, cameras, [this](int i) { return footprintOf(i); });
-    for (auto& [height, all] : m_atHeight)
+    for (auto& [atHeight, all] : m_atHeight) {
+        const double height = atHeight; // clang 14 captures no structured binding
         follow(all, cameras, [this, height](int i) { return footprintAt(i, height); });
+    }
     if (inserted)
         reachAll();
     const std::vector<int> areas = indicesOf(ItemKind::Area);

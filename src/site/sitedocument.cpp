@@ -100,8 +100,9 @@ void SiteDocument::setItems(const std::vector<std::pair<ItemRef, SiteItem>>& ite
     for (const auto& [ref, item] : items) {
         if (!holds(ref) || kindOf(item) != ref.kind)
             continue;
-        withList(m_site, ref.kind, [&](auto& list) {
-            list[static_cast<std::size_t>(ref.index)] =
+        // Captured by name: clang 14 captures no structured binding.
+        withList(m_site, ref.kind, [&item = item, index = ref.index](auto& list) {
+            list[static_cast<std::size_t>(index)] =
                 std::get<typename std::decay_t<decltype(list)>::value_type>(item);
         });
         changed.push_back(ref);
@@ -111,13 +112,15 @@ void SiteDocument::setItems(const std::vector<std::pair<ItemRef, SiteItem>>& ite
 }
 
 void SiteDocument::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items) {
-    std::ranges::stable_sort(items, {}, &std::pair<ItemRef, SiteItem>::first);
+    std::stable_sort(items.begin(), items.end(),
+                     [](const auto& one, const auto& other) { return one.first < other.first; });
     std::vector<ItemRef> inserted;
     for (const auto& [ref, item] : items) {
         if (ref.index < 0 || ref.index > count(ref.kind) || kindOf(item) != ref.kind)
             continue;
-        withList(m_site, ref.kind, [&](auto& list) {
-            list.insert(list.begin() + ref.index,
+        // Captured by name: clang 14 captures no structured binding.
+        withList(m_site, ref.kind, [&item = item, index = ref.index](auto& list) {
+            list.insert(list.begin() + index,
                         std::get<typename std::decay_t<decltype(list)>::value_type>(item));
         });
         inserted.push_back(ref);
@@ -127,9 +130,8 @@ void SiteDocument::insertItems(std::vector<std::pair<ItemRef, SiteItem>> items) 
 }
 
 void SiteDocument::removeItems(std::vector<ItemRef> refs) {
-    std::ranges::sort(refs);
-    const auto [last, end] = std::ranges::unique(refs);
-    refs.erase(last, end);
+    std::sort(refs.begin(), refs.end());
+    refs.erase(std::unique(refs.begin(), refs.end()), refs.end());
     std::erase_if(refs, [this](const ItemRef& ref) { return !holds(ref); });
     for (auto it = refs.rbegin(); it != refs.rend(); ++it)
         withList(m_site, it->kind, [&](auto& list) { list.erase(list.begin() + it->index); });

@@ -100,7 +100,7 @@ std::optional<double> unitOf(QWidget* parent, const DxfDrawing& drawing, const Q
                                                   {1, PlanImport::tr("inches")},
                                                   {2, PlanImport::tr("feet")}}};
     if (drawing.measurement == 0)
-        std::ranges::rotate(units, units.begin() + 3);
+        std::rotate(units.begin(), units.begin() + 3, units.end());
     QStringList names;
     for (const auto& unit : units)
         names.append(unit.second);
