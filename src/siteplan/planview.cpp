@@ -154,8 +154,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
-      m_boundary(new BoundaryItem(edits)), m_scaleBar(new ScaleBarOverlay(this)),
-      m_north(new NorthArrowOverlay(this)), m_snapMark(new SnapMark) {
+      m_boundary(new BoundaryItem(edits)), m_obstacles(new QGraphicsPathItem),
+      m_scaleBar(new ScaleBarOverlay(this)), m_north(new NorthArrowOverlay(this)),
+      m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -189,6 +190,13 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
     m_scene->addItem(m_boundary);
+    // Obstacles come from the site file: shown, under the walls, for the shadows they cast.
+    QPen obstacle(Qt::darkGray, 1.5);
+    obstacle.setCosmetic(true);
+    m_obstacles->setPen(obstacle);
+    m_obstacles->setBrush(QBrush(Qt::darkGray, Qt::BDiagPattern));
+    m_obstacles->setZValue(AreaLayer);
+    m_scene->addItem(m_obstacles);
     m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
     m_note->setZValue(DraftLayer);
     m_note->setBrush(palette().color(QPalette::Highlight));
@@ -252,6 +260,7 @@ void PlanView::rebuildAll() {
         rebuild(kind);
     m_background->present(m_document.site().background);
     showBoundary();
+    showObstacles();
     frameSite();
 }
 
@@ -414,6 +423,22 @@ void PlanView::showAreaCoverage(int area) {
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));
+}
+
+QPainterPath PlanView::obstaclesShown() const {
+    return m_obstacles->path();
+}
+
+void PlanView::showObstacles() {
+    QPainterPath path;
+    for (const SiteObstacle& obstacle : m_document.site().obstacles) {
+        QPolygonF outline;
+        for (const PlanPoint& point : obstacle.points)
+            outline << toScene(point);
+        path.addPolygon(outline);
+        path.closeSubpath();
+    }
+    m_obstacles->setPath(path);
 }
 
 void PlanView::showBoundary() {

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QGraphicsView>
+#include <QPainterPath>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -95,6 +96,8 @@ public:
 
     std::vector<ItemRef> selection() const;
     bool boundarySelected() const { return m_boundary->isSelected(); }
+    // The site's obstacles, outlined and hatched, in scene coordinates.
+    QPainterPath obstaclesShown() const;
     void select(const std::vector<ItemRef>& refs);
     // The item that shows `ref`, or none.
     PlanItem* itemOf(const ItemRef& ref) const;
@@ -160,6 +163,7 @@ private:
 
     void showAreaCoverage(int area);
     void showBoundary();
+    void showObstacles();
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
@@ -202,6 +206,7 @@ private:
     QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
     BoundaryItem* m_boundary;
+    QGraphicsPathItem* m_obstacles;
     ScaleBarOverlay* m_scaleBar;
     NorthArrowOverlay* m_north;
     CoverageLayers m_layers;

@@ -1646,6 +1646,22 @@ private slots:
         QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
     }
 
+    // Obstacles read from a site file are shown on the plan (y turned over in the scene), and
+    // gone with a new site.
+    void obstaclesShown() {
+        QFile file(path(u"shelves.vistaro"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "vistaro-site", "version": 2, "obstacles": [
+            {"name": "Shelf", "points": [[1, 2], [5, 2], [5, 2.5], [1, 2.5]], "bottom": 0, "top": 2},
+            {"name": "Counter", "points": [[8, 1], [10, 1], [9, 3]], "bottom": 0, "top": 1.1}]})");
+        file.close();
+        start();
+        QVERIFY(plan().openFile(file.fileName()));
+        QCOMPARE(view().obstaclesShown().boundingRect(), QRectF(QPointF(1, -3), QPointF(10, -1)));
+        action("SiteNew")->trigger();
+        QVERIFY(view().obstaclesShown().isEmpty());
+    }
+
     // A drawing of one straight line has no area but is drawn; what a drawing holds and the plan
     // does not draw is said in the status bar once it is read, the drawn part shown.
     void drawingsOfLittle_data() {
