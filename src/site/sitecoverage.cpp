@@ -85,8 +85,8 @@ void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& re
 }
 
 void SiteCoverage::itemsChanged(const std::vector<ItemRef>& refs) {
-    // A wall brings every camera again, however many changed.
-    if (std::ranges::any_of(refs, [](const ItemRef& ref) { return ref.kind == ItemKind::Wall; })) {
+    // A wall or an obstacle brings every camera again, however many changed.
+    if (std::ranges::any_of(refs, [](const ItemRef& ref) { return blocksSight(ref.kind); })) {
         recomputeAll();
         return;
     }
@@ -107,6 +107,7 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
         break;
     }
     case ItemKind::Wall: // with every camera, by itemsChanged()
+    case ItemKind::Obstacle:
         break;
     case ItemKind::Area:
         m_areas.at(static_cast<std::size_t>(ref.index)) = figuresOf(ref.index);
@@ -123,8 +124,8 @@ void SiteCoverage::itemsCountChanged(const std::vector<ItemRef>& refs, bool inse
                 indices.push_back(ref.index);
         return indices;
     };
-    // A wall brings every camera again, however many came or went.
-    if (!indicesOf(ItemKind::Wall).empty()) {
+    // A wall or an obstacle brings every camera again, however many came or went.
+    if (std::ranges::any_of(refs, [](const ItemRef& ref) { return blocksSight(ref.kind); })) {
         recomputeAll();
         return;
     }

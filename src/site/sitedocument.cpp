@@ -18,6 +18,8 @@ decltype(auto) withList(Site& site, ItemKind kind, Step step) {
         return step(site.walls);
     case ItemKind::Area:
         return step(site.areas);
+    case ItemKind::Obstacle:
+        return step(site.obstacles);
     case ItemKind::Camera:
         break;
     }
@@ -40,8 +42,10 @@ SiteItem translated(SiteItem item, double dx, double dy) {
         camera->position = {camera->position.x + dx, camera->position.y + dy};
     else if (auto* wall = std::get_if<SiteWall>(&item))
         translate(wall->points, dx, dy);
+    else if (auto* area = std::get_if<SiteArea>(&item))
+        translate(area->points, dx, dy);
     else
-        translate(std::get<SiteArea>(item).points, dx, dy);
+        translate(std::get<SiteObstacle>(item).points, dx, dy);
     return item;
 }
 
@@ -77,12 +81,12 @@ SiteItem SiteDocument::item(const ItemRef& ref) const {
 
 QStringList SiteDocument::names(ItemKind kind) const {
     QStringList names;
-    if (kind == ItemKind::Camera)
-        for (const SiteCamera& camera : m_site.cameras)
-            names.append(camera.name);
-    else if (kind == ItemKind::Area)
-        for (const SiteArea& area : m_site.areas)
-            names.append(area.name);
+    // Walls have no names.
+    withList(m_site, kind, [&names](const auto& list) {
+        for (const auto& item : list)
+            if constexpr (requires { item.name; })
+                names.append(item.name);
+    });
     return names;
 }
 

@@ -6,14 +6,24 @@
 #include "site/site.h"
 
 #include <QObject>
+#include <array>
 #include <utility>
 #include <variant>
 #include <vector>
 
 namespace vistaro {
 
-// The three kinds of things placed on a plan, in the order of SiteItem's alternatives.
-enum class ItemKind { Camera, Wall, Area };
+// The kinds of things placed on a plan, in the order of SiteItem's alternatives.
+enum class ItemKind { Camera, Wall, Area, Obstacle };
+// Every kind, in the order the plan goes through them (selecting all, Tab).
+inline constexpr std::array<ItemKind, 4> ItemKinds{ItemKind::Camera, ItemKind::Wall, ItemKind::Area,
+                                                   ItemKind::Obstacle};
+
+// Whether items of `kind` hide what lies behind them, so that a change of one changes what
+// every camera sees.
+constexpr bool blocksSight(ItemKind kind) {
+    return kind == ItemKind::Wall || kind == ItemKind::Obstacle;
+}
 
 // One thing on the plan: its kind and its place in the site's list of that kind.
 struct ItemRef {
@@ -24,7 +34,7 @@ struct ItemRef {
     auto operator<=>(const ItemRef&) const = default;
 };
 
-using SiteItem = std::variant<SiteCamera, SiteWall, SiteArea>;
+using SiteItem = std::variant<SiteCamera, SiteWall, SiteArea, SiteObstacle>;
 
 ItemKind kindOf(const SiteItem& item);
 
@@ -50,7 +60,7 @@ public:
     bool holds(const ItemRef& ref) const;
     // The item `ref` names; it must be held.
     SiteItem item(const ItemRef& ref) const;
-    // The names of the cameras or areas, for freeName().
+    // The names of the cameras, areas or obstacles, for freeName().
     QStringList names(ItemKind kind) const;
 
     void reset(const Site& site);

@@ -14,6 +14,7 @@ namespace vistaro {
 // The plan's colours, the same on screen, in the report and in the drawings it exports; the
 // bands take the levels' colours (levelColour).
 inline constexpr QRgb WallColour = 0xff404040;
+inline constexpr QRgb ObstacleColour = 0xff808080; // outlined and hatched
 // The site boundary: a dash-dot line, as a property line is drawn.
 inline constexpr QRgb BoundaryColour = 0xff009e73;
 // Okabe and Ito's blue and reddish purple, apart from the bands' colours.

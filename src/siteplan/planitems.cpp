@@ -57,11 +57,18 @@ QPointF direction(double panDeg) {
     return {std::cos(radians), -std::sin(radians)};
 }
 
-// The points of a wall or an area.
+// The points of a wall, an area or an obstacle.
 template <typename Item> auto& pointsOf(Item& item) {
     if (auto* wall = std::get_if<SiteWall>(&item))
         return wall->points;
+    if (auto* obstacle = std::get_if<SiteObstacle>(&item))
+        return obstacle->points;
     return std::get<SiteArea>(item).points;
+}
+
+// Areas and obstacles are closed outlines; walls are open polylines.
+bool closed(ItemKind kind) {
+    return kind != ItemKind::Wall;
 }
 
 // The knob at the end of a camera's arm: dragging it turns the camera.
@@ -311,10 +318,13 @@ void CameraItem::turnTowards(const QPointF& scenePoint, int gesture) {
 PolyItem::PolyItem(const ItemRef& ref, const SiteItem& item, PlanEdits& edits, PointAid& aid,
                    const LevelSet& levels)
     : PlanItem(ref, edits), m_item(item), m_aid(aid), m_levels(levels) {
-    setZValue(ref.kind == ItemKind::Wall ? WallLayer : AreaLayer);
-    // A wall changes only when it is edited or the plan zooms, yet a large site repaints
-    // hundreds of them at each step of a drag: each is drawn once into a pixmap until then.
-    if (ref.kind == ItemKind::Wall)
+    setZValue(ref.kind == ItemKind::Wall       ? WallLayer
+              : ref.kind == ItemKind::Obstacle ? ObstacleLayer
+                                               : AreaLayer);
+    // A wall or an obstacle changes only when it is edited or the plan zooms, yet a large site
+    // repaints hundreds of them at each step of a drag: each is drawn once into a pixmap until
+    // then.
+    if (blocksSight(ref.kind))
         setCacheMode(DeviceCoordinateCache);
     present(item);
 }
@@ -345,7 +355,7 @@ double PolyItem::metresPerPixel() const {
 QPainterPath PolyItem::outline() const {
     QPainterPath path;
     path.addPolygon(drawnPolygon(points()));
-    if (ref().kind == ItemKind::Area)
+    if (closed(ref().kind))
         path.closeSubpath();
     return path;
 }
@@ -394,7 +404,7 @@ QPainterPath PolyItem::shape() const {
     QPainterPathStroker stroker;
     stroker.setWidth(PickWidth * metresPerPixel());
     QPainterPath path = stroker.createStroke(outline());
-    if (ref().kind == ItemKind::Area)
+    if (closed(ref().kind))
         path.addPath(outline());
     return path;
 }
@@ -416,6 +426,9 @@ void PolyItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, 
         if (!m_labelPlaced || m_labelPlace)
             m_label.paint(*painter, m_labelPlaced ? m_labelPlace->center() : labelAnchor(),
                           label());
+    } else if (ref().kind == ItemKind::Obstacle) {
+        paintOnScreen(*painter, path, QPen(QColor::fromRgba(ObstacleColour), 1.5),
+                      QBrush(QColor::fromRgba(ObstacleColour), Qt::BDiagPattern));
     } else {
         paintOnScreen(
             *painter, path,
@@ -438,7 +451,7 @@ void PolyItem::movePoint(std::size_t index, const PlanPoint& point, int gesture)
 }
 
 bool PolyItem::removePoint(std::size_t index, int gesture) {
-    const std::size_t least = ref().kind == ItemKind::Area ? 3 : 2;
+    const std::size_t least = closed(ref().kind) ? 3 : 2;
     SiteItem fewer = m_item;
     auto& points = pointsOf(fewer);
     if (points.size() <= least || index >= points.size())

@@ -69,6 +69,7 @@ enum PlanLayer {
     BackgroundLayer = -30,
     FootprintLayer = -20,
     AreaLayer = -10,
+    ObstacleLayer = -5,
     WallLayer = 0,
     CameraLayer = 10,
     DraftLayer = 20
@@ -87,7 +88,7 @@ private:
     QFont m_font;
 };
 
-// A camera, a wall or an area: what the user selects, moves and deletes.
+// A camera, a wall, an area or an obstacle: what the user selects, moves and deletes.
 class PlanItem : public QGraphicsItem {
 public:
     enum { Type = UserType + 1 };
@@ -140,8 +141,8 @@ private:
     QRectF m_label; // null while left out
 };
 
-// A wall (an open polyline) or an area (a closed polygon), with a handle on each point while
-// it is selected.
+// A wall (an open polyline), an area or an obstacle (closed polygons), with a handle on each
+// point while it is selected.
 class PolyItem : public PlanItem {
 public:
     // `levels`, the site's set, and `aid` outlive the item.

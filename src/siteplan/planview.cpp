@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace vistaro {
 
@@ -154,9 +155,8 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
-      m_boundary(new BoundaryItem(edits)), m_obstacles(new QGraphicsPathItem),
-      m_scaleBar(new ScaleBarOverlay(this)), m_north(new NorthArrowOverlay(this)),
-      m_snapMark(new SnapMark) {
+      m_boundary(new BoundaryItem(edits)), m_scaleBar(new ScaleBarOverlay(this)),
+      m_north(new NorthArrowOverlay(this)), m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -190,13 +190,6 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
     m_scene->addItem(m_boundary);
-    // Obstacles come from the site file: shown, under the walls, for the shadows they cast.
-    QPen obstacle(Qt::darkGray, 1.5);
-    obstacle.setCosmetic(true);
-    m_obstacles->setPen(obstacle);
-    m_obstacles->setBrush(QBrush(Qt::darkGray, Qt::BDiagPattern));
-    m_obstacles->setZValue(AreaLayer);
-    m_scene->addItem(m_obstacles);
     m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
     m_note->setZValue(DraftLayer);
     m_note->setBrush(palette().color(QPalette::Highlight));
@@ -248,19 +241,28 @@ PlanView::~PlanView() {
 }
 
 std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) {
-    return kind == ItemKind::Camera ? m_cameras : kind == ItemKind::Wall ? m_walls : m_areas;
+    return const_cast<std::vector<PlanItem*>&>(std::as_const(*this).itemsOf(kind));
 }
 
 const std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) const {
-    return kind == ItemKind::Camera ? m_cameras : kind == ItemKind::Wall ? m_walls : m_areas;
+    switch (kind) {
+    case ItemKind::Wall:
+        return m_walls;
+    case ItemKind::Area:
+        return m_areas;
+    case ItemKind::Obstacle:
+        return m_obstacles;
+    case ItemKind::Camera:
+        break;
+    }
+    return m_cameras;
 }
 
 void PlanView::rebuildAll() {
-    for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+    for (const ItemKind kind : ItemKinds)
         rebuild(kind);
     m_background->present(m_document.site().background);
     showBoundary();
-    showObstacles();
     frameSite();
 }
 
@@ -423,22 +425,6 @@ void PlanView::showAreaCoverage(int area) {
         if (area < 0 || i == area)
             static_cast<PolyItem*>(m_areas[static_cast<std::size_t>(i)])
                 ->showCoverage(m_coverage.coverage(i));
-}
-
-QPainterPath PlanView::obstaclesShown() const {
-    return m_obstacles->path();
-}
-
-void PlanView::showObstacles() {
-    QPainterPath path;
-    for (const SiteObstacle& obstacle : m_document.site().obstacles) {
-        QPolygonF outline;
-        for (const PlanPoint& point : obstacle.points)
-            outline << toScene(point);
-        path.addPolygon(outline);
-        path.closeSubpath();
-    }
-    m_obstacles->setPath(path);
 }
 
 void PlanView::showBoundary() {
@@ -621,10 +607,9 @@ void PlanView::zoomToFit() {
 }
 
 void PlanView::scaleChanged() {
-    for (PlanItem* item : m_walls)
-        static_cast<PolyItem*>(item)->rescale();
-    for (PlanItem* item : m_areas)
-        static_cast<PolyItem*>(item)->rescale();
+    for (const std::vector<PlanItem*>* items : {&m_walls, &m_areas, &m_obstacles})
+        for (PlanItem* item : *items)
+            static_cast<PolyItem*>(item)->rescale();
     m_boundary->rescale();
     m_scaleBar->showScale(scale(), m_document.site().units);
     m_scaleBar->move(8, height() - m_scaleBar->height() - 8);

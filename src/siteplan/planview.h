@@ -96,8 +96,6 @@ public:
 
     std::vector<ItemRef> selection() const;
     bool boundarySelected() const { return m_boundary->isSelected(); }
-    // The site's obstacles, outlined and hatched, in scene coordinates.
-    QPainterPath obstaclesShown() const;
     void select(const std::vector<ItemRef>& refs);
     // The item that shows `ref`, or none.
     PlanItem* itemOf(const ItemRef& ref) const;
@@ -115,8 +113,8 @@ public:
     void nudge(double dx, double dy);
     // Counter-clockwise for a positive angle, as the pan is counted; one undo step.
     void turnSelection(double degrees);
-    // Selects the next (or the previous) item, cameras first, then walls, then areas; false
-    // past the last one.
+    // Selects the next (or the previous) item, cameras first, then walls, then areas, then
+    // obstacles; false past the last one.
     bool tabToItem(bool next);
 
 signals:
@@ -163,7 +161,6 @@ private:
 
     void showAreaCoverage(int area);
     void showBoundary();
-    void showObstacles();
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
@@ -191,6 +188,7 @@ private:
     std::vector<PlanItem*> m_cameras;
     std::vector<PlanItem*> m_walls;
     std::vector<PlanItem*> m_areas;
+    std::vector<PlanItem*> m_obstacles;
     std::vector<FootprintItem*> m_footprints;
     BestLevelMap m_map;
     CoverageMapItem* m_mapItem = nullptr;
@@ -206,7 +204,6 @@ private:
     QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
     BoundaryItem* m_boundary;
-    QGraphicsPathItem* m_obstacles;
     ScaleBarOverlay* m_scaleBar;
     NorthArrowOverlay* m_north;
     CoverageLayers m_layers;

@@ -33,7 +33,7 @@ bool PlanView::focusNextPrevChild(bool next) {
 
 bool PlanView::tabToItem(bool next) {
     std::vector<ItemRef> refs;
-    for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+    for (const ItemKind kind : ItemKinds)
         for (int i = 0; i < m_document.count(kind); ++i)
             refs.push_back({kind, i});
     const std::vector<ItemRef> selected = selection();

@@ -18,6 +18,7 @@
 #include "siteplan/draftfields.h"
 #include "siteplan/hintlabel.h"
 #include "siteplan/leveldelegate.h"
+#include "siteplan/obstaclepanel.h"
 #include "siteplan/planimport.h"
 #include "siteplan/planlegend.h"
 #include "siteplan/siteexports.h"
@@ -57,6 +58,8 @@ const QString SnapKey = QStringLiteral("SitePlan/snap");
 constexpr double CopyOffsetMetres = 1;
 const QString SiteMimeType = QStringLiteral("application/x-vistaro-site");
 constexpr int MessageMs = 5000;
+// A new obstacle: a shelf, from the floor up to 1.8 m.
+constexpr double ObstacleTopM = 1.8;
 // What a drawing leaves out stays long enough to be read after the plan shows.
 constexpr int NotDrawnMs = 20'000;
 constexpr double ZoomStep = 1.25;
@@ -87,8 +90,9 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
         [this] { return m_view->shownPicture(); });
-    m_actions->buildMenus({m_panelDock, m_areaPanelDock, m_cameraDock, m_areaDock, m_legendDock},
-                          *m_exports);
+    m_actions->buildMenus(
+        {m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock, m_areaDock, m_legendDock},
+        *m_exports);
     m_background = new BackgroundController(
         *this, m_document, *m_undo, *m_view, *m_actions,
         [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
@@ -113,12 +117,16 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_view, &PlanView::cursorMoved, this, [this](const PlanPoint& at) { showCursor(at); });
     connect(m_view, &PlanView::cursorLeft, this, [this] { showCursor(std::nullopt); });
     connect(m_view, &PlanView::nudged, this, &SitePlan::nudge);
-    connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemsChanged, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::itemsRemoved, this, &SitePlan::showArea);
-    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showArea);
+    connect(m_view, &PlanView::selectionChanged, this, &SitePlan::showPanels);
+    connect(&m_document, &SiteDocument::itemsChanged, this, &SitePlan::showPanels);
+    connect(&m_document, &SiteDocument::itemsRemoved, this, &SitePlan::showPanels);
+    connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showPanels);
     connect(m_areaPanel, &AreaPanel::edited, this, [this](const SiteArea& after) {
-        if (const std::optional<ItemRef> ref = selectedArea())
+        if (const std::optional<ItemRef> ref = selectedOne(ItemKind::Area))
+            changeItem(*ref, after, 0);
+    });
+    connect(m_obstaclePanel, &ObstaclePanel::edited, this, [this](const SiteObstacle& after) {
+        if (const std::optional<ItemRef> ref = selectedOne(ItemKind::Obstacle))
             changeItem(*ref, after, 0);
     });
     // The levels of the legend are the site's.
@@ -151,8 +159,8 @@ SitePlan::~SitePlan() {
     // children do, so they go first; the selections that their going changes are not
     // listened to.
     m_selection.reset();
-    for (QWidget* reader : std::initializer_list<QWidget*>{m_view, m_panelDock, m_areaPanelDock,
-                                                           m_cameraDock, m_areaDock})
+    for (QWidget* reader : std::initializer_list<QWidget*>{
+             m_view, m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock, m_areaDock})
         delete reader;
     // The undo stack, a child, clears itself when it goes, after this window has stopped being
     // one: it must not call the window's handlers then.
@@ -203,6 +211,12 @@ void SitePlan::buildTables() {
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     m_areaPanel = new AreaPanel(this);
     m_areaPanelDock = dock("AreaPanel", scrollingPanel(m_areaPanel), Qt::RightDockWidgetArea);
+    m_obstaclePanel = new ObstaclePanel(this);
+    m_obstaclePanelDock =
+        dock("ObstaclePanel", scrollingPanel(m_obstaclePanel), Qt::RightDockWidgetArea);
+    // One item's panel at a time: the one selected comes to the front.
+    tabifyDockWidget(m_areaPanelDock, m_obstaclePanelDock);
+    m_areaPanelDock->raise();
     m_legend = new PlanLegend(this);
     m_legendDock = dock("PlanLegend", m_legend, Qt::RightDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
@@ -234,7 +248,10 @@ void SitePlan::changeItem(const ItemRef& ref, const SiteItem& after, int gesture
                : camera->panDeg != old.panDeg   ? tr("Turn camera")
                                                 : tr("Change camera");
     } else {
-        text = kindOf(after) == ItemKind::Wall ? tr("Change wall") : tr("Change area");
+        const ItemKind kind = kindOf(after);
+        text = kind == ItemKind::Wall       ? tr("Change wall")
+               : kind == ItemKind::Obstacle ? tr("Change obstacle")
+                                            : tr("Change area");
     }
     m_undo->push(new SetItemCommand(m_document, ref, after, text, gesture));
 }
@@ -337,6 +354,8 @@ void SitePlan::connectActions() {
                     std::make_unique<WallTool>(*m_view, [this](Points p) { addWall(p); }));
     m_view->addTool(a.addArea,
                     std::make_unique<AreaTool>(*m_view, [this](Points p) { addArea(p); }));
+    m_view->addTool(a.addObstacle,
+                    std::make_unique<ObstacleTool>(*m_view, [this](Points p) { addObstacle(p); }));
     m_view->addTool(a.addBoundary, std::make_unique<BoundaryTool>(*m_view, [this](Points p) {
                         m_undo->push(new SetBoundaryCommand(m_document, p, tr("Draw boundary")));
                     }));
@@ -356,6 +375,8 @@ void SitePlan::retranslate() {
     m_legendDock->setWindowTitle(tr("Legend"));
     m_areaPanelDock->setWindowTitle(tr("Area"));
     m_areaPanel->retranslate();
+    m_obstaclePanelDock->setWindowTitle(tr("Obstacle"));
+    m_obstaclePanel->retranslate();
     m_legend->setAccessibleName(tr("Legend"));
     showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
@@ -369,18 +390,26 @@ void SitePlan::retranslate() {
     showToolHint();
 }
 
-std::optional<ItemRef> SitePlan::selectedArea() const {
+std::optional<ItemRef> SitePlan::selectedOne(ItemKind kind) const {
     const std::vector<ItemRef> refs = m_view->selection();
-    if (refs.size() == 1 && refs.front().kind == ItemKind::Area && m_document.holds(refs.front()))
+    if (refs.size() == 1 && refs.front().kind == kind && m_document.holds(refs.front()))
         return refs.front();
     return std::nullopt;
 }
 
-void SitePlan::showArea() {
-    const std::optional<ItemRef> ref = selectedArea();
-    m_areaPanel->present(ref ? std::optional(std::get<SiteArea>(m_document.item(*ref)))
-                             : std::nullopt,
+void SitePlan::showPanels() {
+    const std::optional<ItemRef> area = selectedOne(ItemKind::Area);
+    m_areaPanel->present(area ? std::optional(std::get<SiteArea>(m_document.item(*area)))
+                              : std::nullopt,
                          m_document.site().levelSet);
+    const std::optional<ItemRef> obstacle = selectedOne(ItemKind::Obstacle);
+    m_obstaclePanel->present(obstacle
+                                 ? std::optional(std::get<SiteObstacle>(m_document.item(*obstacle)))
+                                 : std::nullopt);
+    if (area)
+        m_areaPanelDock->raise();
+    else if (obstacle)
+        m_obstaclePanelDock->raise();
 }
 
 void SitePlan::showLegend() {
@@ -437,6 +466,13 @@ void SitePlan::addArea(const std::vector<PlanPoint>& points) {
     insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
+void SitePlan::addObstacle(const std::vector<PlanPoint>& points) {
+    const SiteObstacle obstacle{freeName(tr("Obstacle"), m_document.names(ItemKind::Obstacle)),
+                                points, 0, ObstacleTopM};
+    insertItems({{{ItemKind::Obstacle, m_document.count(ItemKind::Obstacle)}, obstacle}},
+                tr("Add obstacle"));
+}
+
 void SitePlan::deleteSelection(const QString& text) {
     if (m_view->deletePickedPoint())
         return;
@@ -467,10 +503,12 @@ std::vector<std::pair<ItemRef, SiteItem>> SitePlan::copiesOf(const std::vector<S
                 name = copyName(name, taken);
             taken.append(name);
         };
-        if (auto* camera = std::get_if<SiteCamera>(&copy))
-            rename(camera->name);
-        else if (auto* area = std::get_if<SiteArea>(&copy))
-            rename(area->name);
+        std::visit(
+            [&rename](auto& copied) {
+                if constexpr (requires { copied.name; })
+                    rename(copied.name);
+            },
+            copy);
         copies.emplace_back(ItemRef{kind, next[kind]++}, copy);
     }
     return copies;
@@ -501,8 +539,10 @@ void SitePlan::copySelection() {
                     copied.cameras.push_back(item);
                 else if constexpr (std::is_same_v<Item, SiteWall>)
                     copied.walls.push_back(item);
-                else
+                else if constexpr (std::is_same_v<Item, SiteArea>)
                     copied.areas.push_back(item);
+                else
+                    copied.obstacles.push_back(item);
             },
             m_document.item(ref));
     const QByteArray json = siteToJson(copied);
@@ -519,13 +559,15 @@ void SitePlan::paste() {
                                                             : data->text().toUtf8();
     const SiteRead read = readSite(json);
     if (!read.site) {
-        statusBar()->showMessage(tr("The clipboard holds no cameras, walls or areas."), MessageMs);
+        statusBar()->showMessage(tr("The clipboard holds no cameras, walls, areas or obstacles."),
+                                 MessageMs);
         return;
     }
     const Site pasted = withLevelSet(*read.site, m_document.site().levelSet);
     std::vector<SiteItem> items(pasted.cameras.begin(), pasted.cameras.end());
     items.insert(items.end(), pasted.walls.begin(), pasted.walls.end());
     items.insert(items.end(), pasted.areas.begin(), pasted.areas.end());
+    items.insert(items.end(), pasted.obstacles.begin(), pasted.obstacles.end());
     if (items.empty())
         return;
     ++m_pastes;
@@ -535,7 +577,7 @@ void SitePlan::paste() {
 
 void SitePlan::selectAll() {
     std::vector<ItemRef> refs;
-    for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+    for (const ItemKind kind : ItemKinds)
         for (int i = 0; i < m_document.count(kind); ++i)
             refs.push_back({kind, i});
     m_view->select(refs);

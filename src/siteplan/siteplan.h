@@ -26,6 +26,7 @@ namespace vistaro {
 
 class AreaPanel;
 class AreaTableModel;
+class ObstaclePanel;
 class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
@@ -103,9 +104,10 @@ private:
     void retranslate();
     void showTitle();
     void showLegend();
-    // The one area selected, if only one is, in its panel.
-    std::optional<ItemRef> selectedArea() const;
-    void showArea();
+    // The one item of `kind` selected, if only one item is.
+    std::optional<ItemRef> selectedOne(ItemKind kind) const;
+    // The one area or obstacle selected, if only one item is, in its panel.
+    void showPanels();
     void showCursor(const std::optional<PlanPoint>& point);
     void showToolHint();
     // The preview of what the selected camera shows: opened, or brought up to the camera when
@@ -116,6 +118,7 @@ private:
     void addCamera(const PlanPoint& at);
     void addWall(const std::vector<PlanPoint>& points);
     void addArea(const std::vector<PlanPoint>& points);
+    void addObstacle(const std::vector<PlanPoint>& points);
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text);
     void deleteSelection(const QString& text);
     void duplicateSelection();
@@ -148,6 +151,8 @@ private:
     QDockWidget* m_areaDock = nullptr;
     AreaPanel* m_areaPanel = nullptr;
     QDockWidget* m_areaPanelDock = nullptr;
+    ObstaclePanel* m_obstaclePanel = nullptr;
+    QDockWidget* m_obstaclePanelDock = nullptr;
     PlanLegend* m_legend = nullptr;
     QDockWidget* m_legendDock = nullptr;
     QLabel* m_cursor = nullptr;

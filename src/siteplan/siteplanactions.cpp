@@ -52,6 +52,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
+    addObstacle = action("AddObstacle", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), true);
     addBoundary = action("AddBoundary", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), true);
     loadBackground = action("LoadBackground");
     setScale = action("SetScale", {}, true);
@@ -100,7 +101,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_editMenu->addActions({deleteSelection, duplicate, selectAll});
 
     m_insertMenu = bar->addMenu(QString());
-    m_insertMenu->addActions({addCamera, addWall, addArea, addBoundary});
+    m_insertMenu->addActions({addCamera, addWall, addArea, addObstacle, addBoundary});
     m_insertMenu->addSeparator();
     m_insertMenu->addActions({loadBackground, setScale, dxfLayers});
 
@@ -130,7 +131,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_toolBar->addSeparator();
     m_toolBar->addActions({undo, redo, deleteSelection, duplicate});
     m_toolBar->addSeparator();
-    m_toolBar->addActions({addCamera, addWall, addArea, addBoundary, loadBackground, setScale});
+    m_toolBar->addActions(
+        {addCamera, addWall, addArea, addObstacle, addBoundary, loadBackground, setScale});
     m_toolBar->addSeparator();
     m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, snap, measure});
     m_toolBar->addSeparator();
@@ -267,6 +269,7 @@ void SitePlanActions::retranslate() {
     addCamera->setStatusTip(PlanView::keysHelp());
     addWall->setText(tr("&Wall"));
     addArea->setText(tr("&Area to cover"));
+    addObstacle->setText(tr("&Obstacle"));
     addBoundary->setText(tr("Site &boundary"));
     loadBackground->setText(tr("&Floor plan (picture, DXF, PDF)..."));
     setScale->setText(tr("Background &scale..."));

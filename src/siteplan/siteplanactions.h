@@ -56,6 +56,7 @@ public:
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;
+    QAction* addObstacle;
     QAction* addBoundary;
     QAction* loadBackground;
     QAction* setScale;

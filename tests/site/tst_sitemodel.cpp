@@ -343,6 +343,8 @@ private slots:
         QTest::newRow("remove the camera that sees the door") << 5 << 0 << 1;
         QTest::newRow("remove a camera that does not") << 6 << 0 << 0;
         QTest::newRow("draw a boundary") << 7 << 3 << 1;
+        QTest::newRow("add an obstacle") << 8 << 3 << 1;
+        QTest::newRow("an obstacle given as an area") << 9 << 0 << 0;
     }
     void coverageFollowsTheDocument() {
         QFETCH(int, change);
@@ -379,6 +381,11 @@ private slots:
         case 7:
             document.setBoundary({{-5, -5}, {1.5, -5}, {1.5, 5}, {-5, 5}});
             break;
+        case 8:
+        case 9:
+            document.insertItems({{{change == 8 ? ItemKind::Obstacle : ItemKind::Area, 0},
+                                   SiteObstacle{u"Shelf"_s, {{0, 0}, {1, 0}, {1, 1}}, 0, 2}}});
+            break;
         default:
             document.removeItems({{ItemKind::Camera, change == 5 ? 1 : 0}});
         }
@@ -389,7 +396,8 @@ private slots:
         const Site& now = document.site();
         std::vector<CameraFootprint> all;
         for (const SiteCamera& camera : now.cameras)
-            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls, now.boundary));
+            all.push_back(PlanGeometry().footprint(camera, now.levelSet, now.walls, now.boundary,
+                                                   now.obstacles));
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
         QCOMPARE(coverage.coverage(0),
                  PlanGeometry().areaCoverage(now.areas[0], all, now.boundary));

@@ -124,6 +124,14 @@ Site sample() {
     return site;
 }
 
+// The sample with a shelf 0.2 m to 2 m up, north of the cameras, and a counter.
+Site shelves() {
+    Site site = sample();
+    site.obstacles = {SiteObstacle{u"Shelf"_s, {{1, 6}, {5, 6}, {5, 6.5}, {1, 6.5}}, 0.2, 2},
+                      SiteObstacle{u"Counter"_s, {{8, 5}, {10, 5}, {9, 7}}, 0, 1.1}};
+    return site;
+}
+
 // The camera and the wall of the site on show, as "x y pan; x y, x y, ...".
 QString cameraAndWall(const Site& site) {
     const auto number = [](double value) { return QString::number(value, 'g', 6); };
@@ -429,7 +437,7 @@ private slots:
             QVERIFY(!button->toolTip().isEmpty());
             QCOMPARE(button->width(), width);
         }
-        QCOMPARE(buttons, 18);
+        QCOMPARE(buttons, 19);
         QCOMPARE(child<QComboBox>("SiteLevelSet")->accessibleName(), u"Level set of the site"_s);
     }
 
@@ -914,6 +922,10 @@ private slots:
         QTest::newRow("area") << u"AddArea, 0 8, 5 8, 5 12, double"_s << u"Area 1 3"_s << false;
         QTest::newRow("area, two corners") << u"AddArea, 0 8, 5 8, double"_s << u""_s << true;
         QTest::newRow("area, tool off") << u"AddArea, 0 8, 5 8, 5 12, AddArea"_s << u""_s << false;
+        QTest::newRow("obstacle, a shelf")
+            << u"AddObstacle, 0 8, 5 8, 5 9, Enter"_s << u"Obstacle 1 3, 0 to 1.8"_s << false;
+        QTest::newRow("obstacle, two corners")
+            << u"AddObstacle, 0 8, 5 8, Enter"_s << u""_s << true;
         // A boundary drawn again replaces the first in one undo step.
         QTest::newRow("boundary") << u"AddBoundary, 0 8, 5 8, 5 12, double"_s
                                   << u"Boundary 3, undone 0"_s << false;
@@ -944,6 +956,13 @@ private slots:
             made = u"Wall %1"_s.arg(site().walls.back().points.size());
         if (site().areas.size() > sample().areas.size())
             made = u"%1 %2"_s.arg(site().areas.back().name).arg(site().areas.back().points.size());
+        if (!site().obstacles.empty()) {
+            const SiteObstacle& obstacle = site().obstacles.back();
+            made = u"%1 %2, %3 to %4"_s.arg(obstacle.name)
+                       .arg(obstacle.points.size())
+                       .arg(obstacle.bottomM)
+                       .arg(obstacle.topM);
+        }
         if (!site().boundary.empty()) {
             made = u"Boundary %1"_s.arg(site().boundary.size());
             plan().undoStack().undo();
@@ -1646,20 +1665,59 @@ private slots:
         QVERIFY(!view().itemOf({ItemKind::Wall, 0}));
     }
 
-    // Obstacles read from a site file are shown on the plan (y turned over in the scene), and
-    // gone with a new site.
-    void obstaclesShown() {
-        QFile file(path(u"shelves.vistaro"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"format": "vistaro-site", "version": 2, "obstacles": [
-            {"name": "Shelf", "points": [[1, 2], [5, 2], [5, 2.5], [1, 2.5]], "bottom": 0, "top": 2},
-            {"name": "Counter", "points": [[8, 1], [10, 1], [9, 3]], "bottom": 0, "top": 1.1}]})");
-        file.close();
-        start();
-        QVERIFY(plan().openFile(file.fileName()));
-        QCOMPARE(view().obstaclesShown().boundingRect(), QRectF(QPointF(1, -3), QPointF(10, -1)));
-        action("SiteNew")->trigger();
-        QVERIFY(view().obstaclesShown().isEmpty());
+    // The obstacle panel shows the one obstacle selected (a click inside it); its heights take
+    // no negative value and no bottom above the top, each change one undo step.
+    void obstaclePanel_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after"); // name, bottom, top
+        QTest::newRow("name") << u"ObstacleName"_s << u"Rack"_s << u"Rack 0.2 2"_s;
+        QTest::newRow("top") << u"ObstacleTop"_s << u"2.5"_s << u"Shelf 0.2 2.5"_s;
+        QTest::newRow("bottom above the top") << u"ObstacleBottom"_s << u"3"_s << u"Shelf 2 2"_s;
+        QTest::newRow("top below the bottom") << u"ObstacleTop"_s << u"0.1"_s << u"Shelf 0.2 0.2"_s;
+        QTest::newRow("negative bottom") << u"ObstacleBottom"_s << u"-1"_s << u"Shelf 0 2"_s;
+    }
+    void obstaclePanel() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        open(shelves());
+        auto* name = child<QLineEdit>("ObstacleName");
+        QVERIFY(!name->isEnabled());
+        clickAt({3, 6.25});
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Obstacle, 0}}));
+        QCOMPARE(name->text(), u"Shelf"_s);
+        if (field == u"ObstacleName"_s) {
+            name->setText(typed);
+            emit name->editingFinished();
+        } else {
+            child<QDoubleSpinBox>(field.toLatin1().constData())->setValue(typed.toDouble());
+        }
+        const SiteObstacle& shelf = site().obstacles.at(0);
+        QCOMPARE(u"%1 %2 %3"_s.arg(shelf.name).arg(shelf.bottomM).arg(shelf.topM), after);
+        QCOMPARE(plan().undoStack().count(), 1);
+        action("Undo")->trigger();
+        QCOMPARE(site(), shelves());
+        QCOMPARE(name->text(), u"Shelf"_s);
+    }
+
+    // Obstacles are items like areas: copied and pasted (renamed), deleted, undone.
+    void obstacleItems() {
+        open(shelves());
+        QVERIFY(view().itemOf({ItemKind::Obstacle, 1}));
+        clickAt({9, 5.5});
+        action("Copy")->trigger();
+        action("Paste")->trigger();
+        QCOMPARE(site().obstacles.size(), std::size_t(3));
+        QCOMPARE(site().obstacles[2].name, u"Counter 1"_s);
+        QCOMPARE(site().obstacles[2].points[0], (PlanPoint{9, 4}));
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Obstacle, 2}}));
+        action("DeleteSelection")->trigger();
+        QCOMPARE(site().obstacles, shelves().obstacles);
+        QVERIFY(!view().itemOf({ItemKind::Obstacle, 2}));
+        action("Undo")->trigger();
+        QCOMPARE(site().obstacles.size(), std::size_t(3));
+        QVERIFY(view().itemOf({ItemKind::Obstacle, 2}));
     }
 
     // A drawing of one straight line has no area but is drawn; what a drawing holds and the plan

@@ -98,6 +98,11 @@ QString AreaTool::hint() const {
     return PlanTool::tr("Click the area's corners; double-click or Enter closes it, Esc cancels.");
 }
 
+QString ObstacleTool::hint() const {
+    return PlanTool::tr("Click the obstacle's corners, as seen from above; double-click or "
+                        "Enter closes it, Esc cancels.");
+}
+
 QString BoundaryTool::hint() const {
     return PlanTool::tr("Click the corners of the site's boundary, which replaces the one "
                         "before; double-click or Enter closes it, Esc cancels.");

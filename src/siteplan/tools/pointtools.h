@@ -60,6 +60,13 @@ public:
     QString hint() const override;
 };
 
+// An obstacle's corners.
+class ObstacleTool : public PointsTool {
+public:
+    ObstacleTool(PlanView& view, Drawn drawn) : PointsTool(view, 3, 0, std::move(drawn)) {}
+    QString hint() const override;
+};
+
 // The site boundary's corners.
 class BoundaryTool : public PointsTool {
 public:

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QFormLayout;
+class QWidget;
+
+namespace vistaro {
+
+// Between which heights above the floor something blocks sight: a bottom and a top in metres,
+// or, with `ceiling`, a top that may be the ceiling itself (none).
+struct HeightSpan {
+    double bottomM = 0;
+    std::optional<double> topM;
+
+    bool operator==(const HeightSpan&) const = default;
+};
+
+// A bottom and a top, as rows of a form: spin boxes that take no negative height and no bottom
+// above the top, and for a wall a box that takes the top up to the ceiling. The controls' names
+// start with `prefix` ("WallBottom", "WallTop", "WallToCeiling").
+class HeightFields : public QObject {
+    Q_OBJECT
+
+public:
+    HeightFields(QFormLayout& form, const QString& prefix, bool ceiling, QWidget* parent);
+
+    // Shows `span`; none empties and disables the fields.
+    void present(const std::optional<HeightSpan>& span);
+    void retranslate();
+    QDoubleSpinBox* bottom() const { return m_bottom; }
+    QDoubleSpinBox* top() const { return m_top; }
+
+signals:
+    void edited(const vistaro::HeightSpan& span);
+
+private:
+    // Each box keeps the other's value as its limit.
+    void limit();
+    void hand();
+
+    QFormLayout& m_form;
+    QDoubleSpinBox* m_bottom;
+    QDoubleSpinBox* m_top;
+    QCheckBox* m_ceiling = nullptr;
+    bool m_presenting = false;
+};
+
+} // namespace vistaro
