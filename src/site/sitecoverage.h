@@ -43,6 +43,10 @@ public:
     }
     // The area's surface in m².
     double surface(int area) const { return m_areas.at(static_cast<std::size_t>(area)).surface; }
+    // The surface of a closed outline in m², as the areas' is worked out.
+    double surfaceOf(const std::vector<PlanPoint>& outline) const {
+        return m_geometry.surface(outline);
+    }
 
 signals:
     // -1: every camera, or every area.

@@ -19,6 +19,7 @@
 #include "siteplan/hintlabel.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/obstaclepanel.h"
+#include "siteplan/obstacletablemodel.h"
 #include "siteplan/planimport.h"
 #include "siteplan/planlegend.h"
 #include "siteplan/siteexports.h"
@@ -41,6 +42,7 @@
 #include <QMimeData>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
@@ -90,9 +92,9 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
         [this] { return m_view->shownPicture(); });
-    m_actions->buildMenus(
-        {m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock, m_areaDock, m_legendDock},
-        *m_exports);
+    m_actions->buildMenus({m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock,
+                           m_areaDock, m_obstacleDock, m_legendDock},
+                          *m_exports);
     m_background = new BackgroundController(
         *this, m_document, *m_undo, *m_view, *m_actions,
         [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
@@ -106,8 +108,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
     connect(&m_background->planImport(), &PlanImport::notDrawn, this,
             [this](const QString& summary) { statusBar()->showMessage(summary, NotDrawnMs); });
-    m_selection = std::make_unique<SiteSelection>(m_document, *m_view, *m_cameraTable, *m_areaTable,
-                                                  *m_panel);
+    m_selection = std::make_unique<SiteSelection>(
+        m_document, *m_view, std::vector{m_cameraTable, m_areaTable, m_obstacleTable}, *m_panel);
     connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInPreview);
     connectActions();
     retranslate();
@@ -159,8 +161,9 @@ SitePlan::~SitePlan() {
     // children do, so they go first; the selections that their going changes are not
     // listened to.
     m_selection.reset();
-    for (QWidget* reader : std::initializer_list<QWidget*>{
-             m_view, m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock, m_areaDock})
+    for (QWidget* reader :
+         std::initializer_list<QWidget*>{m_view, m_panelDock, m_areaPanelDock, m_obstaclePanelDock,
+                                         m_cameraDock, m_areaDock, m_obstacleDock})
         delete reader;
     // The undo stack, a child, clears itself when it goes, after this window has stopped being
     // one: it must not call the window's handlers then.
@@ -174,7 +177,8 @@ void SitePlan::buildTables() {
     m_cameraModel = new CameraTableModel(m_document, *m_coverage, edit, this);
     m_areaModel = new AreaTableModel(m_document, *m_coverage, edit, this);
     auto* levels = new LevelDelegate(m_document.site().levelSet, this);
-    const auto table = [this, levels](const char* name, SiteTableModel* model, int levelColumn) {
+    const auto table = [this, levels](const char* name, QAbstractItemModel* model,
+                                      std::optional<int> levelColumn) {
         auto* view = named<QTableView>(name, this);
         view->setModel(model);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -183,7 +187,8 @@ void SitePlan::buildTables() {
                               QAbstractItemView::AnyKeyPressed);
         // Tab leaves the table; the arrow keys move in it.
         view->setTabKeyNavigation(false);
-        view->setItemDelegateForColumn(levelColumn, levels);
+        if (levelColumn)
+            view->setItemDelegateForColumn(*levelColumn, levels);
         view->setAlternatingRowColors(true);
         view->verticalHeader()->hide();
         view->horizontalHeader()->setStretchLastSection(true);
@@ -198,6 +203,15 @@ void SitePlan::buildTables() {
     };
     m_cameraTable = table("CameraTable", m_cameraModel, static_cast<int>(CameraColumn::Level));
     m_areaTable = table("AreaTable", m_areaModel, static_cast<int>(AreaColumn::Level));
+    m_obstacleModel = new ObstacleTableModel(m_document, *m_coverage, edit, this);
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(m_obstacleModel);
+    sorted->setSortRole(ObstacleSortRole);
+    sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_obstacleTable = table("ObstacleTable", sorted, std::nullopt);
+    // In the site's order until a header is clicked.
+    m_obstacleTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_obstacleTable->setSortingEnabled(true);
     m_panel = new CameraPanel(this);
 
     const auto dock = [this](const char* name, QWidget* content, Qt::DockWidgetArea area) {
@@ -209,6 +223,7 @@ void SitePlan::buildTables() {
     m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
     m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
+    m_obstacleDock = dock("ObstacleTableDock", m_obstacleTable, Qt::BottomDockWidgetArea);
     m_areaPanel = new AreaPanel(this);
     m_areaPanelDock = dock("AreaPanel", scrollingPanel(m_areaPanel), Qt::RightDockWidgetArea);
     m_obstaclePanel = new ObstaclePanel(this);
@@ -220,9 +235,10 @@ void SitePlan::buildTables() {
     m_legend = new PlanLegend(this);
     m_legendDock = dock("PlanLegend", m_legend, Qt::RightDockWidgetArea);
     splitDockWidget(m_cameraDock, m_areaDock, Qt::Horizontal);
-    resizeDocks({m_cameraDock, m_areaDock}, {3, 2}, Qt::Horizontal);
+    splitDockWidget(m_areaDock, m_obstacleDock, Qt::Horizontal);
+    resizeDocks({m_cameraDock, m_areaDock, m_obstacleDock}, {3, 2, 2}, Qt::Horizontal);
     // A few rows of each table in sight, whatever room the plan would take.
-    for (QTableView* view : {m_cameraTable, m_areaTable})
+    for (QTableView* view : {m_cameraTable, m_areaTable, m_obstacleTable})
         view->setMinimumHeight(view->fontMetrics().height() * 9);
 }
 
@@ -372,6 +388,7 @@ void SitePlan::retranslate() {
     m_panelDock->setWindowTitle(tr("Camera"));
     m_cameraDock->setWindowTitle(tr("Cameras"));
     m_areaDock->setWindowTitle(tr("Areas"));
+    m_obstacleDock->setWindowTitle(tr("Obstacles"));
     m_legendDock->setWindowTitle(tr("Legend"));
     m_areaPanelDock->setWindowTitle(tr("Area"));
     m_areaPanel->retranslate();
@@ -381,10 +398,12 @@ void SitePlan::retranslate() {
     showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
+    m_obstacleTable->setAccessibleName(tr("Obstacles"));
     m_view->setAccessibleName(tr("Plan"));
     m_view->describeKeys();
     m_cameraModel->retranslate();
     m_areaModel->retranslate();
+    m_obstacleModel->retranslate();
     m_panel->retranslate();
     m_draftFields->retranslate();
     showToolHint();

@@ -27,6 +27,7 @@ namespace vistaro {
 class AreaPanel;
 class AreaTableModel;
 class ObstaclePanel;
+class ObstacleTableModel;
 class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
@@ -145,6 +146,9 @@ private:
     AreaTableModel* m_areaModel = nullptr;
     QTableView* m_cameraTable = nullptr;
     QTableView* m_areaTable = nullptr;
+    ObstacleTableModel* m_obstacleModel = nullptr;
+    QTableView* m_obstacleTable = nullptr;
+    QDockWidget* m_obstacleDock = nullptr;
     CameraPanel* m_panel = nullptr;
     QDockWidget* m_panelDock = nullptr;
     QDockWidget* m_cameraDock = nullptr;

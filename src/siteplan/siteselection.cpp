@@ -6,15 +6,35 @@
 #include "siteplan/planview.h"
 #include "siteplan/sitetablemodel.h"
 
+#include <QAbstractProxyModel>
 #include <QTableView>
 
 namespace vistaro {
 
-SiteSelection::SiteSelection(const SiteDocument& document, PlanView& view, QTableView& cameras,
-                             QTableView& areas, CameraPanel& panel)
-    : m_document(document), m_view(view), m_cameras(cameras), m_areas(areas), m_panel(panel) {
+namespace {
+
+// The table's rows as the document numbers them, through the proxy that sorts them if any.
+const QAbstractProxyModel* proxyOf(const QTableView& table) {
+    return qobject_cast<const QAbstractProxyModel*>(table.model());
+}
+
+const SiteTableModel& rowsOf(const QTableView& table) {
+    const QAbstractProxyModel* proxy = proxyOf(table);
+    return *static_cast<const SiteTableModel*>(proxy ? proxy->sourceModel() : table.model());
+}
+
+QModelIndex shown(const QTableView& table, const QModelIndex& index) {
+    const QAbstractProxyModel* proxy = proxyOf(table);
+    return proxy ? proxy->mapFromSource(index) : index;
+}
+
+} // namespace
+
+SiteSelection::SiteSelection(const SiteDocument& document, PlanView& view,
+                             std::vector<QTableView*> tables, CameraPanel& panel)
+    : m_document(document), m_view(view), m_tables(std::move(tables)), m_panel(panel) {
     connect(&view, &PlanView::selectionChanged, this, &SiteSelection::planChanged);
-    for (QTableView* table : {&cameras, &areas})
+    for (QTableView* table : m_tables)
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, table] { tableChanged(*table); });
     for (const auto signal :
@@ -36,25 +56,27 @@ void SiteSelection::tableChanged(QTableView& table) {
     if (m_syncing)
         return;
     m_syncing = true;
-    const ItemKind kind = static_cast<SiteTableModel*>(table.model())->kind();
+    const ItemKind kind = rowsOf(table).kind();
+    const QAbstractProxyModel* proxy = proxyOf(table);
     std::vector<ItemRef> refs;
     for (const QModelIndex& row : table.selectionModel()->selectedRows())
-        refs.push_back({kind, row.row()});
-    QTableView& other = &table == &m_cameras ? m_areas : m_cameras;
-    other.selectionModel()->clearSelection();
+        refs.push_back({kind, proxy ? proxy->mapToSource(row).row() : row.row()});
+    for (QTableView* other : m_tables)
+        if (other != &table)
+            other->selectionModel()->clearSelection();
     m_view.select(refs);
     m_syncing = false;
     showCamera();
 }
 
 void SiteSelection::selectInTables(const std::vector<ItemRef>& refs) {
-    for (QTableView* table : {&m_cameras, &m_areas}) {
-        const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
+    for (QTableView* table : m_tables) {
+        const SiteTableModel& model = rowsOf(*table);
         QItemSelection rows;
         for (const ItemRef& ref : refs)
-            if (ref.kind == kind)
-                rows.select(table->model()->index(ref.index, 0),
-                            table->model()->index(ref.index, table->model()->columnCount() - 1));
+            if (ref.kind == model.kind())
+                rows.select(shown(*table, model.index(ref.index, 0)),
+                            shown(*table, model.index(ref.index, model.columnCount() - 1)));
         table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         if (!rows.isEmpty())
             table->scrollTo(rows.indexes().first());

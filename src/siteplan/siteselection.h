@@ -15,14 +15,14 @@ namespace vistaro {
 class CameraPanel;
 class PlanView;
 
-// The selection, kept the same on the plan and in the tables of the cameras and the areas; the
-// panel shows the one camera selected, or none.
+// The selection, kept the same on the plan and in the tables of the items (a table's rows may be
+// sorted by a proxy); the panel shows the one camera selected, or none.
 class SiteSelection : public QObject {
     Q_OBJECT
 
 public:
-    SiteSelection(const SiteDocument& document, PlanView& view, QTableView& cameras,
-                  QTableView& areas, CameraPanel& panel);
+    SiteSelection(const SiteDocument& document, PlanView& view, std::vector<QTableView*> tables,
+                  CameraPanel& panel);
 
     // The one camera selected, if only one is.
     std::optional<ItemRef> camera() const;
@@ -39,8 +39,7 @@ private:
 
     const SiteDocument& m_document;
     PlanView& m_view;
-    QTableView& m_cameras;
-    QTableView& m_areas;
+    std::vector<QTableView*> m_tables;
     CameraPanel& m_panel;
     bool m_syncing = false;
 };

@@ -124,11 +124,12 @@ Site sample() {
     return site;
 }
 
-// The sample with a shelf 0.2 m to 2 m up, north of the cameras, and a counter.
+// The sample with a shelf 0.2 m to 2 m up, north of the cameras (2 m²), and a counter of
+// 2 x 1.99 / 2 = 1.99 m².
 Site shelves() {
     Site site = sample();
     site.obstacles = {SiteObstacle{u"Shelf"_s, {{1, 6}, {5, 6}, {5, 6.5}, {1, 6.5}}, 0.2, 2},
-                      SiteObstacle{u"Counter"_s, {{8, 5}, {10, 5}, {9, 7}}, 0, 1.1}};
+                      SiteObstacle{u"Counter"_s, {{8, 5}, {10, 5}, {9, 6.99}}, 0, 1.1}};
     return site;
 }
 
@@ -1699,6 +1700,43 @@ private slots:
         action("Undo")->trigger();
         QCOMPARE(site(), shelves());
         QCOMPARE(name->text(), u"Shelf"_s);
+    }
+
+    // The obstacle table: surfaces truncated (1.99 m² shows 1.9), sorted by a header's figures
+    // with the selection kept to the right obstacle; a typed height that is negative or puts the
+    // bottom above the top is refused.
+    void obstacleTable_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after"); // the counter's name, bottom, top
+        QTest::newRow("name") << 0 << u"Till"_s << u"Till 0 1.1"_s;
+        QTest::newRow("bottom") << 1 << u"0.5"_s << u"Counter 0.5 1.1"_s;
+        QTest::newRow("bottom above the top") << 1 << u"1.2"_s << u"Counter 0 1.1"_s;
+        QTest::newRow("negative top") << 2 << u"-1"_s << u"Counter 0 1.1"_s;
+        QTest::newRow("not a number") << 2 << u"high"_s << u"Counter 0 1.1"_s;
+    }
+    void obstacleTable() {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        open(shelves());
+        QTableView* obstacles = table("ObstacleTable");
+        QAbstractItemModel* rows = obstacles->model();
+        QStringList headers;
+        for (int i = 0; i < rows->columnCount(); ++i)
+            headers << rows->headerData(i, Qt::Horizontal).toString();
+        QCOMPARE(headers, (QStringList{u"Name"_s, u"Bottom (m)"_s, u"Top (m)"_s, u"Area (m²)"_s}));
+        QCOMPARE(rows->index(1, 3).data().toString(), u"1.9"_s);
+        obstacles->sortByColumn(3, Qt::AscendingOrder);
+        QCOMPARE(rows->index(0, 0).data().toString(), u"Counter"_s);
+        QCOMPARE(rows->index(1, 3).data().toString(), u"2"_s);
+        obstacles->selectRow(0);
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Obstacle, 1}}));
+        clickAt({3, 6.25});
+        QCOMPARE(obstacles->selectionModel()->selectedRows().value(0).row(), 1);
+        rows->setData(rows->index(0, column), typed);
+        const SiteObstacle& counter = site().obstacles.at(1);
+        QCOMPARE(u"%1 %2 %3"_s.arg(counter.name).arg(counter.bottomM).arg(counter.topM), after);
     }
 
     // Obstacles are items like areas: copied and pasted (renamed), deleted, undone.

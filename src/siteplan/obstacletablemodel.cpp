@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/obstacletablemodel.h"
+
+#include "platform/numberformat.h"
+#include "site/planfigures.h"
+#include "site/sitefile.h"
+
+namespace vistaro {
+
+ObstacleTableModel::ObstacleTableModel(const SiteDocument& document, const SiteCoverage& coverage,
+                                       Edit edit, QObject* parent)
+    : SiteTableModel(ItemKind::Obstacle, document, coverage, std::move(edit), parent) {}
+
+int ObstacleTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ObstacleColumnCount;
+}
+
+QVariant ObstacleTableModel::data(const QModelIndex& index, int role) const {
+    if (!shows(index) ||
+        (role != Qt::DisplayRole && role != Qt::EditRole && role != ObstacleSortRole))
+        return {};
+    const SiteObstacle& obstacle =
+        document().site().obstacles.at(static_cast<std::size_t>(index.row()));
+    const auto figure = [role](double metres, const QString& shown) {
+        return role == ObstacleSortRole ? QVariant(metres) : QVariant(shown);
+    };
+    switch (static_cast<ObstacleColumn>(index.column())) {
+    case ObstacleColumn::Name:
+        return obstacle.name;
+    case ObstacleColumn::Bottom:
+        return figure(obstacle.bottomM, lengthInUnits(obstacle.bottomM, Units::Metric));
+    case ObstacleColumn::Top:
+        return figure(obstacle.topM, lengthInUnits(obstacle.topM, Units::Metric));
+    case ObstacleColumn::Surface: {
+        // Truncated: the figure never claims more floor than the outline takes.
+        const double surface = coverage().surfaceOf(obstacle.points);
+        return figure(surface, surfaceText(surface, Units::Metric, Rounding::Down));
+    }
+    }
+    return {};
+}
+
+QVariant ObstacleTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (static_cast<ObstacleColumn>(section)) {
+    case ObstacleColumn::Name:
+        return tr("Name");
+    case ObstacleColumn::Bottom:
+        return tr("Bottom (m)");
+    case ObstacleColumn::Top:
+        return tr("Top (m)");
+    case ObstacleColumn::Surface:
+        return FigureCaptions::area(Units::Metric);
+    }
+    return {};
+}
+
+Qt::ItemFlags ObstacleTableModel::flags(const QModelIndex& index) const {
+    const bool typed = static_cast<ObstacleColumn>(index.column()) != ObstacleColumn::Surface;
+    return SiteTableModel::flags(index) | (typed ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+std::optional<SiteItem> ObstacleTableModel::edited(SiteItem item, int column,
+                                                   const QVariant& value) const {
+    auto& obstacle = std::get<SiteObstacle>(item);
+    const auto which = static_cast<ObstacleColumn>(column);
+    if (which == ObstacleColumn::Name) {
+        const QString name = value.toString().trimmed();
+        if (name.isEmpty())
+            return std::nullopt;
+        obstacle.name = name;
+        return item;
+    }
+    const std::optional<double> metres = num::toDouble(value.toString());
+    if (which == ObstacleColumn::Surface || !metres || *metres < 0 || *metres > MaxSiteHeight)
+        return std::nullopt;
+    (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = *metres;
+    if (obstacle.bottomM > obstacle.topM)
+        return std::nullopt;
+    return item;
+}
+
+} // namespace vistaro
