@@ -30,6 +30,7 @@
 #include "siteplan/siteundo.h"
 #include "siteplan/tools/measuretool.h"
 #include "siteplan/tools/pointtools.h"
+#include "siteplan/wallpanel.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -92,8 +93,8 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
         [this] { return m_view->shownPicture(); });
-    m_actions->buildMenus({m_panelDock, m_areaPanelDock, m_obstaclePanelDock, m_cameraDock,
-                           m_areaDock, m_obstacleDock, m_legendDock},
+    m_actions->buildMenus({m_panelDock, m_wallPanelDock, m_areaPanelDock, m_obstaclePanelDock,
+                           m_cameraDock, m_areaDock, m_obstacleDock, m_legendDock},
                           *m_exports);
     m_background = new BackgroundController(
         *this, m_document, *m_undo, *m_view, *m_actions,
@@ -131,6 +132,10 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
         if (const std::optional<ItemRef> ref = selectedOne(ItemKind::Obstacle))
             changeItem(*ref, after, 0);
     });
+    connect(m_wallPanel, &WallPanel::edited, this, [this](const SiteWall& after) {
+        if (const std::optional<ItemRef> ref = selectedOne(ItemKind::Wall))
+            changeItem(*ref, after, 0);
+    });
     // The levels of the legend are the site's.
     connect(&m_document, &SiteDocument::siteReset, this, &SitePlan::showLegend);
     connect(m_view, &PlanView::toolChanged, this, &SitePlan::showToolHint);
@@ -161,9 +166,9 @@ SitePlan::~SitePlan() {
     // children do, so they go first; the selections that their going changes are not
     // listened to.
     m_selection.reset();
-    for (QWidget* reader :
-         std::initializer_list<QWidget*>{m_view, m_panelDock, m_areaPanelDock, m_obstaclePanelDock,
-                                         m_cameraDock, m_areaDock, m_obstacleDock})
+    for (QWidget* reader : std::initializer_list<QWidget*>{
+             m_view, m_panelDock, m_wallPanelDock, m_areaPanelDock, m_obstaclePanelDock,
+             m_cameraDock, m_areaDock, m_obstacleDock})
         delete reader;
     // The undo stack, a child, clears itself when it goes, after this window has stopped being
     // one: it must not call the window's handlers then.
@@ -229,8 +234,11 @@ void SitePlan::buildTables() {
     m_obstaclePanel = new ObstaclePanel(this);
     m_obstaclePanelDock =
         dock("ObstaclePanel", scrollingPanel(m_obstaclePanel), Qt::RightDockWidgetArea);
+    m_wallPanel = new WallPanel(this);
+    m_wallPanelDock = dock("WallPanel", scrollingPanel(m_wallPanel), Qt::RightDockWidgetArea);
     // One item's panel at a time: the one selected comes to the front.
     tabifyDockWidget(m_areaPanelDock, m_obstaclePanelDock);
+    tabifyDockWidget(m_areaPanelDock, m_wallPanelDock);
     m_areaPanelDock->raise();
     m_legend = new PlanLegend(this);
     m_legendDock = dock("PlanLegend", m_legend, Qt::RightDockWidgetArea);
@@ -394,6 +402,8 @@ void SitePlan::retranslate() {
     m_areaPanel->retranslate();
     m_obstaclePanelDock->setWindowTitle(tr("Obstacle"));
     m_obstaclePanel->retranslate();
+    m_wallPanelDock->setWindowTitle(tr("Wall"));
+    m_wallPanel->retranslate();
     m_legend->setAccessibleName(tr("Legend"));
     showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
@@ -425,10 +435,15 @@ void SitePlan::showPanels() {
     m_obstaclePanel->present(obstacle
                                  ? std::optional(std::get<SiteObstacle>(m_document.item(*obstacle)))
                                  : std::nullopt);
+    const std::optional<ItemRef> wall = selectedOne(ItemKind::Wall);
+    m_wallPanel->present(wall ? std::optional(std::get<SiteWall>(m_document.item(*wall)))
+                              : std::nullopt);
     if (area)
         m_areaPanelDock->raise();
     else if (obstacle)
         m_obstaclePanelDock->raise();
+    else if (wall)
+        m_wallPanelDock->raise();
 }
 
 void SitePlan::showLegend() {

@@ -28,6 +28,7 @@ class AreaPanel;
 class AreaTableModel;
 class ObstaclePanel;
 class ObstacleTableModel;
+class WallPanel;
 class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
@@ -107,7 +108,7 @@ private:
     void showLegend();
     // The one item of `kind` selected, if only one item is.
     std::optional<ItemRef> selectedOne(ItemKind kind) const;
-    // The one area or obstacle selected, if only one item is, in its panel.
+    // The one wall, area or obstacle selected, if only one item is, in its panel.
     void showPanels();
     void showCursor(const std::optional<PlanPoint>& point);
     void showToolHint();
@@ -157,6 +158,8 @@ private:
     QDockWidget* m_areaPanelDock = nullptr;
     ObstaclePanel* m_obstaclePanel = nullptr;
     QDockWidget* m_obstaclePanelDock = nullptr;
+    WallPanel* m_wallPanel = nullptr;
+    QDockWidget* m_wallPanelDock = nullptr;
     PlanLegend* m_legend = nullptr;
     QDockWidget* m_legendDock = nullptr;
     QLabel* m_cursor = nullptr;

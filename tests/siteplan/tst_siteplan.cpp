@@ -1739,6 +1739,49 @@ private slots:
         QCOMPARE(u"%1 %2 %3"_s.arg(counter.name).arg(counter.bottomM).arg(counter.topM), after);
     }
 
+    // The wall panel: up to the ceiling until the box is cleared (a top of 3 m offered then),
+    // no negative height, no bottom above the top; each change one undo step.
+    void wallPanel_data() {
+        QTest::addColumn<QString>("steps"); // a field and its value each
+        QTest::addColumn<QString>("after"); // bottom, top
+        QTest::addColumn<int>("undoSteps");
+        QTest::newRow("a bottom, to the ceiling") << u"WallBottom 0.5"_s << u"0.5 ceiling"_s << 1;
+        QTest::newRow("to a top") << u"WallToCeiling 0"_s << u"0 3"_s << 1;
+        QTest::newRow("negative bottom") << u"WallBottom -1"_s << u"0 ceiling"_s << 0;
+        QTest::newRow("a beam from 5 m to the ceiling") << u"WallBottom 5"_s << u"5 ceiling"_s << 1;
+        QTest::newRow("bottom above the top")
+            << u"WallToCeiling 0, WallBottom 5"_s << u"3 3"_s << 2;
+        QTest::newRow("top below the bottom")
+            << u"WallBottom 1, WallToCeiling 0, WallTop 0.5"_s << u"1 1"_s << 3;
+    }
+    void wallPanel() {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        QFETCH(int, undoSteps);
+        open();
+        clickAt({4, 2});
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Wall, 0}}));
+        QVERIFY(child<QCheckBox>("WallToCeiling")->isChecked());
+        QVERIFY(!child<QDoubleSpinBox>("WallTop")->isEnabled());
+        for (const QString& step : steps.split(u", "_s)) {
+            const QStringList field = step.split(u' ');
+            const QByteArray name = field[0].toLatin1();
+            if (auto* box = child<QCheckBox>(name.constData()))
+                box->setChecked(field[1] == u"1"_s);
+            else
+                child<QDoubleSpinBox>(name.constData())->setValue(field[1].toDouble());
+        }
+        const SiteWall& wall = site().walls.at(0);
+        QCOMPARE(u"%1 %2"_s.arg(wall.bottomM)
+                     .arg(wall.topM ? QString::number(*wall.topM) : u"ceiling"_s),
+                 after);
+        QCOMPARE(plan().undoStack().count(), undoSteps);
+        while (plan().undoStack().canUndo())
+            action("Undo")->trigger();
+        QVERIFY(site().walls.at(0).fullHeight());
+        QVERIFY(child<QCheckBox>("WallToCeiling")->isChecked());
+    }
+
     // Obstacles are items like areas: copied and pasted (renamed), deleted, undone.
     void obstacleItems() {
         open(shelves());
