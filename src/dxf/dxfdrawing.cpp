@@ -434,43 +434,73 @@ std::vector<int> entitiesPerLayer(const DxfDrawing& drawing) {
     return counts;
 }
 
-std::vector<SiteWall> wallsFromLayers(const DxfDrawing& drawing, const QStringList& layers,
-                                      double metresPerUnit, PlanPoint offset) {
+namespace {
+
+// Calls `visit(points, closed)` with the points on the plan of each entity of the named layers
+// that has more than one point, and whether it returns to its start.
+template <typename Visit>
+void eachOutline(const DxfDrawing& drawing, const QStringList& layers, double metresPerUnit,
+                 PlanPoint offset, Visit visit) {
     QSet<int> chosen;
     for (std::size_t i = 0; i < drawing.layers.size(); ++i)
         if (layers.contains(drawing.layers[i].name, Qt::CaseInsensitive))
             chosen.insert(static_cast<int>(i));
-    std::vector<SiteWall> walls;
-    const auto add = [&](const std::vector<QPointF>& points) {
+    const auto add = [&](const std::vector<QPointF>& points, bool closed) {
         if (std::all_of(points.begin(), points.end(), [&](QPointF p) { return p == points[0]; }))
             return;
-        SiteWall wall;
-        wall.points.reserve(points.size());
+        std::vector<PlanPoint> onPlan;
+        onPlan.reserve(points.size());
         for (const QPointF point : points)
-            wall.points.push_back(
+            onPlan.push_back(
                 {point.x() * metresPerUnit + offset.x, point.y() * metresPerUnit + offset.y});
-        walls.push_back(std::move(wall));
+        visit(std::move(onPlan), closed);
     };
+    constexpr double Turn = 360;
     for (const DxfLine& line : drawing.lines)
         if (chosen.contains(line.layer))
-            add({line.from, line.to});
+            add({line.from, line.to}, false);
     for (const DxfPolyline& polyline : drawing.polylines)
         if (chosen.contains(polyline.layer))
-            add(polylinePoints(polyline));
+            add(polylinePoints(polyline), polyline.closed);
     for (const DxfArc& arc : drawing.arcs)
         if (chosen.contains(arc.layer))
-            add(arcPoints(arc));
+            add(arcPoints(arc), arc.sweepDeg >= Turn);
     for (const DxfCircle& circle : drawing.circles)
         if (chosen.contains(circle.layer))
-            add(circlePoints(circle));
+            add(circlePoints(circle), true);
     for (const DxfEllipse& ellipse : drawing.ellipses)
         if (chosen.contains(ellipse.layer))
-            add(ellipsePoints(ellipse));
+            add(ellipsePoints(ellipse), ellipse.sweepDeg >= Turn);
     for (const DxfFill& fill : drawing.fills)
         if (chosen.contains(fill.layer))
             for (const std::vector<QPointF>& ring : fill.rings)
-                add(ring);
+                add(ring, true);
+}
+
+} // namespace
+
+std::vector<SiteWall> wallsFromLayers(const DxfDrawing& drawing, const QStringList& layers,
+                                      double metresPerUnit, PlanPoint offset) {
+    std::vector<SiteWall> walls;
+    eachOutline(
+        drawing, layers, metresPerUnit, offset,
+        [&walls](std::vector<PlanPoint> points, bool) { walls.emplace_back(std::move(points)); });
     return walls;
+}
+
+DxfOutlines outlinesFromLayers(const DxfDrawing& drawing, const QStringList& layers,
+                               double metresPerUnit, PlanPoint offset) {
+    DxfOutlines outlines;
+    eachOutline(drawing, layers, metresPerUnit, offset,
+                [&outlines](std::vector<PlanPoint> points, bool closed) {
+                    if (closed && points.front() == points.back())
+                        points.pop_back();
+                    if (closed && points.size() >= 3)
+                        outlines.closed.push_back(std::move(points));
+                    else
+                        ++outlines.open;
+                });
+    return outlines;
 }
 
 } // namespace vistaro

@@ -253,4 +253,14 @@ std::vector<int> entitiesPerLayer(const DxfDrawing& drawing);
 std::vector<SiteWall> wallsFromLayers(const DxfDrawing& drawing, const QStringList& layers,
                                       double metresPerUnit, PlanPoint offset);
 
+// The closed outlines of the named layers on the plan, as wallsFromLayers places them: closed
+// polylines, circles, whole ellipses and the rings of fills, each without its last point (its
+// first again); the open entities, and outlines of fewer than three corners, only counted.
+struct DxfOutlines {
+    std::vector<std::vector<PlanPoint>> closed;
+    int open = 0;
+};
+DxfOutlines outlinesFromLayers(const DxfDrawing& drawing, const QStringList& layers,
+                               double metresPerUnit, PlanPoint offset);
+
 } // namespace vistaro

@@ -154,9 +154,19 @@ void BackgroundController::editDxfLayers() {
         return;
     const SiteBackground background = *m_document.site().background;
     const std::optional<LayerEdit> edit = m_plans->editLayers(background);
-    if (!edit || (!edit->hidden && edit->walls.empty()))
+    if (edit && (!edit->obstacles.empty() || edit->openOutlines > 0)) {
+        const int made = static_cast<int>(edit->obstacles.size());
+        const int open = edit->openOutlines;
+        QString text = made == 1 ? tr("%n obstacle made from the drawing's layers", nullptr, made)
+                                 : tr("%n obstacles made from the drawing's layers", nullptr, made);
+        if (open > 0)
+            text += open == 1 ? tr("; %n open outline passed over", nullptr, open)
+                              : tr("; %n open outlines passed over", nullptr, open);
+        emit said(text);
+    }
+    if (!edit || (!edit->hidden && edit->walls.empty() && edit->obstacles.empty()))
         return;
-    // Layers hidden and walls made are undone together.
+    // Layers hidden, walls and obstacles made are undone together.
     m_undo.beginMacro(tr("Change drawing layers"));
     if (edit->hidden) {
         SiteBackground changed = background;
@@ -169,6 +179,16 @@ void BackgroundController::editDxfLayers() {
         walls.emplace_back(ItemRef{ItemKind::Wall, index++}, wall);
     if (!walls.empty())
         m_insert(std::move(walls), tr("Walls from layers"));
+    std::vector<std::pair<ItemRef, SiteItem>> obstacles;
+    QStringList taken = m_document.names(ItemKind::Obstacle);
+    index = m_document.count(ItemKind::Obstacle);
+    for (SiteObstacle obstacle : edit->obstacles) {
+        obstacle.name = freeName(obstacle.name, taken);
+        taken.append(obstacle.name);
+        obstacles.emplace_back(ItemRef{ItemKind::Obstacle, index++}, obstacle);
+    }
+    if (!obstacles.empty())
+        m_insert(std::move(obstacles), tr("Obstacles from layers"));
     m_undo.endMacro();
 }
 

@@ -36,6 +36,10 @@ public:
     // Asks for the distance between two points of the plan and scales the background by it.
     void setScale(const std::vector<PlanPoint>& points);
 
+signals:
+    // What a change made that the plan does not show at once, for the status bar.
+    void said(const QString& message);
+
 private:
     void load();
     void editDxfLayers();

@@ -4,8 +4,10 @@
 #include "siteplan/dxflayersdialog.h"
 
 #include "dxf/dxfsummary.h"
+#include "siteplan/heightfields.h"
 
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -15,7 +17,7 @@ namespace vistaro {
 
 namespace {
 
-enum Column { Name, Entities, Shown, Walls, ColumnCount };
+enum Column { Name, Entities, Shown, Walls, Obstacles, ColumnCount };
 
 QTableWidgetItem* checkItem(bool checked) {
     auto* item = new QTableWidgetItem;
@@ -30,6 +32,24 @@ QTableWidgetItem* textItem(const QString& text) {
     return item;
 }
 
+// Asks between which heights the obstacles of `layer` block sight; none when cancelled.
+std::optional<HeightSpan> askHeights(QWidget* parent, const QString& layer) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("ObstacleHeights"));
+    dialog.setWindowTitle(DxfLayersDialog::tr("Obstacles of layer %1").arg(layer));
+    auto* form = new QFormLayout(&dialog);
+    auto* heights = new HeightFields(*form, QStringLiteral("LayerObstacle"), false, &dialog);
+    heights->present(HeightSpan{0, NewObstacleTopM});
+    heights->retranslate();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return heights->span();
+}
+
 } // namespace
 
 DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& hidden,
@@ -41,7 +61,7 @@ DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& h
     m_table->setAccessibleName(tr("Drawing layers"));
     m_table->setColumnCount(ColumnCount);
     m_table->setHorizontalHeaderLabels(
-        {tr("Layer"), tr("Entities"), tr("Shown"), tr("Use as walls")});
+        {tr("Layer"), tr("Entities"), tr("Shown"), tr("Use as walls"), tr("Use as obstacles")});
     m_table->verticalHeader()->hide();
     m_table->setTabKeyNavigation(false);
     const std::vector<int> counts = entitiesPerLayer(drawing);
@@ -53,6 +73,7 @@ DxfLayersDialog::DxfLayersDialog(const DxfDrawing& drawing, const QStringList& h
                          textItem(QString::number(counts.at(static_cast<std::size_t>(row)))));
         m_table->setItem(row, Shown, checkItem(!hidden.contains(name, Qt::CaseInsensitive)));
         m_table->setItem(row, Walls, checkItem(false));
+        m_table->setItem(row, Obstacles, checkItem(false));
     }
     m_table->resizeColumnsToContents();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -83,7 +104,23 @@ LayerChoice DxfLayersDialog::choice() const {
         if (m_table->item(row, Walls)->checkState() == Qt::Checked)
             choice.walls.append(name);
     }
+    choice.obstacles = m_obstacles;
     return choice;
+}
+
+void DxfLayersDialog::accept() {
+    m_obstacles.clear();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (m_table->item(row, Obstacles)->checkState() != Qt::Checked)
+            continue;
+        const QString name = m_table->item(row, Name)->text();
+        // Cancelled: back to the layers, which stay as they were ticked.
+        const std::optional<HeightSpan> heights = askHeights(this, name);
+        if (!heights)
+            return;
+        m_obstacles.push_back({name, heights->bottomM, heights->topM.value_or(heights->bottomM)});
+    }
+    QDialog::accept();
 }
 
 } // namespace vistaro

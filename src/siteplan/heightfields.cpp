@@ -66,8 +66,12 @@ void HeightFields::hand() {
     m_presenting = true;
     limit();
     m_presenting = false;
+    emit edited(span());
+}
+
+HeightSpan HeightFields::span() const {
     const bool toCeiling = m_ceiling && m_ceiling->isChecked();
-    emit edited({m_bottom->value(), toCeiling ? std::nullopt : std::optional(m_top->value())});
+    return {m_bottom->value(), toCeiling ? std::nullopt : std::optional(m_top->value())};
 }
 
 void HeightFields::retranslate() {

@@ -13,6 +13,9 @@ class QWidget;
 
 namespace vistaro {
 
+// A new obstacle: a shelf, from the floor up to 1.8 m.
+inline constexpr double NewObstacleTopM = 1.8;
+
 // Between which heights above the floor something blocks sight: a bottom and a top in metres,
 // or, with `ceiling`, a top that may be the ceiling itself (none).
 struct HeightSpan {
@@ -34,8 +37,8 @@ public:
     // Shows `span`; none empties and disables the fields.
     void present(const std::optional<HeightSpan>& span);
     void retranslate();
-    QDoubleSpinBox* bottom() const { return m_bottom; }
-    QDoubleSpinBox* top() const { return m_top; }
+    // The heights as the fields show them.
+    HeightSpan span() const;
 
 signals:
     void edited(const vistaro::HeightSpan& span);

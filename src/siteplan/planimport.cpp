@@ -232,9 +232,18 @@ std::optional<LayerEdit> PlanImport::editLayers(const SiteBackground& background
         return std::nullopt;
     // A drawing unit is a pixel of the background, its y turned over: (x, y) lies at
     // offset + (x, y) x metres a pixel.
-    return LayerEdit{
-        choice->hidden == hidden ? std::nullopt : std::optional(choice->hidden),
-        wallsFromLayers(drawing, choice->walls, metresPerPixel(background), background.offset)};
+    const double metres = metresPerPixel(background);
+    LayerEdit edit;
+    if (choice->hidden != hidden)
+        edit.hidden = choice->hidden;
+    edit.walls = wallsFromLayers(drawing, choice->walls, metres, background.offset);
+    for (const LayerObstacles& layer : choice->obstacles) {
+        DxfOutlines outlines = outlinesFromLayers(drawing, {layer.name}, metres, background.offset);
+        for (std::vector<PlanPoint>& outline : outlines.closed)
+            edit.obstacles.push_back({layer.name, std::move(outline), layer.bottomM, layer.topM});
+        edit.openOutlines += outlines.open;
+    }
+    return edit;
 }
 
 std::variant<BackgroundPicture, QString, LoadCancelled>

@@ -32,10 +32,14 @@ protected:
 };
 
 // The layers of a drawing as the layers dialog left them: those hidden (none when they are as
-// before), and the walls that the layers marked "use as walls" make, on the plan.
+// before), and the walls and the obstacles (named after their layers) that the layers marked
+// "use as walls" and "use as obstacles" make, on the plan, with the count of the open outlines
+// that make no obstacle.
 struct LayerEdit {
     std::optional<QStringList> hidden;
     std::vector<SiteWall> walls;
+    std::vector<SiteObstacle> obstacles;
+    int openOutlines = 0;
 };
 
 // The layers of `drawing` that `background` hides: those it names, or, when it names none, those

@@ -16,6 +16,7 @@
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/draftfields.h"
+#include "siteplan/heightfields.h"
 #include "siteplan/hintlabel.h"
 #include "siteplan/leveldelegate.h"
 #include "siteplan/obstaclepanel.h"
@@ -61,8 +62,6 @@ const QString SnapKey = QStringLiteral("SitePlan/snap");
 constexpr double CopyOffsetMetres = 1;
 const QString SiteMimeType = QStringLiteral("application/x-vistaro-site");
 constexpr int MessageMs = 5000;
-// A new obstacle: a shelf, from the floor up to 1.8 m.
-constexpr double ObstacleTopM = 1.8;
 // What a drawing leaves out stays long enough to be read after the plan shows.
 constexpr int NotDrawnMs = 20'000;
 constexpr double ZoomStep = 1.25;
@@ -107,8 +106,11 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
             return m_background->planImport().settleUnits(background);
         });
     connect(m_files.get(), &SiteFileController::fileChanged, this, &SitePlan::showTitle);
-    connect(&m_background->planImport(), &PlanImport::notDrawn, this,
-            [this](const QString& summary) { statusBar()->showMessage(summary, NotDrawnMs); });
+    const auto say = [this](const QString& summary) {
+        statusBar()->showMessage(summary, NotDrawnMs);
+    };
+    connect(&m_background->planImport(), &PlanImport::notDrawn, this, say);
+    connect(m_background, &BackgroundController::said, this, say);
     m_selection = std::make_unique<SiteSelection>(
         m_document, *m_view, std::vector{m_cameraTable, m_areaTable, m_obstacleTable}, *m_panel);
     connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInPreview);
@@ -502,7 +504,7 @@ void SitePlan::addArea(const std::vector<PlanPoint>& points) {
 
 void SitePlan::addObstacle(const std::vector<PlanPoint>& points) {
     const SiteObstacle obstacle{freeName(tr("Obstacle"), m_document.names(ItemKind::Obstacle)),
-                                points, 0, ObstacleTopM};
+                                points, 0, NewObstacleTopM};
     insertItems({{{ItemKind::Obstacle, m_document.count(ItemKind::Obstacle)}, obstacle}},
                 tr("Add obstacle"));
 }

@@ -1494,10 +1494,69 @@ private slots:
                         (table.item(row, 2)->checkState() == Qt::Checked ? u" shown"_s
                                                                          : u" hidden"_s);
         QCOMPARE(rows.join(u'|'), u"0 0 shown|WALLS 4 shown|TEXT 2 shown|FURNITURE 4 hidden"_s);
-        QCOMPARE(dialog.choice(), (LayerChoice{{u"FURNITURE"_s}, {}}));
+        QCOMPARE(dialog.choice(), (LayerChoice{{u"FURNITURE"_s}, {}, {}}));
         table.item(1, 3)->setCheckState(Qt::Checked);
         table.item(2, 2)->setCheckState(Qt::Unchecked);
-        QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}}));
+        QCOMPARE(dialog.choice(), (LayerChoice{{u"TEXT"_s, u"FURNITURE"_s}, {u"WALLS"_s}, {}}));
+        // A layer used as obstacles: its heights asked once as the dialog is accepted.
+        table.item(3, 4)->setCheckState(Qt::Checked);
+        QTimer::singleShot(0, [] {
+            QWidget* asked = QApplication::activeModalWidget();
+            asked->findChild<QDoubleSpinBox*>(u"LayerObstacleTop"_s)->setValue(1.1);
+            qobject_cast<QDialog*>(asked)->accept();
+        });
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.choice().obstacles,
+                 (std::vector<LayerObstacles>{{u"FURNITURE"_s, 0, 1.1}}));
+    }
+
+    // "Use as obstacles" makes an obstacle of each closed outline of the layer (a closed
+    // polyline, a circle as a polygon), between the heights asked, named after the layer; the
+    // open ones are passed over and counted. One undo step with the drawing's layers.
+    void obstaclesFromALayer_data() {
+        QTest::addColumn<QByteArray>("entities");
+        QTest::addColumn<int>("made");
+        QTest::addColumn<QString>("said");
+        const QByteArray closed = "0\nLWPOLYLINE\n8\nSHELVES\n90\n4\n70\n1\n10\n1\n20\n1\n"
+                                  "10\n3\n20\n1\n10\n3\n20\n1.5\n10\n1\n20\n1.5\n";
+        const QByteArray open = "0\nLWPOLYLINE\n8\nSHELVES\n90\n3\n70\n0\n10\n5\n20\n0\n"
+                                "10\n6\n20\n0\n10\n6\n20\n1\n";
+        const QByteArray circle = "0\nCIRCLE\n8\nSHELVES\n10\n8\n20\n8\n40\n0.5\n";
+        QTest::newRow("a closed polyline and an open one")
+            << closed + open << 1
+            << u"1 obstacle made from the drawing's layers; 1 open outline "
+               u"passed over"_s;
+        QTest::newRow("a circle") << circle << 1 << u"1 obstacle made from the drawing's layers"_s;
+        QTest::newRow("open ones only") << open + open << 0
+                                        << u"0 obstacles made from the drawing's layers; 2 open "
+                                           u"outlines passed over"_s;
+    }
+    void obstaclesFromALayer() {
+        QFETCH(QByteArray, entities);
+        QFETCH(int, made);
+        QFETCH(QString, said);
+        start();
+        load(drawing(u"shelves.dxf"_s, "9\n$INSUNITS\n70\n6\n", entities));
+        plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
+            return std::optional(LayerChoice{{}, {}, {{u"SHELVES"_s, 0.2, 1.8}}});
+        });
+        action("DxfLayers")->trigger();
+        QCOMPARE(int(site().obstacles.size()), made);
+        QCOMPARE(plan().statusBar()->currentMessage(), said);
+        QCOMPARE(plan().undoStack().count(), 1 + made);
+        if (made == 0)
+            return;
+        const SiteObstacle& first = site().obstacles.front();
+        QCOMPARE(first.name, u"SHELVES 1"_s);
+        QCOMPARE(first.bottomM, 0.2);
+        QCOMPARE(first.topM, 1.8);
+        if (entities.startsWith("0\nLW"))
+            QCOMPARE(first.points, (std::vector<PlanPoint>{{1, 1}, {3, 1}, {3, 1.5}, {1, 1.5}}));
+        else
+            QVERIFY(first.points.size() > 8);
+        plan().undoStack().undo();
+        QVERIFY(site().obstacles.empty());
     }
 
     // Each entity in its colour, its layer's when it names none; a fill by the even-odd rule, its
@@ -1595,7 +1654,7 @@ private slots:
                 for (const DxfLayer& layer : drawing.layers)
                     asked << layer.name;
                 asked << hidden;
-                return std::optional(LayerChoice{{u"TEXT"_s}, {u"WALLS"_s}});
+                return std::optional(LayerChoice{{u"TEXT"_s}, {u"WALLS"_s}, {}});
             });
         action("DxfLayers")->trigger();
         QCOMPARE(asked.join(u' '), u"0 WALLS TEXT FURNITURE FURNITURE"_s);
@@ -1633,7 +1692,7 @@ private slots:
         start();
         load(drawing(u"lines.dxf"_s, "9\n$INSUNITS\n70\n6\n", entities));
         plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
-            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}, {}});
         });
         QSignalSpy inserted(&plan().document(), &SiteDocument::itemsInserted);
         QSignalSpy removed(&plan().document(), &SiteDocument::itemsRemoved);
@@ -1866,7 +1925,7 @@ private slots:
         plan().planImport().setLayerAsker(
             [&asked](QWidget*, const DxfDrawing&, const QStringList& hidden) {
                 asked = hidden;
-                return std::optional(LayerChoice{hidden, {u"WALLS"_s}});
+                return std::optional(LayerChoice{hidden, {u"WALLS"_s}, {}});
             });
         action("DxfLayers")->trigger();
         QCOMPARE(asked, (QStringList{u"OFF"_s, u"ICE"_s}));
@@ -1918,7 +1977,7 @@ private slots:
         QVERIFY(blue > 0);
 
         plan().planImport().setLayerAsker([](QWidget*, const DxfDrawing&, const QStringList&) {
-            return std::optional(LayerChoice{{}, {u"WALLS"_s}});
+            return std::optional(LayerChoice{{}, {u"WALLS"_s}, {}});
         });
         action("DxfLayers")->trigger();
         QCOMPARE(site().walls.size(), std::size_t(4));
