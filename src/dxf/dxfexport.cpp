@@ -20,9 +20,10 @@ namespace vistaro {
 namespace {
 
 constexpr double TextHeight = 0.3;
-// AutoCAD colour indices: white (black on white), magenta, red; the levels yellow, cyan, green,
-// blue, orange and dark red, as the coverage window colours them from yellow to dark purple.
-constexpr int WallsColour = 7, AreasColour = 6, CamerasColour = 1;
+// AutoCAD colour indices: white (black on white), magenta, grey, red; the levels yellow, cyan,
+// green, blue, orange and dark red, as the coverage window colours them from yellow to dark
+// purple.
+constexpr int WallsColour = 7, AreasColour = 6, ObstaclesColour = 8, CamerasColour = 1;
 constexpr std::array<int, 6> LevelColours{2, 4, 3, 5, 30, 12};
 
 std::string layerName(const LevelSet& set, Level level) {
@@ -49,6 +50,7 @@ bool fits(const DxfCoverage& coverage) {
     };
     return allFit(coverage.walls, [](const SiteWall& w) { return w.points; }) &&
            allFit(coverage.areas, [](const DxfAreaRing& a) { return a.ring; }) &&
+           allFit(coverage.obstacles, [](const DxfAreaRing& o) { return o.ring; }) &&
            std::all_of(coverage.cameras.begin(), coverage.cameras.end(),
                        [](const DxfCameraMark& c) {
                            return fits(c.position) && std::isfinite(c.panDeg);
@@ -74,6 +76,13 @@ public:
         for (const PlanPoint point : points)
             m_dxf.writeVertex(m_writer, DL_VertexData(point.x, point.y, 0, 0));
         m_dxf.writePolylineEnd(m_writer);
+    }
+
+    // The outline closed, its name at its first point.
+    void named(const std::string& layer, const DxfAreaRing& named) {
+        polyline(layer, named.ring, true);
+        if (!named.ring.empty())
+            text(layer, named.ring.front(), named.name);
     }
 
     void text(const std::string& layer, PlanPoint at, const QString& text) {
@@ -116,6 +125,7 @@ void writeTables(DL_Dxf& dxf, DL_WriterA& writer, const DxfCoverage& coverage) {
     std::vector<std::pair<std::string, int>> layers{{"0", WallsColour},
                                                     {DxfWallsLayer, WallsColour},
                                                     {DxfAreasLayer, AreasColour},
+                                                    {DxfObstaclesLayer, ObstaclesColour},
                                                     {DxfCamerasLayer, CamerasColour}};
     for (Level level = 0; level < coverage.levelSet.size(); ++level)
         layers.emplace_back(layerName(coverage.levelSet, level),
@@ -169,11 +179,10 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     Drawing drawing(dxf, *writer);
     for (const SiteWall& wall : coverage.walls)
         drawing.polyline(DxfWallsLayer, wall.points, false);
-    for (const DxfAreaRing& area : coverage.areas) {
-        drawing.polyline(DxfAreasLayer, area.ring, true);
-        if (!area.ring.empty())
-            drawing.text(DxfAreasLayer, area.ring.front(), area.name);
-    }
+    for (const DxfAreaRing& area : coverage.areas)
+        drawing.named(DxfAreasLayer, area);
+    for (const DxfAreaRing& obstacle : coverage.obstacles)
+        drawing.named(DxfObstaclesLayer, obstacle);
     for (const DxfLevelBands& bands : coverage.bands)
         for (const std::vector<PlanPoint>& polygon : bands.polygons)
             drawing.polyline(layerName(coverage.levelSet, bands.level), polygon, true);

@@ -20,6 +20,7 @@ struct DxfCameraMark {
     bool operator==(const DxfCameraMark&) const = default;
 };
 
+// An area or an obstacle: a closed outline and its name.
 struct DxfAreaRing {
     QString name;
     std::vector<PlanPoint> ring; // three points or more; a repeated first point is dropped
@@ -38,6 +39,7 @@ struct DxfLevelBands {
 struct DxfCoverage {
     std::vector<SiteWall> walls;
     std::vector<DxfAreaRing> areas;
+    std::vector<DxfAreaRing> obstacles;
     std::vector<DxfCameraMark> cameras;
     std::vector<DxfLevelBands> bands;
     LevelSet levelSet = enLevels();
@@ -45,11 +47,12 @@ struct DxfCoverage {
     bool operator==(const DxfCoverage&) const = default;
 };
 
-// The drawing's layers: walls, areas (each a closed polyline and its name), cameras (a circle
-// of DxfCameraRadius round the camera, a line of DxfPanLength along its pan and its name) and
-// one layer a level with its bands as closed polylines.
+// The drawing's layers: walls, areas and obstacles (each a closed polyline and its name),
+// cameras (a circle of DxfCameraRadius round the camera, a line of DxfPanLength along its pan and
+// its name) and one layer a level with its bands as closed polylines.
 inline constexpr char DxfWallsLayer[] = "VISTARO-WALLS";
 inline constexpr char DxfAreasLayer[] = "VISTARO-AREAS";
+inline constexpr char DxfObstaclesLayer[] = "VISTARO-OBSTACLES";
 inline constexpr char DxfCamerasLayer[] = "VISTARO-CAMERAS";
 inline constexpr double DxfCameraRadius = 0.25;
 inline constexpr double DxfPanLength = 1;

@@ -48,6 +48,8 @@ std::optional<QRectF> planExtent(const Site& site, const std::optional<QRectF>& 
         takeAll(wall.points);
     for (const SiteArea& area : site.areas)
         takeAll(area.points);
+    for (const SiteObstacle& obstacle : site.obstacles)
+        takeAll(obstacle.points);
     for (const SiteCamera& camera : site.cameras)
         take(pointBox(camera.position));
     takeAll(site.boundary);

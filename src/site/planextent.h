@@ -15,8 +15,8 @@ namespace vistaro {
 QRectF backgroundOnPlan(const SiteBackground& background, const QRectF& pixels);
 
 // The plan's extent in metres (x east, y north): the background's placed rectangle, the walls,
-// the areas, the cameras and the boundary. The bands are left out: through a door they run far
-// beyond the building. None for an empty site.
+// the areas, the obstacles, the cameras and the boundary. The bands are left out: through a door
+// they run far beyond the building. None for an empty site.
 std::optional<QRectF> planExtent(const Site& site,
                                  const std::optional<QRectF>& background = std::nullopt);
 

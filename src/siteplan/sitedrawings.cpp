@@ -36,6 +36,7 @@ constexpr qreal SvgUnit = 0.05;
 // The SVG's width and height in millimetres: 254 dots an inch is ten a millimetre.
 constexpr int SvgDotsPerInch = static_cast<int>(SvgDotsPerMillimetre * 25.4);
 constexpr int DeadZoneSvgAlpha = 70;
+constexpr int ObstacleAlpha = 90;
 
 // `text` with its baseline's start at `at`, `height` high in the painter's units: the painter
 // is scaled rather than the font sized, so that a text a few centimetres high reads in the SVG.
@@ -53,7 +54,8 @@ void label(QPainter& painter, QPointF at, const QString& text, qreal height) {
 
 // The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
 // `unit` wide: where each level is the best met (one group in an SVG), the dead zones filled with
-// `deadZone`, the areas with their covered parts, the walls and the cameras with their names.
+// `deadZone`, the areas with their covered parts, the obstacles, the walls and the cameras with
+// their names.
 void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const QTransform& toOut,
                   qreal unit, const QBrush& deadZone) {
     const Site& site = deliverables.site();
@@ -87,6 +89,13 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(drawnPolygon(site.boundary, toOut));
     }
+    // Obstacles under the walls, tinted: a hatching would be drawn in metres in an SVG.
+    QColor obstacleTint = QColor::fromRgba(ObstacleColour);
+    obstacleTint.setAlpha(ObstacleAlpha);
+    painter.setPen(QPen(QColor::fromRgba(ObstacleColour), unit));
+    painter.setBrush(obstacleTint);
+    for (const SiteObstacle& obstacle : site.obstacles)
+        painter.drawPolygon(drawnPolygon(obstacle.points, toOut));
     painter.setPen(
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
@@ -291,6 +300,8 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     drawing.walls = site.walls;
     for (const SiteArea& area : site.areas)
         drawing.areas.push_back({area.name, area.points});
+    for (const SiteObstacle& obstacle : site.obstacles)
+        drawing.obstacles.push_back({obstacle.name, obstacle.points});
     for (const SiteCamera& camera : site.cameras)
         drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
     drawing.levelSet = site.levelSet;

@@ -45,7 +45,7 @@ void paintNorth(QPainter& painter, QPointF tip);
 // The mark of a legend's entry in `box`, as every legend shows it.
 void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box);
 
-// The drawing for the architect: walls, areas, camera marks and a layer a level.
+// The drawing for the architect: walls, areas, obstacles, camera marks and a layer a level.
 DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables);
 
 // The same as SVG at 1:100 (its width and height in millimetres, its viewBox in metres, north

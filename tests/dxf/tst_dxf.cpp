@@ -417,14 +417,16 @@ private slots:
         QCOMPARE(layer(QStringLiteral("a/b:c*é")), QStringLiteral("VISTARO-A_B_C__"));
     }
 
-    // The export read back: every layer, closed bands and areas, open walls, the cameras' marks,
-    // all in metres.
+    // The export read back: every layer, closed bands, areas and obstacles, open walls, the
+    // cameras' marks, all in metres.
     void exportReadsBack() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("coverage.dxf"));
         DxfCoverage coverage;
         coverage.walls.push_back({{{100.5, 200}, {110, 200}, {110, 208.25}}});
         coverage.areas.push_back({QStringLiteral("Entrée"), {{101, 201}, {105, 201}, {105, 204}}});
+        coverage.obstacles.push_back(
+            {QStringLiteral("Shelf"), {{106, 201}, {107, 201}, {107, 205}}});
         coverage.cameras.push_back({QStringLiteral("Cam 1"), {102, 203}, 90});
         coverage.bands.push_back(
             {EnIdentification, {{{102, 203}, {104, 207}, {100, 207}, {102, 203}}}});
@@ -438,7 +440,8 @@ private slots:
         const DxfDrawing& drawing = read.drawing;
         QCOMPARE(drawing.insUnits, 6);
         QCOMPARE(layers(drawing),
-                 QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|VISTARO-CAMERAS 1 3|"
+                 QStringLiteral("0 7 0|VISTARO-WALLS 7 1|VISTARO-AREAS 6 2|VISTARO-OBSTACLES 8 2|"
+                                "VISTARO-CAMERAS 1 3|"
                                 "VISTARO-MONITOR 2 0|VISTARO-DETECTION 4 2|VISTARO-OBSERVATION 3 0|"
                                 "VISTARO-RECOGNITION 5 0|VISTARO-IDENTIFICATION 30 1|"
                                 "VISTARO-INSPECTION 12 0"));
@@ -455,6 +458,7 @@ private slots:
         QCOMPARE(polylines.join(u'|'),
                  QStringLiteral("VISTARO-WALLS: 100.5 200, 110 200, 110 208.25|"
                                 "VISTARO-AREAS closed: 101 201, 105 201, 105 204|"
+                                "VISTARO-OBSTACLES closed: 106 201, 107 201, 107 205|"
                                 "VISTARO-IDENTIFICATION closed: 102 203, 104 207, 100 207|"
                                 "VISTARO-DETECTION closed: 102 203, 110 220, 94 220|"
                                 "VISTARO-DETECTION closed: 0.125 0.25, 1 0.25, 1 1"));
@@ -466,8 +470,10 @@ private slots:
                  QStringLiteral("102 203 102 203"));
         // Labels 0.3 m high.
         const int areas = layerIndex(drawing, QStringLiteral("VISTARO-AREAS"));
+        const int obstacles = layerIndex(drawing, QStringLiteral("VISTARO-OBSTACLES"));
         QCOMPARE(drawing.texts, (std::vector<DxfText>{
                                     {areas, {101, 201}, 0.3, 0, QStringLiteral("Entrée")},
+                                    {obstacles, {106, 201}, 0.3, 0, QStringLiteral("Shelf")},
                                     {cameras, {102.25, 203.25}, 0.3, 0, QStringLiteral("Cam 1")}}));
     }
 
@@ -475,11 +481,9 @@ private slots:
     // audit with nothing to mend: R2000, metres, metric; our own reader reads its layers back.
     void exportPassesAnAudit() {
         const Site site = test::shopWithOpenDoor();
-        DxfCoverage coverage{site.walls,
-                             {{u"Till"_s, site.areas[0].points}},
-                             {{u"Door"_s, {10, 6}, 0}},
-                             {},
-                             site.levelSet};
+        DxfCoverage coverage{site.walls, {{u"Till"_s, site.areas[0].points}},
+                             {},         {{u"Door"_s, {10, 6}, 0}},
+                             {},         site.levelSet};
         for (const LevelBand& band :
              PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).bands)
             coverage.bands.push_back({band.level, band.shape.rings});

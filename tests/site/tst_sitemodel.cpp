@@ -232,6 +232,12 @@ private slots:
         bounded.boundary = {{-5, -5}, {40, -5}, {40, 20}};
         QTest::newRow("boundary beyond the walls")
             << bounded << QRectF() << QVariant(QRectF(-5, -5, 45, 25)) << QVariant();
+        // 30 m wide: 3 m round.
+        Site shelved = shop;
+        shelved.obstacles = {SiteObstacle{u"Rack"_s, {{25, 0}, {30, 0}, {30, 5}}, 0, 2}};
+        QTest::newRow("an obstacle beyond the walls")
+            << shelved << QRectF() << QVariant(QRectF(0, 0, 30, 12))
+            << QVariant(QRectF(-3, -3, 36, 18));
     }
 
     void planExtent() {

@@ -501,6 +501,7 @@ private slots:
         DxfCoverage expected{
             site.walls,
             {{u"Door"_s, site.areas[0].points}, {u"=Store"_s, site.areas[1].points}},
+            {},
             {{u"Entrance"_s, {0, 0}, 0}},
             {},
             enLevels()};
@@ -605,29 +606,38 @@ private slots:
 
     // National grid: a 0.5 x 0.5 m area 500 km E, 5000 km N. The SVG counts from the site's
     // reference point, else from the nearest km (named in its description), the DXF in plan
-    // coordinates; all give corners to the mm.
+    // coordinates; all give corners to the mm, of an area or of an obstacle.
     void farFromTheOrigin_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<std::optional<PlanPoint>>("reference");
         QTest::addColumn<QPointF>("origin"); // of the SVG
+        QTest::addColumn<bool>("obstacle");
         const QPointF kilometre(500'000, 5'000'000);
-        QTest::newRow("svg") << u"svg"_s << std::optional<PlanPoint>() << kilometre;
+        QTest::newRow("svg") << u"svg"_s << std::optional<PlanPoint>() << kilometre << false;
         QTest::newRow("svg, reference")
             << u"svg"_s << std::optional(PlanPoint{499'987.625, 4'999'990.5})
-            << QPointF(499'987.625, 4'999'990.5);
-        QTest::newRow("dxf") << u"dxf"_s << std::optional<PlanPoint>() << QPointF();
+            << QPointF(499'987.625, 4'999'990.5) << false;
+        QTest::newRow("dxf") << u"dxf"_s << std::optional<PlanPoint>() << QPointF() << false;
+        QTest::newRow("svg, an obstacle")
+            << u"svg"_s << std::optional<PlanPoint>() << kilometre << true;
+        QTest::newRow("dxf, an obstacle")
+            << u"dxf"_s << std::optional<PlanPoint>() << QPointF() << true;
     }
 
     void farFromTheOrigin() {
         QFETCH(QString, format);
         QFETCH(std::optional<PlanPoint>, reference);
         QFETCH(QPointF, origin);
+        QFETCH(bool, obstacle);
         const std::vector<PlanPoint> corners{{500'000.123, 5'000'000.456},
                                              {500'000.623, 5'000'000.456},
                                              {500'000.623, 5'000'000.956},
                                              {500'000.123, 5'000'000.956}};
         Site site;
-        site.areas = {SiteArea{u"Gate"_s, EnIdentification, corners}};
+        if (obstacle)
+            site.obstacles = {SiteObstacle{u"Kiosk"_s, corners, 0, 2.5}};
+        else
+            site.areas = {SiteArea{u"Gate"_s, EnIdentification, corners}};
         site.properties.reference = reference;
         const Plan plan(site);
         const QTemporaryDir folder;
