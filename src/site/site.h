@@ -173,4 +173,8 @@ struct Site {
 // have as many levels, else asks for the new set's default.
 Site withLevelSet(Site site, const LevelSet& levels);
 
+// The storey's name, or "Storey 2" for the second when it has none: as every table, page and
+// export names it.
+QString storeyName(const Site& site, int storey);
+
 } // namespace vistaro
