@@ -3,6 +3,8 @@
 
 #include "site/site.h"
 
+#include <QCoreApplication>
+
 namespace vistaro {
 
 Site withLevelSet(Site site, const LevelSet& levels) {
@@ -12,6 +14,13 @@ Site withLevelSet(Site site, const LevelSet& levels) {
         area.level = carriedLevel(site.levelSet, area.level, levels);
     site.levelSet = levels;
     return site;
+}
+
+QString storeyName(const Site& site, int storey) {
+    const QString& name = site.storeys.at(static_cast<std::size_t>(storey)).name;
+    return name.isEmpty()
+               ? QCoreApplication::translate("vistaro::Site", "Storey %1").arg(storey + 1)
+               : name;
 }
 
 } // namespace vistaro

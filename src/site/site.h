@@ -39,6 +39,7 @@ struct SiteCamera {
     QString lens;                      // the catalogue's model name, empty for none
     Level level = EnIdentification;    // of the site's level set
     LensModel lensModel{}; // its projection, and its datasheet's angle (of the wide end)
+    int storey = 0;        // its place in the site's storeys
 
     bool operator==(const SiteCamera&) const = default;
 };
@@ -53,6 +54,7 @@ struct SiteWall {
     std::vector<PlanPoint> points; // a polyline, two points or more
     double bottomM;                // above the floor
     std::optional<double> topM;    // above the floor; none: up to the ceiling
+    int storey = 0;
 
     // From the floor to the ceiling: it hides all that lies behind it.
     bool fullHeight() const { return bottomM <= 0 && !topM; }
@@ -73,6 +75,7 @@ struct SiteArea {
     double requiredShare;          // 0 to 1: the share of its surface that must be covered
     // Where its faces (or plates) are, above the floor; none: each camera's own target height.
     std::optional<double> targetHeightM;
+    int storey = 0;
 
     bool operator==(const SiteArea&) const = default;
 };
@@ -84,6 +87,7 @@ struct SiteObstacle {
     std::vector<PlanPoint> points; // its outline seen from above: closed, three points or more
     double bottomM = 0;
     double topM = 1;
+    int storey = 0;
 
     bool operator==(const SiteObstacle&) const = default;
 };
@@ -118,6 +122,17 @@ struct SiteBackground {
 
 enum class BackgroundKind { Picture, Dxf, Pdf };
 
+// One floor of the site. Its items stand on its floor and their heights count from it; floors
+// and ceilings block sight, so a camera sees the items of its own storey only.
+struct SiteStorey {
+    QString name;          // empty: called by its number
+    double elevationM = 0; // of its floor, above the site's datum
+    double heightM = 3;    // from its floor to the next one's
+    std::optional<SiteBackground> background;
+
+    bool operator==(const SiteStorey&) const = default;
+};
+
 // Who the site is drawn for and by whom, as the report's cover page names them. Any may be empty.
 struct SiteProperties {
     QString project;
@@ -139,7 +154,9 @@ struct SiteProperties {
 struct Site {
     Units units = Units::Metric;
     LevelSet levelSet = enLevels(); // the levels its cameras and areas ask for
-    std::optional<SiteBackground> background;
+    // One at least; a site of one unnamed storey at 0 is the single floor of the files before
+    // storeys.
+    std::vector<SiteStorey> storeys{SiteStorey{}};
     std::vector<SiteCamera> cameras;
     std::vector<SiteWall> walls;
     std::vector<SiteArea> areas;
@@ -155,5 +172,9 @@ struct Site {
 // The site under another level set: each camera and area keeps its level's place where the sets
 // have as many levels, else asks for the new set's default.
 Site withLevelSet(Site site, const LevelSet& levels);
+
+// The storey's name, or "Storey 2" for the second when it has none: as every table, page and
+// export names it.
+QString storeyName(const Site& site, int storey);
 
 } // namespace vistaro

@@ -55,11 +55,15 @@ void ItemsChange::revert(SiteDocument& document) const {
     m_direction == Direction::Insert ? remove(document) : insert(document);
 }
 
-BackgroundChange::BackgroundChange(const SiteDocument& document,
+BackgroundChange::BackgroundChange(const SiteDocument& document, int storey,
                                    std::optional<SiteBackground> after)
-    : m_before(document.site().background), m_after(std::move(after)) {}
+    : m_storey(storey),
+      m_before(document.site().storeys.at(static_cast<std::size_t>(storey)).background),
+      m_after(std::move(after)) {}
 
 bool BackgroundChange::absorb(const BackgroundChange& next) {
+    if (next.m_storey != m_storey)
+        return false;
     m_after = next.m_after;
     return true;
 }

@@ -70,14 +70,15 @@ private:
 // The background picture changes: added, moved, scaled, dimmed, locked, shown or hidden.
 class BackgroundChange {
 public:
-    BackgroundChange(const SiteDocument& document, std::optional<SiteBackground> after);
+    BackgroundChange(const SiteDocument& document, int storey, std::optional<SiteBackground> after);
 
-    void apply(SiteDocument& document) const { document.setBackground(m_after); }
-    void revert(SiteDocument& document) const { document.setBackground(m_before); }
+    void apply(SiteDocument& document) const { document.setBackground(m_storey, m_after); }
+    void revert(SiteDocument& document) const { document.setBackground(m_storey, m_before); }
     // This change then `next` as one.
     bool absorb(const BackgroundChange& next);
 
 private:
+    int m_storey;
     std::optional<SiteBackground> m_before;
     std::optional<SiteBackground> m_after;
 };

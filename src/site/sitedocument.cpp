@@ -143,8 +143,10 @@ void SiteDocument::removeItems(std::vector<ItemRef> refs) {
         emit itemsRemoved(refs);
 }
 
-void SiteDocument::setBackground(const std::optional<SiteBackground>& background) {
-    m_site.background = background;
+void SiteDocument::setBackground(int storey, const std::optional<SiteBackground>& background) {
+    if (storey < 0 || storey >= static_cast<int>(m_site.storeys.size()))
+        return;
+    m_site.storeys[static_cast<std::size_t>(storey)].background = background;
     emit backgroundChanged();
 }
 

@@ -73,7 +73,8 @@ public:
     void insertItems(std::vector<std::pair<ItemRef, SiteItem>> items);
     // Each named by its place before the removal; those not held are passed over.
     void removeItems(std::vector<ItemRef> refs);
-    void setBackground(const std::optional<SiteBackground>& background);
+    // Of the storey at `storey`; nothing when there is none.
+    void setBackground(int storey, const std::optional<SiteBackground>& background);
     // Empty for none; otherwise three points or more.
     void setBoundary(const std::vector<PlanPoint>& boundary);
     void setProperties(const SiteProperties& properties);

@@ -85,6 +85,12 @@ QString levelKey(const LevelSet& set, Level level) {
     return set.levels.at(set.clamp(level)).key;
 }
 
+// An item on the first storey says nothing of it, as in the files before storeys.
+void insertStorey(QJsonObject& object, int storey) {
+    if (storey != 0)
+        object.insert(QStringLiteral("storey"), storey);
+}
+
 QJsonObject cameraObject(const SiteCamera& camera, const LevelSet& set) {
     QJsonObject object{
         {QStringLiteral("name"), camera.name},
@@ -111,6 +117,7 @@ QJsonObject cameraObject(const SiteCamera& camera, const LevelSet& set) {
         object.insert(QStringLiteral("projection"), projectionKey(camera.lensModel.projection));
     if (camera.lensModel.datasheetAngleHDeg)
         object.insert(QStringLiteral("datasheet_angle"), *camera.lensModel.datasheetAngleHDeg);
+    insertStorey(object, camera.storey);
     return object;
 }
 
@@ -150,23 +157,38 @@ QJsonObject wallObject(const SiteWall& wall) {
         object.insert(QStringLiteral("bottom"), wall.bottomM);
     if (wall.topM)
         object.insert(QStringLiteral("top"), *wall.topM);
+    insertStorey(object, wall.storey);
     return object;
 }
 
 QJsonObject obstacleObject(const SiteObstacle& obstacle) {
-    return {{QStringLiteral("name"), obstacle.name},
-            {QStringLiteral("points"), pointsOf(obstacle.points)},
-            {QStringLiteral("bottom"), obstacle.bottomM},
-            {QStringLiteral("top"), obstacle.topM}};
+    QJsonObject object{{QStringLiteral("name"), obstacle.name},
+                       {QStringLiteral("points"), pointsOf(obstacle.points)},
+                       {QStringLiteral("bottom"), obstacle.bottomM},
+                       {QStringLiteral("top"), obstacle.topM}};
+    insertStorey(object, obstacle.storey);
+    return object;
 }
 
-// Whether the site needs the version with heights: a site without them is written as before.
+// Whether the site needs the version with heights and storeys: a site without them is written as
+// before.
 bool usesHeights(const Site& site) {
-    return !site.obstacles.empty() ||
+    const SiteStorey& first = site.storeys.front();
+    return site.storeys.size() > 1 || !first.name.isEmpty() || first.elevationM != 0 ||
+           first.heightM != SiteStorey().heightM || !site.obstacles.empty() ||
            std::any_of(site.walls.begin(), site.walls.end(),
                        [](const SiteWall& wall) { return !wall.fullHeight(); }) ||
            std::any_of(site.areas.begin(), site.areas.end(),
                        [](const SiteArea& area) { return area.targetHeightM.has_value(); });
+}
+
+QJsonObject storeyObject(const SiteStorey& storey) {
+    QJsonObject object{{QStringLiteral("name"), storey.name},
+                       {QStringLiteral("elevation"), storey.elevationM},
+                       {QStringLiteral("height"), storey.heightM}};
+    if (storey.background)
+        object.insert(QStringLiteral("background"), backgroundObject(*storey.background));
+    return object;
 }
 
 // ---- Reading
@@ -466,6 +488,26 @@ SiteBackground readBackground(const Members& m) {
     return background;
 }
 
+std::optional<SiteBackground> optionalBackground(const QJsonValue& value, const QString& where) {
+    if (value.isNull())
+        return std::nullopt;
+    return readBackground(Members(asObject(value, where), where));
+}
+
+SiteStorey readStorey(const Members& m) {
+    SiteStorey storey;
+    storey.name = m.valueOr(QStringLiteral("name"), QString(), asText);
+    storey.elevationM =
+        m.valueOr(QStringLiteral("elevation"), 0.0, between(-MaxSiteHeight, MaxSiteHeight));
+    storey.heightM = m.valueOr(QStringLiteral("height"), storey.heightM,
+                               [](const QJsonValue& value, const QString& where) {
+                                   return positive(value, where, MaxSiteHeight);
+                               });
+    storey.background = m.valueOr(QStringLiteral("background"), std::optional<SiteBackground>(),
+                                  optionalBackground);
+    return storey;
+}
+
 // Each item of the list under `key`, an object read by `read` into `into`.
 template <typename Item, typename Read>
 void readList(const Members& root, const QString& key, qsizetype limit, std::vector<Item>& into,
@@ -476,6 +518,15 @@ void readList(const Members& root, const QString& key, qsizetype limit, std::vec
         const QString where = element(root.at(key), i);
         into.push_back(read(Members(asObject(array[i], where), where)));
     }
+}
+
+// Two storeys at one elevation are one floor typed twice, and neither is the other's below.
+void refuseSharedElevations(const Members& root, const std::vector<SiteStorey>& storeys) {
+    for (std::size_t i = 1; i < storeys.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (storeys[i].elevationM == storeys[j].elevationM)
+                refuse(element(root.at(QStringLiteral("storeys")), static_cast<qsizetype>(i)),
+                       SiteFile::tr("at the elevation of storeys[%1]").arg(j));
 }
 
 Site readRoot(const Members& root) {
@@ -496,13 +547,23 @@ Site readRoot(const Members& root) {
                SiteFile::tr("%1 is no version of the site file").arg(numberText(version)));
     Site site;
     site.units = root.valueOr(QStringLiteral("units"), site.units, oneOf(unitsKeys()));
-    site.background = root.valueOr(
-        QStringLiteral("background"), std::optional<SiteBackground>(),
-        [](const QJsonValue& value, const QString& where) -> std::optional<SiteBackground> {
-            if (value.isNull())
-                return std::nullopt;
-            return readBackground(Members(asObject(value, where), where));
-        });
+    if (root.has(QStringLiteral("storeys"))) {
+        site.storeys.clear();
+        readList(root, QStringLiteral("storeys"), MaxSiteStoreys, site.storeys, readStorey);
+        if (site.storeys.empty())
+            refuse(root.at(QStringLiteral("storeys")),
+                   SiteFile::tr("one storey or more is expected"));
+        refuseSharedElevations(root, site.storeys);
+    }
+    // The background of the files before storeys is the first storey's.
+    if (std::optional<SiteBackground> background = root.valueOr(
+            QStringLiteral("background"), std::optional<SiteBackground>(), optionalBackground)) {
+        if (site.storeys.front().background)
+            refuse(QStringLiteral("background"),
+                   SiteFile::tr("the first storey has a background of its own"));
+        site.storeys.front().background = std::move(background);
+    }
+    const auto storey = whole(between(0, static_cast<double>(site.storeys.size() - 1)));
     if (root.has(QStringLiteral("level_set"))) {
         const LevelSetRead read = levelSetOf(root.value(QStringLiteral("level_set"), asObject));
         if (!read.set)
@@ -511,35 +572,43 @@ Site readRoot(const Members& root) {
     }
     const LevelSet& set = site.levelSet;
     readList(root, QStringLiteral("cameras"), MaxSiteCameras, site.cameras,
-             [&set](const Members& m) { return readCamera(m, set); });
+             [&set, &storey](const Members& m) {
+                 SiteCamera camera = readCamera(m, set);
+                 camera.storey = m.valueOr(QStringLiteral("storey"), 0, storey);
+                 return camera;
+             });
     qsizetype wallPoints = 0;
     // Every wall takes two points or more, so this refuses a million walls before reading one.
     readList(root, QStringLiteral("walls"), MaxWallPoints / 2, site.walls,
-             [&wallPoints](const Members& m) {
+             [&wallPoints, &storey](const Members& m) {
                  SiteWall wall{points(m, 2, wallPoints, MaxWallPoints)};
                  wall.bottomM = m.valueOr(QStringLiteral("bottom"), 0.0, height);
                  wall.topM = m.valueOr(QStringLiteral("top"), std::optional<double>(),
                                        topAbove(wall.bottomM));
+                 wall.storey = m.valueOr(QStringLiteral("storey"), 0, storey);
                  return wall;
              });
     qsizetype obstaclePoints = 0;
     readList(root, QStringLiteral("obstacles"), MaxSiteObstacles, site.obstacles,
-             [&obstaclePoints](const Members& m) {
+             [&obstaclePoints, &storey](const Members& m) {
                  SiteObstacle obstacle{m.valueOr(QStringLiteral("name"), QString(), asText),
                                        points(m, 3, obstaclePoints, MaxObstaclePoints)};
                  obstacle.bottomM = m.valueOr(QStringLiteral("bottom"), 0.0, height);
                  obstacle.topM = m.value(QStringLiteral("top"), topAbove(obstacle.bottomM));
+                 obstacle.storey = m.valueOr(QStringLiteral("storey"), 0, storey);
                  return obstacle;
              });
     qsizetype areaPoints = 0;
     readList(root, QStringLiteral("areas"), MaxSiteAreas, site.areas,
-             [&areaPoints, &set](const Members& m) {
-                 return SiteArea{m.valueOr(QStringLiteral("name"), QString(), asText),
-                                 m.value(QStringLiteral("level"), levelOf(set)),
-                                 points(m, 3, areaPoints, MaxAreaPoints),
-                                 m.valueOr(QStringLiteral("required_share"), 1.0, between(0, 1)),
-                                 m.valueOr(QStringLiteral("target_height"), std::optional<double>(),
-                                           upTo(Quantity::TargetHeight))};
+             [&areaPoints, &set, &storey](const Members& m) {
+                 SiteArea area{m.valueOr(QStringLiteral("name"), QString(), asText),
+                               m.value(QStringLiteral("level"), levelOf(set)),
+                               points(m, 3, areaPoints, MaxAreaPoints),
+                               m.valueOr(QStringLiteral("required_share"), 1.0, between(0, 1)),
+                               m.valueOr(QStringLiteral("target_height"), std::optional<double>(),
+                                         upTo(Quantity::TargetHeight))};
+                 area.storey = m.valueOr(QStringLiteral("storey"), 0, storey);
+                 return area;
              });
     site.boundary = root.valueOr(QStringLiteral("boundary"), std::vector<PlanPoint>(),
                                  [&areaPoints](const QJsonValue& value, const QString& where) {
@@ -563,8 +632,14 @@ QByteArray siteToJson(const Site& site) {
     // EN 62676-4 goes unsaid, so that a site of it reads in the versions before level sets.
     if (site.levelSet.key != enLevels().key)
         root.insert(QStringLiteral("level_set"), levelSetObject(site.levelSet));
-    if (site.background)
-        root.insert(QStringLiteral("background"), backgroundObject(*site.background));
+    if (usesHeights(site)) {
+        QJsonArray storeys;
+        for (const SiteStorey& storey : site.storeys)
+            storeys.append(storeyObject(storey));
+        root.insert(QStringLiteral("storeys"), storeys);
+    } else if (const std::optional<SiteBackground>& background = site.storeys.front().background) {
+        root.insert(QStringLiteral("background"), backgroundObject(*background));
+    }
     QJsonArray cameras;
     for (const SiteCamera& camera : site.cameras)
         cameras.append(cameraObject(camera, site.levelSet));
@@ -581,6 +656,7 @@ QByteArray siteToJson(const Site& site) {
             object.insert(QStringLiteral("required_share"), area.requiredShare);
         if (area.targetHeightM)
             object.insert(QStringLiteral("target_height"), *area.targetHeightM);
+        insertStorey(object, area.storey);
         areas.append(object);
     }
     root.insert(QStringLiteral("cameras"), cameras);

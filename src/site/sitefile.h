@@ -29,6 +29,7 @@ inline constexpr qsizetype MaxAreaPoints = 100'000; // all areas together
 inline constexpr qsizetype MaxSiteObstacles = 20'000;
 inline constexpr qsizetype MaxObstaclePoints = 200'000; // all obstacles together
 inline constexpr double MaxSiteHeight = 1000;           // metres above the floor
+inline constexpr qsizetype MaxSiteStoreys = 200;
 inline constexpr double MaxPlanCoordinate = 1e7; // metres from the origin, and picture pixels
 inline constexpr qsizetype MaxHiddenLayers = 10'000;
 inline constexpr int MaxPdfPage = 100'000;

@@ -219,7 +219,7 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
                 rebuild(kind);
         });
     connect(&document, &SiteDocument::backgroundChanged, this, [this] {
-        m_background->present(m_document.site().background);
+        m_background->present(m_document.site().storeys.front().background);
         reachSite();
     });
     connect(&document, &SiteDocument::boundaryChanged, this, &PlanView::showBoundary);
@@ -261,7 +261,7 @@ const std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) const {
 void PlanView::rebuildAll() {
     for (const ItemKind kind : ItemKinds)
         rebuild(kind);
-    m_background->present(m_document.site().background);
+    m_background->present(m_document.site().storeys.front().background);
     showBoundary();
     frameSite();
 }

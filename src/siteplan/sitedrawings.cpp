@@ -233,7 +233,8 @@ void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables
     painter.setRenderHint(QPainter::Antialiasing);
     painter.save();
     painter.setClipRect(frame, Qt::IntersectClip);
-    if (const std::optional<SiteBackground>& background = deliverables.site().background)
+    if (const std::optional<SiteBackground>& background =
+            deliverables.site().storeys.front().background)
         sheet.background.paintOnPlan(painter, *background, toPage);
     paintContent(painter, deliverables, toPage, 1,
                  QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
@@ -332,7 +333,8 @@ std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& 
         QColor deadZone = QColor::fromRgba(DeadZoneColour);
         deadZone.setAlpha(DeadZoneSvgAlpha);
         const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
-        const std::optional<SiteBackground>& placed = deliverables.site().background;
+        const std::optional<SiteBackground>& placed =
+            deliverables.site().storeys.front().background;
         if (background && placed) {
             // From the picture's pixels (y down) to the plan, as the plan view places it.
             const double metres = metresPerPixel(*placed);

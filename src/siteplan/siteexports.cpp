@@ -80,9 +80,10 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
 SiteDeliverables SiteExports::deliverables() const {
     const Site& site = m_document.site();
     const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
+    const std::optional<SiteBackground>& background = site.storeys.front().background;
     return SiteDeliverables(site, m_coverage,
-                            picture && site.background
-                                ? std::optional(backgroundOnPlan(*site.background, picture->rect()))
+                            picture && background
+                                ? std::optional(backgroundOnPlan(*background, picture->rect()))
                                 : std::nullopt);
 }
 

@@ -124,11 +124,12 @@ bool SiteFileController::load(const QString& path) {
         return false;
     }
     // The background is kept by its full path while on show; saving names it afresh.
-    if (auto& background = read.site->background) {
-        background->file = picturePath(path, background->file);
-        if (!m_settle(*background))
-            return false;
-    }
+    for (SiteStorey& storey : read.site->storeys)
+        if (auto& background = storey.background) {
+            background->file = picturePath(path, background->file);
+            if (!m_settle(*background))
+                return false;
+        }
     showSite(*read.site, path);
     rememberRecent(path);
     return true;
@@ -154,8 +155,9 @@ bool SiteFileController::saveAs() {
 
 bool SiteFileController::writeTo(const QString& path) {
     Site site = m_document.site();
-    if (site.background)
-        site.background->file = pictureName(path, site.background->file);
+    for (SiteStorey& storey : site.storeys)
+        if (storey.background)
+            storey.background->file = pictureName(path, storey.background->file);
     if (const std::optional<QString> problem = m_files->write(path, site)) {
         showMessage(&m_window, *problem);
         return false;
@@ -206,8 +208,9 @@ bool SiteFileController::offerRecovery() {
         return false;
     }
     Site site = *left->read.site;
-    if (site.background)
-        site.background->file = picturePath(m_recovery->filePath(), site.background->file);
+    for (SiteStorey& storey : site.storeys)
+        if (storey.background)
+            storey.background->file = picturePath(m_recovery->filePath(), storey.background->file);
     showSite(site, left->file);
     // Unsaved until saved again, and kept as this run's own copy from now on.
     m_undo.resetClean();

@@ -294,8 +294,9 @@ void SitePlan::moveItems(const std::vector<ItemRef>& refs, double dx, double dy,
 }
 
 void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
-    if (m_document.site().background != after)
-        m_undo->push(new SetBackgroundCommand(m_document, after, tr("Move background"), gesture));
+    if (m_document.site().storeys.front().background != after)
+        m_undo->push(
+            new SetBackgroundCommand(m_document, 0, after, tr("Move background"), gesture));
 }
 
 void SitePlan::changeBoundary(const std::vector<PlanPoint>& after, int gesture) {

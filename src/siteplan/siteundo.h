@@ -64,9 +64,10 @@ public:
 
 class SetBackgroundCommand : public SiteCommand<BackgroundChange, 2> {
 public:
-    SetBackgroundCommand(SiteDocument& document, std::optional<SiteBackground> after,
+    SetBackgroundCommand(SiteDocument& document, int storey, std::optional<SiteBackground> after,
                          const QString& text, int gesture = 0)
-        : SiteCommand(document, BackgroundChange(document, std::move(after)), text, gesture) {}
+        : SiteCommand(document, BackgroundChange(document, storey, std::move(after)), text,
+                      gesture) {}
 };
 
 class SetBoundaryCommand : public SiteCommand<BoundaryChange, 3> {

@@ -67,15 +67,18 @@ Site fullSite() {
     tilted.lensModel.projection = Projection::Orthographic;
     return {Units::Imperial,
             screenShareLevels(),
-            SiteBackground{u"plans/ground floor.svg"_s,
-                           BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
-                           {-4.5, 7.25},
-                           0.35,
-                           true,
-                           false,
-                           {},
-                           1,
-                           150},
+            {SiteStorey{{},
+                        0,
+                        3,
+                        SiteBackground{u"plans/ground floor.svg"_s,
+                                       BackgroundScale{{10.5, 20.25}, {410, -3}, 12.5},
+                                       {-4.5, 7.25},
+                                       0.35,
+                                       true,
+                                       false,
+                                       {},
+                                       1,
+                                       150}}},
             {zoom, tilted},
             {SiteWall{{{0, 0}, {10, 0}, {10, 5}}}, SiteWall{{{2, -10}, {2, 10}}}},
             {SiteArea{u"Car park"_s, 0, {{0, 0}, {50, 0}, {50, 30}, {0, 30}}, 0.875},
@@ -86,7 +89,8 @@ Site fullSite() {
             {}};
 }
 
-// Walls of every kind of height, obstacles and an area of its own target height.
+// Walls of every kind of height, obstacles, an area of its own target height and a storey above
+// with items and a plan of its own.
 Site heightsSite() {
     Site site = test::exampleSite();
     SiteWall shelf{{{0, 4}, {6, 4}}};
@@ -100,6 +104,11 @@ Site heightsSite() {
     site.obstacles = {{u"Counter"_s, {{1, 1}, {3, 1}, {3, 2}, {1, 2}}, 0, 1.1},
                       {u""_s, {{5, 5}, {6, 5}, {5, 6}}, 2.75, 3}};
     site.areas[0].targetHeightM = 0.5;
+    site.storeys.push_back({u"First floor"_s, 3.5, 3.25, background(u"first.png"_s, std::nullopt)});
+    site.cameras[0].storey = 1;
+    site.walls.back().storey = 1;
+    site.obstacles.back().storey = 1;
+    site.areas[0].storey = 1;
     return site;
 }
 
@@ -153,24 +162,25 @@ private slots:
         QTest::newRow("a set of the user's own, in px/ft") << own;
         QTest::newRow("an empty site") << Site{};
         Site drawing;
-        drawing.background = background(u"plan.dxf"_s, BackgroundScale{{0, 0}, {1, 0}, 0.001});
-        drawing.background->hiddenLayers = {u"FURNITURE"_s, u"Text \u00e9"_s};
+        drawing.storeys.front().background =
+            background(u"plan.dxf"_s, BackgroundScale{{0, 0}, {1, 0}, 0.001});
+        drawing.storeys.front().background->hiddenLayers = {u"FURNITURE"_s, u"Text \u00e9"_s};
         QTest::newRow("a drawing's hidden layers") << drawing;
-        drawing.background->hiddenLayers = QStringList();
+        drawing.storeys.front().background->hiddenLayers = QStringList();
         QTest::newRow("a drawing with every layer shown") << drawing;
-        drawing.background->hiddenLayers.reset();
-        drawing.background->scale.reset();
+        drawing.storeys.front().background->hiddenLayers.reset();
+        drawing.storeys.front().background->scale.reset();
         QTest::newRow("a drawing's own units and layers") << drawing;
         drawing.properties.reference = PlanPoint{500'000.125, 5'000'000.0625};
         drawing.walls = {
             SiteWall{{{500'003.1234567, 5'000'001.7654321}, {500'013.5, 5'000'001.5}}}};
         QTest::newRow("in UTM coordinates, to the last digit") << drawing;
         Site pdf;
-        pdf.background = background(u"/plans/site.pdf"_s, std::nullopt);
-        pdf.background->page = 3;
-        pdf.background->dpi = 72.5;
+        pdf.storeys.front().background = background(u"/plans/site.pdf"_s, std::nullopt);
+        pdf.storeys.front().background->page = 3;
+        pdf.storeys.front().background->dpi = 72.5;
         QTest::newRow("a PDF's page") << pdf;
-        QTest::newRow("heights and obstacles") << heightsSite();
+        QTest::newRow("heights, obstacles and storeys") << heightsSite();
     }
 
     void roundTrip() {
@@ -198,6 +208,9 @@ private slots:
         area.areas[0].targetHeightM = 1.7;
         QTest::newRow("an area's own target height") << area << 2;
         QTest::newRow("obstacles") << heightsSite() << 2;
+        Site named = test::exampleSite();
+        named.storeys[0].name = u"Ground floor"_s;
+        QTest::newRow("a named storey") << named << 2;
     }
 
     void versions() {
@@ -230,7 +243,7 @@ private slots:
         QTest::newRow("a tilt instead of a target height")
             << changed("\"target_height\": 1.7", "\"tilt\": 12.5") << tilted;
         Site least;
-        least.background = background(u"C:/plans/site.png"_s, std::nullopt);
+        least.storeys.front().background = background(u"C:/plans/site.png"_s, std::nullopt);
         least.cameras = {SiteCamera{}};
         least.cameras[0].position = {1, 1};
         QTest::newRow("what may be left out is left out")
@@ -249,6 +262,11 @@ private slots:
                    .replace("10]]}", "10]], \"bottom\": 1}], \"obstacles\": [{\"top\": 2, "
                                      "\"points\": [[0, 0], [1, 0], [0, 1]]}")
             << heights;
+        Site raised = test::exampleSite();
+        raised.storeys[0].elevationM = -3;
+        QTest::newRow("the site's background is its first storey's")
+            << changed("\"version\": 1", "\"version\": 2, \"storeys\": [{\"elevation\": -3}]")
+            << raised;
     }
 
     void reads() {
@@ -335,6 +353,22 @@ private slots:
             u"obstacles[1].points: 3 points or more are expected"_s);
         row("an obstacle without a top", obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]]})"),
             u"obstacles[1].top: missing"_s);
+        const auto storeys = [](const QByteArray& list) {
+            return changed("\"version\": 1", "\"version\": 2, \"storeys\": " + list);
+        };
+        row("two storeys at one elevation",
+            storeys(
+                R"([{"elevation": 0}, {"elevation": 3}, {"name": "Mezzanine", "elevation": 3}])"),
+            u"storeys[2]: at the elevation of storeys[1]"_s);
+        row("a storey that does not exist",
+            storeys(R"([{}])").replace("10]]}", "10]], \"storey\": 1}"),
+            u"walls[0].storey: not within 0 to 0"_s);
+        row("a storey of no height", storeys(R"([{"height": 0}])"),
+            u"storeys[0].height: not a positive number"_s);
+        row("no storey", storeys("[]"), u"storeys: one storey or more is expected"_s);
+        row("two backgrounds for the first storey",
+            storeys(R"([{"background": {"file": "a.png"}}])"),
+            u"background: the first storey has a background of its own"_s);
         row("an area's target height of 0",
             changed("\"identification\", \"points\"",
                     "\"identification\", \"target_height\": 0, \"points\""),

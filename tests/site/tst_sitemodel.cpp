@@ -247,7 +247,7 @@ private slots:
         QFETCH(QVariant, limit);
         const std::optional<QRectF> found = vistaro::planExtent(
             site, picture.isEmpty() ? std::nullopt
-                                    : std::optional(backgroundOnPlan(*site.background, picture)));
+                                    : std::optional(backgroundOnPlan(*site.storeys.front().background, picture)));
         QCOMPARE(found ? QVariant(*found) : QVariant(), extent);
         const std::optional<QRectF> cut = bandLimit(site, found);
         QCOMPARE(cut ? QVariant(*cut) : QVariant(), limit);

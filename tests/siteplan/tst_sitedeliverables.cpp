@@ -152,9 +152,9 @@ private slots:
         QFETCH(bool, visible);
         Site site;
         site.walls = {SiteWall{{{0, -2}, {20, -2}, {20, 10}, {0, 10}, {0, -2}}}};
-        site.background.emplace().scale = BackgroundScale{{0, 0}, {100, 0}, 20};
-        site.background->offset = {0, 10};
-        site.background->visible = visible;
+        site.storeys.front().background.emplace().scale = BackgroundScale{{0, 0}, {100, 0}, 20};
+        site.storeys.front().background->offset = {0, 10};
+        site.storeys.front().background->visible = visible;
         QImage floor(100, 60, QImage::Format_RGB32);
         floor.fill(Qt::red);
         const Plan plan(site);
@@ -568,8 +568,8 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QString, size);
         Site site = test::shopWithOpenDoor();
-        site.background.emplace().scale = BackgroundScale{{0, 0}, {100, 0}, 5};
-        site.background->offset = {0, 12};
+        site.storeys.front().background.emplace().scale = BackgroundScale{{0, 0}, {100, 0}, 5};
+        site.storeys.front().background->offset = {0, 12};
         Plan plan(site);
         QVERIFY(plan.coverage.footprint(0).cover.reach.front().right() > 80);
         const SiteDeliverables deliverables = plan.deliverables();

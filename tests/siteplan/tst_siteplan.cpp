@@ -243,7 +243,7 @@ class TestSitePlan : public QObject {
         action("LoadBackground")->trigger();
     }
     BackgroundPicture shownPicture() {
-        auto picture = plan().planImport().picture(*site().background);
+        auto picture = plan().planImport().picture(*site().storeys.front().background);
         const auto* shown = std::get_if<BackgroundPicture>(&picture);
         return shown ? *shown : BackgroundPicture();
     }
@@ -831,9 +831,9 @@ private slots:
         }
         QCOMPARE(site(), sample());
         Site withPlan = sample();
-        withPlan.background = SiteBackground{};
+        withPlan.storeys.front().background = SiteBackground{};
         for (const QString& gone : {u"gone.png"_s, u"gone.dxf"_s}) {
-            withPlan.background->file = gone;
+            withPlan.storeys.front().background->file = gone;
             QCOMPARE(SiteFile::save(path(u"plan.vistaro"_s), withPlan), std::nullopt);
             test::MessageBoxAnswer box;
             QVERIFY(plan().openFile(path(u"plan.vistaro"_s)));
@@ -852,18 +852,18 @@ private slots:
         QVERIFY(picture.save(path(u"floor.png"_s)));
         QVERIFY(!action("SetScale")->isEnabled());
         load(path(u"floor.png"_s));
-        QVERIFY(site().background);
-        QCOMPARE(metresPerPixel(*site().background), UnscaledMetresPerPixel);
+        QVERIFY(site().storeys.front().background);
+        QCOMPARE(metresPerPixel(*site().storeys.front().background), UnscaledMetresPerPixel);
         QVERIFY(action("SetScale")->isEnabled());
         m_dialogs.answer(m_dialogs.Number, 100);
         action("SetScale")->trigger();
-        clickAt(planOfPixel(*site().background, {500, 500}));
-        clickAt(planOfPixel(*site().background, {1500, 500}));
-        QVERIFY(near(metresPerPixel(*site().background), 0.1, 0.002));
+        clickAt(planOfPixel(*site().storeys.front().background, {500, 500}));
+        clickAt(planOfPixel(*site().storeys.front().background, {1500, 500}));
+        QVERIFY(near(metresPerPixel(*site().storeys.front().background), 0.1, 0.002));
         QCOMPARE(plan().undoStack().count(), 2);
         action("Undo")->trigger();
         action("Undo")->trigger();
-        QVERIFY(!site().background);
+        QVERIFY(!site().storeys.front().background);
     }
 
     // Camera at the origin facing east, a 3-point wall north: Tab picks camera then wall; arrows
@@ -1636,8 +1636,8 @@ private slots:
         start();
         QVERIFY(!action("DxfLayers")->isEnabled());
         load(PlanDxf);
-        QVERIFY(site().background);
-        const SiteBackground& background = *site().background;
+        QVERIFY(site().storeys.front().background);
+        const SiteBackground& background = *site().storeys.front().background;
         QCOMPARE(metresPerPixel(background), 0.001);
         QCOMPARE(background.offset, PlanPoint());
         QCOMPARE(background.hiddenLayers, std::nullopt);
@@ -1660,11 +1660,12 @@ private slots:
         QCOMPARE(asked.join(u' '), u"0 WALLS TEXT FURNITURE FURNITURE"_s);
         QCOMPARE(site().walls.size(), std::size_t(4));
         QCOMPARE(site().walls[0].points, (std::vector<PlanPoint>{{0, 0}, {10, 0}}));
-        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
+        QCOMPARE(site().storeys.front().background->hiddenLayers,
+                 std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(plan().undoStack().count(), 2);
         plan().undoStack().undo();
         QVERIFY(site().walls.empty());
-        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QCOMPARE(site().storeys.front().background->hiddenLayers, std::nullopt);
         plan().undoStack().redo();
         QCOMPARE(site().walls.size(), std::size_t(4));
 
@@ -1672,7 +1673,8 @@ private slots:
         QVERIFY(plan().saveAs());
         start();
         QVERIFY(plan().openFile(path(u"drawn.vistaro"_s)));
-        QCOMPARE(site().background->hiddenLayers, std::optional(QStringList{u"TEXT"_s}));
+        QCOMPARE(site().storeys.front().background->hiddenLayers,
+                 std::optional(QStringList{u"TEXT"_s}));
         QCOMPARE(site().walls.size(), std::size_t(4));
         QVERIFY(!shownPicture().isNull());
     }
@@ -1876,7 +1878,7 @@ private slots:
         QFETCH(QString, said);
         start();
         load(drawing(u"little.dxf"_s, "9\n$INSUNITS\n70\n4\n", entities));
-        QVERIFY(site().background);
+        QVERIFY(site().storeys.front().background);
         QVERIFY(!shownPicture().isNull());
         QCOMPARE(plan().statusBar()->currentMessage(), said);
     }
@@ -1919,8 +1921,8 @@ private slots:
             dialogs.answer(dialogs.Choice, proposed);
         QVERIFY(plan().openFile(file.fileName()));
         QCOMPARE(dialogs.proposed(), proposed.isEmpty() ? QStringList() : QStringList{proposed});
-        QCOMPARE(metresPerPixel(*site().background), metres);
-        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QCOMPARE(metresPerPixel(*site().storeys.front().background), metres);
+        QCOMPARE(site().storeys.front().background->hiddenLayers, std::nullopt);
         QStringList asked;
         plan().planImport().setLayerAsker(
             [&asked](QWidget*, const DxfDrawing&, const QStringList& hidden) {
@@ -1932,7 +1934,7 @@ private slots:
         QCOMPARE(site().walls.size(), std::size_t(1));
         QCOMPARE(site().walls[0].points,
                  (std::vector<PlanPoint>{{0, 0}, {1000 * metres, 500 * metres}}));
-        QCOMPARE(site().background->hiddenLayers, std::nullopt);
+        QCOMPARE(site().storeys.front().background->hiddenLayers, std::nullopt);
         QVERIFY(plan().save());
         file.open(QIODevice::ReadOnly);
         const QByteArray saved = file.readAll();
@@ -1989,7 +1991,8 @@ private slots:
         QVERIFY(plan().openFile(path(u"utm.vistaro"_s)));
         QCOMPARE(site().walls, before.walls);
         QCOMPARE(site().properties.reference, before.properties.reference);
-        QCOMPARE(site().background->offset, before.background->offset);
+        QCOMPARE(site().storeys.front().background->offset,
+                 before.storeys.front().background->offset);
         // The reference point is the site's to set, to the last digit it keeps.
         answerProperties([](QWidget& dialog) {
             auto* east = dialog.findChild<QLineEdit*>(u"ReferenceEast"_s);
@@ -2023,9 +2026,9 @@ private slots:
         dialogs.answer(dialogs.Choice, unit.isEmpty() ? QVariant() : unit);
         load(path(u"unitless.dxf"_s));
         QVERIFY(dialogs.texts(dialogs.Choice).value(0).contains(u" unitless.dxf "_s));
-        QCOMPARE(site().background.has_value(), answer.has_value());
+        QCOMPARE(site().storeys.front().background.has_value(), answer.has_value());
         if (answer)
-            QCOMPARE(metresPerPixel(*site().background), *answer);
+            QCOMPARE(metresPerPixel(*site().storeys.front().background), *answer);
         QCOMPARE(plan().undoStack().count(), answer ? 1 : 0);
     }
 
@@ -2037,16 +2040,16 @@ private slots:
         dialogs.answer(dialogs.WholeNumber, 2).answer(dialogs.WholeNumber, 100);
         load(pdf(u"floors.pdf"_s, {288, 144}, 3));
         QCOMPARE(dialogs.texts(dialogs.WholeNumber).value(0), u"Page to show (1 to 3):"_s);
-        QVERIFY(site().background);
-        QCOMPARE(site().background->page, 2);
-        QCOMPARE(site().background->dpi, 100.0);
+        QVERIFY(site().storeys.front().background);
+        QCOMPARE(site().storeys.front().background->page, 2);
+        QCOMPARE(site().storeys.front().background->dpi, 100.0);
         // 4 by 2 inches at 100 dpi.
         QCOMPARE(shownPicture().size(), QSizeF(400, 200));
 
         dialogs.answer(dialogs.WholeNumber, 1200).answer(dialogs.Message);
         load(pdf(u"huge.pdf"_s, {7200, 7200}, 1));
         QVERIFY(dialogs.texts(dialogs.Message).value(0).contains(u"megapixels"_s));
-        QCOMPARE(site().background->file, path(u"floors.pdf"_s));
+        QCOMPARE(site().storeys.front().background->file, path(u"floors.pdf"_s));
         QCOMPARE(plan().undoStack().count(), 1);
 
         const Site before = site();

@@ -26,8 +26,8 @@ inline SiteCamera entranceCamera() {
 // Documented example site: that camera, a wall 2 m ahead, the door before it, on 400 px to 12.5 m.
 inline Site exampleSite() {
     Site site;
-    site.background.emplace().file = QStringLiteral("plan.png");
-    site.background->scale = BackgroundScale{{10, 20}, {410, 20}, 12.5};
+    site.storeys.front().background.emplace().file = QStringLiteral("plan.png");
+    site.storeys.front().background->scale = BackgroundScale{{10, 20}, {410, 20}, 12.5};
     site.cameras = {entranceCamera()};
     site.walls = {SiteWall{{{2, -10}, {2, 10}}}};
     site.areas = {
