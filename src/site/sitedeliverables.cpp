@@ -183,9 +183,9 @@ QRectF SiteDeliverables::cameraWindow(int camera) const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
-    if (*m_bestLevels)
-        return **m_bestLevels;
+const std::vector<PlanShape>& SiteDeliverables::bestLevels(int storey) const {
+    if (const auto kept = m_bestLevels->find(storey); kept != m_bestLevels->end())
+        return kept->second;
     // One tile over the whole plan, so that a drawing's regions are not cut at tiles' edges; of
     // the footprints as drawn, so that they end where the drawing does.
     BestLevelMap map(WholePlanMetres);
@@ -193,10 +193,10 @@ const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
     cameras.reserve(m_drawn.size());
     for (const CameraFootprint& footprint : m_drawn)
         cameras.push_back({&footprint.cover, std::nullopt});
-    map.reset(cameras);
+    map.reset(cameras, storey);
     std::vector<PlanShape> levels = map.levels();
     levels.resize(std::max(levels.size(), m_site.levelSet.size()));
-    return m_bestLevels->emplace(std::move(levels));
+    return m_bestLevels->emplace(storey, std::move(levels)).first->second;
 }
 
 std::vector<LegendEntry> SiteDeliverables::legend(const LevelSet& levels) {

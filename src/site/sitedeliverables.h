@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QRectF>
 #include <QSize>
+#include <map>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -99,9 +100,9 @@ public:
     // The part of the plan round camera `camera`: the box of what it covers as drawn and of the
     // camera, with a margin.
     QRectF cameraWindow(int camera) const;
-    // By level of the site's set: where it is the best level any camera meets, cut as drawn
-    // (BandCut). Worked out on first use and kept: every page of a report draws it.
-    const std::vector<PlanShape>& bestLevels() const;
+    // By level of the site's set: where it is the best level any camera of `storey` meets, cut
+    // as drawn (BandCut). Worked out on first use and kept: every page of a report draws it.
+    const std::vector<PlanShape>& bestLevels(int storey = 0) const;
     // The camera's footprint cut as drawn.
     const CameraFootprint& drawnFootprint(int camera) const {
         return m_drawn.at(static_cast<std::size_t>(camera));
@@ -125,8 +126,8 @@ private:
     std::optional<QRectF> m_extent;
     std::vector<CameraFootprint> m_drawn;
     // Shared by the copies that the report's pages keep, so that it is worked out once.
-    std::shared_ptr<std::optional<std::vector<PlanShape>>> m_bestLevels =
-        std::make_shared<std::optional<std::vector<PlanShape>>>();
+    std::shared_ptr<std::map<int, std::vector<PlanShape>>> m_bestLevels =
+        std::make_shared<std::map<int, std::vector<PlanShape>>>();
 };
 
 // The largest standard scale (1:50, 1:100, 1:200, 1:500, 1:1000, then 1, 2 and 5 times a power
