@@ -78,9 +78,10 @@ public:
     const Site& site() const { return m_site; }
     const SiteCoverage& coverage() const { return m_coverage; }
 
-    // The schedule: a row a camera (name, position, mounting height, pan, tilt, lens, focal
-    // length, the level wanted and the level reached at its aim) and a row an area (name, level,
-    // required share, covered share, met), numbers as `locale` writes them, in the site's units.
+    // The schedule: a row a camera (name, its storey on a site of several, position, mounting
+    // height, pan, tilt, lens, focal length, the level wanted and the level reached at its aim)
+    // and a row an area (name, its storey on a site of several, level, required share, covered
+    // share, met), numbers as `locale` writes them, in the site's units.
     ScheduleTable cameraSchedule(const QLocale& locale) const;
     ScheduleTable areaSchedule(const QLocale& locale) const;
     // Both tables, the areas' after a blank line, with the rules of CsvFile and a decimal point.
@@ -121,6 +122,11 @@ public:
     static QString scaleText(int scale, const QString& paper);
 
 private:
+    // A site of several storeys: `table` (a row an item of `items`) with a "Storey" column after
+    // the name.
+    template <typename Item>
+    void withStoreys(ScheduleTable& table, const std::vector<Item>& items) const;
+
     const Site& m_site;
     const SiteCoverage& m_coverage;
     std::optional<QRectF> m_extent;

@@ -479,7 +479,8 @@ private slots:
                              {{u"Till"_s, site.areas[0].points}},
                              {{u"Door"_s, {10, 6}, 0}},
                              {},
-                             site.levelSet};
+                             site.levelSet,
+                             {}};
         for (const LevelBand& band :
              PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).bands)
             coverage.bands.push_back({band.level, band.shape.rings});
