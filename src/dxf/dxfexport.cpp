@@ -26,8 +26,19 @@ constexpr double TextHeight = 0.3;
 constexpr int WallsColour = 7, AreasColour = 6, ObstaclesColour = 8, CamerasColour = 1;
 constexpr std::array<int, 6> LevelColours{2, 4, 3, 5, 30, 12};
 
-std::string layerName(const LevelSet& set, Level level) {
-    return dxfLevelLayer(set, level).toStdString();
+// The storey's name as its layers take it: none for a site of one.
+QString storeyOf(const DxfCoverage& coverage, int storey) {
+    return coverage.storeys.size() > 1
+               ? coverage.storeys.value(storey < coverage.storeys.size() ? storey : 0)
+               : QString();
+}
+
+std::string layerName(const DxfCoverage& coverage, const char* layer, int storey) {
+    return dxfStoreyLayer(QString::fromLatin1(layer), storeyOf(coverage, storey)).toStdString();
+}
+
+std::string levelLayer(const DxfCoverage& coverage, Level level, int storey) {
+    return dxfLevelLayer(coverage.levelSet, level, storeyOf(coverage, storey)).toStdString();
 }
 
 DL_Attributes onLayer(const std::string& layer) {
@@ -94,18 +105,17 @@ public:
                         onLayer(layer));
     }
 
-    void camera(const DxfCameraMark& camera) {
+    void camera(const DxfCameraMark& camera, const std::string& layer) {
         const double pan = camera.panDeg * std::numbers::pi / 180;
         const PlanPoint ahead{camera.position.x + DxfPanLength * std::cos(pan),
                               camera.position.y + DxfPanLength * std::sin(pan)};
         m_dxf.writeCircle(m_writer,
                           DL_CircleData(camera.position.x, camera.position.y, 0, DxfCameraRadius),
-                          onLayer(DxfCamerasLayer));
+                          onLayer(layer));
         m_dxf.writeLine(m_writer,
                         DL_LineData(camera.position.x, camera.position.y, 0, ahead.x, ahead.y, 0),
-                        onLayer(DxfCamerasLayer));
-        text(DxfCamerasLayer,
-             {camera.position.x + DxfCameraRadius, camera.position.y + DxfCameraRadius},
+                        onLayer(layer));
+        text(layer, {camera.position.x + DxfCameraRadius, camera.position.y + DxfCameraRadius},
              camera.name);
     }
 
@@ -122,14 +132,17 @@ void writeTables(DL_Dxf& dxf, DL_WriterA& writer, const DxfCoverage& coverage) {
         dxf.writeLinetype(writer, DL_LinetypeData(linetype, "", 0, 0, 0));
     writer.tableEnd();
 
-    std::vector<std::pair<std::string, int>> layers{{"0", WallsColour},
-                                                    {DxfWallsLayer, WallsColour},
-                                                    {DxfAreasLayer, AreasColour},
-                                                    {DxfObstaclesLayer, ObstaclesColour},
-                                                    {DxfCamerasLayer, CamerasColour}};
-    for (Level level = 0; level < coverage.levelSet.size(); ++level)
-        layers.emplace_back(layerName(coverage.levelSet, level),
-                            LevelColours.at(level % LevelColours.size()));
+    std::vector<std::pair<std::string, int>> layers{{"0", WallsColour}};
+    for (int storey = 0; storey < std::max<int>(1, int(coverage.storeys.size())); ++storey) {
+        layers.insert(layers.end(),
+                      {{layerName(coverage, DxfWallsLayer, storey), WallsColour},
+                       {layerName(coverage, DxfAreasLayer, storey), AreasColour},
+                       {layerName(coverage, DxfObstaclesLayer, storey), ObstaclesColour},
+                       {layerName(coverage, DxfCamerasLayer, storey), CamerasColour}});
+        for (Level level = 0; level < coverage.levelSet.size(); ++level)
+            layers.emplace_back(levelLayer(coverage, level, storey),
+                                LevelColours.at(level % LevelColours.size()));
+    }
     writer.tableLayers(static_cast<int>(layers.size()));
     for (const auto& [name, colour] : layers)
         dxf.writeLayer(writer, DL_LayerData(name, 0),
@@ -178,16 +191,16 @@ bool writeDrawing(const QString& path, const DxfCoverage& coverage) {
     writer->sectionEntities();
     Drawing drawing(dxf, *writer);
     for (const SiteWall& wall : coverage.walls)
-        drawing.polyline(DxfWallsLayer, wall.points, false);
+        drawing.polyline(layerName(coverage, DxfWallsLayer, wall.storey), wall.points, false);
     for (const DxfAreaRing& area : coverage.areas)
-        drawing.named(DxfAreasLayer, area);
+        drawing.named(layerName(coverage, DxfAreasLayer, area.storey), area);
     for (const DxfAreaRing& obstacle : coverage.obstacles)
-        drawing.named(DxfObstaclesLayer, obstacle);
+        drawing.named(layerName(coverage, DxfObstaclesLayer, obstacle.storey), obstacle);
     for (const DxfLevelBands& bands : coverage.bands)
         for (const std::vector<PlanPoint>& polygon : bands.polygons)
-            drawing.polyline(layerName(coverage.levelSet, bands.level), polygon, true);
+            drawing.polyline(levelLayer(coverage, bands.level, bands.storey), polygon, true);
     for (const DxfCameraMark& camera : coverage.cameras)
-        drawing.camera(camera);
+        drawing.camera(camera, layerName(coverage, DxfCamerasLayer, camera.storey));
     writer->sectionEnd();
     dxf.writeObjects(*writer);
     dxf.writeObjectsEnd(*writer);
@@ -228,12 +241,17 @@ QByteArray withObjectOwners(const QByteArray& bytes) {
 
 } // namespace
 
-QString dxfLevelLayer(const LevelSet& set, Level level) {
-    QString name = QStringLiteral("VISTARO-") + set.levels.at(set.clamp(level)).key.toUpper();
+QString dxfStoreyLayer(const QString& layer, const QString& storey) {
+    QString name = storey.isEmpty() ? layer : layer + u'-' + storey.toUpper();
     for (QChar& c : name)
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-' && c != u'_')
             c = u'_';
     return name;
+}
+
+QString dxfLevelLayer(const LevelSet& set, Level level, const QString& storey) {
+    return dxfStoreyLayer(
+        QStringLiteral("VISTARO-") + set.levels.at(set.clamp(level)).key.toUpper(), storey);
 }
 
 std::optional<QString> saveDxf(const QString& path, const DxfCoverage& coverage) {

@@ -6,6 +6,7 @@
 #include "site/site.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct DxfCameraMark {
     QString name;
     PlanPoint position;
     double panDeg = 0; // counter-clockwise from east
+    int storey = 0;
 
     bool operator==(const DxfCameraMark&) const = default;
 };
@@ -24,6 +26,7 @@ struct DxfCameraMark {
 struct DxfAreaRing {
     QString name;
     std::vector<PlanPoint> ring; // three points or more; a repeated first point is dropped
+    int storey = 0;
 
     bool operator==(const DxfAreaRing&) const = default;
 };
@@ -32,6 +35,7 @@ struct DxfAreaRing {
 struct DxfLevelBands {
     Level level = 0; // of the coverage's level set
     std::vector<std::vector<PlanPoint>> polygons;
+    int storey = 0;
 
     bool operator==(const DxfLevelBands&) const = default;
 };
@@ -43,22 +47,29 @@ struct DxfCoverage {
     std::vector<DxfCameraMark> cameras;
     std::vector<DxfLevelBands> bands;
     LevelSet levelSet = enLevels();
+    // By storey, the names of a site of several: each has layers of its own. None for one.
+    QStringList storeys;
 
     bool operator==(const DxfCoverage&) const = default;
 };
 
 // The drawing's layers: walls, areas and obstacles (each a closed polyline and its name),
 // cameras (a circle of DxfCameraRadius round the camera, a line of DxfPanLength along its pan and
-// its name) and one layer a level with its bands as closed polylines.
+// its name) and one layer a level with its bands as closed polylines; a site of several storeys
+// has these layers for each storey, named with the storey's name after a "-".
 inline constexpr char DxfWallsLayer[] = "VISTARO-WALLS";
 inline constexpr char DxfAreasLayer[] = "VISTARO-AREAS";
 inline constexpr char DxfObstaclesLayer[] = "VISTARO-OBSTACLES";
 inline constexpr char DxfCamerasLayer[] = "VISTARO-CAMERAS";
 inline constexpr double DxfCameraRadius = 0.25;
 inline constexpr double DxfPanLength = 1;
-// "VISTARO-" and the level's key in capitals ("VISTARO-IDENTIFICATION"), any character a layer
-// name cannot hold made "_".
-QString dxfLevelLayer(const LevelSet& set, Level level);
+// "VISTARO-" and the level's key in capitals ("VISTARO-IDENTIFICATION"), then the storey's name
+// in capitals when given ("VISTARO-IDENTIFICATION-GROUND_FLOOR"), any character a layer name
+// cannot hold made "_".
+QString dxfLevelLayer(const LevelSet& set, Level level, const QString& storey = {});
+// `layer` of `storey` as dxfLevelLayer() names it ("VISTARO-WALLS-GROUND_FLOOR"); `layer` for
+// none.
+QString dxfStoreyLayer(const QString& layer, const QString& storey);
 
 // Farther than this from the plan's origin a point is a mistake, not a site.
 inline constexpr double MaxExportMetres = 1e7;

@@ -34,7 +34,7 @@ BestLevelMap::BestLevelMap(double tileMetres) : m_tileMetres(tileMetres) {}
 
 std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) const {
     std::set<TileKey> keys;
-    if (cover.reach.empty() || cover.reach.front().isNull())
+    if (cover.storey != m_storey || cover.reach.empty() || cover.reach.front().isNull())
         return keys;
     const QRectF& box = cover.reach.front();
     if (!(std::abs(box.left()) < FarthestMetres && std::abs(box.right()) < FarthestMetres &&
@@ -55,7 +55,8 @@ std::set<BestLevelMap::TileKey> BestLevelMap::tilesOf(const CameraCover& cover) 
     return keys;
 }
 
-void BestLevelMap::reset(const std::vector<Camera>& cameras) {
+void BestLevelMap::reset(const std::vector<Camera>& cameras, int storey) {
+    m_storey = storey;
     m_tiles.clear();
     m_reached.clear();
     m_levelCount = 0;

@@ -24,10 +24,10 @@ inline constexpr double WholePlanMetres = 1e7;
 // each camera's own bands, or where each camera meets the level it is wanted at.
 enum class PlanShows { BestLevel, EachCamera, WantedLevel };
 
-// The best level any camera meets at each point of the plan: for each level, the union of every
-// camera's bands at that level or better, less the union one level up, so that each level's
-// region is painted once, none over another. It is kept by square tiles of the plan: a camera
-// that changes works out again only the tiles its bands reach, before and after the change.
+// The best level any camera of one storey meets at each point of its plan: for each level, the
+// union of every camera's bands at that level or better, less the union one level up, so that each
+// level's region is painted once, none over another. It is kept by square tiles of the plan: a
+// camera that changes works out again only the tiles its bands reach, before and after the change.
 class BestLevelMap {
 public:
     // A camera as the map counts it: its cover and, for the map of the levels wanted, the level
@@ -51,14 +51,16 @@ public:
     // Tiles of 8 m keep a change of one camera of a site of 500 within a few tiles.
     explicit BestLevelMap(double tileMetres = 8);
 
-    // Every camera of `cameras` (in the cameras' order) worked out again.
-    void reset(const std::vector<Camera>& cameras);
+    // Every camera of `cameras` (in the cameras' order) worked out again, the map made of those
+    // on `storey`: the others leave it as it is, now and in update().
+    void reset(const std::vector<Camera>& cameras, int storey = 0);
     // The cameras `changed` now cover as `cameras` says (the others kept theirs); the tiles they
     // reach now or reached before are worked out again, and returned.
     std::set<TileKey> update(const std::vector<Camera>& cameras, const std::set<int>& changed);
 
     const std::map<TileKey, Tile>& tiles() const { return m_tiles; }
     std::size_t levelCount() const { return m_levelCount; }
+    int storey() const { return m_storey; }
     // By level: the tiles' regions where it is the best level met, side by side.
     std::vector<PlanShape> levels() const;
     // The surface in m² where `level` or a better one is met.
@@ -71,6 +73,7 @@ private:
               const plane::Geometry& geometry) const;
 
     double m_tileMetres;
+    int m_storey = 0;
     std::size_t m_levelCount = 0;
     plane::Geometry m_geometry;
     std::map<TileKey, Tile> m_tiles;

@@ -67,6 +67,7 @@ void PlanCoverage::setWalls(const std::vector<SiteWall>& walls,
 
 CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& levels) const {
     CameraCover cover;
+    cover.storey = camera.storey;
     cover.bands.resize(levels.size());
     cover.bandAreaM2.resize(levels.size());
     cover.labelAt.resize(levels.size());
@@ -134,7 +135,8 @@ AreaCover PlanCoverage::area(const SiteArea& area,
     result.areaM2 = m_geometry.area(surface);
     std::vector<plane::Region> met;
     for (const CameraCover* cover : covers) {
-        if (area.level >= cover->reach.size() || !cover->reach.at(area.level).intersects(box))
+        if (cover->storey != area.storey || area.level >= cover->reach.size() ||
+            !cover->reach.at(area.level).intersects(box))
             continue;
         for (Level level = area.level; level < cover->bands.size(); ++level)
             if (boundsOf(cover->bands.at(level)).intersects(box))

@@ -28,6 +28,7 @@ struct CameraCover {
     plane::Region deadZone; // the ground it cannot see in front of it
     // The surface where it meets its own wanted level or better, in square metres.
     double areaAtLevelM2 = 0;
+    int storey = 0; // the camera's: it covers the areas of that storey only
 
     bool operator==(const CameraCover&) const = default;
 };
@@ -56,8 +57,8 @@ public:
     void setBoundary(const std::vector<PlanPoint>& boundary);
 
     CameraCover camera(const SiteCamera& camera, const LevelSet& levels) const;
-    // The part of `area` within the boundary that at least one of `covers` covers at the area's
-    // level or better; its share is of that part of the area.
+    // The part of `area` within the boundary that at least one of `covers` of the area's storey
+    // covers at the area's level or better; its share is of that part of the area.
     AreaCover area(const SiteArea& area, const std::vector<const CameraCover*>& covers) const;
     // The surface of a region, in square metres.
     double surface(const plane::Region& region) const { return m_geometry.area(region); }

@@ -4,6 +4,7 @@
 #include "site/plangeometry.h"
 
 #include <algorithm>
+#include <iterator>
 #include <thread>
 
 namespace vistaro {
@@ -29,6 +30,24 @@ CameraFootprint footprintWith(const PlanCoverage& coverage, const SiteCamera& ca
     return footprint;
 }
 
+// The items of `all` on `storey`, in their order.
+template <typename Item> std::vector<Item> onStorey(const std::vector<Item>& all, int storey) {
+    std::vector<Item> own;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(own),
+                 [storey](const Item& item) { return item.storey == storey; });
+    return own;
+}
+
+// Whether the items of `all` on `storey` are `kept`, in order, without copying them.
+template <typename Item>
+bool sameOnStorey(const std::vector<Item>& all, int storey, const std::vector<Item>& kept) {
+    auto next = kept.begin();
+    for (const Item& item : all)
+        if (item.storey == storey && (next == kept.end() || !(*next++ == item)))
+            return false;
+    return next == kept.end();
+}
+
 } // namespace
 
 PlanShape shapeOf(const plane::Region& region) {
@@ -48,53 +67,70 @@ PlanShape shapeOf(const plane::Region& region) {
     return shape;
 }
 
-void PlanGeometry::useSite(const std::vector<SiteWall>& walls,
-                           const std::vector<PlanPoint>& boundary,
-                           const std::vector<SiteObstacle>& obstacles) const {
-    if (walls != m_walls || obstacles != m_obstacles) {
-        m_coverage.setWalls(walls, obstacles);
-        m_walls = walls;
-        m_obstacles = obstacles;
+const PlanCoverage& PlanGeometry::useStorey(int storey, const std::vector<SiteWall>& walls,
+                                            const std::vector<PlanPoint>& boundary,
+                                            const std::vector<SiteObstacle>& obstacles) const {
+    Storey& own = m_storeys[storey];
+    if (!sameOnStorey(walls, storey, own.walls) ||
+        !sameOnStorey(obstacles, storey, own.obstacles)) {
+        own.walls = onStorey(walls, storey);
+        own.obstacles = onStorey(obstacles, storey);
+        own.coverage.setWalls(own.walls, own.obstacles);
     }
-    if (boundary != m_boundary) {
-        m_coverage.setBoundary(boundary);
-        m_boundary = boundary;
+    if (boundary != own.boundary) {
+        own.coverage.setBoundary(boundary);
+        own.boundary = boundary;
     }
+    return own.coverage;
 }
 
 CameraFootprint PlanGeometry::footprint(const SiteCamera& camera, const LevelSet& levels,
                                         const std::vector<SiteWall>& walls,
                                         const std::vector<PlanPoint>& boundary,
                                         const std::vector<SiteObstacle>& obstacles) const {
-    useSite(walls, boundary, obstacles);
-    return footprintWith(m_coverage, camera, levels);
+    return footprintWith(useStorey(camera.storey, walls, boundary, obstacles), camera, levels);
 }
 
 std::vector<CameraFootprint>
 PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet& levels,
                          const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
                          const std::vector<SiteObstacle>& obstacles) const {
-    useSite(walls, boundary, obstacles);
     // Every core takes every n-th camera, so that crowded and empty parts of the plan share out
-    // evenly. A worker has a GEOS context and a wall index of its own (made in about a
-    // millisecond): the workers share nothing but what they read. A few cameras are not worth a
-    // thread.
+    // evenly. A worker has a GEOS context and a wall index of its own for each storey it meets
+    // (made in about a millisecond): the workers share nothing but what they read. A few cameras
+    // are not worth a thread.
     constexpr std::size_t CamerasPerWorker = 8;
     const std::size_t workers =
         std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(),
                                                       cameras.size() / CamerasPerWorker),
                                 1, MaxWorkers);
     std::vector<CameraFootprint> result(cameras.size());
-    const auto work = [&](const PlanCoverage& coverage, std::size_t first) {
+    const auto work = [&](const auto& coverageOf, std::size_t first) {
         for (std::size_t i = first; i < cameras.size(); i += workers)
-            result[i] = footprintWith(coverage, cameras[i], levels);
+            result[i] = footprintWith(coverageOf(cameras[i].storey), cameras[i], levels);
     };
     {
         std::vector<std::jthread> helpers;
         for (std::size_t first = 1; first < workers; ++first)
-            helpers.emplace_back(
-                [&, first] { work(PlanCoverage(walls, boundary, obstacles), first); });
-        work(m_coverage, 0);
+            helpers.emplace_back([&, first] {
+                std::map<int, PlanCoverage> own;
+                work(
+                    [&](int storey) -> const PlanCoverage& {
+                        const auto made = own.try_emplace(storey);
+                        if (made.second) {
+                            made.first->second.setWalls(onStorey(walls, storey),
+                                                        onStorey(obstacles, storey));
+                            made.first->second.setBoundary(boundary);
+                        }
+                        return made.first->second;
+                    },
+                    first);
+            });
+        work(
+            [&](int storey) -> const PlanCoverage& {
+                return useStorey(storey, walls, boundary, obstacles);
+            },
+            0);
     }
     return result;
 }
@@ -102,17 +138,20 @@ PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet&
 AreaCoverage PlanGeometry::areaCoverage(const SiteArea& area,
                                         const std::vector<CameraFootprint>& footprints,
                                         const std::vector<PlanPoint>& boundary) const {
-    useSite(m_walls, boundary, m_obstacles);
+    if (boundary != m_boundary) {
+        m_areas.setBoundary(boundary);
+        m_boundary = boundary;
+    }
     std::vector<const CameraCover*> covers;
     covers.reserve(footprints.size());
     for (const CameraFootprint& footprint : footprints)
         covers.push_back(&footprint.cover);
-    const AreaCover cover = m_coverage.area(area, covers);
+    const AreaCover cover = m_areas.area(area, covers);
     return {cover.coveredShare.value_or(0), shapeOf(cover.covered)};
 }
 
 double PlanGeometry::surface(const std::vector<PlanPoint>& polygon) const {
-    return m_coverage.surface(regionOf(polygon));
+    return m_areas.surface(regionOf(polygon));
 }
 
 } // namespace vistaro

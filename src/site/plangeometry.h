@@ -6,15 +6,17 @@
 #include "site/plancoverage.h"
 #include "site/sitegeometry.h"
 
+#include <map>
+
 namespace vistaro {
 
 // Every ring of a region, holes among them: an odd-even fill draws it as it is.
 PlanShape shapeOf(const plane::Region& region);
 
 // The plan's geometry as the site plan shows it: each camera's level bands at target height,
-// what the walls leave of them, and the share of each area covered, worked out with GEOS. The
-// walls are indexed again only when they changed since the last camera; every camera at once is
-// worked out on every core.
+// what the walls and obstacles of its storey leave of them, and the share of each area covered
+// by the cameras of its storey, worked out with GEOS. A storey's walls are indexed again only
+// when they changed since its last camera; every camera at once is worked out on every core.
 class PlanGeometry : public SiteGeometry {
 public:
     CameraFootprint footprint(const SiteCamera& camera, const LevelSet& levels,
@@ -30,13 +32,22 @@ public:
     double surface(const std::vector<PlanPoint>& polygon) const override;
 
 private:
-    void useSite(const std::vector<SiteWall>& walls, const std::vector<PlanPoint>& boundary,
-                 const std::vector<SiteObstacle>& obstacles) const;
+    // One storey's walls and obstacles, indexed, cut at the boundary.
+    struct Storey {
+        std::vector<SiteWall> walls;
+        std::vector<SiteObstacle> obstacles;
+        std::vector<PlanPoint> boundary;
+        PlanCoverage coverage;
+    };
 
-    mutable std::vector<SiteWall> m_walls;
-    mutable std::vector<SiteObstacle> m_obstacles;
-    mutable std::vector<PlanPoint> m_boundary;
-    mutable PlanCoverage m_coverage;
+    // `storey`'s coverage, indexed again only when its walls, obstacles or the boundary changed.
+    const PlanCoverage& useStorey(int storey, const std::vector<SiteWall>& walls,
+                                  const std::vector<PlanPoint>& boundary,
+                                  const std::vector<SiteObstacle>& obstacles) const;
+
+    mutable std::map<int, Storey> m_storeys;
+    mutable std::vector<PlanPoint> m_boundary; // the last one asked for
+    mutable PlanCoverage m_areas;              // cut at m_boundary, for the areas alone
 };
 
 // Every ring of a region, holes among them: an odd-even fill draws it as it is.

@@ -69,14 +69,15 @@ void SiteCoverage::recomputeAll() {
     emit areaCoverageChanged(-1);
 }
 
-void SiteCoverage::recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches) {
+void SiteCoverage::recomputeAreasNear(const std::vector<Reach>& reaches) {
     const std::vector<SiteArea>& areas = m_document.site().areas;
     for (std::size_t i = 0; i < m_areas.size() && i < areas.size(); ++i) {
         const QRectF box = boundsOf(regionOf(areas[i].points));
         const Level level = areas[i].level;
         if (!areas[i].targetHeightM &&
-            std::none_of(reaches.begin(), reaches.end(), [&](const auto& reach) {
-                return level < reach.size() && reach.at(level).intersects(box);
+            std::none_of(reaches.begin(), reaches.end(), [&](const Reach& reach) {
+                return reach.storey == areas[i].storey && level < reach.boxes.size() &&
+                       reach.boxes.at(level).intersects(box);
             }))
             continue;
         m_areas[i].coverage = figuresOf(static_cast<int>(i)).coverage;
@@ -98,12 +99,12 @@ void SiteCoverage::itemChanged(const ItemRef& ref) {
     switch (ref.kind) {
     case ItemKind::Camera: {
         CameraFootprint& footprint = m_footprints.at(static_cast<std::size_t>(ref.index));
-        const std::vector<QRectF> before = footprint.cover.reach;
+        const Reach before{footprint.cover.storey, footprint.cover.reach};
         footprint = footprintOf(ref.index);
         for (auto& [height, all] : m_atHeight)
             all.at(static_cast<std::size_t>(ref.index)) = footprintAt(ref.index, height);
         emit cameraCoverageChanged(ref.index);
-        recomputeAreasNear({before, footprint.cover.reach});
+        recomputeAreasNear({before, {footprint.cover.storey, footprint.cover.reach}});
         break;
     }
     case ItemKind::Wall: // with every camera, by itemsChanged()
@@ -141,10 +142,12 @@ void SiteCoverage::itemsCountChanged(const std::vector<ItemRef>& refs, bool inse
     };
     // The areas that the cameras reach now, or reached before they went.
     const std::vector<int> cameras = indicesOf(ItemKind::Camera);
-    std::vector<std::vector<QRectF>> reaches;
+    std::vector<Reach> reaches;
     const auto reachAll = [&] {
-        for (const int i : cameras)
-            reaches.push_back(m_footprints.at(static_cast<std::size_t>(i)).cover.reach);
+        for (const int i : cameras) {
+            const CameraCover& cover = m_footprints.at(static_cast<std::size_t>(i)).cover;
+            reaches.push_back({cover.storey, cover.reach});
+        }
     };
     if (!inserted)
         reachAll();

@@ -13,8 +13,9 @@
 
 namespace vistaro {
 
-// What every camera of the document covers and how much of each area is covered, kept up to
-// date as the document changes: a camera that moves is worked out again alone, a wall or the
+// What every camera of the document covers and how much of each area is covered (by the cameras
+// of its storey), kept up to date as the document changes: a camera that moves is worked out
+// again alone, a wall or the
 // boundary that changes brings every camera again, and the areas follow the cameras: those that a
 // camera reaches, before or after it changed. An area with a target height of its own is judged
 // from every camera's footprint at that height, worked out once for each height the areas ask
@@ -66,8 +67,13 @@ private:
     // The footprints that `area` is judged from.
     const std::vector<CameraFootprint>& footprintsFor(const SiteArea& area);
     AreaFigures figuresOf(int area);
-    // The areas whose box one of `reaches` (as CameraCover::reach) meets at the area's level.
-    void recomputeAreasNear(const std::vector<std::vector<QRectF>>& reaches);
+    // Where a camera reaches, as CameraCover::reach, on its storey.
+    struct Reach {
+        int storey = 0;
+        std::vector<QRectF> boxes;
+    };
+    // The areas of a reach's storey whose box it meets at the area's level.
+    void recomputeAreasNear(const std::vector<Reach>& reaches);
     void itemsChanged(const std::vector<ItemRef>& refs);
     // A camera or an area changed.
     void itemChanged(const ItemRef& ref);

@@ -28,6 +28,15 @@ SiteDeliverables::SiteDeliverables(const Site& site, const SiteCoverage& coverag
         m_drawn.push_back(cut.cut(coverage.footprint(i)));
 }
 
+template <typename Item>
+void SiteDeliverables::withStoreys(ScheduleTable& table, const std::vector<Item>& items) const {
+    if (m_site.storeys.size() < 2)
+        return;
+    table.columns.insert(1, tr("Storey"));
+    for (qsizetype i = 0; i < table.rows.size() && std::size_t(i) < items.size(); ++i)
+        table.rows[i].insert(1, storeyName(m_site, items[std::size_t(i)].storey));
+}
+
 ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
     const Units units = m_site.units;
     const QString length = lengthUnit(units);
@@ -52,6 +61,7 @@ ScheduleTable SiteDeliverables::cameraSchedule(const QLocale& locale) const {
                            tilt ? figure(*tilt, 1) : u"-"_s, camera.lens, texts.focal, texts.level,
                            levelReached(int(i))});
     }
+    withStoreys(table, m_site.cameras);
     return table;
 }
 
@@ -69,6 +79,7 @@ ScheduleTable SiteDeliverables::areaSchedule(const QLocale& locale) const {
                            known ? coveredText(share, locale) : QString(),
                            known ? (areaMet(area, share) ? tr("yes") : tr("no")) : QString()});
     }
+    withStoreys(table, m_site.areas);
     return table;
 }
 
@@ -183,9 +194,9 @@ QRectF SiteDeliverables::cameraWindow(int camera) const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
-    if (*m_bestLevels)
-        return **m_bestLevels;
+const std::vector<PlanShape>& SiteDeliverables::bestLevels(int storey) const {
+    if (const auto kept = m_bestLevels->find(storey); kept != m_bestLevels->end())
+        return kept->second;
     // One tile over the whole plan, so that a drawing's regions are not cut at tiles' edges; of
     // the footprints as drawn, so that they end where the drawing does.
     BestLevelMap map(WholePlanMetres);
@@ -193,10 +204,10 @@ const std::vector<PlanShape>& SiteDeliverables::bestLevels() const {
     cameras.reserve(m_drawn.size());
     for (const CameraFootprint& footprint : m_drawn)
         cameras.push_back({&footprint.cover, std::nullopt});
-    map.reset(cameras);
+    map.reset(cameras, storey);
     std::vector<PlanShape> levels = map.levels();
     levels.resize(std::max(levels.size(), m_site.levelSet.size()));
-    return m_bestLevels->emplace(std::move(levels));
+    return m_bestLevels->emplace(storey, std::move(levels)).first->second;
 }
 
 std::vector<LegendEntry> SiteDeliverables::legend(const LevelSet& levels) {

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QRectF>
 #include <QSize>
+#include <map>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -77,9 +78,10 @@ public:
     const Site& site() const { return m_site; }
     const SiteCoverage& coverage() const { return m_coverage; }
 
-    // The schedule: a row a camera (name, position, mounting height, pan, tilt, lens, focal
-    // length, the level wanted and the level reached at its aim) and a row an area (name, level,
-    // required share, covered share, met), numbers as `locale` writes them, in the site's units.
+    // The schedule: a row a camera (name, its storey on a site of several, position, mounting
+    // height, pan, tilt, lens, focal length, the level wanted and the level reached at its aim)
+    // and a row an area (name, its storey on a site of several, level, required share, covered
+    // share, met), numbers as `locale` writes them, in the site's units.
     ScheduleTable cameraSchedule(const QLocale& locale) const;
     ScheduleTable areaSchedule(const QLocale& locale) const;
     // Both tables, the areas' after a blank line, with the rules of CsvFile and a decimal point.
@@ -99,9 +101,9 @@ public:
     // The part of the plan round camera `camera`: the box of what it covers as drawn and of the
     // camera, with a margin.
     QRectF cameraWindow(int camera) const;
-    // By level of the site's set: where it is the best level any camera meets, cut as drawn
-    // (BandCut). Worked out on first use and kept: every page of a report draws it.
-    const std::vector<PlanShape>& bestLevels() const;
+    // By level of the site's set: where it is the best level any camera of `storey` meets, cut
+    // as drawn (BandCut). Worked out on first use and kept: every page of a report draws it.
+    const std::vector<PlanShape>& bestLevels(int storey = 0) const;
     // The camera's footprint cut as drawn.
     const CameraFootprint& drawnFootprint(int camera) const {
         return m_drawn.at(static_cast<std::size_t>(camera));
@@ -120,13 +122,18 @@ public:
     static QString scaleText(int scale, const QString& paper);
 
 private:
+    // A site of several storeys: `table` (a row an item of `items`) with a "Storey" column after
+    // the name.
+    template <typename Item>
+    void withStoreys(ScheduleTable& table, const std::vector<Item>& items) const;
+
     const Site& m_site;
     const SiteCoverage& m_coverage;
     std::optional<QRectF> m_extent;
     std::vector<CameraFootprint> m_drawn;
     // Shared by the copies that the report's pages keep, so that it is worked out once.
-    std::shared_ptr<std::optional<std::vector<PlanShape>>> m_bestLevels =
-        std::make_shared<std::optional<std::vector<PlanShape>>>();
+    std::shared_ptr<std::map<int, std::vector<PlanShape>>> m_bestLevels =
+        std::make_shared<std::map<int, std::vector<PlanShape>>>();
 };
 
 // The largest standard scale (1:50, 1:100, 1:200, 1:500, 1:1000, then 1, 2 and 5 times a power

@@ -12,6 +12,7 @@
 #include "siteplan/plancolours.h"
 #include "siteplan/planitems.h"
 
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,16 +53,16 @@ void label(QPainter& painter, QPointF at, const QString& text, qreal height) {
     painter.restore();
 }
 
-// The content of the plan through `toOut` (plan metres to the painter's units), lines and marks
-// `unit` wide: where each level is the best met (one group in an SVG), the dead zones filled with
-// `deadZone`, the areas with their covered parts, the obstacles, the walls and the cameras with
-// their names.
+// The content of `storey`'s plan through `toOut` (plan metres to the painter's units), lines and
+// marks `unit` wide: where each level is the best met (one group in an SVG), the dead zones filled
+// with `deadZone`, the areas with their covered parts, the boundary, the obstacles, the walls and
+// the cameras with their names.
 void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const QTransform& toOut,
-                  qreal unit, const QBrush& deadZone) {
+                  qreal unit, const QBrush& deadZone, int storey) {
     const Site& site = deliverables.site();
     const SiteCoverage& coverage = deliverables.coverage();
     painter.setPen(Qt::NoPen);
-    const std::vector<PlanShape>& best = deliverables.bestLevels();
+    const std::vector<PlanShape>& best = deliverables.bestLevels(storey);
     for (Level level = 0; level < best.size(); ++level) {
         painter.setBrush(levelQColor(level, BandAlpha));
         painter.drawPath(drawnPath(best[level], toOut));
@@ -69,9 +70,12 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     painter.setPen(QPen(QColor::fromRgba(DeadZoneColour), unit * 0.5));
     painter.setBrush(deadZone);
     for (int i = 0; i < coverage.cameraCount(); ++i)
-        painter.drawPath(drawnPath(deliverables.drawnFootprint(i).deadZone, toOut));
+        if (deliverables.drawnFootprint(i).cover.storey == storey)
+            painter.drawPath(drawnPath(deliverables.drawnFootprint(i).deadZone, toOut));
     for (std::size_t i = 0; i < site.areas.size() && int(i) < coverage.areaCount(); ++i) {
         const SiteArea& area = site.areas[i];
+        if (area.storey != storey)
+            continue;
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(CoveredColour));
         painter.drawPath(drawnPath(coverage.coverage(int(i)).covered, toOut));
@@ -95,13 +99,17 @@ void paintContent(QPainter& painter, const SiteDeliverables& deliverables, const
     painter.setPen(QPen(QColor::fromRgba(ObstacleColour), unit));
     painter.setBrush(obstacleTint);
     for (const SiteObstacle& obstacle : site.obstacles)
-        painter.drawPolygon(drawnPolygon(obstacle.points, toOut));
+        if (obstacle.storey == storey)
+            painter.drawPolygon(drawnPolygon(obstacle.points, toOut));
     painter.setPen(
         QPen(QColor::fromRgba(WallColour), unit * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     for (const SiteWall& wall : site.walls)
-        painter.drawPolyline(drawnPolygon(wall.points, toOut));
+        if (wall.storey == storey)
+            painter.drawPolyline(drawnPolygon(wall.points, toOut));
     for (const SiteCamera& camera : site.cameras) {
+        if (camera.storey != storey)
+            continue;
         const QPointF at = toOut.map(QPointF(camera.position.x, camera.position.y));
         const double pan = camera.panDeg * std::numbers::pi / 180;
         const QPointF ahead = toOut.map(
@@ -234,10 +242,10 @@ void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables
     painter.save();
     painter.setClipRect(frame, Qt::IntersectClip);
     if (const std::optional<SiteBackground>& background =
-            deliverables.site().storeys.front().background)
+            deliverables.site().storeys.at(std::size_t(sheet.storey)).background)
         sheet.background.paintOnPlan(painter, *background, toPage);
     paintContent(painter, deliverables, toPage, 1,
-                 QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern));
+                 QBrush(QColor::fromRgba(DeadZoneColour), Qt::FDiagPattern), sheet.storey);
     painter.restore();
     painter.setPen(QPen(QColor::fromRgba(WallColour), 0.5));
     painter.setBrush(Qt::NoBrush);
@@ -249,7 +257,7 @@ void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables
 }
 
 QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
-                                 const BackgroundPicture& background) {
+                                 const std::vector<BackgroundPicture>& backgrounds) {
     const Site& site = deliverables.site();
     const ReportTexts texts = SiteDeliverables::reportTexts(date);
     const ScheduleTable cover = deliverables.cover(date);
@@ -259,15 +267,30 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
                                  {},
                                  texts.footer,
                                  {}}};
-    ReportDocument plan{texts.planTitle, texts.day, {}, {}, texts.footer, {}};
+    const bool storeys = site.storeys.size() > 1;
+    const auto backgroundOf = [&backgrounds](int storey) {
+        return std::size_t(storey) < backgrounds.size() ? backgrounds[std::size_t(storey)]
+                                                        : BackgroundPicture();
+    };
     const QRectF extent = deliverables.planBounds();
-    plan.landscape = extent.width() > extent.height();
-    plan.drawings.append(
-        {QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
-         [deliverables, background](QPainter& painter, const QRectF& area) {
-             paintSitePlan(painter, area, deliverables, {background, std::nullopt, true});
-         }});
-    pages.append(plan);
+    for (int storey = 0; storey < int(site.storeys.size()); ++storey) {
+        ReportDocument plan{
+            storeys ? SiteDeliverables::tr("%1: %2").arg(texts.planTitle, storeyName(site, storey))
+                    : texts.planTitle,
+            texts.day,
+            {},
+            {},
+            texts.footer,
+            {}};
+        plan.landscape = extent.width() > extent.height();
+        plan.drawings.append({QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
+                              [deliverables, background = backgroundOf(storey),
+                               storey](QPainter& painter, const QRectF& area) {
+                                  paintSitePlan(painter, area, deliverables,
+                                                {background, std::nullopt, true, storey});
+                              }});
+        pages.append(plan);
+    }
     const ScheduleTable summary = deliverables.summary(QLocale());
     pages.append(
         {summary.heading, texts.day, {keyValues(QString(), summary)}, {}, texts.footer, {}});
@@ -280,11 +303,17 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
              {{SiteDeliverables::tr("Wanted"),
                {CoverageText::levelName(site.levelSet, camera.level)}},
               {SiteDeliverables::tr("Reached at the aim"), {deliverables.levelReached(int(i))}}}});
+        if (storeys)
+            page.sections.prepend(
+                {QString(),
+                 {},
+                 {{SiteDeliverables::tr("Storey"), {storeyName(site, camera.storey)}}}});
         const QRectF window = deliverables.cameraWindow(int(i));
         page.drawings.append(
             {SiteDeliverables::tr("On the plan"), ExcerptSize,
-             [deliverables, background, window](QPainter& painter, const QRectF& area) {
-                 paintSitePlan(painter, area, deliverables, {background, window, false});
+             [deliverables, background = backgroundOf(camera.storey), window,
+              storey = camera.storey](QPainter& painter, const QRectF& area) {
+                 paintSitePlan(painter, area, deliverables, {background, window, false, storey});
              }});
         pages.append(page);
     }
@@ -300,25 +329,30 @@ DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables) {
     DxfCoverage drawing;
     drawing.walls = site.walls;
     for (const SiteArea& area : site.areas)
-        drawing.areas.push_back({area.name, area.points});
+        drawing.areas.push_back({area.name, area.points, area.storey});
     for (const SiteObstacle& obstacle : site.obstacles)
-        drawing.obstacles.push_back({obstacle.name, obstacle.points});
+        drawing.obstacles.push_back({obstacle.name, obstacle.points, obstacle.storey});
     for (const SiteCamera& camera : site.cameras)
-        drawing.cameras.push_back({camera.name, camera.position, camera.panDeg});
+        drawing.cameras.push_back({camera.name, camera.position, camera.panDeg, camera.storey});
     drawing.levelSet = site.levelSet;
-    const std::vector<PlanShape>& best = deliverables.bestLevels();
-    for (Level level = 0; level < site.levelSet.size(); ++level)
-        drawing.bands.push_back({level, best[level].rings});
+    for (int storey = 0; storey < int(site.storeys.size()); ++storey) {
+        if (site.storeys.size() > 1)
+            drawing.storeys.append(storeyName(site, storey));
+        const std::vector<PlanShape>& best = deliverables.bestLevels(storey);
+        for (Level level = 0; level < site.levelSet.size(); ++level)
+            drawing.bands.push_back({level, best[level].rings, storey});
+    }
     return drawing;
 }
 
 std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables,
-                                   const BackgroundPicture* background) {
+                                   const std::vector<BackgroundPicture>& backgrounds) {
     const std::variant<SvgFrame, QString> framed = deliverables.svgFrame();
     if (const auto* tooLarge = std::get_if<QString>(&framed))
         return SaveFailure{path, *tooLarge}.message();
     const SvgFrame& frame = std::get<SvgFrame>(framed);
-    return failureMessage(saveWhole(path, [&](QIODevice& file) -> std::optional<QString> {
+    const Site& site = deliverables.site();
+    const auto draw = [&](QIODevice& file, int storey) -> std::optional<QString> {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setResolution(SvgDotsPerInch);
@@ -334,8 +368,10 @@ std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& 
         deadZone.setAlpha(DeadZoneSvgAlpha);
         const QTransform toSvg(1, 0, 0, -1, -frame.origin.x(), frame.origin.y());
         const std::optional<SiteBackground>& placed =
-            deliverables.site().storeys.front().background;
-        if (background && placed) {
+            site.storeys.at(std::size_t(storey)).background;
+        const BackgroundPicture* background =
+            std::size_t(storey) < backgrounds.size() ? &backgrounds[std::size_t(storey)] : nullptr;
+        if (background && !background->isNull() && placed) {
             // From the picture's pixels (y down) to the plan, as the plan view places it.
             const double metres = metresPerPixel(*placed);
             painter.save();
@@ -345,10 +381,31 @@ std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& 
             background->paint(painter, background->rect());
             painter.restore();
         }
-        paintContent(painter, deliverables, toSvg, SvgUnit, deadZone);
+        paintContent(painter, deliverables, toSvg, SvgUnit, deadZone, storey);
         painter.end();
         return std::nullopt;
-    }));
+    };
+    if (site.storeys.size() < 2)
+        return failureMessage(saveWhole(path, [&](QIODevice& file) { return draw(file, 0); }));
+    // A group a storey, titled with its name, each drawn as a site of one storey would be: one
+    // drawing's head, then every drawing's content.
+    const QByteArray endOfHead = "</defs>\n";
+    const QByteArray end = "</svg>";
+    QByteArray drawing;
+    for (int storey = 0; storey < int(site.storeys.size()); ++storey) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (const std::optional<QString> failure = draw(buffer, storey))
+            return SaveFailure{path, *failure}.message();
+        const QByteArray& one = buffer.data();
+        const qsizetype content = one.indexOf(endOfHead) + endOfHead.size();
+        if (storey == 0)
+            drawing = one.left(content);
+        drawing += "<g id=\"storey-" + QByteArray::number(storey + 1) + "\">\n<title>" +
+                   storeyName(site, storey).toHtmlEscaped().toUtf8() + "</title>\n" +
+                   one.mid(content, one.lastIndexOf(end) - content) + "</g>\n";
+    }
+    return failureMessage(saveWhole(path, drawing + end + '\n'));
 }
 
 } // namespace vistaro

@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -27,6 +28,7 @@ struct PlanSheet {
     BackgroundPicture background; // the site's floor plan as shown; none when null
     std::optional<QRectF> window; // the part of the plan in metres; its extent when none
     bool toStandardScale = false; // at the largest standard scale that fits, else fitted
+    int storey = 0;               // whose items it shows, over whose floor plan
 };
 
 // The plan in `area`, cropped to the sheet's window: the floor plan, bands, dead zones, areas
@@ -35,24 +37,28 @@ struct PlanSheet {
 void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables& deliverables,
                    const PlanSheet& sheet = {});
 
-// The report: a cover, the plan at a standard scale, a summary of what passed, a page a camera
-// with the plan round it, then the schedule of the cameras and the areas.
+// The report: a cover, the plan of each storey at a standard scale (titled with the storey's
+// name on a site of several), a summary of what passed, a page a camera with the plan round it
+// (naming its storey on a site of several), then the schedule of the cameras and the areas.
+// `backgrounds`: by storey, its floor plan as shown (a null picture for none).
 QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
-                                 const BackgroundPicture& background = {});
+                                 const std::vector<BackgroundPicture>& backgrounds = {});
 
 // An arrow pointing up, north, with its letter below it, its tip at `tip`; every plan has one.
 void paintNorth(QPainter& painter, QPointF tip);
 // The mark of a legend's entry in `box`, as every legend shows it.
 void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box);
 
-// The drawing for the architect: walls, areas, obstacles, camera marks and a layer a level.
+// The drawing for the architect: walls, areas, obstacles, camera marks and a layer a level, each
+// storey's on layers of its own on a site of several.
 DxfCoverage dxfCoverageOf(const SiteDeliverables& deliverables);
 
 // The same as SVG at 1:100 (its width and height in millimetres, its viewBox in metres, north
-// up), a group a level's bands, over `background` (the site's picture as the plan shows it,
-// embedded; a DXF drawing as lines) when given. Whole or nothing; on failure a message naming
-// the file.
+// up), a group a level's bands, over the storey's picture of `backgrounds` (by storey, as the
+// plan shows it, embedded; a DXF drawing as lines) when given; on a site of several storeys a
+// group a storey ("storey-1" on), titled with its name. Whole or nothing; on failure a message
+// naming the file.
 std::optional<QString> saveSiteSvg(const QString& path, const SiteDeliverables& deliverables,
-                                   const BackgroundPicture* background = nullptr);
+                                   const std::vector<BackgroundPicture>& backgrounds = {});
 
 } // namespace vistaro

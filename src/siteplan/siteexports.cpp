@@ -32,9 +32,9 @@ constexpr std::size_t ManyCameras = 20;
 
 SiteExports::SiteExports(QWidget& window, const SiteDocument& document,
                          const SiteCoverage& coverage, std::function<QString()> siteFile,
-                         std::function<const BackgroundPicture*()> shownPicture)
+                         std::function<BackgroundPicture(int storey)> storeyPicture)
     : QObject(&window), m_window(window), m_document(document), m_coverage(coverage),
-      m_siteFile(std::move(siteFile)), m_shownPicture(std::move(shownPicture)) {
+      m_siteFile(std::move(siteFile)), m_storeyPicture(std::move(storeyPicture)) {
     const auto action = [this](const char* name, bool (SiteExports::*run)()) {
         auto* made = named<QAction>(name, &m_window);
         m_window.addAction(made);
@@ -77,21 +77,31 @@ bool SiteExports::done(const std::optional<QString>& failure) const {
     return !failure;
 }
 
-SiteDeliverables SiteExports::deliverables() const {
+std::vector<BackgroundPicture> SiteExports::pictures() const {
+    std::vector<BackgroundPicture> pictures(m_document.site().storeys.size());
+    for (std::size_t storey = 0; m_storeyPicture && storey < pictures.size(); ++storey)
+        pictures[storey] = m_storeyPicture(int(storey));
+    return pictures;
+}
+
+SiteDeliverables SiteExports::deliverables(const std::vector<BackgroundPicture>& pictures) const {
     const Site& site = m_document.site();
-    const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
-    const std::optional<SiteBackground>& background = site.storeys.front().background;
-    return SiteDeliverables(site, m_coverage,
-                            picture && background
-                                ? std::optional(backgroundOnPlan(*background, picture->rect()))
-                                : std::nullopt);
+    std::optional<QRectF> framed;
+    for (std::size_t storey = 0; storey < pictures.size() && storey < site.storeys.size();
+         ++storey) {
+        const std::optional<SiteBackground>& background = site.storeys[storey].background;
+        if (background && !pictures[storey].isNull())
+            framed =
+                framed.value_or(QRectF()) | backgroundOnPlan(*background, pictures[storey].rect());
+    }
+    return SiteDeliverables(site, m_coverage, framed);
 }
 
 bool SiteExports::paintReportPages(const ReportPainter& paint) const {
     const Site& site = m_document.site();
-    const BackgroundPicture* picture = m_shownPicture ? m_shownPicture() : nullptr;
+    const std::vector<BackgroundPicture> shown = pictures();
     const QList<ReportDocument> pages =
-        siteReport(deliverables(), QDate::currentDate(), picture ? *picture : BackgroundPicture());
+        siteReport(deliverables(shown), QDate::currentDate(), shown);
     QProgressDialog progress(tr("Writing the report..."), tr("Cancel"), 0, int(pages.size()),
                              &m_window);
     progress.setObjectName(QStringLiteral("ReportProgress"));
@@ -131,20 +141,22 @@ bool SiteExports::printReport() {
 bool SiteExports::exportSchedule() {
     const QString path =
         pick(tr("Export the schedule"), tr("CSV files (*.csv)"), QStringLiteral("csv"));
-    return !path.isEmpty() && done(CsvFile::save(path, deliverables().scheduleCsv()));
+    return !path.isEmpty() && done(CsvFile::save(path, deliverables({}).scheduleCsv()));
 }
 
 bool SiteExports::exportDxf() {
     const QString path =
         pick(tr("Export the coverage as DXF"), tr("DXF drawings (*.dxf)"), QStringLiteral("dxf"));
-    return !path.isEmpty() && done(saveDxf(path, dxfCoverageOf(deliverables())));
+    return !path.isEmpty() && done(saveDxf(path, dxfCoverageOf(deliverables(pictures()))));
 }
 
 bool SiteExports::exportSvg() {
     const QString path =
         pick(tr("Export the coverage as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"));
-    return !path.isEmpty() &&
-           done(saveSiteSvg(path, deliverables(), m_shownPicture ? m_shownPicture() : nullptr));
+    if (path.isEmpty())
+        return false;
+    const std::vector<BackgroundPicture> shown = pictures();
+    return done(saveSiteSvg(path, deliverables(shown), shown));
 }
 
 } // namespace vistaro

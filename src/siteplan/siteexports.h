@@ -29,11 +29,12 @@ class SiteExports : public QObject {
 
 public:
     // Everything given must outlive this object; `siteFile` gives the window's file on show, whose
-    // name and folder the files proposed take; `shownPicture` the background picture while the
-    // plan shows it, which the drawings frame and the SVG holds.
+    // name and folder the files proposed take; `storeyPicture` a storey's floor plan as the plan
+    // would show it (a null picture for none, or while it is hidden), which the drawings frame
+    // and the report and the SVG hold.
     SiteExports(QWidget& window, const SiteDocument& document, const SiteCoverage& coverage,
                 std::function<QString()> siteFile,
-                std::function<const BackgroundPicture*()> shownPicture = {});
+                std::function<BackgroundPicture(int storey)> storeyPicture = {});
 
     // The actions at the end of `menu`, after a separator.
     void addTo(QMenu& menu) const;
@@ -52,7 +53,10 @@ private:
     // The file picked for `suffix`, with the suffix added when the user left it off; empty when
     // cancelled.
     QString pick(const QString& caption, const QString& filter, const QString& suffix) const;
-    SiteDeliverables deliverables() const;
+    // By storey, its floor plan as storeyPicture gives it.
+    std::vector<BackgroundPicture> pictures() const;
+    // Framing every picture of `pictures` with the site.
+    SiteDeliverables deliverables(const std::vector<BackgroundPicture>& pictures) const;
     // The report of the site on show, as of today, painted by `paint` while a progress dialog
     // counts its pages; false when cancelled or failed (the failure shown).
     using ReportPainter = std::function<std::optional<QString>(const QList<ReportDocument>& pages,
@@ -65,7 +69,7 @@ private:
     const SiteDocument& m_document;
     const SiteCoverage& m_coverage;
     std::function<QString()> m_siteFile;
-    std::function<const BackgroundPicture*()> m_shownPicture;
+    std::function<BackgroundPicture(int storey)> m_storeyPicture;
     QAction* m_report = nullptr;
     QAction* m_print = nullptr;
     QAction* m_schedule = nullptr;

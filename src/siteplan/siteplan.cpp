@@ -91,7 +91,16 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
             [this] { m_view->setCoverageLayers(m_actions->coverageLayers()); });
     m_exports = new SiteExports(
         *this, m_document, *m_coverage, [this] { return m_files->fileName(); },
-        [this] { return m_view->shownPicture(); });
+        [this](int storey) {
+            // Each storey's floor plan read as the plan reads it, hidden ones left out.
+            const std::optional<SiteBackground>& background =
+                m_document.site().storeys.at(std::size_t(storey)).background;
+            if (!background || !background->visible)
+                return BackgroundPicture();
+            const auto read = m_background->planImport().picture(*background);
+            const auto* picture = std::get_if<BackgroundPicture>(&read);
+            return picture ? *picture : BackgroundPicture();
+        });
     m_actions->buildMenus({m_panelDock, m_wallPanelDock, m_areaPanelDock, m_obstaclePanelDock,
                            m_cameraDock, m_areaDock, m_obstacleDock, m_legendDock},
                           *m_exports);

@@ -483,7 +483,8 @@ private slots:
         const Site site = test::shopWithOpenDoor();
         DxfCoverage coverage{site.walls, {{u"Till"_s, site.areas[0].points}},
                              {},         {{u"Door"_s, {10, 6}, 0}},
-                             {},         site.levelSet};
+                             {},         site.levelSet,
+                             {}};
         for (const LevelBand& band :
              PlanGeometry().footprint(site.cameras[0], site.levelSet, site.walls).bands)
             coverage.bands.push_back({band.level, band.shape.rings});

@@ -345,6 +345,14 @@ private slots:
             << wanted << 40.0 << 80.0 << QPointF(8, 2) << QList{4};
         QTest::newRow("wanted: below the wanted level")
             << wanted << 40.0 << 80.0 << QPointF(-2, 2) << QList<int>{};
+        // The second camera on storey 1, whose map it paints alone: the first's are storey 0's.
+        const QString upstairs = QStringLiteral("upstairs");
+        QTest::newRow("upstairs: its own identification")
+            << upstairs << 40.0 << 80.0 << QPointF(8, 2) << QList{4};
+        QTest::newRow("upstairs: its detection under the first's identification")
+            << upstairs << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
+        QTest::newRow("upstairs: the first's detection below")
+            << upstairs << 40.0 << 80.0 << QPointF(18, 2) << QList<int>{};
     }
     void bestLevel() {
         QFETCH(QString, view);
@@ -353,10 +361,15 @@ private slots:
         QFETCH(QPointF, point);
         QFETCH(QList<int>, painted);
         const CameraCover first = coverOf(strip(0, 10), strip(10, 20));
-        const CameraCover second = coverOf(strip(6, 16), strip(-4, 6));
+        CameraCover second = coverOf(strip(6, 16), strip(-4, 6));
         const CameraCover away = coverOf(strip(106, 116), strip(96, 106));
         BestLevelMap map(30);
-        if (view == QStringLiteral("wanted"))
+        if (view == QStringLiteral("upstairs")) {
+            second.storey = 1;
+            map.reset({{&first, {}}, {&second, {}}}, 1);
+            // The first camera moved on storey 0 touches no tile of storey 1's map.
+            QVERIFY(map.update({{&away, {}}, {&second, {}}}, {0}).empty());
+        } else if (view == QStringLiteral("wanted"))
             map.reset({{&first, Level(0)}, {&second, Level(4)}});
         else
             map.reset({{&first, {}}, {&second, {}}});

@@ -246,8 +246,9 @@ private slots:
         QFETCH(QVariant, extent);
         QFETCH(QVariant, limit);
         const std::optional<QRectF> found = vistaro::planExtent(
-            site, picture.isEmpty() ? std::nullopt
-                                    : std::optional(backgroundOnPlan(*site.storeys.front().background, picture)));
+            site, picture.isEmpty()
+                      ? std::nullopt
+                      : std::optional(backgroundOnPlan(*site.storeys.front().background, picture)));
         QCOMPARE(found ? QVariant(*found) : QVariant(), extent);
         const std::optional<QRectF> cut = bandLimit(site, found);
         QCOMPARE(cut ? QVariant(*cut) : QVariant(), limit);
@@ -407,6 +408,62 @@ private slots:
         QCOMPARE(coverage.footprint(document.count(ItemKind::Camera) - 1), all.back());
         QCOMPARE(coverage.coverage(0),
                  PlanGeometry().areaCoverage(now.areas[0], all, now.boundary));
+    }
+
+    // Two storeys of one plan: the example camera looks east from the origin and identifies the
+    // door x = 4..6, |y| <= 1 whole; a wall across at x = 3.8, or a shelf there above the faces,
+    // hides it from the camera of the wall's storey alone, and only the cameras of the area's
+    // storey cover it. Moving the camera 10 cm brings the area again only on its storey.
+    void storeys_data() {
+        QTest::addColumn<int>("cameraStorey");
+        QTest::addColumn<int>("wallStorey"); // -1: none
+        QTest::addColumn<bool>("obstacle");  // else a wall
+        QTest::addColumn<int>("areaStorey");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<int>("redone"); // areas, after the move
+        QTest::newRow("same storey, nothing between") << 1 << -1 << false << 1 << 1.0 << 1;
+        QTest::newRow("a wall of its own storey, its reach short of the area")
+            << 1 << 1 << false << 1 << 0.0 << 0;
+        QTest::newRow("a wall on the storey below") << 1 << 0 << false << 1 << 1.0 << 1;
+        QTest::newRow("a shelf on the storey below") << 1 << 0 << true << 1 << 1.0 << 1;
+        QTest::newRow("a shelf of its own storey") << 0 << 0 << true << 0 << 0.0 << 1;
+        QTest::newRow("an area above the camera") << 0 << -1 << false << 1 << 0.0 << 0;
+        QTest::newRow("an area below the camera") << 1 << -1 << false << 0 << 0.0 << 0;
+    }
+    void storeys() {
+        QFETCH(int, cameraStorey);
+        QFETCH(int, wallStorey);
+        QFETCH(bool, obstacle);
+        QFETCH(int, areaStorey);
+        QFETCH(double, share);
+        QFETCH(int, redone);
+        Site site;
+        site.storeys = {SiteStorey{}, SiteStorey{QStringLiteral("First"), 3.5, 3.5, {}}};
+        site.cameras = {test::entranceCamera()};
+        site.cameras[0].storey = cameraStorey;
+        site.areas = {SiteArea{{}, EnIdentification, {{4, -1}, {6, -1}, {6, 1}, {4, 1}}}};
+        site.areas[0].storey = areaStorey;
+        if (wallStorey >= 0 && obstacle)
+            site.obstacles = {{{}, {{3.8, -5}, {3.9, -5}, {3.9, 5}, {3.8, 5}}, 0, 2.2}};
+        if (wallStorey >= 0 && !obstacle)
+            site.walls = {SiteWall{{{3.8, -10}, {3.8, 10}}}};
+        for (SiteWall& wall : site.walls)
+            wall.storey = wallStorey;
+        for (SiteObstacle& shelf : site.obstacles)
+            shelf.storey = wallStorey;
+        SiteDocument document;
+        document.reset(site);
+        CountingGeometry geometry;
+        const SiteCoverage coverage(document, geometry);
+        QVERIFY2(qAbs(coverage.coverage(0).share - share) < 1e-9,
+                 qPrintable(QString::number(coverage.coverage(0).share)));
+        geometry.areas = 0;
+        document.setItem({ItemKind::Camera, 0}, translated(site.cameras[0], 0, 0.1));
+        QCOMPARE(geometry.areas, redone);
+        // A camera alone, on whichever storey was indexed last, sees what it sees among all.
+        const std::vector<CameraFootprint> all = PlanGeometry().footprints(
+            document.site().cameras, site.levelSet, site.walls, {}, site.obstacles);
+        QCOMPARE(coverage.footprint(0), all.front());
     }
 
     // An area with a target height of its own is judged from the cameras' fields at that height. A

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
+#include <array>
 #include <cmath>
 #include <tuple>
 
@@ -504,7 +505,8 @@ private slots:
             {},
             {{u"Entrance"_s, {0, 0}, 0}},
             {},
-            enLevels()};
+            enLevels(),
+            {}};
         // One camera's best level is its band, as GEOS writes its rings again.
         DxfCoverage drawn = dxfCoverageOf(plan.deliverables());
         const plane::Geometry geometry;
@@ -552,6 +554,90 @@ private slots:
                  qPrintable(identification.front()));
     }
 
+    // The small site with a second storey, "First & Roof", holding a copy of the camera looking
+    // west. A site of two storeys names them in the schedule,
+    // on the report's plan and camera pages, in the DXF's layers and the SVG's groups.
+    void storeys_data() {
+        QTest::addColumn<bool>("two");
+        QTest::addColumn<QString>("csvHead"); // from the byte order mark on
+        QTest::addColumn<QStringList>("planTitles");
+        QTest::addColumn<QStringList>("layers"); // among the DXF's
+        QTest::addColumn<QStringList>("groups"); // the SVG's storeys
+        QTest::newRow("one storey")
+            << false << u"\uFEFFName,X (m)"_s << QStringList{u"Site plan"_s}
+            << QStringList{u"VISTARO-WALLS"_s, u"VISTARO-DETECTION"_s} << QStringList{};
+        QTest::newRow("two storeys")
+            << true << u"\uFEFFName,Storey,X (m)"_s
+            << QStringList{u"Site plan: Storey 1"_s, u"Site plan: First & Roof"_s}
+            << QStringList{u"VISTARO-WALLS-STOREY_1"_s, u"VISTARO-CAMERAS-FIRST___ROOF"_s,
+                           u"VISTARO-IDENTIFICATION-FIRST___ROOF"_s}
+            << QStringList{u"Storey 1"_s, u"First & Roof"_s};
+    }
+    void storeys() {
+        QFETCH(bool, two);
+        QFETCH(QString, csvHead);
+        QFETCH(QStringList, planTitles);
+        QFETCH(QStringList, layers);
+        QFETCH(QStringList, groups);
+        Site site = smallSite();
+        if (two) {
+            site.storeys.push_back({u"First & Roof"_s, 3.5, 3.5, {}});
+            site.cameras.push_back(site.cameras[0]);
+            site.cameras[1].name = u"Upstairs"_s;
+            site.cameras[1].storey = 1;
+            site.cameras[1].panDeg = 180;
+        }
+        const Plan plan(site);
+        const SiteDeliverables deliverables = plan.deliverables();
+        QVERIFY(deliverables.scheduleCsv().startsWith(csvHead.toUtf8()));
+        if (two)
+            QCOMPARE(deliverables.cameraSchedule(QLocale()).rows.at(1).at(1), u"First & Roof"_s);
+        const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
+        QStringList titles;
+        for (const ReportDocument& page : report.mid(1)) // after the cover
+            if (page.title.startsWith(u"Site plan"_s))
+                titles << page.title;
+        QCOMPARE(titles, planTitles);
+        const ReportDocument& upstairs = report.at(report.size() - 2);
+        QCOMPARE(upstairs.sections.front().rows.front().label == u"Storey"_s, two);
+
+        // Each storey's map is its cameras': the one below looks east to its wall, the one above
+        // west, its field from 3.55 m on.
+        const DxfCoverage drawing = dxfCoverageOf(deliverables);
+        std::array<double, 2> east{-INFINITY, -INFINITY};
+        for (const DxfLevelBands& bands : drawing.bands)
+            for (const std::vector<PlanPoint>& ring : bands.polygons)
+                for (const PlanPoint& point : ring)
+                    east.at(std::size_t(bands.storey)) =
+                        std::max(east.at(std::size_t(bands.storey)), point.x);
+        QVERIFY(near(east[0], 4));
+        QVERIFY(east[1] < -3);
+        QCOMPARE(east[1] > -20, two);
+        const QTemporaryDir folder;
+        QCOMPARE(saveDxf(folder.filePath(u"site.dxf"_s), drawing), std::nullopt);
+        QFile dxf(folder.filePath(u"site.dxf"_s));
+        QVERIFY(dxf.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(dxf.readAll()).split(u"\n"_s);
+        for (const QString& layer : layers)
+            QVERIFY2(lines.contains(layer), qPrintable(layer));
+
+        QCOMPARE(saveSiteSvg(folder.filePath(u"site.svg"_s), deliverables), std::nullopt);
+        QFile svg(folder.filePath(u"site.svg"_s));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        QStringList titled;
+        bool inStorey = false;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                if (xml.name() == u"g")
+                    inStorey = xml.attributes().value(u"id"_s).startsWith(u"storey-"_s);
+                else if (xml.name() == u"title" && inStorey)
+                    titled << xml.readElementText();
+            }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(titled, groups);
+    }
+
     // Shop 20 x 12 m, its camera's bands ~100 m out through the door: framed as it is, where the
     // bands drawn end; the camera's figures keep its whole view. The SVG at 1:100: 20 x 12 m is
     // 200 x 120 mm; over a picture embedded (0.05 m a pixel, top left at (0, 12)) that widens the
@@ -590,7 +676,7 @@ private slots:
         const BackgroundPicture shown(image);
         SiteExports exports(
             plan.window, plan.document, plan.coverage, [] { return QString(); },
-            [&]() { return picture.isEmpty() ? nullptr : &shown; });
+            [&](int) { return picture.isEmpty() ? BackgroundPicture() : shown; });
         const QTemporaryDir folder;
         test::ScriptedDialogs dialogs;
         dialogs.answer(dialogs.Save, folder.filePath(u"shop.svg"_s));
