@@ -47,6 +47,12 @@ constexpr int Snaps = 2000;
 constexpr int Obstacles = 2000;
 constexpr double ObstaclesBudgetMs = 600;
 constexpr int ObstacleRepetitions = 3;
+// The same plan on each of four storeys, 3.5 m apart, the obstacles shared out among them.
+constexpr int Storeys = 4;
+constexpr double StoreyHeightM = 3.5;
+constexpr double StoreysOpenBudgetMs = 2000;
+constexpr double StoreysRecomputeBudgetMs = 600;
+constexpr double StoreysMemoryBudgetMiB = 300;
 
 // The side of a room from `a` to `b`, with a door in its middle when `door`.
 void addSide(std::vector<SiteWall>& walls, PlanPoint a, PlanPoint b, bool door) {
@@ -148,6 +154,32 @@ std::vector<SiteObstacle> generatedObstacles() {
     return obstacles;
 }
 
+// `plan` on each of the storeys, its cameras, walls and areas copied, with the obstacles among
+// the walls, an equal share of them a storey.
+Site storeyedSite(const Site& plan) {
+    Site site = plan;
+    site.storeys.clear();
+    const auto copyTo = [](auto& items, const auto& from, int storey) {
+        for (auto item : from) {
+            item.storey = storey;
+            items.push_back(std::move(item));
+        }
+    };
+    for (int storey = 0; storey < Storeys; ++storey) {
+        site.storeys.push_back({QStringLiteral("Floor %1").arg(storey), storey * StoreyHeightM,
+                                StoreyHeightM, std::nullopt});
+        if (storey == 0)
+            continue;
+        copyTo(site.cameras, plan.cameras, storey);
+        copyTo(site.walls, plan.walls, storey);
+        copyTo(site.areas, plan.areas, storey);
+    }
+    site.obstacles = generatedObstacles();
+    for (std::size_t i = 0; i < site.obstacles.size(); ++i)
+        site.obstacles[i].storey = int(i * Storeys / site.obstacles.size());
+    return site;
+}
+
 // Every camera and area worked out afresh with the obstacles among the walls, as the site plan
 // does when it opens such a site: the median of a few runs.
 ResultRow obstaclesRow(Site site) {
@@ -218,51 +250,86 @@ ResultRow bestLevelRow(const Site& site) {
                      BestLevelBudgetMs);
 }
 
-} // namespace
+// The site saved in `folder` as `name` and opened in the window of a child process, its rows
+// from what the child reports: the opening, a drag step, every camera and area again, the peak
+// memory and, for `more`, its labels and a layer of walls. `suffix` ends each row's name.
+struct Budgets {
+    double openMs;
+    double recomputeMs;
+    double memoryMiB;
+};
 
-std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir) {
+std::vector<ResultRow> windowRows(const Site& site, const QString& folder, const QString& name,
+                                  const std::string& workDir, const std::string& suffix,
+                                  const Budgets& budgets, bool more) {
     const std::vector<std::string> measures{
-        "Site plan: open the file", "Site plan: one drag step of a camera",
-        "Site plan: every camera and area again", "Site plan: peak memory"};
-    const Site site = generatedSite();
-    const QString path = QDir(folder).filePath(QStringLiteral("site.vistaro"));
+        "Site plan: open the file" + suffix, "Site plan: one drag step of a camera" + suffix,
+        "Site plan: every camera and area again" + suffix, "Site plan: peak memory" + suffix};
+    const QString path = QDir(folder).filePath(name);
     if (const std::optional<QString> problem = SiteFile::save(path, site)) {
         std::vector<ResultRow> rows;
         for (const std::string& measure : measures)
             rows.push_back(failedRow(measure, problem->toStdString(), 1));
         return rows;
     }
-    const ChildResult run =
-        runChild(VISTARO_BENCH_SITE, {path.toStdString()}, workDir, ChildTimeoutMs);
-    const std::string size = " (" + std::to_string(site.cameras.size()) + " cameras, " +
-                             std::to_string(site.walls.size()) + " walls, " +
-                             std::to_string(site.areas.size()) + " areas)";
-    std::vector<ResultRow> rows{childRow(run, measures[0], "site-open-us", size, OpenBudgetMs),
-                                childRow(run, measures[1], "site-drag-us",
-                                         " (median, areas and repaint included)", DragBudgetMs),
-                                childRow(run, measures[2], "site-all-us", size, RecomputeBudgetMs)};
-    const long long overlaps = reportedValue(run.output, "site-label-overlaps");
-    rows.push_back(childRow(run, "Site plan: every label placed", "site-labels-us",
-                            " (each camera's bands named, " +
-                                std::to_string(reportedValue(run.output, "site-labels-placed")) +
-                                " placed, " + std::to_string(overlaps) + " overlapping)",
-                            LabelsBudgetMs));
-    rows.push_back(childRow(
-        run, "Site plan: a layer's 4055 lines used as walls", "site-walls-us",
-        " (new site, median of 5, " +
-            formatted(double(reportedValue(run.output, "site-walls-fastest-us")) / 1000, 0, "to") +
-            " " +
-            formatted(double(reportedValue(run.output, "site-walls-slowest-us")) / 1000, 0, "ms") +
-            ")",
-        WallsBudgetMs));
-    rows.push_back(bestLevelRow(site));
+    std::vector<std::string> arguments{path.toStdString()};
+    if (!more)
+        arguments.emplace_back("core");
+    const ChildResult run = runChild(VISTARO_BENCH_SITE, arguments, workDir, ChildTimeoutMs);
+    const std::string size =
+        " (" + std::to_string(site.cameras.size()) + " cameras, " +
+        std::to_string(site.walls.size()) + " walls, " + std::to_string(site.areas.size()) +
+        " areas" +
+        (site.obstacles.empty() ? std::string()
+                                : ", " + std::to_string(site.obstacles.size()) + " obstacles") +
+        ")";
+    std::vector<ResultRow> rows{
+        childRow(run, measures[0], "site-open-us", size, budgets.openMs),
+        childRow(run, measures[1], "site-drag-us", " (median, areas and repaint included)",
+                 DragBudgetMs),
+        childRow(run, measures[2], "site-all-us", size, budgets.recomputeMs)};
+    if (more) {
+        const long long overlaps = reportedValue(run.output, "site-label-overlaps");
+        rows.push_back(
+            childRow(run, "Site plan: every label placed", "site-labels-us",
+                     " (each camera's bands named, " +
+                         std::to_string(reportedValue(run.output, "site-labels-placed")) +
+                         " placed, " + std::to_string(overlaps) + " overlapping)",
+                     LabelsBudgetMs));
+        rows.push_back(childRow(
+            run, "Site plan: a layer's 4055 lines used as walls", "site-walls-us",
+            " (new site, median of 5, " +
+                formatted(double(reportedValue(run.output, "site-walls-fastest-us")) / 1000, 0,
+                          "to") +
+                " " +
+                formatted(double(reportedValue(run.output, "site-walls-slowest-us")) / 1000, 0,
+                          "ms") +
+                ")",
+            WallsBudgetMs));
+    }
     const long long kib = reportedValue(run.output, "peak-rss-kib");
     rows.push_back(run.ok && kib > 0
                        ? budgetRow(measures[3], static_cast<double>(kib) / 1024,
-                                   " (the program, site open)", MemoryBudgetMiB, "MiB", 1)
+                                   " (the program, site open)", budgets.memoryMiB, "MiB", 1)
                        : failedRow(measures[3], run.ok ? "no peak RSS reported" : run.failure, 1));
+    return rows;
+}
+
+} // namespace
+
+std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir) {
+    const Site site = generatedSite();
+    std::vector<ResultRow> rows =
+        windowRows(site, folder, QStringLiteral("site.vistaro"), workDir, "",
+                   {OpenBudgetMs, RecomputeBudgetMs, MemoryBudgetMiB}, true);
+    rows.insert(rows.end() - 1, bestLevelRow(site));
     rows.push_back(snapRow(site));
     rows.push_back(obstaclesRow(site));
+    const std::vector<ResultRow> storeys =
+        windowRows(storeyedSite(site), folder, QStringLiteral("storeys.vistaro"), workDir,
+                   " (" + std::to_string(Storeys) + " storeys)",
+                   {StoreysOpenBudgetMs, StoreysRecomputeBudgetMs, StoreysMemoryBudgetMiB}, false);
+    rows.insert(rows.end(), storeys.begin(), storeys.end());
     return rows;
 }
 

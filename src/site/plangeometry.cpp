@@ -126,9 +126,14 @@ PlanGeometry::footprints(const std::vector<SiteCamera>& cameras, const LevelSet&
                     },
                     first);
             });
+        // This thread's index of a storey checked against the site once for all its cameras.
+        std::map<int, const PlanCoverage*> mine;
         work(
             [&](int storey) -> const PlanCoverage& {
-                return useStorey(storey, walls, boundary, obstacles);
+                const auto found = mine.try_emplace(storey, nullptr);
+                if (found.second)
+                    found.first->second = &useStorey(storey, walls, boundary, obstacles);
+                return *found.first->second;
             },
             0);
     }

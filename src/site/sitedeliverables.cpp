@@ -128,10 +128,13 @@ ScheduleTable SiteDeliverables::summary(const QLocale& locale) const {
         const double share = m_coverage.coverage(int(i)).share;
         const bool passed = areaMet(area, share);
         met += passed ? 1 : 0;
-        areas.append({area.name, tr("%1: %2 % covered, %3 % required at %4")
-                                     .arg(passed ? tr("Met") : tr("Not met"),
-                                          coveredText(share, locale), requiredText(area, locale),
-                                          CoverageText::levelName(m_site.levelSet, area.level))});
+        areas.append({m_site.storeys.size() > 1
+                          ? tr("%1 (%2)").arg(area.name, storeyName(m_site, area.storey))
+                          : area.name,
+                      tr("%1: %2 % covered, %3 % required at %4")
+                          .arg(passed ? tr("Met") : tr("Not met"), coveredText(share, locale),
+                               requiredText(area, locale),
+                               CoverageText::levelName(m_site.levelSet, area.level))});
     }
     table.rows.append(
         {tr("Areas met"), tr("%1 of %2").arg(locale.toString(met), locale.toString(areas.size()))});

@@ -91,7 +91,8 @@ public:
     // The cover's lines as label and value: the site's properties that are given, the date and
     // its count of cameras and areas; headed by the project's name.
     ScheduleTable cover(const QDate& date) const;
-    // What passed, as label and value: the count of cameras, of areas met, and a line an area.
+    // What passed, as label and value: the count of cameras, of areas met, and a line an area
+    // (its storey after its name on a site of several).
     ScheduleTable summary(const QLocale& locale) const;
     // The level camera `camera` reaches at its aim distance, or says it reaches none.
     QString levelReached(int camera) const;

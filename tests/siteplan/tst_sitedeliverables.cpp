@@ -592,6 +592,8 @@ private slots:
         QVERIFY(deliverables.scheduleCsv().startsWith(csvHead.toUtf8()));
         if (two)
             QCOMPARE(deliverables.cameraSchedule(QLocale()).rows.at(1).at(1), u"First & Roof"_s);
+        QCOMPARE(deliverables.summary(QLocale()).rows.at(2).at(0),
+                 two ? u"Door (Storey 1)"_s : u"Door"_s);
         const QList<ReportDocument> report = siteReport(deliverables, QDate(2026, 3, 12));
         QStringList titles;
         for (const ReportDocument& page : report.mid(1)) // after the cover
