@@ -32,6 +32,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -94,6 +95,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
         [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
             insertItems(std::move(items), text);
         });
+    m_actions->showStoreys(m_view->storey());
     m_files = std::make_unique<SiteFileController>(
         *this, m_document, *m_undo, *m_view, settings, *m_actions->recentFiles,
         [this](SiteBackground& background) {
@@ -251,9 +253,10 @@ void SitePlan::moveItems(const std::vector<ItemRef>& refs, double dx, double dy,
 }
 
 void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
-    if (m_document.site().storeys.front().background != after)
+    const int storey = m_view->storey();
+    if (m_document.site().storeys.at(std::size_t(storey)).background != after)
         m_undo->push(
-            new SetBackgroundCommand(m_document, 0, after, tr("Move background"), gesture));
+            new SetBackgroundCommand(m_document, storey, after, tr("Move background"), gesture));
 }
 
 void SitePlan::changeBoundary(const std::vector<PlanPoint>& after, int gesture) {
@@ -324,6 +327,17 @@ void SitePlan::connectActions() {
         windowSettings()->setValue(SnapKey, on);
     });
     connect(a.zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
+    connect(a.storeySelector, &QComboBox::currentIndexChanged, m_view, &PlanView::setStorey);
+    for (const std::pair<QAction*, int>& go :
+         {std::pair(a.storeyUp, 1), std::pair(a.storeyDown, -1)})
+        connect(go.first, &QAction::triggered, this, [this, step = go.second] {
+            if (const std::optional<int> next =
+                    nextStorey(m_document.site(), m_view->storey(), step))
+                m_view->setStorey(*next);
+        });
+    const auto showStoreys = [this] { m_actions->showStoreys(m_view->storey()); };
+    connect(m_view, &PlanView::storeyChanged, this, showStoreys);
+    connect(&m_document, &SiteDocument::siteReset, this, showStoreys);
     connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
     connect(m_actions, &SitePlanActions::levelSetChosen, this, [this](const LevelSet& chosen) {
@@ -367,6 +381,7 @@ void SitePlan::retranslate() {
     m_areaModel->retranslate();
     m_panel->retranslate();
     m_draftFields->retranslate();
+    m_actions->showStoreys(m_view->storey());
     showToolHint();
 }
 
@@ -423,18 +438,21 @@ void SitePlan::addCamera(const PlanPoint& at) {
         cameraFromCalculator(m_reading, m_settings.inputs(), m_lens, m_document.site().levelSet);
     camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
     camera.position = at;
+    camera.storey = m_view->storey();
     insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},
                 tr("Add camera"));
 }
 
 void SitePlan::addWall(const std::vector<PlanPoint>& points) {
-    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
+    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)},
+                  onStorey(SiteWall{points}, m_view->storey())}},
                 tr("Add wall"));
 }
 
 void SitePlan::addArea(const std::vector<PlanPoint>& points) {
-    const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
-                        m_settings.inputs().level, points};
+    SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)), m_settings.inputs().level,
+                  points};
+    area.storey = m_view->storey();
     insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
@@ -505,7 +523,8 @@ void SitePlan::copySelection() {
                 else
                     copied.areas.push_back(item);
             },
-            m_document.item(ref));
+            // The clipboard's site has one storey, which the items land on the one on show from.
+            onStorey(m_document.item(ref), 0));
     const QByteArray json = siteToJson(copied);
     auto* data = new QMimeData;
     data->setText(QString::fromUtf8(json));
@@ -527,6 +546,8 @@ void SitePlan::paste() {
     std::vector<SiteItem> items(pasted.cameras.begin(), pasted.cameras.end());
     items.insert(items.end(), pasted.walls.begin(), pasted.walls.end());
     items.insert(items.end(), pasted.areas.begin(), pasted.areas.end());
+    for (SiteItem& item : items)
+        item = onStorey(std::move(item), m_view->storey());
     if (items.empty())
         return;
     ++m_pastes;
@@ -538,7 +559,8 @@ void SitePlan::selectAll() {
     std::vector<ItemRef> refs;
     for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
         for (int i = 0; i < m_document.count(kind); ++i)
-            refs.push_back({kind, i});
+            if (storeyOf(m_document.item({kind, i})) == m_view->storey())
+                refs.push_back({kind, i});
     m_view->select(refs);
 }
 

@@ -67,8 +67,12 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     snap = action("Snap", QKeySequence(Qt::Key_F9), true);
     snap->setChecked(true);
     measure = action("Measure", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), true);
+    storeyUp = action("StoreyUp", QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    storeyDown = action("StoreyDown", QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
     buildPlanShowsChoice();
+    storeySelector = named<QComboBox>("StoreySelector", &m_window);
+    storeySelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 QAction* SitePlanActions::action(const char* name, const QKeySequence& shortcut, bool checkable) {
@@ -107,6 +111,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
     m_viewMenu->addSeparator();
+    m_viewMenu->addActions({storeyUp, storeyDown});
+    m_viewMenu->addSeparator();
     m_viewMenu->addActions({snap, measure});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({showBackground, dimBackground, lockBackground});
@@ -135,6 +141,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, snap, measure});
     m_toolBar->addSeparator();
     m_toolBar->addWidget(planShows);
+    m_toolBar->addWidget(storeySelector);
     for (QAction* tool : m_toolBar->actions()) {
         auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tool));
         if (!button)
@@ -228,6 +235,18 @@ void SitePlanActions::showLevelSetChoice() {
     m_levelSetBox->setToolTip(tr("The levels the site's cameras and areas are judged by"));
 }
 
+void SitePlanActions::showStoreys(int onShow) {
+    const Site& site = m_document.site();
+    const QSignalBlocker quiet(storeySelector);
+    storeySelector->clear();
+    for (int i = 0; i < static_cast<int>(site.storeys.size()); ++i)
+        storeySelector->addItem(storeyName(site, i));
+    storeySelector->setCurrentIndex(onShow);
+    storeySelector->setEnabled(site.storeys.size() > 1);
+    storeyUp->setEnabled(nextStorey(site, onShow, 1).has_value());
+    storeyDown->setEnabled(nextStorey(site, onShow, -1).has_value());
+}
+
 void SitePlanActions::showUndoSteps(const QUndoStack& stack) {
     // The tool bar's caption stays as it is, so that no button moves under the pointer between
     // two clicks.
@@ -288,6 +307,11 @@ void SitePlanActions::retranslate() {
     planShows->setFixedWidth(planShows->sizeHint().width());
     snap->setText(tr("S&nap to walls and grid"));
     measure->setText(tr("&Measure"));
+    storeyUp->setText(tr("Storey &up"));
+    storeyDown->setText(tr("Storey do&wn"));
+    storeySelector->setAccessibleName(tr("Storey"));
+    storeySelector->setToolTip(tr("The storey on show: its items and its floor plan, the storey "
+                                  "below faint underneath"));
     snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
                           "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;

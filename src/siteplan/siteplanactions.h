@@ -38,6 +38,9 @@ public:
     // The menu and the tooltip say what would be undone or redone.
     void showUndoSteps(const QUndoStack& undo);
     CoverageLayers coverageLayers() const;
+    // The selector lists the site's storeys, `onShow` chosen; the steps up and down go where
+    // there is a storey to go to.
+    void showStoreys(int onShow);
 
     QAction* newSite;
     QAction* open;
@@ -69,8 +72,11 @@ public:
     QAction* showDeadZones;
     QAction* snap;
     QAction* measure;
+    QAction* storeyUp;
+    QAction* storeyDown;
     QMenu* recentFiles = nullptr;
     QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
+    QComboBox* storeySelector = nullptr; // the storey on show, in the order of the site's
 
 signals:
     void coverageLayersChanged();

@@ -1116,6 +1116,63 @@ private slots:
                  after);
     }
 
+    // The plan shows one storey: its items, the walls and obstacles of the storey below faint,
+    // and takes the new camera and Select All on it. The site: the sample on a ground floor, the
+    // second camera ("Yard") and a second area on a first floor 3 m up, an obstacle on the
+    // ground; as "items shown; below drawn; selected by Select All; new camera's storey".
+    void storeyOnShow_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ground") << QString() << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("first, chosen") << u"1"_s << u"C1 A1; yes; 2; 1"_s;
+        QTest::newRow("first, a storey up") << u"Ctrl+PgUp"_s << u"C1 A1; yes; 2; 1"_s;
+        QTest::newRow("up and down") << u"Ctrl+PgUp Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("none below the ground") << u"Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
+    }
+    void storeyOnShow() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        shownSite.areas.push_back(shownSite.areas[0]);
+        shownSite.areas[1].name = u"Office"_s;
+        shownSite.areas[1].storey = 1;
+        shownSite.obstacles = {SiteObstacle{u"Shelf"_s, {{5, 5}, {6, 5}, {6, 6}}}};
+        open(shownSite);
+        auto* selector = child<QComboBox>("StoreySelector");
+        QCOMPARE(selector->count(), 2);
+        QCOMPARE(selector->itemText(1), u"First"_s);
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"1"_s) {
+                selector->setCurrentIndex(1);
+            } else {
+                const QKeyCombination pressed = QKeySequence::fromString(step)[0];
+                QTest::keyClick(viewport(), pressed.key(), pressed.keyboardModifiers());
+            }
+        }
+        QCOMPARE(selector->currentIndex(), view().storey());
+        QStringList items;
+        for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+            for (int i = 0; i < plan().document().count(kind); ++i)
+                if (view().itemOf({kind, i})->isVisible())
+                    items << u"CWA"_s[int(kind)] + QString::number(i);
+        QCOMPARE(view().obstaclesShown().isEmpty(), view().storey() != 0);
+        action("SelectAll")->trigger();
+        const std::size_t selected = view().selection().size();
+        action("AddCamera")->trigger();
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, viewport()->rect().center());
+        QCOMPARE(
+            u"%1; %2; %3; %4"_s
+                .arg(items.join(u' '), view().storeyBelowShown().isEmpty() ? u"no"_s : u"yes"_s)
+                .arg(selected)
+                .arg(site().cameras.back().storey),
+            shown);
+    }
+
     // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
     // east and south (2 m the second time), the names it has taken numbered afresh, selected,
     // one undo step each; text that is no site pastes nothing and says so.
