@@ -26,6 +26,7 @@
 #include "siteplan/sitepropertiesdialog.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/storeysdialog.h"
 #include "siteplan/tools/measuretool.h"
 #include "siteplan/tools/pointtools.h"
 
@@ -311,6 +312,7 @@ void SitePlan::connectActions() {
     connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
     connect(a.editProperties, &QAction::triggered, this, &SitePlan::editProperties);
+    connect(a.editStoreys, &QAction::triggered, this, &SitePlan::editStoreys);
     connect(a.deleteSelection, &QAction::triggered, this,
             [this] { deleteSelection(tr("Delete")); });
     connect(a.copy, &QAction::triggered, this, &SitePlan::copySelection);
@@ -577,6 +579,20 @@ void SitePlan::editProperties() {
     // Nothing changed is no step: the site stays unmodified.
     if (const SiteProperties after = dialog.properties(); after != m_document.site().properties)
         m_undo->push(new SetPropertiesCommand(m_document, after, tr("Site properties")));
+}
+
+void SitePlan::editStoreys() {
+    StoreysDialog dialog(m_document.site(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<SiteStorey> storeys = dialog.storeys();
+    const std::vector<int> from = dialog.from();
+    if (storeys == m_document.site().storeys)
+        return;
+    const auto shown = std::find(from.begin(), from.end(), m_view->storey());
+    m_undo->push(new SetStoreysCommand(m_document, storeys, from, tr("Storeys")));
+    if (shown != from.end())
+        m_view->setStorey(static_cast<int>(shown - from.begin()));
 }
 
 void SitePlan::closeEvent(QCloseEvent* event) {

@@ -129,6 +129,8 @@ private:
     void nudge(double dx, double dy);
     // Asks for the site's properties; a change is one undo step.
     void editProperties();
+    // Asks for the storeys; a change is one undo step, and the storey on show stays on show.
+    void editStoreys();
     void rememberGeometry() const;
 
     SitePlanHost& m_host;

@@ -40,6 +40,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     save = action("SiteSave", QKeySequence::Save);
     saveAs = action("SiteSaveAs", QKeySequence::SaveAs);
     editProperties = action("EditSiteProperties");
+    editStoreys = action("EditStoreys");
     close = action("SitePlanClose", QKeySequence::Close);
     undo = action("Undo", QKeySequence::Undo);
     redo = action("Redo", QKeySequence::Redo);
@@ -91,7 +92,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     recentFiles->setObjectName(QStringLiteral("RecentFiles"));
     m_fileMenu->addActions({save, saveAs});
     m_fileMenu->addSeparator();
-    m_fileMenu->addAction(editProperties);
+    m_fileMenu->addActions({editProperties, editStoreys});
     exports.addTo(*m_fileMenu);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(close);
@@ -275,6 +276,7 @@ void SitePlanActions::retranslate() {
     save->setText(tr("&Save"));
     saveAs->setText(tr("Save &as..."));
     editProperties->setText(tr("Site &properties..."));
+    editStoreys->setText(tr("Sto&reys..."));
     close->setText(tr("&Close"));
     deleteSelection->setText(tr("&Delete"));
     duplicate->setText(tr("Du&plicate"));

@@ -47,6 +47,7 @@ public:
     QAction* save;
     QAction* saveAs;
     QAction* editProperties;
+    QAction* editStoreys;
     QAction* close;
     QAction* undo;
     QAction* redo;

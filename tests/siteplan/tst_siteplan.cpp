@@ -20,6 +20,7 @@
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/storeysdialog.h"
 #include "support/messageboxanswer.h"
 #include "support/reportrows.h"
 #include "support/scripteddialogs.h"
@@ -29,6 +30,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -1171,6 +1173,66 @@ private slots:
                 .arg(selected)
                 .arg(site().cameras.back().storey),
             shown);
+    }
+
+    // The storeys edited: a ground floor at 0 m and a first floor at 3 m, 3 m high, a camera on
+    // the first. Removing the first asks first; as "each storey's old index; OK or why not".
+    void storeysDialog_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("agreed");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("as they were") << QString() << true << u"0 1; OK"_s;
+        QTest::newRow("one elevation shared")
+            << u"1 1 0"_s << true << u"0 1; Two storeys stand at 0 m"_s;
+        QTest::newRow("no height") << u"0 2 0"_s << true << u"0 1; A storey needs a height"_s;
+        QTest::newRow("added on top") << u"add"_s << true << u"0 1 -1 at 6; OK"_s;
+        QTest::newRow("first removed") << u"row1 remove"_s << true << u"0; OK"_s;
+        QTest::newRow("first kept") << u"row1 remove"_s << false << u"0 1; OK"_s;
+        QTest::newRow("ground removed, unasked") << u"remove"_s << false << u"1; OK"_s;
+        QTest::newRow("moved down") << u"down"_s << true << u"1 0; OK"_s;
+    }
+    void storeysDialog() {
+        QFETCH(QString, steps);
+        QFETCH(bool, agreed);
+        QFETCH(QString, result);
+        Site site = sample();
+        site.cameras.resize(1);
+        site.cameras[0].storey = 1;
+        site.walls.clear();
+        site.areas.clear();
+        site.storeys.resize(2);
+        site.storeys[1].elevationM = 3;
+        test::MessageBoxAnswer answer(agreed ? QMessageBox::Yes : QMessageBox::No);
+        const Dialogs::Replace answering(answer);
+        StoreysDialog dialog(site);
+        auto* table = dialog.findChild<QTableWidget*>(u"StoreyTable"_s);
+        const QStringList words = steps.split(u' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (words[i] == u"row1"_s)
+                table->selectRow(1);
+            else if (words[i] == u"add"_s || words[i] == u"remove"_s || words[i] == u"down"_s)
+                dialog
+                    .findChild<QPushButton*>(words[i] == u"add"_s      ? u"StoreyAdd"_s
+                                             : words[i] == u"remove"_s ? u"StoreyRemove"_s
+                                                                       : u"StoreyMoveDown"_s)
+                    ->click();
+            else {
+                table->item(words[i].toInt(), words[i + 1].toInt())
+                    ->setData(Qt::EditRole, words[i + 2].toDouble());
+                i += 2;
+            }
+        }
+        QStringList from;
+        for (const int old : dialog.from())
+            from << QString::number(old);
+        if (dialog.from().back() < 0)
+            from << u"at"_s << QString::number(dialog.storeys().back().elevationM);
+        const bool ok =
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        QCOMPARE(ok, dialog.problem().isEmpty());
+        QCOMPARE(from.join(u' ') + u"; "_s + (ok ? u"OK"_s : dialog.problem().section(u':', 0, 0)),
+                 result);
+        QCOMPARE(answer.texts.size(), steps.contains(u"row1"_s) ? 1 : 0);
     }
 
     // Everything copied (or cut) from the sample pastes into another window: equal items 1 m

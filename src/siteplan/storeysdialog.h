@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "site/site.h"
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace vistaro {
+
+// The site's storeys in a table (name, elevation, floor-to-floor height, in metres), added,
+// removed and put in order. Two storeys at one elevation or a storey of no height cannot be
+// accepted: OK says why. A storey removed takes its items with it, once the user agrees.
+class StoreysDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit StoreysDialog(const Site& site, QWidget* parent = nullptr);
+
+    // As withStoreys() takes them: the storeys as edited, and each one's index among the
+    // site's, -1 for one added.
+    std::vector<SiteStorey> storeys() const;
+    std::vector<int> from() const;
+    // Why the storeys cannot be accepted; empty when they can.
+    QString problem() const;
+
+private:
+    struct Row {
+        SiteStorey storey;
+        int from = -1;
+    };
+
+    void fill();
+    void take(int row, int column);
+    void add();
+    void remove();
+    void move(int step);
+    void check();
+
+    const Site& m_site;
+    std::vector<Row> m_rows;
+    QTableWidget* m_table;
+    QPushButton* m_remove;
+    QPushButton* m_up;
+    QPushButton* m_down;
+    QPushButton* m_ok;
+    QLabel* m_problem;
+};
+
+} // namespace vistaro
