@@ -322,6 +322,7 @@ void SitePlan::connectActions() {
     });
     connect(a.paste, &QAction::triggered, this, &SitePlan::paste);
     connect(a.selectAll, &QAction::triggered, this, &SitePlan::selectAll);
+    connect(a.copyToStorey, &QAction::triggered, this, &SitePlan::copyToStoreys);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_pastes = 0; });
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
     connect(a.snap, &QAction::toggled, this, [this](bool on) {
@@ -532,6 +533,26 @@ void SitePlan::copySelection() {
     data->setText(QString::fromUtf8(json));
     data->setData(SiteMimeType, json);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SitePlan::copyToStoreys() {
+    std::vector<ItemRef> refs = m_view->selection();
+    if (refs.empty())
+        for (const ItemKind kind : {ItemKind::Camera, ItemKind::Wall, ItemKind::Area})
+            for (int i = 0; i < m_document.count(kind); ++i)
+                if (storeyOf(m_document.item({kind, i})) == m_view->storey())
+                    refs.push_back({kind, i});
+    if (refs.empty())
+        return;
+    CopyToStoreysDialog dialog(m_document.site(), m_view->storey(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::vector<SiteItem> items;
+    for (const int storey : dialog.chosen())
+        for (const ItemRef& ref : refs)
+            items.push_back(onStorey(m_document.item(ref), storey));
+    if (!items.empty())
+        insertItems(copiesOf(items, 0, 0), tr("Copy to storeys"));
 }
 
 void SitePlan::paste() {

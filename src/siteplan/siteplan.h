@@ -124,6 +124,9 @@ private:
     std::vector<std::pair<ItemRef, SiteItem>> copiesOf(const std::vector<SiteItem>& items,
                                                        double dx, double dy) const;
     void copySelection();
+    // The selection, or every item of the storey on show when none is selected, copied to the
+    // storeys the user picks, as one undo step.
+    void copyToStoreys();
     void paste();
     void selectAll();
     void nudge(double dx, double dy);

@@ -50,6 +50,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     copy = action("Copy", QKeySequence::Copy);
     paste = action("Paste", QKeySequence::Paste);
     selectAll = action("SelectAll", QKeySequence::SelectAll);
+    copyToStorey = action("CopyToStorey");
     addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
@@ -103,6 +104,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_editMenu->addActions({cut, copy, paste});
     m_editMenu->addSeparator();
     m_editMenu->addActions({deleteSelection, duplicate, selectAll});
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(copyToStorey);
 
     m_insertMenu = bar->addMenu(QString());
     m_insertMenu->addActions({addCamera, addWall, addArea, addBoundary});
@@ -246,6 +249,7 @@ void SitePlanActions::showStoreys(int onShow) {
     storeySelector->setEnabled(site.storeys.size() > 1);
     storeyUp->setEnabled(nextStorey(site, onShow, 1).has_value());
     storeyDown->setEnabled(nextStorey(site, onShow, -1).has_value());
+    copyToStorey->setEnabled(site.storeys.size() > 1);
 }
 
 void SitePlanActions::showUndoSteps(const QUndoStack& stack) {
@@ -284,6 +288,9 @@ void SitePlanActions::retranslate() {
     copy->setText(tr("&Copy"));
     paste->setText(tr("Pa&ste"));
     selectAll->setText(tr("Select &all"));
+    copyToStorey->setText(tr("Copy to Sto&reys..."));
+    copyToStorey->setStatusTip(tr("Copies the selected items, or every item of the storey on "
+                                  "show when none is selected, to the storeys chosen"));
     addCamera->setText(tr("&Camera"));
     addCamera->setStatusTip(PlanView::keysHelp());
     addWall->setText(tr("&Wall"));

@@ -57,6 +57,7 @@ public:
     QAction* copy;
     QAction* paste;
     QAction* selectAll;
+    QAction* copyToStorey;
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;

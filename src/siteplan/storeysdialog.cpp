@@ -6,6 +6,7 @@
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -191,6 +192,34 @@ void StoreysDialog::check() {
     m_remove->setEnabled(row >= 0 && m_rows.size() > 1);
     m_up->setEnabled(row > 0);
     m_down->setEnabled(row >= 0 && row + 1 < static_cast<int>(m_rows.size()));
+}
+
+CopyToStoreysDialog::CopyToStoreysDialog(const Site& site, int onShow, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("CopyToStoreys"));
+    setWindowTitle(tr("Copy to storeys"));
+    auto* layout = new QVBoxLayout(this);
+    for (int i = 0; i < static_cast<int>(site.storeys.size()); ++i) {
+        if (i == onShow)
+            continue;
+        auto* box = new QCheckBox(storeyName(site, i), this);
+        box->setObjectName(QStringLiteral("CopyToStorey%1").arg(i));
+        box->setAccessibleName(storeyName(site, i));
+        layout->addWidget(box);
+        m_boxes.emplace_back(i, box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+std::vector<int> CopyToStoreysDialog::chosen() const {
+    std::vector<int> chosen;
+    for (const auto& box : m_boxes)
+        if (box.second->isChecked())
+            chosen.push_back(box.first);
+    return chosen;
 }
 
 } // namespace vistaro

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -51,6 +52,20 @@ private:
     QPushButton* m_down;
     QPushButton* m_ok;
     QLabel* m_problem;
+};
+
+// The storeys to copy items to, each with a check box: all of the site's but the one on show.
+class CopyToStoreysDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CopyToStoreysDialog(const Site& site, int onShow, QWidget* parent = nullptr);
+
+    // The storeys checked, in the site's order.
+    std::vector<int> chosen() const;
+
+private:
+    std::vector<std::pair<int, QCheckBox*>> m_boxes;
 };
 
 } // namespace vistaro

@@ -1235,6 +1235,53 @@ private slots:
         QCOMPARE(answer.texts.size(), steps.contains(u"row1"_s) ? 1 : 0);
     }
 
+    // A floor drawn once, put on others: the sample on the ground, storeys 3 m and 6 m above;
+    // the names taken numbered afresh, one undo step; as "cameras; walls; areas", each item's
+    // storey after its name.
+    void copyToStorey_data() {
+        QTest::addColumn<bool>("firstCamera");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("the storey, to the first")
+            << false << u"1"_s
+            << u"Entrance 0, Yard 0, Entrance 1 1, Yard 1 1; 0 1; Door 0, Door 1 1"_s;
+        QTest::newRow("a camera, to two")
+            << true << u"1 2"_s << u"Entrance 0, Yard 0, Entrance 1 1, Entrance 2 2; 0; Door 0"_s;
+        QTest::newRow("none checked") << false << QString() << u"Entrance 0, Yard 0; 0; Door 0"_s;
+    }
+    void copyToStorey() {
+        QFETCH(bool, firstCamera);
+        QFETCH(QString, checked);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(3);
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.storeys[2].elevationM = 6;
+        open(shownSite);
+        view().select(firstCamera ? std::vector<ItemRef>{{ItemKind::Camera, 0}}
+                                  : std::vector<ItemRef>{});
+        QTimer::singleShot(0, this, [&checked] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == u"CopyToStoreys"_s);
+            for (const QString& storey : checked.split(u' ', Qt::SkipEmptyParts))
+                dialog->findChild<QCheckBox*>(u"CopyToStorey"_s + storey)->setChecked(true);
+            dialog->accept();
+        });
+        action("CopyToStorey")->trigger();
+        const auto named = [](const auto& items) {
+            QStringList names;
+            for (const auto& item : items)
+                names << item.name + u' ' + QString::number(item.storey);
+            return names.join(u", "_s);
+        };
+        QStringList walls;
+        for (const SiteWall& wall : site().walls)
+            walls << QString::number(wall.storey);
+        QCOMPARE(u"%1; %2; %3"_s.arg(named(site().cameras), walls.join(u' '), named(site().areas)),
+                 result);
+        QCOMPARE(plan().undoStack().count(), checked.isEmpty() ? 0 : 1);
+    }
+
     // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
     // east and south (2 m the second time), the names it has taken numbered afresh, selected,
     // one undo step each; text that is no site pastes nothing and says so.
