@@ -31,6 +31,7 @@
 #include "siteplan/tools/pointtools.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,6 +46,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
+#include <QVBoxLayout>
 #include <map>
 
 namespace vistaro {
@@ -171,7 +173,8 @@ void SitePlan::buildTables() {
     auto* levels = new LevelDelegate(m_document.site().levelSet, this);
     const auto table = [this, levels](const char* name, SiteTableModel* model, int levelColumn) {
         auto* view = named<QTableView>(name, this);
-        view->setModel(model);
+        auto* rows = new StoreyRows(*model, view);
+        view->setModel(rows);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -187,8 +190,8 @@ void SitePlan::buildTables() {
         // change (a drag's every step), not when rows come or go: the view measures them then.
         view->horizontalHeader()->setResizeContentsPrecision(0);
         const auto measure = [view] { view->resizeColumnsToContents(); };
-        connect(model, &QAbstractItemModel::rowsInserted, view, measure);
-        connect(model, &QAbstractItemModel::modelReset, view, measure);
+        connect(rows, &QAbstractItemModel::rowsInserted, view, measure);
+        connect(rows, &QAbstractItemModel::modelReset, view, measure);
         return view;
     };
     m_cameraTable = table("CameraTable", m_cameraModel, static_cast<int>(CameraColumn::Level));
@@ -202,7 +205,15 @@ void SitePlan::buildTables() {
         return widget;
     };
     m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
-    m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
+    // Over the tables, as the camera table leads them: whether they list one storey or all.
+    m_thisStorey = named<QCheckBox>("TablesThisStorey", this);
+    connect(m_thisStorey, &QCheckBox::toggled, this, &SitePlan::showTableRows);
+    auto* cameras = new QWidget(this);
+    auto* layout = new QVBoxLayout(cameras);
+    layout->setContentsMargins({});
+    layout->addWidget(m_thisStorey);
+    layout->addWidget(m_cameraTable);
+    m_cameraDock = dock("CameraTableDock", cameras, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     m_areaPanel = new AreaPanel(this);
     m_areaPanelDock = dock("AreaPanel", scrollingPanel(m_areaPanel), Qt::RightDockWidgetArea);
@@ -213,6 +224,13 @@ void SitePlan::buildTables() {
     // A few rows of each table in sight, whatever room the plan would take.
     for (QTableView* view : {m_cameraTable, m_areaTable})
         view->setMinimumHeight(view->fontMetrics().height() * 9);
+}
+
+void SitePlan::showTableRows() {
+    const std::optional<int> storey =
+        m_thisStorey->isChecked() ? std::optional(m_view->storey()) : std::nullopt;
+    for (QTableView* table : {m_cameraTable, m_areaTable})
+        static_cast<StoreyRows*>(table->model())->setStorey(storey);
 }
 
 void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {
@@ -340,6 +358,7 @@ void SitePlan::connectActions() {
         });
     const auto showStoreys = [this] { m_actions->showStoreys(m_view->storey()); };
     connect(m_view, &PlanView::storeyChanged, this, showStoreys);
+    connect(m_view, &PlanView::storeyChanged, this, &SitePlan::showTableRows);
     connect(&m_document, &SiteDocument::siteReset, this, showStoreys);
     connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
@@ -378,6 +397,8 @@ void SitePlan::retranslate() {
     showLegend();
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
+    m_thisStorey->setText(tr("This storey only"));
+    m_thisStorey->setAccessibleName(tr("Tables of this storey only"));
     m_view->setAccessibleName(tr("Plan"));
     m_view->describeKeys();
     m_cameraModel->retranslate();

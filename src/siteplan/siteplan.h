@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QDockWidget;
 class QLabel;
 class QTableView;
@@ -99,6 +100,9 @@ private:
     void changeBoundary(const std::vector<PlanPoint>& after, int gesture) override;
 
     void buildTables();
+    // The tables list every storey's items, or with "This storey only" those of the storey on
+    // show.
+    void showTableRows();
     void connectActions();
     void retranslate();
     void showTitle();
@@ -147,6 +151,7 @@ private:
     AreaTableModel* m_areaModel = nullptr;
     QTableView* m_cameraTable = nullptr;
     QTableView* m_areaTable = nullptr;
+    QCheckBox* m_thisStorey = nullptr;
     CameraPanel* m_panel = nullptr;
     QDockWidget* m_panelDock = nullptr;
     QDockWidget* m_cameraDock = nullptr;

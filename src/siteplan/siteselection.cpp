@@ -7,6 +7,7 @@
 #include "siteplan/sitetablemodel.h"
 
 #include <QTableView>
+#include <algorithm>
 
 namespace vistaro {
 
@@ -36,12 +37,18 @@ void SiteSelection::tableChanged(QTableView& table) {
     if (m_syncing)
         return;
     m_syncing = true;
-    const ItemKind kind = static_cast<SiteTableModel*>(table.model())->kind();
+    const auto* shown = static_cast<StoreyRows*>(table.model());
+    const ItemKind kind = shown->rows().kind();
     std::vector<ItemRef> refs;
     for (const QModelIndex& row : table.selectionModel()->selectedRows())
-        refs.push_back({kind, row.row()});
+        refs.push_back({kind, shown->mapToSource(row).row()});
+    std::sort(refs.begin(), refs.end());
     QTableView& other = &table == &m_cameras ? m_areas : m_cameras;
     other.selectionModel()->clearSelection();
+    // A row of another storey shows that storey.
+    if (const QModelIndex current = table.selectionModel()->currentIndex();
+        current.isValid() && table.selectionModel()->isRowSelected(current.row(), {}))
+        m_view.setStorey(shown->rows().storeyOfRow(shown->mapToSource(current).row()));
     m_view.select(refs);
     m_syncing = false;
     showCamera();
@@ -49,12 +56,13 @@ void SiteSelection::tableChanged(QTableView& table) {
 
 void SiteSelection::selectInTables(const std::vector<ItemRef>& refs) {
     for (QTableView* table : {&m_cameras, &m_areas}) {
-        const ItemKind kind = static_cast<SiteTableModel*>(table->model())->kind();
+        const auto* shown = static_cast<StoreyRows*>(table->model());
+        const ItemKind kind = shown->rows().kind();
         QItemSelection rows;
         for (const ItemRef& ref : refs)
-            if (ref.kind == kind)
-                rows.select(table->model()->index(ref.index, 0),
-                            table->model()->index(ref.index, table->model()->columnCount() - 1));
+            if (const QModelIndex row = shown->mapFromSource(shown->rows().index(ref.index, 0));
+                ref.kind == kind && row.isValid())
+                rows.select(row, shown->index(row.row(), shown->columnCount() - 1));
         table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         if (!rows.isEmpty())
             table->scrollTo(rows.indexes().first());

@@ -11,6 +11,7 @@
 #include "site/plancoordinates.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
+#include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
@@ -1280,6 +1281,54 @@ private slots:
         QCOMPARE(u"%1; %2; %3"_s.arg(named(site().cameras), walls.join(u' '), named(site().areas)),
                  result);
         QCOMPARE(plan().undoStack().count(), checked.isEmpty() ? 0 : 1);
+    }
+
+    // The tables list every storey's items with their storey, or with "This storey only" those
+    // of the storey on show; a row of another storey chosen shows that storey, the item selected.
+    // The sample on a ground floor, "Yard" on a first; as "cameras; areas; storey on show".
+    void tablesByStorey_data() {
+        QTest::addColumn<bool>("thisStorey");
+        QTest::addColumn<int>("storey");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("every storey")
+            << false << 0 << -1 << u"Entrance Ground, Yard First; Door Ground; 0"_s;
+        QTest::newRow("the ground's") << true << 0 << -1 << u"Entrance Ground; Door Ground; 0"_s;
+        QTest::newRow("the first's") << true << 1 << -1 << u"Yard First; ; 1"_s;
+        QTest::newRow("a row of the first chosen")
+            << false << 0 << 1 << u"Entrance Ground, Yard First; Door Ground; 1"_s;
+    }
+    void tablesByStorey() {
+        QFETCH(bool, thisStorey);
+        QFETCH(int, storey);
+        QFETCH(int, row);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        open(shownSite);
+        child<QCheckBox>("TablesThisStorey")->setChecked(thisStorey);
+        view().setStorey(storey);
+        if (row >= 0)
+            table("CameraTable")->selectRow(row);
+        const auto rows = [this](const char* name, int storeyColumn) {
+            const QAbstractItemModel* model = table(name)->model();
+            QStringList shown;
+            for (int i = 0; i < model->rowCount(); ++i)
+                shown << model->index(i, 0).data().toString() + u' ' +
+                             model->index(i, storeyColumn).data().toString();
+            return shown.join(u", "_s);
+        };
+        QCOMPARE(u"%1; %2; %3"_s
+                     .arg(rows("CameraTable", int(CameraColumn::Storey)),
+                          rows("AreaTable", int(AreaColumn::Storey)))
+                     .arg(view().storey()),
+                 result);
+        if (row >= 0)
+            QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, row}}));
     }
 
     // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
