@@ -1236,6 +1236,52 @@ private slots:
         QCOMPARE(answer.texts.size(), steps.contains(u"row1"_s) ? 1 : 0);
     }
 
+    // The storeys changed through the window: one undo step, the storey on show (the first)
+    // kept on show where it went; as "storeys; cameras with their storeys; storey on show".
+    void storeysEdited_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("the first moved up")
+            << u"StoreyMoveUp"_s << u"First Ground; Entrance 1, Yard 0; 0"_s;
+        QTest::newRow("the first removed") << u"StoreyRemove"_s << u"Ground; Entrance 0; 0"_s;
+    }
+    void storeysEdited() {
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        open(shownSite);
+        view().setStorey(1);
+        test::MessageBoxAnswer answer(QMessageBox::Yes);
+        const Dialogs::Replace answering(answer);
+        QTimer::singleShot(0, this, [&button] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == u"Storeys"_s);
+            dialog->findChild<QTableWidget*>(u"StoreyTable"_s)->selectRow(1);
+            dialog->findChild<QPushButton*>(button)->click();
+            dialog->accept();
+        });
+        action("EditStoreys")->trigger();
+        const auto described = [this] {
+            QStringList storeys;
+            for (const SiteStorey& storey : site().storeys)
+                storeys << storey.name;
+            QStringList cameras;
+            for (const SiteCamera& camera : site().cameras)
+                cameras << camera.name + u' ' + QString::number(camera.storey);
+            return u"%1; %2; %3"_s.arg(storeys.join(u' '), cameras.join(u", "_s))
+                .arg(view().storey());
+        };
+        QCOMPARE(described(), result);
+        QCOMPARE(plan().undoStack().count(), 1);
+        plan().undoStack().undo();
+        QCOMPARE(site(), shownSite);
+    }
+
     // A floor drawn once, put on others: the sample on the ground, storeys 3 m and 6 m above;
     // the names taken numbered afresh, one undo step; as "cameras; walls; areas", each item's
     // storey after its name.
