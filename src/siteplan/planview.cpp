@@ -328,7 +328,10 @@ void PlanView::showStoreyBelow() {
 }
 
 std::optional<QRectF> PlanView::storeyExtent() const {
-    return planExtent(storeyOnly(m_document.site(), m_storey), backgroundOnPlan());
+    // A drag asks at every step: a site of one storey needs no copy.
+    const Site& site = m_document.site();
+    return site.storeys.size() == 1 ? planExtent(site, backgroundOnPlan())
+                                    : planExtent(storeyOnly(site, m_storey), backgroundOnPlan());
 }
 
 std::optional<QRectF> PlanView::backgroundOnPlan() const {
