@@ -212,9 +212,13 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, [this] {
         m_snapper.reset();
-        if (m_storey >= static_cast<int>(m_document.site().storeys.size()))
+        // A storey on show that the site no longer has gives way to the first.
+        const bool gone = m_storey >= static_cast<int>(m_document.site().storeys.size());
+        if (gone)
             m_storey = 0;
         rebuildAll();
+        if (gone)
+            emit storeyChanged();
     });
     connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
         for (const ItemRef& ref : refs) {

@@ -98,7 +98,6 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
         [this](std::vector<std::pair<ItemRef, SiteItem>> items, const QString& text) {
             insertItems(std::move(items), text);
         });
-    m_actions->showStoreys(m_view->storey());
     m_files = std::make_unique<SiteFileController>(
         *this, m_document, *m_undo, *m_view, settings, *m_actions->recentFiles,
         [this](SiteBackground& background) {
