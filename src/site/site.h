@@ -177,4 +177,16 @@ Site withLevelSet(Site site, const LevelSet& levels);
 // export names it.
 QString storeyName(const Site& site, int storey);
 
+// The storey of the next higher (step 1) or lower (step -1) elevation than `storey`'s; none
+// above the top or below the bottom.
+std::optional<int> nextStorey(const Site& site, int storey, int step);
+
+// The site with the cameras, walls, obstacles and areas of one storey only.
+Site storeyOnly(Site site, int storey);
+
+// The site with new storeys: `from` gives each new storey's index among the old ones, or -1 for
+// a storey added. The items of a storey that none of the new ones comes from go; the others
+// follow theirs to its new index. Storeys, when `from` does not give one for each, stay.
+Site withStoreys(Site site, std::vector<SiteStorey> storeys, const std::vector<int>& from);
+
 } // namespace vistaro

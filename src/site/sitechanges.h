@@ -115,6 +115,22 @@ private:
     Site m_after;
 };
 
+// The site's storeys change, their items carried along or removed with them (withStoreys).
+class StoreysChange {
+public:
+    StoreysChange(const SiteDocument& document, std::vector<SiteStorey> storeys,
+                  const std::vector<int>& from)
+        : m_before(document.site()),
+          m_after(withStoreys(document.site(), std::move(storeys), from)) {}
+
+    void apply(SiteDocument& document) const { document.reset(m_after); }
+    void revert(SiteDocument& document) const { document.reset(m_before); }
+
+private:
+    Site m_before;
+    Site m_after;
+};
+
 // Who the site is for and by whom changes: the report's cover says it.
 class PropertiesChange {
 public:

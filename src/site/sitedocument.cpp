@@ -49,6 +49,15 @@ SiteItem translated(SiteItem item, double dx, double dy) {
     return item;
 }
 
+int storeyOf(const SiteItem& item) {
+    return std::visit([](const auto& of) { return of.storey; }, item);
+}
+
+SiteItem onStorey(SiteItem item, int storey) {
+    std::visit([storey](auto& of) { of.storey = storey; }, item);
+    return item;
+}
+
 QString freeName(const QString& stem, const QStringList& taken) {
     for (int number = 1;; ++number) {
         const QString name = QStringLiteral("%1 %2").arg(stem).arg(number);

@@ -41,6 +41,10 @@ ItemKind kindOf(const SiteItem& item);
 // `item` moved by (dx, dy) metres.
 SiteItem translated(SiteItem item, double dx, double dy);
 
+int storeyOf(const SiteItem& item);
+// `item` put on the storey at `storey`.
+SiteItem onStorey(SiteItem item, int storey);
+
 // `stem` followed by the lowest number from 1 up that no name in `taken` has yet.
 QString freeName(const QString& stem, const QStringList& taken);
 // A name for a copy of `name`: its stem without a trailing number, numbered afresh.

@@ -32,6 +32,8 @@ QVariant AreaTableModel::data(const QModelIndex& index, int role) const {
         return surfaceText(coverage().surface(index.row()), units(), Rounding::Nearest);
     case AreaColumn::Covered:
         return coveredText(coverage().coverage(index.row()).share);
+    case AreaColumn::Storey:
+        return storeyName(document().site(), area.storey);
     }
     return {};
 }
@@ -48,6 +50,8 @@ QVariant AreaTableModel::headerData(int section, Qt::Orientation orientation, in
         return FigureCaptions::area(units());
     case AreaColumn::Covered:
         return tr("Covered (%)");
+    case AreaColumn::Storey:
+        return tr("Storey");
     }
     return {};
 }

@@ -7,8 +7,8 @@
 
 namespace vistaro {
 
-enum class AreaColumn { Name, Level, Surface, Covered };
-inline constexpr int AreaColumnCount = 4;
+enum class AreaColumn { Name, Level, Surface, Covered, Storey };
+inline constexpr int AreaColumnCount = 5;
 
 // The site's areas, one a row, with the share each has covered at its level. Name and level
 // can be typed.

@@ -45,10 +45,17 @@ BackgroundController::BackgroundController(QWidget& window, SiteDocument& docume
                  checked ? tr("Lock background") : tr("Unlock background"));
     });
     for (const auto signal : {&SiteDocument::siteReset, &SiteDocument::backgroundChanged})
-        connect(&m_document, signal, this, [this] {
-            showPicture();
-            showActions();
-        });
+        connect(&m_document, signal, this, &BackgroundController::showStorey);
+    connect(&m_view, &PlanView::storeyChanged, this, &BackgroundController::showStorey);
+    showActions();
+}
+
+const std::optional<SiteBackground>& BackgroundController::onShow() const {
+    return m_document.site().storeys.at(static_cast<std::size_t>(m_view.storey())).background;
+}
+
+void BackgroundController::showStorey() {
+    showPicture();
     showActions();
 }
 
@@ -71,7 +78,8 @@ void BackgroundController::load() {
         const std::optional<PlanPoint> corner = m_plans->lowerLeft(*background);
         const bool reference = corner && !m_document.site().properties.reference;
         m_undo.beginMacro(tr("Load background"));
-        m_undo.push(new SetBackgroundCommand(m_document, 0, *background, tr("Load background")));
+        m_undo.push(new SetBackgroundCommand(m_document, m_view.storey(), *background,
+                                             tr("Load background")));
         if (reference) {
             SiteProperties properties = m_document.site().properties;
             properties.reference = corner;
@@ -85,7 +93,7 @@ void BackgroundController::load() {
 }
 
 void BackgroundController::setScale(const std::vector<PlanPoint>& points) {
-    const std::optional<SiteBackground>& background = m_document.site().storeys.front().background;
+    const std::optional<SiteBackground>& background = onShow();
     if (!background || points.size() != 2)
         return;
     const Units units = m_document.site().units;
@@ -100,11 +108,12 @@ void BackgroundController::setScale(const std::vector<PlanPoint>& points) {
         scaledBackground(*background, pixelOfPlan(*background, points[0]),
                          pixelOfPlan(*background, points[1]), *typed * unit);
     if (scaled)
-        m_undo.push(new SetBackgroundCommand(m_document, 0, scaled, tr("Set background scale")));
+        m_undo.push(new SetBackgroundCommand(m_document, m_view.storey(), scaled,
+                                             tr("Set background scale")));
 }
 
 void BackgroundController::showPicture() {
-    const std::optional<SiteBackground>& background = m_document.site().storeys.front().background;
+    const std::optional<SiteBackground>& background = onShow();
     if (background.has_value() == m_pictureShown.has_value() &&
         (!background || showsTheSame(*background, *m_pictureShown)))
         return;
@@ -125,7 +134,7 @@ void BackgroundController::showPicture() {
 }
 
 void BackgroundController::showActions() {
-    const std::optional<SiteBackground>& background = m_document.site().storeys.front().background;
+    const std::optional<SiteBackground>& background = onShow();
     for (QAction* action : {m_actions.showBackground, m_actions.dimBackground,
                             m_actions.lockBackground, m_actions.setScale})
         action->setEnabled(background.has_value());
@@ -142,17 +151,17 @@ void BackgroundController::showActions() {
 
 void BackgroundController::changeBy(const std::function<void(SiteBackground&)>& apply,
                                     const QString& text) {
-    std::optional<SiteBackground> background = m_document.site().storeys.front().background;
+    std::optional<SiteBackground> background = onShow();
     if (!background)
         return;
     apply(*background);
-    m_undo.push(new SetBackgroundCommand(m_document, 0, background, text));
+    m_undo.push(new SetBackgroundCommand(m_document, m_view.storey(), background, text));
 }
 
 void BackgroundController::editDxfLayers() {
-    if (!m_document.site().storeys.front().background)
+    if (!onShow())
         return;
-    const SiteBackground background = *m_document.site().storeys.front().background;
+    const SiteBackground background = *onShow();
     const std::optional<LayerEdit> edit = m_plans->editLayers(background);
     if (edit && (!edit->obstacles.empty() || edit->openOutlines > 0)) {
         const int made = static_cast<int>(edit->obstacles.size());
@@ -171,12 +180,13 @@ void BackgroundController::editDxfLayers() {
     if (edit->hidden) {
         SiteBackground changed = background;
         changed.hiddenLayers = edit->hidden;
-        m_undo.push(new SetBackgroundCommand(m_document, 0, changed, tr("Change drawing layers")));
+        m_undo.push(new SetBackgroundCommand(m_document, m_view.storey(), changed,
+                                             tr("Change drawing layers")));
     }
     std::vector<std::pair<ItemRef, SiteItem>> walls;
     int index = m_document.count(ItemKind::Wall);
     for (const SiteWall& wall : edit->walls)
-        walls.emplace_back(ItemRef{ItemKind::Wall, index++}, wall);
+        walls.emplace_back(ItemRef{ItemKind::Wall, index++}, onStorey(wall, m_view.storey()));
     if (!walls.empty())
         m_insert(std::move(walls), tr("Walls from layers"));
     std::vector<std::pair<ItemRef, SiteItem>> obstacles;

@@ -43,6 +43,9 @@ signals:
 private:
     void load();
     void editDxfLayers();
+    // The background of the storey on show.
+    const std::optional<SiteBackground>& onShow() const;
+    void showStorey();
     void showPicture();
     void showActions();
     void changeBy(const std::function<void(SiteBackground&)>& apply, const QString& text);

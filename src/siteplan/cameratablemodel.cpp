@@ -51,6 +51,8 @@ QVariant CameraTableModel::data(const QModelIndex& index, int role) const {
     case CameraColumn::TargetHeight:
         // Aimed by its tilt, the camera's field is still worked out at its target height.
         return lengthInUnits(camera.targetHeightM, units());
+    case CameraColumn::Storey:
+        return storeyName(document().site(), camera.storey);
     }
     return {};
 }
@@ -77,6 +79,8 @@ QVariant CameraTableModel::headerData(int section, Qt::Orientation orientation, 
         return withUnit(tr("Height"), lengthUnit(units()));
     case CameraColumn::TargetHeight:
         return withUnit(tr("Target height"), lengthUnit(units()));
+    case CameraColumn::Storey:
+        return tr("Storey");
     }
     return {};
 }

@@ -17,8 +17,9 @@ enum class CameraColumn {
     Pan,
     Height,
     TargetHeight,
+    Storey,
 };
-inline constexpr int CameraColumnCount = 9;
+inline constexpr int CameraColumnCount = 10;
 
 // The site's cameras, one a row. Name, focal length, level, pan and both heights can be typed.
 class CameraTableModel : public SiteTableModel {

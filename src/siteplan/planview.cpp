@@ -49,6 +49,7 @@ constexpr qint64 MostMapPauseMs = 250;
 
 constexpr QRgb GridColour = 0xffe6e6e6;
 constexpr QRgb AxisColour = 0xffbdbdbd;
+constexpr QRgb BelowColour = 0xffc8c8c8;
 
 } // namespace
 
@@ -155,8 +156,9 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     : QGraphicsView(parent), m_document(document), m_coverage(coverage), m_edits(edits),
       m_scene(new QGraphicsScene(this)), m_background(new BackgroundItem(edits)),
       m_draft(new QGraphicsPathItem), m_note(new QGraphicsSimpleTextItem),
-      m_boundary(new BoundaryItem(edits)), m_scaleBar(new ScaleBarOverlay(this)),
-      m_north(new NorthArrowOverlay(this)), m_snapMark(new SnapMark) {
+      m_boundary(new BoundaryItem(edits)), m_below(new QGraphicsPathItem),
+      m_scaleBar(new ScaleBarOverlay(this)), m_north(new NorthArrowOverlay(this)),
+      m_snapMark(new SnapMark) {
     setObjectName(QStringLiteral("PlanView"));
     // The coverage's items are large and overlap, and a drag moves them at every step: a tree of
     // the items' places would hand each repaint most items many times over, and a plain list of
@@ -190,6 +192,12 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     m_scene->addItem(m_draft);
     m_scene->addItem(m_snapMark);
     m_scene->addItem(m_boundary);
+    // The storey below, to draw this one over: faint, under everything of this one's.
+    QPen below(QColor::fromRgba(BelowColour), 1.5);
+    below.setCosmetic(true);
+    m_below->setPen(below);
+    m_below->setZValue(BackgroundLayer + 1);
+    m_scene->addItem(m_below);
     m_note->setFlag(QGraphicsItem::ItemIgnoresTransformations);
     m_note->setZValue(DraftLayer);
     m_note->setBrush(palette().color(QPalette::Highlight));
@@ -198,13 +206,22 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
     connect(m_scene, &QGraphicsScene::selectionChanged, this, &PlanView::selectionChanged);
     connect(&document, &SiteDocument::siteReset, this, [this] {
         m_snapper.reset();
+        // A storey on show that the site no longer has gives way to the first.
+        const bool gone = m_storey >= static_cast<int>(m_document.site().storeys.size());
+        if (gone)
+            m_storey = 0;
         rebuildAll();
+        if (gone)
+            emit storeyChanged();
     });
     connect(&document, &SiteDocument::itemsChanged, this, [this](const std::vector<ItemRef>& refs) {
         for (const ItemRef& ref : refs) {
             wallsChanged(ref);
             showItem(ref);
         }
+        if (std::any_of(refs.begin(), refs.end(),
+                        [](const ItemRef& ref) { return blocksSight(ref.kind); }))
+            showStoreyBelow();
         reachSite();
     });
     // Items that come or go all at once: each kind among them built again once.
@@ -213,13 +230,15 @@ PlanView::PlanView(const SiteDocument& document, const SiteCoverage& coverage, P
             std::set<ItemKind> kinds;
             for (const ItemRef& ref : refs)
                 kinds.insert(ref.kind);
-            if (kinds.contains(ItemKind::Wall))
-                m_snapper.reset();
             for (const ItemKind kind : kinds)
                 rebuild(kind);
+            if (kinds.contains(ItemKind::Wall))
+                m_snapper.reset();
+            if (std::any_of(kinds.begin(), kinds.end(), blocksSight))
+                showStoreyBelow();
         });
     connect(&document, &SiteDocument::backgroundChanged, this, [this] {
-        m_background->present(m_document.site().storeys.front().background);
+        m_background->present(m_document.site().storeys.at(std::size_t(m_storey)).background);
         reachSite();
     });
     connect(&document, &SiteDocument::boundaryChanged, this, &PlanView::showBoundary);
@@ -261,9 +280,64 @@ const std::vector<PlanItem*>& PlanView::itemsOf(ItemKind kind) const {
 void PlanView::rebuildAll() {
     for (const ItemKind kind : ItemKinds)
         rebuild(kind);
-    m_background->present(m_document.site().storeys.front().background);
+    m_background->present(m_document.site().storeys.at(std::size_t(m_storey)).background);
     showBoundary();
+    showStoreyBelow();
     frameSite();
+}
+
+void PlanView::setStorey(int storey) {
+    if (storey == m_storey || storey < 0 ||
+        storey >= static_cast<int>(m_document.site().storeys.size()))
+        return;
+    m_storey = storey;
+    m_snapper.reset();
+    stepPickedPoint(0);
+    for (const ItemKind kind : ItemKinds)
+        for (int i = 0; i < m_document.count(kind); ++i)
+            showOnStorey({kind, i});
+    m_background->present(m_document.site().storeys.at(std::size_t(m_storey)).background);
+    showStoreyBelow();
+    reachSite();
+    m_labelTimer->start(0);
+    emit storeyChanged();
+}
+
+void PlanView::showOnStorey(const ItemRef& ref) {
+    PlanItem* item = itemOf(ref);
+    if (!item || !m_document.holds(ref))
+        return;
+    const bool shown = storeyOf(m_document.item(ref)) == m_storey;
+    item->setVisible(shown);
+    if (ref.kind == ItemKind::Camera && ref.index < static_cast<int>(m_footprints.size()))
+        m_footprints[static_cast<std::size_t>(ref.index)]->setVisible(shown);
+}
+
+QPainterPath PlanView::storeyBelowShown() const {
+    return m_below->path();
+}
+
+void PlanView::showStoreyBelow() {
+    QPainterPath path;
+    const Site& site = m_document.site();
+    if (const std::optional<int> below = nextStorey(site, m_storey, -1)) {
+        for (const SiteWall& wall : site.walls)
+            if (wall.storey == *below)
+                path.addPolygon(drawnPolygon(wall.points));
+        for (const SiteObstacle& obstacle : site.obstacles)
+            if (obstacle.storey == *below) {
+                path.addPolygon(drawnPolygon(obstacle.points));
+                path.closeSubpath();
+            }
+    }
+    m_below->setPath(path);
+}
+
+std::optional<QRectF> PlanView::storeyExtent() const {
+    // A drag asks at every step: a site of one storey needs no copy.
+    const Site& site = m_document.site();
+    return site.storeys.size() == 1 ? planExtent(site, backgroundOnPlan())
+                                    : planExtent(storeyOnly(site, m_storey), backgroundOnPlan());
 }
 
 std::optional<QRectF> PlanView::backgroundOnPlan() const {
@@ -278,7 +352,7 @@ const BackgroundPicture* PlanView::shownPicture() const {
 }
 
 QRectF PlanView::siteExtent() const {
-    const std::optional<QRectF> extent = planExtent(m_document.site(), backgroundOnPlan());
+    const std::optional<QRectF> extent = storeyExtent();
     if (!extent)
         return {};
     // A plan of one point still has a place to frame.
@@ -288,8 +362,7 @@ QRectF PlanView::siteExtent() const {
 }
 
 void PlanView::followBandLimit() {
-    const std::optional<QRectF> limit =
-        bandLimit(m_document.site(), planExtent(m_document.site(), backgroundOnPlan()));
+    const std::optional<QRectF> limit = bandLimit(m_document.site(), storeyExtent());
     if (limit == m_bandCut.limit())
         return;
     const int count = std::min(static_cast<int>(m_footprints.size()), m_coverage.cameraCount());
@@ -361,6 +434,7 @@ void PlanView::rebuild(ItemKind kind) {
             items.push_back(new PolyItem(ref, item, m_edits, *this, m_document.site().levelSet));
         }
         m_scene->addItem(items.back());
+        showOnStorey(ref);
         if (kind == ItemKind::Area)
             showAreaCoverage(i);
     }
@@ -371,6 +445,7 @@ void PlanView::showItem(const ItemRef& ref) {
     m_labelTimer->start(0);
     if (PlanItem* item = itemOf(ref))
         item->present(m_document.item(ref));
+    showOnStorey(ref);
 }
 
 // The coverage follows the document first; items that it no longer has are about to go.
@@ -439,16 +514,21 @@ void PlanView::placeLabels() {
     std::vector<LabelRequest> labels;
     std::vector<QRectF> symbols;
     const double radius = CameraItem::symbolRadius();
+    // The items of other storeys, hidden, name nothing and take no room.
+    const auto shown = [](const QGraphicsItem* item) { return item->isVisible() ? 1.0 : 0.0; };
     for (PlanItem* item : m_cameras) {
         const QPointF at = toPixels.map(item->pos());
-        labels.push_back({at, static_cast<CameraItem*>(item)->labelSize(), 0, radius});
-        symbols.push_back(QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+        labels.push_back(
+            {at, static_cast<CameraItem*>(item)->labelSize() * shown(item), 0, radius});
+        if (item->isVisible())
+            symbols.push_back(QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
     }
     for (PlanItem* item : m_areas) {
         const auto* area = static_cast<PolyItem*>(item);
-        labels.push_back({toPixels.map(area->labelAnchor()),
-                          QSizeF(metrics.horizontalAdvance(area->label()) + 4, metrics.height()),
-                          1});
+        labels.push_back(
+            {toPixels.map(area->labelAnchor()),
+             QSizeF(metrics.horizontalAdvance(area->label()) + 4, metrics.height()) * shown(item),
+             1});
     }
     const bool bands = m_layers.view == PlanShows::EachCamera;
     const LevelSet& levels = m_document.site().levelSet;
@@ -458,7 +538,7 @@ void PlanView::placeLabels() {
                 {toPixels.map(toScene(band.labelAt.value_or(PlanPoint{}))),
                  QSizeF(metrics.horizontalAdvance(CoverageText::levelName(levels, band.level)) + 4,
                         metrics.height()) *
-                     (band.labelAt ? 1 : 0), // a band seen nowhere on its axis names nothing
+                     (band.labelAt ? shown(footprint) : 0), // a band seen nowhere names nothing
                  2});
     const std::vector<std::optional<QRectF>> places = vistaro::placeLabels(labels, symbols);
     m_placedLabels.clear();
@@ -539,9 +619,11 @@ void PlanView::wallsChanged(const ItemRef& ref) {
 
 Snapped PlanView::snap(const PlanPoint& at, std::optional<int> withoutWall) {
     if (!m_snapper || m_snapper->without != withoutWall) {
-        std::vector<SiteWall> walls = m_document.site().walls;
-        if (withoutWall && *withoutWall >= 0 && std::size_t(*withoutWall) < walls.size())
-            walls.erase(walls.begin() + *withoutWall);
+        std::vector<SiteWall> walls;
+        for (int i = 0; i < m_document.count(ItemKind::Wall); ++i)
+            if (const SiteWall& wall = m_document.site().walls[std::size_t(i)];
+                i != withoutWall && wall.storey == m_storey)
+                walls.push_back(wall);
         m_snapper.emplace(Snapper{withoutWall, WallSnapper(walls)});
     }
     const SnapRule rule{SnapPixels / scale(), gridStep(),

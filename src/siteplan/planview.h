@@ -90,6 +90,13 @@ public:
     // The labels on show, in pixels of the view at its scale (scrolling moves them all alike).
     const std::vector<QRectF>& placedLabels() const { return m_placedLabels; }
 
+    // The storey on show: its items, its background, and the walls and obstacles of the storey
+    // below it faint underneath; the boundary shows on every storey.
+    int storey() const { return m_storey; }
+    void setStorey(int storey);
+    // The walls and obstacles of the storey below, in scene coordinates.
+    QPainterPath storeyBelowShown() const;
+
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);
     void showPicture(const BackgroundPicture& picture);
@@ -128,6 +135,7 @@ signals:
     void selectionChanged();
     // The keys ask to move the selection by (dx, dy) metres.
     void nudged(double dx, double dy);
+    void storeyChanged();
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -161,6 +169,11 @@ private:
 
     void showAreaCoverage(int area);
     void showBoundary();
+    void showStoreyBelow();
+    // Each item shown while it stands on the storey on show, its footprint with it.
+    void showOnStorey(const ItemRef& ref);
+    // The plan's extent on the storey on show (planExtent).
+    std::optional<QRectF> storeyExtent() const;
     PolyItem* pickedItem() const;
     void scaleChanged();
     void setScale(double pixelsPerMetre);
@@ -204,6 +217,8 @@ private:
     QGraphicsSimpleTextItem* m_note;
     std::vector<PlanPoint> m_draftPoints;
     BoundaryItem* m_boundary;
+    QGraphicsPathItem* m_below;
+    int m_storey = 0;
     ScaleBarOverlay* m_scaleBar;
     NorthArrowOverlay* m_north;
     CoverageLayers m_layers;

@@ -35,7 +35,8 @@ bool PlanView::tabToItem(bool next) {
     std::vector<ItemRef> refs;
     for (const ItemKind kind : ItemKinds)
         for (int i = 0; i < m_document.count(kind); ++i)
-            refs.push_back({kind, i});
+            if (const PlanItem* item = itemOf({kind, i}); item && item->isVisible())
+                refs.push_back({kind, i});
     const std::vector<ItemRef> selected = selection();
     const bool fromStart = std::exchange(m_enteredByTab, false);
     const auto at = selected.size() == 1 && !fromStart

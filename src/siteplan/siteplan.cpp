@@ -29,13 +29,16 @@
 #include "siteplan/sitepropertiesdialog.h"
 #include "siteplan/siteselection.h"
 #include "siteplan/siteundo.h"
+#include "siteplan/storeysdialog.h"
 #include "siteplan/tools/measuretool.h"
 #include "siteplan/tools/pointtools.h"
 #include "siteplan/wallpanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -44,10 +47,10 @@
 #include <QMimeData>
 #include <QScrollArea>
 #include <QSettings>
-#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
+#include <QVBoxLayout>
 #include <map>
 
 namespace vistaro {
@@ -193,10 +196,11 @@ void SitePlan::buildTables() {
     m_cameraModel = new CameraTableModel(m_document, *m_coverage, edit, this);
     m_areaModel = new AreaTableModel(m_document, *m_coverage, edit, this);
     auto* levels = new LevelDelegate(m_document.site().levelSet, this);
-    const auto table = [this, levels](const char* name, QAbstractItemModel* model,
+    const auto table = [this, levels](const char* name, SiteTableModel* model,
                                       std::optional<int> levelColumn) {
         auto* view = named<QTableView>(name, this);
-        view->setModel(model);
+        auto* rows = new StoreyRows(*model, view);
+        view->setModel(rows);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -213,18 +217,17 @@ void SitePlan::buildTables() {
         // change (a drag's every step), not when rows come or go: the view measures them then.
         view->horizontalHeader()->setResizeContentsPrecision(0);
         const auto measure = [view] { view->resizeColumnsToContents(); };
-        connect(model, &QAbstractItemModel::rowsInserted, view, measure);
-        connect(model, &QAbstractItemModel::modelReset, view, measure);
+        connect(rows, &QAbstractItemModel::rowsInserted, view, measure);
+        connect(rows, &QAbstractItemModel::modelReset, view, measure);
         return view;
     };
     m_cameraTable = table("CameraTable", m_cameraModel, static_cast<int>(CameraColumn::Level));
     m_areaTable = table("AreaTable", m_areaModel, static_cast<int>(AreaColumn::Level));
     m_obstacleModel = new ObstacleTableModel(m_document, *m_coverage, edit, this);
-    auto* sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(m_obstacleModel);
+    m_obstacleTable = table("ObstacleTable", m_obstacleModel, std::nullopt);
+    auto* sorted = static_cast<StoreyRows*>(m_obstacleTable->model());
     sorted->setSortRole(ObstacleSortRole);
     sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
-    m_obstacleTable = table("ObstacleTable", sorted, std::nullopt);
     // In the site's order until a header is clicked.
     m_obstacleTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_obstacleTable->setSortingEnabled(true);
@@ -237,7 +240,15 @@ void SitePlan::buildTables() {
         return widget;
     };
     m_panelDock = dock("CameraPanelDock", scrollingPanel(m_panel), Qt::RightDockWidgetArea);
-    m_cameraDock = dock("CameraTableDock", m_cameraTable, Qt::BottomDockWidgetArea);
+    // Over the tables, as the camera table leads them: whether they list one storey or all.
+    m_thisStorey = named<QCheckBox>("TablesThisStorey", this);
+    connect(m_thisStorey, &QCheckBox::toggled, this, &SitePlan::showTableRows);
+    auto* cameras = new QWidget(this);
+    auto* layout = new QVBoxLayout(cameras);
+    layout->setContentsMargins({});
+    layout->addWidget(m_thisStorey);
+    layout->addWidget(m_cameraTable);
+    m_cameraDock = dock("CameraTableDock", cameras, Qt::BottomDockWidgetArea);
     m_areaDock = dock("AreaTableDock", m_areaTable, Qt::BottomDockWidgetArea);
     m_obstacleDock = dock("ObstacleTableDock", m_obstacleTable, Qt::BottomDockWidgetArea);
     m_areaPanel = new AreaPanel(this);
@@ -259,6 +270,13 @@ void SitePlan::buildTables() {
     // A few rows of each table in sight, whatever room the plan would take.
     for (QTableView* view : {m_cameraTable, m_areaTable, m_obstacleTable})
         view->setMinimumHeight(view->fontMetrics().height() * 9);
+}
+
+void SitePlan::showTableRows() {
+    const std::optional<int> storey =
+        m_thisStorey->isChecked() ? std::optional(m_view->storey()) : std::nullopt;
+    for (QTableView* table : {m_cameraTable, m_areaTable, m_obstacleTable})
+        static_cast<StoreyRows*>(table->model())->setStorey(storey);
 }
 
 void SitePlan::follow(const CalculatorReading& reading, const std::optional<QString>& lensOnShow) {
@@ -303,9 +321,10 @@ void SitePlan::moveItems(const std::vector<ItemRef>& refs, double dx, double dy,
 }
 
 void SitePlan::changeBackground(const SiteBackground& after, int gesture) {
-    if (m_document.site().storeys.front().background != after)
+    const int storey = m_view->storey();
+    if (m_document.site().storeys.at(std::size_t(storey)).background != after)
         m_undo->push(
-            new SetBackgroundCommand(m_document, 0, after, tr("Move background"), gesture));
+            new SetBackgroundCommand(m_document, storey, after, tr("Move background"), gesture));
 }
 
 void SitePlan::changeBoundary(const std::vector<PlanPoint>& after, int gesture) {
@@ -360,6 +379,7 @@ void SitePlan::connectActions() {
     connect(a.saveAs, &QAction::triggered, m_files.get(), &SiteFileController::saveAs);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
     connect(a.editProperties, &QAction::triggered, this, &SitePlan::editProperties);
+    connect(a.editStoreys, &QAction::triggered, this, &SitePlan::editStoreys);
     connect(a.deleteSelection, &QAction::triggered, this,
             [this] { deleteSelection(tr("Delete")); });
     connect(a.copy, &QAction::triggered, this, &SitePlan::copySelection);
@@ -369,6 +389,7 @@ void SitePlan::connectActions() {
     });
     connect(a.paste, &QAction::triggered, this, &SitePlan::paste);
     connect(a.selectAll, &QAction::triggered, this, &SitePlan::selectAll);
+    connect(a.copyToStorey, &QAction::triggered, this, &SitePlan::copyToStoreys);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_pastes = 0; });
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);
     connect(a.snap, &QAction::toggled, this, [this](bool on) {
@@ -376,6 +397,18 @@ void SitePlan::connectActions() {
         windowSettings()->setValue(SnapKey, on);
     });
     connect(a.zoomToFit, &QAction::triggered, m_view, &PlanView::zoomToFit);
+    connect(a.storeySelector, &QComboBox::currentIndexChanged, m_view, &PlanView::setStorey);
+    for (const std::pair<QAction*, int>& go :
+         {std::pair(a.storeyUp, 1), std::pair(a.storeyDown, -1)})
+        connect(go.first, &QAction::triggered, this, [this, step = go.second] {
+            if (const std::optional<int> next =
+                    nextStorey(m_document.site(), m_view->storey(), step))
+                m_view->setStorey(*next);
+        });
+    const auto showStoreys = [this] { m_actions->showStoreys(m_view->storey()); };
+    connect(m_view, &PlanView::storeyChanged, this, showStoreys);
+    connect(m_view, &PlanView::storeyChanged, this, &SitePlan::showTableRows);
+    connect(&m_document, &SiteDocument::siteReset, this, showStoreys);
     connect(a.zoomIn, &QAction::triggered, this, [this] { m_view->zoomBy(ZoomStep); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { m_view->zoomBy(1 / ZoomStep); });
     connect(m_actions, &SitePlanActions::levelSetChosen, this, [this](const LevelSet& chosen) {
@@ -421,6 +454,8 @@ void SitePlan::retranslate() {
     m_cameraTable->setAccessibleName(tr("Cameras"));
     m_areaTable->setAccessibleName(tr("Areas"));
     m_obstacleTable->setAccessibleName(tr("Obstacles"));
+    m_thisStorey->setText(tr("This storey only"));
+    m_thisStorey->setAccessibleName(tr("Tables of this storey only"));
     m_view->setAccessibleName(tr("Plan"));
     m_view->describeKeys();
     m_cameraModel->retranslate();
@@ -428,6 +463,7 @@ void SitePlan::retranslate() {
     m_obstacleModel->retranslate();
     m_panel->retranslate();
     m_draftFields->retranslate();
+    m_actions->showStoreys(m_view->storey());
     showToolHint();
 }
 
@@ -497,18 +533,21 @@ void SitePlan::addCamera(const PlanPoint& at) {
         cameraFromCalculator(m_reading, m_settings.inputs(), m_lens, m_document.site().levelSet);
     camera.name = freeName(tr("Camera"), m_document.names(ItemKind::Camera));
     camera.position = at;
+    camera.storey = m_view->storey();
     insertItems({{{ItemKind::Camera, m_document.count(ItemKind::Camera)}, camera}},
                 tr("Add camera"));
 }
 
 void SitePlan::addWall(const std::vector<PlanPoint>& points) {
-    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)}, SiteWall{points}}},
+    insertItems({{{ItemKind::Wall, m_document.count(ItemKind::Wall)},
+                  onStorey(SiteWall{points}, m_view->storey())}},
                 tr("Add wall"));
 }
 
 void SitePlan::addArea(const std::vector<PlanPoint>& points) {
-    const SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)),
-                        m_settings.inputs().level, points};
+    SiteArea area{freeName(tr("Area"), m_document.names(ItemKind::Area)), m_settings.inputs().level,
+                  points};
+    area.storey = m_view->storey();
     insertItems({{{ItemKind::Area, m_document.count(ItemKind::Area)}, area}}, tr("Add area"));
 }
 
@@ -590,12 +629,33 @@ void SitePlan::copySelection() {
                 else
                     copied.obstacles.push_back(item);
             },
-            m_document.item(ref));
+            // The clipboard's site has one storey, which the items land on the one on show from.
+            onStorey(m_document.item(ref), 0));
     const QByteArray json = siteToJson(copied);
     auto* data = new QMimeData;
     data->setText(QString::fromUtf8(json));
     data->setData(SiteMimeType, json);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SitePlan::copyToStoreys() {
+    std::vector<ItemRef> refs = m_view->selection();
+    if (refs.empty())
+        for (const ItemKind kind : ItemKinds)
+            for (int i = 0; i < m_document.count(kind); ++i)
+                if (storeyOf(m_document.item({kind, i})) == m_view->storey())
+                    refs.push_back({kind, i});
+    if (refs.empty())
+        return;
+    CopyToStoreysDialog dialog(m_document.site(), m_view->storey(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::vector<SiteItem> items;
+    for (const int storey : dialog.chosen())
+        for (const ItemRef& ref : refs)
+            items.push_back(onStorey(m_document.item(ref), storey));
+    if (!items.empty())
+        insertItems(copiesOf(items, 0, 0), tr("Copy to storeys"));
 }
 
 void SitePlan::paste() {
@@ -614,6 +674,8 @@ void SitePlan::paste() {
     items.insert(items.end(), pasted.walls.begin(), pasted.walls.end());
     items.insert(items.end(), pasted.areas.begin(), pasted.areas.end());
     items.insert(items.end(), pasted.obstacles.begin(), pasted.obstacles.end());
+    for (SiteItem& item : items)
+        item = onStorey(std::move(item), m_view->storey());
     if (items.empty())
         return;
     ++m_pastes;
@@ -625,7 +687,8 @@ void SitePlan::selectAll() {
     std::vector<ItemRef> refs;
     for (const ItemKind kind : ItemKinds)
         for (int i = 0; i < m_document.count(kind); ++i)
-            refs.push_back({kind, i});
+            if (storeyOf(m_document.item({kind, i})) == m_view->storey())
+                refs.push_back({kind, i});
     m_view->select(refs);
 }
 
@@ -642,6 +705,20 @@ void SitePlan::editProperties() {
     // Nothing changed is no step: the site stays unmodified.
     if (const SiteProperties after = dialog.properties(); after != m_document.site().properties)
         m_undo->push(new SetPropertiesCommand(m_document, after, tr("Site properties")));
+}
+
+void SitePlan::editStoreys() {
+    StoreysDialog dialog(m_document.site(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<SiteStorey> storeys = dialog.storeys();
+    const std::vector<int> from = dialog.from();
+    if (storeys == m_document.site().storeys)
+        return;
+    const auto shown = std::find(from.begin(), from.end(), m_view->storey());
+    m_undo->push(new SetStoreysCommand(m_document, storeys, from, tr("Storeys")));
+    if (shown != from.end())
+        m_view->setStorey(static_cast<int>(shown - from.begin()));
 }
 
 void SitePlan::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QDockWidget;
 class QLabel;
 class QTableView;
@@ -102,6 +103,9 @@ private:
     void changeBoundary(const std::vector<PlanPoint>& after, int gesture) override;
 
     void buildTables();
+    // The tables list every storey's items, or with "This storey only" those of the storey on
+    // show.
+    void showTableRows();
     void connectActions();
     void retranslate();
     void showTitle();
@@ -129,11 +133,16 @@ private:
     std::vector<std::pair<ItemRef, SiteItem>> copiesOf(const std::vector<SiteItem>& items,
                                                        double dx, double dy) const;
     void copySelection();
+    // The selection, or every item of the storey on show when none is selected, copied to the
+    // storeys the user picks, as one undo step.
+    void copyToStoreys();
     void paste();
     void selectAll();
     void nudge(double dx, double dy);
     // Asks for the site's properties; a change is one undo step.
     void editProperties();
+    // Asks for the storeys; a change is one undo step, and the storey on show stays on show.
+    void editStoreys();
     void rememberGeometry() const;
 
     SitePlanHost& m_host;
@@ -150,6 +159,7 @@ private:
     ObstacleTableModel* m_obstacleModel = nullptr;
     QTableView* m_obstacleTable = nullptr;
     QDockWidget* m_obstacleDock = nullptr;
+    QCheckBox* m_thisStorey = nullptr;
     CameraPanel* m_panel = nullptr;
     QDockWidget* m_panelDock = nullptr;
     QDockWidget* m_cameraDock = nullptr;

@@ -40,6 +40,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     save = action("SiteSave", QKeySequence::Save);
     saveAs = action("SiteSaveAs", QKeySequence::SaveAs);
     editProperties = action("EditSiteProperties");
+    editStoreys = action("EditStoreys");
     close = action("SitePlanClose", QKeySequence::Close);
     undo = action("Undo", QKeySequence::Undo);
     redo = action("Redo", QKeySequence::Redo);
@@ -49,6 +50,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     copy = action("Copy", QKeySequence::Copy);
     paste = action("Paste", QKeySequence::Paste);
     selectAll = action("SelectAll", QKeySequence::SelectAll);
+    copyToStorey = action("CopyToStorey");
     addCamera = action("AddCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), true);
     addWall = action("AddWall", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), true);
     addArea = action("AddArea", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), true);
@@ -68,8 +70,12 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     snap = action("Snap", QKeySequence(Qt::Key_F9), true);
     snap->setChecked(true);
     measure = action("Measure", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), true);
+    storeyUp = action("StoreyUp", QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    storeyDown = action("StoreyDown", QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
     buildPlanShowsChoice();
+    storeySelector = named<QComboBox>("StoreySelector", &m_window);
+    storeySelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 QAction* SitePlanActions::action(const char* name, const QKeySequence& shortcut, bool checkable) {
@@ -88,7 +94,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     recentFiles->setObjectName(QStringLiteral("RecentFiles"));
     m_fileMenu->addActions({save, saveAs});
     m_fileMenu->addSeparator();
-    m_fileMenu->addAction(editProperties);
+    m_fileMenu->addActions({editProperties, editStoreys});
     exports.addTo(*m_fileMenu);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(close);
@@ -99,6 +105,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_editMenu->addActions({cut, copy, paste});
     m_editMenu->addSeparator();
     m_editMenu->addActions({deleteSelection, duplicate, selectAll});
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(copyToStorey);
 
     m_insertMenu = bar->addMenu(QString());
     m_insertMenu->addActions({addCamera, addWall, addArea, addObstacle, addBoundary});
@@ -107,6 +115,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
 
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addActions({storeyUp, storeyDown});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({snap, measure});
     m_viewMenu->addSeparator();
@@ -137,6 +147,7 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_toolBar->addActions({zoomToFit, zoomIn, zoomOut, snap, measure});
     m_toolBar->addSeparator();
     m_toolBar->addWidget(planShows);
+    m_toolBar->addWidget(storeySelector);
     for (QAction* tool : m_toolBar->actions()) {
         auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tool));
         if (!button)
@@ -230,6 +241,19 @@ void SitePlanActions::showLevelSetChoice() {
     m_levelSetBox->setToolTip(tr("The levels the site's cameras and areas are judged by"));
 }
 
+void SitePlanActions::showStoreys(int onShow) {
+    const Site& site = m_document.site();
+    const QSignalBlocker quiet(storeySelector);
+    storeySelector->clear();
+    for (int i = 0; i < static_cast<int>(site.storeys.size()); ++i)
+        storeySelector->addItem(storeyName(site, i));
+    storeySelector->setCurrentIndex(onShow);
+    storeySelector->setEnabled(site.storeys.size() > 1);
+    storeyUp->setEnabled(nextStorey(site, onShow, 1).has_value());
+    storeyDown->setEnabled(nextStorey(site, onShow, -1).has_value());
+    copyToStorey->setEnabled(site.storeys.size() > 1);
+}
+
 void SitePlanActions::showUndoSteps(const QUndoStack& stack) {
     // The tool bar's caption stays as it is, so that no button moves under the pointer between
     // two clicks.
@@ -258,6 +282,7 @@ void SitePlanActions::retranslate() {
     save->setText(tr("&Save"));
     saveAs->setText(tr("Save &as..."));
     editProperties->setText(tr("Site &properties..."));
+    editStoreys->setText(tr("Sto&reys..."));
     close->setText(tr("&Close"));
     deleteSelection->setText(tr("&Delete"));
     duplicate->setText(tr("Du&plicate"));
@@ -265,6 +290,9 @@ void SitePlanActions::retranslate() {
     copy->setText(tr("&Copy"));
     paste->setText(tr("Pa&ste"));
     selectAll->setText(tr("Select &all"));
+    copyToStorey->setText(tr("Copy to Sto&reys..."));
+    copyToStorey->setStatusTip(tr("Copies the selected items, or every item of the storey on "
+                                  "show when none is selected, to the storeys chosen"));
     addCamera->setText(tr("&Camera"));
     addCamera->setStatusTip(PlanView::keysHelp());
     addWall->setText(tr("&Wall"));
@@ -291,6 +319,11 @@ void SitePlanActions::retranslate() {
     planShows->setFixedWidth(planShows->sizeHint().width());
     snap->setText(tr("S&nap to walls and grid"));
     measure->setText(tr("&Measure"));
+    storeyUp->setText(tr("Storey &up"));
+    storeyDown->setText(tr("Storey do&wn"));
+    storeySelector->setAccessibleName(tr("Storey"));
+    storeySelector->setToolTip(tr("The storey on show: its items and its floor plan, the storey "
+                                  "below faint underneath"));
     snap->setStatusTip(tr("Points snap to wall corners, wall lines and the grid; Alt held "
                           "turns it off while held."));
     const LevelSet& levels = m_document.site().levelSet;

@@ -38,12 +38,16 @@ public:
     // The menu and the tooltip say what would be undone or redone.
     void showUndoSteps(const QUndoStack& undo);
     CoverageLayers coverageLayers() const;
+    // The selector lists the site's storeys, `onShow` chosen; the steps up and down go where
+    // there is a storey to go to.
+    void showStoreys(int onShow);
 
     QAction* newSite;
     QAction* open;
     QAction* save;
     QAction* saveAs;
     QAction* editProperties;
+    QAction* editStoreys;
     QAction* close;
     QAction* undo;
     QAction* redo;
@@ -53,6 +57,7 @@ public:
     QAction* copy;
     QAction* paste;
     QAction* selectAll;
+    QAction* copyToStorey;
     QAction* addCamera;
     QAction* addWall;
     QAction* addArea;
@@ -70,8 +75,11 @@ public:
     QAction* showDeadZones;
     QAction* snap;
     QAction* measure;
+    QAction* storeyUp;
+    QAction* storeyDown;
     QMenu* recentFiles = nullptr;
     QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
+    QComboBox* storeySelector = nullptr; // the storey on show, in the order of the site's
 
 signals:
     void coverageLayersChanged();

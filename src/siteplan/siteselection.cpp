@@ -8,6 +8,7 @@
 
 #include <QAbstractProxyModel>
 #include <QTableView>
+#include <algorithm>
 
 namespace vistaro {
 
@@ -58,12 +59,20 @@ void SiteSelection::tableChanged(QTableView& table) {
     m_syncing = true;
     const ItemKind kind = rowsOf(table).kind();
     const QAbstractProxyModel* proxy = proxyOf(table);
+    const auto source = [proxy](const QModelIndex& row) {
+        return proxy ? proxy->mapToSource(row).row() : row.row();
+    };
     std::vector<ItemRef> refs;
     for (const QModelIndex& row : table.selectionModel()->selectedRows())
-        refs.push_back({kind, proxy ? proxy->mapToSource(row).row() : row.row()});
+        refs.push_back({kind, source(row)});
+    std::sort(refs.begin(), refs.end());
     for (QTableView* other : m_tables)
         if (other != &table)
             other->selectionModel()->clearSelection();
+    // A row of another storey shows that storey.
+    if (const QModelIndex current = table.selectionModel()->currentIndex();
+        current.isValid() && table.selectionModel()->isRowSelected(current.row(), {}))
+        m_view.setStorey(rowsOf(table).storeyOfRow(source(current)));
     m_view.select(refs);
     m_syncing = false;
     showCamera();
@@ -74,9 +83,9 @@ void SiteSelection::selectInTables(const std::vector<ItemRef>& refs) {
         const SiteTableModel& model = rowsOf(*table);
         QItemSelection rows;
         for (const ItemRef& ref : refs)
-            if (ref.kind == model.kind())
-                rows.select(shown(*table, model.index(ref.index, 0)),
-                            shown(*table, model.index(ref.index, model.columnCount() - 1)));
+            if (const QModelIndex row = shown(*table, model.index(ref.index, 0));
+                ref.kind == model.kind() && row.isValid())
+                rows.select(row, row.siblingAtColumn(model.columnCount() - 1));
         table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         if (!rows.isEmpty())
             table->scrollTo(rows.indexes().first());

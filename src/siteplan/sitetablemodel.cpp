@@ -62,6 +62,29 @@ int SiteTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
 
+int SiteTableModel::storeyOfRow(int row) const {
+    const ItemRef ref{m_kind, row};
+    return m_document.holds(ref) ? storeyOf(m_document.item(ref)) : -1;
+}
+
+StoreyRows::StoreyRows(SiteTableModel& rows, QObject* parent)
+    : QSortFilterProxyModel(parent), m_rows(rows) {
+    setSourceModel(&rows);
+    // A camera moved to another storey leaves the rows of its first.
+    setDynamicSortFilter(true);
+}
+
+void StoreyRows::setStorey(std::optional<int> storey) {
+    if (storey == m_storey)
+        return;
+    m_storey = storey;
+    invalidateRowsFilter();
+}
+
+bool StoreyRows::filterAcceptsRow(int row, const QModelIndex&) const {
+    return !m_storey || m_rows.storeyOfRow(row) == *m_storey;
+}
+
 bool SiteTableModel::shows(const QModelIndex& index) const {
     return index.isValid() && index.row() < m_document.count(m_kind);
 }

@@ -8,6 +8,7 @@
 #include "site/sitedocument.h"
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ public:
 
     ItemKind kind() const { return m_kind; }
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The storey of the item in `row`; -1 for a row the document does not hold.
+    int storeyOfRow(int row) const;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     // The texts change language.
     void retranslate();
@@ -55,6 +58,25 @@ private:
     const SiteCoverage& m_coverage;
     Edit m_edit;
     int m_rows;
+};
+
+// The rows of a site table: every storey's, or those of one storey only.
+class StoreyRows : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    StoreyRows(SiteTableModel& rows, QObject* parent);
+
+    SiteTableModel& rows() const { return m_rows; }
+    // None: every storey's rows.
+    void setStorey(std::optional<int> storey);
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+private:
+    SiteTableModel& m_rows;
+    std::optional<int> m_storey;
 };
 
 // A length in the units on show, without its unit, and a typed length back in metres.

@@ -83,6 +83,13 @@ public:
         : SiteCommand(document, LevelSetChange(document, after), text, 0) {}
 };
 
+class SetStoreysCommand : public SiteCommand<StoreysChange, -1> {
+public:
+    SetStoreysCommand(SiteDocument& document, std::vector<SiteStorey> storeys,
+                      const std::vector<int>& from, const QString& text)
+        : SiteCommand(document, StoreysChange(document, std::move(storeys), from), text, 0) {}
+};
+
 class SetPropertiesCommand : public SiteCommand<PropertiesChange, -1> {
 public:
     SetPropertiesCommand(SiteDocument& document, SiteProperties after, const QString& text)

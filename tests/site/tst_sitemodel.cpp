@@ -51,6 +51,12 @@ public:
     mutable int areas = 0;
 };
 
+SiteStorey storeyAt(double elevationM) {
+    SiteStorey storey;
+    storey.elevationM = elevationM;
+    return storey;
+}
+
 } // namespace
 
 // The site plan's logic without a window: document steps, plan geometry, coordinates, file names.
@@ -565,6 +571,67 @@ private slots:
         QCOMPARE(picturePath(site, named), path);
         QCOMPARE(pictureName(site, path), kept);
         QCOMPARE(pictureName(QString(), path), path);
+    }
+
+    // New storeys from old ones: items follow theirs to its new place, those of a storey dropped
+    // go. The site: storeys at 0, 3 and 6 m; cameras on 0, 1 and 2, walls on 2 and 0, an area on
+    // 1, an obstacle on 2; as "cameras; walls; areas; obstacles".
+    void withStoreys_data() {
+        QTest::addColumn<QList<int>>("from");
+        QTest::addColumn<QString>("items");
+        QTest::newRow("as they were") << QList<int>{0, 1, 2} << u"0 1 2; 2 0; 1; 2"_s;
+        QTest::newRow("top dropped") << QList<int>{0, 1} << u"0 1; 0; 1; "_s;
+        QTest::newRow("middle dropped") << QList<int>{0, 2} << u"0 1; 1 0; ; 1"_s;
+        QTest::newRow("two swapped") << QList<int>{1, 0, 2} << u"1 0 2; 2 1; 0; 2"_s;
+        QTest::newRow("one added first") << QList<int>{-1, 0, 1, 2} << u"1 2 3; 3 1; 2; 3"_s;
+        QTest::newRow("all but a new one dropped") << QList<int>{-1} << u"; ; ; "_s;
+        QTest::newRow("none: kept") << QList<int>{} << u"0 1 2; 2 0; 1; 2"_s;
+    }
+    void withStoreys() {
+        QFETCH(QList<int>, from);
+        QFETCH(QString, items);
+        Site site;
+        site.storeys = {storeyAt(0), storeyAt(3), storeyAt(6)};
+        for (const int storey : {0, 1, 2})
+            site.cameras.emplace_back().storey = storey;
+        for (const int storey : {2, 0})
+            site.walls.emplace_back().storey = storey;
+        site.areas.emplace_back().storey = 1;
+        site.obstacles.emplace_back().storey = 2;
+        std::vector<SiteStorey> storeys;
+        for (const int old : from)
+            storeys.push_back(old < 0 ? storeyAt(-3) : site.storeys[std::size_t(old)]);
+        const Site after = vistaro::withStoreys(site, storeys, {from.begin(), from.end()});
+        const auto list = [](const auto& of) {
+            QStringList storeys;
+            for (const auto& item : of)
+                storeys << QString::number(item.storey);
+            return storeys.join(u' ');
+        };
+        QCOMPARE(u"%1; %2; %3; %4"_s.arg(list(after.cameras), list(after.walls), list(after.areas),
+                                         list(after.obstacles)),
+                 items);
+        QCOMPARE(after.storeys.size(), from.empty() ? site.storeys.size() : storeys.size());
+    }
+
+    // Up and down go by elevation, not by the storeys' order: here 3 m, 0 m, 6 m and -3 m.
+    void nextStorey_data() {
+        QTest::addColumn<int>("storey");
+        QTest::addColumn<int>("up");
+        QTest::addColumn<int>("down");
+        QTest::newRow("ground") << 1 << 0 << 3;
+        QTest::newRow("first") << 0 << 2 << 1;
+        QTest::newRow("top") << 2 << -1 << 0;
+        QTest::newRow("basement") << 3 << 1 << -1;
+    }
+    void nextStorey() {
+        QFETCH(int, storey);
+        QFETCH(int, up);
+        QFETCH(int, down);
+        Site site;
+        site.storeys = {storeyAt(3), storeyAt(0), storeyAt(6), storeyAt(-3)};
+        QCOMPARE(vistaro::nextStorey(site, storey, 1).value_or(-1), up);
+        QCOMPARE(vistaro::nextStorey(site, storey, -1).value_or(-1), down);
     }
 
     void recent() {

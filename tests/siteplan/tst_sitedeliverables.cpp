@@ -332,13 +332,14 @@ private slots:
         // No wall: 31.6736 m² = 340.93 ft²; 237.997 px/m = 72.541 px/ft, tele 2379.97 = 725.41.
         QTest::newRow("imperial zoom")
             << std::optional<double>(60) << std::optional<double>()
-            << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58"
+            << "Entrance|T6000|6 - 60|Identification|72.5 - 725.4|340.9|0|9.84|5.58|Storey 1"
             << "ft";
         // Tilted 30°: field 1.40976-4.16881 m, keystone 0.8 (cos 30° (4.16881² - 1.40976²) / 2 +
         // 0.65 x 2.75905) = 6.7664 m², 257.78 px/m; target height sets the plane.
-        QTest::newRow("aimed by a tilt") << std::optional<double>() << std::optional<double>(30)
-                                         << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7"
-                                         << "m";
+        QTest::newRow("aimed by a tilt")
+            << std::optional<double>() << std::optional<double>(30)
+            << "Entrance|T6000|6|Identification|257.7|6.7|0|3|1.7|Storey 1"
+            << "m";
     }
     void cameraTable() {
         QFETCH(std::optional<double>, tele);
@@ -424,7 +425,8 @@ private slots:
         AreaTableModel model(
             plan.document, plan.coverage,
             [&](const ItemRef&, const SiteItem& item) { edited = std::get<SiteArea>(item); });
-        QCOMPARE(firstRow(model), (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s}));
+        QCOMPARE(firstRow(model),
+                 (QStringList{u"Door"_s, u"Identification"_s, u"4"_s, u"0"_s, u"Storey 1"_s}));
         QVERIFY(model.setData(model.index(0, 1), 1));
         QCOMPARE(edited->level, Level(1)); // detection
         QVERIFY(!(model.flags(model.index(0, 2)) & Qt::ItemIsEditable));
@@ -500,12 +502,9 @@ private slots:
         QCOMPARE(plan.coverage.footprint(0).bands.size(), std::size_t(1));
         const LevelBand& band = plan.coverage.footprint(0).bands.front();
         DxfCoverage expected{
-            site.walls,
-            {{u"Door"_s, site.areas[0].points}, {u"=Store"_s, site.areas[1].points}},
-            {},
-            {{u"Entrance"_s, {0, 0}, 0}},
-            {},
-            enLevels(),
+            site.walls, {{u"Door"_s, site.areas[0].points}, {u"=Store"_s, site.areas[1].points}},
+            {},         {{u"Entrance"_s, {0, 0}, 0}},
+            {},         enLevels(),
             {}};
         // One camera's best level is its band, as GEOS writes its rings again.
         DxfCoverage drawn = dxfCoverageOf(plan.deliverables());

@@ -11,6 +11,7 @@
 #include "site/plancoordinates.h"
 #include "site/plangeometry.h"
 #include "site/sitefile.h"
+#include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
 #include "siteplan/dxflayersdialog.h"
@@ -20,6 +21,7 @@
 #include "siteplan/planimport.h"
 #include "siteplan/sitedrawings.h"
 #include "siteplan/siteplan.h"
+#include "siteplan/storeysdialog.h"
 #include "support/messageboxanswer.h"
 #include "support/reportrows.h"
 #include "support/scripteddialogs.h"
@@ -29,6 +31,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -1134,6 +1137,263 @@ private slots:
                                                         number(site().walls[0].points[0].y);
         QCOMPARE(u"%1; %2; %3"_s.arg(cameras.join(u", "_s), wall).arg(plan().undoStack().count()),
                  after);
+    }
+
+    // The plan shows one storey: its items, the walls and obstacles of the storey below faint,
+    // and takes the new camera and Select All on it. The site: the sample on a ground floor, the
+    // second camera ("Yard") and a second area on a first floor 3 m up, an obstacle on the
+    // ground; as "items shown; below drawn; selected by Select All; new camera's storey".
+    void storeyOnShow_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ground") << QString() << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("first, chosen") << u"1"_s << u"C1 A1; yes; 2; 1"_s;
+        QTest::newRow("first, a storey up") << u"Ctrl+PgUp"_s << u"C1 A1; yes; 2; 1"_s;
+        QTest::newRow("up and down") << u"Ctrl+PgUp Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("none below the ground") << u"Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
+    }
+    void storeyOnShow() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        shownSite.areas.push_back(shownSite.areas[0]);
+        shownSite.areas[1].name = u"Office"_s;
+        shownSite.areas[1].storey = 1;
+        shownSite.obstacles = {SiteObstacle{u"Shelf"_s, {{5, 5}, {6, 5}, {6, 6}}}};
+        open(shownSite);
+        auto* selector = child<QComboBox>("StoreySelector");
+        QCOMPARE(selector->count(), 2);
+        QCOMPARE(selector->itemText(1), u"First"_s);
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"1"_s) {
+                selector->setCurrentIndex(1);
+            } else {
+                const QKeyCombination pressed = QKeySequence::fromString(step)[0];
+                QTest::keyClick(viewport(), pressed.key(), pressed.keyboardModifiers());
+            }
+        }
+        QCOMPARE(selector->currentIndex(), view().storey());
+        QStringList items;
+        for (const ItemKind kind : ItemKinds)
+            for (int i = 0; i < plan().document().count(kind); ++i)
+                if (view().itemOf({kind, i})->isVisible())
+                    items << u"CWAO"_s[int(kind)] + QString::number(i);
+        action("SelectAll")->trigger();
+        const std::size_t selected = view().selection().size();
+        action("AddCamera")->trigger();
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, viewport()->rect().center());
+        QCOMPARE(
+            u"%1; %2; %3; %4"_s
+                .arg(items.join(u' '), view().storeyBelowShown().isEmpty() ? u"no"_s : u"yes"_s)
+                .arg(selected)
+                .arg(site().cameras.back().storey),
+            shown);
+    }
+
+    // The storeys edited: a ground floor at 0 m and a first floor at 3 m, 3 m high, a camera on
+    // the first. Removing the first asks first; as "each storey's old index; OK or why not".
+    void storeysDialog_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("agreed");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("as they were") << QString() << true << u"0 1; OK"_s;
+        QTest::newRow("one elevation shared")
+            << u"1 1 0"_s << true << u"0 1; Two storeys stand at 0 m"_s;
+        QTest::newRow("no height") << u"0 2 0"_s << true << u"0 1; A storey needs a height"_s;
+        QTest::newRow("added on top") << u"add"_s << true << u"0 1 -1 at 6; OK"_s;
+        QTest::newRow("first removed") << u"row1 remove"_s << true << u"0; OK"_s;
+        QTest::newRow("first kept") << u"row1 remove"_s << false << u"0 1; OK"_s;
+        QTest::newRow("ground removed, unasked") << u"remove"_s << false << u"1; OK"_s;
+        QTest::newRow("moved down") << u"down"_s << true << u"1 0; OK"_s;
+    }
+    void storeysDialog() {
+        QFETCH(QString, steps);
+        QFETCH(bool, agreed);
+        QFETCH(QString, result);
+        Site site = sample();
+        site.cameras.resize(1);
+        site.cameras[0].storey = 1;
+        site.walls.clear();
+        site.areas.clear();
+        site.storeys.resize(2);
+        site.storeys[1].elevationM = 3;
+        test::MessageBoxAnswer answer(agreed ? QMessageBox::Yes : QMessageBox::No);
+        const Dialogs::Replace answering(answer);
+        StoreysDialog dialog(site);
+        auto* table = dialog.findChild<QTableWidget*>(u"StoreyTable"_s);
+        const QStringList words = steps.split(u' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (words[i] == u"row1"_s)
+                table->selectRow(1);
+            else if (words[i] == u"add"_s || words[i] == u"remove"_s || words[i] == u"down"_s)
+                dialog
+                    .findChild<QPushButton*>(words[i] == u"add"_s      ? u"StoreyAdd"_s
+                                             : words[i] == u"remove"_s ? u"StoreyRemove"_s
+                                                                       : u"StoreyMoveDown"_s)
+                    ->click();
+            else {
+                table->item(words[i].toInt(), words[i + 1].toInt())
+                    ->setData(Qt::EditRole, words[i + 2].toDouble());
+                i += 2;
+            }
+        }
+        QStringList from;
+        for (const int old : dialog.from())
+            from << QString::number(old);
+        if (dialog.from().back() < 0)
+            from << u"at"_s << QString::number(dialog.storeys().back().elevationM);
+        const bool ok =
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        QCOMPARE(ok, dialog.problem().isEmpty());
+        QCOMPARE(from.join(u' ') + u"; "_s + (ok ? u"OK"_s : dialog.problem().section(u':', 0, 0)),
+                 result);
+        QCOMPARE(answer.texts.size(), steps.contains(u"row1"_s) ? 1 : 0);
+    }
+
+    // The storeys changed through the window: one undo step, the storey on show (the first)
+    // kept on show where it went; as "storeys; cameras with their storeys; storey on show".
+    void storeysEdited_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("the first moved up")
+            << u"StoreyMoveUp"_s << u"First Ground; Entrance 1, Yard 0; 0"_s;
+        QTest::newRow("the first removed") << u"StoreyRemove"_s << u"Ground; Entrance 0; 0"_s;
+    }
+    void storeysEdited() {
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        open(shownSite);
+        view().setStorey(1);
+        test::MessageBoxAnswer answer(QMessageBox::Yes);
+        const Dialogs::Replace answering(answer);
+        QTimer::singleShot(0, this, [&button] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == u"Storeys"_s);
+            dialog->findChild<QTableWidget*>(u"StoreyTable"_s)->selectRow(1);
+            dialog->findChild<QPushButton*>(button)->click();
+            dialog->accept();
+        });
+        action("EditStoreys")->trigger();
+        const auto described = [this] {
+            QStringList storeys;
+            for (const SiteStorey& storey : site().storeys)
+                storeys << storey.name;
+            QStringList cameras;
+            for (const SiteCamera& camera : site().cameras)
+                cameras << camera.name + u' ' + QString::number(camera.storey);
+            return u"%1; %2; %3"_s.arg(storeys.join(u' '), cameras.join(u", "_s))
+                .arg(view().storey());
+        };
+        QCOMPARE(described(), result);
+        QCOMPARE(plan().undoStack().count(), 1);
+        plan().undoStack().undo();
+        QCOMPARE(site(), shownSite);
+    }
+
+    // A floor drawn once, put on others: the sample on the ground, storeys 3 m and 6 m above;
+    // the names taken numbered afresh, one undo step; as "cameras; walls; areas", each item's
+    // storey after its name.
+    void copyToStorey_data() {
+        QTest::addColumn<bool>("firstCamera");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("the storey, to the first")
+            << false << u"1"_s
+            << u"Entrance 0, Yard 0, Entrance 1 1, Yard 1 1; 0 1; Door 0, Door 1 1"_s;
+        QTest::newRow("a camera, to two")
+            << true << u"1 2"_s << u"Entrance 0, Yard 0, Entrance 1 1, Entrance 2 2; 0; Door 0"_s;
+        QTest::newRow("none checked") << false << QString() << u"Entrance 0, Yard 0; 0; Door 0"_s;
+    }
+    void copyToStorey() {
+        QFETCH(bool, firstCamera);
+        QFETCH(QString, checked);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(3);
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.storeys[2].elevationM = 6;
+        open(shownSite);
+        view().select(firstCamera ? std::vector<ItemRef>{{ItemKind::Camera, 0}}
+                                  : std::vector<ItemRef>{});
+        QTimer::singleShot(0, this, [&checked] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == u"CopyToStoreys"_s);
+            for (const QString& storey : checked.split(u' ', Qt::SkipEmptyParts))
+                dialog->findChild<QCheckBox*>(u"CopyToStorey"_s + storey)->setChecked(true);
+            dialog->accept();
+        });
+        action("CopyToStorey")->trigger();
+        const auto named = [](const auto& items) {
+            QStringList names;
+            for (const auto& item : items)
+                names << item.name + u' ' + QString::number(item.storey);
+            return names.join(u", "_s);
+        };
+        QStringList walls;
+        for (const SiteWall& wall : site().walls)
+            walls << QString::number(wall.storey);
+        QCOMPARE(u"%1; %2; %3"_s.arg(named(site().cameras), walls.join(u' '), named(site().areas)),
+                 result);
+        QCOMPARE(plan().undoStack().count(), checked.isEmpty() ? 0 : 1);
+    }
+
+    // The tables list every storey's items with their storey, or with "This storey only" those
+    // of the storey on show; a row of another storey chosen shows that storey, the item selected.
+    // The sample on a ground floor, "Yard" on a first; as "cameras; areas; storey on show".
+    void tablesByStorey_data() {
+        QTest::addColumn<bool>("thisStorey");
+        QTest::addColumn<int>("storey");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("every storey")
+            << false << 0 << -1 << u"Entrance Ground, Yard First; Door Ground; 0"_s;
+        QTest::newRow("the ground's") << true << 0 << -1 << u"Entrance Ground; Door Ground; 0"_s;
+        QTest::newRow("the first's") << true << 1 << -1 << u"Yard First; ; 1"_s;
+        QTest::newRow("a row of the first chosen")
+            << false << 0 << 1 << u"Entrance Ground, Yard First; Door Ground; 1"_s;
+    }
+    void tablesByStorey() {
+        QFETCH(bool, thisStorey);
+        QFETCH(int, storey);
+        QFETCH(int, row);
+        QFETCH(QString, result);
+        Site shownSite = sample();
+        shownSite.storeys.resize(2);
+        shownSite.storeys[0].name = u"Ground"_s;
+        shownSite.storeys[1].name = u"First"_s;
+        shownSite.storeys[1].elevationM = 3;
+        shownSite.cameras[1].storey = 1;
+        open(shownSite);
+        child<QCheckBox>("TablesThisStorey")->setChecked(thisStorey);
+        view().setStorey(storey);
+        if (row >= 0)
+            table("CameraTable")->selectRow(row);
+        const auto rows = [this](const char* name, int storeyColumn) {
+            const QAbstractItemModel* model = table(name)->model();
+            QStringList shown;
+            for (int i = 0; i < model->rowCount(); ++i)
+                shown << model->index(i, 0).data().toString() + u' ' +
+                             model->index(i, storeyColumn).data().toString();
+            return shown.join(u", "_s);
+        };
+        QCOMPARE(u"%1; %2; %3"_s
+                     .arg(rows("CameraTable", int(CameraColumn::Storey)),
+                          rows("AreaTable", int(AreaColumn::Storey)))
+                     .arg(view().storey()),
+                 result);
+        if (row >= 0)
+            QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Camera, row}}));
     }
 
     // Everything copied (or cut) from the sample pastes into another window: equal items 1 m
