@@ -38,6 +38,8 @@ QVariant ObstacleTableModel::data(const QModelIndex& index, int role) const {
         const double surface = coverage().surfaceOf(obstacle.points);
         return figure(surface, surfaceText(surface, Units::Metric, Rounding::Down));
     }
+    case ObstacleColumn::Storey:
+        return storeyName(document().site(), obstacle.storey);
     }
     return {};
 }
@@ -54,12 +56,15 @@ QVariant ObstacleTableModel::headerData(int section, Qt::Orientation orientation
         return tr("Top (m)");
     case ObstacleColumn::Surface:
         return FigureCaptions::area(Units::Metric);
+    case ObstacleColumn::Storey:
+        return tr("Storey");
     }
     return {};
 }
 
 Qt::ItemFlags ObstacleTableModel::flags(const QModelIndex& index) const {
-    const bool typed = static_cast<ObstacleColumn>(index.column()) != ObstacleColumn::Surface;
+    const auto column = static_cast<ObstacleColumn>(index.column());
+    const bool typed = column != ObstacleColumn::Surface && column != ObstacleColumn::Storey;
     return SiteTableModel::flags(index) | (typed ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
@@ -75,7 +80,7 @@ std::optional<SiteItem> ObstacleTableModel::edited(SiteItem item, int column,
         return item;
     }
     const std::optional<double> metres = num::toDouble(value.toString());
-    if (which == ObstacleColumn::Surface || !metres || *metres < 0 || *metres > MaxSiteHeight)
+    if (which == ObstacleColumn::Surface || which == ObstacleColumn::Storey || !metres || *metres < 0 || *metres > MaxSiteHeight)
         return std::nullopt;
     (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = *metres;
     if (obstacle.bottomM > obstacle.topM)

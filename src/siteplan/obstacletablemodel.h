@@ -7,8 +7,8 @@
 
 namespace vistaro {
 
-enum class ObstacleColumn { Name, Bottom, Top, Surface };
-inline constexpr int ObstacleColumnCount = 4;
+enum class ObstacleColumn { Name, Bottom, Top, Surface, Storey };
+inline constexpr int ObstacleColumnCount = 5;
 // The role a sorting proxy reads: the figures as numbers, the name as text.
 inline constexpr int ObstacleSortRole = Qt::UserRole;
 

@@ -1146,11 +1146,11 @@ private slots:
     void storeyOnShow_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("ground") << QString() << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("ground") << QString() << u"C0 W0 A0 O0; no; 4; 0"_s;
         QTest::newRow("first, chosen") << u"1"_s << u"C1 A1; yes; 2; 1"_s;
         QTest::newRow("first, a storey up") << u"Ctrl+PgUp"_s << u"C1 A1; yes; 2; 1"_s;
-        QTest::newRow("up and down") << u"Ctrl+PgUp Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
-        QTest::newRow("none below the ground") << u"Ctrl+PgDown"_s << u"C0 W0 A0; no; 3; 0"_s;
+        QTest::newRow("up and down") << u"Ctrl+PgUp Ctrl+PgDown"_s << u"C0 W0 A0 O0; no; 4; 0"_s;
+        QTest::newRow("none below the ground") << u"Ctrl+PgDown"_s << u"C0 W0 A0 O0; no; 4; 0"_s;
     }
     void storeyOnShow() {
         QFETCH(QString, steps);
@@ -2046,7 +2046,8 @@ private slots:
         QStringList headers;
         for (int i = 0; i < rows->columnCount(); ++i)
             headers << rows->headerData(i, Qt::Horizontal).toString();
-        QCOMPARE(headers, (QStringList{u"Name"_s, u"Bottom (m)"_s, u"Top (m)"_s, u"Area (m²)"_s}));
+        QCOMPARE(headers, (QStringList{u"Name"_s, u"Bottom (m)"_s, u"Top (m)"_s, u"Area (m²)"_s,
+                                       u"Storey"_s}));
         QCOMPARE(rows->index(1, 3).data().toString(), u"1.9"_s);
         obstacles->sortByColumn(3, Qt::AscendingOrder);
         QCOMPARE(rows->index(0, 0).data().toString(), u"Counter"_s);
