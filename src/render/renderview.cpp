@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "render/renderview.h"
+
+#include "render/camerarays.h"
+
+#include <QCoreApplication>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace vistaro {
+
+namespace {
+
+constexpr QRgb SkyColour = 0xffdfe6ec;
+constexpr QRgb DarkColour = 0xff000000; // beyond the lens's image circle
+constexpr QRgb FloorColour = 0xffc8c8c8;
+constexpr QRgb DeadStripeColour = 0xff8c8c8c;
+constexpr QRgb OutlineColour = 0xff0072b2;
+constexpr QRgb PersonColour = 0xffe69f00;
+// As the plan lays the bands over its background.
+constexpr int BandAlpha = 150;
+constexpr double DeadStripeM = 0.2;
+// An area's outline is this wide on the floor at least, and never under 1.5 pixels.
+constexpr double OutlineM = 0.03;
+constexpr double OutlinePixels = 1.5;
+
+QString text(const char* source) {
+    return QCoreApplication::translate("CameraView", source);
+}
+
+QRgb blend(QRgb over, QRgb under, int alpha) {
+    const auto mix = [alpha](int a, int b) { return (a * alpha + b * (255 - alpha)) / 255; };
+    return qRgb(mix(qRed(over), qRed(under)), mix(qGreen(over), qGreen(under)),
+                mix(qBlue(over), qBlue(under)));
+}
+
+// Lit from the camera: a face square to the ray at its brightest.
+QRgb lit(QRgb colour, Vec3 normal, Vec3 direction) {
+    const double facing = std::abs(dot(normal, direction));
+    return blend(colour, 0xff000000, static_cast<int>(std::lround(255 * (0.35 + 0.65 * facing))));
+}
+
+struct AreaEdges {
+    QPolygonF outline;
+    QRectF box;
+};
+
+bool nearAnEdge(const std::vector<AreaEdges>& areas, QPointF at, double width) {
+    for (const AreaEdges& area : areas) {
+        if (!area.box.adjusted(-width, -width, width, width).contains(at))
+            continue;
+        const QPolygonF& o = area.outline;
+        for (qsizetype i = 0; i < o.size(); ++i) {
+            const QPointF a = o[i];
+            const QPointF d = o[(i + 1) % o.size()] - a;
+            const double length2 = QPointF::dotProduct(d, d);
+            const double s =
+                length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, d) / length2, 0.0, 1.0) : 0;
+            const QPointF off = at - a - s * d;
+            if (QPointF::dotProduct(off, off) <= width * width)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ViewPoint CameraView::at(QPoint pixel) const {
+    if (!image.rect().contains(pixel))
+        return {};
+    const Pixel& p = pixels_[static_cast<std::size_t>(pixel.y() * image.width() + pixel.x())];
+    ViewPoint point;
+    point.kind = p.kind;
+    point.item = p.item;
+    if (p.density > 0)
+        point.densityPerM = p.density;
+    if (p.level >= 0)
+        point.level = static_cast<Level>(p.level);
+    point.deadZone = p.level == -2;
+    if (p.kind == HitKind::Obstacle)
+        point.name = obstacleNames_.at(static_cast<std::size_t>(p.item));
+    else if (p.kind == HitKind::Person)
+        point.name = personNames_.at(static_cast<std::size_t>(p.item));
+    else if (p.kind == HitKind::Floor) {
+        point.floorPoint = PlanPoint{p.x, p.y};
+        const auto inside = std::find_if(areas_.begin(), areas_.end(), [&p](const auto& area) {
+            return area.second.containsPoint(QPointF(p.x, p.y), Qt::OddEvenFill);
+        });
+        if (inside != areas_.end())
+            point.name = inside->first;
+    }
+    return point;
+}
+
+std::variant<CameraView, QString> renderView(const RenderScene& scene, const Site& site,
+                                             int cameraIndex, int width, int height) {
+    if (cameraIndex < 0 || cameraIndex >= static_cast<int>(site.cameras.size()))
+        return text("There is no such camera.");
+    const SiteCamera& camera = site.cameras[static_cast<std::size_t>(cameraIndex)];
+    if (camera.storey != scene.storey())
+        return text("The camera stands on another storey.");
+    if (width <= 0 || height <= 0 || width > MaxViewSide || height > MaxViewSide)
+        return text("The picture has no size, or is too large.");
+    if (!(camera.mountHeightM > 0))
+        return text("The camera is below its floor.");
+    if (!(camera.mountHeightM < scene.heightM()))
+        return text("The camera is above its ceiling.");
+    const SceneHit inside =
+        scene.enclosing({camera.position.x, camera.position.y, camera.mountHeightM});
+    if (inside.kind == HitKind::Wall)
+        return text("The camera is inside a wall.");
+    if (inside.kind == HitKind::Obstacle)
+        return text("The camera is inside an obstacle.");
+    const std::optional<CameraRays> rays =
+        CameraRays::of(camera, site.levelSet, QSize(width, height));
+    if (!rays)
+        return text("The camera's inputs give no view.");
+
+    CameraView view;
+    view.image = QImage(width, height, QImage::Format_RGB32);
+    view.pixels_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (const SiteObstacle& obstacle : site.obstacles)
+        view.obstacleNames_.push_back(obstacle.name);
+    for (const ScenePerson& person : scene.people())
+        view.personNames_.push_back(person.name);
+    std::vector<AreaEdges> areas;
+    for (const SiteArea& area : site.areas) {
+        if (area.storey != camera.storey)
+            continue;
+        QPolygonF outline;
+        for (const PlanPoint& p : area.points)
+            outline << QPointF(p.x, p.y);
+        areas.push_back({outline, outline.boundingRect()});
+        view.areas_.emplace_back(area.name, outline);
+    }
+
+    const double pixelAngle = rays->metresPerPixelAtOneMetre();
+    const auto shade = [&](int row) {
+        auto* line = reinterpret_cast<QRgb*>(view.image.scanLine(row));
+        CameraView::Pixel* pixels = view.pixels_.data() + static_cast<std::size_t>(row) * width;
+        for (int column = 0; column < width; ++column) {
+            CameraView::Pixel& pixel = pixels[column];
+            const std::optional<PictureRay> ray = rays->ray(column + 0.5, row + 0.5);
+            if (!ray) {
+                line[column] = DarkColour;
+                continue;
+            }
+            const SceneHit hit = scene.cast(rays->origin(), ray->direction);
+            pixel.kind = hit.kind;
+            pixel.item = hit.item;
+            switch (hit.kind) {
+            case HitKind::None:
+                line[column] = SkyColour;
+                continue;
+            case HitKind::Floor: {
+                const PlanPoint at{hit.point.x, hit.point.y};
+                pixel.x = static_cast<float>(at.x);
+                pixel.y = static_cast<float>(at.y);
+                const std::optional<double> density = rays->targetDensity(at);
+                QRgb colour = FloorColour;
+                if (!density) {
+                    pixel.level = -2;
+                    if (static_cast<long long>(std::floor((at.x + at.y) / DeadStripeM)) % 2 == 0)
+                        colour = DeadStripeColour;
+                } else {
+                    pixel.density = static_cast<float>(*density);
+                    const std::optional<Level> level =
+                        levelReached(*density, rays->levelDensities());
+                    if (level) {
+                        pixel.level = static_cast<std::int8_t>(*level);
+                        colour = blend(levelColour(*level), FloorColour, BandAlpha);
+                    }
+                }
+                const double width = std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
+                if (nearAnEdge(areas, QPointF(at.x, at.y), width))
+                    colour = OutlineColour;
+                line[column] = colour;
+                continue;
+            }
+            case HitKind::Wall:
+            case HitKind::Obstacle:
+            case HitKind::Person:
+                pixel.density =
+                    static_cast<float>(rays->densityAt(ray->offAxisRad, hit.distanceM).value_or(0));
+                line[column] = lit(hit.kind == HitKind::Person ? PersonColour : 0xffffffff,
+                                   hit.normal, ray->direction);
+                continue;
+            }
+        }
+    };
+    const int threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, height);
+    std::vector<std::jthread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&shade, t, threads, height] {
+            for (int row = t; row < height; row += threads)
+                shade(row);
+        });
+    workers.clear();
+    return view;
+}
+
+} // namespace vistaro
