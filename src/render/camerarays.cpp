@@ -6,6 +6,7 @@
 #include "site/footprint.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace vistaro {
@@ -42,23 +43,32 @@ std::optional<CameraRays> CameraRays::of(const SiteCamera& camera, const LevelSe
     rays.mmPerColumn_ = imaged.widthMm / picture.width();
     rays.mmPerRow_ = imaged.heightMm / picture.height();
     rays.levelDensities_ = result.levelDensities;
+    // Past its image circle a projection's angle stops at the circle's edge.
+    const double edge =
+        angleOffAxis(rays.sight_.projection, std::numeric_limits<double>::max(), field->scaleMm);
+    rays.circleMm_ =
+        unitRadius(rays.sight_.projection, edge).value_or(std::numeric_limits<double>::infinity()) *
+        field->scaleMm;
     return rays;
 }
 
-std::optional<PictureRay> CameraRays::ray(double column, double row) const {
+bool CameraRays::samePicture(const CameraRays& other) const {
+    return sight_.projection == other.sight_.projection && sight_.scaleMm == other.sight_.scaleMm &&
+           picture_ == other.picture_ && mmPerColumn_ == other.mmPerColumn_ &&
+           mmPerRow_ == other.mmPerRow_;
+}
+
+std::optional<PictureRay> CameraRays::localRay(double column, double row) const {
     const double xMm = (column - picture_.width() / 2.0) * mmPerColumn_;
     const double yMm = (picture_.height() / 2.0 - row) * mmPerRow_;
     const double radius = std::hypot(xMm, yMm);
     if (radius == 0)
-        return PictureRay{axis_, 0};
-    const double theta = angleOffAxis(sight_.projection, radius, sight_.scaleMm);
-    // Past the image circle the angle stops at its edge: no ray comes back to this radius.
-    const std::optional<double> back = unitRadius(sight_.projection, theta);
-    if (!back || *back * sight_.scaleMm < radius * (1 - 1e-9))
+        return PictureRay{{0, 0, 1}, 0};
+    if (radius >= circleMm_)
         return std::nullopt;
+    const double theta = angleOffAxis(sight_.projection, radius, sight_.scaleMm);
     const double across = std::sin(theta) / radius;
-    return PictureRay{std::cos(theta) * axis_ + (across * xMm) * right_ + (across * yMm) * up_,
-                      theta};
+    return PictureRay{{across * xMm, across * yMm, std::cos(theta)}, theta};
 }
 
 std::optional<QPointF> CameraRays::pixelOf(Vec3 point) const {

@@ -51,9 +51,15 @@ public:
 
     // The lens's centre, on its storey: its position at its mounting height.
     Vec3 origin() const { return origin_; }
-    // At a point of the picture (a pixel's centre is at its column + 0.5, row + 0.5); none
+    QSize picture() const { return picture_; }
+    // At a point of the picture (a pixel's centre is at its column + 0.5, row + 0.5), in the
+    // camera's own frame (x to the right of the picture, y up it, z along the axis); none
     // outside the projection's image circle, where the picture is dark.
-    std::optional<PictureRay> ray(double column, double row) const;
+    std::optional<PictureRay> localRay(double column, double row) const;
+    // A direction of the camera's frame on the storey.
+    Vec3 toSite(Vec3 local) const { return local.x * right_ + local.y * up_ + local.z * axis_; }
+    // Whether the other's pictures are this one's, ray for ray in the camera's frame.
+    bool samePicture(const CameraRays& other) const;
     // Where the picture shows `point`; none for a point the lens never sees.
     std::optional<QPointF> pixelOf(Vec3 point) const;
     // The density (px/m) at the target height above a point of the floor, as the plan's bands
@@ -78,6 +84,7 @@ private:
     QSize picture_;
     double mmPerColumn_ = 0;
     double mmPerRow_ = 0;
+    double circleMm_ = 0; // the radius of the projection's image circle
     std::vector<double> levelDensities_;
 };
 

@@ -9,6 +9,8 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace vistaro {
@@ -68,6 +70,53 @@ bool nearAnEdge(const std::vector<AreaEdges>& areas, QPointF at, double width) {
     return false;
 }
 
+// Runs `rowWork(row)` for every row, the rows shared over every core.
+template <class RowWork> void overRows(int height, const RowWork& rowWork) {
+    const int threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, height);
+    std::vector<std::jthread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&rowWork, t, threads, height] {
+            for (int row = t; row < height; row += threads)
+                rowWork(row);
+        });
+}
+
+// Every pixel's ray in the camera's frame: x, y, z and the angle off the axis, a negative angle
+// where the picture is dark.
+struct LocalRays {
+    CameraRays lens;
+    std::vector<float> rays;
+};
+
+// A camera dragged or turned keeps its lens: its rays in its own frame are worked out once and
+// kept for the next picture of the same lens.
+std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
+    static std::mutex mutex;
+    static std::shared_ptr<const LocalRays> last;
+    {
+        const std::lock_guard lock(mutex);
+        if (last && last->lens.samePicture(lens))
+            return last;
+    }
+    auto made = std::make_shared<LocalRays>(LocalRays{lens, {}});
+    const int width = lens.picture().width();
+    made->rays.resize(4 * static_cast<std::size_t>(width) * lens.picture().height());
+    overRows(lens.picture().height(), [&](int row) {
+        float* out = made->rays.data() + 4 * static_cast<std::size_t>(row) * width;
+        for (int column = 0; column < width; ++column, out += 4) {
+            const std::optional<PictureRay> ray = lens.localRay(column + 0.5, row + 0.5);
+            out[0] = ray ? static_cast<float>(ray->direction.x) : 0;
+            out[1] = ray ? static_cast<float>(ray->direction.y) : 0;
+            out[2] = ray ? static_cast<float>(ray->direction.z) : 0;
+            out[3] = ray ? static_cast<float>(ray->offAxisRad) : -1;
+        }
+    });
+    const std::lock_guard lock(mutex);
+    last = made;
+    return made;
+}
+
 } // namespace
 
 ViewPoint CameraView::at(QPoint pixel) const {
@@ -123,7 +172,8 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
 
     CameraView view;
     view.image = QImage(width, height, QImage::Format_RGB32);
-    view.pixels_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    view.pixels_ = std::make_shared_for_overwrite<CameraView::Pixel[]>(
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (const SiteObstacle& obstacle : site.obstacles)
         view.obstacleNames_.push_back(obstacle.name);
     for (const ScenePerson& person : scene.people())
@@ -140,17 +190,21 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
     }
 
     const double pixelAngle = rays->metresPerPixelAtOneMetre();
-    const auto shade = [&](int row) {
+    const std::shared_ptr<const LocalRays> local = localRaysOf(*rays);
+    overRows(height, [&](int row) {
         auto* line = reinterpret_cast<QRgb*>(view.image.scanLine(row));
-        CameraView::Pixel* pixels = view.pixels_.data() + static_cast<std::size_t>(row) * width;
+        CameraView::Pixel* pixels = view.pixels_.get() + static_cast<std::size_t>(row) * width;
         for (int column = 0; column < width; ++column) {
             CameraView::Pixel& pixel = pixels[column];
-            const std::optional<PictureRay> ray = rays->ray(column + 0.5, row + 0.5);
-            if (!ray) {
+            pixel = {HitKind::None, -1, -1, 0, 0, 0};
+            const float* inFrame =
+                local->rays.data() + 4 * (static_cast<std::size_t>(row) * width + column);
+            if (inFrame[3] < 0) {
                 line[column] = DarkColour;
                 continue;
             }
-            const SceneHit hit = scene.cast(rays->origin(), ray->direction);
+            const PictureRay ray{rays->toSite({inFrame[0], inFrame[1], inFrame[2]}), inFrame[3]};
+            const SceneHit hit = scene.cast(rays->origin(), ray.direction);
             pixel.kind = hit.kind;
             pixel.item = hit.item;
             switch (hit.kind) {
@@ -186,22 +240,13 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
             case HitKind::Obstacle:
             case HitKind::Person:
                 pixel.density =
-                    static_cast<float>(rays->densityAt(ray->offAxisRad, hit.distanceM).value_or(0));
+                    static_cast<float>(rays->densityAt(ray.offAxisRad, hit.distanceM).value_or(0));
                 line[column] = lit(hit.kind == HitKind::Person ? PersonColour : 0xffffffff,
-                                   hit.normal, ray->direction);
+                                   hit.normal, ray.direction);
                 continue;
             }
         }
-    };
-    const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, height);
-    std::vector<std::jthread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&shade, t, threads, height] {
-            for (int row = t; row < height; row += threads)
-                shade(row);
-        });
-    workers.clear();
+    });
     return view;
 }
 

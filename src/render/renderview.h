@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -40,15 +41,16 @@ public:
 private:
     friend std::variant<CameraView, QString> renderView(const RenderScene&, const Site&, int, int,
                                                         int);
+    // Left uninitialised until drawn: every pixel is written once.
     struct Pixel {
-        HitKind kind = HitKind::None;
-        std::int8_t level = -1; // -1 none, -2 the dead zone
-        int item = -1;
-        float density = 0; // 0: none
-        float x = 0;       // where on the plan, of the floor
-        float y = 0;
+        HitKind kind;
+        std::int8_t level; // -1 none, -2 the dead zone
+        int item;
+        float density; // 0: none
+        float x;       // where on the plan, of the floor
+        float y;
     };
-    std::vector<Pixel> pixels_;
+    std::shared_ptr<Pixel[]> pixels_;
     std::vector<QString> obstacleNames_;
     std::vector<QString> personNames_;
     std::vector<std::pair<QString, QPolygonF>> areas_;
