@@ -4,6 +4,7 @@
 #include "render/renderscene.h"
 
 #include "geometry/geometry.h"
+#include "site/snapping.h"
 
 #include <QPolygonF>
 #include <QRectF>
@@ -38,15 +39,6 @@ struct ObstaclePrism {
     double topM;
     int obstacle;
 };
-
-double distanceToSegment(PlanPoint p, PlanPoint a, PlanPoint b) {
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double s =
-        length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0;
-    return std::hypot(p.x - a.x - s * dx, p.y - a.y - s * dy);
-}
 
 // Triangles in local coordinates (around `offset`, so that floats keep millimetres far from the
 // plan's origin), each knowing what it belongs to.
@@ -300,10 +292,12 @@ SceneHit RenderScene::cast(Vec3 origin, Vec3 direction) const {
 
 SceneHit RenderScene::enclosing(Vec3 point) const {
     const PlanPoint at{point.x, point.y};
-    for (const WallBox& wall : data_->walls)
+    for (const WallBox& wall : data_->walls) {
+        const PlanPoint near = nearestOn(wall.a, wall.b, at);
         if (point.z >= wall.bottomM && point.z <= wall.topM &&
-            distanceToSegment(at, wall.a, wall.b) <= WallThicknessM / 2)
+            std::hypot(at.x - near.x, at.y - near.y) <= WallThicknessM / 2)
             return {HitKind::Wall, wall.wall, 0, point, {}};
+    }
     for (const ObstaclePrism& obstacle : data_->obstacles)
         if (point.z >= obstacle.bottomM && point.z <= obstacle.topM &&
             obstacle.outline.containsPoint({at.x, at.y}, Qt::OddEvenFill))

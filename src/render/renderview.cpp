@@ -4,6 +4,7 @@
 #include "render/renderview.h"
 
 #include "render/camerarays.h"
+#include "site/snapping.h"
 
 #include <QCoreApplication>
 #include <QPolygonF>
@@ -47,23 +48,18 @@ QRgb lit(QRgb colour, Vec3 normal, Vec3 direction) {
 }
 
 struct AreaEdges {
-    QPolygonF outline;
+    const std::vector<PlanPoint>* outline;
     QRectF box;
 };
 
-bool nearAnEdge(const std::vector<AreaEdges>& areas, QPointF at, double width) {
+bool nearAnEdge(const std::vector<AreaEdges>& areas, PlanPoint at, double width) {
     for (const AreaEdges& area : areas) {
-        if (!area.box.adjusted(-width, -width, width, width).contains(at))
+        if (!area.box.adjusted(-width, -width, width, width).contains(at.x, at.y))
             continue;
-        const QPolygonF& o = area.outline;
-        for (qsizetype i = 0; i < o.size(); ++i) {
-            const QPointF a = o[i];
-            const QPointF d = o[(i + 1) % o.size()] - a;
-            const double length2 = QPointF::dotProduct(d, d);
-            const double s =
-                length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, d) / length2, 0.0, 1.0) : 0;
-            const QPointF off = at - a - s * d;
-            if (QPointF::dotProduct(off, off) <= width * width)
+        const std::vector<PlanPoint>& o = *area.outline;
+        for (std::size_t i = 0; i < o.size(); ++i) {
+            const PlanPoint near = nearestOn(o[i], o[(i + 1) % o.size()], at);
+            if (std::hypot(at.x - near.x, at.y - near.y) <= width)
                 return true;
         }
     }
@@ -185,7 +181,7 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
         QPolygonF outline;
         for (const PlanPoint& p : area.points)
             outline << QPointF(p.x, p.y);
-        areas.push_back({outline, outline.boundingRect()});
+        areas.push_back({&area.points, outline.boundingRect()});
         view.areas_.emplace_back(area.name, outline);
     }
 
@@ -231,7 +227,7 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
                     }
                 }
                 const double width = std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
-                if (nearAnEdge(areas, QPointF(at.x, at.y), width))
+                if (nearAnEdge(areas, at, width))
                     colour = OutlineColour;
                 line[column] = colour;
                 continue;
