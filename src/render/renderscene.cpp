@@ -86,9 +86,15 @@ private:
     PlanPoint offset_;
 };
 
+bool finite(PlanPoint p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
 QRectF storeyExtent(const Site& site, int storey) {
     QRectF box;
     const auto add = [&box](PlanPoint p) {
+        if (!finite(p))
+            return;
         const QRectF dot(p.x, p.y, 0, 0);
         box = box.isNull() ? dot : box.united(dot);
     };
@@ -111,10 +117,6 @@ PlanPoint aimPoint(const SiteCamera& camera) {
     const double pan = camera.panDeg * std::numbers::pi / 180;
     return {camera.position.x + camera.distanceM * std::cos(pan),
             camera.position.y + camera.distanceM * std::sin(pan)};
-}
-
-bool finite(PlanPoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 } // namespace
@@ -233,6 +235,9 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
     }
 
     d.device = rtcNewDevice(nullptr);
+    // Without a device (no memory, a processor Embree does not know) every ray meets nothing.
+    if (!d.device)
+        return;
     d.scene = rtcNewScene(d.device);
     RTCGeometry triangles = rtcNewGeometry(d.device, RTC_GEOMETRY_TYPE_TRIANGLE);
     const std::size_t count = mesh.primitives_.size();
@@ -266,6 +271,8 @@ const std::vector<ScenePerson>& RenderScene::people() const {
 }
 
 SceneHit RenderScene::cast(Vec3 origin, Vec3 direction) const {
+    if (!data_->scene)
+        return {};
     RTCIntersectContext context;
     rtcInitIntersectContext(&context);
     RTCRayHit rayHit{};

@@ -335,6 +335,10 @@ void TestRender::badInputSaysWhy_data() {
     upstairs.cameras[0].storey = 1;
     Site blind = plain;
     blind.cameras[0].focalMm = 0;
+    Site unread = plain;
+    const double nan = std::nan("");
+    unread.walls = {SiteWall({{nan, 1}, {5, 1}})};
+    unread.areas = {SiteArea(u"Lost"_s, 0, {{nan, 0}, {1, 0}, {1, 1}})};
     const QSize size(64, 36);
     QTest::newRow("inside a wall") << walled << 0 << size << u"The camera is inside a wall."_s;
     QTest::newRow("over a low wall") << lowWall << 0 << size << QString();
@@ -352,6 +356,7 @@ void TestRender::badInputSaysWhy_data() {
     QTest::newRow("no focal length")
         << blind << 0 << size << u"The camera's inputs give no view."_s;
     QTest::newRow("no walls: the floor") << plain << 0 << size << QString();
+    QTest::newRow("corners of no number left out") << unread << 0 << size << QString();
 }
 
 void TestRender::badInputSaysWhy() {
