@@ -132,9 +132,10 @@ ViewPoint CameraView::at(QPoint pixel) const {
     else if (p.kind == HitKind::Person)
         point.name = personNames_.at(static_cast<std::size_t>(p.item));
     else if (p.kind == HitKind::Floor) {
-        point.floorPoint = PlanPoint{p.x, p.y};
-        const auto inside = std::find_if(areas_.begin(), areas_.end(), [&p](const auto& area) {
-            return area.second.containsPoint(QPointF(p.x, p.y), Qt::OddEvenFill);
+        point.floorPoint = PlanPoint{camera_.x + p.x, camera_.y + p.y};
+        const auto inside = std::find_if(areas_.begin(), areas_.end(), [&point](const auto& area) {
+            return area.second.containsPoint(QPointF(point.floorPoint->x, point.floorPoint->y),
+                                             Qt::OddEvenFill);
         });
         if (inside != areas_.end())
             point.name = inside->first;
@@ -167,6 +168,7 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
         return text("The camera's inputs give no view.");
 
     CameraView view;
+    view.camera_ = camera.position;
     view.image = QImage(width, height, QImage::Format_RGB32);
     view.pixels_ = std::make_shared_for_overwrite<CameraView::Pixel[]>(
         static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -209,8 +211,8 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
                 continue;
             case HitKind::Floor: {
                 const PlanPoint at{hit.point.x, hit.point.y};
-                pixel.x = static_cast<float>(at.x);
-                pixel.y = static_cast<float>(at.y);
+                pixel.x = static_cast<float>(at.x - camera.position.x);
+                pixel.y = static_cast<float>(at.y - camera.position.y);
                 const std::optional<double> density = rays->targetDensity(at);
                 QRgb colour = FloorColour;
                 if (!density) {
@@ -222,12 +224,13 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
                     const std::optional<Level> level =
                         levelReached(*density, rays->levelDensities());
                     if (level) {
-                        pixel.level = static_cast<std::int8_t>(*level);
+                        pixel.level = static_cast<std::int8_t>(std::min<Level>(*level, 127));
                         colour = blend(levelColour(*level), FloorColour, BandAlpha);
                     }
                 }
-                const double width = std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
-                if (nearAnEdge(areas, at, width))
+                const double outlineM =
+                    std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
+                if (nearAnEdge(areas, at, outlineM))
                     colour = OutlineColour;
                 line[column] = colour;
                 continue;

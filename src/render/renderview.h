@@ -47,10 +47,11 @@ private:
         std::int8_t level; // -1 none, -2 the dead zone
         int item;
         float density; // 0: none
-        float x;       // where on the plan, of the floor
-        float y;
+        float x;       // where on the plan, of the floor, from the camera (floats keep millimetres
+        float y;       // there, far from the plan's origin)
     };
     std::shared_ptr<Pixel[]> pixels_;
+    PlanPoint camera_;
     std::vector<QString> obstacleNames_;
     std::vector<QString> personNames_;
     std::vector<std::pair<QString, QPolygonF>> areas_;

@@ -136,26 +136,36 @@ void TestRender::floorPointLandsOnItsPixel_data() {
     QTest::addColumn<std::optional<double>>("datasheetDeg");
     QTest::addColumn<PlanPoint>("point");
     QTest::addColumn<QPointF>("pixel");
+    QTest::addColumn<PlanPoint>("shift"); // of the whole site
     const std::optional<double> none;
     QTest::newRow("rectilinear (3, 1): f tan θ")
-        << Projection::Rectilinear << none << PlanPoint{3, 1} << QPointF(105.72, 112.5);
+        << Projection::Rectilinear << none << PlanPoint{3, 1} << QPointF(105.72, 112.5)
+        << PlanPoint{};
     QTest::newRow("rectilinear (4, 0): above the centre")
-        << Projection::Rectilinear << none << PlanPoint{4, 0} << QPointF(200, 55.36);
+        << Projection::Rectilinear << none << PlanPoint{4, 0} << QPointF(200, 55.36) << PlanPoint{};
     QTest::newRow("rectilinear (2.5, -1.5): right and below")
-        << Projection::Rectilinear << none << PlanPoint{2.5, -1.5} << QPointF(354.28, 148.86);
+        << Projection::Rectilinear << none << PlanPoint{2.5, -1.5} << QPointF(354.28, 148.86)
+        << PlanPoint{};
     QTest::newRow("90° datasheet: f 2.4 mm, half the offset")
         << Projection::Rectilinear << std::optional(90.0) << PlanPoint{3, 1}
-        << QPointF(152.86, 112.5);
-    QTest::newRow("equidistant (3, 1): f θ")
-        << Projection::Equidistant << none << PlanPoint{3, 1} << QPointF(107.41, 112.5);
+        << QPointF(152.86, 112.5) << PlanPoint{};
+    QTest::newRow("equidistant (3, 1): f θ") << Projection::Equidistant << none << PlanPoint{3, 1}
+                                             << QPointF(107.41, 112.5) << PlanPoint{};
     QTest::newRow("equidistant (2.5, -1.5)")
-        << Projection::Equidistant << none << PlanPoint{2.5, -1.5} << QPointF(346.89, 147.12);
+        << Projection::Equidistant << none << PlanPoint{2.5, -1.5} << QPointF(346.89, 147.12)
+        << PlanPoint{};
     QTest::newRow("equisolid (3, 1): 2f sin θ/2")
-        << Projection::Equisolid << none << PlanPoint{3, 1} << QPointF(107.62, 112.5);
+        << Projection::Equisolid << none << PlanPoint{3, 1} << QPointF(107.62, 112.5)
+        << PlanPoint{};
     QTest::newRow("stereographic (4, 0): 2f tan θ/2")
-        << Projection::Stereographic << none << PlanPoint{4, 0} << QPointF(200, 55.65);
+        << Projection::Stereographic << none << PlanPoint{4, 0} << QPointF(200, 55.65)
+        << PlanPoint{};
     QTest::newRow("orthographic (2.5, -1.5): f sin θ")
-        << Projection::Orthographic << none << PlanPoint{2.5, -1.5} << QPointF(343.43, 146.31);
+        << Projection::Orthographic << none << PlanPoint{2.5, -1.5} << QPointF(343.43, 146.31)
+        << PlanPoint{};
+    QTest::newRow("5000 km from the plan's origin")
+        << Projection::Rectilinear << none << PlanPoint{3, 1} << QPointF(105.72, 112.5)
+        << PlanPoint{5e6, -5e6};
 }
 
 void TestRender::floorPointLandsOnItsPixel() {
@@ -163,8 +173,11 @@ void TestRender::floorPointLandsOnItsPixel() {
     QFETCH(std::optional<double>, datasheetDeg);
     QFETCH(PlanPoint, point);
     QFETCH(QPointF, pixel);
+    QFETCH(PlanPoint, shift);
     SiteCamera c = camera(45, 4.8, projection);
     c.lensModel.datasheetAngleHDeg = datasheetDeg;
+    c.position = shift;
+    point = {point.x + shift.x, point.y + shift.y};
     const Site site = siteOf(c);
     const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {400, 225});
     QVERIFY(rays);
