@@ -153,8 +153,9 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
     if (width <= 0 || height <= 0 || width > MaxViewSide || height > MaxViewSide)
         return text("The picture has no size, or is too large.");
     if (!(camera.mountHeightM > 0))
-        return text("The camera is below its floor.");
-    if (!(camera.mountHeightM < scene.heightM()))
+        return text("The camera is not above its floor.");
+    // A camera mounted on the ceiling is at its height.
+    if (!(camera.mountHeightM <= scene.heightM()))
         return text("The camera is above its ceiling.");
     const SceneHit inside =
         scene.enclosing({camera.position.x, camera.position.y, camera.mountHeightM});

@@ -66,7 +66,7 @@ inline constexpr int MaxViewSide = 16384;
 // level; the dead zone (where the target above the floor is out of the picture) striped; walls
 // and obstacles grey by how square they face the camera; the areas' outlines; people in amber.
 // Instead of a picture, one line that says why there is none: a camera inside a wall or an
-// obstacle, below its floor or at or above its ceiling, on another storey, a picture of no
+// obstacle, on or below its floor or above its ceiling, on another storey, a picture of no
 // pixel, a camera whose inputs give no view.
 std::variant<CameraView, QString> renderView(const RenderScene& scene, const Site& site,
                                              int cameraIndex, int width, int height);

@@ -341,8 +341,10 @@ void TestRender::badInputSaysWhy_data() {
     shelved.obstacles = {{u"Column"_s, {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 0, 3.5}};
     Site low = plain;
     low.cameras[0].mountHeightM = 0;
+    Site ceiling = plain;
+    ceiling.cameras[0].mountHeightM = 5;
     Site high = plain;
-    high.cameras[0].mountHeightM = 5;
+    high.cameras[0].mountHeightM = 5.01;
     Site upstairs = plain;
     upstairs.storeys.push_back({});
     upstairs.cameras[0].storey = 1;
@@ -357,8 +359,10 @@ void TestRender::badInputSaysWhy_data() {
     QTest::newRow("over a low wall") << lowWall << 0 << size << QString();
     QTest::newRow("inside an obstacle")
         << shelved << 0 << size << u"The camera is inside an obstacle."_s;
-    QTest::newRow("on its floor") << low << 0 << size << u"The camera is below its floor."_s;
-    QTest::newRow("at its ceiling") << high << 0 << size << u"The camera is above its ceiling."_s;
+    QTest::newRow("on its floor") << low << 0 << size << u"The camera is not above its floor."_s;
+    QTest::newRow("on its ceiling") << ceiling << 0 << size << QString();
+    QTest::newRow("above its ceiling")
+        << high << 0 << size << u"The camera is above its ceiling."_s;
     QTest::newRow("no width") << plain << 0 << QSize(0, 36)
                               << u"The picture has no size, or is too large."_s;
     QTest::newRow("too large") << plain << 0 << QSize(20000, 36)
