@@ -78,6 +78,14 @@ public:
                              {cap[i + 1].x, cap[i + 1].y, z}, what);
     }
 
+    // A prism of four corners, a convex outline: each cap is the outline itself.
+    void box(const std::vector<PlanPoint>& corners, double bottom, double top, Primitive what) {
+        plane::Ring cap;
+        for (const PlanPoint& p : corners)
+            cap.push_back({p.x, p.y});
+        prism(corners, {cap}, bottom, top, what);
+    }
+
     std::vector<float> vertices_;
     std::vector<unsigned> indices_;
     std::vector<Primitive> primitives_;
@@ -177,12 +185,7 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
                                              {b.x - nx, b.y - ny},
                                              {b.x + nx, b.y + ny},
                                              {a.x + nx, a.y + ny}};
-            mesh.prism(box,
-                       {{{box[0].x, box[0].y},
-                         {box[1].x, box[1].y},
-                         {box[2].x, box[2].y},
-                         {box[3].x, box[3].y}}},
-                       bottom, top, {HitKind::Wall, static_cast<int>(w)});
+            mesh.box(box, bottom, top, {HitKind::Wall, static_cast<int>(w)});
         }
     }
 
@@ -226,12 +229,7 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
                                          {at.x + half, at.y - half},
                                          {at.x + half, at.y + half},
                                          {at.x - half, at.y + half}};
-        mesh.prism(box,
-                   {{{box[0].x, box[0].y},
-                     {box[1].x, box[1].y},
-                     {box[2].x, box[2].y},
-                     {box[3].x, box[3].y}}},
-                   0, PersonHeightM, {HitKind::Person, static_cast<int>(p)});
+        mesh.box(box, 0, PersonHeightM, {HitKind::Person, static_cast<int>(p)});
     }
 
     d.device = rtcNewDevice(nullptr);
