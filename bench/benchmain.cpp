@@ -7,8 +7,9 @@
 // against a bare Qt window, the DXF plan's opening and export against their budgets, the site
 // plan's opening, dragging, recomputing and memory on a large site against theirs, and the site
 // report's writing against its budget, and the preview's following the coverage window against
-// the calculator's tick. Arguments name the groups of rows to run ("windows", "catalogue",
-// "dxf", "site", "deliverables", "preview"); none runs all.
+// the calculator's tick, and the camera view's scene and picture against theirs. Arguments name the
+// groups of rows to run ("windows", "catalogue", "dxf", "site", "deliverables", "preview",
+// "render"); none runs all.
 #include "catalogue/catalogueloader.h"
 #include "cataloguefixture.h"
 #include "childprocess.h"
@@ -18,6 +19,7 @@
 #include "match/browse.h"
 #include "match/searchstart.h"
 #include "previewbench.h"
+#include "renderbench.h"
 #include "resulttable.h"
 #include "sitebench.h"
 #include "timing.h"
@@ -324,6 +326,10 @@ int run(int argc, char* argv[]) {
         QApplication app(argc, argv);
         const std::vector<ResultRow> preview = previewRows();
         rows.insert(rows.end(), preview.begin(), preview.end());
+    }
+    if (wanted(argc, argv, "render")) {
+        const std::vector<ResultRow> render = renderRows();
+        rows.insert(rows.end(), render.begin(), render.end());
     }
     rows.insert(rows.end(), windowRows.begin(), windowRows.end());
     printTable(rows);

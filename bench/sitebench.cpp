@@ -333,4 +333,8 @@ std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDi
     return rows;
 }
 
+Site benchSite() {
+    return generatedSite();
+}
+
 } // namespace vistaro::bench

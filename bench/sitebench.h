@@ -3,6 +3,7 @@
 #pragma once
 
 #include "resulttable.h"
+#include "site/site.h"
 
 #include <QString>
 #include <string>
@@ -21,5 +22,8 @@ namespace vistaro::bench {
 // 1 s; in this process again, every camera and area worked out among 2000 obstacles against
 // 600 ms.
 std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir);
+
+// The generated site that the rows above measure.
+Site benchSite();
 
 } // namespace vistaro::bench

@@ -17,6 +17,7 @@ declare -A uses=(
     [state]="calc catalogue"
     [optics]="calc platform"
     [site]="geometry optics calc platform"
+    [render]="site geometry optics calc platform"
     [report]="platform"
     [dxf]="site optics platform"
     [match]="state catalogue calc platform"
@@ -25,8 +26,8 @@ declare -A uses=(
     [camerareport]="preview report site optics platform"
     [coverage]="camerareport preview report site optics platform"
     [finder]="match state catalogue calc optics platform"
-    [siteplan]="camerareport preview dxf report site geometry optics calc platform"
-    [app]="coverage finder siteplan camerareport match lang preview report dxf site optics state catalogue calc platform"
+    [siteplan]="camerareport preview dxf report render site geometry optics calc platform"
+    [app]="coverage finder siteplan camerareport match lang preview report dxf render site optics state catalogue calc platform"
 )
 
 failed=0

@@ -13,6 +13,7 @@ VISTARO_PACKAGES=(
     qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools   # lupdate and lrelease, translations
     qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
     libdxflib-dev                   # reads and writes DXF drawings
+    libembree-dev                   # casts the rays of the camera view (Embree 3)
     fonts-liberation xvfb xauth
     fonts-opendin                   # the number plate's characters in the preview and test chart
     librsvg2-bin                    # renders the bitmap icons from the SVG

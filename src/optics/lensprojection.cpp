@@ -23,7 +23,12 @@ constexpr std::array<std::pair<Projection, const char*>, 5> Keys{{
     {Projection::Orthographic, "orthographic"},
 }};
 
-// r / f at θ off the axis; none where the projection never reaches θ.
+bool positive(double value) {
+    return value > 0 && std::isfinite(value);
+}
+
+} // namespace
+
 std::optional<double> unitRadius(Projection projection, double theta) {
     double radius = 0;
     switch (projection) {
@@ -47,12 +52,6 @@ std::optional<double> unitRadius(Projection projection, double theta) {
         return std::nullopt;
     return radius;
 }
-
-bool positive(double value) {
-    return value > 0 && std::isfinite(value);
-}
-
-} // namespace
 
 QString projectionKey(Projection projection) {
     return QLatin1String(Keys.at(static_cast<std::size_t>(projection)).second);

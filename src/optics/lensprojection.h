@@ -44,6 +44,10 @@ struct LensModel {
 // stops at π.
 double angleOffAxis(Projection projection, double radiusMm, double scaleMm);
 
+// r / f at θ off the axis (radians): where a projection of scale 1 puts θ; none where the
+// projection never reaches θ. angleOffAxis's inverse within the image circle.
+std::optional<double> unitRadius(Projection projection, double theta);
+
 // dr/dθ over f at θ off the axis: how many millimetres of the picture a radian takes there, per
 // millimetre of focal length. 1 on the axis for every projection.
 double radiusSlope(Projection projection, double thetaRad);

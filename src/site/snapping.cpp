@@ -17,7 +17,8 @@ double distance(const PlanPoint& a, const PlanPoint& b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
-// The point of the segment from `a` to `b` nearest to `at`.
+} // namespace
+
 PlanPoint nearestOn(const PlanPoint& a, const PlanPoint& b, const PlanPoint& at) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
@@ -31,8 +32,6 @@ PlanPoint nearestOn(const PlanPoint& a, const PlanPoint& b, const PlanPoint& at)
         return {a.x, std::clamp(at.y, std::min(a.y, b.y), std::max(a.y, b.y))};
     return {a.x + t * dx, a.y + t * dy};
 }
-
-} // namespace
 
 WallSnapper::WallSnapper(const std::vector<SiteWall>& walls) {
     std::vector<plane::Segment> segments;

@@ -24,6 +24,9 @@ struct Snapped {
     bool operator==(const Snapped&) const = default;
 };
 
+// The point of the segment from `a` to `b` nearest to `at`.
+PlanPoint nearestOn(const PlanPoint& a, const PlanPoint& b, const PlanPoint& at);
+
 // How a point snaps: within `tolerance` metres of a wall, else to the grid of `grid` metres
 // (none when 0); `on` false leaves the point as it is.
 struct SnapRule {

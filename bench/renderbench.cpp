@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "renderbench.h"
+
+#include "render/renderview.h"
+#include "sitebench.h"
+#include "timing.h"
+
+#include <string>
+
+namespace vistaro::bench {
+
+namespace {
+
+constexpr double SceneBudgetMs = 300;
+constexpr double ViewBudgetMs = 40;
+constexpr int SceneRepetitions = 5;
+constexpr int DraggedCameras = 7;
+constexpr int DragSteps = 3;
+constexpr int ViewWidth = 960;
+constexpr int ViewHeight = 540;
+
+} // namespace
+
+std::vector<ResultRow> renderRows() {
+    const Site site = benchSite();
+    std::vector<double> sceneSamples;
+    for (int i = 0; i < SceneRepetitions; ++i)
+        sceneSamples.push_back(elapsedMs([&] { const RenderScene scene(site, 0); }));
+    const RenderScene scene(site, 0);
+    std::vector<int> cameras;
+    for (int i = 0; i < static_cast<int>(site.cameras.size()); ++i)
+        if (site.cameras[static_cast<std::size_t>(i)].storey == 0)
+            cameras.push_back(i);
+    // A camera dragged: its first view, then each step 10 cm on and 1° round.
+    Site dragged = site;
+    std::vector<double> viewSamples;
+    int drawn = 0;
+    for (int i = 0; i < DraggedCameras && !cameras.empty(); ++i) {
+        const int camera = cameras[static_cast<std::size_t>(i) * cameras.size() / DraggedCameras];
+        SiteCamera& moved = dragged.cameras[static_cast<std::size_t>(camera)];
+        renderView(scene, dragged, camera, ViewWidth, ViewHeight);
+        for (int step = 0; step < DragSteps; ++step) {
+            moved.position.x += 0.1;
+            moved.panDeg += 1;
+            viewSamples.push_back(elapsedMs([&] {
+                drawn += std::holds_alternative<CameraView>(
+                    renderView(scene, dragged, camera, ViewWidth, ViewHeight));
+            }));
+        }
+    }
+    return {budgetRow("Camera view: the scene of a storey", median(sceneSamples),
+                      " (median of " + std::to_string(SceneRepetitions) + ")", SceneBudgetMs),
+            budgetRow("Camera view: one view", median(viewSamples),
+                      " (960 x 540, median of " + std::to_string(viewSamples.size()) +
+                          " drag steps of " + std::to_string(DraggedCameras) + " cameras, " +
+                          std::to_string(drawn) + " drawn)",
+                      ViewBudgetMs)};
+}
+
+} // namespace vistaro::bench

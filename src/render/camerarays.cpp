@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "render/camerarays.h"
+
+#include "site/footprint.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace vistaro {
+
+namespace {
+
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
+
+} // namespace
+
+std::optional<CameraRays> CameraRays::of(const SiteCamera& camera, const LevelSet& levels,
+                                         QSize picture) {
+    const CoverageResult result = cameraCoverage(camera, levels);
+    const SensorSize imaged = imagedArea(camera.camera.sensor, camera.camera.image);
+    const std::optional<LensField> field = lensField(camera.lensModel, imaged, camera.focalMm);
+    if (!result.tiltDeg || !field || picture.isEmpty())
+        return std::nullopt;
+    CameraRays rays;
+    const double tilt = radians(*result.tiltDeg);
+    rays.sight_ = {camera.camera, camera.lensModel.projection, field->scaleMm,
+                   camera.mountHeightM - camera.targetHeightM, tilt};
+    rays.pan_ = radians(camera.panDeg);
+    const double cp = std::cos(rays.pan_);
+    const double sp = std::sin(rays.pan_);
+    const double ct = std::cos(tilt);
+    const double st = std::sin(tilt);
+    rays.origin_ = {camera.position.x, camera.position.y, camera.mountHeightM};
+    rays.axis_ = {ct * cp, ct * sp, -st};
+    rays.right_ = {sp, -cp, 0};
+    rays.up_ = {st * cp, st * sp, ct};
+    rays.picture_ = picture;
+    rays.mmPerColumn_ = imaged.widthMm / picture.width();
+    rays.mmPerRow_ = imaged.heightMm / picture.height();
+    rays.levelDensities_ = result.levelDensities;
+    // Past its image circle a projection's angle stops at the circle's edge.
+    const double edge =
+        angleOffAxis(rays.sight_.projection, std::numeric_limits<double>::max(), field->scaleMm);
+    rays.circleMm_ =
+        unitRadius(rays.sight_.projection, edge).value_or(std::numeric_limits<double>::infinity()) *
+        field->scaleMm;
+    return rays;
+}
+
+bool CameraRays::samePicture(const CameraRays& other) const {
+    return sight_.projection == other.sight_.projection && sight_.scaleMm == other.sight_.scaleMm &&
+           picture_ == other.picture_ && mmPerColumn_ == other.mmPerColumn_ &&
+           mmPerRow_ == other.mmPerRow_;
+}
+
+std::optional<PictureRay> CameraRays::localRay(double column, double row) const {
+    const double xMm = (column - picture_.width() / 2.0) * mmPerColumn_;
+    const double yMm = (picture_.height() / 2.0 - row) * mmPerRow_;
+    const double radius = std::hypot(xMm, yMm);
+    if (radius == 0)
+        return PictureRay{{0, 0, 1}, 0};
+    if (radius >= circleMm_)
+        return std::nullopt;
+    const double theta = angleOffAxis(sight_.projection, radius, sight_.scaleMm);
+    const double across = std::sin(theta) / radius;
+    return PictureRay{{across * xMm, across * yMm, std::cos(theta)}, theta};
+}
+
+std::optional<QPointF> CameraRays::pixelOf(Vec3 point) const {
+    const Vec3 to = point - origin_;
+    const double along = dot(to, axis_);
+    const double x = dot(to, right_);
+    const double y = dot(to, up_);
+    const double sideways = std::hypot(x, y);
+    const QPointF centre(picture_.width() / 2.0, picture_.height() / 2.0);
+    if (sideways == 0)
+        return along > 0 ? std::optional(centre) : std::nullopt;
+    const std::optional<double> unit = unitRadius(sight_.projection, std::atan2(sideways, along));
+    if (!unit)
+        return std::nullopt;
+    const double radius = *unit * sight_.scaleMm;
+    return centre +
+           QPointF(radius * x / sideways / mmPerColumn_, -radius * y / sideways / mmPerRow_);
+}
+
+std::optional<double> CameraRays::targetDensity(PlanPoint floor) const {
+    const Vec3 target{floor.x, floor.y, origin_.z - sight_.aboveM};
+    const std::optional<QPointF> at = pixelOf(target);
+    if (!at || at->x() < 0 || at->y() < 0 || at->x() > picture_.width() ||
+        at->y() > picture_.height())
+        return std::nullopt;
+    const double dx = floor.x - origin_.x;
+    const double dy = floor.y - origin_.y;
+    const double ahead = dx * std::cos(pan_) + dy * std::sin(pan_);
+    const double across = -dx * std::sin(pan_) + dy * std::cos(pan_);
+    return vistaro::densityAt(sight_, ahead, across);
+}
+
+std::optional<double> CameraRays::densityAt(double offAxisRad, double distanceM) const {
+    return densityOffAxis(sight_.camera, sight_.projection, sight_.scaleMm, offAxisRad, distanceM);
+}
+
+} // namespace vistaro

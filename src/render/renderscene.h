@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "render/camerarays.h"
+#include "site/site.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vistaro {
+
+// What a ray meets.
+enum class HitKind : std::uint8_t { None, Floor, Wall, Obstacle, Person };
+
+// The first thing a ray meets: what it is (the wall's or obstacle's place in the site's lists,
+// the person's in the scene's), where, how far along the ray, and the unit normal of its face.
+struct SceneHit {
+    HitKind kind = HitKind::None;
+    int item = -1;
+    double distanceM = 0;
+    Vec3 point;
+    Vec3 normal;
+};
+
+// Someone standing on the floor: at an area's centre (named after it) or at a camera's aim
+// (named after the camera).
+struct ScenePerson {
+    QString name;
+    PlanPoint at;
+};
+
+// One storey of a site raised to its heights, for casting rays: its floor (beyond every item
+// of the storey), its walls as boxes from their bottom to their top (or the ceiling), its
+// obstacles as prisms of their outline between their heights, and people of 1.8 m. Built once;
+// any number of threads may cast rays at once.
+class RenderScene {
+public:
+    static constexpr double WallThicknessM = 0.15;
+    static constexpr double PersonHeightM = 1.8;
+    static constexpr double PersonWidthM = 0.5;
+
+    RenderScene(const Site& site, int storey);
+    ~RenderScene();
+    RenderScene(RenderScene&&) noexcept;
+    RenderScene& operator=(RenderScene&&) noexcept;
+
+    int storey() const;
+    // From the floor to the next one's.
+    double heightM() const;
+    const std::vector<ScenePerson>& people() const;
+
+    // The first thing the ray from `origin` along the unit `direction` meets.
+    SceneHit cast(Vec3 origin, Vec3 direction) const;
+    // The wall or obstacle of the storey that holds `point`; none (HitKind::None) when free.
+    SceneHit enclosing(Vec3 point) const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> data_;
+};
+
+} // namespace vistaro

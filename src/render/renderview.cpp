@@ -1,0 +1,253 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "render/renderview.h"
+
+#include "render/camerarays.h"
+#include "site/snapping.h"
+
+#include <QCoreApplication>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace vistaro {
+
+namespace {
+
+constexpr QRgb SkyColour = 0xffdfe6ec;
+constexpr QRgb DarkColour = 0xff000000; // beyond the lens's image circle
+constexpr QRgb FloorColour = 0xffc8c8c8;
+constexpr QRgb DeadStripeColour = 0xff8c8c8c;
+constexpr QRgb OutlineColour = 0xff0072b2;
+constexpr QRgb PersonColour = 0xffe69f00;
+// As the plan lays the bands over its background.
+constexpr int BandAlpha = 150;
+constexpr double DeadStripeM = 0.2;
+// An area's outline is this wide on the floor at least, and never under 1.5 pixels.
+constexpr double OutlineM = 0.03;
+constexpr double OutlinePixels = 1.5;
+
+QString text(const char* source) {
+    return QCoreApplication::translate("CameraView", source);
+}
+
+QRgb blend(QRgb over, QRgb under, int alpha) {
+    const auto mix = [alpha](int a, int b) { return (a * alpha + b * (255 - alpha)) / 255; };
+    return qRgb(mix(qRed(over), qRed(under)), mix(qGreen(over), qGreen(under)),
+                mix(qBlue(over), qBlue(under)));
+}
+
+// Lit from the camera: a face square to the ray at its brightest.
+QRgb lit(QRgb colour, Vec3 normal, Vec3 direction) {
+    const double facing = std::abs(dot(normal, direction));
+    return blend(colour, 0xff000000, static_cast<int>(std::lround(255 * (0.35 + 0.65 * facing))));
+}
+
+struct AreaEdges {
+    const std::vector<PlanPoint>* outline;
+    QRectF box;
+};
+
+bool nearAnEdge(const std::vector<AreaEdges>& areas, PlanPoint at, double width) {
+    for (const AreaEdges& area : areas) {
+        if (!area.box.adjusted(-width, -width, width, width).contains(at.x, at.y))
+            continue;
+        const std::vector<PlanPoint>& o = *area.outline;
+        for (std::size_t i = 0; i < o.size(); ++i) {
+            const PlanPoint near = nearestOn(o[i], o[(i + 1) % o.size()], at);
+            if (std::hypot(at.x - near.x, at.y - near.y) <= width)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Runs `rowWork(row)` for every row, the rows shared over every core.
+template <class RowWork> void overRows(int height, const RowWork& rowWork) {
+    const int threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, height);
+    std::vector<std::jthread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&rowWork, t, threads, height] {
+            for (int row = t; row < height; row += threads)
+                rowWork(row);
+        });
+}
+
+// Every pixel's ray in the camera's frame: x, y, z and the angle off the axis, a negative angle
+// where the picture is dark.
+struct LocalRays {
+    CameraRays lens;
+    std::vector<float> rays;
+};
+
+// A camera dragged or turned keeps its lens: its rays in its own frame are worked out once and
+// kept for the next picture of the same lens.
+std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
+    static std::mutex mutex;
+    static std::shared_ptr<const LocalRays> last;
+    {
+        const std::lock_guard lock(mutex);
+        if (last && last->lens.samePicture(lens))
+            return last;
+    }
+    auto made = std::make_shared<LocalRays>(LocalRays{lens, {}});
+    const int width = lens.picture().width();
+    made->rays.resize(4 * static_cast<std::size_t>(width) * lens.picture().height());
+    overRows(lens.picture().height(), [&](int row) {
+        float* out = made->rays.data() + 4 * static_cast<std::size_t>(row) * width;
+        for (int column = 0; column < width; ++column, out += 4) {
+            const std::optional<PictureRay> ray = lens.localRay(column + 0.5, row + 0.5);
+            out[0] = ray ? static_cast<float>(ray->direction.x) : 0;
+            out[1] = ray ? static_cast<float>(ray->direction.y) : 0;
+            out[2] = ray ? static_cast<float>(ray->direction.z) : 0;
+            out[3] = ray ? static_cast<float>(ray->offAxisRad) : -1;
+        }
+    });
+    const std::lock_guard lock(mutex);
+    last = made;
+    return made;
+}
+
+} // namespace
+
+ViewPoint CameraView::at(QPoint pixel) const {
+    if (!image.rect().contains(pixel))
+        return {};
+    const Pixel& p = pixels_[static_cast<std::size_t>(pixel.y() * image.width() + pixel.x())];
+    ViewPoint point;
+    point.kind = p.kind;
+    point.item = p.item;
+    if (p.density > 0)
+        point.densityPerM = p.density;
+    if (p.level >= 0)
+        point.level = static_cast<Level>(p.level);
+    point.deadZone = p.level == -2;
+    if (p.kind == HitKind::Obstacle)
+        point.name = obstacleNames_.at(static_cast<std::size_t>(p.item));
+    else if (p.kind == HitKind::Person)
+        point.name = personNames_.at(static_cast<std::size_t>(p.item));
+    else if (p.kind == HitKind::Floor) {
+        point.floorPoint = PlanPoint{camera_.x + p.x, camera_.y + p.y};
+        const auto inside = std::find_if(areas_.begin(), areas_.end(), [&point](const auto& area) {
+            return area.second.containsPoint(QPointF(point.floorPoint->x, point.floorPoint->y),
+                                             Qt::OddEvenFill);
+        });
+        if (inside != areas_.end())
+            point.name = inside->first;
+    }
+    return point;
+}
+
+std::variant<CameraView, QString> renderView(const RenderScene& scene, const Site& site,
+                                             int cameraIndex, int width, int height) {
+    if (cameraIndex < 0 || cameraIndex >= static_cast<int>(site.cameras.size()))
+        return text("There is no such camera.");
+    const SiteCamera& camera = site.cameras[static_cast<std::size_t>(cameraIndex)];
+    if (camera.storey != scene.storey())
+        return text("The camera stands on another storey.");
+    if (width <= 0 || height <= 0 || width > MaxViewSide || height > MaxViewSide)
+        return text("The picture has no size, or is too large.");
+    if (!(camera.mountHeightM > 0))
+        return text("The camera is not above its floor.");
+    // A camera mounted on the ceiling is at its height.
+    if (!(camera.mountHeightM <= scene.heightM()))
+        return text("The camera is above its ceiling.");
+    const SceneHit inside =
+        scene.enclosing({camera.position.x, camera.position.y, camera.mountHeightM});
+    if (inside.kind == HitKind::Wall)
+        return text("The camera is inside a wall.");
+    if (inside.kind == HitKind::Obstacle)
+        return text("The camera is inside an obstacle.");
+    const std::optional<CameraRays> rays =
+        CameraRays::of(camera, site.levelSet, QSize(width, height));
+    if (!rays)
+        return text("The camera's inputs give no view.");
+
+    CameraView view;
+    view.camera_ = camera.position;
+    view.image = QImage(width, height, QImage::Format_RGB32);
+    view.pixels_ = std::make_shared_for_overwrite<CameraView::Pixel[]>(
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (const SiteObstacle& obstacle : site.obstacles)
+        view.obstacleNames_.push_back(obstacle.name);
+    for (const ScenePerson& person : scene.people())
+        view.personNames_.push_back(person.name);
+    std::vector<AreaEdges> areas;
+    for (const SiteArea& area : site.areas) {
+        if (area.storey != camera.storey)
+            continue;
+        QPolygonF outline;
+        for (const PlanPoint& p : area.points)
+            outline << QPointF(p.x, p.y);
+        areas.push_back({&area.points, outline.boundingRect()});
+        view.areas_.emplace_back(area.name, outline);
+    }
+
+    const double pixelAngle = rays->metresPerPixelAtOneMetre();
+    const std::shared_ptr<const LocalRays> local = localRaysOf(*rays);
+    overRows(height, [&](int row) {
+        auto* line = reinterpret_cast<QRgb*>(view.image.scanLine(row));
+        CameraView::Pixel* pixels = view.pixels_.get() + static_cast<std::size_t>(row) * width;
+        for (int column = 0; column < width; ++column) {
+            CameraView::Pixel& pixel = pixels[column];
+            pixel = {HitKind::None, -1, -1, 0, 0, 0};
+            const float* inFrame =
+                local->rays.data() + 4 * (static_cast<std::size_t>(row) * width + column);
+            if (inFrame[3] < 0) {
+                line[column] = DarkColour;
+                continue;
+            }
+            const PictureRay ray{rays->toSite({inFrame[0], inFrame[1], inFrame[2]}), inFrame[3]};
+            const SceneHit hit = scene.cast(rays->origin(), ray.direction);
+            pixel.kind = hit.kind;
+            pixel.item = hit.item;
+            switch (hit.kind) {
+            case HitKind::None:
+                line[column] = SkyColour;
+                continue;
+            case HitKind::Floor: {
+                const PlanPoint at{hit.point.x, hit.point.y};
+                pixel.x = static_cast<float>(at.x - camera.position.x);
+                pixel.y = static_cast<float>(at.y - camera.position.y);
+                const std::optional<double> density = rays->targetDensity(at);
+                QRgb colour = FloorColour;
+                if (!density) {
+                    pixel.level = -2;
+                    if (static_cast<long long>(std::floor((at.x + at.y) / DeadStripeM)) % 2 == 0)
+                        colour = DeadStripeColour;
+                } else {
+                    pixel.density = static_cast<float>(*density);
+                    const std::optional<Level> level =
+                        levelReached(*density, rays->levelDensities());
+                    if (level) {
+                        pixel.level = static_cast<std::int8_t>(std::min<Level>(*level, 127));
+                        colour = blend(levelColour(*level), FloorColour, BandAlpha);
+                    }
+                }
+                const double outlineM =
+                    std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
+                if (nearAnEdge(areas, at, outlineM))
+                    colour = OutlineColour;
+                line[column] = colour;
+                continue;
+            }
+            case HitKind::Wall:
+            case HitKind::Obstacle:
+            case HitKind::Person:
+                pixel.density =
+                    static_cast<float>(rays->densityAt(ray.offAxisRad, hit.distanceM).value_or(0));
+                line[column] = lit(hit.kind == HitKind::Person ? PersonColour : 0xffffffff,
+                                   hit.normal, ray.direction);
+                continue;
+            }
+        }
+    });
+    return view;
+}
+
+} // namespace vistaro
