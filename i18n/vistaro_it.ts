@@ -1036,6 +1036,10 @@
         <source>Covered (%)</source>
         <translation>Coperta (%)</translation>
     </message>
+    <message>
+        <source>Storey</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::BackgroundController</name>
@@ -1098,6 +1102,38 @@
     <message>
         <source>Walls from layers</source>
         <translation>Muri dai layer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n obstacle made from the drawing&apos;s layers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n obstacles made from the drawing&apos;s layers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n open outline passed over</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n open outlines passed over</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Obstacles from layers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1331,17 @@
     <message>
         <source>Target height</source>
         <translation>Altezza del soggetto</translation>
+    </message>
+    <message>
+        <source>Storey</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::CopyToStoreysDialog</name>
+    <message>
+        <source>Copy to storeys</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1664,14 @@
         <source>Not drawn</source>
         <translation>Non disegnato</translation>
     </message>
+    <message>
+        <source>Obstacles of layer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as obstacles</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::FigureCaptions</name>
@@ -1635,6 +1690,33 @@
     <message>
         <source>%1: %2, %3 % %4</source>
         <translation>%1: %2, %3 % %4</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::HeightFields</name>
+    <message>
+        <source>&amp;Bottom (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height above the floor where it starts to block sight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height above the floor where it stops blocking sight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the &amp;ceiling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the ceiling</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2047,36 @@
     </message>
 </context>
 <context>
+    <name>vistaro::ObstaclePanel</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished">&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nome</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::ObstacleTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nome</translation>
+    </message>
+    <message>
+        <source>Bottom (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storey</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vistaro::PdfViewer</name>
     <message>
         <source>Zoom out</source>
@@ -2124,6 +2236,10 @@
         <source>Click where the camera goes; Enter puts one mid-view, Esc ends.</source>
         <translation>Fare clic dove va la telecamera; Invio ne mette una al centro della vista, Esc termina.</translation>
     </message>
+    <message>
+        <source>Click the obstacle&apos;s corners, as seen from above; double-click or Enter closes it, Esc cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::PlanView</name>
@@ -2250,6 +2366,13 @@
     <message>
         <source>The regional format writes decimals with &quot;%1&quot;, as in %2, not with the &quot;%3&quot; declared. Numbers are still read and shown in the regional format: those on show keep their values, and a &quot;%4&quot; typed from now on is removed as a digit-group mark.</source>
         <translation>Il formato regionale scrive i decimali con &quot;%1&quot;, come in %2, non con il &quot;%3&quot; dichiarato. I numeri restano letti e mostrati nel formato regionale: quelli visualizzati mantengono il loro valore, e un &quot;%4&quot; digitato d&apos;ora in poi viene tolto come separatore delle migliaia.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::Site</name>
+    <message>
+        <source>Storey %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2581,18 @@
         <source>On the plan</source>
         <translation>Nella pianta</translation>
     </message>
+    <message>
+        <source>Storey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteExports</name>
@@ -2632,6 +2767,18 @@
         <source>below the bottom, %1</source>
         <translation>sotto la base, %1</translation>
     </message>
+    <message>
+        <source>at the elevation of storeys[%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one storey or more is expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first storey has a background of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteFileController</name>
@@ -2787,16 +2934,52 @@
         <translation>Elimina confine</translation>
     </message>
     <message>
-        <source>The clipboard holds no cameras, walls or areas.</source>
-        <translation>Gli appunti non contengono telecamere, muri o aree.</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Incolla</translation>
     </message>
     <message>
         <source>Site properties</source>
         <translation>Proprietà del sito</translation>
+    </message>
+    <message>
+        <source>Change obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation type="unfinished">Muro</translation>
+    </message>
+    <message>
+        <source>This storey only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables of this storey only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to storeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no cameras, walls, areas or obstacles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storeys</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2993,6 +3176,38 @@
         <source>Points snap to wall corners, wall lines and the grid; Alt held turns it off while held.</source>
         <translation>I punti si agganciano agli angoli dei muri, alle linee dei muri e alla griglia; tenendo premuto Alt l&apos;aggancio si disattiva.</translation>
     </message>
+    <message>
+        <source>Sto&amp;reys...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to Sto&amp;reys...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected items, or every item of the storey on show when none is selected, to the storeys chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storey &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storey do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
@@ -3046,6 +3261,60 @@
     <message>
         <source>The recovery copy %1 cannot be written.</source>
         <translation>Impossibile scrivere la copia di ripristino %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vistaro::StoreysDialog</name>
+    <message>
+        <source>Storeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nome</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor-to-floor height (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A storey needs a height: %1 has none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storey %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %n item(s), which go with it. Remove it?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
