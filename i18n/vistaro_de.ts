@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss</translation>
     </message>
 </context>
 <context>
@@ -1105,35 +1105,35 @@
     </message>
     <message numerus="yes">
         <source>%n obstacle made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hindernis aus den Ebenen der Zeichnung erstellt</numerusform>
+            <numerusform>%n Hindernisse aus den Ebenen der Zeichnung erstellt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n obstacles made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hindernis aus den Ebenen der Zeichnung erstellt</numerusform>
+            <numerusform>%n Hindernisse aus den Ebenen der Zeichnung erstellt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outline passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n offener Umriss übergangen</numerusform>
+            <numerusform>; %n offene Umrisse übergangen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outlines passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n offener Umriss übergangen</numerusform>
+            <numerusform>; %n offene Umrisse übergangen</numerusform>
         </translation>
     </message>
     <message>
         <source>Obstacles from layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernisse aus Ebenen</translation>
     </message>
 </context>
 <context>
@@ -1334,14 +1334,14 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CopyToStoreysDialog</name>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>In Geschosse kopieren</translation>
     </message>
 </context>
 <context>
@@ -1666,11 +1666,11 @@
     </message>
     <message>
         <source>Obstacles of layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernisse der Ebene %1</translation>
     </message>
     <message>
         <source>Use as obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Hindernisse verwenden</translation>
     </message>
 </context>
 <context>
@@ -1696,27 +1696,27 @@
     <name>vistaro::HeightFields</name>
     <message>
         <source>&amp;Bottom (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkante (m):</translation>
     </message>
     <message>
         <source>&amp;Top (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkante (m):</translation>
     </message>
     <message>
         <source>The height above the floor where it starts to block sight</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe über dem Boden, ab der es die Sicht versperrt</translation>
     </message>
     <message>
         <source>The height above the floor where it stops blocking sight</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe über dem Boden, bis zu der es die Sicht versperrt</translation>
     </message>
     <message>
         <source>To the &amp;ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zur &amp;Decke</translation>
     </message>
     <message>
         <source>To the ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zur Decke</translation>
     </message>
 </context>
 <context>
@@ -2050,30 +2050,30 @@
     <name>vistaro::ObstaclePanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Name:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>vistaro::ObstacleTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Bottom (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkante (m)</translation>
     </message>
     <message>
         <source>Top (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberkante (m)</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     </message>
     <message>
         <source>Click the obstacle&apos;s corners, as seen from above; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf die Ecken des Hindernisses, von oben gesehen; Doppelklick oder Eingabe schließt es, Esc bricht ab.</translation>
     </message>
 </context>
 <context>
@@ -2372,7 +2372,7 @@
     <name>vistaro::Site</name>
     <message>
         <source>Storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss %1</translation>
     </message>
 </context>
 <context>
@@ -2583,15 +2583,15 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2769,15 +2769,15 @@
     </message>
     <message>
         <source>at the elevation of storeys[%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>auf der Höhenlage von storeys[%1]</translation>
     </message>
     <message>
         <source>one storey or more is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ein oder mehr Geschosse werden erwartet</translation>
     </message>
     <message>
         <source>the first storey has a background of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>das erste Geschoss hat einen eigenen Hintergrund</translation>
     </message>
 </context>
 <context>
@@ -2943,43 +2943,43 @@
     </message>
     <message>
         <source>Change obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernis ändern</translation>
     </message>
     <message>
         <source>Obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernisse</translation>
     </message>
     <message>
         <source>Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernis</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Wand</translation>
+        <translation>Wand</translation>
     </message>
     <message>
         <source>This storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur dieses Geschoss</translation>
     </message>
     <message>
         <source>Tables of this storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen nur dieses Geschosses</translation>
     </message>
     <message>
         <source>Add obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernis hinzufügen</translation>
     </message>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>In Geschosse kopieren</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls, areas or obstacles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Kameras, Wände, Bereiche oder Hindernisse.</translation>
     </message>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschosse</translation>
     </message>
 </context>
 <context>
@@ -3178,35 +3178,35 @@
     </message>
     <message>
         <source>Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesch&amp;osse...</translation>
     </message>
     <message>
         <source>Copy to Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Geschosse kopieren...</translation>
     </message>
     <message>
         <source>Copies the selected items, or every item of the storey on show when none is selected, to the storeys chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die ausgewählten Elemente oder, wenn keines ausgewählt ist, alle Elemente des angezeigten Geschosses in die gewählten Geschosse</translation>
     </message>
     <message>
         <source>&amp;Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hindernis</translation>
     </message>
     <message>
         <source>Storey &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss nach &amp;oben</translation>
     </message>
     <message>
         <source>Storey do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss nach &amp;unten</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss</translation>
     </message>
     <message>
         <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angezeigte Geschoss: seine Elemente und sein Grundriss, blass unterlegt das Geschoss darunter</translation>
     </message>
 </context>
 <context>
@@ -3267,53 +3267,53 @@
     <name>vistaro::StoreysDialog</name>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschosse</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Elevation (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhenlage (m)</translation>
     </message>
     <message>
         <source>Floor-to-floor height (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschosshöhe (m)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>A storey needs a height: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Geschoss braucht eine Höhe: %1 hat keine.</translation>
     </message>
     <message>
         <source>storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschoss %1</translation>
     </message>
     <message>
         <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Geschosse liegen auf %1 m: Jedes braucht eine eigene Höhenlage.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n item(s), which go with it. Remove it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enthält %n Element, das mit ihm entfernt wird. Entfernen?</numerusform>
+            <numerusform>%1 enthält %n Elemente, die mit ihm entfernt werden. Entfernen?</numerusform>
         </translation>
     </message>
 </context>

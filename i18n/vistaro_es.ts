@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta</translation>
     </message>
 </context>
 <context>
@@ -1105,35 +1105,35 @@
     </message>
     <message numerus="yes">
         <source>%n obstacle made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obstáculo creado a partir de las capas del dibujo</numerusform>
+            <numerusform>%n obstáculos creados a partir de las capas del dibujo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n obstacles made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obstáculo creado a partir de las capas del dibujo</numerusform>
+            <numerusform>%n obstáculos creados a partir de las capas del dibujo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outline passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n contorno abierto omitido</numerusform>
+            <numerusform>; %n contornos abiertos omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outlines passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n contorno abierto omitido</numerusform>
+            <numerusform>; %n contornos abiertos omitidos</numerusform>
         </translation>
     </message>
     <message>
         <source>Obstacles from layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstáculos desde capas</translation>
     </message>
 </context>
 <context>
@@ -1334,14 +1334,14 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CopyToStoreysDialog</name>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a plantas</translation>
     </message>
 </context>
 <context>
@@ -1666,11 +1666,11 @@
     </message>
     <message>
         <source>Obstacles of layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstáculos de la capa %1</translation>
     </message>
     <message>
         <source>Use as obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como obstáculos</translation>
     </message>
 </context>
 <context>
@@ -1696,27 +1696,27 @@
     <name>vistaro::HeightFields</name>
     <message>
         <source>&amp;Bottom (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (m):</translation>
     </message>
     <message>
         <source>&amp;Top (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tope (m):</translation>
     </message>
     <message>
         <source>The height above the floor where it starts to block sight</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura sobre el suelo a partir de la cual empieza a tapar la vista</translation>
     </message>
     <message>
         <source>The height above the floor where it stops blocking sight</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura sobre el suelo a la que deja de tapar la vista</translation>
     </message>
     <message>
         <source>To the &amp;ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el te&amp;cho</translation>
     </message>
     <message>
         <source>To the ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el techo</translation>
     </message>
 </context>
 <context>
@@ -2050,30 +2050,30 @@
     <name>vistaro::ObstaclePanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nombre:</translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
     <name>vistaro::ObstacleTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Bottom (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base (m)</translation>
     </message>
     <message>
         <source>Top (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope (m)</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     </message>
     <message>
         <source>Click the obstacle&apos;s corners, as seen from above; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en las esquinas del obstáculo, vistas desde arriba; doble clic o Intro lo cierra, Esc cancela.</translation>
     </message>
 </context>
 <context>
@@ -2372,7 +2372,7 @@
     <name>vistaro::Site</name>
     <message>
         <source>Storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta %1</translation>
     </message>
 </context>
 <context>
@@ -2583,15 +2583,15 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2769,15 +2769,15 @@
     </message>
     <message>
         <source>at the elevation of storeys[%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>a la cota de storeys[%1]</translation>
     </message>
     <message>
         <source>one storey or more is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una planta o más</translation>
     </message>
     <message>
         <source>the first storey has a background of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera planta tiene un fondo propio</translation>
     </message>
 </context>
 <context>
@@ -2943,43 +2943,43 @@
     </message>
     <message>
         <source>Change obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el obstáculo</translation>
     </message>
     <message>
         <source>Obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstáculos</translation>
     </message>
     <message>
         <source>Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstáculo</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Muro</translation>
+        <translation>Muro</translation>
     </message>
     <message>
         <source>This storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo esta planta</translation>
     </message>
     <message>
         <source>Tables of this storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas solo de esta planta</translation>
     </message>
     <message>
         <source>Add obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir obstáculo</translation>
     </message>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a plantas</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls, areas or obstacles.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene cámaras, muros, áreas ni obstáculos.</translation>
     </message>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas</translation>
     </message>
 </context>
 <context>
@@ -3178,35 +3178,35 @@
     </message>
     <message>
         <source>Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lantas...</translation>
     </message>
     <message>
         <source>Copy to Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a p&amp;lantas...</translation>
     </message>
     <message>
         <source>Copies the selected items, or every item of the storey on show when none is selected, to the storeys chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia los elementos seleccionados, o todos los elementos de la planta mostrada si no hay ninguno seleccionado, a las plantas elegidas</translation>
     </message>
     <message>
         <source>&amp;Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obstáculo</translation>
     </message>
     <message>
         <source>Storey &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta &amp;superior</translation>
     </message>
     <message>
         <source>Storey do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta &amp;inferior</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Planta</translation>
     </message>
     <message>
         <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
-        <translation type="unfinished"></translation>
+        <translation>La planta mostrada: sus elementos y su plano de planta, con la planta inferior atenuada debajo</translation>
     </message>
 </context>
 <context>
@@ -3267,53 +3267,53 @@
     <name>vistaro::StoreysDialog</name>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Elevation (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cota (m)</translation>
     </message>
     <message>
         <source>Floor-to-floor height (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura entre plantas (m)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>A storey needs a height: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una planta necesita una altura: %1 no la tiene.</translation>
     </message>
     <message>
         <source>storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>planta %1</translation>
     </message>
     <message>
         <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos plantas están a %1 m: cada una necesita su propia cota.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n item(s), which go with it. Remove it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %n elemento, que se quita con ella. ¿Quitarla?</numerusform>
+            <numerusform>%1 contiene %n elementos, que se quitan con ella. ¿Quitarla?</numerusform>
         </translation>
     </message>
 </context>

@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage</translation>
     </message>
 </context>
 <context>
@@ -1105,35 +1105,35 @@
     </message>
     <message numerus="yes">
         <source>%n obstacle made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obstacle créé à partir des calques du dessin</numerusform>
+            <numerusform>%n obstacles créés à partir des calques du dessin</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n obstacles made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obstacle créé à partir des calques du dessin</numerusform>
+            <numerusform>%n obstacles créés à partir des calques du dessin</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outline passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> ; %n contour ouvert ignoré</numerusform>
+            <numerusform> ; %n contours ouverts ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outlines passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> ; %n contour ouvert ignoré</numerusform>
+            <numerusform> ; %n contours ouverts ignorés</numerusform>
         </translation>
     </message>
     <message>
         <source>Obstacles from layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacles depuis les calques</translation>
     </message>
 </context>
 <context>
@@ -1334,14 +1334,14 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CopyToStoreysDialog</name>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier vers les étages</translation>
     </message>
 </context>
 <context>
@@ -1666,11 +1666,11 @@
     </message>
     <message>
         <source>Obstacles of layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacles du calque %1</translation>
     </message>
     <message>
         <source>Use as obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme obstacles</translation>
     </message>
 </context>
 <context>
@@ -1696,27 +1696,27 @@
     <name>vistaro::HeightFields</name>
     <message>
         <source>&amp;Bottom (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (m) :</translation>
     </message>
     <message>
         <source>&amp;Top (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommet (m) :</translation>
     </message>
     <message>
         <source>The height above the floor where it starts to block sight</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur au-dessus du sol à partir de laquelle il commence à masquer la vue</translation>
     </message>
     <message>
         <source>The height above the floor where it stops blocking sight</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur au-dessus du sol à laquelle il cesse de masquer la vue</translation>
     </message>
     <message>
         <source>To the &amp;ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au &amp;plafond</translation>
     </message>
     <message>
         <source>To the ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au plafond</translation>
     </message>
 </context>
 <context>
@@ -2050,30 +2050,30 @@
     <name>vistaro::ObstaclePanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nom :</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
     <name>vistaro::ObstacleTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Bottom (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base (m)</translation>
     </message>
     <message>
         <source>Top (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommet (m)</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     </message>
     <message>
         <source>Click the obstacle&apos;s corners, as seen from above; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur les angles de l&apos;obstacle, vus de dessus ; un double-clic ou Entrée le ferme, Échap annule.</translation>
     </message>
 </context>
 <context>
@@ -2372,7 +2372,7 @@
     <name>vistaro::Site</name>
     <message>
         <source>Storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage %1</translation>
     </message>
 </context>
 <context>
@@ -2583,15 +2583,15 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2769,15 +2769,15 @@
     </message>
     <message>
         <source>at the elevation of storeys[%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>à l&apos;altitude de storeys[%1]</translation>
     </message>
     <message>
         <source>one storey or more is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>un étage ou plus est attendu</translation>
     </message>
     <message>
         <source>the first storey has a background of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier étage a son propre fond</translation>
     </message>
 </context>
 <context>
@@ -2943,43 +2943,43 @@
     </message>
     <message>
         <source>Change obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;obstacle</translation>
     </message>
     <message>
         <source>Obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacles</translation>
     </message>
     <message>
         <source>Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Mur</translation>
+        <translation>Mur</translation>
     </message>
     <message>
         <source>This storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet étage seulement</translation>
     </message>
     <message>
         <source>Tables of this storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableaux de cet étage seulement</translation>
     </message>
     <message>
         <source>Add obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un obstacle</translation>
     </message>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier vers les étages</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls, areas or obstacles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient ni caméras, ni murs, ni zones, ni obstacles.</translation>
     </message>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Étages</translation>
     </message>
 </context>
 <context>
@@ -3178,35 +3178,35 @@
     </message>
     <message>
         <source>Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;ges...</translation>
     </message>
     <message>
         <source>Copy to Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier vers les éta&amp;ges...</translation>
     </message>
     <message>
         <source>Copies the selected items, or every item of the storey on show when none is selected, to the storeys chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie les éléments sélectionnés, ou tous les éléments de l&apos;étage affiché si aucun n&apos;est sélectionné, vers les étages choisis</translation>
     </message>
     <message>
         <source>&amp;Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obstacle</translation>
     </message>
     <message>
         <source>Storey &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage &amp;supérieur</translation>
     </message>
     <message>
         <source>Storey do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage &amp;inférieur</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Étage</translation>
     </message>
     <message>
         <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étage affiché : ses éléments et son plan d&apos;étage, avec l&apos;étage inférieur estompé en dessous</translation>
     </message>
 </context>
 <context>
@@ -3267,53 +3267,53 @@
     <name>vistaro::StoreysDialog</name>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Étages</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Elevation (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude (m)</translation>
     </message>
     <message>
         <source>Floor-to-floor height (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur d&apos;étage (m)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>A storey needs a height: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un étage a besoin d&apos;une hauteur : %1 n&apos;en a pas.</translation>
     </message>
     <message>
         <source>storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>étage %1</translation>
     </message>
     <message>
         <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux étages sont à %1 m : chacun a besoin de sa propre altitude.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n item(s), which go with it. Remove it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contient %n élément, qui est supprimé avec lui. Le supprimer ?</numerusform>
+            <numerusform>%1 contient %n éléments, qui sont supprimés avec lui. Le supprimer ?</numerusform>
         </translation>
     </message>
 </context>

@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
 </context>
 <context>
@@ -1105,35 +1105,35 @@
     </message>
     <message numerus="yes">
         <source>%n obstacle made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ostacolo creato dai layer del disegno</numerusform>
+            <numerusform>%n ostacoli creati dai layer del disegno</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n obstacles made from the drawing&apos;s layers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ostacolo creato dai layer del disegno</numerusform>
+            <numerusform>%n ostacoli creati dai layer del disegno</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outline passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n contorno aperto tralasciato</numerusform>
+            <numerusform>; %n contorni aperti tralasciati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n open outlines passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n contorno aperto tralasciato</numerusform>
+            <numerusform>; %n contorni aperti tralasciati</numerusform>
         </translation>
     </message>
     <message>
         <source>Obstacles from layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostacoli dai layer</translation>
     </message>
 </context>
 <context>
@@ -1334,14 +1334,14 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
 </context>
 <context>
     <name>vistaro::CopyToStoreysDialog</name>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia sui piani</translation>
     </message>
 </context>
 <context>
@@ -1666,11 +1666,11 @@
     </message>
     <message>
         <source>Obstacles of layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostacoli del layer %1</translation>
     </message>
     <message>
         <source>Use as obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa come ostacoli</translation>
     </message>
 </context>
 <context>
@@ -1696,27 +1696,27 @@
     <name>vistaro::HeightFields</name>
     <message>
         <source>&amp;Bottom (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (m):</translation>
     </message>
     <message>
         <source>&amp;Top (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommità (m):</translation>
     </message>
     <message>
         <source>The height above the floor where it starts to block sight</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza dal pavimento alla quale inizia a bloccare la vista</translation>
     </message>
     <message>
         <source>The height above the floor where it stops blocking sight</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza dal pavimento alla quale smette di bloccare la vista</translation>
     </message>
     <message>
         <source>To the &amp;ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Fino al s&amp;offitto</translation>
     </message>
     <message>
         <source>To the ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Fino al soffitto</translation>
     </message>
 </context>
 <context>
@@ -2050,30 +2050,30 @@
     <name>vistaro::ObstaclePanel</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nome:</translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
     <name>vistaro::ObstacleTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Bottom (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base (m)</translation>
     </message>
     <message>
         <source>Top (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommità (m)</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     </message>
     <message>
         <source>Click the obstacle&apos;s corners, as seen from above; double-click or Enter closes it, Esc cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sugli angoli dell&apos;ostacolo, visti dall&apos;alto; doppio clic o Invio lo chiude, Esc annulla.</translation>
     </message>
 </context>
 <context>
@@ -2372,7 +2372,7 @@
     <name>vistaro::Site</name>
     <message>
         <source>Storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano %1</translation>
     </message>
 </context>
 <context>
@@ -2583,15 +2583,15 @@
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2769,15 +2769,15 @@
     </message>
     <message>
         <source>at the elevation of storeys[%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>alla quota di storeys[%1]</translation>
     </message>
     <message>
         <source>one storey or more is expected</source>
-        <translation type="unfinished"></translation>
+        <translation>è atteso un piano o più</translation>
     </message>
     <message>
         <source>the first storey has a background of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>il primo piano ha uno sfondo proprio</translation>
     </message>
 </context>
 <context>
@@ -2943,43 +2943,43 @@
     </message>
     <message>
         <source>Change obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica ostacolo</translation>
     </message>
     <message>
         <source>Obstacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostacoli</translation>
     </message>
     <message>
         <source>Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostacolo</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Muro</translation>
+        <translation>Muro</translation>
     </message>
     <message>
         <source>This storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo questo piano</translation>
     </message>
     <message>
         <source>Tables of this storey only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle solo di questo piano</translation>
     </message>
     <message>
         <source>Add obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi ostacolo</translation>
     </message>
     <message>
         <source>Copy to storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia sui piani</translation>
     </message>
     <message>
         <source>The clipboard holds no cameras, walls, areas or obstacles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti non contengono telecamere, muri, aree né ostacoli.</translation>
     </message>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Piani</translation>
     </message>
 </context>
 <context>
@@ -3178,35 +3178,35 @@
     </message>
     <message>
         <source>Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;iani...</translation>
     </message>
     <message>
         <source>Copy to Sto&amp;reys...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia sui &amp;piani...</translation>
     </message>
     <message>
         <source>Copies the selected items, or every item of the storey on show when none is selected, to the storeys chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia gli elementi selezionati, o tutti gli elementi del piano mostrato se non ne è selezionato nessuno, sui piani scelti</translation>
     </message>
     <message>
         <source>&amp;Obstacle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ostacolo</translation>
     </message>
     <message>
         <source>Storey &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano s&amp;uperiore</translation>
     </message>
     <message>
         <source>Storey do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano i&amp;nferiore</translation>
     </message>
     <message>
         <source>Storey</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
     <message>
         <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano mostrato: i suoi elementi e la sua pianta, con il piano inferiore attenuato sotto</translation>
     </message>
 </context>
 <context>
@@ -3267,53 +3267,53 @@
     <name>vistaro::StoreysDialog</name>
     <message>
         <source>Storeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Piani</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Elevation (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota (m)</translation>
     </message>
     <message>
         <source>Floor-to-floor height (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza di interpiano (m)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;su</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <source>A storey needs a height: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un piano ha bisogno di un&apos;altezza: %1 non ne ha.</translation>
     </message>
     <message>
         <source>storey %1</source>
-        <translation type="unfinished"></translation>
+        <translation>piano %1</translation>
     </message>
     <message>
         <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due piani sono a %1 m: ognuno ha bisogno di una quota propria.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n item(s), which go with it. Remove it?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %n elemento, che viene rimosso con esso. Rimuoverlo?</numerusform>
+            <numerusform>%1 contiene %n elementi, che vengono rimossi con esso. Rimuoverlo?</numerusform>
         </translation>
     </message>
 </context>
