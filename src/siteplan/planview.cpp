@@ -299,6 +299,9 @@ void PlanView::setStorey(int storey) {
     m_background->present(m_document.site().storeys.at(std::size_t(m_storey)).background);
     showStoreyBelow();
     reachSite();
+    // The best level met is the storey's own cameras'.
+    m_mapWhole = true;
+    m_mapTimer->start(0);
     m_labelTimer->start(0);
     emit storeyChanged();
 }
@@ -480,7 +483,7 @@ void PlanView::showCoverageMap() {
     const std::vector<BestLevelMap::Camera> cameras =
         mapCameras(m_coverage, m_document.site(), m_layers.view);
     if (m_mapWhole) {
-        m_map.reset(cameras);
+        m_map.reset(cameras, m_storey);
         m_mapItem->present(m_map);
     } else {
         const std::set<BestLevelMap::TileKey> changed = m_map.update(cameras, m_mapChanged);

@@ -96,6 +96,8 @@ public:
     void setStorey(int storey);
     // The walls and obstacles of the storey below, in scene coordinates.
     QPainterPath storeyBelowShown() const;
+    // Where each level is the best met on the storey on show, as last painted.
+    const BestLevelMap& bestLevelMap() const { return m_map; }
 
     const CoverageLayers& coverageLayers() const { return m_layers; }
     void setCoverageLayers(const CoverageLayers& layers);

@@ -1178,6 +1178,7 @@ private slots:
             }
         }
         QCOMPARE(selector->currentIndex(), view().storey());
+        QTRY_COMPARE(view().bestLevelMap().storey(), view().storey());
         QStringList items;
         for (const ItemKind kind : ItemKinds)
             for (int i = 0; i < plan().document().count(kind); ++i)
