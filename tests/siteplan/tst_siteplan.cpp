@@ -136,6 +136,17 @@ Site shelves() {
     return site;
 }
 
+// The sample on a ground floor, its second camera ("Yard") on a first floor 3 m up.
+Site twoStoreys() {
+    Site site = sample();
+    site.storeys.resize(2);
+    site.storeys[0].name = u"Ground"_s;
+    site.storeys[1].name = u"First"_s;
+    site.storeys[1].elevationM = 3;
+    site.cameras[1].storey = 1;
+    return site;
+}
+
 // The camera and the wall of the site on show, as "x y pan; x y, x y, ...".
 QString cameraAndWall(const Site& site) {
     const auto number = [](double value) { return QString::number(value, 'g', 6); };
@@ -1155,12 +1166,7 @@ private slots:
     void storeyOnShow() {
         QFETCH(QString, steps);
         QFETCH(QString, shown);
-        Site shownSite = sample();
-        shownSite.storeys.resize(2);
-        shownSite.storeys[0].name = u"Ground"_s;
-        shownSite.storeys[1].name = u"First"_s;
-        shownSite.storeys[1].elevationM = 3;
-        shownSite.cameras[1].storey = 1;
+        Site shownSite = twoStoreys();
         shownSite.areas.push_back(shownSite.areas[0]);
         shownSite.areas[1].name = u"Office"_s;
         shownSite.areas[1].storey = 1;
@@ -1268,12 +1274,7 @@ private slots:
     void storeysEdited() {
         QFETCH(QString, button);
         QFETCH(QString, result);
-        Site shownSite = sample();
-        shownSite.storeys.resize(2);
-        shownSite.storeys[0].name = u"Ground"_s;
-        shownSite.storeys[1].name = u"First"_s;
-        shownSite.storeys[1].elevationM = 3;
-        shownSite.cameras[1].storey = 1;
+        Site shownSite = twoStoreys();
         open(shownSite);
         view().setStorey(1);
         test::MessageBoxAnswer answer(QMessageBox::Yes);
@@ -1369,12 +1370,7 @@ private slots:
         QFETCH(int, storey);
         QFETCH(int, row);
         QFETCH(QString, result);
-        Site shownSite = sample();
-        shownSite.storeys.resize(2);
-        shownSite.storeys[0].name = u"Ground"_s;
-        shownSite.storeys[1].name = u"First"_s;
-        shownSite.storeys[1].elevationM = 3;
-        shownSite.cameras[1].storey = 1;
+        Site shownSite = twoStoreys();
         open(shownSite);
         child<QCheckBox>("TablesThisStorey")->setChecked(thisStorey);
         view().setStorey(storey);
