@@ -26,6 +26,7 @@
 #include "support/reportrows.h"
 #include "support/scripteddialogs.h"
 #include "support/siteexample.h"
+#include "support/testparts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -2325,5 +2326,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSitePlan)
+VISTARO_TEST_MAIN_IN_PARTS(TestSitePlan)
 #include "tst_siteplan.moc"
