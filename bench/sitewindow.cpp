@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUndoStack>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -107,11 +108,18 @@ void sendMouse(QWidget* viewport, QEvent::Type type, const QPoint& at) {
     QCoreApplication::sendEvent(viewport, &event);
 }
 
-// The last camera, the topmost, dragged by its dot: one merged undo step in all.
+// The last camera of the storey on show, the topmost, dragged by its dot: one merged undo step
+// in all.
 bool timeCameraDrag(vistaro::SitePlan& plan) {
     vistaro::PlanView& view = plan.planView();
     const std::vector<vistaro::SiteCamera>& cameras = plan.document().site().cameras;
-    const vistaro::PlanPoint start = cameras.back().position;
+    const auto shown = std::find_if(cameras.rbegin(), cameras.rend(), [&view](const auto& camera) {
+        return camera.storey == view.storey();
+    });
+    if (shown == cameras.rend())
+        return false;
+    const std::size_t dragged = static_cast<std::size_t>(cameras.rend() - shown - 1);
+    const vistaro::PlanPoint start = shown->position;
     const int steps = plan.undoStack().count();
     QPoint at = view.viewportAt(start);
     sendMouse(view.viewport(), QEvent::MouseButtonPress, at);
@@ -125,7 +133,7 @@ bool timeCameraDrag(vistaro::SitePlan& plan) {
     }
     sendMouse(view.viewport(), QEvent::MouseButtonRelease, at);
     report("site-drag-us", samples);
-    return plan.undoStack().count() == steps + 1 && cameras.back().position != start;
+    return plan.undoStack().count() == steps + 1 && cameras[dragged].position != start;
 }
 
 // Answers the file dialog with `file` while it lives.
@@ -172,7 +180,7 @@ bool timeWallsFromLayer(vistaro::SitePlan& plan) {
     plan.findChild<QAction*>(QStringLiteral("LoadBackground"))->trigger();
     settle();
     plan.planImport().setLayerAsker([](QWidget*, const vistaro::DxfDrawing&, const QStringList&) {
-        return std::optional(vistaro::LayerChoice{{}, {QStringLiteral("WALLS")}});
+        return std::optional(vistaro::LayerChoice{{}, {QStringLiteral("WALLS")}, {}});
     });
     QAction* layers = plan.findChild<QAction*>(QStringLiteral("DxfLayers"));
     std::vector<double> samples;
