@@ -6,7 +6,6 @@
 #include "siteplan/planview.h"
 #include "siteplan/sitetablemodel.h"
 
-#include <QAbstractProxyModel>
 #include <QTableView>
 #include <algorithm>
 
@@ -14,19 +13,9 @@ namespace vistaro {
 
 namespace {
 
-// The table's rows as the document numbers them, through the proxy that sorts them if any.
-const QAbstractProxyModel* proxyOf(const QTableView& table) {
-    return qobject_cast<const QAbstractProxyModel*>(table.model());
-}
-
-const SiteTableModel& rowsOf(const QTableView& table) {
-    const QAbstractProxyModel* proxy = proxyOf(table);
-    return *static_cast<const SiteTableModel*>(proxy ? proxy->sourceModel() : table.model());
-}
-
-QModelIndex shown(const QTableView& table, const QModelIndex& index) {
-    const QAbstractProxyModel* proxy = proxyOf(table);
-    return proxy ? proxy->mapFromSource(index) : index;
+// Every table shows its rows through the proxy that sorts them and keeps a storey's.
+const StoreyRows& rowsOf(const QTableView& table) {
+    return *static_cast<const StoreyRows*>(table.model());
 }
 
 } // namespace
@@ -57,14 +46,11 @@ void SiteSelection::tableChanged(QTableView& table) {
     if (m_syncing)
         return;
     m_syncing = true;
-    const ItemKind kind = rowsOf(table).kind();
-    const QAbstractProxyModel* proxy = proxyOf(table);
-    const auto source = [proxy](const QModelIndex& row) {
-        return proxy ? proxy->mapToSource(row).row() : row.row();
-    };
+    const StoreyRows& shown = rowsOf(table);
+    const ItemKind kind = shown.rows().kind();
     std::vector<ItemRef> refs;
     for (const QModelIndex& row : table.selectionModel()->selectedRows())
-        refs.push_back({kind, source(row)});
+        refs.push_back({kind, shown.mapToSource(row).row()});
     std::sort(refs.begin(), refs.end());
     for (QTableView* other : m_tables)
         if (other != &table)
@@ -72,7 +58,7 @@ void SiteSelection::tableChanged(QTableView& table) {
     // A row of another storey shows that storey.
     if (const QModelIndex current = table.selectionModel()->currentIndex();
         current.isValid() && table.selectionModel()->isRowSelected(current.row(), {}))
-        m_view.setStorey(rowsOf(table).storeyOfRow(source(current)));
+        m_view.setStorey(shown.rows().storeyOfRow(shown.mapToSource(current).row()));
     m_view.select(refs);
     m_syncing = false;
     showCamera();
@@ -80,10 +66,11 @@ void SiteSelection::tableChanged(QTableView& table) {
 
 void SiteSelection::selectInTables(const std::vector<ItemRef>& refs) {
     for (QTableView* table : m_tables) {
-        const SiteTableModel& model = rowsOf(*table);
+        const StoreyRows& shown = rowsOf(*table);
+        const SiteTableModel& model = shown.rows();
         QItemSelection rows;
         for (const ItemRef& ref : refs)
-            if (const QModelIndex row = shown(*table, model.index(ref.index, 0));
+            if (const QModelIndex row = shown.mapFromSource(model.index(ref.index, 0));
                 ref.kind == model.kind() && row.isValid())
                 rows.select(row, row.siblingAtColumn(model.columnCount() - 1));
         table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
