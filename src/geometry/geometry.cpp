@@ -229,6 +229,28 @@ public:
                                             unsigned(released.size())));
     }
 
+    // The smallest convex polygon that holds every point; null when they span no area or one
+    // is not a usable number.
+    Owned hull(const std::vector<Point>& points) const {
+        std::vector<double> xy;
+        xy.reserve(2 * points.size());
+        for (const Point& p : points) {
+            if (!usable(p)) {
+                return {};
+            }
+            xy.insert(xy.end(), {p.x, p.y});
+        }
+        if (points.size() < 3) {
+            return {};
+        }
+        GEOSCoordSequence* sequence =
+            GEOSCoordSeq_copyFromBuffer_r(handle_, xy.data(), unsigned(points.size()), 0, 0);
+        // A line through the points has their hull; it takes over its sequence.
+        const Owned all = own(sequence ? GEOSGeom_createLineString_r(handle_, sequence) : nullptr);
+        Owned convex = all ? own(GEOSConvexHull_r(handle_, all.get())) : nullptr;
+        return area(convex.get()) > 0 ? std::move(convex) : nullptr;
+    }
+
     // The polygon, repaired when it is not valid.
     Owned valid(Owned made) const {
         if (!made || GEOSisValid_r(handle_, made.get()) == 1) {
@@ -473,26 +495,8 @@ bool Geometry::covers(const Region& region, Point point) const {
 }
 
 std::optional<Ring> Geometry::hull(const std::vector<Point>& points) const {
-    const GEOSContextHandle_t handle = context_->handle();
-    std::vector<double> xy;
-    for (const Point& p : points) {
-        if (!usable(p)) {
-            return std::nullopt;
-        }
-        xy.insert(xy.end(), {p.x, p.y});
-    }
-    if (points.size() < 3) {
-        return std::nullopt;
-    }
-    GEOSCoordSequence* sequence =
-        GEOSCoordSeq_copyFromBuffer_r(handle, xy.data(), unsigned(points.size()), 0, 0);
-    // A line through the points has their hull; it takes over its sequence.
-    const GeosContext::Owned all =
-        context_->own(sequence ? GEOSGeom_createLineString_r(handle, sequence) : nullptr);
-    const GeosContext::Owned convex =
-        all ? context_->own(GEOSConvexHull_r(handle, all.get())) : nullptr;
-    const Region read = context_->read(convex.get());
-    if (read.empty() || context_->area(convex.get()) <= 0) {
+    const Region read = context_->read(context_->hull(points).get());
+    if (read.empty()) {
         return std::nullopt;
     }
     return read.front().outer;
@@ -696,16 +700,16 @@ Region Geometry::visibleFrom(const Eye& eye, const Region& field, const WallInde
 std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& field,
                                               const std::vector<Piece>& pieces,
                                               const WallIndex& walls,
-                                              const std::vector<Ring>& hidden) const {
+                                              const std::vector<std::vector<Point>>& hidden) const {
     const GEOSContextHandle_t handle = context_->handle();
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
     // What the hidden rings leave of it, nearest first as the walls' shadows.
     GeosContext::Owned seenPast;
     if (seen && !hidden.empty()) {
-        std::vector<std::pair<double, const Ring*>> byDistance;
-        for (const Ring& ring : hidden) {
-            if (std::optional<Box> box = Box::of(ring)) {
-                byDistance.emplace_back(box->squaredDistanceTo(eye.at), &ring);
+        std::vector<std::pair<double, const std::vector<Point>*>> byDistance;
+        for (const std::vector<Point>& points : hidden) {
+            if (std::optional<Box> box = Box::of(points)) {
+                byDistance.emplace_back(box->squaredDistanceTo(eye.at), &points);
             }
         }
         std::sort(byDistance.begin(), byDistance.end(),
@@ -713,8 +717,9 @@ std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& fiel
         seenPast = takeShadows(
             *context_, eye.at, context_->own(GEOSGeom_clone_r(handle, seen.get())),
             byDistance.size(), [&](std::size_t i, const Box& around) {
-                const Ring& ring = *byDistance[i].second;
-                return Box::of(ring)->meets(around) ? context_->unchecked(ring, {}) : nullptr;
+                // Hulled only when it may fall on what is still seen: most never do.
+                const std::vector<Point>& points = *byDistance[i].second;
+                return Box::of(points)->meets(around) ? context_->hull(points) : nullptr;
             });
     }
     std::vector<SeenPiece> parts;
