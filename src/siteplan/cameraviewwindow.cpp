@@ -1,0 +1,293 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "siteplan/cameraviewwindow.h"
+
+#include "optics/coverageformat.h"
+#include "platform/dialogs.h"
+#include "platform/forms.h"
+#include "platform/messagebox.h"
+#include "platform/settingspath.h"
+#include "report/reportfiles.h"
+#include "site/sitedeliverables.h"
+#include "siteplan/planlegend.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSettings>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vistaro {
+
+namespace {
+
+const QString GeometryKey = QStringLiteral("CameraView/geometry");
+
+// The camera's picture shape: its pixels across and down.
+QSize resolution(const SiteCamera& camera) {
+    return {camera.camera.image.columns, camera.camera.image.rows};
+}
+
+} // namespace
+
+ViewPicture::ViewPicture(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setMinimumSize(320, 180);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ViewPicture::showPicture(const QImage& image) {
+    m_image = image;
+    m_reason.clear();
+    setAccessibleDescription({});
+    update();
+}
+
+void ViewPicture::showReason(const QString& reason) {
+    m_image = {};
+    m_reason = reason;
+    setAccessibleDescription(reason);
+    update();
+}
+
+QRect ViewPicture::pictureRect() const {
+    QRect shown(QPoint(), m_image.size());
+    shown.moveCenter(rect().center());
+    return shown;
+}
+
+void ViewPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (m_image.isNull())
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_reason);
+    else
+        painter.drawImage(pictureRect().topLeft(), m_image);
+}
+
+void ViewPicture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+void ViewPicture::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pixel = event->position().toPoint() - pictureRect().topLeft();
+    emit hovered(QRect(QPoint(), m_image.size()).contains(pixel) ? std::optional(pixel)
+                                                                 : std::nullopt);
+}
+
+void ViewPicture::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit hovered(std::nullopt);
+}
+
+CameraViewWindow::CameraViewWindow(const SiteDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_document(document) {
+    setObjectName(QStringLiteral("CameraView"));
+    setWindowIconIfPresent(this);
+    m_render = new QTimer(this);
+    m_render->setSingleShot(true);
+    m_render->setInterval(0);
+    connect(m_render, &QTimer::timeout, this, &CameraViewWindow::render);
+
+    m_copy = named<QAction>("CopyCameraView", this);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_save = named<QAction>("SaveCameraView", this);
+    m_save->setShortcut(QKeySequence::Save);
+    m_close = named<QAction>("CloseCameraView", this);
+    m_close->setShortcut(Qt::Key_Escape);
+    addActions({m_copy, m_save, m_close});
+    connect(m_copy, &QAction::triggered, this, &CameraViewWindow::copyPicture);
+    connect(m_save, &QAction::triggered, this, &CameraViewWindow::savePicture);
+    connect(m_close, &QAction::triggered, this, &QWidget::close);
+
+    auto* root = new QVBoxLayout(this);
+    auto* tools = new QHBoxLayout;
+    tools->addStretch(1);
+    for (QAction* action : {m_copy, m_save}) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(action->objectName() + QStringLiteral("Button"));
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::StrongFocus);
+        tools->addWidget(button);
+    }
+    root->addLayout(tools);
+    auto* middle = new QHBoxLayout;
+    m_picture = named<ViewPicture>("CameraViewImage", this);
+    m_legend = new PlanLegend(this);
+    m_legend->setObjectName(QStringLiteral("CameraViewLegend"));
+    m_legend->setMaximumWidth(220);
+    middle->addWidget(m_picture, 1);
+    middle->addWidget(m_legend);
+    root->addLayout(middle, 1);
+    m_hover = named<QLabel>("CameraViewHover", this);
+    m_hover->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    root->addWidget(m_hover);
+
+    connect(m_picture, &ViewPicture::resized, this, &CameraViewWindow::schedule);
+    connect(m_picture, &ViewPicture::hovered, this, &CameraViewWindow::showHover);
+    // Every change of the site may change what the camera sees.
+    connect(&m_document, &SiteDocument::siteReset, this, &CameraViewWindow::schedule);
+    for (const auto changed :
+         {&SiteDocument::itemsChanged, &SiteDocument::itemsInserted, &SiteDocument::itemsRemoved})
+        connect(&m_document, changed, this, &CameraViewWindow::schedule);
+    retranslate();
+    resize(900, 600);
+    restoreGeometry(windowSettings()->value(GeometryKey).toByteArray());
+}
+
+void CameraViewWindow::showCamera(std::optional<int> index) {
+    m_camera = index;
+    schedule();
+}
+
+const SiteCamera* CameraViewWindow::camera() const {
+    const std::vector<SiteCamera>& cameras = m_document.site().cameras;
+    return m_camera && *m_camera >= 0 && *m_camera < int(cameras.size())
+               ? &cameras[std::size_t(*m_camera)]
+               : nullptr;
+}
+
+void CameraViewWindow::schedule() {
+    if (isVisible())
+        m_render->start();
+}
+
+std::variant<CameraView, QString> CameraViewWindow::pictureOf(QSize size) {
+    const SiteCamera* shown = camera();
+    if (!shown)
+        return tr("Select a camera to see its view.");
+    const Site& site = m_document.site();
+    return renderView(m_scenes.scene(site, shown->storey), site, *m_camera, size.width(),
+                      size.height());
+}
+
+void CameraViewWindow::render() {
+    const SiteCamera* shown = camera();
+    setWindowTitle(shown ? tr("View: %1").arg(shown->name) : tr("View from camera"));
+    const LevelSet& levels = m_document.site().levelSet;
+    if (m_legendLevels != levels) {
+        m_legend->showEntries(SiteDeliverables::legend(levels));
+        m_legendLevels = levels;
+    }
+    // As large as the widget holds at the camera's aspect.
+    const QSize size = shown && !resolution(*shown).isEmpty()
+                           ? resolution(*shown).scaled(m_picture->size(), Qt::KeepAspectRatio)
+                           : m_picture->size();
+    auto drawn = pictureOf(size);
+    m_view.reset();
+    if (auto* reason = std::get_if<QString>(&drawn)) {
+        m_picture->showReason(*reason);
+    } else {
+        m_view = std::move(std::get<CameraView>(drawn));
+        m_picture->showPicture(m_view->image);
+    }
+    m_hover->clear();
+}
+
+std::variant<QImage, QString> CameraViewWindow::fullPicture() {
+    const SiteCamera* shown = camera();
+    auto drawn = pictureOf(shown ? resolution(*shown) : QSize());
+    if (auto* reason = std::get_if<QString>(&drawn))
+        return *reason;
+    return std::get<CameraView>(drawn).image;
+}
+
+void CameraViewWindow::showHover(std::optional<QPoint> pixel) {
+    m_hover->setText(pixel && m_view ? describe(m_view->at(*pixel)) : QString());
+}
+
+QString CameraViewWindow::describe(const ViewPoint& point) const {
+    QString what;
+    switch (point.kind) {
+    case HitKind::None:
+        return {};
+    case HitKind::Floor:
+        what = point.name.isEmpty() ? tr("Floor") : tr("Floor in %1").arg(point.name);
+        break;
+    case HitKind::Wall:
+        what = tr("Wall");
+        break;
+    case HitKind::Obstacle:
+        what = tr("Obstacle %1").arg(point.name);
+        break;
+    case HitKind::Person:
+        what = tr("Person at %1").arg(point.name);
+        break;
+    }
+    if (point.deadZone)
+        return tr("%1: dead zone").arg(what);
+    if (!point.densityPerM)
+        return what;
+    const Site& site = m_document.site();
+    const QString density = CoverageText::density(point.densityPerM, site.units);
+    if (!point.level)
+        return tr("%1: %2").arg(what, density);
+    return tr("%1: %2, %3")
+        .arg(what, density, CoverageText::levelName(site.levelSet, *point.level));
+}
+
+void CameraViewWindow::copyPicture() {
+    if (!m_picture->image().isNull())
+        QApplication::clipboard()->setImage(m_picture->image());
+}
+
+void CameraViewWindow::savePicture() {
+    const SiteCamera* shown = camera();
+    if (!shown)
+        return;
+    const auto picture = fullPicture();
+    if (const auto* reason = std::get_if<QString>(&picture)) {
+        showMessage(this, *reason);
+        return;
+    }
+    const QString path = askSavePath(
+        [this](const QString& proposed) {
+            return Dialogs::current().saveFile(this, tr("Save the camera's view as PNG"), proposed,
+                                               tr("PNG pictures (*.png)"));
+        },
+        tr("View %1").arg(shown->name), QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    if (const auto failure = saveImage(path, std::get<QImage>(picture)))
+        showMessage(this, *failure);
+}
+
+void CameraViewWindow::retranslate() {
+    m_copy->setText(tr("&Copy"));
+    m_save->setText(tr("&Save as PNG..."));
+    m_close->setText(tr("Close"));
+    m_picture->setAccessibleName(tr("View from the camera"));
+    m_legend->setAccessibleName(tr("Legend"));
+    m_hover->setAccessibleName(tr("What the pointer is over"));
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setAccessibleName(button->defaultAction()->text().remove(u'&'));
+    render();
+}
+
+void CameraViewWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void CameraViewWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    schedule();
+}
+
+void CameraViewWindow::hideEvent(QHideEvent* event) {
+    windowSettings()->setValue(GeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
+}
+
+} // namespace vistaro

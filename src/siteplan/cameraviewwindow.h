@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Vistaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "render/renderview.h"
+#include "render/storeyscenes.h"
+#include "site/sitedocument.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <variant>
+
+class QAction;
+class QLabel;
+class QTimer;
+
+namespace vistaro {
+
+class PlanLegend;
+
+// The camera's picture fitted to the widget at its aspect, centred; or, when there is none, the
+// line that says why.
+class ViewPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ViewPicture(QWidget* parent = nullptr);
+
+    void showPicture(const QImage& image);
+    void showReason(const QString& reason);
+    const QImage& image() const { return m_image; }
+    const QString& reason() const { return m_reason; }
+    // Where the picture is drawn, pixel for pixel.
+    QRect pictureRect() const;
+
+signals:
+    void resized();
+    // Over the picture's pixel `pixel`; none when off it.
+    void hovered(std::optional<QPoint> pixel);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QImage m_image;
+    QString m_reason;
+};
+
+// What the selected camera of the site sees, drawn again as the site or the camera changes (a
+// burst of changes once), with the levels' legend and what the pointer is over; copied, or saved
+// as PNG at the camera's resolution. Modeless; the site plan says which camera to show.
+class CameraViewWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    CameraViewWindow(const SiteDocument& document, QWidget* parent = nullptr);
+
+    // The camera at `index` in the site's list, or none.
+    void showCamera(std::optional<int> index);
+    // The camera's picture at its resolution, or why there is none.
+    std::variant<QImage, QString> fullPicture();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void retranslate();
+    void schedule();
+    void render();
+    // The camera on show, if the site still holds it.
+    const SiteCamera* camera() const;
+    // The picture of `size` pixels, or why there is none.
+    std::variant<CameraView, QString> pictureOf(QSize size);
+    void showHover(std::optional<QPoint> pixel);
+    QString describe(const ViewPoint& point) const;
+    void copyPicture();
+    void savePicture();
+
+    const SiteDocument& m_document;
+    std::optional<int> m_camera;
+    StoreyScenes m_scenes;
+    std::optional<CameraView> m_view;
+    std::optional<LevelSet> m_legendLevels;
+    QTimer* m_render = nullptr;
+    ViewPicture* m_picture = nullptr;
+    PlanLegend* m_legend = nullptr;
+    QLabel* m_hover = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_close = nullptr;
+};
+
+} // namespace vistaro
