@@ -8,13 +8,16 @@
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingspath.h"
+#include "preview/camerapixels.h"
 #include "report/reportfiles.h"
+#include "site/footprint.h"
 #include "site/sitedeliverables.h"
 #include "siteplan/planlegend.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,12 +27,19 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
+#include <cmath>
 
 namespace vistaro {
 
 namespace {
 
 const QString GeometryKey = QStringLiteral("CameraView/geometry");
+// What can be placed, in the order of the drop-down after its first item (none).
+constexpr std::array<Target, 3> Placeable{Target::Face, Target::Person, Target::Plate};
+// The heights of the targets' centres: a face as a standing person's, a plate as a car's.
+constexpr double FaceCentreM = 1.6;
+constexpr double PlateCentreM = 0.5;
 
 // The camera's picture shape: its pixels across and down.
 QSize resolution(const SiteCamera& camera) {
@@ -84,6 +94,13 @@ void ViewPicture::mouseMoveEvent(QMouseEvent* event) {
                                                                  : std::nullopt);
 }
 
+void ViewPicture::mousePressEvent(QMouseEvent* event) {
+    const QPoint pixel = event->position().toPoint() - pictureRect().topLeft();
+    if (event->button() == Qt::LeftButton && QRect(QPoint(), m_image.size()).contains(pixel))
+        emit clicked(pixel);
+    QWidget::mousePressEvent(event);
+}
+
 void ViewPicture::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     emit hovered(std::nullopt);
@@ -102,17 +119,30 @@ CameraViewWindow::CameraViewWindow(const SiteDocument& document, QWidget* parent
     m_copy->setShortcut(QKeySequence::Copy);
     m_save = named<QAction>("SaveCameraView", this);
     m_save->setShortcut(QKeySequence::Save);
+    m_clear = named<QAction>("ClearTargets", this);
     m_close = named<QAction>("CloseCameraView", this);
     m_close->setShortcut(Qt::Key_Escape);
     addActions({m_copy, m_save, m_close});
     connect(m_copy, &QAction::triggered, this, &CameraViewWindow::copyPicture);
     connect(m_save, &QAction::triggered, this, &CameraViewWindow::savePicture);
     connect(m_close, &QAction::triggered, this, &QWidget::close);
+    connect(m_clear, &QAction::triggered, this, [this] {
+        m_targets.clear();
+        schedule();
+    });
 
     auto* root = new QVBoxLayout(this);
     auto* tools = new QHBoxLayout;
+    m_placeLabel = named<QLabel>("PlaceTargetLabel", this);
+    m_place = named<QComboBox>("PlaceTarget", this);
+    m_place->addItem(QString());
+    for (std::size_t i = 0; i < Placeable.size(); ++i)
+        m_place->addItem(QString());
+    m_placeLabel->setBuddy(m_place);
+    tools->addWidget(m_placeLabel);
+    tools->addWidget(m_place);
     tools->addStretch(1);
-    for (QAction* action : {m_copy, m_save}) {
+    for (QAction* action : {m_clear, m_copy, m_save}) {
         auto* button = new QToolButton(this);
         button->setObjectName(action->objectName() + QStringLiteral("Button"));
         button->setDefaultAction(action);
@@ -125,7 +155,7 @@ CameraViewWindow::CameraViewWindow(const SiteDocument& document, QWidget* parent
     m_picture = named<ViewPicture>("CameraViewImage", this);
     m_legend = new PlanLegend(this);
     m_legend->setObjectName(QStringLiteral("CameraViewLegend"));
-    m_legend->setMaximumWidth(220);
+    m_legend->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     middle->addWidget(m_picture, 1);
     middle->addWidget(m_legend);
     root->addLayout(middle, 1);
@@ -135,6 +165,7 @@ CameraViewWindow::CameraViewWindow(const SiteDocument& document, QWidget* parent
 
     connect(m_picture, &ViewPicture::resized, this, &CameraViewWindow::schedule);
     connect(m_picture, &ViewPicture::hovered, this, &CameraViewWindow::showHover);
+    connect(m_picture, &ViewPicture::clicked, this, &CameraViewWindow::placeAt);
     // Every change of the site may change what the camera sees.
     connect(&m_document, &SiteDocument::siteReset, this, &CameraViewWindow::schedule);
     for (const auto changed :
@@ -167,8 +198,63 @@ std::variant<CameraView, QString> CameraViewWindow::pictureOf(QSize size) {
     if (!shown)
         return tr("Select a camera to see its view.");
     const Site& site = m_document.site();
-    return renderView(m_scenes.scene(site, shown->storey), site, *m_camera, size.width(),
-                      size.height());
+    const RenderScene& scene = m_scenes.scene(site, shown->storey);
+    auto drawn = renderView(scene, site, *m_camera, size.width(), size.height());
+    auto* view = std::get_if<CameraView>(&drawn);
+    if (!view)
+        return drawn;
+    if (const std::optional<CameraRays> rays = CameraRays::of(*shown, site.levelSet, size))
+        drawStanding(view->image, scene, *rays, standingTargets(*shown, *rays));
+    return drawn;
+}
+
+std::vector<StandingPicture> CameraViewWindow::standingTargets(const SiteCamera& camera,
+                                                               const CameraRays& rays) const {
+    std::vector<StandingPicture> standing;
+    const std::optional<LensFocus> focus = cameraCoverage(camera, m_document.site().levelSet).focus;
+    for (const PlacedTarget& placed : m_targets) {
+        if (placed.storey != camera.storey)
+            continue;
+        const Target target = placed.target;
+        const QSizeF sizeM = targetSize(target);
+        const double centreM = target == Target::Face    ? FaceCentreM
+                               : target == Target::Plate ? PlateCentreM
+                                                         : sizeM.height() / 2;
+        const Vec3 centre{placed.at.x, placed.at.y, centreM};
+        const std::optional<QPointF> pixel = rays.pixelOf(centre);
+        const std::optional<PictureRay> ray =
+            pixel ? rays.localRay(pixel->x(), pixel->y()) : std::nullopt;
+        const Vec3 to = centre - rays.origin();
+        const double distanceM = std::sqrt(dot(to, to));
+        const std::optional<double> density =
+            ray ? rays.densityAt(ray->offAxisRad, distanceM) : std::nullopt;
+        if (!density)
+            continue;
+        // As the preview makes it at that density, blurred as the lens blurs it there.
+        const double blur = focus ? blurPixels(*focus, distanceM).value_or(0) : 0;
+        const QImage made =
+            optionedPixels(blurredPixels(averagedPixels(target, *density), target, *density, blur),
+                           target, *density, {});
+        if (!made.isNull())
+            standing.push_back({made, placed.at, centreM, sizeM});
+    }
+    return standing;
+}
+
+void CameraViewWindow::placeTarget(Target target, PlanPoint at) {
+    const SiteCamera* shown = camera();
+    m_targets.push_back({target, at, shown ? shown->storey : 0});
+    schedule();
+}
+
+void CameraViewWindow::placeAt(QPoint pixel) {
+    const int chosen = m_place->currentIndex() - 1;
+    if (chosen < 0 || !m_view)
+        return;
+    if (const std::optional<PlanPoint> floor = m_view->at(pixel).floorPoint) {
+        placeTarget(Placeable.at(std::size_t(chosen)), *floor);
+        m_place->setCurrentIndex(0);
+    }
 }
 
 void CameraViewWindow::render() {
@@ -178,6 +264,8 @@ void CameraViewWindow::render() {
     if (m_legendLevels != levels) {
         m_legend->showEntries(SiteDeliverables::legend(levels));
         m_legendLevels = levels;
+        // As wide as its widest entry: the picture takes the rest.
+        m_legend->setFixedWidth(m_legend->sizeHintForColumn(0) + 2 * m_legend->frameWidth());
     }
     // As large as the widget holds at the camera's aspect.
     const QSize size = shown && !resolution(*shown).isEmpty()
@@ -266,11 +354,21 @@ void CameraViewWindow::retranslate() {
     m_copy->setText(tr("&Copy"));
     m_save->setText(tr("&Save as PNG..."));
     m_close->setText(tr("Close"));
+    m_clear->setText(tr("C&lear targets"));
+    m_placeLabel->setText(tr("Place &target:"));
+    m_place->setItemText(0, tr("None"));
+    for (std::size_t i = 0; i < Placeable.size(); ++i)
+        m_place->setItemText(int(i) + 1, TargetText::name(Placeable[i]));
+    m_place->setAccessibleName(tr("Target to place with a click on the floor"));
+    m_place->setToolTip(tr("Choose a target, then click the floor in the picture to stand it "
+                           "there"));
     m_picture->setAccessibleName(tr("View from the camera"));
     m_legend->setAccessibleName(tr("Legend"));
     m_hover->setAccessibleName(tr("What the pointer is over"));
     for (QToolButton* button : findChildren<QToolButton*>())
         button->setAccessibleName(button->defaultAction()->text().remove(u'&'));
+    // The legend's texts are in the language on show too.
+    m_legendLevels.reset();
     render();
 }
 

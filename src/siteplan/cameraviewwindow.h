@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "preview/targets.h"
 #include "render/renderview.h"
+#include "render/standingpictures.h"
 #include "render/storeyscenes.h"
 #include "site/sitedocument.h"
 
@@ -14,6 +16,7 @@
 #include <variant>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QTimer;
 
@@ -40,11 +43,13 @@ signals:
     void resized();
     // Over the picture's pixel `pixel`; none when off it.
     void hovered(std::optional<QPoint> pixel);
+    void clicked(QPoint pixel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
@@ -52,9 +57,17 @@ private:
     QString m_reason;
 };
 
+// A target of the preview standing at a point of a storey's floor.
+struct PlacedTarget {
+    Target target = Target::Face;
+    PlanPoint at;
+    int storey = 0;
+};
+
 // What the selected camera of the site sees, drawn again as the site or the camera changes (a
 // burst of changes once), with the levels' legend and what the pointer is over; copied, or saved
-// as PNG at the camera's resolution. Modeless; the site plan says which camera to show.
+// as PNG at the camera's resolution. The preview's targets placed on the floor stand in it as
+// the camera's pixels show them there. Modeless; the site plan says which camera to show.
 class CameraViewWindow : public QWidget {
     Q_OBJECT
 
@@ -65,6 +78,9 @@ public:
     void showCamera(std::optional<int> index);
     // The camera's picture at its resolution, or why there is none.
     std::variant<QImage, QString> fullPicture();
+    // `target` standing at `at`, on the storey of the camera on show.
+    void placeTarget(Target target, PlanPoint at);
+    const std::vector<PlacedTarget>& targets() const { return m_targets; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -79,7 +95,11 @@ private:
     const SiteCamera* camera() const;
     // The picture of `size` pixels, or why there is none.
     std::variant<CameraView, QString> pictureOf(QSize size);
+    // Each placed target of the camera's storey as `rays` show it.
+    std::vector<StandingPicture> standingTargets(const SiteCamera& camera,
+                                                 const CameraRays& rays) const;
     void showHover(std::optional<QPoint> pixel);
+    void placeAt(QPoint pixel);
     QString describe(const ViewPoint& point) const;
     void copyPicture();
     void savePicture();
@@ -89,6 +109,7 @@ private:
     StoreyScenes m_scenes;
     std::optional<CameraView> m_view;
     std::optional<LevelSet> m_legendLevels;
+    std::vector<PlacedTarget> m_targets;
     QTimer* m_render = nullptr;
     ViewPicture* m_picture = nullptr;
     PlanLegend* m_legend = nullptr;
@@ -96,6 +117,9 @@ private:
     QAction* m_copy = nullptr;
     QAction* m_save = nullptr;
     QAction* m_close = nullptr;
+    QAction* m_clear = nullptr;
+    QLabel* m_placeLabel = nullptr;
+    QComboBox* m_place = nullptr; // none, then the targets that can be placed
 };
 
 } // namespace vistaro

@@ -931,6 +931,83 @@ private slots:
         QCOMPARE(saved, std::get<QImage>(window.fullPicture()).convertToFormat(saved.format()));
     }
 
+    // A target stands where it was placed, centred where the pinhole puts its centre: a face
+    // 1.6 m up at (5, 1), seen from 1.6 m up at the origin looking level east, is 1 m left at
+    // 5 m, 6 mm x 1 / 5 = 1.2 mm left of the middle of a 4.8 mm wide picture of 480 columns:
+    // 120 columns left of 240, on row 135 of 270. A wall before it hides it, a counter only what
+    // lies below its top.
+    void targetInView_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("wall");
+        QTest::addColumn<double>("counterTopM");
+        QTest::addColumn<bool>("seen");
+        QTest::newRow("face in the open") << Target::Face << false << 0.0 << true;
+        QTest::newRow("face behind a wall") << Target::Face << true << 0.0 << false;
+        QTest::newRow("face over a counter") << Target::Face << false << 1.0 << true;
+        QTest::newRow("plate behind a counter") << Target::Plate << false << 1.0 << false;
+    }
+    void targetInView() {
+        QFETCH(Target, target);
+        QFETCH(bool, wall);
+        QFETCH(double, counterTopM);
+        QFETCH(bool, seen);
+        Site shown;
+        SiteCamera level = camera("Level", {0, 0});
+        level.mountHeightM = 1.6;
+        level.aim = Aim::Tilt;
+        level.camera.image = {480, 270};
+        shown.cameras = {level};
+        if (wall)
+            shown.walls = {SiteWall{{{3, -3}, {3, 3}}}};
+        if (counterTopM > 0)
+            shown.obstacles = {SiteObstacle{
+                u"Counter"_s, {{2.5, -1}, {3.5, -1}, {3.5, 3}, {2.5, 3}}, 0, counterTopM}};
+        open(shown);
+        CameraViewWindow& window = cameraView(0);
+        const QImage before = std::get<QImage>(window.fullPicture());
+        window.placeTarget(target, {5, 1});
+        const QImage after = std::get<QImage>(window.fullPicture());
+        QCOMPARE(after.size(), QSize(480, 270));
+        QRect changed;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        QCOMPARE(!changed.isEmpty(), seen);
+        if (seen) {
+            const QPointF centre = QRectF(changed).center();
+            QVERIFY2(near(centre.x(), 120, 1) && near(centre.y(), 135, 1),
+                     qPrintable(u"%1 %2"_s.arg(centre.x()).arg(centre.y())));
+        }
+    }
+
+    // A target chosen, a click on the floor stands it there, once.
+    void targetPlacedByAClick() {
+        const Site shown = lookingDown(Units::Metric);
+        open(shown);
+        CameraViewWindow& window = cameraView(0);
+        ViewPicture& picture = pictureOf(window);
+        const QImage empty = picture.image();
+        auto* place = window.findChild<QComboBox*>(u"PlaceTarget"_s);
+        place->setCurrentIndex(1);
+        const std::optional<QPointF> pixel =
+            CameraRays::of(shown.cameras[0], shown.levelSet, empty.size())->pixelOf({3.8, 0, 0});
+        QVERIFY(pixel);
+        QTest::mouseClick(&picture, Qt::LeftButton, {},
+                          picture.pictureRect().topLeft() + pixel->toPoint());
+        QApplication::processEvents();
+        QCOMPARE(window.targets().size(), std::size_t(1));
+        QCOMPARE(window.targets()[0].target, Target::Face);
+        QVERIFY(near(window.targets()[0].at.x, 3.8, 0.05) &&
+                near(window.targets()[0].at.y, 0, 0.05));
+        QCOMPARE(place->currentIndex(), 0);
+        QVERIFY(picture.image() != empty);
+        window.findChild<QAction*>(u"ClearTargets"_s)->trigger();
+        QApplication::processEvents();
+        QVERIFY(window.targets().empty());
+        QCOMPARE(picture.image(), empty);
+    }
+
     // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
     // all. Once nothing is unsaved (saved or undone back) the copy goes; no write follows.
     void unsavedChanges_data() {
