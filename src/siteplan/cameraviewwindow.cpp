@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -50,11 +52,14 @@ QSize resolution(const SiteCamera& camera) {
 
 ViewPicture::ViewPicture(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(320, 180);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ViewPicture::showPicture(const QImage& image) {
+    if (image.size() != m_image.size())
+        m_cross = QPoint(image.width() / 2, image.height() / 2);
     m_image = image;
     m_reason.clear();
     setAccessibleDescription({});
@@ -81,6 +86,59 @@ void ViewPicture::paintEvent(QPaintEvent*) {
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_reason);
     else
         painter.drawImage(pictureRect().topLeft(), m_image);
+    if (hasFocus() && !m_image.isNull()) {
+        const QPoint at = pictureRect().topLeft() + m_cross;
+        constexpr int Arm = 8;
+        painter.setPen(QPen(palette().highlight(), 2));
+        painter.drawLine(at - QPoint(Arm, 0), at + QPoint(Arm, 0));
+        painter.drawLine(at - QPoint(0, Arm), at + QPoint(0, Arm));
+    }
+}
+
+void ViewPicture::keyPressEvent(QKeyEvent* event) {
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_image.isNull())
+            emit clicked(m_cross);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (m_image.isNull())
+        return;
+    m_cross = QPoint(std::clamp(m_cross.x() + move.x(), 0, m_image.width() - 1),
+                     std::clamp(m_cross.y() + move.y(), 0, m_image.height() - 1));
+    emit hovered(m_cross);
+    update();
+}
+
+void ViewPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (!m_image.isNull())
+        emit hovered(m_cross);
+    update();
+}
+
+void ViewPicture::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ViewPicture::resizeEvent(QResizeEvent* event) {
@@ -333,11 +391,6 @@ void CameraViewWindow::savePicture() {
     const SiteCamera* shown = camera();
     if (!shown)
         return;
-    const auto picture = fullPicture();
-    if (const auto* reason = std::get_if<QString>(&picture)) {
-        showMessage(this, *reason);
-        return;
-    }
     const QString path = askSavePath(
         [this](const QString& proposed) {
             return Dialogs::current().saveFile(this, tr("Save the camera's view as PNG"), proposed,
@@ -346,7 +399,10 @@ void CameraViewWindow::savePicture() {
         tr("View %1").arg(shown->name), QStringLiteral("png"));
     if (path.isEmpty())
         return;
-    if (const auto failure = saveImage(path, std::get<QImage>(picture)))
+    const auto picture = fullPicture();
+    if (const auto* reason = std::get_if<QString>(&picture))
+        showMessage(this, *reason);
+    else if (const auto failure = saveImage(path, std::get<QImage>(picture)))
         showMessage(this, *failure);
 }
 
@@ -363,6 +419,8 @@ void CameraViewWindow::retranslate() {
     m_place->setToolTip(tr("Choose a target, then click the floor in the picture to stand it "
                            "there"));
     m_picture->setAccessibleName(tr("View from the camera"));
+    m_picture->setToolTip(tr("The arrows move a cross over the picture (Shift: faster); Enter "
+                             "places the chosen target there"));
     m_legend->setAccessibleName(tr("Legend"));
     m_hover->setAccessibleName(tr("What the pointer is over"));
     for (QToolButton* button : findChildren<QToolButton*>())

@@ -25,7 +25,8 @@ namespace vistaro {
 class PlanLegend;
 
 // The camera's picture fitted to the widget at its aspect, centred; or, when there is none, the
-// line that says why.
+// line that says why. From the keyboard, the arrows move a cross over it (with Shift, ten pixels
+// a step) and Enter or Space clicks where it is.
 class ViewPicture : public QWidget {
     Q_OBJECT
 
@@ -51,9 +52,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_image;
+    QPoint m_cross; // the keyboard's pixel, kept inside the picture
     QString m_reason;
 };
 

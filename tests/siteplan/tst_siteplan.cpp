@@ -981,8 +981,9 @@ private slots:
         }
     }
 
-    // A target chosen, a click on the floor stands it there, once.
-    void targetPlacedByAClick() {
+    // A target chosen, a click on the floor stands it there, once; Enter stands it where the
+    // keyboard's cross is, first in the middle of the picture (the floor 5.196 m east).
+    void targetPlacedOnTheFloor() {
         const Site shown = lookingDown(Units::Metric);
         open(shown);
         CameraViewWindow& window = cameraView(0);
@@ -1006,6 +1007,14 @@ private slots:
         QApplication::processEvents();
         QVERIFY(window.targets().empty());
         QCOMPARE(picture.image(), empty);
+
+        place->setCurrentIndex(3);
+        picture.setFocus();
+        QTest::keyClick(&picture, Qt::Key_Return);
+        QCOMPARE(window.targets().size(), std::size_t(1));
+        QCOMPARE(window.targets()[0].target, Target::Plate);
+        QVERIFY(near(window.targets()[0].at.x, 5.196, 0.05) &&
+                near(window.targets()[0].at.y, 0, 0.05));
     }
 
     // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
