@@ -6,6 +6,7 @@
 #include "optics/coveragesettings.h"
 #include "platform/settingspath.h"
 #include "preview/preview.h"
+#include "render/camerarays.h"
 #include "site/footprint.h"
 #include "site/labelplacement.h"
 #include "site/plancoordinates.h"
@@ -14,6 +15,7 @@
 #include "siteplan/areatablemodel.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
+#include "siteplan/cameraviewwindow.h"
 #include "siteplan/dxflayersdialog.h"
 #include "siteplan/dxfplan.h"
 #include "siteplan/dxftextpainter.h"
@@ -44,6 +46,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -183,6 +186,22 @@ QRect inkOf(const DxfText& text) {
     return ink;
 }
 
+// A camera 3 m up at the origin looking east 30° down, its picture 12.7° above and below its
+// axis: it sees the floor from 3.25 m to 9.6 m east, and the target 1.7 m above it up to 4.18 m.
+// The area "Door" lies along its axis (its person far off, at its centre); a wall runs east 2 m
+// north of it.
+Site lookingDown(Units units) {
+    Site site;
+    site.units = units;
+    SiteCamera looking = camera("Down", {0, 0});
+    looking.aim = Aim::Tilt;
+    looking.tiltDeg = 30;
+    site.cameras = {looking};
+    site.walls = {SiteWall{{{2, 2}, {12, 2}}}};
+    site.areas = {SiteArea{u"Door"_s, 0, {{3, -1}, {20, -1}, {20, 1}, {3, 1}}}};
+    return site;
+}
+
 } // namespace
 
 // The site plan window alone, files and unsaved copy in a test folder, DXF and PDF under the plan.
@@ -230,6 +249,22 @@ class TestSitePlan : public QObject {
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // The camera view, opened on the camera of row `row` of the table (none for -1), drawn.
+    CameraViewWindow& cameraView(int row) {
+        if (row >= 0)
+            table("CameraTable")->selectRow(row);
+        else
+            view().select({});
+        action("ViewFromCamera")->trigger();
+        auto* window = plan().findChild<CameraViewWindow*>(u"CameraView"_s);
+        if (!window)
+            QTest::qFail("no camera view", __FILE__, __LINE__);
+        QApplication::processEvents();
+        return *window;
+    }
+    static ViewPicture& pictureOf(const CameraViewWindow& window) {
+        return *window.findChild<ViewPicture*>(u"CameraViewImage"_s);
+    }
     QString copy() const { return path(u"data/recovery.vistaro"_s); }
     QByteArray shown() const { return siteToJson(site()); }
     QByteArray copied() const {
@@ -783,6 +818,203 @@ private slots:
         QCOMPARE(site().cameras[0].lensModel, LensModel{});
         QCOMPARE(projection->currentIndex(), int(Projection::Rectilinear));
         QCOMPARE(fieldFootprint(site().cameras[0], site().levelSet).outline, pinhole.outline);
+    }
+
+    // The view opens on the selected camera at its aspect, follows the selection and the
+    // camera's moves (an undo draws the first picture again), and Escape closes it.
+    void cameraViewFollows() {
+        open();
+        QCOMPARE(child<QToolButton>("ViewFromCameraButton")->defaultAction(),
+                 action("ViewFromCamera"));
+        CameraViewWindow& window = cameraView(0);
+        const ViewPicture& picture = pictureOf(window);
+        QVERIFY(!picture.accessibleName().isEmpty());
+        QCOMPARE(window.windowTitle(), u"View: Entrance"_s);
+        const QImage entrance = picture.image();
+        QVERIFY(!entrance.isNull());
+        // 1920 x 1080 within a pixel's rounding, as large as the widget holds.
+        QVERIFY(std::abs(entrance.width() * 1080 - entrance.height() * 1920) <= 1920);
+        QVERIFY(entrance.width() == picture.width() || entrance.height() == picture.height());
+
+        table("CameraTable")->selectRow(1);
+        QApplication::processEvents();
+        QCOMPARE(window.windowTitle(), u"View: Yard"_s);
+        const QImage yard = picture.image();
+        QVERIFY(yard != entrance);
+        drag(at({10, 6}), at({10, 6}) + QPoint(-40, 20));
+        QApplication::processEvents();
+        QVERIFY(site().cameras[1].position != (PlanPoint{10, 6}));
+        QVERIFY(picture.image() != yard);
+        action("Undo")->trigger();
+        QApplication::processEvents();
+        QCOMPARE(picture.image(), yard);
+
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Without a camera or a view of it, the picture says why in one line.
+    void cameraViewReason_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("obstacleTopM");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("none selected") << -1 << 0.0 << u"Select a camera to see its view."_s;
+        QTest::newRow("inside an obstacle") << 0 << 4.0 << u"The camera is inside an obstacle."_s;
+        QTest::newRow("over an obstacle") << 0 << 2.0 << QString();
+    }
+    void cameraViewReason() {
+        QFETCH(int, row);
+        QFETCH(double, obstacleTopM);
+        QFETCH(QString, reason);
+        Site shown = sample();
+        shown.obstacles = {
+            SiteObstacle{u"Pillar"_s, {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 0, obstacleTopM}};
+        open(shown);
+        const ViewPicture& picture = pictureOf(cameraView(row));
+        QCOMPARE(picture.reason(), reason);
+        QCOMPARE(picture.image().isNull(), !reason.isEmpty());
+    }
+
+    // The line under the picture says what the pointer is over and the density there, in the
+    // site's units, with the level it reaches on the floor.
+    void cameraViewHover_data() {
+        QTest::addColumn<Units>("units");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("z");
+        QTest::addColumn<QString>("pattern");
+        const QString level = CoverageText::levelName(enLevels(), EnIdentification);
+        QTest::newRow("area's floor") << Units::Metric << 3.8 << 0.0 << 0.0
+                                      << uR"(^Floor in Door: \d+(\.\d)? px/m, %1$)"_s.arg(level);
+        QTest::newRow("in feet") << Units::Imperial << 3.8 << 0.0 << 0.0
+                                 << uR"(^Floor in Door: \d+(\.\d)? px/ft, %1$)"_s.arg(level);
+        // The wall's face, half its thickness south of its line.
+        QTest::newRow("wall") << Units::Metric << 6.0 << 1.925 << 0.5
+                              << uR"(^Wall: \d+(\.\d)? px/m$)"_s;
+        // 18.4° down, inside the picture's top edge at 30° - 12.7°; the target 1.7 m above it
+        // is 8.2° down, out of the picture.
+        QTest::newRow("dead zone")
+            << Units::Metric << 9.0 << 0.0 << 0.0 << u"^Floor in Door: dead zone$"_s;
+    }
+    void cameraViewHover() {
+        QFETCH(Units, units);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, z);
+        QFETCH(QString, pattern);
+        const Site shown = lookingDown(units);
+        open(shown);
+        const CameraViewWindow& window = cameraView(0);
+        const ViewPicture& picture = pictureOf(window);
+        const std::optional<CameraRays> rays =
+            CameraRays::of(shown.cameras[0], shown.levelSet, picture.image().size());
+        QVERIFY(rays);
+        const std::optional<QPointF> pixel = rays->pixelOf({x, y, z});
+        QVERIFY(pixel);
+        const QPointF over = picture.pictureRect().topLeft() + pixel->toPoint();
+        QMouseEvent move(QEvent::MouseMove, over, picture.mapToGlobal(over), Qt::NoButton, {}, {});
+        QApplication::sendEvent(const_cast<ViewPicture*>(&picture), &move);
+        const QString said = window.findChild<QLabel*>(u"CameraViewHover"_s)->text();
+        QVERIFY2(QRegularExpression(pattern).match(said).hasMatch(), qPrintable(said));
+    }
+
+    // Saved at the camera's own resolution, whatever the window's size.
+    void cameraViewSaved() {
+        Site shown = sample();
+        shown.cameras[0].camera.image = {640, 480};
+        open(shown);
+        CameraViewWindow& window = cameraView(0);
+        m_dialogs.picked = path(u"view"_s);
+        window.findChild<QAction*>(u"SaveCameraView"_s)->trigger();
+        const QImage saved(path(u"view.png"_s));
+        QCOMPARE(saved.size(), QSize(640, 480));
+        QCOMPARE(saved, std::get<QImage>(window.fullPicture()).convertToFormat(saved.format()));
+    }
+
+    // A target stands where it was placed, centred where the pinhole puts its centre: a face
+    // 1.6 m up at (5, 1), seen from 1.6 m up at the origin looking level east, is 1 m left at
+    // 5 m, 6 mm x 1 / 5 = 1.2 mm left of the middle of a 4.8 mm wide picture of 480 columns:
+    // 120 columns left of 240, on row 135 of 270. A wall before it hides it, a counter only what
+    // lies below its top.
+    void targetInView_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("wall");
+        QTest::addColumn<double>("counterTopM");
+        QTest::addColumn<bool>("seen");
+        QTest::newRow("face in the open") << Target::Face << false << 0.0 << true;
+        QTest::newRow("face behind a wall") << Target::Face << true << 0.0 << false;
+        QTest::newRow("face over a counter") << Target::Face << false << 1.0 << true;
+        QTest::newRow("plate behind a counter") << Target::Plate << false << 1.0 << false;
+    }
+    void targetInView() {
+        QFETCH(Target, target);
+        QFETCH(bool, wall);
+        QFETCH(double, counterTopM);
+        QFETCH(bool, seen);
+        Site shown;
+        SiteCamera level = camera("Level", {0, 0});
+        level.mountHeightM = 1.6;
+        level.aim = Aim::Tilt;
+        level.camera.image = {480, 270};
+        shown.cameras = {level};
+        if (wall)
+            shown.walls = {SiteWall{{{3, -3}, {3, 3}}}};
+        if (counterTopM > 0)
+            shown.obstacles = {SiteObstacle{
+                u"Counter"_s, {{2.5, -1}, {3.5, -1}, {3.5, 3}, {2.5, 3}}, 0, counterTopM}};
+        open(shown);
+        CameraViewWindow& window = cameraView(0);
+        const QImage before = std::get<QImage>(window.fullPicture());
+        window.placeTarget(target, {5, 1});
+        const QImage after = std::get<QImage>(window.fullPicture());
+        QCOMPARE(after.size(), QSize(480, 270));
+        QRect changed;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        QCOMPARE(!changed.isEmpty(), seen);
+        if (seen) {
+            const QPointF centre = QRectF(changed).center();
+            QVERIFY2(near(centre.x(), 120, 1) && near(centre.y(), 135, 1),
+                     qPrintable(u"%1 %2"_s.arg(centre.x()).arg(centre.y())));
+        }
+    }
+
+    // A target chosen, a click on the floor stands it there, once; Enter stands it where the
+    // keyboard's cross is, first in the middle of the picture (the floor 5.196 m east).
+    void targetPlacedOnTheFloor() {
+        const Site shown = lookingDown(Units::Metric);
+        open(shown);
+        CameraViewWindow& window = cameraView(0);
+        ViewPicture& picture = pictureOf(window);
+        const QImage empty = picture.image();
+        auto* place = window.findChild<QComboBox*>(u"PlaceTarget"_s);
+        place->setCurrentIndex(1);
+        const std::optional<QPointF> pixel =
+            CameraRays::of(shown.cameras[0], shown.levelSet, empty.size())->pixelOf({3.8, 0, 0});
+        QVERIFY(pixel);
+        QTest::mouseClick(&picture, Qt::LeftButton, {},
+                          picture.pictureRect().topLeft() + pixel->toPoint());
+        QApplication::processEvents();
+        QCOMPARE(window.targets().size(), std::size_t(1));
+        QCOMPARE(window.targets()[0].target, Target::Face);
+        QVERIFY(near(window.targets()[0].at.x, 3.8, 0.05) &&
+                near(window.targets()[0].at.y, 0, 0.05));
+        QCOMPARE(place->currentIndex(), 0);
+        QVERIFY(picture.image() != empty);
+        window.findChild<QAction*>(u"ClearTargets"_s)->trigger();
+        QApplication::processEvents();
+        QVERIFY(window.targets().empty());
+        QCOMPARE(picture.image(), empty);
+
+        place->setCurrentIndex(3);
+        picture.setFocus();
+        QTest::keyClick(&picture, Qt::Key_Return);
+        QCOMPARE(window.targets().size(), std::size_t(1));
+        QCOMPARE(window.targets()[0].target, Target::Plate);
+        QVERIFY(near(window.targets()[0].at.x, 5.196, 0.05) &&
+                near(window.targets()[0].at.y, 0, 0.05));
     }
 
     // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
