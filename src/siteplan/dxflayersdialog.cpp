@@ -39,7 +39,7 @@ std::optional<HeightSpan> askHeights(QWidget* parent, const QString& layer) {
     dialog.setWindowTitle(DxfLayersDialog::tr("Obstacles of layer %1").arg(layer));
     auto* form = new QFormLayout(&dialog);
     auto* heights = new HeightFields(*form, QStringLiteral("LayerObstacle"), false, &dialog);
-    heights->present(HeightSpan{0, NewObstacleTopM});
+    heights->present(HeightSpan{0, NewObstacleTopM}, Units::Metric);
     heights->retranslate();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

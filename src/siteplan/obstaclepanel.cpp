@@ -33,16 +33,17 @@ ObstaclePanel::ObstaclePanel(QWidget* parent)
         after.topM = *span.topM;
         hand(after);
     });
-    present(std::nullopt);
+    present(std::nullopt, Units::Metric);
 }
 
-void ObstaclePanel::present(const std::optional<SiteObstacle>& obstacle) {
+void ObstaclePanel::present(const std::optional<SiteObstacle>& obstacle, Units units) {
     m_obstacle = obstacle;
     const QSignalBlocker quiet(m_name);
     m_name->setText(obstacle ? obstacle->name : QString());
     m_name->setEnabled(obstacle.has_value());
     m_heights->present(obstacle ? std::optional(HeightSpan{obstacle->bottomM, obstacle->topM})
-                                : std::nullopt);
+                                : std::nullopt,
+                       units);
 }
 
 void ObstaclePanel::hand(const SiteObstacle& after) {

@@ -24,8 +24,8 @@ class ObstaclePanel : public QWidget {
 public:
     explicit ObstaclePanel(QWidget* parent = nullptr);
 
-    // Shows `obstacle` for editing; none empties and disables the fields.
-    void present(const std::optional<SiteObstacle>& obstacle);
+    // Shows `obstacle` for editing, heights in `units`; none empties and disables the fields.
+    void present(const std::optional<SiteObstacle>& obstacle, Units units);
     void retranslate();
 
 signals:

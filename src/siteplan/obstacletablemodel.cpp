@@ -3,6 +3,7 @@
 
 #include "siteplan/obstacletablemodel.h"
 
+#include "optics/units.h"
 #include "platform/numberformat.h"
 #include "site/planfigures.h"
 #include "site/sitefile.h"
@@ -30,13 +31,13 @@ QVariant ObstacleTableModel::data(const QModelIndex& index, int role) const {
     case ObstacleColumn::Name:
         return obstacle.name;
     case ObstacleColumn::Bottom:
-        return figure(obstacle.bottomM, lengthInUnits(obstacle.bottomM, Units::Metric));
+        return figure(obstacle.bottomM, lengthInUnits(obstacle.bottomM, units()));
     case ObstacleColumn::Top:
-        return figure(obstacle.topM, lengthInUnits(obstacle.topM, Units::Metric));
+        return figure(obstacle.topM, lengthInUnits(obstacle.topM, units()));
     case ObstacleColumn::Surface: {
         // Truncated: the figure never claims more floor than the outline takes.
         const double surface = coverage().surfaceOf(obstacle.points);
-        return figure(surface, surfaceText(surface, Units::Metric, Rounding::Down));
+        return figure(surface, surfaceText(surface, units(), Rounding::Down));
     }
     case ObstacleColumn::Storey:
         return storeyName(document().site(), obstacle.storey);
@@ -51,11 +52,11 @@ QVariant ObstacleTableModel::headerData(int section, Qt::Orientation orientation
     case ObstacleColumn::Name:
         return tr("Name");
     case ObstacleColumn::Bottom:
-        return tr("Bottom (m)");
+        return withUnit(tr("Bottom"), lengthUnit(units()));
     case ObstacleColumn::Top:
-        return tr("Top (m)");
+        return withUnit(tr("Top"), lengthUnit(units()));
     case ObstacleColumn::Surface:
-        return FigureCaptions::area(Units::Metric);
+        return FigureCaptions::area(units());
     case ObstacleColumn::Storey:
         return tr("Storey");
     }
@@ -79,10 +80,14 @@ std::optional<SiteItem> ObstacleTableModel::edited(SiteItem item, int column,
         obstacle.name = name;
         return item;
     }
-    const std::optional<double> metres = num::toDouble(value.toString());
-    if (which == ObstacleColumn::Surface || which == ObstacleColumn::Storey || !metres || *metres < 0 || *metres > MaxSiteHeight)
+    // Typed in the units on show; a bottom on the floor, 0, is a height like any other.
+    const std::optional<double> typed = num::toDouble(value.toString());
+    if (which == ObstacleColumn::Surface || which == ObstacleColumn::Storey || !typed)
         return std::nullopt;
-    (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = *metres;
+    const double metres = fromUnits(*typed, units());
+    if (metres < 0 || metres > MaxSiteHeight)
+        return std::nullopt;
+    (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = metres;
     if (obstacle.bottomM > obstacle.topM)
         return std::nullopt;
     return item;

@@ -12,8 +12,8 @@ inline constexpr int ObstacleColumnCount = 5;
 // The role a sorting proxy reads: the figures as numbers, the name as text.
 inline constexpr int ObstacleSortRole = Qt::UserRole;
 
-// The site's obstacles, one a row: name, heights in metres and surface seen from above. Name and
-// heights can be typed; a negative height or a bottom above the top is refused.
+// The site's obstacles, one a row: name, heights and surface seen from above, in the site's
+// units. Name and heights can be typed; a negative height or a bottom above the top is refused.
 class ObstacleTableModel : public SiteTableModel {
     Q_OBJECT
 

@@ -484,12 +484,13 @@ void SitePlan::showPanels() {
                               : std::nullopt,
                          m_document.site().levelSet);
     const std::optional<ItemRef> obstacle = selectedOne(ItemKind::Obstacle);
-    m_obstaclePanel->present(obstacle
-                                 ? std::optional(std::get<SiteObstacle>(m_document.item(*obstacle)))
-                                 : std::nullopt);
+    m_obstaclePanel->present(
+        obstacle ? std::optional(std::get<SiteObstacle>(m_document.item(*obstacle))) : std::nullopt,
+        m_document.site().units);
     const std::optional<ItemRef> wall = selectedOne(ItemKind::Wall);
     m_wallPanel->present(wall ? std::optional(std::get<SiteWall>(m_document.item(*wall)))
-                              : std::nullopt);
+                              : std::nullopt,
+                         m_document.site().units);
     if (area)
         m_areaPanelDock->raise();
     else if (obstacle)

@@ -23,9 +23,10 @@ WallPanel::WallPanel(QWidget* parent)
     });
 }
 
-void WallPanel::present(const std::optional<SiteWall>& wall) {
+void WallPanel::present(const std::optional<SiteWall>& wall, Units units) {
     m_wall = wall;
-    m_heights->present(wall ? std::optional(HeightSpan{wall->bottomM, wall->topM}) : std::nullopt);
+    m_heights->present(wall ? std::optional(HeightSpan{wall->bottomM, wall->topM}) : std::nullopt,
+                       units);
 }
 
 void WallPanel::retranslate() {

@@ -21,8 +21,8 @@ class WallPanel : public QWidget {
 public:
     explicit WallPanel(QWidget* parent = nullptr);
 
-    // Shows `wall` for editing; none empties and disables the fields.
-    void present(const std::optional<SiteWall>& wall);
+    // Shows `wall` for editing, heights in `units`; none empties and disables the fields.
+    void present(const std::optional<SiteWall>& wall, Units units);
     void retranslate();
 
 signals:
