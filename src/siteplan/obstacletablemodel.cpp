@@ -4,7 +4,6 @@
 #include "siteplan/obstacletablemodel.h"
 
 #include "optics/units.h"
-#include "platform/numberformat.h"
 #include "site/planfigures.h"
 #include "site/sitefile.h"
 
@@ -80,14 +79,11 @@ std::optional<SiteItem> ObstacleTableModel::edited(SiteItem item, int column,
         obstacle.name = name;
         return item;
     }
-    // Typed in the units on show; a bottom on the floor, 0, is a height like any other.
-    const std::optional<double> typed = num::toDouble(value.toString());
-    if (which == ObstacleColumn::Surface || which == ObstacleColumn::Storey || !typed)
+    const std::optional<double> metres = typedHeight(value, units());
+    if (which == ObstacleColumn::Surface || which == ObstacleColumn::Storey || !metres ||
+        *metres < 0 || *metres > MaxSiteHeight)
         return std::nullopt;
-    const double metres = fromUnits(*typed, units());
-    if (metres < 0 || metres > MaxSiteHeight)
-        return std::nullopt;
-    (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = metres;
+    (which == ObstacleColumn::Bottom ? obstacle.bottomM : obstacle.topM) = *metres;
     if (obstacle.bottomM > obstacle.topM)
         return std::nullopt;
     return item;

@@ -5,6 +5,7 @@
 
 #include "optics/coverageformat.h"
 #include "optics/units.h"
+#include "platform/numberformat.h"
 
 namespace vistaro {
 
@@ -121,6 +122,11 @@ QString lengthInUnits(double metres, Units units) {
 
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units) {
     return readNumber(value.toString(), quantity, units).value;
+}
+
+std::optional<double> typedHeight(const QVariant& value, Units units) {
+    const std::optional<double> typed = num::toDouble(value.toString());
+    return typed ? std::optional(fromUnits(*typed, units)) : std::nullopt;
 }
 
 std::optional<Level> typedLevel(const QVariant& value, const LevelSet& set) {

@@ -82,6 +82,9 @@ private:
 // A length in the units on show, without its unit, and a typed length back in metres.
 QString lengthInUnits(double metres, Units units);
 std::optional<double> typedLength(const QVariant& value, Quantity quantity, Units units);
+// A height typed in `units`, any finite number (a bottom on the floor, a storey below ground),
+// in metres.
+std::optional<double> typedHeight(const QVariant& value, Units units);
 // A level as a table's editor gives it: its index in the site's set.
 std::optional<Level> typedLevel(const QVariant& value, const LevelSet& set);
 

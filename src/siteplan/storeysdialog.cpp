@@ -3,8 +3,11 @@
 
 #include "siteplan/storeysdialog.h"
 
+#include "optics/coverageformat.h"
+#include "optics/units.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "siteplan/sitetablemodel.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -48,8 +51,9 @@ StoreysDialog::StoreysDialog(const Site& site, QWidget* parent)
     for (int i = 0; i < static_cast<int>(site.storeys.size()); ++i)
         m_rows.push_back({site.storeys[static_cast<std::size_t>(i)], i});
     m_table->setColumnCount(3);
+    const QString unit = lengthUnit(site.units);
     m_table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("Elevation (m)"), tr("Floor-to-floor height (m)")});
+        {tr("Name"), withUnit(tr("Elevation"), unit), withUnit(tr("Floor-to-floor height"), unit)});
     m_table->setAccessibleName(tr("Storeys"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -113,8 +117,8 @@ QString StoreysDialog::problem() const {
             return tr("A storey needs a height: %1 has none.")
                 .arg(row.storey.name.isEmpty() ? tr("storey %1").arg(i + 1) : row.storey.name);
         if (!elevations.insert(row.storey.elevationM).second)
-            return tr("Two storeys stand at %1 m: each needs an elevation of its own.")
-                .arg(row.storey.elevationM);
+            return tr("Two storeys stand at %1: each needs an elevation of its own.")
+                .arg(CoverageText::length(row.storey.elevationM, m_site.units));
     }
     return {};
 }
@@ -124,23 +128,36 @@ void StoreysDialog::fill() {
     m_table->setRowCount(static_cast<int>(m_rows.size()));
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         const SiteStorey& storey = m_rows[static_cast<std::size_t>(i)].storey;
-        const QVariant values[] = {storey.name, storey.elevationM, storey.heightM};
-        for (int column = NameColumn; column <= HeightColumn; ++column) {
-            auto* item = new QTableWidgetItem;
-            item->setData(Qt::EditRole, values[column]);
-            m_table->setItem(i, column, item);
+        m_table->setItem(i, NameColumn, new QTableWidgetItem(storey.name));
+        for (const int column : {ElevationColumn, HeightColumn}) {
+            m_table->setItem(i, column, new QTableWidgetItem);
+            showLength(i, column);
         }
     }
     check();
 }
 
-void StoreysDialog::take(int row, int column) {
+double& StoreysDialog::length(int row, int column) {
     SiteStorey& storey = m_rows.at(static_cast<std::size_t>(row)).storey;
+    return column == ElevationColumn ? storey.elevationM : storey.heightM;
+}
+
+// In the site's units, as the tables show lengths.
+void StoreysDialog::showLength(int row, int column) {
+    const QSignalBlocker quiet(m_table);
+    m_table->item(row, column)->setText(lengthInUnits(length(row, column), m_site.units));
+}
+
+void StoreysDialog::take(int row, int column) {
     const QVariant value = m_table->item(row, column)->data(Qt::EditRole);
-    if (column == NameColumn)
-        storey.name = value.toString().trimmed();
-    else
-        (column == ElevationColumn ? storey.elevationM : storey.heightM) = value.toDouble();
+    if (column == NameColumn) {
+        m_rows.at(static_cast<std::size_t>(row)).storey.name = value.toString().trimmed();
+    } else {
+        // Kept in metres as typed; what cannot be read leaves the length as it was.
+        if (const std::optional<double> metres = typedHeight(value, m_site.units))
+            length(row, column) = *metres;
+        showLength(row, column);
+    }
     check();
 }
 

@@ -15,8 +15,8 @@ class QTableWidget;
 
 namespace vistaro {
 
-// The site's storeys in a table (name, elevation, floor-to-floor height, in metres), added,
-// removed and put in order. Two storeys at one elevation or a storey of no height cannot be
+// The site's storeys in a table (name, elevation, floor-to-floor height, in the site's units),
+// added, removed and put in order. Two storeys at one elevation or a storey of no height cannot be
 // accepted: OK says why. A storey removed takes its items with it, once the user agrees.
 class StoreysDialog : public QDialog {
     Q_OBJECT
@@ -38,6 +38,9 @@ private:
     };
 
     void fill();
+    // The elevation or the height of `row` in metres, as the column at `column` shows it.
+    double& length(int row, int column);
+    void showLength(int row, int column);
     void take(int row, int column);
     void add();
     void remove();
