@@ -2274,6 +2274,72 @@ private slots:
         QCOMPARE(u"%1 %2 %3"_s.arg(counter.name).arg(counter.bottomM).arg(counter.topM), after);
     }
 
+    // Heights in the site's units, held in metres: the shelf from 0.2 m to 1.8 m up, 4 x 0.5 m,
+    // reads in feet 0.2 / 0.3048 = 0.66, 1.8 / 0.3048 = 5.91 and 2 / 0.3048² = 21.52 ft²
+    // (truncated, 21.5); 10 typed as its top, in the table or the panel, is 3.048 m, the bottom
+    // kept as it was (not 0.66 ft = 0.201168 m). The first floor, 3 m up and 3.5 m high, reads
+    // 9.84 ft and 11.48 ft; 10 typed as its height is 3.048 m.
+    void heightsInUnits_data() {
+        QTest::addColumn<Units>("units");
+        QTest::addColumn<QString>("obstacles"); // headers; the shelf's heights and area
+        QTest::addColumn<QString>("panel");     // the fields' names and texts
+        QTest::addColumn<QString>("storeys");   // headers; the first floor's elevation and height
+        QTest::addColumn<double>("typedM");
+        QTest::newRow("metric") << Units::Metric << u"Bottom (m) Top (m) Area (m²); 0.2 1.8 2"_s
+                                << u"Bottom (m) 0.20 m, Top (m) 1.80 m"_s
+                                << u"Elevation (m) Floor-to-floor height (m); 3 3.5"_s << 10.0;
+        QTest::newRow("imperial") << Units::Imperial
+                                  << u"Bottom (ft) Top (ft) Area (ft²); 0.66 5.91 21.5"_s
+                                  << u"Bottom (ft) 0.66 ft, Top (ft) 5.91 ft"_s
+                                  << u"Elevation (ft) Floor-to-floor height (ft); 9.84 11.48"_s
+                                  << 3.048;
+    }
+    void heightsInUnits() {
+        QFETCH(Units, units);
+        QFETCH(QString, obstacles);
+        QFETCH(QString, panel);
+        QFETCH(QString, storeys);
+        QFETCH(double, typedM);
+        Site shown = shelves();
+        shown.units = units;
+        shown.obstacles[0].topM = 1.8;
+        const auto texts = [](const QAbstractItemModel& rows, int row,
+                              std::vector<int> columns) -> QString {
+            QStringList headers, cells;
+            for (const int column : columns) {
+                headers << rows.headerData(column, Qt::Horizontal).toString();
+                cells << rows.index(row, column).data().toString();
+            }
+            return headers.join(u' ') + u"; "_s + cells.join(u' ');
+        };
+        open(shown);
+        QAbstractItemModel& rows = *table("ObstacleTable")->model();
+        QCOMPARE(texts(rows, 0, {1, 2, 3}), obstacles);
+        rows.setData(rows.index(0, 2), u"10"_s);
+        QCOMPARE(site().obstacles[0].topM, typedM);
+        action("Undo")->trigger();
+        clickAt({3, 6.25});
+        QStringList fields;
+        for (const char* name : {"ObstacleBottom", "ObstacleTop"}) {
+            auto* box = child<QDoubleSpinBox>(name);
+            fields << box->accessibleName() + u' ' + box->text();
+        }
+        QCOMPARE(fields.join(u", "_s), panel);
+        child<QDoubleSpinBox>("ObstacleTop")->setValue(10);
+        QCOMPARE(site().obstacles[0].topM, typedM);
+        QCOMPARE(site().obstacles[0].bottomM, 0.2);
+
+        Site floors = twoStoreys();
+        floors.units = units;
+        floors.storeys[1].heightM = 3.5;
+        StoreysDialog dialog(floors);
+        auto* storeyTable = dialog.findChild<QTableWidget*>(u"StoreyTable"_s);
+        QCOMPARE(texts(*storeyTable->model(), 1, {1, 2}), storeys);
+        storeyTable->item(1, 2)->setText(u"10"_s);
+        QCOMPARE(dialog.storeys()[1].heightM, typedM);
+        QCOMPARE(dialog.storeys()[1].elevationM, 3.0);
+    }
+
     // The wall panel: up to the ceiling until the box is cleared (a top of 3 m offered then),
     // no negative height, no bottom above the top; each change one undo step.
     void wallPanel_data() {
