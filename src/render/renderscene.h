@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vistaro {
@@ -56,6 +57,11 @@ public:
 
     // The first thing the ray from `origin` along the unit `direction` meets.
     SceneHit cast(Vec3 origin, Vec3 direction) const;
+    // Rays cast together, side by side, the fastest way.
+    static constexpr int BundleSize = 16;
+    // The first thing each ray from `origin` along the unit `directions` meets, into `hits`
+    // (as many, up to BundleSize); a zero direction casts no ray and meets nothing.
+    void cast(Vec3 origin, std::span<const Vec3> directions, std::span<SceneHit> hits) const;
     // The wall or obstacle of the storey that holds `point`; none (HitKind::None) when free.
     SceneHit enclosing(Vec3 point) const;
 

@@ -41,17 +41,17 @@ public:
 private:
     friend std::variant<CameraView, QString> renderView(const RenderScene&, const Site&, int, int,
                                                         int);
-    // Left uninitialised until drawn: every pixel is written once.
+    // Left uninitialised until drawn: every pixel is written once. The density and the point
+    // of the floor are worked out again from the distance when asked, so that the picture's
+    // record stays small.
     struct Pixel {
         HitKind kind;
         std::int8_t level; // -1 none, -2 the dead zone
         int item;
-        float density; // 0: none
-        float x;       // where on the plan, of the floor, from the camera (floats keep millimetres
-        float y;       // there, far from the plan's origin)
+        float distanceM; // along the pixel's ray
     };
     std::shared_ptr<Pixel[]> pixels_;
-    PlanPoint camera_;
+    std::optional<CameraRays> rays_;
     std::vector<QString> obstacleNames_;
     std::vector<QString> personNames_;
     std::vector<std::pair<QString, QPolygonF>> areas_;
