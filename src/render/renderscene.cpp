@@ -355,4 +355,33 @@ SceneHit RenderScene::enclosing(Vec3 point) const {
     return {};
 }
 
+std::optional<Vec3> RenderScene::mountedAt(Vec3 point, PlanPoint heading) const {
+    // A camera on a wall's line looks out of the face its heading is on; off the line, out of
+    // the face on its own side. It is set just off that face, so that the wall is behind it.
+    constexpr double OnLineM = 1e-6;
+    constexpr double OffFaceM = 1e-3;
+    constexpr double AlongIt = 1e-9; // the sine of the angle under which a heading runs along
+
+    for (const WallBox& wall : data_->walls) {
+        const PlanPoint at{point.x, point.y};
+        const PlanPoint near = nearestOn(wall.a, wall.b, at);
+        if (point.z < wall.bottomM || point.z > wall.topM ||
+            std::hypot(at.x - near.x, at.y - near.y) > WallThicknessM / 2)
+            continue;
+        const double length = std::hypot(wall.b.x - wall.a.x, wall.b.y - wall.a.y);
+        PlanPoint out{-(wall.b.y - wall.a.y) / length, (wall.b.x - wall.a.x) / length};
+        const double side = (at.x - wall.a.x) * out.x + (at.y - wall.a.y) * out.y;
+        const double ahead = heading.x * out.x + heading.y * out.y;
+        if (std::abs(side) > OnLineM ? side < 0 : ahead < 0) {
+            out = {-out.x, -out.y};
+        }
+        if (!(heading.x * out.x + heading.y * out.y > AlongIt))
+            return std::nullopt;
+        const double step = WallThicknessM / 2 + OffFaceM - std::abs(side);
+        point.x += step * out.x;
+        point.y += step * out.y;
+    }
+    return point;
+}
+
 } // namespace vistaro

@@ -64,6 +64,11 @@ public:
     void cast(Vec3 origin, std::span<const Vec3> directions, std::span<SceneHit> hits) const;
     // The wall or obstacle of the storey that holds `point`; none (HitKind::None) when free.
     SceneHit enclosing(Vec3 point) const;
+    // Where a camera at `point` that looks towards `heading` (across the plan) sees from: the
+    // point itself when no wall holds it; within walls' thickness, on the faces it looks out of,
+    // as the plan takes a camera on a wall's line to see the side it looks to; none when it looks
+    // into or along a wall that holds it.
+    std::optional<Vec3> mountedAt(Vec3 point, PlanPoint heading) const;
 
 private:
     struct Data;

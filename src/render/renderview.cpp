@@ -14,6 +14,7 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <numbers>
 #include <thread>
 
 namespace vistaro {
@@ -143,7 +144,7 @@ ViewPoint CameraView::at(QPoint pixel) const {
     else if (p.kind == HitKind::Person)
         point.name = personNames_.at(static_cast<std::size_t>(p.item));
     else if (p.kind == HitKind::Floor) {
-        const Vec3 floor = rays_->origin() + p.distanceM * rays_->toSite(ray->direction);
+        const Vec3 floor = from_ + p.distanceM * rays_->toSite(ray->direction);
         point.floorPoint = PlanPoint{floor.x, floor.y};
         if (!point.deadZone)
             point.densityPerM = rays_->targetDensity(*point.floorPoint);
@@ -171,11 +172,14 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
     // A camera mounted on the ceiling is at its height.
     if (!(camera.mountHeightM <= scene.heightM()))
         return text("The camera is above its ceiling.");
-    const SceneHit inside =
-        scene.enclosing({camera.position.x, camera.position.y, camera.mountHeightM});
-    if (inside.kind == HitKind::Wall)
+    const double pan = camera.panDeg * std::numbers::pi / 180;
+    const std::optional<Vec3> from =
+        scene.mountedAt({camera.position.x, camera.position.y, camera.mountHeightM},
+                        {std::cos(pan), std::sin(pan)});
+    const HitKind inside = from ? scene.enclosing(*from).kind : HitKind::Wall;
+    if (inside == HitKind::Wall)
         return text("The camera is inside a wall.");
-    if (inside.kind == HitKind::Obstacle)
+    if (inside == HitKind::Obstacle)
         return text("The camera is inside an obstacle.");
     const std::optional<CameraRays> rays =
         CameraRays::of(camera, site.levelSet, QSize(width, height));
@@ -184,6 +188,7 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
 
     CameraView view;
     view.rays_ = rays;
+    view.from_ = *from;
     view.image = QImage(width, height, QImage::Format_RGB32);
     view.pixels_ = std::make_shared_for_overwrite<CameraView::Pixel[]>(
         static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -204,7 +209,7 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
 
     const double pixelAngle = rays->metresPerPixelAtOneMetre();
     const std::shared_ptr<const LocalRays> local = localRaysOf(*rays);
-    const Vec3 origin = rays->origin();
+    const Vec3 origin = *from;
     // What a pixel shows, into its record and its colour.
     const auto shade = [&](const SceneHit& hit, Vec3 direction, CameraView::Pixel& pixel) -> QRgb {
         pixel = {hit.kind, -1, hit.item, static_cast<float>(hit.distanceM)};

@@ -350,12 +350,36 @@ void TestRender::badInputSaysWhy_data() {
     upstairs.cameras[0].storey = 1;
     Site blind = plain;
     blind.cameras[0].focalMm = 0;
+    // Walls through the camera at the origin, or 5 cm beside it, within their thickness; it
+    // looks east.
+    Site onWall = plain;
+    onWall.walls = {SiteWall({{0, -5}, {0, 5}})};
+    Site inWall = plain;
+    inWall.walls = {SiteWall({{0.05, -5}, {0.05, 5}})};
+    Site outOfWall = inWall;
+    outOfWall.cameras[0].panDeg = 180;
+    Site aslant = onWall;
+    aslant.cameras[0].panDeg = 120;
+    Site inCorner = plain;
+    inCorner.walls = {SiteWall({{-0.05, 5}, {-0.05, -0.05}, {5, -0.05}})};
+    inCorner.cameras[0].panDeg = 45;
+    Site outOfCorner = inCorner;
+    outOfCorner.cameras[0].panDeg = 135;
     Site unread = plain;
     const double nan = std::nan("");
     unread.walls = {SiteWall({{nan, 1}, {5, 1}})};
     unread.areas = {SiteArea(u"Lost"_s, 0, {{nan, 0}, {1, 0}, {1, 1}})};
     const QSize size(64, 36);
-    QTest::newRow("inside a wall") << walled << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("in a wall, looking along it")
+        << walled << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("on a wall's line, looking out") << onWall << 0 << size << QString();
+    QTest::newRow("in a wall, looking out of its face") << outOfWall << 0 << size << QString();
+    QTest::newRow("in a wall, looking into it")
+        << inWall << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("on a wall's line, looking out aslant") << aslant << 0 << size << QString();
+    QTest::newRow("in a corner, looking out") << inCorner << 0 << size << QString();
+    QTest::newRow("in a corner, looking into one wall")
+        << outOfCorner << 0 << size << u"The camera is inside a wall."_s;
     QTest::newRow("over a low wall") << lowWall << 0 << size << QString();
     QTest::newRow("inside an obstacle")
         << shelved << 0 << size << u"The camera is inside an obstacle."_s;
