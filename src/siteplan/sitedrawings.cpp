@@ -315,6 +315,8 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
                                                         : BackgroundPicture();
     };
     const QRectF extent = deliverables.planBounds();
+    // One copy for every page's drawings: each holds every camera's footprint.
+    const auto shared = std::make_shared<const SiteDeliverables>(deliverables);
     // Each storey raised once for its cameras' views, which are drawn as their pages are.
     std::vector<std::shared_ptr<const RenderScene>> scenes(site.storeys.size());
     for (const SiteCamera& camera : site.cameras)
@@ -330,12 +332,12 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
             texts.footer,
             {}};
         plan.landscape = extent.width() > extent.height();
-        plan.drawings.append({QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
-                              [deliverables, background = backgroundOf(storey),
-                               storey](QPainter& painter, const QRectF& area) {
-                                  paintSitePlan(painter, area, deliverables,
-                                                {background, std::nullopt, true, storey});
-                              }});
+        plan.drawings.append(
+            {QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
+             [shared, background = backgroundOf(storey), storey](QPainter& painter,
+                                                                 const QRectF& area) {
+                 paintSitePlan(painter, area, *shared, {background, std::nullopt, true, storey});
+             }});
         pages.append(plan);
     }
     const ScheduleTable summary = deliverables.summary(QLocale());
@@ -358,9 +360,9 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
         const QRectF window = deliverables.cameraWindow(int(i));
         page.drawings.append(
             {SiteDeliverables::tr("On the plan"), ExcerptSize,
-             [deliverables, background = backgroundOf(camera.storey), window,
+             [shared, background = backgroundOf(camera.storey), window,
               storey = camera.storey](QPainter& painter, const QRectF& area) {
-                 paintSitePlan(painter, area, deliverables, {background, window, false, storey});
+                 paintSitePlan(painter, area, *shared, {background, window, false, storey});
              }});
         if (std::size_t(camera.storey) < scenes.size())
             page.drawings.append(viewDrawing(site, int(i), scenes[std::size_t(camera.storey)]));
