@@ -95,6 +95,8 @@ private slots:
     void floorLevelsAreThePlanBands();
     void badInputSaysWhy_data();
     void badInputSaysWhy();
+    void mountedCameraSeesFromTheFace_data();
+    void mountedCameraSeesFromTheFace();
 };
 
 // Horizontal, 3 m up, a 4 m wide wall whose face is 10 m ahead, across the middle row of a 16:9
@@ -413,6 +415,37 @@ void TestRender::badInputSaysWhy() {
     } else {
         QCOMPARE(std::get<QString>(view), reason);
     }
+}
+
+// 3 m up, tilted 45° down: the axis meets the floor 3 m ahead of where the rays start, which on
+// a wall is its face 0.075 m from its line and 1 mm off it. The picture's middle pixel of 401 x
+// 225 is on the axis.
+void TestRender::mountedCameraSeesFromTheFace_data() {
+    QTest::addColumn<double>("wallM"); // the wall's line, x; none when NaN
+    QTest::addColumn<double>("panDeg");
+    QTest::addColumn<double>("floorX");
+    QTest::newRow("free: 3 m east") << std::nan("") << 0.0 << 3.0;
+    QTest::newRow("on the wall's line: 3.076 m east") << 0.0 << 0.0 << 3.076;
+    QTest::newRow("5 cm into it, looking out west: -3.026 m") << 0.05 << 180.0 << -3.026;
+}
+
+void TestRender::mountedCameraSeesFromTheFace() {
+    QFETCH(double, wallM);
+    QFETCH(double, panDeg);
+    QFETCH(double, floorX);
+    SiteCamera c = camera(45, 4.8);
+    c.panDeg = panDeg;
+    Site site = siteOf(c);
+    if (!std::isnan(wallM))
+        site.walls = {SiteWall({{wallM, -5}, {wallM, 5}})};
+    const ViewPoint middle = viewOf(site, 401, 225).at({200, 112});
+    QCOMPARE(middle.kind, HitKind::Floor);
+    QVERIFY(middle.floorPoint);
+    QVERIFY2(distance(*middle.floorPoint, {floorX, 0}) < 1e-3,
+             qPrintable(u"%1, %2"_s.arg(middle.floorPoint->x).arg(middle.floorPoint->y)));
+    // Its level is the plan's, from where the camera stands.
+    const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {401, 225});
+    QCOMPARE(middle.densityPerM, rays->targetDensity(*middle.floorPoint));
 }
 
 QTEST_GUILESS_MAIN(TestRender)
