@@ -92,15 +92,23 @@ struct LocalRays {
     std::vector<float> rays;
 };
 
-// A camera dragged or turned keeps its lens: its rays in its own frame are worked out once and
-// kept for the next picture of the same lens.
+// A camera dragged or turned keeps its lens, and a site's cameras share a few lenses (the
+// report draws them one after the other): the rays of the last lenses in their own frames are
+// worked out once and kept for the next pictures of the same lens, up to a few pictures' worth.
 std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
+    constexpr std::size_t KeptLenses = 8;
+    constexpr std::size_t KeptFloats = 4 * 2'000'000; // two million pixels, 32 MB
     static std::mutex mutex;
-    static std::shared_ptr<const LocalRays> last;
+    static std::vector<std::shared_ptr<const LocalRays>> kept; // the latest first
     {
         const std::lock_guard lock(mutex);
-        if (last && last->lens.samePicture(lens))
-            return last;
+        const auto same = std::find_if(kept.begin(), kept.end(), [&lens](const auto& rays) {
+            return rays->lens.samePicture(lens);
+        });
+        if (same != kept.end()) {
+            std::rotate(kept.begin(), same, same + 1);
+            return kept.front();
+        }
     }
     auto made = std::make_shared<LocalRays>(LocalRays{lens, {}});
     const int width = lens.picture().width();
@@ -116,7 +124,15 @@ std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
         }
     });
     const std::lock_guard lock(mutex);
-    last = made;
+    kept.insert(kept.begin(), made);
+    std::size_t floats = 0;
+    const auto overflowing = std::find_if(kept.begin(), kept.end(), [&floats](const auto& rays) {
+        floats += rays->rays.size();
+        return floats > KeptFloats;
+    });
+    kept.erase(std::max(overflowing, kept.begin() + 1), kept.end());
+    if (kept.size() > KeptLenses)
+        kept.pop_back();
     return made;
 }
 
