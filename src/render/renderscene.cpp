@@ -361,7 +361,6 @@ std::optional<Vec3> RenderScene::mountedAt(Vec3 point, PlanPoint heading) const 
     constexpr double OnLineM = 1e-6;
     constexpr double OffFaceM = 1e-3;
     constexpr double AlongIt = 1e-9; // the sine of the angle under which a heading runs along
-
     for (const WallBox& wall : data_->walls) {
         const PlanPoint at{point.x, point.y};
         const PlanPoint near = nearestOn(wall.a, wall.b, at);
@@ -372,9 +371,8 @@ std::optional<Vec3> RenderScene::mountedAt(Vec3 point, PlanPoint heading) const 
         PlanPoint out{-(wall.b.y - wall.a.y) / length, (wall.b.x - wall.a.x) / length};
         const double side = (at.x - wall.a.x) * out.x + (at.y - wall.a.y) * out.y;
         const double ahead = heading.x * out.x + heading.y * out.y;
-        if (std::abs(side) > OnLineM ? side < 0 : ahead < 0) {
+        if (std::abs(side) > OnLineM ? side < 0 : ahead < 0)
             out = {-out.x, -out.y};
-        }
         if (!(heading.x * out.x + heading.y * out.y > AlongIt))
             return std::nullopt;
         const double step = WallThicknessM / 2 + OffFaceM - std::abs(side);
