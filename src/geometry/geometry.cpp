@@ -6,6 +6,7 @@
 #include <cmath>
 #include <geos_c.h>
 #include <iterator>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -36,28 +37,6 @@ std::optional<Ring> withoutRepeats(const Ring& ring) {
         points.pop_back();
     }
     return points;
-}
-
-// What the wall hides from the eye, out to `reach` from the eye: the wall, then three points
-// at `reach` on the rays through its ends and on the ray halfway between them. None when the
-// wall hides no area. With `reach` at least twice as far as the wall's ends and the field, the
-// far edges pass beyond both, since the rays are less than a quarter turn apart.
-std::optional<Ring> shadow(Point eye, const Segment& wall, double reach) {
-    const double ax = wall.a.x - eye.x;
-    const double ay = wall.a.y - eye.y;
-    const double bx = wall.b.x - eye.x;
-    const double by = wall.b.y - eye.y;
-    const double turn = std::atan2(ax * by - ay * bx, ax * bx + ay * by);
-    if (std::abs(turn) < edgeOnAngle || std::abs(turn) > std::numbers::pi - edgeOnAngle) {
-        return std::nullopt;
-    }
-    const auto atReach = [&](double dx, double dy) {
-        const double scale = reach / std::hypot(dx, dy);
-        return Point{eye.x + dx * scale, eye.y + dy * scale};
-    };
-    const double halfway = std::atan2(ay, ax) + turn / 2;
-    return Ring{wall.a, wall.b, atReach(bx, by), atReach(std::cos(halfway), std::sin(halfway)),
-                atReach(ax, ay)};
 }
 
 // Squares of distances: they compare as the distances do, without a square root each, and
@@ -147,6 +126,274 @@ struct Box {
     }
 };
 
+// Two walls as seen from the eye, their ends taken from it.
+struct Near {
+    Point a;
+    Point b;
+    double squared; // the square of the distance from the eye to the wall's box
+};
+
+double cross(Point u, Point v) {
+    return u.x * v.y - u.y * v.x;
+}
+
+// How far along the unit direction `way` from the eye its line meets the wall's line, and the
+// fraction of the way from the wall's first end to its second end at which it meets it; none
+// when they run side by side.
+std::optional<std::pair<double, double>> meeting(Point way, const Near& wall) {
+    const Point along{wall.b.x - wall.a.x, wall.b.y - wall.a.y};
+    const double square = cross(way, along);
+    if (square == 0) {
+        return std::nullopt;
+    }
+    return std::pair{cross(wall.a, along) / square, cross(wall.a, way) / square};
+}
+
+// Where two walls cross, if they do.
+std::optional<Point> crossing(const Near& one, const Near& other) {
+    const Point along{one.b.x - one.a.x, one.b.y - one.a.y};
+    const Point otherAlong{other.b.x - other.a.x, other.b.y - other.a.y};
+    const double square = cross(along, otherAlong);
+    if (square == 0) {
+        return std::nullopt;
+    }
+    const Point apart{other.a.x - one.a.x, other.a.y - one.a.y};
+    const double s = cross(apart, otherAlong) / square;
+    const double t = cross(apart, along) / square;
+    if (s < 0 || s > 1 || t < 0 || t > 1) {
+        return std::nullopt;
+    }
+    return Point{one.a.x + s * along.x, one.a.y + s * along.y};
+}
+
+// The directions from the eye, in radians from `axis` (-pi to pi), in which it sees any part
+// of `field`: none when every direction may (the eye within the field, or the field round it).
+std::optional<std::pair<double, double>> sightWindow(Point eye, double axis, const Region& field) {
+    constexpr double pi = std::numbers::pi;
+    const double c = std::cos(axis);
+    const double s = std::sin(axis);
+    const auto turned = [&](Point p) {
+        const double x = p.x - eye.x;
+        const double y = p.y - eye.y;
+        return Point{x * c + y * s, y * c - x * s};
+    };
+    double low = pi;
+    double high = -pi;
+    for (const Polygon& polygon : field) {
+        for (std::size_t i = 0; i < polygon.outer.size(); ++i) {
+            const Point a = turned(polygon.outer[i]);
+            const Point b = turned(polygon.outer[(i + 1) % polygon.outer.size()]);
+            const double from = std::atan2(a.y, a.x);
+            const double turn = std::atan2(cross(a, b), a.x * b.x + a.y * b.y);
+            const double to = from + turn;
+            // An edge across the way back, or through the eye.
+            if (std::abs(from) > pi - edgeOnAngle || std::abs(to) > pi - edgeOnAngle ||
+                std::abs(turn) > pi - edgeOnAngle) {
+                return std::nullopt;
+            }
+            low = std::min({low, from, to});
+            high = std::max({high, from, to});
+        }
+    }
+    if (!(low < high)) {
+        return std::nullopt;
+    }
+    return std::pair{low, high};
+}
+
+// What the eye sees past the walls, none of which it lies on, out to `reach`: a ring, round
+// the eye or, within `window` (from the eye's axis, as sightWindow() gives it), a wedge from
+// it. Between two neighbouring directions in which no wall ends and no two walls cross, the
+// nearest wall ahead is one and the same all the way, since two walls' distances along the
+// turning ray cross only where the walls do: the ring follows that wall there, or runs out at
+// `reach` where there is none, in steps of at most a quarter turn, so that it stays beyond
+// `reach` / sqrt 2. A wall seen edge-on hides nothing. Worked out from the eye, turned to its
+// axis, so that far from the plan's origin no precision is lost.
+Ring seenPast(const Eye& eye, std::optional<std::pair<double, double>> window,
+              const std::vector<Segment>& walls, double reach) {
+    constexpr double pi = std::numbers::pi;
+    const double c = std::cos(eye.axis);
+    const double s = std::sin(eye.axis);
+    const auto turned = [&](Point p) {
+        const double x = p.x - eye.at.x;
+        const double y = p.y - eye.at.y;
+        return Point{x * c + y * s, y * c - x * s};
+    };
+    const double low = window ? window->first : -pi;
+    const double high = window ? window->second : pi;
+    const auto within = [&](double angle) { return low < angle && angle < high; };
+    std::vector<double> ways;
+    for (double way = low; way < high; way += pi / 2) {
+        ways.push_back(way);
+    }
+    // Each wall's directions, as an arc from -2 pi to 2 pi, and its nearest and farthest points.
+    struct Arc {
+        Near wall;
+        double from;
+        double to;
+        double nearest;
+        double farthest;
+    };
+    std::vector<Arc> arcs;
+    for (const Segment& wall : walls) {
+        const Point a = turned(wall.a);
+        const Point b = turned(wall.b);
+        const double start = std::atan2(a.y, a.x);
+        const double turn = std::atan2(cross(a, b), a.x * b.x + a.y * b.y);
+        if (std::abs(turn) < edgeOnAngle || std::abs(turn) > pi - edgeOnAngle) {
+            continue;
+        }
+        const double from = std::min(start, start + turn);
+        const double to = std::max(start, start + turn);
+        // A wall wholly beside the window hides nothing in it; one across the way back is kept.
+        if (window && std::abs(start + turn) <= pi && (to <= low || from >= high)) {
+            continue;
+        }
+        const Point along{b.x - a.x, b.y - a.y};
+        const double t = std::clamp(
+            -(a.x * along.x + a.y * along.y) / (along.x * along.x + along.y * along.y), 0.0, 1.0);
+        arcs.push_back({{a, b, Box::of(Segment{a, b}).squaredDistanceTo({0, 0})},
+                        from,
+                        to,
+                        std::hypot(a.x + t * along.x, a.y + t * along.y),
+                        std::sqrt(std::max(a.x * a.x + a.y * a.y, b.x * b.x + b.y * b.y))});
+    }
+    // Nearest first, a wall is left out when nearer walls, each wholly nearer than it, hide it
+    // in every direction it spans: in a building most walls are.
+    std::sort(arcs.begin(), arcs.end(),
+              [](const Arc& one, const Arc& other) { return one.nearest < other.nearest; });
+    std::vector<std::pair<double, double>> hidden; // sorted, apart
+    const auto hide = [&hidden](double from, double to) {
+        auto first = std::lower_bound(hidden.begin(), hidden.end(), from,
+                                      [](const auto& span, double at) { return span.second < at; });
+        auto last = first;
+        while (last != hidden.end() && last->first <= to) {
+            from = std::min(from, last->first);
+            to = std::max(to, last->second);
+            ++last;
+        }
+        hidden.insert(hidden.erase(first, last), {from, to});
+    };
+    const auto isHidden = [&hidden](double from, double to) {
+        const auto span =
+            std::lower_bound(hidden.begin(), hidden.end(), from,
+                             [](const auto& span, double at) { return span.second < at; });
+        return span != hidden.end() && span->first <= from && to <= span->second;
+    };
+    // An arc across the way back, in its two pieces.
+    const auto pieces = [&](const Arc& arc) {
+        std::vector<std::pair<double, double>> parts{
+            {std::max(arc.from, -pi), std::min(arc.to, pi)}};
+        if (arc.from < -pi) {
+            parts.emplace_back(arc.from + 2 * pi, pi);
+        }
+        if (arc.to > pi) {
+            parts.emplace_back(-pi, arc.to - 2 * pi);
+        }
+        return parts;
+    };
+    std::vector<Near> near;
+    std::vector<const Arc*> pending;
+    const auto fartherFirst = [](const Arc* one, const Arc* other) {
+        return one->farthest > other->farthest;
+    };
+    for (const Arc& arc : arcs) {
+        while (!pending.empty() && pending.front()->farthest <= arc.nearest) {
+            for (const auto& [from, to] : pieces(*pending.front())) {
+                hide(from, to);
+            }
+            std::pop_heap(pending.begin(), pending.end(), fartherFirst);
+            pending.pop_back();
+        }
+        const std::vector<std::pair<double, double>> parts = pieces(arc);
+        if (std::all_of(parts.begin(), parts.end(),
+                        [&](const auto& part) { return isHidden(part.first, part.second); })) {
+            continue;
+        }
+        pending.push_back(&arc);
+        std::push_heap(pending.begin(), pending.end(), fartherFirst);
+        near.push_back(arc.wall);
+        for (const double way :
+             {std::atan2(arc.wall.a.y, arc.wall.a.x), std::atan2(arc.wall.b.y, arc.wall.b.x)}) {
+            if (within(way)) {
+                ways.push_back(way);
+            }
+        }
+    }
+    // Pairs whose boxes overlap, found in order of their left edges.
+    std::sort(near.begin(), near.end(), [](const Near& one, const Near& other) {
+        return std::min(one.a.x, one.b.x) < std::min(other.a.x, other.b.x);
+    });
+    for (std::size_t i = 0; i < near.size(); ++i) {
+        const Box box = Box::of(Segment{near[i].a, near[i].b});
+        for (std::size_t j = i + 1;
+             j < near.size() && std::min(near[j].a.x, near[j].b.x) <= box.high.x; ++j) {
+            if (Box::of(Segment{near[j].a, near[j].b}).meets(box)) {
+                if (const std::optional<Point> at = crossing(near[i], near[j])) {
+                    if (const double way = std::atan2(at->y, at->x); within(way)) {
+                        ways.push_back(way);
+                    }
+                }
+            }
+        }
+    }
+    std::sort(ways.begin(), ways.end());
+    ways.erase(std::unique(ways.begin(), ways.end()), ways.end());
+    // Nearest first: a ray stops looking at the walls once they lie farther than its hit.
+    std::sort(near.begin(), near.end(),
+              [](const Near& one, const Near& other) { return one.squared < other.squared; });
+    const auto direction = [](double angle) { return Point{std::cos(angle), std::sin(angle)}; };
+    const auto nearestAhead = [&near](Point way) {
+        const Near* nearest = nullptr;
+        double distance = std::numeric_limits<double>::infinity();
+        for (const Near& wall : near) {
+            if (wall.squared > distance * distance) {
+                break;
+            }
+            const std::optional<std::pair<double, double>> met = meeting(way, wall);
+            if (met && met->first > 0 && met->first < distance && met->second >= 0 &&
+                met->second <= 1) {
+                distance = met->first;
+                nearest = &wall;
+            }
+        }
+        return nearest;
+    };
+    // Where the ray meets the wall's line, within `reach`, back on the plan.
+    const auto onWallAhead = [&](const Near* wall, double angle) {
+        const Point way = direction(angle);
+        const std::optional<std::pair<double, double>> met =
+            wall ? meeting(way, *wall) : std::nullopt;
+        const double distance =
+            met && std::isfinite(met->first) ? std::clamp(met->first, 0.0, reach) : reach;
+        const double x = way.x * distance;
+        const double y = way.y * distance;
+        return Point{eye.at.x + x * c - y * s, eye.at.y + y * c + x * s};
+    };
+    Ring ring;
+    if (window) {
+        ring.push_back(eye.at);
+    }
+    const Near* before = nullptr;
+    for (std::size_t i = 0; i < ways.size(); ++i) {
+        const double from = ways[i];
+        const double to = i + 1 < ways.size() ? ways[i + 1] : window ? high : ways.front() + 2 * pi;
+        const Near* wall = nearestAhead(direction((from + to) / 2));
+        // Along one wall the corner between two steps adds nothing.
+        if (wall && wall == before) {
+            ring.back() = onWallAhead(wall, to);
+        } else {
+            for (const Point corner : {onWallAhead(wall, from), onWallAhead(wall, to)}) {
+                if (ring.empty() || !(ring.back() == corner)) {
+                    ring.push_back(corner);
+                }
+            }
+        }
+        before = wall;
+    }
+    return ring;
+}
+
 } // namespace
 
 // One GEOS context: every geometry made here is destroyed here. GEOS reports through the
@@ -227,6 +474,28 @@ public:
         // The polygon takes over its rings.
         return own(GEOSGeom_createPolygon_r(handle_, shell.release(), released.data(),
                                             unsigned(released.size())));
+    }
+
+    // The smallest convex polygon that holds every point; null when they span no area or one
+    // is not a usable number.
+    Owned hull(const std::vector<Point>& points) const {
+        std::vector<double> xy;
+        xy.reserve(2 * points.size());
+        for (const Point& p : points) {
+            if (!usable(p)) {
+                return {};
+            }
+            xy.insert(xy.end(), {p.x, p.y});
+        }
+        if (points.size() < 3) {
+            return {};
+        }
+        GEOSCoordSequence* sequence =
+            GEOSCoordSeq_copyFromBuffer_r(handle_, xy.data(), unsigned(points.size()), 0, 0);
+        // A line through the points has their hull; it takes over its sequence.
+        const Owned all = own(sequence ? GEOSGeom_createLineString_r(handle_, sequence) : nullptr);
+        Owned convex = all ? own(GEOSConvexHull_r(handle_, all.get())) : nullptr;
+        return area(convex.get()) > 0 ? std::move(convex) : nullptr;
     }
 
     // The polygon, repaired when it is not valid.
@@ -473,26 +742,8 @@ bool Geometry::covers(const Region& region, Point point) const {
 }
 
 std::optional<Ring> Geometry::hull(const std::vector<Point>& points) const {
-    const GEOSContextHandle_t handle = context_->handle();
-    std::vector<double> xy;
-    for (const Point& p : points) {
-        if (!usable(p)) {
-            return std::nullopt;
-        }
-        xy.insert(xy.end(), {p.x, p.y});
-    }
-    if (points.size() < 3) {
-        return std::nullopt;
-    }
-    GEOSCoordSequence* sequence =
-        GEOSCoordSeq_copyFromBuffer_r(handle, xy.data(), unsigned(points.size()), 0, 0);
-    // A line through the points has their hull; it takes over its sequence.
-    const GeosContext::Owned all =
-        context_->own(sequence ? GEOSGeom_createLineString_r(handle, sequence) : nullptr);
-    const GeosContext::Owned convex =
-        all ? context_->own(GEOSConvexHull_r(handle, all.get())) : nullptr;
-    const Region read = context_->read(convex.get());
-    if (read.empty() || context_->area(convex.get()) <= 0) {
+    const Region read = context_->read(context_->hull(points).get());
+    if (read.empty()) {
         return std::nullopt;
     }
     return read.front().outer;
@@ -657,34 +908,27 @@ GeosContext::Owned lookPast(const GeosContext& context, const Eye& eye, const Re
         }
     }
     // A wall that hides part of the field from the eye lies between them, so in the box that
-    // holds both; and so it does for what is still seen after nearer walls.
-    // Nearest first, each wall's distance worked out once.
-    std::vector<std::pair<double, Segment>> byDistance;
+    // holds both.
+    std::vector<Segment> candidates;
     for (const Segment& wall : walls.meeting(sight->with(eye.at).low, sight->with(eye.at).high)) {
         if (!onIt(eye.at, wall)) {
-            byDistance.emplace_back(Box::of(wall).squaredDistanceTo(eye.at), wall);
+            candidates.push_back(wall);
         }
     }
-    std::sort(byDistance.begin(), byDistance.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Segment> candidates;
-    candidates.reserve(byDistance.size());
-    std::transform(byDistance.begin(), byDistance.end(), std::back_inserter(candidates),
-                   [](const auto& near) { return near.second; });
-    // One reach for every shadow, so that the edges of two walls meeting at a corner coincide.
+    if (candidates.empty()) {
+        return seen;
+    }
     double farthest = 0;
     for (const Segment& wall : candidates) {
         farthest =
             std::max({farthest, squaredDistance(eye.at, wall.a), squaredDistance(eye.at, wall.b)});
     }
-    const double reach = std::max(sight->farthestFrom(eye.at), std::sqrt(farthest));
-    return takeShadows(
-        context, eye.at, std::move(seen), candidates.size(), [&](std::size_t i, const Box& around) {
-            const std::optional<Ring> dark = Box::of(candidates[i]).meets(around)
-                                                 ? shadow(eye.at, candidates[i], 2 * reach)
-                                                 : std::nullopt;
-            return dark ? context.unchecked(*dark, {}) : nullptr;
-        });
+    const GeosContext::Owned past =
+        context.polygon(seenPast(eye, sightWindow(eye.at, eye.axis, field), candidates,
+                                 2 * std::max(sight->farthestFrom(eye.at), std::sqrt(farthest))),
+                        {});
+    return past ? context.own(GEOSIntersection_r(context.handle(), seen.get(), past.get()))
+                : nullptr;
 }
 
 } // namespace
@@ -696,16 +940,16 @@ Region Geometry::visibleFrom(const Eye& eye, const Region& field, const WallInde
 std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& field,
                                               const std::vector<Piece>& pieces,
                                               const WallIndex& walls,
-                                              const std::vector<Ring>& hidden) const {
+                                              const std::vector<std::vector<Point>>& hidden) const {
     const GEOSContextHandle_t handle = context_->handle();
     const GeosContext::Owned seen = lookPast(*context_, eye, field, walls);
     // What the hidden rings leave of it, nearest first as the walls' shadows.
     GeosContext::Owned seenPast;
     if (seen && !hidden.empty()) {
-        std::vector<std::pair<double, const Ring*>> byDistance;
-        for (const Ring& ring : hidden) {
-            if (std::optional<Box> box = Box::of(ring)) {
-                byDistance.emplace_back(box->squaredDistanceTo(eye.at), &ring);
+        std::vector<std::pair<double, const std::vector<Point>*>> byDistance;
+        for (const std::vector<Point>& points : hidden) {
+            if (std::optional<Box> box = Box::of(points)) {
+                byDistance.emplace_back(box->squaredDistanceTo(eye.at), &points);
             }
         }
         std::sort(byDistance.begin(), byDistance.end(),
@@ -713,8 +957,9 @@ std::vector<SeenPiece> Geometry::visibleParts(const Eye& eye, const Region& fiel
         seenPast = takeShadows(
             *context_, eye.at, context_->own(GEOSGeom_clone_r(handle, seen.get())),
             byDistance.size(), [&](std::size_t i, const Box& around) {
-                const Ring& ring = *byDistance[i].second;
-                return Box::of(ring)->meets(around) ? context_->unchecked(ring, {}) : nullptr;
+                // Hulled only when it may fall on what is still seen: most never do.
+                const std::vector<Point>& points = *byDistance[i].second;
+                return Box::of(points)->meets(around) ? context_->hull(points) : nullptr;
             });
     }
     std::vector<SeenPiece> parts;

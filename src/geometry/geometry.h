@@ -127,11 +127,12 @@ public:
     // walls' shadows worked out once over `field`, which holds every piece: the bands of one
     // camera's field take one look past the walls. The surfaces and probes are worked out on
     // the way, so the parts need not be read into GEOS again.
-    // Sight is also taken away over `hidden`, rings that may overlap (what obstacles hide at one
-    // height), from the pieces that are hideable.
+    // Sight is also taken away, from the pieces that are hideable, over the convex hull of each
+    // point set of `hidden` (what obstacles hide at one height; they may overlap). A hull is
+    // made only when its points' box meets what is still seen.
     std::vector<SeenPiece> visibleParts(const Eye& eye, const Region& field,
                                         const std::vector<Piece>& pieces, const WallIndex& walls,
-                                        const std::vector<Ring>& hidden = {}) const;
+                                        const std::vector<std::vector<Point>>& hidden = {}) const;
 
 private:
     std::unique_ptr<GeosContext> context_;

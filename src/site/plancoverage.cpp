@@ -87,10 +87,10 @@ CameraCover PlanCoverage::camera(const SiteCamera& camera, const LevelSet& level
     pieces.push_back({regionOf(footprint.deadZone), std::nullopt, false});
     // The dead zone lies on the ground, below the target height that the blocks' shadows are
     // cast at: they take their part of the bands only.
-    const std::vector<plane::Ring> hidden =
-        m_blocks.empty() ? std::vector<plane::Ring>{}
-                         : shadowsOf(m_geometry, camera.position, camera.mountHeightM,
-                                     camera.targetHeightM, boundsOf(outline), m_blocks);
+    const std::vector<std::vector<plane::Point>> hidden =
+        m_blocks.empty() ? std::vector<std::vector<plane::Point>>{}
+                         : shadowsOf(camera.position, camera.mountHeightM, camera.targetHeightM,
+                                     boundsOf(outline), m_blocks);
     std::vector<plane::SeenPiece> seen = m_geometry.visibleParts(
         {{camera.position.x, camera.position.y}, camera.panDeg * std::numbers::pi / 180}, field,
         pieces, m_walls, hidden);

@@ -95,9 +95,9 @@ std::optional<HiddenSpread> hiddenSpread(double cameraM, double targetM, double 
     return HiddenSpread{1 / s1, s0 > 0 ? std::optional(1 / s0) : std::nullopt};
 }
 
-std::vector<plane::Ring> shadowsOf(const plane::Geometry& geometry, PlanPoint camera,
-                                   double cameraM, double targetM, const QRectF& field,
-                                   const std::vector<SightBlock>& blocks) {
+std::vector<std::vector<plane::Point>> shadowsOf(PlanPoint camera, double cameraM, double targetM,
+                                                 const QRectF& field,
+                                                 const std::vector<SightBlock>& blocks) {
     const plane::Point at{camera.x, camera.y};
     // A sight line to the field lies in the box of the field and the camera.
     const QRectF sight = field | around(camera);
@@ -105,7 +105,7 @@ std::vector<plane::Ring> shadowsOf(const plane::Geometry& geometry, PlanPoint ca
                                    distance(at, {sight.right(), sight.top()}),
                                    distance(at, {sight.left(), sight.bottom()}),
                                    distance(at, {sight.right(), sight.bottom()})});
-    std::vector<plane::Ring> shadows;
+    std::vector<std::vector<plane::Point>> shadows;
     for (const SightBlock& block : blocks) {
         if (!block.box.intersects(sight))
             continue;
@@ -132,8 +132,7 @@ std::vector<plane::Ring> shadowsOf(const plane::Geometry& geometry, PlanPoint ca
             for (const double k : {spread->nearK, std::max(farK, spread->nearK)})
                 for (const plane::Point& corner : part)
                     copies.push_back({at.x + k * (corner.x - at.x), at.y + k * (corner.y - at.y)});
-            if (std::optional<plane::Ring> shadow = geometry.hull(copies))
-                shadows.push_back(*std::move(shadow));
+            shadows.push_back(std::move(copies));
         }
     }
     return shadows;

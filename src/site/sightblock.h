@@ -45,10 +45,11 @@ std::optional<HiddenSpread> hiddenSpread(double cameraM, double targetM, double 
                                          double topM);
 
 // What the blocks hide from a camera at `camera`, `cameraM` high, of a field at `targetM` that
-// lies within `field` (a box): one convex ring a part, overlapping. An unbounded spread goes
-// beyond the field.
-std::vector<plane::Ring> shadowsOf(const plane::Geometry& geometry, PlanPoint camera,
-                                   double cameraM, double targetM, const QRectF& field,
-                                   const std::vector<SightBlock>& blocks);
+// lies within `field` (a box): for each part, the corners of its copies at the two ends of its
+// spread, whose convex hull it hides; the hulls overlap. An unbounded spread goes beyond the
+// field. The hulls are left to be made where they matter: most fall on nothing seen.
+std::vector<std::vector<plane::Point>> shadowsOf(PlanPoint camera, double cameraM, double targetM,
+                                                 const QRectF& field,
+                                                 const std::vector<SightBlock>& blocks);
 
 } // namespace vistaro

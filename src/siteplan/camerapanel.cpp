@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vistaro {
@@ -151,10 +152,10 @@ CameraPanel::CameraPanel(QWidget* parent) : QWidget(parent) {
     addRow("CameraLevel", m_level);
     m_showInCoverage = named<QPushButton>("ShowInCoverage", this);
     m_openPreview = named<QPushButton>("OpenPreview", this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_showInCoverage);
-    buttons->addWidget(m_openPreview);
-    layout->addLayout(buttons);
+    m_buttons = new QHBoxLayout;
+    m_buttons->addWidget(m_showInCoverage);
+    m_buttons->addWidget(m_openPreview);
+    layout->addLayout(m_buttons);
 
     connectFields();
     retranslate();
@@ -290,6 +291,18 @@ void CameraPanel::present(const std::optional<SiteCamera>& camera, Units units,
     m_openPreview->setEnabled(camera.has_value());
     m_hint->setVisible(!camera);
     m_presenting = false;
+}
+
+void CameraPanel::addButton(QAction& action, const char* name) {
+    auto* button = named<QToolButton>(name, this);
+    button->setDefaultAction(&action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    // Its accessible name follows the action's text.
+    const auto describe = [button, &action] { button->setAccessibleName(action.iconText()); };
+    connect(&action, &QAction::changed, button, describe);
+    describe();
+    m_buttons->addWidget(button);
 }
 
 void CameraPanel::retranslate() {

@@ -10,7 +10,9 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
@@ -32,6 +34,8 @@ public:
     // Shows `camera` for editing, lengths in `units`; none empties and disables the fields.
     void present(const std::optional<SiteCamera>& camera, Units units, const LevelSet& levels);
     void retranslate();
+    // A button of `action` beside the panel's own.
+    void addButton(QAction& action, const char* name);
 
 signals:
     void edited(const vistaro::SiteCamera& after);
@@ -73,6 +77,7 @@ private:
     LevelSet m_levels{{}, {}, LevelMeasure::Density, 0, false, {}, 0}; // the items of m_level
     QPushButton* m_showInCoverage = nullptr;
     QPushButton* m_openPreview = nullptr;
+    QHBoxLayout* m_buttons = nullptr;
     QScrollArea* m_fields = nullptr;
 };
 

@@ -15,6 +15,7 @@
 #include "siteplan/backgroundcontroller.h"
 #include "siteplan/camerapanel.h"
 #include "siteplan/cameratablemodel.h"
+#include "siteplan/cameraviewwindow.h"
 #include "siteplan/draftfields.h"
 #include "siteplan/heightfields.h"
 #include "siteplan/hintlabel.h"
@@ -126,6 +127,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
     m_selection = std::make_unique<SiteSelection>(
         m_document, *m_view, std::vector{m_cameraTable, m_areaTable, m_obstacleTable}, *m_panel);
     connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInPreview);
+    connect(m_selection.get(), &SiteSelection::cameraShown, this, &SitePlan::followInCameraView);
     connectActions();
     retranslate();
 
@@ -164,6 +166,7 @@ SitePlan::SitePlan(SitePlanHost& host, CoverageSettings& settings,
                                   m_document.site().levelSet);
     });
     connect(m_panel, &CameraPanel::openPreview, this, &SitePlan::openPreview);
+    m_panel->addButton(*m_actions->viewFromCamera, "ViewFromCameraButton");
     wheelOnlyWhenFocused(this);
 
     resize(1200, 800);
@@ -181,8 +184,8 @@ SitePlan::~SitePlan() {
     // listened to.
     m_selection.reset();
     for (QWidget* reader : std::initializer_list<QWidget*>{
-             m_view, m_panelDock, m_wallPanelDock, m_areaPanelDock, m_obstaclePanelDock,
-             m_cameraDock, m_areaDock, m_obstacleDock})
+             m_view, m_cameraView, m_panelDock, m_wallPanelDock, m_areaPanelDock,
+             m_obstaclePanelDock, m_cameraDock, m_areaDock, m_obstacleDock})
         delete reader;
     // The undo stack, a child, clears itself when it goes, after this window has stopped being
     // one: it must not call the window's handlers then.
@@ -389,6 +392,7 @@ void SitePlan::connectActions() {
     });
     connect(a.paste, &QAction::triggered, this, &SitePlan::paste);
     connect(a.selectAll, &QAction::triggered, this, &SitePlan::selectAll);
+    connect(a.viewFromCamera, &QAction::triggered, this, &SitePlan::openCameraView);
     connect(a.copyToStorey, &QAction::triggered, this, &SitePlan::copyToStoreys);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_pastes = 0; });
     connect(a.duplicate, &QAction::triggered, this, &SitePlan::duplicateSelection);

@@ -33,6 +33,7 @@ class WallPanel;
 class BackgroundController;
 class CameraPanel;
 class CameraTableModel;
+class CameraViewWindow;
 class CoverageSettings;
 class HintLabel;
 class DraftFields;
@@ -120,6 +121,9 @@ private:
     // open.
     void openPreview();
     void followInPreview();
+    // The view through the selected camera: opened, or brought to the front when open.
+    void openCameraView();
+    void followInCameraView();
 
     void addCamera(const PlanPoint& at);
     void addWall(const std::vector<PlanPoint>& points);
@@ -177,6 +181,7 @@ private:
     DraftFields* m_draftFields = nullptr;
     SiteExports* m_exports = nullptr;
     Preview* m_preview = nullptr;
+    CameraViewWindow* m_cameraView = nullptr;
     SitePlanActions* m_actions = nullptr;
     // Goes first as the window ends, before the plan, the tables and the panel it keeps in step.
     std::unique_ptr<SiteSelection> m_selection;

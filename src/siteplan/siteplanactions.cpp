@@ -72,6 +72,7 @@ SitePlanActions::SitePlanActions(QMainWindow& window, const SiteDocument& docume
     measure = action("Measure", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), true);
     storeyUp = action("StoreyUp", QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     storeyDown = action("StoreyDown", QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    viewFromCamera = action("ViewFromCamera", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     connect(showDeadZones, &QAction::toggled, this, &SitePlanActions::coverageLayersChanged);
     buildPlanShowsChoice();
     storeySelector = named<QComboBox>("StoreySelector", &m_window);
@@ -117,6 +118,8 @@ void SitePlanActions::buildMenus(const std::vector<QDockWidget*>& docks, SiteExp
     m_viewMenu->addActions({zoomToFit, zoomIn, zoomOut});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({storeyUp, storeyDown});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(viewFromCamera);
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({snap, measure});
     m_viewMenu->addSeparator();
@@ -321,6 +324,7 @@ void SitePlanActions::retranslate() {
     measure->setText(tr("&Measure"));
     storeyUp->setText(tr("Storey &up"));
     storeyDown->setText(tr("Storey do&wn"));
+    viewFromCamera->setText(tr("View from ca&mera"));
     storeySelector->setAccessibleName(tr("Storey"));
     storeySelector->setToolTip(tr("The storey on show: its items and its floor plan, the storey "
                                   "below faint underneath"));

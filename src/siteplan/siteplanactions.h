@@ -77,6 +77,7 @@ public:
     QAction* measure;
     QAction* storeyUp;
     QAction* storeyDown;
+    QAction* viewFromCamera;
     QMenu* recentFiles = nullptr;
     QComboBox* planShows = nullptr; // what the plan paints of the coverage, as PlanShows counts
     QComboBox* storeySelector = nullptr; // the storey on show, in the order of the site's

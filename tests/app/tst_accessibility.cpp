@@ -112,6 +112,13 @@ const WindowToWalk Windows[] = {
      }},
     {"lens finder", opened<&Obbiettivi::OpenLensFinder_Click, &WindowHub::lensFinder>},
     {"site plan", sitePlan},
+    // On the camera just placed, which the plan selects.
+    {"camera view",
+     [](test::SampleWorkFolder& app) {
+         QWidget* plan = sitePlan(app);
+         plan->findChild<QAction*>(u"ViewFromCamera"_s)->trigger();
+         return plan->findChild<QWidget*>(u"CameraView"_s);
+     }},
     {"drawing layers",
      [](test::SampleWorkFolder& app) -> QWidget* {
          DxfDrawing drawing;

@@ -150,6 +150,13 @@ private slots:
         row("zero length", {{{5, 1}, {5, 1}}}, 100);
         row("on the far edge", {{{10, -10}, {10, 10}}}, 100);
         row("not a number", {{{5, NaN}, {5, 5}}, {{Inf, 0}, {5, 5}}}, 100);
+        // Crossing at (6, 0), the nearer of the two on either side: (0, 0), (4, -4), (6, 0),
+        // (4, 4) seen.
+        row("two walls crossing", {{{4, -4}, {8, 4}}, {{4, 4}, {8, -4}}}, 24);
+        // x = 3, |y| <= 1 hides (100 - 9) / 3 past it, and the wall behind it nothing more;
+        // x = 6, 1 <= y <= 4, beside it, its part from y = x / 3 to 2x / 3: (100 - 36) / 6.
+        row("behind a nearer wall, and beside it",
+            {{{3, -1}, {3, 1}}, {{6, -1}, {6, 1}}, {{6, 1}, {6, 4}}}, 100 - 91.0 / 3 - 64.0 / 6);
         // The field inside the room: 6 x 3 / 2.
         row("closed room around the eye",
             {{{-3, -3}, {3, -3}}, {{3, -3}, {3, 3}}, {{3, 3}, {-3, 3}}, {{-3, 3}, {-3, -3}}}, 9);
@@ -157,6 +164,9 @@ private slots:
         QTest::newRow("between the eye and a far field")
             << eye << shape({{4, 4}, {10, 10}, {10, -10}, {4, -4}}) << Walls{{{2, 0}, {2, 2}}}
             << 42.0;
+        // On the field's edge, the wall hiding 0 <= y <= x past x = 5: (100 - 25) / 2.
+        QTest::newRow("on the edge of its field")
+            << eye << square(0, -10, 10, 10) << Walls{{{5, 0}, {5, 5}}} << 162.5;
         QTest::newRow("eye not a number") << Eye{{NaN, 0}, 0} << eastField() << Walls{} << 0.0;
         QTest::newRow("axis not a number") << Eye{{0, 0}, NaN} << eastField() << Walls{} << 0.0;
         QTest::newRow("no field") << eye << Region{} << Walls{{{5, 0}, {5, 5}}} << 0.0;

@@ -247,9 +247,12 @@ void TestRender::obstacleHidesThePlanShadow() {
     site.obstacles = {
         {u"Shelf"_s, {{nearM, -1}, {nearM + 1, -1}, {nearM + 1, 1}, {nearM, 1}}, bottomM, topM}};
     const plane::Geometry geometry;
-    const std::vector<plane::Ring> shadows =
-        shadowsOf(geometry, c.position, c.mountHeightM, 0, QRectF(-20, -20, 40, 40),
-                  sightBlocks(geometry, site.walls, site.obstacles));
+    std::vector<plane::Ring> shadows;
+    for (const std::vector<plane::Point>& copies :
+         shadowsOf(c.position, c.mountHeightM, 0, QRectF(-20, -20, 40, 40),
+                   sightBlocks(geometry, site.walls, site.obstacles)))
+        if (const std::optional<plane::Ring> hull = geometry.hull(copies))
+            shadows.push_back(*hull);
     QVERIFY(!shadows.empty());
     const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {640, 360});
     const CameraView view = viewOf(site, 640, 360);
