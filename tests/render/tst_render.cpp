@@ -3,6 +3,7 @@
 
 #include "geometry/geometry.h"
 #include "render/renderview.h"
+#include "render/standingpictures.h"
 #include "site/footprint.h"
 #include "site/sightblock.h"
 
@@ -97,6 +98,8 @@ private slots:
     void badInputSaysWhy();
     void mountedCameraSeesFromTheFace_data();
     void mountedCameraSeesFromTheFace();
+    void standingPictureSeenFromTheFace_data();
+    void standingPictureSeenFromTheFace();
 };
 
 // Horizontal, 3 m up, a 4 m wide wall whose face is 10 m ahead, across the middle row of a 16:9
@@ -449,6 +452,34 @@ void TestRender::mountedCameraSeesFromTheFace() {
     // Its level is the plan's, from where the camera stands.
     const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {401, 225});
     QCOMPARE(middle.densityPerM, rays->targetDensity(*middle.floorPoint));
+}
+
+// A red square of 1 m standing 5 m ahead, its centre 1.6 m up, shows at its centre's pixel but
+// where a wall stands between; a wall through the camera stands behind it.
+void TestRender::standingPictureSeenFromTheFace_data() {
+    QTest::addColumn<double>("wallM"); // the wall's line, x; none when NaN
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("free") << std::nan("") << true;
+    QTest::newRow("on a wall's line, looking out") << 0.0 << true;
+    QTest::newRow("behind a wall 3 m ahead") << 3.0 << false;
+}
+
+void TestRender::standingPictureSeenFromTheFace() {
+    QFETCH(double, wallM);
+    QFETCH(bool, shown);
+    Site site = siteOf(camera(10, 4));
+    if (!std::isnan(wallM))
+        site.walls = {SiteWall({{wallM, -5}, {wallM, 5}})};
+    QImage square(10, 10, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::red);
+    const StandingPicture standing{square, {5, 0}, 1.6, {1, 1}};
+    const RenderScene scene(site, 0);
+    auto view = std::get<CameraView>(renderView(scene, site, 0, 320, 180));
+    const std::optional<CameraRays> rays =
+        CameraRays::of(site.cameras[0], site.levelSet, {320, 180});
+    drawStanding(view.image, scene, *rays, {standing});
+    const QPoint middle = pixelHolding(*rays->pixelOf(centreOf(standing)));
+    QCOMPARE(view.image.pixel(middle) == qRgb(255, 0, 0), shown);
 }
 
 QTEST_GUILESS_MAIN(TestRender)
