@@ -360,13 +360,10 @@ void TestRender::badInputSaysWhy_data() {
     blind.cameras[0].focalMm = 0;
     // Walls through the camera at the origin, or 5 cm beside it, within their thickness; it
     // looks east.
-    Site onWall = plain;
-    onWall.walls = {SiteWall({{0, -5}, {0, 5}})};
     Site inWall = plain;
     inWall.walls = {SiteWall({{0.05, -5}, {0.05, 5}})};
-    Site outOfWall = inWall;
-    outOfWall.cameras[0].panDeg = 180;
-    Site aslant = onWall;
+    Site aslant = plain;
+    aslant.walls = {SiteWall({{0, -5}, {0, 5}})};
     aslant.cameras[0].panDeg = 120;
     Site inCorner = plain;
     inCorner.walls = {SiteWall({{-0.05, 5}, {-0.05, -0.05}, {5, -0.05}})};
@@ -380,8 +377,6 @@ void TestRender::badInputSaysWhy_data() {
     const QSize size(64, 36);
     QTest::newRow("in a wall, looking along it")
         << walled << 0 << size << u"The camera is inside a wall."_s;
-    QTest::newRow("on a wall's line, looking out") << onWall << 0 << size << QString();
-    QTest::newRow("in a wall, looking out of its face") << outOfWall << 0 << size << QString();
     QTest::newRow("in a wall, looking into it")
         << inWall << 0 << size << u"The camera is inside a wall."_s;
     QTest::newRow("on a wall's line, looking out aslant") << aslant << 0 << size << QString();
