@@ -328,7 +328,9 @@ int run(int argc, char* argv[]) {
         rows.insert(rows.end(), preview.begin(), preview.end());
     }
     if (wanted(argc, argv, "render")) {
-        const std::vector<ResultRow> render = renderRows();
+        // The site report's pages have text, which needs the fonts of an application.
+        QApplication app(argc, argv);
+        const std::vector<ResultRow> render = renderRows(temp.path());
         rows.insert(rows.end(), render.begin(), render.end());
     }
     rows.insert(rows.end(), windowRows.begin(), windowRows.end());

@@ -30,9 +30,9 @@ std::optional<CameraRays> CameraRays::of(const SiteCamera& camera, const LevelSe
     const double tilt = radians(*result.tiltDeg);
     rays.sight_ = {camera.camera, camera.lensModel.projection, field->scaleMm,
                    camera.mountHeightM - camera.targetHeightM, tilt};
-    rays.pan_ = radians(camera.panDeg);
-    const double cp = std::cos(rays.pan_);
-    const double sp = std::sin(rays.pan_);
+    const double pan = radians(camera.panDeg);
+    const double cp = std::cos(pan);
+    const double sp = std::sin(pan);
     const double ct = std::cos(tilt);
     const double st = std::sin(tilt);
     rays.origin_ = {camera.position.x, camera.position.y, camera.mountHeightM};
@@ -71,7 +71,7 @@ std::optional<PictureRay> CameraRays::localRay(double column, double row) const 
     return PictureRay{{across * xMm, across * yMm, std::cos(theta)}, theta};
 }
 
-std::optional<QPointF> CameraRays::pixelOf(Vec3 point) const {
+std::optional<CameraRays::Seen> CameraRays::seen(Vec3 point) const {
     const Vec3 to = point - origin_;
     const double along = dot(to, axis_);
     const double x = dot(to, right_);
@@ -79,26 +79,43 @@ std::optional<QPointF> CameraRays::pixelOf(Vec3 point) const {
     const double sideways = std::hypot(x, y);
     const QPointF centre(picture_.width() / 2.0, picture_.height() / 2.0);
     if (sideways == 0)
-        return along > 0 ? std::optional(centre) : std::nullopt;
-    const std::optional<double> unit = unitRadius(sight_.projection, std::atan2(sideways, along));
-    if (!unit)
-        return std::nullopt;
-    const double radius = *unit * sight_.scaleMm;
-    return centre +
-           QPointF(radius * x / sideways / mmPerColumn_, -radius * y / sideways / mmPerRow_);
+        return along > 0 ? std::optional(Seen{centre, along, 0}) : std::nullopt;
+    double offAxis = 0;
+    double radius = 0;
+    // A pinhole's r = f tan θ is f times sideways over along: no angle needed.
+    if (sight_.projection == Projection::Rectilinear) {
+        if (!(along > 0))
+            return std::nullopt;
+        radius = sight_.scaleMm * sideways / along;
+    } else {
+        offAxis = std::atan2(sideways, along);
+        const std::optional<double> unit = unitRadius(sight_.projection, offAxis);
+        if (!unit)
+            return std::nullopt;
+        radius = *unit * sight_.scaleMm;
+    }
+    return Seen{
+        centre + QPointF(radius * x / sideways / mmPerColumn_, -radius * y / sideways / mmPerRow_),
+        along, offAxis};
+}
+
+std::optional<QPointF> CameraRays::pixelOf(Vec3 point) const {
+    const std::optional<Seen> at = seen(point);
+    return at ? std::optional(at->pixel) : std::nullopt;
 }
 
 std::optional<double> CameraRays::targetDensity(PlanPoint floor) const {
     const Vec3 target{floor.x, floor.y, origin_.z - sight_.aboveM};
-    const std::optional<QPointF> at = pixelOf(target);
-    if (!at || at->x() < 0 || at->y() < 0 || at->x() > picture_.width() ||
-        at->y() > picture_.height())
+    const std::optional<Seen> at = seen(target);
+    if (!at || at->pixel.x() < 0 || at->pixel.y() < 0 || at->pixel.x() > picture_.width() ||
+        at->pixel.y() > picture_.height())
         return std::nullopt;
-    const double dx = floor.x - origin_.x;
-    const double dy = floor.y - origin_.y;
-    const double ahead = dx * std::cos(pan_) + dy * std::sin(pan_);
-    const double across = -dx * std::sin(pan_) + dy * std::cos(pan_);
-    return vistaro::densityAt(sight_, ahead, across);
+    // As the plan's densityAt takes it: a pinhole's density by the depth along the axis, any
+    // other lens's by the distance and the angle off the axis.
+    if (sight_.projection == Projection::Rectilinear)
+        return pixelDensity(sight_.camera, sight_.scaleMm, at->depthM);
+    const Vec3 to = target - origin_;
+    return densityAt(at->offAxisRad, std::sqrt(dot(to, to)));
 }
 
 std::optional<double> CameraRays::densityAt(double offAxisRad, double distanceM) const {

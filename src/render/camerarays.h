@@ -75,12 +75,20 @@ public:
 private:
     CameraRays() = default;
 
+    // Where the picture shows a point, how deep along the axis and how far off it (0 for a
+    // pinhole, which needs no angle).
+    struct Seen {
+        QPointF pixel;
+        double depthM;
+        double offAxisRad;
+    };
+    std::optional<Seen> seen(Vec3 point) const;
+
     Sight sight_;
     Vec3 origin_;
     Vec3 axis_;
     Vec3 right_;
     Vec3 up_;
-    double pan_ = 0;
     QSize picture_;
     double mmPerColumn_ = 0;
     double mmPerRow_ = 0;

@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <embree3/rtcore.h>
 #include <limits>
@@ -133,12 +134,23 @@ struct RenderScene::Data {
     int storey = 0;
     double heightM = 0;
     PlanPoint offset;
+    QRectF floor;
     std::vector<Primitive> primitives;
     std::vector<WallBox> walls;
     std::vector<ObstaclePrism> obstacles;
     std::vector<ScenePerson> people;
     RTCDevice device = nullptr;
     RTCScene scene = nullptr;
+
+    // How far along the ray from `origin` along `direction` it meets the floor; infinity where
+    // it runs level, away from it, or past its edge.
+    double floorDistance(Vec3 origin, Vec3 direction) const {
+        const double t = -origin.z / direction.z;
+        if (!(t > 0) || !std::isfinite(t) ||
+            !floor.contains(origin.x + t * direction.x, origin.y + t * direction.y))
+            return std::numeric_limits<double>::infinity();
+        return t;
+    }
 
     ~Data() {
         if (scene)
@@ -159,11 +171,10 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
     MeshBuilder mesh(d.offset);
 
     // The floor reaches well beyond the items, so that a camera sees it up to the horizon's haze.
+    // It is met by hand rather than in the tree: a ray stops at it before the tree is searched,
+    // so that the search skips all that lies beyond.
     const double margin = std::max(50.0, std::hypot(extent.width(), extent.height()));
-    const QRectF floor = extent.adjusted(-margin, -margin, margin, margin);
-    mesh.quad({floor.left(), floor.top(), 0}, {floor.right(), floor.top(), 0},
-              {floor.right(), floor.bottom(), 0}, {floor.left(), floor.bottom(), 0},
-              {HitKind::Floor, 0});
+    d.floor = extent.adjusted(-margin, -margin, margin, margin);
 
     for (std::size_t w = 0; w < site.walls.size(); ++w) {
         const SiteWall& wall = site.walls[w];
@@ -232,15 +243,17 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
         mesh.box(box, 0, PersonHeightM, {HitKind::Person, static_cast<int>(p)});
     }
 
+    const std::size_t count = mesh.primitives_.size();
+    if (count == 0)
+        return;
     d.device = rtcNewDevice(nullptr);
-    // Without a device (no memory, a processor Embree does not know) every ray meets nothing.
+    // Without a device (no memory, a processor Embree does not know) every ray meets the floor.
     if (!d.device)
         return;
     d.scene = rtcNewScene(d.device);
     // Built once and cast at many times: a better tree pays back.
     rtcSetSceneBuildQuality(d.scene, RTC_BUILD_QUALITY_HIGH);
     RTCGeometry triangles = rtcNewGeometry(d.device, RTC_GEOMETRY_TYPE_TRIANGLE);
-    const std::size_t count = mesh.primitives_.size();
     auto* vertices = static_cast<float*>(rtcSetNewGeometryBuffer(
         triangles, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3, 3 * sizeof(float), 3 * count));
     std::copy(mesh.vertices_.begin(), mesh.vertices_.end(), vertices);
@@ -271,32 +284,60 @@ const std::vector<ScenePerson>& RenderScene::people() const {
 }
 
 SceneHit RenderScene::cast(Vec3 origin, Vec3 direction) const {
-    if (!data_->scene)
-        return {};
-    RTCIntersectContext context;
-    rtcInitIntersectContext(&context);
-    // Neighbouring pixels' rays run side by side.
-    context.flags = RTC_INTERSECT_CONTEXT_FLAG_COHERENT;
-    RTCRayHit rayHit{};
-    RTCRay& ray = rayHit.ray;
-    ray.org_x = static_cast<float>(origin.x - data_->offset.x);
-    ray.org_y = static_cast<float>(origin.y - data_->offset.y);
-    ray.org_z = static_cast<float>(origin.z);
-    ray.dir_x = static_cast<float>(direction.x);
-    ray.dir_y = static_cast<float>(direction.y);
-    ray.dir_z = static_cast<float>(direction.z);
-    ray.tnear = 0;
-    ray.tfar = std::numeric_limits<float>::infinity();
-    ray.mask = std::numeric_limits<unsigned>::max();
-    rayHit.hit.geomID = RTC_INVALID_GEOMETRY_ID;
-    rtcIntersect1(data_->scene, &context, &rayHit);
-    if (rayHit.hit.geomID == RTC_INVALID_GEOMETRY_ID)
-        return {};
-    const Primitive& what = data_->primitives[rayHit.hit.primID];
-    const Vec3 normal{rayHit.hit.Ng_x, rayHit.hit.Ng_y, rayHit.hit.Ng_z};
-    const double length = std::sqrt(dot(normal, normal));
-    return {what.kind, what.item, ray.tfar, origin + static_cast<double>(ray.tfar) * direction,
-            length > 0 ? (1 / length) * normal : Vec3{0, 0, 1}};
+    SceneHit hit;
+    cast(origin, {&direction, 1}, {&hit, 1});
+    return hit;
+}
+
+void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
+                       std::span<SceneHit> hits) const {
+    const Data& d = *data_;
+    const std::size_t count = std::min<std::size_t>(directions.size(), BundleSize);
+    std::array<double, BundleSize> floorAt{};
+    alignas(64) std::array<int, BundleSize> valid{};
+    RTCRayHit16 bundle;
+    for (std::size_t i = 0; i < BundleSize; ++i) {
+        const Vec3 direction = i < count ? directions[i] : Vec3{};
+        valid[i] = dot(direction, direction) > 0 ? -1 : 0;
+        floorAt[i] =
+            valid[i] ? d.floorDistance(origin, direction) : std::numeric_limits<double>::infinity();
+        bundle.ray.org_x[i] = static_cast<float>(origin.x - d.offset.x);
+        bundle.ray.org_y[i] = static_cast<float>(origin.y - d.offset.y);
+        bundle.ray.org_z[i] = static_cast<float>(origin.z);
+        bundle.ray.dir_x[i] = static_cast<float>(direction.x);
+        bundle.ray.dir_y[i] = static_cast<float>(direction.y);
+        bundle.ray.dir_z[i] = static_cast<float>(direction.z);
+        bundle.ray.tnear[i] = 0;
+        bundle.ray.tfar[i] = static_cast<float>(floorAt[i]);
+        bundle.ray.time[i] = 0;
+        bundle.ray.mask[i] = std::numeric_limits<unsigned>::max();
+        bundle.ray.id[i] = 0;
+        bundle.ray.flags[i] = 0;
+        bundle.hit.geomID[i] = RTC_INVALID_GEOMETRY_ID;
+    }
+    if (d.scene) {
+        RTCIntersectContext context;
+        rtcInitIntersectContext(&context);
+        // Neighbouring pixels' rays run side by side.
+        context.flags = RTC_INTERSECT_CONTEXT_FLAG_COHERENT;
+        rtcIntersect16(valid.data(), d.scene, &context, &bundle);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const Vec3 direction = directions[i];
+        SceneHit& hit = hits[i];
+        if (bundle.hit.geomID[i] != RTC_INVALID_GEOMETRY_ID) {
+            const Primitive& what = d.primitives[bundle.hit.primID[i]];
+            const Vec3 normal{bundle.hit.Ng_x[i], bundle.hit.Ng_y[i], bundle.hit.Ng_z[i]};
+            const double length = std::sqrt(dot(normal, normal));
+            const double t = bundle.ray.tfar[i];
+            hit = {what.kind, what.item, t, origin + t * direction,
+                   length > 0 ? (1 / length) * normal : Vec3{0, 0, 1}};
+        } else if (std::isfinite(floorAt[i])) {
+            hit = {HitKind::Floor, 0, floorAt[i], origin + floorAt[i] * direction, {0, 0, 1}};
+        } else {
+            hit = {};
+        }
+    }
 }
 
 SceneHit RenderScene::enclosing(Vec3 point) const {
@@ -312,6 +353,33 @@ SceneHit RenderScene::enclosing(Vec3 point) const {
             obstacle.outline.containsPoint({at.x, at.y}, Qt::OddEvenFill))
             return {HitKind::Obstacle, obstacle.obstacle, 0, point, {}};
     return {};
+}
+
+std::optional<Vec3> RenderScene::mountedAt(Vec3 point, PlanPoint heading) const {
+    // A camera on a wall's line looks out of the face its heading is on; off the line, out of
+    // the face on its own side. It is set just off that face, so that the wall is behind it.
+    constexpr double OnLineM = 1e-6;
+    constexpr double OffFaceM = 1e-3;
+    constexpr double AlongIt = 1e-9; // the sine of the angle under which a heading runs along
+    for (const WallBox& wall : data_->walls) {
+        const PlanPoint at{point.x, point.y};
+        const PlanPoint near = nearestOn(wall.a, wall.b, at);
+        if (point.z < wall.bottomM || point.z > wall.topM ||
+            std::hypot(at.x - near.x, at.y - near.y) > WallThicknessM / 2)
+            continue;
+        const double length = std::hypot(wall.b.x - wall.a.x, wall.b.y - wall.a.y);
+        PlanPoint out{-(wall.b.y - wall.a.y) / length, (wall.b.x - wall.a.x) / length};
+        const double side = (at.x - wall.a.x) * out.x + (at.y - wall.a.y) * out.y;
+        const double ahead = heading.x * out.x + heading.y * out.y;
+        if (std::abs(side) > OnLineM ? side < 0 : ahead < 0)
+            out = {-out.x, -out.y};
+        if (!(heading.x * out.x + heading.y * out.y > AlongIt))
+            return std::nullopt;
+        const double step = WallThicknessM / 2 + OffFaceM - std::abs(side);
+        point.x += step * out.x;
+        point.y += step * out.y;
+    }
+    return point;
 }
 
 } // namespace vistaro

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vistaro {
@@ -56,8 +57,18 @@ public:
 
     // The first thing the ray from `origin` along the unit `direction` meets.
     SceneHit cast(Vec3 origin, Vec3 direction) const;
+    // Rays cast together, side by side, the fastest way.
+    static constexpr int BundleSize = 16;
+    // The first thing each ray from `origin` along the unit `directions` meets, into `hits`
+    // (as many, up to BundleSize); a zero direction casts no ray and meets nothing.
+    void cast(Vec3 origin, std::span<const Vec3> directions, std::span<SceneHit> hits) const;
     // The wall or obstacle of the storey that holds `point`; none (HitKind::None) when free.
     SceneHit enclosing(Vec3 point) const;
+    // Where a camera at `point` that looks towards `heading` (across the plan) sees from: the
+    // point itself when no wall holds it; within walls' thickness, on the faces it looks out of,
+    // as the plan takes a camera on a wall's line to see the side it looks to; none when it looks
+    // into or along a wall that holds it.
+    std::optional<Vec3> mountedAt(Vec3 point, PlanPoint heading) const;
 
 private:
     struct Data;

@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QPolygonF>
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <numbers>
 #include <thread>
 
 namespace vistaro {
@@ -66,16 +69,20 @@ bool nearAnEdge(const std::vector<AreaEdges>& areas, PlanPoint at, double width)
     return false;
 }
 
-// Runs `rowWork(row)` for every row, the rows shared over every core.
-template <class RowWork> void overRows(int height, const RowWork& rowWork) {
-    const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, height);
+// Runs `work(first)` for the bands of `rows` rows that start at each `first` row, the bands
+// handed out in turn to every core, so that a core slowed by another program takes fewer.
+template <class BandWork> void overBands(int height, int rows, const BandWork& work) {
+    const int bands = (height + rows - 1) / rows;
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, bands);
+    std::atomic<int> next = 0;
+    const auto take = [&] {
+        for (int band = next++; band < bands; band = next++)
+            work(band * rows);
+    };
     std::vector<std::jthread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&rowWork, t, threads, height] {
-            for (int row = t; row < height; row += threads)
-                rowWork(row);
-        });
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(take);
+    take();
 }
 
 // Every pixel's ray in the camera's frame: x, y, z and the angle off the axis, a negative angle
@@ -85,20 +92,28 @@ struct LocalRays {
     std::vector<float> rays;
 };
 
-// A camera dragged or turned keeps its lens: its rays in its own frame are worked out once and
-// kept for the next picture of the same lens.
+// A camera dragged or turned keeps its lens, and a site's cameras share a few lenses (the
+// report draws them one after the other): the rays of the last lenses in their own frames are
+// worked out once and kept for the next pictures of the same lens, up to a few pictures' worth.
 std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
+    constexpr std::size_t KeptLenses = 8;
+    constexpr std::size_t KeptFloats = 4 * 2'000'000; // two million pixels, 32 MB
     static std::mutex mutex;
-    static std::shared_ptr<const LocalRays> last;
+    static std::vector<std::shared_ptr<const LocalRays>> kept; // the latest first
     {
         const std::lock_guard lock(mutex);
-        if (last && last->lens.samePicture(lens))
-            return last;
+        const auto same = std::find_if(kept.begin(), kept.end(), [&lens](const auto& rays) {
+            return rays->lens.samePicture(lens);
+        });
+        if (same != kept.end()) {
+            std::rotate(kept.begin(), same, same + 1);
+            return kept.front();
+        }
     }
     auto made = std::make_shared<LocalRays>(LocalRays{lens, {}});
     const int width = lens.picture().width();
     made->rays.resize(4 * static_cast<std::size_t>(width) * lens.picture().height());
-    overRows(lens.picture().height(), [&](int row) {
+    overBands(lens.picture().height(), 1, [&](int row) {
         float* out = made->rays.data() + 4 * static_cast<std::size_t>(row) * width;
         for (int column = 0; column < width; ++column, out += 4) {
             const std::optional<PictureRay> ray = lens.localRay(column + 0.5, row + 0.5);
@@ -109,7 +124,15 @@ std::shared_ptr<const LocalRays> localRaysOf(const CameraRays& lens) {
         }
     });
     const std::lock_guard lock(mutex);
-    last = made;
+    kept.insert(kept.begin(), made);
+    std::size_t floats = 0;
+    const auto overflowing = std::find_if(kept.begin(), kept.end(), [&floats](const auto& rays) {
+        floats += rays->rays.size();
+        return floats > KeptFloats;
+    });
+    kept.erase(std::max(overflowing, kept.begin() + 1), kept.end());
+    if (kept.size() > KeptLenses)
+        kept.pop_back();
     return made;
 }
 
@@ -122,8 +145,13 @@ ViewPoint CameraView::at(QPoint pixel) const {
     ViewPoint point;
     point.kind = p.kind;
     point.item = p.item;
-    if (p.density > 0)
-        point.densityPerM = p.density;
+    if (p.kind == HitKind::None)
+        return point;
+    const std::optional<PictureRay> ray = rays_->localRay(pixel.x() + 0.5, pixel.y() + 0.5);
+    if (!ray)
+        return point;
+    if (p.kind != HitKind::Floor)
+        point.densityPerM = rays_->densityAt(ray->offAxisRad, p.distanceM);
     if (p.level >= 0)
         point.level = static_cast<Level>(p.level);
     point.deadZone = p.level == -2;
@@ -132,7 +160,10 @@ ViewPoint CameraView::at(QPoint pixel) const {
     else if (p.kind == HitKind::Person)
         point.name = personNames_.at(static_cast<std::size_t>(p.item));
     else if (p.kind == HitKind::Floor) {
-        point.floorPoint = PlanPoint{camera_.x + p.x, camera_.y + p.y};
+        const Vec3 floor = from_ + p.distanceM * rays_->toSite(ray->direction);
+        point.floorPoint = PlanPoint{floor.x, floor.y};
+        if (!point.deadZone)
+            point.densityPerM = rays_->targetDensity(*point.floorPoint);
         const auto inside = std::find_if(areas_.begin(), areas_.end(), [&point](const auto& area) {
             return area.second.containsPoint(QPointF(point.floorPoint->x, point.floorPoint->y),
                                              Qt::OddEvenFill);
@@ -157,11 +188,14 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
     // A camera mounted on the ceiling is at its height.
     if (!(camera.mountHeightM <= scene.heightM()))
         return text("The camera is above its ceiling.");
-    const SceneHit inside =
-        scene.enclosing({camera.position.x, camera.position.y, camera.mountHeightM});
-    if (inside.kind == HitKind::Wall)
+    const double pan = camera.panDeg * std::numbers::pi / 180;
+    const std::optional<Vec3> from =
+        scene.mountedAt({camera.position.x, camera.position.y, camera.mountHeightM},
+                        {std::cos(pan), std::sin(pan)});
+    const HitKind inside = from ? scene.enclosing(*from).kind : HitKind::Wall;
+    if (inside == HitKind::Wall)
         return text("The camera is inside a wall.");
-    if (inside.kind == HitKind::Obstacle)
+    if (inside == HitKind::Obstacle)
         return text("The camera is inside an obstacle.");
     const std::optional<CameraRays> rays =
         CameraRays::of(camera, site.levelSet, QSize(width, height));
@@ -169,7 +203,8 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
         return text("The camera's inputs give no view.");
 
     CameraView view;
-    view.camera_ = camera.position;
+    view.rays_ = rays;
+    view.from_ = *from;
     view.image = QImage(width, height, QImage::Format_RGB32);
     view.pixels_ = std::make_shared_for_overwrite<CameraView::Pixel[]>(
         static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -190,60 +225,75 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
 
     const double pixelAngle = rays->metresPerPixelAtOneMetre();
     const std::shared_ptr<const LocalRays> local = localRaysOf(*rays);
-    overRows(height, [&](int row) {
-        auto* line = reinterpret_cast<QRgb*>(view.image.scanLine(row));
-        CameraView::Pixel* pixels = view.pixels_.get() + static_cast<std::size_t>(row) * width;
-        for (int column = 0; column < width; ++column) {
-            CameraView::Pixel& pixel = pixels[column];
-            pixel = {HitKind::None, -1, -1, 0, 0, 0};
-            const float* inFrame =
-                local->rays.data() + 4 * (static_cast<std::size_t>(row) * width + column);
-            if (inFrame[3] < 0) {
-                line[column] = DarkColour;
-                continue;
+    const Vec3 origin = *from;
+    // What a pixel shows, into its record and its colour.
+    const auto shade = [&](const SceneHit& hit, Vec3 direction, CameraView::Pixel& pixel) -> QRgb {
+        pixel = {hit.kind, -1, hit.item, static_cast<float>(hit.distanceM)};
+        switch (hit.kind) {
+        case HitKind::None:
+            return SkyColour;
+        case HitKind::Floor: {
+            const PlanPoint at{hit.point.x, hit.point.y};
+            const std::optional<double> density = rays->targetDensity(at);
+            QRgb colour = FloorColour;
+            if (!density) {
+                pixel.level = -2;
+                if (static_cast<long long>(std::floor((at.x + at.y) / DeadStripeM)) % 2 == 0)
+                    colour = DeadStripeColour;
+            } else {
+                const std::optional<Level> level = levelReached(*density, rays->levelDensities());
+                if (level) {
+                    pixel.level = static_cast<std::int8_t>(std::min<Level>(*level, 127));
+                    colour = blend(levelColour(*level), FloorColour, BandAlpha);
+                }
             }
-            const PictureRay ray{rays->toSite({inFrame[0], inFrame[1], inFrame[2]}), inFrame[3]};
-            const SceneHit hit = scene.cast(rays->origin(), ray.direction);
-            pixel.kind = hit.kind;
-            pixel.item = hit.item;
-            switch (hit.kind) {
-            case HitKind::None:
-                line[column] = SkyColour;
-                continue;
-            case HitKind::Floor: {
-                const PlanPoint at{hit.point.x, hit.point.y};
-                pixel.x = static_cast<float>(at.x - camera.position.x);
-                pixel.y = static_cast<float>(at.y - camera.position.y);
-                const std::optional<double> density = rays->targetDensity(at);
-                QRgb colour = FloorColour;
-                if (!density) {
-                    pixel.level = -2;
-                    if (static_cast<long long>(std::floor((at.x + at.y) / DeadStripeM)) % 2 == 0)
-                        colour = DeadStripeColour;
-                } else {
-                    pixel.density = static_cast<float>(*density);
-                    const std::optional<Level> level =
-                        levelReached(*density, rays->levelDensities());
-                    if (level) {
-                        pixel.level = static_cast<std::int8_t>(std::min<Level>(*level, 127));
-                        colour = blend(levelColour(*level), FloorColour, BandAlpha);
+            const double outlineM = std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
+            return nearAnEdge(areas, at, outlineM) ? OutlineColour : colour;
+        }
+        case HitKind::Wall:
+        case HitKind::Obstacle:
+        case HitKind::Person:
+            return lit(hit.kind == HitKind::Person ? PersonColour : 0xffffffff, hit.normal,
+                       direction);
+        }
+        return SkyColour;
+    };
+    // Taken once: each call of a QImage's writing functions checks whether it is shared.
+    QRgb* const bits = reinterpret_cast<QRgb*>(view.image.bits());
+    // Squares of pixels, one bundle of rays each: neighbours' rays meet the same things.
+    constexpr int Side = 4;
+    static_assert(Side * Side == RenderScene::BundleSize);
+    overBands(height, Side, [&](int top) {
+        const int rows = std::min(Side, height - top);
+        for (int left = 0; left < width; left += Side) {
+            const int columns = std::min(Side, width - left);
+            std::array<Vec3, RenderScene::BundleSize> directions{};
+            std::array<bool, RenderScene::BundleSize> dark{};
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < columns; ++c) {
+                    const float* inFrame =
+                        local->rays.data() +
+                        4 * (static_cast<std::size_t>(top + r) * width + left + c);
+                    dark[r * Side + c] = inFrame[3] < 0;
+                    if (!dark[r * Side + c])
+                        directions[r * Side + c] =
+                            rays->toSite({inFrame[0], inFrame[1], inFrame[2]});
+                }
+            std::array<SceneHit, RenderScene::BundleSize> hits;
+            scene.cast(origin, directions, hits);
+            for (int r = 0; r < rows; ++r) {
+                QRgb* line = bits + static_cast<std::size_t>(top + r) * width + left;
+                CameraView::Pixel* pixels =
+                    view.pixels_.get() + static_cast<std::size_t>(top + r) * width + left;
+                for (int c = 0; c < columns; ++c) {
+                    const int i = r * Side + c;
+                    if (dark[i]) {
+                        pixels[c] = {HitKind::None, -1, -1, 0};
+                        line[c] = DarkColour;
+                    } else {
+                        line[c] = shade(hits[i], directions[i], pixels[c]);
                     }
                 }
-                const double outlineM =
-                    std::max(OutlineM, OutlinePixels * hit.distanceM * pixelAngle);
-                if (nearAnEdge(areas, at, outlineM))
-                    colour = OutlineColour;
-                line[column] = colour;
-                continue;
-            }
-            case HitKind::Wall:
-            case HitKind::Obstacle:
-            case HitKind::Person:
-                pixel.density =
-                    static_cast<float>(rays->densityAt(ray.offAxisRad, hit.distanceM).value_or(0));
-                line[column] = lit(hit.kind == HitKind::Person ? PersonColour : 0xffffffff,
-                                   hit.normal, ray.direction);
-                continue;
             }
         }
     });

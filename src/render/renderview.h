@@ -41,17 +41,18 @@ public:
 private:
     friend std::variant<CameraView, QString> renderView(const RenderScene&, const Site&, int, int,
                                                         int);
-    // Left uninitialised until drawn: every pixel is written once.
+    // Left uninitialised until drawn: every pixel is written once. The density and the point
+    // of the floor are worked out again from the distance when asked, so that the picture's
+    // record stays small.
     struct Pixel {
         HitKind kind;
         std::int8_t level; // -1 none, -2 the dead zone
         int item;
-        float density; // 0: none
-        float x;       // where on the plan, of the floor, from the camera (floats keep millimetres
-        float y;       // there, far from the plan's origin)
+        float distanceM; // along the pixel's ray
     };
     std::shared_ptr<Pixel[]> pixels_;
-    PlanPoint camera_;
+    std::optional<CameraRays> rays_;
+    Vec3 from_; // where the rays start: the camera, or the face of the wall it is mounted on
     std::vector<QString> obstacleNames_;
     std::vector<QString> personNames_;
     std::vector<std::pair<QString, QPolygonF>> areas_;
@@ -65,9 +66,10 @@ inline constexpr int MaxViewSide = 16384;
 // the level reached at the target height above it in the plan's colours, plain grey below every
 // level; the dead zone (where the target above the floor is out of the picture) striped; walls
 // and obstacles grey by how square they face the camera; the areas' outlines; people in amber.
-// Instead of a picture, one line that says why there is none: a camera inside a wall or an
-// obstacle, on or below its floor or above its ceiling, on another storey, a picture of no
-// pixel, a camera whose inputs give no view.
+// A camera within a wall's thickness that looks away from it is mounted on its face and sees
+// from there. Instead of a picture, one line that says why there is none: a camera inside a
+// wall that looks into or along it, or inside an obstacle, on or below its floor or above its
+// ceiling, on another storey, a picture of no pixel, a camera whose inputs give no view.
 std::variant<CameraView, QString> renderView(const RenderScene& scene, const Site& site,
                                              int cameraIndex, int width, int height);
 

@@ -50,6 +50,11 @@ void drawOne(QImage& picture, const RenderScene& scene, const CameraRays& rays,
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(shown.translated(-pixels.topLeft()), standing.image);
     }
+    // A camera on a wall sees from its face, as its view does.
+    const Vec3 right = rays.toSite({1, 0, 0});
+    const std::optional<Vec3> from = scene.mountedAt(rays.origin(), {-right.y, right.x});
+    if (!from)
+        return;
     // Its plane, upright through its centre and square to the camera's line to it.
     Vec3 facing = centre - rays.origin();
     facing.z = 0;
@@ -71,10 +76,10 @@ void drawOne(QImage& picture, const RenderScene& scene, const CameraRays& rays,
             const double toward = dot(direction, facing);
             if (!(toward > 0))
                 continue;
-            const double plane = across / toward;
-            const SceneHit hit = scene.cast(rays.origin(), direction);
+            // Hidden by what the ray meets on the camera's side of the picture's plane.
+            const SceneHit hit = scene.cast(*from, direction);
             const bool hidden = (hit.kind == HitKind::Wall || hit.kind == HitKind::Obstacle) &&
-                                hit.distanceM < plane - SameSurfaceM;
+                                dot(hit.point - centre, facing) < -SameSurfaceM * toward;
             if (!hidden)
                 line[column] = over(made, line[column]);
         }

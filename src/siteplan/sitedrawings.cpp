@@ -6,6 +6,7 @@
 #include "camerareport/sitecamerareport.h"
 #include "optics/coverageformat.h"
 #include "platform/savefile.h"
+#include "render/renderview.h"
 #include "site/plancoordinates.h"
 #include "site/planfigures.h"
 #include "siteplan/backgroundpicture.h"
@@ -19,6 +20,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 namespace vistaro {
@@ -32,6 +34,10 @@ const QSizeF PlanPageAcross(1000, 600);
 // The plan round a camera on its page, beside the coverage drawings.
 const QSizeF ExcerptSize(400, 400);
 constexpr qreal LegendHeight = 70;
+// The camera's view beside it is as wide, at the camera's aspect, drawn at this many dots an inch
+// of paper: the drawing's own size on the page is all a print shows.
+constexpr qreal ViewDotsPerInch = 150;
+constexpr int ViewReasonPixels = 16;
 // Line widths and marks in the SVG, in metres: a wall is 15 cm wide on the drawing.
 constexpr qreal SvgUnit = 0.05;
 // The SVG's width and height in millimetres: 254 dots an inch is ten a millimetre.
@@ -170,6 +176,42 @@ ReportSection keyValues(const QString& heading, const ScheduleTable& lines) {
     return section;
 }
 
+// Camera `camera`'s view, drawn when its page is painted, at most as many pixels as the camera's
+// own picture and as print needs at the drawing's size on paper; or the one line saying why
+// there is none.
+ReportDrawing viewDrawing(const Site& site, int camera,
+                          const std::shared_ptr<const RenderScene>& scene) {
+    const SiteCamera& shown = site.cameras.at(std::size_t(camera));
+    const SensorSize imaged = imagedArea(shown.camera.sensor, shown.camera.image);
+    const double aspect = imaged.heightMm / imaged.widthMm;
+    const QSizeF size(ExcerptSize.width(),
+                      ExcerptSize.width() * (aspect > 0 && aspect < 10 ? aspect : 3.0 / 4));
+    return {
+        SiteDeliverables::tr("View"), size,
+        [site = &site, camera, scene](QPainter& painter, const QRectF& area) {
+            const QRectF onDevice = painter.deviceTransform().mapRect(area);
+            const qreal inches = onDevice.width() / std::max(1, painter.device()->logicalDpiX());
+            const ImageSize own = site->cameras.at(std::size_t(camera)).camera.image;
+            const int width =
+                std::clamp(int(std::lround(inches * ViewDotsPerInch)), 1, std::max(1, own.columns));
+            const int height = std::max(1, int(std::lround(width * area.height() / area.width())));
+            const std::variant<CameraView, QString> view =
+                renderView(*scene, *site, camera, width, height);
+            if (const auto* picture = std::get_if<CameraView>(&view)) {
+                painter.drawImage(area, picture->image);
+                return;
+            }
+            painter.setPen(QColor::fromRgba(WallColour));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(area);
+            QFont font = painter.font();
+            font.setPixelSize(ViewReasonPixels);
+            painter.setFont(font);
+            painter.drawText(area.adjusted(ViewReasonPixels, 0, -ViewReasonPixels, 0),
+                             Qt::AlignCenter | Qt::TextWordWrap, std::get<QString>(view));
+        }};
+}
+
 } // namespace
 
 void paintNorth(QPainter& painter, QPointF tip) {
@@ -273,6 +315,13 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
                                                         : BackgroundPicture();
     };
     const QRectF extent = deliverables.planBounds();
+    // One copy for every page's drawings: each holds every camera's footprint.
+    const auto shared = std::make_shared<const SiteDeliverables>(deliverables);
+    // Each storey raised once for its cameras' views, which are drawn as their pages are.
+    std::vector<std::shared_ptr<const RenderScene>> scenes(site.storeys.size());
+    for (const SiteCamera& camera : site.cameras)
+        if (std::size_t(camera.storey) < scenes.size() && !scenes[std::size_t(camera.storey)])
+            scenes[std::size_t(camera.storey)] = std::make_shared<RenderScene>(site, camera.storey);
     for (int storey = 0; storey < int(site.storeys.size()); ++storey) {
         ReportDocument plan{
             storeys ? SiteDeliverables::tr("%1: %2").arg(texts.planTitle, storeyName(site, storey))
@@ -283,12 +332,12 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
             texts.footer,
             {}};
         plan.landscape = extent.width() > extent.height();
-        plan.drawings.append({QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
-                              [deliverables, background = backgroundOf(storey),
-                               storey](QPainter& painter, const QRectF& area) {
-                                  paintSitePlan(painter, area, deliverables,
-                                                {background, std::nullopt, true, storey});
-                              }});
+        plan.drawings.append(
+            {QString(), plan.landscape ? PlanPageAcross : PlanPageSize,
+             [shared, background = backgroundOf(storey), storey](QPainter& painter,
+                                                                 const QRectF& area) {
+                 paintSitePlan(painter, area, *shared, {background, std::nullopt, true, storey});
+             }});
         pages.append(plan);
     }
     const ScheduleTable summary = deliverables.summary(QLocale());
@@ -311,10 +360,12 @@ QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDa
         const QRectF window = deliverables.cameraWindow(int(i));
         page.drawings.append(
             {SiteDeliverables::tr("On the plan"), ExcerptSize,
-             [deliverables, background = backgroundOf(camera.storey), window,
+             [shared, background = backgroundOf(camera.storey), window,
               storey = camera.storey](QPainter& painter, const QRectF& area) {
-                 paintSitePlan(painter, area, deliverables, {background, window, false, storey});
+                 paintSitePlan(painter, area, *shared, {background, window, false, storey});
              }});
+        if (std::size_t(camera.storey) < scenes.size())
+            page.drawings.append(viewDrawing(site, int(i), scenes[std::size_t(camera.storey)]));
         pages.append(page);
     }
     ReportDocument schedule{texts.scheduleTitle, texts.day, {}, {}, texts.footer, {}};

@@ -39,7 +39,8 @@ void paintSitePlan(QPainter& painter, const QRectF& area, const SiteDeliverables
 
 // The report: a cover, the plan of each storey at a standard scale (titled with the storey's
 // name on a site of several), a summary of what passed, a page a camera with the plan round it
-// (naming its storey on a site of several), then the schedule of the cameras and the areas.
+// and its view (naming its storey on a site of several), then the schedule of the cameras and
+// the areas. The views are drawn as their pages are painted.
 // `backgrounds`: by storey, its floor plan as shown (a null picture for none).
 QList<ReportDocument> siteReport(const SiteDeliverables& deliverables, const QDate& date,
                                  const std::vector<BackgroundPicture>& backgrounds = {});

@@ -3,6 +3,7 @@
 
 #include "geometry/geometry.h"
 #include "render/renderview.h"
+#include "render/standingpictures.h"
 #include "site/footprint.h"
 #include "site/sightblock.h"
 
@@ -95,6 +96,10 @@ private slots:
     void floorLevelsAreThePlanBands();
     void badInputSaysWhy_data();
     void badInputSaysWhy();
+    void mountedCameraSeesFromTheFace_data();
+    void mountedCameraSeesFromTheFace();
+    void standingPictureSeenFromTheFace_data();
+    void standingPictureSeenFromTheFace();
 };
 
 // Horizontal, 3 m up, a 4 m wide wall whose face is 10 m ahead, across the middle row of a 16:9
@@ -353,12 +358,31 @@ void TestRender::badInputSaysWhy_data() {
     upstairs.cameras[0].storey = 1;
     Site blind = plain;
     blind.cameras[0].focalMm = 0;
+    // Walls through the camera at the origin, or 5 cm beside it, within their thickness; it
+    // looks east.
+    Site inWall = plain;
+    inWall.walls = {SiteWall({{0.05, -5}, {0.05, 5}})};
+    Site aslant = plain;
+    aslant.walls = {SiteWall({{0, -5}, {0, 5}})};
+    aslant.cameras[0].panDeg = 120;
+    Site inCorner = plain;
+    inCorner.walls = {SiteWall({{-0.05, 5}, {-0.05, -0.05}, {5, -0.05}})};
+    inCorner.cameras[0].panDeg = 45;
+    Site outOfCorner = inCorner;
+    outOfCorner.cameras[0].panDeg = 135;
     Site unread = plain;
     const double nan = std::nan("");
     unread.walls = {SiteWall({{nan, 1}, {5, 1}})};
     unread.areas = {SiteArea(u"Lost"_s, 0, {{nan, 0}, {1, 0}, {1, 1}})};
     const QSize size(64, 36);
-    QTest::newRow("inside a wall") << walled << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("in a wall, looking along it")
+        << walled << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("in a wall, looking into it")
+        << inWall << 0 << size << u"The camera is inside a wall."_s;
+    QTest::newRow("on a wall's line, looking out aslant") << aslant << 0 << size << QString();
+    QTest::newRow("in a corner, looking out") << inCorner << 0 << size << QString();
+    QTest::newRow("in a corner, looking into one wall")
+        << outOfCorner << 0 << size << u"The camera is inside a wall."_s;
     QTest::newRow("over a low wall") << lowWall << 0 << size << QString();
     QTest::newRow("inside an obstacle")
         << shelved << 0 << size << u"The camera is inside an obstacle."_s;
@@ -392,6 +416,65 @@ void TestRender::badInputSaysWhy() {
     } else {
         QCOMPARE(std::get<QString>(view), reason);
     }
+}
+
+// 3 m up, tilted 45° down: the axis meets the floor 3 m ahead of where the rays start, which on
+// a wall is its face 0.075 m from its line and 1 mm off it. The picture's middle pixel of 401 x
+// 225 is on the axis.
+void TestRender::mountedCameraSeesFromTheFace_data() {
+    QTest::addColumn<double>("wallM"); // the wall's line, x; none when NaN
+    QTest::addColumn<double>("panDeg");
+    QTest::addColumn<double>("floorX");
+    QTest::newRow("free: 3 m east") << std::nan("") << 0.0 << 3.0;
+    QTest::newRow("on the wall's line: 3.076 m east") << 0.0 << 0.0 << 3.076;
+    QTest::newRow("5 cm into it, looking out west: -3.026 m") << 0.05 << 180.0 << -3.026;
+}
+
+void TestRender::mountedCameraSeesFromTheFace() {
+    QFETCH(double, wallM);
+    QFETCH(double, panDeg);
+    QFETCH(double, floorX);
+    SiteCamera c = camera(45, 4.8);
+    c.panDeg = panDeg;
+    Site site = siteOf(c);
+    if (!std::isnan(wallM))
+        site.walls = {SiteWall({{wallM, -5}, {wallM, 5}})};
+    const ViewPoint middle = viewOf(site, 401, 225).at({200, 112});
+    QCOMPARE(middle.kind, HitKind::Floor);
+    QVERIFY(middle.floorPoint);
+    QVERIFY2(distance(*middle.floorPoint, {floorX, 0}) < 1e-3,
+             qPrintable(u"%1, %2"_s.arg(middle.floorPoint->x).arg(middle.floorPoint->y)));
+    // Its level is the plan's, from where the camera stands.
+    const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {401, 225});
+    QCOMPARE(middle.densityPerM, rays->targetDensity(*middle.floorPoint));
+}
+
+// A red square of 1 m standing 5 m ahead, its centre 1.6 m up, shows at its centre's pixel but
+// where a wall stands between; a wall through the camera stands behind it.
+void TestRender::standingPictureSeenFromTheFace_data() {
+    QTest::addColumn<double>("wallM"); // the wall's line, x; none when NaN
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("free") << std::nan("") << true;
+    QTest::newRow("on a wall's line, looking out") << 0.0 << true;
+    QTest::newRow("behind a wall 3 m ahead") << 3.0 << false;
+}
+
+void TestRender::standingPictureSeenFromTheFace() {
+    QFETCH(double, wallM);
+    QFETCH(bool, shown);
+    Site site = siteOf(camera(10, 4));
+    if (!std::isnan(wallM))
+        site.walls = {SiteWall({{wallM, -5}, {wallM, 5}})};
+    QImage square(10, 10, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::red);
+    const StandingPicture standing{square, {5, 0}, 1.6, {1, 1}};
+    const RenderScene scene(site, 0);
+    auto view = std::get<CameraView>(renderView(scene, site, 0, 320, 180));
+    const std::optional<CameraRays> rays =
+        CameraRays::of(site.cameras[0], site.levelSet, {320, 180});
+    drawStanding(view.image, scene, *rays, {standing});
+    const QPoint middle = pixelHolding(*rays->pixelOf(centreOf(standing)));
+    QCOMPARE(view.image.pixel(middle) == qRgb(255, 0, 0), shown);
 }
 
 QTEST_GUILESS_MAIN(TestRender)

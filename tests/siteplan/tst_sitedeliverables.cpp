@@ -14,6 +14,7 @@
 #include "support/scripteddialogs.h"
 #include "support/siteexample.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPdfDocument>
@@ -21,6 +22,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -255,6 +257,59 @@ private slots:
         const QString last = u"Note %1"_s.arg(notes);
         QVERIFY(written[notes > 1 ? 1 : 0].contains(last));
         QVERIFY(written[notes > 1 ? 1 : 0].startsWith(u"Corner shop"_s));
+    }
+
+    // The camera's page shows its view beside the plan, 400 x 225 at the aspect of its 4.8 x 2.7
+    // mm picture: on paper at 96 dots an inch, 4.17 inches are 625 pixels at 150 an inch (352
+    // high), none more than the camera's own; a camera with no view says why in the box.
+    void cameraPageView_data() {
+        QTest::addColumn<ImageSize>("image");
+        QTest::addColumn<double>("mountM");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("1920 x 1080: print's 625 x 352")
+            << ImageSize{1920, 1080} << 3.0 << QSize(625, 352) << QString();
+        QTest::newRow("320 x 180: its own")
+            << ImageSize{320, 180} << 3.0 << QSize(320, 180) << QString();
+        QTest::newRow("on its floor: why") << ImageSize{1920, 1080} << 0.0 << QSize(0, 0)
+                                           << u"The camera is not above its floor."_s;
+    }
+    void cameraPageView() {
+        QFETCH(ImageSize, image);
+        QFETCH(double, mountM);
+        QFETCH(QSize, pixels);
+        QFETCH(QString, reason);
+        Site site = smallSite();
+        site.cameras[0].camera.image = image;
+        site.cameras[0].mountHeightM = mountM;
+        const Plan plan(site);
+        const QList<ReportDocument> report = siteReport(plan.deliverables(), QDate(2026, 3, 12));
+        const ReportDocument& page = report.at(report.size() - 2);
+        QCOMPARE(page.drawings.back().caption, u"View"_s);
+        QCOMPARE(page.drawings.at(page.drawings.size() - 2).caption, u"On the plan"_s);
+        QCOMPARE(page.drawings.back().size, QSizeF(400, 225));
+
+        QByteArray svg;
+        QBuffer buffer(&svg);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(96);
+        QPainter painter(&generator);
+        page.drawings.back().paint(painter, QRectF(QPointF(0, 0), page.drawings.back().size));
+        painter.end();
+        QXmlStreamReader xml(svg);
+        QImage drawn;
+        QString texts;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                if (xml.name() == u"image")
+                    drawn = QImage::fromData(QByteArray::fromBase64(
+                        xml.attributes().value(u"xlink:href"_s).toLatin1().split(',').back()));
+                else if (xml.name() == u"text")
+                    texts += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            }
+        QCOMPARE(drawn.size(), pixels);
+        QCOMPARE(texts.simplified(), reason);
     }
 
     // Many cameras show the progress; its Cancel leaves no file, and says nothing.
