@@ -1338,6 +1338,113 @@
     </message>
 </context>
 <context>
+    <name>vistaro::CameraViewWindow</name>
+    <message>
+        <source>Select a camera to see its view.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View from camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation type="unfinished">Muro</translation>
+    </message>
+    <message>
+        <source>Obstacle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Person at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: dead zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the camera&apos;s view as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation type="unfinished">Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>View %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>C&amp;lear targets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place &amp;target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Nessuna</translation>
+    </message>
+    <message>
+        <source>Target to place with a click on the floor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a target, then click the floor in the picture to stand it there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View from the camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arrows move a cross over the picture (Shift: faster); Enter places the chosen target there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished">Legenda</translation>
+    </message>
+    <message>
+        <source>What the pointer is over</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vistaro::CopyToStoreysDialog</name>
     <message>
         <source>Copy to storeys</source>
@@ -1695,14 +1802,6 @@
 <context>
     <name>vistaro::HeightFields</name>
     <message>
-        <source>&amp;Bottom (m):</source>
-        <translation>&amp;Base (m):</translation>
-    </message>
-    <message>
-        <source>&amp;Top (m):</source>
-        <translation>&amp;Sommità (m):</translation>
-    </message>
-    <message>
         <source>The height above the floor where it starts to block sight</source>
         <translation>L&apos;altezza dal pavimento alla quale inizia a bloccare la vista</translation>
     </message>
@@ -1717,6 +1816,14 @@
     <message>
         <source>To the ceiling</source>
         <translation>Fino al soffitto</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top (%1):</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2064,16 +2171,16 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Bottom (m)</source>
-        <translation>Base (m)</translation>
-    </message>
-    <message>
-        <source>Top (m)</source>
-        <translation>Sommità (m)</translation>
-    </message>
-    <message>
         <source>Storey</source>
         <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2592,6 +2699,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3208,6 +3319,10 @@
         <source>The storey on show: its items and its floor plan, the storey below faint underneath</source>
         <translation>Il piano mostrato: i suoi elementi e la sua pianta, con il piano inferiore attenuato sotto</translation>
     </message>
+    <message>
+        <source>View from ca&amp;mera</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SitePropertiesDialog</name>
@@ -3274,14 +3389,6 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Elevation (m)</source>
-        <translation>Quota (m)</translation>
-    </message>
-    <message>
-        <source>Floor-to-floor height (m)</source>
-        <translation>Altezza di interpiano (m)</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Aggiungi</translation>
     </message>
@@ -3305,16 +3412,24 @@
         <source>storey %1</source>
         <translation>piano %1</translation>
     </message>
-    <message>
-        <source>Two storeys stand at %1 m: each needs an elevation of its own.</source>
-        <translation>Due piani sono a %1 m: ognuno ha bisogno di una quota propria.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 holds %n item(s), which go with it. Remove it?</source>
         <translation>
             <numerusform>%1 contiene %n elemento, che viene rimosso con esso. Rimuoverlo?</numerusform>
             <numerusform>%1 contiene %n elementi, che vengono rimossi con esso. Rimuoverlo?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor-to-floor height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two storeys stand at %1: each needs an elevation of its own.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
