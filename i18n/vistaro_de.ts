@@ -1341,107 +1341,107 @@
     <name>vistaro::CameraViewWindow</name>
     <message>
         <source>Select a camera to see its view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Kamera, um ihre Ansicht zu sehen.</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht: %1</translation>
     </message>
     <message>
         <source>View from camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht aus der Kamera</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Boden</translation>
     </message>
     <message>
         <source>Floor in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boden in %1</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Wand</translation>
+        <translation>Wand</translation>
     </message>
     <message>
         <source>Obstacle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernis %1</translation>
     </message>
     <message>
         <source>Person at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Person bei %1</translation>
     </message>
     <message>
         <source>%1: dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: toter Bereich</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Save the camera&apos;s view as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht der Kamera als PNG speichern</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished">PNG-Bilder (*.png)</translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>View %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PNG &amp;speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>C&amp;lear targets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziele &amp;löschen</translation>
     </message>
     <message>
         <source>Place &amp;target:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ziel setzen:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keines</translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>Target to place with a click on the floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel, das mit einem Klick auf den Boden gesetzt wird</translation>
     </message>
     <message>
         <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Ziel und klicken Sie dann im Bild auf den Boden, um es dort aufzustellen</translation>
     </message>
     <message>
         <source>View from the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht aus der Kamera</translation>
     </message>
     <message>
         <source>The arrows move a cross over the picture (Shift: faster); Enter places the chosen target there</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten verschieben ein Kreuz über das Bild (Umschalt: schneller); Eingabe setzt das gewählte Ziel dorthin</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Legende</translation>
+        <translation>Legende</translation>
     </message>
     <message>
         <source>What the pointer is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Was unter dem Mauszeiger liegt</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>&amp;Bottom (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkante (%1):</translation>
     </message>
     <message>
         <source>&amp;Top (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkante (%1):</translation>
     </message>
 </context>
 <context>
@@ -2176,11 +2176,11 @@
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkante</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberkante</translation>
     </message>
 </context>
 <context>
@@ -2702,7 +2702,7 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
 </context>
 <context>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>View from ca&amp;mera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht aus der Kam&amp;era</translation>
     </message>
 </context>
 <context>
@@ -3421,15 +3421,15 @@
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhenlage</translation>
     </message>
     <message>
         <source>Floor-to-floor height</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschosshöhe</translation>
     </message>
     <message>
         <source>Two storeys stand at %1: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Geschosse liegen auf %1: Jedes braucht eine eigene Höhenlage.</translation>
     </message>
 </context>
 <context>

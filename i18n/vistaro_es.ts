@@ -1341,107 +1341,107 @@
     <name>vistaro::CameraViewWindow</name>
     <message>
         <source>Select a camera to see its view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una cámara para ver su vista.</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: %1</translation>
     </message>
     <message>
         <source>View from camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista desde la cámara</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelo</translation>
     </message>
     <message>
         <source>Floor in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelo en %1</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Muro</translation>
+        <translation>Muro</translation>
     </message>
     <message>
         <source>Obstacle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstáculo %1</translation>
     </message>
     <message>
         <source>Person at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona en %1</translation>
     </message>
     <message>
         <source>%1: dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zona muerta</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Save the camera&apos;s view as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la vista de la cámara como PNG</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished">Imágenes PNG (*.png)</translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>View %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como PNG...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>C&amp;lear targets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar los objetivos</translation>
     </message>
     <message>
         <source>Place &amp;target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar &amp;objetivo:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ninguna</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Target to place with a click on the floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo que se coloca con un clic en el suelo</translation>
     </message>
     <message>
         <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un objetivo y luego haga clic en el suelo de la imagen para colocarlo allí</translation>
     </message>
     <message>
         <source>View from the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista desde la cámara</translation>
     </message>
     <message>
         <source>The arrows move a cross over the picture (Shift: faster); Enter places the chosen target there</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas mueven una cruz por la imagen (Mayús: más rápido); Intro coloca allí el objetivo elegido</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Leyenda</translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>What the pointer is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hay bajo el puntero</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>&amp;Bottom (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (%1):</translation>
     </message>
     <message>
         <source>&amp;Top (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tope (%1):</translation>
     </message>
 </context>
 <context>
@@ -2176,11 +2176,11 @@
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Tope</translation>
     </message>
 </context>
 <context>
@@ -2702,7 +2702,7 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
 </context>
 <context>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>View from ca&amp;mera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista desde la &amp;cámara</translation>
     </message>
 </context>
 <context>
@@ -3421,15 +3421,15 @@
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cota</translation>
     </message>
     <message>
         <source>Floor-to-floor height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura entre plantas</translation>
     </message>
     <message>
         <source>Two storeys stand at %1: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos plantas están a %1: cada una necesita su propia cota.</translation>
     </message>
 </context>
 <context>

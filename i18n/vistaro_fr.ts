@@ -1341,107 +1341,107 @@
     <name>vistaro::CameraViewWindow</name>
     <message>
         <source>Select a camera to see its view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une caméra pour voir sa vue.</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue : %1</translation>
     </message>
     <message>
         <source>View from camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue depuis la caméra</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Floor in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol dans %1</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Mur</translation>
+        <translation>Mur</translation>
     </message>
     <message>
         <source>Obstacle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle %1</translation>
     </message>
     <message>
         <source>Person at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne à %1</translation>
     </message>
     <message>
         <source>%1: dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : zone morte</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3</translation>
     </message>
     <message>
         <source>Save the camera&apos;s view as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vue de la caméra en PNG</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished">Images PNG (*.png)</translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>View %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en PNG...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>C&amp;lear targets</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ffacer les cibles</translation>
     </message>
     <message>
         <source>Place &amp;target:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Placer une cible :</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Aucune</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Target to place with a click on the floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible à placer d&apos;un clic sur le sol</translation>
     </message>
     <message>
         <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une cible, puis cliquez sur le sol dans l&apos;image pour l&apos;y placer</translation>
     </message>
     <message>
         <source>View from the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue depuis la caméra</translation>
     </message>
     <message>
         <source>The arrows move a cross over the picture (Shift: faster); Enter places the chosen target there</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches déplacent une croix sur l&apos;image (Maj : plus vite) ; Entrée y place la cible choisie</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Légende</translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>What the pointer is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui se trouve sous le pointeur</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>&amp;Bottom (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (%1) :</translation>
     </message>
     <message>
         <source>&amp;Top (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommet (%1) :</translation>
     </message>
 </context>
 <context>
@@ -2176,11 +2176,11 @@
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommet</translation>
     </message>
 </context>
 <context>
@@ -2702,7 +2702,7 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
 </context>
 <context>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>View from ca&amp;mera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue depuis la &amp;caméra</translation>
     </message>
 </context>
 <context>
@@ -3421,15 +3421,15 @@
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
     <message>
         <source>Floor-to-floor height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur d&apos;étage</translation>
     </message>
     <message>
         <source>Two storeys stand at %1: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux étages sont à %1 : chacun a besoin de sa propre altitude.</translation>
     </message>
 </context>
 <context>

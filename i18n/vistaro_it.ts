@@ -1341,107 +1341,107 @@
     <name>vistaro::CameraViewWindow</name>
     <message>
         <source>Select a camera to see its view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una telecamera per vederne la vista.</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: %1</translation>
     </message>
     <message>
         <source>View from camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dalla telecamera</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavimento</translation>
     </message>
     <message>
         <source>Floor in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavimento in %1</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished">Muro</translation>
+        <translation>Muro</translation>
     </message>
     <message>
         <source>Obstacle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostacolo %1</translation>
     </message>
     <message>
         <source>Person at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona presso %1</translation>
     </message>
     <message>
         <source>%1: dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zona cieca</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Save the camera&apos;s view as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la vista della telecamera come PNG</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished">Immagini PNG (*.png)</translation>
+        <translation>Immagini PNG (*.png)</translation>
     </message>
     <message>
         <source>View %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva come PNG...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>C&amp;lear targets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi i bersagli</translation>
     </message>
     <message>
         <source>Place &amp;target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiziona &amp;bersaglio:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nessuna</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Target to place with a click on the floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersaglio da posizionare con un clic sul pavimento</translation>
     </message>
     <message>
         <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un bersaglio, poi fare clic sul pavimento nell&apos;immagine per posizionarlo lì</translation>
     </message>
     <message>
         <source>View from the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dalla telecamera</translation>
     </message>
     <message>
         <source>The arrows move a cross over the picture (Shift: faster); Enter places the chosen target there</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce spostano una croce sull&apos;immagine (Maiusc: più veloce); Invio vi posiziona il bersaglio scelto</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Legenda</translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>What the pointer is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciò che si trova sotto il puntatore</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>&amp;Bottom (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base (%1):</translation>
     </message>
     <message>
         <source>&amp;Top (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommità (%1):</translation>
     </message>
 </context>
 <context>
@@ -2176,11 +2176,11 @@
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommità</translation>
     </message>
 </context>
 <context>
@@ -2702,7 +2702,7 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
 </context>
 <context>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>View from ca&amp;mera</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dalla &amp;telecamera</translation>
     </message>
 </context>
 <context>
@@ -3421,15 +3421,15 @@
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota</translation>
     </message>
     <message>
         <source>Floor-to-floor height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza di interpiano</translation>
     </message>
     <message>
         <source>Two storeys stand at %1: each needs an elevation of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due piani sono a %1: ognuno ha bisogno di una quota propria.</translation>
     </message>
 </context>
 <context>
