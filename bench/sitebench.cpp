@@ -337,4 +337,8 @@ Site benchSite() {
     return generatedSite();
 }
 
+Site storeyedBenchSite() {
+    return storeyedSite(generatedSite());
+}
+
 } // namespace vistaro::bench

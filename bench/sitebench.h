@@ -23,7 +23,8 @@ namespace vistaro::bench {
 // 600 ms.
 std::vector<ResultRow> siteRows(const QString& folder, const std::string& workDir);
 
-// The generated site that the rows above measure.
+// The generated site that the rows above measure, on one storey and on four.
 Site benchSite();
+Site storeyedBenchSite();
 
 } // namespace vistaro::bench

@@ -128,7 +128,44 @@ PlanPoint aimPoint(const SiteCamera& camera) {
             camera.position.y + camera.distanceM * std::sin(pan)};
 }
 
+// The mesh's triangles as a scene of `device`; none when there are none.
+RTCScene sceneOf(RTCDevice device, const MeshBuilder& mesh, RTCBuildQuality quality) {
+    const std::size_t count = mesh.primitives_.size();
+    if (count == 0)
+        return nullptr;
+    RTCScene scene = rtcNewScene(device);
+    rtcSetSceneBuildQuality(scene, quality);
+    RTCGeometry triangles = rtcNewGeometry(device, RTC_GEOMETRY_TYPE_TRIANGLE);
+    auto* vertices = static_cast<float*>(rtcSetNewGeometryBuffer(
+        triangles, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3, 3 * sizeof(float), 3 * count));
+    std::copy(mesh.vertices_.begin(), mesh.vertices_.end(), vertices);
+    auto* indices = static_cast<unsigned*>(rtcSetNewGeometryBuffer(
+        triangles, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3, 3 * sizeof(unsigned), count));
+    std::copy(mesh.indices_.begin(), mesh.indices_.end(), indices);
+    rtcCommitGeometry(triangles);
+    rtcAttachGeometry(scene, triangles);
+    rtcReleaseGeometry(triangles);
+    rtcCommitScene(scene);
+    return scene;
+}
+
 } // namespace
+
+std::vector<ScenePerson> peopleOf(const Site& site, int storey) {
+    std::vector<ScenePerson> people;
+    for (const SiteArea& area : site.areas)
+        if (area.storey == storey && !area.points.empty()) {
+            QPolygonF polygon;
+            for (const PlanPoint& p : area.points)
+                polygon << QPointF(p.x, p.y);
+            const QPointF centre = polygon.boundingRect().center();
+            people.push_back({area.name, {centre.x(), centre.y()}});
+        }
+    for (const SiteCamera& camera : site.cameras)
+        if (camera.storey == storey)
+            people.push_back({camera.name, aimPoint(camera)});
+    return people;
+}
 
 struct RenderScene::Data {
     int storey = 0;
@@ -136,11 +173,15 @@ struct RenderScene::Data {
     PlanPoint offset;
     QRectF floor;
     std::vector<Primitive> primitives;
+    std::vector<Primitive> crowdPrimitives;
     std::vector<WallBox> walls;
     std::vector<ObstaclePrism> obstacles;
     std::vector<ScenePerson> people;
+    std::optional<double> ceilingM;
     RTCDevice device = nullptr;
     RTCScene scene = nullptr;
+    // The people in a scene of their own, so that they move without the storey built again.
+    RTCScene crowd = nullptr;
 
     // How far along the ray from `origin` along `direction` it meets the floor; infinity where
     // it runs level, away from it, or past its edge.
@@ -153,6 +194,8 @@ struct RenderScene::Data {
     }
 
     ~Data() {
+        if (crowd)
+            rtcReleaseScene(crowd);
         if (scene)
             rtcReleaseScene(scene);
         if (device)
@@ -166,6 +209,15 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
     d.heightM = storey >= 0 && storey < static_cast<int>(site.storeys.size())
                     ? site.storeys[static_cast<std::size_t>(storey)].heightM
                     : 0;
+    // Under the top storey the sky is open: a camera on a pole is not refused by a ceiling that
+    // no storey above stands on.
+    if (storey >= 0 && storey < static_cast<int>(site.storeys.size())) {
+        const double elevation = site.storeys[static_cast<std::size_t>(storey)].elevationM;
+        if (std::any_of(
+                site.storeys.begin(), site.storeys.end(),
+                [elevation](const SiteStorey& other) { return other.elevationM > elevation; }))
+            d.ceilingM = d.heightM;
+    }
     const QRectF extent = storeyExtent(site, storey);
     d.offset = {extent.center().x(), extent.center().y()};
     MeshBuilder mesh(d.offset);
@@ -220,19 +272,21 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
                    {HitKind::Obstacle, static_cast<int>(o)});
     }
 
-    for (const SiteArea& area : site.areas)
-        if (area.storey == storey && !area.points.empty()) {
-            QPolygonF polygon;
-            for (const PlanPoint& p : area.points)
-                polygon << QPointF(p.x, p.y);
-            const QPointF centre = polygon.boundingRect().center();
-            d.people.push_back({area.name, {centre.x(), centre.y()}});
-        }
-    for (const SiteCamera& camera : site.cameras)
-        if (camera.storey == storey)
-            d.people.push_back({camera.name, aimPoint(camera)});
-    for (std::size_t p = 0; p < d.people.size(); ++p) {
-        const PlanPoint at = d.people[p].at;
+    d.device = rtcNewDevice(nullptr);
+    // Without a device (no memory, a processor Embree does not know) every ray meets the floor.
+    if (!d.device)
+        return;
+    // Built once and cast at many times: a better tree pays back.
+    d.scene = sceneOf(d.device, mesh, RTC_BUILD_QUALITY_HIGH);
+    d.primitives = std::move(mesh.primitives_);
+    setPeople(peopleOf(site, storey));
+}
+
+void RenderScene::setPeople(std::vector<ScenePerson> people) {
+    Data& d = *data_;
+    MeshBuilder mesh(d.offset);
+    for (std::size_t p = 0; p < people.size(); ++p) {
+        const PlanPoint at = people[p].at;
         if (!finite(at))
             continue;
         const double half = PersonWidthM / 2;
@@ -242,29 +296,12 @@ RenderScene::RenderScene(const Site& site, int storey) : data_(std::make_unique<
                                          {at.x - half, at.y + half}};
         mesh.box(box, 0, PersonHeightM, {HitKind::Person, static_cast<int>(p)});
     }
-
-    const std::size_t count = mesh.primitives_.size();
-    if (count == 0)
-        return;
-    d.device = rtcNewDevice(nullptr);
-    // Without a device (no memory, a processor Embree does not know) every ray meets the floor.
-    if (!d.device)
-        return;
-    d.scene = rtcNewScene(d.device);
-    // Built once and cast at many times: a better tree pays back.
-    rtcSetSceneBuildQuality(d.scene, RTC_BUILD_QUALITY_HIGH);
-    RTCGeometry triangles = rtcNewGeometry(d.device, RTC_GEOMETRY_TYPE_TRIANGLE);
-    auto* vertices = static_cast<float*>(rtcSetNewGeometryBuffer(
-        triangles, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3, 3 * sizeof(float), 3 * count));
-    std::copy(mesh.vertices_.begin(), mesh.vertices_.end(), vertices);
-    auto* indices = static_cast<unsigned*>(rtcSetNewGeometryBuffer(
-        triangles, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3, 3 * sizeof(unsigned), count));
-    std::copy(mesh.indices_.begin(), mesh.indices_.end(), indices);
-    rtcCommitGeometry(triangles);
-    rtcAttachGeometry(d.scene, triangles);
-    rtcReleaseGeometry(triangles);
-    rtcCommitScene(d.scene);
-    d.primitives = std::move(mesh.primitives_);
+    if (d.crowd)
+        rtcReleaseScene(d.crowd);
+    // A few boxes, built again at every step of a camera's drag: the quickest build.
+    d.crowd = d.device ? sceneOf(d.device, mesh, RTC_BUILD_QUALITY_LOW) : nullptr;
+    d.crowdPrimitives = std::move(mesh.primitives_);
+    d.people = std::move(people);
 }
 
 RenderScene::~RenderScene() = default;
@@ -277,6 +314,14 @@ int RenderScene::storey() const {
 
 double RenderScene::heightM() const {
     return data_->heightM;
+}
+
+std::optional<double> RenderScene::ceilingM() const {
+    return data_->ceilingM;
+}
+
+bool RenderScene::onFloor(PlanPoint point) const {
+    return data_->floor.contains(point.x, point.y);
 }
 
 const std::vector<ScenePerson>& RenderScene::people() const {
@@ -315,23 +360,38 @@ void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
         bundle.ray.flags[i] = 0;
         bundle.hit.geomID[i] = RTC_INVALID_GEOMETRY_ID;
     }
+    RTCIntersectContext context;
+    rtcInitIntersectContext(&context);
+    // Neighbouring pixels' rays run side by side.
+    context.flags = RTC_INTERSECT_CONTEXT_FLAG_COHERENT;
+    // What each ray meets of the storey, then whether a person stands nearer: the people's
+    // scene is searched only as far as the storey's hit.
+    std::array<const Primitive*, BundleSize> met{};
+    std::array<Vec3, BundleSize> normals{};
+    const auto take = [&bundle, &met, &normals](const std::vector<Primitive>& primitives) {
+        for (std::size_t i = 0; i < BundleSize; ++i)
+            if (bundle.hit.geomID[i] != RTC_INVALID_GEOMETRY_ID) {
+                met[i] = &primitives[bundle.hit.primID[i]];
+                normals[i] = {bundle.hit.Ng_x[i], bundle.hit.Ng_y[i], bundle.hit.Ng_z[i]};
+                bundle.hit.geomID[i] = RTC_INVALID_GEOMETRY_ID;
+            }
+    };
     if (d.scene) {
-        RTCIntersectContext context;
-        rtcInitIntersectContext(&context);
-        // Neighbouring pixels' rays run side by side.
-        context.flags = RTC_INTERSECT_CONTEXT_FLAG_COHERENT;
         rtcIntersect16(valid.data(), d.scene, &context, &bundle);
+        take(d.primitives);
+    }
+    if (d.crowd) {
+        rtcIntersect16(valid.data(), d.crowd, &context, &bundle);
+        take(d.crowdPrimitives);
     }
     for (std::size_t i = 0; i < count; ++i) {
         const Vec3 direction = directions[i];
         SceneHit& hit = hits[i];
-        if (bundle.hit.geomID[i] != RTC_INVALID_GEOMETRY_ID) {
-            const Primitive& what = d.primitives[bundle.hit.primID[i]];
-            const Vec3 normal{bundle.hit.Ng_x[i], bundle.hit.Ng_y[i], bundle.hit.Ng_z[i]};
-            const double length = std::sqrt(dot(normal, normal));
+        if (met[i]) {
+            const double length = std::sqrt(dot(normals[i], normals[i]));
             const double t = bundle.ray.tfar[i];
-            hit = {what.kind, what.item, t, origin + t * direction,
-                   length > 0 ? (1 / length) * normal : Vec3{0, 0, 1}};
+            hit = {met[i]->kind, met[i]->item, t, origin + t * direction,
+                   length > 0 ? (1 / length) * normals[i] : Vec3{0, 0, 1}};
         } else if (std::isfinite(floorAt[i])) {
             hit = {HitKind::Floor, 0, floorAt[i], origin + floorAt[i] * direction, {0, 0, 1}};
         } else {

@@ -33,12 +33,18 @@ struct SceneHit {
 struct ScenePerson {
     QString name;
     PlanPoint at;
+
+    bool operator==(const ScenePerson&) const = default;
 };
+
+// The people standing on `storey` of `site`: at each area's centre, then at each camera's aim.
+std::vector<ScenePerson> peopleOf(const Site& site, int storey);
 
 // One storey of a site raised to its heights, for casting rays: its floor (beyond every item
 // of the storey), its walls as boxes from their bottom to their top (or the ceiling), its
-// obstacles as prisms of their outline between their heights, and people of 1.8 m. Built once;
-// any number of threads may cast rays at once.
+// obstacles as prisms of their outline between their heights, and people of 1.8 m. Built once,
+// the people placed again as cameras move; any number of threads may cast rays at once (while
+// no one places the people).
 class RenderScene {
 public:
     static constexpr double WallThicknessM = 0.15;
@@ -53,7 +59,13 @@ public:
     int storey() const;
     // From the floor to the next one's.
     double heightM() const;
+    // Where a camera may hang from: the storey's height, none under the open sky of the top one.
+    std::optional<double> ceilingM() const;
+    // Whether the floor reaches `point`.
+    bool onFloor(PlanPoint point) const;
     const std::vector<ScenePerson>& people() const;
+    // The people standing, in place of those before (peopleOf() gives them).
+    void setPeople(std::vector<ScenePerson> people);
 
     // The first thing the ray from `origin` along the unit `direction` meets.
     SceneHit cast(Vec3 origin, Vec3 direction) const;

@@ -186,7 +186,8 @@ std::variant<CameraView, QString> renderView(const RenderScene& scene, const Sit
     if (!(camera.mountHeightM > 0))
         return text("The camera is not above its floor.");
     // A camera mounted on the ceiling is at its height.
-    if (!(camera.mountHeightM <= scene.heightM()))
+    if (const std::optional<double> ceiling = scene.ceilingM();
+        ceiling && !(camera.mountHeightM <= *ceiling))
         return text("The camera is above its ceiling.");
     const double pan = camera.panDeg * std::numbers::pi / 180;
     const std::optional<Vec3> from =

@@ -13,23 +13,21 @@
 
 namespace vistaro {
 
-// The scene of each storey asked for, kept while what it holds stays as it was: a camera's lens,
-// height or tilt changed, or an item of another storey, leave it standing. A camera moved or
-// turned moves the person at its aim, so its storey is built again.
+// The scene of each storey asked for, kept while what it is built of stays as it was: the
+// storeys' heights and the storey's walls and obstacles. A camera moved or turned, or an area
+// changed, places the people again; an item of another storey leaves the scene as it is.
 class StoreyScenes {
 public:
-    // The scene of `storey` of `site`, built when it was not or what it holds changed.
+    // The scene of `storey` of `site`, built when it was not or what it is built of changed.
     const RenderScene& scene(const Site& site, int storey);
 
 private:
-    // What a storey's scene is made of, with each item's place in the site's lists (which the
+    // What a storey's scene is built of, with each item's place in the site's lists (which the
     // scene's hits name).
     struct Content {
-        double heightM = 0;
+        std::vector<std::pair<double, double>> storeys; // each one's elevation and height
         std::vector<std::pair<std::size_t, SiteWall>> walls;
         std::vector<std::pair<std::size_t, SiteObstacle>> obstacles;
-        std::vector<SiteArea> areas;
-        std::vector<SiteCamera> aims; // of each camera only what places the person at its aim
 
         bool operator==(const Content&) const = default;
     };

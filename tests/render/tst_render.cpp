@@ -4,6 +4,7 @@
 #include "geometry/geometry.h"
 #include "render/renderview.h"
 #include "render/standingpictures.h"
+#include "render/storeyscenes.h"
 #include "site/footprint.h"
 #include "site/sightblock.h"
 
@@ -98,6 +99,8 @@ private slots:
     void badInputSaysWhy();
     void mountedCameraSeesFromTheFace_data();
     void mountedCameraSeesFromTheFace();
+    void storeyScenesFollowTheSite_data();
+    void storeyScenesFollowTheSite();
     void standingPictureSeenFromTheFace_data();
     void standingPictureSeenFromTheFace();
 };
@@ -351,8 +354,11 @@ void TestRender::badInputSaysWhy_data() {
     low.cameras[0].mountHeightM = 0;
     Site ceiling = plain;
     ceiling.cameras[0].mountHeightM = 5;
+    // 5.01 m up: under the open sky of the top storey, through the floor of one above.
     Site high = plain;
     high.cameras[0].mountHeightM = 5.01;
+    Site underFloor = high;
+    underFloor.storeys.push_back({u"Upstairs"_s, 5, 3, std::nullopt});
     Site upstairs = plain;
     upstairs.storeys.push_back({});
     upstairs.cameras[0].storey = 1;
@@ -388,8 +394,9 @@ void TestRender::badInputSaysWhy_data() {
         << shelved << 0 << size << u"The camera is inside an obstacle."_s;
     QTest::newRow("on its floor") << low << 0 << size << u"The camera is not above its floor."_s;
     QTest::newRow("on its ceiling") << ceiling << 0 << size << QString();
-    QTest::newRow("above its ceiling")
-        << high << 0 << size << u"The camera is above its ceiling."_s;
+    QTest::newRow("above the top storey's height") << high << 0 << size << QString();
+    QTest::newRow("above its ceiling, under a storey")
+        << underFloor << 0 << size << u"The camera is above its ceiling."_s;
     QTest::newRow("no width") << plain << 0 << QSize(0, 36)
                               << u"The picture has no size, or is too large."_s;
     QTest::newRow("too large") << plain << 0 << QSize(20000, 36)
@@ -478,4 +485,58 @@ void TestRender::standingPictureSeenFromTheFace() {
 }
 
 QTEST_GUILESS_MAIN(TestRender)
+// A camera looking east at its aim 6 m away, a wall 8 m north of it.
+Site sceneSite() {
+    SiteCamera c = camera(20, 4);
+    c.distanceM = 6;
+    Site site = siteOf(c);
+    site.walls = {SiteWall({{-5, 8}, {15, 8}})};
+    return site;
+}
+
+// What a change of the site does to the storey's scene: built again, or kept with its people
+// placed again.
+void TestRender::storeyScenesFollowTheSite_data() {
+    QTest::addColumn<Site>("changed");
+    QTest::addColumn<bool>("rebuilt");
+    Site turned = sceneSite();
+    turned.cameras[0].panDeg = 30;
+    Site zoomed = sceneSite();
+    zoomed.cameras[0].focalMm = 8;
+    Site walled = sceneSite();
+    walled.walls[0].points[0].y = 9;
+    // 500 m on: past the floor, which reaches 50 m beyond the items.
+    Site far = sceneSite();
+    far.cameras[0].position = {500, 0};
+    Site roofed = sceneSite();
+    roofed.storeys.push_back({u"Upstairs"_s, 5, 3, std::nullopt});
+    QTest::newRow("a camera turned") << turned << false;
+    QTest::newRow("a camera's lens") << zoomed << false;
+    QTest::newRow("a wall moved") << walled << true;
+    QTest::newRow("a camera past the floor's edge") << far << true;
+    QTest::newRow("a storey above") << roofed << true;
+}
+
+void TestRender::storeyScenesFollowTheSite() {
+    QFETCH(Site, changed);
+    QFETCH(bool, rebuilt);
+    StoreyScenes scenes;
+    const RenderScene* before = &scenes.scene(sceneSite(), 0);
+    const RenderScene& after = scenes.scene(changed, 0);
+    QCOMPARE(&after != before, rebuilt);
+    QCOMPARE(after.people(), peopleOf(changed, 0));
+    // The person at the camera's aim stands where the view shows it.
+    const SiteCamera& c = changed.cameras[0];
+    const double pan = c.panDeg * std::numbers::pi / 180;
+    const std::optional<QPointF> at =
+        CameraRays::of(c, changed.levelSet, {640, 360})
+            ->pixelOf({c.position.x + c.distanceM * std::cos(pan),
+                       c.position.y + c.distanceM * std::sin(pan), 1});
+    QVERIFY(at);
+    const ViewPoint shown =
+        std::get<CameraView>(renderView(after, changed, 0, 640, 360)).at(pixelHolding(*at));
+    QCOMPARE(shown.kind, HitKind::Person);
+    QCOMPARE(shown.name, c.name);
+}
+
 #include "tst_render.moc"
