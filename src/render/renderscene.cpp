@@ -368,11 +368,13 @@ void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
     // scene is searched only as far as the storey's hit.
     std::array<const Primitive*, BundleSize> met{};
     std::array<Vec3, BundleSize> normals{};
-    const auto take = [&bundle, &met, &normals](const std::vector<Primitive>& primitives) {
+    std::array<double, BundleSize> distances{};
+    const auto take = [&](const std::vector<Primitive>& primitives) {
         for (std::size_t i = 0; i < BundleSize; ++i)
             if (bundle.hit.geomID[i] != RTC_INVALID_GEOMETRY_ID) {
                 met[i] = &primitives[bundle.hit.primID[i]];
                 normals[i] = {bundle.hit.Ng_x[i], bundle.hit.Ng_y[i], bundle.hit.Ng_z[i]};
+                distances[i] = bundle.ray.tfar[i];
                 bundle.hit.geomID[i] = RTC_INVALID_GEOMETRY_ID;
             }
     };
@@ -381,6 +383,10 @@ void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
         take(d.primitives);
     }
     if (d.crowd) {
+        // A person's face that lies in a wall's or an obstacle's plane (a box at a shelf's edge)
+        // gives way to it, rather than the two speckling each other as rounding falls.
+        for (float& far : bundle.ray.tfar)
+            far *= 1 - 1e-6F;
         rtcIntersect16(valid.data(), d.crowd, &context, &bundle);
         take(d.crowdPrimitives);
     }
@@ -389,7 +395,7 @@ void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
         SceneHit& hit = hits[i];
         if (met[i]) {
             const double length = std::sqrt(dot(normals[i], normals[i]));
-            const double t = bundle.ray.tfar[i];
+            const double t = distances[i];
             hit = {met[i]->kind, met[i]->item, t, origin + t * direction,
                    length > 0 ? (1 / length) * normals[i] : Vec3{0, 0, 1}};
         } else if (std::isfinite(floorAt[i])) {

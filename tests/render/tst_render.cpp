@@ -101,6 +101,7 @@ private slots:
     void mountedCameraSeesFromTheFace();
     void storeyScenesFollowTheSite_data();
     void storeyScenesFollowTheSite();
+    void personGivesWayInAnObstaclesPlane();
     void standingPictureSeenFromTheFace_data();
     void standingPictureSeenFromTheFace();
 };
@@ -537,6 +538,28 @@ void TestRender::storeyScenesFollowTheSite() {
         std::get<CameraView>(renderView(after, changed, 0, 640, 360)).at(pixelHolding(*at));
     QCOMPARE(shown.kind, HitKind::Person);
     QCOMPARE(shown.name, c.name);
+}
+
+// A counter from x = 4.75 and a person at an area's centre 5 m east, whose box starts there too:
+// over their shared plane the counter shows, every pixel, not a speckle of the two.
+void TestRender::personGivesWayInAnObstaclesPlane() {
+    SiteCamera c = camera(10, 4);
+    c.distanceM = 40; // the person at its aim far beyond
+    Site site = siteOf(c);
+    site.obstacles = {{u"Counter"_s, {{4.75, -1}, {5.75, -1}, {5.75, 1}, {4.75, 1}}, 0, 1.1}};
+    site.areas = {SiteArea(u"Till"_s, 0, {{4.75, -0.5}, {5.25, -0.5}, {5.25, 0.5}, {4.75, 0.5}})};
+    const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {640, 360});
+    const CameraView view = viewOf(site, 640, 360);
+    int checked = 0;
+    for (double y = -0.2; y <= 0.2; y += 0.02)
+        for (double z = 0.05; z <= 1.05; z += 0.05) {
+            const std::optional<QPointF> at = rays->pixelOf({4.75, y, z});
+            if (!at || !QRectF(0, 0, 640, 360).contains(*at))
+                continue;
+            QCOMPARE(view.at(pixelHolding(*at)).kind, HitKind::Obstacle);
+            ++checked;
+        }
+    QVERIFY(checked > 100);
 }
 
 #include "tst_render.moc"
