@@ -1424,10 +1424,6 @@
         <translation>Ziel, das mit einem Klick auf den Boden gesetzt wird</translation>
     </message>
     <message>
-        <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation>Wählen Sie ein Ziel und klicken Sie dann im Bild auf den Boden, um es dort aufzustellen</translation>
-    </message>
-    <message>
         <source>View from the camera</source>
         <translation>Ansicht aus der Kamera</translation>
     </message>
@@ -1442,6 +1438,10 @@
     <message>
         <source>What the pointer is over</source>
         <translation>Was unter dem Mauszeiger liegt</translation>
+    </message>
+    <message>
+        <source>Choose a target, then click the floor in the picture or on the plan to stand it there</source>
+        <translation>Wählen Sie ein Ziel und klicken Sie dann im Bild oder auf dem Plan auf den Boden, um es dort aufzustellen</translation>
     </message>
 </context>
 <context>

@@ -1424,10 +1424,6 @@
         <translation>Objetivo que se coloca con un clic en el suelo</translation>
     </message>
     <message>
-        <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation>Elija un objetivo y luego haga clic en el suelo de la imagen para colocarlo allí</translation>
-    </message>
-    <message>
         <source>View from the camera</source>
         <translation>Vista desde la cámara</translation>
     </message>
@@ -1442,6 +1438,10 @@
     <message>
         <source>What the pointer is over</source>
         <translation>Lo que hay bajo el puntero</translation>
+    </message>
+    <message>
+        <source>Choose a target, then click the floor in the picture or on the plan to stand it there</source>
+        <translation>Elija un objetivo y luego haga clic en el suelo de la imagen o en el plano para colocarlo allí</translation>
     </message>
 </context>
 <context>

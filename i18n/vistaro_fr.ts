@@ -1424,10 +1424,6 @@
         <translation>Cible à placer d&apos;un clic sur le sol</translation>
     </message>
     <message>
-        <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation>Choisissez une cible, puis cliquez sur le sol dans l&apos;image pour l&apos;y placer</translation>
-    </message>
-    <message>
         <source>View from the camera</source>
         <translation>Vue depuis la caméra</translation>
     </message>
@@ -1442,6 +1438,10 @@
     <message>
         <source>What the pointer is over</source>
         <translation>Ce qui se trouve sous le pointeur</translation>
+    </message>
+    <message>
+        <source>Choose a target, then click the floor in the picture or on the plan to stand it there</source>
+        <translation>Choisissez une cible, puis cliquez sur le sol dans l&apos;image ou sur le plan pour l&apos;y placer</translation>
     </message>
 </context>
 <context>

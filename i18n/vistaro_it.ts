@@ -1424,10 +1424,6 @@
         <translation>Bersaglio da posizionare con un clic sul pavimento</translation>
     </message>
     <message>
-        <source>Choose a target, then click the floor in the picture to stand it there</source>
-        <translation>Scegliere un bersaglio, poi fare clic sul pavimento nell&apos;immagine per posizionarlo lì</translation>
-    </message>
-    <message>
         <source>View from the camera</source>
         <translation>Vista dalla telecamera</translation>
     </message>
@@ -1442,6 +1438,10 @@
     <message>
         <source>What the pointer is over</source>
         <translation>Ciò che si trova sotto il puntatore</translation>
+    </message>
+    <message>
+        <source>Choose a target, then click the floor in the picture or on the plan to stand it there</source>
+        <translation>Scegliere un bersaglio, poi fare clic sul pavimento nell&apos;immagine o sulla pianta per posizionarlo lì</translation>
     </message>
 </context>
 <context>

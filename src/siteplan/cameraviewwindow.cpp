@@ -305,14 +305,20 @@ void CameraViewWindow::placeTarget(Target target, PlanPoint at) {
     schedule();
 }
 
-void CameraViewWindow::placeAt(QPoint pixel) {
+bool CameraViewWindow::placeChosen(PlanPoint at) {
     const int chosen = m_place->currentIndex() - 1;
-    if (chosen < 0 || !m_view)
+    if (chosen < 0)
+        return false;
+    placeTarget(Placeable.at(std::size_t(chosen)), at);
+    m_place->setCurrentIndex(0);
+    return true;
+}
+
+void CameraViewWindow::placeAt(QPoint pixel) {
+    if (!m_view)
         return;
-    if (const std::optional<PlanPoint> floor = m_view->at(pixel).floorPoint) {
-        placeTarget(Placeable.at(std::size_t(chosen)), *floor);
-        m_place->setCurrentIndex(0);
-    }
+    if (const std::optional<PlanPoint> floor = m_view->at(pixel).floorPoint)
+        placeChosen(*floor);
 }
 
 void CameraViewWindow::render() {
@@ -416,8 +422,8 @@ void CameraViewWindow::retranslate() {
     for (std::size_t i = 0; i < Placeable.size(); ++i)
         m_place->setItemText(int(i) + 1, TargetText::name(Placeable[i]));
     m_place->setAccessibleName(tr("Target to place with a click on the floor"));
-    m_place->setToolTip(tr("Choose a target, then click the floor in the picture to stand it "
-                           "there"));
+    m_place->setToolTip(tr("Choose a target, then click the floor in the picture or on the plan "
+                           "to stand it there"));
     m_picture->setAccessibleName(tr("View from the camera"));
     m_picture->setToolTip(tr("The arrows move a cross over the picture (Shift: faster); Enter "
                              "places the chosen target there"));

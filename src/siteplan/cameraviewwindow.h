@@ -85,6 +85,9 @@ public:
     std::variant<QImage, QString> fullPicture();
     // `target` standing at `at`, on the storey of the camera on show.
     void placeTarget(Target target, PlanPoint at);
+    // The target chosen in the drop-down, if any, standing at `at`; then none is chosen. False
+    // when none was.
+    bool placeChosen(PlanPoint at);
     const std::vector<PlacedTarget>& targets() const { return m_targets; }
 
 protected:

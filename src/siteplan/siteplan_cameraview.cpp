@@ -8,11 +8,16 @@
 #include "siteplan/siteplan.h"
 #include "siteplan/siteselection.h"
 
+#include <QMouseEvent>
+
 namespace vistaro {
 
 void SitePlan::openCameraView() {
-    if (!m_cameraView)
+    if (!m_cameraView) {
         m_cameraView = new CameraViewWindow(m_document, this);
+        // A click on the plan stands the target chosen in the view there, before any tool.
+        m_view->viewport()->installEventFilter(this);
+    }
     m_cameraView->show();
     followInCameraView();
     bringToFront(*m_cameraView);
@@ -23,6 +28,17 @@ void SitePlan::followInCameraView() {
         return;
     const std::optional<ItemRef> ref = m_selection->camera();
     m_cameraView->showCamera(ref ? std::optional(ref->index) : std::nullopt);
+}
+
+bool SitePlan::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonPress &&
+        m_cameraView && m_cameraView->isVisible()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton &&
+            m_cameraView->placeChosen(m_view->planAt(press->position().toPoint())))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace vistaro

@@ -1049,6 +1049,14 @@ private slots:
         QCOMPARE(window.targets()[0].target, Target::Plate);
         QVERIFY(near(window.targets()[0].at.x, 5.196, 0.05) &&
                 near(window.targets()[0].at.y, 0, 0.05));
+
+        // Chosen again, a click on the plan stands it there rather than selecting.
+        place->setCurrentIndex(2);
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, at({4, 1}));
+        QCOMPARE(window.targets().size(), std::size_t(2));
+        QCOMPARE(window.targets()[1].target, Target::Person);
+        QVERIFY(near(window.targets()[1].at.x, 4, 0.05) && near(window.targets()[1].at.y, 1, 0.05));
+        QCOMPARE(place->currentIndex(), 0);
     }
 
     // Unsaved changes asked about on close, new or open: Save writes, Discard drops, Cancel keeps
