@@ -31,8 +31,9 @@ void SitePlan::followInCameraView() {
 }
 
 bool SitePlan::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonPress &&
-        m_cameraView && m_cameraView->isVisible()) {
+    // The type first: while the window is taken down, its view is no longer one to ask.
+    if (event->type() == QEvent::MouseButtonPress && m_cameraView && m_cameraView->isVisible() &&
+        watched == m_view->viewport()) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton &&
             m_cameraView->placeChosen(m_view->planAt(press->position().toPoint())))
