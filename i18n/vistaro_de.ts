@@ -2704,6 +2704,10 @@
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Hindernis</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteExports</name>

@@ -2704,6 +2704,10 @@
         <source>View</source>
         <translation>Vista</translation>
     </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstáculo</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteExports</name>

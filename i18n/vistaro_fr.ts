@@ -2704,6 +2704,10 @@
         <source>View</source>
         <translation>Vue</translation>
     </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstacle</translation>
+    </message>
 </context>
 <context>
     <name>vistaro::SiteExports</name>

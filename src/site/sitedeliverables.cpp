@@ -225,6 +225,7 @@ std::vector<LegendEntry> SiteDeliverables::legend(const LevelSet& levels) {
         {LegendEntry::Kind::NotMet, 0,
          tr("Area not met (%1, dashed outline)").arg(FigureCaptions::metMark(false))});
     entries.push_back({LegendEntry::Kind::Wall, 0, tr("Wall")});
+    entries.push_back({LegendEntry::Kind::Obstacle, 0, tr("Obstacle")});
     return entries;
 }
 

@@ -28,9 +28,9 @@ struct ScheduleTable {
 };
 
 // An entry of the plan's legend, in the order it reads: each level's band, then the dead zone,
-// the covered part of an area, an area met and one not met, and a wall.
+// the covered part of an area, an area met and one not met, a wall and an obstacle.
 struct LegendEntry {
-    enum class Kind { Band, DeadZone, Covered, Met, NotMet, Wall };
+    enum class Kind { Band, DeadZone, Covered, Met, NotMet, Wall, Obstacle };
     Kind kind = Kind::Band;
     Level level = 0; // of a band
     QString text;

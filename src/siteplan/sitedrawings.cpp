@@ -246,6 +246,11 @@ void paintLegendSwatch(QPainter& painter, const LegendEntry& entry, const QRectF
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromRgba(WallColour));
         break;
+    case LegendEntry::Kind::Obstacle:
+        // Outlined and hatched, as the plan draws it.
+        painter.setPen(QPen(QColor::fromRgba(ObstacleColour)));
+        painter.setBrush(QBrush(QColor::fromRgba(ObstacleColour), Qt::BDiagPattern));
+        break;
     case LegendEntry::Kind::Met:
     case LegendEntry::Kind::NotMet:
         painter.setPen(areaOutline(entry.kind == LegendEntry::Kind::Met, 2));

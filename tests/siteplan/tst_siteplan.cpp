@@ -709,6 +709,7 @@ private slots:
         emit sets->activated(0);
         QCOMPARE(texts().size(), qsizetype(enLevels().size()) + others);
         QCOMPARE(texts().at(EnIdentification), u"Identification"_s);
+        QCOMPARE(texts().back(), u"Obstacle"_s);
 
         const QWidget* north = view().findChild<QWidget*>(u"NorthArrow"_s);
         QVERIFY(north->isVisible());
