@@ -166,25 +166,43 @@ std::optional<Point> crossing(const Near& one, const Near& other) {
     return Point{one.a.x + s * along.x, one.a.y + s * along.y};
 }
 
+// The plan seen from an eye turned to its axis: x along the axis, y to its left. Directions then
+// compare as angles from the axis, and far from the plan's origin no precision is lost.
+class EyeFrame {
+public:
+    EyeFrame(Point eye, double axis) : eye_(eye), cos_(std::cos(axis)), sin_(std::sin(axis)) {}
+    Point from(Point p) const {
+        const double x = p.x - eye_.x;
+        const double y = p.y - eye_.y;
+        return {x * cos_ + y * sin_, y * cos_ - x * sin_};
+    }
+    Point back(Point p) const {
+        return {eye_.x + p.x * cos_ - p.y * sin_, eye_.y + p.y * cos_ + p.x * sin_};
+    }
+
+private:
+    Point eye_;
+    double cos_;
+    double sin_;
+};
+
+// The direction of `a` from the eye at the origin, and the signed turn from it to `b`'s.
+std::pair<double, double> directionAndTurn(Point a, Point b) {
+    return {std::atan2(a.y, a.x), std::atan2(cross(a, b), a.x * b.x + a.y * b.y)};
+}
+
 // The directions from the eye, in radians from `axis` (-pi to pi), in which it sees any part
 // of `field`: none when every direction may (the eye within the field, or the field round it).
 std::optional<std::pair<double, double>> sightWindow(Point eye, double axis, const Region& field) {
     constexpr double pi = std::numbers::pi;
-    const double c = std::cos(axis);
-    const double s = std::sin(axis);
-    const auto turned = [&](Point p) {
-        const double x = p.x - eye.x;
-        const double y = p.y - eye.y;
-        return Point{x * c + y * s, y * c - x * s};
-    };
+    const EyeFrame frame(eye, axis);
     double low = pi;
     double high = -pi;
     for (const Polygon& polygon : field) {
         for (std::size_t i = 0; i < polygon.outer.size(); ++i) {
-            const Point a = turned(polygon.outer[i]);
-            const Point b = turned(polygon.outer[(i + 1) % polygon.outer.size()]);
-            const double from = std::atan2(a.y, a.x);
-            const double turn = std::atan2(cross(a, b), a.x * b.x + a.y * b.y);
+            const auto [from, turn] =
+                directionAndTurn(frame.from(polygon.outer[i]),
+                                 frame.from(polygon.outer[(i + 1) % polygon.outer.size()]));
             const double to = from + turn;
             // An edge across the way back, or through the eye.
             if (std::abs(from) > pi - edgeOnAngle || std::abs(to) > pi - edgeOnAngle ||
@@ -212,13 +230,7 @@ std::optional<std::pair<double, double>> sightWindow(Point eye, double axis, con
 Ring seenPast(const Eye& eye, std::optional<std::pair<double, double>> window,
               const std::vector<Segment>& walls, double reach) {
     constexpr double pi = std::numbers::pi;
-    const double c = std::cos(eye.axis);
-    const double s = std::sin(eye.axis);
-    const auto turned = [&](Point p) {
-        const double x = p.x - eye.at.x;
-        const double y = p.y - eye.at.y;
-        return Point{x * c + y * s, y * c - x * s};
-    };
+    const EyeFrame frame(eye.at, eye.axis);
     const double low = window ? window->first : -pi;
     const double high = window ? window->second : pi;
     const auto within = [&](double angle) { return low < angle && angle < high; };
@@ -236,10 +248,9 @@ Ring seenPast(const Eye& eye, std::optional<std::pair<double, double>> window,
     };
     std::vector<Arc> arcs;
     for (const Segment& wall : walls) {
-        const Point a = turned(wall.a);
-        const Point b = turned(wall.b);
-        const double start = std::atan2(a.y, a.x);
-        const double turn = std::atan2(cross(a, b), a.x * b.x + a.y * b.y);
+        const Point a = frame.from(wall.a);
+        const Point b = frame.from(wall.b);
+        const auto [start, turn] = directionAndTurn(a, b);
         if (std::abs(turn) < edgeOnAngle || std::abs(turn) > pi - edgeOnAngle) {
             continue;
         }
@@ -366,9 +377,7 @@ Ring seenPast(const Eye& eye, std::optional<std::pair<double, double>> window,
             wall ? meeting(way, *wall) : std::nullopt;
         const double distance =
             met && std::isfinite(met->first) ? std::clamp(met->first, 0.0, reach) : reach;
-        const double x = way.x * distance;
-        const double y = way.y * distance;
-        return Point{eye.at.x + x * c - y * s, eye.at.y + y * c + x * s};
+        return frame.back({way.x * distance, way.y * distance});
     };
     Ring ring;
     if (window) {

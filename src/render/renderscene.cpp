@@ -95,6 +95,14 @@ private:
     PlanPoint offset_;
 };
 
+// Whether the wall's box, half its thickness to either side of its line, holds `point`.
+bool holds(const WallBox& wall, Vec3 point) {
+    const PlanPoint at{point.x, point.y};
+    const PlanPoint near = nearestOn(wall.a, wall.b, at);
+    return point.z >= wall.bottomM && point.z <= wall.topM &&
+           std::hypot(at.x - near.x, at.y - near.y) <= RenderScene::WallThicknessM / 2;
+}
+
 bool finite(PlanPoint p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
@@ -408,12 +416,9 @@ void RenderScene::cast(Vec3 origin, std::span<const Vec3> directions,
 
 SceneHit RenderScene::enclosing(Vec3 point) const {
     const PlanPoint at{point.x, point.y};
-    for (const WallBox& wall : data_->walls) {
-        const PlanPoint near = nearestOn(wall.a, wall.b, at);
-        if (point.z >= wall.bottomM && point.z <= wall.topM &&
-            std::hypot(at.x - near.x, at.y - near.y) <= WallThicknessM / 2)
+    for (const WallBox& wall : data_->walls)
+        if (holds(wall, point))
             return {HitKind::Wall, wall.wall, 0, point, {}};
-    }
     for (const ObstaclePrism& obstacle : data_->obstacles)
         if (point.z >= obstacle.bottomM && point.z <= obstacle.topM &&
             obstacle.outline.containsPoint({at.x, at.y}, Qt::OddEvenFill))
@@ -428,11 +433,9 @@ std::optional<Vec3> RenderScene::mountedAt(Vec3 point, PlanPoint heading) const 
     constexpr double OffFaceM = 1e-3;
     constexpr double AlongIt = 1e-9; // the sine of the angle under which a heading runs along
     for (const WallBox& wall : data_->walls) {
-        const PlanPoint at{point.x, point.y};
-        const PlanPoint near = nearestOn(wall.a, wall.b, at);
-        if (point.z < wall.bottomM || point.z > wall.topM ||
-            std::hypot(at.x - near.x, at.y - near.y) > WallThicknessM / 2)
+        if (!holds(wall, point))
             continue;
+        const PlanPoint at{point.x, point.y};
         const double length = std::hypot(wall.b.x - wall.a.x, wall.b.y - wall.a.y);
         PlanPoint out{-(wall.b.y - wall.a.y) / length, (wall.b.x - wall.a.x) / length};
         const double side = (at.x - wall.a.x) * out.x + (at.y - wall.a.y) * out.y;
