@@ -73,9 +73,10 @@ QPoint pixelHolding(QPointF at) {
     return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
 }
 
-QPolygonF polygonOf(const std::vector<PlanPoint>& points) {
+// Plan points, or the geometry's.
+template <typename Points> QPolygonF polygonOf(const Points& points) {
     QPolygonF polygon;
-    for (const PlanPoint& p : points)
+    for (const auto& p : points)
         polygon << QPointF(p.x, p.y);
     return polygon;
 }
@@ -235,12 +236,12 @@ private slots:
                            bottomM,
                            topM}};
         const plane::Geometry geometry;
-        std::vector<plane::Ring> shadows;
+        std::vector<QPolygonF> shadows;
         for (const std::vector<plane::Point>& copies :
              shadowsOf(c.position, c.mountHeightM, 0, QRectF(-20, -20, 40, 40),
                        sightBlocks(geometry, site.walls, site.obstacles)))
             if (const std::optional<plane::Ring> hull = geometry.hull(copies))
-                shadows.push_back(*hull);
+                shadows.push_back(polygonOf(*hull));
         QVERIFY(!shadows.empty());
         const std::optional<CameraRays> rays = CameraRays::of(c, site.levelSet, {640, 360});
         const CameraView view = viewOf(site, 640, 360);
@@ -251,10 +252,7 @@ private slots:
                 const QPointF p(x, y);
                 bool inShadow = false;
                 bool nearEdge = false;
-                for (const plane::Ring& ring : shadows) {
-                    QPolygonF polygon;
-                    for (const plane::Point& q : ring)
-                        polygon << QPointF(q.x, q.y);
+                for (const QPolygonF& polygon : shadows) {
                     inShadow = inShadow || polygon.containsPoint(p, Qt::OddEvenFill);
                     nearEdge = nearEdge || distanceToEdges(polygon, p) < 0.15;
                 }
