@@ -432,13 +432,6 @@ private slots:
         QCOMPARE(Preview().size(), QSize(1000, 700));
     }
 
-    // The face, unchanged, is the portrait whose origin and licence the REUSE data records.
-    void faceIsThePortrait() {
-        QCOMPARE(targetOriginal(Target::Face),
-                 QImage(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/preview/astronaut-head.png"))
-                     .convertToFormat(QImage::Format_RGBX8888));
-    }
-
     // Read back at 10 px/mm, each paper: page, check line 100 mm, counting bar 150 mm, widest bars
     // 40 mm, "1" 75 mm, head 160 mm; page 1 says where to hold it, pixels across the bar per level.
     void sizesReadBackInMillimetres_data() {

@@ -346,9 +346,6 @@ private slots:
         row("an obstacle's bottom above its top",
             obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": 2, "top": 1})"),
             u"obstacles[1].top: below the bottom, 2"_s);
-        row("an obstacle's negative bottom",
-            obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": -1, "top": 1})"),
-            u"obstacles[1].bottom: not within 0 to 1000"_s);
         row("an obstacle of two points", obstacles(R"({"points": [[0, 0], [1, 0]], "top": 1})"),
             u"obstacles[1].points: 3 points or more are expected"_s);
         row("an obstacle without a top", obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]]})"),
