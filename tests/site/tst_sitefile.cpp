@@ -197,20 +197,18 @@ private slots:
     void versions_data() {
         QTest::addColumn<Site>("site");
         QTest::addColumn<int>("version");
-        QTest::newRow("the example") << test::exampleSite() << 1;
-        Site wall = test::exampleSite();
-        wall.walls[0].bottomM = 0.5;
-        QTest::newRow("a wall raised off the floor") << wall << 2;
-        wall = test::exampleSite();
-        wall.walls[0].topM = 3;
-        QTest::newRow("a wall with a top") << wall << 2;
-        Site area = test::exampleSite();
-        area.areas[0].targetHeightM = 1.7;
-        QTest::newRow("an area's own target height") << area << 2;
+        const auto row = [](const char* name, int version, auto change) {
+            Site site = test::exampleSite();
+            change(site);
+            QTest::newRow(name) << site << version;
+        };
+        row("the example", 1, [](Site&) {});
+        row("a wall raised off the floor", 2, [](Site& site) { site.walls[0].bottomM = 0.5; });
+        row("a wall with a top", 2, [](Site& site) { site.walls[0].topM = 3; });
+        row("an area's own target height", 2,
+            [](Site& site) { site.areas[0].targetHeightM = 1.7; });
+        row("a named storey", 2, [](Site& site) { site.storeys[0].name = u"Ground floor"_s; });
         QTest::newRow("obstacles") << heightsSite() << 2;
-        Site named = test::exampleSite();
-        named.storeys[0].name = u"Ground floor"_s;
-        QTest::newRow("a named storey") << named << 2;
     }
 
     void versions() {
