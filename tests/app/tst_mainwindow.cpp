@@ -13,7 +13,6 @@
 #include "support/sampleworkfolder.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -194,10 +193,8 @@ private slots:
         QTest::addColumn<QString>("control");
         for (const char* row :
              {"Sensore QGroupBox window 120 120 975 1695 8.25 -|Sensore",
-              "unmezzo QRadioButton Sensore 120 760 735 255 8.25 -|1/2\"",
               "unterzo QRadioButton Sensore 120 1020 735 255 8.25 selected|1/3\"",
               "FF QRadioButton Frame1 120 1020 1215 255 8.25 selected|Focale Fissa",
-              "DC QRadioButton Frame2 120 550 2055 255 8.25 selected|Diretto",
               "M QRadioButton Frame2 120 1320 2055 255 8.25 disabled|a Motore (per zoom)",
               "MarvantoCons QPushButton window 5280 120 1440 615 9.75b -|marvanto consiglia",
               "Label5 QLabel window 1200 1540 1095 375 14.25b blue|marvan",
@@ -209,8 +206,6 @@ private slots:
               "Focale2 QLineEdit Calcoli 120 1200 1215 285 8.25 hidden,centred|6",
               // The recommendation window; its datasheet button sits beside ">".
               "Command3 QPushButton CConsiglia 2280 5040 615 375 8.25 disabled|>",
-              "Text1 QLineEdit CConsiglia 1560 5040 615 375 8.25 disabled|",
-              "Command2 QPushButton CConsiglia 4200 3600 1335 375 8.25 -|PDF 2",
               "Avanti QPushButton CConsiglia 3240 3600 735 375 9.75 -|>",
               "Label2 QLabel CConsiglia 0 4080 5655 375 9.75 centred|updated at 22/01/2003",
               "Nome QLabel CConsiglia 120 0 5535 495 9.75b -|Nome"})
@@ -299,10 +294,7 @@ private slots:
               "press:L1 release:H1>Focale Focale", "tab:Focale1>Focale Focale",
               "click:V1 tab:V1>V Focale", "type:Focale1=9>Focale Focale>9|5|2.66|2 6|5|4|3",
               "type:L1=20>L Focale>24|20|4|3 6|5|4|3", "type:H1=3>H Focale>8|5|3|2.25 6|5|4|3",
-              "type:V1=1.5>V Focale>12|5|2|1.5 6|5|4|3",
-              "type:Focale2=9>Focale Focale>6|5|4|3 9|5|2.66|2",
-              "type:L2=20>Focale L>6|5|4|3 24|20|4|3", "type:H2=3>Focale H>6|5|4|3 8|5|3|2.25",
-              "type:V2=1.5>Focale V>6|5|4|3 12|5|2|1.5"})
+              "type:V1=1.5>V Focale>12|5|2|1.5 6|5|4|3", "type:L2=20>Focale L>6|5|4|3 24|20|4|3"})
             QTest::newRow(row) << QString::fromLatin1(row);
     }
 
@@ -600,15 +592,9 @@ private slots:
         items.last()->trigger();
         QPointer<AboutBox> box = m_app.find<AboutBox>(QStringLiteral("AboutBox"));
         QVERIFY(box && box->isVisible() && box->isModal());
-        QStringList texts{box->windowTitle()};
-        for (const char* name : {"Title", "SettingsFile"})
-            texts << m_app.find<QLabel>(QLatin1String(name), box)->text();
-        QCOMPARE(texts, (QStringList{u"Informazioni su Vistaro"_s,
-                                     QStringLiteral("Vistaro " VISTARO_VERSION),
-                                     u"File delle impostazioni: "_s + settingsFilePath()}));
-        auto* license = m_app.find<QLabel>(QStringLiteral("License"), box);
-        QVERIFY(license->openExternalLinks() &&
-                license->text().contains(u"href=\"https://www.gnu.org/licenses/gpl-3.0.html\""_s));
+        QCOMPARE(box->windowTitle(), u"Informazioni su Vistaro"_s);
+        QCOMPARE(m_app.find<QLabel>(u"SettingsFile"_s, box)->text(),
+                 u"File delle impostazioni: "_s + settingsFilePath());
         m_app.click(QStringLiteral("Close"), box);
         QTRY_VERIFY(box.isNull());
     }
@@ -735,31 +721,17 @@ private slots:
         QTRY_COMPARE(cell(u"T3580VDD"_s, LensColumn::TypeVerdict), QStringLiteral("✔"));
         QCOMPARE(cell(u"T3580VDD"_s, LensColumn::Fits), QStringLiteral("✘"));
 
-        // Only the selected type, only what fits, then by focal length.
-        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(1);
-        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(true);
-        table()->sortByColumn(int(LensColumn::Focal), Qt::DescendingOrder);
-        // Direct-drive varifocals around 10 mm that cover 1/3" and identify at 5 m (3.125 mm).
-        QCOMPARE(names(),
-                 (QStringList{u"M1050VDD"_s, u"V8016VDD"_s, u"M6012VDD"_s, u"H5050VDD"_s}));
-        QCOMPARE(m_finder->findChild<QLabel*>(u"ShownCount"_s)->text(), u"4 di 60 obiettivi"_s);
-
         // 2.8 mm at 5 m: 224 px/m on 1/3" full HD, short of 250, past 25; the coverage level rules.
-        m_finder->findChild<QComboBox*>(u"TypeFilter"_s)->setCurrentIndex(0);
-        m_finder->findChild<QCheckBox*>(u"FitsOnly"_s)->setChecked(false);
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
         m_app.window().OpenCoverage()->trigger();
         auto* level = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"Level"_s);
         level->setCurrentIndex(1); // detection
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
-        // Screen shares, 1080 rows: observe 1080 x 25 % / 1.6 m = 168.75 px/m, recognise 337.5.
+        // The level set too: screen shares, 1080 rows, recognise at 1080 x 50 % / 1.6 = 337.5 px/m.
         auto* set = m_app.hub().coverageWindow()->findChild<QComboBox*>(u"LevelSet"_s);
         set->setCurrentIndex(set->findData(screenShareLevels().key));
-        QCOMPARE(level->count(), 6);
         level->setCurrentIndex(3); // recognise
         QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✘"));
-        level->setCurrentIndex(2); // observe
-        QCOMPARE(cell(u"T2812MI"_s, LensColumn::LevelVerdict), QStringLiteral("✔"));
         set->setCurrentIndex(set->findData(enLevels().key));
 
         // Judged against the coverage camera: 1/3" (6 mm circle), then 1/2.8" 6.39 mm: 1/2" and up.

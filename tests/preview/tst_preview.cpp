@@ -199,19 +199,13 @@ private slots:
         QVERIFY(std::abs(darknessOf(bars) / (area * density * density) - 1) < 0.01);
     }
 
-    void halfTheDensityHalfThePixels_data() {
-        QTest::addColumn<Target>("target");
-        for (const Target target : AllTargets)
-            QTest::addRow("%d", int(target)) << target;
-    }
-
     void halfTheDensityHalfThePixels() {
-        QFETCH(Target, target);
-        const QSizeF size = targetSize(target);
-        for (const double density : {250.0, 125.0, 62.5}) {
-            const QImage image = cameraPixels(target, density, {});
-            QCOMPARE(image.size(), QSize(int(std::ceil(size.width() * density)),
-                                         int(std::ceil(size.height() * density))));
+        for (const Target target : AllTargets) {
+            const QSizeF size = targetSize(target);
+            for (const double density : {250.0, 125.0, 62.5})
+                QCOMPARE(cameraPixels(target, density, {}).size(),
+                         QSize(int(std::ceil(size.width() * density)),
+                               int(std::ceil(size.height() * density))));
         }
     }
 
@@ -430,13 +424,6 @@ private slots:
         QVERIFY(QFile::exists(m_dir.filePath(u"chart.pdf"_s)));
         preview.hide();
         QCOMPARE(Preview().size(), QSize(1000, 700));
-    }
-
-    // The face, unchanged, is the portrait whose origin and licence the REUSE data records.
-    void faceIsThePortrait() {
-        QCOMPARE(targetOriginal(Target::Face),
-                 QImage(QStringLiteral(VISTARO_SOURCE_DATA_DIR "/preview/astronaut-head.png"))
-                     .convertToFormat(QImage::Format_RGBX8888));
     }
 
     // Read back at 10 px/mm, each paper: page, check line 100 mm, counting bar 150 mm, widest bars

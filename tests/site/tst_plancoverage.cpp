@@ -320,46 +320,38 @@ private slots:
     // the first counts 0 to 20 as detection and the second only 6 to 16, as identification.
     void bestLevel_data() {
         QTest::addColumn<QString>("view");
-        QTest::addColumn<double>("identifiedM2");
-        QTest::addColumn<double>("detectedM2");
         QTest::addColumn<QPointF>("point");
         QTest::addColumn<QList<int>>("painted");
-        const QString best = QStringLiteral("best");
-        const QString moved = QStringLiteral("moved");
-        const QString wanted = QStringLiteral("wanted");
-        QTest::newRow("both identify") << best << 64.0 << 96.0 << QPointF(8, 2) << QList{4};
-        QTest::newRow("identified over detected")
-            << best << 64.0 << 96.0 << QPointF(3, 2) << QList{4};
-        QTest::newRow("detected only") << best << 64.0 << 96.0 << QPointF(18, 2) << QList{0};
-        QTest::newRow("across a tile's edge")
-            << best << 64.0 << 96.0 << QPointF(15.5, 2) << QList{4};
-        QTest::newRow("second detects") << best << 64.0 << 96.0 << QPointF(-2, 2) << QList{0};
-        QTest::newRow("outside") << best << 64.0 << 96.0 << QPointF(8, 6) << QList<int>{};
-        QTest::newRow("moved: first alone") << moved << 80.0 << 160.0 << QPointF(3, 2) << QList{4};
-        QTest::newRow("moved: its own detection")
-            << moved << 80.0 << 160.0 << QPointF(14.5, 2) << QList{0};
-        QTest::newRow("moved: second") << moved << 80.0 << 160.0 << QPointF(110, 2) << QList{4};
-        QTest::newRow("wanted: detection where identified")
-            << wanted << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
-        QTest::newRow("wanted: identification")
-            << wanted << 40.0 << 80.0 << QPointF(8, 2) << QList{4};
-        QTest::newRow("wanted: below the wanted level")
-            << wanted << 40.0 << 80.0 << QPointF(-2, 2) << QList<int>{};
+        const auto row = [](const char* name, const char* view, QPointF point, QList<int> painted) {
+            QTest::newRow(name) << QString::fromLatin1(view) << point << painted;
+        };
+        row("both identify", "best", {8, 2}, {4});
+        row("identified over detected", "best", {3, 2}, {4});
+        row("detected only", "best", {18, 2}, {0});
+        row("across a tile's edge", "best", {15.5, 2}, {4});
+        row("second detects", "best", {-2, 2}, {0});
+        row("outside", "best", {8, 6}, {});
+        row("moved: first alone", "moved", {3, 2}, {4});
+        row("moved: its own detection", "moved", {14.5, 2}, {0});
+        row("moved: second", "moved", {110, 2}, {4});
+        row("wanted: detection where identified", "wanted", {3, 2}, {0});
+        row("wanted: identification", "wanted", {8, 2}, {4});
+        row("wanted: below the wanted level", "wanted", {-2, 2}, {});
         // The second camera on storey 1, whose map it paints alone: the first's are storey 0's.
-        const QString upstairs = QStringLiteral("upstairs");
-        QTest::newRow("upstairs: its own identification")
-            << upstairs << 40.0 << 80.0 << QPointF(8, 2) << QList{4};
-        QTest::newRow("upstairs: its detection under the first's identification")
-            << upstairs << 40.0 << 80.0 << QPointF(3, 2) << QList{0};
-        QTest::newRow("upstairs: the first's detection below")
-            << upstairs << 40.0 << 80.0 << QPointF(18, 2) << QList<int>{};
+        row("upstairs: its own identification", "upstairs", {8, 2}, {4});
+        row("upstairs: its detection under the first's identification", "upstairs", {3, 2}, {0});
+        row("upstairs: the first's detection below", "upstairs", {18, 2}, {});
     }
     void bestLevel() {
         QFETCH(QString, view);
-        QFETCH(double, identifiedM2);
-        QFETCH(double, detectedM2);
         QFETCH(QPointF, point);
         QFETCH(QList<int>, painted);
+        // Identified and detected m²: 4 m x (10 + 10 - 4) and x 24; moved apart, 4 x 20 and x 40;
+        // one camera's level alone, 4 x 10 and x 20.
+        const bool apart = view == QStringLiteral("moved");
+        const bool alone = view == QStringLiteral("wanted") || view == QStringLiteral("upstairs");
+        const double identifiedM2 = apart ? 80 : alone ? 40 : 64;
+        const double detectedM2 = apart ? 160 : alone ? 80 : 96;
         const CameraCover first = coverOf(strip(0, 10), strip(10, 20));
         CameraCover second = coverOf(strip(6, 16), strip(-4, 6));
         const CameraCover away = coverOf(strip(106, 116), strip(96, 106));

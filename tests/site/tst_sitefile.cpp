@@ -197,20 +197,18 @@ private slots:
     void versions_data() {
         QTest::addColumn<Site>("site");
         QTest::addColumn<int>("version");
-        QTest::newRow("the example") << test::exampleSite() << 1;
-        Site wall = test::exampleSite();
-        wall.walls[0].bottomM = 0.5;
-        QTest::newRow("a wall raised off the floor") << wall << 2;
-        wall = test::exampleSite();
-        wall.walls[0].topM = 3;
-        QTest::newRow("a wall with a top") << wall << 2;
-        Site area = test::exampleSite();
-        area.areas[0].targetHeightM = 1.7;
-        QTest::newRow("an area's own target height") << area << 2;
+        const auto row = [](const char* name, int version, auto change) {
+            Site site = test::exampleSite();
+            change(site);
+            QTest::newRow(name) << site << version;
+        };
+        row("the example", 1, [](Site&) {});
+        row("a wall raised off the floor", 2, [](Site& site) { site.walls[0].bottomM = 0.5; });
+        row("a wall with a top", 2, [](Site& site) { site.walls[0].topM = 3; });
+        row("an area's own target height", 2,
+            [](Site& site) { site.areas[0].targetHeightM = 1.7; });
+        row("a named storey", 2, [](Site& site) { site.storeys[0].name = u"Ground floor"_s; });
         QTest::newRow("obstacles") << heightsSite() << 2;
-        Site named = test::exampleSite();
-        named.storeys[0].name = u"Ground floor"_s;
-        QTest::newRow("a named storey") << named << 2;
     }
 
     void versions() {
@@ -346,9 +344,6 @@ private slots:
         row("an obstacle's bottom above its top",
             obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": 2, "top": 1})"),
             u"obstacles[1].top: below the bottom, 2"_s);
-        row("an obstacle's negative bottom",
-            obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]], "bottom": -1, "top": 1})"),
-            u"obstacles[1].bottom: not within 0 to 1000"_s);
         row("an obstacle of two points", obstacles(R"({"points": [[0, 0], [1, 0]], "top": 1})"),
             u"obstacles[1].points: 3 points or more are expected"_s);
         row("an obstacle without a top", obstacles(R"({"points": [[0, 0], [1, 0], [0, 1]]})"),

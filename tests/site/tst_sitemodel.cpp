@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <tuple>
 
 using namespace vistaro;
 using namespace Qt::StringLiterals;
@@ -523,11 +524,9 @@ private slots:
         SiteCamera camera =
             cameraFromCalculator(reading, inputs, QStringLiteral("H6012DD"), enLevels());
         QCOMPARE(camera.camera.sensor, sensorOfFormat(SensorFormat::Half));
-        QCOMPARE(camera.focalMm, 6.0);
+        QCOMPARE(std::tuple(camera.focalMm, camera.distanceM, camera.mountHeightM, camera.level),
+                 std::tuple(6.0, 10.0, 4.0, Level(3)));
         QCOMPARE(camera.focalTeleMm, std::nullopt);
-        QCOMPARE(camera.distanceM, 10.0);
-        QCOMPARE(camera.level, Level(3));
-        QCOMPARE(camera.mountHeightM, 4.0);
         QCOMPARE(camera.lens, u"H6012DD"_s);
         reading.zoom = true;
         reading.focal1 = u"abc"_s;
