@@ -168,11 +168,6 @@ std::unique_ptr<QWidget> faultyWindow(const QString& fault) {
     first->setAccessibleName(u"First field"_s);
     if (fault == u"edit without a name")
         add(new QLineEdit, u"Bare"_s);
-    if (fault == u"combo box without a label") {
-        auto* combo = new QComboBox;
-        combo->addItems({u"metres"_s, u"feet"_s});
-        add(combo, u"Choice"_s);
-    }
     if (fault == u"table that keeps Tab") {
         auto* table = new QTableWidget(3, 3);
         table->setAccessibleName(u"Numbers"_s);
@@ -319,8 +314,6 @@ private slots:
         QTest::newRow("none") << u"none"_s << QStringList();
         QTest::newRow("name") << u"edit without a name"_s
                               << QStringList{u"Bare: no accessible name"_s};
-        QTest::newRow("combo") << u"combo box without a label"_s
-                               << QStringList{u"Choice: no accessible name"_s};
         QTest::newRow("trap") << u"table that keeps Tab"_s
                               << QStringList{u"Last: Tab never reaches it"_s};
         QTest::newRow("contrast") << u"pale text"_s

@@ -172,18 +172,11 @@ private slots:
             << "6 10" << LensOnShow() << 0 << "1/2.8\"" << true
             << QStringList({u"Sensor|1/2.8\" (5.57 x 3.13 mm)"_s, u"Picture area|5.56 x 3.13 mm"_s,
                             u"Pixel density|205.3 px/m"_s});
-        QTest::newRow("custom size, as the calculator's")
-            << "6 10" << LensOnShow() << 0 << "Custom size" << false
-            << QStringList({u"Sensor|1/3\" (4.8 x 3.6 mm)"_s, u"Pixel size|absent"_s});
         // 2.9 um: 5.568 x 3.132 mm, all pictured; 1920 / (S x 5.568 / 6) = 205.170 px/m, truncated.
         QTest::newRow("pixel size x resolution")
             << "6 10" << LensOnShow() << 0 << "Pixel size x resolution" << true
             << QStringList({u"Sensor|5.57 x 3.13 mm"_s, u"Pixel size|2.9 \u00b5m"_s,
                             u"Picture area|absent"_s, u"Pixel density|205.1 px/m"_s});
-        // 1920 x 0.001 / (4.8 x 10.0841) = 0.0397 px/m at the slant distance; no positive reads 0.
-        QTest::newRow("0.001 mm") << "0.001 10" << LensOnShow() << 0 << "" << false
-                                  << QStringList({u"What the camera sees/Focal length|0.001 mm"_s,
-                                                  u"Pixel density|0.03 px/m"_s});
         QTest::newRow("a distance that does not read")
             << "6 abc" << LensOnShow() << 0 << "" << false
             << QStringList(
@@ -369,7 +362,6 @@ private slots:
         dialog.findChild<QPushButton*>(u"NewLevelSet"_s)->click();
         auto* name = dialog.findChild<QLineEdit*>(u"LevelSetName"_s);
         auto* levels = dialog.findChild<QTableWidget*>(u"LevelTable"_s);
-        QCOMPARE(name->text(), u"New set"_s);
         levels->item(0, 1)->setText(u"many"_s);
         test::ScriptedDialogs dialogs;
         dialogs.answer(dialogs.Message).answer(dialogs.Message);
