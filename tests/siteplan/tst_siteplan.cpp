@@ -776,21 +776,26 @@ private slots:
         QCOMPARE(fieldFootprint(site().cameras[0], site().levelSet).outline, pinhole.outline);
     }
 
-    // The view opens on the selected camera at its aspect, follows the selection and the
-    // camera's moves (an undo draws the first picture again), and Escape closes it.
+    // The view opens on the selected camera at its aspect (saved at the camera's own resolution,
+    // whatever the window's size), follows the selection and the camera's moves (an undo draws
+    // the first picture again), and Escape closes it.
     void cameraViewFollows() {
-        open();
-        QCOMPARE(child<QToolButton>("ViewFromCameraButton")->defaultAction(),
-                 action("ViewFromCamera"));
+        Site shown = sample();
+        shown.cameras[0].camera.image = {640, 480};
+        open(shown);
         CameraViewWindow& window = cameraView(0);
         const ViewPicture& picture = pictureOf(window);
-        QVERIFY(!picture.accessibleName().isEmpty());
         QCOMPARE(window.windowTitle(), u"View: Entrance"_s);
         const QImage entrance = picture.image();
         QVERIFY(!entrance.isNull());
-        // 1920 x 1080 within a pixel's rounding, as large as the widget holds.
-        QVERIFY(std::abs(entrance.width() * 1080 - entrance.height() * 1920) <= 1920);
+        // 640 x 480 within a pixel's rounding, as large as the widget holds.
+        QVERIFY(std::abs(entrance.width() * 480 - entrance.height() * 640) <= 640);
         QVERIFY(entrance.width() == picture.width() || entrance.height() == picture.height());
+        m_dialogs.picked = path(u"view"_s);
+        window.findChild<QAction*>(u"SaveCameraView"_s)->trigger();
+        const QImage saved(path(u"view.png"_s));
+        QCOMPARE(saved.size(), QSize(640, 480));
+        QCOMPARE(saved, std::get<QImage>(window.fullPicture()).convertToFormat(saved.format()));
 
         table("CameraTable")->selectRow(1);
         QApplication::processEvents();
@@ -872,19 +877,6 @@ private slots:
         QApplication::sendEvent(const_cast<ViewPicture*>(&picture), &move);
         const QString said = window.findChild<QLabel*>(u"CameraViewHover"_s)->text();
         QVERIFY2(QRegularExpression(pattern).match(said).hasMatch(), qPrintable(said));
-    }
-
-    // Saved at the camera's own resolution, whatever the window's size.
-    void cameraViewSaved() {
-        Site shown = sample();
-        shown.cameras[0].camera.image = {640, 480};
-        open(shown);
-        CameraViewWindow& window = cameraView(0);
-        m_dialogs.picked = path(u"view"_s);
-        window.findChild<QAction*>(u"SaveCameraView"_s)->trigger();
-        const QImage saved(path(u"view.png"_s));
-        QCOMPARE(saved.size(), QSize(640, 480));
-        QCOMPARE(saved, std::get<QImage>(window.fullPicture()).convertToFormat(saved.format()));
     }
 
     // A target stands where it was placed, centred where the pinhole puts its centre: a face
@@ -1338,7 +1330,6 @@ private slots:
         QTest::newRow("first, chosen") << u"1"_s << u"C1 A1; yes; 2; 1"_s;
         QTest::newRow("first, a storey up") << u"Ctrl+PgUp"_s << u"C1 A1; yes; 2; 1"_s;
         QTest::newRow("up and down") << u"Ctrl+PgUp Ctrl+PgDown"_s << u"C0 W0 A0 O0; no; 4; 0"_s;
-        QTest::newRow("none below the ground") << u"Ctrl+PgDown"_s << u"C0 W0 A0 O0; no; 4; 0"_s;
     }
     void storeyOnShow() {
         QFETCH(QString, steps);
@@ -1727,17 +1718,13 @@ private slots:
 
     // The boundary is picked on its line, a corner dragged in one undo step, Delete takes it.
     void boundaryEdited() {
-        open();
-        action("AddBoundary")->trigger();
-        for (const PlanPoint& corner : {PlanPoint{-6, -6}, PlanPoint{16, -6}, PlanPoint{16, 12}})
-            clickAt(corner);
-        QTest::keyClick(viewport(), Qt::Key_Return);
-        const std::vector<PlanPoint> drawn = site().boundary;
-        QCOMPARE(drawn.size(), std::size_t(3));
+        Site bounded = sample();
+        bounded.boundary = {{-6, -6}, {16, -6}, {16, 12}};
+        open(bounded);
+        const std::vector<PlanPoint> drawn = bounded.boundary;
         clickAt({5, -6});
-        const int steps = plan().undoStack().count();
         drag(at(drawn[1]), at(drawn[1]) + QPoint(60, 0));
-        QCOMPARE(plan().undoStack().count(), steps + 1);
+        QCOMPARE(plan().undoStack().count(), 1);
         QVERIFY(site().boundary[1].x > drawn[1].x + 0.5);
         QCOMPARE(site().boundary[0], drawn[0]);
         action("DeleteSelection")->trigger();
