@@ -162,6 +162,14 @@ QString cameraAndWall(const Site& site) {
            number(camera.panDeg) + u"; "_s + points.join(u", "_s);
 }
 
+// Items as "name storey, name storey".
+template <typename Items> QString storeyed(const Items& items) {
+    QStringList names;
+    for (const auto& item : items)
+        names << item.name + u' ' + QString::number(item.storey);
+    return names.join(u", "_s);
+}
+
 // Presses `key` as QKeySequence spells it ("Ctrl+Left") in `widget`.
 void press(QWidget* widget, const QString& key) {
     const QKeyCombination pressed = QKeySequence::fromString(key)[0];
@@ -1442,17 +1450,12 @@ private slots:
             dialog.findChild<QPushButton*>(button)->click();
             dialog.accept();
         });
-        const auto described = [this] {
-            QStringList storeys;
-            for (const SiteStorey& storey : site().storeys)
-                storeys << storey.name;
-            QStringList cameras;
-            for (const SiteCamera& camera : site().cameras)
-                cameras << camera.name + u' ' + QString::number(camera.storey);
-            return u"%1; %2; %3"_s.arg(storeys.join(u' '), cameras.join(u", "_s))
-                .arg(view().storey());
-        };
-        QCOMPARE(described(), result);
+        QStringList storeys;
+        for (const SiteStorey& storey : site().storeys)
+            storeys << storey.name;
+        QCOMPARE(
+            u"%1; %2; %3"_s.arg(storeys.join(u' '), storeyed(site().cameras)).arg(view().storey()),
+            result);
         QCOMPARE(plan().undoStack().count(), 1);
         plan().undoStack().undo();
         QCOMPARE(site(), shownSite);
@@ -1488,17 +1491,12 @@ private slots:
                 dialog.findChild<QCheckBox*>(u"CopyToStorey"_s + storey)->setChecked(true);
             dialog.accept();
         });
-        const auto named = [](const auto& items) {
-            QStringList names;
-            for (const auto& item : items)
-                names << item.name + u' ' + QString::number(item.storey);
-            return names.join(u", "_s);
-        };
         QStringList walls;
         for (const SiteWall& wall : site().walls)
             walls << QString::number(wall.storey);
-        QCOMPARE(u"%1; %2; %3"_s.arg(named(site().cameras), walls.join(u' '), named(site().areas)),
-                 result);
+        QCOMPARE(
+            u"%1; %2; %3"_s.arg(storeyed(site().cameras), walls.join(u' '), storeyed(site().areas)),
+            result);
         QCOMPARE(plan().undoStack().count(), checked.isEmpty() ? 0 : 1);
     }
 
