@@ -2320,6 +2320,25 @@ private slots:
         QVERIFY(child<QCheckBox>("WallToCeiling")->isChecked());
     }
 
+    // Obstacles are items like areas: copied and pasted (renamed), deleted, undone.
+    void obstacleItems() {
+        open(shelves());
+        QVERIFY(view().itemOf({ItemKind::Obstacle, 1}));
+        clickAt({9, 5.5});
+        action("Copy")->trigger();
+        action("Paste")->trigger();
+        QCOMPARE(site().obstacles.size(), std::size_t(3));
+        QCOMPARE(site().obstacles[2].name, u"Counter 1"_s);
+        QCOMPARE(site().obstacles[2].points[0], (PlanPoint{9, 4}));
+        QCOMPARE(view().selection(), (std::vector<ItemRef>{{ItemKind::Obstacle, 2}}));
+        action("DeleteSelection")->trigger();
+        QCOMPARE(site().obstacles, shelves().obstacles);
+        QVERIFY(!view().itemOf({ItemKind::Obstacle, 2}));
+        action("Undo")->trigger();
+        QCOMPARE(site().obstacles.size(), std::size_t(3));
+        QVERIFY(view().itemOf({ItemKind::Obstacle, 2}));
+    }
+
     // A drawing of one straight line has no area but is drawn; what a drawing holds and the plan
     // does not draw is said in the status bar once it is read, the drawn part shown.
     void drawingsOfLittle_data() {
